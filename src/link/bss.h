@@ -1,0 +1,42 @@
+// The access-point survey shared by the LAN query and the direct-link page:
+// one entry per access point, the 100-entry table, the BSS_RSP parser and the
+// texts of a list row.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+#include "bytes.h"
+
+namespace corvane {
+
+struct BssEntry {
+    std::array<char, 33> ssid{};  // zero-terminated, at most 30 name bytes
+    std::array<std::uint8_t, 6> bssid{};
+    std::uint8_t mode = 0;        // 0 infrastructure, other ad hoc
+    std::int16_t rssi = 0;
+    std::uint8_t security = 0;    // flag set
+};
+
+inline constexpr std::size_t kBssTableSize = 100;
+using BssTable = std::array<BssEntry, kBssTableSize>;
+
+// The 20-byte "__[I_F]__[BSS_REQ]" IfMessage.
+Bytes BuildBssRequest();
+
+// Checks and parses one BSS_RSP message. Returns 1 when accepted (also with no
+// records), 0 when rejected. Never reads past `message`.
+int parseBssResponse(ByteSpan message, BssTable& table);
+
+// The entries shown: those before the first all-zero BSSID.
+std::size_t shownBssCount(const BssTable& table);
+
+// "WEP64/WPA", ..., or "No".
+std::string bssSecurityText(const BssEntry& entry);
+
+// No, SSID, BSSID, Mode, RSSI, Security texts of row k (from 0).
+std::array<std::string, 6> bssRowTexts(std::size_t k, const BssEntry& entry);
+
+}  // namespace corvane

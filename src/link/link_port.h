@@ -1,0 +1,32 @@
+// The small interface every direct-link exchange talks through: a serial port,
+// a USB printer device, or a test double.
+#pragma once
+
+#include <chrono>
+#include <cstddef>
+#include <functional>
+
+#include "bytes.h"
+
+namespace corvane::link {
+
+class LinkPort {
+public:
+    virtual ~LinkPort() = default;
+
+    virtual bool isOpen() const = 0;
+    // Bytes written; 0 on failure.
+    virtual std::size_t Write(ByteSpan data) = 0;
+    // One reply of up to 4096 bytes into `reply` (replaced); false when nothing
+    // arrived within the port's time limit or the port failed.
+    virtual bool Read(Bytes& reply) = 0;
+};
+
+inline constexpr std::size_t kReadChunk = 4096;
+
+// How exchanges wait between steps. The desktop tool passes one that keeps
+// its windows painted; tests pass one that records or shortens the waits.
+using SleepFn = std::function<void(std::chrono::milliseconds)>;
+SleepFn BlockingSleep();
+
+}  // namespace corvane::link
