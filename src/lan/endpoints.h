@@ -1,0 +1,39 @@
+// Where the LAN requests go. The defaults are the printers' own ports and the
+// broadcast addresses; every value can be overridden from the command line
+// (--target, --remote-port, --local-port, --survey-port, --local-address) or
+// the environment (CORVANE_TARGET, CORVANE_REMOTE_PORT, CORVANE_LOCAL_PORT,
+// CORVANE_SURVEY_PORT, CORVANE_LOCAL_ADDRESS), so tests, the demo and unusual
+// networks can point the tool at loopback or a directed broadcast.
+#pragma once
+
+#include <QString>
+
+#include "link/discovered_device.h"
+
+class QCommandLineParser;
+
+namespace corvane::lan {
+
+struct LanEndpoints {
+    QString target;        // empty: 255.255.255.255 (Ethernet) or the ".255" address (WLAN)
+    int remotePort = -1;   // -1: the mode's default
+    int localPort = -1;    // -1: the mode's default; 0: any free port
+    int surveyPort = kSurveyPort;
+    QString localAddress;  // empty: chosen in the local address window
+
+    // The effective values for one mode.
+    QString targetFor(ListMode mode, const QString& broadcastAddress) const;
+    int remotePortFor(ListMode mode) const;
+    int localPortFor(ListMode mode) const;
+
+    // Adds the override options to a parser / reads them back (falling back
+    // to the environment, then the defaults).
+    static void addOptions(QCommandLineParser& parser);
+    static LanEndpoints fromParser(const QCommandLineParser& parser);
+    static LanEndpoints fromEnvironment();
+
+    // The program-wide values the windows use; set once at start-up.
+    static LanEndpoints& current();
+};
+
+}  // namespace corvane::lan

@@ -1,0 +1,53 @@
+// The UDP channel of discovery and LAN settings: one socket with broadcast
+// enabled, bound to the local port (and optionally one interface), sending
+// single datagrams to the remote host and port and announcing each datagram
+// that arrives.
+#pragma once
+
+#include <QByteArray>
+#include <QObject>
+#include <QString>
+
+class QUdpSocket;
+
+namespace corvane::lan {
+
+class UdpChannel : public QObject {
+    Q_OBJECT
+public:
+    explicit UdpChannel(QObject* parent = nullptr);
+    ~UdpChannel() override;
+
+    void SetRemotePort(int port);
+    void SetLocalPort(int port);
+    void SetRemoteHost(const QString& host);
+
+    // Binds to `localPort` on `localAddress` (empty: any interface). With an
+    // address, datagrams leave and arrive on that interface only. Port 0 takes
+    // a free port.
+    bool Bind(int localPort, const QString& localAddress = QString());
+
+    // Sends one datagram to the remote host and port, binding to the local
+    // port first when not bound yet. False when the datagram did not leave.
+    bool SendData(const QByteArray& datagram);
+
+    // The next waiting datagram, at most `maxLength` bytes.
+    QByteArray GetData(int maxLength);
+
+    int localPort() const;  // the port actually bound, 0 when not bound
+
+signals:
+    // One per received datagram, with its size.
+    void DataArrival(int bytesTotal);
+
+private:
+    void bindIfNeeded();
+    void readPending();
+
+    QUdpSocket* socket_;
+    QString remoteHost_;
+    int remotePort_;
+    int localPort_;
+};
+
+}  // namespace corvane::lan
