@@ -1,0 +1,20 @@
+// GoogleTest entry point for tests that need a Qt application object (event
+// loop, timers, sockets, widgets). Widgets run on the offscreen platform.
+#include <gtest/gtest.h>
+
+#include <QtGlobal>
+
+#ifdef CORVANE_TEST_WIDGETS
+#include <QApplication>
+using TestApplication = QApplication;
+#else
+#include <QCoreApplication>
+using TestApplication = QCoreApplication;
+#endif
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    TestApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
