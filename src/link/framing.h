@@ -73,6 +73,8 @@ int HexValue(char ch);
 // FrameEnd) for `message` into `frame`, clearing the rest of `frame` first.
 // Returns the frame length 2m + 4, or -1 when it would not fit.
 int EncodeFrame(MutableByteSpan frame, ByteSpan message);
+// The frame as a new buffer; empty when the message is longer than
+// kMaxFrameMessage, the most one frame buffer can carry.
 Bytes EncodeFrame(ByteSpan message);
 
 // Decodes (r - 3) / 2 bytes from offset 3 of a reply of r bytes into `output`,
