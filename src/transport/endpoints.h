@@ -6,7 +6,10 @@
 // networks can point the tool at loopback or a directed broadcast.
 #pragma once
 
+#include <functional>
+
 #include <QString>
+#include <QStringList>
 
 #include "link/discovered_device.h"
 
@@ -26,14 +29,21 @@ struct LanEndpoints {
     int remotePortFor(ListMode mode) const;
     int localPortFor(ListMode mode) const;
 
-    // Adds the override options to a parser / reads them back (falling back
-    // to the environment, then the defaults).
+    // Adds the override options to a parser / reads them back, falling back
+    // to the environment, then the defaults. A value that is not a port
+    // (0..65535) or not an IPv4 address keeps its default and is described in
+    // `errors` when given.
     static void addOptions(QCommandLineParser& parser);
-    static LanEndpoints fromParser(const QCommandLineParser& parser);
-    static LanEndpoints fromEnvironment();
+    static LanEndpoints fromParser(const QCommandLineParser& parser, QStringList* errors = nullptr);
+    static LanEndpoints fromEnvironment(QStringList* errors = nullptr);
 
     // The program-wide values the windows use; set once at start-up.
     static LanEndpoints& current();
+
+    // Shared by both readers: `lookup` gives the text of an option (by its
+    // long name) or an empty string when it is not given.
+    static LanEndpoints fromLookup(const std::function<QString(const QString&)>& lookup,
+                                   QStringList* errors);
 };
 
 }  // namespace corvane::lan

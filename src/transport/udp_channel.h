@@ -4,6 +4,8 @@
 // that arrives.
 #pragma once
 
+#include <deque>
+
 #include <QByteArray>
 #include <QObject>
 #include <QString>
@@ -18,20 +20,23 @@ public:
     explicit UdpChannel(QObject* parent = nullptr);
     ~UdpChannel() override;
 
+    // Defaults: remote "255.255.255.255" port 48781, local port 48780.
     void SetRemotePort(int port);
+    // Takes effect at the next bind; an open socket on another port is closed.
     void SetLocalPort(int port);
     void SetRemoteHost(const QString& host);
 
     // Binds to `localPort` on `localAddress` (empty: any interface). With an
-    // address, datagrams leave and arrive on that interface only. Port 0 takes
-    // a free port.
+    // address, datagrams leave and arrive on that interface only (broadcast
+    // answers included). Port 0 takes a free port.
     bool Bind(int localPort, const QString& localAddress = QString());
 
     // Sends one datagram to the remote host and port, binding to the local
     // port first when not bound yet. False when the datagram did not leave.
     bool SendData(const QByteArray& datagram);
 
-    // The next waiting datagram, at most `maxLength` bytes.
+    // The oldest received datagram not yet taken, cut to `maxLength` bytes;
+    // empty when none waits.
     QByteArray GetData(int maxLength);
 
     int localPort() const;  // the port actually bound, 0 when not bound
@@ -43,11 +48,14 @@ signals:
 private:
     void bindIfNeeded();
     void readPending();
+    void closeSocket();
 
     QUdpSocket* socket_;
     QString remoteHost_;
     int remotePort_;
     int localPort_;
+    // Datagrams read from the socket and announced, waiting for GetData.
+    std::deque<QByteArray> received_;
 };
 
 }  // namespace corvane::lan

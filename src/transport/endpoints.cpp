@@ -1,0 +1,122 @@
+#include "endpoints.h"
+
+#include <QCommandLineOption>
+#include <QCommandLineParser>
+#include <QHostAddress>
+#include <QtGlobal>
+
+namespace corvane::lan {
+
+namespace {
+
+struct OptionName {
+    const char* option;
+    const char* environment;
+};
+
+constexpr OptionName kTarget{"target", "CORVANE_TARGET"};
+constexpr OptionName kRemotePort{"remote-port", "CORVANE_REMOTE_PORT"};
+constexpr OptionName kLocalPort{"local-port", "CORVANE_LOCAL_PORT"};
+constexpr OptionName kSurveyPortOption{"survey-port", "CORVANE_SURVEY_PORT"};
+constexpr OptionName kLocalAddress{"local-address", "CORVANE_LOCAL_ADDRESS"};
+constexpr OptionName kAll[] = {kTarget, kRemotePort, kLocalPort, kSurveyPortOption, kLocalAddress};
+
+void readPort(const QString& name, const QString& text, int& port, QStringList* errors) {
+    if (text.isEmpty()) return;
+    bool ok = false;
+    const int value = text.toInt(&ok);
+    if (ok && value >= 0 && value <= 65535) {
+        port = value;
+    } else if (errors) {
+        errors->append(QStringLiteral("%1: \"%2\" is not a port number (0-65535)").arg(name, text));
+    }
+}
+
+QString latin1(std::string_view text) {
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
+
+QString LanEndpoints::targetFor(ListMode mode, const QString& broadcastAddress) const {
+    if (!target.isEmpty()) return target;
+    return mode == ListMode::Wlan ? broadcastAddress : latin1(kBroadcastHost);
+}
+
+int LanEndpoints::remotePortFor(ListMode mode) const {
+    if (remotePort >= 0) return remotePort;
+    return mode == ListMode::Wlan ? kWlanRemotePort : kEthernetRemotePort;
+}
+
+int LanEndpoints::localPortFor(ListMode mode) const {
+    if (localPort >= 0) return localPort;
+    return mode == ListMode::Wlan ? kWlanLocalPort : kEthernetLocalPort;
+}
+
+void LanEndpoints::addOptions(QCommandLineParser& parser) {
+    parser.addOption({QString::fromLatin1(kTarget.option),
+                      QStringLiteral("Send LAN requests to HOST instead of the broadcast address."),
+                      QStringLiteral("HOST")});
+    parser.addOption({QString::fromLatin1(kRemotePort.option),
+                      QStringLiteral("UDP port of the printers (default 48781 or 3337)."), QStringLiteral("N")});
+    parser.addOption({QString::fromLatin1(kLocalPort.option),
+                      QStringLiteral("Local UDP port (default 48780 or 9000; 0: any free port)."),
+                      QStringLiteral("N")});
+    parser.addOption({QString::fromLatin1(kSurveyPortOption.option),
+                      QStringLiteral("TCP port of the access-point survey (default 3318)."), QStringLiteral("N")});
+    parser.addOption({QString::fromLatin1(kLocalAddress.option),
+                      QStringLiteral("Local IPv4 address to search from, instead of asking."),
+                      QStringLiteral("ADDR")});
+}
+
+LanEndpoints LanEndpoints::fromLookup(const std::function<QString(const QString&)>& lookup, QStringList* errors) {
+    LanEndpoints endpoints;
+    endpoints.target = lookup(QString::fromLatin1(kTarget.option)).trimmed();
+    readPort(QString::fromLatin1(kRemotePort.option), lookup(QString::fromLatin1(kRemotePort.option)).trimmed(),
+             endpoints.remotePort, errors);
+    readPort(QString::fromLatin1(kLocalPort.option), lookup(QString::fromLatin1(kLocalPort.option)).trimmed(),
+             endpoints.localPort, errors);
+    readPort(QString::fromLatin1(kSurveyPortOption.option),
+             lookup(QString::fromLatin1(kSurveyPortOption.option)).trimmed(), endpoints.surveyPort, errors);
+
+    const QString address = lookup(QString::fromLatin1(kLocalAddress.option)).trimmed();
+    if (!address.isEmpty()) {
+        QHostAddress parsed;
+        if (parsed.setAddress(address) && parsed.protocol() == QAbstractSocket::IPv4Protocol) {
+            endpoints.localAddress = address;
+        } else if (errors) {
+            errors->append(QStringLiteral("local-address: \"%1\" is not an IPv4 address").arg(address));
+        }
+    }
+    return endpoints;
+}
+
+namespace {
+
+QString environmentFor(const QString& option) {
+    for (const OptionName& name : kAll) {
+        if (option == QLatin1String(name.option)) return qEnvironmentVariable(name.environment);
+    }
+    return {};
+}
+
+}  // namespace
+
+LanEndpoints LanEndpoints::fromParser(const QCommandLineParser& parser, QStringList* errors) {
+    return fromLookup(
+        [&parser](const QString& option) {
+            return parser.isSet(option) ? parser.value(option) : environmentFor(option);
+        },
+        errors);
+}
+
+LanEndpoints LanEndpoints::fromEnvironment(QStringList* errors) {
+    return fromLookup(environmentFor, errors);
+}
+
+LanEndpoints& LanEndpoints::current() {
+    static LanEndpoints endpoints;
+    return endpoints;
+}
+
+}  // namespace corvane::lan

@@ -1,0 +1,133 @@
+#include "udp_channel.h"
+
+#include <sys/socket.h>
+
+#include <QHostAddress>
+#include <QHostInfo>
+#include <QNetworkInterface>
+#include <QUdpSocket>
+
+#include "link/discovered_device.h"
+
+namespace corvane::lan {
+
+namespace {
+
+// Datagrams kept for a reader that does not collect them; older ones go.
+constexpr std::size_t kMaxQueued = 256;
+
+QHostAddress resolve(const QString& host) {
+    QHostAddress address;
+    if (address.setAddress(host)) return address;
+    // A host name given on the command line: take its first IPv4 address.
+    const QHostInfo info = QHostInfo::fromName(host);
+    for (const QHostAddress& candidate : info.addresses()) {
+        if (candidate.protocol() == QAbstractSocket::IPv4Protocol) return candidate;
+    }
+    return {};
+}
+
+// The name of the interface that owns `address`, empty when none does.
+QString interfaceOwning(const QHostAddress& address) {
+    for (const QNetworkInterface& iface : QNetworkInterface::allInterfaces()) {
+        for (const QNetworkAddressEntry& entry : iface.addressEntries()) {
+            if (entry.ip().isEqual(address)) return iface.name();
+        }
+    }
+    return {};
+}
+
+}  // namespace
+
+UdpChannel::UdpChannel(QObject* parent)
+    : QObject(parent),
+      socket_(new QUdpSocket(this)),
+      remoteHost_(QString::fromLatin1(kBroadcastHost.data(), static_cast<qsizetype>(kBroadcastHost.size()))),
+      remotePort_(kEthernetRemotePort),
+      localPort_(kEthernetLocalPort) {
+    connect(socket_, &QUdpSocket::readyRead, this, &UdpChannel::readPending);
+}
+
+UdpChannel::~UdpChannel() = default;
+
+void UdpChannel::SetRemotePort(int port) { remotePort_ = port; }
+
+void UdpChannel::SetLocalPort(int port) {
+    if (port != localPort_ && socket_->state() == QAbstractSocket::BoundState) closeSocket();
+    localPort_ = port;
+}
+
+void UdpChannel::SetRemoteHost(const QString& host) { remoteHost_ = host; }
+
+void UdpChannel::closeSocket() {
+    socket_->abort();
+    received_.clear();
+}
+
+bool UdpChannel::Bind(int localPort, const QString& localAddress) {
+    if (localPort < 0 || localPort > 65535) return false;
+    closeSocket();
+    localPort_ = localPort;
+    const auto port = static_cast<quint16>(localPort);
+    const auto mode = QAbstractSocket::ShareAddress | QAbstractSocket::ReuseAddressHint;
+
+    if (localAddress.isEmpty()) return socket_->bind(QHostAddress::AnyIPv4, port, mode);
+
+    QHostAddress address;
+    if (!address.setAddress(localAddress) || address.protocol() != QAbstractSocket::IPv4Protocol) return false;
+
+    // On Linux a socket bound to a unicast address never sees broadcasts, and
+    // printers may answer by broadcast. So listen on every address and tie the
+    // socket to the interface that owns the chosen one: datagrams then leave
+    // and arrive through that interface only.
+    const QByteArray device = interfaceOwning(address).toLocal8Bit();
+    if (!device.isEmpty() && socket_->bind(QHostAddress::AnyIPv4, port, mode)) {
+        const int fd = static_cast<int>(socket_->socketDescriptor());
+        if (::setsockopt(fd, SOL_SOCKET, SO_BINDTODEVICE, device.constData(),
+                         static_cast<socklen_t>(device.size())) == 0) {
+            return true;
+        }
+        closeSocket();
+    }
+    // No such interface, or tying to it is not permitted: bind to the address.
+    return socket_->bind(address, port, mode);
+}
+
+void UdpChannel::bindIfNeeded() {
+    if (socket_->state() != QAbstractSocket::BoundState) Bind(localPort_);
+}
+
+bool UdpChannel::SendData(const QByteArray& datagram) {
+    bindIfNeeded();
+    if (socket_->state() != QAbstractSocket::BoundState) return false;
+    const QHostAddress target = resolve(remoteHost_);
+    if (target.isNull() || remotePort_ < 0 || remotePort_ > 65535) return false;
+    return socket_->writeDatagram(datagram, target, static_cast<quint16>(remotePort_)) == datagram.size();
+}
+
+QByteArray UdpChannel::GetData(int maxLength) {
+    if (received_.empty()) return {};
+    QByteArray datagram = std::move(received_.front());
+    received_.pop_front();
+    if (maxLength >= 0 && datagram.size() > maxLength) datagram.truncate(maxLength);
+    return datagram;
+}
+
+int UdpChannel::localPort() const {
+    return socket_->state() == QAbstractSocket::BoundState ? socket_->localPort() : 0;
+}
+
+void UdpChannel::readPending() {
+    while (socket_->hasPendingDatagrams()) {
+        const qint64 size = socket_->pendingDatagramSize();
+        QByteArray datagram(size > 0 ? size : 0, '\0');
+        const qint64 got = socket_->readDatagram(datagram.data(), datagram.size());
+        if (got < 0) break;
+        datagram.truncate(got);
+        if (received_.size() >= kMaxQueued) received_.pop_front();
+        received_.push_back(datagram);
+        emit DataArrival(static_cast<int>(datagram.size()));
+    }
+}
+
+}  // namespace corvane::lan
