@@ -9,8 +9,9 @@ namespace corvane {
 enum class Vocabulary { Authentication, Cipher, NetworkMode, IpAssignment, EapMode, EnableSwitch };
 
 namespace SettingVocabulary {
-// The label of `code` in `table`; for a code outside the table, see
-// OutOfTableLabel.
+// The label of `code` in `table`. A code without a row still gets a text:
+// network mode 2 reads "Wi-Fi Direct", any other code 0..255 "Unknown (N)",
+// and a code outside a byte "Unknown". The views stay valid for the program's life.
 std::string_view label(Vocabulary table, int code);
 // True when `code` has a row in `table`.
 bool has(Vocabulary table, int code);

@@ -1,0 +1,184 @@
+#include "link/bss.h"
+
+#include <gtest/gtest.h>
+
+#include "link/framing.h"
+
+using namespace corvane;
+
+namespace {
+
+struct Record {
+    std::string ssid;
+    std::array<std::uint8_t, 6> bssid;
+    std::uint8_t mode;
+    std::uint16_t rssi;
+    std::uint8_t security;
+};
+
+Bytes Encode(const Record& r) {
+    Bytes b{0x00, static_cast<std::uint8_t>(r.ssid.size())};
+    b.insert(b.end(), r.ssid.begin(), r.ssid.end());
+    b.insert(b.end(), {0x01, 0x06});
+    b.insert(b.end(), r.bssid.begin(), r.bssid.end());
+    b.insert(b.end(), {r.mode, static_cast<std::uint8_t>(r.rssi >> 8), static_cast<std::uint8_t>(r.rssi), r.security});
+    return b;
+}
+
+Bytes Answer(const Bytes& body, std::string_view tagText = link::tag::BssRsp) {
+    Bytes content = ToBytes(tagText);
+    content.insert(content.end(), body.begin(), body.end());
+    return link::BuildIfMessage(content);
+}
+
+Bytes Body(const std::vector<Record>& records) {
+    Bytes body;
+    for (const Record& r : records) {
+        const Bytes e = Encode(r);
+        body.insert(body.end(), e.begin(), e.end());
+    }
+    return body;
+}
+
+const Record kOffice{"office", {0x00, 0x1A, 0x2B, 0x3C, 0x4D, 0x5E}, 0, 0xFFC4, 0x3F};
+const Record kAdhoc{"", {1, 2, 3, 4, 5, 6}, 1, 0x0010, 0xC0};
+
+}  // namespace
+
+TEST(BssParse, WellFormedAnswer) {
+    BssTable table;
+    ASSERT_EQ(parseBssResponse(Answer(Body({kOffice, kAdhoc})), table), 1);
+    ASSERT_EQ(shownBssCount(table), 2u);
+    EXPECT_EQ(bssRowTexts(0, table[0]),
+              (std::array<std::string, 6>{"1", "office", "00-1A-2B-3C-4D-5E", "Infrastructure", "-60",
+                                          "WEP64/WEP128/WPA/WPA2/RSN1/RSN2"}));
+    EXPECT_EQ(bssRowTexts(1, table[1]),
+              (std::array<std::string, 6>{"2", "", "01-02-03-04-05-06", "Ad hoc", "16", "No"}));
+}
+
+TEST(BssParse, RejectedAnswersLeaveAnEmptyTable) {
+    BssTable table;
+    ASSERT_EQ(parseBssResponse(Answer(Body({kOffice})), table), 1);
+
+    EXPECT_EQ(parseBssResponse(Answer(Body({kOffice}), link::tag::BssReq), table), 0);
+    EXPECT_EQ(shownBssCount(table), 0u);
+
+    Bytes corrupted = Answer(Body({kOffice}));
+    corrupted[25] ^= 0x01;
+    EXPECT_EQ(parseBssResponse(corrupted, table), 0);
+    EXPECT_EQ(parseBssResponse(Bytes{}, table), 0);
+    EXPECT_EQ(parseBssResponse(ToBytes("__[I_F]"), table), 0);
+    EXPECT_EQ(shownBssCount(table), 0u);
+}
+
+TEST(BssParse, ShortAnswersAreAcceptedEmpty) {
+    BssTable table;
+    EXPECT_EQ(parseBssResponse(Answer({}), table), 1);                  // 20 bytes
+    EXPECT_EQ(parseBssResponse(Answer(Bytes(5, 0x00)), table), 1);      // 25 bytes
+    EXPECT_EQ(shownBssCount(table), 0u);
+}
+
+TEST(BssParse, SsidLengthLimit) {
+    BssTable table;
+    Record thirty = kOffice;
+    thirty.ssid = std::string(30, 'x');
+    ASSERT_EQ(parseBssResponse(Answer(Body({thirty, kAdhoc})), table), 1);
+    ASSERT_EQ(shownBssCount(table), 2u);
+    EXPECT_EQ(bssRowTexts(0, table[0])[1], std::string(30, 'x'));
+
+    Record thirtyOne = kOffice;
+    thirtyOne.ssid = std::string(31, 'x');
+    ASSERT_EQ(parseBssResponse(Answer(Body({kAdhoc, thirtyOne, kOffice})), table), 1);
+    EXPECT_EQ(shownBssCount(table), 1u) << "parsing stops at the 31-byte name";
+}
+
+TEST(BssParse, AllZeroBssidEndsTheShownList) {
+    Record hidden = kOffice;
+    hidden.bssid = {};
+    BssTable table;
+    ASSERT_EQ(parseBssResponse(Answer(Body({kOffice, hidden, kAdhoc})), table), 1);
+    EXPECT_EQ(shownBssCount(table), 1u);
+    EXPECT_EQ(table[2].bssid, kAdhoc.bssid) << "parsed, but not shown";
+}
+
+TEST(BssParse, RecordWithoutElementsReadsFieldsInPlace) {
+    // No SSID or BSSID element: mode, RSSI and security follow at once, and the
+    // zero BSSID ends the shown list.
+    BssTable table;
+    ASSERT_EQ(parseBssResponse(Answer(Bytes{0x05, 0x00, 0x20, 0x04, 0, 0, 0, 0, 0, 0}), table), 1);
+    EXPECT_EQ(table[0].mode, 0x05);
+    EXPECT_EQ(table[0].rssi, 0x20);
+    EXPECT_EQ(shownBssCount(table), 0u);
+}
+
+TEST(BssParse, MoreThanAHundredRecords) {
+    std::vector<Record> many;
+    for (int i = 0; i < 120; ++i) {
+        Record r = kAdhoc;
+        r.bssid[5] = static_cast<std::uint8_t>(i + 1);
+        many.push_back(r);
+    }
+    BssTable table;
+    ASSERT_EQ(parseBssResponse(Answer(Body(many)), table), 1);
+    EXPECT_EQ(shownBssCount(table), 100u);
+    EXPECT_EQ(table[99].bssid[5], 100);
+}
+
+TEST(BssParse, HostileLengthBytesNeverReadPastTheMessage) {
+    BssTable table;
+    // BSSID element claiming 200 bytes at the end of the message.
+    Bytes lying{0x00, 0x02, 'a', 'b', 0x01, 200, 1, 2, 3, 4, 5, 6};
+    ASSERT_EQ(parseBssResponse(Answer(lying), table), 1);
+    EXPECT_EQ(shownBssCount(table), 0u);
+
+    // BSSID element of 8 bytes: six are kept, the element is skipped whole.
+    Bytes longBssid{0x00, 0x01, 'z', 0x01, 8, 1, 2, 3, 4, 5, 6, 7, 8, 0, 0xFF, 0xFF, 0x01};
+    ASSERT_EQ(parseBssResponse(Answer(longBssid), table), 1);
+    ASSERT_EQ(shownBssCount(table), 1u);
+    EXPECT_EQ(table[0].bssid, (std::array<std::uint8_t, 6>{1, 2, 3, 4, 5, 6}));
+    EXPECT_EQ(table[0].rssi, -1);
+    EXPECT_EQ(table[0].security, 0x01);
+
+    // SSID claiming 30 bytes with fewer left: record cut short, not stored.
+    Bytes cutSsid{0x00, 30, 'a', 'b', 'c', 'd', 'e', 'f', 'g', 'h'};
+    ASSERT_EQ(parseBssResponse(Answer(cutSsid), table), 1);
+    EXPECT_EQ(table[0].ssid[0], '\0');
+
+    // A full record followed by a truncated one: the first stays.
+    Bytes tail = Body({kOffice});
+    tail.insert(tail.end(), {0x00, 0x04, 'n', 'e', 'x', 't', 0x01, 0x06, 9, 9});
+    ASSERT_EQ(parseBssResponse(Answer(tail), table), 1);
+    EXPECT_EQ(shownBssCount(table), 1u);
+    EXPECT_EQ(table[1].bssid, (std::array<std::uint8_t, 6>{}));
+}
+
+TEST(BssParse, EveryTruncationOfAValidAnswerIsSafe) {
+    // Cut a two-record body at every length and re-checksum: the parser must
+    // accept without touching bytes past the end (checked under the sanitizers)
+    // and never store a record whose BSSID element did not fully arrive.
+    const Bytes body = Body({kOffice, kAdhoc});
+    for (std::size_t n = 0; n <= body.size(); ++n) {
+        BssTable table;
+        const Bytes answer = Answer(Bytes(body.begin(), body.begin() + static_cast<std::ptrdiff_t>(n)));
+        EXPECT_EQ(parseBssResponse(answer, table), 1) << n;
+        const std::size_t expected = n >= 30 ? 2 : n >= 16 ? 1 : 0;  // BSSID elements end at 16 and 30
+        EXPECT_LE(shownBssCount(table), expected) << n;
+    }
+}
+
+TEST(BssRequest, IsTheTwentyByteTaggedMessage) {
+    const Bytes request = BuildBssRequest();
+    ASSERT_EQ(request.size(), 20u);
+    EXPECT_TRUE(link::VerifyIfMessage(request, link::tag::BssReq));
+}
+
+TEST(BssSecurity, FlagTexts) {
+    const std::pair<std::uint8_t, const char*> cases[] = {
+        {0x00, "No"}, {0xC0, "No"}, {0x05, "WEP64/WPA"}, {0x28, "WPA2/RSN2"},
+        {0x3F, "WEP64/WEP128/WPA/WPA2/RSN1/RSN2"}, {0xFF, "WEP64/WEP128/WPA/WPA2/RSN1/RSN2"}};
+    for (const auto& [flags, text] : cases) {
+        BssEntry e;
+        e.security = flags;
+        EXPECT_EQ(bssSecurityText(e), text) << int(flags);
+    }
+}
