@@ -1,0 +1,63 @@
+#include "local_addresses.h"
+
+#include <QHostAddress>
+#include <QHostInfo>
+#include <QNetworkInterface>
+
+namespace corvane::lan {
+
+QStringList systemIpv4Addresses() {
+    QStringList addresses;
+    for (const QNetworkInterface& iface : QNetworkInterface::allInterfaces()) {
+        const auto flags = iface.flags();
+        if (!flags.testFlag(QNetworkInterface::IsUp) || !flags.testFlag(QNetworkInterface::IsRunning)) continue;
+        for (const QNetworkAddressEntry& entry : iface.addressEntries()) {
+            if (entry.ip().protocol() == QAbstractSocket::IPv4Protocol) addresses.append(entry.ip().toString());
+        }
+    }
+    return addresses;
+}
+
+bool isLoopbackAddress(const QString& address) {
+    QHostAddress parsed;
+    return parsed.setAddress(address) && parsed.protocol() == QAbstractSocket::IPv4Protocol && parsed.isLoopback();
+}
+
+QString broadcastAddressFor(const QString& localAddress) {
+    const qsizetype dot = localAddress.lastIndexOf(QLatin1Char('.'));
+    const QString prefix = dot > 0 ? localAddress.left(dot) : QString();
+    return prefix + QStringLiteral(".255");
+}
+
+LocalAddressModel::LocalAddressModel(AddressSource addresses, HostNameSource hostName)
+    : addresses_(std::move(addresses)), hostNameSource_(std::move(hostName)) {
+    if (!hostNameSource_) hostNameSource_ = [] { return QHostInfo::localHostName(); };
+}
+
+bool LocalAddressModel::load() {
+    hostName_ = hostNameSource_();
+    rows_.clear();
+    for (const QString& address : addresses_ ? addresses_() : QStringList()) {
+        if (!isLoopbackAddress(address) && !rows_.contains(address)) rows_.append(address);
+    }
+    rows_.sort();
+    selected_ = defaultRow();
+    return !empty();
+}
+
+bool LocalAddressModel::select(int row) {
+    if (row < 0 || row >= rows_.size()) return false;
+    selected_ = row;
+    return true;
+}
+
+QString LocalAddressModel::localAddress() const {
+    return selected_ >= 0 && selected_ < rows_.size() ? rows_[selected_] : QString();
+}
+
+QString LocalAddressModel::broadcastAddress() const {
+    const QString local = localAddress();
+    return local.isEmpty() ? QString() : broadcastAddressFor(local);
+}
+
+}  // namespace corvane::lan

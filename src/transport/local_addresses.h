@@ -1,0 +1,62 @@
+// The host's own IPv4 addresses, offered before each search so the user picks
+// the interface to search from; and the ".255" address derived from the
+// chosen one, the destination of the WLAN requests.
+#pragma once
+
+#include <functional>
+
+#include <QString>
+#include <QStringList>
+
+namespace corvane::lan {
+
+// IPv4 addresses of the interfaces that are up and running, as dotted text, in
+// the order the system gives them (loopback included; the model drops it).
+QStringList systemIpv4Addresses();
+
+// True for any address of 127.0.0.0/8.
+bool isLoopbackAddress(const QString& address);
+
+// The text before the last "." of `localAddress` (nothing when there is no "."
+// or it is the first character) followed by ".255". The interface's mask is
+// deliberately not consulted: printers listen on the address with its last
+// part replaced, whatever the subnet.
+QString broadcastAddressFor(const QString& localAddress);
+
+// What the local address window shows: the host name, the usable addresses in
+// text order (192.168.1.100 before 192.168.1.20) and the chosen row, the last
+// one by default.
+class LocalAddressModel {
+public:
+    using AddressSource = std::function<QStringList()>;
+    using HostNameSource = std::function<QString()>;
+
+    // The defaults read the running system; tests pass fixed lists.
+    explicit LocalAddressModel(AddressSource addresses = systemIpv4Addresses, HostNameSource hostName = {});
+
+    // Enumerates again: loopback addresses and duplicates left out, sorted as
+    // text, last row chosen. Returns false when no address is left.
+    bool load();
+
+    const QStringList& rows() const { return rows_; }
+    const QString& hostName() const { return hostName_; }
+    // No usable address: the window shows message 86 and closes as cancelled.
+    bool empty() const { return rows_.isEmpty(); }
+    int defaultRow() const { return static_cast<int>(rows_.size()) - 1; }
+    int selectedRow() const { return selected_; }
+
+    // Chooses a row; out-of-range rows are ignored. Returns whether it took.
+    bool select(int row);
+    // The chosen address and its ".255" address; both empty when empty().
+    QString localAddress() const;
+    QString broadcastAddress() const;
+
+private:
+    AddressSource addresses_;
+    HostNameSource hostNameSource_;
+    QString hostName_;
+    QStringList rows_;
+    int selected_ = -1;
+};
+
+}  // namespace corvane::lan

@@ -1,0 +1,110 @@
+// The one link object every direct-link byte passes through: a serial port
+// (115200 8N1, RTS/CTS, DTR off, printer must raise DSR and CTS) or a USB
+// printer device node opened as it stands. It moves blocks of bytes and knows
+// nothing of frames.
+#pragma once
+
+#include <chrono>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include <QString>
+
+#include "link/link_port.h"
+
+class QSerialPort;
+
+namespace corvane::transport {
+
+// How long reads and writes wait. The defaults are the printer's: a reply
+// ends after 100 ms without a byte, and a printer that stays silent is given
+// 30 attempts of 30 polls of 100 ms (about 90 s). Tests and the command line
+// shorten them.
+struct LinkTimeouts {
+    std::chrono::milliseconds pollInterval{100};
+    int pollsPerAttempt = 30;
+    int attempts = 30;
+    std::chrono::milliseconds replyGap{100};     // silence that ends a reply
+    std::chrono::milliseconds writeLimit{10000};  // longest wait for a write to drain
+    std::chrono::milliseconds slice{25};         // longest blocking wait between idle-hook calls
+
+    std::chrono::milliseconds firstByteLimit() const { return pollInterval * pollsPerAttempt * attempts; }
+};
+
+class SerialPort : public link::LinkPort {
+public:
+    static constexpr std::uint32_t kBaudRate = 115200;
+
+    SerialPort();
+    ~SerialPort() override;
+    SerialPort(const SerialPort&) = delete;
+    SerialPort& operator=(const SerialPort&) = delete;
+
+    // Serial mode: a port name as listed ("ttyUSB0") or a device path; the
+    // port is opened at its system location. USB mode: the device node path.
+    void setPortName(const QString& name) { portName_ = name; }
+    const QString& portName() const { return portName_; }
+    void setUsbMode(bool usb) { usbMode_ = usb; }
+    bool usbMode() const { return usbMode_; }
+    std::uint32_t baudRate() const { return kBaudRate; }
+
+    void setTimeouts(const LinkTimeouts& timeouts) { timeouts_ = timeouts; }
+    const LinkTimeouts& timeouts() const { return timeouts_; }
+    // Called between wait slices, so a window can keep itself painted.
+    void setIdleHook(std::function<void()> idle) { idle_ = std::move(idle); }
+
+    // Serial mode fails when the port cannot be opened exclusively, refuses
+    // the line settings or its DSR or CTS line is off (no printer ready; a
+    // pseudo-terminal has no modem lines and so never passes). USB mode opens
+    // the node exclusively; while one is held it only reports isOpen().
+    bool Open();
+    // Drops DTR, discards both directions and releases the device. Harmless
+    // when not open.
+    void Close();
+
+    bool isOpen() const override { return isOpen_; }
+    // Bytes written (fewer when the device stopped taking them within the
+    // write limit); 0 on failure.
+    std::size_t Write(ByteSpan data) override;
+    // One reply of up to 4096 bytes: waits for a first byte, then collects
+    // until the reply gap passes without one. False when nothing came within
+    // the time limit, or the device failed.
+    bool Read(Bytes& reply) override;
+
+private:
+    enum class Wait { Ready, TimedOut, Failed };
+
+    bool openSerial();
+    bool openRaw();
+    void release();
+    // Waits up to `limit` for bytes to read, in slices with the idle hook.
+    Wait waitReadable(std::chrono::milliseconds limit);
+    Wait waitOnce(std::chrono::milliseconds limit);
+    // Appends what is waiting, up to `room` bytes; false on a device error.
+    bool takeAvailable(Bytes& reply, std::size_t room);
+    std::size_t writeRaw(ByteSpan data);
+    std::size_t writeSerial(ByteSpan data);
+    void idle();
+
+    QString portName_;
+    bool usbMode_ = false;
+    bool isOpen_ = false;
+    LinkTimeouts timeouts_;
+    std::function<void()> idle_;
+    std::unique_ptr<QSerialPort> serial_;  // serial mode
+    int fd_ = -1;                          // USB mode
+};
+
+// The program's one link object.
+SerialPort& programSerialPort();
+
+// A serial port the window can offer: its name and where it lives.
+struct SerialPortEntry {
+    QString name;            // "ttyUSB0"
+    QString systemLocation;  // "/dev/ttyUSB0"
+};
+std::vector<SerialPortEntry> availableSerialPorts();
+
+}  // namespace corvane::transport

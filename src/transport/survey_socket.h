@@ -1,0 +1,80 @@
+// The access-point survey of a printer on the LAN: one TCP connection to its
+// survey port, the raw BSS_REQ message out, the BSS_RSP answer in.
+//
+// The waits block the caller, as the survey window expects, but they run in
+// short slices of QTcpSocket's waitFor* calls with an idle hook between them;
+// the window passes one that processes (non-input) events, so it stays
+// painted during the up to ~13.5 s a silent printer costs.
+#pragma once
+
+#include <chrono>
+#include <functional>
+#include <memory>
+
+#include <QString>
+
+#include "link/bss.h"
+#include "link/bytes.h"
+#include "link/discovered_device.h"
+
+class QTcpSocket;
+
+namespace corvane::lan {
+
+struct SurveyTimings {
+    std::chrono::milliseconds connect{3000};  // connection must complete within this
+    std::chrono::milliseconds receive{1500};  // one receive attempt
+    int attempts = 7;                         // receive attempts before giving up
+    std::chrono::milliseconds slice{30};      // longest wait between idle-hook calls
+};
+
+class LanSurvey {
+public:
+    // Largest answer taken in; the rest of a longer one is left unread.
+    static constexpr std::size_t kMaxAnswer = 4095;
+
+    explicit LanSurvey(QString printerAddress, int port = kSurveyPort, SurveyTimings timings = {});
+    ~LanSurvey();
+    LanSurvey(const LanSurvey&) = delete;
+    LanSurvey& operator=(const LanSurvey&) = delete;
+
+    // Progress bar values (0..100) as the query advances.
+    void setProgressCallback(std::function<void(int)> progress) { progress_ = std::move(progress); }
+    // Called between wait slices.
+    void setIdleHook(std::function<void()> idle) { idle_ = std::move(idle); }
+
+    // 1 when connected within the connect time, else 0 (bad address,
+    // refused, unreachable, no answer).
+    int connectSurveySocket();
+    // Connects, sends the request and collects the answer. 1 when an answer
+    // came and parseBssResponse accepted it (table() then holds it), else 0.
+    // Progress: 0, 12, then 24, 36 ... 96 after each empty attempt, 100 at end.
+    int queryBssOverTcp();
+    // Releases the connection; harmless when there is none.
+    void closeSurveySocket();
+
+    const BssTable& table() const { return table_; }
+    // The bytes the last query received (for diagnostics and tests).
+    const Bytes& answer() const { return answer_; }
+
+private:
+    void report(int value);
+    void idle();
+    // Waits up to `limit` for more bytes; false when none came (time-out,
+    // closed connection or error).
+    bool waitForData(std::chrono::milliseconds limit);
+    // Appends what is waiting, up to kMaxAnswer in all.
+    void takeAvailable();
+
+    QString printerAddress_;
+    int port_;
+    SurveyTimings timings_;
+    std::unique_ptr<QTcpSocket> socket_;
+    std::function<void(int)> progress_;
+    std::function<void()> idle_;
+    int lastProgress_ = -1;
+    BssTable table_{};
+    Bytes answer_;
+};
+
+}  // namespace corvane::lan

@@ -1,0 +1,48 @@
+#include <gtest/gtest.h>
+
+#include "transport/local_addresses.h"
+
+using corvane::lan::broadcastAddressFor;
+using corvane::lan::LocalAddressModel;
+
+namespace {
+
+LocalAddressModel modelOf(const QStringList& addresses) {
+    LocalAddressModel model([addresses] { return addresses; }, [] { return QStringLiteral("till-3"); });
+    model.load();
+    return model;
+}
+
+TEST(LocalAddresses, BroadcastReplacesTheLastPart) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"192.168.10.37", "192.168.10.255"}, {"10.0.0.5", "10.0.0.255"},
+        {"nodot", ".255"},                   {".5", ".255"},
+    };
+    for (const auto& [local, broadcast] : cases) EXPECT_EQ(broadcastAddressFor(local), broadcast) << local;
+}
+
+TEST(LocalAddresses, RowsInTextOrderWithTheLastChosen) {
+    auto model = modelOf({"192.168.1.20", "127.0.0.1", "10.0.0.5", "192.168.1.100", "127.0.1.1", "10.0.0.5"});
+    EXPECT_EQ(model.hostName(), "till-3");
+    EXPECT_EQ(model.rows(), (QStringList{"10.0.0.5", "192.168.1.100", "192.168.1.20"}));
+    EXPECT_EQ(model.defaultRow(), 2);
+    EXPECT_EQ(model.localAddress(), "192.168.1.20");
+    EXPECT_EQ(model.broadcastAddress(), "192.168.1.255");
+
+    EXPECT_TRUE(model.select(0));
+    EXPECT_EQ(model.localAddress(), "10.0.0.5");
+    EXPECT_EQ(model.broadcastAddress(), "10.0.0.255");
+    EXPECT_FALSE(model.select(3));
+    EXPECT_EQ(model.localAddress(), "10.0.0.5");
+}
+
+TEST(LocalAddresses, LoopbackOnlyIsEmpty) {
+    for (const QStringList& list : {QStringList{"127.0.0.1"}, QStringList{}}) {
+        auto model = modelOf(list);
+        EXPECT_TRUE(model.empty());
+        EXPECT_TRUE(model.localAddress().isEmpty());
+        EXPECT_TRUE(model.broadcastAddress().isEmpty());
+    }
+}
+
+}  // namespace

@@ -1,0 +1,173 @@
+// The link port against pseudo-terminal pairs made here: the test writes the
+// "printer" side on the master, the port opens the slave node.
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <termios.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <string>
+#include <thread>
+
+#include "transport/serial_port.h"
+
+using corvane::Bytes;
+using corvane::ToBytes;
+using corvane::transport::LinkTimeouts;
+using corvane::transport::SerialPort;
+using namespace std::chrono_literals;
+
+namespace {
+
+class PtyPair {
+public:
+    PtyPair() {
+        master_ = ::posix_openpt(O_RDWR | O_NOCTTY);
+        if (master_ < 0 || ::grantpt(master_) != 0 || ::unlockpt(master_) != 0) return;
+        slave_ = ::ptsname(master_);
+        termios raw{};
+        ::tcgetattr(master_, &raw);
+        ::cfmakeraw(&raw);
+        ::tcsetattr(master_, TCSANOW, &raw);
+    }
+    ~PtyPair() {
+        if (master_ >= 0) ::close(master_);
+    }
+    bool ok() const { return !slave_.empty(); }
+    QString slave() const { return QString::fromStdString(slave_); }
+    void send(const std::string& text) const { ASSERT_EQ(::write(master_, text.data(), text.size()), ssize_t(text.size())); }
+    std::string receive() const {
+        char buffer[256];
+        const ssize_t n = ::read(master_, buffer, sizeof buffer);
+        return n > 0 ? std::string(buffer, static_cast<std::size_t>(n)) : std::string();
+    }
+
+private:
+    int master_ = -1;
+    std::string slave_;
+};
+
+// Short waits: 3 attempts x 5 polls x 10 ms = 150 ms of silence before giving up.
+LinkTimeouts shortTimeouts() {
+    LinkTimeouts t;
+    t.pollInterval = 10ms;
+    t.pollsPerAttempt = 5;
+    t.attempts = 3;
+    return t;
+}
+
+class RawPortTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(pty.ok());
+        port.setUsbMode(true);
+        port.setPortName(pty.slave());
+        port.setTimeouts(shortTimeouts());
+        ASSERT_TRUE(port.Open());
+    }
+    std::string read() {
+        Bytes reply;
+        return port.Read(reply) ? std::string(reply.begin(), reply.end()) : std::string("<none>");
+    }
+    PtyPair pty;
+    SerialPort port;
+};
+
+TEST(SerialPortDefaults, PrinterLineSettingsAndTimings) {
+    SerialPort port;
+    EXPECT_EQ(port.baudRate(), 115200u);
+    EXPECT_FALSE(port.isOpen());
+    EXPECT_EQ(LinkTimeouts{}.firstByteLimit(), 90s);
+    Bytes reply{1, 2};
+    EXPECT_FALSE(port.Read(reply));
+    EXPECT_TRUE(reply.empty());
+    EXPECT_EQ(port.Write(ToBytes("x")), 0u);
+}
+
+TEST_F(RawPortTest, WaitingReplyArrivesWholeAtOnce) {
+    pty.send("__[I_F]__[SYS_RSP]");
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_EQ(read(), "__[I_F]__[SYS_RSP]");
+    EXPECT_LT(std::chrono::steady_clock::now() - start, 500ms);
+}
+
+TEST_F(RawPortTest, ReplyInTwoPartsFiftyMillisecondsApartArrivesAsOne) {
+    std::thread printer([this] {
+        std::this_thread::sleep_for(20ms);
+        pty.send("first-");
+        std::this_thread::sleep_for(50ms);
+        pty.send("second");
+    });
+    EXPECT_EQ(read(), "first-second");
+    printer.join();
+}
+
+TEST_F(RawPortTest, SilenceOfTheReplyGapEndsAReply) {
+    LinkTimeouts patient = shortTimeouts();
+    patient.attempts = 20;  // one second for the second part's first byte
+    port.setTimeouts(patient);
+    std::thread printer([this] {
+        pty.send("one");
+        std::this_thread::sleep_for(300ms);
+        pty.send("two");
+    });
+    EXPECT_EQ(read(), "one");
+    EXPECT_EQ(read(), "two");
+    printer.join();
+}
+
+TEST_F(RawPortTest, SilentPrinterGivesFalseAfterTheLimitWhileIdling) {
+    int idles = 0;
+    port.setIdleHook([&] { ++idles; });
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_EQ(read(), "<none>");
+    const auto elapsed = std::chrono::steady_clock::now() - start;
+    EXPECT_GE(elapsed, 150ms);
+    EXPECT_LT(elapsed, 2s);
+    EXPECT_GT(idles, 2);  // the wait ran in slices
+}
+
+TEST_F(RawPortTest, WriteReachesTheDevice) {
+    EXPECT_EQ(port.Write(ToBytes("GS a 0")), 6u);
+    EXPECT_EQ(pty.receive(), "GS a 0");
+}
+
+TEST_F(RawPortTest, HeldDeviceIsExclusiveAndCloseTwiceIsHarmless) {
+    SerialPort other;
+    other.setUsbMode(true);
+    other.setPortName(pty.slave());
+    EXPECT_FALSE(other.Open());
+    EXPECT_TRUE(port.Open());  // already held: reports, does not reopen
+    port.Close();
+    port.Close();
+    EXPECT_FALSE(port.isOpen());
+    EXPECT_TRUE(other.Open());
+    other.Close();
+}
+
+TEST(SerialMode, PseudoTerminalFailsTheReadinessTest) {
+    PtyPair pty;
+    ASSERT_TRUE(pty.ok());
+    SerialPort port;
+    port.setPortName(pty.slave());
+    EXPECT_FALSE(port.Open());
+    EXPECT_FALSE(port.isOpen());
+    port.Close();
+    // Nothing held: the node opens again at once.
+    SerialPort raw;
+    raw.setUsbMode(true);
+    raw.setPortName(pty.slave());
+    EXPECT_TRUE(raw.Open());
+}
+
+TEST(SerialMode, MissingDeviceFailsInBothModes) {
+    SerialPort port;
+    port.setPortName(QStringLiteral("/dev/corvane-no-such-port"));
+    EXPECT_FALSE(port.Open());
+    port.setUsbMode(true);
+    EXPECT_FALSE(port.Open());
+}
+
+}  // namespace
