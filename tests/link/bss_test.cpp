@@ -101,16 +101,6 @@ TEST(BssParse, AllZeroBssidEndsTheShownList) {
     EXPECT_EQ(table[2].bssid, kAdhoc.bssid) << "parsed, but not shown";
 }
 
-TEST(BssParse, RecordWithoutElementsReadsFieldsInPlace) {
-    // No SSID or BSSID element: mode, RSSI and security follow at once, and the
-    // zero BSSID ends the shown list.
-    BssTable table;
-    ASSERT_EQ(parseBssResponse(Answer(Bytes{0x05, 0x00, 0x20, 0x04, 0, 0, 0, 0, 0, 0}), table), 1);
-    EXPECT_EQ(table[0].mode, 0x05);
-    EXPECT_EQ(table[0].rssi, 0x20);
-    EXPECT_EQ(shownBssCount(table), 0u);
-}
-
 TEST(BssParse, MoreThanAHundredRecords) {
     std::vector<Record> many;
     for (int i = 0; i < 120; ++i) {
@@ -164,12 +154,6 @@ TEST(BssParse, EveryTruncationOfAValidAnswerIsSafe) {
         const std::size_t expected = n >= 30 ? 2 : n >= 16 ? 1 : 0;  // BSSID elements end at 16 and 30
         EXPECT_LE(shownBssCount(table), expected) << n;
     }
-}
-
-TEST(BssRequest, IsTheTwentyByteTaggedMessage) {
-    const Bytes request = BuildBssRequest();
-    ASSERT_EQ(request.size(), 20u);
-    EXPECT_TRUE(link::VerifyIfMessage(request, link::tag::BssReq));
 }
 
 TEST(BssSecurity, FlagTexts) {

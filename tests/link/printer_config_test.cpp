@@ -118,13 +118,6 @@ TEST(PrinterConfigRecord, TextsAreCutToTheirWidth) {
     EXPECT_EQ(r[111], 0) << "authentication after the cut SSID";
 }
 
-TEST(PrinterConfigRecord, ReaderStopsAtFirstZero) {
-    Bytes r(kOlderConfigSize, 0);
-    const std::string name = "AB\0CD";
-    std::copy(name.begin(), name.begin() + 5, r.begin());
-    EXPECT_EQ(ParseConfigRecord(r, ConfigLayout::Older).printerName, "AB");
-}
-
 TEST(PrinterConfigMessage, IfSetLengthsAndTag) {
     const Bytes newer = BuildIfSetMessage(SampleConfig(), ConfigLayout::Newer);
     const Bytes older = BuildIfSetMessage(SampleConfig(), ConfigLayout::Older);
@@ -195,10 +188,4 @@ TEST(PrinterSystemInfoMessage, ParsesOnlyCompleteVerifiedReplies) {
     Bytes corrupted = good;
     corrupted[20] ^= 0x40;
     EXPECT_FALSE(ParseSystemInfo(corrupted));
-}
-
-TEST(PrinterConfigFormat, Ipv4Text) {
-    EXPECT_EQ(FormatIpv4(0xC0A8000A), "192.168.0.10");
-    EXPECT_EQ(FormatIpv4(0xFFFFFFFF), "255.255.255.255");
-    EXPECT_EQ(FormatIpv4(0), "0.0.0.0");
 }
