@@ -1,0 +1,56 @@
+#include "config_tab_ctrl.h"
+
+namespace corvane::rules {
+
+ConfigTabCtrl::ConfigTabCtrl(WindowContext& context)
+    : system(context), network(context), security(context) {}
+
+MaybeNotice ConfigTabCtrl::selectionChanging() {
+    leavingPage = currentTab_;
+    auto notice = leaveCheck(leavingPage);
+    returnPending = notice.has_value();
+    return notice;
+}
+
+bool ConfigTabCtrl::selectionChanged(int index) {
+    if (returnPending) {
+        // The page being left stays shown, with the focus on the failed control.
+        currentTab_ = leavingPage;
+        returnPending = false;
+        return false;
+    }
+    if (index < 0 || index >= kTabCount)
+        return false;
+    currentTab_ = index;
+    showCurrentPage();
+    return true;
+}
+
+MaybeNotice ConfigTabCtrl::selectTab(int index) {
+    auto notice = selectionChanging();
+    selectionChanged(index);
+    return notice;
+}
+
+void ConfigTabCtrl::showCurrentPage() {
+    if (currentTab_ == static_cast<int>(Tab::Security))
+        security.refreshControls();
+}
+
+MaybeNotice ConfigTabCtrl::leaveCheck(int tab) const {
+    switch (static_cast<Tab>(tab)) {
+    case Tab::System: return system.checkValues();
+    case Tab::Protocol: return protocol.checkValues();
+    case Tab::Network: return network.leaveCheck();
+    case Tab::Security: return security.checkValues();
+    default: return std::nullopt;
+    }
+}
+
+MaybeNotice ConfigTabCtrl::ValidateCurrentPage() const {
+    if (currentTab_ == static_cast<int>(Tab::Network))
+        return network.saveCheck();
+    return leaveCheck(currentTab_);
+}
+
+}  // namespace corvane::rules

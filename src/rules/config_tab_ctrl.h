@@ -1,0 +1,58 @@
+// The tab host of the direct configuration window: owns the six pages, checks
+// the page the user is leaving and puts the selection back when that check
+// fails, and validates the shown page before a save.
+#pragma once
+
+#include "control_state.h"
+#include "network_page.h"
+#include "protocol_page.h"
+#include "security_page.h"
+#include "simple_pages.h"
+#include "system_page.h"
+#include "working_values.h"
+
+namespace corvane::rules {
+
+class ConfigTabCtrl {
+public:
+    explicit ConfigTabCtrl(WindowContext& context);
+    ConfigTabCtrl(const ConfigTabCtrl&) = delete;
+    ConfigTabCtrl& operator=(const ConfigTabCtrl&) = delete;
+
+    int currentTab() const { return currentTab_; }
+
+    // The user asks for another tab: the page being left is checked first.
+    // On failure the notice is returned and the selection stays (or returns)
+    // on the page being left; otherwise `index` becomes the shown page.
+    MaybeNotice selectTab(int index);
+
+    // The same in the two steps of a tab control's notifications.
+    MaybeNotice selectionChanging();
+    // Gives true when `index` is now shown, false when the selection went
+    // back to the page that was left.
+    bool selectionChanged(int index);
+
+    // Shows the current page; the Security page is refreshed each time it is
+    // shown, so it follows a network mode chosen meanwhile.
+    void showCurrentPage();
+
+    // The rules of leaving `tab`; BSS and Certificate have none.
+    MaybeNotice leaveCheck(int tab) const;
+    // The checks a save runs on the shown page.
+    MaybeNotice ValidateCurrentPage() const;
+
+    int leavingPage = 0;
+    bool returnPending = false;
+
+    SystemPage system;
+    ProtocolPage protocol;
+    BssPage bss;
+    NetworkPage network;
+    SecurityPage security;
+    CertificatePage certificate;
+
+private:
+    int currentTab_ = 0;
+};
+
+}  // namespace corvane::rules

@@ -1,0 +1,302 @@
+#include "direct_config_model.h"
+
+#include <algorithm>
+#include <cctype>
+
+namespace corvane::rules {
+
+namespace {
+using W = WindowControl;
+
+bool SameHexId(std::string_view a, std::string_view b) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return std::toupper(static_cast<unsigned char>(x)) == std::toupper(static_cast<unsigned char>(y));
+           });
+}
+
+std::uint8_t LowByte(int value) { return static_cast<std::uint8_t>(value & 0xFF); }
+
+void Fit(std::string& text, std::size_t width) {
+    if (text.size() > width)
+        text.resize(width);
+}
+
+// No text longer than its record field reaches the record; an edit such as
+// the SSID may hold more than its field.
+void FitTexts(link::PrinterConfig& c) {
+    Fit(c.printerName, 64);
+    Fit(c.ssid, 32);
+    Fit(c.wepKey, 28);
+    Fit(c.pskKey, 64);
+    Fit(c.authId, 32);
+    Fit(c.authPassword, 32);
+    Fit(c.p2pPinCode, 9);
+    Fit(c.p2pChannel, 3);
+    Fit(c.userId, 32);
+    Fit(c.userPassword, 32);
+    Fit(c.setCommunity, 16);
+    Fit(c.getCommunity, 16);
+    Fit(c.trapCommunity, 16);
+}
+}  // namespace
+
+DirectConfigModel::DirectConfigModel() {
+    controls_.enable(W::Connect, true);
+    controls_.enable(W::PortList, true);
+    controls_.enable(W::PosRadio, true);
+    controls_.enable(W::OtherTypeRadio, true);
+    syncRadios();
+}
+
+std::optional<WindowControl> DirectConfigModel::takeFocusRequest() {
+    auto request = focusRequest_;
+    focusRequest_.reset();
+    return request;
+}
+
+void DirectConfigModel::syncRadios() {
+    controls_.check(W::SerialRadio, linkChoice == kSerialLink);
+    controls_.check(W::UsbRadio, linkChoice == kUsbLink);
+    controls_.check(W::PosRadio, printerType == kPosPrinter);
+    controls_.check(W::OtherTypeRadio, printerType == kOtherPrinter);
+}
+
+void DirectConfigModel::selectFirstPort() {
+    controls_[W::PortList].selection = portEntries_.empty() ? -1 : 0;
+}
+
+void DirectConfigModel::fillComPorts(const std::vector<std::string>& comPorts) {
+    portEntries_ = comPorts;
+    selectFirstPort();
+}
+
+void DirectConfigModel::OnInitDialog(const std::vector<std::string>& comPorts) {
+    fillComPorts(comPorts);
+    focusRequest_ = W::PosRadio;
+    controls_.enable(W::SerialRadio, false);
+    controls_.enable(W::UsbRadio, true);
+    controls_.enable(W::PortList, true);
+    setConnectedButtons(false);
+    context.connected = false;
+    context.extendedLayout = false;
+    syncRadios();
+}
+
+void DirectConfigModel::OnSerialChosen(const std::vector<std::string>& comPorts) {
+    linkChoice = kSerialLink;
+    fillComPorts(comPorts);
+    syncRadios();
+}
+
+MaybeNotice DirectConfigModel::OnUsbChosen(const std::vector<UsbEntry>& usbDevices,
+                                           const std::vector<std::string>& comPorts) {
+    linkChoice = kUsbLink;
+    portEntries_.clear();
+    if (printerType == kPosPrinter) {
+        for (const auto& device : usbDevices)
+            if (SameHexId(device.productId, kUsbProductId))
+                portEntries_.push_back(device.displayName);
+    }
+    if (!portEntries_.empty()) {
+        selectFirstPort();
+        syncRadios();
+        return std::nullopt;
+    }
+    // No usable USB printer: back to the serial ports.
+    controls_.enable(W::SerialRadio, true);
+    linkChoice = kSerialLink;
+    fillComPorts(comPorts);
+    syncRadios();
+    return Notice{kUsbUnavailable, kWindowScope, static_cast<int>(W::OtherTypeRadio)};
+}
+
+MaybeNotice DirectConfigModel::OnPosChosen(const std::vector<UsbEntry>& usbDevices,
+                                           const std::vector<std::string>& comPorts) {
+    printerType = kPosPrinter;
+    selectFirstPort();
+    controls_.enable(W::SerialRadio, false);
+    controls_.enable(W::UsbRadio, true);
+    controls_.enable(W::PortList, true);
+    syncRadios();
+    return OnUsbChosen(usbDevices, comPorts);
+}
+
+void DirectConfigModel::OnOtherTypeChosen() {
+    printerType = kOtherPrinter;
+    selectFirstPort();
+    controls_.enable(W::SerialRadio, true);
+    controls_.enable(W::UsbRadio, true);
+    controls_.enable(W::PortList, true);
+    syncRadios();
+}
+
+void DirectConfigModel::choosePort(int index) {
+    if (index >= 0 && index < static_cast<int>(portEntries_.size()))
+        controls_[W::PortList].selection = index;
+}
+
+std::optional<std::string> DirectConfigModel::selectedPort() const {
+    int index = controls_[W::PortList].selection;
+    if (index < 0 || index >= static_cast<int>(portEntries_.size()))
+        return std::nullopt;
+    return portEntries_[static_cast<std::size_t>(index)];
+}
+
+void DirectConfigModel::setConnectedButtons(bool connected) {
+    controls_.enable(W::Connect, !connected);
+    controls_.enable(W::Disconnect, connected);
+    controls_.enable(W::Save, connected);
+    controls_.enable(W::TabControl, connected);
+}
+
+void DirectConfigModel::applyRecord(const link::PrinterConfig& config, const link::PrinterSystemInfo& info,
+                                    link::ConfigLayout layout) {
+    context.extendedLayout = layout == link::ConfigLayout::Newer;
+    lastConfig = config;
+    lastSystemInfo = info;
+    auto& w = context.working;
+    auto& net = tabs.network;
+
+    tabs.system.loadRecord(config);
+
+    net.networkMode = w.networkMode = config.networkMode;
+    net.ipAssignmentChoice = w.ipAssignmentChoice = config.ipAssignment == 0 ? code::kManual : code::kDhcp;
+    net.setAddress(NetworkControl::IpAddress, config.ipAddress);
+    net.setAddress(NetworkControl::SubnetMask, config.subnetMask);
+    net.setAddress(NetworkControl::Gateway, config.gateway);
+    net.inactivityTime.setValue(config.inactivityTime);
+    net.adhocChannel.setValue(config.adhocChannel);
+    net.showSsid(config.ssid);
+
+    tabs.security.loadRecord(config);
+
+    if (context.extendedLayout) {
+        net.setP2pChannel(config.p2pChannel);
+        net.setP2pConnMode(config.p2pConnMode);
+        net.setP2pPinCode(config.p2pPinCode);
+    } else {
+        // The older record stores no PIN; the page shows its default one.
+        net.setDefaultPin();
+    }
+
+    tabs.protocol.loadRecord(config);
+    tabs.system.showSystemInfo(info);
+
+    switch (config.networkMode) {
+    case code::kInfra:
+        net.focus(NetworkControl::InfraRadio);
+        break;
+    case code::kAdhoc:
+        // Ad hoc mode takes no DHCP: the page and the record written back
+        // both use manual addressing.
+        net.focus(NetworkControl::AdhocRadio);
+        net.ipAssignmentChoice = w.ipAssignmentChoice = code::kManual;
+        break;
+    case code::kWifiDirect:
+        net.focus(NetworkControl::WifiDirectRadio);
+        net.controls_.enable(NetworkControl::P2pChannel, true);
+        net.controls_.enable(NetworkControl::P2pConnMode, true);
+        break;
+    default:
+        break;
+    }
+    net.syncRadios();
+}
+
+void DirectConfigModel::finishConnect() {
+    setConnectedButtons(true);
+    tabs.system.enableControls(true);
+    tabs.protocol.enableControls(true);
+    tabs.bss.enableControls(true);
+    tabs.network.enableControls(true);
+    tabs.security.enableControls(true);
+    tabs.security.refreshControls();
+    tabs.certificate.enableControls(true);
+    context.connected = true;
+    tabs.security.syncControls();
+}
+
+void DirectConfigModel::Disconnect() {
+    context.connected = false;
+    setConnectedButtons(false);
+    tabs.system.enableControls(false);
+    tabs.protocol.enableControls(false);
+    tabs.bss.enableControls(false);
+    tabs.network.enableControls(false);
+    tabs.security.enableControls(false);
+    tabs.certificate.enableControls(false);
+    tabs.network.resetWifiDirect();
+}
+
+MaybeNotice DirectConfigModel::checkWepKeyForSave() {
+    auto& security = tabs.security;
+    if (security.cipher != code::kWep64 && security.cipher != code::kWep128)
+        return std::nullopt;
+    const std::string& key = security.wepKeyText();
+    const auto n = key.size();
+    if (n == 5 || n == 10)
+        security.cipher = context.working.cipher = code::kWep64;
+    else if (n == 13 || n == 26)
+        security.cipher = context.working.cipher = code::kWep128;
+    else
+        return Notice{kWepKeyInvalid, kWindowScope, 0};
+    context.working.wepKey = key;
+    return std::nullopt;
+}
+
+MaybeNotice DirectConfigModel::checkPinForSave() const {
+    if (context.extendedLayout && !tabs.network.pinLengthAcceptable())
+        return Notice{kIncorrectPin, kWindowScope, 0};
+    return std::nullopt;
+}
+
+MaybeNotice DirectConfigModel::prepareSave() {
+    if (auto notice = tabs.ValidateCurrentPage())
+        return notice;
+    if (auto notice = checkWepKeyForSave())
+        return notice;
+    if (auto notice = checkPinForSave())
+        return notice;
+    auto& w = context.working;
+    w.pskKey = tabs.security.text(SecurityControl::PskKey);
+    w.authId = tabs.security.text(SecurityControl::AuthId);
+    w.authPassword = tabs.security.text(SecurityControl::AuthPassword);
+    return std::nullopt;
+}
+
+link::PrinterConfig DirectConfigModel::BuildConfig() const {
+    const auto& w = context.working;
+    const auto& net = tabs.network;
+    link::PrinterConfig c;
+    c.printerName = w.printerName;
+    c.networkMode = LowByte(w.networkMode);
+    c.ipAssignment = w.ipAssignmentChoice != 0 ? 0 : 1;
+    c.ipAddress = w.ipAddress;
+    c.subnetMask = w.subnetMask;
+    c.gateway = w.gateway;
+    c.ssid = w.ssid;
+    c.inactivityTime = static_cast<std::uint16_t>(net.inactivityTime.value() & 0xFFFFu);
+    c.authentication = LowByte(w.authentication);
+    c.cipher = LowByte(w.cipher);
+    c.wepKey = w.wepKey;
+    c.pskKey = w.pskKey;
+    c.adhocChannel = static_cast<std::uint8_t>(net.adhocChannel.value() & 0xFFu);
+    if (context.extendedLayout) {
+        c.p2pConnMode = LowByte(net.p2pConnMode);
+        c.p2pChannel = net.p2pChannel;
+        c.p2pPinCode = net.p2pPinCode;
+    }
+    c.eapMode = LowByte(tabs.security.eapMode);
+    c.authId = w.authId;
+    c.authPassword = w.authPassword;
+    tabs.system.writeRecord(c);
+    tabs.protocol.writeRecord(c);
+    FitTexts(c);
+    return c;
+}
+
+Bytes DirectConfigModel::BuildRecordBytes() const {
+    return link::SerializeConfig(BuildConfig(), context.layout());
+}
+
+}  // namespace corvane::rules

@@ -1,0 +1,108 @@
+// The state of the direct configuration window without its widgets: link
+// choice and printer type, the enabling of the buttons and pages before and
+// after a connection, spreading a printer's records over the pages, the
+// checks that precede a save and the record a save writes.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "config_tab_ctrl.h"
+#include "control_state.h"
+#include "link/bytes.h"
+#include "link/printer_config.h"
+#include "working_values.h"
+
+namespace corvane::rules {
+
+enum class WindowControl : int {
+    PortList = 1005,
+    TabControl = 1013,
+    Save = 1014,
+    Connect = 1016,
+    Disconnect = 1017,
+    SerialRadio = 1075,
+    UsbRadio = 1076,
+    PosRadio = 1080,
+    OtherTypeRadio = 1081,
+};
+
+// One attached USB printer as the transport lists it.
+struct UsbEntry {
+    std::string displayName;
+    std::string productId;  // four hexadecimal digits
+};
+
+class DirectConfigModel {
+public:
+    static constexpr int kSerialLink = 0, kUsbLink = 1;
+    static constexpr int kPosPrinter = 0, kOtherPrinter = 1;
+    // The one USB printer product the direct link supports.
+    static constexpr std::string_view kUsbProductId = "006D";
+
+    DirectConfigModel();
+    DirectConfigModel(const DirectConfigModel&) = delete;
+    DirectConfigModel& operator=(const DirectConfigModel&) = delete;
+
+    // Window opening with the machine's serial ports.
+    void OnInitDialog(const std::vector<std::string>& comPorts);
+
+    // Link and printer type radios. The caller lists the serial ports and USB
+    // printers; the model decides what the port list offers.
+    void OnSerialChosen(const std::vector<std::string>& comPorts);
+    MaybeNotice OnUsbChosen(const std::vector<UsbEntry>& usbDevices, const std::vector<std::string>& comPorts);
+    MaybeNotice OnPosChosen(const std::vector<UsbEntry>& usbDevices, const std::vector<std::string>& comPorts);
+    void OnOtherTypeChosen();
+    void choosePort(int index);
+    // The chosen port-list entry, if any (Connect does nothing without one).
+    std::optional<std::string> selectedPort() const;
+    const std::vector<std::string>& portEntries() const { return portEntries_; }
+
+    // Connect: the records read from the printer are spread over the pages,
+    // then the buttons and pages follow the connected state.
+    void beginConnect() { context.connected = false; }
+    void applyRecord(const link::PrinterConfig& config, const link::PrinterSystemInfo& info,
+                     link::ConfigLayout layout);
+    void finishConnect();
+    void onConnected(const link::PrinterConfig& config, const link::PrinterSystemInfo& info,
+                     link::ConfigLayout layout) {
+        applyRecord(config, info, layout);
+        finishConnect();
+    }
+    void Disconnect();
+
+    // Save, before anything is sent: the shown page's checks, the WEP key
+    // length, the PIN (newer layout), then the credentials are taken from the
+    // Security page. A notice means nothing may be sent.
+    MaybeNotice prepareSave();
+    MaybeNotice checkWepKeyForSave();
+    MaybeNotice checkPinForSave() const;
+
+    // The record of the working values and pages, in the connected layout.
+    link::PrinterConfig BuildConfig() const;
+    Bytes BuildRecordBytes() const;
+
+    const ControlStates<WindowControl>& controls() const { return controls_; }
+    std::optional<WindowControl> takeFocusRequest();
+
+    WindowContext context;
+    ConfigTabCtrl tabs{context};
+    int linkChoice = kSerialLink;
+    int printerType = kOtherPrinter;
+    // The records last read from the printer.
+    link::PrinterConfig lastConfig;
+    link::PrinterSystemInfo lastSystemInfo;
+
+private:
+    void fillComPorts(const std::vector<std::string>& comPorts);
+    void selectFirstPort();
+    void syncRadios();
+    void setConnectedButtons(bool connected);
+
+    ControlStates<WindowControl> controls_;
+    std::vector<std::string> portEntries_;
+    std::optional<WindowControl> focusRequest_;
+};
+
+}  // namespace corvane::rules

@@ -1,0 +1,285 @@
+#include "network_page.h"
+
+#include <algorithm>
+
+namespace corvane::rules {
+
+namespace {
+constexpr NetworkControl kAddressControls[] = {NetworkControl::IpAddress, NetworkControl::SubnetMask,
+                                               NetworkControl::Gateway};
+
+Notice NetworkNotice(StringId message, NetworkControl focus, bool focusFirst = false) {
+    return PageNotice(Tab::Network, message, static_cast<int>(focus), focusFirst);
+}
+
+bool IsWpa(int authentication) {
+    return authentication >= code::kWpaPsk && authentication <= code::kWpa2;
+}
+
+bool AllDigits(std::string_view text) {
+    return std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+}  // namespace
+
+NetworkPage::NetworkPage(WindowContext& context) : context_(context) {
+    controls_[NetworkControl::P2pConnMode].selection = 0;
+    controls_[NetworkControl::P2pChannel].selection = 0;
+    controls_[NetworkControl::PinCode].lengthLimit = kPinLimit;
+    syncRadios();
+}
+
+void NetworkPage::syncRadios() {
+    controls_.check(NetworkControl::InfraRadio, networkMode == code::kInfra);
+    controls_.check(NetworkControl::AdhocRadio, networkMode == code::kAdhoc);
+    controls_.check(NetworkControl::WifiDirectRadio, networkMode == code::kWifiDirect);
+    controls_.check(NetworkControl::DhcpRadio, ipAssignmentChoice == code::kDhcp);
+    controls_.check(NetworkControl::ManualRadio, ipAssignmentChoice == code::kManual);
+}
+
+void NetworkPage::enableAddresses(bool on) {
+    for (auto c : kAddressControls)
+        controls_.enable(c, on);
+}
+
+std::optional<NetworkControl> NetworkPage::takeFocusRequest() {
+    auto request = focusRequest_;
+    focusRequest_.reset();
+    return request;
+}
+
+void NetworkPage::enableControls(bool on) {
+    controls_.enable(NetworkControl::InfraRadio, on);
+    controls_.enable(NetworkControl::AdhocRadio, on);
+    // The Wi-Fi Direct radio exists only for printers with the newer record.
+    if (!on)
+        controls_.enable(NetworkControl::WifiDirectRadio, false);
+    else if (context_.extendedLayout)
+        controls_.enable(NetworkControl::WifiDirectRadio, true);
+    for (auto c : {NetworkControl::AdhocChannel, NetworkControl::DhcpRadio, NetworkControl::ManualRadio,
+                   NetworkControl::Ssid, NetworkControl::InactivityTime})
+        controls_.enable(c, on);
+    if (networkMode != code::kAdhoc) {
+        controls_.enable(NetworkControl::AdhocChannel, false);
+    } else {
+        syncRadios();
+        focus(NetworkControl::ManualRadio);
+        controls_.enable(NetworkControl::DhcpRadio, false);  // ad hoc mode takes no DHCP
+    }
+    if (networkMode != code::kWifiDirect)
+        controls_.enable(NetworkControl::PinCode, false);
+    if (ipAssignmentChoice == code::kDhcp)
+        enableAddresses(false);
+    else if (ipAssignmentChoice == code::kManual)
+        enableAddresses(on);
+    controls_[NetworkControl::PinCode].lengthLimit = kPinLimit;
+    syncRadios();
+}
+
+void NetworkPage::clickInfra() {
+    networkMode = code::kInfra;
+    syncRadios();
+    context_.working.networkMode = networkMode;
+    controls_.enable(NetworkControl::DhcpRadio, true);
+    controls_.enable(NetworkControl::ManualRadio, true);
+    for (auto c : {NetworkControl::AdhocChannel, NetworkControl::P2pChannel, NetworkControl::P2pConnMode,
+                   NetworkControl::PinCode})
+        controls_.enable(c, false);
+}
+
+MaybeNotice NetworkPage::clickAdhoc() {
+    // The channel edit is enabled even when the mode change is refused below.
+    controls_.enable(NetworkControl::AdhocChannel, true);
+    if (IsWpa(context_.working.authentication)) {
+        syncRadios();  // the mode radios return to the stored mode
+        return NetworkNotice(kAdhocNotAvailable, NetworkControl::InfraRadio, true);
+    }
+    for (auto c : {NetworkControl::P2pChannel, NetworkControl::P2pConnMode, NetworkControl::PinCode})
+        controls_.enable(c, false);
+    networkMode = code::kAdhoc;
+    ipAssignmentChoice = code::kManual;
+    controls_.enable(NetworkControl::DhcpRadio, false);
+    controls_.enable(NetworkControl::ManualRadio, true);
+    syncRadios();
+    focus(NetworkControl::ManualRadio);
+    context_.working.networkMode = networkMode;
+    context_.working.ipAssignmentChoice = ipAssignmentChoice;
+    enableAddresses(true);
+    return std::nullopt;
+}
+
+void NetworkPage::clickWifiDirect() {
+    networkMode = code::kWifiDirect;
+    syncRadios();
+    controls_.enable(NetworkControl::DhcpRadio, true);
+    controls_.enable(NetworkControl::ManualRadio, true);
+    controls_.enable(NetworkControl::AdhocChannel, false);
+    context_.working.networkMode = networkMode;
+    context_.working.ipAssignmentChoice = ipAssignmentChoice;
+    for (auto c : {NetworkControl::P2pChannel, NetworkControl::P2pConnMode, NetworkControl::PinCode})
+        controls_.enable(c, true);
+    enableAddresses(true);
+}
+
+MaybeNotice NetworkPage::clickDhcp() {
+    if (networkMode != code::kAdhoc) {
+        ipAssignmentChoice = code::kDhcp;
+        context_.working.ipAssignmentChoice = ipAssignmentChoice;
+        // The addresses stay in the controls and in the working values.
+        enableAddresses(false);
+        syncRadios();
+        return std::nullopt;
+    }
+    ipAssignmentChoice = code::kManual;
+    context_.working.ipAssignmentChoice = ipAssignmentChoice;
+    syncRadios();
+    return NetworkNotice(kAdhocNeedsManualIp, NetworkControl::ManualRadio);
+}
+
+void NetworkPage::clickManual() {
+    ipAssignmentChoice = code::kManual;
+    context_.working.ipAssignmentChoice = ipAssignmentChoice;
+    syncRadios();
+    enableAddresses(true);
+}
+
+MaybeNotice NetworkPage::editText(NetworkControl control, std::string_view text) {
+    switch (control) {
+    case NetworkControl::Ssid:
+        ssid = text;
+        context_.working.ssid = ssid;
+        break;
+    case NetworkControl::AdhocChannel:
+        if (adhocChannel.setText(text) && adhocChannel.value() > kMaxAdhocChannel) {
+            adhocChannel.setValue(kMaxAdhocChannel);
+            return PageNotice(Tab::Network, kChannelNotSet, 0);
+        }
+        break;
+    case NetworkControl::InactivityTime:
+        if (inactivityTime.setText(text) && inactivityTime.value() > kMaxInactivity) {
+            inactivityTime.setValue(kMaxInactivity);
+            return PageNotice(Tab::Network, kTimeNotSet, 0);
+        }
+        break;
+    case NetworkControl::PinCode:
+        if (AllDigits(text))
+            p2pPinCode = text;
+        break;
+    default:
+        break;
+    }
+    return std::nullopt;
+}
+
+void NetworkPage::setAddress(NetworkControl control, link::Ipv4 address) {
+    switch (control) {
+    case NetworkControl::IpAddress:
+        ipAddress = context_.working.ipAddress = address;
+        break;
+    case NetworkControl::SubnetMask:
+        subnetMask = context_.working.subnetMask = address;
+        break;
+    case NetworkControl::Gateway:
+        gateway = context_.working.gateway = address;
+        break;
+    default:
+        break;
+    }
+}
+
+void NetworkPage::chooseP2pChannel(int index) {
+    if (index < 0 || index >= static_cast<int>(kChannelEntries.size()))
+        return;
+    p2pChannel = kChannelEntries[static_cast<std::size_t>(index)];
+    controls_[NetworkControl::P2pChannel].selection = index;
+}
+
+void NetworkPage::chooseP2pConnMode(int index) {
+    if (index < 0 || index >= static_cast<int>(kConnModeEntries.size()))
+        return;
+    p2pConnMode = index;
+    controls_[NetworkControl::P2pConnMode].selection = index;
+}
+
+void NetworkPage::setP2pChannel(std::string_view recordChannel) {
+    for (std::size_t i = 0; i < kChannelEntries.size(); ++i) {
+        if (recordChannel == kChannelEntries[i]) {
+            p2pChannel = kChannelEntries[i];
+            controls_[NetworkControl::P2pChannel].selection = static_cast<int>(i);
+            return;
+        }
+    }
+    // A channel the list does not offer is kept as the printer has it and
+    // shown in the list's edit field, so a save writes it back unchanged.
+    p2pChannel = recordChannel.substr(0, 3);
+    controls_[NetworkControl::P2pChannel].selection = -1;
+}
+
+void NetworkPage::setP2pConnMode(int code) {
+    const bool listed = code >= 0 && code < static_cast<int>(kConnModeEntries.size());
+    controls_[NetworkControl::P2pConnMode].selection = listed ? code : -1;
+    p2pConnMode = code;
+    controls_.enable(NetworkControl::PinCode, true);
+}
+
+void NetworkPage::setP2pPinCode(std::string_view pin) { p2pPinCode = pin; }
+
+void NetworkPage::setDefaultPin() { p2pPinCode = kDefaultPin; }
+
+void NetworkPage::showSsid(std::string_view text) {
+    syncRadios();
+    ssid = text;
+    context_.working.ssid = ssid;
+}
+
+void NetworkPage::resetWifiDirect() {
+    for (auto c : {NetworkControl::P2pChannel, NetworkControl::P2pConnMode, NetworkControl::PinCode})
+        controls_.enable(c, false);
+    p2pPinCode.clear();
+}
+
+bool NetworkPage::pinLengthAcceptable() const {
+    return p2pPinCode.size() == 4 || p2pPinCode.size() >= 8;
+}
+
+MaybeNotice NetworkPage::leaveCheck() const {
+    if (networkMode == code::kAdhoc && adhocChannel.value() == 0)
+        return NetworkNotice(kAdhocChannelIncorrect, NetworkControl::AdhocChannel);
+    if (ssid.empty())
+        return NetworkNotice(kSsidIncorrect, NetworkControl::Ssid);
+    // Whatever the mode: the PIN is kept by the printer in every mode.
+    if (!pinLengthAcceptable())
+        return NetworkNotice(kIncorrectPin, NetworkControl::PinCode, true);
+    return std::nullopt;
+}
+
+MaybeNotice NetworkPage::saveCheck() const {
+    if (networkMode == code::kAdhoc && adhocChannel.value() == 0)
+        return NetworkNotice(kAdhocChannelIncorrect, NetworkControl::AdhocChannel);
+    if (context_.extendedLayout && (p2pConnMode == 2 || p2pConnMode == 3) && p2pPinCode.empty())
+        return NetworkNotice(kIncorrectPin, NetworkControl::PinCode);
+    if (ssid.empty())
+        return NetworkNotice(kSsidIncorrect, NetworkControl::Ssid);
+    if (inactivityTime.empty())
+        return NetworkNotice(kTimeNotSet, NetworkControl::InactivityTime);
+    return std::nullopt;
+}
+
+std::string NetworkPage::text(NetworkControl control) const {
+    switch (control) {
+    case NetworkControl::Ssid: return ssid;
+    case NetworkControl::InactivityTime: return inactivityTime.text();
+    case NetworkControl::AdhocChannel: return adhocChannel.text();
+    case NetworkControl::PinCode: return p2pPinCode;
+    case NetworkControl::P2pChannel: return p2pChannel;
+    case NetworkControl::P2pConnMode: {
+        int sel = controls_[NetworkControl::P2pConnMode].selection;
+        return sel >= 0 ? std::string(kConnModeEntries[static_cast<std::size_t>(sel)]) : std::string();
+    }
+    case NetworkControl::IpAddress: return link::FormatIpv4(ipAddress);
+    case NetworkControl::SubnetMask: return link::FormatIpv4(subnetMask);
+    case NetworkControl::Gateway: return link::FormatIpv4(gateway);
+    default: return {};
+    }
+}
+
+}  // namespace corvane::rules

@@ -1,0 +1,293 @@
+#include "security_page.h"
+
+namespace corvane::rules {
+
+namespace {
+using C = SecurityControl;
+
+constexpr C kAuthRadios[] = {C::OpenSystem, C::SharedKey, C::WpaPsk, C::Wpa2Psk, C::Wpa, C::Wpa2};
+constexpr C kCipherRadios[] = {C::CipherNone, C::CipherWep, C::CipherTkip, C::CipherAes, C::CipherAesTkip};
+constexpr C kEapRadios[] = {C::EapPeap, C::EapTtls, C::EapTls, C::EapLeap, C::EapFast};
+constexpr int kWepKeyLimit = 26;
+constexpr int kPskKeyLimit = 64;
+constexpr int kCredentialLimit = 32;
+
+bool InRange(int value, int low, int high) { return value >= low && value <= high; }
+bool IsWep(int cipher) { return cipher == code::kWep64 || cipher == code::kWep128; }
+bool IsTkipOrAes(int cipher) { return cipher == code::kTkip || cipher == code::kAes; }
+
+// The radio that shows `cipher` (WEP64 and WEP128 share one).
+C CipherRadio(int cipher) {
+    static constexpr C kByCode[] = {C::CipherNone, C::CipherWep, C::CipherWep,
+                                    C::CipherTkip, C::CipherAes, C::CipherAesTkip};
+    return kByCode[cipher];
+}
+
+Notice SecurityNotice(StringId message, C focus) {
+    return PageNotice(Tab::Security, message, static_cast<int>(focus));
+}
+}  // namespace
+
+int CipherAfterAuthentication(int authentication, int cipher) {
+    using namespace code;
+    switch (authentication) {
+    case kOpenSystem:
+        return cipher == kTkip || cipher == kAes ? kNone : cipher;
+    case kSharedKey:
+        return cipher == kNone || cipher == kTkip || cipher == kAes ? kWep128 : cipher;
+    case kWpaPsk:
+    case kWpa2Psk:
+        return cipher == kNone || IsWep(cipher) ? kTkip : cipher;
+    case kWpa:
+        return cipher == kNone || IsWep(cipher) || cipher == kAes ? kTkip : cipher;
+    case kWpa2:
+        return cipher == kNone || IsWep(cipher) || cipher == kTkip ? kAes : cipher;
+    default:
+        return cipher;
+    }
+}
+
+SecurityPage::SecurityPage(WindowContext& context) : context_(context) {
+    controls_[C::PskKey].lengthLimit = kPskKeyLimit;
+    controls_[C::AuthId].lengthLimit = kCredentialLimit;
+    controls_[C::AuthPassword].lengthLimit = kCredentialLimit;
+    for (auto c : {C::PskKeyLabel, C::PskKey, C::AuthIdLabel, C::AuthId, C::AuthPasswordLabel, C::AuthPassword})
+        controls_.show(c, false);
+    controls_[C::AuthPasswordLabel].labelId = kAuthenticationPassword;
+    // Labels and the group box are never disabled.
+    for (auto c : {C::WepKeyLabel, C::PskKeyLabel, C::AuthIdLabel, C::AuthPasswordLabel, C::EapGroup})
+        controls_.enable(c, true);
+}
+
+std::optional<SecurityControl> SecurityPage::takeFocusRequest() {
+    auto request = focusRequest_;
+    focusRequest_.reset();
+    return request;
+}
+
+void SecurityPage::enableControls(bool on) {
+    for (auto c : kAuthRadios) controls_.enable(c, on);
+    for (auto c : kCipherRadios) controls_.enable(c, on);
+    for (auto c : kEapRadios) controls_.enable(c, on);
+    for (auto c : {C::PskKey, C::WepKey, C::AuthId, C::AuthPassword}) controls_.enable(c, on);
+}
+
+void SecurityPage::refreshControls() {
+    const bool infra = context_.working.networkMode == code::kInfra;
+    for (auto c : {C::WpaPsk, C::Wpa2Psk, C::Wpa, C::Wpa2})
+        controls_.enable(c, infra);
+
+    if (InRange(authentication, code::kOpenSystem, code::kWpa2)) {
+        focusRequest_ = kAuthRadios[authentication];
+        const bool wep = authentication <= code::kSharedKey;
+        const bool psk = authentication == code::kWpaPsk || authentication == code::kWpa2Psk;
+        const bool eap = authentication >= code::kWpa;
+        controls_.enable(C::CipherNone, authentication == code::kOpenSystem);
+        controls_.enable(C::CipherWep, wep);
+        for (auto c : {C::CipherTkip, C::CipherAes, C::CipherAesTkip})
+            controls_.enable(c, !wep);
+        for (auto c : kEapRadios) {
+            controls_.show(c, eap);
+            if (eap) controls_.enable(c, true);
+        }
+        controls_.show(C::EapGroup, eap);
+        controls_.show(C::WepKeyLabel, wep);
+        controls_.show(C::WepKey, wep);
+        controls_.show(C::PskKeyLabel, psk);
+        controls_.show(C::PskKey, psk);
+        controls_.enable(C::PskKey, !wep);
+        for (auto c : {C::AuthIdLabel, C::AuthId, C::AuthPasswordLabel, C::AuthPassword})
+            controls_.show(c, eap);
+    }
+
+    if (InRange(cipher, code::kNone, code::kAesTkip)) {
+        checkOnlyCipherRadio(CipherRadio(cipher));
+        if (cipher == code::kNone) {
+            controls_.show(C::WepKeyLabel, false);
+            controls_.show(C::WepKey, false);
+        } else if (IsWep(cipher)) {
+            controls_.show(C::WepKeyLabel, true);
+            controls_.show(C::WepKey, true);
+            controls_.enable(C::WepKey, true);
+            controls_[C::WepKey].lengthLimit = kWepKeyLimit;
+        } else {
+            controls_[C::PskKey].lengthLimit = kPskKeyLimit;
+        }
+    }
+
+    if (InRange(eapMode, 0, 4))
+        checkOnlyEapRadio(kEapRadios[eapMode]);
+
+    controls_[C::AuthPasswordLabel].labelId =
+        controls_[C::EapTls].checked ? kCertificationPassword : kAuthenticationPassword;
+}
+
+void SecurityPage::checkOnlyCipherRadio(SecurityControl radio) {
+    for (auto c : kCipherRadios)
+        controls_.check(c, c == radio);
+}
+
+void SecurityPage::checkOnlyEapRadio(SecurityControl radio) {
+    for (auto c : kEapRadios)
+        controls_.check(c, c == radio);
+}
+
+void SecurityPage::setCipher(int value) {
+    cipher = value;
+    context_.working.cipher = value;
+}
+
+void SecurityPage::clickAuthentication(int value) {
+    if (!InRange(value, code::kOpenSystem, code::kWpa2))
+        return;
+    authentication = value;
+    context_.working.authentication = value;
+    for (auto c : kAuthRadios)
+        controls_.check(c, c == kAuthRadios[value]);
+    const int moved = CipherAfterAuthentication(value, context_.working.cipher);
+    if (moved != context_.working.cipher)
+        setCipher(moved);
+    refreshControls();
+}
+
+void SecurityPage::clickCipherRadio(int radio) {
+    if (!InRange(radio, 0, 4))
+        return;
+    checkOnlyCipherRadio(kCipherRadios[radio]);
+    switch (radio) {
+    case 0:
+        setCipher(code::kNone);
+        controls_.enable(C::PskKey, false);
+        controls_.enable(C::WepKey, false);
+        refreshControls();
+        break;
+    case 1:
+        // WEP128 until the key's length says otherwise.
+        setCipher(code::kWep128);
+        controls_.enable(C::WepKey, true);
+        controls_[C::WepKey].lengthLimit = kWepKeyLimit;
+        refreshControls();
+        break;
+    case 2:
+        setCipher(code::kTkip);
+        controls_.enable(C::WepKey, false);
+        break;
+    case 3:
+        setCipher(code::kAes);
+        controls_.enable(C::WepKey, false);
+        break;
+    case 4:
+        setCipher(code::kAesTkip);
+        refreshControls();
+        break;
+    }
+}
+
+void SecurityPage::clickEap(int value) {
+    if (!InRange(value, 0, 4))
+        return;
+    checkOnlyEapRadio(kEapRadios[value]);
+    eapMode = value;
+    refreshControls();
+}
+
+void SecurityPage::click(SecurityControl radio) {
+    for (int i = 0; i < 6; ++i)
+        if (kAuthRadios[i] == radio) return clickAuthentication(i);
+    for (int i = 0; i < 5; ++i)
+        if (kCipherRadios[i] == radio) return clickCipherRadio(i);
+    for (int i = 0; i < 5; ++i)
+        if (kEapRadios[i] == radio) return clickEap(i);
+}
+
+MaybeNotice SecurityPage::editText(SecurityControl control, std::string_view text) {
+    switch (control) {
+    case C::PskKey:
+        pskKey = text;
+        context_.working.pskKey = pskKey;
+        break;
+    case C::WepKey:
+        wepKeyText_ = text;
+        // Outside WEP the typed key is not taken.
+        if (!IsWep(cipher))
+            break;
+        if (text.size() == 5 || text.size() == 10)
+            setCipher(code::kWep64);
+        else if (text.size() == 13 || text.size() == 26)
+            setCipher(code::kWep128);
+        wepKey = text;
+        context_.working.wepKey = wepKey;
+        break;
+    case C::AuthId:
+        authId = text;
+        context_.working.authId = authId;
+        break;
+    case C::AuthPassword:
+        authPassword = text;
+        context_.working.authPassword = authPassword;
+        break;
+    default:
+        break;
+    }
+    return std::nullopt;
+}
+
+MaybeNotice SecurityPage::checkValues() const {
+    const bool wepAuth = authentication == code::kOpenSystem || authentication == code::kSharedKey;
+    const bool pskAuth = authentication == code::kWpaPsk || authentication == code::kWpa2Psk;
+    const bool eapAuth = authentication == code::kWpa || authentication == code::kWpa2;
+    if (wepAuth && IsWep(cipher)) {
+        const auto n = wepKey.size();
+        if (n != 5 && n != 10 && n != 13 && n != 26)
+            return SecurityNotice(kWepKeyInvalid, C::WepKey);
+    }
+    if (pskAuth && IsTkipOrAes(cipher) && pskKey.empty())
+        return SecurityNotice(kPskKeyIncorrect, C::PskKey);
+    if (eapAuth && IsTkipOrAes(cipher)) {
+        if (authId.empty())
+            return SecurityNotice(kCertificateIdIncorrect, C::AuthId);
+        if (authPassword.empty())
+            return SecurityNotice(kCertificatePasswordIncorrect, C::AuthPassword);
+    }
+    return std::nullopt;
+}
+
+void SecurityPage::loadRecord(const link::PrinterConfig& config) {
+    authentication = config.authentication;
+    cipher = config.cipher;
+    wepKey = config.wepKey;
+    pskKey = config.pskKey;
+    eapMode = config.eapMode;
+    authId = config.authId;
+    authPassword = config.authPassword;
+    auto& w = context_.working;
+    w.authentication = authentication;
+    w.cipher = cipher;
+    w.wepKey = wepKey;
+    w.pskKey = pskKey;
+    // Also kept current here so the record built from the working values
+    // carries the printer's credentials even before a save refreshes them.
+    w.authId = authId;
+    w.authPassword = authPassword;
+    syncControls();
+}
+
+void SecurityPage::syncControls() {
+    wepKeyText_ = wepKey;
+    for (int i = 0; i < 6; ++i)
+        controls_.check(kAuthRadios[i], authentication == i);
+    controls_.check(C::CipherNone, cipher == code::kNone);
+    controls_.check(C::EapPeap, eapMode == 0);
+}
+
+std::string SecurityPage::text(SecurityControl control) const {
+    switch (control) {
+    case C::WepKey: return wepKeyText_;
+    case C::PskKey: return pskKey;
+    case C::AuthId: return authId;
+    case C::AuthPassword: return authPassword;
+    default: return {};
+    }
+}
+
+}  // namespace corvane::rules

@@ -1,0 +1,23 @@
+// The 30 rows of the settings summary shown after a save: what was written,
+// as the user reads it.
+#pragma once
+
+#include <array>
+#include <string>
+
+#include "link/printer_config.h"
+
+namespace corvane::rules {
+
+struct SummaryRow {
+    std::string name;
+    std::string value;
+
+    bool operator==(const SummaryRow&) const = default;
+};
+
+inline constexpr std::size_t kSummaryRowCount = 30;
+
+std::array<SummaryRow, kSummaryRowCount> summaryRows(const link::PrinterConfig& written, link::ConfigLayout layout);
+
+}  // namespace corvane::rules

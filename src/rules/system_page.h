@@ -1,0 +1,63 @@
+// Tab 0, "System & Information": printer name, port, user ID and password,
+// and the firmware facts the printer reported.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "control_state.h"
+#include "link/printer_config.h"
+#include "numeric_text.h"
+#include "working_values.h"
+
+namespace corvane::rules {
+
+enum class SystemControl : int {
+    PrinterName = 1018,
+    PrinterPort = 1019,
+    UserId = 1020,
+    UserPassword = 1021,
+    ConfirmPassword = 1022,
+    FirmwareVersion = 1023,
+    UpdateDate = 1024,
+    MacAddress = 1025,
+};
+
+class SystemPage {
+public:
+    static constexpr std::uint32_t kMaxPort = 32767;
+    static constexpr std::uint32_t kReplacementPort = 9100;
+
+    explicit SystemPage(WindowContext& context);
+
+    void enableControls(bool on);
+
+    // The user changed the text of an edit. Other controls are ignored.
+    MaybeNotice editText(SystemControl control, std::string_view text);
+
+    // The checks run when the page is left and before a save while it is shown.
+    MaybeNotice checkValues() const;
+
+    // Spreading records over the page and collecting them back.
+    void loadRecord(const link::PrinterConfig& config);
+    void showSystemInfo(const link::PrinterSystemInfo& info);
+    void writeRecord(link::PrinterConfig& config) const;
+
+    std::string text(SystemControl control) const;
+    const ControlStates<SystemControl>& controls() const { return controls_; }
+
+    std::string printerName;
+    std::string userId;
+    std::string userPassword;
+    std::string confirmPassword;
+    NumericText printerPort{0};
+    std::string firmwareVersion;
+    std::string updateDate;
+    std::string macAddress;
+
+private:
+    WindowContext& context_;
+    ControlStates<SystemControl> controls_;
+};
+
+}  // namespace corvane::rules

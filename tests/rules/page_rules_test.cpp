@@ -1,0 +1,220 @@
+// Handlers of the Network and Security pages and the numeric entries.
+#include <gtest/gtest.h>
+
+#include <ostream>
+
+#include "rules_fixture.h"
+
+namespace corvane::rules::test {
+namespace {
+
+using N = NetworkControl;
+using S = SecurityControl;
+
+TEST(NumericText, DigitsOnlyEmptyKeepsNumberHugeSaturates) {
+    NumericText n(9100);
+    EXPECT_FALSE(n.setText("12a"));
+    EXPECT_EQ(n.text(), "9100");
+    EXPECT_TRUE(n.setText(""));
+    EXPECT_TRUE(n.empty());
+    EXPECT_EQ(n.value(), 9100u);
+    EXPECT_TRUE(n.setText("99999999999999999999"));
+    EXPECT_EQ(n.value(), UINT32_MAX);
+}
+
+struct RangeCase {
+    const char* name;
+    int page;  // 0 system, 3 network
+    int control;
+    const char* typed;
+    const char* shown;
+    std::optional<StringId> message;
+};
+
+void PrintTo(const RangeCase& c, std::ostream* os) { *os << c.name; }
+
+class RangeEntry : public ConnectedWindow, public ::testing::WithParamInterface<RangeCase> {};
+
+TEST_P(RangeEntry, OutOfRangeIsReplacedAfterTheMessage) {
+    connect(SampleRecord());
+    const auto& p = GetParam();
+    MaybeNotice notice;
+    std::string shown;
+    if (p.page == 0) {
+        notice = system().editText(static_cast<SystemControl>(p.control), p.typed);
+        shown = system().text(static_cast<SystemControl>(p.control));
+    } else {
+        notice = network().editText(static_cast<NetworkControl>(p.control), p.typed);
+        shown = network().text(static_cast<NetworkControl>(p.control));
+    }
+    EXPECT_EQ(shown, p.shown);
+    ASSERT_EQ(notice.has_value(), p.message.has_value());
+    if (notice) {
+        EXPECT_EQ(notice->message, *p.message);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Boundaries, RangeEntry,
+    ::testing::Values(RangeCase{"Port40000", 0, 1019, "40000", "9100", kPortOutOfRange},
+                      RangeCase{"Port32767", 0, 1019, "32767", "32767", std::nullopt},
+                      RangeCase{"PortEmpty", 0, 1019, "", "", std::nullopt},
+                      RangeCase{"Channel15", 3, 1044, "15", "14", kChannelNotSet},
+                      RangeCase{"Channel14", 3, 1044, "14", "14", std::nullopt},
+                      RangeCase{"Channel300", 3, 1044, "300", "14", kChannelNotSet},
+                      RangeCase{"Inactivity3601", 3, 1039, "3601", "3600", kTimeNotSet},
+                      RangeCase{"Inactivity3600", 3, 1039, "3600", "3600", std::nullopt}),
+    [](const auto& test) { return std::string(test.param.name); });
+
+TEST_F(ConnectedWindow, EmptyPortKeepsItsNumberForTheRecord) {
+    connect(SampleRecord());
+    system().editText(SystemControl::PrinterPort, "");
+    system().editText(SystemControl::PrinterName, "Kitchen");
+    EXPECT_EQ(model.context.working.printerName, "Kitchen");
+    EXPECT_EQ(model.BuildConfig().printerPort, 9100);
+}
+
+struct CipherCase {
+    int authentication;
+    int cipherBefore;
+    int cipherAfter;
+};
+
+TEST(CipherAfterAuthentication, MovesOnlyTheCiphersTheMethodForbids) {
+    const CipherCase cases[] = {
+        {1, 0, 2}, {1, 1, 1}, {0, 3, 0}, {0, 4, 0}, {0, 5, 5}, {0, 2, 2}, {2, 0, 3}, {3, 2, 3},
+        {3, 4, 4}, {4, 4, 3}, {4, 5, 5}, {5, 3, 4}, {5, 1, 4}, {5, 4, 4}, {2, 5, 5},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(CipherAfterAuthentication(c.authentication, c.cipherBefore), c.cipherAfter)
+            << "authentication " << c.authentication << " cipher " << c.cipherBefore;
+}
+
+TEST_F(ConnectedWindow, SharedKeyOverNoneShowsWep128) {
+    auto record = SampleRecord();
+    record.authentication = 0;
+    record.cipher = 0;
+    connect(record);
+    EXPECT_FALSE(security().controls()[S::WepKey].visible);
+    security().click(S::SharedKey);
+    EXPECT_EQ(model.context.working.cipher, 2);
+    EXPECT_TRUE(security().controls()[S::WepKey].visible);
+    EXPECT_TRUE(security().controls()[S::CipherWep].checked);
+    EXPECT_FALSE(security().controls()[S::CipherNone].enabled);
+}
+
+TEST_F(ConnectedWindow, OpenSystemKeepsAesTkipCheckedButDisabled) {
+    auto record = SampleRecord();
+    record.authentication = 2;
+    record.cipher = 5;
+    connect(record);
+    security().click(S::OpenSystem);
+    EXPECT_EQ(security().cipher, 5);
+    EXPECT_EQ(model.context.working.cipher, 5);
+    const auto& aesTkip = security().controls()[S::CipherAesTkip];
+    EXPECT_TRUE(aesTkip.checked);
+    EXPECT_FALSE(aesTkip.enabled);
+    EXPECT_TRUE(security().controls()[S::WepKey].visible);
+    EXPECT_FALSE(security().controls()[S::PskKey].visible);
+}
+
+TEST_F(ConnectedWindow, WepKeyLengthPicksWep64OrWep128) {
+    auto record = SampleRecord();
+    record.authentication = 1;
+    record.cipher = 2;
+    record.wepKey = "abcde";
+    connect(record);
+    const std::pair<const char*, int> steps[] = {
+        {"0123456789", 1}, {"0123456789a", 1}, {"0123456789ab", 1}, {"0123456789abc", 2}, {"abcde", 1}};
+    for (const auto& [key, cipher] : steps) {
+        security().editText(S::WepKey, key);
+        EXPECT_EQ(model.context.working.cipher, cipher) << key;
+        EXPECT_EQ(model.context.working.wepKey, key);
+    }
+    // Outside WEP the typed key is shown but not taken.
+    security().click(S::OpenSystem);
+    security().click(S::CipherAesTkip);
+    security().editText(S::WepKey, "zzzzz");
+    EXPECT_EQ(security().wepKeyText(), "zzzzz");
+    EXPECT_EQ(model.context.working.wepKey, "abcde");
+}
+
+TEST_F(ConnectedWindow, EapTlsRenamesThePasswordAndFocusGoesToTheMethod) {
+    auto record = SampleRecord();
+    record.authentication = 5;
+    record.eapMode = 0;
+    connect(record);
+    security().takeFocusRequest();
+    security().click(S::EapTls);
+    EXPECT_EQ(security().controls()[S::AuthPasswordLabel].labelId, kCertificationPassword);
+    EXPECT_EQ(security().takeFocusRequest(), S::Wpa2);
+    security().click(S::EapFast);
+    EXPECT_EQ(security().controls()[S::AuthPasswordLabel].labelId, kAuthenticationPassword);
+    EXPECT_FALSE(security().controls()[S::EapTls].checked);
+    EXPECT_EQ(security().eapMode, 4);
+}
+
+TEST_F(ConnectedWindow, AdhocIsRefusedUnderWpaButItsChannelEditOpens) {
+    connect(SampleRecord());  // WPA2-PSK, infrastructure
+    auto notice = network().clickAdhoc();
+    ASSERT_TRUE(notice);
+    EXPECT_EQ(notice->message, kAdhocNotAvailable);
+    EXPECT_EQ(notice->focus, static_cast<int>(N::InfraRadio));
+    EXPECT_EQ(network().networkMode, 0);
+    EXPECT_EQ(model.context.working.networkMode, 0);
+    EXPECT_TRUE(network().controls()[N::InfraRadio].checked);
+    EXPECT_TRUE(network().controls()[N::AdhocChannel].enabled);
+}
+
+TEST_F(ConnectedWindow, AdhocTakesManualAddressingAndRefusesDhcp) {
+    auto record = SampleRecord();
+    record.authentication = 0;
+    record.cipher = 0;
+    record.ipAssignment = 1;  // DHCP
+    connect(record);
+    EXPECT_FALSE(network().controls()[N::IpAddress].enabled);
+    EXPECT_FALSE(network().clickAdhoc());
+    EXPECT_EQ(model.context.working.networkMode, 1);
+    EXPECT_EQ(model.context.working.ipAssignmentChoice, 1);
+    EXPECT_FALSE(network().controls()[N::DhcpRadio].enabled);
+    EXPECT_TRUE(network().controls()[N::IpAddress].enabled);
+    auto notice = network().clickDhcp();
+    ASSERT_TRUE(notice);
+    EXPECT_EQ(notice->message, kAdhocNeedsManualIp);
+    EXPECT_EQ(model.context.working.ipAssignmentChoice, 1);
+    EXPECT_TRUE(network().controls()[N::ManualRadio].checked);
+
+    // Showing the Security tab now offers no WPA method.
+    model.tabs.selectTab(static_cast<int>(Tab::Security));
+    for (auto radio : {S::WpaPsk, S::Wpa2Psk, S::Wpa, S::Wpa2})
+        EXPECT_FALSE(security().controls()[radio].enabled);
+    EXPECT_TRUE(security().controls()[S::OpenSystem].enabled);
+}
+
+TEST_F(ConnectedWindow, SecurityTabKeepsAWpaMethodChosenBeforeAdhoc) {
+    auto record = SampleRecord();
+    record.networkMode = 1;  // ad hoc printer whose record still says WPA2-PSK
+    connect(record);
+    model.tabs.selectTab(static_cast<int>(Tab::Security));
+    EXPECT_FALSE(security().controls()[S::Wpa2Psk].enabled);
+    EXPECT_TRUE(security().controls()[S::Wpa2Psk].checked);
+    EXPECT_EQ(security().authentication, 3);
+}
+
+TEST_F(ConnectedWindow, WifiDirectOpensItsListsAndInfraClosesThem) {
+    connect(SampleRecord());
+    EXPECT_TRUE(network().controls()[N::WifiDirectRadio].enabled);
+    EXPECT_FALSE(network().controls()[N::PinCode].enabled);
+    network().clickWifiDirect();
+    for (auto c : {N::P2pChannel, N::P2pConnMode, N::PinCode, N::IpAddress})
+        EXPECT_TRUE(network().controls()[c].enabled);
+    network().chooseP2pChannel(2);
+    EXPECT_EQ(network().p2pChannel, "11");
+    network().clickInfra();
+    for (auto c : {N::P2pChannel, N::P2pConnMode, N::PinCode, N::AdhocChannel})
+        EXPECT_FALSE(network().controls()[c].enabled);
+    EXPECT_EQ(model.context.working.networkMode, 0);
+}
+
+}  // namespace
+}  // namespace corvane::rules::test
