@@ -1,0 +1,36 @@
+#include "exchange/bss_exchange.h"
+
+#include "exchange/config_exchange.h"
+#include "framing.h"
+
+namespace corvane::link {
+
+int queryBssOverLink(LinkPort& port, BssTable& table, const ProgressFn& progress) {
+    auto report = [&progress](int percent) {
+        if (progress) {
+            progress(percent);
+        }
+    };
+
+    if (!EnterConfigMode(port)) {
+        return 0;
+    }
+    const Bytes request = BuildBssRequest();
+    if (request.empty()) {
+        return 0;
+    }
+    const Bytes frame = EncodeFrame(request);
+    if (frame.empty() || port.Write(frame) == 0) {
+        return 0;
+    }
+    report(25);
+
+    Bytes reply;
+    if (!port.Read(reply)) {
+        return 0;
+    }
+    report(100);
+    return parseBssResponse(DecodeFrameText(reply), table) == 1 ? 1 : 0;
+}
+
+}  // namespace corvane::link

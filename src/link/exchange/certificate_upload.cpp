@@ -1,0 +1,117 @@
+#include "exchange/certificate_upload.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <limits>
+#include <string_view>
+
+#include "framing.h"
+
+namespace corvane::link {
+namespace {
+
+constexpr std::string_view kStartAnswer = "STRT";
+// Certificate answers are raw text behind a 3-byte header, not hex frames.
+constexpr std::size_t kAnswerTextOffset = 3;
+
+void AppendLittleEndian32(Bytes& out, std::uint32_t value) {
+    for (int shift = 0; shift < 32; shift += 8) {
+        out.push_back(static_cast<std::uint8_t>(value >> shift));
+    }
+}
+
+// True when the answer's text at offset 3 begins with `expected`; a shorter
+// answer never matches.
+bool AnswerIs(ByteSpan answer, std::string_view expected) {
+    if (answer.size() < kAnswerTextOffset + expected.size()) {
+        return false;
+    }
+    const ByteSpan want = AsBytes(expected);
+    return std::equal(want.begin(), want.end(), answer.begin() + kAnswerTextOffset);
+}
+
+}  // namespace
+
+std::size_t CertificateChunkSize(std::size_t size) {
+    return size >= kCertificateChunkSize ? kCertificateChunkSize : std::max<std::size_t>(size / 2, 1);
+}
+
+Bytes BuildCertificateChunk(ByteSpan chunk, std::size_t offset, bool last) {
+    const ByteSpan tagBytes = AsBytes(last ? tag::CertEnd : tag::FwCert);
+    Bytes content(tagBytes.begin(), tagBytes.end());
+    AppendLittleEndian32(content, static_cast<std::uint32_t>(offset));
+    AppendLittleEndian32(content, static_cast<std::uint32_t>(chunk.size()));
+    content.insert(content.end(), chunk.begin(), chunk.end());
+    return AppendCrc32(content);
+}
+
+bool uploadCertificate(LinkPort& port, ByteSpan data, int type, const ProgressFn& progress,
+                       const SleepFn& sleep, const ExchangeLimits& limits) {
+    const std::size_t size = data.size();
+    if (size == 0) {
+        return true;
+    }
+    if (type < kCertificateCa || type > kCertificateClientPem ||
+        size > std::numeric_limits<std::uint32_t>::max()) {
+        return false;
+    }
+    const std::size_t chunkSize = CertificateChunkSize(size);
+    const auto modeCommand =
+        ModeCommand(static_cast<std::uint8_t>(kModeCertificateBase + type));
+
+    std::size_t acknowledged = 0;
+    bool starting = true;
+    int modeSends = 0;
+    int budget = limits.certificateRetryBudget;
+    Bytes answer;
+    while (true) {
+        std::size_t sentLength = 0;
+        std::size_t written = 0;
+        if (starting) {
+            if (modeSends >= limits.certificateModeSends) {
+                return false;
+            }
+            ++modeSends;
+            written = port.Write(modeCommand);
+        } else {
+            const bool last = size - acknowledged <= chunkSize;
+            sentLength = last ? size - acknowledged : chunkSize;
+            const Bytes message =
+                BuildCertificateChunk(data.subspan(acknowledged, sentLength), acknowledged, last);
+            const Bytes frame = EncodeFrame(message);
+            if (message.empty() || frame.empty()) {
+                return false;
+            }
+            written = port.Write(frame);
+        }
+        if (written == 0 || !port.Read(answer)) {
+            return false;
+        }
+
+        if (starting) {
+            if (!AnswerIs(answer, kStartAnswer)) {
+                continue;
+            }
+            // The "STRT" answer goes on to be judged like a chunk answer and,
+            // not being IF__SUC, takes one unit of the first chunk's budget.
+            starting = false;
+        }
+        if (AnswerIs(answer, tag::IfSuc)) {
+            acknowledged += sentLength;
+            if (progress) {
+                progress(static_cast<int>(acknowledged * 100 / size));
+            }
+            budget = limits.certificateRetryBudget;
+            sleep(limits.certificateChunkPause);
+        } else if (budget <= 0) {
+            return false;
+        } else {
+            --budget;
+        }
+        if (acknowledged >= size) {
+            return true;
+        }
+    }
+}
+
+}  // namespace corvane::link

@@ -1,0 +1,30 @@
+// Reading and writing the printer's configuration over an open direct link:
+// the system record and configuration record at Connect, IF__SET at Save.
+#pragma once
+
+#include "link_port.h"
+#include "printer_config.h"
+
+namespace corvane::link {
+
+struct ReadConfigResult {
+    bool ok = false;
+    PrinterSystemInfo systemInfo;
+    PrinterConfig config;
+    // The layout of the record read; Save writes back in the same layout.
+    ConfigLayout layout = ConfigLayout::Older;
+};
+
+// SYS_REQ then IF__GET, each after an acknowledged mode command. Any failed
+// write, missing reply or rejected record makes the result not ok.
+ReadConfigResult ReadConfig(LinkPort& port);
+
+// Sends `config` as IF__SET in `layout`; true when the printer confirms with a
+// verified IF__SUC message.
+bool SendConfig(LinkPort& port, const PrinterConfig& config, ConfigLayout layout);
+
+// The opening step shared by every configuration exchange: the mode command
+// 0x7F written whole and acknowledged with 1F 57 4D 7F.
+bool EnterConfigMode(LinkPort& port);
+
+}  // namespace corvane::link

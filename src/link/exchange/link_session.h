@@ -1,0 +1,64 @@
+// One direct-link connection as the Connect, Disconnect and Save buttons (or
+// the command line) drive it: open the port, check the maker, read the
+// records; write the configuration back; close the port.
+#pragma once
+
+#include <optional>
+
+#include "exchange/exchange_limits.h"
+#include "exchange/openable_link_port.h"
+#include "printer_config.h"
+#include "string_table.h"
+
+namespace corvane::link {
+
+enum class ConnectOutcome {
+    PortNotOpened,  // nothing to show
+    MakerMismatch,  // kMakerMismatchText ("Warning"), then kUnableToOpenPort
+    ReadFailed,     // kConnectFailed
+    Connected,      // kPrinterConnected
+};
+
+// The numbered message that ends a Connect; none when the port did not open.
+// A maker mismatch shows the maker warning before it.
+std::optional<StringId> connectMessage(ConnectOutcome outcome);
+
+class LinkSession {
+public:
+    LinkSession(OpenableLinkPort& port, SleepFn sleep, ExchangeLimits limits = {});
+    // Closes the port if this session left it connected.
+    ~LinkSession();
+    LinkSession(const LinkSession&) = delete;
+    LinkSession& operator=(const LinkSession&) = delete;
+
+    // Opens the port, checks the maker and reads both records. Every failure
+    // after the port opened closes it again.
+    ConnectOutcome connect();
+    void disconnect();
+
+    // Writes `config` in the layout the printer sent; false when not
+    // connected or the printer did not confirm. The link stays up either way.
+    bool save(const PrinterConfig& config);
+
+    bool connected() const { return connected_; }
+    // The records of the last successful Connect.
+    const PrinterSystemInfo& systemInfo() const { return systemInfo_; }
+    const PrinterConfig& config() const { return config_; }
+    ConfigLayout layout() const { return layout_; }
+    bool extendedLayout() const { return layout_ == ConfigLayout::Newer; }
+
+    OpenableLinkPort& port() { return port_; }
+    const SleepFn& sleep() const { return sleep_; }
+    const ExchangeLimits& limits() const { return limits_; }
+
+private:
+    OpenableLinkPort& port_;
+    SleepFn sleep_;
+    ExchangeLimits limits_;
+    bool connected_ = false;
+    PrinterSystemInfo systemInfo_;
+    PrinterConfig config_;
+    ConfigLayout layout_ = ConfigLayout::Older;
+};
+
+}  // namespace corvane::link
