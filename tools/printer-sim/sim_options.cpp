@@ -39,8 +39,8 @@ const NumberOption kNumberOptions[] = {
     {"fault-cert-failures", &Faults::certFailures, 0, 1000000, "Answer a certificate chunk N times with a non-success text before taking it."},
     {"fault-cert-fail-chunk", &Faults::certFailChunk, -1, 1000000, "The chunk (from 0) --fault-cert-failures applies to; -1 (default) every chunk."},
     {"fault-flood", &Faults::flood, 0, 5000, "Answer a discovery with N records of distinct MACs (up to 5000)."},
-    {"fault-flood-burst", &Faults::floodBurst, 1, 5000, "Flood records sent back to back before a pause (default 64)."},
-    {"fault-flood-interval", &Faults::floodIntervalMs, 0, 1000, "Pause between flood bursts in ms (default 2)."},
+    {"fault-flood-burst", &Faults::floodBurst, 1, 5000, "Flood records sent back to back before a pause (default 32)."},
+    {"fault-flood-interval", &Faults::floodIntervalMs, 0, 1000, "Pause between flood bursts in ms (default 4); the pacing is per printer."},
 };
 
 template <typename F>

@@ -1,0 +1,211 @@
+// The direct-link printer answers the tool's exact byte sequences, whatever
+// pieces they arrive in, and each fault switch changes just what it names.
+#include <gtest/gtest.h>
+
+#include "link/framing.h"
+#include "link/printer_config.h"
+#include "link_session.h"
+
+namespace corvane::sim {
+namespace {
+
+using namespace corvane::link;
+
+Bytes Mode(std::uint8_t mode) {
+    const auto m = ModeCommand(mode);
+    return {m.begin(), m.end()};
+}
+
+Bytes Frame(const Bytes& message) { return EncodeFrame(message); }
+Bytes TagFrame(std::string_view tag) { return Frame(BuildTagOnlyMessage(tag)); }
+
+Bytes Raw(std::string_view s) {
+    Bytes b(ReplyHeader.begin(), ReplyHeader.end());
+    b.insert(b.end(), s.begin(), s.end());
+    return b;
+}
+
+Bytes CertChunk(std::string_view tag, std::uint32_t offset, const Bytes& data) {
+    Bytes content = ToBytes(tag);
+    for (const auto v : {offset, static_cast<std::uint32_t>(data.size())})
+        for (int i = 0; i < 4; ++i) content.push_back(static_cast<std::uint8_t>(v >> (8 * i)));
+    content.insert(content.end(), data.begin(), data.end());
+    return Frame(AppendCrc32(content));
+}
+
+struct LinkPrinterSession : ::testing::Test {
+    SimState state = BuiltinState();
+    LinkSession session{state.link};
+
+    // Feeds one byte at a time, as a slow line would deliver them.
+    std::vector<Outgoing> SendTrickled(const Bytes& bytes) {
+        std::vector<Outgoing> all;
+        for (const auto b : bytes) {
+            auto out = session.feed(ByteSpan(&b, 1));
+            all.insert(all.end(), out.begin(), out.end());
+        }
+        return all;
+    }
+    std::vector<Outgoing> Send(const Bytes& bytes) { return session.feed(bytes); }
+    Bytes Only(const std::vector<Outgoing>& out) {
+        EXPECT_EQ(out.size(), 1u);
+        return out.empty() ? Bytes{} : out[0].data;
+    }
+    // ModeCommand 7F then one request frame: the answer to the frame.
+    Bytes Ask(const Bytes& frame) {
+        EXPECT_EQ(Only(Send(Mode(kModeConfig))), (Bytes{0x1F, 0x57, 0x4D, 0x7F}));
+        return Only(Send(frame));
+    }
+};
+
+TEST_F(LinkPrinterSession, MakerCheckAnswersAfterOptionalStatusByte) {
+    const Bytes check{0x1D, 0x61, 0x00, 0x1D, 0x49, 0x42};
+    EXPECT_EQ(Only(SendTrickled(check)), (Bytes{0x5F, 'Z', 'E', 'P', 'H', 'R', 'A', 'N', 0x00}));
+    state.link.statusByte = 0x14;
+    const auto out = Send(check);
+    ASSERT_EQ(out.size(), 2u);
+    EXPECT_EQ(out[0].data, Bytes{0x14});
+    EXPECT_EQ(out[1].data.front(), 0x5F);
+}
+
+TEST_F(LinkPrinterSession, SystemRecordIsTheWorkedExample) {
+    const auto reply = Ask(TagFrame(tag::SysReq));
+    ASSERT_EQ(reply.size(), 152u);
+    EXPECT_EQ(reply.back(), FrameEnd);
+    const auto info = ParseSystemInfo(DecodeFrameText(reply));
+    ASSERT_TRUE(info);
+    EXPECT_EQ(*info, state.link.system);
+}
+
+TEST_F(LinkPrinterSession, ConfigurationReplyLengthFollowsTheLayout) {
+    for (const auto& [layout, length] : {std::pair{ConfigLayout::Newer, 1276u}, std::pair{ConfigLayout::Older, 1252u}}) {
+        state.link.layout = layout;
+        const auto reply = Ask(TagFrame(tag::IfGet));
+        ASSERT_EQ(reply.size(), length);
+        EXPECT_EQ(LayoutForReplyLength(reply.size()), layout);
+        const auto config = ParseConfig(DecodeFrameText(reply), layout);
+        ASSERT_TRUE(config);
+        EXPECT_EQ(config->ssid, state.link.config.ssid);
+        EXPECT_EQ(config->inactivityTime, state.link.config.inactivityTime);
+    }
+}
+
+TEST_F(LinkPrinterSession, WrittenConfigurationIsStoredAndReadBack) {
+    auto config = state.link.config;
+    config.ssid = "NewNetwork";
+    config.printerPort = 9101;
+    const auto reply = Ask(Frame(BuildIfSetMessage(config, ConfigLayout::Newer)));
+    EXPECT_TRUE(VerifyIfMessage(DecodeFrameText(reply), tag::IfSuc));
+    EXPECT_EQ(state.link.config, config);
+    EXPECT_EQ(state.link.configWrites, 1);
+    EXPECT_EQ(ParseConfig(DecodeFrameText(Ask(TagFrame(tag::IfGet))), ConfigLayout::Newer), config);
+
+    // A record in the other layout, or with a broken checksum, is refused.
+    for (auto message : {BuildIfSetMessage(config, ConfigLayout::Older), BuildIfSetMessage(config, ConfigLayout::Newer)}) {
+        if (message.size() == 636) message[100] ^= 1;
+        EXPECT_FALSE(VerifyIfMessage(DecodeFrameText(Ask(Frame(message))), tag::IfSuc));
+    }
+    EXPECT_EQ(state.link.configWrites, 1);
+}
+
+TEST_F(LinkPrinterSession, FramesNeedTheirOwnModeCommandAndNoiseIsSkipped) {
+    EXPECT_TRUE(Send(TagFrame(tag::SysReq)).empty());
+    EXPECT_EQ(Ask(TagFrame(tag::SysReq)).size(), 152u);
+    EXPECT_TRUE(Send(TagFrame(tag::SysReq)).empty());  // the mode command was used up
+    Bytes noisy{0x00, 0x42, 0x1F, 0x00};
+    const auto mode = Mode(kModeConfig);
+    noisy.insert(noisy.end(), mode.begin(), mode.end());
+    EXPECT_EQ(Only(Send(noisy)).size(), 4u);
+    EXPECT_FALSE(session.takeNotes().empty());
+}
+
+TEST_F(LinkPrinterSession, CertificateOf1200BytesIsTakenAs500500200) {
+    Bytes file(1200);
+    for (std::size_t i = 0; i < file.size(); ++i) file[i] = static_cast<std::uint8_t>(i * 7);
+    EXPECT_EQ(Only(Send(Mode(0x82))), Raw("STRT"));
+    const Bytes part0(file.begin(), file.begin() + 500), part1(file.begin() + 500, file.begin() + 1000),
+        part2(file.begin() + 1000, file.end());
+    EXPECT_EQ(Only(SendTrickled(CertChunk(tag::FwCert, 0, part0))), Raw(tag::IfSuc));
+    // A chunk that skips ahead, or whose CRC is wrong, is refused and not stored.
+    EXPECT_NE(Only(Send(CertChunk(tag::FwCert, 600, part1))), Raw(tag::IfSuc));
+    auto broken = CertChunk(tag::FwCert, 500, part1);
+    broken[broken.size() - 2] = broken[broken.size() - 2] == '0' ? '1' : '0';
+    EXPECT_NE(Only(Send(broken)), Raw(tag::IfSuc));
+    EXPECT_EQ(Only(Send(CertChunk(tag::FwCert, 500, part1))), Raw(tag::IfSuc));
+    EXPECT_TRUE(state.link.certificates.empty());
+    EXPECT_EQ(Only(Send(CertChunk(tag::CertEnd, 1000, part2))), Raw(tag::IfSuc));
+    EXPECT_EQ(state.link.certificates.at(2), file);
+}
+
+// One fault switch each: what the tool receives for a request.
+struct FaultCase {
+    const char* name;
+    void (*set)(LinkPrinter&);
+    void (*check)(LinkPrinterSession&);
+};
+
+const FaultCase kFaultCases[] = {
+    {"wrong maker", [](LinkPrinter& p) { p.makerName = "OTHERCO"; },
+     [](LinkPrinterSession& f) { EXPECT_EQ(f.Only(f.Send({0x1D, 0x49, 0x42})), (Bytes{0x5F, 'O', 'T', 'H', 'E', 'R', 'C', 'O', 0})); }},
+    {"maker without marker", [](LinkPrinter& p) { p.makerMissing = true; },
+     [](LinkPrinterSession& f) { EXPECT_EQ(f.Only(f.Send({0x1D, 0x49, 0x42})).front(), 'Z'); }},
+    {"silent maker", [](LinkPrinter& p) { p.faults.silent.add(MessageKind::Maker); },
+     [](LinkPrinterSession& f) { EXPECT_TRUE(f.Send({0x1D, 0x49, 0x42}).empty()); }},
+    {"mode 7E", [](LinkPrinter& p) { p.faults.modeReply7E = true; },
+     [](LinkPrinterSession& f) { EXPECT_EQ(f.Only(f.Send(Mode(kModeConfig))), (Bytes{0x1F, 0x57, 0x4D, 0x7E})); }},
+    {"delay", [](LinkPrinter& p) { p.faults.delayMs = 250; p.faults.delayOn = *KindSet::parse("sys_req"); },
+     [](LinkPrinterSession& f) {
+         EXPECT_EQ(f.Send(Mode(kModeConfig)).at(0).delayMs, 0);
+         EXPECT_EQ(f.Send(TagFrame(tag::SysReq)).at(0).delayMs, 250);
+     }},
+    {"corrupt checksum", [](LinkPrinter& p) { p.faults.corruptChecksum.add(MessageKind::SysReq); },
+     [](LinkPrinterSession& f) {
+         const auto reply = f.Ask(TagFrame(tag::SysReq));
+         EXPECT_EQ(reply.size(), 152u);
+         EXPECT_FALSE(ParseSystemInfo(DecodeFrameText(reply)));
+     }},
+    {"upper-case hex", [](LinkPrinter& p) { p.faults.upperHex.add(MessageKind::IfGet); },
+     [](LinkPrinterSession& f) {
+         const auto reply = f.Ask(TagFrame(tag::IfGet));
+         EXPECT_EQ(reply.size(), 1276u);
+         EXPECT_NE(std::find(reply.begin(), reply.end(), 'F'), reply.end());
+         EXPECT_FALSE(ParseConfig(DecodeFrameText(reply), ConfigLayout::Newer));
+     }},
+    {"truncated", [](LinkPrinter& p) { p.faults.truncate.add(MessageKind::IfGet); },
+     [](LinkPrinterSession& f) { EXPECT_EQ(f.Ask(TagFrame(tag::IfGet)).size(), 638u); }},
+    {"duplicated", [](LinkPrinter& p) { p.faults.duplicate.add(MessageKind::Mode); },
+     [](LinkPrinterSession& f) {
+         const auto out = f.Send(Mode(kModeConfig));
+         ASSERT_EQ(out.size(), 2u);
+         EXPECT_EQ(out[0].data, out[1].data);
+     }},
+    {"STRT withheld twice", [](LinkPrinter& p) { p.faults.withholdStrt = 2; },
+     [](LinkPrinterSession& f) {
+         EXPECT_NE(f.Only(f.Send(Mode(0x81))), Raw("STRT"));
+         EXPECT_NE(f.Only(f.Send(Mode(0x81))), Raw("STRT"));
+         EXPECT_EQ(f.Only(f.Send(Mode(0x81))), Raw("STRT"));
+     }},
+    {"three failures on the second chunk", [](LinkPrinter& p) { p.faults.certFailures = 3; p.faults.certFailChunk = 1; },
+     [](LinkPrinterSession& f) {
+         const Bytes half(150, 'x');
+         f.Send(Mode(0x83));
+         EXPECT_EQ(f.Only(f.Send(CertChunk(tag::FwCert, 0, half))), Raw(tag::IfSuc));
+         for (int i = 0; i < 3; ++i) EXPECT_NE(f.Only(f.Send(CertChunk(tag::CertEnd, 150, half))), Raw(tag::IfSuc));
+         EXPECT_EQ(f.Only(f.Send(CertChunk(tag::CertEnd, 150, half))), Raw(tag::IfSuc));
+         EXPECT_EQ(f.state.link.certificates.at(3).size(), 300u);
+     }},
+};
+
+TEST(LinkFaults, EachSwitchDoesWhatItSays) {
+    for (const auto& c : kFaultCases) {
+        SCOPED_TRACE(c.name);
+        struct Case : LinkPrinterSession {
+            void TestBody() override {}
+        } f;
+        c.set(f.state.link);
+        c.check(f);
+    }
+}
+
+}  // namespace
+}  // namespace corvane::sim
