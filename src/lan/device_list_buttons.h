@@ -1,0 +1,42 @@
+// Which action buttons of the device list are enabled. In the Ethernet list
+// every row offers Setting and the web page; in the WLAN list the printer's
+// feature code decides, and a code the table does not know leaves the
+// buttons as they were.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "link/discovered_device.h"
+
+namespace corvane::lan {
+
+struct DeviceListButtons {
+    bool setting = false;
+    bool web = false;
+    bool bssInfo = false;
+    bool certificate = false;
+    bool operator==(const DeviceListButtons&) const = default;
+};
+
+class DeviceListButtonRules {
+public:
+    explicit DeviceListButtonRules(ListMode mode) : mode_(mode) {}
+
+    const DeviceListButtons& state() const { return state_; }
+    // BSS Info and Certificate upload exist only for WLAN printers.
+    bool showsWlanButtons() const { return mode_ == ListMode::Wlan; }
+
+    // A row became the chosen one, or its feature code was set.
+    void rowChanged(std::uint8_t featureCode);
+    // The list was filled: every row's feature code is set in turn, then row
+    // 0 is chosen. So when row 0's code is unknown, the last row with a known
+    // code decides. An empty fill disables every action.
+    void listFilled(const std::vector<std::uint8_t>& featureCodes);
+
+private:
+    ListMode mode_;
+    DeviceListButtons state_;
+};
+
+}  // namespace corvane::lan

@@ -1,0 +1,101 @@
+#include "lan/discovery_search.h"
+
+#include <QCoreApplication>
+
+#include "link/string_table.h"
+#include "transport/udp_channel.h"
+
+namespace corvane::lan {
+
+namespace {
+// The search runs ten ticks' worth of countdown and ends on the eleventh.
+constexpr int kCountdownStart = 1000;
+constexpr int kCountdownStep = 100;
+}  // namespace
+
+QString nowSearchingText() {
+    return QCoreApplication::translate(kStringTableContext, StringText(kNowSearching).data());
+}
+
+DiscoverySearch::DiscoverySearch(ListMode mode, QString localAddress, QString broadcastAddress,
+                                 LanEndpoints endpoints, DeviceList& devices, QObject* parent)
+    : QObject(parent),
+      mode_(mode),
+      localAddress_(std::move(localAddress)),
+      broadcastAddress_(std::move(broadcastAddress)),
+      endpoints_(std::move(endpoints)),
+      devices_(devices),
+      channel_(new UdpChannel(this)) {
+    connect(channel_, &UdpChannel::DataArrival, this, &DiscoverySearch::onDataArrival);
+    connect(&timer_, &QTimer::timeout, this, &DiscoverySearch::onTick);
+}
+
+DiscoverySearch::~DiscoverySearch() = default;
+
+int DiscoverySearch::boundPort() const { return channel_->localPort(); }
+
+void DiscoverySearch::start() {
+    clearDevices(devices_);
+    progress_ = 0;
+    statusText_ = nowSearchingText();
+
+    channel_->SetRemoteHost(endpoints_.targetFor(mode_, broadcastAddress_));
+    channel_->SetRemotePort(endpoints_.remotePortFor(mode_));
+    if (mode_ == ListMode::Ethernet) {
+        // Bound to the chosen interface so the broadcast leaves there only.
+        channel_->Bind(endpoints_.localPortFor(mode_), localAddress_);
+    } else {
+        channel_->SetLocalPort(endpoints_.localPortFor(mode_));
+    }
+    const Bytes request = BuildDiscoveryRequest(mode_);
+    channel_->SendData(QByteArray(reinterpret_cast<const char*>(request.data()),
+                                  static_cast<qsizetype>(request.size())));
+
+    countdown_ = kCountdownStart;
+    running_ = true;
+    timer_.start(tickMs_);
+}
+
+void DiscoverySearch::cancel() {
+    if (running_) finish();
+}
+
+void DiscoverySearch::onTick() {
+    countdown_ -= kCountdownStep;
+    progress_ += kCountdownStep;
+    statusText_ += QLatin1Char('.');
+    if (countdown_ % 1000 == 0) statusText_ = nowSearchingText();
+    if (countdown_ < 0) {
+        finish();
+        return;
+    }
+    emit ticked(progress_, statusText_);
+}
+
+void DiscoverySearch::onDataArrival(int /*bytesTotal*/) {
+    // Everything waiting is read, also after the end, so the socket's queue
+    // does not grow; only a running search keeps what it reads.
+    const QByteArray datagram = channel_->GetData(static_cast<int>(kDatagramBuffer));
+    if (!running_) return;
+    const auto bytes = ByteSpan(reinterpret_cast<const std::uint8_t*>(datagram.constData()),
+                                static_cast<std::size_t>(datagram.size()));
+    const DiscoveryAnswer answer = ClassifyDiscoveryAnswer(mode_, bytes);
+    switch (answer.kind) {
+        case DiscoveryAnswer::Kind::Device:
+            appendDevice(devices_, answer.device);
+            break;
+        case DiscoveryAnswer::Kind::EndSearch:
+            finish();
+            break;
+        case DiscoveryAnswer::Kind::Ignore:
+            break;
+    }
+}
+
+void DiscoverySearch::finish() {
+    timer_.stop();
+    running_ = false;
+    emit finished();
+}
+
+}  // namespace corvane::lan

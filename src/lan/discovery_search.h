@@ -1,0 +1,72 @@
+// One discovery search: sends the mode's request, collects every valid answer
+// into the mode's device list for eleven ticks (1.1 s with the normal tick),
+// and reports each tick so a window can show the progress.
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <QTimer>
+
+#include "link/discovered_device.h"
+#include "transport/endpoints.h"
+
+namespace corvane::lan {
+
+class UdpChannel;
+
+class DiscoverySearch : public QObject {
+    Q_OBJECT
+public:
+    static constexpr int kDefaultTickMs = 100;
+    static constexpr int kProgressMaximum = 1000;
+
+    DiscoverySearch(ListMode mode, QString localAddress, QString broadcastAddress,
+                    LanEndpoints endpoints, DeviceList& devices, QObject* parent = nullptr);
+    ~DiscoverySearch() override;
+
+    // Shorter ticks let tests run a whole search quickly; the tick count stays.
+    void setTickInterval(int ms) { tickMs_ = ms; }
+
+    // Empties the list, sends the request and starts the ticks. The request
+    // failing to leave is not an error of the search: no answers will come.
+    void start();
+    // Stops collecting; what has arrived stays in the list.
+    void cancel();
+
+    bool isRunning() const { return running_; }
+    int progress() const { return progress_; }
+    const QString& statusText() const { return statusText_; }
+    // The port the request left from (useful when the local port is 0).
+    int boundPort() const;
+
+signals:
+    // After every tick: the bar position (0..1000, above shows as full) and
+    // the label, "Now Searching" followed by the tick's dots.
+    void ticked(int progress, const QString& statusText);
+    // Once, when the search ends by its last tick, a short WLAN answer or
+    // cancel.
+    void finished();
+
+private:
+    void onTick();
+    void onDataArrival(int bytesTotal);
+    void finish();
+
+    ListMode mode_;
+    QString localAddress_;
+    QString broadcastAddress_;
+    LanEndpoints endpoints_;
+    DeviceList& devices_;
+    UdpChannel* channel_;
+    QTimer timer_;
+    int tickMs_ = kDefaultTickMs;
+    int countdown_ = 0;
+    int progress_ = 0;
+    QString statusText_;
+    bool running_ = false;
+};
+
+// "Now Searching" in the current language.
+QString nowSearchingText();
+
+}  // namespace corvane::lan

@@ -1,0 +1,63 @@
+#include "lan/lan_settings_exchange.h"
+
+#include "link/string_table.h"
+#include "transport/udp_channel.h"
+
+namespace corvane::lan {
+
+LanSettingsExchange::LanSettingsExchange(ListMode mode, QString broadcastAddress,
+                                         LanEndpoints endpoints, QObject* parent)
+    : QObject(parent),
+      mode_(mode),
+      broadcastAddress_(std::move(broadcastAddress)),
+      endpoints_(std::move(endpoints)),
+      channel_(new UdpChannel(this)),
+      timeoutMs_(mode == ListMode::Wlan ? kWlanTimeoutMs : kEthernetTimeoutMs) {
+    timer_.setSingleShot(true);
+    connect(channel_, &UdpChannel::DataArrival, this, &LanSettingsExchange::onDataArrival);
+    connect(&timer_, &QTimer::timeout, this, &LanSettingsExchange::onTimeout);
+}
+
+LanSettingsExchange::~LanSettingsExchange() = default;
+
+int LanSettingsExchange::boundPort() const { return channel_->localPort(); }
+
+bool LanSettingsExchange::send(const DiscoveredDevice& record) {
+    if (settingsDone_) return false;
+    channel_->SetRemoteHost(endpoints_.targetFor(mode_, broadcastAddress_));
+    channel_->SetRemotePort(endpoints_.remotePortFor(mode_));
+    channel_->SetLocalPort(endpoints_.localPortFor(mode_));
+    const Bytes request = BuildSettingsRequest(record);
+    const bool sent = channel_->SendData(QByteArray(
+        reinterpret_cast<const char*>(request.data()), static_cast<qsizetype>(request.size())));
+    if (!waitingForAnswer_) {
+        waitingForAnswer_ = true;
+        emit waitingChanged(true);
+    }
+    timer_.start(timeoutMs_);
+    return sent;
+}
+
+void LanSettingsExchange::onDataArrival(int /*bytesTotal*/) {
+    const QByteArray datagram = channel_->GetData(static_cast<int>(kDatagramBuffer));
+    if (settingsDone_) return;
+    const auto bytes = ByteSpan(reinterpret_cast<const std::uint8_t*>(datagram.constData()),
+                                static_cast<std::size_t>(datagram.size()));
+    if (const auto message = ClassifySettingsAnswer(mode_, bytes)) end(*message, true);
+}
+
+void LanSettingsExchange::onTimeout() {
+    if (!settingsDone_) end(kSaveFailed, false);
+}
+
+void LanSettingsExchange::end(int messageId, bool confirmed) {
+    timer_.stop();
+    settingsDone_ = true;
+    if (waitingForAnswer_) {
+        waitingForAnswer_ = false;
+        emit waitingChanged(false);
+    }
+    emit done(messageId, confirmed);
+}
+
+}  // namespace corvane::lan

@@ -1,0 +1,61 @@
+// The LAN settings request: sends the edited record to the printer and waits
+// for its confirmation or a time-out, whichever comes first. Answers after
+// that are ignored. Sending again re-sends and restarts the time-out.
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <QTimer>
+
+#include "link/discovered_device.h"
+#include "transport/endpoints.h"
+
+namespace corvane::lan {
+
+class UdpChannel;
+
+class LanSettingsExchange : public QObject {
+    Q_OBJECT
+public:
+    static constexpr int kWlanTimeoutMs = 1000;
+    static constexpr int kEthernetTimeoutMs = 10000;
+
+    LanSettingsExchange(ListMode mode, QString broadcastAddress, LanEndpoints endpoints,
+                        QObject* parent = nullptr);
+    ~LanSettingsExchange() override;
+
+    // Tests shorten the wait; the default depends on the mode.
+    void setTimeout(int ms) { timeoutMs_ = ms; }
+    int timeout() const { return timeoutMs_; }
+
+    // Sends the settings request built from `record` and (re)starts the
+    // time-out. Ignored once the exchange is done. False when the datagram
+    // did not leave (the time-out still runs: the printer cannot answer).
+    bool send(const DiscoveredDevice& record);
+
+    bool settingsDone() const { return settingsDone_; }
+    bool waitingForAnswer() const { return waitingForAnswer_; }
+    int boundPort() const;
+
+signals:
+    // The exchange ended: `messageId` is the confirmation's message (41 or
+    // 43) or the time-out's (45). Emitted once.
+    void done(int messageId, bool confirmed);
+    void waitingChanged(bool waiting);
+
+private:
+    void onDataArrival(int bytesTotal);
+    void onTimeout();
+    void end(int messageId, bool confirmed);
+
+    ListMode mode_;
+    QString broadcastAddress_;
+    LanEndpoints endpoints_;
+    UdpChannel* channel_;
+    QTimer timer_;
+    int timeoutMs_;
+    bool settingsDone_ = false;
+    bool waitingForAnswer_ = false;
+};
+
+}  // namespace corvane::lan

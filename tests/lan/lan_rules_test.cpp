@@ -1,0 +1,180 @@
+#include <gtest/gtest.h>
+
+#include "lan/device_list_buttons.h"
+#include "lan/lan_settings_form.h"
+#include "link/string_table.h"
+
+namespace corvane::lan {
+namespace {
+
+DiscoveredDevice ethernetRecord() {
+    DiscoveredDevice d;
+    d.setIpAddress({192, 168, 1, 50});
+    d.setPort(9100);
+    d.setBaudCode(0xFF);
+    return d;
+}
+
+LanSettingsEdits validEdits() {
+    LanSettingsEdits e;
+    e.ipAddress = {10, 0, 0, 7};
+    e.subnetMask = {255, 0, 0, 0};
+    e.gateway = {10, 0, 0, 1};
+    e.portText = QStringLiteral("9100");
+    e.inactivityText = QStringLiteral("300");
+    e.baudIndex = 8;
+    e.dhcp = true;
+    return e;
+}
+
+TEST(LanSettingsForm, LiveRangeChecks) {
+    struct Case {
+        const char* text;
+        bool port;
+        std::optional<int> message;
+        int replacement;
+    };
+    const Case cases[] = {
+        {"32768", true, kPortOutOfRange, 9100}, {"32767", true, std::nullopt, 0},
+        {"", true, std::nullopt, 0},            {"99999999999999999999999", true, kPortOutOfRange, 9100},
+        {"3601", false, kTimeNotSet, 0},        {"3600", false, std::nullopt, 0},
+        {"0", false, std::nullopt, 0},
+    };
+    for (const Case& c : cases) {
+        const QString text = QString::fromLatin1(c.text);
+        const auto fix = c.port ? LanSettingsForm::checkPortEdit(text) : LanSettingsForm::checkInactivityEdit(text);
+        ASSERT_EQ(fix.has_value(), c.message.has_value()) << c.text;
+        if (fix) {
+            EXPECT_EQ(fix->messageId, *c.message) << c.text;
+            EXPECT_EQ(fix->replacement, c.replacement) << c.text;
+        }
+    }
+}
+
+TEST(LanSettingsForm, ReservedPortsAreRefusedWithoutTouchingTheRecord) {
+    for (const char* port : {"80", "443", "23", "21", "25", "3318"}) {
+        DiscoveredDevice record = ethernetRecord();
+        const auto before = record.raw;
+        LanSettingsEdits edits = validEdits();
+        edits.portText = QString::fromLatin1(port);
+        const SaveDecision d = LanSettingsForm::save(edits, record);
+        EXPECT_EQ(d.action, SaveDecision::Action::Refused) << port;
+        EXPECT_EQ(d.messageId, kPortNotAvailable);
+        EXPECT_EQ(d.portReplacement, 9100);
+        EXPECT_EQ(d.focus, FormField::Port);
+        EXPECT_EQ(record.raw, before);
+    }
+}
+
+TEST(LanSettingsForm, EmptyNumberEditSendsNothing) {
+    for (int which = 0; which < 2; ++which) {
+        DiscoveredDevice record = ethernetRecord();
+        const auto before = record.raw;
+        LanSettingsEdits edits = validEdits();
+        (which == 0 ? edits.portText : edits.inactivityText).clear();
+        EXPECT_EQ(LanSettingsForm::save(edits, record).action, SaveDecision::Action::Nothing);
+        EXPECT_EQ(record.raw, before);
+    }
+}
+
+TEST(LanSettingsForm, AllZeroAddressIsRefusedAfterTheRecordWasWritten) {
+    DiscoveredDevice record = ethernetRecord();
+    LanSettingsEdits edits = validEdits();
+    edits.ipAddress = {0, 0, 0, 0};
+    edits.portText = QStringLiteral("4000");
+    const SaveDecision d = LanSettingsForm::save(edits, record);
+    EXPECT_EQ(d.action, SaveDecision::Action::Refused);
+    EXPECT_EQ(d.messageId, kIpNotUsable);
+    EXPECT_EQ(d.focus, FormField::IpAddress);
+    EXPECT_EQ(record.port(), 4000);
+    EXPECT_EQ(record.ipAddress(), (std::array<std::uint8_t, 4>{}));
+}
+
+TEST(LanSettingsForm, SaveWritesTheEditsAndTheRequestCarriesThem) {
+    DiscoveredDevice record = ethernetRecord();
+    const SaveDecision d = LanSettingsForm::save(validEdits(), record);
+    ASSERT_EQ(d.action, SaveDecision::Action::Send);
+    EXPECT_EQ(record.ipAddress(), (std::array<std::uint8_t, 4>{10, 0, 0, 7}));
+    EXPECT_EQ(record.gateway(), (std::array<std::uint8_t, 4>{10, 0, 0, 1}));
+    EXPECT_TRUE(record.dhcp());
+    EXPECT_EQ(record.baudCode(), 0xBB);
+    const Bytes request = BuildSettingsRequest(record);
+    ASSERT_EQ(request.size(), 30u);
+    EXPECT_EQ(request[22], 0x23);  // port 9100
+    EXPECT_EQ(request[23], 0x8C);
+    EXPECT_EQ(request[28], 0x01);  // inactivity 300
+    EXPECT_EQ(request[29], 0x2C);
+}
+
+TEST(LanSettingsForm, UnknownBaudCodeShowsNothingAndSavesZero) {
+    DiscoveredDevice record = ethernetRecord();
+    record.setBaudCode(0x00);
+    LanSettingsEdits edits = LanSettingsForm::editsFor(record);
+    EXPECT_EQ(edits.baudIndex, -1);
+    ASSERT_EQ(LanSettingsForm::save(edits, record).action, SaveDecision::Action::Send);
+    EXPECT_EQ(record.baudCode(), 0x00);
+
+    record.setBaudCode(0xBB);
+    EXPECT_EQ(LanSettingsForm::editsFor(record).baudIndex, 8);
+}
+
+TEST(LanSettingsForm, StartWarningForPortZeroOrBlankAddress) {
+    EXPECT_TRUE(LanSettingsForm::needsAddressWarning(4, 0));
+    EXPECT_TRUE(LanSettingsForm::needsAddressWarning(0, 9100));
+    EXPECT_FALSE(LanSettingsForm::needsAddressWarning(4, 9100));
+}
+
+DeviceListButtons buttons(bool setting, bool web, bool bss, bool certificate) {
+    return {setting, web, bss, certificate};
+}
+
+TEST(DeviceListButtonRules, WlanFeatureCodes) {
+    struct Case {
+        std::uint8_t code;
+        DeviceListButtons expected;
+    };
+    const Case cases[] = {
+        {0, buttons(false, false, false, false)}, {2, buttons(false, false, false, false)},
+        {1, buttons(false, true, false, false)},  {3, buttons(false, true, false, false)},
+        {4, buttons(false, false, false, true)},  {25, buttons(true, true, true, false)},
+        {31, buttons(true, true, true, true)},
+    };
+    for (const Case& c : cases) {
+        DeviceListButtonRules rules(ListMode::Wlan);
+        rules.rowChanged(31);
+        rules.rowChanged(c.code);
+        EXPECT_EQ(rules.state(), c.expected) << int(c.code);
+    }
+}
+
+TEST(DeviceListButtonRules, UnknownCodeKeepsThePreviousState) {
+    DeviceListButtonRules rules(ListMode::Wlan);
+    rules.rowChanged(4);
+    rules.rowChanged(7);
+    EXPECT_EQ(rules.state(), buttons(false, false, false, true));
+}
+
+TEST(DeviceListButtonRules, FillWithUnknownFirstRowFollowsTheLastKnownRow) {
+    DeviceListButtonRules rules(ListMode::Wlan);
+    rules.listFilled({7, 25, 1, 7});
+    EXPECT_EQ(rules.state(), buttons(false, true, false, false));
+    rules.listFilled({4, 31});
+    EXPECT_EQ(rules.state(), buttons(false, false, false, true));  // row 0 chosen last
+}
+
+TEST(DeviceListButtonRules, EmptyFillDisablesEveryAction) {
+    DeviceListButtonRules wlan(ListMode::Wlan);
+    wlan.rowChanged(31);
+    wlan.listFilled({});
+    EXPECT_EQ(wlan.state(), buttons(false, false, false, false));
+
+    DeviceListButtonRules ethernet(ListMode::Ethernet);
+    EXPECT_FALSE(ethernet.showsWlanButtons());
+    ethernet.listFilled({0});
+    EXPECT_EQ(ethernet.state(), buttons(true, true, false, false));
+    ethernet.listFilled({});
+    EXPECT_EQ(ethernet.state(), buttons(false, false, false, false));
+}
+
+}  // namespace
+}  // namespace corvane::lan
