@@ -42,7 +42,7 @@ TEST(BssOverLink, AcceptedSurveyFillsTheTable) {
 
 TEST(BssOverLink, RefusedExchanges) {
     Bytes badChecksum = SurveyFrame();
-    badChecksum[50] = badChecksum[50] == '0' ? '1' : '0';
+    badChecksum[50] = badChecksum[50] == '0' ? '1' : '0';  // a body digit
     struct Case {
         std::vector<std::optional<Bytes>> replies;
         std::optional<std::size_t> modeWrite;

@@ -28,61 +28,46 @@ Bytes FileOf(std::size_t size) {
 
 struct Chunk {
     std::string tag;
-    std::uint32_t offset;
-    std::uint32_t length;
+    std::uint32_t offset, length;
     bool operator==(const Chunk&) const = default;
 };
 
-// The chunk a data frame carries, after checking its frame, layout and CRC.
+// The chunk a data frame carries; checks its length, bytes and CRC on the way.
 Chunk ChunkOf(const Bytes& frame, const Bytes& file) {
-    const Bytes message = DecodeFrameText(frame);
-    EXPECT_EQ(frame.size(), 2 * message.size() + 4);
-    EXPECT_EQ(Bytes(frame.begin(), frame.begin() + 3), (Bytes{0x1F, 0x57, 0x43}));
-    EXPECT_EQ(frame.back(), 0x03);
+    const Bytes m = DecodeFrameText(frame);
     auto le32 = [&](std::size_t at) {
-        return std::uint32_t(message[at]) | std::uint32_t(message[at + 1]) << 8 |
-               std::uint32_t(message[at + 2]) << 16 | std::uint32_t(message[at + 3]) << 24;
+        return std::uint32_t(m[at]) | std::uint32_t(m[at + 1]) << 8 | std::uint32_t(m[at + 2]) << 16 |
+               std::uint32_t(m[at + 3]) << 24;
     };
-    Chunk chunk{std::string(message.begin(), message.begin() + 18), le32(18), le32(22)};
-    EXPECT_EQ(message.size(), 30u + chunk.length);
-    EXPECT_TRUE(std::equal(file.begin() + chunk.offset, file.begin() + chunk.offset + chunk.length,
-                           message.begin() + 26));
-    const std::uint32_t crc = FrameCrc32(ByteSpan(message).first(26 + chunk.length));
-    const Bytes crcBytes(message.end() - 4, message.end());
-    EXPECT_EQ(crcBytes, (Bytes{std::uint8_t(crc >> 24), std::uint8_t(crc >> 16), std::uint8_t(crc >> 8),
-                               std::uint8_t(crc)}));
+    Chunk chunk{std::string(m.begin(), m.begin() + 18), le32(18), le32(22)};
+    EXPECT_EQ(frame.size(), 64u + 2 * chunk.length);
+    EXPECT_TRUE(std::equal(m.begin() + 26, m.end() - 4, file.begin() + chunk.offset));
+    const std::uint32_t crc = FrameCrc32(ByteSpan(m).first(m.size() - 4));
+    EXPECT_EQ(Bytes(m.end() - 4, m.end()),
+              (Bytes{std::uint8_t(crc >> 24), std::uint8_t(crc >> 16), std::uint8_t(crc >> 8), std::uint8_t(crc)}));
     return chunk;
 }
 
-struct Upload {
-    bool ok;
-    std::vector<int> progress;
-};
-
-Upload Send(ScriptedLinkPort& port, const Bytes& file, int type, RecordedSleeps& sleeps) {
-    Upload upload{};
-    upload.ok = uploadCertificate(port, file, type, [&](int p) { upload.progress.push_back(p); },
-                                  sleeps.fn());
-    return upload;
+bool Send(ScriptedLinkPort& port, const Bytes& file, std::vector<int>* progress = nullptr,
+          RecordedSleeps* sleeps = nullptr, int type = 1) {
+    return uploadCertificate(port, file, type, [&](int p) { if (progress) progress->push_back(p); },
+                             sleeps ? sleeps->fn() : NoSleep());
 }
 
 TEST(CertificateUpload, TwelveHundredBytesGoInThreeChunks) {
     const Bytes file = FileOf(1200);
     ScriptedLinkPort port;
     RecordedSleeps sleeps;
+    std::vector<int> progress;
     for (const Bytes& a : {kStart, kSuccess, kSuccess, kSuccess}) port.reply(a);
-    const Upload upload = Send(port, file, 2, sleeps);
 
-    EXPECT_TRUE(upload.ok);
-    EXPECT_EQ(upload.progress, (std::vector<int>{41, 83, 100}));
+    EXPECT_TRUE(Send(port, file, &progress, &sleeps, 2));
+    EXPECT_EQ(progress, (std::vector<int>{41, 83, 100}));
     EXPECT_EQ(sleeps.waits, (std::vector<std::chrono::milliseconds>{50ms, 50ms, 50ms}));
     ASSERT_EQ(port.writes.size(), 4u);
     EXPECT_EQ(port.writes[0], (Bytes{0x1F, 0x57, 0x43, 0x82, 0x1D, 0x1F, 0x03}));
-    // Offsets and lengths least significant byte first: 500 is F4 01 00 00.
-    const Bytes message = DecodeFrameText(port.writes[1]);
-    EXPECT_EQ(Bytes(message.begin() + 18, message.begin() + 26),
-              (Bytes{0, 0, 0, 0, 0xF4, 0x01, 0, 0}));
-    EXPECT_EQ(port.writes[1].size(), 64u + 1000u);
+    const Bytes first = DecodeFrameText(port.writes[1]);  // 500 is F4 01 00 00
+    EXPECT_EQ(Bytes(first.begin() + 18, first.begin() + 26), (Bytes{0, 0, 0, 0, 0xF4, 0x01, 0, 0}));
     EXPECT_EQ(ChunkOf(port.writes[1], file), (Chunk{"__[I_F]__[FW_CERT]", 0, 500}));
     EXPECT_EQ(ChunkOf(port.writes[2], file), (Chunk{"__[I_F]__[FW_CERT]", 500, 500}));
     EXPECT_EQ(ChunkOf(port.writes[3], file), (Chunk{"__[I_F]__[CERTEND]", 1000, 200}));
@@ -91,18 +76,16 @@ TEST(CertificateUpload, TwelveHundredBytesGoInThreeChunks) {
 TEST(CertificateUpload, ChunkSizesOfSmallFiles) {
     const std::pair<std::size_t, std::vector<Chunk>> cases[] = {
         {300, {{"__[I_F]__[FW_CERT]", 0, 150}, {"__[I_F]__[CERTEND]", 150, 150}}},
-        {301, {{"__[I_F]__[FW_CERT]", 0, 150}, {"__[I_F]__[FW_CERT]", 150, 150},
-               {"__[I_F]__[CERTEND]", 300, 1}}},
+        {301, {{"__[I_F]__[FW_CERT]", 0, 150}, {"__[I_F]__[FW_CERT]", 150, 150}, {"__[I_F]__[CERTEND]", 300, 1}}},
         {500, {{"__[I_F]__[CERTEND]", 0, 500}}},
         {1, {{"__[I_F]__[CERTEND]", 0, 1}}},
     };
     for (const auto& [size, chunks] : cases) {
         const Bytes file = FileOf(size);
         ScriptedLinkPort port;
-        RecordedSleeps sleeps;
         port.reply(kStart);
-        for (std::size_t i = 0; i < chunks.size(); ++i) port.reply(kSuccess);
-        EXPECT_TRUE(Send(port, file, 1, sleeps).ok) << size;
+        port.replies.insert(port.replies.end(), chunks.size(), kSuccess);
+        EXPECT_TRUE(Send(port, file)) << size;
         ASSERT_EQ(port.writes.size(), chunks.size() + 1) << size;
         for (std::size_t i = 0; i < chunks.size(); ++i) {
             EXPECT_EQ(ChunkOf(port.writes[i + 1], file), chunks[i]) << size << " chunk " << i;
@@ -112,70 +95,51 @@ TEST(CertificateUpload, ChunkSizesOfSmallFiles) {
 
 TEST(CertificateUpload, ModeCommandIsRepeatedUntilStrtWithinItsBound) {
     ScriptedLinkPort port;
-    RecordedSleeps sleeps;
-    for (const Bytes& a : {kSuccess, kSuccess, kStart, kSuccess, kSuccess}) port.reply(a);
-    EXPECT_TRUE(Send(port, FileOf(300), 3, sleeps).ok);
-    EXPECT_EQ(port.writes.size(), 5u);
-    EXPECT_EQ(port.writes[2], (Bytes{0x1F, 0x57, 0x43, 0x83, 0x1D, 0x1F, 0x03}));
+    for (const Bytes& a : {kSuccess, kStart, kSuccess, kSuccess}) port.reply(a);
+    EXPECT_TRUE(Send(port, FileOf(300)));
+    EXPECT_EQ(port.writes.size(), 4u);
+    EXPECT_EQ(port.writes[0], port.writes[1]);
 
     ScriptedLinkPort stubborn;
-    for (int i = 0; i < 100; ++i) stubborn.reply(Answer("ST"));  // too short to be "STRT"
-    EXPECT_FALSE(Send(stubborn, FileOf(300), 1, sleeps).ok);
+    stubborn.replies.assign(100, Answer("ST"));  // too short to be "STRT"
+    EXPECT_FALSE(Send(stubborn, FileOf(300)));
     EXPECT_EQ(stubborn.writes.size(), 20u);
     EXPECT_EQ(stubborn.writes.back().size(), 7u);
-}
-
-// How many frames carried the chunk at `offset`.
-std::size_t SendsAt(const ScriptedLinkPort& port, std::uint32_t offset) {
-    std::size_t sends = 0;
-    for (const Bytes& w : port.writes) {
-        const Bytes m = DecodeFrameText(w);
-        sends += w.size() > 7 && m.size() >= 26 && m[18] == (offset & 0xFF) && m[19] == (offset >> 8);
-    }
-    return sends;
 }
 
 TEST(CertificateUpload, RetryBudgetPerChunk) {
     // The first chunk's budget already lost one unit to the "STRT" answer.
     struct Case {
-        int chunk;
-        int refusals;  // in a row before success or the end
+        bool secondChunk;
+        int refusals;  // in a row
         bool succeeds;
         std::size_t sends;  // of that chunk
     };
-    const Case cases[] = {{1, 19, true, 20}, {1, 20, false, 20}, {2, 20, true, 21}, {2, 21, false, 21}};
+    const Case cases[] = {{false, 19, true, 20}, {false, 20, false, 20}, {true, 20, true, 21}, {true, 21, false, 21}};
     for (const Case& c : cases) {
         ScriptedLinkPort port;
-        RecordedSleeps sleeps;
         port.reply(kStart);
-        if (c.chunk == 2) port.reply(kSuccess);
-        for (int i = 0; i < c.refusals; ++i) port.reply(kRefused);
-        if (c.succeeds) port.replies.insert(port.replies.end(), c.chunk == 1 ? 2 : 1, kSuccess);
-        EXPECT_EQ(Send(port, FileOf(1000), 1, sleeps).ok, c.succeeds) << c.chunk << "/" << c.refusals;
-        EXPECT_EQ(SendsAt(port, c.chunk == 1 ? 0 : 500), c.sends) << c.chunk << "/" << c.refusals;
+        if (c.secondChunk) port.reply(kSuccess);
+        port.replies.insert(port.replies.end(), c.refusals, kRefused);
+        if (c.succeeds) port.replies.insert(port.replies.end(), c.secondChunk ? 1 : 2, kSuccess);
+        EXPECT_EQ(Send(port, FileOf(1000)), c.succeeds) << c.secondChunk << "/" << c.refusals;
+        const std::uint8_t offsetLow = c.secondChunk ? 0xF4 : 0x00;
+        EXPECT_EQ(std::count_if(port.writes.begin() + 1, port.writes.end(),
+                                [&](const Bytes& w) { return DecodeFrameText(w)[18] == offsetLow; }),
+                  c.sends);
     }
 }
 
-TEST(CertificateUpload, FailuresAndTrivialCases) {
-    RecordedSleeps sleeps;
-    ScriptedLinkPort empty;
-    EXPECT_TRUE(Send(empty, {}, 1, sleeps).ok);
-    EXPECT_TRUE(empty.writes.empty());
-
-    ScriptedLinkPort badType;
-    EXPECT_FALSE(Send(badType, FileOf(100), 4, sleeps).ok);
-    EXPECT_TRUE(badType.writes.empty());
+TEST(CertificateUpload, NothingToSendAndFailingLink) {
+    ScriptedLinkPort idle;
+    EXPECT_TRUE(Send(idle, {}));
+    EXPECT_FALSE(Send(idle, FileOf(100), nullptr, nullptr, 4));
+    EXPECT_TRUE(idle.writes.empty());
 
     ScriptedLinkPort silent;
     silent.reply(kStart);
-    EXPECT_FALSE(Send(silent, FileOf(100), 1, sleeps).ok);
+    EXPECT_FALSE(Send(silent, FileOf(100)));
     EXPECT_EQ(silent.writes.size(), 2u);
-
-    ScriptedLinkPort unwritable;
-    unwritable.reply(kStart);
-    unwritable.writeResults = {std::nullopt, 0};
-    EXPECT_FALSE(Send(unwritable, FileOf(100), 1, sleeps).ok);
-    EXPECT_EQ(unwritable.reads, 1);
 }
 
 }  // namespace

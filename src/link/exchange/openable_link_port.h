@@ -3,6 +3,8 @@
 // double. The exchanges that only talk take the plain LinkPort.
 #pragma once
 
+#include <cstddef>
+
 #include "link_port.h"
 
 namespace corvane::link {
@@ -13,6 +15,22 @@ public:
     virtual bool Open() = 0;
     // Releases the device; harmless when it is not open.
     virtual void Close() = 0;
+};
+
+// Lends a port class that has Open and Close of its own, but derives from the
+// plain LinkPort, to the connect sequence.
+template <class Port>
+class OpenableLinkPortAdapter final : public OpenableLinkPort {
+public:
+    explicit OpenableLinkPortAdapter(Port& port) : port_(port) {}
+    bool Open() override { return port_.Open(); }
+    void Close() override { port_.Close(); }
+    bool isOpen() const override { return port_.isOpen(); }
+    std::size_t Write(ByteSpan data) override { return port_.Write(data); }
+    bool Read(Bytes& reply) override { return port_.Read(reply); }
+
+private:
+    Port& port_;
 };
 
 }  // namespace corvane::link
