@@ -1,0 +1,43 @@
+// The whole Connect read as the link runs it: the mode command acknowledged,
+// a valid SYS_RSP, then the fuzzed bytes as the IF__CUR reply frame, whose
+// length picks the record layout before its text is decoded and parsed.
+#include "config_text_fields.h"
+#include "exchange/config_exchange.h"
+#include "framing.h"
+#include "fuzz_check.h"
+#include "printer_config.h"
+#include "scripted_port.h"
+
+using namespace corvane;
+using namespace corvane::link;
+
+namespace {
+
+Bytes ModeAck() { return {ReplyHeader[0], ReplyHeader[1], ReplyHeader[2], kModeConfig}; }
+
+Bytes SystemReplyFrame() {
+    Bytes content = ToBytes(tag::SysRsp);
+    const Bytes record = SerializeSystemInfo({"1.00", "2024-01-01", {0, 0x11, 0x22, 0xAA, 0xBB, 0xCC}});
+    content.insert(content.end(), record.begin(), record.end());
+    return EncodeFrame(BuildIfMessage(content));
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    static const Bytes systemFrame = SystemReplyFrame();
+    fuzz::ScriptedPort port;
+    port.replies = {ModeAck(), systemFrame, ModeAck(), Bytes(data, data + size)};
+
+    const ReadConfigResult result = ReadConfig(port);
+    const ConfigLayout layout = LayoutForReplyLength(size);
+    FUZZ_CHECK((layout == ConfigLayout::Newer) == (size > kOlderReplyFrameLength));
+    const bool valid = VerifyIfMessage(DecodeFrameText(fuzz::Input(data, size)), tag::IfCur);
+    FUZZ_CHECK(result.ok == valid);
+    if (result.ok) {
+        FUZZ_CHECK(result.layout == layout);
+        FUZZ_CHECK(fuzz::HasWireTexts(result.config, layout));
+        FUZZ_CHECK(result.systemInfo.firmwareVersion == "1.00");
+    }
+    return 0;
+}

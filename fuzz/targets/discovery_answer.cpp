@@ -1,0 +1,54 @@
+// Datagrams arriving during a discovery search, in both modes: what becomes a
+// listed printer, what is ignored and what ends a WLAN search.
+#include <algorithm>
+
+#include "discovered_device.h"
+#include "fuzz_check.h"
+
+using namespace corvane;
+using namespace corvane::lan;
+
+namespace {
+
+bool SameAnswer(const DiscoveryAnswer& a, const DiscoveryAnswer& b) {
+    return a.kind == b.kind && (a.kind != DiscoveryAnswer::Kind::Device || a.device.raw == b.device.raw);
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const ByteSpan datagram = fuzz::Input(data, size);
+    const ByteSpan seen = datagram.first(std::min(size, kDatagramBuffer));
+
+    for (const ListMode mode : {ListMode::Ethernet, ListMode::Wlan}) {
+        const bool wlan = mode == ListMode::Wlan;
+        const std::string_view tagText = wlan ? kRegisterAnswer : kFindAnswer;
+        const DiscoveryAnswer answer = ClassifyDiscoveryAnswer(mode, datagram);
+
+        // Bytes past the receive buffer never change the outcome.
+        FUZZ_CHECK(SameAnswer(answer, ClassifyDiscoveryAnswer(mode, seen)));
+        if (wlan && seen.size() < 19) {
+            FUZZ_CHECK(answer.kind == DiscoveryAnswer::Kind::EndSearch);
+            continue;
+        }
+        FUZZ_CHECK(answer.kind != DiscoveryAnswer::Kind::EndSearch);
+        const bool listed = seen.size() > tagText.size() && fuzz::StartsWith(seen, tagText);
+        FUZZ_CHECK((answer.kind == DiscoveryAnswer::Kind::Device) == listed);
+        if (!listed) continue;
+
+        // The record is the bytes behind the tag, missing ones as zero, and
+        // nothing beyond the record size of the mode.
+        const DiscoveredDevice& device = answer.device;
+        FUZZ_CHECK(device.mode == mode);
+        for (std::size_t i = 0; i < device.raw.size(); ++i) {
+            const std::size_t at = tagText.size() + i;
+            const std::uint8_t expected = (i < device.size() && at < seen.size()) ? seen[at] : 0;
+            FUZZ_CHECK(device.raw[i] == expected);
+        }
+        const auto texts = DeviceRowTexts(1, device);
+        FUZZ_CHECK(texts[1].size() == 17);
+        const Bytes request = BuildSettingsRequest(device);
+        FUZZ_CHECK(request.size() == (wlan ? 47u : 30u));
+    }
+    return 0;
+}
