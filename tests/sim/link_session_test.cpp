@@ -2,6 +2,7 @@
 // pieces they arrive in, and each fault switch changes just what it names.
 #include <gtest/gtest.h>
 
+#include "bss.h"
 #include "link/framing.h"
 #include "link/printer_config.h"
 #include "link_session.h"
@@ -88,6 +89,14 @@ TEST_F(LinkPrinterSession, ConfigurationReplyLengthFollowsTheLayout) {
         EXPECT_EQ(config->ssid, state.link.config.ssid);
         EXPECT_EQ(config->inactivityTime, state.link.config.inactivityTime);
     }
+}
+
+TEST_F(LinkPrinterSession, SurveyOverTheLinkParses) {
+    BssTable table;
+    ASSERT_EQ(parseBssResponse(DecodeFrameText(Ask(TagFrame(tag::BssReq))), table), 1);
+    EXPECT_EQ(shownBssCount(table), state.link.survey.size());
+    EXPECT_EQ(table[2].ssid[0], '\0');  // the hidden network
+    EXPECT_LT(table[0].rssi, 0);
 }
 
 TEST_F(LinkPrinterSession, WrittenConfigurationIsStoredAndReadBack) {
