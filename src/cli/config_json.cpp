@@ -1,0 +1,259 @@
+#include "cli/config_json.h"
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include <QJsonDocument>
+#include <QJsonParseError>
+
+#include "cli/invocation.h"
+
+namespace corvane::cli {
+
+namespace {
+
+using link::PrinterConfig;
+
+// One field of the record as the JSON names it, with the values it may take.
+struct FieldSpec {
+    enum Kind { Text, Byte, Word, Address } kind;
+    const char* name;
+    std::string PrinterConfig::*text = nullptr;
+    std::uint8_t PrinterConfig::*byte = nullptr;
+    std::uint16_t PrinterConfig::*word = nullptr;
+    link::Ipv4 PrinterConfig::*address = nullptr;
+    long long maximum = 0;  // numbers: 0..maximum
+};
+
+FieldSpec T(const char* n, std::string PrinterConfig::*m) { return {FieldSpec::Text, n, m}; }
+FieldSpec B(const char* n, std::uint8_t PrinterConfig::*m, long long max) {
+    return {FieldSpec::Byte, n, nullptr, m, nullptr, nullptr, max};
+}
+FieldSpec W(const char* n, std::uint16_t PrinterConfig::*m, long long max) {
+    return {FieldSpec::Word, n, nullptr, nullptr, m, nullptr, max};
+}
+FieldSpec A(const char* n, link::Ipv4 PrinterConfig::*m) {
+    return {FieldSpec::Address, n, nullptr, nullptr, nullptr, m};
+}
+
+// In record order. The ranges are those the window's controls can produce:
+// the vocabularies' codes, ad hoc channels 1-14 (0 for none), ports up to
+// 32767, inactivity up to 3600 s.
+const std::vector<FieldSpec>& Fields() {
+    static const std::vector<FieldSpec> fields{
+        T("printerName", &PrinterConfig::printerName),
+        B("networkMode", &PrinterConfig::networkMode, 2),
+        B("ipAssignment", &PrinterConfig::ipAssignment, 1),
+        A("ipAddress", &PrinterConfig::ipAddress),
+        A("subnetMask", &PrinterConfig::subnetMask),
+        A("gateway", &PrinterConfig::gateway),
+        T("ssid", &PrinterConfig::ssid),
+        B("authentication", &PrinterConfig::authentication, 5),
+        B("cipher", &PrinterConfig::cipher, 5),
+        T("wepKey", &PrinterConfig::wepKey),
+        T("pskKey", &PrinterConfig::pskKey),
+        B("adhocChannel", &PrinterConfig::adhocChannel, 14),
+        B("eapMode", &PrinterConfig::eapMode, 5),
+        T("authId", &PrinterConfig::authId),
+        T("authPassword", &PrinterConfig::authPassword),
+        B("p2pConnMode", &PrinterConfig::p2pConnMode, 3),
+        T("p2pPinCode", &PrinterConfig::p2pPinCode),
+        T("p2pChannel", &PrinterConfig::p2pChannel),
+        T("userId", &PrinterConfig::userId),
+        T("userPassword", &PrinterConfig::userPassword),
+        W("printerPort", &PrinterConfig::printerPort, 32767),
+        B("httpsEnabled", &PrinterConfig::httpsEnabled, 1),
+        B("telnetEnabled", &PrinterConfig::telnetEnabled, 1),
+        B("ftpEnabled", &PrinterConfig::ftpEnabled, 1),
+        B("snmpEnabled", &PrinterConfig::snmpEnabled, 1),
+        T("setCommunity", &PrinterConfig::setCommunity),
+        T("getCommunity", &PrinterConfig::getCommunity),
+        T("trapCommunity", &PrinterConfig::trapCommunity),
+        A("trapAddress", &PrinterConfig::trapAddress),
+        W("inactivityTime", &PrinterConfig::inactivityTime, 3600),
+    };
+    return fields;
+}
+
+const FieldSpec* FindField(const QString& name) {
+    for (const FieldSpec& f : Fields()) {
+        if (name == QLatin1String(f.name)) return &f;
+    }
+    return nullptr;
+}
+
+bool InLayout(const FieldSpec& f, link::ConfigLayout layout) {
+    const link::ConfigField* field = link::FindConfigField(f.name);
+    return field != nullptr && field->inLayout(layout);
+}
+
+std::size_t Width(const FieldSpec& f) {
+    const link::ConfigField* field = link::FindConfigField(f.name);
+    return field != nullptr ? field->width : 0;
+}
+
+QJsonValue ValueOf(const FieldSpec& f, const PrinterConfig& c) {
+    switch (f.kind) {
+        case FieldSpec::Text: return QString::fromStdString(c.*f.text);
+        case FieldSpec::Byte: return c.*f.byte;
+        case FieldSpec::Word: return c.*f.word;
+        case FieldSpec::Address: return QString::fromStdString(link::FormatIpv4(c.*f.address));
+    }
+    return {};
+}
+
+// Checks one value; the reason it is refused, or an empty string.
+QString Check(const FieldSpec& f, const QJsonValue& value) {
+    switch (f.kind) {
+        case FieldSpec::Text: {
+            if (!value.isString()) return QStringLiteral("must be a text");
+            const QByteArray bytes = value.toString().toUtf8();
+            if (bytes.contains('\0')) return QStringLiteral("must not contain a zero character");
+            if (static_cast<std::size_t>(bytes.size()) > Width(f)) {
+                return QStringLiteral("is longer than its %1 bytes").arg(Width(f));
+            }
+            return {};
+        }
+        case FieldSpec::Byte:
+        case FieldSpec::Word: {
+            const double number = value.toDouble(-1);
+            if (!value.isDouble() || number != std::floor(number) || number < 0 ||
+                number > static_cast<double>(f.maximum)) {
+                return QStringLiteral("must be a whole number from 0 to %1").arg(f.maximum);
+            }
+            return {};
+        }
+        case FieldSpec::Address:
+            if (!value.isString() || !parseIpv4(value.toString())) {
+                return QStringLiteral("must be a dotted IPv4 address such as \"192.168.0.10\"");
+            }
+            return {};
+    }
+    return {};
+}
+
+void Apply(const FieldSpec& f, const QJsonValue& value, PrinterConfig& c) {
+    switch (f.kind) {
+        case FieldSpec::Text: c.*f.text = value.toString().toStdString(); break;
+        case FieldSpec::Byte: c.*f.byte = static_cast<std::uint8_t>(value.toInt()); break;
+        case FieldSpec::Word: c.*f.word = static_cast<std::uint16_t>(value.toInt()); break;
+        case FieldSpec::Address: {
+            const auto a = *parseIpv4(value.toString());
+            c.*f.address = (link::Ipv4{a[0]} << 24) | (link::Ipv4{a[1]} << 16) | (link::Ipv4{a[2]} << 8) | a[3];
+            break;
+        }
+    }
+}
+
+std::optional<link::ConfigLayout> LayoutFromName(const QString& name) {
+    if (name == QLatin1String("newer")) return link::ConfigLayout::Newer;
+    if (name == QLatin1String("older")) return link::ConfigLayout::Older;
+    return std::nullopt;
+}
+
+}  // namespace
+
+QString layoutName(link::ConfigLayout layout) {
+    return layout == link::ConfigLayout::Newer ? QStringLiteral("newer") : QStringLiteral("older");
+}
+
+QJsonObject systemInfoJson(const link::PrinterSystemInfo& info) {
+    return {{QStringLiteral("firmwareVersion"), QString::fromStdString(info.firmwareVersion)},
+            {QStringLiteral("updateDate"), QString::fromStdString(info.updateDate)},
+            {QStringLiteral("macAddress"), QString::fromStdString(link::FormatMacUpper(info.macAddress))}};
+}
+
+QJsonObject configJson(const PrinterConfig& config, link::ConfigLayout layout) {
+    QJsonObject object;
+    for (const FieldSpec& f : Fields()) {
+        if (InLayout(f, layout)) object.insert(QLatin1String(f.name), ValueOf(f, config));
+    }
+    return object;
+}
+
+QJsonObject printerJson(const link::PrinterSystemInfo& info, const PrinterConfig& config,
+                        link::ConfigLayout layout) {
+    return {{QStringLiteral("layout"), layoutName(layout)},
+            {QStringLiteral("system"), systemInfoJson(info)},
+            {QStringLiteral("config"), configJson(config, layout)}};
+}
+
+QList<QStringList> configRows(const PrinterConfig& config, link::ConfigLayout layout) {
+    QList<QStringList> rows;
+    for (const FieldSpec& f : Fields()) {
+        if (!InLayout(f, layout)) continue;
+        const QJsonValue value = ValueOf(f, config);
+        rows.append({QLatin1String(f.name), value.isString() ? value.toString() : QString::number(value.toInt())});
+    }
+    return rows;
+}
+
+std::optional<ConfigEdits> parseConfigEdits(const QByteArray& fileContents, QString* error) {
+    QJsonParseError parseError{};
+    const QJsonDocument document = QJsonDocument::fromJson(fileContents, &parseError);
+    if (parseError.error != QJsonParseError::NoError) {
+        *error = QStringLiteral("not valid JSON (%1 at offset %2)").arg(parseError.errorString()).arg(parseError.offset);
+        return std::nullopt;
+    }
+    if (!document.isObject()) {
+        *error = QStringLiteral("the file must hold one JSON object");
+        return std::nullopt;
+    }
+    const QJsonObject top = document.object();
+    ConfigEdits edits;
+    for (auto it = top.begin(); it != top.end(); ++it) {
+        if (it.key() == QLatin1String("system")) continue;
+        if (it.key() == QLatin1String("layout")) {
+            edits.layout = LayoutFromName(it.value().toString());
+            if (!edits.layout) {
+                *error = QStringLiteral("\"layout\" must be \"older\" or \"newer\"");
+                return std::nullopt;
+            }
+        } else if (it.key() != QLatin1String("config")) {
+            *error = QStringLiteral("unknown key \"%1\" (expected \"layout\", \"system\", \"config\")").arg(it.key());
+            return std::nullopt;
+        }
+    }
+    if (!top.value(QStringLiteral("config")).isObject()) {
+        *error = QStringLiteral("the file has no \"config\" object");
+        return std::nullopt;
+    }
+    const QJsonObject config = top.value(QStringLiteral("config")).toObject();
+    for (auto it = config.begin(); it != config.end(); ++it) {
+        const FieldSpec* field = FindField(it.key());
+        if (field == nullptr) {
+            *error = QStringLiteral("unknown configuration field \"%1\"").arg(it.key());
+            return std::nullopt;
+        }
+        const QString reason = Check(*field, it.value());
+        if (!reason.isEmpty()) {
+            *error = QStringLiteral("\"%1\" %2").arg(it.key(), reason);
+            return std::nullopt;
+        }
+    }
+    edits.fields = config;
+    return edits;
+}
+
+bool applyConfigEdits(const ConfigEdits& edits, link::ConfigLayout printerLayout, PrinterConfig& config,
+                      QString* error) {
+    if (edits.layout && *edits.layout != printerLayout) {
+        *error = QStringLiteral("the file is for the %1 record layout, the printer uses the %2 one")
+                     .arg(layoutName(*edits.layout), layoutName(printerLayout));
+        return false;
+    }
+    for (const FieldSpec& f : Fields()) {
+        const QJsonValue value = edits.fields.value(QLatin1String(f.name));
+        if (value.isUndefined()) continue;
+        if (!InLayout(f, printerLayout)) {
+            *error = QStringLiteral("\"%1\" does not exist in the printer's %2 record layout")
+                         .arg(QLatin1String(f.name), layoutName(printerLayout));
+            return false;
+        }
+        Apply(f, value, config);
+    }
+    return true;
+}
+
+}  // namespace corvane::cli

@@ -1,0 +1,146 @@
+// corvane discover ethernet|wlan: the search, and the rows of the device list.
+#include <QEventLoop>
+#include <QJsonArray>
+#include <QJsonObject>
+
+#include "cli/commands.h"
+#include "cli/lan_search.h"
+#include "cli/output.h"
+#include "lan/device_lists.h"
+#include "lan/discovery_search.h"
+#include "link/string_table.h"
+#include "transport/local_addresses.h"
+
+namespace corvane::cli {
+
+namespace {
+
+QString Text(const std::string& s) { return QString::fromStdString(s); }
+
+QString Dotted(const std::array<std::uint8_t, 4>& a) {
+    return QStringLiteral("%1.%2.%3.%4").arg(a[0]).arg(a[1]).arg(a[2]).arg(a[3]);
+}
+
+QJsonObject DeviceJson(int number, const lan::DiscoveredDevice& d) {
+    QJsonObject o{
+        {QStringLiteral("no"), number},
+        {QStringLiteral("mac"), Text(lan::FormatMacLower(d.macAddress()))},
+        {QStringLiteral("ip"), Dotted(d.ipAddress())},
+        {QStringLiteral("mask"), Dotted(d.subnetMask())},
+        {QStringLiteral("gateway"), Dotted(d.gateway())},
+        {QStringLiteral("port"), d.port()},
+        {QStringLiteral("version"), Text(lan::FormatVersion(d.firmwareMajor(), d.firmwareMinor()))},
+        {QStringLiteral("dhcp"), d.dhcp()},
+        {QStringLiteral("inactivity"), d.inactivityTime()},
+        {QStringLiteral("baudCode"), d.baudCode()},
+        {QStringLiteral("https"), d.httpsEnabled()},
+    };
+    const int baudIndex = lan::indexForBaudCode(d.baudCode());
+    o.insert(QStringLiteral("baud"), baudIndex < 0 ? QJsonValue() : QJsonValue(QString::fromLatin1(
+                                                                         lan::kBaudEntries[baudIndex].data())));
+    if (d.mode == lan::ListMode::Wlan) o.insert(QStringLiteral("featureCode"), d.featureCode());
+    return o;
+}
+
+void PrintDevices(const lan::DeviceList& devices, lan::ListMode mode, bool json) {
+    const int count = static_cast<int>(devices.size());
+    if (json) {
+        QJsonArray rows;
+        for (int n = 1; n <= count; ++n) rows.append(DeviceJson(n, *devices.deviceAt(n)));
+        printJson(rows);
+        return;
+    }
+    QStringList headers{QStringLiteral("No"),     QStringLiteral("Mac Address"), QStringLiteral("IP Address"),
+                        QStringLiteral("Subnet"), QStringLiteral("Gateway"),     QStringLiteral("Port"),
+                        QStringLiteral("Version")};
+    if (mode == lan::ListMode::Wlan) headers << QStringLiteral("Feature");
+    QList<QStringList> rows;
+    for (int n = 1; n <= count; ++n) {
+        const auto& device = *devices.deviceAt(n);
+        QStringList row;
+        for (const auto& cell : lan::DeviceRowTexts(n, device)) row << Text(cell);
+        if (mode == lan::ListMode::Wlan) row << QString::number(device.featureCode());
+        rows.append(row);
+    }
+    printTable(headers, rows);
+}
+
+}  // namespace
+
+std::optional<LanSearchSetup> readLanSearchSetup(const Invocation& invocation, const QString& modeWord,
+                                                 int* exitCode) {
+    LanSearchSetup setup;
+    if (modeWord == QLatin1String("ethernet")) {
+        setup.mode = lan::ListMode::Ethernet;
+    } else if (modeWord == QLatin1String("wlan")) {
+        setup.mode = lan::ListMode::Wlan;
+    } else {
+        *exitCode = usageError(QStringLiteral("expected \"ethernet\" or \"wlan\", not \"%1\"").arg(modeWord));
+        return std::nullopt;
+    }
+
+    QStringList errors;
+    setup.endpoints = lan::LanEndpoints::fromParser(invocation.parser(), &errors);
+    if (!errors.isEmpty()) {
+        *exitCode = usageError(errors.join(QStringLiteral("; ")));
+        return std::nullopt;
+    }
+    setup.localAddress = invocation.isSet("local") ? invocation.value("local") : setup.endpoints.localAddress;
+    if (!setup.localAddress.isEmpty() && !parseIpv4(setup.localAddress)) {
+        *exitCode = usageError(QStringLiteral("--local: \"%1\" is not an IPv4 address").arg(setup.localAddress));
+        return std::nullopt;
+    }
+
+    // The WLAN request goes to the local interface's ".255" address; without
+    // a choice, take the one the local address window offers first.
+    if (setup.localAddress.isEmpty() && setup.mode == lan::ListMode::Wlan && setup.endpoints.target.isEmpty()) {
+        lan::LocalAddressModel addresses;
+        if (!addresses.load()) {
+            printFailure(kNoNetworkConnection);
+            *exitCode = kExitFailed;
+            return std::nullopt;
+        }
+        setup.localAddress = addresses.localAddress();
+    }
+    if (!setup.localAddress.isEmpty()) setup.broadcastAddress = lan::broadcastAddressFor(setup.localAddress);
+    return setup;
+}
+
+bool runLanSearch(const LanSearchSetup& setup, lan::DeviceList& devices, QString* error) {
+    lan::DiscoverySearch search(setup.mode, setup.localAddress, setup.broadcastAddress, setup.endpoints, devices);
+    QEventLoop loop;
+    QObject::connect(&search, &lan::DiscoverySearch::finished, &loop, &QEventLoop::quit);
+    search.start();
+    if (search.boundPort() == 0) {
+        search.cancel();
+        *error = QStringLiteral("cannot use local UDP port %1").arg(setup.endpoints.localPortFor(setup.mode));
+        return false;
+    }
+    if (search.isRunning()) loop.exec();
+    return true;
+}
+
+int runDiscover(const Invocation& invocation) {
+    if (auto bad = invocation.unexpectedOption(
+            QStringLiteral("discover"),
+            {"json", "local", "local-address", "target", "remote-port", "local-port", "survey-port"})) {
+        return usageError(*bad);
+    }
+    const QStringList arguments = invocation.arguments();
+    if (arguments.size() != 1) return usageError(QStringLiteral("usage: corvane discover ethernet|wlan"));
+
+    int exitCode = kExitOk;
+    const auto setup = readLanSearchSetup(invocation, arguments.first(), &exitCode);
+    if (!setup) return exitCode;
+
+    lan::DeviceList& devices = lan::devicesFor(setup->mode);
+    QString error;
+    if (!runLanSearch(*setup, devices, &error)) {
+        printError(error);
+        return kExitFailed;
+    }
+    PrintDevices(devices, setup->mode, invocation.json());
+    return kExitOk;
+}
+
+}  // namespace corvane::cli

@@ -1,0 +1,114 @@
+#include "cli/invocation.h"
+
+#include <QHostAddress>
+#include <QRegularExpression>
+
+#include "transport/endpoints.h"
+
+namespace corvane::cli {
+
+namespace {
+
+QCommandLineOption valueOption(const char* name, const char* description, const char* valueName) {
+    return {QString::fromLatin1(name), QString::fromLatin1(description), QString::fromLatin1(valueName)};
+}
+
+// Options every command takes.
+constexpr const char* kGlobalOptions[] = {"help", "version"};
+
+}  // namespace
+
+void addOptions(QCommandLineParser& parser) {
+    parser.addOption({QStringLiteral("json"), QStringLiteral("Print JSON for machines instead of text.")});
+    parser.addOption(valueOption("local", "discover, lan-set: local IPv4 address to search from.", "ADDR"));
+    parser.addOption(valueOption("mac", "lan-set: MAC address of the printer to change.", "MAC"));
+    parser.addOption(valueOption("ip", "lan-set: new IP address. survey: the printer's IP address.", "A"));
+    parser.addOption(valueOption("mask", "lan-set: new subnet mask.", "M"));
+    parser.addOption(valueOption("gateway", "lan-set: new gateway.", "G"));
+    parser.addOption(valueOption("port", "lan-set: new TCP port of the printer (0-32767).", "N"));
+    parser.addOption(valueOption("inactivity", "lan-set: new inactivity time in seconds (0-3600).", "S"));
+    parser.addOption(valueOption("dhcp", "lan-set: DHCP on or off.", "on|off"));
+    parser.addOption(valueOption("baud", "lan-set: serial speed (1200 ... 230400).", "RATE"));
+    parser.addOption(valueOption("serial", "link: serial port name or path (serial mode).", "NAME"));
+    parser.addOption(valueOption("usb", "link: USB printer as listed by `corvane ports` (raw device mode).",
+                                 "USBnnn"));
+    parser.addOption(valueOption("device", "link: device node opened as it stands (raw device mode).", "PATH"));
+    parser.addOption(valueOption("from", "link write: the configuration JSON to apply.", "FILE"));
+    parser.addOption(valueOption("type", "link cert: certificate kind.", "ca|client-key|client-pem"));
+    parser.addOption(valueOption(
+        "link-timeout-ms", "link: longest wait for the first byte of one reply (default 90000).", "N"));
+    lan::LanEndpoints::addOptions(parser);
+}
+
+QString helpText(const QCommandLineParser& parser) {
+    return QStringLiteral(
+               "Usage: corvane <command> [options]\n"
+               "\n"
+               "Commands:\n"
+               "  ports                          serial ports and USB printers\n"
+               "  discover ethernet|wlan         search the LAN for printers\n"
+               "  lan-set ethernet|wlan --mac MAC [--ip A] [--mask M] [--gateway G] [--port N]\n"
+               "          [--inactivity S] [--dhcp on|off] [--baud RATE]\n"
+               "                                 change a printer's network settings\n"
+               "  survey --ip ADDR               access points a LAN printer sees\n"
+               "  link info|read|write|survey|cert (--serial NAME | --usb USBnnn | --device PATH)\n"
+               "          read --json, write --from FILE.json, cert --type T FILE\n"
+               "                                 a printer on the direct link\n"
+               "\n"
+               "Exit status: 0 success; 1 the printer or the network refused or failed;\n"
+               "2 bad usage or input refused before anything was sent.\n"
+               "\n") +
+           parser.helpText().mid(std::max<qsizetype>(0, parser.helpText().indexOf(QStringLiteral("Options:"))));
+}
+
+Invocation::Invocation(const QCommandLineParser& parser) : parser_(parser) {}
+
+QStringList Invocation::arguments() const { return parser_.positionalArguments().mid(1); }
+
+std::optional<QString> Invocation::unexpectedOption(const QString& command,
+                                                    std::initializer_list<const char*> accepted) const {
+    for (const QString& name : parser_.optionNames()) {
+        bool known = false;
+        for (const char* option : accepted) known = known || name == QLatin1String(option);
+        for (const char* option : kGlobalOptions) known = known || name == QLatin1String(option);
+        if (!known) return QStringLiteral("option --%1 does not apply to %2").arg(name, command);
+    }
+    return std::nullopt;
+}
+
+std::optional<std::array<std::uint8_t, 4>> parseIpv4(const QString& text) {
+    // Dotted decimal only: QHostAddress alone would also take "10" or "1.2".
+    static const QRegularExpression dotted(QStringLiteral("^\\d{1,3}\\.\\d{1,3}\\.\\d{1,3}\\.\\d{1,3}$"));
+    if (!dotted.match(text.trimmed()).hasMatch()) return std::nullopt;
+    QHostAddress address;
+    if (!address.setAddress(text.trimmed()) || address.protocol() != QAbstractSocket::IPv4Protocol) {
+        return std::nullopt;
+    }
+    const quint32 value = address.toIPv4Address();
+    return std::array<std::uint8_t, 4>{static_cast<std::uint8_t>(value >> 24), static_cast<std::uint8_t>(value >> 16),
+                                       static_cast<std::uint8_t>(value >> 8), static_cast<std::uint8_t>(value)};
+}
+
+std::optional<std::array<std::uint8_t, 6>> parseMac(const QString& text) {
+    static const QRegularExpression separated(
+        QStringLiteral("^([0-9A-Fa-f]{2})([:-]?)([0-9A-Fa-f]{2})\\2([0-9A-Fa-f]{2})\\2([0-9A-Fa-f]{2})\\2"
+                       "([0-9A-Fa-f]{2})\\2([0-9A-Fa-f]{2})$"));
+    const auto match = separated.match(text.trimmed());
+    if (!match.hasMatch()) return std::nullopt;
+    std::array<std::uint8_t, 6> mac{};
+    const int groups[] = {1, 3, 4, 5, 6, 7};
+    for (std::size_t i = 0; i < mac.size(); ++i) {
+        mac[i] = static_cast<std::uint8_t>(match.captured(groups[i]).toUInt(nullptr, 16));
+    }
+    return mac;
+}
+
+std::optional<long long> parseInteger(const QString& text, long long minimum, long long maximum) {
+    static const QRegularExpression digits(QStringLiteral("^-?\\d{1,18}$"));
+    if (!digits.match(text.trimmed()).hasMatch()) return std::nullopt;
+    const long long value = text.trimmed().toLongLong();
+    if (value < minimum || value > maximum) return std::nullopt;
+    return value;
+}
+
+}  // namespace corvane::cli

@@ -1,0 +1,157 @@
+// corvane lan-set ethernet|wlan --mac MAC [edits]: searches, picks the
+// printer by MAC address, applies the edits with the settings window's rules,
+// sends the request and waits for the confirmation or the time-out.
+#include <QEventLoop>
+#include <QJsonObject>
+
+#include "cli/commands.h"
+#include "cli/lan_search.h"
+#include "cli/output.h"
+#include "lan/device_lists.h"
+#include "lan/lan_settings_exchange.h"
+#include "lan/lan_settings_form.h"
+#include "link/string_table.h"
+
+namespace corvane::cli {
+
+namespace {
+
+// The first record of the search with this MAC address (a printer that
+// answered twice is listed twice), or nullptr.
+lan::DiscoveredDevice* FindByMac(lan::DeviceList& devices, const std::array<std::uint8_t, 6>& mac) {
+    for (int n = 1; n <= static_cast<int>(devices.size()); ++n) {
+        if (devices.deviceAt(n)->macAddress() == mac) return devices.deviceAt(n);
+    }
+    return nullptr;
+}
+
+// The command line's edits over the controls' starting values. A value that
+// is not of its kind is a usage error; values of the right kind but refused
+// by the window's rules are left to those rules.
+std::optional<QString> ReadEdits(const Invocation& invocation, lan::LanSettingsEdits& edits) {
+    const std::pair<const char*, std::array<std::uint8_t, 4>*> addresses[] = {
+        {"ip", &edits.ipAddress}, {"mask", &edits.subnetMask}, {"gateway", &edits.gateway}};
+    for (const auto& [option, field] : addresses) {
+        if (!invocation.isSet(option)) continue;
+        const auto value = parseIpv4(invocation.value(option));
+        if (!value) return QStringLiteral("--%1: \"%2\" is not an IPv4 address").arg(option, invocation.value(option));
+        *field = *value;
+    }
+    const std::pair<const char*, QString*> numbers[] = {{"port", &edits.portText},
+                                                        {"inactivity", &edits.inactivityText}};
+    for (const auto& [option, field] : numbers) {
+        if (!invocation.isSet(option)) continue;
+        const QString text = invocation.value(option).trimmed();
+        if (!lan::LanSettingsForm::parseNumber(text)) {
+            return QStringLiteral("--%1: \"%2\" is not a number").arg(option, invocation.value(option));
+        }
+        *field = text;
+    }
+    if (invocation.isSet("dhcp")) {
+        const QString value = invocation.value("dhcp");
+        if (value != QLatin1String("on") && value != QLatin1String("off")) {
+            return QStringLiteral("--dhcp: expected \"on\" or \"off\", not \"%1\"").arg(value);
+        }
+        edits.dhcp = value == QLatin1String("on");
+    }
+    if (invocation.isSet("baud")) {
+        const QString value = invocation.value("baud");
+        edits.baudIndex = -1;
+        for (std::size_t i = 0; i < lan::kBaudEntries.size(); ++i) {
+            if (value == QLatin1String(lan::kBaudEntries[i].data())) edits.baudIndex = static_cast<int>(i);
+        }
+        if (edits.baudIndex < 0) {
+            return QStringLiteral("--baud: \"%1\" is not one of 1200, 2400, 4800, 9600, 19200, 38400, 57600, "
+                                  "115200, 230400")
+                .arg(value);
+        }
+    }
+    return std::nullopt;
+}
+
+// What the window's live checks would refuse while typing, as a message.
+std::optional<int> LiveCheck(const lan::LanSettingsEdits& edits) {
+    if (const auto fix = lan::LanSettingsForm::checkPortEdit(edits.portText)) return fix->messageId;
+    if (const auto fix = lan::LanSettingsForm::checkInactivityEdit(edits.inactivityText)) return fix->messageId;
+    return std::nullopt;
+}
+
+}  // namespace
+
+int runLanSet(const Invocation& invocation) {
+    if (auto bad = invocation.unexpectedOption(
+            QStringLiteral("lan-set"),
+            {"json", "mac", "ip", "mask", "gateway", "port", "inactivity", "dhcp", "baud", "local", "local-address",
+             "target", "remote-port", "local-port", "survey-port"})) {
+        return usageError(*bad);
+    }
+    const QStringList arguments = invocation.arguments();
+    if (arguments.size() != 1) return usageError(QStringLiteral("usage: corvane lan-set ethernet|wlan --mac MAC ..."));
+    if (!invocation.isSet("mac")) return usageError(QStringLiteral("lan-set needs --mac"));
+    const auto mac = parseMac(invocation.value("mac"));
+    if (!mac) return usageError(QStringLiteral("--mac: \"%1\" is not a MAC address").arg(invocation.value("mac")));
+
+    int exitCode = kExitOk;
+    const auto setup = readLanSearchSetup(invocation, arguments.first(), &exitCode);
+    if (!setup) return exitCode;
+
+    // Check the edits' form before anything goes on the network.
+    lan::LanSettingsEdits checked;
+    if (const auto error = ReadEdits(invocation, checked)) return usageError(*error);
+
+    lan::DeviceList& devices = lan::devicesFor(setup->mode);
+    QString error;
+    if (!runLanSearch(*setup, devices, &error)) {
+        printError(error);
+        return kExitFailed;
+    }
+    lan::DiscoveredDevice* record = FindByMac(devices, *mac);
+    if (record == nullptr) {
+        printFailure(kListReadFailed);
+        printError(QStringLiteral("no printer with MAC address %1 answered the search")
+                       .arg(QString::fromStdString(lan::FormatMacLower(*mac))));
+        return kExitFailed;
+    }
+
+    // The window starts from the record and the user changes what was asked.
+    lan::LanSettingsEdits changed = lan::LanSettingsForm::editsFor(*record);
+    ReadEdits(invocation, changed);  // its form was checked above
+    if (const auto message = LiveCheck(changed)) {
+        printFailure(*message);
+        return kExitUsage;
+    }
+    const lan::SaveDecision decision = lan::LanSettingsForm::save(changed, *record);
+    if (decision.action == lan::SaveDecision::Action::Refused) {
+        printFailure(decision.messageId);
+        return kExitUsage;
+    }
+    if (decision.action == lan::SaveDecision::Action::Nothing) {
+        return usageError(QStringLiteral("the port and inactivity time must not be empty"));
+    }
+
+    lan::LanSettingsExchange exchange(setup->mode, setup->broadcastAddress, setup->endpoints);
+    QEventLoop loop;
+    int messageId = kSaveFailed;
+    bool confirmed = false;
+    QObject::connect(&exchange, &lan::LanSettingsExchange::done, &loop, [&](int id, bool ok) {
+        messageId = id;
+        confirmed = ok;
+        loop.quit();
+    });
+    exchange.send(*record);
+    if (!exchange.settingsDone()) loop.exec();
+
+    if (!confirmed) {
+        printFailure(messageId);
+        return kExitFailed;
+    }
+    if (invocation.json()) {
+        printJson(QJsonObject{{QStringLiteral("message"), messageText(messageId)},
+                              {QStringLiteral("messageId"), messageId}});
+    } else {
+        printMessage(messageId);
+    }
+    return kExitOk;
+}
+
+}  // namespace corvane::cli

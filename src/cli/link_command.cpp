@@ -1,0 +1,261 @@
+// corvane link info|read|write|survey|cert: one printer on the direct link,
+// over a serial port (--serial) or a device node in raw mode (--usb,
+// --device). Every subcommand connects first as the window's Connect does:
+// open, maker check, system record, configuration record.
+#include <chrono>
+
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonObject>
+
+#include "cli/commands.h"
+#include "cli/config_json.h"
+#include "cli/config_write.h"
+#include "cli/output.h"
+#include "link/exchange/bss_exchange.h"
+#include "link/exchange/certificate_file.h"
+#include "link/exchange/certificate_upload.h"
+#include "link/exchange/link_session.h"
+#include "link/exchange/vendor_check.h"
+#include "link/string_table.h"
+#include "rules/summary_rows.h"
+#include "transport/serial_port.h"
+#include "transport/usb_printer_port.h"
+
+namespace corvane::cli {
+
+namespace {
+
+using PortAdapter = link::OpenableLinkPortAdapter<transport::SerialPort>;
+
+constexpr long long kMaxLinkTimeoutMs = 24LL * 3600 * 1000;
+
+// The longest wait for the first byte of a reply, as polls of at most 100 ms.
+transport::LinkTimeouts TimeoutsFor(long long ms) {
+    transport::LinkTimeouts timeouts;
+    const long long poll = std::min<long long>(ms, timeouts.pollInterval.count());
+    timeouts.pollInterval = std::chrono::milliseconds(poll);
+    timeouts.pollsPerAttempt = static_cast<int>((ms + poll - 1) / poll);
+    timeouts.attempts = 1;
+    return timeouts;
+}
+
+// Sets the port up from --serial, --usb or --device and --link-timeout-ms.
+// The exit code on failure (the reason printed), nullopt when ready.
+std::optional<int> ConfigurePort(const Invocation& invocation, transport::SerialPort& port) {
+    const int chosen = int{invocation.isSet("serial")} + int{invocation.isSet("usb")} + int{invocation.isSet("device")};
+    if (chosen != 1) return usageError(QStringLiteral("link needs exactly one of --serial, --usb, --device"));
+    if (invocation.isSet("serial")) {
+        port.setUsbMode(false);
+        port.setPortName(invocation.value("serial"));
+    } else if (invocation.isSet("device")) {
+        port.setUsbMode(true);
+        port.setPortName(invocation.value("device"));
+    } else {
+        transport::UsbPrinterPort usb;
+        usb.Refresh();
+        const transport::UsbDeviceEntry* entry = usb.FindByName(invocation.value("usb"));
+        if (entry == nullptr) {
+            printFailure(kUsbUnavailable);
+            printError(QStringLiteral("no USB printer named \"%1\" (see corvane ports)").arg(invocation.value("usb")));
+            return kExitFailed;
+        }
+        port.setUsbMode(true);
+        port.setPortName(entry->devicePath);
+    }
+    if (invocation.isSet("link-timeout-ms")) {
+        const auto ms = parseInteger(invocation.value("link-timeout-ms"), 1, kMaxLinkTimeoutMs);
+        if (!ms) {
+            return usageError(QStringLiteral("--link-timeout-ms: \"%1\" is not a number of milliseconds (1 or more)")
+                                  .arg(invocation.value("link-timeout-ms")));
+        }
+        port.setTimeouts(TimeoutsFor(*ms));
+    }
+    return std::nullopt;
+}
+
+// Connect as the window does; the exit code on failure with the window's
+// messages printed.
+std::optional<int> Connect(link::LinkSession& session, const QString& portName) {
+    switch (session.connect()) {
+        case link::ConnectOutcome::Connected:
+            return std::nullopt;
+        case link::ConnectOutcome::PortNotOpened:
+            printFailure(kUnableToOpenPort);
+            printError(QStringLiteral("cannot open %1").arg(portName));
+            return kExitFailed;
+        case link::ConnectOutcome::MakerMismatch:
+            printText(QString());
+            printError(QStringLiteral("%1: %2").arg(QLatin1String(link::kMakerMismatchCaption.data()),
+                                                    QLatin1String(link::kMakerMismatchText.data())));
+            printFailure(kUnableToOpenPort);
+            return kExitFailed;
+        case link::ConnectOutcome::ReadFailed:
+            printFailure(kConnectFailed);
+            return kExitFailed;
+    }
+    return kExitFailed;
+}
+
+int Info(const link::LinkSession& session, bool json) {
+    if (json) {
+        printJson(QJsonObject{{QStringLiteral("layout"), layoutName(session.layout())},
+                              {QStringLiteral("system"), systemInfoJson(session.systemInfo())}});
+        return kExitOk;
+    }
+    const auto& info = session.systemInfo();
+    printTable({QStringLiteral("Name"), QStringLiteral("Value")},
+               {{QStringLiteral("Firmware Version"), QString::fromStdString(info.firmwareVersion)},
+                {QStringLiteral("Update Date"), QString::fromStdString(info.updateDate)},
+                {QStringLiteral("MAC Address"), QString::fromStdString(link::FormatMacUpper(info.macAddress))},
+                {QStringLiteral("Record Layout"), layoutName(session.layout())}});
+    return kExitOk;
+}
+
+int Read(const link::LinkSession& session, bool json) {
+    if (json) {
+        printJson(printerJson(session.systemInfo(), session.config(), session.layout()));
+        return kExitOk;
+    }
+    Info(session, false);
+    printText(QStringLiteral("\n"));
+    printTable({QStringLiteral("Field"), QStringLiteral("Value")}, configRows(session.config(), session.layout()));
+    return kExitOk;
+}
+
+int Write(link::LinkSession& session, const ConfigEdits& edits, bool json) {
+    link::PrinterConfig edited = session.config();
+    QString error;
+    if (!applyConfigEdits(edits, session.layout(), edited, &error)) {
+        printError(error);
+        return kExitUsage;
+    }
+    const ConfigWritePlan plan = planConfigWrite(edited, session.systemInfo(), session.layout());
+    if (plan.refusal) {
+        printFailure(plan.refusal->message);
+        if (!plan.field.isEmpty()) printError(QStringLiteral("refused value: \"%1\"").arg(plan.field));
+        return kExitUsage;
+    }
+    if (!session.save(plan.config)) {
+        printFailure(kConfigFailed);
+        return kExitFailed;
+    }
+    const auto rows = rules::summaryRows(plan.config, session.layout());
+    if (json) {
+        QJsonArray summary;
+        int number = 1;
+        for (const auto& row : rows) {
+            summary.append(QJsonObject{{QStringLiteral("no"), number++},
+                                       {QStringLiteral("name"), QString::fromStdString(row.name)},
+                                       {QStringLiteral("value"), QString::fromStdString(row.value)}});
+        }
+        printJson(QJsonObject{{QStringLiteral("message"), messageText(kConfigCompletedReset)},
+                              {QStringLiteral("layout"), layoutName(session.layout())},
+                              {QStringLiteral("summary"), summary}});
+        return kExitOk;
+    }
+    printMessage(kConfigCompletedReset);
+    QList<QStringList> table;
+    int number = 1;
+    for (const auto& row : rows) {
+        table.append({QString::number(number++), QString::fromStdString(row.name), QString::fromStdString(row.value)});
+    }
+    printTable({QStringLiteral("No"), QStringLiteral("Name"), QStringLiteral("Value")}, table);
+    return kExitOk;
+}
+
+int Survey(link::LinkSession& session, bool json) {
+    BssTable table{};
+    if (link::queryBssOverLink(session.port(), table, {}) != 1) {
+        printFailure(kBssFailed);
+        return kExitFailed;
+    }
+    printBssTable(table, json);
+    return kExitOk;
+}
+
+int Upload(link::LinkSession& session, const Bytes& data, int type, bool json) {
+    if (!link::uploadCertificate(session.port(), data, type, {}, session.sleep(), session.limits())) {
+        printFailure(kCertificateUploadFailed);
+        return kExitFailed;
+    }
+    if (json) {
+        printJson(QJsonObject{{QStringLiteral("message"), messageText(kCertificateUploaded)},
+                              {QStringLiteral("bytes"), static_cast<qint64>(data.size())}});
+    } else {
+        printMessage(kCertificateUploaded);
+    }
+    return kExitOk;
+}
+
+std::optional<int> CertificateType(const QString& name) {
+    if (name == QLatin1String("ca")) return link::kCertificateCa;
+    if (name == QLatin1String("client-key")) return link::kCertificateClientKey;
+    if (name == QLatin1String("client-pem")) return link::kCertificateClientPem;
+    return std::nullopt;
+}
+
+}  // namespace
+
+int runLink(const Invocation& invocation) {
+    const QStringList arguments = invocation.arguments();
+    const QString sub = arguments.value(0);
+    const QStringList subcommands{QStringLiteral("info"), QStringLiteral("read"), QStringLiteral("write"),
+                                  QStringLiteral("survey"), QStringLiteral("cert")};
+    if (!subcommands.contains(sub)) {
+        return usageError(QStringLiteral("usage: corvane link info|read|write|survey|cert (--serial NAME | --usb "
+                                         "USBnnn | --device PATH)"));
+    }
+    const QString command = QStringLiteral("link ") + sub;
+    const bool takesFile = sub == QLatin1String("cert");
+    if (arguments.size() != (takesFile ? 2 : 1)) {
+        return usageError(takesFile ? QStringLiteral("usage: corvane link cert --type ca|client-key|client-pem FILE")
+                                    : QStringLiteral("%1 takes no further arguments").arg(command));
+    }
+    const auto bad =
+        sub == QLatin1String("write")  ? invocation.unexpectedOption(command, {"serial", "usb", "device", "link-timeout-ms", "json", "from"})
+        : sub == QLatin1String("cert") ? invocation.unexpectedOption(command, {"serial", "usb", "device", "link-timeout-ms", "json", "type"})
+                                       : invocation.unexpectedOption(command, {"serial", "usb", "device", "link-timeout-ms", "json"});
+    if (bad) return usageError(*bad);
+
+    // Input is checked before the printer is touched.
+    std::optional<ConfigEdits> edits;
+    if (sub == QLatin1String("write")) {
+        if (!invocation.isSet("from")) return usageError(QStringLiteral("link write needs --from FILE.json"));
+        QFile file(invocation.value("from"));
+        if (!file.open(QIODevice::ReadOnly)) {
+            return usageError(QStringLiteral("cannot read %1: %2").arg(file.fileName(), file.errorString()));
+        }
+        QString error;
+        edits = parseConfigEdits(file.readAll(), &error);
+        if (!edits) return usageError(QStringLiteral("%1: %2").arg(file.fileName(), error));
+    }
+    Bytes certificate;
+    int certificateType = 0;
+    if (takesFile) {
+        const auto type = CertificateType(invocation.value("type"));
+        if (!type) return usageError(QStringLiteral("link cert needs --type ca, client-key or client-pem"));
+        certificateType = *type;
+        const link::CertificateFile file = link::openCertificateFile(arguments[1].toStdString());
+        if (file.outcome != link::CertificateFileOutcome::Accepted) {
+            printFailure(link::certificateFileMessage(file.outcome));
+            return kExitUsage;
+        }
+        certificate = file.data;
+    }
+
+    transport::SerialPort port;
+    if (const auto failed = ConfigurePort(invocation, port)) return *failed;
+    PortAdapter adapter(port);
+    link::LinkSession session(adapter, link::BlockingSleep());
+    if (const auto failed = Connect(session, port.portName())) return *failed;
+
+    const bool json = invocation.json();
+    if (sub == QLatin1String("info")) return Info(session, json);
+    if (sub == QLatin1String("read")) return Read(session, json);
+    if (sub == QLatin1String("write")) return Write(session, *edits, json);
+    if (sub == QLatin1String("survey")) return Survey(session, json);
+    return Upload(session, certificate, certificateType, json);
+}
+
+}  // namespace corvane::cli

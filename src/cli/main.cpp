@@ -1,0 +1,12 @@
+// corvane: the command-line face of Corvane Tool, for technicians who script
+// and for the end-to-end tests.
+#include <QCoreApplication>
+
+#include "cli/commands.h"
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("corvane"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(CORVANE_VERSION));
+    return corvane::cli::runCommandLine(QCoreApplication::arguments());
+}

@@ -1,0 +1,102 @@
+#include "cli/output.h"
+
+#include <cstdio>
+
+#include <QCoreApplication>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include "cli/invocation.h"
+#include "link/string_table.h"
+
+namespace corvane::cli {
+
+namespace {
+
+void write(std::FILE* stream, const QString& text) {
+    const QByteArray bytes = text.toUtf8();
+    std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stream);
+    std::fflush(stream);
+}
+
+}  // namespace
+
+QString messageText(int id) {
+    return QCoreApplication::translate(kStringTableContext, StringText(id).data());
+}
+
+void printMessage(int id) { write(stdout, messageText(id) + QLatin1Char('\n')); }
+
+void printFailure(int id) { write(stderr, messageText(id) + QLatin1Char('\n')); }
+
+void printError(const QString& text) { write(stderr, QStringLiteral("corvane: ") + text + QLatin1Char('\n')); }
+
+int usageError(const QString& text) {
+    printError(text);
+    write(stderr, QStringLiteral("Try 'corvane --help'.\n"));
+    return kExitUsage;
+}
+
+QString formatTable(const QStringList& headers, const QList<QStringList>& rows) {
+    QList<qsizetype> widths;
+    for (const QString& h : headers) widths.append(h.size());
+    for (const QStringList& row : rows) {
+        for (qsizetype i = 0; i < row.size() && i < widths.size(); ++i) widths[i] = std::max(widths[i], row[i].size());
+    }
+    const auto line = [&widths](const QStringList& cells) {
+        QString text;
+        for (qsizetype i = 0; i < cells.size() && i < widths.size(); ++i) {
+            const bool last = i + 1 == cells.size();
+            text += last ? cells[i] : cells[i].leftJustified(widths[i] + 2);
+        }
+        return text + QLatin1Char('\n');
+    };
+    QString text = line(headers);
+    for (const QStringList& row : rows) text += line(row);
+    return text;
+}
+
+void printTable(const QStringList& headers, const QList<QStringList>& rows) {
+    write(stdout, formatTable(headers, rows));
+}
+
+void printJson(const QJsonValue& value) {
+    const QJsonDocument document =
+        value.isArray() ? QJsonDocument(value.toArray()) : QJsonDocument(value.toObject());
+    write(stdout, QString::fromUtf8(document.toJson(QJsonDocument::Indented)));
+}
+
+void printText(const QString& text) { write(stdout, text); }
+
+void printBssTable(const BssTable& table, bool json) {
+    const std::size_t count = shownBssCount(table);
+    if (json) {
+        QJsonArray rows;
+        for (std::size_t k = 0; k < count; ++k) {
+            const BssEntry& entry = table[k];
+            const auto texts = bssRowTexts(k, entry);
+            rows.append(QJsonObject{{QStringLiteral("no"), static_cast<int>(k + 1)},
+                                    {QStringLiteral("ssid"), QString::fromStdString(texts[1])},
+                                    {QStringLiteral("bssid"), QString::fromStdString(texts[2])},
+                                    {QStringLiteral("mode"), QString::fromStdString(texts[3])},
+                                    {QStringLiteral("rssi"), entry.rssi},
+                                    {QStringLiteral("security"), QString::fromStdString(texts[5])},
+                                    {QStringLiteral("securityFlags"), entry.security}});
+        }
+        printJson(rows);
+        return;
+    }
+    QList<QStringList> rows;
+    for (std::size_t k = 0; k < count; ++k) {
+        QStringList row;
+        for (const auto& cell : bssRowTexts(k, table[k])) row << QString::fromStdString(cell);
+        rows.append(row);
+    }
+    printMessage(kBssImported);
+    printTable({QStringLiteral("No"), QStringLiteral("SSID"), QStringLiteral("BSSID"), QStringLiteral("Mode"),
+                QStringLiteral("RSSI"), QStringLiteral("Security")},
+               rows);
+}
+
+}  // namespace corvane::cli

@@ -1,0 +1,35 @@
+// How the command line reports: numbered messages in the tool's own words,
+// aligned tables for people, indented JSON for machines. Results go to
+// stdout, failures and refusals to stderr.
+#pragma once
+
+#include <QJsonValue>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include "link/bss.h"
+
+namespace corvane::cli {
+
+// The text of string `id` as the windows show it.
+QString messageText(int id);
+
+// A numbered message on stdout (a success), or on stderr (a failure).
+void printMessage(int id);
+void printFailure(int id);
+// A message of the program itself, on stderr with the program's name.
+void printError(const QString& text);
+// Prints `text` and a hint to --help on stderr; gives the usage exit code.
+int usageError(const QString& text);
+
+// Columns padded to their widest cell, two blanks apart.
+QString formatTable(const QStringList& headers, const QList<QStringList>& rows);
+void printTable(const QStringList& headers, const QList<QStringList>& rows);
+void printJson(const QJsonValue& value);
+void printText(const QString& text);
+
+// An accepted access-point survey: its rows, as the survey lists show them.
+void printBssTable(const BssTable& table, bool json);
+
+}  // namespace corvane::cli

@@ -1,0 +1,34 @@
+// corvane survey --ip ADDR: the access points a LAN printer sees, asked over
+// TCP.
+#include "cli/commands.h"
+#include "cli/output.h"
+#include "link/string_table.h"
+#include "transport/endpoints.h"
+#include "transport/survey_socket.h"
+
+namespace corvane::cli {
+
+int runSurvey(const Invocation& invocation) {
+    if (auto bad = invocation.unexpectedOption(QStringLiteral("survey"), {"json", "ip", "survey-port"})) {
+        return usageError(*bad);
+    }
+    if (!invocation.arguments().isEmpty()) return usageError(QStringLiteral("usage: corvane survey --ip ADDR"));
+    if (!invocation.isSet("ip")) return usageError(QStringLiteral("survey needs --ip"));
+    const QString address = invocation.value("ip").trimmed();
+    if (!parseIpv4(address)) return usageError(QStringLiteral("--ip: \"%1\" is not an IPv4 address").arg(address));
+    QStringList errors;
+    const auto endpoints = lan::LanEndpoints::fromParser(invocation.parser(), &errors);
+    if (!errors.isEmpty()) return usageError(errors.join(QStringLiteral("; ")));
+
+    lan::LanSurvey survey(address, endpoints.surveyPort);
+    const int accepted = survey.queryBssOverTcp();
+    survey.closeSurveySocket();
+    if (accepted != 1) {
+        printFailure(kBssFailed);
+        return kExitFailed;
+    }
+    printBssTable(survey.table(), invocation.json());
+    return kExitOk;
+}
+
+}  // namespace corvane::cli
