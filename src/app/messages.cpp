@@ -1,0 +1,57 @@
+#include "app/messages.h"
+
+#include <QCoreApplication>
+#include <QMessageBox>
+
+#include "app/translation.h"
+#include "link/string_table.h"
+
+namespace corvane::app {
+
+namespace {
+
+MessageHook& hook() {
+    static MessageHook h;
+    return h;
+}
+
+void present(QWidget* parent, const ShownMessage& message) {
+    if (hook()) {
+        hook()(message);
+        return;
+    }
+    QMessageBox box(message.warning ? QMessageBox::Warning : QMessageBox::NoIcon, message.caption,
+                    message.text, QMessageBox::Ok, parent);
+    box.exec();
+}
+
+}  // namespace
+
+void setMessageHook(MessageHook h) { hook() = std::move(h); }
+
+void showMessage(QWidget* parent, int stringId) {
+    present(parent, {stringText(kCaption), stringText(stringId), stringId, false});
+}
+
+void showNote(QWidget* parent, const QString& text) {
+    present(parent, {stringText(kCaption), text, -1, false});
+}
+
+void showWarning(QWidget* parent, const QString& text) {
+    present(parent, {QCoreApplication::translate("Messages", "Warning"), text, -1, true});
+}
+
+MessageCapture::MessageCapture() {
+    setMessageHook([this](const ShownMessage& m) { messages_.push_back(m); });
+}
+
+MessageCapture::~MessageCapture() { setMessageHook({}); }
+
+std::vector<int> MessageCapture::ids() const {
+    std::vector<int> result;
+    result.reserve(messages_.size());
+    for (const auto& m : messages_) result.push_back(m.stringId);
+    return result;
+}
+
+}  // namespace corvane::app

@@ -1,0 +1,50 @@
+// Every message box of the tool goes through here: numbered texts with the
+// tool's caption and an OK button, and the maker check's warning. Tests
+// install a hook that records what would be shown instead of showing it.
+#pragma once
+
+#include <functional>
+#include <vector>
+
+#include <QString>
+
+class QWidget;
+
+namespace corvane::app {
+
+struct ShownMessage {
+    QString caption;
+    QString text;
+    int stringId = -1;  // -1 for a warning with free text
+    bool warning = false;
+};
+
+using MessageHook = std::function<void(const ShownMessage&)>;
+
+// Replaces the message box by `hook`; an empty hook shows boxes again.
+void setMessageHook(MessageHook hook);
+
+// String `stringId` in the current language, caption "Corvane Tool", OK.
+void showMessage(QWidget* parent, int stringId);
+// Free text with the tool's caption and OK.
+void showNote(QWidget* parent, const QString& text);
+// `text` with caption "Warning", the warning icon and OK.
+void showWarning(QWidget* parent, const QString& text);
+
+// Records every message while it lives (for tests).
+class MessageCapture {
+public:
+    MessageCapture();
+    ~MessageCapture();
+    MessageCapture(const MessageCapture&) = delete;
+    MessageCapture& operator=(const MessageCapture&) = delete;
+
+    const std::vector<ShownMessage>& messages() const { return messages_; }
+    std::vector<int> ids() const;
+    void clear() { messages_.clear(); }
+
+private:
+    std::vector<ShownMessage> messages_;
+};
+
+}  // namespace corvane::app

@@ -1,0 +1,54 @@
+#include "lan/ui/bss_info_dialog.h"
+
+#include <QCoreApplication>
+#include <QTimer>
+
+#include "app/messages.h"
+#include "lan/ui/table_rows.h"
+#include "link/string_table.h"
+#include "ui_bss_info_dialog.h"
+
+namespace corvane::lan {
+
+BssInfoDialog::BssInfoDialog(const QString& printerAddress, QWidget* parent, const LanEndpoints& endpoints)
+    : QDialog(parent),
+      ui_(std::make_unique<Ui::BssInfoDialog>()),
+      printerAddress_(printerAddress),
+      surveyPort_(endpoints.surveyPort) {
+    ui_->setupUi(this);
+    setColumnWidths(*ui_->bssList, {30, 140, 150, 100, 60, 110});
+    connect(ui_->surveyButton, &QPushButton::clicked, this, &BssInfoDialog::runBssSurvey);
+    connect(ui_->cancelButton, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+BssInfoDialog::~BssInfoDialog() = default;
+
+void BssInfoDialog::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (started_) return;
+    started_ = true;
+    QTimer::singleShot(startDelayMs_, this, &BssInfoDialog::runBssSurvey);
+}
+
+void BssInfoDialog::runBssSurvey() {
+    if (running_) return;
+    running_ = true;
+    ui_->bssList->setRowCount(0);
+
+    LanSurvey survey(printerAddress_, surveyPort_, timings_);
+    survey.setProgressCallback([this](int value) { ui_->progressBar->setValue(value); });
+    // The query blocks; keep the window drawn meanwhile, but take no input.
+    survey.setIdleHook([] { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); });
+    const int accepted = survey.queryBssOverTcp();
+    if (accepted == 1) {
+        const BssTable& table = survey.table();
+        const std::size_t shown = shownBssCount(table);
+        for (std::size_t k = 0; k < shown; ++k) appendTableRow(*ui_->bssList, bssRowTexts(k, table[k]));
+    }
+    app::showMessage(this, accepted == 1 ? kBssImported : kBssFailed);
+    ui_->progressBar->setValue(0);
+    survey.closeSurveySocket();
+    running_ = false;
+}
+
+}  // namespace corvane::lan

@@ -1,0 +1,48 @@
+// The access points a WLAN printer on the LAN sees, asked over TCP 300 ms after
+// the window opens and again on "Get BSS information".
+#pragma once
+
+#include <memory>
+
+#include <QDialog>
+#include <QString>
+
+#include "transport/endpoints.h"
+#include "transport/survey_socket.h"
+
+namespace Ui {
+class BssInfoDialog;
+}
+
+namespace corvane::lan {
+
+class BssInfoDialog : public QDialog {
+    Q_OBJECT
+public:
+    static constexpr int kDefaultStartDelayMs = 300;
+
+    explicit BssInfoDialog(const QString& printerAddress, QWidget* parent = nullptr,
+                           const LanEndpoints& endpoints = LanEndpoints::current());
+    ~BssInfoDialog() override;
+
+    void setStartDelay(int ms) { startDelayMs_ = ms; }
+    void setSurveyTimings(const SurveyTimings& timings) { timings_ = timings; }
+
+    // One survey: clears the list, queries the printer, shows the result.
+    // The window stays painted but takes no input while it runs.
+    void runBssSurvey();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    std::unique_ptr<Ui::BssInfoDialog> ui_;
+    QString printerAddress_;
+    int surveyPort_;
+    SurveyTimings timings_;
+    int startDelayMs_ = kDefaultStartDelayMs;
+    bool started_ = false;
+    bool running_ = false;
+};
+
+}  // namespace corvane::lan

@@ -1,0 +1,69 @@
+// The device list: the printers found by the last search of its mode and the
+// actions on the chosen one (settings, access-point survey, web page).
+#pragma once
+
+#include <functional>
+#include <memory>
+
+#include <QDialog>
+#include <QString>
+#include <QUrl>
+
+#include "lan/device_list_buttons.h"
+#include "lan/ui/lan_window_timings.h"
+#include "transport/endpoints.h"
+#include "transport/local_addresses.h"
+
+namespace Ui {
+class DeviceListDialog;
+}
+
+namespace corvane::lan {
+
+class DeviceListDialog : public QDialog {
+    Q_OBJECT
+public:
+    using UrlOpener = std::function<bool(const QUrl&)>;
+
+    explicit DeviceListDialog(ListMode listMode, QWidget* parent = nullptr,
+                              const LanEndpoints& endpoints = LanEndpoints::current());
+    ~DeviceListDialog() override;
+
+    void setTimings(const LanWindowTimings& timings) { timings_ = timings; }
+    // Opens the printer's web page; the default hands it to the desktop.
+    void setUrlOpener(UrlOpener opener) { urlOpener_ = std::move(opener); }
+    // Where the local address window takes the host's addresses from.
+    void setAddressSource(LocalAddressModel::AddressSource source) { addressSource_ = std::move(source); }
+
+    int selectedNumber() const { return selectedNumber_; }
+    const QString& localAddress() const { return localAddress_; }
+    const QString& broadcastAddress() const { return broadcastAddress_; }
+
+    // Button handlers.
+    void onSearch();
+    void onSetting();
+    void onBssInfo();
+    void onWeb();
+
+private:
+    void fillDeviceList();
+    void runSearch(const QString& localAddress);
+    void onCurrentRowChanged(int row);
+    void applyButtonState();
+    // Keeps the window drawn, with the busy cursor, but deaf to input.
+    void pauseWithoutInput(int ms);
+
+    std::unique_ptr<Ui::DeviceListDialog> ui_;
+    ListMode listMode_;
+    LanEndpoints endpoints_;
+    LanWindowTimings timings_;
+    DeviceListButtonRules buttons_;
+    UrlOpener urlOpener_;
+    LocalAddressModel::AddressSource addressSource_ = systemIpv4Addresses;
+    int selectedNumber_ = -1;
+    QString localAddress_;
+    QString broadcastAddress_;
+    bool filling_ = false;
+};
+
+}  // namespace corvane::lan

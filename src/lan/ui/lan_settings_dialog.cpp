@@ -1,0 +1,155 @@
+#include "lan/ui/lan_settings_dialog.h"
+
+#include <QCoreApplication>
+#include <QRegularExpressionValidator>
+
+#include "app/messages.h"
+#include "lan/device_lists.h"
+#include "link/string_table.h"
+#include "ui_lan_settings_dialog.h"
+
+namespace corvane::lan {
+
+LanSettingsDialog::LanSettingsDialog(ListMode listMode, int selectedNumber, const QString& broadcastAddress,
+                                     QWidget* parent, const LanEndpoints& endpoints)
+    : QDialog(parent),
+      ui_(std::make_unique<Ui::LanSettingsDialog>()),
+      listMode_(listMode),
+      selectedNumber_(selectedNumber),
+      exchange_(listMode, broadcastAddress, endpoints) {
+    ui_->setupUi(this);
+    const QRegularExpression digits(QStringLiteral("[0-9]*"));
+    ui_->portEdit->setValidator(new QRegularExpressionValidator(digits, ui_->portEdit));
+    ui_->inactivityEdit->setValidator(new QRegularExpressionValidator(digits, ui_->inactivityEdit));
+
+    connect(ui_->saveButton, &QPushButton::clicked, this, &LanSettingsDialog::accept);
+    connect(ui_->cancelButton, &QPushButton::clicked, this, &QDialog::reject);
+    connect(ui_->dhcpCheck, &QCheckBox::toggled, this, &LanSettingsDialog::applyDhcpState);
+    connect(ui_->portEdit, &QLineEdit::textEdited, this, &LanSettingsDialog::onPortEdited);
+    connect(ui_->inactivityEdit, &QLineEdit::textEdited, this, &LanSettingsDialog::onInactivityEdited);
+    connect(&exchange_, &LanSettingsExchange::done, this, &LanSettingsDialog::onExchangeDone);
+    connect(&exchange_, &LanSettingsExchange::waitingChanged, this, [this](bool waiting) {
+        if (waiting) {
+            setCursor(Qt::WaitCursor);
+        } else {
+            unsetCursor();
+        }
+    });
+}
+
+LanSettingsDialog::~LanSettingsDialog() = default;
+
+bool LanSettingsDialog::initialise() {
+    for (const auto entry : kBaudEntries) {
+        ui_->baudCombo->addItem(QString::fromLatin1(entry.data(), static_cast<qsizetype>(entry.size())));
+    }
+    record_ = deviceAt(devicesFor(listMode_), selectedNumber_);
+    if (!record_) {
+        app::showMessage(parentWidget(), kListReadFailed);
+        return false;
+    }
+    // Same context as the window's form, so one catalog section holds all its texts.
+    setWindowTitle(listMode_ == ListMode::Wlan
+                       ? QCoreApplication::translate("LanSettingsDialog", "WLAN Configuration")
+                       : QCoreApplication::translate("LanSettingsDialog", "Ethernet Configuration"));
+
+    const LanSettingsEdits edits = LanSettingsForm::editsFor(*record_);
+    ui_->ipAddressEdit->setAddress(edits.ipAddress);
+    ui_->subnetMaskEdit->setAddress(edits.subnetMask);
+    ui_->gatewayEdit->setAddress(edits.gateway);
+    ui_->portEdit->setText(edits.portText);
+    ui_->inactivityEdit->setText(edits.inactivityText);
+    ui_->versionLabel->setText(LanSettingsForm::versionText(*record_));
+    {
+        const QSignalBlocker block(ui_->dhcpCheck);
+        ui_->dhcpCheck->setChecked(edits.dhcp);
+    }
+    ui_->baudCombo->setCurrentIndex(edits.baudIndex);
+    // A speed the list does not offer cannot be chosen again: the list stays
+    // empty and disabled, and Save sends code 0x00.
+    ui_->baudCombo->setEnabled(edits.baudIndex >= 0);
+    applyDhcpState();
+
+    if (LanSettingsForm::needsAddressWarning(ui_->ipAddressEdit->filledFieldCount(), record_->port())) {
+        app::showMessage(parentWidget(), kCheckIpOrPort);
+    }
+    return true;
+}
+
+int LanSettingsDialog::exec() {
+    if (!initialise()) {
+        setResult(QDialog::Rejected);
+        return QDialog::Rejected;
+    }
+    return QDialog::exec();
+}
+
+LanSettingsEdits LanSettingsDialog::readEdits() const {
+    LanSettingsEdits edits;
+    edits.ipAddress = ui_->ipAddressEdit->address();
+    edits.subnetMask = ui_->subnetMaskEdit->address();
+    edits.gateway = ui_->gatewayEdit->address();
+    edits.portText = ui_->portEdit->text();
+    edits.inactivityText = ui_->inactivityEdit->text();
+    edits.baudIndex = ui_->baudCombo->currentIndex();
+    edits.dhcp = ui_->dhcpCheck->isChecked();
+    return edits;
+}
+
+void LanSettingsDialog::applyDhcpState() {
+    // The addresses of a DHCP printer are not the user's to set, but they are
+    // still read and sent as shown.
+    const bool manual = !ui_->dhcpCheck->isChecked();
+    ui_->ipAddressEdit->setEnabled(manual);
+    ui_->subnetMaskEdit->setEnabled(manual);
+    ui_->gatewayEdit->setEnabled(manual);
+}
+
+void LanSettingsDialog::onPortEdited() {
+    if (const auto fix = LanSettingsForm::checkPortEdit(ui_->portEdit->text())) {
+        app::showMessage(this, fix->messageId);
+        ui_->portEdit->setText(QString::number(fix->replacement));
+        ui_->portEdit->setFocus();
+    }
+}
+
+void LanSettingsDialog::onInactivityEdited() {
+    if (const auto fix = LanSettingsForm::checkInactivityEdit(ui_->inactivityEdit->text())) {
+        app::showMessage(this, fix->messageId);
+        ui_->inactivityEdit->setText(QString::number(fix->replacement));
+        ui_->inactivityEdit->setFocus();
+    }
+}
+
+void LanSettingsDialog::accept() {
+    if (!record_ || exchange_.settingsDone()) return;
+    const SaveDecision decision = LanSettingsForm::save(readEdits(), *record_);
+    switch (decision.action) {
+        case SaveDecision::Action::Nothing:
+            return;
+        case SaveDecision::Action::Refused:
+            app::showMessage(this, decision.messageId);
+            if (decision.portReplacement) ui_->portEdit->setText(QString::number(*decision.portReplacement));
+            if (decision.inactivityReplacement) {
+                ui_->inactivityEdit->setText(QString::number(*decision.inactivityReplacement));
+            }
+            switch (decision.focus) {
+                case FormField::Port: ui_->portEdit->setFocus(); break;
+                case FormField::Inactivity: ui_->inactivityEdit->setFocus(); break;
+                case FormField::IpAddress: ui_->ipAddressEdit->setFocus(); break;
+                case FormField::None: break;
+            }
+            return;
+        case SaveDecision::Action::Send:
+            // Pressing Save again while waiting sends again and restarts the wait.
+            exchange_.send(*record_);
+            return;
+    }
+}
+
+void LanSettingsDialog::onExchangeDone(int messageId) {
+    app::showMessage(this, messageId);
+    QDialog::accept();
+}
+
+}  // namespace corvane::lan

@@ -1,0 +1,50 @@
+// The LAN settings window: shows the chosen printer's stored record, lets the
+// user edit it and writes it to the printer, waiting for its confirmation.
+// Ends with OK after a confirmation or a time-out (the list then searches
+// again), cancelled otherwise.
+#pragma once
+
+#include <memory>
+
+#include <QDialog>
+
+#include "lan/lan_settings_exchange.h"
+#include "lan/lan_settings_form.h"
+
+namespace Ui {
+class LanSettingsDialog;
+}
+
+namespace corvane::lan {
+
+class LanSettingsDialog : public QDialog {
+    Q_OBJECT
+public:
+    LanSettingsDialog(ListMode listMode, int selectedNumber, const QString& broadcastAddress,
+                      QWidget* parent = nullptr, const LanEndpoints& endpoints = LanEndpoints::current());
+    ~LanSettingsDialog() override;
+
+    void setTimeout(int ms) { exchange_.setTimeout(ms); }
+    const LanSettingsExchange& exchange() const { return exchange_; }
+
+    // Shows the record; without one (message 35) ends cancelled unshown.
+    int exec() override;
+    // Save.
+    void accept() override;
+
+private:
+    bool initialise();
+    LanSettingsEdits readEdits() const;
+    void applyDhcpState();
+    void onPortEdited();
+    void onInactivityEdited();
+    void onExchangeDone(int messageId);
+
+    std::unique_ptr<Ui::LanSettingsDialog> ui_;
+    ListMode listMode_;
+    int selectedNumber_;
+    DiscoveredDevice* record_ = nullptr;  // the stored record, edited in place
+    LanSettingsExchange exchange_;
+};
+
+}  // namespace corvane::lan

@@ -1,0 +1,43 @@
+#include "lan/ui/local_address_dialog.h"
+
+#include "app/messages.h"
+#include "link/string_table.h"
+#include "ui_local_address_dialog.h"
+
+namespace corvane::lan {
+
+LocalAddressDialog::LocalAddressDialog(QWidget* parent, LocalAddressModel model)
+    : QDialog(parent), ui_(std::make_unique<Ui::LocalAddressDialog>()), model_(std::move(model)) {
+    ui_->setupUi(this);
+    connect(ui_->okButton, &QPushButton::clicked, this, &QDialog::accept);
+    connect(ui_->cancelButton, &QPushButton::clicked, this, &QDialog::reject);
+    connect(ui_->addressList, &QListWidget::currentRowChanged, this, [this](int row) { model_.select(row); });
+}
+
+LocalAddressDialog::~LocalAddressDialog() = default;
+
+bool LocalAddressDialog::initialise() {
+    const bool loaded = model_.load();
+    ui_->hostNameLabel->setText(model_.hostName());
+    if (!loaded || model_.empty()) {
+        app::showMessage(parentWidget(), kNoNetworkConnection);
+        return false;
+    }
+    const QSignalBlocker block(ui_->addressList);
+    ui_->addressList->clear();
+    ui_->addressList->addItems(model_.rows());
+    const int row = model_.defaultRow();
+    model_.select(row);
+    ui_->addressList->setCurrentRow(row);
+    return true;
+}
+
+int LocalAddressDialog::exec() {
+    if (!initialise()) {
+        setResult(QDialog::Rejected);
+        return QDialog::Rejected;
+    }
+    return QDialog::exec();
+}
+
+}  // namespace corvane::lan

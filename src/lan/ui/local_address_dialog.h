@@ -1,0 +1,37 @@
+// The local address window: the host's IPv4 addresses in text order, the last
+// one chosen by default. Yields the chosen address and its ".255" address.
+#pragma once
+
+#include <memory>
+
+#include <QDialog>
+
+#include "transport/local_addresses.h"
+
+namespace Ui {
+class LocalAddressDialog;
+}
+
+namespace corvane::lan {
+
+class LocalAddressDialog : public QDialog {
+    Q_OBJECT
+public:
+    explicit LocalAddressDialog(QWidget* parent = nullptr, LocalAddressModel model = LocalAddressModel());
+    ~LocalAddressDialog() override;
+
+    // Lists the addresses, then runs the window. Without a usable address it
+    // says so (message 86) and ends as cancelled without showing.
+    int exec() override;
+
+    QString localAddress() const { return model_.localAddress(); }
+    QString broadcastAddress() const { return model_.broadcastAddress(); }
+
+private:
+    bool initialise();
+
+    std::unique_ptr<Ui::LocalAddressDialog> ui_;
+    LocalAddressModel model_;
+};
+
+}  // namespace corvane::lan

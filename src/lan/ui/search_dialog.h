@@ -1,0 +1,41 @@
+// The search window: runs one discovery search with a progress bar and closes
+// itself when the search ends. The mode's device list holds the answers.
+#pragma once
+
+#include <memory>
+
+#include <QDialog>
+
+#include "lan/discovery_search.h"
+
+namespace Ui {
+class SearchDialog;
+}
+
+namespace corvane::lan {
+
+class SearchDialog : public QDialog {
+    Q_OBJECT
+public:
+    SearchDialog(ListMode mode, const QString& localAddress, const QString& broadcastAddress,
+                 QWidget* parent = nullptr, const LanEndpoints& endpoints = LanEndpoints::current());
+    ~SearchDialog() override;
+
+    void setTickInterval(int ms) { search_.setTickInterval(ms); }
+    const DiscoverySearch& search() const { return search_; }
+
+    // Cancel, Escape or closing the window: the search stops, what arrived stays.
+    void reject() override;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void onTicked(int progress, const QString& statusText);
+
+    std::unique_ptr<Ui::SearchDialog> ui_;
+    DiscoverySearch search_;
+    bool started_ = false;
+};
+
+}  // namespace corvane::lan
