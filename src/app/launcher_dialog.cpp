@@ -1,0 +1,32 @@
+#include "app/launcher_dialog.h"
+
+#include <QIcon>
+
+#include "app/direct_config_launch.h"
+#include "lan/ui/device_list_dialog.h"
+#include "ui_launcher_dialog.h"
+
+namespace corvane::app {
+
+namespace {
+
+void openDeviceList(QWidget* parent, lan::ListMode mode) {
+    lan::DeviceListDialog window(mode, parent);
+    window.exec();
+}
+
+}  // namespace
+
+LauncherDialog::LauncherDialog(QWidget* parent) : QDialog(parent), ui_(std::make_unique<Ui::LauncherDialog>()) {
+    ui_->setupUi(this);
+    setWindowIcon(QIcon(QStringLiteral(":/corvane/corvane_tool.png")));
+    connect(ui_->ethernetButton, &QPushButton::clicked, this,
+            [this] { openDeviceList(this, lan::ListMode::Ethernet); });
+    connect(ui_->wlanButton, &QPushButton::clicked, this, [this] { openDeviceList(this, lan::ListMode::Wlan); });
+    connect(ui_->usbButton, &QPushButton::clicked, this, [this] { openDirectConfig(this); });
+    connect(ui_->exitButton, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+LauncherDialog::~LauncherDialog() = default;
+
+}  // namespace corvane::app

@@ -1,0 +1,13 @@
+// corvane-tool: the desktop tool. Everything runs in the launcher's modal
+// loop and the windows it opens.
+#include <QApplication>
+
+#include "app/config_app.h"
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("corvane-tool"));
+    QApplication::setApplicationVersion(QStringLiteral(CORVANE_VERSION));
+    corvane::app::ConfigApp configApp;
+    return configApp.InitInstance(app);
+}

@@ -1,0 +1,80 @@
+#include <gtest/gtest.h>
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QtTest/QTest>
+
+#include "app/ipv4_address_edit.h"
+#include "app/launcher_dialog.h"
+#include "app/messages.h"
+#include "lan/device_lists.h"
+#include "lan/modal.h"
+#include "lan/ui/device_list_dialog.h"
+#include "link/string_table.h"
+
+namespace corvane::app {
+namespace {
+
+TEST(Messages, CaptionsAndCapture) {
+    MessageCapture capture;
+    showMessage(nullptr, kSearchAgain);
+    showWarning(nullptr, QStringLiteral("not a Zephran printer"));
+    ASSERT_EQ(capture.messages().size(), 2u);
+    EXPECT_EQ(capture.messages()[0].caption, QStringLiteral("Corvane Tool"));
+    EXPECT_EQ(capture.messages()[0].text, QStringLiteral("Please search for a device again."));
+    EXPECT_EQ(capture.messages()[0].stringId, kSearchAgain);
+    EXPECT_EQ(capture.messages()[1].caption, QStringLiteral("Warning"));
+    EXPECT_TRUE(capture.messages()[1].warning);
+}
+
+TEST(Ipv4AddressEdit, BlankPartsReadAsZeroAndOutOfRangeIsRefused) {
+    Ipv4AddressEdit edit;
+    EXPECT_EQ(edit.filledFieldCount(), 0);
+    edit.setAddress({10, 0, 0, 255});
+    EXPECT_EQ(edit.filledFieldCount(), 4);
+    edit.field(2)->clear();
+    EXPECT_EQ(edit.address(), (Ipv4AddressEdit::Address{10, 0, 0, 255}));
+    EXPECT_EQ(edit.filledFieldCount(), 3);
+
+    std::vector<std::pair<int, int>> changes;
+    QObject::connect(&edit, &Ipv4AddressEdit::fieldChanged,
+                     [&changes](int field, int value) { changes.emplace_back(field, value); });
+    edit.field(3)->clear();
+    QTest::keyClicks(edit.field(3), QStringLiteral("256"));
+    EXPECT_EQ(edit.field(3)->text(), QStringLiteral("25"));
+    ASSERT_FALSE(changes.empty());
+    EXPECT_EQ(changes.back(), (std::pair<int, int>{3, 25}));
+}
+
+TEST(LauncherDialog, ButtonsOpenFreshWindowsAndExitEnds) {
+    LauncherDialog launcher;
+    EXPECT_EQ(launcher.windowTitle(), QStringLiteral("Corvane Tool"));
+    auto* ethernet = launcher.findChild<QPushButton*>(QStringLiteral("ethernetButton"));
+    ASSERT_NE(ethernet, nullptr);
+    EXPECT_EQ(ethernet->text(), QStringLiteral("Ethernet Configuration\n(Ethernet)"));
+    EXPECT_EQ(launcher.findChild<QPushButton*>(QStringLiteral("usbButton"))->text(),
+              QStringLiteral("WLAN Configuration\n(USB)"));
+
+    // Records of an earlier search stay stored, but a new window starts empty.
+    lan::ethernetDevices().clearDevices();
+    lan::ethernetDevices().appendDevice(lan::DiscoveredDevice{});
+    int opened = 0;
+    const int result = test::execWith(launcher, [&] {
+        for (int i = 0; i < 2; ++i) {
+            test::onNextModal<lan::DeviceListDialog>([&opened](lan::DeviceListDialog* window) {
+                EXPECT_EQ(window->findChild<QTableWidget*>()->rowCount(), 0);
+                ++opened;
+                window->reject();
+            });
+            ethernet->click();
+        }
+        launcher.findChild<QPushButton*>(QStringLiteral("exitButton"))->click();
+    });
+    EXPECT_EQ(opened, 2);
+    EXPECT_EQ(result, QDialog::Rejected);
+    EXPECT_EQ(lan::ethernetDevices().size(), 1u);
+}
+
+}  // namespace
+}  // namespace corvane::app
