@@ -85,8 +85,8 @@ std::optional<int> Connect(link::LinkSession& session, const QString& portName) 
             printError(QStringLiteral("cannot open %1").arg(portName));
             return kExitFailed;
         case link::ConnectOutcome::MakerMismatch:
-            printText(QString());
-            printError(QStringLiteral("%1: %2").arg(QLatin1String(link::kMakerMismatchCaption.data()),
+            // The window's warning box, its caption first.
+            printErrorLine(QStringLiteral("%1: %2").arg(QLatin1String(link::kMakerMismatchCaption.data()),
                                                     QLatin1String(link::kMakerMismatchText.data())));
             printFailure(kUnableToOpenPort);
             return kExitFailed;

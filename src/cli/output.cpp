@@ -30,6 +30,8 @@ void printMessage(int id) { write(stdout, messageText(id) + QLatin1Char('\n')); 
 
 void printFailure(int id) { write(stderr, messageText(id) + QLatin1Char('\n')); }
 
+void printErrorLine(const QString& text) { write(stderr, text + QLatin1Char('\n')); }
+
 void printError(const QString& text) { write(stderr, QStringLiteral("corvane: ") + text + QLatin1Char('\n')); }
 
 int usageError(const QString& text) {

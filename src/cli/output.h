@@ -18,6 +18,8 @@ QString messageText(int id);
 // A numbered message on stdout (a success), or on stderr (a failure).
 void printMessage(int id);
 void printFailure(int id);
+// A line on stderr as it stands.
+void printErrorLine(const QString& text);
 // A message of the program itself, on stderr with the program's name.
 void printError(const QString& text);
 // Prints `text` and a hint to --help on stderr; gives the usage exit code.

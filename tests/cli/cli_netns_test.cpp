@@ -1,0 +1,75 @@
+// Discovery and LAN settings with real broadcasts to 255.255.255.255 and to
+// the interface's ".255" address, on the printers' own default ports. This
+// runs only inside a private network namespace made for the test, where the
+// simulator and the program are alone; without namespaces it is skipped.
+#include <gtest/gtest.h>
+
+#include <QDir>
+
+#include "cli_harness.h"
+
+namespace {
+
+using namespace corvane::clitest;
+
+bool NamespacesAvailable() {
+    QProcess probe;
+    probe.start("unshare", {"-n", "ip", "link", "set", "lo", "up"});
+    return probe.waitForFinished(5000) && probe.exitStatus() == QProcess::NormalExit && probe.exitCode() == 0;
+}
+
+// Runs inside the namespace: loopback up with an address of its own and a
+// default route through it, so a broadcast has somewhere to go and comes
+// back to the simulator listening on every address.
+const char* kScript = R"sh(
+set -u
+[ "$(ip -o link | grep -vc ': lo:')" = 0 ] || exit 77   # not a fresh namespace
+ip link set lo up
+ip addr add 10.200.0.1/24 dev lo
+ip route add default dev lo
+unset CORVANE_TARGET CORVANE_REMOTE_PORT CORVANE_LOCAL_PORT CORVANE_LOCAL_ADDRESS CORVANE_SURVEY_PORT
+"$SIM" --bind 0.0.0.0 --no-link > "$OUT/sim.txt" 2>&1 &
+sim=$!
+for i in $(seq 50); do grep -q survey: "$OUT/sim.txt" && break; sleep 0.1; done
+"$CLI" discover ethernet --json > "$OUT/ethernet.json"; echo $? > "$OUT/ethernet.rc"
+"$CLI" lan-set ethernet --mac 00:11:62:0a:00:02 --port 9107 > "$OUT/set.txt"; echo $? > "$OUT/set.rc"
+"$CLI" discover ethernet --json > "$OUT/again.json"
+"$CLI" discover wlan --local 10.200.0.1 --json > "$OUT/wlan.json"; echo $? > "$OUT/wlan.rc"
+kill $sim; wait $sim
+exit 0
+)sh";
+
+QByteArray Read(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+TEST(CliNetns, BroadcastDiscoveryAndSettingsOnDefaultPorts) {
+    if (!NamespacesAvailable()) GTEST_SKIP() << "network namespaces are not available here (needs root and unshare -n)";
+    QTemporaryDir out;
+    ASSERT_TRUE(out.isValid());
+    QProcess shell;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("SIM", CORVANE_SIM_BINARY);
+    environment.insert("CLI", CORVANE_CLI_BINARY);
+    environment.insert("OUT", out.path());
+    shell.setProcessEnvironment(environment);
+    shell.start("unshare", {"-n", "sh", "-c", kScript});
+    ASSERT_TRUE(shell.waitForFinished(30000));
+    ASSERT_EQ(shell.exitCode(), 0) << shell.readAllStandardError().toStdString();
+
+    EXPECT_EQ(Read(out.filePath("ethernet.rc")).trimmed(), "0");
+    const QJsonArray ethernet = QJsonDocument::fromJson(Read(out.filePath("ethernet.json"))).array();
+    ASSERT_EQ(ethernet.size(), 2) << Read(out.filePath("sim.txt")).toStdString();
+    EXPECT_EQ(ethernet[0][QStringLiteral("mac")].toString(), "00:11:62:0a:00:01");
+
+    EXPECT_EQ(Read(out.filePath("set.rc")).trimmed(), "0") << Read(out.filePath("set.txt")).toStdString();
+    const QJsonArray again = QJsonDocument::fromJson(Read(out.filePath("again.json"))).array();
+    ASSERT_EQ(again.size(), 2);
+    EXPECT_EQ(again[1][QStringLiteral("port")].toInt(), 9107);
+
+    EXPECT_EQ(Read(out.filePath("wlan.rc")).trimmed(), "0");
+    EXPECT_EQ(QJsonDocument::fromJson(Read(out.filePath("wlan.json"))).array().size(), 3);
+}
+
+}  // namespace
