@@ -1,0 +1,50 @@
+// Running the `corvane` program and the printer simulator as the scenarios
+// need them: the tool with a hard time limit, its outcome, and whether a
+// sanitizer (leaks included) had anything to say.
+#pragma once
+
+#include <functional>
+
+#include <QByteArray>
+#include <QMap>
+#include <QProcess>
+#include <QString>
+#include <QStringList>
+
+namespace corvane::robustness {
+
+struct ToolOutcome {
+    bool finished = false;  // false: killed at the time limit
+    int exitCode = -1;
+    QByteArray out;
+    QByteArray err;
+    qint64 elapsedMs = 0;
+
+    QString text() const { return QString::fromUtf8(out + err); }
+    // No AddressSanitizer, LeakSanitizer or UBSan report in what it printed.
+    bool sanitizerClean() const;
+};
+
+// Runs `corvane` with `arguments`, killing it after `limitMs`. The event loop
+// runs meanwhile, so sockets of the test keep answering.
+ToolOutcome RunTool(const QStringList& arguments, int limitMs);
+
+// The simulator, started with `arguments`, its listener lines read.
+class RunningSim {
+public:
+    ~RunningSim();
+    bool start(const QStringList& arguments, const char* lastLine);
+    quint16 port(const QString& name) const;
+    QString value(const QString& name) const { return lines_.value(name); }
+    // Stops it; its stderr and whether a sanitizer reported anything.
+    QByteArray stop();
+
+private:
+    QProcess process_;
+    QMap<QString, QString> lines_;
+    QByteArray err_;
+};
+
+bool IsSanitizerClean(const QByteArray& err);
+
+}  // namespace corvane::robustness
