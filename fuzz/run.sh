@@ -6,8 +6,8 @@
 #                                     committed seeds, fixed seed; fails on any
 #                                     finding (the short pass CI runs)
 #   fuzz/run.sh --list                the target names
-# Builds the targets first (clang, build-fuzz). Findings land in
-# build-fuzz/findings/TARGET.
+# Builds the targets first (clang, build-fuzz) unless FUZZ_SKIP_BUILD=1.
+# Findings land in build-fuzz/findings/TARGET.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 FUZZ_DIR=fuzz
@@ -22,6 +22,7 @@ usage() {
 }
 
 build() {
+  [ "${FUZZ_SKIP_BUILD:-0}" = 1 ] && return 0
   cmake -S . -B "$BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DCMAKE_CXX_COMPILER=clang++ -DCORVANE_FUZZ=ON -DCORVANE_WERROR=ON >/dev/null
   cmake --build "$BUILD_DIR" -j "${JOBS:-2}" --target fuzz_targets
