@@ -600,4 +600,372 @@ Die IP-Adresse muss manuell vergeben werden.</translation>
         <translation>Zurzeit ist keine Netzwerkverbindung vorhanden. Prüfen Sie die Netzwerkverbindung.</translation>
     </message>
 </context>
+<context>
+    <name>DirectConfigDialog</name>
+    <message>
+        <source>Printer Type</source>
+        <translation>Druckertyp</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Andere</translation>
+    </message>
+    <message>
+        <source>Communication</source>
+        <translation>Kommunikation</translation>
+    </message>
+    <message>
+        <source>Serial</source>
+        <translation>Seriell</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Anschluss</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>Verbinden</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>Trennen</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>This printer don&apos;t match our company name.</source>
+        <translation>Dieser Drucker stimmt nicht mit unserem Firmennamen überein.</translation>
+    </message>
+</context>
+<context>
+    <name>SystemPage</name>
+    <message>
+        <source>System</source>
+        <translation>System</translation>
+    </message>
+    <message>
+        <source>Printer Name</source>
+        <translation>Druckername</translation>
+    </message>
+    <message>
+        <source>Printer Port Num (0 ~ 32767)</source>
+        <translation>Drucker-Portnummer (0 ~ 32767)</translation>
+    </message>
+    <message>
+        <source>User ID</source>
+        <translation>Benutzer-ID</translation>
+    </message>
+    <message>
+        <source>User Password</source>
+        <translation>Benutzerpasswort</translation>
+    </message>
+    <message>
+        <source>Confirm Password</source>
+        <translation>Passwort bestätigen</translation>
+    </message>
+    <message>
+        <source>Firmware Information</source>
+        <translation>Firmware-Informationen</translation>
+    </message>
+    <message>
+        <source>Firmware Version :</source>
+        <translation>Firmware-Version :</translation>
+    </message>
+    <message>
+        <source>Update Date :</source>
+        <translation>Aktualisierungsdatum :</translation>
+    </message>
+    <message>
+        <source>Mac Address :</source>
+        <translation>MAC-Adresse :</translation>
+    </message>
+</context>
+<context>
+    <name>ProtocolPage</name>
+    <message>
+        <source>Task State</source>
+        <translation>Dienststatus</translation>
+    </message>
+    <message>
+        <source>Community Name (Read):</source>
+        <translation>Community-Name (Lesen):</translation>
+    </message>
+    <message>
+        <source>Community Name (Write):</source>
+        <translation>Community-Name (Schreiben):</translation>
+    </message>
+    <message>
+        <source>Trap IP Address</source>
+        <translation>Trap-IP-Adresse</translation>
+    </message>
+    <message>
+        <source>Trap Community</source>
+        <translation>Trap-Community</translation>
+    </message>
+</context>
+<context>
+    <name>NetworkPage</name>
+    <message>
+        <source>Network Mode</source>
+        <translation>Netzwerkmodus</translation>
+    </message>
+    <message>
+        <source>Infra Network</source>
+        <translation>Infrastrukturnetz</translation>
+    </message>
+    <message>
+        <source>Ad Hoc Channel</source>
+        <translation>Ad-hoc-Kanal</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Kanal</translation>
+    </message>
+    <message>
+        <source>Conn Mode</source>
+        <translation>Verbindungsmodus</translation>
+    </message>
+    <message>
+        <source>PIN Code</source>
+        <translation>PIN-Code</translation>
+    </message>
+    <message>
+        <source>IP Assignment Method</source>
+        <translation>IP-Zuweisungsmethode</translation>
+    </message>
+    <message>
+        <source>Automatic Allocation(DHCP)</source>
+        <translation>Automatische Zuweisung (DHCP)</translation>
+    </message>
+    <message>
+        <source>Manual Allocation</source>
+        <translation>Manuelle Zuweisung</translation>
+    </message>
+    <message>
+        <source>Network Setting</source>
+        <translation>Netzwerkeinstellung</translation>
+    </message>
+    <message>
+        <source>Inactivity Time (0~3600)</source>
+        <translation>Inaktivitätszeit (0~3600)</translation>
+    </message>
+    <message>
+        <source>Sec (Default: 0)</source>
+        <translation>Sek. (Standard: 0)</translation>
+    </message>
+    <message>
+        <source>IP Address</source>
+        <translation>IP-Adresse</translation>
+    </message>
+    <message>
+        <source>Subnet Mask</source>
+        <translation>Subnetzmaske</translation>
+    </message>
+    <message>
+        <source>Gateway</source>
+        <translation>Gateway</translation>
+    </message>
+</context>
+<context>
+    <name>SecurityPage</name>
+    <message>
+        <source>Authentication</source>
+        <translation>Authentifizierung</translation>
+    </message>
+    <message>
+        <source>Open System</source>
+        <translation>Offenes System</translation>
+    </message>
+    <message>
+        <source>Shared Key</source>
+        <translation>Gemeinsamer Schlüssel</translation>
+    </message>
+    <message>
+        <source>Encryption</source>
+        <translation>Verschlüsselung</translation>
+    </message>
+    <message>
+        <source>NONE</source>
+        <translation>KEINE</translation>
+    </message>
+    <message>
+        <source>WEP Key</source>
+        <translation>WEP-Schlüssel</translation>
+    </message>
+    <message>
+        <source>PSK Key</source>
+        <translation>PSK-Schlüssel</translation>
+    </message>
+    <message>
+        <source>Authentication ID</source>
+        <translation>Authentifizierungs-ID</translation>
+    </message>
+    <message>
+        <source>Authentication Password</source>
+        <translation>Authentifizierungspasswort</translation>
+    </message>
+</context>
+<context>
+    <name>BssPage</name>
+    <message>
+        <source>No</source>
+        <translation>Nr.</translation>
+    </message>
+    <message>
+        <source>MODE</source>
+        <translation>MODUS</translation>
+    </message>
+    <message>
+        <source>Security</source>
+        <translation>Sicherheit</translation>
+    </message>
+    <message>
+        <source>Get BSS information</source>
+        <translation>BSS-Informationen abrufen</translation>
+    </message>
+</context>
+<context>
+    <name>CertificatePage</name>
+    <message>
+        <source>Certificate</source>
+        <translation>Zertifikat</translation>
+    </message>
+    <message>
+        <source>Client Key</source>
+        <translation>Client-Schlüssel</translation>
+    </message>
+    <message>
+        <source>Client PEM</source>
+        <translation>Client-PEM</translation>
+    </message>
+    <message>
+        <source>Open file</source>
+        <translation>Datei öffnen</translation>
+    </message>
+    <message>
+        <source>File Upload</source>
+        <translation>Datei hochladen</translation>
+    </message>
+    <message>
+        <source>Original Certificate Format (*)</source>
+        <translation>Ursprüngliches Zertifikatsformat (*)</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsSummaryDialog</name>
+    <message>
+        <source>No</source>
+        <translation>Nr.</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Wert</translation>
+    </message>
+    <message>
+        <source>Printer Name</source>
+        <translation>Druckername</translation>
+    </message>
+    <message>
+        <source>Printer Port Num</source>
+        <translation>Drucker-Portnummer</translation>
+    </message>
+    <message>
+        <source>User ID</source>
+        <translation>Benutzer-ID</translation>
+    </message>
+    <message>
+        <source>User Password</source>
+        <translation>Benutzerpasswort</translation>
+    </message>
+    <message>
+        <source>Set Community</source>
+        <translation>Community (Schreiben)</translation>
+    </message>
+    <message>
+        <source>Get Community</source>
+        <translation>Community (Lesen)</translation>
+    </message>
+    <message>
+        <source>Trap IP Address</source>
+        <translation>Trap-IP-Adresse</translation>
+    </message>
+    <message>
+        <source>Trap Community</source>
+        <translation>Trap-Community</translation>
+    </message>
+    <message>
+        <source>Network Mode</source>
+        <translation>Netzwerkmodus</translation>
+    </message>
+    <message>
+        <source>Adhoc Channel</source>
+        <translation>Ad-hoc-Kanal</translation>
+    </message>
+    <message>
+        <source>Inactivity Time</source>
+        <translation>Inaktivitätszeit</translation>
+    </message>
+    <message>
+        <source>IP Assignment method</source>
+        <translation>IP-Zuweisungsmethode</translation>
+    </message>
+    <message>
+        <source>IP Address</source>
+        <translation>IP-Adresse</translation>
+    </message>
+    <message>
+        <source>Subnet Mask</source>
+        <translation>Subnetzmaske</translation>
+    </message>
+    <message>
+        <source>Authentication</source>
+        <translation>Authentifizierung</translation>
+    </message>
+    <message>
+        <source>Cryptograph</source>
+        <translation>Verschlüsselung</translation>
+    </message>
+    <message>
+        <source>WEP Key</source>
+        <translation>WEP-Schlüssel</translation>
+    </message>
+    <message>
+        <source>PSK Key</source>
+        <translation>PSK-Schlüssel</translation>
+    </message>
+    <message>
+        <source>EAP Mode</source>
+        <translation>EAP-Modus</translation>
+    </message>
+    <message>
+        <source>Auth ID</source>
+        <translation>Auth-ID</translation>
+    </message>
+    <message>
+        <source>Auth Password/Certification Key(EAP-TLS)</source>
+        <translation>Auth-Passwort/Zertifikatsschlüssel (EAP-TLS)</translation>
+    </message>
+    <message>
+        <source>P2P Conn Mode</source>
+        <translation>P2P-Verbindungsmodus</translation>
+    </message>
+    <message>
+        <source>P2P Channel</source>
+        <translation>P2P-Kanal</translation>
+    </message>
+    <message>
+        <source>P2P Pin Code</source>
+        <translation>P2P-PIN-Code</translation>
+    </message>
+</context>
 </TS>

@@ -25,6 +25,8 @@ NetworkPage::NetworkPage(WindowContext& context) : context_(context) {
     controls_[NetworkControl::P2pConnMode].selection = 0;
     controls_[NetworkControl::P2pChannel].selection = 0;
     controls_[NetworkControl::PinCode].lengthLimit = kPinLimit;
+    // The record holds 32 bytes of SSID: the edit takes no more than fits.
+    controls_[NetworkControl::Ssid].lengthLimit = kSsidLimit;
     syncRadios();
 }
 

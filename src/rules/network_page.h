@@ -36,6 +36,7 @@ public:
     static constexpr std::uint32_t kMaxAdhocChannel = 14;
     static constexpr std::uint32_t kMaxInactivity = 3600;
     static constexpr int kPinLimit = 8;
+    static constexpr int kSsidLimit = 32;
     // The PIN an older-layout printer, which stores none, is shown with.
     static constexpr std::string_view kDefaultPin = "7364";
     static constexpr std::array<std::string_view, 3> kChannelEntries = {"1", "6", "11"};

@@ -1,0 +1,37 @@
+// Tab 2, "BSS Information": the access points the printer sees, asked for
+// over the direct link.
+#pragma once
+
+#include <memory>
+
+#include "rules/simple_pages.h"
+#include "ui/config_page.h"
+#include "ui/link_access.h"
+
+namespace Ui {
+class BssPage;
+}
+
+namespace corvane::ui {
+
+class BssPage : public ConfigPage {
+    Q_OBJECT
+public:
+    BssPage(rules::BssPage& model, LinkAccess& link, QWidget* parent = nullptr);
+    ~BssPage() override;
+
+    void render() override;
+    QWidget* controlWidget(int id) const override;
+
+    // Handler of "Get BSS information".
+    void onGetBssInformation();
+    void showBssTable(const BssTable& table);
+
+private:
+    rules::BssPage& model_;
+    LinkAccess& link_;
+    std::unique_ptr<Ui::BssPage> ui_;
+    int clearsDone_ = 0;
+};
+
+}  // namespace corvane::ui

@@ -1,0 +1,121 @@
+#include "ui/certificate_page.h"
+
+#include <QFile>
+#include <QFileDialog>
+
+#include "app/messages.h"
+#include "link/exchange/certificate_file.h"
+#include "link/string_table.h"
+#include "ui/control_sync.h"
+#include "ui/link_wait.h"
+#include "ui_certificate_page.h"
+
+namespace corvane::ui {
+
+using rules::CertificateControl;
+
+QStringList chooseFilesWithDialog(QWidget* parent) {
+    return QFileDialog::getOpenFileNames(parent, QString(), QString(),
+                                         CertificatePage::tr("Original Certificate Format (*)"));
+}
+
+CertificatePage::CertificatePage(rules::CertificatePage& model, LinkAccess& link, FileChooser chooser,
+                                 QWidget* parent)
+    : ConfigPage(parent),
+      model_(model),
+      link_(link),
+      chooser_(chooser ? std::move(chooser) : FileChooser(chooseFilesWithDialog)),
+      ui_(std::make_unique<Ui::CertificatePage>()) {
+    ui_->setupUi(this);
+    connect(ui_->caRadio, &QRadioButton::clicked, this, [this] { selectCertificateType(link::kCertificateCa); });
+    connect(ui_->clientKeyRadio, &QRadioButton::clicked, this,
+            [this] { selectCertificateType(link::kCertificateClientKey); });
+    connect(ui_->clientPemRadio, &QRadioButton::clicked, this,
+            [this] { selectCertificateType(link::kCertificateClientPem); });
+    connect(ui_->openFileButton, &QPushButton::clicked, this, &CertificatePage::openCertificateFile);
+    connect(ui_->uploadButton, &QPushButton::clicked, this, &CertificatePage::onFileUpload);
+    render();
+}
+
+CertificatePage::~CertificatePage() = default;
+
+void CertificatePage::render() {
+    const auto& c = model_.controls();
+    for (auto [widget, control] : {std::pair<QWidget*, CertificateControl>{ui_->caRadio, CertificateControl::CaRadio},
+                                   {ui_->clientKeyRadio, CertificateControl::ClientKeyRadio},
+                                   {ui_->clientPemRadio, CertificateControl::ClientPemRadio},
+                                   {ui_->openFileButton, CertificateControl::OpenButton},
+                                   {ui_->certificatePath, CertificateControl::PathEdit},
+                                   {ui_->uploadButton, CertificateControl::UploadButton}})
+        applyState(widget, c[control]);
+}
+
+QWidget* CertificatePage::controlWidget(int id) const {
+    switch (static_cast<CertificateControl>(id)) {
+    case CertificateControl::CaRadio: return ui_->caRadio;
+    case CertificateControl::ClientKeyRadio: return ui_->clientKeyRadio;
+    case CertificateControl::ClientPemRadio: return ui_->clientPemRadio;
+    case CertificateControl::Progress: return ui_->progressBar;
+    case CertificateControl::UploadButton: return ui_->uploadButton;
+    case CertificateControl::OpenButton: return ui_->openFileButton;
+    case CertificateControl::PathEdit: return ui_->certificatePath;
+    }
+    return nullptr;
+}
+
+void CertificatePage::showPath() { ui_->certificatePath->setText(certificatePath_); }
+
+void CertificatePage::openCertificateFile() {
+    certificateValid_ = false;
+    const QStringList chosen = chooser_(this);
+    if (chosen.isEmpty()) {
+        certificatePath_.clear();
+        showPath();
+        return;
+    }
+    certificatePath_ = chosen.last();
+    // Every outcome names the file it is about, so the path shown is always
+    // that of the file the message speaks of.
+    showPath();
+    auto file = link::openCertificateFile(std::filesystem::path(QFile::encodeName(certificatePath_).toStdString()));
+    if (file.outcome == link::CertificateFileOutcome::Accepted) {
+        certificateData_ = std::move(file.data);
+        certificateValid_ = true;
+    } else {
+        certificateData_.clear();
+    }
+    app::showMessage(this, link::certificateFileMessage(file.outcome));
+}
+
+void CertificatePage::selectCertificateType(int type) {
+    // An accepted file stays accepted and goes up under the new type.
+    certificateType_ = type;
+    ui_->progressBar->setValue(0);
+    certificatePath_.clear();
+    showPath();
+}
+
+void CertificatePage::onFileUpload() {
+    if (!link_.context.connected) {
+        app::showMessage(this, kConnectFailed);
+        return;
+    }
+    if (!certificateValid_) {
+        app::showMessage(this, kNoCertificateSelected);
+        return;
+    }
+    bool uploaded = false;
+    {
+        const BusyCursor busy;
+        uploaded = link::uploadCertificate(
+            link_.port, certificateData_, certificateType_,
+            [this](int percent) {
+                ui_->progressBar->setRange(0, 100);
+                ui_->progressBar->setValue(percent);
+            },
+            link_.sleep, link_.limits);
+    }
+    app::showMessage(this, uploaded ? kCertificateUploaded : kCertificateUploadFailed);
+}
+
+}  // namespace corvane::ui

@@ -1,0 +1,59 @@
+// Tab 5, "Cerification": choose a certificate file, have it checked and
+// upload it to the printer over the direct link.
+#pragma once
+
+#include <functional>
+#include <memory>
+
+#include <QStringList>
+
+#include "link/bytes.h"
+#include "link/exchange/certificate_upload.h"
+#include "rules/simple_pages.h"
+#include "ui/config_page.h"
+#include "ui/link_access.h"
+
+namespace Ui {
+class CertificatePage;
+}
+
+namespace corvane::ui {
+
+// Asks the user for files; the last one chosen is taken. Empty: cancelled.
+using FileChooser = std::function<QStringList(QWidget* parent)>;
+// The platform's file-open dialog, several files allowed.
+QStringList chooseFilesWithDialog(QWidget* parent);
+
+class CertificatePage : public ConfigPage {
+    Q_OBJECT
+public:
+    CertificatePage(rules::CertificatePage& model, LinkAccess& link, FileChooser chooser, QWidget* parent = nullptr);
+    ~CertificatePage() override;
+
+    void render() override;
+    QWidget* controlWidget(int id) const override;
+
+    // Handlers of "Open file", the three type radios (1 CA, 2 Client Key,
+    // 3 Client PEM) and "File Upload".
+    void openCertificateFile();
+    void selectCertificateType(int type);
+    void onFileUpload();
+
+    int certificateType() const { return certificateType_; }
+    bool certificateValid() const { return certificateValid_; }
+
+private:
+    void showPath();
+
+    rules::CertificatePage& model_;
+    LinkAccess& link_;
+    FileChooser chooser_;
+    std::unique_ptr<Ui::CertificatePage> ui_;
+
+    Bytes certificateData_;
+    bool certificateValid_ = false;
+    int certificateType_ = link::kCertificateCa;
+    QString certificatePath_;
+};
+
+}  // namespace corvane::ui

@@ -1,0 +1,91 @@
+#include "ui/control_sync.h"
+
+#include <algorithm>
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QSignalBlocker>
+#include <QTableWidget>
+#include <QWidget>
+
+#include "app/messages.h"
+
+namespace corvane::ui {
+
+void applyState(QWidget* widget, const rules::ControlState& state) {
+    widget->setEnabled(state.enabled);
+    // A hidden page's children are not shown by this; they follow the page.
+    widget->setVisible(state.visible);
+}
+
+void applyButton(QAbstractButton* button, const rules::ControlState& state) {
+    const QSignalBlocker block(button);
+    applyState(button, state);
+    button->setChecked(state.checked);
+}
+
+void applyEdit(QLineEdit* edit, const rules::ControlState& state, const std::string& text) {
+    const QSignalBlocker block(edit);
+    applyState(edit, state);
+    const QString shown = toQString(text);
+    // The limit holds what the user types; a longer text the program puts in
+    // (a printer name read from the record) is still shown whole, and the
+    // limit shrinks back as the user shortens it. 32767 is QLineEdit's "none".
+    edit->setMaxLength(state.lengthLimit > 0 ? std::max(state.lengthLimit, static_cast<int>(shown.size())) : 32767);
+    if (edit->text() != shown) edit->setText(shown);
+}
+
+void applyCombo(QComboBox* combo, const rules::ControlState& state) {
+    const QSignalBlocker block(combo);
+    applyState(combo, state);
+    combo->setCurrentIndex(state.selection);
+}
+
+link::Ipv4 toIpv4(const app::Ipv4AddressEdit::Address& parts) {
+    return static_cast<link::Ipv4>(parts[0]) << 24 | static_cast<link::Ipv4>(parts[1]) << 16 |
+           static_cast<link::Ipv4>(parts[2]) << 8 | static_cast<link::Ipv4>(parts[3]);
+}
+
+app::Ipv4AddressEdit::Address toParts(link::Ipv4 address) {
+    return {static_cast<std::uint8_t>(address >> 24), static_cast<std::uint8_t>(address >> 16),
+            static_cast<std::uint8_t>(address >> 8), static_cast<std::uint8_t>(address)};
+}
+
+void applyAddress(app::Ipv4AddressEdit* edit, const rules::ControlState& state, link::Ipv4 address) {
+    const QSignalBlocker block(edit);
+    applyState(edit, state);
+    // A partly typed address reads as zeros in its blank parts; leave the
+    // blanks alone while they already mean the model's address.
+    if (toIpv4(edit->address()) != address) edit->setAddress(toParts(address));
+}
+
+void appendCenteredRow(QTableWidget& table, const std::vector<std::string>& texts) {
+    const int row = table.rowCount();
+    table.insertRow(row);
+    int column = 0;
+    for (const auto& text : texts) {
+        auto* item = new QTableWidgetItem(toQString(text));
+        item->setTextAlignment(Qt::AlignCenter);
+        item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+        table.setItem(row, column++, item);
+    }
+}
+
+void setColumnWidths(QTableWidget& table, std::initializer_list<int> widths) {
+    int column = 0;
+    for (const int width : widths) table.setColumnWidth(column++, width);
+}
+
+QString toQString(const std::string& text) { return QString::fromStdString(text); }
+
+std::string toStdString(const QString& text) { return text.toStdString(); }
+
+void presentNotice(QWidget* parent, const rules::Notice& notice, const ControlFinder& findControl) {
+    QWidget* target = notice.focus != 0 && findControl ? findControl(notice.scope, notice.focus) : nullptr;
+    if (target && notice.focusFirst) target->setFocus(Qt::OtherFocusReason);
+    app::showMessage(parent, notice.message);
+    if (target && !notice.focusFirst) target->setFocus(Qt::OtherFocusReason);
+}
+
+}  // namespace corvane::ui

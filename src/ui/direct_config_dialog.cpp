@@ -1,0 +1,247 @@
+#include "ui/direct_config_dialog.h"
+
+#include <QCoreApplication>
+#include <QSignalBlocker>
+
+#include "app/messages.h"
+#include "link/exchange/vendor_check.h"
+#include "link/string_table.h"
+#include "ui/config_tab_ctrl.h"
+#include "ui/control_sync.h"
+#include "ui/link_wait.h"
+#include "ui/security_page.h"
+#include "ui/settings_summary_dialog.h"
+#include "ui_direct_config.h"
+
+namespace corvane::ui {
+
+using rules::DirectConfigModel;
+using rules::WindowControl;
+
+namespace {
+transport::SerialPort& chosenPort(const DirectConfigOptions& options) {
+    return options.port ? *options.port : transport::programSerialPort();
+}
+
+QString linkDeviceOf(const DirectConfigOptions& options) {
+    return options.linkDevice.isEmpty() ? qEnvironmentVariable(kLinkDeviceVariable) : options.linkDevice;
+}
+}  // namespace
+
+DirectConfigDialog::DirectConfigDialog(const DirectConfigOptions& options, QWidget* parent)
+    : QDialog(parent),
+      options_(options),
+      port_(chosenPort(options)),
+      savedTimeouts_(port_.timeouts()),
+      openablePort_(port_),
+      session_(openablePort_, paintingSleep(), options.limits),
+      link_{openablePort_, model_.context, paintingSleep(), options.limits},
+      ui_(std::make_unique<Ui::DirectConfigDialog>()) {
+    ui_->setupUi(this);
+    if (options_.timeouts) port_.setTimeouts(*options_.timeouts);
+    // The long reads keep the window painted but take no input.
+    port_.setIdleHook(keepPainted);
+
+    // The model decides every radio's mark.
+    for (auto* radio : {ui_->posRadio, ui_->otherTypeRadio, ui_->serialRadio, ui_->usbRadio})
+        radio->setAutoExclusive(false);
+    connect(ui_->serialRadio, &QRadioButton::clicked, this, &DirectConfigDialog::OnSerialChosen);
+    connect(ui_->usbRadio, &QRadioButton::clicked, this, &DirectConfigDialog::OnUsbChosen);
+    connect(ui_->posRadio, &QRadioButton::clicked, this, &DirectConfigDialog::OnPosChosen);
+    connect(ui_->otherTypeRadio, &QRadioButton::clicked, this, &DirectConfigDialog::OnOtherTypeChosen);
+    connect(ui_->portList, &QComboBox::activated, this, [this](int index) {
+        model_.choosePort(index);
+        render();
+    });
+    connect(ui_->connectButton, &QPushButton::clicked, this, &DirectConfigDialog::Connect);
+    connect(ui_->disconnectButton, &QPushButton::clicked, this, &DirectConfigDialog::Disconnect);
+    connect(ui_->saveButton, &QPushButton::clicked, this, &DirectConfigDialog::Save);
+    connect(ui_->quitButton, &QPushButton::clicked, this, &QDialog::reject);
+
+    ui_->tabControl->createPages(model_.tabs, link_, options_.chooseCertificateFiles);
+    model_.OnInitDialog(comPortNames());
+    render();
+}
+
+DirectConfigDialog::~DirectConfigDialog() {
+    session_.disconnect();
+    port_.setIdleHook({});
+    port_.setTimeouts(savedTimeouts_);
+}
+
+ConfigTabCtrl* DirectConfigDialog::tabs() const { return ui_->tabControl; }
+
+std::vector<std::string> DirectConfigDialog::comPortNames() const {
+    const auto ports = options_.serialPorts ? options_.serialPorts() : transport::availableSerialPorts();
+    std::vector<std::string> names;
+    names.reserve(ports.size());
+    for (const auto& port : ports) names.push_back(toStdString(port.name));
+    return names;
+}
+
+std::vector<rules::UsbEntry> DirectConfigDialog::refreshUsbDevices() {
+    transport::UsbPrinterPort usb;
+    usb.Refresh();
+    usbDevices_.clear();
+    for (int i = 0; i < usb.count(); ++i) usbDevices_.push_back(*usb.GetAt(i));
+    // A device node named by the technician (a printer simulator's
+    // pseudo-terminal, a printer under another driver) counts as a POS
+    // printer and is opened the USB way, as it stands.
+    if (const QString device = linkDeviceOf(options_); !device.isEmpty())
+        usbDevices_.push_back({device, device, QString::fromLatin1(transport::UsbPrinterPort::kPosProductId)});
+    std::vector<rules::UsbEntry> entries;
+    for (const auto& device : usbDevices_)
+        entries.push_back({toStdString(device.displayName), toStdString(device.productId)});
+    return entries;
+}
+
+void DirectConfigDialog::OnSerialChosen() {
+    model_.OnSerialChosen(comPortNames());
+    render();
+}
+
+void DirectConfigDialog::OnUsbChosen() {
+    const auto usb = refreshUsbDevices();
+    const auto notice = model_.OnUsbChosen(usb, comPortNames());
+    render();
+    presentNotice(notice);
+}
+
+void DirectConfigDialog::OnPosChosen() {
+    const auto usb = refreshUsbDevices();
+    const auto notice = model_.OnPosChosen(usb, comPortNames());
+    render();
+    presentNotice(notice);
+}
+
+void DirectConfigDialog::OnOtherTypeChosen() {
+    model_.OnOtherTypeChosen();
+    render();
+}
+
+void DirectConfigDialog::Connect() {
+    model_.beginConnect();
+    const auto entry = model_.selectedPort();
+    if (!entry) return;
+    const bool usb = model_.linkChoice == DirectConfigModel::kUsbLink;
+    port_.setUsbMode(usb);
+    if (usb) {
+        const QString name = toQString(*entry);
+        const auto device = std::find_if(usbDevices_.begin(), usbDevices_.end(),
+                                         [&name](const auto& d) { return d.displayName == name; });
+        if (device == usbDevices_.end()) return;
+        port_.setPortName(device->devicePath);
+    } else {
+        port_.setPortName(toQString(*entry));
+    }
+
+    link::ConnectOutcome outcome;
+    {
+        const BusyCursor busy;
+        outcome = session_.connect();
+    }
+    switch (outcome) {
+    case link::ConnectOutcome::PortNotOpened:
+        return;
+    case link::ConnectOutcome::MakerMismatch:
+        app::showWarning(this, QCoreApplication::translate("DirectConfigDialog", link::kMakerMismatchText.data()));
+        app::showMessage(this, kUnableToOpenPort);
+        return;
+    case link::ConnectOutcome::ReadFailed:
+        app::showMessage(this, kConnectFailed);
+        return;
+    case link::ConnectOutcome::Connected:
+        break;
+    }
+    app::showMessage(this, kPrinterConnected);
+    model_.onConnected(session_.config(), session_.systemInfo(), session_.layout());
+    render();
+}
+
+void DirectConfigDialog::Disconnect() {
+    session_.disconnect();
+    model_.Disconnect();
+    render();
+}
+
+void DirectConfigDialog::Save() {
+    const auto notice = model_.prepareSave();
+    // The checks may have settled the cipher by the WEP key's length.
+    ui_->tabControl->renderPages();
+    if (notice) {
+        presentNotice(notice);
+        return;
+    }
+    const link::PrinterConfig written = model_.BuildConfig();
+    bool saved = false;
+    {
+        const BusyCursor busy;
+        saved = session_.save(written);
+    }
+    if (!saved) {
+        app::showMessage(this, kConfigFailed);
+        return;
+    }
+    app::showMessage(this, kConfigCompletedReset);
+    SettingsSummaryDialog summary(written, session_.layout(), this);
+    runModal(summary);
+}
+
+void DirectConfigDialog::done(int result) {
+    if (session_.connected()) Disconnect();
+    QDialog::done(result);
+}
+
+QWidget* DirectConfigDialog::controlWidget(int id) const {
+    switch (static_cast<WindowControl>(id)) {
+    case WindowControl::PortList: return ui_->portList;
+    case WindowControl::TabControl: return ui_->tabControl;
+    case WindowControl::Save: return ui_->saveButton;
+    case WindowControl::Connect: return ui_->connectButton;
+    case WindowControl::Disconnect: return ui_->disconnectButton;
+    case WindowControl::SerialRadio: return ui_->serialRadio;
+    case WindowControl::UsbRadio: return ui_->usbRadio;
+    case WindowControl::PosRadio: return ui_->posRadio;
+    case WindowControl::OtherTypeRadio: return ui_->otherTypeRadio;
+    }
+    return nullptr;
+}
+
+void DirectConfigDialog::presentNotice(const rules::MaybeNotice& notice) {
+    if (!notice) return;
+    if (notice->scope != rules::kWindowScope) {
+        ui_->tabControl->presentNotice(*notice);
+        return;
+    }
+    ui::presentNotice(this, *notice, [this](int, int id) { return controlWidget(id); });
+}
+
+void DirectConfigDialog::render() {
+    const auto& c = model_.controls();
+    applyButton(ui_->posRadio, c[WindowControl::PosRadio]);
+    applyButton(ui_->otherTypeRadio, c[WindowControl::OtherTypeRadio]);
+    applyButton(ui_->serialRadio, c[WindowControl::SerialRadio]);
+    applyButton(ui_->usbRadio, c[WindowControl::UsbRadio]);
+    {
+        const QSignalBlocker block(ui_->portList);
+        QStringList entries;
+        for (const auto& entry : model_.portEntries()) entries << toQString(entry);
+        QStringList shown;
+        for (int i = 0; i < ui_->portList->count(); ++i) shown << ui_->portList->itemText(i);
+        if (shown != entries) {
+            ui_->portList->clear();
+            ui_->portList->addItems(entries);
+        }
+    }
+    applyCombo(ui_->portList, c[WindowControl::PortList]);
+    for (auto [button, control] : {std::pair{ui_->connectButton, WindowControl::Connect},
+                                   std::pair{ui_->disconnectButton, WindowControl::Disconnect},
+                                   std::pair{ui_->saveButton, WindowControl::Save}})
+        applyState(button, c[control]);
+    ui_->tabControl->setEnabled(c[WindowControl::TabControl].enabled);
+    ui_->tabControl->renderPages();
+    if (auto focus = model_.takeFocusRequest())
+        if (auto* widget = controlWidget(static_cast<int>(*focus))) widget->setFocus(Qt::OtherFocusReason);
+}
+
+}  // namespace corvane::ui

@@ -1,0 +1,68 @@
+// The direct configuration window: pick a serial port or USB printer,
+// connect to one printer, edit its configuration on six tab pages, save it
+// back and disconnect. It owns the link session and the window model that
+// the pages mirror.
+#pragma once
+
+#include <memory>
+#include <vector>
+
+#include <QDialog>
+
+#include "link/exchange/link_session.h"
+#include "rules/direct_config_model.h"
+#include "transport/serial_port.h"
+#include "ui/direct_config_entry.h"
+#include "ui/link_access.h"
+#include "transport/usb_printer_port.h"
+
+namespace Ui {
+class DirectConfigDialog;
+}
+
+namespace corvane::ui {
+
+class ConfigTabCtrl;
+
+class DirectConfigDialog : public QDialog {
+    Q_OBJECT
+public:
+    explicit DirectConfigDialog(const DirectConfigOptions& options = {}, QWidget* parent = nullptr);
+    ~DirectConfigDialog() override;
+
+    // The buttons' handlers.
+    void Connect();
+    void Disconnect();
+    void Save();
+
+    // Closing the window, however it happens, closes a connected link.
+    void done(int result) override;
+
+    ConfigTabCtrl* tabs() const;
+    const rules::DirectConfigModel& model() const { return model_; }
+    const link::LinkSession& session() const { return session_; }
+    QWidget* controlWidget(int id) const;
+
+private:
+    void OnSerialChosen();
+    void OnUsbChosen();
+    void OnPosChosen();
+    void OnOtherTypeChosen();
+
+    std::vector<std::string> comPortNames() const;
+    std::vector<rules::UsbEntry> refreshUsbDevices();
+    void render();
+    void presentNotice(const rules::MaybeNotice& notice);
+
+    DirectConfigOptions options_;
+    transport::SerialPort& port_;
+    transport::LinkTimeouts savedTimeouts_;
+    link::OpenableLinkPortAdapter<transport::SerialPort> openablePort_;
+    link::LinkSession session_;
+    rules::DirectConfigModel model_;
+    LinkAccess link_;
+    std::vector<transport::UsbDeviceEntry> usbDevices_;
+    std::unique_ptr<Ui::DirectConfigDialog> ui_;
+};
+
+}  // namespace corvane::ui

@@ -1,0 +1,33 @@
+// Tab 0, "System & Information": mirrors rules::SystemPage.
+#pragma once
+
+#include <memory>
+
+#include "rules/system_page.h"
+#include "ui/config_page.h"
+#include "ui/control_sync.h"
+
+namespace Ui {
+class SystemPage;
+}
+
+namespace corvane::ui {
+
+class SystemPage : public ConfigPage {
+    Q_OBJECT
+public:
+    SystemPage(rules::SystemPage& model, NoticeSink notices, QWidget* parent = nullptr);
+    ~SystemPage() override;
+
+    void render() override;
+    QWidget* controlWidget(int id) const override;
+
+private:
+    void edited(rules::SystemControl control, const QString& text);
+
+    rules::SystemPage& model_;
+    NoticeSink notices_;
+    std::unique_ptr<Ui::SystemPage> ui_;
+};
+
+}  // namespace corvane::ui
