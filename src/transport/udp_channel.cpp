@@ -6,6 +6,7 @@
 #include <QHostInfo>
 #include <QNetworkInterface>
 #include <QUdpSocket>
+#include <QVariant>
 
 #include "link/discovered_device.h"
 
@@ -15,6 +16,12 @@ namespace {
 
 // Datagrams kept for a reader that does not collect them; older ones go.
 constexpr std::size_t kMaxQueued = 256;
+
+// Receive buffer asked for: every printer on the network answers a search at
+// once, and the system's default buffer holds only a few hundred answers, so
+// a burst of thousands would be dropped before the event loop reads them.
+// The system caps the value at its own maximum (net.core.rmem_max on Linux).
+constexpr int kReceiveBufferBytes = 4 * 1024 * 1024;
 
 QHostAddress resolve(const QString& host) {
     QHostAddress address;
@@ -71,7 +78,7 @@ bool UdpChannel::Bind(int localPort, const QString& localAddress) {
     const auto port = static_cast<quint16>(localPort);
     const auto mode = QAbstractSocket::ShareAddress | QAbstractSocket::ReuseAddressHint;
 
-    if (localAddress.isEmpty()) return socket_->bind(QHostAddress::AnyIPv4, port, mode);
+    if (localAddress.isEmpty()) return bound(socket_->bind(QHostAddress::AnyIPv4, port, mode));
 
     QHostAddress address;
     if (!address.setAddress(localAddress) || address.protocol() != QAbstractSocket::IPv4Protocol) return false;
@@ -85,12 +92,17 @@ bool UdpChannel::Bind(int localPort, const QString& localAddress) {
         const int fd = static_cast<int>(socket_->socketDescriptor());
         if (::setsockopt(fd, SOL_SOCKET, SO_BINDTODEVICE, device.constData(),
                          static_cast<socklen_t>(device.size())) == 0) {
-            return true;
+            return bound(true);
         }
         closeSocket();
     }
     // No such interface, or tying to it is not permitted: bind to the address.
-    return socket_->bind(address, port, mode);
+    return bound(socket_->bind(address, port, mode));
+}
+
+bool UdpChannel::bound(bool ok) {
+    if (ok) socket_->setSocketOption(QAbstractSocket::ReceiveBufferSizeSocketOption, QVariant(kReceiveBufferBytes));
+    return ok;
 }
 
 void UdpChannel::bindIfNeeded() {

@@ -47,6 +47,8 @@ signals:
 
 private:
     void bindIfNeeded();
+    // After a bind: gives `ok` back, with the receive buffer raised on success.
+    bool bound(bool ok);
     void readPending();
     void closeSocket();
 

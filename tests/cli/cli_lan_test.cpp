@@ -35,6 +35,18 @@ TEST(CliLan, DiscoverListsEveryAnsweringPrinter) {
     EXPECT_TRUE(lines[3].endsWith(" 1"));  // feature codes 25, 31, 1
 }
 
+TEST(CliLan, AFloodOfAnswersSentAtOnceIsStoredWhole) {
+    Sim sim;
+    QFile config(sim.dir("flood.json"));
+    ASSERT_TRUE(config.open(QIODevice::WriteOnly));
+    config.write(R"({"ethernet": [{"faults": {"flood": 3000, "floodBurst": 3000}}], "wlan": []})");
+    config.close();
+    ASSERT_TRUE(sim.start({"--no-link", "--config", config.fileName()}, "survey:"));
+    const CliRun run = RunCli(QStringList{"discover", "ethernet", "--json"} + sim.lanArgs("ethernet"));
+    ASSERT_EQ(run.code, 0);
+    EXPECT_EQ(run.json().toArray().size(), 3000);
+}
+
 TEST(CliLan, ShortWlanAnswerEndsTheSearchAtOnce) {
     Sim sim;
     ASSERT_TRUE(sim.start({"--no-link", "--fault-short-wlan"}, "survey:"));
