@@ -113,7 +113,9 @@ bool runLanSearch(const LanSearchSetup& setup, lan::DeviceList& devices, QString
     search.start();
     if (search.boundPort() == 0) {
         search.cancel();
-        *error = QStringLiteral("cannot use local UDP port %1").arg(setup.endpoints.localPortFor(setup.mode));
+        *error = QStringLiteral("cannot use local UDP port %1%2")
+                     .arg(setup.endpoints.localPortFor(setup.mode))
+                     .arg(setup.localAddress.isEmpty() ? QString() : QStringLiteral(" on ") + setup.localAddress);
         return false;
     }
     if (search.isRunning()) loop.exec();
