@@ -1,0 +1,92 @@
+// Saves pictures of the launcher, both device lists filled from a printer
+// simulator on loopback, and the settings window for the first printer:
+//
+//   lan_screenshots OUTPUT_DIR ETHERNET_PORT WLAN_PORT
+//
+// The ports are the simulator's (scripts/screenshots.sh starts it). Every
+// request goes to 127.0.0.1 from 127.0.0.1. Runs offscreen.
+#include <QApplication>
+#include <QDir>
+#include <QTimer>
+
+#include <cstdio>
+
+#include "app/launcher_dialog.h"
+#include "app/messages.h"
+#include "lan/ui/device_list_dialog.h"
+#include "lan/ui/lan_settings_dialog.h"
+
+namespace {
+
+using corvane::lan::DeviceListDialog;
+using corvane::lan::LanEndpoints;
+using corvane::lan::ListMode;
+
+bool save(QWidget& widget, const QDir& dir, const QString& name) {
+    const QString path = dir.filePath(name + QStringLiteral(".png"));
+    const bool ok = widget.grab().save(path);
+    std::printf("%s %s\n", ok ? "saved" : "FAILED", qPrintable(path));
+    return ok;
+}
+
+LanEndpoints loopbackEndpoints(int printerPort) {
+    LanEndpoints e;
+    e.target = QStringLiteral("127.0.0.1");
+    e.remotePort = printerPort;
+    e.localPort = 0;
+    e.localAddress = QStringLiteral("127.0.0.1");
+    return e;
+}
+
+// Searches the simulator and pictures the filled list; then, for the
+// Ethernet list, the settings window of the chosen printer.
+bool deviceList(ListMode mode, int printerPort, const QDir& out) {
+    DeviceListDialog window(mode, nullptr, loopbackEndpoints(printerPort));
+    corvane::lan::LanWindowTimings timings;
+    timings.searchTickMs = 30;
+    window.setTimings(timings);
+    window.show();
+    window.onSearch();
+    const bool wlan = mode == ListMode::Wlan;
+    bool ok = save(window, out, wlan ? QStringLiteral("device_list_wlan") : QStringLiteral("device_list_ethernet"));
+    if (wlan) return ok;
+
+    corvane::lan::LanSettingsDialog settings(mode, window.selectedNumber(), window.broadcastAddress(), &window,
+                                             loopbackEndpoints(printerPort));
+    QTimer::singleShot(100, &settings, [&] {
+        ok = save(settings, out, QStringLiteral("lan_settings")) && ok;
+        settings.reject();
+    });
+    settings.exec();
+    return ok;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    if (argc != 4) {
+        std::fprintf(stderr, "usage: lan_screenshots OUTPUT_DIR ETHERNET_PORT WLAN_PORT\n");
+        return 2;
+    }
+    const QDir out(QString::fromLocal8Bit(argv[1]));
+    const int ethernetPort = QString::fromLatin1(argv[2]).toInt();
+    const int wlanPort = QString::fromLatin1(argv[3]).toInt();
+    if (!out.mkpath(QStringLiteral(".")) || ethernetPort <= 0 || wlanPort <= 0) return 2;
+
+    // A message box would wait for a click nobody gives; say it instead.
+    corvane::app::setMessageHook([](const corvane::app::ShownMessage& message) {
+        std::fprintf(stderr, "lan_screenshots: message: %s\n", qPrintable(message.text));
+    });
+
+    bool ok = true;
+    {
+        corvane::app::LauncherDialog launcher;
+        launcher.show();
+        ok = save(launcher, out, QStringLiteral("launcher")) && ok;
+    }
+    ok = deviceList(ListMode::Ethernet, ethernetPort, out) && ok;
+    ok = deviceList(ListMode::Wlan, wlanPort, out) && ok;
+    return ok ? 0 : 1;
+}
