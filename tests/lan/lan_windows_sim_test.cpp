@@ -13,6 +13,7 @@
 
 #include "app/ipv4_address_edit.h"
 #include "app/messages.h"
+#include "lan/device_lists.h"
 #include "lan/fake_printer.h"
 #include "lan/modal.h"
 #include "lan/ui/bss_info_dialog.h"
@@ -240,6 +241,10 @@ TEST_F(LanWindowsAgainstSim, SilentPrinterTimesOutAndTheListIsSearchedAgain) {
 
     EXPECT_EQ(messages.ids(), (std::vector<int>{kSaveFailed}));
     EXPECT_EQ(allRows(*table), before);  // the printer took nothing
+    // The window edited the stored record to 9200; only a new search brings
+    // back what the printer really has.
+    ASSERT_NE(ethernetDevices().deviceAt(1), nullptr);
+    EXPECT_EQ(ethernetDevices().deviceAt(1)->port(), 9100);
 }
 
 TEST_F(LanWindowsAgainstSim, BssWindowListsTheFirstWlanPrintersSurvey) {
