@@ -19,7 +19,8 @@ constexpr OptionName kRemotePort{"remote-port", "CORVANE_REMOTE_PORT"};
 constexpr OptionName kLocalPort{"local-port", "CORVANE_LOCAL_PORT"};
 constexpr OptionName kSurveyPortOption{"survey-port", "CORVANE_SURVEY_PORT"};
 constexpr OptionName kLocalAddress{"local-address", "CORVANE_LOCAL_ADDRESS"};
-constexpr OptionName kAll[] = {kTarget, kRemotePort, kLocalPort, kSurveyPortOption, kLocalAddress};
+constexpr OptionName kPrinterHost{"printer-host", "CORVANE_PRINTER_HOST"};
+constexpr OptionName kAll[] = {kTarget, kRemotePort, kLocalPort, kSurveyPortOption, kLocalAddress, kPrinterHost};
 
 void readPort(const QString& name, const QString& text, int& port, QStringList* errors) {
     if (text.isEmpty()) return;
@@ -29,6 +30,19 @@ void readPort(const QString& name, const QString& text, int& port, QStringList* 
         port = value;
     } else if (errors) {
         errors->append(QStringLiteral("%1: \"%2\" is not a port number (0-65535)").arg(name, text));
+    }
+}
+
+// An IPv4 address is kept in dotted form: the parser also takes short forms
+// such as "127.1", which sockets and URLs would read differently. Anything
+// else keeps the default and is described in `errors`.
+void readIpv4(const QString& name, const QString& text, QString& address, QStringList* errors) {
+    if (text.isEmpty()) return;
+    QHostAddress parsed;
+    if (parsed.setAddress(text) && parsed.protocol() == QAbstractSocket::IPv4Protocol) {
+        address = parsed.toString();
+    } else if (errors) {
+        errors->append(QStringLiteral("%1: \"%2\" is not an IPv4 address").arg(name, text));
     }
 }
 
@@ -46,6 +60,10 @@ QString LanEndpoints::targetFor(ListMode mode, const QString& broadcastAddress) 
 int LanEndpoints::remotePortFor(ListMode mode) const {
     if (remotePort >= 0) return remotePort;
     return mode == ListMode::Wlan ? kWlanRemotePort : kEthernetRemotePort;
+}
+
+QString LanEndpoints::printerAddressFor(const QString& reported) const {
+    return printerHost.isEmpty() ? reported : printerHost;
 }
 
 int LanEndpoints::localPortFor(ListMode mode) const {
@@ -67,6 +85,10 @@ void LanEndpoints::addOptions(QCommandLineParser& parser) {
     parser.addOption({QString::fromLatin1(kLocalAddress.option),
                       QStringLiteral("Local IPv4 address to search from, instead of asking."),
                       QStringLiteral("ADDR")});
+    parser.addOption({QString::fromLatin1(kPrinterHost.option),
+                      QStringLiteral("Connect to HOST (an IPv4 address) instead of the address a printer reports, "
+                                     "for its access-point survey and its web page."),
+                      QStringLiteral("HOST")});
 }
 
 LanEndpoints LanEndpoints::fromLookup(const std::function<QString(const QString&)>& lookup, QStringList* errors) {
@@ -79,15 +101,10 @@ LanEndpoints LanEndpoints::fromLookup(const std::function<QString(const QString&
     readPort(QString::fromLatin1(kSurveyPortOption.option),
              lookup(QString::fromLatin1(kSurveyPortOption.option)).trimmed(), endpoints.surveyPort, errors);
 
-    const QString address = lookup(QString::fromLatin1(kLocalAddress.option)).trimmed();
-    if (!address.isEmpty()) {
-        QHostAddress parsed;
-        if (parsed.setAddress(address) && parsed.protocol() == QAbstractSocket::IPv4Protocol) {
-            endpoints.localAddress = address;
-        } else if (errors) {
-            errors->append(QStringLiteral("local-address: \"%1\" is not an IPv4 address").arg(address));
-        }
-    }
+    readIpv4(QString::fromLatin1(kLocalAddress.option), lookup(QString::fromLatin1(kLocalAddress.option)).trimmed(),
+             endpoints.localAddress, errors);
+    readIpv4(QString::fromLatin1(kPrinterHost.option), lookup(QString::fromLatin1(kPrinterHost.option)).trimmed(),
+             endpoints.printerHost, errors);
     return endpoints;
 }
 

@@ -1,9 +1,15 @@
 // Where the LAN requests go. The defaults are the printers' own ports and the
 // broadcast addresses; every value can be overridden from the command line
-// (--target, --remote-port, --local-port, --survey-port, --local-address) or
-// the environment (CORVANE_TARGET, CORVANE_REMOTE_PORT, CORVANE_LOCAL_PORT,
-// CORVANE_SURVEY_PORT, CORVANE_LOCAL_ADDRESS), so tests, the demo and unusual
-// networks can point the tool at loopback or a directed broadcast.
+// (--target, --remote-port, --local-port, --survey-port, --local-address,
+// --printer-host) or the environment (CORVANE_TARGET, CORVANE_REMOTE_PORT,
+// CORVANE_LOCAL_PORT, CORVANE_SURVEY_PORT, CORVANE_LOCAL_ADDRESS,
+// CORVANE_PRINTER_HOST), so tests, the demo and unusual networks can point the
+// tool at loopback or a directed broadcast.
+//
+// --printer-host covers the connections to one printer's own address (the
+// access-point survey over TCP, the printer's web page): when set they go to
+// that host instead of the address the printer reported, e.g. a simulator on
+// 127.0.0.1 whose printers report 192.168.0.x addresses.
 #pragma once
 
 #include <functional>
@@ -23,6 +29,10 @@ struct LanEndpoints {
     int localPort = -1;    // -1: the mode's default; 0: any free port
     int surveyPort = kSurveyPort;
     QString localAddress;  // empty: chosen in the local address window
+    QString printerHost;   // empty: the address each printer reported
+
+    // Where a connection to the printer that reported `reported` goes.
+    QString printerAddressFor(const QString& reported) const;
 
     // The effective values for one mode.
     QString targetFor(ListMode mode, const QString& broadcastAddress) const;
