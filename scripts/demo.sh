@@ -15,6 +15,11 @@
 #                        $DEMO_DIR/printer-link.
 #   corvane-tool         --target 127.0.0.1 --local-address 127.0.0.1
 #                        --remote-port 23781 --local-port 23780 --survey-port 23318
+#                        --printer-host 127.0.0.1
+#
+# The simulated printers report 192.168.0.x addresses; --printer-host sends
+# "BSS Info" to the simulator's survey server on loopback and opens the web
+# page of http(s)://127.0.0.1 instead, so no button reaches another host.
 #
 # The ports lie below Linux's ephemeral range (32768-60999), so the OS never
 # hands them to another program's outgoing socket. Override them with
@@ -81,4 +86,5 @@ if [ ! -x "$TOOL" ]; then
   exit 0
 fi
 "$TOOL" --target 127.0.0.1 --local-address 127.0.0.1 \
-  --remote-port "$PRINTER_PORT" --local-port "$LOCAL_PORT" --survey-port "$SURVEY_PORT" "$@"
+  --remote-port "$PRINTER_PORT" --local-port "$LOCAL_PORT" --survey-port "$SURVEY_PORT" \
+  --printer-host 127.0.0.1 "$@"

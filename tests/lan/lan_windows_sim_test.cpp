@@ -264,5 +264,41 @@ TEST_F(LanWindowsAgainstSim, BssWindowListsTheFirstWlanPrintersSurvey) {
     EXPECT_EQ(rows[5].mid(0, 4), (QStringList{"6", "POS-Adhoc", "02-00-00-12-34-56", "Ad hoc"}));
 }
 
+// The simulated WLAN printers report 192.168.0.x; with --printer-host the
+// device list's survey and web page go to the simulator on loopback instead.
+TEST_F(LanWindowsAgainstSim, PrinterHostKeepsBssInfoAndWebPageOnLoopback) {
+    SimProcess sim;
+    ASSERT_TRUE(sim.running()) << sim.errors().toStdString();
+    LanEndpoints endpoints = sim.endpoints(ListMode::Wlan);
+    endpoints.printerHost = QStringLiteral("127.0.0.1");
+    DeviceListDialog window(ListMode::Wlan, nullptr, endpoints);
+    window.setTimings(quickTimings());
+    QList<QUrl> opened;
+    window.setUrlOpener([&opened](const QUrl& url) {
+        opened << url;
+        return true;
+    });
+    window.onSearch();
+    ASSERT_EQ(window.selectedNumber(), 1);
+    ASSERT_EQ(child<QTableWidget>(window, "deviceList")->item(0, 2)->text(), QStringLiteral("192.168.0.111"));
+
+    // The web page first: should the override be lost, this stops the test
+    // before the survey could connect to the reported address.
+    window.onWeb();
+    ASSERT_EQ(opened.size(), 1);
+    ASSERT_EQ(opened[0].toString(), QStringLiteral("http://127.0.0.1"));
+
+    QList<QStringList> rows;
+    onNextModal<BssInfoDialog>([&](BssInfoDialog* survey) {
+        EXPECT_TRUE(waitUntil([&] { return !messages.messages().empty(); }, 5000));
+        rows = allRows(*child<QTableWidget>(*survey, "bssList"));
+        survey->reject();
+    });
+    window.onBssInfo();
+    EXPECT_EQ(messages.ids(), (std::vector<int>{kBssImported}));
+    ASSERT_EQ(rows.size(), 6);
+    EXPECT_EQ(rows[0], (QStringList{"1", "Corvane-Office", "00-1A-2B-3C-4D-5E", "Infrastructure", "-42", "WPA2/RSN2"}));
+}
+
 }  // namespace
 }  // namespace corvane::lan

@@ -167,7 +167,7 @@ void DeviceListDialog::onBssInfo() {
         return;
     }
     {
-        BssInfoDialog survey(dotted(device->ipAddress()), this, endpoints_);
+        BssInfoDialog survey(endpoints_.printerAddressFor(dotted(device->ipAddress())), this, endpoints_);
         survey.setStartDelay(timings_.bssStartDelayMs);
         survey.setSurveyTimings(timings_.survey);
         survey.exec();
@@ -188,7 +188,7 @@ void DeviceListDialog::onWeb() {
         return;
     }
     const QString scheme = device->httpsEnabled() ? QStringLiteral("https://") : QStringLiteral("http://");
-    urlOpener_(QUrl(scheme + dotted(device->ipAddress())));
+    urlOpener_(QUrl(scheme + endpoints_.printerAddressFor(dotted(device->ipAddress()))));
 }
 
 }  // namespace corvane::lan
