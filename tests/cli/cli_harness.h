@@ -2,76 +2,27 @@
 #pragma once
 
 #include <QByteArray>
-#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QMap>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QString>
 #include <QStringList>
-#include <QTemporaryDir>
 
-#include <ostream>
-
-// Readable strings in test failure messages.
-inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
+#include "support/sim_process.h"
 
 namespace corvane::clitest {
 
-// One simulator process on loopback ports of the system's choosing; its
-// state is dumped when it stops.
-class Sim {
-public:
-    ~Sim() {
-        if (process_.state() != QProcess::NotRunning) {
-            process_.kill();
-            process_.waitForFinished(3000);
-        }
-    }
+using Sim = corvane::test::SimProcess;
+using corvane::test::PemOfSize;
+using corvane::test::WriteFile;
 
-    // `lastLine` is the listener line printed last ("pty:", or "survey:"
-    // without the link printer).
-    bool start(QStringList args, const char* lastLine = "pty:") {
-        args << "--ethernet-port" << "0" << "--wlan-port" << "0" << "--survey-port" << "0" << "--dump-state"
-             << dumpPath();
-        process_.start(CORVANE_SIM_BINARY, args);
-        if (!process_.waitForStarted(5000)) return false;
-        QByteArray out;
-        while (!out.contains(lastLine) && process_.waitForReadyRead(5000)) out += process_.readAllStandardOutput();
-        for (const auto& line : QString::fromUtf8(out).split('\n', Qt::SkipEmptyParts)) {
-            const auto colon = line.indexOf(": ");
-            if (colon > 0) lines_.insert(line.left(colon), line.mid(colon + 2).trimmed());
-        }
-        return out.contains(lastLine);
-    }
-
-    QString port(const QString& listener) const { return lines_.value(listener).section(':', 1); }
-    QString pty() const { return lines_.value("pty"); }
-    QString dir(const QString& name) const { return dir_.filePath(name); }
-
-    // Stops the simulator and gives the state it dumped.
-    QJsonObject stop() {
-        process_.terminate();
-        process_.waitForFinished(5000);
-        QFile file(dumpPath());
-        if (!file.open(QIODevice::ReadOnly)) return {};
-        return QJsonDocument::fromJson(file.readAll()).object();
-    }
-
-    // The discovery and settings overrides that reach this simulator.
-    QStringList lanArgs(const QString& mode) const {
-        return {"--target", "127.0.0.1", "--remote-port", port(mode), "--local-port", "0", "--local", "127.0.0.1"};
-    }
-
-private:
-    QString dumpPath() const { return dir_.filePath("state.json"); }
-
-    QTemporaryDir dir_;
-    QProcess process_;
-    QMap<QString, QString> lines_;
-};
+// The discovery and settings overrides that reach this simulator.
+inline QStringList LanArgs(const Sim& sim, const QString& mode) {
+    return {"--target", "127.0.0.1", "--remote-port", QString::number(sim.port(mode)), "--local-port", "0",
+            "--local", "127.0.0.1"};
+}
 
 struct CliRun {
     int code = -1;
