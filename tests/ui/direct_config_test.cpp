@@ -1,5 +1,6 @@
 // The direct configuration window driven as a user would, against the
 // printer simulator: connect, edit, save, and what the printer received.
+// The page rules are unit-tested under tests/rules; here they prove the wiring.
 #include "direct_ui_fixture.h"
 
 #include <QLabel>
@@ -11,28 +12,14 @@ namespace {
 
 using rules::Tab;
 
-std::vector<int> Ids(const app::MessageCapture& capture) { return capture.ids(); }
-
-TEST_F(DirectUiTest, OpensOnTheSerialPortsWithPosOffered) {
+TEST_F(DirectUiTest, OpensOnTheSerialPortsAndPosOffersTheSimulatorsDevice) {
     open();
     EXPECT_TRUE(widget<QRadioButton>("serialRadio")->isChecked());
-    EXPECT_FALSE(widget<QRadioButton>("serialRadio")->isEnabled());
-    EXPECT_TRUE(widget<QRadioButton>("usbRadio")->isEnabled());
     EXPECT_EQ(widget<QComboBox>("portList")->currentText(), "ttyS9");
-    EXPECT_FALSE(widget<QPushButton>("disconnectButton")->isEnabled());
     EXPECT_FALSE(widget<QPushButton>("saveButton")->isEnabled());
     EXPECT_FALSE(tabs()->isEnabled());
     // "&&" shows one ampersand rather than marking a shortcut.
-    const QStringList labels = {"System && Information", "Protocol", "BSS Information",
-                                "Network", "Authentication", "Cerification"};
-    for (int i = 0; i < labels.size(); ++i) EXPECT_EQ(tabs()->tabText(i), labels[i]);
-
-    // USB while the printer type is not POS lists nothing and falls back.
-    widget<QRadioButton>("usbRadio")->click();
-    EXPECT_EQ(Ids(messages), std::vector<int>{kUsbUnavailable});
-    EXPECT_TRUE(widget<QRadioButton>("serialRadio")->isChecked());
-
-    // POS lists the simulator's device as a USB printer.
+    EXPECT_EQ(tabs()->tabText(0), "System && Information");
     widget<QRadioButton>("posRadio")->click();
     EXPECT_TRUE(widget<QRadioButton>("usbRadio")->isChecked());
     EXPECT_EQ(widget<QComboBox>("portList")->currentText(), sim.pty());
@@ -41,10 +28,9 @@ TEST_F(DirectUiTest, OpensOnTheSerialPortsWithPosOffered) {
 TEST_F(DirectUiTest, ConnectEditSaveWritesWhatThePagesShowPlusTheEdits) {
     open();
     connectPrinter();
-    ASSERT_EQ(Ids(messages), std::vector<int>{kPrinterConnected});
+    ASSERT_EQ(messages.ids(), std::vector<int>{kPrinterConnected});
     messages.clear();
     EXPECT_FALSE(widget<QPushButton>("connectButton")->isEnabled());
-    EXPECT_TRUE(widget<QPushButton>("saveButton")->isEnabled());
     EXPECT_TRUE(tabs()->isEnabled());
 
     const link::PrinterConfig original = sim::BuiltinState().link.config;
@@ -52,36 +38,24 @@ TEST_F(DirectUiTest, ConnectEditSaveWritesWhatThePagesShowPlusTheEdits) {
     EXPECT_EQ(name->text().toStdString(), original.printerName);
     EXPECT_EQ(onPage<QLabel>(Tab::System, "macAddress")->text(), "00-11-22-AA-BB-CC");
     EXPECT_EQ(onPage<QLabel>(Tab::System, "firmwareVersion")->text(), "WL2.07.3");
-    EXPECT_EQ(onPage<QLineEdit>(Tab::Network, "ssid")->text().toStdString(), original.ssid);
     EXPECT_EQ(onPage<QLineEdit>(Tab::Security, "pskKey")->text().toStdString(), original.pskKey);
     EXPECT_TRUE(onPage<QRadioButton>(Tab::Security, "wpa2Psk")->isChecked());
 
     link::PrinterConfig expected = original;
-    // System: a port out of range is replaced at once, then a real one.
     type(name, "Front Desk");
     expected.printerName = "Front Desk";
-    auto* port = onPage<QLineEdit>(Tab::System, "printerPort");
-    type(port, "40000");
-    EXPECT_EQ(Ids(messages), std::vector<int>{kPortOutOfRange});
-    EXPECT_EQ(port->text(), "9100");
-    type(port, "9101");
+    type(onPage<QLineEdit>(Tab::System, "printerPort"), "9101");
     expected.printerPort = 9101;
 
-    // Protocol: TELNET on, a new read community.
     tabs()->setCurrentIndex(static_cast<int>(Tab::Protocol));
     auto* telnet = onPage<QComboBox>(Tab::Protocol, "telnet");
     QTest::keyClick(telnet, Qt::Key_Down);
-    EXPECT_EQ(telnet->currentIndex(), 1);
     expected.telnetEnabled = 1;
     type(onPage<QLineEdit>(Tab::Protocol, "getCommunity"), "readers");
     expected.getCommunity = "readers";
 
-    // Network: SSID, inactivity, manual addressing with a new address.
     tabs()->setCurrentIndex(static_cast<int>(Tab::Network));
-    auto* ssid = onPage<QLineEdit>(Tab::Network, "ssid");
-    type(ssid, QString(40, 'x'));
-    EXPECT_EQ(ssid->text().size(), 32);  // what the record holds
-    type(ssid, "Shop-Floor");
+    type(onPage<QLineEdit>(Tab::Network, "ssid"), "Shop-Floor");
     expected.ssid = "Shop-Floor";
     type(onPage<QLineEdit>(Tab::Network, "inactivityTime"), "120");
     expected.inactivityTime = 120;
@@ -92,16 +66,14 @@ TEST_F(DirectUiTest, ConnectEditSaveWritesWhatThePagesShowPlusTheEdits) {
     type(address->field(3), "77");
     expected.ipAddress = 0xC0A8004D;
 
-    // Security: WPA-PSK keeps AES; a new key.
     tabs()->setCurrentIndex(static_cast<int>(Tab::Security));
     onPage<QRadioButton>(Tab::Security, "wpaPsk")->click();
     expected.authentication = 2;
     type(onPage<QLineEdit>(Tab::Security, "pskKey"), "a-longer-shared-key");
     expected.pskKey = "a-longer-shared-key";
-    EXPECT_EQ(Ids(messages), std::vector<int>{kPortOutOfRange});
 
     widget<QPushButton>("saveButton")->click();
-    EXPECT_EQ(Ids(messages), (std::vector<int>{kPortOutOfRange, kConfigCompletedReset}));
+    EXPECT_EQ(messages.ids(), std::vector<int>{kConfigCompletedReset});
     ASSERT_EQ(summaries.size(), 1u);
     const auto rows = rules::summaryRows(expected, link::ConfigLayout::Newer);
     ASSERT_EQ(summaries[0].size(), rows.size());
@@ -110,19 +82,11 @@ TEST_F(DirectUiTest, ConnectEditSaveWritesWhatThePagesShowPlusTheEdits) {
         EXPECT_EQ(summaries[0][i][1].toStdString(), rows[i].name);
         EXPECT_EQ(summaries[0][i][2].toStdString(), rows[i].value) << rows[i].name;
     }
-    // The link stays up for another save.
-    EXPECT_TRUE(linkPort.isOpen());
-    EXPECT_TRUE(widget<QPushButton>("disconnectButton")->isEnabled());
+    EXPECT_TRUE(linkPort.isOpen());  // the link stays up for another save
 
     const auto state = sim.stop();
     EXPECT_EQ(sim.configWrites(), 1);
     EXPECT_EQ(state.link.config, expected);
-}
-
-TEST_F(DirectUiTest, QuittingWhileConnectedClosesTheLink) {
-    open();
-    connectPrinter();
-    ASSERT_TRUE(linkPort.isOpen());
     widget<QPushButton>("quitButton")->click();
     EXPECT_FALSE(linkPort.isOpen());
 }
@@ -140,14 +104,13 @@ TEST_P(ConnectFailureTest, ClosesThePortAndKeepsTheButtons) {
     impatient.attempts = 1;  // 50 ms of silence per read
     open(GetParam().simArgs, impatient);
     connectPrinter();
-    EXPECT_EQ(Ids(messages), GetParam().messages);
+    EXPECT_EQ(messages.ids(), GetParam().messages);
     if (GetParam().messages.front() == -1) {
         EXPECT_EQ(messages.messages().front().caption, "Warning");
         EXPECT_EQ(messages.messages().front().text, "This printer don't match our company name.");
     }
     EXPECT_FALSE(linkPort.isOpen());
     EXPECT_TRUE(widget<QPushButton>("connectButton")->isEnabled());
-    EXPECT_FALSE(widget<QPushButton>("saveButton")->isEnabled());
     EXPECT_FALSE(tabs()->isEnabled());
 }
 
@@ -158,28 +121,23 @@ INSTANTIATE_TEST_SUITE_P(
                       FailedConnect{"SilentOnRead", {"--fault-silent", "if_get"}, {kConnectFailed}}),
     [](const auto& p) { return std::string(p.param.name); });
 
-TEST_F(DirectUiTest, OlderLayoutHasNoWifiDirectAndShowsTheDefaultPin) {
+TEST_F(DirectUiTest, OlderLayoutHasNoWifiDirectAndItsDefaultPinPassesTheLeaveCheck) {
     open({"--layout", "older"});
     connectPrinter();
-    ASSERT_EQ(Ids(messages), std::vector<int>{kPrinterConnected});
+    ASSERT_EQ(messages.ids(), std::vector<int>{kPrinterConnected});
     EXPECT_FALSE(onPage<QRadioButton>(Tab::Network, "wifiDirectRadio")->isEnabled());
     EXPECT_EQ(onPage<QLineEdit>(Tab::Network, "pinCode")->text(), "7364");
-    // The default PIN passes the leave check.
     tabs()->setCurrentIndex(static_cast<int>(Tab::Network));
     tabs()->setCurrentIndex(static_cast<int>(Tab::Security));
     EXPECT_EQ(tabs()->currentIndex(), static_cast<int>(Tab::Security));
-    EXPECT_EQ(Ids(messages), std::vector<int>{kPrinterConnected});
+    EXPECT_EQ(messages.ids(), std::vector<int>{kPrinterConnected});
 }
 
-TEST_F(DirectUiTest, NewerLayoutOffersWifiDirectWithThePrintersPin) {
+TEST_F(DirectUiTest, NewerLayoutShowsThePrintersPinAgainAfterAReconnect) {
     open();
     connectPrinter();
     EXPECT_TRUE(onPage<QRadioButton>(Tab::Network, "wifiDirectRadio")->isEnabled());
     EXPECT_EQ(onPage<QLineEdit>(Tab::Network, "pinCode")->text(), "12345670");
-    EXPECT_EQ(onPage<QComboBox>(Tab::Network, "p2pChannel")->currentText(), "6");
-
-    // Disconnect empties the PIN, so a newer-layout save after a reconnect
-    // takes the printer's again.
     widget<QPushButton>("disconnectButton")->click();
     EXPECT_TRUE(onPage<QLineEdit>(Tab::Network, "pinCode")->text().isEmpty());
     EXPECT_FALSE(tabs()->isEnabled());
@@ -187,7 +145,7 @@ TEST_F(DirectUiTest, NewerLayoutOffersWifiDirectWithThePrintersPin) {
     EXPECT_EQ(onPage<QLineEdit>(Tab::Network, "pinCode")->text(), "12345670");
 }
 
-TEST_F(DirectUiTest, LeavingAPageWithABadValueReturnsToIt) {
+TEST_F(DirectUiTest, LeavingAPageWithABadValueReturnsToItAndSaveSendsNothing) {
     open();
     dialog->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
@@ -197,14 +155,12 @@ TEST_F(DirectUiTest, LeavingAPageWithABadValueReturnsToIt) {
     auto* port = onPage<QLineEdit>(Tab::System, "printerPort");
     type(port, "80");
     tabs()->setCurrentIndex(static_cast<int>(Tab::Protocol));
-    EXPECT_EQ(Ids(messages), std::vector<int>{kPortNumberIncorrect});
+    EXPECT_EQ(messages.ids(), std::vector<int>{kPortNumberIncorrect});
     EXPECT_EQ(tabs()->currentIndex(), static_cast<int>(Tab::System));
     EXPECT_EQ(tabs()->currentWidget(), tabs()->page(static_cast<int>(Tab::System)));
     EXPECT_EQ(QApplication::focusWidget(), port);
-
-    // Save on the shown page runs the same check and sends nothing.
     widget<QPushButton>("saveButton")->click();
-    EXPECT_EQ(Ids(messages), (std::vector<int>{kPortNumberIncorrect, kPortNumberIncorrect}));
+    EXPECT_EQ(messages.ids(), (std::vector<int>{kPortNumberIncorrect, kPortNumberIncorrect}));
     EXPECT_TRUE(summaries.empty());
 
     // Ad hoc chosen on the Network page narrows the Security page when shown.
@@ -213,10 +169,7 @@ TEST_F(DirectUiTest, LeavingAPageWithABadValueReturnsToIt) {
     onPage<QRadioButton>(Tab::Security, "openSystem")->click();
     tabs()->setCurrentIndex(static_cast<int>(Tab::Network));
     onPage<QRadioButton>(Tab::Network, "adhocRadio")->click();
-    EXPECT_TRUE(onPage<QRadioButton>(Tab::Network, "adhocRadio")->isChecked());
-    EXPECT_FALSE(onPage<QRadioButton>(Tab::Network, "dhcpRadio")->isEnabled());
     tabs()->setCurrentIndex(static_cast<int>(Tab::Security));
-    EXPECT_EQ(tabs()->currentIndex(), static_cast<int>(Tab::Security));
     EXPECT_FALSE(onPage<QRadioButton>(Tab::Security, "wpa2Psk")->isEnabled());
     EXPECT_TRUE(onPage<QRadioButton>(Tab::Security, "sharedKey")->isEnabled());
 

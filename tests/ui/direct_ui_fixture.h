@@ -7,15 +7,11 @@
 
 #include <QApplication>
 #include <QComboBox>
-#include <QFile>
-#include <QJsonDocument>
 #include <QJsonObject>
 #include <QLineEdit>
-#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableWidget>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <memory>
@@ -24,6 +20,7 @@
 #include "app/messages.h"
 #include "sim_json.h"
 #include "sim_state.h"
+#include "support/sim_process.h"
 #include "transport/serial_port.h"
 #include "ui/config_tab_ctrl.h"
 #include "ui/direct_config_dialog.h"
@@ -33,51 +30,25 @@ namespace corvane::test {
 
 using namespace std::chrono_literals;
 
-// The simulator program with a pty and a state dump.
-class SimPrinter {
+// The simulator program with a pty and a state dump, read back as a state
+// plus what loading a state leaves out: the count of configurations written
+// and the certificates received.
+class SimPrinter : public SimProcess {
 public:
-    bool start(const QStringList& extra) {
-        if (!dir_.isValid()) return false;
-        process_.start(CORVANE_SIM_BINARY, QStringList{"--no-lan", "--dump-state", dumpPath()} + extra);
-        if (!process_.waitForStarted(5000)) return false;
-        QByteArray out;
-        while (!out.contains('\n') && process_.waitForReadyRead(5000)) out += process_.readAllStandardOutput();
-        for (const auto& line : QString::fromUtf8(out).split('\n'))
-            if (line.startsWith("pty: ")) pty_ = line.mid(5).trimmed();
-        return !pty_.isEmpty();
-    }
-    // Stops the simulator and reads what it was left with.
+    bool start(const QStringList& extra) { return SimProcess::start(QStringList{"--no-lan"} + extra); }
     sim::SimState stop() {
-        process_.terminate();
-        process_.waitForFinished(5000);
+        dumped_ = SimProcess::stop();
         sim::SimState state;
         QString error;
         EXPECT_TRUE(sim::LoadStateFile(dumpPath(), state, &error)) << error.toStdString();
-        QFile file(dumpPath());
-        if (file.open(QIODevice::ReadOnly)) dumped_ = QJsonDocument::fromJson(file.readAll()).object();
         return state;
     }
-    // What loading a state leaves out: the count of configurations written
-    // and the certificates received, as dumped by the last stop().
-    int configWrites() const { return dumped_["link"].toObject()["configWrites"].toInt(-1); }
+    int configWrites() const { return dumped_["link"]["configWrites"].toInt(-1); }
     QByteArray certificate(int type) const {
-        const auto text = dumped_["link"].toObject()["certificates"].toObject()[QString::number(type)].toString();
-        return QByteArray::fromBase64(text.toLatin1());
+        return QByteArray::fromBase64(dumped_["link"]["certificates"][QString::number(type)].toString().toLatin1());
     }
-    ~SimPrinter() {
-        if (process_.state() != QProcess::NotRunning) {
-            process_.kill();
-            process_.waitForFinished(2000);
-        }
-    }
-    const QString& pty() const { return pty_; }
-    QString filePath(const QString& name) const { return dir_.filePath(name); }
 
 private:
-    QString dumpPath() const { return dir_.filePath("state.json"); }
-    QTemporaryDir dir_;
-    QProcess process_;
-    QString pty_;
     QJsonObject dumped_;
 };
 
