@@ -8,29 +8,14 @@
 #include <vector>
 
 #include <QByteArray>
-#include <QCoreApplication>
-#include <QDeadlineTimer>
 #include <QHostAddress>
 #include <QUdpSocket>
 
 #include "link/discovered_device.h"
+#include "support/wait.h"
 #include "transport/endpoints.h"
 
 namespace corvane::test {
-
-inline bool waitUntil(const std::function<bool()>& done, int limitMs = 3000) {
-    QDeadlineTimer deadline(limitMs);
-    while (!done()) {
-        if (deadline.hasExpired()) return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    }
-    return true;
-}
-
-inline void pumpEvents(int ms) {
-    QDeadlineTimer deadline(ms);
-    while (!deadline.hasExpired()) QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-}
 
 inline QByteArray bytesOf(std::string_view text) {
     return QByteArray(text.data(), static_cast<qsizetype>(text.size()));

@@ -51,29 +51,32 @@ TEST(LanSettingsForm, LiveRangeChecks) {
     }
 }
 
-TEST(LanSettingsForm, ReservedPortsAreRefusedWithoutTouchingTheRecord) {
-    for (const char* port : {"80", "443", "23", "21", "25", "3318"}) {
+TEST(LanSettingsForm, RefusedOrEmptyEditsLeaveTheRecordAlone) {
+    struct Case {
+        const char* port;
+        const char* inactivity;
+        SaveDecision::Action action;
+    };
+    const Case cases[] = {
+        {"80", "300", SaveDecision::Action::Refused},  {"443", "300", SaveDecision::Action::Refused},
+        {"23", "300", SaveDecision::Action::Refused},  {"21", "300", SaveDecision::Action::Refused},
+        {"25", "300", SaveDecision::Action::Refused},  {"3318", "300", SaveDecision::Action::Refused},
+        {"", "300", SaveDecision::Action::Nothing},    {"9100", "", SaveDecision::Action::Nothing},
+    };
+    for (const Case& c : cases) {
         DiscoveredDevice record = ethernetRecord();
         const auto before = record.raw;
         LanSettingsEdits edits = validEdits();
-        edits.portText = QString::fromLatin1(port);
+        edits.portText = QString::fromLatin1(c.port);
+        edits.inactivityText = QString::fromLatin1(c.inactivity);
         const SaveDecision d = LanSettingsForm::save(edits, record);
-        EXPECT_EQ(d.action, SaveDecision::Action::Refused) << port;
-        EXPECT_EQ(d.messageId, kPortNotAvailable);
-        EXPECT_EQ(d.portReplacement, 9100);
-        EXPECT_EQ(d.focus, FormField::Port);
-        EXPECT_EQ(record.raw, before);
-    }
-}
-
-TEST(LanSettingsForm, EmptyNumberEditSendsNothing) {
-    for (int which = 0; which < 2; ++which) {
-        DiscoveredDevice record = ethernetRecord();
-        const auto before = record.raw;
-        LanSettingsEdits edits = validEdits();
-        (which == 0 ? edits.portText : edits.inactivityText).clear();
-        EXPECT_EQ(LanSettingsForm::save(edits, record).action, SaveDecision::Action::Nothing);
-        EXPECT_EQ(record.raw, before);
+        EXPECT_EQ(d.action, c.action) << c.port;
+        if (c.action == SaveDecision::Action::Refused) {
+            EXPECT_EQ(d.messageId, kPortNotAvailable);
+            EXPECT_EQ(d.portReplacement, 9100);
+            EXPECT_EQ(d.focus, FormField::Port);
+        }
+        EXPECT_EQ(record.raw, before) << c.port;
     }
 }
 
@@ -147,15 +150,11 @@ TEST(DeviceListButtonRules, WlanFeatureCodes) {
     }
 }
 
-TEST(DeviceListButtonRules, UnknownCodeKeepsThePreviousState) {
-    DeviceListButtonRules rules(ListMode::Wlan);
-    rules.rowChanged(4);
-    rules.rowChanged(7);
-    EXPECT_EQ(rules.state(), buttons(false, false, false, true));
-}
-
 TEST(DeviceListButtonRules, FillWithUnknownFirstRowFollowsTheLastKnownRow) {
     DeviceListButtonRules rules(ListMode::Wlan);
+    rules.rowChanged(4);
+    rules.rowChanged(7);  // an unknown code keeps the previous state
+    EXPECT_EQ(rules.state(), buttons(false, false, false, true));
     rules.listFilled({7, 25, 1, 7});
     EXPECT_EQ(rules.state(), buttons(false, true, false, false));
     rules.listFilled({4, 31});
