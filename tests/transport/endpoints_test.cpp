@@ -1,5 +1,5 @@
-// The --printer-host override: where connections to one printer's own
-// address go.
+// Where the LAN requests go: defaults by mode, command line over
+// environment, and the --printer-host override of one printer's address.
 #include <gtest/gtest.h>
 
 #include <QCommandLineParser>
@@ -9,12 +9,48 @@
 namespace {
 
 using corvane::lan::LanEndpoints;
+using corvane::lan::ListMode;
 
-TEST(LanEndpointsPrinterHost, ReplacesTheReportedAddressOnlyWhenSet) {
-    LanEndpoints endpoints;
-    EXPECT_EQ(endpoints.printerAddressFor("192.168.0.111"), "192.168.0.111");
-    endpoints.printerHost = "127.0.0.1";
-    EXPECT_EQ(endpoints.printerAddressFor("192.168.0.111"), "127.0.0.1");
+TEST(LanEndpoints, DefaultsFollowTheMode) {
+    const LanEndpoints defaults;
+    EXPECT_EQ(defaults.targetFor(ListMode::Ethernet, "10.1.2.255"), "255.255.255.255");
+    EXPECT_EQ(defaults.targetFor(ListMode::Wlan, "10.1.2.255"), "10.1.2.255");
+    EXPECT_EQ(defaults.remotePortFor(ListMode::Ethernet), 48781);
+    EXPECT_EQ(defaults.localPortFor(ListMode::Ethernet), 48780);
+    EXPECT_EQ(defaults.remotePortFor(ListMode::Wlan), 3337);
+    EXPECT_EQ(defaults.localPortFor(ListMode::Wlan), 9000);
+    EXPECT_EQ(defaults.surveyPort, 3318);
+
+    LanEndpoints overridden;
+    overridden.target = "127.0.0.1";
+    overridden.remotePort = 5000;
+    overridden.localPort = 0;
+    EXPECT_EQ(overridden.targetFor(ListMode::Wlan, "10.1.2.255"), "127.0.0.1");
+    EXPECT_EQ(overridden.remotePortFor(ListMode::Wlan), 5000);
+    EXPECT_EQ(overridden.localPortFor(ListMode::Ethernet), 0);
+}
+
+TEST(LanEndpoints, CommandLineWinsOverEnvironmentAndBadValuesKeepDefaults) {
+    qputenv("CORVANE_SURVEY_PORT", "4000");
+    qputenv("CORVANE_REMOTE_PORT", "4001");
+    qputenv("CORVANE_LOCAL_ADDRESS", "127.0.0.9");
+    QCommandLineParser parser;
+    LanEndpoints::addOptions(parser);
+    ASSERT_TRUE(parser.parse({"corvane", "--target", "127.0.0.1", "--remote-port", "6000", "--local-port",
+                              "99999"}));
+    QStringList errors;
+    const LanEndpoints endpoints = LanEndpoints::fromParser(parser, &errors);
+    qunsetenv("CORVANE_SURVEY_PORT");
+    qunsetenv("CORVANE_REMOTE_PORT");
+    qunsetenv("CORVANE_LOCAL_ADDRESS");
+
+    EXPECT_EQ(endpoints.target, "127.0.0.1");
+    EXPECT_EQ(endpoints.remotePort, 6000);
+    EXPECT_EQ(endpoints.localPort, -1);
+    EXPECT_EQ(endpoints.surveyPort, 4000);
+    EXPECT_EQ(endpoints.localAddress, "127.0.0.9");
+    ASSERT_EQ(errors.size(), 1);
+    EXPECT_TRUE(errors[0].contains("local-port"));
 }
 
 TEST(LanEndpointsPrinterHost, CommandLineThenEnvironment) {
@@ -42,6 +78,14 @@ TEST(LanEndpointsPrinterHost, CommandLineThenEnvironment) {
         EXPECT_EQ(endpoints.printerHost, c.expected) << c.name;
         EXPECT_TRUE(errors.isEmpty()) << c.name;
     }
+}
+
+TEST(LanEndpoints, LocalAddressMustBeIpv4) {
+    QStringList errors;
+    const auto endpoints = LanEndpoints::fromLookup(
+        [](const QString& option) { return option == "local-address" ? QString("fe80::1") : QString(); }, &errors);
+    EXPECT_TRUE(endpoints.localAddress.isEmpty());
+    EXPECT_EQ(errors.size(), 1);
 }
 
 TEST(LanEndpointsPrinterHost, AnythingButIpv4IsRefusedAndNamed) {
