@@ -5,6 +5,7 @@
 #include "link/exchange/config_exchange.h"
 #include "link/exchange/link_session.h"
 #include "link/exchange/vendor_check.h"
+#include "support/sample_records.h"
 
 namespace corvane::link::testing {
 namespace {
@@ -23,13 +24,9 @@ Bytes Name(std::string_view before, std::string_view name, bool terminated = tru
     return reply;
 }
 
-const PrinterSystemInfo kInfo{"1.02", "2023-04-01", {0x00, 0x11, 0x22, 0xAA, 0xBB, 0xCC}};
+const PrinterSystemInfo kInfo = corvane::test::SampleInfo();
 PrinterConfig Config(ConfigLayout layout) {
-    PrinterConfig config;
-    config.printerName = "Counter 2";
-    config.printerPort = 9100;
-    if (layout == ConfigLayout::Newer) config.p2pPinCode = "12345678";
-    return config;
+    return layout == ConfigLayout::Newer ? corvane::test::SampleRecord() : corvane::test::OlderRecord();
 }
 Bytes SysRspFrame() { return ReplyFrame(Tagged(tag::SysRsp, SerializeSystemInfo(kInfo))); }
 Bytes IfCurFrame(ConfigLayout layout) {
