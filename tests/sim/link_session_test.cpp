@@ -69,52 +69,17 @@ TEST_F(LinkPrinterSession, MakerCheckAnswersAfterOptionalStatusByte) {
     EXPECT_EQ(out[1].data.front(), 0x5F);
 }
 
-TEST_F(LinkPrinterSession, SystemRecordIsTheWorkedExample) {
-    const auto reply = Ask(TagFrame(tag::SysReq));
-    ASSERT_EQ(reply.size(), 152u);
-    EXPECT_EQ(reply.back(), FrameEnd);
-    const auto info = ParseSystemInfo(DecodeFrameText(reply));
-    ASSERT_TRUE(info);
-    EXPECT_EQ(*info, state.link.system);
-}
-
-TEST_F(LinkPrinterSession, ConfigurationReplyLengthFollowsTheLayout) {
-    for (const auto& [layout, length] : {std::pair{ConfigLayout::Newer, 1276u}, std::pair{ConfigLayout::Older, 1252u}}) {
-        state.link.layout = layout;
-        const auto reply = Ask(TagFrame(tag::IfGet));
-        ASSERT_EQ(reply.size(), length);
-        EXPECT_EQ(LayoutForReplyLength(reply.size()), layout);
-        const auto config = ParseConfig(DecodeFrameText(reply), layout);
-        ASSERT_TRUE(config);
-        EXPECT_EQ(config->ssid, state.link.config.ssid);
-        EXPECT_EQ(config->inactivityTime, state.link.config.inactivityTime);
-    }
-}
-
-TEST_F(LinkPrinterSession, SurveyOverTheLinkParses) {
-    BssTable table;
-    ASSERT_EQ(parseBssResponse(DecodeFrameText(Ask(TagFrame(tag::BssReq))), table), 1);
-    EXPECT_EQ(shownBssCount(table), state.link.survey.size());
-    EXPECT_EQ(table[2].ssid[0], '\0');  // the hidden network
-    EXPECT_LT(table[0].rssi, 0);
-}
-
-TEST_F(LinkPrinterSession, WrittenConfigurationIsStoredAndReadBack) {
+// Reading, writing and surveying over the link are proven end to end under
+// tests/cli and tests/ui; here what only the simulator decides.
+TEST_F(LinkPrinterSession, RecordOfTheOtherLayoutOrWithABrokenChecksumIsRefused) {
     auto config = state.link.config;
     config.ssid = "NewNetwork";
-    config.printerPort = 9101;
-    const auto reply = Ask(Frame(BuildIfSetMessage(config, ConfigLayout::Newer)));
-    EXPECT_TRUE(VerifyIfMessage(DecodeFrameText(reply), tag::IfSuc));
-    EXPECT_EQ(state.link.config, config);
-    EXPECT_EQ(state.link.configWrites, 1);
-    EXPECT_EQ(ParseConfig(DecodeFrameText(Ask(TagFrame(tag::IfGet))), ConfigLayout::Newer), config);
-
-    // A record in the other layout, or with a broken checksum, is refused.
     for (auto message : {BuildIfSetMessage(config, ConfigLayout::Older), BuildIfSetMessage(config, ConfigLayout::Newer)}) {
         if (message.size() == 636) message[100] ^= 1;
         EXPECT_FALSE(VerifyIfMessage(DecodeFrameText(Ask(Frame(message))), tag::IfSuc));
     }
-    EXPECT_EQ(state.link.configWrites, 1);
+    EXPECT_EQ(state.link.configWrites, 0);
+    EXPECT_NE(state.link.config, config);
 }
 
 TEST_F(LinkPrinterSession, FramesNeedTheirOwnModeCommandAndNoiseIsSkipped) {
