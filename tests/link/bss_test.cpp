@@ -78,40 +78,33 @@ TEST(BssParse, ShortAnswersAreAcceptedEmpty) {
     EXPECT_EQ(shownBssCount(table), 0u);
 }
 
-TEST(BssParse, SsidLengthLimit) {
-    BssTable table;
-    Record thirty = kOffice;
+TEST(BssParse, ShownListEndsAtA31ByteNameAnAllZeroBssidOrAHundredRows) {
+    Record thirty = kOffice, thirtyOne = kOffice, hidden = kOffice;
     thirty.ssid = std::string(30, 'x');
-    ASSERT_EQ(parseBssResponse(Answer(Body({thirty, kAdhoc})), table), 1);
-    ASSERT_EQ(shownBssCount(table), 2u);
-    EXPECT_EQ(bssRowTexts(0, table[0])[1], std::string(30, 'x'));
-
-    Record thirtyOne = kOffice;
     thirtyOne.ssid = std::string(31, 'x');
-    ASSERT_EQ(parseBssResponse(Answer(Body({kAdhoc, thirtyOne, kOffice})), table), 1);
-    EXPECT_EQ(shownBssCount(table), 1u) << "parsing stops at the 31-byte name";
-}
-
-TEST(BssParse, AllZeroBssidEndsTheShownList) {
-    Record hidden = kOffice;
     hidden.bssid = {};
-    BssTable table;
-    ASSERT_EQ(parseBssResponse(Answer(Body({kOffice, hidden, kAdhoc})), table), 1);
-    EXPECT_EQ(shownBssCount(table), 1u);
-    EXPECT_EQ(table[2].bssid, kAdhoc.bssid) << "parsed, but not shown";
-}
-
-TEST(BssParse, MoreThanAHundredRecords) {
-    std::vector<Record> many;
-    for (int i = 0; i < 120; ++i) {
-        Record r = kAdhoc;
-        r.bssid[5] = static_cast<std::uint8_t>(i + 1);
-        many.push_back(r);
+    std::vector<Record> many(120, kAdhoc);
+    for (std::size_t i = 0; i < many.size(); ++i) many[i].bssid[5] = static_cast<std::uint8_t>(i + 1);
+    struct Case {
+        std::vector<Record> records;
+        std::size_t shown;
+    };
+    const Case cases[] = {{{thirty, kAdhoc}, 2}, {{kAdhoc, thirtyOne, kOffice}, 1}, {{kOffice, hidden, kAdhoc}, 1},
+                          {many, 100}};
+    for (const Case& c : cases) {
+        BssTable table;
+        ASSERT_EQ(parseBssResponse(Answer(Body(c.records)), table), 1);
+        EXPECT_EQ(shownBssCount(table), c.shown) << c.records.size();
+        if (c.shown == 100) {
+            EXPECT_EQ(table[99].bssid[5], 100);
+        }
+        if (c.records[1].bssid == hidden.bssid) {
+            EXPECT_EQ(table[2].bssid, kAdhoc.bssid) << "parsed, not shown";
+        }
     }
     BssTable table;
-    ASSERT_EQ(parseBssResponse(Answer(Body(many)), table), 1);
-    EXPECT_EQ(shownBssCount(table), 100u);
-    EXPECT_EQ(table[99].bssid[5], 100);
+    parseBssResponse(Answer(Body({thirty})), table);
+    EXPECT_EQ(bssRowTexts(0, table[0])[1], std::string(30, 'x'));
 }
 
 TEST(BssParse, HostileLengthBytesNeverReadPastTheMessage) {
