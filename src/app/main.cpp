@@ -3,11 +3,12 @@
 #include <QApplication>
 
 #include "app/config_app.h"
+#include "corvane_version.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("corvane-tool"));
-    QApplication::setApplicationVersion(QStringLiteral(CORVANE_VERSION));
+    QApplication::setApplicationVersion(QString::fromLatin1(corvane::kVersion));
     corvane::app::ConfigApp configApp;
     return configApp.InitInstance(app);
 }

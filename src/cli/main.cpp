@@ -3,10 +3,11 @@
 #include <QCoreApplication>
 
 #include "cli/commands.h"
+#include "corvane_version.h"
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("corvane"));
-    QCoreApplication::setApplicationVersion(QStringLiteral(CORVANE_VERSION));
+    QCoreApplication::setApplicationVersion(QString::fromLatin1(corvane::kVersion));
     return corvane::cli::runCommandLine(QCoreApplication::arguments());
 }

@@ -7,6 +7,7 @@
 
 #include <cstdio>
 
+#include "corvane_version.h"
 #include "lan_server.h"
 #include "pty_link.h"
 #include "quit_on_signal.h"
@@ -25,12 +26,14 @@ int Fail(const QString& message) {
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName("corvane-printer-sim");
+    QCoreApplication::setApplicationVersion(QString::fromLatin1(corvane::kVersion));
 
     QCommandLineParser parser;
     parser.setApplicationDescription(
         "Simulated Zephran printers: Ethernet and WLAN printers on UDP, the WLAN site survey on TCP, "
         "and one printer on the direct link behind a pseudo-terminal.");
     parser.addHelpOption();
+    parser.addVersionOption();
     AddSimOptions(parser);
     parser.process(app);
 
