@@ -17,6 +17,20 @@
 
 namespace corvane::app {
 
+namespace {
+
+// The options of corvane-tool. Built the same way for the look before the
+// application object exists and for the real reading.
+void addOptions(QCommandLineParser& parser) {
+    parser.setApplicationDescription(
+        QCoreApplication::translate("ConfigApp", "Sets up the network interface of Zephran receipt printers."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    lan::LanEndpoints::addOptions(parser);
+}
+
+}  // namespace
+
 ConfigApp::ConfigApp() = default;
 
 ConfigApp::~ConfigApp() { unloadLanguage(); }
@@ -30,15 +44,20 @@ void ConfigApp::unloadLanguage() {
     languageLibrary_.clear();
 }
 
-bool ConfigApp::loadLanguage(const QLocale& locale, const QString& directory) {
+bool ConfigApp::loadLanguage(const QLocale& locale, const QStringList& directories) {
     unloadLanguage();
     const LanguageId id = languageIdForLocale(locale);
     const QString library = languageLibraryFor(id.primary, id.sub);
     if (library.isEmpty()) return false;
 
-    auto translator = std::make_unique<QTranslator>();
     // A missing or broken catalog is no error: the tool starts in English.
-    if (!translator->load(QDir(directory).filePath(library))) return false;
+    auto translator = std::make_unique<QTranslator>();
+    bool loaded = false;
+    for (const QString& directory : directories) {
+        loaded = translator->load(QDir(directory).filePath(library));
+        if (loaded) break;
+    }
+    if (!loaded) return false;
     QCoreApplication::installTranslator(translator.get());
     translator_ = std::move(translator);
     languageLibrary_ = library;
@@ -53,17 +72,32 @@ bool ConfigApp::loadLanguage(const QLocale& locale, const QString& directory) {
     return true;
 }
 
-int ConfigApp::InitInstance(QApplication& app) {
-    loadLanguage(QLocale::system(), QCoreApplication::applicationDirPath());
-    QApplication::setApplicationDisplayName(stringText(kCaption));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/corvane/corvane_tool.png")));
+QStringList ConfigApp::catalogDirectories() {
+    const QString programDir = QCoreApplication::applicationDirPath();
+    return {programDir, QDir::cleanPath(programDir + QStringLiteral("/../share/corvane/translations"))};
+}
 
+bool ConfigApp::answersOnTerminal(const QStringList& arguments) {
+    // Unknown options are left for the real reading: they may be Qt's own
+    // (-platform, -style), which only the window system's application takes.
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
-        "Sets up the network interface of Zephran receipt printers."));
-    parser.addHelpOption();
-    parser.addVersionOption();
-    lan::LanEndpoints::addOptions(parser);
+    addOptions(parser);
+    const bool parsed = parser.parse(arguments);
+    if (parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all")) ||
+        parser.isSet(QStringLiteral("version"))) {
+        return true;
+    }
+    QStringList errors;
+    if (parsed) lan::LanEndpoints::fromParser(parser, &errors);
+    return !errors.isEmpty();
+}
+
+int ConfigApp::InitInstance(QCoreApplication& app) {
+    loadLanguage(QLocale::system(), catalogDirectories());
+
+    // Prints help, the version or a mistake and ends the process when asked.
+    QCommandLineParser parser;
+    addOptions(parser);
     parser.process(app);
     QStringList errors;
     lan::LanEndpoints::current() = lan::LanEndpoints::fromParser(parser, &errors);
@@ -72,6 +106,9 @@ int ConfigApp::InitInstance(QApplication& app) {
         return 2;
     }
 
+    if (!qobject_cast<QApplication*>(&app)) return 2;  // main() gives the launcher a window system
+    QApplication::setApplicationDisplayName(stringText(kCaption));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/corvane/corvane_tool.png")));
     LauncherDialog launcher;
     launcher.exec();
     return 0;

@@ -6,8 +6,9 @@
 
 #include <QLocale>
 #include <QString>
+#include <QStringList>
 
-class QApplication;
+class QCoreApplication;
 class QTranslator;
 
 namespace corvane::app {
@@ -19,16 +20,26 @@ public:
     ConfigApp(const ConfigApp&) = delete;
     ConfigApp& operator=(const ConfigApp&) = delete;
 
-    // Installs the catalog the language table names for `locale`, looked for
-    // in `directory`. False, with the built-in English texts in force, when
-    // the table names none or the file is missing or unreadable.
-    bool loadLanguage(const QLocale& locale, const QString& directory);
+    // Installs the catalog the language table names for `locale`, from the
+    // first of `directories` that holds it. False, with the built-in English
+    // texts in force, when the table names none or no directory has a
+    // readable copy.
+    bool loadLanguage(const QLocale& locale, const QStringList& directories);
     // The catalog in force, empty for the built-in texts.
     const QString& languageLibrary() const { return languageLibrary_; }
 
-    // Start-up: language from the system, command line, then the launcher.
-    // Returns the process exit code.
-    int InitInstance(QApplication& app);
+    // Where the catalogs are looked for: beside the program (a build tree),
+    // then the installation's share/corvane/translations.
+    static QStringList catalogDirectories();
+
+    // True when the command line only asks for something printed on the
+    // terminal (--help, --version, a refused endpoint value): the program
+    // then needs no window system and main() starts a plain QCoreApplication.
+    static bool answersOnTerminal(const QStringList& arguments);
+
+    // Start-up: language from the system, command line, then the launcher
+    // (which needs `app` to be a QApplication). Returns the exit code.
+    int InitInstance(QCoreApplication& app);
 
 private:
     void unloadLanguage();

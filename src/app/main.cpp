@@ -1,14 +1,29 @@
 // corvane-tool: the desktop tool. Everything runs in the launcher's modal
 // loop and the windows it opens.
+#include <memory>
+
 #include <QApplication>
 
 #include "app/config_app.h"
 #include "corvane_version.h"
 
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("corvane-tool"));
-    QApplication::setApplicationVersion(QString::fromLatin1(corvane::kVersion));
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+
+    // --help and --version print and end without touching the window system,
+    // so they work on a terminal without a display (and for help2man at build
+    // time).
+    std::unique_ptr<QCoreApplication> app;
+    if (corvane::app::ConfigApp::answersOnTerminal(arguments)) {
+        app = std::make_unique<QCoreApplication>(argc, argv);
+    } else {
+        app = std::make_unique<QApplication>(argc, argv);
+        // Lets desktops match the windows with the menu entry and its icon.
+        QGuiApplication::setDesktopFileName(QStringLiteral("io.github.corvane.Tool"));
+    }
+    QCoreApplication::setApplicationName(QStringLiteral("corvane-tool"));
+    QCoreApplication::setApplicationVersion(QString::fromLatin1(corvane::kVersion));
     corvane::app::ConfigApp configApp;
-    return configApp.InitInstance(app);
+    return configApp.InitInstance(*app);
 }

@@ -60,7 +60,10 @@ TEST(ConfigApp, GermanCatalogReplacesTheTextsUntilUnloaded) {
     const QString english = stringText(kSelectDevice);
     {
         ConfigApp configApp;
-        ASSERT_TRUE(configApp.loadLanguage(QLocale(QStringLiteral("de_CH")), QCoreApplication::applicationDirPath()));
+        // The first directory holding the catalog wins (an installed tool has
+        // none beside the program).
+        ASSERT_TRUE(configApp.loadLanguage(QLocale(QStringLiteral("de_CH")),
+                                           {QStringLiteral("/nonexistent"), QCoreApplication::applicationDirPath()}));
         EXPECT_EQ(configApp.languageLibrary(), QStringLiteral("German.qm"));
         EXPECT_EQ(stringText(kSelectDevice), QStringLiteral("Bitte wählen Sie ein Gerät in der Liste aus."));
         EXPECT_EQ(QCoreApplication::translate("LauncherDialog", "Exit"), QStringLiteral("Beenden"));
@@ -70,9 +73,9 @@ TEST(ConfigApp, GermanCatalogReplacesTheTextsUntilUnloaded) {
 
 TEST(ConfigApp, MissingCatalogOrEnglishKeepsTheBuiltInTexts) {
     ConfigApp configApp;
-    EXPECT_FALSE(configApp.loadLanguage(QLocale(QStringLiteral("fr_FR")), QCoreApplication::applicationDirPath()));
-    EXPECT_FALSE(configApp.loadLanguage(QLocale(QStringLiteral("en_GB")), QCoreApplication::applicationDirPath()));
-    EXPECT_FALSE(configApp.loadLanguage(QLocale(QStringLiteral("de_DE")), QStringLiteral("/nonexistent")));
+    EXPECT_FALSE(configApp.loadLanguage(QLocale(QStringLiteral("fr_FR")), {QCoreApplication::applicationDirPath()}));
+    EXPECT_FALSE(configApp.loadLanguage(QLocale(QStringLiteral("en_GB")), {QCoreApplication::applicationDirPath()}));
+    EXPECT_FALSE(configApp.loadLanguage(QLocale(QStringLiteral("de_DE")), {QStringLiteral("/nonexistent")}));
     EXPECT_TRUE(configApp.languageLibrary().isEmpty());
     EXPECT_EQ(stringText(kSelectDevice), QStringLiteral("Please select a device in the list."));
 }
