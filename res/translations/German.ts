@@ -1,6 +1,25 @@
 <?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>AboutBox</name>
+    <message>
+        <source>Corvane Tool</source>
+        <translation>Corvane Tool</translation>
+    </message>
+    <message>
+        <source>Sets up the network interface of Zephran POS receipt printers: Ethernet and wireless printers on the local network, and printers attached by a serial port or a USB cable.</source>
+        <translation>Richtet die Netzwerkschnittstelle von Zephran-POS-Bondruckern ein: Ethernet- und WLAN-Drucker im lokalen Netz sowie Drucker an einer seriellen Schnittstelle oder einem USB-Kabel.</translation>
+    </message>
+    <message>
+        <source>Copyright © Corvane Tool developers. Free software under the MIT licence.</source>
+        <translation>Copyright © Corvane Tool developers. Freie Software unter der MIT-Lizenz.</translation>
+    </message>
+    <message>
+        <source>About Corvane Tool</source>
+        <translation>Über Corvane Tool</translation>
+    </message>
+</context>
+<context>
     <name>BssInfoDialog</name>
     <message>
         <source>BSS Information</source>
@@ -37,6 +56,13 @@
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>ConfigApp</name>
+    <message>
+        <source>Sets up the network interface of Zephran receipt printers.</source>
+        <translation>Richtet die Netzwerkschnittstelle von Zephran-Bondruckern ein.</translation>
     </message>
 </context>
 <context>
@@ -194,6 +220,10 @@
     <message>
         <source>Exit</source>
         <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>About...</source>
+        <translation>Über...</translation>
     </message>
     <message>
         <source>The configuration over a serial or USB link is not available in this build.</source>

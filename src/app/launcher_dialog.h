@@ -1,5 +1,5 @@
 // The launcher: the three ways into the tool. Each button opens a fresh modal
-// window; Exit ends the program.
+// window; Exit ends the program; About shows the version and licence.
 #pragma once
 
 #include <memory>

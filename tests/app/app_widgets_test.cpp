@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QtTest/QTest>
@@ -8,6 +9,7 @@
 #include "app/ipv4_address_edit.h"
 #include "app/launcher_dialog.h"
 #include "app/messages.h"
+#include "corvane_version.h"
 #include "lan/device_lists.h"
 #include "lan/modal.h"
 #include "lan/ui/device_list_dialog.h"
@@ -58,6 +60,21 @@ TEST(LauncherDialog, ButtonsOpenFreshWindowsAndExitEnds) {
     EXPECT_EQ(opened, 2);
     EXPECT_EQ(result, QDialog::Rejected);
     EXPECT_EQ(lan::ethernetDevices().size(), 1u);
+}
+
+TEST(LauncherDialog, AboutNamesVersionAndLicence) {
+    LauncherDialog launcher;
+    QString shown;
+    test::execWith(launcher, [&] {
+        test::onNextModal<QMessageBox>([&shown](QMessageBox* box) {
+            shown = box->text();
+            box->accept();
+        });
+        launcher.findChild<QPushButton*>(QStringLiteral("aboutButton"))->click();
+        launcher.reject();
+    });
+    EXPECT_TRUE(shown.contains(QString::fromLatin1(kVersion))) << qPrintable(shown);
+    EXPECT_TRUE(shown.contains(QStringLiteral("MIT licence"))) << qPrintable(shown);
 }
 
 }  // namespace
