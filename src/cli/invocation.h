@@ -21,7 +21,9 @@ enum ExitCode : int {
 
 // Every option of every command, with the LAN endpoint overrides.
 void addOptions(QCommandLineParser& parser);
-// The text of `corvane --help`: commands, options and exit codes.
+// The text of `corvane --help`: commands, options and exit codes. Laid out
+// so help2man turns it into the manual page (a command, then its text in one
+// column).
 QString helpText(const QCommandLineParser& parser);
 
 class Invocation {
