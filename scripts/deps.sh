@@ -9,6 +9,7 @@ PACKAGES=(
   qt6-l10n-tools libgl-dev
   clang libclang-rt-14-dev
   iproute2 xvfb xauth
+  help2man dpkg-dev desktop-file-utils appstream
 )
 
 missing=()
