@@ -97,7 +97,8 @@ STUB
 check_deb() {
     local build=$1 version=$2 dir deb root arch
     dir=$(mktemp -d)
-    trap 'rm -rf "$dir"' RETURN
+    # shellcheck disable=SC2064  # the folder is known now; the function's locals are gone at exit
+    trap "rm -rf '$dir'" EXIT
     cpack -G DEB --config "$build/CPackConfig.cmake" -B "$dir/out" >"$dir/cpack.log" ||
         { cat "$dir/cpack.log" >&2; fail "cpack"; }
     arch=$(dpkg --print-architecture)
