@@ -8,6 +8,7 @@
 #include <QJsonParseError>
 
 #include "cli/invocation.h"
+#include "cli/output.h"
 
 namespace corvane::cli {
 
@@ -159,15 +160,18 @@ QString layoutName(link::ConfigLayout layout) {
 }
 
 QJsonObject systemInfoJson(const link::PrinterSystemInfo& info) {
-    return {{QStringLiteral("firmwareVersion"), QString::fromStdString(info.firmwareVersion)},
-            {QStringLiteral("updateDate"), QString::fromStdString(info.updateDate)},
-            {QStringLiteral("macAddress"), QString::fromStdString(link::FormatMacUpper(info.macAddress))}};
+    QJsonObject object{{QStringLiteral("macAddress"), QString::fromStdString(link::FormatMacUpper(info.macAddress))}};
+    insertText(object, QStringLiteral("firmwareVersion"), info.firmwareVersion);
+    insertText(object, QStringLiteral("updateDate"), info.updateDate);
+    return object;
 }
 
 QJsonObject configJson(const PrinterConfig& config, link::ConfigLayout layout) {
     QJsonObject object;
     for (const FieldSpec& f : Fields()) {
-        if (InLayout(f, layout)) object.insert(QLatin1String(f.name), ValueOf(f, config));
+        if (!InLayout(f, layout)) continue;
+        if (f.kind == FieldSpec::Text) insertText(object, QLatin1String(f.name), config.*f.text);
+        else object.insert(QLatin1String(f.name), ValueOf(f, config));
     }
     return object;
 }
@@ -184,7 +188,10 @@ QList<QStringList> configRows(const PrinterConfig& config, link::ConfigLayout la
     for (const FieldSpec& f : Fields()) {
         if (!InLayout(f, layout)) continue;
         const QJsonValue value = ValueOf(f, config);
-        rows.append({QLatin1String(f.name), value.isString() ? value.toString() : QString::number(value.toInt())});
+        const QString shown = f.kind == FieldSpec::Text ? visibleText(config.*f.text)
+                              : value.isString()        ? value.toString()
+                                                        : QString::number(value.toInt());
+        rows.append({QLatin1String(f.name), shown});
     }
     return rows;
 }

@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "link/visible_text.h"
+
 namespace corvane::rules {
 
 namespace {
@@ -79,8 +81,9 @@ void SystemPage::loadRecord(const link::PrinterConfig& config) {
 }
 
 void SystemPage::showSystemInfo(const link::PrinterSystemInfo& info) {
-    firmwareVersion = info.firmwareVersion;
-    updateDate = info.updateDate;
+    // Shown only, never written back: the printer's bytes made visible.
+    firmwareVersion = link::VisibleText(info.firmwareVersion);
+    updateDate = link::VisibleText(info.updateDate);
     macAddress = link::FormatMacUpper(info.macAddress);
 }
 

@@ -114,6 +114,33 @@ TEST(CliLink, WriteSendsOnlyTheNamedFieldsAndRefusesBadFiles) {
     EXPECT_EQ(state["link"]["config"]["ssid"].toString(), "Back-Office");
 }
 
+// Texts a printer or a neighbour's access point chooses reach a terminal
+// made visible, and JSON exactly (bytes that are not UTF-8 as NAME + "Hex").
+TEST(CliLink, PrinterTextsAreEscapedForPeopleAndExactInJson) {
+    Sim sim;
+    const QString state = WriteFile(sim, "state.json", R"({"link": {
+        "system": {"firmwareVersion": "WL\u001b[2J"},
+        "survey": [{"ssid": "Cafe\u001b[31m\nNo  FAKE", "bssid": "00-1A-2B-3C-4D-5E", "rssi": -40, "security": 8},
+                   {"ssidHex": "FF41", "bssid": "00-1A-2B-3C-4D-5F", "rssi": -60}]}})");
+    ASSERT_TRUE(sim.start({"--no-lan", "--config", state}));
+
+    const CliRun text = RunCli({"link", "survey", "--device", sim.pty()});
+    ASSERT_EQ(text.code, 0) << Describe(text).toStdString();
+    EXPECT_TRUE(text.out.contains(R"(Cafe\x1b[31m\x0aNo  FAKE)")) << text.out.toStdString();
+    EXPECT_TRUE(text.out.contains(R"(\xffA)")) << text.out.toStdString();
+    EXPECT_FALSE(text.out.contains(QChar(0x1b)));
+    EXPECT_EQ(text.out.count('\n'), 4);  // message, header, two rows
+
+    const CliRun json = RunCli({"link", "survey", "--json", "--device", sim.pty()});
+    ASSERT_EQ(json.code, 0) << Describe(json).toStdString();
+    EXPECT_EQ(json.json()[0]["ssid"].toString(), QString::fromUtf8("Cafe\x1b[31m\nNo  FAKE"));
+    EXPECT_FALSE(json.json()[0].toObject().contains("ssidHex"));
+    EXPECT_EQ(json.json()[1]["ssidHex"].toString(), "FF41");
+
+    const CliRun info = RunCli({"link", "info", "--device", sim.pty()});
+    EXPECT_TRUE(info.out.contains(R"(WL\x1b[2J)")) << info.out.toStdString();
+}
+
 TEST(CliLink, OneCaseOfEachLinkFailure) {
     Sim files;
     const QString name = WriteFile(files, "name.json", R"({"config": {"printerName": "X"}})");
