@@ -121,8 +121,12 @@ MaybeNotice DirectConfigModel::OnPosChosen(const std::vector<UsbEntry>& usbDevic
     return OnUsbChosen(usbDevices, comPorts);
 }
 
-void DirectConfigModel::OnOtherTypeChosen() {
+void DirectConfigModel::OnOtherTypeChosen(const std::vector<std::string>& comPorts) {
     printerType = kOtherPrinter;
+    if (linkChoice == kUsbLink) {
+        linkChoice = kSerialLink;
+        fillComPorts(comPorts);
+    }
     selectFirstPort();
     controls_.enable(W::SerialRadio, true);
     controls_.enable(W::UsbRadio, true);
@@ -143,6 +147,18 @@ std::optional<std::string> DirectConfigModel::selectedPort() const {
 }
 
 void DirectConfigModel::setConnectedButtons(bool connected) {
+    constexpr W kLinkChoice[] = {W::PosRadio, W::OtherTypeRadio, W::SerialRadio, W::UsbRadio, W::PortList};
+    if (connected && !linkChoiceBeforeConnect_) {
+        linkChoiceBeforeConnect_.emplace();
+        for (auto c : kLinkChoice) {
+            (*linkChoiceBeforeConnect_)[c] = controls_[c].enabled;
+            controls_.enable(c, false);
+        }
+    } else if (!connected && linkChoiceBeforeConnect_) {
+        for (const auto& [c, enabled] : *linkChoiceBeforeConnect_)
+            controls_.enable(c, enabled);
+        linkChoiceBeforeConnect_.reset();
+    }
     controls_.enable(W::Connect, !connected);
     controls_.enable(W::Disconnect, connected);
     controls_.enable(W::Save, connected);

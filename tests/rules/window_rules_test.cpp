@@ -42,6 +42,29 @@ TEST(LinkChoice, OpensOnSerialAndFallsBackWhenNoUsbPrinterFits) {
     EXPECT_EQ(m.selectedPort(), "COM1");
 }
 
+TEST(LinkChoice, FollowsThePrinterTypeAndIsFixedWhileConnected) {
+    DirectConfigModel m;
+    const std::vector<std::string> com = {"COM1", "COM3"};
+    m.OnInitDialog(com);
+    ASSERT_FALSE(m.OnPosChosen({{"USB001", "006D"}}, com));
+    // The other type has no USB printer: its list is the serial ports.
+    m.OnOtherTypeChosen(com);
+    EXPECT_EQ(m.linkChoice, DirectConfigModel::kSerialLink);
+    EXPECT_EQ(m.portEntries(), com);
+    EXPECT_EQ(m.selectedPort(), "COM1");
+
+    const W choice[] = {W::PosRadio, W::OtherTypeRadio, W::SerialRadio, W::UsbRadio, W::PortList};
+    std::vector<bool> before;
+    for (auto c : choice) before.push_back(m.controls()[c].enabled);
+    m.beginConnect();
+    m.onConnected(SampleRecord(), SampleInfo(), link::ConfigLayout::Newer);
+    for (auto c : choice)
+        EXPECT_FALSE(m.controls()[c].enabled) << static_cast<int>(c);
+    m.Disconnect();
+    for (std::size_t i = 0; i < std::size(choice); ++i)
+        EXPECT_EQ(m.controls()[choice[i]].enabled, before[i]) << static_cast<int>(choice[i]);
+}
+
 TEST_F(ConnectedWindow, ConnectAndDisconnectSwitchButtonsAndPages) {
     connect(SampleRecord());
     EXPECT_TRUE(model.context.connected);
