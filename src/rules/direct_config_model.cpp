@@ -15,29 +15,6 @@ bool SameHexId(std::string_view a, std::string_view b) {
 }
 
 std::uint8_t LowByte(int value) { return static_cast<std::uint8_t>(value & 0xFF); }
-
-void Fit(std::string& text, std::size_t width) {
-    if (text.size() > width)
-        text.resize(width);
-}
-
-// No text longer than its record field reaches the record; an edit such as
-// the SSID may hold more than its field.
-void FitTexts(link::PrinterConfig& c) {
-    Fit(c.printerName, 64);
-    Fit(c.ssid, 32);
-    Fit(c.wepKey, 28);
-    Fit(c.pskKey, 64);
-    Fit(c.authId, 32);
-    Fit(c.authPassword, 32);
-    Fit(c.p2pPinCode, 9);
-    Fit(c.p2pChannel, 3);
-    Fit(c.userId, 32);
-    Fit(c.userPassword, 32);
-    Fit(c.setCommunity, 16);
-    Fit(c.getCommunity, 16);
-    Fit(c.trapCommunity, 16);
-}
 }  // namespace
 
 DirectConfigModel::DirectConfigModel() {
@@ -291,12 +268,12 @@ link::PrinterConfig DirectConfigModel::BuildConfig() const {
     c.subnetMask = w.subnetMask;
     c.gateway = w.gateway;
     c.ssid = w.ssid;
-    c.inactivityTime = static_cast<std::uint16_t>(net.inactivityTime.value() & 0xFFFFu);
+    c.inactivityTime = static_cast<std::uint16_t>(net.inactivityTime.shownValue() & 0xFFFFu);
     c.authentication = LowByte(w.authentication);
     c.cipher = LowByte(w.cipher);
     c.wepKey = w.wepKey;
     c.pskKey = w.pskKey;
-    c.adhocChannel = static_cast<std::uint8_t>(net.adhocChannel.value() & 0xFFu);
+    c.adhocChannel = static_cast<std::uint8_t>(net.adhocChannel.shownValue() & 0xFFu);
     if (context.extendedLayout) {
         c.p2pConnMode = LowByte(net.p2pConnMode);
         c.p2pChannel = net.p2pChannel;
@@ -307,7 +284,6 @@ link::PrinterConfig DirectConfigModel::BuildConfig() const {
     c.authPassword = w.authPassword;
     tabs.system.writeRecord(c);
     tabs.protocol.writeRecord(c);
-    FitTexts(c);
     return c;
 }
 
