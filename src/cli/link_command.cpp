@@ -130,7 +130,7 @@ int Write(link::LinkSession& session, const ConfigEdits& edits, bool json) {
         printError(error);
         return kExitUsage;
     }
-    const ConfigWritePlan plan = planConfigWrite(edited, session.systemInfo(), session.layout());
+    const ConfigWritePlan plan = planConfigWrite(session.config(), edited, session.systemInfo(), session.layout());
     if (plan.refusal) {
         printFailure(plan.refusal->message);
         if (!plan.field.isEmpty()) printError(QStringLiteral("refused value: \"%1\"").arg(plan.field));

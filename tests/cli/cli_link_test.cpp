@@ -99,6 +99,8 @@ TEST(CliLink, WriteSendsOnlyTheNamedFieldsAndRefusesBadFiles) {
         {R"({"config": {"userId": "a-user-name-much-longer-than-32-bytes"}})", "corvane: "},
         {R"({"layout": "older", "config": {}})", "corvane: the file is for the older record layout"},
         {R"({"config": {"printerPort": 3318}})", "The port number is incorrect.\nPlease try again.\n"},
+        // What the window's PIN edit cannot hold (digits only, at most eight).
+        {R"({"config": {"networkMode": 2, "p2pPinCode": "123456789"}})", "Incorrect PIN."},
     };
     for (const Case& c : refused) {
         const CliRun run = RunCli({"link", "write", "--from", WriteFile(sim, "bad.json", c.file), "--device", sim.pty()});
