@@ -629,6 +629,24 @@ Die IP-Adresse muss manuell vergeben werden.</translation>
         <source>Currently no network connection is found. Check the network connection.</source>
         <translation>Zurzeit ist keine Netzwerkverbindung vorhanden. Prüfen Sie die Netzwerkverbindung.</translation>
     </message>
+    <message>
+        <source>The text is too long for the printer.
+Please shorten it (some characters take more than one byte).</source>
+        <translation>Der Text ist für den Drucker zu lang.
+Bitte kürzen Sie ihn (manche Zeichen belegen mehr als ein Byte).</translation>
+    </message>
+    <message>
+        <source>The PSK key is incorrect.
+It must be 8 to 63 printable ASCII characters or 64 hexadecimal digits.</source>
+        <translation>Der PSK-Schlüssel ist falsch.
+Er muss aus 8 bis 63 druckbaren ASCII-Zeichen oder aus 64 Hexadezimalziffern bestehen.</translation>
+    </message>
+    <message>
+        <source>This setting cannot be chosen together with the other settings.
+Please check the settings and try again.</source>
+        <translation>Diese Einstellung kann zusammen mit den übrigen Einstellungen nicht gewählt werden.
+Bitte prüfen Sie die Einstellungen und versuchen Sie es erneut.</translation>
+    </message>
 </context>
 <context>
     <name>DirectConfigDialog</name>

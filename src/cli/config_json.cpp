@@ -8,6 +8,11 @@
 #include <QJsonParseError>
 
 #include "cli/invocation.h"
+#include "cli/output.h"
+#include "link/visible_text.h"
+#include "rules/network_page.h"
+#include "rules/system_page.h"
+#include "rules/text_entry.h"
 
 namespace corvane::cli {
 
@@ -38,8 +43,8 @@ FieldSpec A(const char* n, link::Ipv4 PrinterConfig::*m) {
 }
 
 // In record order. The ranges are those the window's controls can produce:
-// the vocabularies' codes, ad hoc channels 1-14 (0 for none), ports up to
-// 32767, inactivity up to 3600 s.
+// the vocabularies' codes and the ranges of the number edits. Which values
+// the window takes together is for rules::PlanRecordEdit.
 const std::vector<FieldSpec>& Fields() {
     static const std::vector<FieldSpec> fields{
         T("printerName", &PrinterConfig::printerName),
@@ -53,7 +58,7 @@ const std::vector<FieldSpec>& Fields() {
         B("cipher", &PrinterConfig::cipher, 5),
         T("wepKey", &PrinterConfig::wepKey),
         T("pskKey", &PrinterConfig::pskKey),
-        B("adhocChannel", &PrinterConfig::adhocChannel, 14),
+        B("adhocChannel", &PrinterConfig::adhocChannel, rules::NetworkPage::kMaxAdhocChannel),
         B("eapMode", &PrinterConfig::eapMode, 5),
         T("authId", &PrinterConfig::authId),
         T("authPassword", &PrinterConfig::authPassword),
@@ -62,7 +67,7 @@ const std::vector<FieldSpec>& Fields() {
         T("p2pChannel", &PrinterConfig::p2pChannel),
         T("userId", &PrinterConfig::userId),
         T("userPassword", &PrinterConfig::userPassword),
-        W("printerPort", &PrinterConfig::printerPort, 32767),
+        W("printerPort", &PrinterConfig::printerPort, rules::SystemPage::kMaxPort),
         B("httpsEnabled", &PrinterConfig::httpsEnabled, 1),
         B("telnetEnabled", &PrinterConfig::telnetEnabled, 1),
         B("ftpEnabled", &PrinterConfig::ftpEnabled, 1),
@@ -71,7 +76,7 @@ const std::vector<FieldSpec>& Fields() {
         T("getCommunity", &PrinterConfig::getCommunity),
         T("trapCommunity", &PrinterConfig::trapCommunity),
         A("trapAddress", &PrinterConfig::trapAddress),
-        W("inactivityTime", &PrinterConfig::inactivityTime, 3600),
+        W("inactivityTime", &PrinterConfig::inactivityTime, rules::NetworkPage::kMaxInactivity),
     };
     return fields;
 }
@@ -83,14 +88,36 @@ const FieldSpec* FindField(const QString& name) {
     return nullptr;
 }
 
+// A text field's exact bytes may come as NAME + "Hex" (see output.h).
+const QLatin1String kHexSuffix("Hex");
+
+const FieldSpec* FindHexField(const QString& key) {
+    if (!key.endsWith(kHexSuffix)) return nullptr;
+    const FieldSpec* f = FindField(key.chopped(kHexSuffix.size()));
+    return f != nullptr && f->kind == FieldSpec::Text ? f : nullptr;
+}
+
 bool InLayout(const FieldSpec& f, link::ConfigLayout layout) {
     const link::ConfigField* field = link::FindConfigField(f.name);
     return field != nullptr && field->inLayout(layout);
 }
 
-std::size_t Width(const FieldSpec& f) {
-    const link::ConfigField* field = link::FindConfigField(f.name);
-    return field != nullptr ? field->width : 0;
+// Whether a text can be stored in its field at all; what the window lets a
+// user type is checked against the printer's record later, for the values
+// the file changes.
+QString CheckText(const FieldSpec& f, const std::string& bytes) {
+    if (bytes.find('\0') != std::string::npos) return QStringLiteral("must not contain a zero character");
+    if (!rules::FitsField(f.name, bytes)) {
+        return QStringLiteral("is longer than its %1 bytes").arg(rules::FieldWidth(f.name));
+    }
+    return {};
+}
+
+// The bytes a "NAMEHex" value gives; nullopt when it is not hexadecimal.
+std::optional<std::string> HexText(const QJsonValue& value) {
+    std::string bytes;
+    if (!value.isString() || !link::ParseHexBytes(value.toString().toStdString(), bytes)) return std::nullopt;
+    return bytes;
 }
 
 QJsonValue ValueOf(const FieldSpec& f, const PrinterConfig& c) {
@@ -106,15 +133,9 @@ QJsonValue ValueOf(const FieldSpec& f, const PrinterConfig& c) {
 // Checks one value; the reason it is refused, or an empty string.
 QString Check(const FieldSpec& f, const QJsonValue& value) {
     switch (f.kind) {
-        case FieldSpec::Text: {
+        case FieldSpec::Text:
             if (!value.isString()) return QStringLiteral("must be a text");
-            const QByteArray bytes = value.toString().toUtf8();
-            if (bytes.contains('\0')) return QStringLiteral("must not contain a zero character");
-            if (static_cast<std::size_t>(bytes.size()) > Width(f)) {
-                return QStringLiteral("is longer than its %1 bytes").arg(Width(f));
-            }
-            return {};
-        }
+            return CheckText(f, value.toString().toStdString());
         case FieldSpec::Byte:
         case FieldSpec::Word: {
             const double number = value.toDouble(-1);
@@ -159,15 +180,18 @@ QString layoutName(link::ConfigLayout layout) {
 }
 
 QJsonObject systemInfoJson(const link::PrinterSystemInfo& info) {
-    return {{QStringLiteral("firmwareVersion"), QString::fromStdString(info.firmwareVersion)},
-            {QStringLiteral("updateDate"), QString::fromStdString(info.updateDate)},
-            {QStringLiteral("macAddress"), QString::fromStdString(link::FormatMacUpper(info.macAddress))}};
+    QJsonObject object{{QStringLiteral("macAddress"), QString::fromStdString(link::FormatMacUpper(info.macAddress))}};
+    insertText(object, QStringLiteral("firmwareVersion"), info.firmwareVersion);
+    insertText(object, QStringLiteral("updateDate"), info.updateDate);
+    return object;
 }
 
 QJsonObject configJson(const PrinterConfig& config, link::ConfigLayout layout) {
     QJsonObject object;
     for (const FieldSpec& f : Fields()) {
-        if (InLayout(f, layout)) object.insert(QLatin1String(f.name), ValueOf(f, config));
+        if (!InLayout(f, layout)) continue;
+        if (f.kind == FieldSpec::Text) insertText(object, QLatin1String(f.name), config.*f.text);
+        else object.insert(QLatin1String(f.name), ValueOf(f, config));
     }
     return object;
 }
@@ -184,7 +208,10 @@ QList<QStringList> configRows(const PrinterConfig& config, link::ConfigLayout la
     for (const FieldSpec& f : Fields()) {
         if (!InLayout(f, layout)) continue;
         const QJsonValue value = ValueOf(f, config);
-        rows.append({QLatin1String(f.name), value.isString() ? value.toString() : QString::number(value.toInt())});
+        const QString shown = f.kind == FieldSpec::Text ? visibleText(config.*f.text)
+                              : value.isString()        ? value.toString()
+                                                        : QString::number(value.toInt());
+        rows.append({QLatin1String(f.name), shown});
     }
     return rows;
 }
@@ -221,6 +248,15 @@ std::optional<ConfigEdits> parseConfigEdits(const QByteArray& fileContents, QStr
     }
     const QJsonObject config = top.value(QStringLiteral("config")).toObject();
     for (auto it = config.begin(); it != config.end(); ++it) {
+        if (const FieldSpec* text = FindHexField(it.key())) {
+            const auto bytes = HexText(it.value());
+            const QString reason = bytes ? CheckText(*text, *bytes) : QStringLiteral("must be hexadecimal digits, two a byte");
+            if (!reason.isEmpty()) {
+                *error = QStringLiteral("\"%1\" %2").arg(it.key(), reason);
+                return std::nullopt;
+            }
+            continue;
+        }
         const FieldSpec* field = FindField(it.key());
         if (field == nullptr) {
             *error = QStringLiteral("unknown configuration field \"%1\"").arg(it.key());
@@ -245,11 +281,21 @@ bool applyConfigEdits(const ConfigEdits& edits, link::ConfigLayout printerLayout
     }
     for (const FieldSpec& f : Fields()) {
         const QJsonValue value = edits.fields.value(QLatin1String(f.name));
-        if (value.isUndefined()) continue;
+        const QJsonValue hex = edits.fields.value(QLatin1String(f.name) + kHexSuffix);
+        if (value.isUndefined() && hex.isUndefined()) continue;
         if (!InLayout(f, printerLayout)) {
             *error = QStringLiteral("\"%1\" does not exist in the printer's %2 record layout")
                          .arg(QLatin1String(f.name), layoutName(printerLayout));
             return false;
+        }
+        // The exact bytes stand unless the text beside them was changed from
+        // what they read as.
+        if (!hex.isUndefined()) {
+            const std::string bytes = *HexText(hex);
+            if (value.isUndefined() || value.toString() == QString::fromStdString(bytes)) {
+                config.*f.text = bytes;
+                continue;
+            }
         }
         Apply(f, value, config);
     }

@@ -5,7 +5,10 @@
 //     "system": { "firmwareVersion", "updateDate", "macAddress" },
 //     "config": { "printerName": "...", "networkMode": 0, "ipAddress": "192.168.0.50", ... } }
 //
-// Texts are strings, codes and numbers integers, addresses dotted strings.
+// Texts are strings, codes and numbers integers, addresses dotted strings. A
+// text that is not UTF-8 also comes as NAME + "Hex", its exact bytes (see
+// insertText in output.h); a file may give either, and when it gives both
+// the bytes stand unless the text was changed from what they read as.
 // The Wi-Fi Direct fields (p2pConnMode, p2pPinCode, p2pChannel) exist in the
 // newer layout only.
 #pragma once

@@ -1,8 +1,6 @@
-// What `corvane link write` sends: the edited record goes through the same
-// rules as the window's Save — every page's checks (not only the shown one,
-// since a file edits them all at once), the WEP key length that picks the
-// cipher, the Wi-Fi Direct PIN — and comes out as the record the window would
-// build from its pages.
+// What `corvane link write` sends: the values the file changes are entered as
+// a user enters them in the window, through the window's own rules, and the
+// record comes out as the window's Save would build it (rules/record_edit.h).
 #pragma once
 
 #include <optional>
@@ -23,7 +21,9 @@ struct ConfigWritePlan {
     link::PrinterConfig config;
 };
 
-ConfigWritePlan planConfigWrite(const link::PrinterConfig& edited, const link::PrinterSystemInfo& info,
-                                link::ConfigLayout layout);
+// `printer`: the record read from the printer; `edited`: the same with the
+// file's values applied.
+ConfigWritePlan planConfigWrite(const link::PrinterConfig& printer, const link::PrinterConfig& edited,
+                                const link::PrinterSystemInfo& info, link::ConfigLayout layout);
 
 }  // namespace corvane::cli

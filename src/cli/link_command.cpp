@@ -105,8 +105,8 @@ int Info(const link::LinkSession& session, bool json) {
     }
     const auto& info = session.systemInfo();
     printTable({QStringLiteral("Name"), QStringLiteral("Value")},
-               {{QStringLiteral("Firmware Version"), QString::fromStdString(info.firmwareVersion)},
-                {QStringLiteral("Update Date"), QString::fromStdString(info.updateDate)},
+               {{QStringLiteral("Firmware Version"), visibleText(info.firmwareVersion)},
+                {QStringLiteral("Update Date"), visibleText(info.updateDate)},
                 {QStringLiteral("MAC Address"), QString::fromStdString(link::FormatMacUpper(info.macAddress))},
                 {QStringLiteral("Record Layout"), layoutName(session.layout())}});
     return kExitOk;
@@ -130,7 +130,7 @@ int Write(link::LinkSession& session, const ConfigEdits& edits, bool json) {
         printError(error);
         return kExitUsage;
     }
-    const ConfigWritePlan plan = planConfigWrite(edited, session.systemInfo(), session.layout());
+    const ConfigWritePlan plan = planConfigWrite(session.config(), edited, session.systemInfo(), session.layout());
     if (plan.refusal) {
         printFailure(plan.refusal->message);
         if (!plan.field.isEmpty()) printError(QStringLiteral("refused value: \"%1\"").arg(plan.field));
@@ -145,9 +145,9 @@ int Write(link::LinkSession& session, const ConfigEdits& edits, bool json) {
         QJsonArray summary;
         int number = 1;
         for (const auto& row : rows) {
-            summary.append(QJsonObject{{QStringLiteral("no"), number++},
-                                       {QStringLiteral("name"), QString::fromStdString(row.name)},
-                                       {QStringLiteral("value"), QString::fromStdString(row.value)}});
+            QJsonObject entry{{QStringLiteral("no"), number++}, {QStringLiteral("name"), QString::fromStdString(row.name)}};
+            insertText(entry, QStringLiteral("value"), row.value);
+            summary.append(entry);
         }
         printJson(QJsonObject{{QStringLiteral("message"), messageText(kConfigCompletedReset)},
                               {QStringLiteral("layout"), layoutName(session.layout())},
@@ -158,7 +158,7 @@ int Write(link::LinkSession& session, const ConfigEdits& edits, bool json) {
     QList<QStringList> table;
     int number = 1;
     for (const auto& row : rows) {
-        table.append({QString::number(number++), QString::fromStdString(row.name), QString::fromStdString(row.value)});
+        table.append({QString::number(number++), QString::fromStdString(row.name), visibleText(row.value)});
     }
     printTable({QStringLiteral("No"), QStringLiteral("Name"), QStringLiteral("Value")}, table);
     return kExitOk;

@@ -9,6 +9,7 @@
 
 #include "cli/invocation.h"
 #include "link/string_table.h"
+#include "link/visible_text.h"
 
 namespace corvane::cli {
 
@@ -71,6 +72,13 @@ void printJson(const QJsonValue& value) {
 
 void printText(const QString& text) { write(stdout, text); }
 
+QString visibleText(const std::string& bytes) { return QString::fromStdString(link::VisibleText(bytes)); }
+
+void insertText(QJsonObject& object, const QString& key, const std::string& bytes) {
+    object.insert(key, QString::fromStdString(bytes));
+    if (!link::IsValidUtf8(bytes)) object.insert(key + QStringLiteral("Hex"), QString::fromStdString(link::HexBytes(bytes)));
+}
+
 void printBssTable(const BssTable& table, bool json) {
     const std::size_t count = shownBssCount(table);
     if (json) {
@@ -78,13 +86,14 @@ void printBssTable(const BssTable& table, bool json) {
         for (std::size_t k = 0; k < count; ++k) {
             const BssEntry& entry = table[k];
             const auto texts = bssRowTexts(k, entry);
-            rows.append(QJsonObject{{QStringLiteral("no"), static_cast<int>(k + 1)},
-                                    {QStringLiteral("ssid"), QString::fromStdString(texts[1])},
-                                    {QStringLiteral("bssid"), QString::fromStdString(texts[2])},
-                                    {QStringLiteral("mode"), QString::fromStdString(texts[3])},
-                                    {QStringLiteral("rssi"), entry.rssi},
-                                    {QStringLiteral("security"), QString::fromStdString(texts[5])},
-                                    {QStringLiteral("securityFlags"), entry.security}});
+            QJsonObject row{{QStringLiteral("no"), static_cast<int>(k + 1)},
+                            {QStringLiteral("bssid"), QString::fromStdString(texts[2])},
+                            {QStringLiteral("mode"), QString::fromStdString(texts[3])},
+                            {QStringLiteral("rssi"), entry.rssi},
+                            {QStringLiteral("security"), QString::fromStdString(texts[5])},
+                            {QStringLiteral("securityFlags"), entry.security}};
+            insertText(row, QStringLiteral("ssid"), bssSsid(entry));
+            rows.append(row);
         }
         printJson(rows);
         return;

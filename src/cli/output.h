@@ -3,6 +3,9 @@
 // stdout, failures and refusals to stderr.
 #pragma once
 
+#include <string>
+
+#include <QJsonObject>
 #include <QJsonValue>
 #include <QList>
 #include <QString>
@@ -30,6 +33,15 @@ QString formatTable(const QStringList& headers, const QList<QStringList>& rows);
 void printTable(const QStringList& headers, const QList<QStringList>& rows);
 void printJson(const QJsonValue& value);
 void printText(const QString& text);
+
+// Texts that came from a printer or an access point. For people they are made
+// visible (control bytes, invalid UTF-8 and the like escaped, see
+// link::VisibleText). In JSON they are exact: a well-formed UTF-8 text is a
+// JSON string as it stands (the JSON writer escapes what JSON needs); a text
+// that is not UTF-8 is given as a string with U+FFFD for each malformed
+// sequence plus a member KEY + "Hex" holding its exact bytes in hexadecimal.
+QString visibleText(const std::string& bytes);
+void insertText(QJsonObject& object, const QString& key, const std::string& bytes);
 
 // An accepted access-point survey: its rows, as the survey lists show them.
 void printBssTable(const BssTable& table, bool json);

@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "framing.h"
+#include "visible_text.h"
 
 namespace corvane {
 
@@ -97,13 +98,17 @@ std::string bssSecurityText(const BssEntry& entry) {
     return text.empty() ? "No" : text;
 }
 
+std::string bssSsid(const BssEntry& entry) {
+    const auto nameEnd = std::find(entry.ssid.begin(), entry.ssid.end(), '\0');
+    return {entry.ssid.begin(), nameEnd};
+}
+
 std::array<std::string, 6> bssRowTexts(std::size_t k, const BssEntry& entry) {
     const auto& b = entry.bssid;
     char bssid[18];
     std::snprintf(bssid, sizeof bssid, "%02X-%02X-%02X-%02X-%02X-%02X", b[0], b[1], b[2], b[3], b[4], b[5]);
-    const auto nameEnd = std::find(entry.ssid.begin(), entry.ssid.end(), '\0');
     return {std::to_string(k + 1),
-            std::string(entry.ssid.begin(), nameEnd),
+            link::VisibleText(bssSsid(entry)),
             bssid,
             entry.mode != 0 ? "Ad hoc" : "Infrastructure",
             std::to_string(entry.rssi),

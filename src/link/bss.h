@@ -33,10 +33,15 @@ int parseBssResponse(ByteSpan message, BssTable& table);
 // The entries shown: those before the first all-zero BSSID.
 std::size_t shownBssCount(const BssTable& table);
 
+// The SSID's bytes as received.
+std::string bssSsid(const BssEntry& entry);
+
 // "WEP64/WPA", ..., or "No".
 std::string bssSecurityText(const BssEntry& entry);
 
-// No, SSID, BSSID, Mode, RSSI, Security texts of row k (from 0).
+// No, SSID, BSSID, Mode, RSSI, Security texts of row k (from 0), as a list or
+// a terminal shows them: the SSID, chosen by whoever runs the access point,
+// comes made visible (link::VisibleText).
 std::array<std::string, 6> bssRowTexts(std::size_t k, const BssEntry& entry);
 
 }  // namespace corvane

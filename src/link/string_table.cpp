@@ -88,6 +88,9 @@ constexpr StringEntry kStrings[] = {
     {84, QT_TRANSLATE_NOOP("StringTable", "Certification Password")},
     {85, QT_TRANSLATE_NOOP("StringTable", "Incorrect PIN. Please re-enter your PIN Code.")},
     {86, QT_TRANSLATE_NOOP("StringTable", "Currently no network connection is found. Check the network connection.")},
+    {120, QT_TRANSLATE_NOOP("StringTable", "The text is too long for the printer.\nPlease shorten it (some characters take more than one byte).")},
+    {121, QT_TRANSLATE_NOOP("StringTable", "The PSK key is incorrect.\nIt must be 8 to 63 printable ASCII characters or 64 hexadecimal digits.")},
+    {122, QT_TRANSLATE_NOOP("StringTable", "This setting cannot be chosen together with the other settings.\nPlease check the settings and try again.")},
 };
 
 }  // namespace

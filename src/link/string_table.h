@@ -86,6 +86,9 @@ enum StringId : int {
     kCertificationPassword = 84,
     kIncorrectPin = 85,
     kNoNetworkConnection = 86,
+    kTextTooLong = 120,
+    kPskKeyInvalid = 121,
+    kSettingNotAvailable = 122,
 };
 
 // The built-in (English) text of string `id`; empty for a number that has no

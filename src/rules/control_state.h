@@ -4,6 +4,7 @@
 
 #include <map>
 #include <optional>
+#include <string_view>
 
 #include "link/string_table.h"
 
@@ -20,7 +21,9 @@ struct ControlState {
     bool enabled = false;  // every input control starts disabled
     bool visible = true;
     bool checked = false;  // radios
-    int lengthLimit = 0;   // characters the user may type; 0 = no limit
+    // Edits of a record text field: the field's name. What may be typed in
+    // follows that field's entry rule (text_entry.h); empty for other controls.
+    std::string_view field;
     int selection = -1;    // lists: selected index, -1 none
     int labelId = 0;       // labels whose text changes at run time: string number; 0 = template text
 };

@@ -15,29 +15,6 @@ bool SameHexId(std::string_view a, std::string_view b) {
 }
 
 std::uint8_t LowByte(int value) { return static_cast<std::uint8_t>(value & 0xFF); }
-
-void Fit(std::string& text, std::size_t width) {
-    if (text.size() > width)
-        text.resize(width);
-}
-
-// No text longer than its record field reaches the record; an edit such as
-// the SSID may hold more than its field.
-void FitTexts(link::PrinterConfig& c) {
-    Fit(c.printerName, 64);
-    Fit(c.ssid, 32);
-    Fit(c.wepKey, 28);
-    Fit(c.pskKey, 64);
-    Fit(c.authId, 32);
-    Fit(c.authPassword, 32);
-    Fit(c.p2pPinCode, 9);
-    Fit(c.p2pChannel, 3);
-    Fit(c.userId, 32);
-    Fit(c.userPassword, 32);
-    Fit(c.setCommunity, 16);
-    Fit(c.getCommunity, 16);
-    Fit(c.trapCommunity, 16);
-}
 }  // namespace
 
 DirectConfigModel::DirectConfigModel() {
@@ -121,8 +98,12 @@ MaybeNotice DirectConfigModel::OnPosChosen(const std::vector<UsbEntry>& usbDevic
     return OnUsbChosen(usbDevices, comPorts);
 }
 
-void DirectConfigModel::OnOtherTypeChosen() {
+void DirectConfigModel::OnOtherTypeChosen(const std::vector<std::string>& comPorts) {
     printerType = kOtherPrinter;
+    if (linkChoice == kUsbLink) {
+        linkChoice = kSerialLink;
+        fillComPorts(comPorts);
+    }
     selectFirstPort();
     controls_.enable(W::SerialRadio, true);
     controls_.enable(W::UsbRadio, true);
@@ -143,6 +124,18 @@ std::optional<std::string> DirectConfigModel::selectedPort() const {
 }
 
 void DirectConfigModel::setConnectedButtons(bool connected) {
+    constexpr W kLinkChoice[] = {W::PosRadio, W::OtherTypeRadio, W::SerialRadio, W::UsbRadio, W::PortList};
+    if (connected && !linkChoiceBeforeConnect_) {
+        linkChoiceBeforeConnect_.emplace();
+        for (auto c : kLinkChoice) {
+            (*linkChoiceBeforeConnect_)[c] = controls_[c].enabled;
+            controls_.enable(c, false);
+        }
+    } else if (!connected && linkChoiceBeforeConnect_) {
+        for (const auto& [c, enabled] : *linkChoiceBeforeConnect_)
+            controls_.enable(c, enabled);
+        linkChoiceBeforeConnect_.reset();
+    }
     controls_.enable(W::Connect, !connected);
     controls_.enable(W::Disconnect, connected);
     controls_.enable(W::Save, connected);
@@ -275,12 +268,12 @@ link::PrinterConfig DirectConfigModel::BuildConfig() const {
     c.subnetMask = w.subnetMask;
     c.gateway = w.gateway;
     c.ssid = w.ssid;
-    c.inactivityTime = static_cast<std::uint16_t>(net.inactivityTime.value() & 0xFFFFu);
+    c.inactivityTime = static_cast<std::uint16_t>(net.inactivityTime.shownValue() & 0xFFFFu);
     c.authentication = LowByte(w.authentication);
     c.cipher = LowByte(w.cipher);
     c.wepKey = w.wepKey;
     c.pskKey = w.pskKey;
-    c.adhocChannel = static_cast<std::uint8_t>(net.adhocChannel.value() & 0xFFu);
+    c.adhocChannel = static_cast<std::uint8_t>(net.adhocChannel.shownValue() & 0xFFu);
     if (context.extendedLayout) {
         c.p2pConnMode = LowByte(net.p2pConnMode);
         c.p2pChannel = net.p2pChannel;
@@ -291,7 +284,6 @@ link::PrinterConfig DirectConfigModel::BuildConfig() const {
     c.authPassword = w.authPassword;
     tabs.system.writeRecord(c);
     tabs.protocol.writeRecord(c);
-    FitTexts(c);
     return c;
 }
 

@@ -4,6 +4,7 @@
 // checks that precede a save and the record a save writes.
 #pragma once
 
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -53,7 +54,9 @@ public:
     void OnSerialChosen(const std::vector<std::string>& comPorts);
     MaybeNotice OnUsbChosen(const std::vector<UsbEntry>& usbDevices, const std::vector<std::string>& comPorts);
     MaybeNotice OnPosChosen(const std::vector<UsbEntry>& usbDevices, const std::vector<std::string>& comPorts);
-    void OnOtherTypeChosen();
+    // The port list follows the type: the other type has no USB printer, so
+    // a USB link falls back to the serial ports.
+    void OnOtherTypeChosen(const std::vector<std::string>& comPorts);
     void choosePort(int index);
     // The chosen port-list entry, if any (Connect does nothing without one).
     std::optional<std::string> selectedPort() const;
@@ -101,6 +104,10 @@ private:
     void setConnectedButtons(bool connected);
 
     ControlStates<WindowControl> controls_;
+    // While connected the printer type, link and port cannot change (Save
+    // goes to the printer that was connected); their enabling before the
+    // connection is kept here and comes back on Disconnect.
+    std::optional<std::map<WindowControl, bool>> linkChoiceBeforeConnect_;
     std::vector<std::string> portEntries_;
     std::optional<WindowControl> focusRequest_;
 };

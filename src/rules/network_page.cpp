@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "text_entry.h"
+
 namespace corvane::rules {
 
 namespace {
@@ -24,9 +26,8 @@ bool AllDigits(std::string_view text) {
 NetworkPage::NetworkPage(WindowContext& context) : context_(context) {
     controls_[NetworkControl::P2pConnMode].selection = 0;
     controls_[NetworkControl::P2pChannel].selection = 0;
-    controls_[NetworkControl::PinCode].lengthLimit = kPinLimit;
-    // The record holds 32 bytes of SSID: the edit takes no more than fits.
-    controls_[NetworkControl::Ssid].lengthLimit = kSsidLimit;
+    controls_[NetworkControl::PinCode].field = "p2pPinCode";
+    controls_[NetworkControl::Ssid].field = "ssid";
     syncRadios();
 }
 
@@ -73,7 +74,6 @@ void NetworkPage::enableControls(bool on) {
         enableAddresses(false);
     else if (ipAssignmentChoice == code::kManual)
         enableAddresses(on);
-    controls_[NetworkControl::PinCode].lengthLimit = kPinLimit;
     syncRadios();
 }
 
@@ -243,11 +243,33 @@ bool NetworkPage::pinLengthAcceptable() const {
     return p2pPinCode.size() == 4 || p2pPinCode.size() >= 8;
 }
 
-MaybeNotice NetworkPage::leaveCheck() const {
-    if (networkMode == code::kAdhoc && adhocChannel.value() == 0)
+MaybeNotice NetworkPage::adhocChannelCheck() const {
+    if (networkMode != code::kAdhoc)
+        return std::nullopt;
+    // An emptied channel has no number to send (the one it last read as is
+    // not on screen).
+    if (adhocChannel.empty())
+        return PageNotice(Tab::Network, kChannelNotSet, static_cast<int>(NetworkControl::AdhocChannel));
+    if (adhocChannel.value() == 0)
         return NetworkNotice(kAdhocChannelIncorrect, NetworkControl::AdhocChannel);
+    return std::nullopt;
+}
+
+MaybeNotice NetworkPage::ssidAndTimeCheck() const {
     if (ssid.empty())
         return NetworkNotice(kSsidIncorrect, NetworkControl::Ssid);
+    if (!FitsField("ssid", ssid))
+        return NetworkNotice(kTextTooLong, NetworkControl::Ssid);
+    if (inactivityTime.empty())
+        return NetworkNotice(kTimeNotSet, NetworkControl::InactivityTime);
+    return std::nullopt;
+}
+
+MaybeNotice NetworkPage::leaveCheck() const {
+    if (auto notice = adhocChannelCheck())
+        return notice;
+    if (auto notice = ssidAndTimeCheck())
+        return notice;
     // Whatever the mode: the PIN is kept by the printer in every mode.
     if (!pinLengthAcceptable())
         return NetworkNotice(kIncorrectPin, NetworkControl::PinCode, true);
@@ -255,15 +277,11 @@ MaybeNotice NetworkPage::leaveCheck() const {
 }
 
 MaybeNotice NetworkPage::saveCheck() const {
-    if (networkMode == code::kAdhoc && adhocChannel.value() == 0)
-        return NetworkNotice(kAdhocChannelIncorrect, NetworkControl::AdhocChannel);
+    if (auto notice = adhocChannelCheck())
+        return notice;
     if (context_.extendedLayout && (p2pConnMode == 2 || p2pConnMode == 3) && p2pPinCode.empty())
         return NetworkNotice(kIncorrectPin, NetworkControl::PinCode);
-    if (ssid.empty())
-        return NetworkNotice(kSsidIncorrect, NetworkControl::Ssid);
-    if (inactivityTime.empty())
-        return NetworkNotice(kTimeNotSet, NetworkControl::InactivityTime);
-    return std::nullopt;
+    return ssidAndTimeCheck();
 }
 
 std::string NetworkPage::text(NetworkControl control) const {

@@ -35,8 +35,7 @@ class NetworkPage {
 public:
     static constexpr std::uint32_t kMaxAdhocChannel = 14;
     static constexpr std::uint32_t kMaxInactivity = 3600;
-    static constexpr int kPinLimit = 8;
-    static constexpr int kSsidLimit = 32;
+    static constexpr std::size_t kPinLimit = 8;
     // The PIN an older-layout printer, which stores none, is shown with.
     static constexpr std::string_view kDefaultPin = "7364";
     static constexpr std::array<std::string_view, 3> kChannelEntries = {"1", "6", "11"};
@@ -97,6 +96,9 @@ public:
 private:
     friend class DirectConfigModel;  // spreads a record and sets the focus by mode
 
+    // The parts of the checks that leaving and saving share.
+    MaybeNotice adhocChannelCheck() const;
+    MaybeNotice ssidAndTimeCheck() const;
     // Reflects the radio fields in the radio states.
     void syncRadios();
     void enableAddresses(bool on);

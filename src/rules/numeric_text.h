@@ -21,6 +21,9 @@ public:
 
     const std::string& text() const { return text_; }
     std::uint32_t value() const { return value_; }
+    // The number the edit shows: none, so 0, while it is empty. This is what
+    // goes into a record; the checks refuse an empty field the user can fill.
+    std::uint32_t shownValue() const { return text_.empty() ? 0 : value_; }
     bool empty() const { return text_.empty(); }
 
 private:

@@ -1,5 +1,9 @@
 #include "protocol_page.h"
 
+#include <tuple>
+
+#include "text_entry.h"
+
 namespace corvane::rules {
 
 namespace {
@@ -17,8 +21,9 @@ ProtocolPage::ProtocolPage() {
     // The lists open on "Disable" although the fields start without a choice.
     for (auto c : kSwitches)
         controls_[c].selection = 0;
-    for (auto c : {ProtocolControl::GetCommunity, ProtocolControl::SetCommunity, ProtocolControl::TrapCommunity})
-        controls_[c].lengthLimit = 16;
+    controls_[ProtocolControl::GetCommunity].field = "getCommunity";
+    controls_[ProtocolControl::SetCommunity].field = "setCommunity";
+    controls_[ProtocolControl::TrapCommunity].field = "trapCommunity";
 }
 
 void ProtocolPage::enableControls(bool on) {
@@ -64,6 +69,12 @@ MaybeNotice ProtocolPage::checkValues() const {
         return ProtocolNotice(kCommunityIncorrect, ProtocolControl::GetCommunity);
     if (trapCommunity.empty())
         return ProtocolNotice(kTrapCommunityIncorrect, ProtocolControl::TrapCommunity);
+    for (const auto& [field, text, control] :
+         {std::tuple{"setCommunity", &setCommunity, ProtocolControl::SetCommunity},
+          std::tuple{"getCommunity", &getCommunity, ProtocolControl::GetCommunity},
+          std::tuple{"trapCommunity", &trapCommunity, ProtocolControl::TrapCommunity}})
+        if (!FitsField(field, *text))
+            return ProtocolNotice(kTextTooLong, control);
     return std::nullopt;
 }
 

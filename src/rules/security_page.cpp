@@ -1,5 +1,11 @@
 #include "security_page.h"
 
+#include <algorithm>
+#include <cctype>
+#include <tuple>
+
+#include "text_entry.h"
+
 namespace corvane::rules {
 
 namespace {
@@ -8,9 +14,6 @@ using C = SecurityControl;
 constexpr C kAuthRadios[] = {C::OpenSystem, C::SharedKey, C::WpaPsk, C::Wpa2Psk, C::Wpa, C::Wpa2};
 constexpr C kCipherRadios[] = {C::CipherNone, C::CipherWep, C::CipherTkip, C::CipherAes, C::CipherAesTkip};
 constexpr C kEapRadios[] = {C::EapPeap, C::EapTtls, C::EapTls, C::EapLeap, C::EapFast};
-constexpr int kWepKeyLimit = 26;
-constexpr int kPskKeyLimit = 64;
-constexpr int kCredentialLimit = 32;
 
 bool InRange(int value, int low, int high) { return value >= low && value <= high; }
 bool IsWep(int cipher) { return cipher == code::kWep64 || cipher == code::kWep128; }
@@ -48,9 +51,10 @@ int CipherAfterAuthentication(int authentication, int cipher) {
 }
 
 SecurityPage::SecurityPage(WindowContext& context) : context_(context) {
-    controls_[C::PskKey].lengthLimit = kPskKeyLimit;
-    controls_[C::AuthId].lengthLimit = kCredentialLimit;
-    controls_[C::AuthPassword].lengthLimit = kCredentialLimit;
+    controls_[C::WepKey].field = "wepKey";
+    controls_[C::PskKey].field = "pskKey";
+    controls_[C::AuthId].field = "authId";
+    controls_[C::AuthPassword].field = "authPassword";
     for (auto c : {C::PskKeyLabel, C::PskKey, C::AuthIdLabel, C::AuthId, C::AuthPasswordLabel, C::AuthPassword})
         controls_.show(c, false);
     controls_[C::AuthPasswordLabel].labelId = kAuthenticationPassword;
@@ -109,9 +113,6 @@ void SecurityPage::refreshControls() {
             controls_.show(C::WepKeyLabel, true);
             controls_.show(C::WepKey, true);
             controls_.enable(C::WepKey, true);
-            controls_[C::WepKey].lengthLimit = kWepKeyLimit;
-        } else {
-            controls_[C::PskKey].lengthLimit = kPskKeyLimit;
         }
     }
 
@@ -165,7 +166,6 @@ void SecurityPage::clickCipherRadio(int radio) {
         // WEP128 until the key's length says otherwise.
         setCipher(code::kWep128);
         controls_.enable(C::WepKey, true);
-        controls_[C::WepKey].lengthLimit = kWepKeyLimit;
         refreshControls();
         break;
     case 2:
@@ -241,15 +241,34 @@ MaybeNotice SecurityPage::checkValues() const {
         if (n != 5 && n != 10 && n != 13 && n != 26)
             return SecurityNotice(kWepKeyInvalid, C::WepKey);
     }
-    if (pskAuth && IsTkipOrAes(cipher) && pskKey.empty())
-        return SecurityNotice(kPskKeyIncorrect, C::PskKey);
+    // The printer derives its key from the PSK under every WPA cipher, AES +
+    // TKIP included: a key the standard does not allow leaves it off the air.
+    if (pskAuth && (IsTkipOrAes(cipher) || cipher == code::kAesTkip)) {
+        if (pskKey.empty())
+            return SecurityNotice(kPskKeyIncorrect, C::PskKey);
+        if (!ValidPskKey(pskKey))
+            return SecurityNotice(kPskKeyInvalid, C::PskKey);
+    }
     if (eapAuth && IsTkipOrAes(cipher)) {
         if (authId.empty())
             return SecurityNotice(kCertificateIdIncorrect, C::AuthId);
         if (authPassword.empty())
             return SecurityNotice(kCertificatePasswordIncorrect, C::AuthPassword);
     }
+    for (const auto& [field, text, control] : {std::tuple{"wepKey", &wepKey, C::WepKey},
+                                               std::tuple{"pskKey", &pskKey, C::PskKey},
+                                               std::tuple{"authId", &authId, C::AuthId},
+                                               std::tuple{"authPassword", &authPassword, C::AuthPassword}})
+        if (!FitsField(field, *text))
+            return SecurityNotice(kTextTooLong, control);
     return std::nullopt;
+}
+
+bool ValidPskKey(std::string_view key) {
+    const auto all = [key](auto predicate) { return std::all_of(key.begin(), key.end(), predicate); };
+    if (key.size() == 64)
+        return all([](char c) { return std::isxdigit(static_cast<unsigned char>(c)) != 0; });
+    return key.size() >= 8 && key.size() <= 63 && all([](char c) { return c >= 0x20 && c <= 0x7E; });
 }
 
 void SecurityPage::loadRecord(const link::PrinterConfig& config) {

@@ -95,6 +95,10 @@ private:
     std::optional<SecurityControl> focusRequest_;
 };
 
+// A WPA pre-shared key: a passphrase of 8 to 63 printable ASCII characters,
+// or the key itself as 64 hexadecimal digits (IEEE 802.11i).
+bool ValidPskKey(std::string_view key);
+
 // The cipher an authentication change moves `cipher` to, or `cipher` itself.
 int CipherAfterAuthentication(int authentication, int cipher);
 

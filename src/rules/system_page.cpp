@@ -2,6 +2,9 @@
 
 #include <array>
 
+#include "link/visible_text.h"
+#include "text_entry.h"
+
 namespace corvane::rules {
 
 namespace {
@@ -19,9 +22,11 @@ Notice SystemNotice(StringId message, SystemControl focus) {
 }  // namespace
 
 SystemPage::SystemPage(WindowContext& context) : context_(context) {
-    for (auto c : {SystemControl::PrinterName, SystemControl::UserId, SystemControl::UserPassword,
-                   SystemControl::ConfirmPassword})
-        controls_[c].lengthLimit = 32;
+    controls_[SystemControl::PrinterName].field = "printerName";
+    controls_[SystemControl::UserId].field = "userId";
+    // The confirmation is compared with the password, so it takes the same.
+    controls_[SystemControl::UserPassword].field = "userPassword";
+    controls_[SystemControl::ConfirmPassword].field = "userPassword";
 }
 
 void SystemPage::enableControls(bool on) {
@@ -59,13 +64,23 @@ MaybeNotice SystemPage::editText(SystemControl control, std::string_view text) {
 MaybeNotice SystemPage::checkValues() const {
     if (printerName.empty())
         return SystemNotice(kSystemNameIncorrect, SystemControl::PrinterName);
+    if (!FitsField("printerName", printerName))
+        return SystemNotice(kTextTooLong, SystemControl::PrinterName);
+    // An emptied port has no number to send (the one it last read as is not
+    // on screen).
+    if (printerPort.empty())
+        return SystemNotice(kPortOutOfRange, SystemControl::PrinterPort);
     for (auto port : kReservedPorts)
         if (printerPort.value() == port)
             return SystemNotice(kPortNumberIncorrect, SystemControl::PrinterPort);
     if (userId.empty())
         return SystemNotice(kUserIdIncorrect, SystemControl::UserId);
+    if (!FitsField("userId", userId))
+        return SystemNotice(kTextTooLong, SystemControl::UserId);
     if (userPassword.empty() || userPassword != confirmPassword)
         return SystemNotice(kPasswordIncorrect, SystemControl::UserPassword);
+    if (!FitsField("userPassword", userPassword))
+        return SystemNotice(kTextTooLong, SystemControl::UserPassword);
     return std::nullopt;
 }
 
@@ -79,15 +94,16 @@ void SystemPage::loadRecord(const link::PrinterConfig& config) {
 }
 
 void SystemPage::showSystemInfo(const link::PrinterSystemInfo& info) {
-    firmwareVersion = info.firmwareVersion;
-    updateDate = info.updateDate;
+    // Shown only, never written back: the printer's bytes made visible.
+    firmwareVersion = link::VisibleText(info.firmwareVersion);
+    updateDate = link::VisibleText(info.updateDate);
     macAddress = link::FormatMacUpper(info.macAddress);
 }
 
 void SystemPage::writeRecord(link::PrinterConfig& config) const {
     config.userId = userId;
     config.userPassword = userPassword;
-    config.printerPort = static_cast<std::uint16_t>(printerPort.value() & 0xFFFFu);
+    config.printerPort = static_cast<std::uint16_t>(printerPort.shownValue() & 0xFFFFu);
 }
 
 std::string SystemPage::text(SystemControl control) const {

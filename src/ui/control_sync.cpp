@@ -7,11 +7,50 @@
 #include <QLineEdit>
 #include <QSignalBlocker>
 #include <QTableWidget>
+#include <QValidator>
 #include <QWidget>
 
 #include "app/messages.h"
+#include "rules/text_entry.h"
 
 namespace corvane::ui {
+
+namespace {
+
+// Lets the user type into an edit of a record text field only what the
+// field's entry rule takes (rules::AcceptsEdit): measured in UTF-8 bytes,
+// so a text is never longer than what the record holds. The text before a
+// change is the last one the validator took or the program put in.
+class FieldEntryValidator : public QValidator {
+public:
+    FieldEntryValidator(std::string_view field, QObject* parent) : QValidator(parent), field_(field) {}
+
+    std::string_view field() const { return field_; }
+    void setCurrent(const QString& text) { current_ = text.toStdString(); }
+
+    State validate(QString& input, int&) const override {
+        const std::string after = input.toStdString();
+        if (after == current_) return Acceptable;
+        if (!rules::AcceptsEdit(field_, current_, after)) return Invalid;
+        current_ = after;
+        return Acceptable;
+    }
+
+private:
+    std::string_view field_;
+    mutable std::string current_;
+};
+
+FieldEntryValidator* fieldValidator(QLineEdit* edit, std::string_view field) {
+    auto* validator = dynamic_cast<FieldEntryValidator*>(const_cast<QValidator*>(edit->validator()));
+    if (!validator || validator->field() != field) {
+        validator = new FieldEntryValidator(field, edit);
+        edit->setValidator(validator);
+    }
+    return validator;
+}
+
+}  // namespace
 
 void applyState(QWidget* widget, const rules::ControlState& state) {
     widget->setEnabled(state.enabled);
@@ -29,10 +68,14 @@ void applyEdit(QLineEdit* edit, const rules::ControlState& state, const std::str
     const QSignalBlocker block(edit);
     applyState(edit, state);
     const QString shown = toQString(text);
-    // The limit holds what the user types; a longer text the program puts in
-    // (a printer name read from the record) is still shown whole, and the
-    // limit shrinks back as the user shortens it. 32767 is QLineEdit's "none".
-    edit->setMaxLength(state.lengthLimit > 0 ? std::max(state.lengthLimit, static_cast<int>(shown.size())) : 32767);
+    if (!state.field.empty()) {
+        // A longer text the program puts in (a printer name read from the
+        // record) is still shown whole; the validator lets it be shortened.
+        auto* validator = fieldValidator(edit, state.field);
+        if (edit->text() != shown) edit->setText(shown);
+        validator->setCurrent(edit->text());
+        return;
+    }
     if (edit->text() != shown) edit->setText(shown);
 }
 

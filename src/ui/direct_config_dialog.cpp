@@ -115,7 +115,7 @@ void DirectConfigDialog::OnPosChosen() {
 }
 
 void DirectConfigDialog::OnOtherTypeChosen() {
-    model_.OnOtherTypeChosen();
+    model_.OnOtherTypeChosen(comPortNames());
     render();
 }
 

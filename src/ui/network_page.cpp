@@ -28,7 +28,9 @@ NetworkPage::NetworkPage(rules::NetworkPage& model, NoticeSink notices, QWidget*
                                                            {ui_->inactivityTime, NetworkControl::InactivityTime},
                                                            {ui_->pinCode, NetworkControl::PinCode}};
     for (const auto& [edit, control] : edits) {
-        if (control != NetworkControl::Ssid) edit->setValidator(new QRegularExpressionValidator(digits, edit));
+        // The SSID and the PIN take what their record fields' entry rules allow.
+        if (control == NetworkControl::AdhocChannel || control == NetworkControl::InactivityTime)
+            edit->setValidator(new QRegularExpressionValidator(digits, edit));
         connect(edit, &QLineEdit::textEdited, this,
                 [this, c = control](const QString& text) { after(model_.editText(c, toStdString(text))); });
     }

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 
+#include "link/visible_text.h"
 #include "rules/summary_rows.h"
 #include "ui/control_sync.h"
 #include "ui_settings_summary.h"
@@ -41,7 +42,9 @@ void SettingsSummaryDialog::fillSummaryValues() {
     int number = 1;
     for (const auto& row : rules::summaryRows(writtenConfig_, layout_)) {
         const QString name = QCoreApplication::translate("SettingsSummaryDialog", row.name.c_str());
-        appendCenteredRow(table, {std::to_string(number++), toStdString(name), row.value});
+        // The values hold the printer's own texts (its name, the SSID): shown
+        // visible, never as line breaks.
+        appendCenteredRow(table, {std::to_string(number++), toStdString(name), link::VisibleText(row.value)});
     }
 }
 

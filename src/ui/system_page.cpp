@@ -20,6 +20,8 @@ SystemPage::SystemPage(rules::SystemPage& model, NoticeSink notices, QWidget* pa
     };
     for (const auto& [edit, control] : edits)
         connect(edit, &QLineEdit::textEdited, this, [this, c = control](const QString& text) { edited(c, text); });
+    // The printer's own texts are never read as markup.
+    for (auto* label : {ui_->firmwareVersion, ui_->updateDate, ui_->macAddress}) label->setTextFormat(Qt::PlainText);
     render();
 }
 

@@ -99,6 +99,8 @@ TEST(CliLink, WriteSendsOnlyTheNamedFieldsAndRefusesBadFiles) {
         {R"({"config": {"userId": "a-user-name-much-longer-than-32-bytes"}})", "corvane: "},
         {R"({"layout": "older", "config": {}})", "corvane: the file is for the older record layout"},
         {R"({"config": {"printerPort": 3318}})", "The port number is incorrect.\nPlease try again.\n"},
+        // What the window's PIN edit cannot hold (digits only, at most eight).
+        {R"({"config": {"networkMode": 2, "p2pPinCode": "123456789"}})", "Incorrect PIN."},
     };
     for (const Case& c : refused) {
         const CliRun run = RunCli({"link", "write", "--from", WriteFile(sim, "bad.json", c.file), "--device", sim.pty()});
@@ -112,6 +114,33 @@ TEST(CliLink, WriteSendsOnlyTheNamedFieldsAndRefusesBadFiles) {
     EXPECT_EQ(state["link"]["config"]["printerName"].toString(), "Till-7");
     EXPECT_EQ(state["link"]["config"]["cipher"].toInt(), 2);
     EXPECT_EQ(state["link"]["config"]["ssid"].toString(), "Back-Office");
+}
+
+// Texts a printer or a neighbour's access point chooses reach a terminal
+// made visible, and JSON exactly (bytes that are not UTF-8 as NAME + "Hex").
+TEST(CliLink, PrinterTextsAreEscapedForPeopleAndExactInJson) {
+    Sim sim;
+    const QString state = WriteFile(sim, "state.json", R"({"link": {
+        "system": {"firmwareVersion": "WL\u001b[2J"},
+        "survey": [{"ssid": "Cafe\u001b[31m\nNo  FAKE", "bssid": "00-1A-2B-3C-4D-5E", "rssi": -40, "security": 8},
+                   {"ssidHex": "FF41", "bssid": "00-1A-2B-3C-4D-5F", "rssi": -60}]}})");
+    ASSERT_TRUE(sim.start({"--no-lan", "--config", state}));
+
+    const CliRun text = RunCli({"link", "survey", "--device", sim.pty()});
+    ASSERT_EQ(text.code, 0) << Describe(text).toStdString();
+    EXPECT_TRUE(text.out.contains(R"(Cafe\x1b[31m\x0aNo  FAKE)")) << text.out.toStdString();
+    EXPECT_TRUE(text.out.contains(R"(\xffA)")) << text.out.toStdString();
+    EXPECT_FALSE(text.out.contains(QChar(0x1b)));
+    EXPECT_EQ(text.out.count('\n'), 4);  // message, header, two rows
+
+    const CliRun json = RunCli({"link", "survey", "--json", "--device", sim.pty()});
+    ASSERT_EQ(json.code, 0) << Describe(json).toStdString();
+    EXPECT_EQ(json.json()[0]["ssid"].toString(), QString::fromUtf8("Cafe\x1b[31m\nNo  FAKE"));
+    EXPECT_FALSE(json.json()[0].toObject().contains("ssidHex"));
+    EXPECT_EQ(json.json()[1]["ssidHex"].toString(), "FF41");
+
+    const CliRun info = RunCli({"link", "info", "--device", sim.pty()});
+    EXPECT_TRUE(info.out.contains(R"(WL\x1b[2J)")) << info.out.toStdString();
 }
 
 TEST(CliLink, OneCaseOfEachLinkFailure) {

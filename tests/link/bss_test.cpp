@@ -54,6 +54,12 @@ TEST(BssParse, WellFormedAnswer) {
                                           "WEP64/WEP128/WPA/WPA2/RSN1/RSN2"}));
     EXPECT_EQ(bssRowTexts(1, table[1]),
               (std::array<std::string, 6>{"2", "", "01-02-03-04-05-06", "Ad hoc", "16", "No"}));
+
+    // Whoever runs an access point names it: the row shows the name visible.
+    const Record hostile{"\x1b[2J\nrow", {7, 7, 7, 7, 7, 7}, 0, 0, 0};
+    ASSERT_EQ(parseBssResponse(Answer(Body({hostile})), table), 1);
+    EXPECT_EQ(bssRowTexts(0, table[0])[1], "\\x1b[2J\\x0arow");
+    EXPECT_EQ(bssSsid(table[0]), hostile.ssid);
 }
 
 TEST(BssParse, RejectedAnswersLeaveAnEmptyTable) {

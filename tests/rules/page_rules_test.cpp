@@ -3,6 +3,7 @@
 
 #include <ostream>
 
+#include "rules/text_entry.h"
 #include "rules_fixture.h"
 
 namespace corvane::rules::test {
@@ -66,12 +67,56 @@ INSTANTIATE_TEST_SUITE_P(
                       RangeCase{"Inactivity3600", 3, 1039, "3600", "3600", std::nullopt}),
     [](const auto& test) { return std::string(test.param.name); });
 
-TEST_F(ConnectedWindow, EmptyPortKeepsItsNumberForTheRecord) {
-    connect(SampleRecord());
-    system().editText(SystemControl::PrinterPort, "");
-    system().editText(SystemControl::PrinterName, "Kitchen");
-    EXPECT_EQ(model.context.working.printerName, "Kitchen");
-    EXPECT_EQ(model.BuildConfig().printerPort, 9100);
+// Record texts are UTF-8 in fixed byte widths: "é" takes 2 bytes, "€" 3.
+std::string Times(int n, std::string_view piece) {
+    std::string text;
+    for (int i = 0; i < n; ++i) text += piece;
+    return text;
+}
+
+TEST(TextEntry, EditsAreLimitedByTheEncodedLengthOfTheirField) {
+    struct Case {
+        const char* field;
+        std::string text;
+        EntryFault fault;
+    };
+    const Case cases[] = {
+        {"ssid", Times(16, "é"), EntryFault::None},
+        {"ssid", Times(32, "é"), EntryFault::TooManyBytes},
+        {"printerName", Times(21, "€"), EntryFault::None},  // 63 of 64 bytes
+        {"printerName", Times(22, "€"), EntryFault::TooManyBytes},
+        {"printerName", std::string(33, 'n'), EntryFault::TooManyCharacters},
+        {"setCommunity", Times(8, "é"), EntryFault::None},
+        {"trapCommunity", Times(9, "é"), EntryFault::TooManyBytes},
+        {"wepKey", std::string(27, 'k'), EntryFault::TooManyCharacters},
+        {"p2pPinCode", "12345678", EntryFault::None},
+        {"p2pPinCode", "123456789", EntryFault::TooManyCharacters},
+        {"p2pPinCode", "12a4", EntryFault::NotDigits},
+        {"p2pChannel", "11", EntryFault::None},
+        {"p2pChannel", "13", EntryFault::NotListed},
+        {"userId", std::string("ad\0min", 6), EntryFault::ZeroCharacter},
+        {"userId", "ad\xffmin", EntryFault::NotUtf8},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(CheckTypedText(c.field, c.text), c.fault) << c.field << " " << c.text;
+
+    // A longer name the printer had can be cut down, never grown or changed.
+    const std::string printerHad(40, 'n');
+    EXPECT_TRUE(AcceptsEdit("printerName", printerHad, std::string(39, 'n')));
+    EXPECT_FALSE(AcceptsEdit("printerName", printerHad, std::string(39, 'n') + "x"));
+    EXPECT_FALSE(AcceptsEdit("printerName", printerHad, "x" + std::string(38, 'n')));
+    EXPECT_FALSE(AcceptsEdit("ssid", Times(16, "é"), Times(16, "é") + "e"));
+    EXPECT_FALSE(AcceptsEdit("p2pPinCode", "12345678", "12ab"));
+}
+
+TEST(PskKey, PassphraseOfEightToSixtyThreeOrSixtyFourHexDigits) {
+    const std::pair<std::string, bool> keys[] = {
+        {std::string(7, 'p'), false},      {std::string(8, 'p'), true},   {std::string(63, '~'), true},
+        {std::string(64, 'F'), true},      {std::string(64, 'g'), false}, {std::string(65, 'a'), false},
+        {"pass word", true},               {"pass\tword", false},         {Times(8, "é"), false},
+    };
+    for (const auto& [key, valid] : keys)
+        EXPECT_EQ(ValidPskKey(key), valid) << key;
 }
 
 struct CipherCase {

@@ -69,14 +69,6 @@ TEST_F(ConnectedWindow, AdhocRecordIsShownAndWrittenWithManualAddressing) {
     EXPECT_EQ(model.BuildConfig().ipAssignment, 0);
 }
 
-TEST_F(ConnectedWindow, OnlyThirtyTwoSsidBytesReachTheRecord) {
-    connect(SampleRecord());
-    const std::string longSsid(40, 's');
-    network().editText(N::Ssid, longSsid);
-    EXPECT_EQ(network().text(N::Ssid), longSsid);
-    EXPECT_EQ(model.BuildConfig().ssid, std::string(32, 's'));
-}
-
 TEST_F(ConnectedWindow, OlderPrinterAfterNewerUsesTheOlderLayout) {
     connect(SampleRecord());
     model.Disconnect();

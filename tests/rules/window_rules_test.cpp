@@ -42,6 +42,29 @@ TEST(LinkChoice, OpensOnSerialAndFallsBackWhenNoUsbPrinterFits) {
     EXPECT_EQ(m.selectedPort(), "COM1");
 }
 
+TEST(LinkChoice, FollowsThePrinterTypeAndIsFixedWhileConnected) {
+    DirectConfigModel m;
+    const std::vector<std::string> com = {"COM1", "COM3"};
+    m.OnInitDialog(com);
+    ASSERT_FALSE(m.OnPosChosen({{"USB001", "006D"}}, com));
+    // The other type has no USB printer: its list is the serial ports.
+    m.OnOtherTypeChosen(com);
+    EXPECT_EQ(m.linkChoice, DirectConfigModel::kSerialLink);
+    EXPECT_EQ(m.portEntries(), com);
+    EXPECT_EQ(m.selectedPort(), "COM1");
+
+    const W choice[] = {W::PosRadio, W::OtherTypeRadio, W::SerialRadio, W::UsbRadio, W::PortList};
+    std::vector<bool> before;
+    for (auto c : choice) before.push_back(m.controls()[c].enabled);
+    m.beginConnect();
+    m.onConnected(SampleRecord(), SampleInfo(), link::ConfigLayout::Newer);
+    for (auto c : choice)
+        EXPECT_FALSE(m.controls()[c].enabled) << static_cast<int>(c);
+    m.Disconnect();
+    for (std::size_t i = 0; i < std::size(choice); ++i)
+        EXPECT_EQ(m.controls()[choice[i]].enabled, before[i]) << static_cast<int>(choice[i]);
+}
+
 TEST_F(ConnectedWindow, ConnectAndDisconnectSwitchButtonsAndPages) {
     connect(SampleRecord());
     EXPECT_TRUE(model.context.connected);
@@ -112,12 +135,23 @@ const LeaveCase kLeaveCases[] = {
      std::nullopt, 0},
     {"PskEmptyUnderAes", Tab::Security,
      [](DirectConfigModel& m) { m.tabs.security.editText(SecurityControl::PskKey, ""); }, kPskKeyIncorrect, 1041},
+    // The PSK is the key under every WPA cipher, AES + TKIP too.
     {"PskEmptyUnderAesTkip", Tab::Security,
      [](DirectConfigModel& m) {
          m.tabs.security.editText(SecurityControl::PskKey, "");
          m.tabs.security.click(SecurityControl::CipherAesTkip);
      },
-     std::nullopt, 0},
+     kPskKeyIncorrect, 1041},
+    {"PskOfFive", Tab::Security,
+     [](DirectConfigModel& m) { m.tabs.security.editText(SecurityControl::PskKey, "short"); }, kPskKeyInvalid,
+     1041},
+    {"SsidOverItsBytes", Tab::Network,
+     [](DirectConfigModel& m) {
+         std::string ssid;
+         for (int i = 0; i < 17; ++i) ssid += "é";  // 34 bytes
+         m.tabs.network.editText(N::Ssid, ssid);
+     },
+     kTextTooLong, 1038},
     {"Wpa2WithoutId", Tab::Security,
      [](DirectConfigModel& m) { m.tabs.security.click(SecurityControl::Wpa2); }, kCertificateIdIncorrect, 1042},
     {"BssNeverFails", Tab::Bss, [](DirectConfigModel& m) { m.tabs.system.editText(SystemControl::UserId, ""); },
@@ -172,6 +206,52 @@ TEST_F(ConnectedWindow, SaveChecksOnlyTheShownPage) {
     ASSERT_TRUE(notice);
     EXPECT_EQ(notice->message, kUserIdIncorrect);
 }
+
+struct EmptyNumberCase {
+    const char* name;
+    Tab tab;
+    int control;
+    int networkMode;
+    std::optional<StringId> message;  // none: saved, the field written as 0
+};
+
+class EmptyNumber : public ConnectedWindow, public ::testing::WithParamInterface<EmptyNumberCase> {};
+
+// "9100" deleted key by key last read as 9: an emptied field must not send it.
+TEST_P(EmptyNumber, RefusesLeaveAndSaveWithItsRangeMessage) {
+    const auto& p = GetParam();
+    auto record = SampleRecord();
+    record.authentication = 0;  // ad hoc mode needs Open System
+    record.cipher = 0;
+    record.networkMode = static_cast<std::uint8_t>(p.networkMode);
+    connect(record);
+    ASSERT_FALSE(model.tabs.selectTab(static_cast<int>(p.tab)));
+    for (const char* typed : {"9", ""}) {
+        if (p.tab == Tab::System) system().editText(static_cast<SystemControl>(p.control), typed);
+        else network().editText(static_cast<N>(p.control), typed);
+    }
+    const auto saved = model.prepareSave();
+    const auto left = model.tabs.selectTab(static_cast<int>(Tab::Bss));
+    ASSERT_EQ(saved.has_value(), p.message.has_value());
+    ASSERT_EQ(left.has_value(), p.message.has_value());
+    if (!p.message) {
+        EXPECT_EQ(model.BuildConfig().adhocChannel, 0);
+        return;
+    }
+    for (const auto& notice : {*saved, *left}) {
+        EXPECT_EQ(notice.message, *p.message);
+        EXPECT_EQ(notice.focus, p.control);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Fields, EmptyNumber,
+    ::testing::Values(EmptyNumberCase{"Port", Tab::System, 1019, 0, kPortOutOfRange},
+                      EmptyNumberCase{"Inactivity", Tab::Network, 1039, 0, kTimeNotSet},
+                      EmptyNumberCase{"AdhocChannel", Tab::Network, 1044, 1, kChannelNotSet},
+                      // Outside ad hoc mode the channel edit cannot be reached.
+                      EmptyNumberCase{"AdhocChannelUnused", Tab::Network, 1044, 0, std::nullopt}),
+    [](const auto& test) { return std::string(test.param.name); });
 
 TEST_F(ConnectedWindow, SaveOnTheNetworkPageHasItsOwnRules) {
     connect(SampleRecord());

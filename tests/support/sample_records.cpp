@@ -11,7 +11,7 @@ link::PrinterConfig SampleRecord() {
     c.ssid = "shop-wlan";
     c.authentication = 3;  // WPA2-PSK
     c.cipher = 4;          // AES
-    c.pskKey = std::string(64, 'k');
+    c.pskKey = std::string(64, 'a');  // a key given as 64 hexadecimal digits
     c.adhocChannel = 11;
     c.eapMode = 2;
     c.p2pPinCode = "12345678";

@@ -177,5 +177,49 @@ TEST_F(DirectUiTest, LeavingAPageWithABadValueReturnsToItAndSaveSendsNothing) {
     EXPECT_EQ(sim.configWrites(), 0);
 }
 
+// Typed one character at a time, as a keyboard layout with these letters would.
+void typeEach(QLineEdit* edit, const QString& text) {
+    for (const QChar c : text) QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, QString(c), Qt::NoModifier);
+}
+
+TEST_F(DirectUiTest, EditsStopAtTheirFieldsBytesEmptiedNumbersAreRefusedAndTheLinkStaysFixed) {
+    open();
+    dialog->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
+    connectPrinter();
+    messages.clear();
+    for (const char* radio : {"posRadio", "otherTypeRadio", "serialRadio", "usbRadio"})
+        EXPECT_FALSE(widget<QRadioButton>(radio)->isEnabled()) << radio;
+    EXPECT_FALSE(widget<QComboBox>("portList")->isEnabled());
+
+    // "9100" deleted key by key: the port field is empty, nothing is sent.
+    auto* port = onPage<QLineEdit>(Tab::System, "printerPort");
+    port->setFocus();
+    port->end(false);
+    for (int i = 0; i < 4; ++i) QTest::keyClick(port, Qt::Key_Backspace);
+    widget<QPushButton>("saveButton")->click();
+    EXPECT_EQ(messages.ids(), std::vector<int>{kPortOutOfRange});
+    EXPECT_EQ(QApplication::focusWidget(), port);
+    type(port, "9100");
+
+    auto* name = onPage<QLineEdit>(Tab::System, "printerName");
+    name->clear();
+    typeEach(name, QString(30, QChar(0x20AC)));  // "€", three bytes each
+    EXPECT_EQ(name->text(), QString(21, QChar(0x20AC)));
+    tabs()->setCurrentIndex(static_cast<int>(Tab::Network));
+    auto* ssid = onPage<QLineEdit>(Tab::Network, "ssid");
+    ssid->clear();
+    typeEach(ssid, QString(33, QChar(0xE9)));  // "é", two bytes each
+    EXPECT_EQ(ssid->text(), QString(16, QChar(0xE9)));
+    widget<QPushButton>("saveButton")->click();
+    EXPECT_EQ(messages.ids(), (std::vector<int>{kPortOutOfRange, kConfigCompletedReset}));
+
+    const auto state = sim.stop();
+    EXPECT_EQ(sim.configWrites(), 1);
+    EXPECT_EQ(state.link.config.printerName, name->text().toStdString());
+    EXPECT_EQ(state.link.config.ssid, ssid->text().toStdString());
+    EXPECT_EQ(state.link.config.printerPort, 9100);
+}
+
 }  // namespace
 }  // namespace corvane::test

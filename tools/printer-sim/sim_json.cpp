@@ -8,6 +8,8 @@
 
 #include <limits>
 
+#include "link/visible_text.h"
+
 namespace corvane::sim {
 
 namespace {
@@ -211,6 +213,10 @@ void ReadSurvey(Reader& r, const QJsonArray& a, std::vector<AccessPoint>& survey
         const auto o = item.toObject();
         AccessPoint ap;
         r.text(o, "ssid", ap.ssid);
+        // Bytes that are not UTF-8 (any byte string is a valid SSID), as the
+        // command line's JSON gives them.
+        if (o.contains("ssidHex") && !link::ParseHexBytes(o.value("ssidHex").toString().toStdString(), ap.ssid))
+            r.fail(QStringLiteral("\"ssidHex\" must be hexadecimal digits, two a byte"));
         if (ap.ssid.size() > 255) r.fail(QStringLiteral("\"ssid\" longer than 255 bytes"));
         r.mac(o, "bssid", ap.bssid);
         r.integer(o, "mode", ap.mode);
