@@ -1,6 +1,7 @@
 #include "app/config_app.h"
 
 #include <cstdio>
+#include <optional>
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -32,8 +33,7 @@ void ConfigApp::unloadLanguage() {
 
 bool ConfigApp::loadLanguage(const QLocale& locale, const QString& directory) {
     unloadLanguage();
-    const LanguageId id = languageIdForLocale(locale);
-    const QString library = languageLibraryFor(id.primary, id.sub);
+    const QString library = languageLibraryFor(locale);
     if (library.isEmpty()) return false;
 
     auto translator = std::make_unique<QTranslator>();
@@ -53,18 +53,48 @@ bool ConfigApp::loadLanguage(const QLocale& locale, const QString& directory) {
     return true;
 }
 
-int ConfigApp::InitInstance(QApplication& app) {
-    loadLanguage(QLocale::system(), QCoreApplication::applicationDirPath());
-    QApplication::setApplicationDisplayName(stringText(kCaption));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/corvane/corvane_tool.png")));
+bool ConfigApp::chooseLanguage(const QString& requested, const QString& directory) {
+    QLocale locale = messagesLocale([](const char* name) { return qEnvironmentVariable(name); });
+    if (!requested.isEmpty()) {
+        const std::optional<QLocale> named = localeForLanguageName(requested);
+        if (!named) {
+            QStringList names{QStringLiteral("en")};
+            for (const Catalog& catalog : catalogs()) names << QString::fromLatin1(catalog.name);
+            std::fprintf(stderr, "corvane-tool: unknown language \"%s\"; choose one of %s, or a locale name such as de_AT\n",
+                         qPrintable(requested), qPrintable(names.join(QStringLiteral(", "))));
+            return false;
+        }
+        locale = *named;
+    }
+    const QString library = languageLibraryFor(locale);
+    // Asked for by name, a catalog that does not load is worth a word; from
+    // the system's language the tool starts in English without one.
+    if (!loadLanguage(locale, directory) && !requested.isEmpty() && !library.isEmpty()) {
+        std::fprintf(stderr, "corvane-tool: cannot load %s from %s; showing the built-in English texts\n",
+                     qPrintable(library), qPrintable(QDir::toNativeSeparators(directory)));
+    }
+    return true;
+}
 
+int ConfigApp::InitInstance(QApplication& app) {
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral(
         "Sets up the network interface of Zephran receipt printers."));
     parser.addHelpOption();
     parser.addVersionOption();
+    const QCommandLineOption languageOption(
+        QStringLiteral("language"),
+        QStringLiteral("Show the windows in NAME instead of the system's language: en (the built-in English), "
+                       "a catalog name such as Japanese or German, or a locale name such as de_AT."),
+        QStringLiteral("NAME"));
+    parser.addOption(languageOption);
     lan::LanEndpoints::addOptions(parser);
     parser.process(app);
+
+    if (!chooseLanguage(parser.value(languageOption), QCoreApplication::applicationDirPath())) return 2;
+    QApplication::setApplicationDisplayName(stringText(kCaption));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/corvane/corvane_tool.png")));
+
     QStringList errors;
     lan::LanEndpoints::current() = lan::LanEndpoints::fromParser(parser, &errors);
     if (!errors.isEmpty()) {

@@ -26,8 +26,14 @@ public:
     // The catalog in force, empty for the built-in texts.
     const QString& languageLibrary() const { return languageLibrary_; }
 
-    // Start-up: language from the system, command line, then the launcher.
-    // Returns the process exit code.
+    // The language for this run: the one `requested` names (a --language
+    // value) or, when empty, the one the environment asks for; its catalog
+    // from `directory`. False, with a message on stderr, for a name that is no
+    // language.
+    bool chooseLanguage(const QString& requested, const QString& directory);
+
+    // Start-up: command line, language, then the launcher. Returns the
+    // process exit code.
     int InitInstance(QApplication& app);
 
 private:
