@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 
+#include "app/translation.h"
 #include "rules/summary_rows.h"
 #include "ui/control_sync.h"
 #include "ui_settings_summary.h"
@@ -41,7 +42,9 @@ void SettingsSummaryDialog::fillSummaryValues() {
     int number = 1;
     for (const auto& row : rules::summaryRows(writtenConfig_, layout_)) {
         const QString name = QCoreApplication::translate("SettingsSummaryDialog", row.name.c_str());
-        appendCenteredRow(table, {std::to_string(number++), toStdString(name), row.value});
+        // Labels such as "Enable" in the user's language; typed values as written.
+        const std::string value = row.valueTextId ? toStdString(app::stringText(row.valueTextId)) : row.value;
+        appendCenteredRow(table, {std::to_string(number++), toStdString(name), value});
     }
 }
 
