@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 
+#include "app/table_columns.h"
 #include "app/translation.h"
 #include "rules/summary_rows.h"
 #include "ui/control_sync.h"
@@ -28,7 +29,7 @@ SettingsSummaryDialog::SettingsSummaryDialog(const link::PrinterConfig& writtenC
       ui_(std::make_unique<Ui::SettingsSummaryDialog>()) {
     ui_->setupUi(this);
     connect(ui_->buttonBox, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    setColumnWidths(*ui_->summaryList, {30, 180, 260});
+    app::setColumnWidths(*ui_->summaryList, {30, 180, 260});
     fillSummaryValues();
 }
 
