@@ -201,7 +201,7 @@
     </message>
     <message>
         <source>Disconnect</source>
-        <translation>Bontás</translation>
+        <translation>Leválasztás</translation>
     </message>
     <message>
         <source>Save</source>
