@@ -12,6 +12,24 @@ PACKAGES=(
   help2man dpkg-dev desktop-file-utils appstream
 )
 
+# The windows come in Chinese, Japanese and Korean too. A stock Debian desktop
+# installed in a Western language has DejaVu (Latin, Greek, Cyrillic: enough
+# for Russian) and no CJK font; one installed in a CJK language has fonts for
+# that language. Add Noto CJK (one package, about 90 MB installed, all four
+# scripts) only where one of Traditional Chinese, Simplified Chinese,
+# Japanese or Korean has no font.
+needs_cjk_font() {
+  command -v fc-list >/dev/null || return 0
+  local lang
+  for lang in zh-tw zh-cn ja ko; do
+    [ -n "$(fc-list ":lang=$lang" family 2>/dev/null)" ] || return 0
+  done
+  return 1
+}
+if needs_cjk_font; then
+  PACKAGES+=(fonts-noto-cjk)
+fi
+
 missing=()
 for p in "${PACKAGES[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -1,16 +1,26 @@
 #!/usr/bin/env bash
-# Saves pictures of the tool's windows into docs/screenshots/, drawn
-# offscreen (no display needed) against the bundled printer simulator on
-# loopback and a pseudo-terminal: nothing goes on the network.
+# Saves pictures of the tool's windows in one language, drawn offscreen (no
+# display needed) against the bundled printer simulator on loopback and a
+# pseudo-terminal: nothing goes on the network.
 #
-#   scripts/screenshots.sh [OUTPUT_DIR]
+#   scripts/screenshots.sh [LANGUAGE [OUTPUT_DIR]]
+#
+# LANGUAGE is what corvane-tool's --language takes: en (the default, the
+# built-in English texts) or a catalog name such as German or Japanese. The
+# pictures go to docs/screenshots/ for English and docs/screenshots/LANGUAGE/
+# otherwise, unless OUTPUT_DIR says where.
 #
 # BUILD_DIR (default build) is the build folder to use; it is configured and
 # the picture programs are built when needed. One function per window group.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 BUILD_DIR=${BUILD_DIR:-build}
-OUT=${1:-docs/screenshots}
+LANGUAGE_NAME=${1:-en}
+if [ "$LANGUAGE_NAME" = en ]; then
+  OUT=${2:-docs/screenshots}
+else
+  OUT=${2:-docs/screenshots/$LANGUAGE_NAME}
+fi
 export QT_QPA_PLATFORM=offscreen
 
 build_programs() {
@@ -40,7 +50,7 @@ lan_windows() {
     cat "$dir/sim.err" >&2
     status=1
   else
-    "$BUILD_DIR/bin/lan_screenshots" "$OUT" "$ethernet" "$wlan" || status=$?
+    "$BUILD_DIR/bin/lan_screenshots" --language "$LANGUAGE_NAME" "$OUT" "$ethernet" "$wlan" || status=$?
   fi
   kill -TERM "$sim_pid" 2>/dev/null || true
   wait "$sim_pid" 2>/dev/null || true
@@ -51,7 +61,7 @@ lan_windows() {
 # The direct configuration window: each tab after a Connect, and the summary
 # a Save shows.
 direct_windows() {
-  "$BUILD_DIR/bin/directui_screenshots" "$OUT"
+  "$BUILD_DIR/bin/directui_screenshots" --language "$LANGUAGE_NAME" "$OUT"
 }
 
 build_programs corvane-printer-sim lan_screenshots directui_screenshots

@@ -1,24 +1,6 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
-<context>
-    <name>AboutBox</name>
-    <message>
-        <source>Corvane Tool</source>
-        <translation>Corvane Tool</translation>
-    </message>
-    <message>
-        <source>Sets up the network interface of Zephran POS receipt printers: Ethernet and wireless printers on the local network, and printers attached by a serial port or a USB cable.</source>
-        <translation>Richtet die Netzwerkschnittstelle von Zephran-POS-Bondruckern ein: Ethernet- und WLAN-Drucker im lokalen Netz sowie Drucker an einer seriellen Schnittstelle oder einem USB-Kabel.</translation>
-    </message>
-    <message>
-        <source>Copyright © Corvane Tool developers. Free software under the MIT licence.</source>
-        <translation>Copyright © Corvane Tool developers. Freie Software unter der MIT-Lizenz.</translation>
-    </message>
-    <message>
-        <source>About Corvane Tool</source>
-        <translation>Über Corvane Tool</translation>
-    </message>
-</context>
 <context>
     <name>BssInfoDialog</name>
     <message>
@@ -59,10 +41,65 @@
     </message>
 </context>
 <context>
-    <name>ConfigApp</name>
+    <name>BssPage</name>
     <message>
-        <source>Sets up the network interface of Zephran receipt printers.</source>
-        <translation>Richtet die Netzwerkschnittstelle von Zephran-Bondruckern ein.</translation>
+        <source>No</source>
+        <translation>Nr.</translation>
+    </message>
+    <message>
+        <source>MODE</source>
+        <translation>MODUS</translation>
+    </message>
+    <message>
+        <source>Security</source>
+        <translation>Sicherheit</translation>
+    </message>
+    <message>
+        <source>Get BSS information</source>
+        <translation>BSS-Informationen abrufen</translation>
+    </message>
+    <message>
+        <source>SSID</source>
+        <translation>SSID</translation>
+    </message>
+    <message>
+        <source>BSSID</source>
+        <translation>BSSID</translation>
+    </message>
+    <message>
+        <source>RSSI</source>
+        <translation>RSSI</translation>
+    </message>
+</context>
+<context>
+    <name>CertificatePage</name>
+    <message>
+        <source>Certificate</source>
+        <translation>Zertifikat</translation>
+    </message>
+    <message>
+        <source>Client Key</source>
+        <translation>Client-Schlüssel</translation>
+    </message>
+    <message>
+        <source>Client PEM</source>
+        <translation>Client-PEM</translation>
+    </message>
+    <message>
+        <source>Open file</source>
+        <translation>Datei öffnen</translation>
+    </message>
+    <message>
+        <source>File Upload</source>
+        <translation>Datei hochladen</translation>
+    </message>
+    <message>
+        <source>Original Certificate Format (*)</source>
+        <translation>Ursprüngliches Zertifikatsformat (*)</translation>
+    </message>
+    <message>
+        <source>CA</source>
+        <translation>CA</translation>
     </message>
 </context>
 <context>
@@ -105,7 +142,7 @@
     </message>
     <message>
         <source>Setting</source>
-        <translation>Einstellung</translation>
+        <translation>Einstellungen</translation>
     </message>
     <message>
         <source>Configuration(Web)</source>
@@ -125,6 +162,61 @@
     </message>
 </context>
 <context>
+    <name>DirectConfigDialog</name>
+    <message>
+        <source>Printer Type</source>
+        <translation>Druckertyp</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Andere</translation>
+    </message>
+    <message>
+        <source>Communication</source>
+        <translation>Kommunikation</translation>
+    </message>
+    <message>
+        <source>Serial</source>
+        <translation>Seriell</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Anschluss</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>Verbinden</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>Trennen</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>This printer don&apos;t match our company name.</source>
+        <translation>Der Herstellername dieses Druckers stimmt nicht mit unserem Firmennamen überein.</translation>
+    </message>
+    <message>
+        <source>Corvane Tool</source>
+        <translation>Corvane Tool</translation>
+    </message>
+    <message>
+        <source>POS</source>
+        <translation>POS</translation>
+    </message>
+    <message>
+        <source>USB</source>
+        <translation>USB</translation>
+    </message>
+</context>
+<context>
     <name>LanSettingsDialog</name>
     <message>
         <source>Corvane Tool</source>
@@ -132,23 +224,23 @@
     </message>
     <message>
         <source>Network Setting</source>
-        <translation>Netzwerkeinstellung</translation>
+        <translation>Netzwerkeinstellungen</translation>
     </message>
     <message>
         <source>IP Address :</source>
-        <translation>IP-Adresse :</translation>
+        <translation>IP-Adresse:</translation>
     </message>
     <message>
         <source>Subnet Mask :</source>
-        <translation>Subnetzmaske :</translation>
+        <translation>Subnetzmaske:</translation>
     </message>
     <message>
         <source>Gateway :</source>
-        <translation>Gateway :</translation>
+        <translation>Gateway:</translation>
     </message>
     <message>
         <source>Local Port :</source>
-        <translation>Lokaler Port :</translation>
+        <translation>Lokaler Port:</translation>
     </message>
     <message>
         <source> (0 ~ 32767)</source>
@@ -157,7 +249,7 @@
     <message>
         <source>Inactivity time :
 (0 ~ 3600)    </source>
-        <translation>Inaktivitätszeit :
+        <translation>Inaktivitätszeit:
 (0 ~ 3600)    </translation>
     </message>
     <message>
@@ -170,11 +262,11 @@
     </message>
     <message>
         <source>Device Baudrate :</source>
-        <translation>Baudrate des Geräts :</translation>
+        <translation>Baudrate des Geräts:</translation>
     </message>
     <message>
         <source>Fimware Version :</source>
-        <translation>Firmware-Version :</translation>
+        <translation>Firmware-Version:</translation>
     </message>
     <message>
         <source>Save</source>
@@ -221,14 +313,6 @@
         <source>Exit</source>
         <translation>Beenden</translation>
     </message>
-    <message>
-        <source>About...</source>
-        <translation>Über...</translation>
-    </message>
-    <message>
-        <source>The configuration over a serial or USB link is not available in this build.</source>
-        <translation>Die Konfiguration über eine serielle oder USB-Verbindung ist in dieser Version nicht verfügbar.</translation>
-    </message>
 </context>
 <context>
     <name>LocalAddressDialog</name>
@@ -257,6 +341,120 @@
     </message>
 </context>
 <context>
+    <name>NetworkPage</name>
+    <message>
+        <source>Network Mode</source>
+        <translation>Netzwerkmodus</translation>
+    </message>
+    <message>
+        <source>Infra Network</source>
+        <translation>Infrastruktur</translation>
+    </message>
+    <message>
+        <source>Ad Hoc Channel</source>
+        <translation>Ad-hoc-Kanal</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Kanal</translation>
+    </message>
+    <message>
+        <source>Conn Mode</source>
+        <translation>Verbindungsmodus</translation>
+    </message>
+    <message>
+        <source>PIN Code</source>
+        <translation>PIN-Code</translation>
+    </message>
+    <message>
+        <source>IP Assignment Method</source>
+        <translation>IP-Zuweisungsmethode</translation>
+    </message>
+    <message>
+        <source>Automatic Allocation(DHCP)</source>
+        <translation>Automatische Zuweisung (DHCP)</translation>
+    </message>
+    <message>
+        <source>Manual Allocation</source>
+        <translation>Manuelle Zuweisung</translation>
+    </message>
+    <message>
+        <source>Network Setting</source>
+        <translation>Netzwerkeinstellungen</translation>
+    </message>
+    <message>
+        <source>Inactivity Time (0~3600)</source>
+        <translation>Inaktivitätszeit (0~3600)</translation>
+    </message>
+    <message>
+        <source>Sec (Default: 0)</source>
+        <translation>Sek. (Standard: 0)</translation>
+    </message>
+    <message>
+        <source>IP Address</source>
+        <translation>IP-Adresse</translation>
+    </message>
+    <message>
+        <source>Subnet Mask</source>
+        <translation>Subnetzmaske</translation>
+    </message>
+    <message>
+        <source>Gateway</source>
+        <translation>Gateway</translation>
+    </message>
+    <message>
+        <source>Adhoc</source>
+        <translation>Ad-hoc</translation>
+    </message>
+    <message>
+        <source>Wi-Fi Direct</source>
+        <translation>Wi-Fi Direct</translation>
+    </message>
+    <message>
+        <source>SSID</source>
+        <translation>SSID</translation>
+    </message>
+</context>
+<context>
+    <name>ProtocolPage</name>
+    <message>
+        <source>Task State</source>
+        <translation>Dienststatus</translation>
+    </message>
+    <message>
+        <source>Community Name (Read):</source>
+        <translation>Community-Name (Lesen):</translation>
+    </message>
+    <message>
+        <source>Community Name (Write):</source>
+        <translation>Community-Name (Schreiben):</translation>
+    </message>
+    <message>
+        <source>Trap IP Address</source>
+        <translation>Trap-IP-Adresse</translation>
+    </message>
+    <message>
+        <source>Trap Community</source>
+        <translation>Trap-Community</translation>
+    </message>
+    <message>
+        <source>HTTPS</source>
+        <translation>HTTPS</translation>
+    </message>
+    <message>
+        <source>TELNET</source>
+        <translation>TELNET</translation>
+    </message>
+    <message>
+        <source>FTP</source>
+        <translation>FTP</translation>
+    </message>
+    <message>
+        <source>SNMP</source>
+        <translation>SNMP</translation>
+    </message>
+</context>
+<context>
     <name>SearchDialog</name>
     <message>
         <source>Search...</source>
@@ -269,6 +467,240 @@
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>SecurityPage</name>
+    <message>
+        <source>Authentication</source>
+        <translation>Authentifizierung</translation>
+    </message>
+    <message>
+        <source>Open System</source>
+        <translation>Offenes System</translation>
+    </message>
+    <message>
+        <source>Shared Key</source>
+        <translation>Gemeinsamer Schlüssel</translation>
+    </message>
+    <message>
+        <source>Encryption</source>
+        <translation>Verschlüsselung</translation>
+    </message>
+    <message>
+        <source>NONE</source>
+        <translation>Keine</translation>
+    </message>
+    <message>
+        <source>WEP Key</source>
+        <translation>WEP-Schlüssel</translation>
+    </message>
+    <message>
+        <source>PSK Key</source>
+        <translation>PSK-Schlüssel</translation>
+    </message>
+    <message>
+        <source>Authentication ID</source>
+        <translation>Authentifizierungs-ID</translation>
+    </message>
+    <message>
+        <source>Authentication Password</source>
+        <translation>Authentifizierungspasswort</translation>
+    </message>
+    <message>
+        <source>WPA-PSK</source>
+        <translation>WPA-PSK</translation>
+    </message>
+    <message>
+        <source>WPA2-PSK</source>
+        <translation>WPA2-PSK</translation>
+    </message>
+    <message>
+        <source>WPA</source>
+        <translation>WPA</translation>
+    </message>
+    <message>
+        <source>WPA2</source>
+        <translation>WPA2</translation>
+    </message>
+    <message>
+        <source>WEP64/128</source>
+        <translation>WEP64/128</translation>
+    </message>
+    <message>
+        <source>TKIP</source>
+        <translation>TKIP</translation>
+    </message>
+    <message>
+        <source>AES</source>
+        <translation>AES</translation>
+    </message>
+    <message>
+        <source>AES + TKIP</source>
+        <translation>AES + TKIP</translation>
+    </message>
+    <message>
+        <source>EAP</source>
+        <translation>EAP</translation>
+    </message>
+    <message>
+        <source>EAP-PEAP</source>
+        <translation>EAP-PEAP</translation>
+    </message>
+    <message>
+        <source>EAP-TTLS</source>
+        <translation>EAP-TTLS</translation>
+    </message>
+    <message>
+        <source>EAP-TLS</source>
+        <translation>EAP-TLS</translation>
+    </message>
+    <message>
+        <source>EAP-LEAP</source>
+        <translation>EAP-LEAP</translation>
+    </message>
+    <message>
+        <source>EAP-FAST</source>
+        <translation>EAP-FAST</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsSummaryDialog</name>
+    <message>
+        <source>No</source>
+        <translation>Nr.</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Wert</translation>
+    </message>
+    <message>
+        <source>Printer Name</source>
+        <translation>Druckername</translation>
+    </message>
+    <message>
+        <source>Printer Port Num</source>
+        <translation>Portnummer des Druckers</translation>
+    </message>
+    <message>
+        <source>User ID</source>
+        <translation>Benutzer-ID</translation>
+    </message>
+    <message>
+        <source>User Password</source>
+        <translation>Benutzerpasswort</translation>
+    </message>
+    <message>
+        <source>Set Community</source>
+        <translation>Community (Schreiben)</translation>
+    </message>
+    <message>
+        <source>Get Community</source>
+        <translation>Community (Lesen)</translation>
+    </message>
+    <message>
+        <source>Trap IP Address</source>
+        <translation>Trap-IP-Adresse</translation>
+    </message>
+    <message>
+        <source>Trap Community</source>
+        <translation>Trap-Community</translation>
+    </message>
+    <message>
+        <source>Network Mode</source>
+        <translation>Netzwerkmodus</translation>
+    </message>
+    <message>
+        <source>Adhoc Channel</source>
+        <translation>Ad-hoc-Kanal</translation>
+    </message>
+    <message>
+        <source>Inactivity Time</source>
+        <translation>Inaktivitätszeit</translation>
+    </message>
+    <message>
+        <source>IP Assignment method</source>
+        <translation>IP-Zuweisungsmethode</translation>
+    </message>
+    <message>
+        <source>IP Address</source>
+        <translation>IP-Adresse</translation>
+    </message>
+    <message>
+        <source>Subnet Mask</source>
+        <translation>Subnetzmaske</translation>
+    </message>
+    <message>
+        <source>Authentication</source>
+        <translation>Authentifizierung</translation>
+    </message>
+    <message>
+        <source>Cryptograph</source>
+        <translation>Verschlüsselung</translation>
+    </message>
+    <message>
+        <source>WEP Key</source>
+        <translation>WEP-Schlüssel</translation>
+    </message>
+    <message>
+        <source>PSK Key</source>
+        <translation>PSK-Schlüssel</translation>
+    </message>
+    <message>
+        <source>EAP Mode</source>
+        <translation>EAP-Modus</translation>
+    </message>
+    <message>
+        <source>Auth ID</source>
+        <translation>Auth-ID</translation>
+    </message>
+    <message>
+        <source>Auth Password/Certification Key(EAP-TLS)</source>
+        <translation>Auth-Passwort/Zertifikatsschlüssel (EAP-TLS)</translation>
+    </message>
+    <message>
+        <source>P2P Conn Mode</source>
+        <translation>P2P-Verbindungsmodus</translation>
+    </message>
+    <message>
+        <source>P2P Channel</source>
+        <translation>P2P-Kanal</translation>
+    </message>
+    <message>
+        <source>P2P Pin Code</source>
+        <translation>P2P-PIN-Code</translation>
+    </message>
+    <message>
+        <source>Corvane</source>
+        <translation>Corvane</translation>
+    </message>
+    <message>
+        <source>Https</source>
+        <translation>HTTPS</translation>
+    </message>
+    <message>
+        <source>Telnet</source>
+        <translation>Telnet</translation>
+    </message>
+    <message>
+        <source>Ftp</source>
+        <translation>FTP</translation>
+    </message>
+    <message>
+        <source>Snmp</source>
+        <translation>SNMP</translation>
+    </message>
+    <message>
+        <source>SSID</source>
+        <translation>SSID</translation>
+    </message>
+    <message>
+        <source>Gateway</source>
+        <translation>Gateway</translation>
     </message>
 </context>
 <context>
@@ -297,7 +729,7 @@ Der WEP-Schlüssel muss aus 5 oder 10 Zeichen oder aus 10 oder 26 Hexadezimalzif
         <source>The configuration has been completed.
 Reset the printer.</source>
         <translation>Die Konfiguration ist abgeschlossen.
-Setzen Sie den Drucker zurück.</translation>
+Starten Sie den Drucker neu.</translation>
     </message>
     <message>
         <source>The configuration has failed.</source>
@@ -381,13 +813,13 @@ Bitte versuchen Sie es erneut.</translation>
         <source>The certificate document has been uploaded successfully.
 Reset the printer.</source>
         <translation>Das Zertifikat wurde erfolgreich hochgeladen.
-Setzen Sie den Drucker zurück.</translation>
+Starten Sie den Drucker neu.</translation>
     </message>
     <message>
         <source>Failed to upload the certificate document.
 Reset the printer.</source>
         <translation>Das Zertifikat konnte nicht hochgeladen werden.
-Setzen Sie den Drucker zurück.</translation>
+Starten Sie den Drucker neu.</translation>
     </message>
     <message>
         <source>The maximum size of a certificate file is 3KB.</source>
@@ -409,7 +841,7 @@ Setzen Sie den Drucker zurück.</translation>
         <source>The Adhoc mode is not available.
 Authentication is allowed in either Open System or Shared Key.</source>
         <translation>Der Ad-hoc-Modus ist nicht verfügbar.
-Als Authentifizierung sind nur Open System oder Shared Key erlaubt.</translation>
+Als Authentifizierung sind nur Offenes System oder Gemeinsamer Schlüssel erlaubt.</translation>
     </message>
     <message>
         <source>Failed to read the certificate file.</source>
@@ -425,7 +857,7 @@ Als Authentifizierung sind nur Open System oder Shared Key erlaubt.</translation
     </message>
     <message>
         <source>Error: Failed to read the list of information.</source>
-        <translation>Fehler: Die Geräteinformationen konnten nicht gelesen werden.</translation>
+        <translation>Fehler: Die Informationsliste konnte nicht gelesen werden.</translation>
     </message>
     <message>
         <source>Please check the IP address or port number.</source>
@@ -519,23 +951,23 @@ Die IP-Adresse muss manuell vergeben werden.</translation>
     </message>
     <message>
         <source>Cerification</source>
-        <translation>Zertifizierung</translation>
+        <translation>Zertifikate</translation>
     </message>
     <message>
         <source>Open System</source>
-        <translation>Open System</translation>
+        <translation>Offenes System</translation>
     </message>
     <message>
         <source>Shared Key</source>
-        <translation>Shared Key</translation>
+        <translation>Gemeinsamer Schlüssel</translation>
     </message>
     <message>
         <source>NONE</source>
-        <translation>KEINE</translation>
+        <translation>Keine</translation>
     </message>
     <message>
         <source>Infra Network</source>
-        <translation>Infrastrukturnetz</translation>
+        <translation>Infrastruktur</translation>
     </message>
     <message>
         <source>Adhoc</source>
@@ -551,11 +983,11 @@ Die IP-Adresse muss manuell vergeben werden.</translation>
     </message>
     <message>
         <source>Disable</source>
-        <translation>Deaktivieren</translation>
+        <translation>Deaktiviert</translation>
     </message>
     <message>
         <source>Enable</source>
-        <translation>Aktivieren</translation>
+        <translation>Aktiviert</translation>
     </message>
     <message>
         <source>WPA-PSK</source>
@@ -623,72 +1055,11 @@ Die IP-Adresse muss manuell vergeben werden.</translation>
     </message>
     <message>
         <source>Incorrect PIN. Please re-enter your PIN Code.</source>
-        <translation>Falsche PIN. Bitte geben Sie Ihre PIN erneut ein.</translation>
+        <translation>Falsche PIN. Bitte geben Sie den PIN-Code erneut ein.</translation>
     </message>
     <message>
         <source>Currently no network connection is found. Check the network connection.</source>
-        <translation>Zurzeit ist keine Netzwerkverbindung vorhanden. Prüfen Sie die Netzwerkverbindung.</translation>
-    </message>
-    <message>
-        <source>The text is too long for the printer.
-Please shorten it (some characters take more than one byte).</source>
-        <translation>Der Text ist für den Drucker zu lang.
-Bitte kürzen Sie ihn (manche Zeichen belegen mehr als ein Byte).</translation>
-    </message>
-    <message>
-        <source>The PSK key is incorrect.
-It must be 8 to 63 printable ASCII characters or 64 hexadecimal digits.</source>
-        <translation>Der PSK-Schlüssel ist falsch.
-Er muss aus 8 bis 63 druckbaren ASCII-Zeichen oder aus 64 Hexadezimalziffern bestehen.</translation>
-    </message>
-    <message>
-        <source>This setting cannot be chosen together with the other settings.
-Please check the settings and try again.</source>
-        <translation>Diese Einstellung kann zusammen mit den übrigen Einstellungen nicht gewählt werden.
-Bitte prüfen Sie die Einstellungen und versuchen Sie es erneut.</translation>
-    </message>
-</context>
-<context>
-    <name>DirectConfigDialog</name>
-    <message>
-        <source>Printer Type</source>
-        <translation>Druckertyp</translation>
-    </message>
-    <message>
-        <source>Other</source>
-        <translation>Andere</translation>
-    </message>
-    <message>
-        <source>Communication</source>
-        <translation>Kommunikation</translation>
-    </message>
-    <message>
-        <source>Serial</source>
-        <translation>Seriell</translation>
-    </message>
-    <message>
-        <source>Port</source>
-        <translation>Anschluss</translation>
-    </message>
-    <message>
-        <source>Connect</source>
-        <translation>Verbinden</translation>
-    </message>
-    <message>
-        <source>Disconnect</source>
-        <translation>Trennen</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <translation>Speichern</translation>
-    </message>
-    <message>
-        <source>Quit</source>
-        <translation>Beenden</translation>
-    </message>
-    <message>
-        <source>This printer don&apos;t match our company name.</source>
-        <translation>Dieser Drucker stimmt nicht mit unserem Firmennamen überein.</translation>
+        <translation>Es wurde keine Netzwerkverbindung gefunden. Prüfen Sie die Netzwerkverbindung.</translation>
     </message>
 </context>
 <context>
@@ -703,7 +1074,7 @@ Bitte prüfen Sie die Einstellungen und versuchen Sie es erneut.</translation>
     </message>
     <message>
         <source>Printer Port Num (0 ~ 32767)</source>
-        <translation>Drucker-Portnummer (0 ~ 32767)</translation>
+        <translation>Portnummer des Druckers (0 ~ 32767)</translation>
     </message>
     <message>
         <source>User ID</source>
@@ -723,297 +1094,15 @@ Bitte prüfen Sie die Einstellungen und versuchen Sie es erneut.</translation>
     </message>
     <message>
         <source>Firmware Version :</source>
-        <translation>Firmware-Version :</translation>
+        <translation>Firmware-Version:</translation>
     </message>
     <message>
         <source>Update Date :</source>
-        <translation>Aktualisierungsdatum :</translation>
+        <translation>Aktualisierungsdatum:</translation>
     </message>
     <message>
         <source>Mac Address :</source>
-        <translation>MAC-Adresse :</translation>
-    </message>
-</context>
-<context>
-    <name>ProtocolPage</name>
-    <message>
-        <source>Task State</source>
-        <translation>Dienststatus</translation>
-    </message>
-    <message>
-        <source>Community Name (Read):</source>
-        <translation>Community-Name (Lesen):</translation>
-    </message>
-    <message>
-        <source>Community Name (Write):</source>
-        <translation>Community-Name (Schreiben):</translation>
-    </message>
-    <message>
-        <source>Trap IP Address</source>
-        <translation>Trap-IP-Adresse</translation>
-    </message>
-    <message>
-        <source>Trap Community</source>
-        <translation>Trap-Community</translation>
-    </message>
-</context>
-<context>
-    <name>NetworkPage</name>
-    <message>
-        <source>Network Mode</source>
-        <translation>Netzwerkmodus</translation>
-    </message>
-    <message>
-        <source>Infra Network</source>
-        <translation>Infrastrukturnetz</translation>
-    </message>
-    <message>
-        <source>Ad Hoc Channel</source>
-        <translation>Ad-hoc-Kanal</translation>
-    </message>
-    <message>
-        <source>Channel</source>
-        <translation>Kanal</translation>
-    </message>
-    <message>
-        <source>Conn Mode</source>
-        <translation>Verbindungsmodus</translation>
-    </message>
-    <message>
-        <source>PIN Code</source>
-        <translation>PIN-Code</translation>
-    </message>
-    <message>
-        <source>IP Assignment Method</source>
-        <translation>IP-Zuweisungsmethode</translation>
-    </message>
-    <message>
-        <source>Automatic Allocation(DHCP)</source>
-        <translation>Automatische Zuweisung (DHCP)</translation>
-    </message>
-    <message>
-        <source>Manual Allocation</source>
-        <translation>Manuelle Zuweisung</translation>
-    </message>
-    <message>
-        <source>Network Setting</source>
-        <translation>Netzwerkeinstellung</translation>
-    </message>
-    <message>
-        <source>Inactivity Time (0~3600)</source>
-        <translation>Inaktivitätszeit (0~3600)</translation>
-    </message>
-    <message>
-        <source>Sec (Default: 0)</source>
-        <translation>Sek. (Standard: 0)</translation>
-    </message>
-    <message>
-        <source>IP Address</source>
-        <translation>IP-Adresse</translation>
-    </message>
-    <message>
-        <source>Subnet Mask</source>
-        <translation>Subnetzmaske</translation>
-    </message>
-    <message>
-        <source>Gateway</source>
-        <translation>Gateway</translation>
-    </message>
-</context>
-<context>
-    <name>SecurityPage</name>
-    <message>
-        <source>Authentication</source>
-        <translation>Authentifizierung</translation>
-    </message>
-    <message>
-        <source>Open System</source>
-        <translation>Offenes System</translation>
-    </message>
-    <message>
-        <source>Shared Key</source>
-        <translation>Gemeinsamer Schlüssel</translation>
-    </message>
-    <message>
-        <source>Encryption</source>
-        <translation>Verschlüsselung</translation>
-    </message>
-    <message>
-        <source>NONE</source>
-        <translation>KEINE</translation>
-    </message>
-    <message>
-        <source>WEP Key</source>
-        <translation>WEP-Schlüssel</translation>
-    </message>
-    <message>
-        <source>PSK Key</source>
-        <translation>PSK-Schlüssel</translation>
-    </message>
-    <message>
-        <source>Authentication ID</source>
-        <translation>Authentifizierungs-ID</translation>
-    </message>
-    <message>
-        <source>Authentication Password</source>
-        <translation>Authentifizierungspasswort</translation>
-    </message>
-</context>
-<context>
-    <name>BssPage</name>
-    <message>
-        <source>No</source>
-        <translation>Nr.</translation>
-    </message>
-    <message>
-        <source>MODE</source>
-        <translation>MODUS</translation>
-    </message>
-    <message>
-        <source>Security</source>
-        <translation>Sicherheit</translation>
-    </message>
-    <message>
-        <source>Get BSS information</source>
-        <translation>BSS-Informationen abrufen</translation>
-    </message>
-</context>
-<context>
-    <name>CertificatePage</name>
-    <message>
-        <source>Certificate</source>
-        <translation>Zertifikat</translation>
-    </message>
-    <message>
-        <source>Client Key</source>
-        <translation>Client-Schlüssel</translation>
-    </message>
-    <message>
-        <source>Client PEM</source>
-        <translation>Client-PEM</translation>
-    </message>
-    <message>
-        <source>Open file</source>
-        <translation>Datei öffnen</translation>
-    </message>
-    <message>
-        <source>File Upload</source>
-        <translation>Datei hochladen</translation>
-    </message>
-    <message>
-        <source>Original Certificate Format (*)</source>
-        <translation>Ursprüngliches Zertifikatsformat (*)</translation>
-    </message>
-</context>
-<context>
-    <name>SettingsSummaryDialog</name>
-    <message>
-        <source>No</source>
-        <translation>Nr.</translation>
-    </message>
-    <message>
-        <source>Name</source>
-        <translation>Name</translation>
-    </message>
-    <message>
-        <source>Value</source>
-        <translation>Wert</translation>
-    </message>
-    <message>
-        <source>Printer Name</source>
-        <translation>Druckername</translation>
-    </message>
-    <message>
-        <source>Printer Port Num</source>
-        <translation>Drucker-Portnummer</translation>
-    </message>
-    <message>
-        <source>User ID</source>
-        <translation>Benutzer-ID</translation>
-    </message>
-    <message>
-        <source>User Password</source>
-        <translation>Benutzerpasswort</translation>
-    </message>
-    <message>
-        <source>Set Community</source>
-        <translation>Community (Schreiben)</translation>
-    </message>
-    <message>
-        <source>Get Community</source>
-        <translation>Community (Lesen)</translation>
-    </message>
-    <message>
-        <source>Trap IP Address</source>
-        <translation>Trap-IP-Adresse</translation>
-    </message>
-    <message>
-        <source>Trap Community</source>
-        <translation>Trap-Community</translation>
-    </message>
-    <message>
-        <source>Network Mode</source>
-        <translation>Netzwerkmodus</translation>
-    </message>
-    <message>
-        <source>Adhoc Channel</source>
-        <translation>Ad-hoc-Kanal</translation>
-    </message>
-    <message>
-        <source>Inactivity Time</source>
-        <translation>Inaktivitätszeit</translation>
-    </message>
-    <message>
-        <source>IP Assignment method</source>
-        <translation>IP-Zuweisungsmethode</translation>
-    </message>
-    <message>
-        <source>IP Address</source>
-        <translation>IP-Adresse</translation>
-    </message>
-    <message>
-        <source>Subnet Mask</source>
-        <translation>Subnetzmaske</translation>
-    </message>
-    <message>
-        <source>Authentication</source>
-        <translation>Authentifizierung</translation>
-    </message>
-    <message>
-        <source>Cryptograph</source>
-        <translation>Verschlüsselung</translation>
-    </message>
-    <message>
-        <source>WEP Key</source>
-        <translation>WEP-Schlüssel</translation>
-    </message>
-    <message>
-        <source>PSK Key</source>
-        <translation>PSK-Schlüssel</translation>
-    </message>
-    <message>
-        <source>EAP Mode</source>
-        <translation>EAP-Modus</translation>
-    </message>
-    <message>
-        <source>Auth ID</source>
-        <translation>Auth-ID</translation>
-    </message>
-    <message>
-        <source>Auth Password/Certification Key(EAP-TLS)</source>
-        <translation>Auth-Passwort/Zertifikatsschlüssel (EAP-TLS)</translation>
-    </message>
-    <message>
-        <source>P2P Conn Mode</source>
-        <translation>P2P-Verbindungsmodus</translation>
-    </message>
-    <message>
-        <source>P2P Channel</source>
-        <translation>P2P-Kanal</translation>
-    </message>
-    <message>
-        <source>P2P Pin Code</source>
-        <translation>P2P-PIN-Code</translation>
+        <translation>MAC-Adresse:</translation>
     </message>
 </context>
 </TS>

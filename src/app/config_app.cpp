@@ -1,6 +1,7 @@
 #include "app/config_app.h"
 
 #include <cstdio>
+#include <optional>
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -26,6 +27,13 @@ void addOptions(QCommandLineParser& parser) {
         QCoreApplication::translate("ConfigApp", "Sets up the network interface of Zephran receipt printers."));
     parser.addHelpOption();
     parser.addVersionOption();
+    parser.addOption(QCommandLineOption(
+        QStringLiteral("language"),
+        QCoreApplication::translate("ConfigApp",
+                                    "Show the windows in NAME instead of the system's language: en (the built-in "
+                                    "English), a catalog name such as Japanese or German, or a locale name such as "
+                                    "de_AT."),
+        QStringLiteral("NAME")));
     lan::LanEndpoints::addOptions(parser);
 }
 
@@ -46,8 +54,7 @@ void ConfigApp::unloadLanguage() {
 
 bool ConfigApp::loadLanguage(const QLocale& locale, const QStringList& directories) {
     unloadLanguage();
-    const LanguageId id = languageIdForLocale(locale);
-    const QString library = languageLibraryFor(id.primary, id.sub);
+    const QString library = languageLibraryFor(locale);
     if (library.isEmpty()) return false;
 
     // A missing or broken catalog is no error: the tool starts in English.
@@ -89,16 +96,51 @@ bool ConfigApp::answersOnTerminal(const QStringList& arguments) {
     }
     QStringList errors;
     if (parsed) lan::LanEndpoints::fromParser(parser, &errors);
+    if (parsed && parser.isSet(QStringLiteral("language")) &&
+        !localeForLanguageName(parser.value(QStringLiteral("language")))) {
+        return true;
+    }
     return !errors.isEmpty();
 }
 
+bool ConfigApp::chooseLanguage(const QString& requested, const QStringList& directories) {
+    QLocale locale = messagesLocale([](const char* name) { return qEnvironmentVariable(name); });
+    if (!requested.isEmpty()) {
+        const std::optional<QLocale> named = localeForLanguageName(requested);
+        if (!named) {
+            QStringList names{QStringLiteral("en")};
+            for (const Catalog& catalog : catalogs()) names << QString::fromLatin1(catalog.name);
+            std::fprintf(stderr, "corvane-tool: unknown language \"%s\"; choose one of %s, or a locale name such as de_AT\n",
+                         qPrintable(requested), qPrintable(names.join(QStringLiteral(", "))));
+            return false;
+        }
+        locale = *named;
+    }
+    const QString library = languageLibraryFor(locale);
+    // Asked for by name, a catalog that does not load is worth a word; from
+    // the system's language the tool starts in English without one.
+    if (!loadLanguage(locale, directories) && !requested.isEmpty() && !library.isEmpty()) {
+        std::fprintf(stderr, "corvane-tool: cannot load %s from %s; showing the built-in English texts\n",
+                     qPrintable(library), qPrintable(QDir::toNativeSeparators(directories.join(QLatin1Char(':')))));
+    }
+    return true;
+}
+
 int ConfigApp::InitInstance(QCoreApplication& app) {
-    loadLanguage(QLocale::system(), catalogDirectories());
+    // The language comes first, so that --help is printed in it too: a first
+    // look at the command line only for --language.
+    {
+        QCommandLineParser first;
+        addOptions(first);
+        first.parse(app.arguments());
+        if (!chooseLanguage(first.value(QStringLiteral("language")), catalogDirectories())) return 2;
+    }
 
     // Prints help, the version or a mistake and ends the process when asked.
     QCommandLineParser parser;
     addOptions(parser);
     parser.process(app);
+
     QStringList errors;
     lan::LanEndpoints::current() = lan::LanEndpoints::fromParser(parser, &errors);
     if (!errors.isEmpty()) {

@@ -33,12 +33,18 @@ public:
     static QStringList catalogDirectories();
 
     // True when the command line only asks for something printed on the
-    // terminal (--help, --version, a refused endpoint value): the program
-    // then needs no window system and main() starts a plain QCoreApplication.
+    // terminal (--help, --version, a refused option value): the program then
+    // needs no window system and main() starts a plain QCoreApplication.
     static bool answersOnTerminal(const QStringList& arguments);
 
-    // Start-up: language from the system, command line, then the launcher
-    // (which needs `app` to be a QApplication). Returns the exit code.
+    // The language for this run: the one `requested` names (a --language
+    // value) or, when empty, the one the environment asks for; its catalog
+    // from the first of `directories` that has it. False, with a message on
+    // stderr, for a name that is no language.
+    bool chooseLanguage(const QString& requested, const QStringList& directories);
+
+    // Start-up: language, command line, then the launcher (which needs `app`
+    // to be a QApplication). Returns the exit code.
     int InitInstance(QCoreApplication& app);
 
 private:

@@ -1,5 +1,10 @@
 #include "app/language.h"
 
+#include <array>
+
+#include <QRegularExpression>
+#include <QStringList>
+
 namespace corvane::app {
 
 namespace {
@@ -42,6 +47,43 @@ int germanSubLanguage(QLocale::Territory territory) {
     }
 }
 
+// The script and territory codes a POSIX locale name ("zh_TW.UTF-8@mod",
+// also "zh-Hant-TW") gives, empty where it gives none.
+struct NameParts {
+    QString script, territory;
+};
+
+NameParts splitLocaleName(const QString& name) {
+    const QString bare = name.section(QLatin1Char('@'), 0, 0).section(QLatin1Char('.'), 0, 0);
+    const QStringList parts = bare.split(QRegularExpression(QStringLiteral("[_-]")));
+    NameParts result;
+    for (qsizetype i = 1; i < parts.size(); ++i) {
+        // Scripts have four letters (Hant), territories two letters or three digits.
+        (parts[i].size() == 4 ? result.script : result.territory) = parts[i];
+    }
+    return result;
+}
+
+// True when `maybe` (from LANGUAGE) names another language than `known`, or
+// a script or territory that `known` does not name as well.
+bool contradicts(const QString& maybe, const QString& known) {
+    if (maybe.isEmpty()) return false;
+    if (QLocale(maybe).language() != QLocale(known).language()) return true;
+    const NameParts m = splitLocaleName(maybe);
+    const NameParts k = splitLocaleName(known);
+    const auto differs = [](const QString& a, const QString& b) {
+        return !a.isEmpty() && a.compare(b, Qt::CaseInsensitive) != 0;
+    };
+    return differs(m.script, k.script) || differs(m.territory, k.territory);
+}
+
+constexpr std::array kCatalogs{
+    Catalog{"TraditionalChinese", "zh_TW"}, Catalog{"SimplifiedChinese", "zh_CN"}, Catalog{"German", "de_DE"},
+    Catalog{"Spanish", "es_ES"},            Catalog{"French", "fr_FR"},            Catalog{"Hungarian", "hu_HU"},
+    Catalog{"Italian", "it_IT"},            Catalog{"Japanese", "ja_JP"},          Catalog{"Korean", "ko_KR"},
+    Catalog{"Polish", "pl_PL"},             Catalog{"Russian", "ru_RU"},
+};
+
 }  // namespace
 
 QString languageLibraryFor(int primary, int sub) {
@@ -80,6 +122,38 @@ LanguageId languageIdForLocale(const QLocale& locale) {
         case QLocale::Russian: return {kRussian, 1};
         default: return {};
     }
+}
+
+QString languageLibraryFor(const QLocale& locale) {
+    const LanguageId id = languageIdForLocale(locale);
+    return languageLibraryFor(id.primary, id.sub);
+}
+
+std::span<const Catalog> catalogs() { return kCatalogs; }
+
+QLocale messagesLocale(const std::function<QString(const char*)>& variable) {
+    QString name = variable("LC_ALL");
+    if (name.isEmpty()) name = variable("LC_MESSAGES");
+    if (name.isEmpty()) name = variable("LANG");
+    if (name.isEmpty() || name == QLatin1String("C") || name == QLatin1String("POSIX")) return QLocale::c();
+    const QString language = variable("LANGUAGE").section(QLatin1Char(':'), 0, 0);
+    return QLocale(contradicts(language, name) ? language : name);
+}
+
+std::optional<QLocale> localeForLanguageName(const QString& name) {
+    if (name.compare(QLatin1String("en"), Qt::CaseInsensitive) == 0 ||
+        name.compare(QLatin1String("English"), Qt::CaseInsensitive) == 0) {
+        return QLocale(QLocale::English);
+    }
+    for (const Catalog& catalog : kCatalogs) {
+        if (name.compare(QLatin1String(catalog.name), Qt::CaseInsensitive) == 0)
+            return QLocale(QString::fromLatin1(catalog.locale));
+    }
+    if (name.isEmpty()) return std::nullopt;
+    // QLocale reads anything it cannot place as the C locale.
+    const QLocale locale(name);
+    if (locale.language() == QLocale::C || locale.language() == QLocale::AnyLanguage) return std::nullopt;
+    return locale;
 }
 
 }  // namespace corvane::app

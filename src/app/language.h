@@ -5,6 +5,9 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
+#include <optional>
+#include <span>
 
 #include <QLocale>
 #include <QString>
@@ -28,5 +31,29 @@ QString languageLibraryFor(int primary, int sub);
 // The language identifier of a Qt locale; {0, 0} (neutral) for languages
 // the table has no use for.
 LanguageId languageIdForLocale(const QLocale& locale);
+
+// The catalog the table names for a locale, empty for none.
+QString languageLibraryFor(const QLocale& locale);
+
+// A catalog by the name its file carries ("Japanese" for Japanese.qm) and a
+// locale the table maps onto it.
+struct Catalog {
+    const char* name;
+    const char* locale;
+};
+std::span<const Catalog> catalogs();
+
+// The language the user reads, from the environment the way Qt reads the
+// system locale on Linux: LC_ALL, else LC_MESSAGES, else LANG; unless that
+// is empty, "C" or "POSIX", the first entry of LANGUAGE wins when it names
+// another language or says more than it (LANGUAGE=zh_TW with LANG=zh_CN),
+// but not when it says less (LANGUAGE=zh keeps LANG=zh_TW).
+// `variable` returns an environment variable's value, empty when unset.
+QLocale messagesLocale(const std::function<QString(const char*)>& variable);
+
+// The locale a --language value asks for: a catalog name in any case
+// ("Japanese"), "en" or "English" for the built-in texts, or a locale name
+// ("de_AT", "zh_TW", "nl"). Nothing for a value that is none of these.
+std::optional<QLocale> localeForLanguageName(const QString& name);
 
 }  // namespace corvane::app

@@ -4,13 +4,23 @@
 
 #include "link/vocabulary.h"
 
+// lupdate collects the row names below through this marker; the windows show
+// them translated under the context "SettingsSummaryDialog". The rules
+// themselves do not depend on Qt.
+#ifndef QT_TRANSLATE_NOOP
+#define QT_TRANSLATE_NOOP(context, text) text
+#endif
+
 namespace corvane::rules {
 
 namespace {
 // A text as the record holds it: never more than its field's width.
 std::string Clip(const std::string& text, std::size_t width) { return text.substr(0, width); }
 
-std::string Label(Vocabulary table, int code) { return std::string(SettingVocabulary::label(table, code)); }
+SummaryRow LabelRow(const char* name, Vocabulary table, int code) {
+    const int textId = SettingVocabulary::has(table, code) ? SettingVocabulary::stringIds(table)[code] : 0;
+    return {name, std::string(SettingVocabulary::label(table, code)), textId};
+}
 }  // namespace
 
 std::array<SummaryRow, kSummaryRowCount> summaryRows(const link::PrinterConfig& c, link::ConfigLayout layout) {
@@ -21,36 +31,42 @@ std::array<SummaryRow, kSummaryRowCount> summaryRows(const link::PrinterConfig& 
     constexpr int kEapNone = 5;
 
     return {{
-        {"Printer Name", Clip(c.printerName, 64)},
-        {"Printer Port Num", std::to_string(c.printerPort)},
-        {"User ID", Clip(c.userId, 32)},
-        {"User Password", Clip(c.userPassword, 32)},
-        {"Https", Label(Vocabulary::EnableSwitch, c.httpsEnabled)},
-        {"Telnet", Label(Vocabulary::EnableSwitch, c.telnetEnabled)},
-        {"Ftp", Label(Vocabulary::EnableSwitch, c.ftpEnabled)},
-        {"Snmp", Label(Vocabulary::EnableSwitch, c.snmpEnabled)},
-        {"Set Community", Clip(c.setCommunity, 16)},
-        {"Get Community", Clip(c.getCommunity, 16)},
-        {"Trap IP Address", link::FormatIpv4(c.trapAddress)},
-        {"Trap Community", Clip(c.trapCommunity, 16)},
-        {"Network Mode", Label(Vocabulary::NetworkMode, c.networkMode)},
-        {"Adhoc Channel", c.adhocChannel == 0 ? std::string("-") : std::to_string(c.adhocChannel)},
-        {"SSID", Clip(c.ssid, 32)},
-        {"Inactivity Time", std::to_string(c.inactivityTime)},
-        {"IP Assignment method", Label(Vocabulary::IpAssignment, c.ipAssignment)},
-        {"IP Address", link::FormatIpv4(c.ipAddress)},
-        {"Subnet Mask", link::FormatIpv4(c.subnetMask)},
-        {"Gateway", link::FormatIpv4(c.gateway)},
-        {"Authentication", Label(Vocabulary::Authentication, c.authentication)},
-        {"Cryptograph", Label(Vocabulary::Cipher, c.cipher)},
-        {"WEP Key", wep ? Clip(c.wepKey, 26) : std::string()},
-        {"PSK Key", psk ? Clip(c.pskKey, 64) : std::string()},
-        {"EAP Mode", Label(Vocabulary::EapMode, eap ? c.eapMode : kEapNone)},
-        {"Auth ID", eap ? Clip(c.authId, 32) : std::string()},
-        {"Auth Password/Certification Key(EAP-TLS)", eap ? Clip(c.authPassword, 32) : std::string()},
-        {"P2P Conn Mode", newer ? std::to_string(c.p2pConnMode) : std::string()},
-        {"P2P Channel", newer ? Clip(c.p2pChannel, 3) : std::string()},
-        {"P2P Pin Code", newer ? Clip(c.p2pPinCode, 9) : std::string()},
+        {QT_TRANSLATE_NOOP("SettingsSummaryDialog", "Printer Name"), Clip(c.printerName, 64)},
+        {QT_TRANSLATE_NOOP("SettingsSummaryDialog", "Printer Port Num"), std::to_string(c.printerPort)},
+        {QT_TRANSLATE_NOOP("SettingsSummaryDialog", "User ID"), Clip(c.userId, 32)},
+        {QT_TRANSLATE_NOOP("SettingsSummaryDialog", "User Password"), Clip(c.userPassword, 32)},
+        LabelRow(QT_TRANSLATE_NOOP("SettingsSummaryDialog", "Https"), Vocabulary::EnableSwitch, c.httpsEnabled),
+        LabelRow(QT_TRANSLATE_NOOP("SettingsSummaryDialog", "Telnet"), Vocabulary::EnableSwitch, c.telnetEnabled),
+        LabelRow(QT_TRANSLATE_NOOP("SettingsSummaryDialog", "Ftp"), Vocabulary::EnableSwitch, c.ftpEnabled),
+        LabelRow(QT_TRANSLATE_NOOP("SettingsSummaryDialog", "Snmp"), Vocabulary::EnableSwitch, c.snmpEnabled),
+        {QT_TRANSLATE_NOOP("SettingsSummaryDialog", "Set Community"), Clip(c.setCommunity, 16)},
+        {QT_TRANSLATE_NOOP("SettingsSummaryDialog", "Get Community"), Clip(c.getCommunity, 16)},
+        {QT_TRANSLATE_NOOP("SettingsSummaryDialog", "Trap IP Address"), link::FormatIpv4(c.trapAddress)},
+        {QT_TRANSLATE_NOOP("SettingsSummaryDialog", "Trap Community"), Clip(c.trapCommunity, 16)},
+        LabelRow(QT_TRANSLATE_NOOP("SettingsSummaryDialog", "Network Mode"), Vocabulary::NetworkMode, c.networkMode),
+        {QT_TRANSLATE_NOOP("SettingsSummaryDialog", "Adhoc Channel"),
+            c.adhocChannel == 0 ? std::string("-") : std::to_string(c.adhocChannel)},
+        {QT_TRANSLATE_NOOP("SettingsSummaryDialog", "SSID"), Clip(c.ssid, 32)},
+        {QT_TRANSLATE_NOOP("SettingsSummaryDialog", "Inactivity Time"), std::to_string(c.inactivityTime)},
+        LabelRow(QT_TRANSLATE_NOOP("SettingsSummaryDialog", "IP Assignment method"),
+                 Vocabulary::IpAssignment, c.ipAssignment),
+        {QT_TRANSLATE_NOOP("SettingsSummaryDialog", "IP Address"), link::FormatIpv4(c.ipAddress)},
+        {QT_TRANSLATE_NOOP("SettingsSummaryDialog", "Subnet Mask"), link::FormatIpv4(c.subnetMask)},
+        {QT_TRANSLATE_NOOP("SettingsSummaryDialog", "Gateway"), link::FormatIpv4(c.gateway)},
+        LabelRow(QT_TRANSLATE_NOOP("SettingsSummaryDialog", "Authentication"),
+                 Vocabulary::Authentication, c.authentication),
+        LabelRow(QT_TRANSLATE_NOOP("SettingsSummaryDialog", "Cryptograph"), Vocabulary::Cipher, c.cipher),
+        {QT_TRANSLATE_NOOP("SettingsSummaryDialog", "WEP Key"), wep ? Clip(c.wepKey, 26) : std::string()},
+        {QT_TRANSLATE_NOOP("SettingsSummaryDialog", "PSK Key"), psk ? Clip(c.pskKey, 64) : std::string()},
+        LabelRow(QT_TRANSLATE_NOOP("SettingsSummaryDialog", "EAP Mode"),
+                 Vocabulary::EapMode, eap ? c.eapMode : kEapNone),
+        {QT_TRANSLATE_NOOP("SettingsSummaryDialog", "Auth ID"), eap ? Clip(c.authId, 32) : std::string()},
+        {QT_TRANSLATE_NOOP("SettingsSummaryDialog", "Auth Password/Certification Key(EAP-TLS)"),
+            eap ? Clip(c.authPassword, 32) : std::string()},
+        {QT_TRANSLATE_NOOP("SettingsSummaryDialog", "P2P Conn Mode"),
+            newer ? std::to_string(c.p2pConnMode) : std::string()},
+        {QT_TRANSLATE_NOOP("SettingsSummaryDialog", "P2P Channel"), newer ? Clip(c.p2pChannel, 3) : std::string()},
+        {QT_TRANSLATE_NOOP("SettingsSummaryDialog", "P2P Pin Code"), newer ? Clip(c.p2pPinCode, 9) : std::string()},
     }};
 }
 

@@ -12,6 +12,10 @@ namespace corvane::rules {
 struct SummaryRow {
     std::string name;
     std::string value;
+    // For a value that is a vocabulary label ("Enable", "WPA2-PSK"), its
+    // string-table number, so a window can show it in the user's language;
+    // 0 for values the printer holds as typed.
+    int valueTextId = 0;
 
     bool operator==(const SummaryRow&) const = default;
 };

@@ -1,6 +1,7 @@
 #include "ui/bss_page.h"
 
 #include "app/messages.h"
+#include "app/table_columns.h"
 #include "link/exchange/bss_exchange.h"
 #include "link/string_table.h"
 #include "ui/control_sync.h"
@@ -14,7 +15,7 @@ using rules::BssControl;
 BssPage::BssPage(rules::BssPage& model, LinkAccess& link, QWidget* parent)
     : ConfigPage(parent), model_(model), link_(link), ui_(std::make_unique<Ui::BssPage>()) {
     ui_->setupUi(this);
-    setColumnWidths(*ui_->bssList, {30, 120, 120, 80, 50, 100});
+    app::setColumnWidths(*ui_->bssList, {30, 120, 120, 80, 50, 100});
     connect(ui_->getBssButton, &QPushButton::clicked, this, &BssPage::onGetBssInformation);
     render();
 }

@@ -1,5 +1,6 @@
 #include "ui/certificate_page.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileDialog>
 
@@ -16,7 +17,7 @@ using rules::CertificateControl;
 
 QStringList chooseFilesWithDialog(QWidget* parent) {
     return QFileDialog::getOpenFileNames(parent, QString(), QString(),
-                                         CertificatePage::tr("Original Certificate Format (*)"));
+                                         QCoreApplication::translate("CertificatePage", "Original Certificate Format (*)"));
 }
 
 CertificatePage::CertificatePage(rules::CertificatePage& model, LinkAccess& link, FileChooser chooser,

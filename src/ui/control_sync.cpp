@@ -115,11 +115,6 @@ void appendCenteredRow(QTableWidget& table, const std::vector<std::string>& text
     }
 }
 
-void setColumnWidths(QTableWidget& table, std::initializer_list<int> widths) {
-    int column = 0;
-    for (const int width : widths) table.setColumnWidth(column++, width);
-}
-
 QString toQString(const std::string& text) { return QString::fromStdString(text); }
 
 std::string toStdString(const QString& text) { return text.toStdString(); }

@@ -4,7 +4,6 @@
 #pragma once
 
 #include <functional>
-#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -38,9 +37,8 @@ app::Ipv4AddressEdit::Address toParts(link::Ipv4 address);
 // Plus the address, when it differs from the one shown.
 void applyAddress(app::Ipv4AddressEdit* edit, const rules::ControlState& state, link::Ipv4 address);
 
-// Tables: one more row of centred, read-only texts; column widths in pixels.
+// Tables: one more row of centred, read-only texts.
 void appendCenteredRow(QTableWidget& table, const std::vector<std::string>& texts);
-void setColumnWidths(QTableWidget& table, std::initializer_list<int> widths);
 
 QString toQString(const std::string& text);
 std::string toStdString(const QString& text);

@@ -1,5 +1,7 @@
 #include "ui/direct_config_dialog.h"
 
+#include <string_view>
+
 #include <QCoreApplication>
 #include <QSignalBlocker>
 
@@ -26,6 +28,12 @@ transport::SerialPort& chosenPort(const DirectConfigOptions& options) {
 QString linkDeviceOf(const DirectConfigOptions& options) {
     return options.linkDevice.isEmpty() ? qEnvironmentVariable(kLinkDeviceVariable) : options.linkDevice;
 }
+
+// The maker check's warning, spelled out here so lupdate collects it; the
+// link layer keeps the same text for the command line.
+constexpr const char* kMakerMismatch =
+    QT_TRANSLATE_NOOP("DirectConfigDialog", "This printer don't match our company name.");
+static_assert(std::string_view(kMakerMismatch) == link::kMakerMismatchText);
 }  // namespace
 
 DirectConfigDialog::DirectConfigDialog(const DirectConfigOptions& options, QWidget* parent)
@@ -144,7 +152,7 @@ void DirectConfigDialog::Connect() {
     case link::ConnectOutcome::PortNotOpened:
         return;
     case link::ConnectOutcome::MakerMismatch:
-        app::showWarning(this, QCoreApplication::translate("DirectConfigDialog", link::kMakerMismatchText.data()));
+        app::showWarning(this, QCoreApplication::translate("DirectConfigDialog", kMakerMismatch));
         app::showMessage(this, kUnableToOpenPort);
         return;
     case link::ConnectOutcome::ReadFailed:

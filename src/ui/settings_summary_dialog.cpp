@@ -2,6 +2,8 @@
 
 #include <QCoreApplication>
 
+#include "app/table_columns.h"
+#include "app/translation.h"
 #include "link/visible_text.h"
 #include "rules/summary_rows.h"
 #include "ui/control_sync.h"
@@ -28,7 +30,7 @@ SettingsSummaryDialog::SettingsSummaryDialog(const link::PrinterConfig& writtenC
       ui_(std::make_unique<Ui::SettingsSummaryDialog>()) {
     ui_->setupUi(this);
     connect(ui_->buttonBox, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    setColumnWidths(*ui_->summaryList, {30, 180, 260});
+    app::setColumnWidths(*ui_->summaryList, {30, 180, 260});
     fillSummaryValues();
 }
 
@@ -42,9 +44,11 @@ void SettingsSummaryDialog::fillSummaryValues() {
     int number = 1;
     for (const auto& row : rules::summaryRows(writtenConfig_, layout_)) {
         const QString name = QCoreApplication::translate("SettingsSummaryDialog", row.name.c_str());
-        // The values hold the printer's own texts (its name, the SSID): shown
-        // visible, never as line breaks.
-        appendCenteredRow(table, {std::to_string(number++), toStdString(name), link::VisibleText(row.value)});
+        // Labels such as "Enable" in the user's language; the printer's own
+        // texts (its name, the SSID) shown visible, never as line breaks.
+        const std::string value =
+            row.valueTextId ? toStdString(app::stringText(row.valueTextId)) : link::VisibleText(row.value);
+        appendCenteredRow(table, {std::to_string(number++), toStdString(name), value});
     }
 }
 

@@ -94,6 +94,9 @@ TEST(SummaryRows, ValuesFollowCodesAndLayout) {
     EXPECT_EQ(Row(c, ConfigLayout::Newer, 24), c.pskKey);  // WPA2-PSK with AES
     EXPECT_EQ(Row(c, ConfigLayout::Newer, 23), "");
     EXPECT_EQ(Row(c, ConfigLayout::Newer, 25), "NONE");
+    // Labels carry their string-table number for translation; typed values do not.
+    EXPECT_EQ(rows[24].valueTextId, 62);
+    EXPECT_EQ(rows[14].valueTextId, 0);
     EXPECT_EQ(Row(c, ConfigLayout::Newer, 29), "6");
     EXPECT_EQ(Row(c, ConfigLayout::Older, 28), "");
     EXPECT_EQ(Row(c, ConfigLayout::Older, 30), "");
@@ -111,6 +114,7 @@ TEST(SummaryRows, ValuesFollowCodesAndLayout) {
     EXPECT_EQ(Row(c, ConfigLayout::Newer, 27), "pw");
     EXPECT_EQ(Row(c, ConfigLayout::Newer, 13), "Wi-Fi Direct");
     EXPECT_EQ(Row(c, ConfigLayout::Newer, 22), "Unknown (9)");
+    EXPECT_EQ(summaryRows(c, ConfigLayout::Newer)[21].valueTextId, 0);
 
     c.authentication = 0;
     c.cipher = 0;

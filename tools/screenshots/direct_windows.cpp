@@ -1,8 +1,9 @@
 // Saves pictures of the direct configuration window, one per tab after a
 // Connect to the printer simulator, and of the summary a Save shows:
 //
-//   directui_screenshots OUTPUT_DIR
+//   directui_screenshots [--language NAME] OUTPUT_DIR
 //
+// NAME is what corvane-tool's --language takes (Japanese, en, ...).
 // Runs offscreen; scripts/screenshots.sh builds and runs it.
 #include <QApplication>
 #include <QDir>
@@ -12,6 +13,7 @@
 
 #include <cstdio>
 
+#include "app/config_app.h"
 #include "app/messages.h"
 #include "ui/bss_page.h"
 #include "ui/config_tab_ctrl.h"
@@ -32,8 +34,13 @@ bool Save(QWidget& widget, const QDir& dir, const QString& name) {
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    const QDir out(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs/screenshots"));
+    QStringList args = QApplication::arguments().mid(1);
+    const QString language = args.size() > 1 && args[0] == QLatin1String("--language") ? args[1] : QString();
+    if (!language.isEmpty()) args = args.mid(2);
+    const QDir out(args.value(0, QStringLiteral("docs/screenshots")));
     if (!out.mkpath(QStringLiteral("."))) return 1;
+    corvane::app::ConfigApp configApp;
+    if (!configApp.chooseLanguage(language, {QApplication::applicationDirPath()})) return 2;
 
     QProcess sim;
     sim.start(CORVANE_SIM_BINARY, {QStringLiteral("--no-lan")});

@@ -1,8 +1,9 @@
 // Saves pictures of the launcher, both device lists filled from a printer
 // simulator on loopback, and the settings window for the first printer:
 //
-//   lan_screenshots OUTPUT_DIR ETHERNET_PORT WLAN_PORT
+//   lan_screenshots [--language NAME] OUTPUT_DIR ETHERNET_PORT WLAN_PORT
 //
+// NAME is what corvane-tool's --language takes (Japanese, en, ...).
 // The ports are the simulator's (scripts/screenshots.sh starts it). Every
 // request goes to 127.0.0.1 from 127.0.0.1. Runs offscreen.
 #include <QApplication>
@@ -11,6 +12,7 @@
 
 #include <cstdio>
 
+#include "app/config_app.h"
 #include "app/launcher_dialog.h"
 #include "app/messages.h"
 #include "lan/ui/device_list_dialog.h"
@@ -66,14 +68,19 @@ bool deviceList(ListMode mode, int printerPort, const QDir& out) {
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    if (argc != 4) {
-        std::fprintf(stderr, "usage: lan_screenshots OUTPUT_DIR ETHERNET_PORT WLAN_PORT\n");
+    QStringList args = QApplication::arguments().mid(1);
+    const QString language = args.size() > 1 && args[0] == QLatin1String("--language") ? args[1] : QString();
+    if (!language.isEmpty()) args = args.mid(2);
+    if (args.size() != 3) {
+        std::fprintf(stderr, "usage: lan_screenshots [--language NAME] OUTPUT_DIR ETHERNET_PORT WLAN_PORT\n");
         return 2;
     }
-    const QDir out(QString::fromLocal8Bit(argv[1]));
-    const int ethernetPort = QString::fromLatin1(argv[2]).toInt();
-    const int wlanPort = QString::fromLatin1(argv[3]).toInt();
+    const QDir out(args[0]);
+    const int ethernetPort = args[1].toInt();
+    const int wlanPort = args[2].toInt();
     if (!out.mkpath(QStringLiteral(".")) || ethernetPort <= 0 || wlanPort <= 0) return 2;
+    corvane::app::ConfigApp configApp;
+    if (!configApp.chooseLanguage(language, {QApplication::applicationDirPath()})) return 2;
 
     // A message box would wait for a click nobody gives; say it instead.
     corvane::app::setMessageHook([](const corvane::app::ShownMessage& message) {

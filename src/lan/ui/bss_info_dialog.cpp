@@ -4,6 +4,7 @@
 #include <QTimer>
 
 #include "app/messages.h"
+#include "app/table_columns.h"
 #include "lan/ui/table_rows.h"
 #include "link/string_table.h"
 #include "ui_bss_info_dialog.h"
@@ -16,7 +17,7 @@ BssInfoDialog::BssInfoDialog(const QString& printerAddress, QWidget* parent, con
       printerAddress_(printerAddress),
       surveyPort_(endpoints.surveyPort) {
     ui_->setupUi(this);
-    setColumnWidths(*ui_->bssList, {30, 140, 150, 100, 60, 110});
+    app::setColumnWidths(*ui_->bssList, {30, 140, 150, 100, 60, 110});
     connect(ui_->surveyButton, &QPushButton::clicked, this, &BssInfoDialog::runBssSurvey);
     connect(ui_->cancelButton, &QPushButton::clicked, this, &QDialog::reject);
 }

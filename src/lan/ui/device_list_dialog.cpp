@@ -8,6 +8,7 @@
 #include <QTimer>
 
 #include "app/messages.h"
+#include "app/table_columns.h"
 #include "lan/device_lists.h"
 #include "lan/ui/bss_info_dialog.h"
 #include "lan/ui/lan_settings_dialog.h"
@@ -35,7 +36,7 @@ DeviceListDialog::DeviceListDialog(ListMode listMode, QWidget* parent, const Lan
       buttons_(listMode),
       urlOpener_([](const QUrl& url) { return QDesktopServices::openUrl(url); }) {
     ui_->setupUi(this);
-    setColumnWidths(*ui_->deviceList, {30, 140, 130, 130, 130, 70, 70});
+    app::setColumnWidths(*ui_->deviceList, {30, 140, 130, 130, 130, 70, 70});
     ui_->bssInfoButton->setVisible(buttons_.showsWlanButtons());
     ui_->certificateButton->setVisible(buttons_.showsWlanButtons());
     applyButtonState();

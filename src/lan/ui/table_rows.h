@@ -1,7 +1,6 @@
 // Filling the LAN windows' tables: rows of centred, read-only texts.
 #pragma once
 
-#include <initializer_list>
 #include <string>
 
 #include <QTableWidget>
@@ -18,12 +17,6 @@ void appendTableRow(QTableWidget& table, const Texts& texts) {
         item->setTextAlignment(Qt::AlignCenter);
         table.setItem(row, column++, item);
     }
-}
-
-// Column widths in pixels, in column order.
-inline void setColumnWidths(QTableWidget& table, std::initializer_list<int> widths) {
-    int column = 0;
-    for (const int width : widths) table.setColumnWidth(column++, width);
 }
 
 }  // namespace corvane::lan

@@ -1,0 +1,1108 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr_FR">
+<context>
+    <name>BssInfoDialog</name>
+    <message>
+        <source>BSS Information</source>
+        <translation>Informations BSS</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>N°</translation>
+    </message>
+    <message>
+        <source>SSID</source>
+        <translation>SSID</translation>
+    </message>
+    <message>
+        <source>BSSID</source>
+        <translation>BSSID</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>Mode</translation>
+    </message>
+    <message>
+        <source>RSSI</source>
+        <translation>RSSI</translation>
+    </message>
+    <message>
+        <source>Security</source>
+        <translation>Sécurité</translation>
+    </message>
+    <message>
+        <source>Get BSS information</source>
+        <translation>Obtenir les informations BSS</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>BssPage</name>
+    <message>
+        <source>No</source>
+        <translation>N°</translation>
+    </message>
+    <message>
+        <source>SSID</source>
+        <translation>SSID</translation>
+    </message>
+    <message>
+        <source>BSSID</source>
+        <translation>BSSID</translation>
+    </message>
+    <message>
+        <source>MODE</source>
+        <translation>MODE</translation>
+    </message>
+    <message>
+        <source>RSSI</source>
+        <translation>RSSI</translation>
+    </message>
+    <message>
+        <source>Security</source>
+        <translation>Sécurité</translation>
+    </message>
+    <message>
+        <source>Get BSS information</source>
+        <translation>Obtenir les informations BSS</translation>
+    </message>
+</context>
+<context>
+    <name>CertificatePage</name>
+    <message>
+        <source>Certificate</source>
+        <translation>Certificat</translation>
+    </message>
+    <message>
+        <source>CA</source>
+        <translation>CA</translation>
+    </message>
+    <message>
+        <source>Client Key</source>
+        <translation>Clé client</translation>
+    </message>
+    <message>
+        <source>Client PEM</source>
+        <translation>PEM client</translation>
+    </message>
+    <message>
+        <source>Open file</source>
+        <translation>Ouvrir un fichier</translation>
+    </message>
+    <message>
+        <source>File Upload</source>
+        <translation>Envoyer le fichier</translation>
+    </message>
+    <message>
+        <source>Original Certificate Format (*)</source>
+        <translation>Format de certificat d&apos;origine (*)</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceListDialog</name>
+    <message>
+        <source>Corvane Tool</source>
+        <translation>Corvane Tool</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>N°</translation>
+    </message>
+    <message>
+        <source>Mac Address</source>
+        <translation>Adresse MAC</translation>
+    </message>
+    <message>
+        <source>IP Address</source>
+        <translation>Adresse IP</translation>
+    </message>
+    <message>
+        <source>Subnet</source>
+        <translation>Sous-réseau</translation>
+    </message>
+    <message>
+        <source>Gateway</source>
+        <translation>Passerelle</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Version</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Rechercher</translation>
+    </message>
+    <message>
+        <source>Setting</source>
+        <translation>Paramètres</translation>
+    </message>
+    <message>
+        <source>Configuration(Web)</source>
+        <translation>Configuration (Web)</translation>
+    </message>
+    <message>
+        <source>BSS Info</source>
+        <translation>Infos BSS</translation>
+    </message>
+    <message>
+        <source>Certificate upload</source>
+        <translation>Envoyer un certificat</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Quitter</translation>
+    </message>
+</context>
+<context>
+    <name>DirectConfigDialog</name>
+    <message>
+        <source>Corvane Tool</source>
+        <translation>Corvane Tool</translation>
+    </message>
+    <message>
+        <source>Printer Type</source>
+        <translation>Type d&apos;imprimante</translation>
+    </message>
+    <message>
+        <source>POS</source>
+        <translation>POS</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Autre</translation>
+    </message>
+    <message>
+        <source>Communication</source>
+        <translation>Communication</translation>
+    </message>
+    <message>
+        <source>Serial</source>
+        <translation>Série</translation>
+    </message>
+    <message>
+        <source>USB</source>
+        <translation>USB</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>Connecter</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>Déconnecter</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>This printer don&apos;t match our company name.</source>
+        <translation>Le nom du fabricant de cette imprimante ne correspond pas à celui de notre société.</translation>
+    </message>
+</context>
+<context>
+    <name>LanSettingsDialog</name>
+    <message>
+        <source>Corvane Tool</source>
+        <translation>Corvane Tool</translation>
+    </message>
+    <message>
+        <source>Network Setting</source>
+        <translation>Paramètres réseau</translation>
+    </message>
+    <message>
+        <source>IP Address :</source>
+        <translation>Adresse IP&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Subnet Mask :</source>
+        <translation>Masque de sous-réseau&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Gateway :</source>
+        <translation>Passerelle&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Local Port :</source>
+        <translation>Port local&#xa0;:</translation>
+    </message>
+    <message>
+        <source> (0 ~ 32767)</source>
+        <translation> (0 ~ 32767)</translation>
+    </message>
+    <message>
+        <source>Inactivity time :
+(0 ~ 3600)    </source>
+        <translation>Délai d&apos;inactivité&#xa0;:
+(0 ~ 3600)    </translation>
+    </message>
+    <message>
+        <source>sec (Default: 0)</source>
+        <translation>s (par défaut&#xa0;: 0)</translation>
+    </message>
+    <message>
+        <source>DHCP Mode</source>
+        <translation>Mode DHCP</translation>
+    </message>
+    <message>
+        <source>Device Baudrate :</source>
+        <translation>Débit du périphérique (bauds)&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Fimware Version :</source>
+        <translation>Version du firmware&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>WLAN Configuration</source>
+        <translation>Configuration WLAN</translation>
+    </message>
+    <message>
+        <source>Ethernet Configuration</source>
+        <translation>Configuration Ethernet</translation>
+    </message>
+</context>
+<context>
+    <name>LauncherDialog</name>
+    <message>
+        <source>Corvane Tool</source>
+        <translation>Corvane Tool</translation>
+    </message>
+    <message>
+        <source>Ethernet Configuration
+(Ethernet)</source>
+        <translation>Configuration Ethernet
+(Ethernet)</translation>
+    </message>
+    <message>
+        <source>WLAN Configuration
+(WLAN)</source>
+        <translation>Configuration WLAN
+(WLAN)</translation>
+    </message>
+    <message>
+        <source>WLAN Configuration
+(USB)</source>
+        <translation>Configuration WLAN
+(USB)</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Quitter</translation>
+    </message>
+</context>
+<context>
+    <name>LocalAddressDialog</name>
+    <message>
+        <source>Corvane Tool</source>
+        <translation>Corvane Tool</translation>
+    </message>
+    <message>
+        <source>IP Address - </source>
+        <translation>Adresse IP - </translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>Warning</source>
+        <translation>Avertissement</translation>
+    </message>
+</context>
+<context>
+    <name>NetworkPage</name>
+    <message>
+        <source>Network Mode</source>
+        <translation>Mode réseau</translation>
+    </message>
+    <message>
+        <source>Infra Network</source>
+        <translation>Infrastructure</translation>
+    </message>
+    <message>
+        <source>Adhoc</source>
+        <translation>Ad hoc</translation>
+    </message>
+    <message>
+        <source>Ad Hoc Channel</source>
+        <translation>Canal ad hoc</translation>
+    </message>
+    <message>
+        <source>Wi-Fi Direct</source>
+        <translation>Wi-Fi Direct</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Canal</translation>
+    </message>
+    <message>
+        <source>Conn Mode</source>
+        <translation>Mode de connexion</translation>
+    </message>
+    <message>
+        <source>PIN Code</source>
+        <translation>Code PIN</translation>
+    </message>
+    <message>
+        <source>IP Assignment Method</source>
+        <translation>Attribution de l&apos;adresse IP</translation>
+    </message>
+    <message>
+        <source>Automatic Allocation(DHCP)</source>
+        <translation>Attribution automatique (DHCP)</translation>
+    </message>
+    <message>
+        <source>Manual Allocation</source>
+        <translation>Attribution manuelle</translation>
+    </message>
+    <message>
+        <source>Network Setting</source>
+        <translation>Paramètres réseau</translation>
+    </message>
+    <message>
+        <source>SSID</source>
+        <translation>SSID</translation>
+    </message>
+    <message>
+        <source>Inactivity Time (0~3600)</source>
+        <translation>Délai d&apos;inactivité (0~3600)</translation>
+    </message>
+    <message>
+        <source>Sec (Default: 0)</source>
+        <translation>s (par défaut&#xa0;: 0)</translation>
+    </message>
+    <message>
+        <source>IP Address</source>
+        <translation>Adresse IP</translation>
+    </message>
+    <message>
+        <source>Subnet Mask</source>
+        <translation>Masque de sous-réseau</translation>
+    </message>
+    <message>
+        <source>Gateway</source>
+        <translation>Passerelle</translation>
+    </message>
+</context>
+<context>
+    <name>ProtocolPage</name>
+    <message>
+        <source>Task State</source>
+        <translation>État des services</translation>
+    </message>
+    <message>
+        <source>HTTPS</source>
+        <translation>HTTPS</translation>
+    </message>
+    <message>
+        <source>TELNET</source>
+        <translation>TELNET</translation>
+    </message>
+    <message>
+        <source>FTP</source>
+        <translation>FTP</translation>
+    </message>
+    <message>
+        <source>SNMP</source>
+        <translation>SNMP</translation>
+    </message>
+    <message>
+        <source>Community Name (Read):</source>
+        <translation>Nom de communauté (lecture)&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Community Name (Write):</source>
+        <translation>Nom de communauté (écriture)&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Trap IP Address</source>
+        <translation>Adresse IP des traps</translation>
+    </message>
+    <message>
+        <source>Trap Community</source>
+        <translation>Communauté des traps</translation>
+    </message>
+</context>
+<context>
+    <name>SearchDialog</name>
+    <message>
+        <source>Search...</source>
+        <translation>Recherche...</translation>
+    </message>
+    <message>
+        <source>Searching.</source>
+        <translation>Recherche en cours.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>SecurityPage</name>
+    <message>
+        <source>Authentication</source>
+        <translation>Authentification</translation>
+    </message>
+    <message>
+        <source>Open System</source>
+        <translation>Système ouvert</translation>
+    </message>
+    <message>
+        <source>Shared Key</source>
+        <translation>Clé partagée</translation>
+    </message>
+    <message>
+        <source>WPA-PSK</source>
+        <translation>WPA-PSK</translation>
+    </message>
+    <message>
+        <source>WPA2-PSK</source>
+        <translation>WPA2-PSK</translation>
+    </message>
+    <message>
+        <source>WPA</source>
+        <translation>WPA</translation>
+    </message>
+    <message>
+        <source>WPA2</source>
+        <translation>WPA2</translation>
+    </message>
+    <message>
+        <source>Encryption</source>
+        <translation>Chiffrement</translation>
+    </message>
+    <message>
+        <source>NONE</source>
+        <translation>Aucun</translation>
+    </message>
+    <message>
+        <source>WEP64/128</source>
+        <translation>WEP64/128</translation>
+    </message>
+    <message>
+        <source>TKIP</source>
+        <translation>TKIP</translation>
+    </message>
+    <message>
+        <source>AES</source>
+        <translation>AES</translation>
+    </message>
+    <message>
+        <source>AES + TKIP</source>
+        <translation>AES + TKIP</translation>
+    </message>
+    <message>
+        <source>EAP</source>
+        <translation>EAP</translation>
+    </message>
+    <message>
+        <source>EAP-PEAP</source>
+        <translation>EAP-PEAP</translation>
+    </message>
+    <message>
+        <source>EAP-TTLS</source>
+        <translation>EAP-TTLS</translation>
+    </message>
+    <message>
+        <source>EAP-TLS</source>
+        <translation>EAP-TLS</translation>
+    </message>
+    <message>
+        <source>EAP-LEAP</source>
+        <translation>EAP-LEAP</translation>
+    </message>
+    <message>
+        <source>EAP-FAST</source>
+        <translation>EAP-FAST</translation>
+    </message>
+    <message>
+        <source>WEP Key</source>
+        <translation>Clé WEP</translation>
+    </message>
+    <message>
+        <source>PSK Key</source>
+        <translation>Clé PSK</translation>
+    </message>
+    <message>
+        <source>Authentication ID</source>
+        <translation>Identifiant d&apos;authentification</translation>
+    </message>
+    <message>
+        <source>Authentication Password</source>
+        <translation>Mot de passe d&apos;authentification</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsSummaryDialog</name>
+    <message>
+        <source>Corvane</source>
+        <translation>Corvane</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>N°</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Valeur</translation>
+    </message>
+    <message>
+        <source>Printer Name</source>
+        <translation>Nom de l&apos;imprimante</translation>
+    </message>
+    <message>
+        <source>Printer Port Num</source>
+        <translation>N° de port de l&apos;imprimante</translation>
+    </message>
+    <message>
+        <source>User ID</source>
+        <translation>Identifiant utilisateur</translation>
+    </message>
+    <message>
+        <source>User Password</source>
+        <translation>Mot de passe utilisateur</translation>
+    </message>
+    <message>
+        <source>Https</source>
+        <translation>HTTPS</translation>
+    </message>
+    <message>
+        <source>Telnet</source>
+        <translation>Telnet</translation>
+    </message>
+    <message>
+        <source>Ftp</source>
+        <translation>FTP</translation>
+    </message>
+    <message>
+        <source>Snmp</source>
+        <translation>SNMP</translation>
+    </message>
+    <message>
+        <source>Set Community</source>
+        <translation>Communauté d&apos;écriture</translation>
+    </message>
+    <message>
+        <source>Get Community</source>
+        <translation>Communauté de lecture</translation>
+    </message>
+    <message>
+        <source>Trap IP Address</source>
+        <translation>Adresse IP des traps</translation>
+    </message>
+    <message>
+        <source>Trap Community</source>
+        <translation>Communauté des traps</translation>
+    </message>
+    <message>
+        <source>Network Mode</source>
+        <translation>Mode réseau</translation>
+    </message>
+    <message>
+        <source>Adhoc Channel</source>
+        <translation>Canal ad hoc</translation>
+    </message>
+    <message>
+        <source>SSID</source>
+        <translation>SSID</translation>
+    </message>
+    <message>
+        <source>Inactivity Time</source>
+        <translation>Délai d&apos;inactivité</translation>
+    </message>
+    <message>
+        <source>IP Assignment method</source>
+        <translation>Attribution de l&apos;adresse IP</translation>
+    </message>
+    <message>
+        <source>IP Address</source>
+        <translation>Adresse IP</translation>
+    </message>
+    <message>
+        <source>Subnet Mask</source>
+        <translation>Masque de sous-réseau</translation>
+    </message>
+    <message>
+        <source>Gateway</source>
+        <translation>Passerelle</translation>
+    </message>
+    <message>
+        <source>Authentication</source>
+        <translation>Authentification</translation>
+    </message>
+    <message>
+        <source>Cryptograph</source>
+        <translation>Chiffrement</translation>
+    </message>
+    <message>
+        <source>WEP Key</source>
+        <translation>Clé WEP</translation>
+    </message>
+    <message>
+        <source>PSK Key</source>
+        <translation>Clé PSK</translation>
+    </message>
+    <message>
+        <source>EAP Mode</source>
+        <translation>Mode EAP</translation>
+    </message>
+    <message>
+        <source>Auth ID</source>
+        <translation>Identifiant d&apos;authentification</translation>
+    </message>
+    <message>
+        <source>Auth Password/Certification Key(EAP-TLS)</source>
+        <translation>Mot de passe d&apos;authentification/clé du certificat (EAP-TLS)</translation>
+    </message>
+    <message>
+        <source>P2P Conn Mode</source>
+        <translation>Mode de connexion P2P</translation>
+    </message>
+    <message>
+        <source>P2P Channel</source>
+        <translation>Canal P2P</translation>
+    </message>
+    <message>
+        <source>P2P Pin Code</source>
+        <translation>Code PIN P2P</translation>
+    </message>
+</context>
+<context>
+    <name>StringTable</name>
+    <message>
+        <source>The BSS information has been imported successfully.</source>
+        <translation>Les informations BSS ont bien été importées.</translation>
+    </message>
+    <message>
+        <source>Failed to import the BSS information.
+Please check the IP address or port number to connect to.</source>
+        <translation>Impossible d&apos;importer les informations BSS.
+Vérifiez l&apos;adresse IP ou le numéro de port de la connexion.</translation>
+    </message>
+    <message>
+        <source>Failed to connect to the printer.</source>
+        <translation>Impossible de se connecter à l&apos;imprimante.</translation>
+    </message>
+    <message>
+        <source>WEP Key is invalid.
+WEP Key must be 5 or 10 characters or 10 or 26 hexadecimal digits.</source>
+        <translation>La clé WEP n&apos;est pas valide.
+La clé WEP doit comporter 5 ou 10 caractères, ou 10 ou 26 chiffres hexadécimaux.</translation>
+    </message>
+    <message>
+        <source>The configuration has been completed.
+Reset the printer.</source>
+        <translation>La configuration est terminée.
+Redémarrez l&apos;imprimante.</translation>
+    </message>
+    <message>
+        <source>The configuration has failed.</source>
+        <translation>La configuration a échoué.</translation>
+    </message>
+    <message>
+        <source>Unable to open the port.</source>
+        <translation>Impossible d&apos;ouvrir le port.</translation>
+    </message>
+    <message>
+        <source>The User ID is incorrect.
+Please try again.</source>
+        <translation>L&apos;identifiant utilisateur est incorrect.
+Veuillez réessayer.</translation>
+    </message>
+    <message>
+        <source>The Password is incorrect.
+Please try again.</source>
+        <translation>Le mot de passe est incorrect.
+Veuillez réessayer.</translation>
+    </message>
+    <message>
+        <source>The system name is incorrect.
+Please try again.</source>
+        <translation>Le nom du système est incorrect.
+Veuillez réessayer.</translation>
+    </message>
+    <message>
+        <source>The port number is incorrect.
+Please try again.</source>
+        <translation>Le numéro de port est incorrect.
+Veuillez réessayer.</translation>
+    </message>
+    <message>
+        <source>The community name is incorrect.
+Please try again.</source>
+        <translation>Le nom de communauté est incorrect.
+Veuillez réessayer.</translation>
+    </message>
+    <message>
+        <source>The trap community is incorrect.
+Please try again.</source>
+        <translation>La communauté des traps est incorrecte.
+Veuillez réessayer.</translation>
+    </message>
+    <message>
+        <source>The Adhoc channel is incorrect.
+Please try again.</source>
+        <translation>Le canal ad hoc est incorrect.
+Veuillez réessayer.</translation>
+    </message>
+    <message>
+        <source>The SSID is incorrect.
+Please try again.</source>
+        <translation>Le SSID est incorrect.
+Veuillez réessayer.</translation>
+    </message>
+    <message>
+        <source>The PSK key is incorrect.
+Please try again.</source>
+        <translation>La clé PSK est incorrecte.
+Veuillez réessayer.</translation>
+    </message>
+    <message>
+        <source>The certificate ID is incorrect.
+Please try again.</source>
+        <translation>L&apos;identifiant du certificat est incorrect.
+Veuillez réessayer.</translation>
+    </message>
+    <message>
+        <source>The certificate password is incorrect.
+Please try again.</source>
+        <translation>Le mot de passe du certificat est incorrect.
+Veuillez réessayer.</translation>
+    </message>
+    <message>
+        <source>The printer has been connected successfully.</source>
+        <translation>La connexion à l&apos;imprimante a réussi.</translation>
+    </message>
+    <message>
+        <source>The certificate document has been uploaded successfully.
+Reset the printer.</source>
+        <translation>Le certificat a bien été envoyé.
+Redémarrez l&apos;imprimante.</translation>
+    </message>
+    <message>
+        <source>Failed to upload the certificate document.
+Reset the printer.</source>
+        <translation>Impossible d&apos;envoyer le certificat.
+Redémarrez l&apos;imprimante.</translation>
+    </message>
+    <message>
+        <source>The maximum size of a certificate file is 3KB.</source>
+        <translation>La taille maximale d&apos;un fichier de certificat est de 3&#xa0;Ko.</translation>
+    </message>
+    <message>
+        <source>The certificate file is selected.</source>
+        <translation>Le fichier de certificat est sélectionné.</translation>
+    </message>
+    <message>
+        <source>The certificate file is invalid.</source>
+        <translation>Le fichier de certificat n&apos;est pas valide.</translation>
+    </message>
+    <message>
+        <source>No certificate file is selected or the selected file is invalid.</source>
+        <translation>Aucun fichier de certificat n&apos;est sélectionné ou le fichier sélectionné n&apos;est pas valide.</translation>
+    </message>
+    <message>
+        <source>The Adhoc mode is not available.
+Authentication is allowed in either Open System or Shared Key.</source>
+        <translation>Le mode ad hoc n&apos;est pas disponible.
+Seules les authentifications Système ouvert et Clé partagée sont autorisées.</translation>
+    </message>
+    <message>
+        <source>Failed to read the certificate file.</source>
+        <translation>Impossible de lire le fichier de certificat.</translation>
+    </message>
+    <message>
+        <source>Please select a device in the list.</source>
+        <translation>Veuillez sélectionner un périphérique dans la liste.</translation>
+    </message>
+    <message>
+        <source>Please search for a device again.</source>
+        <translation>Veuillez relancer la recherche de périphériques.</translation>
+    </message>
+    <message>
+        <source>Error: Failed to read the list of information.</source>
+        <translation>Erreur&#xa0;: impossible de lire la liste des informations.</translation>
+    </message>
+    <message>
+        <source>Please check the IP address or port number.</source>
+        <translation>Vérifiez l&apos;adresse IP ou le numéro de port.</translation>
+    </message>
+    <message>
+        <source>The specified port is not available.
+Please enter a port number again.</source>
+        <translation>Le port indiqué n&apos;est pas disponible.
+Veuillez saisir un autre numéro de port.</translation>
+    </message>
+    <message>
+        <source>The IP address cannot be used.
+Please enter an IP address again.</source>
+        <translation>Cette adresse IP ne peut pas être utilisée.
+Veuillez saisir une autre adresse IP.</translation>
+    </message>
+    <message>
+        <source>The configuration has been completed.
+Please search for devices again if the list is not refreshed.</source>
+        <translation>La configuration est terminée.
+Si la liste ne s&apos;actualise pas, relancez la recherche de périphériques.</translation>
+    </message>
+    <message>
+        <source>The WLAN configuration has been completed.
+Please search for devices again if the list is not refreshed.</source>
+        <translation>La configuration WLAN est terminée.
+Si la liste ne s&apos;actualise pas, relancez la recherche de périphériques.</translation>
+    </message>
+    <message>
+        <source>Unable to configure the port.
+Please enter a port number again.(0~32767)</source>
+        <translation>Impossible de configurer le port.
+Veuillez saisir un autre numéro de port. (0~32767)</translation>
+    </message>
+    <message>
+        <source>Unable to save the configuration.
+Please configure again.</source>
+        <translation>Impossible d&apos;enregistrer la configuration.
+Veuillez recommencer la configuration.</translation>
+    </message>
+    <message>
+        <source>The time has not been set.
+Please enter time again.</source>
+        <translation>Le délai n&apos;a pas été défini.
+Veuillez saisir de nouveau le délai.</translation>
+    </message>
+    <message>
+        <source>The channel number has not been set.
+Please enter a channel number again.(0~14)</source>
+        <translation>Le numéro de canal n&apos;a pas été défini.
+Veuillez saisir de nouveau un numéro de canal. (0~14)</translation>
+    </message>
+    <message>
+        <source>Network is in Adhoc mode.
+You must assign IP address manually.</source>
+        <translation>Le réseau est en mode ad hoc.
+Vous devez attribuer l&apos;adresse IP manuellement.</translation>
+    </message>
+    <message>
+        <source>Unable to connect to the USB device.</source>
+        <translation>Impossible de se connecter au périphérique USB.</translation>
+    </message>
+    <message>
+        <source>Corvane Tool</source>
+        <translation>Corvane Tool</translation>
+    </message>
+    <message>
+        <source>Now Searching</source>
+        <translation>Recherche en cours</translation>
+    </message>
+    <message>
+        <source>System &amp; Information</source>
+        <translation>Système et informations</translation>
+    </message>
+    <message>
+        <source>BSS Information</source>
+        <translation>Informations BSS</translation>
+    </message>
+    <message>
+        <source>Authentication</source>
+        <translation>Authentification</translation>
+    </message>
+    <message>
+        <source>Protocol</source>
+        <translation>Protocole</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>Réseau</translation>
+    </message>
+    <message>
+        <source>Cerification</source>
+        <translation>Certificats</translation>
+    </message>
+    <message>
+        <source>Open System</source>
+        <translation>Système ouvert</translation>
+    </message>
+    <message>
+        <source>Shared Key</source>
+        <translation>Clé partagée</translation>
+    </message>
+    <message>
+        <source>NONE</source>
+        <translation>Aucun</translation>
+    </message>
+    <message>
+        <source>Infra Network</source>
+        <translation>Infrastructure</translation>
+    </message>
+    <message>
+        <source>Adhoc</source>
+        <translation>Ad hoc</translation>
+    </message>
+    <message>
+        <source>Manual allocation</source>
+        <translation>Attribution manuelle</translation>
+    </message>
+    <message>
+        <source>Automatic Allocation(DHCP)</source>
+        <translation>Attribution automatique (DHCP)</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>Désactivé</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>Activé</translation>
+    </message>
+    <message>
+        <source>WPA-PSK</source>
+        <translation>WPA-PSK</translation>
+    </message>
+    <message>
+        <source>WPA2-PSK</source>
+        <translation>WPA2-PSK</translation>
+    </message>
+    <message>
+        <source>WPA</source>
+        <translation>WPA</translation>
+    </message>
+    <message>
+        <source>WPA2</source>
+        <translation>WPA2</translation>
+    </message>
+    <message>
+        <source>WEP64</source>
+        <translation>WEP64</translation>
+    </message>
+    <message>
+        <source>WEP128</source>
+        <translation>WEP128</translation>
+    </message>
+    <message>
+        <source>TKIP</source>
+        <translation>TKIP</translation>
+    </message>
+    <message>
+        <source>AES</source>
+        <translation>AES</translation>
+    </message>
+    <message>
+        <source>AES + TKIP</source>
+        <translation>AES + TKIP</translation>
+    </message>
+    <message>
+        <source>EAP-PEAP</source>
+        <translation>EAP-PEAP</translation>
+    </message>
+    <message>
+        <source>EAP-TTLS</source>
+        <translation>EAP-TTLS</translation>
+    </message>
+    <message>
+        <source>EAP-TLS</source>
+        <translation>EAP-TLS</translation>
+    </message>
+    <message>
+        <source>EAP-LEAP</source>
+        <translation>EAP-LEAP</translation>
+    </message>
+    <message>
+        <source>EAP-FAST</source>
+        <translation>EAP-FAST</translation>
+    </message>
+    <message>
+        <source>Authentication Password</source>
+        <translation>Mot de passe d&apos;authentification</translation>
+    </message>
+    <message>
+        <source>Certification Password</source>
+        <translation>Mot de passe du certificat</translation>
+    </message>
+    <message>
+        <source>Incorrect PIN. Please re-enter your PIN Code.</source>
+        <translation>Code PIN incorrect. Veuillez saisir de nouveau votre code PIN.</translation>
+    </message>
+    <message>
+        <source>Currently no network connection is found. Check the network connection.</source>
+        <translation>Aucune connexion réseau n&apos;a été trouvée. Vérifiez la connexion réseau.</translation>
+    </message>
+</context>
+<context>
+    <name>SystemPage</name>
+    <message>
+        <source>System</source>
+        <translation>Système</translation>
+    </message>
+    <message>
+        <source>Printer Name</source>
+        <translation>Nom de l&apos;imprimante</translation>
+    </message>
+    <message>
+        <source>Printer Port Num (0 ~ 32767)</source>
+        <translation>N° de port de l&apos;imprimante (0 ~ 32767)</translation>
+    </message>
+    <message>
+        <source>User ID</source>
+        <translation>Identifiant utilisateur</translation>
+    </message>
+    <message>
+        <source>User Password</source>
+        <translation>Mot de passe utilisateur</translation>
+    </message>
+    <message>
+        <source>Confirm Password</source>
+        <translation>Confirmer le mot de passe</translation>
+    </message>
+    <message>
+        <source>Firmware Information</source>
+        <translation>Informations sur le firmware</translation>
+    </message>
+    <message>
+        <source>Firmware Version :</source>
+        <translation>Version du firmware&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Update Date :</source>
+        <translation>Date de mise à jour&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Mac Address :</source>
+        <translation>Adresse MAC&#xa0;:</translation>
+    </message>
+</context>
+</TS>

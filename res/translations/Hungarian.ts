@@ -1,0 +1,1108 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="hu_HU">
+<context>
+    <name>BssInfoDialog</name>
+    <message>
+        <source>BSS Information</source>
+        <translation>BSS-információk</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Sz.</translation>
+    </message>
+    <message>
+        <source>SSID</source>
+        <translation>SSID</translation>
+    </message>
+    <message>
+        <source>BSSID</source>
+        <translation>BSSID</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>Mód</translation>
+    </message>
+    <message>
+        <source>RSSI</source>
+        <translation>RSSI</translation>
+    </message>
+    <message>
+        <source>Security</source>
+        <translation>Biztonság</translation>
+    </message>
+    <message>
+        <source>Get BSS information</source>
+        <translation>BSS-információk lekérése</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Mégse</translation>
+    </message>
+</context>
+<context>
+    <name>BssPage</name>
+    <message>
+        <source>No</source>
+        <translation>Sz.</translation>
+    </message>
+    <message>
+        <source>SSID</source>
+        <translation>SSID</translation>
+    </message>
+    <message>
+        <source>BSSID</source>
+        <translation>BSSID</translation>
+    </message>
+    <message>
+        <source>MODE</source>
+        <translation>MÓD</translation>
+    </message>
+    <message>
+        <source>RSSI</source>
+        <translation>RSSI</translation>
+    </message>
+    <message>
+        <source>Security</source>
+        <translation>Biztonság</translation>
+    </message>
+    <message>
+        <source>Get BSS information</source>
+        <translation>BSS-információk lekérése</translation>
+    </message>
+</context>
+<context>
+    <name>CertificatePage</name>
+    <message>
+        <source>Certificate</source>
+        <translation>Tanúsítvány</translation>
+    </message>
+    <message>
+        <source>CA</source>
+        <translation>CA</translation>
+    </message>
+    <message>
+        <source>Client Key</source>
+        <translation>Ügyfélkulcs</translation>
+    </message>
+    <message>
+        <source>Client PEM</source>
+        <translation>Ügyfél-PEM</translation>
+    </message>
+    <message>
+        <source>Open file</source>
+        <translation>Fájl megnyitása</translation>
+    </message>
+    <message>
+        <source>File Upload</source>
+        <translation>Fájl feltöltése</translation>
+    </message>
+    <message>
+        <source>Original Certificate Format (*)</source>
+        <translation>Eredeti tanúsítványformátum (*)</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceListDialog</name>
+    <message>
+        <source>Corvane Tool</source>
+        <translation>Corvane Tool</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Sz.</translation>
+    </message>
+    <message>
+        <source>Mac Address</source>
+        <translation>MAC-cím</translation>
+    </message>
+    <message>
+        <source>IP Address</source>
+        <translation>IP-cím</translation>
+    </message>
+    <message>
+        <source>Subnet</source>
+        <translation>Alhálózat</translation>
+    </message>
+    <message>
+        <source>Gateway</source>
+        <translation>Átjáró</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Verzió</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Keresés</translation>
+    </message>
+    <message>
+        <source>Setting</source>
+        <translation>Beállítás</translation>
+    </message>
+    <message>
+        <source>Configuration(Web)</source>
+        <translation>Beállítás (web)</translation>
+    </message>
+    <message>
+        <source>BSS Info</source>
+        <translation>BSS-infó</translation>
+    </message>
+    <message>
+        <source>Certificate upload</source>
+        <translation>Tanúsítvány feltöltése</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Kilépés</translation>
+    </message>
+</context>
+<context>
+    <name>DirectConfigDialog</name>
+    <message>
+        <source>Corvane Tool</source>
+        <translation>Corvane Tool</translation>
+    </message>
+    <message>
+        <source>Printer Type</source>
+        <translation>Nyomtató típusa</translation>
+    </message>
+    <message>
+        <source>POS</source>
+        <translation>POS</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Egyéb</translation>
+    </message>
+    <message>
+        <source>Communication</source>
+        <translation>Kommunikáció</translation>
+    </message>
+    <message>
+        <source>Serial</source>
+        <translation>Soros</translation>
+    </message>
+    <message>
+        <source>USB</source>
+        <translation>USB</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>Csatlakozás</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>Leválasztás</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Mentés</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Kilépés</translation>
+    </message>
+    <message>
+        <source>This printer don&apos;t match our company name.</source>
+        <translation>A nyomtató gyártójának neve nem egyezik a cégünk nevével.</translation>
+    </message>
+</context>
+<context>
+    <name>LanSettingsDialog</name>
+    <message>
+        <source>Corvane Tool</source>
+        <translation>Corvane Tool</translation>
+    </message>
+    <message>
+        <source>Network Setting</source>
+        <translation>Hálózati beállítások</translation>
+    </message>
+    <message>
+        <source>IP Address :</source>
+        <translation>IP-cím:</translation>
+    </message>
+    <message>
+        <source>Subnet Mask :</source>
+        <translation>Alhálózati maszk:</translation>
+    </message>
+    <message>
+        <source>Gateway :</source>
+        <translation>Átjáró:</translation>
+    </message>
+    <message>
+        <source>Local Port :</source>
+        <translation>Helyi port:</translation>
+    </message>
+    <message>
+        <source> (0 ~ 32767)</source>
+        <translation> (0 ~ 32767)</translation>
+    </message>
+    <message>
+        <source>Inactivity time :
+(0 ~ 3600)    </source>
+        <translation>Inaktivitási idő:
+(0 ~ 3600)    </translation>
+    </message>
+    <message>
+        <source>sec (Default: 0)</source>
+        <translation>mp (alapértelmezés: 0)</translation>
+    </message>
+    <message>
+        <source>DHCP Mode</source>
+        <translation>DHCP mód</translation>
+    </message>
+    <message>
+        <source>Device Baudrate :</source>
+        <translation>Eszköz átviteli sebessége (baud):</translation>
+    </message>
+    <message>
+        <source>Fimware Version :</source>
+        <translation>Firmware-verzió:</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Mentés</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Mégse</translation>
+    </message>
+    <message>
+        <source>WLAN Configuration</source>
+        <translation>WLAN-beállítás</translation>
+    </message>
+    <message>
+        <source>Ethernet Configuration</source>
+        <translation>Ethernet-beállítás</translation>
+    </message>
+</context>
+<context>
+    <name>LauncherDialog</name>
+    <message>
+        <source>Corvane Tool</source>
+        <translation>Corvane Tool</translation>
+    </message>
+    <message>
+        <source>Ethernet Configuration
+(Ethernet)</source>
+        <translation>Ethernet-beállítás
+(Ethernet)</translation>
+    </message>
+    <message>
+        <source>WLAN Configuration
+(WLAN)</source>
+        <translation>WLAN-beállítás
+(WLAN)</translation>
+    </message>
+    <message>
+        <source>WLAN Configuration
+(USB)</source>
+        <translation>WLAN-beállítás
+(USB)</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Kilépés</translation>
+    </message>
+</context>
+<context>
+    <name>LocalAddressDialog</name>
+    <message>
+        <source>Corvane Tool</source>
+        <translation>Corvane Tool</translation>
+    </message>
+    <message>
+        <source>IP Address - </source>
+        <translation>IP-cím - </translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Mégse</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>Warning</source>
+        <translation>Figyelmeztetés</translation>
+    </message>
+</context>
+<context>
+    <name>NetworkPage</name>
+    <message>
+        <source>Network Mode</source>
+        <translation>Hálózati mód</translation>
+    </message>
+    <message>
+        <source>Infra Network</source>
+        <translation>Infrastruktúra</translation>
+    </message>
+    <message>
+        <source>Adhoc</source>
+        <translation>Ad hoc</translation>
+    </message>
+    <message>
+        <source>Ad Hoc Channel</source>
+        <translation>Ad hoc csatorna</translation>
+    </message>
+    <message>
+        <source>Wi-Fi Direct</source>
+        <translation>Wi-Fi Direct</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Csatorna</translation>
+    </message>
+    <message>
+        <source>Conn Mode</source>
+        <translation>Kapcsolati mód</translation>
+    </message>
+    <message>
+        <source>PIN Code</source>
+        <translation>PIN-kód</translation>
+    </message>
+    <message>
+        <source>IP Assignment Method</source>
+        <translation>IP-cím kiosztása</translation>
+    </message>
+    <message>
+        <source>Automatic Allocation(DHCP)</source>
+        <translation>Automatikus kiosztás (DHCP)</translation>
+    </message>
+    <message>
+        <source>Manual Allocation</source>
+        <translation>Kézi kiosztás</translation>
+    </message>
+    <message>
+        <source>Network Setting</source>
+        <translation>Hálózati beállítások</translation>
+    </message>
+    <message>
+        <source>SSID</source>
+        <translation>SSID</translation>
+    </message>
+    <message>
+        <source>Inactivity Time (0~3600)</source>
+        <translation>Inaktivitási idő (0~3600)</translation>
+    </message>
+    <message>
+        <source>Sec (Default: 0)</source>
+        <translation>mp (alapértelmezés: 0)</translation>
+    </message>
+    <message>
+        <source>IP Address</source>
+        <translation>IP-cím</translation>
+    </message>
+    <message>
+        <source>Subnet Mask</source>
+        <translation>Alhálózati maszk</translation>
+    </message>
+    <message>
+        <source>Gateway</source>
+        <translation>Átjáró</translation>
+    </message>
+</context>
+<context>
+    <name>ProtocolPage</name>
+    <message>
+        <source>Task State</source>
+        <translation>Szolgáltatások állapota</translation>
+    </message>
+    <message>
+        <source>HTTPS</source>
+        <translation>HTTPS</translation>
+    </message>
+    <message>
+        <source>TELNET</source>
+        <translation>TELNET</translation>
+    </message>
+    <message>
+        <source>FTP</source>
+        <translation>FTP</translation>
+    </message>
+    <message>
+        <source>SNMP</source>
+        <translation>SNMP</translation>
+    </message>
+    <message>
+        <source>Community Name (Read):</source>
+        <translation>Community név (olvasás):</translation>
+    </message>
+    <message>
+        <source>Community Name (Write):</source>
+        <translation>Community név (írás):</translation>
+    </message>
+    <message>
+        <source>Trap IP Address</source>
+        <translation>Trap IP-cím</translation>
+    </message>
+    <message>
+        <source>Trap Community</source>
+        <translation>Trap community</translation>
+    </message>
+</context>
+<context>
+    <name>SearchDialog</name>
+    <message>
+        <source>Search...</source>
+        <translation>Keresés...</translation>
+    </message>
+    <message>
+        <source>Searching.</source>
+        <translation>Keresés folyamatban.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Mégse</translation>
+    </message>
+</context>
+<context>
+    <name>SecurityPage</name>
+    <message>
+        <source>Authentication</source>
+        <translation>Hitelesítés</translation>
+    </message>
+    <message>
+        <source>Open System</source>
+        <translation>Nyílt rendszer</translation>
+    </message>
+    <message>
+        <source>Shared Key</source>
+        <translation>Megosztott kulcs</translation>
+    </message>
+    <message>
+        <source>WPA-PSK</source>
+        <translation>WPA-PSK</translation>
+    </message>
+    <message>
+        <source>WPA2-PSK</source>
+        <translation>WPA2-PSK</translation>
+    </message>
+    <message>
+        <source>WPA</source>
+        <translation>WPA</translation>
+    </message>
+    <message>
+        <source>WPA2</source>
+        <translation>WPA2</translation>
+    </message>
+    <message>
+        <source>Encryption</source>
+        <translation>Titkosítás</translation>
+    </message>
+    <message>
+        <source>NONE</source>
+        <translation>Nincs</translation>
+    </message>
+    <message>
+        <source>WEP64/128</source>
+        <translation>WEP64/128</translation>
+    </message>
+    <message>
+        <source>TKIP</source>
+        <translation>TKIP</translation>
+    </message>
+    <message>
+        <source>AES</source>
+        <translation>AES</translation>
+    </message>
+    <message>
+        <source>AES + TKIP</source>
+        <translation>AES + TKIP</translation>
+    </message>
+    <message>
+        <source>EAP</source>
+        <translation>EAP</translation>
+    </message>
+    <message>
+        <source>EAP-PEAP</source>
+        <translation>EAP-PEAP</translation>
+    </message>
+    <message>
+        <source>EAP-TTLS</source>
+        <translation>EAP-TTLS</translation>
+    </message>
+    <message>
+        <source>EAP-TLS</source>
+        <translation>EAP-TLS</translation>
+    </message>
+    <message>
+        <source>EAP-LEAP</source>
+        <translation>EAP-LEAP</translation>
+    </message>
+    <message>
+        <source>EAP-FAST</source>
+        <translation>EAP-FAST</translation>
+    </message>
+    <message>
+        <source>WEP Key</source>
+        <translation>WEP-kulcs</translation>
+    </message>
+    <message>
+        <source>PSK Key</source>
+        <translation>PSK-kulcs</translation>
+    </message>
+    <message>
+        <source>Authentication ID</source>
+        <translation>Hitelesítési azonosító</translation>
+    </message>
+    <message>
+        <source>Authentication Password</source>
+        <translation>Hitelesítési jelszó</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsSummaryDialog</name>
+    <message>
+        <source>Corvane</source>
+        <translation>Corvane</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Sz.</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Név</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Érték</translation>
+    </message>
+    <message>
+        <source>Printer Name</source>
+        <translation>Nyomtató neve</translation>
+    </message>
+    <message>
+        <source>Printer Port Num</source>
+        <translation>Nyomtató portszáma</translation>
+    </message>
+    <message>
+        <source>User ID</source>
+        <translation>Felhasználói azonosító</translation>
+    </message>
+    <message>
+        <source>User Password</source>
+        <translation>Felhasználói jelszó</translation>
+    </message>
+    <message>
+        <source>Https</source>
+        <translation>HTTPS</translation>
+    </message>
+    <message>
+        <source>Telnet</source>
+        <translation>Telnet</translation>
+    </message>
+    <message>
+        <source>Ftp</source>
+        <translation>FTP</translation>
+    </message>
+    <message>
+        <source>Snmp</source>
+        <translation>SNMP</translation>
+    </message>
+    <message>
+        <source>Set Community</source>
+        <translation>Írási community</translation>
+    </message>
+    <message>
+        <source>Get Community</source>
+        <translation>Olvasási community</translation>
+    </message>
+    <message>
+        <source>Trap IP Address</source>
+        <translation>Trap IP-cím</translation>
+    </message>
+    <message>
+        <source>Trap Community</source>
+        <translation>Trap community</translation>
+    </message>
+    <message>
+        <source>Network Mode</source>
+        <translation>Hálózati mód</translation>
+    </message>
+    <message>
+        <source>Adhoc Channel</source>
+        <translation>Ad hoc csatorna</translation>
+    </message>
+    <message>
+        <source>SSID</source>
+        <translation>SSID</translation>
+    </message>
+    <message>
+        <source>Inactivity Time</source>
+        <translation>Inaktivitási idő</translation>
+    </message>
+    <message>
+        <source>IP Assignment method</source>
+        <translation>IP-cím kiosztása</translation>
+    </message>
+    <message>
+        <source>IP Address</source>
+        <translation>IP-cím</translation>
+    </message>
+    <message>
+        <source>Subnet Mask</source>
+        <translation>Alhálózati maszk</translation>
+    </message>
+    <message>
+        <source>Gateway</source>
+        <translation>Átjáró</translation>
+    </message>
+    <message>
+        <source>Authentication</source>
+        <translation>Hitelesítés</translation>
+    </message>
+    <message>
+        <source>Cryptograph</source>
+        <translation>Titkosítás</translation>
+    </message>
+    <message>
+        <source>WEP Key</source>
+        <translation>WEP-kulcs</translation>
+    </message>
+    <message>
+        <source>PSK Key</source>
+        <translation>PSK-kulcs</translation>
+    </message>
+    <message>
+        <source>EAP Mode</source>
+        <translation>EAP mód</translation>
+    </message>
+    <message>
+        <source>Auth ID</source>
+        <translation>Hitelesítési azonosító</translation>
+    </message>
+    <message>
+        <source>Auth Password/Certification Key(EAP-TLS)</source>
+        <translation>Hitelesítési jelszó/tanúsítványkulcs (EAP-TLS)</translation>
+    </message>
+    <message>
+        <source>P2P Conn Mode</source>
+        <translation>P2P kapcsolati mód</translation>
+    </message>
+    <message>
+        <source>P2P Channel</source>
+        <translation>P2P csatorna</translation>
+    </message>
+    <message>
+        <source>P2P Pin Code</source>
+        <translation>P2P PIN-kód</translation>
+    </message>
+</context>
+<context>
+    <name>StringTable</name>
+    <message>
+        <source>The BSS information has been imported successfully.</source>
+        <translation>A BSS-információk importálása sikerült.</translation>
+    </message>
+    <message>
+        <source>Failed to import the BSS information.
+Please check the IP address or port number to connect to.</source>
+        <translation>Nem sikerült importálni a BSS-információkat.
+Ellenőrizze a kapcsolat IP-címét vagy portszámát.</translation>
+    </message>
+    <message>
+        <source>Failed to connect to the printer.</source>
+        <translation>Nem sikerült csatlakozni a nyomtatóhoz.</translation>
+    </message>
+    <message>
+        <source>WEP Key is invalid.
+WEP Key must be 5 or 10 characters or 10 or 26 hexadecimal digits.</source>
+        <translation>A WEP-kulcs érvénytelen.
+A WEP-kulcs 5 vagy 10 karakterből, illetve 10 vagy 26 hexadecimális számjegyből állhat.</translation>
+    </message>
+    <message>
+        <source>The configuration has been completed.
+Reset the printer.</source>
+        <translation>A beállítás befejeződött.
+Indítsa újra a nyomtatót.</translation>
+    </message>
+    <message>
+        <source>The configuration has failed.</source>
+        <translation>A beállítás nem sikerült.</translation>
+    </message>
+    <message>
+        <source>Unable to open the port.</source>
+        <translation>Nem sikerült megnyitni a portot.</translation>
+    </message>
+    <message>
+        <source>The User ID is incorrect.
+Please try again.</source>
+        <translation>A felhasználói azonosító hibás.
+Próbálja újra.</translation>
+    </message>
+    <message>
+        <source>The Password is incorrect.
+Please try again.</source>
+        <translation>A jelszó hibás.
+Próbálja újra.</translation>
+    </message>
+    <message>
+        <source>The system name is incorrect.
+Please try again.</source>
+        <translation>A rendszernév hibás.
+Próbálja újra.</translation>
+    </message>
+    <message>
+        <source>The port number is incorrect.
+Please try again.</source>
+        <translation>A portszám hibás.
+Próbálja újra.</translation>
+    </message>
+    <message>
+        <source>The community name is incorrect.
+Please try again.</source>
+        <translation>A community név hibás.
+Próbálja újra.</translation>
+    </message>
+    <message>
+        <source>The trap community is incorrect.
+Please try again.</source>
+        <translation>A trap community hibás.
+Próbálja újra.</translation>
+    </message>
+    <message>
+        <source>The Adhoc channel is incorrect.
+Please try again.</source>
+        <translation>Az ad hoc csatorna hibás.
+Próbálja újra.</translation>
+    </message>
+    <message>
+        <source>The SSID is incorrect.
+Please try again.</source>
+        <translation>Az SSID hibás.
+Próbálja újra.</translation>
+    </message>
+    <message>
+        <source>The PSK key is incorrect.
+Please try again.</source>
+        <translation>A PSK-kulcs hibás.
+Próbálja újra.</translation>
+    </message>
+    <message>
+        <source>The certificate ID is incorrect.
+Please try again.</source>
+        <translation>A tanúsítványazonosító hibás.
+Próbálja újra.</translation>
+    </message>
+    <message>
+        <source>The certificate password is incorrect.
+Please try again.</source>
+        <translation>A tanúsítvány jelszava hibás.
+Próbálja újra.</translation>
+    </message>
+    <message>
+        <source>The printer has been connected successfully.</source>
+        <translation>A nyomtató csatlakoztatása sikerült.</translation>
+    </message>
+    <message>
+        <source>The certificate document has been uploaded successfully.
+Reset the printer.</source>
+        <translation>A tanúsítvány feltöltése sikerült.
+Indítsa újra a nyomtatót.</translation>
+    </message>
+    <message>
+        <source>Failed to upload the certificate document.
+Reset the printer.</source>
+        <translation>Nem sikerült feltölteni a tanúsítványt.
+Indítsa újra a nyomtatót.</translation>
+    </message>
+    <message>
+        <source>The maximum size of a certificate file is 3KB.</source>
+        <translation>A tanúsítványfájl legfeljebb 3 KB méretű lehet.</translation>
+    </message>
+    <message>
+        <source>The certificate file is selected.</source>
+        <translation>A tanúsítványfájl ki van választva.</translation>
+    </message>
+    <message>
+        <source>The certificate file is invalid.</source>
+        <translation>A tanúsítványfájl érvénytelen.</translation>
+    </message>
+    <message>
+        <source>No certificate file is selected or the selected file is invalid.</source>
+        <translation>Nincs kiválasztva tanúsítványfájl, vagy a kiválasztott fájl érvénytelen.</translation>
+    </message>
+    <message>
+        <source>The Adhoc mode is not available.
+Authentication is allowed in either Open System or Shared Key.</source>
+        <translation>Az ad hoc mód nem érhető el.
+Csak Nyílt rendszer vagy Megosztott kulcs hitelesítés választható.</translation>
+    </message>
+    <message>
+        <source>Failed to read the certificate file.</source>
+        <translation>Nem sikerült beolvasni a tanúsítványfájlt.</translation>
+    </message>
+    <message>
+        <source>Please select a device in the list.</source>
+        <translation>Válasszon ki egy eszközt a listából.</translation>
+    </message>
+    <message>
+        <source>Please search for a device again.</source>
+        <translation>Keressen újra eszközöket.</translation>
+    </message>
+    <message>
+        <source>Error: Failed to read the list of information.</source>
+        <translation>Hiba: nem sikerült beolvasni az információs listát.</translation>
+    </message>
+    <message>
+        <source>Please check the IP address or port number.</source>
+        <translation>Ellenőrizze az IP-címet vagy a portszámot.</translation>
+    </message>
+    <message>
+        <source>The specified port is not available.
+Please enter a port number again.</source>
+        <translation>A megadott port nem érhető el.
+Adjon meg újra egy portszámot.</translation>
+    </message>
+    <message>
+        <source>The IP address cannot be used.
+Please enter an IP address again.</source>
+        <translation>Az IP-cím nem használható.
+Adjon meg újra egy IP-címet.</translation>
+    </message>
+    <message>
+        <source>The configuration has been completed.
+Please search for devices again if the list is not refreshed.</source>
+        <translation>A beállítás befejeződött.
+Ha a lista nem frissül, keressen újra eszközöket.</translation>
+    </message>
+    <message>
+        <source>The WLAN configuration has been completed.
+Please search for devices again if the list is not refreshed.</source>
+        <translation>A WLAN beállítása befejeződött.
+Ha a lista nem frissül, keressen újra eszközöket.</translation>
+    </message>
+    <message>
+        <source>Unable to configure the port.
+Please enter a port number again.(0~32767)</source>
+        <translation>A port nem állítható be.
+Adjon meg újra egy portszámot. (0~32767)</translation>
+    </message>
+    <message>
+        <source>Unable to save the configuration.
+Please configure again.</source>
+        <translation>Nem sikerült menteni a beállításokat.
+Végezze el újra a beállítást.</translation>
+    </message>
+    <message>
+        <source>The time has not been set.
+Please enter time again.</source>
+        <translation>Az idő nincs megadva.
+Adja meg újra az időt.</translation>
+    </message>
+    <message>
+        <source>The channel number has not been set.
+Please enter a channel number again.(0~14)</source>
+        <translation>A csatornaszám nincs megadva.
+Adjon meg újra egy csatornaszámot. (0~14)</translation>
+    </message>
+    <message>
+        <source>Network is in Adhoc mode.
+You must assign IP address manually.</source>
+        <translation>A hálózat ad hoc módban van.
+Az IP-címet kézzel kell megadnia.</translation>
+    </message>
+    <message>
+        <source>Unable to connect to the USB device.</source>
+        <translation>Nem sikerült csatlakozni az USB-eszközhöz.</translation>
+    </message>
+    <message>
+        <source>Corvane Tool</source>
+        <translation>Corvane Tool</translation>
+    </message>
+    <message>
+        <source>Now Searching</source>
+        <translation>Keresés folyamatban</translation>
+    </message>
+    <message>
+        <source>System &amp; Information</source>
+        <translation>Rendszer és információk</translation>
+    </message>
+    <message>
+        <source>BSS Information</source>
+        <translation>BSS-információk</translation>
+    </message>
+    <message>
+        <source>Authentication</source>
+        <translation>Hitelesítés</translation>
+    </message>
+    <message>
+        <source>Protocol</source>
+        <translation>Protokoll</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>Hálózat</translation>
+    </message>
+    <message>
+        <source>Cerification</source>
+        <translation>Tanúsítványok</translation>
+    </message>
+    <message>
+        <source>Open System</source>
+        <translation>Nyílt rendszer</translation>
+    </message>
+    <message>
+        <source>Shared Key</source>
+        <translation>Megosztott kulcs</translation>
+    </message>
+    <message>
+        <source>NONE</source>
+        <translation>Nincs</translation>
+    </message>
+    <message>
+        <source>Infra Network</source>
+        <translation>Infrastruktúra</translation>
+    </message>
+    <message>
+        <source>Adhoc</source>
+        <translation>Ad hoc</translation>
+    </message>
+    <message>
+        <source>Manual allocation</source>
+        <translation>Kézi kiosztás</translation>
+    </message>
+    <message>
+        <source>Automatic Allocation(DHCP)</source>
+        <translation>Automatikus kiosztás (DHCP)</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>Letiltva</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>Engedélyezve</translation>
+    </message>
+    <message>
+        <source>WPA-PSK</source>
+        <translation>WPA-PSK</translation>
+    </message>
+    <message>
+        <source>WPA2-PSK</source>
+        <translation>WPA2-PSK</translation>
+    </message>
+    <message>
+        <source>WPA</source>
+        <translation>WPA</translation>
+    </message>
+    <message>
+        <source>WPA2</source>
+        <translation>WPA2</translation>
+    </message>
+    <message>
+        <source>WEP64</source>
+        <translation>WEP64</translation>
+    </message>
+    <message>
+        <source>WEP128</source>
+        <translation>WEP128</translation>
+    </message>
+    <message>
+        <source>TKIP</source>
+        <translation>TKIP</translation>
+    </message>
+    <message>
+        <source>AES</source>
+        <translation>AES</translation>
+    </message>
+    <message>
+        <source>AES + TKIP</source>
+        <translation>AES + TKIP</translation>
+    </message>
+    <message>
+        <source>EAP-PEAP</source>
+        <translation>EAP-PEAP</translation>
+    </message>
+    <message>
+        <source>EAP-TTLS</source>
+        <translation>EAP-TTLS</translation>
+    </message>
+    <message>
+        <source>EAP-TLS</source>
+        <translation>EAP-TLS</translation>
+    </message>
+    <message>
+        <source>EAP-LEAP</source>
+        <translation>EAP-LEAP</translation>
+    </message>
+    <message>
+        <source>EAP-FAST</source>
+        <translation>EAP-FAST</translation>
+    </message>
+    <message>
+        <source>Authentication Password</source>
+        <translation>Hitelesítési jelszó</translation>
+    </message>
+    <message>
+        <source>Certification Password</source>
+        <translation>Tanúsítvány jelszava</translation>
+    </message>
+    <message>
+        <source>Incorrect PIN. Please re-enter your PIN Code.</source>
+        <translation>Hibás PIN-kód. Adja meg újra a PIN-kódot.</translation>
+    </message>
+    <message>
+        <source>Currently no network connection is found. Check the network connection.</source>
+        <translation>Jelenleg nem található hálózati kapcsolat. Ellenőrizze a hálózati kapcsolatot.</translation>
+    </message>
+</context>
+<context>
+    <name>SystemPage</name>
+    <message>
+        <source>System</source>
+        <translation>Rendszer</translation>
+    </message>
+    <message>
+        <source>Printer Name</source>
+        <translation>Nyomtató neve</translation>
+    </message>
+    <message>
+        <source>Printer Port Num (0 ~ 32767)</source>
+        <translation>Nyomtató portszáma (0 ~ 32767)</translation>
+    </message>
+    <message>
+        <source>User ID</source>
+        <translation>Felhasználói azonosító</translation>
+    </message>
+    <message>
+        <source>User Password</source>
+        <translation>Felhasználói jelszó</translation>
+    </message>
+    <message>
+        <source>Confirm Password</source>
+        <translation>Jelszó megerősítése</translation>
+    </message>
+    <message>
+        <source>Firmware Information</source>
+        <translation>Firmware-információk</translation>
+    </message>
+    <message>
+        <source>Firmware Version :</source>
+        <translation>Firmware-verzió:</translation>
+    </message>
+    <message>
+        <source>Update Date :</source>
+        <translation>Frissítés dátuma:</translation>
+    </message>
+    <message>
+        <source>Mac Address :</source>
+        <translation>MAC-cím:</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,1108 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="it_IT">
+<context>
+    <name>BssInfoDialog</name>
+    <message>
+        <source>BSS Information</source>
+        <translation>Informazioni BSS</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>N.</translation>
+    </message>
+    <message>
+        <source>SSID</source>
+        <translation>SSID</translation>
+    </message>
+    <message>
+        <source>BSSID</source>
+        <translation>BSSID</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>Modalità</translation>
+    </message>
+    <message>
+        <source>RSSI</source>
+        <translation>RSSI</translation>
+    </message>
+    <message>
+        <source>Security</source>
+        <translation>Sicurezza</translation>
+    </message>
+    <message>
+        <source>Get BSS information</source>
+        <translation>Recupera informazioni BSS</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+</context>
+<context>
+    <name>BssPage</name>
+    <message>
+        <source>No</source>
+        <translation>N.</translation>
+    </message>
+    <message>
+        <source>SSID</source>
+        <translation>SSID</translation>
+    </message>
+    <message>
+        <source>BSSID</source>
+        <translation>BSSID</translation>
+    </message>
+    <message>
+        <source>MODE</source>
+        <translation>MODALITÀ</translation>
+    </message>
+    <message>
+        <source>RSSI</source>
+        <translation>RSSI</translation>
+    </message>
+    <message>
+        <source>Security</source>
+        <translation>Sicurezza</translation>
+    </message>
+    <message>
+        <source>Get BSS information</source>
+        <translation>Recupera informazioni BSS</translation>
+    </message>
+</context>
+<context>
+    <name>CertificatePage</name>
+    <message>
+        <source>Certificate</source>
+        <translation>Certificato</translation>
+    </message>
+    <message>
+        <source>CA</source>
+        <translation>CA</translation>
+    </message>
+    <message>
+        <source>Client Key</source>
+        <translation>Chiave client</translation>
+    </message>
+    <message>
+        <source>Client PEM</source>
+        <translation>PEM client</translation>
+    </message>
+    <message>
+        <source>Open file</source>
+        <translation>Apri file</translation>
+    </message>
+    <message>
+        <source>File Upload</source>
+        <translation>Carica file</translation>
+    </message>
+    <message>
+        <source>Original Certificate Format (*)</source>
+        <translation>Formato certificato originale (*)</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceListDialog</name>
+    <message>
+        <source>Corvane Tool</source>
+        <translation>Corvane Tool</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>N.</translation>
+    </message>
+    <message>
+        <source>Mac Address</source>
+        <translation>Indirizzo MAC</translation>
+    </message>
+    <message>
+        <source>IP Address</source>
+        <translation>Indirizzo IP</translation>
+    </message>
+    <message>
+        <source>Subnet</source>
+        <translation>Subnet mask</translation>
+    </message>
+    <message>
+        <source>Gateway</source>
+        <translation>Gateway</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Porta</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Versione</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Cerca</translation>
+    </message>
+    <message>
+        <source>Setting</source>
+        <translation>Impostazioni</translation>
+    </message>
+    <message>
+        <source>Configuration(Web)</source>
+        <translation>Configurazione (Web)</translation>
+    </message>
+    <message>
+        <source>BSS Info</source>
+        <translation>Info BSS</translation>
+    </message>
+    <message>
+        <source>Certificate upload</source>
+        <translation>Carica certificato</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Esci</translation>
+    </message>
+</context>
+<context>
+    <name>DirectConfigDialog</name>
+    <message>
+        <source>Corvane Tool</source>
+        <translation>Corvane Tool</translation>
+    </message>
+    <message>
+        <source>Printer Type</source>
+        <translation>Tipo di stampante</translation>
+    </message>
+    <message>
+        <source>POS</source>
+        <translation>POS</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Altro</translation>
+    </message>
+    <message>
+        <source>Communication</source>
+        <translation>Comunicazione</translation>
+    </message>
+    <message>
+        <source>Serial</source>
+        <translation>Seriale</translation>
+    </message>
+    <message>
+        <source>USB</source>
+        <translation>USB</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Porta</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>Connetti</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>Disconnetti</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salva</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Esci</translation>
+    </message>
+    <message>
+        <source>This printer don&apos;t match our company name.</source>
+        <translation>Il nome del produttore di questa stampante non corrisponde a quello della nostra azienda.</translation>
+    </message>
+</context>
+<context>
+    <name>LanSettingsDialog</name>
+    <message>
+        <source>Corvane Tool</source>
+        <translation>Corvane Tool</translation>
+    </message>
+    <message>
+        <source>Network Setting</source>
+        <translation>Impostazioni di rete</translation>
+    </message>
+    <message>
+        <source>IP Address :</source>
+        <translation>Indirizzo IP:</translation>
+    </message>
+    <message>
+        <source>Subnet Mask :</source>
+        <translation>Subnet mask:</translation>
+    </message>
+    <message>
+        <source>Gateway :</source>
+        <translation>Gateway:</translation>
+    </message>
+    <message>
+        <source>Local Port :</source>
+        <translation>Porta locale:</translation>
+    </message>
+    <message>
+        <source> (0 ~ 32767)</source>
+        <translation> (0 ~ 32767)</translation>
+    </message>
+    <message>
+        <source>Inactivity time :
+(0 ~ 3600)    </source>
+        <translation>Tempo di inattività:
+(0 ~ 3600)    </translation>
+    </message>
+    <message>
+        <source>sec (Default: 0)</source>
+        <translation>s (predefinito: 0)</translation>
+    </message>
+    <message>
+        <source>DHCP Mode</source>
+        <translation>Modalità DHCP</translation>
+    </message>
+    <message>
+        <source>Device Baudrate :</source>
+        <translation>Velocità del dispositivo (baud):</translation>
+    </message>
+    <message>
+        <source>Fimware Version :</source>
+        <translation>Versione firmware:</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salva</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>WLAN Configuration</source>
+        <translation>Configurazione WLAN</translation>
+    </message>
+    <message>
+        <source>Ethernet Configuration</source>
+        <translation>Configurazione Ethernet</translation>
+    </message>
+</context>
+<context>
+    <name>LauncherDialog</name>
+    <message>
+        <source>Corvane Tool</source>
+        <translation>Corvane Tool</translation>
+    </message>
+    <message>
+        <source>Ethernet Configuration
+(Ethernet)</source>
+        <translation>Configurazione Ethernet
+(Ethernet)</translation>
+    </message>
+    <message>
+        <source>WLAN Configuration
+(WLAN)</source>
+        <translation>Configurazione WLAN
+(WLAN)</translation>
+    </message>
+    <message>
+        <source>WLAN Configuration
+(USB)</source>
+        <translation>Configurazione WLAN
+(USB)</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Esci</translation>
+    </message>
+</context>
+<context>
+    <name>LocalAddressDialog</name>
+    <message>
+        <source>Corvane Tool</source>
+        <translation>Corvane Tool</translation>
+    </message>
+    <message>
+        <source>IP Address - </source>
+        <translation>Indirizzo IP - </translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>Warning</source>
+        <translation>Avviso</translation>
+    </message>
+</context>
+<context>
+    <name>NetworkPage</name>
+    <message>
+        <source>Network Mode</source>
+        <translation>Modalità di rete</translation>
+    </message>
+    <message>
+        <source>Infra Network</source>
+        <translation>Infrastruttura</translation>
+    </message>
+    <message>
+        <source>Adhoc</source>
+        <translation>Ad hoc</translation>
+    </message>
+    <message>
+        <source>Ad Hoc Channel</source>
+        <translation>Canale ad hoc</translation>
+    </message>
+    <message>
+        <source>Wi-Fi Direct</source>
+        <translation>Wi-Fi Direct</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Canale</translation>
+    </message>
+    <message>
+        <source>Conn Mode</source>
+        <translation>Modalità connessione</translation>
+    </message>
+    <message>
+        <source>PIN Code</source>
+        <translation>Codice PIN</translation>
+    </message>
+    <message>
+        <source>IP Assignment Method</source>
+        <translation>Assegnazione indirizzo IP</translation>
+    </message>
+    <message>
+        <source>Automatic Allocation(DHCP)</source>
+        <translation>Assegnazione automatica (DHCP)</translation>
+    </message>
+    <message>
+        <source>Manual Allocation</source>
+        <translation>Assegnazione manuale</translation>
+    </message>
+    <message>
+        <source>Network Setting</source>
+        <translation>Impostazioni di rete</translation>
+    </message>
+    <message>
+        <source>SSID</source>
+        <translation>SSID</translation>
+    </message>
+    <message>
+        <source>Inactivity Time (0~3600)</source>
+        <translation>Tempo di inattività (0~3600)</translation>
+    </message>
+    <message>
+        <source>Sec (Default: 0)</source>
+        <translation>s (predefinito: 0)</translation>
+    </message>
+    <message>
+        <source>IP Address</source>
+        <translation>Indirizzo IP</translation>
+    </message>
+    <message>
+        <source>Subnet Mask</source>
+        <translation>Subnet mask</translation>
+    </message>
+    <message>
+        <source>Gateway</source>
+        <translation>Gateway</translation>
+    </message>
+</context>
+<context>
+    <name>ProtocolPage</name>
+    <message>
+        <source>Task State</source>
+        <translation>Stato dei servizi</translation>
+    </message>
+    <message>
+        <source>HTTPS</source>
+        <translation>HTTPS</translation>
+    </message>
+    <message>
+        <source>TELNET</source>
+        <translation>TELNET</translation>
+    </message>
+    <message>
+        <source>FTP</source>
+        <translation>FTP</translation>
+    </message>
+    <message>
+        <source>SNMP</source>
+        <translation>SNMP</translation>
+    </message>
+    <message>
+        <source>Community Name (Read):</source>
+        <translation>Nome community (lettura):</translation>
+    </message>
+    <message>
+        <source>Community Name (Write):</source>
+        <translation>Nome community (scrittura):</translation>
+    </message>
+    <message>
+        <source>Trap IP Address</source>
+        <translation>Indirizzo IP trap</translation>
+    </message>
+    <message>
+        <source>Trap Community</source>
+        <translation>Community trap</translation>
+    </message>
+</context>
+<context>
+    <name>SearchDialog</name>
+    <message>
+        <source>Search...</source>
+        <translation>Ricerca...</translation>
+    </message>
+    <message>
+        <source>Searching.</source>
+        <translation>Ricerca in corso.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+</context>
+<context>
+    <name>SecurityPage</name>
+    <message>
+        <source>Authentication</source>
+        <translation>Autenticazione</translation>
+    </message>
+    <message>
+        <source>Open System</source>
+        <translation>Sistema aperto</translation>
+    </message>
+    <message>
+        <source>Shared Key</source>
+        <translation>Chiave condivisa</translation>
+    </message>
+    <message>
+        <source>WPA-PSK</source>
+        <translation>WPA-PSK</translation>
+    </message>
+    <message>
+        <source>WPA2-PSK</source>
+        <translation>WPA2-PSK</translation>
+    </message>
+    <message>
+        <source>WPA</source>
+        <translation>WPA</translation>
+    </message>
+    <message>
+        <source>WPA2</source>
+        <translation>WPA2</translation>
+    </message>
+    <message>
+        <source>Encryption</source>
+        <translation>Crittografia</translation>
+    </message>
+    <message>
+        <source>NONE</source>
+        <translation>Nessuna</translation>
+    </message>
+    <message>
+        <source>WEP64/128</source>
+        <translation>WEP64/128</translation>
+    </message>
+    <message>
+        <source>TKIP</source>
+        <translation>TKIP</translation>
+    </message>
+    <message>
+        <source>AES</source>
+        <translation>AES</translation>
+    </message>
+    <message>
+        <source>AES + TKIP</source>
+        <translation>AES + TKIP</translation>
+    </message>
+    <message>
+        <source>EAP</source>
+        <translation>EAP</translation>
+    </message>
+    <message>
+        <source>EAP-PEAP</source>
+        <translation>EAP-PEAP</translation>
+    </message>
+    <message>
+        <source>EAP-TTLS</source>
+        <translation>EAP-TTLS</translation>
+    </message>
+    <message>
+        <source>EAP-TLS</source>
+        <translation>EAP-TLS</translation>
+    </message>
+    <message>
+        <source>EAP-LEAP</source>
+        <translation>EAP-LEAP</translation>
+    </message>
+    <message>
+        <source>EAP-FAST</source>
+        <translation>EAP-FAST</translation>
+    </message>
+    <message>
+        <source>WEP Key</source>
+        <translation>Chiave WEP</translation>
+    </message>
+    <message>
+        <source>PSK Key</source>
+        <translation>Chiave PSK</translation>
+    </message>
+    <message>
+        <source>Authentication ID</source>
+        <translation>ID di autenticazione</translation>
+    </message>
+    <message>
+        <source>Authentication Password</source>
+        <translation>Password di autenticazione</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsSummaryDialog</name>
+    <message>
+        <source>Corvane</source>
+        <translation>Corvane</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>N.</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Valore</translation>
+    </message>
+    <message>
+        <source>Printer Name</source>
+        <translation>Nome stampante</translation>
+    </message>
+    <message>
+        <source>Printer Port Num</source>
+        <translation>Numero porta stampante</translation>
+    </message>
+    <message>
+        <source>User ID</source>
+        <translation>ID utente</translation>
+    </message>
+    <message>
+        <source>User Password</source>
+        <translation>Password utente</translation>
+    </message>
+    <message>
+        <source>Https</source>
+        <translation>HTTPS</translation>
+    </message>
+    <message>
+        <source>Telnet</source>
+        <translation>Telnet</translation>
+    </message>
+    <message>
+        <source>Ftp</source>
+        <translation>FTP</translation>
+    </message>
+    <message>
+        <source>Snmp</source>
+        <translation>SNMP</translation>
+    </message>
+    <message>
+        <source>Set Community</source>
+        <translation>Community di scrittura</translation>
+    </message>
+    <message>
+        <source>Get Community</source>
+        <translation>Community di lettura</translation>
+    </message>
+    <message>
+        <source>Trap IP Address</source>
+        <translation>Indirizzo IP trap</translation>
+    </message>
+    <message>
+        <source>Trap Community</source>
+        <translation>Community trap</translation>
+    </message>
+    <message>
+        <source>Network Mode</source>
+        <translation>Modalità di rete</translation>
+    </message>
+    <message>
+        <source>Adhoc Channel</source>
+        <translation>Canale ad hoc</translation>
+    </message>
+    <message>
+        <source>SSID</source>
+        <translation>SSID</translation>
+    </message>
+    <message>
+        <source>Inactivity Time</source>
+        <translation>Tempo di inattività</translation>
+    </message>
+    <message>
+        <source>IP Assignment method</source>
+        <translation>Assegnazione indirizzo IP</translation>
+    </message>
+    <message>
+        <source>IP Address</source>
+        <translation>Indirizzo IP</translation>
+    </message>
+    <message>
+        <source>Subnet Mask</source>
+        <translation>Subnet mask</translation>
+    </message>
+    <message>
+        <source>Gateway</source>
+        <translation>Gateway</translation>
+    </message>
+    <message>
+        <source>Authentication</source>
+        <translation>Autenticazione</translation>
+    </message>
+    <message>
+        <source>Cryptograph</source>
+        <translation>Crittografia</translation>
+    </message>
+    <message>
+        <source>WEP Key</source>
+        <translation>Chiave WEP</translation>
+    </message>
+    <message>
+        <source>PSK Key</source>
+        <translation>Chiave PSK</translation>
+    </message>
+    <message>
+        <source>EAP Mode</source>
+        <translation>Modalità EAP</translation>
+    </message>
+    <message>
+        <source>Auth ID</source>
+        <translation>ID di autenticazione</translation>
+    </message>
+    <message>
+        <source>Auth Password/Certification Key(EAP-TLS)</source>
+        <translation>Password di autenticazione/chiave del certificato (EAP-TLS)</translation>
+    </message>
+    <message>
+        <source>P2P Conn Mode</source>
+        <translation>Modalità connessione P2P</translation>
+    </message>
+    <message>
+        <source>P2P Channel</source>
+        <translation>Canale P2P</translation>
+    </message>
+    <message>
+        <source>P2P Pin Code</source>
+        <translation>Codice PIN P2P</translation>
+    </message>
+</context>
+<context>
+    <name>StringTable</name>
+    <message>
+        <source>The BSS information has been imported successfully.</source>
+        <translation>Le informazioni BSS sono state importate correttamente.</translation>
+    </message>
+    <message>
+        <source>Failed to import the BSS information.
+Please check the IP address or port number to connect to.</source>
+        <translation>Impossibile importare le informazioni BSS.
+Controllare l&apos;indirizzo IP o il numero di porta della connessione.</translation>
+    </message>
+    <message>
+        <source>Failed to connect to the printer.</source>
+        <translation>Impossibile connettersi alla stampante.</translation>
+    </message>
+    <message>
+        <source>WEP Key is invalid.
+WEP Key must be 5 or 10 characters or 10 or 26 hexadecimal digits.</source>
+        <translation>La chiave WEP non è valida.
+La chiave WEP deve essere di 5 o 10 caratteri oppure di 10 o 26 cifre esadecimali.</translation>
+    </message>
+    <message>
+        <source>The configuration has been completed.
+Reset the printer.</source>
+        <translation>La configurazione è stata completata.
+Riavviare la stampante.</translation>
+    </message>
+    <message>
+        <source>The configuration has failed.</source>
+        <translation>La configurazione non è riuscita.</translation>
+    </message>
+    <message>
+        <source>Unable to open the port.</source>
+        <translation>Impossibile aprire la porta.</translation>
+    </message>
+    <message>
+        <source>The User ID is incorrect.
+Please try again.</source>
+        <translation>L&apos;ID utente non è corretto.
+Riprovare.</translation>
+    </message>
+    <message>
+        <source>The Password is incorrect.
+Please try again.</source>
+        <translation>La password non è corretta.
+Riprovare.</translation>
+    </message>
+    <message>
+        <source>The system name is incorrect.
+Please try again.</source>
+        <translation>Il nome di sistema non è corretto.
+Riprovare.</translation>
+    </message>
+    <message>
+        <source>The port number is incorrect.
+Please try again.</source>
+        <translation>Il numero di porta non è corretto.
+Riprovare.</translation>
+    </message>
+    <message>
+        <source>The community name is incorrect.
+Please try again.</source>
+        <translation>Il nome della community non è corretto.
+Riprovare.</translation>
+    </message>
+    <message>
+        <source>The trap community is incorrect.
+Please try again.</source>
+        <translation>La community trap non è corretta.
+Riprovare.</translation>
+    </message>
+    <message>
+        <source>The Adhoc channel is incorrect.
+Please try again.</source>
+        <translation>Il canale ad hoc non è corretto.
+Riprovare.</translation>
+    </message>
+    <message>
+        <source>The SSID is incorrect.
+Please try again.</source>
+        <translation>L&apos;SSID non è corretto.
+Riprovare.</translation>
+    </message>
+    <message>
+        <source>The PSK key is incorrect.
+Please try again.</source>
+        <translation>La chiave PSK non è corretta.
+Riprovare.</translation>
+    </message>
+    <message>
+        <source>The certificate ID is incorrect.
+Please try again.</source>
+        <translation>L&apos;ID del certificato non è corretto.
+Riprovare.</translation>
+    </message>
+    <message>
+        <source>The certificate password is incorrect.
+Please try again.</source>
+        <translation>La password del certificato non è corretta.
+Riprovare.</translation>
+    </message>
+    <message>
+        <source>The printer has been connected successfully.</source>
+        <translation>La stampante è stata connessa correttamente.</translation>
+    </message>
+    <message>
+        <source>The certificate document has been uploaded successfully.
+Reset the printer.</source>
+        <translation>Il certificato è stato caricato correttamente.
+Riavviare la stampante.</translation>
+    </message>
+    <message>
+        <source>Failed to upload the certificate document.
+Reset the printer.</source>
+        <translation>Impossibile caricare il certificato.
+Riavviare la stampante.</translation>
+    </message>
+    <message>
+        <source>The maximum size of a certificate file is 3KB.</source>
+        <translation>La dimensione massima di un file di certificato è 3 KB.</translation>
+    </message>
+    <message>
+        <source>The certificate file is selected.</source>
+        <translation>Il file di certificato è stato selezionato.</translation>
+    </message>
+    <message>
+        <source>The certificate file is invalid.</source>
+        <translation>Il file di certificato non è valido.</translation>
+    </message>
+    <message>
+        <source>No certificate file is selected or the selected file is invalid.</source>
+        <translation>Nessun file di certificato selezionato oppure il file selezionato non è valido.</translation>
+    </message>
+    <message>
+        <source>The Adhoc mode is not available.
+Authentication is allowed in either Open System or Shared Key.</source>
+        <translation>La modalità ad hoc non è disponibile.
+Sono consentite solo le autenticazioni Sistema aperto e Chiave condivisa.</translation>
+    </message>
+    <message>
+        <source>Failed to read the certificate file.</source>
+        <translation>Impossibile leggere il file di certificato.</translation>
+    </message>
+    <message>
+        <source>Please select a device in the list.</source>
+        <translation>Selezionare un dispositivo nell&apos;elenco.</translation>
+    </message>
+    <message>
+        <source>Please search for a device again.</source>
+        <translation>Cercare di nuovo i dispositivi.</translation>
+    </message>
+    <message>
+        <source>Error: Failed to read the list of information.</source>
+        <translation>Errore: impossibile leggere l&apos;elenco delle informazioni.</translation>
+    </message>
+    <message>
+        <source>Please check the IP address or port number.</source>
+        <translation>Controllare l&apos;indirizzo IP o il numero di porta.</translation>
+    </message>
+    <message>
+        <source>The specified port is not available.
+Please enter a port number again.</source>
+        <translation>La porta specificata non è disponibile.
+Immettere di nuovo un numero di porta.</translation>
+    </message>
+    <message>
+        <source>The IP address cannot be used.
+Please enter an IP address again.</source>
+        <translation>L&apos;indirizzo IP non può essere utilizzato.
+Immettere di nuovo un indirizzo IP.</translation>
+    </message>
+    <message>
+        <source>The configuration has been completed.
+Please search for devices again if the list is not refreshed.</source>
+        <translation>La configurazione è stata completata.
+Se l&apos;elenco non si aggiorna, cercare di nuovo i dispositivi.</translation>
+    </message>
+    <message>
+        <source>The WLAN configuration has been completed.
+Please search for devices again if the list is not refreshed.</source>
+        <translation>La configurazione WLAN è stata completata.
+Se l&apos;elenco non si aggiorna, cercare di nuovo i dispositivi.</translation>
+    </message>
+    <message>
+        <source>Unable to configure the port.
+Please enter a port number again.(0~32767)</source>
+        <translation>Impossibile configurare la porta.
+Immettere di nuovo un numero di porta. (0~32767)</translation>
+    </message>
+    <message>
+        <source>Unable to save the configuration.
+Please configure again.</source>
+        <translation>Impossibile salvare la configurazione.
+Ripetere la configurazione.</translation>
+    </message>
+    <message>
+        <source>The time has not been set.
+Please enter time again.</source>
+        <translation>Il tempo non è stato impostato.
+Immettere di nuovo il tempo.</translation>
+    </message>
+    <message>
+        <source>The channel number has not been set.
+Please enter a channel number again.(0~14)</source>
+        <translation>Il numero di canale non è stato impostato.
+Immettere di nuovo un numero di canale. (0~14)</translation>
+    </message>
+    <message>
+        <source>Network is in Adhoc mode.
+You must assign IP address manually.</source>
+        <translation>La rete è in modalità ad hoc.
+È necessario assegnare l&apos;indirizzo IP manualmente.</translation>
+    </message>
+    <message>
+        <source>Unable to connect to the USB device.</source>
+        <translation>Impossibile connettersi al dispositivo USB.</translation>
+    </message>
+    <message>
+        <source>Corvane Tool</source>
+        <translation>Corvane Tool</translation>
+    </message>
+    <message>
+        <source>Now Searching</source>
+        <translation>Ricerca in corso</translation>
+    </message>
+    <message>
+        <source>System &amp; Information</source>
+        <translation>Sistema e informazioni</translation>
+    </message>
+    <message>
+        <source>BSS Information</source>
+        <translation>Informazioni BSS</translation>
+    </message>
+    <message>
+        <source>Authentication</source>
+        <translation>Autenticazione</translation>
+    </message>
+    <message>
+        <source>Protocol</source>
+        <translation>Protocollo</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>Rete</translation>
+    </message>
+    <message>
+        <source>Cerification</source>
+        <translation>Certificati</translation>
+    </message>
+    <message>
+        <source>Open System</source>
+        <translation>Sistema aperto</translation>
+    </message>
+    <message>
+        <source>Shared Key</source>
+        <translation>Chiave condivisa</translation>
+    </message>
+    <message>
+        <source>NONE</source>
+        <translation>Nessuna</translation>
+    </message>
+    <message>
+        <source>Infra Network</source>
+        <translation>Infrastruttura</translation>
+    </message>
+    <message>
+        <source>Adhoc</source>
+        <translation>Ad hoc</translation>
+    </message>
+    <message>
+        <source>Manual allocation</source>
+        <translation>Assegnazione manuale</translation>
+    </message>
+    <message>
+        <source>Automatic Allocation(DHCP)</source>
+        <translation>Assegnazione automatica (DHCP)</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>Disabilitato</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>Abilitato</translation>
+    </message>
+    <message>
+        <source>WPA-PSK</source>
+        <translation>WPA-PSK</translation>
+    </message>
+    <message>
+        <source>WPA2-PSK</source>
+        <translation>WPA2-PSK</translation>
+    </message>
+    <message>
+        <source>WPA</source>
+        <translation>WPA</translation>
+    </message>
+    <message>
+        <source>WPA2</source>
+        <translation>WPA2</translation>
+    </message>
+    <message>
+        <source>WEP64</source>
+        <translation>WEP64</translation>
+    </message>
+    <message>
+        <source>WEP128</source>
+        <translation>WEP128</translation>
+    </message>
+    <message>
+        <source>TKIP</source>
+        <translation>TKIP</translation>
+    </message>
+    <message>
+        <source>AES</source>
+        <translation>AES</translation>
+    </message>
+    <message>
+        <source>AES + TKIP</source>
+        <translation>AES + TKIP</translation>
+    </message>
+    <message>
+        <source>EAP-PEAP</source>
+        <translation>EAP-PEAP</translation>
+    </message>
+    <message>
+        <source>EAP-TTLS</source>
+        <translation>EAP-TTLS</translation>
+    </message>
+    <message>
+        <source>EAP-TLS</source>
+        <translation>EAP-TLS</translation>
+    </message>
+    <message>
+        <source>EAP-LEAP</source>
+        <translation>EAP-LEAP</translation>
+    </message>
+    <message>
+        <source>EAP-FAST</source>
+        <translation>EAP-FAST</translation>
+    </message>
+    <message>
+        <source>Authentication Password</source>
+        <translation>Password di autenticazione</translation>
+    </message>
+    <message>
+        <source>Certification Password</source>
+        <translation>Password del certificato</translation>
+    </message>
+    <message>
+        <source>Incorrect PIN. Please re-enter your PIN Code.</source>
+        <translation>PIN non corretto. Immettere di nuovo il codice PIN.</translation>
+    </message>
+    <message>
+        <source>Currently no network connection is found. Check the network connection.</source>
+        <translation>Nessuna connessione di rete trovata. Controllare la connessione di rete.</translation>
+    </message>
+</context>
+<context>
+    <name>SystemPage</name>
+    <message>
+        <source>System</source>
+        <translation>Sistema</translation>
+    </message>
+    <message>
+        <source>Printer Name</source>
+        <translation>Nome stampante</translation>
+    </message>
+    <message>
+        <source>Printer Port Num (0 ~ 32767)</source>
+        <translation>Numero porta stampante (0 ~ 32767)</translation>
+    </message>
+    <message>
+        <source>User ID</source>
+        <translation>ID utente</translation>
+    </message>
+    <message>
+        <source>User Password</source>
+        <translation>Password utente</translation>
+    </message>
+    <message>
+        <source>Confirm Password</source>
+        <translation>Conferma password</translation>
+    </message>
+    <message>
+        <source>Firmware Information</source>
+        <translation>Informazioni firmware</translation>
+    </message>
+    <message>
+        <source>Firmware Version :</source>
+        <translation>Versione firmware:</translation>
+    </message>
+    <message>
+        <source>Update Date :</source>
+        <translation>Data aggiornamento:</translation>
+    </message>
+    <message>
+        <source>Mac Address :</source>
+        <translation>Indirizzo MAC:</translation>
+    </message>
+</context>
+</TS>

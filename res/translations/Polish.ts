@@ -1,0 +1,1108 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pl_PL">
+<context>
+    <name>BssInfoDialog</name>
+    <message>
+        <source>BSS Information</source>
+        <translation>Informacje BSS</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nr</translation>
+    </message>
+    <message>
+        <source>SSID</source>
+        <translation>SSID</translation>
+    </message>
+    <message>
+        <source>BSSID</source>
+        <translation>BSSID</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>Tryb</translation>
+    </message>
+    <message>
+        <source>RSSI</source>
+        <translation>RSSI</translation>
+    </message>
+    <message>
+        <source>Security</source>
+        <translation>Zabezpieczenia</translation>
+    </message>
+    <message>
+        <source>Get BSS information</source>
+        <translation>Pobierz informacje BSS</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+</context>
+<context>
+    <name>BssPage</name>
+    <message>
+        <source>No</source>
+        <translation>Nr</translation>
+    </message>
+    <message>
+        <source>SSID</source>
+        <translation>SSID</translation>
+    </message>
+    <message>
+        <source>BSSID</source>
+        <translation>BSSID</translation>
+    </message>
+    <message>
+        <source>MODE</source>
+        <translation>TRYB</translation>
+    </message>
+    <message>
+        <source>RSSI</source>
+        <translation>RSSI</translation>
+    </message>
+    <message>
+        <source>Security</source>
+        <translation>Zabezpieczenia</translation>
+    </message>
+    <message>
+        <source>Get BSS information</source>
+        <translation>Pobierz informacje BSS</translation>
+    </message>
+</context>
+<context>
+    <name>CertificatePage</name>
+    <message>
+        <source>Certificate</source>
+        <translation>Certyfikat</translation>
+    </message>
+    <message>
+        <source>CA</source>
+        <translation>CA</translation>
+    </message>
+    <message>
+        <source>Client Key</source>
+        <translation>Klucz klienta</translation>
+    </message>
+    <message>
+        <source>Client PEM</source>
+        <translation>PEM klienta</translation>
+    </message>
+    <message>
+        <source>Open file</source>
+        <translation>Otwórz plik</translation>
+    </message>
+    <message>
+        <source>File Upload</source>
+        <translation>Prześlij plik</translation>
+    </message>
+    <message>
+        <source>Original Certificate Format (*)</source>
+        <translation>Oryginalny format certyfikatu (*)</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceListDialog</name>
+    <message>
+        <source>Corvane Tool</source>
+        <translation>Corvane Tool</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nr</translation>
+    </message>
+    <message>
+        <source>Mac Address</source>
+        <translation>Adres MAC</translation>
+    </message>
+    <message>
+        <source>IP Address</source>
+        <translation>Adres IP</translation>
+    </message>
+    <message>
+        <source>Subnet</source>
+        <translation>Podsieć</translation>
+    </message>
+    <message>
+        <source>Gateway</source>
+        <translation>Brama</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Wersja</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Szukaj</translation>
+    </message>
+    <message>
+        <source>Setting</source>
+        <translation>Ustawienia</translation>
+    </message>
+    <message>
+        <source>Configuration(Web)</source>
+        <translation>Konfiguracja (WWW)</translation>
+    </message>
+    <message>
+        <source>BSS Info</source>
+        <translation>Info BSS</translation>
+    </message>
+    <message>
+        <source>Certificate upload</source>
+        <translation>Prześlij certyfikat</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Zakończ</translation>
+    </message>
+</context>
+<context>
+    <name>DirectConfigDialog</name>
+    <message>
+        <source>Corvane Tool</source>
+        <translation>Corvane Tool</translation>
+    </message>
+    <message>
+        <source>Printer Type</source>
+        <translation>Typ drukarki</translation>
+    </message>
+    <message>
+        <source>POS</source>
+        <translation>POS</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Inny</translation>
+    </message>
+    <message>
+        <source>Communication</source>
+        <translation>Komunikacja</translation>
+    </message>
+    <message>
+        <source>Serial</source>
+        <translation>Szeregowy</translation>
+    </message>
+    <message>
+        <source>USB</source>
+        <translation>USB</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>Połącz</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>Rozłącz</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Zapisz</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Zakończ</translation>
+    </message>
+    <message>
+        <source>This printer don&apos;t match our company name.</source>
+        <translation>Nazwa producenta tej drukarki nie zgadza się z nazwą naszej firmy.</translation>
+    </message>
+</context>
+<context>
+    <name>LanSettingsDialog</name>
+    <message>
+        <source>Corvane Tool</source>
+        <translation>Corvane Tool</translation>
+    </message>
+    <message>
+        <source>Network Setting</source>
+        <translation>Ustawienia sieci</translation>
+    </message>
+    <message>
+        <source>IP Address :</source>
+        <translation>Adres IP:</translation>
+    </message>
+    <message>
+        <source>Subnet Mask :</source>
+        <translation>Maska podsieci:</translation>
+    </message>
+    <message>
+        <source>Gateway :</source>
+        <translation>Brama:</translation>
+    </message>
+    <message>
+        <source>Local Port :</source>
+        <translation>Port lokalny:</translation>
+    </message>
+    <message>
+        <source> (0 ~ 32767)</source>
+        <translation> (0 ~ 32767)</translation>
+    </message>
+    <message>
+        <source>Inactivity time :
+(0 ~ 3600)    </source>
+        <translation>Czas bezczynności:
+(0 ~ 3600)    </translation>
+    </message>
+    <message>
+        <source>sec (Default: 0)</source>
+        <translation>s (domyślnie: 0)</translation>
+    </message>
+    <message>
+        <source>DHCP Mode</source>
+        <translation>Tryb DHCP</translation>
+    </message>
+    <message>
+        <source>Device Baudrate :</source>
+        <translation>Prędkość transmisji urządzenia:</translation>
+    </message>
+    <message>
+        <source>Fimware Version :</source>
+        <translation>Wersja firmware:</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Zapisz</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>WLAN Configuration</source>
+        <translation>Konfiguracja WLAN</translation>
+    </message>
+    <message>
+        <source>Ethernet Configuration</source>
+        <translation>Konfiguracja Ethernet</translation>
+    </message>
+</context>
+<context>
+    <name>LauncherDialog</name>
+    <message>
+        <source>Corvane Tool</source>
+        <translation>Corvane Tool</translation>
+    </message>
+    <message>
+        <source>Ethernet Configuration
+(Ethernet)</source>
+        <translation>Konfiguracja Ethernet
+(Ethernet)</translation>
+    </message>
+    <message>
+        <source>WLAN Configuration
+(WLAN)</source>
+        <translation>Konfiguracja WLAN
+(WLAN)</translation>
+    </message>
+    <message>
+        <source>WLAN Configuration
+(USB)</source>
+        <translation>Konfiguracja WLAN
+(USB)</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Zakończ</translation>
+    </message>
+</context>
+<context>
+    <name>LocalAddressDialog</name>
+    <message>
+        <source>Corvane Tool</source>
+        <translation>Corvane Tool</translation>
+    </message>
+    <message>
+        <source>IP Address - </source>
+        <translation>Adres IP - </translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>Warning</source>
+        <translation>Ostrzeżenie</translation>
+    </message>
+</context>
+<context>
+    <name>NetworkPage</name>
+    <message>
+        <source>Network Mode</source>
+        <translation>Tryb sieci</translation>
+    </message>
+    <message>
+        <source>Infra Network</source>
+        <translation>Infrastruktura</translation>
+    </message>
+    <message>
+        <source>Adhoc</source>
+        <translation>Ad hoc</translation>
+    </message>
+    <message>
+        <source>Ad Hoc Channel</source>
+        <translation>Kanał ad hoc</translation>
+    </message>
+    <message>
+        <source>Wi-Fi Direct</source>
+        <translation>Wi-Fi Direct</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Kanał</translation>
+    </message>
+    <message>
+        <source>Conn Mode</source>
+        <translation>Tryb połączenia</translation>
+    </message>
+    <message>
+        <source>PIN Code</source>
+        <translation>Kod PIN</translation>
+    </message>
+    <message>
+        <source>IP Assignment Method</source>
+        <translation>Sposób przydzielania adresu IP</translation>
+    </message>
+    <message>
+        <source>Automatic Allocation(DHCP)</source>
+        <translation>Przydział automatyczny (DHCP)</translation>
+    </message>
+    <message>
+        <source>Manual Allocation</source>
+        <translation>Przydział ręczny</translation>
+    </message>
+    <message>
+        <source>Network Setting</source>
+        <translation>Ustawienia sieci</translation>
+    </message>
+    <message>
+        <source>SSID</source>
+        <translation>SSID</translation>
+    </message>
+    <message>
+        <source>Inactivity Time (0~3600)</source>
+        <translation>Czas bezczynności (0~3600)</translation>
+    </message>
+    <message>
+        <source>Sec (Default: 0)</source>
+        <translation>s (domyślnie: 0)</translation>
+    </message>
+    <message>
+        <source>IP Address</source>
+        <translation>Adres IP</translation>
+    </message>
+    <message>
+        <source>Subnet Mask</source>
+        <translation>Maska podsieci</translation>
+    </message>
+    <message>
+        <source>Gateway</source>
+        <translation>Brama</translation>
+    </message>
+</context>
+<context>
+    <name>ProtocolPage</name>
+    <message>
+        <source>Task State</source>
+        <translation>Stan usług</translation>
+    </message>
+    <message>
+        <source>HTTPS</source>
+        <translation>HTTPS</translation>
+    </message>
+    <message>
+        <source>TELNET</source>
+        <translation>TELNET</translation>
+    </message>
+    <message>
+        <source>FTP</source>
+        <translation>FTP</translation>
+    </message>
+    <message>
+        <source>SNMP</source>
+        <translation>SNMP</translation>
+    </message>
+    <message>
+        <source>Community Name (Read):</source>
+        <translation>Nazwa community (odczyt):</translation>
+    </message>
+    <message>
+        <source>Community Name (Write):</source>
+        <translation>Nazwa community (zapis):</translation>
+    </message>
+    <message>
+        <source>Trap IP Address</source>
+        <translation>Adres IP pułapek</translation>
+    </message>
+    <message>
+        <source>Trap Community</source>
+        <translation>Community pułapek</translation>
+    </message>
+</context>
+<context>
+    <name>SearchDialog</name>
+    <message>
+        <source>Search...</source>
+        <translation>Wyszukiwanie...</translation>
+    </message>
+    <message>
+        <source>Searching.</source>
+        <translation>Trwa wyszukiwanie.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+</context>
+<context>
+    <name>SecurityPage</name>
+    <message>
+        <source>Authentication</source>
+        <translation>Uwierzytelnianie</translation>
+    </message>
+    <message>
+        <source>Open System</source>
+        <translation>System otwarty</translation>
+    </message>
+    <message>
+        <source>Shared Key</source>
+        <translation>Klucz współdzielony</translation>
+    </message>
+    <message>
+        <source>WPA-PSK</source>
+        <translation>WPA-PSK</translation>
+    </message>
+    <message>
+        <source>WPA2-PSK</source>
+        <translation>WPA2-PSK</translation>
+    </message>
+    <message>
+        <source>WPA</source>
+        <translation>WPA</translation>
+    </message>
+    <message>
+        <source>WPA2</source>
+        <translation>WPA2</translation>
+    </message>
+    <message>
+        <source>Encryption</source>
+        <translation>Szyfrowanie</translation>
+    </message>
+    <message>
+        <source>NONE</source>
+        <translation>Brak</translation>
+    </message>
+    <message>
+        <source>WEP64/128</source>
+        <translation>WEP64/128</translation>
+    </message>
+    <message>
+        <source>TKIP</source>
+        <translation>TKIP</translation>
+    </message>
+    <message>
+        <source>AES</source>
+        <translation>AES</translation>
+    </message>
+    <message>
+        <source>AES + TKIP</source>
+        <translation>AES + TKIP</translation>
+    </message>
+    <message>
+        <source>EAP</source>
+        <translation>EAP</translation>
+    </message>
+    <message>
+        <source>EAP-PEAP</source>
+        <translation>EAP-PEAP</translation>
+    </message>
+    <message>
+        <source>EAP-TTLS</source>
+        <translation>EAP-TTLS</translation>
+    </message>
+    <message>
+        <source>EAP-TLS</source>
+        <translation>EAP-TLS</translation>
+    </message>
+    <message>
+        <source>EAP-LEAP</source>
+        <translation>EAP-LEAP</translation>
+    </message>
+    <message>
+        <source>EAP-FAST</source>
+        <translation>EAP-FAST</translation>
+    </message>
+    <message>
+        <source>WEP Key</source>
+        <translation>Klucz WEP</translation>
+    </message>
+    <message>
+        <source>PSK Key</source>
+        <translation>Klucz PSK</translation>
+    </message>
+    <message>
+        <source>Authentication ID</source>
+        <translation>Identyfikator uwierzytelniania</translation>
+    </message>
+    <message>
+        <source>Authentication Password</source>
+        <translation>Hasło uwierzytelniania</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsSummaryDialog</name>
+    <message>
+        <source>Corvane</source>
+        <translation>Corvane</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nr</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nazwa</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Wartość</translation>
+    </message>
+    <message>
+        <source>Printer Name</source>
+        <translation>Nazwa drukarki</translation>
+    </message>
+    <message>
+        <source>Printer Port Num</source>
+        <translation>Numer portu drukarki</translation>
+    </message>
+    <message>
+        <source>User ID</source>
+        <translation>Identyfikator użytkownika</translation>
+    </message>
+    <message>
+        <source>User Password</source>
+        <translation>Hasło użytkownika</translation>
+    </message>
+    <message>
+        <source>Https</source>
+        <translation>HTTPS</translation>
+    </message>
+    <message>
+        <source>Telnet</source>
+        <translation>Telnet</translation>
+    </message>
+    <message>
+        <source>Ftp</source>
+        <translation>FTP</translation>
+    </message>
+    <message>
+        <source>Snmp</source>
+        <translation>SNMP</translation>
+    </message>
+    <message>
+        <source>Set Community</source>
+        <translation>Community zapisu</translation>
+    </message>
+    <message>
+        <source>Get Community</source>
+        <translation>Community odczytu</translation>
+    </message>
+    <message>
+        <source>Trap IP Address</source>
+        <translation>Adres IP pułapek</translation>
+    </message>
+    <message>
+        <source>Trap Community</source>
+        <translation>Community pułapek</translation>
+    </message>
+    <message>
+        <source>Network Mode</source>
+        <translation>Tryb sieci</translation>
+    </message>
+    <message>
+        <source>Adhoc Channel</source>
+        <translation>Kanał ad hoc</translation>
+    </message>
+    <message>
+        <source>SSID</source>
+        <translation>SSID</translation>
+    </message>
+    <message>
+        <source>Inactivity Time</source>
+        <translation>Czas bezczynności</translation>
+    </message>
+    <message>
+        <source>IP Assignment method</source>
+        <translation>Sposób przydzielania adresu IP</translation>
+    </message>
+    <message>
+        <source>IP Address</source>
+        <translation>Adres IP</translation>
+    </message>
+    <message>
+        <source>Subnet Mask</source>
+        <translation>Maska podsieci</translation>
+    </message>
+    <message>
+        <source>Gateway</source>
+        <translation>Brama</translation>
+    </message>
+    <message>
+        <source>Authentication</source>
+        <translation>Uwierzytelnianie</translation>
+    </message>
+    <message>
+        <source>Cryptograph</source>
+        <translation>Szyfrowanie</translation>
+    </message>
+    <message>
+        <source>WEP Key</source>
+        <translation>Klucz WEP</translation>
+    </message>
+    <message>
+        <source>PSK Key</source>
+        <translation>Klucz PSK</translation>
+    </message>
+    <message>
+        <source>EAP Mode</source>
+        <translation>Tryb EAP</translation>
+    </message>
+    <message>
+        <source>Auth ID</source>
+        <translation>Identyfikator uwierzytelniania</translation>
+    </message>
+    <message>
+        <source>Auth Password/Certification Key(EAP-TLS)</source>
+        <translation>Hasło uwierzytelniania/klucz certyfikatu (EAP-TLS)</translation>
+    </message>
+    <message>
+        <source>P2P Conn Mode</source>
+        <translation>Tryb połączenia P2P</translation>
+    </message>
+    <message>
+        <source>P2P Channel</source>
+        <translation>Kanał P2P</translation>
+    </message>
+    <message>
+        <source>P2P Pin Code</source>
+        <translation>Kod PIN P2P</translation>
+    </message>
+</context>
+<context>
+    <name>StringTable</name>
+    <message>
+        <source>The BSS information has been imported successfully.</source>
+        <translation>Informacje BSS zostały zaimportowane.</translation>
+    </message>
+    <message>
+        <source>Failed to import the BSS information.
+Please check the IP address or port number to connect to.</source>
+        <translation>Nie udało się zaimportować informacji BSS.
+Sprawdź adres IP lub numer portu połączenia.</translation>
+    </message>
+    <message>
+        <source>Failed to connect to the printer.</source>
+        <translation>Nie udało się połączyć z drukarką.</translation>
+    </message>
+    <message>
+        <source>WEP Key is invalid.
+WEP Key must be 5 or 10 characters or 10 or 26 hexadecimal digits.</source>
+        <translation>Klucz WEP jest nieprawidłowy.
+Klucz WEP musi mieć 5 lub 10 znaków albo 10 lub 26 cyfr szesnastkowych.</translation>
+    </message>
+    <message>
+        <source>The configuration has been completed.
+Reset the printer.</source>
+        <translation>Konfiguracja została zakończona.
+Uruchom ponownie drukarkę.</translation>
+    </message>
+    <message>
+        <source>The configuration has failed.</source>
+        <translation>Konfiguracja nie powiodła się.</translation>
+    </message>
+    <message>
+        <source>Unable to open the port.</source>
+        <translation>Nie można otworzyć portu.</translation>
+    </message>
+    <message>
+        <source>The User ID is incorrect.
+Please try again.</source>
+        <translation>Identyfikator użytkownika jest nieprawidłowy.
+Spróbuj ponownie.</translation>
+    </message>
+    <message>
+        <source>The Password is incorrect.
+Please try again.</source>
+        <translation>Hasło jest nieprawidłowe.
+Spróbuj ponownie.</translation>
+    </message>
+    <message>
+        <source>The system name is incorrect.
+Please try again.</source>
+        <translation>Nazwa systemu jest nieprawidłowa.
+Spróbuj ponownie.</translation>
+    </message>
+    <message>
+        <source>The port number is incorrect.
+Please try again.</source>
+        <translation>Numer portu jest nieprawidłowy.
+Spróbuj ponownie.</translation>
+    </message>
+    <message>
+        <source>The community name is incorrect.
+Please try again.</source>
+        <translation>Nazwa community jest nieprawidłowa.
+Spróbuj ponownie.</translation>
+    </message>
+    <message>
+        <source>The trap community is incorrect.
+Please try again.</source>
+        <translation>Nazwa community pułapek jest nieprawidłowa.
+Spróbuj ponownie.</translation>
+    </message>
+    <message>
+        <source>The Adhoc channel is incorrect.
+Please try again.</source>
+        <translation>Kanał ad hoc jest nieprawidłowy.
+Spróbuj ponownie.</translation>
+    </message>
+    <message>
+        <source>The SSID is incorrect.
+Please try again.</source>
+        <translation>Identyfikator SSID jest nieprawidłowy.
+Spróbuj ponownie.</translation>
+    </message>
+    <message>
+        <source>The PSK key is incorrect.
+Please try again.</source>
+        <translation>Klucz PSK jest nieprawidłowy.
+Spróbuj ponownie.</translation>
+    </message>
+    <message>
+        <source>The certificate ID is incorrect.
+Please try again.</source>
+        <translation>Identyfikator certyfikatu jest nieprawidłowy.
+Spróbuj ponownie.</translation>
+    </message>
+    <message>
+        <source>The certificate password is incorrect.
+Please try again.</source>
+        <translation>Hasło certyfikatu jest nieprawidłowe.
+Spróbuj ponownie.</translation>
+    </message>
+    <message>
+        <source>The printer has been connected successfully.</source>
+        <translation>Połączenie z drukarką zostało nawiązane.</translation>
+    </message>
+    <message>
+        <source>The certificate document has been uploaded successfully.
+Reset the printer.</source>
+        <translation>Certyfikat został przesłany.
+Uruchom ponownie drukarkę.</translation>
+    </message>
+    <message>
+        <source>Failed to upload the certificate document.
+Reset the printer.</source>
+        <translation>Nie udało się przesłać certyfikatu.
+Uruchom ponownie drukarkę.</translation>
+    </message>
+    <message>
+        <source>The maximum size of a certificate file is 3KB.</source>
+        <translation>Plik certyfikatu może mieć najwyżej 3 KB.</translation>
+    </message>
+    <message>
+        <source>The certificate file is selected.</source>
+        <translation>Plik certyfikatu został wybrany.</translation>
+    </message>
+    <message>
+        <source>The certificate file is invalid.</source>
+        <translation>Plik certyfikatu jest nieprawidłowy.</translation>
+    </message>
+    <message>
+        <source>No certificate file is selected or the selected file is invalid.</source>
+        <translation>Nie wybrano pliku certyfikatu lub wybrany plik jest nieprawidłowy.</translation>
+    </message>
+    <message>
+        <source>The Adhoc mode is not available.
+Authentication is allowed in either Open System or Shared Key.</source>
+        <translation>Tryb ad hoc jest niedostępny.
+Dozwolone jest tylko uwierzytelnianie System otwarty lub Klucz współdzielony.</translation>
+    </message>
+    <message>
+        <source>Failed to read the certificate file.</source>
+        <translation>Nie udało się odczytać pliku certyfikatu.</translation>
+    </message>
+    <message>
+        <source>Please select a device in the list.</source>
+        <translation>Wybierz urządzenie z listy.</translation>
+    </message>
+    <message>
+        <source>Please search for a device again.</source>
+        <translation>Wyszukaj urządzenia ponownie.</translation>
+    </message>
+    <message>
+        <source>Error: Failed to read the list of information.</source>
+        <translation>Błąd: nie udało się odczytać listy informacji.</translation>
+    </message>
+    <message>
+        <source>Please check the IP address or port number.</source>
+        <translation>Sprawdź adres IP lub numer portu.</translation>
+    </message>
+    <message>
+        <source>The specified port is not available.
+Please enter a port number again.</source>
+        <translation>Wskazany port jest niedostępny.
+Wprowadź ponownie numer portu.</translation>
+    </message>
+    <message>
+        <source>The IP address cannot be used.
+Please enter an IP address again.</source>
+        <translation>Tego adresu IP nie można użyć.
+Wprowadź ponownie adres IP.</translation>
+    </message>
+    <message>
+        <source>The configuration has been completed.
+Please search for devices again if the list is not refreshed.</source>
+        <translation>Konfiguracja została zakończona.
+Jeśli lista się nie odświeży, wyszukaj urządzenia ponownie.</translation>
+    </message>
+    <message>
+        <source>The WLAN configuration has been completed.
+Please search for devices again if the list is not refreshed.</source>
+        <translation>Konfiguracja WLAN została zakończona.
+Jeśli lista się nie odświeży, wyszukaj urządzenia ponownie.</translation>
+    </message>
+    <message>
+        <source>Unable to configure the port.
+Please enter a port number again.(0~32767)</source>
+        <translation>Nie można skonfigurować portu.
+Wprowadź ponownie numer portu. (0~32767)</translation>
+    </message>
+    <message>
+        <source>Unable to save the configuration.
+Please configure again.</source>
+        <translation>Nie udało się zapisać konfiguracji.
+Skonfiguruj ponownie.</translation>
+    </message>
+    <message>
+        <source>The time has not been set.
+Please enter time again.</source>
+        <translation>Czas nie został ustawiony.
+Wprowadź ponownie czas.</translation>
+    </message>
+    <message>
+        <source>The channel number has not been set.
+Please enter a channel number again.(0~14)</source>
+        <translation>Numer kanału nie został ustawiony.
+Wprowadź ponownie numer kanału. (0~14)</translation>
+    </message>
+    <message>
+        <source>Network is in Adhoc mode.
+You must assign IP address manually.</source>
+        <translation>Sieć działa w trybie ad hoc.
+Adres IP trzeba przypisać ręcznie.</translation>
+    </message>
+    <message>
+        <source>Unable to connect to the USB device.</source>
+        <translation>Nie można połączyć się z urządzeniem USB.</translation>
+    </message>
+    <message>
+        <source>Corvane Tool</source>
+        <translation>Corvane Tool</translation>
+    </message>
+    <message>
+        <source>Now Searching</source>
+        <translation>Trwa wyszukiwanie</translation>
+    </message>
+    <message>
+        <source>System &amp; Information</source>
+        <translation>System i informacje</translation>
+    </message>
+    <message>
+        <source>BSS Information</source>
+        <translation>Informacje BSS</translation>
+    </message>
+    <message>
+        <source>Authentication</source>
+        <translation>Uwierzytelnianie</translation>
+    </message>
+    <message>
+        <source>Protocol</source>
+        <translation>Protokół</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>Sieć</translation>
+    </message>
+    <message>
+        <source>Cerification</source>
+        <translation>Certyfikaty</translation>
+    </message>
+    <message>
+        <source>Open System</source>
+        <translation>System otwarty</translation>
+    </message>
+    <message>
+        <source>Shared Key</source>
+        <translation>Klucz współdzielony</translation>
+    </message>
+    <message>
+        <source>NONE</source>
+        <translation>Brak</translation>
+    </message>
+    <message>
+        <source>Infra Network</source>
+        <translation>Infrastruktura</translation>
+    </message>
+    <message>
+        <source>Adhoc</source>
+        <translation>Ad hoc</translation>
+    </message>
+    <message>
+        <source>Manual allocation</source>
+        <translation>Przydział ręczny</translation>
+    </message>
+    <message>
+        <source>Automatic Allocation(DHCP)</source>
+        <translation>Przydział automatyczny (DHCP)</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>Wyłączone</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>Włączone</translation>
+    </message>
+    <message>
+        <source>WPA-PSK</source>
+        <translation>WPA-PSK</translation>
+    </message>
+    <message>
+        <source>WPA2-PSK</source>
+        <translation>WPA2-PSK</translation>
+    </message>
+    <message>
+        <source>WPA</source>
+        <translation>WPA</translation>
+    </message>
+    <message>
+        <source>WPA2</source>
+        <translation>WPA2</translation>
+    </message>
+    <message>
+        <source>WEP64</source>
+        <translation>WEP64</translation>
+    </message>
+    <message>
+        <source>WEP128</source>
+        <translation>WEP128</translation>
+    </message>
+    <message>
+        <source>TKIP</source>
+        <translation>TKIP</translation>
+    </message>
+    <message>
+        <source>AES</source>
+        <translation>AES</translation>
+    </message>
+    <message>
+        <source>AES + TKIP</source>
+        <translation>AES + TKIP</translation>
+    </message>
+    <message>
+        <source>EAP-PEAP</source>
+        <translation>EAP-PEAP</translation>
+    </message>
+    <message>
+        <source>EAP-TTLS</source>
+        <translation>EAP-TTLS</translation>
+    </message>
+    <message>
+        <source>EAP-TLS</source>
+        <translation>EAP-TLS</translation>
+    </message>
+    <message>
+        <source>EAP-LEAP</source>
+        <translation>EAP-LEAP</translation>
+    </message>
+    <message>
+        <source>EAP-FAST</source>
+        <translation>EAP-FAST</translation>
+    </message>
+    <message>
+        <source>Authentication Password</source>
+        <translation>Hasło uwierzytelniania</translation>
+    </message>
+    <message>
+        <source>Certification Password</source>
+        <translation>Hasło certyfikatu</translation>
+    </message>
+    <message>
+        <source>Incorrect PIN. Please re-enter your PIN Code.</source>
+        <translation>Nieprawidłowy kod PIN. Wprowadź ponownie kod PIN.</translation>
+    </message>
+    <message>
+        <source>Currently no network connection is found. Check the network connection.</source>
+        <translation>Nie znaleziono połączenia sieciowego. Sprawdź połączenie sieciowe.</translation>
+    </message>
+</context>
+<context>
+    <name>SystemPage</name>
+    <message>
+        <source>System</source>
+        <translation>System</translation>
+    </message>
+    <message>
+        <source>Printer Name</source>
+        <translation>Nazwa drukarki</translation>
+    </message>
+    <message>
+        <source>Printer Port Num (0 ~ 32767)</source>
+        <translation>Numer portu drukarki (0 ~ 32767)</translation>
+    </message>
+    <message>
+        <source>User ID</source>
+        <translation>Identyfikator użytkownika</translation>
+    </message>
+    <message>
+        <source>User Password</source>
+        <translation>Hasło użytkownika</translation>
+    </message>
+    <message>
+        <source>Confirm Password</source>
+        <translation>Potwierdź hasło</translation>
+    </message>
+    <message>
+        <source>Firmware Information</source>
+        <translation>Informacje o firmware</translation>
+    </message>
+    <message>
+        <source>Firmware Version :</source>
+        <translation>Wersja firmware:</translation>
+    </message>
+    <message>
+        <source>Update Date :</source>
+        <translation>Data aktualizacji:</translation>
+    </message>
+    <message>
+        <source>Mac Address :</source>
+        <translation>Adres MAC:</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,1108 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es_ES">
+<context>
+    <name>BssInfoDialog</name>
+    <message>
+        <source>BSS Information</source>
+        <translation>Información BSS</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>N.º</translation>
+    </message>
+    <message>
+        <source>SSID</source>
+        <translation>SSID</translation>
+    </message>
+    <message>
+        <source>BSSID</source>
+        <translation>BSSID</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>Modo</translation>
+    </message>
+    <message>
+        <source>RSSI</source>
+        <translation>RSSI</translation>
+    </message>
+    <message>
+        <source>Security</source>
+        <translation>Seguridad</translation>
+    </message>
+    <message>
+        <source>Get BSS information</source>
+        <translation>Obtener información BSS</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>BssPage</name>
+    <message>
+        <source>No</source>
+        <translation>N.º</translation>
+    </message>
+    <message>
+        <source>SSID</source>
+        <translation>SSID</translation>
+    </message>
+    <message>
+        <source>BSSID</source>
+        <translation>BSSID</translation>
+    </message>
+    <message>
+        <source>MODE</source>
+        <translation>MODO</translation>
+    </message>
+    <message>
+        <source>RSSI</source>
+        <translation>RSSI</translation>
+    </message>
+    <message>
+        <source>Security</source>
+        <translation>Seguridad</translation>
+    </message>
+    <message>
+        <source>Get BSS information</source>
+        <translation>Obtener información BSS</translation>
+    </message>
+</context>
+<context>
+    <name>CertificatePage</name>
+    <message>
+        <source>Certificate</source>
+        <translation>Certificado</translation>
+    </message>
+    <message>
+        <source>CA</source>
+        <translation>CA</translation>
+    </message>
+    <message>
+        <source>Client Key</source>
+        <translation>Clave de cliente</translation>
+    </message>
+    <message>
+        <source>Client PEM</source>
+        <translation>PEM de cliente</translation>
+    </message>
+    <message>
+        <source>Open file</source>
+        <translation>Abrir archivo</translation>
+    </message>
+    <message>
+        <source>File Upload</source>
+        <translation>Cargar archivo</translation>
+    </message>
+    <message>
+        <source>Original Certificate Format (*)</source>
+        <translation>Formato de certificado original (*)</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceListDialog</name>
+    <message>
+        <source>Corvane Tool</source>
+        <translation>Corvane Tool</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>N.º</translation>
+    </message>
+    <message>
+        <source>Mac Address</source>
+        <translation>Dirección MAC</translation>
+    </message>
+    <message>
+        <source>IP Address</source>
+        <translation>Dirección IP</translation>
+    </message>
+    <message>
+        <source>Subnet</source>
+        <translation>Subred</translation>
+    </message>
+    <message>
+        <source>Gateway</source>
+        <translation>Puerta de enlace</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Puerto</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Versión</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Buscar</translation>
+    </message>
+    <message>
+        <source>Setting</source>
+        <translation>Configurar</translation>
+    </message>
+    <message>
+        <source>Configuration(Web)</source>
+        <translation>Configuración (Web)</translation>
+    </message>
+    <message>
+        <source>BSS Info</source>
+        <translation>Info BSS</translation>
+    </message>
+    <message>
+        <source>Certificate upload</source>
+        <translation>Cargar certificado</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Salir</translation>
+    </message>
+</context>
+<context>
+    <name>DirectConfigDialog</name>
+    <message>
+        <source>Corvane Tool</source>
+        <translation>Corvane Tool</translation>
+    </message>
+    <message>
+        <source>Printer Type</source>
+        <translation>Tipo de impresora</translation>
+    </message>
+    <message>
+        <source>POS</source>
+        <translation>POS</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Otro</translation>
+    </message>
+    <message>
+        <source>Communication</source>
+        <translation>Comunicación</translation>
+    </message>
+    <message>
+        <source>Serial</source>
+        <translation>Serie</translation>
+    </message>
+    <message>
+        <source>USB</source>
+        <translation>USB</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Puerto</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>Conectar</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>Desconectar</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>This printer don&apos;t match our company name.</source>
+        <translation>El nombre del fabricante de esta impresora no coincide con el de nuestra empresa.</translation>
+    </message>
+</context>
+<context>
+    <name>LanSettingsDialog</name>
+    <message>
+        <source>Corvane Tool</source>
+        <translation>Corvane Tool</translation>
+    </message>
+    <message>
+        <source>Network Setting</source>
+        <translation>Configuración de red</translation>
+    </message>
+    <message>
+        <source>IP Address :</source>
+        <translation>Dirección IP:</translation>
+    </message>
+    <message>
+        <source>Subnet Mask :</source>
+        <translation>Máscara de subred:</translation>
+    </message>
+    <message>
+        <source>Gateway :</source>
+        <translation>Puerta de enlace:</translation>
+    </message>
+    <message>
+        <source>Local Port :</source>
+        <translation>Puerto local:</translation>
+    </message>
+    <message>
+        <source> (0 ~ 32767)</source>
+        <translation> (0 ~ 32767)</translation>
+    </message>
+    <message>
+        <source>Inactivity time :
+(0 ~ 3600)    </source>
+        <translation>Tiempo de inactividad:
+(0 ~ 3600)    </translation>
+    </message>
+    <message>
+        <source>sec (Default: 0)</source>
+        <translation>s (predeterminado: 0)</translation>
+    </message>
+    <message>
+        <source>DHCP Mode</source>
+        <translation>Modo DHCP</translation>
+    </message>
+    <message>
+        <source>Device Baudrate :</source>
+        <translation>Velocidad del dispositivo (baudios):</translation>
+    </message>
+    <message>
+        <source>Fimware Version :</source>
+        <translation>Versión de firmware:</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>WLAN Configuration</source>
+        <translation>Configuración WLAN</translation>
+    </message>
+    <message>
+        <source>Ethernet Configuration</source>
+        <translation>Configuración Ethernet</translation>
+    </message>
+</context>
+<context>
+    <name>LauncherDialog</name>
+    <message>
+        <source>Corvane Tool</source>
+        <translation>Corvane Tool</translation>
+    </message>
+    <message>
+        <source>Ethernet Configuration
+(Ethernet)</source>
+        <translation>Configuración Ethernet
+(Ethernet)</translation>
+    </message>
+    <message>
+        <source>WLAN Configuration
+(WLAN)</source>
+        <translation>Configuración WLAN
+(WLAN)</translation>
+    </message>
+    <message>
+        <source>WLAN Configuration
+(USB)</source>
+        <translation>Configuración WLAN
+(USB)</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Salir</translation>
+    </message>
+</context>
+<context>
+    <name>LocalAddressDialog</name>
+    <message>
+        <source>Corvane Tool</source>
+        <translation>Corvane Tool</translation>
+    </message>
+    <message>
+        <source>IP Address - </source>
+        <translation>Dirección IP - </translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>Warning</source>
+        <translation>Advertencia</translation>
+    </message>
+</context>
+<context>
+    <name>NetworkPage</name>
+    <message>
+        <source>Network Mode</source>
+        <translation>Modo de red</translation>
+    </message>
+    <message>
+        <source>Infra Network</source>
+        <translation>Infraestructura</translation>
+    </message>
+    <message>
+        <source>Adhoc</source>
+        <translation>Ad hoc</translation>
+    </message>
+    <message>
+        <source>Ad Hoc Channel</source>
+        <translation>Canal ad hoc</translation>
+    </message>
+    <message>
+        <source>Wi-Fi Direct</source>
+        <translation>Wi-Fi Direct</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Canal</translation>
+    </message>
+    <message>
+        <source>Conn Mode</source>
+        <translation>Modo de conexión</translation>
+    </message>
+    <message>
+        <source>PIN Code</source>
+        <translation>Código PIN</translation>
+    </message>
+    <message>
+        <source>IP Assignment Method</source>
+        <translation>Método de asignación de IP</translation>
+    </message>
+    <message>
+        <source>Automatic Allocation(DHCP)</source>
+        <translation>Asignación automática (DHCP)</translation>
+    </message>
+    <message>
+        <source>Manual Allocation</source>
+        <translation>Asignación manual</translation>
+    </message>
+    <message>
+        <source>Network Setting</source>
+        <translation>Configuración de red</translation>
+    </message>
+    <message>
+        <source>SSID</source>
+        <translation>SSID</translation>
+    </message>
+    <message>
+        <source>Inactivity Time (0~3600)</source>
+        <translation>Tiempo de inactividad (0~3600)</translation>
+    </message>
+    <message>
+        <source>Sec (Default: 0)</source>
+        <translation>s (predeterminado: 0)</translation>
+    </message>
+    <message>
+        <source>IP Address</source>
+        <translation>Dirección IP</translation>
+    </message>
+    <message>
+        <source>Subnet Mask</source>
+        <translation>Máscara de subred</translation>
+    </message>
+    <message>
+        <source>Gateway</source>
+        <translation>Puerta de enlace</translation>
+    </message>
+</context>
+<context>
+    <name>ProtocolPage</name>
+    <message>
+        <source>Task State</source>
+        <translation>Estado de los servicios</translation>
+    </message>
+    <message>
+        <source>HTTPS</source>
+        <translation>HTTPS</translation>
+    </message>
+    <message>
+        <source>TELNET</source>
+        <translation>TELNET</translation>
+    </message>
+    <message>
+        <source>FTP</source>
+        <translation>FTP</translation>
+    </message>
+    <message>
+        <source>SNMP</source>
+        <translation>SNMP</translation>
+    </message>
+    <message>
+        <source>Community Name (Read):</source>
+        <translation>Nombre de comunidad (lectura):</translation>
+    </message>
+    <message>
+        <source>Community Name (Write):</source>
+        <translation>Nombre de comunidad (escritura):</translation>
+    </message>
+    <message>
+        <source>Trap IP Address</source>
+        <translation>Dirección IP de traps</translation>
+    </message>
+    <message>
+        <source>Trap Community</source>
+        <translation>Comunidad de traps</translation>
+    </message>
+</context>
+<context>
+    <name>SearchDialog</name>
+    <message>
+        <source>Search...</source>
+        <translation>Buscar...</translation>
+    </message>
+    <message>
+        <source>Searching.</source>
+        <translation>Buscando.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>SecurityPage</name>
+    <message>
+        <source>Authentication</source>
+        <translation>Autenticación</translation>
+    </message>
+    <message>
+        <source>Open System</source>
+        <translation>Sistema abierto</translation>
+    </message>
+    <message>
+        <source>Shared Key</source>
+        <translation>Clave compartida</translation>
+    </message>
+    <message>
+        <source>WPA-PSK</source>
+        <translation>WPA-PSK</translation>
+    </message>
+    <message>
+        <source>WPA2-PSK</source>
+        <translation>WPA2-PSK</translation>
+    </message>
+    <message>
+        <source>WPA</source>
+        <translation>WPA</translation>
+    </message>
+    <message>
+        <source>WPA2</source>
+        <translation>WPA2</translation>
+    </message>
+    <message>
+        <source>Encryption</source>
+        <translation>Cifrado</translation>
+    </message>
+    <message>
+        <source>NONE</source>
+        <translation>Ninguno</translation>
+    </message>
+    <message>
+        <source>WEP64/128</source>
+        <translation>WEP64/128</translation>
+    </message>
+    <message>
+        <source>TKIP</source>
+        <translation>TKIP</translation>
+    </message>
+    <message>
+        <source>AES</source>
+        <translation>AES</translation>
+    </message>
+    <message>
+        <source>AES + TKIP</source>
+        <translation>AES + TKIP</translation>
+    </message>
+    <message>
+        <source>EAP</source>
+        <translation>EAP</translation>
+    </message>
+    <message>
+        <source>EAP-PEAP</source>
+        <translation>EAP-PEAP</translation>
+    </message>
+    <message>
+        <source>EAP-TTLS</source>
+        <translation>EAP-TTLS</translation>
+    </message>
+    <message>
+        <source>EAP-TLS</source>
+        <translation>EAP-TLS</translation>
+    </message>
+    <message>
+        <source>EAP-LEAP</source>
+        <translation>EAP-LEAP</translation>
+    </message>
+    <message>
+        <source>EAP-FAST</source>
+        <translation>EAP-FAST</translation>
+    </message>
+    <message>
+        <source>WEP Key</source>
+        <translation>Clave WEP</translation>
+    </message>
+    <message>
+        <source>PSK Key</source>
+        <translation>Clave PSK</translation>
+    </message>
+    <message>
+        <source>Authentication ID</source>
+        <translation>ID de autenticación</translation>
+    </message>
+    <message>
+        <source>Authentication Password</source>
+        <translation>Contraseña de autenticación</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsSummaryDialog</name>
+    <message>
+        <source>Corvane</source>
+        <translation>Corvane</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>N.º</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Valor</translation>
+    </message>
+    <message>
+        <source>Printer Name</source>
+        <translation>Nombre de la impresora</translation>
+    </message>
+    <message>
+        <source>Printer Port Num</source>
+        <translation>N.º de puerto de la impresora</translation>
+    </message>
+    <message>
+        <source>User ID</source>
+        <translation>ID de usuario</translation>
+    </message>
+    <message>
+        <source>User Password</source>
+        <translation>Contraseña de usuario</translation>
+    </message>
+    <message>
+        <source>Https</source>
+        <translation>HTTPS</translation>
+    </message>
+    <message>
+        <source>Telnet</source>
+        <translation>Telnet</translation>
+    </message>
+    <message>
+        <source>Ftp</source>
+        <translation>FTP</translation>
+    </message>
+    <message>
+        <source>Snmp</source>
+        <translation>SNMP</translation>
+    </message>
+    <message>
+        <source>Set Community</source>
+        <translation>Comunidad de escritura</translation>
+    </message>
+    <message>
+        <source>Get Community</source>
+        <translation>Comunidad de lectura</translation>
+    </message>
+    <message>
+        <source>Trap IP Address</source>
+        <translation>Dirección IP de traps</translation>
+    </message>
+    <message>
+        <source>Trap Community</source>
+        <translation>Comunidad de traps</translation>
+    </message>
+    <message>
+        <source>Network Mode</source>
+        <translation>Modo de red</translation>
+    </message>
+    <message>
+        <source>Adhoc Channel</source>
+        <translation>Canal ad hoc</translation>
+    </message>
+    <message>
+        <source>SSID</source>
+        <translation>SSID</translation>
+    </message>
+    <message>
+        <source>Inactivity Time</source>
+        <translation>Tiempo de inactividad</translation>
+    </message>
+    <message>
+        <source>IP Assignment method</source>
+        <translation>Método de asignación de IP</translation>
+    </message>
+    <message>
+        <source>IP Address</source>
+        <translation>Dirección IP</translation>
+    </message>
+    <message>
+        <source>Subnet Mask</source>
+        <translation>Máscara de subred</translation>
+    </message>
+    <message>
+        <source>Gateway</source>
+        <translation>Puerta de enlace</translation>
+    </message>
+    <message>
+        <source>Authentication</source>
+        <translation>Autenticación</translation>
+    </message>
+    <message>
+        <source>Cryptograph</source>
+        <translation>Cifrado</translation>
+    </message>
+    <message>
+        <source>WEP Key</source>
+        <translation>Clave WEP</translation>
+    </message>
+    <message>
+        <source>PSK Key</source>
+        <translation>Clave PSK</translation>
+    </message>
+    <message>
+        <source>EAP Mode</source>
+        <translation>Modo EAP</translation>
+    </message>
+    <message>
+        <source>Auth ID</source>
+        <translation>ID de autenticación</translation>
+    </message>
+    <message>
+        <source>Auth Password/Certification Key(EAP-TLS)</source>
+        <translation>Contraseña de autenticación/clave del certificado (EAP-TLS)</translation>
+    </message>
+    <message>
+        <source>P2P Conn Mode</source>
+        <translation>Modo de conexión P2P</translation>
+    </message>
+    <message>
+        <source>P2P Channel</source>
+        <translation>Canal P2P</translation>
+    </message>
+    <message>
+        <source>P2P Pin Code</source>
+        <translation>Código PIN P2P</translation>
+    </message>
+</context>
+<context>
+    <name>StringTable</name>
+    <message>
+        <source>The BSS information has been imported successfully.</source>
+        <translation>La información BSS se ha importado correctamente.</translation>
+    </message>
+    <message>
+        <source>Failed to import the BSS information.
+Please check the IP address or port number to connect to.</source>
+        <translation>No se ha podido importar la información BSS.
+Compruebe la dirección IP o el número de puerto de la conexión.</translation>
+    </message>
+    <message>
+        <source>Failed to connect to the printer.</source>
+        <translation>No se ha podido conectar con la impresora.</translation>
+    </message>
+    <message>
+        <source>WEP Key is invalid.
+WEP Key must be 5 or 10 characters or 10 or 26 hexadecimal digits.</source>
+        <translation>La clave WEP no es válida.
+La clave WEP debe tener 5 o 10 caracteres, o bien 10 o 26 dígitos hexadecimales.</translation>
+    </message>
+    <message>
+        <source>The configuration has been completed.
+Reset the printer.</source>
+        <translation>La configuración se ha completado.
+Reinicie la impresora.</translation>
+    </message>
+    <message>
+        <source>The configuration has failed.</source>
+        <translation>La configuración ha fallado.</translation>
+    </message>
+    <message>
+        <source>Unable to open the port.</source>
+        <translation>No se puede abrir el puerto.</translation>
+    </message>
+    <message>
+        <source>The User ID is incorrect.
+Please try again.</source>
+        <translation>El ID de usuario no es correcto.
+Inténtelo de nuevo.</translation>
+    </message>
+    <message>
+        <source>The Password is incorrect.
+Please try again.</source>
+        <translation>La contraseña no es correcta.
+Inténtelo de nuevo.</translation>
+    </message>
+    <message>
+        <source>The system name is incorrect.
+Please try again.</source>
+        <translation>El nombre del sistema no es correcto.
+Inténtelo de nuevo.</translation>
+    </message>
+    <message>
+        <source>The port number is incorrect.
+Please try again.</source>
+        <translation>El número de puerto no es correcto.
+Inténtelo de nuevo.</translation>
+    </message>
+    <message>
+        <source>The community name is incorrect.
+Please try again.</source>
+        <translation>El nombre de comunidad no es correcto.
+Inténtelo de nuevo.</translation>
+    </message>
+    <message>
+        <source>The trap community is incorrect.
+Please try again.</source>
+        <translation>La comunidad de traps no es correcta.
+Inténtelo de nuevo.</translation>
+    </message>
+    <message>
+        <source>The Adhoc channel is incorrect.
+Please try again.</source>
+        <translation>El canal ad hoc no es correcto.
+Inténtelo de nuevo.</translation>
+    </message>
+    <message>
+        <source>The SSID is incorrect.
+Please try again.</source>
+        <translation>El SSID no es correcto.
+Inténtelo de nuevo.</translation>
+    </message>
+    <message>
+        <source>The PSK key is incorrect.
+Please try again.</source>
+        <translation>La clave PSK no es correcta.
+Inténtelo de nuevo.</translation>
+    </message>
+    <message>
+        <source>The certificate ID is incorrect.
+Please try again.</source>
+        <translation>El ID del certificado no es correcto.
+Inténtelo de nuevo.</translation>
+    </message>
+    <message>
+        <source>The certificate password is incorrect.
+Please try again.</source>
+        <translation>La contraseña del certificado no es correcta.
+Inténtelo de nuevo.</translation>
+    </message>
+    <message>
+        <source>The printer has been connected successfully.</source>
+        <translation>La impresora se ha conectado correctamente.</translation>
+    </message>
+    <message>
+        <source>The certificate document has been uploaded successfully.
+Reset the printer.</source>
+        <translation>El certificado se ha cargado correctamente.
+Reinicie la impresora.</translation>
+    </message>
+    <message>
+        <source>Failed to upload the certificate document.
+Reset the printer.</source>
+        <translation>No se ha podido cargar el certificado.
+Reinicie la impresora.</translation>
+    </message>
+    <message>
+        <source>The maximum size of a certificate file is 3KB.</source>
+        <translation>El tamaño máximo de un archivo de certificado es de 3 KB.</translation>
+    </message>
+    <message>
+        <source>The certificate file is selected.</source>
+        <translation>Se ha seleccionado el archivo de certificado.</translation>
+    </message>
+    <message>
+        <source>The certificate file is invalid.</source>
+        <translation>El archivo de certificado no es válido.</translation>
+    </message>
+    <message>
+        <source>No certificate file is selected or the selected file is invalid.</source>
+        <translation>No se ha seleccionado ningún archivo de certificado o el archivo seleccionado no es válido.</translation>
+    </message>
+    <message>
+        <source>The Adhoc mode is not available.
+Authentication is allowed in either Open System or Shared Key.</source>
+        <translation>El modo ad hoc no está disponible.
+Solo se admite la autenticación Sistema abierto o Clave compartida.</translation>
+    </message>
+    <message>
+        <source>Failed to read the certificate file.</source>
+        <translation>No se ha podido leer el archivo de certificado.</translation>
+    </message>
+    <message>
+        <source>Please select a device in the list.</source>
+        <translation>Seleccione un dispositivo de la lista.</translation>
+    </message>
+    <message>
+        <source>Please search for a device again.</source>
+        <translation>Vuelva a buscar dispositivos.</translation>
+    </message>
+    <message>
+        <source>Error: Failed to read the list of information.</source>
+        <translation>Error: no se ha podido leer la lista de información.</translation>
+    </message>
+    <message>
+        <source>Please check the IP address or port number.</source>
+        <translation>Compruebe la dirección IP o el número de puerto.</translation>
+    </message>
+    <message>
+        <source>The specified port is not available.
+Please enter a port number again.</source>
+        <translation>El puerto indicado no está disponible.
+Introduzca de nuevo un número de puerto.</translation>
+    </message>
+    <message>
+        <source>The IP address cannot be used.
+Please enter an IP address again.</source>
+        <translation>Esta dirección IP no se puede usar.
+Introduzca de nuevo una dirección IP.</translation>
+    </message>
+    <message>
+        <source>The configuration has been completed.
+Please search for devices again if the list is not refreshed.</source>
+        <translation>La configuración se ha completado.
+Si la lista no se actualiza, vuelva a buscar dispositivos.</translation>
+    </message>
+    <message>
+        <source>The WLAN configuration has been completed.
+Please search for devices again if the list is not refreshed.</source>
+        <translation>La configuración WLAN se ha completado.
+Si la lista no se actualiza, vuelva a buscar dispositivos.</translation>
+    </message>
+    <message>
+        <source>Unable to configure the port.
+Please enter a port number again.(0~32767)</source>
+        <translation>No se puede configurar el puerto.
+Introduzca de nuevo un número de puerto. (0~32767)</translation>
+    </message>
+    <message>
+        <source>Unable to save the configuration.
+Please configure again.</source>
+        <translation>No se ha podido guardar la configuración.
+Vuelva a configurarla.</translation>
+    </message>
+    <message>
+        <source>The time has not been set.
+Please enter time again.</source>
+        <translation>No se ha indicado el tiempo.
+Introduzca de nuevo el tiempo.</translation>
+    </message>
+    <message>
+        <source>The channel number has not been set.
+Please enter a channel number again.(0~14)</source>
+        <translation>No se ha indicado el número de canal.
+Introduzca de nuevo un número de canal. (0~14)</translation>
+    </message>
+    <message>
+        <source>Network is in Adhoc mode.
+You must assign IP address manually.</source>
+        <translation>La red está en modo ad hoc.
+Debe asignar la dirección IP manualmente.</translation>
+    </message>
+    <message>
+        <source>Unable to connect to the USB device.</source>
+        <translation>No se puede conectar con el dispositivo USB.</translation>
+    </message>
+    <message>
+        <source>Corvane Tool</source>
+        <translation>Corvane Tool</translation>
+    </message>
+    <message>
+        <source>Now Searching</source>
+        <translation>Buscando</translation>
+    </message>
+    <message>
+        <source>System &amp; Information</source>
+        <translation>Sistema e información</translation>
+    </message>
+    <message>
+        <source>BSS Information</source>
+        <translation>Información BSS</translation>
+    </message>
+    <message>
+        <source>Authentication</source>
+        <translation>Autenticación</translation>
+    </message>
+    <message>
+        <source>Protocol</source>
+        <translation>Protocolo</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>Red</translation>
+    </message>
+    <message>
+        <source>Cerification</source>
+        <translation>Certificados</translation>
+    </message>
+    <message>
+        <source>Open System</source>
+        <translation>Sistema abierto</translation>
+    </message>
+    <message>
+        <source>Shared Key</source>
+        <translation>Clave compartida</translation>
+    </message>
+    <message>
+        <source>NONE</source>
+        <translation>Ninguno</translation>
+    </message>
+    <message>
+        <source>Infra Network</source>
+        <translation>Infraestructura</translation>
+    </message>
+    <message>
+        <source>Adhoc</source>
+        <translation>Ad hoc</translation>
+    </message>
+    <message>
+        <source>Manual allocation</source>
+        <translation>Asignación manual</translation>
+    </message>
+    <message>
+        <source>Automatic Allocation(DHCP)</source>
+        <translation>Asignación automática (DHCP)</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>Deshabilitado</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>Habilitado</translation>
+    </message>
+    <message>
+        <source>WPA-PSK</source>
+        <translation>WPA-PSK</translation>
+    </message>
+    <message>
+        <source>WPA2-PSK</source>
+        <translation>WPA2-PSK</translation>
+    </message>
+    <message>
+        <source>WPA</source>
+        <translation>WPA</translation>
+    </message>
+    <message>
+        <source>WPA2</source>
+        <translation>WPA2</translation>
+    </message>
+    <message>
+        <source>WEP64</source>
+        <translation>WEP64</translation>
+    </message>
+    <message>
+        <source>WEP128</source>
+        <translation>WEP128</translation>
+    </message>
+    <message>
+        <source>TKIP</source>
+        <translation>TKIP</translation>
+    </message>
+    <message>
+        <source>AES</source>
+        <translation>AES</translation>
+    </message>
+    <message>
+        <source>AES + TKIP</source>
+        <translation>AES + TKIP</translation>
+    </message>
+    <message>
+        <source>EAP-PEAP</source>
+        <translation>EAP-PEAP</translation>
+    </message>
+    <message>
+        <source>EAP-TTLS</source>
+        <translation>EAP-TTLS</translation>
+    </message>
+    <message>
+        <source>EAP-TLS</source>
+        <translation>EAP-TLS</translation>
+    </message>
+    <message>
+        <source>EAP-LEAP</source>
+        <translation>EAP-LEAP</translation>
+    </message>
+    <message>
+        <source>EAP-FAST</source>
+        <translation>EAP-FAST</translation>
+    </message>
+    <message>
+        <source>Authentication Password</source>
+        <translation>Contraseña de autenticación</translation>
+    </message>
+    <message>
+        <source>Certification Password</source>
+        <translation>Contraseña del certificado</translation>
+    </message>
+    <message>
+        <source>Incorrect PIN. Please re-enter your PIN Code.</source>
+        <translation>PIN incorrecto. Vuelva a introducir el código PIN.</translation>
+    </message>
+    <message>
+        <source>Currently no network connection is found. Check the network connection.</source>
+        <translation>No se ha encontrado ninguna conexión de red. Compruebe la conexión de red.</translation>
+    </message>
+</context>
+<context>
+    <name>SystemPage</name>
+    <message>
+        <source>System</source>
+        <translation>Sistema</translation>
+    </message>
+    <message>
+        <source>Printer Name</source>
+        <translation>Nombre de la impresora</translation>
+    </message>
+    <message>
+        <source>Printer Port Num (0 ~ 32767)</source>
+        <translation>N.º de puerto de la impresora (0 ~ 32767)</translation>
+    </message>
+    <message>
+        <source>User ID</source>
+        <translation>ID de usuario</translation>
+    </message>
+    <message>
+        <source>User Password</source>
+        <translation>Contraseña de usuario</translation>
+    </message>
+    <message>
+        <source>Confirm Password</source>
+        <translation>Confirmar contraseña</translation>
+    </message>
+    <message>
+        <source>Firmware Information</source>
+        <translation>Información del firmware</translation>
+    </message>
+    <message>
+        <source>Firmware Version :</source>
+        <translation>Versión de firmware:</translation>
+    </message>
+    <message>
+        <source>Update Date :</source>
+        <translation>Fecha de actualización:</translation>
+    </message>
+    <message>
+        <source>Mac Address :</source>
+        <translation>Dirección MAC:</translation>
+    </message>
+</context>
+</TS>

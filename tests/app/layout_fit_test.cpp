@@ -1,0 +1,215 @@
+// Every window in every language, at the size it opens with: no label,
+// button, group title, tab or column title narrower than its text, none
+// behind scroll arrows, no two neighbours on top of each other. A language
+// whose words are longer must make the window grow, not cut them.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <vector>
+
+#include <QAbstractButton>
+#include <QAbstractScrollArea>
+#include <QAbstractSpinBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QTabBar>
+#include <QTabWidget>
+
+#include "app/config_app.h"
+#include "app/language.h"
+#include "app/launcher_dialog.h"
+#include "app/messages.h"
+#include "lan/device_lists.h"
+#include "lan/modal.h"
+#include "lan/ui/bss_info_dialog.h"
+#include "lan/ui/device_list_dialog.h"
+#include "lan/ui/lan_settings_dialog.h"
+#include "lan/ui/local_address_dialog.h"
+#include "lan/ui/search_dialog.h"
+#include "support/sample_records.h"
+#include "transport/serial_port.h"
+#include "ui/config_tab_ctrl.h"
+#include "ui/direct_config_dialog.h"
+#include "ui/settings_summary_dialog.h"
+
+namespace corvane::app {
+namespace {
+
+QString nameOf(const QWidget* w) {
+    const QString kind = QString::fromLatin1(w->metaObject()->className());
+    return w->objectName().isEmpty() ? kind : kind + QLatin1Char(' ') + w->objectName();
+}
+
+QString tooSmall(const QWidget* w, const QString& text, QSize has, QSize needs) {
+    return QStringLiteral("%1 \"%2\" is %3x%4, needs %5x%6")
+        .arg(nameOf(w), text)
+        .arg(has.width())
+        .arg(has.height())
+        .arg(needs.width())
+        .arg(needs.height());
+}
+
+// Where a text of `window` cannot be read whole.
+QStringList layoutFaults(const QWidget& window) {
+    QStringList faults;
+    for (const QWidget* w : window.findChildren<QWidget*>()) {
+        if (!w->isVisible() || w->isWindow()) continue;
+        if (const auto* label = qobject_cast<const QLabel*>(w); label && !label->text().isEmpty()) {
+            const QSize needs = label->wordWrap() ? QSize(0, label->heightForWidth(label->width())) : label->sizeHint();
+            if (label->width() < needs.width() || label->height() < needs.height())
+                faults << tooSmall(w, label->text(), label->size(), needs);
+        } else if (const auto* button = qobject_cast<const QAbstractButton*>(w); button && !button->text().isEmpty()) {
+            if (button->width() < button->sizeHint().width() || button->height() < button->sizeHint().height())
+                faults << tooSmall(w, button->text(), button->size(), button->sizeHint());
+        } else if (const auto* group = qobject_cast<const QGroupBox*>(w); group && !group->title().isEmpty()) {
+            // A group box's minimum width is its title's.
+            if (group->width() < group->minimumSizeHint().width())
+                faults << tooSmall(w, group->title(), group->size(), group->minimumSizeHint());
+        } else if (const auto* bar = qobject_cast<const QTabBar*>(w)) {
+            // Narrower than every tab side by side means scroll arrows or cut tabs.
+            if (bar->width() < bar->sizeHint().width())
+                faults << tooSmall(w, bar->tabText(bar->count() - 1), bar->size(), bar->sizeHint());
+        } else if (const auto* header = qobject_cast<const QHeaderView*>(w);
+                   header && header->orientation() == Qt::Horizontal) {
+            for (int i = 0; i < header->count(); ++i) {
+                if (header->isSectionHidden(i)) continue;
+                const QString title = header->model()->headerData(i, Qt::Horizontal).toString();
+                const int right = header->sectionViewportPosition(i) + header->sectionSize(i);
+                if (header->sectionSize(i) < header->sectionSizeHint(i) || right > header->viewport()->width())
+                    faults << QStringLiteral("%1 column \"%2\" is cut").arg(nameOf(w), title);
+            }
+        }
+
+        // Neighbours of our own layouts; the parts Qt puts together inside
+        // its own widgets are its business.
+        if (qobject_cast<const QAbstractScrollArea*>(w) || qobject_cast<const QTabWidget*>(w) ||
+            qobject_cast<const QTabBar*>(w) || qobject_cast<const QComboBox*>(w) ||
+            qobject_cast<const QAbstractSpinBox*>(w))
+            continue;
+        std::vector<const QWidget*> shown;
+        for (const QObject* child : w->children()) {
+            const auto* c = qobject_cast<const QWidget*>(child);
+            if (c && c->isVisible() && !c->isWindow()) shown.push_back(c);
+        }
+        for (std::size_t a = 0; a < shown.size(); ++a)
+            for (std::size_t b = a + 1; b < shown.size(); ++b)
+                if (shown[a]->geometry().intersects(shown[b]->geometry()))
+                    faults << QStringLiteral("%1 overlaps %2").arg(nameOf(shown[a]), nameOf(shown[b]));
+    }
+    return faults;
+}
+
+// Checks `window` once it is on screen and laid out: a window that grows to
+// its contents' minimum lays its children out again, so wait until its size
+// holds still.
+void expectFits(QWidget& window, const QString& what) {
+    for (int round = 0; round < 5; ++round) {
+        const QSize before = window.size();
+        QCoreApplication::processEvents();
+        if (window.size() == before && round > 0) break;
+    }
+    const QStringList faults = layoutFaults(window);
+    EXPECT_TRUE(faults.isEmpty()) << what.toStdString() << " at " << window.width() << "x" << window.height()
+                                  << ":\n  " << faults.join(QStringLiteral("\n  ")).toStdString();
+}
+
+lan::LanEndpoints loopback() {
+    lan::LanEndpoints e;
+    e.target = QStringLiteral("127.0.0.1");
+    e.remotePort = 9;  // nothing answers; the search window only needs to run
+    e.localPort = 0;
+    e.localAddress = QStringLiteral("127.0.0.1");
+    e.printerHost = QStringLiteral("127.0.0.1");
+    return e;
+}
+
+class LayoutFit : public testing::TestWithParam<const char*> {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(configApp_.chooseLanguage(QString::fromLatin1(GetParam()), QCoreApplication::applicationDirPath()));
+        for (const auto mode : {lan::ListMode::Ethernet, lan::ListMode::Wlan}) {
+            lan::devicesFor(mode).clearDevices();
+            lan::DiscoveredDevice device;
+            device.mode = mode;
+            lan::devicesFor(mode).appendDevice(device);
+        }
+    }
+    void TearDown() override {
+        for (const auto mode : {lan::ListMode::Ethernet, lan::ListMode::Wlan}) lan::devicesFor(mode).clearDevices();
+    }
+
+    ConfigApp configApp_;
+    MessageCapture messages_;
+};
+
+TEST_P(LayoutFit, LanWindowsShowEveryTextWhole) {
+    {
+        LauncherDialog launcher;
+        launcher.show();
+        expectFits(launcher, QStringLiteral("launcher"));
+    }
+    for (const auto mode : {lan::ListMode::Ethernet, lan::ListMode::Wlan}) {
+        const QString list = mode == lan::ListMode::Wlan ? QStringLiteral("WLAN") : QStringLiteral("Ethernet");
+        lan::DeviceListDialog devices(mode, nullptr, loopback());
+        devices.show();
+        expectFits(devices, list + QStringLiteral(" device list"));
+
+        lan::LanSettingsDialog settings(mode, 1, QStringLiteral("127.0.0.255"), nullptr, loopback());
+        test::execWith(settings, [&] {
+            expectFits(settings, list + QStringLiteral(" settings"));
+            settings.reject();
+        });
+
+        lan::SearchDialog search(mode, QStringLiteral("127.0.0.1"), QStringLiteral("127.0.0.255"), nullptr,
+                                 loopback());
+        search.show();
+        expectFits(search, list + QStringLiteral(" search"));
+        search.reject();
+    }
+    lan::LocalAddressDialog addresses(nullptr, lan::LocalAddressModel(
+                                                   [] { return QStringList{QStringLiteral("192.168.100.200")}; },
+                                                   [] { return QStringLiteral("workshop-pc"); }));
+    test::execWith(addresses, [&] {
+        expectFits(addresses, QStringLiteral("local address"));
+        addresses.reject();
+    });
+
+    lan::BssInfoDialog survey(QStringLiteral("127.0.0.1"), nullptr, loopback());
+    survey.setStartDelay(3600 * 1000);  // the window only, no survey
+    survey.show();
+    expectFits(survey, QStringLiteral("BSS information"));
+}
+
+TEST_P(LayoutFit, DirectWindowsShowEveryTextWhole) {
+    transport::SerialPort port;
+    ui::DirectConfigOptions options;
+    options.port = &port;
+    options.serialPorts = [] { return std::vector<transport::SerialPortEntry>{}; };
+    ui::DirectConfigDialog dialog(options);
+    dialog.show();
+    for (int tab = 0; tab < dialog.tabs()->count(); ++tab) {
+        dialog.tabs()->setCurrentIndex(tab);
+        // The pages hide some controls by state; show them all at once.
+        for (QWidget* control : dialog.tabs()->widget(tab)->findChildren<QWidget*>())
+            if (!control->isWindow()) control->show();
+        expectFits(dialog, QStringLiteral("direct configuration, tab ") + dialog.tabs()->tabText(tab));
+    }
+
+    ui::SettingsSummaryDialog summary(test::SampleRecord(), link::ConfigLayout::Newer);
+    summary.show();
+    expectFits(summary, QStringLiteral("settings summary"));
+}
+
+std::vector<const char*> languages() {
+    std::vector<const char*> names{"en"};
+    for (const Catalog& catalog : catalogs()) names.push_back(catalog.name);
+    return names;
+}
+
+INSTANTIATE_TEST_SUITE_P(Languages, LayoutFit, testing::ValuesIn(languages()),
+                         [](const testing::TestParamInfo<const char*>& param) { return std::string(param.param); });
+
+}  // namespace
+}  // namespace corvane::app
