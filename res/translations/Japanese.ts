@@ -5,1074 +5,1107 @@
     <name>BssInfoDialog</name>
     <message>
         <source>BSS Information</source>
-        <translation type="unfinished"></translation>
+        <translation>BSS 情報</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>No.</translation>
     </message>
     <message>
         <source>SSID</source>
-        <translation type="unfinished"></translation>
+        <translation>SSID</translation>
     </message>
     <message>
         <source>BSSID</source>
-        <translation type="unfinished"></translation>
+        <translation>BSSID</translation>
     </message>
     <message>
         <source>Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>モード</translation>
     </message>
     <message>
         <source>RSSI</source>
-        <translation type="unfinished"></translation>
+        <translation>RSSI</translation>
     </message>
     <message>
         <source>Security</source>
-        <translation type="unfinished"></translation>
+        <translation>セキュリティ</translation>
     </message>
     <message>
         <source>Get BSS information</source>
-        <translation type="unfinished"></translation>
+        <translation>BSS 情報の取得</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>キャンセル</translation>
     </message>
 </context>
 <context>
     <name>BssPage</name>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>No.</translation>
     </message>
     <message>
         <source>SSID</source>
-        <translation type="unfinished"></translation>
+        <translation>SSID</translation>
     </message>
     <message>
         <source>BSSID</source>
-        <translation type="unfinished"></translation>
+        <translation>BSSID</translation>
     </message>
     <message>
         <source>MODE</source>
-        <translation type="unfinished"></translation>
+        <translation>モード</translation>
     </message>
     <message>
         <source>RSSI</source>
-        <translation type="unfinished"></translation>
+        <translation>RSSI</translation>
     </message>
     <message>
         <source>Security</source>
-        <translation type="unfinished"></translation>
+        <translation>セキュリティ</translation>
     </message>
     <message>
         <source>Get BSS information</source>
-        <translation type="unfinished"></translation>
+        <translation>BSS 情報の取得</translation>
     </message>
 </context>
 <context>
     <name>CertificatePage</name>
     <message>
         <source>Certificate</source>
-        <translation type="unfinished"></translation>
+        <translation>証明書</translation>
     </message>
     <message>
         <source>CA</source>
-        <translation type="unfinished"></translation>
+        <translation>CA</translation>
     </message>
     <message>
         <source>Client Key</source>
-        <translation type="unfinished"></translation>
+        <translation>クライアントキー</translation>
     </message>
     <message>
         <source>Client PEM</source>
-        <translation type="unfinished"></translation>
+        <translation>クライアント PEM</translation>
     </message>
     <message>
         <source>Open file</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルを開く</translation>
     </message>
     <message>
         <source>File Upload</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Original Certificate Format (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルのアップロード</translation>
     </message>
 </context>
 <context>
     <name>DeviceListDialog</name>
     <message>
         <source>Corvane Tool</source>
-        <translation type="unfinished"></translation>
+        <translation>Corvane Tool</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>No.</translation>
     </message>
     <message>
         <source>Mac Address</source>
-        <translation type="unfinished"></translation>
+        <translation>MAC アドレス</translation>
     </message>
     <message>
         <source>IP Address</source>
-        <translation type="unfinished"></translation>
+        <translation>IP アドレス</translation>
     </message>
     <message>
         <source>Subnet</source>
-        <translation type="unfinished"></translation>
+        <translation>サブネットマスク</translation>
     </message>
     <message>
         <source>Gateway</source>
-        <translation type="unfinished"></translation>
+        <translation>ゲートウェイ</translation>
     </message>
     <message>
         <source>Port</source>
-        <translation type="unfinished"></translation>
+        <translation>ポート</translation>
     </message>
     <message>
         <source>Version</source>
-        <translation type="unfinished"></translation>
+        <translation>バージョン</translation>
     </message>
     <message>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>検索</translation>
     </message>
     <message>
         <source>Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>設定</translation>
     </message>
     <message>
         <source>Configuration(Web)</source>
-        <translation type="unfinished"></translation>
+        <translation>Web 設定</translation>
     </message>
     <message>
         <source>BSS Info</source>
-        <translation type="unfinished"></translation>
+        <translation>BSS 情報</translation>
     </message>
     <message>
         <source>Certificate upload</source>
-        <translation type="unfinished"></translation>
+        <translation>証明書のアップロード</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>終了</translation>
     </message>
 </context>
 <context>
     <name>DirectConfigDialog</name>
     <message>
         <source>Corvane Tool</source>
-        <translation type="unfinished"></translation>
+        <translation>Corvane Tool</translation>
     </message>
     <message>
         <source>Printer Type</source>
-        <translation type="unfinished"></translation>
+        <translation>プリンターの種類</translation>
     </message>
     <message>
         <source>POS</source>
-        <translation type="unfinished"></translation>
+        <translation>POS</translation>
     </message>
     <message>
         <source>Other</source>
-        <translation type="unfinished"></translation>
+        <translation>その他</translation>
     </message>
     <message>
         <source>Communication</source>
-        <translation type="unfinished"></translation>
+        <translation>通信インターフェイス</translation>
     </message>
     <message>
         <source>Serial</source>
-        <translation type="unfinished"></translation>
+        <translation>シリアル</translation>
     </message>
     <message>
         <source>USB</source>
-        <translation type="unfinished"></translation>
+        <translation>USB</translation>
     </message>
     <message>
         <source>Port</source>
-        <translation type="unfinished"></translation>
+        <translation>ポート</translation>
     </message>
     <message>
         <source>Connect</source>
-        <translation type="unfinished"></translation>
+        <translation>接続</translation>
     </message>
     <message>
         <source>Disconnect</source>
-        <translation type="unfinished"></translation>
+        <translation>切断</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>保存</translation>
     </message>
     <message>
         <source>Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>終了</translation>
     </message>
     <message>
         <source>This printer don&apos;t match our company name.</source>
-        <translation type="unfinished"></translation>
+        <translation>このプリンターのメーカー名が当社名と一致しません。</translation>
     </message>
 </context>
 <context>
     <name>LanSettingsDialog</name>
     <message>
         <source>Corvane Tool</source>
-        <translation type="unfinished"></translation>
+        <translation>Corvane Tool</translation>
     </message>
     <message>
         <source>Network Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>ネットワーク設定</translation>
     </message>
     <message>
         <source>IP Address :</source>
-        <translation type="unfinished"></translation>
+        <translation>IP アドレス:</translation>
     </message>
     <message>
         <source>Subnet Mask :</source>
-        <translation type="unfinished"></translation>
+        <translation>サブネットマスク:</translation>
     </message>
     <message>
         <source>Gateway :</source>
-        <translation type="unfinished"></translation>
+        <translation>ゲートウェイ:</translation>
     </message>
     <message>
         <source>Local Port :</source>
-        <translation type="unfinished"></translation>
+        <translation>ローカルポート:</translation>
     </message>
     <message>
         <source> (0 ~ 32767)</source>
-        <translation type="unfinished"></translation>
+        <translation> (0 ~ 32767)</translation>
     </message>
     <message>
         <source>Inactivity time :
 (0 ~ 3600)    </source>
-        <translation type="unfinished"></translation>
+        <translation>無通信時間:
+(0 ~ 3600)    </translation>
     </message>
     <message>
         <source>sec (Default: 0)</source>
-        <translation type="unfinished"></translation>
+        <translation>秒 (初期値: 0)</translation>
     </message>
     <message>
         <source>DHCP Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>DHCP モード</translation>
     </message>
     <message>
         <source>Device Baudrate :</source>
-        <translation type="unfinished"></translation>
+        <translation>デバイスのボーレート:</translation>
     </message>
     <message>
         <source>Fimware Version :</source>
-        <translation type="unfinished"></translation>
+        <translation>ファームウェアバージョン:</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>保存</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>キャンセル</translation>
     </message>
     <message>
         <source>WLAN Configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>WLAN 設定</translation>
     </message>
     <message>
         <source>Ethernet Configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>イーサネット設定</translation>
     </message>
 </context>
 <context>
     <name>LauncherDialog</name>
     <message>
         <source>Corvane Tool</source>
-        <translation type="unfinished"></translation>
+        <translation>Corvane Tool</translation>
     </message>
     <message>
         <source>Ethernet Configuration
 (Ethernet)</source>
-        <translation type="unfinished"></translation>
+        <translation>イーサネット設定
+(イーサネット)</translation>
     </message>
     <message>
         <source>WLAN Configuration
 (WLAN)</source>
-        <translation type="unfinished"></translation>
+        <translation>WLAN 設定
+(WLAN)</translation>
     </message>
     <message>
         <source>WLAN Configuration
 (USB)</source>
-        <translation type="unfinished"></translation>
+        <translation>WLAN 設定
+(USB)</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>終了</translation>
     </message>
 </context>
 <context>
     <name>LocalAddressDialog</name>
     <message>
         <source>Corvane Tool</source>
-        <translation type="unfinished"></translation>
+        <translation>Corvane Tool</translation>
     </message>
     <message>
         <source>IP Address - </source>
-        <translation type="unfinished"></translation>
+        <translation>IP アドレス - </translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>キャンセル</translation>
     </message>
 </context>
 <context>
     <name>Messages</name>
     <message>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>警告</translation>
     </message>
 </context>
 <context>
     <name>NetworkPage</name>
     <message>
         <source>Network Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>ネットワークモード</translation>
     </message>
     <message>
         <source>Infra Network</source>
-        <translation type="unfinished"></translation>
+        <translation>インフラストラクチャ</translation>
     </message>
     <message>
         <source>Adhoc</source>
-        <translation type="unfinished"></translation>
+        <translation>アドホック</translation>
     </message>
     <message>
         <source>Ad Hoc Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>アドホックチャンネル</translation>
     </message>
     <message>
         <source>Wi-Fi Direct</source>
-        <translation type="unfinished"></translation>
+        <translation>Wi-Fi Direct</translation>
     </message>
     <message>
         <source>Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>チャンネル</translation>
     </message>
     <message>
         <source>Conn Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>接続モード</translation>
     </message>
     <message>
         <source>PIN Code</source>
-        <translation type="unfinished"></translation>
+        <translation>PIN コード</translation>
     </message>
     <message>
         <source>IP Assignment Method</source>
-        <translation type="unfinished"></translation>
+        <translation>IP アドレスの割り当て方法</translation>
     </message>
     <message>
         <source>Automatic Allocation(DHCP)</source>
-        <translation type="unfinished"></translation>
+        <translation>自動割り当て (DHCP)</translation>
     </message>
     <message>
         <source>Manual Allocation</source>
-        <translation type="unfinished"></translation>
+        <translation>手動割り当て</translation>
     </message>
     <message>
         <source>Network Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>ネットワーク設定</translation>
     </message>
     <message>
         <source>SSID</source>
-        <translation type="unfinished"></translation>
+        <translation>SSID</translation>
     </message>
     <message>
         <source>Inactivity Time (0~3600)</source>
-        <translation type="unfinished"></translation>
+        <translation>無通信時間 (0~3600)</translation>
     </message>
     <message>
         <source>Sec (Default: 0)</source>
-        <translation type="unfinished"></translation>
+        <translation>秒 (初期値: 0)</translation>
     </message>
     <message>
         <source>IP Address</source>
-        <translation type="unfinished"></translation>
+        <translation>IP アドレス</translation>
     </message>
     <message>
         <source>Subnet Mask</source>
-        <translation type="unfinished"></translation>
+        <translation>サブネットマスク</translation>
     </message>
     <message>
         <source>Gateway</source>
-        <translation type="unfinished"></translation>
+        <translation>ゲートウェイ</translation>
     </message>
 </context>
 <context>
     <name>ProtocolPage</name>
     <message>
         <source>Task State</source>
-        <translation type="unfinished"></translation>
+        <translation>サービスの状態</translation>
     </message>
     <message>
         <source>HTTPS</source>
-        <translation type="unfinished"></translation>
+        <translation>HTTPS</translation>
     </message>
     <message>
         <source>TELNET</source>
-        <translation type="unfinished"></translation>
+        <translation>TELNET</translation>
     </message>
     <message>
         <source>FTP</source>
-        <translation type="unfinished"></translation>
+        <translation>FTP</translation>
     </message>
     <message>
         <source>SNMP</source>
-        <translation type="unfinished"></translation>
+        <translation>SNMP</translation>
     </message>
     <message>
         <source>Community Name (Read):</source>
-        <translation type="unfinished"></translation>
+        <translation>コミュニティ名 (読み取り):</translation>
     </message>
     <message>
         <source>Community Name (Write):</source>
-        <translation type="unfinished"></translation>
+        <translation>コミュニティ名 (書き込み):</translation>
     </message>
     <message>
         <source>Trap IP Address</source>
-        <translation type="unfinished"></translation>
+        <translation>トラップ IP アドレス</translation>
     </message>
     <message>
         <source>Trap Community</source>
-        <translation type="unfinished"></translation>
+        <translation>トラップコミュニティ</translation>
     </message>
 </context>
 <context>
     <name>SearchDialog</name>
     <message>
         <source>Search...</source>
-        <translation type="unfinished"></translation>
+        <translation>検索...</translation>
     </message>
     <message>
         <source>Searching.</source>
-        <translation type="unfinished"></translation>
+        <translation>検索中.</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>キャンセル</translation>
     </message>
 </context>
 <context>
     <name>SecurityPage</name>
     <message>
         <source>Authentication</source>
-        <translation type="unfinished"></translation>
+        <translation>認証</translation>
     </message>
     <message>
         <source>Open System</source>
-        <translation type="unfinished"></translation>
+        <translation>オープンシステム</translation>
     </message>
     <message>
         <source>Shared Key</source>
-        <translation type="unfinished"></translation>
+        <translation>共有キー</translation>
     </message>
     <message>
         <source>WPA-PSK</source>
-        <translation type="unfinished"></translation>
+        <translation>WPA-PSK</translation>
     </message>
     <message>
         <source>WPA2-PSK</source>
-        <translation type="unfinished"></translation>
+        <translation>WPA2-PSK</translation>
     </message>
     <message>
         <source>WPA</source>
-        <translation type="unfinished"></translation>
+        <translation>WPA</translation>
     </message>
     <message>
         <source>WPA2</source>
-        <translation type="unfinished"></translation>
+        <translation>WPA2</translation>
     </message>
     <message>
         <source>Encryption</source>
-        <translation type="unfinished"></translation>
+        <translation>暗号化</translation>
     </message>
     <message>
         <source>NONE</source>
-        <translation type="unfinished"></translation>
+        <translation>なし</translation>
     </message>
     <message>
         <source>WEP64/128</source>
-        <translation type="unfinished"></translation>
+        <translation>WEP64/128</translation>
     </message>
     <message>
         <source>TKIP</source>
-        <translation type="unfinished"></translation>
+        <translation>TKIP</translation>
     </message>
     <message>
         <source>AES</source>
-        <translation type="unfinished"></translation>
+        <translation>AES</translation>
     </message>
     <message>
         <source>AES + TKIP</source>
-        <translation type="unfinished"></translation>
+        <translation>AES + TKIP</translation>
     </message>
     <message>
         <source>EAP</source>
-        <translation type="unfinished"></translation>
+        <translation>EAP</translation>
     </message>
     <message>
         <source>EAP-PEAP</source>
-        <translation type="unfinished"></translation>
+        <translation>EAP-PEAP</translation>
     </message>
     <message>
         <source>EAP-TTLS</source>
-        <translation type="unfinished"></translation>
+        <translation>EAP-TTLS</translation>
     </message>
     <message>
         <source>EAP-TLS</source>
-        <translation type="unfinished"></translation>
+        <translation>EAP-TLS</translation>
     </message>
     <message>
         <source>EAP-LEAP</source>
-        <translation type="unfinished"></translation>
+        <translation>EAP-LEAP</translation>
     </message>
     <message>
         <source>EAP-FAST</source>
-        <translation type="unfinished"></translation>
+        <translation>EAP-FAST</translation>
     </message>
     <message>
         <source>WEP Key</source>
-        <translation type="unfinished"></translation>
+        <translation>WEP キー</translation>
     </message>
     <message>
         <source>PSK Key</source>
-        <translation type="unfinished"></translation>
+        <translation>PSK キー</translation>
     </message>
     <message>
         <source>Authentication ID</source>
-        <translation type="unfinished"></translation>
+        <translation>認証 ID</translation>
     </message>
     <message>
         <source>Authentication Password</source>
-        <translation type="unfinished"></translation>
+        <translation>認証パスワード</translation>
     </message>
 </context>
 <context>
     <name>SettingsSummaryDialog</name>
     <message>
         <source>Corvane</source>
-        <translation type="unfinished"></translation>
+        <translation>Corvane</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>No.</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>項目</translation>
     </message>
     <message>
         <source>Value</source>
-        <translation type="unfinished"></translation>
+        <translation>値</translation>
     </message>
     <message>
         <source>Printer Name</source>
-        <translation type="unfinished"></translation>
+        <translation>プリンター名</translation>
     </message>
     <message>
         <source>Printer Port Num</source>
-        <translation type="unfinished"></translation>
+        <translation>プリンターのポート番号</translation>
     </message>
     <message>
         <source>User ID</source>
-        <translation type="unfinished"></translation>
+        <translation>ユーザー ID</translation>
     </message>
     <message>
         <source>User Password</source>
-        <translation type="unfinished"></translation>
+        <translation>ユーザーパスワード</translation>
     </message>
     <message>
         <source>Https</source>
-        <translation type="unfinished"></translation>
+        <translation>HTTPS</translation>
     </message>
     <message>
         <source>Telnet</source>
-        <translation type="unfinished"></translation>
+        <translation>Telnet</translation>
     </message>
     <message>
         <source>Ftp</source>
-        <translation type="unfinished"></translation>
+        <translation>FTP</translation>
     </message>
     <message>
         <source>Snmp</source>
-        <translation type="unfinished"></translation>
+        <translation>SNMP</translation>
     </message>
     <message>
         <source>Set Community</source>
-        <translation type="unfinished"></translation>
+        <translation>コミュニティ名 (書き込み)</translation>
     </message>
     <message>
         <source>Get Community</source>
-        <translation type="unfinished"></translation>
+        <translation>コミュニティ名 (読み取り)</translation>
     </message>
     <message>
         <source>Trap IP Address</source>
-        <translation type="unfinished"></translation>
+        <translation>トラップ IP アドレス</translation>
     </message>
     <message>
         <source>Trap Community</source>
-        <translation type="unfinished"></translation>
+        <translation>トラップコミュニティ</translation>
     </message>
     <message>
         <source>Network Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>ネットワークモード</translation>
     </message>
     <message>
         <source>Adhoc Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>アドホックチャンネル</translation>
     </message>
     <message>
         <source>SSID</source>
-        <translation type="unfinished"></translation>
+        <translation>SSID</translation>
     </message>
     <message>
         <source>Inactivity Time</source>
-        <translation type="unfinished"></translation>
+        <translation>無通信時間</translation>
     </message>
     <message>
         <source>IP Assignment method</source>
-        <translation type="unfinished"></translation>
+        <translation>IP アドレスの割り当て方法</translation>
     </message>
     <message>
         <source>IP Address</source>
-        <translation type="unfinished"></translation>
+        <translation>IP アドレス</translation>
     </message>
     <message>
         <source>Subnet Mask</source>
-        <translation type="unfinished"></translation>
+        <translation>サブネットマスク</translation>
     </message>
     <message>
         <source>Gateway</source>
-        <translation type="unfinished"></translation>
+        <translation>ゲートウェイ</translation>
     </message>
     <message>
         <source>Authentication</source>
-        <translation type="unfinished"></translation>
+        <translation>認証</translation>
     </message>
     <message>
         <source>Cryptograph</source>
-        <translation type="unfinished"></translation>
+        <translation>暗号化方式</translation>
     </message>
     <message>
         <source>WEP Key</source>
-        <translation type="unfinished"></translation>
+        <translation>WEP キー</translation>
     </message>
     <message>
         <source>PSK Key</source>
-        <translation type="unfinished"></translation>
+        <translation>PSK キー</translation>
     </message>
     <message>
         <source>EAP Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>EAP モード</translation>
     </message>
     <message>
         <source>Auth ID</source>
-        <translation type="unfinished"></translation>
+        <translation>認証 ID</translation>
     </message>
     <message>
         <source>Auth Password/Certification Key(EAP-TLS)</source>
-        <translation type="unfinished"></translation>
+        <translation>認証パスワード/証明書キー (EAP-TLS)</translation>
     </message>
     <message>
         <source>P2P Conn Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>P2P 接続モード</translation>
     </message>
     <message>
         <source>P2P Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>P2P チャンネル</translation>
     </message>
     <message>
         <source>P2P Pin Code</source>
-        <translation type="unfinished"></translation>
+        <translation>P2P PIN コード</translation>
     </message>
 </context>
 <context>
     <name>StringTable</name>
     <message>
         <source>The BSS information has been imported successfully.</source>
-        <translation type="unfinished"></translation>
+        <translation>BSS 情報を正常に取得しました。</translation>
     </message>
     <message>
         <source>Failed to import the BSS information.
 Please check the IP address or port number to connect to.</source>
-        <translation type="unfinished"></translation>
+        <translation>BSS 情報を取得できませんでした。
+接続先の IP アドレスまたはポート番号を確認してください。</translation>
     </message>
     <message>
         <source>Failed to connect to the printer.</source>
-        <translation type="unfinished"></translation>
+        <translation>プリンターに接続できませんでした。</translation>
     </message>
     <message>
         <source>WEP Key is invalid.
 WEP Key must be 5 or 10 characters or 10 or 26 hexadecimal digits.</source>
-        <translation type="unfinished"></translation>
+        <translation>WEP キーが無効です。
+WEP キーは 5 文字または 10 文字、あるいは 16 進数 10 桁または 26 桁で入力してください。</translation>
     </message>
     <message>
         <source>The configuration has been completed.
 Reset the printer.</source>
-        <translation type="unfinished"></translation>
+        <translation>設定が完了しました。
+プリンターを再起動してください。</translation>
     </message>
     <message>
         <source>The configuration has failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>設定に失敗しました。</translation>
     </message>
     <message>
         <source>Unable to open the port.</source>
-        <translation type="unfinished"></translation>
+        <translation>ポートを開けません。</translation>
     </message>
     <message>
         <source>The User ID is incorrect.
 Please try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>ユーザー ID が正しくありません。
+もう一度やり直してください。</translation>
     </message>
     <message>
         <source>The Password is incorrect.
 Please try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>パスワードが正しくありません。
+もう一度やり直してください。</translation>
     </message>
     <message>
         <source>The system name is incorrect.
 Please try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>システム名が正しくありません。
+もう一度やり直してください。</translation>
     </message>
     <message>
         <source>The port number is incorrect.
 Please try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>ポート番号が正しくありません。
+もう一度やり直してください。</translation>
     </message>
     <message>
         <source>The community name is incorrect.
 Please try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>コミュニティ名が正しくありません。
+もう一度やり直してください。</translation>
     </message>
     <message>
         <source>The trap community is incorrect.
 Please try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>トラップコミュニティが正しくありません。
+もう一度やり直してください。</translation>
     </message>
     <message>
         <source>The Adhoc channel is incorrect.
 Please try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>アドホックチャンネルが正しくありません。
+もう一度やり直してください。</translation>
     </message>
     <message>
         <source>The SSID is incorrect.
 Please try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>SSID が正しくありません。
+もう一度やり直してください。</translation>
     </message>
     <message>
         <source>The PSK key is incorrect.
 Please try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>PSK キーが正しくありません。
+もう一度やり直してください。</translation>
     </message>
     <message>
         <source>The certificate ID is incorrect.
 Please try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>証明書 ID が正しくありません。
+もう一度やり直してください。</translation>
     </message>
     <message>
         <source>The certificate password is incorrect.
 Please try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>証明書のパスワードが正しくありません。
+もう一度やり直してください。</translation>
     </message>
     <message>
         <source>The printer has been connected successfully.</source>
-        <translation type="unfinished"></translation>
+        <translation>プリンターに接続しました。</translation>
     </message>
     <message>
         <source>The certificate document has been uploaded successfully.
 Reset the printer.</source>
-        <translation type="unfinished"></translation>
+        <translation>証明書ファイルをアップロードしました。
+プリンターを再起動してください。</translation>
     </message>
     <message>
         <source>Failed to upload the certificate document.
 Reset the printer.</source>
-        <translation type="unfinished"></translation>
+        <translation>証明書ファイルをアップロードできませんでした。
+プリンターを再起動してください。</translation>
     </message>
     <message>
         <source>The maximum size of a certificate file is 3KB.</source>
-        <translation type="unfinished"></translation>
+        <translation>証明書ファイルのサイズは最大 3KB です。</translation>
     </message>
     <message>
         <source>The certificate file is selected.</source>
-        <translation type="unfinished"></translation>
+        <translation>証明書ファイルが選択されました。</translation>
     </message>
     <message>
         <source>The certificate file is invalid.</source>
-        <translation type="unfinished"></translation>
+        <translation>証明書ファイルが無効です。</translation>
     </message>
     <message>
         <source>No certificate file is selected or the selected file is invalid.</source>
-        <translation type="unfinished"></translation>
+        <translation>証明書ファイルが選択されていないか、選択したファイルが無効です。</translation>
     </message>
     <message>
         <source>The Adhoc mode is not available.
 Authentication is allowed in either Open System or Shared Key.</source>
-        <translation type="unfinished"></translation>
+        <translation>アドホックモードは使用できません。
+認証はオープンシステムまたは共有キーのみ選択できます。</translation>
     </message>
     <message>
         <source>Failed to read the certificate file.</source>
-        <translation type="unfinished"></translation>
+        <translation>証明書ファイルを読み込めませんでした。</translation>
     </message>
     <message>
         <source>Please select a device in the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>一覧からデバイスを選択してください。</translation>
     </message>
     <message>
         <source>Please search for a device again.</source>
-        <translation type="unfinished"></translation>
+        <translation>もう一度デバイスを検索してください。</translation>
     </message>
     <message>
         <source>Error: Failed to read the list of information.</source>
-        <translation type="unfinished"></translation>
+        <translation>エラー: 情報の一覧を読み込めませんでした。</translation>
     </message>
     <message>
         <source>Please check the IP address or port number.</source>
-        <translation type="unfinished"></translation>
+        <translation>IP アドレスまたはポート番号を確認してください。</translation>
     </message>
     <message>
         <source>The specified port is not available.
 Please enter a port number again.</source>
-        <translation type="unfinished"></translation>
+        <translation>指定したポートは使用できません。
+ポート番号を入力し直してください。</translation>
     </message>
     <message>
         <source>The IP address cannot be used.
 Please enter an IP address again.</source>
-        <translation type="unfinished"></translation>
+        <translation>この IP アドレスは使用できません。
+IP アドレスを入力し直してください。</translation>
     </message>
     <message>
         <source>The configuration has been completed.
 Please search for devices again if the list is not refreshed.</source>
-        <translation type="unfinished"></translation>
+        <translation>設定が完了しました。
+一覧が更新されない場合は、もう一度デバイスを検索してください。</translation>
     </message>
     <message>
         <source>The WLAN configuration has been completed.
 Please search for devices again if the list is not refreshed.</source>
-        <translation type="unfinished"></translation>
+        <translation>WLAN の設定が完了しました。
+一覧が更新されない場合は、もう一度デバイスを検索してください。</translation>
     </message>
     <message>
         <source>Unable to configure the port.
 Please enter a port number again.(0~32767)</source>
-        <translation type="unfinished"></translation>
+        <translation>ポートを設定できません。
+ポート番号を入力し直してください (0~32767)。</translation>
     </message>
     <message>
         <source>Unable to save the configuration.
 Please configure again.</source>
-        <translation type="unfinished"></translation>
+        <translation>設定を保存できませんでした。
+もう一度設定してください。</translation>
     </message>
     <message>
         <source>The time has not been set.
 Please enter time again.</source>
-        <translation type="unfinished"></translation>
+        <translation>時間が設定されていません。
+時間を入力し直してください。</translation>
     </message>
     <message>
         <source>The channel number has not been set.
 Please enter a channel number again.(0~14)</source>
-        <translation type="unfinished"></translation>
+        <translation>チャンネル番号が設定されていません。
+チャンネル番号を入力し直してください (0~14)。</translation>
     </message>
     <message>
         <source>Network is in Adhoc mode.
 You must assign IP address manually.</source>
-        <translation type="unfinished"></translation>
+        <translation>ネットワークがアドホックモードです。
+IP アドレスを手動で割り当てる必要があります。</translation>
     </message>
     <message>
         <source>Unable to connect to the USB device.</source>
-        <translation type="unfinished"></translation>
+        <translation>USB デバイスに接続できません。</translation>
     </message>
     <message>
         <source>Corvane Tool</source>
-        <translation type="unfinished"></translation>
+        <translation>Corvane Tool</translation>
     </message>
     <message>
         <source>Now Searching</source>
-        <translation type="unfinished"></translation>
+        <translation>検索中</translation>
     </message>
     <message>
         <source>System &amp; Information</source>
-        <translation type="unfinished"></translation>
+        <translation>システムと情報</translation>
     </message>
     <message>
         <source>BSS Information</source>
-        <translation type="unfinished"></translation>
+        <translation>BSS 情報</translation>
     </message>
     <message>
         <source>Authentication</source>
-        <translation type="unfinished"></translation>
+        <translation>認証</translation>
     </message>
     <message>
         <source>Protocol</source>
-        <translation type="unfinished"></translation>
+        <translation>プロトコル</translation>
     </message>
     <message>
         <source>Network</source>
-        <translation type="unfinished"></translation>
+        <translation>ネットワーク</translation>
     </message>
     <message>
         <source>Cerification</source>
-        <translation type="unfinished"></translation>
+        <translation>証明書</translation>
     </message>
     <message>
         <source>Open System</source>
-        <translation type="unfinished"></translation>
+        <translation>オープンシステム</translation>
     </message>
     <message>
         <source>Shared Key</source>
-        <translation type="unfinished"></translation>
+        <translation>共有キー</translation>
     </message>
     <message>
         <source>NONE</source>
-        <translation type="unfinished"></translation>
+        <translation>なし</translation>
     </message>
     <message>
         <source>Infra Network</source>
-        <translation type="unfinished"></translation>
+        <translation>インフラストラクチャ</translation>
     </message>
     <message>
         <source>Adhoc</source>
-        <translation type="unfinished"></translation>
+        <translation>アドホック</translation>
     </message>
     <message>
         <source>Manual allocation</source>
-        <translation type="unfinished"></translation>
+        <translation>手動割り当て</translation>
     </message>
     <message>
         <source>Automatic Allocation(DHCP)</source>
-        <translation type="unfinished"></translation>
+        <translation>自動割り当て (DHCP)</translation>
     </message>
     <message>
         <source>Disable</source>
-        <translation type="unfinished"></translation>
+        <translation>無効</translation>
     </message>
     <message>
         <source>Enable</source>
-        <translation type="unfinished"></translation>
+        <translation>有効</translation>
     </message>
     <message>
         <source>WPA-PSK</source>
-        <translation type="unfinished"></translation>
+        <translation>WPA-PSK</translation>
     </message>
     <message>
         <source>WPA2-PSK</source>
-        <translation type="unfinished"></translation>
+        <translation>WPA2-PSK</translation>
     </message>
     <message>
         <source>WPA</source>
-        <translation type="unfinished"></translation>
+        <translation>WPA</translation>
     </message>
     <message>
         <source>WPA2</source>
-        <translation type="unfinished"></translation>
+        <translation>WPA2</translation>
     </message>
     <message>
         <source>WEP64</source>
-        <translation type="unfinished"></translation>
+        <translation>WEP64</translation>
     </message>
     <message>
         <source>WEP128</source>
-        <translation type="unfinished"></translation>
+        <translation>WEP128</translation>
     </message>
     <message>
         <source>TKIP</source>
-        <translation type="unfinished"></translation>
+        <translation>TKIP</translation>
     </message>
     <message>
         <source>AES</source>
-        <translation type="unfinished"></translation>
+        <translation>AES</translation>
     </message>
     <message>
         <source>AES + TKIP</source>
-        <translation type="unfinished"></translation>
+        <translation>AES + TKIP</translation>
     </message>
     <message>
         <source>EAP-PEAP</source>
-        <translation type="unfinished"></translation>
+        <translation>EAP-PEAP</translation>
     </message>
     <message>
         <source>EAP-TTLS</source>
-        <translation type="unfinished"></translation>
+        <translation>EAP-TTLS</translation>
     </message>
     <message>
         <source>EAP-TLS</source>
-        <translation type="unfinished"></translation>
+        <translation>EAP-TLS</translation>
     </message>
     <message>
         <source>EAP-LEAP</source>
-        <translation type="unfinished"></translation>
+        <translation>EAP-LEAP</translation>
     </message>
     <message>
         <source>EAP-FAST</source>
-        <translation type="unfinished"></translation>
+        <translation>EAP-FAST</translation>
     </message>
     <message>
         <source>Authentication Password</source>
-        <translation type="unfinished"></translation>
+        <translation>認証パスワード</translation>
     </message>
     <message>
         <source>Certification Password</source>
-        <translation type="unfinished"></translation>
+        <translation>証明書パスワード</translation>
     </message>
     <message>
         <source>Incorrect PIN. Please re-enter your PIN Code.</source>
-        <translation type="unfinished"></translation>
+        <translation>PIN が正しくありません。PIN コードを入力し直してください。</translation>
     </message>
     <message>
         <source>Currently no network connection is found. Check the network connection.</source>
-        <translation type="unfinished"></translation>
+        <translation>現在、ネットワーク接続が見つかりません。ネットワーク接続を確認してください。</translation>
     </message>
 </context>
 <context>
     <name>SystemPage</name>
     <message>
         <source>System</source>
-        <translation type="unfinished"></translation>
+        <translation>システム</translation>
     </message>
     <message>
         <source>Printer Name</source>
-        <translation type="unfinished"></translation>
+        <translation>プリンター名</translation>
     </message>
     <message>
         <source>Printer Port Num (0 ~ 32767)</source>
-        <translation type="unfinished"></translation>
+        <translation>プリンターのポート番号 (0 ~ 32767)</translation>
     </message>
     <message>
         <source>User ID</source>
-        <translation type="unfinished"></translation>
+        <translation>ユーザー ID</translation>
     </message>
     <message>
         <source>User Password</source>
-        <translation type="unfinished"></translation>
+        <translation>ユーザーパスワード</translation>
     </message>
     <message>
         <source>Confirm Password</source>
-        <translation type="unfinished"></translation>
+        <translation>パスワードの確認</translation>
     </message>
     <message>
         <source>Firmware Information</source>
-        <translation type="unfinished"></translation>
+        <translation>ファームウェア情報</translation>
     </message>
     <message>
         <source>Firmware Version :</source>
-        <translation type="unfinished"></translation>
+        <translation>ファームウェアバージョン:</translation>
     </message>
     <message>
         <source>Update Date :</source>
-        <translation type="unfinished"></translation>
+        <translation>更新日:</translation>
     </message>
     <message>
         <source>Mac Address :</source>
-        <translation type="unfinished"></translation>
+        <translation>MAC アドレス:</translation>
+    </message>
+</context>
+<context>
+    <name>corvane::ui::CertificatePage</name>
+    <message>
+        <source>Original Certificate Format (*)</source>
+        <translation>元の証明書形式 (*)</translation>
     </message>
 </context>
 </TS>

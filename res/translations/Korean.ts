@@ -5,1074 +5,1107 @@
     <name>BssInfoDialog</name>
     <message>
         <source>BSS Information</source>
-        <translation type="unfinished"></translation>
+        <translation>BSS 정보</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>번호</translation>
     </message>
     <message>
         <source>SSID</source>
-        <translation type="unfinished"></translation>
+        <translation>SSID</translation>
     </message>
     <message>
         <source>BSSID</source>
-        <translation type="unfinished"></translation>
+        <translation>BSSID</translation>
     </message>
     <message>
         <source>Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>모드</translation>
     </message>
     <message>
         <source>RSSI</source>
-        <translation type="unfinished"></translation>
+        <translation>RSSI</translation>
     </message>
     <message>
         <source>Security</source>
-        <translation type="unfinished"></translation>
+        <translation>보안</translation>
     </message>
     <message>
         <source>Get BSS information</source>
-        <translation type="unfinished"></translation>
+        <translation>BSS 정보 가져오기</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>취소</translation>
     </message>
 </context>
 <context>
     <name>BssPage</name>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>번호</translation>
     </message>
     <message>
         <source>SSID</source>
-        <translation type="unfinished"></translation>
+        <translation>SSID</translation>
     </message>
     <message>
         <source>BSSID</source>
-        <translation type="unfinished"></translation>
+        <translation>BSSID</translation>
     </message>
     <message>
         <source>MODE</source>
-        <translation type="unfinished"></translation>
+        <translation>모드</translation>
     </message>
     <message>
         <source>RSSI</source>
-        <translation type="unfinished"></translation>
+        <translation>RSSI</translation>
     </message>
     <message>
         <source>Security</source>
-        <translation type="unfinished"></translation>
+        <translation>보안</translation>
     </message>
     <message>
         <source>Get BSS information</source>
-        <translation type="unfinished"></translation>
+        <translation>BSS 정보 가져오기</translation>
     </message>
 </context>
 <context>
     <name>CertificatePage</name>
     <message>
         <source>Certificate</source>
-        <translation type="unfinished"></translation>
+        <translation>인증서</translation>
     </message>
     <message>
         <source>CA</source>
-        <translation type="unfinished"></translation>
+        <translation>CA</translation>
     </message>
     <message>
         <source>Client Key</source>
-        <translation type="unfinished"></translation>
+        <translation>클라이언트 키</translation>
     </message>
     <message>
         <source>Client PEM</source>
-        <translation type="unfinished"></translation>
+        <translation>클라이언트 PEM</translation>
     </message>
     <message>
         <source>Open file</source>
-        <translation type="unfinished"></translation>
+        <translation>파일 열기</translation>
     </message>
     <message>
         <source>File Upload</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Original Certificate Format (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>파일 업로드</translation>
     </message>
 </context>
 <context>
     <name>DeviceListDialog</name>
     <message>
         <source>Corvane Tool</source>
-        <translation type="unfinished"></translation>
+        <translation>Corvane Tool</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>번호</translation>
     </message>
     <message>
         <source>Mac Address</source>
-        <translation type="unfinished"></translation>
+        <translation>MAC 주소</translation>
     </message>
     <message>
         <source>IP Address</source>
-        <translation type="unfinished"></translation>
+        <translation>IP 주소</translation>
     </message>
     <message>
         <source>Subnet</source>
-        <translation type="unfinished"></translation>
+        <translation>서브넷 마스크</translation>
     </message>
     <message>
         <source>Gateway</source>
-        <translation type="unfinished"></translation>
+        <translation>게이트웨이</translation>
     </message>
     <message>
         <source>Port</source>
-        <translation type="unfinished"></translation>
+        <translation>포트</translation>
     </message>
     <message>
         <source>Version</source>
-        <translation type="unfinished"></translation>
+        <translation>버전</translation>
     </message>
     <message>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>검색</translation>
     </message>
     <message>
         <source>Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>설정</translation>
     </message>
     <message>
         <source>Configuration(Web)</source>
-        <translation type="unfinished"></translation>
+        <translation>웹 설정</translation>
     </message>
     <message>
         <source>BSS Info</source>
-        <translation type="unfinished"></translation>
+        <translation>BSS 정보</translation>
     </message>
     <message>
         <source>Certificate upload</source>
-        <translation type="unfinished"></translation>
+        <translation>인증서 업로드</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>종료</translation>
     </message>
 </context>
 <context>
     <name>DirectConfigDialog</name>
     <message>
         <source>Corvane Tool</source>
-        <translation type="unfinished"></translation>
+        <translation>Corvane Tool</translation>
     </message>
     <message>
         <source>Printer Type</source>
-        <translation type="unfinished"></translation>
+        <translation>프린터 유형</translation>
     </message>
     <message>
         <source>POS</source>
-        <translation type="unfinished"></translation>
+        <translation>POS</translation>
     </message>
     <message>
         <source>Other</source>
-        <translation type="unfinished"></translation>
+        <translation>기타</translation>
     </message>
     <message>
         <source>Communication</source>
-        <translation type="unfinished"></translation>
+        <translation>통신 인터페이스</translation>
     </message>
     <message>
         <source>Serial</source>
-        <translation type="unfinished"></translation>
+        <translation>시리얼</translation>
     </message>
     <message>
         <source>USB</source>
-        <translation type="unfinished"></translation>
+        <translation>USB</translation>
     </message>
     <message>
         <source>Port</source>
-        <translation type="unfinished"></translation>
+        <translation>포트</translation>
     </message>
     <message>
         <source>Connect</source>
-        <translation type="unfinished"></translation>
+        <translation>연결</translation>
     </message>
     <message>
         <source>Disconnect</source>
-        <translation type="unfinished"></translation>
+        <translation>연결 끊기</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>저장</translation>
     </message>
     <message>
         <source>Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>종료</translation>
     </message>
     <message>
         <source>This printer don&apos;t match our company name.</source>
-        <translation type="unfinished"></translation>
+        <translation>이 프린터의 제조사 이름이 당사 이름과 일치하지 않습니다.</translation>
     </message>
 </context>
 <context>
     <name>LanSettingsDialog</name>
     <message>
         <source>Corvane Tool</source>
-        <translation type="unfinished"></translation>
+        <translation>Corvane Tool</translation>
     </message>
     <message>
         <source>Network Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>네트워크 설정</translation>
     </message>
     <message>
         <source>IP Address :</source>
-        <translation type="unfinished"></translation>
+        <translation>IP 주소:</translation>
     </message>
     <message>
         <source>Subnet Mask :</source>
-        <translation type="unfinished"></translation>
+        <translation>서브넷 마스크:</translation>
     </message>
     <message>
         <source>Gateway :</source>
-        <translation type="unfinished"></translation>
+        <translation>게이트웨이:</translation>
     </message>
     <message>
         <source>Local Port :</source>
-        <translation type="unfinished"></translation>
+        <translation>로컬 포트:</translation>
     </message>
     <message>
         <source> (0 ~ 32767)</source>
-        <translation type="unfinished"></translation>
+        <translation> (0 ~ 32767)</translation>
     </message>
     <message>
         <source>Inactivity time :
 (0 ~ 3600)    </source>
-        <translation type="unfinished"></translation>
+        <translation>유휴 시간:
+(0 ~ 3600)    </translation>
     </message>
     <message>
         <source>sec (Default: 0)</source>
-        <translation type="unfinished"></translation>
+        <translation>초 (기본값: 0)</translation>
     </message>
     <message>
         <source>DHCP Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>DHCP 모드</translation>
     </message>
     <message>
         <source>Device Baudrate :</source>
-        <translation type="unfinished"></translation>
+        <translation>장치 보드레이트:</translation>
     </message>
     <message>
         <source>Fimware Version :</source>
-        <translation type="unfinished"></translation>
+        <translation>펌웨어 버전:</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>저장</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>취소</translation>
     </message>
     <message>
         <source>WLAN Configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>WLAN 설정</translation>
     </message>
     <message>
         <source>Ethernet Configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>이더넷 설정</translation>
     </message>
 </context>
 <context>
     <name>LauncherDialog</name>
     <message>
         <source>Corvane Tool</source>
-        <translation type="unfinished"></translation>
+        <translation>Corvane Tool</translation>
     </message>
     <message>
         <source>Ethernet Configuration
 (Ethernet)</source>
-        <translation type="unfinished"></translation>
+        <translation>이더넷 설정
+(이더넷)</translation>
     </message>
     <message>
         <source>WLAN Configuration
 (WLAN)</source>
-        <translation type="unfinished"></translation>
+        <translation>WLAN 설정
+(WLAN)</translation>
     </message>
     <message>
         <source>WLAN Configuration
 (USB)</source>
-        <translation type="unfinished"></translation>
+        <translation>WLAN 설정
+(USB)</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>종료</translation>
     </message>
 </context>
 <context>
     <name>LocalAddressDialog</name>
     <message>
         <source>Corvane Tool</source>
-        <translation type="unfinished"></translation>
+        <translation>Corvane Tool</translation>
     </message>
     <message>
         <source>IP Address - </source>
-        <translation type="unfinished"></translation>
+        <translation>IP 주소 - </translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>확인</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>취소</translation>
     </message>
 </context>
 <context>
     <name>Messages</name>
     <message>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>경고</translation>
     </message>
 </context>
 <context>
     <name>NetworkPage</name>
     <message>
         <source>Network Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>네트워크 모드</translation>
     </message>
     <message>
         <source>Infra Network</source>
-        <translation type="unfinished"></translation>
+        <translation>인프라 네트워크</translation>
     </message>
     <message>
         <source>Adhoc</source>
-        <translation type="unfinished"></translation>
+        <translation>애드혹</translation>
     </message>
     <message>
         <source>Ad Hoc Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>애드혹 채널</translation>
     </message>
     <message>
         <source>Wi-Fi Direct</source>
-        <translation type="unfinished"></translation>
+        <translation>Wi-Fi Direct</translation>
     </message>
     <message>
         <source>Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>채널</translation>
     </message>
     <message>
         <source>Conn Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>연결 모드</translation>
     </message>
     <message>
         <source>PIN Code</source>
-        <translation type="unfinished"></translation>
+        <translation>PIN 코드</translation>
     </message>
     <message>
         <source>IP Assignment Method</source>
-        <translation type="unfinished"></translation>
+        <translation>IP 할당 방법</translation>
     </message>
     <message>
         <source>Automatic Allocation(DHCP)</source>
-        <translation type="unfinished"></translation>
+        <translation>자동 할당(DHCP)</translation>
     </message>
     <message>
         <source>Manual Allocation</source>
-        <translation type="unfinished"></translation>
+        <translation>수동 할당</translation>
     </message>
     <message>
         <source>Network Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>네트워크 설정</translation>
     </message>
     <message>
         <source>SSID</source>
-        <translation type="unfinished"></translation>
+        <translation>SSID</translation>
     </message>
     <message>
         <source>Inactivity Time (0~3600)</source>
-        <translation type="unfinished"></translation>
+        <translation>유휴 시간 (0~3600)</translation>
     </message>
     <message>
         <source>Sec (Default: 0)</source>
-        <translation type="unfinished"></translation>
+        <translation>초 (기본값: 0)</translation>
     </message>
     <message>
         <source>IP Address</source>
-        <translation type="unfinished"></translation>
+        <translation>IP 주소</translation>
     </message>
     <message>
         <source>Subnet Mask</source>
-        <translation type="unfinished"></translation>
+        <translation>서브넷 마스크</translation>
     </message>
     <message>
         <source>Gateway</source>
-        <translation type="unfinished"></translation>
+        <translation>게이트웨이</translation>
     </message>
 </context>
 <context>
     <name>ProtocolPage</name>
     <message>
         <source>Task State</source>
-        <translation type="unfinished"></translation>
+        <translation>서비스 상태</translation>
     </message>
     <message>
         <source>HTTPS</source>
-        <translation type="unfinished"></translation>
+        <translation>HTTPS</translation>
     </message>
     <message>
         <source>TELNET</source>
-        <translation type="unfinished"></translation>
+        <translation>TELNET</translation>
     </message>
     <message>
         <source>FTP</source>
-        <translation type="unfinished"></translation>
+        <translation>FTP</translation>
     </message>
     <message>
         <source>SNMP</source>
-        <translation type="unfinished"></translation>
+        <translation>SNMP</translation>
     </message>
     <message>
         <source>Community Name (Read):</source>
-        <translation type="unfinished"></translation>
+        <translation>커뮤니티 이름(읽기):</translation>
     </message>
     <message>
         <source>Community Name (Write):</source>
-        <translation type="unfinished"></translation>
+        <translation>커뮤니티 이름(쓰기):</translation>
     </message>
     <message>
         <source>Trap IP Address</source>
-        <translation type="unfinished"></translation>
+        <translation>트랩 IP 주소</translation>
     </message>
     <message>
         <source>Trap Community</source>
-        <translation type="unfinished"></translation>
+        <translation>트랩 커뮤니티</translation>
     </message>
 </context>
 <context>
     <name>SearchDialog</name>
     <message>
         <source>Search...</source>
-        <translation type="unfinished"></translation>
+        <translation>검색...</translation>
     </message>
     <message>
         <source>Searching.</source>
-        <translation type="unfinished"></translation>
+        <translation>검색 중.</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>취소</translation>
     </message>
 </context>
 <context>
     <name>SecurityPage</name>
     <message>
         <source>Authentication</source>
-        <translation type="unfinished"></translation>
+        <translation>인증</translation>
     </message>
     <message>
         <source>Open System</source>
-        <translation type="unfinished"></translation>
+        <translation>개방형 시스템</translation>
     </message>
     <message>
         <source>Shared Key</source>
-        <translation type="unfinished"></translation>
+        <translation>공유 키</translation>
     </message>
     <message>
         <source>WPA-PSK</source>
-        <translation type="unfinished"></translation>
+        <translation>WPA-PSK</translation>
     </message>
     <message>
         <source>WPA2-PSK</source>
-        <translation type="unfinished"></translation>
+        <translation>WPA2-PSK</translation>
     </message>
     <message>
         <source>WPA</source>
-        <translation type="unfinished"></translation>
+        <translation>WPA</translation>
     </message>
     <message>
         <source>WPA2</source>
-        <translation type="unfinished"></translation>
+        <translation>WPA2</translation>
     </message>
     <message>
         <source>Encryption</source>
-        <translation type="unfinished"></translation>
+        <translation>암호화</translation>
     </message>
     <message>
         <source>NONE</source>
-        <translation type="unfinished"></translation>
+        <translation>없음</translation>
     </message>
     <message>
         <source>WEP64/128</source>
-        <translation type="unfinished"></translation>
+        <translation>WEP64/128</translation>
     </message>
     <message>
         <source>TKIP</source>
-        <translation type="unfinished"></translation>
+        <translation>TKIP</translation>
     </message>
     <message>
         <source>AES</source>
-        <translation type="unfinished"></translation>
+        <translation>AES</translation>
     </message>
     <message>
         <source>AES + TKIP</source>
-        <translation type="unfinished"></translation>
+        <translation>AES + TKIP</translation>
     </message>
     <message>
         <source>EAP</source>
-        <translation type="unfinished"></translation>
+        <translation>EAP</translation>
     </message>
     <message>
         <source>EAP-PEAP</source>
-        <translation type="unfinished"></translation>
+        <translation>EAP-PEAP</translation>
     </message>
     <message>
         <source>EAP-TTLS</source>
-        <translation type="unfinished"></translation>
+        <translation>EAP-TTLS</translation>
     </message>
     <message>
         <source>EAP-TLS</source>
-        <translation type="unfinished"></translation>
+        <translation>EAP-TLS</translation>
     </message>
     <message>
         <source>EAP-LEAP</source>
-        <translation type="unfinished"></translation>
+        <translation>EAP-LEAP</translation>
     </message>
     <message>
         <source>EAP-FAST</source>
-        <translation type="unfinished"></translation>
+        <translation>EAP-FAST</translation>
     </message>
     <message>
         <source>WEP Key</source>
-        <translation type="unfinished"></translation>
+        <translation>WEP 키</translation>
     </message>
     <message>
         <source>PSK Key</source>
-        <translation type="unfinished"></translation>
+        <translation>PSK 키</translation>
     </message>
     <message>
         <source>Authentication ID</source>
-        <translation type="unfinished"></translation>
+        <translation>인증 ID</translation>
     </message>
     <message>
         <source>Authentication Password</source>
-        <translation type="unfinished"></translation>
+        <translation>인증 비밀번호</translation>
     </message>
 </context>
 <context>
     <name>SettingsSummaryDialog</name>
     <message>
         <source>Corvane</source>
-        <translation type="unfinished"></translation>
+        <translation>Corvane</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>번호</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>항목</translation>
     </message>
     <message>
         <source>Value</source>
-        <translation type="unfinished"></translation>
+        <translation>값</translation>
     </message>
     <message>
         <source>Printer Name</source>
-        <translation type="unfinished"></translation>
+        <translation>프린터 이름</translation>
     </message>
     <message>
         <source>Printer Port Num</source>
-        <translation type="unfinished"></translation>
+        <translation>프린터 포트 번호</translation>
     </message>
     <message>
         <source>User ID</source>
-        <translation type="unfinished"></translation>
+        <translation>사용자 ID</translation>
     </message>
     <message>
         <source>User Password</source>
-        <translation type="unfinished"></translation>
+        <translation>사용자 비밀번호</translation>
     </message>
     <message>
         <source>Https</source>
-        <translation type="unfinished"></translation>
+        <translation>HTTPS</translation>
     </message>
     <message>
         <source>Telnet</source>
-        <translation type="unfinished"></translation>
+        <translation>Telnet</translation>
     </message>
     <message>
         <source>Ftp</source>
-        <translation type="unfinished"></translation>
+        <translation>FTP</translation>
     </message>
     <message>
         <source>Snmp</source>
-        <translation type="unfinished"></translation>
+        <translation>SNMP</translation>
     </message>
     <message>
         <source>Set Community</source>
-        <translation type="unfinished"></translation>
+        <translation>커뮤니티 이름(쓰기)</translation>
     </message>
     <message>
         <source>Get Community</source>
-        <translation type="unfinished"></translation>
+        <translation>커뮤니티 이름(읽기)</translation>
     </message>
     <message>
         <source>Trap IP Address</source>
-        <translation type="unfinished"></translation>
+        <translation>트랩 IP 주소</translation>
     </message>
     <message>
         <source>Trap Community</source>
-        <translation type="unfinished"></translation>
+        <translation>트랩 커뮤니티</translation>
     </message>
     <message>
         <source>Network Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>네트워크 모드</translation>
     </message>
     <message>
         <source>Adhoc Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>애드혹 채널</translation>
     </message>
     <message>
         <source>SSID</source>
-        <translation type="unfinished"></translation>
+        <translation>SSID</translation>
     </message>
     <message>
         <source>Inactivity Time</source>
-        <translation type="unfinished"></translation>
+        <translation>유휴 시간</translation>
     </message>
     <message>
         <source>IP Assignment method</source>
-        <translation type="unfinished"></translation>
+        <translation>IP 할당 방법</translation>
     </message>
     <message>
         <source>IP Address</source>
-        <translation type="unfinished"></translation>
+        <translation>IP 주소</translation>
     </message>
     <message>
         <source>Subnet Mask</source>
-        <translation type="unfinished"></translation>
+        <translation>서브넷 마스크</translation>
     </message>
     <message>
         <source>Gateway</source>
-        <translation type="unfinished"></translation>
+        <translation>게이트웨이</translation>
     </message>
     <message>
         <source>Authentication</source>
-        <translation type="unfinished"></translation>
+        <translation>인증</translation>
     </message>
     <message>
         <source>Cryptograph</source>
-        <translation type="unfinished"></translation>
+        <translation>암호화 방식</translation>
     </message>
     <message>
         <source>WEP Key</source>
-        <translation type="unfinished"></translation>
+        <translation>WEP 키</translation>
     </message>
     <message>
         <source>PSK Key</source>
-        <translation type="unfinished"></translation>
+        <translation>PSK 키</translation>
     </message>
     <message>
         <source>EAP Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>EAP 모드</translation>
     </message>
     <message>
         <source>Auth ID</source>
-        <translation type="unfinished"></translation>
+        <translation>인증 ID</translation>
     </message>
     <message>
         <source>Auth Password/Certification Key(EAP-TLS)</source>
-        <translation type="unfinished"></translation>
+        <translation>인증 비밀번호/인증서 키(EAP-TLS)</translation>
     </message>
     <message>
         <source>P2P Conn Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>P2P 연결 모드</translation>
     </message>
     <message>
         <source>P2P Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>P2P 채널</translation>
     </message>
     <message>
         <source>P2P Pin Code</source>
-        <translation type="unfinished"></translation>
+        <translation>P2P PIN 코드</translation>
     </message>
 </context>
 <context>
     <name>StringTable</name>
     <message>
         <source>The BSS information has been imported successfully.</source>
-        <translation type="unfinished"></translation>
+        <translation>BSS 정보를 가져왔습니다.</translation>
     </message>
     <message>
         <source>Failed to import the BSS information.
 Please check the IP address or port number to connect to.</source>
-        <translation type="unfinished"></translation>
+        <translation>BSS 정보를 가져오지 못했습니다.
+연결할 IP 주소 또는 포트 번호를 확인하십시오.</translation>
     </message>
     <message>
         <source>Failed to connect to the printer.</source>
-        <translation type="unfinished"></translation>
+        <translation>프린터에 연결하지 못했습니다.</translation>
     </message>
     <message>
         <source>WEP Key is invalid.
 WEP Key must be 5 or 10 characters or 10 or 26 hexadecimal digits.</source>
-        <translation type="unfinished"></translation>
+        <translation>WEP 키가 올바르지 않습니다.
+WEP 키는 5자 또는 10자, 또는 16진수 10자리 또는 26자리여야 합니다.</translation>
     </message>
     <message>
         <source>The configuration has been completed.
 Reset the printer.</source>
-        <translation type="unfinished"></translation>
+        <translation>설정이 완료되었습니다.
+프린터를 재시작하십시오.</translation>
     </message>
     <message>
         <source>The configuration has failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>설정하지 못했습니다.</translation>
     </message>
     <message>
         <source>Unable to open the port.</source>
-        <translation type="unfinished"></translation>
+        <translation>포트를 열 수 없습니다.</translation>
     </message>
     <message>
         <source>The User ID is incorrect.
 Please try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>사용자 ID가 올바르지 않습니다.
+다시 시도하십시오.</translation>
     </message>
     <message>
         <source>The Password is incorrect.
 Please try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>비밀번호가 올바르지 않습니다.
+다시 시도하십시오.</translation>
     </message>
     <message>
         <source>The system name is incorrect.
 Please try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>시스템 이름이 올바르지 않습니다.
+다시 시도하십시오.</translation>
     </message>
     <message>
         <source>The port number is incorrect.
 Please try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>포트 번호가 올바르지 않습니다.
+다시 시도하십시오.</translation>
     </message>
     <message>
         <source>The community name is incorrect.
 Please try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>커뮤니티 이름이 올바르지 않습니다.
+다시 시도하십시오.</translation>
     </message>
     <message>
         <source>The trap community is incorrect.
 Please try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>트랩 커뮤니티가 올바르지 않습니다.
+다시 시도하십시오.</translation>
     </message>
     <message>
         <source>The Adhoc channel is incorrect.
 Please try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>애드혹 채널이 올바르지 않습니다.
+다시 시도하십시오.</translation>
     </message>
     <message>
         <source>The SSID is incorrect.
 Please try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>SSID가 올바르지 않습니다.
+다시 시도하십시오.</translation>
     </message>
     <message>
         <source>The PSK key is incorrect.
 Please try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>PSK 키가 올바르지 않습니다.
+다시 시도하십시오.</translation>
     </message>
     <message>
         <source>The certificate ID is incorrect.
 Please try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>인증서 ID가 올바르지 않습니다.
+다시 시도하십시오.</translation>
     </message>
     <message>
         <source>The certificate password is incorrect.
 Please try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>인증서 비밀번호가 올바르지 않습니다.
+다시 시도하십시오.</translation>
     </message>
     <message>
         <source>The printer has been connected successfully.</source>
-        <translation type="unfinished"></translation>
+        <translation>프린터에 연결되었습니다.</translation>
     </message>
     <message>
         <source>The certificate document has been uploaded successfully.
 Reset the printer.</source>
-        <translation type="unfinished"></translation>
+        <translation>인증서 파일을 업로드했습니다.
+프린터를 재시작하십시오.</translation>
     </message>
     <message>
         <source>Failed to upload the certificate document.
 Reset the printer.</source>
-        <translation type="unfinished"></translation>
+        <translation>인증서 파일을 업로드하지 못했습니다.
+프린터를 재시작하십시오.</translation>
     </message>
     <message>
         <source>The maximum size of a certificate file is 3KB.</source>
-        <translation type="unfinished"></translation>
+        <translation>인증서 파일의 최대 크기는 3KB입니다.</translation>
     </message>
     <message>
         <source>The certificate file is selected.</source>
-        <translation type="unfinished"></translation>
+        <translation>인증서 파일이 선택되었습니다.</translation>
     </message>
     <message>
         <source>The certificate file is invalid.</source>
-        <translation type="unfinished"></translation>
+        <translation>인증서 파일이 올바르지 않습니다.</translation>
     </message>
     <message>
         <source>No certificate file is selected or the selected file is invalid.</source>
-        <translation type="unfinished"></translation>
+        <translation>인증서 파일을 선택하지 않았거나 선택한 파일이 올바르지 않습니다.</translation>
     </message>
     <message>
         <source>The Adhoc mode is not available.
 Authentication is allowed in either Open System or Shared Key.</source>
-        <translation type="unfinished"></translation>
+        <translation>애드혹 모드를 사용할 수 없습니다.
+인증은 개방형 시스템 또는 공유 키만 사용할 수 있습니다.</translation>
     </message>
     <message>
         <source>Failed to read the certificate file.</source>
-        <translation type="unfinished"></translation>
+        <translation>인증서 파일을 읽지 못했습니다.</translation>
     </message>
     <message>
         <source>Please select a device in the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>목록에서 장치를 선택하십시오.</translation>
     </message>
     <message>
         <source>Please search for a device again.</source>
-        <translation type="unfinished"></translation>
+        <translation>장치를 다시 검색하십시오.</translation>
     </message>
     <message>
         <source>Error: Failed to read the list of information.</source>
-        <translation type="unfinished"></translation>
+        <translation>오류: 정보 목록을 읽지 못했습니다.</translation>
     </message>
     <message>
         <source>Please check the IP address or port number.</source>
-        <translation type="unfinished"></translation>
+        <translation>IP 주소 또는 포트 번호를 확인하십시오.</translation>
     </message>
     <message>
         <source>The specified port is not available.
 Please enter a port number again.</source>
-        <translation type="unfinished"></translation>
+        <translation>지정한 포트를 사용할 수 없습니다.
+포트 번호를 다시 입력하십시오.</translation>
     </message>
     <message>
         <source>The IP address cannot be used.
 Please enter an IP address again.</source>
-        <translation type="unfinished"></translation>
+        <translation>이 IP 주소는 사용할 수 없습니다.
+IP 주소를 다시 입력하십시오.</translation>
     </message>
     <message>
         <source>The configuration has been completed.
 Please search for devices again if the list is not refreshed.</source>
-        <translation type="unfinished"></translation>
+        <translation>설정이 완료되었습니다.
+목록이 새로 고쳐지지 않으면 장치를 다시 검색하십시오.</translation>
     </message>
     <message>
         <source>The WLAN configuration has been completed.
 Please search for devices again if the list is not refreshed.</source>
-        <translation type="unfinished"></translation>
+        <translation>WLAN 설정이 완료되었습니다.
+목록이 새로 고쳐지지 않으면 장치를 다시 검색하십시오.</translation>
     </message>
     <message>
         <source>Unable to configure the port.
 Please enter a port number again.(0~32767)</source>
-        <translation type="unfinished"></translation>
+        <translation>포트를 설정할 수 없습니다.
+포트 번호를 다시 입력하십시오(0~32767).</translation>
     </message>
     <message>
         <source>Unable to save the configuration.
 Please configure again.</source>
-        <translation type="unfinished"></translation>
+        <translation>설정을 저장할 수 없습니다.
+다시 설정하십시오.</translation>
     </message>
     <message>
         <source>The time has not been set.
 Please enter time again.</source>
-        <translation type="unfinished"></translation>
+        <translation>시간이 설정되지 않았습니다.
+시간을 다시 입력하십시오.</translation>
     </message>
     <message>
         <source>The channel number has not been set.
 Please enter a channel number again.(0~14)</source>
-        <translation type="unfinished"></translation>
+        <translation>채널 번호가 설정되지 않았습니다.
+채널 번호를 다시 입력하십시오(0~14).</translation>
     </message>
     <message>
         <source>Network is in Adhoc mode.
 You must assign IP address manually.</source>
-        <translation type="unfinished"></translation>
+        <translation>네트워크가 애드혹 모드입니다.
+IP 주소를 수동으로 할당해야 합니다.</translation>
     </message>
     <message>
         <source>Unable to connect to the USB device.</source>
-        <translation type="unfinished"></translation>
+        <translation>USB 장치에 연결할 수 없습니다.</translation>
     </message>
     <message>
         <source>Corvane Tool</source>
-        <translation type="unfinished"></translation>
+        <translation>Corvane Tool</translation>
     </message>
     <message>
         <source>Now Searching</source>
-        <translation type="unfinished"></translation>
+        <translation>검색 중</translation>
     </message>
     <message>
         <source>System &amp; Information</source>
-        <translation type="unfinished"></translation>
+        <translation>시스템 및 정보</translation>
     </message>
     <message>
         <source>BSS Information</source>
-        <translation type="unfinished"></translation>
+        <translation>BSS 정보</translation>
     </message>
     <message>
         <source>Authentication</source>
-        <translation type="unfinished"></translation>
+        <translation>인증</translation>
     </message>
     <message>
         <source>Protocol</source>
-        <translation type="unfinished"></translation>
+        <translation>프로토콜</translation>
     </message>
     <message>
         <source>Network</source>
-        <translation type="unfinished"></translation>
+        <translation>네트워크</translation>
     </message>
     <message>
         <source>Cerification</source>
-        <translation type="unfinished"></translation>
+        <translation>인증서</translation>
     </message>
     <message>
         <source>Open System</source>
-        <translation type="unfinished"></translation>
+        <translation>개방형 시스템</translation>
     </message>
     <message>
         <source>Shared Key</source>
-        <translation type="unfinished"></translation>
+        <translation>공유 키</translation>
     </message>
     <message>
         <source>NONE</source>
-        <translation type="unfinished"></translation>
+        <translation>없음</translation>
     </message>
     <message>
         <source>Infra Network</source>
-        <translation type="unfinished"></translation>
+        <translation>인프라 네트워크</translation>
     </message>
     <message>
         <source>Adhoc</source>
-        <translation type="unfinished"></translation>
+        <translation>애드혹</translation>
     </message>
     <message>
         <source>Manual allocation</source>
-        <translation type="unfinished"></translation>
+        <translation>수동 할당</translation>
     </message>
     <message>
         <source>Automatic Allocation(DHCP)</source>
-        <translation type="unfinished"></translation>
+        <translation>자동 할당(DHCP)</translation>
     </message>
     <message>
         <source>Disable</source>
-        <translation type="unfinished"></translation>
+        <translation>사용 안 함</translation>
     </message>
     <message>
         <source>Enable</source>
-        <translation type="unfinished"></translation>
+        <translation>사용</translation>
     </message>
     <message>
         <source>WPA-PSK</source>
-        <translation type="unfinished"></translation>
+        <translation>WPA-PSK</translation>
     </message>
     <message>
         <source>WPA2-PSK</source>
-        <translation type="unfinished"></translation>
+        <translation>WPA2-PSK</translation>
     </message>
     <message>
         <source>WPA</source>
-        <translation type="unfinished"></translation>
+        <translation>WPA</translation>
     </message>
     <message>
         <source>WPA2</source>
-        <translation type="unfinished"></translation>
+        <translation>WPA2</translation>
     </message>
     <message>
         <source>WEP64</source>
-        <translation type="unfinished"></translation>
+        <translation>WEP64</translation>
     </message>
     <message>
         <source>WEP128</source>
-        <translation type="unfinished"></translation>
+        <translation>WEP128</translation>
     </message>
     <message>
         <source>TKIP</source>
-        <translation type="unfinished"></translation>
+        <translation>TKIP</translation>
     </message>
     <message>
         <source>AES</source>
-        <translation type="unfinished"></translation>
+        <translation>AES</translation>
     </message>
     <message>
         <source>AES + TKIP</source>
-        <translation type="unfinished"></translation>
+        <translation>AES + TKIP</translation>
     </message>
     <message>
         <source>EAP-PEAP</source>
-        <translation type="unfinished"></translation>
+        <translation>EAP-PEAP</translation>
     </message>
     <message>
         <source>EAP-TTLS</source>
-        <translation type="unfinished"></translation>
+        <translation>EAP-TTLS</translation>
     </message>
     <message>
         <source>EAP-TLS</source>
-        <translation type="unfinished"></translation>
+        <translation>EAP-TLS</translation>
     </message>
     <message>
         <source>EAP-LEAP</source>
-        <translation type="unfinished"></translation>
+        <translation>EAP-LEAP</translation>
     </message>
     <message>
         <source>EAP-FAST</source>
-        <translation type="unfinished"></translation>
+        <translation>EAP-FAST</translation>
     </message>
     <message>
         <source>Authentication Password</source>
-        <translation type="unfinished"></translation>
+        <translation>인증 비밀번호</translation>
     </message>
     <message>
         <source>Certification Password</source>
-        <translation type="unfinished"></translation>
+        <translation>인증서 비밀번호</translation>
     </message>
     <message>
         <source>Incorrect PIN. Please re-enter your PIN Code.</source>
-        <translation type="unfinished"></translation>
+        <translation>PIN이 올바르지 않습니다. PIN 코드를 다시 입력하십시오.</translation>
     </message>
     <message>
         <source>Currently no network connection is found. Check the network connection.</source>
-        <translation type="unfinished"></translation>
+        <translation>현재 네트워크 연결을 찾을 수 없습니다. 네트워크 연결을 확인하십시오.</translation>
     </message>
 </context>
 <context>
     <name>SystemPage</name>
     <message>
         <source>System</source>
-        <translation type="unfinished"></translation>
+        <translation>시스템</translation>
     </message>
     <message>
         <source>Printer Name</source>
-        <translation type="unfinished"></translation>
+        <translation>프린터 이름</translation>
     </message>
     <message>
         <source>Printer Port Num (0 ~ 32767)</source>
-        <translation type="unfinished"></translation>
+        <translation>프린터 포트 번호 (0 ~ 32767)</translation>
     </message>
     <message>
         <source>User ID</source>
-        <translation type="unfinished"></translation>
+        <translation>사용자 ID</translation>
     </message>
     <message>
         <source>User Password</source>
-        <translation type="unfinished"></translation>
+        <translation>사용자 비밀번호</translation>
     </message>
     <message>
         <source>Confirm Password</source>
-        <translation type="unfinished"></translation>
+        <translation>비밀번호 확인</translation>
     </message>
     <message>
         <source>Firmware Information</source>
-        <translation type="unfinished"></translation>
+        <translation>펌웨어 정보</translation>
     </message>
     <message>
         <source>Firmware Version :</source>
-        <translation type="unfinished"></translation>
+        <translation>펌웨어 버전:</translation>
     </message>
     <message>
         <source>Update Date :</source>
-        <translation type="unfinished"></translation>
+        <translation>업데이트 날짜:</translation>
     </message>
     <message>
         <source>Mac Address :</source>
-        <translation type="unfinished"></translation>
+        <translation>MAC 주소:</translation>
+    </message>
+</context>
+<context>
+    <name>corvane::ui::CertificatePage</name>
+    <message>
+        <source>Original Certificate Format (*)</source>
+        <translation>원본 인증서 형식 (*)</translation>
     </message>
 </context>
 </TS>

@@ -5,1074 +5,1107 @@
     <name>BssInfoDialog</name>
     <message>
         <source>BSS Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Информация о BSS</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>№</translation>
     </message>
     <message>
         <source>SSID</source>
-        <translation type="unfinished"></translation>
+        <translation>SSID</translation>
     </message>
     <message>
         <source>BSSID</source>
-        <translation type="unfinished"></translation>
+        <translation>BSSID</translation>
     </message>
     <message>
         <source>Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Режим</translation>
     </message>
     <message>
         <source>RSSI</source>
-        <translation type="unfinished"></translation>
+        <translation>RSSI</translation>
     </message>
     <message>
         <source>Security</source>
-        <translation type="unfinished"></translation>
+        <translation>Безопасность</translation>
     </message>
     <message>
         <source>Get BSS information</source>
-        <translation type="unfinished"></translation>
+        <translation>Получить информацию о BSS</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Отмена</translation>
     </message>
 </context>
 <context>
     <name>BssPage</name>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>№</translation>
     </message>
     <message>
         <source>SSID</source>
-        <translation type="unfinished"></translation>
+        <translation>SSID</translation>
     </message>
     <message>
         <source>BSSID</source>
-        <translation type="unfinished"></translation>
+        <translation>BSSID</translation>
     </message>
     <message>
         <source>MODE</source>
-        <translation type="unfinished"></translation>
+        <translation>РЕЖИМ</translation>
     </message>
     <message>
         <source>RSSI</source>
-        <translation type="unfinished"></translation>
+        <translation>RSSI</translation>
     </message>
     <message>
         <source>Security</source>
-        <translation type="unfinished"></translation>
+        <translation>Безопасность</translation>
     </message>
     <message>
         <source>Get BSS information</source>
-        <translation type="unfinished"></translation>
+        <translation>Получить информацию о BSS</translation>
     </message>
 </context>
 <context>
     <name>CertificatePage</name>
     <message>
         <source>Certificate</source>
-        <translation type="unfinished"></translation>
+        <translation>Сертификат</translation>
     </message>
     <message>
         <source>CA</source>
-        <translation type="unfinished"></translation>
+        <translation>CA</translation>
     </message>
     <message>
         <source>Client Key</source>
-        <translation type="unfinished"></translation>
+        <translation>Ключ клиента</translation>
     </message>
     <message>
         <source>Client PEM</source>
-        <translation type="unfinished"></translation>
+        <translation>PEM клиента</translation>
     </message>
     <message>
         <source>Open file</source>
-        <translation type="unfinished"></translation>
+        <translation>Открыть файл</translation>
     </message>
     <message>
         <source>File Upload</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Original Certificate Format (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Загрузить файл</translation>
     </message>
 </context>
 <context>
     <name>DeviceListDialog</name>
     <message>
         <source>Corvane Tool</source>
-        <translation type="unfinished"></translation>
+        <translation>Corvane Tool</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>№</translation>
     </message>
     <message>
         <source>Mac Address</source>
-        <translation type="unfinished"></translation>
+        <translation>MAC-адрес</translation>
     </message>
     <message>
         <source>IP Address</source>
-        <translation type="unfinished"></translation>
+        <translation>IP-адрес</translation>
     </message>
     <message>
         <source>Subnet</source>
-        <translation type="unfinished"></translation>
+        <translation>Маска подсети</translation>
     </message>
     <message>
         <source>Gateway</source>
-        <translation type="unfinished"></translation>
+        <translation>Шлюз</translation>
     </message>
     <message>
         <source>Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Порт</translation>
     </message>
     <message>
         <source>Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Версия</translation>
     </message>
     <message>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Поиск</translation>
     </message>
     <message>
         <source>Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Настройка</translation>
     </message>
     <message>
         <source>Configuration(Web)</source>
-        <translation type="unfinished"></translation>
+        <translation>Веб-настройка</translation>
     </message>
     <message>
         <source>BSS Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Информация о BSS</translation>
     </message>
     <message>
         <source>Certificate upload</source>
-        <translation type="unfinished"></translation>
+        <translation>Загрузка сертификата</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Выход</translation>
     </message>
 </context>
 <context>
     <name>DirectConfigDialog</name>
     <message>
         <source>Corvane Tool</source>
-        <translation type="unfinished"></translation>
+        <translation>Corvane Tool</translation>
     </message>
     <message>
         <source>Printer Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Тип принтера</translation>
     </message>
     <message>
         <source>POS</source>
-        <translation type="unfinished"></translation>
+        <translation>POS</translation>
     </message>
     <message>
         <source>Other</source>
-        <translation type="unfinished"></translation>
+        <translation>Другой</translation>
     </message>
     <message>
         <source>Communication</source>
-        <translation type="unfinished"></translation>
+        <translation>Подключение</translation>
     </message>
     <message>
         <source>Serial</source>
-        <translation type="unfinished"></translation>
+        <translation>Последовательный порт</translation>
     </message>
     <message>
         <source>USB</source>
-        <translation type="unfinished"></translation>
+        <translation>USB</translation>
     </message>
     <message>
         <source>Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Порт</translation>
     </message>
     <message>
         <source>Connect</source>
-        <translation type="unfinished"></translation>
+        <translation>Подключить</translation>
     </message>
     <message>
         <source>Disconnect</source>
-        <translation type="unfinished"></translation>
+        <translation>Отключить</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Сохранить</translation>
     </message>
     <message>
         <source>Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>Выход</translation>
     </message>
     <message>
         <source>This printer don&apos;t match our company name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Название производителя этого принтера не совпадает с названием нашей компании.</translation>
     </message>
 </context>
 <context>
     <name>LanSettingsDialog</name>
     <message>
         <source>Corvane Tool</source>
-        <translation type="unfinished"></translation>
+        <translation>Corvane Tool</translation>
     </message>
     <message>
         <source>Network Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Настройка сети</translation>
     </message>
     <message>
         <source>IP Address :</source>
-        <translation type="unfinished"></translation>
+        <translation>IP-адрес:</translation>
     </message>
     <message>
         <source>Subnet Mask :</source>
-        <translation type="unfinished"></translation>
+        <translation>Маска подсети:</translation>
     </message>
     <message>
         <source>Gateway :</source>
-        <translation type="unfinished"></translation>
+        <translation>Шлюз:</translation>
     </message>
     <message>
         <source>Local Port :</source>
-        <translation type="unfinished"></translation>
+        <translation>Локальный порт:</translation>
     </message>
     <message>
         <source> (0 ~ 32767)</source>
-        <translation type="unfinished"></translation>
+        <translation> (0 ~ 32767)</translation>
     </message>
     <message>
         <source>Inactivity time :
 (0 ~ 3600)    </source>
-        <translation type="unfinished"></translation>
+        <translation>Время бездействия:
+(0 ~ 3600)    </translation>
     </message>
     <message>
         <source>sec (Default: 0)</source>
-        <translation type="unfinished"></translation>
+        <translation>с (по умолчанию: 0)</translation>
     </message>
     <message>
         <source>DHCP Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Режим DHCP</translation>
     </message>
     <message>
         <source>Device Baudrate :</source>
-        <translation type="unfinished"></translation>
+        <translation>Скорость устройства (бод):</translation>
     </message>
     <message>
         <source>Fimware Version :</source>
-        <translation type="unfinished"></translation>
+        <translation>Версия прошивки:</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Сохранить</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Отмена</translation>
     </message>
     <message>
         <source>WLAN Configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Настройка WLAN</translation>
     </message>
     <message>
         <source>Ethernet Configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Настройка Ethernet</translation>
     </message>
 </context>
 <context>
     <name>LauncherDialog</name>
     <message>
         <source>Corvane Tool</source>
-        <translation type="unfinished"></translation>
+        <translation>Corvane Tool</translation>
     </message>
     <message>
         <source>Ethernet Configuration
 (Ethernet)</source>
-        <translation type="unfinished"></translation>
+        <translation>Настройка Ethernet
+(Ethernet)</translation>
     </message>
     <message>
         <source>WLAN Configuration
 (WLAN)</source>
-        <translation type="unfinished"></translation>
+        <translation>Настройка WLAN
+(WLAN)</translation>
     </message>
     <message>
         <source>WLAN Configuration
 (USB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Настройка WLAN
+(USB)</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Выход</translation>
     </message>
 </context>
 <context>
     <name>LocalAddressDialog</name>
     <message>
         <source>Corvane Tool</source>
-        <translation type="unfinished"></translation>
+        <translation>Corvane Tool</translation>
     </message>
     <message>
         <source>IP Address - </source>
-        <translation type="unfinished"></translation>
+        <translation>IP-адрес - </translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Отмена</translation>
     </message>
 </context>
 <context>
     <name>Messages</name>
     <message>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Предупреждение</translation>
     </message>
 </context>
 <context>
     <name>NetworkPage</name>
     <message>
         <source>Network Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Режим сети</translation>
     </message>
     <message>
         <source>Infra Network</source>
-        <translation type="unfinished"></translation>
+        <translation>Инфраструктура</translation>
     </message>
     <message>
         <source>Adhoc</source>
-        <translation type="unfinished"></translation>
+        <translation>Ad-hoc</translation>
     </message>
     <message>
         <source>Ad Hoc Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Канал Ad-hoc</translation>
     </message>
     <message>
         <source>Wi-Fi Direct</source>
-        <translation type="unfinished"></translation>
+        <translation>Wi-Fi Direct</translation>
     </message>
     <message>
         <source>Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Канал</translation>
     </message>
     <message>
         <source>Conn Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Режим подключения</translation>
     </message>
     <message>
         <source>PIN Code</source>
-        <translation type="unfinished"></translation>
+        <translation>PIN-код</translation>
     </message>
     <message>
         <source>IP Assignment Method</source>
-        <translation type="unfinished"></translation>
+        <translation>Способ назначения IP-адреса</translation>
     </message>
     <message>
         <source>Automatic Allocation(DHCP)</source>
-        <translation type="unfinished"></translation>
+        <translation>Автоматически (DHCP)</translation>
     </message>
     <message>
         <source>Manual Allocation</source>
-        <translation type="unfinished"></translation>
+        <translation>Вручную</translation>
     </message>
     <message>
         <source>Network Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Настройка сети</translation>
     </message>
     <message>
         <source>SSID</source>
-        <translation type="unfinished"></translation>
+        <translation>SSID</translation>
     </message>
     <message>
         <source>Inactivity Time (0~3600)</source>
-        <translation type="unfinished"></translation>
+        <translation>Время бездействия (0~3600)</translation>
     </message>
     <message>
         <source>Sec (Default: 0)</source>
-        <translation type="unfinished"></translation>
+        <translation>с (по умолчанию: 0)</translation>
     </message>
     <message>
         <source>IP Address</source>
-        <translation type="unfinished"></translation>
+        <translation>IP-адрес</translation>
     </message>
     <message>
         <source>Subnet Mask</source>
-        <translation type="unfinished"></translation>
+        <translation>Маска подсети</translation>
     </message>
     <message>
         <source>Gateway</source>
-        <translation type="unfinished"></translation>
+        <translation>Шлюз</translation>
     </message>
 </context>
 <context>
     <name>ProtocolPage</name>
     <message>
         <source>Task State</source>
-        <translation type="unfinished"></translation>
+        <translation>Состояние служб</translation>
     </message>
     <message>
         <source>HTTPS</source>
-        <translation type="unfinished"></translation>
+        <translation>HTTPS</translation>
     </message>
     <message>
         <source>TELNET</source>
-        <translation type="unfinished"></translation>
+        <translation>TELNET</translation>
     </message>
     <message>
         <source>FTP</source>
-        <translation type="unfinished"></translation>
+        <translation>FTP</translation>
     </message>
     <message>
         <source>SNMP</source>
-        <translation type="unfinished"></translation>
+        <translation>SNMP</translation>
     </message>
     <message>
         <source>Community Name (Read):</source>
-        <translation type="unfinished"></translation>
+        <translation>Имя сообщества (чтение):</translation>
     </message>
     <message>
         <source>Community Name (Write):</source>
-        <translation type="unfinished"></translation>
+        <translation>Имя сообщества (запись):</translation>
     </message>
     <message>
         <source>Trap IP Address</source>
-        <translation type="unfinished"></translation>
+        <translation>IP-адрес для Trap</translation>
     </message>
     <message>
         <source>Trap Community</source>
-        <translation type="unfinished"></translation>
+        <translation>Сообщество Trap</translation>
     </message>
 </context>
 <context>
     <name>SearchDialog</name>
     <message>
         <source>Search...</source>
-        <translation type="unfinished"></translation>
+        <translation>Поиск...</translation>
     </message>
     <message>
         <source>Searching.</source>
-        <translation type="unfinished"></translation>
+        <translation>Идёт поиск.</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Отмена</translation>
     </message>
 </context>
 <context>
     <name>SecurityPage</name>
     <message>
         <source>Authentication</source>
-        <translation type="unfinished"></translation>
+        <translation>Аутентификация</translation>
     </message>
     <message>
         <source>Open System</source>
-        <translation type="unfinished"></translation>
+        <translation>Открытая система</translation>
     </message>
     <message>
         <source>Shared Key</source>
-        <translation type="unfinished"></translation>
+        <translation>Общий ключ</translation>
     </message>
     <message>
         <source>WPA-PSK</source>
-        <translation type="unfinished"></translation>
+        <translation>WPA-PSK</translation>
     </message>
     <message>
         <source>WPA2-PSK</source>
-        <translation type="unfinished"></translation>
+        <translation>WPA2-PSK</translation>
     </message>
     <message>
         <source>WPA</source>
-        <translation type="unfinished"></translation>
+        <translation>WPA</translation>
     </message>
     <message>
         <source>WPA2</source>
-        <translation type="unfinished"></translation>
+        <translation>WPA2</translation>
     </message>
     <message>
         <source>Encryption</source>
-        <translation type="unfinished"></translation>
+        <translation>Шифрование</translation>
     </message>
     <message>
         <source>NONE</source>
-        <translation type="unfinished"></translation>
+        <translation>НЕТ</translation>
     </message>
     <message>
         <source>WEP64/128</source>
-        <translation type="unfinished"></translation>
+        <translation>WEP64/128</translation>
     </message>
     <message>
         <source>TKIP</source>
-        <translation type="unfinished"></translation>
+        <translation>TKIP</translation>
     </message>
     <message>
         <source>AES</source>
-        <translation type="unfinished"></translation>
+        <translation>AES</translation>
     </message>
     <message>
         <source>AES + TKIP</source>
-        <translation type="unfinished"></translation>
+        <translation>AES + TKIP</translation>
     </message>
     <message>
         <source>EAP</source>
-        <translation type="unfinished"></translation>
+        <translation>EAP</translation>
     </message>
     <message>
         <source>EAP-PEAP</source>
-        <translation type="unfinished"></translation>
+        <translation>EAP-PEAP</translation>
     </message>
     <message>
         <source>EAP-TTLS</source>
-        <translation type="unfinished"></translation>
+        <translation>EAP-TTLS</translation>
     </message>
     <message>
         <source>EAP-TLS</source>
-        <translation type="unfinished"></translation>
+        <translation>EAP-TLS</translation>
     </message>
     <message>
         <source>EAP-LEAP</source>
-        <translation type="unfinished"></translation>
+        <translation>EAP-LEAP</translation>
     </message>
     <message>
         <source>EAP-FAST</source>
-        <translation type="unfinished"></translation>
+        <translation>EAP-FAST</translation>
     </message>
     <message>
         <source>WEP Key</source>
-        <translation type="unfinished"></translation>
+        <translation>Ключ WEP</translation>
     </message>
     <message>
         <source>PSK Key</source>
-        <translation type="unfinished"></translation>
+        <translation>Ключ PSK</translation>
     </message>
     <message>
         <source>Authentication ID</source>
-        <translation type="unfinished"></translation>
+        <translation>ID аутентификации</translation>
     </message>
     <message>
         <source>Authentication Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Пароль аутентификации</translation>
     </message>
 </context>
 <context>
     <name>SettingsSummaryDialog</name>
     <message>
         <source>Corvane</source>
-        <translation type="unfinished"></translation>
+        <translation>Corvane</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>№</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Параметр</translation>
     </message>
     <message>
         <source>Value</source>
-        <translation type="unfinished"></translation>
+        <translation>Значение</translation>
     </message>
     <message>
         <source>Printer Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Имя принтера</translation>
     </message>
     <message>
         <source>Printer Port Num</source>
-        <translation type="unfinished"></translation>
+        <translation>Номер порта принтера</translation>
     </message>
     <message>
         <source>User ID</source>
-        <translation type="unfinished"></translation>
+        <translation>ID пользователя</translation>
     </message>
     <message>
         <source>User Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Пароль пользователя</translation>
     </message>
     <message>
         <source>Https</source>
-        <translation type="unfinished"></translation>
+        <translation>HTTPS</translation>
     </message>
     <message>
         <source>Telnet</source>
-        <translation type="unfinished"></translation>
+        <translation>Telnet</translation>
     </message>
     <message>
         <source>Ftp</source>
-        <translation type="unfinished"></translation>
+        <translation>FTP</translation>
     </message>
     <message>
         <source>Snmp</source>
-        <translation type="unfinished"></translation>
+        <translation>SNMP</translation>
     </message>
     <message>
         <source>Set Community</source>
-        <translation type="unfinished"></translation>
+        <translation>Имя сообщества (запись)</translation>
     </message>
     <message>
         <source>Get Community</source>
-        <translation type="unfinished"></translation>
+        <translation>Имя сообщества (чтение)</translation>
     </message>
     <message>
         <source>Trap IP Address</source>
-        <translation type="unfinished"></translation>
+        <translation>IP-адрес для Trap</translation>
     </message>
     <message>
         <source>Trap Community</source>
-        <translation type="unfinished"></translation>
+        <translation>Сообщество Trap</translation>
     </message>
     <message>
         <source>Network Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Режим сети</translation>
     </message>
     <message>
         <source>Adhoc Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Канал Ad-hoc</translation>
     </message>
     <message>
         <source>SSID</source>
-        <translation type="unfinished"></translation>
+        <translation>SSID</translation>
     </message>
     <message>
         <source>Inactivity Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Время бездействия</translation>
     </message>
     <message>
         <source>IP Assignment method</source>
-        <translation type="unfinished"></translation>
+        <translation>Способ назначения IP-адреса</translation>
     </message>
     <message>
         <source>IP Address</source>
-        <translation type="unfinished"></translation>
+        <translation>IP-адрес</translation>
     </message>
     <message>
         <source>Subnet Mask</source>
-        <translation type="unfinished"></translation>
+        <translation>Маска подсети</translation>
     </message>
     <message>
         <source>Gateway</source>
-        <translation type="unfinished"></translation>
+        <translation>Шлюз</translation>
     </message>
     <message>
         <source>Authentication</source>
-        <translation type="unfinished"></translation>
+        <translation>Аутентификация</translation>
     </message>
     <message>
         <source>Cryptograph</source>
-        <translation type="unfinished"></translation>
+        <translation>Шифрование</translation>
     </message>
     <message>
         <source>WEP Key</source>
-        <translation type="unfinished"></translation>
+        <translation>Ключ WEP</translation>
     </message>
     <message>
         <source>PSK Key</source>
-        <translation type="unfinished"></translation>
+        <translation>Ключ PSK</translation>
     </message>
     <message>
         <source>EAP Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Режим EAP</translation>
     </message>
     <message>
         <source>Auth ID</source>
-        <translation type="unfinished"></translation>
+        <translation>ID аутентификации</translation>
     </message>
     <message>
         <source>Auth Password/Certification Key(EAP-TLS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Пароль аутентификации/ключ сертификата (EAP-TLS)</translation>
     </message>
     <message>
         <source>P2P Conn Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Режим подключения P2P</translation>
     </message>
     <message>
         <source>P2P Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Канал P2P</translation>
     </message>
     <message>
         <source>P2P Pin Code</source>
-        <translation type="unfinished"></translation>
+        <translation>PIN-код P2P</translation>
     </message>
 </context>
 <context>
     <name>StringTable</name>
     <message>
         <source>The BSS information has been imported successfully.</source>
-        <translation type="unfinished"></translation>
+        <translation>Информация о BSS успешно получена.</translation>
     </message>
     <message>
         <source>Failed to import the BSS information.
 Please check the IP address or port number to connect to.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось получить информацию о BSS.
+Проверьте IP-адрес или номер порта для подключения.</translation>
     </message>
     <message>
         <source>Failed to connect to the printer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось подключиться к принтеру.</translation>
     </message>
     <message>
         <source>WEP Key is invalid.
 WEP Key must be 5 or 10 characters or 10 or 26 hexadecimal digits.</source>
-        <translation type="unfinished"></translation>
+        <translation>Недопустимый ключ WEP.
+Ключ WEP должен содержать 5 или 10 символов либо 10 или 26 шестнадцатеричных цифр.</translation>
     </message>
     <message>
         <source>The configuration has been completed.
 Reset the printer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Настройка завершена.
+Перезапустите принтер.</translation>
     </message>
     <message>
         <source>The configuration has failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось выполнить настройку.</translation>
     </message>
     <message>
         <source>Unable to open the port.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось открыть порт.</translation>
     </message>
     <message>
         <source>The User ID is incorrect.
 Please try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Неверный ID пользователя.
+Повторите попытку.</translation>
     </message>
     <message>
         <source>The Password is incorrect.
 Please try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Неверный пароль.
+Повторите попытку.</translation>
     </message>
     <message>
         <source>The system name is incorrect.
 Please try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Неверное имя системы.
+Повторите попытку.</translation>
     </message>
     <message>
         <source>The port number is incorrect.
 Please try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Неверный номер порта.
+Повторите попытку.</translation>
     </message>
     <message>
         <source>The community name is incorrect.
 Please try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Неверное имя сообщества.
+Повторите попытку.</translation>
     </message>
     <message>
         <source>The trap community is incorrect.
 Please try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Неверное сообщество Trap.
+Повторите попытку.</translation>
     </message>
     <message>
         <source>The Adhoc channel is incorrect.
 Please try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Неверный канал Ad-hoc.
+Повторите попытку.</translation>
     </message>
     <message>
         <source>The SSID is incorrect.
 Please try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Неверный SSID.
+Повторите попытку.</translation>
     </message>
     <message>
         <source>The PSK key is incorrect.
 Please try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Неверный ключ PSK.
+Повторите попытку.</translation>
     </message>
     <message>
         <source>The certificate ID is incorrect.
 Please try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Неверный ID сертификата.
+Повторите попытку.</translation>
     </message>
     <message>
         <source>The certificate password is incorrect.
 Please try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Неверный пароль сертификата.
+Повторите попытку.</translation>
     </message>
     <message>
         <source>The printer has been connected successfully.</source>
-        <translation type="unfinished"></translation>
+        <translation>Принтер успешно подключён.</translation>
     </message>
     <message>
         <source>The certificate document has been uploaded successfully.
 Reset the printer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Файл сертификата успешно загружен.
+Перезапустите принтер.</translation>
     </message>
     <message>
         <source>Failed to upload the certificate document.
 Reset the printer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось загрузить файл сертификата.
+Перезапустите принтер.</translation>
     </message>
     <message>
         <source>The maximum size of a certificate file is 3KB.</source>
-        <translation type="unfinished"></translation>
+        <translation>Максимальный размер файла сертификата — 3 КБ.</translation>
     </message>
     <message>
         <source>The certificate file is selected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Файл сертификата выбран.</translation>
     </message>
     <message>
         <source>The certificate file is invalid.</source>
-        <translation type="unfinished"></translation>
+        <translation>Недопустимый файл сертификата.</translation>
     </message>
     <message>
         <source>No certificate file is selected or the selected file is invalid.</source>
-        <translation type="unfinished"></translation>
+        <translation>Файл сертификата не выбран или выбранный файл недопустим.</translation>
     </message>
     <message>
         <source>The Adhoc mode is not available.
 Authentication is allowed in either Open System or Shared Key.</source>
-        <translation type="unfinished"></translation>
+        <translation>Режим Ad-hoc недоступен.
+Допускается только аутентификация «Открытая система» или «Общий ключ».</translation>
     </message>
     <message>
         <source>Failed to read the certificate file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось прочитать файл сертификата.</translation>
     </message>
     <message>
         <source>Please select a device in the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Выберите устройство в списке.</translation>
     </message>
     <message>
         <source>Please search for a device again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Выполните поиск устройств ещё раз.</translation>
     </message>
     <message>
         <source>Error: Failed to read the list of information.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ошибка: не удалось прочитать список сведений.</translation>
     </message>
     <message>
         <source>Please check the IP address or port number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Проверьте IP-адрес или номер порта.</translation>
     </message>
     <message>
         <source>The specified port is not available.
 Please enter a port number again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Указанный порт недоступен.
+Введите номер порта ещё раз.</translation>
     </message>
     <message>
         <source>The IP address cannot be used.
 Please enter an IP address again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Этот IP-адрес нельзя использовать.
+Введите IP-адрес ещё раз.</translation>
     </message>
     <message>
         <source>The configuration has been completed.
 Please search for devices again if the list is not refreshed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Настройка завершена.
+Если список не обновился, выполните поиск устройств ещё раз.</translation>
     </message>
     <message>
         <source>The WLAN configuration has been completed.
 Please search for devices again if the list is not refreshed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Настройка WLAN завершена.
+Если список не обновился, выполните поиск устройств ещё раз.</translation>
     </message>
     <message>
         <source>Unable to configure the port.
 Please enter a port number again.(0~32767)</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось настроить порт.
+Введите номер порта ещё раз (0~32767).</translation>
     </message>
     <message>
         <source>Unable to save the configuration.
 Please configure again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось сохранить настройки.
+Выполните настройку ещё раз.</translation>
     </message>
     <message>
         <source>The time has not been set.
 Please enter time again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Время не задано.
+Введите время ещё раз.</translation>
     </message>
     <message>
         <source>The channel number has not been set.
 Please enter a channel number again.(0~14)</source>
-        <translation type="unfinished"></translation>
+        <translation>Номер канала не задан.
+Введите номер канала ещё раз (0~14).</translation>
     </message>
     <message>
         <source>Network is in Adhoc mode.
 You must assign IP address manually.</source>
-        <translation type="unfinished"></translation>
+        <translation>Сеть работает в режиме Ad-hoc.
+IP-адрес необходимо назначить вручную.</translation>
     </message>
     <message>
         <source>Unable to connect to the USB device.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось подключиться к USB-устройству.</translation>
     </message>
     <message>
         <source>Corvane Tool</source>
-        <translation type="unfinished"></translation>
+        <translation>Corvane Tool</translation>
     </message>
     <message>
         <source>Now Searching</source>
-        <translation type="unfinished"></translation>
+        <translation>Идёт поиск</translation>
     </message>
     <message>
         <source>System &amp; Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Система и информация</translation>
     </message>
     <message>
         <source>BSS Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Информация о BSS</translation>
     </message>
     <message>
         <source>Authentication</source>
-        <translation type="unfinished"></translation>
+        <translation>Аутентификация</translation>
     </message>
     <message>
         <source>Protocol</source>
-        <translation type="unfinished"></translation>
+        <translation>Протокол</translation>
     </message>
     <message>
         <source>Network</source>
-        <translation type="unfinished"></translation>
+        <translation>Сеть</translation>
     </message>
     <message>
         <source>Cerification</source>
-        <translation type="unfinished"></translation>
+        <translation>Сертификат</translation>
     </message>
     <message>
         <source>Open System</source>
-        <translation type="unfinished"></translation>
+        <translation>Открытая система</translation>
     </message>
     <message>
         <source>Shared Key</source>
-        <translation type="unfinished"></translation>
+        <translation>Общий ключ</translation>
     </message>
     <message>
         <source>NONE</source>
-        <translation type="unfinished"></translation>
+        <translation>НЕТ</translation>
     </message>
     <message>
         <source>Infra Network</source>
-        <translation type="unfinished"></translation>
+        <translation>Инфраструктура</translation>
     </message>
     <message>
         <source>Adhoc</source>
-        <translation type="unfinished"></translation>
+        <translation>Ad-hoc</translation>
     </message>
     <message>
         <source>Manual allocation</source>
-        <translation type="unfinished"></translation>
+        <translation>Вручную</translation>
     </message>
     <message>
         <source>Automatic Allocation(DHCP)</source>
-        <translation type="unfinished"></translation>
+        <translation>Автоматически (DHCP)</translation>
     </message>
     <message>
         <source>Disable</source>
-        <translation type="unfinished"></translation>
+        <translation>Отключено</translation>
     </message>
     <message>
         <source>Enable</source>
-        <translation type="unfinished"></translation>
+        <translation>Включено</translation>
     </message>
     <message>
         <source>WPA-PSK</source>
-        <translation type="unfinished"></translation>
+        <translation>WPA-PSK</translation>
     </message>
     <message>
         <source>WPA2-PSK</source>
-        <translation type="unfinished"></translation>
+        <translation>WPA2-PSK</translation>
     </message>
     <message>
         <source>WPA</source>
-        <translation type="unfinished"></translation>
+        <translation>WPA</translation>
     </message>
     <message>
         <source>WPA2</source>
-        <translation type="unfinished"></translation>
+        <translation>WPA2</translation>
     </message>
     <message>
         <source>WEP64</source>
-        <translation type="unfinished"></translation>
+        <translation>WEP64</translation>
     </message>
     <message>
         <source>WEP128</source>
-        <translation type="unfinished"></translation>
+        <translation>WEP128</translation>
     </message>
     <message>
         <source>TKIP</source>
-        <translation type="unfinished"></translation>
+        <translation>TKIP</translation>
     </message>
     <message>
         <source>AES</source>
-        <translation type="unfinished"></translation>
+        <translation>AES</translation>
     </message>
     <message>
         <source>AES + TKIP</source>
-        <translation type="unfinished"></translation>
+        <translation>AES + TKIP</translation>
     </message>
     <message>
         <source>EAP-PEAP</source>
-        <translation type="unfinished"></translation>
+        <translation>EAP-PEAP</translation>
     </message>
     <message>
         <source>EAP-TTLS</source>
-        <translation type="unfinished"></translation>
+        <translation>EAP-TTLS</translation>
     </message>
     <message>
         <source>EAP-TLS</source>
-        <translation type="unfinished"></translation>
+        <translation>EAP-TLS</translation>
     </message>
     <message>
         <source>EAP-LEAP</source>
-        <translation type="unfinished"></translation>
+        <translation>EAP-LEAP</translation>
     </message>
     <message>
         <source>EAP-FAST</source>
-        <translation type="unfinished"></translation>
+        <translation>EAP-FAST</translation>
     </message>
     <message>
         <source>Authentication Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Пароль аутентификации</translation>
     </message>
     <message>
         <source>Certification Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Пароль сертификата</translation>
     </message>
     <message>
         <source>Incorrect PIN. Please re-enter your PIN Code.</source>
-        <translation type="unfinished"></translation>
+        <translation>Неверный PIN-код. Введите PIN-код ещё раз.</translation>
     </message>
     <message>
         <source>Currently no network connection is found. Check the network connection.</source>
-        <translation type="unfinished"></translation>
+        <translation>Сетевое подключение не найдено. Проверьте сетевое подключение.</translation>
     </message>
 </context>
 <context>
     <name>SystemPage</name>
     <message>
         <source>System</source>
-        <translation type="unfinished"></translation>
+        <translation>Система</translation>
     </message>
     <message>
         <source>Printer Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Имя принтера</translation>
     </message>
     <message>
         <source>Printer Port Num (0 ~ 32767)</source>
-        <translation type="unfinished"></translation>
+        <translation>Номер порта принтера (0 ~ 32767)</translation>
     </message>
     <message>
         <source>User ID</source>
-        <translation type="unfinished"></translation>
+        <translation>ID пользователя</translation>
     </message>
     <message>
         <source>User Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Пароль пользователя</translation>
     </message>
     <message>
         <source>Confirm Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Подтверждение пароля</translation>
     </message>
     <message>
         <source>Firmware Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Сведения о прошивке</translation>
     </message>
     <message>
         <source>Firmware Version :</source>
-        <translation type="unfinished"></translation>
+        <translation>Версия прошивки:</translation>
     </message>
     <message>
         <source>Update Date :</source>
-        <translation type="unfinished"></translation>
+        <translation>Дата обновления:</translation>
     </message>
     <message>
         <source>Mac Address :</source>
-        <translation type="unfinished"></translation>
+        <translation>MAC-адрес:</translation>
+    </message>
+</context>
+<context>
+    <name>corvane::ui::CertificatePage</name>
+    <message>
+        <source>Original Certificate Format (*)</source>
+        <translation>Исходный формат сертификата (*)</translation>
     </message>
 </context>
 </TS>

@@ -5,1074 +5,1107 @@
     <name>BssInfoDialog</name>
     <message>
         <source>BSS Information</source>
-        <translation type="unfinished"></translation>
+        <translation>BSS 資訊</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>編號</translation>
     </message>
     <message>
         <source>SSID</source>
-        <translation type="unfinished"></translation>
+        <translation>SSID</translation>
     </message>
     <message>
         <source>BSSID</source>
-        <translation type="unfinished"></translation>
+        <translation>BSSID</translation>
     </message>
     <message>
         <source>Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>模式</translation>
     </message>
     <message>
         <source>RSSI</source>
-        <translation type="unfinished"></translation>
+        <translation>RSSI</translation>
     </message>
     <message>
         <source>Security</source>
-        <translation type="unfinished"></translation>
+        <translation>安全性</translation>
     </message>
     <message>
         <source>Get BSS information</source>
-        <translation type="unfinished"></translation>
+        <translation>取得 BSS 資訊</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>取消</translation>
     </message>
 </context>
 <context>
     <name>BssPage</name>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>編號</translation>
     </message>
     <message>
         <source>SSID</source>
-        <translation type="unfinished"></translation>
+        <translation>SSID</translation>
     </message>
     <message>
         <source>BSSID</source>
-        <translation type="unfinished"></translation>
+        <translation>BSSID</translation>
     </message>
     <message>
         <source>MODE</source>
-        <translation type="unfinished"></translation>
+        <translation>模式</translation>
     </message>
     <message>
         <source>RSSI</source>
-        <translation type="unfinished"></translation>
+        <translation>RSSI</translation>
     </message>
     <message>
         <source>Security</source>
-        <translation type="unfinished"></translation>
+        <translation>安全性</translation>
     </message>
     <message>
         <source>Get BSS information</source>
-        <translation type="unfinished"></translation>
+        <translation>取得 BSS 資訊</translation>
     </message>
 </context>
 <context>
     <name>CertificatePage</name>
     <message>
         <source>Certificate</source>
-        <translation type="unfinished"></translation>
+        <translation>憑證</translation>
     </message>
     <message>
         <source>CA</source>
-        <translation type="unfinished"></translation>
+        <translation>CA</translation>
     </message>
     <message>
         <source>Client Key</source>
-        <translation type="unfinished"></translation>
+        <translation>用戶端金鑰</translation>
     </message>
     <message>
         <source>Client PEM</source>
-        <translation type="unfinished"></translation>
+        <translation>用戶端 PEM</translation>
     </message>
     <message>
         <source>Open file</source>
-        <translation type="unfinished"></translation>
+        <translation>開啟檔案</translation>
     </message>
     <message>
         <source>File Upload</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Original Certificate Format (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>上傳檔案</translation>
     </message>
 </context>
 <context>
     <name>DeviceListDialog</name>
     <message>
         <source>Corvane Tool</source>
-        <translation type="unfinished"></translation>
+        <translation>Corvane Tool</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>編號</translation>
     </message>
     <message>
         <source>Mac Address</source>
-        <translation type="unfinished"></translation>
+        <translation>MAC 位址</translation>
     </message>
     <message>
         <source>IP Address</source>
-        <translation type="unfinished"></translation>
+        <translation>IP 位址</translation>
     </message>
     <message>
         <source>Subnet</source>
-        <translation type="unfinished"></translation>
+        <translation>子網路遮罩</translation>
     </message>
     <message>
         <source>Gateway</source>
-        <translation type="unfinished"></translation>
+        <translation>閘道</translation>
     </message>
     <message>
         <source>Port</source>
-        <translation type="unfinished"></translation>
+        <translation>連接埠</translation>
     </message>
     <message>
         <source>Version</source>
-        <translation type="unfinished"></translation>
+        <translation>版本</translation>
     </message>
     <message>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>搜尋</translation>
     </message>
     <message>
         <source>Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>設定</translation>
     </message>
     <message>
         <source>Configuration(Web)</source>
-        <translation type="unfinished"></translation>
+        <translation>Web 設定</translation>
     </message>
     <message>
         <source>BSS Info</source>
-        <translation type="unfinished"></translation>
+        <translation>BSS 資訊</translation>
     </message>
     <message>
         <source>Certificate upload</source>
-        <translation type="unfinished"></translation>
+        <translation>上傳憑證</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>結束</translation>
     </message>
 </context>
 <context>
     <name>DirectConfigDialog</name>
     <message>
         <source>Corvane Tool</source>
-        <translation type="unfinished"></translation>
+        <translation>Corvane Tool</translation>
     </message>
     <message>
         <source>Printer Type</source>
-        <translation type="unfinished"></translation>
+        <translation>印表機類型</translation>
     </message>
     <message>
         <source>POS</source>
-        <translation type="unfinished"></translation>
+        <translation>POS</translation>
     </message>
     <message>
         <source>Other</source>
-        <translation type="unfinished"></translation>
+        <translation>其他</translation>
     </message>
     <message>
         <source>Communication</source>
-        <translation type="unfinished"></translation>
+        <translation>通訊介面</translation>
     </message>
     <message>
         <source>Serial</source>
-        <translation type="unfinished"></translation>
+        <translation>序列埠</translation>
     </message>
     <message>
         <source>USB</source>
-        <translation type="unfinished"></translation>
+        <translation>USB</translation>
     </message>
     <message>
         <source>Port</source>
-        <translation type="unfinished"></translation>
+        <translation>連接埠</translation>
     </message>
     <message>
         <source>Connect</source>
-        <translation type="unfinished"></translation>
+        <translation>連線</translation>
     </message>
     <message>
         <source>Disconnect</source>
-        <translation type="unfinished"></translation>
+        <translation>中斷連線</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>儲存</translation>
     </message>
     <message>
         <source>Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>結束</translation>
     </message>
     <message>
         <source>This printer don&apos;t match our company name.</source>
-        <translation type="unfinished"></translation>
+        <translation>此印表機的製造商名稱與本公司名稱不符。</translation>
     </message>
 </context>
 <context>
     <name>LanSettingsDialog</name>
     <message>
         <source>Corvane Tool</source>
-        <translation type="unfinished"></translation>
+        <translation>Corvane Tool</translation>
     </message>
     <message>
         <source>Network Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>網路設定</translation>
     </message>
     <message>
         <source>IP Address :</source>
-        <translation type="unfinished"></translation>
+        <translation>IP 位址:</translation>
     </message>
     <message>
         <source>Subnet Mask :</source>
-        <translation type="unfinished"></translation>
+        <translation>子網路遮罩:</translation>
     </message>
     <message>
         <source>Gateway :</source>
-        <translation type="unfinished"></translation>
+        <translation>閘道:</translation>
     </message>
     <message>
         <source>Local Port :</source>
-        <translation type="unfinished"></translation>
+        <translation>本機連接埠:</translation>
     </message>
     <message>
         <source> (0 ~ 32767)</source>
-        <translation type="unfinished"></translation>
+        <translation> (0 ~ 32767)</translation>
     </message>
     <message>
         <source>Inactivity time :
 (0 ~ 3600)    </source>
-        <translation type="unfinished"></translation>
+        <translation>閒置時間:
+(0 ~ 3600)    </translation>
     </message>
     <message>
         <source>sec (Default: 0)</source>
-        <translation type="unfinished"></translation>
+        <translation>秒 (預設值: 0)</translation>
     </message>
     <message>
         <source>DHCP Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>DHCP 模式</translation>
     </message>
     <message>
         <source>Device Baudrate :</source>
-        <translation type="unfinished"></translation>
+        <translation>裝置鮑率:</translation>
     </message>
     <message>
         <source>Fimware Version :</source>
-        <translation type="unfinished"></translation>
+        <translation>韌體版本:</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>儲存</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>取消</translation>
     </message>
     <message>
         <source>WLAN Configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>WLAN 設定</translation>
     </message>
     <message>
         <source>Ethernet Configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>乙太網路設定</translation>
     </message>
 </context>
 <context>
     <name>LauncherDialog</name>
     <message>
         <source>Corvane Tool</source>
-        <translation type="unfinished"></translation>
+        <translation>Corvane Tool</translation>
     </message>
     <message>
         <source>Ethernet Configuration
 (Ethernet)</source>
-        <translation type="unfinished"></translation>
+        <translation>乙太網路設定
+(乙太網路)</translation>
     </message>
     <message>
         <source>WLAN Configuration
 (WLAN)</source>
-        <translation type="unfinished"></translation>
+        <translation>WLAN 設定
+(WLAN)</translation>
     </message>
     <message>
         <source>WLAN Configuration
 (USB)</source>
-        <translation type="unfinished"></translation>
+        <translation>WLAN 設定
+(USB)</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>結束</translation>
     </message>
 </context>
 <context>
     <name>LocalAddressDialog</name>
     <message>
         <source>Corvane Tool</source>
-        <translation type="unfinished"></translation>
+        <translation>Corvane Tool</translation>
     </message>
     <message>
         <source>IP Address - </source>
-        <translation type="unfinished"></translation>
+        <translation>IP 位址 - </translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>確定</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>取消</translation>
     </message>
 </context>
 <context>
     <name>Messages</name>
     <message>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>警告</translation>
     </message>
 </context>
 <context>
     <name>NetworkPage</name>
     <message>
         <source>Network Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>網路模式</translation>
     </message>
     <message>
         <source>Infra Network</source>
-        <translation type="unfinished"></translation>
+        <translation>基礎架構網路</translation>
     </message>
     <message>
         <source>Adhoc</source>
-        <translation type="unfinished"></translation>
+        <translation>Ad-Hoc</translation>
     </message>
     <message>
         <source>Ad Hoc Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Ad-Hoc 頻道</translation>
     </message>
     <message>
         <source>Wi-Fi Direct</source>
-        <translation type="unfinished"></translation>
+        <translation>Wi-Fi Direct</translation>
     </message>
     <message>
         <source>Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>頻道</translation>
     </message>
     <message>
         <source>Conn Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>連線模式</translation>
     </message>
     <message>
         <source>PIN Code</source>
-        <translation type="unfinished"></translation>
+        <translation>PIN 碼</translation>
     </message>
     <message>
         <source>IP Assignment Method</source>
-        <translation type="unfinished"></translation>
+        <translation>IP 指派方式</translation>
     </message>
     <message>
         <source>Automatic Allocation(DHCP)</source>
-        <translation type="unfinished"></translation>
+        <translation>自動指派 (DHCP)</translation>
     </message>
     <message>
         <source>Manual Allocation</source>
-        <translation type="unfinished"></translation>
+        <translation>手動指派</translation>
     </message>
     <message>
         <source>Network Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>網路設定</translation>
     </message>
     <message>
         <source>SSID</source>
-        <translation type="unfinished"></translation>
+        <translation>SSID</translation>
     </message>
     <message>
         <source>Inactivity Time (0~3600)</source>
-        <translation type="unfinished"></translation>
+        <translation>閒置時間 (0~3600)</translation>
     </message>
     <message>
         <source>Sec (Default: 0)</source>
-        <translation type="unfinished"></translation>
+        <translation>秒 (預設值: 0)</translation>
     </message>
     <message>
         <source>IP Address</source>
-        <translation type="unfinished"></translation>
+        <translation>IP 位址</translation>
     </message>
     <message>
         <source>Subnet Mask</source>
-        <translation type="unfinished"></translation>
+        <translation>子網路遮罩</translation>
     </message>
     <message>
         <source>Gateway</source>
-        <translation type="unfinished"></translation>
+        <translation>閘道</translation>
     </message>
 </context>
 <context>
     <name>ProtocolPage</name>
     <message>
         <source>Task State</source>
-        <translation type="unfinished"></translation>
+        <translation>服務狀態</translation>
     </message>
     <message>
         <source>HTTPS</source>
-        <translation type="unfinished"></translation>
+        <translation>HTTPS</translation>
     </message>
     <message>
         <source>TELNET</source>
-        <translation type="unfinished"></translation>
+        <translation>TELNET</translation>
     </message>
     <message>
         <source>FTP</source>
-        <translation type="unfinished"></translation>
+        <translation>FTP</translation>
     </message>
     <message>
         <source>SNMP</source>
-        <translation type="unfinished"></translation>
+        <translation>SNMP</translation>
     </message>
     <message>
         <source>Community Name (Read):</source>
-        <translation type="unfinished"></translation>
+        <translation>社群名稱 (讀取):</translation>
     </message>
     <message>
         <source>Community Name (Write):</source>
-        <translation type="unfinished"></translation>
+        <translation>社群名稱 (寫入):</translation>
     </message>
     <message>
         <source>Trap IP Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Trap IP 位址</translation>
     </message>
     <message>
         <source>Trap Community</source>
-        <translation type="unfinished"></translation>
+        <translation>Trap 社群名稱</translation>
     </message>
 </context>
 <context>
     <name>SearchDialog</name>
     <message>
         <source>Search...</source>
-        <translation type="unfinished"></translation>
+        <translation>搜尋...</translation>
     </message>
     <message>
         <source>Searching.</source>
-        <translation type="unfinished"></translation>
+        <translation>正在搜尋.</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>取消</translation>
     </message>
 </context>
 <context>
     <name>SecurityPage</name>
     <message>
         <source>Authentication</source>
-        <translation type="unfinished"></translation>
+        <translation>驗證</translation>
     </message>
     <message>
         <source>Open System</source>
-        <translation type="unfinished"></translation>
+        <translation>開放式系統</translation>
     </message>
     <message>
         <source>Shared Key</source>
-        <translation type="unfinished"></translation>
+        <translation>共用金鑰</translation>
     </message>
     <message>
         <source>WPA-PSK</source>
-        <translation type="unfinished"></translation>
+        <translation>WPA-PSK</translation>
     </message>
     <message>
         <source>WPA2-PSK</source>
-        <translation type="unfinished"></translation>
+        <translation>WPA2-PSK</translation>
     </message>
     <message>
         <source>WPA</source>
-        <translation type="unfinished"></translation>
+        <translation>WPA</translation>
     </message>
     <message>
         <source>WPA2</source>
-        <translation type="unfinished"></translation>
+        <translation>WPA2</translation>
     </message>
     <message>
         <source>Encryption</source>
-        <translation type="unfinished"></translation>
+        <translation>加密</translation>
     </message>
     <message>
         <source>NONE</source>
-        <translation type="unfinished"></translation>
+        <translation>無</translation>
     </message>
     <message>
         <source>WEP64/128</source>
-        <translation type="unfinished"></translation>
+        <translation>WEP64/128</translation>
     </message>
     <message>
         <source>TKIP</source>
-        <translation type="unfinished"></translation>
+        <translation>TKIP</translation>
     </message>
     <message>
         <source>AES</source>
-        <translation type="unfinished"></translation>
+        <translation>AES</translation>
     </message>
     <message>
         <source>AES + TKIP</source>
-        <translation type="unfinished"></translation>
+        <translation>AES + TKIP</translation>
     </message>
     <message>
         <source>EAP</source>
-        <translation type="unfinished"></translation>
+        <translation>EAP</translation>
     </message>
     <message>
         <source>EAP-PEAP</source>
-        <translation type="unfinished"></translation>
+        <translation>EAP-PEAP</translation>
     </message>
     <message>
         <source>EAP-TTLS</source>
-        <translation type="unfinished"></translation>
+        <translation>EAP-TTLS</translation>
     </message>
     <message>
         <source>EAP-TLS</source>
-        <translation type="unfinished"></translation>
+        <translation>EAP-TLS</translation>
     </message>
     <message>
         <source>EAP-LEAP</source>
-        <translation type="unfinished"></translation>
+        <translation>EAP-LEAP</translation>
     </message>
     <message>
         <source>EAP-FAST</source>
-        <translation type="unfinished"></translation>
+        <translation>EAP-FAST</translation>
     </message>
     <message>
         <source>WEP Key</source>
-        <translation type="unfinished"></translation>
+        <translation>WEP 金鑰</translation>
     </message>
     <message>
         <source>PSK Key</source>
-        <translation type="unfinished"></translation>
+        <translation>PSK 金鑰</translation>
     </message>
     <message>
         <source>Authentication ID</source>
-        <translation type="unfinished"></translation>
+        <translation>驗證 ID</translation>
     </message>
     <message>
         <source>Authentication Password</source>
-        <translation type="unfinished"></translation>
+        <translation>驗證密碼</translation>
     </message>
 </context>
 <context>
     <name>SettingsSummaryDialog</name>
     <message>
         <source>Corvane</source>
-        <translation type="unfinished"></translation>
+        <translation>Corvane</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>編號</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>項目</translation>
     </message>
     <message>
         <source>Value</source>
-        <translation type="unfinished"></translation>
+        <translation>值</translation>
     </message>
     <message>
         <source>Printer Name</source>
-        <translation type="unfinished"></translation>
+        <translation>印表機名稱</translation>
     </message>
     <message>
         <source>Printer Port Num</source>
-        <translation type="unfinished"></translation>
+        <translation>印表機連接埠號碼</translation>
     </message>
     <message>
         <source>User ID</source>
-        <translation type="unfinished"></translation>
+        <translation>使用者 ID</translation>
     </message>
     <message>
         <source>User Password</source>
-        <translation type="unfinished"></translation>
+        <translation>使用者密碼</translation>
     </message>
     <message>
         <source>Https</source>
-        <translation type="unfinished"></translation>
+        <translation>HTTPS</translation>
     </message>
     <message>
         <source>Telnet</source>
-        <translation type="unfinished"></translation>
+        <translation>Telnet</translation>
     </message>
     <message>
         <source>Ftp</source>
-        <translation type="unfinished"></translation>
+        <translation>FTP</translation>
     </message>
     <message>
         <source>Snmp</source>
-        <translation type="unfinished"></translation>
+        <translation>SNMP</translation>
     </message>
     <message>
         <source>Set Community</source>
-        <translation type="unfinished"></translation>
+        <translation>社群名稱 (寫入)</translation>
     </message>
     <message>
         <source>Get Community</source>
-        <translation type="unfinished"></translation>
+        <translation>社群名稱 (讀取)</translation>
     </message>
     <message>
         <source>Trap IP Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Trap IP 位址</translation>
     </message>
     <message>
         <source>Trap Community</source>
-        <translation type="unfinished"></translation>
+        <translation>Trap 社群名稱</translation>
     </message>
     <message>
         <source>Network Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>網路模式</translation>
     </message>
     <message>
         <source>Adhoc Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Ad-Hoc 頻道</translation>
     </message>
     <message>
         <source>SSID</source>
-        <translation type="unfinished"></translation>
+        <translation>SSID</translation>
     </message>
     <message>
         <source>Inactivity Time</source>
-        <translation type="unfinished"></translation>
+        <translation>閒置時間</translation>
     </message>
     <message>
         <source>IP Assignment method</source>
-        <translation type="unfinished"></translation>
+        <translation>IP 指派方式</translation>
     </message>
     <message>
         <source>IP Address</source>
-        <translation type="unfinished"></translation>
+        <translation>IP 位址</translation>
     </message>
     <message>
         <source>Subnet Mask</source>
-        <translation type="unfinished"></translation>
+        <translation>子網路遮罩</translation>
     </message>
     <message>
         <source>Gateway</source>
-        <translation type="unfinished"></translation>
+        <translation>閘道</translation>
     </message>
     <message>
         <source>Authentication</source>
-        <translation type="unfinished"></translation>
+        <translation>驗證</translation>
     </message>
     <message>
         <source>Cryptograph</source>
-        <translation type="unfinished"></translation>
+        <translation>加密方式</translation>
     </message>
     <message>
         <source>WEP Key</source>
-        <translation type="unfinished"></translation>
+        <translation>WEP 金鑰</translation>
     </message>
     <message>
         <source>PSK Key</source>
-        <translation type="unfinished"></translation>
+        <translation>PSK 金鑰</translation>
     </message>
     <message>
         <source>EAP Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>EAP 模式</translation>
     </message>
     <message>
         <source>Auth ID</source>
-        <translation type="unfinished"></translation>
+        <translation>驗證 ID</translation>
     </message>
     <message>
         <source>Auth Password/Certification Key(EAP-TLS)</source>
-        <translation type="unfinished"></translation>
+        <translation>驗證密碼/憑證金鑰 (EAP-TLS)</translation>
     </message>
     <message>
         <source>P2P Conn Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>P2P 連線模式</translation>
     </message>
     <message>
         <source>P2P Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>P2P 頻道</translation>
     </message>
     <message>
         <source>P2P Pin Code</source>
-        <translation type="unfinished"></translation>
+        <translation>P2P PIN 碼</translation>
     </message>
 </context>
 <context>
     <name>StringTable</name>
     <message>
         <source>The BSS information has been imported successfully.</source>
-        <translation type="unfinished"></translation>
+        <translation>已成功取得 BSS 資訊。</translation>
     </message>
     <message>
         <source>Failed to import the BSS information.
 Please check the IP address or port number to connect to.</source>
-        <translation type="unfinished"></translation>
+        <translation>無法取得 BSS 資訊。
+請檢查要連線的 IP 位址或連接埠號碼。</translation>
     </message>
     <message>
         <source>Failed to connect to the printer.</source>
-        <translation type="unfinished"></translation>
+        <translation>無法連線到印表機。</translation>
     </message>
     <message>
         <source>WEP Key is invalid.
 WEP Key must be 5 or 10 characters or 10 or 26 hexadecimal digits.</source>
-        <translation type="unfinished"></translation>
+        <translation>WEP 金鑰無效。
+WEP 金鑰必須是 5 或 10 個字元，或 10 或 26 位十六進位數字。</translation>
     </message>
     <message>
         <source>The configuration has been completed.
 Reset the printer.</source>
-        <translation type="unfinished"></translation>
+        <translation>設定已完成。
+請重新啟動印表機。</translation>
     </message>
     <message>
         <source>The configuration has failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>設定失敗。</translation>
     </message>
     <message>
         <source>Unable to open the port.</source>
-        <translation type="unfinished"></translation>
+        <translation>無法開啟連接埠。</translation>
     </message>
     <message>
         <source>The User ID is incorrect.
 Please try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>使用者 ID 不正確。
+請再試一次。</translation>
     </message>
     <message>
         <source>The Password is incorrect.
 Please try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>密碼不正確。
+請再試一次。</translation>
     </message>
     <message>
         <source>The system name is incorrect.
 Please try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>系統名稱不正確。
+請再試一次。</translation>
     </message>
     <message>
         <source>The port number is incorrect.
 Please try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>連接埠號碼不正確。
+請再試一次。</translation>
     </message>
     <message>
         <source>The community name is incorrect.
 Please try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>社群名稱不正確。
+請再試一次。</translation>
     </message>
     <message>
         <source>The trap community is incorrect.
 Please try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Trap 社群名稱不正確。
+請再試一次。</translation>
     </message>
     <message>
         <source>The Adhoc channel is incorrect.
 Please try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ad-Hoc 頻道不正確。
+請再試一次。</translation>
     </message>
     <message>
         <source>The SSID is incorrect.
 Please try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>SSID 不正確。
+請再試一次。</translation>
     </message>
     <message>
         <source>The PSK key is incorrect.
 Please try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>PSK 金鑰不正確。
+請再試一次。</translation>
     </message>
     <message>
         <source>The certificate ID is incorrect.
 Please try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>憑證 ID 不正確。
+請再試一次。</translation>
     </message>
     <message>
         <source>The certificate password is incorrect.
 Please try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>憑證密碼不正確。
+請再試一次。</translation>
     </message>
     <message>
         <source>The printer has been connected successfully.</source>
-        <translation type="unfinished"></translation>
+        <translation>已成功連線到印表機。</translation>
     </message>
     <message>
         <source>The certificate document has been uploaded successfully.
 Reset the printer.</source>
-        <translation type="unfinished"></translation>
+        <translation>已成功上傳憑證檔案。
+請重新啟動印表機。</translation>
     </message>
     <message>
         <source>Failed to upload the certificate document.
 Reset the printer.</source>
-        <translation type="unfinished"></translation>
+        <translation>無法上傳憑證檔案。
+請重新啟動印表機。</translation>
     </message>
     <message>
         <source>The maximum size of a certificate file is 3KB.</source>
-        <translation type="unfinished"></translation>
+        <translation>憑證檔案大小上限為 3KB。</translation>
     </message>
     <message>
         <source>The certificate file is selected.</source>
-        <translation type="unfinished"></translation>
+        <translation>已選取憑證檔案。</translation>
     </message>
     <message>
         <source>The certificate file is invalid.</source>
-        <translation type="unfinished"></translation>
+        <translation>憑證檔案無效。</translation>
     </message>
     <message>
         <source>No certificate file is selected or the selected file is invalid.</source>
-        <translation type="unfinished"></translation>
+        <translation>未選取憑證檔案，或選取的檔案無效。</translation>
     </message>
     <message>
         <source>The Adhoc mode is not available.
 Authentication is allowed in either Open System or Shared Key.</source>
-        <translation type="unfinished"></translation>
+        <translation>無法使用 Ad-Hoc 模式。
+驗證方式只能選擇開放式系統或共用金鑰。</translation>
     </message>
     <message>
         <source>Failed to read the certificate file.</source>
-        <translation type="unfinished"></translation>
+        <translation>無法讀取憑證檔案。</translation>
     </message>
     <message>
         <source>Please select a device in the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>請在清單中選取裝置。</translation>
     </message>
     <message>
         <source>Please search for a device again.</source>
-        <translation type="unfinished"></translation>
+        <translation>請重新搜尋裝置。</translation>
     </message>
     <message>
         <source>Error: Failed to read the list of information.</source>
-        <translation type="unfinished"></translation>
+        <translation>錯誤：無法讀取資訊清單。</translation>
     </message>
     <message>
         <source>Please check the IP address or port number.</source>
-        <translation type="unfinished"></translation>
+        <translation>請檢查 IP 位址或連接埠號碼。</translation>
     </message>
     <message>
         <source>The specified port is not available.
 Please enter a port number again.</source>
-        <translation type="unfinished"></translation>
+        <translation>指定的連接埠無法使用。
+請重新輸入連接埠號碼。</translation>
     </message>
     <message>
         <source>The IP address cannot be used.
 Please enter an IP address again.</source>
-        <translation type="unfinished"></translation>
+        <translation>無法使用此 IP 位址。
+請重新輸入 IP 位址。</translation>
     </message>
     <message>
         <source>The configuration has been completed.
 Please search for devices again if the list is not refreshed.</source>
-        <translation type="unfinished"></translation>
+        <translation>設定已完成。
+如果清單未重新整理，請重新搜尋裝置。</translation>
     </message>
     <message>
         <source>The WLAN configuration has been completed.
 Please search for devices again if the list is not refreshed.</source>
-        <translation type="unfinished"></translation>
+        <translation>WLAN 設定已完成。
+如果清單未重新整理，請重新搜尋裝置。</translation>
     </message>
     <message>
         <source>Unable to configure the port.
 Please enter a port number again.(0~32767)</source>
-        <translation type="unfinished"></translation>
+        <translation>無法設定連接埠。
+請重新輸入連接埠號碼 (0~32767)。</translation>
     </message>
     <message>
         <source>Unable to save the configuration.
 Please configure again.</source>
-        <translation type="unfinished"></translation>
+        <translation>無法儲存設定。
+請重新設定。</translation>
     </message>
     <message>
         <source>The time has not been set.
 Please enter time again.</source>
-        <translation type="unfinished"></translation>
+        <translation>時間未設定。
+請重新輸入時間。</translation>
     </message>
     <message>
         <source>The channel number has not been set.
 Please enter a channel number again.(0~14)</source>
-        <translation type="unfinished"></translation>
+        <translation>頻道編號未設定。
+請重新輸入頻道編號 (0~14)。</translation>
     </message>
     <message>
         <source>Network is in Adhoc mode.
 You must assign IP address manually.</source>
-        <translation type="unfinished"></translation>
+        <translation>網路處於 Ad-Hoc 模式。
+必須手動指派 IP 位址。</translation>
     </message>
     <message>
         <source>Unable to connect to the USB device.</source>
-        <translation type="unfinished"></translation>
+        <translation>無法連線到 USB 裝置。</translation>
     </message>
     <message>
         <source>Corvane Tool</source>
-        <translation type="unfinished"></translation>
+        <translation>Corvane Tool</translation>
     </message>
     <message>
         <source>Now Searching</source>
-        <translation type="unfinished"></translation>
+        <translation>正在搜尋</translation>
     </message>
     <message>
         <source>System &amp; Information</source>
-        <translation type="unfinished"></translation>
+        <translation>系統與資訊</translation>
     </message>
     <message>
         <source>BSS Information</source>
-        <translation type="unfinished"></translation>
+        <translation>BSS 資訊</translation>
     </message>
     <message>
         <source>Authentication</source>
-        <translation type="unfinished"></translation>
+        <translation>驗證</translation>
     </message>
     <message>
         <source>Protocol</source>
-        <translation type="unfinished"></translation>
+        <translation>通訊協定</translation>
     </message>
     <message>
         <source>Network</source>
-        <translation type="unfinished"></translation>
+        <translation>網路</translation>
     </message>
     <message>
         <source>Cerification</source>
-        <translation type="unfinished"></translation>
+        <translation>憑證</translation>
     </message>
     <message>
         <source>Open System</source>
-        <translation type="unfinished"></translation>
+        <translation>開放式系統</translation>
     </message>
     <message>
         <source>Shared Key</source>
-        <translation type="unfinished"></translation>
+        <translation>共用金鑰</translation>
     </message>
     <message>
         <source>NONE</source>
-        <translation type="unfinished"></translation>
+        <translation>無</translation>
     </message>
     <message>
         <source>Infra Network</source>
-        <translation type="unfinished"></translation>
+        <translation>基礎架構網路</translation>
     </message>
     <message>
         <source>Adhoc</source>
-        <translation type="unfinished"></translation>
+        <translation>Ad-Hoc</translation>
     </message>
     <message>
         <source>Manual allocation</source>
-        <translation type="unfinished"></translation>
+        <translation>手動指派</translation>
     </message>
     <message>
         <source>Automatic Allocation(DHCP)</source>
-        <translation type="unfinished"></translation>
+        <translation>自動指派 (DHCP)</translation>
     </message>
     <message>
         <source>Disable</source>
-        <translation type="unfinished"></translation>
+        <translation>停用</translation>
     </message>
     <message>
         <source>Enable</source>
-        <translation type="unfinished"></translation>
+        <translation>啟用</translation>
     </message>
     <message>
         <source>WPA-PSK</source>
-        <translation type="unfinished"></translation>
+        <translation>WPA-PSK</translation>
     </message>
     <message>
         <source>WPA2-PSK</source>
-        <translation type="unfinished"></translation>
+        <translation>WPA2-PSK</translation>
     </message>
     <message>
         <source>WPA</source>
-        <translation type="unfinished"></translation>
+        <translation>WPA</translation>
     </message>
     <message>
         <source>WPA2</source>
-        <translation type="unfinished"></translation>
+        <translation>WPA2</translation>
     </message>
     <message>
         <source>WEP64</source>
-        <translation type="unfinished"></translation>
+        <translation>WEP64</translation>
     </message>
     <message>
         <source>WEP128</source>
-        <translation type="unfinished"></translation>
+        <translation>WEP128</translation>
     </message>
     <message>
         <source>TKIP</source>
-        <translation type="unfinished"></translation>
+        <translation>TKIP</translation>
     </message>
     <message>
         <source>AES</source>
-        <translation type="unfinished"></translation>
+        <translation>AES</translation>
     </message>
     <message>
         <source>AES + TKIP</source>
-        <translation type="unfinished"></translation>
+        <translation>AES + TKIP</translation>
     </message>
     <message>
         <source>EAP-PEAP</source>
-        <translation type="unfinished"></translation>
+        <translation>EAP-PEAP</translation>
     </message>
     <message>
         <source>EAP-TTLS</source>
-        <translation type="unfinished"></translation>
+        <translation>EAP-TTLS</translation>
     </message>
     <message>
         <source>EAP-TLS</source>
-        <translation type="unfinished"></translation>
+        <translation>EAP-TLS</translation>
     </message>
     <message>
         <source>EAP-LEAP</source>
-        <translation type="unfinished"></translation>
+        <translation>EAP-LEAP</translation>
     </message>
     <message>
         <source>EAP-FAST</source>
-        <translation type="unfinished"></translation>
+        <translation>EAP-FAST</translation>
     </message>
     <message>
         <source>Authentication Password</source>
-        <translation type="unfinished"></translation>
+        <translation>驗證密碼</translation>
     </message>
     <message>
         <source>Certification Password</source>
-        <translation type="unfinished"></translation>
+        <translation>憑證密碼</translation>
     </message>
     <message>
         <source>Incorrect PIN. Please re-enter your PIN Code.</source>
-        <translation type="unfinished"></translation>
+        <translation>PIN 碼不正確。請重新輸入 PIN 碼。</translation>
     </message>
     <message>
         <source>Currently no network connection is found. Check the network connection.</source>
-        <translation type="unfinished"></translation>
+        <translation>目前找不到網路連線。請檢查網路連線。</translation>
     </message>
 </context>
 <context>
     <name>SystemPage</name>
     <message>
         <source>System</source>
-        <translation type="unfinished"></translation>
+        <translation>系統</translation>
     </message>
     <message>
         <source>Printer Name</source>
-        <translation type="unfinished"></translation>
+        <translation>印表機名稱</translation>
     </message>
     <message>
         <source>Printer Port Num (0 ~ 32767)</source>
-        <translation type="unfinished"></translation>
+        <translation>印表機連接埠號碼 (0 ~ 32767)</translation>
     </message>
     <message>
         <source>User ID</source>
-        <translation type="unfinished"></translation>
+        <translation>使用者 ID</translation>
     </message>
     <message>
         <source>User Password</source>
-        <translation type="unfinished"></translation>
+        <translation>使用者密碼</translation>
     </message>
     <message>
         <source>Confirm Password</source>
-        <translation type="unfinished"></translation>
+        <translation>確認密碼</translation>
     </message>
     <message>
         <source>Firmware Information</source>
-        <translation type="unfinished"></translation>
+        <translation>韌體資訊</translation>
     </message>
     <message>
         <source>Firmware Version :</source>
-        <translation type="unfinished"></translation>
+        <translation>韌體版本:</translation>
     </message>
     <message>
         <source>Update Date :</source>
-        <translation type="unfinished"></translation>
+        <translation>更新日期:</translation>
     </message>
     <message>
         <source>Mac Address :</source>
-        <translation type="unfinished"></translation>
+        <translation>MAC 位址:</translation>
+    </message>
+</context>
+<context>
+    <name>corvane::ui::CertificatePage</name>
+    <message>
+        <source>Original Certificate Format (*)</source>
+        <translation>原始憑證格式 (*)</translation>
     </message>
 </context>
 </TS>
