@@ -1,5 +1,4 @@
-<?xml version="1.0" encoding="utf-8"?>
-<!DOCTYPE TS>
+<?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="fr_FR">
 <context>
     <name>BssInfoDialog</name>
@@ -99,7 +98,18 @@
     </message>
     <message>
         <source>Original Certificate Format (*)</source>
-        <translation>Format de certificat d&apos;origine (*)</translation>
+        <translation>Format de certificat d'origine (*)</translation>
+    </message>
+</context>
+<context>
+    <name>ConfigApp</name>
+    <message>
+        <source>Sets up the network interface of Zephran receipt printers.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Show the windows in NAME instead of the system's language: en (the built-in English), a catalog name such as Japanese or German, or a locale name such as de_AT.</source>
+        <translation type="unfinished" />
     </message>
 </context>
 <context>
@@ -169,7 +179,7 @@
     </message>
     <message>
         <source>Printer Type</source>
-        <translation>Type d&apos;imprimante</translation>
+        <translation>Type d'imprimante</translation>
     </message>
     <message>
         <source>POS</source>
@@ -212,7 +222,7 @@
         <translation>Quitter</translation>
     </message>
     <message>
-        <source>This printer don&apos;t match our company name.</source>
+        <source>This printer don't match our company name.</source>
         <translation>Le nom du fabricant de cette imprimante ne correspond pas à celui de notre société.</translation>
     </message>
 </context>
@@ -228,19 +238,19 @@
     </message>
     <message>
         <source>IP Address :</source>
-        <translation>Adresse IP&#xa0;:</translation>
+        <translation>Adresse IP :</translation>
     </message>
     <message>
         <source>Subnet Mask :</source>
-        <translation>Masque de sous-réseau&#xa0;:</translation>
+        <translation>Masque de sous-réseau :</translation>
     </message>
     <message>
         <source>Gateway :</source>
-        <translation>Passerelle&#xa0;:</translation>
+        <translation>Passerelle :</translation>
     </message>
     <message>
         <source>Local Port :</source>
-        <translation>Port local&#xa0;:</translation>
+        <translation>Port local :</translation>
     </message>
     <message>
         <source> (0 ~ 32767)</source>
@@ -249,12 +259,12 @@
     <message>
         <source>Inactivity time :
 (0 ~ 3600)    </source>
-        <translation>Délai d&apos;inactivité&#xa0;:
+        <translation>Délai d'inactivité :
 (0 ~ 3600)    </translation>
     </message>
     <message>
         <source>sec (Default: 0)</source>
-        <translation>s (par défaut&#xa0;: 0)</translation>
+        <translation>s (par défaut : 0)</translation>
     </message>
     <message>
         <source>DHCP Mode</source>
@@ -262,11 +272,11 @@
     </message>
     <message>
         <source>Device Baudrate :</source>
-        <translation>Débit du périphérique (bauds)&#xa0;:</translation>
+        <translation>Débit du périphérique (bauds) :</translation>
     </message>
     <message>
         <source>Fimware Version :</source>
-        <translation>Version du firmware&#xa0;:</translation>
+        <translation>Version du firmware :</translation>
     </message>
     <message>
         <source>Save</source>
@@ -312,6 +322,10 @@
     <message>
         <source>Exit</source>
         <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>About...</source>
+        <translation type="unfinished" />
     </message>
 </context>
 <context>
@@ -376,7 +390,7 @@
     </message>
     <message>
         <source>IP Assignment Method</source>
-        <translation>Attribution de l&apos;adresse IP</translation>
+        <translation>Attribution de l'adresse IP</translation>
     </message>
     <message>
         <source>Automatic Allocation(DHCP)</source>
@@ -396,11 +410,11 @@
     </message>
     <message>
         <source>Inactivity Time (0~3600)</source>
-        <translation>Délai d&apos;inactivité (0~3600)</translation>
+        <translation>Délai d'inactivité (0~3600)</translation>
     </message>
     <message>
         <source>Sec (Default: 0)</source>
-        <translation>s (par défaut&#xa0;: 0)</translation>
+        <translation>s (par défaut : 0)</translation>
     </message>
     <message>
         <source>IP Address</source>
@@ -439,11 +453,11 @@
     </message>
     <message>
         <source>Community Name (Read):</source>
-        <translation>Nom de communauté (lecture)&#xa0;:</translation>
+        <translation>Nom de communauté (lecture) :</translation>
     </message>
     <message>
         <source>Community Name (Write):</source>
-        <translation>Nom de communauté (écriture)&#xa0;:</translation>
+        <translation>Nom de communauté (écriture) :</translation>
     </message>
     <message>
         <source>Trap IP Address</source>
@@ -557,11 +571,11 @@
     </message>
     <message>
         <source>Authentication ID</source>
-        <translation>Identifiant d&apos;authentification</translation>
+        <translation>Identifiant d'authentification</translation>
     </message>
     <message>
         <source>Authentication Password</source>
-        <translation>Mot de passe d&apos;authentification</translation>
+        <translation>Mot de passe d'authentification</translation>
     </message>
 </context>
 <context>
@@ -584,11 +598,11 @@
     </message>
     <message>
         <source>Printer Name</source>
-        <translation>Nom de l&apos;imprimante</translation>
+        <translation>Nom de l'imprimante</translation>
     </message>
     <message>
         <source>Printer Port Num</source>
-        <translation>N° de port de l&apos;imprimante</translation>
+        <translation>N° de port de l'imprimante</translation>
     </message>
     <message>
         <source>User ID</source>
@@ -616,7 +630,7 @@
     </message>
     <message>
         <source>Set Community</source>
-        <translation>Communauté d&apos;écriture</translation>
+        <translation>Communauté d'écriture</translation>
     </message>
     <message>
         <source>Get Community</source>
@@ -644,11 +658,11 @@
     </message>
     <message>
         <source>Inactivity Time</source>
-        <translation>Délai d&apos;inactivité</translation>
+        <translation>Délai d'inactivité</translation>
     </message>
     <message>
         <source>IP Assignment method</source>
-        <translation>Attribution de l&apos;adresse IP</translation>
+        <translation>Attribution de l'adresse IP</translation>
     </message>
     <message>
         <source>IP Address</source>
@@ -684,11 +698,11 @@
     </message>
     <message>
         <source>Auth ID</source>
-        <translation>Identifiant d&apos;authentification</translation>
+        <translation>Identifiant d'authentification</translation>
     </message>
     <message>
         <source>Auth Password/Certification Key(EAP-TLS)</source>
-        <translation>Mot de passe d&apos;authentification/clé du certificat (EAP-TLS)</translation>
+        <translation>Mot de passe d'authentification/clé du certificat (EAP-TLS)</translation>
     </message>
     <message>
         <source>P2P Conn Mode</source>
@@ -712,24 +726,24 @@
     <message>
         <source>Failed to import the BSS information.
 Please check the IP address or port number to connect to.</source>
-        <translation>Impossible d&apos;importer les informations BSS.
-Vérifiez l&apos;adresse IP ou le numéro de port de la connexion.</translation>
+        <translation>Impossible d'importer les informations BSS.
+Vérifiez l'adresse IP ou le numéro de port de la connexion.</translation>
     </message>
     <message>
         <source>Failed to connect to the printer.</source>
-        <translation>Impossible de se connecter à l&apos;imprimante.</translation>
+        <translation>Impossible de se connecter à l'imprimante.</translation>
     </message>
     <message>
         <source>WEP Key is invalid.
 WEP Key must be 5 or 10 characters or 10 or 26 hexadecimal digits.</source>
-        <translation>La clé WEP n&apos;est pas valide.
+        <translation>La clé WEP n'est pas valide.
 La clé WEP doit comporter 5 ou 10 caractères, ou 10 ou 26 chiffres hexadécimaux.</translation>
     </message>
     <message>
         <source>The configuration has been completed.
 Reset the printer.</source>
         <translation>La configuration est terminée.
-Redémarrez l&apos;imprimante.</translation>
+Redémarrez l'imprimante.</translation>
     </message>
     <message>
         <source>The configuration has failed.</source>
@@ -737,12 +751,12 @@ Redémarrez l&apos;imprimante.</translation>
     </message>
     <message>
         <source>Unable to open the port.</source>
-        <translation>Impossible d&apos;ouvrir le port.</translation>
+        <translation>Impossible d'ouvrir le port.</translation>
     </message>
     <message>
         <source>The User ID is incorrect.
 Please try again.</source>
-        <translation>L&apos;identifiant utilisateur est incorrect.
+        <translation>L'identifiant utilisateur est incorrect.
 Veuillez réessayer.</translation>
     </message>
     <message>
@@ -796,7 +810,7 @@ Veuillez réessayer.</translation>
     <message>
         <source>The certificate ID is incorrect.
 Please try again.</source>
-        <translation>L&apos;identifiant du certificat est incorrect.
+        <translation>L'identifiant du certificat est incorrect.
 Veuillez réessayer.</translation>
     </message>
     <message>
@@ -807,23 +821,23 @@ Veuillez réessayer.</translation>
     </message>
     <message>
         <source>The printer has been connected successfully.</source>
-        <translation>La connexion à l&apos;imprimante a réussi.</translation>
+        <translation>La connexion à l'imprimante a réussi.</translation>
     </message>
     <message>
         <source>The certificate document has been uploaded successfully.
 Reset the printer.</source>
         <translation>Le certificat a bien été envoyé.
-Redémarrez l&apos;imprimante.</translation>
+Redémarrez l'imprimante.</translation>
     </message>
     <message>
         <source>Failed to upload the certificate document.
 Reset the printer.</source>
-        <translation>Impossible d&apos;envoyer le certificat.
-Redémarrez l&apos;imprimante.</translation>
+        <translation>Impossible d'envoyer le certificat.
+Redémarrez l'imprimante.</translation>
     </message>
     <message>
         <source>The maximum size of a certificate file is 3KB.</source>
-        <translation>La taille maximale d&apos;un fichier de certificat est de 3&#xa0;Ko.</translation>
+        <translation>La taille maximale d'un fichier de certificat est de 3 Ko.</translation>
     </message>
     <message>
         <source>The certificate file is selected.</source>
@@ -831,16 +845,16 @@ Redémarrez l&apos;imprimante.</translation>
     </message>
     <message>
         <source>The certificate file is invalid.</source>
-        <translation>Le fichier de certificat n&apos;est pas valide.</translation>
+        <translation>Le fichier de certificat n'est pas valide.</translation>
     </message>
     <message>
         <source>No certificate file is selected or the selected file is invalid.</source>
-        <translation>Aucun fichier de certificat n&apos;est sélectionné ou le fichier sélectionné n&apos;est pas valide.</translation>
+        <translation>Aucun fichier de certificat n'est sélectionné ou le fichier sélectionné n'est pas valide.</translation>
     </message>
     <message>
         <source>The Adhoc mode is not available.
 Authentication is allowed in either Open System or Shared Key.</source>
-        <translation>Le mode ad hoc n&apos;est pas disponible.
+        <translation>Le mode ad hoc n'est pas disponible.
 Seules les authentifications Système ouvert et Clé partagée sont autorisées.</translation>
     </message>
     <message>
@@ -857,16 +871,16 @@ Seules les authentifications Système ouvert et Clé partagée sont autorisées.
     </message>
     <message>
         <source>Error: Failed to read the list of information.</source>
-        <translation>Erreur&#xa0;: impossible de lire la liste des informations.</translation>
+        <translation>Erreur : impossible de lire la liste des informations.</translation>
     </message>
     <message>
         <source>Please check the IP address or port number.</source>
-        <translation>Vérifiez l&apos;adresse IP ou le numéro de port.</translation>
+        <translation>Vérifiez l'adresse IP ou le numéro de port.</translation>
     </message>
     <message>
         <source>The specified port is not available.
 Please enter a port number again.</source>
-        <translation>Le port indiqué n&apos;est pas disponible.
+        <translation>Le port indiqué n'est pas disponible.
 Veuillez saisir un autre numéro de port.</translation>
     </message>
     <message>
@@ -879,13 +893,13 @@ Veuillez saisir une autre adresse IP.</translation>
         <source>The configuration has been completed.
 Please search for devices again if the list is not refreshed.</source>
         <translation>La configuration est terminée.
-Si la liste ne s&apos;actualise pas, relancez la recherche de périphériques.</translation>
+Si la liste ne s'actualise pas, relancez la recherche de périphériques.</translation>
     </message>
     <message>
         <source>The WLAN configuration has been completed.
 Please search for devices again if the list is not refreshed.</source>
         <translation>La configuration WLAN est terminée.
-Si la liste ne s&apos;actualise pas, relancez la recherche de périphériques.</translation>
+Si la liste ne s'actualise pas, relancez la recherche de périphériques.</translation>
     </message>
     <message>
         <source>Unable to configure the port.
@@ -896,26 +910,26 @@ Veuillez saisir un autre numéro de port. (0~32767)</translation>
     <message>
         <source>Unable to save the configuration.
 Please configure again.</source>
-        <translation>Impossible d&apos;enregistrer la configuration.
+        <translation>Impossible d'enregistrer la configuration.
 Veuillez recommencer la configuration.</translation>
     </message>
     <message>
         <source>The time has not been set.
 Please enter time again.</source>
-        <translation>Le délai n&apos;a pas été défini.
+        <translation>Le délai n'a pas été défini.
 Veuillez saisir de nouveau le délai.</translation>
     </message>
     <message>
         <source>The channel number has not been set.
 Please enter a channel number again.(0~14)</source>
-        <translation>Le numéro de canal n&apos;a pas été défini.
+        <translation>Le numéro de canal n'a pas été défini.
 Veuillez saisir de nouveau un numéro de canal. (0~14)</translation>
     </message>
     <message>
         <source>Network is in Adhoc mode.
 You must assign IP address manually.</source>
         <translation>Le réseau est en mode ad hoc.
-Vous devez attribuer l&apos;adresse IP manuellement.</translation>
+Vous devez attribuer l'adresse IP manuellement.</translation>
     </message>
     <message>
         <source>Unable to connect to the USB device.</source>
@@ -1047,7 +1061,7 @@ Vous devez attribuer l&apos;adresse IP manuellement.</translation>
     </message>
     <message>
         <source>Authentication Password</source>
-        <translation>Mot de passe d&apos;authentification</translation>
+        <translation>Mot de passe d'authentification</translation>
     </message>
     <message>
         <source>Certification Password</source>
@@ -1059,7 +1073,22 @@ Vous devez attribuer l&apos;adresse IP manuellement.</translation>
     </message>
     <message>
         <source>Currently no network connection is found. Check the network connection.</source>
-        <translation>Aucune connexion réseau n&apos;a été trouvée. Vérifiez la connexion réseau.</translation>
+        <translation>Aucune connexion réseau n'a été trouvée. Vérifiez la connexion réseau.</translation>
+    </message>
+    <message>
+        <source>The text is too long for the printer.
+Please shorten it (some characters take more than one byte).</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>The PSK key is incorrect.
+It must be 8 to 63 printable ASCII characters or 64 hexadecimal digits.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>This setting cannot be chosen together with the other settings.
+Please check the settings and try again.</source>
+        <translation type="unfinished" />
     </message>
 </context>
 <context>
@@ -1070,11 +1099,11 @@ Vous devez attribuer l&apos;adresse IP manuellement.</translation>
     </message>
     <message>
         <source>Printer Name</source>
-        <translation>Nom de l&apos;imprimante</translation>
+        <translation>Nom de l'imprimante</translation>
     </message>
     <message>
         <source>Printer Port Num (0 ~ 32767)</source>
-        <translation>N° de port de l&apos;imprimante (0 ~ 32767)</translation>
+        <translation>N° de port de l'imprimante (0 ~ 32767)</translation>
     </message>
     <message>
         <source>User ID</source>
@@ -1094,15 +1123,34 @@ Vous devez attribuer l&apos;adresse IP manuellement.</translation>
     </message>
     <message>
         <source>Firmware Version :</source>
-        <translation>Version du firmware&#xa0;:</translation>
+        <translation>Version du firmware :</translation>
     </message>
     <message>
         <source>Update Date :</source>
-        <translation>Date de mise à jour&#xa0;:</translation>
+        <translation>Date de mise à jour :</translation>
     </message>
     <message>
         <source>Mac Address :</source>
-        <translation>Adresse MAC&#xa0;:</translation>
+        <translation>Adresse MAC :</translation>
+    </message>
+</context>
+<context>
+    <name>corvane::app</name>
+    <message>
+        <source>Corvane Tool</source>
+        <translation>Corvane Tool</translation>
+    </message>
+    <message>
+        <source>Sets up the network interface of Zephran POS receipt printers: Ethernet and wireless printers on the local network, and printers attached by a serial port or a USB cable.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Copyright © Corvane Tool developers. Free software under the MIT licence.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>About Corvane Tool</source>
+        <translation type="unfinished" />
     </message>
 </context>
 </TS>

@@ -1,5 +1,4 @@
-<?xml version="1.0" encoding="utf-8"?>
-<!DOCTYPE TS>
+<?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="de_DE">
 <context>
     <name>BssInfoDialog</name>
@@ -103,6 +102,17 @@
     </message>
 </context>
 <context>
+    <name>ConfigApp</name>
+    <message>
+        <source>Sets up the network interface of Zephran receipt printers.</source>
+        <translation>Richtet die Netzwerkschnittstelle von Zephran-Bondruckern ein.</translation>
+    </message>
+    <message>
+        <source>Show the windows in NAME instead of the system's language: en (the built-in English), a catalog name such as Japanese or German, or a locale name such as de_AT.</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
     <name>DeviceListDialog</name>
     <message>
         <source>Corvane Tool</source>
@@ -200,7 +210,7 @@
         <translation>Beenden</translation>
     </message>
     <message>
-        <source>This printer don&apos;t match our company name.</source>
+        <source>This printer don't match our company name.</source>
         <translation>Der Herstellername dieses Druckers stimmt nicht mit unserem Firmennamen überein.</translation>
     </message>
     <message>
@@ -312,6 +322,10 @@
     <message>
         <source>Exit</source>
         <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>About...</source>
+        <translation>Über...</translation>
     </message>
 </context>
 <context>
@@ -1061,6 +1075,24 @@ Die IP-Adresse muss manuell vergeben werden.</translation>
         <source>Currently no network connection is found. Check the network connection.</source>
         <translation>Es wurde keine Netzwerkverbindung gefunden. Prüfen Sie die Netzwerkverbindung.</translation>
     </message>
+    <message>
+        <source>The text is too long for the printer.
+Please shorten it (some characters take more than one byte).</source>
+        <translation>Der Text ist für den Drucker zu lang.
+Bitte kürzen Sie ihn (manche Zeichen belegen mehr als ein Byte).</translation>
+    </message>
+    <message>
+        <source>The PSK key is incorrect.
+It must be 8 to 63 printable ASCII characters or 64 hexadecimal digits.</source>
+        <translation>Der PSK-Schlüssel ist falsch.
+Er muss aus 8 bis 63 druckbaren ASCII-Zeichen oder aus 64 Hexadezimalziffern bestehen.</translation>
+    </message>
+    <message>
+        <source>This setting cannot be chosen together with the other settings.
+Please check the settings and try again.</source>
+        <translation>Diese Einstellung kann zusammen mit den übrigen Einstellungen nicht gewählt werden.
+Bitte prüfen Sie die Einstellungen und versuchen Sie es erneut.</translation>
+    </message>
 </context>
 <context>
     <name>SystemPage</name>
@@ -1103,6 +1135,25 @@ Die IP-Adresse muss manuell vergeben werden.</translation>
     <message>
         <source>Mac Address :</source>
         <translation>MAC-Adresse:</translation>
+    </message>
+</context>
+<context>
+    <name>corvane::app</name>
+    <message>
+        <source>Corvane Tool</source>
+        <translation>Corvane Tool</translation>
+    </message>
+    <message>
+        <source>Sets up the network interface of Zephran POS receipt printers: Ethernet and wireless printers on the local network, and printers attached by a serial port or a USB cable.</source>
+        <translation>Richtet die Netzwerkschnittstelle von Zephran-POS-Bondruckern ein: Ethernet- und WLAN-Drucker im lokalen Netz sowie Drucker an einer seriellen Schnittstelle oder einem USB-Kabel.</translation>
+    </message>
+    <message>
+        <source>Copyright © Corvane Tool developers. Free software under the MIT licence.</source>
+        <translation>Copyright © Corvane Tool developers. Freie Software unter der MIT-Lizenz.</translation>
+    </message>
+    <message>
+        <source>About Corvane Tool</source>
+        <translation>Über Corvane Tool</translation>
     </message>
 </context>
 </TS>

@@ -1,5 +1,4 @@
-<?xml version="1.0" encoding="utf-8"?>
-<!DOCTYPE TS>
+<?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="it_IT">
 <context>
     <name>BssInfoDialog</name>
@@ -100,6 +99,17 @@
     <message>
         <source>Original Certificate Format (*)</source>
         <translation>Formato certificato originale (*)</translation>
+    </message>
+</context>
+<context>
+    <name>ConfigApp</name>
+    <message>
+        <source>Sets up the network interface of Zephran receipt printers.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Show the windows in NAME instead of the system's language: en (the built-in English), a catalog name such as Japanese or German, or a locale name such as de_AT.</source>
+        <translation type="unfinished" />
     </message>
 </context>
 <context>
@@ -212,7 +222,7 @@
         <translation>Esci</translation>
     </message>
     <message>
-        <source>This printer don&apos;t match our company name.</source>
+        <source>This printer don't match our company name.</source>
         <translation>Il nome del produttore di questa stampante non corrisponde a quello della nostra azienda.</translation>
     </message>
 </context>
@@ -312,6 +322,10 @@
     <message>
         <source>Exit</source>
         <translation>Esci</translation>
+    </message>
+    <message>
+        <source>About...</source>
+        <translation type="unfinished" />
     </message>
 </context>
 <context>
@@ -713,7 +727,7 @@
         <source>Failed to import the BSS information.
 Please check the IP address or port number to connect to.</source>
         <translation>Impossibile importare le informazioni BSS.
-Controllare l&apos;indirizzo IP o il numero di porta della connessione.</translation>
+Controllare l'indirizzo IP o il numero di porta della connessione.</translation>
     </message>
     <message>
         <source>Failed to connect to the printer.</source>
@@ -742,7 +756,7 @@ Riavviare la stampante.</translation>
     <message>
         <source>The User ID is incorrect.
 Please try again.</source>
-        <translation>L&apos;ID utente non è corretto.
+        <translation>L'ID utente non è corretto.
 Riprovare.</translation>
     </message>
     <message>
@@ -784,7 +798,7 @@ Riprovare.</translation>
     <message>
         <source>The SSID is incorrect.
 Please try again.</source>
-        <translation>L&apos;SSID non è corretto.
+        <translation>L'SSID non è corretto.
 Riprovare.</translation>
     </message>
     <message>
@@ -796,7 +810,7 @@ Riprovare.</translation>
     <message>
         <source>The certificate ID is incorrect.
 Please try again.</source>
-        <translation>L&apos;ID del certificato non è corretto.
+        <translation>L'ID del certificato non è corretto.
 Riprovare.</translation>
     </message>
     <message>
@@ -849,7 +863,7 @@ Sono consentite solo le autenticazioni Sistema aperto e Chiave condivisa.</trans
     </message>
     <message>
         <source>Please select a device in the list.</source>
-        <translation>Selezionare un dispositivo nell&apos;elenco.</translation>
+        <translation>Selezionare un dispositivo nell'elenco.</translation>
     </message>
     <message>
         <source>Please search for a device again.</source>
@@ -857,11 +871,11 @@ Sono consentite solo le autenticazioni Sistema aperto e Chiave condivisa.</trans
     </message>
     <message>
         <source>Error: Failed to read the list of information.</source>
-        <translation>Errore: impossibile leggere l&apos;elenco delle informazioni.</translation>
+        <translation>Errore: impossibile leggere l'elenco delle informazioni.</translation>
     </message>
     <message>
         <source>Please check the IP address or port number.</source>
-        <translation>Controllare l&apos;indirizzo IP o il numero di porta.</translation>
+        <translation>Controllare l'indirizzo IP o il numero di porta.</translation>
     </message>
     <message>
         <source>The specified port is not available.
@@ -872,20 +886,20 @@ Immettere di nuovo un numero di porta.</translation>
     <message>
         <source>The IP address cannot be used.
 Please enter an IP address again.</source>
-        <translation>L&apos;indirizzo IP non può essere utilizzato.
+        <translation>L'indirizzo IP non può essere utilizzato.
 Immettere di nuovo un indirizzo IP.</translation>
     </message>
     <message>
         <source>The configuration has been completed.
 Please search for devices again if the list is not refreshed.</source>
         <translation>La configurazione è stata completata.
-Se l&apos;elenco non si aggiorna, cercare di nuovo i dispositivi.</translation>
+Se l'elenco non si aggiorna, cercare di nuovo i dispositivi.</translation>
     </message>
     <message>
         <source>The WLAN configuration has been completed.
 Please search for devices again if the list is not refreshed.</source>
         <translation>La configurazione WLAN è stata completata.
-Se l&apos;elenco non si aggiorna, cercare di nuovo i dispositivi.</translation>
+Se l'elenco non si aggiorna, cercare di nuovo i dispositivi.</translation>
     </message>
     <message>
         <source>Unable to configure the port.
@@ -915,7 +929,7 @@ Immettere di nuovo un numero di canale. (0~14)</translation>
         <source>Network is in Adhoc mode.
 You must assign IP address manually.</source>
         <translation>La rete è in modalità ad hoc.
-È necessario assegnare l&apos;indirizzo IP manualmente.</translation>
+È necessario assegnare l'indirizzo IP manualmente.</translation>
     </message>
     <message>
         <source>Unable to connect to the USB device.</source>
@@ -1061,6 +1075,21 @@ You must assign IP address manually.</source>
         <source>Currently no network connection is found. Check the network connection.</source>
         <translation>Nessuna connessione di rete trovata. Controllare la connessione di rete.</translation>
     </message>
+    <message>
+        <source>The text is too long for the printer.
+Please shorten it (some characters take more than one byte).</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>The PSK key is incorrect.
+It must be 8 to 63 printable ASCII characters or 64 hexadecimal digits.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>This setting cannot be chosen together with the other settings.
+Please check the settings and try again.</source>
+        <translation type="unfinished" />
+    </message>
 </context>
 <context>
     <name>SystemPage</name>
@@ -1103,6 +1132,25 @@ You must assign IP address manually.</source>
     <message>
         <source>Mac Address :</source>
         <translation>Indirizzo MAC:</translation>
+    </message>
+</context>
+<context>
+    <name>corvane::app</name>
+    <message>
+        <source>Corvane Tool</source>
+        <translation>Corvane Tool</translation>
+    </message>
+    <message>
+        <source>Sets up the network interface of Zephran POS receipt printers: Ethernet and wireless printers on the local network, and printers attached by a serial port or a USB cable.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Copyright © Corvane Tool developers. Free software under the MIT licence.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>About Corvane Tool</source>
+        <translation type="unfinished" />
     </message>
 </context>
 </TS>

@@ -1,5 +1,4 @@
-<?xml version="1.0" encoding="utf-8"?>
-<!DOCTYPE TS>
+<?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="ja_JP">
 <context>
     <name>BssInfoDialog</name>
@@ -96,6 +95,21 @@
     <message>
         <source>File Upload</source>
         <translation>ファイルのアップロード</translation>
+    </message>
+    <message>
+        <source>Original Certificate Format (*)</source>
+        <translation>元の証明書形式 (*)</translation>
+    </message>
+</context>
+<context>
+    <name>ConfigApp</name>
+    <message>
+        <source>Sets up the network interface of Zephran receipt printers.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Show the windows in NAME instead of the system's language: en (the built-in English), a catalog name such as Japanese or German, or a locale name such as de_AT.</source>
+        <translation type="unfinished" />
     </message>
 </context>
 <context>
@@ -208,7 +222,7 @@
         <translation>終了</translation>
     </message>
     <message>
-        <source>This printer don&apos;t match our company name.</source>
+        <source>This printer don't match our company name.</source>
         <translation>このプリンターのメーカー名が当社名と一致しません。</translation>
     </message>
 </context>
@@ -308,6 +322,10 @@
     <message>
         <source>Exit</source>
         <translation>終了</translation>
+    </message>
+    <message>
+        <source>About...</source>
+        <translation type="unfinished" />
     </message>
 </context>
 <context>
@@ -1057,6 +1075,21 @@ IP アドレスを手動で割り当てる必要があります。</translation>
         <source>Currently no network connection is found. Check the network connection.</source>
         <translation>現在、ネットワーク接続が見つかりません。ネットワーク接続を確認してください。</translation>
     </message>
+    <message>
+        <source>The text is too long for the printer.
+Please shorten it (some characters take more than one byte).</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>The PSK key is incorrect.
+It must be 8 to 63 printable ASCII characters or 64 hexadecimal digits.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>This setting cannot be chosen together with the other settings.
+Please check the settings and try again.</source>
+        <translation type="unfinished" />
+    </message>
 </context>
 <context>
     <name>SystemPage</name>
@@ -1102,10 +1135,22 @@ IP アドレスを手動で割り当てる必要があります。</translation>
     </message>
 </context>
 <context>
-    <name>corvane::ui::CertificatePage</name>
+    <name>corvane::app</name>
     <message>
-        <source>Original Certificate Format (*)</source>
-        <translation>元の証明書形式 (*)</translation>
+        <source>Corvane Tool</source>
+        <translation>Corvane Tool</translation>
+    </message>
+    <message>
+        <source>Sets up the network interface of Zephran POS receipt printers: Ethernet and wireless printers on the local network, and printers attached by a serial port or a USB cable.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Copyright © Corvane Tool developers. Free software under the MIT licence.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>About Corvane Tool</source>
+        <translation type="unfinished" />
     </message>
 </context>
 </TS>

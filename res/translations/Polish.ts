@@ -1,5 +1,4 @@
-<?xml version="1.0" encoding="utf-8"?>
-<!DOCTYPE TS>
+<?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="pl_PL">
 <context>
     <name>BssInfoDialog</name>
@@ -100,6 +99,17 @@
     <message>
         <source>Original Certificate Format (*)</source>
         <translation>Oryginalny format certyfikatu (*)</translation>
+    </message>
+</context>
+<context>
+    <name>ConfigApp</name>
+    <message>
+        <source>Sets up the network interface of Zephran receipt printers.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Show the windows in NAME instead of the system's language: en (the built-in English), a catalog name such as Japanese or German, or a locale name such as de_AT.</source>
+        <translation type="unfinished" />
     </message>
 </context>
 <context>
@@ -212,7 +222,7 @@
         <translation>Zakończ</translation>
     </message>
     <message>
-        <source>This printer don&apos;t match our company name.</source>
+        <source>This printer don't match our company name.</source>
         <translation>Nazwa producenta tej drukarki nie zgadza się z nazwą naszej firmy.</translation>
     </message>
 </context>
@@ -312,6 +322,10 @@
     <message>
         <source>Exit</source>
         <translation>Zakończ</translation>
+    </message>
+    <message>
+        <source>About...</source>
+        <translation type="unfinished" />
     </message>
 </context>
 <context>
@@ -1061,6 +1075,21 @@ Adres IP trzeba przypisać ręcznie.</translation>
         <source>Currently no network connection is found. Check the network connection.</source>
         <translation>Nie znaleziono połączenia sieciowego. Sprawdź połączenie sieciowe.</translation>
     </message>
+    <message>
+        <source>The text is too long for the printer.
+Please shorten it (some characters take more than one byte).</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>The PSK key is incorrect.
+It must be 8 to 63 printable ASCII characters or 64 hexadecimal digits.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>This setting cannot be chosen together with the other settings.
+Please check the settings and try again.</source>
+        <translation type="unfinished" />
+    </message>
 </context>
 <context>
     <name>SystemPage</name>
@@ -1103,6 +1132,25 @@ Adres IP trzeba przypisać ręcznie.</translation>
     <message>
         <source>Mac Address :</source>
         <translation>Adres MAC:</translation>
+    </message>
+</context>
+<context>
+    <name>corvane::app</name>
+    <message>
+        <source>Corvane Tool</source>
+        <translation>Corvane Tool</translation>
+    </message>
+    <message>
+        <source>Sets up the network interface of Zephran POS receipt printers: Ethernet and wireless printers on the local network, and printers attached by a serial port or a USB cable.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Copyright © Corvane Tool developers. Free software under the MIT licence.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>About Corvane Tool</source>
+        <translation type="unfinished" />
     </message>
 </context>
 </TS>
