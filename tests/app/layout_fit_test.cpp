@@ -128,7 +128,7 @@ lan::LanEndpoints loopback() {
 class LayoutFit : public testing::TestWithParam<const char*> {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(configApp_.chooseLanguage(QString::fromLatin1(GetParam()), QCoreApplication::applicationDirPath()));
+        ASSERT_TRUE(configApp_.chooseLanguage(QString::fromLatin1(GetParam()), {QCoreApplication::applicationDirPath()}));
         for (const auto mode : {lan::ListMode::Ethernet, lan::ListMode::Wlan}) {
             lan::devicesFor(mode).clearDevices();
             lan::DiscoveredDevice device;
