@@ -53,6 +53,10 @@ QList<Change> lanChanges(const lan::DiscoveredDevice& before, const lan::Discove
     return changes;
 }
 
+Change certificateChange(const QString& kind, std::size_t bytes) {
+    return {QStringLiteral("certificate"), QString(), QStringLiteral("%1, %2 bytes").arg(kind).arg(bytes), false};
+}
+
 Entry linkEntry(const char* frontEnd, const char* action, const QString& port, const Mac& mac) {
     Entry entry;
     entry.frontEnd = QString::fromLatin1(frontEnd);

@@ -27,6 +27,9 @@ QList<Change> recordChanges(const link::PrinterConfig& before, const link::Print
 // The settings a LAN request carries: addresses, port, inactivity, DHCP, speed.
 QList<Change> lanChanges(const lan::DiscoveredDevice& before, const lan::DiscoveredDevice& after);
 
+// A certificate sent to the printer: its kind and size, never its contents.
+Change certificateChange(const QString& kind, std::size_t bytes);
+
 Entry linkEntry(const char* frontEnd, const char* action, const QString& port, const Mac& mac);
 
 // Appends the entry; empty when it was written, else why not (the change
