@@ -229,6 +229,10 @@
         <source>The configuration over a serial or USB link is not available in this build.</source>
         <translation>Die Konfiguration über eine serielle oder USB-Verbindung ist in dieser Version nicht verfügbar.</translation>
     </message>
+    <message>
+        <source>History…</source>
+        <translation>Verlauf…</translation>
+    </message>
 </context>
 <context>
     <name>LocalAddressDialog</name>
@@ -672,6 +676,72 @@ Die IP-Adresse muss manuell vergeben werden.</translation>
         <source>This printer don&apos;t match our company name.</source>
         <translation>Dieser Drucker stimmt nicht mit unserem Firmennamen überein.</translation>
     </message>
+    <message>
+        <source>Include secrets</source>
+        <translation>Geheime Angaben einschließen</translation>
+    </message>
+    <message>
+        <source>Put keys, passwords and the PIN in the exported profile; the file is then readable by you alone.</source>
+        <translation>Schlüssel, Passwörter und PIN in das exportierte Profil aufnehmen; die Datei kann dann nur von Ihnen gelesen werden.</translation>
+    </message>
+    <message>
+        <source>Export profile…</source>
+        <translation>Profil exportieren…</translation>
+    </message>
+    <message>
+        <source>Import profile…</source>
+        <translation>Profil importieren…</translation>
+    </message>
+    <message>
+        <source>Profiles (*.json);;All files (*)</source>
+        <translation>Profile (*.json);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Import profile</source>
+        <translation>Profil importieren</translation>
+    </message>
+    <message>
+        <source>Export profile</source>
+        <translation>Profil exportieren</translation>
+    </message>
+    <message>
+        <source>The profile could not be saved:
+%1</source>
+        <translation>Das Profil konnte nicht gespeichert werden:
+%1</translation>
+    </message>
+    <message>
+        <source>The profile has been saved to %1 with its keys and passwords.
+Only you can read the file.</source>
+        <translation>Das Profil wurde mit seinen Schlüsseln und Passwörtern in %1 gespeichert.
+Nur Sie können die Datei lesen.</translation>
+    </message>
+    <message>
+        <source>The profile has been saved to %1.
+Keys, passwords and the PIN were left out; importing the profile asks for them.</source>
+        <translation>Das Profil wurde in %1 gespeichert.
+Schlüssel, Passwörter und PIN wurden weggelassen; beim Importieren des Profils werden sie abgefragt.</translation>
+    </message>
+    <message>
+        <source>The profile %1 cannot be imported:
+%2</source>
+        <translation>Das Profil %1 kann nicht importiert werden:
+%2</translation>
+    </message>
+    <message>
+        <source>The profile was not imported; nothing has changed.
+%1</source>
+        <translation>Das Profil wurde nicht importiert; nichts wurde geändert.
+%1</translation>
+    </message>
+    <message>
+        <source>The profile has been imported. Check the pages, then press Save to write it to the printer.</source>
+        <translation>Das Profil wurde importiert. Prüfen Sie die Seiten und drücken Sie dann „Speichern“, um es in den Drucker zu schreiben.</translation>
+    </message>
+    <message>
+        <source>This printer has no %1; those settings were left out.</source>
+        <translation>Dieser Drucker hat kein %1; diese Einstellungen wurden weggelassen.</translation>
+    </message>
 </context>
 <context>
     <name>SystemPage</name>
@@ -996,6 +1066,208 @@ Die IP-Adresse muss manuell vergeben werden.</translation>
     <message>
         <source>P2P Pin Code</source>
         <translation>P2P-PIN-Code</translation>
+    </message>
+</context>
+<context>
+    <name>SecretsDialog</name>
+    <message>
+        <source>WEP Key</source>
+        <translation>WEP-Schlüssel</translation>
+    </message>
+    <message>
+        <source>PSK Key</source>
+        <translation>PSK-Schlüssel</translation>
+    </message>
+    <message>
+        <source>PIN Code</source>
+        <translation>PIN-Code</translation>
+    </message>
+    <message>
+        <source>The profile leaves out these secrets. Enter them for this printer:</source>
+        <translation>Das Profil enthält diese geheimen Angaben nicht. Geben Sie sie für diesen Drucker ein:</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryDialog</name>
+    <message>
+        <source>Export CSV</source>
+        <translation>CSV exportieren</translation>
+    </message>
+    <message>
+        <source>Comma-separated values (*.csv);;All files (*)</source>
+        <translation>Kommagetrennte Werte (*.csv);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>History of changes</source>
+        <translation>Verlauf der Änderungen</translation>
+    </message>
+    <message>
+        <source>Printer</source>
+        <translation>Drucker</translation>
+    </message>
+    <message>
+        <source>All printers</source>
+        <translation>Alle Drucker</translation>
+    </message>
+    <message>
+        <source>Time (UTC)</source>
+        <translation>Zeit (UTC)</translation>
+    </message>
+    <message>
+        <source>Front end</source>
+        <translation>Oberfläche</translation>
+    </message>
+    <message>
+        <source>Action</source>
+        <translation>Aktion</translation>
+    </message>
+    <message>
+        <source>Way in</source>
+        <translation>Zugang</translation>
+    </message>
+    <message>
+        <source>MAC</source>
+        <translation>MAC</translation>
+    </message>
+    <message>
+        <source>Changes</source>
+        <translation>Änderungen</translation>
+    </message>
+    <message>
+        <source>Outcome</source>
+        <translation>Ergebnis</translation>
+    </message>
+    <message>
+        <source>Export CSV…</source>
+        <translation>CSV exportieren…</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>The history could not be exported:
+%1</source>
+        <translation>Der Verlauf konnte nicht exportiert werden:
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>History</name>
+    <message>
+        <source>cannot create the folder %1: %2</source>
+        <translation>der Ordner %1 kann nicht angelegt werden: %2</translation>
+    </message>
+    <message>
+        <source>not a JSON object</source>
+        <translation>kein JSON-Objekt</translation>
+    </message>
+    <message>
+        <source>no valid time</source>
+        <translation>keine gültige Zeit</translation>
+    </message>
+    <message>
+        <source>no outcome or no list of changes</source>
+        <translation>kein Ergebnis oder keine Liste der Änderungen</translation>
+    </message>
+    <message>
+        <source>a change without a field name</source>
+        <translation>eine Änderung ohne Feldnamen</translation>
+    </message>
+    <message>
+        <source>cannot open %1: %2</source>
+        <translation>%1 kann nicht geöffnet werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 stayed locked by another program</source>
+        <translation>%1 blieb von einem anderen Programm gesperrt</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>cannot read %1: %2</source>
+        <translation>%1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>line %1 of %2 skipped: %3</source>
+        <translation>Zeile %1 von %2 übersprungen: %3</translation>
+    </message>
+    <message>
+        <source>The change was made, but it could not be added to the history: %1</source>
+        <translation>Die Änderung wurde vorgenommen, konnte aber nicht in den Verlauf eingetragen werden: %1</translation>
+    </message>
+</context>
+<context>
+    <name>Profile</name>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; must be a text</source>
+        <translation>&quot;%1&quot; muss ein Text sein</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; must be a whole number</source>
+        <translation>&quot;%1&quot; muss eine ganze Zahl sein</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; must be a dotted IPv4 address such as &quot;192.168.0.10&quot;</source>
+        <translation>&quot;%1&quot; muss eine IPv4-Adresse in Punktschreibweise sein, etwa &quot;192.168.0.10&quot;</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has a value of the wrong kind</source>
+        <translation>&quot;%1&quot; hat einen Wert der falschen Art</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is longer than its %2 bytes</source>
+        <translation>&quot;%1&quot; ist länger als seine %2 Bytes</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; must not contain a zero character</source>
+        <translation>&quot;%1&quot; darf kein Nullzeichen enthalten</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; must be a whole number from 0 to %2</source>
+        <translation>&quot;%1&quot; muss eine ganze Zahl von 0 bis %2 sein</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; belongs to one printer and is never part of a profile</source>
+        <translation>&quot;%1&quot; gehört zu einem einzelnen Drucker und ist nie Teil eines Profils</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a setting of a profile</source>
+        <translation>&quot;%1&quot; ist keine Einstellung eines Profils</translation>
+    </message>
+    <message>
+        <source>not valid JSON (%1 at offset %2)</source>
+        <translation>kein gültiges JSON (%1 an Position %2)</translation>
+    </message>
+    <message>
+        <source>the file must hold one JSON object</source>
+        <translation>die Datei muss genau ein JSON-Objekt enthalten</translation>
+    </message>
+    <message>
+        <source>unknown key &quot;%1&quot; (a profile holds &quot;format&quot; and &quot;config&quot;)</source>
+        <translation>unbekannter Schlüssel &quot;%1&quot; (ein Profil enthält &quot;format&quot; und &quot;config&quot;)</translation>
+    </message>
+    <message>
+        <source>&quot;format&quot; must be &quot;%1&quot;</source>
+        <translation>&quot;format&quot; muss &quot;%1&quot; sein</translation>
+    </message>
+    <message>
+        <source>the file has no &quot;config&quot; object</source>
+        <translation>die Datei hat kein &quot;config&quot;-Objekt</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a secret; a secrets file holds only wepKey, pskKey, authPassword and p2pPinCode</source>
+        <translation>&quot;%1&quot; ist keine geheime Angabe; eine Datei mit geheimen Angaben enthält nur wepKey, pskKey, authPassword und p2pPinCode</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: Wi-Fi Direct needs a printer with the newer record layout</source>
+        <translation>&quot;%1&quot;: Wi-Fi Direct braucht einen Drucker mit dem neueren Datensatzformat</translation>
     </message>
 </context>
 </TS>

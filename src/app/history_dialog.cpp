@@ -1,5 +1,6 @@
 #include "app/history_dialog.h"
 
+#include <QCoreApplication>
 #include <QComboBox>
 #include <QFileDialog>
 #include <QHBoxLayout>
@@ -16,9 +17,13 @@ namespace corvane::app {
 
 namespace {
 
+// Texts of this window, under the context its catalog entries have.
+QString Tr(const char* text) { return QCoreApplication::translate("HistoryDialog", text); }
+
+
 QString ChooseWithDialog(QWidget* parent) {
-    QFileDialog chooser(parent, HistoryDialog::tr("Export CSV"), QString(),
-                        HistoryDialog::tr("Comma-separated values (*.csv);;All files (*)"));
+    QFileDialog chooser(parent, Tr("Export CSV"), QString(),
+                        Tr("Comma-separated values (*.csv);;All files (*)"));
     chooser.setAcceptMode(QFileDialog::AcceptSave);
     chooser.setDefaultSuffix(QStringLiteral("csv"));
     return chooser.exec() == QDialog::Accepted ? chooser.selectedFiles().value(0) : QString();
@@ -33,13 +38,13 @@ HistoryDialog::HistoryDialog(QWidget* parent, FileChooser chooseCsvFile, const Q
       macFilter_(new QComboBox(this)),
       table_(new QTableWidget(this)),
       warnings_(new QLabel(this)) {
-    setWindowTitle(tr("History of changes"));
+    setWindowTitle(Tr("History of changes"));
     resize(900, 480);
 
     auto* filterRow = new QHBoxLayout;
-    filterRow->addWidget(new QLabel(tr("Printer"), this));
+    filterRow->addWidget(new QLabel(Tr("Printer"), this));
     macFilter_->setObjectName(QStringLiteral("macFilter"));
-    macFilter_->addItem(tr("All printers"));
+    macFilter_->addItem(Tr("All printers"));
     QStringList macs;
     for (const history::Entry& e : log_.entries)
         if (!macs.contains(e.mac)) macs << e.mac;
@@ -50,8 +55,8 @@ HistoryDialog::HistoryDialog(QWidget* parent, FileChooser chooseCsvFile, const Q
 
     table_->setObjectName(QStringLiteral("historyTable"));
     table_->setColumnCount(7);
-    table_->setHorizontalHeaderLabels({tr("Time (UTC)"), tr("Front end"), tr("Action"), tr("Way in"), tr("MAC"),
-                                       tr("Changes"), tr("Outcome")});
+    table_->setHorizontalHeaderLabels({Tr("Time (UTC)"), Tr("Front end"), Tr("Action"), Tr("Way in"), Tr("MAC"),
+                                       Tr("Changes"), Tr("Outcome")});
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->verticalHeader()->hide();
@@ -66,10 +71,10 @@ HistoryDialog::HistoryDialog(QWidget* parent, FileChooser chooseCsvFile, const Q
     warnings_->setVisible(!problems.isEmpty());
 
     auto* buttons = new QHBoxLayout;
-    auto* exportButton = new QPushButton(tr("Export CSV…"), this);
+    auto* exportButton = new QPushButton(Tr("Export CSV…"), this);
     exportButton->setObjectName(QStringLiteral("exportCsvButton"));
     exportButton->setAutoDefault(false);
-    auto* closeButton = new QPushButton(tr("Close"), this);
+    auto* closeButton = new QPushButton(Tr("Close"), this);
     buttons->addStretch();
     buttons->addWidget(exportButton);
     buttons->addWidget(closeButton);
@@ -109,7 +114,7 @@ void HistoryDialog::exportCsv() {
     if (path.isEmpty()) return;
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(history::csv(shown_)) < 0 || !file.commit()) {
-        showNote(this, tr("The history could not be exported:\n%1").arg(file.errorString()));
+        showNote(this, Tr("The history could not be exported:\n%1").arg(file.errorString()));
     }
 }
 

@@ -1,5 +1,6 @@
 #include "ui/secrets_dialog.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLabel>
@@ -14,12 +15,16 @@ namespace corvane::ui {
 
 namespace {
 
+// Texts of this window, under the context its catalog entries have.
+QString Tr(const char* text) { return QCoreApplication::translate("SecretsDialog", text); }
+
+
 // The label each secret has on its page.
 QString LabelOf(const std::string& field) {
-    if (field == "wepKey") return SecretsDialog::tr("WEP Key");
-    if (field == "pskKey") return SecretsDialog::tr("PSK Key");
+    if (field == "wepKey") return Tr("WEP Key");
+    if (field == "pskKey") return Tr("PSK Key");
     if (field == "authPassword") return app::stringText(kAuthenticationPassword);
-    if (field == "p2pPinCode") return SecretsDialog::tr("PIN Code");
+    if (field == "p2pPinCode") return Tr("PIN Code");
     return toQString(field);
 }
 
@@ -29,7 +34,7 @@ SecretsDialog::SecretsDialog(const std::vector<std::string>& fields, QWidget* pa
     setWindowTitle(app::stringText(kCaption));
     auto* layout = new QVBoxLayout(this);
     auto* explanation =
-        new QLabel(tr("The profile leaves out these secrets. Enter them for this printer:"), this);
+        new QLabel(Tr("The profile leaves out these secrets. Enter them for this printer:"), this);
     explanation->setWordWrap(true);
     layout->addWidget(explanation);
     auto* form = new QFormLayout;
