@@ -158,11 +158,13 @@ int applyProfile(link::LinkSession& session, const rules::Profile& profile, cons
             result.insert(QStringLiteral("message"), entry.message);
         }
         printJson(result);
+    } else if (!changed) {
+        printText(QStringLiteral("No field differs; nothing was written.\n"));
     } else {
-        if (changed) printTable({QStringLiteral("Field"), QStringLiteral("Change")}, ChangeRows(entry.changes));
-        if (!changed) printText(QStringLiteral("No field differs; nothing was written.\n"));
-        else if (!write) printText(QStringLiteral("%1 fields differ; nothing was written (--check).\n").arg(entry.changes.size()));
-        else if (exitCode == kExitOk) printText(QStringLiteral("%1 fields written (%2).\n").arg(entry.changes.size()).arg(entry.outcome));
+        printTable({QStringLiteral("Field"), QStringLiteral("Change")}, ChangeRows(entry.changes));
+        const auto count = entry.changes.size();
+        if (!write) printText(QStringLiteral("%1 fields differ; nothing was written (--check).\n").arg(count));
+        else if (exitCode == kExitOk) printText(QStringLiteral("%1 fields written (%2).\n").arg(count).arg(entry.outcome));
     }
     if (saveFailed) printFailure(kConfigFailed);
     else if (exitCode != kExitOk) printError(entry.message);

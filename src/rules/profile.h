@@ -43,10 +43,10 @@ std::vector<std::string> MissingSecrets(const Profile& profile, const link::Prin
 struct ProfileRefusal {
     std::string field;
     ValueProblem problem = ValueProblem::None;
-    std::uint32_t limit = 0;  // with TooLong and OutOfRange
-    bool notInProfile = false;   // a per-printer field
+    std::uint32_t limit = 0;        // with TooLong and OutOfRange
+    bool notInProfile = false;      // unknown, or a per-printer field
     bool needsNewerLayout = false;  // Wi-Fi Direct on a printer without it
-    std::optional<Notice> notice;  // the rule's message
+    std::optional<Notice> notice;   // a page rule's message
 };
 
 struct SpreadResult {
