@@ -225,6 +225,29 @@
         <source>USB</source>
         <translation>USB</translation>
     </message>
+    <message>
+        <source>Include secrets</source>
+        <translation>Geheime Angaben einschließen</translation>
+    </message>
+    <message>
+        <source>Put keys, passwords and the PIN in the exported profile; the file is then readable by you alone.</source>
+        <translation>Schlüssel, Passwörter und PIN in das exportierte Profil aufnehmen; die Datei kann dann nur von Ihnen gelesen werden.</translation>
+    </message>
+    <message>
+        <source>Export profile…</source>
+        <translation>Profil exportieren…</translation>
+    </message>
+    <message>
+        <source>Import profile…</source>
+        <translation>Profil importieren…</translation>
+    </message>
+</context>
+<context>
+    <name>History</name>
+    <message>
+        <source>The change was made, but it could not be added to the history: %1</source>
+        <translation>Die Änderung wurde vorgenommen, konnte aber nicht in den Verlauf eingetragen werden: %1</translation>
+    </message>
 </context>
 <context>
     <name>LanSettingsDialog</name>
@@ -327,6 +350,10 @@
         <source>About...</source>
         <translation>Über...</translation>
     </message>
+    <message>
+        <source>History…</source>
+        <translation>Verlauf…</translation>
+    </message>
 </context>
 <context>
     <name>LocalAddressDialog</name>
@@ -427,6 +454,13 @@
     <message>
         <source>SSID</source>
         <translation>SSID</translation>
+    </message>
+</context>
+<context>
+    <name>Profile</name>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
     </message>
 </context>
 <context>
@@ -1154,6 +1188,116 @@ Bitte prüfen Sie die Einstellungen und versuchen Sie es erneut.</translation>
     <message>
         <source>About Corvane Tool</source>
         <translation>Über Corvane Tool</translation>
+    </message>
+</context>
+<context>
+    <name>corvane::history</name>
+    <message>
+        <source>cannot create the folder %1: %2</source>
+        <translation>der Ordner %1 kann nicht angelegt werden: %2</translation>
+    </message>
+    <message>
+        <source>not a JSON object</source>
+        <translation>kein JSON-Objekt</translation>
+    </message>
+    <message>
+        <source>no valid time</source>
+        <translation>keine gültige Zeit</translation>
+    </message>
+    <message>
+        <source>no outcome or no list of changes</source>
+        <translation>kein Ergebnis oder keine Liste der Änderungen</translation>
+    </message>
+    <message>
+        <source>a change without a field name</source>
+        <translation>eine Änderung ohne Feldnamen</translation>
+    </message>
+    <message>
+        <source>cannot open %1: %2</source>
+        <translation>%1 kann nicht geöffnet werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 stayed locked by another program</source>
+        <translation>%1 blieb von einem anderen Programm gesperrt</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>cannot read %1: %2</source>
+        <translation>%1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>line %1 of %2 skipped: %3</source>
+        <translation>Zeile %1 von %2 übersprungen: %3</translation>
+    </message>
+</context>
+<context>
+    <name>corvane::profile</name>
+    <message>
+        <source>"%1" must be a text</source>
+        <translation>"%1" muss ein Text sein</translation>
+    </message>
+    <message>
+        <source>"%1" must be a whole number</source>
+        <translation>"%1" muss eine ganze Zahl sein</translation>
+    </message>
+    <message>
+        <source>"%1" must be a dotted IPv4 address such as "192.168.0.10"</source>
+        <translation>"%1" muss eine IPv4-Adresse in Punktschreibweise sein, etwa "192.168.0.10"</translation>
+    </message>
+    <message>
+        <source>"%1" has a value of the wrong kind</source>
+        <translation>"%1" hat einen Wert der falschen Art</translation>
+    </message>
+    <message>
+        <source>"%1" is longer than its %2 bytes</source>
+        <translation>"%1" ist länger als seine %2 Bytes</translation>
+    </message>
+    <message>
+        <source>"%1" must not contain a zero character</source>
+        <translation>"%1" darf kein Nullzeichen enthalten</translation>
+    </message>
+    <message>
+        <source>"%1" must be a whole number from 0 to %2</source>
+        <translation>"%1" muss eine ganze Zahl von 0 bis %2 sein</translation>
+    </message>
+    <message>
+        <source>"%1" belongs to one printer and is never part of a profile</source>
+        <translation>"%1" gehört zu einem einzelnen Drucker und ist nie Teil eines Profils</translation>
+    </message>
+    <message>
+        <source>"%1" is not a setting of a profile</source>
+        <translation>"%1" ist keine Einstellung eines Profils</translation>
+    </message>
+    <message>
+        <source>not valid JSON (%1 at offset %2)</source>
+        <translation>kein gültiges JSON (%1 an Position %2)</translation>
+    </message>
+    <message>
+        <source>the file must hold one JSON object</source>
+        <translation>die Datei muss genau ein JSON-Objekt enthalten</translation>
+    </message>
+    <message>
+        <source>unknown key "%1" (a profile holds "format" and "config")</source>
+        <translation>unbekannter Schlüssel "%1" (ein Profil enthält "format" und "config")</translation>
+    </message>
+    <message>
+        <source>"format" must be "%1"</source>
+        <translation>"format" muss "%1" sein</translation>
+    </message>
+    <message>
+        <source>the file has no "config" object</source>
+        <translation>die Datei hat kein "config"-Objekt</translation>
+    </message>
+    <message>
+        <source>"%1" is not a secret; a secrets file holds only wepKey, pskKey, authPassword and p2pPinCode</source>
+        <translation>"%1" ist keine geheime Angabe; eine Datei mit geheimen Angaben enthält nur wepKey, pskKey, authPassword und p2pPinCode</translation>
+    </message>
+    <message>
+        <source>"%1": Wi-Fi Direct needs a printer with the newer record layout</source>
+        <translation>"%1": Wi-Fi Direct braucht einen Drucker mit dem neueren Datensatzformat</translation>
     </message>
 </context>
 </TS>

@@ -225,6 +225,29 @@
         <source>This printer don't match our company name.</source>
         <translation>A nyomtató gyártójának neve nem egyezik a cégünk nevével.</translation>
     </message>
+    <message>
+        <source>Include secrets</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Put keys, passwords and the PIN in the exported profile; the file is then readable by you alone.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Export profile…</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Import profile…</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>History</name>
+    <message>
+        <source>The change was made, but it could not be added to the history: %1</source>
+        <translation type="unfinished" />
+    </message>
 </context>
 <context>
     <name>LanSettingsDialog</name>
@@ -327,6 +350,10 @@
         <source>About...</source>
         <translation type="unfinished" />
     </message>
+    <message>
+        <source>History…</source>
+        <translation type="unfinished" />
+    </message>
 </context>
 <context>
     <name>LocalAddressDialog</name>
@@ -427,6 +454,13 @@
     <message>
         <source>Gateway</source>
         <translation>Átjáró</translation>
+    </message>
+</context>
+<context>
+    <name>Profile</name>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation type="unfinished" />
     </message>
 </context>
 <context>
@@ -1150,6 +1184,116 @@ Please check the settings and try again.</source>
     </message>
     <message>
         <source>About Corvane Tool</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>corvane::history</name>
+    <message>
+        <source>cannot create the folder %1: %2</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>not a JSON object</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>no valid time</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>no outcome or no list of changes</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>a change without a field name</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>cannot open %1: %2</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>%1 stayed locked by another program</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>cannot read %1: %2</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>line %1 of %2 skipped: %3</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>corvane::profile</name>
+    <message>
+        <source>"%1" must be a text</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>"%1" must be a whole number</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>"%1" must be a dotted IPv4 address such as "192.168.0.10"</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>"%1" has a value of the wrong kind</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>"%1" is longer than its %2 bytes</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>"%1" must not contain a zero character</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>"%1" must be a whole number from 0 to %2</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>"%1" belongs to one printer and is never part of a profile</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>"%1" is not a setting of a profile</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>not valid JSON (%1 at offset %2)</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>the file must hold one JSON object</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>unknown key "%1" (a profile holds "format" and "config")</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>"format" must be "%1"</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>the file has no "config" object</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>"%1" is not a secret; a secrets file holds only wepKey, pskKey, authPassword and p2pPinCode</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>"%1": Wi-Fi Direct needs a printer with the newer record layout</source>
         <translation type="unfinished" />
     </message>
 </context>

@@ -4,6 +4,7 @@
 
 #include "app/about_box.h"
 #include "app/direct_config_launch.h"
+#include "app/history_dialog.h"
 #include "lan/ui/device_list_dialog.h"
 #include "ui_launcher_dialog.h"
 
@@ -26,6 +27,7 @@ LauncherDialog::LauncherDialog(QWidget* parent) : QDialog(parent), ui_(std::make
     connect(ui_->wlanButton, &QPushButton::clicked, this, [this] { openDeviceList(this, lan::ListMode::Wlan); });
     connect(ui_->usbButton, &QPushButton::clicked, this, [this] { openDirectConfig(this); });
     connect(ui_->exitButton, &QPushButton::clicked, this, &QDialog::reject);
+    connect(ui_->historyButton, &QPushButton::clicked, this, [this] { showHistory(this); });
     connect(ui_->aboutButton, &QPushButton::clicked, this, [this] { showAbout(this); });
 }
 

@@ -1,5 +1,6 @@
 // The launcher: the three ways into the tool. Each button opens a fresh modal
-// window; Exit ends the program; About shows the version and licence.
+// window; Exit ends the program; History lists the changes the tool sent;
+// About shows the version and licence.
 #pragma once
 
 #include <memory>

@@ -34,7 +34,7 @@ int runCommandLine(const QStringList& arguments) {
 
     const std::pair<const char*, std::function<int(const Invocation&)>> commands[] = {
         {"ports", runPorts},   {"discover", runDiscover}, {"lan-set", runLanSet},
-        {"survey", runSurvey}, {"link", runLink},
+        {"survey", runSurvey}, {"link", runLink},         {"history", runHistory},
     };
     for (const auto& [name, run] : commands) {
         if (command == QLatin1String(name)) return run(invocation);

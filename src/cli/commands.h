@@ -16,5 +16,6 @@ int runDiscover(const Invocation& invocation);
 int runLanSet(const Invocation& invocation);
 int runSurvey(const Invocation& invocation);
 int runLink(const Invocation& invocation);
+int runHistory(const Invocation& invocation);
 
 }  // namespace corvane::cli

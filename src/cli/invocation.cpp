@@ -21,7 +21,8 @@ constexpr const char* kGlobalOptions[] = {"help", "version"};
 void addOptions(QCommandLineParser& parser) {
     parser.addOption({QStringLiteral("json"), QStringLiteral("Print JSON for machines instead of text.")});
     parser.addOption(valueOption("local", "discover, lan-set: local IPv4 address to search from.", "ADDR"));
-    parser.addOption(valueOption("mac", "lan-set: MAC address of the printer to change.", "MAC"));
+    parser.addOption(valueOption("mac", "lan-set: MAC address of the printer to change. history: that printer's "
+                                        "changes only.", "MAC"));
     parser.addOption(valueOption("ip", "lan-set: new IP address. survey: the printer's IP address.", "A"));
     parser.addOption(valueOption("mask", "lan-set: new subnet mask.", "M"));
     parser.addOption(valueOption("gateway", "lan-set: new gateway.", "G"));
@@ -35,6 +36,18 @@ void addOptions(QCommandLineParser& parser) {
     parser.addOption(valueOption("device", "link: device node opened as it stands (raw device mode).", "PATH"));
     parser.addOption(valueOption("from", "link write: the configuration JSON to apply.", "FILE"));
     parser.addOption(valueOption("type", "link cert: certificate kind.", "ca|client-key|client-pem"));
+    parser.addOption(valueOption("profile", "link export, link apply: the profile file (see docs/profile.md).", "FILE"));
+    parser.addOption({QStringLiteral("include-secrets"),
+                      QStringLiteral("link export: put keys, passwords and the PIN in the profile (the file is "
+                                     "then readable by you alone).")});
+    parser.addOption({QStringLiteral("include-address"),
+                      QStringLiteral("link export: put the fixed IP address, mask and gateway in the profile.")});
+    parser.addOption(valueOption("secrets", "link apply: the secrets the profile leaves out, as a profile that "
+                                            "holds only them.", "FILE"));
+    parser.addOption({QStringLiteral("check"), QStringLiteral("link apply: report the differences, write nothing.")});
+    parser.addOption(valueOption("since", "history: changes from this date (2024-05-01) or ISO 8601 time on, UTC "
+                                          "unless it says otherwise.", "DATE"));
+    parser.addOption({QStringLiteral("csv"), QStringLiteral("history: print comma-separated values.")});
     parser.addOption(valueOption(
         "link-timeout-ms", "link: longest wait for the first byte of one reply (default 90000).", "N"));
     lan::LanEndpoints::addOptions(parser);
@@ -52,10 +65,18 @@ QString helpText(const QCommandLineParser& parser) {
                "                              [--port N] [--inactivity S] [--dhcp on|off]\n"
                "                              [--baud RATE]\n"
                "  survey --ip ADDR            access points a LAN printer sees\n"
-               "  link info|read|write|survey|cert\n"
+               "  link info|read|write|survey|cert|export|apply\n"
                "                              a printer on the direct link (--serial NAME,\n"
                "                              --usb USBnnn or --device PATH); read --json,\n"
-               "                              write --from FILE.json, cert --type T FILE\n"
+               "                              write --from FILE.json, cert --type T FILE,\n"
+               "                              export --profile FILE [--include-secrets]\n"
+               "                              [--include-address], apply --profile FILE\n"
+               "                              [--secrets FILE] [--check]: writes only the\n"
+               "                              fields that differ (exit 0 whether or not one\n"
+               "                              did; --json says \"changed\")\n"
+               "  history                     the changes the tool sent, from\n"
+               "                              $XDG_STATE_HOME/corvane/history.jsonl:\n"
+               "                              [--mac MAC] [--since DATE] [--json|--csv]\n"
                "\n"
                "Exit status: 0 success; 1 the printer or the network refused or failed;\n"
                "2 bad usage or input refused before anything was sent.\n"

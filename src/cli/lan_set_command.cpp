@@ -5,8 +5,10 @@
 #include <QJsonObject>
 
 #include "cli/commands.h"
+#include "cli/history_record.h"
 #include "cli/lan_search.h"
 #include "cli/output.h"
+#include "history/change_entries.h"
 #include "lan/device_lists.h"
 #include "lan/lan_settings_exchange.h"
 #include "lan/lan_settings_form.h"
@@ -120,6 +122,7 @@ int runLanSet(const Invocation& invocation) {
         printFailure(*message);
         return kExitUsage;
     }
+    const lan::DiscoveredDevice before = *record;
     const lan::SaveDecision decision = lan::LanSettingsForm::save(changed, *record);
     if (decision.action == lan::SaveDecision::Action::Refused) {
         printFailure(decision.messageId);
@@ -140,6 +143,8 @@ int runLanSet(const Invocation& invocation) {
     });
     exchange.send(*record);
     if (!exchange.settingsDone()) loop.exec();
+    reportNotRecorded(history::recordLanSettings(history::kCommandLine, setup->mode, setup->localAddress, before,
+                                                 *record, messageId, confirmed));
 
     if (!confirmed) {
         printFailure(messageId);

@@ -1,4 +1,4 @@
-// corvane link info|read|write|survey|cert: one printer on the direct link,
+// corvane link info|read|write|survey|cert|export|apply: one printer on the direct link,
 // over a serial port (--serial) or a device node in raw mode (--usb,
 // --device). Every subcommand connects first as the window's Connect does:
 // open, maker check, system record, configuration record.
@@ -11,7 +11,10 @@
 #include "cli/commands.h"
 #include "cli/config_json.h"
 #include "cli/config_write.h"
+#include "cli/history_record.h"
+#include "cli/link_profile.h"
 #include "cli/output.h"
+#include "history/change_entries.h"
 #include "link/exchange/bss_exchange.h"
 #include "link/exchange/certificate_file.h"
 #include "link/exchange/certificate_upload.h"
@@ -123,7 +126,7 @@ int Read(const link::LinkSession& session, bool json) {
     return kExitOk;
 }
 
-int Write(link::LinkSession& session, const ConfigEdits& edits, bool json) {
+int Write(link::LinkSession& session, const ConfigEdits& edits, bool json, const QString& portName) {
     link::PrinterConfig edited = session.config();
     QString error;
     if (!applyConfigEdits(edits, session.layout(), edited, &error)) {
@@ -136,7 +139,14 @@ int Write(link::LinkSession& session, const ConfigEdits& edits, bool json) {
         if (!plan.field.isEmpty()) printError(QStringLiteral("refused value: \"%1\"").arg(plan.field));
         return kExitUsage;
     }
-    if (!session.save(plan.config)) {
+    history::Entry entry =
+        history::linkEntry(history::kCommandLine, history::kLinkSave, portName, session.systemInfo().macAddress);
+    entry.changes = history::recordChanges(session.config(), plan.config, session.layout());
+    const bool saved = session.save(plan.config);
+    entry.outcome = QString::fromLatin1(saved ? history::kConfirmed : history::kFailed);
+    if (!saved) entry.message = QString::fromUtf8(StringText(kConfigFailed).data());
+    recordInHistory(entry);
+    if (!saved) {
         printFailure(kConfigFailed);
         return kExitFailed;
     }
@@ -174,8 +184,16 @@ int Survey(link::LinkSession& session, bool json) {
     return kExitOk;
 }
 
-int Upload(link::LinkSession& session, const Bytes& data, int type, bool json) {
-    if (!link::uploadCertificate(session.port(), data, type, {}, session.sleep(), session.limits())) {
+int Upload(link::LinkSession& session, const Bytes& data, int type, bool json, const QString& portName,
+           const QString& typeName) {
+    const bool uploaded = link::uploadCertificate(session.port(), data, type, {}, session.sleep(), session.limits());
+    history::Entry entry = history::linkEntry(history::kCommandLine, history::kCertificateUpload, portName,
+                                              session.systemInfo().macAddress);
+    entry.changes = {history::certificateChange(typeName, data.size())};
+    entry.outcome = QString::fromLatin1(uploaded ? history::kConfirmed : history::kFailed);
+    if (!uploaded) entry.message = QString::fromUtf8(StringText(kCertificateUploadFailed).data());
+    recordInHistory(entry);
+    if (!uploaded) {
         printFailure(kCertificateUploadFailed);
         return kExitFailed;
     }
@@ -200,11 +218,12 @@ std::optional<int> CertificateType(const QString& name) {
 int runLink(const Invocation& invocation) {
     const QStringList arguments = invocation.arguments();
     const QString sub = arguments.value(0);
-    const QStringList subcommands{QStringLiteral("info"), QStringLiteral("read"), QStringLiteral("write"),
-                                  QStringLiteral("survey"), QStringLiteral("cert")};
+    const QStringList subcommands{QStringLiteral("info"),   QStringLiteral("read"), QStringLiteral("write"),
+                                  QStringLiteral("survey"), QStringLiteral("cert"), QStringLiteral("export"),
+                                  QStringLiteral("apply")};
     if (!subcommands.contains(sub)) {
-        return usageError(QStringLiteral("usage: corvane link info|read|write|survey|cert (--serial NAME | --usb "
-                                         "USBnnn | --device PATH)"));
+        return usageError(QStringLiteral("usage: corvane link info|read|write|survey|cert|export|apply (--serial "
+                                         "NAME | --usb USBnnn | --device PATH)"));
     }
     const QString command = QStringLiteral("link ") + sub;
     const bool takesFile = sub == QLatin1String("cert");
@@ -213,10 +232,21 @@ int runLink(const Invocation& invocation) {
                                     : QStringLiteral("%1 takes no further arguments").arg(command));
     }
     const auto bad =
-        sub == QLatin1String("write")  ? invocation.unexpectedOption(command, {"serial", "usb", "device", "link-timeout-ms", "json", "from"})
-        : sub == QLatin1String("cert") ? invocation.unexpectedOption(command, {"serial", "usb", "device", "link-timeout-ms", "json", "type"})
-                                       : invocation.unexpectedOption(command, {"serial", "usb", "device", "link-timeout-ms", "json"});
+        sub == QLatin1String("write")    ? invocation.unexpectedOption(command, {"serial", "usb", "device", "link-timeout-ms", "json", "from"})
+        : sub == QLatin1String("cert")   ? invocation.unexpectedOption(command, {"serial", "usb", "device", "link-timeout-ms", "json", "type"})
+        : sub == QLatin1String("export") ? invocation.unexpectedOption(command, {"serial", "usb", "device", "link-timeout-ms", "json", "profile", "include-secrets", "include-address"})
+        : sub == QLatin1String("apply")  ? invocation.unexpectedOption(command, {"serial", "usb", "device", "link-timeout-ms", "json", "profile", "secrets", "check"})
+                                         : invocation.unexpectedOption(command, {"serial", "usb", "device", "link-timeout-ms", "json"});
     if (bad) return usageError(*bad);
+    if (sub == QLatin1String("export") && !invocation.isSet("profile")) {
+        return usageError(QStringLiteral("link export needs --profile FILE"));
+    }
+    std::optional<rules::Profile> profile;
+    if (sub == QLatin1String("apply")) {
+        int exitCode = kExitOk;
+        profile = readProfileInput(invocation, &exitCode);
+        if (!profile) return exitCode;
+    }
 
     // Input is checked before the printer is touched.
     std::optional<ConfigEdits> edits;
@@ -253,9 +283,11 @@ int runLink(const Invocation& invocation) {
     const bool json = invocation.json();
     if (sub == QLatin1String("info")) return Info(session, json);
     if (sub == QLatin1String("read")) return Read(session, json);
-    if (sub == QLatin1String("write")) return Write(session, *edits, json);
+    if (sub == QLatin1String("write")) return Write(session, *edits, json, port.portName());
     if (sub == QLatin1String("survey")) return Survey(session, json);
-    return Upload(session, certificate, certificateType, json);
+    if (sub == QLatin1String("export")) return exportProfile(session, invocation);
+    if (sub == QLatin1String("apply")) return applyProfile(session, *profile, port.portName(), invocation);
+    return Upload(session, certificate, certificateType, json, port.portName(), invocation.value("type"));
 }
 
 }  // namespace corvane::cli

@@ -35,6 +35,21 @@ void printErrorLine(const QString& text) { write(stderr, text + QLatin1Char('\n'
 
 void printError(const QString& text) { write(stderr, QStringLiteral("corvane: ") + text + QLatin1Char('\n')); }
 
+void printWarning(const QString& reason) {
+    if (!reason.isEmpty()) printError(QStringLiteral("warning: ") + reason);
+}
+
+QString printable(const QString& text) {
+    QString safe;
+    safe.reserve(text.size());
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        if (u < 0x20 || (u >= 0x7F && u <= 0x9F)) safe += QStringLiteral("\\x%1").arg(static_cast<uint>(u), 2, 16, QLatin1Char('0'));
+        else safe += c;
+    }
+    return safe;
+}
+
 int usageError(const QString& text) {
     printError(text);
     write(stderr, QStringLiteral("Try 'corvane --help'.\n"));

@@ -25,6 +25,11 @@ void printFailure(int id);
 void printErrorLine(const QString& text);
 // A message of the program itself, on stderr with the program's name.
 void printError(const QString& text);
+// A warning of the program on stderr; nothing when `reason` is empty.
+void printWarning(const QString& reason);
+// Bytes from a printer or a file made safe for a terminal: control
+// characters become \xNN.
+QString printable(const QString& text);
 // Prints `text` and a hint to --help on stderr; gives the usage exit code.
 int usageError(const QString& text);
 

@@ -221,6 +221,26 @@ void DirectConfigModel::Disconnect() {
     tabs.network.resetWifiDirect();
 }
 
+void DirectConfigModel::showRecord(const link::PrinterConfig& config) {
+    const link::PrinterConfig printerHolds = lastConfig;
+    // The Wi-Fi Direct lists follow the new mode, as after a reconnect.
+    tabs.network.resetWifiDirect();
+    applyRecord(config, lastSystemInfo, context.layout());
+    lastConfig = printerHolds;
+    // The pages are enabled again over the new values; the BSS survey and the
+    // certificate stay as they were.
+    tabs.system.enableControls(true);
+    tabs.protocol.enableControls(true);
+    tabs.network.enableControls(true);
+    tabs.security.enableControls(true);
+    tabs.security.refreshControls();
+    tabs.security.syncControls();
+}
+
+bool DirectConfigModel::hasUnsavedEdits() const {
+    return context.connected && BuildRecordBytes() != link::SerializeConfig(lastConfig, context.layout());
+}
+
 MaybeNotice DirectConfigModel::checkWepKeyForSave() {
     auto& security = tabs.security;
     if (security.cipher != code::kWep64 && security.cipher != code::kWep128)

@@ -75,6 +75,15 @@ public:
     }
     void Disconnect();
 
+    // Shows `config` on the pages as a Connect would, while the records read
+    // from the printer stay what they were: the pages then hold edits that
+    // are not saved (an imported profile).
+    void showRecord(const link::PrinterConfig& config);
+    // A successful Save: the printer now holds `written`.
+    void recordSaved(const link::PrinterConfig& written) { lastConfig = written; }
+    // The pages would write something other than what the printer holds.
+    bool hasUnsavedEdits() const;
+
     // Save, before anything is sent: the shown page's checks, the WEP key
     // length, the PIN (newer layout), then the credentials are taken from the
     // Security page. A notice means nothing may be sent.
@@ -93,7 +102,7 @@ public:
     ConfigTabCtrl tabs{context};
     int linkChoice = kSerialLink;
     int printerType = kOtherPrinter;
-    // The records last read from the printer.
+    // The records last read from the printer (or written to it by a Save).
     link::PrinterConfig lastConfig;
     link::PrinterSystemInfo lastSystemInfo;
 

@@ -6,6 +6,7 @@
 #include <tuple>
 
 #include "direct_config_model.h"
+#include "record_fields.h"
 #include "text_entry.h"
 
 namespace corvane::rules {
@@ -15,31 +16,6 @@ namespace {
 using link::ConfigLayout;
 using link::PrinterConfig;
 using Edit = std::function<MaybeNotice(std::string_view)>;
-
-// The record field behind the control a notice puts the focus on.
-std::string FieldOf(const Notice& notice) {
-    struct Entry {
-        Tab tab;
-        int control;
-        const char* field;
-    };
-    static constexpr Entry kEntries[] = {
-        {Tab::System, 1018, "printerName"},     {Tab::System, 1019, "printerPort"},
-        {Tab::System, 1020, "userId"},          {Tab::System, 1021, "userPassword"},
-        {Tab::Protocol, 1029, "setCommunity"},  {Tab::Protocol, 1028, "getCommunity"},
-        {Tab::Protocol, 1020, "trapCommunity"}, {Tab::Network, 1044, "adhocChannel"},
-        {Tab::Network, 1079, "p2pPinCode"},     {Tab::Network, 1038, "ssid"},
-        {Tab::Network, 1039, "inactivityTime"}, {Tab::Network, 1042, "networkMode"},
-        {Tab::Network, 1041, "ipAssignment"},   {Tab::Security, 1060, "wepKey"},
-        {Tab::Security, 1041, "pskKey"},        {Tab::Security, 1042, "authId"},
-        {Tab::Security, 1054, "authPassword"},
-    };
-    for (const Entry& e : kEntries)
-        if (static_cast<int>(e.tab) == notice.scope && e.control == notice.focus) return e.field;
-    if (notice.message == kWepKeyInvalid) return "wepKey";
-    if (notice.message == kIncorrectPin) return "p2pPinCode";
-    return {};
-}
 
 // The bytes of one field of a serialised record.
 ByteSpan FieldBytes(const Bytes& record, const link::ConfigField& field, ConfigLayout layout) {
@@ -286,8 +262,8 @@ private:
         for (const MaybeNotice& notice : {tabs.system.checkValues(), tabs.protocol.checkValues(),
                                           tabs.network.leaveCheck(), tabs.network.saveCheck(),
                                           tabs.security.checkValues()})
-            if (notice) return refuse(*notice, FieldOf(*notice));
-        if (const MaybeNotice notice = model_.prepareSave()) return refuse(*notice, FieldOf(*notice));
+            if (notice) return refuse(*notice, std::string(NoticeField(*notice)));
+        if (const MaybeNotice notice = model_.prepareSave()) return refuse(*notice, std::string(NoticeField(*notice)));
         return true;
     }
 

@@ -117,6 +117,7 @@ void CertificatePage::onFileUpload() {
             link_.sleep, link_.limits);
     }
     app::showMessage(this, uploaded ? kCertificateUploaded : kCertificateUploadFailed);
+    emit uploadFinished(certificateType_, static_cast<qint64>(certificateData_.size()), uploaded);
 }
 
 }  // namespace corvane::ui

@@ -42,6 +42,10 @@ public:
     int certificateType() const { return certificateType_; }
     bool certificateValid() const { return certificateValid_; }
 
+signals:
+    // A certificate of `type` went to the printer, taken or not.
+    void uploadFinished(int type, qint64 bytes, bool uploaded);
+
 private:
     void showPath();
 

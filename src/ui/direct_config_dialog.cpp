@@ -3,15 +3,21 @@
 #include <string_view>
 
 #include <QCoreApplication>
+#include <QFile>
+#include <QFileDialog>
 #include <QSignalBlocker>
 
 #include "app/messages.h"
+#include "history/change_entries.h"
+#include "profile/private_file.h"
+#include "profile/profile_file.h"
 #include "link/exchange/vendor_check.h"
 #include "link/string_table.h"
 #include "ui/config_tab_ctrl.h"
 #include "ui/control_sync.h"
 #include "ui/link_wait.h"
 #include "ui/security_page.h"
+#include "ui/secrets_dialog.h"
 #include "ui/settings_summary_dialog.h"
 #include "ui_direct_config.h"
 
@@ -21,6 +27,10 @@ using rules::DirectConfigModel;
 using rules::WindowControl;
 
 namespace {
+
+// Texts of this window, under the context its catalog entries have.
+QString Tr(const char* text) { return QCoreApplication::translate("DirectConfigDialog", text); }
+
 transport::SerialPort& chosenPort(const DirectConfigOptions& options) {
     return options.port ? *options.port : transport::programSerialPort();
 }
@@ -34,6 +44,22 @@ QString linkDeviceOf(const DirectConfigOptions& options) {
 constexpr const char* kMakerMismatch =
     QT_TRANSLATE_NOOP("DirectConfigDialog", "This printer don't match our company name.");
 static_assert(std::string_view(kMakerMismatch) == link::kMakerMismatchText);
+
+// The certificate kinds as `corvane link cert --type` names them.
+QString CertificateKind(int type) {
+    switch (type) {
+    case link::kCertificateCa: return QStringLiteral("ca");
+    case link::kCertificateClientKey: return QStringLiteral("client-key");
+    case link::kCertificateClientPem: return QStringLiteral("client-pem");
+    default: return QString::number(type);
+    }
+}
+
+// Appends a history line; says so when it cannot (the change stands).
+void Record(QWidget* parent, const history::Entry& entry) {
+    const QString problem = history::record(entry);
+    if (!problem.isEmpty()) app::showNote(parent, history::notRecordedText(problem));
+}
 }  // namespace
 
 DirectConfigDialog::DirectConfigDialog(const DirectConfigOptions& options, QWidget* parent)
@@ -65,8 +91,12 @@ DirectConfigDialog::DirectConfigDialog(const DirectConfigOptions& options, QWidg
     connect(ui_->disconnectButton, &QPushButton::clicked, this, &DirectConfigDialog::Disconnect);
     connect(ui_->saveButton, &QPushButton::clicked, this, &DirectConfigDialog::Save);
     connect(ui_->quitButton, &QPushButton::clicked, this, &QDialog::reject);
+    connect(ui_->exportProfileButton, &QPushButton::clicked, this, &DirectConfigDialog::ExportProfile);
+    connect(ui_->importProfileButton, &QPushButton::clicked, this, &DirectConfigDialog::ImportProfile);
 
     ui_->tabControl->createPages(model_.tabs, link_, options_.chooseCertificateFiles);
+    connect(ui_->tabControl->certificatePage(), &CertificatePage::uploadFinished, this,
+            &DirectConfigDialog::onCertificateUploaded);
     model_.OnInitDialog(comPortNames());
     render();
 }
@@ -186,13 +216,98 @@ void DirectConfigDialog::Save() {
         const BusyCursor busy;
         saved = session_.save(written);
     }
+    history::Entry entry =
+        history::linkEntry(history::kWindow, history::kLinkSave, port_.portName(), session_.systemInfo().macAddress);
+    entry.changes = history::recordChanges(model_.lastConfig, written, session_.layout());
+    entry.outcome = QString::fromLatin1(saved ? history::kConfirmed : history::kFailed);
     if (!saved) {
+        entry.message = QString::fromUtf8(StringText(kConfigFailed).data());
         app::showMessage(this, kConfigFailed);
+        Record(this, entry);
         return;
     }
+    model_.recordSaved(written);
     app::showMessage(this, kConfigCompletedReset);
+    Record(this, entry);
     SettingsSummaryDialog summary(written, session_.layout(), this);
     runModal(summary);
+}
+
+QString DirectConfigDialog::chooseProfileFile(bool exporting) {
+    if (options_.chooseProfileFile) return options_.chooseProfileFile(this, exporting);
+    const QString filter = Tr("Profiles (*.json);;All files (*)");
+    if (!exporting) return QFileDialog::getOpenFileName(this, Tr("Import profile"), QString(), filter);
+    QFileDialog chooser(this, Tr("Export profile"), QString(), filter);
+    chooser.setAcceptMode(QFileDialog::AcceptSave);
+    chooser.setDefaultSuffix(QStringLiteral("json"));
+    return chooser.exec() == QDialog::Accepted ? chooser.selectedFiles().value(0) : QString();
+}
+
+void DirectConfigDialog::ExportProfile() {
+    const QString path = chooseProfileFile(true);
+    if (path.isEmpty()) return;
+    // What the pages show, unsaved edits included.
+    const rules::ProfileContent content{ui_->includeSecrets->isChecked(), false};
+    const rules::Profile profile = rules::MakeProfile(model_.BuildConfig(), model_.context.layout(), content);
+    const bool secret = profile::holdsSecrets(profile);
+    QString error;
+    if (!profile::writeWholeFile(path, profile::profileJson(profile), secret, &error)) {
+        app::showNote(this, Tr("The profile could not be saved:\n%1").arg(error));
+        return;
+    }
+    app::showNote(this, secret ? Tr("The profile has been saved to %1 with its keys and passwords.\nOnly you "
+                                    "can read the file.")
+                                     .arg(path)
+                               : Tr("The profile has been saved to %1.\nKeys, passwords and the PIN were left "
+                                    "out; importing the profile asks for them.")
+                                     .arg(path));
+}
+
+void DirectConfigDialog::ImportProfile() {
+    // The profile lands on the pages beside any edits not yet saved; once it
+    // is there the pages differ from the printer until Save (see
+    // hasUnsavedEdits, for the prompt before they are dropped).
+    const QString path = chooseProfileFile(false);
+    if (path.isEmpty()) return;
+    QFile file(path);
+    QString error;
+    std::optional<rules::Profile> profile;
+    if (!file.open(QIODevice::ReadOnly)) error = file.errorString();
+    else profile = profile::parseProfile(file.readAll(), &error);
+    if (!profile) {
+        app::showNote(this, Tr("The profile %1 cannot be imported:\n%2").arg(path, error));
+        return;
+    }
+    const link::PrinterConfig shown = model_.BuildConfig();
+    const link::ConfigLayout layout = model_.context.layout();
+    if (const auto missing = rules::MissingSecrets(*profile, shown, layout); !missing.empty()) {
+        SecretsDialog ask(missing, this);
+        if (runModal(ask) != QDialog::Accepted) return;
+        profile = profile::withSecrets(*profile, ask.secrets());
+    }
+    const rules::SpreadResult spread = rules::SpreadProfile(*profile, shown, model_.lastSystemInfo, layout);
+    if (spread.refusal) {
+        app::showNote(this, Tr("The profile was not imported; nothing has changed.\n%1")
+                                .arg(profile::refusalText(*spread.refusal)));
+        return;
+    }
+    model_.showRecord(spread.config);
+    render();
+    QString done = Tr("The profile has been imported. Check the pages, then press Save to write it to the printer.");
+    if (!spread.skipped.empty()) {
+        done += QLatin1Char('\n') + Tr("This printer has no %1; those settings were left out.")
+                                        .arg(profile::toQStringList(spread.skipped).join(QLatin1String(", ")));
+    }
+    app::showNote(this, done);
+}
+
+void DirectConfigDialog::onCertificateUploaded(int type, qint64 bytes, bool uploaded) {
+    history::Entry entry = history::linkEntry(history::kWindow, history::kCertificateUpload, port_.portName(),
+                                              session_.systemInfo().macAddress);
+    entry.changes = {history::certificateChange(CertificateKind(type), static_cast<std::size_t>(bytes))};
+    entry.outcome = QString::fromLatin1(uploaded ? history::kConfirmed : history::kFailed);
+    if (!uploaded) entry.message = QString::fromUtf8(StringText(kCertificateUploadFailed).data());
+    Record(this, entry);
 }
 
 void DirectConfigDialog::done(int result) {
@@ -247,6 +362,10 @@ void DirectConfigDialog::render() {
                                    std::pair{ui_->saveButton, WindowControl::Save}})
         applyState(button, c[control]);
     ui_->tabControl->setEnabled(c[WindowControl::TabControl].enabled);
+    // Profiles need a connected printer: its layout, its record beneath.
+    for (QWidget* w : std::initializer_list<QWidget*>{ui_->includeSecrets, ui_->exportProfileButton,
+                                                      ui_->importProfileButton})
+        w->setEnabled(model_.context.connected);
     ui_->tabControl->renderPages();
     if (auto focus = model_.takeFocusRequest())
         if (auto* widget = controlWidget(static_cast<int>(*focus))) widget->setFocus(Qt::OtherFocusReason);

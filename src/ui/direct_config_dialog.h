@@ -34,6 +34,13 @@ public:
     void Connect();
     void Disconnect();
     void Save();
+    // The profile buttons: the pages' shared settings to a file, and a file's
+    // settings onto the pages (which Save then writes).
+    void ExportProfile();
+    void ImportProfile();
+    // The pages hold values the printer does not: what a prompt before
+    // Disconnect, Quit or another Connect would ask about.
+    bool hasUnsavedEdits() const { return model_.hasUnsavedEdits(); }
 
     // Closing the window, however it happens, closes a connected link.
     void done(int result) override;
@@ -53,6 +60,8 @@ private:
     std::vector<rules::UsbEntry> refreshUsbDevices();
     void render();
     void presentNotice(const rules::MaybeNotice& notice);
+    QString chooseProfileFile(bool exporting);
+    void onCertificateUploaded(int type, qint64 bytes, bool uploaded);
 
     DirectConfigOptions options_;
     transport::SerialPort& port_;

@@ -30,6 +30,9 @@ struct DirectConfigOptions {
     QString linkDevice;
     // The certificate file chooser; the file-open dialog when empty.
     FileChooser chooseCertificateFiles;
+    // The profile file to export to (`exporting`) or import from; empty:
+    // cancelled. The file dialogs when empty.
+    std::function<QString(QWidget* parent, bool exporting)> chooseProfileFile;
     // The serial ports offered; the machine's when empty.
     std::function<std::vector<transport::SerialPortEntry>()> serialPorts;
 };

@@ -1,11 +1,16 @@
 #include <gtest/gtest.h>
 
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
 #include <QLineEdit>
+#include <QTemporaryDir>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QtTest/QTest>
 
+#include "app/history_dialog.h"
 #include "app/ipv4_address_edit.h"
 #include "app/launcher_dialog.h"
 #include "app/messages.h"
@@ -75,6 +80,40 @@ TEST(LauncherDialog, AboutNamesVersionAndLicence) {
     });
     EXPECT_TRUE(shown.contains(QString::fromLatin1(kVersion))) << qPrintable(shown);
     EXPECT_TRUE(shown.contains(QStringLiteral("MIT licence"))) << qPrintable(shown);
+}
+
+TEST(HistoryDialog, SortsFiltersByPrinterAndExportsWhatItShows) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("history.jsonl"));
+    QString error;
+    for (const auto& [mac, minute] : {std::pair{"00-11-22-AA-BB-CC", 5}, {"00-11-62-0A-00-01", 1},
+                                      {"00-11-22-AA-BB-CC", 3}}) {
+        history::Entry e;
+        e.time = QDateTime(QDate(2024, 5, 1), QTime(9, minute), Qt::UTC);
+        e.mac = QString::fromLatin1(mac);
+        e.outcome = QString::fromLatin1(history::kConfirmed);
+        ASSERT_TRUE(history::appendEntry(e, &error, path)) << error.toStdString();
+    }
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::Append));
+    file.write("not a line of the history\n");
+    file.close();
+
+    const QString csvPath = dir.filePath(QStringLiteral("export.csv"));
+    HistoryDialog window(nullptr, [&](QWidget*) { return csvPath; }, path);
+    auto* table = window.table();
+    ASSERT_EQ(table->rowCount(), 3);
+    EXPECT_TRUE(window.findChild<QLabel*>(QStringLiteral("historyWarnings"))->text().startsWith("line 4 of "));
+    table->sortItems(0);
+    EXPECT_EQ(table->item(0, 4)->text(), "00-11-62-0A-00-01");
+
+    window.macFilter()->setCurrentText(QStringLiteral("00-11-22-AA-BB-CC"));
+    EXPECT_EQ(table->rowCount(), 2);
+    window.findChild<QPushButton*>(QStringLiteral("exportCsvButton"))->click();
+    QFile exported(csvPath);
+    ASSERT_TRUE(exported.open(QIODevice::ReadOnly));
+    EXPECT_EQ(exported.readAll(), history::csv(window.shownEntries()));
+    EXPECT_EQ(window.shownEntries().size(), 2);
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 
 #include "app/ipv4_address_edit.h"
 #include "app/messages.h"
+#include "history/history_log.h"
 #include "lan/device_lists.h"
 #include "lan/modal.h"
 #include "lan/ui/bss_info_dialog.h"
@@ -111,6 +112,15 @@ TEST_F(LanWindowsAgainstSim, ConfirmedChangeShowsInTheNextSearchInBothModes) {
         EXPECT_EQ(table->item(1, 2)->text(), QStringLiteral("192.168.0.77"));
         EXPECT_EQ(table->item(1, 5)->text(), QStringLiteral("9105"));
         EXPECT_EQ(table->item(0, 5)->text(), QStringLiteral("9100"));
+    }
+    // Each change went into the history, with the way it went.
+    const auto log = history::readLog();
+    ASSERT_EQ(log.entries.size(), 2);
+    for (const auto& [entry, mode] : {std::pair{log.entries[0], "ethernet"}, std::pair{log.entries[1], "wlan"}}) {
+        EXPECT_EQ(history::wayText(entry), QStringLiteral("%1 via 127.0.0.1").arg(QLatin1String(mode)));
+        EXPECT_EQ(entry.outcome, "confirmed");
+        ASSERT_EQ(entry.changes.size(), 2);
+        EXPECT_EQ(entry.changes[1], (history::Change{"port", "9100", "9105", false}));
     }
 }
 

@@ -66,10 +66,10 @@ STUB
 
     # command line | words that must be offered | words that must not
     local cases=(
-        "corvane |ports discover lan-set survey link|"
+        "corvane |ports discover lan-set survey link history|"
         "corvane --local 10.0.0.1 d|discover|ports"
         "corvane lan-set |ethernet wlan|"
-        "corvane link |info read write survey cert|"
+        "corvane link |info read write survey cert export apply|"
         "corvane link read --u|--usb|--serial"
         "corvane link read --usb |USB001 USB002|ttyUSB0"
         "corvane link info --serial |ttyUSB0|USB001"

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QJsonObject>
 #include <QLineEdit>
@@ -14,6 +15,7 @@
 #include <QTableWidget>
 #include <QTest>
 
+#include <map>
 #include <memory>
 
 #include "app/ipv4_address_edit.h"
@@ -24,6 +26,7 @@
 #include "transport/serial_port.h"
 #include "ui/config_tab_ctrl.h"
 #include "ui/direct_config_dialog.h"
+#include "ui/secrets_dialog.h"
 #include "ui/settings_summary_dialog.h"
 
 namespace corvane::test {
@@ -82,6 +85,14 @@ protected:
                                     summary->list()->item(r, 2)->text()});
                 summaries.push_back(rows);
             }
+            if (auto* ask = qobject_cast<ui::SecretsDialog*>(&shown)) {
+                for (const auto& [field, text] : secretsToEnter) {
+                    if (auto* entry = ask->entry(field)) {
+                        entry->setText(text);
+                        secretsAsked.push_back(field);
+                    }
+                }
+            }
             return static_cast<int>(QDialog::Accepted);
         });
     }
@@ -93,11 +104,17 @@ protected:
     // Starts the simulator and opens the window on it, not yet connected.
     void open(const QStringList& simArgs = {}, transport::LinkTimeouts timeouts = FastTimeouts()) {
         ASSERT_TRUE(sim.start(simArgs));
+        openOn(sim, timeouts);
+    }
+    // A fresh window on a printer already started.
+    void openOn(const SimPrinter& printer, transport::LinkTimeouts timeouts = FastTimeouts()) {
+        dialog.reset();
         ui::DirectConfigOptions options;
         options.port = &linkPort;
         options.timeouts = timeouts;
         options.limits = FastLimits();
-        options.linkDevice = sim.pty();
+        options.linkDevice = printer.pty();
+        options.chooseProfileFile = [this](QWidget*, bool) { return profileFile; };
         options.serialPorts = [] { return std::vector<transport::SerialPortEntry>{{"ttyS9", "/dev/ttyS9"}}; };
         options.chooseCertificateFiles = [this](QWidget*) { return chosenFiles; };
         dialog = std::make_unique<ui::DirectConfigDialog>(options);
@@ -135,6 +152,10 @@ protected:
     std::unique_ptr<ui::DirectConfigDialog> dialog;
     std::vector<std::vector<std::array<QString, 3>>> summaries;
     QStringList chosenFiles;
+    QString profileFile;
+    // What a secrets prompt is answered with, and the fields it asked for.
+    std::map<std::string, QString> secretsToEnter;
+    std::vector<std::string> secretsAsked;
 };
 
 }  // namespace corvane::test

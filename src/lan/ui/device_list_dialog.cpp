@@ -142,6 +142,7 @@ void DeviceListDialog::onSetting() {
     {
         LanSettingsDialog settings(listMode_, selectedNumber_, broadcastAddress_, this, endpoints_);
         settings.setTimeout(timings_.settingsTimeoutMs(listMode_));
+        settings.setLocalAddress(localAddress_);
         result = settings.exec();
     }
     if (result != QDialog::Accepted) {

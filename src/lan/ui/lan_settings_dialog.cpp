@@ -4,6 +4,7 @@
 #include <QRegularExpressionValidator>
 
 #include "app/messages.h"
+#include "history/change_entries.h"
 #include "lan/device_lists.h"
 #include "link/string_table.h"
 #include "ui_lan_settings_dialog.h"
@@ -53,6 +54,7 @@ bool LanSettingsDialog::initialise() {
                        ? QCoreApplication::translate("LanSettingsDialog", "WLAN Configuration")
                        : QCoreApplication::translate("LanSettingsDialog", "Ethernet Configuration"));
 
+    shown_ = *record_;
     const LanSettingsEdits edits = LanSettingsForm::editsFor(*record_);
     ui_->ipAddressEdit->setAddress(edits.ipAddress);
     ui_->subnetMaskEdit->setAddress(edits.subnetMask);
@@ -149,6 +151,10 @@ void LanSettingsDialog::accept() {
 
 void LanSettingsDialog::onExchangeDone(int messageId) {
     app::showMessage(this, messageId);
+    if (const QString problem = history::recordLanSettings(history::kWindow, listMode_, localAddress_, shown_, *record_,
+                                                           messageId, messageId != kSaveFailed);
+        !problem.isEmpty())
+        app::showNote(this, history::notRecordedText(problem));
     QDialog::accept();
 }
 

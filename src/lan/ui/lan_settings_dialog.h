@@ -25,6 +25,8 @@ public:
     ~LanSettingsDialog() override;
 
     void setTimeout(int ms) { exchange_.setTimeout(ms); }
+    // The local address the printer was found from, for the history.
+    void setLocalAddress(const QString& address) { localAddress_ = address; }
     const LanSettingsExchange& exchange() const { return exchange_; }
 
     // Shows the record; without one (message 35) ends cancelled unshown.
@@ -44,6 +46,8 @@ private:
     ListMode listMode_;
     int selectedNumber_;
     DiscoveredDevice* record_ = nullptr;  // the stored record, edited in place
+    DiscoveredDevice shown_;              // the record as the window opened on it
+    QString localAddress_;
     LanSettingsExchange exchange_;
 };
 

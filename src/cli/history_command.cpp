@@ -1,0 +1,86 @@
+// corvane history [--mac MAC] [--since DATE] [--json|--csv]: the changes the
+// tool sent, oldest first, from the history file both front ends append to.
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include "cli/commands.h"
+#include "cli/history_record.h"
+#include "cli/output.h"
+#include "history/change_entries.h"
+
+namespace corvane::cli {
+
+namespace {
+
+// "2024-05-01" (from midnight UTC) or an ISO 8601 time; UTC unless it says
+// otherwise.
+QDateTime ParseSince(const QString& text) {
+    const QDate date = QDate::fromString(text, Qt::ISODate);
+    if (date.isValid()) return QDateTime(date, QTime(0, 0), Qt::UTC);
+    QDateTime time = QDateTime::fromString(text, Qt::ISODateWithMs);
+    if (time.isValid() && time.timeSpec() == Qt::LocalTime) time.setTimeSpec(Qt::UTC);
+    return time;
+}
+
+QString OutcomeText(const history::Entry& e) {
+    return e.message.isEmpty() ? e.outcome : QStringLiteral("%1: %2").arg(e.outcome, e.message);
+}
+
+}  // namespace
+
+void reportNotRecorded(const QString& problem) {
+    if (!problem.isEmpty()) printWarning(history::notRecordedText(problem));
+}
+
+void recordInHistory(const history::Entry& entry) { reportNotRecorded(history::record(entry)); }
+
+int runHistory(const Invocation& invocation) {
+    if (auto bad = invocation.unexpectedOption(QStringLiteral("history"), {"mac", "since", "json", "csv"})) {
+        return usageError(*bad);
+    }
+    if (!invocation.arguments().isEmpty()) return usageError(QStringLiteral("history takes no further arguments"));
+    if (invocation.json() && invocation.isSet("csv")) return usageError(QStringLiteral("give --json or --csv, not both"));
+    const QString mac = invocation.value("mac");
+    if (invocation.isSet("mac") && history::normalMac(mac).isEmpty()) {
+        return usageError(QStringLiteral("--mac: \"%1\" is not a MAC address").arg(mac));
+    }
+    QDateTime since;
+    if (invocation.isSet("since")) {
+        since = ParseSince(invocation.value("since"));
+        if (!since.isValid()) {
+            return usageError(QStringLiteral("--since: \"%1\" is not a date (2024-05-01) or ISO 8601 time")
+                                  .arg(invocation.value("since")));
+        }
+    }
+
+    const history::Log log = history::readLog();
+    for (const QString& warning : log.warnings) printWarning(warning);
+    if (!log.error.isEmpty()) {
+        printError(log.error);
+        return kExitFailed;
+    }
+    const QList<history::Entry> entries = history::filterEntries(log.entries, mac, since);
+    if (invocation.json()) {
+        QJsonArray array;
+        for (const history::Entry& e : entries) array.append(QJsonDocument::fromJson(history::entryLine(e)).object());
+        printJson(array);
+    } else if (invocation.isSet("csv")) {
+        printText(QString::fromUtf8(history::csv(entries)));
+    } else {
+        QList<QStringList> rows;
+        for (const history::Entry& e : entries) {
+            QStringList row{e.time.toString(Qt::ISODate), e.frontEnd,          e.action,        history::wayText(e),
+                            e.mac,                        history::changesText(e), OutcomeText(e)};
+            for (QString& cell : row) cell = printable(cell);
+            rows.append(row);
+        }
+        printTable({QStringLiteral("Time"), QStringLiteral("Front end"), QStringLiteral("Action"),
+                    QStringLiteral("Way in"), QStringLiteral("MAC"), QStringLiteral("Changes"),
+                    QStringLiteral("Outcome")},
+                   rows);
+    }
+    return kExitOk;
+}
+
+}  // namespace corvane::cli

@@ -1,0 +1,174 @@
+#include "cli/link_profile.h"
+
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonObject>
+
+#include "cli/config_write.h"
+#include "cli/history_record.h"
+#include "cli/output.h"
+#include "history/change_entries.h"
+#include "link/exchange/config_exchange.h"
+#include "profile/private_file.h"
+#include "profile/profile_file.h"
+
+namespace corvane::cli {
+
+namespace {
+
+using profile::toQStringList;
+
+// A profile file's contents; nullopt with the exit code set when unreadable
+// or refused.
+std::optional<rules::Profile> ReadFile(const QString& path, bool secretsOnly, int* exitCode) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        *exitCode = usageError(QStringLiteral("cannot read %1: %2").arg(path, file.errorString()));
+        return std::nullopt;
+    }
+    QString error;
+    const QByteArray contents = file.readAll();
+    auto read = secretsOnly ? profile::parseSecrets(contents, &error) : profile::parseProfile(contents, &error);
+    if (!read) *exitCode = usageError(QStringLiteral("%1: %2").arg(path, error));
+    return read;
+}
+
+QJsonArray ChangesJson(const QList<history::Change>& changes) {
+    QJsonArray array;
+    for (const history::Change& c : changes) {
+        if (c.secret) array.append(QJsonObject{{QStringLiteral("field"), c.field}, {QStringLiteral("changed"), true}});
+        else
+            array.append(QJsonObject{{QStringLiteral("field"), c.field},
+                                     {QStringLiteral("before"), c.before},
+                                     {QStringLiteral("after"), c.after}});
+    }
+    return array;
+}
+
+QList<QStringList> ChangeRows(const QList<history::Change>& changes) {
+    QList<QStringList> rows;
+    for (const history::Change& c : changes) {
+        rows.append({c.field, c.secret ? QStringLiteral("changed")
+                                       : printable(QStringLiteral("%1 → %2").arg(c.before, c.after))});
+    }
+    return rows;
+}
+
+}  // namespace
+
+std::optional<rules::Profile> readProfileInput(const Invocation& invocation, int* exitCode) {
+    if (!invocation.isSet("profile")) {
+        *exitCode = usageError(QStringLiteral("link apply needs --profile FILE"));
+        return std::nullopt;
+    }
+    auto profile = ReadFile(invocation.value("profile"), false, exitCode);
+    if (!profile || !invocation.isSet("secrets")) return profile;
+    const auto secrets = ReadFile(invocation.value("secrets"), true, exitCode);
+    if (!secrets) return std::nullopt;
+    return profile::withSecrets(*profile, *secrets);
+}
+
+int exportProfile(const link::LinkSession& session, const Invocation& invocation) {
+    const rules::ProfileContent content{invocation.isSet("include-secrets"), invocation.isSet("include-address")};
+    const rules::Profile profile = rules::MakeProfile(session.config(), session.layout(), content);
+    const QString path = invocation.value("profile");
+    const bool secret = profile::holdsSecrets(profile);
+    QString error;
+    if (!profile::writeWholeFile(path, profile::profileJson(profile), secret, &error)) {
+        printError(error);
+        return kExitFailed;
+    }
+    if (invocation.json()) {
+        printJson(QJsonObject{{QStringLiteral("profile"), path},
+                              {QStringLiteral("settings"), static_cast<int>(profile.values.size())},
+                              {QStringLiteral("secrets"), secret}});
+    } else {
+        printText(QStringLiteral("%1 settings written to %2%3\n")
+                      .arg(profile.values.size())
+                      .arg(path, secret ? QStringLiteral(" (with secrets; only you can read the file)")
+                                        : QStringLiteral(" (without secrets)")));
+    }
+    return kExitOk;
+}
+
+int applyProfile(link::LinkSession& session, const rules::Profile& profile, const QString& portName,
+                 const Invocation& invocation) {
+    const link::PrinterConfig before = session.config();
+    const link::ConfigLayout layout = session.layout();
+    const auto missing = rules::MissingSecrets(profile, before, layout);
+    if (!missing.empty()) {
+        printError(QStringLiteral("the profile leaves out secrets this printer needs: %1 (give them with --secrets FILE)")
+                       .arg(toQStringList(missing).join(QLatin1String(", "))));
+        return kExitUsage;
+    }
+    const rules::SpreadResult spread = rules::SpreadProfile(profile, before, session.systemInfo(), layout);
+    if (spread.refusal) {
+        printError(profile::refusalText(*spread.refusal));
+        return kExitUsage;
+    }
+    for (const auto& field : spread.skipped) {
+        printWarning(QStringLiteral("\"%1\" left out: the printer's record layout has no such field")
+                         .arg(QString::fromStdString(field)));
+    }
+    // Every page's checks, as `link write` runs them: the printer's own
+    // values (its name, port, web account) must pass too.
+    const ConfigWritePlan plan = planConfigWrite(before, spread.config, session.systemInfo(), layout);
+    if (plan.refusal) {
+        printFailure(plan.refusal->message);
+        if (!plan.field.isEmpty()) printError(QStringLiteral("refused value: \"%1\"").arg(plan.field));
+        return kExitUsage;
+    }
+
+    history::Entry entry =
+        history::linkEntry(history::kCommandLine, history::kLinkApply, portName, session.systemInfo().macAddress);
+    entry.changes = history::recordChanges(before, plan.config, layout);
+    const bool changed = !entry.changes.isEmpty();
+    const bool write = changed && !invocation.isSet("check");
+    int exitCode = kExitOk;
+    bool saveFailed = false;
+    if (write) {
+        if (!session.save(plan.config)) {
+            saveFailed = true;
+            entry.outcome = QString::fromLatin1(history::kFailed);
+            entry.message = QString::fromUtf8(StringText(kConfigFailed).data());
+            exitCode = kExitFailed;
+        } else if (const link::ReadConfigResult back = link::ReadConfig(session.port()); !back.ok) {
+            entry.outcome = QString::fromLatin1(history::kConfirmed);
+            entry.message = QStringLiteral("the configuration could not be read back");
+        } else if (const auto differ = history::recordChanges(plan.config, back.config, layout); !differ.isEmpty()) {
+            QStringList fields;
+            for (const auto& c : differ) fields << c.field;
+            entry.outcome = QString::fromLatin1(history::kFailed);
+            entry.message = QStringLiteral("the printer confirmed but reads back other values for: %1")
+                                .arg(fields.join(QLatin1String(", ")));
+            exitCode = kExitFailed;
+        } else {
+            entry.outcome = QString::fromLatin1(history::kVerified);
+        }
+        recordInHistory(entry);
+    }
+
+    if (invocation.json()) {
+        QJsonObject result{{QStringLiteral("changed"), changed},
+                           {QStringLiteral("written"), write && exitCode == kExitOk},
+                           {QStringLiteral("changes"), ChangesJson(entry.changes)},
+                           {QStringLiteral("skipped"), QJsonArray::fromStringList(toQStringList(spread.skipped))}};
+        if (write) {
+            result.insert(QStringLiteral("outcome"), entry.outcome);
+            result.insert(QStringLiteral("message"), entry.message);
+        }
+        printJson(result);
+    } else if (!changed) {
+        printText(QStringLiteral("No field differs; nothing was written.\n"));
+    } else {
+        printTable({QStringLiteral("Field"), QStringLiteral("Change")}, ChangeRows(entry.changes));
+        const auto count = entry.changes.size();
+        if (!write) printText(QStringLiteral("%1 fields differ; nothing was written (--check).\n").arg(count));
+        else if (exitCode == kExitOk) printText(QStringLiteral("%1 fields written (%2).\n").arg(count).arg(entry.outcome));
+    }
+    if (saveFailed) printFailure(kConfigFailed);
+    else if (exitCode != kExitOk) printError(entry.message);
+    return exitCode;
+}
+
+}  // namespace corvane::cli

@@ -1,0 +1,94 @@
+#include "history/change_entries.h"
+
+#include <QCoreApplication>
+
+#include "link/string_table.h"
+#include "rules/record_fields.h"
+
+namespace corvane::history {
+
+namespace {
+
+QString Address(const std::array<std::uint8_t, 4>& a) {
+    return QStringLiteral("%1.%2.%3.%4").arg(a[0]).arg(a[1]).arg(a[2]).arg(a[3]);
+}
+
+QString Baud(std::uint8_t code) {
+    const int index = lan::indexForBaudCode(code);
+    if (index < 0) return QStringLiteral("code %1").arg(code);
+    const auto entry = lan::kBaudEntries[static_cast<std::size_t>(index)];
+    return QString::fromLatin1(entry.data(), static_cast<qsizetype>(entry.size()));
+}
+
+QString OnOff(bool on) { return on ? QStringLiteral("on") : QStringLiteral("off"); }
+
+QString MacText(const Mac& mac) { return QString::fromStdString(link::FormatMacUpper(mac)); }
+
+}  // namespace
+
+QList<Change> recordChanges(const link::PrinterConfig& before, const link::PrinterConfig& after,
+                            link::ConfigLayout layout) {
+    QList<Change> changes;
+    for (const rules::FieldChange& c : rules::DiffRecords(before, after, layout)) {
+        changes.append({QString::fromStdString(c.field), QString::fromStdString(c.before),
+                        QString::fromStdString(c.after), c.secret});
+    }
+    return changes;
+}
+
+QList<Change> lanChanges(const lan::DiscoveredDevice& before, const lan::DiscoveredDevice& after) {
+    const std::pair<const char*, std::pair<QString, QString>> values[] = {
+        {"ipAddress", {Address(before.ipAddress()), Address(after.ipAddress())}},
+        {"subnetMask", {Address(before.subnetMask()), Address(after.subnetMask())}},
+        {"gateway", {Address(before.gateway()), Address(after.gateway())}},
+        {"port", {QString::number(before.port()), QString::number(after.port())}},
+        {"inactivityTime", {QString::number(before.inactivityTime()), QString::number(after.inactivityTime())}},
+        {"dhcp", {OnOff(before.dhcp()), OnOff(after.dhcp())}},
+        {"baud", {Baud(before.baudCode()), Baud(after.baudCode())}},
+    };
+    QList<Change> changes;
+    for (const auto& [field, pair] : values) {
+        if (pair.first != pair.second) changes.append({QString::fromLatin1(field), pair.first, pair.second, false});
+    }
+    return changes;
+}
+
+Change certificateChange(const QString& kind, std::size_t bytes) {
+    return {QStringLiteral("certificate"), QString(), QStringLiteral("%1, %2 bytes").arg(kind).arg(bytes), false};
+}
+
+Entry linkEntry(const char* frontEnd, const char* action, const QString& port, const Mac& mac) {
+    Entry entry;
+    entry.frontEnd = QString::fromLatin1(frontEnd);
+    entry.action = QString::fromLatin1(action);
+    entry.linkPort = port;
+    entry.mac = MacText(mac);
+    return entry;
+}
+
+QString record(const Entry& entry) {
+    QString error;
+    return appendEntry(entry, &error) ? QString() : error;
+}
+
+QString recordLanSettings(const char* frontEnd, lan::ListMode mode, const QString& localAddress,
+                          const lan::DiscoveredDevice& before, const lan::DiscoveredDevice& after, int messageId,
+                          bool confirmed) {
+    Entry entry;
+    entry.frontEnd = QString::fromLatin1(frontEnd);
+    entry.action = QString::fromLatin1(kLanSettings);
+    entry.lanMode = mode == lan::ListMode::Wlan ? QStringLiteral("wlan") : QStringLiteral("ethernet");
+    entry.localAddress = localAddress;
+    entry.mac = MacText(after.macAddress());
+    entry.changes = lanChanges(before, after);
+    entry.outcome = QString::fromLatin1(confirmed ? kConfirmed : kNotConfirmed);
+    if (!confirmed) entry.message = QString::fromUtf8(StringText(messageId).data());
+    return record(entry);
+}
+
+QString notRecordedText(const QString& reason) {
+    return QCoreApplication::translate("History", "The change was made, but it could not be added to the history: %1")
+        .arg(reason);
+}
+
+}  // namespace corvane::history

@@ -1,0 +1,47 @@
+// The history lines of each kind of change the tool sends: LAN settings, a
+// direct-link configuration and a certificate. Every front end records its
+// changes through these, once the outcome is known.
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+#include <QString>
+
+#include "history/history_log.h"
+#include "link/discovered_device.h"
+#include "link/printer_config.h"
+
+namespace corvane::history {
+
+using Mac = std::array<std::uint8_t, 6>;
+
+// Actions as the history names them.
+inline constexpr char kLanSettings[] = "lan settings";
+inline constexpr char kLinkSave[] = "link save";
+inline constexpr char kLinkApply[] = "link apply";
+inline constexpr char kCertificateUpload[] = "certificate upload";
+
+QList<Change> recordChanges(const link::PrinterConfig& before, const link::PrinterConfig& after,
+                            link::ConfigLayout layout);
+// The settings a LAN request carries: addresses, port, inactivity, DHCP, speed.
+QList<Change> lanChanges(const lan::DiscoveredDevice& before, const lan::DiscoveredDevice& after);
+
+// A certificate sent to the printer: its kind and size, never its contents.
+Change certificateChange(const QString& kind, std::size_t bytes);
+
+Entry linkEntry(const char* frontEnd, const char* action, const QString& port, const Mac& mac);
+
+// Appends the entry; empty when it was written, else why not (the change
+// itself was made all the same).
+QString record(const Entry& entry);
+
+// One LAN settings request, confirmed by the printer or not.
+QString recordLanSettings(const char* frontEnd, lan::ListMode mode, const QString& localAddress,
+                          const lan::DiscoveredDevice& before, const lan::DiscoveredDevice& after, int messageId,
+                          bool confirmed);
+
+// What the front ends say when `record` failed.
+QString notRecordedText(const QString& reason);
+
+}  // namespace corvane::history

@@ -1,0 +1,258 @@
+#include "history/history_log.h"
+
+#include <cerrno>
+#include <chrono>
+#include <cstring>
+#include <thread>
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QRegularExpression>
+
+#include "corvane_version.h"
+
+namespace corvane::history {
+
+namespace {
+
+// Another program holds the lock only for the moment of one write.
+constexpr auto kLockPatience = std::chrono::seconds(5);
+constexpr auto kLockRetry = std::chrono::milliseconds(10);
+
+QString tr(const char* text) { return QCoreApplication::translate("History", text); }
+
+QString SystemError(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
+
+QString Key(const char* key) { return QString::fromLatin1(key); }
+
+// Every missing folder of `dir` is made 0700, as the state folder should be.
+bool EnsureFolder(const QString& dir, QString* error) {
+    const QByteArray path = QFile::encodeName(QDir::cleanPath(dir));
+    for (qsizetype i = 1; i <= path.size(); ++i) {
+        if (i < path.size() && path[i] != '/') continue;
+        const QByteArray part = path.left(i);
+        if (::mkdir(part.constData(), 0700) != 0 && errno != EEXIST) {
+            *error = tr("cannot create the folder %1: %2").arg(QFile::decodeName(part), SystemError(errno));
+            return false;
+        }
+    }
+    return true;
+}
+
+bool LockWithin(int fd) {
+    const auto deadline = std::chrono::steady_clock::now() + kLockPatience;
+    while (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        if ((errno != EWOULDBLOCK && errno != EINTR) || std::chrono::steady_clock::now() >= deadline) return false;
+        std::this_thread::sleep_for(kLockRetry);
+    }
+    return true;
+}
+
+bool WriteAll(int fd, const QByteArray& bytes) {
+    const char* data = bytes.constData();
+    auto left = static_cast<std::size_t>(bytes.size());
+    while (left > 0) {
+        const ssize_t n = ::write(fd, data, left);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return false;
+        data += n;
+        left -= static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+// The file's last byte, when there is one and it can be read.
+std::optional<char> LastByte(int fd) {
+    struct stat info{};
+    if (::fstat(fd, &info) != 0 || info.st_size == 0) return std::nullopt;
+    char last = 0;
+    if (::pread(fd, &last, 1, info.st_size - 1) != 1) return std::nullopt;
+    return last;
+}
+
+QJsonObject ChangeJson(const Change& change) {
+    if (change.secret) return {{Key("field"), change.field}, {Key("changed"), true}};
+    return {{Key("field"), change.field}, {Key("before"), change.before}, {Key("after"), change.after}};
+}
+
+QString CsvCell(const QString& text) {
+    static const QRegularExpression special(QStringLiteral("[\",\\r\\n]"));
+    if (!text.contains(special)) return text;
+    return QLatin1Char('"') + QString(text).replace(QLatin1Char('"'), QLatin1String("\"\"")) + QLatin1Char('"');
+}
+
+}  // namespace
+
+QString historyPath() {
+    QString state = qEnvironmentVariable("XDG_STATE_HOME");
+    if (state.isEmpty() || QDir::isRelativePath(state)) state = QDir::homePath() + QLatin1String("/.local/state");
+    return state + QLatin1String("/corvane/history.jsonl");
+}
+
+QByteArray entryLine(const Entry& entry) {
+    QJsonArray changes;
+    for (const Change& change : entry.changes) changes.append(ChangeJson(change));
+    QJsonObject way;
+    if (!entry.linkPort.isEmpty()) way.insert(Key("link"), entry.linkPort);
+    if (!entry.lanMode.isEmpty()) {
+        way.insert(Key("lan"), entry.lanMode);
+        way.insert(Key("localAddress"), entry.localAddress);
+    }
+    const QJsonObject line{
+        {Key("time"), entry.time.toUTC().toString(Qt::ISODateWithMs)},
+        {Key("version"), entry.version},
+        {Key("frontEnd"), entry.frontEnd},
+        {Key("action"), entry.action},
+        {Key("way"), way},
+        {Key("mac"), entry.mac},
+        {Key("changes"), changes},
+        {Key("outcome"), entry.outcome},
+        {Key("message"), entry.message},
+    };
+    return QJsonDocument(line).toJson(QJsonDocument::Compact) + '\n';
+}
+
+std::optional<Entry> parseEntry(const QByteArray& line, QString* reason) {
+    QJsonParseError parseError{};
+    const QJsonDocument document = QJsonDocument::fromJson(line, &parseError);
+    if (parseError.error != QJsonParseError::NoError || !document.isObject()) {
+        *reason = tr("not a JSON object");
+        return std::nullopt;
+    }
+    const QJsonObject o = document.object();
+    Entry entry;
+    entry.time = QDateTime::fromString(o.value(Key("time")).toString(), Qt::ISODateWithMs);
+    if (!entry.time.isValid()) {
+        *reason = tr("no valid time");
+        return std::nullopt;
+    }
+    entry.time = entry.time.toUTC();
+    if (!o.value(Key("outcome")).isString() || !o.value(Key("changes")).isArray()) {
+        *reason = tr("no outcome or no list of changes");
+        return std::nullopt;
+    }
+    entry.version = o.value(Key("version")).toString();
+    entry.frontEnd = o.value(Key("frontEnd")).toString();
+    entry.action = o.value(Key("action")).toString();
+    const QJsonObject way = o.value(Key("way")).toObject();
+    entry.linkPort = way.value(Key("link")).toString();
+    entry.lanMode = way.value(Key("lan")).toString();
+    entry.localAddress = way.value(Key("localAddress")).toString();
+    entry.mac = o.value(Key("mac")).toString();
+    for (const QJsonValue& value : o.value(Key("changes")).toArray()) {
+        const QJsonObject c = value.toObject();
+        if (!c.value(Key("field")).isString()) {
+            *reason = tr("a change without a field name");
+            return std::nullopt;
+        }
+        entry.changes.append({c.value(Key("field")).toString(), c.value(Key("before")).toString(),
+                              c.value(Key("after")).toString(), c.value(Key("changed")).toBool()});
+    }
+    entry.outcome = o.value(Key("outcome")).toString();
+    entry.message = o.value(Key("message")).toString();
+    return entry;
+}
+
+bool appendEntry(Entry entry, QString* error, const QString& path) {
+    if (!entry.time.isValid()) entry.time = QDateTime::currentDateTimeUtc();
+    if (entry.version.isEmpty()) entry.version = QString::fromLatin1(kVersion);
+    QByteArray line = entryLine(entry);
+
+    if (!EnsureFolder(QFileInfo(path).absolutePath(), error)) return false;
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDWR | O_APPEND | O_CREAT | O_CLOEXEC, 0600);
+    if (fd < 0) {
+        *error = tr("cannot open %1: %2").arg(path, SystemError(errno));
+        return false;
+    }
+    bool ok = LockWithin(fd);
+    if (!ok) {
+        *error = tr("%1 stayed locked by another program").arg(path);
+    } else {
+        // A line cut short (a full disk, a crash) must not swallow this one
+    // (the file is opened for reading too, to see its last byte).
+        if (const auto last = LastByte(fd); last && *last != '\n') line.prepend('\n');
+        ok = WriteAll(fd, line);
+        if (!ok) *error = tr("cannot write %1: %2").arg(path, SystemError(errno));
+        ::flock(fd, LOCK_UN);
+    }
+    ::close(fd);
+    return ok;
+}
+
+Log readLog(const QString& path) {
+    Log log;
+    QFile file(path);
+    if (!file.exists()) return log;
+    if (!file.open(QIODevice::ReadOnly)) {
+        log.error = tr("cannot read %1: %2").arg(path, file.errorString());
+        return log;
+    }
+    const QList<QByteArray> lines = file.readAll().split('\n');
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        if (lines[i].trimmed().isEmpty()) continue;
+        QString reason;
+        if (auto entry = parseEntry(lines[i], &reason)) {
+            log.entries.append(*entry);
+        } else {
+            log.warnings.append(tr("line %1 of %2 skipped: %3").arg(i + 1).arg(path, reason));
+        }
+    }
+    return log;
+}
+
+QString normalMac(const QString& text) {
+    QString hex = text.trimmed().toUpper();
+    hex.remove(QLatin1Char(':')).remove(QLatin1Char('-'));
+    static const QRegularExpression twelve(QStringLiteral("^[0-9A-F]{12}$"));
+    return twelve.match(hex).hasMatch() ? hex : QString();
+}
+
+QList<Entry> filterEntries(const QList<Entry>& entries, const QString& mac, const QDateTime& since) {
+    const QString wanted = normalMac(mac);
+    QList<Entry> kept;
+    for (const Entry& entry : entries) {
+        if (!mac.isEmpty() && normalMac(entry.mac) != wanted) continue;
+        if (since.isValid() && entry.time < since) continue;
+        kept.append(entry);
+    }
+    return kept;
+}
+
+QString wayText(const Entry& entry) {
+    if (!entry.linkPort.isEmpty()) return QStringLiteral("link %1").arg(entry.linkPort);
+    if (entry.localAddress.isEmpty()) return entry.lanMode;
+    return QStringLiteral("%1 via %2").arg(entry.lanMode, entry.localAddress);
+}
+
+QString changesText(const Entry& entry) {
+    QStringList parts;
+    for (const Change& change : entry.changes) {
+        parts << (change.secret ? QStringLiteral("%1: changed").arg(change.field)
+                                : QStringLiteral("%1: %2 → %3").arg(change.field, change.before, change.after));
+    }
+    return parts.join(QLatin1String("; "));
+}
+
+QByteArray csv(const QList<Entry>& entries) {
+    QString text = QStringLiteral("time,frontEnd,action,way,mac,changes,outcome,message\r\n");
+    for (const Entry& e : entries) {
+        const QStringList cells{e.time.toUTC().toString(Qt::ISODateWithMs), e.frontEnd, e.action, wayText(e), e.mac,
+                                changesText(e), e.outcome, e.message};
+        QStringList quoted;
+        for (const QString& cell : cells) quoted << CsvCell(cell);
+        text += quoted.join(QLatin1Char(',')) + QLatin1String("\r\n");
+    }
+    return text.toUtf8();
+}
+
+}  // namespace corvane::history

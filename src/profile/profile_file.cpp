@@ -1,0 +1,192 @@
+#include "profile/profile_file.h"
+
+#include <cmath>
+
+#include <QCoreApplication>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QJsonParseError>
+
+#include "link/string_table.h"
+
+namespace corvane::profile {
+
+namespace {
+
+using rules::FieldValue;
+using rules::RecordField;
+using rules::ValueProblem;
+
+QString tr(const char* text) { return QCoreApplication::translate("Profile", text); }
+
+QString Name(std::string_view name) { return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())); }
+
+QJsonValue ToJson(const RecordField& f, const FieldValue& value) {
+    if (const auto* text = std::get_if<std::string>(&value)) return QString::fromStdString(*text);
+    const std::uint32_t number = std::get<std::uint32_t>(value);
+    if (f.kind == RecordField::Kind::Address) return QString::fromStdString(link::FormatIpv4(number));
+    return static_cast<qint64>(number);
+}
+
+// The JSON value as the field's kind; nullopt when it is of another kind.
+std::optional<FieldValue> FromJson(const RecordField& f, const QJsonValue& value) {
+    switch (f.kind) {
+        case RecordField::Kind::Text:
+            if (!value.isString()) return std::nullopt;
+            return FieldValue{value.toString().toStdString()};
+        case RecordField::Kind::Number: {
+            const double number = value.toDouble(-1);
+            if (!value.isDouble() || number < 0 || number > UINT32_MAX || number != std::floor(number)) {
+                return std::nullopt;
+            }
+            return FieldValue{static_cast<std::uint32_t>(number)};
+        }
+        case RecordField::Kind::Address: {
+            const auto address = rules::ParseIpv4(value.toString().toStdString());
+            if (!value.isString() || !address) return std::nullopt;
+            return FieldValue{*address};
+        }
+    }
+    return std::nullopt;
+}
+
+QString WrongKind(const RecordField& f) {
+    switch (f.kind) {
+        case RecordField::Kind::Text: return tr("\"%1\" must be a text").arg(Name(f.name));
+        case RecordField::Kind::Number: return tr("\"%1\" must be a whole number").arg(Name(f.name));
+        case RecordField::Kind::Address:
+            return tr("\"%1\" must be a dotted IPv4 address such as \"192.168.0.10\"").arg(Name(f.name));
+    }
+    return {};
+}
+
+QString ProblemText(const std::string& field, ValueProblem problem, std::uint32_t limit) {
+    const QString name = QString::fromStdString(field);
+    switch (problem) {
+        case ValueProblem::None: return {};
+        case ValueProblem::WrongType:
+            if (const RecordField* f = rules::FindRecordField(field)) return WrongKind(*f);
+            return tr("\"%1\" has a value of the wrong kind").arg(name);
+        case ValueProblem::TooLong: return tr("\"%1\" is longer than its %2 bytes").arg(name).arg(limit);
+        case ValueProblem::ZeroByte: return tr("\"%1\" must not contain a zero character").arg(name);
+        case ValueProblem::OutOfRange: return tr("\"%1\" must be a whole number from 0 to %2").arg(name).arg(limit);
+    }
+    return {};
+}
+
+QString NotAProfileField(const QString& name) {
+    const RecordField* f = rules::FindRecordField(name.toStdString());
+    if (f != nullptr && f->scope == rules::ProfileScope::Printer) {
+        return tr("\"%1\" belongs to one printer and is never part of a profile").arg(name);
+    }
+    return tr("\"%1\" is not a setting of a profile").arg(name);
+}
+
+std::optional<rules::Profile> Parse(const QByteArray& contents, bool secretsOnly, QString* error) {
+    QJsonParseError parseError{};
+    const QJsonDocument document = QJsonDocument::fromJson(contents, &parseError);
+    if (parseError.error != QJsonParseError::NoError) {
+        *error = tr("not valid JSON (%1 at offset %2)").arg(parseError.errorString()).arg(parseError.offset);
+        return std::nullopt;
+    }
+    if (!document.isObject()) {
+        *error = tr("the file must hold one JSON object");
+        return std::nullopt;
+    }
+    const QJsonObject top = document.object();
+    for (auto it = top.begin(); it != top.end(); ++it) {
+        if (it.key() != QLatin1String("format") && it.key() != QLatin1String("config")) {
+            *error = tr("unknown key \"%1\" (a profile holds \"format\" and \"config\")").arg(it.key());
+            return std::nullopt;
+        }
+    }
+    if (top.value(QStringLiteral("format")).toString() != QLatin1String(kProfileFormat)) {
+        *error = tr("\"format\" must be \"%1\"").arg(QLatin1String(kProfileFormat));
+        return std::nullopt;
+    }
+    if (!top.value(QStringLiteral("config")).isObject()) {
+        *error = tr("the file has no \"config\" object");
+        return std::nullopt;
+    }
+    const QJsonObject config = top.value(QStringLiteral("config")).toObject();
+    rules::Profile profile;
+    for (auto it = config.begin(); it != config.end(); ++it) {
+        const RecordField* f = rules::FindRecordField(it.key().toStdString());
+        if (f == nullptr || f->scope == rules::ProfileScope::Printer) {
+            *error = NotAProfileField(it.key());
+            return std::nullopt;
+        }
+        if (secretsOnly && !f->secret) {
+            *error = tr("\"%1\" is not a secret; a secrets file holds only wepKey, pskKey, authPassword and "
+                        "p2pPinCode")
+                         .arg(it.key());
+            return std::nullopt;
+        }
+        const auto value = FromJson(*f, it.value());
+        if (!value) {
+            *error = WrongKind(*f);
+            return std::nullopt;
+        }
+        if (const ValueProblem problem = f->check(*value); problem != ValueProblem::None) {
+            *error = ProblemText(std::string(f->name), problem, f->limit);
+            return std::nullopt;
+        }
+        profile.values.emplace(std::string(f->name), *value);
+    }
+    return profile;
+}
+
+}  // namespace
+
+QByteArray profileJson(const rules::Profile& profile) {
+    QJsonObject config;
+    for (const auto& [name, value] : profile.values) {
+        if (const RecordField* f = rules::FindRecordField(name)) config.insert(Name(f->name), ToJson(*f, value));
+    }
+    const QJsonObject top{{QStringLiteral("format"), QLatin1String(kProfileFormat)},
+                          {QStringLiteral("config"), config}};
+    return QJsonDocument(top).toJson(QJsonDocument::Indented);
+}
+
+std::optional<rules::Profile> parseProfile(const QByteArray& contents, QString* error) {
+    return Parse(contents, false, error);
+}
+
+std::optional<rules::Profile> parseSecrets(const QByteArray& contents, QString* error) {
+    return Parse(contents, true, error);
+}
+
+bool holdsSecrets(const rules::Profile& profile) {
+    for (const auto& [name, value] : profile.values) {
+        const RecordField* f = rules::FindRecordField(name);
+        if (f != nullptr && f->secret) return true;
+    }
+    return false;
+}
+
+rules::Profile withSecrets(rules::Profile profile, const rules::Profile& secrets) {
+    for (const auto& [name, value] : secrets.values) profile.values.insert_or_assign(name, value);
+    return profile;
+}
+
+QString refusalText(const rules::ProfileRefusal& refusal) {
+    const QString field = QString::fromStdString(refusal.field);
+    if (refusal.notInProfile) return NotAProfileField(field);
+    if (refusal.needsNewerLayout) {
+        return tr("\"%1\": Wi-Fi Direct needs a printer with the newer record layout").arg(field);
+    }
+    if (refusal.notice) {
+        const QString message =
+            QCoreApplication::translate(kStringTableContext, StringText(refusal.notice->message).data());
+        return field.isEmpty() ? message : QStringLiteral("\"%1\": %2").arg(field, message);
+    }
+    return ProblemText(refusal.field, refusal.problem, refusal.limit);
+}
+
+QStringList toQStringList(const std::vector<std::string>& names) {
+    QStringList list;
+    for (const auto& name : names) list << QString::fromStdString(name);
+    return list;
+}
+
+}  // namespace corvane::profile

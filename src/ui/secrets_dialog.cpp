@@ -1,0 +1,68 @@
+#include "ui/secrets_dialog.h"
+
+#include <QCoreApplication>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QVBoxLayout>
+
+#include "app/translation.h"
+#include "link/string_table.h"
+#include "ui/control_sync.h"
+
+namespace corvane::ui {
+
+namespace {
+
+// Texts of this window, under the context its catalog entries have.
+QString Tr(const char* text) { return QCoreApplication::translate("SecretsDialog", text); }
+
+
+// The label each secret has on its page.
+QString LabelOf(const std::string& field) {
+    if (field == "wepKey") return Tr("WEP Key");
+    if (field == "pskKey") return Tr("PSK Key");
+    if (field == "authPassword") return app::stringText(kAuthenticationPassword);
+    if (field == "p2pPinCode") return Tr("PIN Code");
+    return toQString(field);
+}
+
+}  // namespace
+
+SecretsDialog::SecretsDialog(const std::vector<std::string>& fields, QWidget* parent) : QDialog(parent) {
+    setWindowTitle(app::stringText(kCaption));
+    auto* layout = new QVBoxLayout(this);
+    auto* explanation =
+        new QLabel(Tr("The profile leaves out these secrets. Enter them for this printer:"), this);
+    explanation->setWordWrap(true);
+    layout->addWidget(explanation);
+    auto* form = new QFormLayout;
+    for (const std::string& field : fields) {
+        auto* edit = new QLineEdit(this);
+        edit->setObjectName(toQString("secret_" + field));
+        edit->setEchoMode(QLineEdit::Password);
+        if (const rules::RecordField* f = rules::FindRecordField(field)) edit->setMaxLength(static_cast<int>(f->limit));
+        form->addRow(LabelOf(field), edit);
+        entries_.emplace_back(field, edit);
+    }
+    layout->addLayout(form);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    layout->addWidget(buttons);
+}
+
+QLineEdit* SecretsDialog::entry(const std::string& field) const {
+    for (const auto& [name, edit] : entries_)
+        if (name == field) return edit;
+    return nullptr;
+}
+
+rules::Profile SecretsDialog::secrets() const {
+    rules::Profile profile;
+    for (const auto& [name, edit] : entries_) profile.values.emplace(name, toStdString(edit->text()));
+    return profile;
+}
+
+}  // namespace corvane::ui

@@ -1,0 +1,91 @@
+// Profiles on the command line against the simulator, end to end: export,
+// apply twice, the secrets a profile leaves out, and the history it leaves.
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+#include <QFile>
+
+#include "cli_harness.h"
+
+namespace {
+
+using namespace corvane::clitest;
+
+unsigned Mode(const QString& path) {
+    struct stat info{};
+    EXPECT_EQ(::stat(QFile::encodeName(path).constData(), &info), 0);
+    return info.st_mode & 0777;
+}
+
+QJsonObject Config(const QString& path) {
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+    return QJsonDocument::fromJson(file.readAll()).object()["config"].toObject();
+}
+
+QByteArray Profile(QJsonObject config) {
+    return QJsonDocument(QJsonObject{{"format", "corvane-profile/1"}, {"config", config}}).toJson();
+}
+
+TEST(CliProfile, ExportThenApplyTwiceWritesOnceAndRecordsNoSecret) {
+    Sim sim;
+    ASSERT_TRUE(sim.start({"--no-lan"}));
+    const QStringList device{"--device", sim.pty()};
+    const QString plain = sim.dir("plain.json");
+    const QString full = sim.dir("full.json");
+    ASSERT_EQ(RunCli(QStringList{"link", "export", "--profile", plain} + device).code, 0);
+    const CliRun secret = RunCli(QStringList{"link", "export", "--profile", full, "--include-secrets"} + device);
+    ASSERT_EQ(secret.code, 0) << Describe(secret).toStdString();
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    EXPECT_EQ(Mode(plain), 0666 & ~mask);
+    EXPECT_EQ(Mode(full), 0600u);
+    EXPECT_FALSE(Config(plain).contains("pskKey"));
+    EXPECT_FALSE(Config(plain).contains("printerName"));
+    EXPECT_FALSE(Config(plain).contains("ipAddress"));
+    EXPECT_TRUE(Config(full).contains("pskKey"));
+
+    QJsonObject shop = Config(plain);
+    shop["ssid"] = "Shop-Floor";
+    const QString profile = WriteFile(sim, "shop.json", Profile(shop));
+    const QStringList apply = QStringList{"link", "apply", "--profile", profile, "--json"} + device;
+    const CliRun refused = RunCli(apply);
+    EXPECT_EQ(refused.code, 2);
+    EXPECT_TRUE(refused.err.contains("needs: pskKey")) << refused.err.toStdString();
+
+    const QString secrets = WriteFile(sim, "secrets.json", Profile({{"pskKey", "shop-floor-passphrase"}}));
+    const QStringList withSecrets = apply + QStringList{"--secrets", secrets};
+    const CliRun check = RunCli(withSecrets + QStringList{"--check"});
+    ASSERT_EQ(check.code, 0) << Describe(check).toStdString();
+    EXPECT_TRUE(check.json()["changed"].toBool());
+    EXPECT_FALSE(check.json()["written"].toBool());
+
+    const CliRun first = RunCli(withSecrets);
+    ASSERT_EQ(first.code, 0) << Describe(first).toStdString();
+    EXPECT_TRUE(first.json()["changed"].toBool());
+    EXPECT_EQ(first.json()["outcome"].toString(), "verified");
+    EXPECT_EQ(first.json()["changes"].toArray(),
+              (QJsonArray{QJsonObject{{"field", "ssid"}, {"before", "Corvane-Office"}, {"after", "Shop-Floor"}},
+                          QJsonObject{{"field", "pskKey"}, {"changed", true}}}));
+    const CliRun second = RunCli(withSecrets);
+    ASSERT_EQ(second.code, 0) << Describe(second).toStdString();
+    EXPECT_FALSE(second.json()["changed"].toBool());
+
+    // A value the rules refuse names its field and writes nothing.
+    shop["ssid"] = "";
+    const CliRun empty = RunCli(QStringList{"link", "apply", "--profile", WriteFile(sim, "empty.json", Profile(shop)),
+                                            "--secrets", secrets} + device);
+    EXPECT_EQ(empty.code, 2);
+    EXPECT_TRUE(empty.err.contains("\"ssid\": The SSID is incorrect.")) << empty.err.toStdString();
+
+    const QJsonObject state = sim.stop();
+    EXPECT_EQ(state["link"]["configWrites"].toInt(), 1);
+    const CliRun history = RunCli({"history", "--json", "--mac", "00:11:22:aa:bb:cc"});
+    ASSERT_EQ(history.code, 0) << Describe(history).toStdString();
+    ASSERT_EQ(history.json().toArray().size(), 1);
+    EXPECT_EQ(history.json()[0]["outcome"].toString(), "verified");
+    EXPECT_FALSE(history.out.contains("shop-floor-passphrase"));
+}
+
+}  // namespace

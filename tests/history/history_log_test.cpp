@@ -1,0 +1,116 @@
+// The history file: appends from two programs at once, lines that cannot be
+// read, a history that cannot be written.
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "history/history_log.h"
+
+namespace corvane::history {
+namespace {
+
+Entry Numbered(const QString& writer, int n) {
+    Entry e;
+    e.time = QDateTime(QDate(2024, 5, 1), QTime(9, 30), Qt::UTC);
+    e.frontEnd = QString::fromLatin1(kCommandLine);
+    e.action = QStringLiteral("link save");
+    e.linkPort = writer;
+    e.mac = QStringLiteral("00-11-22-AA-BB-CC");
+    // Long enough that a torn write would show.
+    e.changes = {{QStringLiteral("ssid"), QString(200, QLatin1Char('a')), QString::number(n), false},
+                 {QStringLiteral("pskKey"), {}, {}, true}};
+    e.outcome = QString::fromLatin1(kConfirmed);
+    return e;
+}
+
+mode_t Mode(const QString& path) {
+    struct stat info{};
+    EXPECT_EQ(::stat(QFile::encodeName(path).constData(), &info), 0) << path.toStdString();
+    return info.st_mode & 07777;
+}
+
+TEST(HistoryLog, TwoProgramsAppendingAtOnceLoseAndTearNothing) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("state/corvane/history.jsonl"));
+    constexpr int kLines = 500;
+    pid_t children[2];
+    for (int w = 0; w < 2; ++w) {
+        children[w] = ::fork();
+        ASSERT_GE(children[w], 0);
+        if (children[w] == 0) {
+            bool ok = true;
+            for (int n = 0; n < kLines; ++n) {
+                QString error;
+                ok = appendEntry(Numbered(QString::number(w), n), &error, path) && ok;
+            }
+            ::_exit(ok ? 0 : 1);
+        }
+    }
+    for (pid_t child : children) {
+        int status = 0;
+        ASSERT_EQ(::waitpid(child, &status, 0), child);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    }
+
+    const Log log = readLog(path);
+    EXPECT_TRUE(log.warnings.isEmpty()) << log.warnings.join('\n').toStdString();
+    ASSERT_EQ(log.entries.size(), 2 * kLines);
+    int next[2] = {0, 0};
+    for (const Entry& e : log.entries) {
+        const int w = e.linkPort.toInt();
+        EXPECT_EQ(e.changes[0].after, QString::number(next[w]++));  // each writer's lines in its order
+        EXPECT_TRUE(e.changes[1].secret);
+    }
+    EXPECT_EQ(Mode(path), 0600u);
+    EXPECT_EQ(Mode(dir.filePath(QStringLiteral("state/corvane"))), 0700u);
+    EXPECT_EQ(Mode(dir.filePath(QStringLiteral("state"))), 0700u);
+}
+
+TEST(HistoryLog, UnreadableLinesAreSkippedWithoutHidingTheRest) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("history.jsonl"));
+    QString error;
+    ASSERT_TRUE(appendEntry(Numbered("a", 1), &error, path));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::Append));
+    file.write("{\"time\": \"yesterday\", \"outcome\": \"confirmed\", \"changes\": []}\n");
+    file.write(entryLine(Numbered("b", 2)));
+    file.write(entryLine(Numbered("c", 3)).left(40));  // cut short, no newline
+    file.close();
+    // The next line starts on a line of its own.
+    ASSERT_TRUE(appendEntry(Numbered("d", 4), &error, path));
+
+    const Log log = readLog(path);
+    ASSERT_EQ(log.entries.size(), 3);
+    EXPECT_EQ(log.entries[1].linkPort, "b");
+    EXPECT_EQ(log.entries[2].linkPort, "d");
+    ASSERT_EQ(log.warnings.size(), 2);
+    EXPECT_TRUE(log.warnings[0].startsWith(QStringLiteral("line 2 of "))) << log.warnings[0].toStdString();
+    EXPECT_TRUE(log.warnings[1].startsWith(QStringLiteral("line 4 of "))) << log.warnings[1].toStdString();
+    EXPECT_EQ(filterEntries(log.entries, QStringLiteral("0011.22aabbcc"), {}).size(), 0);
+    EXPECT_EQ(filterEntries(log.entries, QStringLiteral("00:11:22:aa:bb:cc"), {}).size(), 3);
+
+    // A folder where the file should be: the history says why it cannot be written.
+    const QString blocked = dir.filePath(QStringLiteral("history.jsonl/history.jsonl"));
+    EXPECT_FALSE(appendEntry(Numbered("e", 5), &error, blocked));
+    EXPECT_FALSE(error.isEmpty());
+}
+
+TEST(HistoryLog, CsvQuotesWhatNeedsIt) {
+    Entry e = Numbered("/dev/ttyUSB0", 0);
+    e.changes = {{QStringLiteral("ssid"), QStringLiteral("a,b"), QStringLiteral("say \"hi\""), false},
+                 {QStringLiteral("pskKey"), {}, {}, true}};
+    e.message = QStringLiteral("two\nlines");
+    EXPECT_EQ(QString::fromUtf8(csv({e})),
+              QStringLiteral("time,frontEnd,action,way,mac,changes,outcome,message\r\n"
+                             "2024-05-01T09:30:00.000Z,cli,link save,link /dev/ttyUSB0,00-11-22-AA-BB-CC,"
+                             "\"ssid: a,b → say \"\"hi\"\"; pskKey: changed\",confirmed,\"two\nlines\"\r\n"));
+}
+
+}  // namespace
+}  // namespace corvane::history

@@ -1,0 +1,73 @@
+// Profile files: what is refused and with which field, the way back from
+// JSON, and the modes files are written with.
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "profile/private_file.h"
+#include "profile/profile_file.h"
+#include "support/sample_records.h"
+
+namespace corvane::profile {
+namespace {
+
+TEST(ProfileFile, RefusesWithTheFieldsName) {
+    struct Case {
+        QByteArray json;
+        QString error;
+    };
+    const Case cases[] = {
+        {"[]", "the file must hold one JSON object"},
+        {R"({"config": {}})", "\"format\" must be \"corvane-profile/1\""},
+        {R"({"format": "corvane-profile/2", "config": {}})", "\"format\" must be \"corvane-profile/1\""},
+        {R"({"format": "corvane-profile/1", "layout": "newer", "config": {}})",
+         "unknown key \"layout\" (a profile holds \"format\" and \"config\")"},
+        {R"({"format": "corvane-profile/1", "config": {"colour": 1}})", "\"colour\" is not a setting of a profile"},
+        {R"({"format": "corvane-profile/1", "config": {"printerName": "x"}})",
+         "\"printerName\" belongs to one printer and is never part of a profile"},
+        {R"({"format": "corvane-profile/1", "config": {"ssid": 5}})", "\"ssid\" must be a text"},
+        {R"({"format": "corvane-profile/1", "config": {"cipher": "AES"}})", "\"cipher\" must be a whole number"},
+        {R"({"format": "corvane-profile/1", "config": {"cipher": 1.5}})", "\"cipher\" must be a whole number"},
+        {R"({"format": "corvane-profile/1", "config": {"cipher": 6}})",
+         "\"cipher\" must be a whole number from 0 to 5"},
+        {R"({"format": "corvane-profile/1", "config": {"trapAddress": "10.0.0"}})",
+         "\"trapAddress\" must be a dotted IPv4 address such as \"192.168.0.10\""},
+        {R"({"format": "corvane-profile/1", "config": {"ssid": "123456789012345678901234567890123"}})",
+         "\"ssid\" is longer than its 32 bytes"},
+    };
+    for (const Case& c : cases) {
+        QString error;
+        EXPECT_FALSE(parseProfile(c.json, &error)) << c.json.toStdString();
+        EXPECT_EQ(error, c.error) << c.json.toStdString();
+    }
+    QString error;
+    EXPECT_FALSE(parseSecrets(R"({"format": "corvane-profile/1", "config": {"ssid": "x"}})", &error));
+    EXPECT_TRUE(error.startsWith("\"ssid\" is not a secret")) << error.toStdString();
+}
+
+TEST(ProfileFile, ComesBackAsItWasWrittenAndSecretFilesArePrivate) {
+    const auto full = rules::MakeProfile(test::SampleRecord(), link::ConfigLayout::Newer, {true, true});
+    QString error;
+    EXPECT_EQ(parseProfile(profileJson(full), &error), full) << error.toStdString();
+    EXPECT_TRUE(holdsSecrets(full));
+
+    QTemporaryDir dir;
+    const QString secret = dir.filePath("secret.json");
+    const QString plain = dir.filePath("plain.json");
+    ASSERT_TRUE(writeWholeFile(secret, profileJson(full), true, &error)) << error.toStdString();
+    ASSERT_TRUE(writeWholeFile(plain, "{}", false, &error)) << error.toStdString();
+    // Replacing a file that others could read leaves none that they can.
+    ASSERT_TRUE(writeWholeFile(plain, profileJson(full), true, &error)) << error.toStdString();
+    struct stat info{};
+    ASSERT_EQ(::stat(QFile::encodeName(secret).constData(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0600u);
+    ASSERT_EQ(::stat(QFile::encodeName(plain).constData(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0600u);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 2);  // no temporary file left
+}
+
+}  // namespace
+}  // namespace corvane::profile
