@@ -139,7 +139,10 @@ bool SerialPort::takeAvailable(Bytes& reply, std::size_t room) {
         got = serial_->read(reinterpret_cast<char*>(reply.data() + before), static_cast<qint64>(room));
     } else {
         const ssize_t n = ::read(fd_, reply.data() + before, room);
-        got = n < 0 && (errno == EAGAIN || errno == EINTR) ? 0 : n;
+        // A node that poll() called readable but that gives no byte has
+        // reached its end: the far end of a pseudo-terminal hung up, or the
+        // node never has data (/dev/null). Waiting on would spin.
+        got = n < 0 && (errno == EAGAIN || errno == EINTR) ? 0 : n == 0 ? -1 : n;
     }
     reply.resize(before + static_cast<std::size_t>(std::max<qint64>(got, 0)));
     return got >= 0;
@@ -153,11 +156,14 @@ bool SerialPort::Read(Bytes& reply) {
     if (waitReadable(timeouts_.firstByteLimit()) != Wait::Ready) return false;
 
     // Then collect until the line has been quiet for the reply gap, so a reply
-    // that arrives in pieces is delivered whole.
+    // that arrives in pieces is delivered whole; a peer that keeps sending a
+    // byte now and then is cut off at the reply limit.
+    const QDeadlineTimer replyDeadline(timeouts_.replyLimit);
     while (reply.size() < link::kReadChunk) {
         if (!takeAvailable(reply, link::kReadChunk - reply.size())) break;
-        if (reply.size() >= link::kReadChunk) break;
-        if (waitReadable(timeouts_.replyGap) != Wait::Ready) break;
+        if (reply.size() >= link::kReadChunk || replyDeadline.hasExpired()) break;
+        const auto gap = std::min<qint64>(timeouts_.replyGap.count(), replyDeadline.remainingTime());
+        if (waitReadable(milliseconds(gap)) != Wait::Ready) break;
     }
     return !reply.empty();
 }

@@ -27,6 +27,9 @@ struct LinkTimeouts {
     int pollsPerAttempt = 30;
     int attempts = 30;
     std::chrono::milliseconds replyGap{100};     // silence that ends a reply
+    // Longest a reply may take once its first byte came: 4096 bytes need
+    // about 0.4 s at 115200 baud, so only a peer that trickles reaches it.
+    std::chrono::milliseconds replyLimit{5000};
     std::chrono::milliseconds writeLimit{10000};  // longest wait for a write to drain
     std::chrono::milliseconds slice{25};         // longest blocking wait between idle-hook calls
 
@@ -69,8 +72,9 @@ public:
     // write limit); 0 on failure.
     std::size_t Write(ByteSpan data) override;
     // One reply of up to 4096 bytes: waits for a first byte, then collects
-    // until the reply gap passes without one. False when nothing came within
-    // the time limit, or the device failed.
+    // until the reply gap passes without one (or the reply limit). False when
+    // nothing came within the time limit, or the device failed, reached its
+    // end or hung up.
     bool Read(Bytes& reply) override;
 
 private:

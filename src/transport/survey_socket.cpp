@@ -86,10 +86,18 @@ int LanSurvey::queryBssOverTcp() {
     lastProgress_ = -1;
     if (!connectSurveySocket()) return 0;
 
+    // Sending and receiving share one budget, the receive attempts: an answer
+    // that is still coming in pieces may use the attempts left over, never
+    // more, so a peer that trickles bytes cannot hold the query.
+    const QDeadlineTimer budget(timings_.receive * timings_.attempts);
+    auto attemptTime = [&budget, this] {
+        return std::chrono::milliseconds(std::min<qint64>(timings_.receive.count(), budget.remainingTime()));
+    };
+
     const Bytes request = BuildBssRequest();
     if (request.empty()) return 0;
     socket_->write(reinterpret_cast<const char*>(request.data()), static_cast<qint64>(request.size()));
-    const QDeadlineTimer sendDeadline(timings_.receive);
+    const QDeadlineTimer sendDeadline(attemptTime());
     while (socket_->bytesToWrite() > 0) {
         if (socket_->state() != QAbstractSocket::ConnectedState || sendDeadline.hasExpired()) return 0;
         socket_->waitForBytesWritten(sliceOf(sendDeadline, timings_.slice));
@@ -100,7 +108,7 @@ int LanSurvey::queryBssOverTcp() {
 
     bool gotData = false;
     for (int attempt = 0; attempt < timings_.attempts; ++attempt) {
-        if (waitForData(timings_.receive)) {
+        if (waitForData(attemptTime())) {
             gotData = true;
             break;
         }
@@ -113,9 +121,10 @@ int LanSurvey::queryBssOverTcp() {
 
     // TCP is a stream: an answer may arrive in several segments. Keep reading
     // until what arrived checks out as one whole message, the size limit is
-    // reached, or no more comes within one attempt's time.
+    // reached, or no more comes within one attempt's time or the budget.
     takeAvailable();
-    while (!isWholeMessage(answer_) && answer_.size() < kMaxAnswer && waitForData(timings_.receive)) {
+    while (!isWholeMessage(answer_) && answer_.size() < kMaxAnswer && !budget.hasExpired() &&
+           waitForData(attemptTime())) {
         takeAvailable();
     }
     report(100);

@@ -4,7 +4,8 @@
 // The waits block the caller, as the survey window expects, but they run in
 // short slices of QTcpSocket's waitFor* calls with an idle hook between them;
 // the window passes one that processes (non-input) events, so it stays
-// painted during the up to ~13.5 s a silent printer costs.
+// painted during the up to ~13.5 s a query may take (3 s to connect, seven
+// receive attempts of 1.5 s shared by the whole answer).
 #pragma once
 
 #include <chrono>
@@ -49,6 +50,8 @@ public:
     // Connects, sends the request and collects the answer. 1 when an answer
     // came and parseBssResponse accepted it (table() then holds it), else 0.
     // Progress: 0, 12, then 24, 36 ... 96 after each empty attempt, 100 at end.
+    // Takes at most the connect time plus attempts x receive, however the
+    // printer sends its answer.
     int queryBssOverTcp();
     // Releases the connection; harmless when there is none.
     void closeSurveySocket();

@@ -1,53 +1,23 @@
 // The link port against pseudo-terminal pairs made here: the test writes the
-// "printer" side on the master, the port opens the slave node.
+// "printer" side on the master, the port opens the slave node. Peers that
+// misbehave are in peer_faults_test.cpp.
 #include <gtest/gtest.h>
 
-#include <fcntl.h>
-#include <termios.h>
-#include <unistd.h>
-
 #include <chrono>
-#include <cstdlib>
 #include <string>
 #include <thread>
 
+#include "support/pty_pair.h"
 #include "transport/serial_port.h"
 
 using corvane::Bytes;
 using corvane::ToBytes;
+using corvane::test::PtyPair;
 using corvane::transport::LinkTimeouts;
 using corvane::transport::SerialPort;
 using namespace std::chrono_literals;
 
 namespace {
-
-class PtyPair {
-public:
-    PtyPair() {
-        master_ = ::posix_openpt(O_RDWR | O_NOCTTY);
-        if (master_ < 0 || ::grantpt(master_) != 0 || ::unlockpt(master_) != 0) return;
-        slave_ = ::ptsname(master_);
-        termios raw{};
-        ::tcgetattr(master_, &raw);
-        ::cfmakeraw(&raw);
-        ::tcsetattr(master_, TCSANOW, &raw);
-    }
-    ~PtyPair() {
-        if (master_ >= 0) ::close(master_);
-    }
-    bool ok() const { return !slave_.empty(); }
-    QString slave() const { return QString::fromStdString(slave_); }
-    void send(const std::string& text) const { ASSERT_EQ(::write(master_, text.data(), text.size()), ssize_t(text.size())); }
-    std::string receive() const {
-        char buffer[256];
-        const ssize_t n = ::read(master_, buffer, sizeof buffer);
-        return n > 0 ? std::string(buffer, static_cast<std::size_t>(n)) : std::string();
-    }
-
-private:
-    int master_ = -1;
-    std::string slave_;
-};
 
 // Short waits: 3 attempts x 5 polls x 10 ms = 150 ms of silence before giving up.
 LinkTimeouts shortTimeouts() {
@@ -87,7 +57,7 @@ TEST(SerialPortDefaults, PrinterLineSettingsAndTimings) {
 }
 
 TEST_F(RawPortTest, WaitingReplyArrivesWholeAtOnce) {
-    pty.send("__[I_F]__[SYS_RSP]");
+    ASSERT_TRUE(pty.send("__[I_F]__[SYS_RSP]"));
     const auto start = std::chrono::steady_clock::now();
     EXPECT_EQ(read(), "__[I_F]__[SYS_RSP]");
     EXPECT_LT(std::chrono::steady_clock::now() - start, 500ms);
