@@ -19,6 +19,7 @@
 #include "link/exchange/vendor_check.h"
 #include "link/string_table.h"
 #include "rules/summary_rows.h"
+#include "transport/open_failure.h"
 #include "transport/serial_port.h"
 #include "transport/usb_printer_port.h"
 
@@ -76,13 +77,12 @@ std::optional<int> ConfigurePort(const Invocation& invocation, transport::Serial
 
 // Connect as the window does; the exit code on failure with the window's
 // messages printed.
-std::optional<int> Connect(link::LinkSession& session, const QString& portName) {
+std::optional<int> Connect(link::LinkSession& session) {
     switch (session.connect()) {
         case link::ConnectOutcome::Connected:
             return std::nullopt;
         case link::ConnectOutcome::PortNotOpened:
-            printFailure(kUnableToOpenPort);
-            printError(QStringLiteral("cannot open %1").arg(portName));
+            printErrorLine(transport::openFailureText(session.openError()));
             return kExitFailed;
         case link::ConnectOutcome::MakerMismatch:
             // The window's warning box, its caption first.
@@ -248,7 +248,7 @@ int runLink(const Invocation& invocation) {
     if (const auto failed = ConfigurePort(invocation, port)) return *failed;
     PortAdapter adapter(port);
     link::LinkSession session(adapter, link::BlockingSleep());
-    if (const auto failed = Connect(session, port.portName())) return *failed;
+    if (const auto failed = Connect(session)) return *failed;
 
     const bool json = invocation.json();
     if (sub == QLatin1String("info")) return Info(session, json);

@@ -12,6 +12,8 @@
 #include <QSerialPort>
 #include <QSerialPortInfo>
 
+#include "transport/open_failure.h"
+
 namespace corvane::transport {
 
 namespace {
@@ -33,52 +35,61 @@ void SerialPort::idle() {
     if (idle_) idle_();
 }
 
-bool SerialPort::Open() {
+link::OpenResult SerialPort::Open() {
+    link::OpenResult result;
     if (usbMode_) {
         // A node already held stays as it is.
-        if (fd_ >= 0) return isOpen_;
-        isOpen_ = openRaw();
+        if (fd_ >= 0) return isOpen_ ? link::OpenResult{} : openFailure(EBADF, portName_);
+        result = openRaw();
     } else {
         release();
-        isOpen_ = openSerial();
+        result = openSerial();
     }
-    return isOpen_;
+    isOpen_ = result.has_value();
+    return result;
 }
 
-bool SerialPort::openSerial() {
+link::OpenResult SerialPort::openSerial() {
     auto port = std::make_unique<QSerialPort>();
     port->setPortName(portName_);
+    const QString node = serialNodePath(portName_);
     // QSerialPort takes a lock file and TIOCEXCL: a second open of the same
     // device fails.
-    if (!port->open(QIODevice::ReadWrite)) return false;
+    if (!port->open(QIODevice::ReadWrite)) {
+        switch (port->error()) {
+        case QSerialPort::PermissionError: return openFailure(EACCES, node);
+        case QSerialPort::DeviceNotFoundError: return openFailure(ENOENT, node);
+        default: return link::OpenError{0, port->errorString().toStdString(), node.toStdString()};
+        }
+    }
     const bool configured = port->setBaudRate(static_cast<qint32>(kBaudRate)) &&
                             port->setDataBits(QSerialPort::Data8) && port->setParity(QSerialPort::NoParity) &&
                             port->setStopBits(QSerialPort::OneStop) &&
                             port->setFlowControl(QSerialPort::HardwareControl);
-    if (!configured) return false;
+    if (!configured) return openProblem(OpenProblem::LineSettingsRefused, node, port->errorString());
     port->setDataTerminalReady(false);
     // A printer that is attached and ready raises DSR and CTS.
     const QSerialPort::PinoutSignals lines = port->pinoutSignals();
     if (!lines.testFlag(QSerialPort::DataSetReadySignal) || !lines.testFlag(QSerialPort::ClearToSendSignal)) {
-        return false;
+        return openProblem(OpenProblem::PrinterNotReady, node);
     }
     port->clear(QSerialPort::AllDirections);
     port->clearError();
     serial_ = std::move(port);
-    return true;
+    return {};
 }
 
-bool SerialPort::openRaw() {
+link::OpenResult SerialPort::openRaw() {
     const QByteArray path = portName_.toLocal8Bit();
     const int fd = ::open(path.constData(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) return false;
+    if (fd < 0) return openFailure(errno, portName_);
     // Another holder of the device (this program or another) keeps it.
     if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
         ::close(fd);
-        return false;
+        return openProblem(OpenProblem::InUse, portName_);
     }
     fd_ = fd;
-    return true;
+    return {};
 }
 
 void SerialPort::Close() {

@@ -13,6 +13,7 @@
 #include <QString>
 
 #include "link/link_port.h"
+#include "link/open_result.h"
 
 class QSerialPort;
 
@@ -61,8 +62,9 @@ public:
     // Serial mode fails when the port cannot be opened exclusively, refuses
     // the line settings or its DSR or CTS line is off (no printer ready; a
     // pseudo-terminal has no modem lines and so never passes). USB mode opens
-    // the node exclusively; while one is held it only reports isOpen().
-    bool Open();
+    // the node exclusively; while one is held it only reports isOpen(). On
+    // failure, the cause.
+    link::OpenResult Open();
     // Drops DTR, discards both directions and releases the device. Harmless
     // when not open.
     void Close();
@@ -80,8 +82,8 @@ public:
 private:
     enum class Wait { Ready, TimedOut, Failed };
 
-    bool openSerial();
-    bool openRaw();
+    link::OpenResult openSerial();
+    link::OpenResult openRaw();
     void release();
     // Waits up to `limit` for bytes to read, in slices with the idle hook.
     Wait waitReadable(std::chrono::milliseconds limit);

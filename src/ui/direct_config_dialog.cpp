@@ -1,11 +1,14 @@
 #include "ui/direct_config_dialog.h"
 
+#include <cerrno>
+
 #include <QCoreApplication>
 #include <QSignalBlocker>
 
 #include "app/messages.h"
 #include "link/exchange/vendor_check.h"
 #include "link/string_table.h"
+#include "transport/open_failure.h"
 #include "ui/config_tab_ctrl.h"
 #include "ui/control_sync.h"
 #include "ui/link_wait.h"
@@ -129,7 +132,11 @@ void DirectConfigDialog::Connect() {
         const QString name = toQString(*entry);
         const auto device = std::find_if(usbDevices_.begin(), usbDevices_.end(),
                                          [&name](const auto& d) { return d.displayName == name; });
-        if (device == usbDevices_.end()) return;
+        if (device == usbDevices_.end()) {
+            // Unplugged since the list was made.
+            app::showMessage(this, kUnableToOpenPort, transport::openFailureText(transport::openFailure(ENODEV, name)));
+            return;
+        }
         port_.setPortName(device->devicePath);
     } else {
         port_.setPortName(toQString(*entry));
@@ -142,6 +149,7 @@ void DirectConfigDialog::Connect() {
     }
     switch (outcome) {
     case link::ConnectOutcome::PortNotOpened:
+        app::showMessage(this, kUnableToOpenPort, transport::openFailureText(session_.openError()));
         return;
     case link::ConnectOutcome::MakerMismatch:
         app::showWarning(this, QCoreApplication::translate("DirectConfigDialog", link::kMakerMismatchText.data()));

@@ -22,7 +22,11 @@ public:
     std::vector<std::optional<std::size_t>> writeResults;  // by call; missing: all written
 
     void reply(Bytes bytes) { replies.emplace_back(std::move(bytes)); }
-    bool Open() override { return ++openCalls, open = opens; }
+    OpenResult Open() override {
+        ++openCalls;
+        open = opens;
+        return opens ? OpenResult{} : OpenResult{OpenError{13, "Permission denied", "/dev/scripted"}};
+    }
     void Close() override { ++closeCalls, open = false; }
     bool isOpen() const override { return open; }
     std::size_t Write(ByteSpan data) override {

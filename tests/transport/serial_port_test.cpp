@@ -3,11 +3,22 @@
 // misbehave are in peer_faults_test.cpp.
 #include <gtest/gtest.h>
 
+#include <grp.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <chrono>
+#include <cstring>
+#include <functional>
 #include <string>
 #include <thread>
 
+#include <QFile>
+#include <QTemporaryDir>
+
 #include "support/pty_pair.h"
+#include "transport/open_failure.h"
 #include "transport/serial_port.h"
 
 using corvane::Bytes;
@@ -132,12 +143,74 @@ TEST(SerialMode, PseudoTerminalFailsTheReadinessTest) {
     EXPECT_TRUE(raw.Open());
 }
 
-TEST(SerialMode, MissingDeviceFailsInBothModes) {
-    SerialPort port;
-    port.setPortName(QStringLiteral("/dev/corvane-no-such-port"));
-    EXPECT_FALSE(port.Open());
-    port.setUsbMode(true);
-    EXPECT_FALSE(port.Open());
+// A file standing in for a device node, with the group and mode given.
+QString NodeFile(const QTemporaryDir& dir, const char* name, gid_t group, mode_t mode) {
+    const QString path = dir.filePath(QString::fromLatin1(name));
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+    file.close();
+    EXPECT_EQ(::chown(QFile::encodeName(path).constData(), 0, group), 0);
+    EXPECT_EQ(::chmod(QFile::encodeName(path).constData(), mode), 0);
+    return path;
+}
+
+TEST(OpenFailure, NamesTheCauseAndForAPermissionTheGroupToJoin) {
+    // A group other than root's to own the nodes.
+    const group* lp = ::getgrnam("lp");
+    if (lp == nullptr || ::geteuid() != 0) GTEST_SKIP() << "needs root and the group lp";
+    QTemporaryDir dir;
+    PtyPair pty;
+    ASSERT_TRUE(pty.ok());
+    SerialPort holder;
+    holder.setUsbMode(true);
+    holder.setPortName(pty.slave());
+    ASSERT_TRUE(holder.Open());
+    PtyPair lineless;
+    ASSERT_TRUE(lineless.ok());
+
+    const std::string noSuchFile = std::strerror(ENOENT);
+    const QString generic =
+        "Permission denied: add your user to the 'dialout' group (serial) or 'lp' group (USB printer), then log in again";
+    struct Case {
+        const char* name;
+        std::function<corvane::link::OpenError()> fail;
+        QStringList lines;  // after "Unable to open the port."
+    };
+    auto opened = [](const QString& node, bool usb) {
+        SerialPort port;
+        port.setUsbMode(usb);
+        port.setPortName(node);
+        const auto result = port.Open();
+        EXPECT_FALSE(result.has_value());
+        EXPECT_FALSE(port.isOpen());
+        return result ? corvane::link::OpenError{} : result.error();
+    };
+    const QString shared = NodeFile(dir, "lp0", lp->gr_gid, 0660);
+    const QString privateNode = NodeFile(dir, "lp1", lp->gr_gid, 0600);
+    const QString rootGroup = NodeFile(dir, "lp2", 0, 0660);
+    const Case cases[] = {
+        {"missing node", [&] { return opened("/dev/corvane-no-such-lp", true); },
+         {QString::fromStdString("/dev/corvane-no-such-lp: " + noSuchFile)}},
+        {"missing serial port", [&] { return opened("ttyCorvaneNone", false); },
+         {QString::fromStdString("/dev/ttyCorvaneNone: " + noSuchFile)}},
+        {"held by another", [&] { return opened(pty.slave(), true); },
+         {pty.slave() + ": The device is in use by another program."}},
+        {"no modem lines", [&] { return opened(lineless.slave(), false); },
+         {lineless.slave() + ": No printer is ready on this line: its DSR or CTS signal is off."}},
+        {"group may read and write", [&] { return corvane::transport::openFailure(EACCES, shared); },
+         {shared + ": " + QString::fromLocal8Bit(std::strerror(EACCES)),
+          "Your user needs to be in the group 'lp' that owns " + shared +
+              ": run \"sudo usermod -aG lp $USER\", then log in again."}},
+        {"group may not", [&] { return corvane::transport::openFailure(EACCES, privateNode); },
+         {privateNode + ": " + QString::fromLocal8Bit(std::strerror(EACCES)), generic}},
+        {"root's group", [&] { return corvane::transport::openFailure(EPERM, rootGroup); },
+         {rootGroup + ": " + QString::fromLocal8Bit(std::strerror(EPERM)), generic}},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(corvane::transport::openFailureText(c.fail()),
+                  (QStringList{"Unable to open the port."} + c.lines).join('\n'))
+            << c.name;
+    }
 }
 
 }  // namespace

@@ -3,6 +3,9 @@
 // The page rules are unit-tested under tests/rules; here they prove the wiring.
 #include "direct_ui_fixture.h"
 
+#include <cerrno>
+#include <cstring>
+
 #include <QLabel>
 
 #include "rules/summary_rows.h"
@@ -95,6 +98,7 @@ struct FailedConnect {
     const char* name;
     QStringList simArgs;
     std::vector<int> messages;  // -1: the maker warning
+    QString device;             // the simulator's when empty
 };
 
 class ConnectFailureTest : public DirectUiTest, public ::testing::WithParamInterface<FailedConnect> {};
@@ -102,12 +106,16 @@ class ConnectFailureTest : public DirectUiTest, public ::testing::WithParamInter
 TEST_P(ConnectFailureTest, ClosesThePortAndKeepsTheButtons) {
     transport::LinkTimeouts impatient = FastTimeouts();
     impatient.attempts = 1;  // 50 ms of silence per read
-    open(GetParam().simArgs, impatient);
+    open(GetParam().simArgs, impatient, GetParam().device);
     connectPrinter();
     EXPECT_EQ(messages.ids(), GetParam().messages);
     if (GetParam().messages.front() == -1) {
         EXPECT_EQ(messages.messages().front().caption, "Warning");
         EXPECT_EQ(messages.messages().front().text, "This printer don't match our company name.");
+    }
+    if (!GetParam().device.isEmpty()) {
+        EXPECT_EQ(messages.messages().front().text,
+                  "Unable to open the port.\n" + GetParam().device + ": " + QString::fromLocal8Bit(std::strerror(ENOENT)));
     }
     EXPECT_FALSE(linkPort.isOpen());
     EXPECT_TRUE(widget<QPushButton>("connectButton")->isEnabled());
@@ -118,7 +126,8 @@ INSTANTIATE_TEST_SUITE_P(
     Printers, ConnectFailureTest,
     ::testing::Values(FailedConnect{"OtherMaker", {"--fault-maker-name", "ACME"}, {-1, kUnableToOpenPort}},
                       FailedConnect{"Silent", {"--fault-silent", "all"}, {-1, kUnableToOpenPort}},
-                      FailedConnect{"SilentOnRead", {"--fault-silent", "if_get"}, {kConnectFailed}}),
+                      FailedConnect{"SilentOnRead", {"--fault-silent", "if_get"}, {kConnectFailed}},
+                      FailedConnect{"NoSuchDevice", {}, {kUnableToOpenPort}, "/dev/corvane-no-such-lp"}),
     [](const auto& p) { return std::string(p.param.name); });
 
 TEST_F(DirectUiTest, OlderLayoutHasNoWifiDirectAndItsDefaultPinPassesTheLeaveCheck) {

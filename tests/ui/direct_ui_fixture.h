@@ -90,14 +90,16 @@ protected:
         ui::setModalRunner({});
     }
 
-    // Starts the simulator and opens the window on it, not yet connected.
-    void open(const QStringList& simArgs = {}, transport::LinkTimeouts timeouts = FastTimeouts()) {
+    // Starts the simulator and opens the window on it (or on `device`), not
+    // yet connected.
+    void open(const QStringList& simArgs = {}, transport::LinkTimeouts timeouts = FastTimeouts(),
+              const QString& device = {}) {
         ASSERT_TRUE(sim.start(simArgs));
         ui::DirectConfigOptions options;
         options.port = &linkPort;
         options.timeouts = timeouts;
         options.limits = FastLimits();
-        options.linkDevice = sim.pty();
+        options.linkDevice = device.isEmpty() ? sim.pty() : device;
         options.serialPorts = [] { return std::vector<transport::SerialPortEntry>{{"ttyS9", "/dev/ttyS9"}}; };
         options.chooseCertificateFiles = [this](QWidget*) { return chosenFiles; };
         dialog = std::make_unique<ui::DirectConfigDialog>(options);

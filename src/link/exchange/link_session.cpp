@@ -10,7 +10,6 @@ namespace corvane::link {
 std::optional<StringId> connectMessage(ConnectOutcome outcome) {
     switch (outcome) {
     case ConnectOutcome::PortNotOpened:
-        return std::nullopt;
     case ConnectOutcome::MakerMismatch:
         return kUnableToOpenPort;
     case ConnectOutcome::ReadFailed:
@@ -36,7 +35,9 @@ ConnectOutcome LinkSession::connect() {
     config_ = {};
     layout_ = ConfigLayout::Older;
 
-    if (!port_.Open()) {
+    openError_ = {};
+    if (const OpenResult opened = port_.Open(); !opened) {
+        openError_ = opened.error();
         return ConnectOutcome::PortNotOpened;
     }
     if (VendorCheck(port_, sleep_, limits_) != VendorCheckResult::Ok) {

@@ -13,14 +13,15 @@
 namespace corvane::link {
 
 enum class ConnectOutcome {
-    PortNotOpened,  // nothing to show
+    PortNotOpened,  // kUnableToOpenPort with the cause, openError()
     MakerMismatch,  // kMakerMismatchText ("Warning"), then kUnableToOpenPort
     ReadFailed,     // kConnectFailed
     Connected,      // kPrinterConnected
 };
 
-// The numbered message that ends a Connect; none when the port did not open.
-// A maker mismatch shows the maker warning before it.
+// The numbered message that ends a Connect. When the port did not open it is
+// followed by the cause (openError()); a maker mismatch shows the maker
+// warning before it.
 std::optional<StringId> connectMessage(ConnectOutcome outcome);
 
 class LinkSession {
@@ -41,6 +42,8 @@ public:
     bool save(const PrinterConfig& config);
 
     bool connected() const { return connected_; }
+    // Why the port did not open, after a Connect that ended PortNotOpened.
+    const OpenError& openError() const { return openError_; }
     // The records of the last successful Connect.
     const PrinterSystemInfo& systemInfo() const { return systemInfo_; }
     const PrinterConfig& config() const { return config_; }
@@ -56,6 +59,7 @@ private:
     SleepFn sleep_;
     ExchangeLimits limits_;
     bool connected_ = false;
+    OpenError openError_;
     PrinterSystemInfo systemInfo_;
     PrinterConfig config_;
     ConfigLayout layout_ = ConfigLayout::Older;
