@@ -2,6 +2,8 @@
 // over a serial port (--serial) or a device node in raw mode (--usb,
 // --device). Every subcommand connects first as the window's Connect does:
 // open, maker check, system record, configuration record.
+#include <signal.h>
+
 #include <chrono>
 
 #include <QFile>
@@ -30,6 +32,38 @@ namespace {
 using PortAdapter = link::OpenableLinkPortAdapter<transport::SerialPort>;
 
 constexpr long long kMaxLinkTimeoutMs = 24LL * 3600 * 1000;
+
+// Ctrl-C during a link command: the exchange stops at its next wait and the
+// port is closed as after any failure, instead of the process dying with the
+// device (and a serial port's lock file) still held.
+link::CancelToken interrupted;
+
+extern "C" void CancelOnInterrupt(int) { interrupted.cancel(); }
+
+// Routes SIGINT to the cancel request while it lives; a second Ctrl-C ends
+// the program the usual way.
+class InterruptCancels {
+public:
+    InterruptCancels() {
+        struct sigaction action {};
+        action.sa_handler = CancelOnInterrupt;
+        action.sa_flags = SA_RESETHAND;  // no SA_RESTART: a blocking wait returns early
+        sigemptyset(&action.sa_mask);
+        sigaction(SIGINT, &action, &previous_);
+    }
+    ~InterruptCancels() { sigaction(SIGINT, &previous_, nullptr); }
+    InterruptCancels(const InterruptCancels&) = delete;
+    InterruptCancels& operator=(const InterruptCancels&) = delete;
+
+private:
+    struct sigaction previous_ {};
+};
+
+// A command that failed because it was cancelled says so, and nothing else.
+int Cancelled() {
+    printError(QStringLiteral("cancelled"));
+    return kExitCancelled;
+}
 
 // The longest wait for the first byte of a reply, as polls of at most 100 ms.
 transport::LinkTimeouts TimeoutsFor(long long ms) {
@@ -93,6 +127,8 @@ std::optional<int> Connect(link::LinkSession& session) {
         case link::ConnectOutcome::ReadFailed:
             printFailure(kConnectFailed);
             return kExitFailed;
+        case link::ConnectOutcome::Cancelled:
+            return Cancelled();
     }
     return kExitFailed;
 }
@@ -137,6 +173,7 @@ int Write(link::LinkSession& session, const ConfigEdits& edits, bool json) {
         return kExitUsage;
     }
     if (!session.save(plan.config)) {
+        if (session.waits().cancelled()) return Cancelled();
         printFailure(kConfigFailed);
         return kExitFailed;
     }
@@ -166,7 +203,8 @@ int Write(link::LinkSession& session, const ConfigEdits& edits, bool json) {
 
 int Survey(link::LinkSession& session, bool json) {
     BssTable table{};
-    if (link::queryBssOverLink(session.port(), table, {}) != 1) {
+    if (link::queryBssOverLink(session.port(), table, {}, session.waits()) != 1) {
+        if (session.waits().cancelled()) return Cancelled();
         printFailure(kBssFailed);
         return kExitFailed;
     }
@@ -175,7 +213,8 @@ int Survey(link::LinkSession& session, bool json) {
 }
 
 int Upload(link::LinkSession& session, const Bytes& data, int type, bool json) {
-    if (!link::uploadCertificate(session.port(), data, type, {}, session.sleep(), session.limits())) {
+    if (!link::uploadCertificate(session.port(), data, type, {}, session.waits(), session.limits())) {
+        if (session.waits().cancelled()) return Cancelled();
         printFailure(kCertificateUploadFailed);
         return kExitFailed;
     }
@@ -244,10 +283,12 @@ int runLink(const Invocation& invocation) {
         certificate = file.data;
     }
 
+    const InterruptCancels interruptCancels;
     transport::SerialPort port;
     if (const auto failed = ConfigurePort(invocation, port)) return *failed;
+    port.setCancelToken(&interrupted);
     PortAdapter adapter(port);
-    link::LinkSession session(adapter, link::BlockingSleep());
+    link::LinkSession session(adapter, link::LinkWaits(link::BlockingSleep(), &interrupted));
     if (const auto failed = Connect(session)) return *failed;
 
     const bool json = invocation.json();

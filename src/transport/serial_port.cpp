@@ -135,6 +135,7 @@ SerialPort::Wait SerialPort::waitOnce(milliseconds limit) {
 SerialPort::Wait SerialPort::waitReadable(milliseconds limit) {
     const QDeadlineTimer deadline(limit);
     for (;;) {
+        if (cancelled()) return Wait::Failed;
         const Wait result = waitOnce(milliseconds(sliceOf(deadline, timeouts_.slice)));
         if (result != Wait::TimedOut) return result;
         if (deadline.hasExpired()) return Wait::TimedOut;
@@ -180,7 +181,7 @@ bool SerialPort::Read(Bytes& reply) {
 }
 
 std::size_t SerialPort::Write(ByteSpan data) {
-    if (!isOpen_ || data.empty()) return 0;
+    if (!isOpen_ || data.empty() || cancelled()) return 0;
     return serial_ ? writeSerial(data) : writeRaw(data);
 }
 
@@ -191,7 +192,7 @@ std::size_t SerialPort::writeSerial(ByteSpan data) {
         return 0;
     }
     const QDeadlineTimer deadline(timeouts_.writeLimit);
-    while (serial_->bytesToWrite() > 0 && !deadline.hasExpired()) {
+    while (serial_->bytesToWrite() > 0 && !deadline.hasExpired() && !cancelled()) {
         if (!serial_->waitForBytesWritten(sliceOf(deadline, timeouts_.slice))) {
             const auto error = serial_->error();
             if (error != QSerialPort::NoError && error != QSerialPort::TimeoutError) break;
@@ -219,7 +220,7 @@ std::size_t SerialPort::writeRaw(ByteSpan data) {
         }
         if (n < 0 && errno != EAGAIN && errno != EINTR) break;
         // The device is busy: wait until it takes more, within the limit.
-        if (deadline.hasExpired()) break;
+        if (deadline.hasExpired() || cancelled()) break;
         pollfd entry{fd_, POLLOUT, 0};
         const int ready = ::poll(&entry, 1, sliceOf(deadline, timeouts_.slice));
         if (ready > 0 && (entry.revents & (POLLERR | POLLHUP | POLLNVAL))) break;

@@ -12,6 +12,7 @@
 
 #include <QString>
 
+#include "link/cancel_token.h"
 #include "link/link_port.h"
 #include "link/open_result.h"
 
@@ -58,6 +59,9 @@ public:
     const LinkTimeouts& timeouts() const { return timeouts_; }
     // Called between wait slices, so a window can keep itself painted.
     void setIdleHook(std::function<void()> idle) { idle_ = std::move(idle); }
+    // Checked after every wait slice: once it is set, a read or write in
+    // progress ends as failed and later ones fail at once. Null: none.
+    void setCancelToken(const link::CancelToken* cancel) { cancel_ = cancel; }
 
     // Serial mode fails when the port cannot be opened exclusively, refuses
     // the line settings or its DSR or CTS line is off (no printer ready; a
@@ -93,12 +97,14 @@ private:
     std::size_t writeRaw(ByteSpan data);
     std::size_t writeSerial(ByteSpan data);
     void idle();
+    bool cancelled() const { return cancel_ != nullptr && cancel_->cancelled(); }
 
     QString portName_;
     bool usbMode_ = false;
     bool isOpen_ = false;
     LinkTimeouts timeouts_;
     std::function<void()> idle_;
+    const link::CancelToken* cancel_ = nullptr;
     std::unique_ptr<QSerialPort> serial_;  // serial mode
     int fd_ = -1;                          // USB mode
 };

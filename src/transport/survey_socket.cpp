@@ -49,7 +49,7 @@ int LanSurvey::connectSurveySocket() {
     const QDeadlineTimer deadline(timings_.connect);
     while (socket_->state() != QAbstractSocket::ConnectedState) {
         // A refused or unreachable peer drops the socket back to unconnected.
-        if (socket_->state() == QAbstractSocket::UnconnectedState || deadline.hasExpired()) {
+        if (socket_->state() == QAbstractSocket::UnconnectedState || deadline.hasExpired() || cancelled()) {
             closeSurveySocket();
             return 0;
         }
@@ -68,7 +68,7 @@ void LanSurvey::closeSurveySocket() {
 bool LanSurvey::waitForData(std::chrono::milliseconds limit) {
     const QDeadlineTimer deadline(limit);
     while (socket_->bytesAvailable() == 0) {
-        if (socket_->state() != QAbstractSocket::ConnectedState || deadline.hasExpired()) return false;
+        if (socket_->state() != QAbstractSocket::ConnectedState || deadline.hasExpired() || cancelled()) return false;
         socket_->waitForReadyRead(sliceOf(deadline, timings_.slice));
         idle();
     }
@@ -99,7 +99,7 @@ int LanSurvey::queryBssOverTcp() {
     socket_->write(reinterpret_cast<const char*>(request.data()), static_cast<qint64>(request.size()));
     const QDeadlineTimer sendDeadline(attemptTime());
     while (socket_->bytesToWrite() > 0) {
-        if (socket_->state() != QAbstractSocket::ConnectedState || sendDeadline.hasExpired()) return 0;
+        if (socket_->state() != QAbstractSocket::ConnectedState || sendDeadline.hasExpired() || cancelled()) return 0;
         socket_->waitForBytesWritten(sliceOf(sendDeadline, timings_.slice));
         idle();
     }
@@ -107,7 +107,7 @@ int LanSurvey::queryBssOverTcp() {
     report(12);
 
     bool gotData = false;
-    for (int attempt = 0; attempt < timings_.attempts; ++attempt) {
+    for (int attempt = 0; attempt < timings_.attempts && !cancelled(); ++attempt) {
         if (waitForData(attemptTime())) {
             gotData = true;
             break;
@@ -128,6 +128,7 @@ int LanSurvey::queryBssOverTcp() {
         takeAvailable();
     }
     report(100);
+    if (cancelled()) return 0;
     return parseBssResponse(answer_, table_);
 }
 

@@ -15,6 +15,7 @@
 #include <QString>
 
 #include "link/bss.h"
+#include "link/cancel_token.h"
 #include "link/bytes.h"
 #include "link/discovered_device.h"
 
@@ -43,12 +44,15 @@ public:
     void setProgressCallback(std::function<void(int)> progress) { progress_ = std::move(progress); }
     // Called between wait slices.
     void setIdleHook(std::function<void()> idle) { idle_ = std::move(idle); }
+    // Checked after every wait slice: once set, the query ends as failed.
+    void setCancelToken(const link::CancelToken* cancel) { cancel_ = cancel; }
 
     // 1 when connected within the connect time, else 0 (bad address,
     // refused, unreachable, no answer).
     int connectSurveySocket();
     // Connects, sends the request and collects the answer. 1 when an answer
-    // came and parseBssResponse accepted it (table() then holds it), else 0.
+    // came and parseBssResponse accepted it (table() then holds it), else 0
+    // (also when cancelled).
     // Progress: 0, 12, then 24, 36 ... 96 after each empty attempt, 100 at end.
     // Takes at most the connect time plus attempts x receive, however the
     // printer sends its answer.
@@ -63,6 +67,7 @@ public:
 private:
     void report(int value);
     void idle();
+    bool cancelled() const { return cancel_ != nullptr && cancel_->cancelled(); }
     // Waits up to `limit` for more bytes; false when none came (time-out,
     // closed connection or error).
     bool waitForData(std::chrono::milliseconds limit);
@@ -75,6 +80,7 @@ private:
     std::unique_ptr<QTcpSocket> socket_;
     std::function<void(int)> progress_;
     std::function<void()> idle_;
+    const link::CancelToken* cancel_ = nullptr;
     int lastProgress_ = -1;
     BssTable table_{};
     Bytes answer_;

@@ -1,6 +1,7 @@
 // Peers that misbehave, one table per kind of fault, against each transport
 // that can meet it: the raw link port on a pseudo-terminal and the LAN survey
-// on a loopback TCP server. Every wait must end within its own budget.
+// on a loopback TCP server. Every wait must end within its own budget, and a
+// silent peer's wait as soon as the user cancels.
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
@@ -139,6 +140,48 @@ TEST(PeerTrickles, EachTransportStopsAtItsBudget) {
         c.run();
         // Generous against a busy machine, far below the unbounded case.
         EXPECT_LT(since(start), c.budget + 4s) << c.name;
+    }
+}
+
+TEST(PeerSilent, ACancelEndsEachTransportsWaitAtItsNextSlice) {
+    // Nobody answers; the user cancels after 200 ms, long before the 5 s
+    // read limit or the survey's 10.5 s of receive attempts.
+    struct Case {
+        const char* name;
+        std::function<void(const link::CancelToken&)> run;
+    };
+    const Case cases[] = {
+        {"link read",
+         [](const link::CancelToken& cancel) {
+             PtyPair pty;
+             ASSERT_TRUE(pty.ok());
+             RawPort raw(pty.slave());
+             raw.port.setCancelToken(&cancel);
+             ASSERT_TRUE(raw.port.Open());
+             Bytes reply;
+             EXPECT_FALSE(raw.port.Read(reply));
+             EXPECT_EQ(raw.port.Write(ToBytes("GS I B")), 0u);  // nothing more goes out
+         }},
+        {"LAN survey",
+         [](const link::CancelToken& cancel) {
+             QTcpServer silent;
+             ASSERT_TRUE(silent.listen(QHostAddress::LocalHost, 0));
+             lan::LanSurvey survey(QStringLiteral("127.0.0.1"), silent.serverPort());
+             survey.setIdleHook([] { QCoreApplication::processEvents(); });
+             survey.setCancelToken(&cancel);
+             EXPECT_EQ(survey.queryBssOverTcp(), 0);
+         }},
+    };
+    for (const Case& c : cases) {
+        link::CancelToken cancel;
+        std::thread user([&cancel] {
+            std::this_thread::sleep_for(200ms);
+            cancel.cancel();
+        });
+        const auto start = Clock::now();
+        c.run(cancel);
+        EXPECT_LT(since(start), 4s) << c.name;
+        user.join();
     }
 }
 
