@@ -3,6 +3,7 @@
 #include <cerrno>
 
 #include <QCoreApplication>
+#include <QKeyEvent>
 #include <QSignalBlocker>
 
 #include "app/messages.h"
@@ -37,13 +38,18 @@ DirectConfigDialog::DirectConfigDialog(const DirectConfigOptions& options, QWidg
       port_(chosenPort(options)),
       savedTimeouts_(port_.timeouts()),
       openablePort_(port_),
-      session_(openablePort_, paintingSleep(), options.limits),
-      link_{openablePort_, model_.context, paintingSleep(), options.limits},
+      session_(openablePort_, exchangeWaits(), options.limits),
+      link_{openablePort_, model_.context, exchangeWaits(), options.limits, {}, {}, {}},
       ui_(std::make_unique<Ui::DirectConfigDialog>()) {
     ui_->setupUi(this);
     if (options_.timeouts) port_.setTimeouts(*options_.timeouts);
-    // The long reads keep the window painted but take no input.
-    port_.setIdleHook(keepPainted);
+    // The long reads keep the window painted and its Cancel button working.
+    port_.setIdleHook([this] { processEvents(); });
+    port_.setCancelToken(&cancel_);
+    link_.beginExchange = [this] { beginExchange(); };
+    link_.endExchange = [this] { endExchange(); };
+    ui_->cancelButton->hide();
+    connect(ui_->cancelButton, &QPushButton::clicked, this, [this] { cancel_.cancel(); });
 
     // The model decides every radio's mark.
     for (auto* radio : {ui_->posRadio, ui_->otherTypeRadio, ui_->serialRadio, ui_->usbRadio})
@@ -69,7 +75,58 @@ DirectConfigDialog::DirectConfigDialog(const DirectConfigOptions& options, QWidg
 DirectConfigDialog::~DirectConfigDialog() {
     session_.disconnect();
     port_.setIdleHook({});
+    port_.setCancelToken(nullptr);
     port_.setTimeouts(savedTimeouts_);
+}
+
+link::LinkWaits DirectConfigDialog::exchangeWaits() {
+    return link::LinkWaits(slicedSleep([this] { processEvents(); }, cancel_), &cancel_,
+                           [this](const link::LinkActivity& activity) {
+                               ui_->activityLabel->setText(activityText(activity));
+                           });
+}
+
+void DirectConfigDialog::processEvents() {
+    QCoreApplication::processEvents(exchanging_ ? QEventLoop::AllEvents : QEventLoop::ExcludeUserInputEvents);
+}
+
+void DirectConfigDialog::beginExchange() {
+    exchanging_ = true;
+    closeAfterExchange_ = false;
+    cancel_.reset();
+    // Only Cancel and Quit take input while the printer is busy.
+    heldDuringExchange_.clear();
+    for (QWidget* widget : std::initializer_list<QWidget*>{ui_->printerTypeGroup, ui_->communicationGroup,
+                                                           ui_->connectButton, ui_->disconnectButton,
+                                                           ui_->saveButton, ui_->tabControl}) {
+        heldDuringExchange_.emplace_back(widget, widget->isEnabled());
+        widget->setEnabled(false);
+    }
+    ui_->activityLabel->clear();
+    ui_->cancelButton->show();
+    ui_->cancelButton->setFocus(Qt::OtherFocusReason);
+}
+
+void DirectConfigDialog::endExchange() {
+    for (const auto& [widget, enabled] : heldDuringExchange_) widget->setEnabled(enabled);
+    heldDuringExchange_.clear();
+    ui_->cancelButton->hide();
+    ui_->activityLabel->clear();
+    exchanging_ = false;
+    // A cancelled exchange leaves the printer's side unknown (a reply may
+    // still come): the link goes down, as after a failed Connect.
+    if (cancel_.cancelled() && session_.connected()) Disconnect();
+    if (closeAfterExchange_) {
+        QMetaObject::invokeMethod(this, [this] { done(QDialog::Rejected); }, Qt::QueuedConnection);
+    }
+}
+
+void DirectConfigDialog::keyPressEvent(QKeyEvent* event) {
+    if (exchanging_ && event->key() == Qt::Key_Escape) {
+        cancel_.cancel();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 ConfigTabCtrl* DirectConfigDialog::tabs() const { return ui_->tabControl; }
@@ -144,10 +201,12 @@ void DirectConfigDialog::Connect() {
 
     link::ConnectOutcome outcome;
     {
-        const BusyCursor busy;
+        const ExchangeScope exchange(link_);
         outcome = session_.connect();
     }
     switch (outcome) {
+    case link::ConnectOutcome::Cancelled:
+        return;
     case link::ConnectOutcome::PortNotOpened:
         app::showMessage(this, kUnableToOpenPort, transport::openFailureText(session_.openError()));
         return;
@@ -183,9 +242,10 @@ void DirectConfigDialog::Save() {
     const link::PrinterConfig written = model_.BuildConfig();
     bool saved = false;
     {
-        const BusyCursor busy;
+        const ExchangeScope exchange(link_);
         saved = session_.save(written);
     }
+    if (!saved && cancel_.cancelled()) return;
     if (!saved) {
         app::showMessage(this, kConfigFailed);
         return;
@@ -196,6 +256,13 @@ void DirectConfigDialog::Save() {
 }
 
 void DirectConfigDialog::done(int result) {
+    if (exchanging_) {
+        // Quit or the close button while the printer is busy: stop
+        // the exchange; the window closes as soon as it has ended.
+        closeAfterExchange_ = true;
+        cancel_.cancel();
+        return;
+    }
     if (session_.connected()) Disconnect();
     QDialog::done(result);
 }
