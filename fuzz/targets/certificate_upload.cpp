@@ -70,7 +70,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             FUZZ_CHECK(percent >= lastProgress && percent <= 100);
             lastProgress = percent;
         },
-        [](std::chrono::milliseconds) {}, limits);
+        LinkWaits(SleepFn([](std::chrono::milliseconds) {})), limits);
 
     if (certificate.empty()) {
         FUZZ_CHECK(uploaded && port.writes.empty());

@@ -25,7 +25,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto script = port.replies;
 
     ExchangeLimits limits;
-    const VendorCheckResult result = VendorCheck(port, [](std::chrono::milliseconds) {}, limits);
+    const VendorCheckResult result = VendorCheck(port, LinkWaits(SleepFn([](std::chrono::milliseconds) {})), limits);
 
     // Passing needs the marker and the name in one reply.
     if (result == VendorCheckResult::Ok) {

@@ -26,6 +26,9 @@ void setMessageHook(MessageHook hook);
 
 // String `stringId` in the current language, caption "Corvane Tool", OK.
 void showMessage(QWidget* parent, int stringId);
+// The message of string `stringId` in words that add to it (its cause, say),
+// built by the caller; shown as above.
+void showMessage(QWidget* parent, int stringId, const QString& fullText);
 // Free text with the tool's caption and OK.
 void showNote(QWidget* parent, const QString& text);
 // `text` with caption "Warning", the warning icon and OK.

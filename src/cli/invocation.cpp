@@ -79,7 +79,8 @@ QString helpText(const QCommandLineParser& parser) {
                "                              [--mac MAC] [--since DATE] [--json|--csv]\n"
                "\n"
                "Exit status: 0 success; 1 the printer or the network refused or failed;\n"
-               "2 bad usage or input refused before anything was sent.\n"
+               "2 bad usage or input refused before anything was sent;\n"
+               "130 a link command stopped by Ctrl-C (the port is closed first).\n"
                "\n") +
            parser.helpText().mid(std::max<qsizetype>(0, parser.helpText().indexOf(QStringLiteral("Options:"))));
 }

@@ -17,6 +17,7 @@ enum ExitCode : int {
     kExitOk = 0,
     kExitFailed = 1,  // the printer or the network refused or failed
     kExitUsage = 2,   // bad command line or refused input; nothing was sent
+    kExitCancelled = 130,  // a link command stopped by Ctrl-C; the port was closed
 };
 
 // Every option of every command, with the LAN endpoint overrides.

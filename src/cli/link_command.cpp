@@ -2,6 +2,8 @@
 // over a serial port (--serial) or a device node in raw mode (--usb,
 // --device). Every subcommand connects first as the window's Connect does:
 // open, maker check, system record, configuration record.
+#include <signal.h>
+
 #include <chrono>
 
 #include <QFile>
@@ -22,6 +24,7 @@
 #include "link/exchange/vendor_check.h"
 #include "link/string_table.h"
 #include "rules/summary_rows.h"
+#include "transport/open_failure.h"
 #include "transport/serial_port.h"
 #include "transport/usb_printer_port.h"
 
@@ -32,6 +35,38 @@ namespace {
 using PortAdapter = link::OpenableLinkPortAdapter<transport::SerialPort>;
 
 constexpr long long kMaxLinkTimeoutMs = 24LL * 3600 * 1000;
+
+// Ctrl-C during a link command: the exchange stops at its next wait and the
+// port is closed as after any failure, instead of the process dying with the
+// device (and a serial port's lock file) still held.
+link::CancelToken interrupted;
+
+extern "C" void CancelOnInterrupt(int) { interrupted.cancel(); }
+
+// Routes SIGINT to the cancel request while it lives; a second Ctrl-C ends
+// the program the usual way.
+class InterruptCancels {
+public:
+    InterruptCancels() {
+        struct sigaction action {};
+        action.sa_handler = CancelOnInterrupt;
+        action.sa_flags = SA_RESETHAND;  // no SA_RESTART: a blocking wait returns early
+        sigemptyset(&action.sa_mask);
+        sigaction(SIGINT, &action, &previous_);
+    }
+    ~InterruptCancels() { sigaction(SIGINT, &previous_, nullptr); }
+    InterruptCancels(const InterruptCancels&) = delete;
+    InterruptCancels& operator=(const InterruptCancels&) = delete;
+
+private:
+    struct sigaction previous_ {};
+};
+
+// A command that failed because it was cancelled says so, and nothing else.
+int Cancelled() {
+    printError(QStringLiteral("cancelled"));
+    return kExitCancelled;
+}
 
 // The longest wait for the first byte of a reply, as polls of at most 100 ms.
 transport::LinkTimeouts TimeoutsFor(long long ms) {
@@ -79,13 +114,12 @@ std::optional<int> ConfigurePort(const Invocation& invocation, transport::Serial
 
 // Connect as the window does; the exit code on failure with the window's
 // messages printed.
-std::optional<int> Connect(link::LinkSession& session, const QString& portName) {
+std::optional<int> Connect(link::LinkSession& session) {
     switch (session.connect()) {
         case link::ConnectOutcome::Connected:
             return std::nullopt;
         case link::ConnectOutcome::PortNotOpened:
-            printFailure(kUnableToOpenPort);
-            printError(QStringLiteral("cannot open %1").arg(portName));
+            printErrorLine(transport::openFailureText(session.openError()));
             return kExitFailed;
         case link::ConnectOutcome::MakerMismatch:
             // The window's warning box, its caption first.
@@ -96,6 +130,8 @@ std::optional<int> Connect(link::LinkSession& session, const QString& portName) 
         case link::ConnectOutcome::ReadFailed:
             printFailure(kConnectFailed);
             return kExitFailed;
+        case link::ConnectOutcome::Cancelled:
+            return Cancelled();
     }
     return kExitFailed;
 }
@@ -147,6 +183,7 @@ int Write(link::LinkSession& session, const ConfigEdits& edits, bool json, const
     if (!saved) entry.message = QString::fromUtf8(StringText(kConfigFailed).data());
     recordInHistory(entry);
     if (!saved) {
+        if (session.waits().cancelled()) return Cancelled();
         printFailure(kConfigFailed);
         return kExitFailed;
     }
@@ -176,7 +213,8 @@ int Write(link::LinkSession& session, const ConfigEdits& edits, bool json, const
 
 int Survey(link::LinkSession& session, bool json) {
     BssTable table{};
-    if (link::queryBssOverLink(session.port(), table, {}) != 1) {
+    if (link::queryBssOverLink(session.port(), table, {}, session.waits()) != 1) {
+        if (session.waits().cancelled()) return Cancelled();
         printFailure(kBssFailed);
         return kExitFailed;
     }
@@ -186,7 +224,7 @@ int Survey(link::LinkSession& session, bool json) {
 
 int Upload(link::LinkSession& session, const Bytes& data, int type, bool json, const QString& portName,
            const QString& typeName) {
-    const bool uploaded = link::uploadCertificate(session.port(), data, type, {}, session.sleep(), session.limits());
+    const bool uploaded = link::uploadCertificate(session.port(), data, type, {}, session.waits(), session.limits());
     history::Entry entry = history::linkEntry(history::kCommandLine, history::kCertificateUpload, portName,
                                               session.systemInfo().macAddress);
     entry.changes = {history::certificateChange(typeName, data.size())};
@@ -194,6 +232,7 @@ int Upload(link::LinkSession& session, const Bytes& data, int type, bool json, c
     if (!uploaded) entry.message = QString::fromUtf8(StringText(kCertificateUploadFailed).data());
     recordInHistory(entry);
     if (!uploaded) {
+        if (session.waits().cancelled()) return Cancelled();
         printFailure(kCertificateUploadFailed);
         return kExitFailed;
     }
@@ -274,11 +313,13 @@ int runLink(const Invocation& invocation) {
         certificate = file.data;
     }
 
+    const InterruptCancels interruptCancels;
     transport::SerialPort port;
     if (const auto failed = ConfigurePort(invocation, port)) return *failed;
+    port.setCancelToken(&interrupted);
     PortAdapter adapter(port);
-    link::LinkSession session(adapter, link::BlockingSleep());
-    if (const auto failed = Connect(session, port.portName())) return *failed;
+    link::LinkSession session(adapter, link::LinkWaits(link::BlockingSleep(), &interrupted));
+    if (const auto failed = Connect(session)) return *failed;
 
     const bool json = invocation.json();
     if (sub == QLatin1String("info")) return Info(session, json);

@@ -12,6 +12,8 @@
 #include <QSerialPort>
 #include <QSerialPortInfo>
 
+#include "transport/open_failure.h"
+
 namespace corvane::transport {
 
 namespace {
@@ -33,52 +35,61 @@ void SerialPort::idle() {
     if (idle_) idle_();
 }
 
-bool SerialPort::Open() {
+link::OpenResult SerialPort::Open() {
+    link::OpenResult result;
     if (usbMode_) {
         // A node already held stays as it is.
-        if (fd_ >= 0) return isOpen_;
-        isOpen_ = openRaw();
+        if (fd_ >= 0) return isOpen_ ? link::OpenResult{} : openFailure(EBADF, portName_);
+        result = openRaw();
     } else {
         release();
-        isOpen_ = openSerial();
+        result = openSerial();
     }
-    return isOpen_;
+    isOpen_ = result.has_value();
+    return result;
 }
 
-bool SerialPort::openSerial() {
+link::OpenResult SerialPort::openSerial() {
     auto port = std::make_unique<QSerialPort>();
     port->setPortName(portName_);
+    const QString node = serialNodePath(portName_);
     // QSerialPort takes a lock file and TIOCEXCL: a second open of the same
     // device fails.
-    if (!port->open(QIODevice::ReadWrite)) return false;
+    if (!port->open(QIODevice::ReadWrite)) {
+        switch (port->error()) {
+        case QSerialPort::PermissionError: return openFailure(EACCES, node);
+        case QSerialPort::DeviceNotFoundError: return openFailure(ENOENT, node);
+        default: return link::OpenError{0, port->errorString().toStdString(), node.toStdString()};
+        }
+    }
     const bool configured = port->setBaudRate(static_cast<qint32>(kBaudRate)) &&
                             port->setDataBits(QSerialPort::Data8) && port->setParity(QSerialPort::NoParity) &&
                             port->setStopBits(QSerialPort::OneStop) &&
                             port->setFlowControl(QSerialPort::HardwareControl);
-    if (!configured) return false;
+    if (!configured) return openProblem(OpenProblem::LineSettingsRefused, node, port->errorString());
     port->setDataTerminalReady(false);
     // A printer that is attached and ready raises DSR and CTS.
     const QSerialPort::PinoutSignals lines = port->pinoutSignals();
     if (!lines.testFlag(QSerialPort::DataSetReadySignal) || !lines.testFlag(QSerialPort::ClearToSendSignal)) {
-        return false;
+        return openProblem(OpenProblem::PrinterNotReady, node);
     }
     port->clear(QSerialPort::AllDirections);
     port->clearError();
     serial_ = std::move(port);
-    return true;
+    return {};
 }
 
-bool SerialPort::openRaw() {
+link::OpenResult SerialPort::openRaw() {
     const QByteArray path = portName_.toLocal8Bit();
     const int fd = ::open(path.constData(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) return false;
+    if (fd < 0) return openFailure(errno, portName_);
     // Another holder of the device (this program or another) keeps it.
     if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
         ::close(fd);
-        return false;
+        return openProblem(OpenProblem::InUse, portName_);
     }
     fd_ = fd;
-    return true;
+    return {};
 }
 
 void SerialPort::Close() {
@@ -124,6 +135,7 @@ SerialPort::Wait SerialPort::waitOnce(milliseconds limit) {
 SerialPort::Wait SerialPort::waitReadable(milliseconds limit) {
     const QDeadlineTimer deadline(limit);
     for (;;) {
+        if (cancelled()) return Wait::Failed;
         const Wait result = waitOnce(milliseconds(sliceOf(deadline, timeouts_.slice)));
         if (result != Wait::TimedOut) return result;
         if (deadline.hasExpired()) return Wait::TimedOut;
@@ -139,7 +151,10 @@ bool SerialPort::takeAvailable(Bytes& reply, std::size_t room) {
         got = serial_->read(reinterpret_cast<char*>(reply.data() + before), static_cast<qint64>(room));
     } else {
         const ssize_t n = ::read(fd_, reply.data() + before, room);
-        got = n < 0 && (errno == EAGAIN || errno == EINTR) ? 0 : n;
+        // A node that poll() called readable but that gives no byte has
+        // reached its end: the far end of a pseudo-terminal hung up, or the
+        // node never has data (/dev/null). Waiting on would spin.
+        got = n < 0 && (errno == EAGAIN || errno == EINTR) ? 0 : n == 0 ? -1 : n;
     }
     reply.resize(before + static_cast<std::size_t>(std::max<qint64>(got, 0)));
     return got >= 0;
@@ -153,17 +168,20 @@ bool SerialPort::Read(Bytes& reply) {
     if (waitReadable(timeouts_.firstByteLimit()) != Wait::Ready) return false;
 
     // Then collect until the line has been quiet for the reply gap, so a reply
-    // that arrives in pieces is delivered whole.
+    // that arrives in pieces is delivered whole; a peer that keeps sending a
+    // byte now and then is cut off at the reply limit.
+    const QDeadlineTimer replyDeadline(timeouts_.replyLimit);
     while (reply.size() < link::kReadChunk) {
         if (!takeAvailable(reply, link::kReadChunk - reply.size())) break;
-        if (reply.size() >= link::kReadChunk) break;
-        if (waitReadable(timeouts_.replyGap) != Wait::Ready) break;
+        if (reply.size() >= link::kReadChunk || replyDeadline.hasExpired()) break;
+        const auto gap = std::min<qint64>(timeouts_.replyGap.count(), replyDeadline.remainingTime());
+        if (waitReadable(milliseconds(gap)) != Wait::Ready) break;
     }
     return !reply.empty();
 }
 
 std::size_t SerialPort::Write(ByteSpan data) {
-    if (!isOpen_ || data.empty()) return 0;
+    if (!isOpen_ || data.empty() || cancelled()) return 0;
     return serial_ ? writeSerial(data) : writeRaw(data);
 }
 
@@ -174,7 +192,7 @@ std::size_t SerialPort::writeSerial(ByteSpan data) {
         return 0;
     }
     const QDeadlineTimer deadline(timeouts_.writeLimit);
-    while (serial_->bytesToWrite() > 0 && !deadline.hasExpired()) {
+    while (serial_->bytesToWrite() > 0 && !deadline.hasExpired() && !cancelled()) {
         if (!serial_->waitForBytesWritten(sliceOf(deadline, timeouts_.slice))) {
             const auto error = serial_->error();
             if (error != QSerialPort::NoError && error != QSerialPort::TimeoutError) break;
@@ -202,7 +220,7 @@ std::size_t SerialPort::writeRaw(ByteSpan data) {
         }
         if (n < 0 && errno != EAGAIN && errno != EINTR) break;
         // The device is busy: wait until it takes more, within the limit.
-        if (deadline.hasExpired()) break;
+        if (deadline.hasExpired() || cancelled()) break;
         pollfd entry{fd_, POLLOUT, 0};
         const int ready = ::poll(&entry, 1, sliceOf(deadline, timeouts_.slice));
         if (ready > 0 && (entry.revents & (POLLERR | POLLHUP | POLLNVAL))) break;

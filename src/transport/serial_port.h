@@ -12,7 +12,9 @@
 
 #include <QString>
 
+#include "link/cancel_token.h"
 #include "link/link_port.h"
+#include "link/open_result.h"
 
 class QSerialPort;
 
@@ -27,6 +29,9 @@ struct LinkTimeouts {
     int pollsPerAttempt = 30;
     int attempts = 30;
     std::chrono::milliseconds replyGap{100};     // silence that ends a reply
+    // Longest a reply may take once its first byte came: 4096 bytes need
+    // about 0.4 s at 115200 baud, so only a peer that trickles reaches it.
+    std::chrono::milliseconds replyLimit{5000};
     std::chrono::milliseconds writeLimit{10000};  // longest wait for a write to drain
     std::chrono::milliseconds slice{25};         // longest blocking wait between idle-hook calls
 
@@ -54,12 +59,16 @@ public:
     const LinkTimeouts& timeouts() const { return timeouts_; }
     // Called between wait slices, so a window can keep itself painted.
     void setIdleHook(std::function<void()> idle) { idle_ = std::move(idle); }
+    // Checked after every wait slice: once it is set, a read or write in
+    // progress ends as failed and later ones fail at once. Null: none.
+    void setCancelToken(const link::CancelToken* cancel) { cancel_ = cancel; }
 
     // Serial mode fails when the port cannot be opened exclusively, refuses
     // the line settings or its DSR or CTS line is off (no printer ready; a
     // pseudo-terminal has no modem lines and so never passes). USB mode opens
-    // the node exclusively; while one is held it only reports isOpen().
-    bool Open();
+    // the node exclusively; while one is held it only reports isOpen(). On
+    // failure, the cause.
+    link::OpenResult Open();
     // Drops DTR, discards both directions and releases the device. Harmless
     // when not open.
     void Close();
@@ -69,15 +78,16 @@ public:
     // write limit); 0 on failure.
     std::size_t Write(ByteSpan data) override;
     // One reply of up to 4096 bytes: waits for a first byte, then collects
-    // until the reply gap passes without one. False when nothing came within
-    // the time limit, or the device failed.
+    // until the reply gap passes without one (or the reply limit). False when
+    // nothing came within the time limit, or the device failed, reached its
+    // end or hung up.
     bool Read(Bytes& reply) override;
 
 private:
     enum class Wait { Ready, TimedOut, Failed };
 
-    bool openSerial();
-    bool openRaw();
+    link::OpenResult openSerial();
+    link::OpenResult openRaw();
     void release();
     // Waits up to `limit` for bytes to read, in slices with the idle hook.
     Wait waitReadable(std::chrono::milliseconds limit);
@@ -87,12 +97,14 @@ private:
     std::size_t writeRaw(ByteSpan data);
     std::size_t writeSerial(ByteSpan data);
     void idle();
+    bool cancelled() const { return cancel_ != nullptr && cancel_->cancelled(); }
 
     QString portName_;
     bool usbMode_ = false;
     bool isOpen_ = false;
     LinkTimeouts timeouts_;
     std::function<void()> idle_;
+    const link::CancelToken* cancel_ = nullptr;
     std::unique_ptr<QSerialPort> serial_;  // serial mode
     int fd_ = -1;                          // USB mode
 };

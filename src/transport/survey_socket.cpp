@@ -49,7 +49,7 @@ int LanSurvey::connectSurveySocket() {
     const QDeadlineTimer deadline(timings_.connect);
     while (socket_->state() != QAbstractSocket::ConnectedState) {
         // A refused or unreachable peer drops the socket back to unconnected.
-        if (socket_->state() == QAbstractSocket::UnconnectedState || deadline.hasExpired()) {
+        if (socket_->state() == QAbstractSocket::UnconnectedState || deadline.hasExpired() || cancelled()) {
             closeSurveySocket();
             return 0;
         }
@@ -68,7 +68,7 @@ void LanSurvey::closeSurveySocket() {
 bool LanSurvey::waitForData(std::chrono::milliseconds limit) {
     const QDeadlineTimer deadline(limit);
     while (socket_->bytesAvailable() == 0) {
-        if (socket_->state() != QAbstractSocket::ConnectedState || deadline.hasExpired()) return false;
+        if (socket_->state() != QAbstractSocket::ConnectedState || deadline.hasExpired() || cancelled()) return false;
         socket_->waitForReadyRead(sliceOf(deadline, timings_.slice));
         idle();
     }
@@ -86,12 +86,20 @@ int LanSurvey::queryBssOverTcp() {
     lastProgress_ = -1;
     if (!connectSurveySocket()) return 0;
 
+    // Sending and receiving share one budget, the receive attempts: an answer
+    // that is still coming in pieces may use the attempts left over, never
+    // more, so a peer that trickles bytes cannot hold the query.
+    const QDeadlineTimer budget(timings_.receive * timings_.attempts);
+    auto attemptTime = [&budget, this] {
+        return std::chrono::milliseconds(std::min<qint64>(timings_.receive.count(), budget.remainingTime()));
+    };
+
     const Bytes request = BuildBssRequest();
     if (request.empty()) return 0;
     socket_->write(reinterpret_cast<const char*>(request.data()), static_cast<qint64>(request.size()));
-    const QDeadlineTimer sendDeadline(timings_.receive);
+    const QDeadlineTimer sendDeadline(attemptTime());
     while (socket_->bytesToWrite() > 0) {
-        if (socket_->state() != QAbstractSocket::ConnectedState || sendDeadline.hasExpired()) return 0;
+        if (socket_->state() != QAbstractSocket::ConnectedState || sendDeadline.hasExpired() || cancelled()) return 0;
         socket_->waitForBytesWritten(sliceOf(sendDeadline, timings_.slice));
         idle();
     }
@@ -99,8 +107,8 @@ int LanSurvey::queryBssOverTcp() {
     report(12);
 
     bool gotData = false;
-    for (int attempt = 0; attempt < timings_.attempts; ++attempt) {
-        if (waitForData(timings_.receive)) {
+    for (int attempt = 0; attempt < timings_.attempts && !cancelled(); ++attempt) {
+        if (waitForData(attemptTime())) {
             gotData = true;
             break;
         }
@@ -113,12 +121,14 @@ int LanSurvey::queryBssOverTcp() {
 
     // TCP is a stream: an answer may arrive in several segments. Keep reading
     // until what arrived checks out as one whole message, the size limit is
-    // reached, or no more comes within one attempt's time.
+    // reached, or no more comes within one attempt's time or the budget.
     takeAvailable();
-    while (!isWholeMessage(answer_) && answer_.size() < kMaxAnswer && waitForData(timings_.receive)) {
+    while (!isWholeMessage(answer_) && answer_.size() < kMaxAnswer && !budget.hasExpired() &&
+           waitForData(attemptTime())) {
         takeAvailable();
     }
     report(100);
+    if (cancelled()) return 0;
     return parseBssResponse(answer_, table_);
 }
 

@@ -4,7 +4,8 @@
 // The waits block the caller, as the survey window expects, but they run in
 // short slices of QTcpSocket's waitFor* calls with an idle hook between them;
 // the window passes one that processes (non-input) events, so it stays
-// painted during the up to ~13.5 s a silent printer costs.
+// painted during the up to ~13.5 s a query may take (3 s to connect, seven
+// receive attempts of 1.5 s shared by the whole answer).
 #pragma once
 
 #include <chrono>
@@ -14,6 +15,7 @@
 #include <QString>
 
 #include "link/bss.h"
+#include "link/cancel_token.h"
 #include "link/bytes.h"
 #include "link/discovered_device.h"
 
@@ -42,13 +44,18 @@ public:
     void setProgressCallback(std::function<void(int)> progress) { progress_ = std::move(progress); }
     // Called between wait slices.
     void setIdleHook(std::function<void()> idle) { idle_ = std::move(idle); }
+    // Checked after every wait slice: once set, the query ends as failed.
+    void setCancelToken(const link::CancelToken* cancel) { cancel_ = cancel; }
 
     // 1 when connected within the connect time, else 0 (bad address,
     // refused, unreachable, no answer).
     int connectSurveySocket();
     // Connects, sends the request and collects the answer. 1 when an answer
-    // came and parseBssResponse accepted it (table() then holds it), else 0.
+    // came and parseBssResponse accepted it (table() then holds it), else 0
+    // (also when cancelled).
     // Progress: 0, 12, then 24, 36 ... 96 after each empty attempt, 100 at end.
+    // Takes at most the connect time plus attempts x receive, however the
+    // printer sends its answer.
     int queryBssOverTcp();
     // Releases the connection; harmless when there is none.
     void closeSurveySocket();
@@ -60,6 +67,7 @@ public:
 private:
     void report(int value);
     void idle();
+    bool cancelled() const { return cancel_ != nullptr && cancel_->cancelled(); }
     // Waits up to `limit` for more bytes; false when none came (time-out,
     // closed connection or error).
     bool waitForData(std::chrono::milliseconds limit);
@@ -72,6 +80,7 @@ private:
     std::unique_ptr<QTcpSocket> socket_;
     std::function<void(int)> progress_;
     std::function<void()> idle_;
+    const link::CancelToken* cancel_ = nullptr;
     int lastProgress_ = -1;
     BssTable table_{};
     Bytes answer_;

@@ -50,13 +50,14 @@ void BssPage::onGetBssInformation() {
     ui_->bssList->setRowCount(0);
     int accepted = 0;
     {
-        const BusyCursor busy;
+        const ExchangeScope exchange(link_);
         link_.bssTable = {};
-        accepted = link::queryBssOverLink(link_.port, link_.bssTable,
-                                          [this](int percent) { ui_->progressBar->setValue(percent); });
+        accepted = link::queryBssOverLink(
+            link_.port, link_.bssTable, [this](int percent) { ui_->progressBar->setValue(percent); }, link_.waits);
         if (accepted == 1) showBssTable(link_.bssTable);
     }
-    app::showMessage(this, accepted == 1 ? kBssImported : kBssFailed);
+    // A survey the user cancelled needs no message: the window disconnected.
+    if (accepted == 1 || !link_.waits.cancelled()) app::showMessage(this, accepted == 1 ? kBssImported : kBssFailed);
     ui_->progressBar->setValue(0);
 }
 

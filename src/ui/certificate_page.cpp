@@ -107,15 +107,17 @@ void CertificatePage::onFileUpload() {
     }
     bool uploaded = false;
     {
-        const BusyCursor busy;
+        const ExchangeScope exchange(link_);
         uploaded = link::uploadCertificate(
             link_.port, certificateData_, certificateType_,
             [this](int percent) {
                 ui_->progressBar->setRange(0, 100);
                 ui_->progressBar->setValue(percent);
             },
-            link_.sleep, link_.limits);
+            link_.waits, link_.limits);
     }
+    // An upload the user cancelled needs no message: the window disconnected.
+    if (!uploaded && link_.waits.cancelled()) return;
     app::showMessage(this, uploaded ? kCertificateUploaded : kCertificateUploadFailed);
     emit uploadFinished(certificateType_, static_cast<qint64>(certificateData_.size()), uploaded);
 }

@@ -1,10 +1,12 @@
 #include "ui/direct_config_dialog.h"
 
+#include <cerrno>
 #include <string_view>
 
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileDialog>
+#include <QKeyEvent>
 #include <QSignalBlocker>
 
 #include "app/messages.h"
@@ -13,6 +15,7 @@
 #include "profile/profile_file.h"
 #include "link/exchange/vendor_check.h"
 #include "link/string_table.h"
+#include "transport/open_failure.h"
 #include "ui/config_tab_ctrl.h"
 #include "ui/control_sync.h"
 #include "ui/link_wait.h"
@@ -68,13 +71,18 @@ DirectConfigDialog::DirectConfigDialog(const DirectConfigOptions& options, QWidg
       port_(chosenPort(options)),
       savedTimeouts_(port_.timeouts()),
       openablePort_(port_),
-      session_(openablePort_, paintingSleep(), options.limits),
-      link_{openablePort_, model_.context, paintingSleep(), options.limits},
+      session_(openablePort_, exchangeWaits(), options.limits),
+      link_{openablePort_, model_.context, exchangeWaits(), options.limits, {}, {}, {}},
       ui_(std::make_unique<Ui::DirectConfigDialog>()) {
     ui_->setupUi(this);
     if (options_.timeouts) port_.setTimeouts(*options_.timeouts);
-    // The long reads keep the window painted but take no input.
-    port_.setIdleHook(keepPainted);
+    // The long reads keep the window painted and its Cancel button working.
+    port_.setIdleHook([this] { processEvents(); });
+    port_.setCancelToken(&cancel_);
+    link_.beginExchange = [this] { beginExchange(); };
+    link_.endExchange = [this] { endExchange(); };
+    ui_->cancelButton->hide();
+    connect(ui_->cancelButton, &QPushButton::clicked, this, [this] { cancel_.cancel(); });
 
     // The model decides every radio's mark.
     for (auto* radio : {ui_->posRadio, ui_->otherTypeRadio, ui_->serialRadio, ui_->usbRadio})
@@ -104,7 +112,58 @@ DirectConfigDialog::DirectConfigDialog(const DirectConfigOptions& options, QWidg
 DirectConfigDialog::~DirectConfigDialog() {
     session_.disconnect();
     port_.setIdleHook({});
+    port_.setCancelToken(nullptr);
     port_.setTimeouts(savedTimeouts_);
+}
+
+link::LinkWaits DirectConfigDialog::exchangeWaits() {
+    return link::LinkWaits(slicedSleep([this] { processEvents(); }, cancel_), &cancel_,
+                           [this](const link::LinkActivity& activity) {
+                               ui_->activityLabel->setText(activityText(activity));
+                           });
+}
+
+void DirectConfigDialog::processEvents() {
+    QCoreApplication::processEvents(exchanging_ ? QEventLoop::AllEvents : QEventLoop::ExcludeUserInputEvents);
+}
+
+void DirectConfigDialog::beginExchange() {
+    exchanging_ = true;
+    closeAfterExchange_ = false;
+    cancel_.reset();
+    // Only Cancel and Quit take input while the printer is busy.
+    heldDuringExchange_.clear();
+    for (QWidget* widget : std::initializer_list<QWidget*>{ui_->printerTypeGroup, ui_->communicationGroup,
+                                                           ui_->connectButton, ui_->disconnectButton,
+                                                           ui_->saveButton, ui_->tabControl}) {
+        heldDuringExchange_.emplace_back(widget, widget->isEnabled());
+        widget->setEnabled(false);
+    }
+    ui_->activityLabel->clear();
+    ui_->cancelButton->show();
+    ui_->cancelButton->setFocus(Qt::OtherFocusReason);
+}
+
+void DirectConfigDialog::endExchange() {
+    for (const auto& [widget, enabled] : heldDuringExchange_) widget->setEnabled(enabled);
+    heldDuringExchange_.clear();
+    ui_->cancelButton->hide();
+    ui_->activityLabel->clear();
+    exchanging_ = false;
+    // A cancelled exchange leaves the printer's side unknown (a reply may
+    // still come): the link goes down, as after a failed Connect.
+    if (cancel_.cancelled() && session_.connected()) Disconnect();
+    if (closeAfterExchange_) {
+        QMetaObject::invokeMethod(this, [this] { done(QDialog::Rejected); }, Qt::QueuedConnection);
+    }
+}
+
+void DirectConfigDialog::keyPressEvent(QKeyEvent* event) {
+    if (exchanging_ && event->key() == Qt::Key_Escape) {
+        cancel_.cancel();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 ConfigTabCtrl* DirectConfigDialog::tabs() const { return ui_->tabControl; }
@@ -167,7 +226,11 @@ void DirectConfigDialog::Connect() {
         const QString name = toQString(*entry);
         const auto device = std::find_if(usbDevices_.begin(), usbDevices_.end(),
                                          [&name](const auto& d) { return d.displayName == name; });
-        if (device == usbDevices_.end()) return;
+        if (device == usbDevices_.end()) {
+            // Unplugged since the list was made.
+            app::showMessage(this, kUnableToOpenPort, transport::openFailureText(transport::openFailure(ENODEV, name)));
+            return;
+        }
         port_.setPortName(device->devicePath);
     } else {
         port_.setPortName(toQString(*entry));
@@ -175,11 +238,14 @@ void DirectConfigDialog::Connect() {
 
     link::ConnectOutcome outcome;
     {
-        const BusyCursor busy;
+        const ExchangeScope exchange(link_);
         outcome = session_.connect();
     }
     switch (outcome) {
+    case link::ConnectOutcome::Cancelled:
+        return;
     case link::ConnectOutcome::PortNotOpened:
+        app::showMessage(this, kUnableToOpenPort, transport::openFailureText(session_.openError()));
         return;
     case link::ConnectOutcome::MakerMismatch:
         app::showWarning(this, QCoreApplication::translate("DirectConfigDialog", kMakerMismatch));
@@ -213,13 +279,20 @@ void DirectConfigDialog::Save() {
     const link::PrinterConfig written = model_.BuildConfig();
     bool saved = false;
     {
-        const BusyCursor busy;
+        const ExchangeScope exchange(link_);
         saved = session_.save(written);
     }
     history::Entry entry =
         history::linkEntry(history::kWindow, history::kLinkSave, port_.portName(), session_.systemInfo().macAddress);
     entry.changes = history::recordChanges(model_.lastConfig, written, session_.layout());
     entry.outcome = QString::fromLatin1(saved ? history::kConfirmed : history::kFailed);
+    if (!saved && cancel_.cancelled()) {
+        // Cancelled by the user: no message, but the printer may have the
+        // record, so the attempt goes into the history.
+        entry.message = QStringLiteral("cancelled");
+        Record(this, entry);
+        return;
+    }
     if (!saved) {
         entry.message = QString::fromUtf8(StringText(kConfigFailed).data());
         app::showMessage(this, kConfigFailed);
@@ -311,6 +384,13 @@ void DirectConfigDialog::onCertificateUploaded(int type, qint64 bytes, bool uplo
 }
 
 void DirectConfigDialog::done(int result) {
+    if (exchanging_) {
+        // Quit or the close button while the printer is busy: stop
+        // the exchange; the window closes as soon as it has ended.
+        closeAfterExchange_ = true;
+        cancel_.cancel();
+        return;
+    }
     if (session_.connected()) Disconnect();
     QDialog::done(result);
 }

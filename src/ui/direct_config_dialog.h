@@ -5,10 +5,12 @@
 #pragma once
 
 #include <memory>
+#include <utility>
 #include <vector>
 
 #include <QDialog>
 
+#include "link/cancel_token.h"
 #include "link/exchange/link_session.h"
 #include "rules/direct_config_model.h"
 #include "transport/serial_port.h"
@@ -42,7 +44,8 @@ public:
     // Disconnect, Quit or another Connect would ask about.
     bool hasUnsavedEdits() const { return model_.hasUnsavedEdits(); }
 
-    // Closing the window, however it happens, closes a connected link.
+    // Closing the window, however it happens, closes a connected link. While
+    // an exchange runs it cancels the exchange first and closes once it ended.
     void done(int result) override;
 
     ConfigTabCtrl* tabs() const;
@@ -50,7 +53,18 @@ public:
     const link::LinkSession& session() const { return session_; }
     QWidget* controlWidget(int id) const;
 
+protected:
+    // Escape while an exchange runs cancels it, as the Cancel button does.
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
+    link::LinkWaits exchangeWaits();
+    void beginExchange();
+    void endExchange();
+    // Handles pending events; user input only while an exchange runs (when
+    // just Cancel and Quit take it).
+    void processEvents();
+
     void OnSerialChosen();
     void OnUsbChosen();
     void OnPosChosen();
@@ -64,6 +78,10 @@ private:
     void onCertificateUploaded(int type, qint64 bytes, bool uploaded);
 
     DirectConfigOptions options_;
+    link::CancelToken cancel_;
+    bool exchanging_ = false;
+    bool closeAfterExchange_ = false;
+    std::vector<std::pair<QWidget*, bool>> heldDuringExchange_;  // widget, enabled before
     transport::SerialPort& port_;
     transport::LinkTimeouts savedTimeouts_;
     link::OpenableLinkPortAdapter<transport::SerialPort> openablePort_;

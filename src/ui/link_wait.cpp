@@ -8,24 +8,45 @@
 
 namespace corvane::ui {
 
-void keepPainted() { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); }
-
-link::SleepFn paintingSleep() {
-    return [](std::chrono::milliseconds duration) {
+link::SleepFn slicedSleep(std::function<void()> idle, const link::CancelToken& cancel) {
+    return [idle = std::move(idle), &cancel](std::chrono::milliseconds duration) {
         using Clock = std::chrono::steady_clock;
         constexpr std::chrono::milliseconds kSlice{20};
         const auto deadline = Clock::now() + duration;
         for (;;) {
-            keepPainted();
+            if (idle) idle();
             const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
-            if (left.count() <= 0) break;
+            if (left.count() <= 0 || cancel.cancelled()) break;
             std::this_thread::sleep_for(std::min(left, kSlice));
         }
     };
 }
 
-BusyCursor::BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+QString activityText(const link::LinkActivity& activity) {
+    auto tr = [](const char* text) { return QCoreApplication::translate("DirectConfigDialog", text); };
+    switch (activity.step) {
+    case link::LinkStep::CheckingPrinter:
+        return tr("Checking the printer… attempt %1 of %2").arg(activity.attempt).arg(activity.attempts);
+    case link::LinkStep::Reading:
+        return tr("Reading the printer's settings…");
+    case link::LinkStep::Saving:
+        return tr("Saving the settings…");
+    case link::LinkStep::Surveying:
+        return tr("Surveying the access points…");
+    case link::LinkStep::Uploading:
+        return tr("Uploading the certificate… part %1 of %2").arg(activity.attempt).arg(activity.attempts);
+    }
+    return {};
+}
 
-BusyCursor::~BusyCursor() { QApplication::restoreOverrideCursor(); }
+ExchangeScope::ExchangeScope(const LinkAccess& link) : link_(link) {
+    QApplication::setOverrideCursor(Qt::BusyCursor);
+    if (link_.beginExchange) link_.beginExchange();
+}
+
+ExchangeScope::~ExchangeScope() {
+    if (link_.endExchange) link_.endExchange();
+    QApplication::restoreOverrideCursor();
+}
 
 }  // namespace corvane::ui

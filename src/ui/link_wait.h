@@ -1,25 +1,39 @@
-// Waiting on the printer without freezing the window's drawing: the long
-// blocking reads and pauses of the direct-link exchanges let the window
-// repaint (but take no user input) and show a busy cursor meanwhile.
+// Waiting on the printer without freezing the window: the long reads and
+// pauses of the direct-link exchanges hand the window its events in short
+// slices, and while an exchange runs the window says what it waits for and
+// offers Cancel (its other controls are disabled meanwhile).
 #pragma once
 
-#include "link/link_port.h"
+#include <functional>
+
+#include <QString>
+
+#include "link/cancel_token.h"
+#include "link/exchange/link_waits.h"
+#include "ui/link_access.h"
 
 namespace corvane::ui {
 
-// Handles pending paint and timer events, never user input.
-void keepPainted();
+// A pause in slices of at most 20 ms with `idle` between them; it ends early
+// once `cancel` is set.
+link::SleepFn slicedSleep(std::function<void()> idle, const link::CancelToken& cancel);
 
-// A pause that keeps the window painted.
-link::SleepFn paintingSleep();
+// What the window shows while an exchange waits, e.g. "Checking the printer…
+// attempt 3 of 64".
+QString activityText(const link::LinkActivity& activity);
 
-// The busy cursor for as long as it lives.
-class BusyCursor {
+// Brackets one exchange run by the window or one of its pages: while it
+// lives the window shows the exchange's progress with a Cancel button and a
+// busy cursor, and after a cancel it takes the link down.
+class ExchangeScope {
 public:
-    BusyCursor();
-    ~BusyCursor();
-    BusyCursor(const BusyCursor&) = delete;
-    BusyCursor& operator=(const BusyCursor&) = delete;
+    explicit ExchangeScope(const LinkAccess& link);
+    ~ExchangeScope();
+    ExchangeScope(const ExchangeScope&) = delete;
+    ExchangeScope& operator=(const ExchangeScope&) = delete;
+
+private:
+    const LinkAccess& link_;
 };
 
 }  // namespace corvane::ui

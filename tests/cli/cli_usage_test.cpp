@@ -1,5 +1,17 @@
-// Usage errors: refused before anything is sent, with exit code 2.
+// Usage errors: refused before anything is sent, with exit code 2; a device
+// that cannot be opened, with its cause.
 #include <gtest/gtest.h>
+
+#include <grp.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
 
 #include "cli_harness.h"
 
@@ -53,7 +65,30 @@ TEST(CliUsage, PortsListsWhatThereIsAndAnUnopenableDeviceFails) {
     EXPECT_TRUE(ports.json()["usb"].isArray());
     const CliRun run = RunCli({"link", "info", "--device", "/nonexistent/lp0"});
     EXPECT_EQ(run.code, 1);
-    EXPECT_TRUE(run.err.startsWith("Unable to open the port.\n")) << run.err.toStdString();
+    EXPECT_EQ(run.err, "Unable to open the port.\n/nonexistent/lp0: " + QString::fromLocal8Bit(std::strerror(ENOENT)) +
+                           "\n");
+}
+
+TEST(CliUsage, ADeviceTheUserMayNotOpenNamesTheGroupToJoin) {
+    // The open runs as nobody; the node (a file standing in for one) belongs
+    // to the group lp, whose members may read and write it.
+    const group* lp = ::getgrnam("lp");
+    const QString setpriv = QStandardPaths::findExecutable("setpriv");
+    if (::geteuid() != 0 || lp == nullptr || setpriv.isEmpty()) GTEST_SKIP() << "needs root, setpriv and group lp";
+    Sim files;
+    const QString node = WriteFile(files, "lp0", "");
+    ASSERT_EQ(::chown(QFile::encodeName(node).constData(), 0, lp->gr_gid), 0);
+    ASSERT_EQ(::chmod(QFile::encodeName(node).constData(), 0660), 0);
+    ASSERT_EQ(::chmod(QFile::encodeName(QFileInfo(node).path()).constData(), 0755), 0);
+
+    QProcess process;
+    process.start(setpriv, {"--reuid=65534", "--regid=65534", "--clear-groups", CORVANE_CLI_BINARY, "link", "info",
+                            "--device", node});
+    const CliRun run = Finish(process, 30000);
+    EXPECT_EQ(run.code, 1) << Describe(run).toStdString();
+    EXPECT_EQ(run.err, "Unable to open the port.\n" + node + ": " + QString::fromLocal8Bit(std::strerror(EACCES)) +
+                           "\nYour user needs to be in the group 'lp' that owns " + node +
+                           ": run \"sudo usermod -aG lp $USER\", then log in again.\n");
 }
 
 }  // namespace

@@ -133,7 +133,7 @@ TEST(Connect, FailuresCloseThePortAndNameTheirMessage) {
         EXPECT_EQ(port.closeCalls, c.opens ? 1 : 0);
         EXPECT_EQ(port.writes.size(), c.writes);
     }
-    EXPECT_FALSE(connectMessage(ConnectOutcome::PortNotOpened));
+    EXPECT_EQ(connectMessage(ConnectOutcome::PortNotOpened), kUnableToOpenPort);
     EXPECT_EQ(connectMessage(ConnectOutcome::MakerMismatch), kUnableToOpenPort);
     EXPECT_EQ(connectMessage(ConnectOutcome::ReadFailed), kConnectFailed);
 }

@@ -1,6 +1,7 @@
 // A link port that plays a scripted printer: it records every write, answers
 // reads from a queue (an empty entry is a read that times out) and fails
-// reads once the queue runs dry. Sleeps are recorded, never slept.
+// reads once the queue runs dry; it can play a cancel arriving during a read.
+// Sleeps are recorded, never slept.
 #pragma once
 
 #include <chrono>
@@ -9,6 +10,7 @@
 #include <utility>
 #include <vector>
 
+#include "link/cancel_token.h"
 #include "link/exchange/openable_link_port.h"
 
 namespace corvane::link::testing {
@@ -22,7 +24,14 @@ public:
     std::vector<std::optional<std::size_t>> writeResults;  // by call; missing: all written
 
     void reply(Bytes bytes) { replies.emplace_back(std::move(bytes)); }
-    bool Open() override { return ++openCalls, open = opens; }
+    // A user's cancel arriving while read number `at` (from 1) waits; that
+    // read then fails, as the transport's does.
+    void cancelAtRead(CancelToken& token, int at) { cancel_ = &token, cancelAt_ = at; }
+    OpenResult Open() override {
+        ++openCalls;
+        open = opens;
+        return opens ? OpenResult{} : OpenResult{OpenError{13, "Permission denied", "/dev/scripted"}};
+    }
     void Close() override { ++closeCalls, open = false; }
     bool isOpen() const override { return open; }
     std::size_t Write(ByteSpan data) override {
@@ -33,12 +42,20 @@ public:
     bool Read(Bytes& out) override {
         ++reads;
         out.clear();
+        if (cancel_ != nullptr && reads >= cancelAt_) {
+            cancel_->cancel();
+            return false;
+        }
         if (replies.empty()) return false;
         auto next = std::move(replies.front());
         replies.pop_front();
         if (next) out = std::move(*next);
         return !out.empty();
     }
+
+private:
+    CancelToken* cancel_ = nullptr;
+    int cancelAt_ = 0;
 };
 
 struct RecordedSleeps {

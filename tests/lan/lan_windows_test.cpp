@@ -166,5 +166,21 @@ TEST(BssInfoDialog, UnreachablePrinterGivesMessageTwo) {
     EXPECT_EQ(messages.ids(), (std::vector<int>{kBssFailed}));
 }
 
+TEST(BssInfoDialog, CancelDuringASilentQueryClosesTheWindowAtOnce) {
+    QTcpServer silent;  // takes the connection, never answers
+    ASSERT_TRUE(silent.listen(QHostAddress::LocalHost, 0));
+    LanEndpoints endpoints;
+    endpoints.surveyPort = silent.serverPort();
+    app::MessageCapture messages;
+    BssInfoDialog dialog(QStringLiteral("127.0.0.1"), nullptr, endpoints);
+    dialog.setStartDelay(0);  // the printer's own timings: 10.5 s of receive attempts
+    const auto start = std::chrono::steady_clock::now();
+    execWith(dialog, [&] {
+        QTimer::singleShot(300, &dialog, [&] { child<QPushButton>(dialog, "cancelButton")->click(); });
+    });
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
+    EXPECT_TRUE(messages.ids().empty());
+}
+
 }  // namespace
 }  // namespace corvane::lan

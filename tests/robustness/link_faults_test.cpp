@@ -1,7 +1,8 @@
 // The direct link under abuse, through `corvane link` on a pseudo-terminal:
 // noise between valid frames, a printer that stops in the middle of a reply
-// or falls silent, a survey answer cut short on TCP, and a certificate peer
-// that refuses every chunk once before taking it. Each run must end within
+// or falls silent (and a Ctrl-C while it does), a node that is at its end, a
+// survey answer cut short on TCP, and a certificate peer that refuses every
+// chunk once before taking it. Each run must end within
 // its bounded waits with the outcome the exchange defines, and leave no
 // sanitizer report.
 #include <gtest/gtest.h>
@@ -172,6 +173,26 @@ TEST_F(SimLink, PrinterThatFallsSilentFailsAfterTheReadLimit) {
     EXPECT_LT(outcome.elapsedMs, 12000);
     EXPECT_TRUE(outcome.sanitizerClean()) << outcome.err.toStdString();
     stopSim();
+}
+
+TEST_F(SimLink, CtrlCDuringASilentPrintersWaitEndsTheCommandAndSaysSo) {
+    startSim({"--fault-silent", "all"});
+    const ToolOutcome outcome =
+        RunTool({"link", "info", "--device", link_, "--link-timeout-ms", "60000"}, 30000, 1500);
+    ASSERT_TRUE(outcome.finished);
+    EXPECT_EQ(outcome.exitCode, 130) << outcome.text().toStdString();
+    EXPECT_EQ(outcome.err, "corvane: cancelled\n");
+    EXPECT_LT(outcome.elapsedMs, 10000);
+    stopSim();
+}
+
+TEST(LinkFaults, ANodeAtItsEndFailsTheConnectLikeASilentPrinterButAtOnce) {
+    const ToolOutcome outcome = RunTool(
+        {"link", "info", "--device", "/dev/null", "--link-timeout-ms", "60000"}, 30000);
+    ASSERT_TRUE(outcome.finished);
+    EXPECT_EQ(outcome.exitCode, 1);
+    EXPECT_TRUE(outcome.text().contains(Text(kUnableToOpenPort))) << outcome.text().toStdString();
+    EXPECT_LT(outcome.elapsedMs, 10000);
 }
 
 TEST_F(SimLink, CertificatePeerRefusingEveryChunkOnceStillTakesItWhole) {

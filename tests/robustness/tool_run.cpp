@@ -1,5 +1,7 @@
 #include "tool_run.h"
 
+#include <signal.h>
+
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QTimer>
@@ -12,7 +14,7 @@ bool IsSanitizerClean(const QByteArray& err) {
 
 bool ToolOutcome::sanitizerClean() const { return IsSanitizerClean(err); }
 
-ToolOutcome RunTool(const QStringList& arguments, int limitMs) {
+ToolOutcome RunTool(const QStringList& arguments, int limitMs, int interruptAfterMs) {
     ToolOutcome outcome;
     QProcess process;
     QEventLoop loop;
@@ -26,6 +28,11 @@ ToolOutcome RunTool(const QStringList& arguments, int limitMs) {
     clock.start();
     process.start(QStringLiteral(CORVANE_CLI_BINARY), arguments);
     limit.start(limitMs);
+    if (interruptAfterMs >= 0) {
+        QTimer::singleShot(interruptAfterMs, &process, [&process] {
+            if (process.processId() > 0) ::kill(static_cast<pid_t>(process.processId()), SIGINT);
+        });
+    }
     loop.exec();
     outcome.elapsedMs = clock.elapsed();
 

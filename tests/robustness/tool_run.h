@@ -26,8 +26,9 @@ struct ToolOutcome {
 };
 
 // Runs `corvane` with `arguments`, killing it after `limitMs`. The event loop
-// runs meanwhile, so sockets of the test keep answering.
-ToolOutcome RunTool(const QStringList& arguments, int limitMs);
+// runs meanwhile, so sockets of the test keep answering. With `interruptAfterMs`
+// set, it is sent SIGINT (a Ctrl-C) that long after it started.
+ToolOutcome RunTool(const QStringList& arguments, int limitMs, int interruptAfterMs = -1);
 
 // The simulator, started with `arguments`, its listener lines read.
 class RunningSim {

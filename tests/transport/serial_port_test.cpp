@@ -1,53 +1,34 @@
 // The link port against pseudo-terminal pairs made here: the test writes the
-// "printer" side on the master, the port opens the slave node.
+// "printer" side on the master, the port opens the slave node. Peers that
+// misbehave are in peer_faults_test.cpp.
 #include <gtest/gtest.h>
 
-#include <fcntl.h>
-#include <termios.h>
+#include <grp.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <chrono>
-#include <cstdlib>
+#include <cstring>
+#include <functional>
 #include <string>
 #include <thread>
 
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "support/pty_pair.h"
+#include "transport/open_failure.h"
 #include "transport/serial_port.h"
 
 using corvane::Bytes;
 using corvane::ToBytes;
+using corvane::test::PtyPair;
 using corvane::transport::LinkTimeouts;
 using corvane::transport::SerialPort;
 using namespace std::chrono_literals;
 
 namespace {
-
-class PtyPair {
-public:
-    PtyPair() {
-        master_ = ::posix_openpt(O_RDWR | O_NOCTTY);
-        if (master_ < 0 || ::grantpt(master_) != 0 || ::unlockpt(master_) != 0) return;
-        slave_ = ::ptsname(master_);
-        termios raw{};
-        ::tcgetattr(master_, &raw);
-        ::cfmakeraw(&raw);
-        ::tcsetattr(master_, TCSANOW, &raw);
-    }
-    ~PtyPair() {
-        if (master_ >= 0) ::close(master_);
-    }
-    bool ok() const { return !slave_.empty(); }
-    QString slave() const { return QString::fromStdString(slave_); }
-    void send(const std::string& text) const { ASSERT_EQ(::write(master_, text.data(), text.size()), ssize_t(text.size())); }
-    std::string receive() const {
-        char buffer[256];
-        const ssize_t n = ::read(master_, buffer, sizeof buffer);
-        return n > 0 ? std::string(buffer, static_cast<std::size_t>(n)) : std::string();
-    }
-
-private:
-    int master_ = -1;
-    std::string slave_;
-};
 
 // Short waits: 3 attempts x 5 polls x 10 ms = 150 ms of silence before giving up.
 LinkTimeouts shortTimeouts() {
@@ -87,7 +68,7 @@ TEST(SerialPortDefaults, PrinterLineSettingsAndTimings) {
 }
 
 TEST_F(RawPortTest, WaitingReplyArrivesWholeAtOnce) {
-    pty.send("__[I_F]__[SYS_RSP]");
+    ASSERT_TRUE(pty.send("__[I_F]__[SYS_RSP]"));
     const auto start = std::chrono::steady_clock::now();
     EXPECT_EQ(read(), "__[I_F]__[SYS_RSP]");
     EXPECT_LT(std::chrono::steady_clock::now() - start, 500ms);
@@ -162,12 +143,69 @@ TEST(SerialMode, PseudoTerminalFailsTheReadinessTest) {
     EXPECT_TRUE(raw.Open());
 }
 
-TEST(SerialMode, MissingDeviceFailsInBothModes) {
-    SerialPort port;
-    port.setPortName(QStringLiteral("/dev/corvane-no-such-port"));
-    EXPECT_FALSE(port.Open());
-    port.setUsbMode(true);
-    EXPECT_FALSE(port.Open());
+// A file standing in for a device node, with the group and mode given.
+QString NodeFile(const QTemporaryDir& dir, const char* name, gid_t group, mode_t mode) {
+    const QString path = dir.filePath(QString::fromLatin1(name));
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+    file.close();
+    EXPECT_EQ(::chown(QFile::encodeName(path).constData(), 0, group), 0);
+    EXPECT_EQ(::chmod(QFile::encodeName(path).constData(), mode), 0);
+    return path;
+}
+
+TEST(OpenFailure, NamesTheCauseOfEachKind) {
+    // A permission error names the group to join when joining would help;
+    // that case runs end to end, as a user without the permission, in
+    // tests/cli. Here the cases where it would not, and the other causes.
+    const group* lp = ::getgrnam("lp");
+    if (lp == nullptr || ::geteuid() != 0) GTEST_SKIP() << "needs root and the group lp";
+    QTemporaryDir dir;
+    PtyPair pty;
+    ASSERT_TRUE(pty.ok());
+    SerialPort holder;
+    holder.setUsbMode(true);
+    holder.setPortName(pty.slave());
+    ASSERT_TRUE(holder.Open());
+    PtyPair lineless;
+    ASSERT_TRUE(lineless.ok());
+
+    const std::string noSuchFile = std::strerror(ENOENT);
+    const QString generic =
+        "Permission denied: add your user to the 'dialout' group (serial) or 'lp' group (USB printer), then log in again";
+    struct Case {
+        const char* name;
+        std::function<corvane::link::OpenError()> fail;
+        QStringList lines;  // after "Unable to open the port."
+    };
+    auto opened = [](const QString& node, bool usb) {
+        SerialPort port;
+        port.setUsbMode(usb);
+        port.setPortName(node);
+        const auto result = port.Open();
+        EXPECT_FALSE(result.has_value());
+        EXPECT_FALSE(port.isOpen());
+        return result ? corvane::link::OpenError{} : result.error();
+    };
+    const QString privateNode = NodeFile(dir, "lp1", lp->gr_gid, 0600);
+    const QString rootGroup = NodeFile(dir, "lp2", 0, 0660);
+    const Case cases[] = {
+        {"missing serial port", [&] { return opened("ttyCorvaneNone", false); },
+         {QString::fromStdString("/dev/ttyCorvaneNone: " + noSuchFile)}},
+        {"held by another", [&] { return opened(pty.slave(), true); },
+         {pty.slave() + ": The device is in use by another program."}},
+        {"no modem lines", [&] { return opened(lineless.slave(), false); },
+         {lineless.slave() + ": No printer is ready on this line: its DSR or CTS signal is off."}},
+        {"group may not", [&] { return corvane::transport::openFailure(EACCES, privateNode); },
+         {privateNode + ": " + QString::fromLocal8Bit(std::strerror(EACCES)), generic}},
+        {"root's group", [&] { return corvane::transport::openFailure(EPERM, rootGroup); },
+         {rootGroup + ": " + QString::fromLocal8Bit(std::strerror(EPERM)), generic}},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(corvane::transport::openFailureText(c.fail()),
+                  (QStringList{"Unable to open the port."} + c.lines).join('\n'))
+            << c.name;
+    }
 }
 
 }  // namespace

@@ -3,9 +3,16 @@
 // The page rules are unit-tested under tests/rules; here they prove the wiring.
 #include "direct_ui_fixture.h"
 
+#include <cerrno>
+#include <cstring>
+
 #include <QLabel>
+#include <QTimer>
+
+#include <functional>
 
 #include "rules/summary_rows.h"
+#include "support/wait.h"
 
 namespace corvane::test {
 namespace {
@@ -95,6 +102,7 @@ struct FailedConnect {
     const char* name;
     QStringList simArgs;
     std::vector<int> messages;  // -1: the maker warning
+    QString device;             // the simulator's when empty
 };
 
 class ConnectFailureTest : public DirectUiTest, public ::testing::WithParamInterface<FailedConnect> {};
@@ -102,12 +110,16 @@ class ConnectFailureTest : public DirectUiTest, public ::testing::WithParamInter
 TEST_P(ConnectFailureTest, ClosesThePortAndKeepsTheButtons) {
     transport::LinkTimeouts impatient = FastTimeouts();
     impatient.attempts = 1;  // 50 ms of silence per read
-    open(GetParam().simArgs, impatient);
+    open(GetParam().simArgs, impatient, GetParam().device);
     connectPrinter();
     EXPECT_EQ(messages.ids(), GetParam().messages);
     if (GetParam().messages.front() == -1) {
         EXPECT_EQ(messages.messages().front().caption, "Warning");
         EXPECT_EQ(messages.messages().front().text, "This printer don't match our company name.");
+    }
+    if (!GetParam().device.isEmpty()) {
+        EXPECT_EQ(messages.messages().front().text,
+                  "Unable to open the port.\n" + GetParam().device + ": " + QString::fromLocal8Bit(std::strerror(ENOENT)));
     }
     EXPECT_FALSE(linkPort.isOpen());
     EXPECT_TRUE(widget<QPushButton>("connectButton")->isEnabled());
@@ -116,9 +128,74 @@ TEST_P(ConnectFailureTest, ClosesThePortAndKeepsTheButtons) {
 
 INSTANTIATE_TEST_SUITE_P(
     Printers, ConnectFailureTest,
-    ::testing::Values(FailedConnect{"OtherMaker", {"--fault-maker-name", "ACME"}, {-1, kUnableToOpenPort}},
-                      FailedConnect{"Silent", {"--fault-silent", "all"}, {-1, kUnableToOpenPort}},
-                      FailedConnect{"SilentOnRead", {"--fault-silent", "if_get"}, {kConnectFailed}}),
+    ::testing::Values(FailedConnect{"OtherMaker", {"--fault-maker-name", "ACME"}, {-1, kUnableToOpenPort}, {}},
+                      FailedConnect{"Silent", {"--fault-silent", "all"}, {-1, kUnableToOpenPort}, {}},
+                      FailedConnect{"SilentOnRead", {"--fault-silent", "if_get"}, {kConnectFailed}, {}},
+                      FailedConnect{"NoSuchDevice", {}, {kUnableToOpenPort}, "/dev/corvane-no-such-lp"}),
+    [](const auto& p) { return std::string(p.param.name); });
+
+struct CancelledWait {
+    const char* name;
+    QStringList simArgs;
+    bool survey;  // the BSS page's survey rather than Connect
+    std::function<void(ui::DirectConfigDialog&)> gesture;
+    bool windowStays;
+};
+
+class CancelTest : public DirectUiTest, public ::testing::WithParamInterface<CancelledWait> {};
+
+TEST_P(CancelTest, EndsTheExchangeAndLeavesTheLinkDown) {
+    // A silent printer would keep each read waiting 25 s (and Connect 64 of
+    // them); the gesture comes 300 ms into the wait.
+    transport::LinkTimeouts patient = FastTimeouts();
+    patient.attempts = 500;
+    open(GetParam().simArgs, patient);
+    if (GetParam().survey) {
+        connectPrinter();
+        ASSERT_EQ(messages.ids(), std::vector<int>{kPrinterConnected});
+        messages.clear();
+    }
+    QString shown;
+    QTimer::singleShot(300ms, dialog.get(), [&] {
+        shown = widget<QLabel>("activityLabel")->text();
+        EXPECT_TRUE(widget<QPushButton>("cancelButton")->isVisible());
+        EXPECT_FALSE(widget<QPushButton>("connectButton")->isEnabled());
+        GetParam().gesture(*dialog);
+    });
+    const auto start = std::chrono::steady_clock::now();
+    if (GetParam().survey) {
+        tabs()->setCurrentIndex(static_cast<int>(Tab::Bss));
+        onPage<QPushButton>(Tab::Bss, "getBssButton")->click();
+    } else {
+        connectPrinter();
+    }
+    EXPECT_LT(std::chrono::steady_clock::now() - start, 10s);
+    EXPECT_TRUE(shown.startsWith(GetParam().survey ? "Surveying the access points" : "Checking the printer… attempt "))
+        << shown.toStdString();
+    pumpEvents(50);
+    EXPECT_TRUE(messages.ids().empty());
+    EXPECT_FALSE(linkPort.isOpen());
+    EXPECT_EQ(dialog->isVisible(), GetParam().windowStays);
+    // As after a failed Connect.
+    EXPECT_TRUE(widget<QPushButton>("connectButton")->isEnabled());
+    EXPECT_FALSE(widget<QPushButton>("disconnectButton")->isEnabled());
+    EXPECT_FALSE(tabs()->isEnabled());
+    EXPECT_FALSE(widget<QPushButton>("cancelButton")->isVisible());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Gestures, CancelTest,
+    ::testing::Values(
+        CancelledWait{"CancelButton", {"--fault-silent", "all"}, false,
+                      [](ui::DirectConfigDialog& d) { d.findChild<QPushButton*>("cancelButton")->click(); }, true},
+        CancelledWait{"Escape", {"--fault-silent", "all"}, false,
+                      [](ui::DirectConfigDialog& d) { QTest::keyClick(&d, Qt::Key_Escape); }, true},
+        CancelledWait{"Quit", {"--fault-silent", "all"}, false,
+                      [](ui::DirectConfigDialog& d) { d.findChild<QPushButton*>("quitButton")->click(); }, false},
+        CancelledWait{"CloseWindow", {"--fault-silent", "all"}, false, [](ui::DirectConfigDialog& d) { d.close(); },
+                      false},
+        CancelledWait{"SurveyCancelButton", {"--fault-silent", "bss_req"}, true,
+                      [](ui::DirectConfigDialog& d) { d.findChild<QPushButton*>("cancelButton")->click(); }, true}),
     [](const auto& p) { return std::string(p.param.name); });
 
 TEST_F(DirectUiTest, OlderLayoutHasNoWifiDirectAndItsDefaultPinPassesTheLeaveCheck) {

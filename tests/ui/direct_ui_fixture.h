@@ -101,19 +101,22 @@ protected:
         ui::setModalRunner({});
     }
 
-    // Starts the simulator and opens the window on it, not yet connected.
-    void open(const QStringList& simArgs = {}, transport::LinkTimeouts timeouts = FastTimeouts()) {
+    // Starts the simulator and opens the window on it (or on `device`), not
+    // yet connected.
+    void open(const QStringList& simArgs = {}, transport::LinkTimeouts timeouts = FastTimeouts(),
+              const QString& device = {}) {
         ASSERT_TRUE(sim.start(simArgs));
-        openOn(sim, timeouts);
+        openOn(sim, timeouts, device);
     }
     // A fresh window on a printer already started.
-    void openOn(const SimPrinter& printer, transport::LinkTimeouts timeouts = FastTimeouts()) {
+    void openOn(const SimPrinter& printer, transport::LinkTimeouts timeouts = FastTimeouts(),
+                const QString& device = {}) {
         dialog.reset();
         ui::DirectConfigOptions options;
         options.port = &linkPort;
         options.timeouts = timeouts;
         options.limits = FastLimits();
-        options.linkDevice = printer.pty();
+        options.linkDevice = device.isEmpty() ? printer.pty() : device;
         options.chooseProfileFile = [this](QWidget*, bool) { return profileFile; };
         options.serialPorts = [] { return std::vector<transport::SerialPortEntry>{{"ttyS9", "/dev/ttyS9"}}; };
         options.chooseCertificateFiles = [this](QWidget*) { return chosenFiles; };

@@ -34,22 +34,39 @@ void BssInfoDialog::showEvent(QShowEvent* event) {
 void BssInfoDialog::runBssSurvey() {
     if (running_) return;
     running_ = true;
+    cancel_.reset();
+    ui_->surveyButton->setEnabled(false);
     ui_->bssList->setRowCount(0);
 
     LanSurvey survey(printerAddress_, surveyPort_, timings_);
     survey.setProgressCallback([this](int value) { ui_->progressBar->setValue(value); });
-    // The query blocks; keep the window drawn meanwhile, but take no input.
-    survey.setIdleHook([] { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); });
+    // The query blocks; keep the window drawn meanwhile and its Cancel
+    // button working (the survey button is disabled).
+    survey.setIdleHook([] { QCoreApplication::processEvents(); });
+    survey.setCancelToken(&cancel_);
     const int accepted = survey.queryBssOverTcp();
     if (accepted == 1) {
         const BssTable& table = survey.table();
         const std::size_t shown = shownBssCount(table);
         for (std::size_t k = 0; k < shown; ++k) appendTableRow(*ui_->bssList, bssRowTexts(k, table[k]));
     }
-    app::showMessage(this, accepted == 1 ? kBssImported : kBssFailed);
+    if (!cancel_.cancelled()) app::showMessage(this, accepted == 1 ? kBssImported : kBssFailed);
     ui_->progressBar->setValue(0);
     survey.closeSurveySocket();
+    ui_->surveyButton->setEnabled(true);
     running_ = false;
+    if (closeAfterSurvey_) QMetaObject::invokeMethod(this, [this] { done(QDialog::Rejected); }, Qt::QueuedConnection);
+}
+
+void BssInfoDialog::done(int result) {
+    if (running_) {
+        // Cancel, Escape or the close button during a query: stop it; the
+        // window closes once it has ended.
+        closeAfterSurvey_ = true;
+        cancel_.cancel();
+        return;
+    }
+    QDialog::done(result);
 }
 
 }  // namespace corvane::lan

@@ -7,6 +7,7 @@
 #include <QDialog>
 #include <QString>
 
+#include "link/cancel_token.h"
 #include "transport/endpoints.h"
 #include "transport/survey_socket.h"
 
@@ -29,8 +30,11 @@ public:
     void setSurveyTimings(const SurveyTimings& timings) { timings_ = timings; }
 
     // One survey: clears the list, queries the printer, shows the result.
-    // The window stays painted but takes no input while it runs.
+    // While it runs only Cancel (or closing the window) takes input: it stops
+    // the query at its next wait and closes the window without a message.
     void runBssSurvey();
+
+    void done(int result) override;
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -43,6 +47,8 @@ private:
     int startDelayMs_ = kDefaultStartDelayMs;
     bool started_ = false;
     bool running_ = false;
+    link::CancelToken cancel_;
+    bool closeAfterSurvey_ = false;
 };
 
 }  // namespace corvane::lan

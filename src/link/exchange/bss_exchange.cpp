@@ -5,12 +5,13 @@
 
 namespace corvane::link {
 
-int queryBssOverLink(LinkPort& port, BssTable& table, const ProgressFn& progress) {
+int queryBssOverLink(LinkPort& port, BssTable& table, const ProgressFn& progress, const LinkWaits& waits) {
     auto report = [&progress](int percent) {
         if (progress) {
             progress(percent);
         }
     };
+    waits.report({LinkStep::Surveying});
 
     if (!EnterConfigMode(port)) {
         return 0;

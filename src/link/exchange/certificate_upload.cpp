@@ -46,7 +46,7 @@ Bytes BuildCertificateChunk(ByteSpan chunk, std::size_t offset, bool last) {
 }
 
 bool uploadCertificate(LinkPort& port, ByteSpan data, int type, const ProgressFn& progress,
-                       const SleepFn& sleep, const ExchangeLimits& limits) {
+                       const LinkWaits& waits, const ExchangeLimits& limits) {
     const std::size_t size = data.size();
     if (size == 0) {
         return true;
@@ -64,7 +64,12 @@ bool uploadCertificate(LinkPort& port, ByteSpan data, int type, const ProgressFn
     int modeSends = 0;
     int budget = limits.certificateRetryBudget;
     Bytes answer;
+    const int chunks = static_cast<int>((size + chunkSize - 1) / chunkSize);
     while (true) {
+        if (waits.cancelled()) {
+            return false;
+        }
+        waits.report({LinkStep::Uploading, static_cast<int>(acknowledged / chunkSize) + 1, chunks});
         std::size_t sentLength = 0;
         std::size_t written = 0;
         if (starting) {
@@ -102,7 +107,9 @@ bool uploadCertificate(LinkPort& port, ByteSpan data, int type, const ProgressFn
                 progress(static_cast<int>(acknowledged * 100 / size));
             }
             budget = limits.certificateRetryBudget;
-            sleep(limits.certificateChunkPause);
+            if (!waits.pause(limits.certificateChunkPause)) {
+                return acknowledged >= size;
+            }
         } else if (budget <= 0) {
             return false;
         } else {

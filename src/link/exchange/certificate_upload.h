@@ -6,6 +6,7 @@
 
 #include "bytes.h"
 #include "exchange/exchange_limits.h"
+#include "exchange/link_waits.h"
 #include "link_port.h"
 
 namespace corvane::link {
@@ -26,11 +27,12 @@ Bytes BuildCertificateChunk(ByteSpan chunk, std::size_t offset, bool last);
 
 // Sends the mode command of `type` (1 to 3) until the printer answers "STRT",
 // then the chunks, each until it is acknowledged. Reports A * 100 / size after
-// every acknowledged chunk and waits limits.certificateChunkPause. Gives true
-// when the whole certificate was acknowledged (at once for no data), false
-// when a write or read fails, a chunk used up its budget, the printer never
-// answered "STRT", or the type is not 1 to 3.
+// every acknowledged chunk and waits limits.certificateChunkPause; reports the
+// step Uploading, chunk n of all, to `waits`. Gives true when the whole
+// certificate was acknowledged (at once for no data), false when a write or
+// read fails, a chunk used up its budget, the printer never answered "STRT",
+// the type is not 1 to 3, or the upload was cancelled.
 bool uploadCertificate(LinkPort& port, ByteSpan data, int type, const ProgressFn& progress,
-                       const SleepFn& sleep, const ExchangeLimits& limits = {});
+                       const LinkWaits& waits, const ExchangeLimits& limits = {});
 
 }  // namespace corvane::link

@@ -10,19 +10,20 @@ namespace corvane::link {
 std::optional<StringId> connectMessage(ConnectOutcome outcome) {
     switch (outcome) {
     case ConnectOutcome::PortNotOpened:
-        return std::nullopt;
     case ConnectOutcome::MakerMismatch:
         return kUnableToOpenPort;
     case ConnectOutcome::ReadFailed:
         return kConnectFailed;
     case ConnectOutcome::Connected:
         return kPrinterConnected;
+    case ConnectOutcome::Cancelled:
+        return std::nullopt;
     }
     return std::nullopt;
 }
 
-LinkSession::LinkSession(OpenableLinkPort& port, SleepFn sleep, ExchangeLimits limits)
-    : port_(port), sleep_(std::move(sleep)), limits_(limits) {}
+LinkSession::LinkSession(OpenableLinkPort& port, LinkWaits waits, ExchangeLimits limits)
+    : port_(port), waits_(std::move(waits)), limits_(limits) {}
 
 LinkSession::~LinkSession() {
     if (connected_) {
@@ -36,17 +37,26 @@ ConnectOutcome LinkSession::connect() {
     config_ = {};
     layout_ = ConfigLayout::Older;
 
-    if (!port_.Open()) {
+    openError_ = {};
+    if (const OpenResult opened = port_.Open(); !opened) {
+        openError_ = opened.error();
         return ConnectOutcome::PortNotOpened;
     }
-    if (VendorCheck(port_, sleep_, limits_) != VendorCheckResult::Ok) {
+    switch (VendorCheck(port_, waits_, limits_)) {
+    case VendorCheckResult::Ok:
+        break;
+    case VendorCheckResult::MakerMismatch:
         port_.Close();
         return ConnectOutcome::MakerMismatch;
+    case VendorCheckResult::Cancelled:
+        port_.Close();
+        return ConnectOutcome::Cancelled;
     }
+    waits_.report({LinkStep::Reading});
     ReadConfigResult read = ReadConfig(port_);
     if (!read.ok) {
         port_.Close();
-        return ConnectOutcome::ReadFailed;
+        return waits_.cancelled() ? ConnectOutcome::Cancelled : ConnectOutcome::ReadFailed;
     }
     systemInfo_ = read.systemInfo;
     config_ = read.config;
@@ -61,7 +71,11 @@ void LinkSession::disconnect() {
 }
 
 bool LinkSession::save(const PrinterConfig& config) {
-    return connected_ && SendConfig(port_, config, layout_);
+    if (!connected_) {
+        return false;
+    }
+    waits_.report({LinkStep::Saving});
+    return SendConfig(port_, config, layout_);
 }
 
 }  // namespace corvane::link

@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "exchange/exchange_limits.h"
+#include "exchange/link_waits.h"
 #include "exchange/openable_link_port.h"
 #include "printer_config.h"
 #include "string_table.h"
@@ -13,34 +14,40 @@
 namespace corvane::link {
 
 enum class ConnectOutcome {
-    PortNotOpened,  // nothing to show
+    PortNotOpened,  // kUnableToOpenPort with the cause, openError()
     MakerMismatch,  // kMakerMismatchText ("Warning"), then kUnableToOpenPort
     ReadFailed,     // kConnectFailed
     Connected,      // kPrinterConnected
+    Cancelled,      // the user asked for it: nothing to show
 };
 
-// The numbered message that ends a Connect; none when the port did not open.
-// A maker mismatch shows the maker warning before it.
+// The numbered message that ends a Connect. When the port did not open it is
+// followed by the cause (openError()); a maker mismatch shows the maker
+// warning before it.
 std::optional<StringId> connectMessage(ConnectOutcome outcome);
 
 class LinkSession {
 public:
-    LinkSession(OpenableLinkPort& port, SleepFn sleep, ExchangeLimits limits = {});
+    LinkSession(OpenableLinkPort& port, LinkWaits waits, ExchangeLimits limits = {});
     // Closes the port if this session left it connected.
     ~LinkSession();
     LinkSession(const LinkSession&) = delete;
     LinkSession& operator=(const LinkSession&) = delete;
 
-    // Opens the port, checks the maker and reads both records. Every failure
-    // after the port opened closes it again.
+    // Opens the port, checks the maker and reads both records (reported as
+    // CheckingPrinter, then Reading). Every failure after the port opened,
+    // and a cancel, closes it again.
     ConnectOutcome connect();
     void disconnect();
 
-    // Writes `config` in the layout the printer sent; false when not
-    // connected or the printer did not confirm. The link stays up either way.
+    // Writes `config` in the layout the printer sent (reported as Saving);
+    // false when not connected or the printer did not confirm. The link stays
+    // up either way; after a cancel (waits().cancelled()) the caller decides.
     bool save(const PrinterConfig& config);
 
     bool connected() const { return connected_; }
+    // Why the port did not open, after a Connect that ended PortNotOpened.
+    const OpenError& openError() const { return openError_; }
     // The records of the last successful Connect.
     const PrinterSystemInfo& systemInfo() const { return systemInfo_; }
     const PrinterConfig& config() const { return config_; }
@@ -48,14 +55,15 @@ public:
     bool extendedLayout() const { return layout_ == ConfigLayout::Newer; }
 
     OpenableLinkPort& port() { return port_; }
-    const SleepFn& sleep() const { return sleep_; }
+    const LinkWaits& waits() const { return waits_; }
     const ExchangeLimits& limits() const { return limits_; }
 
 private:
     OpenableLinkPort& port_;
-    SleepFn sleep_;
+    LinkWaits waits_;
     ExchangeLimits limits_;
     bool connected_ = false;
+    OpenError openError_;
     PrinterSystemInfo systemInfo_;
     PrinterConfig config_;
     ConfigLayout layout_ = ConfigLayout::Older;

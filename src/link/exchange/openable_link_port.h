@@ -6,13 +6,14 @@
 #include <cstddef>
 
 #include "link_port.h"
+#include "open_result.h"
 
 namespace corvane::link {
 
 class OpenableLinkPort : public LinkPort {
 public:
-    // Opens and configures the device named beforehand; true when it is open.
-    virtual bool Open() = 0;
+    // Opens and configures the device named beforehand; on failure, why.
+    virtual OpenResult Open() = 0;
     // Releases the device; harmless when it is not open.
     virtual void Close() = 0;
 };
@@ -23,7 +24,7 @@ template <class Port>
 class OpenableLinkPortAdapter final : public OpenableLinkPort {
 public:
     explicit OpenableLinkPortAdapter(Port& port) : port_(port) {}
-    bool Open() override { return port_.Open(); }
+    OpenResult Open() override { return port_.Open(); }
     void Close() override { port_.Close(); }
     bool isOpen() const override { return port_.isOpen(); }
     std::size_t Write(ByteSpan data) override { return port_.Write(data); }

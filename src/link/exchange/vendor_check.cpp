@@ -26,12 +26,14 @@ std::optional<std::string> NameAfterMarker(ByteSpan received) {
 
 }  // namespace
 
-VendorCheckResult VendorCheck(LinkPort& port, const SleepFn& sleep, const ExchangeLimits& limits) {
+VendorCheckResult VendorCheck(LinkPort& port, const LinkWaits& waits, const ExchangeLimits& limits) {
     // Their results do not matter: a printer that missed them will not answer
     // with a name, which the comparison below catches.
     port.Write(kStatusReportsOff);
     port.Write(kMakerNameRequest);
-    sleep(limits.vendorSettle);
+    if (!waits.pause(limits.vendorSettle)) {
+        return VendorCheckResult::Cancelled;
+    }
 
     // The first byte of what was last read decides whether a failed read
     // counts towards re-sending the request: a printer that already sent
@@ -41,7 +43,12 @@ VendorCheckResult VendorCheck(LinkPort& port, const SleepFn& sleep, const Exchan
     std::optional<std::string> name;
     Bytes reply;
     for (int attempt = 0; attempt < limits.vendorTries; ++attempt) {
-        if (port.Read(reply) && !reply.empty()) {
+        waits.report({LinkStep::CheckingPrinter, attempt + 1, limits.vendorTries});
+        const bool read = port.Read(reply) && !reply.empty();
+        if (waits.cancelled()) {
+            return VendorCheckResult::Cancelled;
+        }
+        if (read) {
             name = NameAfterMarker(reply);
             if (name) {
                 break;
@@ -54,9 +61,13 @@ VendorCheckResult VendorCheck(LinkPort& port, const SleepFn& sleep, const Exchan
                 bufferEmpty = true;
             }
         }
-        sleep(limits.vendorTryPause);
+        if (!waits.pause(limits.vendorTryPause)) {
+            return VendorCheckResult::Cancelled;
+        }
     }
-    sleep(limits.vendorAfterName);
+    if (!waits.pause(limits.vendorAfterName)) {
+        return VendorCheckResult::Cancelled;
+    }
 
     return name == kMakerName ? VendorCheckResult::Ok : VendorCheckResult::MakerMismatch;
 }

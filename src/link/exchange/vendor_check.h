@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "exchange/exchange_limits.h"
+#include "exchange/link_waits.h"
 #include "link_port.h"
 
 namespace corvane::link {
@@ -16,12 +17,12 @@ inline constexpr std::string_view kMakerName = "ZEPHRAN";
 inline constexpr std::string_view kMakerMismatchText = "This printer don't match our company name.";
 inline constexpr std::string_view kMakerMismatchCaption = "Warning";
 
-enum class VendorCheckResult { Ok, MakerMismatch };
+enum class VendorCheckResult { Ok, MakerMismatch, Cancelled };
 
 // Turns automatic status reports off, asks for the maker name and compares it
 // with kMakerName byte for byte. A printer that does not answer counts as a
-// mismatch.
-VendorCheckResult VendorCheck(LinkPort& port, const SleepFn& sleep,
-                              const ExchangeLimits& limits = {});
+// mismatch. Reports each read try as CheckingPrinter, attempt n of the tries;
+// stops at once when cancelled.
+VendorCheckResult VendorCheck(LinkPort& port, const LinkWaits& waits, const ExchangeLimits& limits = {});
 
 }  // namespace corvane::link
