@@ -241,6 +241,10 @@
         <source>Import profile…</source>
         <translation>Profil importieren…</translation>
     </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
 </context>
 <context>
     <name>History</name>
@@ -1127,53 +1131,6 @@ Please check the settings and try again.</source>
         <translation>Diese Einstellung kann zusammen mit den übrigen Einstellungen nicht gewählt werden.
 Bitte prüfen Sie die Einstellungen und versuchen Sie es erneut.</translation>
     </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Abbrechen</translation>
-    </message>
-    <message>
-        <source>Checking the printer… attempt %1 of %2</source>
-        <translation>Drucker wird geprüft… Versuch %1 von %2</translation>
-    </message>
-    <message>
-        <source>Reading the printer&apos;s settings…</source>
-        <translation>Einstellungen des Druckers werden gelesen…</translation>
-    </message>
-    <message>
-        <source>Saving the settings…</source>
-        <translation>Einstellungen werden gespeichert…</translation>
-    </message>
-    <message>
-        <source>Surveying the access points…</source>
-        <translation>Zugangspunkte werden ermittelt…</translation>
-    </message>
-    <message>
-        <source>Uploading the certificate… part %1 of %2</source>
-        <translation>Zertifikat wird hochgeladen… Teil %1 von %2</translation>
-    </message>
-</context>
-<context>
-    <name>OpenFailure</name>
-    <message>
-        <source>No printer is ready on this line: its DSR or CTS signal is off.</source>
-        <translation>An dieser Leitung ist kein Drucker bereit: sein DSR- oder CTS-Signal ist aus.</translation>
-    </message>
-    <message>
-        <source>The port does not take the printer&apos;s line settings (115200 baud, 8 data bits, no parity, 1 stop bit, RTS/CTS).</source>
-        <translation>Der Anschluss übernimmt die Leitungseinstellungen des Druckers nicht (115200 Baud, 8 Datenbits, keine Parität, 1 Stoppbit, RTS/CTS).</translation>
-    </message>
-    <message>
-        <source>The device is in use by another program.</source>
-        <translation>Das Gerät wird von einem anderen Programm verwendet.</translation>
-    </message>
-    <message>
-        <source>Permission denied: add your user to the &apos;dialout&apos; group (serial) or &apos;lp&apos; group (USB printer), then log in again</source>
-        <translation>Zugriff verweigert: Fügen Sie Ihren Benutzer der Gruppe &apos;dialout&apos; (seriell) oder &apos;lp&apos; (USB-Drucker) hinzu und melden Sie sich dann neu an</translation>
-    </message>
-    <message>
-        <source>Your user needs to be in the group &apos;%1&apos; that owns %2: run &quot;sudo usermod -aG %1 $USER&quot;, then log in again.</source>
-        <translation>Ihr Benutzer muss der Gruppe &apos;%1&apos; angehören, der %2 gehört: Führen Sie &quot;sudo usermod -aG %1 $USER&quot; aus und melden Sie sich dann neu an.</translation>
-    </message>
 </context>
 <context>
     <name>SystemPage</name>
@@ -1345,6 +1302,55 @@ Bitte prüfen Sie die Einstellungen und versuchen Sie es erneut.</translation>
     <message>
         <source>"%1": Wi-Fi Direct needs a printer with the newer record layout</source>
         <translation>"%1": Wi-Fi Direct braucht einen Drucker mit dem neueren Datensatzformat</translation>
+    </message>
+</context>
+<context>
+    <name>corvane::transport</name>
+    <message>
+        <source>Permission denied: add your user to the 'dialout' group (serial) or 'lp' group (USB printer), then log in again</source>
+        <translation>Zugriff verweigert: Fügen Sie Ihren Benutzer der Gruppe 'dialout' (seriell) oder 'lp' (USB-Drucker) hinzu und melden Sie sich dann neu an</translation>
+    </message>
+    <message>
+        <source>Your user needs to be in the group '%1' that owns %2: run "sudo usermod -aG %1 $USER", then log in again.</source>
+        <translation>Ihr Benutzer muss der Gruppe '%1' angehören, der %2 gehört: Führen Sie "sudo usermod -aG %1 $USER" aus und melden Sie sich dann neu an.</translation>
+    </message>
+</context>
+<context>
+    <name>corvane::ui</name>
+    <message>
+        <source>Checking the printer… attempt %1 of %2</source>
+        <translation>Drucker wird geprüft… Versuch %1 von %2</translation>
+    </message>
+    <message>
+        <source>Reading the printer's settings…</source>
+        <translation>Einstellungen des Druckers werden gelesen…</translation>
+    </message>
+    <message>
+        <source>Saving the settings…</source>
+        <translation>Einstellungen werden gespeichert…</translation>
+    </message>
+    <message>
+        <source>Surveying the access points…</source>
+        <translation>Zugangspunkte werden ermittelt…</translation>
+    </message>
+    <message>
+        <source>Uploading the certificate… part %1 of %2</source>
+        <translation>Zertifikat wird hochgeladen… Teil %1 von %2</translation>
+    </message>
+</context>
+<context>
+    <name>link</name>
+    <message>
+        <source>No printer is ready on this line: its DSR or CTS signal is off.</source>
+        <translation>An dieser Leitung ist kein Drucker bereit: sein DSR- oder CTS-Signal ist aus.</translation>
+    </message>
+    <message>
+        <source>The port does not take the printer's line settings (115200 baud, 8 data bits, no parity, 1 stop bit, RTS/CTS).</source>
+        <translation>Der Anschluss übernimmt die Leitungseinstellungen des Druckers nicht (115200 Baud, 8 Datenbits, keine Parität, 1 Stoppbit, RTS/CTS).</translation>
+    </message>
+    <message>
+        <source>The device is in use by another program.</source>
+        <translation>Das Gerät wird von einem anderen Programm verwendet.</translation>
     </message>
 </context>
 </TS>

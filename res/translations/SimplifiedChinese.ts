@@ -241,6 +241,10 @@
         <source>Import profile…</source>
         <translation type="unfinished" />
     </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
 </context>
 <context>
     <name>History</name>
@@ -1294,6 +1298,55 @@ Please check the settings and try again.</source>
     </message>
     <message>
         <source>"%1": Wi-Fi Direct needs a printer with the newer record layout</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>corvane::transport</name>
+    <message>
+        <source>Permission denied: add your user to the 'dialout' group (serial) or 'lp' group (USB printer), then log in again</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Your user needs to be in the group '%1' that owns %2: run "sudo usermod -aG %1 $USER", then log in again.</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>corvane::ui</name>
+    <message>
+        <source>Checking the printer… attempt %1 of %2</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Reading the printer's settings…</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Saving the settings…</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Surveying the access points…</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Uploading the certificate… part %1 of %2</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>link</name>
+    <message>
+        <source>No printer is ready on this line: its DSR or CTS signal is off.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>The port does not take the printer's line settings (115200 baud, 8 data bits, no parity, 1 stop bit, RTS/CTS).</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>The device is in use by another program.</source>
         <translation type="unfinished" />
     </message>
 </context>
