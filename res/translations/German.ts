@@ -599,6 +599,30 @@ Die IP-Adresse muss manuell vergeben werden.</translation>
         <source>Currently no network connection is found. Check the network connection.</source>
         <translation>Zurzeit ist keine Netzwerkverbindung vorhanden. Prüfen Sie die Netzwerkverbindung.</translation>
     </message>
+    <message>
+        <source>The search could not start.
+%1</source>
+        <translation>Die Suche konnte nicht gestartet werden.
+%1</translation>
+    </message>
+    <message>
+        <source>The settings could not be sent.
+%1</source>
+        <translation>Die Einstellungen konnten nicht gesendet werden.
+%1</translation>
+    </message>
+    <message>
+        <source>The local address %1 cannot be used.</source>
+        <translation>Die lokale Adresse %1 kann nicht verwendet werden.</translation>
+    </message>
+    <message>
+        <source>The local UDP port %1 cannot be used.</source>
+        <translation>Der lokale UDP-Port %1 kann nicht verwendet werden.</translation>
+    </message>
+    <message>
+        <source>The request could not leave this computer: %1</source>
+        <translation>Die Anfrage konnte diesen Computer nicht verlassen: %1</translation>
+    </message>
 </context>
 <context>
     <name>DirectConfigDialog</name>

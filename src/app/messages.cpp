@@ -33,6 +33,10 @@ void showMessage(QWidget* parent, int stringId) {
     present(parent, {stringText(kCaption), stringText(stringId), stringId, false});
 }
 
+void showMessage(QWidget* parent, int stringId, const QString& argument) {
+    present(parent, {stringText(kCaption), stringText(stringId).arg(argument), stringId, false});
+}
+
 void showNote(QWidget* parent, const QString& text) {
     present(parent, {stringText(kCaption), text, -1, false});
 }

@@ -26,6 +26,8 @@ void setMessageHook(MessageHook hook);
 
 // String `stringId` in the current language, caption "Corvane Tool", OK.
 void showMessage(QWidget* parent, int stringId);
+// The same with `argument` in place of the text's "%1" (an address, a cause).
+void showMessage(QWidget* parent, int stringId, const QString& argument);
 // Free text with the tool's caption and OK.
 void showNote(QWidget* parent, const QString& text);
 // `text` with caption "Warning", the warning icon and OK.

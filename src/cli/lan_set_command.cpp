@@ -10,6 +10,7 @@
 #include "lan/device_lists.h"
 #include "lan/lan_settings_exchange.h"
 #include "lan/lan_settings_form.h"
+#include "lan/request_failure.h"
 #include "link/string_table.h"
 
 namespace corvane::cli {
@@ -102,7 +103,7 @@ int runLanSet(const Invocation& invocation) {
     lan::DeviceList& devices = lan::devicesFor(setup->mode);
     QString error;
     if (!runLanSearch(*setup, devices, &error)) {
-        printError(error);
+        printErrorLine(error);
         return kExitFailed;
     }
     lan::DiscoveredDevice* record = FindByMac(devices, *mac);
@@ -129,7 +130,8 @@ int runLanSet(const Invocation& invocation) {
         return usageError(QStringLiteral("the port and inactivity time must not be empty"));
     }
 
-    lan::LanSettingsExchange exchange(setup->mode, setup->broadcastAddress, setup->endpoints);
+    // From the interface the search used: the printer answered there.
+    lan::LanSettingsExchange exchange(setup->mode, setup->localAddress, setup->broadcastAddress, setup->endpoints);
     QEventLoop loop;
     int messageId = kSaveFailed;
     bool confirmed = false;
@@ -138,7 +140,10 @@ int runLanSet(const Invocation& invocation) {
         confirmed = ok;
         loop.quit();
     });
-    exchange.send(*record);
+    if (!exchange.send(*record)) {
+        printErrorLine(lan::numberedText(kSettingsNotSent, lan::channelFailureText(exchange.failure())));
+        return kExitFailed;
+    }
     if (!exchange.settingsDone()) loop.exec();
 
     if (!confirmed) {

@@ -88,6 +88,11 @@ constexpr StringEntry kStrings[] = {
     {84, QT_TRANSLATE_NOOP("StringTable", "Certification Password")},
     {85, QT_TRANSLATE_NOOP("StringTable", "Incorrect PIN. Please re-enter your PIN Code.")},
     {86, QT_TRANSLATE_NOOP("StringTable", "Currently no network connection is found. Check the network connection.")},
+    {120, QT_TRANSLATE_NOOP("StringTable", "The search could not start.\n%1")},
+    {121, QT_TRANSLATE_NOOP("StringTable", "The settings could not be sent.\n%1")},
+    {122, QT_TRANSLATE_NOOP("StringTable", "The local address %1 cannot be used.")},
+    {123, QT_TRANSLATE_NOOP("StringTable", "The local UDP port %1 cannot be used.")},
+    {124, QT_TRANSLATE_NOOP("StringTable", "The request could not leave this computer: %1")},
 };
 
 }  // namespace

@@ -77,6 +77,27 @@ TEST_F(CliLan, SurveyListsTheAccessPoints) {
     EXPECT_TRUE(survey().out.startsWith("The BSS information has been imported successfully.\nNo  SSID"));
 }
 
+// What the program refuses before anything reaches the printer, naming why.
+TEST_F(CliLan, RefusalsNameTheirCause) {
+    struct Case {
+        QStringList args;
+        int code;
+        QString named;
+    };
+    const Case cases[] = {
+        // An address no computer has: nothing may go out from elsewhere.
+        {{"discover", "ethernet", "--target", "127.0.0.1", "--remote-port", QString::number(sim.port("ethernet")),
+          "--local-port", "0", "--local", "192.0.2.44"},
+         1, "The search could not start.\nThe local address 192.0.2.44 cannot be used.\n"},
+    };
+    for (const Case& c : cases) {
+        const CliRun run = RunCli(c.args);
+        EXPECT_EQ(run.code, c.code) << Describe(run).toStdString();
+        EXPECT_TRUE(run.err.contains(c.named)) << Describe(run).toStdString();
+        EXPECT_TRUE(run.out.isEmpty()) << Describe(run).toStdString();
+    }
+}
+
 // The printer confirms settings only after 1.5 s and corrupts its survey.
 class CliLanFaults : public CliLan {
     QStringList simArgs() const override {

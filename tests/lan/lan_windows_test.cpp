@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTcpServer>
+#include <QUdpSocket>
 #include <QtTest/QTest>
 
 #include "app/messages.h"
@@ -24,6 +25,9 @@ namespace corvane::lan {
 namespace {
 
 using namespace corvane::test;
+
+// A documentation address: no computer has it.
+const QString kForeignAddress = QStringLiteral("192.0.2.44");
 
 void storeRecords(ListMode mode, const std::vector<PrinterRecord>& records) {
     DeviceList& list = devicesFor(mode);
@@ -100,11 +104,83 @@ TEST(DeviceListDialog, OnlyLoopbackMeansNoSearch) {
     EXPECT_TRUE(printer.requests().empty());
 }
 
+// A request that cannot leave says why at once: nothing reaches the printer,
+// and no empty list pretends that no printer answered.
+TEST(LanWindows, ARequestThatCannotLeaveSaysWhy) {
+    QUdpSocket holder;  // a port taken without sharing
+    ASSERT_TRUE(holder.bind(QHostAddress::LocalHost, 0, QAbstractSocket::DontShareAddress));
+    const QString takenPort = QString::number(holder.localPort());
+    struct Case {
+        const char* what;
+        QString localAddress;
+        int localPort;
+        bool settings;
+        int message;
+        QString named;
+    };
+    const Case cases[] = {
+        {"search from another computer's address", kForeignAddress, 0, false, kSearchNotStarted, kForeignAddress},
+        {"search from a taken port", QStringLiteral("127.0.0.1"), holder.localPort(), false, kSearchNotStarted,
+         takenPort},
+        {"settings from another computer's address", kForeignAddress, 0, true, kSettingsNotSent, kForeignAddress},
+    };
+    for (const Case& c : cases) {
+        FakePrinter printer(answering(ListMode::Ethernet, {PrinterRecord{}}));
+        LanEndpoints endpoints = printer.endpoints();
+        endpoints.localAddress = c.localAddress;
+        endpoints.localPort = c.localPort;
+        app::MessageCapture messages;
+        if (c.settings) {
+            storeRecords(ListMode::Ethernet, {PrinterRecord{}});
+            LanSettingsDialog dialog(ListMode::Ethernet, 1, c.localAddress, {}, nullptr, endpoints);
+            execWith(dialog, [&] {
+                child<QPushButton>(dialog, "saveButton")->click();
+                EXPECT_FALSE(dialog.exchange().waitingForAnswer()) << c.what;
+                dialog.reject();
+            });
+        } else {
+            DeviceListDialog window(ListMode::Ethernet, nullptr, endpoints);
+            window.setTimings(quickTimings());
+            window.onSearch();
+            EXPECT_EQ(child<QTableWidget>(window, "deviceList")->rowCount(), 0) << c.what;
+        }
+        ASSERT_EQ(messages.ids(), (std::vector<int>{c.message})) << c.what;
+        EXPECT_TRUE(messages.messages()[0].text.contains(c.named)) << c.what << ": " << messages.messages()[0].text.toStdString();
+        pumpEvents(30);
+        EXPECT_TRUE(printer.requests().empty()) << c.what;
+    }
+}
+
+// The settings request and the search after it leave from the address the
+// search used: on a computer with several networks the printer is reachable
+// only there. A second loopback address shows it; from anywhere else the
+// requests would come from 127.0.0.1.
+TEST(LanWindows, SettingsAndTheSearchAfterThemLeaveFromTheSearchsAddress) {
+    FakePrinter printer([](const QByteArray& request) {
+        return std::vector<QByteArray>{request.startsWith("SETT") ? bytesOf("SETC!")
+                                                                  : PrinterRecord{}.answer(ListMode::Ethernet)};
+    });
+    LanEndpoints endpoints = printer.endpoints();
+    endpoints.localAddress.clear();  // chosen in the window
+    app::MessageCapture messages;
+    DeviceListDialog window(ListMode::Ethernet, nullptr, endpoints);
+    window.setTimings(quickTimings());
+    window.searchFrom(QStringLiteral("127.0.0.2"));
+    onNextModal<LanSettingsDialog>([](LanSettingsDialog* settings) {
+        child<QPushButton>(*settings, "saveButton")->click();
+    });
+    window.onSetting();
+    EXPECT_EQ(messages.ids(), (std::vector<int>{kLanConfigCompleted}));
+    ASSERT_EQ(printer.requests().size(), 3u);  // search, settings, search
+    EXPECT_TRUE(printer.requests()[1].startsWith("SETT"));
+    EXPECT_EQ(printer.senders().toStdString(), "127.0.0.2 127.0.0.2 127.0.0.2");
+}
+
 TEST(LanSettingsDialog, FormMessagesReplaceTheValueAndARefusedSaveSendsNothing) {
     storeRecords(ListMode::Ethernet, {PrinterRecord{}});
     FakePrinter printer;
     app::MessageCapture messages;
-    LanSettingsDialog dialog(ListMode::Ethernet, 1, QStringLiteral("127.0.0.255"), nullptr, printer.endpoints());
+    LanSettingsDialog dialog(ListMode::Ethernet, 1, {}, QStringLiteral("127.0.0.255"), nullptr, printer.endpoints());
     execWith(dialog, [&] {
         auto* port = child<QLineEdit>(dialog, "portEdit");
         port->clear();
@@ -130,7 +206,7 @@ TEST(LanSettingsDialog, MissingRecordOrPortZero) {
     FakePrinter printer;
     app::MessageCapture messages;
     storeRecords(ListMode::Ethernet, {PrinterRecord{}});
-    LanSettingsDialog missing(ListMode::Ethernet, 5, {}, nullptr, printer.endpoints());
+    LanSettingsDialog missing(ListMode::Ethernet, 5, {}, {}, nullptr, printer.endpoints());
     EXPECT_EQ(missing.exec(), QDialog::Rejected);
     EXPECT_EQ(messages.ids(), (std::vector<int>{kListReadFailed}));
 
@@ -138,7 +214,7 @@ TEST(LanSettingsDialog, MissingRecordOrPortZero) {
     PrinterRecord portZero;
     portZero.port = 0;
     storeRecords(ListMode::Ethernet, {portZero});
-    LanSettingsDialog dialog(ListMode::Ethernet, 1, {}, nullptr, printer.endpoints());
+    LanSettingsDialog dialog(ListMode::Ethernet, 1, {}, {}, nullptr, printer.endpoints());
     execWith(dialog, [&] {
         if (dialog.isVisible()) dialog.reject();
     });

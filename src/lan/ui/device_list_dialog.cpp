@@ -62,28 +62,32 @@ void DeviceListDialog::applyButtonState() {
 }
 
 void DeviceListDialog::onSearch() {
-    QString local = endpoints_.localAddress;
-    if (!local.isEmpty()) {
+    if (!endpoints_.localAddress.isEmpty()) {
         // Given on the command line: no need to ask.
-        localAddress_ = local;
-        broadcastAddress_ = broadcastAddressFor(local);
-    } else {
-        LocalAddressDialog chooser(this, LocalAddressModel(addressSource_));
-        if (chooser.exec() != QDialog::Accepted) {
-            // Only the visible rows go; the stored records and the buttons stay.
-            const QSignalBlocker block(ui_->deviceList);
-            ui_->deviceList->setRowCount(0);
-            return;
-        }
-        localAddress_ = chooser.localAddress();
-        broadcastAddress_ = chooser.broadcastAddress();
+        searchFrom(endpoints_.localAddress);
+        return;
     }
-    runSearch(localAddress_);
+    LocalAddressDialog chooser(this, LocalAddressModel(addressSource_));
+    if (chooser.exec() != QDialog::Accepted) {
+        // Only the visible rows go; the stored records and the buttons stay.
+        const QSignalBlocker block(ui_->deviceList);
+        ui_->deviceList->setRowCount(0);
+        return;
+    }
+    localAddress_ = chooser.localAddress();
+    broadcastAddress_ = chooser.broadcastAddress();
+    runSearch();
 }
 
-void DeviceListDialog::runSearch(const QString& localAddress) {
+void DeviceListDialog::searchFrom(const QString& localAddress) {
+    localAddress_ = localAddress;
+    broadcastAddress_ = broadcastAddressFor(localAddress);
+    runSearch();
+}
+
+void DeviceListDialog::runSearch() {
     {
-        SearchDialog search(listMode_, localAddress, broadcastAddress_, this, endpoints_);
+        SearchDialog search(listMode_, localAddress_, broadcastAddress_, this, endpoints_);
         search.setTickInterval(timings_.searchTickMs);
         search.exec();
     }
@@ -139,7 +143,7 @@ void DeviceListDialog::onSetting() {
     }
     int result = QDialog::Rejected;
     {
-        LanSettingsDialog settings(listMode_, selectedNumber_, broadcastAddress_, this, endpoints_);
+        LanSettingsDialog settings(listMode_, selectedNumber_, localAddress_, broadcastAddress_, this, endpoints_);
         settings.setTimeout(timings_.settingsTimeoutMs(listMode_));
         result = settings.exec();
     }
@@ -148,10 +152,10 @@ void DeviceListDialog::onSetting() {
         return;
     }
     // The printer takes a moment to come back with its new settings. The
-    // search after it is bound to no particular interface unless one was
-    // given on the command line.
+    // search after it goes out where the first one did: on a computer with
+    // several networks the printer is only reachable there.
     pauseWithoutInput(timings_.researchDelayMs(listMode_));
-    runSearch(endpoints_.localAddress);
+    runSearch();
 }
 
 void DeviceListDialog::onBssInfo() {
