@@ -623,6 +623,10 @@ Die IP-Adresse muss manuell vergeben werden.</translation>
         <source>The request could not leave this computer: %1</source>
         <translation>Die Anfrage konnte diesen Computer nicht verlassen: %1</translation>
     </message>
+    <message>
+        <source>This printer does not offer Setting (feature code %1).</source>
+        <translation>Dieser Drucker bietet keine Einstellung an (Funktionscode %1).</translation>
+    </message>
 </context>
 <context>
     <name>DirectConfigDialog</name>

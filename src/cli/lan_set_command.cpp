@@ -7,6 +7,7 @@
 #include "cli/commands.h"
 #include "cli/lan_search.h"
 #include "cli/output.h"
+#include "lan/device_list_buttons.h"
 #include "lan/device_lists.h"
 #include "lan/lan_settings_exchange.h"
 #include "lan/lan_settings_form.h"
@@ -112,6 +113,12 @@ int runLanSet(const Invocation& invocation) {
         printError(QStringLiteral("no printer with MAC address %1 answered the search")
                        .arg(QString::fromStdString(lan::FormatMacLower(*mac))));
         return kExitFailed;
+    }
+
+    // The window greys out Setting for such a printer.
+    if (!lan::settingOffered(setup->mode, record->featureCode())) {
+        printErrorLine(lan::numberedText(kSettingNotOffered, QString::number(record->featureCode())));
+        return kExitUsage;
     }
 
     // The window starts from the record and the user changes what was asked.

@@ -93,6 +93,7 @@ constexpr StringEntry kStrings[] = {
     {122, QT_TRANSLATE_NOOP("StringTable", "The local address %1 cannot be used.")},
     {123, QT_TRANSLATE_NOOP("StringTable", "The local UDP port %1 cannot be used.")},
     {124, QT_TRANSLATE_NOOP("StringTable", "The request could not leave this computer: %1")},
+    {127, QT_TRANSLATE_NOOP("StringTable", "This printer does not offer Setting (feature code %1).")},
 };
 
 }  // namespace

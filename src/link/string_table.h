@@ -86,12 +86,13 @@ enum StringId : int {
     kCertificationPassword = 84,
     kIncorrectPin = 85,
     kNoNetworkConnection = 86,
-    // LAN requests that cannot leave.
+    // LAN requests that cannot leave, and actions a printer cannot take.
     kSearchNotStarted = 120,
     kSettingsNotSent = 121,
     kLocalAddressUnusable = 122,
     kLocalPortUnusable = 123,
     kRequestNotSent = 124,
+    kSettingNotOffered = 127,
 };
 
 // The built-in (English) text of string `id`; empty for a number that has no

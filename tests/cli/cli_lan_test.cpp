@@ -45,7 +45,7 @@ TEST_F(CliLan, LanSetChangesThePrinterAndARefusalSendsNothing) {
     ASSERT_EQ(set.code, 0) << Describe(set).toStdString();
     EXPECT_EQ(set.out, "The configuration has been completed.\nPlease search for devices again if the list is "
                        "not refreshed.\n");
-    const CliRun wlan = lan({"lan-set", "wlan", "--mac", "0011620b0003", "--ip", "10.1.2.3", "--dhcp", "on"}, "wlan");
+    const CliRun wlan = lan({"lan-set", "wlan", "--mac", "0011620b0002", "--ip", "10.1.2.3", "--dhcp", "on"}, "wlan");
     ASSERT_EQ(wlan.code, 0) << Describe(wlan).toStdString();
     EXPECT_TRUE(wlan.out.startsWith("The WLAN configuration has been completed."));
 
@@ -63,8 +63,8 @@ TEST_F(CliLan, LanSetChangesThePrinterAndARefusalSendsNothing) {
     EXPECT_EQ(again.json()[0]["port"].toInt(), 9100);      // the refused printer too
 
     const QJsonObject state = sim.stop();
-    EXPECT_EQ(state["wlan"][2]["ip"].toString(), "10.1.2.3");
-    EXPECT_EQ(state["wlan"][2]["dhcp"].toBool(), true);
+    EXPECT_EQ(state["wlan"][1]["ip"].toString(), "10.1.2.3");
+    EXPECT_EQ(state["wlan"][1]["dhcp"].toBool(), true);
 }
 
 TEST_F(CliLan, SurveyListsTheAccessPoints) {
@@ -89,6 +89,9 @@ TEST_F(CliLan, RefusalsNameTheirCause) {
         {{"discover", "ethernet", "--target", "127.0.0.1", "--remote-port", QString::number(sim.port("ethernet")),
           "--local-port", "0", "--local", "192.0.2.44"},
          1, "The search could not start.\nThe local address 192.0.2.44 cannot be used.\n"},
+        // The third WLAN printer's feature code 1 greys out Setting in the window.
+        {QStringList{"lan-set", "wlan", "--mac", "00:11:62:0b:00:03", "--port", "9101"} + LanArgs(sim, "wlan"), 2,
+         "feature code 1"},
     };
     for (const Case& c : cases) {
         const CliRun run = RunCli(c.args);
@@ -96,6 +99,7 @@ TEST_F(CliLan, RefusalsNameTheirCause) {
         EXPECT_TRUE(run.err.contains(c.named)) << Describe(run).toStdString();
         EXPECT_TRUE(run.out.isEmpty()) << Describe(run).toStdString();
     }
+    EXPECT_EQ(sim.stop()["wlan"][2]["port"].toInt(), 9100);
 }
 
 // The printer confirms settings only after 1.5 s and corrupts its survey.
