@@ -624,6 +624,20 @@ Die IP-Adresse muss manuell vergeben werden.</translation>
         <translation>Die Anfrage konnte diesen Computer nicht verlassen: %1</translation>
     </message>
     <message>
+        <source>No web browser could be opened.
+Please open this address in a web browser:
+%1</source>
+        <translation>Es konnte kein Webbrowser geöffnet werden.
+Bitte öffnen Sie diese Adresse in einem Webbrowser:
+%1</translation>
+    </message>
+    <message>
+        <source>The printer has no IP address configured.
+Its web page cannot be opened.</source>
+        <translation>Für den Drucker ist keine IP-Adresse konfiguriert.
+Seine Webseite kann nicht geöffnet werden.</translation>
+    </message>
+    <message>
         <source>This printer does not offer Setting (feature code %1).</source>
         <translation>Dieser Drucker bietet keine Einstellung an (Funktionscode %1).</translation>
     </message>

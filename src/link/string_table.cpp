@@ -93,6 +93,8 @@ constexpr StringEntry kStrings[] = {
     {122, QT_TRANSLATE_NOOP("StringTable", "The local address %1 cannot be used.")},
     {123, QT_TRANSLATE_NOOP("StringTable", "The local UDP port %1 cannot be used.")},
     {124, QT_TRANSLATE_NOOP("StringTable", "The request could not leave this computer: %1")},
+    {125, QT_TRANSLATE_NOOP("StringTable", "No web browser could be opened.\nPlease open this address in a web browser:\n%1")},
+    {126, QT_TRANSLATE_NOOP("StringTable", "The printer has no IP address configured.\nIts web page cannot be opened.")},
     {127, QT_TRANSLATE_NOOP("StringTable", "This printer does not offer Setting (feature code %1).")},
 };
 

@@ -92,6 +92,8 @@ enum StringId : int {
     kLocalAddressUnusable = 122,
     kLocalPortUnusable = 123,
     kRequestNotSent = 124,
+    kBrowserUnavailable = 125,
+    kWebAddressUnconfigured = 126,
     kSettingNotOffered = 127,
 };
 

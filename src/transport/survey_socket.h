@@ -43,8 +43,8 @@ public:
     // Called between wait slices.
     void setIdleHook(std::function<void()> idle) { idle_ = std::move(idle); }
 
-    // 1 when connected within the connect time, else 0 (bad address,
-    // refused, unreachable, no answer).
+    // 1 when connected within the connect time, else 0 (bad or unconfigured
+    // 0.x.x.x address, refused, unreachable, no answer).
     int connectSurveySocket();
     // Connects, sends the request and collects the answer. 1 when an answer
     // came and parseBssResponse accepted it (table() then holds it), else 0.

@@ -79,6 +79,7 @@ TEST_F(CliLan, SurveyListsTheAccessPoints) {
 
 // What the program refuses before anything reaches the printer, naming why.
 TEST_F(CliLan, RefusalsNameTheirCause) {
+    const QString surveyPort = QString::number(sim.port("survey"));
     struct Case {
         QStringList args;
         int code;
@@ -92,6 +93,8 @@ TEST_F(CliLan, RefusalsNameTheirCause) {
         // The third WLAN printer's feature code 1 greys out Setting in the window.
         {QStringList{"lan-set", "wlan", "--mac", "00:11:62:0b:00:03", "--port", "9101"} + LanArgs(sim, "wlan"), 2,
          "feature code 1"},
+        // 0.0.0.0 is what a printer without an address reports; it would reach this computer.
+        {{"survey", "--ip", "0.0.0.0", "--survey-port", surveyPort}, 1, "Failed to import the BSS information."},
     };
     for (const Case& c : cases) {
         const CliRun run = RunCli(c.args);

@@ -104,6 +104,90 @@ TEST(DeviceListDialog, OnlyLoopbackMeansNoSearch) {
     EXPECT_TRUE(printer.requests().empty());
 }
 
+// After a cancelled address choice the list is empty, and so there is
+// nothing to act on, whatever was chosen before.
+TEST(DeviceListDialog, CancelledAddressChoiceLeavesNothingToActOn) {
+    FakePrinter printer(answering(ListMode::Wlan, {PrinterRecord{}}));
+    LanEndpoints endpoints = printer.endpoints();
+    endpoints.localAddress.clear();  // ask the local address window
+    endpoints.printerHost = QStringLiteral("127.0.0.1");  // should an action slip through
+    app::MessageCapture messages;
+    DeviceListDialog window(ListMode::Wlan, nullptr, endpoints);
+    window.setTimings(quickTimings());
+    window.setAddressSource([] { return QStringList{kForeignAddress}; });
+    std::vector<QUrl> opened;
+    window.setUrlOpener([&opened](const QUrl& url) {
+        opened.push_back(url);
+        return true;
+    });
+    window.searchFrom(QStringLiteral("127.0.0.1"));
+    ASSERT_EQ(window.selectedNumber(), 1);
+
+    ClosesModals closer;  // cancels the address choice, and any window an action opens
+    window.onSearch();
+    window.onSetting();
+    window.onWeb();
+    window.onBssInfo();
+    EXPECT_EQ(closer.closed(), 1);
+    EXPECT_TRUE(opened.empty());
+    EXPECT_EQ(messages.ids(), (std::vector<int>{kSelectDevice, kSelectDevice, kSelectDevice}));
+    for (const char* name : {"settingButton", "webButton", "bssInfoButton", "certificateButton"})
+        EXPECT_FALSE(child<QPushButton>(window, name)->isEnabled()) << name;
+}
+
+// A printer without an address (0.x.x.x, which on Linux is this computer) is
+// not contacted; without a browser the web address is shown instead.
+TEST(DeviceListDialog, WebPageAndSurveyNeedAnAddressAndABrowser) {
+    PrinterRecord unconfigured;
+    unconfigured.ip = {0, 0, 0, 0};
+    PrinterRecord configured;
+    configured.ip = {10, 1, 2, 3};
+    FakePrinter printer(answering(ListMode::Wlan, {unconfigured, configured}));
+    QTcpServer surveyed;  // where a survey of 0.0.0.0 would land
+    ASSERT_TRUE(surveyed.listen(QHostAddress::LocalHost, 0));
+    LanEndpoints endpoints = printer.endpoints();
+    endpoints.surveyPort = surveyed.serverPort();
+    app::MessageCapture messages;
+    DeviceListDialog window(ListMode::Wlan, nullptr, endpoints);
+    LanWindowTimings timings = quickTimings();
+    timings.survey.receive = std::chrono::milliseconds(50);
+    window.setTimings(timings);
+    std::vector<QUrl> opened;
+    window.setUrlOpener([&opened](const QUrl& url) {
+        opened.push_back(url);
+        return false;  // no browser
+    });
+    window.onSearch();
+    auto* table = child<QTableWidget>(window, "deviceList");
+    ASSERT_EQ(table->rowCount(), 2);
+
+    struct Case {
+        int row;
+        void (DeviceListDialog::*action)();
+        int message;
+        QString shown;
+    };
+    const Case cases[] = {
+        {0, &DeviceListDialog::onWeb, kWebAddressUnconfigured, {}},
+        {0, &DeviceListDialog::onBssInfo, kBssFailed, {}},
+        {1, &DeviceListDialog::onWeb, kBrowserUnavailable, QStringLiteral("http://10.1.2.3")},
+    };
+    for (const Case& c : cases) {
+        messages.clear();
+        table->setCurrentCell(c.row, 0);
+        if (c.action == &DeviceListDialog::onBssInfo) {
+            onNextModalWhen<BssInfoDialog>([&] { return !messages.messages().empty(); },
+                                           [](BssInfoDialog* survey) { survey->reject(); });
+        }
+        (window.*c.action)();
+        ASSERT_EQ(messages.ids(), (std::vector<int>{c.message})) << c.row;
+        EXPECT_TRUE(messages.messages()[0].text.contains(c.shown)) << messages.messages()[0].text.toStdString();
+    }
+    ASSERT_EQ(opened.size(), 1u);
+    EXPECT_EQ(opened[0].toString(), QStringLiteral("http://10.1.2.3"));
+    EXPECT_FALSE(surveyed.hasPendingConnections() || surveyed.waitForNewConnection(100));
+}
+
 // A request that cannot leave says why at once: nothing reaches the printer,
 // and no empty list pretends that no printer answered.
 TEST(LanWindows, ARequestThatCannotLeaveSaysWhy) {

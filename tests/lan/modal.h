@@ -52,6 +52,26 @@ void onNextModal(std::function<void(T*)> action) {
     onNextModalWhen<T>([] { return true; }, std::move(action));
 }
 
+// While it lives, closes every modal window that opens, and counts them.
+class ClosesModals {
+public:
+    ClosesModals() {
+        timer_.setInterval(10);
+        QObject::connect(&timer_, &QTimer::timeout, [this] {
+            if (auto* window = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+                ++closed_;
+                window->reject();
+            }
+        });
+        timer_.start();
+    }
+    int closed() const { return closed_; }
+
+private:
+    QTimer timer_;
+    int closed_ = 0;
+};
+
 // Runs the dialog modally with `action` called from inside its loop.
 inline int execWith(QDialog& dialog, const std::function<void()>& action) {
     QTimer::singleShot(0, &dialog, action);

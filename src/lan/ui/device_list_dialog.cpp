@@ -69,9 +69,9 @@ void DeviceListDialog::onSearch() {
     }
     LocalAddressDialog chooser(this, LocalAddressModel(addressSource_));
     if (chooser.exec() != QDialog::Accepted) {
-        // Only the visible rows go; the stored records and the buttons stay.
-        const QSignalBlocker block(ui_->deviceList);
-        ui_->deviceList->setRowCount(0);
+        // The stored records stay for the next search, but with no row in
+        // the list there is nothing to act on.
+        clearDeviceList();
         return;
     }
     localAddress_ = chooser.localAddress();
@@ -92,6 +92,18 @@ void DeviceListDialog::runSearch() {
         search.exec();
     }
     fillDeviceList();
+}
+
+void DeviceListDialog::clearDeviceList() {
+    const QSignalBlocker block(ui_->deviceList);
+    ui_->deviceList->setRowCount(0);
+    selectedNumber_ = -1;
+    buttons_.listFilled({});
+    applyButtonState();
+}
+
+int DeviceListDialog::listedNumber() const {
+    return selectedNumber_ >= 1 && selectedNumber_ <= ui_->deviceList->rowCount() ? selectedNumber_ : -1;
 }
 
 void DeviceListDialog::fillDeviceList() {
@@ -136,7 +148,7 @@ void DeviceListDialog::pauseWithoutInput(int ms) {
 }
 
 void DeviceListDialog::onSetting() {
-    if (selectedNumber_ < 0) {
+    if (listedNumber() < 0) {
         app::showMessage(this, kSelectDevice);
         ui_->deviceList->setFocus();
         return;
@@ -159,7 +171,7 @@ void DeviceListDialog::onSetting() {
 }
 
 void DeviceListDialog::onBssInfo() {
-    if (selectedNumber_ < 0) {
+    if (listedNumber() < 0) {
         app::showMessage(this, kSelectDevice);
         ui_->deviceList->setFocus();
         return;
@@ -180,7 +192,7 @@ void DeviceListDialog::onBssInfo() {
 }
 
 void DeviceListDialog::onWeb() {
-    if (selectedNumber_ < 0) {
+    if (listedNumber() < 0) {
         app::showMessage(this, kSelectDevice);
         ui_->deviceList->setFocus();
         return;
@@ -191,8 +203,16 @@ void DeviceListDialog::onWeb() {
         ui_->deviceList->setFocus();
         return;
     }
+    const QString address = endpoints_.printerAddressFor(dotted(device->ipAddress()));
+    if (isUnconfiguredAddress(address)) {
+        app::showMessage(this, kWebAddressUnconfigured);
+        ui_->deviceList->setFocus();
+        return;
+    }
     const QString scheme = device->httpsEnabled() ? QStringLiteral("https://") : QStringLiteral("http://");
-    urlOpener_(QUrl(scheme + endpoints_.printerAddressFor(dotted(device->ipAddress()))));
+    const QUrl url(scheme + address);
+    // Without a browser the user can still open the page by hand.
+    if (!urlOpener_(url)) app::showMessage(this, kBrowserUnavailable, url.toString());
 }
 
 }  // namespace corvane::lan

@@ -52,6 +52,10 @@ public:
 private:
     void fillDeviceList();
     void runSearch();
+    // The list is empty, as after a search that found nothing.
+    void clearDeviceList();
+    // The chosen number while its row is in the list, else -1.
+    int listedNumber() const;
     void onCurrentRowChanged(int row);
     void applyButtonState();
     // Keeps the window drawn, with the busy cursor, but deaf to input.
