@@ -37,6 +37,10 @@ void showMessage(QWidget* parent, int stringId, const QString& fullText) {
     present(parent, {stringText(kCaption), fullText, stringId, false});
 }
 
+void showMessageWith(QWidget* parent, int stringId, const QString& argument) {
+    present(parent, {stringText(kCaption), stringText(stringId).arg(argument), stringId, false});
+}
+
 void showNote(QWidget* parent, const QString& text) {
     present(parent, {stringText(kCaption), text, -1, false});
 }

@@ -29,6 +29,8 @@ void showMessage(QWidget* parent, int stringId);
 // The message of string `stringId` in words that add to it (its cause, say),
 // built by the caller; shown as above.
 void showMessage(QWidget* parent, int stringId, const QString& fullText);
+// The same with `argument` in place of the text's "%1" (an address, a cause).
+void showMessageWith(QWidget* parent, int stringId, const QString& argument);
 // Free text with the tool's caption and OK.
 void showNote(QWidget* parent, const QString& text);
 // `text` with caption "Warning", the warning icon and OK.

@@ -8,6 +8,7 @@
 #include "cli/output.h"
 #include "lan/device_lists.h"
 #include "lan/discovery_search.h"
+#include "lan/request_failure.h"
 #include "link/string_table.h"
 #include "transport/local_addresses.h"
 
@@ -110,12 +111,8 @@ bool runLanSearch(const LanSearchSetup& setup, lan::DeviceList& devices, QString
     lan::DiscoverySearch search(setup.mode, setup.localAddress, setup.broadcastAddress, setup.endpoints, devices);
     QEventLoop loop;
     QObject::connect(&search, &lan::DiscoverySearch::finished, &loop, &QEventLoop::quit);
-    search.start();
-    if (search.boundPort() == 0) {
-        search.cancel();
-        *error = QStringLiteral("cannot use local UDP port %1%2")
-                     .arg(setup.endpoints.localPortFor(setup.mode))
-                     .arg(setup.localAddress.isEmpty() ? QString() : QStringLiteral(" on ") + setup.localAddress);
+    if (!search.start()) {
+        *error = lan::numberedText(kSearchNotStarted, lan::channelFailureText(search.failure()));
         return false;
     }
     if (search.isRunning()) loop.exec();
@@ -138,7 +135,7 @@ int runDiscover(const Invocation& invocation) {
     lan::DeviceList& devices = lan::devicesFor(setup->mode);
     QString error;
     if (!runLanSearch(*setup, devices, &error)) {
-        printError(error);
+        printErrorLine(error);
         return kExitFailed;
     }
     PrintDevices(devices, setup->mode, invocation.json());

@@ -27,7 +27,8 @@ std::optional<LanSearchSetup> readLanSearchSetup(const Invocation& invocation, c
                                                  int* exitCode);
 
 // Empties `devices` and runs one search into it (1.1 s). False, with `error`
-// set, when the request could not leave (the local port is taken, say).
+// set to the windows' message, when the request could not leave (the local
+// address is not this computer's, the local port is taken, ...).
 bool runLanSearch(const LanSearchSetup& setup, lan::DeviceList& devices, QString* error);
 
 }  // namespace corvane::cli

@@ -9,9 +9,11 @@
 #include "cli/lan_search.h"
 #include "cli/output.h"
 #include "history/change_entries.h"
+#include "lan/device_list_buttons.h"
 #include "lan/device_lists.h"
 #include "lan/lan_settings_exchange.h"
 #include "lan/lan_settings_form.h"
+#include "lan/request_failure.h"
 #include "link/string_table.h"
 
 namespace corvane::cli {
@@ -104,7 +106,7 @@ int runLanSet(const Invocation& invocation) {
     lan::DeviceList& devices = lan::devicesFor(setup->mode);
     QString error;
     if (!runLanSearch(*setup, devices, &error)) {
-        printError(error);
+        printErrorLine(error);
         return kExitFailed;
     }
     lan::DiscoveredDevice* record = FindByMac(devices, *mac);
@@ -113,6 +115,12 @@ int runLanSet(const Invocation& invocation) {
         printError(QStringLiteral("no printer with MAC address %1 answered the search")
                        .arg(QString::fromStdString(lan::FormatMacLower(*mac))));
         return kExitFailed;
+    }
+
+    // The window greys out Setting for such a printer.
+    if (!lan::settingOffered(setup->mode, record->featureCode())) {
+        printErrorLine(lan::numberedText(kSettingNotOffered, QString::number(record->featureCode())));
+        return kExitUsage;
     }
 
     // The window starts from the record and the user changes what was asked.
@@ -132,7 +140,8 @@ int runLanSet(const Invocation& invocation) {
         return usageError(QStringLiteral("the port and inactivity time must not be empty"));
     }
 
-    lan::LanSettingsExchange exchange(setup->mode, setup->broadcastAddress, setup->endpoints);
+    // From the interface the search used: the printer answered there.
+    lan::LanSettingsExchange exchange(setup->mode, setup->localAddress, setup->broadcastAddress, setup->endpoints);
     QEventLoop loop;
     int messageId = kSaveFailed;
     bool confirmed = false;
@@ -141,7 +150,10 @@ int runLanSet(const Invocation& invocation) {
         confirmed = ok;
         loop.quit();
     });
-    exchange.send(*record);
+    if (!exchange.send(*record)) {
+        printErrorLine(lan::numberedText(kSettingsNotSent, lan::channelFailureText(exchange.failure())));
+        return kExitFailed;
+    }
     if (!exchange.settingsDone()) loop.exec();
     reportNotRecorded(history::recordLanSettings(history::kCommandLine, setup->mode, setup->localAddress, before,
                                                  *record, messageId, confirmed));

@@ -20,6 +20,13 @@ int runSurvey(const Invocation& invocation) {
     const auto endpoints = lan::LanEndpoints::fromParser(invocation.parser(), &errors);
     if (!errors.isEmpty()) return usageError(errors.join(QStringLiteral("; ")));
 
+    if (lan::isUnconfiguredAddress(address)) {
+        // What a printer without an address reports; never contacted.
+        printFailure(kBssFailed);
+        printError(QStringLiteral("%1 is not a configured printer address").arg(address));
+        return kExitFailed;
+    }
+
     lan::LanSurvey survey(address, endpoints.surveyPort);
     const int accepted = survey.queryBssOverTcp();
     survey.closeSurveySocket();

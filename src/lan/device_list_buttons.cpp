@@ -2,22 +2,33 @@
 
 namespace corvane::lan {
 
+std::optional<DeviceListButtons> buttonsForFeatureCode(std::uint8_t featureCode) {
+    switch (featureCode) {
+        case 0:
+        case 2: return DeviceListButtons{false, false, false, false};
+        case 1:
+        case 3: return DeviceListButtons{false, true, false, false};
+        case 4: return DeviceListButtons{false, false, false, true};
+        case 25: return DeviceListButtons{true, true, true, false};
+        case 31: return DeviceListButtons{true, true, true, true};
+        default: return std::nullopt;
+    }
+}
+
+bool settingOffered(ListMode mode, std::uint8_t featureCode) {
+    if (mode == ListMode::Ethernet) return true;
+    const auto buttons = buttonsForFeatureCode(featureCode);
+    return !buttons || buttons->setting;
+}
+
 void DeviceListButtonRules::rowChanged(std::uint8_t featureCode) {
     if (mode_ == ListMode::Ethernet) {
         state_.setting = true;
         state_.web = true;
         return;
     }
-    switch (featureCode) {
-        case 0:
-        case 2: state_ = {false, false, false, false}; break;
-        case 1:
-        case 3: state_ = {false, true, false, false}; break;
-        case 4: state_ = {false, false, false, true}; break;
-        case 25: state_ = {true, true, true, false}; break;
-        case 31: state_ = {true, true, true, true}; break;
-        default: break;  // unknown printers keep what the last row set
-    }
+    // Unknown printers keep what the last row set.
+    if (const auto buttons = buttonsForFeatureCode(featureCode)) state_ = *buttons;
 }
 
 void DeviceListButtonRules::listFilled(const std::vector<std::uint8_t>& featureCodes) {

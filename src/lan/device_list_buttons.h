@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 #include "link/discovered_device.h"
@@ -18,6 +19,14 @@ struct DeviceListButtons {
     bool certificate = false;
     bool operator==(const DeviceListButtons&) const = default;
 };
+
+// The actions a WLAN printer's feature code offers; nullopt for a code the
+// table does not know.
+std::optional<DeviceListButtons> buttonsForFeatureCode(std::uint8_t featureCode);
+
+// Whether settings may be sent to a printer of `mode` with `featureCode`: not
+// when its code greys out Setting. An unknown code does not decide it.
+bool settingOffered(ListMode mode, std::uint8_t featureCode);
 
 class DeviceListButtonRules {
 public:

@@ -34,26 +34,29 @@ DiscoverySearch::~DiscoverySearch() = default;
 
 int DiscoverySearch::boundPort() const { return channel_->localPort(); }
 
-void DiscoverySearch::start() {
+const ChannelFailure& DiscoverySearch::failure() const { return channel_->failure(); }
+
+bool DiscoverySearch::start() {
     clearDevices(devices_);
     progress_ = 0;
     statusText_ = nowSearchingText();
 
     channel_->SetRemoteHost(endpoints_.targetFor(mode_, broadcastAddress_));
     channel_->SetRemotePort(endpoints_.remotePortFor(mode_));
-    if (mode_ == ListMode::Ethernet) {
-        // Bound to the chosen interface so the broadcast leaves there only.
-        channel_->Bind(endpoints_.localPortFor(mode_), localAddress_);
-    } else {
-        channel_->SetLocalPort(endpoints_.localPortFor(mode_));
-    }
     const Bytes request = BuildDiscoveryRequest(mode_);
-    channel_->SendData(QByteArray(reinterpret_cast<const char*>(request.data()),
-                                  static_cast<qsizetype>(request.size())));
+    // Bound to the chosen interface so the request leaves there only, and
+    // the answers come back there; the settings request and the search after
+    // it use the same binding.
+    if (!channel_->Bind(endpoints_.localPortFor(mode_), localAddress_) ||
+        !channel_->SendData(QByteArray(reinterpret_cast<const char*>(request.data()),
+                                       static_cast<qsizetype>(request.size())))) {
+        return false;
+    }
 
     countdown_ = kCountdownStart;
     running_ = true;
     timer_.start(tickMs_);
+    return true;
 }
 
 void DiscoverySearch::cancel() {

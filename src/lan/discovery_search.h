@@ -9,10 +9,9 @@
 
 #include "link/discovered_device.h"
 #include "transport/endpoints.h"
+#include "transport/udp_channel.h"
 
 namespace corvane::lan {
-
-class UdpChannel;
 
 class DiscoverySearch : public QObject {
     Q_OBJECT
@@ -27,9 +26,12 @@ public:
     // Shorter ticks let tests run a whole search quickly; the tick count stays.
     void setTickInterval(int ms) { tickMs_ = ms; }
 
-    // Empties the list, sends the request and starts the ticks. The request
-    // failing to leave is not an error of the search: no answers will come.
-    void start();
+    // Empties the list, sends the request from the local address and starts
+    // the ticks. False, with failure() saying why, when the request could not
+    // leave (the local address or port cannot be used, the send was
+    // refused): the search then does not run, since an empty list must mean
+    // that no printer answered.
+    bool start();
     // Stops collecting; what has arrived stays in the list.
     void cancel();
 
@@ -38,6 +40,7 @@ public:
     const QString& statusText() const { return statusText_; }
     // The port the request left from (useful when the local port is 0).
     int boundPort() const;
+    const ChannelFailure& failure() const;
 
 signals:
     // After every tick: the bar position (0..1000, above shows as full) and

@@ -5,10 +5,11 @@
 
 namespace corvane::lan {
 
-LanSettingsExchange::LanSettingsExchange(ListMode mode, QString broadcastAddress,
+LanSettingsExchange::LanSettingsExchange(ListMode mode, QString localAddress, QString broadcastAddress,
                                          LanEndpoints endpoints, QObject* parent)
     : QObject(parent),
       mode_(mode),
+      localAddress_(std::move(localAddress)),
       broadcastAddress_(std::move(broadcastAddress)),
       endpoints_(std::move(endpoints)),
       channel_(new UdpChannel(this)),
@@ -22,20 +23,25 @@ LanSettingsExchange::~LanSettingsExchange() = default;
 
 int LanSettingsExchange::boundPort() const { return channel_->localPort(); }
 
+const ChannelFailure& LanSettingsExchange::failure() const { return channel_->failure(); }
+
 bool LanSettingsExchange::send(const DiscoveredDevice& record) {
     if (settingsDone_) return false;
     channel_->SetRemoteHost(endpoints_.targetFor(mode_, broadcastAddress_));
     channel_->SetRemotePort(endpoints_.remotePortFor(mode_));
     channel_->SetLocalPort(endpoints_.localPortFor(mode_));
+    channel_->SetLocalAddress(localAddress_);
     const Bytes request = BuildSettingsRequest(record);
-    const bool sent = channel_->SendData(QByteArray(
-        reinterpret_cast<const char*>(request.data()), static_cast<qsizetype>(request.size())));
+    if (!channel_->SendData(QByteArray(reinterpret_cast<const char*>(request.data()),
+                                       static_cast<qsizetype>(request.size())))) {
+        return false;
+    }
     if (!waitingForAnswer_) {
         waitingForAnswer_ = true;
         emit waitingChanged(true);
     }
     timer_.start(timeoutMs_);
-    return sent;
+    return true;
 }
 
 void LanSettingsExchange::onDataArrival(int /*bytesTotal*/) {

@@ -9,10 +9,9 @@
 
 #include "link/discovered_device.h"
 #include "transport/endpoints.h"
+#include "transport/udp_channel.h"
 
 namespace corvane::lan {
-
-class UdpChannel;
 
 class LanSettingsExchange : public QObject {
     Q_OBJECT
@@ -20,7 +19,9 @@ public:
     static constexpr int kWlanTimeoutMs = 1000;
     static constexpr int kEthernetTimeoutMs = 10000;
 
-    LanSettingsExchange(ListMode mode, QString broadcastAddress, LanEndpoints endpoints,
+    // `localAddress` is the one the search used (empty: any interface): the
+    // request leaves through the same interface, where the printer answered.
+    LanSettingsExchange(ListMode mode, QString localAddress, QString broadcastAddress, LanEndpoints endpoints,
                         QObject* parent = nullptr);
     ~LanSettingsExchange() override;
 
@@ -30,8 +31,10 @@ public:
 
     // Sends the settings request built from `record` and (re)starts the
     // time-out. Ignored once the exchange is done. False when the datagram
-    // did not leave (the time-out still runs: the printer cannot answer).
+    // did not leave: failure() says why, and no wait starts for it (a wait
+    // for an earlier request goes on).
     bool send(const DiscoveredDevice& record);
+    const ChannelFailure& failure() const;
 
     bool settingsDone() const { return settingsDone_; }
     bool waitingForAnswer() const { return waitingForAnswer_; }
@@ -49,6 +52,7 @@ private:
     void end(int messageId, bool confirmed);
 
     ListMode mode_;
+    QString localAddress_;
     QString broadcastAddress_;
     LanEndpoints endpoints_;
     UdpChannel* channel_;

@@ -91,6 +91,14 @@ constexpr StringEntry kStrings[] = {
     {120, QT_TRANSLATE_NOOP("StringTable", "The text is too long for the printer.\nPlease shorten it (some characters take more than one byte).")},
     {121, QT_TRANSLATE_NOOP("StringTable", "The PSK key is incorrect.\nIt must be 8 to 63 printable ASCII characters or 64 hexadecimal digits.")},
     {122, QT_TRANSLATE_NOOP("StringTable", "This setting cannot be chosen together with the other settings.\nPlease check the settings and try again.")},
+    {130, QT_TRANSLATE_NOOP("StringTable", "The search could not start.\n%1")},
+    {131, QT_TRANSLATE_NOOP("StringTable", "The settings could not be sent.\n%1")},
+    {132, QT_TRANSLATE_NOOP("StringTable", "The local address %1 cannot be used.")},
+    {133, QT_TRANSLATE_NOOP("StringTable", "The local UDP port %1 cannot be used.")},
+    {134, QT_TRANSLATE_NOOP("StringTable", "The request could not leave this computer: %1")},
+    {135, QT_TRANSLATE_NOOP("StringTable", "No web browser could be opened.\nPlease open this address in a web browser:\n%1")},
+    {136, QT_TRANSLATE_NOOP("StringTable", "The printer has no IP address configured.\nIts web page cannot be opened.")},
+    {137, QT_TRANSLATE_NOOP("StringTable", "This printer does not offer Setting (feature code %1).")},
 };
 
 }  // namespace

@@ -89,6 +89,15 @@ enum StringId : int {
     kTextTooLong = 120,
     kPskKeyInvalid = 121,
     kSettingNotAvailable = 122,
+    // LAN requests that cannot leave, and actions a printer cannot take.
+    kSearchNotStarted = 130,
+    kSettingsNotSent = 131,
+    kLocalAddressUnusable = 132,
+    kLocalPortUnusable = 133,
+    kRequestNotSent = 134,
+    kBrowserUnavailable = 135,
+    kWebAddressUnconfigured = 136,
+    kSettingNotOffered = 137,
 };
 
 // The built-in (English) text of string `id`; empty for a number that has no

@@ -52,6 +52,12 @@ QString latin1(std::string_view text) {
 
 }  // namespace
 
+bool isUnconfiguredAddress(const QString& address) {
+    QHostAddress parsed;
+    if (!parsed.setAddress(address) || parsed.protocol() != QAbstractSocket::IPv4Protocol) return false;
+    return (parsed.toIPv4Address() >> 24) == 0;
+}
+
 QString LanEndpoints::targetFor(ListMode mode, const QString& broadcastAddress) const {
     if (!target.isEmpty()) return target;
     return mode == ListMode::Wlan ? broadcastAddress : latin1(kBroadcastHost);

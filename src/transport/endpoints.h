@@ -23,6 +23,11 @@ class QCommandLineParser;
 
 namespace corvane::lan {
 
+// True for 0.x.x.x, the address a printer without one reports ("Not
+// Configuration" in the list). Such an address is never contacted: on Linux
+// 0.0.0.0 reaches this computer itself.
+bool isUnconfiguredAddress(const QString& address);
+
 struct LanEndpoints {
     QString target;        // empty: 255.255.255.255 (Ethernet) or the ".255" address (WLAN)
     int remotePort = -1;   // -1: the mode's default

@@ -4,6 +4,7 @@
 #include <QHostAddress>
 #include <QTcpSocket>
 
+#include "endpoints.h"
 #include "link/framing.h"
 
 namespace corvane::lan {
@@ -42,6 +43,7 @@ int LanSurvey::connectSurveySocket() {
     closeSurveySocket();
     QHostAddress address;
     if (!address.setAddress(printerAddress_) || address.protocol() != QAbstractSocket::IPv4Protocol) return 0;
+    if (isUnconfiguredAddress(printerAddress_)) return 0;
     if (port_ <= 0 || port_ > 65535) return 0;
 
     socket_ = std::make_unique<QTcpSocket>();

@@ -47,8 +47,8 @@ public:
     // Checked after every wait slice: once set, the query ends as failed.
     void setCancelToken(const link::CancelToken* cancel) { cancel_ = cancel; }
 
-    // 1 when connected within the connect time, else 0 (bad address,
-    // refused, unreachable, no answer).
+    // 1 when connected within the connect time, else 0 (bad or unconfigured
+    // 0.x.x.x address, refused, unreachable, no answer).
     int connectSurveySocket();
     // Connects, sends the request and collects the answer. 1 when an answer
     // came and parseBssResponse accepted it (table() then holds it), else 0

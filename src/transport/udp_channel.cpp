@@ -64,6 +64,11 @@ void UdpChannel::SetLocalPort(int port) {
     localPort_ = port;
 }
 
+void UdpChannel::SetLocalAddress(const QString& address) {
+    if (address != localAddress_ && socket_->state() == QAbstractSocket::BoundState) closeSocket();
+    localAddress_ = address;
+}
+
 void UdpChannel::SetRemoteHost(const QString& host) { remoteHost_ = host; }
 
 void UdpChannel::closeSocket() {
@@ -71,33 +76,56 @@ void UdpChannel::closeSocket() {
     received_.clear();
 }
 
+bool UdpChannel::fail(ChannelFailure::Cause cause, const QString& reason) {
+    failure_ = {cause, localAddress_, localPort_, reason};
+    return false;
+}
+
 bool UdpChannel::Bind(int localPort, const QString& localAddress) {
-    if (localPort < 0 || localPort > 65535) return false;
     closeSocket();
     localPort_ = localPort;
+    localAddress_ = localAddress;
+    failure_ = {};
+    using Cause = ChannelFailure::Cause;
+    if (localPort < 0 || localPort > 65535) return fail(Cause::LocalPort, QStringLiteral("not a port number"));
     const auto port = static_cast<quint16>(localPort);
     const auto mode = QAbstractSocket::ShareAddress | QAbstractSocket::ReuseAddressHint;
+    // The system's refusal, blamed on the address or on the port.
+    const auto refused = [this] {
+        const Cause cause = socket_->error() == QAbstractSocket::SocketAddressNotAvailableError ? Cause::LocalAddress
+                                                                                            : Cause::LocalPort;
+        const QString reason = socket_->errorString();
+        closeSocket();
+        return fail(cause, reason);
+    };
 
-    if (localAddress.isEmpty()) return bound(socket_->bind(QHostAddress::AnyIPv4, port, mode));
+    if (localAddress.isEmpty()) return socket_->bind(QHostAddress::AnyIPv4, port, mode) ? bound(true) : refused();
 
     QHostAddress address;
-    if (!address.setAddress(localAddress) || address.protocol() != QAbstractSocket::IPv4Protocol) return false;
+    if (!address.setAddress(localAddress) || address.protocol() != QAbstractSocket::IPv4Protocol) {
+        return fail(Cause::LocalAddress, QStringLiteral("not an IPv4 address"));
+    }
 
     // On Linux a socket bound to a unicast address never sees broadcasts, and
     // printers may answer by broadcast. So listen on every address and tie the
     // socket to the interface that owns the chosen one: datagrams then leave
     // and arrive through that interface only.
     const QByteArray device = interfaceOwning(address).toLocal8Bit();
-    if (!device.isEmpty() && socket_->bind(QHostAddress::AnyIPv4, port, mode)) {
+    if (!device.isEmpty()) {
+        if (!socket_->bind(QHostAddress::AnyIPv4, port, mode)) return refused();
         const int fd = static_cast<int>(socket_->socketDescriptor());
         if (::setsockopt(fd, SOL_SOCKET, SO_BINDTODEVICE, device.constData(),
                          static_cast<socklen_t>(device.size())) == 0) {
             return bound(true);
         }
+        // Tying to the interface is not permitted: bind to the address below.
         closeSocket();
+    } else if (!address.isLoopback()) {
+        // Binding anyway could succeed where the system allows foreign
+        // addresses, and then nothing would ever come back.
+        return fail(Cause::LocalAddress, QStringLiteral("no interface of this computer has this address"));
     }
-    // No such interface, or tying to it is not permitted: bind to the address.
-    return bound(socket_->bind(address, port, mode));
+    return socket_->bind(address, port, mode) ? bound(true) : refused();
 }
 
 bool UdpChannel::bound(bool ok) {
@@ -105,16 +133,23 @@ bool UdpChannel::bound(bool ok) {
     return ok;
 }
 
-void UdpChannel::bindIfNeeded() {
-    if (socket_->state() != QAbstractSocket::BoundState) Bind(localPort_);
+bool UdpChannel::bindIfNeeded() {
+    if (socket_->state() == QAbstractSocket::BoundState) return true;
+    return Bind(localPort_, localAddress_);
 }
 
 bool UdpChannel::SendData(const QByteArray& datagram) {
-    bindIfNeeded();
-    if (socket_->state() != QAbstractSocket::BoundState) return false;
+    if (!bindIfNeeded()) return false;
+    failure_ = {};
     const QHostAddress target = resolve(remoteHost_);
-    if (target.isNull() || remotePort_ < 0 || remotePort_ > 65535) return false;
-    return socket_->writeDatagram(datagram, target, static_cast<quint16>(remotePort_)) == datagram.size();
+    if (target.isNull()) return fail(ChannelFailure::Cause::Send, QStringLiteral("unknown host %1").arg(remoteHost_));
+    if (remotePort_ < 0 || remotePort_ > 65535) {
+        return fail(ChannelFailure::Cause::Send, QStringLiteral("%1 is not a port number").arg(remotePort_));
+    }
+    if (socket_->writeDatagram(datagram, target, static_cast<quint16>(remotePort_)) != datagram.size()) {
+        return fail(ChannelFailure::Cause::Send, socket_->errorString());
+    }
+    return true;
 }
 
 QByteArray UdpChannel::GetData(int maxLength) {

@@ -14,6 +14,17 @@ class QUdpSocket;
 
 namespace corvane::lan {
 
+// Why a datagram could not leave: the local address or port cannot be bound,
+// or the system refused the send. `localAddress` and `localPort` are the ones
+// asked for; `reason` is the system's own words.
+struct ChannelFailure {
+    enum class Cause { None, LocalAddress, LocalPort, Send };
+    Cause cause = Cause::None;
+    QString localAddress;
+    int localPort = 0;
+    QString reason;
+};
+
 class UdpChannel : public QObject {
     Q_OBJECT
 public:
@@ -24,16 +35,25 @@ public:
     void SetRemotePort(int port);
     // Takes effect at the next bind; an open socket on another port is closed.
     void SetLocalPort(int port);
+    // The same for the local address (empty: any interface).
+    void SetLocalAddress(const QString& address);
     void SetRemoteHost(const QString& host);
 
     // Binds to `localPort` on `localAddress` (empty: any interface). With an
     // address, datagrams leave and arrive on that interface only (broadcast
-    // answers included). Port 0 takes a free port.
+    // answers included). Port 0 takes a free port. An address no interface of
+    // this host owns is refused (a loopback address binds as it stands).
+    // Both values are kept for later binds: a channel whose bind failed
+    // never falls back to another interface.
     bool Bind(int localPort, const QString& localAddress = QString());
 
     // Sends one datagram to the remote host and port, binding to the local
-    // port first when not bound yet. False when the datagram did not leave.
+    // port and address first when not bound yet. False when the datagram did
+    // not leave; failure() says why.
     bool SendData(const QByteArray& datagram);
+
+    // What made the last Bind or SendData fail; empty after a success.
+    const ChannelFailure& failure() const { return failure_; }
 
     // The oldest received datagram not yet taken, cut to `maxLength` bytes;
     // empty when none waits.
@@ -46,9 +66,10 @@ signals:
     void DataArrival(int bytesTotal);
 
 private:
-    void bindIfNeeded();
+    bool bindIfNeeded();
     // After a bind: gives `ok` back, with the receive buffer raised on success.
     bool bound(bool ok);
+    bool fail(ChannelFailure::Cause cause, const QString& reason);
     void readPending();
     void closeSocket();
 
@@ -56,6 +77,8 @@ private:
     QString remoteHost_;
     int remotePort_;
     int localPort_;
+    QString localAddress_;
+    ChannelFailure failure_;
     // Datagrams read from the socket and announced, waiting for GetData.
     std::deque<QByteArray> received_;
 };

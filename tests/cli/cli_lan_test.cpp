@@ -45,7 +45,7 @@ TEST_F(CliLan, LanSetChangesThePrinterAndARefusalSendsNothing) {
     ASSERT_EQ(set.code, 0) << Describe(set).toStdString();
     EXPECT_EQ(set.out, "The configuration has been completed.\nPlease search for devices again if the list is "
                        "not refreshed.\n");
-    const CliRun wlan = lan({"lan-set", "wlan", "--mac", "0011620b0003", "--ip", "10.1.2.3", "--dhcp", "on"}, "wlan");
+    const CliRun wlan = lan({"lan-set", "wlan", "--mac", "0011620b0002", "--ip", "10.1.2.3", "--dhcp", "on"}, "wlan");
     ASSERT_EQ(wlan.code, 0) << Describe(wlan).toStdString();
     EXPECT_TRUE(wlan.out.startsWith("The WLAN configuration has been completed."));
 
@@ -63,8 +63,8 @@ TEST_F(CliLan, LanSetChangesThePrinterAndARefusalSendsNothing) {
     EXPECT_EQ(again.json()[0]["port"].toInt(), 9100);      // the refused printer too
 
     const QJsonObject state = sim.stop();
-    EXPECT_EQ(state["wlan"][2]["ip"].toString(), "10.1.2.3");
-    EXPECT_EQ(state["wlan"][2]["dhcp"].toBool(), true);
+    EXPECT_EQ(state["wlan"][1]["ip"].toString(), "10.1.2.3");
+    EXPECT_EQ(state["wlan"][1]["dhcp"].toBool(), true);
 }
 
 TEST_F(CliLan, SurveyListsTheAccessPoints) {
@@ -75,6 +75,34 @@ TEST_F(CliLan, SurveyListsTheAccessPoints) {
     EXPECT_EQ(rows[0]["no"].toInt(), 1);
     EXPECT_EQ(rows[0]["bssid"].toString().size(), 17);
     EXPECT_TRUE(survey().out.startsWith("The BSS information has been imported successfully.\nNo  SSID"));
+}
+
+// What the program refuses before anything reaches the printer, naming why.
+TEST_F(CliLan, RefusalsNameTheirCause) {
+    const QString surveyPort = QString::number(sim.port("survey"));
+    struct Case {
+        QStringList args;
+        int code;
+        QString named;
+    };
+    const Case cases[] = {
+        // An address no computer has: nothing may go out from elsewhere.
+        {{"discover", "ethernet", "--target", "127.0.0.1", "--remote-port", QString::number(sim.port("ethernet")),
+          "--local-port", "0", "--local", "192.0.2.44"},
+         1, "The search could not start.\nThe local address 192.0.2.44 cannot be used.\n"},
+        // The third WLAN printer's feature code 1 greys out Setting in the window.
+        {QStringList{"lan-set", "wlan", "--mac", "00:11:62:0b:00:03", "--port", "9101"} + LanArgs(sim, "wlan"), 2,
+         "feature code 1"},
+        // 0.0.0.0 is what a printer without an address reports; it would reach this computer.
+        {{"survey", "--ip", "0.0.0.0", "--survey-port", surveyPort}, 1, "Failed to import the BSS information."},
+    };
+    for (const Case& c : cases) {
+        const CliRun run = RunCli(c.args);
+        EXPECT_EQ(run.code, c.code) << Describe(run).toStdString();
+        EXPECT_TRUE(run.err.contains(c.named)) << Describe(run).toStdString();
+        EXPECT_TRUE(run.out.isEmpty()) << Describe(run).toStdString();
+    }
+    EXPECT_EQ(sim.stop()["wlan"][2]["port"].toInt(), 9100);
 }
 
 // The printer confirms settings only after 1.5 s and corrupts its survey.

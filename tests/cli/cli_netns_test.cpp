@@ -39,24 +39,66 @@ kill $sim; wait $sim
 exit 0
 )sh";
 
+// Runs inside the tool's namespace: two links, the default route through
+// the first, where no printer is; the simulator sits in a namespace of its
+// own at the far end of the second. Only what leaves through the second
+// link, chosen by its local address, reaches it.
+const char* kTwoLinksScript = R"sh(
+set -u
+[ "$(ip -o link | grep -vc ': lo:')" = 0 ] || exit 77   # not a fresh namespace
+ip link set lo up
+unshare -n sh -c '
+  for i in $(seq 100); do ip link show p1 >/dev/null 2>&1 && break; sleep 0.05; done
+  ip link set lo up
+  ip addr add 10.77.2.2/24 dev p1
+  ip link set p1 up
+  exec "$SIM" --bind 0.0.0.0 --no-link' > "$OUT/sim.txt" 2>&1 &
+sim=$!
+for i in $(seq 100); do
+  [ "$(readlink /proc/$sim/ns/net)" != "$(readlink /proc/self/ns/net)" ] && break; sleep 0.05
+done
+ip link add t0 type veth peer name d0
+ip link add t1 type veth peer name p1
+ip link set p1 netns $sim
+ip addr add 10.77.1.1/24 dev t0
+ip link set t0 up
+ip link set d0 up
+ip addr add 10.77.2.1/24 dev t1
+ip link set t1 up
+ip route add default via 10.77.1.2 dev t0
+for i in $(seq 50); do grep -q survey: "$OUT/sim.txt" && break; sleep 0.1; done
+unset CORVANE_TARGET CORVANE_REMOTE_PORT CORVANE_LOCAL_PORT CORVANE_LOCAL_ADDRESS CORVANE_SURVEY_PORT
+"$CLI" lan-set ethernet --local 10.77.2.1 --mac 00:11:62:0a:00:02 --port 9107 > "$OUT/set.txt" 2>&1
+echo $? > "$OUT/set.rc"
+"$CLI" discover ethernet --local 10.77.2.1 --json > "$OUT/again.json"
+kill $sim; wait $sim
+exit 0
+)sh";
+
 QByteArray Read(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-TEST(CliNetns, BroadcastDiscoveryAndSettingsOnDefaultPorts) {
-    if (!NamespacesAvailable()) GTEST_SKIP() << "network namespaces are not available here (needs root and unshare -n)";
-    QTemporaryDir out;
-    ASSERT_TRUE(out.isValid());
+// Runs `script` as root of a fresh network namespace, with the programs'
+// paths and `out` (for the results) in its environment.
+void RunInNamespace(const char* script, const QTemporaryDir& out) {
     QProcess shell;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert("SIM", CORVANE_SIM_BINARY);
     environment.insert("CLI", CORVANE_CLI_BINARY);
     environment.insert("OUT", out.path());
     shell.setProcessEnvironment(environment);
-    shell.start("unshare", {"-n", "sh", "-c", kScript});
-    ASSERT_TRUE(shell.waitForFinished(30000));
+    shell.start("unshare", {"-n", "sh", "-c", script});
+    ASSERT_TRUE(shell.waitForFinished(60000)) << "the namespace script did not end";
     ASSERT_EQ(shell.exitCode(), 0) << shell.readAllStandardError().toStdString();
+}
+
+TEST(CliNetns, BroadcastDiscoveryAndSettingsOnDefaultPorts) {
+    if (!NamespacesAvailable()) GTEST_SKIP() << "network namespaces are not available here (needs root and unshare -n)";
+    QTemporaryDir out;
+    ASSERT_TRUE(out.isValid());
+    ASSERT_NO_FATAL_FAILURE(RunInNamespace(kScript, out));
 
     EXPECT_EQ(Read(out.filePath("ethernet.rc")).trimmed(), "0");
     const QJsonArray ethernet = QJsonDocument::fromJson(Read(out.filePath("ethernet.json"))).array();
@@ -70,6 +112,25 @@ TEST(CliNetns, BroadcastDiscoveryAndSettingsOnDefaultPorts) {
 
     EXPECT_EQ(Read(out.filePath("wlan.rc")).trimmed(), "0");
     EXPECT_EQ(QJsonDocument::fromJson(Read(out.filePath("wlan.json"))).array().size(), 3);
+}
+
+}  // namespace
+
+namespace {
+
+// The settings request leaves through the link the search used, not along
+// the default route: the printer is reachable only there.
+TEST(CliNetns, SettingsLeaveThroughTheSearchsLinkNotTheDefaultRoute) {
+    if (!NamespacesAvailable()) GTEST_SKIP() << "network namespaces are not available here (needs root and unshare -n)";
+    QTemporaryDir out;
+    ASSERT_TRUE(out.isValid());
+    ASSERT_NO_FATAL_FAILURE(RunInNamespace(kTwoLinksScript, out));
+
+    EXPECT_EQ(Read(out.filePath("set.rc")).trimmed(), "0")
+        << Read(out.filePath("set.txt")).toStdString() << Read(out.filePath("sim.txt")).toStdString();
+    const QJsonArray again = QJsonDocument::fromJson(Read(out.filePath("again.json"))).array();
+    ASSERT_EQ(again.size(), 2);
+    EXPECT_EQ(again[1][QStringLiteral("port")].toInt(), 9107);
 }
 
 }  // namespace

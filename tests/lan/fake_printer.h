@@ -9,6 +9,7 @@
 
 #include <QByteArray>
 #include <QHostAddress>
+#include <QStringList>
 #include <QUdpSocket>
 
 #include "link/discovered_device.h"
@@ -69,6 +70,8 @@ public:
     quint16 port() const { return socket_.localPort(); }
     void setRule(Rule rule) { rule_ = std::move(rule); }
     const std::vector<QByteArray>& requests() const { return requests_; }
+    // The address each request came from, in order, one blank apart.
+    QString senders() const { return senders_.join(QLatin1Char(' ')); }
 
     // Sends `datagram` to whoever sent the last request.
     void answerLast(const QByteArray& datagram) { socket_.writeDatagram(datagram, lastSender_, lastPort_); }
@@ -89,6 +92,7 @@ private:
             QByteArray datagram(static_cast<qsizetype>(socket_.pendingDatagramSize()), '\0');
             socket_.readDatagram(datagram.data(), datagram.size(), &lastSender_, &lastPort_);
             requests_.push_back(datagram);
+            senders_.append(lastSender_.toString());
             if (rule_) {
                 for (const QByteArray& reply : rule_(datagram)) answerLast(reply);
             }
@@ -98,6 +102,7 @@ private:
     QUdpSocket socket_;
     Rule rule_;
     std::vector<QByteArray> requests_;
+    QStringList senders_;
     QHostAddress lastSender_;
     quint16 lastPort_ = 0;
 };

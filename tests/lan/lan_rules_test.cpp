@@ -147,7 +147,10 @@ TEST(DeviceListButtonRules, WlanFeatureCodes) {
         rules.rowChanged(31);
         rules.rowChanged(c.code);
         EXPECT_EQ(rules.state(), c.expected) << int(c.code);
+        // The command line refuses what the window greys out.
+        EXPECT_EQ(settingOffered(ListMode::Wlan, c.code), c.expected.setting) << int(c.code);
     }
+    EXPECT_TRUE(settingOffered(ListMode::Wlan, 7));  // an unknown code decides nothing
 }
 
 TEST(DeviceListButtonRules, FillWithUnknownFirstRowFollowsTheLastKnownRow) {

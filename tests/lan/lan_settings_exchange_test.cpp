@@ -49,7 +49,7 @@ TEST(LanSettingsExchange, ConfirmationOfEachModeEndsTheWait) {
     };
     for (const Case& c : cases) {
         FakePrinter printer([&](const QByteArray&) { return std::vector<QByteArray>{c.confirmation}; });
-        LanSettingsExchange exchange(c.mode, QStringLiteral("127.0.0.255"), printer.endpoints());
+        LanSettingsExchange exchange(c.mode, {}, QStringLiteral("127.0.0.255"), printer.endpoints());
         Outcome outcome;
         track(exchange, outcome);
         EXPECT_TRUE(exchange.send(recordOf(c.mode)));
@@ -68,7 +68,7 @@ TEST(LanSettingsExchange, ShortOrForeignAnswersTimeOutAndLateAnswersAreIgnored) 
     FakePrinter printer([](const QByteArray&) {
         return std::vector<QByteArray>{bytesOf("SETC"), bytesOf("IMIN0000")};
     });
-    LanSettingsExchange exchange(ListMode::Ethernet, {}, printer.endpoints());
+    LanSettingsExchange exchange(ListMode::Ethernet, {}, {}, printer.endpoints());
     exchange.setTimeout(120);
     Outcome outcome;
     track(exchange, outcome);
@@ -85,7 +85,7 @@ TEST(LanSettingsExchange, ShortOrForeignAnswersTimeOutAndLateAnswersAreIgnored) 
 
 TEST(LanSettingsExchange, SendingAgainResendsAndRestartsTheWait) {
     FakePrinter printer;
-    LanSettingsExchange exchange(ListMode::Wlan, {}, printer.endpoints());
+    LanSettingsExchange exchange(ListMode::Wlan, {}, {}, printer.endpoints());
     exchange.setTimeout(5000);
     Outcome outcome;
     track(exchange, outcome);

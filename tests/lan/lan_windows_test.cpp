@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTcpServer>
+#include <QUdpSocket>
 #include <QtTest/QTest>
 
 #include "app/messages.h"
@@ -24,6 +25,9 @@ namespace corvane::lan {
 namespace {
 
 using namespace corvane::test;
+
+// A documentation address: no computer has it.
+const QString kForeignAddress = QStringLiteral("192.0.2.44");
 
 void storeRecords(ListMode mode, const std::vector<PrinterRecord>& records) {
     DeviceList& list = devicesFor(mode);
@@ -100,11 +104,167 @@ TEST(DeviceListDialog, OnlyLoopbackMeansNoSearch) {
     EXPECT_TRUE(printer.requests().empty());
 }
 
+// After a cancelled address choice the list is empty, and so there is
+// nothing to act on, whatever was chosen before.
+TEST(DeviceListDialog, CancelledAddressChoiceLeavesNothingToActOn) {
+    FakePrinter printer(answering(ListMode::Wlan, {PrinterRecord{}}));
+    LanEndpoints endpoints = printer.endpoints();
+    endpoints.localAddress.clear();  // ask the local address window
+    endpoints.printerHost = QStringLiteral("127.0.0.1");  // should an action slip through
+    app::MessageCapture messages;
+    DeviceListDialog window(ListMode::Wlan, nullptr, endpoints);
+    window.setTimings(quickTimings());
+    window.setAddressSource([] { return QStringList{kForeignAddress}; });
+    std::vector<QUrl> opened;
+    window.setUrlOpener([&opened](const QUrl& url) {
+        opened.push_back(url);
+        return true;
+    });
+    window.searchFrom(QStringLiteral("127.0.0.1"));
+    ASSERT_EQ(window.selectedNumber(), 1);
+
+    ClosesModals closer;  // cancels the address choice, and any window an action opens
+    window.onSearch();
+    window.onSetting();
+    window.onWeb();
+    window.onBssInfo();
+    EXPECT_EQ(closer.closed(), 1);
+    EXPECT_TRUE(opened.empty());
+    EXPECT_EQ(messages.ids(), (std::vector<int>{kSelectDevice, kSelectDevice, kSelectDevice}));
+    for (const char* name : {"settingButton", "webButton", "bssInfoButton", "certificateButton"})
+        EXPECT_FALSE(child<QPushButton>(window, name)->isEnabled()) << name;
+}
+
+// A printer without an address (0.x.x.x, which on Linux is this computer) is
+// not contacted; without a browser the web address is shown instead.
+TEST(DeviceListDialog, WebPageAndSurveyNeedAnAddressAndABrowser) {
+    PrinterRecord unconfigured;
+    unconfigured.ip = {0, 0, 0, 0};
+    PrinterRecord configured;
+    configured.ip = {10, 1, 2, 3};
+    FakePrinter printer(answering(ListMode::Wlan, {unconfigured, configured}));
+    QTcpServer surveyed;  // where a survey of 0.0.0.0 would land
+    ASSERT_TRUE(surveyed.listen(QHostAddress::LocalHost, 0));
+    LanEndpoints endpoints = printer.endpoints();
+    endpoints.surveyPort = surveyed.serverPort();
+    app::MessageCapture messages;
+    DeviceListDialog window(ListMode::Wlan, nullptr, endpoints);
+    LanWindowTimings timings = quickTimings();
+    timings.survey.receive = std::chrono::milliseconds(50);
+    window.setTimings(timings);
+    std::vector<QUrl> opened;
+    window.setUrlOpener([&opened](const QUrl& url) {
+        opened.push_back(url);
+        return false;  // no browser
+    });
+    window.onSearch();
+    auto* table = child<QTableWidget>(window, "deviceList");
+    ASSERT_EQ(table->rowCount(), 2);
+
+    struct Case {
+        int row;
+        void (DeviceListDialog::*action)();
+        int message;
+        QString shown;
+    };
+    const Case cases[] = {
+        {0, &DeviceListDialog::onWeb, kWebAddressUnconfigured, {}},
+        {0, &DeviceListDialog::onBssInfo, kBssFailed, {}},
+        {1, &DeviceListDialog::onWeb, kBrowserUnavailable, QStringLiteral("http://10.1.2.3")},
+    };
+    for (const Case& c : cases) {
+        messages.clear();
+        table->setCurrentCell(c.row, 0);
+        if (c.action == &DeviceListDialog::onBssInfo) {
+            onNextModalWhen<BssInfoDialog>([&] { return !messages.messages().empty(); },
+                                           [](BssInfoDialog* survey) { survey->reject(); });
+        }
+        (window.*c.action)();
+        ASSERT_EQ(messages.ids(), (std::vector<int>{c.message})) << c.row;
+        EXPECT_TRUE(messages.messages()[0].text.contains(c.shown)) << messages.messages()[0].text.toStdString();
+    }
+    ASSERT_EQ(opened.size(), 1u);
+    EXPECT_EQ(opened[0].toString(), QStringLiteral("http://10.1.2.3"));
+    EXPECT_FALSE(surveyed.hasPendingConnections() || surveyed.waitForNewConnection(100));
+}
+
+// A request that cannot leave says why at once: nothing reaches the printer,
+// and no empty list pretends that no printer answered.
+TEST(LanWindows, ARequestThatCannotLeaveSaysWhy) {
+    QUdpSocket holder;  // a port taken without sharing
+    ASSERT_TRUE(holder.bind(QHostAddress::LocalHost, 0, QAbstractSocket::DontShareAddress));
+    const QString takenPort = QString::number(holder.localPort());
+    struct Case {
+        const char* what;
+        QString localAddress;
+        int localPort;
+        bool settings;
+        int message;
+        QString named;
+    };
+    const Case cases[] = {
+        {"search from another computer's address", kForeignAddress, 0, false, kSearchNotStarted, kForeignAddress},
+        {"search from a taken port", QStringLiteral("127.0.0.1"), holder.localPort(), false, kSearchNotStarted,
+         takenPort},
+        {"settings from another computer's address", kForeignAddress, 0, true, kSettingsNotSent, kForeignAddress},
+    };
+    for (const Case& c : cases) {
+        FakePrinter printer(answering(ListMode::Ethernet, {PrinterRecord{}}));
+        LanEndpoints endpoints = printer.endpoints();
+        endpoints.localAddress = c.localAddress;
+        endpoints.localPort = c.localPort;
+        app::MessageCapture messages;
+        if (c.settings) {
+            storeRecords(ListMode::Ethernet, {PrinterRecord{}});
+            LanSettingsDialog dialog(ListMode::Ethernet, 1, c.localAddress, {}, nullptr, endpoints);
+            execWith(dialog, [&] {
+                child<QPushButton>(dialog, "saveButton")->click();
+                EXPECT_FALSE(dialog.exchange().waitingForAnswer()) << c.what;
+                dialog.reject();
+            });
+        } else {
+            DeviceListDialog window(ListMode::Ethernet, nullptr, endpoints);
+            window.setTimings(quickTimings());
+            window.onSearch();
+            EXPECT_EQ(child<QTableWidget>(window, "deviceList")->rowCount(), 0) << c.what;
+        }
+        ASSERT_EQ(messages.ids(), (std::vector<int>{c.message})) << c.what;
+        EXPECT_TRUE(messages.messages()[0].text.contains(c.named)) << c.what << ": " << messages.messages()[0].text.toStdString();
+        pumpEvents(30);
+        EXPECT_TRUE(printer.requests().empty()) << c.what;
+    }
+}
+
+// The settings request and the search after it leave from the address the
+// search used: on a computer with several networks the printer is reachable
+// only there. A second loopback address shows it; from anywhere else the
+// requests would come from 127.0.0.1.
+TEST(LanWindows, SettingsAndTheSearchAfterThemLeaveFromTheSearchsAddress) {
+    FakePrinter printer([](const QByteArray& request) {
+        return std::vector<QByteArray>{request.startsWith("SETT") ? bytesOf("SETC!")
+                                                                  : PrinterRecord{}.answer(ListMode::Ethernet)};
+    });
+    LanEndpoints endpoints = printer.endpoints();
+    endpoints.localAddress.clear();  // chosen in the window
+    app::MessageCapture messages;
+    DeviceListDialog window(ListMode::Ethernet, nullptr, endpoints);
+    window.setTimings(quickTimings());
+    window.searchFrom(QStringLiteral("127.0.0.2"));
+    onNextModal<LanSettingsDialog>([](LanSettingsDialog* settings) {
+        child<QPushButton>(*settings, "saveButton")->click();
+    });
+    window.onSetting();
+    EXPECT_EQ(messages.ids(), (std::vector<int>{kLanConfigCompleted}));
+    ASSERT_EQ(printer.requests().size(), 3u);  // search, settings, search
+    EXPECT_TRUE(printer.requests()[1].startsWith("SETT"));
+    EXPECT_EQ(printer.senders().toStdString(), "127.0.0.2 127.0.0.2 127.0.0.2");
+}
+
 TEST(LanSettingsDialog, FormMessagesReplaceTheValueAndARefusedSaveSendsNothing) {
     storeRecords(ListMode::Ethernet, {PrinterRecord{}});
     FakePrinter printer;
     app::MessageCapture messages;
-    LanSettingsDialog dialog(ListMode::Ethernet, 1, QStringLiteral("127.0.0.255"), nullptr, printer.endpoints());
+    LanSettingsDialog dialog(ListMode::Ethernet, 1, {}, QStringLiteral("127.0.0.255"), nullptr, printer.endpoints());
     execWith(dialog, [&] {
         auto* port = child<QLineEdit>(dialog, "portEdit");
         port->clear();
@@ -130,7 +290,7 @@ TEST(LanSettingsDialog, MissingRecordOrPortZero) {
     FakePrinter printer;
     app::MessageCapture messages;
     storeRecords(ListMode::Ethernet, {PrinterRecord{}});
-    LanSettingsDialog missing(ListMode::Ethernet, 5, {}, nullptr, printer.endpoints());
+    LanSettingsDialog missing(ListMode::Ethernet, 5, {}, {}, nullptr, printer.endpoints());
     EXPECT_EQ(missing.exec(), QDialog::Rejected);
     EXPECT_EQ(messages.ids(), (std::vector<int>{kListReadFailed}));
 
@@ -138,7 +298,7 @@ TEST(LanSettingsDialog, MissingRecordOrPortZero) {
     PrinterRecord portZero;
     portZero.port = 0;
     storeRecords(ListMode::Ethernet, {portZero});
-    LanSettingsDialog dialog(ListMode::Ethernet, 1, {}, nullptr, printer.endpoints());
+    LanSettingsDialog dialog(ListMode::Ethernet, 1, {}, {}, nullptr, printer.endpoints());
     execWith(dialog, [&] {
         if (dialog.isVisible()) dialog.reject();
     });

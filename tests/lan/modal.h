@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDeadlineTimer>
 #include <QDialog>
 #include <QTableWidget>
 #include <QTimer>
@@ -16,20 +17,60 @@
 
 namespace corvane::test {
 
-// Runs `action` on the next modal window of type T to appear.
+// Runs `action` on the next modal window of type T once `ready` holds. Both
+// are polled from the event loop and never wait themselves: a window that
+// keeps itself painted while it works (the survey) runs this poll from deep
+// inside its work, and a wait there would hold that work up. Should the
+// window never get ready, the poll gives up after `limitMs`, says so and
+// closes the window.
 template <typename T>
-void onNextModal(std::function<void(T*)> action) {
+void onNextModalWhen(std::function<bool()> ready, std::function<void(T*)> action, int limitMs = 60000,
+                     const char* waitingFor = "the window to get ready") {
     auto* timer = new QTimer;
     timer->setInterval(10);
-    QObject::connect(timer, &QTimer::timeout, [timer, action] {
-        if (auto* window = qobject_cast<T*>(QApplication::activeModalWidget())) {
-            timer->stop();
-            timer->deleteLater();
-            action(window);
+    const QDeadlineTimer deadline(limitMs);
+    QObject::connect(timer, &QTimer::timeout, [timer, ready, action, deadline, waitingFor] {
+        auto* window = qobject_cast<T*>(QApplication::activeModalWidget());
+        if (!window) return;
+        const bool expired = deadline.hasExpired();
+        if (!expired && !ready()) return;
+        timer->stop();
+        timer->deleteLater();
+        if (expired) {
+            ADD_FAILURE() << "gave up waiting for " << waitingFor;
+            window->reject();
+            return;
         }
+        action(window);
     });
     timer->start();
 }
+
+// Runs `action` on the next modal window of type T to appear.
+template <typename T>
+void onNextModal(std::function<void(T*)> action) {
+    onNextModalWhen<T>([] { return true; }, std::move(action));
+}
+
+// While it lives, closes every modal window that opens, and counts them.
+class ClosesModals {
+public:
+    ClosesModals() {
+        timer_.setInterval(10);
+        QObject::connect(&timer_, &QTimer::timeout, [this] {
+            if (auto* window = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+                ++closed_;
+                window->reject();
+            }
+        });
+        timer_.start();
+    }
+    int closed() const { return closed_; }
+
+private:
+    QTimer timer_;
+    int closed_ = 0;
+};
 
 // Runs the dialog modally with `action` called from inside its loop.
 inline int execWith(QDialog& dialog, const std::function<void()>& action) {

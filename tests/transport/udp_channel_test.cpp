@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include <QUdpSocket>
+
 #include "support/wait.h"
 #include "transport/udp_channel.h"
 
@@ -73,14 +75,40 @@ TEST(UdpChannel, GetDataCutsToTheLengthAskedAndIsEmptyWhenNothingWaits) {
     EXPECT_TRUE(receiver.GetData(512).isEmpty());
 }
 
-TEST(UdpChannel, BindRejectsAddressesThatAreNotUsable) {
-    UdpChannel channel;
-    EXPECT_FALSE(channel.Bind(0, QStringLiteral("not-an-address")));
-    EXPECT_FALSE(channel.Bind(0, QStringLiteral("::1")));
-    EXPECT_FALSE(channel.Bind(70000));
-    // A documentation address no interface of this host owns.
-    EXPECT_FALSE(channel.Bind(0, QStringLiteral("203.0.113.7")));
-    EXPECT_EQ(channel.localPort(), 0);
+// A bind that fails says whether the address or the port is to blame, and
+// the channel never falls back to another interface to send anyway.
+TEST(UdpChannel, AFailedBindSaysWhyAndNothingIsSentAfterIt) {
+    using Cause = corvane::lan::ChannelFailure::Cause;
+    QUdpSocket holder;  // a port taken without sharing
+    ASSERT_TRUE(holder.bind(QHostAddress::LocalHost, 0, QAbstractSocket::DontShareAddress));
+    UdpChannel receiver;
+    ASSERT_TRUE(receiver.Bind(0, kLoopback));
+    int arrived = 0;
+    QObject::connect(&receiver, &UdpChannel::DataArrival, [&](int) { ++arrived; });
+    struct Case {
+        int port;
+        QString address;
+        Cause cause;
+    };
+    const Case cases[] = {
+        {0, QStringLiteral("not-an-address"), Cause::LocalAddress},
+        {0, QStringLiteral("::1"), Cause::LocalAddress},
+        {0, QStringLiteral("192.0.2.44"), Cause::LocalAddress},  // a documentation address no host owns
+        {70000, {}, Cause::LocalPort},
+        {holder.localPort(), kLoopback, Cause::LocalPort},
+    };
+    for (const Case& c : cases) {
+        UdpChannel channel;
+        EXPECT_FALSE(channel.Bind(c.port, c.address)) << c.address.toStdString() << " " << c.port;
+        EXPECT_EQ(channel.failure().cause, c.cause) << c.address.toStdString() << " " << c.port;
+        channel.SetRemoteHost(kLoopback);
+        channel.SetRemotePort(receiver.localPort());
+        EXPECT_FALSE(channel.SendData("FIND"));
+        EXPECT_EQ(channel.failure().cause, c.cause);
+        EXPECT_EQ(channel.localPort(), 0);
+    }
+    corvane::test::pumpEvents(30);
+    EXPECT_EQ(arrived, 0);
 }
 
 }  // namespace

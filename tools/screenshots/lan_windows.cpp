@@ -53,8 +53,8 @@ bool deviceList(ListMode mode, int printerPort, const QDir& out) {
     bool ok = save(window, out, wlan ? QStringLiteral("device_list_wlan") : QStringLiteral("device_list_ethernet"));
     if (wlan) return ok;
 
-    corvane::lan::LanSettingsDialog settings(mode, window.selectedNumber(), window.broadcastAddress(), &window,
-                                             loopbackEndpoints(printerPort));
+    corvane::lan::LanSettingsDialog settings(mode, window.selectedNumber(), window.localAddress(),
+                                             window.broadcastAddress(), &window, loopbackEndpoints(printerPort));
     QTimer::singleShot(100, &settings, [&] {
         ok = save(settings, out, QStringLiteral("lan_settings")) && ok;
         settings.reject();

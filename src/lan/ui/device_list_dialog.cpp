@@ -63,32 +63,48 @@ void DeviceListDialog::applyButtonState() {
 }
 
 void DeviceListDialog::onSearch() {
-    QString local = endpoints_.localAddress;
-    if (!local.isEmpty()) {
+    if (!endpoints_.localAddress.isEmpty()) {
         // Given on the command line: no need to ask.
-        localAddress_ = local;
-        broadcastAddress_ = broadcastAddressFor(local);
-    } else {
-        LocalAddressDialog chooser(this, LocalAddressModel(addressSource_));
-        if (chooser.exec() != QDialog::Accepted) {
-            // Only the visible rows go; the stored records and the buttons stay.
-            const QSignalBlocker block(ui_->deviceList);
-            ui_->deviceList->setRowCount(0);
-            return;
-        }
-        localAddress_ = chooser.localAddress();
-        broadcastAddress_ = chooser.broadcastAddress();
+        searchFrom(endpoints_.localAddress);
+        return;
     }
-    runSearch(localAddress_);
+    LocalAddressDialog chooser(this, LocalAddressModel(addressSource_));
+    if (chooser.exec() != QDialog::Accepted) {
+        // The stored records stay for the next search, but with no row in
+        // the list there is nothing to act on.
+        clearDeviceList();
+        return;
+    }
+    localAddress_ = chooser.localAddress();
+    broadcastAddress_ = chooser.broadcastAddress();
+    runSearch();
 }
 
-void DeviceListDialog::runSearch(const QString& localAddress) {
+void DeviceListDialog::searchFrom(const QString& localAddress) {
+    localAddress_ = localAddress;
+    broadcastAddress_ = broadcastAddressFor(localAddress);
+    runSearch();
+}
+
+void DeviceListDialog::runSearch() {
     {
-        SearchDialog search(listMode_, localAddress, broadcastAddress_, this, endpoints_);
+        SearchDialog search(listMode_, localAddress_, broadcastAddress_, this, endpoints_);
         search.setTickInterval(timings_.searchTickMs);
         search.exec();
     }
     fillDeviceList();
+}
+
+void DeviceListDialog::clearDeviceList() {
+    const QSignalBlocker block(ui_->deviceList);
+    ui_->deviceList->setRowCount(0);
+    selectedNumber_ = -1;
+    buttons_.listFilled({});
+    applyButtonState();
+}
+
+int DeviceListDialog::listedNumber() const {
+    return selectedNumber_ >= 1 && selectedNumber_ <= ui_->deviceList->rowCount() ? selectedNumber_ : -1;
 }
 
 void DeviceListDialog::fillDeviceList() {
@@ -133,14 +149,14 @@ void DeviceListDialog::pauseWithoutInput(int ms) {
 }
 
 void DeviceListDialog::onSetting() {
-    if (selectedNumber_ < 0) {
+    if (listedNumber() < 0) {
         app::showMessage(this, kSelectDevice);
         ui_->deviceList->setFocus();
         return;
     }
     int result = QDialog::Rejected;
     {
-        LanSettingsDialog settings(listMode_, selectedNumber_, broadcastAddress_, this, endpoints_);
+        LanSettingsDialog settings(listMode_, selectedNumber_, localAddress_, broadcastAddress_, this, endpoints_);
         settings.setTimeout(timings_.settingsTimeoutMs(listMode_));
         settings.setLocalAddress(localAddress_);
         result = settings.exec();
@@ -150,14 +166,14 @@ void DeviceListDialog::onSetting() {
         return;
     }
     // The printer takes a moment to come back with its new settings. The
-    // search after it is bound to no particular interface unless one was
-    // given on the command line.
+    // search after it goes out where the first one did: on a computer with
+    // several networks the printer is only reachable there.
     pauseWithoutInput(timings_.researchDelayMs(listMode_));
-    runSearch(endpoints_.localAddress);
+    runSearch();
 }
 
 void DeviceListDialog::onBssInfo() {
-    if (selectedNumber_ < 0) {
+    if (listedNumber() < 0) {
         app::showMessage(this, kSelectDevice);
         ui_->deviceList->setFocus();
         return;
@@ -178,7 +194,7 @@ void DeviceListDialog::onBssInfo() {
 }
 
 void DeviceListDialog::onWeb() {
-    if (selectedNumber_ < 0) {
+    if (listedNumber() < 0) {
         app::showMessage(this, kSelectDevice);
         ui_->deviceList->setFocus();
         return;
@@ -189,8 +205,16 @@ void DeviceListDialog::onWeb() {
         ui_->deviceList->setFocus();
         return;
     }
+    const QString address = endpoints_.printerAddressFor(dotted(device->ipAddress()));
+    if (isUnconfiguredAddress(address)) {
+        app::showMessage(this, kWebAddressUnconfigured);
+        ui_->deviceList->setFocus();
+        return;
+    }
     const QString scheme = device->httpsEnabled() ? QStringLiteral("https://") : QStringLiteral("http://");
-    urlOpener_(QUrl(scheme + endpoints_.printerAddressFor(dotted(device->ipAddress()))));
+    const QUrl url(scheme + address);
+    // Without a browser the user can still open the page by hand.
+    if (!urlOpener_(url)) app::showMessageWith(this, kBrowserUnavailable, url.toString());
 }
 
 }  // namespace corvane::lan

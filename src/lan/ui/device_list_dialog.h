@@ -41,13 +41,21 @@ public:
 
     // Button handlers.
     void onSearch();
+    // A search from `localAddress` without asking (what Search does once an
+    // address is chosen); the settings request and the search after it use
+    // the same address.
+    void searchFrom(const QString& localAddress);
     void onSetting();
     void onBssInfo();
     void onWeb();
 
 private:
     void fillDeviceList();
-    void runSearch(const QString& localAddress);
+    void runSearch();
+    // The list is empty, as after a search that found nothing.
+    void clearDeviceList();
+    // The chosen number while its row is in the list, else -1.
+    int listedNumber() const;
     void onCurrentRowChanged(int row);
     void applyButtonState();
     // Keeps the window drawn, with the busy cursor, but deaf to input.

@@ -6,18 +6,20 @@
 #include "app/messages.h"
 #include "history/change_entries.h"
 #include "lan/device_lists.h"
+#include "lan/request_failure.h"
 #include "link/string_table.h"
 #include "ui_lan_settings_dialog.h"
 
 namespace corvane::lan {
 
-LanSettingsDialog::LanSettingsDialog(ListMode listMode, int selectedNumber, const QString& broadcastAddress,
-                                     QWidget* parent, const LanEndpoints& endpoints)
+LanSettingsDialog::LanSettingsDialog(ListMode listMode, int selectedNumber, const QString& localAddress,
+                                     const QString& broadcastAddress, QWidget* parent,
+                                     const LanEndpoints& endpoints)
     : QDialog(parent),
       ui_(std::make_unique<Ui::LanSettingsDialog>()),
       listMode_(listMode),
       selectedNumber_(selectedNumber),
-      exchange_(listMode, broadcastAddress, endpoints) {
+      exchange_(listMode, localAddress, broadcastAddress, endpoints) {
     ui_->setupUi(this);
     const QRegularExpression digits(QStringLiteral("[0-9]*"));
     ui_->portEdit->setValidator(new QRegularExpressionValidator(digits, ui_->portEdit));
@@ -144,7 +146,10 @@ void LanSettingsDialog::accept() {
             return;
         case SaveDecision::Action::Send:
             // Pressing Save again while waiting sends again and restarts the wait.
-            exchange_.send(*record_);
+            // A request that cannot leave is said at once: no answer can come.
+            if (!exchange_.send(*record_)) {
+                app::showMessageWith(this, kSettingsNotSent, channelFailureText(exchange_.failure()));
+            }
             return;
     }
 }

@@ -20,8 +20,11 @@ namespace corvane::lan {
 class LanSettingsDialog : public QDialog {
     Q_OBJECT
 public:
-    LanSettingsDialog(ListMode listMode, int selectedNumber, const QString& broadcastAddress,
-                      QWidget* parent = nullptr, const LanEndpoints& endpoints = LanEndpoints::current());
+    // `localAddress`: the interface the search used, which the request
+    // leaves through too (empty: any).
+    LanSettingsDialog(ListMode listMode, int selectedNumber, const QString& localAddress,
+                      const QString& broadcastAddress, QWidget* parent = nullptr,
+                      const LanEndpoints& endpoints = LanEndpoints::current());
     ~LanSettingsDialog() override;
 
     void setTimeout(int ms) { exchange_.setTimeout(ms); }

@@ -2,7 +2,12 @@
 
 #include <algorithm>
 
+#include <QTimer>
+
+#include "app/messages.h"
 #include "lan/device_lists.h"
+#include "lan/request_failure.h"
+#include "link/string_table.h"
 #include "ui_search_dialog.h"
 
 namespace corvane::lan {
@@ -31,12 +36,29 @@ void SearchDialog::reject() {
     }
 }
 
+bool SearchDialog::begin() {
+    started_ = true;
+    if (!search_.start()) {
+        // Nothing went out: an empty list would wrongly say no printer answered.
+        app::showMessageWith(parentWidget(), kSearchNotStarted, channelFailureText(search_.failure()));
+        return false;
+    }
+    onTicked(search_.progress(), search_.statusText());
+    return true;
+}
+
+int SearchDialog::exec() {
+    if (!started_ && !begin()) {
+        setResult(QDialog::Rejected);
+        return QDialog::Rejected;
+    }
+    return QDialog::exec();
+}
+
 void SearchDialog::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    if (started_) return;
-    started_ = true;
-    search_.start();
-    onTicked(search_.progress(), search_.statusText());
+    // Shown without exec(): start here, and close again when that fails.
+    if (!started_ && !begin()) QTimer::singleShot(0, this, [this] { QDialog::reject(); });
 }
 
 void SearchDialog::onTicked(int progress, const QString& statusText) {

@@ -24,6 +24,9 @@ public:
     void setTickInterval(int ms) { search_.setTickInterval(ms); }
     const DiscoverySearch& search() const { return search_; }
 
+    // Starts the search, then runs the window until the search ends. A
+    // search that cannot start says why and ends cancelled, unshown.
+    int exec() override;
     // Cancel, Escape or closing the window: the search stops, what arrived stays.
     void reject() override;
 
@@ -31,6 +34,8 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    // Starts the search once; false, after the message, when it cannot run.
+    bool begin();
     void onTicked(int progress, const QString& statusText);
 
     std::unique_ptr<Ui::SearchDialog> ui_;

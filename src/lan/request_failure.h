@@ -1,0 +1,19 @@
+// The words for a LAN request that could not leave this computer, the same in
+// the windows and on the command line.
+#pragma once
+
+#include <QString>
+
+#include "transport/udp_channel.h"
+
+namespace corvane::lan {
+
+// The cause in the current language: the local address or port that cannot
+// be used, or the system's reason for refusing the send.
+QString channelFailureText(const ChannelFailure& failure);
+
+// Numbered text `stringId` in the current language with `argument` for its
+// "%1" (e.g. kSearchNotStarted with the cause).
+QString numberedText(int stringId, const QString& argument);
+
+}  // namespace corvane::lan
