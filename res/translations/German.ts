@@ -1131,6 +1131,48 @@ Please check the settings and try again.</source>
         <translation>Diese Einstellung kann zusammen mit den übrigen Einstellungen nicht gewählt werden.
 Bitte prüfen Sie die Einstellungen und versuchen Sie es erneut.</translation>
     </message>
+    <message>
+        <source>The search could not start.
+%1</source>
+        <translation>Die Suche konnte nicht gestartet werden.
+%1</translation>
+    </message>
+    <message>
+        <source>The settings could not be sent.
+%1</source>
+        <translation>Die Einstellungen konnten nicht gesendet werden.
+%1</translation>
+    </message>
+    <message>
+        <source>The local address %1 cannot be used.</source>
+        <translation>Die lokale Adresse %1 kann nicht verwendet werden.</translation>
+    </message>
+    <message>
+        <source>The local UDP port %1 cannot be used.</source>
+        <translation>Der lokale UDP-Port %1 kann nicht verwendet werden.</translation>
+    </message>
+    <message>
+        <source>The request could not leave this computer: %1</source>
+        <translation>Die Anfrage konnte diesen Computer nicht verlassen: %1</translation>
+    </message>
+    <message>
+        <source>No web browser could be opened.
+Please open this address in a web browser:
+%1</source>
+        <translation>Es konnte kein Webbrowser geöffnet werden.
+Bitte öffnen Sie diese Adresse in einem Webbrowser:
+%1</translation>
+    </message>
+    <message>
+        <source>The printer has no IP address configured.
+Its web page cannot be opened.</source>
+        <translation>Für den Drucker ist keine IP-Adresse konfiguriert.
+Seine Webseite kann nicht geöffnet werden.</translation>
+    </message>
+    <message>
+        <source>This printer does not offer Setting (feature code %1).</source>
+        <translation>Dieser Drucker bietet keine Einstellung an (Funktionscode %1).</translation>
+    </message>
 </context>
 <context>
     <name>SystemPage</name>

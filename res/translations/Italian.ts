@@ -1128,6 +1128,43 @@ It must be 8 to 63 printable ASCII characters or 64 hexadecimal digits.</source>
 Please check the settings and try again.</source>
         <translation type="unfinished" />
     </message>
+    <message>
+        <source>The search could not start.
+%1</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>The settings could not be sent.
+%1</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>The local address %1 cannot be used.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>The local UDP port %1 cannot be used.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>The request could not leave this computer: %1</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>No web browser could be opened.
+Please open this address in a web browser:
+%1</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>The printer has no IP address configured.
+Its web page cannot be opened.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>This printer does not offer Setting (feature code %1).</source>
+        <translation type="unfinished" />
+    </message>
 </context>
 <context>
     <name>SystemPage</name>
