@@ -156,7 +156,7 @@ TEST_P(LayoutFit, LanWindowsShowEveryTextWhole) {
         devices.show();
         expectFits(devices, list + QStringLiteral(" device list"));
 
-        lan::LanSettingsDialog settings(mode, 1, QStringLiteral("127.0.0.255"), nullptr, loopback());
+        lan::LanSettingsDialog settings(mode, 1, QStringLiteral("127.0.0.1"), QStringLiteral("127.0.0.255"), nullptr, loopback());
         test::execWith(settings, [&] {
             expectFits(settings, list + QStringLiteral(" settings"));
             settings.reject();

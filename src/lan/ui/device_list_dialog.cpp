@@ -158,7 +158,6 @@ void DeviceListDialog::onSetting() {
     {
         LanSettingsDialog settings(listMode_, selectedNumber_, localAddress_, broadcastAddress_, this, endpoints_);
         settings.setTimeout(timings_.settingsTimeoutMs(listMode_));
-        settings.setLocalAddress(localAddress_);
         result = settings.exec();
     }
     if (result != QDialog::Accepted) {

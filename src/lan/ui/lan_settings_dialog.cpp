@@ -19,6 +19,7 @@ LanSettingsDialog::LanSettingsDialog(ListMode listMode, int selectedNumber, cons
       ui_(std::make_unique<Ui::LanSettingsDialog>()),
       listMode_(listMode),
       selectedNumber_(selectedNumber),
+      localAddress_(localAddress),
       exchange_(listMode, localAddress, broadcastAddress, endpoints) {
     ui_->setupUi(this);
     const QRegularExpression digits(QStringLiteral("[0-9]*"));

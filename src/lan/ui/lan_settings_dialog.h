@@ -28,8 +28,6 @@ public:
     ~LanSettingsDialog() override;
 
     void setTimeout(int ms) { exchange_.setTimeout(ms); }
-    // The local address the printer was found from, for the history.
-    void setLocalAddress(const QString& address) { localAddress_ = address; }
     const LanSettingsExchange& exchange() const { return exchange_; }
 
     // Shows the record; without one (message 35) ends cancelled unshown.
