@@ -60,7 +60,7 @@ TEST(Connect, SuccessfulConversationOnTheWire) {
     EXPECT_TRUE(session.connected());
     EXPECT_EQ(session.systemInfo(), kInfo);
     EXPECT_EQ(session.config(), Config(ConfigLayout::Newer));
-    EXPECT_TRUE(session.extendedLayout());
+    EXPECT_EQ(session.layout(), ConfigLayout::Newer);
 
     // An older printer on the same session: its 1252-byte reply picks the older layout.
     session.disconnect();

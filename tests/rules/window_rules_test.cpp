@@ -279,7 +279,8 @@ TEST_F(ConnectedWindow, SaveTakesTheWepLengthOrRefusesIt) {
     connect(record);
     model.tabs.selectTab(static_cast<int>(Tab::Security));
     const std::pair<const char*, std::optional<int>> cases[] = {
-        {"0123456789abc", 2}, {"0123456789", 1}, {"0123456789ab", std::nullopt}};
+        {"abcde", 1},         {"0123456789", 1},         {"0123456789abc", 2},
+        {"0123456789abcdef0123456789", 2},                {"0123456789ab", std::nullopt}};
     for (const auto& [key, cipher] : cases) {
         security().editText(SecurityControl::WepKey, key);
         // The page check runs first on the field; bypass it to reach the key check.

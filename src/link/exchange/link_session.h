@@ -52,7 +52,6 @@ public:
     const PrinterSystemInfo& systemInfo() const { return systemInfo_; }
     const PrinterConfig& config() const { return config_; }
     ConfigLayout layout() const { return layout_; }
-    bool extendedLayout() const { return layout_ == ConfigLayout::Newer; }
 
     OpenableLinkPort& port() { return port_; }
     const LinkWaits& waits() const { return waits_; }
