@@ -245,12 +245,127 @@
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
+    <message>
+        <source>Profiles (*.json);;All files (*)</source>
+        <translation>Profile (*.json);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Import profile</source>
+        <translation>Profil importieren</translation>
+    </message>
+    <message>
+        <source>Export profile</source>
+        <translation>Profil exportieren</translation>
+    </message>
+    <message>
+        <source>The profile could not be saved:
+%1</source>
+        <translation>Das Profil konnte nicht gespeichert werden:
+%1</translation>
+    </message>
+    <message>
+        <source>The profile has been saved to %1 with its keys and passwords.
+Only you can read the file.</source>
+        <translation>Das Profil wurde mit seinen Schlüsseln und Passwörtern in %1 gespeichert.
+Nur Sie können die Datei lesen.</translation>
+    </message>
+    <message>
+        <source>The profile has been saved to %1.
+Keys, passwords and the PIN were left out; importing the profile asks for them.</source>
+        <translation>Das Profil wurde in %1 gespeichert.
+Schlüssel, Passwörter und PIN wurden weggelassen; beim Importieren des Profils werden sie abgefragt.</translation>
+    </message>
+    <message>
+        <source>The profile %1 cannot be imported:
+%2</source>
+        <translation>Das Profil %1 kann nicht importiert werden:
+%2</translation>
+    </message>
+    <message>
+        <source>The profile was not imported; nothing has changed.
+%1</source>
+        <translation>Das Profil wurde nicht importiert; nichts wurde geändert.
+%1</translation>
+    </message>
+    <message>
+        <source>The profile has been imported. Check the pages, then press Save to write it to the printer.</source>
+        <translation>Das Profil wurde importiert. Prüfen Sie die Seiten und drücken Sie dann „Speichern“, um es in den Drucker zu schreiben.</translation>
+    </message>
+    <message>
+        <source>This printer has no %1; those settings were left out.</source>
+        <translation>Dieser Drucker hat kein %1; diese Einstellungen wurden weggelassen.</translation>
+    </message>
 </context>
 <context>
     <name>History</name>
     <message>
         <source>The change was made, but it could not be added to the history: %1</source>
         <translation>Die Änderung wurde vorgenommen, konnte aber nicht in den Verlauf eingetragen werden: %1</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryDialog</name>
+    <message>
+        <source>Export CSV</source>
+        <translation>CSV exportieren</translation>
+    </message>
+    <message>
+        <source>Comma-separated values (*.csv);;All files (*)</source>
+        <translation>Kommagetrennte Werte (*.csv);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>History of changes</source>
+        <translation>Verlauf der Änderungen</translation>
+    </message>
+    <message>
+        <source>Printer</source>
+        <translation>Drucker</translation>
+    </message>
+    <message>
+        <source>All printers</source>
+        <translation>Alle Drucker</translation>
+    </message>
+    <message>
+        <source>Time (UTC)</source>
+        <translation>Zeit (UTC)</translation>
+    </message>
+    <message>
+        <source>Front end</source>
+        <translation>Oberfläche</translation>
+    </message>
+    <message>
+        <source>Action</source>
+        <translation>Aktion</translation>
+    </message>
+    <message>
+        <source>Way in</source>
+        <translation>Zugang</translation>
+    </message>
+    <message>
+        <source>MAC</source>
+        <translation>MAC</translation>
+    </message>
+    <message>
+        <source>Changes</source>
+        <translation>Änderungen</translation>
+    </message>
+    <message>
+        <source>Outcome</source>
+        <translation>Ergebnis</translation>
+    </message>
+    <message>
+        <source>Export CSV…</source>
+        <translation>CSV exportieren…</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>The history could not be exported:
+%1</source>
+        <translation>Der Verlauf konnte nicht exportiert werden:
+%1</translation>
     </message>
 </context>
 <context>
@@ -519,6 +634,25 @@
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>SecretsDialog</name>
+    <message>
+        <source>WEP Key</source>
+        <translation>WEP-Schlüssel</translation>
+    </message>
+    <message>
+        <source>PSK Key</source>
+        <translation>PSK-Schlüssel</translation>
+    </message>
+    <message>
+        <source>PIN Code</source>
+        <translation>PIN-Code</translation>
+    </message>
+    <message>
+        <source>The profile leaves out these secrets. Enter them for this printer:</source>
+        <translation>Das Profil enthält diese geheimen Angaben nicht. Geben Sie sie für diesen Drucker ein:</translation>
     </message>
 </context>
 <context>

@@ -17,13 +17,9 @@ namespace corvane::app {
 
 namespace {
 
-// Texts of this window, under the context its catalog entries have.
-QString Tr(const char* text) { return QCoreApplication::translate("HistoryDialog", text); }
-
-
 QString ChooseWithDialog(QWidget* parent) {
-    QFileDialog chooser(parent, Tr("Export CSV"), QString(),
-                        Tr("Comma-separated values (*.csv);;All files (*)"));
+    QFileDialog chooser(parent, QCoreApplication::translate("HistoryDialog", "Export CSV"), QString(),
+                        QCoreApplication::translate("HistoryDialog", "Comma-separated values (*.csv);;All files (*)"));
     chooser.setAcceptMode(QFileDialog::AcceptSave);
     chooser.setDefaultSuffix(QStringLiteral("csv"));
     return chooser.exec() == QDialog::Accepted ? chooser.selectedFiles().value(0) : QString();
@@ -38,13 +34,13 @@ HistoryDialog::HistoryDialog(QWidget* parent, FileChooser chooseCsvFile, const Q
       macFilter_(new QComboBox(this)),
       table_(new QTableWidget(this)),
       warnings_(new QLabel(this)) {
-    setWindowTitle(Tr("History of changes"));
+    setWindowTitle(QCoreApplication::translate("HistoryDialog", "History of changes"));
     resize(900, 480);
 
     auto* filterRow = new QHBoxLayout;
-    filterRow->addWidget(new QLabel(Tr("Printer"), this));
+    filterRow->addWidget(new QLabel(QCoreApplication::translate("HistoryDialog", "Printer"), this));
     macFilter_->setObjectName(QStringLiteral("macFilter"));
-    macFilter_->addItem(Tr("All printers"));
+    macFilter_->addItem(QCoreApplication::translate("HistoryDialog", "All printers"));
     QStringList macs;
     for (const history::Entry& e : log_.entries)
         if (!macs.contains(e.mac)) macs << e.mac;
@@ -55,8 +51,8 @@ HistoryDialog::HistoryDialog(QWidget* parent, FileChooser chooseCsvFile, const Q
 
     table_->setObjectName(QStringLiteral("historyTable"));
     table_->setColumnCount(7);
-    table_->setHorizontalHeaderLabels({Tr("Time (UTC)"), Tr("Front end"), Tr("Action"), Tr("Way in"), Tr("MAC"),
-                                       Tr("Changes"), Tr("Outcome")});
+    table_->setHorizontalHeaderLabels({QCoreApplication::translate("HistoryDialog", "Time (UTC)"), QCoreApplication::translate("HistoryDialog", "Front end"), QCoreApplication::translate("HistoryDialog", "Action"), QCoreApplication::translate("HistoryDialog", "Way in"), QCoreApplication::translate("HistoryDialog", "MAC"),
+                                       QCoreApplication::translate("HistoryDialog", "Changes"), QCoreApplication::translate("HistoryDialog", "Outcome")});
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->verticalHeader()->hide();
@@ -71,10 +67,10 @@ HistoryDialog::HistoryDialog(QWidget* parent, FileChooser chooseCsvFile, const Q
     warnings_->setVisible(!problems.isEmpty());
 
     auto* buttons = new QHBoxLayout;
-    auto* exportButton = new QPushButton(Tr("Export CSV…"), this);
+    auto* exportButton = new QPushButton(QCoreApplication::translate("HistoryDialog", "Export CSV…"), this);
     exportButton->setObjectName(QStringLiteral("exportCsvButton"));
     exportButton->setAutoDefault(false);
-    auto* closeButton = new QPushButton(Tr("Close"), this);
+    auto* closeButton = new QPushButton(QCoreApplication::translate("HistoryDialog", "Close"), this);
     buttons->addStretch();
     buttons->addWidget(exportButton);
     buttons->addWidget(closeButton);
@@ -114,7 +110,7 @@ void HistoryDialog::exportCsv() {
     if (path.isEmpty()) return;
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(history::csv(shown_)) < 0 || !file.commit()) {
-        showNote(this, Tr("The history could not be exported:\n%1").arg(file.errorString()));
+        showNote(this, QCoreApplication::translate("HistoryDialog", "The history could not be exported:\n%1").arg(file.errorString()));
     }
 }
 

@@ -31,9 +31,6 @@ using rules::WindowControl;
 
 namespace {
 
-// Texts of this window, under the context its catalog entries have.
-QString Tr(const char* text) { return QCoreApplication::translate("DirectConfigDialog", text); }
-
 transport::SerialPort& chosenPort(const DirectConfigOptions& options) {
     return options.port ? *options.port : transport::programSerialPort();
 }
@@ -308,9 +305,9 @@ void DirectConfigDialog::Save() {
 
 QString DirectConfigDialog::chooseProfileFile(bool exporting) {
     if (options_.chooseProfileFile) return options_.chooseProfileFile(this, exporting);
-    const QString filter = Tr("Profiles (*.json);;All files (*)");
-    if (!exporting) return QFileDialog::getOpenFileName(this, Tr("Import profile"), QString(), filter);
-    QFileDialog chooser(this, Tr("Export profile"), QString(), filter);
+    const QString filter = QCoreApplication::translate("DirectConfigDialog", "Profiles (*.json);;All files (*)");
+    if (!exporting) return QFileDialog::getOpenFileName(this, QCoreApplication::translate("DirectConfigDialog", "Import profile"), QString(), filter);
+    QFileDialog chooser(this, QCoreApplication::translate("DirectConfigDialog", "Export profile"), QString(), filter);
     chooser.setAcceptMode(QFileDialog::AcceptSave);
     chooser.setDefaultSuffix(QStringLiteral("json"));
     return chooser.exec() == QDialog::Accepted ? chooser.selectedFiles().value(0) : QString();
@@ -325,13 +322,13 @@ void DirectConfigDialog::ExportProfile() {
     const bool secret = profile::holdsSecrets(profile);
     QString error;
     if (!profile::writeWholeFile(path, profile::profileJson(profile), secret, &error)) {
-        app::showNote(this, Tr("The profile could not be saved:\n%1").arg(error));
+        app::showNote(this, QCoreApplication::translate("DirectConfigDialog", "The profile could not be saved:\n%1").arg(error));
         return;
     }
-    app::showNote(this, secret ? Tr("The profile has been saved to %1 with its keys and passwords.\nOnly you "
+    app::showNote(this, secret ? QCoreApplication::translate("DirectConfigDialog", "The profile has been saved to %1 with its keys and passwords.\nOnly you "
                                     "can read the file.")
                                      .arg(path)
-                               : Tr("The profile has been saved to %1.\nKeys, passwords and the PIN were left "
+                               : QCoreApplication::translate("DirectConfigDialog", "The profile has been saved to %1.\nKeys, passwords and the PIN were left "
                                     "out; importing the profile asks for them.")
                                      .arg(path));
 }
@@ -348,7 +345,7 @@ void DirectConfigDialog::ImportProfile() {
     if (!file.open(QIODevice::ReadOnly)) error = file.errorString();
     else profile = profile::parseProfile(file.readAll(), &error);
     if (!profile) {
-        app::showNote(this, Tr("The profile %1 cannot be imported:\n%2").arg(path, error));
+        app::showNote(this, QCoreApplication::translate("DirectConfigDialog", "The profile %1 cannot be imported:\n%2").arg(path, error));
         return;
     }
     const link::PrinterConfig shown = model_.BuildConfig();
@@ -360,15 +357,15 @@ void DirectConfigDialog::ImportProfile() {
     }
     const rules::SpreadResult spread = rules::SpreadProfile(*profile, shown, model_.lastSystemInfo, layout);
     if (spread.refusal) {
-        app::showNote(this, Tr("The profile was not imported; nothing has changed.\n%1")
+        app::showNote(this, QCoreApplication::translate("DirectConfigDialog", "The profile was not imported; nothing has changed.\n%1")
                                 .arg(profile::refusalText(*spread.refusal)));
         return;
     }
     model_.showRecord(spread.config);
     render();
-    QString done = Tr("The profile has been imported. Check the pages, then press Save to write it to the printer.");
+    QString done = QCoreApplication::translate("DirectConfigDialog", "The profile has been imported. Check the pages, then press Save to write it to the printer.");
     if (!spread.skipped.empty()) {
-        done += QLatin1Char('\n') + Tr("This printer has no %1; those settings were left out.")
+        done += QLatin1Char('\n') + QCoreApplication::translate("DirectConfigDialog", "This printer has no %1; those settings were left out.")
                                         .arg(profile::toQStringList(spread.skipped).join(QLatin1String(", ")));
     }
     app::showNote(this, done);

@@ -15,16 +15,12 @@ namespace corvane::ui {
 
 namespace {
 
-// Texts of this window, under the context its catalog entries have.
-QString Tr(const char* text) { return QCoreApplication::translate("SecretsDialog", text); }
-
-
 // The label each secret has on its page.
 QString LabelOf(const std::string& field) {
-    if (field == "wepKey") return Tr("WEP Key");
-    if (field == "pskKey") return Tr("PSK Key");
+    if (field == "wepKey") return QCoreApplication::translate("SecretsDialog", "WEP Key");
+    if (field == "pskKey") return QCoreApplication::translate("SecretsDialog", "PSK Key");
     if (field == "authPassword") return app::stringText(kAuthenticationPassword);
-    if (field == "p2pPinCode") return Tr("PIN Code");
+    if (field == "p2pPinCode") return QCoreApplication::translate("SecretsDialog", "PIN Code");
     return toQString(field);
 }
 
@@ -34,7 +30,7 @@ SecretsDialog::SecretsDialog(const std::vector<std::string>& fields, QWidget* pa
     setWindowTitle(app::stringText(kCaption));
     auto* layout = new QVBoxLayout(this);
     auto* explanation =
-        new QLabel(Tr("The profile leaves out these secrets. Enter them for this printer:"), this);
+        new QLabel(QCoreApplication::translate("SecretsDialog", "The profile leaves out these secrets. Enter them for this printer:"), this);
     explanation->setWordWrap(true);
     layout->addWidget(explanation);
     auto* form = new QFormLayout;
