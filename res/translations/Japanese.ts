@@ -105,11 +105,11 @@
     <name>ConfigApp</name>
     <message>
         <source>Sets up the network interface of Zephran receipt printers.</source>
-        <translation type="unfinished" />
+        <translation>Zephran レシートプリンターのネットワークインターフェイスを設定します。</translation>
     </message>
     <message>
         <source>Show the windows in NAME instead of the system's language: en (the built-in English), a catalog name such as Japanese or German, or a locale name such as de_AT.</source>
-        <translation type="unfinished" />
+        <translation>システムの言語の代わりに NAME で指定した言語でウィンドウを表示します: en (組み込みの英語)、Japanese や German などの翻訳カタログ名、または de_AT などのロケール名を指定できます。</translation>
     </message>
 </context>
 <context>
@@ -227,19 +227,19 @@
     </message>
     <message>
         <source>Include secrets</source>
-        <translation type="unfinished" />
+        <translation>機密情報を含める</translation>
     </message>
     <message>
         <source>Put keys, passwords and the PIN in the exported profile; the file is then readable by you alone.</source>
-        <translation type="unfinished" />
+        <translation>キー、パスワード、PIN をエクスポートするプロファイルに含めます。その場合、ファイルを読み取れるのはご自身のユーザーのみになります。</translation>
     </message>
     <message>
         <source>Export profile…</source>
-        <translation type="unfinished" />
+        <translation>プロファイルのエクスポート…</translation>
     </message>
     <message>
         <source>Import profile…</source>
-        <translation type="unfinished" />
+        <translation>プロファイルのインポート…</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -250,7 +250,7 @@
     <name>History</name>
     <message>
         <source>The change was made, but it could not be added to the history: %1</source>
-        <translation type="unfinished" />
+        <translation>変更は完了しましたが、履歴に追加できませんでした: %1</translation>
     </message>
 </context>
 <context>
@@ -352,11 +352,11 @@
     </message>
     <message>
         <source>About...</source>
-        <translation type="unfinished" />
+        <translation>バージョン情報...</translation>
     </message>
     <message>
         <source>History…</source>
-        <translation type="unfinished" />
+        <translation>履歴…</translation>
     </message>
 </context>
 <context>
@@ -464,7 +464,7 @@
     <name>Profile</name>
     <message>
         <source>cannot write %1: %2</source>
-        <translation type="unfinished" />
+        <translation>%1 に書き込めません: %2</translation>
     </message>
 </context>
 <context>
@@ -1116,54 +1116,62 @@ IP アドレスを手動で割り当てる必要があります。</translation>
     <message>
         <source>The text is too long for the printer.
 Please shorten it (some characters take more than one byte).</source>
-        <translation type="unfinished" />
+        <translation>テキストがプリンターで扱える長さを超えています。
+短くしてください (1 文字で複数バイトを使用する文字があります)。</translation>
     </message>
     <message>
         <source>The PSK key is incorrect.
 It must be 8 to 63 printable ASCII characters or 64 hexadecimal digits.</source>
-        <translation type="unfinished" />
+        <translation>PSK キーが正しくありません。
+PSK キーは印字可能な ASCII 文字 8~63 文字、または 16 進数 64 桁で入力してください。</translation>
     </message>
     <message>
         <source>This setting cannot be chosen together with the other settings.
 Please check the settings and try again.</source>
-        <translation type="unfinished" />
+        <translation>この設定は他の設定と同時に選択できません。
+設定を確認して、もう一度やり直してください。</translation>
     </message>
     <message>
         <source>The search could not start.
 %1</source>
-        <translation type="unfinished" />
+        <translation>検索を開始できませんでした。
+%1</translation>
     </message>
     <message>
         <source>The settings could not be sent.
 %1</source>
-        <translation type="unfinished" />
+        <translation>設定を送信できませんでした。
+%1</translation>
     </message>
     <message>
         <source>The local address %1 cannot be used.</source>
-        <translation type="unfinished" />
+        <translation>ローカルアドレス %1 は使用できません。</translation>
     </message>
     <message>
         <source>The local UDP port %1 cannot be used.</source>
-        <translation type="unfinished" />
+        <translation>ローカル UDP ポート %1 は使用できません。</translation>
     </message>
     <message>
         <source>The request could not leave this computer: %1</source>
-        <translation type="unfinished" />
+        <translation>このコンピューターから要求を送信できませんでした: %1</translation>
     </message>
     <message>
         <source>No web browser could be opened.
 Please open this address in a web browser:
 %1</source>
-        <translation type="unfinished" />
+        <translation>Web ブラウザーを開けませんでした。
+次のアドレスを Web ブラウザーで開いてください:
+%1</translation>
     </message>
     <message>
         <source>The printer has no IP address configured.
 Its web page cannot be opened.</source>
-        <translation type="unfinished" />
+        <translation>プリンターに IP アドレスが設定されていません。
+プリンターの Web ページを開けません。</translation>
     </message>
     <message>
         <source>This printer does not offer Setting (feature code %1).</source>
-        <translation type="unfinished" />
+        <translation>このプリンターは「設定」に対応していません (機能コード %1)。</translation>
     </message>
 </context>
 <context>
@@ -1217,174 +1225,174 @@ Its web page cannot be opened.</source>
     </message>
     <message>
         <source>Sets up the network interface of Zephran POS receipt printers: Ethernet and wireless printers on the local network, and printers attached by a serial port or a USB cable.</source>
-        <translation type="unfinished" />
+        <translation>Zephran POS レシートプリンターのネットワークインターフェイスを設定します。対象は、ローカルネットワーク上のイーサネットおよび無線 LAN プリンターと、シリアルポートまたは USB ケーブルで接続したプリンターです。</translation>
     </message>
     <message>
         <source>Copyright © Corvane Tool developers. Free software under the MIT licence.</source>
-        <translation type="unfinished" />
+        <translation>Copyright © Corvane Tool 開発者。MIT ライセンスで提供されるフリーソフトウェアです。</translation>
     </message>
     <message>
         <source>About Corvane Tool</source>
-        <translation type="unfinished" />
+        <translation>Corvane Tool のバージョン情報</translation>
     </message>
 </context>
 <context>
     <name>corvane::history</name>
     <message>
         <source>cannot create the folder %1: %2</source>
-        <translation type="unfinished" />
+        <translation>フォルダー %1 を作成できません: %2</translation>
     </message>
     <message>
         <source>not a JSON object</source>
-        <translation type="unfinished" />
+        <translation>JSON オブジェクトではありません</translation>
     </message>
     <message>
         <source>no valid time</source>
-        <translation type="unfinished" />
+        <translation>有効な時刻がありません</translation>
     </message>
     <message>
         <source>no outcome or no list of changes</source>
-        <translation type="unfinished" />
+        <translation>結果または変更の一覧がありません</translation>
     </message>
     <message>
         <source>a change without a field name</source>
-        <translation type="unfinished" />
+        <translation>フィールド名のない変更があります</translation>
     </message>
     <message>
         <source>cannot open %1: %2</source>
-        <translation type="unfinished" />
+        <translation>%1 を開けません: %2</translation>
     </message>
     <message>
         <source>%1 stayed locked by another program</source>
-        <translation type="unfinished" />
+        <translation>%1 が他のプログラムによってロックされたままです</translation>
     </message>
     <message>
         <source>cannot write %1: %2</source>
-        <translation type="unfinished" />
+        <translation>%1 に書き込めません: %2</translation>
     </message>
     <message>
         <source>cannot read %1: %2</source>
-        <translation type="unfinished" />
+        <translation>%1 を読み込めません: %2</translation>
     </message>
     <message>
         <source>line %1 of %2 skipped: %3</source>
-        <translation type="unfinished" />
+        <translation>%2 の %1 行目をスキップしました: %3</translation>
     </message>
 </context>
 <context>
     <name>corvane::profile</name>
     <message>
         <source>"%1" must be a text</source>
-        <translation type="unfinished" />
+        <translation>"%1" は文字列で指定してください</translation>
     </message>
     <message>
         <source>"%1" must be a whole number</source>
-        <translation type="unfinished" />
+        <translation>"%1" は整数で指定してください</translation>
     </message>
     <message>
         <source>"%1" must be a dotted IPv4 address such as "192.168.0.10"</source>
-        <translation type="unfinished" />
+        <translation>"%1" は "192.168.0.10" のようなドット区切りの IPv4 アドレスで指定してください</translation>
     </message>
     <message>
         <source>"%1" has a value of the wrong kind</source>
-        <translation type="unfinished" />
+        <translation>"%1" の値の種類が正しくありません</translation>
     </message>
     <message>
         <source>"%1" is longer than its %2 bytes</source>
-        <translation type="unfinished" />
+        <translation>"%1" が上限の %2 バイトを超えています</translation>
     </message>
     <message>
         <source>"%1" must not contain a zero character</source>
-        <translation type="unfinished" />
+        <translation>"%1" に NUL 文字を含めることはできません</translation>
     </message>
     <message>
         <source>"%1" must be a whole number from 0 to %2</source>
-        <translation type="unfinished" />
+        <translation>"%1" は 0~%2 の整数で指定してください</translation>
     </message>
     <message>
         <source>"%1" belongs to one printer and is never part of a profile</source>
-        <translation type="unfinished" />
+        <translation>"%1" は個々のプリンター固有の設定のため、プロファイルには含まれません</translation>
     </message>
     <message>
         <source>"%1" is not a setting of a profile</source>
-        <translation type="unfinished" />
+        <translation>"%1" はプロファイルの設定項目ではありません</translation>
     </message>
     <message>
         <source>not valid JSON (%1 at offset %2)</source>
-        <translation type="unfinished" />
+        <translation>有効な JSON ではありません (オフセット %2: %1)</translation>
     </message>
     <message>
         <source>the file must hold one JSON object</source>
-        <translation type="unfinished" />
+        <translation>ファイルには JSON オブジェクトを 1 つだけ含める必要があります</translation>
     </message>
     <message>
         <source>unknown key "%1" (a profile holds "format" and "config")</source>
-        <translation type="unfinished" />
+        <translation>不明なキー "%1" (プロファイルに含まれるのは "format" と "config" です)</translation>
     </message>
     <message>
         <source>"format" must be "%1"</source>
-        <translation type="unfinished" />
+        <translation>"format" は "%1" である必要があります</translation>
     </message>
     <message>
         <source>the file has no "config" object</source>
-        <translation type="unfinished" />
+        <translation>ファイルに "config" オブジェクトがありません</translation>
     </message>
     <message>
         <source>"%1" is not a secret; a secrets file holds only wepKey, pskKey, authPassword and p2pPinCode</source>
-        <translation type="unfinished" />
+        <translation>"%1" は機密情報ではありません。機密情報ファイルに含まれるのは wepKey、pskKey、authPassword、p2pPinCode のみです</translation>
     </message>
     <message>
         <source>"%1": Wi-Fi Direct needs a printer with the newer record layout</source>
-        <translation type="unfinished" />
+        <translation>"%1": Wi-Fi Direct には新しいレコード形式のプリンターが必要です</translation>
     </message>
 </context>
 <context>
     <name>corvane::transport</name>
     <message>
         <source>Permission denied: add your user to the 'dialout' group (serial) or 'lp' group (USB printer), then log in again</source>
-        <translation type="unfinished" />
+        <translation>アクセスが拒否されました: ユーザーを 'dialout' グループ (シリアル) または 'lp' グループ (USB プリンター) に追加してから、ログインし直してください</translation>
     </message>
     <message>
         <source>Your user needs to be in the group '%1' that owns %2: run "sudo usermod -aG %1 $USER", then log in again.</source>
-        <translation type="unfinished" />
+        <translation>ユーザーを %2 の所有グループ '%1' に所属させる必要があります: "sudo usermod -aG %1 $USER" を実行してから、ログインし直してください。</translation>
     </message>
 </context>
 <context>
     <name>corvane::ui</name>
     <message>
         <source>Checking the printer… attempt %1 of %2</source>
-        <translation type="unfinished" />
+        <translation>プリンターを確認しています… 試行 %1/%2</translation>
     </message>
     <message>
         <source>Reading the printer's settings…</source>
-        <translation type="unfinished" />
+        <translation>プリンターの設定を読み込んでいます…</translation>
     </message>
     <message>
         <source>Saving the settings…</source>
-        <translation type="unfinished" />
+        <translation>設定を保存しています…</translation>
     </message>
     <message>
         <source>Surveying the access points…</source>
-        <translation type="unfinished" />
+        <translation>アクセスポイントを検索しています…</translation>
     </message>
     <message>
         <source>Uploading the certificate… part %1 of %2</source>
-        <translation type="unfinished" />
+        <translation>証明書をアップロードしています… パート %1/%2</translation>
     </message>
 </context>
 <context>
     <name>link</name>
     <message>
         <source>No printer is ready on this line: its DSR or CTS signal is off.</source>
-        <translation type="unfinished" />
+        <translation>この回線には準備のできたプリンターがありません。DSR または CTS 信号がオフです。</translation>
     </message>
     <message>
         <source>The port does not take the printer's line settings (115200 baud, 8 data bits, no parity, 1 stop bit, RTS/CTS).</source>
-        <translation type="unfinished" />
+        <translation>このポートはプリンターの通信設定 (115200 bps、データビット 8、パリティなし、ストップビット 1、RTS/CTS) に対応していません。</translation>
     </message>
     <message>
         <source>The device is in use by another program.</source>
-        <translation type="unfinished" />
+        <translation>このデバイスは他のプログラムで使用中です。</translation>
     </message>
 </context>
 </TS>

@@ -105,11 +105,11 @@
     <name>ConfigApp</name>
     <message>
         <source>Sets up the network interface of Zephran receipt printers.</source>
-        <translation type="unfinished" />
+        <translation>Zephran 영수증 프린터의 네트워크 인터페이스를 설정합니다.</translation>
     </message>
     <message>
         <source>Show the windows in NAME instead of the system's language: en (the built-in English), a catalog name such as Japanese or German, or a locale name such as de_AT.</source>
-        <translation type="unfinished" />
+        <translation>시스템 언어 대신 NAME으로 지정한 언어로 창을 표시합니다: en(내장 영어), Japanese 또는 German 같은 번역 카탈로그 이름, 또는 de_AT 같은 로캘 이름을 지정할 수 있습니다.</translation>
     </message>
 </context>
 <context>
@@ -227,19 +227,19 @@
     </message>
     <message>
         <source>Include secrets</source>
-        <translation type="unfinished" />
+        <translation>기밀 정보 포함</translation>
     </message>
     <message>
         <source>Put keys, passwords and the PIN in the exported profile; the file is then readable by you alone.</source>
-        <translation type="unfinished" />
+        <translation>키, 비밀번호, PIN을 내보내는 프로필에 포함합니다. 이 경우 파일은 본인만 읽을 수 있습니다.</translation>
     </message>
     <message>
         <source>Export profile…</source>
-        <translation type="unfinished" />
+        <translation>프로필 내보내기…</translation>
     </message>
     <message>
         <source>Import profile…</source>
-        <translation type="unfinished" />
+        <translation>프로필 가져오기…</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -250,7 +250,7 @@
     <name>History</name>
     <message>
         <source>The change was made, but it could not be added to the history: %1</source>
-        <translation type="unfinished" />
+        <translation>변경은 적용되었지만 이력에 추가하지 못했습니다: %1</translation>
     </message>
 </context>
 <context>
@@ -352,11 +352,11 @@
     </message>
     <message>
         <source>About...</source>
-        <translation type="unfinished" />
+        <translation>정보...</translation>
     </message>
     <message>
         <source>History…</source>
-        <translation type="unfinished" />
+        <translation>이력…</translation>
     </message>
 </context>
 <context>
@@ -464,7 +464,7 @@
     <name>Profile</name>
     <message>
         <source>cannot write %1: %2</source>
-        <translation type="unfinished" />
+        <translation>%1에 쓸 수 없습니다: %2</translation>
     </message>
 </context>
 <context>
@@ -1116,54 +1116,62 @@ IP 주소를 수동으로 할당해야 합니다.</translation>
     <message>
         <source>The text is too long for the printer.
 Please shorten it (some characters take more than one byte).</source>
-        <translation type="unfinished" />
+        <translation>텍스트가 프린터에서 허용하는 길이를 초과합니다.
+텍스트를 줄이십시오(일부 문자는 2바이트 이상을 차지합니다).</translation>
     </message>
     <message>
         <source>The PSK key is incorrect.
 It must be 8 to 63 printable ASCII characters or 64 hexadecimal digits.</source>
-        <translation type="unfinished" />
+        <translation>PSK 키가 올바르지 않습니다.
+PSK 키는 인쇄 가능한 ASCII 문자 8~63자 또는 16진수 64자리여야 합니다.</translation>
     </message>
     <message>
         <source>This setting cannot be chosen together with the other settings.
 Please check the settings and try again.</source>
-        <translation type="unfinished" />
+        <translation>이 설정은 다른 설정과 함께 선택할 수 없습니다.
+설정을 확인한 후 다시 시도하십시오.</translation>
     </message>
     <message>
         <source>The search could not start.
 %1</source>
-        <translation type="unfinished" />
+        <translation>검색을 시작하지 못했습니다.
+%1</translation>
     </message>
     <message>
         <source>The settings could not be sent.
 %1</source>
-        <translation type="unfinished" />
+        <translation>설정을 전송하지 못했습니다.
+%1</translation>
     </message>
     <message>
         <source>The local address %1 cannot be used.</source>
-        <translation type="unfinished" />
+        <translation>로컬 주소 %1은(는) 사용할 수 없습니다.</translation>
     </message>
     <message>
         <source>The local UDP port %1 cannot be used.</source>
-        <translation type="unfinished" />
+        <translation>로컬 UDP 포트 %1은(는) 사용할 수 없습니다.</translation>
     </message>
     <message>
         <source>The request could not leave this computer: %1</source>
-        <translation type="unfinished" />
+        <translation>이 컴퓨터에서 요청을 보내지 못했습니다: %1</translation>
     </message>
     <message>
         <source>No web browser could be opened.
 Please open this address in a web browser:
 %1</source>
-        <translation type="unfinished" />
+        <translation>웹 브라우저를 열 수 없습니다.
+웹 브라우저에서 다음 주소를 여십시오:
+%1</translation>
     </message>
     <message>
         <source>The printer has no IP address configured.
 Its web page cannot be opened.</source>
-        <translation type="unfinished" />
+        <translation>프린터에 IP 주소가 설정되어 있지 않습니다.
+프린터의 웹 페이지를 열 수 없습니다.</translation>
     </message>
     <message>
         <source>This printer does not offer Setting (feature code %1).</source>
-        <translation type="unfinished" />
+        <translation>이 프린터는 [설정] 기능을 지원하지 않습니다(기능 코드 %1).</translation>
     </message>
 </context>
 <context>
@@ -1217,174 +1225,174 @@ Its web page cannot be opened.</source>
     </message>
     <message>
         <source>Sets up the network interface of Zephran POS receipt printers: Ethernet and wireless printers on the local network, and printers attached by a serial port or a USB cable.</source>
-        <translation type="unfinished" />
+        <translation>Zephran POS 영수증 프린터의 네트워크 인터페이스를 설정합니다. 로컬 네트워크의 이더넷 및 무선 프린터와 시리얼 포트 또는 USB 케이블로 연결된 프린터를 지원합니다.</translation>
     </message>
     <message>
         <source>Copyright © Corvane Tool developers. Free software under the MIT licence.</source>
-        <translation type="unfinished" />
+        <translation>Copyright © Corvane Tool 개발자. MIT 라이선스에 따른 자유 소프트웨어입니다.</translation>
     </message>
     <message>
         <source>About Corvane Tool</source>
-        <translation type="unfinished" />
+        <translation>Corvane Tool 정보</translation>
     </message>
 </context>
 <context>
     <name>corvane::history</name>
     <message>
         <source>cannot create the folder %1: %2</source>
-        <translation type="unfinished" />
+        <translation>폴더 %1을(를) 만들 수 없습니다: %2</translation>
     </message>
     <message>
         <source>not a JSON object</source>
-        <translation type="unfinished" />
+        <translation>JSON 개체가 아닙니다</translation>
     </message>
     <message>
         <source>no valid time</source>
-        <translation type="unfinished" />
+        <translation>유효한 시간이 없습니다</translation>
     </message>
     <message>
         <source>no outcome or no list of changes</source>
-        <translation type="unfinished" />
+        <translation>결과 또는 변경 목록이 없습니다</translation>
     </message>
     <message>
         <source>a change without a field name</source>
-        <translation type="unfinished" />
+        <translation>필드 이름이 없는 변경 항목이 있습니다</translation>
     </message>
     <message>
         <source>cannot open %1: %2</source>
-        <translation type="unfinished" />
+        <translation>%1을(를) 열 수 없습니다: %2</translation>
     </message>
     <message>
         <source>%1 stayed locked by another program</source>
-        <translation type="unfinished" />
+        <translation>%1이(가) 다른 프로그램에 의해 계속 잠겨 있습니다</translation>
     </message>
     <message>
         <source>cannot write %1: %2</source>
-        <translation type="unfinished" />
+        <translation>%1에 쓸 수 없습니다: %2</translation>
     </message>
     <message>
         <source>cannot read %1: %2</source>
-        <translation type="unfinished" />
+        <translation>%1을(를) 읽을 수 없습니다: %2</translation>
     </message>
     <message>
         <source>line %1 of %2 skipped: %3</source>
-        <translation type="unfinished" />
+        <translation>%2의 %1번째 줄을 건너뛰었습니다: %3</translation>
     </message>
 </context>
 <context>
     <name>corvane::profile</name>
     <message>
         <source>"%1" must be a text</source>
-        <translation type="unfinished" />
+        <translation>"%1"은(는) 텍스트여야 합니다</translation>
     </message>
     <message>
         <source>"%1" must be a whole number</source>
-        <translation type="unfinished" />
+        <translation>"%1"은(는) 정수여야 합니다</translation>
     </message>
     <message>
         <source>"%1" must be a dotted IPv4 address such as "192.168.0.10"</source>
-        <translation type="unfinished" />
+        <translation>"%1"은(는) "192.168.0.10"과 같이 점으로 구분된 IPv4 주소여야 합니다</translation>
     </message>
     <message>
         <source>"%1" has a value of the wrong kind</source>
-        <translation type="unfinished" />
+        <translation>"%1"의 값 유형이 잘못되었습니다</translation>
     </message>
     <message>
         <source>"%1" is longer than its %2 bytes</source>
-        <translation type="unfinished" />
+        <translation>"%1"이(가) 최대 %2바이트를 초과합니다</translation>
     </message>
     <message>
         <source>"%1" must not contain a zero character</source>
-        <translation type="unfinished" />
+        <translation>"%1"에는 NUL 문자를 포함할 수 없습니다</translation>
     </message>
     <message>
         <source>"%1" must be a whole number from 0 to %2</source>
-        <translation type="unfinished" />
+        <translation>"%1"은(는) 0~%2 범위의 정수여야 합니다</translation>
     </message>
     <message>
         <source>"%1" belongs to one printer and is never part of a profile</source>
-        <translation type="unfinished" />
+        <translation>"%1"은(는) 개별 프린터 고유의 설정이므로 프로필에 포함되지 않습니다</translation>
     </message>
     <message>
         <source>"%1" is not a setting of a profile</source>
-        <translation type="unfinished" />
+        <translation>"%1"은(는) 프로필의 설정 항목이 아닙니다</translation>
     </message>
     <message>
         <source>not valid JSON (%1 at offset %2)</source>
-        <translation type="unfinished" />
+        <translation>유효한 JSON이 아닙니다(오프셋 %2: %1)</translation>
     </message>
     <message>
         <source>the file must hold one JSON object</source>
-        <translation type="unfinished" />
+        <translation>파일에는 JSON 개체가 하나만 있어야 합니다</translation>
     </message>
     <message>
         <source>unknown key "%1" (a profile holds "format" and "config")</source>
-        <translation type="unfinished" />
+        <translation>알 수 없는 키 "%1"(프로필에는 "format"과 "config"가 있습니다)</translation>
     </message>
     <message>
         <source>"format" must be "%1"</source>
-        <translation type="unfinished" />
+        <translation>"format" 값은 "%1"이어야 합니다</translation>
     </message>
     <message>
         <source>the file has no "config" object</source>
-        <translation type="unfinished" />
+        <translation>파일에 "config" 개체가 없습니다</translation>
     </message>
     <message>
         <source>"%1" is not a secret; a secrets file holds only wepKey, pskKey, authPassword and p2pPinCode</source>
-        <translation type="unfinished" />
+        <translation>"%1"은(는) 기밀 정보가 아닙니다. 기밀 정보 파일에는 wepKey, pskKey, authPassword, p2pPinCode만 있습니다</translation>
     </message>
     <message>
         <source>"%1": Wi-Fi Direct needs a printer with the newer record layout</source>
-        <translation type="unfinished" />
+        <translation>"%1": Wi-Fi Direct에는 새로운 레코드 형식의 프린터가 필요합니다</translation>
     </message>
 </context>
 <context>
     <name>corvane::transport</name>
     <message>
         <source>Permission denied: add your user to the 'dialout' group (serial) or 'lp' group (USB printer), then log in again</source>
-        <translation type="unfinished" />
+        <translation>권한이 거부되었습니다: 사용자를 'dialout' 그룹(시리얼) 또는 'lp' 그룹(USB 프린터)에 추가한 후 다시 로그인하십시오</translation>
     </message>
     <message>
         <source>Your user needs to be in the group '%1' that owns %2: run "sudo usermod -aG %1 $USER", then log in again.</source>
-        <translation type="unfinished" />
+        <translation>사용자가 %2을(를) 소유한 그룹 '%1'에 속해 있어야 합니다: "sudo usermod -aG %1 $USER"를 실행한 후 다시 로그인하십시오.</translation>
     </message>
 </context>
 <context>
     <name>corvane::ui</name>
     <message>
         <source>Checking the printer… attempt %1 of %2</source>
-        <translation type="unfinished" />
+        <translation>프린터를 확인하는 중… %2회 중 %1번째 시도</translation>
     </message>
     <message>
         <source>Reading the printer's settings…</source>
-        <translation type="unfinished" />
+        <translation>프린터 설정을 읽는 중…</translation>
     </message>
     <message>
         <source>Saving the settings…</source>
-        <translation type="unfinished" />
+        <translation>설정을 저장하는 중…</translation>
     </message>
     <message>
         <source>Surveying the access points…</source>
-        <translation type="unfinished" />
+        <translation>액세스 포인트를 검색하는 중…</translation>
     </message>
     <message>
         <source>Uploading the certificate… part %1 of %2</source>
-        <translation type="unfinished" />
+        <translation>인증서를 업로드하는 중… %2개 중 %1번째 부분</translation>
     </message>
 </context>
 <context>
     <name>link</name>
     <message>
         <source>No printer is ready on this line: its DSR or CTS signal is off.</source>
-        <translation type="unfinished" />
+        <translation>이 회선에 준비된 프린터가 없습니다: DSR 또는 CTS 신호가 꺼져 있습니다.</translation>
     </message>
     <message>
         <source>The port does not take the printer's line settings (115200 baud, 8 data bits, no parity, 1 stop bit, RTS/CTS).</source>
-        <translation type="unfinished" />
+        <translation>이 포트는 프린터의 통신 설정(보드 속도 115200, 데이터 비트 8, 패리티 없음, 정지 비트 1, RTS/CTS)을 지원하지 않습니다.</translation>
     </message>
     <message>
         <source>The device is in use by another program.</source>
-        <translation type="unfinished" />
+        <translation>다른 프로그램에서 이 장치를 사용하고 있습니다.</translation>
     </message>
 </context>
 </TS>
