@@ -105,11 +105,11 @@
     <name>ConfigApp</name>
     <message>
         <source>Sets up the network interface of Zephran receipt printers.</source>
-        <translation type="unfinished" />
+        <translation>Configure l'interface réseau des imprimantes de tickets Zephran.</translation>
     </message>
     <message>
         <source>Show the windows in NAME instead of the system's language: en (the built-in English), a catalog name such as Japanese or German, or a locale name such as de_AT.</source>
-        <translation type="unfinished" />
+        <translation>Affiche les fenêtres dans la langue NAME au lieu de celle du système : en (l'anglais intégré), un nom de catalogue tel que Japanese ou German, ou un nom de paramètres régionaux tel que de_AT.</translation>
     </message>
 </context>
 <context>
@@ -227,19 +227,19 @@
     </message>
     <message>
         <source>Include secrets</source>
-        <translation type="unfinished" />
+        <translation>Inclure les données secrètes</translation>
     </message>
     <message>
         <source>Put keys, passwords and the PIN in the exported profile; the file is then readable by you alone.</source>
-        <translation type="unfinished" />
+        <translation>Enregistre les clés, les mots de passe et le code PIN dans le profil exporté ; le fichier n'est alors lisible que par vous.</translation>
     </message>
     <message>
         <source>Export profile…</source>
-        <translation type="unfinished" />
+        <translation>Exporter le profil…</translation>
     </message>
     <message>
         <source>Import profile…</source>
-        <translation type="unfinished" />
+        <translation>Importer un profil…</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -250,7 +250,7 @@
     <name>History</name>
     <message>
         <source>The change was made, but it could not be added to the history: %1</source>
-        <translation type="unfinished" />
+        <translation>La modification a été effectuée, mais elle n'a pas pu être ajoutée à l'historique : %1</translation>
     </message>
 </context>
 <context>
@@ -352,11 +352,11 @@
     </message>
     <message>
         <source>About...</source>
-        <translation type="unfinished" />
+        <translation>À propos...</translation>
     </message>
     <message>
         <source>History…</source>
-        <translation type="unfinished" />
+        <translation>Historique…</translation>
     </message>
 </context>
 <context>
@@ -464,7 +464,7 @@
     <name>Profile</name>
     <message>
         <source>cannot write %1: %2</source>
-        <translation type="unfinished" />
+        <translation>impossible d'écrire %1 : %2</translation>
     </message>
 </context>
 <context>
@@ -1116,54 +1116,62 @@ Vous devez attribuer l'adresse IP manuellement.</translation>
     <message>
         <source>The text is too long for the printer.
 Please shorten it (some characters take more than one byte).</source>
-        <translation type="unfinished" />
+        <translation>Le texte est trop long pour l'imprimante.
+Veuillez le raccourcir (certains caractères occupent plus d'un octet).</translation>
     </message>
     <message>
         <source>The PSK key is incorrect.
 It must be 8 to 63 printable ASCII characters or 64 hexadecimal digits.</source>
-        <translation type="unfinished" />
+        <translation>La clé PSK est incorrecte.
+Elle doit comporter de 8 à 63 caractères ASCII imprimables ou 64 chiffres hexadécimaux.</translation>
     </message>
     <message>
         <source>This setting cannot be chosen together with the other settings.
 Please check the settings and try again.</source>
-        <translation type="unfinished" />
+        <translation>Ce paramètre ne peut pas être choisi avec les autres paramètres.
+Veuillez vérifier les paramètres et réessayer.</translation>
     </message>
     <message>
         <source>The search could not start.
 %1</source>
-        <translation type="unfinished" />
+        <translation>Impossible de lancer la recherche.
+%1</translation>
     </message>
     <message>
         <source>The settings could not be sent.
 %1</source>
-        <translation type="unfinished" />
+        <translation>Impossible d'envoyer les paramètres.
+%1</translation>
     </message>
     <message>
         <source>The local address %1 cannot be used.</source>
-        <translation type="unfinished" />
+        <translation>L'adresse locale %1 ne peut pas être utilisée.</translation>
     </message>
     <message>
         <source>The local UDP port %1 cannot be used.</source>
-        <translation type="unfinished" />
+        <translation>Le port UDP local %1 ne peut pas être utilisé.</translation>
     </message>
     <message>
         <source>The request could not leave this computer: %1</source>
-        <translation type="unfinished" />
+        <translation>La requête n'a pas pu quitter cet ordinateur : %1</translation>
     </message>
     <message>
         <source>No web browser could be opened.
 Please open this address in a web browser:
 %1</source>
-        <translation type="unfinished" />
+        <translation>Aucun navigateur web n'a pu être ouvert.
+Veuillez ouvrir cette adresse dans un navigateur web :
+%1</translation>
     </message>
     <message>
         <source>The printer has no IP address configured.
 Its web page cannot be opened.</source>
-        <translation type="unfinished" />
+        <translation>Aucune adresse IP n'est configurée sur l'imprimante.
+Sa page web ne peut pas être ouverte.</translation>
     </message>
     <message>
         <source>This printer does not offer Setting (feature code %1).</source>
-        <translation type="unfinished" />
+        <translation>Cette imprimante ne propose pas la fonction « Paramètres » (code de fonction %1).</translation>
     </message>
 </context>
 <context>
@@ -1217,174 +1225,174 @@ Its web page cannot be opened.</source>
     </message>
     <message>
         <source>Sets up the network interface of Zephran POS receipt printers: Ethernet and wireless printers on the local network, and printers attached by a serial port or a USB cable.</source>
-        <translation type="unfinished" />
+        <translation>Configure l'interface réseau des imprimantes de tickets POS Zephran : imprimantes Ethernet et sans fil du réseau local, et imprimantes raccordées par un port série ou un câble USB.</translation>
     </message>
     <message>
         <source>Copyright © Corvane Tool developers. Free software under the MIT licence.</source>
-        <translation type="unfinished" />
+        <translation>Copyright © Corvane Tool developers. Logiciel libre sous licence MIT.</translation>
     </message>
     <message>
         <source>About Corvane Tool</source>
-        <translation type="unfinished" />
+        <translation>À propos de Corvane Tool</translation>
     </message>
 </context>
 <context>
     <name>corvane::history</name>
     <message>
         <source>cannot create the folder %1: %2</source>
-        <translation type="unfinished" />
+        <translation>impossible de créer le dossier %1 : %2</translation>
     </message>
     <message>
         <source>not a JSON object</source>
-        <translation type="unfinished" />
+        <translation>ce n'est pas un objet JSON</translation>
     </message>
     <message>
         <source>no valid time</source>
-        <translation type="unfinished" />
+        <translation>aucune heure valide</translation>
     </message>
     <message>
         <source>no outcome or no list of changes</source>
-        <translation type="unfinished" />
+        <translation>aucun résultat ou aucune liste de modifications</translation>
     </message>
     <message>
         <source>a change without a field name</source>
-        <translation type="unfinished" />
+        <translation>une modification sans nom de champ</translation>
     </message>
     <message>
         <source>cannot open %1: %2</source>
-        <translation type="unfinished" />
+        <translation>impossible d'ouvrir %1 : %2</translation>
     </message>
     <message>
         <source>%1 stayed locked by another program</source>
-        <translation type="unfinished" />
+        <translation>%1 est resté verrouillé par un autre programme</translation>
     </message>
     <message>
         <source>cannot write %1: %2</source>
-        <translation type="unfinished" />
+        <translation>impossible d'écrire %1 : %2</translation>
     </message>
     <message>
         <source>cannot read %1: %2</source>
-        <translation type="unfinished" />
+        <translation>impossible de lire %1 : %2</translation>
     </message>
     <message>
         <source>line %1 of %2 skipped: %3</source>
-        <translation type="unfinished" />
+        <translation>ligne %1 de %2 ignorée : %3</translation>
     </message>
 </context>
 <context>
     <name>corvane::profile</name>
     <message>
         <source>"%1" must be a text</source>
-        <translation type="unfinished" />
+        <translation>« %1 » doit être un texte</translation>
     </message>
     <message>
         <source>"%1" must be a whole number</source>
-        <translation type="unfinished" />
+        <translation>« %1 » doit être un nombre entier</translation>
     </message>
     <message>
         <source>"%1" must be a dotted IPv4 address such as "192.168.0.10"</source>
-        <translation type="unfinished" />
+        <translation>« %1 » doit être une adresse IPv4 en notation décimale pointée, par exemple « 192.168.0.10 »</translation>
     </message>
     <message>
         <source>"%1" has a value of the wrong kind</source>
-        <translation type="unfinished" />
+        <translation>« %1 » a une valeur du mauvais type</translation>
     </message>
     <message>
         <source>"%1" is longer than its %2 bytes</source>
-        <translation type="unfinished" />
+        <translation>« %1 » dépasse sa longueur de %2 octets</translation>
     </message>
     <message>
         <source>"%1" must not contain a zero character</source>
-        <translation type="unfinished" />
+        <translation>« %1 » ne doit pas contenir de caractère nul</translation>
     </message>
     <message>
         <source>"%1" must be a whole number from 0 to %2</source>
-        <translation type="unfinished" />
+        <translation>« %1 » doit être un nombre entier compris entre 0 et %2</translation>
     </message>
     <message>
         <source>"%1" belongs to one printer and is never part of a profile</source>
-        <translation type="unfinished" />
+        <translation>« %1 » est propre à chaque imprimante et ne fait jamais partie d'un profil</translation>
     </message>
     <message>
         <source>"%1" is not a setting of a profile</source>
-        <translation type="unfinished" />
+        <translation>« %1 » n'est pas un paramètre de profil</translation>
     </message>
     <message>
         <source>not valid JSON (%1 at offset %2)</source>
-        <translation type="unfinished" />
+        <translation>JSON non valide (%1 à la position %2)</translation>
     </message>
     <message>
         <source>the file must hold one JSON object</source>
-        <translation type="unfinished" />
+        <translation>le fichier doit contenir un seul objet JSON</translation>
     </message>
     <message>
         <source>unknown key "%1" (a profile holds "format" and "config")</source>
-        <translation type="unfinished" />
+        <translation>clé inconnue « %1 » (un profil contient « format » et « config »)</translation>
     </message>
     <message>
         <source>"format" must be "%1"</source>
-        <translation type="unfinished" />
+        <translation>« format » doit valoir « %1 »</translation>
     </message>
     <message>
         <source>the file has no "config" object</source>
-        <translation type="unfinished" />
+        <translation>le fichier ne contient pas d'objet « config »</translation>
     </message>
     <message>
         <source>"%1" is not a secret; a secrets file holds only wepKey, pskKey, authPassword and p2pPinCode</source>
-        <translation type="unfinished" />
+        <translation>« %1 » n'est pas une donnée secrète ; un fichier de données secrètes contient uniquement wepKey, pskKey, authPassword et p2pPinCode</translation>
     </message>
     <message>
         <source>"%1": Wi-Fi Direct needs a printer with the newer record layout</source>
-        <translation type="unfinished" />
+        <translation>« %1 » : Wi-Fi Direct nécessite une imprimante dotée de la nouvelle structure d'enregistrement</translation>
     </message>
 </context>
 <context>
     <name>corvane::transport</name>
     <message>
         <source>Permission denied: add your user to the 'dialout' group (serial) or 'lp' group (USB printer), then log in again</source>
-        <translation type="unfinished" />
+        <translation>Autorisation refusée : ajoutez votre utilisateur au groupe 'dialout' (série) ou au groupe 'lp' (imprimante USB), puis reconnectez-vous</translation>
     </message>
     <message>
         <source>Your user needs to be in the group '%1' that owns %2: run "sudo usermod -aG %1 $USER", then log in again.</source>
-        <translation type="unfinished" />
+        <translation>Votre utilisateur doit faire partie du groupe '%1', propriétaire de %2 : exécutez "sudo usermod -aG %1 $USER", puis reconnectez-vous.</translation>
     </message>
 </context>
 <context>
     <name>corvane::ui</name>
     <message>
         <source>Checking the printer… attempt %1 of %2</source>
-        <translation type="unfinished" />
+        <translation>Vérification de l'imprimante… tentative %1 sur %2</translation>
     </message>
     <message>
         <source>Reading the printer's settings…</source>
-        <translation type="unfinished" />
+        <translation>Lecture des paramètres de l'imprimante…</translation>
     </message>
     <message>
         <source>Saving the settings…</source>
-        <translation type="unfinished" />
+        <translation>Enregistrement des paramètres…</translation>
     </message>
     <message>
         <source>Surveying the access points…</source>
-        <translation type="unfinished" />
+        <translation>Analyse des points d'accès…</translation>
     </message>
     <message>
         <source>Uploading the certificate… part %1 of %2</source>
-        <translation type="unfinished" />
+        <translation>Envoi du certificat… partie %1 sur %2</translation>
     </message>
 </context>
 <context>
     <name>link</name>
     <message>
         <source>No printer is ready on this line: its DSR or CTS signal is off.</source>
-        <translation type="unfinished" />
+        <translation>Aucune imprimante n'est prête sur cette ligne : son signal DSR ou CTS est inactif.</translation>
     </message>
     <message>
         <source>The port does not take the printer's line settings (115200 baud, 8 data bits, no parity, 1 stop bit, RTS/CTS).</source>
-        <translation type="unfinished" />
+        <translation>Le port n'accepte pas les paramètres de ligne de l'imprimante (115200 bauds, 8 bits de données, sans parité, 1 bit d'arrêt, RTS/CTS).</translation>
     </message>
     <message>
         <source>The device is in use by another program.</source>
-        <translation type="unfinished" />
+        <translation>Le périphérique est utilisé par un autre programme.</translation>
     </message>
 </context>
 </TS>

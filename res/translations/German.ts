@@ -109,7 +109,7 @@
     </message>
     <message>
         <source>Show the windows in NAME instead of the system's language: en (the built-in English), a catalog name such as Japanese or German, or a locale name such as de_AT.</source>
-        <translation type="unfinished" />
+        <translation>Zeigt die Fenster in der Sprache NAME statt in der Systemsprache an: en (das eingebaute Englisch), ein Katalogname wie Japanese oder German oder ein Gebietsschema wie de_AT.</translation>
     </message>
 </context>
 <context>

@@ -105,11 +105,11 @@
     <name>ConfigApp</name>
     <message>
         <source>Sets up the network interface of Zephran receipt printers.</source>
-        <translation type="unfinished" />
+        <translation>Beállítja a Zephran blokknyomtatók hálózati interfészét.</translation>
     </message>
     <message>
         <source>Show the windows in NAME instead of the system's language: en (the built-in English), a catalog name such as Japanese or German, or a locale name such as de_AT.</source>
-        <translation type="unfinished" />
+        <translation>Az ablakokat a rendszer nyelve helyett a NAME nyelven jeleníti meg: en (a beépített angol), egy katalógus neve, például Japanese vagy German, vagy egy területi beállítás neve, például de_AT.</translation>
     </message>
 </context>
 <context>
@@ -227,19 +227,19 @@
     </message>
     <message>
         <source>Include secrets</source>
-        <translation type="unfinished" />
+        <translation>Titkos adatok belefoglalása</translation>
     </message>
     <message>
         <source>Put keys, passwords and the PIN in the exported profile; the file is then readable by you alone.</source>
-        <translation type="unfinished" />
+        <translation>A kulcsok, a jelszavak és a PIN-kód is bekerülnek az exportált profilba; a fájlt ekkor csak Ön olvashatja.</translation>
     </message>
     <message>
         <source>Export profile…</source>
-        <translation type="unfinished" />
+        <translation>Profil exportálása…</translation>
     </message>
     <message>
         <source>Import profile…</source>
-        <translation type="unfinished" />
+        <translation>Profil importálása…</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -250,7 +250,7 @@
     <name>History</name>
     <message>
         <source>The change was made, but it could not be added to the history: %1</source>
-        <translation type="unfinished" />
+        <translation>A módosítás megtörtént, de nem sikerült felvenni az előzmények közé: %1</translation>
     </message>
 </context>
 <context>
@@ -352,11 +352,11 @@
     </message>
     <message>
         <source>About...</source>
-        <translation type="unfinished" />
+        <translation>Névjegy...</translation>
     </message>
     <message>
         <source>History…</source>
-        <translation type="unfinished" />
+        <translation>Előzmények…</translation>
     </message>
 </context>
 <context>
@@ -464,7 +464,7 @@
     <name>Profile</name>
     <message>
         <source>cannot write %1: %2</source>
-        <translation type="unfinished" />
+        <translation>nem sikerült írni a(z) %1 fájlba: %2</translation>
     </message>
 </context>
 <context>
@@ -1116,54 +1116,62 @@ Az IP-címet kézzel kell megadnia.</translation>
     <message>
         <source>The text is too long for the printer.
 Please shorten it (some characters take more than one byte).</source>
-        <translation type="unfinished" />
+        <translation>A szöveg túl hosszú a nyomtató számára.
+Rövidítse le (egyes karakterek egynél több bájtot foglalnak).</translation>
     </message>
     <message>
         <source>The PSK key is incorrect.
 It must be 8 to 63 printable ASCII characters or 64 hexadecimal digits.</source>
-        <translation type="unfinished" />
+        <translation>A PSK-kulcs hibás.
+8–63 nyomtatható ASCII-karakterből vagy 64 hexadecimális számjegyből kell állnia.</translation>
     </message>
     <message>
         <source>This setting cannot be chosen together with the other settings.
 Please check the settings and try again.</source>
-        <translation type="unfinished" />
+        <translation>Ez a beállítás nem választható a többi beállítással együtt.
+Ellenőrizze a beállításokat, és próbálja újra.</translation>
     </message>
     <message>
         <source>The search could not start.
 %1</source>
-        <translation type="unfinished" />
+        <translation>Nem sikerült elindítani a keresést.
+%1</translation>
     </message>
     <message>
         <source>The settings could not be sent.
 %1</source>
-        <translation type="unfinished" />
+        <translation>Nem sikerült elküldeni a beállításokat.
+%1</translation>
     </message>
     <message>
         <source>The local address %1 cannot be used.</source>
-        <translation type="unfinished" />
+        <translation>A(z) %1 helyi cím nem használható.</translation>
     </message>
     <message>
         <source>The local UDP port %1 cannot be used.</source>
-        <translation type="unfinished" />
+        <translation>A(z) %1 helyi UDP-port nem használható.</translation>
     </message>
     <message>
         <source>The request could not leave this computer: %1</source>
-        <translation type="unfinished" />
+        <translation>Nem sikerült elküldeni a kérést erről a számítógépről: %1</translation>
     </message>
     <message>
         <source>No web browser could be opened.
 Please open this address in a web browser:
 %1</source>
-        <translation type="unfinished" />
+        <translation>Nem sikerült megnyitni egy webböngészőt sem.
+Nyissa meg ezt a címet egy webböngészőben:
+%1</translation>
     </message>
     <message>
         <source>The printer has no IP address configured.
 Its web page cannot be opened.</source>
-        <translation type="unfinished" />
+        <translation>A nyomtatón nincs beállítva IP-cím.
+A nyomtató weboldala nem nyitható meg.</translation>
     </message>
     <message>
         <source>This printer does not offer Setting (feature code %1).</source>
-        <translation type="unfinished" />
+        <translation>Ez a nyomtató nem kínálja a „Beállítás” funkciót (funkciókód: %1).</translation>
     </message>
 </context>
 <context>
@@ -1217,174 +1225,174 @@ Its web page cannot be opened.</source>
     </message>
     <message>
         <source>Sets up the network interface of Zephran POS receipt printers: Ethernet and wireless printers on the local network, and printers attached by a serial port or a USB cable.</source>
-        <translation type="unfinished" />
+        <translation>Beállítja a Zephran POS-blokknyomtatók hálózati interfészét: a helyi hálózaton lévő Ethernet- és vezeték nélküli nyomtatókét, valamint a soros porton vagy USB-kábellel csatlakoztatott nyomtatókét.</translation>
     </message>
     <message>
         <source>Copyright © Corvane Tool developers. Free software under the MIT licence.</source>
-        <translation type="unfinished" />
+        <translation>Copyright © Corvane Tool developers. Szabad szoftver, MIT-licenc alatt.</translation>
     </message>
     <message>
         <source>About Corvane Tool</source>
-        <translation type="unfinished" />
+        <translation>A Corvane Tool névjegye</translation>
     </message>
 </context>
 <context>
     <name>corvane::history</name>
     <message>
         <source>cannot create the folder %1: %2</source>
-        <translation type="unfinished" />
+        <translation>nem sikerült létrehozni a(z) %1 mappát: %2</translation>
     </message>
     <message>
         <source>not a JSON object</source>
-        <translation type="unfinished" />
+        <translation>nem JSON-objektum</translation>
     </message>
     <message>
         <source>no valid time</source>
-        <translation type="unfinished" />
+        <translation>nincs érvényes időpont</translation>
     </message>
     <message>
         <source>no outcome or no list of changes</source>
-        <translation type="unfinished" />
+        <translation>nincs eredmény vagy nincs módosításlista</translation>
     </message>
     <message>
         <source>a change without a field name</source>
-        <translation type="unfinished" />
+        <translation>mezőnév nélküli módosítás</translation>
     </message>
     <message>
         <source>cannot open %1: %2</source>
-        <translation type="unfinished" />
+        <translation>nem sikerült megnyitni a(z) %1 fájlt: %2</translation>
     </message>
     <message>
         <source>%1 stayed locked by another program</source>
-        <translation type="unfinished" />
+        <translation>a(z) %1 fájlt továbbra is zárolva tartotta egy másik program</translation>
     </message>
     <message>
         <source>cannot write %1: %2</source>
-        <translation type="unfinished" />
+        <translation>nem sikerült írni a(z) %1 fájlba: %2</translation>
     </message>
     <message>
         <source>cannot read %1: %2</source>
-        <translation type="unfinished" />
+        <translation>nem sikerült beolvasni a(z) %1 fájlt: %2</translation>
     </message>
     <message>
         <source>line %1 of %2 skipped: %3</source>
-        <translation type="unfinished" />
+        <translation>a(z) %2 fájl %1. sora kimaradt: %3</translation>
     </message>
 </context>
 <context>
     <name>corvane::profile</name>
     <message>
         <source>"%1" must be a text</source>
-        <translation type="unfinished" />
+        <translation>„%1” értékének szövegnek kell lennie</translation>
     </message>
     <message>
         <source>"%1" must be a whole number</source>
-        <translation type="unfinished" />
+        <translation>„%1” értékének egész számnak kell lennie</translation>
     </message>
     <message>
         <source>"%1" must be a dotted IPv4 address such as "192.168.0.10"</source>
-        <translation type="unfinished" />
+        <translation>„%1” értékének pontozott decimális IPv4-címnek kell lennie, például „192.168.0.10”</translation>
     </message>
     <message>
         <source>"%1" has a value of the wrong kind</source>
-        <translation type="unfinished" />
+        <translation>„%1” értéke nem megfelelő típusú</translation>
     </message>
     <message>
         <source>"%1" is longer than its %2 bytes</source>
-        <translation type="unfinished" />
+        <translation>„%1” hosszabb a megengedett %2 bájtnál</translation>
     </message>
     <message>
         <source>"%1" must not contain a zero character</source>
-        <translation type="unfinished" />
+        <translation>„%1” nem tartalmazhat nulla kódú karaktert</translation>
     </message>
     <message>
         <source>"%1" must be a whole number from 0 to %2</source>
-        <translation type="unfinished" />
+        <translation>„%1” értékének 0 és %2 közötti egész számnak kell lennie</translation>
     </message>
     <message>
         <source>"%1" belongs to one printer and is never part of a profile</source>
-        <translation type="unfinished" />
+        <translation>„%1” egy adott nyomtatóhoz tartozik, és soha nem része a profilnak</translation>
     </message>
     <message>
         <source>"%1" is not a setting of a profile</source>
-        <translation type="unfinished" />
+        <translation>„%1” nem profilbeállítás</translation>
     </message>
     <message>
         <source>not valid JSON (%1 at offset %2)</source>
-        <translation type="unfinished" />
+        <translation>érvénytelen JSON (%1, pozíció: %2)</translation>
     </message>
     <message>
         <source>the file must hold one JSON object</source>
-        <translation type="unfinished" />
+        <translation>a fájlnak egyetlen JSON-objektumot kell tartalmaznia</translation>
     </message>
     <message>
         <source>unknown key "%1" (a profile holds "format" and "config")</source>
-        <translation type="unfinished" />
+        <translation>ismeretlen kulcs: „%1” (a profil a „format” és a „config” elemet tartalmazza)</translation>
     </message>
     <message>
         <source>"format" must be "%1"</source>
-        <translation type="unfinished" />
+        <translation>a „format” értékének „%1” kell lennie</translation>
     </message>
     <message>
         <source>the file has no "config" object</source>
-        <translation type="unfinished" />
+        <translation>a fájlban nincs „config” objektum</translation>
     </message>
     <message>
         <source>"%1" is not a secret; a secrets file holds only wepKey, pskKey, authPassword and p2pPinCode</source>
-        <translation type="unfinished" />
+        <translation>„%1” nem titkos adat; a titkosadat-fájl csak wepKey, pskKey, authPassword és p2pPinCode elemet tartalmazhat</translation>
     </message>
     <message>
         <source>"%1": Wi-Fi Direct needs a printer with the newer record layout</source>
-        <translation type="unfinished" />
+        <translation>„%1”: a Wi-Fi Direct használatához újabb rekordszerkezetű nyomtató szükséges</translation>
     </message>
 </context>
 <context>
     <name>corvane::transport</name>
     <message>
         <source>Permission denied: add your user to the 'dialout' group (serial) or 'lp' group (USB printer), then log in again</source>
-        <translation type="unfinished" />
+        <translation>Hozzáférés megtagadva: vegye fel a felhasználóját a 'dialout' (soros port) vagy az 'lp' (USB-nyomtató) csoportba, majd jelentkezzen be újra</translation>
     </message>
     <message>
         <source>Your user needs to be in the group '%1' that owns %2: run "sudo usermod -aG %1 $USER", then log in again.</source>
-        <translation type="unfinished" />
+        <translation>A felhasználójának tagja kell lennie a(z) %2 tulajdonosát jelentő '%1' csoportnak: futtassa a "sudo usermod -aG %1 $USER" parancsot, majd jelentkezzen be újra.</translation>
     </message>
 </context>
 <context>
     <name>corvane::ui</name>
     <message>
         <source>Checking the printer… attempt %1 of %2</source>
-        <translation type="unfinished" />
+        <translation>A nyomtató ellenőrzése… kísérlet: %1/%2</translation>
     </message>
     <message>
         <source>Reading the printer's settings…</source>
-        <translation type="unfinished" />
+        <translation>A nyomtató beállításainak beolvasása…</translation>
     </message>
     <message>
         <source>Saving the settings…</source>
-        <translation type="unfinished" />
+        <translation>A beállítások mentése…</translation>
     </message>
     <message>
         <source>Surveying the access points…</source>
-        <translation type="unfinished" />
+        <translation>Hozzáférési pontok keresése…</translation>
     </message>
     <message>
         <source>Uploading the certificate… part %1 of %2</source>
-        <translation type="unfinished" />
+        <translation>A tanúsítvány feltöltése… rész: %1/%2</translation>
     </message>
 </context>
 <context>
     <name>link</name>
     <message>
         <source>No printer is ready on this line: its DSR or CTS signal is off.</source>
-        <translation type="unfinished" />
+        <translation>Ezen a vonalon nincs üzemkész nyomtató: a DSR vagy a CTS jel inaktív.</translation>
     </message>
     <message>
         <source>The port does not take the printer's line settings (115200 baud, 8 data bits, no parity, 1 stop bit, RTS/CTS).</source>
-        <translation type="unfinished" />
+        <translation>A port nem fogadja el a nyomtató vonalbeállításait (115200 baud, 8 adatbit, nincs paritás, 1 stopbit, RTS/CTS).</translation>
     </message>
     <message>
         <source>The device is in use by another program.</source>
-        <translation type="unfinished" />
+        <translation>Az eszközt egy másik program használja.</translation>
     </message>
 </context>
 </TS>

@@ -105,11 +105,11 @@
     <name>ConfigApp</name>
     <message>
         <source>Sets up the network interface of Zephran receipt printers.</source>
-        <translation type="unfinished" />
+        <translation>Configura l'interfaccia di rete delle stampanti per scontrini Zephran.</translation>
     </message>
     <message>
         <source>Show the windows in NAME instead of the system's language: en (the built-in English), a catalog name such as Japanese or German, or a locale name such as de_AT.</source>
-        <translation type="unfinished" />
+        <translation>Mostra le finestre nella lingua NAME anziché in quella del sistema: en (l'inglese integrato), il nome di un catalogo come Japanese o German, oppure il nome di impostazioni locali come de_AT.</translation>
     </message>
 </context>
 <context>
@@ -227,19 +227,19 @@
     </message>
     <message>
         <source>Include secrets</source>
-        <translation type="unfinished" />
+        <translation>Includi dati riservati</translation>
     </message>
     <message>
         <source>Put keys, passwords and the PIN in the exported profile; the file is then readable by you alone.</source>
-        <translation type="unfinished" />
+        <translation>Inserisce chiavi, password e PIN nel profilo esportato; il file sarà quindi leggibile solo dall'utente corrente.</translation>
     </message>
     <message>
         <source>Export profile…</source>
-        <translation type="unfinished" />
+        <translation>Esporta profilo…</translation>
     </message>
     <message>
         <source>Import profile…</source>
-        <translation type="unfinished" />
+        <translation>Importa profilo…</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -250,7 +250,7 @@
     <name>History</name>
     <message>
         <source>The change was made, but it could not be added to the history: %1</source>
-        <translation type="unfinished" />
+        <translation>La modifica è stata eseguita, ma non è stato possibile aggiungerla alla cronologia: %1</translation>
     </message>
 </context>
 <context>
@@ -352,11 +352,11 @@
     </message>
     <message>
         <source>About...</source>
-        <translation type="unfinished" />
+        <translation>Informazioni...</translation>
     </message>
     <message>
         <source>History…</source>
-        <translation type="unfinished" />
+        <translation>Cronologia…</translation>
     </message>
 </context>
 <context>
@@ -464,7 +464,7 @@
     <name>Profile</name>
     <message>
         <source>cannot write %1: %2</source>
-        <translation type="unfinished" />
+        <translation>impossibile scrivere %1: %2</translation>
     </message>
 </context>
 <context>
@@ -1116,54 +1116,62 @@ You must assign IP address manually.</source>
     <message>
         <source>The text is too long for the printer.
 Please shorten it (some characters take more than one byte).</source>
-        <translation type="unfinished" />
+        <translation>Il testo è troppo lungo per la stampante.
+Accorciarlo (alcuni caratteri occupano più di un byte).</translation>
     </message>
     <message>
         <source>The PSK key is incorrect.
 It must be 8 to 63 printable ASCII characters or 64 hexadecimal digits.</source>
-        <translation type="unfinished" />
+        <translation>La chiave PSK non è corretta.
+Deve essere composta da 8 a 63 caratteri ASCII stampabili o da 64 cifre esadecimali.</translation>
     </message>
     <message>
         <source>This setting cannot be chosen together with the other settings.
 Please check the settings and try again.</source>
-        <translation type="unfinished" />
+        <translation>Questa impostazione non può essere scelta insieme alle altre impostazioni.
+Controllare le impostazioni e riprovare.</translation>
     </message>
     <message>
         <source>The search could not start.
 %1</source>
-        <translation type="unfinished" />
+        <translation>Impossibile avviare la ricerca.
+%1</translation>
     </message>
     <message>
         <source>The settings could not be sent.
 %1</source>
-        <translation type="unfinished" />
+        <translation>Impossibile inviare le impostazioni.
+%1</translation>
     </message>
     <message>
         <source>The local address %1 cannot be used.</source>
-        <translation type="unfinished" />
+        <translation>L'indirizzo locale %1 non può essere utilizzato.</translation>
     </message>
     <message>
         <source>The local UDP port %1 cannot be used.</source>
-        <translation type="unfinished" />
+        <translation>La porta UDP locale %1 non può essere utilizzata.</translation>
     </message>
     <message>
         <source>The request could not leave this computer: %1</source>
-        <translation type="unfinished" />
+        <translation>Impossibile inviare la richiesta da questo computer: %1</translation>
     </message>
     <message>
         <source>No web browser could be opened.
 Please open this address in a web browser:
 %1</source>
-        <translation type="unfinished" />
+        <translation>Impossibile aprire un browser web.
+Aprire questo indirizzo in un browser web:
+%1</translation>
     </message>
     <message>
         <source>The printer has no IP address configured.
 Its web page cannot be opened.</source>
-        <translation type="unfinished" />
+        <translation>La stampante non ha un indirizzo IP configurato.
+Impossibile aprire la sua pagina web.</translation>
     </message>
     <message>
         <source>This printer does not offer Setting (feature code %1).</source>
-        <translation type="unfinished" />
+        <translation>Questa stampante non offre la funzione "Impostazioni" (codice funzione %1).</translation>
     </message>
 </context>
 <context>
@@ -1217,174 +1225,174 @@ Its web page cannot be opened.</source>
     </message>
     <message>
         <source>Sets up the network interface of Zephran POS receipt printers: Ethernet and wireless printers on the local network, and printers attached by a serial port or a USB cable.</source>
-        <translation type="unfinished" />
+        <translation>Configura l'interfaccia di rete delle stampanti POS per scontrini Zephran: stampanti Ethernet e wireless sulla rete locale e stampanti collegate tramite porta seriale o cavo USB.</translation>
     </message>
     <message>
         <source>Copyright © Corvane Tool developers. Free software under the MIT licence.</source>
-        <translation type="unfinished" />
+        <translation>Copyright © Corvane Tool developers. Software libero con licenza MIT.</translation>
     </message>
     <message>
         <source>About Corvane Tool</source>
-        <translation type="unfinished" />
+        <translation>Informazioni su Corvane Tool</translation>
     </message>
 </context>
 <context>
     <name>corvane::history</name>
     <message>
         <source>cannot create the folder %1: %2</source>
-        <translation type="unfinished" />
+        <translation>impossibile creare la cartella %1: %2</translation>
     </message>
     <message>
         <source>not a JSON object</source>
-        <translation type="unfinished" />
+        <translation>non è un oggetto JSON</translation>
     </message>
     <message>
         <source>no valid time</source>
-        <translation type="unfinished" />
+        <translation>nessun orario valido</translation>
     </message>
     <message>
         <source>no outcome or no list of changes</source>
-        <translation type="unfinished" />
+        <translation>nessun esito o nessun elenco di modifiche</translation>
     </message>
     <message>
         <source>a change without a field name</source>
-        <translation type="unfinished" />
+        <translation>una modifica senza nome di campo</translation>
     </message>
     <message>
         <source>cannot open %1: %2</source>
-        <translation type="unfinished" />
+        <translation>impossibile aprire %1: %2</translation>
     </message>
     <message>
         <source>%1 stayed locked by another program</source>
-        <translation type="unfinished" />
+        <translation>%1 è rimasto bloccato da un altro programma</translation>
     </message>
     <message>
         <source>cannot write %1: %2</source>
-        <translation type="unfinished" />
+        <translation>impossibile scrivere %1: %2</translation>
     </message>
     <message>
         <source>cannot read %1: %2</source>
-        <translation type="unfinished" />
+        <translation>impossibile leggere %1: %2</translation>
     </message>
     <message>
         <source>line %1 of %2 skipped: %3</source>
-        <translation type="unfinished" />
+        <translation>riga %1 di %2 ignorata: %3</translation>
     </message>
 </context>
 <context>
     <name>corvane::profile</name>
     <message>
         <source>"%1" must be a text</source>
-        <translation type="unfinished" />
+        <translation>"%1" deve essere un testo</translation>
     </message>
     <message>
         <source>"%1" must be a whole number</source>
-        <translation type="unfinished" />
+        <translation>"%1" deve essere un numero intero</translation>
     </message>
     <message>
         <source>"%1" must be a dotted IPv4 address such as "192.168.0.10"</source>
-        <translation type="unfinished" />
+        <translation>"%1" deve essere un indirizzo IPv4 in notazione decimale puntata, ad esempio "192.168.0.10"</translation>
     </message>
     <message>
         <source>"%1" has a value of the wrong kind</source>
-        <translation type="unfinished" />
+        <translation>"%1" ha un valore di tipo errato</translation>
     </message>
     <message>
         <source>"%1" is longer than its %2 bytes</source>
-        <translation type="unfinished" />
+        <translation>"%1" supera la lunghezza massima di %2 byte</translation>
     </message>
     <message>
         <source>"%1" must not contain a zero character</source>
-        <translation type="unfinished" />
+        <translation>"%1" non deve contenere caratteri nulli</translation>
     </message>
     <message>
         <source>"%1" must be a whole number from 0 to %2</source>
-        <translation type="unfinished" />
+        <translation>"%1" deve essere un numero intero compreso tra 0 e %2</translation>
     </message>
     <message>
         <source>"%1" belongs to one printer and is never part of a profile</source>
-        <translation type="unfinished" />
+        <translation>"%1" è specifico di ogni stampante e non fa mai parte di un profilo</translation>
     </message>
     <message>
         <source>"%1" is not a setting of a profile</source>
-        <translation type="unfinished" />
+        <translation>"%1" non è un'impostazione di profilo</translation>
     </message>
     <message>
         <source>not valid JSON (%1 at offset %2)</source>
-        <translation type="unfinished" />
+        <translation>JSON non valido (%1 alla posizione %2)</translation>
     </message>
     <message>
         <source>the file must hold one JSON object</source>
-        <translation type="unfinished" />
+        <translation>il file deve contenere un solo oggetto JSON</translation>
     </message>
     <message>
         <source>unknown key "%1" (a profile holds "format" and "config")</source>
-        <translation type="unfinished" />
+        <translation>chiave sconosciuta "%1" (un profilo contiene "format" e "config")</translation>
     </message>
     <message>
         <source>"format" must be "%1"</source>
-        <translation type="unfinished" />
+        <translation>"format" deve essere "%1"</translation>
     </message>
     <message>
         <source>the file has no "config" object</source>
-        <translation type="unfinished" />
+        <translation>il file non contiene un oggetto "config"</translation>
     </message>
     <message>
         <source>"%1" is not a secret; a secrets file holds only wepKey, pskKey, authPassword and p2pPinCode</source>
-        <translation type="unfinished" />
+        <translation>"%1" non è un dato riservato; un file di dati riservati contiene solo wepKey, pskKey, authPassword e p2pPinCode</translation>
     </message>
     <message>
         <source>"%1": Wi-Fi Direct needs a printer with the newer record layout</source>
-        <translation type="unfinished" />
+        <translation>"%1": Wi-Fi Direct richiede una stampante con il formato di record più recente</translation>
     </message>
 </context>
 <context>
     <name>corvane::transport</name>
     <message>
         <source>Permission denied: add your user to the 'dialout' group (serial) or 'lp' group (USB printer), then log in again</source>
-        <translation type="unfinished" />
+        <translation>Autorizzazione negata: aggiungere l'utente al gruppo 'dialout' (seriale) o al gruppo 'lp' (stampante USB), quindi accedere di nuovo</translation>
     </message>
     <message>
         <source>Your user needs to be in the group '%1' that owns %2: run "sudo usermod -aG %1 $USER", then log in again.</source>
-        <translation type="unfinished" />
+        <translation>L'utente deve far parte del gruppo '%1', proprietario di %2: eseguire "sudo usermod -aG %1 $USER", quindi accedere di nuovo.</translation>
     </message>
 </context>
 <context>
     <name>corvane::ui</name>
     <message>
         <source>Checking the printer… attempt %1 of %2</source>
-        <translation type="unfinished" />
+        <translation>Verifica della stampante… tentativo %1 di %2</translation>
     </message>
     <message>
         <source>Reading the printer's settings…</source>
-        <translation type="unfinished" />
+        <translation>Lettura delle impostazioni della stampante…</translation>
     </message>
     <message>
         <source>Saving the settings…</source>
-        <translation type="unfinished" />
+        <translation>Salvataggio delle impostazioni…</translation>
     </message>
     <message>
         <source>Surveying the access points…</source>
-        <translation type="unfinished" />
+        <translation>Rilevamento dei punti di accesso…</translation>
     </message>
     <message>
         <source>Uploading the certificate… part %1 of %2</source>
-        <translation type="unfinished" />
+        <translation>Caricamento del certificato… parte %1 di %2</translation>
     </message>
 </context>
 <context>
     <name>link</name>
     <message>
         <source>No printer is ready on this line: its DSR or CTS signal is off.</source>
-        <translation type="unfinished" />
+        <translation>Nessuna stampante pronta su questa linea: il segnale DSR o CTS è disattivato.</translation>
     </message>
     <message>
         <source>The port does not take the printer's line settings (115200 baud, 8 data bits, no parity, 1 stop bit, RTS/CTS).</source>
-        <translation type="unfinished" />
+        <translation>La porta non accetta i parametri di linea della stampante (115200 baud, 8 bit di dati, nessuna parità, 1 bit di stop, RTS/CTS).</translation>
     </message>
     <message>
         <source>The device is in use by another program.</source>
-        <translation type="unfinished" />
+        <translation>Il dispositivo è in uso da parte di un altro programma.</translation>
     </message>
 </context>
 </TS>
