@@ -1,5 +1,4 @@
-<?xml version="1.0" encoding="utf-8"?>
-<!DOCTYPE TS>
+<?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="fr_FR">
 <context>
     <name>BssInfoDialog</name>
@@ -99,18 +98,18 @@
     </message>
     <message>
         <source>Original Certificate Format (*)</source>
-        <translation>Format de certificat d&apos;origine (*)</translation>
+        <translation>Format de certificat d'origine (*)</translation>
     </message>
 </context>
 <context>
     <name>ConfigApp</name>
     <message>
         <source>Sets up the network interface of Zephran receipt printers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Configure l'interface réseau des imprimantes de tickets Zephran.</translation>
     </message>
     <message>
-        <source>Show the windows in NAME instead of the system&apos;s language: en (the built-in English), a catalog name such as Japanese or German, or a locale name such as de_AT.</source>
-        <translation type="unfinished"></translation>
+        <source>Show the windows in NAME instead of the system's language: en (the built-in English), a catalog name such as Japanese or German, or a locale name such as de_AT.</source>
+        <translation>Affiche les fenêtres dans la langue NAME au lieu de celle du système : en (l'anglais intégré), un nom de catalogue tel que Japanese ou German, ou un nom de paramètres régionaux tel que de_AT.</translation>
     </message>
 </context>
 <context>
@@ -180,7 +179,7 @@
     </message>
     <message>
         <source>Printer Type</source>
-        <translation>Type d&apos;imprimante</translation>
+        <translation>Type d'imprimante</translation>
     </message>
     <message>
         <source>POS</source>
@@ -223,24 +222,24 @@
         <translation>Quitter</translation>
     </message>
     <message>
-        <source>This printer don&apos;t match our company name.</source>
+        <source>This printer don't match our company name.</source>
         <translation>Le nom du fabricant de cette imprimante ne correspond pas à celui de notre société.</translation>
     </message>
     <message>
         <source>Include secrets</source>
-        <translation type="unfinished"></translation>
+        <translation>Inclure les données secrètes</translation>
     </message>
     <message>
         <source>Put keys, passwords and the PIN in the exported profile; the file is then readable by you alone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistre les clés, les mots de passe et le code PIN dans le profil exporté ; le fichier n'est alors lisible que par vous.</translation>
     </message>
     <message>
         <source>Export profile…</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter le profil…</translation>
     </message>
     <message>
         <source>Import profile…</source>
-        <translation type="unfinished"></translation>
+        <translation>Importer un profil…</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -248,119 +247,119 @@
     </message>
     <message>
         <source>Profiles (*.json);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Import profile</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Export profile</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>The profile could not be saved:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>The profile has been saved to %1 with its keys and passwords.
 Only you can read the file.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>The profile has been saved to %1.
 Keys, passwords and the PIN were left out; importing the profile asks for them.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>The profile %1 cannot be imported:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>The profile was not imported; nothing has changed.
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>The profile has been imported. Check the pages, then press Save to write it to the printer.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>This printer has no %1; those settings were left out.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
 </context>
 <context>
     <name>History</name>
     <message>
         <source>The change was made, but it could not be added to the history: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>La modification a été effectuée, mais elle n'a pas pu être ajoutée à l'historique : %1</translation>
     </message>
 </context>
 <context>
     <name>HistoryDialog</name>
     <message>
         <source>Export CSV</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Comma-separated values (*.csv);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>History of changes</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Printer</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>All printers</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Time (UTC)</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Front end</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Action</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Way in</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>MAC</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Changes</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Outcome</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Export CSV…</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>The history could not be exported:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
 </context>
 <context>
@@ -375,19 +374,19 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
     </message>
     <message>
         <source>IP Address :</source>
-        <translation>Adresse IP&#xa0;:</translation>
+        <translation>Adresse IP :</translation>
     </message>
     <message>
         <source>Subnet Mask :</source>
-        <translation>Masque de sous-réseau&#xa0;:</translation>
+        <translation>Masque de sous-réseau :</translation>
     </message>
     <message>
         <source>Gateway :</source>
-        <translation>Passerelle&#xa0;:</translation>
+        <translation>Passerelle :</translation>
     </message>
     <message>
         <source>Local Port :</source>
-        <translation>Port local&#xa0;:</translation>
+        <translation>Port local :</translation>
     </message>
     <message>
         <source> (0 ~ 32767)</source>
@@ -396,12 +395,12 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
     <message>
         <source>Inactivity time :
 (0 ~ 3600)    </source>
-        <translation>Délai d&apos;inactivité&#xa0;:
+        <translation>Délai d'inactivité :
 (0 ~ 3600)    </translation>
     </message>
     <message>
         <source>sec (Default: 0)</source>
-        <translation>s (par défaut&#xa0;: 0)</translation>
+        <translation>s (par défaut : 0)</translation>
     </message>
     <message>
         <source>DHCP Mode</source>
@@ -409,11 +408,11 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
     </message>
     <message>
         <source>Device Baudrate :</source>
-        <translation>Débit du périphérique (bauds)&#xa0;:</translation>
+        <translation>Débit du périphérique (bauds) :</translation>
     </message>
     <message>
         <source>Fimware Version :</source>
-        <translation>Version du firmware&#xa0;:</translation>
+        <translation>Version du firmware :</translation>
     </message>
     <message>
         <source>Save</source>
@@ -462,11 +461,11 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
     </message>
     <message>
         <source>About...</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos...</translation>
     </message>
     <message>
         <source>History…</source>
-        <translation type="unfinished"></translation>
+        <translation>Historique…</translation>
     </message>
 </context>
 <context>
@@ -531,7 +530,7 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
     </message>
     <message>
         <source>IP Assignment Method</source>
-        <translation>Attribution de l&apos;adresse IP</translation>
+        <translation>Attribution de l'adresse IP</translation>
     </message>
     <message>
         <source>Automatic Allocation(DHCP)</source>
@@ -551,11 +550,11 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
     </message>
     <message>
         <source>Inactivity Time (0~3600)</source>
-        <translation>Délai d&apos;inactivité (0~3600)</translation>
+        <translation>Délai d'inactivité (0~3600)</translation>
     </message>
     <message>
         <source>Sec (Default: 0)</source>
-        <translation>s (par défaut&#xa0;: 0)</translation>
+        <translation>s (par défaut : 0)</translation>
     </message>
     <message>
         <source>IP Address</source>
@@ -574,7 +573,7 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
     <name>Profile</name>
     <message>
         <source>cannot write %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible d'écrire %1 : %2</translation>
     </message>
 </context>
 <context>
@@ -601,11 +600,11 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
     </message>
     <message>
         <source>Community Name (Read):</source>
-        <translation>Nom de communauté (lecture)&#xa0;:</translation>
+        <translation>Nom de communauté (lecture) :</translation>
     </message>
     <message>
         <source>Community Name (Write):</source>
-        <translation>Nom de communauté (écriture)&#xa0;:</translation>
+        <translation>Nom de communauté (écriture) :</translation>
     </message>
     <message>
         <source>Trap IP Address</source>
@@ -635,19 +634,19 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
     <name>SecretsDialog</name>
     <message>
         <source>WEP Key</source>
-        <translation type="unfinished">Clé WEP</translation>
+        <translation>Clé WEP</translation>
     </message>
     <message>
         <source>PSK Key</source>
-        <translation type="unfinished">Clé PSK</translation>
+        <translation>Clé PSK</translation>
     </message>
     <message>
         <source>PIN Code</source>
-        <translation type="unfinished">Code PIN</translation>
+        <translation>Code PIN</translation>
     </message>
     <message>
         <source>The profile leaves out these secrets. Enter them for this printer:</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
 </context>
 <context>
@@ -738,11 +737,11 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
     </message>
     <message>
         <source>Authentication ID</source>
-        <translation>Identifiant d&apos;authentification</translation>
+        <translation>Identifiant d'authentification</translation>
     </message>
     <message>
         <source>Authentication Password</source>
-        <translation>Mot de passe d&apos;authentification</translation>
+        <translation>Mot de passe d'authentification</translation>
     </message>
 </context>
 <context>
@@ -765,11 +764,11 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
     </message>
     <message>
         <source>Printer Name</source>
-        <translation>Nom de l&apos;imprimante</translation>
+        <translation>Nom de l'imprimante</translation>
     </message>
     <message>
         <source>Printer Port Num</source>
-        <translation>N° de port de l&apos;imprimante</translation>
+        <translation>N° de port de l'imprimante</translation>
     </message>
     <message>
         <source>User ID</source>
@@ -797,7 +796,7 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
     </message>
     <message>
         <source>Set Community</source>
-        <translation>Communauté d&apos;écriture</translation>
+        <translation>Communauté d'écriture</translation>
     </message>
     <message>
         <source>Get Community</source>
@@ -825,11 +824,11 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
     </message>
     <message>
         <source>Inactivity Time</source>
-        <translation>Délai d&apos;inactivité</translation>
+        <translation>Délai d'inactivité</translation>
     </message>
     <message>
         <source>IP Assignment method</source>
-        <translation>Attribution de l&apos;adresse IP</translation>
+        <translation>Attribution de l'adresse IP</translation>
     </message>
     <message>
         <source>IP Address</source>
@@ -865,11 +864,11 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
     </message>
     <message>
         <source>Auth ID</source>
-        <translation>Identifiant d&apos;authentification</translation>
+        <translation>Identifiant d'authentification</translation>
     </message>
     <message>
         <source>Auth Password/Certification Key(EAP-TLS)</source>
-        <translation>Mot de passe d&apos;authentification/clé du certificat (EAP-TLS)</translation>
+        <translation>Mot de passe d'authentification/clé du certificat (EAP-TLS)</translation>
     </message>
     <message>
         <source>P2P Conn Mode</source>
@@ -893,24 +892,24 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
     <message>
         <source>Failed to import the BSS information.
 Please check the IP address or port number to connect to.</source>
-        <translation>Impossible d&apos;importer les informations BSS.
-Vérifiez l&apos;adresse IP ou le numéro de port de la connexion.</translation>
+        <translation>Impossible d'importer les informations BSS.
+Vérifiez l'adresse IP ou le numéro de port de la connexion.</translation>
     </message>
     <message>
         <source>Failed to connect to the printer.</source>
-        <translation>Impossible de se connecter à l&apos;imprimante.</translation>
+        <translation>Impossible de se connecter à l'imprimante.</translation>
     </message>
     <message>
         <source>WEP Key is invalid.
 WEP Key must be 5 or 10 characters or 10 or 26 hexadecimal digits.</source>
-        <translation>La clé WEP n&apos;est pas valide.
+        <translation>La clé WEP n'est pas valide.
 La clé WEP doit comporter 5 ou 10 caractères, ou 10 ou 26 chiffres hexadécimaux.</translation>
     </message>
     <message>
         <source>The configuration has been completed.
 Reset the printer.</source>
         <translation>La configuration est terminée.
-Redémarrez l&apos;imprimante.</translation>
+Redémarrez l'imprimante.</translation>
     </message>
     <message>
         <source>The configuration has failed.</source>
@@ -918,12 +917,12 @@ Redémarrez l&apos;imprimante.</translation>
     </message>
     <message>
         <source>Unable to open the port.</source>
-        <translation>Impossible d&apos;ouvrir le port.</translation>
+        <translation>Impossible d'ouvrir le port.</translation>
     </message>
     <message>
         <source>The User ID is incorrect.
 Please try again.</source>
-        <translation>L&apos;identifiant utilisateur est incorrect.
+        <translation>L'identifiant utilisateur est incorrect.
 Veuillez réessayer.</translation>
     </message>
     <message>
@@ -977,7 +976,7 @@ Veuillez réessayer.</translation>
     <message>
         <source>The certificate ID is incorrect.
 Please try again.</source>
-        <translation>L&apos;identifiant du certificat est incorrect.
+        <translation>L'identifiant du certificat est incorrect.
 Veuillez réessayer.</translation>
     </message>
     <message>
@@ -988,23 +987,23 @@ Veuillez réessayer.</translation>
     </message>
     <message>
         <source>The printer has been connected successfully.</source>
-        <translation>La connexion à l&apos;imprimante a réussi.</translation>
+        <translation>La connexion à l'imprimante a réussi.</translation>
     </message>
     <message>
         <source>The certificate document has been uploaded successfully.
 Reset the printer.</source>
         <translation>Le certificat a bien été envoyé.
-Redémarrez l&apos;imprimante.</translation>
+Redémarrez l'imprimante.</translation>
     </message>
     <message>
         <source>Failed to upload the certificate document.
 Reset the printer.</source>
-        <translation>Impossible d&apos;envoyer le certificat.
-Redémarrez l&apos;imprimante.</translation>
+        <translation>Impossible d'envoyer le certificat.
+Redémarrez l'imprimante.</translation>
     </message>
     <message>
         <source>The maximum size of a certificate file is 3KB.</source>
-        <translation>La taille maximale d&apos;un fichier de certificat est de 3&#xa0;Ko.</translation>
+        <translation>La taille maximale d'un fichier de certificat est de 3 Ko.</translation>
     </message>
     <message>
         <source>The certificate file is selected.</source>
@@ -1012,16 +1011,16 @@ Redémarrez l&apos;imprimante.</translation>
     </message>
     <message>
         <source>The certificate file is invalid.</source>
-        <translation>Le fichier de certificat n&apos;est pas valide.</translation>
+        <translation>Le fichier de certificat n'est pas valide.</translation>
     </message>
     <message>
         <source>No certificate file is selected or the selected file is invalid.</source>
-        <translation>Aucun fichier de certificat n&apos;est sélectionné ou le fichier sélectionné n&apos;est pas valide.</translation>
+        <translation>Aucun fichier de certificat n'est sélectionné ou le fichier sélectionné n'est pas valide.</translation>
     </message>
     <message>
         <source>The Adhoc mode is not available.
 Authentication is allowed in either Open System or Shared Key.</source>
-        <translation>Le mode ad hoc n&apos;est pas disponible.
+        <translation>Le mode ad hoc n'est pas disponible.
 Seules les authentifications Système ouvert et Clé partagée sont autorisées.</translation>
     </message>
     <message>
@@ -1038,16 +1037,16 @@ Seules les authentifications Système ouvert et Clé partagée sont autorisées.
     </message>
     <message>
         <source>Error: Failed to read the list of information.</source>
-        <translation>Erreur&#xa0;: impossible de lire la liste des informations.</translation>
+        <translation>Erreur : impossible de lire la liste des informations.</translation>
     </message>
     <message>
         <source>Please check the IP address or port number.</source>
-        <translation>Vérifiez l&apos;adresse IP ou le numéro de port.</translation>
+        <translation>Vérifiez l'adresse IP ou le numéro de port.</translation>
     </message>
     <message>
         <source>The specified port is not available.
 Please enter a port number again.</source>
-        <translation>Le port indiqué n&apos;est pas disponible.
+        <translation>Le port indiqué n'est pas disponible.
 Veuillez saisir un autre numéro de port.</translation>
     </message>
     <message>
@@ -1060,13 +1059,13 @@ Veuillez saisir une autre adresse IP.</translation>
         <source>The configuration has been completed.
 Please search for devices again if the list is not refreshed.</source>
         <translation>La configuration est terminée.
-Si la liste ne s&apos;actualise pas, relancez la recherche de périphériques.</translation>
+Si la liste ne s'actualise pas, relancez la recherche de périphériques.</translation>
     </message>
     <message>
         <source>The WLAN configuration has been completed.
 Please search for devices again if the list is not refreshed.</source>
         <translation>La configuration WLAN est terminée.
-Si la liste ne s&apos;actualise pas, relancez la recherche de périphériques.</translation>
+Si la liste ne s'actualise pas, relancez la recherche de périphériques.</translation>
     </message>
     <message>
         <source>Unable to configure the port.
@@ -1077,26 +1076,26 @@ Veuillez saisir un autre numéro de port. (0~32767)</translation>
     <message>
         <source>Unable to save the configuration.
 Please configure again.</source>
-        <translation>Impossible d&apos;enregistrer la configuration.
+        <translation>Impossible d'enregistrer la configuration.
 Veuillez recommencer la configuration.</translation>
     </message>
     <message>
         <source>The time has not been set.
 Please enter time again.</source>
-        <translation>Le délai n&apos;a pas été défini.
+        <translation>Le délai n'a pas été défini.
 Veuillez saisir de nouveau le délai.</translation>
     </message>
     <message>
         <source>The channel number has not been set.
 Please enter a channel number again.(0~14)</source>
-        <translation>Le numéro de canal n&apos;a pas été défini.
+        <translation>Le numéro de canal n'a pas été défini.
 Veuillez saisir de nouveau un numéro de canal. (0~14)</translation>
     </message>
     <message>
         <source>Network is in Adhoc mode.
 You must assign IP address manually.</source>
         <translation>Le réseau est en mode ad hoc.
-Vous devez attribuer l&apos;adresse IP manuellement.</translation>
+Vous devez attribuer l'adresse IP manuellement.</translation>
     </message>
     <message>
         <source>Unable to connect to the USB device.</source>
@@ -1228,7 +1227,7 @@ Vous devez attribuer l&apos;adresse IP manuellement.</translation>
     </message>
     <message>
         <source>Authentication Password</source>
-        <translation>Mot de passe d&apos;authentification</translation>
+        <translation>Mot de passe d'authentification</translation>
     </message>
     <message>
         <source>Certification Password</source>
@@ -1240,59 +1239,67 @@ Vous devez attribuer l&apos;adresse IP manuellement.</translation>
     </message>
     <message>
         <source>Currently no network connection is found. Check the network connection.</source>
-        <translation>Aucune connexion réseau n&apos;a été trouvée. Vérifiez la connexion réseau.</translation>
+        <translation>Aucune connexion réseau n'a été trouvée. Vérifiez la connexion réseau.</translation>
     </message>
     <message>
         <source>The text is too long for the printer.
 Please shorten it (some characters take more than one byte).</source>
-        <translation type="unfinished"></translation>
+        <translation>Le texte est trop long pour l'imprimante.
+Veuillez le raccourcir (certains caractères occupent plus d'un octet).</translation>
     </message>
     <message>
         <source>The PSK key is incorrect.
 It must be 8 to 63 printable ASCII characters or 64 hexadecimal digits.</source>
-        <translation type="unfinished"></translation>
+        <translation>La clé PSK est incorrecte.
+Elle doit comporter de 8 à 63 caractères ASCII imprimables ou 64 chiffres hexadécimaux.</translation>
     </message>
     <message>
         <source>This setting cannot be chosen together with the other settings.
 Please check the settings and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce paramètre ne peut pas être choisi avec les autres paramètres.
+Veuillez vérifier les paramètres et réessayer.</translation>
     </message>
     <message>
         <source>The search could not start.
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lancer la recherche.
+%1</translation>
     </message>
     <message>
         <source>The settings could not be sent.
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d'envoyer les paramètres.
+%1</translation>
     </message>
     <message>
         <source>The local address %1 cannot be used.</source>
-        <translation type="unfinished"></translation>
+        <translation>L'adresse locale %1 ne peut pas être utilisée.</translation>
     </message>
     <message>
         <source>The local UDP port %1 cannot be used.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le port UDP local %1 ne peut pas être utilisé.</translation>
     </message>
     <message>
         <source>The request could not leave this computer: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>La requête n'a pas pu quitter cet ordinateur : %1</translation>
     </message>
     <message>
         <source>No web browser could be opened.
 Please open this address in a web browser:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun navigateur web n'a pu être ouvert.
+Veuillez ouvrir cette adresse dans un navigateur web :
+%1</translation>
     </message>
     <message>
         <source>The printer has no IP address configured.
 Its web page cannot be opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune adresse IP n'est configurée sur l'imprimante.
+Sa page web ne peut pas être ouverte.</translation>
     </message>
     <message>
         <source>This printer does not offer Setting (feature code %1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette imprimante ne propose pas la fonction « Paramètres » (code de fonction %1).</translation>
     </message>
 </context>
 <context>
@@ -1303,11 +1310,11 @@ Its web page cannot be opened.</source>
     </message>
     <message>
         <source>Printer Name</source>
-        <translation>Nom de l&apos;imprimante</translation>
+        <translation>Nom de l'imprimante</translation>
     </message>
     <message>
         <source>Printer Port Num (0 ~ 32767)</source>
-        <translation>N° de port de l&apos;imprimante (0 ~ 32767)</translation>
+        <translation>N° de port de l'imprimante (0 ~ 32767)</translation>
     </message>
     <message>
         <source>User ID</source>
@@ -1327,15 +1334,15 @@ Its web page cannot be opened.</source>
     </message>
     <message>
         <source>Firmware Version :</source>
-        <translation>Version du firmware&#xa0;:</translation>
+        <translation>Version du firmware :</translation>
     </message>
     <message>
         <source>Update Date :</source>
-        <translation>Date de mise à jour&#xa0;:</translation>
+        <translation>Date de mise à jour :</translation>
     </message>
     <message>
         <source>Mac Address :</source>
-        <translation>Adresse MAC&#xa0;:</translation>
+        <translation>Adresse MAC :</translation>
     </message>
 </context>
 <context>
@@ -1346,174 +1353,174 @@ Its web page cannot be opened.</source>
     </message>
     <message>
         <source>Sets up the network interface of Zephran POS receipt printers: Ethernet and wireless printers on the local network, and printers attached by a serial port or a USB cable.</source>
-        <translation type="unfinished"></translation>
+        <translation>Configure l'interface réseau des imprimantes de tickets POS Zephran : imprimantes Ethernet et sans fil du réseau local, et imprimantes raccordées par un port série ou un câble USB.</translation>
     </message>
     <message>
         <source>Copyright © Corvane Tool developers. Free software under the MIT licence.</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright © Corvane Tool developers. Logiciel libre sous licence MIT.</translation>
     </message>
     <message>
         <source>About Corvane Tool</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos de Corvane Tool</translation>
     </message>
 </context>
 <context>
     <name>corvane::history</name>
     <message>
         <source>cannot create the folder %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de créer le dossier %1 : %2</translation>
     </message>
     <message>
         <source>not a JSON object</source>
-        <translation type="unfinished"></translation>
+        <translation>ce n'est pas un objet JSON</translation>
     </message>
     <message>
         <source>no valid time</source>
-        <translation type="unfinished"></translation>
+        <translation>aucune heure valide</translation>
     </message>
     <message>
         <source>no outcome or no list of changes</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun résultat ou aucune liste de modifications</translation>
     </message>
     <message>
         <source>a change without a field name</source>
-        <translation type="unfinished"></translation>
+        <translation>une modification sans nom de champ</translation>
     </message>
     <message>
         <source>cannot open %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible d'ouvrir %1 : %2</translation>
     </message>
     <message>
         <source>%1 stayed locked by another program</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est resté verrouillé par un autre programme</translation>
     </message>
     <message>
         <source>cannot write %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible d'écrire %1 : %2</translation>
     </message>
     <message>
         <source>cannot read %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de lire %1 : %2</translation>
     </message>
     <message>
         <source>line %1 of %2 skipped: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>ligne %1 de %2 ignorée : %3</translation>
     </message>
 </context>
 <context>
     <name>corvane::profile</name>
     <message>
-        <source>&quot;%1&quot; must be a text</source>
-        <translation type="unfinished"></translation>
+        <source>"%1" must be a text</source>
+        <translation>« %1 » doit être un texte</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; must be a whole number</source>
-        <translation type="unfinished"></translation>
+        <source>"%1" must be a whole number</source>
+        <translation>« %1 » doit être un nombre entier</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; must be a dotted IPv4 address such as &quot;192.168.0.10&quot;</source>
-        <translation type="unfinished"></translation>
+        <source>"%1" must be a dotted IPv4 address such as "192.168.0.10"</source>
+        <translation>« %1 » doit être une adresse IPv4 en notation décimale pointée, par exemple « 192.168.0.10 »</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; has a value of the wrong kind</source>
-        <translation type="unfinished"></translation>
+        <source>"%1" has a value of the wrong kind</source>
+        <translation>« %1 » a une valeur du mauvais type</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is longer than its %2 bytes</source>
-        <translation type="unfinished"></translation>
+        <source>"%1" is longer than its %2 bytes</source>
+        <translation>« %1 » dépasse sa longueur de %2 octets</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; must not contain a zero character</source>
-        <translation type="unfinished"></translation>
+        <source>"%1" must not contain a zero character</source>
+        <translation>« %1 » ne doit pas contenir de caractère nul</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; must be a whole number from 0 to %2</source>
-        <translation type="unfinished"></translation>
+        <source>"%1" must be a whole number from 0 to %2</source>
+        <translation>« %1 » doit être un nombre entier compris entre 0 et %2</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; belongs to one printer and is never part of a profile</source>
-        <translation type="unfinished"></translation>
+        <source>"%1" belongs to one printer and is never part of a profile</source>
+        <translation>« %1 » est propre à chaque imprimante et ne fait jamais partie d'un profil</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is not a setting of a profile</source>
-        <translation type="unfinished"></translation>
+        <source>"%1" is not a setting of a profile</source>
+        <translation>« %1 » n'est pas un paramètre de profil</translation>
     </message>
     <message>
         <source>not valid JSON (%1 at offset %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>JSON non valide (%1 à la position %2)</translation>
     </message>
     <message>
         <source>the file must hold one JSON object</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier doit contenir un seul objet JSON</translation>
     </message>
     <message>
-        <source>unknown key &quot;%1&quot; (a profile holds &quot;format&quot; and &quot;config&quot;)</source>
-        <translation type="unfinished"></translation>
+        <source>unknown key "%1" (a profile holds "format" and "config")</source>
+        <translation>clé inconnue « %1 » (un profil contient « format » et « config »)</translation>
     </message>
     <message>
-        <source>&quot;format&quot; must be &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <source>"format" must be "%1"</source>
+        <translation>« format » doit valoir « %1 »</translation>
     </message>
     <message>
-        <source>the file has no &quot;config&quot; object</source>
-        <translation type="unfinished"></translation>
+        <source>the file has no "config" object</source>
+        <translation>le fichier ne contient pas d'objet « config »</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is not a secret; a secrets file holds only wepKey, pskKey, authPassword and p2pPinCode</source>
-        <translation type="unfinished"></translation>
+        <source>"%1" is not a secret; a secrets file holds only wepKey, pskKey, authPassword and p2pPinCode</source>
+        <translation>« %1 » n'est pas une donnée secrète ; un fichier de données secrètes contient uniquement wepKey, pskKey, authPassword et p2pPinCode</translation>
     </message>
     <message>
-        <source>&quot;%1&quot;: Wi-Fi Direct needs a printer with the newer record layout</source>
-        <translation type="unfinished"></translation>
+        <source>"%1": Wi-Fi Direct needs a printer with the newer record layout</source>
+        <translation>« %1 » : Wi-Fi Direct nécessite une imprimante dotée de la nouvelle structure d'enregistrement</translation>
     </message>
 </context>
 <context>
     <name>corvane::transport</name>
     <message>
-        <source>Permission denied: add your user to the &apos;dialout&apos; group (serial) or &apos;lp&apos; group (USB printer), then log in again</source>
-        <translation type="unfinished"></translation>
+        <source>Permission denied: add your user to the 'dialout' group (serial) or 'lp' group (USB printer), then log in again</source>
+        <translation>Autorisation refusée : ajoutez votre utilisateur au groupe 'dialout' (série) ou au groupe 'lp' (imprimante USB), puis reconnectez-vous</translation>
     </message>
     <message>
-        <source>Your user needs to be in the group &apos;%1&apos; that owns %2: run &quot;sudo usermod -aG %1 $USER&quot;, then log in again.</source>
-        <translation type="unfinished"></translation>
+        <source>Your user needs to be in the group '%1' that owns %2: run "sudo usermod -aG %1 $USER", then log in again.</source>
+        <translation>Votre utilisateur doit faire partie du groupe '%1', propriétaire de %2 : exécutez "sudo usermod -aG %1 $USER", puis reconnectez-vous.</translation>
     </message>
 </context>
 <context>
     <name>corvane::ui</name>
     <message>
         <source>Checking the printer… attempt %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérification de l'imprimante… tentative %1 sur %2</translation>
     </message>
     <message>
-        <source>Reading the printer&apos;s settings…</source>
-        <translation type="unfinished"></translation>
+        <source>Reading the printer's settings…</source>
+        <translation>Lecture des paramètres de l'imprimante…</translation>
     </message>
     <message>
         <source>Saving the settings…</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrement des paramètres…</translation>
     </message>
     <message>
         <source>Surveying the access points…</source>
-        <translation type="unfinished"></translation>
+        <translation>Analyse des points d'accès…</translation>
     </message>
     <message>
         <source>Uploading the certificate… part %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoi du certificat… partie %1 sur %2</translation>
     </message>
 </context>
 <context>
     <name>link</name>
     <message>
         <source>No printer is ready on this line: its DSR or CTS signal is off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune imprimante n'est prête sur cette ligne : son signal DSR ou CTS est inactif.</translation>
     </message>
     <message>
-        <source>The port does not take the printer&apos;s line settings (115200 baud, 8 data bits, no parity, 1 stop bit, RTS/CTS).</source>
-        <translation type="unfinished"></translation>
+        <source>The port does not take the printer's line settings (115200 baud, 8 data bits, no parity, 1 stop bit, RTS/CTS).</source>
+        <translation>Le port n'accepte pas les paramètres de ligne de l'imprimante (115200 bauds, 8 bits de données, sans parité, 1 bit d'arrêt, RTS/CTS).</translation>
     </message>
     <message>
         <source>The device is in use by another program.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le périphérique est utilisé par un autre programme.</translation>
     </message>
 </context>
 </TS>

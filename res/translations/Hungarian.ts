@@ -1,5 +1,4 @@
-<?xml version="1.0" encoding="utf-8"?>
-<!DOCTYPE TS>
+<?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="hu_HU">
 <context>
     <name>BssInfoDialog</name>
@@ -106,11 +105,11 @@
     <name>ConfigApp</name>
     <message>
         <source>Sets up the network interface of Zephran receipt printers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Beállítja a Zephran blokknyomtatók hálózati interfészét.</translation>
     </message>
     <message>
-        <source>Show the windows in NAME instead of the system&apos;s language: en (the built-in English), a catalog name such as Japanese or German, or a locale name such as de_AT.</source>
-        <translation type="unfinished"></translation>
+        <source>Show the windows in NAME instead of the system's language: en (the built-in English), a catalog name such as Japanese or German, or a locale name such as de_AT.</source>
+        <translation>Az ablakokat a rendszer nyelve helyett a NAME nyelven jeleníti meg: en (a beépített angol), egy katalógus neve, például Japanese vagy German, vagy egy területi beállítás neve, például de_AT.</translation>
     </message>
 </context>
 <context>
@@ -223,24 +222,24 @@
         <translation>Kilépés</translation>
     </message>
     <message>
-        <source>This printer don&apos;t match our company name.</source>
+        <source>This printer don't match our company name.</source>
         <translation>A nyomtató gyártójának neve nem egyezik a cégünk nevével.</translation>
     </message>
     <message>
         <source>Include secrets</source>
-        <translation type="unfinished"></translation>
+        <translation>Titkos adatok belefoglalása</translation>
     </message>
     <message>
         <source>Put keys, passwords and the PIN in the exported profile; the file is then readable by you alone.</source>
-        <translation type="unfinished"></translation>
+        <translation>A kulcsok, a jelszavak és a PIN-kód is bekerülnek az exportált profilba; a fájlt ekkor csak Ön olvashatja.</translation>
     </message>
     <message>
         <source>Export profile…</source>
-        <translation type="unfinished"></translation>
+        <translation>Profil exportálása…</translation>
     </message>
     <message>
         <source>Import profile…</source>
-        <translation type="unfinished"></translation>
+        <translation>Profil importálása…</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -248,119 +247,119 @@
     </message>
     <message>
         <source>Profiles (*.json);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Import profile</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Export profile</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>The profile could not be saved:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>The profile has been saved to %1 with its keys and passwords.
 Only you can read the file.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>The profile has been saved to %1.
 Keys, passwords and the PIN were left out; importing the profile asks for them.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>The profile %1 cannot be imported:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>The profile was not imported; nothing has changed.
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>The profile has been imported. Check the pages, then press Save to write it to the printer.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>This printer has no %1; those settings were left out.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
 </context>
 <context>
     <name>History</name>
     <message>
         <source>The change was made, but it could not be added to the history: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>A módosítás megtörtént, de nem sikerült felvenni az előzmények közé: %1</translation>
     </message>
 </context>
 <context>
     <name>HistoryDialog</name>
     <message>
         <source>Export CSV</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Comma-separated values (*.csv);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>History of changes</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Printer</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>All printers</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Time (UTC)</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Front end</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Action</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Way in</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>MAC</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Changes</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Outcome</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Export CSV…</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>The history could not be exported:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
 </context>
 <context>
@@ -462,11 +461,11 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
     </message>
     <message>
         <source>About...</source>
-        <translation type="unfinished"></translation>
+        <translation>Névjegy...</translation>
     </message>
     <message>
         <source>History…</source>
-        <translation type="unfinished"></translation>
+        <translation>Előzmények…</translation>
     </message>
 </context>
 <context>
@@ -574,7 +573,7 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
     <name>Profile</name>
     <message>
         <source>cannot write %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>nem sikerült írni a(z) %1 fájlba: %2</translation>
     </message>
 </context>
 <context>
@@ -635,19 +634,19 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
     <name>SecretsDialog</name>
     <message>
         <source>WEP Key</source>
-        <translation type="unfinished">WEP-kulcs</translation>
+        <translation>WEP-kulcs</translation>
     </message>
     <message>
         <source>PSK Key</source>
-        <translation type="unfinished">PSK-kulcs</translation>
+        <translation>PSK-kulcs</translation>
     </message>
     <message>
         <source>PIN Code</source>
-        <translation type="unfinished">PIN-kód</translation>
+        <translation>PIN-kód</translation>
     </message>
     <message>
         <source>The profile leaves out these secrets. Enter them for this printer:</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
 </context>
 <context>
@@ -1245,54 +1244,62 @@ Az IP-címet kézzel kell megadnia.</translation>
     <message>
         <source>The text is too long for the printer.
 Please shorten it (some characters take more than one byte).</source>
-        <translation type="unfinished"></translation>
+        <translation>A szöveg túl hosszú a nyomtató számára.
+Rövidítse le (egyes karakterek egynél több bájtot foglalnak).</translation>
     </message>
     <message>
         <source>The PSK key is incorrect.
 It must be 8 to 63 printable ASCII characters or 64 hexadecimal digits.</source>
-        <translation type="unfinished"></translation>
+        <translation>A PSK-kulcs hibás.
+8–63 nyomtatható ASCII-karakterből vagy 64 hexadecimális számjegyből kell állnia.</translation>
     </message>
     <message>
         <source>This setting cannot be chosen together with the other settings.
 Please check the settings and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ez a beállítás nem választható a többi beállítással együtt.
+Ellenőrizze a beállításokat, és próbálja újra.</translation>
     </message>
     <message>
         <source>The search could not start.
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nem sikerült elindítani a keresést.
+%1</translation>
     </message>
     <message>
         <source>The settings could not be sent.
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nem sikerült elküldeni a beállításokat.
+%1</translation>
     </message>
     <message>
         <source>The local address %1 cannot be used.</source>
-        <translation type="unfinished"></translation>
+        <translation>A(z) %1 helyi cím nem használható.</translation>
     </message>
     <message>
         <source>The local UDP port %1 cannot be used.</source>
-        <translation type="unfinished"></translation>
+        <translation>A(z) %1 helyi UDP-port nem használható.</translation>
     </message>
     <message>
         <source>The request could not leave this computer: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nem sikerült elküldeni a kérést erről a számítógépről: %1</translation>
     </message>
     <message>
         <source>No web browser could be opened.
 Please open this address in a web browser:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nem sikerült megnyitni egy webböngészőt sem.
+Nyissa meg ezt a címet egy webböngészőben:
+%1</translation>
     </message>
     <message>
         <source>The printer has no IP address configured.
 Its web page cannot be opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>A nyomtatón nincs beállítva IP-cím.
+A nyomtató weboldala nem nyitható meg.</translation>
     </message>
     <message>
         <source>This printer does not offer Setting (feature code %1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Ez a nyomtató nem kínálja a „Beállítás” funkciót (funkciókód: %1).</translation>
     </message>
 </context>
 <context>
@@ -1346,174 +1353,174 @@ Its web page cannot be opened.</source>
     </message>
     <message>
         <source>Sets up the network interface of Zephran POS receipt printers: Ethernet and wireless printers on the local network, and printers attached by a serial port or a USB cable.</source>
-        <translation type="unfinished"></translation>
+        <translation>Beállítja a Zephran POS-blokknyomtatók hálózati interfészét: a helyi hálózaton lévő Ethernet- és vezeték nélküli nyomtatókét, valamint a soros porton vagy USB-kábellel csatlakoztatott nyomtatókét.</translation>
     </message>
     <message>
         <source>Copyright © Corvane Tool developers. Free software under the MIT licence.</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright © Corvane Tool developers. Szabad szoftver, MIT-licenc alatt.</translation>
     </message>
     <message>
         <source>About Corvane Tool</source>
-        <translation type="unfinished"></translation>
+        <translation>A Corvane Tool névjegye</translation>
     </message>
 </context>
 <context>
     <name>corvane::history</name>
     <message>
         <source>cannot create the folder %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>nem sikerült létrehozni a(z) %1 mappát: %2</translation>
     </message>
     <message>
         <source>not a JSON object</source>
-        <translation type="unfinished"></translation>
+        <translation>nem JSON-objektum</translation>
     </message>
     <message>
         <source>no valid time</source>
-        <translation type="unfinished"></translation>
+        <translation>nincs érvényes időpont</translation>
     </message>
     <message>
         <source>no outcome or no list of changes</source>
-        <translation type="unfinished"></translation>
+        <translation>nincs eredmény vagy nincs módosításlista</translation>
     </message>
     <message>
         <source>a change without a field name</source>
-        <translation type="unfinished"></translation>
+        <translation>mezőnév nélküli módosítás</translation>
     </message>
     <message>
         <source>cannot open %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>nem sikerült megnyitni a(z) %1 fájlt: %2</translation>
     </message>
     <message>
         <source>%1 stayed locked by another program</source>
-        <translation type="unfinished"></translation>
+        <translation>a(z) %1 fájlt továbbra is zárolva tartotta egy másik program</translation>
     </message>
     <message>
         <source>cannot write %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>nem sikerült írni a(z) %1 fájlba: %2</translation>
     </message>
     <message>
         <source>cannot read %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>nem sikerült beolvasni a(z) %1 fájlt: %2</translation>
     </message>
     <message>
         <source>line %1 of %2 skipped: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>a(z) %2 fájl %1. sora kimaradt: %3</translation>
     </message>
 </context>
 <context>
     <name>corvane::profile</name>
     <message>
-        <source>&quot;%1&quot; must be a text</source>
-        <translation type="unfinished"></translation>
+        <source>"%1" must be a text</source>
+        <translation>„%1” értékének szövegnek kell lennie</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; must be a whole number</source>
-        <translation type="unfinished"></translation>
+        <source>"%1" must be a whole number</source>
+        <translation>„%1” értékének egész számnak kell lennie</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; must be a dotted IPv4 address such as &quot;192.168.0.10&quot;</source>
-        <translation type="unfinished"></translation>
+        <source>"%1" must be a dotted IPv4 address such as "192.168.0.10"</source>
+        <translation>„%1” értékének pontozott decimális IPv4-címnek kell lennie, például „192.168.0.10”</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; has a value of the wrong kind</source>
-        <translation type="unfinished"></translation>
+        <source>"%1" has a value of the wrong kind</source>
+        <translation>„%1” értéke nem megfelelő típusú</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is longer than its %2 bytes</source>
-        <translation type="unfinished"></translation>
+        <source>"%1" is longer than its %2 bytes</source>
+        <translation>„%1” hosszabb a megengedett %2 bájtnál</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; must not contain a zero character</source>
-        <translation type="unfinished"></translation>
+        <source>"%1" must not contain a zero character</source>
+        <translation>„%1” nem tartalmazhat nulla kódú karaktert</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; must be a whole number from 0 to %2</source>
-        <translation type="unfinished"></translation>
+        <source>"%1" must be a whole number from 0 to %2</source>
+        <translation>„%1” értékének 0 és %2 közötti egész számnak kell lennie</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; belongs to one printer and is never part of a profile</source>
-        <translation type="unfinished"></translation>
+        <source>"%1" belongs to one printer and is never part of a profile</source>
+        <translation>„%1” egy adott nyomtatóhoz tartozik, és soha nem része a profilnak</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is not a setting of a profile</source>
-        <translation type="unfinished"></translation>
+        <source>"%1" is not a setting of a profile</source>
+        <translation>„%1” nem profilbeállítás</translation>
     </message>
     <message>
         <source>not valid JSON (%1 at offset %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>érvénytelen JSON (%1, pozíció: %2)</translation>
     </message>
     <message>
         <source>the file must hold one JSON object</source>
-        <translation type="unfinished"></translation>
+        <translation>a fájlnak egyetlen JSON-objektumot kell tartalmaznia</translation>
     </message>
     <message>
-        <source>unknown key &quot;%1&quot; (a profile holds &quot;format&quot; and &quot;config&quot;)</source>
-        <translation type="unfinished"></translation>
+        <source>unknown key "%1" (a profile holds "format" and "config")</source>
+        <translation>ismeretlen kulcs: „%1” (a profil a „format” és a „config” elemet tartalmazza)</translation>
     </message>
     <message>
-        <source>&quot;format&quot; must be &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <source>"format" must be "%1"</source>
+        <translation>a „format” értékének „%1” kell lennie</translation>
     </message>
     <message>
-        <source>the file has no &quot;config&quot; object</source>
-        <translation type="unfinished"></translation>
+        <source>the file has no "config" object</source>
+        <translation>a fájlban nincs „config” objektum</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is not a secret; a secrets file holds only wepKey, pskKey, authPassword and p2pPinCode</source>
-        <translation type="unfinished"></translation>
+        <source>"%1" is not a secret; a secrets file holds only wepKey, pskKey, authPassword and p2pPinCode</source>
+        <translation>„%1” nem titkos adat; a titkosadat-fájl csak wepKey, pskKey, authPassword és p2pPinCode elemet tartalmazhat</translation>
     </message>
     <message>
-        <source>&quot;%1&quot;: Wi-Fi Direct needs a printer with the newer record layout</source>
-        <translation type="unfinished"></translation>
+        <source>"%1": Wi-Fi Direct needs a printer with the newer record layout</source>
+        <translation>„%1”: a Wi-Fi Direct használatához újabb rekordszerkezetű nyomtató szükséges</translation>
     </message>
 </context>
 <context>
     <name>corvane::transport</name>
     <message>
-        <source>Permission denied: add your user to the &apos;dialout&apos; group (serial) or &apos;lp&apos; group (USB printer), then log in again</source>
-        <translation type="unfinished"></translation>
+        <source>Permission denied: add your user to the 'dialout' group (serial) or 'lp' group (USB printer), then log in again</source>
+        <translation>Hozzáférés megtagadva: vegye fel a felhasználóját a 'dialout' (soros port) vagy az 'lp' (USB-nyomtató) csoportba, majd jelentkezzen be újra</translation>
     </message>
     <message>
-        <source>Your user needs to be in the group &apos;%1&apos; that owns %2: run &quot;sudo usermod -aG %1 $USER&quot;, then log in again.</source>
-        <translation type="unfinished"></translation>
+        <source>Your user needs to be in the group '%1' that owns %2: run "sudo usermod -aG %1 $USER", then log in again.</source>
+        <translation>A felhasználójának tagja kell lennie a(z) %2 tulajdonosát jelentő '%1' csoportnak: futtassa a "sudo usermod -aG %1 $USER" parancsot, majd jelentkezzen be újra.</translation>
     </message>
 </context>
 <context>
     <name>corvane::ui</name>
     <message>
         <source>Checking the printer… attempt %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>A nyomtató ellenőrzése… kísérlet: %1/%2</translation>
     </message>
     <message>
-        <source>Reading the printer&apos;s settings…</source>
-        <translation type="unfinished"></translation>
+        <source>Reading the printer's settings…</source>
+        <translation>A nyomtató beállításainak beolvasása…</translation>
     </message>
     <message>
         <source>Saving the settings…</source>
-        <translation type="unfinished"></translation>
+        <translation>A beállítások mentése…</translation>
     </message>
     <message>
         <source>Surveying the access points…</source>
-        <translation type="unfinished"></translation>
+        <translation>Hozzáférési pontok keresése…</translation>
     </message>
     <message>
         <source>Uploading the certificate… part %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>A tanúsítvány feltöltése… rész: %1/%2</translation>
     </message>
 </context>
 <context>
     <name>link</name>
     <message>
         <source>No printer is ready on this line: its DSR or CTS signal is off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ezen a vonalon nincs üzemkész nyomtató: a DSR vagy a CTS jel inaktív.</translation>
     </message>
     <message>
-        <source>The port does not take the printer&apos;s line settings (115200 baud, 8 data bits, no parity, 1 stop bit, RTS/CTS).</source>
-        <translation type="unfinished"></translation>
+        <source>The port does not take the printer's line settings (115200 baud, 8 data bits, no parity, 1 stop bit, RTS/CTS).</source>
+        <translation>A port nem fogadja el a nyomtató vonalbeállításait (115200 baud, 8 adatbit, nincs paritás, 1 stopbit, RTS/CTS).</translation>
     </message>
     <message>
         <source>The device is in use by another program.</source>
-        <translation type="unfinished"></translation>
+        <translation>Az eszközt egy másik program használja.</translation>
     </message>
 </context>
 </TS>

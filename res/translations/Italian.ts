@@ -1,5 +1,4 @@
-<?xml version="1.0" encoding="utf-8"?>
-<!DOCTYPE TS>
+<?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="it_IT">
 <context>
     <name>BssInfoDialog</name>
@@ -106,11 +105,11 @@
     <name>ConfigApp</name>
     <message>
         <source>Sets up the network interface of Zephran receipt printers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Configura l'interfaccia di rete delle stampanti per scontrini Zephran.</translation>
     </message>
     <message>
-        <source>Show the windows in NAME instead of the system&apos;s language: en (the built-in English), a catalog name such as Japanese or German, or a locale name such as de_AT.</source>
-        <translation type="unfinished"></translation>
+        <source>Show the windows in NAME instead of the system's language: en (the built-in English), a catalog name such as Japanese or German, or a locale name such as de_AT.</source>
+        <translation>Mostra le finestre nella lingua NAME anziché in quella del sistema: en (l'inglese integrato), il nome di un catalogo come Japanese o German, oppure il nome di impostazioni locali come de_AT.</translation>
     </message>
 </context>
 <context>
@@ -223,24 +222,24 @@
         <translation>Esci</translation>
     </message>
     <message>
-        <source>This printer don&apos;t match our company name.</source>
+        <source>This printer don't match our company name.</source>
         <translation>Il nome del produttore di questa stampante non corrisponde a quello della nostra azienda.</translation>
     </message>
     <message>
         <source>Include secrets</source>
-        <translation type="unfinished"></translation>
+        <translation>Includi dati riservati</translation>
     </message>
     <message>
         <source>Put keys, passwords and the PIN in the exported profile; the file is then readable by you alone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserisce chiavi, password e PIN nel profilo esportato; il file sarà quindi leggibile solo dall'utente corrente.</translation>
     </message>
     <message>
         <source>Export profile…</source>
-        <translation type="unfinished"></translation>
+        <translation>Esporta profilo…</translation>
     </message>
     <message>
         <source>Import profile…</source>
-        <translation type="unfinished"></translation>
+        <translation>Importa profilo…</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -248,119 +247,119 @@
     </message>
     <message>
         <source>Profiles (*.json);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Import profile</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Export profile</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>The profile could not be saved:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>The profile has been saved to %1 with its keys and passwords.
 Only you can read the file.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>The profile has been saved to %1.
 Keys, passwords and the PIN were left out; importing the profile asks for them.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>The profile %1 cannot be imported:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>The profile was not imported; nothing has changed.
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>The profile has been imported. Check the pages, then press Save to write it to the printer.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>This printer has no %1; those settings were left out.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
 </context>
 <context>
     <name>History</name>
     <message>
         <source>The change was made, but it could not be added to the history: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>La modifica è stata eseguita, ma non è stato possibile aggiungerla alla cronologia: %1</translation>
     </message>
 </context>
 <context>
     <name>HistoryDialog</name>
     <message>
         <source>Export CSV</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Comma-separated values (*.csv);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>History of changes</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Printer</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>All printers</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Time (UTC)</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Front end</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Action</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Way in</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>MAC</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Changes</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Outcome</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Export CSV…</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>The history could not be exported:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
 </context>
 <context>
@@ -462,11 +461,11 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
     </message>
     <message>
         <source>About...</source>
-        <translation type="unfinished"></translation>
+        <translation>Informazioni...</translation>
     </message>
     <message>
         <source>History…</source>
-        <translation type="unfinished"></translation>
+        <translation>Cronologia…</translation>
     </message>
 </context>
 <context>
@@ -574,7 +573,7 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
     <name>Profile</name>
     <message>
         <source>cannot write %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>impossibile scrivere %1: %2</translation>
     </message>
 </context>
 <context>
@@ -635,19 +634,19 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
     <name>SecretsDialog</name>
     <message>
         <source>WEP Key</source>
-        <translation type="unfinished">Chiave WEP</translation>
+        <translation>Chiave WEP</translation>
     </message>
     <message>
         <source>PSK Key</source>
-        <translation type="unfinished">Chiave PSK</translation>
+        <translation>Chiave PSK</translation>
     </message>
     <message>
         <source>PIN Code</source>
-        <translation type="unfinished">Codice PIN</translation>
+        <translation>Codice PIN</translation>
     </message>
     <message>
         <source>The profile leaves out these secrets. Enter them for this printer:</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
 </context>
 <context>
@@ -894,7 +893,7 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
         <source>Failed to import the BSS information.
 Please check the IP address or port number to connect to.</source>
         <translation>Impossibile importare le informazioni BSS.
-Controllare l&apos;indirizzo IP o il numero di porta della connessione.</translation>
+Controllare l'indirizzo IP o il numero di porta della connessione.</translation>
     </message>
     <message>
         <source>Failed to connect to the printer.</source>
@@ -923,7 +922,7 @@ Riavviare la stampante.</translation>
     <message>
         <source>The User ID is incorrect.
 Please try again.</source>
-        <translation>L&apos;ID utente non è corretto.
+        <translation>L'ID utente non è corretto.
 Riprovare.</translation>
     </message>
     <message>
@@ -965,7 +964,7 @@ Riprovare.</translation>
     <message>
         <source>The SSID is incorrect.
 Please try again.</source>
-        <translation>L&apos;SSID non è corretto.
+        <translation>L'SSID non è corretto.
 Riprovare.</translation>
     </message>
     <message>
@@ -977,7 +976,7 @@ Riprovare.</translation>
     <message>
         <source>The certificate ID is incorrect.
 Please try again.</source>
-        <translation>L&apos;ID del certificato non è corretto.
+        <translation>L'ID del certificato non è corretto.
 Riprovare.</translation>
     </message>
     <message>
@@ -1030,7 +1029,7 @@ Sono consentite solo le autenticazioni Sistema aperto e Chiave condivisa.</trans
     </message>
     <message>
         <source>Please select a device in the list.</source>
-        <translation>Selezionare un dispositivo nell&apos;elenco.</translation>
+        <translation>Selezionare un dispositivo nell'elenco.</translation>
     </message>
     <message>
         <source>Please search for a device again.</source>
@@ -1038,11 +1037,11 @@ Sono consentite solo le autenticazioni Sistema aperto e Chiave condivisa.</trans
     </message>
     <message>
         <source>Error: Failed to read the list of information.</source>
-        <translation>Errore: impossibile leggere l&apos;elenco delle informazioni.</translation>
+        <translation>Errore: impossibile leggere l'elenco delle informazioni.</translation>
     </message>
     <message>
         <source>Please check the IP address or port number.</source>
-        <translation>Controllare l&apos;indirizzo IP o il numero di porta.</translation>
+        <translation>Controllare l'indirizzo IP o il numero di porta.</translation>
     </message>
     <message>
         <source>The specified port is not available.
@@ -1053,20 +1052,20 @@ Immettere di nuovo un numero di porta.</translation>
     <message>
         <source>The IP address cannot be used.
 Please enter an IP address again.</source>
-        <translation>L&apos;indirizzo IP non può essere utilizzato.
+        <translation>L'indirizzo IP non può essere utilizzato.
 Immettere di nuovo un indirizzo IP.</translation>
     </message>
     <message>
         <source>The configuration has been completed.
 Please search for devices again if the list is not refreshed.</source>
         <translation>La configurazione è stata completata.
-Se l&apos;elenco non si aggiorna, cercare di nuovo i dispositivi.</translation>
+Se l'elenco non si aggiorna, cercare di nuovo i dispositivi.</translation>
     </message>
     <message>
         <source>The WLAN configuration has been completed.
 Please search for devices again if the list is not refreshed.</source>
         <translation>La configurazione WLAN è stata completata.
-Se l&apos;elenco non si aggiorna, cercare di nuovo i dispositivi.</translation>
+Se l'elenco non si aggiorna, cercare di nuovo i dispositivi.</translation>
     </message>
     <message>
         <source>Unable to configure the port.
@@ -1096,7 +1095,7 @@ Immettere di nuovo un numero di canale. (0~14)</translation>
         <source>Network is in Adhoc mode.
 You must assign IP address manually.</source>
         <translation>La rete è in modalità ad hoc.
-È necessario assegnare l&apos;indirizzo IP manualmente.</translation>
+È necessario assegnare l'indirizzo IP manualmente.</translation>
     </message>
     <message>
         <source>Unable to connect to the USB device.</source>
@@ -1245,54 +1244,62 @@ You must assign IP address manually.</source>
     <message>
         <source>The text is too long for the printer.
 Please shorten it (some characters take more than one byte).</source>
-        <translation type="unfinished"></translation>
+        <translation>Il testo è troppo lungo per la stampante.
+Accorciarlo (alcuni caratteri occupano più di un byte).</translation>
     </message>
     <message>
         <source>The PSK key is incorrect.
 It must be 8 to 63 printable ASCII characters or 64 hexadecimal digits.</source>
-        <translation type="unfinished"></translation>
+        <translation>La chiave PSK non è corretta.
+Deve essere composta da 8 a 63 caratteri ASCII stampabili o da 64 cifre esadecimali.</translation>
     </message>
     <message>
         <source>This setting cannot be chosen together with the other settings.
 Please check the settings and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Questa impostazione non può essere scelta insieme alle altre impostazioni.
+Controllare le impostazioni e riprovare.</translation>
     </message>
     <message>
         <source>The search could not start.
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile avviare la ricerca.
+%1</translation>
     </message>
     <message>
         <source>The settings could not be sent.
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile inviare le impostazioni.
+%1</translation>
     </message>
     <message>
         <source>The local address %1 cannot be used.</source>
-        <translation type="unfinished"></translation>
+        <translation>L'indirizzo locale %1 non può essere utilizzato.</translation>
     </message>
     <message>
         <source>The local UDP port %1 cannot be used.</source>
-        <translation type="unfinished"></translation>
+        <translation>La porta UDP locale %1 non può essere utilizzata.</translation>
     </message>
     <message>
         <source>The request could not leave this computer: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile inviare la richiesta da questo computer: %1</translation>
     </message>
     <message>
         <source>No web browser could be opened.
 Please open this address in a web browser:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile aprire un browser web.
+Aprire questo indirizzo in un browser web:
+%1</translation>
     </message>
     <message>
         <source>The printer has no IP address configured.
 Its web page cannot be opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>La stampante non ha un indirizzo IP configurato.
+Impossibile aprire la sua pagina web.</translation>
     </message>
     <message>
         <source>This printer does not offer Setting (feature code %1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Questa stampante non offre la funzione "Impostazioni" (codice funzione %1).</translation>
     </message>
 </context>
 <context>
@@ -1346,174 +1353,174 @@ Its web page cannot be opened.</source>
     </message>
     <message>
         <source>Sets up the network interface of Zephran POS receipt printers: Ethernet and wireless printers on the local network, and printers attached by a serial port or a USB cable.</source>
-        <translation type="unfinished"></translation>
+        <translation>Configura l'interfaccia di rete delle stampanti POS per scontrini Zephran: stampanti Ethernet e wireless sulla rete locale e stampanti collegate tramite porta seriale o cavo USB.</translation>
     </message>
     <message>
         <source>Copyright © Corvane Tool developers. Free software under the MIT licence.</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright © Corvane Tool developers. Software libero con licenza MIT.</translation>
     </message>
     <message>
         <source>About Corvane Tool</source>
-        <translation type="unfinished"></translation>
+        <translation>Informazioni su Corvane Tool</translation>
     </message>
 </context>
 <context>
     <name>corvane::history</name>
     <message>
         <source>cannot create the folder %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>impossibile creare la cartella %1: %2</translation>
     </message>
     <message>
         <source>not a JSON object</source>
-        <translation type="unfinished"></translation>
+        <translation>non è un oggetto JSON</translation>
     </message>
     <message>
         <source>no valid time</source>
-        <translation type="unfinished"></translation>
+        <translation>nessun orario valido</translation>
     </message>
     <message>
         <source>no outcome or no list of changes</source>
-        <translation type="unfinished"></translation>
+        <translation>nessun esito o nessun elenco di modifiche</translation>
     </message>
     <message>
         <source>a change without a field name</source>
-        <translation type="unfinished"></translation>
+        <translation>una modifica senza nome di campo</translation>
     </message>
     <message>
         <source>cannot open %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>impossibile aprire %1: %2</translation>
     </message>
     <message>
         <source>%1 stayed locked by another program</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 è rimasto bloccato da un altro programma</translation>
     </message>
     <message>
         <source>cannot write %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>impossibile scrivere %1: %2</translation>
     </message>
     <message>
         <source>cannot read %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>impossibile leggere %1: %2</translation>
     </message>
     <message>
         <source>line %1 of %2 skipped: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>riga %1 di %2 ignorata: %3</translation>
     </message>
 </context>
 <context>
     <name>corvane::profile</name>
     <message>
-        <source>&quot;%1&quot; must be a text</source>
-        <translation type="unfinished"></translation>
+        <source>"%1" must be a text</source>
+        <translation>"%1" deve essere un testo</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; must be a whole number</source>
-        <translation type="unfinished"></translation>
+        <source>"%1" must be a whole number</source>
+        <translation>"%1" deve essere un numero intero</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; must be a dotted IPv4 address such as &quot;192.168.0.10&quot;</source>
-        <translation type="unfinished"></translation>
+        <source>"%1" must be a dotted IPv4 address such as "192.168.0.10"</source>
+        <translation>"%1" deve essere un indirizzo IPv4 in notazione decimale puntata, ad esempio "192.168.0.10"</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; has a value of the wrong kind</source>
-        <translation type="unfinished"></translation>
+        <source>"%1" has a value of the wrong kind</source>
+        <translation>"%1" ha un valore di tipo errato</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is longer than its %2 bytes</source>
-        <translation type="unfinished"></translation>
+        <source>"%1" is longer than its %2 bytes</source>
+        <translation>"%1" supera la lunghezza massima di %2 byte</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; must not contain a zero character</source>
-        <translation type="unfinished"></translation>
+        <source>"%1" must not contain a zero character</source>
+        <translation>"%1" non deve contenere caratteri nulli</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; must be a whole number from 0 to %2</source>
-        <translation type="unfinished"></translation>
+        <source>"%1" must be a whole number from 0 to %2</source>
+        <translation>"%1" deve essere un numero intero compreso tra 0 e %2</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; belongs to one printer and is never part of a profile</source>
-        <translation type="unfinished"></translation>
+        <source>"%1" belongs to one printer and is never part of a profile</source>
+        <translation>"%1" è specifico di ogni stampante e non fa mai parte di un profilo</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is not a setting of a profile</source>
-        <translation type="unfinished"></translation>
+        <source>"%1" is not a setting of a profile</source>
+        <translation>"%1" non è un'impostazione di profilo</translation>
     </message>
     <message>
         <source>not valid JSON (%1 at offset %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>JSON non valido (%1 alla posizione %2)</translation>
     </message>
     <message>
         <source>the file must hold one JSON object</source>
-        <translation type="unfinished"></translation>
+        <translation>il file deve contenere un solo oggetto JSON</translation>
     </message>
     <message>
-        <source>unknown key &quot;%1&quot; (a profile holds &quot;format&quot; and &quot;config&quot;)</source>
-        <translation type="unfinished"></translation>
+        <source>unknown key "%1" (a profile holds "format" and "config")</source>
+        <translation>chiave sconosciuta "%1" (un profilo contiene "format" e "config")</translation>
     </message>
     <message>
-        <source>&quot;format&quot; must be &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <source>"format" must be "%1"</source>
+        <translation>"format" deve essere "%1"</translation>
     </message>
     <message>
-        <source>the file has no &quot;config&quot; object</source>
-        <translation type="unfinished"></translation>
+        <source>the file has no "config" object</source>
+        <translation>il file non contiene un oggetto "config"</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is not a secret; a secrets file holds only wepKey, pskKey, authPassword and p2pPinCode</source>
-        <translation type="unfinished"></translation>
+        <source>"%1" is not a secret; a secrets file holds only wepKey, pskKey, authPassword and p2pPinCode</source>
+        <translation>"%1" non è un dato riservato; un file di dati riservati contiene solo wepKey, pskKey, authPassword e p2pPinCode</translation>
     </message>
     <message>
-        <source>&quot;%1&quot;: Wi-Fi Direct needs a printer with the newer record layout</source>
-        <translation type="unfinished"></translation>
+        <source>"%1": Wi-Fi Direct needs a printer with the newer record layout</source>
+        <translation>"%1": Wi-Fi Direct richiede una stampante con il formato di record più recente</translation>
     </message>
 </context>
 <context>
     <name>corvane::transport</name>
     <message>
-        <source>Permission denied: add your user to the &apos;dialout&apos; group (serial) or &apos;lp&apos; group (USB printer), then log in again</source>
-        <translation type="unfinished"></translation>
+        <source>Permission denied: add your user to the 'dialout' group (serial) or 'lp' group (USB printer), then log in again</source>
+        <translation>Autorizzazione negata: aggiungere l'utente al gruppo 'dialout' (seriale) o al gruppo 'lp' (stampante USB), quindi accedere di nuovo</translation>
     </message>
     <message>
-        <source>Your user needs to be in the group &apos;%1&apos; that owns %2: run &quot;sudo usermod -aG %1 $USER&quot;, then log in again.</source>
-        <translation type="unfinished"></translation>
+        <source>Your user needs to be in the group '%1' that owns %2: run "sudo usermod -aG %1 $USER", then log in again.</source>
+        <translation>L'utente deve far parte del gruppo '%1', proprietario di %2: eseguire "sudo usermod -aG %1 $USER", quindi accedere di nuovo.</translation>
     </message>
 </context>
 <context>
     <name>corvane::ui</name>
     <message>
         <source>Checking the printer… attempt %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Verifica della stampante… tentativo %1 di %2</translation>
     </message>
     <message>
-        <source>Reading the printer&apos;s settings…</source>
-        <translation type="unfinished"></translation>
+        <source>Reading the printer's settings…</source>
+        <translation>Lettura delle impostazioni della stampante…</translation>
     </message>
     <message>
         <source>Saving the settings…</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvataggio delle impostazioni…</translation>
     </message>
     <message>
         <source>Surveying the access points…</source>
-        <translation type="unfinished"></translation>
+        <translation>Rilevamento dei punti di accesso…</translation>
     </message>
     <message>
         <source>Uploading the certificate… part %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Caricamento del certificato… parte %1 di %2</translation>
     </message>
 </context>
 <context>
     <name>link</name>
     <message>
         <source>No printer is ready on this line: its DSR or CTS signal is off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuna stampante pronta su questa linea: il segnale DSR o CTS è disattivato.</translation>
     </message>
     <message>
-        <source>The port does not take the printer&apos;s line settings (115200 baud, 8 data bits, no parity, 1 stop bit, RTS/CTS).</source>
-        <translation type="unfinished"></translation>
+        <source>The port does not take the printer's line settings (115200 baud, 8 data bits, no parity, 1 stop bit, RTS/CTS).</source>
+        <translation>La porta non accetta i parametri di linea della stampante (115200 baud, 8 bit di dati, nessuna parità, 1 bit di stop, RTS/CTS).</translation>
     </message>
     <message>
         <source>The device is in use by another program.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il dispositivo è in uso da parte di un altro programma.</translation>
     </message>
 </context>
 </TS>

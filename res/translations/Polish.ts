@@ -1,5 +1,4 @@
-<?xml version="1.0" encoding="utf-8"?>
-<!DOCTYPE TS>
+<?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="pl_PL">
 <context>
     <name>BssInfoDialog</name>
@@ -106,11 +105,11 @@
     <name>ConfigApp</name>
     <message>
         <source>Sets up the network interface of Zephran receipt printers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfiguruje interfejs sieciowy drukarek bonów Zephran.</translation>
     </message>
     <message>
-        <source>Show the windows in NAME instead of the system&apos;s language: en (the built-in English), a catalog name such as Japanese or German, or a locale name such as de_AT.</source>
-        <translation type="unfinished"></translation>
+        <source>Show the windows in NAME instead of the system's language: en (the built-in English), a catalog name such as Japanese or German, or a locale name such as de_AT.</source>
+        <translation>Wyświetla okna w języku NAME zamiast w języku systemu: en (wbudowany angielski), nazwa katalogu, np. Japanese lub German, albo nazwa ustawień regionalnych, np. de_AT.</translation>
     </message>
 </context>
 <context>
@@ -223,24 +222,24 @@
         <translation>Zakończ</translation>
     </message>
     <message>
-        <source>This printer don&apos;t match our company name.</source>
+        <source>This printer don't match our company name.</source>
         <translation>Nazwa producenta tej drukarki nie zgadza się z nazwą naszej firmy.</translation>
     </message>
     <message>
         <source>Include secrets</source>
-        <translation type="unfinished"></translation>
+        <translation>Dołącz dane poufne</translation>
     </message>
     <message>
         <source>Put keys, passwords and the PIN in the exported profile; the file is then readable by you alone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapisuje klucze, hasła i kod PIN w eksportowanym profilu; plik będzie wtedy czytelny tylko dla Ciebie.</translation>
     </message>
     <message>
         <source>Export profile…</source>
-        <translation type="unfinished"></translation>
+        <translation>Eksportuj profil…</translation>
     </message>
     <message>
         <source>Import profile…</source>
-        <translation type="unfinished"></translation>
+        <translation>Importuj profil…</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -248,119 +247,119 @@
     </message>
     <message>
         <source>Profiles (*.json);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Import profile</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Export profile</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>The profile could not be saved:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>The profile has been saved to %1 with its keys and passwords.
 Only you can read the file.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>The profile has been saved to %1.
 Keys, passwords and the PIN were left out; importing the profile asks for them.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>The profile %1 cannot be imported:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>The profile was not imported; nothing has changed.
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>The profile has been imported. Check the pages, then press Save to write it to the printer.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>This printer has no %1; those settings were left out.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
 </context>
 <context>
     <name>History</name>
     <message>
         <source>The change was made, but it could not be added to the history: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Zmiana została wprowadzona, ale nie udało się dodać jej do historii: %1</translation>
     </message>
 </context>
 <context>
     <name>HistoryDialog</name>
     <message>
         <source>Export CSV</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Comma-separated values (*.csv);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>History of changes</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Printer</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>All printers</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Time (UTC)</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Front end</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Action</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Way in</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>MAC</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Changes</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Outcome</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Export CSV…</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>The history could not be exported:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
 </context>
 <context>
@@ -462,11 +461,11 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
     </message>
     <message>
         <source>About...</source>
-        <translation type="unfinished"></translation>
+        <translation>O programie...</translation>
     </message>
     <message>
         <source>History…</source>
-        <translation type="unfinished"></translation>
+        <translation>Historia…</translation>
     </message>
 </context>
 <context>
@@ -574,7 +573,7 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
     <name>Profile</name>
     <message>
         <source>cannot write %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>nie można zapisać %1: %2</translation>
     </message>
 </context>
 <context>
@@ -635,19 +634,19 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
     <name>SecretsDialog</name>
     <message>
         <source>WEP Key</source>
-        <translation type="unfinished">Klucz WEP</translation>
+        <translation>Klucz WEP</translation>
     </message>
     <message>
         <source>PSK Key</source>
-        <translation type="unfinished">Klucz PSK</translation>
+        <translation>Klucz PSK</translation>
     </message>
     <message>
         <source>PIN Code</source>
-        <translation type="unfinished">Kod PIN</translation>
+        <translation>Kod PIN</translation>
     </message>
     <message>
         <source>The profile leaves out these secrets. Enter them for this printer:</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
 </context>
 <context>
@@ -1245,54 +1244,62 @@ Adres IP trzeba przypisać ręcznie.</translation>
     <message>
         <source>The text is too long for the printer.
 Please shorten it (some characters take more than one byte).</source>
-        <translation type="unfinished"></translation>
+        <translation>Tekst jest za długi dla drukarki.
+Skróć go (niektóre znaki zajmują więcej niż jeden bajt).</translation>
     </message>
     <message>
         <source>The PSK key is incorrect.
 It must be 8 to 63 printable ASCII characters or 64 hexadecimal digits.</source>
-        <translation type="unfinished"></translation>
+        <translation>Klucz PSK jest nieprawidłowy.
+Musi składać się z 8–63 drukowalnych znaków ASCII lub z 64 cyfr szesnastkowych.</translation>
     </message>
     <message>
         <source>This setting cannot be chosen together with the other settings.
 Please check the settings and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tego ustawienia nie można wybrać razem z pozostałymi ustawieniami.
+Sprawdź ustawienia i spróbuj ponownie.</translation>
     </message>
     <message>
         <source>The search could not start.
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie udało się rozpocząć wyszukiwania.
+%1</translation>
     </message>
     <message>
         <source>The settings could not be sent.
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie udało się wysłać ustawień.
+%1</translation>
     </message>
     <message>
         <source>The local address %1 cannot be used.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można użyć adresu lokalnego %1.</translation>
     </message>
     <message>
         <source>The local UDP port %1 cannot be used.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można użyć lokalnego portu UDP %1.</translation>
     </message>
     <message>
         <source>The request could not leave this computer: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie udało się wysłać żądania z tego komputera: %1</translation>
     </message>
     <message>
         <source>No web browser could be opened.
 Please open this address in a web browser:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie udało się otworzyć przeglądarki internetowej.
+Otwórz ten adres w przeglądarce internetowej:
+%1</translation>
     </message>
     <message>
         <source>The printer has no IP address configured.
 Its web page cannot be opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>Drukarka nie ma skonfigurowanego adresu IP.
+Nie można otworzyć jej strony WWW.</translation>
     </message>
     <message>
         <source>This printer does not offer Setting (feature code %1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Ta drukarka nie udostępnia funkcji „Ustawienia” (kod funkcji %1).</translation>
     </message>
 </context>
 <context>
@@ -1346,174 +1353,174 @@ Its web page cannot be opened.</source>
     </message>
     <message>
         <source>Sets up the network interface of Zephran POS receipt printers: Ethernet and wireless printers on the local network, and printers attached by a serial port or a USB cable.</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfiguruje interfejs sieciowy drukarek bonów POS Zephran: drukarek Ethernet i bezprzewodowych w sieci lokalnej oraz drukarek podłączonych przez port szeregowy lub kabel USB.</translation>
     </message>
     <message>
         <source>Copyright © Corvane Tool developers. Free software under the MIT licence.</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright © Corvane Tool developers. Wolne oprogramowanie na licencji MIT.</translation>
     </message>
     <message>
         <source>About Corvane Tool</source>
-        <translation type="unfinished"></translation>
+        <translation>O programie Corvane Tool</translation>
     </message>
 </context>
 <context>
     <name>corvane::history</name>
     <message>
         <source>cannot create the folder %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>nie można utworzyć folderu %1: %2</translation>
     </message>
     <message>
         <source>not a JSON object</source>
-        <translation type="unfinished"></translation>
+        <translation>to nie jest obiekt JSON</translation>
     </message>
     <message>
         <source>no valid time</source>
-        <translation type="unfinished"></translation>
+        <translation>brak prawidłowego czasu</translation>
     </message>
     <message>
         <source>no outcome or no list of changes</source>
-        <translation type="unfinished"></translation>
+        <translation>brak wyniku lub listy zmian</translation>
     </message>
     <message>
         <source>a change without a field name</source>
-        <translation type="unfinished"></translation>
+        <translation>zmiana bez nazwy pola</translation>
     </message>
     <message>
         <source>cannot open %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>nie można otworzyć %1: %2</translation>
     </message>
     <message>
         <source>%1 stayed locked by another program</source>
-        <translation type="unfinished"></translation>
+        <translation>plik %1 pozostawał zablokowany przez inny program</translation>
     </message>
     <message>
         <source>cannot write %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>nie można zapisać %1: %2</translation>
     </message>
     <message>
         <source>cannot read %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>nie można odczytać %1: %2</translation>
     </message>
     <message>
         <source>line %1 of %2 skipped: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>pominięto wiersz %1 pliku %2: %3</translation>
     </message>
 </context>
 <context>
     <name>corvane::profile</name>
     <message>
-        <source>&quot;%1&quot; must be a text</source>
-        <translation type="unfinished"></translation>
+        <source>"%1" must be a text</source>
+        <translation>„%1” musi być tekstem</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; must be a whole number</source>
-        <translation type="unfinished"></translation>
+        <source>"%1" must be a whole number</source>
+        <translation>„%1” musi być liczbą całkowitą</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; must be a dotted IPv4 address such as &quot;192.168.0.10&quot;</source>
-        <translation type="unfinished"></translation>
+        <source>"%1" must be a dotted IPv4 address such as "192.168.0.10"</source>
+        <translation>„%1” musi być adresem IPv4 w zapisie kropkowym, np. „192.168.0.10”</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; has a value of the wrong kind</source>
-        <translation type="unfinished"></translation>
+        <source>"%1" has a value of the wrong kind</source>
+        <translation>„%1” ma wartość niewłaściwego typu</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is longer than its %2 bytes</source>
-        <translation type="unfinished"></translation>
+        <source>"%1" is longer than its %2 bytes</source>
+        <translation>„%1” przekracza dozwoloną długość (bajtów: %2)</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; must not contain a zero character</source>
-        <translation type="unfinished"></translation>
+        <source>"%1" must not contain a zero character</source>
+        <translation>„%1” nie może zawierać znaku zerowego</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; must be a whole number from 0 to %2</source>
-        <translation type="unfinished"></translation>
+        <source>"%1" must be a whole number from 0 to %2</source>
+        <translation>„%1” musi być liczbą całkowitą od 0 do %2</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; belongs to one printer and is never part of a profile</source>
-        <translation type="unfinished"></translation>
+        <source>"%1" belongs to one printer and is never part of a profile</source>
+        <translation>„%1” dotyczy jednej konkretnej drukarki i nigdy nie wchodzi w skład profilu</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is not a setting of a profile</source>
-        <translation type="unfinished"></translation>
+        <source>"%1" is not a setting of a profile</source>
+        <translation>„%1” nie jest ustawieniem profilu</translation>
     </message>
     <message>
         <source>not valid JSON (%1 at offset %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>nieprawidłowy JSON (%1 na pozycji %2)</translation>
     </message>
     <message>
         <source>the file must hold one JSON object</source>
-        <translation type="unfinished"></translation>
+        <translation>plik musi zawierać jeden obiekt JSON</translation>
     </message>
     <message>
-        <source>unknown key &quot;%1&quot; (a profile holds &quot;format&quot; and &quot;config&quot;)</source>
-        <translation type="unfinished"></translation>
+        <source>unknown key "%1" (a profile holds "format" and "config")</source>
+        <translation>nieznany klucz „%1” (profil zawiera „format” i „config”)</translation>
     </message>
     <message>
-        <source>&quot;format&quot; must be &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <source>"format" must be "%1"</source>
+        <translation>„format” musi mieć wartość „%1”</translation>
     </message>
     <message>
-        <source>the file has no &quot;config&quot; object</source>
-        <translation type="unfinished"></translation>
+        <source>the file has no "config" object</source>
+        <translation>w pliku brak obiektu „config”</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is not a secret; a secrets file holds only wepKey, pskKey, authPassword and p2pPinCode</source>
-        <translation type="unfinished"></translation>
+        <source>"%1" is not a secret; a secrets file holds only wepKey, pskKey, authPassword and p2pPinCode</source>
+        <translation>„%1” nie jest daną poufną; plik danych poufnych zawiera tylko wepKey, pskKey, authPassword i p2pPinCode</translation>
     </message>
     <message>
-        <source>&quot;%1&quot;: Wi-Fi Direct needs a printer with the newer record layout</source>
-        <translation type="unfinished"></translation>
+        <source>"%1": Wi-Fi Direct needs a printer with the newer record layout</source>
+        <translation>„%1”: Wi-Fi Direct wymaga drukarki z nowszym układem rekordu</translation>
     </message>
 </context>
 <context>
     <name>corvane::transport</name>
     <message>
-        <source>Permission denied: add your user to the &apos;dialout&apos; group (serial) or &apos;lp&apos; group (USB printer), then log in again</source>
-        <translation type="unfinished"></translation>
+        <source>Permission denied: add your user to the 'dialout' group (serial) or 'lp' group (USB printer), then log in again</source>
+        <translation>Odmowa dostępu: dodaj swojego użytkownika do grupy 'dialout' (port szeregowy) lub 'lp' (drukarka USB), a następnie zaloguj się ponownie</translation>
     </message>
     <message>
-        <source>Your user needs to be in the group &apos;%1&apos; that owns %2: run &quot;sudo usermod -aG %1 $USER&quot;, then log in again.</source>
-        <translation type="unfinished"></translation>
+        <source>Your user needs to be in the group '%1' that owns %2: run "sudo usermod -aG %1 $USER", then log in again.</source>
+        <translation>Twój użytkownik musi należeć do grupy '%1', która jest właścicielem %2: uruchom "sudo usermod -aG %1 $USER", a następnie zaloguj się ponownie.</translation>
     </message>
 </context>
 <context>
     <name>corvane::ui</name>
     <message>
         <source>Checking the printer… attempt %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprawdzanie drukarki… próba %1 z %2</translation>
     </message>
     <message>
-        <source>Reading the printer&apos;s settings…</source>
-        <translation type="unfinished"></translation>
+        <source>Reading the printer's settings…</source>
+        <translation>Odczytywanie ustawień drukarki…</translation>
     </message>
     <message>
         <source>Saving the settings…</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapisywanie ustawień…</translation>
     </message>
     <message>
         <source>Surveying the access points…</source>
-        <translation type="unfinished"></translation>
+        <translation>Skanowanie punktów dostępowych…</translation>
     </message>
     <message>
         <source>Uploading the certificate… part %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Przesyłanie certyfikatu… część %1 z %2</translation>
     </message>
 </context>
 <context>
     <name>link</name>
     <message>
         <source>No printer is ready on this line: its DSR or CTS signal is off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Na tej linii nie ma gotowej drukarki: sygnał DSR lub CTS jest nieaktywny.</translation>
     </message>
     <message>
-        <source>The port does not take the printer&apos;s line settings (115200 baud, 8 data bits, no parity, 1 stop bit, RTS/CTS).</source>
-        <translation type="unfinished"></translation>
+        <source>The port does not take the printer's line settings (115200 baud, 8 data bits, no parity, 1 stop bit, RTS/CTS).</source>
+        <translation>Port nie obsługuje parametrów linii drukarki (115200 bodów, 8 bitów danych, brak parzystości, 1 bit stopu, RTS/CTS).</translation>
     </message>
     <message>
         <source>The device is in use by another program.</source>
-        <translation type="unfinished"></translation>
+        <translation>Urządzenie jest używane przez inny program.</translation>
     </message>
 </context>
 </TS>

@@ -1,5 +1,4 @@
-<?xml version="1.0" encoding="utf-8"?>
-<!DOCTYPE TS>
+<?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="es_ES">
 <context>
     <name>BssInfoDialog</name>
@@ -106,11 +105,11 @@
     <name>ConfigApp</name>
     <message>
         <source>Sets up the network interface of Zephran receipt printers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Configura la interfaz de red de las impresoras de tickets Zephran.</translation>
     </message>
     <message>
-        <source>Show the windows in NAME instead of the system&apos;s language: en (the built-in English), a catalog name such as Japanese or German, or a locale name such as de_AT.</source>
-        <translation type="unfinished"></translation>
+        <source>Show the windows in NAME instead of the system's language: en (the built-in English), a catalog name such as Japanese or German, or a locale name such as de_AT.</source>
+        <translation>Muestra las ventanas en el idioma NAME en lugar del idioma del sistema: en (el inglés integrado), el nombre de un catálogo, como Japanese o German, o el nombre de una configuración regional, como de_AT.</translation>
     </message>
 </context>
 <context>
@@ -223,24 +222,24 @@
         <translation>Salir</translation>
     </message>
     <message>
-        <source>This printer don&apos;t match our company name.</source>
+        <source>This printer don't match our company name.</source>
         <translation>El nombre del fabricante de esta impresora no coincide con el de nuestra empresa.</translation>
     </message>
     <message>
         <source>Include secrets</source>
-        <translation type="unfinished"></translation>
+        <translation>Incluir datos confidenciales</translation>
     </message>
     <message>
         <source>Put keys, passwords and the PIN in the exported profile; the file is then readable by you alone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Guarda las claves, las contraseñas y el PIN en el perfil exportado; en ese caso, solo usted podrá leer el archivo.</translation>
     </message>
     <message>
         <source>Export profile…</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar perfil…</translation>
     </message>
     <message>
         <source>Import profile…</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar perfil…</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -248,119 +247,119 @@
     </message>
     <message>
         <source>Profiles (*.json);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Import profile</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Export profile</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>The profile could not be saved:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>The profile has been saved to %1 with its keys and passwords.
 Only you can read the file.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>The profile has been saved to %1.
 Keys, passwords and the PIN were left out; importing the profile asks for them.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>The profile %1 cannot be imported:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>The profile was not imported; nothing has changed.
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>The profile has been imported. Check the pages, then press Save to write it to the printer.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>This printer has no %1; those settings were left out.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
 </context>
 <context>
     <name>History</name>
     <message>
         <source>The change was made, but it could not be added to the history: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>El cambio se ha realizado, pero no se ha podido añadir al historial: %1</translation>
     </message>
 </context>
 <context>
     <name>HistoryDialog</name>
     <message>
         <source>Export CSV</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Comma-separated values (*.csv);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>History of changes</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Printer</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>All printers</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Time (UTC)</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Front end</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Action</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Way in</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>MAC</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Changes</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Outcome</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Export CSV…</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>The history could not be exported:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
 </context>
 <context>
@@ -462,11 +461,11 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
     </message>
     <message>
         <source>About...</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de...</translation>
     </message>
     <message>
         <source>History…</source>
-        <translation type="unfinished"></translation>
+        <translation>Historial…</translation>
     </message>
 </context>
 <context>
@@ -574,7 +573,7 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
     <name>Profile</name>
     <message>
         <source>cannot write %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede escribir %1: %2</translation>
     </message>
 </context>
 <context>
@@ -635,19 +634,19 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
     <name>SecretsDialog</name>
     <message>
         <source>WEP Key</source>
-        <translation type="unfinished">Clave WEP</translation>
+        <translation>Clave WEP</translation>
     </message>
     <message>
         <source>PSK Key</source>
-        <translation type="unfinished">Clave PSK</translation>
+        <translation>Clave PSK</translation>
     </message>
     <message>
         <source>PIN Code</source>
-        <translation type="unfinished">Código PIN</translation>
+        <translation>Código PIN</translation>
     </message>
     <message>
         <source>The profile leaves out these secrets. Enter them for this printer:</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
 </context>
 <context>
@@ -1245,54 +1244,62 @@ Debe asignar la dirección IP manualmente.</translation>
     <message>
         <source>The text is too long for the printer.
 Please shorten it (some characters take more than one byte).</source>
-        <translation type="unfinished"></translation>
+        <translation>El texto es demasiado largo para la impresora.
+Acórtelo (algunos caracteres ocupan más de un byte).</translation>
     </message>
     <message>
         <source>The PSK key is incorrect.
 It must be 8 to 63 printable ASCII characters or 64 hexadecimal digits.</source>
-        <translation type="unfinished"></translation>
+        <translation>La clave PSK no es correcta.
+Debe tener entre 8 y 63 caracteres ASCII imprimibles o 64 dígitos hexadecimales.</translation>
     </message>
     <message>
         <source>This setting cannot be chosen together with the other settings.
 Please check the settings and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este ajuste no se puede elegir junto con los demás ajustes.
+Compruebe la configuración e inténtelo de nuevo.</translation>
     </message>
     <message>
         <source>The search could not start.
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido iniciar la búsqueda.
+%1</translation>
     </message>
     <message>
         <source>The settings could not be sent.
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido enviar la configuración.
+%1</translation>
     </message>
     <message>
         <source>The local address %1 cannot be used.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede usar la dirección local %1.</translation>
     </message>
     <message>
         <source>The local UDP port %1 cannot be used.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede usar el puerto UDP local %1.</translation>
     </message>
     <message>
         <source>The request could not leave this computer: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>La solicitud no ha podido salir de este equipo: %1</translation>
     </message>
     <message>
         <source>No web browser could be opened.
 Please open this address in a web browser:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido abrir ningún navegador web.
+Abra esta dirección en un navegador web:
+%1</translation>
     </message>
     <message>
         <source>The printer has no IP address configured.
 Its web page cannot be opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>La impresora no tiene ninguna dirección IP configurada.
+No se puede abrir su página web.</translation>
     </message>
     <message>
         <source>This printer does not offer Setting (feature code %1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta impresora no ofrece la función "Configurar" (código de función %1).</translation>
     </message>
 </context>
 <context>
@@ -1346,174 +1353,174 @@ Its web page cannot be opened.</source>
     </message>
     <message>
         <source>Sets up the network interface of Zephran POS receipt printers: Ethernet and wireless printers on the local network, and printers attached by a serial port or a USB cable.</source>
-        <translation type="unfinished"></translation>
+        <translation>Configura la interfaz de red de las impresoras de tickets POS Zephran: impresoras Ethernet e inalámbricas de la red local, e impresoras conectadas mediante un puerto serie o un cable USB.</translation>
     </message>
     <message>
         <source>Copyright © Corvane Tool developers. Free software under the MIT licence.</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright © Corvane Tool developers. Software libre bajo la licencia MIT.</translation>
     </message>
     <message>
         <source>About Corvane Tool</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de Corvane Tool</translation>
     </message>
 </context>
 <context>
     <name>corvane::history</name>
     <message>
         <source>cannot create the folder %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede crear la carpeta %1: %2</translation>
     </message>
     <message>
         <source>not a JSON object</source>
-        <translation type="unfinished"></translation>
+        <translation>no es un objeto JSON</translation>
     </message>
     <message>
         <source>no valid time</source>
-        <translation type="unfinished"></translation>
+        <translation>no tiene una hora válida</translation>
     </message>
     <message>
         <source>no outcome or no list of changes</source>
-        <translation type="unfinished"></translation>
+        <translation>no tiene resultado o no tiene lista de cambios</translation>
     </message>
     <message>
         <source>a change without a field name</source>
-        <translation type="unfinished"></translation>
+        <translation>un cambio sin nombre de campo</translation>
     </message>
     <message>
         <source>cannot open %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede abrir %1: %2</translation>
     </message>
     <message>
         <source>%1 stayed locked by another program</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ha seguido bloqueado por otro programa</translation>
     </message>
     <message>
         <source>cannot write %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede escribir %1: %2</translation>
     </message>
     <message>
         <source>cannot read %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede leer %1: %2</translation>
     </message>
     <message>
         <source>line %1 of %2 skipped: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>se ha omitido la línea %1 de %2: %3</translation>
     </message>
 </context>
 <context>
     <name>corvane::profile</name>
     <message>
-        <source>&quot;%1&quot; must be a text</source>
-        <translation type="unfinished"></translation>
+        <source>"%1" must be a text</source>
+        <translation>"%1" debe ser un texto</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; must be a whole number</source>
-        <translation type="unfinished"></translation>
+        <source>"%1" must be a whole number</source>
+        <translation>"%1" debe ser un número entero</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; must be a dotted IPv4 address such as &quot;192.168.0.10&quot;</source>
-        <translation type="unfinished"></translation>
+        <source>"%1" must be a dotted IPv4 address such as "192.168.0.10"</source>
+        <translation>"%1" debe ser una dirección IPv4 en notación decimal con puntos, como "192.168.0.10"</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; has a value of the wrong kind</source>
-        <translation type="unfinished"></translation>
+        <source>"%1" has a value of the wrong kind</source>
+        <translation>"%1" tiene un valor de tipo incorrecto</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is longer than its %2 bytes</source>
-        <translation type="unfinished"></translation>
+        <source>"%1" is longer than its %2 bytes</source>
+        <translation>"%1" supera su longitud de %2 bytes</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; must not contain a zero character</source>
-        <translation type="unfinished"></translation>
+        <source>"%1" must not contain a zero character</source>
+        <translation>"%1" no debe contener ningún carácter nulo</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; must be a whole number from 0 to %2</source>
-        <translation type="unfinished"></translation>
+        <source>"%1" must be a whole number from 0 to %2</source>
+        <translation>"%1" debe ser un número entero entre 0 y %2</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; belongs to one printer and is never part of a profile</source>
-        <translation type="unfinished"></translation>
+        <source>"%1" belongs to one printer and is never part of a profile</source>
+        <translation>"%1" es propio de cada impresora y nunca forma parte de un perfil</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is not a setting of a profile</source>
-        <translation type="unfinished"></translation>
+        <source>"%1" is not a setting of a profile</source>
+        <translation>"%1" no es un ajuste de perfil</translation>
     </message>
     <message>
         <source>not valid JSON (%1 at offset %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>no es un JSON válido (%1 en la posición %2)</translation>
     </message>
     <message>
         <source>the file must hold one JSON object</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo debe contener un único objeto JSON</translation>
     </message>
     <message>
-        <source>unknown key &quot;%1&quot; (a profile holds &quot;format&quot; and &quot;config&quot;)</source>
-        <translation type="unfinished"></translation>
+        <source>unknown key "%1" (a profile holds "format" and "config")</source>
+        <translation>clave desconocida "%1" (un perfil contiene "format" y "config")</translation>
     </message>
     <message>
-        <source>&quot;format&quot; must be &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <source>"format" must be "%1"</source>
+        <translation>"format" debe ser "%1"</translation>
     </message>
     <message>
-        <source>the file has no &quot;config&quot; object</source>
-        <translation type="unfinished"></translation>
+        <source>the file has no "config" object</source>
+        <translation>el archivo no tiene ningún objeto "config"</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is not a secret; a secrets file holds only wepKey, pskKey, authPassword and p2pPinCode</source>
-        <translation type="unfinished"></translation>
+        <source>"%1" is not a secret; a secrets file holds only wepKey, pskKey, authPassword and p2pPinCode</source>
+        <translation>"%1" no es un dato confidencial; un archivo de datos confidenciales solo contiene wepKey, pskKey, authPassword y p2pPinCode</translation>
     </message>
     <message>
-        <source>&quot;%1&quot;: Wi-Fi Direct needs a printer with the newer record layout</source>
-        <translation type="unfinished"></translation>
+        <source>"%1": Wi-Fi Direct needs a printer with the newer record layout</source>
+        <translation>"%1": Wi-Fi Direct requiere una impresora con el formato de registro más reciente</translation>
     </message>
 </context>
 <context>
     <name>corvane::transport</name>
     <message>
-        <source>Permission denied: add your user to the &apos;dialout&apos; group (serial) or &apos;lp&apos; group (USB printer), then log in again</source>
-        <translation type="unfinished"></translation>
+        <source>Permission denied: add your user to the 'dialout' group (serial) or 'lp' group (USB printer), then log in again</source>
+        <translation>Permiso denegado: añada su usuario al grupo 'dialout' (serie) o al grupo 'lp' (impresora USB) y vuelva a iniciar sesión</translation>
     </message>
     <message>
-        <source>Your user needs to be in the group &apos;%1&apos; that owns %2: run &quot;sudo usermod -aG %1 $USER&quot;, then log in again.</source>
-        <translation type="unfinished"></translation>
+        <source>Your user needs to be in the group '%1' that owns %2: run "sudo usermod -aG %1 $USER", then log in again.</source>
+        <translation>Su usuario debe pertenecer al grupo '%1', propietario de %2: ejecute "sudo usermod -aG %1 $USER" y vuelva a iniciar sesión.</translation>
     </message>
 </context>
 <context>
     <name>corvane::ui</name>
     <message>
         <source>Checking the printer… attempt %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Comprobando la impresora… intento %1 de %2</translation>
     </message>
     <message>
-        <source>Reading the printer&apos;s settings…</source>
-        <translation type="unfinished"></translation>
+        <source>Reading the printer's settings…</source>
+        <translation>Leyendo la configuración de la impresora…</translation>
     </message>
     <message>
         <source>Saving the settings…</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardando la configuración…</translation>
     </message>
     <message>
         <source>Surveying the access points…</source>
-        <translation type="unfinished"></translation>
+        <translation>Explorando los puntos de acceso…</translation>
     </message>
     <message>
         <source>Uploading the certificate… part %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Cargando el certificado… parte %1 de %2</translation>
     </message>
 </context>
 <context>
     <name>link</name>
     <message>
         <source>No printer is ready on this line: its DSR or CTS signal is off.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ninguna impresora lista en esta línea: su señal DSR o CTS está desactivada.</translation>
     </message>
     <message>
-        <source>The port does not take the printer&apos;s line settings (115200 baud, 8 data bits, no parity, 1 stop bit, RTS/CTS).</source>
-        <translation type="unfinished"></translation>
+        <source>The port does not take the printer's line settings (115200 baud, 8 data bits, no parity, 1 stop bit, RTS/CTS).</source>
+        <translation>El puerto no admite los parámetros de línea de la impresora (115200 baudios, 8 bits de datos, sin paridad, 1 bit de parada, RTS/CTS).</translation>
     </message>
     <message>
         <source>The device is in use by another program.</source>
-        <translation type="unfinished"></translation>
+        <translation>El dispositivo está siendo utilizado por otro programa.</translation>
     </message>
 </context>
 </TS>
