@@ -192,9 +192,10 @@ int Write(link::LinkSession& session, const ConfigEdits& edits, bool json, const
         QJsonArray summary;
         int number = 1;
         for (const auto& row : rows) {
-            QJsonObject entry{{QStringLiteral("no"), number++}, {QStringLiteral("name"), QString::fromStdString(row.name)}};
-            insertText(entry, QStringLiteral("value"), row.value);
-            summary.append(entry);
+            QJsonObject summaryRow{{QStringLiteral("no"), number++},
+                                   {QStringLiteral("name"), QString::fromStdString(row.name)}};
+            insertText(summaryRow, QStringLiteral("value"), row.value);
+            summary.append(summaryRow);
         }
         printJson(QJsonObject{{QStringLiteral("message"), messageText(kConfigCompletedReset)},
                               {QStringLiteral("layout"), layoutName(session.layout())},
