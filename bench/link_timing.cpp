@@ -1,7 +1,8 @@
-// Direct-link timing against a simulator that answers at once: how close
-// Connect and a 3071-byte certificate upload come to the protocol's own
-// floor, which is its fixed waits plus one reply gap (the silence that ends
-// a reply) per reply read. Loopback pty only.
+// Direct-link timing against a simulator that answers at once, under each
+// read rule: how close Connect and a 3071-byte certificate upload come to the
+// protocol's own floor, which is its fixed waits plus, per reply read, the
+// quiet that ends it (the 100 ms reply gap under the silence rule, the reply
+// guard once a reply is complete). Loopback pty only.
 #include <algorithm>
 #include <cstdio>
 #include <vector>
@@ -36,7 +37,7 @@ double Median(std::vector<double> values) {
 void Report(const char* what, const std::vector<double>& ms, double floorMs) {
     const double best = *std::min_element(ms.begin(), ms.end());
     const double median = Median(ms);
-    std::printf("%-22s floor %6.0f ms  best %7.1f ms (%.3f)  median %7.1f ms (%.3f)\n", what, floorMs, best,
+    std::printf("  %-22s floor %6.0f ms  best %7.1f ms (%.3f)  median %7.1f ms (%.3f)\n", what, floorMs, best,
                 best / floorMs, median, median / floorMs);
 }
 
@@ -55,42 +56,46 @@ int main(int argc, char** argv) {
     port.setPortName(sim.pty());
     link::OpenableLinkPortAdapter<transport::SerialPort> adapter(port);
     const link::ExchangeLimits limits;
-    const double gap = static_cast<double>(port.timeouts().replyGap.count());
+    const Bytes certificate = Certificate();
 
     // Connect reads five replies: the maker name, two mode acknowledgements,
     // SYS_RSP and IF__CUR. Its fixed waits are the settle time before the
     // name is read and the pause before it is compared.
-    const double connectFloor =
-        static_cast<double>(limits.vendorSettle.count() + limits.vendorAfterName.count()) + 5 * gap;
+    const double connectFixed = static_cast<double>(limits.vendorSettle.count() + limits.vendorAfterName.count());
     // The upload reads "STRT" and one acknowledgement per chunk, and pauses
     // after each acknowledged chunk.
     const std::size_t chunks = (kCertificateSize + link::kCertificateChunkSize - 1) / link::kCertificateChunkSize;
-    const double uploadFloor =
-        static_cast<double>(1 + chunks) * gap + static_cast<double>(chunks * static_cast<std::size_t>(limits.certificateChunkPause.count()));
+    const double uploadFixed =
+        static_cast<double>(chunks) * static_cast<double>(limits.certificateChunkPause.count());
 
-    const Bytes certificate = Certificate();
-    std::vector<double> connectMs, uploadMs;
-    for (int run = 0; run < kRuns; ++run) {
-        link::LinkSession session(adapter, link::BlockingSleep(), limits);
-        QElapsedTimer clock;
-        clock.start();
-        if (session.connect() != link::ConnectOutcome::Connected) {
-            std::fprintf(stderr, "connect failed\n");
-            return 1;
-        }
-        connectMs.push_back(static_cast<double>(clock.nsecsElapsed()) / 1e6);
+    std::printf("direct link against an instant simulator, %d runs per rule (ratio to the floor in brackets)\n", kRuns);
+    for (const auto rule : {transport::LinkReadRule::Silence, transport::LinkReadRule::Complete}) {
+        port.setReadRule(rule);
+        const bool silence = rule == transport::LinkReadRule::Silence;
+        const double quiet =
+            static_cast<double>((silence ? port.timeouts().replyGap : port.timeouts().replyGuard).count());
+        std::vector<double> connectMs, uploadMs;
+        for (int run = 0; run < kRuns; ++run) {
+            link::LinkSession session(adapter, link::BlockingSleep(), limits);
+            QElapsedTimer clock;
+            clock.start();
+            if (session.connect() != link::ConnectOutcome::Connected) {
+                std::fprintf(stderr, "connect failed\n");
+                return 1;
+            }
+            connectMs.push_back(static_cast<double>(clock.nsecsElapsed()) / 1e6);
 
-        clock.restart();
-        if (!link::uploadCertificate(port, certificate, link::kCertificateCa, {}, session.waits(), limits)) {
-            std::fprintf(stderr, "upload failed\n");
-            return 1;
+            clock.restart();
+            if (!link::uploadCertificate(port, certificate, link::kCertificateCa, {}, session.waits(), limits)) {
+                std::fprintf(stderr, "upload failed\n");
+                return 1;
+            }
+            uploadMs.push_back(static_cast<double>(clock.nsecsElapsed()) / 1e6);
+            session.disconnect();
         }
-        uploadMs.push_back(static_cast<double>(clock.nsecsElapsed()) / 1e6);
-        session.disconnect();
+        std::printf("read rule %s\n", silence ? "silence" : "complete");
+        Report("connect", connectMs, connectFixed + 5 * quiet);
+        Report("certificate 3071 bytes", uploadMs, uploadFixed + static_cast<double>(1 + chunks) * quiet);
     }
-
-    std::printf("direct link against an instant simulator, %d runs (ratio to the floor in brackets)\n", kRuns);
-    Report("connect", connectMs, connectFloor);
-    Report("certificate 3071 bytes", uploadMs, uploadFloor);
     return 0;
 }

@@ -50,6 +50,10 @@ void addOptions(QCommandLineParser& parser) {
     parser.addOption({QStringLiteral("csv"), QStringLiteral("history: print comma-separated values.")});
     parser.addOption(valueOption(
         "link-timeout-ms", "link: longest wait for the first byte of one reply (default 90000).", "N"));
+    parser.addOption(valueOption(
+        "link-read", "link: when a reply has been read: complete (once it is whole, the default) or silence "
+                     "(after 100 ms without a byte, for printers that send more after a reply's end). "
+                     "Default from CORVANE_LINK_READ.", "RULE"));
     lan::LanEndpoints::addOptions(parser);
 }
 

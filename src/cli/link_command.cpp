@@ -24,6 +24,7 @@
 #include "link/exchange/vendor_check.h"
 #include "link/string_table.h"
 #include "rules/summary_rows.h"
+#include "transport/link_read_rule.h"
 #include "transport/open_failure.h"
 #include "transport/serial_port.h"
 #include "transport/usb_printer_port.h"
@@ -78,7 +79,8 @@ transport::LinkTimeouts TimeoutsFor(long long ms) {
     return timeouts;
 }
 
-// Sets the port up from --serial, --usb or --device and --link-timeout-ms.
+// Sets the port up from --serial, --usb or --device, --link-timeout-ms and
+// --link-read (or CORVANE_LINK_READ).
 // The exit code on failure (the reason printed), nullopt when ready.
 std::optional<int> ConfigurePort(const Invocation& invocation, transport::SerialPort& port) {
     const int chosen = int{invocation.isSet("serial")} + int{invocation.isSet("usb")} + int{invocation.isSet("device")};
@@ -108,6 +110,18 @@ std::optional<int> ConfigurePort(const Invocation& invocation, transport::Serial
                                   .arg(invocation.value("link-timeout-ms")));
         }
         port.setTimeouts(TimeoutsFor(*ms));
+    }
+    const bool named = invocation.isSet("link-read");
+    const QString rule = named ? invocation.value("link-read") : qEnvironmentVariable(transport::kLinkReadVariable);
+    if (named || !rule.isEmpty()) {
+        const auto readRule = transport::linkReadRuleNamed(rule);
+        if (!readRule) {
+            const QString source =
+                named ? QStringLiteral("--link-read") : QString::fromLatin1(transport::kLinkReadVariable);
+            return usageError(
+                QStringLiteral("%1: \"%2\" is no link read rule (complete or silence)").arg(source, rule));
+        }
+        port.setReadRule(*readRule);
     }
     return std::nullopt;
 }
@@ -272,11 +286,11 @@ int runLink(const Invocation& invocation) {
                                     : QStringLiteral("%1 takes no further arguments").arg(command));
     }
     const auto bad =
-        sub == QLatin1String("write")    ? invocation.unexpectedOption(command, {"serial", "usb", "device", "link-timeout-ms", "json", "from"})
-        : sub == QLatin1String("cert")   ? invocation.unexpectedOption(command, {"serial", "usb", "device", "link-timeout-ms", "json", "type"})
-        : sub == QLatin1String("export") ? invocation.unexpectedOption(command, {"serial", "usb", "device", "link-timeout-ms", "json", "profile", "include-secrets", "include-address"})
-        : sub == QLatin1String("apply")  ? invocation.unexpectedOption(command, {"serial", "usb", "device", "link-timeout-ms", "json", "profile", "secrets", "check"})
-                                         : invocation.unexpectedOption(command, {"serial", "usb", "device", "link-timeout-ms", "json"});
+        sub == QLatin1String("write")    ? invocation.unexpectedOption(command, {"serial", "usb", "device", "link-timeout-ms", "link-read", "json", "from"})
+        : sub == QLatin1String("cert")   ? invocation.unexpectedOption(command, {"serial", "usb", "device", "link-timeout-ms", "link-read", "json", "type"})
+        : sub == QLatin1String("export") ? invocation.unexpectedOption(command, {"serial", "usb", "device", "link-timeout-ms", "link-read", "json", "profile", "include-secrets", "include-address"})
+        : sub == QLatin1String("apply")  ? invocation.unexpectedOption(command, {"serial", "usb", "device", "link-timeout-ms", "link-read", "json", "profile", "secrets", "check"})
+                                         : invocation.unexpectedOption(command, {"serial", "usb", "device", "link-timeout-ms", "link-read", "json"});
     if (bad) return usageError(*bad);
     if (sub == QLatin1String("export") && !invocation.isSet("profile")) {
         return usageError(QStringLiteral("link export needs --profile FILE"));

@@ -7,6 +7,7 @@
 #include <functional>
 
 #include "bytes.h"
+#include "reply_shape.h"
 
 namespace corvane::link {
 
@@ -18,9 +19,20 @@ public:
     // Bytes written; 0 on failure.
     virtual std::size_t Write(ByteSpan data) = 0;
     // One reply of up to 4096 bytes into `reply` (replaced); false when nothing
-    // arrived within the port's time limit or the port failed.
-    virtual bool Read(Bytes& reply) = 0;
+    // arrived within the port's time limit or the port failed. `shape` tells
+    // the port when the reply is whole, so it need not wait for silence.
+    bool Read(Bytes& reply, ReplyShape shape = ReplyShape::Unknown) { return ReadReply(reply, shape); }
+    // Drops what arrived and was not read: a late or stray byte is not taken
+    // for part of the next reply. Ports that cannot hold input do nothing.
+    virtual void DiscardInput() {}
+
+protected:
+    virtual bool ReadReply(Bytes& reply, ReplyShape shape) = 0;
 };
+
+// Sends the opening bytes of a request: first drops whatever is still
+// waiting from earlier exchanges, then writes. Bytes written; 0 on failure.
+std::size_t SendRequest(LinkPort& port, ByteSpan request);
 
 inline constexpr std::size_t kReadChunk = 4096;
 

@@ -5,7 +5,10 @@
 #include <sys/file.h>
 #include <unistd.h>
 
+#include <termios.h>
+
 #include <algorithm>
+#include <array>
 #include <cerrno>
 
 #include <QDeadlineTimer>
@@ -160,7 +163,7 @@ bool SerialPort::takeAvailable(Bytes& reply, std::size_t room) {
     return got >= 0;
 }
 
-bool SerialPort::Read(Bytes& reply) {
+bool SerialPort::ReadReply(Bytes& reply, link::ReplyShape shape) {
     reply.clear();
     if (!isOpen_) return false;
 
@@ -168,16 +171,37 @@ bool SerialPort::Read(Bytes& reply) {
     if (waitReadable(timeouts_.firstByteLimit()) != Wait::Ready) return false;
 
     // Then collect until the line has been quiet for the reply gap, so a reply
-    // that arrives in pieces is delivered whole; a peer that keeps sending a
-    // byte now and then is cut off at the reply limit.
+    // that arrives in pieces is delivered whole; once the reply looks whole a
+    // short guard of quiet is enough. A peer that keeps sending a byte now and
+    // then is cut off at the reply limit.
     const QDeadlineTimer replyDeadline(timeouts_.replyLimit);
     while (reply.size() < link::kReadChunk) {
         if (!takeAvailable(reply, link::kReadChunk - reply.size())) break;
         if (reply.size() >= link::kReadChunk || replyDeadline.hasExpired()) break;
-        const auto gap = std::min<qint64>(timeouts_.replyGap.count(), replyDeadline.remainingTime());
+        const bool whole = readRule_ == LinkReadRule::Complete && link::IsReplyComplete(shape, reply);
+        const milliseconds quiet = whole ? timeouts_.replyGuard : timeouts_.replyGap;
+        const auto gap = std::min<qint64>(quiet.count(), replyDeadline.remainingTime());
         if (waitReadable(milliseconds(gap)) != Wait::Ready) break;
     }
     return !reply.empty();
+}
+
+void SerialPort::DiscardInput() {
+    if (!isOpen_) return;
+    if (serial_) {
+        serial_->clear(QSerialPort::Input);  // the driver's queue and Qt's buffer
+        serial_->clearError();
+        return;
+    }
+    if (fd_ < 0) return;
+    if (::isatty(fd_)) ::tcflush(fd_, TCIFLUSH);
+    // A node that is no terminal (a USB printer) has no queue to flush: what
+    // it holds now is read and dropped, a bounded amount so that a peer that
+    // never stops sending cannot keep this loop going.
+    std::array<std::uint8_t, 4096> sink{};
+    for (int i = 0; i < 16; ++i) {
+        if (::read(fd_, sink.data(), sink.size()) <= 0) break;
+    }
 }
 
 std::size_t SerialPort::Write(ByteSpan data) {

@@ -20,6 +20,17 @@ class QSerialPort;
 
 namespace corvane::transport {
 
+// When a read ends once the first byte of its reply came.
+enum class LinkReadRule {
+    // As soon as the reply looks whole (its end byte, its terminating zero,
+    // its four bytes, its tag) and the line then stays quiet for the reply
+    // guard; a reply that does not look whole ends as with Silence.
+    Complete,
+    // Only after the reply gap without a byte, whatever came: for printers
+    // that send more after what looks like the end of a reply.
+    Silence,
+};
+
 // How long reads and writes wait. The defaults are the printer's: a reply
 // ends after 100 ms without a byte, and a printer that stays silent is given
 // 30 attempts of 30 polls of 100 ms (about 90 s). Tests and the command line
@@ -29,6 +40,9 @@ struct LinkTimeouts {
     int pollsPerAttempt = 30;
     int attempts = 30;
     std::chrono::milliseconds replyGap{100};     // silence that ends a reply
+    // Quiet after a reply that looks whole: bytes of the same burst that are
+    // still on their way are collected, and nothing waits for the gap.
+    std::chrono::milliseconds replyGuard{10};
     // Longest a reply may take once its first byte came: 4096 bytes need
     // about 0.4 s at 115200 baud, so only a peer that trickles reaches it.
     std::chrono::milliseconds replyLimit{5000};
@@ -57,6 +71,8 @@ public:
 
     void setTimeouts(const LinkTimeouts& timeouts) { timeouts_ = timeouts; }
     const LinkTimeouts& timeouts() const { return timeouts_; }
+    void setReadRule(LinkReadRule rule) { readRule_ = rule; }
+    LinkReadRule readRule() const { return readRule_; }
     // Called between wait slices, so a window can keep itself painted.
     void setIdleHook(std::function<void()> idle) { idle_ = std::move(idle); }
     // Checked after every wait slice: once it is set, a read or write in
@@ -77,11 +93,15 @@ public:
     // Bytes written (fewer when the device stopped taking them within the
     // write limit); 0 on failure.
     std::size_t Write(ByteSpan data) override;
+    // Discards what the device and this object hold unread.
+    void DiscardInput() override;
+
+protected:
     // One reply of up to 4096 bytes: waits for a first byte, then collects
-    // until the reply gap passes without one (or the reply limit). False when
+    // until the read rule ends the reply (or the reply limit). False when
     // nothing came within the time limit, or the device failed, reached its
     // end or hung up.
-    bool Read(Bytes& reply) override;
+    bool ReadReply(Bytes& reply, link::ReplyShape shape) override;
 
 private:
     enum class Wait { Ready, TimedOut, Failed };
@@ -103,6 +123,7 @@ private:
     bool usbMode_ = false;
     bool isOpen_ = false;
     LinkTimeouts timeouts_;
+    LinkReadRule readRule_ = LinkReadRule::Complete;
     std::function<void()> idle_;
     const link::CancelToken* cancel_ = nullptr;
     std::unique_ptr<QSerialPort> serial_;  // serial mode

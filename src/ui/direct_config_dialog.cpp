@@ -1,12 +1,14 @@
 #include "ui/direct_config_dialog.h"
 
 #include <cerrno>
+#include <cstdio>
 #include <string_view>
 
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileDialog>
 #include <QKeyEvent>
+#include <QSettings>
 #include <QSignalBlocker>
 
 #include "app/messages.h"
@@ -15,6 +17,7 @@
 #include "profile/profile_file.h"
 #include "link/exchange/vendor_check.h"
 #include "link/string_table.h"
+#include "transport/link_read_rule.h"
 #include "transport/open_failure.h"
 #include "ui/config_tab_ctrl.h"
 #include "ui/control_sync.h"
@@ -33,6 +36,17 @@ namespace {
 
 transport::SerialPort& chosenPort(const DirectConfigOptions& options) {
     return options.port ? *options.port : transport::programSerialPort();
+}
+
+// The read rule from the environment or the tool's settings file; a value
+// that names no rule is reported on stderr and the default kept.
+transport::LinkReadRule configuredReadRule() {
+    const QSettings settings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("corvane"),
+                             QStringLiteral("corvane-tool"));
+    QStringList problems;
+    const transport::LinkReadRule rule = transport::configuredLinkReadRule(settings, &problems);
+    for (const QString& problem : problems) std::fprintf(stderr, "corvane-tool: %s\n", qPrintable(problem));
+    return rule;
 }
 
 QString linkDeviceOf(const DirectConfigOptions& options) {
@@ -67,12 +81,14 @@ DirectConfigDialog::DirectConfigDialog(const DirectConfigOptions& options, QWidg
       options_(options),
       port_(chosenPort(options)),
       savedTimeouts_(port_.timeouts()),
+      savedReadRule_(port_.readRule()),
       openablePort_(port_),
       session_(openablePort_, exchangeWaits(), options.limits),
       link_{openablePort_, model_.context, exchangeWaits(), options.limits, {}, {}, {}},
       ui_(std::make_unique<Ui::DirectConfigDialog>()) {
     ui_->setupUi(this);
     if (options_.timeouts) port_.setTimeouts(*options_.timeouts);
+    port_.setReadRule(options_.readRule ? *options_.readRule : configuredReadRule());
     // The long reads keep the window painted and its Cancel button working.
     port_.setIdleHook([this] { processEvents(); });
     port_.setCancelToken(&cancel_);
@@ -111,6 +127,7 @@ DirectConfigDialog::~DirectConfigDialog() {
     port_.setIdleHook({});
     port_.setCancelToken(nullptr);
     port_.setTimeouts(savedTimeouts_);
+    port_.setReadRule(savedReadRule_);
 }
 
 link::LinkWaits DirectConfigDialog::exchangeWaits() {

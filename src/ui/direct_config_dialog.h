@@ -84,6 +84,7 @@ private:
     std::vector<std::pair<QWidget*, bool>> heldDuringExchange_;  // widget, enabled before
     transport::SerialPort& port_;
     transport::LinkTimeouts savedTimeouts_;
+    transport::LinkReadRule savedReadRule_;
     link::OpenableLinkPortAdapter<transport::SerialPort> openablePort_;
     link::LinkSession session_;
     rules::DirectConfigModel model_;

@@ -23,6 +23,10 @@ struct DirectConfigOptions {
     transport::SerialPort* port = nullptr;
     // Read and write waits; the port's own when empty.
     std::optional<transport::LinkTimeouts> timeouts;
+    // When a read ends; empty: CORVANE_LINK_READ, else link/read in the
+    // settings file (~/.config/corvane/corvane-tool.conf), else when the
+    // reply is complete.
+    std::optional<transport::LinkReadRule> readRule;
     link::ExchangeLimits limits;
     // A device node the link opens as it stands (the USB way), offered as one
     // more USB printer named by its path. Empty: the environment variable

@@ -6,6 +6,7 @@
 #include <QRegularExpression>
 
 #include <memory>
+#include <utility>
 #include <vector>
 
 #include "cli_harness.h"
@@ -177,6 +178,40 @@ TEST(CliLink, CertificateUploadAndItsFileChecks) {
     const QJsonObject state = sim.stop();
     EXPECT_EQ(QByteArray::fromBase64(state["link"]["certificates"]["3"].toString().toLatin1()), largest);
     EXPECT_FALSE(state["link"]["certificates"].toObject().contains("1"));
+}
+
+TEST(CliLink, RepliesInPiecesReadTheSameUnderBothReadRules) {
+    // Every answer comes in four pieces 20 ms apart. A read that took a pause
+    // inside a reply for its end would cut it short; both rules must give
+    // what the silence rule always gave.
+    Sim files;
+    const QString edits = WriteFile(files, "edits.json", R"({"config": {"printerName": "Till-9"}})");
+    const QString pem = WriteFile(files, "c.pem", PemOfSize(3071));
+    struct Result {
+        CliRun write, cert;
+        QJsonObject printer;
+    };
+    auto runWith = [&](const QString& rule) {
+        Result result;
+        Sim sim;
+        EXPECT_TRUE(sim.start({"--no-lan", "--fault-pieces", "4"}));
+        const QStringList link{"--device", sim.pty(), "--link-read", rule};
+        result.write = RunCli(QStringList{"link", "write", "--from", edits, "--json"} + link);
+        result.cert = RunCli(QStringList{"link", "cert", "--type", "ca", pem} + link);
+        result.printer = sim.stop()["link"].toObject();
+        return result;
+    };
+    const Result silence = runWith("silence");
+    const Result complete = runWith("complete");
+    ASSERT_EQ(silence.write.code, 0) << Describe(silence.write).toStdString();
+    ASSERT_EQ(silence.cert.code, 0) << Describe(silence.cert).toStdString();
+    EXPECT_EQ(silence.printer["configWrites"].toInt(), 1);
+    for (const auto& [a, b] : {std::pair{silence.write, complete.write}, std::pair{silence.cert, complete.cert}}) {
+        EXPECT_EQ(a.code, b.code) << Describe(b).toStdString();
+        EXPECT_EQ(a.out, b.out);
+        EXPECT_EQ(a.err, b.err);
+    }
+    EXPECT_EQ(silence.printer, complete.printer);
 }
 
 TEST(CliLink, CertificateUploadRetryBounds) {

@@ -37,6 +37,7 @@ TEST(CliUsage, BadCommandLinesAreRefused) {
         {"link", "info"},
         {"link", "info", "--serial", "ttyS0", "--device", "/dev/null"},
         {"link", "info", "--device", "/dev/null", "--link-timeout-ms", "0"},
+        {"link", "info", "--device", "/dev/null", "--link-read", "fast"},
         {"link", "cert", "--device", "/dev/null", "file.pem"},
         {"link", "cert", "--type", "root", "--device", "/dev/null", "file.pem"},
         {"--no-such-option"},

@@ -39,7 +39,9 @@ public:
         const std::size_t call = writes.size() - 1;
         return call < writeResults.size() && writeResults[call] ? *writeResults[call] : data.size();
     }
-    bool Read(Bytes& out) override {
+
+protected:
+    bool ReadReply(Bytes& out, ReplyShape) override {
         ++reads;
         out.clear();
         if (cancel_ != nullptr && reads >= cancelAt_) {

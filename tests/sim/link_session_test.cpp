@@ -143,6 +143,21 @@ const FaultCase kFaultCases[] = {
          ASSERT_EQ(out.size(), 2u);
          EXPECT_EQ(out[0].data, out[1].data);
      }},
+    {"in pieces", [](LinkPrinter& p) { p.faults.pieces = 3; },
+     [](LinkPrinterSession& f) {
+         const auto out = f.Send(Mode(kModeConfig));
+         ASSERT_EQ(out.size(), 3u);
+         // The SYS_RSP frame, each piece 20 ms after the one before.
+         const auto answer = f.Send(TagFrame(tag::SysReq));
+         ASSERT_EQ(answer.size(), 3u);
+         Bytes joined;
+         for (std::size_t i = 0; i < answer.size(); ++i) {
+             EXPECT_EQ(answer[i].delayMs, 20 * static_cast<int>(i));
+             joined.insert(joined.end(), answer[i].data.begin(), answer[i].data.end());
+         }
+         EXPECT_EQ(joined.size(), 152u);
+         EXPECT_EQ(joined.back(), FrameEnd);
+     }},
 };
 
 TEST(LinkFaults, EachSwitchDoesWhatItSays) {

@@ -15,15 +15,19 @@
 #include <thread>
 
 #include <QFile>
+#include <QSettings>
 #include <QTemporaryDir>
 
 #include "support/pty_pair.h"
+#include "transport/link_read_rule.h"
 #include "transport/open_failure.h"
 #include "transport/serial_port.h"
 
 using corvane::Bytes;
 using corvane::ToBytes;
 using corvane::test::PtyPair;
+using corvane::link::ReplyShape;
+using corvane::transport::LinkReadRule;
 using corvane::transport::LinkTimeouts;
 using corvane::transport::SerialPort;
 using namespace std::chrono_literals;
@@ -97,6 +101,74 @@ TEST_F(RawPortTest, SilenceOfTheReplyGapEndsAReply) {
     EXPECT_EQ(read(), "one");
     EXPECT_EQ(read(), "two");
     printer.join();
+}
+
+TEST_F(RawPortTest, AWholeReplyEndsAfterItsGuardAndWhatFollowsIsDiscarded) {
+    // A mode acknowledgement, then a stray byte 300 ms later, well inside a
+    // reply gap of 1 s: only a read that knows the reply is whole stops
+    // before the stray byte. Discarding before the next request drops it.
+    struct Case {
+        LinkReadRule rule;
+        ReplyShape shape;
+        std::string reply;
+    };
+    const Case cases[] = {
+        {LinkReadRule::Complete, ReplyShape::ModeAck, "\x1f\x57\x4d\x7f"},
+        {LinkReadRule::Silence, ReplyShape::ModeAck, "\x1f\x57\x4d\x7f!"},
+        {LinkReadRule::Complete, ReplyShape::Unknown, "\x1f\x57\x4d\x7f!"},
+    };
+    LinkTimeouts timeouts = shortTimeouts();
+    timeouts.replyGap = 1s;
+    port.setTimeouts(timeouts);
+    for (const Case& c : cases) {
+        const std::string label = (c.rule == LinkReadRule::Silence ? "silence " : "complete ") + c.reply;
+        port.setReadRule(c.rule);
+        std::thread printer([this] {
+            pty.send("\x1f\x57\x4d\x7f");
+            std::this_thread::sleep_for(300ms);
+            pty.send("!");
+        });
+        Bytes reply;
+        EXPECT_TRUE(port.Read(reply, c.shape)) << label;
+        EXPECT_EQ(std::string(reply.begin(), reply.end()), c.reply) << label;
+        printer.join();
+        std::this_thread::sleep_for(50ms);
+        port.DiscardInput();
+        EXPECT_EQ(read(), "<none>") << label;
+    }
+}
+
+TEST(LinkReadRuleChoice, EnvironmentThenSettingsFileThenComplete) {
+    QTemporaryDir dir;
+    struct Case {
+        const char* variable;  // null: unset
+        const char* setting;   // null: absent
+        LinkReadRule rule;
+        int problems;
+    };
+    const Case cases[] = {
+        {nullptr, nullptr, LinkReadRule::Complete, 0},
+        {nullptr, "silence", LinkReadRule::Silence, 0},
+        {"complete", "silence", LinkReadRule::Complete, 0},
+        {"silence", "complete", LinkReadRule::Silence, 0},
+        {"slow", "silence", LinkReadRule::Silence, 1},
+        {nullptr, "Silence", LinkReadRule::Complete, 1},
+    };
+    for (const Case& c : cases) {
+        QSettings settings(dir.filePath(QStringLiteral("tool.conf")), QSettings::IniFormat);
+        settings.clear();
+        if (c.setting) settings.setValue(corvane::transport::kLinkReadSetting, c.setting);
+        if (c.variable) {
+            qputenv(corvane::transport::kLinkReadVariable, c.variable);
+        } else {
+            qunsetenv(corvane::transport::kLinkReadVariable);
+        }
+        QStringList problems;
+        EXPECT_EQ(corvane::transport::configuredLinkReadRule(settings, &problems), c.rule)
+            << (c.variable ? c.variable : "-") << " " << (c.setting ? c.setting : "-");
+        EXPECT_EQ(problems.size(), c.problems) << problems.join('\n').toStdString();
+    }
+    qunsetenv(corvane::transport::kLinkReadVariable);
 }
 
 TEST_F(RawPortTest, SilentPrinterGivesFalseAfterTheLimitWhileIdling) {

@@ -1,5 +1,6 @@
 #include "sim_faults.h"
 
+#include <algorithm>
 #include <array>
 
 namespace corvane::sim {
@@ -44,12 +45,32 @@ std::vector<std::string> KindSet::names() const {
     return out;
 }
 
+namespace {
+
+bool IsLinkKind(MessageKind kind) { return kind >= MessageKind::Status && kind < MessageKind::Count; }
+
+// Appends `answer` from `delay` on, whole or in pieces; the time after its
+// last piece.
+int Push(const Faults& faults, MessageKind kind, const Bytes& answer, int delay, std::vector<Outgoing>& out) {
+    const std::size_t wanted = IsLinkKind(kind) ? static_cast<std::size_t>(std::max(faults.pieces, 1)) : 1;
+    const std::size_t pieces = std::max<std::size_t>(1, std::min(wanted, answer.size()));
+    for (std::size_t i = 0; i < pieces; ++i) {
+        const auto begin = answer.begin() + static_cast<std::ptrdiff_t>(answer.size() * i / pieces);
+        const auto end = answer.begin() + static_cast<std::ptrdiff_t>(answer.size() * (i + 1) / pieces);
+        out.push_back({Bytes(begin, end), delay});
+        if (i + 1 < pieces) delay += faults.pieceGapMs;
+    }
+    return delay;
+}
+
+}  // namespace
+
 void Deliver(const Faults& faults, MessageKind kind, Bytes answer, std::vector<Outgoing>& out) {
     if (faults.silent.has(kind)) return;
     if (faults.truncate.has(kind) && answer.size() > 1) answer.resize(answer.size() / 2);
     const int delay = faults.delayOn.has(kind) ? faults.delayMs : 0;
-    if (faults.duplicate.has(kind)) out.push_back({answer, delay});
-    out.push_back({std::move(answer), delay});
+    const int after = Push(faults, kind, answer, delay, out);
+    if (faults.duplicate.has(kind)) Push(faults, kind, answer, after, out);
 }
 
 void MaybeCorruptChecksum(const Faults& faults, MessageKind kind, Bytes& message) {

@@ -70,6 +70,8 @@ struct Faults {
     int flood = 0;            // discovery answered with this many records
     int floodBurst = 32;      // flood records sent back to back ...
     int floodIntervalMs = 4;  // ... then this pause (5000 records take about 0.6 s)
+    int pieces = 0;           // direct-link answers sent in this many pieces ...
+    int pieceGapMs = 20;      // ... this far apart (0 or 1 piece: whole)
 
     bool operator==(const Faults&) const = default;
 };
@@ -80,8 +82,8 @@ struct Outgoing {
     int delayMs = 0;
 };
 
-// Applies the generic faults (silence, truncation, duplication, delay) to one
-// answer of `kind` and appends what is to be sent to `out`.
+// Applies the generic faults (silence, truncation, duplication, delay, pieces)
+// to one answer of `kind` and appends what is to be sent to `out`.
 void Deliver(const Faults& faults, MessageKind kind, Bytes answer, std::vector<Outgoing>& out);
 
 // Flips the last byte of an IfMessage when `kind` is set for checksum corruption.

@@ -205,6 +205,8 @@ void ReadFaults(Reader& r, const QJsonObject& o, Faults& f) {
     r.integer(o, "flood", f.flood, 0, 5000);
     r.integer(o, "floodBurst", f.floodBurst, 1, 5000);
     r.integer(o, "floodIntervalMs", f.floodIntervalMs, 0, 1000);
+    r.integer(o, "pieces", f.pieces, 0, 64);
+    r.integer(o, "pieceGapMs", f.pieceGapMs, 0, 10000);
 }
 
 void ReadSurvey(Reader& r, const QJsonArray& a, std::vector<AccessPoint>& survey) {
@@ -360,7 +362,9 @@ QJsonObject AllFaultFields(const Faults& f) {
                        {"certFailChunk", f.certFailChunk},
                        {"flood", f.flood},
                        {"floodBurst", f.floodBurst},
-                       {"floodIntervalMs", f.floodIntervalMs}};
+                       {"floodIntervalMs", f.floodIntervalMs},
+                       {"pieces", f.pieces},
+                       {"pieceGapMs", f.pieceGapMs}};
 }
 }  // namespace
 

@@ -41,6 +41,8 @@ const NumberOption kNumberOptions[] = {
     {"fault-flood", &Faults::flood, 0, 5000, "Answer a discovery with N records of distinct MACs (up to 5000)."},
     {"fault-flood-burst", &Faults::floodBurst, 1, 5000, "Flood records sent back to back before a pause (default 32)."},
     {"fault-flood-interval", &Faults::floodIntervalMs, 0, 1000, "Pause between flood bursts in ms (default 4); the pacing is per printer."},
+    {"fault-pieces", &Faults::pieces, 0, 64, "Send every direct-link answer in N pieces (0 or 1: whole)."},
+    {"fault-piece-gap", &Faults::pieceGapMs, 0, 10000, "Pause between the pieces of an answer in ms (default 20)."},
 };
 
 template <typename F>

@@ -21,13 +21,13 @@ int queryBssOverLink(LinkPort& port, BssTable& table, const ProgressFn& progress
         return 0;
     }
     const Bytes frame = EncodeFrame(request);
-    if (frame.empty() || port.Write(frame) == 0) {
+    if (frame.empty() || SendRequest(port, frame) == 0) {
         return 0;
     }
     report(25);
 
     Bytes reply;
-    if (!port.Read(reply)) {
+    if (!port.Read(reply, ReplyShape::Frame)) {
         return 0;
     }
     report(100);

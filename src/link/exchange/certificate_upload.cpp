@@ -77,7 +77,7 @@ bool uploadCertificate(LinkPort& port, ByteSpan data, int type, const ProgressFn
                 return false;
             }
             ++modeSends;
-            written = port.Write(modeCommand);
+            written = SendRequest(port, modeCommand);
         } else {
             const bool last = size - acknowledged <= chunkSize;
             sentLength = last ? size - acknowledged : chunkSize;
@@ -87,9 +87,11 @@ bool uploadCertificate(LinkPort& port, ByteSpan data, int type, const ProgressFn
             if (message.empty() || frame.empty()) {
                 return false;
             }
-            written = port.Write(frame);
+            written = SendRequest(port, frame);
         }
-        if (written == 0 || !port.Read(answer)) {
+        // The start answer is judged by its word, a chunk's by its tag.
+        const ReplyShape shape = starting ? ReplyShape::CertificateStart : ReplyShape::CertificateAnswer;
+        if (written == 0 || !port.Read(answer, shape)) {
             return false;
         }
 

@@ -16,11 +16,11 @@ std::optional<Bytes> Converse(LinkPort& port, ByteSpan message) {
         return std::nullopt;
     }
     Bytes frame = EncodeFrame(message);
-    if (frame.empty() || port.Write(frame) == 0) {
+    if (frame.empty() || SendRequest(port, frame) == 0) {
         return std::nullopt;
     }
     Bytes reply;
-    if (!port.Read(reply)) {
+    if (!port.Read(reply, ReplyShape::Frame)) {
         return std::nullopt;
     }
     return reply;
@@ -30,11 +30,11 @@ std::optional<Bytes> Converse(LinkPort& port, ByteSpan message) {
 
 bool EnterConfigMode(LinkPort& port) {
     const auto command = ModeCommand(kModeConfig);
-    if (port.Write(command) < command.size()) {
+    if (SendRequest(port, command) < command.size()) {
         return false;
     }
     Bytes reply;
-    return port.Read(reply) && IsModeAcknowledged(reply, kModeConfig);
+    return port.Read(reply, ReplyShape::ModeAck) && IsModeAcknowledged(reply, kModeConfig);
 }
 
 ReadConfigResult ReadConfig(LinkPort& port) {

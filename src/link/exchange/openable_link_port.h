@@ -28,7 +28,10 @@ public:
     void Close() override { port_.Close(); }
     bool isOpen() const override { return port_.isOpen(); }
     std::size_t Write(ByteSpan data) override { return port_.Write(data); }
-    bool Read(Bytes& reply) override { return port_.Read(reply); }
+    void DiscardInput() override { port_.DiscardInput(); }
+
+protected:
+    bool ReadReply(Bytes& reply, ReplyShape shape) override { return port_.Read(reply, shape); }
 
 private:
     Port& port_;

@@ -29,7 +29,9 @@ std::optional<std::string> NameAfterMarker(ByteSpan received) {
 VendorCheckResult VendorCheck(LinkPort& port, const LinkWaits& waits, const ExchangeLimits& limits) {
     // Their results do not matter: a printer that missed them will not answer
     // with a name, which the comparison below catches.
-    port.Write(kStatusReportsOff);
+    // The two commands are one request: a status byte the first one brings
+    // is read together with the name.
+    SendRequest(port, kStatusReportsOff);
     port.Write(kMakerNameRequest);
     if (!waits.pause(limits.vendorSettle)) {
         return VendorCheckResult::Cancelled;
@@ -44,7 +46,7 @@ VendorCheckResult VendorCheck(LinkPort& port, const LinkWaits& waits, const Exch
     Bytes reply;
     for (int attempt = 0; attempt < limits.vendorTries; ++attempt) {
         waits.report({LinkStep::CheckingPrinter, attempt + 1, limits.vendorTries});
-        const bool read = port.Read(reply) && !reply.empty();
+        const bool read = port.Read(reply, ReplyShape::MakerName) && !reply.empty();
         if (waits.cancelled()) {
             return VendorCheckResult::Cancelled;
         }
