@@ -17,7 +17,8 @@ inline bool IsCleared(const BssTable& table) {
     });
 }
 
-// Names end in zero bytes (at most 30 name bytes) and every shown row formats.
+// Names end in zero bytes (at most 30 name bytes) and every shown row formats,
+// the name escaped: no control character, at most four characters a byte.
 inline void CheckTable(const BssTable& table) {
     for (const BssEntry& entry : table)
         FUZZ_CHECK(std::all_of(entry.ssid.begin() + 30, entry.ssid.end(), [](char c) { return c == 0; }));
@@ -25,7 +26,9 @@ inline void CheckTable(const BssTable& table) {
     FUZZ_CHECK(shown <= kBssTableSize);
     for (std::size_t k = 0; k < shown; ++k) {
         const auto row = bssRowTexts(k, table[k]);
-        FUZZ_CHECK(row[1].size() <= 30);
+        FUZZ_CHECK(row[1].size() <= 4 * 30);
+        FUZZ_CHECK(std::none_of(row[1].begin(), row[1].end(),
+                                [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7f; }));
         FUZZ_CHECK(row[2].size() == 17);
     }
 }
