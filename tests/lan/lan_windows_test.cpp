@@ -8,6 +8,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTcpServer>
@@ -21,6 +22,7 @@
 #include "lan/ui/bss_info_dialog.h"
 #include "lan/ui/device_list_dialog.h"
 #include "lan/ui/lan_settings_dialog.h"
+#include "lan/ui/local_address_dialog.h"
 #include "lan/ui/search_dialog.h"
 #include "link/string_table.h"
 
@@ -254,7 +256,7 @@ TEST(DeviceListDialog, OnlyLoopbackMeansNoSearch) {
     endpoints.localAddress.clear();  // ask the local address window
     app::MessageCapture messages;
     DeviceListDialog window(ListMode::Ethernet, nullptr, endpoints);
-    window.setAddressSource([] { return QStringList{QStringLiteral("127.0.0.1")}; });
+    window.setAddressSource([] { return LocalAddresses{{QStringLiteral("127.0.0.1")}}; });
     window.onSearch();
     EXPECT_EQ(messages.ids(), (std::vector<int>{kNoNetworkConnection}));
     pumpEvents(30);
@@ -271,7 +273,7 @@ TEST(DeviceListDialog, CancelledAddressChoiceLeavesNothingToActOn) {
     app::MessageCapture messages;
     DeviceListDialog window(ListMode::Wlan, nullptr, endpoints);
     window.setTimings(quickTimings());
-    window.setAddressSource([] { return QStringList{kForeignAddress}; });
+    window.setAddressSource([] { return LocalAddresses{{kForeignAddress}}; });
     std::vector<QUrl> opened;
     window.setUrlOpener([&opened](const QUrl& url) {
         opened.push_back(url);
@@ -343,6 +345,32 @@ TEST(DeviceListDialog, WebPageAndSurveyNeedAnAddressAndABrowser) {
     ASSERT_EQ(opened.size(), 1u);
     EXPECT_EQ(opened[0].toString(), QStringLiteral("http://10.1.2.3"));
     EXPECT_FALSE(surveyed.hasPendingConnections() || surveyed.waitForNewConnection(100));
+}
+
+// Each address names its interface (and the system's name for it, where that
+// says more); double-click takes a row without OK.
+TEST(LocalAddressDialog, RowsNameTheirInterfaceAndDoubleClickTakesOne) {
+    LocalAddressDialog chooser(nullptr, LocalAddressModel([] {
+        return LocalAddresses{{QStringLiteral("192.168.1.20"), QStringLiteral("eth0"), QStringLiteral("Wired connection 1")},
+                              {QStringLiteral("10.0.0.5"), QStringLiteral("wlan0"), QStringLiteral("wlan0")},
+                              {QStringLiteral("172.16.0.9"), {}, {}}};
+    }));
+    QStringList shown;
+    QString chosenFirst;
+    const int result = execWith(chooser, [&] {
+        auto* list = child<QListWidget>(chooser, "addressList");
+        for (int r = 0; r < list->count(); ++r) shown << list->item(r)->text();
+        chosenFirst = chooser.localAddress();
+        const QPoint row0 = list->visualItemRect(list->item(0)).center();
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, row0);
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, row0);
+        if (chooser.isVisible()) chooser.reject();
+    });
+    EXPECT_EQ(shown, (QStringList{"10.0.0.5 — wlan0", "172.16.0.9", "192.168.1.20 — eth0 (Wired connection 1)"}));
+    EXPECT_EQ(chosenFirst, QStringLiteral("192.168.1.20"));
+    EXPECT_EQ(result, QDialog::Accepted);
+    EXPECT_EQ(chooser.localAddress(), QStringLiteral("10.0.0.5"));
+    EXPECT_EQ(chooser.broadcastAddress(), QStringLiteral("10.0.0.255"));
 }
 
 // A request that cannot leave says why at once: nothing reaches the printer,

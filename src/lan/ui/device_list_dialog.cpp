@@ -56,10 +56,11 @@ DeviceListDialog::DeviceListDialog(ListMode listMode, QWidget* parent, const Lan
       buttons_(listMode),
       urlOpener_([](const QUrl& url) { return QDesktopServices::openUrl(url); }) {
     ui_->setupUi(this);
-    app::setColumnWidths(*ui_->deviceList, {30, 140, 130, 130, 130, 70, 70});
-    // Arrival order until the user clicks another column's title.
+    // Arrival order until the user clicks another column's title. The titles
+    // make room for the sort arrow.
     ui_->deviceList->horizontalHeader()->setSortIndicator(0, Qt::AscendingOrder);
     ui_->deviceList->setSortingEnabled(true);
+    app::setColumnWidths(*ui_->deviceList, {30, 140, 130, 130, 130, 70, 70});
     ui_->deviceList->installEventFilter(this);
     ui_->bssInfoButton->setVisible(buttons_.showsWlanButtons());
     // Certificates reach a printer only over USB or a serial cable (the
