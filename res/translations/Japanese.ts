@@ -170,6 +170,42 @@
         <source>Exit</source>
         <translation>終了</translation>
     </message>
+    <message>
+        <source>1 printer found.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>%1 printers found.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>1 printer found on %1.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>%1 printers found on %2.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Waiting %1 s for the printer to restart its network…</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>The printer %1 did not answer this search.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>This printer does not support changing its settings from the list.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>This printer does not support a web page.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>This printer does not support the access point survey.</source>
+        <translation type="unfinished" />
+    </message>
 </context>
 <context>
     <name>DirectConfigDialog</name>
@@ -244,6 +280,26 @@
     <message>
         <source>Cancel</source>
         <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Not connected</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Connected: %1 — firmware %2, %3</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>newer layout</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>older layout</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Opening %1…</source>
+        <translation type="unfinished" />
     </message>
 </context>
 <context>
@@ -1163,6 +1219,10 @@ Its web page cannot be opened.</source>
     </message>
     <message>
         <source>This printer does not offer Setting (feature code %1).</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Discard the changes made since Connect?</source>
         <translation type="unfinished" />
     </message>
 </context>

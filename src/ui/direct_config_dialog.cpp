@@ -49,6 +49,13 @@ constexpr const char* kMakerMismatch =
     QT_TRANSLATE_NOOP("DirectConfigDialog", "This printer don't match our company name.");
 static_assert(std::string_view(kMakerMismatch) == link::kMakerMismatchText);
 
+// The connection line and the first step of Connect.
+constexpr const char* kNotConnected = QT_TRANSLATE_NOOP("DirectConfigDialog", "Not connected");
+constexpr const char* kConnectedTo = QT_TRANSLATE_NOOP("DirectConfigDialog", "Connected: %1 — firmware %2, %3");
+constexpr const char* kNewerLayout = QT_TRANSLATE_NOOP("DirectConfigDialog", "newer layout");
+constexpr const char* kOlderLayout = QT_TRANSLATE_NOOP("DirectConfigDialog", "older layout");
+constexpr const char* kOpening = QT_TRANSLATE_NOOP("DirectConfigDialog", "Opening %1…");
+
 // The certificate kinds as `corvane link cert --type` names them.
 QString CertificateKind(int type) {
     switch (type) {
@@ -243,7 +250,7 @@ void DirectConfigDialog::Connect() {
     link::ConnectOutcome outcome;
     {
         const ExchangeScope exchange(link_);
-        ui_->activityLabel->setText(Tr("Opening %1…").arg(port_.portName()));
+        ui_->activityLabel->setText(Tr(kOpening).arg(port_.portName()));
         outcome = session_.connect();
     }
     switch (outcome) {
@@ -413,10 +420,10 @@ bool DirectConfigDialog::mayDropEdits() {
 }
 
 QString DirectConfigDialog::connectionText() const {
-    if (!model_.context.connected) return Tr("Not connected");
+    if (!model_.context.connected) return Tr(kNotConnected);
     const QString firmware = QString::fromStdString(link::VisibleText(model_.lastSystemInfo.firmwareVersion));
-    const QString layout = model_.context.extendedLayout ? Tr("newer layout") : Tr("older layout");
-    return Tr("Connected: %1 — firmware %2, %3").arg(port_.portName(), firmware, layout);
+    const QString layout = model_.context.extendedLayout ? Tr(kNewerLayout) : Tr(kOlderLayout);
+    return Tr(kConnectedTo).arg(port_.portName(), firmware, layout);
 }
 
 QWidget* DirectConfigDialog::controlWidget(int id) const {

@@ -43,8 +43,17 @@ public:
     }
 };
 
-// Why a button the printer's feature code greys out is grey.
-QString unsupportedText(const char* action) { return QCoreApplication::translate("DeviceListDialog", action); }
+// Texts of this window, under the context of its form's texts.
+QString Tr(const char* text) { return QCoreApplication::translate("DeviceListDialog", text); }
+
+constexpr const char* kOneFound = QT_TRANSLATE_NOOP("DeviceListDialog", "1 printer found.");
+constexpr const char* kManyFound = QT_TRANSLATE_NOOP("DeviceListDialog", "%1 printers found.");
+constexpr const char* kOneFoundOn = QT_TRANSLATE_NOOP("DeviceListDialog", "1 printer found on %1.");
+constexpr const char* kManyFoundOn = QT_TRANSLATE_NOOP("DeviceListDialog", "%1 printers found on %2.");
+constexpr const char* kWaitingForRestart =
+    QT_TRANSLATE_NOOP("DeviceListDialog", "Waiting %1 s for the printer to restart its network…");
+constexpr const char* kChangedPrinterMissing =
+    QT_TRANSLATE_NOOP("DeviceListDialog", "The printer %1 did not answer this search.");
 
 }  // namespace
 
@@ -92,15 +101,13 @@ void DeviceListDialog::applyButtonState() {
     // A button the printer's feature code greys out says why.
     const bool byPrinter = buttons_.decidingCode().has_value();
     const auto explain = [byPrinter](QPushButton* button, const char* why) {
-        button->setToolTip(byPrinter && !button->isEnabled() ? unsupportedText(why) : QString());
+        button->setToolTip(byPrinter && !button->isEnabled() ? Tr(why) : QString());
     };
     explain(ui_->settingButton, QT_TRANSLATE_NOOP("DeviceListDialog",
                                                   "This printer does not support changing its settings from the list."));
     explain(ui_->webButton, QT_TRANSLATE_NOOP("DeviceListDialog", "This printer does not support a web page."));
     explain(ui_->bssInfoButton,
             QT_TRANSLATE_NOOP("DeviceListDialog", "This printer does not support the access point survey."));
-    explain(ui_->certificateButton,
-            QT_TRANSLATE_NOOP("DeviceListDialog", "This printer does not support certificate upload."));
 }
 
 bool DeviceListDialog::eventFilter(QObject* watched, QEvent* event) {
@@ -232,10 +239,9 @@ void DeviceListDialog::showFoundStatus(const QString& addition) {
     const int found = ui_->deviceList->rowCount();
     QString text;
     if (localAddress_.isEmpty()) {
-        text = found == 1 ? tr("1 printer found.") : tr("%1 printers found.").arg(found);
+        text = found == 1 ? Tr(kOneFound) : Tr(kManyFound).arg(found);
     } else {
-        text = found == 1 ? tr("1 printer found on %1.").arg(localAddress_)
-                          : tr("%1 printers found on %2.").arg(found).arg(localAddress_);
+        text = found == 1 ? Tr(kOneFoundOn).arg(localAddress_) : Tr(kManyFoundOn).arg(found).arg(localAddress_);
     }
     if (!addition.isEmpty()) text += QLatin1Char(' ') + addition;
     ui_->statusLabel->setText(text);
@@ -283,13 +289,12 @@ void DeviceListDialog::onSetting() {
     // several networks the printer is only reachable there.
     const int pauseMs = timings_.researchDelayMs(listMode_);
     ui_->statusLabel->setText(
-        tr("Waiting %1 s for the printer to restart its network…").arg((pauseMs + 999) / 1000));
+        Tr(kWaitingForRestart).arg((pauseMs + 999) / 1000));
     pauseWithoutInput(pauseMs);
     runSearch();
     // The printer just changed is the one the user looks for in the new list.
     if (changedMac && !chooseRowOf(*changedMac)) {
-        showFoundStatus(tr("The printer %1 did not answer this search.")
-                            .arg(QString::fromStdString(FormatMacLower(*changedMac))));
+        showFoundStatus(Tr(kChangedPrinterMissing).arg(QString::fromStdString(FormatMacLower(*changedMac))));
     }
 }
 
