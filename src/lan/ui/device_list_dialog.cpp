@@ -288,8 +288,7 @@ void DeviceListDialog::onSetting() {
     // search after it goes out where the first one did: on a computer with
     // several networks the printer is only reachable there.
     const int pauseMs = timings_.researchDelayMs(listMode_);
-    ui_->statusLabel->setText(
-        Tr(kWaitingForRestart).arg((pauseMs + 999) / 1000));
+    ui_->statusLabel->setText(Tr(kWaitingForRestart).arg((pauseMs + 999) / 1000));
     pauseWithoutInput(pauseMs);
     runSearch();
     // The printer just changed is the one the user looks for in the new list.
