@@ -170,6 +170,42 @@
         <source>Exit</source>
         <translation>Beenden</translation>
     </message>
+    <message>
+        <source>1 printer found.</source>
+        <translation>1 Drucker gefunden.</translation>
+    </message>
+    <message>
+        <source>%1 printers found.</source>
+        <translation>%1 Drucker gefunden.</translation>
+    </message>
+    <message>
+        <source>1 printer found on %1.</source>
+        <translation>1 Drucker gefunden über %1.</translation>
+    </message>
+    <message>
+        <source>%1 printers found on %2.</source>
+        <translation>%1 Drucker gefunden über %2.</translation>
+    </message>
+    <message>
+        <source>Waiting %1 s for the printer to restart its network…</source>
+        <translation>Warte %1 s, bis der Drucker sein Netzwerk neu gestartet hat…</translation>
+    </message>
+    <message>
+        <source>The printer %1 did not answer this search.</source>
+        <translation>Der Drucker %1 hat auf diese Suche nicht geantwortet.</translation>
+    </message>
+    <message>
+        <source>This printer does not support changing its settings from the list.</source>
+        <translation>Dieser Drucker unterstützt das Ändern seiner Einstellungen aus der Liste nicht.</translation>
+    </message>
+    <message>
+        <source>This printer does not support a web page.</source>
+        <translation>Dieser Drucker unterstützt keine Webseite.</translation>
+    </message>
+    <message>
+        <source>This printer does not support the access point survey.</source>
+        <translation>Dieser Drucker unterstützt die Suche nach Zugangspunkten nicht.</translation>
+    </message>
 </context>
 <context>
     <name>DirectConfigDialog</name>
@@ -294,6 +330,26 @@ Schlüssel, Passwörter und PIN wurden weggelassen; beim Importieren des Profils
     <message>
         <source>This printer has no %1; those settings were left out.</source>
         <translation>Dieser Drucker hat kein %1; diese Einstellungen wurden weggelassen.</translation>
+    </message>
+    <message>
+        <source>Not connected</source>
+        <translation>Nicht verbunden</translation>
+    </message>
+    <message>
+        <source>Connected: %1 — firmware %2, %3</source>
+        <translation>Verbunden: %1 — Firmware %2, %3</translation>
+    </message>
+    <message>
+        <source>newer layout</source>
+        <translation>neueres Format</translation>
+    </message>
+    <message>
+        <source>older layout</source>
+        <translation>älteres Format</translation>
+    </message>
+    <message>
+        <source>Opening %1…</source>
+        <translation>%1 wird geöffnet…</translation>
     </message>
 </context>
 <context>
@@ -1306,6 +1362,10 @@ Seine Webseite kann nicht geöffnet werden.</translation>
     <message>
         <source>This printer does not offer Setting (feature code %1).</source>
         <translation>Dieser Drucker bietet keine Einstellung an (Funktionscode %1).</translation>
+    </message>
+    <message>
+        <source>Discard the changes made since Connect?</source>
+        <translation>Die seit dem Verbinden vorgenommenen Änderungen verwerfen?</translation>
     </message>
 </context>
 <context>

@@ -170,6 +170,42 @@
         <source>Exit</source>
         <translation>Kilépés</translation>
     </message>
+    <message>
+        <source>1 printer found.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>%1 printers found.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>1 printer found on %1.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>%1 printers found on %2.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Waiting %1 s for the printer to restart its network…</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>The printer %1 did not answer this search.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>This printer does not support changing its settings from the list.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>This printer does not support a web page.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>This printer does not support the access point survey.</source>
+        <translation type="unfinished" />
+    </message>
 </context>
 <context>
     <name>DirectConfigDialog</name>
@@ -288,6 +324,26 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
     </message>
     <message>
         <source>This printer has no %1; those settings were left out.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Not connected</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Connected: %1 — firmware %2, %3</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>newer layout</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>older layout</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Opening %1…</source>
         <translation type="unfinished" />
     </message>
 </context>
@@ -1300,6 +1356,10 @@ A nyomtató weboldala nem nyitható meg.</translation>
     <message>
         <source>This printer does not offer Setting (feature code %1).</source>
         <translation>Ez a nyomtató nem kínálja a „Beállítás” funkciót (funkciókód: %1).</translation>
+    </message>
+    <message>
+        <source>Discard the changes made since Connect?</source>
+        <translation type="unfinished" />
     </message>
 </context>
 <context>

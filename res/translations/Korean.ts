@@ -1,5 +1,4 @@
-<?xml version="1.0" encoding="utf-8"?>
-<!DOCTYPE TS>
+<?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="ko_KR">
 <context>
     <name>BssInfoDialog</name>
@@ -109,7 +108,7 @@
         <translation>Zephran 영수증 프린터의 네트워크 인터페이스를 설정합니다.</translation>
     </message>
     <message>
-        <source>Show the windows in NAME instead of the system&apos;s language: en (the built-in English), a catalog name such as Japanese or German, or a locale name such as de_AT.</source>
+        <source>Show the windows in NAME instead of the system's language: en (the built-in English), a catalog name such as Japanese or German, or a locale name such as de_AT.</source>
         <translation>시스템 언어 대신 NAME으로 지정한 언어로 창을 표시합니다: en(내장 영어), Japanese 또는 German 같은 번역 카탈로그 이름, 또는 de_AT 같은 로캘 이름을 지정할 수 있습니다.</translation>
     </message>
 </context>
@@ -171,6 +170,42 @@
         <source>Exit</source>
         <translation>종료</translation>
     </message>
+    <message>
+        <source>1 printer found.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>%1 printers found.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>1 printer found on %1.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>%1 printers found on %2.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Waiting %1 s for the printer to restart its network…</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>The printer %1 did not answer this search.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>This printer does not support changing its settings from the list.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>This printer does not support a web page.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>This printer does not support the access point survey.</source>
+        <translation type="unfinished" />
+    </message>
 </context>
 <context>
     <name>DirectConfigDialog</name>
@@ -223,7 +258,7 @@
         <translation>종료</translation>
     </message>
     <message>
-        <source>This printer don&apos;t match our company name.</source>
+        <source>This printer don't match our company name.</source>
         <translation>이 프린터의 제조사 이름이 당사 이름과 일치하지 않습니다.</translation>
     </message>
     <message>
@@ -248,48 +283,68 @@
     </message>
     <message>
         <source>Profiles (*.json);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Import profile</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Export profile</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>The profile could not be saved:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>The profile has been saved to %1 with its keys and passwords.
 Only you can read the file.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>The profile has been saved to %1.
 Keys, passwords and the PIN were left out; importing the profile asks for them.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>The profile %1 cannot be imported:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>The profile was not imported; nothing has changed.
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>The profile has been imported. Check the pages, then press Save to write it to the printer.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>This printer has no %1; those settings were left out.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Not connected</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Connected: %1 — firmware %2, %3</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>newer layout</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>older layout</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Opening %1…</source>
+        <translation type="unfinished" />
     </message>
 </context>
 <context>
@@ -303,64 +358,64 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
     <name>HistoryDialog</name>
     <message>
         <source>Export CSV</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Comma-separated values (*.csv);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>History of changes</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Printer</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>All printers</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Time (UTC)</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Front end</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Action</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Way in</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>MAC</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Changes</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Outcome</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Export CSV…</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>The history could not be exported:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
 </context>
 <context>
@@ -635,19 +690,19 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
     <name>SecretsDialog</name>
     <message>
         <source>WEP Key</source>
-        <translation type="unfinished">WEP 키</translation>
+        <translation>WEP 키</translation>
     </message>
     <message>
         <source>PSK Key</source>
-        <translation type="unfinished">PSK 키</translation>
+        <translation>PSK 키</translation>
     </message>
     <message>
         <source>PIN Code</source>
-        <translation type="unfinished">PIN 코드</translation>
+        <translation>PIN 코드</translation>
     </message>
     <message>
         <source>The profile leaves out these secrets. Enter them for this printer:</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
 </context>
 <context>
@@ -1302,6 +1357,10 @@ Its web page cannot be opened.</source>
         <source>This printer does not offer Setting (feature code %1).</source>
         <translation>이 프린터는 [설정] 기능을 지원하지 않습니다(기능 코드 %1).</translation>
     </message>
+    <message>
+        <source>Discard the changes made since Connect?</source>
+        <translation type="unfinished" />
+    </message>
 </context>
 <context>
     <name>SystemPage</name>
@@ -1411,40 +1470,40 @@ Its web page cannot be opened.</source>
 <context>
     <name>corvane::profile</name>
     <message>
-        <source>&quot;%1&quot; must be a text</source>
-        <translation>&quot;%1&quot;은(는) 텍스트여야 합니다</translation>
+        <source>"%1" must be a text</source>
+        <translation>"%1"은(는) 텍스트여야 합니다</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; must be a whole number</source>
-        <translation>&quot;%1&quot;은(는) 정수여야 합니다</translation>
+        <source>"%1" must be a whole number</source>
+        <translation>"%1"은(는) 정수여야 합니다</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; must be a dotted IPv4 address such as &quot;192.168.0.10&quot;</source>
-        <translation>&quot;%1&quot;은(는) &quot;192.168.0.10&quot;과 같이 점으로 구분된 IPv4 주소여야 합니다</translation>
+        <source>"%1" must be a dotted IPv4 address such as "192.168.0.10"</source>
+        <translation>"%1"은(는) "192.168.0.10"과 같이 점으로 구분된 IPv4 주소여야 합니다</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; has a value of the wrong kind</source>
-        <translation>&quot;%1&quot;의 값 유형이 잘못되었습니다</translation>
+        <source>"%1" has a value of the wrong kind</source>
+        <translation>"%1"의 값 유형이 잘못되었습니다</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is longer than its %2 bytes</source>
-        <translation>&quot;%1&quot;이(가) 최대 %2바이트를 초과합니다</translation>
+        <source>"%1" is longer than its %2 bytes</source>
+        <translation>"%1"이(가) 최대 %2바이트를 초과합니다</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; must not contain a zero character</source>
-        <translation>&quot;%1&quot;에는 NUL 문자를 포함할 수 없습니다</translation>
+        <source>"%1" must not contain a zero character</source>
+        <translation>"%1"에는 NUL 문자를 포함할 수 없습니다</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; must be a whole number from 0 to %2</source>
-        <translation>&quot;%1&quot;은(는) 0~%2 범위의 정수여야 합니다</translation>
+        <source>"%1" must be a whole number from 0 to %2</source>
+        <translation>"%1"은(는) 0~%2 범위의 정수여야 합니다</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; belongs to one printer and is never part of a profile</source>
-        <translation>&quot;%1&quot;은(는) 개별 프린터 고유의 설정이므로 프로필에 포함되지 않습니다</translation>
+        <source>"%1" belongs to one printer and is never part of a profile</source>
+        <translation>"%1"은(는) 개별 프린터 고유의 설정이므로 프로필에 포함되지 않습니다</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is not a setting of a profile</source>
-        <translation>&quot;%1&quot;은(는) 프로필의 설정 항목이 아닙니다</translation>
+        <source>"%1" is not a setting of a profile</source>
+        <translation>"%1"은(는) 프로필의 설정 항목이 아닙니다</translation>
     </message>
     <message>
         <source>not valid JSON (%1 at offset %2)</source>
@@ -1455,35 +1514,35 @@ Its web page cannot be opened.</source>
         <translation>파일에는 JSON 개체가 하나만 있어야 합니다</translation>
     </message>
     <message>
-        <source>unknown key &quot;%1&quot; (a profile holds &quot;format&quot; and &quot;config&quot;)</source>
-        <translation>알 수 없는 키 &quot;%1&quot;(프로필에는 &quot;format&quot;과 &quot;config&quot;가 있습니다)</translation>
+        <source>unknown key "%1" (a profile holds "format" and "config")</source>
+        <translation>알 수 없는 키 "%1"(프로필에는 "format"과 "config"가 있습니다)</translation>
     </message>
     <message>
-        <source>&quot;format&quot; must be &quot;%1&quot;</source>
-        <translation>&quot;format&quot; 값은 &quot;%1&quot;이어야 합니다</translation>
+        <source>"format" must be "%1"</source>
+        <translation>"format" 값은 "%1"이어야 합니다</translation>
     </message>
     <message>
-        <source>the file has no &quot;config&quot; object</source>
-        <translation>파일에 &quot;config&quot; 개체가 없습니다</translation>
+        <source>the file has no "config" object</source>
+        <translation>파일에 "config" 개체가 없습니다</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is not a secret; a secrets file holds only wepKey, pskKey, authPassword and p2pPinCode</source>
-        <translation>&quot;%1&quot;은(는) 기밀 정보가 아닙니다. 기밀 정보 파일에는 wepKey, pskKey, authPassword, p2pPinCode만 있습니다</translation>
+        <source>"%1" is not a secret; a secrets file holds only wepKey, pskKey, authPassword and p2pPinCode</source>
+        <translation>"%1"은(는) 기밀 정보가 아닙니다. 기밀 정보 파일에는 wepKey, pskKey, authPassword, p2pPinCode만 있습니다</translation>
     </message>
     <message>
-        <source>&quot;%1&quot;: Wi-Fi Direct needs a printer with the newer record layout</source>
-        <translation>&quot;%1&quot;: Wi-Fi Direct에는 새로운 레코드 형식의 프린터가 필요합니다</translation>
+        <source>"%1": Wi-Fi Direct needs a printer with the newer record layout</source>
+        <translation>"%1": Wi-Fi Direct에는 새로운 레코드 형식의 프린터가 필요합니다</translation>
     </message>
 </context>
 <context>
     <name>corvane::transport</name>
     <message>
-        <source>Permission denied: add your user to the &apos;dialout&apos; group (serial) or &apos;lp&apos; group (USB printer), then log in again</source>
-        <translation>권한이 거부되었습니다: 사용자를 &apos;dialout&apos; 그룹(시리얼) 또는 &apos;lp&apos; 그룹(USB 프린터)에 추가한 후 다시 로그인하십시오</translation>
+        <source>Permission denied: add your user to the 'dialout' group (serial) or 'lp' group (USB printer), then log in again</source>
+        <translation>권한이 거부되었습니다: 사용자를 'dialout' 그룹(시리얼) 또는 'lp' 그룹(USB 프린터)에 추가한 후 다시 로그인하십시오</translation>
     </message>
     <message>
-        <source>Your user needs to be in the group &apos;%1&apos; that owns %2: run &quot;sudo usermod -aG %1 $USER&quot;, then log in again.</source>
-        <translation>사용자가 %2을(를) 소유한 그룹 &apos;%1&apos;에 속해 있어야 합니다: &quot;sudo usermod -aG %1 $USER&quot;를 실행한 후 다시 로그인하십시오.</translation>
+        <source>Your user needs to be in the group '%1' that owns %2: run "sudo usermod -aG %1 $USER", then log in again.</source>
+        <translation>사용자가 %2을(를) 소유한 그룹 '%1'에 속해 있어야 합니다: "sudo usermod -aG %1 $USER"를 실행한 후 다시 로그인하십시오.</translation>
     </message>
 </context>
 <context>
@@ -1493,7 +1552,7 @@ Its web page cannot be opened.</source>
         <translation>프린터를 확인하는 중… %2회 중 %1번째 시도</translation>
     </message>
     <message>
-        <source>Reading the printer&apos;s settings…</source>
+        <source>Reading the printer's settings…</source>
         <translation>프린터 설정을 읽는 중…</translation>
     </message>
     <message>
@@ -1516,7 +1575,7 @@ Its web page cannot be opened.</source>
         <translation>이 회선에 준비된 프린터가 없습니다: DSR 또는 CTS 신호가 꺼져 있습니다.</translation>
     </message>
     <message>
-        <source>The port does not take the printer&apos;s line settings (115200 baud, 8 data bits, no parity, 1 stop bit, RTS/CTS).</source>
+        <source>The port does not take the printer's line settings (115200 baud, 8 data bits, no parity, 1 stop bit, RTS/CTS).</source>
         <translation>이 포트는 프린터의 통신 설정(보드 속도 115200, 데이터 비트 8, 패리티 없음, 정지 비트 1, RTS/CTS)을 지원하지 않습니다.</translation>
     </message>
     <message>

@@ -1,5 +1,4 @@
-<?xml version="1.0" encoding="utf-8"?>
-<!DOCTYPE TS>
+<?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="ru_RU">
 <context>
     <name>BssInfoDialog</name>
@@ -109,7 +108,7 @@
         <translation>Настраивает сетевой интерфейс чековых принтеров Zephran.</translation>
     </message>
     <message>
-        <source>Show the windows in NAME instead of the system&apos;s language: en (the built-in English), a catalog name such as Japanese or German, or a locale name such as de_AT.</source>
+        <source>Show the windows in NAME instead of the system's language: en (the built-in English), a catalog name such as Japanese or German, or a locale name such as de_AT.</source>
         <translation>Показывать окна на языке NAME вместо языка системы: en (встроенный английский), имя каталога перевода, например Japanese или German, или имя локали, например de_AT.</translation>
     </message>
 </context>
@@ -171,6 +170,42 @@
         <source>Exit</source>
         <translation>Выход</translation>
     </message>
+    <message>
+        <source>1 printer found.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>%1 printers found.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>1 printer found on %1.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>%1 printers found on %2.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Waiting %1 s for the printer to restart its network…</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>The printer %1 did not answer this search.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>This printer does not support changing its settings from the list.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>This printer does not support a web page.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>This printer does not support the access point survey.</source>
+        <translation type="unfinished" />
+    </message>
 </context>
 <context>
     <name>DirectConfigDialog</name>
@@ -223,7 +258,7 @@
         <translation>Выход</translation>
     </message>
     <message>
-        <source>This printer don&apos;t match our company name.</source>
+        <source>This printer don't match our company name.</source>
         <translation>Название производителя этого принтера не совпадает с названием нашей компании.</translation>
     </message>
     <message>
@@ -248,48 +283,68 @@
     </message>
     <message>
         <source>Profiles (*.json);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Import profile</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Export profile</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>The profile could not be saved:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>The profile has been saved to %1 with its keys and passwords.
 Only you can read the file.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>The profile has been saved to %1.
 Keys, passwords and the PIN were left out; importing the profile asks for them.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>The profile %1 cannot be imported:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>The profile was not imported; nothing has changed.
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>The profile has been imported. Check the pages, then press Save to write it to the printer.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>This printer has no %1; those settings were left out.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Not connected</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Connected: %1 — firmware %2, %3</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>newer layout</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>older layout</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Opening %1…</source>
+        <translation type="unfinished" />
     </message>
 </context>
 <context>
@@ -303,64 +358,64 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
     <name>HistoryDialog</name>
     <message>
         <source>Export CSV</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Comma-separated values (*.csv);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>History of changes</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Printer</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>All printers</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Time (UTC)</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Front end</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Action</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Way in</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>MAC</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Changes</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Outcome</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Export CSV…</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>The history could not be exported:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
 </context>
 <context>
@@ -635,19 +690,19 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
     <name>SecretsDialog</name>
     <message>
         <source>WEP Key</source>
-        <translation type="unfinished">Ключ WEP</translation>
+        <translation>Ключ WEP</translation>
     </message>
     <message>
         <source>PSK Key</source>
-        <translation type="unfinished">Ключ PSK</translation>
+        <translation>Ключ PSK</translation>
     </message>
     <message>
         <source>PIN Code</source>
-        <translation type="unfinished">PIN-код</translation>
+        <translation>PIN-код</translation>
     </message>
     <message>
         <source>The profile leaves out these secrets. Enter them for this printer:</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
 </context>
 <context>
@@ -1302,6 +1357,10 @@ Its web page cannot be opened.</source>
         <source>This printer does not offer Setting (feature code %1).</source>
         <translation>Этот принтер не поддерживает функцию «Настройка» (код функций %1).</translation>
     </message>
+    <message>
+        <source>Discard the changes made since Connect?</source>
+        <translation type="unfinished" />
+    </message>
 </context>
 <context>
     <name>SystemPage</name>
@@ -1411,40 +1470,40 @@ Its web page cannot be opened.</source>
 <context>
     <name>corvane::profile</name>
     <message>
-        <source>&quot;%1&quot; must be a text</source>
-        <translation>поле &quot;%1&quot; должно быть текстом</translation>
+        <source>"%1" must be a text</source>
+        <translation>поле "%1" должно быть текстом</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; must be a whole number</source>
-        <translation>поле &quot;%1&quot; должно быть целым числом</translation>
+        <source>"%1" must be a whole number</source>
+        <translation>поле "%1" должно быть целым числом</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; must be a dotted IPv4 address such as &quot;192.168.0.10&quot;</source>
-        <translation>поле &quot;%1&quot; должно содержать IPv4-адрес с точками, например &quot;192.168.0.10&quot;</translation>
+        <source>"%1" must be a dotted IPv4 address such as "192.168.0.10"</source>
+        <translation>поле "%1" должно содержать IPv4-адрес с точками, например "192.168.0.10"</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; has a value of the wrong kind</source>
-        <translation>поле &quot;%1&quot; имеет значение неверного типа</translation>
+        <source>"%1" has a value of the wrong kind</source>
+        <translation>поле "%1" имеет значение неверного типа</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is longer than its %2 bytes</source>
-        <translation>поле &quot;%1&quot; длиннее допустимых %2 байт</translation>
+        <source>"%1" is longer than its %2 bytes</source>
+        <translation>поле "%1" длиннее допустимых %2 байт</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; must not contain a zero character</source>
-        <translation>поле &quot;%1&quot; не должно содержать нулевой символ</translation>
+        <source>"%1" must not contain a zero character</source>
+        <translation>поле "%1" не должно содержать нулевой символ</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; must be a whole number from 0 to %2</source>
-        <translation>поле &quot;%1&quot; должно быть целым числом от 0 до %2</translation>
+        <source>"%1" must be a whole number from 0 to %2</source>
+        <translation>поле "%1" должно быть целым числом от 0 до %2</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; belongs to one printer and is never part of a profile</source>
-        <translation>поле &quot;%1&quot; относится к конкретному принтеру и никогда не входит в профиль</translation>
+        <source>"%1" belongs to one printer and is never part of a profile</source>
+        <translation>поле "%1" относится к конкретному принтеру и никогда не входит в профиль</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is not a setting of a profile</source>
-        <translation>&quot;%1&quot; не является параметром профиля</translation>
+        <source>"%1" is not a setting of a profile</source>
+        <translation>"%1" не является параметром профиля</translation>
     </message>
     <message>
         <source>not valid JSON (%1 at offset %2)</source>
@@ -1455,35 +1514,35 @@ Its web page cannot be opened.</source>
         <translation>файл должен содержать один объект JSON</translation>
     </message>
     <message>
-        <source>unknown key &quot;%1&quot; (a profile holds &quot;format&quot; and &quot;config&quot;)</source>
-        <translation>неизвестный ключ &quot;%1&quot; (профиль содержит &quot;format&quot; и &quot;config&quot;)</translation>
+        <source>unknown key "%1" (a profile holds "format" and "config")</source>
+        <translation>неизвестный ключ "%1" (профиль содержит "format" и "config")</translation>
     </message>
     <message>
-        <source>&quot;format&quot; must be &quot;%1&quot;</source>
-        <translation>значение &quot;format&quot; должно быть &quot;%1&quot;</translation>
+        <source>"format" must be "%1"</source>
+        <translation>значение "format" должно быть "%1"</translation>
     </message>
     <message>
-        <source>the file has no &quot;config&quot; object</source>
-        <translation>в файле нет объекта &quot;config&quot;</translation>
+        <source>the file has no "config" object</source>
+        <translation>в файле нет объекта "config"</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is not a secret; a secrets file holds only wepKey, pskKey, authPassword and p2pPinCode</source>
-        <translation>&quot;%1&quot; не является секретным параметром; файл секретных данных содержит только wepKey, pskKey, authPassword и p2pPinCode</translation>
+        <source>"%1" is not a secret; a secrets file holds only wepKey, pskKey, authPassword and p2pPinCode</source>
+        <translation>"%1" не является секретным параметром; файл секретных данных содержит только wepKey, pskKey, authPassword и p2pPinCode</translation>
     </message>
     <message>
-        <source>&quot;%1&quot;: Wi-Fi Direct needs a printer with the newer record layout</source>
-        <translation>&quot;%1&quot;: для Wi-Fi Direct нужен принтер с новым форматом записи</translation>
+        <source>"%1": Wi-Fi Direct needs a printer with the newer record layout</source>
+        <translation>"%1": для Wi-Fi Direct нужен принтер с новым форматом записи</translation>
     </message>
 </context>
 <context>
     <name>corvane::transport</name>
     <message>
-        <source>Permission denied: add your user to the &apos;dialout&apos; group (serial) or &apos;lp&apos; group (USB printer), then log in again</source>
-        <translation>Доступ запрещён: добавьте своего пользователя в группу &apos;dialout&apos; (последовательный порт) или &apos;lp&apos; (USB-принтер), затем войдите в систему заново</translation>
+        <source>Permission denied: add your user to the 'dialout' group (serial) or 'lp' group (USB printer), then log in again</source>
+        <translation>Доступ запрещён: добавьте своего пользователя в группу 'dialout' (последовательный порт) или 'lp' (USB-принтер), затем войдите в систему заново</translation>
     </message>
     <message>
-        <source>Your user needs to be in the group &apos;%1&apos; that owns %2: run &quot;sudo usermod -aG %1 $USER&quot;, then log in again.</source>
-        <translation>Ваш пользователь должен входить в группу &apos;%1&apos;, которой принадлежит %2: выполните &quot;sudo usermod -aG %1 $USER&quot;, затем войдите в систему заново.</translation>
+        <source>Your user needs to be in the group '%1' that owns %2: run "sudo usermod -aG %1 $USER", then log in again.</source>
+        <translation>Ваш пользователь должен входить в группу '%1', которой принадлежит %2: выполните "sudo usermod -aG %1 $USER", затем войдите в систему заново.</translation>
     </message>
 </context>
 <context>
@@ -1493,7 +1552,7 @@ Its web page cannot be opened.</source>
         <translation>Проверка принтера… попытка %1 из %2</translation>
     </message>
     <message>
-        <source>Reading the printer&apos;s settings…</source>
+        <source>Reading the printer's settings…</source>
         <translation>Чтение настроек принтера…</translation>
     </message>
     <message>
@@ -1516,7 +1575,7 @@ Its web page cannot be opened.</source>
         <translation>На этой линии нет готового принтера: сигнал DSR или CTS неактивен.</translation>
     </message>
     <message>
-        <source>The port does not take the printer&apos;s line settings (115200 baud, 8 data bits, no parity, 1 stop bit, RTS/CTS).</source>
+        <source>The port does not take the printer's line settings (115200 baud, 8 data bits, no parity, 1 stop bit, RTS/CTS).</source>
         <translation>Порт не поддерживает параметры линии принтера (115200 бод, 8 бит данных, без чётности, 1 стоповый бит, RTS/CTS).</translation>
     </message>
     <message>

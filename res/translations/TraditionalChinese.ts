@@ -1,5 +1,4 @@
-<?xml version="1.0" encoding="utf-8"?>
-<!DOCTYPE TS>
+<?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="zh_TW">
 <context>
     <name>BssInfoDialog</name>
@@ -109,7 +108,7 @@
         <translation>設定 Zephran 收據印表機的網路介面。</translation>
     </message>
     <message>
-        <source>Show the windows in NAME instead of the system&apos;s language: en (the built-in English), a catalog name such as Japanese or German, or a locale name such as de_AT.</source>
+        <source>Show the windows in NAME instead of the system's language: en (the built-in English), a catalog name such as Japanese or German, or a locale name such as de_AT.</source>
         <translation>以 NAME 指定的語言顯示視窗，而非系統語言：en (內建英文)、翻譯檔名稱 (例如 Japanese 或 German)，或地區設定名稱 (例如 de_AT)。</translation>
     </message>
 </context>
@@ -171,6 +170,42 @@
         <source>Exit</source>
         <translation>結束</translation>
     </message>
+    <message>
+        <source>1 printer found.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>%1 printers found.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>1 printer found on %1.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>%1 printers found on %2.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Waiting %1 s for the printer to restart its network…</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>The printer %1 did not answer this search.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>This printer does not support changing its settings from the list.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>This printer does not support a web page.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>This printer does not support the access point survey.</source>
+        <translation type="unfinished" />
+    </message>
 </context>
 <context>
     <name>DirectConfigDialog</name>
@@ -223,7 +258,7 @@
         <translation>結束</translation>
     </message>
     <message>
-        <source>This printer don&apos;t match our company name.</source>
+        <source>This printer don't match our company name.</source>
         <translation>此印表機的製造商名稱與本公司名稱不符。</translation>
     </message>
     <message>
@@ -248,48 +283,68 @@
     </message>
     <message>
         <source>Profiles (*.json);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Import profile</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Export profile</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>The profile could not be saved:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>The profile has been saved to %1 with its keys and passwords.
 Only you can read the file.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>The profile has been saved to %1.
 Keys, passwords and the PIN were left out; importing the profile asks for them.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>The profile %1 cannot be imported:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>The profile was not imported; nothing has changed.
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>The profile has been imported. Check the pages, then press Save to write it to the printer.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>This printer has no %1; those settings were left out.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Not connected</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Connected: %1 — firmware %2, %3</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>newer layout</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>older layout</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Opening %1…</source>
+        <translation type="unfinished" />
     </message>
 </context>
 <context>
@@ -303,64 +358,64 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
     <name>HistoryDialog</name>
     <message>
         <source>Export CSV</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Comma-separated values (*.csv);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>History of changes</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Printer</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>All printers</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Time (UTC)</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Front end</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Action</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Way in</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>MAC</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Changes</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Outcome</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Export CSV…</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>The history could not be exported:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
 </context>
 <context>
@@ -635,19 +690,19 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
     <name>SecretsDialog</name>
     <message>
         <source>WEP Key</source>
-        <translation type="unfinished">WEP 金鑰</translation>
+        <translation>WEP 金鑰</translation>
     </message>
     <message>
         <source>PSK Key</source>
-        <translation type="unfinished">PSK 金鑰</translation>
+        <translation>PSK 金鑰</translation>
     </message>
     <message>
         <source>PIN Code</source>
-        <translation type="unfinished">PIN 碼</translation>
+        <translation>PIN 碼</translation>
     </message>
     <message>
         <source>The profile leaves out these secrets. Enter them for this printer:</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
 </context>
 <context>
@@ -1302,6 +1357,10 @@ Its web page cannot be opened.</source>
         <source>This printer does not offer Setting (feature code %1).</source>
         <translation>此印表機不支援「設定」功能 (功能代碼 %1)。</translation>
     </message>
+    <message>
+        <source>Discard the changes made since Connect?</source>
+        <translation type="unfinished" />
+    </message>
 </context>
 <context>
     <name>SystemPage</name>
@@ -1411,40 +1470,40 @@ Its web page cannot be opened.</source>
 <context>
     <name>corvane::profile</name>
     <message>
-        <source>&quot;%1&quot; must be a text</source>
-        <translation>&quot;%1&quot; 必須是文字</translation>
+        <source>"%1" must be a text</source>
+        <translation>"%1" 必須是文字</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; must be a whole number</source>
-        <translation>&quot;%1&quot; 必須是整數</translation>
+        <source>"%1" must be a whole number</source>
+        <translation>"%1" 必須是整數</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; must be a dotted IPv4 address such as &quot;192.168.0.10&quot;</source>
-        <translation>&quot;%1&quot; 必須是以點分隔的 IPv4 位址，例如 &quot;192.168.0.10&quot;</translation>
+        <source>"%1" must be a dotted IPv4 address such as "192.168.0.10"</source>
+        <translation>"%1" 必須是以點分隔的 IPv4 位址，例如 "192.168.0.10"</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; has a value of the wrong kind</source>
-        <translation>&quot;%1&quot; 的值類型錯誤</translation>
+        <source>"%1" has a value of the wrong kind</source>
+        <translation>"%1" 的值類型錯誤</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is longer than its %2 bytes</source>
-        <translation>&quot;%1&quot; 超過其上限 %2 個位元組</translation>
+        <source>"%1" is longer than its %2 bytes</source>
+        <translation>"%1" 超過其上限 %2 個位元組</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; must not contain a zero character</source>
-        <translation>&quot;%1&quot; 不可包含 NUL (零值) 字元</translation>
+        <source>"%1" must not contain a zero character</source>
+        <translation>"%1" 不可包含 NUL (零值) 字元</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; must be a whole number from 0 to %2</source>
-        <translation>&quot;%1&quot; 必須是 0 到 %2 之間的整數</translation>
+        <source>"%1" must be a whole number from 0 to %2</source>
+        <translation>"%1" 必須是 0 到 %2 之間的整數</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; belongs to one printer and is never part of a profile</source>
-        <translation>&quot;%1&quot; 專屬於個別印表機，不會納入設定檔</translation>
+        <source>"%1" belongs to one printer and is never part of a profile</source>
+        <translation>"%1" 專屬於個別印表機，不會納入設定檔</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is not a setting of a profile</source>
-        <translation>&quot;%1&quot; 不是設定檔中的設定項目</translation>
+        <source>"%1" is not a setting of a profile</source>
+        <translation>"%1" 不是設定檔中的設定項目</translation>
     </message>
     <message>
         <source>not valid JSON (%1 at offset %2)</source>
@@ -1455,35 +1514,35 @@ Its web page cannot be opened.</source>
         <translation>檔案必須只包含一個 JSON 物件</translation>
     </message>
     <message>
-        <source>unknown key &quot;%1&quot; (a profile holds &quot;format&quot; and &quot;config&quot;)</source>
-        <translation>未知的鍵名 &quot;%1&quot; (設定檔包含 &quot;format&quot; 和 &quot;config&quot;)</translation>
+        <source>unknown key "%1" (a profile holds "format" and "config")</source>
+        <translation>未知的鍵名 "%1" (設定檔包含 "format" 和 "config")</translation>
     </message>
     <message>
-        <source>&quot;format&quot; must be &quot;%1&quot;</source>
-        <translation>&quot;format&quot; 必須是 &quot;%1&quot;</translation>
+        <source>"format" must be "%1"</source>
+        <translation>"format" 必須是 "%1"</translation>
     </message>
     <message>
-        <source>the file has no &quot;config&quot; object</source>
-        <translation>檔案中沒有 &quot;config&quot; 物件</translation>
+        <source>the file has no "config" object</source>
+        <translation>檔案中沒有 "config" 物件</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is not a secret; a secrets file holds only wepKey, pskKey, authPassword and p2pPinCode</source>
-        <translation>&quot;%1&quot; 不是機密資訊；機密資訊檔案只包含 wepKey、pskKey、authPassword 和 p2pPinCode</translation>
+        <source>"%1" is not a secret; a secrets file holds only wepKey, pskKey, authPassword and p2pPinCode</source>
+        <translation>"%1" 不是機密資訊；機密資訊檔案只包含 wepKey、pskKey、authPassword 和 p2pPinCode</translation>
     </message>
     <message>
-        <source>&quot;%1&quot;: Wi-Fi Direct needs a printer with the newer record layout</source>
-        <translation>&quot;%1&quot;：Wi-Fi Direct 需要使用較新記錄格式的印表機</translation>
+        <source>"%1": Wi-Fi Direct needs a printer with the newer record layout</source>
+        <translation>"%1"：Wi-Fi Direct 需要使用較新記錄格式的印表機</translation>
     </message>
 </context>
 <context>
     <name>corvane::transport</name>
     <message>
-        <source>Permission denied: add your user to the &apos;dialout&apos; group (serial) or &apos;lp&apos; group (USB printer), then log in again</source>
-        <translation>權限不足：請將您的使用者加入 &apos;dialout&apos; 群組 (序列埠) 或 &apos;lp&apos; 群組 (USB 印表機)，然後重新登入</translation>
+        <source>Permission denied: add your user to the 'dialout' group (serial) or 'lp' group (USB printer), then log in again</source>
+        <translation>權限不足：請將您的使用者加入 'dialout' 群組 (序列埠) 或 'lp' 群組 (USB 印表機)，然後重新登入</translation>
     </message>
     <message>
-        <source>Your user needs to be in the group &apos;%1&apos; that owns %2: run &quot;sudo usermod -aG %1 $USER&quot;, then log in again.</source>
-        <translation>您的使用者必須屬於擁有 %2 的群組 &apos;%1&apos;：請執行 &quot;sudo usermod -aG %1 $USER&quot;，然後重新登入。</translation>
+        <source>Your user needs to be in the group '%1' that owns %2: run "sudo usermod -aG %1 $USER", then log in again.</source>
+        <translation>您的使用者必須屬於擁有 %2 的群組 '%1'：請執行 "sudo usermod -aG %1 $USER"，然後重新登入。</translation>
     </message>
 </context>
 <context>
@@ -1493,7 +1552,7 @@ Its web page cannot be opened.</source>
         <translation>正在檢查印表機… 第 %1 次嘗試，共 %2 次</translation>
     </message>
     <message>
-        <source>Reading the printer&apos;s settings…</source>
+        <source>Reading the printer's settings…</source>
         <translation>正在讀取印表機設定…</translation>
     </message>
     <message>
@@ -1516,7 +1575,7 @@ Its web page cannot be opened.</source>
         <translation>此線路上沒有就緒的印表機：DSR 或 CTS 訊號為關閉狀態。</translation>
     </message>
     <message>
-        <source>The port does not take the printer&apos;s line settings (115200 baud, 8 data bits, no parity, 1 stop bit, RTS/CTS).</source>
+        <source>The port does not take the printer's line settings (115200 baud, 8 data bits, no parity, 1 stop bit, RTS/CTS).</source>
         <translation>此連接埠不接受印表機的通訊參數 (115200 鮑、8 個資料位元、無同位檢查、1 個停止位元、RTS/CTS)。</translation>
     </message>
     <message>

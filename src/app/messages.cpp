@@ -15,6 +15,11 @@ MessageHook& hook() {
     return h;
 }
 
+QuestionHook& questionHook() {
+    static QuestionHook h;
+    return h;
+}
+
 void present(QWidget* parent, const ShownMessage& message) {
     if (hook()) {
         hook()(message);
@@ -28,6 +33,22 @@ void present(QWidget* parent, const ShownMessage& message) {
 }  // namespace
 
 void setMessageHook(MessageHook h) { hook() = std::move(h); }
+
+void setQuestionHook(QuestionHook h) { questionHook() = std::move(h); }
+
+EditsChoice askSaveDiscardCancel(QWidget* parent, int stringId) {
+    const ShownMessage message{stringText(kCaption), stringText(stringId), stringId, false, true};
+    if (questionHook()) return questionHook()(message);
+    QMessageBox box(QMessageBox::Question, message.caption, message.text,
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent);
+    box.setDefaultButton(QMessageBox::Save);
+    box.setEscapeButton(QMessageBox::Cancel);
+    switch (box.exec()) {
+    case QMessageBox::Save: return EditsChoice::Save;
+    case QMessageBox::Discard: return EditsChoice::Discard;
+    default: return EditsChoice::Cancel;
+    }
+}
 
 void showMessage(QWidget* parent, int stringId) {
     present(parent, {stringText(kCaption), stringText(stringId), stringId, false});
@@ -51,9 +72,16 @@ void showWarning(QWidget* parent, const QString& text) {
 
 MessageCapture::MessageCapture() {
     setMessageHook([this](const ShownMessage& m) { messages_.push_back(m); });
+    setQuestionHook([this](const ShownMessage& m) {
+        messages_.push_back(m);
+        return answer_;
+    });
 }
 
-MessageCapture::~MessageCapture() { setMessageHook({}); }
+MessageCapture::~MessageCapture() {
+    setMessageHook({});
+    setQuestionHook({});
+}
 
 std::vector<int> MessageCapture::ids() const {
     std::vector<int> result;

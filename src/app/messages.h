@@ -17,12 +17,19 @@ struct ShownMessage {
     QString text;
     int stringId = -1;  // -1 for a warning with free text
     bool warning = false;
+    bool question = false;  // asked with Save, Discard and Cancel
 };
 
 using MessageHook = std::function<void(const ShownMessage&)>;
 
 // Replaces the message box by `hook`; an empty hook shows boxes again.
 void setMessageHook(MessageHook hook);
+
+// The answers to a question about edits that would be lost.
+enum class EditsChoice { Save, Discard, Cancel };
+using QuestionHook = std::function<EditsChoice(const ShownMessage&)>;
+// Replaces the question box by `hook`; an empty hook shows boxes again.
+void setQuestionHook(QuestionHook hook);
 
 // String `stringId` in the current language, caption "Corvane Tool", OK.
 void showMessage(QWidget* parent, int stringId);
@@ -35,8 +42,12 @@ void showMessageWith(QWidget* parent, int stringId, const QString& argument);
 void showNote(QWidget* parent, const QString& text);
 // `text` with caption "Warning", the warning icon and OK.
 void showWarning(QWidget* parent, const QString& text);
+// String `stringId` as a question with the tool's caption and the buttons
+// Save, Discard and Cancel; Escape or closing the box answers Cancel.
+EditsChoice askSaveDiscardCancel(QWidget* parent, int stringId);
 
-// Records every message while it lives (for tests).
+// Records every message while it lives (for tests); a question is recorded
+// too and answered with `answer` (Cancel unless set).
 class MessageCapture {
 public:
     MessageCapture();
@@ -47,9 +58,11 @@ public:
     const std::vector<ShownMessage>& messages() const { return messages_; }
     std::vector<int> ids() const;
     void clear() { messages_.clear(); }
+    void setAnswer(EditsChoice answer) { answer_ = answer; }
 
 private:
     std::vector<ShownMessage> messages_;
+    EditsChoice answer_ = EditsChoice::Cancel;
 };
 
 }  // namespace corvane::app

@@ -28,11 +28,15 @@ void DeviceListButtonRules::rowChanged(std::uint8_t featureCode) {
         return;
     }
     // Unknown printers keep what the last row set.
-    if (const auto buttons = buttonsForFeatureCode(featureCode)) state_ = *buttons;
+    if (const auto buttons = buttonsForFeatureCode(featureCode)) {
+        state_ = *buttons;
+        decidingCode_ = featureCode;
+    }
 }
 
 void DeviceListButtonRules::listFilled(const std::vector<std::uint8_t>& featureCodes) {
     if (featureCodes.empty()) {
+        decidingCode_.reset();
         state_.setting = false;
         state_.web = false;
         if (mode_ == ListMode::Wlan) {

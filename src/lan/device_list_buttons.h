@@ -33,6 +33,10 @@ public:
     explicit DeviceListButtonRules(ListMode mode) : mode_(mode) {}
 
     const DeviceListButtons& state() const { return state_; }
+    // The WLAN feature code the buttons follow; none in the Ethernet list and
+    // after an empty fill. A disabled button then means this printer does
+    // not support the action.
+    std::optional<std::uint8_t> decidingCode() const { return decidingCode_; }
     // BSS Info and Certificate upload exist only for WLAN printers.
     bool showsWlanButtons() const { return mode_ == ListMode::Wlan; }
 
@@ -46,6 +50,7 @@ public:
 private:
     ListMode mode_;
     DeviceListButtons state_;
+    std::optional<std::uint8_t> decidingCode_;
 };
 
 }  // namespace corvane::lan

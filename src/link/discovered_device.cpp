@@ -158,6 +158,25 @@ std::array<std::string, 7> DeviceRowTexts(int number, const DiscoveredDevice& de
             FormatVersion(device.firmwareMajor(), device.firmwareMinor())};
 }
 
+namespace {
+template <std::size_t N>
+std::uint64_t BigEndianValue(const std::array<std::uint8_t, N>& bytes) {
+    std::uint64_t value = 0;
+    for (const auto b : bytes) value = value << 8 | b;
+    return value;
+}
+}  // namespace
+
+std::array<std::uint64_t, 7> DeviceRowSortKeys(int number, const DiscoveredDevice& device) {
+    return {static_cast<std::uint64_t>(number),
+            BigEndianValue(device.macAddress()),
+            BigEndianValue(device.ipAddress()),
+            BigEndianValue(device.subnetMask()),
+            BigEndianValue(device.gateway()),
+            device.port(),
+            static_cast<std::uint64_t>(device.firmwareMajor()) << 8 | device.firmwareMinor()};
+}
+
 std::uint8_t baudCodeForIndex(int index) {
     if (index < 0 || static_cast<std::size_t>(index) >= std::size(kBaudCodes)) return 0x00;
     return kBaudCodes[index];

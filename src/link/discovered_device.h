@@ -108,6 +108,9 @@ std::optional<int> ClassifySettingsAnswer(ListMode mode, ByteSpan datagram);
 
 // The device list's row texts: No, Mac Address, IP, Subnet, Gateway, Port, Version.
 std::array<std::string, 7> DeviceRowTexts(int number, const DiscoveredDevice& device);
+// What the device list sorts each column by: the number, the MAC, the
+// addresses and the port as numbers, the version by major then minor.
+std::array<std::uint64_t, 7> DeviceRowSortKeys(int number, const DiscoveredDevice& device);
 std::string FormatMacLower(const std::array<std::uint8_t, 6>& mac);
 // "%d.%d.%d.%d", or "Not Configuration" when the first byte is 0.
 std::string FormatConfiguredAddress(const std::array<std::uint8_t, 4>& a);

@@ -99,6 +99,7 @@ constexpr StringEntry kStrings[] = {
     {135, QT_TRANSLATE_NOOP("StringTable", "No web browser could be opened.\nPlease open this address in a web browser:\n%1")},
     {136, QT_TRANSLATE_NOOP("StringTable", "The printer has no IP address configured.\nIts web page cannot be opened.")},
     {137, QT_TRANSLATE_NOOP("StringTable", "This printer does not offer Setting (feature code %1).")},
+    {140, QT_TRANSLATE_NOOP("StringTable", "Discard the changes made since Connect?")},
 };
 
 }  // namespace

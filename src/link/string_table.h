@@ -98,6 +98,8 @@ enum StringId : int {
     kBrowserUnavailable = 135,
     kWebAddressUnconfigured = 136,
     kSettingNotOffered = 137,
+    // The direct window before edits not yet saved are dropped.
+    kDiscardEdits = 140,
 };
 
 // The built-in (English) text of string `id`; empty for a number that has no

@@ -207,6 +207,7 @@ void DirectConfigModel::finishConnect() {
     tabs.certificate.enableControls(true);
     context.connected = true;
     tabs.security.syncControls();
+    shownAtConnect_ = BuildRecordBytes();
 }
 
 void DirectConfigModel::Disconnect() {
@@ -237,8 +238,13 @@ void DirectConfigModel::showRecord(const link::PrinterConfig& config) {
     tabs.security.syncControls();
 }
 
+void DirectConfigModel::recordSaved(const link::PrinterConfig& written) {
+    lastConfig = written;
+    shownAtConnect_ = link::SerializeConfig(written, context.layout());
+}
+
 bool DirectConfigModel::hasUnsavedEdits() const {
-    return context.connected && BuildRecordBytes() != link::SerializeConfig(lastConfig, context.layout());
+    return context.connected && BuildRecordBytes() != shownAtConnect_;
 }
 
 MaybeNotice DirectConfigModel::checkWepKeyForSave() {

@@ -79,9 +79,13 @@ public:
     // from the printer stay what they were: the pages then hold edits that
     // are not saved (an imported profile).
     void showRecord(const link::PrinterConfig& config);
-    // A successful Save: the printer now holds `written`.
-    void recordSaved(const link::PrinterConfig& written) { lastConfig = written; }
-    // The pages would write something other than what the printer holds.
+    // A successful Save: the printer now holds `written`, and the pages show it.
+    void recordSaved(const link::PrinterConfig& written);
+    // Some page value differs from what the pages showed right after Connect
+    // or the last Save. Values, not keystrokes: an edit taken back is none.
+    // The pages, not the printer's record, are the reference: they may show
+    // a record a little differently (an ad hoc printer's DHCP as manual
+    // addressing), which is no edit of the user's.
     bool hasUnsavedEdits() const;
 
     // Save, before anything is sent: the shown page's checks, the WEP key
@@ -119,6 +123,8 @@ private:
     std::optional<std::map<WindowControl, bool>> linkChoiceBeforeConnect_;
     std::vector<std::string> portEntries_;
     std::optional<WindowControl> focusRequest_;
+    // The record the pages built when they last matched the printer.
+    Bytes shownAtConnect_;
 };
 
 }  // namespace corvane::rules

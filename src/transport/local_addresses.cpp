@@ -1,21 +1,32 @@
 #include "local_addresses.h"
 
+#include <algorithm>
+
 #include <QHostAddress>
 #include <QHostInfo>
 #include <QNetworkInterface>
 
 namespace corvane::lan {
 
-QStringList systemIpv4Addresses() {
-    QStringList addresses;
+LocalAddresses systemIpv4Addresses() {
+    LocalAddresses addresses;
     for (const QNetworkInterface& iface : QNetworkInterface::allInterfaces()) {
         const auto flags = iface.flags();
         if (!flags.testFlag(QNetworkInterface::IsUp) || !flags.testFlag(QNetworkInterface::IsRunning)) continue;
         for (const QNetworkAddressEntry& entry : iface.addressEntries()) {
-            if (entry.ip().protocol() == QAbstractSocket::IPv4Protocol) addresses.append(entry.ip().toString());
+            if (entry.ip().protocol() == QAbstractSocket::IPv4Protocol)
+                addresses.append({entry.ip().toString(), iface.name(), iface.humanReadableName()});
         }
     }
     return addresses;
+}
+
+QString addressRowText(const LocalAddress& address) {
+    if (address.interfaceName.isEmpty()) return address.address;
+    QString text = QStringLiteral("%1 — %2").arg(address.address, address.interfaceName);
+    if (!address.humanName.isEmpty() && address.humanName != address.interfaceName)
+        text += QStringLiteral(" (%1)").arg(address.humanName);
+    return text;
 }
 
 bool isLoopbackAddress(const QString& address) {
@@ -36,11 +47,22 @@ LocalAddressModel::LocalAddressModel(AddressSource addresses, HostNameSource hos
 
 bool LocalAddressModel::load() {
     hostName_ = hostNameSource_();
-    rows_.clear();
-    for (const QString& address : addresses_ ? addresses_() : QStringList()) {
-        if (!isLoopbackAddress(address) && !rows_.contains(address)) rows_.append(address);
+    // In text order of the address; an address on two interfaces is listed
+    // once, with the first.
+    LocalAddresses usable;
+    for (const LocalAddress& entry : addresses_ ? addresses_() : LocalAddresses()) {
+        const bool listed = std::any_of(usable.begin(), usable.end(),
+                                        [&entry](const LocalAddress& u) { return u.address == entry.address; });
+        if (!isLoopbackAddress(entry.address) && !listed) usable.append(entry);
     }
-    rows_.sort();
+    std::stable_sort(usable.begin(), usable.end(),
+                     [](const LocalAddress& a, const LocalAddress& b) { return a.address < b.address; });
+    rows_.clear();
+    rowTexts_.clear();
+    for (const LocalAddress& entry : usable) {
+        rows_.append(entry.address);
+        rowTexts_.append(addressRowText(entry));
+    }
     selected_ = defaultRow();
     return !empty();
 }

@@ -5,14 +5,28 @@
 
 #include <functional>
 
+#include <QList>
 #include <QString>
 #include <QStringList>
 
 namespace corvane::lan {
 
-// IPv4 addresses of the interfaces that are up and running, as dotted text, in
-// the order the system gives them (loopback included; the model drops it).
-QStringList systemIpv4Addresses();
+// One IPv4 address of this computer and the interface that has it.
+struct LocalAddress {
+    QString address;        // dotted text
+    QString interfaceName;  // "eth0"; empty when unknown
+    QString humanName;      // the system's own name for it, where it has one
+};
+using LocalAddresses = QList<LocalAddress>;
+
+// IPv4 addresses of the interfaces that are up and running, in the order the
+// system gives them (loopback included; the model drops it).
+LocalAddresses systemIpv4Addresses();
+
+// How the local address window shows an address: "192.168.1.20 — eth0
+// (Wired connection 1)", the human name only where it differs from the
+// interface name.
+QString addressRowText(const LocalAddress& address);
 
 // True for any address of 127.0.0.0/8.
 bool isLoopbackAddress(const QString& address);
@@ -28,7 +42,7 @@ QString broadcastAddressFor(const QString& localAddress);
 // one by default.
 class LocalAddressModel {
 public:
-    using AddressSource = std::function<QStringList()>;
+    using AddressSource = std::function<LocalAddresses()>;
     using HostNameSource = std::function<QString()>;
 
     // The defaults read the running system; tests pass fixed lists.
@@ -38,7 +52,9 @@ public:
     // text, last row chosen. Returns false when no address is left.
     bool load();
 
+    // The addresses, and the same rows as the window shows them.
     const QStringList& rows() const { return rows_; }
+    const QStringList& rowTexts() const { return rowTexts_; }
     const QString& hostName() const { return hostName_; }
     // No usable address: the window shows message 86 and closes as cancelled.
     bool empty() const { return rows_.isEmpty(); }
@@ -56,6 +72,7 @@ private:
     HostNameSource hostNameSource_;
     QString hostName_;
     QStringList rows_;
+    QStringList rowTexts_;
     int selected_ = -1;
 };
 

@@ -17,6 +17,7 @@
 #include "profile/profile_file.h"
 #include "link/exchange/vendor_check.h"
 #include "link/string_table.h"
+#include "link/visible_text.h"
 #include "transport/link_read_rule.h"
 #include "transport/open_failure.h"
 #include "ui/config_tab_ctrl.h"
@@ -59,6 +60,13 @@ constexpr const char* kMakerMismatch =
     QT_TRANSLATE_NOOP("DirectConfigDialog", "This printer don't match our company name.");
 static_assert(std::string_view(kMakerMismatch) == link::kMakerMismatchText);
 
+// The connection line and the first step of Connect.
+constexpr const char* kNotConnected = QT_TRANSLATE_NOOP("DirectConfigDialog", "Not connected");
+constexpr const char* kConnectedTo = QT_TRANSLATE_NOOP("DirectConfigDialog", "Connected: %1 — firmware %2, %3");
+constexpr const char* kNewerLayout = QT_TRANSLATE_NOOP("DirectConfigDialog", "newer layout");
+constexpr const char* kOlderLayout = QT_TRANSLATE_NOOP("DirectConfigDialog", "older layout");
+constexpr const char* kOpening = QT_TRANSLATE_NOOP("DirectConfigDialog", "Opening %1…");
+
 // The certificate kinds as `corvane link cert --type` names them.
 QString CertificateKind(int type) {
     switch (type) {
@@ -87,6 +95,7 @@ DirectConfigDialog::DirectConfigDialog(const DirectConfigOptions& options, QWidg
       link_{openablePort_, model_.context, exchangeWaits(), options.limits, {}, {}, {}},
       ui_(std::make_unique<Ui::DirectConfigDialog>()) {
     ui_->setupUi(this);
+    setSizeGripEnabled(true);
     if (options_.timeouts) port_.setTimeouts(*options_.timeouts);
     port_.setReadRule(options_.readRule ? *options_.readRule : configuredReadRule());
     // The long reads keep the window painted and its Cancel button working.
@@ -109,7 +118,9 @@ DirectConfigDialog::DirectConfigDialog(const DirectConfigOptions& options, QWidg
         render();
     });
     connect(ui_->connectButton, &QPushButton::clicked, this, &DirectConfigDialog::Connect);
-    connect(ui_->disconnectButton, &QPushButton::clicked, this, &DirectConfigDialog::Disconnect);
+    connect(ui_->disconnectButton, &QPushButton::clicked, this, [this] {
+        if (mayDropEdits()) Disconnect();
+    });
     connect(ui_->saveButton, &QPushButton::clicked, this, &DirectConfigDialog::Save);
     connect(ui_->quitButton, &QPushButton::clicked, this, &QDialog::reject);
     connect(ui_->exportProfileButton, &QPushButton::clicked, this, &DirectConfigDialog::ExportProfile);
@@ -253,6 +264,7 @@ void DirectConfigDialog::Connect() {
     link::ConnectOutcome outcome;
     {
         const ExchangeScope exchange(link_);
+        ui_->activityLabel->setText(Tr(kOpening).arg(port_.portName()));
         outcome = session_.connect();
     }
     switch (outcome) {
@@ -282,13 +294,13 @@ void DirectConfigDialog::Disconnect() {
     render();
 }
 
-void DirectConfigDialog::Save() {
+bool DirectConfigDialog::Save() {
     const auto notice = model_.prepareSave();
     // The checks may have settled the cipher by the WEP key's length.
     ui_->tabControl->renderPages();
     if (notice) {
         presentNotice(notice);
-        return;
+        return false;
     }
     const link::PrinterConfig written = model_.BuildConfig();
     bool saved = false;
@@ -305,19 +317,20 @@ void DirectConfigDialog::Save() {
         // record, so the attempt goes into the history.
         entry.message = QStringLiteral("cancelled");
         Record(this, entry);
-        return;
+        return false;
     }
     if (!saved) {
         entry.message = QString::fromUtf8(StringText(kConfigFailed).data());
         app::showMessage(this, kConfigFailed);
         Record(this, entry);
-        return;
+        return false;
     }
     model_.recordSaved(written);
     app::showMessage(this, kConfigCompletedReset);
     Record(this, entry);
     SettingsSummaryDialog summary(written, session_.layout(), this);
     runModal(summary);
+    return true;
 }
 
 QString DirectConfigDialog::chooseProfileFile(bool exporting) {
@@ -405,8 +418,26 @@ void DirectConfigDialog::done(int result) {
         cancel_.cancel();
         return;
     }
+    if (!mayDropEdits()) return;
     if (session_.connected()) Disconnect();
     QDialog::done(result);
+}
+
+bool DirectConfigDialog::mayDropEdits() {
+    if (!model_.hasUnsavedEdits()) return true;
+    switch (app::askSaveDiscardCancel(this, kDiscardEdits)) {
+    case app::EditsChoice::Save: return Save();
+    case app::EditsChoice::Discard: return true;
+    case app::EditsChoice::Cancel: break;
+    }
+    return false;
+}
+
+QString DirectConfigDialog::connectionText() const {
+    if (!model_.context.connected) return Tr(kNotConnected);
+    const QString firmware = QString::fromStdString(link::VisibleText(model_.lastSystemInfo.firmwareVersion));
+    const QString layout = model_.context.extendedLayout ? Tr(kNewerLayout) : Tr(kOlderLayout);
+    return Tr(kConnectedTo).arg(port_.portName(), firmware, layout);
 }
 
 QWidget* DirectConfigDialog::controlWidget(int id) const {
@@ -461,6 +492,7 @@ void DirectConfigDialog::render() {
                                                       ui_->importProfileButton})
         w->setEnabled(model_.context.connected);
     ui_->tabControl->renderPages();
+    ui_->connectionLabel->setText(connectionText());
     if (auto focus = model_.takeFocusRequest())
         if (auto* widget = controlWidget(static_cast<int>(*focus))) widget->setFocus(Qt::OtherFocusReason);
 }

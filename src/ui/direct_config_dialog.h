@@ -32,19 +32,20 @@ public:
     explicit DirectConfigDialog(const DirectConfigOptions& options = {}, QWidget* parent = nullptr);
     ~DirectConfigDialog() override;
 
-    // The buttons' handlers.
+    // The buttons' handlers. Save says whether the printer took the record.
     void Connect();
     void Disconnect();
-    void Save();
+    bool Save();
     // The profile buttons: the pages' shared settings to a file, and a file's
     // settings onto the pages (which Save then writes).
     void ExportProfile();
     void ImportProfile();
-    // The pages hold values the printer does not: what a prompt before
-    // Disconnect, Quit or another Connect would ask about.
+    // A page value differs from what Connect or the last Save showed: what
+    // Disconnect, Quit, Escape and the close button ask about first.
     bool hasUnsavedEdits() const { return model_.hasUnsavedEdits(); }
 
-    // Closing the window, however it happens, closes a connected link. While
+    // Closing the window, however it happens, closes a connected link; edits
+    // not saved are saved, dropped or kept open as the user answers. While
     // an exchange runs it cancels the exchange first and closes once it ended.
     void done(int result) override;
 
@@ -73,6 +74,10 @@ private:
     std::vector<std::string> comPortNames() const;
     std::vector<rules::UsbEntry> refreshUsbDevices();
     void render();
+    // True when nothing unsaved would be lost, or the user chose to drop it
+    // or saved it successfully.
+    bool mayDropEdits();
+    QString connectionText() const;
     void presentNotice(const rules::MaybeNotice& notice);
     QString chooseProfileFile(bool exporting);
     void onCertificateUploaded(int type, qint64 bytes, bool uploaded);

@@ -169,7 +169,7 @@ TEST_P(LayoutFit, LanWindowsShowEveryTextWhole) {
         search.reject();
     }
     lan::LocalAddressDialog addresses(nullptr, lan::LocalAddressModel(
-                                                   [] { return QStringList{QStringLiteral("192.168.100.200")}; },
+                                                   [] { return lan::LocalAddresses{{QStringLiteral("192.168.100.200"), QStringLiteral("enp0s31f6"), {}}}; },
                                                    [] { return QStringLiteral("workshop-pc"); }));
     test::execWith(addresses, [&] {
         expectFits(addresses, QStringLiteral("local address"));

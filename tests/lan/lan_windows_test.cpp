@@ -5,7 +5,10 @@
 // end in lan_windows_sim_test.cpp.
 #include <gtest/gtest.h>
 
+#include <QHeaderView>
+#include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTcpServer>
@@ -19,6 +22,8 @@
 #include "lan/ui/bss_info_dialog.h"
 #include "lan/ui/device_list_dialog.h"
 #include "lan/ui/lan_settings_dialog.h"
+#include "lan/ui/local_address_dialog.h"
+#include "lan/ui/search_dialog.h"
 #include "link/string_table.h"
 
 namespace corvane::lan {
@@ -77,6 +82,160 @@ TEST(DeviceListDialog, UnknownFirstCodeFollowsTheLastRowAndWebAddressFollowsHttp
     EXPECT_EQ(opened[1].toString(), QStringLiteral("http://10.1.2.3"));
 }
 
+// Three printers whose addresses sort differently as text and as numbers.
+std::vector<PrinterRecord> threePrinters() {
+    std::vector<PrinterRecord> records(3);
+    const std::array<std::uint8_t, 4> addresses[] = {{192, 168, 0, 9}, {10, 0, 0, 5}, {192, 168, 0, 10}};
+    for (std::size_t i = 0; i < records.size(); ++i) {
+        records[i].mac[5] = static_cast<std::uint8_t>(i + 1);
+        records[i].ip = addresses[i];
+    }
+    return records;
+}
+
+void clickHeader(QTableWidget& table, int column) {
+    QHeaderView& header = *table.horizontalHeader();
+    QTest::mouseClick(header.viewport(), Qt::LeftButton, {},
+                      QPoint(header.sectionViewportPosition(column) + 4, header.height() / 2));
+}
+
+QPoint rowCentre(QTableWidget& table, int row) { return table.visualItemRect(table.item(row, 1)).center(); }
+
+QStringList column(const QTableWidget& table, int c) {
+    QStringList texts;
+    for (int r = 0; r < table.rowCount(); ++r) texts << table.item(r, c)->text();
+    return texts;
+}
+
+// Sorted by a click on "IP Address", each row keeps its printer: double-click
+// and Enter open that printer's settings; Enter with nothing chosen searches.
+TEST(DeviceListDialog, SortedRowsOpenTheirOwnPrintersSettings) {
+    FakePrinter printer(answering(ListMode::Ethernet, threePrinters()));
+    DeviceListDialog window(ListMode::Ethernet, nullptr, printer.endpoints());
+    window.setTimings(quickTimings());
+    window.show();
+    window.onSearch();
+    auto* table = child<QTableWidget>(window, "deviceList");
+    EXPECT_EQ(child<QLabel>(window, "statusLabel")->text(), QStringLiteral("3 printers found on 127.0.0.1."));
+
+    clickHeader(*table, 2);
+    EXPECT_EQ(column(*table, 2), (QStringList{"10.0.0.5", "192.168.0.9", "192.168.0.10"}));
+    EXPECT_EQ(column(*table, 0), (QStringList{"2", "1", "3"}));
+    EXPECT_EQ(window.selectedNumber(), 1);
+    EXPECT_EQ(table->currentRow(), 1);
+
+    struct Case {
+        const char* gesture;
+        int row;
+        QString title;
+    };
+    const Case cases[] = {
+        {"double-click", 2, QStringLiteral("Ethernet Configuration — 00:1a:ff:01:02:03")},
+        {"Enter", 0, QStringLiteral("Ethernet Configuration — 00:1a:ff:01:02:02")},
+    };
+    for (const Case& c : cases) {
+        QString title;
+        onNextModal<LanSettingsDialog>([&title](LanSettingsDialog* settings) {
+            title = settings->windowTitle();
+            settings->reject();
+        });
+        if (c.gesture == std::string_view("Enter")) {
+            table->setCurrentCell(c.row, 0);
+            QTest::keyClick(table, Qt::Key_Return);
+        } else {
+            QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, rowCentre(*table, c.row));
+            QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, rowCentre(*table, c.row));
+        }
+        EXPECT_EQ(title.toStdString(), c.title.toStdString()) << c.gesture;
+    }
+
+    const std::size_t requests = printer.requests().size();
+    table->clearSelection();
+    QTest::keyClick(table, Qt::Key_Return);
+    EXPECT_EQ(printer.requests().size(), requests + 1);  // searched again, no settings window
+    EXPECT_EQ(column(*table, 0), (QStringList{"2", "1", "3"}));  // still sorted by address
+
+    // The last column takes what the window gains.
+    const int versionWidth = table->columnWidth(6);
+    window.resize(window.width() + 200, window.height());
+    pumpEvents(20);
+    EXPECT_GT(table->columnWidth(6), versionWidth);
+}
+
+// After a confirmed change the list searches again and chooses the printer
+// just changed, wherever the sorting puts it, or says it did not come back.
+TEST(DeviceListDialog, SearchAfterASaveChoosesTheChangedPrinterOrSaysItIsMissing) {
+    for (const bool comesBack : {true, false}) {
+        bool saved = false;
+        FakePrinter printer([&saved, comesBack](const QByteArray& request) {
+            if (request.startsWith("SETT")) {
+                saved = true;
+                return std::vector<QByteArray>{bytesOf("SETC!")};
+            }
+            std::vector<PrinterRecord> records = threePrinters();
+            if (saved && !comesBack) records.pop_back();
+            std::vector<QByteArray> replies;
+            for (const PrinterRecord& r : records) replies.push_back(r.answer(ListMode::Ethernet));
+            return replies;
+        });
+        app::MessageCapture messages;
+        DeviceListDialog window(ListMode::Ethernet, nullptr, printer.endpoints());
+        window.setTimings(quickTimings());
+        window.show();
+        window.onSearch();
+        auto* table = child<QTableWidget>(window, "deviceList");
+        auto* status = child<QLabel>(window, "statusLabel");
+        clickHeader(*table, 2);
+        table->setCurrentCell(2, 0);  // printer 3
+        ASSERT_EQ(window.selectedNumber(), 3);
+
+        onNextModal<LanSettingsDialog>([](LanSettingsDialog* settings) {
+            child<QPushButton>(*settings, "saveButton")->click();
+        });
+        QString duringPause;
+        onNextModal<SearchDialog>([&](SearchDialog*) { duringPause = status->text(); });
+        window.onSetting();
+        EXPECT_EQ(duringPause.toStdString(), "Waiting 1 s for the printer to restart its network…");
+        if (comesBack) {
+            EXPECT_EQ(window.selectedNumber(), 3);
+            EXPECT_EQ(table->currentRow(), 2);
+            EXPECT_EQ(status->text(), QStringLiteral("3 printers found on 127.0.0.1."));
+        } else {
+            EXPECT_EQ(window.selectedNumber(), 1);
+            EXPECT_EQ(status->text(), QStringLiteral("2 printers found on 127.0.0.1. "
+                                                     "The printer 00:1a:ff:01:02:03 did not answer this search."));
+        }
+    }
+}
+
+// Buttons a printer's feature code greys out say why; Enter on such a row
+// says it too instead of opening a window. Certificates go over USB or
+// serial, so the list offers no upload button.
+TEST(DeviceListDialog, ButtonsTheFeatureCodeGreysOutSayWhy) {
+    PrinterRecord webOnly;
+    webOnly.feature = 1;
+    PrinterRecord full;
+    full.feature = 31;
+    FakePrinter printer(answering(ListMode::Wlan, {webOnly, full}));
+    DeviceListDialog window(ListMode::Wlan, nullptr, printer.endpoints());
+    window.setTimings(quickTimings());
+    window.show();
+    window.onSearch();
+    auto* table = child<QTableWidget>(window, "deviceList");
+    auto* setting = child<QPushButton>(window, "settingButton");
+    EXPECT_FALSE(child<QPushButton>(window, "certificateButton")->isVisible());
+    EXPECT_EQ(setting->toolTip(), QStringLiteral("This printer does not support changing its settings from the list."));
+    EXPECT_EQ(child<QPushButton>(window, "bssInfoButton")->toolTip(),
+              QStringLiteral("This printer does not support the access point survey."));
+    EXPECT_TRUE(child<QPushButton>(window, "webButton")->toolTip().isEmpty());
+    ClosesModals closer;
+    QTest::keyClick(table, Qt::Key_Return);
+    EXPECT_EQ(closer.closed(), 0);
+    EXPECT_EQ(child<QLabel>(window, "statusLabel")->text(), setting->toolTip());
+    table->setCurrentCell(1, 0);
+    EXPECT_TRUE(setting->toolTip().isEmpty());
+}
+
 TEST(DeviceListDialog, EmptySearchDisablesActionsAndAsksForASelection) {
     FakePrinter printer;  // silent
     app::MessageCapture messages;
@@ -97,7 +256,7 @@ TEST(DeviceListDialog, OnlyLoopbackMeansNoSearch) {
     endpoints.localAddress.clear();  // ask the local address window
     app::MessageCapture messages;
     DeviceListDialog window(ListMode::Ethernet, nullptr, endpoints);
-    window.setAddressSource([] { return QStringList{QStringLiteral("127.0.0.1")}; });
+    window.setAddressSource([] { return LocalAddresses{{QStringLiteral("127.0.0.1")}}; });
     window.onSearch();
     EXPECT_EQ(messages.ids(), (std::vector<int>{kNoNetworkConnection}));
     pumpEvents(30);
@@ -114,7 +273,7 @@ TEST(DeviceListDialog, CancelledAddressChoiceLeavesNothingToActOn) {
     app::MessageCapture messages;
     DeviceListDialog window(ListMode::Wlan, nullptr, endpoints);
     window.setTimings(quickTimings());
-    window.setAddressSource([] { return QStringList{kForeignAddress}; });
+    window.setAddressSource([] { return LocalAddresses{{kForeignAddress}}; });
     std::vector<QUrl> opened;
     window.setUrlOpener([&opened](const QUrl& url) {
         opened.push_back(url);
@@ -186,6 +345,32 @@ TEST(DeviceListDialog, WebPageAndSurveyNeedAnAddressAndABrowser) {
     ASSERT_EQ(opened.size(), 1u);
     EXPECT_EQ(opened[0].toString(), QStringLiteral("http://10.1.2.3"));
     EXPECT_FALSE(surveyed.hasPendingConnections() || surveyed.waitForNewConnection(100));
+}
+
+// Each address names its interface (and the system's name for it, where that
+// says more); double-click takes a row without OK.
+TEST(LocalAddressDialog, RowsNameTheirInterfaceAndDoubleClickTakesOne) {
+    LocalAddressDialog chooser(nullptr, LocalAddressModel([] {
+        return LocalAddresses{{QStringLiteral("192.168.1.20"), QStringLiteral("eth0"), QStringLiteral("Wired connection 1")},
+                              {QStringLiteral("10.0.0.5"), QStringLiteral("wlan0"), QStringLiteral("wlan0")},
+                              {QStringLiteral("172.16.0.9"), {}, {}}};
+    }));
+    QStringList shown;
+    QString chosenFirst;
+    const int result = execWith(chooser, [&] {
+        auto* list = child<QListWidget>(chooser, "addressList");
+        for (int r = 0; r < list->count(); ++r) shown << list->item(r)->text();
+        chosenFirst = chooser.localAddress();
+        const QPoint row0 = list->visualItemRect(list->item(0)).center();
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, row0);
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, row0);
+        if (chooser.isVisible()) chooser.reject();
+    });
+    EXPECT_EQ(shown, (QStringList{"10.0.0.5 — wlan0", "172.16.0.9", "192.168.1.20 — eth0 (Wired connection 1)"}));
+    EXPECT_EQ(chosenFirst, QStringLiteral("192.168.1.20"));
+    EXPECT_EQ(result, QDialog::Accepted);
+    EXPECT_EQ(chooser.localAddress(), QStringLiteral("10.0.0.5"));
+    EXPECT_EQ(chooser.broadcastAddress(), QStringLiteral("10.0.0.255"));
 }
 
 // A request that cannot leave says why at once: nothing reaches the printer,

@@ -140,5 +140,33 @@ TEST_F(ConnectedWindow, ShownProfileIsAnUnsavedEditUntilSaved) {
     EXPECT_FALSE(model.hasUnsavedEdits());
 }
 
+// Edits are what the pages show beyond what they showed after Connect or the
+// last Save: an ad hoc printer on DHCP, which the pages show with manual
+// addressing, has none until the user changes something.
+TEST_F(ConnectedWindow, UnsavedEditsCompareValuesWithWhatConnectShowed) {
+    auto adhocDhcp = SampleRecord();
+    adhocDhcp.networkMode = 1;
+    adhocDhcp.ipAssignment = 1;
+    const std::pair<link::PrinterConfig, link::ConfigLayout> printers[] = {
+        {SampleRecord(), link::ConfigLayout::Newer},
+        {adhocDhcp, link::ConfigLayout::Newer},
+        {OlderRecord(), link::ConfigLayout::Older},
+    };
+    for (const auto& [record, layout] : printers) {
+        connect(record, layout);
+        EXPECT_FALSE(model.hasUnsavedEdits()) << record.networkMode;
+        system().editText(SystemControl::PrinterName, "Back office");
+        EXPECT_TRUE(model.hasUnsavedEdits());
+        system().editText(SystemControl::PrinterName, record.printerName);
+        EXPECT_FALSE(model.hasUnsavedEdits());
+        system().editText(SystemControl::PrinterName, "Back office");
+        model.recordSaved(model.BuildConfig());
+        EXPECT_FALSE(model.hasUnsavedEdits());
+        system().editText(SystemControl::PrinterName, "Front");
+        model.Disconnect();
+        EXPECT_FALSE(model.hasUnsavedEdits());
+    }
+}
+
 }  // namespace
 }  // namespace corvane::rules::test

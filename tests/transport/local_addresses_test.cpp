@@ -8,7 +8,9 @@ using corvane::lan::LocalAddressModel;
 namespace {
 
 LocalAddressModel modelOf(const QStringList& addresses) {
-    LocalAddressModel model([addresses] { return addresses; }, [] { return QStringLiteral("till-3"); });
+    corvane::lan::LocalAddresses entries;
+    for (const QString& a : addresses) entries.append({a, {}, {}});
+    LocalAddressModel model([entries] { return entries; }, [] { return QStringLiteral("till-3"); });
     model.load();
     return model;
 }

@@ -254,6 +254,74 @@ TEST_F(DirectUiTest, LeavingAPageWithABadValueReturnsToItAndSaveSendsNothing) {
     EXPECT_EQ(sim.configWrites(), 0);
 }
 
+// The window says what it is connected to, and grows with its frame.
+TEST_F(DirectUiTest, ShowsTheConnectionAndGrowsWithTheWindow) {
+    open();
+    auto* state = widget<QLabel>("connectionLabel");
+    EXPECT_EQ(state->text(), "Not connected");
+    connectPrinter();
+    EXPECT_EQ(state->text().toStdString(), "Connected: " + sim.pty().toStdString() + " — firmware WL2.07.3, newer layout");
+    widget<QPushButton>("disconnectButton")->click();
+    EXPECT_EQ(state->text(), "Not connected");
+
+    EXPECT_TRUE(dialog->isSizeGripEnabled());
+    const QSize tabs = this->tabs()->size();
+    dialog->resize(dialog->size() + QSize(120, 90));
+    pumpEvents(20);
+    EXPECT_GT(this->tabs()->width(), tabs.width());
+    EXPECT_GT(this->tabs()->height(), tabs.height());
+}
+
+struct DroppedEdits {
+    const char* name;
+    std::function<void(ui::DirectConfigDialog&)> gesture;
+    app::EditsChoice answer;
+    bool saved;     // the edit reached the printer
+    bool goesOn;    // the gesture went ahead (link down, or window closed)
+};
+
+class DroppedEditsTest : public DirectUiTest, public ::testing::WithParamInterface<DroppedEdits> {};
+
+// Edits since Connect are asked about before they are lost; an edit taken
+// back is none.
+TEST_P(DroppedEditsTest, AreAskedAboutFirst) {
+    open();
+    connectPrinter();
+    auto* name = onPage<QLineEdit>(Tab::System, "printerName");
+    const QString original = name->text();
+    type(name, "Back office");
+    type(name, original);
+    EXPECT_FALSE(dialog->hasUnsavedEdits());
+    type(name, "Back office");
+    messages.clear();
+    messages.setAnswer(GetParam().answer);
+
+    GetParam().gesture(*dialog);
+    ASSERT_FALSE(messages.messages().empty());
+    EXPECT_TRUE(messages.messages()[0].question);
+    EXPECT_EQ(messages.messages()[0].text, "Discard the changes made since Connect?");
+    const bool linkUp = linkPort.isOpen();
+    const bool windowShown = dialog->isVisible();
+    const auto printer = sim.stop();
+    EXPECT_EQ(printer.link.config.printerName == "Back office", GetParam().saved);
+    EXPECT_EQ(!linkUp, GetParam().goesOn);
+    if (GetParam().goesOn && std::string_view(GetParam().name) != "Disconnect") EXPECT_FALSE(windowShown);
+    if (!GetParam().goesOn) EXPECT_EQ(name->text(), "Back office");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Gestures, DroppedEditsTest,
+    ::testing::Values(
+        DroppedEdits{"Disconnect", [](ui::DirectConfigDialog& d) { d.findChild<QPushButton*>("disconnectButton")->click(); },
+                     app::EditsChoice::Cancel, false, false},
+        DroppedEdits{"Quit", [](ui::DirectConfigDialog& d) { d.findChild<QPushButton*>("quitButton")->click(); },
+                     app::EditsChoice::Discard, false, true},
+        DroppedEdits{"Escape", [](ui::DirectConfigDialog& d) { QTest::keyClick(&d, Qt::Key_Escape); },
+                     app::EditsChoice::Save, true, true},
+        DroppedEdits{"CloseWindow", [](ui::DirectConfigDialog& d) { d.close(); }, app::EditsChoice::Cancel, false,
+                     false}),
+    [](const auto& p) { return std::string(p.param.name); });
+
 // Typed one character at a time, as a keyboard layout with these letters would.
 void typeEach(QLineEdit* edit, const QString& text) {
     for (const QChar c : text) QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, QString(c), Qt::NoModifier);

@@ -1,5 +1,6 @@
 // Saves pictures of the launcher, both device lists filled from a printer
-// simulator on loopback, and the settings window for the first printer:
+// simulator on loopback, and the settings window for the first printer, as
+// it opens and with a new address typed in:
 //
 //   lan_screenshots [--language NAME] OUTPUT_DIR ETHERNET_PORT WLAN_PORT
 //
@@ -8,11 +9,14 @@
 // request goes to 127.0.0.1 from 127.0.0.1. Runs offscreen.
 #include <QApplication>
 #include <QDir>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QTimer>
 
 #include <cstdio>
 
 #include "app/config_app.h"
+#include "app/ipv4_address_edit.h"
 #include "app/launcher_dialog.h"
 #include "app/messages.h"
 #include "lan/ui/device_list_dialog.h"
@@ -29,6 +33,19 @@ bool save(QWidget& widget, const QDir& dir, const QString& name) {
     const bool ok = widget.grab().save(path);
     std::printf("%s %s\n", ok ? "saved" : "FAILED", qPrintable(path));
     return ok;
+}
+
+// Digits typed into `field` as keys, as the user would.
+void typeDigits(QLineEdit& field, const QString& digits) {
+    field.setFocus();
+    field.selectAll();
+    for (const QChar c : digits) {
+        const int key = Qt::Key_0 + c.digitValue();
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(&field, &press);
+        QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(&field, &release);
+    }
 }
 
 LanEndpoints loopbackEndpoints(int printerPort) {
@@ -57,6 +74,15 @@ bool deviceList(ListMode mode, int printerPort, const QDir& out) {
                                              window.broadcastAddress(), &window, loopbackEndpoints(printerPort));
     QTimer::singleShot(100, &settings, [&] {
         ok = save(settings, out, QStringLiteral("lan_settings")) && ok;
+        // A new address, part by part, whatever the edit does between parts.
+        if (auto* address = settings.findChild<corvane::app::Ipv4AddressEdit*>(QStringLiteral("ipAddressEdit"))) {
+            const QStringList parts{QStringLiteral("192"), QStringLiteral("168"), QStringLiteral("0"),
+                                    QStringLiteral("150")};
+            for (int i = 0; i < parts.size(); ++i) typeDigits(*address->field(i), parts[i]);
+            ok = save(settings, out, QStringLiteral("lan_settings_typed")) && ok;
+        } else {
+            ok = false;
+        }
         settings.reject();
     });
     settings.exec();

@@ -5,6 +5,8 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QEventLoop>
+#include <QHeaderView>
+#include <QKeyEvent>
 #include <QTimer>
 
 #include "app/messages.h"
@@ -14,7 +16,6 @@
 #include "lan/ui/lan_settings_dialog.h"
 #include "lan/ui/local_address_dialog.h"
 #include "lan/ui/search_dialog.h"
-#include "lan/ui/table_rows.h"
 #include "link/string_table.h"
 #include "ui_device_list_dialog.h"
 
@@ -26,6 +27,34 @@ QString dotted(const std::array<std::uint8_t, 4>& a) {
     return QStringLiteral("%1.%2.%3.%4").arg(a[0]).arg(a[1]).arg(a[2]).arg(a[3]);
 }
 
+constexpr int kFeatureCodeRole = Qt::UserRole;
+constexpr int kSortKeyRole = Qt::UserRole + 1;
+
+// A cell that sorts by its number rather than its text: addresses and ports
+// numerically, "No" by arrival.
+class SortedCell : public QTableWidgetItem {
+public:
+    SortedCell(const QString& text, std::uint64_t key) : QTableWidgetItem(text) {
+        setData(kSortKeyRole, QVariant::fromValue<qulonglong>(key));
+        setTextAlignment(Qt::AlignCenter);
+    }
+    bool operator<(const QTableWidgetItem& other) const override {
+        return data(kSortKeyRole).toULongLong() < other.data(kSortKeyRole).toULongLong();
+    }
+};
+
+// Texts of this window, under the context of its form's texts.
+QString Tr(const char* text) { return QCoreApplication::translate("DeviceListDialog", text); }
+
+constexpr const char* kOneFound = QT_TRANSLATE_NOOP("DeviceListDialog", "1 printer found.");
+constexpr const char* kManyFound = QT_TRANSLATE_NOOP("DeviceListDialog", "%1 printers found.");
+constexpr const char* kOneFoundOn = QT_TRANSLATE_NOOP("DeviceListDialog", "1 printer found on %1.");
+constexpr const char* kManyFoundOn = QT_TRANSLATE_NOOP("DeviceListDialog", "%1 printers found on %2.");
+constexpr const char* kWaitingForRestart =
+    QT_TRANSLATE_NOOP("DeviceListDialog", "Waiting %1 s for the printer to restart its network…");
+constexpr const char* kChangedPrinterMissing =
+    QT_TRANSLATE_NOOP("DeviceListDialog", "The printer %1 did not answer this search.");
+
 }  // namespace
 
 DeviceListDialog::DeviceListDialog(ListMode listMode, QWidget* parent, const LanEndpoints& endpoints)
@@ -36,9 +65,17 @@ DeviceListDialog::DeviceListDialog(ListMode listMode, QWidget* parent, const Lan
       buttons_(listMode),
       urlOpener_([](const QUrl& url) { return QDesktopServices::openUrl(url); }) {
     ui_->setupUi(this);
+    // Arrival order until the user clicks another column's title. The titles
+    // make room for the sort arrow.
+    ui_->deviceList->horizontalHeader()->setSortIndicator(0, Qt::AscendingOrder);
+    ui_->deviceList->setSortingEnabled(true);
     app::setColumnWidths(*ui_->deviceList, {30, 140, 130, 130, 130, 70, 70});
+    ui_->deviceList->installEventFilter(this);
     ui_->bssInfoButton->setVisible(buttons_.showsWlanButtons());
-    ui_->certificateButton->setVisible(buttons_.showsWlanButtons());
+    // Certificates reach a printer only over USB or a serial cable (the
+    // launcher's third way in); a LAN window cannot upload one, so it offers
+    // no button that would do nothing.
+    ui_->certificateButton->setVisible(false);
     applyButtonState();
 
     connect(ui_->searchButton, &QPushButton::clicked, this, &DeviceListDialog::onSearch);
@@ -50,6 +87,7 @@ DeviceListDialog::DeviceListDialog(ListMode listMode, QWidget* parent, const Lan
     connect(ui_->exitButton, &QPushButton::clicked, this, &QDialog::accept);
     connect(ui_->deviceList, &QTableWidget::currentCellChanged, this,
             [this](int row, int, int, int) { onCurrentRowChanged(row); });
+    connect(ui_->deviceList, &QTableWidget::cellDoubleClicked, this, [this] { onRowActivated(); });
 }
 
 DeviceListDialog::~DeviceListDialog() = default;
@@ -60,6 +98,37 @@ void DeviceListDialog::applyButtonState() {
     ui_->webButton->setEnabled(state.web);
     ui_->bssInfoButton->setEnabled(state.bssInfo);
     ui_->certificateButton->setEnabled(state.certificate);
+    // A button the printer's feature code greys out says why.
+    const bool byPrinter = buttons_.decidingCode().has_value();
+    const auto explain = [byPrinter](QPushButton* button, const char* why) {
+        button->setToolTip(byPrinter && !button->isEnabled() ? Tr(why) : QString());
+    };
+    explain(ui_->settingButton, QT_TRANSLATE_NOOP("DeviceListDialog",
+                                                  "This printer does not support changing its settings from the list."));
+    explain(ui_->webButton, QT_TRANSLATE_NOOP("DeviceListDialog", "This printer does not support a web page."));
+    explain(ui_->bssInfoButton,
+            QT_TRANSLATE_NOOP("DeviceListDialog", "This printer does not support the access point survey."));
+}
+
+bool DeviceListDialog::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == ui_->deviceList && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        // Without a chosen row, Enter goes on to the window: Search.
+        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && ui_->deviceList->selectionModel()->hasSelection()) {
+            onRowActivated();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void DeviceListDialog::onRowActivated() {
+    if (ui_->settingButton->isEnabled()) {
+        onSetting();
+        return;
+    }
+    const QString why = ui_->settingButton->toolTip();
+    if (!why.isEmpty()) ui_->statusLabel->setText(why);
 }
 
 void DeviceListDialog::onSearch() {
@@ -98,6 +167,7 @@ void DeviceListDialog::runSearch() {
 void DeviceListDialog::clearDeviceList() {
     const QSignalBlocker block(ui_->deviceList);
     ui_->deviceList->setRowCount(0);
+    ui_->statusLabel->clear();
     selectedNumber_ = -1;
     buttons_.listFilled({});
     applyButtonState();
@@ -109,34 +179,81 @@ int DeviceListDialog::listedNumber() const {
 
 void DeviceListDialog::fillDeviceList() {
     filling_ = true;
-    ui_->deviceList->setRowCount(0);
+    QTableWidget& table = *ui_->deviceList;
+    table.setRowCount(0);
     selectedNumber_ = -1;
 
+    // Rows go in unsorted, then take the order the user chose.
+    table.setSortingEnabled(false);
     const DeviceList& devices = devicesFor(listMode_);
     std::vector<std::uint8_t> featureCodes;
     for (int n = 1; const DiscoveredDevice* device = devices.deviceAt(n); ++n) {
-        appendTableRow(*ui_->deviceList, DeviceRowTexts(n, *device));
-        ui_->deviceList->item(n - 1, 0)->setData(Qt::UserRole, device->featureCode());
+        const int row = table.rowCount();
+        table.insertRow(row);
+        const auto texts = DeviceRowTexts(n, *device);
+        const auto keys = DeviceRowSortKeys(n, *device);
+        for (int column = 0; column < static_cast<int>(texts.size()); ++column)
+            table.setItem(row, column, new SortedCell(QString::fromStdString(texts[column]), keys[column]));
+        table.item(row, 0)->setData(kFeatureCodeRole, device->featureCode());
         featureCodes.push_back(device->featureCode());
     }
+    table.setSortingEnabled(true);
     buttons_.listFilled(featureCodes);
     applyButtonState();
     if (!featureCodes.empty()) {
-        // Choosing row 0 makes it the selected number, as a click would.
-        ui_->deviceList->setCurrentCell(0, 0);
-        ui_->deviceList->selectRow(0);
+        // Choosing printer 1 makes it the selected number, as a click would.
+        const int row = rowOfNumber(1);
+        table.setCurrentCell(row, 0);
+        table.selectRow(row);
+        table.scrollToItem(table.item(row, 0));
         selectedNumber_ = 1;
-        ui_->deviceList->setFocus();
+        table.setFocus();
     }
     filling_ = false;
+    showFoundStatus();
+}
+
+int DeviceListDialog::rowOfNumber(int number) const {
+    for (int row = 0; row < ui_->deviceList->rowCount(); ++row) {
+        const QTableWidgetItem* item = ui_->deviceList->item(row, 0);
+        if (item && item->data(kSortKeyRole).toULongLong() == static_cast<qulonglong>(number)) return row;
+    }
+    return -1;
+}
+
+bool DeviceListDialog::chooseRowOf(const std::array<std::uint8_t, 6>& mac) {
+    const DeviceList& devices = devicesFor(listMode_);
+    for (int n = 1; const DiscoveredDevice* device = devices.deviceAt(n); ++n) {
+        if (device->macAddress() != mac) continue;
+        const int row = rowOfNumber(n);
+        if (row < 0) return false;
+        ui_->deviceList->setCurrentCell(row, 0);
+        ui_->deviceList->selectRow(row);
+        ui_->deviceList->scrollToItem(ui_->deviceList->item(row, 0));
+        return true;
+    }
+    return false;
+}
+
+void DeviceListDialog::showFoundStatus(const QString& addition) {
+    const int found = ui_->deviceList->rowCount();
+    QString text;
+    if (localAddress_.isEmpty()) {
+        text = found == 1 ? Tr(kOneFound) : Tr(kManyFound).arg(found);
+    } else {
+        text = found == 1 ? Tr(kOneFoundOn).arg(localAddress_) : Tr(kManyFoundOn).arg(found).arg(localAddress_);
+    }
+    if (!addition.isEmpty()) text += QLatin1Char(' ') + addition;
+    ui_->statusLabel->setText(text);
 }
 
 void DeviceListDialog::onCurrentRowChanged(int row) {
     if (filling_ || row < 0) return;
+    // The row's arrival number, wherever sorting has put the row.
     auto* number = ui_->deviceList->item(row, 0);
     if (!number) return;
-    selectedNumber_ = number->text().toInt();
-    buttons_.rowChanged(static_cast<std::uint8_t>(number->data(Qt::UserRole).toUInt()));
+    selectedNumber_ = static_cast<int>(number->data(kSortKeyRole).toULongLong());
+    buttons_.rowChanged(static_cast<std::uint8_t>(number->data(kFeatureCodeRole).toUInt()));
     applyButtonState();
 }
 
@@ -154,6 +271,9 @@ void DeviceListDialog::onSetting() {
         ui_->deviceList->setFocus();
         return;
     }
+    const DiscoveredDevice* chosen = devicesFor(listMode_).deviceAt(selectedNumber_);
+    const std::optional<std::array<std::uint8_t, 6>> changedMac =
+        chosen ? std::optional(chosen->macAddress()) : std::nullopt;
     int result = QDialog::Rejected;
     {
         LanSettingsDialog settings(listMode_, selectedNumber_, localAddress_, broadcastAddress_, this, endpoints_);
@@ -167,8 +287,14 @@ void DeviceListDialog::onSetting() {
     // The printer takes a moment to come back with its new settings. The
     // search after it goes out where the first one did: on a computer with
     // several networks the printer is only reachable there.
-    pauseWithoutInput(timings_.researchDelayMs(listMode_));
+    const int pauseMs = timings_.researchDelayMs(listMode_);
+    ui_->statusLabel->setText(Tr(kWaitingForRestart).arg((pauseMs + 999) / 1000));
+    pauseWithoutInput(pauseMs);
     runSearch();
+    // The printer just changed is the one the user looks for in the new list.
+    if (changedMac && !chooseRowOf(*changedMac)) {
+        showFoundStatus(Tr(kChangedPrinterMissing).arg(QString::fromStdString(FormatMacLower(*changedMac))));
+    }
 }
 
 void DeviceListDialog::onBssInfo() {

@@ -1,9 +1,14 @@
 // The device list: the printers found by the last search of its mode and the
 // actions on the chosen one (settings, access-point survey, web page).
+// Double-click or Enter on a row opens its settings; the columns sort by a
+// click on their title, and a status line says what the last search found.
 #pragma once
 
+#include <array>
+#include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include <QDialog>
 #include <QString>
@@ -49,6 +54,10 @@ public:
     void onBssInfo();
     void onWeb();
 
+protected:
+    // Enter on the list opens the chosen row's settings.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void fillDeviceList();
     void runSearch();
@@ -57,6 +66,13 @@ private:
     // The chosen number while its row is in the list, else -1.
     int listedNumber() const;
     void onCurrentRowChanged(int row);
+    // Double-click or Enter on a row: Setting, or why the printer has none.
+    void onRowActivated();
+    // The list row (as sorted) showing record `number`, or -1.
+    int rowOfNumber(int number) const;
+    // Chooses the row of the printer with `mac`; false when none is listed.
+    bool chooseRowOf(const std::array<std::uint8_t, 6>& mac);
+    void showFoundStatus(const QString& addition = {});
     void applyButtonState();
     // Keeps the window drawn, with the busy cursor, but deaf to input.
     void pauseWithoutInput(int ms);

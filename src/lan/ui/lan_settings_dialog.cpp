@@ -53,9 +53,11 @@ bool LanSettingsDialog::initialise() {
         return false;
     }
     // Same context as the window's form, so one catalog section holds all its texts.
-    setWindowTitle(listMode_ == ListMode::Wlan
-                       ? QCoreApplication::translate("LanSettingsDialog", "WLAN Configuration")
-                       : QCoreApplication::translate("LanSettingsDialog", "Ethernet Configuration"));
+    // The MAC says which printer of a pile this window changes.
+    const QString title = listMode_ == ListMode::Wlan
+                              ? QCoreApplication::translate("LanSettingsDialog", "WLAN Configuration")
+                              : QCoreApplication::translate("LanSettingsDialog", "Ethernet Configuration");
+    setWindowTitle(QStringLiteral("%1 — %2").arg(title, QString::fromStdString(FormatMacLower(record_->macAddress()))));
 
     shown_ = *record_;
     const LanSettingsEdits edits = LanSettingsForm::editsFor(*record_);

@@ -12,6 +12,8 @@ LocalAddressDialog::LocalAddressDialog(QWidget* parent, LocalAddressModel model)
     connect(ui_->okButton, &QPushButton::clicked, this, &QDialog::accept);
     connect(ui_->cancelButton, &QPushButton::clicked, this, &QDialog::reject);
     connect(ui_->addressList, &QListWidget::currentRowChanged, this, [this](int row) { model_.select(row); });
+    // The press before it has chosen the row.
+    connect(ui_->addressList, &QListWidget::itemDoubleClicked, this, &QDialog::accept);
 }
 
 LocalAddressDialog::~LocalAddressDialog() = default;
@@ -25,7 +27,7 @@ bool LocalAddressDialog::initialise() {
     }
     const QSignalBlocker block(ui_->addressList);
     ui_->addressList->clear();
-    ui_->addressList->addItems(model_.rows());
+    ui_->addressList->addItems(model_.rowTexts());
     const int row = model_.defaultRow();
     model_.select(row);
     ui_->addressList->setCurrentRow(row);

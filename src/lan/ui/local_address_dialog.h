@@ -1,5 +1,6 @@
-// The local address window: the host's IPv4 addresses in text order, the last
-// one chosen by default. Yields the chosen address and its ".255" address.
+// The local address window: the host's IPv4 addresses in text order, each
+// with its interface, the last one chosen by default; double-click takes a
+// row at once. Yields the chosen address and its ".255" address.
 #pragma once
 
 #include <memory>
