@@ -22,7 +22,8 @@ public:
         writes.emplace_back(data.begin(), data.end());
         return data.size();
     }
-    bool Read(Bytes& reply) override {
+protected:
+    bool ReadReply(Bytes& reply, link::ReplyShape) override {
         reply.clear();
         if (replies.empty()) return false;
         std::optional<Bytes> next = std::move(replies.front());
