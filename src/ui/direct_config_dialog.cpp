@@ -67,6 +67,9 @@ constexpr const char* kNewerLayout = QT_TRANSLATE_NOOP("DirectConfigDialog", "ne
 constexpr const char* kOlderLayout = QT_TRANSLATE_NOOP("DirectConfigDialog", "older layout");
 constexpr const char* kOpening = QT_TRANSLATE_NOOP("DirectConfigDialog", "Opening %1…");
 
+// One of the texts above in the user's language.
+QString Translated(const char* text) { return QCoreApplication::translate("DirectConfigDialog", text); }
+
 // The certificate kinds as `corvane link cert --type` names them.
 QString CertificateKind(int type) {
     switch (type) {
@@ -264,7 +267,7 @@ void DirectConfigDialog::Connect() {
     link::ConnectOutcome outcome;
     {
         const ExchangeScope exchange(link_);
-        ui_->activityLabel->setText(Tr(kOpening).arg(port_.portName()));
+        ui_->activityLabel->setText(Translated(kOpening).arg(port_.portName()));
         outcome = session_.connect();
     }
     switch (outcome) {
@@ -434,10 +437,10 @@ bool DirectConfigDialog::mayDropEdits() {
 }
 
 QString DirectConfigDialog::connectionText() const {
-    if (!model_.context.connected) return Tr(kNotConnected);
+    if (!model_.context.connected) return Translated(kNotConnected);
     const QString firmware = QString::fromStdString(link::VisibleText(model_.lastSystemInfo.firmwareVersion));
-    const QString layout = model_.context.extendedLayout ? Tr(kNewerLayout) : Tr(kOlderLayout);
-    return Tr(kConnectedTo).arg(port_.portName(), firmware, layout);
+    const QString layout = model_.context.extendedLayout ? Translated(kNewerLayout) : Translated(kOlderLayout);
+    return Translated(kConnectedTo).arg(port_.portName(), firmware, layout);
 }
 
 QWidget* DirectConfigDialog::controlWidget(int id) const {
