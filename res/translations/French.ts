@@ -1,6 +1,25 @@
 <?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="fr_FR">
 <context>
+    <name>AboutBox</name>
+    <message>
+        <source>Corvane Tool</source>
+        <translation>Corvane Tool</translation>
+    </message>
+    <message>
+        <source>Sets up the network interface of Zephran POS receipt printers: Ethernet and wireless printers on the local network, and printers attached by a serial port or a USB cable.</source>
+        <translation>Configure l'interface réseau des imprimantes de tickets POS Zephran : imprimantes Ethernet et sans fil du réseau local, et imprimantes raccordées par un port série ou un câble USB.</translation>
+    </message>
+    <message>
+        <source>Copyright © Corvane Tool developers. Free software under the MIT licence.</source>
+        <translation>Copyright © Corvane Tool developers. Logiciel libre sous licence MIT.</translation>
+    </message>
+    <message>
+        <source>About Corvane Tool</source>
+        <translation>À propos de Corvane Tool</translation>
+    </message>
+</context>
+<context>
     <name>BssInfoDialog</name>
     <message>
         <source>BSS Information</source>
@@ -346,12 +365,72 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
         <source>Opening %1…</source>
         <translation type="unfinished" />
     </message>
+    <message>
+        <source>Checking the printer… attempt %1 of %2</source>
+        <translation>Vérification de l'imprimante… tentative %1 sur %2</translation>
+    </message>
+    <message>
+        <source>Reading the printer's settings…</source>
+        <translation>Lecture des paramètres de l'imprimante…</translation>
+    </message>
+    <message>
+        <source>Saving the settings…</source>
+        <translation>Enregistrement des paramètres…</translation>
+    </message>
+    <message>
+        <source>Surveying the access points…</source>
+        <translation>Analyse des points d'accès…</translation>
+    </message>
+    <message>
+        <source>Uploading the certificate… part %1 of %2</source>
+        <translation>Envoi du certificat… partie %1 sur %2</translation>
+    </message>
 </context>
 <context>
     <name>History</name>
     <message>
         <source>The change was made, but it could not be added to the history: %1</source>
         <translation>La modification a été effectuée, mais elle n'a pas pu être ajoutée à l'historique : %1</translation>
+    </message>
+    <message>
+        <source>cannot create the folder %1: %2</source>
+        <translation>impossible de créer le dossier %1 : %2</translation>
+    </message>
+    <message>
+        <source>not a JSON object</source>
+        <translation>ce n'est pas un objet JSON</translation>
+    </message>
+    <message>
+        <source>no valid time</source>
+        <translation>aucune heure valide</translation>
+    </message>
+    <message>
+        <source>no outcome or no list of changes</source>
+        <translation>aucun résultat ou aucune liste de modifications</translation>
+    </message>
+    <message>
+        <source>a change without a field name</source>
+        <translation>une modification sans nom de champ</translation>
+    </message>
+    <message>
+        <source>cannot open %1: %2</source>
+        <translation>impossible d'ouvrir %1 : %2</translation>
+    </message>
+    <message>
+        <source>%1 stayed locked by another program</source>
+        <translation>%1 est resté verrouillé par un autre programme</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>impossible d'écrire %1 : %2</translation>
+    </message>
+    <message>
+        <source>cannot read %1: %2</source>
+        <translation>impossible de lire %1 : %2</translation>
+    </message>
+    <message>
+        <source>line %1 of %2 skipped: %3</source>
+        <translation>ligne %1 de %2 ignorée : %3</translation>
     </message>
 </context>
 <context>
@@ -626,10 +705,97 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
     </message>
 </context>
 <context>
+    <name>OpenFailure</name>
+    <message>
+        <source>Permission denied: add your user to the 'dialout' group (serial) or 'lp' group (USB printer), then log in again</source>
+        <translation>Autorisation refusée : ajoutez votre utilisateur au groupe 'dialout' (série) ou au groupe 'lp' (imprimante USB), puis reconnectez-vous</translation>
+    </message>
+    <message>
+        <source>Your user needs to be in the group '%1' that owns %2: run "sudo usermod -aG %1 $USER", then log in again.</source>
+        <translation>Votre utilisateur doit faire partie du groupe '%1', propriétaire de %2 : exécutez "sudo usermod -aG %1 $USER", puis reconnectez-vous.</translation>
+    </message>
+    <message>
+        <source>No printer is ready on this line: its DSR or CTS signal is off.</source>
+        <translation>Aucune imprimante n'est prête sur cette ligne : son signal DSR ou CTS est inactif.</translation>
+    </message>
+    <message>
+        <source>The port does not take the printer's line settings (115200 baud, 8 data bits, no parity, 1 stop bit, RTS/CTS).</source>
+        <translation>Le port n'accepte pas les paramètres de ligne de l'imprimante (115200 bauds, 8 bits de données, sans parité, 1 bit d'arrêt, RTS/CTS).</translation>
+    </message>
+    <message>
+        <source>The device is in use by another program.</source>
+        <translation>Le périphérique est utilisé par un autre programme.</translation>
+    </message>
+</context>
+<context>
     <name>Profile</name>
     <message>
         <source>cannot write %1: %2</source>
         <translation>impossible d'écrire %1 : %2</translation>
+    </message>
+    <message>
+        <source>"%1" must be a text</source>
+        <translation>« %1 » doit être un texte</translation>
+    </message>
+    <message>
+        <source>"%1" must be a whole number</source>
+        <translation>« %1 » doit être un nombre entier</translation>
+    </message>
+    <message>
+        <source>"%1" must be a dotted IPv4 address such as "192.168.0.10"</source>
+        <translation>« %1 » doit être une adresse IPv4 en notation décimale pointée, par exemple « 192.168.0.10 »</translation>
+    </message>
+    <message>
+        <source>"%1" has a value of the wrong kind</source>
+        <translation>« %1 » a une valeur du mauvais type</translation>
+    </message>
+    <message>
+        <source>"%1" is longer than its %2 bytes</source>
+        <translation>« %1 » dépasse sa longueur de %2 octets</translation>
+    </message>
+    <message>
+        <source>"%1" must not contain a zero character</source>
+        <translation>« %1 » ne doit pas contenir de caractère nul</translation>
+    </message>
+    <message>
+        <source>"%1" must be a whole number from 0 to %2</source>
+        <translation>« %1 » doit être un nombre entier compris entre 0 et %2</translation>
+    </message>
+    <message>
+        <source>"%1" belongs to one printer and is never part of a profile</source>
+        <translation>« %1 » est propre à chaque imprimante et ne fait jamais partie d'un profil</translation>
+    </message>
+    <message>
+        <source>"%1" is not a setting of a profile</source>
+        <translation>« %1 » n'est pas un paramètre de profil</translation>
+    </message>
+    <message>
+        <source>not valid JSON (%1 at offset %2)</source>
+        <translation>JSON non valide (%1 à la position %2)</translation>
+    </message>
+    <message>
+        <source>the file must hold one JSON object</source>
+        <translation>le fichier doit contenir un seul objet JSON</translation>
+    </message>
+    <message>
+        <source>unknown key "%1" (a profile holds "format" and "config")</source>
+        <translation>clé inconnue « %1 » (un profil contient « format » et « config »)</translation>
+    </message>
+    <message>
+        <source>"format" must be "%1"</source>
+        <translation>« format » doit valoir « %1 »</translation>
+    </message>
+    <message>
+        <source>the file has no "config" object</source>
+        <translation>le fichier ne contient pas d'objet « config »</translation>
+    </message>
+    <message>
+        <source>"%1" is not a secret; a secrets file holds only wepKey, pskKey, authPassword and p2pPinCode</source>
+        <translation>« %1 » n'est pas une donnée secrète ; un fichier de données secrètes contient uniquement wepKey, pskKey, authPassword et p2pPinCode</translation>
+    </message>
+    <message>
+        <source>"%1": Wi-Fi Direct needs a printer with the newer record layout</source>
+        <translation>« %1 » : Wi-Fi Direct nécessite une imprimante dotée de la nouvelle structure d'enregistrement</translation>
     </message>
 </context>
 <context>
@@ -1403,184 +1569,6 @@ Sa page web ne peut pas être ouverte.</translation>
     <message>
         <source>Mac Address :</source>
         <translation>Adresse MAC :</translation>
-    </message>
-</context>
-<context>
-    <name>corvane::app</name>
-    <message>
-        <source>Corvane Tool</source>
-        <translation>Corvane Tool</translation>
-    </message>
-    <message>
-        <source>Sets up the network interface of Zephran POS receipt printers: Ethernet and wireless printers on the local network, and printers attached by a serial port or a USB cable.</source>
-        <translation>Configure l'interface réseau des imprimantes de tickets POS Zephran : imprimantes Ethernet et sans fil du réseau local, et imprimantes raccordées par un port série ou un câble USB.</translation>
-    </message>
-    <message>
-        <source>Copyright © Corvane Tool developers. Free software under the MIT licence.</source>
-        <translation>Copyright © Corvane Tool developers. Logiciel libre sous licence MIT.</translation>
-    </message>
-    <message>
-        <source>About Corvane Tool</source>
-        <translation>À propos de Corvane Tool</translation>
-    </message>
-</context>
-<context>
-    <name>corvane::history</name>
-    <message>
-        <source>cannot create the folder %1: %2</source>
-        <translation>impossible de créer le dossier %1 : %2</translation>
-    </message>
-    <message>
-        <source>not a JSON object</source>
-        <translation>ce n'est pas un objet JSON</translation>
-    </message>
-    <message>
-        <source>no valid time</source>
-        <translation>aucune heure valide</translation>
-    </message>
-    <message>
-        <source>no outcome or no list of changes</source>
-        <translation>aucun résultat ou aucune liste de modifications</translation>
-    </message>
-    <message>
-        <source>a change without a field name</source>
-        <translation>une modification sans nom de champ</translation>
-    </message>
-    <message>
-        <source>cannot open %1: %2</source>
-        <translation>impossible d'ouvrir %1 : %2</translation>
-    </message>
-    <message>
-        <source>%1 stayed locked by another program</source>
-        <translation>%1 est resté verrouillé par un autre programme</translation>
-    </message>
-    <message>
-        <source>cannot write %1: %2</source>
-        <translation>impossible d'écrire %1 : %2</translation>
-    </message>
-    <message>
-        <source>cannot read %1: %2</source>
-        <translation>impossible de lire %1 : %2</translation>
-    </message>
-    <message>
-        <source>line %1 of %2 skipped: %3</source>
-        <translation>ligne %1 de %2 ignorée : %3</translation>
-    </message>
-</context>
-<context>
-    <name>corvane::profile</name>
-    <message>
-        <source>"%1" must be a text</source>
-        <translation>« %1 » doit être un texte</translation>
-    </message>
-    <message>
-        <source>"%1" must be a whole number</source>
-        <translation>« %1 » doit être un nombre entier</translation>
-    </message>
-    <message>
-        <source>"%1" must be a dotted IPv4 address such as "192.168.0.10"</source>
-        <translation>« %1 » doit être une adresse IPv4 en notation décimale pointée, par exemple « 192.168.0.10 »</translation>
-    </message>
-    <message>
-        <source>"%1" has a value of the wrong kind</source>
-        <translation>« %1 » a une valeur du mauvais type</translation>
-    </message>
-    <message>
-        <source>"%1" is longer than its %2 bytes</source>
-        <translation>« %1 » dépasse sa longueur de %2 octets</translation>
-    </message>
-    <message>
-        <source>"%1" must not contain a zero character</source>
-        <translation>« %1 » ne doit pas contenir de caractère nul</translation>
-    </message>
-    <message>
-        <source>"%1" must be a whole number from 0 to %2</source>
-        <translation>« %1 » doit être un nombre entier compris entre 0 et %2</translation>
-    </message>
-    <message>
-        <source>"%1" belongs to one printer and is never part of a profile</source>
-        <translation>« %1 » est propre à chaque imprimante et ne fait jamais partie d'un profil</translation>
-    </message>
-    <message>
-        <source>"%1" is not a setting of a profile</source>
-        <translation>« %1 » n'est pas un paramètre de profil</translation>
-    </message>
-    <message>
-        <source>not valid JSON (%1 at offset %2)</source>
-        <translation>JSON non valide (%1 à la position %2)</translation>
-    </message>
-    <message>
-        <source>the file must hold one JSON object</source>
-        <translation>le fichier doit contenir un seul objet JSON</translation>
-    </message>
-    <message>
-        <source>unknown key "%1" (a profile holds "format" and "config")</source>
-        <translation>clé inconnue « %1 » (un profil contient « format » et « config »)</translation>
-    </message>
-    <message>
-        <source>"format" must be "%1"</source>
-        <translation>« format » doit valoir « %1 »</translation>
-    </message>
-    <message>
-        <source>the file has no "config" object</source>
-        <translation>le fichier ne contient pas d'objet « config »</translation>
-    </message>
-    <message>
-        <source>"%1" is not a secret; a secrets file holds only wepKey, pskKey, authPassword and p2pPinCode</source>
-        <translation>« %1 » n'est pas une donnée secrète ; un fichier de données secrètes contient uniquement wepKey, pskKey, authPassword et p2pPinCode</translation>
-    </message>
-    <message>
-        <source>"%1": Wi-Fi Direct needs a printer with the newer record layout</source>
-        <translation>« %1 » : Wi-Fi Direct nécessite une imprimante dotée de la nouvelle structure d'enregistrement</translation>
-    </message>
-</context>
-<context>
-    <name>corvane::transport</name>
-    <message>
-        <source>Permission denied: add your user to the 'dialout' group (serial) or 'lp' group (USB printer), then log in again</source>
-        <translation>Autorisation refusée : ajoutez votre utilisateur au groupe 'dialout' (série) ou au groupe 'lp' (imprimante USB), puis reconnectez-vous</translation>
-    </message>
-    <message>
-        <source>Your user needs to be in the group '%1' that owns %2: run "sudo usermod -aG %1 $USER", then log in again.</source>
-        <translation>Votre utilisateur doit faire partie du groupe '%1', propriétaire de %2 : exécutez "sudo usermod -aG %1 $USER", puis reconnectez-vous.</translation>
-    </message>
-</context>
-<context>
-    <name>corvane::ui</name>
-    <message>
-        <source>Checking the printer… attempt %1 of %2</source>
-        <translation>Vérification de l'imprimante… tentative %1 sur %2</translation>
-    </message>
-    <message>
-        <source>Reading the printer's settings…</source>
-        <translation>Lecture des paramètres de l'imprimante…</translation>
-    </message>
-    <message>
-        <source>Saving the settings…</source>
-        <translation>Enregistrement des paramètres…</translation>
-    </message>
-    <message>
-        <source>Surveying the access points…</source>
-        <translation>Analyse des points d'accès…</translation>
-    </message>
-    <message>
-        <source>Uploading the certificate… part %1 of %2</source>
-        <translation>Envoi du certificat… partie %1 sur %2</translation>
-    </message>
-</context>
-<context>
-    <name>link</name>
-    <message>
-        <source>No printer is ready on this line: its DSR or CTS signal is off.</source>
-        <translation>Aucune imprimante n'est prête sur cette ligne : son signal DSR ou CTS est inactif.</translation>
-    </message>
-    <message>
-        <source>The port does not take the printer's line settings (115200 baud, 8 data bits, no parity, 1 stop bit, RTS/CTS).</source>
-        <translation>Le port n'accepte pas les paramètres de ligne de l'imprimante (115200 bauds, 8 bits de données, sans parité, 1 bit d'arrêt, RTS/CTS).</translation>
-    </message>
-    <message>
-        <source>The device is in use by another program.</source>
-        <translation>Le périphérique est utilisé par un autre programme.</translation>
     </message>
 </context>
 </TS>

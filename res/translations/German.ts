@@ -1,6 +1,25 @@
 <?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>AboutBox</name>
+    <message>
+        <source>Corvane Tool</source>
+        <translation>Corvane Tool</translation>
+    </message>
+    <message>
+        <source>Sets up the network interface of Zephran POS receipt printers: Ethernet and wireless printers on the local network, and printers attached by a serial port or a USB cable.</source>
+        <translation>Richtet die Netzwerkschnittstelle von Zephran-POS-Bondruckern ein: Ethernet- und WLAN-Drucker im lokalen Netz sowie Drucker an einer seriellen Schnittstelle oder einem USB-Kabel.</translation>
+    </message>
+    <message>
+        <source>Copyright © Corvane Tool developers. Free software under the MIT licence.</source>
+        <translation>Copyright © Corvane Tool developers. Freie Software unter der MIT-Lizenz.</translation>
+    </message>
+    <message>
+        <source>About Corvane Tool</source>
+        <translation>Über Corvane Tool</translation>
+    </message>
+</context>
+<context>
     <name>BssInfoDialog</name>
     <message>
         <source>BSS Information</source>
@@ -351,12 +370,72 @@ Schlüssel, Passwörter und PIN wurden weggelassen; beim Importieren des Profils
         <source>Opening %1…</source>
         <translation>%1 wird geöffnet…</translation>
     </message>
+    <message>
+        <source>Checking the printer… attempt %1 of %2</source>
+        <translation>Drucker wird geprüft… Versuch %1 von %2</translation>
+    </message>
+    <message>
+        <source>Reading the printer's settings…</source>
+        <translation>Einstellungen des Druckers werden gelesen…</translation>
+    </message>
+    <message>
+        <source>Saving the settings…</source>
+        <translation>Einstellungen werden gespeichert…</translation>
+    </message>
+    <message>
+        <source>Surveying the access points…</source>
+        <translation>Zugangspunkte werden ermittelt…</translation>
+    </message>
+    <message>
+        <source>Uploading the certificate… part %1 of %2</source>
+        <translation>Zertifikat wird hochgeladen… Teil %1 von %2</translation>
+    </message>
 </context>
 <context>
     <name>History</name>
     <message>
         <source>The change was made, but it could not be added to the history: %1</source>
         <translation>Die Änderung wurde vorgenommen, konnte aber nicht in den Verlauf eingetragen werden: %1</translation>
+    </message>
+    <message>
+        <source>cannot create the folder %1: %2</source>
+        <translation>der Ordner %1 kann nicht angelegt werden: %2</translation>
+    </message>
+    <message>
+        <source>not a JSON object</source>
+        <translation>kein JSON-Objekt</translation>
+    </message>
+    <message>
+        <source>no valid time</source>
+        <translation>keine gültige Zeit</translation>
+    </message>
+    <message>
+        <source>no outcome or no list of changes</source>
+        <translation>kein Ergebnis oder keine Liste der Änderungen</translation>
+    </message>
+    <message>
+        <source>a change without a field name</source>
+        <translation>eine Änderung ohne Feldnamen</translation>
+    </message>
+    <message>
+        <source>cannot open %1: %2</source>
+        <translation>%1 kann nicht geöffnet werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 stayed locked by another program</source>
+        <translation>%1 blieb von einem anderen Programm gesperrt</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>cannot read %1: %2</source>
+        <translation>%1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>line %1 of %2 skipped: %3</source>
+        <translation>Zeile %1 von %2 übersprungen: %3</translation>
     </message>
 </context>
 <context>
@@ -632,10 +711,97 @@ Schlüssel, Passwörter und PIN wurden weggelassen; beim Importieren des Profils
     </message>
 </context>
 <context>
+    <name>OpenFailure</name>
+    <message>
+        <source>Permission denied: add your user to the 'dialout' group (serial) or 'lp' group (USB printer), then log in again</source>
+        <translation>Zugriff verweigert: Fügen Sie Ihren Benutzer der Gruppe 'dialout' (seriell) oder 'lp' (USB-Drucker) hinzu und melden Sie sich dann neu an</translation>
+    </message>
+    <message>
+        <source>Your user needs to be in the group '%1' that owns %2: run "sudo usermod -aG %1 $USER", then log in again.</source>
+        <translation>Ihr Benutzer muss der Gruppe '%1' angehören, der %2 gehört: Führen Sie "sudo usermod -aG %1 $USER" aus und melden Sie sich dann neu an.</translation>
+    </message>
+    <message>
+        <source>No printer is ready on this line: its DSR or CTS signal is off.</source>
+        <translation>An dieser Leitung ist kein Drucker bereit: sein DSR- oder CTS-Signal ist aus.</translation>
+    </message>
+    <message>
+        <source>The port does not take the printer's line settings (115200 baud, 8 data bits, no parity, 1 stop bit, RTS/CTS).</source>
+        <translation>Der Anschluss übernimmt die Leitungseinstellungen des Druckers nicht (115200 Baud, 8 Datenbits, keine Parität, 1 Stoppbit, RTS/CTS).</translation>
+    </message>
+    <message>
+        <source>The device is in use by another program.</source>
+        <translation>Das Gerät wird von einem anderen Programm verwendet.</translation>
+    </message>
+</context>
+<context>
     <name>Profile</name>
     <message>
         <source>cannot write %1: %2</source>
         <translation>%1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>"%1" must be a text</source>
+        <translation>"%1" muss ein Text sein</translation>
+    </message>
+    <message>
+        <source>"%1" must be a whole number</source>
+        <translation>"%1" muss eine ganze Zahl sein</translation>
+    </message>
+    <message>
+        <source>"%1" must be a dotted IPv4 address such as "192.168.0.10"</source>
+        <translation>"%1" muss eine IPv4-Adresse in Punktschreibweise sein, etwa "192.168.0.10"</translation>
+    </message>
+    <message>
+        <source>"%1" has a value of the wrong kind</source>
+        <translation>"%1" hat einen Wert der falschen Art</translation>
+    </message>
+    <message>
+        <source>"%1" is longer than its %2 bytes</source>
+        <translation>"%1" ist länger als seine %2 Bytes</translation>
+    </message>
+    <message>
+        <source>"%1" must not contain a zero character</source>
+        <translation>"%1" darf kein Nullzeichen enthalten</translation>
+    </message>
+    <message>
+        <source>"%1" must be a whole number from 0 to %2</source>
+        <translation>"%1" muss eine ganze Zahl von 0 bis %2 sein</translation>
+    </message>
+    <message>
+        <source>"%1" belongs to one printer and is never part of a profile</source>
+        <translation>"%1" gehört zu einem einzelnen Drucker und ist nie Teil eines Profils</translation>
+    </message>
+    <message>
+        <source>"%1" is not a setting of a profile</source>
+        <translation>"%1" ist keine Einstellung eines Profils</translation>
+    </message>
+    <message>
+        <source>not valid JSON (%1 at offset %2)</source>
+        <translation>kein gültiges JSON (%1 an Position %2)</translation>
+    </message>
+    <message>
+        <source>the file must hold one JSON object</source>
+        <translation>die Datei muss genau ein JSON-Objekt enthalten</translation>
+    </message>
+    <message>
+        <source>unknown key "%1" (a profile holds "format" and "config")</source>
+        <translation>unbekannter Schlüssel "%1" (ein Profil enthält "format" und "config")</translation>
+    </message>
+    <message>
+        <source>"format" must be "%1"</source>
+        <translation>"format" muss "%1" sein</translation>
+    </message>
+    <message>
+        <source>the file has no "config" object</source>
+        <translation>die Datei hat kein "config"-Objekt</translation>
+    </message>
+    <message>
+        <source>"%1" is not a secret; a secrets file holds only wepKey, pskKey, authPassword and p2pPinCode</source>
+        <translation>"%1" ist keine geheime Angabe; eine Datei mit geheimen Angaben enthält nur wepKey, pskKey, authPassword und p2pPinCode</translation>
+    </message>
+    <message>
+        <source>"%1": Wi-Fi Direct needs a printer with the newer record layout</source>
+        <translation>"%1": Wi-Fi Direct braucht einen Drucker mit dem neueren Datensatzformat</translation>
     </message>
 </context>
 <context>
@@ -1409,184 +1575,6 @@ Seine Webseite kann nicht geöffnet werden.</translation>
     <message>
         <source>Mac Address :</source>
         <translation>MAC-Adresse:</translation>
-    </message>
-</context>
-<context>
-    <name>corvane::app</name>
-    <message>
-        <source>Corvane Tool</source>
-        <translation>Corvane Tool</translation>
-    </message>
-    <message>
-        <source>Sets up the network interface of Zephran POS receipt printers: Ethernet and wireless printers on the local network, and printers attached by a serial port or a USB cable.</source>
-        <translation>Richtet die Netzwerkschnittstelle von Zephran-POS-Bondruckern ein: Ethernet- und WLAN-Drucker im lokalen Netz sowie Drucker an einer seriellen Schnittstelle oder einem USB-Kabel.</translation>
-    </message>
-    <message>
-        <source>Copyright © Corvane Tool developers. Free software under the MIT licence.</source>
-        <translation>Copyright © Corvane Tool developers. Freie Software unter der MIT-Lizenz.</translation>
-    </message>
-    <message>
-        <source>About Corvane Tool</source>
-        <translation>Über Corvane Tool</translation>
-    </message>
-</context>
-<context>
-    <name>corvane::history</name>
-    <message>
-        <source>cannot create the folder %1: %2</source>
-        <translation>der Ordner %1 kann nicht angelegt werden: %2</translation>
-    </message>
-    <message>
-        <source>not a JSON object</source>
-        <translation>kein JSON-Objekt</translation>
-    </message>
-    <message>
-        <source>no valid time</source>
-        <translation>keine gültige Zeit</translation>
-    </message>
-    <message>
-        <source>no outcome or no list of changes</source>
-        <translation>kein Ergebnis oder keine Liste der Änderungen</translation>
-    </message>
-    <message>
-        <source>a change without a field name</source>
-        <translation>eine Änderung ohne Feldnamen</translation>
-    </message>
-    <message>
-        <source>cannot open %1: %2</source>
-        <translation>%1 kann nicht geöffnet werden: %2</translation>
-    </message>
-    <message>
-        <source>%1 stayed locked by another program</source>
-        <translation>%1 blieb von einem anderen Programm gesperrt</translation>
-    </message>
-    <message>
-        <source>cannot write %1: %2</source>
-        <translation>%1 kann nicht geschrieben werden: %2</translation>
-    </message>
-    <message>
-        <source>cannot read %1: %2</source>
-        <translation>%1 kann nicht gelesen werden: %2</translation>
-    </message>
-    <message>
-        <source>line %1 of %2 skipped: %3</source>
-        <translation>Zeile %1 von %2 übersprungen: %3</translation>
-    </message>
-</context>
-<context>
-    <name>corvane::profile</name>
-    <message>
-        <source>"%1" must be a text</source>
-        <translation>"%1" muss ein Text sein</translation>
-    </message>
-    <message>
-        <source>"%1" must be a whole number</source>
-        <translation>"%1" muss eine ganze Zahl sein</translation>
-    </message>
-    <message>
-        <source>"%1" must be a dotted IPv4 address such as "192.168.0.10"</source>
-        <translation>"%1" muss eine IPv4-Adresse in Punktschreibweise sein, etwa "192.168.0.10"</translation>
-    </message>
-    <message>
-        <source>"%1" has a value of the wrong kind</source>
-        <translation>"%1" hat einen Wert der falschen Art</translation>
-    </message>
-    <message>
-        <source>"%1" is longer than its %2 bytes</source>
-        <translation>"%1" ist länger als seine %2 Bytes</translation>
-    </message>
-    <message>
-        <source>"%1" must not contain a zero character</source>
-        <translation>"%1" darf kein Nullzeichen enthalten</translation>
-    </message>
-    <message>
-        <source>"%1" must be a whole number from 0 to %2</source>
-        <translation>"%1" muss eine ganze Zahl von 0 bis %2 sein</translation>
-    </message>
-    <message>
-        <source>"%1" belongs to one printer and is never part of a profile</source>
-        <translation>"%1" gehört zu einem einzelnen Drucker und ist nie Teil eines Profils</translation>
-    </message>
-    <message>
-        <source>"%1" is not a setting of a profile</source>
-        <translation>"%1" ist keine Einstellung eines Profils</translation>
-    </message>
-    <message>
-        <source>not valid JSON (%1 at offset %2)</source>
-        <translation>kein gültiges JSON (%1 an Position %2)</translation>
-    </message>
-    <message>
-        <source>the file must hold one JSON object</source>
-        <translation>die Datei muss genau ein JSON-Objekt enthalten</translation>
-    </message>
-    <message>
-        <source>unknown key "%1" (a profile holds "format" and "config")</source>
-        <translation>unbekannter Schlüssel "%1" (ein Profil enthält "format" und "config")</translation>
-    </message>
-    <message>
-        <source>"format" must be "%1"</source>
-        <translation>"format" muss "%1" sein</translation>
-    </message>
-    <message>
-        <source>the file has no "config" object</source>
-        <translation>die Datei hat kein "config"-Objekt</translation>
-    </message>
-    <message>
-        <source>"%1" is not a secret; a secrets file holds only wepKey, pskKey, authPassword and p2pPinCode</source>
-        <translation>"%1" ist keine geheime Angabe; eine Datei mit geheimen Angaben enthält nur wepKey, pskKey, authPassword und p2pPinCode</translation>
-    </message>
-    <message>
-        <source>"%1": Wi-Fi Direct needs a printer with the newer record layout</source>
-        <translation>"%1": Wi-Fi Direct braucht einen Drucker mit dem neueren Datensatzformat</translation>
-    </message>
-</context>
-<context>
-    <name>corvane::transport</name>
-    <message>
-        <source>Permission denied: add your user to the 'dialout' group (serial) or 'lp' group (USB printer), then log in again</source>
-        <translation>Zugriff verweigert: Fügen Sie Ihren Benutzer der Gruppe 'dialout' (seriell) oder 'lp' (USB-Drucker) hinzu und melden Sie sich dann neu an</translation>
-    </message>
-    <message>
-        <source>Your user needs to be in the group '%1' that owns %2: run "sudo usermod -aG %1 $USER", then log in again.</source>
-        <translation>Ihr Benutzer muss der Gruppe '%1' angehören, der %2 gehört: Führen Sie "sudo usermod -aG %1 $USER" aus und melden Sie sich dann neu an.</translation>
-    </message>
-</context>
-<context>
-    <name>corvane::ui</name>
-    <message>
-        <source>Checking the printer… attempt %1 of %2</source>
-        <translation>Drucker wird geprüft… Versuch %1 von %2</translation>
-    </message>
-    <message>
-        <source>Reading the printer's settings…</source>
-        <translation>Einstellungen des Druckers werden gelesen…</translation>
-    </message>
-    <message>
-        <source>Saving the settings…</source>
-        <translation>Einstellungen werden gespeichert…</translation>
-    </message>
-    <message>
-        <source>Surveying the access points…</source>
-        <translation>Zugangspunkte werden ermittelt…</translation>
-    </message>
-    <message>
-        <source>Uploading the certificate… part %1 of %2</source>
-        <translation>Zertifikat wird hochgeladen… Teil %1 von %2</translation>
-    </message>
-</context>
-<context>
-    <name>link</name>
-    <message>
-        <source>No printer is ready on this line: its DSR or CTS signal is off.</source>
-        <translation>An dieser Leitung ist kein Drucker bereit: sein DSR- oder CTS-Signal ist aus.</translation>
-    </message>
-    <message>
-        <source>The port does not take the printer's line settings (115200 baud, 8 data bits, no parity, 1 stop bit, RTS/CTS).</source>
-        <translation>Der Anschluss übernimmt die Leitungseinstellungen des Druckers nicht (115200 Baud, 8 Datenbits, keine Parität, 1 Stoppbit, RTS/CTS).</translation>
-    </message>
-    <message>
-        <source>The device is in use by another program.</source>
-        <translation>Das Gerät wird von einem anderen Programm verwendet.</translation>
     </message>
 </context>
 </TS>

@@ -1,6 +1,25 @@
 <?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="hu_HU">
 <context>
+    <name>AboutBox</name>
+    <message>
+        <source>Corvane Tool</source>
+        <translation>Corvane Tool</translation>
+    </message>
+    <message>
+        <source>Sets up the network interface of Zephran POS receipt printers: Ethernet and wireless printers on the local network, and printers attached by a serial port or a USB cable.</source>
+        <translation>Beállítja a Zephran POS-blokknyomtatók hálózati interfészét: a helyi hálózaton lévő Ethernet- és vezeték nélküli nyomtatókét, valamint a soros porton vagy USB-kábellel csatlakoztatott nyomtatókét.</translation>
+    </message>
+    <message>
+        <source>Copyright © Corvane Tool developers. Free software under the MIT licence.</source>
+        <translation>Copyright © Corvane Tool developers. Szabad szoftver, MIT-licenc alatt.</translation>
+    </message>
+    <message>
+        <source>About Corvane Tool</source>
+        <translation>A Corvane Tool névjegye</translation>
+    </message>
+</context>
+<context>
     <name>BssInfoDialog</name>
     <message>
         <source>BSS Information</source>
@@ -346,12 +365,72 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
         <source>Opening %1…</source>
         <translation type="unfinished" />
     </message>
+    <message>
+        <source>Checking the printer… attempt %1 of %2</source>
+        <translation>A nyomtató ellenőrzése… kísérlet: %1/%2</translation>
+    </message>
+    <message>
+        <source>Reading the printer's settings…</source>
+        <translation>A nyomtató beállításainak beolvasása…</translation>
+    </message>
+    <message>
+        <source>Saving the settings…</source>
+        <translation>A beállítások mentése…</translation>
+    </message>
+    <message>
+        <source>Surveying the access points…</source>
+        <translation>Hozzáférési pontok keresése…</translation>
+    </message>
+    <message>
+        <source>Uploading the certificate… part %1 of %2</source>
+        <translation>A tanúsítvány feltöltése… rész: %1/%2</translation>
+    </message>
 </context>
 <context>
     <name>History</name>
     <message>
         <source>The change was made, but it could not be added to the history: %1</source>
         <translation>A módosítás megtörtént, de nem sikerült felvenni az előzmények közé: %1</translation>
+    </message>
+    <message>
+        <source>cannot create the folder %1: %2</source>
+        <translation>nem sikerült létrehozni a(z) %1 mappát: %2</translation>
+    </message>
+    <message>
+        <source>not a JSON object</source>
+        <translation>nem JSON-objektum</translation>
+    </message>
+    <message>
+        <source>no valid time</source>
+        <translation>nincs érvényes időpont</translation>
+    </message>
+    <message>
+        <source>no outcome or no list of changes</source>
+        <translation>nincs eredmény vagy nincs módosításlista</translation>
+    </message>
+    <message>
+        <source>a change without a field name</source>
+        <translation>mezőnév nélküli módosítás</translation>
+    </message>
+    <message>
+        <source>cannot open %1: %2</source>
+        <translation>nem sikerült megnyitni a(z) %1 fájlt: %2</translation>
+    </message>
+    <message>
+        <source>%1 stayed locked by another program</source>
+        <translation>a(z) %1 fájlt továbbra is zárolva tartotta egy másik program</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>nem sikerült írni a(z) %1 fájlba: %2</translation>
+    </message>
+    <message>
+        <source>cannot read %1: %2</source>
+        <translation>nem sikerült beolvasni a(z) %1 fájlt: %2</translation>
+    </message>
+    <message>
+        <source>line %1 of %2 skipped: %3</source>
+        <translation>a(z) %2 fájl %1. sora kimaradt: %3</translation>
     </message>
 </context>
 <context>
@@ -626,10 +705,97 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
     </message>
 </context>
 <context>
+    <name>OpenFailure</name>
+    <message>
+        <source>Permission denied: add your user to the 'dialout' group (serial) or 'lp' group (USB printer), then log in again</source>
+        <translation>Hozzáférés megtagadva: vegye fel a felhasználóját a 'dialout' (soros port) vagy az 'lp' (USB-nyomtató) csoportba, majd jelentkezzen be újra</translation>
+    </message>
+    <message>
+        <source>Your user needs to be in the group '%1' that owns %2: run "sudo usermod -aG %1 $USER", then log in again.</source>
+        <translation>A felhasználójának tagja kell lennie a(z) %2 tulajdonosát jelentő '%1' csoportnak: futtassa a "sudo usermod -aG %1 $USER" parancsot, majd jelentkezzen be újra.</translation>
+    </message>
+    <message>
+        <source>No printer is ready on this line: its DSR or CTS signal is off.</source>
+        <translation>Ezen a vonalon nincs üzemkész nyomtató: a DSR vagy a CTS jel inaktív.</translation>
+    </message>
+    <message>
+        <source>The port does not take the printer's line settings (115200 baud, 8 data bits, no parity, 1 stop bit, RTS/CTS).</source>
+        <translation>A port nem fogadja el a nyomtató vonalbeállításait (115200 baud, 8 adatbit, nincs paritás, 1 stopbit, RTS/CTS).</translation>
+    </message>
+    <message>
+        <source>The device is in use by another program.</source>
+        <translation>Az eszközt egy másik program használja.</translation>
+    </message>
+</context>
+<context>
     <name>Profile</name>
     <message>
         <source>cannot write %1: %2</source>
         <translation>nem sikerült írni a(z) %1 fájlba: %2</translation>
+    </message>
+    <message>
+        <source>"%1" must be a text</source>
+        <translation>„%1” értékének szövegnek kell lennie</translation>
+    </message>
+    <message>
+        <source>"%1" must be a whole number</source>
+        <translation>„%1” értékének egész számnak kell lennie</translation>
+    </message>
+    <message>
+        <source>"%1" must be a dotted IPv4 address such as "192.168.0.10"</source>
+        <translation>„%1” értékének pontozott decimális IPv4-címnek kell lennie, például „192.168.0.10”</translation>
+    </message>
+    <message>
+        <source>"%1" has a value of the wrong kind</source>
+        <translation>„%1” értéke nem megfelelő típusú</translation>
+    </message>
+    <message>
+        <source>"%1" is longer than its %2 bytes</source>
+        <translation>„%1” hosszabb a megengedett %2 bájtnál</translation>
+    </message>
+    <message>
+        <source>"%1" must not contain a zero character</source>
+        <translation>„%1” nem tartalmazhat nulla kódú karaktert</translation>
+    </message>
+    <message>
+        <source>"%1" must be a whole number from 0 to %2</source>
+        <translation>„%1” értékének 0 és %2 közötti egész számnak kell lennie</translation>
+    </message>
+    <message>
+        <source>"%1" belongs to one printer and is never part of a profile</source>
+        <translation>„%1” egy adott nyomtatóhoz tartozik, és soha nem része a profilnak</translation>
+    </message>
+    <message>
+        <source>"%1" is not a setting of a profile</source>
+        <translation>„%1” nem profilbeállítás</translation>
+    </message>
+    <message>
+        <source>not valid JSON (%1 at offset %2)</source>
+        <translation>érvénytelen JSON (%1, pozíció: %2)</translation>
+    </message>
+    <message>
+        <source>the file must hold one JSON object</source>
+        <translation>a fájlnak egyetlen JSON-objektumot kell tartalmaznia</translation>
+    </message>
+    <message>
+        <source>unknown key "%1" (a profile holds "format" and "config")</source>
+        <translation>ismeretlen kulcs: „%1” (a profil a „format” és a „config” elemet tartalmazza)</translation>
+    </message>
+    <message>
+        <source>"format" must be "%1"</source>
+        <translation>a „format” értékének „%1” kell lennie</translation>
+    </message>
+    <message>
+        <source>the file has no "config" object</source>
+        <translation>a fájlban nincs „config” objektum</translation>
+    </message>
+    <message>
+        <source>"%1" is not a secret; a secrets file holds only wepKey, pskKey, authPassword and p2pPinCode</source>
+        <translation>„%1” nem titkos adat; a titkosadat-fájl csak wepKey, pskKey, authPassword és p2pPinCode elemet tartalmazhat</translation>
+    </message>
+    <message>
+        <source>"%1": Wi-Fi Direct needs a printer with the newer record layout</source>
+        <translation>„%1”: a Wi-Fi Direct használatához újabb rekordszerkezetű nyomtató szükséges</translation>
     </message>
 </context>
 <context>
@@ -1403,184 +1569,6 @@ A nyomtató weboldala nem nyitható meg.</translation>
     <message>
         <source>Mac Address :</source>
         <translation>MAC-cím:</translation>
-    </message>
-</context>
-<context>
-    <name>corvane::app</name>
-    <message>
-        <source>Corvane Tool</source>
-        <translation>Corvane Tool</translation>
-    </message>
-    <message>
-        <source>Sets up the network interface of Zephran POS receipt printers: Ethernet and wireless printers on the local network, and printers attached by a serial port or a USB cable.</source>
-        <translation>Beállítja a Zephran POS-blokknyomtatók hálózati interfészét: a helyi hálózaton lévő Ethernet- és vezeték nélküli nyomtatókét, valamint a soros porton vagy USB-kábellel csatlakoztatott nyomtatókét.</translation>
-    </message>
-    <message>
-        <source>Copyright © Corvane Tool developers. Free software under the MIT licence.</source>
-        <translation>Copyright © Corvane Tool developers. Szabad szoftver, MIT-licenc alatt.</translation>
-    </message>
-    <message>
-        <source>About Corvane Tool</source>
-        <translation>A Corvane Tool névjegye</translation>
-    </message>
-</context>
-<context>
-    <name>corvane::history</name>
-    <message>
-        <source>cannot create the folder %1: %2</source>
-        <translation>nem sikerült létrehozni a(z) %1 mappát: %2</translation>
-    </message>
-    <message>
-        <source>not a JSON object</source>
-        <translation>nem JSON-objektum</translation>
-    </message>
-    <message>
-        <source>no valid time</source>
-        <translation>nincs érvényes időpont</translation>
-    </message>
-    <message>
-        <source>no outcome or no list of changes</source>
-        <translation>nincs eredmény vagy nincs módosításlista</translation>
-    </message>
-    <message>
-        <source>a change without a field name</source>
-        <translation>mezőnév nélküli módosítás</translation>
-    </message>
-    <message>
-        <source>cannot open %1: %2</source>
-        <translation>nem sikerült megnyitni a(z) %1 fájlt: %2</translation>
-    </message>
-    <message>
-        <source>%1 stayed locked by another program</source>
-        <translation>a(z) %1 fájlt továbbra is zárolva tartotta egy másik program</translation>
-    </message>
-    <message>
-        <source>cannot write %1: %2</source>
-        <translation>nem sikerült írni a(z) %1 fájlba: %2</translation>
-    </message>
-    <message>
-        <source>cannot read %1: %2</source>
-        <translation>nem sikerült beolvasni a(z) %1 fájlt: %2</translation>
-    </message>
-    <message>
-        <source>line %1 of %2 skipped: %3</source>
-        <translation>a(z) %2 fájl %1. sora kimaradt: %3</translation>
-    </message>
-</context>
-<context>
-    <name>corvane::profile</name>
-    <message>
-        <source>"%1" must be a text</source>
-        <translation>„%1” értékének szövegnek kell lennie</translation>
-    </message>
-    <message>
-        <source>"%1" must be a whole number</source>
-        <translation>„%1” értékének egész számnak kell lennie</translation>
-    </message>
-    <message>
-        <source>"%1" must be a dotted IPv4 address such as "192.168.0.10"</source>
-        <translation>„%1” értékének pontozott decimális IPv4-címnek kell lennie, például „192.168.0.10”</translation>
-    </message>
-    <message>
-        <source>"%1" has a value of the wrong kind</source>
-        <translation>„%1” értéke nem megfelelő típusú</translation>
-    </message>
-    <message>
-        <source>"%1" is longer than its %2 bytes</source>
-        <translation>„%1” hosszabb a megengedett %2 bájtnál</translation>
-    </message>
-    <message>
-        <source>"%1" must not contain a zero character</source>
-        <translation>„%1” nem tartalmazhat nulla kódú karaktert</translation>
-    </message>
-    <message>
-        <source>"%1" must be a whole number from 0 to %2</source>
-        <translation>„%1” értékének 0 és %2 közötti egész számnak kell lennie</translation>
-    </message>
-    <message>
-        <source>"%1" belongs to one printer and is never part of a profile</source>
-        <translation>„%1” egy adott nyomtatóhoz tartozik, és soha nem része a profilnak</translation>
-    </message>
-    <message>
-        <source>"%1" is not a setting of a profile</source>
-        <translation>„%1” nem profilbeállítás</translation>
-    </message>
-    <message>
-        <source>not valid JSON (%1 at offset %2)</source>
-        <translation>érvénytelen JSON (%1, pozíció: %2)</translation>
-    </message>
-    <message>
-        <source>the file must hold one JSON object</source>
-        <translation>a fájlnak egyetlen JSON-objektumot kell tartalmaznia</translation>
-    </message>
-    <message>
-        <source>unknown key "%1" (a profile holds "format" and "config")</source>
-        <translation>ismeretlen kulcs: „%1” (a profil a „format” és a „config” elemet tartalmazza)</translation>
-    </message>
-    <message>
-        <source>"format" must be "%1"</source>
-        <translation>a „format” értékének „%1” kell lennie</translation>
-    </message>
-    <message>
-        <source>the file has no "config" object</source>
-        <translation>a fájlban nincs „config” objektum</translation>
-    </message>
-    <message>
-        <source>"%1" is not a secret; a secrets file holds only wepKey, pskKey, authPassword and p2pPinCode</source>
-        <translation>„%1” nem titkos adat; a titkosadat-fájl csak wepKey, pskKey, authPassword és p2pPinCode elemet tartalmazhat</translation>
-    </message>
-    <message>
-        <source>"%1": Wi-Fi Direct needs a printer with the newer record layout</source>
-        <translation>„%1”: a Wi-Fi Direct használatához újabb rekordszerkezetű nyomtató szükséges</translation>
-    </message>
-</context>
-<context>
-    <name>corvane::transport</name>
-    <message>
-        <source>Permission denied: add your user to the 'dialout' group (serial) or 'lp' group (USB printer), then log in again</source>
-        <translation>Hozzáférés megtagadva: vegye fel a felhasználóját a 'dialout' (soros port) vagy az 'lp' (USB-nyomtató) csoportba, majd jelentkezzen be újra</translation>
-    </message>
-    <message>
-        <source>Your user needs to be in the group '%1' that owns %2: run "sudo usermod -aG %1 $USER", then log in again.</source>
-        <translation>A felhasználójának tagja kell lennie a(z) %2 tulajdonosát jelentő '%1' csoportnak: futtassa a "sudo usermod -aG %1 $USER" parancsot, majd jelentkezzen be újra.</translation>
-    </message>
-</context>
-<context>
-    <name>corvane::ui</name>
-    <message>
-        <source>Checking the printer… attempt %1 of %2</source>
-        <translation>A nyomtató ellenőrzése… kísérlet: %1/%2</translation>
-    </message>
-    <message>
-        <source>Reading the printer's settings…</source>
-        <translation>A nyomtató beállításainak beolvasása…</translation>
-    </message>
-    <message>
-        <source>Saving the settings…</source>
-        <translation>A beállítások mentése…</translation>
-    </message>
-    <message>
-        <source>Surveying the access points…</source>
-        <translation>Hozzáférési pontok keresése…</translation>
-    </message>
-    <message>
-        <source>Uploading the certificate… part %1 of %2</source>
-        <translation>A tanúsítvány feltöltése… rész: %1/%2</translation>
-    </message>
-</context>
-<context>
-    <name>link</name>
-    <message>
-        <source>No printer is ready on this line: its DSR or CTS signal is off.</source>
-        <translation>Ezen a vonalon nincs üzemkész nyomtató: a DSR vagy a CTS jel inaktív.</translation>
-    </message>
-    <message>
-        <source>The port does not take the printer's line settings (115200 baud, 8 data bits, no parity, 1 stop bit, RTS/CTS).</source>
-        <translation>A port nem fogadja el a nyomtató vonalbeállításait (115200 baud, 8 adatbit, nincs paritás, 1 stopbit, RTS/CTS).</translation>
-    </message>
-    <message>
-        <source>The device is in use by another program.</source>
-        <translation>Az eszközt egy másik program használja.</translation>
     </message>
 </context>
 </TS>

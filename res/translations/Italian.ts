@@ -1,6 +1,25 @@
 <?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="it_IT">
 <context>
+    <name>AboutBox</name>
+    <message>
+        <source>Corvane Tool</source>
+        <translation>Corvane Tool</translation>
+    </message>
+    <message>
+        <source>Sets up the network interface of Zephran POS receipt printers: Ethernet and wireless printers on the local network, and printers attached by a serial port or a USB cable.</source>
+        <translation>Configura l'interfaccia di rete delle stampanti POS per scontrini Zephran: stampanti Ethernet e wireless sulla rete locale e stampanti collegate tramite porta seriale o cavo USB.</translation>
+    </message>
+    <message>
+        <source>Copyright © Corvane Tool developers. Free software under the MIT licence.</source>
+        <translation>Copyright © Corvane Tool developers. Software libero con licenza MIT.</translation>
+    </message>
+    <message>
+        <source>About Corvane Tool</source>
+        <translation>Informazioni su Corvane Tool</translation>
+    </message>
+</context>
+<context>
     <name>BssInfoDialog</name>
     <message>
         <source>BSS Information</source>
@@ -346,12 +365,72 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
         <source>Opening %1…</source>
         <translation type="unfinished" />
     </message>
+    <message>
+        <source>Checking the printer… attempt %1 of %2</source>
+        <translation>Verifica della stampante… tentativo %1 di %2</translation>
+    </message>
+    <message>
+        <source>Reading the printer's settings…</source>
+        <translation>Lettura delle impostazioni della stampante…</translation>
+    </message>
+    <message>
+        <source>Saving the settings…</source>
+        <translation>Salvataggio delle impostazioni…</translation>
+    </message>
+    <message>
+        <source>Surveying the access points…</source>
+        <translation>Rilevamento dei punti di accesso…</translation>
+    </message>
+    <message>
+        <source>Uploading the certificate… part %1 of %2</source>
+        <translation>Caricamento del certificato… parte %1 di %2</translation>
+    </message>
 </context>
 <context>
     <name>History</name>
     <message>
         <source>The change was made, but it could not be added to the history: %1</source>
         <translation>La modifica è stata eseguita, ma non è stato possibile aggiungerla alla cronologia: %1</translation>
+    </message>
+    <message>
+        <source>cannot create the folder %1: %2</source>
+        <translation>impossibile creare la cartella %1: %2</translation>
+    </message>
+    <message>
+        <source>not a JSON object</source>
+        <translation>non è un oggetto JSON</translation>
+    </message>
+    <message>
+        <source>no valid time</source>
+        <translation>nessun orario valido</translation>
+    </message>
+    <message>
+        <source>no outcome or no list of changes</source>
+        <translation>nessun esito o nessun elenco di modifiche</translation>
+    </message>
+    <message>
+        <source>a change without a field name</source>
+        <translation>una modifica senza nome di campo</translation>
+    </message>
+    <message>
+        <source>cannot open %1: %2</source>
+        <translation>impossibile aprire %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 stayed locked by another program</source>
+        <translation>%1 è rimasto bloccato da un altro programma</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>impossibile scrivere %1: %2</translation>
+    </message>
+    <message>
+        <source>cannot read %1: %2</source>
+        <translation>impossibile leggere %1: %2</translation>
+    </message>
+    <message>
+        <source>line %1 of %2 skipped: %3</source>
+        <translation>riga %1 di %2 ignorata: %3</translation>
     </message>
 </context>
 <context>
@@ -626,10 +705,97 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
     </message>
 </context>
 <context>
+    <name>OpenFailure</name>
+    <message>
+        <source>Permission denied: add your user to the 'dialout' group (serial) or 'lp' group (USB printer), then log in again</source>
+        <translation>Autorizzazione negata: aggiungere l'utente al gruppo 'dialout' (seriale) o al gruppo 'lp' (stampante USB), quindi accedere di nuovo</translation>
+    </message>
+    <message>
+        <source>Your user needs to be in the group '%1' that owns %2: run "sudo usermod -aG %1 $USER", then log in again.</source>
+        <translation>L'utente deve far parte del gruppo '%1', proprietario di %2: eseguire "sudo usermod -aG %1 $USER", quindi accedere di nuovo.</translation>
+    </message>
+    <message>
+        <source>No printer is ready on this line: its DSR or CTS signal is off.</source>
+        <translation>Nessuna stampante pronta su questa linea: il segnale DSR o CTS è disattivato.</translation>
+    </message>
+    <message>
+        <source>The port does not take the printer's line settings (115200 baud, 8 data bits, no parity, 1 stop bit, RTS/CTS).</source>
+        <translation>La porta non accetta i parametri di linea della stampante (115200 baud, 8 bit di dati, nessuna parità, 1 bit di stop, RTS/CTS).</translation>
+    </message>
+    <message>
+        <source>The device is in use by another program.</source>
+        <translation>Il dispositivo è in uso da parte di un altro programma.</translation>
+    </message>
+</context>
+<context>
     <name>Profile</name>
     <message>
         <source>cannot write %1: %2</source>
         <translation>impossibile scrivere %1: %2</translation>
+    </message>
+    <message>
+        <source>"%1" must be a text</source>
+        <translation>"%1" deve essere un testo</translation>
+    </message>
+    <message>
+        <source>"%1" must be a whole number</source>
+        <translation>"%1" deve essere un numero intero</translation>
+    </message>
+    <message>
+        <source>"%1" must be a dotted IPv4 address such as "192.168.0.10"</source>
+        <translation>"%1" deve essere un indirizzo IPv4 in notazione decimale puntata, ad esempio "192.168.0.10"</translation>
+    </message>
+    <message>
+        <source>"%1" has a value of the wrong kind</source>
+        <translation>"%1" ha un valore di tipo errato</translation>
+    </message>
+    <message>
+        <source>"%1" is longer than its %2 bytes</source>
+        <translation>"%1" supera la lunghezza massima di %2 byte</translation>
+    </message>
+    <message>
+        <source>"%1" must not contain a zero character</source>
+        <translation>"%1" non deve contenere caratteri nulli</translation>
+    </message>
+    <message>
+        <source>"%1" must be a whole number from 0 to %2</source>
+        <translation>"%1" deve essere un numero intero compreso tra 0 e %2</translation>
+    </message>
+    <message>
+        <source>"%1" belongs to one printer and is never part of a profile</source>
+        <translation>"%1" è specifico di ogni stampante e non fa mai parte di un profilo</translation>
+    </message>
+    <message>
+        <source>"%1" is not a setting of a profile</source>
+        <translation>"%1" non è un'impostazione di profilo</translation>
+    </message>
+    <message>
+        <source>not valid JSON (%1 at offset %2)</source>
+        <translation>JSON non valido (%1 alla posizione %2)</translation>
+    </message>
+    <message>
+        <source>the file must hold one JSON object</source>
+        <translation>il file deve contenere un solo oggetto JSON</translation>
+    </message>
+    <message>
+        <source>unknown key "%1" (a profile holds "format" and "config")</source>
+        <translation>chiave sconosciuta "%1" (un profilo contiene "format" e "config")</translation>
+    </message>
+    <message>
+        <source>"format" must be "%1"</source>
+        <translation>"format" deve essere "%1"</translation>
+    </message>
+    <message>
+        <source>the file has no "config" object</source>
+        <translation>il file non contiene un oggetto "config"</translation>
+    </message>
+    <message>
+        <source>"%1" is not a secret; a secrets file holds only wepKey, pskKey, authPassword and p2pPinCode</source>
+        <translation>"%1" non è un dato riservato; un file di dati riservati contiene solo wepKey, pskKey, authPassword e p2pPinCode</translation>
+    </message>
+    <message>
+        <source>"%1": Wi-Fi Direct needs a printer with the newer record layout</source>
+        <translation>"%1": Wi-Fi Direct richiede una stampante con il formato di record più recente</translation>
     </message>
 </context>
 <context>
@@ -1403,184 +1569,6 @@ Impossibile aprire la sua pagina web.</translation>
     <message>
         <source>Mac Address :</source>
         <translation>Indirizzo MAC:</translation>
-    </message>
-</context>
-<context>
-    <name>corvane::app</name>
-    <message>
-        <source>Corvane Tool</source>
-        <translation>Corvane Tool</translation>
-    </message>
-    <message>
-        <source>Sets up the network interface of Zephran POS receipt printers: Ethernet and wireless printers on the local network, and printers attached by a serial port or a USB cable.</source>
-        <translation>Configura l'interfaccia di rete delle stampanti POS per scontrini Zephran: stampanti Ethernet e wireless sulla rete locale e stampanti collegate tramite porta seriale o cavo USB.</translation>
-    </message>
-    <message>
-        <source>Copyright © Corvane Tool developers. Free software under the MIT licence.</source>
-        <translation>Copyright © Corvane Tool developers. Software libero con licenza MIT.</translation>
-    </message>
-    <message>
-        <source>About Corvane Tool</source>
-        <translation>Informazioni su Corvane Tool</translation>
-    </message>
-</context>
-<context>
-    <name>corvane::history</name>
-    <message>
-        <source>cannot create the folder %1: %2</source>
-        <translation>impossibile creare la cartella %1: %2</translation>
-    </message>
-    <message>
-        <source>not a JSON object</source>
-        <translation>non è un oggetto JSON</translation>
-    </message>
-    <message>
-        <source>no valid time</source>
-        <translation>nessun orario valido</translation>
-    </message>
-    <message>
-        <source>no outcome or no list of changes</source>
-        <translation>nessun esito o nessun elenco di modifiche</translation>
-    </message>
-    <message>
-        <source>a change without a field name</source>
-        <translation>una modifica senza nome di campo</translation>
-    </message>
-    <message>
-        <source>cannot open %1: %2</source>
-        <translation>impossibile aprire %1: %2</translation>
-    </message>
-    <message>
-        <source>%1 stayed locked by another program</source>
-        <translation>%1 è rimasto bloccato da un altro programma</translation>
-    </message>
-    <message>
-        <source>cannot write %1: %2</source>
-        <translation>impossibile scrivere %1: %2</translation>
-    </message>
-    <message>
-        <source>cannot read %1: %2</source>
-        <translation>impossibile leggere %1: %2</translation>
-    </message>
-    <message>
-        <source>line %1 of %2 skipped: %3</source>
-        <translation>riga %1 di %2 ignorata: %3</translation>
-    </message>
-</context>
-<context>
-    <name>corvane::profile</name>
-    <message>
-        <source>"%1" must be a text</source>
-        <translation>"%1" deve essere un testo</translation>
-    </message>
-    <message>
-        <source>"%1" must be a whole number</source>
-        <translation>"%1" deve essere un numero intero</translation>
-    </message>
-    <message>
-        <source>"%1" must be a dotted IPv4 address such as "192.168.0.10"</source>
-        <translation>"%1" deve essere un indirizzo IPv4 in notazione decimale puntata, ad esempio "192.168.0.10"</translation>
-    </message>
-    <message>
-        <source>"%1" has a value of the wrong kind</source>
-        <translation>"%1" ha un valore di tipo errato</translation>
-    </message>
-    <message>
-        <source>"%1" is longer than its %2 bytes</source>
-        <translation>"%1" supera la lunghezza massima di %2 byte</translation>
-    </message>
-    <message>
-        <source>"%1" must not contain a zero character</source>
-        <translation>"%1" non deve contenere caratteri nulli</translation>
-    </message>
-    <message>
-        <source>"%1" must be a whole number from 0 to %2</source>
-        <translation>"%1" deve essere un numero intero compreso tra 0 e %2</translation>
-    </message>
-    <message>
-        <source>"%1" belongs to one printer and is never part of a profile</source>
-        <translation>"%1" è specifico di ogni stampante e non fa mai parte di un profilo</translation>
-    </message>
-    <message>
-        <source>"%1" is not a setting of a profile</source>
-        <translation>"%1" non è un'impostazione di profilo</translation>
-    </message>
-    <message>
-        <source>not valid JSON (%1 at offset %2)</source>
-        <translation>JSON non valido (%1 alla posizione %2)</translation>
-    </message>
-    <message>
-        <source>the file must hold one JSON object</source>
-        <translation>il file deve contenere un solo oggetto JSON</translation>
-    </message>
-    <message>
-        <source>unknown key "%1" (a profile holds "format" and "config")</source>
-        <translation>chiave sconosciuta "%1" (un profilo contiene "format" e "config")</translation>
-    </message>
-    <message>
-        <source>"format" must be "%1"</source>
-        <translation>"format" deve essere "%1"</translation>
-    </message>
-    <message>
-        <source>the file has no "config" object</source>
-        <translation>il file non contiene un oggetto "config"</translation>
-    </message>
-    <message>
-        <source>"%1" is not a secret; a secrets file holds only wepKey, pskKey, authPassword and p2pPinCode</source>
-        <translation>"%1" non è un dato riservato; un file di dati riservati contiene solo wepKey, pskKey, authPassword e p2pPinCode</translation>
-    </message>
-    <message>
-        <source>"%1": Wi-Fi Direct needs a printer with the newer record layout</source>
-        <translation>"%1": Wi-Fi Direct richiede una stampante con il formato di record più recente</translation>
-    </message>
-</context>
-<context>
-    <name>corvane::transport</name>
-    <message>
-        <source>Permission denied: add your user to the 'dialout' group (serial) or 'lp' group (USB printer), then log in again</source>
-        <translation>Autorizzazione negata: aggiungere l'utente al gruppo 'dialout' (seriale) o al gruppo 'lp' (stampante USB), quindi accedere di nuovo</translation>
-    </message>
-    <message>
-        <source>Your user needs to be in the group '%1' that owns %2: run "sudo usermod -aG %1 $USER", then log in again.</source>
-        <translation>L'utente deve far parte del gruppo '%1', proprietario di %2: eseguire "sudo usermod -aG %1 $USER", quindi accedere di nuovo.</translation>
-    </message>
-</context>
-<context>
-    <name>corvane::ui</name>
-    <message>
-        <source>Checking the printer… attempt %1 of %2</source>
-        <translation>Verifica della stampante… tentativo %1 di %2</translation>
-    </message>
-    <message>
-        <source>Reading the printer's settings…</source>
-        <translation>Lettura delle impostazioni della stampante…</translation>
-    </message>
-    <message>
-        <source>Saving the settings…</source>
-        <translation>Salvataggio delle impostazioni…</translation>
-    </message>
-    <message>
-        <source>Surveying the access points…</source>
-        <translation>Rilevamento dei punti di accesso…</translation>
-    </message>
-    <message>
-        <source>Uploading the certificate… part %1 of %2</source>
-        <translation>Caricamento del certificato… parte %1 di %2</translation>
-    </message>
-</context>
-<context>
-    <name>link</name>
-    <message>
-        <source>No printer is ready on this line: its DSR or CTS signal is off.</source>
-        <translation>Nessuna stampante pronta su questa linea: il segnale DSR o CTS è disattivato.</translation>
-    </message>
-    <message>
-        <source>The port does not take the printer's line settings (115200 baud, 8 data bits, no parity, 1 stop bit, RTS/CTS).</source>
-        <translation>La porta non accetta i parametri di linea della stampante (115200 baud, 8 bit di dati, nessuna parità, 1 bit di stop, RTS/CTS).</translation>
-    </message>
-    <message>
-        <source>The device is in use by another program.</source>
-        <translation>Il dispositivo è in uso da parte di un altro programma.</translation>
     </message>
 </context>
 </TS>

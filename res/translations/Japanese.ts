@@ -1,6 +1,25 @@
 <?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="ja_JP">
 <context>
+    <name>AboutBox</name>
+    <message>
+        <source>Corvane Tool</source>
+        <translation>Corvane Tool</translation>
+    </message>
+    <message>
+        <source>Sets up the network interface of Zephran POS receipt printers: Ethernet and wireless printers on the local network, and printers attached by a serial port or a USB cable.</source>
+        <translation>Zephran POS レシートプリンターのネットワークインターフェイスを設定します。対象は、ローカルネットワーク上のイーサネットおよび無線 LAN プリンターと、シリアルポートまたは USB ケーブルで接続したプリンターです。</translation>
+    </message>
+    <message>
+        <source>Copyright © Corvane Tool developers. Free software under the MIT licence.</source>
+        <translation>Copyright © Corvane Tool 開発者。MIT ライセンスで提供されるフリーソフトウェアです。</translation>
+    </message>
+    <message>
+        <source>About Corvane Tool</source>
+        <translation>Corvane Tool のバージョン情報</translation>
+    </message>
+</context>
+<context>
     <name>BssInfoDialog</name>
     <message>
         <source>BSS Information</source>
@@ -346,12 +365,72 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
         <source>Opening %1…</source>
         <translation type="unfinished" />
     </message>
+    <message>
+        <source>Checking the printer… attempt %1 of %2</source>
+        <translation>プリンターを確認しています… 試行 %1/%2</translation>
+    </message>
+    <message>
+        <source>Reading the printer's settings…</source>
+        <translation>プリンターの設定を読み込んでいます…</translation>
+    </message>
+    <message>
+        <source>Saving the settings…</source>
+        <translation>設定を保存しています…</translation>
+    </message>
+    <message>
+        <source>Surveying the access points…</source>
+        <translation>アクセスポイントを検索しています…</translation>
+    </message>
+    <message>
+        <source>Uploading the certificate… part %1 of %2</source>
+        <translation>証明書をアップロードしています… パート %1/%2</translation>
+    </message>
 </context>
 <context>
     <name>History</name>
     <message>
         <source>The change was made, but it could not be added to the history: %1</source>
         <translation>変更は完了しましたが、履歴に追加できませんでした: %1</translation>
+    </message>
+    <message>
+        <source>cannot create the folder %1: %2</source>
+        <translation>フォルダー %1 を作成できません: %2</translation>
+    </message>
+    <message>
+        <source>not a JSON object</source>
+        <translation>JSON オブジェクトではありません</translation>
+    </message>
+    <message>
+        <source>no valid time</source>
+        <translation>有効な時刻がありません</translation>
+    </message>
+    <message>
+        <source>no outcome or no list of changes</source>
+        <translation>結果または変更の一覧がありません</translation>
+    </message>
+    <message>
+        <source>a change without a field name</source>
+        <translation>フィールド名のない変更があります</translation>
+    </message>
+    <message>
+        <source>cannot open %1: %2</source>
+        <translation>%1 を開けません: %2</translation>
+    </message>
+    <message>
+        <source>%1 stayed locked by another program</source>
+        <translation>%1 が他のプログラムによってロックされたままです</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>%1 に書き込めません: %2</translation>
+    </message>
+    <message>
+        <source>cannot read %1: %2</source>
+        <translation>%1 を読み込めません: %2</translation>
+    </message>
+    <message>
+        <source>line %1 of %2 skipped: %3</source>
+        <translation>%2 の %1 行目をスキップしました: %3</translation>
     </message>
 </context>
 <context>
@@ -626,10 +705,97 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
     </message>
 </context>
 <context>
+    <name>OpenFailure</name>
+    <message>
+        <source>Permission denied: add your user to the 'dialout' group (serial) or 'lp' group (USB printer), then log in again</source>
+        <translation>アクセスが拒否されました: ユーザーを 'dialout' グループ (シリアル) または 'lp' グループ (USB プリンター) に追加してから、ログインし直してください</translation>
+    </message>
+    <message>
+        <source>Your user needs to be in the group '%1' that owns %2: run "sudo usermod -aG %1 $USER", then log in again.</source>
+        <translation>ユーザーを %2 の所有グループ '%1' に所属させる必要があります: "sudo usermod -aG %1 $USER" を実行してから、ログインし直してください。</translation>
+    </message>
+    <message>
+        <source>No printer is ready on this line: its DSR or CTS signal is off.</source>
+        <translation>この回線には準備のできたプリンターがありません。DSR または CTS 信号がオフです。</translation>
+    </message>
+    <message>
+        <source>The port does not take the printer's line settings (115200 baud, 8 data bits, no parity, 1 stop bit, RTS/CTS).</source>
+        <translation>このポートはプリンターの通信設定 (115200 bps、データビット 8、パリティなし、ストップビット 1、RTS/CTS) に対応していません。</translation>
+    </message>
+    <message>
+        <source>The device is in use by another program.</source>
+        <translation>このデバイスは他のプログラムで使用中です。</translation>
+    </message>
+</context>
+<context>
     <name>Profile</name>
     <message>
         <source>cannot write %1: %2</source>
         <translation>%1 に書き込めません: %2</translation>
+    </message>
+    <message>
+        <source>"%1" must be a text</source>
+        <translation>"%1" は文字列で指定してください</translation>
+    </message>
+    <message>
+        <source>"%1" must be a whole number</source>
+        <translation>"%1" は整数で指定してください</translation>
+    </message>
+    <message>
+        <source>"%1" must be a dotted IPv4 address such as "192.168.0.10"</source>
+        <translation>"%1" は "192.168.0.10" のようなドット区切りの IPv4 アドレスで指定してください</translation>
+    </message>
+    <message>
+        <source>"%1" has a value of the wrong kind</source>
+        <translation>"%1" の値の種類が正しくありません</translation>
+    </message>
+    <message>
+        <source>"%1" is longer than its %2 bytes</source>
+        <translation>"%1" が上限の %2 バイトを超えています</translation>
+    </message>
+    <message>
+        <source>"%1" must not contain a zero character</source>
+        <translation>"%1" に NUL 文字を含めることはできません</translation>
+    </message>
+    <message>
+        <source>"%1" must be a whole number from 0 to %2</source>
+        <translation>"%1" は 0~%2 の整数で指定してください</translation>
+    </message>
+    <message>
+        <source>"%1" belongs to one printer and is never part of a profile</source>
+        <translation>"%1" は個々のプリンター固有の設定のため、プロファイルには含まれません</translation>
+    </message>
+    <message>
+        <source>"%1" is not a setting of a profile</source>
+        <translation>"%1" はプロファイルの設定項目ではありません</translation>
+    </message>
+    <message>
+        <source>not valid JSON (%1 at offset %2)</source>
+        <translation>有効な JSON ではありません (オフセット %2: %1)</translation>
+    </message>
+    <message>
+        <source>the file must hold one JSON object</source>
+        <translation>ファイルには JSON オブジェクトを 1 つだけ含める必要があります</translation>
+    </message>
+    <message>
+        <source>unknown key "%1" (a profile holds "format" and "config")</source>
+        <translation>不明なキー "%1" (プロファイルに含まれるのは "format" と "config" です)</translation>
+    </message>
+    <message>
+        <source>"format" must be "%1"</source>
+        <translation>"format" は "%1" である必要があります</translation>
+    </message>
+    <message>
+        <source>the file has no "config" object</source>
+        <translation>ファイルに "config" オブジェクトがありません</translation>
+    </message>
+    <message>
+        <source>"%1" is not a secret; a secrets file holds only wepKey, pskKey, authPassword and p2pPinCode</source>
+        <translation>"%1" は機密情報ではありません。機密情報ファイルに含まれるのは wepKey、pskKey、authPassword、p2pPinCode のみです</translation>
+    </message>
+    <message>
+        <source>"%1": Wi-Fi Direct needs a printer with the newer record layout</source>
+        <translation>"%1": Wi-Fi Direct には新しいレコード形式のプリンターが必要です</translation>
     </message>
 </context>
 <context>
@@ -1403,184 +1569,6 @@ Its web page cannot be opened.</source>
     <message>
         <source>Mac Address :</source>
         <translation>MAC アドレス:</translation>
-    </message>
-</context>
-<context>
-    <name>corvane::app</name>
-    <message>
-        <source>Corvane Tool</source>
-        <translation>Corvane Tool</translation>
-    </message>
-    <message>
-        <source>Sets up the network interface of Zephran POS receipt printers: Ethernet and wireless printers on the local network, and printers attached by a serial port or a USB cable.</source>
-        <translation>Zephran POS レシートプリンターのネットワークインターフェイスを設定します。対象は、ローカルネットワーク上のイーサネットおよび無線 LAN プリンターと、シリアルポートまたは USB ケーブルで接続したプリンターです。</translation>
-    </message>
-    <message>
-        <source>Copyright © Corvane Tool developers. Free software under the MIT licence.</source>
-        <translation>Copyright © Corvane Tool 開発者。MIT ライセンスで提供されるフリーソフトウェアです。</translation>
-    </message>
-    <message>
-        <source>About Corvane Tool</source>
-        <translation>Corvane Tool のバージョン情報</translation>
-    </message>
-</context>
-<context>
-    <name>corvane::history</name>
-    <message>
-        <source>cannot create the folder %1: %2</source>
-        <translation>フォルダー %1 を作成できません: %2</translation>
-    </message>
-    <message>
-        <source>not a JSON object</source>
-        <translation>JSON オブジェクトではありません</translation>
-    </message>
-    <message>
-        <source>no valid time</source>
-        <translation>有効な時刻がありません</translation>
-    </message>
-    <message>
-        <source>no outcome or no list of changes</source>
-        <translation>結果または変更の一覧がありません</translation>
-    </message>
-    <message>
-        <source>a change without a field name</source>
-        <translation>フィールド名のない変更があります</translation>
-    </message>
-    <message>
-        <source>cannot open %1: %2</source>
-        <translation>%1 を開けません: %2</translation>
-    </message>
-    <message>
-        <source>%1 stayed locked by another program</source>
-        <translation>%1 が他のプログラムによってロックされたままです</translation>
-    </message>
-    <message>
-        <source>cannot write %1: %2</source>
-        <translation>%1 に書き込めません: %2</translation>
-    </message>
-    <message>
-        <source>cannot read %1: %2</source>
-        <translation>%1 を読み込めません: %2</translation>
-    </message>
-    <message>
-        <source>line %1 of %2 skipped: %3</source>
-        <translation>%2 の %1 行目をスキップしました: %3</translation>
-    </message>
-</context>
-<context>
-    <name>corvane::profile</name>
-    <message>
-        <source>"%1" must be a text</source>
-        <translation>"%1" は文字列で指定してください</translation>
-    </message>
-    <message>
-        <source>"%1" must be a whole number</source>
-        <translation>"%1" は整数で指定してください</translation>
-    </message>
-    <message>
-        <source>"%1" must be a dotted IPv4 address such as "192.168.0.10"</source>
-        <translation>"%1" は "192.168.0.10" のようなドット区切りの IPv4 アドレスで指定してください</translation>
-    </message>
-    <message>
-        <source>"%1" has a value of the wrong kind</source>
-        <translation>"%1" の値の種類が正しくありません</translation>
-    </message>
-    <message>
-        <source>"%1" is longer than its %2 bytes</source>
-        <translation>"%1" が上限の %2 バイトを超えています</translation>
-    </message>
-    <message>
-        <source>"%1" must not contain a zero character</source>
-        <translation>"%1" に NUL 文字を含めることはできません</translation>
-    </message>
-    <message>
-        <source>"%1" must be a whole number from 0 to %2</source>
-        <translation>"%1" は 0~%2 の整数で指定してください</translation>
-    </message>
-    <message>
-        <source>"%1" belongs to one printer and is never part of a profile</source>
-        <translation>"%1" は個々のプリンター固有の設定のため、プロファイルには含まれません</translation>
-    </message>
-    <message>
-        <source>"%1" is not a setting of a profile</source>
-        <translation>"%1" はプロファイルの設定項目ではありません</translation>
-    </message>
-    <message>
-        <source>not valid JSON (%1 at offset %2)</source>
-        <translation>有効な JSON ではありません (オフセット %2: %1)</translation>
-    </message>
-    <message>
-        <source>the file must hold one JSON object</source>
-        <translation>ファイルには JSON オブジェクトを 1 つだけ含める必要があります</translation>
-    </message>
-    <message>
-        <source>unknown key "%1" (a profile holds "format" and "config")</source>
-        <translation>不明なキー "%1" (プロファイルに含まれるのは "format" と "config" です)</translation>
-    </message>
-    <message>
-        <source>"format" must be "%1"</source>
-        <translation>"format" は "%1" である必要があります</translation>
-    </message>
-    <message>
-        <source>the file has no "config" object</source>
-        <translation>ファイルに "config" オブジェクトがありません</translation>
-    </message>
-    <message>
-        <source>"%1" is not a secret; a secrets file holds only wepKey, pskKey, authPassword and p2pPinCode</source>
-        <translation>"%1" は機密情報ではありません。機密情報ファイルに含まれるのは wepKey、pskKey、authPassword、p2pPinCode のみです</translation>
-    </message>
-    <message>
-        <source>"%1": Wi-Fi Direct needs a printer with the newer record layout</source>
-        <translation>"%1": Wi-Fi Direct には新しいレコード形式のプリンターが必要です</translation>
-    </message>
-</context>
-<context>
-    <name>corvane::transport</name>
-    <message>
-        <source>Permission denied: add your user to the 'dialout' group (serial) or 'lp' group (USB printer), then log in again</source>
-        <translation>アクセスが拒否されました: ユーザーを 'dialout' グループ (シリアル) または 'lp' グループ (USB プリンター) に追加してから、ログインし直してください</translation>
-    </message>
-    <message>
-        <source>Your user needs to be in the group '%1' that owns %2: run "sudo usermod -aG %1 $USER", then log in again.</source>
-        <translation>ユーザーを %2 の所有グループ '%1' に所属させる必要があります: "sudo usermod -aG %1 $USER" を実行してから、ログインし直してください。</translation>
-    </message>
-</context>
-<context>
-    <name>corvane::ui</name>
-    <message>
-        <source>Checking the printer… attempt %1 of %2</source>
-        <translation>プリンターを確認しています… 試行 %1/%2</translation>
-    </message>
-    <message>
-        <source>Reading the printer's settings…</source>
-        <translation>プリンターの設定を読み込んでいます…</translation>
-    </message>
-    <message>
-        <source>Saving the settings…</source>
-        <translation>設定を保存しています…</translation>
-    </message>
-    <message>
-        <source>Surveying the access points…</source>
-        <translation>アクセスポイントを検索しています…</translation>
-    </message>
-    <message>
-        <source>Uploading the certificate… part %1 of %2</source>
-        <translation>証明書をアップロードしています… パート %1/%2</translation>
-    </message>
-</context>
-<context>
-    <name>link</name>
-    <message>
-        <source>No printer is ready on this line: its DSR or CTS signal is off.</source>
-        <translation>この回線には準備のできたプリンターがありません。DSR または CTS 信号がオフです。</translation>
-    </message>
-    <message>
-        <source>The port does not take the printer's line settings (115200 baud, 8 data bits, no parity, 1 stop bit, RTS/CTS).</source>
-        <translation>このポートはプリンターの通信設定 (115200 bps、データビット 8、パリティなし、ストップビット 1、RTS/CTS) に対応していません。</translation>
-    </message>
-    <message>
-        <source>The device is in use by another program.</source>
-        <translation>このデバイスは他のプログラムで使用中です。</translation>
     </message>
 </context>
 </TS>

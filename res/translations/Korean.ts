@@ -1,6 +1,25 @@
 <?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="ko_KR">
 <context>
+    <name>AboutBox</name>
+    <message>
+        <source>Corvane Tool</source>
+        <translation>Corvane Tool</translation>
+    </message>
+    <message>
+        <source>Sets up the network interface of Zephran POS receipt printers: Ethernet and wireless printers on the local network, and printers attached by a serial port or a USB cable.</source>
+        <translation>Zephran POS 영수증 프린터의 네트워크 인터페이스를 설정합니다. 로컬 네트워크의 이더넷 및 무선 프린터와 시리얼 포트 또는 USB 케이블로 연결된 프린터를 지원합니다.</translation>
+    </message>
+    <message>
+        <source>Copyright © Corvane Tool developers. Free software under the MIT licence.</source>
+        <translation>Copyright © Corvane Tool 개발자. MIT 라이선스에 따른 자유 소프트웨어입니다.</translation>
+    </message>
+    <message>
+        <source>About Corvane Tool</source>
+        <translation>Corvane Tool 정보</translation>
+    </message>
+</context>
+<context>
     <name>BssInfoDialog</name>
     <message>
         <source>BSS Information</source>
@@ -346,12 +365,72 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
         <source>Opening %1…</source>
         <translation type="unfinished" />
     </message>
+    <message>
+        <source>Checking the printer… attempt %1 of %2</source>
+        <translation>프린터를 확인하는 중… %2회 중 %1번째 시도</translation>
+    </message>
+    <message>
+        <source>Reading the printer's settings…</source>
+        <translation>프린터 설정을 읽는 중…</translation>
+    </message>
+    <message>
+        <source>Saving the settings…</source>
+        <translation>설정을 저장하는 중…</translation>
+    </message>
+    <message>
+        <source>Surveying the access points…</source>
+        <translation>액세스 포인트를 검색하는 중…</translation>
+    </message>
+    <message>
+        <source>Uploading the certificate… part %1 of %2</source>
+        <translation>인증서를 업로드하는 중… %2개 중 %1번째 부분</translation>
+    </message>
 </context>
 <context>
     <name>History</name>
     <message>
         <source>The change was made, but it could not be added to the history: %1</source>
         <translation>변경은 적용되었지만 이력에 추가하지 못했습니다: %1</translation>
+    </message>
+    <message>
+        <source>cannot create the folder %1: %2</source>
+        <translation>폴더 %1을(를) 만들 수 없습니다: %2</translation>
+    </message>
+    <message>
+        <source>not a JSON object</source>
+        <translation>JSON 개체가 아닙니다</translation>
+    </message>
+    <message>
+        <source>no valid time</source>
+        <translation>유효한 시간이 없습니다</translation>
+    </message>
+    <message>
+        <source>no outcome or no list of changes</source>
+        <translation>결과 또는 변경 목록이 없습니다</translation>
+    </message>
+    <message>
+        <source>a change without a field name</source>
+        <translation>필드 이름이 없는 변경 항목이 있습니다</translation>
+    </message>
+    <message>
+        <source>cannot open %1: %2</source>
+        <translation>%1을(를) 열 수 없습니다: %2</translation>
+    </message>
+    <message>
+        <source>%1 stayed locked by another program</source>
+        <translation>%1이(가) 다른 프로그램에 의해 계속 잠겨 있습니다</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>%1에 쓸 수 없습니다: %2</translation>
+    </message>
+    <message>
+        <source>cannot read %1: %2</source>
+        <translation>%1을(를) 읽을 수 없습니다: %2</translation>
+    </message>
+    <message>
+        <source>line %1 of %2 skipped: %3</source>
+        <translation>%2의 %1번째 줄을 건너뛰었습니다: %3</translation>
     </message>
 </context>
 <context>
@@ -626,10 +705,97 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
     </message>
 </context>
 <context>
+    <name>OpenFailure</name>
+    <message>
+        <source>Permission denied: add your user to the 'dialout' group (serial) or 'lp' group (USB printer), then log in again</source>
+        <translation>권한이 거부되었습니다: 사용자를 'dialout' 그룹(시리얼) 또는 'lp' 그룹(USB 프린터)에 추가한 후 다시 로그인하십시오</translation>
+    </message>
+    <message>
+        <source>Your user needs to be in the group '%1' that owns %2: run "sudo usermod -aG %1 $USER", then log in again.</source>
+        <translation>사용자가 %2을(를) 소유한 그룹 '%1'에 속해 있어야 합니다: "sudo usermod -aG %1 $USER"를 실행한 후 다시 로그인하십시오.</translation>
+    </message>
+    <message>
+        <source>No printer is ready on this line: its DSR or CTS signal is off.</source>
+        <translation>이 회선에 준비된 프린터가 없습니다: DSR 또는 CTS 신호가 꺼져 있습니다.</translation>
+    </message>
+    <message>
+        <source>The port does not take the printer's line settings (115200 baud, 8 data bits, no parity, 1 stop bit, RTS/CTS).</source>
+        <translation>이 포트는 프린터의 통신 설정(보드 속도 115200, 데이터 비트 8, 패리티 없음, 정지 비트 1, RTS/CTS)을 지원하지 않습니다.</translation>
+    </message>
+    <message>
+        <source>The device is in use by another program.</source>
+        <translation>다른 프로그램에서 이 장치를 사용하고 있습니다.</translation>
+    </message>
+</context>
+<context>
     <name>Profile</name>
     <message>
         <source>cannot write %1: %2</source>
         <translation>%1에 쓸 수 없습니다: %2</translation>
+    </message>
+    <message>
+        <source>"%1" must be a text</source>
+        <translation>"%1"은(는) 텍스트여야 합니다</translation>
+    </message>
+    <message>
+        <source>"%1" must be a whole number</source>
+        <translation>"%1"은(는) 정수여야 합니다</translation>
+    </message>
+    <message>
+        <source>"%1" must be a dotted IPv4 address such as "192.168.0.10"</source>
+        <translation>"%1"은(는) "192.168.0.10"과 같이 점으로 구분된 IPv4 주소여야 합니다</translation>
+    </message>
+    <message>
+        <source>"%1" has a value of the wrong kind</source>
+        <translation>"%1"의 값 유형이 잘못되었습니다</translation>
+    </message>
+    <message>
+        <source>"%1" is longer than its %2 bytes</source>
+        <translation>"%1"이(가) 최대 %2바이트를 초과합니다</translation>
+    </message>
+    <message>
+        <source>"%1" must not contain a zero character</source>
+        <translation>"%1"에는 NUL 문자를 포함할 수 없습니다</translation>
+    </message>
+    <message>
+        <source>"%1" must be a whole number from 0 to %2</source>
+        <translation>"%1"은(는) 0~%2 범위의 정수여야 합니다</translation>
+    </message>
+    <message>
+        <source>"%1" belongs to one printer and is never part of a profile</source>
+        <translation>"%1"은(는) 개별 프린터 고유의 설정이므로 프로필에 포함되지 않습니다</translation>
+    </message>
+    <message>
+        <source>"%1" is not a setting of a profile</source>
+        <translation>"%1"은(는) 프로필의 설정 항목이 아닙니다</translation>
+    </message>
+    <message>
+        <source>not valid JSON (%1 at offset %2)</source>
+        <translation>유효한 JSON이 아닙니다(오프셋 %2: %1)</translation>
+    </message>
+    <message>
+        <source>the file must hold one JSON object</source>
+        <translation>파일에는 JSON 개체가 하나만 있어야 합니다</translation>
+    </message>
+    <message>
+        <source>unknown key "%1" (a profile holds "format" and "config")</source>
+        <translation>알 수 없는 키 "%1"(프로필에는 "format"과 "config"가 있습니다)</translation>
+    </message>
+    <message>
+        <source>"format" must be "%1"</source>
+        <translation>"format" 값은 "%1"이어야 합니다</translation>
+    </message>
+    <message>
+        <source>the file has no "config" object</source>
+        <translation>파일에 "config" 개체가 없습니다</translation>
+    </message>
+    <message>
+        <source>"%1" is not a secret; a secrets file holds only wepKey, pskKey, authPassword and p2pPinCode</source>
+        <translation>"%1"은(는) 기밀 정보가 아닙니다. 기밀 정보 파일에는 wepKey, pskKey, authPassword, p2pPinCode만 있습니다</translation>
+    </message>
+    <message>
+        <source>"%1": Wi-Fi Direct needs a printer with the newer record layout</source>
+        <translation>"%1": Wi-Fi Direct에는 새로운 레코드 형식의 프린터가 필요합니다</translation>
     </message>
 </context>
 <context>
@@ -1403,184 +1569,6 @@ Its web page cannot be opened.</source>
     <message>
         <source>Mac Address :</source>
         <translation>MAC 주소:</translation>
-    </message>
-</context>
-<context>
-    <name>corvane::app</name>
-    <message>
-        <source>Corvane Tool</source>
-        <translation>Corvane Tool</translation>
-    </message>
-    <message>
-        <source>Sets up the network interface of Zephran POS receipt printers: Ethernet and wireless printers on the local network, and printers attached by a serial port or a USB cable.</source>
-        <translation>Zephran POS 영수증 프린터의 네트워크 인터페이스를 설정합니다. 로컬 네트워크의 이더넷 및 무선 프린터와 시리얼 포트 또는 USB 케이블로 연결된 프린터를 지원합니다.</translation>
-    </message>
-    <message>
-        <source>Copyright © Corvane Tool developers. Free software under the MIT licence.</source>
-        <translation>Copyright © Corvane Tool 개발자. MIT 라이선스에 따른 자유 소프트웨어입니다.</translation>
-    </message>
-    <message>
-        <source>About Corvane Tool</source>
-        <translation>Corvane Tool 정보</translation>
-    </message>
-</context>
-<context>
-    <name>corvane::history</name>
-    <message>
-        <source>cannot create the folder %1: %2</source>
-        <translation>폴더 %1을(를) 만들 수 없습니다: %2</translation>
-    </message>
-    <message>
-        <source>not a JSON object</source>
-        <translation>JSON 개체가 아닙니다</translation>
-    </message>
-    <message>
-        <source>no valid time</source>
-        <translation>유효한 시간이 없습니다</translation>
-    </message>
-    <message>
-        <source>no outcome or no list of changes</source>
-        <translation>결과 또는 변경 목록이 없습니다</translation>
-    </message>
-    <message>
-        <source>a change without a field name</source>
-        <translation>필드 이름이 없는 변경 항목이 있습니다</translation>
-    </message>
-    <message>
-        <source>cannot open %1: %2</source>
-        <translation>%1을(를) 열 수 없습니다: %2</translation>
-    </message>
-    <message>
-        <source>%1 stayed locked by another program</source>
-        <translation>%1이(가) 다른 프로그램에 의해 계속 잠겨 있습니다</translation>
-    </message>
-    <message>
-        <source>cannot write %1: %2</source>
-        <translation>%1에 쓸 수 없습니다: %2</translation>
-    </message>
-    <message>
-        <source>cannot read %1: %2</source>
-        <translation>%1을(를) 읽을 수 없습니다: %2</translation>
-    </message>
-    <message>
-        <source>line %1 of %2 skipped: %3</source>
-        <translation>%2의 %1번째 줄을 건너뛰었습니다: %3</translation>
-    </message>
-</context>
-<context>
-    <name>corvane::profile</name>
-    <message>
-        <source>"%1" must be a text</source>
-        <translation>"%1"은(는) 텍스트여야 합니다</translation>
-    </message>
-    <message>
-        <source>"%1" must be a whole number</source>
-        <translation>"%1"은(는) 정수여야 합니다</translation>
-    </message>
-    <message>
-        <source>"%1" must be a dotted IPv4 address such as "192.168.0.10"</source>
-        <translation>"%1"은(는) "192.168.0.10"과 같이 점으로 구분된 IPv4 주소여야 합니다</translation>
-    </message>
-    <message>
-        <source>"%1" has a value of the wrong kind</source>
-        <translation>"%1"의 값 유형이 잘못되었습니다</translation>
-    </message>
-    <message>
-        <source>"%1" is longer than its %2 bytes</source>
-        <translation>"%1"이(가) 최대 %2바이트를 초과합니다</translation>
-    </message>
-    <message>
-        <source>"%1" must not contain a zero character</source>
-        <translation>"%1"에는 NUL 문자를 포함할 수 없습니다</translation>
-    </message>
-    <message>
-        <source>"%1" must be a whole number from 0 to %2</source>
-        <translation>"%1"은(는) 0~%2 범위의 정수여야 합니다</translation>
-    </message>
-    <message>
-        <source>"%1" belongs to one printer and is never part of a profile</source>
-        <translation>"%1"은(는) 개별 프린터 고유의 설정이므로 프로필에 포함되지 않습니다</translation>
-    </message>
-    <message>
-        <source>"%1" is not a setting of a profile</source>
-        <translation>"%1"은(는) 프로필의 설정 항목이 아닙니다</translation>
-    </message>
-    <message>
-        <source>not valid JSON (%1 at offset %2)</source>
-        <translation>유효한 JSON이 아닙니다(오프셋 %2: %1)</translation>
-    </message>
-    <message>
-        <source>the file must hold one JSON object</source>
-        <translation>파일에는 JSON 개체가 하나만 있어야 합니다</translation>
-    </message>
-    <message>
-        <source>unknown key "%1" (a profile holds "format" and "config")</source>
-        <translation>알 수 없는 키 "%1"(프로필에는 "format"과 "config"가 있습니다)</translation>
-    </message>
-    <message>
-        <source>"format" must be "%1"</source>
-        <translation>"format" 값은 "%1"이어야 합니다</translation>
-    </message>
-    <message>
-        <source>the file has no "config" object</source>
-        <translation>파일에 "config" 개체가 없습니다</translation>
-    </message>
-    <message>
-        <source>"%1" is not a secret; a secrets file holds only wepKey, pskKey, authPassword and p2pPinCode</source>
-        <translation>"%1"은(는) 기밀 정보가 아닙니다. 기밀 정보 파일에는 wepKey, pskKey, authPassword, p2pPinCode만 있습니다</translation>
-    </message>
-    <message>
-        <source>"%1": Wi-Fi Direct needs a printer with the newer record layout</source>
-        <translation>"%1": Wi-Fi Direct에는 새로운 레코드 형식의 프린터가 필요합니다</translation>
-    </message>
-</context>
-<context>
-    <name>corvane::transport</name>
-    <message>
-        <source>Permission denied: add your user to the 'dialout' group (serial) or 'lp' group (USB printer), then log in again</source>
-        <translation>권한이 거부되었습니다: 사용자를 'dialout' 그룹(시리얼) 또는 'lp' 그룹(USB 프린터)에 추가한 후 다시 로그인하십시오</translation>
-    </message>
-    <message>
-        <source>Your user needs to be in the group '%1' that owns %2: run "sudo usermod -aG %1 $USER", then log in again.</source>
-        <translation>사용자가 %2을(를) 소유한 그룹 '%1'에 속해 있어야 합니다: "sudo usermod -aG %1 $USER"를 실행한 후 다시 로그인하십시오.</translation>
-    </message>
-</context>
-<context>
-    <name>corvane::ui</name>
-    <message>
-        <source>Checking the printer… attempt %1 of %2</source>
-        <translation>프린터를 확인하는 중… %2회 중 %1번째 시도</translation>
-    </message>
-    <message>
-        <source>Reading the printer's settings…</source>
-        <translation>프린터 설정을 읽는 중…</translation>
-    </message>
-    <message>
-        <source>Saving the settings…</source>
-        <translation>설정을 저장하는 중…</translation>
-    </message>
-    <message>
-        <source>Surveying the access points…</source>
-        <translation>액세스 포인트를 검색하는 중…</translation>
-    </message>
-    <message>
-        <source>Uploading the certificate… part %1 of %2</source>
-        <translation>인증서를 업로드하는 중… %2개 중 %1번째 부분</translation>
-    </message>
-</context>
-<context>
-    <name>link</name>
-    <message>
-        <source>No printer is ready on this line: its DSR or CTS signal is off.</source>
-        <translation>이 회선에 준비된 프린터가 없습니다: DSR 또는 CTS 신호가 꺼져 있습니다.</translation>
-    </message>
-    <message>
-        <source>The port does not take the printer's line settings (115200 baud, 8 data bits, no parity, 1 stop bit, RTS/CTS).</source>
-        <translation>이 포트는 프린터의 통신 설정(보드 속도 115200, 데이터 비트 8, 패리티 없음, 정지 비트 1, RTS/CTS)을 지원하지 않습니다.</translation>
-    </message>
-    <message>
-        <source>The device is in use by another program.</source>
-        <translation>다른 프로그램에서 이 장치를 사용하고 있습니다.</translation>
     </message>
 </context>
 </TS>

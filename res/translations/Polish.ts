@@ -1,6 +1,25 @@
 <?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="pl_PL">
 <context>
+    <name>AboutBox</name>
+    <message>
+        <source>Corvane Tool</source>
+        <translation>Corvane Tool</translation>
+    </message>
+    <message>
+        <source>Sets up the network interface of Zephran POS receipt printers: Ethernet and wireless printers on the local network, and printers attached by a serial port or a USB cable.</source>
+        <translation>Konfiguruje interfejs sieciowy drukarek bonów POS Zephran: drukarek Ethernet i bezprzewodowych w sieci lokalnej oraz drukarek podłączonych przez port szeregowy lub kabel USB.</translation>
+    </message>
+    <message>
+        <source>Copyright © Corvane Tool developers. Free software under the MIT licence.</source>
+        <translation>Copyright © Corvane Tool developers. Wolne oprogramowanie na licencji MIT.</translation>
+    </message>
+    <message>
+        <source>About Corvane Tool</source>
+        <translation>O programie Corvane Tool</translation>
+    </message>
+</context>
+<context>
     <name>BssInfoDialog</name>
     <message>
         <source>BSS Information</source>
@@ -346,12 +365,72 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
         <source>Opening %1…</source>
         <translation type="unfinished" />
     </message>
+    <message>
+        <source>Checking the printer… attempt %1 of %2</source>
+        <translation>Sprawdzanie drukarki… próba %1 z %2</translation>
+    </message>
+    <message>
+        <source>Reading the printer's settings…</source>
+        <translation>Odczytywanie ustawień drukarki…</translation>
+    </message>
+    <message>
+        <source>Saving the settings…</source>
+        <translation>Zapisywanie ustawień…</translation>
+    </message>
+    <message>
+        <source>Surveying the access points…</source>
+        <translation>Skanowanie punktów dostępowych…</translation>
+    </message>
+    <message>
+        <source>Uploading the certificate… part %1 of %2</source>
+        <translation>Przesyłanie certyfikatu… część %1 z %2</translation>
+    </message>
 </context>
 <context>
     <name>History</name>
     <message>
         <source>The change was made, but it could not be added to the history: %1</source>
         <translation>Zmiana została wprowadzona, ale nie udało się dodać jej do historii: %1</translation>
+    </message>
+    <message>
+        <source>cannot create the folder %1: %2</source>
+        <translation>nie można utworzyć folderu %1: %2</translation>
+    </message>
+    <message>
+        <source>not a JSON object</source>
+        <translation>to nie jest obiekt JSON</translation>
+    </message>
+    <message>
+        <source>no valid time</source>
+        <translation>brak prawidłowego czasu</translation>
+    </message>
+    <message>
+        <source>no outcome or no list of changes</source>
+        <translation>brak wyniku lub listy zmian</translation>
+    </message>
+    <message>
+        <source>a change without a field name</source>
+        <translation>zmiana bez nazwy pola</translation>
+    </message>
+    <message>
+        <source>cannot open %1: %2</source>
+        <translation>nie można otworzyć %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 stayed locked by another program</source>
+        <translation>plik %1 pozostawał zablokowany przez inny program</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>nie można zapisać %1: %2</translation>
+    </message>
+    <message>
+        <source>cannot read %1: %2</source>
+        <translation>nie można odczytać %1: %2</translation>
+    </message>
+    <message>
+        <source>line %1 of %2 skipped: %3</source>
+        <translation>pominięto wiersz %1 pliku %2: %3</translation>
     </message>
 </context>
 <context>
@@ -626,10 +705,97 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
     </message>
 </context>
 <context>
+    <name>OpenFailure</name>
+    <message>
+        <source>Permission denied: add your user to the 'dialout' group (serial) or 'lp' group (USB printer), then log in again</source>
+        <translation>Odmowa dostępu: dodaj swojego użytkownika do grupy 'dialout' (port szeregowy) lub 'lp' (drukarka USB), a następnie zaloguj się ponownie</translation>
+    </message>
+    <message>
+        <source>Your user needs to be in the group '%1' that owns %2: run "sudo usermod -aG %1 $USER", then log in again.</source>
+        <translation>Twój użytkownik musi należeć do grupy '%1', która jest właścicielem %2: uruchom "sudo usermod -aG %1 $USER", a następnie zaloguj się ponownie.</translation>
+    </message>
+    <message>
+        <source>No printer is ready on this line: its DSR or CTS signal is off.</source>
+        <translation>Na tej linii nie ma gotowej drukarki: sygnał DSR lub CTS jest nieaktywny.</translation>
+    </message>
+    <message>
+        <source>The port does not take the printer's line settings (115200 baud, 8 data bits, no parity, 1 stop bit, RTS/CTS).</source>
+        <translation>Port nie obsługuje parametrów linii drukarki (115200 bodów, 8 bitów danych, brak parzystości, 1 bit stopu, RTS/CTS).</translation>
+    </message>
+    <message>
+        <source>The device is in use by another program.</source>
+        <translation>Urządzenie jest używane przez inny program.</translation>
+    </message>
+</context>
+<context>
     <name>Profile</name>
     <message>
         <source>cannot write %1: %2</source>
         <translation>nie można zapisać %1: %2</translation>
+    </message>
+    <message>
+        <source>"%1" must be a text</source>
+        <translation>„%1” musi być tekstem</translation>
+    </message>
+    <message>
+        <source>"%1" must be a whole number</source>
+        <translation>„%1” musi być liczbą całkowitą</translation>
+    </message>
+    <message>
+        <source>"%1" must be a dotted IPv4 address such as "192.168.0.10"</source>
+        <translation>„%1” musi być adresem IPv4 w zapisie kropkowym, np. „192.168.0.10”</translation>
+    </message>
+    <message>
+        <source>"%1" has a value of the wrong kind</source>
+        <translation>„%1” ma wartość niewłaściwego typu</translation>
+    </message>
+    <message>
+        <source>"%1" is longer than its %2 bytes</source>
+        <translation>„%1” przekracza dozwoloną długość (bajtów: %2)</translation>
+    </message>
+    <message>
+        <source>"%1" must not contain a zero character</source>
+        <translation>„%1” nie może zawierać znaku zerowego</translation>
+    </message>
+    <message>
+        <source>"%1" must be a whole number from 0 to %2</source>
+        <translation>„%1” musi być liczbą całkowitą od 0 do %2</translation>
+    </message>
+    <message>
+        <source>"%1" belongs to one printer and is never part of a profile</source>
+        <translation>„%1” dotyczy jednej konkretnej drukarki i nigdy nie wchodzi w skład profilu</translation>
+    </message>
+    <message>
+        <source>"%1" is not a setting of a profile</source>
+        <translation>„%1” nie jest ustawieniem profilu</translation>
+    </message>
+    <message>
+        <source>not valid JSON (%1 at offset %2)</source>
+        <translation>nieprawidłowy JSON (%1 na pozycji %2)</translation>
+    </message>
+    <message>
+        <source>the file must hold one JSON object</source>
+        <translation>plik musi zawierać jeden obiekt JSON</translation>
+    </message>
+    <message>
+        <source>unknown key "%1" (a profile holds "format" and "config")</source>
+        <translation>nieznany klucz „%1” (profil zawiera „format” i „config”)</translation>
+    </message>
+    <message>
+        <source>"format" must be "%1"</source>
+        <translation>„format” musi mieć wartość „%1”</translation>
+    </message>
+    <message>
+        <source>the file has no "config" object</source>
+        <translation>w pliku brak obiektu „config”</translation>
+    </message>
+    <message>
+        <source>"%1" is not a secret; a secrets file holds only wepKey, pskKey, authPassword and p2pPinCode</source>
+        <translation>„%1” nie jest daną poufną; plik danych poufnych zawiera tylko wepKey, pskKey, authPassword i p2pPinCode</translation>
+    </message>
+    <message>
+        <source>"%1": Wi-Fi Direct needs a printer with the newer record layout</source>
+        <translation>„%1”: Wi-Fi Direct wymaga drukarki z nowszym układem rekordu</translation>
     </message>
 </context>
 <context>
@@ -1403,184 +1569,6 @@ Nie można otworzyć jej strony WWW.</translation>
     <message>
         <source>Mac Address :</source>
         <translation>Adres MAC:</translation>
-    </message>
-</context>
-<context>
-    <name>corvane::app</name>
-    <message>
-        <source>Corvane Tool</source>
-        <translation>Corvane Tool</translation>
-    </message>
-    <message>
-        <source>Sets up the network interface of Zephran POS receipt printers: Ethernet and wireless printers on the local network, and printers attached by a serial port or a USB cable.</source>
-        <translation>Konfiguruje interfejs sieciowy drukarek bonów POS Zephran: drukarek Ethernet i bezprzewodowych w sieci lokalnej oraz drukarek podłączonych przez port szeregowy lub kabel USB.</translation>
-    </message>
-    <message>
-        <source>Copyright © Corvane Tool developers. Free software under the MIT licence.</source>
-        <translation>Copyright © Corvane Tool developers. Wolne oprogramowanie na licencji MIT.</translation>
-    </message>
-    <message>
-        <source>About Corvane Tool</source>
-        <translation>O programie Corvane Tool</translation>
-    </message>
-</context>
-<context>
-    <name>corvane::history</name>
-    <message>
-        <source>cannot create the folder %1: %2</source>
-        <translation>nie można utworzyć folderu %1: %2</translation>
-    </message>
-    <message>
-        <source>not a JSON object</source>
-        <translation>to nie jest obiekt JSON</translation>
-    </message>
-    <message>
-        <source>no valid time</source>
-        <translation>brak prawidłowego czasu</translation>
-    </message>
-    <message>
-        <source>no outcome or no list of changes</source>
-        <translation>brak wyniku lub listy zmian</translation>
-    </message>
-    <message>
-        <source>a change without a field name</source>
-        <translation>zmiana bez nazwy pola</translation>
-    </message>
-    <message>
-        <source>cannot open %1: %2</source>
-        <translation>nie można otworzyć %1: %2</translation>
-    </message>
-    <message>
-        <source>%1 stayed locked by another program</source>
-        <translation>plik %1 pozostawał zablokowany przez inny program</translation>
-    </message>
-    <message>
-        <source>cannot write %1: %2</source>
-        <translation>nie można zapisać %1: %2</translation>
-    </message>
-    <message>
-        <source>cannot read %1: %2</source>
-        <translation>nie można odczytać %1: %2</translation>
-    </message>
-    <message>
-        <source>line %1 of %2 skipped: %3</source>
-        <translation>pominięto wiersz %1 pliku %2: %3</translation>
-    </message>
-</context>
-<context>
-    <name>corvane::profile</name>
-    <message>
-        <source>"%1" must be a text</source>
-        <translation>„%1” musi być tekstem</translation>
-    </message>
-    <message>
-        <source>"%1" must be a whole number</source>
-        <translation>„%1” musi być liczbą całkowitą</translation>
-    </message>
-    <message>
-        <source>"%1" must be a dotted IPv4 address such as "192.168.0.10"</source>
-        <translation>„%1” musi być adresem IPv4 w zapisie kropkowym, np. „192.168.0.10”</translation>
-    </message>
-    <message>
-        <source>"%1" has a value of the wrong kind</source>
-        <translation>„%1” ma wartość niewłaściwego typu</translation>
-    </message>
-    <message>
-        <source>"%1" is longer than its %2 bytes</source>
-        <translation>„%1” przekracza dozwoloną długość (bajtów: %2)</translation>
-    </message>
-    <message>
-        <source>"%1" must not contain a zero character</source>
-        <translation>„%1” nie może zawierać znaku zerowego</translation>
-    </message>
-    <message>
-        <source>"%1" must be a whole number from 0 to %2</source>
-        <translation>„%1” musi być liczbą całkowitą od 0 do %2</translation>
-    </message>
-    <message>
-        <source>"%1" belongs to one printer and is never part of a profile</source>
-        <translation>„%1” dotyczy jednej konkretnej drukarki i nigdy nie wchodzi w skład profilu</translation>
-    </message>
-    <message>
-        <source>"%1" is not a setting of a profile</source>
-        <translation>„%1” nie jest ustawieniem profilu</translation>
-    </message>
-    <message>
-        <source>not valid JSON (%1 at offset %2)</source>
-        <translation>nieprawidłowy JSON (%1 na pozycji %2)</translation>
-    </message>
-    <message>
-        <source>the file must hold one JSON object</source>
-        <translation>plik musi zawierać jeden obiekt JSON</translation>
-    </message>
-    <message>
-        <source>unknown key "%1" (a profile holds "format" and "config")</source>
-        <translation>nieznany klucz „%1” (profil zawiera „format” i „config”)</translation>
-    </message>
-    <message>
-        <source>"format" must be "%1"</source>
-        <translation>„format” musi mieć wartość „%1”</translation>
-    </message>
-    <message>
-        <source>the file has no "config" object</source>
-        <translation>w pliku brak obiektu „config”</translation>
-    </message>
-    <message>
-        <source>"%1" is not a secret; a secrets file holds only wepKey, pskKey, authPassword and p2pPinCode</source>
-        <translation>„%1” nie jest daną poufną; plik danych poufnych zawiera tylko wepKey, pskKey, authPassword i p2pPinCode</translation>
-    </message>
-    <message>
-        <source>"%1": Wi-Fi Direct needs a printer with the newer record layout</source>
-        <translation>„%1”: Wi-Fi Direct wymaga drukarki z nowszym układem rekordu</translation>
-    </message>
-</context>
-<context>
-    <name>corvane::transport</name>
-    <message>
-        <source>Permission denied: add your user to the 'dialout' group (serial) or 'lp' group (USB printer), then log in again</source>
-        <translation>Odmowa dostępu: dodaj swojego użytkownika do grupy 'dialout' (port szeregowy) lub 'lp' (drukarka USB), a następnie zaloguj się ponownie</translation>
-    </message>
-    <message>
-        <source>Your user needs to be in the group '%1' that owns %2: run "sudo usermod -aG %1 $USER", then log in again.</source>
-        <translation>Twój użytkownik musi należeć do grupy '%1', która jest właścicielem %2: uruchom "sudo usermod -aG %1 $USER", a następnie zaloguj się ponownie.</translation>
-    </message>
-</context>
-<context>
-    <name>corvane::ui</name>
-    <message>
-        <source>Checking the printer… attempt %1 of %2</source>
-        <translation>Sprawdzanie drukarki… próba %1 z %2</translation>
-    </message>
-    <message>
-        <source>Reading the printer's settings…</source>
-        <translation>Odczytywanie ustawień drukarki…</translation>
-    </message>
-    <message>
-        <source>Saving the settings…</source>
-        <translation>Zapisywanie ustawień…</translation>
-    </message>
-    <message>
-        <source>Surveying the access points…</source>
-        <translation>Skanowanie punktów dostępowych…</translation>
-    </message>
-    <message>
-        <source>Uploading the certificate… part %1 of %2</source>
-        <translation>Przesyłanie certyfikatu… część %1 z %2</translation>
-    </message>
-</context>
-<context>
-    <name>link</name>
-    <message>
-        <source>No printer is ready on this line: its DSR or CTS signal is off.</source>
-        <translation>Na tej linii nie ma gotowej drukarki: sygnał DSR lub CTS jest nieaktywny.</translation>
-    </message>
-    <message>
-        <source>The port does not take the printer's line settings (115200 baud, 8 data bits, no parity, 1 stop bit, RTS/CTS).</source>
-        <translation>Port nie obsługuje parametrów linii drukarki (115200 bodów, 8 bitów danych, brak parzystości, 1 bit stopu, RTS/CTS).</translation>
-    </message>
-    <message>
-        <source>The device is in use by another program.</source>
-        <translation>Urządzenie jest używane przez inny program.</translation>
     </message>
 </context>
 </TS>

@@ -1,6 +1,25 @@
 <?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="ru_RU">
 <context>
+    <name>AboutBox</name>
+    <message>
+        <source>Corvane Tool</source>
+        <translation>Corvane Tool</translation>
+    </message>
+    <message>
+        <source>Sets up the network interface of Zephran POS receipt printers: Ethernet and wireless printers on the local network, and printers attached by a serial port or a USB cable.</source>
+        <translation>Настраивает сетевой интерфейс чековых POS-принтеров Zephran: принтеров Ethernet и беспроводных принтеров в локальной сети, а также принтеров, подключённых через последовательный порт или USB-кабель.</translation>
+    </message>
+    <message>
+        <source>Copyright © Corvane Tool developers. Free software under the MIT licence.</source>
+        <translation>Copyright © разработчики Corvane Tool. Свободное программное обеспечение под лицензией MIT.</translation>
+    </message>
+    <message>
+        <source>About Corvane Tool</source>
+        <translation>О программе Corvane Tool</translation>
+    </message>
+</context>
+<context>
     <name>BssInfoDialog</name>
     <message>
         <source>BSS Information</source>
@@ -346,12 +365,72 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
         <source>Opening %1…</source>
         <translation type="unfinished" />
     </message>
+    <message>
+        <source>Checking the printer… attempt %1 of %2</source>
+        <translation>Проверка принтера… попытка %1 из %2</translation>
+    </message>
+    <message>
+        <source>Reading the printer's settings…</source>
+        <translation>Чтение настроек принтера…</translation>
+    </message>
+    <message>
+        <source>Saving the settings…</source>
+        <translation>Сохранение настроек…</translation>
+    </message>
+    <message>
+        <source>Surveying the access points…</source>
+        <translation>Поиск точек доступа…</translation>
+    </message>
+    <message>
+        <source>Uploading the certificate… part %1 of %2</source>
+        <translation>Загрузка сертификата… часть %1 из %2</translation>
+    </message>
 </context>
 <context>
     <name>History</name>
     <message>
         <source>The change was made, but it could not be added to the history: %1</source>
         <translation>Изменение внесено, но его не удалось добавить в журнал: %1</translation>
+    </message>
+    <message>
+        <source>cannot create the folder %1: %2</source>
+        <translation>не удаётся создать папку %1: %2</translation>
+    </message>
+    <message>
+        <source>not a JSON object</source>
+        <translation>не является объектом JSON</translation>
+    </message>
+    <message>
+        <source>no valid time</source>
+        <translation>нет допустимого времени</translation>
+    </message>
+    <message>
+        <source>no outcome or no list of changes</source>
+        <translation>нет результата или списка изменений</translation>
+    </message>
+    <message>
+        <source>a change without a field name</source>
+        <translation>изменение без имени поля</translation>
+    </message>
+    <message>
+        <source>cannot open %1: %2</source>
+        <translation>не удаётся открыть %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 stayed locked by another program</source>
+        <translation>файл %1 по-прежнему заблокирован другой программой</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>не удаётся записать %1: %2</translation>
+    </message>
+    <message>
+        <source>cannot read %1: %2</source>
+        <translation>не удаётся прочитать %1: %2</translation>
+    </message>
+    <message>
+        <source>line %1 of %2 skipped: %3</source>
+        <translation>строка %1 файла %2 пропущена: %3</translation>
     </message>
 </context>
 <context>
@@ -626,10 +705,97 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
     </message>
 </context>
 <context>
+    <name>OpenFailure</name>
+    <message>
+        <source>Permission denied: add your user to the 'dialout' group (serial) or 'lp' group (USB printer), then log in again</source>
+        <translation>Доступ запрещён: добавьте своего пользователя в группу 'dialout' (последовательный порт) или 'lp' (USB-принтер), затем войдите в систему заново</translation>
+    </message>
+    <message>
+        <source>Your user needs to be in the group '%1' that owns %2: run "sudo usermod -aG %1 $USER", then log in again.</source>
+        <translation>Ваш пользователь должен входить в группу '%1', которой принадлежит %2: выполните "sudo usermod -aG %1 $USER", затем войдите в систему заново.</translation>
+    </message>
+    <message>
+        <source>No printer is ready on this line: its DSR or CTS signal is off.</source>
+        <translation>На этой линии нет готового принтера: сигнал DSR или CTS неактивен.</translation>
+    </message>
+    <message>
+        <source>The port does not take the printer's line settings (115200 baud, 8 data bits, no parity, 1 stop bit, RTS/CTS).</source>
+        <translation>Порт не поддерживает параметры линии принтера (115200 бод, 8 бит данных, без чётности, 1 стоповый бит, RTS/CTS).</translation>
+    </message>
+    <message>
+        <source>The device is in use by another program.</source>
+        <translation>Устройство занято другой программой.</translation>
+    </message>
+</context>
+<context>
     <name>Profile</name>
     <message>
         <source>cannot write %1: %2</source>
         <translation>не удаётся записать %1: %2</translation>
+    </message>
+    <message>
+        <source>"%1" must be a text</source>
+        <translation>поле "%1" должно быть текстом</translation>
+    </message>
+    <message>
+        <source>"%1" must be a whole number</source>
+        <translation>поле "%1" должно быть целым числом</translation>
+    </message>
+    <message>
+        <source>"%1" must be a dotted IPv4 address such as "192.168.0.10"</source>
+        <translation>поле "%1" должно содержать IPv4-адрес с точками, например "192.168.0.10"</translation>
+    </message>
+    <message>
+        <source>"%1" has a value of the wrong kind</source>
+        <translation>поле "%1" имеет значение неверного типа</translation>
+    </message>
+    <message>
+        <source>"%1" is longer than its %2 bytes</source>
+        <translation>поле "%1" длиннее допустимых %2 байт</translation>
+    </message>
+    <message>
+        <source>"%1" must not contain a zero character</source>
+        <translation>поле "%1" не должно содержать нулевой символ</translation>
+    </message>
+    <message>
+        <source>"%1" must be a whole number from 0 to %2</source>
+        <translation>поле "%1" должно быть целым числом от 0 до %2</translation>
+    </message>
+    <message>
+        <source>"%1" belongs to one printer and is never part of a profile</source>
+        <translation>поле "%1" относится к конкретному принтеру и никогда не входит в профиль</translation>
+    </message>
+    <message>
+        <source>"%1" is not a setting of a profile</source>
+        <translation>"%1" не является параметром профиля</translation>
+    </message>
+    <message>
+        <source>not valid JSON (%1 at offset %2)</source>
+        <translation>недопустимый JSON (%1, смещение %2)</translation>
+    </message>
+    <message>
+        <source>the file must hold one JSON object</source>
+        <translation>файл должен содержать один объект JSON</translation>
+    </message>
+    <message>
+        <source>unknown key "%1" (a profile holds "format" and "config")</source>
+        <translation>неизвестный ключ "%1" (профиль содержит "format" и "config")</translation>
+    </message>
+    <message>
+        <source>"format" must be "%1"</source>
+        <translation>значение "format" должно быть "%1"</translation>
+    </message>
+    <message>
+        <source>the file has no "config" object</source>
+        <translation>в файле нет объекта "config"</translation>
+    </message>
+    <message>
+        <source>"%1" is not a secret; a secrets file holds only wepKey, pskKey, authPassword and p2pPinCode</source>
+        <translation>"%1" не является секретным параметром; файл секретных данных содержит только wepKey, pskKey, authPassword и p2pPinCode</translation>
+    </message>
+    <message>
+        <source>"%1": Wi-Fi Direct needs a printer with the newer record layout</source>
+        <translation>"%1": для Wi-Fi Direct нужен принтер с новым форматом записи</translation>
     </message>
 </context>
 <context>
@@ -1403,184 +1569,6 @@ Its web page cannot be opened.</source>
     <message>
         <source>Mac Address :</source>
         <translation>MAC-адрес:</translation>
-    </message>
-</context>
-<context>
-    <name>corvane::app</name>
-    <message>
-        <source>Corvane Tool</source>
-        <translation>Corvane Tool</translation>
-    </message>
-    <message>
-        <source>Sets up the network interface of Zephran POS receipt printers: Ethernet and wireless printers on the local network, and printers attached by a serial port or a USB cable.</source>
-        <translation>Настраивает сетевой интерфейс чековых POS-принтеров Zephran: принтеров Ethernet и беспроводных принтеров в локальной сети, а также принтеров, подключённых через последовательный порт или USB-кабель.</translation>
-    </message>
-    <message>
-        <source>Copyright © Corvane Tool developers. Free software under the MIT licence.</source>
-        <translation>Copyright © разработчики Corvane Tool. Свободное программное обеспечение под лицензией MIT.</translation>
-    </message>
-    <message>
-        <source>About Corvane Tool</source>
-        <translation>О программе Corvane Tool</translation>
-    </message>
-</context>
-<context>
-    <name>corvane::history</name>
-    <message>
-        <source>cannot create the folder %1: %2</source>
-        <translation>не удаётся создать папку %1: %2</translation>
-    </message>
-    <message>
-        <source>not a JSON object</source>
-        <translation>не является объектом JSON</translation>
-    </message>
-    <message>
-        <source>no valid time</source>
-        <translation>нет допустимого времени</translation>
-    </message>
-    <message>
-        <source>no outcome or no list of changes</source>
-        <translation>нет результата или списка изменений</translation>
-    </message>
-    <message>
-        <source>a change without a field name</source>
-        <translation>изменение без имени поля</translation>
-    </message>
-    <message>
-        <source>cannot open %1: %2</source>
-        <translation>не удаётся открыть %1: %2</translation>
-    </message>
-    <message>
-        <source>%1 stayed locked by another program</source>
-        <translation>файл %1 по-прежнему заблокирован другой программой</translation>
-    </message>
-    <message>
-        <source>cannot write %1: %2</source>
-        <translation>не удаётся записать %1: %2</translation>
-    </message>
-    <message>
-        <source>cannot read %1: %2</source>
-        <translation>не удаётся прочитать %1: %2</translation>
-    </message>
-    <message>
-        <source>line %1 of %2 skipped: %3</source>
-        <translation>строка %1 файла %2 пропущена: %3</translation>
-    </message>
-</context>
-<context>
-    <name>corvane::profile</name>
-    <message>
-        <source>"%1" must be a text</source>
-        <translation>поле "%1" должно быть текстом</translation>
-    </message>
-    <message>
-        <source>"%1" must be a whole number</source>
-        <translation>поле "%1" должно быть целым числом</translation>
-    </message>
-    <message>
-        <source>"%1" must be a dotted IPv4 address such as "192.168.0.10"</source>
-        <translation>поле "%1" должно содержать IPv4-адрес с точками, например "192.168.0.10"</translation>
-    </message>
-    <message>
-        <source>"%1" has a value of the wrong kind</source>
-        <translation>поле "%1" имеет значение неверного типа</translation>
-    </message>
-    <message>
-        <source>"%1" is longer than its %2 bytes</source>
-        <translation>поле "%1" длиннее допустимых %2 байт</translation>
-    </message>
-    <message>
-        <source>"%1" must not contain a zero character</source>
-        <translation>поле "%1" не должно содержать нулевой символ</translation>
-    </message>
-    <message>
-        <source>"%1" must be a whole number from 0 to %2</source>
-        <translation>поле "%1" должно быть целым числом от 0 до %2</translation>
-    </message>
-    <message>
-        <source>"%1" belongs to one printer and is never part of a profile</source>
-        <translation>поле "%1" относится к конкретному принтеру и никогда не входит в профиль</translation>
-    </message>
-    <message>
-        <source>"%1" is not a setting of a profile</source>
-        <translation>"%1" не является параметром профиля</translation>
-    </message>
-    <message>
-        <source>not valid JSON (%1 at offset %2)</source>
-        <translation>недопустимый JSON (%1, смещение %2)</translation>
-    </message>
-    <message>
-        <source>the file must hold one JSON object</source>
-        <translation>файл должен содержать один объект JSON</translation>
-    </message>
-    <message>
-        <source>unknown key "%1" (a profile holds "format" and "config")</source>
-        <translation>неизвестный ключ "%1" (профиль содержит "format" и "config")</translation>
-    </message>
-    <message>
-        <source>"format" must be "%1"</source>
-        <translation>значение "format" должно быть "%1"</translation>
-    </message>
-    <message>
-        <source>the file has no "config" object</source>
-        <translation>в файле нет объекта "config"</translation>
-    </message>
-    <message>
-        <source>"%1" is not a secret; a secrets file holds only wepKey, pskKey, authPassword and p2pPinCode</source>
-        <translation>"%1" не является секретным параметром; файл секретных данных содержит только wepKey, pskKey, authPassword и p2pPinCode</translation>
-    </message>
-    <message>
-        <source>"%1": Wi-Fi Direct needs a printer with the newer record layout</source>
-        <translation>"%1": для Wi-Fi Direct нужен принтер с новым форматом записи</translation>
-    </message>
-</context>
-<context>
-    <name>corvane::transport</name>
-    <message>
-        <source>Permission denied: add your user to the 'dialout' group (serial) or 'lp' group (USB printer), then log in again</source>
-        <translation>Доступ запрещён: добавьте своего пользователя в группу 'dialout' (последовательный порт) или 'lp' (USB-принтер), затем войдите в систему заново</translation>
-    </message>
-    <message>
-        <source>Your user needs to be in the group '%1' that owns %2: run "sudo usermod -aG %1 $USER", then log in again.</source>
-        <translation>Ваш пользователь должен входить в группу '%1', которой принадлежит %2: выполните "sudo usermod -aG %1 $USER", затем войдите в систему заново.</translation>
-    </message>
-</context>
-<context>
-    <name>corvane::ui</name>
-    <message>
-        <source>Checking the printer… attempt %1 of %2</source>
-        <translation>Проверка принтера… попытка %1 из %2</translation>
-    </message>
-    <message>
-        <source>Reading the printer's settings…</source>
-        <translation>Чтение настроек принтера…</translation>
-    </message>
-    <message>
-        <source>Saving the settings…</source>
-        <translation>Сохранение настроек…</translation>
-    </message>
-    <message>
-        <source>Surveying the access points…</source>
-        <translation>Поиск точек доступа…</translation>
-    </message>
-    <message>
-        <source>Uploading the certificate… part %1 of %2</source>
-        <translation>Загрузка сертификата… часть %1 из %2</translation>
-    </message>
-</context>
-<context>
-    <name>link</name>
-    <message>
-        <source>No printer is ready on this line: its DSR or CTS signal is off.</source>
-        <translation>На этой линии нет готового принтера: сигнал DSR или CTS неактивен.</translation>
-    </message>
-    <message>
-        <source>The port does not take the printer's line settings (115200 baud, 8 data bits, no parity, 1 stop bit, RTS/CTS).</source>
-        <translation>Порт не поддерживает параметры линии принтера (115200 бод, 8 бит данных, без чётности, 1 стоповый бит, RTS/CTS).</translation>
-    </message>
-    <message>
-        <source>The device is in use by another program.</source>
-        <translation>Устройство занято другой программой.</translation>
     </message>
 </context>
 </TS>

@@ -1,6 +1,25 @@
 <?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="zh_CN">
 <context>
+    <name>AboutBox</name>
+    <message>
+        <source>Corvane Tool</source>
+        <translation>Corvane Tool</translation>
+    </message>
+    <message>
+        <source>Sets up the network interface of Zephran POS receipt printers: Ethernet and wireless printers on the local network, and printers attached by a serial port or a USB cable.</source>
+        <translation>配置 Zephran POS 小票打印机的网络接口：适用于局域网中的以太网和无线打印机，以及通过串口或 USB 线连接的打印机。</translation>
+    </message>
+    <message>
+        <source>Copyright © Corvane Tool developers. Free software under the MIT licence.</source>
+        <translation>Copyright © Corvane Tool 开发者。基于 MIT 许可证发布的自由软件。</translation>
+    </message>
+    <message>
+        <source>About Corvane Tool</source>
+        <translation>关于 Corvane Tool</translation>
+    </message>
+</context>
+<context>
     <name>BssInfoDialog</name>
     <message>
         <source>BSS Information</source>
@@ -346,12 +365,72 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
         <source>Opening %1…</source>
         <translation type="unfinished" />
     </message>
+    <message>
+        <source>Checking the printer… attempt %1 of %2</source>
+        <translation>正在检查打印机… 第 %1 次尝试，共 %2 次</translation>
+    </message>
+    <message>
+        <source>Reading the printer's settings…</source>
+        <translation>正在读取打印机设置…</translation>
+    </message>
+    <message>
+        <source>Saving the settings…</source>
+        <translation>正在保存设置…</translation>
+    </message>
+    <message>
+        <source>Surveying the access points…</source>
+        <translation>正在扫描接入点…</translation>
+    </message>
+    <message>
+        <source>Uploading the certificate… part %1 of %2</source>
+        <translation>正在上传证书… 第 %1 部分，共 %2 部分</translation>
+    </message>
 </context>
 <context>
     <name>History</name>
     <message>
         <source>The change was made, but it could not be added to the history: %1</source>
         <translation>更改已生效，但无法添加到历史记录：%1</translation>
+    </message>
+    <message>
+        <source>cannot create the folder %1: %2</source>
+        <translation>无法创建文件夹 %1：%2</translation>
+    </message>
+    <message>
+        <source>not a JSON object</source>
+        <translation>不是 JSON 对象</translation>
+    </message>
+    <message>
+        <source>no valid time</source>
+        <translation>没有有效的时间</translation>
+    </message>
+    <message>
+        <source>no outcome or no list of changes</source>
+        <translation>缺少结果或更改列表</translation>
+    </message>
+    <message>
+        <source>a change without a field name</source>
+        <translation>某项更改缺少字段名称</translation>
+    </message>
+    <message>
+        <source>cannot open %1: %2</source>
+        <translation>无法打开 %1：%2</translation>
+    </message>
+    <message>
+        <source>%1 stayed locked by another program</source>
+        <translation>%1 一直被其他程序锁定</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>无法写入 %1：%2</translation>
+    </message>
+    <message>
+        <source>cannot read %1: %2</source>
+        <translation>无法读取 %1：%2</translation>
+    </message>
+    <message>
+        <source>line %1 of %2 skipped: %3</source>
+        <translation>已跳过 %2 的第 %1 行：%3</translation>
     </message>
 </context>
 <context>
@@ -626,10 +705,97 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
     </message>
 </context>
 <context>
+    <name>OpenFailure</name>
+    <message>
+        <source>Permission denied: add your user to the 'dialout' group (serial) or 'lp' group (USB printer), then log in again</source>
+        <translation>权限被拒绝：请将您的用户加入 'dialout' 组 (串口) 或 'lp' 组 (USB 打印机)，然后重新登录</translation>
+    </message>
+    <message>
+        <source>Your user needs to be in the group '%1' that owns %2: run "sudo usermod -aG %1 $USER", then log in again.</source>
+        <translation>您的用户必须属于拥有 %2 的组 '%1'：请运行 "sudo usermod -aG %1 $USER"，然后重新登录。</translation>
+    </message>
+    <message>
+        <source>No printer is ready on this line: its DSR or CTS signal is off.</source>
+        <translation>此线路上没有就绪的打印机：DSR 或 CTS 信号处于关闭状态。</translation>
+    </message>
+    <message>
+        <source>The port does not take the printer's line settings (115200 baud, 8 data bits, no parity, 1 stop bit, RTS/CTS).</source>
+        <translation>该端口不支持打印机的通信参数 (115200 波特、8 位数据位、无校验、1 位停止位、RTS/CTS)。</translation>
+    </message>
+    <message>
+        <source>The device is in use by another program.</source>
+        <translation>该设备正被其他程序占用。</translation>
+    </message>
+</context>
+<context>
     <name>Profile</name>
     <message>
         <source>cannot write %1: %2</source>
         <translation>无法写入 %1：%2</translation>
+    </message>
+    <message>
+        <source>"%1" must be a text</source>
+        <translation>"%1" 必须是文本</translation>
+    </message>
+    <message>
+        <source>"%1" must be a whole number</source>
+        <translation>"%1" 必须是整数</translation>
+    </message>
+    <message>
+        <source>"%1" must be a dotted IPv4 address such as "192.168.0.10"</source>
+        <translation>"%1" 必须是点分十进制格式的 IPv4 地址，例如 "192.168.0.10"</translation>
+    </message>
+    <message>
+        <source>"%1" has a value of the wrong kind</source>
+        <translation>"%1" 的值类型错误</translation>
+    </message>
+    <message>
+        <source>"%1" is longer than its %2 bytes</source>
+        <translation>"%1" 超过了其 %2 字节的上限</translation>
+    </message>
+    <message>
+        <source>"%1" must not contain a zero character</source>
+        <translation>"%1" 不能包含空字符 (NUL)</translation>
+    </message>
+    <message>
+        <source>"%1" must be a whole number from 0 to %2</source>
+        <translation>"%1" 必须是 0 到 %2 之间的整数</translation>
+    </message>
+    <message>
+        <source>"%1" belongs to one printer and is never part of a profile</source>
+        <translation>"%1" 是单台打印机专有的设置，不会包含在配置文件中</translation>
+    </message>
+    <message>
+        <source>"%1" is not a setting of a profile</source>
+        <translation>"%1" 不是配置文件中的设置项</translation>
+    </message>
+    <message>
+        <source>not valid JSON (%1 at offset %2)</source>
+        <translation>不是有效的 JSON (%1，偏移量 %2)</translation>
+    </message>
+    <message>
+        <source>the file must hold one JSON object</source>
+        <translation>文件必须只包含一个 JSON 对象</translation>
+    </message>
+    <message>
+        <source>unknown key "%1" (a profile holds "format" and "config")</source>
+        <translation>未知的键名 "%1" (配置文件包含 "format" 和 "config")</translation>
+    </message>
+    <message>
+        <source>"format" must be "%1"</source>
+        <translation>"format" 必须为 "%1"</translation>
+    </message>
+    <message>
+        <source>the file has no "config" object</source>
+        <translation>文件中没有 "config" 对象</translation>
+    </message>
+    <message>
+        <source>"%1" is not a secret; a secrets file holds only wepKey, pskKey, authPassword and p2pPinCode</source>
+        <translation>"%1" 不是敏感信息；敏感信息文件只包含 wepKey、pskKey、authPassword 和 p2pPinCode</translation>
+    </message>
+    <message>
+        <source>"%1": Wi-Fi Direct needs a printer with the newer record layout</source>
+        <translation>"%1"：Wi-Fi Direct 需要采用较新记录格式的打印机</translation>
     </message>
 </context>
 <context>
@@ -1403,184 +1569,6 @@ Its web page cannot be opened.</source>
     <message>
         <source>Mac Address :</source>
         <translation>MAC 地址:</translation>
-    </message>
-</context>
-<context>
-    <name>corvane::app</name>
-    <message>
-        <source>Corvane Tool</source>
-        <translation>Corvane Tool</translation>
-    </message>
-    <message>
-        <source>Sets up the network interface of Zephran POS receipt printers: Ethernet and wireless printers on the local network, and printers attached by a serial port or a USB cable.</source>
-        <translation>配置 Zephran POS 小票打印机的网络接口：适用于局域网中的以太网和无线打印机，以及通过串口或 USB 线连接的打印机。</translation>
-    </message>
-    <message>
-        <source>Copyright © Corvane Tool developers. Free software under the MIT licence.</source>
-        <translation>Copyright © Corvane Tool 开发者。基于 MIT 许可证发布的自由软件。</translation>
-    </message>
-    <message>
-        <source>About Corvane Tool</source>
-        <translation>关于 Corvane Tool</translation>
-    </message>
-</context>
-<context>
-    <name>corvane::history</name>
-    <message>
-        <source>cannot create the folder %1: %2</source>
-        <translation>无法创建文件夹 %1：%2</translation>
-    </message>
-    <message>
-        <source>not a JSON object</source>
-        <translation>不是 JSON 对象</translation>
-    </message>
-    <message>
-        <source>no valid time</source>
-        <translation>没有有效的时间</translation>
-    </message>
-    <message>
-        <source>no outcome or no list of changes</source>
-        <translation>缺少结果或更改列表</translation>
-    </message>
-    <message>
-        <source>a change without a field name</source>
-        <translation>某项更改缺少字段名称</translation>
-    </message>
-    <message>
-        <source>cannot open %1: %2</source>
-        <translation>无法打开 %1：%2</translation>
-    </message>
-    <message>
-        <source>%1 stayed locked by another program</source>
-        <translation>%1 一直被其他程序锁定</translation>
-    </message>
-    <message>
-        <source>cannot write %1: %2</source>
-        <translation>无法写入 %1：%2</translation>
-    </message>
-    <message>
-        <source>cannot read %1: %2</source>
-        <translation>无法读取 %1：%2</translation>
-    </message>
-    <message>
-        <source>line %1 of %2 skipped: %3</source>
-        <translation>已跳过 %2 的第 %1 行：%3</translation>
-    </message>
-</context>
-<context>
-    <name>corvane::profile</name>
-    <message>
-        <source>"%1" must be a text</source>
-        <translation>"%1" 必须是文本</translation>
-    </message>
-    <message>
-        <source>"%1" must be a whole number</source>
-        <translation>"%1" 必须是整数</translation>
-    </message>
-    <message>
-        <source>"%1" must be a dotted IPv4 address such as "192.168.0.10"</source>
-        <translation>"%1" 必须是点分十进制格式的 IPv4 地址，例如 "192.168.0.10"</translation>
-    </message>
-    <message>
-        <source>"%1" has a value of the wrong kind</source>
-        <translation>"%1" 的值类型错误</translation>
-    </message>
-    <message>
-        <source>"%1" is longer than its %2 bytes</source>
-        <translation>"%1" 超过了其 %2 字节的上限</translation>
-    </message>
-    <message>
-        <source>"%1" must not contain a zero character</source>
-        <translation>"%1" 不能包含空字符 (NUL)</translation>
-    </message>
-    <message>
-        <source>"%1" must be a whole number from 0 to %2</source>
-        <translation>"%1" 必须是 0 到 %2 之间的整数</translation>
-    </message>
-    <message>
-        <source>"%1" belongs to one printer and is never part of a profile</source>
-        <translation>"%1" 是单台打印机专有的设置，不会包含在配置文件中</translation>
-    </message>
-    <message>
-        <source>"%1" is not a setting of a profile</source>
-        <translation>"%1" 不是配置文件中的设置项</translation>
-    </message>
-    <message>
-        <source>not valid JSON (%1 at offset %2)</source>
-        <translation>不是有效的 JSON (%1，偏移量 %2)</translation>
-    </message>
-    <message>
-        <source>the file must hold one JSON object</source>
-        <translation>文件必须只包含一个 JSON 对象</translation>
-    </message>
-    <message>
-        <source>unknown key "%1" (a profile holds "format" and "config")</source>
-        <translation>未知的键名 "%1" (配置文件包含 "format" 和 "config")</translation>
-    </message>
-    <message>
-        <source>"format" must be "%1"</source>
-        <translation>"format" 必须为 "%1"</translation>
-    </message>
-    <message>
-        <source>the file has no "config" object</source>
-        <translation>文件中没有 "config" 对象</translation>
-    </message>
-    <message>
-        <source>"%1" is not a secret; a secrets file holds only wepKey, pskKey, authPassword and p2pPinCode</source>
-        <translation>"%1" 不是敏感信息；敏感信息文件只包含 wepKey、pskKey、authPassword 和 p2pPinCode</translation>
-    </message>
-    <message>
-        <source>"%1": Wi-Fi Direct needs a printer with the newer record layout</source>
-        <translation>"%1"：Wi-Fi Direct 需要采用较新记录格式的打印机</translation>
-    </message>
-</context>
-<context>
-    <name>corvane::transport</name>
-    <message>
-        <source>Permission denied: add your user to the 'dialout' group (serial) or 'lp' group (USB printer), then log in again</source>
-        <translation>权限被拒绝：请将您的用户加入 'dialout' 组 (串口) 或 'lp' 组 (USB 打印机)，然后重新登录</translation>
-    </message>
-    <message>
-        <source>Your user needs to be in the group '%1' that owns %2: run "sudo usermod -aG %1 $USER", then log in again.</source>
-        <translation>您的用户必须属于拥有 %2 的组 '%1'：请运行 "sudo usermod -aG %1 $USER"，然后重新登录。</translation>
-    </message>
-</context>
-<context>
-    <name>corvane::ui</name>
-    <message>
-        <source>Checking the printer… attempt %1 of %2</source>
-        <translation>正在检查打印机… 第 %1 次尝试，共 %2 次</translation>
-    </message>
-    <message>
-        <source>Reading the printer's settings…</source>
-        <translation>正在读取打印机设置…</translation>
-    </message>
-    <message>
-        <source>Saving the settings…</source>
-        <translation>正在保存设置…</translation>
-    </message>
-    <message>
-        <source>Surveying the access points…</source>
-        <translation>正在扫描接入点…</translation>
-    </message>
-    <message>
-        <source>Uploading the certificate… part %1 of %2</source>
-        <translation>正在上传证书… 第 %1 部分，共 %2 部分</translation>
-    </message>
-</context>
-<context>
-    <name>link</name>
-    <message>
-        <source>No printer is ready on this line: its DSR or CTS signal is off.</source>
-        <translation>此线路上没有就绪的打印机：DSR 或 CTS 信号处于关闭状态。</translation>
-    </message>
-    <message>
-        <source>The port does not take the printer's line settings (115200 baud, 8 data bits, no parity, 1 stop bit, RTS/CTS).</source>
-        <translation>该端口不支持打印机的通信参数 (115200 波特、8 位数据位、无校验、1 位停止位、RTS/CTS)。</translation>
-    </message>
-    <message>
-        <source>The device is in use by another program.</source>
-        <translation>该设备正被其他程序占用。</translation>
     </message>
 </context>
 </TS>

@@ -1,6 +1,25 @@
 <?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="es_ES">
 <context>
+    <name>AboutBox</name>
+    <message>
+        <source>Corvane Tool</source>
+        <translation>Corvane Tool</translation>
+    </message>
+    <message>
+        <source>Sets up the network interface of Zephran POS receipt printers: Ethernet and wireless printers on the local network, and printers attached by a serial port or a USB cable.</source>
+        <translation>Configura la interfaz de red de las impresoras de tickets POS Zephran: impresoras Ethernet e inalámbricas de la red local, e impresoras conectadas mediante un puerto serie o un cable USB.</translation>
+    </message>
+    <message>
+        <source>Copyright © Corvane Tool developers. Free software under the MIT licence.</source>
+        <translation>Copyright © Corvane Tool developers. Software libre bajo la licencia MIT.</translation>
+    </message>
+    <message>
+        <source>About Corvane Tool</source>
+        <translation>Acerca de Corvane Tool</translation>
+    </message>
+</context>
+<context>
     <name>BssInfoDialog</name>
     <message>
         <source>BSS Information</source>
@@ -346,12 +365,72 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
         <source>Opening %1…</source>
         <translation type="unfinished" />
     </message>
+    <message>
+        <source>Checking the printer… attempt %1 of %2</source>
+        <translation>Comprobando la impresora… intento %1 de %2</translation>
+    </message>
+    <message>
+        <source>Reading the printer's settings…</source>
+        <translation>Leyendo la configuración de la impresora…</translation>
+    </message>
+    <message>
+        <source>Saving the settings…</source>
+        <translation>Guardando la configuración…</translation>
+    </message>
+    <message>
+        <source>Surveying the access points…</source>
+        <translation>Explorando los puntos de acceso…</translation>
+    </message>
+    <message>
+        <source>Uploading the certificate… part %1 of %2</source>
+        <translation>Cargando el certificado… parte %1 de %2</translation>
+    </message>
 </context>
 <context>
     <name>History</name>
     <message>
         <source>The change was made, but it could not be added to the history: %1</source>
         <translation>El cambio se ha realizado, pero no se ha podido añadir al historial: %1</translation>
+    </message>
+    <message>
+        <source>cannot create the folder %1: %2</source>
+        <translation>no se puede crear la carpeta %1: %2</translation>
+    </message>
+    <message>
+        <source>not a JSON object</source>
+        <translation>no es un objeto JSON</translation>
+    </message>
+    <message>
+        <source>no valid time</source>
+        <translation>no tiene una hora válida</translation>
+    </message>
+    <message>
+        <source>no outcome or no list of changes</source>
+        <translation>no tiene resultado o no tiene lista de cambios</translation>
+    </message>
+    <message>
+        <source>a change without a field name</source>
+        <translation>un cambio sin nombre de campo</translation>
+    </message>
+    <message>
+        <source>cannot open %1: %2</source>
+        <translation>no se puede abrir %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 stayed locked by another program</source>
+        <translation>%1 ha seguido bloqueado por otro programa</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>no se puede escribir %1: %2</translation>
+    </message>
+    <message>
+        <source>cannot read %1: %2</source>
+        <translation>no se puede leer %1: %2</translation>
+    </message>
+    <message>
+        <source>line %1 of %2 skipped: %3</source>
+        <translation>se ha omitido la línea %1 de %2: %3</translation>
     </message>
 </context>
 <context>
@@ -626,10 +705,97 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
     </message>
 </context>
 <context>
+    <name>OpenFailure</name>
+    <message>
+        <source>Permission denied: add your user to the 'dialout' group (serial) or 'lp' group (USB printer), then log in again</source>
+        <translation>Permiso denegado: añada su usuario al grupo 'dialout' (serie) o al grupo 'lp' (impresora USB) y vuelva a iniciar sesión</translation>
+    </message>
+    <message>
+        <source>Your user needs to be in the group '%1' that owns %2: run "sudo usermod -aG %1 $USER", then log in again.</source>
+        <translation>Su usuario debe pertenecer al grupo '%1', propietario de %2: ejecute "sudo usermod -aG %1 $USER" y vuelva a iniciar sesión.</translation>
+    </message>
+    <message>
+        <source>No printer is ready on this line: its DSR or CTS signal is off.</source>
+        <translation>No hay ninguna impresora lista en esta línea: su señal DSR o CTS está desactivada.</translation>
+    </message>
+    <message>
+        <source>The port does not take the printer's line settings (115200 baud, 8 data bits, no parity, 1 stop bit, RTS/CTS).</source>
+        <translation>El puerto no admite los parámetros de línea de la impresora (115200 baudios, 8 bits de datos, sin paridad, 1 bit de parada, RTS/CTS).</translation>
+    </message>
+    <message>
+        <source>The device is in use by another program.</source>
+        <translation>El dispositivo está siendo utilizado por otro programa.</translation>
+    </message>
+</context>
+<context>
     <name>Profile</name>
     <message>
         <source>cannot write %1: %2</source>
         <translation>no se puede escribir %1: %2</translation>
+    </message>
+    <message>
+        <source>"%1" must be a text</source>
+        <translation>"%1" debe ser un texto</translation>
+    </message>
+    <message>
+        <source>"%1" must be a whole number</source>
+        <translation>"%1" debe ser un número entero</translation>
+    </message>
+    <message>
+        <source>"%1" must be a dotted IPv4 address such as "192.168.0.10"</source>
+        <translation>"%1" debe ser una dirección IPv4 en notación decimal con puntos, como "192.168.0.10"</translation>
+    </message>
+    <message>
+        <source>"%1" has a value of the wrong kind</source>
+        <translation>"%1" tiene un valor de tipo incorrecto</translation>
+    </message>
+    <message>
+        <source>"%1" is longer than its %2 bytes</source>
+        <translation>"%1" supera su longitud de %2 bytes</translation>
+    </message>
+    <message>
+        <source>"%1" must not contain a zero character</source>
+        <translation>"%1" no debe contener ningún carácter nulo</translation>
+    </message>
+    <message>
+        <source>"%1" must be a whole number from 0 to %2</source>
+        <translation>"%1" debe ser un número entero entre 0 y %2</translation>
+    </message>
+    <message>
+        <source>"%1" belongs to one printer and is never part of a profile</source>
+        <translation>"%1" es propio de cada impresora y nunca forma parte de un perfil</translation>
+    </message>
+    <message>
+        <source>"%1" is not a setting of a profile</source>
+        <translation>"%1" no es un ajuste de perfil</translation>
+    </message>
+    <message>
+        <source>not valid JSON (%1 at offset %2)</source>
+        <translation>no es un JSON válido (%1 en la posición %2)</translation>
+    </message>
+    <message>
+        <source>the file must hold one JSON object</source>
+        <translation>el archivo debe contener un único objeto JSON</translation>
+    </message>
+    <message>
+        <source>unknown key "%1" (a profile holds "format" and "config")</source>
+        <translation>clave desconocida "%1" (un perfil contiene "format" y "config")</translation>
+    </message>
+    <message>
+        <source>"format" must be "%1"</source>
+        <translation>"format" debe ser "%1"</translation>
+    </message>
+    <message>
+        <source>the file has no "config" object</source>
+        <translation>el archivo no tiene ningún objeto "config"</translation>
+    </message>
+    <message>
+        <source>"%1" is not a secret; a secrets file holds only wepKey, pskKey, authPassword and p2pPinCode</source>
+        <translation>"%1" no es un dato confidencial; un archivo de datos confidenciales solo contiene wepKey, pskKey, authPassword y p2pPinCode</translation>
+    </message>
+    <message>
+        <source>"%1": Wi-Fi Direct needs a printer with the newer record layout</source>
+        <translation>"%1": Wi-Fi Direct requiere una impresora con el formato de registro más reciente</translation>
     </message>
 </context>
 <context>
@@ -1403,184 +1569,6 @@ No se puede abrir su página web.</translation>
     <message>
         <source>Mac Address :</source>
         <translation>Dirección MAC:</translation>
-    </message>
-</context>
-<context>
-    <name>corvane::app</name>
-    <message>
-        <source>Corvane Tool</source>
-        <translation>Corvane Tool</translation>
-    </message>
-    <message>
-        <source>Sets up the network interface of Zephran POS receipt printers: Ethernet and wireless printers on the local network, and printers attached by a serial port or a USB cable.</source>
-        <translation>Configura la interfaz de red de las impresoras de tickets POS Zephran: impresoras Ethernet e inalámbricas de la red local, e impresoras conectadas mediante un puerto serie o un cable USB.</translation>
-    </message>
-    <message>
-        <source>Copyright © Corvane Tool developers. Free software under the MIT licence.</source>
-        <translation>Copyright © Corvane Tool developers. Software libre bajo la licencia MIT.</translation>
-    </message>
-    <message>
-        <source>About Corvane Tool</source>
-        <translation>Acerca de Corvane Tool</translation>
-    </message>
-</context>
-<context>
-    <name>corvane::history</name>
-    <message>
-        <source>cannot create the folder %1: %2</source>
-        <translation>no se puede crear la carpeta %1: %2</translation>
-    </message>
-    <message>
-        <source>not a JSON object</source>
-        <translation>no es un objeto JSON</translation>
-    </message>
-    <message>
-        <source>no valid time</source>
-        <translation>no tiene una hora válida</translation>
-    </message>
-    <message>
-        <source>no outcome or no list of changes</source>
-        <translation>no tiene resultado o no tiene lista de cambios</translation>
-    </message>
-    <message>
-        <source>a change without a field name</source>
-        <translation>un cambio sin nombre de campo</translation>
-    </message>
-    <message>
-        <source>cannot open %1: %2</source>
-        <translation>no se puede abrir %1: %2</translation>
-    </message>
-    <message>
-        <source>%1 stayed locked by another program</source>
-        <translation>%1 ha seguido bloqueado por otro programa</translation>
-    </message>
-    <message>
-        <source>cannot write %1: %2</source>
-        <translation>no se puede escribir %1: %2</translation>
-    </message>
-    <message>
-        <source>cannot read %1: %2</source>
-        <translation>no se puede leer %1: %2</translation>
-    </message>
-    <message>
-        <source>line %1 of %2 skipped: %3</source>
-        <translation>se ha omitido la línea %1 de %2: %3</translation>
-    </message>
-</context>
-<context>
-    <name>corvane::profile</name>
-    <message>
-        <source>"%1" must be a text</source>
-        <translation>"%1" debe ser un texto</translation>
-    </message>
-    <message>
-        <source>"%1" must be a whole number</source>
-        <translation>"%1" debe ser un número entero</translation>
-    </message>
-    <message>
-        <source>"%1" must be a dotted IPv4 address such as "192.168.0.10"</source>
-        <translation>"%1" debe ser una dirección IPv4 en notación decimal con puntos, como "192.168.0.10"</translation>
-    </message>
-    <message>
-        <source>"%1" has a value of the wrong kind</source>
-        <translation>"%1" tiene un valor de tipo incorrecto</translation>
-    </message>
-    <message>
-        <source>"%1" is longer than its %2 bytes</source>
-        <translation>"%1" supera su longitud de %2 bytes</translation>
-    </message>
-    <message>
-        <source>"%1" must not contain a zero character</source>
-        <translation>"%1" no debe contener ningún carácter nulo</translation>
-    </message>
-    <message>
-        <source>"%1" must be a whole number from 0 to %2</source>
-        <translation>"%1" debe ser un número entero entre 0 y %2</translation>
-    </message>
-    <message>
-        <source>"%1" belongs to one printer and is never part of a profile</source>
-        <translation>"%1" es propio de cada impresora y nunca forma parte de un perfil</translation>
-    </message>
-    <message>
-        <source>"%1" is not a setting of a profile</source>
-        <translation>"%1" no es un ajuste de perfil</translation>
-    </message>
-    <message>
-        <source>not valid JSON (%1 at offset %2)</source>
-        <translation>no es un JSON válido (%1 en la posición %2)</translation>
-    </message>
-    <message>
-        <source>the file must hold one JSON object</source>
-        <translation>el archivo debe contener un único objeto JSON</translation>
-    </message>
-    <message>
-        <source>unknown key "%1" (a profile holds "format" and "config")</source>
-        <translation>clave desconocida "%1" (un perfil contiene "format" y "config")</translation>
-    </message>
-    <message>
-        <source>"format" must be "%1"</source>
-        <translation>"format" debe ser "%1"</translation>
-    </message>
-    <message>
-        <source>the file has no "config" object</source>
-        <translation>el archivo no tiene ningún objeto "config"</translation>
-    </message>
-    <message>
-        <source>"%1" is not a secret; a secrets file holds only wepKey, pskKey, authPassword and p2pPinCode</source>
-        <translation>"%1" no es un dato confidencial; un archivo de datos confidenciales solo contiene wepKey, pskKey, authPassword y p2pPinCode</translation>
-    </message>
-    <message>
-        <source>"%1": Wi-Fi Direct needs a printer with the newer record layout</source>
-        <translation>"%1": Wi-Fi Direct requiere una impresora con el formato de registro más reciente</translation>
-    </message>
-</context>
-<context>
-    <name>corvane::transport</name>
-    <message>
-        <source>Permission denied: add your user to the 'dialout' group (serial) or 'lp' group (USB printer), then log in again</source>
-        <translation>Permiso denegado: añada su usuario al grupo 'dialout' (serie) o al grupo 'lp' (impresora USB) y vuelva a iniciar sesión</translation>
-    </message>
-    <message>
-        <source>Your user needs to be in the group '%1' that owns %2: run "sudo usermod -aG %1 $USER", then log in again.</source>
-        <translation>Su usuario debe pertenecer al grupo '%1', propietario de %2: ejecute "sudo usermod -aG %1 $USER" y vuelva a iniciar sesión.</translation>
-    </message>
-</context>
-<context>
-    <name>corvane::ui</name>
-    <message>
-        <source>Checking the printer… attempt %1 of %2</source>
-        <translation>Comprobando la impresora… intento %1 de %2</translation>
-    </message>
-    <message>
-        <source>Reading the printer's settings…</source>
-        <translation>Leyendo la configuración de la impresora…</translation>
-    </message>
-    <message>
-        <source>Saving the settings…</source>
-        <translation>Guardando la configuración…</translation>
-    </message>
-    <message>
-        <source>Surveying the access points…</source>
-        <translation>Explorando los puntos de acceso…</translation>
-    </message>
-    <message>
-        <source>Uploading the certificate… part %1 of %2</source>
-        <translation>Cargando el certificado… parte %1 de %2</translation>
-    </message>
-</context>
-<context>
-    <name>link</name>
-    <message>
-        <source>No printer is ready on this line: its DSR or CTS signal is off.</source>
-        <translation>No hay ninguna impresora lista en esta línea: su señal DSR o CTS está desactivada.</translation>
-    </message>
-    <message>
-        <source>The port does not take the printer's line settings (115200 baud, 8 data bits, no parity, 1 stop bit, RTS/CTS).</source>
-        <translation>El puerto no admite los parámetros de línea de la impresora (115200 baudios, 8 bits de datos, sin paridad, 1 bit de parada, RTS/CTS).</translation>
-    </message>
-    <message>
-        <source>The device is in use by another program.</source>
-        <translation>El dispositivo está siendo utilizado por otro programa.</translation>
     </message>
 </context>
 </TS>

@@ -1,6 +1,25 @@
 <?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="zh_TW">
 <context>
+    <name>AboutBox</name>
+    <message>
+        <source>Corvane Tool</source>
+        <translation>Corvane Tool</translation>
+    </message>
+    <message>
+        <source>Sets up the network interface of Zephran POS receipt printers: Ethernet and wireless printers on the local network, and printers attached by a serial port or a USB cable.</source>
+        <translation>設定 Zephran POS 收據印表機的網路介面：適用於區域網路上的乙太網路及無線印表機，以及透過序列埠或 USB 線連接的印表機。</translation>
+    </message>
+    <message>
+        <source>Copyright © Corvane Tool developers. Free software under the MIT licence.</source>
+        <translation>Copyright © Corvane Tool 開發者。依 MIT 授權條款發布的自由軟體。</translation>
+    </message>
+    <message>
+        <source>About Corvane Tool</source>
+        <translation>關於 Corvane Tool</translation>
+    </message>
+</context>
+<context>
     <name>BssInfoDialog</name>
     <message>
         <source>BSS Information</source>
@@ -346,12 +365,72 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
         <source>Opening %1…</source>
         <translation type="unfinished" />
     </message>
+    <message>
+        <source>Checking the printer… attempt %1 of %2</source>
+        <translation>正在檢查印表機… 第 %1 次嘗試，共 %2 次</translation>
+    </message>
+    <message>
+        <source>Reading the printer's settings…</source>
+        <translation>正在讀取印表機設定…</translation>
+    </message>
+    <message>
+        <source>Saving the settings…</source>
+        <translation>正在儲存設定…</translation>
+    </message>
+    <message>
+        <source>Surveying the access points…</source>
+        <translation>正在掃描存取點…</translation>
+    </message>
+    <message>
+        <source>Uploading the certificate… part %1 of %2</source>
+        <translation>正在上傳憑證… 第 %1 部分，共 %2 部分</translation>
+    </message>
 </context>
 <context>
     <name>History</name>
     <message>
         <source>The change was made, but it could not be added to the history: %1</source>
         <translation>變更已套用，但無法寫入歷史記錄：%1</translation>
+    </message>
+    <message>
+        <source>cannot create the folder %1: %2</source>
+        <translation>無法建立資料夾 %1：%2</translation>
+    </message>
+    <message>
+        <source>not a JSON object</source>
+        <translation>不是 JSON 物件</translation>
+    </message>
+    <message>
+        <source>no valid time</source>
+        <translation>沒有有效的時間</translation>
+    </message>
+    <message>
+        <source>no outcome or no list of changes</source>
+        <translation>缺少結果或變更清單</translation>
+    </message>
+    <message>
+        <source>a change without a field name</source>
+        <translation>有一項變更缺少欄位名稱</translation>
+    </message>
+    <message>
+        <source>cannot open %1: %2</source>
+        <translation>無法開啟 %1：%2</translation>
+    </message>
+    <message>
+        <source>%1 stayed locked by another program</source>
+        <translation>%1 持續被其他程式鎖定</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>無法寫入 %1：%2</translation>
+    </message>
+    <message>
+        <source>cannot read %1: %2</source>
+        <translation>無法讀取 %1：%2</translation>
+    </message>
+    <message>
+        <source>line %1 of %2 skipped: %3</source>
+        <translation>已略過 %2 的第 %1 行：%3</translation>
     </message>
 </context>
 <context>
@@ -626,10 +705,97 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
     </message>
 </context>
 <context>
+    <name>OpenFailure</name>
+    <message>
+        <source>Permission denied: add your user to the 'dialout' group (serial) or 'lp' group (USB printer), then log in again</source>
+        <translation>權限不足：請將您的使用者加入 'dialout' 群組 (序列埠) 或 'lp' 群組 (USB 印表機)，然後重新登入</translation>
+    </message>
+    <message>
+        <source>Your user needs to be in the group '%1' that owns %2: run "sudo usermod -aG %1 $USER", then log in again.</source>
+        <translation>您的使用者必須屬於擁有 %2 的群組 '%1'：請執行 "sudo usermod -aG %1 $USER"，然後重新登入。</translation>
+    </message>
+    <message>
+        <source>No printer is ready on this line: its DSR or CTS signal is off.</source>
+        <translation>此線路上沒有就緒的印表機：DSR 或 CTS 訊號為關閉狀態。</translation>
+    </message>
+    <message>
+        <source>The port does not take the printer's line settings (115200 baud, 8 data bits, no parity, 1 stop bit, RTS/CTS).</source>
+        <translation>此連接埠不接受印表機的通訊參數 (115200 鮑、8 個資料位元、無同位檢查、1 個停止位元、RTS/CTS)。</translation>
+    </message>
+    <message>
+        <source>The device is in use by another program.</source>
+        <translation>此裝置正由其他程式使用中。</translation>
+    </message>
+</context>
+<context>
     <name>Profile</name>
     <message>
         <source>cannot write %1: %2</source>
         <translation>無法寫入 %1：%2</translation>
+    </message>
+    <message>
+        <source>"%1" must be a text</source>
+        <translation>"%1" 必須是文字</translation>
+    </message>
+    <message>
+        <source>"%1" must be a whole number</source>
+        <translation>"%1" 必須是整數</translation>
+    </message>
+    <message>
+        <source>"%1" must be a dotted IPv4 address such as "192.168.0.10"</source>
+        <translation>"%1" 必須是以點分隔的 IPv4 位址，例如 "192.168.0.10"</translation>
+    </message>
+    <message>
+        <source>"%1" has a value of the wrong kind</source>
+        <translation>"%1" 的值類型錯誤</translation>
+    </message>
+    <message>
+        <source>"%1" is longer than its %2 bytes</source>
+        <translation>"%1" 超過其上限 %2 個位元組</translation>
+    </message>
+    <message>
+        <source>"%1" must not contain a zero character</source>
+        <translation>"%1" 不可包含 NUL (零值) 字元</translation>
+    </message>
+    <message>
+        <source>"%1" must be a whole number from 0 to %2</source>
+        <translation>"%1" 必須是 0 到 %2 之間的整數</translation>
+    </message>
+    <message>
+        <source>"%1" belongs to one printer and is never part of a profile</source>
+        <translation>"%1" 專屬於個別印表機，不會納入設定檔</translation>
+    </message>
+    <message>
+        <source>"%1" is not a setting of a profile</source>
+        <translation>"%1" 不是設定檔中的設定項目</translation>
+    </message>
+    <message>
+        <source>not valid JSON (%1 at offset %2)</source>
+        <translation>不是有效的 JSON (%1，位置 %2)</translation>
+    </message>
+    <message>
+        <source>the file must hold one JSON object</source>
+        <translation>檔案必須只包含一個 JSON 物件</translation>
+    </message>
+    <message>
+        <source>unknown key "%1" (a profile holds "format" and "config")</source>
+        <translation>未知的鍵名 "%1" (設定檔包含 "format" 和 "config")</translation>
+    </message>
+    <message>
+        <source>"format" must be "%1"</source>
+        <translation>"format" 必須是 "%1"</translation>
+    </message>
+    <message>
+        <source>the file has no "config" object</source>
+        <translation>檔案中沒有 "config" 物件</translation>
+    </message>
+    <message>
+        <source>"%1" is not a secret; a secrets file holds only wepKey, pskKey, authPassword and p2pPinCode</source>
+        <translation>"%1" 不是機密資訊；機密資訊檔案只包含 wepKey、pskKey、authPassword 和 p2pPinCode</translation>
+    </message>
+    <message>
+        <source>"%1": Wi-Fi Direct needs a printer with the newer record layout</source>
+        <translation>"%1"：Wi-Fi Direct 需要使用較新記錄格式的印表機</translation>
     </message>
 </context>
 <context>
@@ -1403,184 +1569,6 @@ Its web page cannot be opened.</source>
     <message>
         <source>Mac Address :</source>
         <translation>MAC 位址:</translation>
-    </message>
-</context>
-<context>
-    <name>corvane::app</name>
-    <message>
-        <source>Corvane Tool</source>
-        <translation>Corvane Tool</translation>
-    </message>
-    <message>
-        <source>Sets up the network interface of Zephran POS receipt printers: Ethernet and wireless printers on the local network, and printers attached by a serial port or a USB cable.</source>
-        <translation>設定 Zephran POS 收據印表機的網路介面：適用於區域網路上的乙太網路及無線印表機，以及透過序列埠或 USB 線連接的印表機。</translation>
-    </message>
-    <message>
-        <source>Copyright © Corvane Tool developers. Free software under the MIT licence.</source>
-        <translation>Copyright © Corvane Tool 開發者。依 MIT 授權條款發布的自由軟體。</translation>
-    </message>
-    <message>
-        <source>About Corvane Tool</source>
-        <translation>關於 Corvane Tool</translation>
-    </message>
-</context>
-<context>
-    <name>corvane::history</name>
-    <message>
-        <source>cannot create the folder %1: %2</source>
-        <translation>無法建立資料夾 %1：%2</translation>
-    </message>
-    <message>
-        <source>not a JSON object</source>
-        <translation>不是 JSON 物件</translation>
-    </message>
-    <message>
-        <source>no valid time</source>
-        <translation>沒有有效的時間</translation>
-    </message>
-    <message>
-        <source>no outcome or no list of changes</source>
-        <translation>缺少結果或變更清單</translation>
-    </message>
-    <message>
-        <source>a change without a field name</source>
-        <translation>有一項變更缺少欄位名稱</translation>
-    </message>
-    <message>
-        <source>cannot open %1: %2</source>
-        <translation>無法開啟 %1：%2</translation>
-    </message>
-    <message>
-        <source>%1 stayed locked by another program</source>
-        <translation>%1 持續被其他程式鎖定</translation>
-    </message>
-    <message>
-        <source>cannot write %1: %2</source>
-        <translation>無法寫入 %1：%2</translation>
-    </message>
-    <message>
-        <source>cannot read %1: %2</source>
-        <translation>無法讀取 %1：%2</translation>
-    </message>
-    <message>
-        <source>line %1 of %2 skipped: %3</source>
-        <translation>已略過 %2 的第 %1 行：%3</translation>
-    </message>
-</context>
-<context>
-    <name>corvane::profile</name>
-    <message>
-        <source>"%1" must be a text</source>
-        <translation>"%1" 必須是文字</translation>
-    </message>
-    <message>
-        <source>"%1" must be a whole number</source>
-        <translation>"%1" 必須是整數</translation>
-    </message>
-    <message>
-        <source>"%1" must be a dotted IPv4 address such as "192.168.0.10"</source>
-        <translation>"%1" 必須是以點分隔的 IPv4 位址，例如 "192.168.0.10"</translation>
-    </message>
-    <message>
-        <source>"%1" has a value of the wrong kind</source>
-        <translation>"%1" 的值類型錯誤</translation>
-    </message>
-    <message>
-        <source>"%1" is longer than its %2 bytes</source>
-        <translation>"%1" 超過其上限 %2 個位元組</translation>
-    </message>
-    <message>
-        <source>"%1" must not contain a zero character</source>
-        <translation>"%1" 不可包含 NUL (零值) 字元</translation>
-    </message>
-    <message>
-        <source>"%1" must be a whole number from 0 to %2</source>
-        <translation>"%1" 必須是 0 到 %2 之間的整數</translation>
-    </message>
-    <message>
-        <source>"%1" belongs to one printer and is never part of a profile</source>
-        <translation>"%1" 專屬於個別印表機，不會納入設定檔</translation>
-    </message>
-    <message>
-        <source>"%1" is not a setting of a profile</source>
-        <translation>"%1" 不是設定檔中的設定項目</translation>
-    </message>
-    <message>
-        <source>not valid JSON (%1 at offset %2)</source>
-        <translation>不是有效的 JSON (%1，位置 %2)</translation>
-    </message>
-    <message>
-        <source>the file must hold one JSON object</source>
-        <translation>檔案必須只包含一個 JSON 物件</translation>
-    </message>
-    <message>
-        <source>unknown key "%1" (a profile holds "format" and "config")</source>
-        <translation>未知的鍵名 "%1" (設定檔包含 "format" 和 "config")</translation>
-    </message>
-    <message>
-        <source>"format" must be "%1"</source>
-        <translation>"format" 必須是 "%1"</translation>
-    </message>
-    <message>
-        <source>the file has no "config" object</source>
-        <translation>檔案中沒有 "config" 物件</translation>
-    </message>
-    <message>
-        <source>"%1" is not a secret; a secrets file holds only wepKey, pskKey, authPassword and p2pPinCode</source>
-        <translation>"%1" 不是機密資訊；機密資訊檔案只包含 wepKey、pskKey、authPassword 和 p2pPinCode</translation>
-    </message>
-    <message>
-        <source>"%1": Wi-Fi Direct needs a printer with the newer record layout</source>
-        <translation>"%1"：Wi-Fi Direct 需要使用較新記錄格式的印表機</translation>
-    </message>
-</context>
-<context>
-    <name>corvane::transport</name>
-    <message>
-        <source>Permission denied: add your user to the 'dialout' group (serial) or 'lp' group (USB printer), then log in again</source>
-        <translation>權限不足：請將您的使用者加入 'dialout' 群組 (序列埠) 或 'lp' 群組 (USB 印表機)，然後重新登入</translation>
-    </message>
-    <message>
-        <source>Your user needs to be in the group '%1' that owns %2: run "sudo usermod -aG %1 $USER", then log in again.</source>
-        <translation>您的使用者必須屬於擁有 %2 的群組 '%1'：請執行 "sudo usermod -aG %1 $USER"，然後重新登入。</translation>
-    </message>
-</context>
-<context>
-    <name>corvane::ui</name>
-    <message>
-        <source>Checking the printer… attempt %1 of %2</source>
-        <translation>正在檢查印表機… 第 %1 次嘗試，共 %2 次</translation>
-    </message>
-    <message>
-        <source>Reading the printer's settings…</source>
-        <translation>正在讀取印表機設定…</translation>
-    </message>
-    <message>
-        <source>Saving the settings…</source>
-        <translation>正在儲存設定…</translation>
-    </message>
-    <message>
-        <source>Surveying the access points…</source>
-        <translation>正在掃描存取點…</translation>
-    </message>
-    <message>
-        <source>Uploading the certificate… part %1 of %2</source>
-        <translation>正在上傳憑證… 第 %1 部分，共 %2 部分</translation>
-    </message>
-</context>
-<context>
-    <name>link</name>
-    <message>
-        <source>No printer is ready on this line: its DSR or CTS signal is off.</source>
-        <translation>此線路上沒有就緒的印表機：DSR 或 CTS 訊號為關閉狀態。</translation>
-    </message>
-    <message>
-        <source>The port does not take the printer's line settings (115200 baud, 8 data bits, no parity, 1 stop bit, RTS/CTS).</source>
-        <translation>此連接埠不接受印表機的通訊參數 (115200 鮑、8 個資料位元、無同位檢查、1 個停止位元、RTS/CTS)。</translation>
-    </message>
-    <message>
-        <source>The device is in use by another program.</source>
-        <translation>此裝置正由其他程式使用中。</translation>
     </message>
 </context>
 </TS>

@@ -29,8 +29,6 @@ namespace {
 constexpr auto kLockPatience = std::chrono::seconds(5);
 constexpr auto kLockRetry = std::chrono::milliseconds(10);
 
-QString tr(const char* text) { return QCoreApplication::translate("History", text); }
-
 QString SystemError(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
 
 QString Key(const char* key) { return QString::fromLatin1(key); }
@@ -42,7 +40,7 @@ bool EnsureFolder(const QString& dir, QString* error) {
         if (i < path.size() && path[i] != '/') continue;
         const QByteArray part = path.left(i);
         if (::mkdir(part.constData(), 0700) != 0 && errno != EEXIST) {
-            *error = tr("cannot create the folder %1: %2").arg(QFile::decodeName(part), SystemError(errno));
+            *error = QCoreApplication::translate("History", "cannot create the folder %1: %2").arg(QFile::decodeName(part), SystemError(errno));
             return false;
         }
     }
@@ -126,19 +124,19 @@ std::optional<Entry> parseEntry(const QByteArray& line, QString* reason) {
     QJsonParseError parseError{};
     const QJsonDocument document = QJsonDocument::fromJson(line, &parseError);
     if (parseError.error != QJsonParseError::NoError || !document.isObject()) {
-        *reason = tr("not a JSON object");
+        *reason = QCoreApplication::translate("History", "not a JSON object");
         return std::nullopt;
     }
     const QJsonObject o = document.object();
     Entry entry;
     entry.time = QDateTime::fromString(o.value(Key("time")).toString(), Qt::ISODateWithMs);
     if (!entry.time.isValid()) {
-        *reason = tr("no valid time");
+        *reason = QCoreApplication::translate("History", "no valid time");
         return std::nullopt;
     }
     entry.time = entry.time.toUTC();
     if (!o.value(Key("outcome")).isString() || !o.value(Key("changes")).isArray()) {
-        *reason = tr("no outcome or no list of changes");
+        *reason = QCoreApplication::translate("History", "no outcome or no list of changes");
         return std::nullopt;
     }
     entry.version = o.value(Key("version")).toString();
@@ -152,7 +150,7 @@ std::optional<Entry> parseEntry(const QByteArray& line, QString* reason) {
     for (const QJsonValue& value : o.value(Key("changes")).toArray()) {
         const QJsonObject c = value.toObject();
         if (!c.value(Key("field")).isString()) {
-            *reason = tr("a change without a field name");
+            *reason = QCoreApplication::translate("History", "a change without a field name");
             return std::nullopt;
         }
         entry.changes.append({c.value(Key("field")).toString(), c.value(Key("before")).toString(),
@@ -171,18 +169,18 @@ bool appendEntry(Entry entry, QString* error, const QString& path) {
     if (!EnsureFolder(QFileInfo(path).absolutePath(), error)) return false;
     const int fd = ::open(QFile::encodeName(path).constData(), O_RDWR | O_APPEND | O_CREAT | O_CLOEXEC, 0600);
     if (fd < 0) {
-        *error = tr("cannot open %1: %2").arg(path, SystemError(errno));
+        *error = QCoreApplication::translate("History", "cannot open %1: %2").arg(path, SystemError(errno));
         return false;
     }
     bool ok = LockWithin(fd);
     if (!ok) {
-        *error = tr("%1 stayed locked by another program").arg(path);
+        *error = QCoreApplication::translate("History", "%1 stayed locked by another program").arg(path);
     } else {
         // A line cut short (a full disk, a crash) must not swallow this one
     // (the file is opened for reading too, to see its last byte).
         if (const auto last = LastByte(fd); last && *last != '\n') line.prepend('\n');
         ok = WriteAll(fd, line);
-        if (!ok) *error = tr("cannot write %1: %2").arg(path, SystemError(errno));
+        if (!ok) *error = QCoreApplication::translate("History", "cannot write %1: %2").arg(path, SystemError(errno));
         ::flock(fd, LOCK_UN);
     }
     ::close(fd);
@@ -194,7 +192,7 @@ Log readLog(const QString& path) {
     QFile file(path);
     if (!file.exists()) return log;
     if (!file.open(QIODevice::ReadOnly)) {
-        log.error = tr("cannot read %1: %2").arg(path, file.errorString());
+        log.error = QCoreApplication::translate("History", "cannot read %1: %2").arg(path, file.errorString());
         return log;
     }
     const QList<QByteArray> lines = file.readAll().split('\n');
@@ -204,7 +202,7 @@ Log readLog(const QString& path) {
         if (auto entry = parseEntry(lines[i], &reason)) {
             log.entries.append(*entry);
         } else {
-            log.warnings.append(tr("line %1 of %2 skipped: %3").arg(i + 1).arg(path, reason));
+            log.warnings.append(QCoreApplication::translate("History", "line %1 of %2 skipped: %3").arg(i + 1).arg(path, reason));
         }
     }
     return log;

@@ -17,8 +17,6 @@ using rules::FieldValue;
 using rules::RecordField;
 using rules::ValueProblem;
 
-QString tr(const char* text) { return QCoreApplication::translate("Profile", text); }
-
 QString Name(std::string_view name) { return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())); }
 
 QJsonValue ToJson(const RecordField& f, const FieldValue& value) {
@@ -52,10 +50,10 @@ std::optional<FieldValue> FromJson(const RecordField& f, const QJsonValue& value
 
 QString WrongKind(const RecordField& f) {
     switch (f.kind) {
-        case RecordField::Kind::Text: return tr("\"%1\" must be a text").arg(Name(f.name));
-        case RecordField::Kind::Number: return tr("\"%1\" must be a whole number").arg(Name(f.name));
+        case RecordField::Kind::Text: return QCoreApplication::translate("Profile", "\"%1\" must be a text").arg(Name(f.name));
+        case RecordField::Kind::Number: return QCoreApplication::translate("Profile", "\"%1\" must be a whole number").arg(Name(f.name));
         case RecordField::Kind::Address:
-            return tr("\"%1\" must be a dotted IPv4 address such as \"192.168.0.10\"").arg(Name(f.name));
+            return QCoreApplication::translate("Profile", "\"%1\" must be a dotted IPv4 address such as \"192.168.0.10\"").arg(Name(f.name));
     }
     return {};
 }
@@ -66,10 +64,10 @@ QString ProblemText(const std::string& field, ValueProblem problem, std::uint32_
         case ValueProblem::None: return {};
         case ValueProblem::WrongType:
             if (const RecordField* f = rules::FindRecordField(field)) return WrongKind(*f);
-            return tr("\"%1\" has a value of the wrong kind").arg(name);
-        case ValueProblem::TooLong: return tr("\"%1\" is longer than its %2 bytes").arg(name).arg(limit);
-        case ValueProblem::ZeroByte: return tr("\"%1\" must not contain a zero character").arg(name);
-        case ValueProblem::OutOfRange: return tr("\"%1\" must be a whole number from 0 to %2").arg(name).arg(limit);
+            return QCoreApplication::translate("Profile", "\"%1\" has a value of the wrong kind").arg(name);
+        case ValueProblem::TooLong: return QCoreApplication::translate("Profile", "\"%1\" is longer than its %2 bytes").arg(name).arg(limit);
+        case ValueProblem::ZeroByte: return QCoreApplication::translate("Profile", "\"%1\" must not contain a zero character").arg(name);
+        case ValueProblem::OutOfRange: return QCoreApplication::translate("Profile", "\"%1\" must be a whole number from 0 to %2").arg(name).arg(limit);
     }
     return {};
 }
@@ -77,35 +75,35 @@ QString ProblemText(const std::string& field, ValueProblem problem, std::uint32_
 QString NotAProfileField(const QString& name) {
     const RecordField* f = rules::FindRecordField(name.toStdString());
     if (f != nullptr && f->scope == rules::ProfileScope::Printer) {
-        return tr("\"%1\" belongs to one printer and is never part of a profile").arg(name);
+        return QCoreApplication::translate("Profile", "\"%1\" belongs to one printer and is never part of a profile").arg(name);
     }
-    return tr("\"%1\" is not a setting of a profile").arg(name);
+    return QCoreApplication::translate("Profile", "\"%1\" is not a setting of a profile").arg(name);
 }
 
 std::optional<rules::Profile> Parse(const QByteArray& contents, bool secretsOnly, QString* error) {
     QJsonParseError parseError{};
     const QJsonDocument document = QJsonDocument::fromJson(contents, &parseError);
     if (parseError.error != QJsonParseError::NoError) {
-        *error = tr("not valid JSON (%1 at offset %2)").arg(parseError.errorString()).arg(parseError.offset);
+        *error = QCoreApplication::translate("Profile", "not valid JSON (%1 at offset %2)").arg(parseError.errorString()).arg(parseError.offset);
         return std::nullopt;
     }
     if (!document.isObject()) {
-        *error = tr("the file must hold one JSON object");
+        *error = QCoreApplication::translate("Profile", "the file must hold one JSON object");
         return std::nullopt;
     }
     const QJsonObject top = document.object();
     for (auto it = top.begin(); it != top.end(); ++it) {
         if (it.key() != QLatin1String("format") && it.key() != QLatin1String("config")) {
-            *error = tr("unknown key \"%1\" (a profile holds \"format\" and \"config\")").arg(it.key());
+            *error = QCoreApplication::translate("Profile", "unknown key \"%1\" (a profile holds \"format\" and \"config\")").arg(it.key());
             return std::nullopt;
         }
     }
     if (top.value(QStringLiteral("format")).toString() != QLatin1String(kProfileFormat)) {
-        *error = tr("\"format\" must be \"%1\"").arg(QLatin1String(kProfileFormat));
+        *error = QCoreApplication::translate("Profile", "\"format\" must be \"%1\"").arg(QLatin1String(kProfileFormat));
         return std::nullopt;
     }
     if (!top.value(QStringLiteral("config")).isObject()) {
-        *error = tr("the file has no \"config\" object");
+        *error = QCoreApplication::translate("Profile", "the file has no \"config\" object");
         return std::nullopt;
     }
     const QJsonObject config = top.value(QStringLiteral("config")).toObject();
@@ -117,7 +115,7 @@ std::optional<rules::Profile> Parse(const QByteArray& contents, bool secretsOnly
             return std::nullopt;
         }
         if (secretsOnly && !f->secret) {
-            *error = tr("\"%1\" is not a secret; a secrets file holds only wepKey, pskKey, authPassword and "
+            *error = QCoreApplication::translate("Profile", "\"%1\" is not a secret; a secrets file holds only wepKey, pskKey, authPassword and "
                         "p2pPinCode")
                          .arg(it.key());
             return std::nullopt;
@@ -173,7 +171,7 @@ QString refusalText(const rules::ProfileRefusal& refusal) {
     const QString field = QString::fromStdString(refusal.field);
     if (refusal.notInProfile) return NotAProfileField(field);
     if (refusal.needsNewerLayout) {
-        return tr("\"%1\": Wi-Fi Direct needs a printer with the newer record layout").arg(field);
+        return QCoreApplication::translate("Profile", "\"%1\": Wi-Fi Direct needs a printer with the newer record layout").arg(field);
     }
     if (refusal.notice) {
         const QString message =

@@ -17,8 +17,6 @@ namespace corvane::transport {
 
 namespace {
 
-QString tr(const char* text) { return QCoreApplication::translate("OpenFailure", text); }
-
 // The group that owns `device` when its members may read and write it (so
 // that joining it helps); empty otherwise, and for root's group.
 QString groupThatGrantsAccess(const std::string& device) {
@@ -35,10 +33,10 @@ QString groupThatGrantsAccess(const std::string& device) {
 QString permissionAdvice(const link::OpenError& error) {
     const QString group = groupThatGrantsAccess(error.device);
     if (group.isEmpty()) {
-        return tr("Permission denied: add your user to the 'dialout' group (serial) or 'lp' group (USB printer), "
+        return QCoreApplication::translate("OpenFailure", "Permission denied: add your user to the 'dialout' group (serial) or 'lp' group (USB printer), "
                   "then log in again");
     }
-    return tr("Your user needs to be in the group '%1' that owns %2: run \"sudo usermod -aG %1 $USER\", then log "
+    return QCoreApplication::translate("OpenFailure", "Your user needs to be in the group '%1' that owns %2: run \"sudo usermod -aG %1 $USER\", then log "
               "in again.")
         .arg(group, QString::fromStdString(error.device));
 }
@@ -54,15 +52,15 @@ link::OpenError openProblem(OpenProblem problem, const QString& device, const QS
     int code = 0;
     switch (problem) {
     case OpenProblem::PrinterNotReady:
-        reason = tr("No printer is ready on this line: its DSR or CTS signal is off.");
+        reason = QCoreApplication::translate("OpenFailure", "No printer is ready on this line: its DSR or CTS signal is off.");
         break;
     case OpenProblem::LineSettingsRefused:
-        reason = tr("The port does not take the printer's line settings (115200 baud, 8 data bits, no parity, "
+        reason = QCoreApplication::translate("OpenFailure", "The port does not take the printer's line settings (115200 baud, 8 data bits, no parity, "
                     "1 stop bit, RTS/CTS).");
         break;
     case OpenProblem::InUse:
         code = EBUSY;
-        reason = tr("The device is in use by another program.");
+        reason = QCoreApplication::translate("OpenFailure", "The device is in use by another program.");
         break;
     }
     if (!detail.isEmpty()) reason += QLatin1Char(' ') + detail;

@@ -23,18 +23,17 @@ link::SleepFn slicedSleep(std::function<void()> idle, const link::CancelToken& c
 }
 
 QString activityText(const link::LinkActivity& activity) {
-    auto tr = [](const char* text) { return QCoreApplication::translate("DirectConfigDialog", text); };
     switch (activity.step) {
     case link::LinkStep::CheckingPrinter:
-        return tr("Checking the printer… attempt %1 of %2").arg(activity.attempt).arg(activity.attempts);
+        return QCoreApplication::translate("DirectConfigDialog", "Checking the printer… attempt %1 of %2").arg(activity.attempt).arg(activity.attempts);
     case link::LinkStep::Reading:
-        return tr("Reading the printer's settings…");
+        return QCoreApplication::translate("DirectConfigDialog", "Reading the printer's settings…");
     case link::LinkStep::Saving:
-        return tr("Saving the settings…");
+        return QCoreApplication::translate("DirectConfigDialog", "Saving the settings…");
     case link::LinkStep::Surveying:
-        return tr("Surveying the access points…");
+        return QCoreApplication::translate("DirectConfigDialog", "Surveying the access points…");
     case link::LinkStep::Uploading:
-        return tr("Uploading the certificate… part %1 of %2").arg(activity.attempt).arg(activity.attempts);
+        return QCoreApplication::translate("DirectConfigDialog", "Uploading the certificate… part %1 of %2").arg(activity.attempt).arg(activity.attempts);
     }
     return {};
 }

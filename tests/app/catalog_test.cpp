@@ -138,6 +138,19 @@ std::vector<const char*> catalogNames() {
     return names;
 }
 
+// lupdate files a text under the class or the literal context it is looked
+// up with; a namespace as context means a tr() the running program resolves
+// under another name, so the text would never show translated.
+TEST_F(Catalogs, ContextsNameAClassOrALiteralContext) {
+    ASSERT_TRUE(setUpError_.isEmpty()) << setUpError_.toStdString();
+    QStringList namespaces;
+    for (const auto& [key, source] : sources_) {
+        const QString last = key.first.section(QStringLiteral("::"), -1);
+        if (last.isEmpty() || !last.front().isUpper()) namespaces << describe(key);
+    }
+    EXPECT_TRUE(namespaces.isEmpty()) << namespaces.join(QLatin1Char('\n')).toStdString();
+}
+
 INSTANTIATE_TEST_SUITE_P(Languages, Catalogs, testing::ValuesIn(catalogNames()),
                          [](const testing::TestParamInfo<const char*>& param) { return std::string(param.param); });
 
