@@ -129,23 +129,18 @@ std::optional<int> ConfigurePort(const Invocation& invocation, transport::Serial
 // Connect as the window does; the exit code on failure with the window's
 // messages printed.
 std::optional<int> Connect(link::LinkSession& session) {
-    switch (session.connect()) {
-        case link::ConnectOutcome::Connected:
-            return std::nullopt;
-        case link::ConnectOutcome::PortNotOpened:
-            printErrorLine(transport::openFailureText(session.openError()));
-            return kExitFailed;
-        case link::ConnectOutcome::MakerMismatch:
-            // The window's warning box, its caption first.
-            printErrorLine(QStringLiteral("%1: %2").arg(QLatin1String(link::kMakerMismatchCaption.data()),
-                                                    QLatin1String(link::kMakerMismatchText.data())));
-            printFailure(kUnableToOpenPort);
-            return kExitFailed;
-        case link::ConnectOutcome::ReadFailed:
-            printFailure(kConnectFailed);
-            return kExitFailed;
-        case link::ConnectOutcome::Cancelled:
-            return Cancelled();
+    const link::ConnectOutcome outcome = session.connect();
+    if (outcome == link::ConnectOutcome::Connected) return std::nullopt;
+    if (outcome == link::ConnectOutcome::Cancelled) return Cancelled();
+    if (outcome == link::ConnectOutcome::MakerMismatch) {
+        // The window's warning box, its caption first.
+        printErrorLine(QStringLiteral("%1: %2").arg(QLatin1String(link::kMakerMismatchCaption.data()),
+                                                QLatin1String(link::kMakerMismatchText.data())));
+    }
+    if (outcome == link::ConnectOutcome::PortNotOpened) {
+        printErrorLine(transport::openFailureText(session.openError()));
+    } else if (const auto message = link::connectMessage(outcome)) {
+        printFailure(*message);
     }
     return kExitFailed;
 }

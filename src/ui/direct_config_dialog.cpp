@@ -270,23 +270,17 @@ void DirectConfigDialog::Connect() {
         ui_->activityLabel->setText(Translated(kOpening).arg(port_.portName()));
         outcome = session_.connect();
     }
-    switch (outcome) {
-    case link::ConnectOutcome::Cancelled:
-        return;
-    case link::ConnectOutcome::PortNotOpened:
-        app::showMessage(this, kUnableToOpenPort, transport::openFailureText(session_.openError()));
-        return;
-    case link::ConnectOutcome::MakerMismatch:
+    if (outcome == link::ConnectOutcome::Cancelled) return;  // asked for: nothing to say
+    if (outcome == link::ConnectOutcome::MakerMismatch) {
         app::showWarning(this, QCoreApplication::translate("DirectConfigDialog", kMakerMismatch));
-        app::showMessage(this, kUnableToOpenPort);
-        return;
-    case link::ConnectOutcome::ReadFailed:
-        app::showMessage(this, kConnectFailed);
-        return;
-    case link::ConnectOutcome::Connected:
-        break;
     }
-    app::showMessage(this, kPrinterConnected);
+    const auto message = link::connectMessage(outcome);
+    if (outcome == link::ConnectOutcome::PortNotOpened) {
+        app::showMessage(this, *message, transport::openFailureText(session_.openError()));
+    } else if (message) {
+        app::showMessage(this, *message);
+    }
+    if (outcome != link::ConnectOutcome::Connected) return;
     model_.onConnected(session_.config(), session_.systemInfo(), session_.layout());
     render();
 }
