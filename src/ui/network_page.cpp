@@ -39,6 +39,9 @@ NetworkPage::NetworkPage(rules::NetworkPage& model, NoticeSink notices, QWidget*
         {ui_->ipAddress, NetworkControl::IpAddress},
         {ui_->subnetMask, NetworkControl::SubnetMask},
         {ui_->gateway, NetworkControl::Gateway}};
+    ui_->subnetMask->setRole(link::AddressRole::Mask);
+    ui_->ipAddress->setRole(link::AddressRole::Host, ui_->subnetMask);
+    ui_->gateway->setRole(link::AddressRole::Gateway, ui_->subnetMask);
     for (const auto& [edit, control] : addresses)
         connect(edit, &app::Ipv4AddressEdit::fieldChanged, this,
                 [this, e = edit, c = control] { model_.setAddress(c, toIpv4(e->address())); });
@@ -84,6 +87,7 @@ void NetworkPage::render() {
     applyAddress(ui_->ipAddress, c[NetworkControl::IpAddress], model_.ipAddress);
     applyAddress(ui_->subnetMask, c[NetworkControl::SubnetMask], model_.subnetMask);
     applyAddress(ui_->gateway, c[NetworkControl::Gateway], model_.gateway);
+    for (auto* edit : {ui_->ipAddress, ui_->subnetMask, ui_->gateway}) edit->refreshMark();
     for (auto [list, control] : {std::pair{ui_->p2pChannel, NetworkControl::P2pChannel},
                                  std::pair{ui_->p2pConnMode, NetworkControl::P2pConnMode}}) {
         applyCombo(list, c[control]);

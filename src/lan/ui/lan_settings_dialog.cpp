@@ -25,6 +25,10 @@ LanSettingsDialog::LanSettingsDialog(ListMode listMode, int selectedNumber, cons
     const QRegularExpression digits(QStringLiteral("[0-9]*"));
     ui_->portEdit->setValidator(new QRegularExpressionValidator(digits, ui_->portEdit));
     ui_->inactivityEdit->setValidator(new QRegularExpressionValidator(digits, ui_->inactivityEdit));
+    // Addresses that cannot serve are marked while typing, before Save.
+    ui_->subnetMaskEdit->setRole(link::AddressRole::Mask);
+    ui_->ipAddressEdit->setRole(link::AddressRole::Host, ui_->subnetMaskEdit);
+    ui_->gatewayEdit->setRole(link::AddressRole::Gateway, ui_->subnetMaskEdit);
 
     connect(ui_->saveButton, &QPushButton::clicked, this, &LanSettingsDialog::accept);
     connect(ui_->cancelButton, &QPushButton::clicked, this, &QDialog::reject);
