@@ -302,7 +302,7 @@
         <translation>Débit du périphérique (bauds) :</translation>
     </message>
     <message>
-        <source>Fimware Version :</source>
+        <source>Firmware Version :</source>
         <translation>Version du firmware :</translation>
     </message>
     <message>
@@ -773,9 +773,9 @@ Vérifiez l'adresse IP ou le numéro de port de la connexion.</translation>
     </message>
     <message>
         <source>WEP Key is invalid.
-WEP Key must be 5 or 10 characters or 10 or 26 hexadecimal digits.</source>
+WEP Key must be 5 or 13 characters, or 10 or 26 hexadecimal digits.</source>
         <translation>La clé WEP n'est pas valide.
-La clé WEP doit comporter 5 ou 10 caractères, ou 10 ou 26 chiffres hexadécimaux.</translation>
+La clé WEP doit comporter 5 ou 13 caractères, ou 10 ou 26 chiffres hexadécimaux.</translation>
     </message>
     <message>
         <source>The configuration has been completed.
@@ -1002,7 +1002,7 @@ Vous devez attribuer l'adresse IP manuellement.</translation>
         <translation>Réseau</translation>
     </message>
     <message>
-        <source>Cerification</source>
+        <source>Certification</source>
         <translation>Certificats</translation>
     </message>
     <message>

@@ -302,7 +302,7 @@
         <translation>Baudrate des Geräts:</translation>
     </message>
     <message>
-        <source>Fimware Version :</source>
+        <source>Firmware Version :</source>
         <translation>Firmware-Version:</translation>
     </message>
     <message>
@@ -773,9 +773,9 @@ Bitte prüfen Sie die IP-Adresse oder die Portnummer der Verbindung.</translatio
     </message>
     <message>
         <source>WEP Key is invalid.
-WEP Key must be 5 or 10 characters or 10 or 26 hexadecimal digits.</source>
+WEP Key must be 5 or 13 characters, or 10 or 26 hexadecimal digits.</source>
         <translation>Der WEP-Schlüssel ist ungültig.
-Der WEP-Schlüssel muss aus 5 oder 10 Zeichen oder aus 10 oder 26 Hexadezimalziffern bestehen.</translation>
+Der WEP-Schlüssel muss aus 5 oder 13 Zeichen oder aus 10 oder 26 Hexadezimalziffern bestehen.</translation>
     </message>
     <message>
         <source>The configuration has been completed.
@@ -1002,7 +1002,7 @@ Die IP-Adresse muss manuell vergeben werden.</translation>
         <translation>Netzwerk</translation>
     </message>
     <message>
-        <source>Cerification</source>
+        <source>Certification</source>
         <translation>Zertifikate</translation>
     </message>
     <message>

@@ -302,7 +302,7 @@
         <translation>Eszköz átviteli sebessége (baud):</translation>
     </message>
     <message>
-        <source>Fimware Version :</source>
+        <source>Firmware Version :</source>
         <translation>Firmware-verzió:</translation>
     </message>
     <message>
@@ -773,9 +773,9 @@ Ellenőrizze a kapcsolat IP-címét vagy portszámát.</translation>
     </message>
     <message>
         <source>WEP Key is invalid.
-WEP Key must be 5 or 10 characters or 10 or 26 hexadecimal digits.</source>
+WEP Key must be 5 or 13 characters, or 10 or 26 hexadecimal digits.</source>
         <translation>A WEP-kulcs érvénytelen.
-A WEP-kulcs 5 vagy 10 karakterből, illetve 10 vagy 26 hexadecimális számjegyből állhat.</translation>
+A WEP-kulcs 5 vagy 13 karakterből, illetve 10 vagy 26 hexadecimális számjegyből állhat.</translation>
     </message>
     <message>
         <source>The configuration has been completed.
@@ -1002,7 +1002,7 @@ Az IP-címet kézzel kell megadnia.</translation>
         <translation>Hálózat</translation>
     </message>
     <message>
-        <source>Cerification</source>
+        <source>Certification</source>
         <translation>Tanúsítványok</translation>
     </message>
     <message>

@@ -302,7 +302,7 @@
         <translation>Velocità del dispositivo (baud):</translation>
     </message>
     <message>
-        <source>Fimware Version :</source>
+        <source>Firmware Version :</source>
         <translation>Versione firmware:</translation>
     </message>
     <message>
@@ -773,9 +773,9 @@ Controllare l'indirizzo IP o il numero di porta della connessione.</translation>
     </message>
     <message>
         <source>WEP Key is invalid.
-WEP Key must be 5 or 10 characters or 10 or 26 hexadecimal digits.</source>
+WEP Key must be 5 or 13 characters, or 10 or 26 hexadecimal digits.</source>
         <translation>La chiave WEP non è valida.
-La chiave WEP deve essere di 5 o 10 caratteri oppure di 10 o 26 cifre esadecimali.</translation>
+La chiave WEP deve essere di 5 o 13 caratteri oppure di 10 o 26 cifre esadecimali.</translation>
     </message>
     <message>
         <source>The configuration has been completed.
@@ -1002,7 +1002,7 @@ You must assign IP address manually.</source>
         <translation>Rete</translation>
     </message>
     <message>
-        <source>Cerification</source>
+        <source>Certification</source>
         <translation>Certificati</translation>
     </message>
     <message>

@@ -302,7 +302,7 @@
         <translation>デバイスのボーレート:</translation>
     </message>
     <message>
-        <source>Fimware Version :</source>
+        <source>Firmware Version :</source>
         <translation>ファームウェアバージョン:</translation>
     </message>
     <message>
@@ -773,9 +773,9 @@ Please check the IP address or port number to connect to.</source>
     </message>
     <message>
         <source>WEP Key is invalid.
-WEP Key must be 5 or 10 characters or 10 or 26 hexadecimal digits.</source>
+WEP Key must be 5 or 13 characters, or 10 or 26 hexadecimal digits.</source>
         <translation>WEP キーが無効です。
-WEP キーは 5 文字または 10 文字、あるいは 16 進数 10 桁または 26 桁で入力してください。</translation>
+WEP キーは 5 文字または 13 文字、あるいは 16 進数 10 桁または 26 桁で入力してください。</translation>
     </message>
     <message>
         <source>The configuration has been completed.
@@ -1002,7 +1002,7 @@ IP アドレスを手動で割り当てる必要があります。</translation>
         <translation>ネットワーク</translation>
     </message>
     <message>
-        <source>Cerification</source>
+        <source>Certification</source>
         <translation>証明書</translation>
     </message>
     <message>

@@ -302,7 +302,7 @@
         <translation>장치 보드레이트:</translation>
     </message>
     <message>
-        <source>Fimware Version :</source>
+        <source>Firmware Version :</source>
         <translation>펌웨어 버전:</translation>
     </message>
     <message>
@@ -773,9 +773,9 @@ Please check the IP address or port number to connect to.</source>
     </message>
     <message>
         <source>WEP Key is invalid.
-WEP Key must be 5 or 10 characters or 10 or 26 hexadecimal digits.</source>
+WEP Key must be 5 or 13 characters, or 10 or 26 hexadecimal digits.</source>
         <translation>WEP 키가 올바르지 않습니다.
-WEP 키는 5자 또는 10자, 또는 16진수 10자리 또는 26자리여야 합니다.</translation>
+WEP 키는 5자 또는 13자, 또는 16진수 10자리 또는 26자리여야 합니다.</translation>
     </message>
     <message>
         <source>The configuration has been completed.
@@ -1002,7 +1002,7 @@ IP 주소를 수동으로 할당해야 합니다.</translation>
         <translation>네트워크</translation>
     </message>
     <message>
-        <source>Cerification</source>
+        <source>Certification</source>
         <translation>인증서</translation>
     </message>
     <message>

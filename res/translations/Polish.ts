@@ -302,7 +302,7 @@
         <translation>Prędkość transmisji urządzenia:</translation>
     </message>
     <message>
-        <source>Fimware Version :</source>
+        <source>Firmware Version :</source>
         <translation>Wersja firmware:</translation>
     </message>
     <message>
@@ -773,9 +773,9 @@ Sprawdź adres IP lub numer portu połączenia.</translation>
     </message>
     <message>
         <source>WEP Key is invalid.
-WEP Key must be 5 or 10 characters or 10 or 26 hexadecimal digits.</source>
+WEP Key must be 5 or 13 characters, or 10 or 26 hexadecimal digits.</source>
         <translation>Klucz WEP jest nieprawidłowy.
-Klucz WEP musi mieć 5 lub 10 znaków albo 10 lub 26 cyfr szesnastkowych.</translation>
+Klucz WEP musi mieć 5 lub 13 znaków albo 10 lub 26 cyfr szesnastkowych.</translation>
     </message>
     <message>
         <source>The configuration has been completed.
@@ -1002,7 +1002,7 @@ Adres IP trzeba przypisać ręcznie.</translation>
         <translation>Sieć</translation>
     </message>
     <message>
-        <source>Cerification</source>
+        <source>Certification</source>
         <translation>Certyfikaty</translation>
     </message>
     <message>

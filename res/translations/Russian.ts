@@ -302,7 +302,7 @@
         <translation>Скорость устройства (бод):</translation>
     </message>
     <message>
-        <source>Fimware Version :</source>
+        <source>Firmware Version :</source>
         <translation>Версия прошивки:</translation>
     </message>
     <message>
@@ -773,9 +773,9 @@ Please check the IP address or port number to connect to.</source>
     </message>
     <message>
         <source>WEP Key is invalid.
-WEP Key must be 5 or 10 characters or 10 or 26 hexadecimal digits.</source>
+WEP Key must be 5 or 13 characters, or 10 or 26 hexadecimal digits.</source>
         <translation>Недопустимый ключ WEP.
-Ключ WEP должен содержать 5 или 10 символов либо 10 или 26 шестнадцатеричных цифр.</translation>
+Ключ WEP должен содержать 5 или 13 символов либо 10 или 26 шестнадцатеричных цифр.</translation>
     </message>
     <message>
         <source>The configuration has been completed.
@@ -1002,7 +1002,7 @@ IP-адрес необходимо назначить вручную.</translati
         <translation>Сеть</translation>
     </message>
     <message>
-        <source>Cerification</source>
+        <source>Certification</source>
         <translation>Сертификат</translation>
     </message>
     <message>

@@ -302,7 +302,7 @@
         <translation>设备波特率:</translation>
     </message>
     <message>
-        <source>Fimware Version :</source>
+        <source>Firmware Version :</source>
         <translation>固件版本:</translation>
     </message>
     <message>
@@ -773,9 +773,9 @@ Please check the IP address or port number to connect to.</source>
     </message>
     <message>
         <source>WEP Key is invalid.
-WEP Key must be 5 or 10 characters or 10 or 26 hexadecimal digits.</source>
+WEP Key must be 5 or 13 characters, or 10 or 26 hexadecimal digits.</source>
         <translation>WEP 密钥无效。
-WEP 密钥必须为 5 或 10 个字符，或 10 或 26 位十六进制数字。</translation>
+WEP 密钥必须为 5 或 13 个字符，或 10 或 26 位十六进制数字。</translation>
     </message>
     <message>
         <source>The configuration has been completed.
@@ -1002,7 +1002,7 @@ You must assign IP address manually.</source>
         <translation>网络</translation>
     </message>
     <message>
-        <source>Cerification</source>
+        <source>Certification</source>
         <translation>证书</translation>
     </message>
     <message>

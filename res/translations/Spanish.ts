@@ -302,7 +302,7 @@
         <translation>Velocidad del dispositivo (baudios):</translation>
     </message>
     <message>
-        <source>Fimware Version :</source>
+        <source>Firmware Version :</source>
         <translation>Versión de firmware:</translation>
     </message>
     <message>
@@ -773,9 +773,9 @@ Compruebe la dirección IP o el número de puerto de la conexión.</translation>
     </message>
     <message>
         <source>WEP Key is invalid.
-WEP Key must be 5 or 10 characters or 10 or 26 hexadecimal digits.</source>
+WEP Key must be 5 or 13 characters, or 10 or 26 hexadecimal digits.</source>
         <translation>La clave WEP no es válida.
-La clave WEP debe tener 5 o 10 caracteres, o bien 10 o 26 dígitos hexadecimales.</translation>
+La clave WEP debe tener 5 o 13 caracteres, o bien 10 o 26 dígitos hexadecimales.</translation>
     </message>
     <message>
         <source>The configuration has been completed.
@@ -1002,7 +1002,7 @@ Debe asignar la dirección IP manualmente.</translation>
         <translation>Red</translation>
     </message>
     <message>
-        <source>Cerification</source>
+        <source>Certification</source>
         <translation>Certificados</translation>
     </message>
     <message>

@@ -302,7 +302,7 @@
         <translation>裝置鮑率:</translation>
     </message>
     <message>
-        <source>Fimware Version :</source>
+        <source>Firmware Version :</source>
         <translation>韌體版本:</translation>
     </message>
     <message>
@@ -773,9 +773,9 @@ Please check the IP address or port number to connect to.</source>
     </message>
     <message>
         <source>WEP Key is invalid.
-WEP Key must be 5 or 10 characters or 10 or 26 hexadecimal digits.</source>
+WEP Key must be 5 or 13 characters, or 10 or 26 hexadecimal digits.</source>
         <translation>WEP 金鑰無效。
-WEP 金鑰必須是 5 或 10 個字元，或 10 或 26 位十六進位數字。</translation>
+WEP 金鑰必須是 5 或 13 個字元，或 10 或 26 位十六進位數字。</translation>
     </message>
     <message>
         <source>The configuration has been completed.
@@ -1002,7 +1002,7 @@ You must assign IP address manually.</source>
         <translation>網路</translation>
     </message>
     <message>
-        <source>Cerification</source>
+        <source>Certification</source>
         <translation>憑證</translation>
     </message>
     <message>

@@ -149,7 +149,8 @@ int ConfigApp::InitInstance(QCoreApplication& app) {
     }
 
     if (!qobject_cast<QApplication*>(&app)) return 2;  // main() gives the launcher a window system
-    QApplication::setApplicationDisplayName(stringText(kCaption));
+    // No application display name: Qt would append it to every window's
+    // title, and each window's title is its own.
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/corvane/corvane_tool.png")));
     LauncherDialog launcher;
     launcher.exec();

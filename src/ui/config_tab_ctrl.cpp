@@ -29,7 +29,6 @@ void ConfigTabCtrl::createPages(rules::ConfigTabCtrl& model, LinkAccess& link, F
         new SecurityPage(model.security, notices, this),
         new CertificatePage(model.certificate, link, std::move(chooser), this),
     };
-    // "Cerification" is the label printers' users know the tab by.
     const int labels[] = {kTabSystem, kTabProtocol, kTabBss, kTabNetwork, kTabAuthentication, kTabCertification};
     const QSignalBlocker block(this);
     for (int i = 0; i < rules::kTabCount; ++i) {
