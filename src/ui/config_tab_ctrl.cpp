@@ -39,6 +39,17 @@ void ConfigTabCtrl::createPages(rules::ConfigTabCtrl& model, LinkAccess& link, F
         addTab(pages_[static_cast<std::size_t>(i)], label);
     }
     setCurrentIndex(model.currentTab());
+    connect(bssPage(), &BssPage::networkChosen, this, [this, table = &link.bssTable](int index) {
+        if (index < 0 || index >= static_cast<int>(table->size())) return;
+        const BssEntry& entry = (*table)[static_cast<std::size_t>(index)];
+        const auto notice = model_->useSurveyedNetwork(bssSsid(entry), entry.security);
+        {
+            const QSignalBlocker block(this);
+            setCurrentIndex(model_->currentTab());
+        }
+        renderPages();
+        if (notice) presentNotice(*notice);
+    });
 }
 
 void ConfigTabCtrl::renderPages() {

@@ -2,6 +2,7 @@
 
 #include <QRegularExpressionValidator>
 
+#include "app/secret_toggle.h"
 #include "ui_network_page.h"
 
 namespace corvane::ui {
@@ -34,6 +35,8 @@ NetworkPage::NetworkPage(rules::NetworkPage& model, NoticeSink notices, QWidget*
         connect(edit, &QLineEdit::textEdited, this,
                 [this, c = control](const QString& text) { after(model_.editText(c, toStdString(text))); });
     }
+
+    app::SecretToggle::attach(ui_->pinCode);
 
     const std::pair<app::Ipv4AddressEdit*, NetworkControl> addresses[] = {
         {ui_->ipAddress, NetworkControl::IpAddress},

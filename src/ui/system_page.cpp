@@ -2,6 +2,7 @@
 
 #include <QRegularExpressionValidator>
 
+#include "app/secret_toggle.h"
 #include "ui_system_page.h"
 
 namespace corvane::ui {
@@ -18,6 +19,7 @@ SystemPage::SystemPage(rules::SystemPage& model, NoticeSink notices, QWidget* pa
         {ui_->userId, SystemControl::UserId},               {ui_->userPassword, SystemControl::UserPassword},
         {ui_->confirmPassword, SystemControl::ConfirmPassword},
     };
+    for (auto* secret : {ui_->userPassword, ui_->confirmPassword}) app::SecretToggle::attach(secret);
     for (const auto& [edit, control] : edits)
         connect(edit, &QLineEdit::textEdited, this, [this, c = control](const QString& text) { edited(c, text); });
     // The printer's own texts are never read as markup.
