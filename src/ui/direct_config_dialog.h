@@ -72,6 +72,8 @@ private:
 
     std::vector<std::string> comPortNames() const;
     std::vector<rules::UsbEntry> refreshUsbDevices();
+    // The device a port list entry opens.
+    QString devicePathOf(const QString& entry) const;
     void render();
     void presentNotice(const rules::MaybeNotice& notice);
     QString chooseProfileFile(bool exporting);

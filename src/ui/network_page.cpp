@@ -12,6 +12,7 @@ using rules::NetworkControl;
 NetworkPage::NetworkPage(rules::NetworkPage& model, NoticeSink notices, QWidget* parent)
     : ConfigPage(parent), model_(model), notices_(std::move(notices)), ui_(std::make_unique<Ui::NetworkPage>()) {
     ui_->setupUi(this);
+    held_ = new EditNotices(notices_, this);
 
     // The model decides which radio is checked; a refused click must not
     // leave Qt's own choice behind.
@@ -32,8 +33,13 @@ NetworkPage::NetworkPage(rules::NetworkPage& model, NoticeSink notices, QWidget*
         // The SSID and the PIN take what their record fields' entry rules allow.
         if (control == NetworkControl::AdhocChannel || control == NetworkControl::InactivityTime)
             edit->setValidator(new QRegularExpressionValidator(digits, edit));
-        connect(edit, &QLineEdit::textEdited, this,
-                [this, c = control](const QString& text) { after(model_.editText(c, toStdString(text))); });
+        connect(edit, &QLineEdit::textEdited, this, [this, e = edit, c = control](const QString& text) {
+            const auto notice = model_.editText(c, toStdString(text));
+            if (c != NetworkControl::AdhocChannel && c != NetworkControl::InactivityTime) return after(notice);
+            // The number is corrected at once; the message waits for the edit's end.
+            render();
+            held_->hold(e, notice);
+        });
     }
 
     app::SecretToggle::attach(ui_->pinCode);

@@ -12,6 +12,7 @@ using rules::SystemControl;
 SystemPage::SystemPage(rules::SystemPage& model, NoticeSink notices, QWidget* parent)
     : ConfigPage(parent), model_(model), notices_(std::move(notices)), ui_(std::make_unique<Ui::SystemPage>()) {
     ui_->setupUi(this);
+    held_ = new EditNotices(notices_, this);
     ui_->printerPort->setValidator(
         new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), ui_->printerPort));
     const std::pair<QLineEdit*, SystemControl> edits[] = {
@@ -32,7 +33,8 @@ SystemPage::~SystemPage() = default;
 void SystemPage::edited(SystemControl control, const QString& text) {
     const auto notice = model_.editText(control, toStdString(text));
     render();
-    if (notice) notices_(*notice);
+    if (control == SystemControl::PrinterPort) held_->hold(ui_->printerPort, notice);
+    else if (notice) notices_(*notice);
 }
 
 void SystemPage::render() {

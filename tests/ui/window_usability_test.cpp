@@ -115,5 +115,31 @@ TEST_F(DirectUiTest, SurveyListSortsFitsAndHandsANetworkToThePages) {
     }
 }
 
+TEST_F(DirectUiTest, KeyboardTurnsPagesAndNumbersComplainOncePerEdit) {
+    open();
+    connectPrinter();
+    // The port list names its device in full.
+    EXPECT_EQ(widget<QComboBox>("portList")->toolTip(), sim.pty());
+    QApplication::setActiveWindow(dialog.get());
+    messages.clear();
+
+    auto* port = onPage<QLineEdit>(Tab::System, "printerPort");
+    port->setFocus();
+    QTest::keyClick(port, Qt::Key_Tab, Qt::ControlModifier);
+    EXPECT_EQ(tabs()->currentIndex(), static_cast<int>(Tab::Protocol));
+    QTest::keyClick(widget<QPushButton>("saveButton"), Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(tabs()->currentIndex(), static_cast<int>(Tab::System));
+
+    // Each digit past the limit is corrected at once; the message comes when
+    // the edit ends, once.
+    port->setFocus();
+    type(port, QStringLiteral("99999"));
+    QTest::keyClicks(port, QStringLiteral("99"));
+    EXPECT_TRUE(messages.ids().empty());
+    EXPECT_LE(port->text().toInt(), 32767);
+    QTest::keyClick(port, Qt::Key_Return);
+    EXPECT_EQ(messages.ids(), std::vector<int>{kPortOutOfRange});
+}
+
 }  // namespace
 }  // namespace corvane::test
