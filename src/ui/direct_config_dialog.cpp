@@ -19,6 +19,7 @@
 #include "transport/open_failure.h"
 #include "ui/config_tab_ctrl.h"
 #include "ui/control_sync.h"
+#include "ui/edit_notices.h"
 #include "ui/link_wait.h"
 #include "ui/security_page.h"
 #include "ui/secrets_dialog.h"
@@ -297,6 +298,8 @@ void DirectConfigDialog::Disconnect() {
 }
 
 void DirectConfigDialog::Save() {
+    // A range message still waiting for its edit to end comes first.
+    for (auto* held : ui_->tabControl->findChildren<EditNotices*>()) held->releaseAll();
     const auto notice = model_.prepareSave();
     // The checks may have settled the cipher by the WEP key's length.
     ui_->tabControl->renderPages();

@@ -21,4 +21,8 @@ void EditNotices::release(QLineEdit* edit) {
     sink_(notice);
 }
 
+void EditNotices::releaseAll() {
+    while (!held_.empty()) release(held_.begin()->first);
+}
+
 }  // namespace corvane::ui

@@ -26,6 +26,8 @@ public:
     void hold(QLineEdit* edit, const rules::MaybeNotice& notice);
     // Shows what is held for `edit`, if anything.
     void release(QLineEdit* edit);
+    // Shows everything held (before a save).
+    void releaseAll();
 
 private:
     NoticeSink sink_;
