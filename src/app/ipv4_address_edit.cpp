@@ -177,6 +177,11 @@ void Ipv4AddressEdit::describeParts() {
     }
 }
 
+void Ipv4AddressEdit::setName(const QString& name) {
+    setAccessibleName(name);
+    describeParts();
+}
+
 QLineEdit* Ipv4AddressEdit::field(int index) const {
     return index >= 0 && index < 4 ? fields_[static_cast<std::size_t>(index)] : nullptr;
 }

@@ -46,6 +46,9 @@ public:
     // Checks the value again; for owners that wrote it with signals blocked.
     void refreshMark();
 
+    // The entry's accessible name, which each part's name is made from.
+    void setName(const QString& name);
+
     // One part, for tests and for moving the focus.
     QLineEdit* field(int index) const;
 
