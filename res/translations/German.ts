@@ -1,4 +1,5 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
     <name>BssInfoDialog</name>
@@ -38,6 +39,10 @@
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
+    <message>
+        <source>Access points the printer sees</source>
+        <translation>Zugangspunkte, die der Drucker sieht</translation>
+    </message>
 </context>
 <context>
     <name>BssPage</name>
@@ -68,6 +73,26 @@
     <message>
         <source>RSSI</source>
         <translation>RSSI</translation>
+    </message>
+    <message>
+        <source>Access points the printer sees</source>
+        <translation>Zugangspunkte, die der Drucker sieht</translation>
+    </message>
+    <message>
+        <source>Use this network</source>
+        <translation>Dieses Netzwerk verwenden</translation>
+    </message>
+    <message>
+        <source>Puts the chosen network&apos;s name on the Network page and, where the survey names one, its authentication on the Authentication page</source>
+        <translation>Übernimmt den Namen des gewählten Netzwerks auf die Seite Netzwerk und, wo die Suche genau eine nennt, seine Authentifizierung auf die Seite Authentifizierung</translation>
+    </message>
+    <message>
+        <source>Infrastructure</source>
+        <translation>Infrastruktur</translation>
+    </message>
+    <message>
+        <source>Ad hoc</source>
+        <translation>Ad-hoc</translation>
     </message>
 </context>
 <context>
@@ -100,6 +125,10 @@
         <source>CA</source>
         <translation>CA</translation>
     </message>
+    <message>
+        <source>Certificate file</source>
+        <translation>Zertifikatsdatei</translation>
+    </message>
 </context>
 <context>
     <name>ConfigApp</name>
@@ -108,8 +137,8 @@
         <translation>Richtet die Netzwerkschnittstelle von Zephran-Bondruckern ein.</translation>
     </message>
     <message>
-        <source>Show the windows in NAME instead of the system's language: en (the built-in English), a catalog name such as Japanese or German, or a locale name such as de_AT.</source>
-        <translation type="unfinished" />
+        <source>Show the windows in NAME instead of the system&apos;s language: en (the built-in English), a catalog name such as Japanese or German, or a locale name such as de_AT.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -170,6 +199,10 @@
         <source>Exit</source>
         <translation>Beenden</translation>
     </message>
+    <message>
+        <source>Printers found</source>
+        <translation>Gefundene Drucker</translation>
+    </message>
 </context>
 <context>
     <name>DirectConfigDialog</name>
@@ -210,7 +243,7 @@
         <translation>Beenden</translation>
     </message>
     <message>
-        <source>This printer don't match our company name.</source>
+        <source>This printer don&apos;t match our company name.</source>
         <translation>Der Herstellername dieses Druckers stimmt nicht mit unserem Firmennamen überein.</translation>
     </message>
     <message>
@@ -321,6 +354,14 @@
         <source>Ethernet Configuration</source>
         <translation>Ethernet-Konfiguration</translation>
     </message>
+    <message>
+        <source>TCP port, up to 32767</source>
+        <translation>TCP-Port, bis 32767</translation>
+    </message>
+    <message>
+        <source>Seconds, 0 to 3600</source>
+        <translation>Sekunden, 0 bis 3600</translation>
+    </message>
 </context>
 <context>
     <name>LauncherDialog</name>
@@ -376,6 +417,10 @@
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Addresses of this computer</source>
+        <translation>Adressen dieses Computers</translation>
     </message>
 </context>
 <context>
@@ -458,6 +503,14 @@
     <message>
         <source>SSID</source>
         <translation>SSID</translation>
+    </message>
+    <message>
+        <source>Channel, 1 to 14</source>
+        <translation>Kanal, 1 bis 14</translation>
+    </message>
+    <message>
+        <source>Seconds, 0 to 3600</source>
+        <translation>Sekunden, 0 bis 3600</translation>
     </message>
 </context>
 <context>
@@ -753,6 +806,22 @@
     <message>
         <source>Gateway</source>
         <translation>Gateway</translation>
+    </message>
+    <message>
+        <source>Settings written to the printer</source>
+        <translation>Auf den Drucker geschriebene Einstellungen</translation>
+    </message>
+    <message>
+        <source>&amp;Show secrets</source>
+        <translation>&amp;Geheimnisse anzeigen</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+        <source>Copies every row, tab-separated, as shown</source>
+        <translation>Kopiert alle Zeilen, durch Tabulatoren getrennt, wie angezeigt</translation>
     </message>
 </context>
 <context>
@@ -1216,6 +1285,10 @@ Seine Webseite kann nicht geöffnet werden.</translation>
         <source>Mac Address :</source>
         <translation>MAC-Adresse:</translation>
     </message>
+    <message>
+        <source>TCP port, 0 to 32767</source>
+        <translation>TCP-Port, 0 bis 32767</translation>
+    </message>
 </context>
 <context>
     <name>corvane::app</name>
@@ -1282,40 +1355,40 @@ Seine Webseite kann nicht geöffnet werden.</translation>
 <context>
     <name>corvane::profile</name>
     <message>
-        <source>"%1" must be a text</source>
-        <translation>"%1" muss ein Text sein</translation>
+        <source>&quot;%1&quot; must be a text</source>
+        <translation>&quot;%1&quot; muss ein Text sein</translation>
     </message>
     <message>
-        <source>"%1" must be a whole number</source>
-        <translation>"%1" muss eine ganze Zahl sein</translation>
+        <source>&quot;%1&quot; must be a whole number</source>
+        <translation>&quot;%1&quot; muss eine ganze Zahl sein</translation>
     </message>
     <message>
-        <source>"%1" must be a dotted IPv4 address such as "192.168.0.10"</source>
-        <translation>"%1" muss eine IPv4-Adresse in Punktschreibweise sein, etwa "192.168.0.10"</translation>
+        <source>&quot;%1&quot; must be a dotted IPv4 address such as &quot;192.168.0.10&quot;</source>
+        <translation>&quot;%1&quot; muss eine IPv4-Adresse in Punktschreibweise sein, etwa &quot;192.168.0.10&quot;</translation>
     </message>
     <message>
-        <source>"%1" has a value of the wrong kind</source>
-        <translation>"%1" hat einen Wert der falschen Art</translation>
+        <source>&quot;%1&quot; has a value of the wrong kind</source>
+        <translation>&quot;%1&quot; hat einen Wert der falschen Art</translation>
     </message>
     <message>
-        <source>"%1" is longer than its %2 bytes</source>
-        <translation>"%1" ist länger als seine %2 Bytes</translation>
+        <source>&quot;%1&quot; is longer than its %2 bytes</source>
+        <translation>&quot;%1&quot; ist länger als seine %2 Bytes</translation>
     </message>
     <message>
-        <source>"%1" must not contain a zero character</source>
-        <translation>"%1" darf kein Nullzeichen enthalten</translation>
+        <source>&quot;%1&quot; must not contain a zero character</source>
+        <translation>&quot;%1&quot; darf kein Nullzeichen enthalten</translation>
     </message>
     <message>
-        <source>"%1" must be a whole number from 0 to %2</source>
-        <translation>"%1" muss eine ganze Zahl von 0 bis %2 sein</translation>
+        <source>&quot;%1&quot; must be a whole number from 0 to %2</source>
+        <translation>&quot;%1&quot; muss eine ganze Zahl von 0 bis %2 sein</translation>
     </message>
     <message>
-        <source>"%1" belongs to one printer and is never part of a profile</source>
-        <translation>"%1" gehört zu einem einzelnen Drucker und ist nie Teil eines Profils</translation>
+        <source>&quot;%1&quot; belongs to one printer and is never part of a profile</source>
+        <translation>&quot;%1&quot; gehört zu einem einzelnen Drucker und ist nie Teil eines Profils</translation>
     </message>
     <message>
-        <source>"%1" is not a setting of a profile</source>
-        <translation>"%1" ist keine Einstellung eines Profils</translation>
+        <source>&quot;%1&quot; is not a setting of a profile</source>
+        <translation>&quot;%1&quot; ist keine Einstellung eines Profils</translation>
     </message>
     <message>
         <source>not valid JSON (%1 at offset %2)</source>
@@ -1326,35 +1399,35 @@ Seine Webseite kann nicht geöffnet werden.</translation>
         <translation>die Datei muss genau ein JSON-Objekt enthalten</translation>
     </message>
     <message>
-        <source>unknown key "%1" (a profile holds "format" and "config")</source>
-        <translation>unbekannter Schlüssel "%1" (ein Profil enthält "format" und "config")</translation>
+        <source>unknown key &quot;%1&quot; (a profile holds &quot;format&quot; and &quot;config&quot;)</source>
+        <translation>unbekannter Schlüssel &quot;%1&quot; (ein Profil enthält &quot;format&quot; und &quot;config&quot;)</translation>
     </message>
     <message>
-        <source>"format" must be "%1"</source>
-        <translation>"format" muss "%1" sein</translation>
+        <source>&quot;format&quot; must be &quot;%1&quot;</source>
+        <translation>&quot;format&quot; muss &quot;%1&quot; sein</translation>
     </message>
     <message>
-        <source>the file has no "config" object</source>
-        <translation>die Datei hat kein "config"-Objekt</translation>
+        <source>the file has no &quot;config&quot; object</source>
+        <translation>die Datei hat kein &quot;config&quot;-Objekt</translation>
     </message>
     <message>
-        <source>"%1" is not a secret; a secrets file holds only wepKey, pskKey, authPassword and p2pPinCode</source>
-        <translation>"%1" ist keine geheime Angabe; eine Datei mit geheimen Angaben enthält nur wepKey, pskKey, authPassword und p2pPinCode</translation>
+        <source>&quot;%1&quot; is not a secret; a secrets file holds only wepKey, pskKey, authPassword and p2pPinCode</source>
+        <translation>&quot;%1&quot; ist keine geheime Angabe; eine Datei mit geheimen Angaben enthält nur wepKey, pskKey, authPassword und p2pPinCode</translation>
     </message>
     <message>
-        <source>"%1": Wi-Fi Direct needs a printer with the newer record layout</source>
-        <translation>"%1": Wi-Fi Direct braucht einen Drucker mit dem neueren Datensatzformat</translation>
+        <source>&quot;%1&quot;: Wi-Fi Direct needs a printer with the newer record layout</source>
+        <translation>&quot;%1&quot;: Wi-Fi Direct braucht einen Drucker mit dem neueren Datensatzformat</translation>
     </message>
 </context>
 <context>
     <name>corvane::transport</name>
     <message>
-        <source>Permission denied: add your user to the 'dialout' group (serial) or 'lp' group (USB printer), then log in again</source>
-        <translation>Zugriff verweigert: Fügen Sie Ihren Benutzer der Gruppe 'dialout' (seriell) oder 'lp' (USB-Drucker) hinzu und melden Sie sich dann neu an</translation>
+        <source>Permission denied: add your user to the &apos;dialout&apos; group (serial) or &apos;lp&apos; group (USB printer), then log in again</source>
+        <translation>Zugriff verweigert: Fügen Sie Ihren Benutzer der Gruppe &apos;dialout&apos; (seriell) oder &apos;lp&apos; (USB-Drucker) hinzu und melden Sie sich dann neu an</translation>
     </message>
     <message>
-        <source>Your user needs to be in the group '%1' that owns %2: run "sudo usermod -aG %1 $USER", then log in again.</source>
-        <translation>Ihr Benutzer muss der Gruppe '%1' angehören, der %2 gehört: Führen Sie "sudo usermod -aG %1 $USER" aus und melden Sie sich dann neu an.</translation>
+        <source>Your user needs to be in the group &apos;%1&apos; that owns %2: run &quot;sudo usermod -aG %1 $USER&quot;, then log in again.</source>
+        <translation>Ihr Benutzer muss der Gruppe &apos;%1&apos; angehören, der %2 gehört: Führen Sie &quot;sudo usermod -aG %1 $USER&quot; aus und melden Sie sich dann neu an.</translation>
     </message>
 </context>
 <context>
@@ -1364,7 +1437,7 @@ Seine Webseite kann nicht geöffnet werden.</translation>
         <translation>Drucker wird geprüft… Versuch %1 von %2</translation>
     </message>
     <message>
-        <source>Reading the printer's settings…</source>
+        <source>Reading the printer&apos;s settings…</source>
         <translation>Einstellungen des Druckers werden gelesen…</translation>
     </message>
     <message>
@@ -1387,7 +1460,7 @@ Seine Webseite kann nicht geöffnet werden.</translation>
         <translation>An dieser Leitung ist kein Drucker bereit: sein DSR- oder CTS-Signal ist aus.</translation>
     </message>
     <message>
-        <source>The port does not take the printer's line settings (115200 baud, 8 data bits, no parity, 1 stop bit, RTS/CTS).</source>
+        <source>The port does not take the printer&apos;s line settings (115200 baud, 8 data bits, no parity, 1 stop bit, RTS/CTS).</source>
         <translation>Der Anschluss übernimmt die Leitungseinstellungen des Druckers nicht (115200 Baud, 8 Datenbits, keine Parität, 1 Stoppbit, RTS/CTS).</translation>
     </message>
     <message>
