@@ -138,7 +138,7 @@
     </message>
     <message>
         <source>Show the windows in NAME instead of the system&apos;s language: en (the built-in English), a catalog name such as Japanese or German, or a locale name such as de_AT.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeigt die Fenster in NAME statt in der Systemsprache: en (das eingebaute Englisch), ein Katalogname wie Japanese oder German oder ein Gebietsschema wie de_AT.</translation>
     </message>
 </context>
 <context>
