@@ -116,9 +116,10 @@ DirectConfigDialog::DirectConfigDialog(const DirectConfigOptions& options, QWidg
     };
     for (const QKeySequence& keys : {QKeySequence(Qt::CTRL | Qt::Key_Tab), QKeySequence(Qt::CTRL | Qt::Key_PageDown)})
         connect(new QShortcut(keys, this), &QShortcut::activated, this, [turnPage] { turnPage(1); });
-    for (const QKeySequence& keys : {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab),
-                                     QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab),
-                                     QKeySequence(Qt::CTRL | Qt::Key_PageUp)})
+    // Shift+Tab arrives as Backtab; a second entry for Shift+Tab would make
+    // the shortcut ambiguous.
+    for (const QKeySequence& keys :
+         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), QKeySequence(Qt::CTRL | Qt::Key_PageUp)})
         connect(new QShortcut(keys, this), &QShortcut::activated, this, [turnPage] { turnPage(-1); });
 
     model_.OnInitDialog(comPortNames());
