@@ -41,7 +41,8 @@ SecretToggle::SecretToggle(QLineEdit* edit, QWidget* parent) : QToolButton(paren
     setObjectName(edit->objectName() + QStringLiteral("Show"));
     setCheckable(true);
     setFocusPolicy(Qt::TabFocus);
-    const QIcon eye = QIcon::fromTheme(QStringLiteral("view-reveal-symbolic"), QIcon::fromTheme(QStringLiteral("view-visible")));
+    const QIcon eye =
+        QIcon::fromTheme(QStringLiteral("view-reveal-symbolic"), QIcon::fromTheme(QStringLiteral("view-visible")));
     if (!eye.isNull()) setIcon(eye);
     // Without an icon theme the button says what it does in words.
     setToolButtonStyle(eye.isNull() ? Qt::ToolButtonTextOnly : Qt::ToolButtonIconOnly);

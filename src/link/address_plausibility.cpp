@@ -9,7 +9,8 @@ bool isContiguousMask(std::uint32_t mask) {
 }
 
 AddressProblem addressProblem(AddressRole role, std::uint32_t address, std::uint32_t mask) {
-    if (role == AddressRole::Mask) return isContiguousMask(address) ? AddressProblem::None : AddressProblem::MaskNotContiguous;
+    if (role == AddressRole::Mask)
+        return isContiguousMask(address) ? AddressProblem::None : AddressProblem::MaskNotContiguous;
     if (address == 0 || mask == 0 || !isContiguousMask(mask)) return AddressProblem::None;
     const std::uint32_t hosts = ~mask;
     if (hosts < 3) return AddressProblem::None;  // /31 and /32 have no network or broadcast address

@@ -77,7 +77,8 @@ void BssPage::fitColumns() {
                                QStringLiteral("-100"), QStringLiteral("WEP64/WPA2/RSN2")};
     int width = 2 * list.frameWidth() + list.verticalScrollBar()->sizeHint().width();
     for (int c = 0; c < list.columnCount(); ++c) {
-        const int cell = metrics.horizontalAdvance(samples[c]) + 4 * list.style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 12;
+        const int cell =
+            metrics.horizontalAdvance(samples[c]) + 4 * list.style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 12;
         width += std::max(cell, list.horizontalHeader()->sectionSizeHint(c));
     }
     list.setMinimumWidth(width);
@@ -124,7 +125,8 @@ void BssPage::showBssTable(const BssTable& table) {
         list.item(row, 0)->setData(Qt::DisplayRole, static_cast<int>(k) + 1);
         list.item(row, 0)->setData(Qt::UserRole, static_cast<int>(k));
         list.item(row, 4)->setData(Qt::DisplayRole, static_cast<int>(table[k].rssi));
-        list.item(row, 3)->setText(QCoreApplication::translate("BssPage", table[k].mode != 0 ? kAdhoc : kInfrastructure));
+        list.item(row, 3)->setText(
+            QCoreApplication::translate("BssPage", table[k].mode != 0 ? kAdhoc : kInfrastructure));
     }
     list.setSortingEnabled(true);
 }

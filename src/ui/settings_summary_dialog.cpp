@@ -53,7 +53,8 @@ void SettingsSummaryDialog::fillSummaryValues() {
         std::string value =
             row.valueTextId ? toStdString(app::stringText(row.valueTextId)) : link::VisibleText(row.value);
         // A secret shows as a fixed run of dots: not even its length is told.
-        if (row.secret && !value.empty() && !ui_->showSecrets->isChecked()) value = "\u2022\u2022\u2022\u2022\u2022\u2022\u2022\u2022";
+        if (row.secret && !value.empty() && !ui_->showSecrets->isChecked())
+            value = "\u2022\u2022\u2022\u2022\u2022\u2022\u2022\u2022";
         appendCenteredRow(table, {std::to_string(number++), toStdString(name), value});
     }
 }
@@ -64,7 +65,8 @@ void SettingsSummaryDialog::copyRows() {
     QStringList lines;
     for (int r = 0; r < table.rowCount(); ++r) {
         QStringList cells;
-        for (int c = 0; c < table.columnCount(); ++c) cells << (table.item(r, c) ? table.item(r, c)->text() : QString());
+        for (int c = 0; c < table.columnCount(); ++c)
+            cells << (table.item(r, c) ? table.item(r, c)->text() : QString());
         lines << cells.join(QLatin1Char('\t'));
     }
     QApplication::clipboard()->setText(lines.join(QLatin1Char('\n')) + QLatin1Char('\n'));
