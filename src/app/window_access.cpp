@@ -2,6 +2,7 @@
 
 #include "app/ipv4_address_edit.h"
 
+#include <functional>
 #include <map>
 #include <set>
 #include <string_view>
@@ -129,36 +130,65 @@ void markFreeLetters(const std::vector<QWidget*>& widgets, std::set<QChar>& take
         if (!mark.isNull() && taken.insert(mark).second) continue;
         unmarked.push_back(w);
     }
+    // The texts without their repeated letters ("&&", a literal "&", stays).
+    std::vector<QString> texts;
     for (QWidget* w : unmarked) {
-        QString text = textOf(w);
-        if (!mnemonicOf(text).isNull()) {
-            // A repeated letter: drop it, keep a literal "&&".
-            QString plain;
-            for (int i = 0; i < text.size(); ++i) {
-                if (text[i] == QLatin1Char('&') && i + 1 < text.size() && text[i + 1] != QLatin1Char('&')) continue;
-                if (text[i] == QLatin1Char('&') && i + 1 < text.size()) plain += text[i++];
-                plain += text[i];
-            }
-            text = plain;
+        const QString text = textOf(w);
+        QString plain;
+        for (int i = 0; i < text.size(); ++i) {
+            if (text[i] == QLatin1Char('&') && i + 1 < text.size() && text[i + 1] != QLatin1Char('&')) continue;
+            if (text[i] == QLatin1Char('&') && i + 1 < text.size()) plain += text[i++];
+            plain += text[i];
         }
-        int at = -1;
-        // Word starts first, then any letter; "&&" pairs are skipped.
-        for (int pass = 0; pass < 2 && at < 0; ++pass) {
-            for (int i = 0; i < text.size(); ++i) {
-                if (text[i] == QLatin1Char('&')) {
-                    ++i;
-                    continue;
-                }
-                const bool wordStart = i == 0 || !text[i - 1].isLetterOrNumber();
-                if (usable(text[i]) && (pass == 1 || wordStart) && !taken.count(text[i].toUpper())) {
-                    at = i;
-                    break;
-                }
+        texts.push_back(plain);
+    }
+    // Each text's letters it could mark: word starts, and all of them.
+    struct Candidates {
+        std::vector<std::pair<QChar, int>> starts, all;
+    };
+    std::vector<Candidates> candidates(texts.size());
+    for (std::size_t w = 0; w < texts.size(); ++w) {
+        const QString& text = texts[w];
+        for (int i = 0; i < text.size(); ++i) {
+            if (text[i] == QLatin1Char('&')) {
+                ++i;
+                continue;
+            }
+            if (!usable(text[i])) continue;
+            const std::pair<QChar, int> choice{text[i].toUpper(), i};
+            candidates[w].all.push_back(choice);
+            if (i == 0 || !text[i - 1].isLetterOrNumber()) candidates[w].starts.push_back(choice);
+        }
+    }
+    // As many texts as possible get a letter of their own (a bipartite
+    // matching, by augmenting paths), word starts where they suffice.
+    std::map<QChar, std::size_t> owner;
+    std::vector<int> position(texts.size(), -1);
+    std::function<bool(std::size_t, bool, std::set<QChar>&)> claim = [&](std::size_t w, bool anyLetter,
+                                                                          std::set<QChar>& seen) {
+        for (const auto& [letter, at] : anyLetter ? candidates[w].all : candidates[w].starts) {
+            if (taken.count(letter) || !seen.insert(letter).second) continue;
+            const auto held = owner.find(letter);
+            if (held == owner.end() || claim(held->second, anyLetter, seen)) {
+                owner[letter] = w;
+                position[w] = at;
+                return true;
             }
         }
-        if (at >= 0) {
-            taken.insert(text[at].toUpper());
-            text.insert(at, QLatin1Char('&'));
+        return false;
+    };
+    for (const bool anyLetter : {false, true}) {
+        for (std::size_t w = 0; w < texts.size(); ++w) {
+            if (position[w] >= 0) continue;
+            std::set<QChar> seen;
+            claim(w, anyLetter, seen);
+        }
+    }
+    for (const auto& entry : owner) taken.insert(entry.first);
+    for (std::size_t w = 0; w < texts.size(); ++w) {
+        QString text = texts[w];
+        if (position[w] >= 0) {
+            text.insert(position[w], QLatin1Char('&'));
         } else {
             for (const char c : std::string_view("ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789")) {
                 if (taken.insert(QLatin1Char(c)).second) {
@@ -167,7 +197,7 @@ void markFreeLetters(const std::vector<QWidget*>& widgets, std::set<QChar>& take
                 }
             }
         }
-        setTextOf(w, text);
+        setTextOf(unmarked[w], text);
     }
 }
 
