@@ -57,6 +57,10 @@
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
+    <message>
+        <source>Access points the printer sees</source>
+        <translation>Zugangspunkte, die der Drucker sieht</translation>
+    </message>
 </context>
 <context>
     <name>BssPage</name>
@@ -88,6 +92,26 @@
         <source>RSSI</source>
         <translation>RSSI</translation>
     </message>
+    <message>
+        <source>Access points the printer sees</source>
+        <translation>Zugangspunkte, die der Drucker sieht</translation>
+    </message>
+    <message>
+        <source>Use this network</source>
+        <translation>Dieses Netzwerk verwenden</translation>
+    </message>
+    <message>
+        <source>Puts the chosen network's name on the Network page and, where the survey names one, its authentication on the Authentication page</source>
+        <translation>Übernimmt den Namen des gewählten Netzwerks auf die Seite Netzwerk und, wo die Suche genau eine nennt, seine Authentifizierung auf die Seite Authentifizierung</translation>
+    </message>
+    <message>
+        <source>Infrastructure</source>
+        <translation>Infrastruktur</translation>
+    </message>
+    <message>
+        <source>Ad hoc</source>
+        <translation>Ad-hoc</translation>
+    </message>
 </context>
 <context>
     <name>CertificatePage</name>
@@ -118,6 +142,10 @@
     <message>
         <source>CA</source>
         <translation>CA</translation>
+    </message>
+    <message>
+        <source>Certificate file</source>
+        <translation>Zertifikatsdatei</translation>
     </message>
 </context>
 <context>
@@ -224,6 +252,10 @@
     <message>
         <source>This printer does not support the access point survey.</source>
         <translation>Dieser Drucker unterstützt die Suche nach Zugangspunkten nicht.</translation>
+    </message>
+    <message>
+        <source>Printers found</source>
+        <translation>Gefundene Drucker</translation>
     </message>
 </context>
 <context>
@@ -552,10 +584,6 @@ Schlüssel, Passwörter und PIN wurden weggelassen; beim Importieren des Profils
         <translation>Baudrate des Geräts:</translation>
     </message>
     <message>
-        <source>Fimware Version :</source>
-        <translation>Firmware-Version:</translation>
-    </message>
-    <message>
         <source>Save</source>
         <translation>Speichern</translation>
     </message>
@@ -570,6 +598,18 @@ Schlüssel, Passwörter und PIN wurden weggelassen; beim Importieren des Profils
     <message>
         <source>Ethernet Configuration</source>
         <translation>Ethernet-Konfiguration</translation>
+    </message>
+    <message>
+        <source>TCP port, up to 32767</source>
+        <translation>TCP-Port, bis 32767</translation>
+    </message>
+    <message>
+        <source>Seconds, 0 to 3600</source>
+        <translation>Sekunden, 0 bis 3600</translation>
+    </message>
+    <message>
+        <source>Firmware Version :</source>
+        <translation>Firmware-Version:</translation>
     </message>
 </context>
 <context>
@@ -626,6 +666,10 @@ Schlüssel, Passwörter und PIN wurden weggelassen; beim Importieren des Profils
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Addresses of this computer</source>
+        <translation>Adressen dieses Computers</translation>
     </message>
 </context>
 <context>
@@ -708,6 +752,14 @@ Schlüssel, Passwörter und PIN wurden weggelassen; beim Importieren des Profils
     <message>
         <source>SSID</source>
         <translation>SSID</translation>
+    </message>
+    <message>
+        <source>Channel, 1 to 14</source>
+        <translation>Kanal, 1 bis 14</translation>
+    </message>
+    <message>
+        <source>Seconds, 0 to 3600</source>
+        <translation>Sekunden, 0 bis 3600</translation>
     </message>
 </context>
 <context>
@@ -1110,6 +1162,22 @@ Schlüssel, Passwörter und PIN wurden weggelassen; beim Importieren des Profils
         <source>Gateway</source>
         <translation>Gateway</translation>
     </message>
+    <message>
+        <source>Settings written to the printer</source>
+        <translation>Auf den Drucker geschriebene Einstellungen</translation>
+    </message>
+    <message>
+        <source>&amp;Show secrets</source>
+        <translation>&amp;Geheimnisse anzeigen</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+        <source>Copies every row, tab-separated, as shown</source>
+        <translation>Kopiert alle Zeilen, durch Tabulatoren getrennt, wie angezeigt</translation>
+    </message>
 </context>
 <context>
     <name>StringTable</name>
@@ -1126,12 +1194,6 @@ Bitte prüfen Sie die IP-Adresse oder die Portnummer der Verbindung.</translatio
     <message>
         <source>Failed to connect to the printer.</source>
         <translation>Die Verbindung zum Drucker ist fehlgeschlagen.</translation>
-    </message>
-    <message>
-        <source>WEP Key is invalid.
-WEP Key must be 5 or 10 characters or 10 or 26 hexadecimal digits.</source>
-        <translation>Der WEP-Schlüssel ist ungültig.
-Der WEP-Schlüssel muss aus 5 oder 10 Zeichen oder aus 10 oder 26 Hexadezimalziffern bestehen.</translation>
     </message>
     <message>
         <source>The configuration has been completed.
@@ -1358,10 +1420,6 @@ Die IP-Adresse muss manuell vergeben werden.</translation>
         <translation>Netzwerk</translation>
     </message>
     <message>
-        <source>Cerification</source>
-        <translation>Zertifikate</translation>
-    </message>
-    <message>
         <source>Open System</source>
         <translation>Offenes System</translation>
     </message>
@@ -1533,6 +1591,16 @@ Seine Webseite kann nicht geöffnet werden.</translation>
         <source>Discard the changes made since Connect?</source>
         <translation>Die seit dem Verbinden vorgenommenen Änderungen verwerfen?</translation>
     </message>
+    <message>
+        <source>WEP Key is invalid.
+WEP Key must be 5 or 13 characters, or 10 or 26 hexadecimal digits.</source>
+        <translation>Der WEP-Schlüssel ist ungültig.
+Der WEP-Schlüssel muss aus 5 oder 13 Zeichen oder aus 10 oder 26 Hexadezimalziffern bestehen.</translation>
+    </message>
+    <message>
+        <source>Certification</source>
+        <translation>Zertifikate</translation>
+    </message>
 </context>
 <context>
     <name>SystemPage</name>
@@ -1575,6 +1643,10 @@ Seine Webseite kann nicht geöffnet werden.</translation>
     <message>
         <source>Mac Address :</source>
         <translation>MAC-Adresse:</translation>
+    </message>
+    <message>
+        <source>TCP port, 0 to 32767</source>
+        <translation>TCP-Port, 0 bis 32767</translation>
     </message>
 </context>
 </TS>

@@ -57,6 +57,10 @@
         <source>Cancel</source>
         <translation>취소</translation>
     </message>
+    <message>
+        <source>Access points the printer sees</source>
+        <translation type="unfinished" />
+    </message>
 </context>
 <context>
     <name>BssPage</name>
@@ -88,6 +92,26 @@
         <source>Get BSS information</source>
         <translation>BSS 정보 가져오기</translation>
     </message>
+    <message>
+        <source>Access points the printer sees</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Use this network</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Puts the chosen network's name on the Network page and, where the survey names one, its authentication on the Authentication page</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Infrastructure</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Ad hoc</source>
+        <translation type="unfinished" />
+    </message>
 </context>
 <context>
     <name>CertificatePage</name>
@@ -118,6 +142,10 @@
     <message>
         <source>Original Certificate Format (*)</source>
         <translation>원본 인증서 형식 (*)</translation>
+    </message>
+    <message>
+        <source>Certificate file</source>
+        <translation type="unfinished" />
     </message>
 </context>
 <context>
@@ -223,6 +251,10 @@
     </message>
     <message>
         <source>This printer does not support the access point survey.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Printers found</source>
         <translation type="unfinished" />
     </message>
 </context>
@@ -546,10 +578,6 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
         <translation>장치 보드레이트:</translation>
     </message>
     <message>
-        <source>Fimware Version :</source>
-        <translation>펌웨어 버전:</translation>
-    </message>
-    <message>
         <source>Save</source>
         <translation>저장</translation>
     </message>
@@ -564,6 +592,18 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
     <message>
         <source>Ethernet Configuration</source>
         <translation>이더넷 설정</translation>
+    </message>
+    <message>
+        <source>TCP port, up to 32767</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Seconds, 0 to 3600</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Firmware Version :</source>
+        <translation>펌웨어 버전:</translation>
     </message>
 </context>
 <context>
@@ -620,6 +660,10 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
     <message>
         <source>Cancel</source>
         <translation>취소</translation>
+    </message>
+    <message>
+        <source>Addresses of this computer</source>
+        <translation type="unfinished" />
     </message>
 </context>
 <context>
@@ -702,6 +746,14 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
     <message>
         <source>Gateway</source>
         <translation>게이트웨이</translation>
+    </message>
+    <message>
+        <source>Channel, 1 to 14</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Seconds, 0 to 3600</source>
+        <translation type="unfinished" />
     </message>
 </context>
 <context>
@@ -1104,6 +1156,22 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
         <source>P2P Pin Code</source>
         <translation>P2P PIN 코드</translation>
     </message>
+    <message>
+        <source>Settings written to the printer</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>&amp;Show secrets</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Copies every row, tab-separated, as shown</source>
+        <translation type="unfinished" />
+    </message>
 </context>
 <context>
     <name>StringTable</name>
@@ -1120,12 +1188,6 @@ Please check the IP address or port number to connect to.</source>
     <message>
         <source>Failed to connect to the printer.</source>
         <translation>프린터에 연결하지 못했습니다.</translation>
-    </message>
-    <message>
-        <source>WEP Key is invalid.
-WEP Key must be 5 or 10 characters or 10 or 26 hexadecimal digits.</source>
-        <translation>WEP 키가 올바르지 않습니다.
-WEP 키는 5자 또는 10자, 또는 16진수 10자리 또는 26자리여야 합니다.</translation>
     </message>
     <message>
         <source>The configuration has been completed.
@@ -1352,10 +1414,6 @@ IP 주소를 수동으로 할당해야 합니다.</translation>
         <translation>네트워크</translation>
     </message>
     <message>
-        <source>Cerification</source>
-        <translation>인증서</translation>
-    </message>
-    <message>
         <source>Open System</source>
         <translation>개방형 시스템</translation>
     </message>
@@ -1527,6 +1585,16 @@ Its web page cannot be opened.</source>
         <source>Discard the changes made since Connect?</source>
         <translation type="unfinished" />
     </message>
+    <message>
+        <source>WEP Key is invalid.
+WEP Key must be 5 or 13 characters, or 10 or 26 hexadecimal digits.</source>
+        <translation>WEP 키가 올바르지 않습니다.
+WEP 키는 5자 또는 13자, 또는 16진수 10자리 또는 26자리여야 합니다.</translation>
+    </message>
+    <message>
+        <source>Certification</source>
+        <translation>인증서</translation>
+    </message>
 </context>
 <context>
     <name>SystemPage</name>
@@ -1569,6 +1637,10 @@ Its web page cannot be opened.</source>
     <message>
         <source>Mac Address :</source>
         <translation>MAC 주소:</translation>
+    </message>
+    <message>
+        <source>TCP port, 0 to 32767</source>
+        <translation type="unfinished" />
     </message>
 </context>
 </TS>

@@ -57,6 +57,10 @@
         <source>Cancel</source>
         <translation>Отмена</translation>
     </message>
+    <message>
+        <source>Access points the printer sees</source>
+        <translation type="unfinished" />
+    </message>
 </context>
 <context>
     <name>BssPage</name>
@@ -88,6 +92,26 @@
         <source>Get BSS information</source>
         <translation>Получить информацию о BSS</translation>
     </message>
+    <message>
+        <source>Access points the printer sees</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Use this network</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Puts the chosen network's name on the Network page and, where the survey names one, its authentication on the Authentication page</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Infrastructure</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Ad hoc</source>
+        <translation type="unfinished" />
+    </message>
 </context>
 <context>
     <name>CertificatePage</name>
@@ -118,6 +142,10 @@
     <message>
         <source>Original Certificate Format (*)</source>
         <translation>Исходный формат сертификата (*)</translation>
+    </message>
+    <message>
+        <source>Certificate file</source>
+        <translation type="unfinished" />
     </message>
 </context>
 <context>
@@ -223,6 +251,10 @@
     </message>
     <message>
         <source>This printer does not support the access point survey.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Printers found</source>
         <translation type="unfinished" />
     </message>
 </context>
@@ -546,10 +578,6 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
         <translation>Скорость устройства (бод):</translation>
     </message>
     <message>
-        <source>Fimware Version :</source>
-        <translation>Версия прошивки:</translation>
-    </message>
-    <message>
         <source>Save</source>
         <translation>Сохранить</translation>
     </message>
@@ -564,6 +592,18 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
     <message>
         <source>Ethernet Configuration</source>
         <translation>Настройка Ethernet</translation>
+    </message>
+    <message>
+        <source>TCP port, up to 32767</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Seconds, 0 to 3600</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Firmware Version :</source>
+        <translation>Версия прошивки:</translation>
     </message>
 </context>
 <context>
@@ -620,6 +660,10 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
     <message>
         <source>Cancel</source>
         <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Addresses of this computer</source>
+        <translation type="unfinished" />
     </message>
 </context>
 <context>
@@ -702,6 +746,14 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
     <message>
         <source>Gateway</source>
         <translation>Шлюз</translation>
+    </message>
+    <message>
+        <source>Channel, 1 to 14</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Seconds, 0 to 3600</source>
+        <translation type="unfinished" />
     </message>
 </context>
 <context>
@@ -1104,6 +1156,22 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
         <source>P2P Pin Code</source>
         <translation>PIN-код P2P</translation>
     </message>
+    <message>
+        <source>Settings written to the printer</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>&amp;Show secrets</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Copies every row, tab-separated, as shown</source>
+        <translation type="unfinished" />
+    </message>
 </context>
 <context>
     <name>StringTable</name>
@@ -1120,12 +1188,6 @@ Please check the IP address or port number to connect to.</source>
     <message>
         <source>Failed to connect to the printer.</source>
         <translation>Не удалось подключиться к принтеру.</translation>
-    </message>
-    <message>
-        <source>WEP Key is invalid.
-WEP Key must be 5 or 10 characters or 10 or 26 hexadecimal digits.</source>
-        <translation>Недопустимый ключ WEP.
-Ключ WEP должен содержать 5 или 10 символов либо 10 или 26 шестнадцатеричных цифр.</translation>
     </message>
     <message>
         <source>The configuration has been completed.
@@ -1352,10 +1414,6 @@ IP-адрес необходимо назначить вручную.</translati
         <translation>Сеть</translation>
     </message>
     <message>
-        <source>Cerification</source>
-        <translation>Сертификат</translation>
-    </message>
-    <message>
         <source>Open System</source>
         <translation>Открытая система</translation>
     </message>
@@ -1527,6 +1585,16 @@ Its web page cannot be opened.</source>
         <source>Discard the changes made since Connect?</source>
         <translation type="unfinished" />
     </message>
+    <message>
+        <source>WEP Key is invalid.
+WEP Key must be 5 or 13 characters, or 10 or 26 hexadecimal digits.</source>
+        <translation>Недопустимый ключ WEP.
+Ключ WEP должен содержать 5 или 13 символов либо 10 или 26 шестнадцатеричных цифр.</translation>
+    </message>
+    <message>
+        <source>Certification</source>
+        <translation>Сертификат</translation>
+    </message>
 </context>
 <context>
     <name>SystemPage</name>
@@ -1569,6 +1637,10 @@ Its web page cannot be opened.</source>
     <message>
         <source>Mac Address :</source>
         <translation>MAC-адрес:</translation>
+    </message>
+    <message>
+        <source>TCP port, 0 to 32767</source>
+        <translation type="unfinished" />
     </message>
 </context>
 </TS>

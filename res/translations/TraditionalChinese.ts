@@ -57,6 +57,10 @@
         <source>Cancel</source>
         <translation>取消</translation>
     </message>
+    <message>
+        <source>Access points the printer sees</source>
+        <translation type="unfinished" />
+    </message>
 </context>
 <context>
     <name>BssPage</name>
@@ -88,6 +92,26 @@
         <source>Get BSS information</source>
         <translation>取得 BSS 資訊</translation>
     </message>
+    <message>
+        <source>Access points the printer sees</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Use this network</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Puts the chosen network's name on the Network page and, where the survey names one, its authentication on the Authentication page</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Infrastructure</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Ad hoc</source>
+        <translation type="unfinished" />
+    </message>
 </context>
 <context>
     <name>CertificatePage</name>
@@ -118,6 +142,10 @@
     <message>
         <source>Original Certificate Format (*)</source>
         <translation>原始憑證格式 (*)</translation>
+    </message>
+    <message>
+        <source>Certificate file</source>
+        <translation type="unfinished" />
     </message>
 </context>
 <context>
@@ -223,6 +251,10 @@
     </message>
     <message>
         <source>This printer does not support the access point survey.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Printers found</source>
         <translation type="unfinished" />
     </message>
 </context>
@@ -546,10 +578,6 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
         <translation>裝置鮑率:</translation>
     </message>
     <message>
-        <source>Fimware Version :</source>
-        <translation>韌體版本:</translation>
-    </message>
-    <message>
         <source>Save</source>
         <translation>儲存</translation>
     </message>
@@ -564,6 +592,18 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
     <message>
         <source>Ethernet Configuration</source>
         <translation>乙太網路設定</translation>
+    </message>
+    <message>
+        <source>TCP port, up to 32767</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Seconds, 0 to 3600</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Firmware Version :</source>
+        <translation>韌體版本:</translation>
     </message>
 </context>
 <context>
@@ -620,6 +660,10 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
     <message>
         <source>Cancel</source>
         <translation>取消</translation>
+    </message>
+    <message>
+        <source>Addresses of this computer</source>
+        <translation type="unfinished" />
     </message>
 </context>
 <context>
@@ -702,6 +746,14 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
     <message>
         <source>Gateway</source>
         <translation>閘道</translation>
+    </message>
+    <message>
+        <source>Channel, 1 to 14</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Seconds, 0 to 3600</source>
+        <translation type="unfinished" />
     </message>
 </context>
 <context>
@@ -1104,6 +1156,22 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
         <source>P2P Pin Code</source>
         <translation>P2P PIN 碼</translation>
     </message>
+    <message>
+        <source>Settings written to the printer</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>&amp;Show secrets</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Copies every row, tab-separated, as shown</source>
+        <translation type="unfinished" />
+    </message>
 </context>
 <context>
     <name>StringTable</name>
@@ -1120,12 +1188,6 @@ Please check the IP address or port number to connect to.</source>
     <message>
         <source>Failed to connect to the printer.</source>
         <translation>無法連線到印表機。</translation>
-    </message>
-    <message>
-        <source>WEP Key is invalid.
-WEP Key must be 5 or 10 characters or 10 or 26 hexadecimal digits.</source>
-        <translation>WEP 金鑰無效。
-WEP 金鑰必須是 5 或 10 個字元，或 10 或 26 位十六進位數字。</translation>
     </message>
     <message>
         <source>The configuration has been completed.
@@ -1352,10 +1414,6 @@ You must assign IP address manually.</source>
         <translation>網路</translation>
     </message>
     <message>
-        <source>Cerification</source>
-        <translation>憑證</translation>
-    </message>
-    <message>
         <source>Open System</source>
         <translation>開放式系統</translation>
     </message>
@@ -1527,6 +1585,16 @@ Its web page cannot be opened.</source>
         <source>Discard the changes made since Connect?</source>
         <translation type="unfinished" />
     </message>
+    <message>
+        <source>WEP Key is invalid.
+WEP Key must be 5 or 13 characters, or 10 or 26 hexadecimal digits.</source>
+        <translation>WEP 金鑰無效。
+WEP 金鑰必須是 5 或 13 個字元，或 10 或 26 位十六進位數字。</translation>
+    </message>
+    <message>
+        <source>Certification</source>
+        <translation>憑證</translation>
+    </message>
 </context>
 <context>
     <name>SystemPage</name>
@@ -1569,6 +1637,10 @@ Its web page cannot be opened.</source>
     <message>
         <source>Mac Address :</source>
         <translation>MAC 位址:</translation>
+    </message>
+    <message>
+        <source>TCP port, 0 to 32767</source>
+        <translation type="unfinished" />
     </message>
 </context>
 </TS>

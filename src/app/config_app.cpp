@@ -11,6 +11,7 @@
 #include <QTranslator>
 
 #include "app/language.h"
+#include "app/window_access.h"
 #include "app/launcher_dialog.h"
 #include "app/translation.h"
 #include "link/string_table.h"
@@ -39,9 +40,18 @@ void addOptions(QCommandLineParser& parser) {
 
 }  // namespace
 
-ConfigApp::ConfigApp() = default;
+ConfigApp::ConfigApp() {
+    // Every dialog gets its label buddies and Alt letters as it is shown.
+    if (qobject_cast<QApplication*>(QCoreApplication::instance())) {
+        access_ = std::make_unique<WindowAccess>();
+        QCoreApplication::instance()->installEventFilter(access_.get());
+    }
+}
 
-ConfigApp::~ConfigApp() { unloadLanguage(); }
+ConfigApp::~ConfigApp() {
+    if (access_) QCoreApplication::instance()->removeEventFilter(access_.get());
+    unloadLanguage();
+}
 
 void ConfigApp::unloadLanguage() {
     for (auto* translator : {translator_.get(), qtTranslator_.get()}) {
@@ -149,7 +159,8 @@ int ConfigApp::InitInstance(QCoreApplication& app) {
     }
 
     if (!qobject_cast<QApplication*>(&app)) return 2;  // main() gives the launcher a window system
-    QApplication::setApplicationDisplayName(stringText(kCaption));
+    // No application display name: Qt would append it to every window's
+    // title, and each window's title is its own.
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/corvane/corvane_tool.png")));
     LauncherDialog launcher;
     launcher.exec();

@@ -50,6 +50,7 @@ public:
 private:
     void unloadLanguage();
 
+    std::unique_ptr<QObject> access_;
     std::unique_ptr<QTranslator> translator_;
     std::unique_ptr<QTranslator> qtTranslator_;
     QString languageLibrary_;

@@ -32,6 +32,20 @@ MaybeNotice ConfigTabCtrl::selectTab(int index) {
     return notice;
 }
 
+MaybeNotice ConfigTabCtrl::useSurveyedNetwork(std::string_view ssid, std::uint8_t securityFlags) {
+    if (auto refused = selectTab(static_cast<int>(Tab::Network))) return refused;
+    MaybeNotice notice;
+    if (!ssid.empty() && network.controls()[NetworkControl::Ssid].enabled)
+        notice = network.editText(NetworkControl::Ssid, ssid);
+    if (const auto authentication = authenticationForSurvey(securityFlags)) {
+        constexpr SecurityControl kRadios[] = {SecurityControl::OpenSystem, SecurityControl::SharedKey,
+                                               SecurityControl::WpaPsk,     SecurityControl::Wpa2Psk,
+                                               SecurityControl::Wpa,        SecurityControl::Wpa2};
+        if (security.controls()[kRadios[*authentication]].enabled) security.clickAuthentication(*authentication);
+    }
+    return notice;
+}
+
 void ConfigTabCtrl::showCurrentPage() {
     if (currentTab_ == static_cast<int>(Tab::Security))
         security.refreshControls();

@@ -41,6 +41,13 @@ public:
     // The checks a save runs on the shown page.
     MaybeNotice ValidateCurrentPage() const;
 
+    // An access point chosen from the survey: its name into the Network
+    // page's SSID and, where its flags name one, its authentication onto the
+    // Security page, as if typed and clicked there (a disabled radio stays as
+    // it is); then the Network page is selected, the page being left checked
+    // as for any tab change.
+    MaybeNotice useSurveyedNetwork(std::string_view ssid, std::uint8_t securityFlags);
+
     int leavingPage = 0;
     bool returnPending = false;
 

@@ -200,6 +200,15 @@ void SecurityPage::click(SecurityControl radio) {
         if (kEapRadios[i] == radio) return clickEap(i);
 }
 
+std::optional<int> authenticationForSurvey(std::uint8_t securityFlags) {
+    switch (securityFlags) {
+    case 0x00: return code::kOpenSystem;
+    case 0x04: return code::kWpaPsk;
+    case 0x08: return code::kWpa2Psk;
+    default: return std::nullopt;
+    }
+}
+
 MaybeNotice SecurityPage::editText(SecurityControl control, std::string_view text) {
     switch (control) {
     case C::PskKey:

@@ -102,4 +102,10 @@ bool ValidPskKey(std::string_view key);
 // The cipher an authentication change moves `cipher` to, or `cipher` itself.
 int CipherAfterAuthentication(int authentication, int cipher);
 
+// The authentication an access point's survey flags name, where they name
+// exactly one: none (an open network) gives Open System, WPA alone WPA-PSK,
+// WPA2 alone WPA2-PSK. WEP (open or shared key?), the RSN flags and any mix
+// leave the choice to the user.
+std::optional<int> authenticationForSurvey(std::uint8_t securityFlags);
+
 }  // namespace corvane::rules

@@ -21,6 +21,7 @@ SummaryRow LabelRow(const char* name, Vocabulary table, int code) {
     const int textId = SettingVocabulary::has(table, code) ? SettingVocabulary::stringIds(table)[code] : 0;
     return {name, std::string(SettingVocabulary::label(table, code)), textId};
 }
+SummaryRow SecretRow(const char* name, std::string value) { return {name, std::move(value), 0, true}; }
 }  // namespace
 
 std::array<SummaryRow, kSummaryRowCount> summaryRows(const link::PrinterConfig& c, link::ConfigLayout layout) {
@@ -34,7 +35,7 @@ std::array<SummaryRow, kSummaryRowCount> summaryRows(const link::PrinterConfig& 
         {QT_TRANSLATE_NOOP("SettingsSummaryDialog", "Printer Name"), Clip(c.printerName, 64)},
         {QT_TRANSLATE_NOOP("SettingsSummaryDialog", "Printer Port Num"), std::to_string(c.printerPort)},
         {QT_TRANSLATE_NOOP("SettingsSummaryDialog", "User ID"), Clip(c.userId, 32)},
-        {QT_TRANSLATE_NOOP("SettingsSummaryDialog", "User Password"), Clip(c.userPassword, 32)},
+        SecretRow(QT_TRANSLATE_NOOP("SettingsSummaryDialog", "User Password"), Clip(c.userPassword, 32)),
         LabelRow(QT_TRANSLATE_NOOP("SettingsSummaryDialog", "Https"), Vocabulary::EnableSwitch, c.httpsEnabled),
         LabelRow(QT_TRANSLATE_NOOP("SettingsSummaryDialog", "Telnet"), Vocabulary::EnableSwitch, c.telnetEnabled),
         LabelRow(QT_TRANSLATE_NOOP("SettingsSummaryDialog", "Ftp"), Vocabulary::EnableSwitch, c.ftpEnabled),
@@ -56,17 +57,17 @@ std::array<SummaryRow, kSummaryRowCount> summaryRows(const link::PrinterConfig& 
         LabelRow(QT_TRANSLATE_NOOP("SettingsSummaryDialog", "Authentication"),
                  Vocabulary::Authentication, c.authentication),
         LabelRow(QT_TRANSLATE_NOOP("SettingsSummaryDialog", "Cryptograph"), Vocabulary::Cipher, c.cipher),
-        {QT_TRANSLATE_NOOP("SettingsSummaryDialog", "WEP Key"), wep ? Clip(c.wepKey, 26) : std::string()},
-        {QT_TRANSLATE_NOOP("SettingsSummaryDialog", "PSK Key"), psk ? Clip(c.pskKey, 64) : std::string()},
+        SecretRow(QT_TRANSLATE_NOOP("SettingsSummaryDialog", "WEP Key"), wep ? Clip(c.wepKey, 26) : std::string()),
+        SecretRow(QT_TRANSLATE_NOOP("SettingsSummaryDialog", "PSK Key"), psk ? Clip(c.pskKey, 64) : std::string()),
         LabelRow(QT_TRANSLATE_NOOP("SettingsSummaryDialog", "EAP Mode"),
                  Vocabulary::EapMode, eap ? c.eapMode : kEapNone),
         {QT_TRANSLATE_NOOP("SettingsSummaryDialog", "Auth ID"), eap ? Clip(c.authId, 32) : std::string()},
-        {QT_TRANSLATE_NOOP("SettingsSummaryDialog", "Auth Password/Certification Key(EAP-TLS)"),
-            eap ? Clip(c.authPassword, 32) : std::string()},
+        SecretRow(QT_TRANSLATE_NOOP("SettingsSummaryDialog", "Auth Password/Certification Key(EAP-TLS)"),
+                  eap ? Clip(c.authPassword, 32) : std::string()),
         {QT_TRANSLATE_NOOP("SettingsSummaryDialog", "P2P Conn Mode"),
             newer ? std::to_string(c.p2pConnMode) : std::string()},
         {QT_TRANSLATE_NOOP("SettingsSummaryDialog", "P2P Channel"), newer ? Clip(c.p2pChannel, 3) : std::string()},
-        {QT_TRANSLATE_NOOP("SettingsSummaryDialog", "P2P Pin Code"), newer ? Clip(c.p2pPinCode, 9) : std::string()},
+        SecretRow(QT_TRANSLATE_NOOP("SettingsSummaryDialog", "P2P Pin Code"), newer ? Clip(c.p2pPinCode, 9) : std::string()),
     }};
 }
 

@@ -16,6 +16,8 @@ struct SummaryRow {
     // string-table number, so a window can show it in the user's language;
     // 0 for values the printer holds as typed.
     int valueTextId = 0;
+    // A password, key or PIN: shown masked unless the user asks to see it.
+    bool secret = false;
 
     bool operator==(const SummaryRow&) const = default;
 };

@@ -27,7 +27,16 @@ public:
     void onGetBssInformation();
     void showBssTable(const BssTable& table);
 
+signals:
+    // The user chose the access point at `index` of the window's survey
+    // table (double-click or "Use this network").
+    void networkChosen(int index);
+
 private:
+    void chooseSelected();
+    void fitColumns();
+    void updateUseButton();
+
     rules::BssPage& model_;
     LinkAccess& link_;
     std::unique_ptr<Ui::BssPage> ui_;

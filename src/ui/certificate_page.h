@@ -1,4 +1,4 @@
-// Tab 5, "Cerification": choose a certificate file, have it checked and
+// Tab 5, "Certification": choose a certificate file, have it checked and
 // upload it to the printer over the direct link.
 #pragma once
 

@@ -29,7 +29,6 @@ void ConfigTabCtrl::createPages(rules::ConfigTabCtrl& model, LinkAccess& link, F
         new SecurityPage(model.security, notices, this),
         new CertificatePage(model.certificate, link, std::move(chooser), this),
     };
-    // "Cerification" is the label printers' users know the tab by.
     const int labels[] = {kTabSystem, kTabProtocol, kTabBss, kTabNetwork, kTabAuthentication, kTabCertification};
     const QSignalBlocker block(this);
     for (int i = 0; i < rules::kTabCount; ++i) {
@@ -40,6 +39,17 @@ void ConfigTabCtrl::createPages(rules::ConfigTabCtrl& model, LinkAccess& link, F
         addTab(pages_[static_cast<std::size_t>(i)], label);
     }
     setCurrentIndex(model.currentTab());
+    connect(bssPage(), &BssPage::networkChosen, this, [this, table = &link.bssTable](int index) {
+        if (index < 0 || index >= static_cast<int>(table->size())) return;
+        const BssEntry& entry = (*table)[static_cast<std::size_t>(index)];
+        const auto notice = model_->useSurveyedNetwork(bssSsid(entry), entry.security);
+        {
+            const QSignalBlocker block(this);
+            setCurrentIndex(model_->currentTab());
+        }
+        renderPages();
+        if (notice) presentNotice(*notice);
+    });
 }
 
 void ConfigTabCtrl::renderPages() {

@@ -9,6 +9,7 @@
 #include <QFileDialog>
 #include <QKeyEvent>
 #include <QSettings>
+#include <QShortcut>
 #include <QSignalBlocker>
 
 #include "app/messages.h"
@@ -22,6 +23,7 @@
 #include "transport/open_failure.h"
 #include "ui/config_tab_ctrl.h"
 #include "ui/control_sync.h"
+#include "ui/edit_notices.h"
 #include "ui/link_wait.h"
 #include "ui/security_page.h"
 #include "ui/secrets_dialog.h"
@@ -132,6 +134,21 @@ DirectConfigDialog::DirectConfigDialog(const DirectConfigOptions& options, QWidg
     ui_->tabControl->createPages(model_.tabs, link_, options_.chooseCertificateFiles);
     connect(ui_->tabControl->certificatePage(), &CertificatePage::uploadFinished, this,
             &DirectConfigDialog::onCertificateUploaded);
+    // Ctrl+Tab and Ctrl+Shift+Tab turn the pages from wherever the focus is,
+    // the port list included; the page being left is checked as for a click.
+    const auto turnPage = [this](int step) {
+        auto* pages = ui_->tabControl;
+        if (!pages->isEnabled() || pages->count() == 0) return;
+        pages->setCurrentIndex((pages->currentIndex() + step + pages->count()) % pages->count());
+    };
+    for (const QKeySequence& keys : {QKeySequence(Qt::CTRL | Qt::Key_Tab), QKeySequence(Qt::CTRL | Qt::Key_PageDown)})
+        connect(new QShortcut(keys, this), &QShortcut::activated, this, [turnPage] { turnPage(1); });
+    // Shift+Tab arrives as Backtab; a second entry for Shift+Tab would make
+    // the shortcut ambiguous.
+    for (const QKeySequence& keys :
+         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), QKeySequence(Qt::CTRL | Qt::Key_PageUp)})
+        connect(new QShortcut(keys, this), &QShortcut::activated, this, [turnPage] { turnPage(-1); });
+
     model_.OnInitDialog(comPortNames());
     render();
 }
@@ -202,6 +219,19 @@ std::vector<std::string> DirectConfigDialog::comPortNames() const {
     names.reserve(ports.size());
     for (const auto& port : ports) names.push_back(toStdString(port.name));
     return names;
+}
+
+QString DirectConfigDialog::devicePathOf(const QString& entry) const {
+    if (entry.isEmpty()) return {};
+    if (model_.linkChoice == DirectConfigModel::kUsbLink) {
+        for (const auto& device : usbDevices_)
+            if (device.displayName == entry) return device.devicePath;
+        return entry;
+    }
+    const auto ports = options_.serialPorts ? options_.serialPorts() : transport::availableSerialPorts();
+    for (const auto& port : ports)
+        if (port.name == entry) return port.systemLocation;
+    return entry;
 }
 
 std::vector<rules::UsbEntry> DirectConfigDialog::refreshUsbDevices() {
@@ -292,6 +322,8 @@ void DirectConfigDialog::Disconnect() {
 }
 
 bool DirectConfigDialog::Save() {
+    // A range message still waiting for its edit to end comes first.
+    for (auto* held : ui_->tabControl->findChildren<EditNotices*>()) held->releaseAll();
     const auto notice = model_.prepareSave();
     // The checks may have settled the cipher by the WEP key's length.
     ui_->tabControl->renderPages();
@@ -479,6 +511,11 @@ void DirectConfigDialog::render() {
         }
     }
     applyCombo(ui_->portList, c[WindowControl::PortList]);
+    // Names such as USB001 or ttyS0 stand for a device path; the path is
+    // what a technician checks against the system.
+    for (int i = 0; i < ui_->portList->count(); ++i)
+        ui_->portList->setItemData(i, devicePathOf(ui_->portList->itemText(i)), Qt::ToolTipRole);
+    ui_->portList->setToolTip(devicePathOf(ui_->portList->currentText()));
     for (auto [button, control] : {std::pair{ui_->connectButton, WindowControl::Connect},
                                    std::pair{ui_->disconnectButton, WindowControl::Disconnect},
                                    std::pair{ui_->saveButton, WindowControl::Save}})

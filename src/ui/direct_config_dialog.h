@@ -73,6 +73,8 @@ private:
 
     std::vector<std::string> comPortNames() const;
     std::vector<rules::UsbEntry> refreshUsbDevices();
+    // The device a port list entry opens.
+    QString devicePathOf(const QString& entry) const;
     void render();
     // True when nothing unsaved would be lost, or the user chose to drop it
     // or saved it successfully.

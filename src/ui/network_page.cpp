@@ -2,6 +2,7 @@
 
 #include <QRegularExpressionValidator>
 
+#include "app/secret_toggle.h"
 #include "ui_network_page.h"
 
 namespace corvane::ui {
@@ -11,6 +12,7 @@ using rules::NetworkControl;
 NetworkPage::NetworkPage(rules::NetworkPage& model, NoticeSink notices, QWidget* parent)
     : ConfigPage(parent), model_(model), notices_(std::move(notices)), ui_(std::make_unique<Ui::NetworkPage>()) {
     ui_->setupUi(this);
+    held_ = new EditNotices(notices_, this);
 
     // The model decides which radio is checked; a refused click must not
     // leave Qt's own choice behind.
@@ -31,14 +33,24 @@ NetworkPage::NetworkPage(rules::NetworkPage& model, NoticeSink notices, QWidget*
         // The SSID and the PIN take what their record fields' entry rules allow.
         if (control == NetworkControl::AdhocChannel || control == NetworkControl::InactivityTime)
             edit->setValidator(new QRegularExpressionValidator(digits, edit));
-        connect(edit, &QLineEdit::textEdited, this,
-                [this, c = control](const QString& text) { after(model_.editText(c, toStdString(text))); });
+        connect(edit, &QLineEdit::textEdited, this, [this, e = edit, c = control](const QString& text) {
+            const auto notice = model_.editText(c, toStdString(text));
+            if (c != NetworkControl::AdhocChannel && c != NetworkControl::InactivityTime) return after(notice);
+            // The number is corrected at once; the message waits for the edit's end.
+            render();
+            held_->hold(e, notice);
+        });
     }
+
+    app::SecretToggle::attach(ui_->pinCode);
 
     const std::pair<app::Ipv4AddressEdit*, NetworkControl> addresses[] = {
         {ui_->ipAddress, NetworkControl::IpAddress},
         {ui_->subnetMask, NetworkControl::SubnetMask},
         {ui_->gateway, NetworkControl::Gateway}};
+    ui_->subnetMask->setRole(link::AddressRole::Mask);
+    ui_->ipAddress->setRole(link::AddressRole::Host, ui_->subnetMask);
+    ui_->gateway->setRole(link::AddressRole::Gateway, ui_->subnetMask);
     for (const auto& [edit, control] : addresses)
         connect(edit, &app::Ipv4AddressEdit::fieldChanged, this,
                 [this, e = edit, c = control] { model_.setAddress(c, toIpv4(e->address())); });
@@ -84,6 +96,7 @@ void NetworkPage::render() {
     applyAddress(ui_->ipAddress, c[NetworkControl::IpAddress], model_.ipAddress);
     applyAddress(ui_->subnetMask, c[NetworkControl::SubnetMask], model_.subnetMask);
     applyAddress(ui_->gateway, c[NetworkControl::Gateway], model_.gateway);
+    for (auto* edit : {ui_->ipAddress, ui_->subnetMask, ui_->gateway}) edit->refreshMark();
     for (auto [list, control] : {std::pair{ui_->p2pChannel, NetworkControl::P2pChannel},
                                  std::pair{ui_->p2pConnMode, NetworkControl::P2pConnMode}}) {
         applyCombo(list, c[control]);

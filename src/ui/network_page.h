@@ -5,6 +5,7 @@
 
 #include "rules/network_page.h"
 #include "ui/config_page.h"
+#include "ui/edit_notices.h"
 #include "ui/control_sync.h"
 
 namespace Ui {
@@ -28,6 +29,7 @@ private:
 
     rules::NetworkPage& model_;
     NoticeSink notices_;
+    EditNotices* held_;  // range messages of the number edits
     std::unique_ptr<Ui::NetworkPage> ui_;
 };
 

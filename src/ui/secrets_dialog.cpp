@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
+#include "app/secret_toggle.h"
 #include "app/translation.h"
 #include "link/string_table.h"
 #include "ui/control_sync.h"
@@ -40,6 +41,7 @@ SecretsDialog::SecretsDialog(const std::vector<std::string>& fields, QWidget* pa
         edit->setEchoMode(QLineEdit::Password);
         if (const rules::RecordField* f = rules::FindRecordField(field)) edit->setMaxLength(static_cast<int>(f->limit));
         form->addRow(LabelOf(field), edit);
+        app::SecretToggle::attach(edit);
         entries_.emplace_back(field, edit);
     }
     layout->addLayout(form);

@@ -1,6 +1,7 @@
 #include "ui/security_page.h"
 
 #include "app/translation.h"
+#include "app/secret_toggle.h"
 #include "ui_security_page.h"
 
 namespace corvane::ui {
@@ -33,6 +34,7 @@ SecurityPage::SecurityPage(rules::SecurityPage& model, NoticeSink notices, QWidg
                                                             {ui_->pskKey, SecurityControl::PskKey},
                                                             {ui_->authId, SecurityControl::AuthId},
                                                             {ui_->authPassword, SecurityControl::AuthPassword}};
+    for (auto* secret : {ui_->wepKey, ui_->pskKey, ui_->authPassword}) app::SecretToggle::attach(secret);
     for (const auto& [edit, control] : edits)
         connect(edit, &QLineEdit::textEdited, this, [this, c = control](const QString& text) {
             const auto notice = model_.editText(c, toStdString(text));

@@ -1,5 +1,7 @@
 #include "ui/settings_summary_dialog.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QCoreApplication>
 
 #include "app/table_columns.h"
@@ -30,6 +32,8 @@ SettingsSummaryDialog::SettingsSummaryDialog(const link::PrinterConfig& writtenC
       ui_(std::make_unique<Ui::SettingsSummaryDialog>()) {
     ui_->setupUi(this);
     connect(ui_->buttonBox, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(ui_->showSecrets, &QCheckBox::toggled, this, &SettingsSummaryDialog::fillSummaryValues);
+    connect(ui_->copyButton, &QPushButton::clicked, this, &SettingsSummaryDialog::copyRows);
     app::setColumnWidths(*ui_->summaryList, {30, 180, 260});
     fillSummaryValues();
 }
@@ -46,10 +50,26 @@ void SettingsSummaryDialog::fillSummaryValues() {
         const QString name = QCoreApplication::translate("SettingsSummaryDialog", row.name.c_str());
         // Labels such as "Enable" in the user's language; the printer's own
         // texts (its name, the SSID) shown visible, never as line breaks.
-        const std::string value =
+        std::string value =
             row.valueTextId ? toStdString(app::stringText(row.valueTextId)) : link::VisibleText(row.value);
+        // A secret shows as a fixed run of dots: not even its length is told.
+        if (row.secret && !value.empty() && !ui_->showSecrets->isChecked())
+            value = "\u2022\u2022\u2022\u2022\u2022\u2022\u2022\u2022";
         appendCenteredRow(table, {std::to_string(number++), toStdString(name), value});
     }
+}
+
+void SettingsSummaryDialog::copyRows() {
+    // What the list shows, secrets masked unless shown, one row a line.
+    const auto& table = *ui_->summaryList;
+    QStringList lines;
+    for (int r = 0; r < table.rowCount(); ++r) {
+        QStringList cells;
+        for (int c = 0; c < table.columnCount(); ++c)
+            cells << (table.item(r, c) ? table.item(r, c)->text() : QString());
+        lines << cells.join(QLatin1Char('\t'));
+    }
+    QApplication::clipboard()->setText(lines.join(QLatin1Char('\n')) + QLatin1Char('\n'));
 }
 
 }  // namespace corvane::ui

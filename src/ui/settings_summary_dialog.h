@@ -28,6 +28,7 @@ public:
 
 private:
     void fillSummaryValues();
+    void copyRows();
 
     link::PrinterConfig writtenConfig_;
     link::ConfigLayout layout_;

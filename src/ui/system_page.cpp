@@ -2,6 +2,7 @@
 
 #include <QRegularExpressionValidator>
 
+#include "app/secret_toggle.h"
 #include "ui_system_page.h"
 
 namespace corvane::ui {
@@ -11,6 +12,7 @@ using rules::SystemControl;
 SystemPage::SystemPage(rules::SystemPage& model, NoticeSink notices, QWidget* parent)
     : ConfigPage(parent), model_(model), notices_(std::move(notices)), ui_(std::make_unique<Ui::SystemPage>()) {
     ui_->setupUi(this);
+    held_ = new EditNotices(notices_, this);
     ui_->printerPort->setValidator(
         new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), ui_->printerPort));
     const std::pair<QLineEdit*, SystemControl> edits[] = {
@@ -18,6 +20,7 @@ SystemPage::SystemPage(rules::SystemPage& model, NoticeSink notices, QWidget* pa
         {ui_->userId, SystemControl::UserId},               {ui_->userPassword, SystemControl::UserPassword},
         {ui_->confirmPassword, SystemControl::ConfirmPassword},
     };
+    for (auto* secret : {ui_->userPassword, ui_->confirmPassword}) app::SecretToggle::attach(secret);
     for (const auto& [edit, control] : edits)
         connect(edit, &QLineEdit::textEdited, this, [this, c = control](const QString& text) { edited(c, text); });
     // The printer's own texts are never read as markup.
@@ -30,7 +33,8 @@ SystemPage::~SystemPage() = default;
 void SystemPage::edited(SystemControl control, const QString& text) {
     const auto notice = model_.editText(control, toStdString(text));
     render();
-    if (notice) notices_(*notice);
+    if (control == SystemControl::PrinterPort) held_->hold(ui_->printerPort, notice);
+    else if (notice) notices_(*notice);
 }
 
 void SystemPage::render() {

@@ -5,6 +5,7 @@
 
 #include "rules/system_page.h"
 #include "ui/config_page.h"
+#include "ui/edit_notices.h"
 #include "ui/control_sync.h"
 
 namespace Ui {
@@ -27,6 +28,7 @@ private:
 
     rules::SystemPage& model_;
     NoticeSink notices_;
+    EditNotices* held_;  // range messages of the number edits
     std::unique_ptr<Ui::SystemPage> ui_;
 };
 

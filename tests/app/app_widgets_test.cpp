@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
@@ -40,6 +42,79 @@ TEST(Ipv4AddressEdit, BlankPartsReadAsZeroAndOutOfRangeIsRefused) {
     EXPECT_EQ(edit.field(3)->text(), QStringLiteral("25"));
     ASSERT_FALSE(changes.empty());
     EXPECT_EQ(changes.back(), (std::pair<int, int>{3, 25}));
+}
+
+// Keys as typed into whichever part has the focus: "<" Backspace, "[" Left,
+// "]" Right, "^" Home, "$" End, anything else itself.
+void typeAddress(Ipv4AddressEdit& edit, const QString& keys) {
+    for (const QChar c : keys) {
+        QWidget* part = edit.focusWidget() ? edit.focusWidget() : edit.field(0);
+        switch (c.unicode()) {
+        case '<': QTest::keyClick(part, Qt::Key_Backspace); break;
+        case '[': QTest::keyClick(part, Qt::Key_Left); break;
+        case ']': QTest::keyClick(part, Qt::Key_Right); break;
+        case '^': QTest::keyClick(part, Qt::Key_Home); break;
+        case '$': QTest::keyClick(part, Qt::Key_End); break;
+        default: QTest::keyClicks(part, QString(c));
+        }
+    }
+}
+
+TEST(Ipv4AddressEdit, TypesAndMovesAsOneField) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"192.168.0.150", "192.168.0.150"},  // "." after a complete part is not a second move
+        {"1.2.3.4", "1.2.3.4"},
+        {"10.20.30.4<<<9", "10.20.39.0"},    // Backspace in an empty part goes back
+        {"1.2.3.4^5", "51.2.3.4"},           // Home
+        {"1.2.3.4^]]7", "1.72.3.4"},         // Right crosses into the next part
+        {"1.2.3.4[[[7", "1.2.73.4"},         // Left crosses back
+        {"1.2.3.4^$9", "1.2.3.49"},          // End
+        {"1.2.3.256", "1.2.3.25"},           // over 255 refused
+    };
+    for (const auto& [keys, expected] : cases) {
+        Ipv4AddressEdit edit;
+        edit.show();
+        edit.field(0)->setFocus();
+        typeAddress(edit, QString::fromLatin1(keys));
+        EXPECT_EQ(edit.text(), QString::fromLatin1(expected)) << keys;
+    }
+}
+
+TEST(Ipv4AddressEdit, PastesAndCopiesWholeAddressesAndMarksImplausibleOnes) {
+    Ipv4AddressEdit mask;
+    Ipv4AddressEdit host;
+    mask.setRole(link::AddressRole::Mask);
+    host.setRole(link::AddressRole::Host, &mask);
+    mask.setAddress({255, 255, 255, 0});
+    host.setAddress({10, 0, 0, 1});
+    std::vector<int> changed;
+    QObject::connect(&host, &Ipv4AddressEdit::fieldChanged, [&changed](int field, int) { changed.push_back(field); });
+
+    const std::pair<const char*, const char*> pastes[] = {
+        {" 192.168.0.255\n", "192.168.0.255"},
+        {"300.1.1.1", "192.168.0.255"},  // refused, nothing lost
+        {"printer", "192.168.0.255"},
+    };
+    for (const auto& [clip, expected] : pastes) {
+        QApplication::clipboard()->setText(QString::fromLatin1(clip));
+        QTest::keyClick(host.field(2), Qt::Key_V, Qt::ControlModifier);
+        EXPECT_EQ(host.text(), QString::fromLatin1(expected)) << clip;
+    }
+    EXPECT_EQ(changed, (std::vector<int>{0, 1, 2, 3}));
+    QApplication::clipboard()->clear();
+    QTest::keyClick(host.field(1), Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("192.168.0.255"));
+
+    // The broadcast address of a /24, but an ordinary host of a /16.
+    EXPECT_EQ(host.problem(), link::AddressProblem::BroadcastAddress);
+    EXPECT_FALSE(host.field(0)->toolTip().isEmpty());
+    mask.setText(QStringLiteral("255.255.0.0"));
+    EXPECT_EQ(host.problem(), link::AddressProblem::None);
+    EXPECT_TRUE(host.toolTip().isEmpty());
+    mask.clear();
+    mask.field(0)->setFocus();
+    typeAddress(mask, QStringLiteral("255.0.255.0"));
+    EXPECT_EQ(mask.problem(), link::AddressProblem::MaskNotContiguous);
 }
 
 TEST(LauncherDialog, ButtonsOpenFreshWindowsAndExitEnds) {

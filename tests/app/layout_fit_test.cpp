@@ -1,7 +1,9 @@
 // Every window in every language, at the size it opens with: no label,
 // button, group title, tab or column title narrower than its text, none
 // behind scroll arrows, no two neighbours on top of each other. A language
-// whose words are longer must make the window grow, not cut them.
+// whose words are longer must make the window grow, not cut them. And in
+// every language each input has a name a screen reader can say, each button
+// and named label an Alt letter of its own, each window its own title.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -16,11 +18,19 @@
 #include <QLabel>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QAccessible>
+#include <QAbstractItemView>
+#include <QLineEdit>
+#include <QToolButton>
+#include <QWindow>
+
+#include <map>
 
 #include "app/config_app.h"
 #include "app/language.h"
 #include "app/launcher_dialog.h"
 #include "app/messages.h"
+#include "app/window_access.h"
 #include "lan/device_lists.h"
 #include "lan/modal.h"
 #include "lan/ui/bss_info_dialog.h"
@@ -101,6 +111,48 @@ QStringList layoutFaults(const QWidget& window) {
     return faults;
 }
 
+// What a screen reader or the keyboard cannot reach in `window`: an input
+// without a name, a button or a label naming an input without an Alt letter,
+// a letter used twice; and a title that is not the window's own.
+QStringList accessFaults(const QWidget& window) {
+    QStringList faults;
+    std::map<std::pair<QWidget*, QChar>, QString> letters;
+    for (QWidget* w : window.findChildren<QWidget*>()) {
+        if (w->window() != &window || qobject_cast<QHeaderView*>(w) || qobject_cast<QComboBox*>(w->parentWidget()) ||
+            qobject_cast<QAbstractSpinBox*>(w->parentWidget()))
+            continue;
+        const bool input = qobject_cast<QLineEdit*>(w) || qobject_cast<QComboBox*>(w) ||
+                           qobject_cast<QAbstractSpinBox*>(w) || qobject_cast<QAbstractItemView*>(w);
+        if (input) {
+            QAccessibleInterface* named = QAccessible::queryAccessibleInterface(w);
+            if (!named || named->text(QAccessible::Name).trimmed().isEmpty())
+                faults << nameOf(w) + QStringLiteral(" has no name");
+        }
+        QString text;
+        if (auto* label = qobject_cast<QLabel*>(w); label && label->buddy()) text = label->text();
+        else if (auto* button = qobject_cast<QAbstractButton*>(w);
+                 button && !qobject_cast<QToolButton*>(w) && !qobject_cast<QTabBar*>(w->parentWidget()))
+            text = button->text();
+        if (text.trimmed().isEmpty()) continue;
+        const QChar letter = mnemonicOf(text);
+        if (letter.isNull()) faults << QStringLiteral("%1 \"%2\" has no Alt letter").arg(nameOf(w), text);
+        else {
+            // Unique on its page and against the window's own controls.
+            QWidget* scope = mnemonicScope(w);
+            for (QWidget* clash : {scope, static_cast<QWidget*>(nullptr)}) {
+                if (const auto it = letters.find({clash, letter}); it != letters.end()) {
+                    faults << QStringLiteral("Alt+%1 on both \"%2\" and \"%3\"").arg(letter).arg(it->second, text);
+                    break;
+                }
+            }
+            letters.emplace(std::pair{scope, letter}, text);
+        }
+    }
+    if (window.windowHandle() && window.windowHandle()->title() != window.windowTitle())
+        faults << QStringLiteral("titled \"%1\", not \"%2\"").arg(window.windowHandle()->title(), window.windowTitle());
+    return faults;
+}
+
 // Checks `window` once it is on screen and laid out: a window that grows to
 // its contents' minimum lays its children out again, so wait until its size
 // holds still.
@@ -110,7 +162,7 @@ void expectFits(QWidget& window, const QString& what) {
         QCoreApplication::processEvents();
         if (window.size() == before && round > 0) break;
     }
-    const QStringList faults = layoutFaults(window);
+    const QStringList faults = layoutFaults(window) + accessFaults(window);
     EXPECT_TRUE(faults.isEmpty()) << what.toStdString() << " at " << window.width() << "x" << window.height()
                                   << ":\n  " << faults.join(QStringLiteral("\n  ")).toStdString();
 }

@@ -445,7 +445,7 @@ TEST(LanWindows, SettingsAndTheSearchAfterThemLeaveFromTheSearchsAddress) {
     EXPECT_EQ(printer.senders().toStdString(), "127.0.0.2 127.0.0.2 127.0.0.2");
 }
 
-TEST(LanSettingsDialog, FormMessagesReplaceTheValueAndARefusedSaveSendsNothing) {
+TEST(LanSettingsDialog, FormMessagesReplaceTheValueOncePerEditAndARefusedSaveSendsNothing) {
     storeRecords(ListMode::Ethernet, {PrinterRecord{}});
     FakePrinter printer;
     app::MessageCapture messages;
@@ -453,7 +453,7 @@ TEST(LanSettingsDialog, FormMessagesReplaceTheValueAndARefusedSaveSendsNothing) 
     execWith(dialog, [&] {
         auto* port = child<QLineEdit>(dialog, "portEdit");
         port->clear();
-        QTest::keyClicks(port, QStringLiteral("32768"));
+        QTest::keyClicks(port, QStringLiteral("327689"));
         EXPECT_EQ(port->text(), QStringLiteral("9100"));
         auto* inactivity = child<QLineEdit>(dialog, "inactivityEdit");
         inactivity->clear();

@@ -17,7 +17,7 @@ TEST(StringTable, NumbersAreSortedUniqueAndFound) {
         EXPECT_EQ(StringText(e->id), e->text);
     }
     EXPECT_EQ(StringText(52), "Corvane Tool");
-    EXPECT_EQ(StringText(59), "Cerification");
+    EXPECT_EQ(StringText(59), "Certification");
     EXPECT_TRUE(StringText(3).empty());
     EXPECT_TRUE(StringText(-1).empty());
     EXPECT_TRUE(StringText(100000).empty());

@@ -79,6 +79,8 @@ protected:
     void SetUp() override {
         ui::setModalRunner([this](QDialog& shown) {
             if (auto* summary = qobject_cast<ui::SettingsSummaryDialog*>(&shown)) {
+                // What was written, secrets included.
+                summary->findChild<QCheckBox*>(QStringLiteral("showSecrets"))->setChecked(true);
                 std::vector<std::array<QString, 3>> rows;
                 for (int r = 0; r < summary->list()->rowCount(); ++r)
                     rows.push_back({summary->list()->item(r, 0)->text(), summary->list()->item(r, 1)->text(),

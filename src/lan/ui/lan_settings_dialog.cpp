@@ -25,12 +25,18 @@ LanSettingsDialog::LanSettingsDialog(ListMode listMode, int selectedNumber, cons
     const QRegularExpression digits(QStringLiteral("[0-9]*"));
     ui_->portEdit->setValidator(new QRegularExpressionValidator(digits, ui_->portEdit));
     ui_->inactivityEdit->setValidator(new QRegularExpressionValidator(digits, ui_->inactivityEdit));
+    // Addresses that cannot serve are marked while typing, before Save.
+    ui_->subnetMaskEdit->setRole(link::AddressRole::Mask);
+    ui_->ipAddressEdit->setRole(link::AddressRole::Host, ui_->subnetMaskEdit);
+    ui_->gatewayEdit->setRole(link::AddressRole::Gateway, ui_->subnetMaskEdit);
 
     connect(ui_->saveButton, &QPushButton::clicked, this, &LanSettingsDialog::accept);
     connect(ui_->cancelButton, &QPushButton::clicked, this, &QDialog::reject);
     connect(ui_->dhcpCheck, &QCheckBox::toggled, this, &LanSettingsDialog::applyDhcpState);
     connect(ui_->portEdit, &QLineEdit::textEdited, this, &LanSettingsDialog::onPortEdited);
     connect(ui_->inactivityEdit, &QLineEdit::textEdited, this, &LanSettingsDialog::onInactivityEdited);
+    for (QLineEdit* number : {ui_->portEdit, ui_->inactivityEdit})
+        connect(number, &QLineEdit::editingFinished, this, [this, number] { releaseMessages(number); });
     connect(&exchange_, &LanSettingsExchange::done, this, &LanSettingsDialog::onExchangeDone);
     connect(&exchange_, &LanSettingsExchange::waitingChanged, this, [this](bool waiting) {
         if (waiting) {
@@ -112,24 +118,49 @@ void LanSettingsDialog::applyDhcpState() {
     ui_->gatewayEdit->setEnabled(manual);
 }
 
+// A number past its limit is replaced at once; its message waits until the
+// edit ends (Enter, another field, Save), so it comes once per edit rather
+// than at every digit typed on.
 void LanSettingsDialog::onPortEdited() {
     if (const auto fix = LanSettingsForm::checkPortEdit(ui_->portEdit->text())) {
-        app::showMessage(this, fix->messageId);
         ui_->portEdit->setText(QString::number(fix->replacement));
-        ui_->portEdit->setFocus();
+        holdMessage(ui_->portEdit, fix->messageId);
     }
 }
 
 void LanSettingsDialog::onInactivityEdited() {
     if (const auto fix = LanSettingsForm::checkInactivityEdit(ui_->inactivityEdit->text())) {
-        app::showMessage(this, fix->messageId);
         ui_->inactivityEdit->setText(QString::number(fix->replacement));
-        ui_->inactivityEdit->setFocus();
+        holdMessage(ui_->inactivityEdit, fix->messageId);
+    }
+}
+
+void LanSettingsDialog::holdMessage(QLineEdit* edit, int messageId) {
+    for (auto& held : heldMessages_) {
+        if (held.first == edit) {
+            held.second = messageId;
+            return;
+        }
+    }
+    heldMessages_.emplace_back(edit, messageId);
+}
+
+void LanSettingsDialog::releaseMessages(QLineEdit* only) {
+    auto held = std::move(heldMessages_);
+    heldMessages_.clear();
+    for (const auto& [edit, messageId] : held) {
+        if (only && edit != only) {
+            heldMessages_.emplace_back(edit, messageId);
+            continue;
+        }
+        app::showMessage(this, messageId);
+        if (only) edit->setFocus();
     }
 }
 
 void LanSettingsDialog::accept() {
     if (!record_ || exchange_.settingsDone()) return;
+    releaseMessages();
     const SaveDecision decision = LanSettingsForm::save(readEdits(), *record_);
     switch (decision.action) {
         case SaveDecision::Action::Nothing:

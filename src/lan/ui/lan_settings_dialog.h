@@ -5,8 +5,12 @@
 #pragma once
 
 #include <memory>
+#include <utility>
+#include <vector>
 
 #include <QDialog>
+
+class QLineEdit;
 
 #include "lan/lan_settings_exchange.h"
 #include "lan/lan_settings_form.h"
@@ -41,6 +45,9 @@ private:
     void applyDhcpState();
     void onPortEdited();
     void onInactivityEdited();
+    // Range messages held until their edit ends; all of them with no edit.
+    void holdMessage(QLineEdit* edit, int messageId);
+    void releaseMessages(QLineEdit* only = nullptr);
     void onExchangeDone(int messageId);
 
     std::unique_ptr<Ui::LanSettingsDialog> ui_;
@@ -50,6 +57,7 @@ private:
     DiscoveredDevice shown_;              // the record as the window opened on it
     QString localAddress_;
     LanSettingsExchange exchange_;
+    std::vector<std::pair<QLineEdit*, int>> heldMessages_;
 };
 
 }  // namespace corvane::lan

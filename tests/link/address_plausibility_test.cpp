@@ -1,0 +1,39 @@
+// Addresses that cannot serve where they are typed.
+#include <gtest/gtest.h>
+
+#include "link/address_plausibility.h"
+
+namespace corvane::link {
+namespace {
+
+constexpr std::uint32_t ip(unsigned a, unsigned b, unsigned c, unsigned d) { return a << 24 | b << 16 | c << 8 | d; }
+
+TEST(AddressPlausibility, MarksBadMasksAndSubnetEdges) {
+    using enum AddressRole;
+    using enum AddressProblem;
+    struct Case {
+        AddressRole role;
+        std::uint32_t address, mask;
+        AddressProblem expected;
+    };
+    const Case cases[] = {
+        {Mask, ip(255, 255, 255, 0), 0, None},
+        {Mask, ip(255, 255, 255, 255), 0, None},
+        {Mask, 0, 0, None},                                      // blank
+        {Mask, ip(255, 0, 255, 0), 0, MaskNotContiguous},
+        {Mask, ip(255, 255, 255, 1), 0, MaskNotContiguous},
+        {Host, ip(192, 168, 0, 150), ip(255, 255, 255, 0), None},
+        {Host, ip(192, 168, 0, 0), ip(255, 255, 255, 0), NetworkAddress},
+        {Gateway, ip(192, 168, 0, 255), ip(255, 255, 255, 0), BroadcastAddress},
+        {Host, ip(10, 1, 255, 255), ip(255, 255, 0, 0), BroadcastAddress},
+        {Host, ip(10, 1, 0, 255), ip(255, 255, 0, 0), None},     // inside a /16
+        {Host, ip(10, 0, 0, 0), ip(255, 255, 255, 254), None},   // a /31 has no edges
+        {Host, ip(192, 168, 0, 0), ip(255, 0, 255, 0), None},    // no subnet known
+        {Gateway, 0, ip(255, 255, 255, 0), None},                // no gateway
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(addressProblem(c.role, c.address, c.mask), c.expected) << std::hex << c.address << " / " << c.mask;
+}
+
+}  // namespace
+}  // namespace corvane::link
