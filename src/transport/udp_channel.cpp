@@ -23,6 +23,14 @@ constexpr std::size_t kMaxQueued = 256;
 // The system caps the value at its own maximum (net.core.rmem_max on Linux).
 constexpr int kReceiveBufferBytes = 4 * 1024 * 1024;
 
+// The receive buffer size to ask for: CORVANE_UDP_RCVBUF when it holds a
+// positive number of bytes, 4 MB otherwise.
+int receiveBufferBytes() {
+    bool ok = false;
+    const int bytes = qEnvironmentVariableIntValue("CORVANE_UDP_RCVBUF", &ok);
+    return ok && bytes > 0 ? bytes : kReceiveBufferBytes;
+}
+
 QHostAddress resolve(const QString& host) {
     QHostAddress address;
     if (address.setAddress(host)) return address;
@@ -101,7 +109,7 @@ bool UdpChannel::Bind(int localPort, const QString& localAddress) {
 }
 
 bool UdpChannel::bound(bool ok) {
-    if (ok) socket_->setSocketOption(QAbstractSocket::ReceiveBufferSizeSocketOption, QVariant(kReceiveBufferBytes));
+    if (ok) socket_->setSocketOption(QAbstractSocket::ReceiveBufferSizeSocketOption, QVariant(receiveBufferBytes()));
     return ok;
 }
 

@@ -2,6 +2,10 @@
 // enabled, bound to the local port (and optionally one interface), sending
 // single datagrams to the remote host and port and announcing each datagram
 // that arrives.
+//
+// CORVANE_UDP_RCVBUF (bytes) replaces the receive buffer size the channel
+// asks the system for (4 MB), e.g. 212992 to get on this machine what a
+// system with the common net.core.rmem_max grants.
 #pragma once
 
 #include <deque>
