@@ -5,9 +5,11 @@
 #include <QHostAddress>
 #include <QHostInfo>
 #include <QNetworkInterface>
+#include <QPointer>
 #include <QUdpSocket>
 #include <QVariant>
 
+#include "datagram_receiver.h"
 #include "link/discovered_device.h"
 
 namespace corvane::lan {
@@ -59,11 +61,11 @@ UdpChannel::UdpChannel(QObject* parent)
       socket_(new QUdpSocket(this)),
       remoteHost_(QString::fromLatin1(kBroadcastHost.data(), static_cast<qsizetype>(kBroadcastHost.size()))),
       remotePort_(kEthernetRemotePort),
-      localPort_(kEthernetLocalPort) {
-    connect(socket_, &QUdpSocket::readyRead, this, &UdpChannel::readPending);
-}
+      localPort_(kEthernetLocalPort),
+      receiver_(std::make_unique<DatagramReceiver>()) {}
 
-UdpChannel::~UdpChannel() = default;
+// The receiving thread ends before the socket it reads is closed.
+UdpChannel::~UdpChannel() { receiver_->stop(); }
 
 void UdpChannel::SetRemotePort(int port) { remotePort_ = port; }
 
@@ -75,8 +77,10 @@ void UdpChannel::SetLocalPort(int port) {
 void UdpChannel::SetRemoteHost(const QString& host) { remoteHost_ = host; }
 
 void UdpChannel::closeSocket() {
+    receiver_->stop();
     socket_->abort();
     received_.clear();
+    ++closes_;
 }
 
 bool UdpChannel::Bind(int localPort, const QString& localAddress) {
@@ -109,8 +113,16 @@ bool UdpChannel::Bind(int localPort, const QString& localAddress) {
 }
 
 bool UdpChannel::bound(bool ok) {
-    if (ok) socket_->setSocketOption(QAbstractSocket::ReceiveBufferSizeSocketOption, QVariant(receiveBufferBytes()));
-    return ok;
+    if (!ok) return false;
+    socket_->setSocketOption(QAbstractSocket::ReceiveBufferSizeSocketOption, QVariant(receiveBufferBytes()));
+    // The thread reads the socket instead of the QUdpSocket, which is left
+    // to bind and send; it wakes this thread once per batch. The call it
+    // posts is dropped if the channel is deleted first.
+    const bool reading = receiver_->start(static_cast<int>(socket_->socketDescriptor()), [this] {
+        QMetaObject::invokeMethod(this, [this] { deliverReceived(); }, Qt::QueuedConnection);
+    });
+    if (!reading) closeSocket();
+    return reading;
 }
 
 void UdpChannel::bindIfNeeded() {
@@ -137,16 +149,17 @@ int UdpChannel::localPort() const {
     return socket_->state() == QAbstractSocket::BoundState ? socket_->localPort() : 0;
 }
 
-void UdpChannel::readPending() {
-    while (socket_->hasPendingDatagrams()) {
-        const qint64 size = socket_->pendingDatagramSize();
-        QByteArray datagram(size > 0 ? size : 0, '\0');
-        const qint64 got = socket_->readDatagram(datagram.data(), datagram.size());
-        if (got < 0) break;
-        datagram.truncate(got);
+void UdpChannel::deliverReceived() {
+    std::deque<QByteArray> batch = receiver_->takeAll();
+    const QPointer<UdpChannel> self(this);
+    const unsigned closes = closes_;
+    for (QByteArray& datagram : batch) {
+        const int size = static_cast<int>(datagram.size());
         if (received_.size() >= kMaxQueued) received_.pop_front();
-        received_.push_back(datagram);
-        emit DataArrival(static_cast<int>(datagram.size()));
+        received_.push_back(std::move(datagram));
+        emit DataArrival(size);
+        // A receiver may close or rebind the channel, or delete it, in answer.
+        if (!self || closes_ != closes) return;
     }
 }
 

@@ -1,7 +1,8 @@
 // The UDP channel of discovery and LAN settings: one socket with broadcast
 // enabled, bound to the local port (and optionally one interface), sending
 // single datagrams to the remote host and port and announcing each datagram
-// that arrives.
+// that arrives. A thread of its own reads the socket (see DatagramReceiver);
+// announcements come on the channel's thread, in order of arrival.
 //
 // CORVANE_UDP_RCVBUF (bytes) replaces the receive buffer size the channel
 // asks the system for (4 MB), e.g. 212992 to get on this machine what a
@@ -9,6 +10,7 @@
 #pragma once
 
 #include <deque>
+#include <memory>
 
 #include <QByteArray>
 #include <QObject>
@@ -17,6 +19,8 @@
 class QUdpSocket;
 
 namespace corvane::lan {
+
+class DatagramReceiver;
 
 class UdpChannel : public QObject {
     Q_OBJECT
@@ -53,13 +57,18 @@ private:
     void bindIfNeeded();
     // After a bind: gives `ok` back, with the receive buffer raised on success.
     bool bound(bool ok);
-    void readPending();
+    // Announces what the receiving thread has read.
+    void deliverReceived();
     void closeSocket();
 
     QUdpSocket* socket_;
     QString remoteHost_;
     int remotePort_;
     int localPort_;
+    std::unique_ptr<DatagramReceiver> receiver_;
+    // Counts closes, so an announcement loop notices the socket it was
+    // announcing for has gone.
+    unsigned closes_ = 0;
     // Datagrams read from the socket and announced, waiting for GetData.
     std::deque<QByteArray> received_;
 };
