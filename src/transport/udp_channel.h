@@ -55,7 +55,8 @@ signals:
 
 private:
     void bindIfNeeded();
-    // After a bind: gives `ok` back, with the receive buffer raised on success.
+    // After a bind: on success raises the receive buffer and starts the
+    // reading thread; false when the bind or the thread failed.
     bool bound(bool ok);
     // Announces what the receiving thread has read.
     void deliverReceived();
