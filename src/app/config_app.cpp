@@ -11,6 +11,7 @@
 
 #include "app/language.h"
 #include "app/launcher_dialog.h"
+#include "app/startup_probe.h"
 #include "app/translation.h"
 #include "link/string_table.h"
 #include "transport/endpoints.h"
@@ -73,6 +74,7 @@ int ConfigApp::InitInstance(QApplication& app) {
     }
 
     LauncherDialog launcher;
+    exitWhenShownIfAsked(launcher);
     launcher.exec();
     return 0;
 }
