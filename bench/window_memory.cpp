@@ -33,25 +33,27 @@ using namespace corvane;
 
 namespace {
 
-// VmRSS and VmHWM (the peak) from /proc/self/status, in KB.
-void Memory(long* rss, long* peak) {
-    QFile status(QStringLiteral("/proc/self/status"));
-    *rss = *peak = -1;
-    if (!status.open(QIODevice::ReadOnly)) return;
-    for (const QByteArray& line : status.readAll().split('\n')) {
-        if (line.startsWith("VmRSS:")) *rss = line.mid(6).trimmed().split(' ').first().toLong();
-        if (line.startsWith("VmHWM:")) *peak = line.mid(6).trimmed().split(' ').first().toLong();
+// One "Name:  value kB" line of /proc/self/status, in MB.
+double Status(const QByteArray& status, const char* name) {
+    for (const QByteArray& line : status.split('\n')) {
+        if (!line.startsWith(name)) continue;
+        const long kb = line.mid(qstrlen(name)).trimmed().split(' ').first().toLong();
+        return static_cast<double>(kb) / 1024.0;
     }
+    return -1;
 }
 
 // The windows the closer below clicked away since the last row.
 QStringList closedWindows;
 
+// The resident set (VmRSS), its part not backed by files (RssAnon: heap,
+// stacks; the rest is mostly the libraries' code, shared with other Qt
+// programs) and the peak (VmHWM).
 void Row(const char* what) {
-    long rss = 0, peak = 0;
-    Memory(&rss, &peak);
-    std::printf("%-44s %8.1f %8.1f  %s\n", what, static_cast<double>(rss) / 1024.0,
-                static_cast<double>(peak) / 1024.0, qPrintable(closedWindows.join(QLatin1Char(' '))));
+    QFile file(QStringLiteral("/proc/self/status"));
+    const QByteArray status = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    std::printf("%-44s %6.1f %6.1f %6.1f  %s\n", what, Status(status, "VmRSS:"), Status(status, "RssAnon:"),
+                Status(status, "VmHWM:"), qPrintable(closedWindows.join(QLatin1Char(' '))));
     std::fflush(stdout);
     closedWindows.clear();
 }
@@ -148,7 +150,7 @@ int main(int argc, char** argv) {
 
     std::printf("resident memory (MB) after each window has been drawn and closed, platform %s\n",
                 qPrintable(QApplication::platformName()));
-    std::printf("%-44s %8s %8s  %s\n", "step", "rss", "peak", "windows closed as a user would");
+    std::printf("%-44s %6s %6s %6s  %s\n", "step", "rss", "anon", "peak", "windows closed as a user would");
     Row("application object");
     ModalCloser closer;
     {
