@@ -10,6 +10,7 @@
 
 #include <cerrno>
 #include <cstdint>
+#include <system_error>
 #include <vector>
 
 namespace corvane::lan {
