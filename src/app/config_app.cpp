@@ -13,6 +13,7 @@
 #include "app/language.h"
 #include "app/window_access.h"
 #include "app/launcher_dialog.h"
+#include "app/startup_probe.h"
 #include "app/translation.h"
 #include "link/string_table.h"
 #include "transport/endpoints.h"
@@ -163,6 +164,7 @@ int ConfigApp::InitInstance(QCoreApplication& app) {
     // title, and each window's title is its own.
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/corvane/corvane_tool.png")));
     LauncherDialog launcher;
+    exitWhenShownIfAsked(launcher);
     launcher.exec();
     return 0;
 }

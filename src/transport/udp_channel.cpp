@@ -5,9 +5,11 @@
 #include <QHostAddress>
 #include <QHostInfo>
 #include <QNetworkInterface>
+#include <QPointer>
 #include <QUdpSocket>
 #include <QVariant>
 
+#include "datagram_receiver.h"
 #include "link/discovered_device.h"
 
 namespace corvane::lan {
@@ -22,6 +24,14 @@ constexpr std::size_t kMaxQueued = 256;
 // a burst of thousands would be dropped before the event loop reads them.
 // The system caps the value at its own maximum (net.core.rmem_max on Linux).
 constexpr int kReceiveBufferBytes = 4 * 1024 * 1024;
+
+// The receive buffer size to ask for: CORVANE_UDP_RCVBUF when it holds a
+// positive number of bytes, 4 MB otherwise.
+int receiveBufferBytes() {
+    bool ok = false;
+    const int bytes = qEnvironmentVariableIntValue("CORVANE_UDP_RCVBUF", &ok);
+    return ok && bytes > 0 ? bytes : kReceiveBufferBytes;
+}
 
 QHostAddress resolve(const QString& host) {
     QHostAddress address;
@@ -51,11 +61,11 @@ UdpChannel::UdpChannel(QObject* parent)
       socket_(new QUdpSocket(this)),
       remoteHost_(QString::fromLatin1(kBroadcastHost.data(), static_cast<qsizetype>(kBroadcastHost.size()))),
       remotePort_(kEthernetRemotePort),
-      localPort_(kEthernetLocalPort) {
-    connect(socket_, &QUdpSocket::readyRead, this, &UdpChannel::readPending);
-}
+      localPort_(kEthernetLocalPort),
+      receiver_(std::make_unique<DatagramReceiver>()) {}
 
-UdpChannel::~UdpChannel() = default;
+// The receiving thread ends before the socket it reads is closed.
+UdpChannel::~UdpChannel() { receiver_->stop(); }
 
 void UdpChannel::SetRemotePort(int port) { remotePort_ = port; }
 
@@ -72,8 +82,10 @@ void UdpChannel::SetLocalAddress(const QString& address) {
 void UdpChannel::SetRemoteHost(const QString& host) { remoteHost_ = host; }
 
 void UdpChannel::closeSocket() {
+    receiver_->stop();
     socket_->abort();
     received_.clear();
+    ++closes_;
 }
 
 bool UdpChannel::fail(ChannelFailure::Cause cause, const QString& reason) {
@@ -129,8 +141,17 @@ bool UdpChannel::Bind(int localPort, const QString& localAddress) {
 }
 
 bool UdpChannel::bound(bool ok) {
-    if (ok) socket_->setSocketOption(QAbstractSocket::ReceiveBufferSizeSocketOption, QVariant(kReceiveBufferBytes));
-    return ok;
+    if (!ok) return false;
+    socket_->setSocketOption(QAbstractSocket::ReceiveBufferSizeSocketOption, QVariant(receiveBufferBytes()));
+    // The thread reads the socket instead of the QUdpSocket, which is left
+    // to bind and send; it wakes this thread once per batch. The call it
+    // posts is dropped if the channel is deleted first.
+    const bool reading = receiver_->start(static_cast<int>(socket_->socketDescriptor()), [this] {
+        QMetaObject::invokeMethod(this, [this] { deliverReceived(); }, Qt::QueuedConnection);
+    });
+    if (reading) return true;
+    closeSocket();
+    return fail(ChannelFailure::Cause::LocalPort, QStringLiteral("the receiving thread could not start"));
 }
 
 bool UdpChannel::bindIfNeeded() {
@@ -164,16 +185,17 @@ int UdpChannel::localPort() const {
     return socket_->state() == QAbstractSocket::BoundState ? socket_->localPort() : 0;
 }
 
-void UdpChannel::readPending() {
-    while (socket_->hasPendingDatagrams()) {
-        const qint64 size = socket_->pendingDatagramSize();
-        QByteArray datagram(size > 0 ? size : 0, '\0');
-        const qint64 got = socket_->readDatagram(datagram.data(), datagram.size());
-        if (got < 0) break;
-        datagram.truncate(got);
+void UdpChannel::deliverReceived() {
+    std::deque<QByteArray> batch = receiver_->takeAll();
+    const QPointer<UdpChannel> self(this);
+    const unsigned closes = closes_;
+    for (QByteArray& datagram : batch) {
+        const int size = static_cast<int>(datagram.size());
         if (received_.size() >= kMaxQueued) received_.pop_front();
-        received_.push_back(datagram);
-        emit DataArrival(static_cast<int>(datagram.size()));
+        received_.push_back(std::move(datagram));
+        emit DataArrival(size);
+        // A receiver may close or rebind the channel, or delete it, in answer.
+        if (!self || closes_ != closes) return;
     }
 }
 

@@ -1,10 +1,16 @@
 // The UDP channel of discovery and LAN settings: one socket with broadcast
 // enabled, bound to the local port (and optionally one interface), sending
 // single datagrams to the remote host and port and announcing each datagram
-// that arrives.
+// that arrives. A thread of its own reads the socket (see DatagramReceiver);
+// announcements come on the channel's thread, in order of arrival.
+//
+// CORVANE_UDP_RCVBUF (bytes) replaces the receive buffer size the channel
+// asks the system for (4 MB), e.g. 212992 to get on this machine what a
+// system with the common net.core.rmem_max grants.
 #pragma once
 
 #include <deque>
+#include <memory>
 
 #include <QByteArray>
 #include <QObject>
@@ -13,6 +19,8 @@
 class QUdpSocket;
 
 namespace corvane::lan {
+
+class DatagramReceiver;
 
 // Why a datagram could not leave: the local address or port cannot be bound,
 // or the system refused the send. `localAddress` and `localPort` are the ones
@@ -67,10 +75,12 @@ signals:
 
 private:
     bool bindIfNeeded();
-    // After a bind: gives `ok` back, with the receive buffer raised on success.
+    // After a bind: on success raises the receive buffer and starts the
+    // reading thread; false when the bind or the thread failed.
     bool bound(bool ok);
     bool fail(ChannelFailure::Cause cause, const QString& reason);
-    void readPending();
+    // Announces what the receiving thread has read.
+    void deliverReceived();
     void closeSocket();
 
     QUdpSocket* socket_;
@@ -79,6 +89,10 @@ private:
     int localPort_;
     QString localAddress_;
     ChannelFailure failure_;
+    std::unique_ptr<DatagramReceiver> receiver_;
+    // Counts closes, so an announcement loop notices the socket it was
+    // announcing for has gone.
+    unsigned closes_ = 0;
     // Datagrams read from the socket and announced, waiting for GetData.
     std::deque<QByteArray> received_;
 };

@@ -1,0 +1,140 @@
+#include "datagram_receiver.h"
+
+#include <poll.h>
+#include <sched.h>
+#include <sys/eventfd.h>
+#include <sys/resource.h>
+#include <sys/socket.h>
+#include <sys/syscall.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdint>
+#include <system_error>
+#include <vector>
+
+namespace corvane::lan {
+
+namespace {
+
+// Room for the largest UDP payload, so every datagram is read whole.
+constexpr std::size_t kLargestDatagram = 65536;
+// What the queue may hold for an owner that is slow to take it. Each
+// datagram counts with a share for its bookkeeping, so a flood of tiny ones
+// is bounded too.
+constexpr std::size_t kMaxQueuedBytes = 16 * 1024 * 1024;
+constexpr std::size_t kPerDatagramCost = 64;
+
+// The time slice the thread asks for: it runs for microseconds per wake-up.
+constexpr std::uint64_t kShortSliceNs = 100'000;
+
+// On a busy machine a woken thread may wait a few milliseconds for a
+// processor, and a burst fills the receive buffer in about one. Kernels with
+// the EEVDF scheduler (6.12 on) run a thread that asks for a short slice
+// sooner after it wakes; older ones ignore the request. The thread keeps its
+// policy and nice value, and nothing changes when the call fails.
+void askForShortSlices() {
+    // The first version of the kernel's struct sched_attr (48 bytes); the C
+    // library of the oldest supported systems does not declare it.
+    struct {
+        std::uint32_t size, policy;
+        std::uint64_t flags;
+        std::int32_t nice;
+        std::uint32_t priority;
+        std::uint64_t runtime, deadline, period;
+    } attr{};
+    static_assert(sizeof attr == 48);
+    if (::sched_getscheduler(0) != SCHED_OTHER) return;
+    errno = 0;
+    const int nice = ::getpriority(PRIO_PROCESS, static_cast<id_t>(::gettid()));
+    if (errno != 0) return;
+    attr.size = sizeof attr;
+    attr.policy = SCHED_OTHER;
+    attr.nice = nice;
+    attr.runtime = kShortSliceNs;
+    ::syscall(SYS_sched_setattr, 0, &attr, 0);
+}
+
+}  // namespace
+
+DatagramReceiver::DatagramReceiver() = default;
+
+DatagramReceiver::~DatagramReceiver() { stop(); }
+
+bool DatagramReceiver::start(int fd, std::function<void()> wake) {
+    stop();
+    stopFd_ = ::eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK);
+    if (stopFd_ < 0) return false;
+    wake_ = std::move(wake);
+    try {
+        thread_ = std::thread([this, fd] { run(fd); });
+    } catch (const std::system_error&) {
+        ::close(stopFd_);
+        stopFd_ = -1;
+        return false;
+    }
+    return true;
+}
+
+void DatagramReceiver::stop() {
+    if (thread_.joinable()) {
+        const std::uint64_t one = 1;
+        // An eventfd write of 1 only fails when the counter is about to
+        // overflow, which no earlier stop() can have caused.
+        [[maybe_unused]] const auto written = ::write(stopFd_, &one, sizeof one);
+        thread_.join();
+    }
+    if (stopFd_ >= 0) ::close(stopFd_);
+    stopFd_ = -1;
+    const std::lock_guard lock(mutex_);
+    queue_.clear();
+    queuedBytes_ = 0;
+    wakePending_ = false;
+}
+
+std::deque<QByteArray> DatagramReceiver::takeAll() {
+    std::deque<QByteArray> taken;
+    const std::lock_guard lock(mutex_);
+    taken.swap(queue_);
+    queuedBytes_ = 0;
+    wakePending_ = false;
+    return taken;
+}
+
+void DatagramReceiver::run(int fd) {
+    askForShortSlices();
+    std::vector<char> buffer(kLargestDatagram);
+    pollfd fds[2] = {{fd, POLLIN, 0}, {stopFd_, POLLIN, 0}};
+    for (;;) {
+        fds[0].revents = fds[1].revents = 0;
+        if (::poll(fds, 2, -1) < 0) {
+            if (errno == EINTR) continue;
+            return;
+        }
+        if (fds[1].revents != 0 || (fds[0].revents & POLLNVAL) != 0) return;
+
+        // Everything pending, one datagram per call, until the socket is empty.
+        // A failed read (an error the socket held) is consumed by reporting
+        // it, so poll() does not wake for it again.
+        for (;;) {
+            const ssize_t got = ::recv(fd, buffer.data(), buffer.size(), MSG_DONTWAIT);
+            if (got < 0) {
+                if (errno == EINTR) continue;
+                break;
+            }
+            bool wake = false;
+            {
+                const std::lock_guard lock(mutex_);
+                const std::size_t cost = static_cast<std::size_t>(got) + kPerDatagramCost;
+                if (queuedBytes_ + cost > kMaxQueuedBytes) continue;
+                queue_.emplace_back(buffer.data(), static_cast<qsizetype>(got));
+                queuedBytes_ += cost;
+                wake = !wakePending_;
+                wakePending_ = true;
+            }
+            if (wake) wake_();
+        }
+    }
+}
+
+}  // namespace corvane::lan
