@@ -20,6 +20,7 @@
 #include <QRegularExpression>
 
 #include "corvane_version.h"
+#include "profile/private_file.h"
 
 namespace corvane::history {
 
@@ -52,19 +53,6 @@ bool LockWithin(int fd) {
     while (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
         if ((errno != EWOULDBLOCK && errno != EINTR) || std::chrono::steady_clock::now() >= deadline) return false;
         std::this_thread::sleep_for(kLockRetry);
-    }
-    return true;
-}
-
-bool WriteAll(int fd, const QByteArray& bytes) {
-    const char* data = bytes.constData();
-    auto left = static_cast<std::size_t>(bytes.size());
-    while (left > 0) {
-        const ssize_t n = ::write(fd, data, left);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) return false;
-        data += n;
-        left -= static_cast<std::size_t>(n);
     }
     return true;
 }
@@ -179,7 +167,7 @@ bool appendEntry(Entry entry, QString* error, const QString& path) {
         // A line cut short (a full disk, a crash) must not swallow this one
     // (the file is opened for reading too, to see its last byte).
         if (const auto last = LastByte(fd); last && *last != '\n') line.prepend('\n');
-        ok = WriteAll(fd, line);
+        ok = profile::writeAll(fd, line);
         if (!ok) *error = QCoreApplication::translate("History", "cannot write %1: %2").arg(path, SystemError(errno));
         ::flock(fd, LOCK_UN);
     }

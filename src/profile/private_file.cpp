@@ -18,7 +18,9 @@ namespace {
 
 QString SystemError(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
 
-bool WriteAll(int fd, const QByteArray& contents) {
+}  // namespace
+
+bool writeAll(int fd, const QByteArray& contents) {
     const char* data = contents.constData();
     auto left = static_cast<std::size_t>(contents.size());
     while (left > 0) {
@@ -30,8 +32,6 @@ bool WriteAll(int fd, const QByteArray& contents) {
     }
     return true;
 }
-
-}  // namespace
 
 bool writeWholeFile(const QString& path, const QByteArray& contents, bool secret, QString* error) {
     const QFileInfo target(path);
@@ -51,7 +51,7 @@ bool writeWholeFile(const QString& path, const QByteArray& contents, bool secret
         *error = QCoreApplication::translate("Profile", "cannot write %1: %2").arg(path, SystemError(errno));
         return false;
     }
-    bool ok = WriteAll(fd, contents) && ::fsync(fd) == 0;
+    bool ok = writeAll(fd, contents) && ::fsync(fd) == 0;
     int failure = ok ? 0 : errno;
     if (::close(fd) != 0 && ok) {
         ok = false;
