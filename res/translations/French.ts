@@ -59,7 +59,7 @@
     </message>
     <message>
         <source>Access points the printer sees</source>
-        <translation type="unfinished" />
+        <translation>Points d'accès détectés par l'imprimante</translation>
     </message>
 </context>
 <context>
@@ -94,23 +94,23 @@
     </message>
     <message>
         <source>Access points the printer sees</source>
-        <translation type="unfinished" />
+        <translation>Points d'accès détectés par l'imprimante</translation>
     </message>
     <message>
         <source>Use this network</source>
-        <translation type="unfinished" />
+        <translation>Utiliser ce réseau</translation>
     </message>
     <message>
         <source>Puts the chosen network's name on the Network page and, where the survey names one, its authentication on the Authentication page</source>
-        <translation type="unfinished" />
+        <translation>Reporte le nom du réseau choisi sur la page Réseau et, si l'analyse en indique une, son authentification sur la page Authentification</translation>
     </message>
     <message>
         <source>Infrastructure</source>
-        <translation type="unfinished" />
+        <translation>Infrastructure</translation>
     </message>
     <message>
         <source>Ad hoc</source>
-        <translation type="unfinished" />
+        <translation>Ad hoc</translation>
     </message>
 </context>
 <context>
@@ -145,7 +145,7 @@
     </message>
     <message>
         <source>Certificate file</source>
-        <translation type="unfinished" />
+        <translation>Fichier de certificat</translation>
     </message>
 </context>
 <context>
@@ -219,43 +219,43 @@
     </message>
     <message>
         <source>1 printer found.</source>
-        <translation type="unfinished" />
+        <translation>1 imprimante trouvée.</translation>
     </message>
     <message>
         <source>%1 printers found.</source>
-        <translation type="unfinished" />
+        <translation>Imprimantes trouvées : %1.</translation>
     </message>
     <message>
         <source>1 printer found on %1.</source>
-        <translation type="unfinished" />
+        <translation>1 imprimante trouvée via %1.</translation>
     </message>
     <message>
         <source>%1 printers found on %2.</source>
-        <translation type="unfinished" />
+        <translation>Imprimantes trouvées via %2 : %1.</translation>
     </message>
     <message>
         <source>Waiting %1 s for the printer to restart its network…</source>
-        <translation type="unfinished" />
+        <translation>Attente de %1 s pendant le redémarrage du réseau de l'imprimante…</translation>
     </message>
     <message>
         <source>The printer %1 did not answer this search.</source>
-        <translation type="unfinished" />
+        <translation>L'imprimante %1 n'a pas répondu à cette recherche.</translation>
     </message>
     <message>
         <source>This printer does not support changing its settings from the list.</source>
-        <translation type="unfinished" />
+        <translation>Cette imprimante ne permet pas de modifier ses paramètres depuis la liste.</translation>
     </message>
     <message>
         <source>This printer does not support a web page.</source>
-        <translation type="unfinished" />
+        <translation>Cette imprimante ne dispose pas de page web.</translation>
     </message>
     <message>
         <source>This printer does not support the access point survey.</source>
-        <translation type="unfinished" />
+        <translation>Cette imprimante ne prend pas en charge l'analyse des points d'accès.</translation>
     </message>
     <message>
         <source>Printers found</source>
-        <translation type="unfinished" />
+        <translation>Imprimantes trouvées</translation>
     </message>
 </context>
 <context>
@@ -334,68 +334,73 @@
     </message>
     <message>
         <source>Profiles (*.json);;All files (*)</source>
-        <translation type="unfinished" />
+        <translation>Profils (*.json);;Tous les fichiers (*)</translation>
     </message>
     <message>
         <source>Import profile</source>
-        <translation type="unfinished" />
+        <translation>Importer un profil</translation>
     </message>
     <message>
         <source>Export profile</source>
-        <translation type="unfinished" />
+        <translation>Exporter le profil</translation>
     </message>
     <message>
         <source>The profile could not be saved:
 %1</source>
-        <translation type="unfinished" />
+        <translation>Impossible d'enregistrer le profil :
+%1</translation>
     </message>
     <message>
         <source>The profile has been saved to %1 with its keys and passwords.
 Only you can read the file.</source>
-        <translation type="unfinished" />
+        <translation>Le profil a été enregistré dans %1 avec ses clés et ses mots de passe.
+Vous seul pouvez lire ce fichier.</translation>
     </message>
     <message>
         <source>The profile has been saved to %1.
 Keys, passwords and the PIN were left out; importing the profile asks for them.</source>
-        <translation type="unfinished" />
+        <translation>Le profil a été enregistré dans %1.
+Les clés, les mots de passe et le code PIN n'y figurent pas ; ils seront demandés lors de l'importation du profil.</translation>
     </message>
     <message>
         <source>The profile %1 cannot be imported:
 %2</source>
-        <translation type="unfinished" />
+        <translation>Impossible d'importer le profil %1 :
+%2</translation>
     </message>
     <message>
         <source>The profile was not imported; nothing has changed.
 %1</source>
-        <translation type="unfinished" />
+        <translation>Le profil n'a pas été importé ; rien n'a été modifié.
+%1</translation>
     </message>
     <message>
         <source>The profile has been imported. Check the pages, then press Save to write it to the printer.</source>
-        <translation type="unfinished" />
+        <translation>Le profil a été importé. Vérifiez les pages, puis cliquez sur « Enregistrer » pour l'écrire dans l'imprimante.</translation>
     </message>
     <message>
         <source>This printer has no %1; those settings were left out.</source>
-        <translation type="unfinished" />
+        <translation>Cette imprimante ne dispose pas de %1 ; ces paramètres ont été ignorés.</translation>
     </message>
     <message>
         <source>Not connected</source>
-        <translation type="unfinished" />
+        <translation>Non connecté</translation>
     </message>
     <message>
         <source>Connected: %1 — firmware %2, %3</source>
-        <translation type="unfinished" />
+        <translation>Connecté : %1 — firmware %2, %3</translation>
     </message>
     <message>
         <source>newer layout</source>
-        <translation type="unfinished" />
+        <translation>nouvelle structure</translation>
     </message>
     <message>
         <source>older layout</source>
-        <translation type="unfinished" />
+        <translation>ancienne structure</translation>
     </message>
     <message>
         <source>Opening %1…</source>
-        <translation type="unfinished" />
+        <translation>Ouverture de %1…</translation>
     </message>
     <message>
         <source>Checking the printer… attempt %1 of %2</source>
@@ -469,64 +474,65 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
     <name>HistoryDialog</name>
     <message>
         <source>Export CSV</source>
-        <translation type="unfinished" />
+        <translation>Exporter en CSV</translation>
     </message>
     <message>
         <source>Comma-separated values (*.csv);;All files (*)</source>
-        <translation type="unfinished" />
+        <translation>Valeurs séparées par des virgules (*.csv);;Tous les fichiers (*)</translation>
     </message>
     <message>
         <source>History of changes</source>
-        <translation type="unfinished" />
+        <translation>Historique des modifications</translation>
     </message>
     <message>
         <source>Printer</source>
-        <translation type="unfinished" />
+        <translation>Imprimante</translation>
     </message>
     <message>
         <source>All printers</source>
-        <translation type="unfinished" />
+        <translation>Toutes les imprimantes</translation>
     </message>
     <message>
         <source>Time (UTC)</source>
-        <translation type="unfinished" />
+        <translation>Heure (UTC)</translation>
     </message>
     <message>
         <source>Front end</source>
-        <translation type="unfinished" />
+        <translation>Interface</translation>
     </message>
     <message>
         <source>Action</source>
-        <translation type="unfinished" />
+        <translation>Action</translation>
     </message>
     <message>
         <source>Way in</source>
-        <translation type="unfinished" />
+        <translation>Connexion</translation>
     </message>
     <message>
         <source>MAC</source>
-        <translation type="unfinished" />
+        <translation>MAC</translation>
     </message>
     <message>
         <source>Changes</source>
-        <translation type="unfinished" />
+        <translation>Modifications</translation>
     </message>
     <message>
         <source>Outcome</source>
-        <translation type="unfinished" />
+        <translation>Résultat</translation>
     </message>
     <message>
         <source>Export CSV…</source>
-        <translation type="unfinished" />
+        <translation>Exporter en CSV…</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished" />
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>The history could not be exported:
 %1</source>
-        <translation type="unfinished" />
+        <translation>Impossible d'exporter l'historique :
+%1</translation>
     </message>
 </context>
 <context>
@@ -595,11 +601,11 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
     </message>
     <message>
         <source>TCP port, up to 32767</source>
-        <translation type="unfinished" />
+        <translation>Port TCP, jusqu'à 32767</translation>
     </message>
     <message>
         <source>Seconds, 0 to 3600</source>
-        <translation type="unfinished" />
+        <translation>Secondes, de 0 à 3600</translation>
     </message>
     <message>
         <source>Firmware Version :</source>
@@ -663,7 +669,7 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
     </message>
     <message>
         <source>Addresses of this computer</source>
-        <translation type="unfinished" />
+        <translation>Adresses de cet ordinateur</translation>
     </message>
 </context>
 <context>
@@ -749,11 +755,11 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
     </message>
     <message>
         <source>Channel, 1 to 14</source>
-        <translation type="unfinished" />
+        <translation>Canal, de 1 à 14</translation>
     </message>
     <message>
         <source>Seconds, 0 to 3600</source>
-        <translation type="unfinished" />
+        <translation>Secondes, de 0 à 3600</translation>
     </message>
 </context>
 <context>
@@ -920,7 +926,7 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
     </message>
     <message>
         <source>The profile leaves out these secrets. Enter them for this printer:</source>
-        <translation type="unfinished" />
+        <translation>Le profil ne contient pas ces données secrètes. Saisissez-les pour cette imprimante :</translation>
     </message>
 </context>
 <context>
@@ -1158,19 +1164,19 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
     </message>
     <message>
         <source>Settings written to the printer</source>
-        <translation type="unfinished" />
+        <translation>Paramètres écrits dans l'imprimante</translation>
     </message>
     <message>
         <source>&amp;Show secrets</source>
-        <translation type="unfinished" />
+        <translation>&amp;Afficher les données secrètes</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished" />
+        <translation>&amp;Copier</translation>
     </message>
     <message>
         <source>Copies every row, tab-separated, as shown</source>
-        <translation type="unfinished" />
+        <translation>Copie toutes les lignes, séparées par des tabulations, telles qu'elles sont affichées</translation>
     </message>
 </context>
 <context>
@@ -1583,7 +1589,7 @@ Sa page web ne peut pas être ouverte.</translation>
     </message>
     <message>
         <source>Discard the changes made since Connect?</source>
-        <translation type="unfinished" />
+        <translation>Abandonner les modifications effectuées depuis la connexion ?</translation>
     </message>
     <message>
         <source>WEP Key is invalid.
@@ -1640,7 +1646,7 @@ La clé WEP doit comporter 5 ou 13 caractères, ou 10 ou 26 chiffres hexadécima
     </message>
     <message>
         <source>TCP port, 0 to 32767</source>
-        <translation type="unfinished" />
+        <translation>Port TCP, de 0 à 32767</translation>
     </message>
 </context>
 </TS>

@@ -59,7 +59,7 @@
     </message>
     <message>
         <source>Access points the printer sees</source>
-        <translation type="unfinished" />
+        <translation>A nyomtató által észlelt hozzáférési pontok</translation>
     </message>
 </context>
 <context>
@@ -94,23 +94,23 @@
     </message>
     <message>
         <source>Access points the printer sees</source>
-        <translation type="unfinished" />
+        <translation>A nyomtató által észlelt hozzáférési pontok</translation>
     </message>
     <message>
         <source>Use this network</source>
-        <translation type="unfinished" />
+        <translation>Hálózat használata</translation>
     </message>
     <message>
         <source>Puts the chosen network's name on the Network page and, where the survey names one, its authentication on the Authentication page</source>
-        <translation type="unfinished" />
+        <translation>A kiválasztott hálózat nevét átírja a Hálózat lapra, és ha a keresés megadja, a hitelesítési módját a Hitelesítés lapra</translation>
     </message>
     <message>
         <source>Infrastructure</source>
-        <translation type="unfinished" />
+        <translation>Infrastruktúra</translation>
     </message>
     <message>
         <source>Ad hoc</source>
-        <translation type="unfinished" />
+        <translation>Ad hoc</translation>
     </message>
 </context>
 <context>
@@ -145,7 +145,7 @@
     </message>
     <message>
         <source>Certificate file</source>
-        <translation type="unfinished" />
+        <translation>Tanúsítványfájl</translation>
     </message>
 </context>
 <context>
@@ -219,43 +219,43 @@
     </message>
     <message>
         <source>1 printer found.</source>
-        <translation type="unfinished" />
+        <translation>1 nyomtató található.</translation>
     </message>
     <message>
         <source>%1 printers found.</source>
-        <translation type="unfinished" />
+        <translation>%1 nyomtató található.</translation>
     </message>
     <message>
         <source>1 printer found on %1.</source>
-        <translation type="unfinished" />
+        <translation>1 nyomtató található (helyi cím: %1).</translation>
     </message>
     <message>
         <source>%1 printers found on %2.</source>
-        <translation type="unfinished" />
+        <translation>%1 nyomtató található (helyi cím: %2).</translation>
     </message>
     <message>
         <source>Waiting %1 s for the printer to restart its network…</source>
-        <translation type="unfinished" />
+        <translation>%1 mp várakozás, amíg a nyomtató újraindítja a hálózati kapcsolatát…</translation>
     </message>
     <message>
         <source>The printer %1 did not answer this search.</source>
-        <translation type="unfinished" />
+        <translation>A(z) %1 nyomtató nem válaszolt erre a keresésre.</translation>
     </message>
     <message>
         <source>This printer does not support changing its settings from the list.</source>
-        <translation type="unfinished" />
+        <translation>Ez a nyomtató nem támogatja a beállításai módosítását a listából.</translation>
     </message>
     <message>
         <source>This printer does not support a web page.</source>
-        <translation type="unfinished" />
+        <translation>Ez a nyomtató nem rendelkezik weboldallal.</translation>
     </message>
     <message>
         <source>This printer does not support the access point survey.</source>
-        <translation type="unfinished" />
+        <translation>Ez a nyomtató nem támogatja a hozzáférési pontok keresését.</translation>
     </message>
     <message>
         <source>Printers found</source>
-        <translation type="unfinished" />
+        <translation>Talált nyomtatók</translation>
     </message>
 </context>
 <context>
@@ -334,68 +334,73 @@
     </message>
     <message>
         <source>Profiles (*.json);;All files (*)</source>
-        <translation type="unfinished" />
+        <translation>Profilok (*.json);;Minden fájl (*)</translation>
     </message>
     <message>
         <source>Import profile</source>
-        <translation type="unfinished" />
+        <translation>Profil importálása</translation>
     </message>
     <message>
         <source>Export profile</source>
-        <translation type="unfinished" />
+        <translation>Profil exportálása</translation>
     </message>
     <message>
         <source>The profile could not be saved:
 %1</source>
-        <translation type="unfinished" />
+        <translation>Nem sikerült menteni a profilt:
+%1</translation>
     </message>
     <message>
         <source>The profile has been saved to %1 with its keys and passwords.
 Only you can read the file.</source>
-        <translation type="unfinished" />
+        <translation>A program a profilt a kulcsokkal és a jelszavakkal együtt ide mentette: %1.
+A fájlt csak Ön olvashatja.</translation>
     </message>
     <message>
         <source>The profile has been saved to %1.
 Keys, passwords and the PIN were left out; importing the profile asks for them.</source>
-        <translation type="unfinished" />
+        <translation>A program a profilt ide mentette: %1.
+A kulcsok, a jelszavak és a PIN-kód kimaradtak belőle; a profil importálásakor a program bekéri őket.</translation>
     </message>
     <message>
         <source>The profile %1 cannot be imported:
 %2</source>
-        <translation type="unfinished" />
+        <translation>A(z) %1 profil nem importálható:
+%2</translation>
     </message>
     <message>
         <source>The profile was not imported; nothing has changed.
 %1</source>
-        <translation type="unfinished" />
+        <translation>A profil importálása nem történt meg; semmi sem változott.
+%1</translation>
     </message>
     <message>
         <source>The profile has been imported. Check the pages, then press Save to write it to the printer.</source>
-        <translation type="unfinished" />
+        <translation>A profil importálása megtörtént. Ellenőrizze a lapokat, majd a „Mentés” gombbal írja a beállításokat a nyomtatóba.</translation>
     </message>
     <message>
         <source>This printer has no %1; those settings were left out.</source>
-        <translation type="unfinished" />
+        <translation>Ez a nyomtató nem rendelkezik a következőkkel: %1; ezek a beállítások kimaradtak.</translation>
     </message>
     <message>
         <source>Not connected</source>
-        <translation type="unfinished" />
+        <translation>Nincs kapcsolat</translation>
     </message>
     <message>
         <source>Connected: %1 — firmware %2, %3</source>
-        <translation type="unfinished" />
+        <translation>Csatlakoztatva: %1 — firmware %2, %3</translation>
     </message>
     <message>
         <source>newer layout</source>
-        <translation type="unfinished" />
+        <translation>újabb rekordszerkezet</translation>
     </message>
     <message>
         <source>older layout</source>
-        <translation type="unfinished" />
+        <translation>régebbi rekordszerkezet</translation>
     </message>
     <message>
         <source>Opening %1…</source>
-        <translation type="unfinished" />
+        <translation>%1 megnyitása…</translation>
     </message>
     <message>
         <source>Checking the printer… attempt %1 of %2</source>
@@ -469,64 +474,65 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
     <name>HistoryDialog</name>
     <message>
         <source>Export CSV</source>
-        <translation type="unfinished" />
+        <translation>Exportálás CSV-be</translation>
     </message>
     <message>
         <source>Comma-separated values (*.csv);;All files (*)</source>
-        <translation type="unfinished" />
+        <translation>Vesszővel elválasztott értékek (*.csv);;Minden fájl (*)</translation>
     </message>
     <message>
         <source>History of changes</source>
-        <translation type="unfinished" />
+        <translation>Módosítások előzményei</translation>
     </message>
     <message>
         <source>Printer</source>
-        <translation type="unfinished" />
+        <translation>Nyomtató</translation>
     </message>
     <message>
         <source>All printers</source>
-        <translation type="unfinished" />
+        <translation>Minden nyomtató</translation>
     </message>
     <message>
         <source>Time (UTC)</source>
-        <translation type="unfinished" />
+        <translation>Időpont (UTC)</translation>
     </message>
     <message>
         <source>Front end</source>
-        <translation type="unfinished" />
+        <translation>Felület</translation>
     </message>
     <message>
         <source>Action</source>
-        <translation type="unfinished" />
+        <translation>Művelet</translation>
     </message>
     <message>
         <source>Way in</source>
-        <translation type="unfinished" />
+        <translation>Kapcsolat</translation>
     </message>
     <message>
         <source>MAC</source>
-        <translation type="unfinished" />
+        <translation>MAC</translation>
     </message>
     <message>
         <source>Changes</source>
-        <translation type="unfinished" />
+        <translation>Módosítások</translation>
     </message>
     <message>
         <source>Outcome</source>
-        <translation type="unfinished" />
+        <translation>Eredmény</translation>
     </message>
     <message>
         <source>Export CSV…</source>
-        <translation type="unfinished" />
+        <translation>Exportálás CSV-be…</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished" />
+        <translation>Bezárás</translation>
     </message>
     <message>
         <source>The history could not be exported:
 %1</source>
-        <translation type="unfinished" />
+        <translation>Nem sikerült exportálni az előzményeket:
+%1</translation>
     </message>
 </context>
 <context>
@@ -595,11 +601,11 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
     </message>
     <message>
         <source>TCP port, up to 32767</source>
-        <translation type="unfinished" />
+        <translation>TCP-port, legfeljebb 32767</translation>
     </message>
     <message>
         <source>Seconds, 0 to 3600</source>
-        <translation type="unfinished" />
+        <translation>Másodperc, 0 és 3600 között</translation>
     </message>
     <message>
         <source>Firmware Version :</source>
@@ -663,7 +669,7 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
     </message>
     <message>
         <source>Addresses of this computer</source>
-        <translation type="unfinished" />
+        <translation>A számítógép címei</translation>
     </message>
 </context>
 <context>
@@ -749,11 +755,11 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
     </message>
     <message>
         <source>Channel, 1 to 14</source>
-        <translation type="unfinished" />
+        <translation>Csatorna, 1 és 14 között</translation>
     </message>
     <message>
         <source>Seconds, 0 to 3600</source>
-        <translation type="unfinished" />
+        <translation>Másodperc, 0 és 3600 között</translation>
     </message>
 </context>
 <context>
@@ -920,7 +926,7 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
     </message>
     <message>
         <source>The profile leaves out these secrets. Enter them for this printer:</source>
-        <translation type="unfinished" />
+        <translation>A profil nem tartalmazza ezeket a titkos adatokat. Adja meg őket ehhez a nyomtatóhoz:</translation>
     </message>
 </context>
 <context>
@@ -1158,19 +1164,19 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
     </message>
     <message>
         <source>Settings written to the printer</source>
-        <translation type="unfinished" />
+        <translation>A nyomtatóra írt beállítások</translation>
     </message>
     <message>
         <source>&amp;Show secrets</source>
-        <translation type="unfinished" />
+        <translation>&amp;Titkos adatok megjelenítése</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished" />
+        <translation>&amp;Másolás</translation>
     </message>
     <message>
         <source>Copies every row, tab-separated, as shown</source>
-        <translation type="unfinished" />
+        <translation>Az összes sort a megjelenített formában, tabulátorral elválasztva másolja</translation>
     </message>
 </context>
 <context>
@@ -1583,7 +1589,7 @@ A nyomtató weboldala nem nyitható meg.</translation>
     </message>
     <message>
         <source>Discard the changes made since Connect?</source>
-        <translation type="unfinished" />
+        <translation>Elveti a csatlakozás óta végzett módosításokat?</translation>
     </message>
     <message>
         <source>WEP Key is invalid.
@@ -1640,7 +1646,7 @@ A WEP-kulcs 5 vagy 13 karakterből, illetve 10 vagy 26 hexadecimális számjegyb
     </message>
     <message>
         <source>TCP port, 0 to 32767</source>
-        <translation type="unfinished" />
+        <translation>TCP-port, 0 és 32767 között</translation>
     </message>
 </context>
 </TS>

@@ -59,7 +59,7 @@
     </message>
     <message>
         <source>Access points the printer sees</source>
-        <translation type="unfinished" />
+        <translation>Punti di accesso rilevati dalla stampante</translation>
     </message>
 </context>
 <context>
@@ -94,23 +94,23 @@
     </message>
     <message>
         <source>Access points the printer sees</source>
-        <translation type="unfinished" />
+        <translation>Punti di accesso rilevati dalla stampante</translation>
     </message>
     <message>
         <source>Use this network</source>
-        <translation type="unfinished" />
+        <translation>Usa questa rete</translation>
     </message>
     <message>
         <source>Puts the chosen network's name on the Network page and, where the survey names one, its authentication on the Authentication page</source>
-        <translation type="unfinished" />
+        <translation>Riporta il nome della rete scelta nella pagina Rete e, se il rilevamento ne indica una, la relativa autenticazione nella pagina Autenticazione</translation>
     </message>
     <message>
         <source>Infrastructure</source>
-        <translation type="unfinished" />
+        <translation>Infrastruttura</translation>
     </message>
     <message>
         <source>Ad hoc</source>
-        <translation type="unfinished" />
+        <translation>Ad hoc</translation>
     </message>
 </context>
 <context>
@@ -145,7 +145,7 @@
     </message>
     <message>
         <source>Certificate file</source>
-        <translation type="unfinished" />
+        <translation>File del certificato</translation>
     </message>
 </context>
 <context>
@@ -219,43 +219,43 @@
     </message>
     <message>
         <source>1 printer found.</source>
-        <translation type="unfinished" />
+        <translation>Trovata 1 stampante.</translation>
     </message>
     <message>
         <source>%1 printers found.</source>
-        <translation type="unfinished" />
+        <translation>Trovate %1 stampanti.</translation>
     </message>
     <message>
         <source>1 printer found on %1.</source>
-        <translation type="unfinished" />
+        <translation>Trovata 1 stampante tramite %1.</translation>
     </message>
     <message>
         <source>%1 printers found on %2.</source>
-        <translation type="unfinished" />
+        <translation>Trovate %1 stampanti tramite %2.</translation>
     </message>
     <message>
         <source>Waiting %1 s for the printer to restart its network…</source>
-        <translation type="unfinished" />
+        <translation>Attesa di %1 s per il riavvio della rete della stampante…</translation>
     </message>
     <message>
         <source>The printer %1 did not answer this search.</source>
-        <translation type="unfinished" />
+        <translation>La stampante %1 non ha risposto a questa ricerca.</translation>
     </message>
     <message>
         <source>This printer does not support changing its settings from the list.</source>
-        <translation type="unfinished" />
+        <translation>Questa stampante non consente di modificare le impostazioni dall'elenco.</translation>
     </message>
     <message>
         <source>This printer does not support a web page.</source>
-        <translation type="unfinished" />
+        <translation>Questa stampante non dispone di una pagina web.</translation>
     </message>
     <message>
         <source>This printer does not support the access point survey.</source>
-        <translation type="unfinished" />
+        <translation>Questa stampante non supporta il rilevamento dei punti di accesso.</translation>
     </message>
     <message>
         <source>Printers found</source>
-        <translation type="unfinished" />
+        <translation>Stampanti trovate</translation>
     </message>
 </context>
 <context>
@@ -334,68 +334,73 @@
     </message>
     <message>
         <source>Profiles (*.json);;All files (*)</source>
-        <translation type="unfinished" />
+        <translation>Profili (*.json);;Tutti i file (*)</translation>
     </message>
     <message>
         <source>Import profile</source>
-        <translation type="unfinished" />
+        <translation>Importa profilo</translation>
     </message>
     <message>
         <source>Export profile</source>
-        <translation type="unfinished" />
+        <translation>Esporta profilo</translation>
     </message>
     <message>
         <source>The profile could not be saved:
 %1</source>
-        <translation type="unfinished" />
+        <translation>Impossibile salvare il profilo:
+%1</translation>
     </message>
     <message>
         <source>The profile has been saved to %1 with its keys and passwords.
 Only you can read the file.</source>
-        <translation type="unfinished" />
+        <translation>Il profilo è stato salvato in %1 con le relative chiavi e password.
+Solo l'utente corrente può leggere il file.</translation>
     </message>
     <message>
         <source>The profile has been saved to %1.
 Keys, passwords and the PIN were left out; importing the profile asks for them.</source>
-        <translation type="unfinished" />
+        <translation>Il profilo è stato salvato in %1.
+Chiavi, password e PIN sono stati esclusi; verranno richiesti durante l'importazione del profilo.</translation>
     </message>
     <message>
         <source>The profile %1 cannot be imported:
 %2</source>
-        <translation type="unfinished" />
+        <translation>Impossibile importare il profilo %1:
+%2</translation>
     </message>
     <message>
         <source>The profile was not imported; nothing has changed.
 %1</source>
-        <translation type="unfinished" />
+        <translation>Il profilo non è stato importato; non è stato modificato nulla.
+%1</translation>
     </message>
     <message>
         <source>The profile has been imported. Check the pages, then press Save to write it to the printer.</source>
-        <translation type="unfinished" />
+        <translation>Il profilo è stato importato. Controllare le pagine, quindi premere "Salva" per scriverlo nella stampante.</translation>
     </message>
     <message>
         <source>This printer has no %1; those settings were left out.</source>
-        <translation type="unfinished" />
+        <translation>Questa stampante non dispone di %1; queste impostazioni sono state tralasciate.</translation>
     </message>
     <message>
         <source>Not connected</source>
-        <translation type="unfinished" />
+        <translation>Non connesso</translation>
     </message>
     <message>
         <source>Connected: %1 — firmware %2, %3</source>
-        <translation type="unfinished" />
+        <translation>Connesso: %1 — firmware %2, %3</translation>
     </message>
     <message>
         <source>newer layout</source>
-        <translation type="unfinished" />
+        <translation>formato più recente</translation>
     </message>
     <message>
         <source>older layout</source>
-        <translation type="unfinished" />
+        <translation>formato precedente</translation>
     </message>
     <message>
         <source>Opening %1…</source>
-        <translation type="unfinished" />
+        <translation>Apertura di %1…</translation>
     </message>
     <message>
         <source>Checking the printer… attempt %1 of %2</source>
@@ -469,64 +474,65 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
     <name>HistoryDialog</name>
     <message>
         <source>Export CSV</source>
-        <translation type="unfinished" />
+        <translation>Esporta CSV</translation>
     </message>
     <message>
         <source>Comma-separated values (*.csv);;All files (*)</source>
-        <translation type="unfinished" />
+        <translation>Valori separati da virgola (*.csv);;Tutti i file (*)</translation>
     </message>
     <message>
         <source>History of changes</source>
-        <translation type="unfinished" />
+        <translation>Cronologia delle modifiche</translation>
     </message>
     <message>
         <source>Printer</source>
-        <translation type="unfinished" />
+        <translation>Stampante</translation>
     </message>
     <message>
         <source>All printers</source>
-        <translation type="unfinished" />
+        <translation>Tutte le stampanti</translation>
     </message>
     <message>
         <source>Time (UTC)</source>
-        <translation type="unfinished" />
+        <translation>Ora (UTC)</translation>
     </message>
     <message>
         <source>Front end</source>
-        <translation type="unfinished" />
+        <translation>Interfaccia</translation>
     </message>
     <message>
         <source>Action</source>
-        <translation type="unfinished" />
+        <translation>Azione</translation>
     </message>
     <message>
         <source>Way in</source>
-        <translation type="unfinished" />
+        <translation>Connessione</translation>
     </message>
     <message>
         <source>MAC</source>
-        <translation type="unfinished" />
+        <translation>MAC</translation>
     </message>
     <message>
         <source>Changes</source>
-        <translation type="unfinished" />
+        <translation>Modifiche</translation>
     </message>
     <message>
         <source>Outcome</source>
-        <translation type="unfinished" />
+        <translation>Esito</translation>
     </message>
     <message>
         <source>Export CSV…</source>
-        <translation type="unfinished" />
+        <translation>Esporta CSV…</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished" />
+        <translation>Chiudi</translation>
     </message>
     <message>
         <source>The history could not be exported:
 %1</source>
-        <translation type="unfinished" />
+        <translation>Impossibile esportare la cronologia:
+%1</translation>
     </message>
 </context>
 <context>
@@ -595,11 +601,11 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
     </message>
     <message>
         <source>TCP port, up to 32767</source>
-        <translation type="unfinished" />
+        <translation>Porta TCP, fino a 32767</translation>
     </message>
     <message>
         <source>Seconds, 0 to 3600</source>
-        <translation type="unfinished" />
+        <translation>Secondi, da 0 a 3600</translation>
     </message>
     <message>
         <source>Firmware Version :</source>
@@ -663,7 +669,7 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
     </message>
     <message>
         <source>Addresses of this computer</source>
-        <translation type="unfinished" />
+        <translation>Indirizzi di questo computer</translation>
     </message>
 </context>
 <context>
@@ -749,11 +755,11 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
     </message>
     <message>
         <source>Channel, 1 to 14</source>
-        <translation type="unfinished" />
+        <translation>Canale, da 1 a 14</translation>
     </message>
     <message>
         <source>Seconds, 0 to 3600</source>
-        <translation type="unfinished" />
+        <translation>Secondi, da 0 a 3600</translation>
     </message>
 </context>
 <context>
@@ -920,7 +926,7 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
     </message>
     <message>
         <source>The profile leaves out these secrets. Enter them for this printer:</source>
-        <translation type="unfinished" />
+        <translation>Il profilo non contiene questi dati riservati. Inserirli per questa stampante:</translation>
     </message>
 </context>
 <context>
@@ -1158,19 +1164,19 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
     </message>
     <message>
         <source>Settings written to the printer</source>
-        <translation type="unfinished" />
+        <translation>Impostazioni scritte nella stampante</translation>
     </message>
     <message>
         <source>&amp;Show secrets</source>
-        <translation type="unfinished" />
+        <translation>&amp;Mostra dati riservati</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished" />
+        <translation>&amp;Copia</translation>
     </message>
     <message>
         <source>Copies every row, tab-separated, as shown</source>
-        <translation type="unfinished" />
+        <translation>Copia tutte le righe, separate da tabulazioni, così come sono visualizzate</translation>
     </message>
 </context>
 <context>
@@ -1583,7 +1589,7 @@ Impossibile aprire la sua pagina web.</translation>
     </message>
     <message>
         <source>Discard the changes made since Connect?</source>
-        <translation type="unfinished" />
+        <translation>Annullare le modifiche apportate dopo la connessione?</translation>
     </message>
     <message>
         <source>WEP Key is invalid.
@@ -1640,7 +1646,7 @@ La chiave WEP deve essere di 5 o 13 caratteri oppure di 10 o 26 cifre esadecimal
     </message>
     <message>
         <source>TCP port, 0 to 32767</source>
-        <translation type="unfinished" />
+        <translation>Porta TCP, da 0 a 32767</translation>
     </message>
 </context>
 </TS>
