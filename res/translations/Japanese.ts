@@ -59,7 +59,7 @@
     </message>
     <message>
         <source>Access points the printer sees</source>
-        <translation type="unfinished" />
+        <translation>プリンターから見えるアクセスポイント</translation>
     </message>
 </context>
 <context>
@@ -94,23 +94,23 @@
     </message>
     <message>
         <source>Access points the printer sees</source>
-        <translation type="unfinished" />
+        <translation>プリンターから見えるアクセスポイント</translation>
     </message>
     <message>
         <source>Use this network</source>
-        <translation type="unfinished" />
+        <translation>このネットワークを使用</translation>
     </message>
     <message>
         <source>Puts the chosen network's name on the Network page and, where the survey names one, its authentication on the Authentication page</source>
-        <translation type="unfinished" />
+        <translation>選択したネットワークの名前を「ネットワーク」ページに入力し、検索結果に認証方式が示されている場合は、その認証方式を「認証」ページに設定します</translation>
     </message>
     <message>
         <source>Infrastructure</source>
-        <translation type="unfinished" />
+        <translation>インフラストラクチャ</translation>
     </message>
     <message>
         <source>Ad hoc</source>
-        <translation type="unfinished" />
+        <translation>アドホック</translation>
     </message>
 </context>
 <context>
@@ -145,7 +145,7 @@
     </message>
     <message>
         <source>Certificate file</source>
-        <translation type="unfinished" />
+        <translation>証明書ファイル</translation>
     </message>
 </context>
 <context>
@@ -219,43 +219,43 @@
     </message>
     <message>
         <source>1 printer found.</source>
-        <translation type="unfinished" />
+        <translation>プリンターが 1 台見つかりました。</translation>
     </message>
     <message>
         <source>%1 printers found.</source>
-        <translation type="unfinished" />
+        <translation>プリンターが %1 台見つかりました。</translation>
     </message>
     <message>
         <source>1 printer found on %1.</source>
-        <translation type="unfinished" />
+        <translation>%1 でプリンターが 1 台見つかりました。</translation>
     </message>
     <message>
         <source>%1 printers found on %2.</source>
-        <translation type="unfinished" />
+        <translation>%2 でプリンターが %1 台見つかりました。</translation>
     </message>
     <message>
         <source>Waiting %1 s for the printer to restart its network…</source>
-        <translation type="unfinished" />
+        <translation>プリンターのネットワークが再起動するまで %1 秒待機しています…</translation>
     </message>
     <message>
         <source>The printer %1 did not answer this search.</source>
-        <translation type="unfinished" />
+        <translation>プリンター %1 はこの検索に応答しませんでした。</translation>
     </message>
     <message>
         <source>This printer does not support changing its settings from the list.</source>
-        <translation type="unfinished" />
+        <translation>このプリンターは一覧からの設定変更に対応していません。</translation>
     </message>
     <message>
         <source>This printer does not support a web page.</source>
-        <translation type="unfinished" />
+        <translation>このプリンターは Web ページに対応していません。</translation>
     </message>
     <message>
         <source>This printer does not support the access point survey.</source>
-        <translation type="unfinished" />
+        <translation>このプリンターはアクセスポイントの検索に対応していません。</translation>
     </message>
     <message>
         <source>Printers found</source>
-        <translation type="unfinished" />
+        <translation>見つかったプリンター</translation>
     </message>
 </context>
 <context>
@@ -334,68 +334,73 @@
     </message>
     <message>
         <source>Profiles (*.json);;All files (*)</source>
-        <translation type="unfinished" />
+        <translation>プロファイル (*.json);;すべてのファイル (*)</translation>
     </message>
     <message>
         <source>Import profile</source>
-        <translation type="unfinished" />
+        <translation>プロファイルのインポート</translation>
     </message>
     <message>
         <source>Export profile</source>
-        <translation type="unfinished" />
+        <translation>プロファイルのエクスポート</translation>
     </message>
     <message>
         <source>The profile could not be saved:
 %1</source>
-        <translation type="unfinished" />
+        <translation>プロファイルを保存できませんでした:
+%1</translation>
     </message>
     <message>
         <source>The profile has been saved to %1 with its keys and passwords.
 Only you can read the file.</source>
-        <translation type="unfinished" />
+        <translation>キーとパスワードを含めてプロファイルを %1 に保存しました。
+このファイルを読み取れるのはご自身のユーザーのみです。</translation>
     </message>
     <message>
         <source>The profile has been saved to %1.
 Keys, passwords and the PIN were left out; importing the profile asks for them.</source>
-        <translation type="unfinished" />
+        <translation>プロファイルを %1 に保存しました。
+キー、パスワード、PIN は含まれていません。プロファイルをインポートするときに入力を求められます。</translation>
     </message>
     <message>
         <source>The profile %1 cannot be imported:
 %2</source>
-        <translation type="unfinished" />
+        <translation>プロファイル %1 をインポートできません:
+%2</translation>
     </message>
     <message>
         <source>The profile was not imported; nothing has changed.
 %1</source>
-        <translation type="unfinished" />
+        <translation>プロファイルはインポートされませんでした。設定は変更されていません。
+%1</translation>
     </message>
     <message>
         <source>The profile has been imported. Check the pages, then press Save to write it to the printer.</source>
-        <translation type="unfinished" />
+        <translation>プロファイルをインポートしました。各ページを確認してから「保存」を押して、プリンターに書き込んでください。</translation>
     </message>
     <message>
         <source>This printer has no %1; those settings were left out.</source>
-        <translation type="unfinished" />
+        <translation>このプリンターには %1 がないため、該当する設定は除外しました。</translation>
     </message>
     <message>
         <source>Not connected</source>
-        <translation type="unfinished" />
+        <translation>未接続</translation>
     </message>
     <message>
         <source>Connected: %1 — firmware %2, %3</source>
-        <translation type="unfinished" />
+        <translation>接続済み: %1 — ファームウェア %2、%3</translation>
     </message>
     <message>
         <source>newer layout</source>
-        <translation type="unfinished" />
+        <translation>新しいレコード形式</translation>
     </message>
     <message>
         <source>older layout</source>
-        <translation type="unfinished" />
+        <translation>古いレコード形式</translation>
     </message>
     <message>
         <source>Opening %1…</source>
-        <translation type="unfinished" />
+        <translation>%1 を開いています…</translation>
     </message>
     <message>
         <source>Checking the printer… attempt %1 of %2</source>
@@ -469,64 +474,65 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
     <name>HistoryDialog</name>
     <message>
         <source>Export CSV</source>
-        <translation type="unfinished" />
+        <translation>CSV のエクスポート</translation>
     </message>
     <message>
         <source>Comma-separated values (*.csv);;All files (*)</source>
-        <translation type="unfinished" />
+        <translation>CSV (コンマ区切り) (*.csv);;すべてのファイル (*)</translation>
     </message>
     <message>
         <source>History of changes</source>
-        <translation type="unfinished" />
+        <translation>変更履歴</translation>
     </message>
     <message>
         <source>Printer</source>
-        <translation type="unfinished" />
+        <translation>プリンター</translation>
     </message>
     <message>
         <source>All printers</source>
-        <translation type="unfinished" />
+        <translation>すべてのプリンター</translation>
     </message>
     <message>
         <source>Time (UTC)</source>
-        <translation type="unfinished" />
+        <translation>日時 (UTC)</translation>
     </message>
     <message>
         <source>Front end</source>
-        <translation type="unfinished" />
+        <translation>フロントエンド</translation>
     </message>
     <message>
         <source>Action</source>
-        <translation type="unfinished" />
+        <translation>操作</translation>
     </message>
     <message>
         <source>Way in</source>
-        <translation type="unfinished" />
+        <translation>接続経路</translation>
     </message>
     <message>
         <source>MAC</source>
-        <translation type="unfinished" />
+        <translation>MAC</translation>
     </message>
     <message>
         <source>Changes</source>
-        <translation type="unfinished" />
+        <translation>変更内容</translation>
     </message>
     <message>
         <source>Outcome</source>
-        <translation type="unfinished" />
+        <translation>結果</translation>
     </message>
     <message>
         <source>Export CSV…</source>
-        <translation type="unfinished" />
+        <translation>CSV のエクスポート…</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished" />
+        <translation>閉じる</translation>
     </message>
     <message>
         <source>The history could not be exported:
 %1</source>
-        <translation type="unfinished" />
+        <translation>履歴をエクスポートできませんでした:
+%1</translation>
     </message>
 </context>
 <context>
@@ -595,11 +601,11 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
     </message>
     <message>
         <source>TCP port, up to 32767</source>
-        <translation type="unfinished" />
+        <translation>TCP ポート、最大 32767</translation>
     </message>
     <message>
         <source>Seconds, 0 to 3600</source>
-        <translation type="unfinished" />
+        <translation>秒数、0~3600</translation>
     </message>
     <message>
         <source>Firmware Version :</source>
@@ -663,7 +669,7 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
     </message>
     <message>
         <source>Addresses of this computer</source>
-        <translation type="unfinished" />
+        <translation>このコンピューターのアドレス</translation>
     </message>
 </context>
 <context>
@@ -749,11 +755,11 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
     </message>
     <message>
         <source>Channel, 1 to 14</source>
-        <translation type="unfinished" />
+        <translation>チャンネル、1~14</translation>
     </message>
     <message>
         <source>Seconds, 0 to 3600</source>
-        <translation type="unfinished" />
+        <translation>秒数、0~3600</translation>
     </message>
 </context>
 <context>
@@ -920,7 +926,7 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
     </message>
     <message>
         <source>The profile leaves out these secrets. Enter them for this printer:</source>
-        <translation type="unfinished" />
+        <translation>プロファイルには次の機密情報が含まれていません。このプリンター用に入力してください:</translation>
     </message>
 </context>
 <context>
@@ -1158,19 +1164,19 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
     </message>
     <message>
         <source>Settings written to the printer</source>
-        <translation type="unfinished" />
+        <translation>プリンターに書き込んだ設定</translation>
     </message>
     <message>
         <source>&amp;Show secrets</source>
-        <translation type="unfinished" />
+        <translation>機密情報を表示(&amp;S)</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished" />
+        <translation>コピー(&amp;C)</translation>
     </message>
     <message>
         <source>Copies every row, tab-separated, as shown</source>
-        <translation type="unfinished" />
+        <translation>表示どおりにすべての行をタブ区切りでコピーします</translation>
     </message>
 </context>
 <context>
@@ -1583,7 +1589,7 @@ Its web page cannot be opened.</source>
     </message>
     <message>
         <source>Discard the changes made since Connect?</source>
-        <translation type="unfinished" />
+        <translation>接続してから行った変更を破棄しますか?</translation>
     </message>
     <message>
         <source>WEP Key is invalid.
@@ -1640,7 +1646,7 @@ WEP キーは 5 文字または 13 文字、あるいは 16 進数 10 桁また�
     </message>
     <message>
         <source>TCP port, 0 to 32767</source>
-        <translation type="unfinished" />
+        <translation>TCP ポート、0~32767</translation>
     </message>
 </context>
 </TS>

@@ -59,7 +59,7 @@
     </message>
     <message>
         <source>Access points the printer sees</source>
-        <translation type="unfinished" />
+        <translation>프린터에서 검색된 액세스 포인트</translation>
     </message>
 </context>
 <context>
@@ -94,23 +94,23 @@
     </message>
     <message>
         <source>Access points the printer sees</source>
-        <translation type="unfinished" />
+        <translation>프린터에서 검색된 액세스 포인트</translation>
     </message>
     <message>
         <source>Use this network</source>
-        <translation type="unfinished" />
+        <translation>이 네트워크 사용</translation>
     </message>
     <message>
         <source>Puts the chosen network's name on the Network page and, where the survey names one, its authentication on the Authentication page</source>
-        <translation type="unfinished" />
+        <translation>선택한 네트워크의 이름을 [네트워크] 페이지에 입력하고, 검색 결과에 인증 방식이 표시된 경우 해당 인증 방식을 [인증] 페이지에 설정합니다</translation>
     </message>
     <message>
         <source>Infrastructure</source>
-        <translation type="unfinished" />
+        <translation>인프라스트럭처</translation>
     </message>
     <message>
         <source>Ad hoc</source>
-        <translation type="unfinished" />
+        <translation>애드혹</translation>
     </message>
 </context>
 <context>
@@ -145,7 +145,7 @@
     </message>
     <message>
         <source>Certificate file</source>
-        <translation type="unfinished" />
+        <translation>인증서 파일</translation>
     </message>
 </context>
 <context>
@@ -219,43 +219,43 @@
     </message>
     <message>
         <source>1 printer found.</source>
-        <translation type="unfinished" />
+        <translation>프린터 1대를 찾았습니다.</translation>
     </message>
     <message>
         <source>%1 printers found.</source>
-        <translation type="unfinished" />
+        <translation>프린터 %1대를 찾았습니다.</translation>
     </message>
     <message>
         <source>1 printer found on %1.</source>
-        <translation type="unfinished" />
+        <translation>%1에서 프린터 1대를 찾았습니다.</translation>
     </message>
     <message>
         <source>%1 printers found on %2.</source>
-        <translation type="unfinished" />
+        <translation>%2에서 프린터 %1대를 찾았습니다.</translation>
     </message>
     <message>
         <source>Waiting %1 s for the printer to restart its network…</source>
-        <translation type="unfinished" />
+        <translation>프린터가 네트워크를 재시작할 때까지 %1초 기다리는 중…</translation>
     </message>
     <message>
         <source>The printer %1 did not answer this search.</source>
-        <translation type="unfinished" />
+        <translation>프린터 %1이(가) 이번 검색에 응답하지 않았습니다.</translation>
     </message>
     <message>
         <source>This printer does not support changing its settings from the list.</source>
-        <translation type="unfinished" />
+        <translation>이 프린터는 목록에서 설정을 변경하는 기능을 지원하지 않습니다.</translation>
     </message>
     <message>
         <source>This printer does not support a web page.</source>
-        <translation type="unfinished" />
+        <translation>이 프린터는 웹 페이지를 지원하지 않습니다.</translation>
     </message>
     <message>
         <source>This printer does not support the access point survey.</source>
-        <translation type="unfinished" />
+        <translation>이 프린터는 액세스 포인트 검색을 지원하지 않습니다.</translation>
     </message>
     <message>
         <source>Printers found</source>
-        <translation type="unfinished" />
+        <translation>검색된 프린터</translation>
     </message>
 </context>
 <context>
@@ -334,68 +334,73 @@
     </message>
     <message>
         <source>Profiles (*.json);;All files (*)</source>
-        <translation type="unfinished" />
+        <translation>프로필 (*.json);;모든 파일 (*)</translation>
     </message>
     <message>
         <source>Import profile</source>
-        <translation type="unfinished" />
+        <translation>프로필 가져오기</translation>
     </message>
     <message>
         <source>Export profile</source>
-        <translation type="unfinished" />
+        <translation>프로필 내보내기</translation>
     </message>
     <message>
         <source>The profile could not be saved:
 %1</source>
-        <translation type="unfinished" />
+        <translation>프로필을 저장하지 못했습니다:
+%1</translation>
     </message>
     <message>
         <source>The profile has been saved to %1 with its keys and passwords.
 Only you can read the file.</source>
-        <translation type="unfinished" />
+        <translation>키와 비밀번호를 포함하여 프로필을 %1에 저장했습니다.
+이 파일은 본인만 읽을 수 있습니다.</translation>
     </message>
     <message>
         <source>The profile has been saved to %1.
 Keys, passwords and the PIN were left out; importing the profile asks for them.</source>
-        <translation type="unfinished" />
+        <translation>프로필을 %1에 저장했습니다.
+키, 비밀번호, PIN은 포함되지 않았습니다. 프로필을 가져올 때 입력하라는 메시지가 표시됩니다.</translation>
     </message>
     <message>
         <source>The profile %1 cannot be imported:
 %2</source>
-        <translation type="unfinished" />
+        <translation>프로필 %1을(를) 가져올 수 없습니다:
+%2</translation>
     </message>
     <message>
         <source>The profile was not imported; nothing has changed.
 %1</source>
-        <translation type="unfinished" />
+        <translation>프로필을 가져오지 않았습니다. 변경된 내용은 없습니다.
+%1</translation>
     </message>
     <message>
         <source>The profile has been imported. Check the pages, then press Save to write it to the printer.</source>
-        <translation type="unfinished" />
+        <translation>프로필을 가져왔습니다. 각 페이지를 확인한 후 [저장]을 눌러 프린터에 기록하십시오.</translation>
     </message>
     <message>
         <source>This printer has no %1; those settings were left out.</source>
-        <translation type="unfinished" />
+        <translation>이 프린터에는 %1이(가) 없으므로 해당 설정은 제외되었습니다.</translation>
     </message>
     <message>
         <source>Not connected</source>
-        <translation type="unfinished" />
+        <translation>연결되지 않음</translation>
     </message>
     <message>
         <source>Connected: %1 — firmware %2, %3</source>
-        <translation type="unfinished" />
+        <translation>연결됨: %1 — 펌웨어 %2, %3</translation>
     </message>
     <message>
         <source>newer layout</source>
-        <translation type="unfinished" />
+        <translation>새 레코드 형식</translation>
     </message>
     <message>
         <source>older layout</source>
-        <translation type="unfinished" />
+        <translation>이전 레코드 형식</translation>
     </message>
     <message>
         <source>Opening %1…</source>
-        <translation type="unfinished" />
+        <translation>%1을(를) 여는 중…</translation>
     </message>
     <message>
         <source>Checking the printer… attempt %1 of %2</source>
@@ -469,64 +474,65 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
     <name>HistoryDialog</name>
     <message>
         <source>Export CSV</source>
-        <translation type="unfinished" />
+        <translation>CSV 내보내기</translation>
     </message>
     <message>
         <source>Comma-separated values (*.csv);;All files (*)</source>
-        <translation type="unfinished" />
+        <translation>쉼표로 구분된 값 (*.csv);;모든 파일 (*)</translation>
     </message>
     <message>
         <source>History of changes</source>
-        <translation type="unfinished" />
+        <translation>변경 이력</translation>
     </message>
     <message>
         <source>Printer</source>
-        <translation type="unfinished" />
+        <translation>프린터</translation>
     </message>
     <message>
         <source>All printers</source>
-        <translation type="unfinished" />
+        <translation>모든 프린터</translation>
     </message>
     <message>
         <source>Time (UTC)</source>
-        <translation type="unfinished" />
+        <translation>시간(UTC)</translation>
     </message>
     <message>
         <source>Front end</source>
-        <translation type="unfinished" />
+        <translation>프런트엔드</translation>
     </message>
     <message>
         <source>Action</source>
-        <translation type="unfinished" />
+        <translation>작업</translation>
     </message>
     <message>
         <source>Way in</source>
-        <translation type="unfinished" />
+        <translation>연결 경로</translation>
     </message>
     <message>
         <source>MAC</source>
-        <translation type="unfinished" />
+        <translation>MAC</translation>
     </message>
     <message>
         <source>Changes</source>
-        <translation type="unfinished" />
+        <translation>변경 내용</translation>
     </message>
     <message>
         <source>Outcome</source>
-        <translation type="unfinished" />
+        <translation>결과</translation>
     </message>
     <message>
         <source>Export CSV…</source>
-        <translation type="unfinished" />
+        <translation>CSV 내보내기…</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished" />
+        <translation>닫기</translation>
     </message>
     <message>
         <source>The history could not be exported:
 %1</source>
-        <translation type="unfinished" />
+        <translation>이력을 내보내지 못했습니다:
+%1</translation>
     </message>
 </context>
 <context>
@@ -595,11 +601,11 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
     </message>
     <message>
         <source>TCP port, up to 32767</source>
-        <translation type="unfinished" />
+        <translation>TCP 포트, 최대 32767</translation>
     </message>
     <message>
         <source>Seconds, 0 to 3600</source>
-        <translation type="unfinished" />
+        <translation>초, 0~3600</translation>
     </message>
     <message>
         <source>Firmware Version :</source>
@@ -663,7 +669,7 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
     </message>
     <message>
         <source>Addresses of this computer</source>
-        <translation type="unfinished" />
+        <translation>이 컴퓨터의 주소</translation>
     </message>
 </context>
 <context>
@@ -749,11 +755,11 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
     </message>
     <message>
         <source>Channel, 1 to 14</source>
-        <translation type="unfinished" />
+        <translation>채널, 1~14</translation>
     </message>
     <message>
         <source>Seconds, 0 to 3600</source>
-        <translation type="unfinished" />
+        <translation>초, 0~3600</translation>
     </message>
 </context>
 <context>
@@ -920,7 +926,7 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
     </message>
     <message>
         <source>The profile leaves out these secrets. Enter them for this printer:</source>
-        <translation type="unfinished" />
+        <translation>프로필에 다음 기밀 정보가 포함되어 있지 않습니다. 이 프린터에 사용할 값을 입력하십시오:</translation>
     </message>
 </context>
 <context>
@@ -1158,19 +1164,19 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
     </message>
     <message>
         <source>Settings written to the printer</source>
-        <translation type="unfinished" />
+        <translation>프린터에 기록된 설정</translation>
     </message>
     <message>
         <source>&amp;Show secrets</source>
-        <translation type="unfinished" />
+        <translation>기밀 정보 표시(&amp;S)</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished" />
+        <translation>복사(&amp;C)</translation>
     </message>
     <message>
         <source>Copies every row, tab-separated, as shown</source>
-        <translation type="unfinished" />
+        <translation>표시된 그대로 모든 행을 탭으로 구분하여 복사합니다</translation>
     </message>
 </context>
 <context>
@@ -1583,7 +1589,7 @@ Its web page cannot be opened.</source>
     </message>
     <message>
         <source>Discard the changes made since Connect?</source>
-        <translation type="unfinished" />
+        <translation>연결한 이후 변경한 내용을 취소하시겠습니까?</translation>
     </message>
     <message>
         <source>WEP Key is invalid.
@@ -1640,7 +1646,7 @@ WEP 키는 5자 또는 13자, 또는 16진수 10자리 또는 26자리여야 합
     </message>
     <message>
         <source>TCP port, 0 to 32767</source>
-        <translation type="unfinished" />
+        <translation>TCP 포트, 0~32767</translation>
     </message>
 </context>
 </TS>
