@@ -1,4 +1,5 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
     <name>AboutBox</name>
@@ -8,7 +9,7 @@
     </message>
     <message>
         <source>Sets up the network interface of Zephran POS receipt printers: Ethernet and wireless printers on the local network, and printers attached by a serial port or a USB cable.</source>
-        <translation>Configure l'interface réseau des imprimantes de tickets POS Zephran : imprimantes Ethernet et sans fil du réseau local, et imprimantes raccordées par un port série ou un câble USB.</translation>
+        <translation>Configure l&apos;interface réseau des imprimantes de tickets POS Zephran&#xa0;: imprimantes Ethernet et sans fil du réseau local, et imprimantes raccordées par un port série ou un câble USB.</translation>
     </message>
     <message>
         <source>Copyright © Corvane Tool developers. Free software under the MIT licence.</source>
@@ -59,7 +60,7 @@
     </message>
     <message>
         <source>Access points the printer sees</source>
-        <translation>Points d'accès détectés par l'imprimante</translation>
+        <translation>Points d&apos;accès détectés par l&apos;imprimante</translation>
     </message>
 </context>
 <context>
@@ -94,15 +95,15 @@
     </message>
     <message>
         <source>Access points the printer sees</source>
-        <translation>Points d'accès détectés par l'imprimante</translation>
+        <translation>Points d&apos;accès détectés par l&apos;imprimante</translation>
     </message>
     <message>
         <source>Use this network</source>
         <translation>Utiliser ce réseau</translation>
     </message>
     <message>
-        <source>Puts the chosen network's name on the Network page and, where the survey names one, its authentication on the Authentication page</source>
-        <translation>Reporte le nom du réseau choisi sur la page Réseau et, si l'analyse en indique une, son authentification sur la page Authentification</translation>
+        <source>Puts the chosen network&apos;s name on the Network page and, where the survey names one, its authentication on the Authentication page</source>
+        <translation>Reporte le nom du réseau choisi sur la page Réseau et, si l&apos;analyse en indique une, son authentification sur la page Authentification</translation>
     </message>
     <message>
         <source>Infrastructure</source>
@@ -141,7 +142,7 @@
     </message>
     <message>
         <source>Original Certificate Format (*)</source>
-        <translation>Format de certificat d'origine (*)</translation>
+        <translation>Format de certificat d&apos;origine (*)</translation>
     </message>
     <message>
         <source>Certificate file</source>
@@ -152,11 +153,11 @@
     <name>ConfigApp</name>
     <message>
         <source>Sets up the network interface of Zephran receipt printers.</source>
-        <translation>Configure l'interface réseau des imprimantes de tickets Zephran.</translation>
+        <translation>Configure l&apos;interface réseau des imprimantes de tickets Zephran.</translation>
     </message>
     <message>
-        <source>Show the windows in NAME instead of the system's language: en (the built-in English), a catalog name such as Japanese or German, or a locale name such as de_AT.</source>
-        <translation>Affiche les fenêtres dans la langue NAME au lieu de celle du système : en (l'anglais intégré), un nom de catalogue tel que Japanese ou German, ou un nom de paramètres régionaux tel que de_AT.</translation>
+        <source>Show the windows in NAME instead of the system&apos;s language: en (the built-in English), a catalog name such as Japanese or German, or a locale name such as de_AT.</source>
+        <translation>Affiche les fenêtres dans la langue NAME au lieu de celle du système&#xa0;: en (l&apos;anglais intégré), un nom de catalogue tel que Japanese ou German, ou un nom de paramètres régionaux tel que de_AT.</translation>
     </message>
 </context>
 <context>
@@ -223,7 +224,7 @@
     </message>
     <message>
         <source>%1 printers found.</source>
-        <translation>Imprimantes trouvées : %1.</translation>
+        <translation>Imprimantes trouvées&#xa0;: %1.</translation>
     </message>
     <message>
         <source>1 printer found on %1.</source>
@@ -231,15 +232,15 @@
     </message>
     <message>
         <source>%1 printers found on %2.</source>
-        <translation>Imprimantes trouvées via %2 : %1.</translation>
+        <translation>Imprimantes trouvées via %2&#xa0;: %1.</translation>
     </message>
     <message>
         <source>Waiting %1 s for the printer to restart its network…</source>
-        <translation>Attente de %1 s pendant le redémarrage du réseau de l'imprimante…</translation>
+        <translation>Attente de %1&#xa0;s pendant le redémarrage du réseau de l&apos;imprimante…</translation>
     </message>
     <message>
         <source>The printer %1 did not answer this search.</source>
-        <translation>L'imprimante %1 n'a pas répondu à cette recherche.</translation>
+        <translation>L&apos;imprimante %1 n&apos;a pas répondu à cette recherche.</translation>
     </message>
     <message>
         <source>This printer does not support changing its settings from the list.</source>
@@ -251,7 +252,7 @@
     </message>
     <message>
         <source>This printer does not support the access point survey.</source>
-        <translation>Cette imprimante ne prend pas en charge l'analyse des points d'accès.</translation>
+        <translation>Cette imprimante ne prend pas en charge l&apos;analyse des points d&apos;accès.</translation>
     </message>
     <message>
         <source>Printers found</source>
@@ -266,7 +267,7 @@
     </message>
     <message>
         <source>Printer Type</source>
-        <translation>Type d'imprimante</translation>
+        <translation>Type d&apos;imprimante</translation>
     </message>
     <message>
         <source>POS</source>
@@ -309,7 +310,7 @@
         <translation>Quitter</translation>
     </message>
     <message>
-        <source>This printer don't match our company name.</source>
+        <source>This printer don&apos;t match our company name.</source>
         <translation>Le nom du fabricant de cette imprimante ne correspond pas à celui de notre société.</translation>
     </message>
     <message>
@@ -318,7 +319,7 @@
     </message>
     <message>
         <source>Put keys, passwords and the PIN in the exported profile; the file is then readable by you alone.</source>
-        <translation>Enregistre les clés, les mots de passe et le code PIN dans le profil exporté ; le fichier n'est alors lisible que par vous.</translation>
+        <translation>Enregistre les clés, les mots de passe et le code PIN dans le profil exporté&#xa0;; le fichier n&apos;est alors lisible que par vous.</translation>
     </message>
     <message>
         <source>Export profile…</source>
@@ -347,7 +348,7 @@
     <message>
         <source>The profile could not be saved:
 %1</source>
-        <translation>Impossible d'enregistrer le profil :
+        <translation>Impossible d&apos;enregistrer le profil&#xa0;:
 %1</translation>
     </message>
     <message>
@@ -360,27 +361,27 @@ Vous seul pouvez lire ce fichier.</translation>
         <source>The profile has been saved to %1.
 Keys, passwords and the PIN were left out; importing the profile asks for them.</source>
         <translation>Le profil a été enregistré dans %1.
-Les clés, les mots de passe et le code PIN n'y figurent pas ; ils seront demandés lors de l'importation du profil.</translation>
+Les clés, les mots de passe et le code PIN n&apos;y figurent pas&#xa0;; ils seront demandés lors de l&apos;importation du profil.</translation>
     </message>
     <message>
         <source>The profile %1 cannot be imported:
 %2</source>
-        <translation>Impossible d'importer le profil %1 :
+        <translation>Impossible d&apos;importer le profil %1&#xa0;:
 %2</translation>
     </message>
     <message>
         <source>The profile was not imported; nothing has changed.
 %1</source>
-        <translation>Le profil n'a pas été importé ; rien n'a été modifié.
+        <translation>Le profil n&apos;a pas été importé&#xa0;; rien n&apos;a été modifié.
 %1</translation>
     </message>
     <message>
         <source>The profile has been imported. Check the pages, then press Save to write it to the printer.</source>
-        <translation>Le profil a été importé. Vérifiez les pages, puis cliquez sur « Enregistrer » pour l'écrire dans l'imprimante.</translation>
+        <translation>Le profil a été importé. Vérifiez les pages, puis cliquez sur «&#xa0;Enregistrer&#xa0;» pour l&apos;écrire dans l&apos;imprimante.</translation>
     </message>
     <message>
         <source>This printer has no %1; those settings were left out.</source>
-        <translation>Cette imprimante ne dispose pas de %1 ; ces paramètres ont été ignorés.</translation>
+        <translation>Cette imprimante ne dispose pas de %1&#xa0;; ces paramètres ont été ignorés.</translation>
     </message>
     <message>
         <source>Not connected</source>
@@ -388,7 +389,7 @@ Les clés, les mots de passe et le code PIN n'y figurent pas ; ils seront deman
     </message>
     <message>
         <source>Connected: %1 — firmware %2, %3</source>
-        <translation>Connecté : %1 — firmware %2, %3</translation>
+        <translation>Connecté&#xa0;: %1 — firmware %2, %3</translation>
     </message>
     <message>
         <source>newer layout</source>
@@ -404,11 +405,11 @@ Les clés, les mots de passe et le code PIN n'y figurent pas ; ils seront deman
     </message>
     <message>
         <source>Checking the printer… attempt %1 of %2</source>
-        <translation>Vérification de l'imprimante… tentative %1 sur %2</translation>
+        <translation>Vérification de l&apos;imprimante… tentative %1 sur %2</translation>
     </message>
     <message>
-        <source>Reading the printer's settings…</source>
-        <translation>Lecture des paramètres de l'imprimante…</translation>
+        <source>Reading the printer&apos;s settings…</source>
+        <translation>Lecture des paramètres de l&apos;imprimante…</translation>
     </message>
     <message>
         <source>Saving the settings…</source>
@@ -416,7 +417,7 @@ Les clés, les mots de passe et le code PIN n'y figurent pas ; ils seront deman
     </message>
     <message>
         <source>Surveying the access points…</source>
-        <translation>Analyse des points d'accès…</translation>
+        <translation>Analyse des points d&apos;accès…</translation>
     </message>
     <message>
         <source>Uploading the certificate… part %1 of %2</source>
@@ -427,15 +428,15 @@ Les clés, les mots de passe et le code PIN n'y figurent pas ; ils seront deman
     <name>History</name>
     <message>
         <source>The change was made, but it could not be added to the history: %1</source>
-        <translation>La modification a été effectuée, mais elle n'a pas pu être ajoutée à l'historique : %1</translation>
+        <translation>La modification a été effectuée, mais elle n&apos;a pas pu être ajoutée à l&apos;historique&#xa0;: %1</translation>
     </message>
     <message>
         <source>cannot create the folder %1: %2</source>
-        <translation>impossible de créer le dossier %1 : %2</translation>
+        <translation>impossible de créer le dossier %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>not a JSON object</source>
-        <translation>ce n'est pas un objet JSON</translation>
+        <translation>ce n&apos;est pas un objet JSON</translation>
     </message>
     <message>
         <source>no valid time</source>
@@ -451,7 +452,7 @@ Les clés, les mots de passe et le code PIN n'y figurent pas ; ils seront deman
     </message>
     <message>
         <source>cannot open %1: %2</source>
-        <translation>impossible d'ouvrir %1 : %2</translation>
+        <translation>impossible d&apos;ouvrir %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>%1 stayed locked by another program</source>
@@ -459,15 +460,15 @@ Les clés, les mots de passe et le code PIN n'y figurent pas ; ils seront deman
     </message>
     <message>
         <source>cannot write %1: %2</source>
-        <translation>impossible d'écrire %1 : %2</translation>
+        <translation>impossible d&apos;écrire %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>cannot read %1: %2</source>
-        <translation>impossible de lire %1 : %2</translation>
+        <translation>impossible de lire %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>line %1 of %2 skipped: %3</source>
-        <translation>ligne %1 de %2 ignorée : %3</translation>
+        <translation>ligne %1 de %2 ignorée&#xa0;: %3</translation>
     </message>
 </context>
 <context>
@@ -531,7 +532,7 @@ Les clés, les mots de passe et le code PIN n'y figurent pas ; ils seront deman
     <message>
         <source>The history could not be exported:
 %1</source>
-        <translation>Impossible d'exporter l'historique :
+        <translation>Impossible d&apos;exporter l&apos;historique&#xa0;:
 %1</translation>
     </message>
 </context>
@@ -547,19 +548,19 @@ Les clés, les mots de passe et le code PIN n'y figurent pas ; ils seront deman
     </message>
     <message>
         <source>IP Address :</source>
-        <translation>Adresse IP :</translation>
+        <translation>Adresse IP&#xa0;:</translation>
     </message>
     <message>
         <source>Subnet Mask :</source>
-        <translation>Masque de sous-réseau :</translation>
+        <translation>Masque de sous-réseau&#xa0;:</translation>
     </message>
     <message>
         <source>Gateway :</source>
-        <translation>Passerelle :</translation>
+        <translation>Passerelle&#xa0;:</translation>
     </message>
     <message>
         <source>Local Port :</source>
-        <translation>Port local :</translation>
+        <translation>Port local&#xa0;:</translation>
     </message>
     <message>
         <source> (0 ~ 32767)</source>
@@ -568,12 +569,12 @@ Les clés, les mots de passe et le code PIN n'y figurent pas ; ils seront deman
     <message>
         <source>Inactivity time :
 (0 ~ 3600)    </source>
-        <translation>Délai d'inactivité :
+        <translation>Délai d&apos;inactivité&#xa0;:
 (0 ~ 3600)    </translation>
     </message>
     <message>
         <source>sec (Default: 0)</source>
-        <translation>s (par défaut : 0)</translation>
+        <translation>s (par défaut&#xa0;: 0)</translation>
     </message>
     <message>
         <source>DHCP Mode</source>
@@ -581,7 +582,7 @@ Les clés, les mots de passe et le code PIN n'y figurent pas ; ils seront deman
     </message>
     <message>
         <source>Device Baudrate :</source>
-        <translation>Débit du périphérique (bauds) :</translation>
+        <translation>Débit du périphérique (bauds)&#xa0;:</translation>
     </message>
     <message>
         <source>Save</source>
@@ -601,7 +602,7 @@ Les clés, les mots de passe et le code PIN n'y figurent pas ; ils seront deman
     </message>
     <message>
         <source>TCP port, up to 32767</source>
-        <translation>Port TCP, jusqu'à 32767</translation>
+        <translation>Port TCP, jusqu&apos;à 32767</translation>
     </message>
     <message>
         <source>Seconds, 0 to 3600</source>
@@ -609,7 +610,7 @@ Les clés, les mots de passe et le code PIN n'y figurent pas ; ils seront deman
     </message>
     <message>
         <source>Firmware Version :</source>
-        <translation>Version du firmware :</translation>
+        <translation>Version du firmware&#xa0;:</translation>
     </message>
 </context>
 <context>
@@ -715,7 +716,7 @@ Les clés, les mots de passe et le code PIN n'y figurent pas ; ils seront deman
     </message>
     <message>
         <source>IP Assignment Method</source>
-        <translation>Attribution de l'adresse IP</translation>
+        <translation>Attribution de l&apos;adresse IP</translation>
     </message>
     <message>
         <source>Automatic Allocation(DHCP)</source>
@@ -735,11 +736,11 @@ Les clés, les mots de passe et le code PIN n'y figurent pas ; ils seront deman
     </message>
     <message>
         <source>Inactivity Time (0~3600)</source>
-        <translation>Délai d'inactivité (0~3600)</translation>
+        <translation>Délai d&apos;inactivité (0~3600)</translation>
     </message>
     <message>
         <source>Sec (Default: 0)</source>
-        <translation>s (par défaut : 0)</translation>
+        <translation>s (par défaut&#xa0;: 0)</translation>
     </message>
     <message>
         <source>IP Address</source>
@@ -765,20 +766,20 @@ Les clés, les mots de passe et le code PIN n'y figurent pas ; ils seront deman
 <context>
     <name>OpenFailure</name>
     <message>
-        <source>Permission denied: add your user to the 'dialout' group (serial) or 'lp' group (USB printer), then log in again</source>
-        <translation>Autorisation refusée : ajoutez votre utilisateur au groupe 'dialout' (série) ou au groupe 'lp' (imprimante USB), puis reconnectez-vous</translation>
+        <source>Permission denied: add your user to the &apos;dialout&apos; group (serial) or &apos;lp&apos; group (USB printer), then log in again</source>
+        <translation>Autorisation refusée&#xa0;: ajoutez votre utilisateur au groupe &apos;dialout&apos; (série) ou au groupe &apos;lp&apos; (imprimante USB), puis reconnectez-vous</translation>
     </message>
     <message>
-        <source>Your user needs to be in the group '%1' that owns %2: run "sudo usermod -aG %1 $USER", then log in again.</source>
-        <translation>Votre utilisateur doit faire partie du groupe '%1', propriétaire de %2 : exécutez "sudo usermod -aG %1 $USER", puis reconnectez-vous.</translation>
+        <source>Your user needs to be in the group &apos;%1&apos; that owns %2: run &quot;sudo usermod -aG %1 $USER&quot;, then log in again.</source>
+        <translation>Votre utilisateur doit faire partie du groupe &apos;%1&apos;, propriétaire de %2&#xa0;: exécutez &quot;sudo usermod -aG %1 $USER&quot;, puis reconnectez-vous.</translation>
     </message>
     <message>
         <source>No printer is ready on this line: its DSR or CTS signal is off.</source>
-        <translation>Aucune imprimante n'est prête sur cette ligne : son signal DSR ou CTS est inactif.</translation>
+        <translation>Aucune imprimante n&apos;est prête sur cette ligne&#xa0;: son signal DSR ou CTS est inactif.</translation>
     </message>
     <message>
-        <source>The port does not take the printer's line settings (115200 baud, 8 data bits, no parity, 1 stop bit, RTS/CTS).</source>
-        <translation>Le port n'accepte pas les paramètres de ligne de l'imprimante (115200 bauds, 8 bits de données, sans parité, 1 bit d'arrêt, RTS/CTS).</translation>
+        <source>The port does not take the printer&apos;s line settings (115200 baud, 8 data bits, no parity, 1 stop bit, RTS/CTS).</source>
+        <translation>Le port n&apos;accepte pas les paramètres de ligne de l&apos;imprimante (115200&#xa0;bauds, 8&#xa0;bits de données, sans parité, 1&#xa0;bit d&apos;arrêt, RTS/CTS).</translation>
     </message>
     <message>
         <source>The device is in use by another program.</source>
@@ -789,43 +790,43 @@ Les clés, les mots de passe et le code PIN n'y figurent pas ; ils seront deman
     <name>Profile</name>
     <message>
         <source>cannot write %1: %2</source>
-        <translation>impossible d'écrire %1 : %2</translation>
+        <translation>impossible d&apos;écrire %1&#xa0;: %2</translation>
     </message>
     <message>
-        <source>"%1" must be a text</source>
-        <translation>« %1 » doit être un texte</translation>
+        <source>&quot;%1&quot; must be a text</source>
+        <translation>«&#xa0;%1&#xa0;» doit être un texte</translation>
     </message>
     <message>
-        <source>"%1" must be a whole number</source>
-        <translation>« %1 » doit être un nombre entier</translation>
+        <source>&quot;%1&quot; must be a whole number</source>
+        <translation>«&#xa0;%1&#xa0;» doit être un nombre entier</translation>
     </message>
     <message>
-        <source>"%1" must be a dotted IPv4 address such as "192.168.0.10"</source>
-        <translation>« %1 » doit être une adresse IPv4 en notation décimale pointée, par exemple « 192.168.0.10 »</translation>
+        <source>&quot;%1&quot; must be a dotted IPv4 address such as &quot;192.168.0.10&quot;</source>
+        <translation>«&#xa0;%1&#xa0;» doit être une adresse IPv4 en notation décimale pointée, par exemple «&#xa0;192.168.0.10&#xa0;»</translation>
     </message>
     <message>
-        <source>"%1" has a value of the wrong kind</source>
-        <translation>« %1 » a une valeur du mauvais type</translation>
+        <source>&quot;%1&quot; has a value of the wrong kind</source>
+        <translation>«&#xa0;%1&#xa0;» a une valeur du mauvais type</translation>
     </message>
     <message>
-        <source>"%1" is longer than its %2 bytes</source>
-        <translation>« %1 » dépasse sa longueur de %2 octets</translation>
+        <source>&quot;%1&quot; is longer than its %2 bytes</source>
+        <translation>«&#xa0;%1&#xa0;» dépasse sa longueur de %2&#xa0;octets</translation>
     </message>
     <message>
-        <source>"%1" must not contain a zero character</source>
-        <translation>« %1 » ne doit pas contenir de caractère nul</translation>
+        <source>&quot;%1&quot; must not contain a zero character</source>
+        <translation>«&#xa0;%1&#xa0;» ne doit pas contenir de caractère nul</translation>
     </message>
     <message>
-        <source>"%1" must be a whole number from 0 to %2</source>
-        <translation>« %1 » doit être un nombre entier compris entre 0 et %2</translation>
+        <source>&quot;%1&quot; must be a whole number from 0 to %2</source>
+        <translation>«&#xa0;%1&#xa0;» doit être un nombre entier compris entre 0 et %2</translation>
     </message>
     <message>
-        <source>"%1" belongs to one printer and is never part of a profile</source>
-        <translation>« %1 » est propre à chaque imprimante et ne fait jamais partie d'un profil</translation>
+        <source>&quot;%1&quot; belongs to one printer and is never part of a profile</source>
+        <translation>«&#xa0;%1&#xa0;» est propre à chaque imprimante et ne fait jamais partie d&apos;un profil</translation>
     </message>
     <message>
-        <source>"%1" is not a setting of a profile</source>
-        <translation>« %1 » n'est pas un paramètre de profil</translation>
+        <source>&quot;%1&quot; is not a setting of a profile</source>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas un paramètre de profil</translation>
     </message>
     <message>
         <source>not valid JSON (%1 at offset %2)</source>
@@ -836,24 +837,24 @@ Les clés, les mots de passe et le code PIN n'y figurent pas ; ils seront deman
         <translation>le fichier doit contenir un seul objet JSON</translation>
     </message>
     <message>
-        <source>unknown key "%1" (a profile holds "format" and "config")</source>
-        <translation>clé inconnue « %1 » (un profil contient « format » et « config »)</translation>
+        <source>unknown key &quot;%1&quot; (a profile holds &quot;format&quot; and &quot;config&quot;)</source>
+        <translation>clé inconnue «&#xa0;%1&#xa0;» (un profil contient «&#xa0;format&#xa0;» et «&#xa0;config&#xa0;»)</translation>
     </message>
     <message>
-        <source>"format" must be "%1"</source>
-        <translation>« format » doit valoir « %1 »</translation>
+        <source>&quot;format&quot; must be &quot;%1&quot;</source>
+        <translation>«&#xa0;format&#xa0;» doit valoir «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
-        <source>the file has no "config" object</source>
-        <translation>le fichier ne contient pas d'objet « config »</translation>
+        <source>the file has no &quot;config&quot; object</source>
+        <translation>le fichier ne contient pas d&apos;objet «&#xa0;config&#xa0;»</translation>
     </message>
     <message>
-        <source>"%1" is not a secret; a secrets file holds only wepKey, pskKey, authPassword and p2pPinCode</source>
-        <translation>« %1 » n'est pas une donnée secrète ; un fichier de données secrètes contient uniquement wepKey, pskKey, authPassword et p2pPinCode</translation>
+        <source>&quot;%1&quot; is not a secret; a secrets file holds only wepKey, pskKey, authPassword and p2pPinCode</source>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas une donnée secrète&#xa0;; un fichier de données secrètes contient uniquement wepKey, pskKey, authPassword et p2pPinCode</translation>
     </message>
     <message>
-        <source>"%1": Wi-Fi Direct needs a printer with the newer record layout</source>
-        <translation>« %1 » : Wi-Fi Direct nécessite une imprimante dotée de la nouvelle structure d'enregistrement</translation>
+        <source>&quot;%1&quot;: Wi-Fi Direct needs a printer with the newer record layout</source>
+        <translation>«&#xa0;%1&#xa0;»&#xa0;: Wi-Fi Direct nécessite une imprimante dotée de la nouvelle structure d&apos;enregistrement</translation>
     </message>
 </context>
 <context>
@@ -880,11 +881,11 @@ Les clés, les mots de passe et le code PIN n'y figurent pas ; ils seront deman
     </message>
     <message>
         <source>Community Name (Read):</source>
-        <translation>Nom de communauté (lecture) :</translation>
+        <translation>Nom de communauté (lecture)&#xa0;:</translation>
     </message>
     <message>
         <source>Community Name (Write):</source>
-        <translation>Nom de communauté (écriture) :</translation>
+        <translation>Nom de communauté (écriture)&#xa0;:</translation>
     </message>
     <message>
         <source>Trap IP Address</source>
@@ -926,7 +927,7 @@ Les clés, les mots de passe et le code PIN n'y figurent pas ; ils seront deman
     </message>
     <message>
         <source>The profile leaves out these secrets. Enter them for this printer:</source>
-        <translation>Le profil ne contient pas ces données secrètes. Saisissez-les pour cette imprimante :</translation>
+        <translation>Le profil ne contient pas ces données secrètes. Saisissez-les pour cette imprimante&#xa0;:</translation>
     </message>
 </context>
 <context>
@@ -1017,11 +1018,11 @@ Les clés, les mots de passe et le code PIN n'y figurent pas ; ils seront deman
     </message>
     <message>
         <source>Authentication ID</source>
-        <translation>Identifiant d'authentification</translation>
+        <translation>Identifiant d&apos;authentification</translation>
     </message>
     <message>
         <source>Authentication Password</source>
-        <translation>Mot de passe d'authentification</translation>
+        <translation>Mot de passe d&apos;authentification</translation>
     </message>
 </context>
 <context>
@@ -1044,11 +1045,11 @@ Les clés, les mots de passe et le code PIN n'y figurent pas ; ils seront deman
     </message>
     <message>
         <source>Printer Name</source>
-        <translation>Nom de l'imprimante</translation>
+        <translation>Nom de l&apos;imprimante</translation>
     </message>
     <message>
         <source>Printer Port Num</source>
-        <translation>N° de port de l'imprimante</translation>
+        <translation>N° de port de l&apos;imprimante</translation>
     </message>
     <message>
         <source>User ID</source>
@@ -1076,7 +1077,7 @@ Les clés, les mots de passe et le code PIN n'y figurent pas ; ils seront deman
     </message>
     <message>
         <source>Set Community</source>
-        <translation>Communauté d'écriture</translation>
+        <translation>Communauté d&apos;écriture</translation>
     </message>
     <message>
         <source>Get Community</source>
@@ -1104,11 +1105,11 @@ Les clés, les mots de passe et le code PIN n'y figurent pas ; ils seront deman
     </message>
     <message>
         <source>Inactivity Time</source>
-        <translation>Délai d'inactivité</translation>
+        <translation>Délai d&apos;inactivité</translation>
     </message>
     <message>
         <source>IP Assignment method</source>
-        <translation>Attribution de l'adresse IP</translation>
+        <translation>Attribution de l&apos;adresse IP</translation>
     </message>
     <message>
         <source>IP Address</source>
@@ -1144,11 +1145,11 @@ Les clés, les mots de passe et le code PIN n'y figurent pas ; ils seront deman
     </message>
     <message>
         <source>Auth ID</source>
-        <translation>Identifiant d'authentification</translation>
+        <translation>Identifiant d&apos;authentification</translation>
     </message>
     <message>
         <source>Auth Password/Certification Key(EAP-TLS)</source>
-        <translation>Mot de passe d'authentification/clé du certificat (EAP-TLS)</translation>
+        <translation>Mot de passe d&apos;authentification/clé du certificat (EAP-TLS)</translation>
     </message>
     <message>
         <source>P2P Conn Mode</source>
@@ -1164,7 +1165,7 @@ Les clés, les mots de passe et le code PIN n'y figurent pas ; ils seront deman
     </message>
     <message>
         <source>Settings written to the printer</source>
-        <translation>Paramètres écrits dans l'imprimante</translation>
+        <translation>Paramètres écrits dans l&apos;imprimante</translation>
     </message>
     <message>
         <source>&amp;Show secrets</source>
@@ -1176,7 +1177,7 @@ Les clés, les mots de passe et le code PIN n'y figurent pas ; ils seront deman
     </message>
     <message>
         <source>Copies every row, tab-separated, as shown</source>
-        <translation>Copie toutes les lignes, séparées par des tabulations, telles qu'elles sont affichées</translation>
+        <translation>Copie toutes les lignes, séparées par des tabulations, telles qu&apos;elles sont affichées</translation>
     </message>
 </context>
 <context>
@@ -1188,18 +1189,18 @@ Les clés, les mots de passe et le code PIN n'y figurent pas ; ils seront deman
     <message>
         <source>Failed to import the BSS information.
 Please check the IP address or port number to connect to.</source>
-        <translation>Impossible d'importer les informations BSS.
-Vérifiez l'adresse IP ou le numéro de port de la connexion.</translation>
+        <translation>Impossible d&apos;importer les informations BSS.
+Vérifiez l&apos;adresse IP ou le numéro de port de la connexion.</translation>
     </message>
     <message>
         <source>Failed to connect to the printer.</source>
-        <translation>Impossible de se connecter à l'imprimante.</translation>
+        <translation>Impossible de se connecter à l&apos;imprimante.</translation>
     </message>
     <message>
         <source>The configuration has been completed.
 Reset the printer.</source>
         <translation>La configuration est terminée.
-Redémarrez l'imprimante.</translation>
+Redémarrez l&apos;imprimante.</translation>
     </message>
     <message>
         <source>The configuration has failed.</source>
@@ -1207,12 +1208,12 @@ Redémarrez l'imprimante.</translation>
     </message>
     <message>
         <source>Unable to open the port.</source>
-        <translation>Impossible d'ouvrir le port.</translation>
+        <translation>Impossible d&apos;ouvrir le port.</translation>
     </message>
     <message>
         <source>The User ID is incorrect.
 Please try again.</source>
-        <translation>L'identifiant utilisateur est incorrect.
+        <translation>L&apos;identifiant utilisateur est incorrect.
 Veuillez réessayer.</translation>
     </message>
     <message>
@@ -1266,7 +1267,7 @@ Veuillez réessayer.</translation>
     <message>
         <source>The certificate ID is incorrect.
 Please try again.</source>
-        <translation>L'identifiant du certificat est incorrect.
+        <translation>L&apos;identifiant du certificat est incorrect.
 Veuillez réessayer.</translation>
     </message>
     <message>
@@ -1277,23 +1278,23 @@ Veuillez réessayer.</translation>
     </message>
     <message>
         <source>The printer has been connected successfully.</source>
-        <translation>La connexion à l'imprimante a réussi.</translation>
+        <translation>La connexion à l&apos;imprimante a réussi.</translation>
     </message>
     <message>
         <source>The certificate document has been uploaded successfully.
 Reset the printer.</source>
         <translation>Le certificat a bien été envoyé.
-Redémarrez l'imprimante.</translation>
+Redémarrez l&apos;imprimante.</translation>
     </message>
     <message>
         <source>Failed to upload the certificate document.
 Reset the printer.</source>
-        <translation>Impossible d'envoyer le certificat.
-Redémarrez l'imprimante.</translation>
+        <translation>Impossible d&apos;envoyer le certificat.
+Redémarrez l&apos;imprimante.</translation>
     </message>
     <message>
         <source>The maximum size of a certificate file is 3KB.</source>
-        <translation>La taille maximale d'un fichier de certificat est de 3 Ko.</translation>
+        <translation>La taille maximale d&apos;un fichier de certificat est de 3&#xa0;Ko.</translation>
     </message>
     <message>
         <source>The certificate file is selected.</source>
@@ -1301,16 +1302,16 @@ Redémarrez l'imprimante.</translation>
     </message>
     <message>
         <source>The certificate file is invalid.</source>
-        <translation>Le fichier de certificat n'est pas valide.</translation>
+        <translation>Le fichier de certificat n&apos;est pas valide.</translation>
     </message>
     <message>
         <source>No certificate file is selected or the selected file is invalid.</source>
-        <translation>Aucun fichier de certificat n'est sélectionné ou le fichier sélectionné n'est pas valide.</translation>
+        <translation>Aucun fichier de certificat n&apos;est sélectionné ou le fichier sélectionné n&apos;est pas valide.</translation>
     </message>
     <message>
         <source>The Adhoc mode is not available.
 Authentication is allowed in either Open System or Shared Key.</source>
-        <translation>Le mode ad hoc n'est pas disponible.
+        <translation>Le mode ad hoc n&apos;est pas disponible.
 Seules les authentifications Système ouvert et Clé partagée sont autorisées.</translation>
     </message>
     <message>
@@ -1327,16 +1328,16 @@ Seules les authentifications Système ouvert et Clé partagée sont autorisées.
     </message>
     <message>
         <source>Error: Failed to read the list of information.</source>
-        <translation>Erreur : impossible de lire la liste des informations.</translation>
+        <translation>Erreur&#xa0;: impossible de lire la liste des informations.</translation>
     </message>
     <message>
         <source>Please check the IP address or port number.</source>
-        <translation>Vérifiez l'adresse IP ou le numéro de port.</translation>
+        <translation>Vérifiez l&apos;adresse IP ou le numéro de port.</translation>
     </message>
     <message>
         <source>The specified port is not available.
 Please enter a port number again.</source>
-        <translation>Le port indiqué n'est pas disponible.
+        <translation>Le port indiqué n&apos;est pas disponible.
 Veuillez saisir un autre numéro de port.</translation>
     </message>
     <message>
@@ -1349,13 +1350,13 @@ Veuillez saisir une autre adresse IP.</translation>
         <source>The configuration has been completed.
 Please search for devices again if the list is not refreshed.</source>
         <translation>La configuration est terminée.
-Si la liste ne s'actualise pas, relancez la recherche de périphériques.</translation>
+Si la liste ne s&apos;actualise pas, relancez la recherche de périphériques.</translation>
     </message>
     <message>
         <source>The WLAN configuration has been completed.
 Please search for devices again if the list is not refreshed.</source>
         <translation>La configuration WLAN est terminée.
-Si la liste ne s'actualise pas, relancez la recherche de périphériques.</translation>
+Si la liste ne s&apos;actualise pas, relancez la recherche de périphériques.</translation>
     </message>
     <message>
         <source>Unable to configure the port.
@@ -1366,26 +1367,26 @@ Veuillez saisir un autre numéro de port. (0~32767)</translation>
     <message>
         <source>Unable to save the configuration.
 Please configure again.</source>
-        <translation>Impossible d'enregistrer la configuration.
+        <translation>Impossible d&apos;enregistrer la configuration.
 Veuillez recommencer la configuration.</translation>
     </message>
     <message>
         <source>The time has not been set.
 Please enter time again.</source>
-        <translation>Le délai n'a pas été défini.
+        <translation>Le délai n&apos;a pas été défini.
 Veuillez saisir de nouveau le délai.</translation>
     </message>
     <message>
         <source>The channel number has not been set.
 Please enter a channel number again.(0~14)</source>
-        <translation>Le numéro de canal n'a pas été défini.
+        <translation>Le numéro de canal n&apos;a pas été défini.
 Veuillez saisir de nouveau un numéro de canal. (0~14)</translation>
     </message>
     <message>
         <source>Network is in Adhoc mode.
 You must assign IP address manually.</source>
         <translation>Le réseau est en mode ad hoc.
-Vous devez attribuer l'adresse IP manuellement.</translation>
+Vous devez attribuer l&apos;adresse IP manuellement.</translation>
     </message>
     <message>
         <source>Unable to connect to the USB device.</source>
@@ -1513,7 +1514,7 @@ Vous devez attribuer l'adresse IP manuellement.</translation>
     </message>
     <message>
         <source>Authentication Password</source>
-        <translation>Mot de passe d'authentification</translation>
+        <translation>Mot de passe d&apos;authentification</translation>
     </message>
     <message>
         <source>Certification Password</source>
@@ -1525,13 +1526,13 @@ Vous devez attribuer l'adresse IP manuellement.</translation>
     </message>
     <message>
         <source>Currently no network connection is found. Check the network connection.</source>
-        <translation>Aucune connexion réseau n'a été trouvée. Vérifiez la connexion réseau.</translation>
+        <translation>Aucune connexion réseau n&apos;a été trouvée. Vérifiez la connexion réseau.</translation>
     </message>
     <message>
         <source>The text is too long for the printer.
 Please shorten it (some characters take more than one byte).</source>
-        <translation>Le texte est trop long pour l'imprimante.
-Veuillez le raccourcir (certains caractères occupent plus d'un octet).</translation>
+        <translation>Le texte est trop long pour l&apos;imprimante.
+Veuillez le raccourcir (certains caractères occupent plus d&apos;un octet).</translation>
     </message>
     <message>
         <source>The PSK key is incorrect.
@@ -1554,12 +1555,12 @@ Veuillez vérifier les paramètres et réessayer.</translation>
     <message>
         <source>The settings could not be sent.
 %1</source>
-        <translation>Impossible d'envoyer les paramètres.
+        <translation>Impossible d&apos;envoyer les paramètres.
 %1</translation>
     </message>
     <message>
         <source>The local address %1 cannot be used.</source>
-        <translation>L'adresse locale %1 ne peut pas être utilisée.</translation>
+        <translation>L&apos;adresse locale %1 ne peut pas être utilisée.</translation>
     </message>
     <message>
         <source>The local UDP port %1 cannot be used.</source>
@@ -1567,34 +1568,34 @@ Veuillez vérifier les paramètres et réessayer.</translation>
     </message>
     <message>
         <source>The request could not leave this computer: %1</source>
-        <translation>La requête n'a pas pu quitter cet ordinateur : %1</translation>
+        <translation>La requête n&apos;a pas pu quitter cet ordinateur&#xa0;: %1</translation>
     </message>
     <message>
         <source>No web browser could be opened.
 Please open this address in a web browser:
 %1</source>
-        <translation>Aucun navigateur web n'a pu être ouvert.
-Veuillez ouvrir cette adresse dans un navigateur web :
+        <translation>Aucun navigateur web n&apos;a pu être ouvert.
+Veuillez ouvrir cette adresse dans un navigateur web&#xa0;:
 %1</translation>
     </message>
     <message>
         <source>The printer has no IP address configured.
 Its web page cannot be opened.</source>
-        <translation>Aucune adresse IP n'est configurée sur l'imprimante.
+        <translation>Aucune adresse IP n&apos;est configurée sur l&apos;imprimante.
 Sa page web ne peut pas être ouverte.</translation>
     </message>
     <message>
         <source>This printer does not offer Setting (feature code %1).</source>
-        <translation>Cette imprimante ne propose pas la fonction « Paramètres » (code de fonction %1).</translation>
+        <translation>Cette imprimante ne propose pas la fonction «&#xa0;Paramètres&#xa0;» (code de fonction %1).</translation>
     </message>
     <message>
         <source>Discard the changes made since Connect?</source>
-        <translation>Abandonner les modifications effectuées depuis la connexion ?</translation>
+        <translation>Abandonner les modifications effectuées depuis la connexion&#xa0;?</translation>
     </message>
     <message>
         <source>WEP Key is invalid.
 WEP Key must be 5 or 13 characters, or 10 or 26 hexadecimal digits.</source>
-        <translation>La clé WEP n'est pas valide.
+        <translation>La clé WEP n&apos;est pas valide.
 La clé WEP doit comporter 5 ou 13 caractères, ou 10 ou 26 chiffres hexadécimaux.</translation>
     </message>
     <message>
@@ -1610,11 +1611,11 @@ La clé WEP doit comporter 5 ou 13 caractères, ou 10 ou 26 chiffres hexadécima
     </message>
     <message>
         <source>Printer Name</source>
-        <translation>Nom de l'imprimante</translation>
+        <translation>Nom de l&apos;imprimante</translation>
     </message>
     <message>
         <source>Printer Port Num (0 ~ 32767)</source>
-        <translation>N° de port de l'imprimante (0 ~ 32767)</translation>
+        <translation>N° de port de l&apos;imprimante (0 ~ 32767)</translation>
     </message>
     <message>
         <source>User ID</source>
@@ -1634,15 +1635,15 @@ La clé WEP doit comporter 5 ou 13 caractères, ou 10 ou 26 chiffres hexadécima
     </message>
     <message>
         <source>Firmware Version :</source>
-        <translation>Version du firmware :</translation>
+        <translation>Version du firmware&#xa0;:</translation>
     </message>
     <message>
         <source>Update Date :</source>
-        <translation>Date de mise à jour :</translation>
+        <translation>Date de mise à jour&#xa0;:</translation>
     </message>
     <message>
         <source>Mac Address :</source>
-        <translation>Adresse MAC :</translation>
+        <translation>Adresse MAC&#xa0;:</translation>
     </message>
     <message>
         <source>TCP port, 0 to 32767</source>

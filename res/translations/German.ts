@@ -1,4 +1,5 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
     <name>AboutBox</name>
@@ -101,7 +102,7 @@
         <translation>Dieses Netzwerk verwenden</translation>
     </message>
     <message>
-        <source>Puts the chosen network's name on the Network page and, where the survey names one, its authentication on the Authentication page</source>
+        <source>Puts the chosen network&apos;s name on the Network page and, where the survey names one, its authentication on the Authentication page</source>
         <translation>Übernimmt den Namen des gewählten Netzwerks auf die Seite Netzwerk und, wo die Suche genau eine nennt, seine Authentifizierung auf die Seite Authentifizierung</translation>
     </message>
     <message>
@@ -155,7 +156,7 @@
         <translation>Richtet die Netzwerkschnittstelle von Zephran-Bondruckern ein.</translation>
     </message>
     <message>
-        <source>Show the windows in NAME instead of the system's language: en (the built-in English), a catalog name such as Japanese or German, or a locale name such as de_AT.</source>
+        <source>Show the windows in NAME instead of the system&apos;s language: en (the built-in English), a catalog name such as Japanese or German, or a locale name such as de_AT.</source>
         <translation>Zeigt die Fenster in der Sprache NAME statt in der Systemsprache an: en (das eingebaute Englisch), ein Katalogname wie Japanese oder German oder ein Gebietsschema wie de_AT.</translation>
     </message>
 </context>
@@ -297,7 +298,7 @@
         <translation>Beenden</translation>
     </message>
     <message>
-        <source>This printer don't match our company name.</source>
+        <source>This printer don&apos;t match our company name.</source>
         <translation>Der Herstellername dieses Druckers stimmt nicht mit unserem Firmennamen überein.</translation>
     </message>
     <message>
@@ -407,7 +408,7 @@ Schlüssel, Passwörter und PIN wurden weggelassen; beim Importieren des Profils
         <translation>Drucker wird geprüft… Versuch %1 von %2</translation>
     </message>
     <message>
-        <source>Reading the printer's settings…</source>
+        <source>Reading the printer&apos;s settings…</source>
         <translation>Einstellungen des Druckers werden gelesen…</translation>
     </message>
     <message>
@@ -765,19 +766,19 @@ Schlüssel, Passwörter und PIN wurden weggelassen; beim Importieren des Profils
 <context>
     <name>OpenFailure</name>
     <message>
-        <source>Permission denied: add your user to the 'dialout' group (serial) or 'lp' group (USB printer), then log in again</source>
-        <translation>Zugriff verweigert: Fügen Sie Ihren Benutzer der Gruppe 'dialout' (seriell) oder 'lp' (USB-Drucker) hinzu und melden Sie sich dann neu an</translation>
+        <source>Permission denied: add your user to the &apos;dialout&apos; group (serial) or &apos;lp&apos; group (USB printer), then log in again</source>
+        <translation>Zugriff verweigert: Fügen Sie Ihren Benutzer der Gruppe &apos;dialout&apos; (seriell) oder &apos;lp&apos; (USB-Drucker) hinzu und melden Sie sich dann neu an</translation>
     </message>
     <message>
-        <source>Your user needs to be in the group '%1' that owns %2: run "sudo usermod -aG %1 $USER", then log in again.</source>
-        <translation>Ihr Benutzer muss der Gruppe '%1' angehören, der %2 gehört: Führen Sie "sudo usermod -aG %1 $USER" aus und melden Sie sich dann neu an.</translation>
+        <source>Your user needs to be in the group &apos;%1&apos; that owns %2: run &quot;sudo usermod -aG %1 $USER&quot;, then log in again.</source>
+        <translation>Ihr Benutzer muss der Gruppe &apos;%1&apos; angehören, der %2 gehört: Führen Sie &quot;sudo usermod -aG %1 $USER&quot; aus und melden Sie sich dann neu an.</translation>
     </message>
     <message>
         <source>No printer is ready on this line: its DSR or CTS signal is off.</source>
         <translation>An dieser Leitung ist kein Drucker bereit: sein DSR- oder CTS-Signal ist aus.</translation>
     </message>
     <message>
-        <source>The port does not take the printer's line settings (115200 baud, 8 data bits, no parity, 1 stop bit, RTS/CTS).</source>
+        <source>The port does not take the printer&apos;s line settings (115200 baud, 8 data bits, no parity, 1 stop bit, RTS/CTS).</source>
         <translation>Der Anschluss übernimmt die Leitungseinstellungen des Druckers nicht (115200 Baud, 8 Datenbits, keine Parität, 1 Stoppbit, RTS/CTS).</translation>
     </message>
     <message>
@@ -792,40 +793,40 @@ Schlüssel, Passwörter und PIN wurden weggelassen; beim Importieren des Profils
         <translation>%1 kann nicht geschrieben werden: %2</translation>
     </message>
     <message>
-        <source>"%1" must be a text</source>
-        <translation>"%1" muss ein Text sein</translation>
+        <source>&quot;%1&quot; must be a text</source>
+        <translation>&quot;%1&quot; muss ein Text sein</translation>
     </message>
     <message>
-        <source>"%1" must be a whole number</source>
-        <translation>"%1" muss eine ganze Zahl sein</translation>
+        <source>&quot;%1&quot; must be a whole number</source>
+        <translation>&quot;%1&quot; muss eine ganze Zahl sein</translation>
     </message>
     <message>
-        <source>"%1" must be a dotted IPv4 address such as "192.168.0.10"</source>
-        <translation>"%1" muss eine IPv4-Adresse in Punktschreibweise sein, etwa "192.168.0.10"</translation>
+        <source>&quot;%1&quot; must be a dotted IPv4 address such as &quot;192.168.0.10&quot;</source>
+        <translation>&quot;%1&quot; muss eine IPv4-Adresse in Punktschreibweise sein, etwa &quot;192.168.0.10&quot;</translation>
     </message>
     <message>
-        <source>"%1" has a value of the wrong kind</source>
-        <translation>"%1" hat einen Wert der falschen Art</translation>
+        <source>&quot;%1&quot; has a value of the wrong kind</source>
+        <translation>&quot;%1&quot; hat einen Wert der falschen Art</translation>
     </message>
     <message>
-        <source>"%1" is longer than its %2 bytes</source>
-        <translation>"%1" ist länger als seine %2 Bytes</translation>
+        <source>&quot;%1&quot; is longer than its %2 bytes</source>
+        <translation>&quot;%1&quot; ist länger als seine %2 Bytes</translation>
     </message>
     <message>
-        <source>"%1" must not contain a zero character</source>
-        <translation>"%1" darf kein Nullzeichen enthalten</translation>
+        <source>&quot;%1&quot; must not contain a zero character</source>
+        <translation>&quot;%1&quot; darf kein Nullzeichen enthalten</translation>
     </message>
     <message>
-        <source>"%1" must be a whole number from 0 to %2</source>
-        <translation>"%1" muss eine ganze Zahl von 0 bis %2 sein</translation>
+        <source>&quot;%1&quot; must be a whole number from 0 to %2</source>
+        <translation>&quot;%1&quot; muss eine ganze Zahl von 0 bis %2 sein</translation>
     </message>
     <message>
-        <source>"%1" belongs to one printer and is never part of a profile</source>
-        <translation>"%1" gehört zu einem einzelnen Drucker und ist nie Teil eines Profils</translation>
+        <source>&quot;%1&quot; belongs to one printer and is never part of a profile</source>
+        <translation>&quot;%1&quot; gehört zu einem einzelnen Drucker und ist nie Teil eines Profils</translation>
     </message>
     <message>
-        <source>"%1" is not a setting of a profile</source>
-        <translation>"%1" ist keine Einstellung eines Profils</translation>
+        <source>&quot;%1&quot; is not a setting of a profile</source>
+        <translation>&quot;%1&quot; ist keine Einstellung eines Profils</translation>
     </message>
     <message>
         <source>not valid JSON (%1 at offset %2)</source>
@@ -836,24 +837,24 @@ Schlüssel, Passwörter und PIN wurden weggelassen; beim Importieren des Profils
         <translation>die Datei muss genau ein JSON-Objekt enthalten</translation>
     </message>
     <message>
-        <source>unknown key "%1" (a profile holds "format" and "config")</source>
-        <translation>unbekannter Schlüssel "%1" (ein Profil enthält "format" und "config")</translation>
+        <source>unknown key &quot;%1&quot; (a profile holds &quot;format&quot; and &quot;config&quot;)</source>
+        <translation>unbekannter Schlüssel &quot;%1&quot; (ein Profil enthält &quot;format&quot; und &quot;config&quot;)</translation>
     </message>
     <message>
-        <source>"format" must be "%1"</source>
-        <translation>"format" muss "%1" sein</translation>
+        <source>&quot;format&quot; must be &quot;%1&quot;</source>
+        <translation>&quot;format&quot; muss &quot;%1&quot; sein</translation>
     </message>
     <message>
-        <source>the file has no "config" object</source>
-        <translation>die Datei hat kein "config"-Objekt</translation>
+        <source>the file has no &quot;config&quot; object</source>
+        <translation>die Datei hat kein &quot;config&quot;-Objekt</translation>
     </message>
     <message>
-        <source>"%1" is not a secret; a secrets file holds only wepKey, pskKey, authPassword and p2pPinCode</source>
-        <translation>"%1" ist keine geheime Angabe; eine Datei mit geheimen Angaben enthält nur wepKey, pskKey, authPassword und p2pPinCode</translation>
+        <source>&quot;%1&quot; is not a secret; a secrets file holds only wepKey, pskKey, authPassword and p2pPinCode</source>
+        <translation>&quot;%1&quot; ist keine geheime Angabe; eine Datei mit geheimen Angaben enthält nur wepKey, pskKey, authPassword und p2pPinCode</translation>
     </message>
     <message>
-        <source>"%1": Wi-Fi Direct needs a printer with the newer record layout</source>
-        <translation>"%1": Wi-Fi Direct braucht einen Drucker mit dem neueren Datensatzformat</translation>
+        <source>&quot;%1&quot;: Wi-Fi Direct needs a printer with the newer record layout</source>
+        <translation>&quot;%1&quot;: Wi-Fi Direct braucht einen Drucker mit dem neueren Datensatzformat</translation>
     </message>
 </context>
 <context>

@@ -1,4 +1,5 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
 <TS version="2.1" language="hu_HU">
 <context>
     <name>AboutBox</name>
@@ -101,7 +102,7 @@
         <translation>Hálózat használata</translation>
     </message>
     <message>
-        <source>Puts the chosen network's name on the Network page and, where the survey names one, its authentication on the Authentication page</source>
+        <source>Puts the chosen network&apos;s name on the Network page and, where the survey names one, its authentication on the Authentication page</source>
         <translation>A kiválasztott hálózat nevét átírja a Hálózat lapra, és ha a keresés megadja, a hitelesítési módját a Hitelesítés lapra</translation>
     </message>
     <message>
@@ -155,7 +156,7 @@
         <translation>Beállítja a Zephran blokknyomtatók hálózati interfészét.</translation>
     </message>
     <message>
-        <source>Show the windows in NAME instead of the system's language: en (the built-in English), a catalog name such as Japanese or German, or a locale name such as de_AT.</source>
+        <source>Show the windows in NAME instead of the system&apos;s language: en (the built-in English), a catalog name such as Japanese or German, or a locale name such as de_AT.</source>
         <translation>Az ablakokat a rendszer nyelve helyett a NAME nyelven jeleníti meg: en (a beépített angol), egy katalógus neve, például Japanese vagy German, vagy egy területi beállítás neve, például de_AT.</translation>
     </message>
 </context>
@@ -309,7 +310,7 @@
         <translation>Kilépés</translation>
     </message>
     <message>
-        <source>This printer don't match our company name.</source>
+        <source>This printer don&apos;t match our company name.</source>
         <translation>A nyomtató gyártójának neve nem egyezik a cégünk nevével.</translation>
     </message>
     <message>
@@ -407,7 +408,7 @@ A kulcsok, a jelszavak és a PIN-kód kimaradtak belőle; a profil importálása
         <translation>A nyomtató ellenőrzése… kísérlet: %1/%2</translation>
     </message>
     <message>
-        <source>Reading the printer's settings…</source>
+        <source>Reading the printer&apos;s settings…</source>
         <translation>A nyomtató beállításainak beolvasása…</translation>
     </message>
     <message>
@@ -765,19 +766,19 @@ A kulcsok, a jelszavak és a PIN-kód kimaradtak belőle; a profil importálása
 <context>
     <name>OpenFailure</name>
     <message>
-        <source>Permission denied: add your user to the 'dialout' group (serial) or 'lp' group (USB printer), then log in again</source>
-        <translation>Hozzáférés megtagadva: vegye fel a felhasználóját a 'dialout' (soros port) vagy az 'lp' (USB-nyomtató) csoportba, majd jelentkezzen be újra</translation>
+        <source>Permission denied: add your user to the &apos;dialout&apos; group (serial) or &apos;lp&apos; group (USB printer), then log in again</source>
+        <translation>Hozzáférés megtagadva: vegye fel a felhasználóját a &apos;dialout&apos; (soros port) vagy az &apos;lp&apos; (USB-nyomtató) csoportba, majd jelentkezzen be újra</translation>
     </message>
     <message>
-        <source>Your user needs to be in the group '%1' that owns %2: run "sudo usermod -aG %1 $USER", then log in again.</source>
-        <translation>A felhasználójának tagja kell lennie a(z) %2 tulajdonosát jelentő '%1' csoportnak: futtassa a "sudo usermod -aG %1 $USER" parancsot, majd jelentkezzen be újra.</translation>
+        <source>Your user needs to be in the group &apos;%1&apos; that owns %2: run &quot;sudo usermod -aG %1 $USER&quot;, then log in again.</source>
+        <translation>A felhasználójának tagja kell lennie a(z) %2 tulajdonosát jelentő &apos;%1&apos; csoportnak: futtassa a &quot;sudo usermod -aG %1 $USER&quot; parancsot, majd jelentkezzen be újra.</translation>
     </message>
     <message>
         <source>No printer is ready on this line: its DSR or CTS signal is off.</source>
         <translation>Ezen a vonalon nincs üzemkész nyomtató: a DSR vagy a CTS jel inaktív.</translation>
     </message>
     <message>
-        <source>The port does not take the printer's line settings (115200 baud, 8 data bits, no parity, 1 stop bit, RTS/CTS).</source>
+        <source>The port does not take the printer&apos;s line settings (115200 baud, 8 data bits, no parity, 1 stop bit, RTS/CTS).</source>
         <translation>A port nem fogadja el a nyomtató vonalbeállításait (115200 baud, 8 adatbit, nincs paritás, 1 stopbit, RTS/CTS).</translation>
     </message>
     <message>
@@ -792,39 +793,39 @@ A kulcsok, a jelszavak és a PIN-kód kimaradtak belőle; a profil importálása
         <translation>nem sikerült írni a(z) %1 fájlba: %2</translation>
     </message>
     <message>
-        <source>"%1" must be a text</source>
+        <source>&quot;%1&quot; must be a text</source>
         <translation>„%1” értékének szövegnek kell lennie</translation>
     </message>
     <message>
-        <source>"%1" must be a whole number</source>
+        <source>&quot;%1&quot; must be a whole number</source>
         <translation>„%1” értékének egész számnak kell lennie</translation>
     </message>
     <message>
-        <source>"%1" must be a dotted IPv4 address such as "192.168.0.10"</source>
+        <source>&quot;%1&quot; must be a dotted IPv4 address such as &quot;192.168.0.10&quot;</source>
         <translation>„%1” értékének pontozott decimális IPv4-címnek kell lennie, például „192.168.0.10”</translation>
     </message>
     <message>
-        <source>"%1" has a value of the wrong kind</source>
+        <source>&quot;%1&quot; has a value of the wrong kind</source>
         <translation>„%1” értéke nem megfelelő típusú</translation>
     </message>
     <message>
-        <source>"%1" is longer than its %2 bytes</source>
+        <source>&quot;%1&quot; is longer than its %2 bytes</source>
         <translation>„%1” hosszabb a megengedett %2 bájtnál</translation>
     </message>
     <message>
-        <source>"%1" must not contain a zero character</source>
+        <source>&quot;%1&quot; must not contain a zero character</source>
         <translation>„%1” nem tartalmazhat nulla kódú karaktert</translation>
     </message>
     <message>
-        <source>"%1" must be a whole number from 0 to %2</source>
+        <source>&quot;%1&quot; must be a whole number from 0 to %2</source>
         <translation>„%1” értékének 0 és %2 közötti egész számnak kell lennie</translation>
     </message>
     <message>
-        <source>"%1" belongs to one printer and is never part of a profile</source>
+        <source>&quot;%1&quot; belongs to one printer and is never part of a profile</source>
         <translation>„%1” egy adott nyomtatóhoz tartozik, és soha nem része a profilnak</translation>
     </message>
     <message>
-        <source>"%1" is not a setting of a profile</source>
+        <source>&quot;%1&quot; is not a setting of a profile</source>
         <translation>„%1” nem profilbeállítás</translation>
     </message>
     <message>
@@ -836,23 +837,23 @@ A kulcsok, a jelszavak és a PIN-kód kimaradtak belőle; a profil importálása
         <translation>a fájlnak egyetlen JSON-objektumot kell tartalmaznia</translation>
     </message>
     <message>
-        <source>unknown key "%1" (a profile holds "format" and "config")</source>
+        <source>unknown key &quot;%1&quot; (a profile holds &quot;format&quot; and &quot;config&quot;)</source>
         <translation>ismeretlen kulcs: „%1” (a profil a „format” és a „config” elemet tartalmazza)</translation>
     </message>
     <message>
-        <source>"format" must be "%1"</source>
+        <source>&quot;format&quot; must be &quot;%1&quot;</source>
         <translation>a „format” értékének „%1” kell lennie</translation>
     </message>
     <message>
-        <source>the file has no "config" object</source>
+        <source>the file has no &quot;config&quot; object</source>
         <translation>a fájlban nincs „config” objektum</translation>
     </message>
     <message>
-        <source>"%1" is not a secret; a secrets file holds only wepKey, pskKey, authPassword and p2pPinCode</source>
+        <source>&quot;%1&quot; is not a secret; a secrets file holds only wepKey, pskKey, authPassword and p2pPinCode</source>
         <translation>„%1” nem titkos adat; a titkosadat-fájl csak wepKey, pskKey, authPassword és p2pPinCode elemet tartalmazhat</translation>
     </message>
     <message>
-        <source>"%1": Wi-Fi Direct needs a printer with the newer record layout</source>
+        <source>&quot;%1&quot;: Wi-Fi Direct needs a printer with the newer record layout</source>
         <translation>„%1”: a Wi-Fi Direct használatához újabb rekordszerkezetű nyomtató szükséges</translation>
     </message>
 </context>

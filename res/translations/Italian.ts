@@ -1,4 +1,5 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
 <TS version="2.1" language="it_IT">
 <context>
     <name>AboutBox</name>
@@ -8,7 +9,7 @@
     </message>
     <message>
         <source>Sets up the network interface of Zephran POS receipt printers: Ethernet and wireless printers on the local network, and printers attached by a serial port or a USB cable.</source>
-        <translation>Configura l'interfaccia di rete delle stampanti POS per scontrini Zephran: stampanti Ethernet e wireless sulla rete locale e stampanti collegate tramite porta seriale o cavo USB.</translation>
+        <translation>Configura l&apos;interfaccia di rete delle stampanti POS per scontrini Zephran: stampanti Ethernet e wireless sulla rete locale e stampanti collegate tramite porta seriale o cavo USB.</translation>
     </message>
     <message>
         <source>Copyright © Corvane Tool developers. Free software under the MIT licence.</source>
@@ -101,7 +102,7 @@
         <translation>Usa questa rete</translation>
     </message>
     <message>
-        <source>Puts the chosen network's name on the Network page and, where the survey names one, its authentication on the Authentication page</source>
+        <source>Puts the chosen network&apos;s name on the Network page and, where the survey names one, its authentication on the Authentication page</source>
         <translation>Riporta il nome della rete scelta nella pagina Rete e, se il rilevamento ne indica una, la relativa autenticazione nella pagina Autenticazione</translation>
     </message>
     <message>
@@ -152,11 +153,11 @@
     <name>ConfigApp</name>
     <message>
         <source>Sets up the network interface of Zephran receipt printers.</source>
-        <translation>Configura l'interfaccia di rete delle stampanti per scontrini Zephran.</translation>
+        <translation>Configura l&apos;interfaccia di rete delle stampanti per scontrini Zephran.</translation>
     </message>
     <message>
-        <source>Show the windows in NAME instead of the system's language: en (the built-in English), a catalog name such as Japanese or German, or a locale name such as de_AT.</source>
-        <translation>Mostra le finestre nella lingua NAME anziché in quella del sistema: en (l'inglese integrato), il nome di un catalogo come Japanese o German, oppure il nome di impostazioni locali come de_AT.</translation>
+        <source>Show the windows in NAME instead of the system&apos;s language: en (the built-in English), a catalog name such as Japanese or German, or a locale name such as de_AT.</source>
+        <translation>Mostra le finestre nella lingua NAME anziché in quella del sistema: en (l&apos;inglese integrato), il nome di un catalogo come Japanese o German, oppure il nome di impostazioni locali come de_AT.</translation>
     </message>
 </context>
 <context>
@@ -243,7 +244,7 @@
     </message>
     <message>
         <source>This printer does not support changing its settings from the list.</source>
-        <translation>Questa stampante non consente di modificare le impostazioni dall'elenco.</translation>
+        <translation>Questa stampante non consente di modificare le impostazioni dall&apos;elenco.</translation>
     </message>
     <message>
         <source>This printer does not support a web page.</source>
@@ -309,7 +310,7 @@
         <translation>Esci</translation>
     </message>
     <message>
-        <source>This printer don't match our company name.</source>
+        <source>This printer don&apos;t match our company name.</source>
         <translation>Il nome del produttore di questa stampante non corrisponde a quello della nostra azienda.</translation>
     </message>
     <message>
@@ -318,7 +319,7 @@
     </message>
     <message>
         <source>Put keys, passwords and the PIN in the exported profile; the file is then readable by you alone.</source>
-        <translation>Inserisce chiavi, password e PIN nel profilo esportato; il file sarà quindi leggibile solo dall'utente corrente.</translation>
+        <translation>Inserisce chiavi, password e PIN nel profilo esportato; il file sarà quindi leggibile solo dall&apos;utente corrente.</translation>
     </message>
     <message>
         <source>Export profile…</source>
@@ -354,13 +355,13 @@
         <source>The profile has been saved to %1 with its keys and passwords.
 Only you can read the file.</source>
         <translation>Il profilo è stato salvato in %1 con le relative chiavi e password.
-Solo l'utente corrente può leggere il file.</translation>
+Solo l&apos;utente corrente può leggere il file.</translation>
     </message>
     <message>
         <source>The profile has been saved to %1.
 Keys, passwords and the PIN were left out; importing the profile asks for them.</source>
         <translation>Il profilo è stato salvato in %1.
-Chiavi, password e PIN sono stati esclusi; verranno richiesti durante l'importazione del profilo.</translation>
+Chiavi, password e PIN sono stati esclusi; verranno richiesti durante l&apos;importazione del profilo.</translation>
     </message>
     <message>
         <source>The profile %1 cannot be imported:
@@ -376,7 +377,7 @@ Chiavi, password e PIN sono stati esclusi; verranno richiesti durante l'importaz
     </message>
     <message>
         <source>The profile has been imported. Check the pages, then press Save to write it to the printer.</source>
-        <translation>Il profilo è stato importato. Controllare le pagine, quindi premere "Salva" per scriverlo nella stampante.</translation>
+        <translation>Il profilo è stato importato. Controllare le pagine, quindi premere &quot;Salva&quot; per scriverlo nella stampante.</translation>
     </message>
     <message>
         <source>This printer has no %1; those settings were left out.</source>
@@ -407,7 +408,7 @@ Chiavi, password e PIN sono stati esclusi; verranno richiesti durante l'importaz
         <translation>Verifica della stampante… tentativo %1 di %2</translation>
     </message>
     <message>
-        <source>Reading the printer's settings…</source>
+        <source>Reading the printer&apos;s settings…</source>
         <translation>Lettura delle impostazioni della stampante…</translation>
     </message>
     <message>
@@ -765,19 +766,19 @@ Chiavi, password e PIN sono stati esclusi; verranno richiesti durante l'importaz
 <context>
     <name>OpenFailure</name>
     <message>
-        <source>Permission denied: add your user to the 'dialout' group (serial) or 'lp' group (USB printer), then log in again</source>
-        <translation>Autorizzazione negata: aggiungere l'utente al gruppo 'dialout' (seriale) o al gruppo 'lp' (stampante USB), quindi accedere di nuovo</translation>
+        <source>Permission denied: add your user to the &apos;dialout&apos; group (serial) or &apos;lp&apos; group (USB printer), then log in again</source>
+        <translation>Autorizzazione negata: aggiungere l&apos;utente al gruppo &apos;dialout&apos; (seriale) o al gruppo &apos;lp&apos; (stampante USB), quindi accedere di nuovo</translation>
     </message>
     <message>
-        <source>Your user needs to be in the group '%1' that owns %2: run "sudo usermod -aG %1 $USER", then log in again.</source>
-        <translation>L'utente deve far parte del gruppo '%1', proprietario di %2: eseguire "sudo usermod -aG %1 $USER", quindi accedere di nuovo.</translation>
+        <source>Your user needs to be in the group &apos;%1&apos; that owns %2: run &quot;sudo usermod -aG %1 $USER&quot;, then log in again.</source>
+        <translation>L&apos;utente deve far parte del gruppo &apos;%1&apos;, proprietario di %2: eseguire &quot;sudo usermod -aG %1 $USER&quot;, quindi accedere di nuovo.</translation>
     </message>
     <message>
         <source>No printer is ready on this line: its DSR or CTS signal is off.</source>
         <translation>Nessuna stampante pronta su questa linea: il segnale DSR o CTS è disattivato.</translation>
     </message>
     <message>
-        <source>The port does not take the printer's line settings (115200 baud, 8 data bits, no parity, 1 stop bit, RTS/CTS).</source>
+        <source>The port does not take the printer&apos;s line settings (115200 baud, 8 data bits, no parity, 1 stop bit, RTS/CTS).</source>
         <translation>La porta non accetta i parametri di linea della stampante (115200 baud, 8 bit di dati, nessuna parità, 1 bit di stop, RTS/CTS).</translation>
     </message>
     <message>
@@ -792,40 +793,40 @@ Chiavi, password e PIN sono stati esclusi; verranno richiesti durante l'importaz
         <translation>impossibile scrivere %1: %2</translation>
     </message>
     <message>
-        <source>"%1" must be a text</source>
-        <translation>"%1" deve essere un testo</translation>
+        <source>&quot;%1&quot; must be a text</source>
+        <translation>&quot;%1&quot; deve essere un testo</translation>
     </message>
     <message>
-        <source>"%1" must be a whole number</source>
-        <translation>"%1" deve essere un numero intero</translation>
+        <source>&quot;%1&quot; must be a whole number</source>
+        <translation>&quot;%1&quot; deve essere un numero intero</translation>
     </message>
     <message>
-        <source>"%1" must be a dotted IPv4 address such as "192.168.0.10"</source>
-        <translation>"%1" deve essere un indirizzo IPv4 in notazione decimale puntata, ad esempio "192.168.0.10"</translation>
+        <source>&quot;%1&quot; must be a dotted IPv4 address such as &quot;192.168.0.10&quot;</source>
+        <translation>&quot;%1&quot; deve essere un indirizzo IPv4 in notazione decimale puntata, ad esempio &quot;192.168.0.10&quot;</translation>
     </message>
     <message>
-        <source>"%1" has a value of the wrong kind</source>
-        <translation>"%1" ha un valore di tipo errato</translation>
+        <source>&quot;%1&quot; has a value of the wrong kind</source>
+        <translation>&quot;%1&quot; ha un valore di tipo errato</translation>
     </message>
     <message>
-        <source>"%1" is longer than its %2 bytes</source>
-        <translation>"%1" supera la lunghezza massima di %2 byte</translation>
+        <source>&quot;%1&quot; is longer than its %2 bytes</source>
+        <translation>&quot;%1&quot; supera la lunghezza massima di %2 byte</translation>
     </message>
     <message>
-        <source>"%1" must not contain a zero character</source>
-        <translation>"%1" non deve contenere caratteri nulli</translation>
+        <source>&quot;%1&quot; must not contain a zero character</source>
+        <translation>&quot;%1&quot; non deve contenere caratteri nulli</translation>
     </message>
     <message>
-        <source>"%1" must be a whole number from 0 to %2</source>
-        <translation>"%1" deve essere un numero intero compreso tra 0 e %2</translation>
+        <source>&quot;%1&quot; must be a whole number from 0 to %2</source>
+        <translation>&quot;%1&quot; deve essere un numero intero compreso tra 0 e %2</translation>
     </message>
     <message>
-        <source>"%1" belongs to one printer and is never part of a profile</source>
-        <translation>"%1" è specifico di ogni stampante e non fa mai parte di un profilo</translation>
+        <source>&quot;%1&quot; belongs to one printer and is never part of a profile</source>
+        <translation>&quot;%1&quot; è specifico di ogni stampante e non fa mai parte di un profilo</translation>
     </message>
     <message>
-        <source>"%1" is not a setting of a profile</source>
-        <translation>"%1" non è un'impostazione di profilo</translation>
+        <source>&quot;%1&quot; is not a setting of a profile</source>
+        <translation>&quot;%1&quot; non è un&apos;impostazione di profilo</translation>
     </message>
     <message>
         <source>not valid JSON (%1 at offset %2)</source>
@@ -836,24 +837,24 @@ Chiavi, password e PIN sono stati esclusi; verranno richiesti durante l'importaz
         <translation>il file deve contenere un solo oggetto JSON</translation>
     </message>
     <message>
-        <source>unknown key "%1" (a profile holds "format" and "config")</source>
-        <translation>chiave sconosciuta "%1" (un profilo contiene "format" e "config")</translation>
+        <source>unknown key &quot;%1&quot; (a profile holds &quot;format&quot; and &quot;config&quot;)</source>
+        <translation>chiave sconosciuta &quot;%1&quot; (un profilo contiene &quot;format&quot; e &quot;config&quot;)</translation>
     </message>
     <message>
-        <source>"format" must be "%1"</source>
-        <translation>"format" deve essere "%1"</translation>
+        <source>&quot;format&quot; must be &quot;%1&quot;</source>
+        <translation>&quot;format&quot; deve essere &quot;%1&quot;</translation>
     </message>
     <message>
-        <source>the file has no "config" object</source>
-        <translation>il file non contiene un oggetto "config"</translation>
+        <source>the file has no &quot;config&quot; object</source>
+        <translation>il file non contiene un oggetto &quot;config&quot;</translation>
     </message>
     <message>
-        <source>"%1" is not a secret; a secrets file holds only wepKey, pskKey, authPassword and p2pPinCode</source>
-        <translation>"%1" non è un dato riservato; un file di dati riservati contiene solo wepKey, pskKey, authPassword e p2pPinCode</translation>
+        <source>&quot;%1&quot; is not a secret; a secrets file holds only wepKey, pskKey, authPassword and p2pPinCode</source>
+        <translation>&quot;%1&quot; non è un dato riservato; un file di dati riservati contiene solo wepKey, pskKey, authPassword e p2pPinCode</translation>
     </message>
     <message>
-        <source>"%1": Wi-Fi Direct needs a printer with the newer record layout</source>
-        <translation>"%1": Wi-Fi Direct richiede una stampante con il formato di record più recente</translation>
+        <source>&quot;%1&quot;: Wi-Fi Direct needs a printer with the newer record layout</source>
+        <translation>&quot;%1&quot;: Wi-Fi Direct richiede una stampante con il formato di record più recente</translation>
     </message>
 </context>
 <context>
@@ -1189,7 +1190,7 @@ Chiavi, password e PIN sono stati esclusi; verranno richiesti durante l'importaz
         <source>Failed to import the BSS information.
 Please check the IP address or port number to connect to.</source>
         <translation>Impossibile importare le informazioni BSS.
-Controllare l'indirizzo IP o il numero di porta della connessione.</translation>
+Controllare l&apos;indirizzo IP o il numero di porta della connessione.</translation>
     </message>
     <message>
         <source>Failed to connect to the printer.</source>
@@ -1212,7 +1213,7 @@ Riavviare la stampante.</translation>
     <message>
         <source>The User ID is incorrect.
 Please try again.</source>
-        <translation>L'ID utente non è corretto.
+        <translation>L&apos;ID utente non è corretto.
 Riprovare.</translation>
     </message>
     <message>
@@ -1254,7 +1255,7 @@ Riprovare.</translation>
     <message>
         <source>The SSID is incorrect.
 Please try again.</source>
-        <translation>L'SSID non è corretto.
+        <translation>L&apos;SSID non è corretto.
 Riprovare.</translation>
     </message>
     <message>
@@ -1266,7 +1267,7 @@ Riprovare.</translation>
     <message>
         <source>The certificate ID is incorrect.
 Please try again.</source>
-        <translation>L'ID del certificato non è corretto.
+        <translation>L&apos;ID del certificato non è corretto.
 Riprovare.</translation>
     </message>
     <message>
@@ -1319,7 +1320,7 @@ Sono consentite solo le autenticazioni Sistema aperto e Chiave condivisa.</trans
     </message>
     <message>
         <source>Please select a device in the list.</source>
-        <translation>Selezionare un dispositivo nell'elenco.</translation>
+        <translation>Selezionare un dispositivo nell&apos;elenco.</translation>
     </message>
     <message>
         <source>Please search for a device again.</source>
@@ -1327,11 +1328,11 @@ Sono consentite solo le autenticazioni Sistema aperto e Chiave condivisa.</trans
     </message>
     <message>
         <source>Error: Failed to read the list of information.</source>
-        <translation>Errore: impossibile leggere l'elenco delle informazioni.</translation>
+        <translation>Errore: impossibile leggere l&apos;elenco delle informazioni.</translation>
     </message>
     <message>
         <source>Please check the IP address or port number.</source>
-        <translation>Controllare l'indirizzo IP o il numero di porta.</translation>
+        <translation>Controllare l&apos;indirizzo IP o il numero di porta.</translation>
     </message>
     <message>
         <source>The specified port is not available.
@@ -1342,20 +1343,20 @@ Immettere di nuovo un numero di porta.</translation>
     <message>
         <source>The IP address cannot be used.
 Please enter an IP address again.</source>
-        <translation>L'indirizzo IP non può essere utilizzato.
+        <translation>L&apos;indirizzo IP non può essere utilizzato.
 Immettere di nuovo un indirizzo IP.</translation>
     </message>
     <message>
         <source>The configuration has been completed.
 Please search for devices again if the list is not refreshed.</source>
         <translation>La configurazione è stata completata.
-Se l'elenco non si aggiorna, cercare di nuovo i dispositivi.</translation>
+Se l&apos;elenco non si aggiorna, cercare di nuovo i dispositivi.</translation>
     </message>
     <message>
         <source>The WLAN configuration has been completed.
 Please search for devices again if the list is not refreshed.</source>
         <translation>La configurazione WLAN è stata completata.
-Se l'elenco non si aggiorna, cercare di nuovo i dispositivi.</translation>
+Se l&apos;elenco non si aggiorna, cercare di nuovo i dispositivi.</translation>
     </message>
     <message>
         <source>Unable to configure the port.
@@ -1385,7 +1386,7 @@ Immettere di nuovo un numero di canale. (0~14)</translation>
         <source>Network is in Adhoc mode.
 You must assign IP address manually.</source>
         <translation>La rete è in modalità ad hoc.
-È necessario assegnare l'indirizzo IP manualmente.</translation>
+È necessario assegnare l&apos;indirizzo IP manualmente.</translation>
     </message>
     <message>
         <source>Unable to connect to the USB device.</source>
@@ -1559,7 +1560,7 @@ Controllare le impostazioni e riprovare.</translation>
     </message>
     <message>
         <source>The local address %1 cannot be used.</source>
-        <translation>L'indirizzo locale %1 non può essere utilizzato.</translation>
+        <translation>L&apos;indirizzo locale %1 non può essere utilizzato.</translation>
     </message>
     <message>
         <source>The local UDP port %1 cannot be used.</source>
@@ -1585,7 +1586,7 @@ Impossibile aprire la sua pagina web.</translation>
     </message>
     <message>
         <source>This printer does not offer Setting (feature code %1).</source>
-        <translation>Questa stampante non offre la funzione "Impostazioni" (codice funzione %1).</translation>
+        <translation>Questa stampante non offre la funzione &quot;Impostazioni&quot; (codice funzione %1).</translation>
     </message>
     <message>
         <source>Discard the changes made since Connect?</source>

@@ -1,4 +1,5 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
 <TS version="2.1" language="ja_JP">
 <context>
     <name>AboutBox</name>
@@ -101,7 +102,7 @@
         <translation>このネットワークを使用</translation>
     </message>
     <message>
-        <source>Puts the chosen network's name on the Network page and, where the survey names one, its authentication on the Authentication page</source>
+        <source>Puts the chosen network&apos;s name on the Network page and, where the survey names one, its authentication on the Authentication page</source>
         <translation>選択したネットワークの名前を「ネットワーク」ページに入力し、検索結果に認証方式が示されている場合は、その認証方式を「認証」ページに設定します</translation>
     </message>
     <message>
@@ -155,7 +156,7 @@
         <translation>Zephran レシートプリンターのネットワークインターフェイスを設定します。</translation>
     </message>
     <message>
-        <source>Show the windows in NAME instead of the system's language: en (the built-in English), a catalog name such as Japanese or German, or a locale name such as de_AT.</source>
+        <source>Show the windows in NAME instead of the system&apos;s language: en (the built-in English), a catalog name such as Japanese or German, or a locale name such as de_AT.</source>
         <translation>システムの言語の代わりに NAME で指定した言語でウィンドウを表示します: en (組み込みの英語)、Japanese や German などの翻訳カタログ名、または de_AT などのロケール名を指定できます。</translation>
     </message>
 </context>
@@ -309,7 +310,7 @@
         <translation>終了</translation>
     </message>
     <message>
-        <source>This printer don't match our company name.</source>
+        <source>This printer don&apos;t match our company name.</source>
         <translation>このプリンターのメーカー名が当社名と一致しません。</translation>
     </message>
     <message>
@@ -407,7 +408,7 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
         <translation>プリンターを確認しています… 試行 %1/%2</translation>
     </message>
     <message>
-        <source>Reading the printer's settings…</source>
+        <source>Reading the printer&apos;s settings…</source>
         <translation>プリンターの設定を読み込んでいます…</translation>
     </message>
     <message>
@@ -765,19 +766,19 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
 <context>
     <name>OpenFailure</name>
     <message>
-        <source>Permission denied: add your user to the 'dialout' group (serial) or 'lp' group (USB printer), then log in again</source>
-        <translation>アクセスが拒否されました: ユーザーを 'dialout' グループ (シリアル) または 'lp' グループ (USB プリンター) に追加してから、ログインし直してください</translation>
+        <source>Permission denied: add your user to the &apos;dialout&apos; group (serial) or &apos;lp&apos; group (USB printer), then log in again</source>
+        <translation>アクセスが拒否されました: ユーザーを &apos;dialout&apos; グループ (シリアル) または &apos;lp&apos; グループ (USB プリンター) に追加してから、ログインし直してください</translation>
     </message>
     <message>
-        <source>Your user needs to be in the group '%1' that owns %2: run "sudo usermod -aG %1 $USER", then log in again.</source>
-        <translation>ユーザーを %2 の所有グループ '%1' に所属させる必要があります: "sudo usermod -aG %1 $USER" を実行してから、ログインし直してください。</translation>
+        <source>Your user needs to be in the group &apos;%1&apos; that owns %2: run &quot;sudo usermod -aG %1 $USER&quot;, then log in again.</source>
+        <translation>ユーザーを %2 の所有グループ &apos;%1&apos; に所属させる必要があります: &quot;sudo usermod -aG %1 $USER&quot; を実行してから、ログインし直してください。</translation>
     </message>
     <message>
         <source>No printer is ready on this line: its DSR or CTS signal is off.</source>
         <translation>この回線には準備のできたプリンターがありません。DSR または CTS 信号がオフです。</translation>
     </message>
     <message>
-        <source>The port does not take the printer's line settings (115200 baud, 8 data bits, no parity, 1 stop bit, RTS/CTS).</source>
+        <source>The port does not take the printer&apos;s line settings (115200 baud, 8 data bits, no parity, 1 stop bit, RTS/CTS).</source>
         <translation>このポートはプリンターの通信設定 (115200 bps、データビット 8、パリティなし、ストップビット 1、RTS/CTS) に対応していません。</translation>
     </message>
     <message>
@@ -792,40 +793,40 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
         <translation>%1 に書き込めません: %2</translation>
     </message>
     <message>
-        <source>"%1" must be a text</source>
-        <translation>"%1" は文字列で指定してください</translation>
+        <source>&quot;%1&quot; must be a text</source>
+        <translation>&quot;%1&quot; は文字列で指定してください</translation>
     </message>
     <message>
-        <source>"%1" must be a whole number</source>
-        <translation>"%1" は整数で指定してください</translation>
+        <source>&quot;%1&quot; must be a whole number</source>
+        <translation>&quot;%1&quot; は整数で指定してください</translation>
     </message>
     <message>
-        <source>"%1" must be a dotted IPv4 address such as "192.168.0.10"</source>
-        <translation>"%1" は "192.168.0.10" のようなドット区切りの IPv4 アドレスで指定してください</translation>
+        <source>&quot;%1&quot; must be a dotted IPv4 address such as &quot;192.168.0.10&quot;</source>
+        <translation>&quot;%1&quot; は &quot;192.168.0.10&quot; のようなドット区切りの IPv4 アドレスで指定してください</translation>
     </message>
     <message>
-        <source>"%1" has a value of the wrong kind</source>
-        <translation>"%1" の値の種類が正しくありません</translation>
+        <source>&quot;%1&quot; has a value of the wrong kind</source>
+        <translation>&quot;%1&quot; の値の種類が正しくありません</translation>
     </message>
     <message>
-        <source>"%1" is longer than its %2 bytes</source>
-        <translation>"%1" が上限の %2 バイトを超えています</translation>
+        <source>&quot;%1&quot; is longer than its %2 bytes</source>
+        <translation>&quot;%1&quot; が上限の %2 バイトを超えています</translation>
     </message>
     <message>
-        <source>"%1" must not contain a zero character</source>
-        <translation>"%1" に NUL 文字を含めることはできません</translation>
+        <source>&quot;%1&quot; must not contain a zero character</source>
+        <translation>&quot;%1&quot; に NUL 文字を含めることはできません</translation>
     </message>
     <message>
-        <source>"%1" must be a whole number from 0 to %2</source>
-        <translation>"%1" は 0~%2 の整数で指定してください</translation>
+        <source>&quot;%1&quot; must be a whole number from 0 to %2</source>
+        <translation>&quot;%1&quot; は 0~%2 の整数で指定してください</translation>
     </message>
     <message>
-        <source>"%1" belongs to one printer and is never part of a profile</source>
-        <translation>"%1" は個々のプリンター固有の設定のため、プロファイルには含まれません</translation>
+        <source>&quot;%1&quot; belongs to one printer and is never part of a profile</source>
+        <translation>&quot;%1&quot; は個々のプリンター固有の設定のため、プロファイルには含まれません</translation>
     </message>
     <message>
-        <source>"%1" is not a setting of a profile</source>
-        <translation>"%1" はプロファイルの設定項目ではありません</translation>
+        <source>&quot;%1&quot; is not a setting of a profile</source>
+        <translation>&quot;%1&quot; はプロファイルの設定項目ではありません</translation>
     </message>
     <message>
         <source>not valid JSON (%1 at offset %2)</source>
@@ -836,24 +837,24 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
         <translation>ファイルには JSON オブジェクトを 1 つだけ含める必要があります</translation>
     </message>
     <message>
-        <source>unknown key "%1" (a profile holds "format" and "config")</source>
-        <translation>不明なキー "%1" (プロファイルに含まれるのは "format" と "config" です)</translation>
+        <source>unknown key &quot;%1&quot; (a profile holds &quot;format&quot; and &quot;config&quot;)</source>
+        <translation>不明なキー &quot;%1&quot; (プロファイルに含まれるのは &quot;format&quot; と &quot;config&quot; です)</translation>
     </message>
     <message>
-        <source>"format" must be "%1"</source>
-        <translation>"format" は "%1" である必要があります</translation>
+        <source>&quot;format&quot; must be &quot;%1&quot;</source>
+        <translation>&quot;format&quot; は &quot;%1&quot; である必要があります</translation>
     </message>
     <message>
-        <source>the file has no "config" object</source>
-        <translation>ファイルに "config" オブジェクトがありません</translation>
+        <source>the file has no &quot;config&quot; object</source>
+        <translation>ファイルに &quot;config&quot; オブジェクトがありません</translation>
     </message>
     <message>
-        <source>"%1" is not a secret; a secrets file holds only wepKey, pskKey, authPassword and p2pPinCode</source>
-        <translation>"%1" は機密情報ではありません。機密情報ファイルに含まれるのは wepKey、pskKey、authPassword、p2pPinCode のみです</translation>
+        <source>&quot;%1&quot; is not a secret; a secrets file holds only wepKey, pskKey, authPassword and p2pPinCode</source>
+        <translation>&quot;%1&quot; は機密情報ではありません。機密情報ファイルに含まれるのは wepKey、pskKey、authPassword、p2pPinCode のみです</translation>
     </message>
     <message>
-        <source>"%1": Wi-Fi Direct needs a printer with the newer record layout</source>
-        <translation>"%1": Wi-Fi Direct には新しいレコード形式のプリンターが必要です</translation>
+        <source>&quot;%1&quot;: Wi-Fi Direct needs a printer with the newer record layout</source>
+        <translation>&quot;%1&quot;: Wi-Fi Direct には新しいレコード形式のプリンターが必要です</translation>
     </message>
 </context>
 <context>

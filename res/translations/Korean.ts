@@ -1,4 +1,5 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
 <TS version="2.1" language="ko_KR">
 <context>
     <name>AboutBox</name>
@@ -101,7 +102,7 @@
         <translation>이 네트워크 사용</translation>
     </message>
     <message>
-        <source>Puts the chosen network's name on the Network page and, where the survey names one, its authentication on the Authentication page</source>
+        <source>Puts the chosen network&apos;s name on the Network page and, where the survey names one, its authentication on the Authentication page</source>
         <translation>선택한 네트워크의 이름을 [네트워크] 페이지에 입력하고, 검색 결과에 인증 방식이 표시된 경우 해당 인증 방식을 [인증] 페이지에 설정합니다</translation>
     </message>
     <message>
@@ -155,7 +156,7 @@
         <translation>Zephran 영수증 프린터의 네트워크 인터페이스를 설정합니다.</translation>
     </message>
     <message>
-        <source>Show the windows in NAME instead of the system's language: en (the built-in English), a catalog name such as Japanese or German, or a locale name such as de_AT.</source>
+        <source>Show the windows in NAME instead of the system&apos;s language: en (the built-in English), a catalog name such as Japanese or German, or a locale name such as de_AT.</source>
         <translation>시스템 언어 대신 NAME으로 지정한 언어로 창을 표시합니다: en(내장 영어), Japanese 또는 German 같은 번역 카탈로그 이름, 또는 de_AT 같은 로캘 이름을 지정할 수 있습니다.</translation>
     </message>
 </context>
@@ -309,7 +310,7 @@
         <translation>종료</translation>
     </message>
     <message>
-        <source>This printer don't match our company name.</source>
+        <source>This printer don&apos;t match our company name.</source>
         <translation>이 프린터의 제조사 이름이 당사 이름과 일치하지 않습니다.</translation>
     </message>
     <message>
@@ -407,7 +408,7 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
         <translation>프린터를 확인하는 중… %2회 중 %1번째 시도</translation>
     </message>
     <message>
-        <source>Reading the printer's settings…</source>
+        <source>Reading the printer&apos;s settings…</source>
         <translation>프린터 설정을 읽는 중…</translation>
     </message>
     <message>
@@ -765,19 +766,19 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
 <context>
     <name>OpenFailure</name>
     <message>
-        <source>Permission denied: add your user to the 'dialout' group (serial) or 'lp' group (USB printer), then log in again</source>
-        <translation>권한이 거부되었습니다: 사용자를 'dialout' 그룹(시리얼) 또는 'lp' 그룹(USB 프린터)에 추가한 후 다시 로그인하십시오</translation>
+        <source>Permission denied: add your user to the &apos;dialout&apos; group (serial) or &apos;lp&apos; group (USB printer), then log in again</source>
+        <translation>권한이 거부되었습니다: 사용자를 &apos;dialout&apos; 그룹(시리얼) 또는 &apos;lp&apos; 그룹(USB 프린터)에 추가한 후 다시 로그인하십시오</translation>
     </message>
     <message>
-        <source>Your user needs to be in the group '%1' that owns %2: run "sudo usermod -aG %1 $USER", then log in again.</source>
-        <translation>사용자가 %2을(를) 소유한 그룹 '%1'에 속해 있어야 합니다: "sudo usermod -aG %1 $USER"를 실행한 후 다시 로그인하십시오.</translation>
+        <source>Your user needs to be in the group &apos;%1&apos; that owns %2: run &quot;sudo usermod -aG %1 $USER&quot;, then log in again.</source>
+        <translation>사용자가 %2을(를) 소유한 그룹 &apos;%1&apos;에 속해 있어야 합니다: &quot;sudo usermod -aG %1 $USER&quot;를 실행한 후 다시 로그인하십시오.</translation>
     </message>
     <message>
         <source>No printer is ready on this line: its DSR or CTS signal is off.</source>
         <translation>이 회선에 준비된 프린터가 없습니다: DSR 또는 CTS 신호가 꺼져 있습니다.</translation>
     </message>
     <message>
-        <source>The port does not take the printer's line settings (115200 baud, 8 data bits, no parity, 1 stop bit, RTS/CTS).</source>
+        <source>The port does not take the printer&apos;s line settings (115200 baud, 8 data bits, no parity, 1 stop bit, RTS/CTS).</source>
         <translation>이 포트는 프린터의 통신 설정(보드 속도 115200, 데이터 비트 8, 패리티 없음, 정지 비트 1, RTS/CTS)을 지원하지 않습니다.</translation>
     </message>
     <message>
@@ -792,40 +793,40 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
         <translation>%1에 쓸 수 없습니다: %2</translation>
     </message>
     <message>
-        <source>"%1" must be a text</source>
-        <translation>"%1"은(는) 텍스트여야 합니다</translation>
+        <source>&quot;%1&quot; must be a text</source>
+        <translation>&quot;%1&quot;은(는) 텍스트여야 합니다</translation>
     </message>
     <message>
-        <source>"%1" must be a whole number</source>
-        <translation>"%1"은(는) 정수여야 합니다</translation>
+        <source>&quot;%1&quot; must be a whole number</source>
+        <translation>&quot;%1&quot;은(는) 정수여야 합니다</translation>
     </message>
     <message>
-        <source>"%1" must be a dotted IPv4 address such as "192.168.0.10"</source>
-        <translation>"%1"은(는) "192.168.0.10"과 같이 점으로 구분된 IPv4 주소여야 합니다</translation>
+        <source>&quot;%1&quot; must be a dotted IPv4 address such as &quot;192.168.0.10&quot;</source>
+        <translation>&quot;%1&quot;은(는) &quot;192.168.0.10&quot;과 같이 점으로 구분된 IPv4 주소여야 합니다</translation>
     </message>
     <message>
-        <source>"%1" has a value of the wrong kind</source>
-        <translation>"%1"의 값 유형이 잘못되었습니다</translation>
+        <source>&quot;%1&quot; has a value of the wrong kind</source>
+        <translation>&quot;%1&quot;의 값 유형이 잘못되었습니다</translation>
     </message>
     <message>
-        <source>"%1" is longer than its %2 bytes</source>
-        <translation>"%1"이(가) 최대 %2바이트를 초과합니다</translation>
+        <source>&quot;%1&quot; is longer than its %2 bytes</source>
+        <translation>&quot;%1&quot;이(가) 최대 %2바이트를 초과합니다</translation>
     </message>
     <message>
-        <source>"%1" must not contain a zero character</source>
-        <translation>"%1"에는 NUL 문자를 포함할 수 없습니다</translation>
+        <source>&quot;%1&quot; must not contain a zero character</source>
+        <translation>&quot;%1&quot;에는 NUL 문자를 포함할 수 없습니다</translation>
     </message>
     <message>
-        <source>"%1" must be a whole number from 0 to %2</source>
-        <translation>"%1"은(는) 0~%2 범위의 정수여야 합니다</translation>
+        <source>&quot;%1&quot; must be a whole number from 0 to %2</source>
+        <translation>&quot;%1&quot;은(는) 0~%2 범위의 정수여야 합니다</translation>
     </message>
     <message>
-        <source>"%1" belongs to one printer and is never part of a profile</source>
-        <translation>"%1"은(는) 개별 프린터 고유의 설정이므로 프로필에 포함되지 않습니다</translation>
+        <source>&quot;%1&quot; belongs to one printer and is never part of a profile</source>
+        <translation>&quot;%1&quot;은(는) 개별 프린터 고유의 설정이므로 프로필에 포함되지 않습니다</translation>
     </message>
     <message>
-        <source>"%1" is not a setting of a profile</source>
-        <translation>"%1"은(는) 프로필의 설정 항목이 아닙니다</translation>
+        <source>&quot;%1&quot; is not a setting of a profile</source>
+        <translation>&quot;%1&quot;은(는) 프로필의 설정 항목이 아닙니다</translation>
     </message>
     <message>
         <source>not valid JSON (%1 at offset %2)</source>
@@ -836,24 +837,24 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
         <translation>파일에는 JSON 개체가 하나만 있어야 합니다</translation>
     </message>
     <message>
-        <source>unknown key "%1" (a profile holds "format" and "config")</source>
-        <translation>알 수 없는 키 "%1"(프로필에는 "format"과 "config"가 있습니다)</translation>
+        <source>unknown key &quot;%1&quot; (a profile holds &quot;format&quot; and &quot;config&quot;)</source>
+        <translation>알 수 없는 키 &quot;%1&quot;(프로필에는 &quot;format&quot;과 &quot;config&quot;가 있습니다)</translation>
     </message>
     <message>
-        <source>"format" must be "%1"</source>
-        <translation>"format" 값은 "%1"이어야 합니다</translation>
+        <source>&quot;format&quot; must be &quot;%1&quot;</source>
+        <translation>&quot;format&quot; 값은 &quot;%1&quot;이어야 합니다</translation>
     </message>
     <message>
-        <source>the file has no "config" object</source>
-        <translation>파일에 "config" 개체가 없습니다</translation>
+        <source>the file has no &quot;config&quot; object</source>
+        <translation>파일에 &quot;config&quot; 개체가 없습니다</translation>
     </message>
     <message>
-        <source>"%1" is not a secret; a secrets file holds only wepKey, pskKey, authPassword and p2pPinCode</source>
-        <translation>"%1"은(는) 기밀 정보가 아닙니다. 기밀 정보 파일에는 wepKey, pskKey, authPassword, p2pPinCode만 있습니다</translation>
+        <source>&quot;%1&quot; is not a secret; a secrets file holds only wepKey, pskKey, authPassword and p2pPinCode</source>
+        <translation>&quot;%1&quot;은(는) 기밀 정보가 아닙니다. 기밀 정보 파일에는 wepKey, pskKey, authPassword, p2pPinCode만 있습니다</translation>
     </message>
     <message>
-        <source>"%1": Wi-Fi Direct needs a printer with the newer record layout</source>
-        <translation>"%1": Wi-Fi Direct에는 새로운 레코드 형식의 프린터가 필요합니다</translation>
+        <source>&quot;%1&quot;: Wi-Fi Direct needs a printer with the newer record layout</source>
+        <translation>&quot;%1&quot;: Wi-Fi Direct에는 새로운 레코드 형식의 프린터가 필요합니다</translation>
     </message>
 </context>
 <context>

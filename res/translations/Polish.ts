@@ -1,4 +1,5 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
 <TS version="2.1" language="pl_PL">
 <context>
     <name>AboutBox</name>
@@ -101,7 +102,7 @@
         <translation>Użyj tej sieci</translation>
     </message>
     <message>
-        <source>Puts the chosen network's name on the Network page and, where the survey names one, its authentication on the Authentication page</source>
+        <source>Puts the chosen network&apos;s name on the Network page and, where the survey names one, its authentication on the Authentication page</source>
         <translation>Wpisuje nazwę wybranej sieci na karcie Sieć oraz, jeśli skanowanie ją podaje, jej uwierzytelnianie na karcie Uwierzytelnianie</translation>
     </message>
     <message>
@@ -155,7 +156,7 @@
         <translation>Konfiguruje interfejs sieciowy drukarek bonów Zephran.</translation>
     </message>
     <message>
-        <source>Show the windows in NAME instead of the system's language: en (the built-in English), a catalog name such as Japanese or German, or a locale name such as de_AT.</source>
+        <source>Show the windows in NAME instead of the system&apos;s language: en (the built-in English), a catalog name such as Japanese or German, or a locale name such as de_AT.</source>
         <translation>Wyświetla okna w języku NAME zamiast w języku systemu: en (wbudowany angielski), nazwa katalogu, np. Japanese lub German, albo nazwa ustawień regionalnych, np. de_AT.</translation>
     </message>
 </context>
@@ -309,7 +310,7 @@
         <translation>Zakończ</translation>
     </message>
     <message>
-        <source>This printer don't match our company name.</source>
+        <source>This printer don&apos;t match our company name.</source>
         <translation>Nazwa producenta tej drukarki nie zgadza się z nazwą naszej firmy.</translation>
     </message>
     <message>
@@ -407,7 +408,7 @@ Pominięto klucze, hasła i kod PIN; podczas importu profilu program poprosi o i
         <translation>Sprawdzanie drukarki… próba %1 z %2</translation>
     </message>
     <message>
-        <source>Reading the printer's settings…</source>
+        <source>Reading the printer&apos;s settings…</source>
         <translation>Odczytywanie ustawień drukarki…</translation>
     </message>
     <message>
@@ -765,19 +766,19 @@ Pominięto klucze, hasła i kod PIN; podczas importu profilu program poprosi o i
 <context>
     <name>OpenFailure</name>
     <message>
-        <source>Permission denied: add your user to the 'dialout' group (serial) or 'lp' group (USB printer), then log in again</source>
-        <translation>Odmowa dostępu: dodaj swojego użytkownika do grupy 'dialout' (port szeregowy) lub 'lp' (drukarka USB), a następnie zaloguj się ponownie</translation>
+        <source>Permission denied: add your user to the &apos;dialout&apos; group (serial) or &apos;lp&apos; group (USB printer), then log in again</source>
+        <translation>Odmowa dostępu: dodaj swojego użytkownika do grupy &apos;dialout&apos; (port szeregowy) lub &apos;lp&apos; (drukarka USB), a następnie zaloguj się ponownie</translation>
     </message>
     <message>
-        <source>Your user needs to be in the group '%1' that owns %2: run "sudo usermod -aG %1 $USER", then log in again.</source>
-        <translation>Twój użytkownik musi należeć do grupy '%1', która jest właścicielem %2: uruchom "sudo usermod -aG %1 $USER", a następnie zaloguj się ponownie.</translation>
+        <source>Your user needs to be in the group &apos;%1&apos; that owns %2: run &quot;sudo usermod -aG %1 $USER&quot;, then log in again.</source>
+        <translation>Twój użytkownik musi należeć do grupy &apos;%1&apos;, która jest właścicielem %2: uruchom &quot;sudo usermod -aG %1 $USER&quot;, a następnie zaloguj się ponownie.</translation>
     </message>
     <message>
         <source>No printer is ready on this line: its DSR or CTS signal is off.</source>
         <translation>Na tej linii nie ma gotowej drukarki: sygnał DSR lub CTS jest nieaktywny.</translation>
     </message>
     <message>
-        <source>The port does not take the printer's line settings (115200 baud, 8 data bits, no parity, 1 stop bit, RTS/CTS).</source>
+        <source>The port does not take the printer&apos;s line settings (115200 baud, 8 data bits, no parity, 1 stop bit, RTS/CTS).</source>
         <translation>Port nie obsługuje parametrów linii drukarki (115200 bodów, 8 bitów danych, brak parzystości, 1 bit stopu, RTS/CTS).</translation>
     </message>
     <message>
@@ -792,39 +793,39 @@ Pominięto klucze, hasła i kod PIN; podczas importu profilu program poprosi o i
         <translation>nie można zapisać %1: %2</translation>
     </message>
     <message>
-        <source>"%1" must be a text</source>
+        <source>&quot;%1&quot; must be a text</source>
         <translation>„%1” musi być tekstem</translation>
     </message>
     <message>
-        <source>"%1" must be a whole number</source>
+        <source>&quot;%1&quot; must be a whole number</source>
         <translation>„%1” musi być liczbą całkowitą</translation>
     </message>
     <message>
-        <source>"%1" must be a dotted IPv4 address such as "192.168.0.10"</source>
+        <source>&quot;%1&quot; must be a dotted IPv4 address such as &quot;192.168.0.10&quot;</source>
         <translation>„%1” musi być adresem IPv4 w zapisie kropkowym, np. „192.168.0.10”</translation>
     </message>
     <message>
-        <source>"%1" has a value of the wrong kind</source>
+        <source>&quot;%1&quot; has a value of the wrong kind</source>
         <translation>„%1” ma wartość niewłaściwego typu</translation>
     </message>
     <message>
-        <source>"%1" is longer than its %2 bytes</source>
+        <source>&quot;%1&quot; is longer than its %2 bytes</source>
         <translation>„%1” przekracza dozwoloną długość (bajtów: %2)</translation>
     </message>
     <message>
-        <source>"%1" must not contain a zero character</source>
+        <source>&quot;%1&quot; must not contain a zero character</source>
         <translation>„%1” nie może zawierać znaku zerowego</translation>
     </message>
     <message>
-        <source>"%1" must be a whole number from 0 to %2</source>
+        <source>&quot;%1&quot; must be a whole number from 0 to %2</source>
         <translation>„%1” musi być liczbą całkowitą od 0 do %2</translation>
     </message>
     <message>
-        <source>"%1" belongs to one printer and is never part of a profile</source>
+        <source>&quot;%1&quot; belongs to one printer and is never part of a profile</source>
         <translation>„%1” dotyczy jednej konkretnej drukarki i nigdy nie wchodzi w skład profilu</translation>
     </message>
     <message>
-        <source>"%1" is not a setting of a profile</source>
+        <source>&quot;%1&quot; is not a setting of a profile</source>
         <translation>„%1” nie jest ustawieniem profilu</translation>
     </message>
     <message>
@@ -836,23 +837,23 @@ Pominięto klucze, hasła i kod PIN; podczas importu profilu program poprosi o i
         <translation>plik musi zawierać jeden obiekt JSON</translation>
     </message>
     <message>
-        <source>unknown key "%1" (a profile holds "format" and "config")</source>
+        <source>unknown key &quot;%1&quot; (a profile holds &quot;format&quot; and &quot;config&quot;)</source>
         <translation>nieznany klucz „%1” (profil zawiera „format” i „config”)</translation>
     </message>
     <message>
-        <source>"format" must be "%1"</source>
+        <source>&quot;format&quot; must be &quot;%1&quot;</source>
         <translation>„format” musi mieć wartość „%1”</translation>
     </message>
     <message>
-        <source>the file has no "config" object</source>
+        <source>the file has no &quot;config&quot; object</source>
         <translation>w pliku brak obiektu „config”</translation>
     </message>
     <message>
-        <source>"%1" is not a secret; a secrets file holds only wepKey, pskKey, authPassword and p2pPinCode</source>
+        <source>&quot;%1&quot; is not a secret; a secrets file holds only wepKey, pskKey, authPassword and p2pPinCode</source>
         <translation>„%1” nie jest daną poufną; plik danych poufnych zawiera tylko wepKey, pskKey, authPassword i p2pPinCode</translation>
     </message>
     <message>
-        <source>"%1": Wi-Fi Direct needs a printer with the newer record layout</source>
+        <source>&quot;%1&quot;: Wi-Fi Direct needs a printer with the newer record layout</source>
         <translation>„%1”: Wi-Fi Direct wymaga drukarki z nowszym układem rekordu</translation>
     </message>
 </context>

@@ -1,4 +1,5 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
 <TS version="2.1" language="ru_RU">
 <context>
     <name>AboutBox</name>
@@ -101,7 +102,7 @@
         <translation>Использовать эту сеть</translation>
     </message>
     <message>
-        <source>Puts the chosen network's name on the Network page and, where the survey names one, its authentication on the Authentication page</source>
+        <source>Puts the chosen network&apos;s name on the Network page and, where the survey names one, its authentication on the Authentication page</source>
         <translation>Переносит имя выбранной сети на страницу «Сеть», а если поиск сообщает способ аутентификации, то и его на страницу «Аутентификация»</translation>
     </message>
     <message>
@@ -155,7 +156,7 @@
         <translation>Настраивает сетевой интерфейс чековых принтеров Zephran.</translation>
     </message>
     <message>
-        <source>Show the windows in NAME instead of the system's language: en (the built-in English), a catalog name such as Japanese or German, or a locale name such as de_AT.</source>
+        <source>Show the windows in NAME instead of the system&apos;s language: en (the built-in English), a catalog name such as Japanese or German, or a locale name such as de_AT.</source>
         <translation>Показывать окна на языке NAME вместо языка системы: en (встроенный английский), имя каталога перевода, например Japanese или German, или имя локали, например de_AT.</translation>
     </message>
 </context>
@@ -309,7 +310,7 @@
         <translation>Выход</translation>
     </message>
     <message>
-        <source>This printer don't match our company name.</source>
+        <source>This printer don&apos;t match our company name.</source>
         <translation>Название производителя этого принтера не совпадает с названием нашей компании.</translation>
     </message>
     <message>
@@ -407,7 +408,7 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
         <translation>Проверка принтера… попытка %1 из %2</translation>
     </message>
     <message>
-        <source>Reading the printer's settings…</source>
+        <source>Reading the printer&apos;s settings…</source>
         <translation>Чтение настроек принтера…</translation>
     </message>
     <message>
@@ -765,19 +766,19 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
 <context>
     <name>OpenFailure</name>
     <message>
-        <source>Permission denied: add your user to the 'dialout' group (serial) or 'lp' group (USB printer), then log in again</source>
-        <translation>Доступ запрещён: добавьте своего пользователя в группу 'dialout' (последовательный порт) или 'lp' (USB-принтер), затем войдите в систему заново</translation>
+        <source>Permission denied: add your user to the &apos;dialout&apos; group (serial) or &apos;lp&apos; group (USB printer), then log in again</source>
+        <translation>Доступ запрещён: добавьте своего пользователя в группу &apos;dialout&apos; (последовательный порт) или &apos;lp&apos; (USB-принтер), затем войдите в систему заново</translation>
     </message>
     <message>
-        <source>Your user needs to be in the group '%1' that owns %2: run "sudo usermod -aG %1 $USER", then log in again.</source>
-        <translation>Ваш пользователь должен входить в группу '%1', которой принадлежит %2: выполните "sudo usermod -aG %1 $USER", затем войдите в систему заново.</translation>
+        <source>Your user needs to be in the group &apos;%1&apos; that owns %2: run &quot;sudo usermod -aG %1 $USER&quot;, then log in again.</source>
+        <translation>Ваш пользователь должен входить в группу &apos;%1&apos;, которой принадлежит %2: выполните &quot;sudo usermod -aG %1 $USER&quot;, затем войдите в систему заново.</translation>
     </message>
     <message>
         <source>No printer is ready on this line: its DSR or CTS signal is off.</source>
         <translation>На этой линии нет готового принтера: сигнал DSR или CTS неактивен.</translation>
     </message>
     <message>
-        <source>The port does not take the printer's line settings (115200 baud, 8 data bits, no parity, 1 stop bit, RTS/CTS).</source>
+        <source>The port does not take the printer&apos;s line settings (115200 baud, 8 data bits, no parity, 1 stop bit, RTS/CTS).</source>
         <translation>Порт не поддерживает параметры линии принтера (115200 бод, 8 бит данных, без чётности, 1 стоповый бит, RTS/CTS).</translation>
     </message>
     <message>
@@ -792,40 +793,40 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
         <translation>не удаётся записать %1: %2</translation>
     </message>
     <message>
-        <source>"%1" must be a text</source>
-        <translation>поле "%1" должно быть текстом</translation>
+        <source>&quot;%1&quot; must be a text</source>
+        <translation>поле &quot;%1&quot; должно быть текстом</translation>
     </message>
     <message>
-        <source>"%1" must be a whole number</source>
-        <translation>поле "%1" должно быть целым числом</translation>
+        <source>&quot;%1&quot; must be a whole number</source>
+        <translation>поле &quot;%1&quot; должно быть целым числом</translation>
     </message>
     <message>
-        <source>"%1" must be a dotted IPv4 address such as "192.168.0.10"</source>
-        <translation>поле "%1" должно содержать IPv4-адрес с точками, например "192.168.0.10"</translation>
+        <source>&quot;%1&quot; must be a dotted IPv4 address such as &quot;192.168.0.10&quot;</source>
+        <translation>поле &quot;%1&quot; должно содержать IPv4-адрес с точками, например &quot;192.168.0.10&quot;</translation>
     </message>
     <message>
-        <source>"%1" has a value of the wrong kind</source>
-        <translation>поле "%1" имеет значение неверного типа</translation>
+        <source>&quot;%1&quot; has a value of the wrong kind</source>
+        <translation>поле &quot;%1&quot; имеет значение неверного типа</translation>
     </message>
     <message>
-        <source>"%1" is longer than its %2 bytes</source>
-        <translation>поле "%1" длиннее допустимых %2 байт</translation>
+        <source>&quot;%1&quot; is longer than its %2 bytes</source>
+        <translation>поле &quot;%1&quot; длиннее допустимых %2 байт</translation>
     </message>
     <message>
-        <source>"%1" must not contain a zero character</source>
-        <translation>поле "%1" не должно содержать нулевой символ</translation>
+        <source>&quot;%1&quot; must not contain a zero character</source>
+        <translation>поле &quot;%1&quot; не должно содержать нулевой символ</translation>
     </message>
     <message>
-        <source>"%1" must be a whole number from 0 to %2</source>
-        <translation>поле "%1" должно быть целым числом от 0 до %2</translation>
+        <source>&quot;%1&quot; must be a whole number from 0 to %2</source>
+        <translation>поле &quot;%1&quot; должно быть целым числом от 0 до %2</translation>
     </message>
     <message>
-        <source>"%1" belongs to one printer and is never part of a profile</source>
-        <translation>поле "%1" относится к конкретному принтеру и никогда не входит в профиль</translation>
+        <source>&quot;%1&quot; belongs to one printer and is never part of a profile</source>
+        <translation>поле &quot;%1&quot; относится к конкретному принтеру и никогда не входит в профиль</translation>
     </message>
     <message>
-        <source>"%1" is not a setting of a profile</source>
-        <translation>"%1" не является параметром профиля</translation>
+        <source>&quot;%1&quot; is not a setting of a profile</source>
+        <translation>&quot;%1&quot; не является параметром профиля</translation>
     </message>
     <message>
         <source>not valid JSON (%1 at offset %2)</source>
@@ -836,24 +837,24 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
         <translation>файл должен содержать один объект JSON</translation>
     </message>
     <message>
-        <source>unknown key "%1" (a profile holds "format" and "config")</source>
-        <translation>неизвестный ключ "%1" (профиль содержит "format" и "config")</translation>
+        <source>unknown key &quot;%1&quot; (a profile holds &quot;format&quot; and &quot;config&quot;)</source>
+        <translation>неизвестный ключ &quot;%1&quot; (профиль содержит &quot;format&quot; и &quot;config&quot;)</translation>
     </message>
     <message>
-        <source>"format" must be "%1"</source>
-        <translation>значение "format" должно быть "%1"</translation>
+        <source>&quot;format&quot; must be &quot;%1&quot;</source>
+        <translation>значение &quot;format&quot; должно быть &quot;%1&quot;</translation>
     </message>
     <message>
-        <source>the file has no "config" object</source>
-        <translation>в файле нет объекта "config"</translation>
+        <source>the file has no &quot;config&quot; object</source>
+        <translation>в файле нет объекта &quot;config&quot;</translation>
     </message>
     <message>
-        <source>"%1" is not a secret; a secrets file holds only wepKey, pskKey, authPassword and p2pPinCode</source>
-        <translation>"%1" не является секретным параметром; файл секретных данных содержит только wepKey, pskKey, authPassword и p2pPinCode</translation>
+        <source>&quot;%1&quot; is not a secret; a secrets file holds only wepKey, pskKey, authPassword and p2pPinCode</source>
+        <translation>&quot;%1&quot; не является секретным параметром; файл секретных данных содержит только wepKey, pskKey, authPassword и p2pPinCode</translation>
     </message>
     <message>
-        <source>"%1": Wi-Fi Direct needs a printer with the newer record layout</source>
-        <translation>"%1": для Wi-Fi Direct нужен принтер с новым форматом записи</translation>
+        <source>&quot;%1&quot;: Wi-Fi Direct needs a printer with the newer record layout</source>
+        <translation>&quot;%1&quot;: для Wi-Fi Direct нужен принтер с новым форматом записи</translation>
     </message>
 </context>
 <context>

@@ -1,4 +1,5 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
     <name>AboutBox</name>
@@ -101,7 +102,7 @@
         <translation>使用此网络</translation>
     </message>
     <message>
-        <source>Puts the chosen network's name on the Network page and, where the survey names one, its authentication on the Authentication page</source>
+        <source>Puts the chosen network&apos;s name on the Network page and, where the survey names one, its authentication on the Authentication page</source>
         <translation>将所选网络的名称填入“网络”页面；如果扫描结果列出了其认证方式，也会将该认证方式填入“认证”页面</translation>
     </message>
     <message>
@@ -155,7 +156,7 @@
         <translation>配置 Zephran 小票打印机的网络接口。</translation>
     </message>
     <message>
-        <source>Show the windows in NAME instead of the system's language: en (the built-in English), a catalog name such as Japanese or German, or a locale name such as de_AT.</source>
+        <source>Show the windows in NAME instead of the system&apos;s language: en (the built-in English), a catalog name such as Japanese or German, or a locale name such as de_AT.</source>
         <translation>以 NAME 指定的语言而非系统语言显示窗口：en (内置英语)、翻译文件名称 (例如 Japanese 或 German)，或区域设置名称 (例如 de_AT)。</translation>
     </message>
 </context>
@@ -309,7 +310,7 @@
         <translation>退出</translation>
     </message>
     <message>
-        <source>This printer don't match our company name.</source>
+        <source>This printer don&apos;t match our company name.</source>
         <translation>此打印机的制造商名称与本公司名称不符。</translation>
     </message>
     <message>
@@ -407,7 +408,7 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
         <translation>正在检查打印机… 第 %1 次尝试，共 %2 次</translation>
     </message>
     <message>
-        <source>Reading the printer's settings…</source>
+        <source>Reading the printer&apos;s settings…</source>
         <translation>正在读取打印机设置…</translation>
     </message>
     <message>
@@ -765,19 +766,19 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
 <context>
     <name>OpenFailure</name>
     <message>
-        <source>Permission denied: add your user to the 'dialout' group (serial) or 'lp' group (USB printer), then log in again</source>
-        <translation>权限被拒绝：请将您的用户加入 'dialout' 组 (串口) 或 'lp' 组 (USB 打印机)，然后重新登录</translation>
+        <source>Permission denied: add your user to the &apos;dialout&apos; group (serial) or &apos;lp&apos; group (USB printer), then log in again</source>
+        <translation>权限被拒绝：请将您的用户加入 &apos;dialout&apos; 组 (串口) 或 &apos;lp&apos; 组 (USB 打印机)，然后重新登录</translation>
     </message>
     <message>
-        <source>Your user needs to be in the group '%1' that owns %2: run "sudo usermod -aG %1 $USER", then log in again.</source>
-        <translation>您的用户必须属于拥有 %2 的组 '%1'：请运行 "sudo usermod -aG %1 $USER"，然后重新登录。</translation>
+        <source>Your user needs to be in the group &apos;%1&apos; that owns %2: run &quot;sudo usermod -aG %1 $USER&quot;, then log in again.</source>
+        <translation>您的用户必须属于拥有 %2 的组 &apos;%1&apos;：请运行 &quot;sudo usermod -aG %1 $USER&quot;，然后重新登录。</translation>
     </message>
     <message>
         <source>No printer is ready on this line: its DSR or CTS signal is off.</source>
         <translation>此线路上没有就绪的打印机：DSR 或 CTS 信号处于关闭状态。</translation>
     </message>
     <message>
-        <source>The port does not take the printer's line settings (115200 baud, 8 data bits, no parity, 1 stop bit, RTS/CTS).</source>
+        <source>The port does not take the printer&apos;s line settings (115200 baud, 8 data bits, no parity, 1 stop bit, RTS/CTS).</source>
         <translation>该端口不支持打印机的通信参数 (115200 波特、8 位数据位、无校验、1 位停止位、RTS/CTS)。</translation>
     </message>
     <message>
@@ -792,40 +793,40 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
         <translation>无法写入 %1：%2</translation>
     </message>
     <message>
-        <source>"%1" must be a text</source>
-        <translation>"%1" 必须是文本</translation>
+        <source>&quot;%1&quot; must be a text</source>
+        <translation>&quot;%1&quot; 必须是文本</translation>
     </message>
     <message>
-        <source>"%1" must be a whole number</source>
-        <translation>"%1" 必须是整数</translation>
+        <source>&quot;%1&quot; must be a whole number</source>
+        <translation>&quot;%1&quot; 必须是整数</translation>
     </message>
     <message>
-        <source>"%1" must be a dotted IPv4 address such as "192.168.0.10"</source>
-        <translation>"%1" 必须是点分十进制格式的 IPv4 地址，例如 "192.168.0.10"</translation>
+        <source>&quot;%1&quot; must be a dotted IPv4 address such as &quot;192.168.0.10&quot;</source>
+        <translation>&quot;%1&quot; 必须是点分十进制格式的 IPv4 地址，例如 &quot;192.168.0.10&quot;</translation>
     </message>
     <message>
-        <source>"%1" has a value of the wrong kind</source>
-        <translation>"%1" 的值类型错误</translation>
+        <source>&quot;%1&quot; has a value of the wrong kind</source>
+        <translation>&quot;%1&quot; 的值类型错误</translation>
     </message>
     <message>
-        <source>"%1" is longer than its %2 bytes</source>
-        <translation>"%1" 超过了其 %2 字节的上限</translation>
+        <source>&quot;%1&quot; is longer than its %2 bytes</source>
+        <translation>&quot;%1&quot; 超过了其 %2 字节的上限</translation>
     </message>
     <message>
-        <source>"%1" must not contain a zero character</source>
-        <translation>"%1" 不能包含空字符 (NUL)</translation>
+        <source>&quot;%1&quot; must not contain a zero character</source>
+        <translation>&quot;%1&quot; 不能包含空字符 (NUL)</translation>
     </message>
     <message>
-        <source>"%1" must be a whole number from 0 to %2</source>
-        <translation>"%1" 必须是 0 到 %2 之间的整数</translation>
+        <source>&quot;%1&quot; must be a whole number from 0 to %2</source>
+        <translation>&quot;%1&quot; 必须是 0 到 %2 之间的整数</translation>
     </message>
     <message>
-        <source>"%1" belongs to one printer and is never part of a profile</source>
-        <translation>"%1" 是单台打印机专有的设置，不会包含在配置文件中</translation>
+        <source>&quot;%1&quot; belongs to one printer and is never part of a profile</source>
+        <translation>&quot;%1&quot; 是单台打印机专有的设置，不会包含在配置文件中</translation>
     </message>
     <message>
-        <source>"%1" is not a setting of a profile</source>
-        <translation>"%1" 不是配置文件中的设置项</translation>
+        <source>&quot;%1&quot; is not a setting of a profile</source>
+        <translation>&quot;%1&quot; 不是配置文件中的设置项</translation>
     </message>
     <message>
         <source>not valid JSON (%1 at offset %2)</source>
@@ -836,24 +837,24 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
         <translation>文件必须只包含一个 JSON 对象</translation>
     </message>
     <message>
-        <source>unknown key "%1" (a profile holds "format" and "config")</source>
-        <translation>未知的键名 "%1" (配置文件包含 "format" 和 "config")</translation>
+        <source>unknown key &quot;%1&quot; (a profile holds &quot;format&quot; and &quot;config&quot;)</source>
+        <translation>未知的键名 &quot;%1&quot; (配置文件包含 &quot;format&quot; 和 &quot;config&quot;)</translation>
     </message>
     <message>
-        <source>"format" must be "%1"</source>
-        <translation>"format" 必须为 "%1"</translation>
+        <source>&quot;format&quot; must be &quot;%1&quot;</source>
+        <translation>&quot;format&quot; 必须为 &quot;%1&quot;</translation>
     </message>
     <message>
-        <source>the file has no "config" object</source>
-        <translation>文件中没有 "config" 对象</translation>
+        <source>the file has no &quot;config&quot; object</source>
+        <translation>文件中没有 &quot;config&quot; 对象</translation>
     </message>
     <message>
-        <source>"%1" is not a secret; a secrets file holds only wepKey, pskKey, authPassword and p2pPinCode</source>
-        <translation>"%1" 不是敏感信息；敏感信息文件只包含 wepKey、pskKey、authPassword 和 p2pPinCode</translation>
+        <source>&quot;%1&quot; is not a secret; a secrets file holds only wepKey, pskKey, authPassword and p2pPinCode</source>
+        <translation>&quot;%1&quot; 不是敏感信息；敏感信息文件只包含 wepKey、pskKey、authPassword 和 p2pPinCode</translation>
     </message>
     <message>
-        <source>"%1": Wi-Fi Direct needs a printer with the newer record layout</source>
-        <translation>"%1"：Wi-Fi Direct 需要采用较新记录格式的打印机</translation>
+        <source>&quot;%1&quot;: Wi-Fi Direct needs a printer with the newer record layout</source>
+        <translation>&quot;%1&quot;：Wi-Fi Direct 需要采用较新记录格式的打印机</translation>
     </message>
 </context>
 <context>

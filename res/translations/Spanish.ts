@@ -1,4 +1,5 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
 <TS version="2.1" language="es_ES">
 <context>
     <name>AboutBox</name>
@@ -101,7 +102,7 @@
         <translation>Usar esta red</translation>
     </message>
     <message>
-        <source>Puts the chosen network's name on the Network page and, where the survey names one, its authentication on the Authentication page</source>
+        <source>Puts the chosen network&apos;s name on the Network page and, where the survey names one, its authentication on the Authentication page</source>
         <translation>Copia el nombre de la red elegida en la página Red y, si la exploración indica una, su autenticación en la página Autenticación</translation>
     </message>
     <message>
@@ -155,7 +156,7 @@
         <translation>Configura la interfaz de red de las impresoras de tickets Zephran.</translation>
     </message>
     <message>
-        <source>Show the windows in NAME instead of the system's language: en (the built-in English), a catalog name such as Japanese or German, or a locale name such as de_AT.</source>
+        <source>Show the windows in NAME instead of the system&apos;s language: en (the built-in English), a catalog name such as Japanese or German, or a locale name such as de_AT.</source>
         <translation>Muestra las ventanas en el idioma NAME en lugar del idioma del sistema: en (el inglés integrado), el nombre de un catálogo, como Japanese o German, o el nombre de una configuración regional, como de_AT.</translation>
     </message>
 </context>
@@ -309,7 +310,7 @@
         <translation>Salir</translation>
     </message>
     <message>
-        <source>This printer don't match our company name.</source>
+        <source>This printer don&apos;t match our company name.</source>
         <translation>El nombre del fabricante de esta impresora no coincide con el de nuestra empresa.</translation>
     </message>
     <message>
@@ -376,7 +377,7 @@ Se han omitido las claves, las contraseñas y el PIN; se solicitarán al importa
     </message>
     <message>
         <source>The profile has been imported. Check the pages, then press Save to write it to the printer.</source>
-        <translation>El perfil se ha importado. Revise las páginas y, a continuación, pulse "Guardar" para escribirlo en la impresora.</translation>
+        <translation>El perfil se ha importado. Revise las páginas y, a continuación, pulse &quot;Guardar&quot; para escribirlo en la impresora.</translation>
     </message>
     <message>
         <source>This printer has no %1; those settings were left out.</source>
@@ -407,7 +408,7 @@ Se han omitido las claves, las contraseñas y el PIN; se solicitarán al importa
         <translation>Comprobando la impresora… intento %1 de %2</translation>
     </message>
     <message>
-        <source>Reading the printer's settings…</source>
+        <source>Reading the printer&apos;s settings…</source>
         <translation>Leyendo la configuración de la impresora…</translation>
     </message>
     <message>
@@ -765,19 +766,19 @@ Se han omitido las claves, las contraseñas y el PIN; se solicitarán al importa
 <context>
     <name>OpenFailure</name>
     <message>
-        <source>Permission denied: add your user to the 'dialout' group (serial) or 'lp' group (USB printer), then log in again</source>
-        <translation>Permiso denegado: añada su usuario al grupo 'dialout' (serie) o al grupo 'lp' (impresora USB) y vuelva a iniciar sesión</translation>
+        <source>Permission denied: add your user to the &apos;dialout&apos; group (serial) or &apos;lp&apos; group (USB printer), then log in again</source>
+        <translation>Permiso denegado: añada su usuario al grupo &apos;dialout&apos; (serie) o al grupo &apos;lp&apos; (impresora USB) y vuelva a iniciar sesión</translation>
     </message>
     <message>
-        <source>Your user needs to be in the group '%1' that owns %2: run "sudo usermod -aG %1 $USER", then log in again.</source>
-        <translation>Su usuario debe pertenecer al grupo '%1', propietario de %2: ejecute "sudo usermod -aG %1 $USER" y vuelva a iniciar sesión.</translation>
+        <source>Your user needs to be in the group &apos;%1&apos; that owns %2: run &quot;sudo usermod -aG %1 $USER&quot;, then log in again.</source>
+        <translation>Su usuario debe pertenecer al grupo &apos;%1&apos;, propietario de %2: ejecute &quot;sudo usermod -aG %1 $USER&quot; y vuelva a iniciar sesión.</translation>
     </message>
     <message>
         <source>No printer is ready on this line: its DSR or CTS signal is off.</source>
         <translation>No hay ninguna impresora lista en esta línea: su señal DSR o CTS está desactivada.</translation>
     </message>
     <message>
-        <source>The port does not take the printer's line settings (115200 baud, 8 data bits, no parity, 1 stop bit, RTS/CTS).</source>
+        <source>The port does not take the printer&apos;s line settings (115200 baud, 8 data bits, no parity, 1 stop bit, RTS/CTS).</source>
         <translation>El puerto no admite los parámetros de línea de la impresora (115200 baudios, 8 bits de datos, sin paridad, 1 bit de parada, RTS/CTS).</translation>
     </message>
     <message>
@@ -792,40 +793,40 @@ Se han omitido las claves, las contraseñas y el PIN; se solicitarán al importa
         <translation>no se puede escribir %1: %2</translation>
     </message>
     <message>
-        <source>"%1" must be a text</source>
-        <translation>"%1" debe ser un texto</translation>
+        <source>&quot;%1&quot; must be a text</source>
+        <translation>&quot;%1&quot; debe ser un texto</translation>
     </message>
     <message>
-        <source>"%1" must be a whole number</source>
-        <translation>"%1" debe ser un número entero</translation>
+        <source>&quot;%1&quot; must be a whole number</source>
+        <translation>&quot;%1&quot; debe ser un número entero</translation>
     </message>
     <message>
-        <source>"%1" must be a dotted IPv4 address such as "192.168.0.10"</source>
-        <translation>"%1" debe ser una dirección IPv4 en notación decimal con puntos, como "192.168.0.10"</translation>
+        <source>&quot;%1&quot; must be a dotted IPv4 address such as &quot;192.168.0.10&quot;</source>
+        <translation>&quot;%1&quot; debe ser una dirección IPv4 en notación decimal con puntos, como &quot;192.168.0.10&quot;</translation>
     </message>
     <message>
-        <source>"%1" has a value of the wrong kind</source>
-        <translation>"%1" tiene un valor de tipo incorrecto</translation>
+        <source>&quot;%1&quot; has a value of the wrong kind</source>
+        <translation>&quot;%1&quot; tiene un valor de tipo incorrecto</translation>
     </message>
     <message>
-        <source>"%1" is longer than its %2 bytes</source>
-        <translation>"%1" supera su longitud de %2 bytes</translation>
+        <source>&quot;%1&quot; is longer than its %2 bytes</source>
+        <translation>&quot;%1&quot; supera su longitud de %2 bytes</translation>
     </message>
     <message>
-        <source>"%1" must not contain a zero character</source>
-        <translation>"%1" no debe contener ningún carácter nulo</translation>
+        <source>&quot;%1&quot; must not contain a zero character</source>
+        <translation>&quot;%1&quot; no debe contener ningún carácter nulo</translation>
     </message>
     <message>
-        <source>"%1" must be a whole number from 0 to %2</source>
-        <translation>"%1" debe ser un número entero entre 0 y %2</translation>
+        <source>&quot;%1&quot; must be a whole number from 0 to %2</source>
+        <translation>&quot;%1&quot; debe ser un número entero entre 0 y %2</translation>
     </message>
     <message>
-        <source>"%1" belongs to one printer and is never part of a profile</source>
-        <translation>"%1" es propio de cada impresora y nunca forma parte de un perfil</translation>
+        <source>&quot;%1&quot; belongs to one printer and is never part of a profile</source>
+        <translation>&quot;%1&quot; es propio de cada impresora y nunca forma parte de un perfil</translation>
     </message>
     <message>
-        <source>"%1" is not a setting of a profile</source>
-        <translation>"%1" no es un ajuste de perfil</translation>
+        <source>&quot;%1&quot; is not a setting of a profile</source>
+        <translation>&quot;%1&quot; no es un ajuste de perfil</translation>
     </message>
     <message>
         <source>not valid JSON (%1 at offset %2)</source>
@@ -836,24 +837,24 @@ Se han omitido las claves, las contraseñas y el PIN; se solicitarán al importa
         <translation>el archivo debe contener un único objeto JSON</translation>
     </message>
     <message>
-        <source>unknown key "%1" (a profile holds "format" and "config")</source>
-        <translation>clave desconocida "%1" (un perfil contiene "format" y "config")</translation>
+        <source>unknown key &quot;%1&quot; (a profile holds &quot;format&quot; and &quot;config&quot;)</source>
+        <translation>clave desconocida &quot;%1&quot; (un perfil contiene &quot;format&quot; y &quot;config&quot;)</translation>
     </message>
     <message>
-        <source>"format" must be "%1"</source>
-        <translation>"format" debe ser "%1"</translation>
+        <source>&quot;format&quot; must be &quot;%1&quot;</source>
+        <translation>&quot;format&quot; debe ser &quot;%1&quot;</translation>
     </message>
     <message>
-        <source>the file has no "config" object</source>
-        <translation>el archivo no tiene ningún objeto "config"</translation>
+        <source>the file has no &quot;config&quot; object</source>
+        <translation>el archivo no tiene ningún objeto &quot;config&quot;</translation>
     </message>
     <message>
-        <source>"%1" is not a secret; a secrets file holds only wepKey, pskKey, authPassword and p2pPinCode</source>
-        <translation>"%1" no es un dato confidencial; un archivo de datos confidenciales solo contiene wepKey, pskKey, authPassword y p2pPinCode</translation>
+        <source>&quot;%1&quot; is not a secret; a secrets file holds only wepKey, pskKey, authPassword and p2pPinCode</source>
+        <translation>&quot;%1&quot; no es un dato confidencial; un archivo de datos confidenciales solo contiene wepKey, pskKey, authPassword y p2pPinCode</translation>
     </message>
     <message>
-        <source>"%1": Wi-Fi Direct needs a printer with the newer record layout</source>
-        <translation>"%1": Wi-Fi Direct requiere una impresora con el formato de registro más reciente</translation>
+        <source>&quot;%1&quot;: Wi-Fi Direct needs a printer with the newer record layout</source>
+        <translation>&quot;%1&quot;: Wi-Fi Direct requiere una impresora con el formato de registro más reciente</translation>
     </message>
 </context>
 <context>
@@ -1585,7 +1586,7 @@ No se puede abrir su página web.</translation>
     </message>
     <message>
         <source>This printer does not offer Setting (feature code %1).</source>
-        <translation>Esta impresora no ofrece la función "Configurar" (código de función %1).</translation>
+        <translation>Esta impresora no ofrece la función &quot;Configurar&quot; (código de función %1).</translation>
     </message>
     <message>
         <source>Discard the changes made since Connect?</source>

@@ -1,4 +1,5 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
 <TS version="2.1" language="zh_TW">
 <context>
     <name>AboutBox</name>
@@ -101,7 +102,7 @@
         <translation>使用此網路</translation>
     </message>
     <message>
-        <source>Puts the chosen network's name on the Network page and, where the survey names one, its authentication on the Authentication page</source>
+        <source>Puts the chosen network&apos;s name on the Network page and, where the survey names one, its authentication on the Authentication page</source>
         <translation>將所選網路的名稱填入「網路」頁面；若掃描結果列出其驗證方式，也會將該驗證方式填入「驗證」頁面</translation>
     </message>
     <message>
@@ -155,7 +156,7 @@
         <translation>設定 Zephran 收據印表機的網路介面。</translation>
     </message>
     <message>
-        <source>Show the windows in NAME instead of the system's language: en (the built-in English), a catalog name such as Japanese or German, or a locale name such as de_AT.</source>
+        <source>Show the windows in NAME instead of the system&apos;s language: en (the built-in English), a catalog name such as Japanese or German, or a locale name such as de_AT.</source>
         <translation>以 NAME 指定的語言顯示視窗，而非系統語言：en (內建英文)、翻譯檔名稱 (例如 Japanese 或 German)，或地區設定名稱 (例如 de_AT)。</translation>
     </message>
 </context>
@@ -309,7 +310,7 @@
         <translation>結束</translation>
     </message>
     <message>
-        <source>This printer don't match our company name.</source>
+        <source>This printer don&apos;t match our company name.</source>
         <translation>此印表機的製造商名稱與本公司名稱不符。</translation>
     </message>
     <message>
@@ -407,7 +408,7 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
         <translation>正在檢查印表機… 第 %1 次嘗試，共 %2 次</translation>
     </message>
     <message>
-        <source>Reading the printer's settings…</source>
+        <source>Reading the printer&apos;s settings…</source>
         <translation>正在讀取印表機設定…</translation>
     </message>
     <message>
@@ -765,19 +766,19 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
 <context>
     <name>OpenFailure</name>
     <message>
-        <source>Permission denied: add your user to the 'dialout' group (serial) or 'lp' group (USB printer), then log in again</source>
-        <translation>權限不足：請將您的使用者加入 'dialout' 群組 (序列埠) 或 'lp' 群組 (USB 印表機)，然後重新登入</translation>
+        <source>Permission denied: add your user to the &apos;dialout&apos; group (serial) or &apos;lp&apos; group (USB printer), then log in again</source>
+        <translation>權限不足：請將您的使用者加入 &apos;dialout&apos; 群組 (序列埠) 或 &apos;lp&apos; 群組 (USB 印表機)，然後重新登入</translation>
     </message>
     <message>
-        <source>Your user needs to be in the group '%1' that owns %2: run "sudo usermod -aG %1 $USER", then log in again.</source>
-        <translation>您的使用者必須屬於擁有 %2 的群組 '%1'：請執行 "sudo usermod -aG %1 $USER"，然後重新登入。</translation>
+        <source>Your user needs to be in the group &apos;%1&apos; that owns %2: run &quot;sudo usermod -aG %1 $USER&quot;, then log in again.</source>
+        <translation>您的使用者必須屬於擁有 %2 的群組 &apos;%1&apos;：請執行 &quot;sudo usermod -aG %1 $USER&quot;，然後重新登入。</translation>
     </message>
     <message>
         <source>No printer is ready on this line: its DSR or CTS signal is off.</source>
         <translation>此線路上沒有就緒的印表機：DSR 或 CTS 訊號為關閉狀態。</translation>
     </message>
     <message>
-        <source>The port does not take the printer's line settings (115200 baud, 8 data bits, no parity, 1 stop bit, RTS/CTS).</source>
+        <source>The port does not take the printer&apos;s line settings (115200 baud, 8 data bits, no parity, 1 stop bit, RTS/CTS).</source>
         <translation>此連接埠不接受印表機的通訊參數 (115200 鮑、8 個資料位元、無同位檢查、1 個停止位元、RTS/CTS)。</translation>
     </message>
     <message>
@@ -792,40 +793,40 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
         <translation>無法寫入 %1：%2</translation>
     </message>
     <message>
-        <source>"%1" must be a text</source>
-        <translation>"%1" 必須是文字</translation>
+        <source>&quot;%1&quot; must be a text</source>
+        <translation>&quot;%1&quot; 必須是文字</translation>
     </message>
     <message>
-        <source>"%1" must be a whole number</source>
-        <translation>"%1" 必須是整數</translation>
+        <source>&quot;%1&quot; must be a whole number</source>
+        <translation>&quot;%1&quot; 必須是整數</translation>
     </message>
     <message>
-        <source>"%1" must be a dotted IPv4 address such as "192.168.0.10"</source>
-        <translation>"%1" 必須是以點分隔的 IPv4 位址，例如 "192.168.0.10"</translation>
+        <source>&quot;%1&quot; must be a dotted IPv4 address such as &quot;192.168.0.10&quot;</source>
+        <translation>&quot;%1&quot; 必須是以點分隔的 IPv4 位址，例如 &quot;192.168.0.10&quot;</translation>
     </message>
     <message>
-        <source>"%1" has a value of the wrong kind</source>
-        <translation>"%1" 的值類型錯誤</translation>
+        <source>&quot;%1&quot; has a value of the wrong kind</source>
+        <translation>&quot;%1&quot; 的值類型錯誤</translation>
     </message>
     <message>
-        <source>"%1" is longer than its %2 bytes</source>
-        <translation>"%1" 超過其上限 %2 個位元組</translation>
+        <source>&quot;%1&quot; is longer than its %2 bytes</source>
+        <translation>&quot;%1&quot; 超過其上限 %2 個位元組</translation>
     </message>
     <message>
-        <source>"%1" must not contain a zero character</source>
-        <translation>"%1" 不可包含 NUL (零值) 字元</translation>
+        <source>&quot;%1&quot; must not contain a zero character</source>
+        <translation>&quot;%1&quot; 不可包含 NUL (零值) 字元</translation>
     </message>
     <message>
-        <source>"%1" must be a whole number from 0 to %2</source>
-        <translation>"%1" 必須是 0 到 %2 之間的整數</translation>
+        <source>&quot;%1&quot; must be a whole number from 0 to %2</source>
+        <translation>&quot;%1&quot; 必須是 0 到 %2 之間的整數</translation>
     </message>
     <message>
-        <source>"%1" belongs to one printer and is never part of a profile</source>
-        <translation>"%1" 專屬於個別印表機，不會納入設定檔</translation>
+        <source>&quot;%1&quot; belongs to one printer and is never part of a profile</source>
+        <translation>&quot;%1&quot; 專屬於個別印表機，不會納入設定檔</translation>
     </message>
     <message>
-        <source>"%1" is not a setting of a profile</source>
-        <translation>"%1" 不是設定檔中的設定項目</translation>
+        <source>&quot;%1&quot; is not a setting of a profile</source>
+        <translation>&quot;%1&quot; 不是設定檔中的設定項目</translation>
     </message>
     <message>
         <source>not valid JSON (%1 at offset %2)</source>
@@ -836,24 +837,24 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
         <translation>檔案必須只包含一個 JSON 物件</translation>
     </message>
     <message>
-        <source>unknown key "%1" (a profile holds "format" and "config")</source>
-        <translation>未知的鍵名 "%1" (設定檔包含 "format" 和 "config")</translation>
+        <source>unknown key &quot;%1&quot; (a profile holds &quot;format&quot; and &quot;config&quot;)</source>
+        <translation>未知的鍵名 &quot;%1&quot; (設定檔包含 &quot;format&quot; 和 &quot;config&quot;)</translation>
     </message>
     <message>
-        <source>"format" must be "%1"</source>
-        <translation>"format" 必須是 "%1"</translation>
+        <source>&quot;format&quot; must be &quot;%1&quot;</source>
+        <translation>&quot;format&quot; 必須是 &quot;%1&quot;</translation>
     </message>
     <message>
-        <source>the file has no "config" object</source>
-        <translation>檔案中沒有 "config" 物件</translation>
+        <source>the file has no &quot;config&quot; object</source>
+        <translation>檔案中沒有 &quot;config&quot; 物件</translation>
     </message>
     <message>
-        <source>"%1" is not a secret; a secrets file holds only wepKey, pskKey, authPassword and p2pPinCode</source>
-        <translation>"%1" 不是機密資訊；機密資訊檔案只包含 wepKey、pskKey、authPassword 和 p2pPinCode</translation>
+        <source>&quot;%1&quot; is not a secret; a secrets file holds only wepKey, pskKey, authPassword and p2pPinCode</source>
+        <translation>&quot;%1&quot; 不是機密資訊；機密資訊檔案只包含 wepKey、pskKey、authPassword 和 p2pPinCode</translation>
     </message>
     <message>
-        <source>"%1": Wi-Fi Direct needs a printer with the newer record layout</source>
-        <translation>"%1"：Wi-Fi Direct 需要使用較新記錄格式的印表機</translation>
+        <source>&quot;%1&quot;: Wi-Fi Direct needs a printer with the newer record layout</source>
+        <translation>&quot;%1&quot;：Wi-Fi Direct 需要使用較新記錄格式的印表機</translation>
     </message>
 </context>
 <context>
