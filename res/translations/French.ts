@@ -423,6 +423,14 @@ Les clés, les mots de passe et le code PIN n&apos;y figurent pas&#xa0;; ils ser
         <source>Uploading the certificate… part %1 of %2</source>
         <translation>Envoi du certificat… partie %1 sur %2</translation>
     </message>
+    <message>
+        <source>Include fixed address</source>
+        <translation>Inclure l’adresse fixe</translation>
+    </message>
+    <message>
+        <source>Put this printer&apos;s IP address, subnet mask and gateway in the exported profile, for a printer that replaces it.</source>
+        <translation>Place l’adresse IP, le masque de sous-réseau et la passerelle de cette imprimante dans le profil exporté, pour une imprimante qui la remplace.</translation>
+    </message>
 </context>
 <context>
     <name>History</name>

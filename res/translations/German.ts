@@ -423,6 +423,14 @@ Schlüssel, Passwörter und PIN wurden weggelassen; beim Importieren des Profils
         <source>Uploading the certificate… part %1 of %2</source>
         <translation>Zertifikat wird hochgeladen… Teil %1 von %2</translation>
     </message>
+    <message>
+        <source>Include fixed address</source>
+        <translation>Feste Adresse einschließen</translation>
+    </message>
+    <message>
+        <source>Put this printer&apos;s IP address, subnet mask and gateway in the exported profile, for a printer that replaces it.</source>
+        <translation>IP-Adresse, Subnetzmaske und Gateway dieses Druckers in das exportierte Profil aufnehmen, für einen Drucker, der ihn ersetzt.</translation>
+    </message>
 </context>
 <context>
     <name>History</name>

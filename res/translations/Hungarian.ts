@@ -423,6 +423,14 @@ A kulcsok, a jelszavak és a PIN-kód kimaradtak belőle; a profil importálása
         <source>Uploading the certificate… part %1 of %2</source>
         <translation>A tanúsítvány feltöltése… rész: %1/%2</translation>
     </message>
+    <message>
+        <source>Include fixed address</source>
+        <translation>Fix cím hozzáadása</translation>
+    </message>
+    <message>
+        <source>Put this printer&apos;s IP address, subnet mask and gateway in the exported profile, for a printer that replaces it.</source>
+        <translation>A nyomtató IP-címét, alhálózati maszkját és átjáróját is beírja az exportált profilba, egy helyette üzembe állított nyomtató számára.</translation>
+    </message>
 </context>
 <context>
     <name>History</name>

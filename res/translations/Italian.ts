@@ -423,6 +423,14 @@ Chiavi, password e PIN sono stati esclusi; verranno richiesti durante l&apos;imp
         <source>Uploading the certificate… part %1 of %2</source>
         <translation>Caricamento del certificato… parte %1 di %2</translation>
     </message>
+    <message>
+        <source>Include fixed address</source>
+        <translation>Includi indirizzo fisso</translation>
+    </message>
+    <message>
+        <source>Put this printer&apos;s IP address, subnet mask and gateway in the exported profile, for a printer that replaces it.</source>
+        <translation>Inserisce l&apos;indirizzo IP, la subnet mask e il gateway di questa stampante nel profilo esportato, per una stampante che la sostituisce.</translation>
+    </message>
 </context>
 <context>
     <name>History</name>

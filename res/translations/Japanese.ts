@@ -423,6 +423,14 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
         <source>Uploading the certificate… part %1 of %2</source>
         <translation>証明書をアップロードしています… パート %1/%2</translation>
     </message>
+    <message>
+        <source>Include fixed address</source>
+        <translation>固定アドレスを含める</translation>
+    </message>
+    <message>
+        <source>Put this printer&apos;s IP address, subnet mask and gateway in the exported profile, for a printer that replaces it.</source>
+        <translation>このプリンターの IP アドレス、サブネットマスク、ゲートウェイをエクスポートするプロファイルに含めます。このプリンターを置き換えるプリンター用です。</translation>
+    </message>
 </context>
 <context>
     <name>History</name>

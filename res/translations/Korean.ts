@@ -423,6 +423,14 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
         <source>Uploading the certificate… part %1 of %2</source>
         <translation>인증서를 업로드하는 중… %2개 중 %1번째 부분</translation>
     </message>
+    <message>
+        <source>Include fixed address</source>
+        <translation>고정 주소 포함</translation>
+    </message>
+    <message>
+        <source>Put this printer&apos;s IP address, subnet mask and gateway in the exported profile, for a printer that replaces it.</source>
+        <translation>이 프린터의 IP 주소, 서브넷 마스크, 게이트웨이를 내보내는 프로필에 포함합니다. 이 프린터를 대체할 프린터용입니다.</translation>
+    </message>
 </context>
 <context>
     <name>History</name>

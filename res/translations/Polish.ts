@@ -423,6 +423,14 @@ Pominięto klucze, hasła i kod PIN; podczas importu profilu program poprosi o i
         <source>Uploading the certificate… part %1 of %2</source>
         <translation>Przesyłanie certyfikatu… część %1 z %2</translation>
     </message>
+    <message>
+        <source>Include fixed address</source>
+        <translation>Dołącz stały adres</translation>
+    </message>
+    <message>
+        <source>Put this printer&apos;s IP address, subnet mask and gateway in the exported profile, for a printer that replaces it.</source>
+        <translation>Zapisuje adres IP, maskę podsieci i bramę tej drukarki w eksportowanym profilu, dla drukarki, która ją zastąpi.</translation>
+    </message>
 </context>
 <context>
     <name>History</name>

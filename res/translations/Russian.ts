@@ -423,6 +423,14 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
         <source>Uploading the certificate… part %1 of %2</source>
         <translation>Загрузка сертификата… часть %1 из %2</translation>
     </message>
+    <message>
+        <source>Include fixed address</source>
+        <translation>Включить постоянный адрес</translation>
+    </message>
+    <message>
+        <source>Put this printer&apos;s IP address, subnet mask and gateway in the exported profile, for a printer that replaces it.</source>
+        <translation>Записать IP-адрес, маску подсети и шлюз этого принтера в экспортируемый профиль — для принтера, который его заменит.</translation>
+    </message>
 </context>
 <context>
     <name>History</name>

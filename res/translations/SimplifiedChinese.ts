@@ -423,6 +423,14 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
         <source>Uploading the certificate… part %1 of %2</source>
         <translation>正在上传证书… 第 %1 部分，共 %2 部分</translation>
     </message>
+    <message>
+        <source>Include fixed address</source>
+        <translation>包含固定地址</translation>
+    </message>
+    <message>
+        <source>Put this printer&apos;s IP address, subnet mask and gateway in the exported profile, for a printer that replaces it.</source>
+        <translation>将此打印机的 IP 地址、子网掩码和网关写入导出的配置文件，供替换它的打印机使用。</translation>
+    </message>
 </context>
 <context>
     <name>History</name>

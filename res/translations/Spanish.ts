@@ -423,6 +423,14 @@ Se han omitido las claves, las contraseñas y el PIN; se solicitarán al importa
         <source>Uploading the certificate… part %1 of %2</source>
         <translation>Cargando el certificado… parte %1 de %2</translation>
     </message>
+    <message>
+        <source>Include fixed address</source>
+        <translation>Incluir dirección fija</translation>
+    </message>
+    <message>
+        <source>Put this printer&apos;s IP address, subnet mask and gateway in the exported profile, for a printer that replaces it.</source>
+        <translation>Incluye la dirección IP, la máscara de subred y la puerta de enlace de esta impresora en el perfil exportado, para una impresora que la sustituya.</translation>
+    </message>
 </context>
 <context>
     <name>History</name>

@@ -423,6 +423,14 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
         <source>Uploading the certificate… part %1 of %2</source>
         <translation>正在上傳憑證… 第 %1 部分，共 %2 部分</translation>
     </message>
+    <message>
+        <source>Include fixed address</source>
+        <translation>包含固定位址</translation>
+    </message>
+    <message>
+        <source>Put this printer&apos;s IP address, subnet mask and gateway in the exported profile, for a printer that replaces it.</source>
+        <translation>將此印表機的 IP 位址、子網路遮罩和閘道寫入匯出的設定檔，供替換它的印表機使用。</translation>
+    </message>
 </context>
 <context>
     <name>History</name>

@@ -376,7 +376,7 @@ void DirectConfigDialog::ExportProfile() {
     const QString path = chooseProfileFile(true);
     if (path.isEmpty()) return;
     // What the pages show, unsaved edits included.
-    const rules::ProfileContent content{ui_->includeSecrets->isChecked(), false};
+    const rules::ProfileContent content{ui_->includeSecrets->isChecked(), ui_->includeAddress->isChecked()};
     const rules::Profile profile = rules::MakeProfile(model_.BuildConfig(), model_.context.layout(), content);
     const bool secret = profile::holdsSecrets(profile);
     QString error;
@@ -522,7 +522,7 @@ void DirectConfigDialog::render() {
         applyState(button, c[control]);
     ui_->tabControl->setEnabled(c[WindowControl::TabControl].enabled);
     // Profiles need a connected printer: its layout, its record beneath.
-    for (QWidget* w : std::initializer_list<QWidget*>{ui_->includeSecrets, ui_->exportProfileButton,
+    for (QWidget* w : std::initializer_list<QWidget*>{ui_->includeSecrets, ui_->includeAddress, ui_->exportProfileButton,
                                                       ui_->importProfileButton})
         w->setEnabled(model_.context.connected);
     ui_->tabControl->renderPages();

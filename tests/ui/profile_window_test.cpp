@@ -80,5 +80,19 @@ TEST_F(DirectUiTest, ExportedSecretsAreForTheUserAlone) {
     EXPECT_EQ(info.st_mode & 0777, 0600u);
 }
 
+// The fixed address goes into a profile only when asked for.
+TEST_F(DirectUiTest, FixedAddressOnlyWhenAsked) {
+    open();
+    connectPrinter();
+    for (const bool asked : {false, true}) {
+        widget<QCheckBox>("includeAddress")->setChecked(asked);
+        profileFile = sim.dir(asked ? "with_address.json" : "without_address.json");
+        widget<QPushButton>("exportProfileButton")->click();
+        QFile file(profileFile);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        EXPECT_EQ(file.readAll().contains("\"ipAddress\""), asked);
+    }
+}
+
 }  // namespace
 }  // namespace corvane::test
