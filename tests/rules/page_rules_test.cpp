@@ -142,7 +142,7 @@ TEST_F(ConnectedWindow, SharedKeyOverNoneShowsWep128) {
     connect(record);
     EXPECT_FALSE(security().controls()[S::WepKey].visible);
     security().click(S::SharedKey);
-    EXPECT_EQ(model.context.working.cipher, 2);
+    EXPECT_EQ(model.context().working.cipher, 2);
     EXPECT_TRUE(security().controls()[S::WepKey].visible);
     EXPECT_TRUE(security().controls()[S::CipherWep].checked);
     EXPECT_FALSE(security().controls()[S::CipherNone].enabled);
@@ -154,8 +154,8 @@ TEST_F(ConnectedWindow, OpenSystemKeepsAesTkipCheckedButDisabled) {
     record.cipher = 5;
     connect(record);
     security().click(S::OpenSystem);
-    EXPECT_EQ(security().cipher, 5);
-    EXPECT_EQ(model.context.working.cipher, 5);
+    EXPECT_EQ(security().cipher(), 5);
+    EXPECT_EQ(model.context().working.cipher, 5);
     const auto& aesTkip = security().controls()[S::CipherAesTkip];
     EXPECT_TRUE(aesTkip.checked);
     EXPECT_FALSE(aesTkip.enabled);
@@ -173,15 +173,15 @@ TEST_F(ConnectedWindow, WepKeyLengthPicksWep64OrWep128) {
         {"0123456789", 1}, {"0123456789a", 1}, {"0123456789ab", 1}, {"0123456789abc", 2}, {"abcde", 1}};
     for (const auto& [key, cipher] : steps) {
         security().editText(S::WepKey, key);
-        EXPECT_EQ(model.context.working.cipher, cipher) << key;
-        EXPECT_EQ(model.context.working.wepKey, key);
+        EXPECT_EQ(model.context().working.cipher, cipher) << key;
+        EXPECT_EQ(model.context().working.wepKey, key);
     }
     // Outside WEP the typed key is shown but not taken.
     security().click(S::OpenSystem);
     security().click(S::CipherAesTkip);
     security().editText(S::WepKey, "zzzzz");
     EXPECT_EQ(security().wepKeyText(), "zzzzz");
-    EXPECT_EQ(model.context.working.wepKey, "abcde");
+    EXPECT_EQ(model.context().working.wepKey, "abcde");
 }
 
 TEST_F(ConnectedWindow, EapTlsRenamesThePasswordAndFocusGoesToTheMethod) {
@@ -196,7 +196,7 @@ TEST_F(ConnectedWindow, EapTlsRenamesThePasswordAndFocusGoesToTheMethod) {
     security().click(S::EapFast);
     EXPECT_EQ(security().controls()[S::AuthPasswordLabel].labelId, kAuthenticationPassword);
     EXPECT_FALSE(security().controls()[S::EapTls].checked);
-    EXPECT_EQ(security().eapMode, 4);
+    EXPECT_EQ(security().eapMode(), 4);
 }
 
 TEST_F(ConnectedWindow, AdhocIsRefusedUnderWpaButItsChannelEditOpens) {
@@ -205,8 +205,8 @@ TEST_F(ConnectedWindow, AdhocIsRefusedUnderWpaButItsChannelEditOpens) {
     ASSERT_TRUE(notice);
     EXPECT_EQ(notice->message, kAdhocNotAvailable);
     EXPECT_EQ(notice->focus, static_cast<int>(N::InfraRadio));
-    EXPECT_EQ(network().networkMode, 0);
-    EXPECT_EQ(model.context.working.networkMode, 0);
+    EXPECT_EQ(network().networkMode(), 0);
+    EXPECT_EQ(model.context().working.networkMode, 0);
     EXPECT_TRUE(network().controls()[N::InfraRadio].checked);
     EXPECT_TRUE(network().controls()[N::AdhocChannel].enabled);
 }
@@ -219,14 +219,14 @@ TEST_F(ConnectedWindow, AdhocTakesManualAddressingAndRefusesDhcp) {
     connect(record);
     EXPECT_FALSE(network().controls()[N::IpAddress].enabled);
     EXPECT_FALSE(network().clickAdhoc());
-    EXPECT_EQ(model.context.working.networkMode, 1);
-    EXPECT_EQ(model.context.working.ipAssignmentChoice, 1);
+    EXPECT_EQ(model.context().working.networkMode, 1);
+    EXPECT_EQ(model.context().working.ipAssignmentChoice, 1);
     EXPECT_FALSE(network().controls()[N::DhcpRadio].enabled);
     EXPECT_TRUE(network().controls()[N::IpAddress].enabled);
     auto notice = network().clickDhcp();
     ASSERT_TRUE(notice);
     EXPECT_EQ(notice->message, kAdhocNeedsManualIp);
-    EXPECT_EQ(model.context.working.ipAssignmentChoice, 1);
+    EXPECT_EQ(model.context().working.ipAssignmentChoice, 1);
     EXPECT_TRUE(network().controls()[N::ManualRadio].checked);
 
     // Showing the Security tab now offers no WPA method.
@@ -243,7 +243,7 @@ TEST_F(ConnectedWindow, SecurityTabKeepsAWpaMethodChosenBeforeAdhoc) {
     model.tabs.selectTab(static_cast<int>(Tab::Security));
     EXPECT_FALSE(security().controls()[S::Wpa2Psk].enabled);
     EXPECT_TRUE(security().controls()[S::Wpa2Psk].checked);
-    EXPECT_EQ(security().authentication, 3);
+    EXPECT_EQ(security().authentication(), 3);
 }
 
 TEST_F(ConnectedWindow, WifiDirectOpensItsListsAndInfraClosesThem) {
@@ -254,11 +254,11 @@ TEST_F(ConnectedWindow, WifiDirectOpensItsListsAndInfraClosesThem) {
     for (auto c : {N::P2pChannel, N::P2pConnMode, N::PinCode, N::IpAddress})
         EXPECT_TRUE(network().controls()[c].enabled);
     network().chooseP2pChannel(2);
-    EXPECT_EQ(network().p2pChannel, "11");
+    EXPECT_EQ(network().p2pChannel(), "11");
     network().clickInfra();
     for (auto c : {N::P2pChannel, N::P2pConnMode, N::PinCode, N::AdhocChannel})
         EXPECT_FALSE(network().controls()[c].enabled);
-    EXPECT_EQ(model.context.working.networkMode, 0);
+    EXPECT_EQ(model.context().working.networkMode, 0);
 }
 
 }  // namespace

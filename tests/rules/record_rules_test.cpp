@@ -31,11 +31,11 @@ TEST_F(ConnectedWindow, PagesShowTheRecord) {
     auto record = SampleRecord();
     record.ipAssignment = 1;
     connect(record);
-    EXPECT_EQ(network().ipAssignmentChoice, 0);
+    EXPECT_EQ(network().ipAssignmentChoice(), 0);
     EXPECT_TRUE(network().controls()[N::DhcpRadio].checked);
     EXPECT_EQ(network().controls()[N::P2pChannel].selection, 1);
-    EXPECT_EQ(system().macAddress, "00-1A-2B-3C-4D-5E");
-    EXPECT_EQ(system().confirmPassword, "secret");
+    EXPECT_EQ(system().macAddress(), "00-1A-2B-3C-4D-5E");
+    EXPECT_EQ(system().confirmPassword(), "secret");
     EXPECT_EQ(model.tabs.protocol.controls()[ProtocolControl::Https].selection, 1);
     EXPECT_EQ(model.BuildConfig().ipAssignment, 1);
 }
@@ -73,7 +73,7 @@ TEST_F(ConnectedWindow, OlderPrinterAfterNewerUsesTheOlderLayout) {
     connect(SampleRecord());
     model.Disconnect();
     model.onConnected(OlderRecord(), SampleInfo(), ConfigLayout::Older);
-    EXPECT_FALSE(model.context.extendedLayout);
+    EXPECT_FALSE(model.context().extendedLayout);
     EXPECT_EQ(model.BuildRecordBytes().size(), link::kOlderConfigSize);
     EXPECT_TRUE(model.BuildConfig().p2pChannel.empty());
 }

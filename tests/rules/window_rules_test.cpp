@@ -27,12 +27,12 @@ TEST(LinkChoice, OpensOnSerialAndFallsBackWhenNoUsbPrinterFits) {
     auto notice = m.OnUsbChosen(usb, {"COM1", "COM3"});
     ASSERT_TRUE(notice);
     EXPECT_EQ(notice->message, kUsbUnavailable);
-    EXPECT_EQ(m.linkChoice, DirectConfigModel::kSerialLink);
+    EXPECT_EQ(m.linkChoice(), DirectConfigModel::kSerialLink);
     EXPECT_TRUE(m.controls()[W::SerialRadio].enabled);
     EXPECT_EQ(m.portEntries(), (std::vector<std::string>{"COM1", "COM3"}));
 
     EXPECT_FALSE(m.OnPosChosen(usb, {"COM1"}));
-    EXPECT_EQ(m.linkChoice, DirectConfigModel::kUsbLink);
+    EXPECT_EQ(m.linkChoice(), DirectConfigModel::kUsbLink);
     EXPECT_EQ(m.portEntries(), std::vector<std::string>{"USB001"});
     EXPECT_EQ(m.selectedPort(), "USB001");
     EXPECT_FALSE(m.controls()[W::SerialRadio].enabled);
@@ -49,7 +49,7 @@ TEST(LinkChoice, FollowsThePrinterTypeAndIsFixedWhileConnected) {
     ASSERT_FALSE(m.OnPosChosen({{"USB001", "006D"}}, com));
     // The other type has no USB printer: its list is the serial ports.
     m.OnOtherTypeChosen(com);
-    EXPECT_EQ(m.linkChoice, DirectConfigModel::kSerialLink);
+    EXPECT_EQ(m.linkChoice(), DirectConfigModel::kSerialLink);
     EXPECT_EQ(m.portEntries(), com);
     EXPECT_EQ(m.selectedPort(), "COM1");
 
@@ -67,7 +67,7 @@ TEST(LinkChoice, FollowsThePrinterTypeAndIsFixedWhileConnected) {
 
 TEST_F(ConnectedWindow, ConnectAndDisconnectSwitchButtonsAndPages) {
     connect(SampleRecord());
-    EXPECT_TRUE(model.context.connected);
+    EXPECT_TRUE(model.context().connected);
     EXPECT_FALSE(model.controls()[W::Connect].enabled);
     for (auto c : {W::Disconnect, W::Save, W::TabControl})
         EXPECT_TRUE(model.controls()[c].enabled);
@@ -80,9 +80,9 @@ TEST_F(ConnectedWindow, ConnectAndDisconnectSwitchButtonsAndPages) {
     EXPECT_FALSE(model.controls()[W::Save].enabled);
     for (auto c : {N::P2pChannel, N::P2pConnMode, N::PinCode, N::WifiDirectRadio, N::Ssid})
         EXPECT_FALSE(network().controls()[c].enabled);
-    EXPECT_TRUE(network().p2pPinCode.empty());
+    EXPECT_TRUE(network().p2pPinCode().empty());
     // The fields keep the last printer's values.
-    EXPECT_EQ(system().printerName, "Front counter");
+    EXPECT_EQ(system().printerName(), "Front counter");
 }
 
 struct LeaveCase {
@@ -179,7 +179,7 @@ TEST_P(LeavePage, FirstFailingRuleKeepsThePage) {
     } else {
         EXPECT_EQ(model.tabs.currentTab(), target);
     }
-    EXPECT_FALSE(model.tabs.returnPending);
+    EXPECT_FALSE(model.tabs.returnPending());
 }
 
 INSTANTIATE_TEST_SUITE_P(Rules, LeavePage, ::testing::ValuesIn(kLeaveCases),
@@ -187,7 +187,7 @@ INSTANTIATE_TEST_SUITE_P(Rules, LeavePage, ::testing::ValuesIn(kLeaveCases),
 
 TEST_F(ConnectedWindow, OlderPrinterGetsTheDefaultPinAndNoWifiDirect) {
     connect(OlderRecord(), link::ConfigLayout::Older);
-    EXPECT_EQ(network().p2pPinCode, "7364");
+    EXPECT_EQ(network().p2pPinCode(), "7364");
     EXPECT_FALSE(network().controls()[N::WifiDirectRadio].enabled);
     model.tabs.selectTab(static_cast<int>(Tab::Network));
     EXPECT_FALSE(model.tabs.selectTab(0));
