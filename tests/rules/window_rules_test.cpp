@@ -97,63 +97,63 @@ void SetPort(DirectConfigModel& m, const char* port) { m.tabs.system.editText(Sy
 
 const LeaveCase kLeaveCases[] = {
     {"PortZeroPasses", Tab::System, [](DirectConfigModel& m) { SetPort(m, "0"); }, std::nullopt, 0},
-    {"Port80", Tab::System, [](DirectConfigModel& m) { SetPort(m, "80"); }, kPortNumberIncorrect, 1019},
-    {"Port3318", Tab::System, [](DirectConfigModel& m) { SetPort(m, "3318"); }, kPortNumberIncorrect, 1019},
+    {"Port80", Tab::System, [](DirectConfigModel& m) { SetPort(m, "80"); }, kPortNumberIncorrect, ControlNumber(SystemControl::PrinterPort)},
+    {"Port3318", Tab::System, [](DirectConfigModel& m) { SetPort(m, "3318"); }, kPortNumberIncorrect, ControlNumber(SystemControl::PrinterPort)},
     {"NameBeforePort", Tab::System,
      [](DirectConfigModel& m) {
          SetPort(m, "80");
          m.tabs.system.editText(SystemControl::PrinterName, "");
      },
-     kSystemNameIncorrect, 1018},
+     kSystemNameIncorrect, ControlNumber(SystemControl::PrinterName)},
     {"PasswordCase", Tab::System,
      [](DirectConfigModel& m) { m.tabs.system.editText(SystemControl::ConfirmPassword, "Secret"); },
-     kPasswordIncorrect, 1021},
+     kPasswordIncorrect, ControlNumber(SystemControl::UserPassword)},
     {"PasswordsBothEmpty", Tab::System,
      [](DirectConfigModel& m) {
          m.tabs.system.editText(SystemControl::UserPassword, "");
          m.tabs.system.editText(SystemControl::ConfirmPassword, "");
      },
-     kPasswordIncorrect, 1021},
+     kPasswordIncorrect, ControlNumber(SystemControl::UserPassword)},
     {"BothCommunitiesEmpty", Tab::Protocol,
      [](DirectConfigModel& m) {
          m.tabs.protocol.editText(ProtocolControl::SetCommunity, "");
          m.tabs.protocol.editText(ProtocolControl::GetCommunity, "");
      },
-     kCommunityIncorrect, 1029},
+     kCommunityIncorrect, ControlNumber(ProtocolControl::SetCommunity)},
     {"EmptyTrapCommunity", Tab::Protocol,
      [](DirectConfigModel& m) { m.tabs.protocol.editText(ProtocolControl::TrapCommunity, ""); },
-     kTrapCommunityIncorrect, 1020},
+     kTrapCommunityIncorrect, ControlNumber(ProtocolControl::TrapCommunity)},
     {"EmptySsidBeforeBadPin", Tab::Network,
      [](DirectConfigModel& m) {
          m.tabs.network.editText(N::Ssid, "");
          m.tabs.network.editText(N::PinCode, "123456");
      },
-     kSsidIncorrect, 1038},
+     kSsidIncorrect, ControlNumber(N::Ssid)},
     {"PinOfSixInInfra", Tab::Network, [](DirectConfigModel& m) { m.tabs.network.editText(N::PinCode, "123456"); },
-     kIncorrectPin, 1079},
+     kIncorrectPin, ControlNumber(N::PinCode)},
     {"PinOfFour", Tab::Network, [](DirectConfigModel& m) { m.tabs.network.editText(N::PinCode, "1234"); },
      std::nullopt, 0},
     {"PskEmptyUnderAes", Tab::Security,
-     [](DirectConfigModel& m) { m.tabs.security.editText(SecurityControl::PskKey, ""); }, kPskKeyIncorrect, 1041},
+     [](DirectConfigModel& m) { m.tabs.security.editText(SecurityControl::PskKey, ""); }, kPskKeyIncorrect, ControlNumber(SecurityControl::PskKey)},
     // The PSK is the key under every WPA cipher, AES + TKIP too.
     {"PskEmptyUnderAesTkip", Tab::Security,
      [](DirectConfigModel& m) {
          m.tabs.security.editText(SecurityControl::PskKey, "");
          m.tabs.security.click(SecurityControl::CipherAesTkip);
      },
-     kPskKeyIncorrect, 1041},
+     kPskKeyIncorrect, ControlNumber(SecurityControl::PskKey)},
     {"PskOfFive", Tab::Security,
      [](DirectConfigModel& m) { m.tabs.security.editText(SecurityControl::PskKey, "short"); }, kPskKeyInvalid,
-     1041},
+     ControlNumber(SecurityControl::PskKey)},
     {"SsidOverItsBytes", Tab::Network,
      [](DirectConfigModel& m) {
          std::string ssid;
          for (int i = 0; i < 17; ++i) ssid += "é";  // 34 bytes
          m.tabs.network.editText(N::Ssid, ssid);
      },
-     kTextTooLong, 1038},
+     kTextTooLong, ControlNumber(N::Ssid)},
     {"Wpa2WithoutId", Tab::Security,
-     [](DirectConfigModel& m) { m.tabs.security.click(SecurityControl::Wpa2); }, kCertificateIdIncorrect, 1042},
+     [](DirectConfigModel& m) { m.tabs.security.click(SecurityControl::Wpa2); }, kCertificateIdIncorrect, ControlNumber(SecurityControl::AuthId)},
     {"BssNeverFails", Tab::Bss, [](DirectConfigModel& m) { m.tabs.system.editText(SystemControl::UserId, ""); },
      std::nullopt, 0},
 };
@@ -221,8 +221,8 @@ class EmptyNumber : public ConnectedWindow, public ::testing::WithParamInterface
 TEST_P(EmptyNumber, RefusesLeaveAndSaveWithItsRangeMessage) {
     const auto& p = GetParam();
     auto record = SampleRecord();
-    record.authentication = 0;  // ad hoc mode needs Open System
-    record.cipher = 0;
+    record.authentication = code::kOpenSystem;  // ad hoc mode needs Open System
+    record.cipher = code::kNone;
     record.networkMode = static_cast<std::uint8_t>(p.networkMode);
     connect(record);
     ASSERT_FALSE(model.tabs.selectTab(static_cast<int>(p.tab)));
@@ -246,11 +246,11 @@ TEST_P(EmptyNumber, RefusesLeaveAndSaveWithItsRangeMessage) {
 
 INSTANTIATE_TEST_SUITE_P(
     Fields, EmptyNumber,
-    ::testing::Values(EmptyNumberCase{"Port", Tab::System, 1019, 0, kPortOutOfRange},
-                      EmptyNumberCase{"Inactivity", Tab::Network, 1039, 0, kTimeNotSet},
-                      EmptyNumberCase{"AdhocChannel", Tab::Network, 1044, 1, kChannelNotSet},
+    ::testing::Values(EmptyNumberCase{"Port", Tab::System, ControlNumber(SystemControl::PrinterPort), 0, kPortOutOfRange},
+                      EmptyNumberCase{"Inactivity", Tab::Network, ControlNumber(N::InactivityTime), 0, kTimeNotSet},
+                      EmptyNumberCase{"AdhocChannel", Tab::Network, ControlNumber(N::AdhocChannel), 1, kChannelNotSet},
                       // Outside ad hoc mode the channel edit cannot be reached.
-                      EmptyNumberCase{"AdhocChannelUnused", Tab::Network, 1044, 0, std::nullopt}),
+                      EmptyNumberCase{"AdhocChannelUnused", Tab::Network, ControlNumber(N::AdhocChannel), 0, std::nullopt}),
     [](const auto& test) { return std::string(test.param.name); });
 
 TEST_F(ConnectedWindow, SaveOnTheNetworkPageHasItsOwnRules) {
@@ -260,7 +260,7 @@ TEST_F(ConnectedWindow, SaveOnTheNetworkPageHasItsOwnRules) {
     auto notice = model.prepareSave();
     ASSERT_TRUE(notice);
     EXPECT_EQ(notice->message, kTimeNotSet);
-    EXPECT_EQ(notice->focus, 1039);
+    EXPECT_EQ(notice->focus, ControlNumber(N::InactivityTime));
     network().editText(N::InactivityTime, "0");
 
     network().setP2pConnMode(2);
@@ -268,13 +268,13 @@ TEST_F(ConnectedWindow, SaveOnTheNetworkPageHasItsOwnRules) {
     notice = model.prepareSave();
     ASSERT_TRUE(notice);
     EXPECT_EQ(notice->message, kIncorrectPin);
-    EXPECT_EQ(notice->focus, 1079);
+    EXPECT_EQ(notice->focus, ControlNumber(N::PinCode));
 }
 
 TEST_F(ConnectedWindow, SaveTakesTheWepLengthOrRefusesIt) {
     auto record = SampleRecord();
-    record.authentication = 0;
-    record.cipher = 1;
+    record.authentication = code::kOpenSystem;
+    record.cipher = code::kWep64;
     record.wepKey = "abcde";
     connect(record);
     model.tabs.selectTab(static_cast<int>(Tab::Security));
