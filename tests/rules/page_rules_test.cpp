@@ -25,7 +25,7 @@ TEST(NumericText, DigitsOnlyEmptyKeepsNumberHugeSaturates) {
 
 struct RangeCase {
     const char* name;
-    int page;  // 0 system, 3 network
+    Tab page;  // System or Network
     int control;
     const char* typed;
     const char* shown;
@@ -41,7 +41,7 @@ TEST_P(RangeEntry, OutOfRangeIsReplacedAfterTheMessage) {
     const auto& p = GetParam();
     MaybeNotice notice;
     std::string shown;
-    if (p.page == 0) {
+    if (p.page == Tab::System) {
         notice = system().editText(static_cast<SystemControl>(p.control), p.typed);
         shown = system().text(static_cast<SystemControl>(p.control));
     } else {
@@ -57,14 +57,20 @@ TEST_P(RangeEntry, OutOfRangeIsReplacedAfterTheMessage) {
 
 INSTANTIATE_TEST_SUITE_P(
     Boundaries, RangeEntry,
-    ::testing::Values(RangeCase{"Port40000", 0, ControlNumber(SystemControl::PrinterPort), "40000", "9100", kPortOutOfRange},
-                      RangeCase{"Port32767", 0, ControlNumber(SystemControl::PrinterPort), "32767", "32767", std::nullopt},
-                      RangeCase{"PortEmpty", 0, ControlNumber(SystemControl::PrinterPort), "", "", std::nullopt},
-                      RangeCase{"Channel15", 3, ControlNumber(N::AdhocChannel), "15", "14", kChannelNotSet},
-                      RangeCase{"Channel14", 3, ControlNumber(N::AdhocChannel), "14", "14", std::nullopt},
-                      RangeCase{"Channel300", 3, ControlNumber(N::AdhocChannel), "300", "14", kChannelNotSet},
-                      RangeCase{"Inactivity3601", 3, ControlNumber(N::InactivityTime), "3601", "3600", kTimeNotSet},
-                      RangeCase{"Inactivity3600", 3, ControlNumber(N::InactivityTime), "3600", "3600", std::nullopt}),
+    ::testing::Values(RangeCase{"Port40000", Tab::System,
+                                ControlNumber(SystemControl::PrinterPort), "40000", "9100", kPortOutOfRange},
+                      RangeCase{"Port32767", Tab::System,
+                                ControlNumber(SystemControl::PrinterPort), "32767", "32767", std::nullopt},
+                      RangeCase{"PortEmpty", Tab::System,
+                                ControlNumber(SystemControl::PrinterPort), "", "", std::nullopt},
+                      RangeCase{"Channel15", Tab::Network, ControlNumber(N::AdhocChannel), "15", "14", kChannelNotSet},
+                      RangeCase{"Channel14", Tab::Network, ControlNumber(N::AdhocChannel), "14", "14", std::nullopt},
+                      RangeCase{"Channel300", Tab::Network,
+                                ControlNumber(N::AdhocChannel), "300", "14", kChannelNotSet},
+                      RangeCase{"Inactivity3601", Tab::Network,
+                                ControlNumber(N::InactivityTime), "3601", "3600", kTimeNotSet},
+                      RangeCase{"Inactivity3600", Tab::Network,
+                                ControlNumber(N::InactivityTime), "3600", "3600", std::nullopt}),
     [](const auto& test) { return std::string(test.param.name); });
 
 // Record texts are UTF-8 in fixed byte widths: "é" takes 2 bytes, "€" 3.

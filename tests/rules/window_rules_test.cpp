@@ -97,8 +97,10 @@ void SetPort(DirectConfigModel& m, const char* port) { m.tabs.system.editText(Sy
 
 const LeaveCase kLeaveCases[] = {
     {"PortZeroPasses", Tab::System, [](DirectConfigModel& m) { SetPort(m, "0"); }, std::nullopt, 0},
-    {"Port80", Tab::System, [](DirectConfigModel& m) { SetPort(m, "80"); }, kPortNumberIncorrect, ControlNumber(SystemControl::PrinterPort)},
-    {"Port3318", Tab::System, [](DirectConfigModel& m) { SetPort(m, "3318"); }, kPortNumberIncorrect, ControlNumber(SystemControl::PrinterPort)},
+    {"Port80", Tab::System, [](DirectConfigModel& m) { SetPort(m, "80"); },
+     kPortNumberIncorrect, ControlNumber(SystemControl::PrinterPort)},
+    {"Port3318", Tab::System, [](DirectConfigModel& m) { SetPort(m, "3318"); },
+     kPortNumberIncorrect, ControlNumber(SystemControl::PrinterPort)},
     {"NameBeforePort", Tab::System,
      [](DirectConfigModel& m) {
          SetPort(m, "80");
@@ -134,7 +136,8 @@ const LeaveCase kLeaveCases[] = {
     {"PinOfFour", Tab::Network, [](DirectConfigModel& m) { m.tabs.network.editText(N::PinCode, "1234"); },
      std::nullopt, 0},
     {"PskEmptyUnderAes", Tab::Security,
-     [](DirectConfigModel& m) { m.tabs.security.editText(SecurityControl::PskKey, ""); }, kPskKeyIncorrect, ControlNumber(SecurityControl::PskKey)},
+     [](DirectConfigModel& m) { m.tabs.security.editText(SecurityControl::PskKey, ""); },
+     kPskKeyIncorrect, ControlNumber(SecurityControl::PskKey)},
     // The PSK is the key under every WPA cipher, AES + TKIP too.
     {"PskEmptyUnderAesTkip", Tab::Security,
      [](DirectConfigModel& m) {
@@ -153,7 +156,8 @@ const LeaveCase kLeaveCases[] = {
      },
      kTextTooLong, ControlNumber(N::Ssid)},
     {"Wpa2WithoutId", Tab::Security,
-     [](DirectConfigModel& m) { m.tabs.security.click(SecurityControl::Wpa2); }, kCertificateIdIncorrect, ControlNumber(SecurityControl::AuthId)},
+     [](DirectConfigModel& m) { m.tabs.security.click(SecurityControl::Wpa2); },
+     kCertificateIdIncorrect, ControlNumber(SecurityControl::AuthId)},
     {"BssNeverFails", Tab::Bss, [](DirectConfigModel& m) { m.tabs.system.editText(SystemControl::UserId, ""); },
      std::nullopt, 0},
 };
@@ -246,11 +250,13 @@ TEST_P(EmptyNumber, RefusesLeaveAndSaveWithItsRangeMessage) {
 
 INSTANTIATE_TEST_SUITE_P(
     Fields, EmptyNumber,
-    ::testing::Values(EmptyNumberCase{"Port", Tab::System, ControlNumber(SystemControl::PrinterPort), 0, kPortOutOfRange},
+    ::testing::Values(EmptyNumberCase{"Port", Tab::System,
+                                      ControlNumber(SystemControl::PrinterPort), 0, kPortOutOfRange},
                       EmptyNumberCase{"Inactivity", Tab::Network, ControlNumber(N::InactivityTime), 0, kTimeNotSet},
                       EmptyNumberCase{"AdhocChannel", Tab::Network, ControlNumber(N::AdhocChannel), 1, kChannelNotSet},
                       // Outside ad hoc mode the channel edit cannot be reached.
-                      EmptyNumberCase{"AdhocChannelUnused", Tab::Network, ControlNumber(N::AdhocChannel), 0, std::nullopt}),
+                      EmptyNumberCase{"AdhocChannelUnused", Tab::Network,
+                                      ControlNumber(N::AdhocChannel), 0, std::nullopt}),
     [](const auto& test) { return std::string(test.param.name); });
 
 TEST_F(ConnectedWindow, SaveOnTheNetworkPageHasItsOwnRules) {
