@@ -6,17 +6,17 @@ ConfigTabCtrl::ConfigTabCtrl(WindowContext& context)
     : system(context), network(context), security(context) {}
 
 MaybeNotice ConfigTabCtrl::selectionChanging() {
-    leavingPage = currentTab_;
-    auto notice = leaveCheck(leavingPage);
-    returnPending = notice.has_value();
+    leavingPage_ = currentTab_;
+    auto notice = leaveCheck(leavingPage_);
+    returnPending_ = notice.has_value();
     return notice;
 }
 
 bool ConfigTabCtrl::selectionChanged(int index) {
-    if (returnPending) {
+    if (returnPending_) {
         // The page being left stays shown, with the focus on the failed control.
-        currentTab_ = leavingPage;
-        returnPending = false;
+        currentTab_ = leavingPage_;
+        returnPending_ = false;
         return false;
     }
     if (index < 0 || index >= kTabCount)

@@ -48,8 +48,9 @@ public:
     // as for any tab change.
     MaybeNotice useSurveyedNetwork(std::string_view ssid, std::uint8_t securityFlags);
 
-    int leavingPage = 0;
-    bool returnPending = false;
+    // The page a failed check sends the selection back to, while pending.
+    int leavingPage() const { return leavingPage_; }
+    bool returnPending() const { return returnPending_; }
 
     SystemPage system;
     ProtocolPage protocol;
@@ -60,6 +61,8 @@ public:
 
 private:
     int currentTab_ = 0;
+    int leavingPage_ = 0;
+    bool returnPending_ = false;
 };
 
 }  // namespace corvane::rules

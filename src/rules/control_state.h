@@ -58,6 +58,12 @@ struct Notice {
     bool operator==(const Notice&) const = default;
 };
 
+// The number a notice names a control by.
+template <typename Control>
+constexpr int ControlNumber(Control control) {
+    return static_cast<int>(control);
+}
+
 inline Notice PageNotice(Tab tab, StringId message, int focus, bool focusFirst = false) {
     return Notice{message, static_cast<int>(tab), focus, focusFirst};
 }

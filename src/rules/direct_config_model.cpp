@@ -32,8 +32,8 @@ std::optional<WindowControl> DirectConfigModel::takeFocusRequest() {
 }
 
 void DirectConfigModel::syncRadios() {
-    controls_.check(W::SerialRadio, linkChoice == kSerialLink);
-    controls_.check(W::UsbRadio, linkChoice == kUsbLink);
+    controls_.check(W::SerialRadio, linkChoice_ == kSerialLink);
+    controls_.check(W::UsbRadio, linkChoice_ == kUsbLink);
     controls_.check(W::PosRadio, printerType == kPosPrinter);
     controls_.check(W::OtherTypeRadio, printerType == kOtherPrinter);
 }
@@ -54,20 +54,20 @@ void DirectConfigModel::OnInitDialog(const std::vector<std::string>& comPorts) {
     controls_.enable(W::UsbRadio, true);
     controls_.enable(W::PortList, true);
     setConnectedButtons(false);
-    context.connected = false;
-    context.extendedLayout = false;
+    context_.connected = false;
+    context_.extendedLayout = false;
     syncRadios();
 }
 
 void DirectConfigModel::OnSerialChosen(const std::vector<std::string>& comPorts) {
-    linkChoice = kSerialLink;
+    linkChoice_ = kSerialLink;
     fillComPorts(comPorts);
     syncRadios();
 }
 
 MaybeNotice DirectConfigModel::OnUsbChosen(const std::vector<UsbEntry>& usbDevices,
                                            const std::vector<std::string>& comPorts) {
-    linkChoice = kUsbLink;
+    linkChoice_ = kUsbLink;
     portEntries_.clear();
     if (printerType == kPosPrinter) {
         for (const auto& device : usbDevices)
@@ -81,7 +81,7 @@ MaybeNotice DirectConfigModel::OnUsbChosen(const std::vector<UsbEntry>& usbDevic
     }
     // No usable USB printer: back to the serial ports.
     controls_.enable(W::SerialRadio, true);
-    linkChoice = kSerialLink;
+    linkChoice_ = kSerialLink;
     fillComPorts(comPorts);
     syncRadios();
     return Notice{kUsbUnavailable, kWindowScope, static_cast<int>(W::OtherTypeRadio)};
@@ -100,8 +100,8 @@ MaybeNotice DirectConfigModel::OnPosChosen(const std::vector<UsbEntry>& usbDevic
 
 void DirectConfigModel::OnOtherTypeChosen(const std::vector<std::string>& comPorts) {
     printerType = kOtherPrinter;
-    if (linkChoice == kUsbLink) {
-        linkChoice = kSerialLink;
+    if (linkChoice_ == kUsbLink) {
+        linkChoice_ = kSerialLink;
         fillComPorts(comPorts);
     }
     selectFirstPort();
@@ -144,26 +144,26 @@ void DirectConfigModel::setConnectedButtons(bool connected) {
 
 void DirectConfigModel::applyRecord(const link::PrinterConfig& config, const link::PrinterSystemInfo& info,
                                     link::ConfigLayout layout) {
-    context.extendedLayout = layout == link::ConfigLayout::Newer;
+    context_.extendedLayout = layout == link::ConfigLayout::Newer;
     lastConfig = config;
     lastSystemInfo = info;
-    auto& w = context.working;
+    auto& w = context_.working;
     auto& net = tabs.network;
 
     tabs.system.loadRecord(config);
 
-    net.networkMode = w.networkMode = config.networkMode;
-    net.ipAssignmentChoice = w.ipAssignmentChoice = config.ipAssignment == 0 ? code::kManual : code::kDhcp;
+    w.networkMode = config.networkMode;
+    w.ipAssignmentChoice = config.ipAssignment == 0 ? code::kManual : code::kDhcp;
     net.setAddress(NetworkControl::IpAddress, config.ipAddress);
     net.setAddress(NetworkControl::SubnetMask, config.subnetMask);
     net.setAddress(NetworkControl::Gateway, config.gateway);
-    net.inactivityTime.setValue(config.inactivityTime);
-    net.adhocChannel.setValue(config.adhocChannel);
+    net.inactivityTime_.setValue(config.inactivityTime);
+    net.adhocChannel_.setValue(config.adhocChannel);
     net.showSsid(config.ssid);
 
     tabs.security.loadRecord(config);
 
-    if (context.extendedLayout) {
+    if (context_.extendedLayout) {
         net.setP2pChannel(config.p2pChannel);
         net.setP2pConnMode(config.p2pConnMode);
         net.setP2pPinCode(config.p2pPinCode);
@@ -183,7 +183,7 @@ void DirectConfigModel::applyRecord(const link::PrinterConfig& config, const lin
         // Ad hoc mode takes no DHCP: the page and the record written back
         // both use manual addressing.
         net.focus(NetworkControl::AdhocRadio);
-        net.ipAssignmentChoice = w.ipAssignmentChoice = code::kManual;
+        w.ipAssignmentChoice = code::kManual;
         break;
     case code::kWifiDirect:
         net.focus(NetworkControl::WifiDirectRadio);
@@ -205,13 +205,13 @@ void DirectConfigModel::finishConnect() {
     tabs.security.enableControls(true);
     tabs.security.refreshControls();
     tabs.certificate.enableControls(true);
-    context.connected = true;
+    context_.connected = true;
     tabs.security.syncControls();
     shownAtConnect_ = BuildRecordBytes();
 }
 
 void DirectConfigModel::Disconnect() {
-    context.connected = false;
+    context_.connected = false;
     setConnectedButtons(false);
     tabs.system.enableControls(false);
     tabs.protocol.enableControls(false);
@@ -226,7 +226,7 @@ void DirectConfigModel::showRecord(const link::PrinterConfig& config) {
     const link::PrinterConfig printerHolds = lastConfig;
     // The Wi-Fi Direct lists follow the new mode, as after a reconnect.
     tabs.network.resetWifiDirect();
-    applyRecord(config, lastSystemInfo, context.layout());
+    applyRecord(config, lastSystemInfo, context_.layout());
     lastConfig = printerHolds;
     // The pages are enabled again over the new values; the BSS survey and the
     // certificate stay as they were.
@@ -240,31 +240,31 @@ void DirectConfigModel::showRecord(const link::PrinterConfig& config) {
 
 void DirectConfigModel::recordSaved(const link::PrinterConfig& written) {
     lastConfig = written;
-    shownAtConnect_ = link::SerializeConfig(written, context.layout());
+    shownAtConnect_ = link::SerializeConfig(written, context_.layout());
 }
 
 bool DirectConfigModel::hasUnsavedEdits() const {
-    return context.connected && BuildRecordBytes() != shownAtConnect_;
+    return context_.connected && BuildRecordBytes() != shownAtConnect_;
 }
 
 MaybeNotice DirectConfigModel::checkWepKeyForSave() {
-    auto& security = tabs.security;
-    if (security.cipher != code::kWep64 && security.cipher != code::kWep128)
+    auto& w = context_.working;
+    if (w.cipher != code::kWep64 && w.cipher != code::kWep128)
         return std::nullopt;
-    const std::string& key = security.wepKeyText();
+    const std::string& key = tabs.security.wepKeyText();
     const auto n = key.size();
     if (n == 5 || n == 10)
-        security.cipher = context.working.cipher = code::kWep64;
+        w.cipher = code::kWep64;
     else if (n == 13 || n == 26)
-        security.cipher = context.working.cipher = code::kWep128;
+        w.cipher = code::kWep128;
     else
         return Notice{kWepKeyInvalid, kWindowScope, 0};
-    context.working.wepKey = key;
+    w.wepKey = key;
     return std::nullopt;
 }
 
 MaybeNotice DirectConfigModel::checkPinForSave() const {
-    if (context.extendedLayout && !tabs.network.pinLengthAcceptable())
+    if (context_.extendedLayout && !tabs.network.pinLengthAcceptable())
         return Notice{kIncorrectPin, kWindowScope, 0};
     return std::nullopt;
 }
@@ -276,7 +276,7 @@ MaybeNotice DirectConfigModel::prepareSave() {
         return notice;
     if (auto notice = checkPinForSave())
         return notice;
-    auto& w = context.working;
+    auto& w = context_.working;
     w.pskKey = tabs.security.text(SecurityControl::PskKey);
     w.authId = tabs.security.text(SecurityControl::AuthId);
     w.authPassword = tabs.security.text(SecurityControl::AuthPassword);
@@ -284,7 +284,7 @@ MaybeNotice DirectConfigModel::prepareSave() {
 }
 
 link::PrinterConfig DirectConfigModel::BuildConfig() const {
-    const auto& w = context.working;
+    const auto& w = context_.working;
     const auto& net = tabs.network;
     link::PrinterConfig c;
     c.printerName = w.printerName;
@@ -294,18 +294,18 @@ link::PrinterConfig DirectConfigModel::BuildConfig() const {
     c.subnetMask = w.subnetMask;
     c.gateway = w.gateway;
     c.ssid = w.ssid;
-    c.inactivityTime = static_cast<std::uint16_t>(net.inactivityTime.shownValue() & 0xFFFFu);
+    c.inactivityTime = static_cast<std::uint16_t>(net.inactivityTime().shownValue() & 0xFFFFu);
     c.authentication = LowByte(w.authentication);
     c.cipher = LowByte(w.cipher);
     c.wepKey = w.wepKey;
     c.pskKey = w.pskKey;
-    c.adhocChannel = static_cast<std::uint8_t>(net.adhocChannel.shownValue() & 0xFFu);
-    if (context.extendedLayout) {
-        c.p2pConnMode = LowByte(net.p2pConnMode);
-        c.p2pChannel = net.p2pChannel;
-        c.p2pPinCode = net.p2pPinCode;
+    c.adhocChannel = static_cast<std::uint8_t>(net.adhocChannel().shownValue() & 0xFFu);
+    if (context_.extendedLayout) {
+        c.p2pConnMode = LowByte(net.p2pConnMode());
+        c.p2pChannel = net.p2pChannel();
+        c.p2pPinCode = net.p2pPinCode();
     }
-    c.eapMode = LowByte(tabs.security.eapMode);
+    c.eapMode = LowByte(tabs.security.eapMode());
     c.authId = w.authId;
     c.authPassword = w.authPassword;
     tabs.system.writeRecord(c);
@@ -314,7 +314,7 @@ link::PrinterConfig DirectConfigModel::BuildConfig() const {
 }
 
 Bytes DirectConfigModel::BuildRecordBytes() const {
-    return link::SerializeConfig(BuildConfig(), context.layout());
+    return link::SerializeConfig(BuildConfig(), context_.layout());
 }
 
 }  // namespace corvane::rules

@@ -64,7 +64,7 @@ public:
 
     // Connect: the records read from the printer are spread over the pages,
     // then the buttons and pages follow the connected state.
-    void beginConnect() { context.connected = false; }
+    void beginConnect() { context_.connected = false; }
     void applyRecord(const link::PrinterConfig& config, const link::PrinterSystemInfo& info,
                      link::ConfigLayout layout);
     void finishConnect();
@@ -102,9 +102,16 @@ public:
     const ControlStates<WindowControl>& controls() const { return controls_; }
     std::optional<WindowControl> takeFocusRequest();
 
-    WindowContext context;
-    ConfigTabCtrl tabs{context};
-    int linkChoice = kSerialLink;
+    // The shared working values and connection facts; the pages change them.
+    const WindowContext& context() const { return context_; }
+    int linkChoice() const { return linkChoice_; }
+
+private:
+    WindowContext context_;
+    int linkChoice_ = kSerialLink;
+
+public:
+    ConfigTabCtrl tabs{context_};
     int printerType = kOtherPrinter;
     // The records last read from the printer (or written to it by a Save).
     link::PrinterConfig lastConfig;

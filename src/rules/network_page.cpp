@@ -32,11 +32,11 @@ NetworkPage::NetworkPage(WindowContext& context) : context_(context) {
 }
 
 void NetworkPage::syncRadios() {
-    controls_.check(NetworkControl::InfraRadio, networkMode == code::kInfra);
-    controls_.check(NetworkControl::AdhocRadio, networkMode == code::kAdhoc);
-    controls_.check(NetworkControl::WifiDirectRadio, networkMode == code::kWifiDirect);
-    controls_.check(NetworkControl::DhcpRadio, ipAssignmentChoice == code::kDhcp);
-    controls_.check(NetworkControl::ManualRadio, ipAssignmentChoice == code::kManual);
+    controls_.check(NetworkControl::InfraRadio, context_.working.networkMode == code::kInfra);
+    controls_.check(NetworkControl::AdhocRadio, context_.working.networkMode == code::kAdhoc);
+    controls_.check(NetworkControl::WifiDirectRadio, context_.working.networkMode == code::kWifiDirect);
+    controls_.check(NetworkControl::DhcpRadio, context_.working.ipAssignmentChoice == code::kDhcp);
+    controls_.check(NetworkControl::ManualRadio, context_.working.ipAssignmentChoice == code::kManual);
 }
 
 void NetworkPage::enableAddresses(bool on) {
@@ -61,26 +61,25 @@ void NetworkPage::enableControls(bool on) {
     for (auto c : {NetworkControl::AdhocChannel, NetworkControl::DhcpRadio, NetworkControl::ManualRadio,
                    NetworkControl::Ssid, NetworkControl::InactivityTime})
         controls_.enable(c, on);
-    if (networkMode != code::kAdhoc) {
+    if (context_.working.networkMode != code::kAdhoc) {
         controls_.enable(NetworkControl::AdhocChannel, false);
     } else {
         syncRadios();
         focus(NetworkControl::ManualRadio);
         controls_.enable(NetworkControl::DhcpRadio, false);  // ad hoc mode takes no DHCP
     }
-    if (networkMode != code::kWifiDirect)
+    if (context_.working.networkMode != code::kWifiDirect)
         controls_.enable(NetworkControl::PinCode, false);
-    if (ipAssignmentChoice == code::kDhcp)
+    if (context_.working.ipAssignmentChoice == code::kDhcp)
         enableAddresses(false);
-    else if (ipAssignmentChoice == code::kManual)
+    else if (context_.working.ipAssignmentChoice == code::kManual)
         enableAddresses(on);
     syncRadios();
 }
 
 void NetworkPage::clickInfra() {
-    networkMode = code::kInfra;
+    context_.working.networkMode = code::kInfra;
     syncRadios();
-    context_.working.networkMode = networkMode;
     controls_.enable(NetworkControl::DhcpRadio, true);
     controls_.enable(NetworkControl::ManualRadio, true);
     for (auto c : {NetworkControl::AdhocChannel, NetworkControl::P2pChannel, NetworkControl::P2pConnMode,
@@ -97,49 +96,42 @@ MaybeNotice NetworkPage::clickAdhoc() {
     }
     for (auto c : {NetworkControl::P2pChannel, NetworkControl::P2pConnMode, NetworkControl::PinCode})
         controls_.enable(c, false);
-    networkMode = code::kAdhoc;
-    ipAssignmentChoice = code::kManual;
+    context_.working.networkMode = code::kAdhoc;
+    context_.working.ipAssignmentChoice = code::kManual;
     controls_.enable(NetworkControl::DhcpRadio, false);
     controls_.enable(NetworkControl::ManualRadio, true);
     syncRadios();
     focus(NetworkControl::ManualRadio);
-    context_.working.networkMode = networkMode;
-    context_.working.ipAssignmentChoice = ipAssignmentChoice;
     enableAddresses(true);
     return std::nullopt;
 }
 
 void NetworkPage::clickWifiDirect() {
-    networkMode = code::kWifiDirect;
+    context_.working.networkMode = code::kWifiDirect;
     syncRadios();
     controls_.enable(NetworkControl::DhcpRadio, true);
     controls_.enable(NetworkControl::ManualRadio, true);
     controls_.enable(NetworkControl::AdhocChannel, false);
-    context_.working.networkMode = networkMode;
-    context_.working.ipAssignmentChoice = ipAssignmentChoice;
     for (auto c : {NetworkControl::P2pChannel, NetworkControl::P2pConnMode, NetworkControl::PinCode})
         controls_.enable(c, true);
     enableAddresses(true);
 }
 
 MaybeNotice NetworkPage::clickDhcp() {
-    if (networkMode != code::kAdhoc) {
-        ipAssignmentChoice = code::kDhcp;
-        context_.working.ipAssignmentChoice = ipAssignmentChoice;
+    if (context_.working.networkMode != code::kAdhoc) {
+        context_.working.ipAssignmentChoice = code::kDhcp;
         // The addresses stay in the controls and in the working values.
         enableAddresses(false);
         syncRadios();
         return std::nullopt;
     }
-    ipAssignmentChoice = code::kManual;
-    context_.working.ipAssignmentChoice = ipAssignmentChoice;
+    context_.working.ipAssignmentChoice = code::kManual;
     syncRadios();
     return NetworkNotice(kAdhocNeedsManualIp, NetworkControl::ManualRadio);
 }
 
 void NetworkPage::clickManual() {
-    ipAssignmentChoice = code::kManual;
-    context_.working.ipAssignmentChoice = ipAssignmentChoice;
+    context_.working.ipAssignmentChoice = code::kManual;
     syncRadios();
     enableAddresses(true);
 }
@@ -147,24 +139,23 @@ void NetworkPage::clickManual() {
 MaybeNotice NetworkPage::editText(NetworkControl control, std::string_view text) {
     switch (control) {
     case NetworkControl::Ssid:
-        ssid = text;
-        context_.working.ssid = ssid;
+        context_.working.ssid = text;
         break;
     case NetworkControl::AdhocChannel:
-        if (adhocChannel.setText(text) && adhocChannel.value() > kMaxAdhocChannel) {
-            adhocChannel.setValue(kMaxAdhocChannel);
+        if (adhocChannel_.setText(text) && adhocChannel_.value() > kMaxAdhocChannel) {
+            adhocChannel_.setValue(kMaxAdhocChannel);
             return PageNotice(Tab::Network, kChannelNotSet, 0);
         }
         break;
     case NetworkControl::InactivityTime:
-        if (inactivityTime.setText(text) && inactivityTime.value() > kMaxInactivity) {
-            inactivityTime.setValue(kMaxInactivity);
+        if (inactivityTime_.setText(text) && inactivityTime_.value() > kMaxInactivity) {
+            inactivityTime_.setValue(kMaxInactivity);
             return PageNotice(Tab::Network, kTimeNotSet, 0);
         }
         break;
     case NetworkControl::PinCode:
         if (AllDigits(text))
-            p2pPinCode = text;
+            p2pPinCode_ = text;
         break;
     default:
         break;
@@ -175,13 +166,13 @@ MaybeNotice NetworkPage::editText(NetworkControl control, std::string_view text)
 void NetworkPage::setAddress(NetworkControl control, link::Ipv4 address) {
     switch (control) {
     case NetworkControl::IpAddress:
-        ipAddress = context_.working.ipAddress = address;
+        context_.working.ipAddress = address;
         break;
     case NetworkControl::SubnetMask:
-        subnetMask = context_.working.subnetMask = address;
+        context_.working.subnetMask = address;
         break;
     case NetworkControl::Gateway:
-        gateway = context_.working.gateway = address;
+        context_.working.gateway = address;
         break;
     default:
         break;
@@ -191,76 +182,75 @@ void NetworkPage::setAddress(NetworkControl control, link::Ipv4 address) {
 void NetworkPage::chooseP2pChannel(int index) {
     if (index < 0 || index >= static_cast<int>(kChannelEntries.size()))
         return;
-    p2pChannel = kChannelEntries[static_cast<std::size_t>(index)];
+    p2pChannel_ = kChannelEntries[static_cast<std::size_t>(index)];
     controls_[NetworkControl::P2pChannel].selection = index;
 }
 
 void NetworkPage::chooseP2pConnMode(int index) {
     if (index < 0 || index >= static_cast<int>(kConnModeEntries.size()))
         return;
-    p2pConnMode = index;
+    p2pConnMode_ = index;
     controls_[NetworkControl::P2pConnMode].selection = index;
 }
 
 void NetworkPage::setP2pChannel(std::string_view recordChannel) {
     for (std::size_t i = 0; i < kChannelEntries.size(); ++i) {
         if (recordChannel == kChannelEntries[i]) {
-            p2pChannel = kChannelEntries[i];
+            p2pChannel_ = kChannelEntries[i];
             controls_[NetworkControl::P2pChannel].selection = static_cast<int>(i);
             return;
         }
     }
     // A channel the list does not offer is kept as the printer has it and
     // shown in the list's edit field, so a save writes it back unchanged.
-    p2pChannel = recordChannel.substr(0, 3);
+    p2pChannel_ = recordChannel.substr(0, 3);
     controls_[NetworkControl::P2pChannel].selection = -1;
 }
 
 void NetworkPage::setP2pConnMode(int code) {
     const bool listed = code >= 0 && code < static_cast<int>(kConnModeEntries.size());
     controls_[NetworkControl::P2pConnMode].selection = listed ? code : -1;
-    p2pConnMode = code;
+    p2pConnMode_ = code;
     controls_.enable(NetworkControl::PinCode, true);
 }
 
-void NetworkPage::setP2pPinCode(std::string_view pin) { p2pPinCode = pin; }
+void NetworkPage::setP2pPinCode(std::string_view pin) { p2pPinCode_ = pin; }
 
-void NetworkPage::setDefaultPin() { p2pPinCode = kDefaultPin; }
+void NetworkPage::setDefaultPin() { p2pPinCode_ = kDefaultPin; }
 
 void NetworkPage::showSsid(std::string_view text) {
     syncRadios();
-    ssid = text;
-    context_.working.ssid = ssid;
+    context_.working.ssid = text;
 }
 
 void NetworkPage::resetWifiDirect() {
     for (auto c : {NetworkControl::P2pChannel, NetworkControl::P2pConnMode, NetworkControl::PinCode})
         controls_.enable(c, false);
-    p2pPinCode.clear();
+    p2pPinCode_.clear();
 }
 
 bool NetworkPage::pinLengthAcceptable() const {
-    return p2pPinCode.size() == 4 || p2pPinCode.size() >= 8;
+    return p2pPinCode_.size() == 4 || p2pPinCode_.size() >= 8;
 }
 
 MaybeNotice NetworkPage::adhocChannelCheck() const {
-    if (networkMode != code::kAdhoc)
+    if (context_.working.networkMode != code::kAdhoc)
         return std::nullopt;
     // An emptied channel has no number to send (the one it last read as is
     // not on screen).
-    if (adhocChannel.empty())
+    if (adhocChannel_.empty())
         return PageNotice(Tab::Network, kChannelNotSet, static_cast<int>(NetworkControl::AdhocChannel));
-    if (adhocChannel.value() == 0)
+    if (adhocChannel_.value() == 0)
         return NetworkNotice(kAdhocChannelIncorrect, NetworkControl::AdhocChannel);
     return std::nullopt;
 }
 
 MaybeNotice NetworkPage::ssidAndTimeCheck() const {
-    if (ssid.empty())
+    if (context_.working.ssid.empty())
         return NetworkNotice(kSsidIncorrect, NetworkControl::Ssid);
-    if (!FitsField("ssid", ssid))
+    if (!FitsField("ssid", context_.working.ssid))
         return NetworkNotice(kTextTooLong, NetworkControl::Ssid);
-    if (inactivityTime.empty())
+    if (inactivityTime_.empty())
         return NetworkNotice(kTimeNotSet, NetworkControl::InactivityTime);
     return std::nullopt;
 }
@@ -279,25 +269,25 @@ MaybeNotice NetworkPage::leaveCheck() const {
 MaybeNotice NetworkPage::saveCheck() const {
     if (auto notice = adhocChannelCheck())
         return notice;
-    if (context_.extendedLayout && (p2pConnMode == 2 || p2pConnMode == 3) && p2pPinCode.empty())
+    if (context_.extendedLayout && (p2pConnMode_ == 2 || p2pConnMode_ == 3) && p2pPinCode_.empty())
         return NetworkNotice(kIncorrectPin, NetworkControl::PinCode);
     return ssidAndTimeCheck();
 }
 
 std::string NetworkPage::text(NetworkControl control) const {
     switch (control) {
-    case NetworkControl::Ssid: return ssid;
-    case NetworkControl::InactivityTime: return inactivityTime.text();
-    case NetworkControl::AdhocChannel: return adhocChannel.text();
-    case NetworkControl::PinCode: return p2pPinCode;
-    case NetworkControl::P2pChannel: return p2pChannel;
+    case NetworkControl::Ssid: return context_.working.ssid;
+    case NetworkControl::InactivityTime: return inactivityTime_.text();
+    case NetworkControl::AdhocChannel: return adhocChannel_.text();
+    case NetworkControl::PinCode: return p2pPinCode_;
+    case NetworkControl::P2pChannel: return p2pChannel_;
     case NetworkControl::P2pConnMode: {
         int sel = controls_[NetworkControl::P2pConnMode].selection;
         return sel >= 0 ? std::string(kConnModeEntries[static_cast<std::size_t>(sel)]) : std::string();
     }
-    case NetworkControl::IpAddress: return link::FormatIpv4(ipAddress);
-    case NetworkControl::SubnetMask: return link::FormatIpv4(subnetMask);
-    case NetworkControl::Gateway: return link::FormatIpv4(gateway);
+    case NetworkControl::IpAddress: return link::FormatIpv4(context_.working.ipAddress);
+    case NetworkControl::SubnetMask: return link::FormatIpv4(context_.working.subnetMask);
+    case NetworkControl::Gateway: return link::FormatIpv4(context_.working.gateway);
     default: return {};
     }
 }

@@ -81,17 +81,19 @@ public:
     const ControlStates<NetworkControl>& controls() const { return controls_; }
     std::optional<NetworkControl> takeFocusRequest();
 
-    link::Ipv4 ipAddress = 0;
-    link::Ipv4 subnetMask = 0;
-    link::Ipv4 gateway = 0;
-    int p2pConnMode = 0;
-    std::string p2pPinCode;
-    std::string p2pChannel;
-    int networkMode = code::kInfra;
-    int ipAssignmentChoice = code::kDhcp;
-    NumericText adhocChannel{0};
-    std::string ssid;
-    NumericText inactivityTime{0};
+    // Mode, addressing and SSID live with the working values, the Wi-Fi
+    // Direct settings, channel and inactivity time only here.
+    link::Ipv4 ipAddress() const { return context_.working.ipAddress; }
+    link::Ipv4 subnetMask() const { return context_.working.subnetMask; }
+    link::Ipv4 gateway() const { return context_.working.gateway; }
+    int networkMode() const { return context_.working.networkMode; }
+    int ipAssignmentChoice() const { return context_.working.ipAssignmentChoice; }
+    const std::string& ssid() const { return context_.working.ssid; }
+    int p2pConnMode() const { return p2pConnMode_; }
+    const std::string& p2pPinCode() const { return p2pPinCode_; }
+    const std::string& p2pChannel() const { return p2pChannel_; }
+    const NumericText& adhocChannel() const { return adhocChannel_; }
+    const NumericText& inactivityTime() const { return inactivityTime_; }
 
 private:
     friend class DirectConfigModel;  // spreads a record and sets the focus by mode
@@ -106,6 +108,11 @@ private:
 
     WindowContext& context_;
     ControlStates<NetworkControl> controls_;
+    int p2pConnMode_ = 0;
+    std::string p2pPinCode_;
+    std::string p2pChannel_;
+    NumericText adhocChannel_{0};
+    NumericText inactivityTime_{0};
     std::optional<NetworkControl> focusRequest_;
 };
 

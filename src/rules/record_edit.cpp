@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <iterator>
 #include <set>
 #include <tuple>
 
@@ -160,7 +161,7 @@ private:
         auto& page = model_.tabs.network;
         const C radios[] = {C::InfraRadio, C::AdhocRadio, C::WifiDirectRadio};
         const int mode = edited_.networkMode;
-        if (mode > code::kWifiDirect || !offered(page, radios[mode]))
+        if (mode >= static_cast<int>(std::size(radios)) || !offered(page, radios[mode]))
             return unavailable(Tab::Network, static_cast<int>(C::InfraRadio), "networkMode");
         if (mode == code::kInfra) page.clickInfra();
         if (mode == code::kWifiDirect) page.clickWifiDirect();
@@ -180,14 +181,14 @@ private:
         };
         if (changed("authentication")) {
             const C radios[] = {C::OpenSystem, C::SharedKey, C::WpaPsk, C::Wpa2Psk, C::Wpa, C::Wpa2};
-            if (edited_.authentication > code::kWpa2)
+            if (edited_.authentication >= std::size(radios))
                 return unavailable(Tab::Security, static_cast<int>(C::OpenSystem), "authentication");
             if (!click("authentication", radios[edited_.authentication])) return false;
         }
         if (changed("cipher")) {
             const C radios[] = {C::CipherNone, C::CipherWep,  C::CipherWep,
                                 C::CipherTkip, C::CipherAes, C::CipherAesTkip};
-            if (edited_.cipher > code::kAesTkip)
+            if (edited_.cipher >= std::size(radios))
                 return unavailable(Tab::Security, static_cast<int>(C::CipherNone), "cipher");
             if (!click("cipher", radios[edited_.cipher])) return false;
         }
@@ -200,9 +201,9 @@ private:
             !typeInto("authPassword", C::AuthPassword, edited_.authPassword))
             return false;
         if (changed("eapMode")) {
-            // EAP "NONE" (5) has no radio.
+            // EAP "NONE", the code after the last radio, has none.
             const C radios[] = {C::EapPeap, C::EapTtls, C::EapTls, C::EapLeap, C::EapFast};
-            if (edited_.eapMode > 4) return unavailable(Tab::Security, static_cast<int>(C::EapPeap), "eapMode");
+            if (edited_.eapMode >= std::size(radios)) return unavailable(Tab::Security, static_cast<int>(C::EapPeap), "eapMode");
             if (!click("eapMode", radios[edited_.eapMode])) return false;
         }
         return true;

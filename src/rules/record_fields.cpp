@@ -4,6 +4,8 @@
 #include <charconv>
 
 #include "network_page.h"
+#include "protocol_page.h"
+#include "security_page.h"
 #include "system_page.h"
 
 namespace corvane::rules {
@@ -166,17 +168,34 @@ std::string_view NoticeField(const Notice& notice) {
         int control;
         std::string_view field;
     };
+    // A notice names its control by number: the enumerators keep this table
+    // with the pages when the numbers change.
     static constexpr std::array kEntries{
-        Entry{Tab::System, 1018, "printerName"},     Entry{Tab::System, 1019, "printerPort"},
-        Entry{Tab::System, 1020, "userId"},          Entry{Tab::System, 1021, "userPassword"},
-        Entry{Tab::Protocol, 1029, "setCommunity"},  Entry{Tab::Protocol, 1028, "getCommunity"},
-        Entry{Tab::Protocol, 1020, "trapCommunity"}, Entry{Tab::Network, 1044, "adhocChannel"},
-        Entry{Tab::Network, 1079, "p2pPinCode"},     Entry{Tab::Network, 1038, "ssid"},
-        Entry{Tab::Network, 1039, "inactivityTime"}, Entry{Tab::Network, 1042, "networkMode"},
-        Entry{Tab::Network, 1041, "ipAssignment"},   Entry{Tab::Security, 1060, "wepKey"},
-        Entry{Tab::Security, 1041, "pskKey"},        Entry{Tab::Security, 1042, "authId"},
-        Entry{Tab::Security, 1054, "authPassword"},
+        Entry{Tab::System, ControlNumber(SystemControl::PrinterName), "printerName"},
+        Entry{Tab::System, ControlNumber(SystemControl::PrinterPort), "printerPort"},
+        Entry{Tab::System, ControlNumber(SystemControl::UserId), "userId"},
+        Entry{Tab::System, ControlNumber(SystemControl::UserPassword), "userPassword"},
+        Entry{Tab::Protocol, ControlNumber(ProtocolControl::SetCommunity), "setCommunity"},
+        Entry{Tab::Protocol, ControlNumber(ProtocolControl::GetCommunity), "getCommunity"},
+        Entry{Tab::Protocol, ControlNumber(ProtocolControl::TrapCommunity), "trapCommunity"},
+        Entry{Tab::Network, ControlNumber(NetworkControl::AdhocChannel), "adhocChannel"},
+        Entry{Tab::Network, ControlNumber(NetworkControl::PinCode), "p2pPinCode"},
+        Entry{Tab::Network, ControlNumber(NetworkControl::Ssid), "ssid"},
+        Entry{Tab::Network, ControlNumber(NetworkControl::InactivityTime), "inactivityTime"},
+        Entry{Tab::Network, ControlNumber(NetworkControl::InfraRadio), "networkMode"},
+        Entry{Tab::Network, ControlNumber(NetworkControl::ManualRadio), "ipAssignment"},
+        Entry{Tab::Security, ControlNumber(SecurityControl::WepKey), "wepKey"},
+        Entry{Tab::Security, ControlNumber(SecurityControl::PskKey), "pskKey"},
+        Entry{Tab::Security, ControlNumber(SecurityControl::AuthId), "authId"},
+        Entry{Tab::Security, ControlNumber(SecurityControl::AuthPassword), "authPassword"},
     };
+    // Two fields of one page under one number would report the first for both.
+    static_assert([] {
+        for (std::size_t i = 0; i < kEntries.size(); ++i)
+            for (std::size_t j = i + 1; j < kEntries.size(); ++j)
+                if (kEntries[i].tab == kEntries[j].tab && kEntries[i].control == kEntries[j].control) return false;
+        return true;
+    }());
     for (const Entry& e : kEntries) {
         if (static_cast<int>(e.tab) == notice.scope && e.control == notice.focus) return e.field;
     }

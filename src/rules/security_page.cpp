@@ -77,16 +77,17 @@ void SecurityPage::enableControls(bool on) {
 }
 
 void SecurityPage::refreshControls() {
-    const bool infra = context_.working.networkMode == code::kInfra;
+    const auto& w = context_.working;
+    const bool infra = w.networkMode == code::kInfra;
     for (auto c : {C::WpaPsk, C::Wpa2Psk, C::Wpa, C::Wpa2})
         controls_.enable(c, infra);
 
-    if (InRange(authentication, code::kOpenSystem, code::kWpa2)) {
-        focusRequest_ = kAuthRadios[authentication];
-        const bool wep = authentication <= code::kSharedKey;
-        const bool psk = authentication == code::kWpaPsk || authentication == code::kWpa2Psk;
-        const bool eap = authentication >= code::kWpa;
-        controls_.enable(C::CipherNone, authentication == code::kOpenSystem);
+    if (InRange(w.authentication, code::kOpenSystem, code::kWpa2)) {
+        focusRequest_ = kAuthRadios[w.authentication];
+        const bool wep = w.authentication <= code::kSharedKey;
+        const bool psk = w.authentication == code::kWpaPsk || w.authentication == code::kWpa2Psk;
+        const bool eap = w.authentication >= code::kWpa;
+        controls_.enable(C::CipherNone, w.authentication == code::kOpenSystem);
         controls_.enable(C::CipherWep, wep);
         for (auto c : {C::CipherTkip, C::CipherAes, C::CipherAesTkip})
             controls_.enable(c, !wep);
@@ -104,20 +105,20 @@ void SecurityPage::refreshControls() {
             controls_.show(c, eap);
     }
 
-    if (InRange(cipher, code::kNone, code::kAesTkip)) {
-        checkOnlyCipherRadio(CipherRadio(cipher));
-        if (cipher == code::kNone) {
+    if (InRange(w.cipher, code::kNone, code::kAesTkip)) {
+        checkOnlyCipherRadio(CipherRadio(w.cipher));
+        if (w.cipher == code::kNone) {
             controls_.show(C::WepKeyLabel, false);
             controls_.show(C::WepKey, false);
-        } else if (IsWep(cipher)) {
+        } else if (IsWep(w.cipher)) {
             controls_.show(C::WepKeyLabel, true);
             controls_.show(C::WepKey, true);
             controls_.enable(C::WepKey, true);
         }
     }
 
-    if (InRange(eapMode, 0, 4))
-        checkOnlyEapRadio(kEapRadios[eapMode]);
+    if (InRange(eapMode_, 0, 4))
+        checkOnlyEapRadio(kEapRadios[eapMode_]);
 
     controls_[C::AuthPasswordLabel].labelId =
         controls_[C::EapTls].checked ? kCertificationPassword : kAuthenticationPassword;
@@ -134,14 +135,12 @@ void SecurityPage::checkOnlyEapRadio(SecurityControl radio) {
 }
 
 void SecurityPage::setCipher(int value) {
-    cipher = value;
     context_.working.cipher = value;
 }
 
 void SecurityPage::clickAuthentication(int value) {
     if (!InRange(value, code::kOpenSystem, code::kWpa2))
         return;
-    authentication = value;
     context_.working.authentication = value;
     for (auto c : kAuthRadios)
         controls_.check(c, c == kAuthRadios[value]);
@@ -187,7 +186,7 @@ void SecurityPage::clickEap(int value) {
     if (!InRange(value, 0, 4))
         return;
     checkOnlyEapRadio(kEapRadios[value]);
-    eapMode = value;
+    eapMode_ = value;
     refreshControls();
 }
 
@@ -212,28 +211,24 @@ std::optional<int> authenticationForSurvey(std::uint8_t securityFlags) {
 MaybeNotice SecurityPage::editText(SecurityControl control, std::string_view text) {
     switch (control) {
     case C::PskKey:
-        pskKey = text;
-        context_.working.pskKey = pskKey;
+        context_.working.pskKey = text;
         break;
     case C::WepKey:
         wepKeyText_ = text;
         // Outside WEP the typed key is not taken.
-        if (!IsWep(cipher))
+        if (!IsWep(context_.working.cipher))
             break;
         if (text.size() == 5 || text.size() == 10)
             setCipher(code::kWep64);
         else if (text.size() == 13 || text.size() == 26)
             setCipher(code::kWep128);
-        wepKey = text;
-        context_.working.wepKey = wepKey;
+        context_.working.wepKey = text;
         break;
     case C::AuthId:
-        authId = text;
-        context_.working.authId = authId;
+        context_.working.authId = text;
         break;
     case C::AuthPassword:
-        authPassword = text;
-        context_.working.authPassword = authPassword;
+        context_.working.authPassword = text;
         break;
     default:
         break;
@@ -242,32 +237,33 @@ MaybeNotice SecurityPage::editText(SecurityControl control, std::string_view tex
 }
 
 MaybeNotice SecurityPage::checkValues() const {
-    const bool wepAuth = authentication == code::kOpenSystem || authentication == code::kSharedKey;
-    const bool pskAuth = authentication == code::kWpaPsk || authentication == code::kWpa2Psk;
-    const bool eapAuth = authentication == code::kWpa || authentication == code::kWpa2;
-    if (wepAuth && IsWep(cipher)) {
-        const auto n = wepKey.size();
+    const auto& w = context_.working;
+    const bool wepAuth = w.authentication == code::kOpenSystem || w.authentication == code::kSharedKey;
+    const bool pskAuth = w.authentication == code::kWpaPsk || w.authentication == code::kWpa2Psk;
+    const bool eapAuth = w.authentication == code::kWpa || w.authentication == code::kWpa2;
+    if (wepAuth && IsWep(w.cipher)) {
+        const auto n = w.wepKey.size();
         if (n != 5 && n != 10 && n != 13 && n != 26)
             return SecurityNotice(kWepKeyInvalid, C::WepKey);
     }
     // The printer derives its key from the PSK under every WPA cipher, AES +
     // TKIP included: a key the standard does not allow leaves it off the air.
-    if (pskAuth && (IsTkipOrAes(cipher) || cipher == code::kAesTkip)) {
-        if (pskKey.empty())
+    if (pskAuth && (IsTkipOrAes(w.cipher) || w.cipher == code::kAesTkip)) {
+        if (w.pskKey.empty())
             return SecurityNotice(kPskKeyIncorrect, C::PskKey);
-        if (!ValidPskKey(pskKey))
+        if (!ValidPskKey(w.pskKey))
             return SecurityNotice(kPskKeyInvalid, C::PskKey);
     }
-    if (eapAuth && IsTkipOrAes(cipher)) {
-        if (authId.empty())
+    if (eapAuth && IsTkipOrAes(w.cipher)) {
+        if (w.authId.empty())
             return SecurityNotice(kCertificateIdIncorrect, C::AuthId);
-        if (authPassword.empty())
+        if (w.authPassword.empty())
             return SecurityNotice(kCertificatePasswordIncorrect, C::AuthPassword);
     }
-    for (const auto& [field, text, control] : {std::tuple{"wepKey", &wepKey, C::WepKey},
-                                               std::tuple{"pskKey", &pskKey, C::PskKey},
-                                               std::tuple{"authId", &authId, C::AuthId},
-                                               std::tuple{"authPassword", &authPassword, C::AuthPassword}})
+    for (const auto& [field, text, control] : {std::tuple{"wepKey", &w.wepKey, C::WepKey},
+                                               std::tuple{"pskKey", &w.pskKey, C::PskKey},
+                                               std::tuple{"authId", &w.authId, C::AuthId},
+                                               std::tuple{"authPassword", &w.authPassword, C::AuthPassword}})
         if (!FitsField(field, *text))
             return SecurityNotice(kTextTooLong, control);
     return std::nullopt;
@@ -281,39 +277,31 @@ bool ValidPskKey(std::string_view key) {
 }
 
 void SecurityPage::loadRecord(const link::PrinterConfig& config) {
-    authentication = config.authentication;
-    cipher = config.cipher;
-    wepKey = config.wepKey;
-    pskKey = config.pskKey;
-    eapMode = config.eapMode;
-    authId = config.authId;
-    authPassword = config.authPassword;
     auto& w = context_.working;
-    w.authentication = authentication;
-    w.cipher = cipher;
-    w.wepKey = wepKey;
-    w.pskKey = pskKey;
-    // Also kept current here so the record built from the working values
-    // carries the printer's credentials even before a save refreshes them.
-    w.authId = authId;
-    w.authPassword = authPassword;
+    w.authentication = config.authentication;
+    w.cipher = config.cipher;
+    w.wepKey = config.wepKey;
+    w.pskKey = config.pskKey;
+    w.authId = config.authId;
+    w.authPassword = config.authPassword;
+    eapMode_ = config.eapMode;
     syncControls();
 }
 
 void SecurityPage::syncControls() {
-    wepKeyText_ = wepKey;
+    wepKeyText_ = context_.working.wepKey;
     for (int i = 0; i < 6; ++i)
-        controls_.check(kAuthRadios[i], authentication == i);
-    controls_.check(C::CipherNone, cipher == code::kNone);
-    controls_.check(C::EapPeap, eapMode == 0);
+        controls_.check(kAuthRadios[i], context_.working.authentication == i);
+    controls_.check(C::CipherNone, context_.working.cipher == code::kNone);
+    controls_.check(C::EapPeap, eapMode_ == 0);
 }
 
 std::string SecurityPage::text(SecurityControl control) const {
     switch (control) {
     case C::WepKey: return wepKeyText_;
-    case C::PskKey: return pskKey;
-    case C::AuthId: return authId;
-    case C::AuthPassword: return authPassword;
+    case C::PskKey: return context_.working.pskKey;
+    case C::AuthId: return context_.working.authId;
+    case C::AuthPassword: return context_.working.authPassword;
     default: return {};
     }
 }

@@ -76,15 +76,18 @@ public:
     const ControlStates<SecurityControl>& controls() const { return controls_; }
     std::optional<SecurityControl> takeFocusRequest();
 
-    int authentication = -1;
-    int cipher = -1;
-    std::string wepKey;
-    std::string pskKey;
-    int eapMode = -1;
-    std::string authId;
-    std::string authPassword;
+    // The values a record takes live with the working values; the EAP
+    // method only here.
+    int authentication() const { return context_.working.authentication; }
+    int cipher() const { return context_.working.cipher; }
+    const std::string& wepKey() const { return context_.working.wepKey; }
+    const std::string& pskKey() const { return context_.working.pskKey; }
+    const std::string& authId() const { return context_.working.authId; }
+    const std::string& authPassword() const { return context_.working.authPassword; }
+    int eapMode() const { return eapMode_; }
 
 private:
+    int eapMode_ = -1;
     void setCipher(int value);
     void checkOnlyCipherRadio(SecurityControl radio);
     void checkOnlyEapRadio(SecurityControl radio);

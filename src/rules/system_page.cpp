@@ -37,21 +37,20 @@ void SystemPage::enableControls(bool on) {
 MaybeNotice SystemPage::editText(SystemControl control, std::string_view text) {
     switch (control) {
     case SystemControl::PrinterName:
-        printerName = text;
-        context_.working.printerName = printerName;
+        context_.working.printerName = text;
         break;
     case SystemControl::UserId:
-        userId = text;
+        userId_ = text;
         break;
     case SystemControl::UserPassword:
-        userPassword = text;
+        userPassword_ = text;
         break;
     case SystemControl::ConfirmPassword:
-        confirmPassword = text;
+        confirmPassword_ = text;
         break;
     case SystemControl::PrinterPort:
-        if (printerPort.setText(text) && printerPort.value() > kMaxPort) {
-            printerPort.setValue(kReplacementPort);
+        if (printerPort_.setText(text) && printerPort_.value() > kMaxPort) {
+            printerPort_.setValue(kReplacementPort);
             return SystemNotice(kPortOutOfRange, SystemControl::PrinterPort);
         }
         break;
@@ -62,60 +61,59 @@ MaybeNotice SystemPage::editText(SystemControl control, std::string_view text) {
 }
 
 MaybeNotice SystemPage::checkValues() const {
-    if (printerName.empty())
+    if (context_.working.printerName.empty())
         return SystemNotice(kSystemNameIncorrect, SystemControl::PrinterName);
-    if (!FitsField("printerName", printerName))
+    if (!FitsField("printerName", context_.working.printerName))
         return SystemNotice(kTextTooLong, SystemControl::PrinterName);
     // An emptied port has no number to send (the one it last read as is not
     // on screen).
-    if (printerPort.empty())
+    if (printerPort_.empty())
         return SystemNotice(kPortOutOfRange, SystemControl::PrinterPort);
     for (auto port : kReservedPorts)
-        if (printerPort.value() == port)
+        if (printerPort_.value() == port)
             return SystemNotice(kPortNumberIncorrect, SystemControl::PrinterPort);
-    if (userId.empty())
+    if (userId_.empty())
         return SystemNotice(kUserIdIncorrect, SystemControl::UserId);
-    if (!FitsField("userId", userId))
+    if (!FitsField("userId", userId_))
         return SystemNotice(kTextTooLong, SystemControl::UserId);
-    if (userPassword.empty() || userPassword != confirmPassword)
+    if (userPassword_.empty() || userPassword_ != confirmPassword_)
         return SystemNotice(kPasswordIncorrect, SystemControl::UserPassword);
-    if (!FitsField("userPassword", userPassword))
+    if (!FitsField("userPassword", userPassword_))
         return SystemNotice(kTextTooLong, SystemControl::UserPassword);
     return std::nullopt;
 }
 
 void SystemPage::loadRecord(const link::PrinterConfig& config) {
-    printerName = config.printerName;
-    context_.working.printerName = printerName;
-    userId = config.userId;
-    userPassword = config.userPassword;
-    confirmPassword = config.userPassword;
-    printerPort.setValue(config.printerPort);
+    context_.working.printerName = config.printerName;
+    userId_ = config.userId;
+    userPassword_ = config.userPassword;
+    confirmPassword_ = config.userPassword;
+    printerPort_.setValue(config.printerPort);
 }
 
 void SystemPage::showSystemInfo(const link::PrinterSystemInfo& info) {
     // Shown only, never written back: the printer's bytes made visible.
-    firmwareVersion = link::VisibleText(info.firmwareVersion);
-    updateDate = link::VisibleText(info.updateDate);
-    macAddress = link::FormatMacUpper(info.macAddress);
+    firmwareVersion_ = link::VisibleText(info.firmwareVersion);
+    updateDate_ = link::VisibleText(info.updateDate);
+    macAddress_ = link::FormatMacUpper(info.macAddress);
 }
 
 void SystemPage::writeRecord(link::PrinterConfig& config) const {
-    config.userId = userId;
-    config.userPassword = userPassword;
-    config.printerPort = static_cast<std::uint16_t>(printerPort.shownValue() & 0xFFFFu);
+    config.userId = userId_;
+    config.userPassword = userPassword_;
+    config.printerPort = static_cast<std::uint16_t>(printerPort_.shownValue() & 0xFFFFu);
 }
 
 std::string SystemPage::text(SystemControl control) const {
     switch (control) {
-    case SystemControl::PrinterName: return printerName;
-    case SystemControl::PrinterPort: return printerPort.text();
-    case SystemControl::UserId: return userId;
-    case SystemControl::UserPassword: return userPassword;
-    case SystemControl::ConfirmPassword: return confirmPassword;
-    case SystemControl::FirmwareVersion: return firmwareVersion;
-    case SystemControl::UpdateDate: return updateDate;
-    case SystemControl::MacAddress: return macAddress;
+    case SystemControl::PrinterName: return context_.working.printerName;
+    case SystemControl::PrinterPort: return printerPort_.text();
+    case SystemControl::UserId: return userId_;
+    case SystemControl::UserPassword: return userPassword_;
+    case SystemControl::ConfirmPassword: return confirmPassword_;
+    case SystemControl::FirmwareVersion: return firmwareVersion_;
+    case SystemControl::UpdateDate: return updateDate_;
+    case SystemControl::MacAddress: return macAddress_;
     }
     return {};
 }

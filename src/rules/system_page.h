@@ -46,16 +46,24 @@ public:
     std::string text(SystemControl control) const;
     const ControlStates<SystemControl>& controls() const { return controls_; }
 
-    std::string printerName;
-    std::string userId;
-    std::string userPassword;
-    std::string confirmPassword;
-    NumericText printerPort{0};
-    std::string firmwareVersion;
-    std::string updateDate;
-    std::string macAddress;
+    // The printer name lives with the working values; the rest only here.
+    const std::string& printerName() const { return context_.working.printerName; }
+    const std::string& userId() const { return userId_; }
+    const std::string& userPassword() const { return userPassword_; }
+    const std::string& confirmPassword() const { return confirmPassword_; }
+    const NumericText& printerPort() const { return printerPort_; }
+    const std::string& firmwareVersion() const { return firmwareVersion_; }
+    const std::string& updateDate() const { return updateDate_; }
+    const std::string& macAddress() const { return macAddress_; }
 
 private:
+    std::string userId_;
+    std::string userPassword_;
+    std::string confirmPassword_;
+    NumericText printerPort_{0};
+    std::string firmwareVersion_;
+    std::string updateDate_;
+    std::string macAddress_;
     WindowContext& context_;
     ControlStates<SystemControl> controls_;
 };

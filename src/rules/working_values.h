@@ -1,6 +1,6 @@
 // The values of the direct configuration window from which the record is
-// written. The pages keep them current while the user edits; they hold a
-// reference to one shared WindowContext instead of a program-wide pointer.
+// written. They live here only: the pages read and change them through one
+// shared WindowContext, so what a page shows is what a save writes.
 #pragma once
 
 #include <string>
@@ -18,8 +18,8 @@ struct WorkingValues {
     std::string authPassword;
     int networkMode = 0;
     int ipAssignmentChoice = 0;  // 0 DHCP, 1 manual: the inverse of the record byte
-    int authentication = 0;
-    int cipher = 0;
+    int authentication = -1;  // none until a record is shown
+    int cipher = -1;
     link::Ipv4 ipAddress = 0;
     link::Ipv4 subnetMask = 0;
     link::Ipv4 gateway = 0;

@@ -44,7 +44,7 @@ void ConfigTabCtrl::createPages(rules::ConfigTabCtrl& model, LinkAccess& link, F
         const BssEntry& entry = (*table)[static_cast<std::size_t>(index)];
         const auto notice = model_->useSurveyedNetwork(bssSsid(entry), entry.security);
         {
-            const QSignalBlocker block(this);
+            const QSignalBlocker quiet(this);
             setCurrentIndex(model_->currentTab());
         }
         renderPages();

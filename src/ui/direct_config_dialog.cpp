@@ -97,7 +97,7 @@ DirectConfigDialog::DirectConfigDialog(const DirectConfigOptions& options, QWidg
       savedReadRule_(port_.readRule()),
       openablePort_(port_),
       session_(openablePort_, exchangeWaits(), options.limits),
-      link_{openablePort_, model_.context, exchangeWaits(), options.limits, {}, {}, {}},
+      link_{openablePort_, model_.context(), exchangeWaits(), options.limits, {}, {}, {}},
       ui_(std::make_unique<Ui::DirectConfigDialog>()) {
     ui_->setupUi(this);
     setSizeGripEnabled(true);
@@ -223,7 +223,7 @@ std::vector<std::string> DirectConfigDialog::comPortNames() const {
 
 QString DirectConfigDialog::devicePathOf(const QString& entry) const {
     if (entry.isEmpty()) return {};
-    if (model_.linkChoice == DirectConfigModel::kUsbLink) {
+    if (model_.linkChoice() == DirectConfigModel::kUsbLink) {
         for (const auto& device : usbDevices_)
             if (device.displayName == entry) return device.devicePath;
         return entry;
@@ -278,7 +278,7 @@ void DirectConfigDialog::Connect() {
     model_.beginConnect();
     const auto entry = model_.selectedPort();
     if (!entry) return;
-    const bool usb = model_.linkChoice == DirectConfigModel::kUsbLink;
+    const bool usb = model_.linkChoice() == DirectConfigModel::kUsbLink;
     port_.setUsbMode(usb);
     if (usb) {
         const QString name = toQString(*entry);
@@ -377,7 +377,7 @@ void DirectConfigDialog::ExportProfile() {
     if (path.isEmpty()) return;
     // What the pages show, unsaved edits included.
     const rules::ProfileContent content{ui_->includeSecrets->isChecked(), ui_->includeAddress->isChecked()};
-    const rules::Profile profile = rules::MakeProfile(model_.BuildConfig(), model_.context.layout(), content);
+    const rules::Profile profile = rules::MakeProfile(model_.BuildConfig(), model_.context().layout(), content);
     const bool secret = profile::holdsSecrets(profile);
     QString error;
     if (!profile::writeWholeFile(path, profile::profileJson(profile), secret, &error)) {
@@ -408,7 +408,7 @@ void DirectConfigDialog::ImportProfile() {
         return;
     }
     const link::PrinterConfig shown = model_.BuildConfig();
-    const link::ConfigLayout layout = model_.context.layout();
+    const link::ConfigLayout layout = model_.context().layout();
     if (const auto missing = rules::MissingSecrets(*profile, shown, layout); !missing.empty()) {
         SecretsDialog ask(missing, this);
         if (runModal(ask) != QDialog::Accepted) return;
@@ -463,9 +463,9 @@ bool DirectConfigDialog::mayDropEdits() {
 }
 
 QString DirectConfigDialog::connectionText() const {
-    if (!model_.context.connected) return Translated(kNotConnected);
+    if (!model_.context().connected) return Translated(kNotConnected);
     const QString firmware = QString::fromStdString(link::VisibleText(model_.lastSystemInfo.firmwareVersion));
-    const QString layout = model_.context.extendedLayout ? Translated(kNewerLayout) : Translated(kOlderLayout);
+    const QString layout = model_.context().extendedLayout ? Translated(kNewerLayout) : Translated(kOlderLayout);
     return Translated(kConnectedTo).arg(port_.portName(), firmware, layout);
 }
 
@@ -524,7 +524,7 @@ void DirectConfigDialog::render() {
     // Profiles need a connected printer: its layout, its record beneath.
     for (QWidget* w : std::initializer_list<QWidget*>{ui_->includeSecrets, ui_->includeAddress, ui_->exportProfileButton,
                                                       ui_->importProfileButton})
-        w->setEnabled(model_.context.connected);
+        w->setEnabled(model_.context().connected);
     ui_->tabControl->renderPages();
     ui_->connectionLabel->setText(connectionText());
     if (auto focus = model_.takeFocusRequest())

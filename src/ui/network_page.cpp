@@ -93,9 +93,9 @@ void NetworkPage::render() {
                                  std::pair{ui_->inactivityTime, NetworkControl::InactivityTime},
                                  std::pair{ui_->pinCode, NetworkControl::PinCode}})
         applyEdit(edit, c[control], model_.text(control));
-    applyAddress(ui_->ipAddress, c[NetworkControl::IpAddress], model_.ipAddress);
-    applyAddress(ui_->subnetMask, c[NetworkControl::SubnetMask], model_.subnetMask);
-    applyAddress(ui_->gateway, c[NetworkControl::Gateway], model_.gateway);
+    applyAddress(ui_->ipAddress, c[NetworkControl::IpAddress], model_.ipAddress());
+    applyAddress(ui_->subnetMask, c[NetworkControl::SubnetMask], model_.subnetMask());
+    applyAddress(ui_->gateway, c[NetworkControl::Gateway], model_.gateway());
     for (auto* edit : {ui_->ipAddress, ui_->subnetMask, ui_->gateway}) edit->refreshMark();
     for (auto [list, control] : {std::pair{ui_->p2pChannel, NetworkControl::P2pChannel},
                                  std::pair{ui_->p2pConnMode, NetworkControl::P2pConnMode}}) {

@@ -25,7 +25,7 @@ TEST(NumericText, DigitsOnlyEmptyKeepsNumberHugeSaturates) {
 
 struct RangeCase {
     const char* name;
-    int page;  // 0 system, 3 network
+    Tab page;  // System or Network
     int control;
     const char* typed;
     const char* shown;
@@ -41,7 +41,7 @@ TEST_P(RangeEntry, OutOfRangeIsReplacedAfterTheMessage) {
     const auto& p = GetParam();
     MaybeNotice notice;
     std::string shown;
-    if (p.page == 0) {
+    if (p.page == Tab::System) {
         notice = system().editText(static_cast<SystemControl>(p.control), p.typed);
         shown = system().text(static_cast<SystemControl>(p.control));
     } else {
@@ -57,14 +57,20 @@ TEST_P(RangeEntry, OutOfRangeIsReplacedAfterTheMessage) {
 
 INSTANTIATE_TEST_SUITE_P(
     Boundaries, RangeEntry,
-    ::testing::Values(RangeCase{"Port40000", 0, 1019, "40000", "9100", kPortOutOfRange},
-                      RangeCase{"Port32767", 0, 1019, "32767", "32767", std::nullopt},
-                      RangeCase{"PortEmpty", 0, 1019, "", "", std::nullopt},
-                      RangeCase{"Channel15", 3, 1044, "15", "14", kChannelNotSet},
-                      RangeCase{"Channel14", 3, 1044, "14", "14", std::nullopt},
-                      RangeCase{"Channel300", 3, 1044, "300", "14", kChannelNotSet},
-                      RangeCase{"Inactivity3601", 3, 1039, "3601", "3600", kTimeNotSet},
-                      RangeCase{"Inactivity3600", 3, 1039, "3600", "3600", std::nullopt}),
+    ::testing::Values(RangeCase{"Port40000", Tab::System,
+                                ControlNumber(SystemControl::PrinterPort), "40000", "9100", kPortOutOfRange},
+                      RangeCase{"Port32767", Tab::System,
+                                ControlNumber(SystemControl::PrinterPort), "32767", "32767", std::nullopt},
+                      RangeCase{"PortEmpty", Tab::System,
+                                ControlNumber(SystemControl::PrinterPort), "", "", std::nullopt},
+                      RangeCase{"Channel15", Tab::Network, ControlNumber(N::AdhocChannel), "15", "14", kChannelNotSet},
+                      RangeCase{"Channel14", Tab::Network, ControlNumber(N::AdhocChannel), "14", "14", std::nullopt},
+                      RangeCase{"Channel300", Tab::Network,
+                                ControlNumber(N::AdhocChannel), "300", "14", kChannelNotSet},
+                      RangeCase{"Inactivity3601", Tab::Network,
+                                ControlNumber(N::InactivityTime), "3601", "3600", kTimeNotSet},
+                      RangeCase{"Inactivity3600", Tab::Network,
+                                ControlNumber(N::InactivityTime), "3600", "3600", std::nullopt}),
     [](const auto& test) { return std::string(test.param.name); });
 
 // Record texts are UTF-8 in fixed byte widths: "é" takes 2 bytes, "€" 3.
@@ -137,12 +143,12 @@ TEST(CipherAfterAuthentication, MovesOnlyTheCiphersTheMethodForbids) {
 
 TEST_F(ConnectedWindow, SharedKeyOverNoneShowsWep128) {
     auto record = SampleRecord();
-    record.authentication = 0;
-    record.cipher = 0;
+    record.authentication = code::kOpenSystem;
+    record.cipher = code::kNone;
     connect(record);
     EXPECT_FALSE(security().controls()[S::WepKey].visible);
     security().click(S::SharedKey);
-    EXPECT_EQ(model.context.working.cipher, 2);
+    EXPECT_EQ(model.context().working.cipher, code::kWep128);
     EXPECT_TRUE(security().controls()[S::WepKey].visible);
     EXPECT_TRUE(security().controls()[S::CipherWep].checked);
     EXPECT_FALSE(security().controls()[S::CipherNone].enabled);
@@ -150,12 +156,12 @@ TEST_F(ConnectedWindow, SharedKeyOverNoneShowsWep128) {
 
 TEST_F(ConnectedWindow, OpenSystemKeepsAesTkipCheckedButDisabled) {
     auto record = SampleRecord();
-    record.authentication = 2;
-    record.cipher = 5;
+    record.authentication = code::kWpaPsk;
+    record.cipher = code::kAesTkip;
     connect(record);
     security().click(S::OpenSystem);
-    EXPECT_EQ(security().cipher, 5);
-    EXPECT_EQ(model.context.working.cipher, 5);
+    EXPECT_EQ(security().cipher(), code::kAesTkip);
+    EXPECT_EQ(model.context().working.cipher, code::kAesTkip);
     const auto& aesTkip = security().controls()[S::CipherAesTkip];
     EXPECT_TRUE(aesTkip.checked);
     EXPECT_FALSE(aesTkip.enabled);
@@ -165,28 +171,28 @@ TEST_F(ConnectedWindow, OpenSystemKeepsAesTkipCheckedButDisabled) {
 
 TEST_F(ConnectedWindow, WepKeyLengthPicksWep64OrWep128) {
     auto record = SampleRecord();
-    record.authentication = 1;
-    record.cipher = 2;
+    record.authentication = code::kSharedKey;
+    record.cipher = code::kWep128;
     record.wepKey = "abcde";
     connect(record);
     const std::pair<const char*, int> steps[] = {
         {"0123456789", 1}, {"0123456789a", 1}, {"0123456789ab", 1}, {"0123456789abc", 2}, {"abcde", 1}};
     for (const auto& [key, cipher] : steps) {
         security().editText(S::WepKey, key);
-        EXPECT_EQ(model.context.working.cipher, cipher) << key;
-        EXPECT_EQ(model.context.working.wepKey, key);
+        EXPECT_EQ(model.context().working.cipher, cipher) << key;
+        EXPECT_EQ(model.context().working.wepKey, key);
     }
     // Outside WEP the typed key is shown but not taken.
     security().click(S::OpenSystem);
     security().click(S::CipherAesTkip);
     security().editText(S::WepKey, "zzzzz");
     EXPECT_EQ(security().wepKeyText(), "zzzzz");
-    EXPECT_EQ(model.context.working.wepKey, "abcde");
+    EXPECT_EQ(model.context().working.wepKey, "abcde");
 }
 
 TEST_F(ConnectedWindow, EapTlsRenamesThePasswordAndFocusGoesToTheMethod) {
     auto record = SampleRecord();
-    record.authentication = 5;
+    record.authentication = code::kWpa2;
     record.eapMode = 0;
     connect(record);
     security().takeFocusRequest();
@@ -196,7 +202,7 @@ TEST_F(ConnectedWindow, EapTlsRenamesThePasswordAndFocusGoesToTheMethod) {
     security().click(S::EapFast);
     EXPECT_EQ(security().controls()[S::AuthPasswordLabel].labelId, kAuthenticationPassword);
     EXPECT_FALSE(security().controls()[S::EapTls].checked);
-    EXPECT_EQ(security().eapMode, 4);
+    EXPECT_EQ(security().eapMode(), 4);
 }
 
 TEST_F(ConnectedWindow, AdhocIsRefusedUnderWpaButItsChannelEditOpens) {
@@ -205,28 +211,28 @@ TEST_F(ConnectedWindow, AdhocIsRefusedUnderWpaButItsChannelEditOpens) {
     ASSERT_TRUE(notice);
     EXPECT_EQ(notice->message, kAdhocNotAvailable);
     EXPECT_EQ(notice->focus, static_cast<int>(N::InfraRadio));
-    EXPECT_EQ(network().networkMode, 0);
-    EXPECT_EQ(model.context.working.networkMode, 0);
+    EXPECT_EQ(network().networkMode(), code::kInfra);
+    EXPECT_EQ(model.context().working.networkMode, code::kInfra);
     EXPECT_TRUE(network().controls()[N::InfraRadio].checked);
     EXPECT_TRUE(network().controls()[N::AdhocChannel].enabled);
 }
 
 TEST_F(ConnectedWindow, AdhocTakesManualAddressingAndRefusesDhcp) {
     auto record = SampleRecord();
-    record.authentication = 0;
-    record.cipher = 0;
+    record.authentication = code::kOpenSystem;
+    record.cipher = code::kNone;
     record.ipAssignment = 1;  // DHCP
     connect(record);
     EXPECT_FALSE(network().controls()[N::IpAddress].enabled);
     EXPECT_FALSE(network().clickAdhoc());
-    EXPECT_EQ(model.context.working.networkMode, 1);
-    EXPECT_EQ(model.context.working.ipAssignmentChoice, 1);
+    EXPECT_EQ(model.context().working.networkMode, code::kAdhoc);
+    EXPECT_EQ(model.context().working.ipAssignmentChoice, code::kManual);
     EXPECT_FALSE(network().controls()[N::DhcpRadio].enabled);
     EXPECT_TRUE(network().controls()[N::IpAddress].enabled);
     auto notice = network().clickDhcp();
     ASSERT_TRUE(notice);
     EXPECT_EQ(notice->message, kAdhocNeedsManualIp);
-    EXPECT_EQ(model.context.working.ipAssignmentChoice, 1);
+    EXPECT_EQ(model.context().working.ipAssignmentChoice, code::kManual);
     EXPECT_TRUE(network().controls()[N::ManualRadio].checked);
 
     // Showing the Security tab now offers no WPA method.
@@ -238,12 +244,12 @@ TEST_F(ConnectedWindow, AdhocTakesManualAddressingAndRefusesDhcp) {
 
 TEST_F(ConnectedWindow, SecurityTabKeepsAWpaMethodChosenBeforeAdhoc) {
     auto record = SampleRecord();
-    record.networkMode = 1;  // ad hoc printer whose record still says WPA2-PSK
+    record.networkMode = code::kAdhoc;  // ad hoc printer whose record still says WPA2-PSK
     connect(record);
     model.tabs.selectTab(static_cast<int>(Tab::Security));
     EXPECT_FALSE(security().controls()[S::Wpa2Psk].enabled);
     EXPECT_TRUE(security().controls()[S::Wpa2Psk].checked);
-    EXPECT_EQ(security().authentication, 3);
+    EXPECT_EQ(security().authentication(), code::kWpa2Psk);
 }
 
 TEST_F(ConnectedWindow, WifiDirectOpensItsListsAndInfraClosesThem) {
@@ -254,11 +260,11 @@ TEST_F(ConnectedWindow, WifiDirectOpensItsListsAndInfraClosesThem) {
     for (auto c : {N::P2pChannel, N::P2pConnMode, N::PinCode, N::IpAddress})
         EXPECT_TRUE(network().controls()[c].enabled);
     network().chooseP2pChannel(2);
-    EXPECT_EQ(network().p2pChannel, "11");
+    EXPECT_EQ(network().p2pChannel(), "11");
     network().clickInfra();
     for (auto c : {N::P2pChannel, N::P2pConnMode, N::PinCode, N::AdhocChannel})
         EXPECT_FALSE(network().controls()[c].enabled);
-    EXPECT_EQ(model.context.working.networkMode, 0);
+    EXPECT_EQ(model.context().working.networkMode, code::kInfra);
 }
 
 }  // namespace

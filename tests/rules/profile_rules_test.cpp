@@ -105,7 +105,7 @@ TEST(Profile, SpreadRefusesWithTheFieldOrGivesTheRecordTheRulesBuild) {
     // fields an older printer lacks are named, not refused.
     auto accepted = SpreadProfile(cases[std::size(cases) - 1].profile, SampleRecord(), SampleInfo(),
                                   ConfigLayout::Newer);
-    EXPECT_EQ(accepted.config.cipher, 2);
+    EXPECT_EQ(accepted.config.cipher, code::kWep128);
     EXPECT_EQ(accepted.config.printerName, SampleRecord().printerName);
     const auto older = SpreadProfile(Of({{"p2pChannel", std::string("11")}, {"ssid", std::string("b")}}),
                                      OlderRecord(), SampleInfo(), ConfigLayout::Older);
@@ -145,7 +145,7 @@ TEST_F(ConnectedWindow, ShownProfileIsAnUnsavedEditUntilSaved) {
 // addressing, has none until the user changes something.
 TEST_F(ConnectedWindow, UnsavedEditsCompareValuesWithWhatConnectShowed) {
     auto adhocDhcp = SampleRecord();
-    adhocDhcp.networkMode = 1;
+    adhocDhcp.networkMode = code::kAdhoc;
     adhocDhcp.ipAssignment = 1;
     const std::pair<link::PrinterConfig, link::ConfigLayout> printers[] = {
         {SampleRecord(), link::ConfigLayout::Newer},

@@ -31,11 +31,11 @@ TEST_F(ConnectedWindow, PagesShowTheRecord) {
     auto record = SampleRecord();
     record.ipAssignment = 1;
     connect(record);
-    EXPECT_EQ(network().ipAssignmentChoice, 0);
+    EXPECT_EQ(network().ipAssignmentChoice(), code::kDhcp);
     EXPECT_TRUE(network().controls()[N::DhcpRadio].checked);
     EXPECT_EQ(network().controls()[N::P2pChannel].selection, 1);
-    EXPECT_EQ(system().macAddress, "00-1A-2B-3C-4D-5E");
-    EXPECT_EQ(system().confirmPassword, "secret");
+    EXPECT_EQ(system().macAddress(), "00-1A-2B-3C-4D-5E");
+    EXPECT_EQ(system().confirmPassword(), "secret");
     EXPECT_EQ(model.tabs.protocol.controls()[ProtocolControl::Https].selection, 1);
     EXPECT_EQ(model.BuildConfig().ipAssignment, 1);
 }
@@ -58,9 +58,9 @@ TEST_F(ConnectedWindow, UnmatchedWifiDirectChannelLosesNothing) {
 
 TEST_F(ConnectedWindow, AdhocRecordIsShownAndWrittenWithManualAddressing) {
     auto record = SampleRecord();
-    record.networkMode = 1;
-    record.authentication = 0;
-    record.cipher = 0;
+    record.networkMode = code::kAdhoc;
+    record.authentication = code::kOpenSystem;
+    record.cipher = code::kNone;
     record.ipAssignment = 1;
     connect(record);
     EXPECT_TRUE(network().controls()[N::ManualRadio].checked);
@@ -73,7 +73,7 @@ TEST_F(ConnectedWindow, OlderPrinterAfterNewerUsesTheOlderLayout) {
     connect(SampleRecord());
     model.Disconnect();
     model.onConnected(OlderRecord(), SampleInfo(), ConfigLayout::Older);
-    EXPECT_FALSE(model.context.extendedLayout);
+    EXPECT_FALSE(model.context().extendedLayout);
     EXPECT_EQ(model.BuildRecordBytes().size(), link::kOlderConfigSize);
     EXPECT_TRUE(model.BuildConfig().p2pChannel.empty());
 }
@@ -103,10 +103,10 @@ TEST(SummaryRows, ValuesFollowCodesAndLayout) {
     EXPECT_EQ(summaryRows(c, ConfigLayout::Older)[29].name, "P2P Pin Code");
 
     c.adhocChannel = 0;
-    c.authentication = 5;
+    c.authentication = code::kWpa2;
     c.authId = "user";
     c.authPassword = "pw";
-    c.networkMode = 2;
+    c.networkMode = code::kWifiDirect;
     c.cipher = 9;
     EXPECT_EQ(Row(c, ConfigLayout::Newer, 14), "-");
     EXPECT_EQ(Row(c, ConfigLayout::Newer, 25), "EAP-TLS");
@@ -116,8 +116,8 @@ TEST(SummaryRows, ValuesFollowCodesAndLayout) {
     EXPECT_EQ(Row(c, ConfigLayout::Newer, 22), "Unknown (9)");
     EXPECT_EQ(summaryRows(c, ConfigLayout::Newer)[21].valueTextId, 0);
 
-    c.authentication = 0;
-    c.cipher = 0;
+    c.authentication = code::kOpenSystem;
+    c.cipher = code::kNone;
     for (std::size_t n : {23u, 24u, 26u, 27u})
         EXPECT_EQ(Row(c, ConfigLayout::Newer, n), "") << n;
 }

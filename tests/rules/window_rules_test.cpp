@@ -27,12 +27,12 @@ TEST(LinkChoice, OpensOnSerialAndFallsBackWhenNoUsbPrinterFits) {
     auto notice = m.OnUsbChosen(usb, {"COM1", "COM3"});
     ASSERT_TRUE(notice);
     EXPECT_EQ(notice->message, kUsbUnavailable);
-    EXPECT_EQ(m.linkChoice, DirectConfigModel::kSerialLink);
+    EXPECT_EQ(m.linkChoice(), DirectConfigModel::kSerialLink);
     EXPECT_TRUE(m.controls()[W::SerialRadio].enabled);
     EXPECT_EQ(m.portEntries(), (std::vector<std::string>{"COM1", "COM3"}));
 
     EXPECT_FALSE(m.OnPosChosen(usb, {"COM1"}));
-    EXPECT_EQ(m.linkChoice, DirectConfigModel::kUsbLink);
+    EXPECT_EQ(m.linkChoice(), DirectConfigModel::kUsbLink);
     EXPECT_EQ(m.portEntries(), std::vector<std::string>{"USB001"});
     EXPECT_EQ(m.selectedPort(), "USB001");
     EXPECT_FALSE(m.controls()[W::SerialRadio].enabled);
@@ -49,7 +49,7 @@ TEST(LinkChoice, FollowsThePrinterTypeAndIsFixedWhileConnected) {
     ASSERT_FALSE(m.OnPosChosen({{"USB001", "006D"}}, com));
     // The other type has no USB printer: its list is the serial ports.
     m.OnOtherTypeChosen(com);
-    EXPECT_EQ(m.linkChoice, DirectConfigModel::kSerialLink);
+    EXPECT_EQ(m.linkChoice(), DirectConfigModel::kSerialLink);
     EXPECT_EQ(m.portEntries(), com);
     EXPECT_EQ(m.selectedPort(), "COM1");
 
@@ -67,7 +67,7 @@ TEST(LinkChoice, FollowsThePrinterTypeAndIsFixedWhileConnected) {
 
 TEST_F(ConnectedWindow, ConnectAndDisconnectSwitchButtonsAndPages) {
     connect(SampleRecord());
-    EXPECT_TRUE(model.context.connected);
+    EXPECT_TRUE(model.context().connected);
     EXPECT_FALSE(model.controls()[W::Connect].enabled);
     for (auto c : {W::Disconnect, W::Save, W::TabControl})
         EXPECT_TRUE(model.controls()[c].enabled);
@@ -80,9 +80,9 @@ TEST_F(ConnectedWindow, ConnectAndDisconnectSwitchButtonsAndPages) {
     EXPECT_FALSE(model.controls()[W::Save].enabled);
     for (auto c : {N::P2pChannel, N::P2pConnMode, N::PinCode, N::WifiDirectRadio, N::Ssid})
         EXPECT_FALSE(network().controls()[c].enabled);
-    EXPECT_TRUE(network().p2pPinCode.empty());
+    EXPECT_TRUE(network().p2pPinCode().empty());
     // The fields keep the last printer's values.
-    EXPECT_EQ(system().printerName, "Front counter");
+    EXPECT_EQ(system().printerName(), "Front counter");
 }
 
 struct LeaveCase {
@@ -97,63 +97,67 @@ void SetPort(DirectConfigModel& m, const char* port) { m.tabs.system.editText(Sy
 
 const LeaveCase kLeaveCases[] = {
     {"PortZeroPasses", Tab::System, [](DirectConfigModel& m) { SetPort(m, "0"); }, std::nullopt, 0},
-    {"Port80", Tab::System, [](DirectConfigModel& m) { SetPort(m, "80"); }, kPortNumberIncorrect, 1019},
-    {"Port3318", Tab::System, [](DirectConfigModel& m) { SetPort(m, "3318"); }, kPortNumberIncorrect, 1019},
+    {"Port80", Tab::System, [](DirectConfigModel& m) { SetPort(m, "80"); },
+     kPortNumberIncorrect, ControlNumber(SystemControl::PrinterPort)},
+    {"Port3318", Tab::System, [](DirectConfigModel& m) { SetPort(m, "3318"); },
+     kPortNumberIncorrect, ControlNumber(SystemControl::PrinterPort)},
     {"NameBeforePort", Tab::System,
      [](DirectConfigModel& m) {
          SetPort(m, "80");
          m.tabs.system.editText(SystemControl::PrinterName, "");
      },
-     kSystemNameIncorrect, 1018},
+     kSystemNameIncorrect, ControlNumber(SystemControl::PrinterName)},
     {"PasswordCase", Tab::System,
      [](DirectConfigModel& m) { m.tabs.system.editText(SystemControl::ConfirmPassword, "Secret"); },
-     kPasswordIncorrect, 1021},
+     kPasswordIncorrect, ControlNumber(SystemControl::UserPassword)},
     {"PasswordsBothEmpty", Tab::System,
      [](DirectConfigModel& m) {
          m.tabs.system.editText(SystemControl::UserPassword, "");
          m.tabs.system.editText(SystemControl::ConfirmPassword, "");
      },
-     kPasswordIncorrect, 1021},
+     kPasswordIncorrect, ControlNumber(SystemControl::UserPassword)},
     {"BothCommunitiesEmpty", Tab::Protocol,
      [](DirectConfigModel& m) {
          m.tabs.protocol.editText(ProtocolControl::SetCommunity, "");
          m.tabs.protocol.editText(ProtocolControl::GetCommunity, "");
      },
-     kCommunityIncorrect, 1029},
+     kCommunityIncorrect, ControlNumber(ProtocolControl::SetCommunity)},
     {"EmptyTrapCommunity", Tab::Protocol,
      [](DirectConfigModel& m) { m.tabs.protocol.editText(ProtocolControl::TrapCommunity, ""); },
-     kTrapCommunityIncorrect, 1020},
+     kTrapCommunityIncorrect, ControlNumber(ProtocolControl::TrapCommunity)},
     {"EmptySsidBeforeBadPin", Tab::Network,
      [](DirectConfigModel& m) {
          m.tabs.network.editText(N::Ssid, "");
          m.tabs.network.editText(N::PinCode, "123456");
      },
-     kSsidIncorrect, 1038},
+     kSsidIncorrect, ControlNumber(N::Ssid)},
     {"PinOfSixInInfra", Tab::Network, [](DirectConfigModel& m) { m.tabs.network.editText(N::PinCode, "123456"); },
-     kIncorrectPin, 1079},
+     kIncorrectPin, ControlNumber(N::PinCode)},
     {"PinOfFour", Tab::Network, [](DirectConfigModel& m) { m.tabs.network.editText(N::PinCode, "1234"); },
      std::nullopt, 0},
     {"PskEmptyUnderAes", Tab::Security,
-     [](DirectConfigModel& m) { m.tabs.security.editText(SecurityControl::PskKey, ""); }, kPskKeyIncorrect, 1041},
+     [](DirectConfigModel& m) { m.tabs.security.editText(SecurityControl::PskKey, ""); },
+     kPskKeyIncorrect, ControlNumber(SecurityControl::PskKey)},
     // The PSK is the key under every WPA cipher, AES + TKIP too.
     {"PskEmptyUnderAesTkip", Tab::Security,
      [](DirectConfigModel& m) {
          m.tabs.security.editText(SecurityControl::PskKey, "");
          m.tabs.security.click(SecurityControl::CipherAesTkip);
      },
-     kPskKeyIncorrect, 1041},
+     kPskKeyIncorrect, ControlNumber(SecurityControl::PskKey)},
     {"PskOfFive", Tab::Security,
      [](DirectConfigModel& m) { m.tabs.security.editText(SecurityControl::PskKey, "short"); }, kPskKeyInvalid,
-     1041},
+     ControlNumber(SecurityControl::PskKey)},
     {"SsidOverItsBytes", Tab::Network,
      [](DirectConfigModel& m) {
          std::string ssid;
          for (int i = 0; i < 17; ++i) ssid += "é";  // 34 bytes
          m.tabs.network.editText(N::Ssid, ssid);
      },
-     kTextTooLong, 1038},
+     kTextTooLong, ControlNumber(N::Ssid)},
     {"Wpa2WithoutId", Tab::Security,
-     [](DirectConfigModel& m) { m.tabs.security.click(SecurityControl::Wpa2); }, kCertificateIdIncorrect, 1042},
+     [](DirectConfigModel& m) { m.tabs.security.click(SecurityControl::Wpa2); },
+     kCertificateIdIncorrect, ControlNumber(SecurityControl::AuthId)},
     {"BssNeverFails", Tab::Bss, [](DirectConfigModel& m) { m.tabs.system.editText(SystemControl::UserId, ""); },
      std::nullopt, 0},
 };
@@ -179,7 +183,7 @@ TEST_P(LeavePage, FirstFailingRuleKeepsThePage) {
     } else {
         EXPECT_EQ(model.tabs.currentTab(), target);
     }
-    EXPECT_FALSE(model.tabs.returnPending);
+    EXPECT_FALSE(model.tabs.returnPending());
 }
 
 INSTANTIATE_TEST_SUITE_P(Rules, LeavePage, ::testing::ValuesIn(kLeaveCases),
@@ -187,7 +191,7 @@ INSTANTIATE_TEST_SUITE_P(Rules, LeavePage, ::testing::ValuesIn(kLeaveCases),
 
 TEST_F(ConnectedWindow, OlderPrinterGetsTheDefaultPinAndNoWifiDirect) {
     connect(OlderRecord(), link::ConfigLayout::Older);
-    EXPECT_EQ(network().p2pPinCode, "7364");
+    EXPECT_EQ(network().p2pPinCode(), "7364");
     EXPECT_FALSE(network().controls()[N::WifiDirectRadio].enabled);
     model.tabs.selectTab(static_cast<int>(Tab::Network));
     EXPECT_FALSE(model.tabs.selectTab(0));
@@ -221,8 +225,8 @@ class EmptyNumber : public ConnectedWindow, public ::testing::WithParamInterface
 TEST_P(EmptyNumber, RefusesLeaveAndSaveWithItsRangeMessage) {
     const auto& p = GetParam();
     auto record = SampleRecord();
-    record.authentication = 0;  // ad hoc mode needs Open System
-    record.cipher = 0;
+    record.authentication = code::kOpenSystem;  // ad hoc mode needs Open System
+    record.cipher = code::kNone;
     record.networkMode = static_cast<std::uint8_t>(p.networkMode);
     connect(record);
     ASSERT_FALSE(model.tabs.selectTab(static_cast<int>(p.tab)));
@@ -246,11 +250,13 @@ TEST_P(EmptyNumber, RefusesLeaveAndSaveWithItsRangeMessage) {
 
 INSTANTIATE_TEST_SUITE_P(
     Fields, EmptyNumber,
-    ::testing::Values(EmptyNumberCase{"Port", Tab::System, 1019, 0, kPortOutOfRange},
-                      EmptyNumberCase{"Inactivity", Tab::Network, 1039, 0, kTimeNotSet},
-                      EmptyNumberCase{"AdhocChannel", Tab::Network, 1044, 1, kChannelNotSet},
+    ::testing::Values(EmptyNumberCase{"Port", Tab::System,
+                                      ControlNumber(SystemControl::PrinterPort), 0, kPortOutOfRange},
+                      EmptyNumberCase{"Inactivity", Tab::Network, ControlNumber(N::InactivityTime), 0, kTimeNotSet},
+                      EmptyNumberCase{"AdhocChannel", Tab::Network, ControlNumber(N::AdhocChannel), 1, kChannelNotSet},
                       // Outside ad hoc mode the channel edit cannot be reached.
-                      EmptyNumberCase{"AdhocChannelUnused", Tab::Network, 1044, 0, std::nullopt}),
+                      EmptyNumberCase{"AdhocChannelUnused", Tab::Network,
+                                      ControlNumber(N::AdhocChannel), 0, std::nullopt}),
     [](const auto& test) { return std::string(test.param.name); });
 
 TEST_F(ConnectedWindow, SaveOnTheNetworkPageHasItsOwnRules) {
@@ -260,7 +266,7 @@ TEST_F(ConnectedWindow, SaveOnTheNetworkPageHasItsOwnRules) {
     auto notice = model.prepareSave();
     ASSERT_TRUE(notice);
     EXPECT_EQ(notice->message, kTimeNotSet);
-    EXPECT_EQ(notice->focus, 1039);
+    EXPECT_EQ(notice->focus, ControlNumber(N::InactivityTime));
     network().editText(N::InactivityTime, "0");
 
     network().setP2pConnMode(2);
@@ -268,13 +274,13 @@ TEST_F(ConnectedWindow, SaveOnTheNetworkPageHasItsOwnRules) {
     notice = model.prepareSave();
     ASSERT_TRUE(notice);
     EXPECT_EQ(notice->message, kIncorrectPin);
-    EXPECT_EQ(notice->focus, 1079);
+    EXPECT_EQ(notice->focus, ControlNumber(N::PinCode));
 }
 
 TEST_F(ConnectedWindow, SaveTakesTheWepLengthOrRefusesIt) {
     auto record = SampleRecord();
-    record.authentication = 0;
-    record.cipher = 1;
+    record.authentication = code::kOpenSystem;
+    record.cipher = code::kWep64;
     record.wepKey = "abcde";
     connect(record);
     model.tabs.selectTab(static_cast<int>(Tab::Security));

@@ -75,7 +75,7 @@ TEST_F(DirectUiTest, ConnectEditSaveWritesWhatThePagesShowPlusTheEdits) {
 
     tabs()->setCurrentIndex(static_cast<int>(Tab::Security));
     onPage<QRadioButton>(Tab::Security, "wpaPsk")->click();
-    expected.authentication = 2;
+    expected.authentication = rules::code::kWpaPsk;
     type(onPage<QLineEdit>(Tab::Security, "pskKey"), "a-longer-shared-key");
     expected.pskKey = "a-longer-shared-key";
 

@@ -110,7 +110,7 @@ TEST_F(DirectUiTest, SurveyListSortsFitsAndHandsANetworkToThePages) {
         }
         EXPECT_EQ(tabs()->currentIndex(), static_cast<int>(Tab::Network)) << pick.bssid;
         EXPECT_EQ(ssid->text(), QString::fromLatin1(pick.ssid)) << pick.bssid;
-        EXPECT_EQ(dialog->model().context.working.ssid, pick.ssid) << pick.bssid;
+        EXPECT_EQ(dialog->model().context().working.ssid, pick.ssid) << pick.bssid;
         EXPECT_TRUE(onPage<QRadioButton>(Tab::Security, pick.authRadio)->isChecked()) << pick.bssid;
     }
 }
