@@ -6,15 +6,13 @@
 
 #include "endpoints.h"
 #include "link/framing.h"
+#include "transport/wait_slice.h"
 
 namespace corvane::lan {
 
 namespace {
 
-int sliceOf(const QDeadlineTimer& deadline, std::chrono::milliseconds slice) {
-    const qint64 left = deadline.remainingTime();
-    return static_cast<int>(std::max<qint64>(0, std::min<qint64>(left, slice.count())));
-}
+using transport::sliceOf;
 
 // A BSS_RSP is complete when everything received so far checks out: at
 // least a tag and a checksum, and the checksum over all of it is 0.

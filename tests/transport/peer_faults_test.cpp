@@ -15,7 +15,7 @@
 #include <thread>
 
 #include "support/pty_pair.h"
-#include "transport/serial_port.h"
+#include "transport/raw_device_port.h"
 #include "transport/survey_socket.h"
 
 namespace corvane::test {
@@ -24,7 +24,7 @@ namespace {
 using namespace std::chrono_literals;
 using Clock = std::chrono::steady_clock;
 using transport::LinkTimeouts;
-using transport::SerialPort;
+using transport::RawDevicePort;
 
 // 100 attempts x 5 polls x 10 ms: 5 s before a silent peer fails a read.
 LinkTimeouts patientTimeouts() {
@@ -39,11 +39,10 @@ LinkTimeouts patientTimeouts() {
 // A raw link port opened on `node`.
 struct RawPort {
     explicit RawPort(const QString& node, LinkTimeouts timeouts = patientTimeouts()) {
-        port.setUsbMode(true);
         port.setPortName(node);
         port.setTimeouts(timeouts);
     }
-    SerialPort port;
+    RawDevicePort port;
 };
 
 std::chrono::milliseconds since(Clock::time_point start) {
