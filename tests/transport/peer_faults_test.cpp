@@ -13,6 +13,7 @@
 #include <chrono>
 #include <functional>
 #include <thread>
+#include <vector>
 
 #include "support/pty_pair.h"
 #include "transport/raw_device_port.h"
@@ -129,8 +130,10 @@ TEST(PeerTrickles, EachTransportStopsAtItsBudget) {
              timings.receive = 100ms;  // 7 attempts: 700 ms in all
              lan::LanSurvey survey(QStringLiteral("127.0.0.1"), peer.port(), timings);
              survey.setIdleHook([] { QCoreApplication::processEvents(); });
+             std::vector<int> progress;
+             survey.setProgressCallback([&progress](int value) { progress.push_back(value); });
              EXPECT_EQ(survey.queryBssOverTcp(), 0);
-             EXPECT_FALSE(survey.answer().empty());
+             EXPECT_EQ(progress, (std::vector<int>{0, 12, 100}));  // bytes came, then the budget ran out
          },
          700ms},
     };
