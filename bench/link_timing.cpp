@@ -13,7 +13,7 @@
 #include "bench_sim.h"
 #include "link/exchange/certificate_upload.h"
 #include "link/exchange/link_session.h"
-#include "transport/serial_port.h"
+#include "transport/raw_device_port.h"
 
 using namespace corvane;
 
@@ -51,10 +51,8 @@ int main(int argc, char** argv) {
         return 1;
     }
 
-    transport::SerialPort port;
-    port.setUsbMode(true);
+    transport::RawDevicePort port;
     port.setPortName(sim.pty());
-    link::OpenableLinkPortAdapter<transport::SerialPort> adapter(port);
     const link::ExchangeLimits limits;
     const Bytes certificate = Certificate();
 
@@ -76,7 +74,7 @@ int main(int argc, char** argv) {
             static_cast<double>((silence ? port.timeouts().replyGap : port.timeouts().replyGuard).count());
         std::vector<double> connectMs, uploadMs;
         for (int run = 0; run < kRuns; ++run) {
-            link::LinkSession session(adapter, link::BlockingSleep(), limits);
+            link::LinkSession session(port, link::BlockingSleep(), limits);
             QElapsedTimer clock;
             clock.start();
             if (session.connect() != link::ConnectOutcome::Connected) {

@@ -183,7 +183,7 @@ int main(int argc, char** argv) {
         Row("+ message box");
 
         {
-            transport::SerialPort port;
+            transport::DirectLink port;
             ui::DirectConfigOptions options;
             options.port = &port;
             options.linkDevice = sim.pty();

@@ -13,6 +13,8 @@
 #include <QStyle>
 #include <QValidator>
 
+#include "link/printer_config.h"
+
 namespace corvane::app {
 
 namespace {
@@ -112,8 +114,7 @@ int Ipv4AddressEdit::filledFieldCount() const {
 }
 
 QString Ipv4AddressEdit::text() const {
-    const Address a = address();
-    return QStringLiteral("%1.%2.%3.%4").arg(a[0]).arg(a[1]).arg(a[2]).arg(a[3]);
+    return QString::fromStdString(link::FormatIpv4(address()));
 }
 
 bool Ipv4AddressEdit::setText(const QString& text) {

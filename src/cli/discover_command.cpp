@@ -9,6 +9,7 @@
 #include "lan/device_lists.h"
 #include "lan/discovery_search.h"
 #include "lan/request_failure.h"
+#include "link/printer_config.h"
 #include "link/string_table.h"
 #include "transport/local_addresses.h"
 
@@ -19,7 +20,7 @@ namespace {
 QString Text(const std::string& s) { return QString::fromStdString(s); }
 
 QString Dotted(const std::array<std::uint8_t, 4>& a) {
-    return QStringLiteral("%1.%2.%3.%4").arg(a[0]).arg(a[1]).arg(a[2]).arg(a[3]);
+    return QString::fromStdString(link::FormatIpv4(a));
 }
 
 QJsonObject DeviceJson(int number, const lan::DiscoveredDevice& d) {

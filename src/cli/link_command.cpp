@@ -26,14 +26,12 @@
 #include "rules/summary_rows.h"
 #include "transport/link_read_rule.h"
 #include "transport/open_failure.h"
-#include "transport/serial_port.h"
+#include "transport/direct_link.h"
 #include "transport/usb_printer_port.h"
 
 namespace corvane::cli {
 
 namespace {
-
-using PortAdapter = link::OpenableLinkPortAdapter<transport::SerialPort>;
 
 constexpr long long kMaxLinkTimeoutMs = 24LL * 3600 * 1000;
 
@@ -82,7 +80,7 @@ transport::LinkTimeouts TimeoutsFor(long long ms) {
 // Sets the port up from --serial, --usb or --device, --link-timeout-ms and
 // --link-read (or CORVANE_LINK_READ).
 // The exit code on failure (the reason printed), nullopt when ready.
-std::optional<int> ConfigurePort(const Invocation& invocation, transport::SerialPort& port) {
+std::optional<int> ConfigurePort(const Invocation& invocation, transport::DirectLink& port) {
     const int chosen = int{invocation.isSet("serial")} + int{invocation.isSet("usb")} + int{invocation.isSet("device")};
     if (chosen != 1) return usageError(QStringLiteral("link needs exactly one of --serial, --usb, --device"));
     if (invocation.isSet("serial")) {
@@ -324,11 +322,10 @@ int runLink(const Invocation& invocation) {
     }
 
     const InterruptCancels interruptCancels;
-    transport::SerialPort port;
+    transport::DirectLink port;
     if (const auto failed = ConfigurePort(invocation, port)) return *failed;
     port.setCancelToken(&interrupted);
-    PortAdapter adapter(port);
-    link::LinkSession session(adapter, link::LinkWaits(link::BlockingSleep(), &interrupted));
+    link::LinkSession session(port, link::LinkWaits(link::BlockingSleep(), &interrupted));
     if (const auto failed = Connect(session)) return *failed;
 
     const bool json = invocation.json();

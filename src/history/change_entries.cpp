@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 
+#include "link/printer_config.h"
 #include "link/string_table.h"
 #include "rules/record_fields.h"
 
@@ -10,7 +11,7 @@ namespace corvane::history {
 namespace {
 
 QString Address(const std::array<std::uint8_t, 4>& a) {
-    return QStringLiteral("%1.%2.%3.%4").arg(a[0]).arg(a[1]).arg(a[2]).arg(a[3]);
+    return QString::fromStdString(link::FormatIpv4(a));
 }
 
 QString Baud(std::uint8_t code) {

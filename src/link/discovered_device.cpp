@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "printer_config.h"
+
 namespace corvane::lan {
 
 namespace {
@@ -136,9 +138,7 @@ std::string FormatMacLower(const std::array<std::uint8_t, 6>& mac) {
 
 std::string FormatConfiguredAddress(const std::array<std::uint8_t, 4>& a) {
     if (a[0] == 0) return "Not Configuration";
-    char text[16];
-    std::snprintf(text, sizeof text, "%d.%d.%d.%d", a[0], a[1], a[2], a[3]);
-    return text;
+    return link::FormatIpv4(a);
 }
 
 std::string FormatVersion(std::uint8_t major, std::uint8_t minor) {

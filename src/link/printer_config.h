@@ -112,7 +112,8 @@ Bytes BuildIfSetMessage(const PrinterConfig& config, ConfigLayout layout);
 
 // "%02X-%02X-%02X-%02X-%02X-%02X".
 std::string FormatMacUpper(const std::array<std::uint8_t, 6>& mac);
-// "%d.%d.%d.%d" of a host-order address.
+// "%d.%d.%d.%d" of a host-order address, or of its four bytes in wire order.
 std::string FormatIpv4(Ipv4 address);
+std::string FormatIpv4(const std::array<std::uint8_t, 4>& address);
 
 }  // namespace corvane::link

@@ -8,7 +8,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "transport/serial_port.h"
+#include "transport/link_device_port.h"
 
 class QSettings;
 

@@ -37,8 +37,8 @@ using rules::WindowControl;
 
 namespace {
 
-transport::SerialPort& chosenPort(const DirectConfigOptions& options) {
-    return options.port ? *options.port : transport::programSerialPort();
+transport::DirectLink& chosenPort(const DirectConfigOptions& options) {
+    return options.port ? *options.port : transport::programLink();
 }
 
 // The read rule from the environment or the tool's settings file; a value
@@ -95,9 +95,8 @@ DirectConfigDialog::DirectConfigDialog(const DirectConfigOptions& options, QWidg
       port_(chosenPort(options)),
       savedTimeouts_(port_.timeouts()),
       savedReadRule_(port_.readRule()),
-      openablePort_(port_),
-      session_(openablePort_, exchangeWaits(), options.limits),
-      link_{openablePort_, model_.context(), exchangeWaits(), options.limits, {}, {}, {}},
+      session_(port_, exchangeWaits(), options.limits),
+      link_{port_, model_.context(), exchangeWaits(), options.limits, {}, {}, {}},
       ui_(std::make_unique<Ui::DirectConfigDialog>()) {
     ui_->setupUi(this);
     setSizeGripEnabled(true);

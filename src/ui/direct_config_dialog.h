@@ -13,7 +13,7 @@
 #include "link/cancel_token.h"
 #include "link/exchange/link_session.h"
 #include "rules/direct_config_model.h"
-#include "transport/serial_port.h"
+#include "transport/direct_link.h"
 #include "ui/direct_config_entry.h"
 #include "ui/link_access.h"
 #include "transport/usb_printer_port.h"
@@ -89,10 +89,9 @@ private:
     bool exchanging_ = false;
     bool closeAfterExchange_ = false;
     std::vector<std::pair<QWidget*, bool>> heldDuringExchange_;  // widget, enabled before
-    transport::SerialPort& port_;
+    transport::DirectLink& port_;
     transport::LinkTimeouts savedTimeouts_;
     transport::LinkReadRule savedReadRule_;
-    link::OpenableLinkPortAdapter<transport::SerialPort> openablePort_;
     link::LinkSession session_;
     rules::DirectConfigModel model_;
     LinkAccess link_;

@@ -8,7 +8,7 @@
 #include <QString>
 
 #include "link/exchange/exchange_limits.h"
-#include "transport/serial_port.h"
+#include "transport/direct_link.h"
 #include "ui/certificate_page.h"
 
 class QWidget;
@@ -20,7 +20,7 @@ namespace corvane::ui {
 // simulator.
 struct DirectConfigOptions {
     // The link object; the program-wide one when null.
-    transport::SerialPort* port = nullptr;
+    transport::DirectLink* port = nullptr;
     // Read and write waits; the port's own when empty.
     std::optional<transport::LinkTimeouts> timeouts;
     // When a read ends; empty: CORVANE_LINK_READ, else link/read in the

@@ -39,7 +39,7 @@
 #include "lan/ui/local_address_dialog.h"
 #include "lan/ui/search_dialog.h"
 #include "support/sample_records.h"
-#include "transport/serial_port.h"
+#include "transport/direct_link.h"
 #include "ui/config_tab_ctrl.h"
 #include "ui/direct_config_dialog.h"
 #include "ui/settings_summary_dialog.h"
@@ -235,7 +235,7 @@ TEST_P(LayoutFit, LanWindowsShowEveryTextWhole) {
 }
 
 TEST_P(LayoutFit, DirectWindowsShowEveryTextWhole) {
-    transport::SerialPort port;
+    transport::DirectLink port;
     ui::DirectConfigOptions options;
     options.port = &port;
     options.serialPorts = [] { return std::vector<transport::SerialPortEntry>{}; };

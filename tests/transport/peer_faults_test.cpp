@@ -13,9 +13,10 @@
 #include <chrono>
 #include <functional>
 #include <thread>
+#include <vector>
 
 #include "support/pty_pair.h"
-#include "transport/serial_port.h"
+#include "transport/raw_device_port.h"
 #include "transport/survey_socket.h"
 
 namespace corvane::test {
@@ -24,7 +25,7 @@ namespace {
 using namespace std::chrono_literals;
 using Clock = std::chrono::steady_clock;
 using transport::LinkTimeouts;
-using transport::SerialPort;
+using transport::RawDevicePort;
 
 // 100 attempts x 5 polls x 10 ms: 5 s before a silent peer fails a read.
 LinkTimeouts patientTimeouts() {
@@ -39,11 +40,10 @@ LinkTimeouts patientTimeouts() {
 // A raw link port opened on `node`.
 struct RawPort {
     explicit RawPort(const QString& node, LinkTimeouts timeouts = patientTimeouts()) {
-        port.setUsbMode(true);
         port.setPortName(node);
         port.setTimeouts(timeouts);
     }
-    SerialPort port;
+    RawDevicePort port;
 };
 
 std::chrono::milliseconds since(Clock::time_point start) {
@@ -130,8 +130,10 @@ TEST(PeerTrickles, EachTransportStopsAtItsBudget) {
              timings.receive = 100ms;  // 7 attempts: 700 ms in all
              lan::LanSurvey survey(QStringLiteral("127.0.0.1"), peer.port(), timings);
              survey.setIdleHook([] { QCoreApplication::processEvents(); });
+             std::vector<int> progress;
+             survey.setProgressCallback([&progress](int value) { progress.push_back(value); });
              EXPECT_EQ(survey.queryBssOverTcp(), 0);
-             EXPECT_FALSE(survey.answer().empty());
+             EXPECT_EQ(progress, (std::vector<int>{0, 12, 100}));  // bytes came, then the budget ran out
          },
          700ms},
     };

@@ -21,7 +21,7 @@
 #include "support/pty_pair.h"
 #include "transport/link_read_rule.h"
 #include "transport/open_failure.h"
-#include "transport/serial_port.h"
+#include "transport/direct_link.h"
 
 using corvane::Bytes;
 using corvane::ToBytes;
@@ -29,6 +29,8 @@ using corvane::test::PtyPair;
 using corvane::link::ReplyShape;
 using corvane::transport::LinkReadRule;
 using corvane::transport::LinkTimeouts;
+using corvane::transport::DirectLink;
+using corvane::transport::RawDevicePort;
 using corvane::transport::SerialPort;
 using namespace std::chrono_literals;
 
@@ -47,7 +49,6 @@ class RawPortTest : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(pty.ok());
-        port.setUsbMode(true);
         port.setPortName(pty.slave());
         port.setTimeouts(shortTimeouts());
         ASSERT_TRUE(port.Open());
@@ -57,12 +58,11 @@ protected:
         return port.Read(reply) ? std::string(reply.begin(), reply.end()) : std::string("<none>");
     }
     PtyPair pty;
-    SerialPort port;
+    RawDevicePort port;
 };
 
 TEST(SerialPortDefaults, PrinterLineSettingsAndTimings) {
     SerialPort port;
-    EXPECT_EQ(port.baudRate(), 115200u);
     EXPECT_FALSE(port.isOpen());
     EXPECT_EQ(LinkTimeouts{}.firstByteLimit(), 90s);
     Bytes reply{1, 2};
@@ -188,8 +188,7 @@ TEST_F(RawPortTest, WriteReachesTheDevice) {
 }
 
 TEST_F(RawPortTest, HeldDeviceIsExclusiveAndCloseTwiceIsHarmless) {
-    SerialPort other;
-    other.setUsbMode(true);
+    RawDevicePort other;
     other.setPortName(pty.slave());
     EXPECT_FALSE(other.Open());
     EXPECT_TRUE(port.Open());  // already held: reports, does not reopen
@@ -209,8 +208,7 @@ TEST(SerialMode, PseudoTerminalFailsTheReadinessTest) {
     EXPECT_FALSE(port.isOpen());
     port.Close();
     // Nothing held: the node opens again at once.
-    SerialPort raw;
-    raw.setUsbMode(true);
+    RawDevicePort raw;
     raw.setPortName(pty.slave());
     EXPECT_TRUE(raw.Open());
 }
@@ -235,8 +233,7 @@ TEST(OpenFailure, NamesTheCauseOfEachKind) {
     QTemporaryDir dir;
     PtyPair pty;
     ASSERT_TRUE(pty.ok());
-    SerialPort holder;
-    holder.setUsbMode(true);
+    RawDevicePort holder;
     holder.setPortName(pty.slave());
     ASSERT_TRUE(holder.Open());
     PtyPair lineless;
@@ -251,7 +248,7 @@ TEST(OpenFailure, NamesTheCauseOfEachKind) {
         QStringList lines;  // after "Unable to open the port."
     };
     auto opened = [](const QString& node, bool usb) {
-        SerialPort port;
+        DirectLink port;
         port.setUsbMode(usb);
         port.setPortName(node);
         const auto result = port.Open();

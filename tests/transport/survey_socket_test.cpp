@@ -1,5 +1,8 @@
-// The LAN survey against a QTcpServer on 127.0.0.1 playing the printer. The
-// query blocks; the server is served from the query's idle hook.
+// The LAN survey's TCP connection against a QTcpServer on 127.0.0.1 playing
+// the printer: connecting, and the one query end to end (the query's
+// attempts and answers are tested over a scripted stream in
+// tests/exchange). The query blocks; the server is served from the query's
+// idle hook.
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
@@ -98,25 +101,6 @@ TEST(LanSurvey, BadAddressDoesNotConnect) {
     EXPECT_EQ(survey.connectSurveySocket(), 0);
 }
 
-TEST(LanSurvey, SilentPrinterRunsSevenAttemptsThenFails) {
-    FakePrinter printer({});
-    LanSurvey survey(QStringLiteral("127.0.0.1"), printer.port(), fast(40ms));
-    const QueryRun run = runQuery(survey);
-    EXPECT_EQ(run.result, 0);
-    EXPECT_EQ(run.progress, (std::vector<int>{0, 12, 24, 36, 48, 60, 72, 84, 96, 100}));
-    EXPECT_GE(run.elapsed, 7 * 40ms);
-}
-
-TEST(LanSurvey, AnswerOnTheSeventhAttemptIsAccepted) {
-    FakePrinter printer({{6 * 200ms + 100ms, surveyAnswer()}});
-    LanSurvey survey(QStringLiteral("127.0.0.1"), printer.port(), fast(200ms));
-    const QueryRun run = runQuery(survey);
-    EXPECT_EQ(run.result, 1);
-    EXPECT_EQ(run.progress, (std::vector<int>{0, 12, 24, 36, 48, 60, 72, 84, 100}));
-    EXPECT_STREQ(survey.table()[0].ssid.data(), "Shop");
-    EXPECT_EQ(survey.table()[0].rssi, -60);
-}
-
 TEST(LanSurvey, AnswerSplitInThreeSegmentsIsReassembledWithoutWaitingOut) {
     const Bytes answer = surveyAnswer();
     auto part = [&](std::size_t from, std::size_t to) {
@@ -126,18 +110,11 @@ TEST(LanSurvey, AnswerSplitInThreeSegmentsIsReassembledWithoutWaitingOut) {
     LanSurvey survey(QStringLiteral("127.0.0.1"), printer.port(), fast(1500ms));
     const QueryRun run = runQuery(survey);
     EXPECT_EQ(run.result, 1);
-    EXPECT_EQ(survey.answer(), answer);
+    EXPECT_EQ(run.progress, (std::vector<int>{0, 12, 100}));
+    EXPECT_STREQ(survey.table()[0].ssid.data(), "Shop");
     EXPECT_EQ(survey.table()[0].security, 0x08);
     // Complete after the third segment: no receive time-out waited out.
     EXPECT_LT(run.elapsed, 1000ms);
-}
-
-TEST(LanSurvey, GarbageIsRejected) {
-    FakePrinter printer({{10ms, ToBytes("HTTP/1.1 400 Bad Request\r\n\r\n")}});
-    LanSurvey survey(QStringLiteral("127.0.0.1"), printer.port(), fast(100ms));
-    const QueryRun run = runQuery(survey);
-    EXPECT_EQ(run.result, 0);
-    EXPECT_EQ(run.progress.back(), 100);
 }
 
 }  // namespace

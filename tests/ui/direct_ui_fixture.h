@@ -23,7 +23,7 @@
 #include "sim_json.h"
 #include "sim_state.h"
 #include "support/sim_process.h"
-#include "transport/serial_port.h"
+#include "transport/direct_link.h"
 #include "ui/config_tab_ctrl.h"
 #include "ui/direct_config_dialog.h"
 #include "ui/secrets_dialog.h"
@@ -152,7 +152,7 @@ protected:
     ui::ConfigTabCtrl* tabs() const { return dialog->tabs(); }
 
     SimPrinter sim;
-    transport::SerialPort linkPort;
+    transport::DirectLink linkPort;
     app::MessageCapture messages;
     std::unique_ptr<ui::DirectConfigDialog> dialog;
     std::vector<std::vector<std::array<QString, 3>>> summaries;

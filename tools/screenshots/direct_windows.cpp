@@ -54,7 +54,7 @@ int main(int argc, char** argv) {
     corvane::app::setMessageHook([](const corvane::app::ShownMessage&) {});
     bool ok = true;
     {
-        corvane::transport::SerialPort port;
+        corvane::transport::DirectLink port;
         corvane::ui::DirectConfigOptions options;
         options.port = &port;
         options.linkDevice = QString::fromUtf8(line.mid(5).trimmed());

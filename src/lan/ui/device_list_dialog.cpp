@@ -16,6 +16,7 @@
 #include "lan/ui/lan_settings_dialog.h"
 #include "lan/ui/local_address_dialog.h"
 #include "lan/ui/search_dialog.h"
+#include "link/printer_config.h"
 #include "link/string_table.h"
 #include "ui_device_list_dialog.h"
 
@@ -24,7 +25,7 @@ namespace corvane::lan {
 namespace {
 
 QString dotted(const std::array<std::uint8_t, 4>& a) {
-    return QStringLiteral("%1.%2.%3.%4").arg(a[0]).arg(a[1]).arg(a[2]).arg(a[3]);
+    return QString::fromStdString(link::FormatIpv4(a));
 }
 
 constexpr int kFeatureCodeRole = Qt::UserRole;

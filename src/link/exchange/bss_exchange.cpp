@@ -16,22 +16,12 @@ int queryBssOverLink(LinkPort& port, BssTable& table, const ProgressFn& progress
     if (!EnterConfigMode(port)) {
         return 0;
     }
-    const Bytes request = BuildBssRequest();
-    if (request.empty()) {
-        return 0;
-    }
-    const Bytes frame = EncodeFrame(request);
-    if (frame.empty() || SendRequest(port, frame) == 0) {
-        return 0;
-    }
-    report(25);
-
-    Bytes reply;
-    if (!port.Read(reply, ReplyShape::Frame)) {
+    const auto reply = Converse(port, BuildBssRequest(), ReplyShape::Frame, [&report] { report(25); });
+    if (!reply) {
         return 0;
     }
     report(100);
-    return parseBssResponse(DecodeFrameText(reply), table) == 1 ? 1 : 0;
+    return parseBssResponse(DecodeFrameText(*reply), table) == 1 ? 1 : 0;
 }
 
 }  // namespace corvane::link

@@ -5,6 +5,7 @@
 #include <limits>
 #include <string_view>
 
+#include "exchange/config_exchange.h"
 #include "framing.h"
 
 namespace corvane::link {
@@ -63,7 +64,6 @@ bool uploadCertificate(LinkPort& port, ByteSpan data, int type, const ProgressFn
     bool starting = true;
     int modeSends = 0;
     int budget = limits.certificateRetryBudget;
-    Bytes answer;
     const int chunks = static_cast<int>((size + chunkSize - 1) / chunkSize);
     while (true) {
         if (waits.cancelled()) {
@@ -71,29 +71,24 @@ bool uploadCertificate(LinkPort& port, ByteSpan data, int type, const ProgressFn
         }
         waits.report({LinkStep::Uploading, static_cast<int>(acknowledged / chunkSize) + 1, chunks});
         std::size_t sentLength = 0;
-        std::size_t written = 0;
+        std::optional<Bytes> reply;
+        // The start answer is judged by its word, a chunk's by its tag.
         if (starting) {
             if (modeSends >= limits.certificateModeSends) {
                 return false;
             }
             ++modeSends;
-            written = SendRequest(port, modeCommand);
+            reply = WriteAndRead(port, modeCommand, ReplyShape::CertificateStart);
         } else {
             const bool last = size - acknowledged <= chunkSize;
             sentLength = last ? size - acknowledged : chunkSize;
-            const Bytes message =
-                BuildCertificateChunk(data.subspan(acknowledged, sentLength), acknowledged, last);
-            const Bytes frame = EncodeFrame(message);
-            if (message.empty() || frame.empty()) {
-                return false;
-            }
-            written = SendRequest(port, frame);
+            reply = Converse(port, BuildCertificateChunk(data.subspan(acknowledged, sentLength), acknowledged, last),
+                             ReplyShape::CertificateAnswer);
         }
-        // The start answer is judged by its word, a chunk's by its tag.
-        const ReplyShape shape = starting ? ReplyShape::CertificateStart : ReplyShape::CertificateAnswer;
-        if (written == 0 || !port.Read(answer, shape)) {
+        if (!reply) {
             return false;
         }
+        const Bytes& answer = *reply;
 
         if (starting) {
             if (!AnswerIs(answer, kStartAnswer)) {

@@ -6,27 +6,29 @@
 #include "framing.h"
 
 namespace corvane::link {
-namespace {
 
-// Writes `message` as a printer command frame and reads the reply frame.
-// A frame that cannot be built or is not written at all fails the exchange
-// at once instead of waiting for a reply that cannot come.
-std::optional<Bytes> Converse(LinkPort& port, ByteSpan message) {
-    if (message.empty()) {
+std::optional<Bytes> WriteAndRead(LinkPort& port, ByteSpan bytes, ReplyShape shape,
+                                  const std::function<void()>& sent) {
+    if (bytes.empty() || SendRequest(port, bytes) == 0) {
         return std::nullopt;
     }
-    Bytes frame = EncodeFrame(message);
-    if (frame.empty() || SendRequest(port, frame) == 0) {
-        return std::nullopt;
+    if (sent) {
+        sent();
     }
     Bytes reply;
-    if (!port.Read(reply, ReplyShape::Frame)) {
+    if (!port.Read(reply, shape)) {
         return std::nullopt;
     }
     return reply;
 }
 
-}  // namespace
+std::optional<Bytes> Converse(LinkPort& port, ByteSpan message, ReplyShape shape,
+                              const std::function<void()>& sent) {
+    if (message.empty()) {
+        return std::nullopt;
+    }
+    return WriteAndRead(port, EncodeFrame(message), shape, sent);
+}
 
 bool EnterConfigMode(LinkPort& port) {
     const auto command = ModeCommand(kModeConfig);

@@ -2,6 +2,9 @@
 // the system record and configuration record at Connect, IF__SET at Save.
 #pragma once
 
+#include <functional>
+#include <optional>
+
 #include "link_port.h"
 #include "printer_config.h"
 
@@ -26,5 +29,14 @@ bool SendConfig(LinkPort& port, const PrinterConfig& config, ConfigLayout layout
 // The opening step shared by every configuration exchange: the mode command
 // 0x7F written whole and acknowledged with 1F 57 4D 7F.
 bool EnterConfigMode(LinkPort& port);
+
+// Writes `bytes` as they stand and reads the reply of `shape`. Bytes that are
+// empty or not written at all fail the exchange at once instead of waiting
+// for a reply that cannot come; `sent`, when set, is called once they went.
+std::optional<Bytes> WriteAndRead(LinkPort& port, ByteSpan bytes, ReplyShape shape,
+                                  const std::function<void()>& sent = {});
+// The same with `message` sent as a printer command frame.
+std::optional<Bytes> Converse(LinkPort& port, ByteSpan message, ReplyShape shape = ReplyShape::Frame,
+                              const std::function<void()>& sent = {});
 
 }  // namespace corvane::link

@@ -1,0 +1,108 @@
+// The LAN survey over a scripted byte stream: each read of the query takes
+// the next step of the script, a piece of the answer or an attempt that
+// stays silent.
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <optional>
+#include <vector>
+
+#include "exchange/printer_replies.h"
+#include "link/cancel_token.h"
+#include "link/exchange/survey_exchange.h"
+
+namespace corvane::link::testing {
+namespace {
+
+class ScriptedStream final : public ByteStream {
+public:
+    bool connects = true;
+    std::deque<std::optional<Bytes>> reads;  // nullopt: a silent attempt
+    std::vector<Bytes> writes;
+    int readCalls = 0;
+
+    bool Connect(std::chrono::milliseconds) override { return connects; }
+    bool Write(ByteSpan data, std::chrono::milliseconds) override {
+        writes.emplace_back(data.begin(), data.end());
+        return true;
+    }
+    bool Read(Bytes& into, std::size_t room, std::chrono::milliseconds) override {
+        ++readCalls;
+        if (reads.empty() || !reads.front()) {
+            if (!reads.empty()) reads.pop_front();
+            return false;
+        }
+        const Bytes piece = *reads.front();
+        reads.pop_front();
+        into.insert(into.end(), piece.begin(), piece.begin() + static_cast<long>(std::min(room, piece.size())));
+        return true;
+    }
+};
+
+// One access point "Shop" 00-1A-2B-3C-4D-5E, RSSI -60, WPA2.
+Bytes SurveyAnswer() {
+    const Bytes record{0x00, 4, 'S', 'h', 'o', 'p', 0x01, 6, 0x00, 0x1A, 0x2B, 0x3C, 0x4D, 0x5E, 0, 0xFF, 0xC4, 0x08};
+    return Tagged(tag::BssRsp, record);
+}
+
+Bytes Part(const Bytes& whole, std::size_t from, std::size_t to) {
+    return Bytes(whole.begin() + static_cast<long>(from), whole.begin() + static_cast<long>(to));
+}
+
+TEST(LanSurveyQuery, AttemptsProgressAndReassembly) {
+    const Bytes answer = SurveyAnswer();
+    const std::nullopt_t silent = std::nullopt;
+    struct Case {
+        const char* name;
+        bool connects;
+        std::vector<std::optional<Bytes>> reads;
+        int result;
+        std::vector<int> progress;
+        int readCalls;
+    };
+    const Case cases[] = {
+        {"no connection", false, {}, 0, {}, 0},
+        {"silent printer: seven attempts", true, {}, 0, {0, 12, 24, 36, 48, 60, 72, 84, 96, 100}, 7},
+        {"answer on the seventh attempt", true,
+         {silent, silent, silent, silent, silent, silent, answer}, 1, {0, 12, 24, 36, 48, 60, 72, 84, 100}, 7},
+        // Whole after the third piece: no further read waits it out.
+        {"answer in three pieces", true,
+         {Part(answer, 0, 10), Part(answer, 10, 25), Part(answer, 25, answer.size()), Bytes{0x00}}, 1, {0, 12, 100}, 3},
+        {"answer cut short", true, {Part(answer, 0, 10), silent}, 0, {0, 12, 100}, 2},
+        {"garbage", true, {ToBytes("HTTP/1.1 400 Bad Request\r\n\r\n"), silent}, 0, {0, 12, 100}, 2},
+    };
+    for (const Case& c : cases) {
+        ScriptedStream stream;
+        stream.connects = c.connects;
+        stream.reads.assign(c.reads.begin(), c.reads.end());
+        std::vector<int> progress;
+        BssTable table{};
+        const int result = querySurvey(stream, table, SurveyTimings{},
+                                       {[&progress](int value) { progress.push_back(value); }, nullptr});
+        EXPECT_EQ(result, c.result) << c.name;
+        EXPECT_EQ(progress, c.progress) << c.name;
+        EXPECT_EQ(stream.readCalls, c.readCalls) << c.name;
+        if (c.connects) {
+            ASSERT_EQ(stream.writes.size(), 1u) << c.name;
+            EXPECT_EQ(stream.writes[0], BuildBssRequest()) << c.name;
+        }
+        if (c.result == 1) {
+            EXPECT_STREQ(table[0].ssid.data(), "Shop") << c.name;
+            EXPECT_EQ(table[0].rssi, -60) << c.name;
+            EXPECT_EQ(table[0].security, 0x08) << c.name;
+        }
+    }
+}
+
+TEST(LanSurveyQuery, CancelledBeforeTheRequestSendsNothing) {
+    ScriptedStream stream;
+    CancelToken cancel;
+    cancel.cancel();
+    BssTable table{};
+    EXPECT_EQ(querySurvey(stream, table, SurveyTimings{}, {{}, &cancel}), 0);
+    EXPECT_TRUE(stream.writes.empty());
+    EXPECT_EQ(stream.readCalls, 0);
+}
+
+}  // namespace
+}  // namespace corvane::link::testing
