@@ -30,6 +30,12 @@ void addOptions(QCommandLineParser& parser) {
     parser.addOption(valueOption("inactivity", "lan-set: new inactivity time in seconds (0-3600).", "S"));
     parser.addOption(valueOption("dhcp", "lan-set: DHCP on or off.", "on|off"));
     parser.addOption(valueOption("baud", "lan-set: serial speed (1200 ... 230400).", "RATE"));
+    parser.addOption({QStringLiteral("force"),
+                      QStringLiteral("lan-set, lan-plan: send even when the checks before sending warn.")});
+    parser.addOption({QStringLiteral("no-verify"),
+                      QStringLiteral("lan-set: do not search again to verify a confirmed change.")});
+    parser.addOption(valueOption("verify-delay", "lan-set, lan-plan: pause before the verification search, in "
+                                                 "milliseconds (default 3000 Ethernet, 1000 WLAN).", "MS"));
     parser.addOption(valueOption("serial", "link: serial port name or path (serial mode).", "NAME"));
     parser.addOption(valueOption("usb", "link: USB printer as listed by `corvane ports` (raw device mode).",
                                  "USBnnn"));
@@ -63,7 +69,10 @@ QString helpText(const QCommandLineParser& parser) {
                "  lan-set ethernet|wlan       change a printer's network settings:\n"
                "                              --mac MAC [--ip A] [--mask M] [--gateway G]\n"
                "                              [--port N] [--inactivity S] [--dhcp on|off]\n"
-               "                              [--baud RATE]\n"
+               "                              [--baud RATE] [--force] [--no-verify]\n"
+               "                              checks the values first (warnings refuse\n"
+               "                              unless --force), then searches again and\n"
+               "                              compares what the printer reports\n"
                "  survey --ip ADDR            access points a LAN printer sees\n"
                "  link info|read|write|survey|cert|export|apply\n"
                "                              a printer on the direct link (--serial NAME,\n"
@@ -79,7 +88,10 @@ QString helpText(const QCommandLineParser& parser) {
                "                              [--mac MAC] [--since DATE] [--json|--csv]\n"
                "\n"
                "Exit status: 0 success; 1 the printer or the network refused or failed;\n"
-               "2 bad usage or input refused before anything was sent;\n"
+               "2 bad usage or input refused before anything was sent (lan-set: also\n"
+               "a check before sending warned);\n"
+               "3 lan-set: the printer confirmed, but the search after it does not show\n"
+               "the change;\n"
                "130 a link command stopped by Ctrl-C (the port is closed first).\n"
                "\n") +
            parser.helpText().mid(std::max<qsizetype>(0, parser.helpText().indexOf(QStringLiteral("Options:"))));

@@ -18,6 +18,17 @@ QStringList systemIpv4Addresses() {
     return addresses;
 }
 
+QString netmaskOf(const QString& address) {
+    QHostAddress wanted;
+    if (!wanted.setAddress(address) || wanted.protocol() != QAbstractSocket::IPv4Protocol) return {};
+    for (const QNetworkInterface& iface : QNetworkInterface::allInterfaces()) {
+        for (const QNetworkAddressEntry& entry : iface.addressEntries()) {
+            if (entry.ip().isEqual(wanted)) return entry.netmask().toString();
+        }
+    }
+    return {};
+}
+
 bool isLoopbackAddress(const QString& address) {
     QHostAddress parsed;
     return parsed.setAddress(address) && parsed.protocol() == QAbstractSocket::IPv4Protocol && parsed.isLoopback();

@@ -14,6 +14,10 @@ namespace corvane::lan {
 // the order the system gives them (loopback included; the model drops it).
 QStringList systemIpv4Addresses();
 
+// The subnet mask of the interface that owns `address` ("255.255.255.0"),
+// empty when no interface of this computer has it.
+QString netmaskOf(const QString& address);
+
 // True for any address of 127.0.0.0/8.
 bool isLoopbackAddress(const QString& address);
 

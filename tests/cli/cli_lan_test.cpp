@@ -40,12 +40,14 @@ TEST_F(CliLan, DiscoverListsEveryAnsweringPrinter) {
 
 TEST_F(CliLan, LanSetChangesThePrinterAndARefusalSendsNothing) {
     const CliRun set = lan({"lan-set", "ethernet", "--mac", "00-11-62-0A-00-02", "--port", "9105", "--inactivity",
-                            "300", "--baud", "230400", "--gateway", "192.168.0.254"},
+                            "300", "--baud", "230400", "--gateway", "192.168.0.254", "--verify-delay", "0"},
                            "ethernet");
     ASSERT_EQ(set.code, 0) << Describe(set).toStdString();
     EXPECT_EQ(set.out, "The configuration has been completed.\nPlease search for devices again if the list is "
-                       "not refreshed.\n");
-    const CliRun wlan = lan({"lan-set", "wlan", "--mac", "0011620b0002", "--ip", "10.1.2.3", "--dhcp", "on"}, "wlan");
+                       "not refreshed.\nVerified: now at 192.168.0.102, port 9105\n");
+    const CliRun wlan = lan({"lan-set", "wlan", "--mac", "0011620b0002", "--ip", "10.1.2.3", "--dhcp", "on",
+                             "--no-verify"},
+                            "wlan");
     ASSERT_EQ(wlan.code, 0) << Describe(wlan).toStdString();
     EXPECT_TRUE(wlan.out.startsWith("The WLAN configuration has been completed."));
 
@@ -65,6 +67,32 @@ TEST_F(CliLan, LanSetChangesThePrinterAndARefusalSendsNothing) {
     const QJsonObject state = sim.stop();
     EXPECT_EQ(state["wlan"][1]["ip"].toString(), "10.1.2.3");
     EXPECT_EQ(state["wlan"][1]["dhcp"].toBool(), true);
+}
+
+// The checks before sending: a warning refuses and sends nothing, --force
+// sends anyway.
+TEST_F(CliLan, ChecksRefuseUnlessForced) {
+    const QStringList set{"lan-set", "ethernet", "--mac", "00:11:62:0a:00:01", "--verify-delay", "0"};
+    struct Case {
+        QStringList args;
+        int code;
+        QString named;
+    };
+    const Case cases[] = {
+        {{"--mask", "255.0.255.0"}, 2, "warning: The subnet mask 255.0.255.0 is not contiguous"},
+        {{"--ip", "192.168.0.102"}, 2, "already used by the printer 00:11:62:0a:00:02"},
+        {{"--ip", "192.168.0.255", "--gateway", "10.9.9.9"}, 2, "The gateway 10.9.9.9 is outside the subnet"},
+        {{"--dhcp", "on", "--mask", "255.0.255.0"}, 0, ""},  // DHCP: the server's addresses
+        {{"--dhcp", "off", "--mask", "255.0.255.0", "--force"}, 0, ""},
+    };
+    for (const Case& c : cases) {
+        const CliRun run = lan(set + c.args, "ethernet");
+        EXPECT_EQ(run.code, c.code) << Describe(run).toStdString();
+        EXPECT_TRUE(run.err.contains(c.named)) << Describe(run).toStdString();
+    }
+    const QJsonObject state = sim.stop();
+    EXPECT_EQ(state["ethernet"][0]["mask"].toString(), "255.0.255.0");
+    EXPECT_EQ(state["ethernet"][0]["ip"].toString(), "192.168.0.101");  // the refusals sent nothing
 }
 
 TEST_F(CliLan, SurveyListsTheAccessPoints) {
@@ -105,15 +133,16 @@ TEST_F(CliLan, RefusalsNameTheirCause) {
     EXPECT_EQ(sim.stop()["wlan"][2]["port"].toInt(), 9100);
 }
 
-// The printer confirms settings only after 1.5 s and corrupts its survey.
+// The printer confirms settings only after 1.5 s (WLAN) or without taking
+// them (Ethernet), and corrupts its survey.
 class CliLanFaults : public CliLan {
     QStringList simArgs() const override {
         return {"--no-link", "--fault-delay", "1500", "--fault-delay-on", "prt_set", "--fault-corrupt-checksum",
-                "survey"};
+                "survey", "--fault-keep-settings"};
     }
 };
 
-TEST_F(CliLanFaults, UnknownPrinterLateConfirmationAndBrokenSurveyFail) {
+TEST_F(CliLanFaults, UnknownPrinterLateOrUntakenSettingsAndBrokenSurveyFail) {
     const CliRun unknown = lan({"lan-set", "ethernet", "--mac", "00:11:62:0a:00:09", "--port", "9101"}, "ethernet");
     EXPECT_EQ(unknown.code, 1);
     EXPECT_TRUE(unknown.err.startsWith("Error: Failed to read the list of information.\n")) << unknown.err.toStdString();
@@ -123,6 +152,13 @@ TEST_F(CliLanFaults, UnknownPrinterLateConfirmationAndBrokenSurveyFail) {
     EXPECT_EQ(late.code, 1) << Describe(late).toStdString();
     EXPECT_EQ(late.err, "Unable to save the configuration.\nPlease configure again.\n");
     EXPECT_TRUE(late.out.isEmpty());
+
+    // Confirmed, but the search after it still shows the old port.
+    const CliRun kept = lan({"lan-set", "ethernet", "--mac", "00:11:62:0a:00:01", "--port", "9101", "--verify-delay",
+                             "0"},
+                            "ethernet");
+    EXPECT_EQ(kept.code, 3) << Describe(kept).toStdString();
+    EXPECT_EQ(kept.err, "Not verified: port sent 9101, reported 9100\n");
 
     const CliRun broken = survey();
     EXPECT_EQ(broken.code, 1);
