@@ -1,4 +1,5 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
     <name>BssInfoDialog</name>
@@ -98,18 +99,18 @@
     </message>
     <message>
         <source>Original Certificate Format (*)</source>
-        <translation>Format de certificat d'origine (*)</translation>
+        <translation>Format de certificat d&apos;origine (*)</translation>
     </message>
 </context>
 <context>
     <name>ConfigApp</name>
     <message>
         <source>Sets up the network interface of Zephran receipt printers.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Show the windows in NAME instead of the system's language: en (the built-in English), a catalog name such as Japanese or German, or a locale name such as de_AT.</source>
-        <translation type="unfinished" />
+        <source>Show the windows in NAME instead of the system&apos;s language: en (the built-in English), a catalog name such as Japanese or German, or a locale name such as de_AT.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -179,7 +180,7 @@
     </message>
     <message>
         <source>Printer Type</source>
-        <translation>Type d'imprimante</translation>
+        <translation>Type d&apos;imprimante</translation>
     </message>
     <message>
         <source>POS</source>
@@ -222,24 +223,24 @@
         <translation>Quitter</translation>
     </message>
     <message>
-        <source>This printer don't match our company name.</source>
+        <source>This printer don&apos;t match our company name.</source>
         <translation>Le nom du fabricant de cette imprimante ne correspond pas à celui de notre société.</translation>
     </message>
     <message>
         <source>Include secrets</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Put keys, passwords and the PIN in the exported profile; the file is then readable by you alone.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Export profile…</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Import profile…</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -250,7 +251,38 @@
     <name>History</name>
     <message>
         <source>The change was made, but it could not be added to the history: %1</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>LanSendChecks</name>
+    <message>
+        <source>The subnet mask %1 is not contiguous: its ones must all come before its zeros.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The IP address %1 is the network address of its subnet; no device can use it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The IP address %1 is the broadcast address of its subnet; no device can use it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The IP address %1 is reserved (%2) and cannot be a printer&apos;s address.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The gateway %1 is outside the subnet %2 of the IP address; the printer could not reach it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The IP address %1 is already used by the printer %2 in the list.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The IP address %1 is outside the subnet %2 of this computer&apos;s address %3: this computer will no longer reach the printer without a route.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -265,19 +297,19 @@
     </message>
     <message>
         <source>IP Address :</source>
-        <translation>Adresse IP :</translation>
+        <translation>Adresse IP&#xa0;:</translation>
     </message>
     <message>
         <source>Subnet Mask :</source>
-        <translation>Masque de sous-réseau :</translation>
+        <translation>Masque de sous-réseau&#xa0;:</translation>
     </message>
     <message>
         <source>Gateway :</source>
-        <translation>Passerelle :</translation>
+        <translation>Passerelle&#xa0;:</translation>
     </message>
     <message>
         <source>Local Port :</source>
-        <translation>Port local :</translation>
+        <translation>Port local&#xa0;:</translation>
     </message>
     <message>
         <source> (0 ~ 32767)</source>
@@ -286,12 +318,12 @@
     <message>
         <source>Inactivity time :
 (0 ~ 3600)    </source>
-        <translation>Délai d'inactivité :
+        <translation>Délai d&apos;inactivité&#xa0;:
 (0 ~ 3600)    </translation>
     </message>
     <message>
         <source>sec (Default: 0)</source>
-        <translation>s (par défaut : 0)</translation>
+        <translation>s (par défaut&#xa0;: 0)</translation>
     </message>
     <message>
         <source>DHCP Mode</source>
@@ -299,11 +331,11 @@
     </message>
     <message>
         <source>Device Baudrate :</source>
-        <translation>Débit du périphérique (bauds) :</translation>
+        <translation>Débit du périphérique (bauds)&#xa0;:</translation>
     </message>
     <message>
         <source>Fimware Version :</source>
-        <translation>Version du firmware :</translation>
+        <translation>Version du firmware&#xa0;:</translation>
     </message>
     <message>
         <source>Save</source>
@@ -320,6 +352,18 @@
     <message>
         <source>Ethernet Configuration</source>
         <translation>Configuration Ethernet</translation>
+    </message>
+    <message>
+        <source>The settings to be sent give these warnings:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save anyway</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -352,11 +396,11 @@
     </message>
     <message>
         <source>About...</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>History…</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -421,7 +465,7 @@
     </message>
     <message>
         <source>IP Assignment Method</source>
-        <translation>Attribution de l'adresse IP</translation>
+        <translation>Attribution de l&apos;adresse IP</translation>
     </message>
     <message>
         <source>Automatic Allocation(DHCP)</source>
@@ -441,11 +485,11 @@
     </message>
     <message>
         <source>Inactivity Time (0~3600)</source>
-        <translation>Délai d'inactivité (0~3600)</translation>
+        <translation>Délai d&apos;inactivité (0~3600)</translation>
     </message>
     <message>
         <source>Sec (Default: 0)</source>
-        <translation>s (par défaut : 0)</translation>
+        <translation>s (par défaut&#xa0;: 0)</translation>
     </message>
     <message>
         <source>IP Address</source>
@@ -464,7 +508,7 @@
     <name>Profile</name>
     <message>
         <source>cannot write %1: %2</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -491,11 +535,11 @@
     </message>
     <message>
         <source>Community Name (Read):</source>
-        <translation>Nom de communauté (lecture) :</translation>
+        <translation>Nom de communauté (lecture)&#xa0;:</translation>
     </message>
     <message>
         <source>Community Name (Write):</source>
-        <translation>Nom de communauté (écriture) :</translation>
+        <translation>Nom de communauté (écriture)&#xa0;:</translation>
     </message>
     <message>
         <source>Trap IP Address</source>
@@ -609,11 +653,11 @@
     </message>
     <message>
         <source>Authentication ID</source>
-        <translation>Identifiant d'authentification</translation>
+        <translation>Identifiant d&apos;authentification</translation>
     </message>
     <message>
         <source>Authentication Password</source>
-        <translation>Mot de passe d'authentification</translation>
+        <translation>Mot de passe d&apos;authentification</translation>
     </message>
 </context>
 <context>
@@ -636,11 +680,11 @@
     </message>
     <message>
         <source>Printer Name</source>
-        <translation>Nom de l'imprimante</translation>
+        <translation>Nom de l&apos;imprimante</translation>
     </message>
     <message>
         <source>Printer Port Num</source>
-        <translation>N° de port de l'imprimante</translation>
+        <translation>N° de port de l&apos;imprimante</translation>
     </message>
     <message>
         <source>User ID</source>
@@ -668,7 +712,7 @@
     </message>
     <message>
         <source>Set Community</source>
-        <translation>Communauté d'écriture</translation>
+        <translation>Communauté d&apos;écriture</translation>
     </message>
     <message>
         <source>Get Community</source>
@@ -696,11 +740,11 @@
     </message>
     <message>
         <source>Inactivity Time</source>
-        <translation>Délai d'inactivité</translation>
+        <translation>Délai d&apos;inactivité</translation>
     </message>
     <message>
         <source>IP Assignment method</source>
-        <translation>Attribution de l'adresse IP</translation>
+        <translation>Attribution de l&apos;adresse IP</translation>
     </message>
     <message>
         <source>IP Address</source>
@@ -736,11 +780,11 @@
     </message>
     <message>
         <source>Auth ID</source>
-        <translation>Identifiant d'authentification</translation>
+        <translation>Identifiant d&apos;authentification</translation>
     </message>
     <message>
         <source>Auth Password/Certification Key(EAP-TLS)</source>
-        <translation>Mot de passe d'authentification/clé du certificat (EAP-TLS)</translation>
+        <translation>Mot de passe d&apos;authentification/clé du certificat (EAP-TLS)</translation>
     </message>
     <message>
         <source>P2P Conn Mode</source>
@@ -764,24 +808,24 @@
     <message>
         <source>Failed to import the BSS information.
 Please check the IP address or port number to connect to.</source>
-        <translation>Impossible d'importer les informations BSS.
-Vérifiez l'adresse IP ou le numéro de port de la connexion.</translation>
+        <translation>Impossible d&apos;importer les informations BSS.
+Vérifiez l&apos;adresse IP ou le numéro de port de la connexion.</translation>
     </message>
     <message>
         <source>Failed to connect to the printer.</source>
-        <translation>Impossible de se connecter à l'imprimante.</translation>
+        <translation>Impossible de se connecter à l&apos;imprimante.</translation>
     </message>
     <message>
         <source>WEP Key is invalid.
 WEP Key must be 5 or 10 characters or 10 or 26 hexadecimal digits.</source>
-        <translation>La clé WEP n'est pas valide.
+        <translation>La clé WEP n&apos;est pas valide.
 La clé WEP doit comporter 5 ou 10 caractères, ou 10 ou 26 chiffres hexadécimaux.</translation>
     </message>
     <message>
         <source>The configuration has been completed.
 Reset the printer.</source>
         <translation>La configuration est terminée.
-Redémarrez l'imprimante.</translation>
+Redémarrez l&apos;imprimante.</translation>
     </message>
     <message>
         <source>The configuration has failed.</source>
@@ -789,12 +833,12 @@ Redémarrez l'imprimante.</translation>
     </message>
     <message>
         <source>Unable to open the port.</source>
-        <translation>Impossible d'ouvrir le port.</translation>
+        <translation>Impossible d&apos;ouvrir le port.</translation>
     </message>
     <message>
         <source>The User ID is incorrect.
 Please try again.</source>
-        <translation>L'identifiant utilisateur est incorrect.
+        <translation>L&apos;identifiant utilisateur est incorrect.
 Veuillez réessayer.</translation>
     </message>
     <message>
@@ -848,7 +892,7 @@ Veuillez réessayer.</translation>
     <message>
         <source>The certificate ID is incorrect.
 Please try again.</source>
-        <translation>L'identifiant du certificat est incorrect.
+        <translation>L&apos;identifiant du certificat est incorrect.
 Veuillez réessayer.</translation>
     </message>
     <message>
@@ -859,23 +903,23 @@ Veuillez réessayer.</translation>
     </message>
     <message>
         <source>The printer has been connected successfully.</source>
-        <translation>La connexion à l'imprimante a réussi.</translation>
+        <translation>La connexion à l&apos;imprimante a réussi.</translation>
     </message>
     <message>
         <source>The certificate document has been uploaded successfully.
 Reset the printer.</source>
         <translation>Le certificat a bien été envoyé.
-Redémarrez l'imprimante.</translation>
+Redémarrez l&apos;imprimante.</translation>
     </message>
     <message>
         <source>Failed to upload the certificate document.
 Reset the printer.</source>
-        <translation>Impossible d'envoyer le certificat.
-Redémarrez l'imprimante.</translation>
+        <translation>Impossible d&apos;envoyer le certificat.
+Redémarrez l&apos;imprimante.</translation>
     </message>
     <message>
         <source>The maximum size of a certificate file is 3KB.</source>
-        <translation>La taille maximale d'un fichier de certificat est de 3 Ko.</translation>
+        <translation>La taille maximale d&apos;un fichier de certificat est de 3&#xa0;Ko.</translation>
     </message>
     <message>
         <source>The certificate file is selected.</source>
@@ -883,16 +927,16 @@ Redémarrez l'imprimante.</translation>
     </message>
     <message>
         <source>The certificate file is invalid.</source>
-        <translation>Le fichier de certificat n'est pas valide.</translation>
+        <translation>Le fichier de certificat n&apos;est pas valide.</translation>
     </message>
     <message>
         <source>No certificate file is selected or the selected file is invalid.</source>
-        <translation>Aucun fichier de certificat n'est sélectionné ou le fichier sélectionné n'est pas valide.</translation>
+        <translation>Aucun fichier de certificat n&apos;est sélectionné ou le fichier sélectionné n&apos;est pas valide.</translation>
     </message>
     <message>
         <source>The Adhoc mode is not available.
 Authentication is allowed in either Open System or Shared Key.</source>
-        <translation>Le mode ad hoc n'est pas disponible.
+        <translation>Le mode ad hoc n&apos;est pas disponible.
 Seules les authentifications Système ouvert et Clé partagée sont autorisées.</translation>
     </message>
     <message>
@@ -909,16 +953,16 @@ Seules les authentifications Système ouvert et Clé partagée sont autorisées.
     </message>
     <message>
         <source>Error: Failed to read the list of information.</source>
-        <translation>Erreur : impossible de lire la liste des informations.</translation>
+        <translation>Erreur&#xa0;: impossible de lire la liste des informations.</translation>
     </message>
     <message>
         <source>Please check the IP address or port number.</source>
-        <translation>Vérifiez l'adresse IP ou le numéro de port.</translation>
+        <translation>Vérifiez l&apos;adresse IP ou le numéro de port.</translation>
     </message>
     <message>
         <source>The specified port is not available.
 Please enter a port number again.</source>
-        <translation>Le port indiqué n'est pas disponible.
+        <translation>Le port indiqué n&apos;est pas disponible.
 Veuillez saisir un autre numéro de port.</translation>
     </message>
     <message>
@@ -931,13 +975,13 @@ Veuillez saisir une autre adresse IP.</translation>
         <source>The configuration has been completed.
 Please search for devices again if the list is not refreshed.</source>
         <translation>La configuration est terminée.
-Si la liste ne s'actualise pas, relancez la recherche de périphériques.</translation>
+Si la liste ne s&apos;actualise pas, relancez la recherche de périphériques.</translation>
     </message>
     <message>
         <source>The WLAN configuration has been completed.
 Please search for devices again if the list is not refreshed.</source>
         <translation>La configuration WLAN est terminée.
-Si la liste ne s'actualise pas, relancez la recherche de périphériques.</translation>
+Si la liste ne s&apos;actualise pas, relancez la recherche de périphériques.</translation>
     </message>
     <message>
         <source>Unable to configure the port.
@@ -948,26 +992,26 @@ Veuillez saisir un autre numéro de port. (0~32767)</translation>
     <message>
         <source>Unable to save the configuration.
 Please configure again.</source>
-        <translation>Impossible d'enregistrer la configuration.
+        <translation>Impossible d&apos;enregistrer la configuration.
 Veuillez recommencer la configuration.</translation>
     </message>
     <message>
         <source>The time has not been set.
 Please enter time again.</source>
-        <translation>Le délai n'a pas été défini.
+        <translation>Le délai n&apos;a pas été défini.
 Veuillez saisir de nouveau le délai.</translation>
     </message>
     <message>
         <source>The channel number has not been set.
 Please enter a channel number again.(0~14)</source>
-        <translation>Le numéro de canal n'a pas été défini.
+        <translation>Le numéro de canal n&apos;a pas été défini.
 Veuillez saisir de nouveau un numéro de canal. (0~14)</translation>
     </message>
     <message>
         <source>Network is in Adhoc mode.
 You must assign IP address manually.</source>
         <translation>Le réseau est en mode ad hoc.
-Vous devez attribuer l'adresse IP manuellement.</translation>
+Vous devez attribuer l&apos;adresse IP manuellement.</translation>
     </message>
     <message>
         <source>Unable to connect to the USB device.</source>
@@ -1099,7 +1143,7 @@ Vous devez attribuer l'adresse IP manuellement.</translation>
     </message>
     <message>
         <source>Authentication Password</source>
-        <translation>Mot de passe d'authentification</translation>
+        <translation>Mot de passe d&apos;authentification</translation>
     </message>
     <message>
         <source>Certification Password</source>
@@ -1111,59 +1155,59 @@ Vous devez attribuer l'adresse IP manuellement.</translation>
     </message>
     <message>
         <source>Currently no network connection is found. Check the network connection.</source>
-        <translation>Aucune connexion réseau n'a été trouvée. Vérifiez la connexion réseau.</translation>
+        <translation>Aucune connexion réseau n&apos;a été trouvée. Vérifiez la connexion réseau.</translation>
     </message>
     <message>
         <source>The text is too long for the printer.
 Please shorten it (some characters take more than one byte).</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>The PSK key is incorrect.
 It must be 8 to 63 printable ASCII characters or 64 hexadecimal digits.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>This setting cannot be chosen together with the other settings.
 Please check the settings and try again.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>The search could not start.
 %1</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>The settings could not be sent.
 %1</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>The local address %1 cannot be used.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>The local UDP port %1 cannot be used.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>The request could not leave this computer: %1</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>No web browser could be opened.
 Please open this address in a web browser:
 %1</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>The printer has no IP address configured.
 Its web page cannot be opened.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>This printer does not offer Setting (feature code %1).</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1174,11 +1218,11 @@ Its web page cannot be opened.</source>
     </message>
     <message>
         <source>Printer Name</source>
-        <translation>Nom de l'imprimante</translation>
+        <translation>Nom de l&apos;imprimante</translation>
     </message>
     <message>
         <source>Printer Port Num (0 ~ 32767)</source>
-        <translation>N° de port de l'imprimante (0 ~ 32767)</translation>
+        <translation>N° de port de l&apos;imprimante (0 ~ 32767)</translation>
     </message>
     <message>
         <source>User ID</source>
@@ -1198,15 +1242,62 @@ Its web page cannot be opened.</source>
     </message>
     <message>
         <source>Firmware Version :</source>
-        <translation>Version du firmware :</translation>
+        <translation>Version du firmware&#xa0;:</translation>
     </message>
     <message>
         <source>Update Date :</source>
-        <translation>Date de mise à jour :</translation>
+        <translation>Date de mise à jour&#xa0;:</translation>
     </message>
     <message>
         <source>Mac Address :</source>
-        <translation>Adresse MAC :</translation>
+        <translation>Adresse MAC&#xa0;:</translation>
+    </message>
+</context>
+<context>
+    <name>VerificationNote</name>
+    <message>
+        <source>IP address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>subnet mask</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>gateway</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>port</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>inactivity time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DHCP</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>baud rate code</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not verified: the printer did not answer the search after the change.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Verified: now at %1, port %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2 instead of %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not verified: the printer reports %1.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1217,174 +1308,174 @@ Its web page cannot be opened.</source>
     </message>
     <message>
         <source>Sets up the network interface of Zephran POS receipt printers: Ethernet and wireless printers on the local network, and printers attached by a serial port or a USB cable.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Copyright © Corvane Tool developers. Free software under the MIT licence.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>About Corvane Tool</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>corvane::history</name>
     <message>
         <source>cannot create the folder %1: %2</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>not a JSON object</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>no valid time</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>no outcome or no list of changes</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>a change without a field name</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>cannot open %1: %2</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>%1 stayed locked by another program</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>cannot write %1: %2</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>cannot read %1: %2</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>line %1 of %2 skipped: %3</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>corvane::profile</name>
     <message>
-        <source>"%1" must be a text</source>
-        <translation type="unfinished" />
+        <source>&quot;%1&quot; must be a text</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>"%1" must be a whole number</source>
-        <translation type="unfinished" />
+        <source>&quot;%1&quot; must be a whole number</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>"%1" must be a dotted IPv4 address such as "192.168.0.10"</source>
-        <translation type="unfinished" />
+        <source>&quot;%1&quot; must be a dotted IPv4 address such as &quot;192.168.0.10&quot;</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>"%1" has a value of the wrong kind</source>
-        <translation type="unfinished" />
+        <source>&quot;%1&quot; has a value of the wrong kind</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>"%1" is longer than its %2 bytes</source>
-        <translation type="unfinished" />
+        <source>&quot;%1&quot; is longer than its %2 bytes</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>"%1" must not contain a zero character</source>
-        <translation type="unfinished" />
+        <source>&quot;%1&quot; must not contain a zero character</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>"%1" must be a whole number from 0 to %2</source>
-        <translation type="unfinished" />
+        <source>&quot;%1&quot; must be a whole number from 0 to %2</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>"%1" belongs to one printer and is never part of a profile</source>
-        <translation type="unfinished" />
+        <source>&quot;%1&quot; belongs to one printer and is never part of a profile</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>"%1" is not a setting of a profile</source>
-        <translation type="unfinished" />
+        <source>&quot;%1&quot; is not a setting of a profile</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>not valid JSON (%1 at offset %2)</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>the file must hold one JSON object</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>unknown key "%1" (a profile holds "format" and "config")</source>
-        <translation type="unfinished" />
+        <source>unknown key &quot;%1&quot; (a profile holds &quot;format&quot; and &quot;config&quot;)</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>"format" must be "%1"</source>
-        <translation type="unfinished" />
+        <source>&quot;format&quot; must be &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>the file has no "config" object</source>
-        <translation type="unfinished" />
+        <source>the file has no &quot;config&quot; object</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>"%1" is not a secret; a secrets file holds only wepKey, pskKey, authPassword and p2pPinCode</source>
-        <translation type="unfinished" />
+        <source>&quot;%1&quot; is not a secret; a secrets file holds only wepKey, pskKey, authPassword and p2pPinCode</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>"%1": Wi-Fi Direct needs a printer with the newer record layout</source>
-        <translation type="unfinished" />
+        <source>&quot;%1&quot;: Wi-Fi Direct needs a printer with the newer record layout</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>corvane::transport</name>
     <message>
-        <source>Permission denied: add your user to the 'dialout' group (serial) or 'lp' group (USB printer), then log in again</source>
-        <translation type="unfinished" />
+        <source>Permission denied: add your user to the &apos;dialout&apos; group (serial) or &apos;lp&apos; group (USB printer), then log in again</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Your user needs to be in the group '%1' that owns %2: run "sudo usermod -aG %1 $USER", then log in again.</source>
-        <translation type="unfinished" />
+        <source>Your user needs to be in the group &apos;%1&apos; that owns %2: run &quot;sudo usermod -aG %1 $USER&quot;, then log in again.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>corvane::ui</name>
     <message>
         <source>Checking the printer… attempt %1 of %2</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Reading the printer's settings…</source>
-        <translation type="unfinished" />
+        <source>Reading the printer&apos;s settings…</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Saving the settings…</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Surveying the access points…</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Uploading the certificate… part %1 of %2</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>link</name>
     <message>
         <source>No printer is ready on this line: its DSR or CTS signal is off.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The port does not take the printer's line settings (115200 baud, 8 data bits, no parity, 1 stop bit, RTS/CTS).</source>
-        <translation type="unfinished" />
+        <source>The port does not take the printer&apos;s line settings (115200 baud, 8 data bits, no parity, 1 stop bit, RTS/CTS).</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>The device is in use by another program.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

@@ -1,4 +1,5 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
     <name>BssInfoDialog</name>
@@ -108,8 +109,8 @@
         <translation>Richtet die Netzwerkschnittstelle von Zephran-Bondruckern ein.</translation>
     </message>
     <message>
-        <source>Show the windows in NAME instead of the system's language: en (the built-in English), a catalog name such as Japanese or German, or a locale name such as de_AT.</source>
-        <translation type="unfinished" />
+        <source>Show the windows in NAME instead of the system&apos;s language: en (the built-in English), a catalog name such as Japanese or German, or a locale name such as de_AT.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -210,7 +211,7 @@
         <translation>Beenden</translation>
     </message>
     <message>
-        <source>This printer don't match our company name.</source>
+        <source>This printer don&apos;t match our company name.</source>
         <translation>Der Herstellername dieses Druckers stimmt nicht mit unserem Firmennamen überein.</translation>
     </message>
     <message>
@@ -251,6 +252,37 @@
     <message>
         <source>The change was made, but it could not be added to the history: %1</source>
         <translation>Die Änderung wurde vorgenommen, konnte aber nicht in den Verlauf eingetragen werden: %1</translation>
+    </message>
+</context>
+<context>
+    <name>LanSendChecks</name>
+    <message>
+        <source>The subnet mask %1 is not contiguous: its ones must all come before its zeros.</source>
+        <translation>Die Subnetzmaske %1 ist nicht zusammenhängend: Alle Einsen müssen vor den Nullen stehen.</translation>
+    </message>
+    <message>
+        <source>The IP address %1 is the network address of its subnet; no device can use it.</source>
+        <translation>Die IP-Adresse %1 ist die Netzadresse ihres Subnetzes; kein Gerät kann sie verwenden.</translation>
+    </message>
+    <message>
+        <source>The IP address %1 is the broadcast address of its subnet; no device can use it.</source>
+        <translation>Die IP-Adresse %1 ist die Broadcast-Adresse ihres Subnetzes; kein Gerät kann sie verwenden.</translation>
+    </message>
+    <message>
+        <source>The IP address %1 is reserved (%2) and cannot be a printer&apos;s address.</source>
+        <translation>Die IP-Adresse %1 ist reserviert (%2) und kann nicht die Adresse eines Druckers sein.</translation>
+    </message>
+    <message>
+        <source>The gateway %1 is outside the subnet %2 of the IP address; the printer could not reach it.</source>
+        <translation>Das Gateway %1 liegt außerhalb des Subnetzes %2 der IP-Adresse; der Drucker könnte es nicht erreichen.</translation>
+    </message>
+    <message>
+        <source>The IP address %1 is already used by the printer %2 in the list.</source>
+        <translation>Die IP-Adresse %1 wird bereits vom Drucker %2 in der Liste verwendet.</translation>
+    </message>
+    <message>
+        <source>The IP address %1 is outside the subnet %2 of this computer&apos;s address %3: this computer will no longer reach the printer without a route.</source>
+        <translation>Die IP-Adresse %1 liegt außerhalb des Subnetzes %2 der Adresse %3 dieses Computers: Ohne Route erreicht dieser Computer den Drucker nicht mehr.</translation>
     </message>
 </context>
 <context>
@@ -320,6 +352,18 @@
     <message>
         <source>Ethernet Configuration</source>
         <translation>Ethernet-Konfiguration</translation>
+    </message>
+    <message>
+        <source>The settings to be sent give these warnings:</source>
+        <translation>Zu den Einstellungen, die gesendet werden sollen, gibt es diese Warnungen:</translation>
+    </message>
+    <message>
+        <source>Save anyway</source>
+        <translation>Trotzdem speichern</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Zurück</translation>
     </message>
 </context>
 <context>
@@ -1218,6 +1262,53 @@ Seine Webseite kann nicht geöffnet werden.</translation>
     </message>
 </context>
 <context>
+    <name>VerificationNote</name>
+    <message>
+        <source>IP address</source>
+        <translation>IP-Adresse</translation>
+    </message>
+    <message>
+        <source>subnet mask</source>
+        <translation>Subnetzmaske</translation>
+    </message>
+    <message>
+        <source>gateway</source>
+        <translation>Gateway</translation>
+    </message>
+    <message>
+        <source>port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>inactivity time</source>
+        <translation>Inaktivitätszeit</translation>
+    </message>
+    <message>
+        <source>DHCP</source>
+        <translation>DHCP</translation>
+    </message>
+    <message>
+        <source>baud rate code</source>
+        <translation>Baudraten-Code</translation>
+    </message>
+    <message>
+        <source>Not verified: the printer did not answer the search after the change.</source>
+        <translation>Nicht bestätigt: Der Drucker hat auf die Suche nach der Änderung nicht geantwortet.</translation>
+    </message>
+    <message>
+        <source>Verified: now at %1, port %2</source>
+        <translation>Überprüft: jetzt unter %1, Port %2</translation>
+    </message>
+    <message>
+        <source>%1 %2 instead of %3</source>
+        <translation>%1 %2 statt %3</translation>
+    </message>
+    <message>
+        <source>Not verified: the printer reports %1.</source>
+        <translation>Nicht bestätigt: Der Drucker meldet %1.</translation>
+    </message>
+</context>
+<context>
     <name>corvane::app</name>
     <message>
         <source>Corvane Tool</source>
@@ -1282,40 +1373,40 @@ Seine Webseite kann nicht geöffnet werden.</translation>
 <context>
     <name>corvane::profile</name>
     <message>
-        <source>"%1" must be a text</source>
-        <translation>"%1" muss ein Text sein</translation>
+        <source>&quot;%1&quot; must be a text</source>
+        <translation>&quot;%1&quot; muss ein Text sein</translation>
     </message>
     <message>
-        <source>"%1" must be a whole number</source>
-        <translation>"%1" muss eine ganze Zahl sein</translation>
+        <source>&quot;%1&quot; must be a whole number</source>
+        <translation>&quot;%1&quot; muss eine ganze Zahl sein</translation>
     </message>
     <message>
-        <source>"%1" must be a dotted IPv4 address such as "192.168.0.10"</source>
-        <translation>"%1" muss eine IPv4-Adresse in Punktschreibweise sein, etwa "192.168.0.10"</translation>
+        <source>&quot;%1&quot; must be a dotted IPv4 address such as &quot;192.168.0.10&quot;</source>
+        <translation>&quot;%1&quot; muss eine IPv4-Adresse in Punktschreibweise sein, etwa &quot;192.168.0.10&quot;</translation>
     </message>
     <message>
-        <source>"%1" has a value of the wrong kind</source>
-        <translation>"%1" hat einen Wert der falschen Art</translation>
+        <source>&quot;%1&quot; has a value of the wrong kind</source>
+        <translation>&quot;%1&quot; hat einen Wert der falschen Art</translation>
     </message>
     <message>
-        <source>"%1" is longer than its %2 bytes</source>
-        <translation>"%1" ist länger als seine %2 Bytes</translation>
+        <source>&quot;%1&quot; is longer than its %2 bytes</source>
+        <translation>&quot;%1&quot; ist länger als seine %2 Bytes</translation>
     </message>
     <message>
-        <source>"%1" must not contain a zero character</source>
-        <translation>"%1" darf kein Nullzeichen enthalten</translation>
+        <source>&quot;%1&quot; must not contain a zero character</source>
+        <translation>&quot;%1&quot; darf kein Nullzeichen enthalten</translation>
     </message>
     <message>
-        <source>"%1" must be a whole number from 0 to %2</source>
-        <translation>"%1" muss eine ganze Zahl von 0 bis %2 sein</translation>
+        <source>&quot;%1&quot; must be a whole number from 0 to %2</source>
+        <translation>&quot;%1&quot; muss eine ganze Zahl von 0 bis %2 sein</translation>
     </message>
     <message>
-        <source>"%1" belongs to one printer and is never part of a profile</source>
-        <translation>"%1" gehört zu einem einzelnen Drucker und ist nie Teil eines Profils</translation>
+        <source>&quot;%1&quot; belongs to one printer and is never part of a profile</source>
+        <translation>&quot;%1&quot; gehört zu einem einzelnen Drucker und ist nie Teil eines Profils</translation>
     </message>
     <message>
-        <source>"%1" is not a setting of a profile</source>
-        <translation>"%1" ist keine Einstellung eines Profils</translation>
+        <source>&quot;%1&quot; is not a setting of a profile</source>
+        <translation>&quot;%1&quot; ist keine Einstellung eines Profils</translation>
     </message>
     <message>
         <source>not valid JSON (%1 at offset %2)</source>
@@ -1326,35 +1417,35 @@ Seine Webseite kann nicht geöffnet werden.</translation>
         <translation>die Datei muss genau ein JSON-Objekt enthalten</translation>
     </message>
     <message>
-        <source>unknown key "%1" (a profile holds "format" and "config")</source>
-        <translation>unbekannter Schlüssel "%1" (ein Profil enthält "format" und "config")</translation>
+        <source>unknown key &quot;%1&quot; (a profile holds &quot;format&quot; and &quot;config&quot;)</source>
+        <translation>unbekannter Schlüssel &quot;%1&quot; (ein Profil enthält &quot;format&quot; und &quot;config&quot;)</translation>
     </message>
     <message>
-        <source>"format" must be "%1"</source>
-        <translation>"format" muss "%1" sein</translation>
+        <source>&quot;format&quot; must be &quot;%1&quot;</source>
+        <translation>&quot;format&quot; muss &quot;%1&quot; sein</translation>
     </message>
     <message>
-        <source>the file has no "config" object</source>
-        <translation>die Datei hat kein "config"-Objekt</translation>
+        <source>the file has no &quot;config&quot; object</source>
+        <translation>die Datei hat kein &quot;config&quot;-Objekt</translation>
     </message>
     <message>
-        <source>"%1" is not a secret; a secrets file holds only wepKey, pskKey, authPassword and p2pPinCode</source>
-        <translation>"%1" ist keine geheime Angabe; eine Datei mit geheimen Angaben enthält nur wepKey, pskKey, authPassword und p2pPinCode</translation>
+        <source>&quot;%1&quot; is not a secret; a secrets file holds only wepKey, pskKey, authPassword and p2pPinCode</source>
+        <translation>&quot;%1&quot; ist keine geheime Angabe; eine Datei mit geheimen Angaben enthält nur wepKey, pskKey, authPassword und p2pPinCode</translation>
     </message>
     <message>
-        <source>"%1": Wi-Fi Direct needs a printer with the newer record layout</source>
-        <translation>"%1": Wi-Fi Direct braucht einen Drucker mit dem neueren Datensatzformat</translation>
+        <source>&quot;%1&quot;: Wi-Fi Direct needs a printer with the newer record layout</source>
+        <translation>&quot;%1&quot;: Wi-Fi Direct braucht einen Drucker mit dem neueren Datensatzformat</translation>
     </message>
 </context>
 <context>
     <name>corvane::transport</name>
     <message>
-        <source>Permission denied: add your user to the 'dialout' group (serial) or 'lp' group (USB printer), then log in again</source>
-        <translation>Zugriff verweigert: Fügen Sie Ihren Benutzer der Gruppe 'dialout' (seriell) oder 'lp' (USB-Drucker) hinzu und melden Sie sich dann neu an</translation>
+        <source>Permission denied: add your user to the &apos;dialout&apos; group (serial) or &apos;lp&apos; group (USB printer), then log in again</source>
+        <translation>Zugriff verweigert: Fügen Sie Ihren Benutzer der Gruppe &apos;dialout&apos; (seriell) oder &apos;lp&apos; (USB-Drucker) hinzu und melden Sie sich dann neu an</translation>
     </message>
     <message>
-        <source>Your user needs to be in the group '%1' that owns %2: run "sudo usermod -aG %1 $USER", then log in again.</source>
-        <translation>Ihr Benutzer muss der Gruppe '%1' angehören, der %2 gehört: Führen Sie "sudo usermod -aG %1 $USER" aus und melden Sie sich dann neu an.</translation>
+        <source>Your user needs to be in the group &apos;%1&apos; that owns %2: run &quot;sudo usermod -aG %1 $USER&quot;, then log in again.</source>
+        <translation>Ihr Benutzer muss der Gruppe &apos;%1&apos; angehören, der %2 gehört: Führen Sie &quot;sudo usermod -aG %1 $USER&quot; aus und melden Sie sich dann neu an.</translation>
     </message>
 </context>
 <context>
@@ -1364,7 +1455,7 @@ Seine Webseite kann nicht geöffnet werden.</translation>
         <translation>Drucker wird geprüft… Versuch %1 von %2</translation>
     </message>
     <message>
-        <source>Reading the printer's settings…</source>
+        <source>Reading the printer&apos;s settings…</source>
         <translation>Einstellungen des Druckers werden gelesen…</translation>
     </message>
     <message>
@@ -1387,7 +1478,7 @@ Seine Webseite kann nicht geöffnet werden.</translation>
         <translation>An dieser Leitung ist kein Drucker bereit: sein DSR- oder CTS-Signal ist aus.</translation>
     </message>
     <message>
-        <source>The port does not take the printer's line settings (115200 baud, 8 data bits, no parity, 1 stop bit, RTS/CTS).</source>
+        <source>The port does not take the printer&apos;s line settings (115200 baud, 8 data bits, no parity, 1 stop bit, RTS/CTS).</source>
         <translation>Der Anschluss übernimmt die Leitungseinstellungen des Druckers nicht (115200 Baud, 8 Datenbits, keine Parität, 1 Stoppbit, RTS/CTS).</translation>
     </message>
     <message>

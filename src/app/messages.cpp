@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QMessageBox>
+#include <QPushButton>
 
 #include "app/translation.h"
 #include "link/string_table.h"
@@ -12,6 +13,11 @@ namespace {
 
 MessageHook& hook() {
     static MessageHook h;
+    return h;
+}
+
+QuestionHook& questionHook() {
+    static QuestionHook h;
     return h;
 }
 
@@ -28,6 +34,20 @@ void present(QWidget* parent, const ShownMessage& message) {
 }  // namespace
 
 void setMessageHook(MessageHook h) { hook() = std::move(h); }
+
+void setQuestionHook(QuestionHook h) { questionHook() = std::move(h); }
+
+bool askToProceed(QWidget* parent, const QString& text, const QString& proceed, const QString& back) {
+    const ShownMessage message{stringText(kCaption), text, -1, true, true};
+    if (questionHook()) return questionHook()(message);
+    QMessageBox box(QMessageBox::Warning, message.caption, text, QMessageBox::NoButton, parent);
+    QPushButton* proceedButton = box.addButton(proceed, QMessageBox::AcceptRole);
+    QPushButton* backButton = box.addButton(back, QMessageBox::RejectRole);
+    box.setDefaultButton(backButton);
+    box.setEscapeButton(backButton);
+    box.exec();
+    return box.clickedButton() == proceedButton;
+}
 
 void showMessage(QWidget* parent, int stringId) {
     present(parent, {stringText(kCaption), stringText(stringId), stringId, false});
@@ -51,9 +71,16 @@ void showWarning(QWidget* parent, const QString& text) {
 
 MessageCapture::MessageCapture() {
     setMessageHook([this](const ShownMessage& m) { messages_.push_back(m); });
+    setQuestionHook([this](const ShownMessage& m) {
+        messages_.push_back(m);
+        return proceed_;
+    });
 }
 
-MessageCapture::~MessageCapture() { setMessageHook({}); }
+MessageCapture::~MessageCapture() {
+    setMessageHook({});
+    setQuestionHook({});
+}
 
 std::vector<int> MessageCapture::ids() const {
     std::vector<int> result;

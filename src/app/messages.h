@@ -17,6 +17,7 @@ struct ShownMessage {
     QString text;
     int stringId = -1;  // -1 for a warning with free text
     bool warning = false;
+    bool question = false;  // asked with two buttons (askToProceed)
 };
 
 using MessageHook = std::function<void(const ShownMessage&)>;
@@ -36,6 +37,10 @@ void showNote(QWidget* parent, const QString& text);
 // `text` with caption "Warning", the warning icon and OK.
 void showWarning(QWidget* parent, const QString& text);
 
+// `text` with the tool's caption, the warning icon and two buttons: true
+// for `proceed`, false for `back` (also when the box is closed).
+bool askToProceed(QWidget* parent, const QString& text, const QString& proceed, const QString& back);
+
 // Records every message while it lives (for tests).
 class MessageCapture {
 public:
@@ -47,9 +52,15 @@ public:
     const std::vector<ShownMessage>& messages() const { return messages_; }
     std::vector<int> ids() const;
     void clear() { messages_.clear(); }
+    // What askToProceed answers while the capture lives (default: back).
+    void answerQuestions(bool proceed) { proceed_ = proceed; }
 
 private:
     std::vector<ShownMessage> messages_;
+    bool proceed_ = false;
 };
+
+using QuestionHook = std::function<bool(const ShownMessage&)>;
+void setQuestionHook(QuestionHook hook);
 
 }  // namespace corvane::app

@@ -12,6 +12,7 @@
 #include <QUdpSocket>
 #include <QtTest/QTest>
 
+#include "app/ipv4_address_edit.h"
 #include "app/messages.h"
 #include "lan/device_lists.h"
 #include "lan/fake_printer.h"
@@ -254,7 +255,8 @@ TEST(LanWindows, SettingsAndTheSearchAfterThemLeaveFromTheSearchsAddress) {
         child<QPushButton>(*settings, "saveButton")->click();
     });
     window.onSetting();
-    EXPECT_EQ(messages.ids(), (std::vector<int>{kLanConfigCompleted}));
+    ASSERT_EQ(messages.ids(), (std::vector<int>{kLanConfigCompleted, -1}));
+    EXPECT_EQ(messages.messages()[1].text, QStringLiteral("Verified: now at 192.168.1.50, port 9100"));
     ASSERT_EQ(printer.requests().size(), 3u);  // search, settings, search
     EXPECT_TRUE(printer.requests()[1].startsWith("SETT"));
     EXPECT_EQ(printer.senders().toStdString(), "127.0.0.2 127.0.0.2 127.0.0.2");
@@ -284,6 +286,40 @@ TEST(LanSettingsDialog, FormMessagesReplaceTheValueAndARefusedSaveSendsNothing) 
     EXPECT_EQ(messages.messages()[0].caption, QStringLiteral("Corvane Tool"));
     pumpEvents(30);
     EXPECT_TRUE(printer.requests().empty());
+}
+
+// A warning of the checks before sending: Back returns to the edit at the
+// offending field and sends nothing; "Save anyway" sends.
+TEST(LanSettingsDialog, WarningsAskBeforeSaving) {
+    PrinterRecord other;
+    other.mac[5] = 0x09;
+    other.ip = {192, 168, 1, 60};
+    storeRecords(ListMode::Ethernet, {PrinterRecord{}, other});
+    FakePrinter printer([](const QByteArray& request) {
+        return std::vector<QByteArray>{bytesOf(kSettingsConfirm) + request.mid(4, 6)};
+    });
+    app::MessageCapture messages;
+    LanSettingsDialog dialog(ListMode::Ethernet, 1, {}, {}, nullptr, printer.endpoints());
+    execWith(dialog, [&] {
+        auto* mask = child<app::Ipv4AddressEdit>(dialog, "subnetMaskEdit");
+        mask->setAddress({255, 0, 255, 0});
+        child<app::Ipv4AddressEdit>(dialog, "ipAddressEdit")->setAddress({192, 168, 1, 60});
+        child<QPushButton>(dialog, "saveButton")->click();
+        ASSERT_EQ(messages.messages().size(), 1u);
+        EXPECT_TRUE(messages.messages()[0].question);
+        EXPECT_TRUE(messages.messages()[0].text.contains(QStringLiteral("255.0.255.0 is not contiguous")));
+        EXPECT_TRUE(messages.messages()[0].text.contains(QStringLiteral("00:1a:ff:01:02:09")));
+        EXPECT_TRUE(mask->isAncestorOf(dialog.focusWidget()));
+        EXPECT_EQ(devicesFor(ListMode::Ethernet).deviceAt(1)->subnetMask()[1], 255);  // not written
+        pumpEvents(30);
+        EXPECT_TRUE(printer.requests().empty());
+
+        messages.answerQuestions(true);
+        child<QPushButton>(dialog, "saveButton")->click();
+        waitUntil([&] { return !dialog.isVisible(); }, 5000);
+    });
+    ASSERT_EQ(printer.requests().size(), 1u);
+    EXPECT_EQ(messages.ids().back(), kLanConfigCompleted);
 }
 
 TEST(LanSettingsDialog, MissingRecordOrPortZero) {

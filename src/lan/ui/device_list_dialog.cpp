@@ -1,5 +1,6 @@
 #include "lan/ui/device_list_dialog.h"
 
+#include <optional>
 #include <vector>
 
 #include <QApplication>
@@ -15,6 +16,7 @@
 #include "lan/ui/local_address_dialog.h"
 #include "lan/ui/search_dialog.h"
 #include "lan/ui/table_rows.h"
+#include "lan/ui/verification_note.h"
 #include "link/string_table.h"
 #include "ui_device_list_dialog.h"
 
@@ -155,10 +157,12 @@ void DeviceListDialog::onSetting() {
         return;
     }
     int result = QDialog::Rejected;
+    std::optional<DiscoveredDevice> confirmed;
     {
         LanSettingsDialog settings(listMode_, selectedNumber_, localAddress_, broadcastAddress_, this, endpoints_);
         settings.setTimeout(timings_.settingsTimeoutMs(listMode_));
         result = settings.exec();
+        if (settings.confirmed()) confirmed = settings.sentRecord();
     }
     if (result != QDialog::Accepted) {
         ui_->deviceList->setFocus();
@@ -169,6 +173,12 @@ void DeviceListDialog::onSetting() {
     // several networks the printer is only reachable there.
     pauseWithoutInput(timings_.researchDelayMs(listMode_));
     runSearch();
+    if (confirmed) {
+        // The search looked for the printer again: say whether it shows the change.
+        const VerificationNote note = verificationNote(*confirmed, devicesFor(listMode_));
+        if (note.number > 0) ui_->deviceList->setCurrentCell(note.number - 1, 0);
+        app::showNote(this, note.text);
+    }
 }
 
 void DeviceListDialog::onBssInfo() {

@@ -29,6 +29,10 @@ public:
 
     void setTimeout(int ms) { exchange_.setTimeout(ms); }
     const LanSettingsExchange& exchange() const { return exchange_; }
+    // After the window ends: whether the printer confirmed, and the record
+    // that was sent.
+    bool confirmed() const { return confirmed_; }
+    const DiscoveredDevice& sentRecord() const { return sent_; }
 
     // Shows the record; without one (message 35) ends cancelled unshown.
     int exec() override;
@@ -42,6 +46,8 @@ private:
     void onPortEdited();
     void onInactivityEdited();
     void onExchangeDone(int messageId);
+    // The checks over `toSend`; true to send (no warning, or "Save anyway").
+    bool confirmWarnings(const DiscoveredDevice& toSend);
 
     std::unique_ptr<Ui::LanSettingsDialog> ui_;
     ListMode listMode_;
@@ -50,6 +56,8 @@ private:
     DiscoveredDevice shown_;              // the record as the window opened on it
     QString localAddress_;
     LanSettingsExchange exchange_;
+    bool confirmed_ = false;
+    DiscoveredDevice sent_;
 };
 
 }  // namespace corvane::lan
