@@ -40,6 +40,8 @@ QJsonObject DeviceJson(int number, const lan::DiscoveredDevice& d) {
     o.insert(QStringLiteral("baud"), baudIndex < 0 ? QJsonValue() : QJsonValue(QString::fromLatin1(
                                                                          lan::kBaudEntries[baudIndex].data())));
     if (d.mode == lan::ListMode::Wlan) o.insert(QStringLiteral("featureCode"), d.featureCode());
+    o.insert(QStringLiteral("reached"), d.unicast ? QStringLiteral("unicast") : QStringLiteral("broadcast"));
+    if (d.unicast) o.insert(QStringLiteral("answeredFrom"), Text(d.answeredFrom));
     return o;
 }
 

@@ -58,10 +58,24 @@ void pauseMs(int ms) {
     loop.exec();
 }
 
+QString verificationTarget(const lan::DiscoveredDevice& before, const lan::DiscoveredDevice& sent) {
+    if (!before.unicast || before.answeredFrom.empty()) return {};
+    // A printer that answered from the address it reported moves with a new
+    // fixed address; one that answered from elsewhere (behind a translating
+    // router, say) is still reached there.
+    const QString from = QString::fromStdString(before.answeredFrom);
+    if (!sent.dhcp() && from == QString::fromStdString(rules::dottedIpv4(before.ipAddress()))) {
+        return QString::fromStdString(rules::dottedIpv4(sent.ipAddress()));
+    }
+    return from;
+}
+
 bool verifyAfterChange(const LanSearchSetup& setup, const std::vector<lan::DiscoveredDevice>& sent,
-                       std::vector<Verification>& results, QString* error) {
+                       std::vector<Verification>& results, QString* error, const QStringList& unicastTargets) {
     lan::DeviceList found;
-    if (!runLanSearch(setup, found, error)) return false;
+    LanSearchSetup search = setup;
+    if (!unicastTargets.isEmpty()) search.endpoints.target = unicastTargets.join(QLatin1Char(','));
+    if (!runLanSearch(search, found, error)) return false;
     results.clear();
     for (const auto& record : sent) {
         Verification v;

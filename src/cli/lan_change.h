@@ -43,10 +43,16 @@ struct Verification {
     bool verified() const { return answered && differences.empty(); }
 };
 
+// Where the verification search for a printer found by its own address
+// goes (empty: where the first search went).
+QString verificationTarget(const lan::DiscoveredDevice& before, const lan::DiscoveredDevice& sent);
+
 // One search after the pause; each `sent` record is looked for by its MAC.
-// False with `error` set when the search could not run.
+// `unicastTargets`, when given, replace the search's targets. False with
+// `error` set when the search could not run.
 bool verifyAfterChange(const LanSearchSetup& setup, const std::vector<lan::DiscoveredDevice>& sent,
-                       std::vector<Verification>& results, QString* error);
+                       std::vector<Verification>& results, QString* error,
+                       const QStringList& unicastTargets = {});
 
 // "Verified: now at 10.0.0.51, port 9100", "Not verified: ..." (English).
 QString verificationText(const Verification& verification);

@@ -164,7 +164,8 @@ int runLanSet(const Invocation& invocation) {
         const lan::DiscoveredDevice sent = *record;
         pauseMs(*verifyDelay);
         std::vector<Verification> results;
-        if (!verifyAfterChange(*setup, {sent}, results, &error)) {
+        const QString target = verificationTarget(before, sent);
+        if (!verifyAfterChange(*setup, {sent}, results, &error, target.isEmpty() ? QStringList() : QStringList{target})) {
             printErrorLine(error);
             results = {Verification{}};
         }

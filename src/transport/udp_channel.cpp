@@ -74,6 +74,7 @@ void UdpChannel::SetRemoteHost(const QString& host) { remoteHost_ = host; }
 void UdpChannel::closeSocket() {
     socket_->abort();
     received_.clear();
+    senders_.clear();
 }
 
 bool UdpChannel::fail(ChannelFailure::Cause cause, const QString& reason) {
@@ -156,6 +157,8 @@ QByteArray UdpChannel::GetData(int maxLength) {
     if (received_.empty()) return {};
     QByteArray datagram = std::move(received_.front());
     received_.pop_front();
+    lastSender_ = senders_.front();
+    senders_.pop_front();
     if (maxLength >= 0 && datagram.size() > maxLength) datagram.truncate(maxLength);
     return datagram;
 }
@@ -168,11 +171,18 @@ void UdpChannel::readPending() {
     while (socket_->hasPendingDatagrams()) {
         const qint64 size = socket_->pendingDatagramSize();
         QByteArray datagram(size > 0 ? size : 0, '\0');
-        const qint64 got = socket_->readDatagram(datagram.data(), datagram.size());
+        QHostAddress sender;
+        const qint64 got = socket_->readDatagram(datagram.data(), datagram.size(), &sender);
         if (got < 0) break;
         datagram.truncate(got);
-        if (received_.size() >= kMaxQueued) received_.pop_front();
+        if (received_.size() >= kMaxQueued) {
+            received_.pop_front();
+            senders_.pop_front();
+        }
         received_.push_back(datagram);
+        bool isV4 = false;
+        const quint32 v4 = sender.toIPv4Address(&isV4);
+        senders_.push_back(isV4 ? QHostAddress(v4).toString() : sender.toString());
         emit DataArrival(static_cast<int>(datagram.size()));
     }
 }

@@ -95,6 +95,29 @@ TEST_F(CliLan, ChecksRefuseUnlessForced) {
     EXPECT_EQ(state["ethernet"][0]["ip"].toString(), "192.168.0.101");  // the refusals sent nothing
 }
 
+// Find by address: a list of addresses and ranges, answers marked as reached
+// by unicast; the settings request and the verification go where the
+// printer answered from.
+TEST_F(CliLan, TargetListFindsByAddressAndSettingsFollow) {
+    const QStringList range{"--target", "127.0.0.2-3,127.0.0.1", "--remote-port", QString::number(sim.port("ethernet")),
+                            "--local-port", "0", "--local", "127.0.0.1"};
+    const CliRun found = RunCli(QStringList{"discover", "ethernet", "--json"} + range);
+    ASSERT_EQ(found.code, 0) << Describe(found).toStdString();
+    ASSERT_EQ(found.json().toArray().size(), 2);
+    EXPECT_EQ(found.json()[0]["reached"].toString(), "unicast");
+    EXPECT_EQ(found.json()[0]["answeredFrom"].toString(), "127.0.0.1");
+
+    const CliRun set = RunCli(QStringList{"lan-set", "ethernet", "--mac", "00:11:62:0a:00:01", "--port", "9102",
+                                          "--verify-delay", "0"} +
+                              range);
+    EXPECT_EQ(set.code, 0) << Describe(set).toStdString();
+    EXPECT_TRUE(set.out.endsWith("Verified: now at 192.168.0.101, port 9102\n")) << Describe(set).toStdString();
+
+    const CliRun tooMany = RunCli({"discover", "ethernet", "--target", "127.0.0.0-255,127.0.1.1"});
+    EXPECT_EQ(tooMany.code, 2);
+    EXPECT_TRUE(tooMany.err.contains("more than 256 addresses")) << Describe(tooMany).toStdString();
+}
+
 TEST_F(CliLan, SurveyListsTheAccessPoints) {
     const CliRun run = survey({"--json"});
     ASSERT_EQ(run.code, 0) << Describe(run).toStdString();
