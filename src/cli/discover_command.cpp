@@ -6,6 +6,7 @@
 #include "cli/commands.h"
 #include "cli/lan_search.h"
 #include "cli/output.h"
+#include "lan/device_export.h"
 #include "lan/device_lists.h"
 #include "lan/discovery_search.h"
 #include "lan/request_failure.h"
@@ -124,11 +125,12 @@ bool runLanSearch(const LanSearchSetup& setup, lan::DeviceList& devices, QString
 int runDiscover(const Invocation& invocation) {
     if (auto bad = invocation.unexpectedOption(
             QStringLiteral("discover"),
-            {"json", "local", "local-address", "target", "remote-port", "local-port", "survey-port"})) {
+            {"json", "csv", "local", "local-address", "target", "remote-port", "local-port", "survey-port"})) {
         return usageError(*bad);
     }
     const QStringList arguments = invocation.arguments();
     if (arguments.size() != 1) return usageError(QStringLiteral("usage: corvane discover ethernet|wlan"));
+    if (invocation.json() && invocation.isSet("csv")) return usageError(QStringLiteral("give --json or --csv, not both"));
 
     int exitCode = kExitOk;
     const auto setup = readLanSearchSetup(invocation, arguments.first(), &exitCode);
@@ -140,7 +142,11 @@ int runDiscover(const Invocation& invocation) {
         printErrorLine(error);
         return kExitFailed;
     }
-    PrintDevices(devices, setup->mode, invocation.json());
+    if (invocation.isSet("csv")) {
+        printText(QString::fromUtf8(lan::devicesCsv(devices)));
+    } else {
+        PrintDevices(devices, setup->mode, invocation.json());
+    }
     return kExitOk;
 }
 

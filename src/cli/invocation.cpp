@@ -53,7 +53,7 @@ void addOptions(QCommandLineParser& parser) {
     parser.addOption({QStringLiteral("check"), QStringLiteral("link apply: report the differences, write nothing.")});
     parser.addOption(valueOption("since", "history: changes from this date (2024-05-01) or ISO 8601 time on, UTC "
                                           "unless it says otherwise.", "DATE"));
-    parser.addOption({QStringLiteral("csv"), QStringLiteral("history: print comma-separated values.")});
+    parser.addOption({QStringLiteral("csv"), QStringLiteral("history, discover: print comma-separated values.")});
     parser.addOption(valueOption(
         "link-timeout-ms", "link: longest wait for the first byte of one reply (default 90000).", "N"));
     lan::LanEndpoints::addOptions(parser);
@@ -65,7 +65,7 @@ QString helpText(const QCommandLineParser& parser) {
                "\n"
                "Commands:\n"
                "  ports                       serial ports and USB printers\n"
-               "  discover ethernet|wlan      search the LAN for printers\n"
+               "  discover ethernet|wlan      search the LAN for printers [--json|--csv]\n"
                "  lan-set ethernet|wlan       change a printer's network settings:\n"
                "                              --mac MAC [--ip A] [--mask M] [--gateway G]\n"
                "                              [--port N] [--inactivity S] [--dhcp on|off]\n"

@@ -48,6 +48,9 @@ struct DiscoveredDevice {
     // reached by unicast gets its settings request there too.
     std::string answeredFrom;
     bool unicast = false;
+    // The local adapter the answer came in on ("10.0.0.5 eth0"), when the
+    // search went out on several at once; empty otherwise.
+    std::string adapter;
 
     std::size_t size() const { return mode == ListMode::Wlan ? kWlanSize : kEthernetSize; }
 

@@ -36,6 +36,13 @@ TEST_F(CliLan, DiscoverListsEveryAnsweringPrinter) {
     EXPECT_TRUE(lines[0].startsWith("No  Mac Address")) << lines[0].toStdString();
     EXPECT_TRUE(lines[1].startsWith("1   00:11:62:0b:00:01  192.168.0.111")) << lines[1].toStdString();
     EXPECT_TRUE(lines[3].endsWith(" 1"));  // feature codes 25, 31, 1
+
+    const CliRun csv = lan({"discover", "wlan", "--csv"}, "wlan");
+    ASSERT_EQ(csv.code, 0) << Describe(csv).toStdString();
+    const QStringList records = csv.out.split("\r\n", Qt::SkipEmptyParts);
+    ASSERT_EQ(records.size(), 4);
+    EXPECT_EQ(records[0], "no,mac,ip,mask,gateway,port,version,featureCode,dhcp,adapter,reached");
+    EXPECT_EQ(records[2], "2,00:11:62:0b:00:02,192.168.0.112,255.255.255.0,192.168.0.1,9100,2.4,31,off,,unicast");
 }
 
 TEST_F(CliLan, LanSetChangesThePrinterAndARefusalSendsNothing) {
