@@ -30,6 +30,8 @@ void addOptions(QCommandLineParser& parser) {
     parser.addOption(valueOption("inactivity", "lan-set: new inactivity time in seconds (0-3600).", "S"));
     parser.addOption(valueOption("dhcp", "lan-set: DHCP on or off.", "on|off"));
     parser.addOption(valueOption("baud", "lan-set: serial speed (1200 ... 230400).", "RATE"));
+    parser.addOption({QStringLiteral("dry-run"),
+                      QStringLiteral("lan-plan: print what would be sent and the warnings; send nothing.")});
     parser.addOption({QStringLiteral("force"),
                       QStringLiteral("lan-set, lan-plan: send even when the checks before sending warn.")});
     parser.addOption({QStringLiteral("no-verify"),
@@ -73,6 +75,13 @@ QString helpText(const QCommandLineParser& parser) {
                "                              checks the values first (warnings refuse\n"
                "                              unless --force), then searches again and\n"
                "                              compares what the printer reports\n"
+               "  lan-plan ethernet|wlan PLAN.csv\n"
+               "                              set many printers from a plan with the\n"
+               "                              columns mac,ip,mask,gateway,port,inactivity,\n"
+               "                              dhcp,baud (header row required, blank cell:\n"
+               "                              keep): [--dry-run] [--force] [--json]; a bad\n"
+               "                              row stops the plan before anything is sent;\n"
+               "                              exit 0 when every row is unchanged or verified\n"
                "  survey --ip ADDR            access points a LAN printer sees\n"
                "  link info|read|write|survey|cert|export|apply\n"
                "                              a printer on the direct link (--serial NAME,\n"

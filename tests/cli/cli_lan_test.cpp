@@ -3,6 +3,8 @@
 // tests/lan and tests/link; here one case of each proves the wiring.
 #include <gtest/gtest.h>
 
+#include <QRegularExpression>
+
 #include "cli_harness.h"
 
 namespace {
@@ -123,6 +125,51 @@ TEST_F(CliLan, TargetListFindsByAddressAndSettingsFollow) {
     const CliRun tooMany = RunCli({"discover", "ethernet", "--target", "127.0.0.0-255,127.0.1.1"});
     EXPECT_EQ(tooMany.code, 2);
     EXPECT_TRUE(tooMany.err.contains("more than 256 addresses")) << Describe(tooMany).toStdString();
+}
+
+// A plan: a malformed one sends nothing; a dry run sends nothing; the plan
+// runs and verifies; run again it finds nothing to change.
+TEST_F(CliLan, PlanRunsOnceAndIsIdempotent) {
+    const QString bad = WriteFile(sim, "bad.csv",
+                                  "mac,port,colour\n"
+                                  "00:11:62:0a:00:01,9103,red\n");
+    const QString malformed = WriteFile(sim, "malformed.csv",
+                                        "mac,ip,port\n"
+                                        "00:11:62:0a:00:01,,9103\n"
+                                        "00:11:62:0a:00:02,10.0.0.300,\n"
+                                        "00-11-62-0A-00-01,,9104\n");
+    const QString good = WriteFile(sim, "plan.csv",
+                                   "mac,port,inactivity,baud\r\n"
+                                   "00:11:62:0a:00:01,9103,60,\r\n"
+                                   "00:11:62:0a:00:02,9104,,115200\r\n");
+    const QStringList plan{"lan-plan", "ethernet", "--verify-delay", "0"};
+    struct Case {
+        QString file;
+        QStringList extra;
+        int code;
+        QString named;  // a pattern in stderr, or in stdout for the good plan
+    };
+    const QString badName = QRegularExpression::escape(bad), malformedName = QRegularExpression::escape(malformed);
+    const Case cases[] = {
+        {bad, {}, 2, badName + ":1: unknown column \"colour\""},
+        {malformed, {}, 2, malformedName + ":3: ip: \"10.0.0.300\" is not an IPv4 address\n" + malformedName +
+                               ":4: the MAC address 00:11:62:0a:00:01 is already on line 2"},
+        {good, {"--dry-run"}, 0, "port 9104 dhcp +would send\n"},
+        {good, {}, 0, "port 9103 +verified\n.*port 9104 dhcp +verified\n"},
+        {good, {}, 0, "port 9103 +unchanged\n"},
+    };
+    for (const Case& c : cases) {
+        const CliRun run = lan(plan + QStringList{c.file} + c.extra, "ethernet");
+        EXPECT_EQ(run.code, c.code) << Describe(run).toStdString();
+        const QRegularExpression named(c.named, QRegularExpression::DotMatchesEverythingOption);
+        EXPECT_TRUE(named.match(c.code == 2 ? run.err : run.out).hasMatch()) << Describe(run).toStdString();
+    }
+    const CliRun again = lan(plan + QStringList{good, "--json"}, "ethernet");
+    EXPECT_EQ(again.json()[1]["result"].toString(), "unchanged");
+    const QJsonObject state = sim.stop();
+    EXPECT_EQ(state["ethernet"][0]["settingsApplied"].toInt(), 1);  // once, by the one real run
+    EXPECT_EQ(state["ethernet"][1]["settingsApplied"].toInt(), 1);
+    EXPECT_EQ(state["ethernet"][1]["baudCode"].toInt(), 0xFF);
 }
 
 TEST_F(CliLan, SurveyListsTheAccessPoints) {
