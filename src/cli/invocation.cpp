@@ -20,7 +20,9 @@ constexpr const char* kGlobalOptions[] = {"help", "version"};
 
 void addOptions(QCommandLineParser& parser) {
     parser.addOption({QStringLiteral("json"), QStringLiteral("Print JSON for machines instead of text.")});
-    parser.addOption(valueOption("local", "discover, lan-set: local IPv4 address to search from.", "ADDR"));
+    parser.addOption(valueOption("local", "discover, lan-set, lan-plan: local IPv4 address to search from; discover "
+                                          "also takes \"all\": every local address at once, with an adapter "
+                                          "column.", "ADDR"));
     parser.addOption(valueOption("mac", "lan-set: MAC address of the printer to change. history: that printer's "
                                         "changes only.", "MAC"));
     parser.addOption(valueOption("ip", "lan-set: new IP address. survey: the printer's IP address.", "A"));

@@ -93,6 +93,9 @@ int runLanPlan(const Invocation& invocation) {
     int exitCode = kExitOk;
     const auto setup = readLanSearchSetup(invocation, arguments[0], &exitCode);
     if (!setup) return exitCode;
+    if (!setup->adapters.isEmpty()) {
+        return usageError(QStringLiteral("--local all is for discover; give the address the printer answered on"));
+    }
     const auto verifyDelay = verifyDelayMs(invocation, setup->mode);
     if (!verifyDelay) return usageError(QStringLiteral("--verify-delay: expected milliseconds (0-600000)"));
 

@@ -91,6 +91,9 @@ int runLanSet(const Invocation& invocation) {
     int exitCode = kExitOk;
     const auto setup = readLanSearchSetup(invocation, arguments.first(), &exitCode);
     if (!setup) return exitCode;
+    if (!setup->adapters.isEmpty()) {
+        return usageError(QStringLiteral("--local all is for discover; give the address the printer answered on"));
+    }
     const auto verifyDelay = verifyDelayMs(invocation, setup->mode);
     if (!verifyDelay) return usageError(QStringLiteral("--verify-delay: expected milliseconds (0-600000)"));
 
