@@ -173,6 +173,29 @@
     </message>
 </context>
 <context>
+    <name>DeviceListExport</name>
+    <message>
+        <source>Export...</source>
+        <translation>Exportieren...</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopieren</translation>
+    </message>
+    <message>
+        <source>Export the list</source>
+        <translation>Liste exportieren</translation>
+    </message>
+    <message>
+        <source>CSV (*.csv);;JSON (*.json)</source>
+        <translation>CSV (*.csv);;JSON (*.json)</translation>
+    </message>
+    <message>
+        <source>The list could not be written to %1: %2</source>
+        <translation>Die Liste konnte nicht in %1 geschrieben werden: %2</translation>
+    </message>
+</context>
+<context>
     <name>DirectConfigDialog</name>
     <message>
         <source>Printer Type</source>

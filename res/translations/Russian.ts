@@ -173,6 +173,29 @@
     </message>
 </context>
 <context>
+    <name>DeviceListExport</name>
+    <message>
+        <source>Export...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export the list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CSV (*.csv);;JSON (*.json)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The list could not be written to %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>DirectConfigDialog</name>
     <message>
         <source>Corvane Tool</source>

@@ -55,3 +55,35 @@ QString devicesTabSeparated(const DeviceList& devices) {
 }
 
 }  // namespace corvane::lan
+
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSaveFile>
+
+namespace corvane::lan {
+
+QByteArray devicesJson(const DeviceList& devices) {
+    const QStringList header = exportHeader();
+    QJsonArray rows;
+    for (const QStringList& row : exportRows(devices)) {
+        QJsonObject object;
+        for (qsizetype i = 0; i < header.size() && i < row.size(); ++i) object.insert(header[i], row[i]);
+        rows.append(object);
+    }
+    return QJsonDocument(rows).toJson(QJsonDocument::Indented);
+}
+
+QString exportDevices(const DeviceList& devices, const QString& path) {
+    const bool json = QFileInfo(path).suffix().compare(QLatin1String("json"), Qt::CaseInsensitive) == 0;
+    // Written whole or not at all: an existing file is replaced only on success.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) return file.errorString();
+    const QByteArray contents = json ? devicesJson(devices) : devicesCsv(devices);
+    if (file.write(contents) != contents.size()) return file.errorString();
+    if (!file.commit()) return file.errorString();
+    return {};
+}
+
+}  // namespace corvane::lan

@@ -22,3 +22,14 @@ QByteArray devicesCsv(const DeviceList& devices);
 QString devicesTabSeparated(const DeviceList& devices);
 
 }  // namespace corvane::lan
+
+namespace corvane::lan {
+
+// The rows as a JSON array of objects keyed by the header's names.
+QByteArray devicesJson(const DeviceList& devices);
+
+// Writes the list to `path`: JSON when the name ends in ".json", else CSV.
+// Empty on success, else why not.
+QString exportDevices(const DeviceList& devices, const QString& path);
+
+}  // namespace corvane::lan

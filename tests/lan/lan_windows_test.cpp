@@ -5,7 +5,13 @@
 // end in lan_windows_sim_test.cpp.
 #include <gtest/gtest.h>
 
+#include <QClipboard>
+#include <QFile>
+#include <QGuiApplication>
+#include <QJsonArray>
+#include <QJsonDocument>
 #include <QLineEdit>
+#include <QTemporaryDir>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTcpServer>
@@ -14,6 +20,7 @@
 
 #include "app/ipv4_address_edit.h"
 #include "app/messages.h"
+#include "lan/device_export.h"
 #include "lan/device_lists.h"
 #include "lan/fake_printer.h"
 #include "lan/modal.h"
@@ -320,6 +327,31 @@ TEST(LanSettingsDialog, WarningsAskBeforeSaving) {
     });
     ASSERT_EQ(printer.requests().size(), 1u);
     EXPECT_EQ(messages.ids().back(), kLanConfigCompleted);
+}
+
+// Export writes CSV or JSON by the file's extension, whole or not at all;
+// Copy puts the same rows on the clipboard, tab-separated.
+TEST(DeviceListDialog, ExportAndCopyTheList) {
+    PrinterRecord wireless;
+    wireless.feature = 25;
+    storeRecords(ListMode::Wlan, {wireless});
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    ASSERT_TRUE(exportDevices(wlanDevices(), dir.filePath("list.csv")).isEmpty());
+    ASSERT_TRUE(exportDevices(wlanDevices(), dir.filePath("list.JSON")).isEmpty());
+    QFile csv(dir.filePath("list.csv"));
+    ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
+    EXPECT_EQ(csv.readAll(), "no,mac,ip,mask,gateway,port,version,featureCode,dhcp,adapter,reached\r\n"
+                             "1,00:1a:ff:01:02:03,192.168.1.50,255.255.255.0,192.168.1.1,9100,1.2,25,off,,broadcast\r\n");
+    QFile json(dir.filePath("list.JSON"));
+    ASSERT_TRUE(json.open(QIODevice::ReadOnly));
+    EXPECT_EQ(QJsonDocument::fromJson(json.readAll()).array()[0][QStringLiteral("featureCode")].toString(), "25");
+    EXPECT_FALSE(exportDevices(wlanDevices(), dir.filePath("missing/list.csv")).isEmpty());
+
+    DeviceListDialog window(ListMode::Wlan);
+    child<QPushButton>(window, "copyButton")->click();
+    EXPECT_TRUE(QGuiApplication::clipboard()->text().startsWith(
+        QStringLiteral("no\tmac\tip\tmask\tgateway\tport\tversion\tfeatureCode\tdhcp\tadapter\treached\n1\t")));
 }
 
 TEST(LanSettingsDialog, MissingRecordOrPortZero) {

@@ -12,6 +12,7 @@
 #include "app/table_columns.h"
 #include "lan/device_lists.h"
 #include "lan/ui/bss_info_dialog.h"
+#include "lan/ui/device_list_export.h"
 #include "lan/ui/lan_settings_dialog.h"
 #include "lan/ui/local_address_dialog.h"
 #include "lan/ui/search_dialog.h"
@@ -41,6 +42,7 @@ DeviceListDialog::DeviceListDialog(ListMode listMode, QWidget* parent, const Lan
     app::setColumnWidths(*ui_->deviceList, {30, 140, 130, 130, 130, 70, 70});
     ui_->bssInfoButton->setVisible(buttons_.showsWlanButtons());
     ui_->certificateButton->setVisible(buttons_.showsWlanButtons());
+    addExportButtons(*this, *ui_->mainLayout, listMode_);
     applyButtonState();
 
     connect(ui_->searchButton, &QPushButton::clicked, this, &DeviceListDialog::onSearch);
