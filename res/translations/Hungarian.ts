@@ -271,6 +271,25 @@
     </message>
 </context>
 <context>
+    <name>FindAtAddress</name>
+    <message>
+        <source>Find at address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Addresses to ask, such as 10.0.5.20, 10.0.5.1-40 or 10.0.5.7,10.0.6.1-9:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>These addresses cannot be asked: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Find at address...</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>History</name>
     <message>
         <source>The change was made, but it could not be added to the history: %1</source>

@@ -354,6 +354,32 @@ TEST(DeviceListDialog, ExportAndCopyTheList) {
         QStringLiteral("no\tmac\tip\tmask\tgateway\tport\tversion\tfeatureCode\tdhcp\tadapter\treached\n1\t")));
 }
 
+// Find at address: what answers there is added to the list, marked as
+// reached by unicast; addresses that are not a list are refused unsearched.
+TEST(DeviceListDialog, FindAtAddressAddsToTheList) {
+    PrinterRecord far;
+    far.mac[5] = 0x44;
+    FakePrinter printer(answering(ListMode::Ethernet, {far}));
+    LanEndpoints endpoints = printer.endpoints();
+    endpoints.target.clear();
+    storeRecords(ListMode::Ethernet, {PrinterRecord{}});
+    app::MessageCapture messages;
+    DeviceListDialog window(ListMode::Ethernet, nullptr, endpoints);
+    window.setTimings(quickTimings());
+    QString typed = QStringLiteral("127.0.0.1-300");
+    window.setAddressQuestion([&typed](QWidget*) { return std::optional<QString>(typed); });
+    window.onFindAtAddress();
+    EXPECT_TRUE(printer.requests().empty());
+    ASSERT_EQ(messages.messages().size(), 1u);
+    EXPECT_TRUE(messages.messages()[0].text.contains(QStringLiteral("127.0.0.1-300")));
+
+    typed = QStringLiteral("127.0.0.3,127.0.0.1");
+    window.onFindAtAddress();
+    ASSERT_EQ(devicesFor(ListMode::Ethernet).size(), 2u);
+    EXPECT_TRUE(devicesFor(ListMode::Ethernet).deviceAt(2)->unicast);
+    EXPECT_EQ(child<QTableWidget>(window, "deviceList")->item(1, 1)->text(), QStringLiteral("00:1a:ff:01:02:44"));
+}
+
 TEST(LanSettingsDialog, MissingRecordOrPortZero) {
     FakePrinter printer;
     app::MessageCapture messages;

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include <QApplication>
+#include <QBoxLayout>
 #include <QDesktopServices>
 #include <QEventLoop>
 #include <QTimer>
@@ -13,6 +14,7 @@
 #include "lan/device_lists.h"
 #include "lan/ui/bss_info_dialog.h"
 #include "lan/ui/device_list_export.h"
+#include "lan/ui/find_at_address.h"
 #include "lan/ui/lan_settings_dialog.h"
 #include "lan/ui/local_address_dialog.h"
 #include "lan/ui/search_dialog.h"
@@ -42,7 +44,8 @@ DeviceListDialog::DeviceListDialog(ListMode listMode, QWidget* parent, const Lan
     app::setColumnWidths(*ui_->deviceList, {30, 140, 130, 130, 130, 70, 70});
     ui_->bssInfoButton->setVisible(buttons_.showsWlanButtons());
     ui_->certificateButton->setVisible(buttons_.showsWlanButtons());
-    addExportButtons(*this, *ui_->mainLayout, listMode_);
+    QBoxLayout* extraRow = addExportButtons(*this, *ui_->mainLayout, listMode_);
+    connect(addFindAtAddressButton(*this, *extraRow), &QPushButton::clicked, this, &DeviceListDialog::onFindAtAddress);
     applyButtonState();
 
     connect(ui_->searchButton, &QPushButton::clicked, this, &DeviceListDialog::onSearch);
@@ -180,6 +183,13 @@ void DeviceListDialog::onSetting() {
         const VerificationNote note = verificationNote(*confirmed, devicesFor(listMode_));
         if (note.number > 0) ui_->deviceList->setCurrentCell(note.number - 1, 0);
         app::showNote(this, note.text);
+    }
+}
+
+void DeviceListDialog::onFindAtAddress() {
+    // Adds to the list: the printers already listed stay.
+    if (findAtAddress(this, listMode_, localAddress_, endpoints_, timings_.searchTickMs, addressQuestion_) > 0) {
+        fillDeviceList();
     }
 }
 

@@ -10,6 +10,7 @@
 #include <QUrl>
 
 #include "lan/device_list_buttons.h"
+#include "lan/ui/find_at_address.h"
 #include "lan/ui/lan_window_timings.h"
 #include "transport/endpoints.h"
 #include "transport/local_addresses.h"
@@ -47,6 +48,10 @@ public:
     void searchFrom(const QString& localAddress);
     void onSetting();
     void onBssInfo();
+    // "Find at address…": asks, searches those addresses, adds what answers.
+    void onFindAtAddress();
+    // Where Find at address takes its addresses from (tests answer it).
+    void setAddressQuestion(AddressQuestion question) { addressQuestion_ = std::move(question); }
     void onWeb();
 
 private:
@@ -72,6 +77,7 @@ private:
     QString localAddress_;
     QString broadcastAddress_;
     bool filling_ = false;
+    AddressQuestion addressQuestion_ = askForAddresses;
 };
 
 }  // namespace corvane::lan

@@ -13,7 +13,7 @@
 
 namespace corvane::lan {
 
-void addExportButtons(QWidget& window, QBoxLayout& layout, ListMode mode) {
+QBoxLayout* addExportButtons(QWidget& window, QBoxLayout& layout, ListMode mode) {
     auto* row = new QHBoxLayout;
     row->addStretch();
     auto* exportButton = new QPushButton(QCoreApplication::translate("DeviceListExport", "Export..."), &window);
@@ -38,6 +38,7 @@ void addExportButtons(QWidget& window, QBoxLayout& layout, ListMode mode) {
     QObject::connect(copyButton, &QPushButton::clicked, &window, [mode] {
         QGuiApplication::clipboard()->setText(devicesTabSeparated(devicesFor(mode)));
     });
+    return row;
 }
 
 }  // namespace corvane::lan

@@ -9,7 +9,8 @@ class QWidget;
 
 namespace corvane::lan {
 
-// Adds the two buttons in a row of their own at the end of `layout`.
-void addExportButtons(QWidget& window, QBoxLayout& layout, ListMode mode);
+// Adds the two buttons in a row of their own at the end of `layout`; gives
+// the row, for more buttons.
+QBoxLayout* addExportButtons(QWidget& window, QBoxLayout& layout, ListMode mode);
 
 }  // namespace corvane::lan
