@@ -260,6 +260,29 @@
     </message>
 </context>
 <context>
+    <name>DeviceListExport</name>
+    <message>
+        <source>Export...</source>
+        <translation>Exportieren...</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopieren</translation>
+    </message>
+    <message>
+        <source>Export the list</source>
+        <translation>Liste exportieren</translation>
+    </message>
+    <message>
+        <source>CSV (*.csv);;JSON (*.json)</source>
+        <translation>CSV (*.csv);;JSON (*.json)</translation>
+    </message>
+    <message>
+        <source>The list could not be written to %1: %2</source>
+        <translation>Die Liste konnte nicht in %1 geschrieben werden: %2</translation>
+    </message>
+</context>
+<context>
     <name>DirectConfigDialog</name>
     <message>
         <source>Printer Type</source>
@@ -433,6 +456,25 @@ Schlüssel, Passwörter und PIN wurden weggelassen; beim Importieren des Profils
     </message>
 </context>
 <context>
+    <name>FindAtAddress</name>
+    <message>
+        <source>Find at address</source>
+        <translation>An Adresse suchen</translation>
+    </message>
+    <message>
+        <source>Addresses to ask, such as 10.0.5.20, 10.0.5.1-40 or 10.0.5.7,10.0.6.1-9:</source>
+        <translation>Abzufragende Adressen, etwa 10.0.5.20, 10.0.5.1-40 oder 10.0.5.7,10.0.6.1-9:</translation>
+    </message>
+    <message>
+        <source>These addresses cannot be asked: %1</source>
+        <translation>Diese Adressen können nicht abgefragt werden: %1</translation>
+    </message>
+    <message>
+        <source>Find at address...</source>
+        <translation>An Adresse suchen...</translation>
+    </message>
+</context>
+<context>
     <name>History</name>
     <message>
         <source>The change was made, but it could not be added to the history: %1</source>
@@ -545,6 +587,37 @@ Schlüssel, Passwörter und PIN wurden weggelassen; beim Importieren des Profils
     </message>
 </context>
 <context>
+    <name>LanSendChecks</name>
+    <message>
+        <source>The subnet mask %1 is not contiguous: its ones must all come before its zeros.</source>
+        <translation>Die Subnetzmaske %1 ist nicht zusammenhängend: Alle Einsen müssen vor den Nullen stehen.</translation>
+    </message>
+    <message>
+        <source>The IP address %1 is the network address of its subnet; no device can use it.</source>
+        <translation>Die IP-Adresse %1 ist die Netzadresse ihres Subnetzes; kein Gerät kann sie verwenden.</translation>
+    </message>
+    <message>
+        <source>The IP address %1 is the broadcast address of its subnet; no device can use it.</source>
+        <translation>Die IP-Adresse %1 ist die Broadcast-Adresse ihres Subnetzes; kein Gerät kann sie verwenden.</translation>
+    </message>
+    <message>
+        <source>The IP address %1 is reserved (%2) and cannot be a printer&apos;s address.</source>
+        <translation>Die IP-Adresse %1 ist reserviert (%2) und kann nicht die Adresse eines Druckers sein.</translation>
+    </message>
+    <message>
+        <source>The gateway %1 is outside the subnet %2 of the IP address; the printer could not reach it.</source>
+        <translation>Das Gateway %1 liegt außerhalb des Subnetzes %2 der IP-Adresse; der Drucker könnte es nicht erreichen.</translation>
+    </message>
+    <message>
+        <source>The IP address %1 is already used by the printer %2 in the list.</source>
+        <translation>Die IP-Adresse %1 wird bereits vom Drucker %2 in der Liste verwendet.</translation>
+    </message>
+    <message>
+        <source>The IP address %1 is outside the subnet %2 of this computer&apos;s address %3: this computer will no longer reach the printer without a route.</source>
+        <translation>Die IP-Adresse %1 liegt außerhalb des Subnetzes %2 der Adresse %3 dieses Computers: Ohne Route erreicht dieser Computer den Drucker nicht mehr.</translation>
+    </message>
+</context>
+<context>
     <name>LanSettingsDialog</name>
     <message>
         <source>Corvane Tool</source>
@@ -619,6 +692,18 @@ Schlüssel, Passwörter und PIN wurden weggelassen; beim Importieren des Profils
     <message>
         <source>Firmware Version :</source>
         <translation>Firmware-Version:</translation>
+    </message>
+    <message>
+        <source>The settings to be sent give these warnings:</source>
+        <translation>Zu den Einstellungen, die gesendet werden sollen, gibt es diese Warnungen:</translation>
+    </message>
+    <message>
+        <source>Save anyway</source>
+        <translation>Trotzdem speichern</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Zurück</translation>
     </message>
 </context>
 <context>
@@ -1656,6 +1741,53 @@ Der WEP-Schlüssel muss aus 5 oder 13 Zeichen oder aus 10 oder 26 Hexadezimalzif
     <message>
         <source>TCP port, 0 to 32767</source>
         <translation>TCP-Port, 0 bis 32767</translation>
+    </message>
+</context>
+<context>
+    <name>VerificationNote</name>
+    <message>
+        <source>IP address</source>
+        <translation>IP-Adresse</translation>
+    </message>
+    <message>
+        <source>subnet mask</source>
+        <translation>Subnetzmaske</translation>
+    </message>
+    <message>
+        <source>gateway</source>
+        <translation>Gateway</translation>
+    </message>
+    <message>
+        <source>port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>inactivity time</source>
+        <translation>Inaktivitätszeit</translation>
+    </message>
+    <message>
+        <source>DHCP</source>
+        <translation>DHCP</translation>
+    </message>
+    <message>
+        <source>baud rate code</source>
+        <translation>Baudraten-Code</translation>
+    </message>
+    <message>
+        <source>Not verified: the printer did not answer the search after the change.</source>
+        <translation>Nicht bestätigt: Der Drucker hat auf die Suche nach der Änderung nicht geantwortet.</translation>
+    </message>
+    <message>
+        <source>Verified: now at %1, port %2</source>
+        <translation>Überprüft: jetzt unter %1, Port %2</translation>
+    </message>
+    <message>
+        <source>%1 %2 instead of %3</source>
+        <translation>%1 %2 statt %3</translation>
+    </message>
+    <message>
+        <source>Not verified: the printer reports %1.</source>
+        <translation>Nicht bestätigt: Der Drucker meldet %1.</translation>
     </message>
 </context>
 </TS>

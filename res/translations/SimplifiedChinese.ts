@@ -260,6 +260,29 @@
     </message>
 </context>
 <context>
+    <name>DeviceListExport</name>
+    <message>
+        <source>Export...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export the list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CSV (*.csv);;JSON (*.json)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The list could not be written to %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>DirectConfigDialog</name>
     <message>
         <source>Corvane Tool</source>
@@ -433,6 +456,25 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
     </message>
 </context>
 <context>
+    <name>FindAtAddress</name>
+    <message>
+        <source>Find at address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Addresses to ask, such as 10.0.5.20, 10.0.5.1-40 or 10.0.5.7,10.0.6.1-9:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>These addresses cannot be asked: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Find at address...</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>History</name>
     <message>
         <source>The change was made, but it could not be added to the history: %1</source>
@@ -545,6 +587,37 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
     </message>
 </context>
 <context>
+    <name>LanSendChecks</name>
+    <message>
+        <source>The subnet mask %1 is not contiguous: its ones must all come before its zeros.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The IP address %1 is the network address of its subnet; no device can use it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The IP address %1 is the broadcast address of its subnet; no device can use it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The IP address %1 is reserved (%2) and cannot be a printer&apos;s address.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The gateway %1 is outside the subnet %2 of the IP address; the printer could not reach it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The IP address %1 is already used by the printer %2 in the list.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The IP address %1 is outside the subnet %2 of this computer&apos;s address %3: this computer will no longer reach the printer without a route.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>LanSettingsDialog</name>
     <message>
         <source>Corvane Tool</source>
@@ -619,6 +692,18 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
     <message>
         <source>Firmware Version :</source>
         <translation>固件版本:</translation>
+    </message>
+    <message>
+        <source>The settings to be sent give these warnings:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save anyway</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1656,6 +1741,53 @@ WEP 密钥必须为 5 或 13 个字符，或 10 或 26 位十六进制数字。<
     <message>
         <source>TCP port, 0 to 32767</source>
         <translation>TCP 端口，0 到 32767</translation>
+    </message>
+</context>
+<context>
+    <name>VerificationNote</name>
+    <message>
+        <source>IP address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>subnet mask</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>gateway</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>port</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>inactivity time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DHCP</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>baud rate code</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not verified: the printer did not answer the search after the change.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Verified: now at %1, port %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2 instead of %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not verified: the printer reports %1.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QMessageBox>
+#include <QPushButton>
 
 #include "app/translation.h"
 #include "link/string_table.h"
@@ -50,6 +51,19 @@ EditsChoice askSaveDiscardCancel(QWidget* parent, int stringId) {
     }
 }
 
+bool askToProceed(QWidget* parent, const QString& text, const QString& proceed, const QString& back) {
+    const ShownMessage message{stringText(kCaption), text, -1, true, true};
+    // A test answers Save to go on.
+    if (questionHook()) return questionHook()(message) == EditsChoice::Save;
+    QMessageBox box(QMessageBox::Warning, message.caption, text, QMessageBox::NoButton, parent);
+    QPushButton* proceedButton = box.addButton(proceed, QMessageBox::AcceptRole);
+    QPushButton* backButton = box.addButton(back, QMessageBox::RejectRole);
+    box.setDefaultButton(backButton);
+    box.setEscapeButton(backButton);
+    box.exec();
+    return box.clickedButton() == proceedButton;
+}
+
 void showMessage(QWidget* parent, int stringId) {
     present(parent, {stringText(kCaption), stringText(stringId), stringId, false});
 }
@@ -74,6 +88,8 @@ MessageCapture::MessageCapture() {
     setMessageHook([this](const ShownMessage& m) { messages_.push_back(m); });
     setQuestionHook([this](const ShownMessage& m) {
         messages_.push_back(m);
+        // The two-button question of askToProceed is the warning one.
+        if (m.warning) return proceed_ ? EditsChoice::Save : EditsChoice::Cancel;
         return answer_;
     });
 }

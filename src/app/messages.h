@@ -17,7 +17,7 @@ struct ShownMessage {
     QString text;
     int stringId = -1;  // -1 for a warning with free text
     bool warning = false;
-    bool question = false;  // asked with Save, Discard and Cancel
+    bool question = false;  // asked: Save, Discard and Cancel, or two buttons (askToProceed)
 };
 
 using MessageHook = std::function<void(const ShownMessage&)>;
@@ -46,8 +46,13 @@ void showWarning(QWidget* parent, const QString& text);
 // Save, Discard and Cancel; Escape or closing the box answers Cancel.
 EditsChoice askSaveDiscardCancel(QWidget* parent, int stringId);
 
+// `text` with the tool's caption, the warning icon and two buttons: true
+// for `proceed`, false for `back` (also when the box is closed).
+bool askToProceed(QWidget* parent, const QString& text, const QString& proceed, const QString& back);
+
 // Records every message while it lives (for tests); a question is recorded
-// too and answered with `answer` (Cancel unless set).
+// too and answered with `answer` (Cancel unless set), askToProceed with
+// `answerQuestions` (back unless set).
 class MessageCapture {
 public:
     MessageCapture();
@@ -59,10 +64,13 @@ public:
     std::vector<int> ids() const;
     void clear() { messages_.clear(); }
     void setAnswer(EditsChoice answer) { answer_ = answer; }
+    // What askToProceed answers while the capture lives (default: back).
+    void answerQuestions(bool proceed) { proceed_ = proceed; }
 
 private:
     std::vector<ShownMessage> messages_;
     EditsChoice answer_ = EditsChoice::Cancel;
+    bool proceed_ = false;
 };
 
 }  // namespace corvane::app

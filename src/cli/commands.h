@@ -14,6 +14,7 @@ int runCommandLine(const QStringList& arguments);
 int runPorts(const Invocation& invocation);
 int runDiscover(const Invocation& invocation);
 int runLanSet(const Invocation& invocation);
+int runLanPlan(const Invocation& invocation);
 int runSurvey(const Invocation& invocation);
 int runLink(const Invocation& invocation);
 int runHistory(const Invocation& invocation);

@@ -1,4 +1,7 @@
 // corvane discover ethernet|wlan: the search, and the rows of the device list.
+#include <memory>
+#include <vector>
+
 #include <QEventLoop>
 #include <QJsonArray>
 #include <QJsonObject>
@@ -6,6 +9,7 @@
 #include "cli/commands.h"
 #include "cli/lan_search.h"
 #include "cli/output.h"
+#include "lan/device_export.h"
 #include "lan/device_lists.h"
 #include "lan/discovery_search.h"
 #include "lan/request_failure.h"
@@ -41,6 +45,9 @@ QJsonObject DeviceJson(int number, const lan::DiscoveredDevice& d) {
     o.insert(QStringLiteral("baud"), baudIndex < 0 ? QJsonValue() : QJsonValue(QString::fromLatin1(
                                                                          lan::kBaudEntries[baudIndex].data())));
     if (d.mode == lan::ListMode::Wlan) o.insert(QStringLiteral("featureCode"), d.featureCode());
+    if (!d.adapter.empty()) o.insert(QStringLiteral("adapter"), Text(d.adapter));
+    o.insert(QStringLiteral("reached"), d.unicast ? QStringLiteral("unicast") : QStringLiteral("broadcast"));
+    if (d.unicast) o.insert(QStringLiteral("answeredFrom"), Text(d.answeredFrom));
     return o;
 }
 
@@ -56,12 +63,15 @@ void PrintDevices(const lan::DeviceList& devices, lan::ListMode mode, bool json)
                         QStringLiteral("Subnet"), QStringLiteral("Gateway"),     QStringLiteral("Port"),
                         QStringLiteral("Version")};
     if (mode == lan::ListMode::Wlan) headers << QStringLiteral("Feature");
+    const bool adapters = count > 0 && !devices.deviceAt(1)->adapter.empty();
+    if (adapters) headers << QStringLiteral("Adapter");
     QList<QStringList> rows;
     for (int n = 1; n <= count; ++n) {
         const auto& device = *devices.deviceAt(n);
         QStringList row;
         for (const auto& cell : lan::DeviceRowTexts(n, device)) row << Text(cell);
         if (mode == lan::ListMode::Wlan) row << QString::number(device.featureCode());
+        if (adapters) row << Text(device.adapter);
         rows.append(row);
     }
     printTable(headers, rows);
@@ -88,6 +98,19 @@ std::optional<LanSearchSetup> readLanSearchSetup(const Invocation& invocation, c
         return std::nullopt;
     }
     setup.localAddress = invocation.isSet("local") ? invocation.value("local") : setup.endpoints.localAddress;
+    if (setup.localAddress == QLatin1String("all")) {
+        // Every address the local address window offers, each searched from
+        // on its own interface.
+        lan::LocalAddressModel addresses;
+        if (!addresses.load()) {
+            printFailure(kNoNetworkConnection);
+            *exitCode = kExitFailed;
+            return std::nullopt;
+        }
+        for (const QString& address : addresses.rows()) setup.adapters.append({address, lan::interfaceNameOf(address)});
+        setup.localAddress.clear();
+        return setup;
+    }
     if (!setup.localAddress.isEmpty() && !parseIpv4(setup.localAddress)) {
         *exitCode = usageError(QStringLiteral("--local: \"%1\" is not an IPv4 address").arg(setup.localAddress));
         return std::nullopt;
@@ -108,7 +131,54 @@ std::optional<LanSearchSetup> readLanSearchSetup(const Invocation& invocation, c
     return setup;
 }
 
+namespace {
+
+// One search per adapter, all at once, each into a list of its own; the
+// answers are then listed adapter by adapter, each marked with its adapter.
+bool runSearchOnEveryAdapter(const LanSearchSetup& setup, lan::DeviceList& devices, QString* error) {
+    devices.clearDevices();
+    std::vector<std::unique_ptr<lan::DeviceList>> lists;
+    std::vector<std::unique_ptr<lan::DiscoverySearch>> searches;
+    QEventLoop loop;
+    int running = 0;
+    QStringList failures;
+    for (const auto& [address, name] : setup.adapters) {
+        lists.push_back(std::make_unique<lan::DeviceList>());
+        auto search = std::make_unique<lan::DiscoverySearch>(setup.mode, address, lan::broadcastAddressFor(address),
+                                                             setup.endpoints, *lists.back());
+        QObject::connect(search.get(), &lan::DiscoverySearch::finished, &loop, [&] {
+            if (--running == 0) loop.quit();
+        });
+        if (search->start()) {
+            ++running;
+        } else {
+            // One adapter that cannot be used does not stop the others.
+            failures << lan::numberedText(kSearchNotStarted, lan::channelFailureText(search->failure()));
+        }
+        searches.push_back(std::move(search));
+    }
+    if (running > 0) loop.exec();
+    if (running == 0 && !failures.isEmpty() && failures.size() == setup.adapters.size()) {
+        *error = failures.join(QLatin1Char('\n'));
+        return false;
+    }
+    for (const QString& failure : failures) printErrorLine(failure);
+    for (std::size_t i = 0; i < lists.size(); ++i) {
+        const auto& [address, name] = setup.adapters[static_cast<qsizetype>(i)];
+        const std::string adapter = (name.isEmpty() ? address : address + QLatin1Char(' ') + name).toStdString();
+        for (int n = 1; const lan::DiscoveredDevice* d = lists[i]->deviceAt(n); ++n) {
+            lan::DiscoveredDevice copy = *d;
+            copy.adapter = adapter;
+            devices.appendDevice(copy);
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
 bool runLanSearch(const LanSearchSetup& setup, lan::DeviceList& devices, QString* error) {
+    if (!setup.adapters.isEmpty()) return runSearchOnEveryAdapter(setup, devices, error);
     lan::DiscoverySearch search(setup.mode, setup.localAddress, setup.broadcastAddress, setup.endpoints, devices);
     QEventLoop loop;
     QObject::connect(&search, &lan::DiscoverySearch::finished, &loop, &QEventLoop::quit);
@@ -123,11 +193,12 @@ bool runLanSearch(const LanSearchSetup& setup, lan::DeviceList& devices, QString
 int runDiscover(const Invocation& invocation) {
     if (auto bad = invocation.unexpectedOption(
             QStringLiteral("discover"),
-            {"json", "local", "local-address", "target", "remote-port", "local-port", "survey-port"})) {
+            {"json", "csv", "local", "local-address", "target", "remote-port", "local-port", "survey-port"})) {
         return usageError(*bad);
     }
     const QStringList arguments = invocation.arguments();
     if (arguments.size() != 1) return usageError(QStringLiteral("usage: corvane discover ethernet|wlan"));
+    if (invocation.json() && invocation.isSet("csv")) return usageError(QStringLiteral("give --json or --csv, not both"));
 
     int exitCode = kExitOk;
     const auto setup = readLanSearchSetup(invocation, arguments.first(), &exitCode);
@@ -139,7 +210,11 @@ int runDiscover(const Invocation& invocation) {
         printErrorLine(error);
         return kExitFailed;
     }
-    PrintDevices(devices, setup->mode, invocation.json());
+    if (invocation.isSet("csv")) {
+        printText(QString::fromUtf8(lan::devicesCsv(devices)));
+    } else {
+        PrintDevices(devices, setup->mode, invocation.json());
+    }
     return kExitOk;
 }
 

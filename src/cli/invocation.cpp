@@ -20,7 +20,9 @@ constexpr const char* kGlobalOptions[] = {"help", "version"};
 
 void addOptions(QCommandLineParser& parser) {
     parser.addOption({QStringLiteral("json"), QStringLiteral("Print JSON for machines instead of text.")});
-    parser.addOption(valueOption("local", "discover, lan-set: local IPv4 address to search from.", "ADDR"));
+    parser.addOption(valueOption("local", "discover, lan-set, lan-plan: local IPv4 address to search from; discover "
+                                          "also takes \"all\": every local address at once, with an adapter "
+                                          "column.", "ADDR"));
     parser.addOption(valueOption("mac", "lan-set: MAC address of the printer to change. history: that printer's "
                                         "changes only.", "MAC"));
     parser.addOption(valueOption("ip", "lan-set: new IP address. survey: the printer's IP address.", "A"));
@@ -30,6 +32,14 @@ void addOptions(QCommandLineParser& parser) {
     parser.addOption(valueOption("inactivity", "lan-set: new inactivity time in seconds (0-3600).", "S"));
     parser.addOption(valueOption("dhcp", "lan-set: DHCP on or off.", "on|off"));
     parser.addOption(valueOption("baud", "lan-set: serial speed (1200 ... 230400).", "RATE"));
+    parser.addOption({QStringLiteral("dry-run"),
+                      QStringLiteral("lan-plan: print what would be sent and the warnings; send nothing.")});
+    parser.addOption({QStringLiteral("force"),
+                      QStringLiteral("lan-set, lan-plan: send even when the checks before sending warn.")});
+    parser.addOption({QStringLiteral("no-verify"),
+                      QStringLiteral("lan-set: do not search again to verify a confirmed change.")});
+    parser.addOption(valueOption("verify-delay", "lan-set, lan-plan: pause before the verification search, in "
+                                                 "milliseconds (default 3000 Ethernet, 1000 WLAN).", "MS"));
     parser.addOption(valueOption("serial", "link: serial port name or path (serial mode).", "NAME"));
     parser.addOption(valueOption("usb", "link: USB printer as listed by `corvane ports` (raw device mode).",
                                  "USBnnn"));
@@ -47,7 +57,7 @@ void addOptions(QCommandLineParser& parser) {
     parser.addOption({QStringLiteral("check"), QStringLiteral("link apply: report the differences, write nothing.")});
     parser.addOption(valueOption("since", "history: changes from this date (2024-05-01) or ISO 8601 time on, UTC "
                                           "unless it says otherwise.", "DATE"));
-    parser.addOption({QStringLiteral("csv"), QStringLiteral("history: print comma-separated values.")});
+    parser.addOption({QStringLiteral("csv"), QStringLiteral("history, discover: print comma-separated values.")});
     parser.addOption(valueOption(
         "link-timeout-ms", "link: longest wait for the first byte of one reply (default 90000).", "N"));
     parser.addOption(valueOption(
@@ -63,11 +73,21 @@ QString helpText(const QCommandLineParser& parser) {
                "\n"
                "Commands:\n"
                "  ports                       serial ports and USB printers\n"
-               "  discover ethernet|wlan      search the LAN for printers\n"
+               "  discover ethernet|wlan      search the LAN for printers [--json|--csv]\n"
                "  lan-set ethernet|wlan       change a printer's network settings:\n"
                "                              --mac MAC [--ip A] [--mask M] [--gateway G]\n"
                "                              [--port N] [--inactivity S] [--dhcp on|off]\n"
-               "                              [--baud RATE]\n"
+               "                              [--baud RATE] [--force] [--no-verify]\n"
+               "                              checks the values first (warnings refuse\n"
+               "                              unless --force), then searches again and\n"
+               "                              compares what the printer reports\n"
+               "  lan-plan ethernet|wlan PLAN.csv\n"
+               "                              set many printers from a plan with the\n"
+               "                              columns mac,ip,mask,gateway,port,inactivity,\n"
+               "                              dhcp,baud (header row required, blank cell:\n"
+               "                              keep): [--dry-run] [--force] [--json]; a bad\n"
+               "                              row stops the plan before anything is sent;\n"
+               "                              exit 0 when every row is unchanged or verified\n"
                "  survey --ip ADDR            access points a LAN printer sees\n"
                "  link info|read|write|survey|cert|export|apply\n"
                "                              a printer on the direct link (--serial NAME,\n"
@@ -83,7 +103,10 @@ QString helpText(const QCommandLineParser& parser) {
                "                              [--mac MAC] [--since DATE] [--json|--csv]\n"
                "\n"
                "Exit status: 0 success; 1 the printer or the network refused or failed;\n"
-               "2 bad usage or input refused before anything was sent;\n"
+               "2 bad usage or input refused before anything was sent (lan-set: also\n"
+               "a check before sending warned);\n"
+               "3 lan-set: the printer confirmed, but the search after it does not show\n"
+               "the change;\n"
                "130 a link command stopped by Ctrl-C (the port is closed first).\n"
                "\n") +
            parser.helpText().mid(std::max<qsizetype>(0, parser.helpText().indexOf(QStringLiteral("Options:"))));

@@ -17,6 +17,7 @@ enum ExitCode : int {
     kExitOk = 0,
     kExitFailed = 1,  // the printer or the network refused or failed
     kExitUsage = 2,   // bad command line or refused input; nothing was sent
+    kExitNotVerified = 3,  // confirmed, but the search after it does not show the change
     kExitCancelled = 130,  // a link command stopped by Ctrl-C; the port was closed
 };
 

@@ -4,6 +4,8 @@
 
 #include <optional>
 
+#include <QList>
+#include <QPair>
 #include <QString>
 
 #include "cli/invocation.h"
@@ -17,6 +19,9 @@ struct LanSearchSetup {
     QString localAddress;      // empty: the system picks the interface
     QString broadcastAddress;  // where WLAN requests go unless --target says otherwise
     lan::LanEndpoints endpoints;
+    // --local all: one search from every local IPv4 address at once; each
+    // entry is an address and the name of its interface.
+    QList<QPair<QString, QString>> adapters;
 };
 
 // Reads "ethernet"/"wlan", --local (or --local-address) and the endpoint

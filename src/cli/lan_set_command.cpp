@@ -6,6 +6,7 @@
 
 #include "cli/commands.h"
 #include "cli/history_record.h"
+#include "cli/lan_change.h"
 #include "cli/lan_search.h"
 #include "cli/output.h"
 #include "history/change_entries.h"
@@ -14,20 +15,12 @@
 #include "lan/lan_settings_exchange.h"
 #include "lan/lan_settings_form.h"
 #include "lan/request_failure.h"
+#include "lan/send_checks.h"
 #include "link/string_table.h"
 
 namespace corvane::cli {
 
 namespace {
-
-// The first record of the search with this MAC address (a printer that
-// answered twice is listed twice), or nullptr.
-lan::DiscoveredDevice* FindByMac(lan::DeviceList& devices, const std::array<std::uint8_t, 6>& mac) {
-    for (int n = 1; n <= static_cast<int>(devices.size()); ++n) {
-        if (devices.deviceAt(n)->macAddress() == mac) return devices.deviceAt(n);
-    }
-    return nullptr;
-}
 
 // The command line's edits over the controls' starting values. A value that
 // is not of its kind is a usage error; values of the right kind but refused
@@ -86,7 +79,7 @@ int runLanSet(const Invocation& invocation) {
     if (auto bad = invocation.unexpectedOption(
             QStringLiteral("lan-set"),
             {"json", "mac", "ip", "mask", "gateway", "port", "inactivity", "dhcp", "baud", "local", "local-address",
-             "target", "remote-port", "local-port", "survey-port"})) {
+             "target", "remote-port", "local-port", "survey-port", "force", "no-verify", "verify-delay"})) {
         return usageError(*bad);
     }
     const QStringList arguments = invocation.arguments();
@@ -98,6 +91,11 @@ int runLanSet(const Invocation& invocation) {
     int exitCode = kExitOk;
     const auto setup = readLanSearchSetup(invocation, arguments.first(), &exitCode);
     if (!setup) return exitCode;
+    if (!setup->adapters.isEmpty()) {
+        return usageError(QStringLiteral("--local all is for discover; give the address the printer answered on"));
+    }
+    const auto verifyDelay = verifyDelayMs(invocation, setup->mode);
+    if (!verifyDelay) return usageError(QStringLiteral("--verify-delay: expected milliseconds (0-600000)"));
 
     // Check the edits' form before anything goes on the network.
     lan::LanSettingsEdits checked;
@@ -109,7 +107,7 @@ int runLanSet(const Invocation& invocation) {
         printErrorLine(error);
         return kExitFailed;
     }
-    lan::DiscoveredDevice* record = FindByMac(devices, *mac);
+    lan::DiscoveredDevice* record = findByMac(devices, *mac);
     if (record == nullptr) {
         printFailure(kListReadFailed);
         printError(QStringLiteral("no printer with MAC address %1 answered the search")
@@ -140,33 +138,58 @@ int runLanSet(const Invocation& invocation) {
         return usageError(QStringLiteral("the port and inactivity time must not be empty"));
     }
 
-    // From the interface the search used: the printer answered there.
-    lan::LanSettingsExchange exchange(setup->mode, setup->localAddress, setup->broadcastAddress, setup->endpoints);
-    QEventLoop loop;
-    int messageId = kSaveFailed;
-    bool confirmed = false;
-    QObject::connect(&exchange, &lan::LanSettingsExchange::done, &loop, [&](int id, bool ok) {
-        messageId = id;
-        confirmed = ok;
-        loop.quit();
-    });
-    if (!exchange.send(*record)) {
-        printErrorLine(lan::numberedText(kSettingsNotSent, lan::channelFailureText(exchange.failure())));
-        return kExitFailed;
+    // The checks over what would be sent; the record goes back as it was
+    // when they stop the request.
+    const auto warnings = lan::checkBeforeSending(*record, devices, before, setup->localAddress);
+    if (!warnings.empty() && !invocation.isSet("force")) {
+        *record = before;
+        for (const QString& sentence : lan::warningSentences(warnings)) printWarning(sentence);
+        printError(QStringLiteral("nothing was sent; --force sends it anyway"));
+        return kExitUsage;
     }
-    if (!exchange.settingsDone()) loop.exec();
-    reportNotRecorded(history::recordLanSettings(history::kCommandLine, setup->mode, setup->localAddress, before,
-                                                 *record, messageId, confirmed));
 
-    if (!confirmed) {
-        printFailure(messageId);
+    // From the interface the search used: the printer answered there.
+    const SendOutcome outcome = sendSettings(*setup, *record);
+    if (!outcome.sent) {
+        printErrorLine(outcome.error);
         return kExitFailed;
     }
+    reportNotRecorded(history::recordLanSettings(history::kCommandLine, setup->mode, setup->localAddress, before,
+                                                 *record, outcome.messageId, outcome.confirmed));
+    if (!outcome.confirmed) {
+        printFailure(outcome.messageId);
+        return kExitFailed;
+    }
+
+    std::optional<Verification> verification;
+    if (!invocation.isSet("no-verify")) {
+        // The printer restarts its network with the new settings first.
+        const lan::DiscoveredDevice sent = *record;
+        pauseMs(*verifyDelay);
+        std::vector<Verification> results;
+        const QString target = verificationTarget(before, sent);
+        if (!verifyAfterChange(*setup, {sent}, results, &error, target.isEmpty() ? QStringList() : QStringList{target})) {
+            printErrorLine(error);
+            results = {Verification{}};
+        }
+        verification = results.front();
+    }
+
     if (invocation.json()) {
-        printJson(QJsonObject{{QStringLiteral("message"), messageText(messageId)},
-                              {QStringLiteral("messageId"), messageId}});
+        QJsonObject out{{QStringLiteral("message"), messageText(outcome.messageId)},
+                        {QStringLiteral("messageId"), outcome.messageId}};
+        if (verification) {
+            out.insert(QStringLiteral("verified"), verification->verified());
+            out.insert(QStringLiteral("verification"), verificationText(*verification));
+        }
+        printJson(out);
     } else {
-        printMessage(messageId);
+        printMessage(outcome.messageId);
+        if (verification && verification->verified()) printText(verificationText(*verification) + QLatin1Char('\n'));
+    }
+    if (verification && !verification->verified()) {
+        printErrorLine(verificationText(*verification));
+        return kExitNotVerified;
     }
     return kExitOk;
 }

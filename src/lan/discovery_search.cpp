@@ -28,9 +28,23 @@ DiscoverySearch::DiscoverySearch(ListMode mode, QString localAddress, QString br
       channel_(new UdpChannel(this)) {
     connect(channel_, &UdpChannel::DataArrival, this, &DiscoverySearch::onDataArrival);
     connect(&timer_, &QTimer::timeout, this, &DiscoverySearch::onTick);
+    // A later address that cannot be sent to (no route) is skipped: the
+    // others may still answer.
+    connect(&pacing_, &QTimer::timeout, this, [this] { sendNext(); });
 }
 
 DiscoverySearch::~DiscoverySearch() = default;
+
+bool DiscoverySearch::sendNext() {
+    if (targets_.isEmpty()) {
+        pacing_.stop();
+        return true;
+    }
+    channel_->SetRemoteHost(targets_.takeFirst());
+    const Bytes request = BuildDiscoveryRequest(mode_);
+    return channel_->SendData(
+        QByteArray(reinterpret_cast<const char*>(request.data()), static_cast<qsizetype>(request.size())));
+}
 
 int DiscoverySearch::boundPort() const { return channel_->localPort(); }
 
@@ -41,17 +55,16 @@ bool DiscoverySearch::start() {
     progress_ = 0;
     statusText_ = nowSearchingText();
 
-    channel_->SetRemoteHost(endpoints_.targetFor(mode_, broadcastAddress_));
+    targets_ = endpoints_.targets();
+    if (targets_.isEmpty()) targets_ = {endpoints_.targetFor(mode_, broadcastAddress_)};
+    unicast_ = endpoints_.unicastTargets();
     channel_->SetRemotePort(endpoints_.remotePortFor(mode_));
-    const Bytes request = BuildDiscoveryRequest(mode_);
     // Bound to the chosen interface so the request leaves there only, and
     // the answers come back there; the settings request and the search after
-    // it use the same binding.
-    if (!channel_->Bind(endpoints_.localPortFor(mode_), localAddress_) ||
-        !channel_->SendData(QByteArray(reinterpret_cast<const char*>(request.data()),
-                                       static_cast<qsizetype>(request.size())))) {
-        return false;
-    }
+    // it use the same binding. The first request must leave: a failure then
+    // means nothing can.
+    if (!channel_->Bind(endpoints_.localPortFor(mode_), localAddress_) || !sendNext()) return false;
+    if (!targets_.isEmpty()) pacing_.start(1);
 
     countdown_ = kCountdownStart;
     running_ = true;
@@ -84,9 +97,13 @@ void DiscoverySearch::onDataArrival(int /*bytesTotal*/) {
                                 static_cast<std::size_t>(datagram.size()));
     const DiscoveryAnswer answer = ClassifyDiscoveryAnswer(mode_, bytes);
     switch (answer.kind) {
-        case DiscoveryAnswer::Kind::Device:
-            appendDevice(devices_, answer.device);
+        case DiscoveryAnswer::Kind::Device: {
+            DiscoveredDevice device = answer.device;
+            device.answeredFrom = channel_->lastSender().toStdString();
+            device.unicast = unicast_;
+            appendDevice(devices_, device);
             break;
+        }
         case DiscoveryAnswer::Kind::EndSearch:
             finish();
             break;
@@ -97,6 +114,8 @@ void DiscoverySearch::onDataArrival(int /*bytesTotal*/) {
 
 void DiscoverySearch::finish() {
     timer_.stop();
+    pacing_.stop();
+    targets_.clear();
     running_ = false;
     emit finished();
 }

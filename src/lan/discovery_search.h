@@ -52,6 +52,8 @@ signals:
 
 private:
     void onTick();
+    // Sends the request to the next address of a target list.
+    bool sendNext();
     void onDataArrival(int bytesTotal);
     void finish();
 
@@ -62,6 +64,9 @@ private:
     DeviceList& devices_;
     UdpChannel* channel_;
     QTimer timer_;
+    QTimer pacing_;         // one request per millisecond to a target list
+    QStringList targets_;   // still to be sent
+    bool unicast_ = false;
     int tickMs_ = kDefaultTickMs;
     int countdown_ = 0;
     int progress_ = 0;

@@ -27,7 +27,11 @@ const ChannelFailure& LanSettingsExchange::failure() const { return channel_->fa
 
 bool LanSettingsExchange::send(const DiscoveredDevice& record) {
     if (settingsDone_) return false;
-    channel_->SetRemoteHost(endpoints_.targetFor(mode_, broadcastAddress_));
+    // A printer found by its own address (across routers, say) is not
+    // reached by broadcast: the request goes where it answered from.
+    channel_->SetRemoteHost(record.unicast && !record.answeredFrom.empty()
+                                ? QString::fromStdString(record.answeredFrom)
+                                : endpoints_.targetFor(mode_, broadcastAddress_));
     channel_->SetRemotePort(endpoints_.remotePortFor(mode_));
     channel_->SetLocalPort(endpoints_.localPortFor(mode_));
     channel_->SetLocalAddress(localAddress_);

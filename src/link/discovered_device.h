@@ -42,6 +42,15 @@ struct DiscoveredDevice {
 
     std::array<std::uint8_t, kWlanSize> raw{};
     ListMode mode = ListMode::Ethernet;
+    // Where the answer came from, beside the record: the sender's address,
+    // and whether the request reached the printer by its own address
+    // (unicast, e.g. across routers) rather than by broadcast. A printer
+    // reached by unicast gets its settings request there too.
+    std::string answeredFrom;
+    bool unicast = false;
+    // The local adapter the answer came in on ("10.0.0.5 eth0"), when the
+    // search went out on several at once; empty otherwise.
+    std::string adapter;
 
     std::size_t size() const { return mode == ListMode::Wlan ? kWlanSize : kEthernetSize; }
 

@@ -1,5 +1,6 @@
 #include "datagram_receiver.h"
 
+#include <netinet/in.h>
 #include <poll.h>
 #include <sched.h>
 #include <sys/eventfd.h>
@@ -92,8 +93,8 @@ void DatagramReceiver::stop() {
     wakePending_ = false;
 }
 
-std::deque<QByteArray> DatagramReceiver::takeAll() {
-    std::deque<QByteArray> taken;
+std::deque<ReceivedDatagram> DatagramReceiver::takeAll() {
+    std::deque<ReceivedDatagram> taken;
     const std::lock_guard lock(mutex_);
     taken.swap(queue_);
     queuedBytes_ = 0;
@@ -117,7 +118,10 @@ void DatagramReceiver::run(int fd) {
         // A failed read (an error the socket held) is consumed by reporting
         // it, so poll() does not wake for it again.
         for (;;) {
-            const ssize_t got = ::recv(fd, buffer.data(), buffer.size(), MSG_DONTWAIT);
+            sockaddr_in from{};
+            socklen_t fromSize = sizeof from;
+            const ssize_t got = ::recvfrom(fd, buffer.data(), buffer.size(), MSG_DONTWAIT,
+                                           reinterpret_cast<sockaddr*>(&from), &fromSize);
             if (got < 0) {
                 if (errno == EINTR) continue;
                 break;
@@ -127,7 +131,8 @@ void DatagramReceiver::run(int fd) {
                 const std::lock_guard lock(mutex_);
                 const std::size_t cost = static_cast<std::size_t>(got) + kPerDatagramCost;
                 if (queuedBytes_ + cost > kMaxQueuedBytes) continue;
-                queue_.emplace_back(buffer.data(), static_cast<qsizetype>(got));
+                const std::uint32_t sender = from.sin_family == AF_INET ? ntohl(from.sin_addr.s_addr) : 0;
+                queue_.push_back({QByteArray(buffer.data(), static_cast<qsizetype>(got)), sender});
                 queuedBytes_ += cost;
                 wake = !wakePending_;
                 wakePending_ = true;

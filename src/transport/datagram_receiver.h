@@ -7,6 +7,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <deque>
 #include <functional>
 #include <mutex>
@@ -15,6 +16,13 @@
 #include <QByteArray>
 
 namespace corvane::lan {
+
+// One datagram as it was read, with the IPv4 address it came from (host
+// order; 0 when it came from elsewhere).
+struct ReceivedDatagram {
+    QByteArray bytes;
+    std::uint32_t senderIpv4 = 0;
+};
 
 class DatagramReceiver {
 public:
@@ -35,7 +43,7 @@ public:
     // The datagrams read since the last call, oldest first, whole. While the
     // owner does not take them the queue holds up to 16 MB; what arrives
     // beyond is dropped, as a full socket buffer would drop it.
-    std::deque<QByteArray> takeAll();
+    std::deque<ReceivedDatagram> takeAll();
 
 private:
     void run(int fd);
@@ -45,7 +53,7 @@ private:
     std::function<void()> wake_;
 
     std::mutex mutex_;
-    std::deque<QByteArray> queue_;
+    std::deque<ReceivedDatagram> queue_;
     std::size_t queuedBytes_ = 0;
     bool wakePending_ = false;
 };

@@ -3,6 +3,7 @@
 #include <QCommandLineOption>
 #include <QCommandLineParser>
 #include <QHostAddress>
+#include <QRegularExpression>
 #include <QtGlobal>
 
 namespace corvane::lan {
@@ -58,6 +59,54 @@ bool isUnconfiguredAddress(const QString& address) {
     return (parsed.toIPv4Address() >> 24) == 0;
 }
 
+std::optional<QStringList> parseTargetList(const QString& text, int limit, QString* error) {
+    static const QRegularExpression item(
+        QStringLiteral("^(\\d{1,3})\\.(\\d{1,3})\\.(\\d{1,3})\\.(\\d{1,3})(?:-(\\d{1,3}))?$"));
+    QStringList out;
+    for (const QString& part : text.split(QLatin1Char(','))) {
+        const auto m = item.match(part.trimmed());
+        bool inRange = m.hasMatch();
+        for (int i = 1; inRange && i <= 5; ++i) inRange = m.captured(i).isEmpty() || m.captured(i).toInt() <= 255;
+        if (!inRange) {
+            *error = QStringLiteral("\"%1\" is not an IPv4 address or a range A.B.C.D-E").arg(part.trimmed());
+            return std::nullopt;
+        }
+        const int first = m.captured(4).toInt();
+        const int last = m.captured(5).isEmpty() ? first : m.captured(5).toInt();
+        if (last < first) {
+            *error = QStringLiteral("the range \"%1\" ends before it starts").arg(part.trimmed());
+            return std::nullopt;
+        }
+        const QString prefix = QStringLiteral("%1.%2.%3.").arg(m.captured(1).toInt()).arg(m.captured(2).toInt()).arg(
+            m.captured(3).toInt());
+        for (int d = first; d <= last; ++d) {
+            if (out.size() >= limit) {
+                *error = QStringLiteral("more than %1 addresses").arg(limit);
+                return std::nullopt;
+            }
+            out << prefix + QString::number(d);
+        }
+    }
+    return out;
+}
+
+QStringList LanEndpoints::targets() const {
+    if (target.isEmpty()) return {};
+    QString error;
+    // A single name that is not a list (a host name) stays as it is.
+    if (auto list = parseTargetList(target, kMaxTargets, &error)) return *list;
+    return {target};
+}
+
+bool LanEndpoints::unicastTargets() const {
+    const QStringList list = targets();
+    if (list.isEmpty()) return false;
+    for (const QString& t : list) {
+        if (t.endsWith(QLatin1String(".255"))) return false;
+    }
+    return true;
+}
+
 QString LanEndpoints::targetFor(ListMode mode, const QString& broadcastAddress) const {
     if (!target.isEmpty()) return target;
     return mode == ListMode::Wlan ? broadcastAddress : latin1(kBroadcastHost);
@@ -79,7 +128,9 @@ int LanEndpoints::localPortFor(ListMode mode) const {
 
 void LanEndpoints::addOptions(QCommandLineParser& parser) {
     parser.addOption({QString::fromLatin1(kTarget.option),
-                      QStringLiteral("Send LAN requests to HOST instead of the broadcast address."),
+                      QStringLiteral("Send LAN requests to HOST instead of the broadcast address; for a search "
+                                     "also a list of addresses and last-octet ranges, such as "
+                                     "10.0.0.5-20,10.0.1.7 (at most 256, one request per millisecond)."),
                       QStringLiteral("HOST")});
     parser.addOption({QString::fromLatin1(kRemotePort.option),
                       QStringLiteral("UDP port of the printers (default 48781 or 3337)."), QStringLiteral("N")});
@@ -100,6 +151,14 @@ void LanEndpoints::addOptions(QCommandLineParser& parser) {
 LanEndpoints LanEndpoints::fromLookup(const std::function<QString(const QString&)>& lookup, QStringList* errors) {
     LanEndpoints endpoints;
     endpoints.target = lookup(QString::fromLatin1(kTarget.option)).trimmed();
+    if (endpoints.target.contains(QLatin1Char(',')) ||
+        QRegularExpression(QStringLiteral("^[\\d.]+-")).match(endpoints.target).hasMatch()) {
+        QString problem;
+        if (!parseTargetList(endpoints.target, kMaxTargets, &problem)) {
+            if (errors) errors->append(QStringLiteral("%1: %2").arg(QString::fromLatin1(kTarget.option), problem));
+            endpoints.target.clear();
+        }
+    }
     readPort(QString::fromLatin1(kRemotePort.option), lookup(QString::fromLatin1(kRemotePort.option)).trimmed(),
              endpoints.remotePort, errors);
     readPort(QString::fromLatin1(kLocalPort.option), lookup(QString::fromLatin1(kLocalPort.option)).trimmed(),

@@ -13,6 +13,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 
 #include <QString>
 #include <QStringList>
@@ -28,6 +29,10 @@ namespace corvane::lan {
 // 0.0.0.0 reaches this computer itself.
 bool isUnconfiguredAddress(const QString& address);
 
+// "A.B.C.D", "A.B.C.D-E" and comma lists of them, expanded in order; nullopt
+// (with `error` set) for anything else or more than `limit` addresses.
+std::optional<QStringList> parseTargetList(const QString& text, int limit, QString* error);
+
 struct LanEndpoints {
     QString target;        // empty: 255.255.255.255 (Ethernet) or the ".255" address (WLAN)
     int remotePort = -1;   // -1: the mode's default
@@ -38,6 +43,15 @@ struct LanEndpoints {
 
     // Where a connection to the printer that reported `reported` goes.
     QString printerAddressFor(const QString& reported) const;
+
+    // The addresses --target names: one host, or dotted addresses and
+    // last-octet ranges separated by commas ("10.0.0.5-20,10.0.1.7"); empty
+    // when no target is set. At most kMaxTargets addresses.
+    static constexpr int kMaxTargets = 256;
+    QStringList targets() const;
+    // Whether the requests go to printers' own addresses rather than to a
+    // broadcast address (a target list whose addresses do not end in .255).
+    bool unicastTargets() const;
 
     // The effective values for one mode.
     QString targetFor(ListMode mode, const QString& broadcastAddress) const;

@@ -28,6 +28,13 @@ LocalAddresses systemIpv4Addresses();
 // interface name.
 QString addressRowText(const LocalAddress& address);
 
+// The subnet mask of the interface that owns `address` ("255.255.255.0"),
+// empty when no interface of this computer has it.
+QString netmaskOf(const QString& address);
+
+// The name of the interface that owns `address` ("eth0"), empty when none.
+QString interfaceNameOf(const QString& address);
+
 // True for any address of 127.0.0.0/8.
 bool isLoopbackAddress(const QString& address);
 

@@ -86,6 +86,7 @@ void UdpChannel::closeSocket() {
     socket_->abort();
     received_.clear();
     ++closes_;
+    senders_.clear();
 }
 
 bool UdpChannel::fail(ChannelFailure::Cause cause, const QString& reason) {
@@ -177,6 +178,8 @@ QByteArray UdpChannel::GetData(int maxLength) {
     if (received_.empty()) return {};
     QByteArray datagram = std::move(received_.front());
     received_.pop_front();
+    lastSender_ = senders_.front();
+    senders_.pop_front();
     if (maxLength >= 0 && datagram.size() > maxLength) datagram.truncate(maxLength);
     return datagram;
 }
@@ -186,13 +189,17 @@ int UdpChannel::localPort() const {
 }
 
 void UdpChannel::deliverReceived() {
-    std::deque<QByteArray> batch = receiver_->takeAll();
+    std::deque<ReceivedDatagram> batch = receiver_->takeAll();
     const QPointer<UdpChannel> self(this);
     const unsigned closes = closes_;
-    for (QByteArray& datagram : batch) {
-        const int size = static_cast<int>(datagram.size());
-        if (received_.size() >= kMaxQueued) received_.pop_front();
-        received_.push_back(std::move(datagram));
+    for (ReceivedDatagram& datagram : batch) {
+        const int size = static_cast<int>(datagram.bytes.size());
+        if (received_.size() >= kMaxQueued) {
+            received_.pop_front();
+            senders_.pop_front();
+        }
+        received_.push_back(std::move(datagram.bytes));
+        senders_.push_back(datagram.senderIpv4 != 0 ? QHostAddress(datagram.senderIpv4).toString() : QString());
         emit DataArrival(size);
         // A receiver may close or rebind the channel, or delete it, in answer.
         if (!self || closes_ != closes) return;

@@ -66,6 +66,8 @@ public:
     // The oldest received datagram not yet taken, cut to `maxLength` bytes;
     // empty when none waits.
     QByteArray GetData(int maxLength);
+    // The sender's address of the datagram GetData gave last.
+    const QString& lastSender() const { return lastSender_; }
 
     int localPort() const;  // the port actually bound, 0 when not bound
 
@@ -95,6 +97,8 @@ private:
     unsigned closes_ = 0;
     // Datagrams read from the socket and announced, waiting for GetData.
     std::deque<QByteArray> received_;
+    std::deque<QString> senders_;  // beside received_
+    QString lastSender_;
 };
 
 }  // namespace corvane::lan

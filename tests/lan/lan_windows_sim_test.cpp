@@ -89,10 +89,14 @@ TEST_F(LanWindowsAgainstSim, WlanButtonsFollowEachPrintersFeatureCode) {
 }
 
 // Changes port and address of printer 2 in the settings window, and expects
-// the confirmation and the new values in the list searched again.
+// the confirmation, the new values in the list searched again and the
+// verification. The new address is off this computer's subnet: the WLAN
+// printer (fixed address) is saved anyway; the Ethernet one uses DHCP and
+// gets no address warning.
 TEST_F(LanWindowsAgainstSim, ConfirmedChangeShowsInTheNextSearchInBothModes) {
-    for (const auto& [mode, confirmation] :
-         {std::pair{ListMode::Ethernet, kLanConfigCompleted}, std::pair{ListMode::Wlan, kWlanConfigCompleted}}) {
+    messages.answerQuestions(true);
+    for (const auto& [mode, shown] : {std::pair{ListMode::Ethernet, std::vector<int>{kLanConfigCompleted, -1}},
+                                      std::pair{ListMode::Wlan, std::vector<int>{-1, kWlanConfigCompleted, -1}}}) {
         messages.clear();
         const auto window = searchedList(mode);
         auto* table = child<QTableWidget>(*window, "deviceList");
@@ -107,7 +111,9 @@ TEST_F(LanWindowsAgainstSim, ConfirmedChangeShowsInTheNextSearchInBothModes) {
             child<QPushButton>(*settings, "saveButton")->click();
         });
         window->onSetting();
-        EXPECT_EQ(messages.ids(), (std::vector<int>{confirmation}));
+        ASSERT_EQ(messages.ids(), shown);
+        EXPECT_EQ(messages.messages().back().text, QStringLiteral("Verified: now at 192.168.0.77, port 9105"));
+        EXPECT_EQ(window->selectedNumber(), 2);
         ASSERT_EQ(table->rowCount(), rows);
         EXPECT_EQ(table->item(1, 2)->text(), QStringLiteral("192.168.0.77"));
         EXPECT_EQ(table->item(1, 5)->text(), QStringLiteral("9105"));

@@ -5,17 +5,25 @@
 // end in lan_windows_sim_test.cpp.
 #include <gtest/gtest.h>
 
+#include <QClipboard>
+#include <QFile>
+#include <QGuiApplication>
 #include <QHeaderView>
+#include <QJsonArray>
+#include <QJsonDocument>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QTemporaryDir>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTcpServer>
 #include <QUdpSocket>
 #include <QtTest/QTest>
 
+#include "app/ipv4_address_edit.h"
 #include "app/messages.h"
+#include "lan/device_export.h"
 #include "lan/device_lists.h"
 #include "lan/fake_printer.h"
 #include "lan/modal.h"
@@ -439,7 +447,8 @@ TEST(LanWindows, SettingsAndTheSearchAfterThemLeaveFromTheSearchsAddress) {
         child<QPushButton>(*settings, "saveButton")->click();
     });
     window.onSetting();
-    EXPECT_EQ(messages.ids(), (std::vector<int>{kLanConfigCompleted}));
+    ASSERT_EQ(messages.ids(), (std::vector<int>{kLanConfigCompleted, -1}));
+    EXPECT_EQ(messages.messages()[1].text, QStringLiteral("Verified: now at 192.168.1.50, port 9100"));
     ASSERT_EQ(printer.requests().size(), 3u);  // search, settings, search
     EXPECT_TRUE(printer.requests()[1].startsWith("SETT"));
     EXPECT_EQ(printer.senders().toStdString(), "127.0.0.2 127.0.0.2 127.0.0.2");
@@ -469,6 +478,91 @@ TEST(LanSettingsDialog, FormMessagesReplaceTheValueOncePerEditAndARefusedSaveSen
     EXPECT_EQ(messages.messages()[0].caption, QStringLiteral("Corvane Tool"));
     pumpEvents(30);
     EXPECT_TRUE(printer.requests().empty());
+}
+
+// A warning of the checks before sending: Back returns to the edit at the
+// offending field and sends nothing; "Save anyway" sends.
+TEST(LanSettingsDialog, WarningsAskBeforeSaving) {
+    PrinterRecord other;
+    other.mac[5] = 0x09;
+    other.ip = {192, 168, 1, 60};
+    storeRecords(ListMode::Ethernet, {PrinterRecord{}, other});
+    FakePrinter printer([](const QByteArray& request) {
+        return std::vector<QByteArray>{bytesOf(kSettingsConfirm) + request.mid(4, 6)};
+    });
+    app::MessageCapture messages;
+    LanSettingsDialog dialog(ListMode::Ethernet, 1, {}, {}, nullptr, printer.endpoints());
+    execWith(dialog, [&] {
+        auto* mask = child<app::Ipv4AddressEdit>(dialog, "subnetMaskEdit");
+        mask->setAddress({255, 0, 255, 0});
+        child<app::Ipv4AddressEdit>(dialog, "ipAddressEdit")->setAddress({192, 168, 1, 60});
+        child<QPushButton>(dialog, "saveButton")->click();
+        ASSERT_EQ(messages.messages().size(), 1u);
+        EXPECT_TRUE(messages.messages()[0].question);
+        EXPECT_TRUE(messages.messages()[0].text.contains(QStringLiteral("255.0.255.0 is not contiguous")));
+        EXPECT_TRUE(messages.messages()[0].text.contains(QStringLiteral("00:1a:ff:01:02:09")));
+        EXPECT_TRUE(mask->isAncestorOf(dialog.focusWidget()));
+        EXPECT_EQ(devicesFor(ListMode::Ethernet).deviceAt(1)->subnetMask()[1], 255);  // not written
+        pumpEvents(30);
+        EXPECT_TRUE(printer.requests().empty());
+
+        messages.answerQuestions(true);
+        child<QPushButton>(dialog, "saveButton")->click();
+        waitUntil([&] { return !dialog.isVisible(); }, 5000);
+    });
+    ASSERT_EQ(printer.requests().size(), 1u);
+    EXPECT_EQ(messages.ids().back(), kLanConfigCompleted);
+}
+
+// Export writes CSV or JSON by the file's extension, whole or not at all;
+// Copy puts the same rows on the clipboard, tab-separated.
+TEST(DeviceListDialog, ExportAndCopyTheList) {
+    PrinterRecord wireless;
+    wireless.feature = 25;
+    storeRecords(ListMode::Wlan, {wireless});
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    ASSERT_TRUE(exportDevices(wlanDevices(), dir.filePath("list.csv")).isEmpty());
+    ASSERT_TRUE(exportDevices(wlanDevices(), dir.filePath("list.JSON")).isEmpty());
+    QFile csv(dir.filePath("list.csv"));
+    ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
+    EXPECT_EQ(csv.readAll(), "no,mac,ip,mask,gateway,port,version,featureCode,dhcp,adapter,reached\r\n"
+                             "1,00:1a:ff:01:02:03,192.168.1.50,255.255.255.0,192.168.1.1,9100,1.2,25,off,,broadcast\r\n");
+    QFile json(dir.filePath("list.JSON"));
+    ASSERT_TRUE(json.open(QIODevice::ReadOnly));
+    EXPECT_EQ(QJsonDocument::fromJson(json.readAll()).array()[0][QStringLiteral("featureCode")].toString(), "25");
+    EXPECT_FALSE(exportDevices(wlanDevices(), dir.filePath("missing/list.csv")).isEmpty());
+
+    DeviceListDialog window(ListMode::Wlan);
+    child<QPushButton>(window, "copyButton")->click();
+    EXPECT_TRUE(QGuiApplication::clipboard()->text().startsWith(
+        QStringLiteral("no\tmac\tip\tmask\tgateway\tport\tversion\tfeatureCode\tdhcp\tadapter\treached\n1\t")));
+}
+
+// Find at address: what answers there is added to the list, marked as
+// reached by unicast; addresses that are not a list are refused unsearched.
+TEST(DeviceListDialog, FindAtAddressAddsToTheList) {
+    PrinterRecord far;
+    far.mac[5] = 0x44;
+    FakePrinter printer(answering(ListMode::Ethernet, {far}));
+    LanEndpoints endpoints = printer.endpoints();
+    endpoints.target.clear();
+    storeRecords(ListMode::Ethernet, {PrinterRecord{}});
+    app::MessageCapture messages;
+    DeviceListDialog window(ListMode::Ethernet, nullptr, endpoints);
+    window.setTimings(quickTimings());
+    QString typed = QStringLiteral("127.0.0.1-300");
+    window.setAddressQuestion([&typed](QWidget*) { return std::optional<QString>(typed); });
+    window.onFindAtAddress();
+    EXPECT_TRUE(printer.requests().empty());
+    ASSERT_EQ(messages.messages().size(), 1u);
+    EXPECT_TRUE(messages.messages()[0].text.contains(QStringLiteral("127.0.0.1-300")));
+
+    typed = QStringLiteral("127.0.0.3,127.0.0.1");
+    window.onFindAtAddress();
+    ASSERT_EQ(devicesFor(ListMode::Ethernet).size(), 2u);
+    EXPECT_TRUE(devicesFor(ListMode::Ethernet).deviceAt(2)->unicast);
+    EXPECT_EQ(child<QTableWidget>(window, "deviceList")->item(1, 1)->text(), QStringLiteral("00:1a:ff:01:02:44"));
 }
 
 TEST(LanSettingsDialog, MissingRecordOrPortZero) {

@@ -64,7 +64,7 @@ struct LoopbackSocket {
 std::vector<QByteArray> TakeAtLeast(DatagramReceiver& receiver, std::size_t count) {
     std::vector<QByteArray> taken;
     LoopbackSocket::within([&] {
-        for (QByteArray& datagram : receiver.takeAll()) taken.push_back(std::move(datagram));
+        for (auto& datagram : receiver.takeAll()) taken.push_back(std::move(datagram.bytes));
         return taken.size() >= count;
     });
     return taken;

@@ -85,7 +85,7 @@ std::vector<Outgoing> HandleEthernetDatagram(SimState& state, ByteSpan datagram)
                datagram.size() >= lan::kSettingsRequest.size() + kEthernetSettingsBytes) {
         const auto record = datagram.subspan(lan::kSettingsRequest.size(), kEthernetSettingsBytes);
         if (auto* p = FindByMac(state.ethernet, record); p && !p->faults.silent.has(MessageKind::Sett)) {
-            ApplySettings(p->record, record);
+            if (!p->faults.keepSettings) ApplySettings(p->record, record);
             ++p->settingsApplied;
             Deliver(p->faults, MessageKind::Sett, Concat(lan::kSettingsConfirm, record.first(6)), out);
         }
@@ -101,7 +101,7 @@ std::vector<Outgoing> HandleWlanDatagram(SimState& state, ByteSpan datagram) {
                datagram.size() >= lan::kWlanSetRequest.size() + DiscoveredDevice::kWlanSize) {
         const auto record = datagram.subspan(lan::kWlanSetRequest.size(), DiscoveredDevice::kWlanSize);
         if (auto* p = FindByMac(state.wlan, record); p && !p->faults.silent.has(MessageKind::PrtSet)) {
-            ApplySettings(p->record, record);
+            if (!p->faults.keepSettings) ApplySettings(p->record, record);
             ++p->settingsApplied;
             Deliver(p->faults, MessageKind::PrtSet, Concat(lan::kWlanSetConfirm, record.first(6)), out);
         }

@@ -64,6 +64,7 @@ struct Faults {
     KindSet duplicate;        // the same answer sent twice
     bool modeReply7E = false; // ModeCommand acknowledged 1F 57 4D 7E
     bool shortWlanAnswer = false;  // registration answered with the bare 18-byte tag
+    bool keepSettings = false;     // settings requests confirmed but not taken
     int withholdStrt = 0;     // certificate ModeCommands answered without "STRT"
     int certFailures = 0;     // non-success answers to one certificate chunk ...
     int certFailChunk = -1;   // ... to this chunk (from 0), -1 every chunk

@@ -199,6 +199,7 @@ void ReadFaults(Reader& r, const QJsonObject& o, Faults& f) {
     r.kinds(o, "duplicate", f.duplicate);
     r.flag(o, "modeReply7E", f.modeReply7E);
     r.flag(o, "shortWlanAnswer", f.shortWlanAnswer);
+    r.flag(o, "keepSettings", f.keepSettings);
     r.integer(o, "withholdStrt", f.withholdStrt, 0, 1000000);
     r.integer(o, "certFailures", f.certFailures, 0, 1000000);
     r.integer(o, "certFailChunk", f.certFailChunk, -1, 1000000);
@@ -357,6 +358,7 @@ QJsonObject AllFaultFields(const Faults& f) {
                        {"duplicate", KindList(f.duplicate)},
                        {"modeReply7E", f.modeReply7E},
                        {"shortWlanAnswer", f.shortWlanAnswer},
+                       {"keepSettings", f.keepSettings},
                        {"withholdStrt", f.withholdStrt},
                        {"certFailures", f.certFailures},
                        {"certFailChunk", f.certFailChunk},

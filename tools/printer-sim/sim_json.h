@@ -18,7 +18,7 @@
 // Faults: "silent", "delayOn", "corruptChecksum", "truncate", "upperHex",
 // "duplicate" take a list of message kinds (or "all"); "delayMs",
 // "withholdStrt", "certFailures", "certFailChunk", "flood", "floodBurst",
-// "floodIntervalMs", "pieces", "pieceGapMs" numbers; "modeReply7E", "shortWlanAnswer" flags.
+// "floodIntervalMs", "pieces", "pieceGapMs" numbers; "modeReply7E", "shortWlanAnswer", "keepSettings" flags.
 #pragma once
 
 #include <QJsonObject>

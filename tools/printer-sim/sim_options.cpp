@@ -83,6 +83,7 @@ void AddSimOptions(QCommandLineParser& parser) {
         {"fault-no-maker-marker", "Send the maker name without its leading 0x5F byte."},
         {"fault-mode-7e", "Acknowledge the configuration mode command with 1F 57 4D 7E."},
         {"fault-short-wlan", "Answer a wireless registration request with the bare 18-byte tag."},
+        {"fault-keep-settings", "Confirm settings requests without taking the settings."},
     });
     for (const auto& o : kKindOptions) parser.addOption({o.name, QString::fromLatin1(o.help) + ' ' + kKindsHelp, "KINDS"});
     for (const auto& o : kNumberOptions) parser.addOption({o.name, QString::fromLatin1(o.help), "N"});
@@ -124,6 +125,7 @@ bool ReadSimOptions(const QCommandLineParser& parser, SimOptions& options, SimSt
     if (parser.isSet("fault-no-maker-marker")) state.link.makerMissing = true;
     if (parser.isSet("fault-mode-7e")) state.link.faults.modeReply7E = true;
     if (parser.isSet("fault-short-wlan")) ForEachFaults(state, [](Faults& f) { f.shortWlanAnswer = true; });
+    if (parser.isSet("fault-keep-settings")) ForEachFaults(state, [](Faults& f) { f.keepSettings = true; });
 
     for (const auto& o : kKindOptions) {
         if (!parser.isSet(o.name)) continue;

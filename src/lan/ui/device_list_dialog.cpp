@@ -1,8 +1,10 @@
 #include "lan/ui/device_list_dialog.h"
 
+#include <optional>
 #include <vector>
 
 #include <QApplication>
+#include <QBoxLayout>
 #include <QDesktopServices>
 #include <QEventLoop>
 #include <QHeaderView>
@@ -13,10 +15,14 @@
 #include "app/table_columns.h"
 #include "lan/device_lists.h"
 #include "lan/ui/bss_info_dialog.h"
+#include "lan/ui/device_list_export.h"
+#include "lan/ui/find_at_address.h"
 #include "lan/ui/lan_settings_dialog.h"
 #include "lan/ui/local_address_dialog.h"
 #include "lan/ui/search_dialog.h"
 #include "link/printer_config.h"
+#include "lan/ui/table_rows.h"
+#include "lan/ui/verification_note.h"
 #include "link/string_table.h"
 #include "ui_device_list_dialog.h"
 
@@ -77,6 +83,8 @@ DeviceListDialog::DeviceListDialog(ListMode listMode, QWidget* parent, const Lan
     // launcher's third way in); a LAN window cannot upload one, so it offers
     // no button that would do nothing.
     ui_->certificateButton->setVisible(false);
+    QBoxLayout* extraRow = addExportButtons(*this, *ui_->mainLayout, listMode_);
+    connect(addFindAtAddressButton(*this, *extraRow), &QPushButton::clicked, this, &DeviceListDialog::onFindAtAddress);
     applyButtonState();
 
     connect(ui_->searchButton, &QPushButton::clicked, this, &DeviceListDialog::onSearch);
@@ -276,10 +284,12 @@ void DeviceListDialog::onSetting() {
     const std::optional<std::array<std::uint8_t, 6>> changedMac =
         chosen ? std::optional(chosen->macAddress()) : std::nullopt;
     int result = QDialog::Rejected;
+    std::optional<DiscoveredDevice> confirmed;
     {
         LanSettingsDialog settings(listMode_, selectedNumber_, localAddress_, broadcastAddress_, this, endpoints_);
         settings.setTimeout(timings_.settingsTimeoutMs(listMode_));
         result = settings.exec();
+        if (settings.confirmed()) confirmed = settings.sentRecord();
     }
     if (result != QDialog::Accepted) {
         ui_->deviceList->setFocus();
@@ -295,6 +305,17 @@ void DeviceListDialog::onSetting() {
     // The printer just changed is the one the user looks for in the new list.
     if (changedMac && !chooseRowOf(*changedMac)) {
         showFoundStatus(Tr(kChangedPrinterMissing).arg(QString::fromStdString(FormatMacLower(*changedMac))));
+    }
+    if (confirmed) {
+        // The search looked for the printer again: say whether it shows the change.
+        app::showNote(this, verificationNote(*confirmed, devicesFor(listMode_)).text);
+    }
+}
+
+void DeviceListDialog::onFindAtAddress() {
+    // Adds to the list: the printers already listed stay.
+    if (findAtAddress(this, listMode_, localAddress_, endpoints_, timings_.searchTickMs, addressQuestion_) > 0) {
+        fillDeviceList();
     }
 }
 

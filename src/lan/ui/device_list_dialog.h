@@ -15,6 +15,7 @@
 #include <QUrl>
 
 #include "lan/device_list_buttons.h"
+#include "lan/ui/find_at_address.h"
 #include "lan/ui/lan_window_timings.h"
 #include "transport/endpoints.h"
 #include "transport/local_addresses.h"
@@ -52,6 +53,10 @@ public:
     void searchFrom(const QString& localAddress);
     void onSetting();
     void onBssInfo();
+    // "Find at address…": asks, searches those addresses, adds what answers.
+    void onFindAtAddress();
+    // Where Find at address takes its addresses from (tests answer it).
+    void setAddressQuestion(AddressQuestion question) { addressQuestion_ = std::move(question); }
     void onWeb();
 
 protected:
@@ -88,6 +93,7 @@ private:
     QString localAddress_;
     QString broadcastAddress_;
     bool filling_ = false;
+    AddressQuestion addressQuestion_ = askForAddresses;
 };
 
 }  // namespace corvane::lan

@@ -7,6 +7,7 @@
 #include "history/change_entries.h"
 #include "lan/device_lists.h"
 #include "lan/request_failure.h"
+#include "lan/send_checks.h"
 #include "link/string_table.h"
 #include "ui_lan_settings_dialog.h"
 
@@ -158,10 +159,30 @@ void LanSettingsDialog::releaseMessages(QLineEdit* only) {
     }
 }
 
+bool LanSettingsDialog::confirmWarnings(const DiscoveredDevice& toSend) {
+    const auto warnings = checkBeforeSending(toSend, devicesFor(listMode_), shown_, localAddress_);
+    if (warnings.empty()) return true;
+    QString text = QCoreApplication::translate("LanSettingsDialog", "The settings to be sent give these warnings:") + QLatin1Char('\n');
+    for (const QString& sentence : translatedWarningSentences(warnings)) text += QStringLiteral("\n- ") + sentence;
+    if (app::askToProceed(this, text, QCoreApplication::translate("LanSettingsDialog", "Save anyway"), QCoreApplication::translate("LanSettingsDialog", "Back"))) return true;
+    // Back to the edit, at the first value a warning is about.
+    switch (rules::fieldOf(warnings.front().check)) {
+        case rules::CheckedField::IpAddress: ui_->ipAddressEdit->setFocus(); break;
+        case rules::CheckedField::SubnetMask: ui_->subnetMaskEdit->setFocus(); break;
+        case rules::CheckedField::Gateway: ui_->gatewayEdit->setFocus(); break;
+    }
+    return false;
+}
+
 void LanSettingsDialog::accept() {
     if (!record_ || exchange_.settingsDone()) return;
     releaseMessages();
-    const SaveDecision decision = LanSettingsForm::save(readEdits(), *record_);
+    // The checks look at the record as it would be sent; Back leaves the
+    // stored record as it was.
+    const LanSettingsEdits edits = readEdits();
+    DiscoveredDevice toSend = *record_;
+    if (LanSettingsForm::save(edits, toSend).action == SaveDecision::Action::Send && !confirmWarnings(toSend)) return;
+    const SaveDecision decision = LanSettingsForm::save(edits, *record_);
     switch (decision.action) {
         case SaveDecision::Action::Nothing:
             return;
@@ -189,6 +210,8 @@ void LanSettingsDialog::accept() {
 }
 
 void LanSettingsDialog::onExchangeDone(int messageId) {
+    confirmed_ = messageId != kSaveFailed;
+    sent_ = *record_;
     app::showMessage(this, messageId);
     if (const QString problem = history::recordLanSettings(history::kWindow, listMode_, localAddress_, shown_, *record_,
                                                            messageId, messageId != kSaveFailed);

@@ -33,6 +33,10 @@ public:
 
     void setTimeout(int ms) { exchange_.setTimeout(ms); }
     const LanSettingsExchange& exchange() const { return exchange_; }
+    // After the window ends: whether the printer confirmed, and the record
+    // that was sent.
+    bool confirmed() const { return confirmed_; }
+    const DiscoveredDevice& sentRecord() const { return sent_; }
 
     // Shows the record; without one (message 35) ends cancelled unshown.
     int exec() override;
@@ -49,6 +53,8 @@ private:
     void holdMessage(QLineEdit* edit, int messageId);
     void releaseMessages(QLineEdit* only = nullptr);
     void onExchangeDone(int messageId);
+    // The checks over `toSend`; true to send (no warning, or "Save anyway").
+    bool confirmWarnings(const DiscoveredDevice& toSend);
 
     std::unique_ptr<Ui::LanSettingsDialog> ui_;
     ListMode listMode_;
@@ -58,6 +64,8 @@ private:
     QString localAddress_;
     LanSettingsExchange exchange_;
     std::vector<std::pair<QLineEdit*, int>> heldMessages_;
+    bool confirmed_ = false;
+    DiscoveredDevice sent_;
 };
 
 }  // namespace corvane::lan

@@ -1,0 +1,47 @@
+#include "lan/send_checks.h"
+
+#include <QCoreApplication>
+#include <QHostAddress>
+
+#include "transport/local_addresses.h"
+
+namespace corvane::lan {
+
+namespace {
+
+std::optional<rules::Ipv4> parsed(const QString& text) {
+    QHostAddress address;
+    if (!address.setAddress(text) || address.protocol() != QAbstractSocket::IPv4Protocol) return std::nullopt;
+    return rules::ipv4FromValue(address.toIPv4Address());
+}
+
+}  // namespace
+
+std::vector<rules::SendWarning> checkBeforeSending(const DiscoveredDevice& toSend, const DeviceList& listed,
+                                                   const DiscoveredDevice& current, const QString& localAddress) {
+    std::vector<DiscoveredDevice> records;
+    for (int n = 1; const DiscoveredDevice* d = listed.deviceAt(n); ++n) records.push_back(*d);
+    std::optional<rules::LocalSubnet> local;
+    const auto address = parsed(localAddress);
+    const auto mask = parsed(netmaskOf(localAddress));
+    if (address && mask) local = rules::LocalSubnet{*address, *mask};
+    return rules::checkSettingsToSend(toSend, records, current, local);
+}
+
+QStringList warningSentences(const std::vector<rules::SendWarning>& warnings) {
+    QStringList out;
+    for (const auto& w : warnings) out << QString::fromStdString(rules::warningText(w));
+    return out;
+}
+
+QStringList translatedWarningSentences(const std::vector<rules::SendWarning>& warnings) {
+    QStringList out;
+    for (const auto& w : warnings) {
+        QString text = QCoreApplication::translate("LanSendChecks", rules::warningTemplate(w.check));
+        for (const auto& argument : w.arguments) text = text.arg(QString::fromStdString(argument));
+        out << text;
+    }
+    return out;
+}
+
+}  // namespace corvane::lan

@@ -1,0 +1,66 @@
+#include "lan/ui/find_at_address.h"
+
+#include <QApplication>
+#include <QBoxLayout>
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QInputDialog>
+#include <QPushButton>
+
+#include "app/messages.h"
+#include "lan/device_lists.h"
+#include "lan/discovery_search.h"
+#include "lan/request_failure.h"
+#include "link/string_table.h"
+#include "transport/local_addresses.h"
+
+namespace corvane::lan {
+
+std::optional<QString> askForAddresses(QWidget* parent) {
+    bool ok = false;
+    const QString text = QInputDialog::getText(
+        parent, QCoreApplication::translate("FindAtAddress", "Find at address"),
+        QCoreApplication::translate("FindAtAddress",
+                                    "Addresses to ask, such as 10.0.5.20, 10.0.5.1-40 or 10.0.5.7,10.0.6.1-9:"),
+        QLineEdit::Normal, QString(), &ok);
+    if (!ok) return std::nullopt;
+    return text.trimmed();
+}
+
+int findAtAddress(QWidget* parent, ListMode mode, const QString& localAddress, LanEndpoints endpoints, int tickMs,
+                  const AddressQuestion& ask) {
+    const auto text = ask(parent);
+    if (!text || text->isEmpty()) return -1;
+    QString problem;
+    if (!parseTargetList(*text, LanEndpoints::kMaxTargets, &problem)) {
+        app::showNote(parent, QCoreApplication::translate("FindAtAddress", "These addresses cannot be asked: %1")
+                                  .arg(problem));
+        return -1;
+    }
+    endpoints.target = *text;
+    DeviceList found;
+    DiscoverySearch search(mode, localAddress, broadcastAddressFor(localAddress), endpoints, found);
+    search.setTickInterval(tickMs);
+    QEventLoop loop;
+    QObject::connect(&search, &DiscoverySearch::finished, &loop, &QEventLoop::quit);
+    if (!search.start()) {
+        app::showMessageWith(parent, kSearchNotStarted, channelFailureText(search.failure()));
+        return -1;
+    }
+    // The window stays drawn, deaf to input, for the search's 1.1 s.
+    QApplication::setOverrideCursor(Qt::BusyCursor);
+    if (search.isRunning()) loop.exec(QEventLoop::ExcludeUserInputEvents);
+    QApplication::restoreOverrideCursor();
+    DeviceList& list = devicesFor(mode);
+    for (int n = 1; const DiscoveredDevice* d = found.deviceAt(n); ++n) list.appendDevice(*d);
+    return static_cast<int>(found.size());
+}
+
+QPushButton* addFindAtAddressButton(QWidget& window, QBoxLayout& row) {
+    auto* button = new QPushButton(QCoreApplication::translate("FindAtAddress", "Find at address..."), &window);
+    button->setObjectName(QStringLiteral("findAtAddressButton"));
+    row.insertWidget(0, button);
+    return button;
+}
+
+}  // namespace corvane::lan

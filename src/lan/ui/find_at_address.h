@@ -1,0 +1,33 @@
+// "Find at address…" in the device list: asks for addresses (one, a
+// last-octet range or a comma list, as --target takes them), searches them,
+// and adds what answers to the list of the mode.
+#pragma once
+
+#include <functional>
+#include <optional>
+
+#include <QString>
+
+#include "transport/endpoints.h"
+
+class QBoxLayout;
+class QPushButton;
+class QWidget;
+
+namespace corvane::lan {
+
+// Gives the text the user entered; nullopt when the question was cancelled.
+using AddressQuestion = std::function<std::optional<QString>(QWidget* parent)>;
+
+// The question the window asks by default.
+std::optional<QString> askForAddresses(QWidget* parent);
+
+// The number of printers added to the mode's list, or -1 when nothing was
+// searched (cancelled, or the addresses were refused with a message).
+int findAtAddress(QWidget* parent, ListMode mode, const QString& localAddress, LanEndpoints endpoints, int tickMs,
+                  const AddressQuestion& ask = askForAddresses);
+
+// The button, first in `row`.
+QPushButton* addFindAtAddressButton(QWidget& window, QBoxLayout& row);
+
+}  // namespace corvane::lan

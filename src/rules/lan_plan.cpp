@@ -1,0 +1,181 @@
+#include "lan_plan.h"
+
+#include <algorithm>
+#include <map>
+
+#include "link/discovered_device.h"
+
+namespace corvane::rules {
+
+namespace {
+
+constexpr const char* kColumns[] = {"mac", "ip", "mask", "gateway", "port", "inactivity", "dhcp", "baud"};
+
+std::string trim(const std::string& s) {
+    const auto first = s.find_first_not_of(" \t");
+    if (first == std::string::npos) return {};
+    return s.substr(first, s.find_last_not_of(" \t") - first + 1);
+}
+
+std::vector<std::string> splitCells(const std::string& line) {
+    std::vector<std::string> cells{""};
+    for (char c : line) {
+        if (c == ',') {
+            cells.emplace_back();
+        } else {
+            cells.back() += c;
+        }
+    }
+    for (auto& cell : cells) cell = trim(cell);
+    return cells;
+}
+
+std::optional<int> number(const std::string& text, int maximum) {
+    if (text.empty() || text.size() > 6 || !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; }))
+        return std::nullopt;
+    const int value = std::stoi(text);
+    return value <= maximum ? std::optional<int>(value) : std::nullopt;
+}
+
+std::optional<std::array<std::uint8_t, 4>> ipv4(const std::string& text) {
+    std::array<std::uint8_t, 4> out{};
+    std::size_t at = 0;
+    for (int i = 0; i < 4; ++i) {
+        const auto end = i < 3 ? text.find('.', at) : text.size();
+        if (end == std::string::npos) return std::nullopt;
+        const auto part = number(text.substr(at, end - at), 255);
+        if (!part || end - at > 3) return std::nullopt;
+        out[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(*part);
+        at = end + 1;
+    }
+    return out;
+}
+
+int hexDigit(char c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    return -1;
+}
+
+// "00:11:62:0a:00:01", "00-11-62-0A-00-01" or "0011620A0001".
+std::optional<std::array<std::uint8_t, 6>> mac(const std::string& text) {
+    std::string digits;
+    const bool separated = text.size() == 17;
+    if (!separated && text.size() != 12) return std::nullopt;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (separated && i % 3 == 2) {
+            if (text[i] != text[2] || (text[i] != ':' && text[i] != '-')) return std::nullopt;
+            continue;
+        }
+        if (hexDigit(text[i]) < 0) return std::nullopt;
+        digits += text[i];
+    }
+    std::array<std::uint8_t, 6> out{};
+    for (std::size_t i = 0; i < 6; ++i) {
+        out[i] = static_cast<std::uint8_t>(hexDigit(digits[2 * i]) * 16 + hexDigit(digits[2 * i + 1]));
+    }
+    return out;
+}
+
+}  // namespace
+
+Plan parsePlan(const std::string& text) {
+    Plan plan;
+    std::vector<std::string> lines;
+    std::string current;
+    for (char c : text) {
+        if (c == '\n') {
+            lines.push_back(current);
+            current.clear();
+        } else if (c != '\r') {
+            current += c;
+        }
+    }
+    if (!current.empty()) lines.push_back(current);
+
+    std::size_t headerIndex = 0;
+    while (headerIndex < lines.size() && trim(lines[headerIndex]).empty()) ++headerIndex;
+    if (headerIndex == lines.size()) {
+        plan.errors.push_back({1, "the plan is empty: a header row naming the columns is required"});
+        return plan;
+    }
+    const int headerLine = static_cast<int>(headerIndex) + 1;
+    const std::vector<std::string> header = splitCells(lines[headerIndex]);
+    for (std::size_t i = 0; i < header.size(); ++i) {
+        const bool known = std::any_of(std::begin(kColumns), std::end(kColumns),
+                                       [&](const char* name) { return header[i] == name; });
+        if (!known) plan.errors.push_back({headerLine, "unknown column \"" + header[i] + "\""});
+        if (std::find(header.begin(), header.begin() + static_cast<std::ptrdiff_t>(i), header[i]) !=
+            header.begin() + static_cast<std::ptrdiff_t>(i))
+            plan.errors.push_back({headerLine, "column \"" + header[i] + "\" given twice"});
+    }
+    if (std::find(header.begin(), header.end(), "mac") == header.end()) {
+        plan.errors.push_back({headerLine, "the header has no \"mac\" column"});
+    }
+    if (!plan.errors.empty()) return plan;
+
+    std::map<std::array<std::uint8_t, 6>, int> macLines;
+    std::map<std::array<std::uint8_t, 4>, int> ipLines;
+    for (std::size_t index = headerIndex + 1; index < lines.size(); ++index) {
+        const int line = static_cast<int>(index) + 1;
+        if (trim(lines[index]).empty()) continue;
+        const std::vector<std::string> cells = splitCells(lines[index]);
+        if (cells.size() != header.size()) {
+            plan.errors.push_back({line, std::to_string(cells.size()) + " cells where the header has " +
+                                             std::to_string(header.size())});
+            continue;
+        }
+        PlanRow row;
+        row.line = line;
+        const std::size_t errorsBefore = plan.errors.size();
+        const auto bad = [&](const std::string& column, const std::string& value, const std::string& expected) {
+            plan.errors.push_back({line, column + ": \"" + value + "\" is not " + expected});
+        };
+        for (std::size_t i = 0; i < cells.size(); ++i) {
+            const std::string& column = header[i];
+            const std::string& value = cells[i];
+            if (value.empty()) {
+                if (column == "mac") plan.errors.push_back({line, "mac: the printer's MAC address is required"});
+                continue;
+            }
+            if (column == "mac") {
+                if (auto v = mac(value)) row.mac = *v; else bad(column, value, "a MAC address");
+            } else if (column == "ip" || column == "mask" || column == "gateway") {
+                auto v = ipv4(value);
+                if (!v) {
+                    bad(column, value, "an IPv4 address");
+                    continue;
+                }
+                (column == "ip" ? row.ip : column == "mask" ? row.mask : row.gateway) = v;
+            } else if (column == "port") {
+                if (auto v = number(value, 32767)) row.port = v; else bad(column, value, "a port (0-32767)");
+            } else if (column == "inactivity") {
+                if (auto v = number(value, 3600)) row.inactivity = v; else bad(column, value, "a time (0-3600 s)");
+            } else if (column == "dhcp") {
+                if (value == "on" || value == "off") row.dhcp = value == "on"; else bad(column, value, "on or off");
+            } else if (column == "baud") {
+                for (std::size_t k = 0; k < lan::kBaudEntries.size(); ++k) {
+                    if (value == lan::kBaudEntries[k]) row.baudIndex = static_cast<int>(k);
+                }
+                if (!row.baudIndex) bad(column, value, "one of 1200 ... 230400");
+            }
+        }
+        if (plan.errors.size() != errorsBefore) continue;
+        if (const auto [at, fresh] = macLines.emplace(row.mac, line); !fresh) {
+            plan.errors.push_back({line, "the MAC address " + lan::FormatMacLower(row.mac) + " is already on line " +
+                                             std::to_string(at->second)});
+            continue;
+        }
+        if (row.ip) {
+            if (const auto [at, fresh] = ipLines.emplace(*row.ip, line); !fresh) {
+                plan.errors.push_back({line, "the IP address is already given on line " + std::to_string(at->second)});
+                continue;
+            }
+        }
+        plan.rows.push_back(row);
+    }
+    return plan;
+}
+
+}  // namespace corvane::rules

@@ -1,0 +1,38 @@
+#include "lan_verify.h"
+
+#include "lan_send_checks.h"
+
+namespace corvane::rules {
+
+std::vector<SettingDifference> compareWithSent(const lan::DiscoveredDevice& sent, const lan::DiscoveredDevice& found) {
+    std::vector<SettingDifference> out;
+    const auto address = [&](const char* field, const Ipv4& a, const Ipv4& b) {
+        if (a != b) out.push_back({field, dottedIpv4(a), dottedIpv4(b)});
+    };
+    const auto number = [&](const char* field, long a, long b) {
+        if (a != b) out.push_back({field, std::to_string(a), std::to_string(b)});
+    };
+    if (sent.dhcp() != found.dhcp()) {
+        out.push_back({"dhcp", sent.dhcp() ? "on" : "off", found.dhcp() ? "on" : "off"});
+    }
+    if (!sent.dhcp()) {
+        address("ip", sent.ipAddress(), found.ipAddress());
+        address("mask", sent.subnetMask(), found.subnetMask());
+        address("gateway", sent.gateway(), found.gateway());
+    }
+    number("port", sent.port(), found.port());
+    number("inactivity", sent.inactivityTime(), found.inactivityTime());
+    number("baudCode", sent.baudCode(), found.baudCode());
+    return out;
+}
+
+std::string differencesText(const std::vector<SettingDifference>& differences) {
+    std::string text;
+    for (const auto& d : differences) {
+        if (!text.empty()) text += "; ";
+        text += std::string(d.field) + " sent " + d.sent + ", reported " + d.found;
+    }
+    return text;
+}
+
+}  // namespace corvane::rules

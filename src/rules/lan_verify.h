@@ -1,0 +1,27 @@
+// After a confirmed settings request and the printer's restart, a search
+// looks for the printer again: what it reports now is compared with what was
+// sent. Pure C++, shared by the command line, the plan runner and the windows.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "link/discovered_device.h"
+
+namespace corvane::rules {
+
+// One setting the printer reports differently from the request.
+struct SettingDifference {
+    const char* field;  // "ip", "mask", "gateway", "port", "inactivity", "dhcp", "baudCode"
+    std::string sent;
+    std::string found;
+};
+
+// The settings the request carried that the printer does not report back.
+// With DHCP on the addresses are the server's choice and are not compared.
+std::vector<SettingDifference> compareWithSent(const lan::DiscoveredDevice& sent, const lan::DiscoveredDevice& found);
+
+// "ip sent 10.0.0.51, reported 10.0.0.50; port sent 9100, reported 9101".
+std::string differencesText(const std::vector<SettingDifference>& differences);
+
+}  // namespace corvane::rules
