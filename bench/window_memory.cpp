@@ -120,7 +120,7 @@ void DeviceList(QWidget* launcher, lan::ListMode mode, const lan::LanEndpoints& 
     window.setTimings(timings);
     // The local address window offers addresses it does not take from the
     // host; the closer below cancels it, so no search starts from it.
-    window.setAddressSource([] { return corvane::lan::LocalAddresses{{QStringLiteral("192.168.0.10")}}; });
+    window.setAddressSource([] { return corvane::lan::LocalAddresses{{QStringLiteral("192.168.0.10"), {}, {}}}; });
     window.show();
     Pump(100);
     window.onSearch();

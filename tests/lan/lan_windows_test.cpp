@@ -264,7 +264,7 @@ TEST(DeviceListDialog, OnlyLoopbackMeansNoSearch) {
     endpoints.localAddress.clear();  // ask the local address window
     app::MessageCapture messages;
     DeviceListDialog window(ListMode::Ethernet, nullptr, endpoints);
-    window.setAddressSource([] { return LocalAddresses{{QStringLiteral("127.0.0.1")}}; });
+    window.setAddressSource([] { return LocalAddresses{{QStringLiteral("127.0.0.1"), {}, {}}}; });
     window.onSearch();
     EXPECT_EQ(messages.ids(), (std::vector<int>{kNoNetworkConnection}));
     pumpEvents(30);
@@ -281,7 +281,7 @@ TEST(DeviceListDialog, CancelledAddressChoiceLeavesNothingToActOn) {
     app::MessageCapture messages;
     DeviceListDialog window(ListMode::Wlan, nullptr, endpoints);
     window.setTimings(quickTimings());
-    window.setAddressSource([] { return LocalAddresses{{kForeignAddress}}; });
+    window.setAddressSource([] { return LocalAddresses{{kForeignAddress, {}, {}}}; });
     std::vector<QUrl> opened;
     window.setUrlOpener([&opened](const QUrl& url) {
         opened.push_back(url);
