@@ -263,23 +263,23 @@
     <name>DeviceListExport</name>
     <message>
         <source>Export...</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter...</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier</translation>
     </message>
     <message>
         <source>Export the list</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter la liste</translation>
     </message>
     <message>
         <source>CSV (*.csv);;JSON (*.json)</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV (*.csv);;JSON (*.json)</translation>
     </message>
     <message>
         <source>The list could not be written to %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;écrire la liste dans %1&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -459,19 +459,19 @@ Les clés, les mots de passe et le code PIN n&apos;y figurent pas&#xa0;; ils ser
     <name>FindAtAddress</name>
     <message>
         <source>Find at address</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher à une adresse</translation>
     </message>
     <message>
         <source>Addresses to ask, such as 10.0.5.20, 10.0.5.1-40 or 10.0.5.7,10.0.6.1-9:</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresses à interroger, par exemple 10.0.5.20, 10.0.5.1-40 ou 10.0.5.7,10.0.6.1-9&#xa0;:</translation>
     </message>
     <message>
         <source>These addresses cannot be asked: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ces adresses ne peuvent pas être interrogées&#xa0;: %1</translation>
     </message>
     <message>
         <source>Find at address...</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher à une adresse...</translation>
     </message>
 </context>
 <context>
@@ -590,31 +590,31 @@ Les clés, les mots de passe et le code PIN n&apos;y figurent pas&#xa0;; ils ser
     <name>LanSendChecks</name>
     <message>
         <source>The subnet mask %1 is not contiguous: its ones must all come before its zeros.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le masque de sous-réseau %1 n&apos;est pas contigu&#xa0;: tous ses bits à 1 doivent précéder ses bits à 0.</translation>
     </message>
     <message>
         <source>The IP address %1 is the network address of its subnet; no device can use it.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;adresse IP %1 est l&apos;adresse réseau de son sous-réseau&#xa0;; aucun périphérique ne peut l&apos;utiliser.</translation>
     </message>
     <message>
         <source>The IP address %1 is the broadcast address of its subnet; no device can use it.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;adresse IP %1 est l&apos;adresse de diffusion (broadcast) de son sous-réseau&#xa0;; aucun périphérique ne peut l&apos;utiliser.</translation>
     </message>
     <message>
         <source>The IP address %1 is reserved (%2) and cannot be a printer&apos;s address.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;adresse IP %1 est réservée (%2) et ne peut pas être l&apos;adresse d&apos;une imprimante.</translation>
     </message>
     <message>
         <source>The gateway %1 is outside the subnet %2 of the IP address; the printer could not reach it.</source>
-        <translation type="unfinished"></translation>
+        <translation>La passerelle %1 est en dehors du sous-réseau %2 de l&apos;adresse IP&#xa0;; l&apos;imprimante ne pourrait pas la joindre.</translation>
     </message>
     <message>
         <source>The IP address %1 is already used by the printer %2 in the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;adresse IP %1 est déjà utilisée par l&apos;imprimante %2 de la liste.</translation>
     </message>
     <message>
         <source>The IP address %1 is outside the subnet %2 of this computer&apos;s address %3: this computer will no longer reach the printer without a route.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;adresse IP %1 est en dehors du sous-réseau %2 de l&apos;adresse %3 de cet ordinateur&#xa0;: sans route, cet ordinateur ne pourra plus joindre l&apos;imprimante.</translation>
     </message>
 </context>
 <context>
@@ -695,15 +695,15 @@ Les clés, les mots de passe et le code PIN n&apos;y figurent pas&#xa0;; ils ser
     </message>
     <message>
         <source>The settings to be sent give these warnings:</source>
-        <translation type="unfinished"></translation>
+        <translation>Les paramètres à envoyer génèrent les avertissements suivants&#xa0;:</translation>
     </message>
     <message>
         <source>Save anyway</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer quand même</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Retour</translation>
     </message>
 </context>
 <context>
@@ -1747,47 +1747,47 @@ La clé WEP doit comporter 5 ou 13 caractères, ou 10 ou 26 chiffres hexadécima
     <name>VerificationNote</name>
     <message>
         <source>IP address</source>
-        <translation type="unfinished"></translation>
+        <translation>adresse IP</translation>
     </message>
     <message>
         <source>subnet mask</source>
-        <translation type="unfinished"></translation>
+        <translation>masque de sous-réseau</translation>
     </message>
     <message>
         <source>gateway</source>
-        <translation type="unfinished"></translation>
+        <translation>passerelle</translation>
     </message>
     <message>
         <source>port</source>
-        <translation type="unfinished"></translation>
+        <translation>port</translation>
     </message>
     <message>
         <source>inactivity time</source>
-        <translation type="unfinished"></translation>
+        <translation>délai d&apos;inactivité</translation>
     </message>
     <message>
         <source>DHCP</source>
-        <translation type="unfinished"></translation>
+        <translation>DHCP</translation>
     </message>
     <message>
         <source>baud rate code</source>
-        <translation type="unfinished"></translation>
+        <translation>code de débit en bauds</translation>
     </message>
     <message>
         <source>Not verified: the printer did not answer the search after the change.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non vérifié&#xa0;: l&apos;imprimante n&apos;a pas répondu à la recherche après la modification.</translation>
     </message>
     <message>
         <source>Verified: now at %1, port %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérifié&#xa0;: désormais à l&apos;adresse %1, port %2</translation>
     </message>
     <message>
         <source>%1 %2 instead of %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 au lieu de %3</translation>
     </message>
     <message>
         <source>Not verified: the printer reports %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non vérifié&#xa0;: l&apos;imprimante indique %1.</translation>
     </message>
 </context>
 </TS>

@@ -263,23 +263,23 @@
     <name>DeviceListExport</name>
     <message>
         <source>Export...</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportálás...</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Másolás</translation>
     </message>
     <message>
         <source>Export the list</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista exportálása</translation>
     </message>
     <message>
         <source>CSV (*.csv);;JSON (*.json)</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV (*.csv);;JSON (*.json)</translation>
     </message>
     <message>
         <source>The list could not be written to %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Nem sikerült a listát a(z) %1 fájlba írni: %2</translation>
     </message>
 </context>
 <context>
@@ -459,19 +459,19 @@ A kulcsok, a jelszavak és a PIN-kód kimaradtak belőle; a profil importálása
     <name>FindAtAddress</name>
     <message>
         <source>Find at address</source>
-        <translation type="unfinished"></translation>
+        <translation>Keresés cím alapján</translation>
     </message>
     <message>
         <source>Addresses to ask, such as 10.0.5.20, 10.0.5.1-40 or 10.0.5.7,10.0.6.1-9:</source>
-        <translation type="unfinished"></translation>
+        <translation>Lekérdezendő címek, például 10.0.5.20, 10.0.5.1-40 vagy 10.0.5.7,10.0.6.1-9:</translation>
     </message>
     <message>
         <source>These addresses cannot be asked: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ezek a címek nem kérdezhetők le: %1</translation>
     </message>
     <message>
         <source>Find at address...</source>
-        <translation type="unfinished"></translation>
+        <translation>Keresés cím alapján...</translation>
     </message>
 </context>
 <context>
@@ -590,31 +590,31 @@ A kulcsok, a jelszavak és a PIN-kód kimaradtak belőle; a profil importálása
     <name>LanSendChecks</name>
     <message>
         <source>The subnet mask %1 is not contiguous: its ones must all come before its zeros.</source>
-        <translation type="unfinished"></translation>
+        <translation>A(z) %1 alhálózati maszk nem folytonos: az összes 1-es bitnek a 0-s bitek előtt kell állnia.</translation>
     </message>
     <message>
         <source>The IP address %1 is the network address of its subnet; no device can use it.</source>
-        <translation type="unfinished"></translation>
+        <translation>A(z) %1 IP-cím az alhálózatának hálózati címe; egyetlen eszköz sem használhatja.</translation>
     </message>
     <message>
         <source>The IP address %1 is the broadcast address of its subnet; no device can use it.</source>
-        <translation type="unfinished"></translation>
+        <translation>A(z) %1 IP-cím az alhálózatának szórási (broadcast) címe; egyetlen eszköz sem használhatja.</translation>
     </message>
     <message>
         <source>The IP address %1 is reserved (%2) and cannot be a printer&apos;s address.</source>
-        <translation type="unfinished"></translation>
+        <translation>A(z) %1 IP-cím fenntartott (%2), ezért nem lehet nyomtató címe.</translation>
     </message>
     <message>
         <source>The gateway %1 is outside the subnet %2 of the IP address; the printer could not reach it.</source>
-        <translation type="unfinished"></translation>
+        <translation>A(z) %1 átjáró kívül esik az IP-cím %2 alhálózatán; a nyomtató nem tudná elérni.</translation>
     </message>
     <message>
         <source>The IP address %1 is already used by the printer %2 in the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>A(z) %1 IP-címet már használja a listában szereplő %2 nyomtató.</translation>
     </message>
     <message>
         <source>The IP address %1 is outside the subnet %2 of this computer&apos;s address %3: this computer will no longer reach the printer without a route.</source>
-        <translation type="unfinished"></translation>
+        <translation>A(z) %1 IP-cím kívül esik a számítógép %3 címének %2 alhálózatán: útvonal nélkül ez a számítógép többé nem éri el a nyomtatót.</translation>
     </message>
 </context>
 <context>
@@ -695,15 +695,15 @@ A kulcsok, a jelszavak és a PIN-kód kimaradtak belőle; a profil importálása
     </message>
     <message>
         <source>The settings to be sent give these warnings:</source>
-        <translation type="unfinished"></translation>
+        <translation>Az elküldendő beállítások a következő figyelmeztetéseket adják:</translation>
     </message>
     <message>
         <source>Save anyway</source>
-        <translation type="unfinished"></translation>
+        <translation>Mentés mégis</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Vissza</translation>
     </message>
 </context>
 <context>
@@ -1747,47 +1747,47 @@ A WEP-kulcs 5 vagy 13 karakterből, illetve 10 vagy 26 hexadecimális számjegyb
     <name>VerificationNote</name>
     <message>
         <source>IP address</source>
-        <translation type="unfinished"></translation>
+        <translation>IP-cím</translation>
     </message>
     <message>
         <source>subnet mask</source>
-        <translation type="unfinished"></translation>
+        <translation>alhálózati maszk</translation>
     </message>
     <message>
         <source>gateway</source>
-        <translation type="unfinished"></translation>
+        <translation>átjáró</translation>
     </message>
     <message>
         <source>port</source>
-        <translation type="unfinished"></translation>
+        <translation>port</translation>
     </message>
     <message>
         <source>inactivity time</source>
-        <translation type="unfinished"></translation>
+        <translation>inaktivitási idő</translation>
     </message>
     <message>
         <source>DHCP</source>
-        <translation type="unfinished"></translation>
+        <translation>DHCP</translation>
     </message>
     <message>
         <source>baud rate code</source>
-        <translation type="unfinished"></translation>
+        <translation>átviteli sebesség kódja</translation>
     </message>
     <message>
         <source>Not verified: the printer did not answer the search after the change.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nincs ellenőrizve: a nyomtató a módosítás után nem válaszolt a keresésre.</translation>
     </message>
     <message>
         <source>Verified: now at %1, port %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Ellenőrizve: most a(z) %1 címen érhető el, port: %2</translation>
     </message>
     <message>
         <source>%1 %2 instead of %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 (%3 helyett)</translation>
     </message>
     <message>
         <source>Not verified: the printer reports %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nincs ellenőrizve: a nyomtató szerint %1.</translation>
     </message>
 </context>
 </TS>

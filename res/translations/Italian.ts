@@ -263,23 +263,23 @@
     <name>DeviceListExport</name>
     <message>
         <source>Export...</source>
-        <translation type="unfinished"></translation>
+        <translation>Esporta...</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia</translation>
     </message>
     <message>
         <source>Export the list</source>
-        <translation type="unfinished"></translation>
+        <translation>Esporta l&apos;elenco</translation>
     </message>
     <message>
         <source>CSV (*.csv);;JSON (*.json)</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV (*.csv);;JSON (*.json)</translation>
     </message>
     <message>
         <source>The list could not be written to %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile scrivere l&apos;elenco in %1: %2</translation>
     </message>
 </context>
 <context>
@@ -459,19 +459,19 @@ Chiavi, password e PIN sono stati esclusi; verranno richiesti durante l&apos;imp
     <name>FindAtAddress</name>
     <message>
         <source>Find at address</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerca per indirizzo</translation>
     </message>
     <message>
         <source>Addresses to ask, such as 10.0.5.20, 10.0.5.1-40 or 10.0.5.7,10.0.6.1-9:</source>
-        <translation type="unfinished"></translation>
+        <translation>Indirizzi da interrogare, ad esempio 10.0.5.20, 10.0.5.1-40 o 10.0.5.7,10.0.6.1-9:</translation>
     </message>
     <message>
         <source>These addresses cannot be asked: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Questi indirizzi non possono essere interrogati: %1</translation>
     </message>
     <message>
         <source>Find at address...</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerca per indirizzo...</translation>
     </message>
 </context>
 <context>
@@ -590,31 +590,31 @@ Chiavi, password e PIN sono stati esclusi; verranno richiesti durante l&apos;imp
     <name>LanSendChecks</name>
     <message>
         <source>The subnet mask %1 is not contiguous: its ones must all come before its zeros.</source>
-        <translation type="unfinished"></translation>
+        <translation>La subnet mask %1 non è contigua: tutti i bit a 1 devono precedere i bit a 0.</translation>
     </message>
     <message>
         <source>The IP address %1 is the network address of its subnet; no device can use it.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;indirizzo IP %1 è l&apos;indirizzo di rete della sua subnet; nessun dispositivo può utilizzarlo.</translation>
     </message>
     <message>
         <source>The IP address %1 is the broadcast address of its subnet; no device can use it.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;indirizzo IP %1 è l&apos;indirizzo di broadcast della sua subnet; nessun dispositivo può utilizzarlo.</translation>
     </message>
     <message>
         <source>The IP address %1 is reserved (%2) and cannot be a printer&apos;s address.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;indirizzo IP %1 è riservato (%2) e non può essere l&apos;indirizzo di una stampante.</translation>
     </message>
     <message>
         <source>The gateway %1 is outside the subnet %2 of the IP address; the printer could not reach it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il gateway %1 è al di fuori della subnet %2 dell&apos;indirizzo IP; la stampante non potrebbe raggiungerlo.</translation>
     </message>
     <message>
         <source>The IP address %1 is already used by the printer %2 in the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;indirizzo IP %1 è già utilizzato dalla stampante %2 nell&apos;elenco.</translation>
     </message>
     <message>
         <source>The IP address %1 is outside the subnet %2 of this computer&apos;s address %3: this computer will no longer reach the printer without a route.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;indirizzo IP %1 è al di fuori della subnet %2 dell&apos;indirizzo %3 di questo computer: senza un instradamento, questo computer non raggiungerà più la stampante.</translation>
     </message>
 </context>
 <context>
@@ -695,15 +695,15 @@ Chiavi, password e PIN sono stati esclusi; verranno richiesti durante l&apos;imp
     </message>
     <message>
         <source>The settings to be sent give these warnings:</source>
-        <translation type="unfinished"></translation>
+        <translation>Le impostazioni da inviare generano questi avvisi:</translation>
     </message>
     <message>
         <source>Save anyway</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva comunque</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Indietro</translation>
     </message>
 </context>
 <context>
@@ -1747,47 +1747,47 @@ La chiave WEP deve essere di 5 o 13 caratteri oppure di 10 o 26 cifre esadecimal
     <name>VerificationNote</name>
     <message>
         <source>IP address</source>
-        <translation type="unfinished"></translation>
+        <translation>indirizzo IP</translation>
     </message>
     <message>
         <source>subnet mask</source>
-        <translation type="unfinished"></translation>
+        <translation>subnet mask</translation>
     </message>
     <message>
         <source>gateway</source>
-        <translation type="unfinished"></translation>
+        <translation>gateway</translation>
     </message>
     <message>
         <source>port</source>
-        <translation type="unfinished"></translation>
+        <translation>porta</translation>
     </message>
     <message>
         <source>inactivity time</source>
-        <translation type="unfinished"></translation>
+        <translation>tempo di inattività</translation>
     </message>
     <message>
         <source>DHCP</source>
-        <translation type="unfinished"></translation>
+        <translation>DHCP</translation>
     </message>
     <message>
         <source>baud rate code</source>
-        <translation type="unfinished"></translation>
+        <translation>codice della velocità in baud</translation>
     </message>
     <message>
         <source>Not verified: the printer did not answer the search after the change.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non verificato: la stampante non ha risposto alla ricerca dopo la modifica.</translation>
     </message>
     <message>
         <source>Verified: now at %1, port %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Verificato: ora all&apos;indirizzo %1, porta %2</translation>
     </message>
     <message>
         <source>%1 %2 instead of %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 invece di %3</translation>
     </message>
     <message>
         <source>Not verified: the printer reports %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non verificato: la stampante riporta %1.</translation>
     </message>
 </context>
 </TS>

@@ -263,23 +263,23 @@
     <name>DeviceListExport</name>
     <message>
         <source>Export...</source>
-        <translation type="unfinished"></translation>
+        <translation>Eksportuj...</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopiuj</translation>
     </message>
     <message>
         <source>Export the list</source>
-        <translation type="unfinished"></translation>
+        <translation>Eksportuj listę</translation>
     </message>
     <message>
         <source>CSV (*.csv);;JSON (*.json)</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV (*.csv);;JSON (*.json)</translation>
     </message>
     <message>
         <source>The list could not be written to %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie udało się zapisać listy w %1: %2</translation>
     </message>
 </context>
 <context>
@@ -459,19 +459,19 @@ Pominięto klucze, hasła i kod PIN; podczas importu profilu program poprosi o i
     <name>FindAtAddress</name>
     <message>
         <source>Find at address</source>
-        <translation type="unfinished"></translation>
+        <translation>Szukaj pod adresem</translation>
     </message>
     <message>
         <source>Addresses to ask, such as 10.0.5.20, 10.0.5.1-40 or 10.0.5.7,10.0.6.1-9:</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresy do odpytania, np. 10.0.5.20, 10.0.5.1-40 lub 10.0.5.7,10.0.6.1-9:</translation>
     </message>
     <message>
         <source>These addresses cannot be asked: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tych adresów nie można odpytać: %1</translation>
     </message>
     <message>
         <source>Find at address...</source>
-        <translation type="unfinished"></translation>
+        <translation>Szukaj pod adresem...</translation>
     </message>
 </context>
 <context>
@@ -590,31 +590,31 @@ Pominięto klucze, hasła i kod PIN; podczas importu profilu program poprosi o i
     <name>LanSendChecks</name>
     <message>
         <source>The subnet mask %1 is not contiguous: its ones must all come before its zeros.</source>
-        <translation type="unfinished"></translation>
+        <translation>Maska podsieci %1 nie jest ciągła: wszystkie jedynki muszą występować przed zerami.</translation>
     </message>
     <message>
         <source>The IP address %1 is the network address of its subnet; no device can use it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Adres IP %1 jest adresem sieci swojej podsieci; żadne urządzenie nie może go używać.</translation>
     </message>
     <message>
         <source>The IP address %1 is the broadcast address of its subnet; no device can use it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Adres IP %1 jest adresem rozgłoszeniowym (broadcast) swojej podsieci; żadne urządzenie nie może go używać.</translation>
     </message>
     <message>
         <source>The IP address %1 is reserved (%2) and cannot be a printer&apos;s address.</source>
-        <translation type="unfinished"></translation>
+        <translation>Adres IP %1 jest zarezerwowany (%2) i nie może być adresem drukarki.</translation>
     </message>
     <message>
         <source>The gateway %1 is outside the subnet %2 of the IP address; the printer could not reach it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Brama %1 leży poza podsiecią %2 adresu IP; drukarka nie mogłaby się z nią połączyć.</translation>
     </message>
     <message>
         <source>The IP address %1 is already used by the printer %2 in the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Adres IP %1 jest już używany przez drukarkę %2 z listy.</translation>
     </message>
     <message>
         <source>The IP address %1 is outside the subnet %2 of this computer&apos;s address %3: this computer will no longer reach the printer without a route.</source>
-        <translation type="unfinished"></translation>
+        <translation>Adres IP %1 leży poza podsiecią %2 adresu %3 tego komputera: bez trasy ten komputer nie będzie już miał dostępu do drukarki.</translation>
     </message>
 </context>
 <context>
@@ -695,15 +695,15 @@ Pominięto klucze, hasła i kod PIN; podczas importu profilu program poprosi o i
     </message>
     <message>
         <source>The settings to be sent give these warnings:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ustawienia do wysłania powodują następujące ostrzeżenia:</translation>
     </message>
     <message>
         <source>Save anyway</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapisz mimo to</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Wstecz</translation>
     </message>
 </context>
 <context>
@@ -1747,47 +1747,47 @@ Klucz WEP musi mieć 5 lub 13 znaków albo 10 lub 26 cyfr szesnastkowych.</trans
     <name>VerificationNote</name>
     <message>
         <source>IP address</source>
-        <translation type="unfinished"></translation>
+        <translation>adres IP</translation>
     </message>
     <message>
         <source>subnet mask</source>
-        <translation type="unfinished"></translation>
+        <translation>maska podsieci</translation>
     </message>
     <message>
         <source>gateway</source>
-        <translation type="unfinished"></translation>
+        <translation>brama</translation>
     </message>
     <message>
         <source>port</source>
-        <translation type="unfinished"></translation>
+        <translation>port</translation>
     </message>
     <message>
         <source>inactivity time</source>
-        <translation type="unfinished"></translation>
+        <translation>czas bezczynności</translation>
     </message>
     <message>
         <source>DHCP</source>
-        <translation type="unfinished"></translation>
+        <translation>DHCP</translation>
     </message>
     <message>
         <source>baud rate code</source>
-        <translation type="unfinished"></translation>
+        <translation>kod prędkości transmisji</translation>
     </message>
     <message>
         <source>Not verified: the printer did not answer the search after the change.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie zweryfikowano: drukarka nie odpowiedziała na wyszukiwanie po zmianie.</translation>
     </message>
     <message>
         <source>Verified: now at %1, port %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Zweryfikowano: teraz pod adresem %1, port %2</translation>
     </message>
     <message>
         <source>%1 %2 instead of %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 zamiast %3</translation>
     </message>
     <message>
         <source>Not verified: the printer reports %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie zweryfikowano: według drukarki %1.</translation>
     </message>
 </context>
 </TS>
