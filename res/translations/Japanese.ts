@@ -263,23 +263,23 @@
     <name>DeviceListExport</name>
     <message>
         <source>Export...</source>
-        <translation type="unfinished"></translation>
+        <translation>エクスポート...</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>コピー</translation>
     </message>
     <message>
         <source>Export the list</source>
-        <translation type="unfinished"></translation>
+        <translation>一覧のエクスポート</translation>
     </message>
     <message>
         <source>CSV (*.csv);;JSON (*.json)</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV (*.csv);;JSON (*.json)</translation>
     </message>
     <message>
         <source>The list could not be written to %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>一覧を %1 に書き込めませんでした: %2</translation>
     </message>
 </context>
 <context>
@@ -459,19 +459,19 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
     <name>FindAtAddress</name>
     <message>
         <source>Find at address</source>
-        <translation type="unfinished"></translation>
+        <translation>アドレスで検索</translation>
     </message>
     <message>
         <source>Addresses to ask, such as 10.0.5.20, 10.0.5.1-40 or 10.0.5.7,10.0.6.1-9:</source>
-        <translation type="unfinished"></translation>
+        <translation>問い合わせるアドレス (例: 10.0.5.20、10.0.5.1-40、10.0.5.7,10.0.6.1-9):</translation>
     </message>
     <message>
         <source>These addresses cannot be asked: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>次のアドレスには問い合わせできません: %1</translation>
     </message>
     <message>
         <source>Find at address...</source>
-        <translation type="unfinished"></translation>
+        <translation>アドレスで検索...</translation>
     </message>
 </context>
 <context>
@@ -590,31 +590,31 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
     <name>LanSendChecks</name>
     <message>
         <source>The subnet mask %1 is not contiguous: its ones must all come before its zeros.</source>
-        <translation type="unfinished"></translation>
+        <translation>サブネットマスク %1 は連続していません。1 のビットはすべて 0 のビットより前にある必要があります。</translation>
     </message>
     <message>
         <source>The IP address %1 is the network address of its subnet; no device can use it.</source>
-        <translation type="unfinished"></translation>
+        <translation>IP アドレス %1 はそのサブネットのネットワークアドレスです。どのデバイスも使用できません。</translation>
     </message>
     <message>
         <source>The IP address %1 is the broadcast address of its subnet; no device can use it.</source>
-        <translation type="unfinished"></translation>
+        <translation>IP アドレス %1 はそのサブネットのブロードキャストアドレスです。どのデバイスも使用できません。</translation>
     </message>
     <message>
         <source>The IP address %1 is reserved (%2) and cannot be a printer&apos;s address.</source>
-        <translation type="unfinished"></translation>
+        <translation>IP アドレス %1 は予約済み (%2) のため、プリンターのアドレスには使用できません。</translation>
     </message>
     <message>
         <source>The gateway %1 is outside the subnet %2 of the IP address; the printer could not reach it.</source>
-        <translation type="unfinished"></translation>
+        <translation>ゲートウェイ %1 は IP アドレスのサブネット %2 の範囲外です。プリンターからゲートウェイに到達できません。</translation>
     </message>
     <message>
         <source>The IP address %1 is already used by the printer %2 in the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>IP アドレス %1 は、一覧のプリンター %2 ですでに使用されています。</translation>
     </message>
     <message>
         <source>The IP address %1 is outside the subnet %2 of this computer&apos;s address %3: this computer will no longer reach the printer without a route.</source>
-        <translation type="unfinished"></translation>
+        <translation>IP アドレス %1 は、このコンピューターのアドレス %3 のサブネット %2 の範囲外です。ルートがない場合、このコンピューターからプリンターに到達できなくなります。</translation>
     </message>
 </context>
 <context>
@@ -695,15 +695,15 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
     </message>
     <message>
         <source>The settings to be sent give these warnings:</source>
-        <translation type="unfinished"></translation>
+        <translation>送信する設定について、次の警告があります:</translation>
     </message>
     <message>
         <source>Save anyway</source>
-        <translation type="unfinished"></translation>
+        <translation>このまま保存</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>戻る</translation>
     </message>
 </context>
 <context>
@@ -1747,47 +1747,47 @@ WEP キーは 5 文字または 13 文字、あるいは 16 進数 10 桁また�
     <name>VerificationNote</name>
     <message>
         <source>IP address</source>
-        <translation type="unfinished"></translation>
+        <translation>IP アドレス</translation>
     </message>
     <message>
         <source>subnet mask</source>
-        <translation type="unfinished"></translation>
+        <translation>サブネットマスク</translation>
     </message>
     <message>
         <source>gateway</source>
-        <translation type="unfinished"></translation>
+        <translation>ゲートウェイ</translation>
     </message>
     <message>
         <source>port</source>
-        <translation type="unfinished"></translation>
+        <translation>ポート</translation>
     </message>
     <message>
         <source>inactivity time</source>
-        <translation type="unfinished"></translation>
+        <translation>無通信時間</translation>
     </message>
     <message>
         <source>DHCP</source>
-        <translation type="unfinished"></translation>
+        <translation>DHCP</translation>
     </message>
     <message>
         <source>baud rate code</source>
-        <translation type="unfinished"></translation>
+        <translation>ボーレートコード</translation>
     </message>
     <message>
         <source>Not verified: the printer did not answer the search after the change.</source>
-        <translation type="unfinished"></translation>
+        <translation>未確認: 変更後の検索にプリンターが応答しませんでした。</translation>
     </message>
     <message>
         <source>Verified: now at %1, port %2</source>
-        <translation type="unfinished"></translation>
+        <translation>確認済み: 現在のアドレスは %1、ポート %2</translation>
     </message>
     <message>
         <source>%1 %2 instead of %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %3 ではなく %2</translation>
     </message>
     <message>
         <source>Not verified: the printer reports %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>未確認: プリンターは %1 と報告しています。</translation>
     </message>
 </context>
 </TS>

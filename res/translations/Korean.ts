@@ -263,23 +263,23 @@
     <name>DeviceListExport</name>
     <message>
         <source>Export...</source>
-        <translation type="unfinished"></translation>
+        <translation>내보내기...</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>복사</translation>
     </message>
     <message>
         <source>Export the list</source>
-        <translation type="unfinished"></translation>
+        <translation>목록 내보내기</translation>
     </message>
     <message>
         <source>CSV (*.csv);;JSON (*.json)</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV (*.csv);;JSON (*.json)</translation>
     </message>
     <message>
         <source>The list could not be written to %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>목록을 %1에 기록하지 못했습니다: %2</translation>
     </message>
 </context>
 <context>
@@ -459,19 +459,19 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
     <name>FindAtAddress</name>
     <message>
         <source>Find at address</source>
-        <translation type="unfinished"></translation>
+        <translation>주소로 찾기</translation>
     </message>
     <message>
         <source>Addresses to ask, such as 10.0.5.20, 10.0.5.1-40 or 10.0.5.7,10.0.6.1-9:</source>
-        <translation type="unfinished"></translation>
+        <translation>조회할 주소(예: 10.0.5.20, 10.0.5.1-40 또는 10.0.5.7,10.0.6.1-9):</translation>
     </message>
     <message>
         <source>These addresses cannot be asked: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>다음 주소는 조회할 수 없습니다: %1</translation>
     </message>
     <message>
         <source>Find at address...</source>
-        <translation type="unfinished"></translation>
+        <translation>주소로 찾기...</translation>
     </message>
 </context>
 <context>
@@ -590,31 +590,31 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
     <name>LanSendChecks</name>
     <message>
         <source>The subnet mask %1 is not contiguous: its ones must all come before its zeros.</source>
-        <translation type="unfinished"></translation>
+        <translation>서브넷 마스크 %1이(가) 연속적이지 않습니다: 1인 비트가 모두 0인 비트보다 앞에 있어야 합니다.</translation>
     </message>
     <message>
         <source>The IP address %1 is the network address of its subnet; no device can use it.</source>
-        <translation type="unfinished"></translation>
+        <translation>IP 주소 %1은(는) 해당 서브넷의 네트워크 주소이므로 어떤 장치도 사용할 수 없습니다.</translation>
     </message>
     <message>
         <source>The IP address %1 is the broadcast address of its subnet; no device can use it.</source>
-        <translation type="unfinished"></translation>
+        <translation>IP 주소 %1은(는) 해당 서브넷의 브로드캐스트 주소이므로 어떤 장치도 사용할 수 없습니다.</translation>
     </message>
     <message>
         <source>The IP address %1 is reserved (%2) and cannot be a printer&apos;s address.</source>
-        <translation type="unfinished"></translation>
+        <translation>IP 주소 %1은(는) 예약된 주소(%2)이므로 프린터 주소로 사용할 수 없습니다.</translation>
     </message>
     <message>
         <source>The gateway %1 is outside the subnet %2 of the IP address; the printer could not reach it.</source>
-        <translation type="unfinished"></translation>
+        <translation>게이트웨이 %1이(가) IP 주소의 서브넷 %2 범위를 벗어나므로 프린터가 게이트웨이에 연결할 수 없습니다.</translation>
     </message>
     <message>
         <source>The IP address %1 is already used by the printer %2 in the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>IP 주소 %1은(는) 목록의 프린터 %2에서 이미 사용 중입니다.</translation>
     </message>
     <message>
         <source>The IP address %1 is outside the subnet %2 of this computer&apos;s address %3: this computer will no longer reach the printer without a route.</source>
-        <translation type="unfinished"></translation>
+        <translation>IP 주소 %1이(가) 이 컴퓨터 주소 %3의 서브넷 %2 범위를 벗어납니다: 라우트가 없으면 이 컴퓨터에서 더 이상 프린터에 연결할 수 없습니다.</translation>
     </message>
 </context>
 <context>
@@ -695,15 +695,15 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
     </message>
     <message>
         <source>The settings to be sent give these warnings:</source>
-        <translation type="unfinished"></translation>
+        <translation>전송할 설정에 대해 다음 경고가 있습니다:</translation>
     </message>
     <message>
         <source>Save anyway</source>
-        <translation type="unfinished"></translation>
+        <translation>무시하고 저장</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>뒤로</translation>
     </message>
 </context>
 <context>
@@ -1747,47 +1747,47 @@ WEP 키는 5자 또는 13자, 또는 16진수 10자리 또는 26자리여야 합
     <name>VerificationNote</name>
     <message>
         <source>IP address</source>
-        <translation type="unfinished"></translation>
+        <translation>IP 주소</translation>
     </message>
     <message>
         <source>subnet mask</source>
-        <translation type="unfinished"></translation>
+        <translation>서브넷 마스크</translation>
     </message>
     <message>
         <source>gateway</source>
-        <translation type="unfinished"></translation>
+        <translation>게이트웨이</translation>
     </message>
     <message>
         <source>port</source>
-        <translation type="unfinished"></translation>
+        <translation>포트</translation>
     </message>
     <message>
         <source>inactivity time</source>
-        <translation type="unfinished"></translation>
+        <translation>유휴 시간</translation>
     </message>
     <message>
         <source>DHCP</source>
-        <translation type="unfinished"></translation>
+        <translation>DHCP</translation>
     </message>
     <message>
         <source>baud rate code</source>
-        <translation type="unfinished"></translation>
+        <translation>보드레이트 코드</translation>
     </message>
     <message>
         <source>Not verified: the printer did not answer the search after the change.</source>
-        <translation type="unfinished"></translation>
+        <translation>확인되지 않음: 변경 후 검색에 프린터가 응답하지 않았습니다.</translation>
     </message>
     <message>
         <source>Verified: now at %1, port %2</source>
-        <translation type="unfinished"></translation>
+        <translation>확인됨: 현재 주소 %1, 포트 %2</translation>
     </message>
     <message>
         <source>%1 %2 instead of %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %3 대신 %2</translation>
     </message>
     <message>
         <source>Not verified: the printer reports %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>확인되지 않음: 프린터가 보고한 값은 %1입니다.</translation>
     </message>
 </context>
 </TS>
