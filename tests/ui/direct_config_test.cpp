@@ -305,8 +305,12 @@ TEST_P(DroppedEditsTest, AreAskedAboutFirst) {
     const auto printer = sim.stop();
     EXPECT_EQ(printer.link.config.printerName == "Back office", GetParam().saved);
     EXPECT_EQ(!linkUp, GetParam().goesOn);
-    if (GetParam().goesOn && std::string_view(GetParam().name) != "Disconnect") EXPECT_FALSE(windowShown);
-    if (!GetParam().goesOn) EXPECT_EQ(name->text(), "Back office");
+    if (GetParam().goesOn && std::string_view(GetParam().name) != "Disconnect") {
+        EXPECT_FALSE(windowShown);
+    }
+    if (!GetParam().goesOn) {
+        EXPECT_EQ(name->text(), "Back office");
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
