@@ -187,6 +187,7 @@ TEST(DeviceListDialog, SearchAfterASaveChoosesTheChangedPrinterOrSaysItIsMissing
             return replies;
         });
         app::MessageCapture messages;
+        messages.answerQuestions(true);  // whatever the checks before sending say
         DeviceListDialog window(ListMode::Ethernet, nullptr, printer.endpoints());
         window.setTimings(quickTimings());
         window.show();
