@@ -587,6 +587,33 @@ Les clés, les mots de passe et le code PIN n&apos;y figurent pas&#xa0;; ils ser
     </message>
 </context>
 <context>
+    <name>Ipv4AddressEdit</name>
+    <message>
+        <source>This mask is not a run of ones followed by zeros (such as 255.255.255.0).</source>
+        <translation>Ce masque n’est pas une suite de uns suivie de zéros (comme 255.255.255.0).</translation>
+    </message>
+    <message>
+        <source>This is the network address of the subnet its mask spans; no device can use it.</source>
+        <translation>C’est l’adresse réseau du sous-réseau couvert par son masque ; aucun appareil ne peut l’utiliser.</translation>
+    </message>
+    <message>
+        <source>This is the broadcast address of the subnet its mask spans; no device can use it.</source>
+        <translation>C’est l’adresse de diffusion (broadcast) du sous-réseau couvert par son masque ; aucun appareil ne peut l’utiliser.</translation>
+    </message>
+    <message>
+        <source>IP address</source>
+        <translation>Adresse IP</translation>
+    </message>
+    <message>
+        <source>%1, part %2 of 4</source>
+        <translation>%1, partie %2 sur 4</translation>
+    </message>
+    <message>
+        <source>0 to 255</source>
+        <translation>de 0 à 255</translation>
+    </message>
+</context>
+<context>
     <name>LanSendChecks</name>
     <message>
         <source>The subnet mask %1 is not contiguous: its ones must all come before its zeros.</source>
@@ -1002,6 +1029,21 @@ Les clés, les mots de passe et le code PIN n&apos;y figurent pas&#xa0;; ils ser
     <message>
         <source>Cancel</source>
         <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>SecretToggle</name>
+    <message>
+        <source>Show</source>
+        <translation>Afficher</translation>
+    </message>
+    <message>
+        <source>Show or hide what is typed</source>
+        <translation>Afficher ou masquer la saisie</translation>
+    </message>
+    <message>
+        <source>Show %1</source>
+        <translation>Afficher %1</translation>
     </message>
 </context>
 <context>

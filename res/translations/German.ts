@@ -587,6 +587,33 @@ Schlüssel, Passwörter und PIN wurden weggelassen; beim Importieren des Profils
     </message>
 </context>
 <context>
+    <name>Ipv4AddressEdit</name>
+    <message>
+        <source>This mask is not a run of ones followed by zeros (such as 255.255.255.0).</source>
+        <translation>Diese Maske besteht nicht aus lauter Einsen gefolgt von Nullen (wie 255.255.255.0).</translation>
+    </message>
+    <message>
+        <source>This is the network address of the subnet its mask spans; no device can use it.</source>
+        <translation>Dies ist die Netzwerkadresse des Subnetzes, das die Maske umfasst; kein Gerät kann sie verwenden.</translation>
+    </message>
+    <message>
+        <source>This is the broadcast address of the subnet its mask spans; no device can use it.</source>
+        <translation>Dies ist die Broadcast-Adresse des Subnetzes, das die Maske umfasst; kein Gerät kann sie verwenden.</translation>
+    </message>
+    <message>
+        <source>IP address</source>
+        <translation>IP-Adresse</translation>
+    </message>
+    <message>
+        <source>%1, part %2 of 4</source>
+        <translation>%1, Teil %2 von 4</translation>
+    </message>
+    <message>
+        <source>0 to 255</source>
+        <translation>0 bis 255</translation>
+    </message>
+</context>
+<context>
     <name>LanSendChecks</name>
     <message>
         <source>The subnet mask %1 is not contiguous: its ones must all come before its zeros.</source>
@@ -1002,6 +1029,21 @@ Schlüssel, Passwörter und PIN wurden weggelassen; beim Importieren des Profils
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>SecretToggle</name>
+    <message>
+        <source>Show</source>
+        <translation>Anzeigen</translation>
+    </message>
+    <message>
+        <source>Show or hide what is typed</source>
+        <translation>Eingabe anzeigen oder verbergen</translation>
+    </message>
+    <message>
+        <source>Show %1</source>
+        <translation>%1 anzeigen</translation>
     </message>
 </context>
 <context>

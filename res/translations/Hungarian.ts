@@ -587,6 +587,33 @@ A kulcsok, a jelszavak és a PIN-kód kimaradtak belőle; a profil importálása
     </message>
 </context>
 <context>
+    <name>Ipv4AddressEdit</name>
+    <message>
+        <source>This mask is not a run of ones followed by zeros (such as 255.255.255.0).</source>
+        <translation>Ez a maszk nem egyesek és utánuk nullák sorozata (például 255.255.255.0).</translation>
+    </message>
+    <message>
+        <source>This is the network address of the subnet its mask spans; no device can use it.</source>
+        <translation>Ez a maszk által lefedett alhálózat hálózati címe; egyetlen eszköz sem használhatja.</translation>
+    </message>
+    <message>
+        <source>This is the broadcast address of the subnet its mask spans; no device can use it.</source>
+        <translation>Ez a maszk által lefedett alhálózat szórási (broadcast) címe; egyetlen eszköz sem használhatja.</translation>
+    </message>
+    <message>
+        <source>IP address</source>
+        <translation>IP-cím</translation>
+    </message>
+    <message>
+        <source>%1, part %2 of 4</source>
+        <translation>%1, %2. rész a 4-ből</translation>
+    </message>
+    <message>
+        <source>0 to 255</source>
+        <translation>0-tól 255-ig</translation>
+    </message>
+</context>
+<context>
     <name>LanSendChecks</name>
     <message>
         <source>The subnet mask %1 is not contiguous: its ones must all come before its zeros.</source>
@@ -1002,6 +1029,21 @@ A kulcsok, a jelszavak és a PIN-kód kimaradtak belőle; a profil importálása
     <message>
         <source>Cancel</source>
         <translation>Mégse</translation>
+    </message>
+</context>
+<context>
+    <name>SecretToggle</name>
+    <message>
+        <source>Show</source>
+        <translation>Megjelenítés</translation>
+    </message>
+    <message>
+        <source>Show or hide what is typed</source>
+        <translation>A beírt szöveg megjelenítése vagy elrejtése</translation>
+    </message>
+    <message>
+        <source>Show %1</source>
+        <translation>%1 megjelenítése</translation>
     </message>
 </context>
 <context>

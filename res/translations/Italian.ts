@@ -587,6 +587,33 @@ Chiavi, password e PIN sono stati esclusi; verranno richiesti durante l&apos;imp
     </message>
 </context>
 <context>
+    <name>Ipv4AddressEdit</name>
+    <message>
+        <source>This mask is not a run of ones followed by zeros (such as 255.255.255.0).</source>
+        <translation>Questa subnet mask non è una sequenza di uno seguita da zeri (come 255.255.255.0).</translation>
+    </message>
+    <message>
+        <source>This is the network address of the subnet its mask spans; no device can use it.</source>
+        <translation>Questo è l&apos;indirizzo di rete della subnet coperta dalla sua mask; nessun dispositivo può usarlo.</translation>
+    </message>
+    <message>
+        <source>This is the broadcast address of the subnet its mask spans; no device can use it.</source>
+        <translation>Questo è l&apos;indirizzo di broadcast della subnet coperta dalla sua mask; nessun dispositivo può usarlo.</translation>
+    </message>
+    <message>
+        <source>IP address</source>
+        <translation>Indirizzo IP</translation>
+    </message>
+    <message>
+        <source>%1, part %2 of 4</source>
+        <translation>%1, parte %2 di 4</translation>
+    </message>
+    <message>
+        <source>0 to 255</source>
+        <translation>da 0 a 255</translation>
+    </message>
+</context>
+<context>
     <name>LanSendChecks</name>
     <message>
         <source>The subnet mask %1 is not contiguous: its ones must all come before its zeros.</source>
@@ -1002,6 +1029,21 @@ Chiavi, password e PIN sono stati esclusi; verranno richiesti durante l&apos;imp
     <message>
         <source>Cancel</source>
         <translation>Annulla</translation>
+    </message>
+</context>
+<context>
+    <name>SecretToggle</name>
+    <message>
+        <source>Show</source>
+        <translation>Mostra</translation>
+    </message>
+    <message>
+        <source>Show or hide what is typed</source>
+        <translation>Mostra o nascondi il testo digitato</translation>
+    </message>
+    <message>
+        <source>Show %1</source>
+        <translation>Mostra %1</translation>
     </message>
 </context>
 <context>

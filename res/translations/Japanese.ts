@@ -587,6 +587,33 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
     </message>
 </context>
 <context>
+    <name>Ipv4AddressEdit</name>
+    <message>
+        <source>This mask is not a run of ones followed by zeros (such as 255.255.255.0).</source>
+        <translation>このマスクは 1 が連続した後に 0 が続く形式ではありません (例: 255.255.255.0)。</translation>
+    </message>
+    <message>
+        <source>This is the network address of the subnet its mask spans; no device can use it.</source>
+        <translation>これはマスクが示すサブネットのネットワークアドレスです。どの機器も使用できません。</translation>
+    </message>
+    <message>
+        <source>This is the broadcast address of the subnet its mask spans; no device can use it.</source>
+        <translation>これはマスクが示すサブネットのブロードキャストアドレスです。どの機器も使用できません。</translation>
+    </message>
+    <message>
+        <source>IP address</source>
+        <translation>IP アドレス</translation>
+    </message>
+    <message>
+        <source>%1, part %2 of 4</source>
+        <translation>%1、4 つ中 %2 番目の部分</translation>
+    </message>
+    <message>
+        <source>0 to 255</source>
+        <translation>0～255</translation>
+    </message>
+</context>
+<context>
     <name>LanSendChecks</name>
     <message>
         <source>The subnet mask %1 is not contiguous: its ones must all come before its zeros.</source>
@@ -1002,6 +1029,21 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
     <message>
         <source>Cancel</source>
         <translation>キャンセル</translation>
+    </message>
+</context>
+<context>
+    <name>SecretToggle</name>
+    <message>
+        <source>Show</source>
+        <translation>表示</translation>
+    </message>
+    <message>
+        <source>Show or hide what is typed</source>
+        <translation>入力内容の表示/非表示を切り替えます</translation>
+    </message>
+    <message>
+        <source>Show %1</source>
+        <translation>%1 を表示</translation>
     </message>
 </context>
 <context>

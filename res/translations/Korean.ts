@@ -587,6 +587,33 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
     </message>
 </context>
 <context>
+    <name>Ipv4AddressEdit</name>
+    <message>
+        <source>This mask is not a run of ones followed by zeros (such as 255.255.255.0).</source>
+        <translation>이 마스크는 1이 연속된 뒤 0이 이어지는 형식이 아닙니다(예: 255.255.255.0).</translation>
+    </message>
+    <message>
+        <source>This is the network address of the subnet its mask spans; no device can use it.</source>
+        <translation>마스크가 나타내는 서브넷의 네트워크 주소입니다. 어떤 장치도 사용할 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>This is the broadcast address of the subnet its mask spans; no device can use it.</source>
+        <translation>마스크가 나타내는 서브넷의 브로드캐스트 주소입니다. 어떤 장치도 사용할 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>IP address</source>
+        <translation>IP 주소</translation>
+    </message>
+    <message>
+        <source>%1, part %2 of 4</source>
+        <translation>%1, 4개 중 %2번째 부분</translation>
+    </message>
+    <message>
+        <source>0 to 255</source>
+        <translation>0~255</translation>
+    </message>
+</context>
+<context>
     <name>LanSendChecks</name>
     <message>
         <source>The subnet mask %1 is not contiguous: its ones must all come before its zeros.</source>
@@ -1002,6 +1029,21 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
     <message>
         <source>Cancel</source>
         <translation>취소</translation>
+    </message>
+</context>
+<context>
+    <name>SecretToggle</name>
+    <message>
+        <source>Show</source>
+        <translation>표시</translation>
+    </message>
+    <message>
+        <source>Show or hide what is typed</source>
+        <translation>입력한 내용 표시 또는 숨기기</translation>
+    </message>
+    <message>
+        <source>Show %1</source>
+        <translation>%1 표시</translation>
     </message>
 </context>
 <context>

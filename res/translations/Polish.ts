@@ -587,6 +587,33 @@ Pominięto klucze, hasła i kod PIN; podczas importu profilu program poprosi o i
     </message>
 </context>
 <context>
+    <name>Ipv4AddressEdit</name>
+    <message>
+        <source>This mask is not a run of ones followed by zeros (such as 255.255.255.0).</source>
+        <translation>Ta maska nie jest ciągiem jedynek, po którym następują zera (np. 255.255.255.0).</translation>
+    </message>
+    <message>
+        <source>This is the network address of the subnet its mask spans; no device can use it.</source>
+        <translation>To jest adres sieci podsieci objętej maską; żadne urządzenie nie może go używać.</translation>
+    </message>
+    <message>
+        <source>This is the broadcast address of the subnet its mask spans; no device can use it.</source>
+        <translation>To jest adres rozgłoszeniowy (broadcast) podsieci objętej maską; żadne urządzenie nie może go używać.</translation>
+    </message>
+    <message>
+        <source>IP address</source>
+        <translation>Adres IP</translation>
+    </message>
+    <message>
+        <source>%1, part %2 of 4</source>
+        <translation>%1, część %2 z 4</translation>
+    </message>
+    <message>
+        <source>0 to 255</source>
+        <translation>od 0 do 255</translation>
+    </message>
+</context>
+<context>
     <name>LanSendChecks</name>
     <message>
         <source>The subnet mask %1 is not contiguous: its ones must all come before its zeros.</source>
@@ -1002,6 +1029,21 @@ Pominięto klucze, hasła i kod PIN; podczas importu profilu program poprosi o i
     <message>
         <source>Cancel</source>
         <translation>Anuluj</translation>
+    </message>
+</context>
+<context>
+    <name>SecretToggle</name>
+    <message>
+        <source>Show</source>
+        <translation>Pokaż</translation>
+    </message>
+    <message>
+        <source>Show or hide what is typed</source>
+        <translation>Pokaż lub ukryj wpisany tekst</translation>
+    </message>
+    <message>
+        <source>Show %1</source>
+        <translation>Pokaż: %1</translation>
     </message>
 </context>
 <context>

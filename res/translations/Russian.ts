@@ -587,6 +587,33 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
     </message>
 </context>
 <context>
+    <name>Ipv4AddressEdit</name>
+    <message>
+        <source>This mask is not a run of ones followed by zeros (such as 255.255.255.0).</source>
+        <translation>Эта маска не является последовательностью единиц, за которой следуют нули (например, 255.255.255.0).</translation>
+    </message>
+    <message>
+        <source>This is the network address of the subnet its mask spans; no device can use it.</source>
+        <translation>Это адрес сети подсети, заданной маской; ни одно устройство не может его использовать.</translation>
+    </message>
+    <message>
+        <source>This is the broadcast address of the subnet its mask spans; no device can use it.</source>
+        <translation>Это широковещательный адрес подсети, заданной маской; ни одно устройство не может его использовать.</translation>
+    </message>
+    <message>
+        <source>IP address</source>
+        <translation>IP-адрес</translation>
+    </message>
+    <message>
+        <source>%1, part %2 of 4</source>
+        <translation>%1, часть %2 из 4</translation>
+    </message>
+    <message>
+        <source>0 to 255</source>
+        <translation>от 0 до 255</translation>
+    </message>
+</context>
+<context>
     <name>LanSendChecks</name>
     <message>
         <source>The subnet mask %1 is not contiguous: its ones must all come before its zeros.</source>
@@ -1002,6 +1029,21 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
     <message>
         <source>Cancel</source>
         <translation>Отмена</translation>
+    </message>
+</context>
+<context>
+    <name>SecretToggle</name>
+    <message>
+        <source>Show</source>
+        <translation>Показать</translation>
+    </message>
+    <message>
+        <source>Show or hide what is typed</source>
+        <translation>Показать или скрыть введённый текст</translation>
+    </message>
+    <message>
+        <source>Show %1</source>
+        <translation>Показать: %1</translation>
     </message>
 </context>
 <context>

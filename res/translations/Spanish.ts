@@ -587,6 +587,33 @@ Se han omitido las claves, las contraseñas y el PIN; se solicitarán al importa
     </message>
 </context>
 <context>
+    <name>Ipv4AddressEdit</name>
+    <message>
+        <source>This mask is not a run of ones followed by zeros (such as 255.255.255.0).</source>
+        <translation>Esta máscara no es una serie de unos seguida de ceros (como 255.255.255.0).</translation>
+    </message>
+    <message>
+        <source>This is the network address of the subnet its mask spans; no device can use it.</source>
+        <translation>Esta es la dirección de red de la subred que abarca su máscara; ningún dispositivo puede usarla.</translation>
+    </message>
+    <message>
+        <source>This is the broadcast address of the subnet its mask spans; no device can use it.</source>
+        <translation>Esta es la dirección de difusión (broadcast) de la subred que abarca su máscara; ningún dispositivo puede usarla.</translation>
+    </message>
+    <message>
+        <source>IP address</source>
+        <translation>Dirección IP</translation>
+    </message>
+    <message>
+        <source>%1, part %2 of 4</source>
+        <translation>%1, parte %2 de 4</translation>
+    </message>
+    <message>
+        <source>0 to 255</source>
+        <translation>de 0 a 255</translation>
+    </message>
+</context>
+<context>
     <name>LanSendChecks</name>
     <message>
         <source>The subnet mask %1 is not contiguous: its ones must all come before its zeros.</source>
@@ -1002,6 +1029,21 @@ Se han omitido las claves, las contraseñas y el PIN; se solicitarán al importa
     <message>
         <source>Cancel</source>
         <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>SecretToggle</name>
+    <message>
+        <source>Show</source>
+        <translation>Mostrar</translation>
+    </message>
+    <message>
+        <source>Show or hide what is typed</source>
+        <translation>Mostrar u ocultar lo escrito</translation>
+    </message>
+    <message>
+        <source>Show %1</source>
+        <translation>Mostrar %1</translation>
     </message>
 </context>
 <context>

@@ -587,6 +587,33 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
     </message>
 </context>
 <context>
+    <name>Ipv4AddressEdit</name>
+    <message>
+        <source>This mask is not a run of ones followed by zeros (such as 255.255.255.0).</source>
+        <translation>此遮罩不是由連續的 1 後接 0 組成（例如 255.255.255.0）。</translation>
+    </message>
+    <message>
+        <source>This is the network address of the subnet its mask spans; no device can use it.</source>
+        <translation>這是該遮罩所涵蓋子網路的網路位址，任何裝置都不能使用。</translation>
+    </message>
+    <message>
+        <source>This is the broadcast address of the subnet its mask spans; no device can use it.</source>
+        <translation>這是該遮罩所涵蓋子網路的廣播位址，任何裝置都不能使用。</translation>
+    </message>
+    <message>
+        <source>IP address</source>
+        <translation>IP 位址</translation>
+    </message>
+    <message>
+        <source>%1, part %2 of 4</source>
+        <translation>%1，第 %2 部分（共 4 部分）</translation>
+    </message>
+    <message>
+        <source>0 to 255</source>
+        <translation>0～255</translation>
+    </message>
+</context>
+<context>
     <name>LanSendChecks</name>
     <message>
         <source>The subnet mask %1 is not contiguous: its ones must all come before its zeros.</source>
@@ -1002,6 +1029,21 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
     <message>
         <source>Cancel</source>
         <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>SecretToggle</name>
+    <message>
+        <source>Show</source>
+        <translation>顯示</translation>
+    </message>
+    <message>
+        <source>Show or hide what is typed</source>
+        <translation>顯示或隱藏輸入的內容</translation>
+    </message>
+    <message>
+        <source>Show %1</source>
+        <translation>顯示%1</translation>
     </message>
 </context>
 <context>

@@ -19,8 +19,6 @@ namespace corvane::app {
 
 namespace {
 
-QString Tr(const char* text) { return QCoreApplication::translate("Ipv4AddressEdit", text); }
-
 // One part: up to three digits, at most 255. (QIntValidator lets "256"
 // through as an intermediate value, which would later read back wrapped.)
 class PartValidator : public QValidator {
@@ -46,11 +44,11 @@ QString addressProblemText(link::AddressProblem problem) {
     switch (problem) {
     case link::AddressProblem::None: return {};
     case link::AddressProblem::MaskNotContiguous:
-        return Tr("This mask is not a run of ones followed by zeros (such as 255.255.255.0).");
+        return QCoreApplication::translate("Ipv4AddressEdit", "This mask is not a run of ones followed by zeros (such as 255.255.255.0).");
     case link::AddressProblem::NetworkAddress:
-        return Tr("This is the network address of the subnet its mask spans; no device can use it.");
+        return QCoreApplication::translate("Ipv4AddressEdit", "This is the network address of the subnet its mask spans; no device can use it.");
     case link::AddressProblem::BroadcastAddress:
-        return Tr("This is the broadcast address of the subnet its mask spans; no device can use it.");
+        return QCoreApplication::translate("Ipv4AddressEdit", "This is the broadcast address of the subnet its mask spans; no device can use it.");
     }
     return {};
 }
@@ -168,11 +166,11 @@ void Ipv4AddressEdit::changeEvent(QEvent* event) {
 // range, and reads out the mark.
 void Ipv4AddressEdit::describeParts() {
     QString owner = accessibleName();
-    if (owner.isEmpty()) owner = Tr("IP address");
+    if (owner.isEmpty()) owner = QCoreApplication::translate("Ipv4AddressEdit", "IP address");
     for (int i = 0; i < 4; ++i) {
         auto* edit = fields_[static_cast<std::size_t>(i)];
-        edit->setAccessibleName(Tr("%1, part %2 of 4").arg(owner).arg(i + 1));
-        const QString range = Tr("0 to 255");
+        edit->setAccessibleName(QCoreApplication::translate("Ipv4AddressEdit", "%1, part %2 of 4").arg(owner).arg(i + 1));
+        const QString range = QCoreApplication::translate("Ipv4AddressEdit", "0 to 255");
         const QString why = addressProblemText(problem_);
         edit->setAccessibleDescription(why.isEmpty() ? range : range + QStringLiteral(". ") + why);
     }

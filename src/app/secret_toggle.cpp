@@ -9,7 +9,6 @@
 namespace corvane::app {
 
 namespace {
-QString Tr(const char* text) { return QCoreApplication::translate("SecretToggle", text); }
 }  // namespace
 
 SecretToggle* SecretToggle::attach(QLineEdit* edit) {
@@ -56,9 +55,9 @@ SecretToggle::SecretToggle(QLineEdit* edit, QWidget* parent) : QToolButton(paren
 }
 
 void SecretToggle::retranslate() {
-    setText(Tr("Show"));
-    setToolTip(Tr("Show or hide what is typed"));
-    setAccessibleName(Tr("Show %1").arg(edit_->accessibleName()).trimmed());
+    setText(QCoreApplication::translate("SecretToggle", "Show"));
+    setToolTip(QCoreApplication::translate("SecretToggle", "Show or hide what is typed"));
+    setAccessibleName(QCoreApplication::translate("SecretToggle", "Show %1").arg(edit_->accessibleName()).trimmed());
 }
 
 bool SecretToggle::eventFilter(QObject* watched, QEvent* event) {

@@ -10,6 +10,7 @@
 #include <utility>
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
@@ -149,6 +150,18 @@ TEST_F(Catalogs, ContextsNameAClassOrALiteralContext) {
         if (last.isEmpty() || !last.front().isUpper()) namespaces << describe(key);
     }
     EXPECT_TRUE(namespaces.isEmpty()) << namespaces.join(QLatin1Char('\n')).toStdString();
+
+    // A helper such as Tr("text") hides its texts from lupdate altogether.
+    QStringList hidden;
+    QDirIterator files(QStringLiteral(CORVANE_SOURCE_DIR "/src"), {QStringLiteral("*.cpp"), QStringLiteral("*.h")},
+                       QDir::Files, QDirIterator::Subdirectories);
+    const QRegularExpression helperCall(QStringLiteral(R"((?<![A-Za-z_:.>])Tr\(\s*")"));
+    while (files.hasNext()) {
+        QFile file(files.next());
+        if (file.open(QIODevice::ReadOnly) && helperCall.match(QString::fromUtf8(file.readAll())).hasMatch())
+            hidden << file.fileName();
+    }
+    EXPECT_TRUE(hidden.isEmpty()) << hidden.join(QLatin1Char('\n')).toStdString();
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, Catalogs, testing::ValuesIn(catalogNames()),
