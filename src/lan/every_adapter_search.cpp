@@ -44,14 +44,15 @@ bool EveryAdapterSearch::start() {
         search->setTickInterval(tickMs_);
         connect(search.get(), &DiscoverySearch::finished, this, &EveryAdapterSearch::onSearchFinished);
         if (search->start()) {
-            // The searches tick in step; the first one speaks for all.
-            if (running_++ == 0) {
-                connect(search.get(), &DiscoverySearch::ticked, this, [this](int progress, const QString& text) {
-                    progress_ = progress;
-                    statusText_ = text;
-                    emit ticked(progress, text);
-                });
-            }
+            ++running_;
+            // The searches tick in step; the one furthest on speaks for all
+            // (a WLAN search may end early on a short answer).
+            connect(search.get(), &DiscoverySearch::ticked, this, [this](int progress, const QString& text) {
+                if (progress <= progress_) return;
+                progress_ = progress;
+                statusText_ = text;
+                emit ticked(progress, text);
+            });
         } else {
             failures_ << adapter.label() + QStringLiteral(": ") +
                              numberedText(kSearchNotStarted, channelFailureText(search->failure()));

@@ -405,7 +405,10 @@ void DeviceListDialog::onAssignAddresses() {
     const DeviceList& devices = devicesFor(listMode_);
     for (int row : rows) {
         const int number = static_cast<int>(ui_->deviceList->item(row, 0)->data(kSortKeyRole).toULongLong());
-        if (const DiscoveredDevice* device = devices.deviceAt(number)) macs.push_back(device->macAddress());
+        // A printer heard on two adapters is listed twice but addressed once.
+        const DiscoveredDevice* device = devices.deviceAt(number);
+        if (device && std::find(macs.begin(), macs.end(), device->macAddress()) == macs.end())
+            macs.push_back(device->macAddress());
     }
     if (macs.empty()) {
         app::showMessage(this, kSelectDevice);
