@@ -792,6 +792,10 @@ Les clés, les mots de passe et le code PIN n&apos;y figurent pas&#xa0;; ils ser
         <source>Addresses of this computer</source>
         <translation>Adresses de cet ordinateur</translation>
     </message>
+    <message>
+        <source>All addresses</source>
+        <translation>Toutes les adresses</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
@@ -1830,6 +1834,164 @@ La clé WEP doit comporter 5 ou 13 caractères, ou 10 ou 26 chiffres hexadécima
     <message>
         <source>Not verified: the printer reports %1.</source>
         <translation>Non vérifié&#xa0;: l&apos;imprimante indique %1.</translation>
+    </message>
+</context>
+<context>
+    <name>corvane::lan::AssignAddressesDialog</name>
+    <message>
+        <source>Assign addresses</source>
+        <translation>Attribuer des adresses</translation>
+    </message>
+    <message>
+        <source>First address</source>
+        <translation>Première adresse</translation>
+    </message>
+    <message>
+        <source>Subnet mask</source>
+        <translation>Masque de sous-réseau</translation>
+    </message>
+    <message>
+        <source>Gateway (optional)</source>
+        <translation>Passerelle (facultative)</translation>
+    </message>
+    <message>
+        <source>Port (optional)</source>
+        <translation>Port (facultatif)</translation>
+    </message>
+    <message>
+        <source>Send rows with warnings too</source>
+        <translation>Envoyer aussi les lignes avec avertissements</translation>
+    </message>
+    <message>
+        <source>Mac Address</source>
+        <translation>Adresse MAC</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation>Actuelle</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nouvelle</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Résultat</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Remarques</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Appliquer</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Enter the first address as four numbers 0-255 with dots between them.</source>
+        <translation>Saisissez la première adresse sous forme de quatre nombres de 0 à 255 séparés par des points.</translation>
+    </message>
+    <message>
+        <source>Enter the subnet mask as four numbers 0-255 with dots between them.</source>
+        <translation>Saisissez le masque de sous-réseau sous forme de quatre nombres de 0 à 255 séparés par des points.</translation>
+    </message>
+    <message>
+        <source>Enter the gateway as four numbers 0-255, or leave it empty for none.</source>
+        <translation>Saisissez la passerelle sous forme de quatre nombres de 0 à 255, ou laissez le champ vide pour aucune.</translation>
+    </message>
+    <message>
+        <source>Enter the port as a number, or leave it empty to keep each printer&apos;s port.</source>
+        <translation>Saisissez le port sous forme de nombre, ou laissez le champ vide pour garder le port de chaque imprimante.</translation>
+    </message>
+    <message>
+        <source>not sent</source>
+        <translation>non envoyé</translation>
+    </message>
+    <message>
+        <source>not found</source>
+        <translation>introuvable</translation>
+    </message>
+    <message>
+        <source>unchanged</source>
+        <translation>inchangé</translation>
+    </message>
+    <message>
+        <source>refused</source>
+        <translation>refusé</translation>
+    </message>
+    <message>
+        <source>to be sent</source>
+        <translation>à envoyer</translation>
+    </message>
+    <message>
+        <source>confirmed</source>
+        <translation>confirmé</translation>
+    </message>
+    <message>
+        <source>not confirmed</source>
+        <translation>non confirmé</translation>
+    </message>
+    <message>
+        <source>verified</source>
+        <translation>vérifié</translation>
+    </message>
+    <message>
+        <source>not verified</source>
+        <translation>non vérifié</translation>
+    </message>
+    <message>
+        <source>Sending to %1 (%2 of %3)…</source>
+        <translation>Envoi à %1 (%2 sur %3)…</translation>
+    </message>
+    <message>
+        <source>Waiting %1 s for the printers to restart, then searching for them again…</source>
+        <translation>Attente de %1 s pendant le redémarrage des imprimantes, puis nouvelle recherche…</translation>
+    </message>
+    <message>
+        <source>Cancelled before anything was sent.</source>
+        <translation>Annulé avant tout envoi.</translation>
+    </message>
+    <message>
+        <source>Cancelled: sent to %1; the other rows were not sent.</source>
+        <translation>Annulé : envoyé à %1 ; les autres lignes n&apos;ont pas été envoyées.</translation>
+    </message>
+    <message>
+        <source>Done: %1 of %2 printers have their new address.</source>
+        <translation>Terminé : %1 imprimantes sur %2 ont leur nouvelle adresse.</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+</context>
+<context>
+    <name>corvane::lan::DeviceListDialog</name>
+    <message>
+        <source>Assign addresses...</source>
+        <translation>Attribuer des adresses...</translation>
+    </message>
+    <message>
+        <source>Gives the chosen printers consecutive addresses.</source>
+        <translation>Donne aux imprimantes choisies des adresses consécutives.</translation>
+    </message>
+    <message>
+        <source>Reached</source>
+        <translation>Atteinte</translation>
+    </message>
+    <message>
+        <source>Adapter</source>
+        <translation>Adaptateur</translation>
+    </message>
+    <message>
+        <source>unicast</source>
+        <translation>unicast</translation>
+    </message>
+    <message>
+        <source>broadcast</source>
+        <translation>diffusion</translation>
     </message>
 </context>
 </TS>

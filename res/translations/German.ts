@@ -792,6 +792,10 @@ Schlüssel, Passwörter und PIN wurden weggelassen; beim Importieren des Profils
         <source>Addresses of this computer</source>
         <translation>Adressen dieses Computers</translation>
     </message>
+    <message>
+        <source>All addresses</source>
+        <translation>Alle Adressen</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
@@ -1830,6 +1834,164 @@ Der WEP-Schlüssel muss aus 5 oder 13 Zeichen oder aus 10 oder 26 Hexadezimalzif
     <message>
         <source>Not verified: the printer reports %1.</source>
         <translation>Nicht bestätigt: Der Drucker meldet %1.</translation>
+    </message>
+</context>
+<context>
+    <name>corvane::lan::AssignAddressesDialog</name>
+    <message>
+        <source>Assign addresses</source>
+        <translation>Adressen zuweisen</translation>
+    </message>
+    <message>
+        <source>First address</source>
+        <translation>Erste Adresse</translation>
+    </message>
+    <message>
+        <source>Subnet mask</source>
+        <translation>Subnetzmaske</translation>
+    </message>
+    <message>
+        <source>Gateway (optional)</source>
+        <translation>Gateway (optional)</translation>
+    </message>
+    <message>
+        <source>Port (optional)</source>
+        <translation>Port (optional)</translation>
+    </message>
+    <message>
+        <source>Send rows with warnings too</source>
+        <translation>Zeilen mit Warnungen auch senden</translation>
+    </message>
+    <message>
+        <source>Mac Address</source>
+        <translation>MAC-Adresse</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation>Jetzt</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Neu</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Ergebnis</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Hinweise</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Anwenden</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Enter the first address as four numbers 0-255 with dots between them.</source>
+        <translation>Geben Sie die erste Adresse als vier Zahlen von 0 bis 255 mit Punkten dazwischen ein.</translation>
+    </message>
+    <message>
+        <source>Enter the subnet mask as four numbers 0-255 with dots between them.</source>
+        <translation>Geben Sie die Subnetzmaske als vier Zahlen von 0 bis 255 mit Punkten dazwischen ein.</translation>
+    </message>
+    <message>
+        <source>Enter the gateway as four numbers 0-255, or leave it empty for none.</source>
+        <translation>Geben Sie das Gateway als vier Zahlen von 0 bis 255 ein oder lassen Sie es leer für keines.</translation>
+    </message>
+    <message>
+        <source>Enter the port as a number, or leave it empty to keep each printer&apos;s port.</source>
+        <translation>Geben Sie den Port als Zahl ein oder lassen Sie ihn leer, um den Port jedes Druckers zu behalten.</translation>
+    </message>
+    <message>
+        <source>not sent</source>
+        <translation>nicht gesendet</translation>
+    </message>
+    <message>
+        <source>not found</source>
+        <translation>nicht gefunden</translation>
+    </message>
+    <message>
+        <source>unchanged</source>
+        <translation>unverändert</translation>
+    </message>
+    <message>
+        <source>refused</source>
+        <translation>abgelehnt</translation>
+    </message>
+    <message>
+        <source>to be sent</source>
+        <translation>wird gesendet</translation>
+    </message>
+    <message>
+        <source>confirmed</source>
+        <translation>bestätigt</translation>
+    </message>
+    <message>
+        <source>not confirmed</source>
+        <translation>nicht bestätigt</translation>
+    </message>
+    <message>
+        <source>verified</source>
+        <translation>überprüft</translation>
+    </message>
+    <message>
+        <source>not verified</source>
+        <translation>nicht überprüft</translation>
+    </message>
+    <message>
+        <source>Sending to %1 (%2 of %3)…</source>
+        <translation>Senden an %1 (%2 von %3)…</translation>
+    </message>
+    <message>
+        <source>Waiting %1 s for the printers to restart, then searching for them again…</source>
+        <translation>%1 s warten, bis die Drucker neu gestartet sind, dann erneut nach ihnen suchen…</translation>
+    </message>
+    <message>
+        <source>Cancelled before anything was sent.</source>
+        <translation>Abgebrochen, bevor etwas gesendet wurde.</translation>
+    </message>
+    <message>
+        <source>Cancelled: sent to %1; the other rows were not sent.</source>
+        <translation>Abgebrochen: gesendet an %1; die übrigen Zeilen wurden nicht gesendet.</translation>
+    </message>
+    <message>
+        <source>Done: %1 of %2 printers have their new address.</source>
+        <translation>Fertig: %1 von %2 Druckern haben ihre neue Adresse.</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+</context>
+<context>
+    <name>corvane::lan::DeviceListDialog</name>
+    <message>
+        <source>Assign addresses...</source>
+        <translation>Adressen zuweisen...</translation>
+    </message>
+    <message>
+        <source>Gives the chosen printers consecutive addresses.</source>
+        <translation>Gibt den gewählten Druckern aufeinanderfolgende Adressen.</translation>
+    </message>
+    <message>
+        <source>Reached</source>
+        <translation>Erreicht</translation>
+    </message>
+    <message>
+        <source>Adapter</source>
+        <translation>Adapter</translation>
+    </message>
+    <message>
+        <source>unicast</source>
+        <translation>Unicast</translation>
+    </message>
+    <message>
+        <source>broadcast</source>
+        <translation>Broadcast</translation>
     </message>
 </context>
 </TS>

@@ -792,6 +792,10 @@ A kulcsok, a jelszavak és a PIN-kód kimaradtak belőle; a profil importálása
         <source>Addresses of this computer</source>
         <translation>A számítógép címei</translation>
     </message>
+    <message>
+        <source>All addresses</source>
+        <translation>Minden cím</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
@@ -1830,6 +1834,164 @@ A WEP-kulcs 5 vagy 13 karakterből, illetve 10 vagy 26 hexadecimális számjegyb
     <message>
         <source>Not verified: the printer reports %1.</source>
         <translation>Nincs ellenőrizve: a nyomtató szerint %1.</translation>
+    </message>
+</context>
+<context>
+    <name>corvane::lan::AssignAddressesDialog</name>
+    <message>
+        <source>Assign addresses</source>
+        <translation>Címek kiosztása</translation>
+    </message>
+    <message>
+        <source>First address</source>
+        <translation>Első cím</translation>
+    </message>
+    <message>
+        <source>Subnet mask</source>
+        <translation>Alhálózati maszk</translation>
+    </message>
+    <message>
+        <source>Gateway (optional)</source>
+        <translation>Átjáró (nem kötelező)</translation>
+    </message>
+    <message>
+        <source>Port (optional)</source>
+        <translation>Port (nem kötelező)</translation>
+    </message>
+    <message>
+        <source>Send rows with warnings too</source>
+        <translation>A figyelmeztetéses sorok küldése is</translation>
+    </message>
+    <message>
+        <source>Mac Address</source>
+        <translation>MAC-cím</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation>Jelenlegi</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Új</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Eredmény</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Megjegyzések</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Alkalmaz</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Mégse</translation>
+    </message>
+    <message>
+        <source>Enter the first address as four numbers 0-255 with dots between them.</source>
+        <translation>Az első címet négy, 0 és 255 közötti, pontokkal elválasztott számként adja meg.</translation>
+    </message>
+    <message>
+        <source>Enter the subnet mask as four numbers 0-255 with dots between them.</source>
+        <translation>Az alhálózati maszkot négy, 0 és 255 közötti, pontokkal elválasztott számként adja meg.</translation>
+    </message>
+    <message>
+        <source>Enter the gateway as four numbers 0-255, or leave it empty for none.</source>
+        <translation>Az átjárót négy, 0 és 255 közötti számként adja meg, vagy hagyja üresen, ha nincs.</translation>
+    </message>
+    <message>
+        <source>Enter the port as a number, or leave it empty to keep each printer&apos;s port.</source>
+        <translation>A portot számként adja meg, vagy hagyja üresen, hogy minden nyomtató megtartsa a sajátját.</translation>
+    </message>
+    <message>
+        <source>not sent</source>
+        <translation>nincs elküldve</translation>
+    </message>
+    <message>
+        <source>not found</source>
+        <translation>nem található</translation>
+    </message>
+    <message>
+        <source>unchanged</source>
+        <translation>változatlan</translation>
+    </message>
+    <message>
+        <source>refused</source>
+        <translation>elutasítva</translation>
+    </message>
+    <message>
+        <source>to be sent</source>
+        <translation>küldésre vár</translation>
+    </message>
+    <message>
+        <source>confirmed</source>
+        <translation>megerősítve</translation>
+    </message>
+    <message>
+        <source>not confirmed</source>
+        <translation>nincs megerősítve</translation>
+    </message>
+    <message>
+        <source>verified</source>
+        <translation>ellenőrizve</translation>
+    </message>
+    <message>
+        <source>not verified</source>
+        <translation>nincs ellenőrizve</translation>
+    </message>
+    <message>
+        <source>Sending to %1 (%2 of %3)…</source>
+        <translation>Küldés ide: %1 (%2 / %3)…</translation>
+    </message>
+    <message>
+        <source>Waiting %1 s for the printers to restart, then searching for them again…</source>
+        <translation>%1 mp várakozás a nyomtatók újraindulására, majd újbóli keresés…</translation>
+    </message>
+    <message>
+        <source>Cancelled before anything was sent.</source>
+        <translation>Megszakítva, mielőtt bármi elment volna.</translation>
+    </message>
+    <message>
+        <source>Cancelled: sent to %1; the other rows were not sent.</source>
+        <translation>Megszakítva: elküldve ide: %1; a többi sor nem lett elküldve.</translation>
+    </message>
+    <message>
+        <source>Done: %1 of %2 printers have their new address.</source>
+        <translation>Kész: %2 nyomtatóból %1 kapta meg az új címét.</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Bezárás</translation>
+    </message>
+</context>
+<context>
+    <name>corvane::lan::DeviceListDialog</name>
+    <message>
+        <source>Assign addresses...</source>
+        <translation>Címek kiosztása...</translation>
+    </message>
+    <message>
+        <source>Gives the chosen printers consecutive addresses.</source>
+        <translation>Egymást követő címeket ad a kiválasztott nyomtatóknak.</translation>
+    </message>
+    <message>
+        <source>Reached</source>
+        <translation>Elérés</translation>
+    </message>
+    <message>
+        <source>Adapter</source>
+        <translation>Adapter</translation>
+    </message>
+    <message>
+        <source>unicast</source>
+        <translation>unicast</translation>
+    </message>
+    <message>
+        <source>broadcast</source>
+        <translation>broadcast</translation>
     </message>
 </context>
 </TS>

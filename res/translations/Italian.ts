@@ -792,6 +792,10 @@ Chiavi, password e PIN sono stati esclusi; verranno richiesti durante l&apos;imp
         <source>Addresses of this computer</source>
         <translation>Indirizzi di questo computer</translation>
     </message>
+    <message>
+        <source>All addresses</source>
+        <translation>Tutti gli indirizzi</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
@@ -1830,6 +1834,164 @@ La chiave WEP deve essere di 5 o 13 caratteri oppure di 10 o 26 cifre esadecimal
     <message>
         <source>Not verified: the printer reports %1.</source>
         <translation>Non verificato: la stampante riporta %1.</translation>
+    </message>
+</context>
+<context>
+    <name>corvane::lan::AssignAddressesDialog</name>
+    <message>
+        <source>Assign addresses</source>
+        <translation>Assegna indirizzi</translation>
+    </message>
+    <message>
+        <source>First address</source>
+        <translation>Primo indirizzo</translation>
+    </message>
+    <message>
+        <source>Subnet mask</source>
+        <translation>Subnet mask</translation>
+    </message>
+    <message>
+        <source>Gateway (optional)</source>
+        <translation>Gateway (facoltativo)</translation>
+    </message>
+    <message>
+        <source>Port (optional)</source>
+        <translation>Porta (facoltativa)</translation>
+    </message>
+    <message>
+        <source>Send rows with warnings too</source>
+        <translation>Invia anche le righe con avvisi</translation>
+    </message>
+    <message>
+        <source>Mac Address</source>
+        <translation>Indirizzo MAC</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation>Attuale</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nuovo</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Risultato</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Applica</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Enter the first address as four numbers 0-255 with dots between them.</source>
+        <translation>Inserire il primo indirizzo come quattro numeri da 0 a 255 separati da punti.</translation>
+    </message>
+    <message>
+        <source>Enter the subnet mask as four numbers 0-255 with dots between them.</source>
+        <translation>Inserire la subnet mask come quattro numeri da 0 a 255 separati da punti.</translation>
+    </message>
+    <message>
+        <source>Enter the gateway as four numbers 0-255, or leave it empty for none.</source>
+        <translation>Inserire il gateway come quattro numeri da 0 a 255, oppure lasciarlo vuoto per nessuno.</translation>
+    </message>
+    <message>
+        <source>Enter the port as a number, or leave it empty to keep each printer&apos;s port.</source>
+        <translation>Inserire la porta come numero, oppure lasciarla vuota per mantenere la porta di ogni stampante.</translation>
+    </message>
+    <message>
+        <source>not sent</source>
+        <translation>non inviato</translation>
+    </message>
+    <message>
+        <source>not found</source>
+        <translation>non trovata</translation>
+    </message>
+    <message>
+        <source>unchanged</source>
+        <translation>invariato</translation>
+    </message>
+    <message>
+        <source>refused</source>
+        <translation>rifiutato</translation>
+    </message>
+    <message>
+        <source>to be sent</source>
+        <translation>da inviare</translation>
+    </message>
+    <message>
+        <source>confirmed</source>
+        <translation>confermato</translation>
+    </message>
+    <message>
+        <source>not confirmed</source>
+        <translation>non confermato</translation>
+    </message>
+    <message>
+        <source>verified</source>
+        <translation>verificato</translation>
+    </message>
+    <message>
+        <source>not verified</source>
+        <translation>non verificato</translation>
+    </message>
+    <message>
+        <source>Sending to %1 (%2 of %3)…</source>
+        <translation>Invio a %1 (%2 di %3)…</translation>
+    </message>
+    <message>
+        <source>Waiting %1 s for the printers to restart, then searching for them again…</source>
+        <translation>Attesa di %1 s per il riavvio delle stampanti, poi nuova ricerca…</translation>
+    </message>
+    <message>
+        <source>Cancelled before anything was sent.</source>
+        <translation>Annullato prima di inviare qualcosa.</translation>
+    </message>
+    <message>
+        <source>Cancelled: sent to %1; the other rows were not sent.</source>
+        <translation>Annullato: inviato a %1; le altre righe non sono state inviate.</translation>
+    </message>
+    <message>
+        <source>Done: %1 of %2 printers have their new address.</source>
+        <translation>Fatto: %1 stampanti su %2 hanno il nuovo indirizzo.</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+</context>
+<context>
+    <name>corvane::lan::DeviceListDialog</name>
+    <message>
+        <source>Assign addresses...</source>
+        <translation>Assegna indirizzi...</translation>
+    </message>
+    <message>
+        <source>Gives the chosen printers consecutive addresses.</source>
+        <translation>Assegna alle stampanti scelte indirizzi consecutivi.</translation>
+    </message>
+    <message>
+        <source>Reached</source>
+        <translation>Raggiunta</translation>
+    </message>
+    <message>
+        <source>Adapter</source>
+        <translation>Scheda di rete</translation>
+    </message>
+    <message>
+        <source>unicast</source>
+        <translation>unicast</translation>
+    </message>
+    <message>
+        <source>broadcast</source>
+        <translation>broadcast</translation>
     </message>
 </context>
 </TS>

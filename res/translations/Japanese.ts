@@ -792,6 +792,10 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
         <source>Addresses of this computer</source>
         <translation>このコンピューターのアドレス</translation>
     </message>
+    <message>
+        <source>All addresses</source>
+        <translation>すべてのアドレス</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
@@ -1830,6 +1834,164 @@ WEP キーは 5 文字または 13 文字、あるいは 16 進数 10 桁また�
     <message>
         <source>Not verified: the printer reports %1.</source>
         <translation>未確認: プリンターは %1 と報告しています。</translation>
+    </message>
+</context>
+<context>
+    <name>corvane::lan::AssignAddressesDialog</name>
+    <message>
+        <source>Assign addresses</source>
+        <translation>アドレスの割り当て</translation>
+    </message>
+    <message>
+        <source>First address</source>
+        <translation>先頭アドレス</translation>
+    </message>
+    <message>
+        <source>Subnet mask</source>
+        <translation>サブネットマスク</translation>
+    </message>
+    <message>
+        <source>Gateway (optional)</source>
+        <translation>ゲートウェイ（省略可）</translation>
+    </message>
+    <message>
+        <source>Port (optional)</source>
+        <translation>ポート（省略可）</translation>
+    </message>
+    <message>
+        <source>Send rows with warnings too</source>
+        <translation>警告のある行も送信する</translation>
+    </message>
+    <message>
+        <source>Mac Address</source>
+        <translation>MACアドレス</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation>現在</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>新規</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>結果</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>備考</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>適用</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Enter the first address as four numbers 0-255 with dots between them.</source>
+        <translation>先頭アドレスを 0～255 の数字 4 つをドットで区切って入力してください。</translation>
+    </message>
+    <message>
+        <source>Enter the subnet mask as four numbers 0-255 with dots between them.</source>
+        <translation>サブネットマスクを 0～255 の数字 4 つをドットで区切って入力してください。</translation>
+    </message>
+    <message>
+        <source>Enter the gateway as four numbers 0-255, or leave it empty for none.</source>
+        <translation>ゲートウェイを 0～255 の数字 4 つで入力するか、なしの場合は空欄にしてください。</translation>
+    </message>
+    <message>
+        <source>Enter the port as a number, or leave it empty to keep each printer&apos;s port.</source>
+        <translation>ポートを数字で入力するか、各プリンターのポートを変えない場合は空欄にしてください。</translation>
+    </message>
+    <message>
+        <source>not sent</source>
+        <translation>未送信</translation>
+    </message>
+    <message>
+        <source>not found</source>
+        <translation>見つかりません</translation>
+    </message>
+    <message>
+        <source>unchanged</source>
+        <translation>変更なし</translation>
+    </message>
+    <message>
+        <source>refused</source>
+        <translation>拒否</translation>
+    </message>
+    <message>
+        <source>to be sent</source>
+        <translation>送信予定</translation>
+    </message>
+    <message>
+        <source>confirmed</source>
+        <translation>確認済み</translation>
+    </message>
+    <message>
+        <source>not confirmed</source>
+        <translation>未確認</translation>
+    </message>
+    <message>
+        <source>verified</source>
+        <translation>検証済み</translation>
+    </message>
+    <message>
+        <source>not verified</source>
+        <translation>未検証</translation>
+    </message>
+    <message>
+        <source>Sending to %1 (%2 of %3)…</source>
+        <translation>%1 へ送信中（%3 件中 %2 件目）…</translation>
+    </message>
+    <message>
+        <source>Waiting %1 s for the printers to restart, then searching for them again…</source>
+        <translation>プリンターの再起動を %1 秒待ってから、再度検索します…</translation>
+    </message>
+    <message>
+        <source>Cancelled before anything was sent.</source>
+        <translation>何も送信する前にキャンセルしました。</translation>
+    </message>
+    <message>
+        <source>Cancelled: sent to %1; the other rows were not sent.</source>
+        <translation>キャンセルしました: %1 へ送信済み。残りの行は送信していません。</translation>
+    </message>
+    <message>
+        <source>Done: %1 of %2 printers have their new address.</source>
+        <translation>完了: %2 台中 %1 台のプリンターが新しいアドレスになりました。</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+</context>
+<context>
+    <name>corvane::lan::DeviceListDialog</name>
+    <message>
+        <source>Assign addresses...</source>
+        <translation>アドレスの割り当て...</translation>
+    </message>
+    <message>
+        <source>Gives the chosen printers consecutive addresses.</source>
+        <translation>選択したプリンターに連続したアドレスを割り当てます。</translation>
+    </message>
+    <message>
+        <source>Reached</source>
+        <translation>到達方法</translation>
+    </message>
+    <message>
+        <source>Adapter</source>
+        <translation>アダプター</translation>
+    </message>
+    <message>
+        <source>unicast</source>
+        <translation>ユニキャスト</translation>
+    </message>
+    <message>
+        <source>broadcast</source>
+        <translation>ブロードキャスト</translation>
     </message>
 </context>
 </TS>

@@ -792,6 +792,10 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
         <source>Addresses of this computer</source>
         <translation>이 컴퓨터의 주소</translation>
     </message>
+    <message>
+        <source>All addresses</source>
+        <translation>모든 주소</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
@@ -1830,6 +1834,164 @@ WEP 키는 5자 또는 13자, 또는 16진수 10자리 또는 26자리여야 합
     <message>
         <source>Not verified: the printer reports %1.</source>
         <translation>확인되지 않음: 프린터가 보고한 값은 %1입니다.</translation>
+    </message>
+</context>
+<context>
+    <name>corvane::lan::AssignAddressesDialog</name>
+    <message>
+        <source>Assign addresses</source>
+        <translation>주소 할당</translation>
+    </message>
+    <message>
+        <source>First address</source>
+        <translation>첫 주소</translation>
+    </message>
+    <message>
+        <source>Subnet mask</source>
+        <translation>서브넷 마스크</translation>
+    </message>
+    <message>
+        <source>Gateway (optional)</source>
+        <translation>게이트웨이(선택)</translation>
+    </message>
+    <message>
+        <source>Port (optional)</source>
+        <translation>포트(선택)</translation>
+    </message>
+    <message>
+        <source>Send rows with warnings too</source>
+        <translation>경고가 있는 행도 전송</translation>
+    </message>
+    <message>
+        <source>Mac Address</source>
+        <translation>MAC 주소</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation>현재</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>새 주소</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>결과</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>참고</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>적용</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>취소</translation>
+    </message>
+    <message>
+        <source>Enter the first address as four numbers 0-255 with dots between them.</source>
+        <translation>첫 주소를 점으로 구분된 0-255 숫자 네 개로 입력하십시오.</translation>
+    </message>
+    <message>
+        <source>Enter the subnet mask as four numbers 0-255 with dots between them.</source>
+        <translation>서브넷 마스크를 점으로 구분된 0-255 숫자 네 개로 입력하십시오.</translation>
+    </message>
+    <message>
+        <source>Enter the gateway as four numbers 0-255, or leave it empty for none.</source>
+        <translation>게이트웨이를 0-255 숫자 네 개로 입력하거나, 없으면 비워 두십시오.</translation>
+    </message>
+    <message>
+        <source>Enter the port as a number, or leave it empty to keep each printer&apos;s port.</source>
+        <translation>포트를 숫자로 입력하거나, 각 프린터의 포트를 유지하려면 비워 두십시오.</translation>
+    </message>
+    <message>
+        <source>not sent</source>
+        <translation>전송 안 됨</translation>
+    </message>
+    <message>
+        <source>not found</source>
+        <translation>찾을 수 없음</translation>
+    </message>
+    <message>
+        <source>unchanged</source>
+        <translation>변경 없음</translation>
+    </message>
+    <message>
+        <source>refused</source>
+        <translation>거부됨</translation>
+    </message>
+    <message>
+        <source>to be sent</source>
+        <translation>전송 예정</translation>
+    </message>
+    <message>
+        <source>confirmed</source>
+        <translation>확인됨</translation>
+    </message>
+    <message>
+        <source>not confirmed</source>
+        <translation>확인 안 됨</translation>
+    </message>
+    <message>
+        <source>verified</source>
+        <translation>검증됨</translation>
+    </message>
+    <message>
+        <source>not verified</source>
+        <translation>검증 안 됨</translation>
+    </message>
+    <message>
+        <source>Sending to %1 (%2 of %3)…</source>
+        <translation>%1(으)로 전송 중 (%3개 중 %2번째)…</translation>
+    </message>
+    <message>
+        <source>Waiting %1 s for the printers to restart, then searching for them again…</source>
+        <translation>프린터가 다시 시작될 때까지 %1초 기다린 뒤 다시 검색합니다…</translation>
+    </message>
+    <message>
+        <source>Cancelled before anything was sent.</source>
+        <translation>아무것도 전송하기 전에 취소했습니다.</translation>
+    </message>
+    <message>
+        <source>Cancelled: sent to %1; the other rows were not sent.</source>
+        <translation>취소됨: %1에 전송했으며 나머지 행은 전송하지 않았습니다.</translation>
+    </message>
+    <message>
+        <source>Done: %1 of %2 printers have their new address.</source>
+        <translation>완료: 프린터 %2대 중 %1대가 새 주소를 받았습니다.</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>닫기</translation>
+    </message>
+</context>
+<context>
+    <name>corvane::lan::DeviceListDialog</name>
+    <message>
+        <source>Assign addresses...</source>
+        <translation>주소 할당...</translation>
+    </message>
+    <message>
+        <source>Gives the chosen printers consecutive addresses.</source>
+        <translation>선택한 프린터에 연속된 주소를 지정합니다.</translation>
+    </message>
+    <message>
+        <source>Reached</source>
+        <translation>도달 방식</translation>
+    </message>
+    <message>
+        <source>Adapter</source>
+        <translation>어댑터</translation>
+    </message>
+    <message>
+        <source>unicast</source>
+        <translation>유니캐스트</translation>
+    </message>
+    <message>
+        <source>broadcast</source>
+        <translation>브로드캐스트</translation>
     </message>
 </context>
 </TS>

@@ -792,6 +792,10 @@ Pominięto klucze, hasła i kod PIN; podczas importu profilu program poprosi o i
         <source>Addresses of this computer</source>
         <translation>Adresy tego komputera</translation>
     </message>
+    <message>
+        <source>All addresses</source>
+        <translation>Wszystkie adresy</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
@@ -1830,6 +1834,164 @@ Klucz WEP musi mieć 5 lub 13 znaków albo 10 lub 26 cyfr szesnastkowych.</trans
     <message>
         <source>Not verified: the printer reports %1.</source>
         <translation>Nie zweryfikowano: według drukarki %1.</translation>
+    </message>
+</context>
+<context>
+    <name>corvane::lan::AssignAddressesDialog</name>
+    <message>
+        <source>Assign addresses</source>
+        <translation>Przydziel adresy</translation>
+    </message>
+    <message>
+        <source>First address</source>
+        <translation>Pierwszy adres</translation>
+    </message>
+    <message>
+        <source>Subnet mask</source>
+        <translation>Maska podsieci</translation>
+    </message>
+    <message>
+        <source>Gateway (optional)</source>
+        <translation>Brama (opcjonalnie)</translation>
+    </message>
+    <message>
+        <source>Port (optional)</source>
+        <translation>Port (opcjonalnie)</translation>
+    </message>
+    <message>
+        <source>Send rows with warnings too</source>
+        <translation>Wyślij także wiersze z ostrzeżeniami</translation>
+    </message>
+    <message>
+        <source>Mac Address</source>
+        <translation>Adres MAC</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation>Obecny</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nowy</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Wynik</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Uwagi</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Zastosuj</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>Enter the first address as four numbers 0-255 with dots between them.</source>
+        <translation>Wpisz pierwszy adres jako cztery liczby 0-255 oddzielone kropkami.</translation>
+    </message>
+    <message>
+        <source>Enter the subnet mask as four numbers 0-255 with dots between them.</source>
+        <translation>Wpisz maskę podsieci jako cztery liczby 0-255 oddzielone kropkami.</translation>
+    </message>
+    <message>
+        <source>Enter the gateway as four numbers 0-255, or leave it empty for none.</source>
+        <translation>Wpisz bramę jako cztery liczby 0-255 albo zostaw puste pole, jeśli jej nie ma.</translation>
+    </message>
+    <message>
+        <source>Enter the port as a number, or leave it empty to keep each printer&apos;s port.</source>
+        <translation>Wpisz port jako liczbę albo zostaw puste pole, aby zachować port każdej drukarki.</translation>
+    </message>
+    <message>
+        <source>not sent</source>
+        <translation>nie wysłano</translation>
+    </message>
+    <message>
+        <source>not found</source>
+        <translation>nie znaleziono</translation>
+    </message>
+    <message>
+        <source>unchanged</source>
+        <translation>bez zmian</translation>
+    </message>
+    <message>
+        <source>refused</source>
+        <translation>odrzucono</translation>
+    </message>
+    <message>
+        <source>to be sent</source>
+        <translation>do wysłania</translation>
+    </message>
+    <message>
+        <source>confirmed</source>
+        <translation>potwierdzono</translation>
+    </message>
+    <message>
+        <source>not confirmed</source>
+        <translation>nie potwierdzono</translation>
+    </message>
+    <message>
+        <source>verified</source>
+        <translation>zweryfikowano</translation>
+    </message>
+    <message>
+        <source>not verified</source>
+        <translation>nie zweryfikowano</translation>
+    </message>
+    <message>
+        <source>Sending to %1 (%2 of %3)…</source>
+        <translation>Wysyłanie do %1 (%2 z %3)…</translation>
+    </message>
+    <message>
+        <source>Waiting %1 s for the printers to restart, then searching for them again…</source>
+        <translation>Oczekiwanie %1 s na ponowne uruchomienie drukarek, potem ponowne wyszukiwanie…</translation>
+    </message>
+    <message>
+        <source>Cancelled before anything was sent.</source>
+        <translation>Anulowano przed wysłaniem czegokolwiek.</translation>
+    </message>
+    <message>
+        <source>Cancelled: sent to %1; the other rows were not sent.</source>
+        <translation>Anulowano: wysłano do %1; pozostałe wiersze nie zostały wysłane.</translation>
+    </message>
+    <message>
+        <source>Done: %1 of %2 printers have their new address.</source>
+        <translation>Gotowe: %1 z %2 drukarek ma nowy adres.</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Zamknij</translation>
+    </message>
+</context>
+<context>
+    <name>corvane::lan::DeviceListDialog</name>
+    <message>
+        <source>Assign addresses...</source>
+        <translation>Przydziel adresy...</translation>
+    </message>
+    <message>
+        <source>Gives the chosen printers consecutive addresses.</source>
+        <translation>Nadaje wybranym drukarkom kolejne adresy.</translation>
+    </message>
+    <message>
+        <source>Reached</source>
+        <translation>Osiągnięto</translation>
+    </message>
+    <message>
+        <source>Adapter</source>
+        <translation>Karta sieciowa</translation>
+    </message>
+    <message>
+        <source>unicast</source>
+        <translation>unicast</translation>
+    </message>
+    <message>
+        <source>broadcast</source>
+        <translation>rozgłoszenie</translation>
     </message>
 </context>
 </TS>

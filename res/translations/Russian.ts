@@ -792,6 +792,10 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
         <source>Addresses of this computer</source>
         <translation>Адреса этого компьютера</translation>
     </message>
+    <message>
+        <source>All addresses</source>
+        <translation>Все адреса</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
@@ -1830,6 +1834,164 @@ WEP Key must be 5 or 13 characters, or 10 or 26 hexadecimal digits.</source>
     <message>
         <source>Not verified: the printer reports %1.</source>
         <translation>Не подтверждено: принтер сообщает %1.</translation>
+    </message>
+</context>
+<context>
+    <name>corvane::lan::AssignAddressesDialog</name>
+    <message>
+        <source>Assign addresses</source>
+        <translation>Назначить адреса</translation>
+    </message>
+    <message>
+        <source>First address</source>
+        <translation>Первый адрес</translation>
+    </message>
+    <message>
+        <source>Subnet mask</source>
+        <translation>Маска подсети</translation>
+    </message>
+    <message>
+        <source>Gateway (optional)</source>
+        <translation>Шлюз (необязательно)</translation>
+    </message>
+    <message>
+        <source>Port (optional)</source>
+        <translation>Порт (необязательно)</translation>
+    </message>
+    <message>
+        <source>Send rows with warnings too</source>
+        <translation>Отправлять и строки с предупреждениями</translation>
+    </message>
+    <message>
+        <source>Mac Address</source>
+        <translation>MAC-адрес</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation>Сейчас</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Новый</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Результат</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Примечания</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Применить</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Enter the first address as four numbers 0-255 with dots between them.</source>
+        <translation>Введите первый адрес как четыре числа от 0 до 255, разделённые точками.</translation>
+    </message>
+    <message>
+        <source>Enter the subnet mask as four numbers 0-255 with dots between them.</source>
+        <translation>Введите маску подсети как четыре числа от 0 до 255, разделённые точками.</translation>
+    </message>
+    <message>
+        <source>Enter the gateway as four numbers 0-255, or leave it empty for none.</source>
+        <translation>Введите шлюз как четыре числа от 0 до 255 или оставьте поле пустым, если шлюза нет.</translation>
+    </message>
+    <message>
+        <source>Enter the port as a number, or leave it empty to keep each printer&apos;s port.</source>
+        <translation>Введите порт числом или оставьте поле пустым, чтобы сохранить порт каждого принтера.</translation>
+    </message>
+    <message>
+        <source>not sent</source>
+        <translation>не отправлено</translation>
+    </message>
+    <message>
+        <source>not found</source>
+        <translation>не найден</translation>
+    </message>
+    <message>
+        <source>unchanged</source>
+        <translation>без изменений</translation>
+    </message>
+    <message>
+        <source>refused</source>
+        <translation>отклонено</translation>
+    </message>
+    <message>
+        <source>to be sent</source>
+        <translation>будет отправлено</translation>
+    </message>
+    <message>
+        <source>confirmed</source>
+        <translation>подтверждено</translation>
+    </message>
+    <message>
+        <source>not confirmed</source>
+        <translation>не подтверждено</translation>
+    </message>
+    <message>
+        <source>verified</source>
+        <translation>проверено</translation>
+    </message>
+    <message>
+        <source>not verified</source>
+        <translation>не проверено</translation>
+    </message>
+    <message>
+        <source>Sending to %1 (%2 of %3)…</source>
+        <translation>Отправка на %1 (%2 из %3)…</translation>
+    </message>
+    <message>
+        <source>Waiting %1 s for the printers to restart, then searching for them again…</source>
+        <translation>Ожидание %1 с, пока принтеры перезапускаются, затем повторный поиск…</translation>
+    </message>
+    <message>
+        <source>Cancelled before anything was sent.</source>
+        <translation>Отменено до какой-либо отправки.</translation>
+    </message>
+    <message>
+        <source>Cancelled: sent to %1; the other rows were not sent.</source>
+        <translation>Отменено: отправлено на %1; остальные строки не отправлены.</translation>
+    </message>
+    <message>
+        <source>Done: %1 of %2 printers have their new address.</source>
+        <translation>Готово: у %1 из %2 принтеров новый адрес.</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрыть</translation>
+    </message>
+</context>
+<context>
+    <name>corvane::lan::DeviceListDialog</name>
+    <message>
+        <source>Assign addresses...</source>
+        <translation>Назначить адреса...</translation>
+    </message>
+    <message>
+        <source>Gives the chosen printers consecutive addresses.</source>
+        <translation>Назначает выбранным принтерам последовательные адреса.</translation>
+    </message>
+    <message>
+        <source>Reached</source>
+        <translation>Доступ</translation>
+    </message>
+    <message>
+        <source>Adapter</source>
+        <translation>Адаптер</translation>
+    </message>
+    <message>
+        <source>unicast</source>
+        <translation>одноадресно</translation>
+    </message>
+    <message>
+        <source>broadcast</source>
+        <translation>широковещательно</translation>
     </message>
 </context>
 </TS>

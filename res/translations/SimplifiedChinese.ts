@@ -792,6 +792,10 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
         <source>Addresses of this computer</source>
         <translation>本机地址</translation>
     </message>
+    <message>
+        <source>All addresses</source>
+        <translation>所有地址</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
@@ -1830,6 +1834,164 @@ WEP 密钥必须为 5 或 13 个字符，或 10 或 26 位十六进制数字。<
     <message>
         <source>Not verified: the printer reports %1.</source>
         <translation>未验证：打印机报告 %1。</translation>
+    </message>
+</context>
+<context>
+    <name>corvane::lan::AssignAddressesDialog</name>
+    <message>
+        <source>Assign addresses</source>
+        <translation>分配地址</translation>
+    </message>
+    <message>
+        <source>First address</source>
+        <translation>起始地址</translation>
+    </message>
+    <message>
+        <source>Subnet mask</source>
+        <translation>子网掩码</translation>
+    </message>
+    <message>
+        <source>Gateway (optional)</source>
+        <translation>网关（可选）</translation>
+    </message>
+    <message>
+        <source>Port (optional)</source>
+        <translation>端口（可选）</translation>
+    </message>
+    <message>
+        <source>Send rows with warnings too</source>
+        <translation>也发送有警告的行</translation>
+    </message>
+    <message>
+        <source>Mac Address</source>
+        <translation>MAC 地址</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation>当前</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>新地址</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>结果</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>备注</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>应用</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Enter the first address as four numbers 0-255 with dots between them.</source>
+        <translation>请输入起始地址：四个 0-255 的数字，以点分隔。</translation>
+    </message>
+    <message>
+        <source>Enter the subnet mask as four numbers 0-255 with dots between them.</source>
+        <translation>请输入子网掩码：四个 0-255 的数字，以点分隔。</translation>
+    </message>
+    <message>
+        <source>Enter the gateway as four numbers 0-255, or leave it empty for none.</source>
+        <translation>请输入网关：四个 0-255 的数字；没有网关则留空。</translation>
+    </message>
+    <message>
+        <source>Enter the port as a number, or leave it empty to keep each printer&apos;s port.</source>
+        <translation>请输入端口号；留空则保留每台打印机的端口。</translation>
+    </message>
+    <message>
+        <source>not sent</source>
+        <translation>未发送</translation>
+    </message>
+    <message>
+        <source>not found</source>
+        <translation>未找到</translation>
+    </message>
+    <message>
+        <source>unchanged</source>
+        <translation>未更改</translation>
+    </message>
+    <message>
+        <source>refused</source>
+        <translation>已拒绝</translation>
+    </message>
+    <message>
+        <source>to be sent</source>
+        <translation>待发送</translation>
+    </message>
+    <message>
+        <source>confirmed</source>
+        <translation>已确认</translation>
+    </message>
+    <message>
+        <source>not confirmed</source>
+        <translation>未确认</translation>
+    </message>
+    <message>
+        <source>verified</source>
+        <translation>已验证</translation>
+    </message>
+    <message>
+        <source>not verified</source>
+        <translation>未验证</translation>
+    </message>
+    <message>
+        <source>Sending to %1 (%2 of %3)…</source>
+        <translation>正在发送到 %1（第 %2 台，共 %3 台）…</translation>
+    </message>
+    <message>
+        <source>Waiting %1 s for the printers to restart, then searching for them again…</source>
+        <translation>等待 %1 秒让打印机重新启动，然后再次搜索…</translation>
+    </message>
+    <message>
+        <source>Cancelled before anything was sent.</source>
+        <translation>在发送任何内容之前已取消。</translation>
+    </message>
+    <message>
+        <source>Cancelled: sent to %1; the other rows were not sent.</source>
+        <translation>已取消：已发送到 %1；其余行未发送。</translation>
+    </message>
+    <message>
+        <source>Done: %1 of %2 printers have their new address.</source>
+        <translation>完成：%2 台打印机中有 %1 台已使用新地址。</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+</context>
+<context>
+    <name>corvane::lan::DeviceListDialog</name>
+    <message>
+        <source>Assign addresses...</source>
+        <translation>分配地址...</translation>
+    </message>
+    <message>
+        <source>Gives the chosen printers consecutive addresses.</source>
+        <translation>为所选打印机分配连续的地址。</translation>
+    </message>
+    <message>
+        <source>Reached</source>
+        <translation>到达方式</translation>
+    </message>
+    <message>
+        <source>Adapter</source>
+        <translation>适配器</translation>
+    </message>
+    <message>
+        <source>unicast</source>
+        <translation>单播</translation>
+    </message>
+    <message>
+        <source>broadcast</source>
+        <translation>广播</translation>
     </message>
 </context>
 </TS>

@@ -792,6 +792,10 @@ Se han omitido las claves, las contraseñas y el PIN; se solicitarán al importa
         <source>Addresses of this computer</source>
         <translation>Direcciones de este equipo</translation>
     </message>
+    <message>
+        <source>All addresses</source>
+        <translation>Todas las direcciones</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
@@ -1830,6 +1834,164 @@ La clave WEP debe tener 5 o 13 caracteres, o bien 10 o 26 dígitos hexadecimales
     <message>
         <source>Not verified: the printer reports %1.</source>
         <translation>No verificado: la impresora indica %1.</translation>
+    </message>
+</context>
+<context>
+    <name>corvane::lan::AssignAddressesDialog</name>
+    <message>
+        <source>Assign addresses</source>
+        <translation>Asignar direcciones</translation>
+    </message>
+    <message>
+        <source>First address</source>
+        <translation>Primera dirección</translation>
+    </message>
+    <message>
+        <source>Subnet mask</source>
+        <translation>Máscara de subred</translation>
+    </message>
+    <message>
+        <source>Gateway (optional)</source>
+        <translation>Puerta de enlace (opcional)</translation>
+    </message>
+    <message>
+        <source>Port (optional)</source>
+        <translation>Puerto (opcional)</translation>
+    </message>
+    <message>
+        <source>Send rows with warnings too</source>
+        <translation>Enviar también las filas con advertencias</translation>
+    </message>
+    <message>
+        <source>Mac Address</source>
+        <translation>Dirección MAC</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation>Actual</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nueva</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Resultado</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notas</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Aplicar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Enter the first address as four numbers 0-255 with dots between them.</source>
+        <translation>Introduzca la primera dirección como cuatro números de 0 a 255 separados por puntos.</translation>
+    </message>
+    <message>
+        <source>Enter the subnet mask as four numbers 0-255 with dots between them.</source>
+        <translation>Introduzca la máscara de subred como cuatro números de 0 a 255 separados por puntos.</translation>
+    </message>
+    <message>
+        <source>Enter the gateway as four numbers 0-255, or leave it empty for none.</source>
+        <translation>Introduzca la puerta de enlace como cuatro números de 0 a 255, o déjela vacía para ninguna.</translation>
+    </message>
+    <message>
+        <source>Enter the port as a number, or leave it empty to keep each printer&apos;s port.</source>
+        <translation>Introduzca el puerto como un número, o déjelo vacío para conservar el puerto de cada impresora.</translation>
+    </message>
+    <message>
+        <source>not sent</source>
+        <translation>no enviado</translation>
+    </message>
+    <message>
+        <source>not found</source>
+        <translation>no encontrada</translation>
+    </message>
+    <message>
+        <source>unchanged</source>
+        <translation>sin cambios</translation>
+    </message>
+    <message>
+        <source>refused</source>
+        <translation>rechazado</translation>
+    </message>
+    <message>
+        <source>to be sent</source>
+        <translation>por enviar</translation>
+    </message>
+    <message>
+        <source>confirmed</source>
+        <translation>confirmado</translation>
+    </message>
+    <message>
+        <source>not confirmed</source>
+        <translation>no confirmado</translation>
+    </message>
+    <message>
+        <source>verified</source>
+        <translation>verificado</translation>
+    </message>
+    <message>
+        <source>not verified</source>
+        <translation>no verificado</translation>
+    </message>
+    <message>
+        <source>Sending to %1 (%2 of %3)…</source>
+        <translation>Enviando a %1 (%2 de %3)…</translation>
+    </message>
+    <message>
+        <source>Waiting %1 s for the printers to restart, then searching for them again…</source>
+        <translation>Esperando %1 s a que las impresoras se reinicien; después se buscarán de nuevo…</translation>
+    </message>
+    <message>
+        <source>Cancelled before anything was sent.</source>
+        <translation>Cancelado antes de enviar nada.</translation>
+    </message>
+    <message>
+        <source>Cancelled: sent to %1; the other rows were not sent.</source>
+        <translation>Cancelado: enviado a %1; las demás filas no se enviaron.</translation>
+    </message>
+    <message>
+        <source>Done: %1 of %2 printers have their new address.</source>
+        <translation>Listo: %1 de %2 impresoras tienen su nueva dirección.</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+</context>
+<context>
+    <name>corvane::lan::DeviceListDialog</name>
+    <message>
+        <source>Assign addresses...</source>
+        <translation>Asignar direcciones...</translation>
+    </message>
+    <message>
+        <source>Gives the chosen printers consecutive addresses.</source>
+        <translation>Da a las impresoras elegidas direcciones consecutivas.</translation>
+    </message>
+    <message>
+        <source>Reached</source>
+        <translation>Alcanzada</translation>
+    </message>
+    <message>
+        <source>Adapter</source>
+        <translation>Adaptador</translation>
+    </message>
+    <message>
+        <source>unicast</source>
+        <translation>unidifusión</translation>
+    </message>
+    <message>
+        <source>broadcast</source>
+        <translation>difusión</translation>
     </message>
 </context>
 </TS>

@@ -792,6 +792,10 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
         <source>Addresses of this computer</source>
         <translation>這台電腦的位址</translation>
     </message>
+    <message>
+        <source>All addresses</source>
+        <translation>所有位址</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
@@ -1830,6 +1834,164 @@ WEP 金鑰必須是 5 或 13 個字元，或 10 或 26 位十六進位數字。<
     <message>
         <source>Not verified: the printer reports %1.</source>
         <translation>未驗證：印表機回報 %1。</translation>
+    </message>
+</context>
+<context>
+    <name>corvane::lan::AssignAddressesDialog</name>
+    <message>
+        <source>Assign addresses</source>
+        <translation>指派位址</translation>
+    </message>
+    <message>
+        <source>First address</source>
+        <translation>起始位址</translation>
+    </message>
+    <message>
+        <source>Subnet mask</source>
+        <translation>子網路遮罩</translation>
+    </message>
+    <message>
+        <source>Gateway (optional)</source>
+        <translation>閘道（選填）</translation>
+    </message>
+    <message>
+        <source>Port (optional)</source>
+        <translation>連接埠（選填）</translation>
+    </message>
+    <message>
+        <source>Send rows with warnings too</source>
+        <translation>有警告的列也傳送</translation>
+    </message>
+    <message>
+        <source>Mac Address</source>
+        <translation>MAC 位址</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation>目前</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>新位址</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>結果</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>備註</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>套用</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Enter the first address as four numbers 0-255 with dots between them.</source>
+        <translation>請輸入起始位址：四個 0-255 的數字，以點分隔。</translation>
+    </message>
+    <message>
+        <source>Enter the subnet mask as four numbers 0-255 with dots between them.</source>
+        <translation>請輸入子網路遮罩：四個 0-255 的數字，以點分隔。</translation>
+    </message>
+    <message>
+        <source>Enter the gateway as four numbers 0-255, or leave it empty for none.</source>
+        <translation>請輸入閘道：四個 0-255 的數字；沒有閘道則留空。</translation>
+    </message>
+    <message>
+        <source>Enter the port as a number, or leave it empty to keep each printer&apos;s port.</source>
+        <translation>請輸入連接埠號碼；留空則保留每台印表機的連接埠。</translation>
+    </message>
+    <message>
+        <source>not sent</source>
+        <translation>未傳送</translation>
+    </message>
+    <message>
+        <source>not found</source>
+        <translation>找不到</translation>
+    </message>
+    <message>
+        <source>unchanged</source>
+        <translation>未變更</translation>
+    </message>
+    <message>
+        <source>refused</source>
+        <translation>已拒絕</translation>
+    </message>
+    <message>
+        <source>to be sent</source>
+        <translation>待傳送</translation>
+    </message>
+    <message>
+        <source>confirmed</source>
+        <translation>已確認</translation>
+    </message>
+    <message>
+        <source>not confirmed</source>
+        <translation>未確認</translation>
+    </message>
+    <message>
+        <source>verified</source>
+        <translation>已驗證</translation>
+    </message>
+    <message>
+        <source>not verified</source>
+        <translation>未驗證</translation>
+    </message>
+    <message>
+        <source>Sending to %1 (%2 of %3)…</source>
+        <translation>正在傳送到 %1（第 %2 台，共 %3 台）…</translation>
+    </message>
+    <message>
+        <source>Waiting %1 s for the printers to restart, then searching for them again…</source>
+        <translation>等待 %1 秒讓印表機重新啟動，然後再次搜尋…</translation>
+    </message>
+    <message>
+        <source>Cancelled before anything was sent.</source>
+        <translation>在傳送任何內容之前已取消。</translation>
+    </message>
+    <message>
+        <source>Cancelled: sent to %1; the other rows were not sent.</source>
+        <translation>已取消：已傳送到 %1；其餘列未傳送。</translation>
+    </message>
+    <message>
+        <source>Done: %1 of %2 printers have their new address.</source>
+        <translation>完成：%2 台印表機中有 %1 台已使用新位址。</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>關閉</translation>
+    </message>
+</context>
+<context>
+    <name>corvane::lan::DeviceListDialog</name>
+    <message>
+        <source>Assign addresses...</source>
+        <translation>指派位址...</translation>
+    </message>
+    <message>
+        <source>Gives the chosen printers consecutive addresses.</source>
+        <translation>為所選印表機指派連續的位址。</translation>
+    </message>
+    <message>
+        <source>Reached</source>
+        <translation>到達方式</translation>
+    </message>
+    <message>
+        <source>Adapter</source>
+        <translation>介面卡</translation>
+    </message>
+    <message>
+        <source>unicast</source>
+        <translation>單播</translation>
+    </message>
+    <message>
+        <source>broadcast</source>
+        <translation>廣播</translation>
     </message>
 </context>
 </TS>

@@ -1,8 +1,4 @@
 // corvane discover ethernet|wlan: the search, and the rows of the device list.
-#include <memory>
-#include <vector>
-
-#include <QEventLoop>
 #include <QJsonArray>
 #include <QJsonObject>
 
@@ -11,7 +7,7 @@
 #include "cli/output.h"
 #include "lan/device_export.h"
 #include "lan/device_lists.h"
-#include "lan/discovery_search.h"
+#include "lan/every_adapter_search.h"
 #include "lan/request_failure.h"
 #include "link/printer_config.h"
 #include "link/string_table.h"
@@ -101,13 +97,12 @@ std::optional<LanSearchSetup> readLanSearchSetup(const Invocation& invocation, c
     if (setup.localAddress == QLatin1String("all")) {
         // Every address the local address window offers, each searched from
         // on its own interface.
-        lan::LocalAddressModel addresses;
-        if (!addresses.load()) {
+        setup.adapters = lan::everyLocalAdapter();
+        if (setup.adapters.isEmpty()) {
             printFailure(kNoNetworkConnection);
             *exitCode = kExitFailed;
             return std::nullopt;
         }
-        for (const QString& address : addresses.rows()) setup.adapters.append({address, lan::interfaceNameOf(address)});
         setup.localAddress.clear();
         return setup;
     }
@@ -131,62 +126,10 @@ std::optional<LanSearchSetup> readLanSearchSetup(const Invocation& invocation, c
     return setup;
 }
 
-namespace {
-
-// One search per adapter, all at once, each into a list of its own; the
-// answers are then listed adapter by adapter, each marked with its adapter.
-bool runSearchOnEveryAdapter(const LanSearchSetup& setup, lan::DeviceList& devices, QString* error) {
-    devices.clearDevices();
-    std::vector<std::unique_ptr<lan::DeviceList>> lists;
-    std::vector<std::unique_ptr<lan::DiscoverySearch>> searches;
-    QEventLoop loop;
-    int running = 0;
-    QStringList failures;
-    for (const auto& [address, name] : setup.adapters) {
-        lists.push_back(std::make_unique<lan::DeviceList>());
-        auto search = std::make_unique<lan::DiscoverySearch>(setup.mode, address, lan::broadcastAddressFor(address),
-                                                             setup.endpoints, *lists.back());
-        QObject::connect(search.get(), &lan::DiscoverySearch::finished, &loop, [&] {
-            if (--running == 0) loop.quit();
-        });
-        if (search->start()) {
-            ++running;
-        } else {
-            // One adapter that cannot be used does not stop the others.
-            failures << lan::numberedText(kSearchNotStarted, lan::channelFailureText(search->failure()));
-        }
-        searches.push_back(std::move(search));
-    }
-    if (running > 0) loop.exec();
-    if (running == 0 && !failures.isEmpty() && failures.size() == setup.adapters.size()) {
-        *error = failures.join(QLatin1Char('\n'));
-        return false;
-    }
-    for (const QString& failure : failures) printErrorLine(failure);
-    for (std::size_t i = 0; i < lists.size(); ++i) {
-        const auto& [address, name] = setup.adapters[static_cast<qsizetype>(i)];
-        const std::string adapter = (name.isEmpty() ? address : address + QLatin1Char(' ') + name).toStdString();
-        for (int n = 1; const lan::DiscoveredDevice* d = lists[i]->deviceAt(n); ++n) {
-            lan::DiscoveredDevice copy = *d;
-            copy.adapter = adapter;
-            devices.appendDevice(copy);
-        }
-    }
-    return true;
-}
-
-}  // namespace
-
 bool runLanSearch(const LanSearchSetup& setup, lan::DeviceList& devices, QString* error) {
-    if (!setup.adapters.isEmpty()) return runSearchOnEveryAdapter(setup, devices, error);
-    lan::DiscoverySearch search(setup.mode, setup.localAddress, setup.broadcastAddress, setup.endpoints, devices);
-    QEventLoop loop;
-    QObject::connect(&search, &lan::DiscoverySearch::finished, &loop, &QEventLoop::quit);
-    if (!search.start()) {
-        *error = lan::numberedText(kSearchNotStarted, lan::channelFailureText(search.failure()));
-        return false;
-    }
-    if (search.isRunning()) loop.exec();
+    QStringList adapterFailures;
+    if (!lan::runSearch(setup, devices, error, &adapterFailures)) return false;
+    for (const QString& failure : adapterFailures) printErrorLine(failure);
     return true;
 }
 

@@ -15,7 +15,7 @@
 #include "lan/device_list_buttons.h"
 #include "lan/device_lists.h"
 #include "lan/request_failure.h"
-#include "lan/lan_settings_form.h"
+#include "lan/plan_run.h"
 #include "lan/send_checks.h"
 #include "link/string_table.h"
 #include "rules/lan_plan.h"
@@ -25,57 +25,59 @@ namespace corvane::cli {
 
 namespace {
 
-struct RowOutcome {
-    QString mac;
-    QString before;  // empty when the printer was not found
-    QString after;
-    QString result;  // "not found", "unchanged", "refused", "would send", "not sent", "confirmed", ...
-    QStringList notes;  // warnings, refusals, differences
-    std::optional<lan::DiscoveredDevice> sent;
-    lan::DiscoveredDevice found;
-};
-
-QString summary(const lan::DiscoveredDevice& d) {
-    const auto dotted = [](const auto& a) { return QString::fromStdString(rules::dottedIpv4(a)); };
-    QString text = QStringLiteral("%1/%2 gw %3 port %4")
-                       .arg(dotted(d.ipAddress()), dotted(d.subnetMask()), dotted(d.gateway()))
-                       .arg(d.port());
-    if (d.dhcp()) text += QStringLiteral(" dhcp");
-    return text;
+QString resultWord(lan::PlanResult result) {
+    switch (result) {
+        case lan::PlanResult::Pending: return QStringLiteral("not run");
+        case lan::PlanResult::NotFound: return QStringLiteral("not found");
+        case lan::PlanResult::Unchanged: return QStringLiteral("unchanged");
+        case lan::PlanResult::Refused: return QStringLiteral("refused");
+        case lan::PlanResult::WouldSend: return QStringLiteral("would send");
+        case lan::PlanResult::NotSent: return QStringLiteral("not sent");
+        case lan::PlanResult::Confirmed: return QStringLiteral("confirmed");
+        case lan::PlanResult::NotConfirmed: return QStringLiteral("not confirmed");
+        case lan::PlanResult::Verified: return QStringLiteral("verified");
+        case lan::PlanResult::NotVerified: return QStringLiteral("not verified");
+    }
+    return {};
 }
 
-// The window's form, started from the printer's record, with the row's cells typed in.
-lan::LanSettingsEdits editsFor(const rules::PlanRow& row, const lan::DiscoveredDevice& record) {
-    lan::LanSettingsEdits edits = lan::LanSettingsForm::editsFor(record);
-    if (row.ip) edits.ipAddress = *row.ip;
-    if (row.mask) edits.subnetMask = *row.mask;
-    if (row.gateway) edits.gateway = *row.gateway;
-    if (row.port) edits.portText = QString::number(*row.port);
-    if (row.inactivity) edits.inactivityText = QString::number(*row.inactivity);
-    if (row.dhcp) edits.dhcp = *row.dhcp;
-    if (row.baudIndex) edits.baudIndex = *row.baudIndex;
-    return edits;
+// Warnings, refusals, differences: what the row's result does not say.
+QStringList notesOf(const lan::PlanRowOutcome& o) {
+    QStringList notes;
+    if (o.notOffered) notes << lan::numberedText(kSettingNotOffered, QString::number(o.before->featureCode()));
+    if (o.refusalMessageId) notes << messageText(o.refusalMessageId).replace(QLatin1Char('\n'), QLatin1Char(' '));
+    notes << lan::warningSentences(o.warnings);
+    if (!o.sendError.isEmpty()) notes << o.sendError;
+    if (o.verification && !o.verification->verified()) notes << verificationText(*o.verification);
+    return notes;
 }
 
-void printOutcomes(const QList<RowOutcome>& outcomes, bool json) {
+void printOutcomes(const std::vector<lan::PlanRowOutcome>& outcomes, bool json) {
+    const auto mac = [](const lan::PlanRowOutcome& o) { return QString::fromStdString(lan::FormatMacLower(o.row.mac)); };
+    const auto before = [](const lan::PlanRowOutcome& o) {
+        return o.before ? lan::settingsSummary(*o.before) : QString();
+    };
+    const auto after = [](const lan::PlanRowOutcome& o) {
+        return o.before ? lan::settingsSummary(o.after) : QString();
+    };
     if (json) {
         QJsonArray rows;
-        for (const RowOutcome& o : outcomes) {
-            rows.append(QJsonObject{{QStringLiteral("mac"), o.mac},
-                                    {QStringLiteral("before"), o.before},
-                                    {QStringLiteral("after"), o.after},
-                                    {QStringLiteral("result"), o.result},
-                                    {QStringLiteral("notes"), QJsonArray::fromStringList(o.notes)}});
+        for (const auto& o : outcomes) {
+            rows.append(QJsonObject{{QStringLiteral("mac"), mac(o)},
+                                    {QStringLiteral("before"), before(o)},
+                                    {QStringLiteral("after"), after(o)},
+                                    {QStringLiteral("result"), resultWord(o.result)},
+                                    {QStringLiteral("notes"), QJsonArray::fromStringList(notesOf(o))}});
         }
         printJson(rows);
         return;
     }
     QList<QStringList> rows;
-    for (const RowOutcome& o : outcomes) rows.append({o.mac, o.before, o.after, o.result});
+    for (const auto& o : outcomes) rows.append({mac(o), before(o), after(o), resultWord(o.result)});
     printTable({QStringLiteral("MAC"), QStringLiteral("before"), QStringLiteral("after"), QStringLiteral("result")},
                rows);
-    for (const RowOutcome& o : outcomes) {
-        for (const QString& note : o.notes) printText(QStringLiteral("%1: %2\n").arg(o.mac, note));
+    for (const auto& o : outcomes) {
+        for (const QString& note : notesOf(o)) printText(QStringLiteral("%1: %2\n").arg(mac(o), note));
     }
 }
 
@@ -129,86 +131,18 @@ int runLanPlan(const Invocation& invocation) {
     }
 
     const bool dryRun = invocation.isSet("dry-run");
-    QList<RowOutcome> outcomes;
-    QStringList verifyTargets;
-    bool unicastFound = false;
-    for (const rules::PlanRow& row : plan.rows) {
-        RowOutcome outcome;
-        outcome.mac = QString::fromStdString(lan::FormatMacLower(row.mac));
-        lan::DiscoveredDevice* record = findByMac(devices, row.mac);
-        if (!record) {
-            outcome.result = QStringLiteral("not found");
-            outcomes.append(outcome);
-            continue;
-        }
-        const lan::DiscoveredDevice before = *record;
-        outcome.before = summary(before);
-        lan::DiscoveredDevice toSend = before;
-        const lan::SaveDecision decision = lan::LanSettingsForm::save(editsFor(row, before), toSend);
-        outcome.after = summary(toSend);
-        if (!lan::settingOffered(setup->mode, before.featureCode())) {
-            outcome.result = QStringLiteral("refused");
-            outcome.notes << lan::numberedText(kSettingNotOffered, QString::number(before.featureCode()));
-        } else if (decision.action != lan::SaveDecision::Action::Send) {
-            outcome.result = QStringLiteral("refused");
-            outcome.notes << messageText(decision.messageId).replace(QLatin1Char('\n'), QLatin1Char(' '));
-        } else if (toSend.raw == before.raw) {
-            outcome.result = QStringLiteral("unchanged");
-        } else {
-            const auto warnings = lan::checkBeforeSending(toSend, devices, before, setup->localAddress);
-            outcome.notes << lan::warningSentences(warnings);
-            if (!warnings.empty() && !invocation.isSet("force")) {
-                outcome.result = QStringLiteral("refused");
-            } else if (dryRun) {
-                outcome.result = QStringLiteral("would send");
-            } else {
-                const SendOutcome sent = sendSettings(*setup, toSend);
-                if (!sent.sent) {
-                    outcome.result = QStringLiteral("not sent");
-                    outcome.notes << sent.error;
-                } else {
-                    outcome.result = sent.confirmed ? QStringLiteral("confirmed") : QStringLiteral("not confirmed");
-                    if (sent.confirmed) {
-                        *record = toSend;
-                        outcome.sent = toSend;
-                        const QString target = verificationTarget(before, toSend);
-                        if (!target.isEmpty() && !verifyTargets.contains(target)) verifyTargets << target;
-                        unicastFound = unicastFound || before.unicast;
-                    }
-                    reportNotRecorded(history::recordLanSettings(history::kCommandLine, setup->mode,
-                                                                 setup->localAddress, before, toSend, sent.messageId,
-                                                                 sent.confirmed));
-                }
-            }
-        }
-        outcomes.append(outcome);
+    lan::PlanRun run(*setup, devices, plan.rows, history::kCommandLine, invocation.isSet("force"), dryRun);
+    while (run.runNextRow()) {
+        const auto& done = run.outcomes()[run.nextRow() - 1];
+        if (!done.notRecorded.isEmpty()) reportNotRecorded(done.notRecorded);
     }
-
-    // One verification search for every confirmed row.
-    std::vector<lan::DiscoveredDevice> confirmed;
-    for (const RowOutcome& o : outcomes) {
-        if (o.sent) confirmed.push_back(*o.sent);
-    }
-    if (!confirmed.empty()) {
-        pauseMs(*verifyDelay);
-        std::vector<Verification> results;
-        if (!verifyAfterChange(*setup, confirmed, results, &error, unicastFound ? verifyTargets : QStringList())) {
-            printErrorLine(error);
-            results.assign(confirmed.size(), Verification{});
-        }
-        std::size_t next = 0;
-        for (RowOutcome& o : outcomes) {
-            if (!o.sent) continue;
-            const Verification& v = results[next++];
-            o.result = v.verified() ? QStringLiteral("verified") : QStringLiteral("not verified");
-            if (!v.verified()) o.notes << verificationText(v);
-        }
-    }
+    if (!run.verify(*verifyDelay, &error)) printErrorLine(error);
+    const auto& outcomes = run.outcomes();
 
     printOutcomes(outcomes, invocation.json());
-    for (const RowOutcome& o : outcomes) {
-        const bool fine = o.result == QLatin1String("unchanged") || o.result == QLatin1String("verified") ||
-                          (dryRun && o.result == QLatin1String("would send") && o.notes.isEmpty());
+    for (const auto& o : outcomes) {
+        const bool fine = o.result == lan::PlanResult::Unchanged || o.result == lan::PlanResult::Verified ||
+                          (dryRun && o.result == lan::PlanResult::WouldSend && o.warnings.empty());
         if (!fine) return kExitFailed;
     }
     return kExitOk;

@@ -4,25 +4,14 @@
 
 #include <optional>
 
-#include <QList>
-#include <QPair>
 #include <QString>
 
 #include "cli/invocation.h"
-#include "link/discovered_device.h"
-#include "transport/endpoints.h"
+#include "lan/search_setup.h"
 
 namespace corvane::cli {
 
-struct LanSearchSetup {
-    lan::ListMode mode = lan::ListMode::Ethernet;
-    QString localAddress;      // empty: the system picks the interface
-    QString broadcastAddress;  // where WLAN requests go unless --target says otherwise
-    lan::LanEndpoints endpoints;
-    // --local all: one search from every local IPv4 address at once; each
-    // entry is an address and the name of its interface.
-    QList<QPair<QString, QString>> adapters;
-};
+using LanSearchSetup = lan::SearchSetup;
 
 // Reads "ethernet"/"wlan", --local (or --local-address) and the endpoint
 // overrides. Without --local, a WLAN search uses the interface the local
@@ -31,9 +20,8 @@ struct LanSearchSetup {
 std::optional<LanSearchSetup> readLanSearchSetup(const Invocation& invocation, const QString& modeWord,
                                                  int* exitCode);
 
-// Empties `devices` and runs one search into it (1.1 s). False, with `error`
-// set to the windows' message, when the request could not leave (the local
-// address is not this computer's, the local port is taken, ...).
+// lan::runSearch; an adapter of several that could not be used is named on
+// stderr.
 bool runLanSearch(const LanSearchSetup& setup, lan::DeviceList& devices, QString* error);
 
 }  // namespace corvane::cli

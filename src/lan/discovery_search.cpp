@@ -101,6 +101,7 @@ void DiscoverySearch::onDataArrival(int /*bytesTotal*/) {
             DiscoveredDevice device = answer.device;
             device.answeredFrom = channel_->lastSender().toStdString();
             device.unicast = unicast_;
+            device.localAddress = localAddress_.toStdString();
             appendDevice(devices_, device);
             break;
         }

@@ -21,11 +21,14 @@ std::vector<rules::SendWarning> checkBeforeSending(const DiscoveredDevice& toSen
                                                    const DiscoveredDevice& current, const QString& localAddress) {
     std::vector<DiscoveredDevice> records;
     for (int n = 1; const DiscoveredDevice* d = listed.deviceAt(n); ++n) records.push_back(*d);
-    std::optional<rules::LocalSubnet> local;
+    return rules::checkSettingsToSend(toSend, records, current, localSubnetOf(localAddress));
+}
+
+std::optional<rules::LocalSubnet> localSubnetOf(const QString& localAddress) {
     const auto address = parsed(localAddress);
     const auto mask = parsed(netmaskOf(localAddress));
-    if (address && mask) local = rules::LocalSubnet{*address, *mask};
-    return rules::checkSettingsToSend(toSend, records, current, local);
+    if (!address || !mask) return std::nullopt;
+    return rules::LocalSubnet{*address, *mask};
 }
 
 QStringList warningSentences(const std::vector<rules::SendWarning>& warnings) {

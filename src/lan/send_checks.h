@@ -2,6 +2,7 @@
 // hold: the current device list and the interface the search went out on.
 #pragma once
 
+#include <optional>
 #include <vector>
 
 #include <QString>
@@ -17,6 +18,10 @@ namespace corvane::lan {
 // local-subnet check is skipped).
 std::vector<rules::SendWarning> checkBeforeSending(const DiscoveredDevice& toSend, const DeviceList& listed,
                                                    const DiscoveredDevice& current, const QString& localAddress);
+
+// The address and mask of this computer's interface with `localAddress`;
+// nullopt when it has none (the local-subnet check is then skipped).
+std::optional<rules::LocalSubnet> localSubnetOf(const QString& localAddress);
 
 // The warnings' sentences in English (the command line).
 QStringList warningSentences(const std::vector<rules::SendWarning>& warnings);

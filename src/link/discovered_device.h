@@ -51,6 +51,9 @@ struct DiscoveredDevice {
     // The local adapter the answer came in on ("10.0.0.5 eth0"), when the
     // search went out on several at once; empty otherwise.
     std::string adapter;
+    // The local address the search that found it was bound to (empty when
+    // the system chose the interface). Requests to this printer leave there.
+    std::string localAddress;
 
     std::size_t size() const { return mode == ListMode::Wlan ? kWlanSize : kEthernetSize; }
 

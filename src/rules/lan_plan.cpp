@@ -4,6 +4,7 @@
 #include <map>
 
 #include "link/discovered_device.h"
+#include "rules/lan_send_checks.h"
 
 namespace corvane::rules {
 
@@ -176,6 +177,37 @@ Plan parsePlan(const std::string& text) {
         plan.rows.push_back(row);
     }
     return plan;
+}
+
+std::vector<lan::DiscoveredDevice> listedAfterPlan(const std::vector<lan::DiscoveredDevice>& listed,
+                                                   const std::vector<PlanRow>& moving) {
+    std::vector<lan::DiscoveredDevice> after = listed;
+    for (auto& printer : after) {
+        for (const PlanRow& row : moving) {
+            if (row.mac == printer.macAddress() && row.ip) printer.setIpAddress(*row.ip);
+        }
+    }
+    return after;
+}
+
+std::vector<PlanRow> consecutiveAddresses(const std::vector<std::array<std::uint8_t, 6>>& macs,
+                                          const std::array<std::uint8_t, 4>& first,
+                                          const std::array<std::uint8_t, 4>& mask,
+                                          const std::array<std::uint8_t, 4>& gateway, std::optional<int> port) {
+    std::vector<PlanRow> rows;
+    std::uint32_t next = ipv4Value(first);
+    for (const auto& mac : macs) {
+        PlanRow row;
+        row.line = static_cast<int>(rows.size()) + 1;
+        row.mac = mac;
+        row.ip = ipv4FromValue(next++);  // past 255.255.255.255 wraps to 0.0.0.0, which the checks refuse
+        row.mask = mask;
+        row.gateway = gateway;
+        row.port = port;
+        row.dhcp = false;  // a fixed address means DHCP off
+        rows.push_back(row);
+    }
+    return rows;
 }
 
 }  // namespace corvane::rules

@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "link/discovered_device.h"
+
 namespace corvane::rules {
 
 struct PlanRow {
@@ -35,5 +37,20 @@ struct Plan {
 // Numbers are checked against the settings window's ranges; reserved ports
 // are left to the window's own rule when the row is applied.
 Plan parsePlan(const std::string& text);
+
+// The printers as the checks of one plan row see them: a printer whose own
+// row in `moving` gives it another IP address is counted at that address, so
+// another row may take the address it leaves. Every other printer stays
+// where it is, and a row taking its address is a clash.
+std::vector<lan::DiscoveredDevice> listedAfterPlan(const std::vector<lan::DiscoveredDevice>& listed,
+                                                   const std::vector<PlanRow>& moving);
+
+// Rows giving consecutive addresses from `first` to the printers `macs`, in
+// that order, each with the same mask, gateway and (when given) port, and
+// DHCP off.
+std::vector<PlanRow> consecutiveAddresses(const std::vector<std::array<std::uint8_t, 6>>& macs,
+                                          const std::array<std::uint8_t, 4>& first,
+                                          const std::array<std::uint8_t, 4>& mask,
+                                          const std::array<std::uint8_t, 4>& gateway, std::optional<int> port);
 
 }  // namespace corvane::rules

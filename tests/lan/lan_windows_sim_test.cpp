@@ -3,6 +3,8 @@
 // no packet leaves the machine.
 #include <gtest/gtest.h>
 
+#include <QCheckBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableWidget>
@@ -13,6 +15,7 @@
 #include "history/history_log.h"
 #include "lan/device_lists.h"
 #include "lan/modal.h"
+#include "lan/ui/assign_addresses_dialog.h"
 #include "lan/ui/bss_info_dialog.h"
 #include "lan/ui/device_list_dialog.h"
 #include "lan/ui/lan_settings_dialog.h"
@@ -195,6 +198,98 @@ TEST_F(LanWindowsAgainstSim, PrinterHostKeepsBssInfoAndWebPageOnLoopback) {
     ASSERT_EQ(rows.size(), 6);
     EXPECT_EQ(rows[0], (QStringList{"1", "Corvane-Office", "00-1A-2B-3C-4D-5E", "Infrastructure", "-42", "WPA2/RSN2"}));
     EXPECT_EQ(rows[5].mid(0, 4), (QStringList{"6", "POS-Adhoc", "02-00-00-12-34-56", "Ad hoc"}));
+}
+
+// Assign addresses to two printers: the preview names each new address with
+// the checks' warnings; a Cancel during the first row stops before the
+// second; a second Apply leaves the first unchanged and moves the second.
+TEST_F(LanWindowsAgainstSim, AssignAddressesRowByRowWithCancelBetweenRows) {
+    const auto window = searchedList(ListMode::Ethernet);
+    auto* table = child<QTableWidget>(*window, "deviceList");
+    ASSERT_GE(table->rowCount(), 2);
+    const auto chooseFirstTwo = [&] {
+        table->clearSelection();
+        for (int row : {0, 1}) {
+            table->selectionModel()->select(table->model()->index(row, 0),
+                                            QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        }
+    };
+    const auto cells = [](QTableWidget* preview, int column) {
+        QStringList texts;
+        for (int r = 0; r < preview->rowCount(); ++r) texts << preview->item(r, column)->text();
+        return texts;
+    };
+    struct Run {
+        bool cancelDuringFirstRow;
+        QStringList results;
+        QString status;
+    };
+    const Run runs[] = {
+        {true, {"verified", "not sent"}, "Cancelled: sent to 00:11:62:0a:00:01; the other rows were not sent."},
+        {false, {"unchanged", "verified"}, "Done: 2 of 2 printers have their new address."},
+    };
+    for (const Run& run : runs) {
+        chooseFirstTwo();
+        QStringList previewResults, previewNotes, results;
+        QString status;
+        onNextModal<AssignAddressesDialog>([&](AssignAddressesDialog* assign) {
+            auto* preview = child<QTableWidget>(*assign, "previewTable");
+            child<QLineEdit>(*assign, "firstAddressEdit")->setText(QStringLiteral("192.168.5.20"));
+            child<QLineEdit>(*assign, "gatewayEdit")->setText(QStringLiteral("192.168.5.1"));
+            // The list was searched from 127.0.0.1: the new subnet is another one.
+            previewResults = cells(preview, 3);
+            previewNotes = cells(preview, 4);
+            child<QCheckBox>(*assign, "forceCheck")->setChecked(true);
+            if (run.cancelDuringFirstRow) QTimer::singleShot(0, assign, [assign] { assign->reject(); });
+            assign->apply();
+            results = cells(preview, 3);
+            status = child<QLabel>(*assign, "statusLabel")->text();
+            assign->reject();
+        });
+        window->onAssignAddresses();
+        EXPECT_EQ(results, run.results);
+        EXPECT_EQ(status, run.status);
+        if (run.cancelDuringFirstRow) {
+            EXPECT_EQ(previewResults, (QStringList{"refused", "refused"}));
+            EXPECT_NE(previewNotes[1].indexOf(QStringLiteral("192.168.5.21 is outside the subnet")), -1)
+                << previewNotes[1].toStdString();
+        }
+    }
+    EXPECT_EQ(table->item(0, 2)->text(), QStringLiteral("192.168.5.20"));
+    EXPECT_EQ(table->item(1, 2)->text(), QStringLiteral("192.168.5.21"));
+    EXPECT_TRUE(messages.ids().empty());
+}
+
+// A search from every adapter (two loopback addresses here) lists each
+// printer once per adapter it answered on; a row's settings leave through
+// the adapter that heard it.
+TEST_F(LanWindowsAgainstSim, EveryAdapterSearchListsRowsPerAdapterAndSendsThroughIt) {
+    DeviceListDialog window(ListMode::Ethernet, nullptr, endpoints(ListMode::Ethernet));
+    window.setTimings(quickTimings());
+    window.searchFromEveryAdapter({{QStringLiteral("127.0.0.1"), QStringLiteral("lo")},
+                                   {QStringLiteral("127.0.0.2"), QStringLiteral("lo")}});
+    auto* table = child<QTableWidget>(window, "deviceList");
+    ASSERT_EQ(table->columnCount(), 9);
+    EXPECT_EQ(table->horizontalHeaderItem(8)->text(), QStringLiteral("Adapter"));
+    const int perAdapter = table->rowCount() / 2;
+    ASSERT_GE(perAdapter, 1);
+    EXPECT_EQ(table->item(0, 8)->text(), QStringLiteral("127.0.0.1 lo"));
+    EXPECT_EQ(table->item(perAdapter, 8)->text(), QStringLiteral("127.0.0.2 lo"));
+    EXPECT_EQ(table->item(perAdapter, 1)->text(), table->item(0, 1)->text());
+
+    messages.answerQuestions(true);
+    table->setCurrentCell(perAdapter, 0);
+    onNextModal<LanSettingsDialog>([](LanSettingsDialog* settings) {
+        auto* port = child<QLineEdit>(*settings, "portEdit");
+        port->clear();
+        QTest::keyClicks(port, QStringLiteral("9107"));
+        child<QPushButton>(*settings, "saveButton")->click();
+    });
+    window.onSetting();
+    const auto log = history::readLog();
+    ASSERT_EQ(log.entries.size(), 1);
+    EXPECT_EQ(history::wayText(log.entries[0]), QStringLiteral("ethernet via 127.0.0.2"));
+    EXPECT_EQ(log.entries[0].outcome, "confirmed");
 }
 
 }  // namespace

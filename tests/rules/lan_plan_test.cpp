@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "rules/lan_plan.h"
+#include "rules/lan_send_checks.h"
 
 namespace {
 
@@ -40,4 +41,41 @@ TEST(LanPlan, BadPlansNameTheirLine) {
     }
 }
 
+// A row may take another printer's address only when that printer's own row
+// moves it away.
+TEST(LanPlan, AnAddressIsFreeOnlyWhenItsPrinterMovesAway) {
+    using corvane::rules::Ipv4;
+    const auto printer = [](std::uint8_t last, Ipv4 ip) {
+        corvane::lan::DiscoveredDevice d;
+        d.raw[5] = last;
+        d.setIpAddress(ip);
+        d.setSubnetMask({255, 255, 255, 0});
+        return d;
+    };
+    const std::vector listed{printer(1, {10, 0, 0, 10}), printer(2, {10, 0, 0, 20}), printer(3, {10, 0, 0, 30})};
+    const auto plan = [](const char* rows) { return parsePlan(std::string("mac,ip,port\n") + rows).rows; };
+    struct Case {
+        const char* rows;  // printer 1's row first
+        bool clash;
+    };
+    const Case cases[] = {
+        {"000000000001,10.0.0.20,\n000000000002,10.0.0.21,\n", false},  // 2 vacates .20
+        {"000000000001,10.0.0.20,\n000000000002,,9101\n", true},        // 2 stays on .20
+        {"000000000001,10.0.0.30,\n", true},                             // 3 is not in the plan
+    };
+    for (const Case& c : cases) {
+        const auto rows = plan(c.rows);
+        ASSERT_FALSE(rows.empty()) << c.rows;
+        auto toSend = listed[0];
+        toSend.setIpAddress(*rows[0].ip);
+        bool clash = false;
+        for (const auto& w : corvane::rules::checkSettingsToSend(toSend, corvane::rules::listedAfterPlan(listed, rows),
+                                                                 listed[0], std::nullopt)) {
+            clash = clash || w.check == corvane::rules::SendCheck::AddressInUse;
+        }
+        EXPECT_EQ(clash, c.clash) << c.rows;
+    }
+}
+
 }  // namespace
+

@@ -1,6 +1,7 @@
 // Saves pictures of the launcher, both device lists filled from a printer
 // simulator on loopback, and the settings window for the first printer, as
-// it opens and with a new address typed in:
+// it opens and with a new address typed in, and Assign addresses for the
+// first two printers:
 //
 //   lan_screenshots [--language NAME] OUTPUT_DIR ETHERNET_PORT WLAN_PORT
 //
@@ -11,6 +12,7 @@
 #include <QDir>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QTableWidget>
 #include <QTimer>
 
 #include <cstdio>
@@ -86,6 +88,28 @@ bool deviceList(ListMode mode, int printerPort, const QDir& out) {
         settings.reject();
     });
     settings.exec();
+
+    // Assign addresses for the first two printers, the preview filled in.
+    if (auto* table = window.findChild<QTableWidget*>(QStringLiteral("deviceList")); table && table->rowCount() >= 2) {
+        table->clearSelection();
+        for (int row : {0, 1})
+            table->selectionModel()->select(table->model()->index(row, 0),
+                                            QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        QTimer::singleShot(100, &window, [&] {
+            auto* assign = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (!assign) {
+                ok = false;
+                return;
+            }
+            if (auto* first = assign->findChild<QLineEdit*>(QStringLiteral("firstAddressEdit")))
+                first->setText(QStringLiteral("192.168.0.150"));
+            if (auto* gateway = assign->findChild<QLineEdit*>(QStringLiteral("gatewayEdit")))
+                gateway->setText(QStringLiteral("192.168.0.1"));
+            ok = save(*assign, out, QStringLiteral("assign_addresses")) && ok;
+            assign->reject();
+        });
+        window.onAssignAddresses();
+    }
     return ok;
 }
 

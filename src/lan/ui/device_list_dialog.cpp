@@ -1,6 +1,8 @@
 #include "lan/ui/device_list_dialog.h"
 
+#include <algorithm>
 #include <optional>
+#include <tuple>
 #include <vector>
 
 #include <QApplication>
@@ -14,6 +16,7 @@
 #include "app/messages.h"
 #include "app/table_columns.h"
 #include "lan/device_lists.h"
+#include "lan/ui/assign_addresses_dialog.h"
 #include "lan/ui/bss_info_dialog.h"
 #include "lan/ui/device_list_export.h"
 #include "lan/ui/find_at_address.h"
@@ -85,6 +88,11 @@ DeviceListDialog::DeviceListDialog(ListMode listMode, QWidget* parent, const Lan
     ui_->certificateButton->setVisible(false);
     QBoxLayout* extraRow = addExportButtons(*this, *ui_->mainLayout, listMode_);
     connect(addFindAtAddressButton(*this, *extraRow), &QPushButton::clicked, this, &DeviceListDialog::onFindAtAddress);
+    auto* assignButton = new QPushButton(tr("Assign addresses..."), this);
+    assignButton->setObjectName(QStringLiteral("assignAddressesButton"));
+    assignButton->setToolTip(tr("Gives the chosen printers consecutive addresses."));
+    extraRow->insertWidget(1, assignButton);
+    connect(assignButton, &QPushButton::clicked, this, &DeviceListDialog::onAssignAddresses);
     applyButtonState();
 
     connect(ui_->searchButton, &QPushButton::clicked, this, &DeviceListDialog::onSearch);
@@ -153,12 +161,25 @@ void DeviceListDialog::onSearch() {
         clearDeviceList();
         return;
     }
+    if (chooser.allAddresses()) {
+        searchFromEveryAdapter(chooser.adapters());
+        return;
+    }
+    adapters_.clear();
     localAddress_ = chooser.localAddress();
     broadcastAddress_ = chooser.broadcastAddress();
     runSearch();
 }
 
+void DeviceListDialog::searchFromEveryAdapter(const QList<Adapter>& adapters) {
+    adapters_ = adapters;
+    localAddress_.clear();
+    broadcastAddress_.clear();
+    runSearch();
+}
+
 void DeviceListDialog::searchFrom(const QString& localAddress) {
+    adapters_.clear();
     localAddress_ = localAddress;
     broadcastAddress_ = broadcastAddressFor(localAddress);
     runSearch();
@@ -166,9 +187,12 @@ void DeviceListDialog::searchFrom(const QString& localAddress) {
 
 void DeviceListDialog::runSearch() {
     {
-        SearchDialog search(listMode_, localAddress_, broadcastAddress_, this, endpoints_);
-        search.setTickInterval(timings_.searchTickMs);
-        search.exec();
+        std::unique_ptr<SearchDialog> search =
+            adapters_.isEmpty() ? std::make_unique<SearchDialog>(listMode_, localAddress_, broadcastAddress_, this, endpoints_)
+                                : std::make_unique<SearchDialog>(listMode_, adapters_, this, endpoints_);
+        search->setTickInterval(timings_.searchTickMs);
+        search->exec();
+        adapterFailures_ = search->adapterFailures();
     }
     fillDeviceList();
 }
@@ -206,6 +230,7 @@ void DeviceListDialog::fillDeviceList() {
         table.item(row, 0)->setData(kFeatureCodeRole, device->featureCode());
         featureCodes.push_back(device->featureCode());
     }
+    fillWayColumns();
     table.setSortingEnabled(true);
     buttons_.listFilled(featureCodes);
     applyButtonState();
@@ -220,6 +245,51 @@ void DeviceListDialog::fillDeviceList() {
     }
     filling_ = false;
     showFoundStatus();
+}
+
+void DeviceListDialog::fillWayColumns() {
+    // A column that reads the same on every row says nothing: "Reached"
+    // appears once the list mixes rows found by broadcast with rows found
+    // by their own address (Find at address), and both columns when the
+    // search went out from every address.
+    QTableWidget& table = *ui_->deviceList;
+    constexpr int kFirst = static_cast<int>(std::tuple_size_v<decltype(DeviceRowTexts(0, {}))>);
+    const DeviceList& devices = devicesFor(listMode_);
+    bool anyUnicast = false;
+    bool anyBroadcast = false;
+    for (int n = 1; const DiscoveredDevice* device = devices.deviceAt(n); ++n) {
+        anyUnicast = anyUnicast || device->unicast;
+        anyBroadcast = anyBroadcast || !device->unicast;
+    }
+    const bool adapters = !adapters_.isEmpty();
+    QStringList titles;
+    if ((anyUnicast && anyBroadcast) || adapters) titles << tr("Reached");
+    if (adapters) titles << tr("Adapter");
+    table.setColumnCount(kFirst + static_cast<int>(titles.size()));
+    for (int c = 0; c < titles.size(); ++c) table.setHorizontalHeaderItem(kFirst + c, new QTableWidgetItem(titles[c]));
+    if (titles.isEmpty()) return;
+    for (int row = 0; row < table.rowCount(); ++row) {
+        const int number = static_cast<int>(table.item(row, 0)->data(kSortKeyRole).toULongLong());
+        const DiscoveredDevice* device = devices.deviceAt(number);
+        if (!device) continue;
+        auto* reached = new QTableWidgetItem(device->unicast ? tr("unicast") : tr("broadcast"));
+        reached->setTextAlignment(Qt::AlignCenter);
+        table.setItem(row, kFirst, reached);
+        // The address the answer came in on, and its interface.
+        if (adapters) table.setItem(row, kFirst + 1, new QTableWidgetItem(QString::fromStdString(device->adapter)));
+    }
+}
+
+SearchSetup DeviceListDialog::searchSetup() const {
+    SearchSetup setup;
+    setup.mode = listMode_;
+    setup.localAddress = localAddress_;
+    setup.broadcastAddress = broadcastAddress_;
+    setup.endpoints = endpoints_;
+    setup.adapters = adapters_;
+    setup.tickMs = timings_.searchTickMs;
+    setup.settingsTimeoutMs = timings_.settingsTimeoutMs(listMode_);
+    return setup;
 }
 
 int DeviceListDialog::rowOfNumber(int number) const {
@@ -253,6 +323,8 @@ void DeviceListDialog::showFoundStatus(const QString& addition) {
         text = found == 1 ? Tr(kOneFoundOn).arg(localAddress_) : Tr(kManyFoundOn).arg(found).arg(localAddress_);
     }
     if (!addition.isEmpty()) text += QLatin1Char(' ') + addition;
+    // Adapters that could not search: the list lacks what they would have found.
+    for (const QString& failure : adapterFailures_) text += QLatin1Char('\n') + failure;
     ui_->statusLabel->setText(text);
 }
 
@@ -286,7 +358,12 @@ void DeviceListDialog::onSetting() {
     int result = QDialog::Rejected;
     std::optional<DiscoveredDevice> confirmed;
     {
-        LanSettingsDialog settings(listMode_, selectedNumber_, localAddress_, broadcastAddress_, this, endpoints_);
+        // Found from every address at once: the request leaves through the
+        // address that heard the printer.
+        const bool ownAdapter = !adapters_.isEmpty() && chosen && !chosen->localAddress.empty();
+        const QString local = ownAdapter ? QString::fromStdString(chosen->localAddress) : localAddress_;
+        const QString broadcast = ownAdapter ? broadcastAddressFor(local) : broadcastAddress_;
+        LanSettingsDialog settings(listMode_, selectedNumber_, local, broadcast, this, endpoints_);
         settings.setTimeout(timings_.settingsTimeoutMs(listMode_));
         result = settings.exec();
         if (settings.confirmed()) confirmed = settings.sentRecord();
@@ -317,6 +394,36 @@ void DeviceListDialog::onFindAtAddress() {
     if (findAtAddress(this, listMode_, localAddress_, endpoints_, timings_.searchTickMs, addressQuestion_) > 0) {
         fillDeviceList();
     }
+}
+
+void DeviceListDialog::onAssignAddresses() {
+    // The chosen rows, top to bottom as the list shows them.
+    std::vector<int> rows;
+    for (const QModelIndex& index : ui_->deviceList->selectionModel()->selectedRows()) rows.push_back(index.row());
+    std::sort(rows.begin(), rows.end());
+    std::vector<std::array<std::uint8_t, 6>> macs;
+    const DeviceList& devices = devicesFor(listMode_);
+    for (int row : rows) {
+        const int number = static_cast<int>(ui_->deviceList->item(row, 0)->data(kSortKeyRole).toULongLong());
+        // A printer heard on two adapters is listed twice but addressed once.
+        const DiscoveredDevice* device = devices.deviceAt(number);
+        if (device && std::find(macs.begin(), macs.end(), device->macAddress()) == macs.end())
+            macs.push_back(device->macAddress());
+    }
+    if (macs.empty()) {
+        app::showMessage(this, kSelectDevice);
+        ui_->deviceList->setFocus();
+        return;
+    }
+    bool ran = false;
+    {
+        AssignAddressesDialog assign(searchSetup(), macs, timings_.researchDelayMs(listMode_), this);
+        assign.exec();
+        ran = !assign.outcomes().empty();
+    }
+    // The list holds each confirmed printer with what it was sent.
+    if (ran) fillDeviceList();
+    ui_->deviceList->setFocus();
 }
 
 void DeviceListDialog::onBssInfo() {

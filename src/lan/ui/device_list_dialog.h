@@ -15,6 +15,7 @@
 #include <QUrl>
 
 #include "lan/device_list_buttons.h"
+#include "lan/search_setup.h"
 #include "lan/ui/find_at_address.h"
 #include "lan/ui/lan_window_timings.h"
 #include "transport/endpoints.h"
@@ -51,6 +52,8 @@ public:
     // address is chosen); the settings request and the search after it use
     // the same address.
     void searchFrom(const QString& localAddress);
+    // A search from each of `adapters` at once (what "All addresses" does).
+    void searchFromEveryAdapter(const QList<Adapter>& adapters);
     void onSetting();
     void onBssInfo();
     // "Find at address…": asks, searches those addresses, adds what answers.
@@ -58,6 +61,10 @@ public:
     // Where Find at address takes its addresses from (tests answer it).
     void setAddressQuestion(AddressQuestion question) { addressQuestion_ = std::move(question); }
     void onWeb();
+    // "Assign addresses…": consecutive addresses for the chosen rows.
+    void onAssignAddresses();
+    // Whether the last search went out from every address at once.
+    bool searchedEveryAdapter() const { return !adapters_.isEmpty(); }
 
 protected:
     // Enter on the list opens the chosen row's settings.
@@ -65,6 +72,10 @@ protected:
 
 private:
     void fillDeviceList();
+    // The "Reached" and "Adapter" columns, when they say anything.
+    void fillWayColumns();
+    // The search as the last one went out, for the batch runner.
+    SearchSetup searchSetup() const;
     void runSearch();
     // The list is empty, as after a search that found nothing.
     void clearDeviceList();
@@ -92,6 +103,8 @@ private:
     int selectedNumber_ = -1;
     QString localAddress_;
     QString broadcastAddress_;
+    QList<Adapter> adapters_;  // not empty: the last search went out from each of these
+    QStringList adapterFailures_;
     bool filling_ = false;
     AddressQuestion addressQuestion_ = askForAddresses;
 };

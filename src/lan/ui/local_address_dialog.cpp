@@ -14,6 +14,16 @@ LocalAddressDialog::LocalAddressDialog(QWidget* parent, LocalAddressModel model)
     connect(ui_->addressList, &QListWidget::currentRowChanged, this, [this](int row) { model_.select(row); });
     // The press before it has chosen the row.
     connect(ui_->addressList, &QListWidget::itemDoubleClicked, this, &QDialog::accept);
+    // Every address searches at once: the list's choice does not count then.
+    connect(ui_->allAddressesCheck, &QCheckBox::toggled, ui_->addressList, &QWidget::setDisabled);
+}
+
+bool LocalAddressDialog::allAddresses() const { return ui_->allAddressesCheck->isChecked(); }
+
+QList<Adapter> LocalAddressDialog::adapters() const {
+    QList<Adapter> out;
+    for (const QString& address : model_.rows()) out.append({address, interfaceNameOf(address)});
+    return out;
 }
 
 LocalAddressDialog::~LocalAddressDialog() = default;

@@ -1,12 +1,14 @@
 // The local address window: the host's IPv4 addresses in text order, each
 // with its interface, the last one chosen by default; double-click takes a
-// row at once. Yields the chosen address and its ".255" address.
+// row at once. Yields the chosen address and its ".255" address, or, with
+// "All addresses" ticked, every address (one search from each at once).
 #pragma once
 
 #include <memory>
 
 #include <QDialog>
 
+#include "lan/every_adapter_search.h"
 #include "transport/local_addresses.h"
 
 namespace Ui {
@@ -27,6 +29,10 @@ public:
 
     QString localAddress() const { return model_.localAddress(); }
     QString broadcastAddress() const { return model_.broadcastAddress(); }
+    // "All addresses" is ticked: search from every address of the list.
+    bool allAddresses() const;
+    // Every address of the list with its interface.
+    QList<Adapter> adapters() const;
 
 private:
     bool initialise();

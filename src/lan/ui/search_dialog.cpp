@@ -16,21 +16,47 @@ SearchDialog::SearchDialog(ListMode mode, const QString& localAddress, const QSt
                            QWidget* parent, const LanEndpoints& endpoints)
     : QDialog(parent),
       ui_(std::make_unique<Ui::SearchDialog>()),
-      search_(mode, localAddress, broadcastAddress, endpoints, devicesFor(mode)) {
-    ui_->setupUi(this);
-    ui_->progressBar->setRange(0, DiscoverySearch::kProgressMaximum);
-    connect(&search_, &DiscoverySearch::ticked, this, &SearchDialog::onTicked);
+      search_(std::make_unique<DiscoverySearch>(mode, localAddress, broadcastAddress, endpoints, devicesFor(mode))) {
+    connect(search_.get(), &DiscoverySearch::ticked, this, &SearchDialog::onTicked);
     // Whatever ended the search, the window closes as cancelled; the opener
     // shows the list either way.
-    connect(&search_, &DiscoverySearch::finished, this, [this] { QDialog::reject(); });
+    connect(search_.get(), &DiscoverySearch::finished, this, [this] { QDialog::reject(); });
+    setUp();
+}
+
+SearchDialog::SearchDialog(ListMode mode, const QList<Adapter>& adapters, QWidget* parent,
+                           const LanEndpoints& endpoints)
+    : QDialog(parent),
+      ui_(std::make_unique<Ui::SearchDialog>()),
+      everyAdapter_(std::make_unique<EveryAdapterSearch>(mode, adapters, endpoints, devicesFor(mode))) {
+    connect(everyAdapter_.get(), &EveryAdapterSearch::ticked, this, &SearchDialog::onTicked);
+    connect(everyAdapter_.get(), &EveryAdapterSearch::finished, this, [this] { QDialog::reject(); });
+    setUp();
+}
+
+void SearchDialog::setUp() {
+    ui_->setupUi(this);
+    ui_->progressBar->setRange(0, DiscoverySearch::kProgressMaximum);
     connect(ui_->cancelButton, &QPushButton::clicked, this, &SearchDialog::reject);
 }
 
 SearchDialog::~SearchDialog() = default;
 
+void SearchDialog::setTickInterval(int ms) {
+    if (search_) search_->setTickInterval(ms);
+    if (everyAdapter_) everyAdapter_->setTickInterval(ms);
+}
+
+QStringList SearchDialog::adapterFailures() const {
+    return everyAdapter_ ? everyAdapter_->failures() : QStringList();
+}
+
+bool SearchDialog::isRunning() const { return search_ ? search_->isRunning() : everyAdapter_->isRunning(); }
+
 void SearchDialog::reject() {
-    if (search_.isRunning()) {
-        search_.cancel();  // finishing closes the window
+    if (isRunning()) {
+        // Finishing closes the window.
+        if (search_) search_->cancel(); else everyAdapter_->cancel();
     } else {
         QDialog::reject();
     }
@@ -38,12 +64,20 @@ void SearchDialog::reject() {
 
 bool SearchDialog::begin() {
     started_ = true;
-    if (!search_.start()) {
+    if (everyAdapter_) {
+        if (!everyAdapter_->start()) {
+            app::showNote(parentWidget(), everyAdapter_->failures().join(QLatin1Char('\n')));
+            return false;
+        }
+        onTicked(everyAdapter_->progress(), everyAdapter_->statusText());
+        return true;
+    }
+    if (!search_->start()) {
         // Nothing went out: an empty list would wrongly say no printer answered.
-        app::showMessageWith(parentWidget(), kSearchNotStarted, channelFailureText(search_.failure()));
+        app::showMessageWith(parentWidget(), kSearchNotStarted, channelFailureText(search_->failure()));
         return false;
     }
-    onTicked(search_.progress(), search_.statusText());
+    onTicked(search_->progress(), search_->statusText());
     return true;
 }
 
@@ -62,7 +96,7 @@ void SearchDialog::showEvent(QShowEvent* event) {
 }
 
 void SearchDialog::onTicked(int progress, const QString& statusText) {
-    ui_->progressBar->setValue(std::min(progress, DiscoverySearch::kProgressMaximum));
+    ui_->progressBar->setValue(std::min(progress, static_cast<int>(DiscoverySearch::kProgressMaximum)));
     ui_->statusLabel->setText(statusText);
 }
 

@@ -7,6 +7,7 @@
 #include <QDialog>
 
 #include "lan/discovery_search.h"
+#include "lan/every_adapter_search.h"
 
 namespace Ui {
 class SearchDialog;
@@ -19,10 +20,15 @@ class SearchDialog : public QDialog {
 public:
     SearchDialog(ListMode mode, const QString& localAddress, const QString& broadcastAddress,
                  QWidget* parent = nullptr, const LanEndpoints& endpoints = LanEndpoints::current());
+    // One search from each of `adapters` at once.
+    SearchDialog(ListMode mode, const QList<Adapter>& adapters, QWidget* parent = nullptr,
+                 const LanEndpoints& endpoints = LanEndpoints::current());
     ~SearchDialog() override;
 
-    void setTickInterval(int ms) { search_.setTickInterval(ms); }
-    const DiscoverySearch& search() const { return search_; }
+    void setTickInterval(int ms);
+    // The adapters whose search could not start, each with why (the others
+    // still searched).
+    QStringList adapterFailures() const;
 
     // Starts the search, then runs the window until the search ends. A
     // search that cannot start says why and ends cancelled, unshown.
@@ -37,9 +43,13 @@ private:
     // Starts the search once; false, after the message, when it cannot run.
     bool begin();
     void onTicked(int progress, const QString& statusText);
+    void setUp();
+    bool isRunning() const;
 
     std::unique_ptr<Ui::SearchDialog> ui_;
-    DiscoverySearch search_;
+    // One of the two runs.
+    std::unique_ptr<DiscoverySearch> search_;
+    std::unique_ptr<EveryAdapterSearch> everyAdapter_;
     bool started_ = false;
 };
 

@@ -1,0 +1,139 @@
+#include "lan/plan_run.h"
+
+#include "history/change_entries.h"
+#include "lan/device_list_buttons.h"
+#include "lan/lan_settings_form.h"
+#include "lan/send_checks.h"
+
+namespace corvane::lan {
+
+namespace {
+
+// The settings window's form, started from the printer's record, with the
+// row's cells typed in: the form's own rules judge the row.
+LanSettingsEdits editsFor(const rules::PlanRow& row, const DiscoveredDevice& record) {
+    LanSettingsEdits edits = LanSettingsForm::editsFor(record);
+    if (row.ip) edits.ipAddress = *row.ip;
+    if (row.mask) edits.subnetMask = *row.mask;
+    if (row.gateway) edits.gateway = *row.gateway;
+    if (row.port) edits.portText = QString::number(*row.port);
+    if (row.inactivity) edits.inactivityText = QString::number(*row.inactivity);
+    if (row.dhcp) edits.dhcp = *row.dhcp;
+    if (row.baudIndex) edits.baudIndex = *row.baudIndex;
+    return edits;
+}
+
+bool stillMoving(PlanResult result) {
+    return result == PlanResult::Pending || result == PlanResult::WouldSend || result == PlanResult::Confirmed ||
+           result == PlanResult::Verified || result == PlanResult::NotVerified;
+}
+
+}  // namespace
+
+QString settingsSummary(const DiscoveredDevice& d) {
+    const auto dotted = [](const auto& a) { return QString::fromStdString(rules::dottedIpv4(a)); };
+    QString text = QStringLiteral("%1/%2 gw %3 port %4")
+                       .arg(dotted(d.ipAddress()), dotted(d.subnetMask()), dotted(d.gateway()))
+                       .arg(d.port());
+    if (d.dhcp()) text += QStringLiteral(" dhcp");
+    return text;
+}
+
+PlanRun::PlanRun(SearchSetup setup, DeviceList& devices, std::vector<rules::PlanRow> rows, const char* frontEnd,
+                 bool force, bool dryRun)
+    : setup_(std::move(setup)), devices_(devices), frontEnd_(frontEnd), force_(force), dryRun_(dryRun) {
+    for (auto& row : rows) {
+        PlanRowOutcome outcome;
+        outcome.row = row;
+        outcomes_.push_back(std::move(outcome));
+    }
+}
+
+std::vector<rules::PlanRow> PlanRun::moving() const {
+    std::vector<rules::PlanRow> rows;
+    for (const auto& o : outcomes_) {
+        if (stillMoving(o.result)) rows.push_back(o.row);
+    }
+    return rows;
+}
+
+PlanRowOutcome PlanRun::prepare(std::size_t index) const {
+    PlanRowOutcome outcome = outcomes_.at(index);
+    outcome.result = PlanResult::Pending;
+    const DiscoveredDevice* record = findByMac(devices_, outcome.row.mac);
+    if (!record) {
+        outcome.result = PlanResult::NotFound;
+        return outcome;
+    }
+    outcome.before = *record;
+    outcome.after = *record;
+    const SaveDecision decision = LanSettingsForm::save(editsFor(outcome.row, *record), outcome.after);
+    if (!settingOffered(setup_.mode, record->featureCode())) {
+        outcome.result = PlanResult::Refused;
+        outcome.notOffered = true;
+    } else if (decision.action != SaveDecision::Action::Send) {
+        outcome.result = PlanResult::Refused;
+        outcome.refusalMessageId = decision.messageId;
+    } else if (outcome.after.raw == record->raw) {
+        outcome.result = PlanResult::Unchanged;
+    } else {
+        std::vector<DiscoveredDevice> listed;
+        for (int n = 1; const DiscoveredDevice* d = devices_.deviceAt(n); ++n) listed.push_back(*d);
+        outcome.warnings = rules::checkSettingsToSend(outcome.after, rules::listedAfterPlan(listed, moving()), *record,
+                                                      localSubnetOf(QString::fromStdString(record->localAddress)));
+        if (!outcome.warnings.empty() && !force_) outcome.result = PlanResult::Refused;
+    }
+    return outcome;
+}
+
+bool PlanRun::runNextRow() {
+    if (next_ >= outcomes_.size()) return false;
+    PlanRowOutcome outcome = prepare(next_);
+    if (outcome.result == PlanResult::Pending) {
+        if (dryRun_) {
+            outcome.result = PlanResult::WouldSend;
+        } else {
+            const SendOutcome sent = sendSettings(setup_, outcome.after);
+            if (!sent.sent) {
+                outcome.result = PlanResult::NotSent;
+                outcome.sendError = sent.error;
+            } else {
+                outcome.result = sent.confirmed ? PlanResult::Confirmed : PlanResult::NotConfirmed;
+                if (sent.confirmed) {
+                    // The list shows the printer as it now is, for the rows after it.
+                    if (DiscoveredDevice* record = findByMac(devices_, outcome.row.mac)) *record = outcome.after;
+                    const QString target = verificationTarget(*outcome.before, outcome.after);
+                    if (!target.isEmpty() && !verifyTargets_.contains(target)) verifyTargets_ << target;
+                    unicastFound_ = unicastFound_ || outcome.before->unicast;
+                }
+                outcome.notRecorded = history::recordLanSettings(
+                    frontEnd_, setup_.mode, QString::fromStdString(outcome.before->localAddress), *outcome.before,
+                    outcome.after, sent.messageId, sent.confirmed);
+            }
+        }
+    }
+    outcomes_[next_++] = outcome;
+    return true;
+}
+
+bool PlanRun::verify(int pause, QString* error) {
+    std::vector<DiscoveredDevice> confirmed;
+    for (const auto& o : outcomes_) {
+        if (o.result == PlanResult::Confirmed) confirmed.push_back(o.after);
+    }
+    if (confirmed.empty()) return true;
+    pauseMs(pause);
+    std::vector<Verification> results;
+    const bool searched =
+        verifyAfterChange(setup_, confirmed, results, error, unicastFound_ ? verifyTargets_ : QStringList());
+    if (!searched) results.assign(confirmed.size(), Verification{});
+    std::size_t next = 0;
+    for (auto& o : outcomes_) {
+        if (o.result != PlanResult::Confirmed) continue;
+        o.verification = results[next++];
+        o.result = o.verification->verified() ? PlanResult::Verified : PlanResult::NotVerified;
+    }
+    return searched;
+}
+
+}  // namespace corvane::lan

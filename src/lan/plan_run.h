@@ -1,0 +1,89 @@
+// Runs an address plan over the printers of one search: each row in order,
+// one request at a time (a confirmation does not name its printer), then one
+// verification search for every confirmed row. The command line's lan-plan
+// and the device list's "Assign addresses…" both run it; the caller decides
+// what happens between rows (progress, cancel).
+#pragma once
+
+#include <optional>
+#include <vector>
+
+#include <QString>
+
+#include "lan/lan_change.h"
+#include "lan/search_setup.h"
+#include "link/discovered_device.h"
+#include "rules/lan_plan.h"
+#include "rules/lan_send_checks.h"
+
+namespace corvane::lan {
+
+enum class PlanResult {
+    Pending,       // not run yet (a cancelled run leaves these)
+    NotFound,      // no printer with the row's MAC in the list
+    Unchanged,     // already as the row says: nothing sent
+    Refused,       // the form's rules, the printer, or the checks said no
+    WouldSend,     // a dry run: this would go out
+    NotSent,       // the request could not leave
+    Confirmed,     // the printer confirmed (before the verification)
+    NotConfirmed,
+    Verified,      // the search after it shows what was sent
+    NotVerified,
+};
+
+struct PlanRowOutcome {
+    rules::PlanRow row;
+    PlanResult result = PlanResult::Pending;
+    std::optional<DiscoveredDevice> before;  // the listed record, when found
+    DiscoveredDevice after;                  // what is (or would be) sent
+    std::vector<rules::SendWarning> warnings;
+    int refusalMessageId = 0;   // the form's message when its rules refused the row
+    bool notOffered = false;    // the printer does not take settings from the list
+    QString sendError;          // NotSent: why
+    QString notRecorded;        // the history could not be written: why
+    std::optional<Verification> verification;
+};
+
+class PlanRun {
+public:
+    // `devices` is the list of the search the plan runs over; `frontEnd`
+    // names the front end in the history. With `force`, rows the checks
+    // warn about are sent anyway; with `dryRun`, nothing is sent.
+    PlanRun(SearchSetup setup, DeviceList& devices, std::vector<rules::PlanRow> rows, const char* frontEnd,
+            bool force = false, bool dryRun = false);
+
+    // The row made ready without sending: what would go out and what the
+    // checks say (the preview of a plan).
+    PlanRowOutcome prepare(std::size_t index) const;
+
+    // Runs the next row (waits for its confirmation); false when none is left.
+    bool runNextRow();
+    std::size_t nextRow() const { return next_; }
+    std::size_t rowCount() const { return outcomes_.size(); }
+
+    // After the printers' restart pause: one search for every confirmed row.
+    // False with `error` set when the search could not run (the rows are
+    // then not verified).
+    bool verify(int pauseMs, QString* error);
+
+    const std::vector<PlanRowOutcome>& outcomes() const { return outcomes_; }
+
+private:
+    // The rows whose printers may still leave their addresses.
+    std::vector<rules::PlanRow> moving() const;
+
+    SearchSetup setup_;
+    DeviceList& devices_;
+    const char* frontEnd_;
+    bool force_;
+    bool dryRun_;
+    std::vector<PlanRowOutcome> outcomes_;
+    std::size_t next_ = 0;
+    QStringList verifyTargets_;
+    bool unicastFound_ = false;
+};
+
+// The row's settings in one line: "10.0.0.51/255.255.255.0 gw 10.0.0.1 port 9100".
+QString settingsSummary(const DiscoveredDevice& device);
+
+}  // namespace corvane::lan

@@ -1,0 +1,276 @@
+#include "lan/ui/assign_addresses_dialog.h"
+
+#include <algorithm>
+
+#include <QBoxLayout>
+#include <QCheckBox>
+#include <QFormLayout>
+#include <QHeaderView>
+#include <QHostAddress>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTableWidget>
+
+#include "app/translation.h"
+#include "history/change_entries.h"
+#include "history/history_log.h"
+#include "lan/device_lists.h"
+#include "lan/request_failure.h"
+#include "lan/send_checks.h"
+#include "lan/ui/verification_note.h"
+#include "link/string_table.h"
+
+namespace corvane::lan {
+
+namespace {
+
+enum Column { kMac, kNow, kNew, kResult, kNotes, kColumns };
+
+// Four dotted numbers, each 0-255; nullopt otherwise.
+std::optional<rules::Ipv4> dottedAddress(const QString& text) {
+    static const QRegularExpression shape(QStringLiteral(R"(^\d{1,3}(\.\d{1,3}){3}$)"));
+    QHostAddress address;
+    if (!shape.match(text.trimmed()).hasMatch() || !address.setAddress(text.trimmed())) return std::nullopt;
+    return rules::ipv4FromValue(address.toIPv4Address());
+}
+
+QString dotted(const rules::Ipv4& a) { return QString::fromStdString(rules::dottedIpv4(a)); }
+
+}  // namespace
+
+AssignAddressesDialog::AssignAddressesDialog(SearchSetup setup, std::vector<std::array<std::uint8_t, 6>> macs,
+                                             int verifyDelayMs, QWidget* parent)
+    : QDialog(parent), setup_(std::move(setup)), macs_(std::move(macs)), verifyDelayMs_(verifyDelayMs) {
+    setWindowTitle(tr("Assign addresses"));
+    auto* layout = new QVBoxLayout(this);
+    auto* form = new QFormLayout;
+    const auto edit = [this](const char* name) {
+        auto* e = new QLineEdit(this);
+        e->setObjectName(QLatin1String(name));
+        connect(e, &QLineEdit::textChanged, this, &AssignAddressesDialog::refreshPreview);
+        return e;
+    };
+    firstEdit_ = edit("firstAddressEdit");
+    maskEdit_ = edit("maskEdit");
+    gatewayEdit_ = edit("gatewayEdit");
+    portEdit_ = edit("portEdit");
+    form->addRow(tr("First address"), firstEdit_);
+    form->addRow(tr("Subnet mask"), maskEdit_);
+    form->addRow(tr("Gateway (optional)"), gatewayEdit_);
+    form->addRow(tr("Port (optional)"), portEdit_);
+    layout->addLayout(form);
+
+    forceCheck_ = new QCheckBox(tr("Send rows with warnings too"), this);
+    forceCheck_->setObjectName(QStringLiteral("forceCheck"));
+    connect(forceCheck_, &QCheckBox::toggled, this, &AssignAddressesDialog::refreshPreview);
+    layout->addWidget(forceCheck_);
+
+    table_ = new QTableWidget(0, kColumns, this);
+    table_->setObjectName(QStringLiteral("previewTable"));
+    table_->setHorizontalHeaderLabels({tr("Mac Address"), tr("Now"), tr("New"), tr("Result"), tr("Notes")});
+    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table_->setSelectionMode(QAbstractItemView::NoSelection);
+    table_->verticalHeader()->setVisible(false);
+    table_->horizontalHeader()->setStretchLastSection(true);
+    table_->setWordWrap(true);
+    layout->addWidget(table_, 1);
+
+    progress_ = new QProgressBar(this);
+    progress_->setObjectName(QStringLiteral("progressBar"));
+    progress_->setRange(0, static_cast<int>(macs_.size()) + 1);  // the rows, then the verification
+    progress_->setValue(0);
+    layout->addWidget(progress_);
+    status_ = new QLabel(this);
+    status_->setObjectName(QStringLiteral("statusLabel"));
+    status_->setWordWrap(true);
+    layout->addWidget(status_);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    applyButton_ = new QPushButton(tr("Apply"), this);
+    applyButton_->setObjectName(QStringLiteral("applyButton"));
+    cancelButton_ = new QPushButton(tr("Cancel"), this);
+    cancelButton_->setObjectName(QStringLiteral("cancelButton"));
+    buttons->addWidget(applyButton_);
+    buttons->addWidget(cancelButton_);
+    layout->addLayout(buttons);
+    connect(applyButton_, &QPushButton::clicked, this, &AssignAddressesDialog::apply);
+    connect(cancelButton_, &QPushButton::clicked, this, &AssignAddressesDialog::reject);
+    // Enter in a field is not Apply: sending needs a deliberate click.
+    applyButton_->setAutoDefault(false);
+    cancelButton_->setAutoDefault(false);
+
+    resize(760, 420);
+    maskEdit_->setText(QStringLiteral("255.255.255.0"));  // refreshes the preview
+}
+
+AssignAddressesDialog::~AssignAddressesDialog() = default;
+
+std::optional<std::vector<rules::PlanRow>> AssignAddressesDialog::plan() {
+    const auto first = dottedAddress(firstEdit_->text());
+    const auto mask = dottedAddress(maskEdit_->text());
+    const QString gatewayText = gatewayEdit_->text().trimmed();
+    const auto gateway = gatewayText.isEmpty() ? std::optional<rules::Ipv4>(rules::Ipv4{}) : dottedAddress(gatewayText);
+    const QString portText = portEdit_->text().trimmed();
+    bool portOk = true;
+    const int port = portText.isEmpty() ? 0 : portText.toInt(&portOk);
+    QString problem;
+    if (!first) {
+        problem = tr("Enter the first address as four numbers 0-255 with dots between them.");
+    } else if (!mask) {
+        problem = tr("Enter the subnet mask as four numbers 0-255 with dots between them.");
+    } else if (!gateway) {
+        problem = tr("Enter the gateway as four numbers 0-255, or leave it empty for none.");
+    } else if (!portOk || port < 0 || port > 65535) {
+        problem = tr("Enter the port as a number, or leave it empty to keep each printer's port.");
+    }
+    status_->setText(problem);
+    if (!problem.isEmpty()) return std::nullopt;
+    return rules::consecutiveAddresses(macs_, *first, *mask, *gateway,
+                                       portText.isEmpty() ? std::nullopt : std::optional<int>(port));
+}
+
+void AssignAddressesDialog::refreshPreview() {
+    if (running_) return;
+    const auto rows = plan();
+    table_->setRowCount(static_cast<int>(macs_.size()));
+    applyButton_->setEnabled(rows.has_value() && outcomes_.empty());
+    const PlanRun preview(setup_, devicesFor(setup_.mode), rows.value_or(std::vector<rules::PlanRow>{}),
+                          history::kWindow, forceCheck_->isChecked(), true);
+    for (int r = 0; r < static_cast<int>(macs_.size()); ++r) {
+        PlanRowOutcome outcome;
+        if (rows) {
+            outcome = preview.prepare(static_cast<std::size_t>(r));
+            if (outcome.result == PlanResult::Pending) outcome.result = PlanResult::WouldSend;
+        } else {
+            outcome.row.mac = macs_[static_cast<std::size_t>(r)];
+        }
+        showRow(r, outcome);
+    }
+    fitRows();
+}
+
+void AssignAddressesDialog::fitRows() {
+    // The short columns fit their texts; the notes take the rest, wrapped.
+    for (int column = 0; column < kNotes; ++column) table_->resizeColumnToContents(column);
+    table_->resizeRowsToContents();
+}
+
+QString AssignAddressesDialog::resultText(PlanResult result) const {
+    switch (result) {
+        case PlanResult::Pending: return tr("not sent");
+        case PlanResult::NotFound: return tr("not found");
+        case PlanResult::Unchanged: return tr("unchanged");
+        case PlanResult::Refused: return tr("refused");
+        case PlanResult::WouldSend: return tr("to be sent");
+        case PlanResult::NotSent: return tr("not sent");
+        case PlanResult::Confirmed: return tr("confirmed");
+        case PlanResult::NotConfirmed: return tr("not confirmed");
+        case PlanResult::Verified: return tr("verified");
+        case PlanResult::NotVerified: return tr("not verified");
+    }
+    return {};
+}
+
+QStringList AssignAddressesDialog::notesOf(const PlanRowOutcome& o) const {
+    QStringList notes;
+    if (o.notOffered) notes << numberedText(kSettingNotOffered, QString::number(o.before->featureCode()));
+    if (o.refusalMessageId) notes << app::stringText(o.refusalMessageId).simplified();
+    notes << translatedWarningSentences(o.warnings);
+    if (!o.sendError.isEmpty()) notes << o.sendError;
+    if (!o.notRecorded.isEmpty()) notes << history::notRecordedText(o.notRecorded);
+    if (o.verification && !o.verification->verified()) {
+        DeviceList found;
+        if (o.verification->answered) found.appendDevice(o.verification->found);
+        notes << verificationNote(o.after, found).text;
+    }
+    return notes;
+}
+
+void AssignAddressesDialog::showRow(int row, const PlanRowOutcome& o) {
+    const auto cell = [&](int column, const QString& text) {
+        auto* item = new QTableWidgetItem(text);
+        item->setToolTip(text);
+        table_->setItem(row, column, item);
+    };
+    cell(kMac, QString::fromStdString(FormatMacLower(o.row.mac)));
+    cell(kNow, o.before ? dotted(o.before->ipAddress()) : QString());
+    cell(kNew, o.row.ip ? dotted(*o.row.ip) : QString());
+    cell(kResult, o.row.ip ? resultText(o.result) : QString());
+    cell(kNotes, notesOf(o).join(QLatin1Char('\n')));
+}
+
+void AssignAddressesDialog::setEditable(bool editable) {
+    for (QWidget* w : {static_cast<QWidget*>(firstEdit_), static_cast<QWidget*>(maskEdit_),
+                       static_cast<QWidget*>(gatewayEdit_), static_cast<QWidget*>(portEdit_),
+                       static_cast<QWidget*>(forceCheck_)})
+        w->setEnabled(editable);
+}
+
+void AssignAddressesDialog::apply() {
+    const auto rows = plan();
+    if (!rows || running_ || !outcomes_.empty()) return;
+    running_ = true;
+    cancelRequested_ = false;
+    setEditable(false);
+    applyButton_->setEnabled(false);
+    PlanRun run(setup_, devicesFor(setup_.mode), *rows, history::kWindow, forceCheck_->isChecked(), false);
+    // Each row waits for its confirmation with the event loop running: the
+    // window stays painted and Cancel is heard, and takes effect before the
+    // next row.
+    while (!cancelRequested_ && run.nextRow() < run.rowCount()) {
+        const int row = static_cast<int>(run.nextRow());
+        status_->setText(tr("Sending to %1 (%2 of %3)…")
+                             .arg(QString::fromStdString(FormatMacLower(macs_[run.nextRow()])))
+                             .arg(row + 1)
+                             .arg(run.rowCount()));
+        run.runNextRow();
+        showRow(row, run.outcomes()[static_cast<std::size_t>(row)]);
+        fitRows();
+        progress_->setValue(row + 1);
+    }
+    QStringList sent;
+    for (const auto& o : run.outcomes()) {
+        if (o.result == PlanResult::Confirmed || o.result == PlanResult::NotConfirmed)
+            sent << QString::fromStdString(FormatMacLower(o.row.mac));
+    }
+    const bool cancelled = cancelRequested_ && run.nextRow() < run.rowCount();
+    const bool anyConfirmed = std::any_of(run.outcomes().begin(), run.outcomes().end(),
+                                          [](const auto& o) { return o.result == PlanResult::Confirmed; });
+    QString verifyError;
+    if (anyConfirmed) {
+        const int seconds = (verifyDelayMs_ + 999) / 1000;
+        status_->setText(tr("Waiting %1 s for the printers to restart, then searching for them again…").arg(seconds));
+        if (!run.verify(verifyDelayMs_, &verifyError)) verifyError = verifyError.trimmed();
+    }
+    outcomes_ = run.outcomes();
+    for (int r = 0; r < static_cast<int>(outcomes_.size()); ++r) showRow(r, outcomes_[static_cast<std::size_t>(r)]);
+    fitRows();
+    progress_->setValue(progress_->maximum());
+    QString summary;
+    if (cancelled) {
+        summary = sent.isEmpty() ? tr("Cancelled before anything was sent.")
+                                 : tr("Cancelled: sent to %1; the other rows were not sent.").arg(sent.join(QStringLiteral(", ")));
+    } else {
+        int verified = 0;
+        for (const auto& o : outcomes_) verified += o.result == PlanResult::Verified || o.result == PlanResult::Unchanged;
+        summary = tr("Done: %1 of %2 printers have their new address.").arg(verified).arg(outcomes_.size());
+    }
+    status_->setText(verifyError.isEmpty() ? summary : summary + QLatin1Char('\n') + verifyError);
+    running_ = false;
+    cancelButton_->setText(tr("Close"));
+}
+
+void AssignAddressesDialog::reject() {
+    if (running_) {
+        cancelRequested_ = true;
+        cancelButton_->setEnabled(false);  // heard; the row under way finishes first
+        return;
+    }
+    QDialog::reject();
+}
+
+}  // namespace corvane::lan
