@@ -2,23 +2,18 @@
 
 #include <string>
 
+#include "exchange/printer_replies.h"
 #include "exchange/scripted_link_port.h"
 #include "link/exchange/certificate_upload.h"
-#include "link/framing.h"
 
 namespace corvane::link::testing {
 namespace {
 
 using namespace std::chrono_literals;
 
-Bytes Answer(std::string_view text) {
-    Bytes answer{0x1F, 0x57, 0x4D};
-    answer.insert(answer.end(), text.begin(), text.end());
-    return answer;
-}
-const Bytes kStart = Answer("STRT");
-const Bytes kSuccess = Answer(tag::IfSuc);
-const Bytes kRefused = Answer("__[I_F]__[IF__ERR]");
+const Bytes kStart = Reply("STRT");
+const Bytes kSuccess = Reply(tag::IfSuc);
+const Bytes kRefused = Reply("__[I_F]__[IF__ERR]");
 
 Bytes FileOf(std::size_t size) {
     Bytes data(size);
@@ -101,7 +96,7 @@ TEST(CertificateUpload, ModeCommandIsRepeatedUntilStrtWithinItsBound) {
     EXPECT_EQ(port.writes[0], port.writes[1]);
 
     ScriptedLinkPort stubborn;
-    stubborn.replies.assign(100, Answer("ST"));  // too short to be "STRT"
+    stubborn.replies.assign(100, Reply("ST"));  // too short to be "STRT"
     EXPECT_FALSE(Send(stubborn, FileOf(300)));
     EXPECT_EQ(stubborn.writes.size(), 20u);
     EXPECT_EQ(stubborn.writes.back().size(), 7u);
