@@ -262,44 +262,12 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(ConnectedWindow, SaveOnTheNetworkPageHasItsOwnRules) {
     connect(SampleRecord());
     model.tabs.selectTab(static_cast<int>(Tab::Network));
-    network().editText(N::InactivityTime, "");
-    auto notice = model.prepareSave();
-    ASSERT_TRUE(notice);
-    EXPECT_EQ(notice->message, kTimeNotSet);
-    EXPECT_EQ(notice->focus, ControlNumber(N::InactivityTime));
-    network().editText(N::InactivityTime, "0");
-
     network().setP2pConnMode(2);
     network().editText(N::PinCode, "");
-    notice = model.prepareSave();
+    const auto notice = model.prepareSave();
     ASSERT_TRUE(notice);
     EXPECT_EQ(notice->message, kIncorrectPin);
     EXPECT_EQ(notice->focus, ControlNumber(N::PinCode));
-}
-
-TEST_F(ConnectedWindow, SaveTakesTheWepLengthOrRefusesIt) {
-    auto record = SampleRecord();
-    record.authentication = code::kOpenSystem;
-    record.cipher = code::kWep64;
-    record.wepKey = "abcde";
-    connect(record);
-    model.tabs.selectTab(static_cast<int>(Tab::Security));
-    const std::pair<const char*, std::optional<int>> cases[] = {
-        {"abcde", 1},         {"0123456789", 1},         {"0123456789abc", 2},
-        {"0123456789abcdef0123456789", 2},                {"0123456789ab", std::nullopt}};
-    for (const auto& [key, cipher] : cases) {
-        security().editText(SecurityControl::WepKey, key);
-        // The page check runs first on the field; bypass it to reach the key check.
-        auto notice = model.checkWepKeyForSave();
-        if (cipher) {
-            EXPECT_FALSE(notice) << key;
-            EXPECT_EQ(model.BuildConfig().cipher, *cipher);
-            EXPECT_EQ(model.BuildConfig().wepKey, key);
-        } else {
-            ASSERT_TRUE(notice);
-            EXPECT_EQ(notice->message, kWepKeyInvalid);
-        }
-    }
 }
 
 TEST_F(ConnectedWindow, NewerPrinterSaveNeedsPinOfFourOrEight) {
