@@ -12,24 +12,15 @@
 #include <chrono>
 #include <vector>
 
-#include "link/framing.h"
+#include "exchange/printer_replies.h"
 #include "transport/survey_socket.h"
 
 using corvane::Bytes;
-using corvane::ToBytes;
 using corvane::lan::LanSurvey;
 using corvane::lan::SurveyTimings;
 using namespace std::chrono_literals;
 
 namespace {
-
-// One access point "Shop" 00-1A-2B-3C-4D-5E, RSSI -60, WPA2.
-Bytes surveyAnswer() {
-    Bytes content = ToBytes(corvane::link::tag::BssRsp);
-    const Bytes record{0x00, 4, 'S', 'h', 'o', 'p', 0x01, 6, 0x00, 0x1A, 0x2B, 0x3C, 0x4D, 0x5E, 0, 0xFF, 0xC4, 0x08};
-    content.insert(content.end(), record.begin(), record.end());
-    return corvane::link::BuildIfMessage(content);
-}
 
 // Answers the request with `segments` of the answer, each after its delay
 // counted from the connection.
@@ -102,7 +93,7 @@ TEST(LanSurvey, BadAddressDoesNotConnect) {
 }
 
 TEST(LanSurvey, AnswerSplitInThreeSegmentsIsReassembledWithoutWaitingOut) {
-    const Bytes answer = surveyAnswer();
+    const Bytes answer = corvane::link::testing::SurveyAnswer();
     auto part = [&](std::size_t from, std::size_t to) {
         return Bytes(answer.begin() + long(from), answer.begin() + long(to));
     };
