@@ -25,8 +25,8 @@ using Answer = PtyPrinter::Answer;
 
 QString Text(StringId id) { return QString::fromUtf8(StringText(id).data(), static_cast<qsizetype>(StringText(id).size())); }
 
-QStringList LinkArguments(const QString& sub, const QString& device, QStringList more = {}) {
-    return QStringList{"link", sub, "--device", device, "--link-timeout-ms", "3000"} + more;
+QStringList LinkArguments(const QString& sub, const QString& device, QStringList more = {}, const char* limitMs = "1500") {
+    return QStringList{"link", sub, "--device", device, "--link-timeout-ms", limitMs} + more;
 }
 
 // Noise that holds no name marker (0x5F) and does not start with a zero, so
@@ -93,9 +93,9 @@ TEST(LinkFaults, SimulatedPrinterFaultsEndInTimeWithTheirMessage) {
     const SimCase cases[] = {
         {"stops mid-reply", {"--fault-truncate", "if_get"}, LinkInfo, 1, kConnectFailed, 0, 10000},
         // The whole --link-timeout-ms is waited, then no more.
-        {"falls silent", {"--fault-silent", "sys_req"}, LinkInfo, 1, kConnectFailed, 3000, 12000},
+        {"falls silent", {"--fault-silent", "sys_req"}, LinkInfo, 1, kConnectFailed, 1500, 12000},
         // A node at its end fails the connect like a silent printer, but at once.
-        {"node at its end", {}, [](const SimProcess&) { return LinkArguments("info", "/dev/null", {"--link-timeout-ms", "60000"}); },
+        {"node at its end", {}, [](const SimProcess&) { return LinkArguments("info", "/dev/null", {}, "60000"); },
          1, kUnableToOpenPort, 0, 10000},
         {"survey cut short on TCP", {"--fault-truncate", "survey"},
          [](const SimProcess& sim) {
@@ -126,7 +126,7 @@ TEST(LinkFaults, SimulatedPrinterFaultsEndInTimeWithTheirMessage) {
 TEST(LinkFaults, CtrlCDuringASilentPrintersWaitEndsTheCommandAndSaysSo) {
     SimProcess sim;
     ASSERT_TRUE(sim.start({"--fault-silent", "all"}));
-    const ToolOutcome outcome = RunTool(LinkArguments("info", sim.pty(), {"--link-timeout-ms", "60000"}), 30000, 1500);
+    const ToolOutcome outcome = RunTool(LinkArguments("info", sim.pty(), {}, "60000"), 30000, 1500);
     ASSERT_TRUE(outcome.finished);
     EXPECT_EQ(outcome.exitCode, 130) << outcome.text().toStdString();
     EXPECT_EQ(outcome.err, "corvane: cancelled\n");
