@@ -18,9 +18,7 @@ TEST(LinkChoice, OpensOnSerialAndFallsBackWhenNoUsbPrinterFits) {
     EXPECT_FALSE(m.controls()[W::SerialRadio].enabled);
     EXPECT_TRUE(m.controls()[W::UsbRadio].enabled);
     EXPECT_EQ(m.selectedPort(), "COM1");
-    EXPECT_FALSE(m.controls()[W::Save].enabled);
-    EXPECT_FALSE(m.controls()[W::Disconnect].enabled);
-    EXPECT_FALSE(m.controls()[W::TabControl].enabled);
+    for (auto c : {W::Save, W::Disconnect, W::TabControl}) EXPECT_FALSE(m.controls()[c].enabled) << int(c);
 
     const std::vector<UsbEntry> usb = {{"USB001", "006D"}, {"USB002", "0042"}};
     // Still the other printer type: no USB printer is offered.
@@ -218,6 +216,8 @@ struct EmptyNumberCase {
     int networkMode;
     std::optional<StringId> message;  // none: saved, the field written as 0
 };
+
+void PrintTo(const EmptyNumberCase& c, std::ostream* os) { *os << c.name; }
 
 class EmptyNumber : public ConnectedWindow, public ::testing::WithParamInterface<EmptyNumberCase> {};
 
