@@ -44,7 +44,7 @@ TEST(BssOverLink, RefusedExchanges) {
         std::size_t writes;
     };
     const Case cases[] = {
-        {{Bytes{0x1F, 0x57, 0x4D, 0x7E}}, std::nullopt, {}, 1},  // not acknowledged
+        {{ModeAck(0x7E)}, std::nullopt, {}, 1},  // not acknowledged
         {{ModeAck()}, 6, {}, 1},                                 // mode command cut short
         {{ModeAck(), std::nullopt}, std::nullopt, {25}, 2},      // survey never comes
         {{ModeAck(), badChecksum}, std::nullopt, {25, 100}, 2},

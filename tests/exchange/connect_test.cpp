@@ -14,7 +14,7 @@ using namespace std::chrono_literals;
 
 const Bytes kNameRequest{0x1D, 0x49, 0x42};
 const Bytes kModeConfigCommand{0x1F, 0x57, 0x43, 0x7F, 0x1D, 0x1F, 0x03};
-const Bytes kModeRefused{0x1F, 0x57, 0x4D, 0x7E};
+const Bytes kModeRefused = ModeAck(0x7E);
 
 const PrinterSystemInfo kInfo = corvane::test::SampleInfo();
 PrinterConfig Config(ConfigLayout layout) {
