@@ -24,20 +24,33 @@ PrinterConfig FullWidthConfig() {
 
 }  // namespace
 
-// Every field's offset and width are pinned as numbers in their own test;
-// here the way through both layouts and back.
-TEST(PrinterConfigRecord, RoundTripsInBothLayouts) {
+// Sample bytes at their offsets in both layouts (newer, older), and the way
+// through both layouts and back.
+TEST(PrinterConfigRecord, BytesAtTheirOffsetsAndRoundTripInBothLayouts) {
     const PrinterConfig c = FullWidthConfig();
+    struct At {
+        std::size_t newer, older;
+        Bytes bytes;
+    };
+    const At fields[] = {
+        {64, 64, {0x00}},                      // reserved
+        {67, 67, {0xC0, 0xA8, 0x00, 0x0A}},    // ipAddress, first octet first
+        {217, 217, Bytes(64, 'a')},            // a 64-character key kept whole
+        {360, 347, ToBytes("admin")},          // userId, 13 bytes earlier in the older layout
+        {424, 411, {0x23, 0x8C}},              // printerPort 9100, high byte first
+        {614, 601, {0x0E, 0x10}},              // inactivityTime 3600
+    };
     for (const auto layout : {ConfigLayout::Older, ConfigLayout::Newer}) {
         const Bytes r = SerializeConfig(c, layout);
         ASSERT_EQ(r.size(), ConfigSize(layout));
-        EXPECT_EQ(Bytes(r.begin() + 67, r.begin() + 71), (Bytes{0xC0, 0xA8, 0x00, 0x0A}));
-        EXPECT_EQ(r[64], 0) << "reserved byte";
+        for (const At& f : fields) {
+            const std::size_t at = layout == ConfigLayout::Newer ? f.newer : f.older;
+            EXPECT_EQ(Bytes(r.begin() + long(at), r.begin() + long(at + f.bytes.size())), f.bytes) << at;
+        }
         EXPECT_EQ(ParseConfigRecord(r, layout), layout == ConfigLayout::Newer ? c : test::OlderRecord(c));
         EXPECT_TRUE(VerifyIfMessage(BuildIfSetMessage(c, layout), tag::IfSet));
     }
-    const Bytes older = SerializeConfig(c, ConfigLayout::Older);
-    EXPECT_EQ(std::string(older.begin() + 347, older.begin() + 352), "admin");
+    EXPECT_EQ(SerializeConfig(c, ConfigLayout::Newer)[347], 1) << "p2pConnMode";
     EXPECT_FALSE(FindConfigField("p2pConnMode")->inLayout(ConfigLayout::Older));
     EXPECT_EQ(FindConfigField("nonsense"), nullptr);
 }
