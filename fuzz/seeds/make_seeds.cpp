@@ -15,8 +15,8 @@
 
 #include "bss.h"
 #include "discovered_device.h"
-#include "framing.h"
-#include "printer_config.h"
+#include "exchange/printer_replies.h"
+#include "support/sample_records.h"
 
 using namespace corvane;
 using namespace corvane::link;
@@ -39,43 +39,18 @@ Bytes Join(std::initializer_list<Bytes> parts) {
     return all;
 }
 
-Bytes Message(std::string_view tagText, const Bytes& body) { return BuildIfMessage(Join({ToBytes(tagText), body})); }
+using corvane::link::testing::Tagged;
 
+// The shared sample printer in Wi-Fi Direct mode, so every field is filled.
 PrinterConfig SampleConfig() {
-    PrinterConfig c;
-    c.printerName = "Counter 2";
+    PrinterConfig c = corvane::test::SampleRecord();
     c.networkMode = 2;
-    c.ipAssignment = 0;
-    c.ipAddress = 0xC0A8000A;  // 192.168.0.10
-    c.subnetMask = 0xFFFFFF00;
-    c.gateway = 0xC0A80001;
-    c.ssid = "shopfloor";
-    c.authentication = 3;
-    c.cipher = 4;
-    c.pskKey = std::string(64, 'k');
-    c.adhocChannel = 6;
     c.eapMode = 5;
-    c.authId = "technician";
-    c.authPassword = "secret";
     c.p2pConnMode = 2;
-    c.p2pPinCode = "12345670";
-    c.p2pChannel = "11";
-    c.userId = "admin";
-    c.userPassword = "password";
-    c.printerPort = 9100;
-    c.httpsEnabled = 1;
-    c.snmpEnabled = 1;
-    c.setCommunity = "private";
-    c.getCommunity = "public";
-    c.trapCommunity = "trap";
-    c.trapAddress = 0xC0A80002;
-    c.inactivityTime = 300;
     return c;
 }
 
-Bytes SystemRecord() {
-    return SerializeSystemInfo({"1.05", "2023/11/02 14:10", {0x00, 0x11, 0x22, 0xAA, 0xBB, 0xCC}});
-}
+Bytes SystemRecord() { return SerializeSystemInfo(corvane::test::SampleInfo()); }
 
 Bytes SurveyBody() {
     Bytes body;
@@ -126,14 +101,14 @@ int main(int argc, char** argv) {
 
     const Bytes sysReq = BuildTagOnlyMessage(tag::SysReq);
     const Bytes ifGet = BuildTagOnlyMessage(tag::IfGet);
-    const Bytes sysRsp = Message(tag::SysRsp, SystemRecord());
+    const Bytes sysRsp = Tagged(tag::SysRsp, SystemRecord());
     const PrinterConfig config = SampleConfig();
     const Bytes newerRecord = SerializeConfig(config, ConfigLayout::Newer);
     const Bytes olderRecord = SerializeConfig(config, ConfigLayout::Older);
-    const Bytes curNewer = Message(tag::IfCur, newerRecord);
-    const Bytes curOlder = Message(tag::IfCur, olderRecord);
+    const Bytes curNewer = Tagged(tag::IfCur, newerRecord);
+    const Bytes curOlder = Tagged(tag::IfCur, olderRecord);
     const Bytes ifSuc = BuildTagOnlyMessage(tag::IfSuc);
-    const Bytes bssRsp = Message(tag::BssRsp, SurveyBody());
+    const Bytes bssRsp = Tagged(tag::BssRsp, SurveyBody());
     const Bytes bssEmpty = BuildTagOnlyMessage(tag::BssRsp);
 
     // Frames as the link carries them.
@@ -186,7 +161,7 @@ int main(int argc, char** argv) {
 
     Seed("bss_response", "bss_rsp", bssRsp);
     Seed("bss_response", "bss_rsp_empty", bssEmpty);
-    Seed("bss_response", "bss_rsp_no_bssid", Message(tag::BssRsp, {0x00, 0x02, 'a', 'b', 0x00, 0xFF, 0xC4, 0x04, 0, 0, 0, 0, 0, 0}));
+    Seed("bss_response", "bss_rsp_no_bssid", Tagged(tag::BssRsp, Bytes{0x00, 0x02, 'a', 'b', 0x00, 0xFF, 0xC4, 0x04, 0, 0, 0, 0, 0, 0}));
 
     // Structure-aware seeds: the reader byte, then the body.
     Seed("checksummed", "system", Join({Bytes{0}, SystemRecord()}));

@@ -23,26 +23,14 @@ std::uint32_t LittleEndian32(const Bytes& m, std::size_t at) {
 // Answers the fuzzer picks from: the header and one of the texts the upload
 // looks for, or free bytes.
 Bytes NextAnswer(FuzzedDataProvider& input) {
-    static const Bytes header{0x1F, 0x57, 0x4D};
-    Bytes answer = header;
-    switch (input.ConsumeIntegralInRange(0, 3)) {
-    case 0: {
-        const Bytes text = ToBytes("STRT");
-        answer.insert(answer.end(), text.begin(), text.end());
-        break;
-    }
-    case 1: {
-        const Bytes text = ToBytes(tag::IfSuc);
-        answer.insert(answer.end(), text.begin(), text.end());
-        break;
-    }
-    case 2:
-        break;
-    default: {
+    const int kind = input.ConsumeIntegralInRange(0, 3);
+    if (kind == 3) {
         const std::string text = input.ConsumeRandomLengthString(32);
         return Bytes(text.begin(), text.end());
     }
-    }
+    Bytes answer{0x1F, 0x57, 0x4D};
+    const std::string_view text = kind == 0 ? "STRT" : kind == 1 ? tag::IfSuc : "";
+    answer.insert(answer.end(), text.begin(), text.end());
     // Cut the answer short or let it trail, both as a broken printer might.
     const std::size_t cut = input.ConsumeIntegralInRange<std::size_t>(0, answer.size() + 2);
     answer.resize(std::min(cut, answer.size() + 2), 0x20);

@@ -7,12 +7,7 @@
 namespace corvane::link::testing {
 namespace {
 
-Bytes SurveyFrame() {
-    // One access point "cafe", BSSID 02:..:07, infrastructure, RSSI -60, flags 1.
-    const Bytes body{0x00, 4,    'c',  'a',  'f',  'e',  0x01, 6, 0x02, 0x03, 0x04, 0x05,
-                     0x06, 0x07, 0x00, 0xFF, 0xC4, 0x01, 0,    0, 0,    0,    0,    0};
-    return ReplyFrame(Tagged(tag::BssRsp, body));
-}
+Bytes SurveyFrame() { return ReplyFrame(SurveyAnswer()); }
 
 struct SurveyRun {
     int result;
@@ -36,13 +31,12 @@ TEST(BssOverLink, AcceptedSurveyFillsTheTable) {
     ASSERT_EQ(port.writes.size(), 2u);
     EXPECT_EQ(port.writes[1], EncodeFrame(BuildBssRequest()));
     EXPECT_EQ(port.writes[1].size(), 44u);
-    EXPECT_STREQ(table[0].ssid.data(), "cafe");
+    EXPECT_STREQ(table[0].ssid.data(), "Shop");
     EXPECT_EQ(table[0].rssi, -60);
 }
 
 TEST(BssOverLink, RefusedExchanges) {
-    Bytes badChecksum = SurveyFrame();
-    badChecksum[50] = badChecksum[50] == '0' ? '1' : '0';  // a body digit
+    const Bytes badChecksum = Corrupted(SurveyFrame(), 50);  // a body digit
     struct Case {
         std::vector<std::optional<Bytes>> replies;
         std::optional<std::size_t> modeWrite;
@@ -50,7 +44,7 @@ TEST(BssOverLink, RefusedExchanges) {
         std::size_t writes;
     };
     const Case cases[] = {
-        {{Bytes{0x1F, 0x57, 0x4D, 0x7E}}, std::nullopt, {}, 1},  // not acknowledged
+        {{ModeAck(0x7E)}, std::nullopt, {}, 1},  // not acknowledged
         {{ModeAck()}, 6, {}, 1},                                 // mode command cut short
         {{ModeAck(), std::nullopt}, std::nullopt, {25}, 2},      // survey never comes
         {{ModeAck(), badChecksum}, std::nullopt, {25, 100}, 2},

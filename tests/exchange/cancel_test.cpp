@@ -26,15 +26,9 @@ struct Recorder {
     }
 };
 
-const Bytes kName{0x5F, 'Z', 'E', 'P', 'H', 'R', 'A', 'N', 0x00};
-
 // Answers the connect sequence so that a session is connected.
 void Connected(ScriptedLinkPort& port, LinkSession& session) {
-    port.reply(kName);
-    port.reply(ModeAck());
-    port.reply(ReplyFrame(Tagged(tag::SysRsp, SerializeSystemInfo(corvane::test::SampleInfo()))));
-    port.reply(ModeAck());
-    port.reply(ReplyFrame(Tagged(tag::IfCur, SerializeConfig(corvane::test::SampleRecord(), ConfigLayout::Newer))));
+    for (const Bytes& r : ConnectReplies(corvane::test::SampleInfo(), corvane::test::SampleRecord())) port.reply(r);
     ASSERT_EQ(session.connect(), ConnectOutcome::Connected);
 }
 
@@ -48,7 +42,7 @@ TEST(Cancel, EveryExchangeStopsAtTheWaitItArrivesIn) {
         std::vector<LinkActivity> activities;  // the last ones reported
     };
     auto connectOnly = [](ScriptedLinkPort& port, LinkSession& session, Recorder&) {
-        port.reply(kName);
+        port.reply(MakerName());
         port.reply(ModeAck());
         return session.connect() != ConnectOutcome::Cancelled;
     };

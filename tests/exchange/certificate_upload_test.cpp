@@ -2,23 +2,18 @@
 
 #include <string>
 
+#include "exchange/printer_replies.h"
 #include "exchange/scripted_link_port.h"
 #include "link/exchange/certificate_upload.h"
-#include "link/framing.h"
 
 namespace corvane::link::testing {
 namespace {
 
 using namespace std::chrono_literals;
 
-Bytes Answer(std::string_view text) {
-    Bytes answer{0x1F, 0x57, 0x4D};
-    answer.insert(answer.end(), text.begin(), text.end());
-    return answer;
-}
-const Bytes kStart = Answer("STRT");
-const Bytes kSuccess = Answer(tag::IfSuc);
-const Bytes kRefused = Answer("__[I_F]__[IF__ERR]");
+const Bytes kStart = Reply("STRT");
+const Bytes kSuccess = Reply(tag::IfSuc);
+const Bytes kRefused = Reply("__[I_F]__[IF__ERR]");
 
 Bytes FileOf(std::size_t size) {
     Bytes data(size);
@@ -54,43 +49,42 @@ bool Send(ScriptedLinkPort& port, const Bytes& file, std::vector<int>* progress 
                              sleeps ? sleeps->fn() : NoSleep());
 }
 
-TEST(CertificateUpload, TwelveHundredBytesGoInThreeChunks) {
-    const Bytes file = FileOf(1200);
-    ScriptedLinkPort port;
-    RecordedSleeps sleeps;
-    std::vector<int> progress;
-    for (const Bytes& a : {kStart, kSuccess, kSuccess, kSuccess}) port.reply(a);
-
-    EXPECT_TRUE(Send(port, file, &progress, &sleeps, 2));
-    EXPECT_EQ(progress, (std::vector<int>{41, 83, 100}));
-    EXPECT_EQ(sleeps.waits, (std::vector<std::chrono::milliseconds>{50ms, 50ms, 50ms}));
-    ASSERT_EQ(port.writes.size(), 4u);
-    EXPECT_EQ(port.writes[0], (Bytes{0x1F, 0x57, 0x43, 0x82, 0x1D, 0x1F, 0x03}));
-    const Bytes first = DecodeFrameText(port.writes[1]);  // 500 is F4 01 00 00
-    EXPECT_EQ(Bytes(first.begin() + 18, first.begin() + 26), (Bytes{0, 0, 0, 0, 0xF4, 0x01, 0, 0}));
-    EXPECT_EQ(ChunkOf(port.writes[1], file), (Chunk{"__[I_F]__[FW_CERT]", 0, 500}));
-    EXPECT_EQ(ChunkOf(port.writes[2], file), (Chunk{"__[I_F]__[FW_CERT]", 500, 500}));
-    EXPECT_EQ(ChunkOf(port.writes[3], file), (Chunk{"__[I_F]__[CERTEND]", 1000, 200}));
-}
-
-TEST(CertificateUpload, ChunkSizesOfSmallFiles) {
-    const std::pair<std::size_t, std::vector<Chunk>> cases[] = {
-        {300, {{"__[I_F]__[FW_CERT]", 0, 150}, {"__[I_F]__[CERTEND]", 150, 150}}},
-        {301, {{"__[I_F]__[FW_CERT]", 0, 150}, {"__[I_F]__[FW_CERT]", 150, 150}, {"__[I_F]__[CERTEND]", 300, 1}}},
-        {500, {{"__[I_F]__[CERTEND]", 0, 500}}},
-        {1, {{"__[I_F]__[CERTEND]", 0, 1}}},
+TEST(CertificateUpload, ChunkSizesProgressAndPauses) {
+    const std::string part = "__[I_F]__[FW_CERT]", last = "__[I_F]__[CERTEND]";
+    struct Case {
+        std::size_t size;
+        std::vector<Chunk> chunks;
+        std::vector<int> progress;
     };
-    for (const auto& [size, chunks] : cases) {
-        const Bytes file = FileOf(size);
+    const Case cases[] = {
+        {1200, {{part, 0, 500}, {part, 500, 500}, {last, 1000, 200}}, {41, 83, 100}},
+        {300, {{part, 0, 150}, {last, 150, 150}}, {50, 100}},
+        {301, {{part, 0, 150}, {part, 150, 150}, {last, 300, 1}}, {49, 99, 100}},
+        {500, {{last, 0, 500}}, {100}},
+        {1, {{last, 0, 1}}, {100}},
+    };
+    for (const Case& c : cases) {
+        const Bytes file = FileOf(c.size);
         ScriptedLinkPort port;
+        RecordedSleeps sleeps;
+        std::vector<int> progress;
         port.reply(kStart);
-        port.replies.insert(port.replies.end(), chunks.size(), kSuccess);
-        EXPECT_TRUE(Send(port, file)) << size;
-        ASSERT_EQ(port.writes.size(), chunks.size() + 1) << size;
-        for (std::size_t i = 0; i < chunks.size(); ++i) {
-            EXPECT_EQ(ChunkOf(port.writes[i + 1], file), chunks[i]) << size << " chunk " << i;
+        port.replies.insert(port.replies.end(), c.chunks.size(), kSuccess);
+        EXPECT_TRUE(Send(port, file, &progress, &sleeps, 2)) << c.size;
+        EXPECT_EQ(progress, c.progress) << c.size;
+        EXPECT_EQ(sleeps.waits, std::vector<std::chrono::milliseconds>(c.chunks.size(), 50ms)) << c.size;
+        ASSERT_EQ(port.writes.size(), c.chunks.size() + 1) << c.size;
+        EXPECT_EQ(port.writes[0], (Bytes{0x1F, 0x57, 0x43, 0x82, 0x1D, 0x1F, 0x03}));
+        for (std::size_t i = 0; i < c.chunks.size(); ++i) {
+            EXPECT_EQ(ChunkOf(port.writes[i + 1], file), c.chunks[i]) << c.size << " chunk " << i;
         }
     }
+    // Offset and length go little-endian: 500 is F4 01 00 00.
+    ScriptedLinkPort port;
+    for (const Bytes& a : {kStart, kSuccess, kSuccess}) port.reply(a);
+    EXPECT_TRUE(Send(port, FileOf(1000)));
+    const Bytes second = DecodeFrameText(port.writes[2]);
+    EXPECT_EQ(Bytes(second.begin() + 18, second.begin() + 26), (Bytes{0xF4, 0x01, 0, 0, 0xF4, 0x01, 0, 0}));
 }
 
 TEST(CertificateUpload, ModeCommandIsRepeatedUntilStrtWithinItsBound) {
@@ -101,7 +95,7 @@ TEST(CertificateUpload, ModeCommandIsRepeatedUntilStrtWithinItsBound) {
     EXPECT_EQ(port.writes[0], port.writes[1]);
 
     ScriptedLinkPort stubborn;
-    stubborn.replies.assign(100, Answer("ST"));  // too short to be "STRT"
+    stubborn.replies.assign(100, Reply("ST"));  // too short to be "STRT"
     EXPECT_FALSE(Send(stubborn, FileOf(300)));
     EXPECT_EQ(stubborn.writes.size(), 20u);
     EXPECT_EQ(stubborn.writes.back().size(), 7u);

@@ -14,34 +14,16 @@ using namespace std::chrono_literals;
 
 const Bytes kNameRequest{0x1D, 0x49, 0x42};
 const Bytes kModeConfigCommand{0x1F, 0x57, 0x43, 0x7F, 0x1D, 0x1F, 0x03};
-const Bytes kModeRefused{0x1F, 0x57, 0x4D, 0x7E};
-
-Bytes Name(std::string_view before, std::string_view name, bool terminated = true) {
-    Bytes reply = ToBytes(before);
-    reply.push_back(0x5F);
-    reply.insert(reply.end(), name.begin(), name.end());
-    if (terminated) reply.push_back(0x00);
-    return reply;
-}
+const Bytes kModeRefused = ModeAck(0x7E);
 
 const PrinterSystemInfo kInfo = corvane::test::SampleInfo();
 PrinterConfig Config(ConfigLayout layout) {
     return layout == ConfigLayout::Newer ? corvane::test::SampleRecord() : corvane::test::OlderRecord();
 }
-Bytes SysRspFrame() { return ReplyFrame(Tagged(tag::SysRsp, SerializeSystemInfo(kInfo))); }
-Bytes IfCurFrame(ConfigLayout layout) {
-    return ReplyFrame(Tagged(tag::IfCur, SerializeConfig(Config(layout), layout)));
-}
-// Flips one hex digit of a reply frame.
-Bytes Corrupted(Bytes frame, std::size_t at) {
-    frame[at] = frame[at] == '0' ? '1' : '0';
-    return frame;
-}
+Bytes SysRspFrame() { return SystemReply(kInfo); }
 
 void ScriptConnect(ScriptedLinkPort& port, ConfigLayout layout) {
-    for (Bytes r : {Name("", "ZEPHRAN"), ModeAck(), SysRspFrame(), ModeAck(), IfCurFrame(layout)}) {
-        port.reply(r);
-    }
+    for (const Bytes& r : ConnectReplies(kInfo, Config(layout), layout)) port.reply(r);
 }
 
 TEST(Connect, SuccessfulConversationOnTheWire) {
@@ -66,7 +48,7 @@ TEST(Connect, SuccessfulConversationOnTheWire) {
     session.disconnect();
     EXPECT_FALSE(port.open);
     ScriptConnect(port, ConfigLayout::Older);
-    EXPECT_EQ(IfCurFrame(ConfigLayout::Older).size(), 1252u);
+    EXPECT_EQ(ConfigReply(Config(ConfigLayout::Older), ConfigLayout::Older).size(), 1252u);
     ASSERT_EQ(session.connect(), ConnectOutcome::Connected);
     EXPECT_EQ(port.openCalls, 2);
     EXPECT_EQ(session.layout(), ConfigLayout::Older);
@@ -81,13 +63,13 @@ TEST(VendorCheck, NameReplies) {
         std::size_t nameRequests;
     };
     const Case cases[] = {
-        {{Name("\x12", "ZEPHRAN")}, VendorCheckResult::Ok, 1},            // status byte first
-        {{Name("", "ZEPHRAN", false)}, VendorCheckResult::Ok, 1},         // ends with the read
-        {{Name("", "ZEPHRAX")}, VendorCheckResult::MakerMismatch, 1},
-        {{Name("", "zephran")}, VendorCheckResult::MakerMismatch, 1},
-        {{Name("", "ZEPHRANX")}, VendorCheckResult::MakerMismatch, 1},
-        {{none, none, Name("", "ZEPHRAN")}, VendorCheckResult::Ok, 1},     // asked again from
-        {{none, none, none, none, Name("", "ZEPHRAN")}, VendorCheckResult::Ok, 3},  // the 3rd failure
+        {{MakerName("\x12")}, VendorCheckResult::Ok, 1},            // status byte first
+        {{MakerName("", "ZEPHRAN", false)}, VendorCheckResult::Ok, 1},         // ends with the read
+        {{MakerName("", "ZEPHRAX")}, VendorCheckResult::MakerMismatch, 1},
+        {{MakerName("", "zephran")}, VendorCheckResult::MakerMismatch, 1},
+        {{MakerName("", "ZEPHRANX")}, VendorCheckResult::MakerMismatch, 1},
+        {{none, none, MakerName()}, VendorCheckResult::Ok, 1},     // asked again from
+        {{none, none, none, none, MakerName()}, VendorCheckResult::Ok, 3},  // the 3rd failure
         {{ToBytes("\x12\x34"), none, none, none}, VendorCheckResult::MakerMismatch, 1},
     };
     for (const Case& c : cases) {
@@ -118,10 +100,10 @@ TEST(Connect, FailuresCloseThePortAndNameTheirMessage) {
     };
     const Case cases[] = {
         {false, {}, ConnectOutcome::PortNotOpened, 0},
-        {true, {Name("", "OTHERCO")}, ConnectOutcome::MakerMismatch, 2},
-        {true, {Name("", "ZEPHRAN"), kModeRefused}, ConnectOutcome::ReadFailed, 3},
-        {true, {Name("", "ZEPHRAN"), ModeAck(), Corrupted(SysRspFrame(), 64)}, ConnectOutcome::ReadFailed, 4},
-        {true, {Name("", "ZEPHRAN"), ModeAck(), SysRspFrame(), ModeAck()}, ConnectOutcome::ReadFailed, 6},
+        {true, {MakerName("", "OTHERCO")}, ConnectOutcome::MakerMismatch, 2},
+        {true, {MakerName(), kModeRefused}, ConnectOutcome::ReadFailed, 3},
+        {true, {MakerName(), ModeAck(), Corrupted(SysRspFrame(), 64)}, ConnectOutcome::ReadFailed, 4},
+        {true, {MakerName(), ModeAck(), SysRspFrame(), ModeAck()}, ConnectOutcome::ReadFailed, 6},
     };
     for (const Case& c : cases) {
         ScriptedLinkPort port;

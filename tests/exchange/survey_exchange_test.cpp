@@ -39,12 +39,6 @@ public:
     }
 };
 
-// One access point "Shop" 00-1A-2B-3C-4D-5E, RSSI -60, WPA2.
-Bytes SurveyAnswer() {
-    const Bytes record{0x00, 4, 'S', 'h', 'o', 'p', 0x01, 6, 0x00, 0x1A, 0x2B, 0x3C, 0x4D, 0x5E, 0, 0xFF, 0xC4, 0x08};
-    return Tagged(tag::BssRsp, record);
-}
-
 Bytes Part(const Bytes& whole, std::size_t from, std::size_t to) {
     return Bytes(whole.begin() + static_cast<long>(from), whole.begin() + static_cast<long>(to));
 }

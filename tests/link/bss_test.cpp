@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "link/framing.h"
+#include "exchange/printer_replies.h"
 
 using namespace corvane;
 
@@ -26,9 +26,7 @@ Bytes Encode(const Record& r) {
 }
 
 Bytes Answer(const Bytes& body, std::string_view tagText = link::tag::BssRsp) {
-    Bytes content = ToBytes(tagText);
-    content.insert(content.end(), body.begin(), body.end());
-    return link::BuildIfMessage(content);
+    return link::testing::Tagged(tagText, body);
 }
 
 Bytes Body(const std::vector<Record>& records) {

@@ -19,14 +19,11 @@ std::string FrameText(const Bytes& frame) {
 TEST(Framing, TagOnlyRequestsMatchKnownChecksums) {
     const Bytes sysReq = BuildTagOnlyMessage(tag::SysReq);
     ASSERT_EQ(sysReq.size(), 20u);
-    EXPECT_EQ(sysReq[18], 0xDE);
-    EXPECT_EQ(sysReq[19], 0xFA);
+    EXPECT_EQ(Bytes(sysReq.begin() + 18, sysReq.end()), (Bytes{0xDE, 0xFA}));
 
     const Bytes frame = EncodeFrame(sysReq);
     ASSERT_EQ(frame.size(), 44u);
-    EXPECT_EQ(frame[0], 0x1F);
-    EXPECT_EQ(frame[1], 0x57);
-    EXPECT_EQ(frame[2], 0x43);
+    EXPECT_EQ(Bytes(frame.begin(), frame.begin() + 3), (Bytes{0x1F, 0x57, 0x43}));
     EXPECT_EQ(frame.back(), 0x03);
     EXPECT_EQ(FrameText(frame), "5f5f5b495f465d5f5f5b5359535f5245515d-e/a");
 
@@ -96,12 +93,7 @@ TEST(Framing, DecodeTakesWholePairsAndStopsAtOutput) {
 
 TEST(Framing, Crc32CheckValue) {
     EXPECT_EQ(FrameCrc32(AsBytes("123456789")), 0x89A1897Fu);
-    const Bytes message = AppendCrc32(AsBytes("123456789"));
-    ASSERT_EQ(message.size(), 13u);
-    EXPECT_EQ(message[9], 0x89);
-    EXPECT_EQ(message[10], 0xA1);
-    EXPECT_EQ(message[11], 0x89);
-    EXPECT_EQ(message[12], 0x7F);
+    EXPECT_EQ(AppendCrc32(AsBytes("123456789")), ToBytes("123456789\x89\xA1\x89\x7F"));
 }
 
 TEST(Framing, ModeCommandAndAcknowledgement) {

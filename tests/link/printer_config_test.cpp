@@ -2,11 +2,12 @@
 
 #include <gtest/gtest.h>
 
-#include "link/framing.h"
+#include "exchange/printer_replies.h"
 #include "support/sample_records.h"
 
 using namespace corvane;
 using namespace corvane::link;
+using corvane::link::testing::Tagged;
 
 namespace {
 
@@ -21,55 +22,37 @@ PrinterConfig FullWidthConfig() {
     return c;
 }
 
-Bytes Message(std::string_view tagText, const Bytes& body) {
-    Bytes content = ToBytes(tagText);
-    content.insert(content.end(), body.begin(), body.end());
-    return BuildIfMessage(content);
-}
-
-std::size_t Offset(const char* name, ConfigLayout layout) {
-    const ConfigField* f = FindConfigField(name);
-    EXPECT_NE(f, nullptr) << name;
-    return f ? f->offset(layout) : 0;
-}
-
 }  // namespace
 
-TEST(PrinterConfigRecord, FieldOffsetsOfBothLayouts) {
-    EXPECT_EQ(Offset("userId", ConfigLayout::Newer), 360u);
-    EXPECT_EQ(Offset("userId", ConfigLayout::Older), 347u);
-    EXPECT_EQ(Offset("p2pConnMode", ConfigLayout::Newer), 347u);
-    EXPECT_FALSE(FindConfigField("p2pConnMode")->inLayout(ConfigLayout::Older));
-    EXPECT_EQ(FindConfigField("nonsense"), nullptr);
-
-    // No two fields overlap and all fit in their layout.
-    for (const auto layout : {ConfigLayout::Older, ConfigLayout::Newer}) {
-        std::vector<int> owner(ConfigSize(layout), 0);
-        for (const ConfigField& f : ConfigFields()) {
-            if (!f.inLayout(layout)) continue;
-            ASSERT_LE(f.offset(layout) + f.width, ConfigSize(layout)) << f.name;
-            for (std::size_t i = 0; i < f.width; ++i) EXPECT_EQ(owner[f.offset(layout) + i]++, 0) << f.name;
-        }
-    }
-}
-
+// Sample bytes at their offsets in both layouts (newer, older), and the way
+// through both layouts and back.
 TEST(PrinterConfigRecord, BytesAtTheirOffsetsAndRoundTripInBothLayouts) {
     const PrinterConfig c = FullWidthConfig();
+    struct At {
+        std::size_t newer, older;
+        Bytes bytes;
+    };
+    const At fields[] = {
+        {64, 64, {0x00}},                      // reserved
+        {67, 67, {0xC0, 0xA8, 0x00, 0x0A}},    // ipAddress, first octet first
+        {217, 217, Bytes(64, 'a')},            // a 64-character key kept whole
+        {360, 347, ToBytes("admin")},          // userId, 13 bytes earlier in the older layout
+        {424, 411, {0x23, 0x8C}},              // printerPort 9100, high byte first
+        {614, 601, {0x0E, 0x10}},              // inactivityTime 3600
+    };
     for (const auto layout : {ConfigLayout::Older, ConfigLayout::Newer}) {
         const Bytes r = SerializeConfig(c, layout);
         ASSERT_EQ(r.size(), ConfigSize(layout));
-        const std::size_t port = Offset("printerPort", layout), inactivity = Offset("inactivityTime", layout);
-        EXPECT_EQ(Bytes(r.begin() + port, r.begin() + port + 2), (Bytes{0x23, 0x8C}));
-        EXPECT_EQ(Bytes(r.begin() + 67, r.begin() + 71), (Bytes{0xC0, 0xA8, 0x00, 0x0A}));
-        EXPECT_EQ(Bytes(r.begin() + inactivity, r.begin() + inactivity + 2), (Bytes{0x0E, 0x10}));
-        EXPECT_EQ(r[64], 0) << "reserved byte";
-        const std::size_t psk = Offset("pskKey", layout);
-        EXPECT_EQ(std::string(r.begin() + psk, r.begin() + psk + 64), c.pskKey) << "64-character key kept whole";
+        for (const At& f : fields) {
+            const std::size_t at = layout == ConfigLayout::Newer ? f.newer : f.older;
+            EXPECT_EQ(Bytes(r.begin() + long(at), r.begin() + long(at + f.bytes.size())), f.bytes) << at;
+        }
         EXPECT_EQ(ParseConfigRecord(r, layout), layout == ConfigLayout::Newer ? c : test::OlderRecord(c));
         EXPECT_TRUE(VerifyIfMessage(BuildIfSetMessage(c, layout), tag::IfSet));
     }
-    const Bytes older = SerializeConfig(c, ConfigLayout::Older);
-    EXPECT_EQ(std::string(older.begin() + 347, older.begin() + 352), "admin");
+    EXPECT_EQ(SerializeConfig(c, ConfigLayout::Newer)[347], 1) << "p2pConnMode";
+    EXPECT_FALSE(FindConfigField("p2pConnMode")->inLayout(ConfigLayout::Older));
+    EXPECT_EQ(FindConfigField("nonsense"), nullptr);
 }
 
 TEST(PrinterConfigRecord, TextsAreCutToTheirWidth) {
@@ -87,18 +70,18 @@ TEST(PrinterConfigRecord, TextsAreCutToTheirWidth) {
 
 TEST(PrinterConfigMessage, ParseChecksTagAndChecksumAndReadsAnyLengthSafely) {
     const PrinterConfig c = FullWidthConfig();
-    const Bytes good = Message(tag::IfCur, SerializeConfig(c, ConfigLayout::Newer));
+    const Bytes good = Tagged(tag::IfCur, SerializeConfig(c, ConfigLayout::Newer));
     EXPECT_EQ(ParseConfig(good, ConfigLayout::Newer), c);
 
     Bytes corrupted = good;
     corrupted[100] ^= 0x01;
     EXPECT_FALSE(ParseConfig(corrupted, ConfigLayout::Newer));
-    EXPECT_FALSE(ParseConfig(Message(tag::IfSet, SerializeConfig(c, ConfigLayout::Newer)), ConfigLayout::Newer));
+    EXPECT_FALSE(ParseConfig(Tagged(tag::IfSet, SerializeConfig(c, ConfigLayout::Newer)), ConfigLayout::Newer));
     EXPECT_FALSE(ParseConfig(Bytes{}, ConfigLayout::Newer));
     EXPECT_FALSE(ParseConfig(ToBytes("__[I_F]__"), ConfigLayout::Newer));
 
     // Only the printer name arrives: everything after reads as 0.
-    const auto parsed = ParseConfig(Message(tag::IfCur, ToBytes("Counter-1")), ConfigLayout::Newer);
+    const auto parsed = ParseConfig(Tagged(tag::IfCur, ToBytes("Counter-1")), ConfigLayout::Newer);
     ASSERT_TRUE(parsed);
     EXPECT_EQ(parsed->printerName, "Counter-1");
     EXPECT_EQ(parsed->inactivityTime, 0);
@@ -106,7 +89,7 @@ TEST(PrinterConfigMessage, ParseChecksTagAndChecksumAndReadsAnyLengthSafely) {
     // An oversized record read with the older layout takes only its first 603 bytes.
     Bytes longBody = SerializeConfig(c, ConfigLayout::Newer);
     longBody.resize(2000, 0xFF);
-    const auto older = ParseConfig(Message(tag::IfCur, longBody), ConfigLayout::Older);
+    const auto older = ParseConfig(Tagged(tag::IfCur, longBody), ConfigLayout::Older);
     ASSERT_TRUE(older);
     EXPECT_EQ(older->printerName, c.printerName);
 }
@@ -117,7 +100,7 @@ TEST(PrinterConfigMessage, ReplyLengthSelectsLayout) {
     EXPECT_EQ(LayoutForReplyLength(0), ConfigLayout::Older);
     // The frame of each real IF__CUR answer has the length that selects it.
     for (const auto layout : {ConfigLayout::Older, ConfigLayout::Newer}) {
-        const Bytes frame = EncodeFrame(Message(tag::IfCur, SerializeConfig(FullWidthConfig(), layout)));
+        const Bytes frame = EncodeFrame(Tagged(tag::IfCur, SerializeConfig(FullWidthConfig(), layout)));
         EXPECT_EQ(LayoutForReplyLength(frame.size()), layout);
     }
 }
@@ -125,7 +108,7 @@ TEST(PrinterConfigMessage, ReplyLengthSelectsLayout) {
 TEST(PrinterSystemInfoMessage, ParsesOnlyCompleteVerifiedReplies) {
     PrinterSystemInfo info = test::SampleInfo();
     info.updateDate = std::string(32, 'd');
-    const Bytes good = Message(tag::SysRsp, SerializeSystemInfo(info));
+    const Bytes good = Tagged(tag::SysRsp, SerializeSystemInfo(info));
     ASSERT_EQ(good.size(), 74u);
     const auto parsed = ParseSystemInfo(good);
     ASSERT_TRUE(parsed);
@@ -134,8 +117,8 @@ TEST(PrinterSystemInfoMessage, ParsesOnlyCompleteVerifiedReplies) {
 
     Bytes shortBody = SerializeSystemInfo(info);
     shortBody.resize(50);  // a 70-byte message: below tag plus record
-    EXPECT_FALSE(ParseSystemInfo(Message(tag::SysRsp, shortBody)));
-    EXPECT_FALSE(ParseSystemInfo(Message(tag::SysReq, SerializeSystemInfo(info))));
+    EXPECT_FALSE(ParseSystemInfo(Tagged(tag::SysRsp, shortBody)));
+    EXPECT_FALSE(ParseSystemInfo(Tagged(tag::SysReq, SerializeSystemInfo(info))));
     Bytes corrupted = good;
     corrupted[20] ^= 0x40;
     EXPECT_FALSE(ParseSystemInfo(corrupted));

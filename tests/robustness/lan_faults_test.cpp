@@ -10,17 +10,18 @@
 #include <QJsonObject>
 #include <QNetworkDatagram>
 #include <QSet>
-#include <QTemporaryDir>
 #include <QThread>
 #include <QUdpSocket>
 
 #include "link/discovered_device.h"
+#include "support/sim_process.h"
 #include "tool_run.h"
 
 namespace {
 
 using namespace corvane;
 using namespace corvane::robustness;
+using corvane::test::SimProcess;
 
 QJsonArray Devices(const ToolOutcome& outcome) { return QJsonDocument::fromJson(outcome.out).array(); }
 
@@ -32,16 +33,10 @@ QStringList DiscoverArguments(const char* mode, quint16 remotePort) {
 }
 
 TEST(LanFaults, FloodOfFiveThousandAnswersIsListedWholeAndInOrder) {
-    QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
-    QFile config(dir.filePath("flood.json"));
-    ASSERT_TRUE(config.open(QIODevice::WriteOnly));
-    config.write(R"({"ethernet": [{"faults": {"flood": 5000}}], "wlan": []})");
-    config.close();
-    RunningSim sim;
-    ASSERT_TRUE(sim.start({"--ethernet-port", "0", "--wlan-port", "0", "--survey-port", "0", "--no-link",
-                           "--config", config.fileName()},
-                          "survey:"));
+    SimProcess sim;
+    const QString config =
+        test::WriteFile(sim, "flood.json", R"({"ethernet": [{"faults": {"flood": 5000}}], "wlan": []})");
+    ASSERT_TRUE(sim.start({"--no-link", "--config", config}, "survey:"));
 
     const ToolOutcome outcome = RunTool(DiscoverArguments("ethernet", sim.port("ethernet")), 30000);
     ASSERT_TRUE(outcome.finished) << "still running after 30 s";
@@ -56,7 +51,8 @@ TEST(LanFaults, FloodOfFiveThousandAnswersIsListedWholeAndInOrder) {
         macs.insert(devices[i]["mac"].toString());
     }
     EXPECT_EQ(macs.size(), devices.size());
-    EXPECT_TRUE(IsSanitizerClean(sim.stop()));
+    sim.stop();
+    EXPECT_TRUE(IsSanitizerClean(sim.errors().toUtf8()));
 }
 
 // Byte p of the answer of length `length` (after the tag): the length itself
@@ -117,38 +113,39 @@ private:
     int requests_ = 0;
 };
 
-TEST(LanFaults, EthernetAnswersOfEveryLengthListOnlyThoseOfFiveBytesOrMore) {
-    QList<int> lengths;
-    for (int length = 0; length <= 600; ++length) lengths << length;
-    LengthPeer peer(lan::kFindAnswer, lengths);
+TEST(LanFaults, AnswersOfEveryLengthListOnlyThoseLongEnough) {
+    struct Case {
+        const char* mode;
+        std::string_view tag;
+        int first, step;  // lengths sent: first, first + step, ... down to 0 or up to 600
+        int listed;
+        int shortest;  // the shortest answer the mode lists
+    };
+    const Case cases[] = {
+        {"ethernet", lan::kFindAnswer, 0, 1, 596, 5},  // lengths 5 to 600
+        // 600 down to 19 are listed; the 18-byte answer ends the search.
+        {"wlan", lan::kRegisterAnswer, 600, -1, 582, 19},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.mode);
+        QList<int> lengths;
+        for (int length = c.first; length >= 0 && length <= 600; length += c.step) lengths << length;
+        LengthPeer peer(c.tag, lengths);
 
-    const ToolOutcome outcome = RunTool(DiscoverArguments("ethernet", peer.port()), 30000);
-    ASSERT_TRUE(outcome.finished);
-    EXPECT_EQ(outcome.exitCode, 0) << outcome.text().toStdString();
-    EXPECT_TRUE(outcome.sanitizerClean()) << outcome.err.toStdString();
-    EXPECT_EQ(peer.requests(), 1);
+        const ToolOutcome outcome = RunTool(DiscoverArguments(c.mode, peer.port()), 30000);
+        ASSERT_TRUE(outcome.finished);
+        EXPECT_EQ(outcome.exitCode, 0) << outcome.text().toStdString();
+        EXPECT_TRUE(outcome.sanitizerClean()) << outcome.err.toStdString();
+        EXPECT_EQ(peer.requests(), 1);
 
-    const QJsonArray devices = Devices(outcome);
-    ASSERT_EQ(devices.size(), 596);  // lengths 5 to 600
-    for (int i = 0; i < devices.size(); ++i) EXPECT_EQ(devices[i]["mac"].toString(), ExpectedMac(5 + i, 4)) << i;
-    // The shortest answer listed carries one record byte; the rest read as 0.
-    EXPECT_EQ(devices[0]["ip"].toString(), QStringLiteral("0.0.0.0"));
-}
-
-TEST(LanFaults, WlanAnswersFromLongToShortEndTheSearchAtTheFirstShortOne) {
-    QList<int> lengths;
-    for (int length = 600; length >= 0; --length) lengths << length;
-    LengthPeer peer(lan::kRegisterAnswer, lengths);
-
-    const ToolOutcome outcome = RunTool(DiscoverArguments("wlan", peer.port()), 30000);
-    ASSERT_TRUE(outcome.finished);
-    EXPECT_EQ(outcome.exitCode, 0) << outcome.text().toStdString();
-    EXPECT_TRUE(outcome.sanitizerClean()) << outcome.err.toStdString();
-
-    // 600 down to 19 are listed; the 18-byte answer ends the search.
-    const QJsonArray devices = Devices(outcome);
-    ASSERT_EQ(devices.size(), 582);
-    for (int i = 0; i < devices.size(); ++i) EXPECT_EQ(devices[i]["mac"].toString(), ExpectedMac(600 - i, 18)) << i;
+        const QJsonArray devices = Devices(outcome);
+        ASSERT_EQ(devices.size(), c.listed);
+        const int tagLength = static_cast<int>(c.tag.size());
+        for (int i = 0; i < devices.size(); ++i) {
+            const int length = c.step > 0 ? c.shortest + i : c.first - i;
+            EXPECT_EQ(devices[i]["mac"].toString(), ExpectedMac(length, tagLength)) << i;
+        }
+    }
 }
 
 }  // namespace

@@ -2,81 +2,44 @@
 
 #include <fcntl.h>
 #include <poll.h>
-#include <termios.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <chrono>
 #include <cstdlib>
 
-#include "link/bss.h"
-#include "link/framing.h"
-#include "link/printer_config.h"
+#include "exchange/printer_replies.h"
+#include "support/sample_records.h"
 
 namespace corvane::robustness {
 
 namespace {
 
 using namespace corvane::link;
-
-Bytes Join(std::string_view tagText, const Bytes& body) {
-    Bytes content = ToBytes(tagText);
-    content.insert(content.end(), body.begin(), body.end());
-    return content;
-}
+using namespace corvane::link::testing;
 
 constexpr std::uint8_t kGs = 0x1D;
 
+// The valid reply to each request.
+Bytes ReplyTo(PtyPrinter::Request request) {
+    switch (request) {
+    case PtyPrinter::Request::MakerName: return MakerName();
+    case PtyPrinter::Request::Mode: return ModeAck();
+    case PtyPrinter::Request::SystemRecord: return SystemReply(test::SampleInfo());
+    case PtyPrinter::Request::Configuration: return ConfigReply(test::SampleRecord());
+    case PtyPrinter::Request::Survey: return ReplyFrame(SurveyAnswer());
+    case PtyPrinter::Request::Other: break;
+    }
+    return {};
+}
+
 }  // namespace
 
-Bytes ModeAcknowledgement() { return {ReplyHeader[0], ReplyHeader[1], ReplyHeader[2], kModeConfig}; }
-
-Bytes MakerNameReply() { return {0x5F, 'Z', 'E', 'P', 'H', 'R', 'A', 'N', 0x00}; }
-
-Bytes SystemReplyFrame() {
-    const Bytes record = SerializeSystemInfo({"2.31", "2024/03/18", {0x00, 0x11, 0x22, 0xAA, 0xBB, 0xCC}});
-    Bytes frame = EncodeFrame(BuildIfMessage(Join(tag::SysRsp, record)));
-    std::copy(ReplyHeader.begin(), ReplyHeader.end(), frame.begin());
-    return frame;
-}
-
-Bytes ConfigurationReplyFrame() {
-    PrinterConfig config;
-    config.printerName = "PTY-PRINTER";
-    config.ssid = "robust";
-    config.printerPort = 9100;
-    config.userId = "admin";
-    config.userPassword = "admin";
-    config.setCommunity = "private";
-    config.getCommunity = "public";
-    config.trapCommunity = "trap";
-    Bytes frame = EncodeFrame(BuildIfMessage(Join(tag::IfCur, SerializeConfig(config, ConfigLayout::Newer))));
-    std::copy(ReplyHeader.begin(), ReplyHeader.end(), frame.begin());
-    return frame;
-}
-
-Bytes SurveyReplyFrame() {
-    const Bytes body{0x00, 4, 'm', 'e', 's', 'h', 0x01, 6, 0x00, 0x1A, 0x2B, 0x3C, 0x4D, 0x5E, 0x00, 0xFF, 0xC4, 0x08};
-    Bytes frame = EncodeFrame(BuildIfMessage(Join(tag::BssRsp, body)));
-    std::copy(ReplyHeader.begin(), ReplyHeader.end(), frame.begin());
-    return frame;
-}
-
 PtyPrinter::PtyPrinter(Script script) : script_(std::move(script)) {
-    master_ = ::posix_openpt(O_RDWR | O_NOCTTY);
-    if (master_ < 0) return;
-    if (::grantpt(master_) != 0 || ::unlockpt(master_) != 0) {
-        ::close(master_);
-        master_ = -1;
-        return;
-    }
-    slavePath_ = ::ptsname(master_);
+    if (!pty_.ok()) return;
+    master_ = pty_.master();
+    slavePath_ = pty_.slave().toStdString();
     slaveKeeper_ = ::open(slavePath_.c_str(), O_RDWR | O_NOCTTY);
-    // A raw line: no echo of what the tool writes, no byte translated.
-    termios raw{};
-    ::tcgetattr(slaveKeeper_, &raw);
-    ::cfmakeraw(&raw);
-    ::tcsetattr(slaveKeeper_, TCSANOW, &raw);
     thread_ = std::thread([this] { serve(); });
 }
 
@@ -84,12 +47,6 @@ PtyPrinter::~PtyPrinter() {
     stop_ = true;
     if (thread_.joinable()) thread_.join();
     if (slaveKeeper_ >= 0) ::close(slaveKeeper_);
-    if (master_ >= 0) ::close(master_);
-}
-
-std::vector<PtyPrinter::Request> PtyPrinter::requests() const {
-    std::lock_guard lock(mutex_);
-    return requests_;
 }
 
 void PtyPrinter::send(const Bytes& bytes) {
@@ -102,25 +59,10 @@ void PtyPrinter::send(const Bytes& bytes) {
 }
 
 void PtyPrinter::handle(Request request) {
-    int count = 0;
-    {
-        std::lock_guard lock(mutex_);
-        requests_.push_back(request);
-        count = static_cast<int>(std::count(requests_.begin(), requests_.end(), request));
-    }
-    const Answer answer = script_(request, count);
+    const Answer answer = script_(request);
     send(answer.before);
     if (answer.pauseMs > 0) std::this_thread::sleep_for(std::chrono::milliseconds(answer.pauseMs));
-    if (answer.reply) {
-        switch (request) {
-        case Request::MakerName: send(MakerNameReply()); break;
-        case Request::Mode: send(ModeAcknowledgement()); break;
-        case Request::SystemRecord: send(SystemReplyFrame()); break;
-        case Request::Configuration: send(ConfigurationReplyFrame()); break;
-        case Request::Survey: send(SurveyReplyFrame()); break;
-        case Request::Other: break;
-        }
-    }
+    send(ReplyTo(request));
     if (answer.afterPauseMs > 0) std::this_thread::sleep_for(std::chrono::milliseconds(answer.afterPauseMs));
     send(answer.after);
 }

@@ -7,12 +7,11 @@
 
 #include <atomic>
 #include <functional>
-#include <mutex>
 #include <string>
 #include <thread>
-#include <vector>
 
 #include "link/bytes.h"
+#include "support/pty_pair.h"
 
 namespace corvane::robustness {
 
@@ -20,16 +19,15 @@ class PtyPrinter {
 public:
     enum class Request { MakerName, Mode, SystemRecord, Configuration, Survey, Other };
 
-    // What to send for one request: `before`, a pause, the valid reply (unless
-    // `reply` is false), another pause, `after`. Empty parts send nothing.
+    // What to send for one request: `before`, a pause, the valid reply,
+    // another pause, `after`. Empty parts send nothing.
     struct Answer {
         Bytes before;
         int pauseMs = 0;
-        bool reply = true;
         int afterPauseMs = 0;
         Bytes after;
     };
-    using Script = std::function<Answer(Request, int count)>;  // count: 1 for the first of its kind
+    using Script = std::function<Answer(Request)>;
 
     explicit PtyPrinter(Script script);
     ~PtyPrinter();
@@ -37,11 +35,9 @@ public:
     PtyPrinter& operator=(const PtyPrinter&) = delete;
 
     // False when no pseudo-terminal could be had.
-    bool ok() const { return master_ >= 0; }
+    bool ok() const { return pty_.ok(); }
     // The device node the tool opens.
     const std::string& devicePath() const { return slavePath_; }
-    // Requests seen so far, in order.
-    std::vector<Request> requests() const;
 
 private:
     void serve();
@@ -49,20 +45,12 @@ private:
     void send(const Bytes& bytes);
 
     Script script_;
+    test::PtyPair pty_;  // raw line: no echo of what the tool writes, no byte translated
     int master_ = -1;
     int slaveKeeper_ = -1;  // keeps the line up between the tool's opens
     std::string slavePath_;
     std::atomic<bool> stop_{false};
-    mutable std::mutex mutex_;
-    std::vector<Request> requests_;
     std::thread thread_;
 };
-
-// The valid reply frames the printer sends.
-Bytes ModeAcknowledgement();
-Bytes SystemReplyFrame();
-Bytes ConfigurationReplyFrame();
-Bytes SurveyReplyFrame();
-Bytes MakerNameReply();
 
 }  // namespace corvane::robustness

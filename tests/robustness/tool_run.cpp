@@ -4,6 +4,7 @@
 
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QProcess>
 #include <QTimer>
 
 namespace corvane::robustness {
@@ -46,36 +47,6 @@ ToolOutcome RunTool(const QStringList& arguments, int limitMs, int interruptAfte
     outcome.out = process.readAllStandardOutput();
     outcome.err = process.readAllStandardError();
     return outcome;
-}
-
-RunningSim::~RunningSim() {
-    if (process_.state() != QProcess::NotRunning) {
-        process_.kill();
-        process_.waitForFinished(5000);
-    }
-}
-
-bool RunningSim::start(const QStringList& arguments, const char* lastLine) {
-    process_.start(QStringLiteral(CORVANE_SIM_BINARY), arguments);
-    if (!process_.waitForStarted(5000)) return false;
-    QByteArray out;
-    while (!out.contains(lastLine) && process_.waitForReadyRead(5000)) out += process_.readAllStandardOutput();
-    for (const QString& line : QString::fromUtf8(out).split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
-        const auto colon = line.indexOf(QStringLiteral(": "));
-        if (colon > 0) lines_.insert(line.left(colon), line.mid(colon + 2).trimmed());
-    }
-    return out.contains(lastLine);
-}
-
-quint16 RunningSim::port(const QString& name) const {
-    return static_cast<quint16>(lines_.value(name).section(QLatin1Char(':'), 1).toUInt());
-}
-
-QByteArray RunningSim::stop() {
-    process_.terminate();
-    process_.waitForFinished(5000);
-    err_ += process_.readAllStandardError();
-    return err_;
 }
 
 }  // namespace corvane::robustness

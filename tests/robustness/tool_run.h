@@ -1,13 +1,9 @@
-// Running the `corvane` program and the printer simulator as the scenarios
-// need them: the tool with a hard time limit, its outcome, and whether a
-// sanitizer (leaks included) had anything to say.
+// Running the `corvane` program as the scenarios need it: with a hard time
+// limit, its outcome, and whether a sanitizer (leaks included) had anything
+// to say.
 #pragma once
 
-#include <functional>
-
 #include <QByteArray>
-#include <QMap>
-#include <QProcess>
 #include <QString>
 #include <QStringList>
 
@@ -29,22 +25,6 @@ struct ToolOutcome {
 // runs meanwhile, so sockets of the test keep answering. With `interruptAfterMs`
 // set, it is sent SIGINT (a Ctrl-C) that long after it started.
 ToolOutcome RunTool(const QStringList& arguments, int limitMs, int interruptAfterMs = -1);
-
-// The simulator, started with `arguments`, its listener lines read.
-class RunningSim {
-public:
-    ~RunningSim();
-    bool start(const QStringList& arguments, const char* lastLine);
-    quint16 port(const QString& name) const;
-    QString value(const QString& name) const { return lines_.value(name); }
-    // Stops it; its stderr and whether a sanitizer reported anything.
-    QByteArray stop();
-
-private:
-    QProcess process_;
-    QMap<QString, QString> lines_;
-    QByteArray err_;
-};
 
 bool IsSanitizerClean(const QByteArray& err);
 

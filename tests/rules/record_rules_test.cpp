@@ -1,8 +1,15 @@
 // A record spread over the pages and built back; the summary of a written record.
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include "rules/summary_rows.h"
 #include "rules_fixture.h"
+
+namespace corvane::link {
+// Readable layout names in test output.
+static void PrintTo(ConfigLayout layout, std::ostream* os) { *os << (layout == ConfigLayout::Newer ? "Newer" : "Older"); }
+}  // namespace corvane::link
 
 namespace corvane::rules::test {
 namespace {

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "bss.h"
-#include "link/framing.h"
+#include "exchange/printer_replies.h"
 #include "link/printer_config.h"
 #include "link_session.h"
 
@@ -11,6 +11,7 @@ namespace corvane::sim {
 namespace {
 
 using namespace corvane::link;
+using namespace corvane::link::testing;
 
 Bytes Mode(std::uint8_t mode) {
     const auto m = ModeCommand(mode);
@@ -19,12 +20,6 @@ Bytes Mode(std::uint8_t mode) {
 
 Bytes Frame(const Bytes& message) { return EncodeFrame(message); }
 Bytes TagFrame(std::string_view tag) { return Frame(BuildTagOnlyMessage(tag)); }
-
-Bytes Raw(std::string_view s) {
-    Bytes b(ReplyHeader.begin(), ReplyHeader.end());
-    b.insert(b.end(), s.begin(), s.end());
-    return b;
-}
 
 Bytes CertChunk(std::string_view tag, std::uint32_t offset, const Bytes& data) {
     Bytes content = ToBytes(tag);
@@ -96,18 +91,18 @@ TEST_F(LinkPrinterSession, FramesNeedTheirOwnModeCommandAndNoiseIsSkipped) {
 TEST_F(LinkPrinterSession, CertificateOf1200BytesIsTakenAs500500200) {
     Bytes file(1200);
     for (std::size_t i = 0; i < file.size(); ++i) file[i] = static_cast<std::uint8_t>(i * 7);
-    EXPECT_EQ(Only(Send(Mode(0x82))), Raw("STRT"));
+    EXPECT_EQ(Only(Send(Mode(0x82))), Reply("STRT"));
     const Bytes part0(file.begin(), file.begin() + 500), part1(file.begin() + 500, file.begin() + 1000),
         part2(file.begin() + 1000, file.end());
-    EXPECT_EQ(Only(SendTrickled(CertChunk(tag::FwCert, 0, part0))), Raw(tag::IfSuc));
+    EXPECT_EQ(Only(SendTrickled(CertChunk(tag::FwCert, 0, part0))), Reply(tag::IfSuc));
     // A chunk that skips ahead, or whose CRC is wrong, is refused and not stored.
-    EXPECT_NE(Only(Send(CertChunk(tag::FwCert, 600, part1))), Raw(tag::IfSuc));
-    auto broken = CertChunk(tag::FwCert, 500, part1);
-    broken[broken.size() - 2] = broken[broken.size() - 2] == '0' ? '1' : '0';
-    EXPECT_NE(Only(Send(broken)), Raw(tag::IfSuc));
-    EXPECT_EQ(Only(Send(CertChunk(tag::FwCert, 500, part1))), Raw(tag::IfSuc));
+    EXPECT_NE(Only(Send(CertChunk(tag::FwCert, 600, part1))), Reply(tag::IfSuc));
+    const auto part1Chunk = CertChunk(tag::FwCert, 500, part1);
+    const auto broken = Corrupted(part1Chunk, part1Chunk.size() - 2);
+    EXPECT_NE(Only(Send(broken)), Reply(tag::IfSuc));
+    EXPECT_EQ(Only(Send(CertChunk(tag::FwCert, 500, part1))), Reply(tag::IfSuc));
     EXPECT_TRUE(state.link.certificates.empty());
-    EXPECT_EQ(Only(Send(CertChunk(tag::CertEnd, 1000, part2))), Raw(tag::IfSuc));
+    EXPECT_EQ(Only(Send(CertChunk(tag::CertEnd, 1000, part2))), Reply(tag::IfSuc));
     EXPECT_EQ(state.link.certificates.at(2), file);
 }
 

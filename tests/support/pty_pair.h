@@ -29,6 +29,7 @@ public:
     PtyPair& operator=(const PtyPair&) = delete;
 
     bool ok() const { return !slave_.empty(); }
+    int master() const { return master_; }
     QString slave() const { return QString::fromStdString(slave_); }
     // True when all of `text` went out.
     bool send(const std::string& text) const {

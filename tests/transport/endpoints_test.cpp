@@ -80,22 +80,18 @@ TEST(LanEndpointsPrinterHost, CommandLineThenEnvironment) {
     }
 }
 
-TEST(LanEndpoints, LocalAddressMustBeIpv4) {
-    QStringList errors;
-    const auto endpoints = LanEndpoints::fromLookup(
-        [](const QString& option) { return option == "local-address" ? QString("fe80::1") : QString(); }, &errors);
-    EXPECT_TRUE(endpoints.localAddress.isEmpty());
-    EXPECT_EQ(errors.size(), 1);
-}
-
-TEST(LanEndpointsPrinterHost, AnythingButIpv4IsRefusedAndNamed) {
-    for (const char* bad : {"::1", "printer.local", "300.1.1.1", "127.0.0.1:80"}) {
+TEST(LanEndpoints, AddressesOtherThanIpv4AreRefusedAndNamed) {
+    const std::pair<QString, const char*> cases[] = {
+        {"local-address", "fe80::1"}, {"printer-host", "::1"},         {"printer-host", "printer.local"},
+        {"printer-host", "300.1.1.1"}, {"printer-host", "127.0.0.1:80"},
+    };
+    for (const auto& [option, bad] : cases) {
         QStringList errors;
         const auto endpoints = LanEndpoints::fromLookup(
-            [bad](const QString& option) { return option == "printer-host" ? QString(bad) : QString(); }, &errors);
-        EXPECT_TRUE(endpoints.printerHost.isEmpty()) << bad;
+            [&](const QString& asked) { return asked == option ? QString(bad) : QString(); }, &errors);
+        EXPECT_TRUE(endpoints.localAddress.isEmpty() && endpoints.printerHost.isEmpty()) << bad;
         ASSERT_EQ(errors.size(), 1) << bad;
-        EXPECT_TRUE(errors[0].startsWith("printer-host: ")) << errors[0].toStdString();
+        EXPECT_TRUE(errors[0].startsWith(option + ": ")) << errors[0].toStdString();
         EXPECT_EQ(endpoints.printerAddressFor("192.168.0.5"), "192.168.0.5") << bad;
     }
 }

@@ -1,7 +1,8 @@
-// Peers that misbehave, one table per kind of fault, against each transport
-// that can meet it: the raw link port on a pseudo-terminal and the LAN survey
-// on a loopback TCP server. Every wait must end within its own budget, and a
-// silent peer's wait as soon as the user cancels.
+// Peers, one table per kind of behaviour, against each transport that can
+// meet it: the raw link port on a pseudo-terminal and the LAN survey on a
+// loopback TCP server (the survey's attempts and answers are tested over a
+// scripted stream in tests/exchange). Every wait must end within its own
+// budget, and a silent peer's wait as soon as the user cancels.
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
@@ -15,6 +16,7 @@
 #include <thread>
 #include <vector>
 
+#include "exchange/printer_replies.h"
 #include "support/pty_pair.h"
 #include "transport/raw_device_port.h"
 #include "transport/survey_socket.h"
@@ -68,27 +70,79 @@ TEST(PeerGone, LinkReadFailsAtOnceInsteadOfWaitingOrSpinning) {
     }
 }
 
-// A TCP peer that answers every connection with one byte per tick.
-class TricklingServer {
+// A TCP peer that answers every connection with `segments`, each at its time
+// counted from the connection.
+class SurveyPeer {
 public:
-    explicit TricklingServer(std::chrono::milliseconds tick) {
+    struct Segment {
+        std::chrono::milliseconds at;
+        Bytes bytes;
+    };
+    explicit SurveyPeer(std::vector<Segment> segments) : segments_(std::move(segments)) {
         server_.listen(QHostAddress::LocalHost, 0);
-        QObject::connect(&server_, &QTcpServer::newConnection, [this, tick] {
+        QObject::connect(&server_, &QTcpServer::newConnection, [this] {
             QTcpSocket* peer = server_.nextPendingConnection();
-            auto* timer = new QTimer(peer);
-            // Letters in turn: what came never checks out as a whole message.
-            QObject::connect(timer, &QTimer::timeout, peer, [peer, sent = 0]() mutable {
-                const char letter = static_cast<char>('A' + sent++ % 26);
-                peer->write(&letter, 1);
-            });
-            timer->start(tick);
+            for (const Segment& s : segments_) {
+                QTimer::singleShot(s.at, peer, [peer, s] {
+                    peer->write(reinterpret_cast<const char*>(s.bytes.data()), qint64(s.bytes.size()));
+                });
+            }
         });
     }
     int port() const { return server_.serverPort(); }
 
 private:
     QTcpServer server_;
+    std::vector<Segment> segments_;
 };
+
+struct SurveyRun {
+    int result = -1;
+    std::vector<int> progress;
+    BssTable table{};
+};
+
+// The survey of the printer at `port`, each receive attempt `receive` long.
+SurveyRun RunSurvey(int port, std::chrono::milliseconds receive, const link::CancelToken* cancel = nullptr) {
+    lan::SurveyTimings timings;
+    timings.connect = 1000ms;
+    timings.receive = receive;
+    lan::LanSurvey survey(QStringLiteral("127.0.0.1"), port, timings);
+    survey.setIdleHook([] { QCoreApplication::processEvents(); });
+    survey.setCancelToken(cancel);
+    SurveyRun run;
+    survey.setProgressCallback([&run](int value) { run.progress.push_back(value); });
+    run.result = survey.queryBssOverTcp();
+    run.table = survey.table();
+    return run;
+}
+
+TEST(PeerAnswers, TheSurveyEndsOnTheWholeAnswerOrAtOnceOnARefusal) {
+    int closedPort = 0;
+    {
+        QTcpServer probe;
+        ASSERT_TRUE(probe.listen(QHostAddress::LocalHost, 0));
+        closedPort = probe.serverPort();
+    }
+    auto start = Clock::now();
+    const SurveyRun refused = RunSurvey(closedPort, 50ms);
+    EXPECT_EQ(refused.result, 0);
+    EXPECT_TRUE(refused.progress.empty());
+    EXPECT_LT(since(start), 1000ms);
+    EXPECT_EQ(lan::LanSurvey(QStringLiteral("not.an.address")).connectSurveySocket(), 0);
+
+    // In three segments: complete after the third, no receive time-out waited out.
+    const Bytes answer = link::testing::SurveyAnswer();
+    auto part = [&](long from, long to) { return Bytes(answer.begin() + from, answer.begin() + to); };
+    SurveyPeer printer({{20ms, part(0, 10)}, {60ms, part(10, 25)}, {100ms, part(25, long(answer.size()))}});
+    start = Clock::now();
+    const SurveyRun whole = RunSurvey(printer.port(), 1500ms);
+    EXPECT_EQ(whole.result, 1);
+    EXPECT_EQ(whole.progress, (std::vector<int>{0, 12, 100}));
+    EXPECT_STREQ(whole.table[0].ssid.data(), "Shop");
+    EXPECT_EQ(whole.table[0].security, 0x08);
+    EXPECT_LT(since(start), 1000ms);
+}
 
 TEST(PeerTrickles, EachTransportStopsAtItsBudget) {
     // One byte every 20 ms, for far longer than any budget below: without a
@@ -124,16 +178,13 @@ TEST(PeerTrickles, EachTransportStopsAtItsBudget) {
          300ms},
         {"LAN survey",
          [] {
-             TricklingServer peer(20ms);
-             lan::SurveyTimings timings;
-             timings.connect = 1000ms;
-             timings.receive = 100ms;  // 7 attempts: 700 ms in all
-             lan::LanSurvey survey(QStringLiteral("127.0.0.1"), peer.port(), timings);
-             survey.setIdleHook([] { QCoreApplication::processEvents(); });
-             std::vector<int> progress;
-             survey.setProgressCallback([&progress](int value) { progress.push_back(value); });
-             EXPECT_EQ(survey.queryBssOverTcp(), 0);
-             EXPECT_EQ(progress, (std::vector<int>{0, 12, 100}));  // bytes came, then the budget ran out
+             // Letters in turn: what came never checks out as a whole message.
+             std::vector<SurveyPeer::Segment> trickle;
+             for (int i = 0; i < 500; ++i) trickle.push_back({20ms * (i + 1), Bytes{std::uint8_t('A' + i % 26)}});
+             SurveyPeer peer(trickle);
+             const SurveyRun run = RunSurvey(peer.port(), 100ms);  // 7 attempts: 700 ms in all
+             EXPECT_EQ(run.result, 0);
+             EXPECT_EQ(run.progress, (std::vector<int>{0, 12, 100}));  // bytes came, then the budget ran out
          },
          700ms},
     };
@@ -166,12 +217,8 @@ TEST(PeerSilent, ACancelEndsEachTransportsWaitAtItsNextSlice) {
          }},
         {"LAN survey",
          [](const link::CancelToken& cancel) {
-             QTcpServer silent;
-             ASSERT_TRUE(silent.listen(QHostAddress::LocalHost, 0));
-             lan::LanSurvey survey(QStringLiteral("127.0.0.1"), silent.serverPort());
-             survey.setIdleHook([] { QCoreApplication::processEvents(); });
-             survey.setCancelToken(&cancel);
-             EXPECT_EQ(survey.queryBssOverTcp(), 0);
+             SurveyPeer silent({});
+             EXPECT_EQ(RunSurvey(silent.port(), 1500ms, &cancel).result, 0);
          }},
     };
     for (const Case& c : cases) {

@@ -13,6 +13,7 @@
 #include <functional>
 #include <string>
 #include <thread>
+#include <vector>
 
 #include <QFile>
 #include <QSettings>
@@ -71,36 +72,32 @@ TEST(SerialPortDefaults, PrinterLineSettingsAndTimings) {
     EXPECT_EQ(port.Write(ToBytes("x")), 0u);
 }
 
-TEST_F(RawPortTest, WaitingReplyArrivesWholeAtOnce) {
-    ASSERT_TRUE(pty.send("__[I_F]__[SYS_RSP]"));
-    const auto start = std::chrono::steady_clock::now();
-    EXPECT_EQ(read(), "__[I_F]__[SYS_RSP]");
-    EXPECT_LT(std::chrono::steady_clock::now() - start, 500ms);
-}
-
-TEST_F(RawPortTest, ReplyInTwoPartsFiftyMillisecondsApartArrivesAsOne) {
-    std::thread printer([this] {
-        std::this_thread::sleep_for(20ms);
-        pty.send("first-");
-        std::this_thread::sleep_for(50ms);
-        pty.send("second");
-    });
-    EXPECT_EQ(read(), "first-second");
-    printer.join();
-}
-
-TEST_F(RawPortTest, SilenceOfTheReplyGapEndsAReply) {
-    LinkTimeouts patient = shortTimeouts();
-    patient.attempts = 20;  // one second for the second part's first byte
-    port.setTimeouts(patient);
-    std::thread printer([this] {
-        pty.send("one");
-        std::this_thread::sleep_for(300ms);
-        pty.send("two");
-    });
-    EXPECT_EQ(read(), "one");
-    EXPECT_EQ(read(), "two");
-    printer.join();
+TEST_F(RawPortTest, RepliesArriveWholeAndSilenceOfTheReplyGapEndsOne) {
+    struct Case {
+        const char* name;
+        std::vector<std::pair<std::chrono::milliseconds, std::string>> printer;  // a pause, then bytes
+        int attempts;
+        std::vector<std::string> reads;
+    };
+    const Case cases[] = {
+        {"waiting before the read", {{0ms, "__[I_F]__[SYS_RSP]"}}, 3, {"__[I_F]__[SYS_RSP]"}},
+        {"two parts 50 ms apart", {{20ms, "first-"}, {50ms, "second"}}, 3, {"first-second"}},
+        // One second for the second part's first byte.
+        {"two parts 300 ms apart", {{0ms, "one"}, {300ms, "two"}}, 20, {"one", "two"}},
+    };
+    for (const Case& c : cases) {
+        LinkTimeouts timeouts = shortTimeouts();
+        timeouts.attempts = c.attempts;
+        port.setTimeouts(timeouts);
+        std::thread printer([&] {
+            for (const auto& [pause, text] : c.printer) {
+                std::this_thread::sleep_for(pause);
+                pty.send(text);
+            }
+        });
+        for (const std::string& expected : c.reads) EXPECT_EQ(read(), expected) << c.name;
+        printer.join();
+    }
 }
 
 TEST_F(RawPortTest, AWholeReplyEndsAfterItsGuardAndWhatFollowsIsDiscarded) {
