@@ -189,27 +189,6 @@ INSTANTIATE_TEST_SUITE_P(
                       CancelledWait{"SurveyCancelButton", "cancelButton", true, true}),
     [](const auto& p) { return std::string(p.param.name); });
 
-TEST_F(DirectUiTest, LeavingAPageWithABadValueReturnsToItAndSaveSendsNothing) {
-    open();
-    dialog->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
-    connectPrinter();
-    messages.clear();
-
-    auto* port = onPage<QLineEdit>(Tab::System, "printerPort");
-    type(port, "80");
-    tabs()->setCurrentIndex(static_cast<int>(Tab::Protocol));
-    EXPECT_EQ(messages.ids(), std::vector<int>{kPortNumberIncorrect});
-    EXPECT_EQ(tabs()->currentIndex(), static_cast<int>(Tab::System));
-    EXPECT_EQ(tabs()->currentWidget(), tabs()->page(static_cast<int>(Tab::System)));
-    EXPECT_EQ(QApplication::focusWidget(), port);
-    widget<QPushButton>("saveButton")->click();
-    EXPECT_EQ(messages.ids(), (std::vector<int>{kPortNumberIncorrect, kPortNumberIncorrect}));
-    EXPECT_TRUE(summaries.empty());
-    sim.stop();
-    EXPECT_EQ(sim.configWrites(), 0);
-}
-
 // The window opens on the serial ports, POS offers the simulator's device;
 // the window says what it is connected to, shows the printer's PIN again
 // after a reconnect, and grows with its frame.
@@ -301,7 +280,10 @@ void typeEach(QLineEdit* edit, const QString& text) {
     for (const QChar c : text) QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, QString(c), Qt::NoModifier);
 }
 
-TEST_F(DirectUiTest, EditsStopAtTheirFieldsBytesEmptiedNumbersAreRefusedAndTheLinkStaysFixed) {
+// The keyboard turns pages; numbers complain once per edit; a page with a
+// bad value keeps the focus on it and Save sends nothing; edits stop at
+// their fields' bytes; the link cannot change while connected.
+TEST_F(DirectUiTest, EditsStopAtTheirFieldsBadValuesKeepThePageAndTheLinkStaysFixed) {
     open();
     dialog->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
@@ -310,9 +292,40 @@ TEST_F(DirectUiTest, EditsStopAtTheirFieldsBytesEmptiedNumbersAreRefusedAndTheLi
     for (const char* radio : {"posRadio", "otherTypeRadio", "serialRadio", "usbRadio"})
         EXPECT_FALSE(widget<QRadioButton>(radio)->isEnabled()) << radio;
     EXPECT_FALSE(widget<QComboBox>("portList")->isEnabled());
+    // The port list names its device in full.
+    EXPECT_EQ(widget<QComboBox>("portList")->toolTip(), sim.pty());
+
+    auto* port = onPage<QLineEdit>(Tab::System, "printerPort");
+    port->setFocus();
+    QTest::keyClick(port, Qt::Key_Tab, Qt::ControlModifier);
+    EXPECT_EQ(tabs()->currentIndex(), static_cast<int>(Tab::Protocol));
+    QTest::keyClick(widget<QPushButton>("saveButton"), Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(tabs()->currentIndex(), static_cast<int>(Tab::System));
+
+    // Each digit past the limit is corrected at once; the message comes when
+    // the edit ends, once.
+    port->setFocus();
+    type(port, QStringLiteral("99999"));
+    QTest::keyClicks(port, QStringLiteral("99"));
+    EXPECT_TRUE(messages.ids().empty());
+    EXPECT_LE(port->text().toInt(), 32767);
+    QTest::keyClick(port, Qt::Key_Return);
+    EXPECT_EQ(messages.ids(), std::vector<int>{kPortOutOfRange});
+    messages.clear();
+
+    type(port, "80");
+    tabs()->setCurrentIndex(static_cast<int>(Tab::Protocol));
+    EXPECT_EQ(messages.ids(), std::vector<int>{kPortNumberIncorrect});
+    EXPECT_EQ(tabs()->currentIndex(), static_cast<int>(Tab::System));
+    EXPECT_EQ(tabs()->currentWidget(), tabs()->page(static_cast<int>(Tab::System)));
+    EXPECT_EQ(QApplication::focusWidget(), port);
+    widget<QPushButton>("saveButton")->click();
+    EXPECT_EQ(messages.ids(), (std::vector<int>{kPortNumberIncorrect, kPortNumberIncorrect}));
+    EXPECT_TRUE(summaries.empty());
+    type(port, "9100");
+    messages.clear();
 
     // "9100" deleted key by key: the port field is empty, nothing is sent.
-    auto* port = onPage<QLineEdit>(Tab::System, "printerPort");
     port->setFocus();
     port->end(false);
     for (int i = 0; i < 4; ++i) QTest::keyClick(port, Qt::Key_Backspace);
