@@ -11,7 +11,6 @@
 #include "app/ipv4_address_edit.h"
 #include "app/messages.h"
 #include "history/history_log.h"
-#include "lan/device_lists.h"
 #include "lan/modal.h"
 #include "lan/ui/bss_info_dialog.h"
 #include "lan/ui/device_list_dialog.h"
