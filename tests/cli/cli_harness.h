@@ -10,6 +10,9 @@
 #include <QString>
 #include <QStringList>
 
+#include <memory>
+#include <vector>
+
 #include "support/sim_process.h"
 
 namespace corvane::clitest {
@@ -67,6 +70,20 @@ inline CliRun RunCli(const QStringList& args, int timeoutMs = 30000) {
     QProcess process;
     StartCli(process, args);
     return Finish(process, timeoutMs);
+}
+
+// Runs the command lines side by side and gives their results in order:
+// commands that spend their time waiting for a printer need not wait for
+// each other.
+inline std::vector<CliRun> RunCliTogether(const std::vector<QStringList>& commands, int timeoutMs = 30000) {
+    std::vector<std::unique_ptr<QProcess>> processes;
+    for (const QStringList& args : commands) {
+        processes.push_back(std::make_unique<QProcess>());
+        StartCli(*processes.back(), args);
+    }
+    std::vector<CliRun> runs;
+    for (auto& process : processes) runs.push_back(Finish(*process, timeoutMs));
+    return runs;
 }
 
 inline QString Describe(const CliRun& run) {

@@ -147,6 +147,7 @@ TEST(CliLink, PrinterTextsAreEscapedForPeopleAndExactInJson) {
 TEST(CliLink, OneCaseOfEachLinkFailure) {
     Sim files;
     const QString name = WriteFile(files, "name.json", R"({"config": {"printerName": "X"}})");
+    const QString pem = WriteFile(files, "c.pem", PemOfSize(300));
     RunLinkCases({
         {{"--fault-maker-name", "ZEPHRAM"}, {"link", "info"}, 1, kMakerWarning},
         // A silent printer fails the maker check after its 64 tries.
@@ -158,6 +159,8 @@ TEST(CliLink, OneCaseOfEachLinkFailure) {
         {{"--fault-corrupt-checksum", "if_set"}, {"link", "write", "--from", name}, 1,
          "The configuration has failed.\n"},
         {{"--status-byte", "20"}, {"link", "survey", "--json"}, 0, ""},  // a status byte before the name
+        // The mode command is sent at most 20 times (each budget is counted in tests/exchange).
+        {{"--fault-withhold-strt", "20"}, {"link", "cert", "--type", "ca", pem}, 1, kUploadFailed},
     });
 }
 
@@ -187,45 +190,26 @@ TEST(CliLink, RepliesInPiecesReadTheSameUnderBothReadRules) {
     Sim files;
     const QString edits = WriteFile(files, "edits.json", R"({"config": {"printerName": "Till-9"}})");
     const QString pem = WriteFile(files, "c.pem", PemOfSize(3071));
-    struct Result {
-        CliRun write, cert;
-        QJsonObject printer;
-    };
-    auto runWith = [&](const QString& rule) {
-        Result result;
-        Sim sim;
-        EXPECT_TRUE(sim.start({"--no-lan", "--fault-pieces", "4"}));
-        const QStringList link{"--device", sim.pty(), "--link-read", rule};
-        result.write = RunCli(QStringList{"link", "write", "--from", edits, "--json"} + link);
-        result.cert = RunCli(QStringList{"link", "cert", "--type", "ca", pem} + link);
-        result.printer = sim.stop()["link"].toObject();
-        return result;
-    };
-    const Result silence = runWith("silence");
-    const Result complete = runWith("complete");
-    ASSERT_EQ(silence.write.code, 0) << Describe(silence.write).toStdString();
-    ASSERT_EQ(silence.cert.code, 0) << Describe(silence.cert).toStdString();
-    EXPECT_EQ(silence.printer["configWrites"].toInt(), 1);
-    for (const auto& [a, b] : {std::pair{silence.write, complete.write}, std::pair{silence.cert, complete.cert}}) {
-        EXPECT_EQ(a.code, b.code) << Describe(b).toStdString();
-        EXPECT_EQ(a.out, b.out);
-        EXPECT_EQ(a.err, b.err);
-    }
-    EXPECT_EQ(silence.printer, complete.printer);
-}
-
-TEST(CliLink, CertificateUploadRetryBounds) {
-    Sim files;
-    const QString pem = WriteFile(files, "c.pem", PemOfSize(1200));  // chunks 0, 1, 2
+    // The two rules side by side, each on a printer of its own.
+    Sim silence, complete;
+    ASSERT_TRUE(silence.start({"--no-lan", "--fault-pieces", "4"}));
+    ASSERT_TRUE(complete.start({"--no-lan", "--fault-pieces", "4"}));
+    const QStringList bySilence{"--device", silence.pty(), "--link-read", "silence"};
+    const QStringList byComplete{"--device", complete.pty(), "--link-read", "complete"};
+    const QStringList write{"link", "write", "--from", edits, "--json"};
     const QStringList cert{"link", "cert", "--type", "ca", pem};
-    RunLinkCases({
-        // The mode command is sent at most 20 times.
-        {{"--fault-withhold-strt", "19"}, cert, 0, QString()},
-        {{"--fault-withhold-strt", "20"}, cert, 1, kUploadFailed},
-        // A chunk may be answered 20 times with something else; the 21st fails.
-        {{"--fault-cert-failures", "20", "--fault-cert-fail-chunk", "1"}, cert, 0, QString()},
-        {{"--fault-cert-failures", "21", "--fault-cert-fail-chunk", "1"}, cert, 1, kUploadFailed},
-    });
+    const auto writes = RunCliTogether({write + bySilence, write + byComplete});
+    const auto certs = RunCliTogether({cert + bySilence, cert + byComplete});
+    ASSERT_EQ(writes[0].code, 0) << Describe(writes[0]).toStdString();
+    ASSERT_EQ(certs[0].code, 0) << Describe(certs[0]).toStdString();
+    for (const auto& runs : {writes, certs}) {
+        EXPECT_EQ(runs[0].code, runs[1].code) << Describe(runs[1]).toStdString();
+        EXPECT_EQ(runs[0].out, runs[1].out);
+        EXPECT_EQ(runs[0].err, runs[1].err);
+    }
+    const QJsonObject printer = silence.stop()["link"].toObject();
+    EXPECT_EQ(printer["configWrites"].toInt(), 1);
+    EXPECT_EQ(printer, complete.stop()["link"].toObject());
 }
 
 }  // namespace

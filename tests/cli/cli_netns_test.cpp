@@ -18,247 +18,158 @@ bool NamespacesAvailable() {
     return probe.waitForFinished(5000) && probe.exitStatus() == QProcess::NormalExit && probe.exitCode() == 0;
 }
 
-// Runs inside the namespace: loopback up with an address of its own and a
-// default route through it, so a broadcast has somewhere to go and comes
-// back to the simulator listening on every address.
-const char* kScript = R"sh(
+// Put before each script below; runs as root of the tool's fresh namespace.
+// `peer NAME LINKS BODY` runs BODY in a namespace of its own (output in
+// $OUT/NAME.txt, its pid in $NAME) once the LINKS moved there have arrived;
+// `ready NAME` waits until the simulator there listens.
+const char* kPrelude = R"sh(
 set -u
 [ "$(ip -o link | grep -vc ': lo:')" = 0 ] || exit 77   # not a fresh namespace
 ip link set lo up
+unset CORVANE_TARGET CORVANE_REMOTE_PORT CORVANE_LOCAL_PORT CORVANE_LOCAL_ADDRESS CORVANE_SURVEY_PORT
+peer() {
+  LINKS="$2" unshare -n sh -c 'for i in $(seq 100); do
+      n=0; for l in $LINKS; do ip link show $l >/dev/null 2>&1 && n=$((n+1)); done
+      [ $n = $(echo $LINKS | wc -w) ] && break; sleep 0.05; done
+    ip link set lo up
+    '"$3" > "$OUT/$1.txt" 2>&1 &
+  eval "$1=$!"
+  for i in $(seq 100); do [ "$(readlink /proc/$!/ns/net)" != "$(readlink /proc/self/ns/net)" ] && break; sleep 0.05; done
+}
+ready() { for i in $(seq 50); do grep -q survey: "$OUT/$1.txt" && break; sleep 0.1; done; }
+)sh";
+
+// Loopback with an address of its own and a default route through it, so a
+// broadcast has somewhere to go and comes back to the simulator listening on
+// every address.
+const char* kLoopbackScript = R"sh(
 ip addr add 10.200.0.1/24 dev lo
 ip route add default dev lo
-unset CORVANE_TARGET CORVANE_REMOTE_PORT CORVANE_LOCAL_PORT CORVANE_LOCAL_ADDRESS CORVANE_SURVEY_PORT
 "$SIM" --bind 0.0.0.0 --no-link > "$OUT/sim.txt" 2>&1 &
 sim=$!
-for i in $(seq 50); do grep -q survey: "$OUT/sim.txt" && break; sleep 0.1; done
+ready sim
+("$CLI" discover wlan --local 10.200.0.1 --json > "$OUT/wlan.json"; echo $? > "$OUT/wlan.rc") &
 "$CLI" discover ethernet --json > "$OUT/ethernet.json"; echo $? > "$OUT/ethernet.rc"
-"$CLI" lan-set ethernet --mac 00:11:62:0a:00:02 --port 9107 > "$OUT/set.txt"; echo $? > "$OUT/set.rc"
-"$CLI" discover ethernet --json > "$OUT/again.json"
-"$CLI" discover wlan --local 10.200.0.1 --json > "$OUT/wlan.json"; echo $? > "$OUT/wlan.rc"
-kill $sim; wait $sim
-exit 0
+"$CLI" lan-set ethernet --mac 00:11:62:0a:00:02 --port 9107 --verify-delay 0 > "$OUT/set.txt"; echo $? > "$OUT/set.rc"
+kill $sim; wait
 )sh";
 
-// Runs inside the tool's namespace: two links, the default route through
-// the first, where no printer is; the simulator sits in a namespace of its
-// own at the far end of the second. Only what leaves through the second
-// link, chosen by its local address, reaches it.
+// Two links to two namespaces, each with a simulator of its own (the same
+// printers); the default route leads to the first only. The tool searches
+// from both of its addresses at once, then changes a printer behind the
+// second link: only what leaves through that link, chosen by its local
+// address rather than by the route, reaches it.
 const char* kTwoLinksScript = R"sh(
-set -u
-[ "$(ip -o link | grep -vc ': lo:')" = 0 ] || exit 77   # not a fresh namespace
-ip link set lo up
-unshare -n sh -c '
-  for i in $(seq 100); do ip link show p1 >/dev/null 2>&1 && break; sleep 0.05; done
-  ip link set lo up
-  ip addr add 10.77.2.2/24 dev p1
-  ip link set p1 up
-  exec "$SIM" --bind 0.0.0.0 --no-link' > "$OUT/sim.txt" 2>&1 &
-sim=$!
-for i in $(seq 100); do
-  [ "$(readlink /proc/$sim/ns/net)" != "$(readlink /proc/self/ns/net)" ] && break; sleep 0.05
-done
-ip link add t0 type veth peer name d0
-ip link add t1 type veth peer name p1
-ip link set p1 netns $sim
-ip addr add 10.77.1.1/24 dev t0
-ip link set t0 up
-ip link set d0 up
-ip addr add 10.77.2.1/24 dev t1
-ip link set t1 up
-ip route add default via 10.77.1.2 dev t0
-for i in $(seq 50); do grep -q survey: "$OUT/sim.txt" && break; sleep 0.1; done
-unset CORVANE_TARGET CORVANE_REMOTE_PORT CORVANE_LOCAL_PORT CORVANE_LOCAL_ADDRESS CORVANE_SURVEY_PORT
-"$CLI" lan-set ethernet --local 10.77.2.1 --mac 00:11:62:0a:00:02 --port 9107 > "$OUT/set.txt" 2>&1
-echo $? > "$OUT/set.rc"
-"$CLI" discover ethernet --local 10.77.2.1 --json > "$OUT/again.json"
-kill $sim; wait $sim
-exit 0
-)sh";
-
-// Runs inside the tool's namespace: two links to two namespaces, each with
-// a simulator of its own (the same printers); the tool searches from both of
-// its addresses at once.
-const char* kAllAdaptersScript = R"sh(
-set -u
-[ "$(ip -o link | grep -vc ': lo:')" = 0 ] || exit 77   # not a fresh namespace
-ip link set lo up
 for n in 1 2; do
-  unshare -n sh -c '
-    for i in $(seq 100); do ip link show p'$n' >/dev/null 2>&1 && break; sleep 0.05; done
-    ip link set lo up
-    ip addr add 10.77.'$n'.2/24 dev p'$n'
-    ip link set p'$n' up
-    exec "$SIM" --bind 0.0.0.0 --no-link' > "$OUT/sim$n.txt" 2>&1 &
-  eval sim$n=$!
-done
-for n in 1 2; do
-  eval pid=\$sim$n
-  for i in $(seq 100); do
-    [ "$(readlink /proc/$pid/ns/net)" != "$(readlink /proc/self/ns/net)" ] && break; sleep 0.05
-  done
-  ip link add t$n type veth peer name p$n
-  ip link set p$n netns $pid
+  peer sim$n p$n "ip addr add 10.77.$n.2/24 dev p$n; ip link set p$n up; exec \"\$SIM\" --bind 0.0.0.0 --no-link"
+  eval ip link add t$n type veth peer name p$n netns \$sim$n
   ip addr add 10.77.$n.1/24 dev t$n
   ip link set t$n up
 done
-for n in 1 2; do for i in $(seq 50); do grep -q survey: "$OUT/sim$n.txt" && break; sleep 0.1; done; done
-unset CORVANE_TARGET CORVANE_REMOTE_PORT CORVANE_LOCAL_PORT CORVANE_LOCAL_ADDRESS CORVANE_SURVEY_PORT
+ip route add default via 10.77.1.2 dev t1
+ready sim1; ready sim2
+"$CLI" discover wlan --local all --csv > "$OUT/wlan.csv" 2>&1 &
 "$CLI" discover ethernet --local all --json > "$OUT/all.json" 2> "$OUT/all.err"; echo $? > "$OUT/all.rc"
-"$CLI" discover wlan --local all --csv > "$OUT/wlan.csv" 2>&1
+wait $!
+"$CLI" lan-set ethernet --local 10.77.2.1 --mac 00:11:62:0a:00:02 --port 9107 --verify-delay 0 \
+  > "$OUT/set.txt" 2>&1
+echo $? > "$OUT/set.rc"
 kill $sim1 $sim2; wait
-exit 0
 )sh";
 
-// Runs inside the tool's namespace: the simulator sits behind a router (a
-// namespace of its own that forwards between two links), in another subnet.
-// A broadcast stays on the tool's link; a search by address crosses.
+// The simulator sits behind a router (a namespace of its own that forwards
+// between two links), in another subnet. A broadcast stays on the tool's
+// link; a search by address crosses.
 const char* kAcrossRouterScript = R"sh(
-set -u
-[ "$(ip -o link | grep -vc ': lo:')" = 0 ] || exit 77   # not a fresh namespace
-ip link set lo up
-unshare -n sh -c '
-  for i in $(seq 100); do ip link show r1 >/dev/null 2>&1 && ip link show r2 >/dev/null 2>&1 && break; sleep 0.05; done
-  ip link set lo up
-  echo 1 > /proc/sys/net/ipv4/ip_forward
+peer router "r1 r2" 'echo 1 > /proc/sys/net/ipv4/ip_forward
   ip addr add 10.77.1.2/24 dev r1; ip link set r1 up
   ip addr add 10.77.2.1/24 dev r2; ip link set r2 up
-  exec sleep 60' &
-router=$!
-unshare -n sh -c '
-  for i in $(seq 100); do ip link show p2 >/dev/null 2>&1 && break; sleep 0.05; done
-  ip link set lo up
-  ip addr add 10.77.2.2/24 dev p2; ip link set p2 up
-  ip route add default via 10.77.2.1
-  exec "$SIM" --bind 0.0.0.0 --no-link' > "$OUT/sim.txt" 2>&1 &
-sim=$!
-for pid in $router $sim; do
-  for i in $(seq 100); do
-    [ "$(readlink /proc/$pid/ns/net)" != "$(readlink /proc/self/ns/net)" ] && break; sleep 0.05
-  done
-done
-ip link add t1 type veth peer name r1
-ip link set r1 netns $router
-ip link add r2 type veth peer name p2
+  exec sleep 60'
+peer sim p2 'ip addr add 10.77.2.2/24 dev p2; ip link set p2 up; ip route add default via 10.77.2.1
+  exec "$SIM" --bind 0.0.0.0 --no-link'
+ip link add t1 type veth peer name r1 netns $router
+ip link add r2 type veth peer name p2 netns $sim
 ip link set r2 netns $router
-ip link set p2 netns $sim
 ip addr add 10.77.1.1/24 dev t1
 ip link set t1 up
 ip route add 10.77.2.0/24 via 10.77.1.2
-for i in $(seq 50); do grep -q survey: "$OUT/sim.txt" && break; sleep 0.1; done
-unset CORVANE_TARGET CORVANE_REMOTE_PORT CORVANE_LOCAL_PORT CORVANE_LOCAL_ADDRESS CORVANE_SURVEY_PORT
+ready sim
 "$CLI" discover ethernet --local 10.77.1.1 --json > "$OUT/broadcast.json"
 "$CLI" discover ethernet --local 10.77.1.1 --target 10.77.2.1-3 --json > "$OUT/unicast.json"
 "$CLI" lan-set ethernet --local 10.77.1.1 --target 10.77.2.1-3 --mac 00:11:62:0a:00:01 --port 9107 \
   --verify-delay 0 > "$OUT/set.txt" 2>&1
 echo $? > "$OUT/set.rc"
 kill $sim $router; wait
-exit 0
 )sh";
 
-QByteArray Read(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-// Runs `script` as root of a fresh network namespace, with the programs'
-// paths and `out` (for the results) in its environment.
-void RunInNamespace(const char* script, const QTemporaryDir& out) {
-    QProcess shell;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("SIM", CORVANE_SIM_BINARY);
-    environment.insert("CLI", CORVANE_CLI_BINARY);
-    environment.insert("OUT", out.path());
-    shell.setProcessEnvironment(environment);
-    shell.start("unshare", {"-n", "sh", "-c", script});
-    ASSERT_TRUE(shell.waitForFinished(60000)) << "the namespace script did not end";
-    ASSERT_EQ(shell.exitCode(), 0) << shell.readAllStandardError().toStdString();
-}
-
-TEST(CliNetns, BroadcastDiscoveryAndSettingsOnDefaultPorts) {
-    if (!NamespacesAvailable()) GTEST_SKIP() << "network namespaces are not available here (needs root and unshare -n)";
+class CliNetns : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (!NamespacesAvailable()) GTEST_SKIP() << "network namespaces are not available here (needs root and unshare -n)";
+        ASSERT_TRUE(out.isValid());
+    }
+    // Runs the prelude and `script` as root of a fresh network namespace, with
+    // the programs' paths and the results folder in its environment.
+    void run(const char* script) {
+        QProcess shell;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("SIM", CORVANE_SIM_BINARY);
+        environment.insert("CLI", CORVANE_CLI_BINARY);
+        environment.insert("OUT", out.path());
+        shell.setProcessEnvironment(environment);
+        shell.start("unshare", {"-n", "sh", "-c", QString::fromLatin1(kPrelude) + QString::fromLatin1(script) + "\nexit 0\n"});
+        ASSERT_TRUE(shell.waitForFinished(60000)) << "the namespace script did not end";
+        ASSERT_EQ(shell.exitCode(), 0) << shell.readAllStandardError().toStdString();
+    }
+    QByteArray read(const char* name) const {
+        QFile file(out.filePath(name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    QJsonArray rows(const char* name) const { return QJsonDocument::fromJson(read(name)).array(); }
     QTemporaryDir out;
-    ASSERT_TRUE(out.isValid());
-    ASSERT_NO_FATAL_FAILURE(RunInNamespace(kScript, out));
+};
 
-    EXPECT_EQ(Read(out.filePath("ethernet.rc")).trimmed(), "0");
-    const QJsonArray ethernet = QJsonDocument::fromJson(Read(out.filePath("ethernet.json"))).array();
-    ASSERT_EQ(ethernet.size(), 2) << Read(out.filePath("sim.txt")).toStdString();
-    EXPECT_EQ(ethernet[0][QStringLiteral("mac")].toString(), "00:11:62:0a:00:01");
-
-    EXPECT_EQ(Read(out.filePath("set.rc")).trimmed(), "0") << Read(out.filePath("set.txt")).toStdString();
-    const QJsonArray again = QJsonDocument::fromJson(Read(out.filePath("again.json"))).array();
-    ASSERT_EQ(again.size(), 2);
-    EXPECT_EQ(again[1][QStringLiteral("port")].toInt(), 9107);
-
-    EXPECT_EQ(Read(out.filePath("wlan.rc")).trimmed(), "0");
-    EXPECT_EQ(QJsonDocument::fromJson(Read(out.filePath("wlan.json"))).array().size(), 3);
+TEST_F(CliNetns, BroadcastDiscoveryAndSettingsOnDefaultPorts) {
+    ASSERT_NO_FATAL_FAILURE(run(kLoopbackScript));
+    EXPECT_EQ(read("ethernet.rc").trimmed(), "0");
+    ASSERT_EQ(rows("ethernet.json").size(), 2) << read("sim.txt").toStdString();
+    EXPECT_EQ(rows("ethernet.json").at(0)["mac"].toString(), "00:11:62:0a:00:01");
+    EXPECT_EQ(read("set.rc").trimmed(), "0") << read("set.txt").toStdString();
+    EXPECT_TRUE(read("set.txt").endsWith("Verified: now at 192.168.0.102, port 9107\n")) << read("set.txt").toStdString();
+    EXPECT_EQ(read("wlan.rc").trimmed(), "0");
+    EXPECT_EQ(rows("wlan.json").size(), 3);
 }
-
-}  // namespace
-
-namespace {
-
-// The settings request leaves through the link the search used, not along
-// the default route: the printer is reachable only there.
-TEST(CliNetns, SettingsLeaveThroughTheSearchsLinkNotTheDefaultRoute) {
-    if (!NamespacesAvailable()) GTEST_SKIP() << "network namespaces are not available here (needs root and unshare -n)";
-    QTemporaryDir out;
-    ASSERT_TRUE(out.isValid());
-    ASSERT_NO_FATAL_FAILURE(RunInNamespace(kTwoLinksScript, out));
-
-    EXPECT_EQ(Read(out.filePath("set.rc")).trimmed(), "0")
-        << Read(out.filePath("set.txt")).toStdString() << Read(out.filePath("sim.txt")).toStdString();
-    const QJsonArray again = QJsonDocument::fromJson(Read(out.filePath("again.json"))).array();
-    ASSERT_EQ(again.size(), 2);
-    EXPECT_EQ(again[1][QStringLiteral("port")].toInt(), 9107);
-}
-
-}  // namespace
-
-namespace {
 
 // --local all: one search from every local address at once; a printer
-// answering on two adapters is listed once per adapter.
-TEST(CliNetns, AllAdaptersSearchTogether) {
-    if (!NamespacesAvailable()) GTEST_SKIP() << "network namespaces are not available here (needs root and unshare -n)";
-    QTemporaryDir out;
-    ASSERT_TRUE(out.isValid());
-    ASSERT_NO_FATAL_FAILURE(RunInNamespace(kAllAdaptersScript, out));
-
-    EXPECT_EQ(Read(out.filePath("all.rc")).trimmed(), "0") << Read(out.filePath("all.err")).toStdString();
-    const QJsonArray rows = QJsonDocument::fromJson(Read(out.filePath("all.json"))).array();
-    ASSERT_EQ(rows.size(), 4) << Read(out.filePath("all.err")).toStdString();
+// answering on two adapters is listed once per adapter. The settings request
+// leaves through the link the search used, not along the default route.
+TEST_F(CliNetns, AllAdaptersSearchTogetherAndSettingsLeaveThroughTheSearchsLink) {
+    ASSERT_NO_FATAL_FAILURE(run(kTwoLinksScript));
+    EXPECT_EQ(read("all.rc").trimmed(), "0") << read("all.err").toStdString();
     QStringList seen;
-    for (const auto& row : rows) {
-        seen << row[QStringLiteral("adapter")].toString() + QLatin1Char(' ') + row[QStringLiteral("mac")].toString();
-    }
+    for (const QJsonValue row : rows("all.json")) seen << row["adapter"].toString() + ' ' + row["mac"].toString();
     EXPECT_EQ(seen, (QStringList{"10.77.1.1 t1 00:11:62:0a:00:01", "10.77.1.1 t1 00:11:62:0a:00:02",
-                                 "10.77.2.1 t2 00:11:62:0a:00:01", "10.77.2.1 t2 00:11:62:0a:00:02"}));
-    const QList<QByteArray> wlan = Read(out.filePath("wlan.csv")).split('\n');
-    ASSERT_GE(wlan.size(), 7) << Read(out.filePath("wlan.csv")).toStdString();
+                                 "10.77.2.1 t2 00:11:62:0a:00:01", "10.77.2.1 t2 00:11:62:0a:00:02"}))
+        << read("all.err").toStdString();
+    const QList<QByteArray> wlan = read("wlan.csv").split('\n');
+    ASSERT_GE(wlan.size(), 7) << read("wlan.csv").toStdString();
     EXPECT_TRUE(wlan[6].contains(",10.77.2.1 t2,broadcast")) << wlan[6].toStdString();
+
+    EXPECT_EQ(read("set.rc").trimmed(), "0") << read("set.txt").toStdString() << read("sim2.txt").toStdString();
+    EXPECT_TRUE(read("set.txt").endsWith("Verified: now at 192.168.0.102, port 9107\n")) << read("set.txt").toStdString();
 }
-
-}  // namespace
-
-namespace {
 
 // A printer behind a router: found by address, not by broadcast; its
 // settings and the verification search go to the address it answered from.
-TEST(CliNetns, PrinterBehindARouterIsFoundAndVerifiedByAddress) {
-    if (!NamespacesAvailable()) GTEST_SKIP() << "network namespaces are not available here (needs root and unshare -n)";
-    QTemporaryDir out;
-    ASSERT_TRUE(out.isValid());
-    ASSERT_NO_FATAL_FAILURE(RunInNamespace(kAcrossRouterScript, out));
-
-    EXPECT_TRUE(QJsonDocument::fromJson(Read(out.filePath("broadcast.json"))).array().isEmpty());
-    const QJsonArray found = QJsonDocument::fromJson(Read(out.filePath("unicast.json"))).array();
-    ASSERT_EQ(found.size(), 2) << Read(out.filePath("sim.txt")).toStdString();
-    EXPECT_EQ(found[0][QStringLiteral("reached")].toString(), "unicast");
-    EXPECT_EQ(found[0][QStringLiteral("answeredFrom")].toString(), "10.77.2.2");
-    EXPECT_EQ(Read(out.filePath("set.rc")).trimmed(), "0") << Read(out.filePath("set.txt")).toStdString();
-    EXPECT_TRUE(Read(out.filePath("set.txt")).contains("Verified: now at 192.168.0.101, port 9107"))
-        << Read(out.filePath("set.txt")).toStdString();
+TEST_F(CliNetns, PrinterBehindARouterIsFoundAndVerifiedByAddress) {
+    ASSERT_NO_FATAL_FAILURE(run(kAcrossRouterScript));
+    EXPECT_TRUE(rows("broadcast.json").isEmpty());
+    const QJsonArray found = rows("unicast.json");
+    ASSERT_EQ(found.size(), 2) << read("sim.txt").toStdString();
+    EXPECT_EQ(found.at(0)["reached"].toString(), "unicast");
+    EXPECT_EQ(found.at(0)["answeredFrom"].toString(), "10.77.2.2");
+    EXPECT_EQ(read("set.rc").trimmed(), "0") << read("set.txt").toStdString();
+    EXPECT_TRUE(read("set.txt").contains("Verified: now at 192.168.0.101, port 9107")) << read("set.txt").toStdString();
 }
 
 }  // namespace

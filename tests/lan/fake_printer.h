@@ -39,18 +39,21 @@ struct PrinterRecord {
     std::uint8_t reserved = 0x5A;
 
     QByteArray bytes(lan::ListMode mode) const {
-        QByteArray b;
-        for (auto v : mac) b.append(static_cast<char>(v));
-        for (auto v : ip) b.append(static_cast<char>(v));
-        for (auto v : mask) b.append(static_cast<char>(v));
-        for (auto v : gateway) b.append(static_cast<char>(v));
-        b.append(static_cast<char>(port >> 8)).append(static_cast<char>(port & 0xFF));
-        b.append(static_cast<char>(baud)).append(static_cast<char>(major)).append(static_cast<char>(minor));
-        b.append(static_cast<char>(dhcp));
-        b.append(static_cast<char>(inactivity >> 8)).append(static_cast<char>(inactivity & 0xFF));
-        b.append(static_cast<char>(https));
+        QByteArray b(reinterpret_cast<const char*>(mac.data()), 6);
+        for (const auto& part : {ip, mask, gateway}) b.append(reinterpret_cast<const char*>(part.data()), 4);
+        for (const int v : {port >> 8, port & 0xFF, int{baud}, int{major}, int{minor}, int{dhcp}, inactivity >> 8,
+                            inactivity & 0xFF, int{https}})
+            b.append(static_cast<char>(v));
         if (mode == lan::ListMode::Wlan) b.append(static_cast<char>(feature)).append(static_cast<char>(reserved));
         return b;
+    }
+    // The record the tool stores for this printer.
+    lan::DiscoveredDevice device(lan::ListMode mode) const {
+        lan::DiscoveredDevice d;
+        d.mode = mode;
+        const QByteArray b = bytes(mode);
+        std::copy(b.begin(), b.end(), d.raw.begin());
+        return d;
     }
     // The discovery answer carrying this record.
     QByteArray answer(lan::ListMode mode) const {

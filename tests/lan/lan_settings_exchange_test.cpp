@@ -14,14 +14,6 @@ using test::FakePrinter;
 using test::PrinterRecord;
 using test::waitUntil;
 
-DiscoveredDevice recordOf(ListMode mode) {
-    DiscoveredDevice device;
-    device.mode = mode;
-    const QByteArray bytes = PrinterRecord{}.bytes(mode);
-    std::copy(bytes.begin(), bytes.end(), device.raw.begin());
-    return device;
-}
-
 struct Outcome {
     int messageId = 0;
     bool confirmed = false;
@@ -52,7 +44,7 @@ TEST(LanSettingsExchange, ConfirmationOfEachModeEndsTheWait) {
         LanSettingsExchange exchange(c.mode, {}, QStringLiteral("127.0.0.255"), printer.endpoints());
         Outcome outcome;
         track(exchange, outcome);
-        EXPECT_TRUE(exchange.send(recordOf(c.mode)));
+        EXPECT_TRUE(exchange.send(PrinterRecord{}.device(c.mode)));
         EXPECT_TRUE(exchange.waitingForAnswer());
         ASSERT_TRUE(waitUntil([&] { return outcome.count > 0; }));
         EXPECT_EQ(outcome.messageId, c.message);
@@ -72,7 +64,7 @@ TEST(LanSettingsExchange, ShortOrForeignAnswersTimeOutAndLateAnswersAreIgnored) 
     exchange.setTimeout(120);
     Outcome outcome;
     track(exchange, outcome);
-    exchange.send(recordOf(ListMode::Ethernet));
+    exchange.send(PrinterRecord{}.device(ListMode::Ethernet));
     ASSERT_TRUE(waitUntil([&] { return outcome.count > 0; }));
     EXPECT_EQ(outcome.messageId, 45);
     EXPECT_FALSE(outcome.confirmed);
@@ -89,7 +81,7 @@ TEST(LanSettingsExchange, SendingAgainResendsAndRestartsTheWait) {
     exchange.setTimeout(5000);
     Outcome outcome;
     track(exchange, outcome);
-    const DiscoveredDevice record = recordOf(ListMode::Wlan);
+    const DiscoveredDevice record = PrinterRecord{}.device(ListMode::Wlan);
     exchange.send(record);
     exchange.send(record);
     ASSERT_TRUE(waitUntil([&] { return printer.requests().size() == 2; }));

@@ -9,8 +9,6 @@
 #include <QLabel>
 #include <QTimer>
 
-#include <functional>
-
 #include "rules/summary_rows.h"
 #include "support/wait.h"
 
@@ -18,19 +16,6 @@ namespace corvane::test {
 namespace {
 
 using rules::Tab;
-
-TEST_F(DirectUiTest, OpensOnTheSerialPortsAndPosOffersTheSimulatorsDevice) {
-    open();
-    EXPECT_TRUE(widget<QRadioButton>("serialRadio")->isChecked());
-    EXPECT_EQ(widget<QComboBox>("portList")->currentText(), "ttyS9");
-    EXPECT_FALSE(widget<QPushButton>("saveButton")->isEnabled());
-    EXPECT_FALSE(tabs()->isEnabled());
-    // "&&" shows one ampersand rather than marking a shortcut.
-    EXPECT_EQ(tabs()->tabText(0), "System && Information");
-    widget<QRadioButton>("posRadio")->click();
-    EXPECT_TRUE(widget<QRadioButton>("usbRadio")->isChecked());
-    EXPECT_EQ(widget<QComboBox>("portList")->currentText(), sim.pty());
-}
 
 TEST_F(DirectUiTest, ConnectEditSaveWritesWhatThePagesShowPlusTheEdits) {
     open();
@@ -105,6 +90,8 @@ struct FailedConnect {
     QString device;             // the simulator's when empty
 };
 
+void PrintTo(const FailedConnect& c, std::ostream* os) { *os << c.name; }
+
 class ConnectFailureTest : public DirectUiTest, public ::testing::WithParamInterface<FailedConnect> {};
 
 TEST_P(ConnectFailureTest, ClosesThePortAndKeepsTheButtons) {
@@ -129,18 +116,29 @@ TEST_P(ConnectFailureTest, ClosesThePortAndKeepsTheButtons) {
 INSTANTIATE_TEST_SUITE_P(
     Printers, ConnectFailureTest,
     ::testing::Values(FailedConnect{"OtherMaker", {"--fault-maker-name", "ACME"}, {-1, kUnableToOpenPort}, {}},
-                      FailedConnect{"Silent", {"--fault-silent", "all"}, {-1, kUnableToOpenPort}, {}},
                       FailedConnect{"SilentOnRead", {"--fault-silent", "if_get"}, {kConnectFailed}, {}},
                       FailedConnect{"NoSuchDevice", {}, {kUnableToOpenPort}, "/dev/corvane-no-such-lp"}),
     [](const auto& p) { return std::string(p.param.name); });
 
+// What the user does: Escape, closing the window, or a button by its name.
+void perform(ui::DirectConfigDialog& d, const std::string& gesture) {
+    if (gesture == "Escape") {
+        QTest::keyClick(&d, Qt::Key_Escape);
+    } else if (gesture == "CloseWindow") {
+        d.close();
+    } else {
+        d.findChild<QPushButton*>(QString::fromStdString(gesture))->click();
+    }
+}
+
 struct CancelledWait {
     const char* name;
-    QStringList simArgs;
+    const char* gesture;
     bool survey;  // the BSS page's survey rather than Connect
-    std::function<void(ui::DirectConfigDialog&)> gesture;
     bool windowStays;
 };
+
+void PrintTo(const CancelledWait& c, std::ostream* os) { *os << c.name; }
 
 class CancelTest : public DirectUiTest, public ::testing::WithParamInterface<CancelledWait> {};
 
@@ -149,7 +147,7 @@ TEST_P(CancelTest, EndsTheExchangeAndLeavesTheLinkDown) {
     // them); the gesture comes 300 ms into the wait.
     transport::LinkTimeouts patient = FastTimeouts();
     patient.attempts = 500;
-    open(GetParam().simArgs, patient);
+    open({"--fault-silent", GetParam().survey ? "bss_req" : "all"}, patient);
     if (GetParam().survey) {
         connectPrinter();
         ASSERT_EQ(messages.ids(), std::vector<int>{kPrinterConnected});
@@ -160,7 +158,7 @@ TEST_P(CancelTest, EndsTheExchangeAndLeavesTheLinkDown) {
         shown = widget<QLabel>("activityLabel")->text();
         EXPECT_TRUE(widget<QPushButton>("cancelButton")->isVisible());
         EXPECT_FALSE(widget<QPushButton>("connectButton")->isEnabled());
-        GetParam().gesture(*dialog);
+        perform(*dialog, GetParam().gesture);
     });
     const auto start = std::chrono::steady_clock::now();
     if (GetParam().survey) {
@@ -185,84 +183,38 @@ TEST_P(CancelTest, EndsTheExchangeAndLeavesTheLinkDown) {
 
 INSTANTIATE_TEST_SUITE_P(
     Gestures, CancelTest,
-    ::testing::Values(
-        CancelledWait{"CancelButton", {"--fault-silent", "all"}, false,
-                      [](ui::DirectConfigDialog& d) { d.findChild<QPushButton*>("cancelButton")->click(); }, true},
-        CancelledWait{"Escape", {"--fault-silent", "all"}, false,
-                      [](ui::DirectConfigDialog& d) { QTest::keyClick(&d, Qt::Key_Escape); }, true},
-        CancelledWait{"Quit", {"--fault-silent", "all"}, false,
-                      [](ui::DirectConfigDialog& d) { d.findChild<QPushButton*>("quitButton")->click(); }, false},
-        CancelledWait{"CloseWindow", {"--fault-silent", "all"}, false, [](ui::DirectConfigDialog& d) { d.close(); },
-                      false},
-        CancelledWait{"SurveyCancelButton", {"--fault-silent", "bss_req"}, true,
-                      [](ui::DirectConfigDialog& d) { d.findChild<QPushButton*>("cancelButton")->click(); }, true}),
+    ::testing::Values(CancelledWait{"CancelButton", "cancelButton", false, true},
+                      CancelledWait{"Escape", "Escape", false, true}, CancelledWait{"Quit", "quitButton", false, false},
+                      CancelledWait{"CloseWindow", "CloseWindow", false, false},
+                      CancelledWait{"SurveyCancelButton", "cancelButton", true, true}),
     [](const auto& p) { return std::string(p.param.name); });
 
-TEST_F(DirectUiTest, OlderLayoutHasNoWifiDirectAndItsDefaultPinPassesTheLeaveCheck) {
-    open({"--layout", "older"});
-    connectPrinter();
-    ASSERT_EQ(messages.ids(), std::vector<int>{kPrinterConnected});
-    EXPECT_FALSE(onPage<QRadioButton>(Tab::Network, "wifiDirectRadio")->isEnabled());
-    EXPECT_EQ(onPage<QLineEdit>(Tab::Network, "pinCode")->text(), "7364");
-    tabs()->setCurrentIndex(static_cast<int>(Tab::Network));
-    tabs()->setCurrentIndex(static_cast<int>(Tab::Security));
-    EXPECT_EQ(tabs()->currentIndex(), static_cast<int>(Tab::Security));
-    EXPECT_EQ(messages.ids(), std::vector<int>{kPrinterConnected});
-}
-
-TEST_F(DirectUiTest, NewerLayoutShowsThePrintersPinAgainAfterAReconnect) {
-    open();
-    connectPrinter();
-    EXPECT_TRUE(onPage<QRadioButton>(Tab::Network, "wifiDirectRadio")->isEnabled());
-    EXPECT_EQ(onPage<QLineEdit>(Tab::Network, "pinCode")->text(), "12345670");
-    widget<QPushButton>("disconnectButton")->click();
-    EXPECT_TRUE(onPage<QLineEdit>(Tab::Network, "pinCode")->text().isEmpty());
-    EXPECT_FALSE(tabs()->isEnabled());
-    widget<QPushButton>("connectButton")->click();
-    EXPECT_EQ(onPage<QLineEdit>(Tab::Network, "pinCode")->text(), "12345670");
-}
-
-TEST_F(DirectUiTest, LeavingAPageWithABadValueReturnsToItAndSaveSendsNothing) {
-    open();
-    dialog->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
-    connectPrinter();
-    messages.clear();
-
-    auto* port = onPage<QLineEdit>(Tab::System, "printerPort");
-    type(port, "80");
-    tabs()->setCurrentIndex(static_cast<int>(Tab::Protocol));
-    EXPECT_EQ(messages.ids(), std::vector<int>{kPortNumberIncorrect});
-    EXPECT_EQ(tabs()->currentIndex(), static_cast<int>(Tab::System));
-    EXPECT_EQ(tabs()->currentWidget(), tabs()->page(static_cast<int>(Tab::System)));
-    EXPECT_EQ(QApplication::focusWidget(), port);
-    widget<QPushButton>("saveButton")->click();
-    EXPECT_EQ(messages.ids(), (std::vector<int>{kPortNumberIncorrect, kPortNumberIncorrect}));
-    EXPECT_TRUE(summaries.empty());
-
-    // Ad hoc chosen on the Network page narrows the Security page when shown.
-    type(port, "9100");
-    tabs()->setCurrentIndex(static_cast<int>(Tab::Security));
-    onPage<QRadioButton>(Tab::Security, "openSystem")->click();
-    tabs()->setCurrentIndex(static_cast<int>(Tab::Network));
-    onPage<QRadioButton>(Tab::Network, "adhocRadio")->click();
-    tabs()->setCurrentIndex(static_cast<int>(Tab::Security));
-    EXPECT_FALSE(onPage<QRadioButton>(Tab::Security, "wpa2Psk")->isEnabled());
-    EXPECT_TRUE(onPage<QRadioButton>(Tab::Security, "sharedKey")->isEnabled());
-
-    sim.stop();
-    EXPECT_EQ(sim.configWrites(), 0);
-}
-
-// The window says what it is connected to, and grows with its frame.
+// The window opens on the serial ports, POS offers the simulator's device;
+// the window says what it is connected to, shows the printer's PIN again
+// after a reconnect, and grows with its frame.
 TEST_F(DirectUiTest, ShowsTheConnectionAndGrowsWithTheWindow) {
     open();
+    EXPECT_TRUE(widget<QRadioButton>("serialRadio")->isChecked());
+    EXPECT_EQ(widget<QComboBox>("portList")->currentText(), "ttyS9");
+    EXPECT_FALSE(widget<QPushButton>("saveButton")->isEnabled());
+    EXPECT_FALSE(tabs()->isEnabled());
+    // "&&" shows one ampersand rather than marking a shortcut.
+    EXPECT_EQ(tabs()->tabText(0), "System && Information");
     auto* state = widget<QLabel>("connectionLabel");
     EXPECT_EQ(state->text(), "Not connected");
-    connectPrinter();
+    widget<QRadioButton>("posRadio")->click();
+    EXPECT_TRUE(widget<QRadioButton>("usbRadio")->isChecked());
+    EXPECT_EQ(widget<QComboBox>("portList")->currentText(), sim.pty());
+    widget<QPushButton>("connectButton")->click();
     EXPECT_EQ(state->text().toStdString(), "Connected: " + sim.pty().toStdString() + " — firmware WL2.07.3, newer layout");
+    auto* pin = onPage<QLineEdit>(Tab::Network, "pinCode");
+    EXPECT_TRUE(onPage<QRadioButton>(Tab::Network, "wifiDirectRadio")->isEnabled());
+    EXPECT_EQ(pin->text(), "12345670");
     widget<QPushButton>("disconnectButton")->click();
     EXPECT_EQ(state->text(), "Not connected");
+    EXPECT_TRUE(pin->text().isEmpty());
+    widget<QPushButton>("connectButton")->click();
+    EXPECT_EQ(pin->text(), "12345670");
 
     EXPECT_TRUE(dialog->isSizeGripEnabled());
     const QSize tabs = this->tabs()->size();
@@ -274,11 +226,13 @@ TEST_F(DirectUiTest, ShowsTheConnectionAndGrowsWithTheWindow) {
 
 struct DroppedEdits {
     const char* name;
-    std::function<void(ui::DirectConfigDialog&)> gesture;
+    const char* gesture;
     app::EditsChoice answer;
     bool saved;     // the edit reached the printer
     bool goesOn;    // the gesture went ahead (link down, or window closed)
 };
+
+void PrintTo(const DroppedEdits& c, std::ostream* os) { *os << c.name; }
 
 class DroppedEditsTest : public DirectUiTest, public ::testing::WithParamInterface<DroppedEdits> {};
 
@@ -296,7 +250,7 @@ TEST_P(DroppedEditsTest, AreAskedAboutFirst) {
     messages.clear();
     messages.setAnswer(GetParam().answer);
 
-    GetParam().gesture(*dialog);
+    perform(*dialog, GetParam().gesture);
     ASSERT_FALSE(messages.messages().empty());
     EXPECT_TRUE(messages.messages()[0].question);
     EXPECT_EQ(messages.messages()[0].text, "Discard the changes made since Connect?");
@@ -315,15 +269,10 @@ TEST_P(DroppedEditsTest, AreAskedAboutFirst) {
 
 INSTANTIATE_TEST_SUITE_P(
     Gestures, DroppedEditsTest,
-    ::testing::Values(
-        DroppedEdits{"Disconnect", [](ui::DirectConfigDialog& d) { d.findChild<QPushButton*>("disconnectButton")->click(); },
-                     app::EditsChoice::Cancel, false, false},
-        DroppedEdits{"Quit", [](ui::DirectConfigDialog& d) { d.findChild<QPushButton*>("quitButton")->click(); },
-                     app::EditsChoice::Discard, false, true},
-        DroppedEdits{"Escape", [](ui::DirectConfigDialog& d) { QTest::keyClick(&d, Qt::Key_Escape); },
-                     app::EditsChoice::Save, true, true},
-        DroppedEdits{"CloseWindow", [](ui::DirectConfigDialog& d) { d.close(); }, app::EditsChoice::Cancel, false,
-                     false}),
+    ::testing::Values(DroppedEdits{"Disconnect", "disconnectButton", app::EditsChoice::Cancel, false, false},
+                      DroppedEdits{"Quit", "quitButton", app::EditsChoice::Discard, false, true},
+                      DroppedEdits{"Escape", "Escape", app::EditsChoice::Save, true, true},
+                      DroppedEdits{"CloseWindow", "CloseWindow", app::EditsChoice::Cancel, false, false}),
     [](const auto& p) { return std::string(p.param.name); });
 
 // Typed one character at a time, as a keyboard layout with these letters would.
@@ -331,7 +280,10 @@ void typeEach(QLineEdit* edit, const QString& text) {
     for (const QChar c : text) QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, QString(c), Qt::NoModifier);
 }
 
-TEST_F(DirectUiTest, EditsStopAtTheirFieldsBytesEmptiedNumbersAreRefusedAndTheLinkStaysFixed) {
+// The keyboard turns pages; numbers complain once per edit; a page with a
+// bad value keeps the focus on it and Save sends nothing; edits stop at
+// their fields' bytes; the link cannot change while connected.
+TEST_F(DirectUiTest, EditsStopAtTheirFieldsBadValuesKeepThePageAndTheLinkStaysFixed) {
     open();
     dialog->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
@@ -340,9 +292,40 @@ TEST_F(DirectUiTest, EditsStopAtTheirFieldsBytesEmptiedNumbersAreRefusedAndTheLi
     for (const char* radio : {"posRadio", "otherTypeRadio", "serialRadio", "usbRadio"})
         EXPECT_FALSE(widget<QRadioButton>(radio)->isEnabled()) << radio;
     EXPECT_FALSE(widget<QComboBox>("portList")->isEnabled());
+    // The port list names its device in full.
+    EXPECT_EQ(widget<QComboBox>("portList")->toolTip(), sim.pty());
+
+    auto* port = onPage<QLineEdit>(Tab::System, "printerPort");
+    port->setFocus();
+    QTest::keyClick(port, Qt::Key_Tab, Qt::ControlModifier);
+    EXPECT_EQ(tabs()->currentIndex(), static_cast<int>(Tab::Protocol));
+    QTest::keyClick(widget<QPushButton>("saveButton"), Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(tabs()->currentIndex(), static_cast<int>(Tab::System));
+
+    // Each digit past the limit is corrected at once; the message comes when
+    // the edit ends, once.
+    port->setFocus();
+    type(port, QStringLiteral("99999"));
+    QTest::keyClicks(port, QStringLiteral("99"));
+    EXPECT_TRUE(messages.ids().empty());
+    EXPECT_LE(port->text().toInt(), 32767);
+    QTest::keyClick(port, Qt::Key_Return);
+    EXPECT_EQ(messages.ids(), std::vector<int>{kPortOutOfRange});
+    messages.clear();
+
+    type(port, "80");
+    tabs()->setCurrentIndex(static_cast<int>(Tab::Protocol));
+    EXPECT_EQ(messages.ids(), std::vector<int>{kPortNumberIncorrect});
+    EXPECT_EQ(tabs()->currentIndex(), static_cast<int>(Tab::System));
+    EXPECT_EQ(tabs()->currentWidget(), tabs()->page(static_cast<int>(Tab::System)));
+    EXPECT_EQ(QApplication::focusWidget(), port);
+    widget<QPushButton>("saveButton")->click();
+    EXPECT_EQ(messages.ids(), (std::vector<int>{kPortNumberIncorrect, kPortNumberIncorrect}));
+    EXPECT_TRUE(summaries.empty());
+    type(port, "9100");
+    messages.clear();
 
     // "9100" deleted key by key: the port field is empty, nothing is sent.
-    auto* port = onPage<QLineEdit>(Tab::System, "printerPort");
     port->setFocus();
     port->end(false);
     for (int i = 0; i < 4; ++i) QTest::keyClick(port, Qt::Key_Backspace);

@@ -1,6 +1,7 @@
 // The BSS and Certificate pages talking to the simulated printer.
 #include "direct_ui_fixture.h"
 
+#include <QHeaderView>
 #include <QProgressBar>
 
 #include "ui/bss_page.h"
@@ -19,6 +20,8 @@ std::vector<int> ProgressSteps(QProgressBar* bar, const std::function<void()>& a
     return steps;
 }
 
+// The survey's list: every cell whole, sorted by strength as a number, a
+// network handed to the pages; empty again at each Connect.
 TEST_F(DirectUiTest, BssPageListsTheSurveyAndStartsEmptyAtEachConnect) {
     open();
     auto* list = onPage<QTableWidget>(Tab::Bss, "bssList");
@@ -37,7 +40,58 @@ TEST_F(DirectUiTest, BssPageListsTheSurveyAndStartsEmptyAtEachConnect) {
     ASSERT_EQ(list->rowCount(), static_cast<int>(survey.size()));
     EXPECT_EQ(list->item(0, 1)->text().toStdString(), survey[0].ssid);
     EXPECT_EQ(list->item(0, 2)->text(), "00-1A-2B-3C-4D-5E");
+    QCoreApplication::processEvents();
 
+    // Every cell whole at the size the window opens with.
+    for (int c = 0; c < list->columnCount(); ++c) {
+        for (int r = 0; r < list->rowCount(); ++r)
+            EXPECT_GE(list->columnWidth(c), list->fontMetrics().horizontalAdvance(list->item(r, c)->text()))
+                << list->item(r, c)->text().toStdString();
+    }
+    EXPECT_LE(list->horizontalHeader()->length(), list->viewport()->width());
+
+    // Signal strength sorts as a number (-88 below -100 would mean text order).
+    auto* header = list->horizontalHeader();
+    QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
+                      QPoint(header->sectionViewportPosition(4) + header->sectionSize(4) / 2, header->height() / 2));
+    QList<int> strengths;
+    for (int r = 0; r < list->rowCount(); ++r) strengths << list->item(r, 4)->text().toInt();
+    EXPECT_TRUE(std::is_sorted(strengths.begin(), strengths.end()) ||
+                std::is_sorted(strengths.rbegin(), strengths.rend()))
+        << list->item(0, 4)->text().toStdString();
+
+    struct Pick {
+        const char* bssid;
+        bool doubleClick;
+        const char* ssid;       // on the Network page afterwards
+        const char* authRadio;  // checked on the Security page afterwards
+    };
+    const Pick picks[] = {
+        {"10-20-30-40-50-60", true, "GuestNet", "openSystem"},    // no security: open
+        {"02-24-6C-11-22-33", false, "GuestNet", "wpa2Psk"},      // hidden, WPA2 alone: SSID kept
+        {"00-1A-2B-3C-4D-5F", true, "Warehouse", "wpa2Psk"},      // WPA and WPA2: left to the user
+    };
+    auto* ssid = onPage<QLineEdit>(Tab::Network, "ssid");
+    for (const auto& pick : picks) {
+        tabs()->setCurrentIndex(static_cast<int>(Tab::Bss));
+        QCoreApplication::processEvents();
+        const auto found = list->findItems(QString::fromLatin1(pick.bssid), Qt::MatchExactly);
+        ASSERT_EQ(found.size(), 1) << pick.bssid;
+        list->selectRow(found.first()->row());
+        if (pick.doubleClick) {
+            const QRect cell = list->visualItemRect(found.first());
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, cell.center());
+            QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, cell.center());
+        } else {
+            onPage<QPushButton>(Tab::Bss, "useNetworkButton")->click();
+        }
+        EXPECT_EQ(tabs()->currentIndex(), static_cast<int>(Tab::Network)) << pick.bssid;
+        EXPECT_EQ(ssid->text(), QString::fromLatin1(pick.ssid)) << pick.bssid;
+        EXPECT_EQ(dialog->model().context().working.ssid, pick.ssid) << pick.bssid;
+        EXPECT_TRUE(onPage<QRadioButton>(Tab::Security, pick.authRadio)->isChecked()) << pick.bssid;
+    }
+
+    messages.setAnswer(app::EditsChoice::Discard);  // the picked network
     widget<QPushButton>("disconnectButton")->click();
     widget<QPushButton>("connectButton")->click();
     EXPECT_EQ(list->rowCount(), 0);

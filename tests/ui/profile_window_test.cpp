@@ -69,28 +69,26 @@ TEST_F(DirectUiTest, ProfileCarriesOnePrintersPagesOntoAnothers) {
     EXPECT_TRUE(saved.changes.contains(history::Change{"pskKey", {}, {}, true}));
 }
 
-TEST_F(DirectUiTest, ExportedSecretsAreForTheUserAlone) {
-    open();
-    connectPrinter();
-    widget<QCheckBox>("includeSecrets")->setChecked(true);
-    profileFile = sim.dir("keys.json");
-    widget<QPushButton>("exportProfileButton")->click();
-    struct stat info{};
-    ASSERT_EQ(::stat(QFile::encodeName(profileFile).constData(), &info), 0);
-    EXPECT_EQ(info.st_mode & 0777, 0600u);
-}
-
-// The fixed address goes into a profile only when asked for.
-TEST_F(DirectUiTest, FixedAddressOnlyWhenAsked) {
+// The fixed address and the secrets go into a profile only when asked for; a
+// file with secrets is for the user alone.
+TEST_F(DirectUiTest, ExportTakesAddressAndSecretsOnlyWhenAsked) {
     open();
     connectPrinter();
     for (const bool asked : {false, true}) {
         widget<QCheckBox>("includeAddress")->setChecked(asked);
-        profileFile = sim.dir(asked ? "with_address.json" : "without_address.json");
+        widget<QCheckBox>("includeSecrets")->setChecked(asked);
+        profileFile = sim.dir(asked ? "with.json" : "without.json");
         widget<QPushButton>("exportProfileButton")->click();
         QFile file(profileFile);
         ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-        EXPECT_EQ(file.readAll().contains("\"ipAddress\""), asked);
+        const QByteArray text = file.readAll();
+        EXPECT_EQ(text.contains("\"ipAddress\""), asked);
+        EXPECT_EQ(text.contains("\"pskKey\""), asked);
+        struct stat info{};
+        ASSERT_EQ(::stat(QFile::encodeName(profileFile).constData(), &info), 0);
+        if (asked) {
+            EXPECT_EQ(info.st_mode & 0777, 0600u);
+        }
     }
 }
 
