@@ -161,6 +161,9 @@ TEST(CliLink, OneCaseOfEachLinkFailure) {
         {{"--status-byte", "20"}, {"link", "survey", "--json"}, 0, ""},  // a status byte before the name
         // The mode command is sent at most 20 times (each budget is counted in tests/exchange).
         {{"--fault-withhold-strt", "20"}, {"link", "cert", "--type", "ca", pem}, 1, kUploadFailed},
+        // A chunk refused past its budget ends the upload, end to end.
+        {{"--fault-cert-failures", "21", "--fault-cert-fail-chunk", "0"}, {"link", "cert", "--type", "ca", pem}, 1,
+         kUploadFailed},
     });
 }
 
