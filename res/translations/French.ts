@@ -1966,6 +1966,22 @@ La clé WEP doit comporter 5 ou 13 caractères, ou 10 ou 26 chiffres hexadécima
         <source>Close</source>
         <translation>Fermer</translation>
     </message>
+    <message>
+        <source>%1 take each other&apos;s addresses in a circle, which would need a temporary address: nothing is sent to them. Give one of them an unused address first.</source>
+        <translation>%1 prennent les adresses les unes des autres en boucle, ce qui demanderait une adresse provisoire&#xa0;: rien ne leur est envoyé. Donnez d&apos;abord une adresse libre à l&apos;une d&apos;elles.</translation>
+    </message>
+    <message>
+        <source>%1 still holds %2: its own row did not move it away, so this row was not sent.</source>
+        <translation>%1 occupe toujours %2&#xa0;: sa propre ligne ne l&apos;a pas déplacée, cette ligne n&apos;a donc pas été envoyée.</translation>
+    </message>
+    <message>
+        <source>Not verified: the check was cancelled.</source>
+        <translation>Non vérifié&#xa0;: la vérification a été annulée.</translation>
+    </message>
+    <message>
+        <source>The check after the change was cancelled: the confirmed printers are not verified.</source>
+        <translation>La vérification après la modification a été annulée&#xa0;: les imprimantes confirmées ne sont pas vérifiées.</translation>
+    </message>
 </context>
 <context>
     <name>corvane::lan::DeviceListDialog</name>

@@ -1966,6 +1966,22 @@ Der WEP-Schlüssel muss aus 5 oder 13 Zeichen oder aus 10 oder 26 Hexadezimalzif
         <source>Close</source>
         <translation>Schließen</translation>
     </message>
+    <message>
+        <source>%1 take each other&apos;s addresses in a circle, which would need a temporary address: nothing is sent to them. Give one of them an unused address first.</source>
+        <translation>%1 übernehmen im Kreis gegenseitig ihre Adressen, wofür eine vorübergehende Adresse nötig wäre: An sie wird nichts gesendet. Geben Sie zuerst einem von ihnen eine freie Adresse.</translation>
+    </message>
+    <message>
+        <source>%1 still holds %2: its own row did not move it away, so this row was not sent.</source>
+        <translation>%1 belegt noch %2: Seine eigene Zeile hat ihn nicht verlegt, daher wurde diese Zeile nicht gesendet.</translation>
+    </message>
+    <message>
+        <source>Not verified: the check was cancelled.</source>
+        <translation>Nicht bestätigt: Die Prüfung wurde abgebrochen.</translation>
+    </message>
+    <message>
+        <source>The check after the change was cancelled: the confirmed printers are not verified.</source>
+        <translation>Die Prüfung nach der Änderung wurde abgebrochen: Die bestätigten Drucker sind nicht überprüft.</translation>
+    </message>
 </context>
 <context>
     <name>corvane::lan::DeviceListDialog</name>

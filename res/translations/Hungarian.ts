@@ -1966,6 +1966,22 @@ A WEP-kulcs 5 vagy 13 karakterből, illetve 10 vagy 26 hexadecimális számjegyb
         <source>Close</source>
         <translation>Bezárás</translation>
     </message>
+    <message>
+        <source>%1 take each other&apos;s addresses in a circle, which would need a temporary address: nothing is sent to them. Give one of them an unused address first.</source>
+        <translation>%1 körben egymás címét vennék át, ehhez ideiglenes cím kellene: egyiküknek sem küldünk semmit. Előbb adjon az egyiküknek egy szabad címet.</translation>
+    </message>
+    <message>
+        <source>%1 still holds %2: its own row did not move it away, so this row was not sent.</source>
+        <translation>%1 még mindig a(z) %2 címen van: a saját sora nem helyezte át, ezért ezt a sort nem küldtük el.</translation>
+    </message>
+    <message>
+        <source>Not verified: the check was cancelled.</source>
+        <translation>Nincs ellenőrizve: az ellenőrzést megszakították.</translation>
+    </message>
+    <message>
+        <source>The check after the change was cancelled: the confirmed printers are not verified.</source>
+        <translation>A módosítás utáni ellenőrzést megszakították: a megerősített nyomtatók nincsenek ellenőrizve.</translation>
+    </message>
 </context>
 <context>
     <name>corvane::lan::DeviceListDialog</name>

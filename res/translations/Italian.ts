@@ -1966,6 +1966,22 @@ La chiave WEP deve essere di 5 o 13 caratteri oppure di 10 o 26 cifre esadecimal
         <source>Close</source>
         <translation>Chiudi</translation>
     </message>
+    <message>
+        <source>%1 take each other&apos;s addresses in a circle, which would need a temporary address: nothing is sent to them. Give one of them an unused address first.</source>
+        <translation>%1 si scambiano gli indirizzi in cerchio, il che richiederebbe un indirizzo temporaneo: a loro non viene inviato nulla. Assegnare prima a uno di essi un indirizzo libero.</translation>
+    </message>
+    <message>
+        <source>%1 still holds %2: its own row did not move it away, so this row was not sent.</source>
+        <translation>%1 occupa ancora %2: la sua riga non l&apos;ha spostata, quindi questa riga non è stata inviata.</translation>
+    </message>
+    <message>
+        <source>Not verified: the check was cancelled.</source>
+        <translation>Non verificato: il controllo è stato annullato.</translation>
+    </message>
+    <message>
+        <source>The check after the change was cancelled: the confirmed printers are not verified.</source>
+        <translation>Il controllo dopo la modifica è stato annullato: le stampanti confermate non sono verificate.</translation>
+    </message>
 </context>
 <context>
     <name>corvane::lan::DeviceListDialog</name>

@@ -1966,6 +1966,22 @@ WEP キーは 5 文字または 13 文字、あるいは 16 進数 10 桁また�
         <source>Close</source>
         <translation>閉じる</translation>
     </message>
+    <message>
+        <source>%1 take each other&apos;s addresses in a circle, which would need a temporary address: nothing is sent to them. Give one of them an unused address first.</source>
+        <translation>%1 は互いのアドレスを循環して取り合うため、一時アドレスが必要になります。これらには何も送信しません。先にいずれかに未使用のアドレスを割り当ててください。</translation>
+    </message>
+    <message>
+        <source>%1 still holds %2: its own row did not move it away, so this row was not sent.</source>
+        <translation>%1 はまだ %2 を使用しています。自身の行で移動されなかったため、この行は送信しませんでした。</translation>
+    </message>
+    <message>
+        <source>Not verified: the check was cancelled.</source>
+        <translation>未確認: 確認は取り消されました。</translation>
+    </message>
+    <message>
+        <source>The check after the change was cancelled: the confirmed printers are not verified.</source>
+        <translation>変更後の確認は取り消されました。確定したプリンターは未確認です。</translation>
+    </message>
 </context>
 <context>
     <name>corvane::lan::DeviceListDialog</name>

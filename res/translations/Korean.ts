@@ -1966,6 +1966,22 @@ WEP 키는 5자 또는 13자, 또는 16진수 10자리 또는 26자리여야 합
         <source>Close</source>
         <translation>닫기</translation>
     </message>
+    <message>
+        <source>%1 take each other&apos;s addresses in a circle, which would need a temporary address: nothing is sent to them. Give one of them an unused address first.</source>
+        <translation>%1 이(가) 서로의 주소를 순환하여 가져가므로 임시 주소가 필요합니다. 이들에게는 아무것도 보내지 않습니다. 먼저 그중 하나에 사용하지 않는 주소를 지정하십시오.</translation>
+    </message>
+    <message>
+        <source>%1 still holds %2: its own row did not move it away, so this row was not sent.</source>
+        <translation>%1 이(가) 아직 %2 을(를) 사용 중입니다. 자신의 행에서 옮겨지지 않았으므로 이 행은 보내지 않았습니다.</translation>
+    </message>
+    <message>
+        <source>Not verified: the check was cancelled.</source>
+        <translation>확인되지 않음: 확인이 취소되었습니다.</translation>
+    </message>
+    <message>
+        <source>The check after the change was cancelled: the confirmed printers are not verified.</source>
+        <translation>변경 후 확인이 취소되었습니다. 확인된 프린터는 검증되지 않았습니다.</translation>
+    </message>
 </context>
 <context>
     <name>corvane::lan::DeviceListDialog</name>

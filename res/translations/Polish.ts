@@ -1966,6 +1966,22 @@ Klucz WEP musi mieć 5 lub 13 znaków albo 10 lub 26 cyfr szesnastkowych.</trans
         <source>Close</source>
         <translation>Zamknij</translation>
     </message>
+    <message>
+        <source>%1 take each other&apos;s addresses in a circle, which would need a temporary address: nothing is sent to them. Give one of them an unused address first.</source>
+        <translation>%1 przejmują nawzajem swoje adresy w kółko, co wymagałoby adresu tymczasowego: nic do nich nie jest wysyłane. Najpierw nadaj jednej z nich wolny adres.</translation>
+    </message>
+    <message>
+        <source>%1 still holds %2: its own row did not move it away, so this row was not sent.</source>
+        <translation>%1 nadal zajmuje %2: jej własny wiersz jej nie przeniósł, więc ten wiersz nie został wysłany.</translation>
+    </message>
+    <message>
+        <source>Not verified: the check was cancelled.</source>
+        <translation>Nie zweryfikowano: sprawdzenie zostało anulowane.</translation>
+    </message>
+    <message>
+        <source>The check after the change was cancelled: the confirmed printers are not verified.</source>
+        <translation>Sprawdzenie po zmianie zostało anulowane: potwierdzone drukarki nie są zweryfikowane.</translation>
+    </message>
 </context>
 <context>
     <name>corvane::lan::DeviceListDialog</name>

@@ -1966,6 +1966,22 @@ WEP Key must be 5 or 13 characters, or 10 or 26 hexadecimal digits.</source>
         <source>Close</source>
         <translation>Закрыть</translation>
     </message>
+    <message>
+        <source>%1 take each other&apos;s addresses in a circle, which would need a temporary address: nothing is sent to them. Give one of them an unused address first.</source>
+        <translation>%1 по кругу занимают адреса друг друга, для этого понадобился бы временный адрес: им ничего не отправляется. Сначала задайте одному из них свободный адрес.</translation>
+    </message>
+    <message>
+        <source>%1 still holds %2: its own row did not move it away, so this row was not sent.</source>
+        <translation>%1 всё ещё занимает %2: его собственная строка не перенесла его, поэтому эта строка не отправлена.</translation>
+    </message>
+    <message>
+        <source>Not verified: the check was cancelled.</source>
+        <translation>Не подтверждено: проверка отменена.</translation>
+    </message>
+    <message>
+        <source>The check after the change was cancelled: the confirmed printers are not verified.</source>
+        <translation>Проверка после изменения отменена: подтверждённые принтеры не проверены.</translation>
+    </message>
 </context>
 <context>
     <name>corvane::lan::DeviceListDialog</name>

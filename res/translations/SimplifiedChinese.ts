@@ -1966,6 +1966,22 @@ WEP 密钥必须为 5 或 13 个字符，或 10 或 26 位十六进制数字。<
         <source>Close</source>
         <translation>关闭</translation>
     </message>
+    <message>
+        <source>%1 take each other&apos;s addresses in a circle, which would need a temporary address: nothing is sent to them. Give one of them an unused address first.</source>
+        <translation>%1 循环互占彼此的地址，这需要一个临时地址：不会向它们发送任何内容。请先为其中一台指定一个未使用的地址。</translation>
+    </message>
+    <message>
+        <source>%1 still holds %2: its own row did not move it away, so this row was not sent.</source>
+        <translation>%1 仍占用 %2：它自己的那一行未能将其移走，因此未发送这一行。</translation>
+    </message>
+    <message>
+        <source>Not verified: the check was cancelled.</source>
+        <translation>未验证：检查已取消。</translation>
+    </message>
+    <message>
+        <source>The check after the change was cancelled: the confirmed printers are not verified.</source>
+        <translation>更改后的检查已取消：已确认的打印机未经验证。</translation>
+    </message>
 </context>
 <context>
     <name>corvane::lan::DeviceListDialog</name>

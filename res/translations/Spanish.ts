@@ -1966,6 +1966,22 @@ La clave WEP debe tener 5 o 13 caracteres, o bien 10 o 26 dígitos hexadecimales
         <source>Close</source>
         <translation>Cerrar</translation>
     </message>
+    <message>
+        <source>%1 take each other&apos;s addresses in a circle, which would need a temporary address: nothing is sent to them. Give one of them an unused address first.</source>
+        <translation>%1 toman las direcciones unas de otras en círculo, lo que requeriría una dirección temporal: no se les envía nada. Asigne primero a una de ellas una dirección libre.</translation>
+    </message>
+    <message>
+        <source>%1 still holds %2: its own row did not move it away, so this row was not sent.</source>
+        <translation>%1 todavía ocupa %2: su propia fila no la movió, así que esta fila no se envió.</translation>
+    </message>
+    <message>
+        <source>Not verified: the check was cancelled.</source>
+        <translation>No verificado: la comprobación se canceló.</translation>
+    </message>
+    <message>
+        <source>The check after the change was cancelled: the confirmed printers are not verified.</source>
+        <translation>La comprobación tras el cambio se canceló: las impresoras confirmadas no están verificadas.</translation>
+    </message>
 </context>
 <context>
     <name>corvane::lan::DeviceListDialog</name>

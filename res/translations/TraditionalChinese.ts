@@ -1966,6 +1966,22 @@ WEP 金鑰必須是 5 或 13 個字元，或 10 或 26 位十六進位數字。<
         <source>Close</source>
         <translation>關閉</translation>
     </message>
+    <message>
+        <source>%1 take each other&apos;s addresses in a circle, which would need a temporary address: nothing is sent to them. Give one of them an unused address first.</source>
+        <translation>%1 循環互佔彼此的位址，這需要一個暫時位址：不會傳送任何內容給它們。請先為其中一台指定一個未使用的位址。</translation>
+    </message>
+    <message>
+        <source>%1 still holds %2: its own row did not move it away, so this row was not sent.</source>
+        <translation>%1 仍佔用 %2：它自己的那一列未能將其移走，因此未傳送這一列。</translation>
+    </message>
+    <message>
+        <source>Not verified: the check was cancelled.</source>
+        <translation>未驗證：檢查已取消。</translation>
+    </message>
+    <message>
+        <source>The check after the change was cancelled: the confirmed printers are not verified.</source>
+        <translation>變更後的檢查已取消：已確認的印表機未經驗證。</translation>
+    </message>
 </context>
 <context>
     <name>corvane::lan::DeviceListDialog</name>

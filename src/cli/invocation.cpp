@@ -107,7 +107,8 @@ QString helpText(const QCommandLineParser& parser) {
                "a check before sending warned);\n"
                "3 lan-set: the printer confirmed, but the search after it does not show\n"
                "the change;\n"
-               "130 a link command stopped by Ctrl-C (the port is closed first).\n"
+               "130 stopped by Ctrl-C (a link command closes the port first; lan-set\n"
+               "and lan-plan end the pause before the check and report what was sent).\n"
                "\n") +
            parser.helpText().mid(std::max<qsizetype>(0, parser.helpText().indexOf(QStringLiteral("Options:"))));
 }

@@ -18,7 +18,7 @@ enum ExitCode : int {
     kExitFailed = 1,  // the printer or the network refused or failed
     kExitUsage = 2,   // bad command line or refused input; nothing was sent
     kExitNotVerified = 3,  // confirmed, but the search after it does not show the change
-    kExitCancelled = 130,  // a link command stopped by Ctrl-C; the port was closed
+    kExitCancelled = 130,  // stopped by Ctrl-C, after closing the port or reporting what was sent
 };
 
 // Every option of every command, with the LAN endpoint overrides.

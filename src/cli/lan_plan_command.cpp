@@ -1,13 +1,20 @@
 // corvane lan-plan ethernet|wlan PLAN.csv: sets many printers from an address
 // plan. The plan is read whole first (a bad row stops everything), then one
-// search, then each row in file order, one request at a time, and one
-// verification search for every confirmed row.
+// search, then each row, one request at a time (a printer leaves an address
+// before another row takes it), and one verification search for every
+// confirmed row. Ctrl-C stops before the next row or ends the pause before
+// the verification; what was done is still reported.
+#include <unistd.h>
+
+#include <algorithm>
+
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonObject>
 
 #include "cli/commands.h"
 #include "cli/history_record.h"
+#include "cli/interrupt.h"
 #include "cli/lan_change.h"
 #include "cli/lan_search.h"
 #include "cli/output.h"
@@ -41,14 +48,31 @@ QString resultWord(lan::PlanResult result) {
     return {};
 }
 
+QString macText(const std::array<std::uint8_t, 6>& mac) { return QString::fromStdString(lan::FormatMacLower(mac)); }
+
 // Warnings, refusals, differences: what the row's result does not say.
 QStringList notesOf(const lan::PlanRowOutcome& o) {
     QStringList notes;
+    if (!o.cycle.empty()) {
+        QStringList macs;
+        for (const auto& mac : o.cycle) macs << macText(mac);
+        notes << QStringLiteral("%1 take each other's addresses in a circle, which would need a temporary address; "
+                                "nothing is sent to them (give one of them an unused address first)")
+                     .arg(macs.join(QStringLiteral(", ")));
+    }
+    if (o.heldBy) {
+        notes << QStringLiteral("%1 still holds %2: its own row did not move it away, so this row was not sent")
+                     .arg(macText(*o.heldBy), QString::fromStdString(rules::dottedIpv4(*o.row.ip)));
+    }
     if (o.notOffered) notes << lan::numberedText(kSettingNotOffered, QString::number(o.before->featureCode()));
     if (o.refusalMessageId) notes << messageText(o.refusalMessageId).replace(QLatin1Char('\n'), QLatin1Char(' '));
     notes << lan::warningSentences(o.warnings);
     if (!o.sendError.isEmpty()) notes << o.sendError;
-    if (o.verification && !o.verification->verified()) notes << verificationText(*o.verification);
+    if (o.verificationCancelled) {
+        notes << QStringLiteral("Not verified: the check was cancelled.");
+    } else if (o.verification && !o.verification->verified()) {
+        notes << verificationText(*o.verification);
+    }
     return notes;
 }
 
@@ -131,15 +155,23 @@ int runLanPlan(const Invocation& invocation) {
     }
 
     const bool dryRun = invocation.isSet("dry-run");
+    const InterruptCancels interruptCancels;
     lan::PlanRun run(*setup, devices, plan.rows, history::kCommandLine, invocation.isSet("force"), dryRun);
-    while (run.runNextRow()) {
-        const auto& done = run.outcomes()[run.nextRow() - 1];
+    while (!interrupted.cancelled() && run.runNextRow()) {
+        const auto& done = run.outcomes()[run.lastRow()];
         if (!done.notRecorded.isEmpty()) reportNotRecorded(done.notRecorded);
     }
-    if (!run.verify(*verifyDelay, &error)) printErrorLine(error);
+    const bool anyConfirmed = std::any_of(run.outcomes().begin(), run.outcomes().end(),
+                                          [](const auto& o) { return o.result == lan::PlanResult::Confirmed; });
+    if (anyConfirmed && !interrupted.cancelled() && *verifyDelay > 0 && isatty(STDERR_FILENO)) {
+        printError(QStringLiteral("waiting %1 s for the printers to restart before checking them (Ctrl-C cancels)")
+                           .arg((*verifyDelay + 999) / 1000));
+    }
+    if (!run.verify(*verifyDelay, &error, &interrupted) && !interrupted.cancelled()) printErrorLine(error);
     const auto& outcomes = run.outcomes();
 
     printOutcomes(outcomes, invocation.json());
+    if (interrupted.cancelled()) return cancelled();
     for (const auto& o : outcomes) {
         const bool fine = o.result == lan::PlanResult::Unchanged || o.result == lan::PlanResult::Verified ||
                           (dryRun && o.result == lan::PlanResult::WouldSend && o.warnings.empty());

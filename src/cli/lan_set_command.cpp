@@ -6,6 +6,7 @@
 
 #include "cli/commands.h"
 #include "cli/history_record.h"
+#include "cli/interrupt.h"
 #include "cli/lan_change.h"
 #include "cli/lan_search.h"
 #include "cli/output.h"
@@ -162,25 +163,32 @@ int runLanSet(const Invocation& invocation) {
     }
 
     std::optional<Verification> verification;
+    bool checkCancelled = false;  // Ctrl-C during the pause
     if (!invocation.isSet("no-verify")) {
         // The printer restarts its network with the new settings first.
+        const InterruptCancels interruptCancels;
         const lan::DiscoveredDevice sent = *record;
-        pauseMs(*verifyDelay);
-        std::vector<Verification> results;
+        checkCancelled = !pauseMs(*verifyDelay, &interrupted);
+        std::vector<Verification> results{Verification{}};
         const QString target = verificationTarget(before, sent);
-        if (!verifyAfterChange(*setup, {sent}, results, &error, target.isEmpty() ? QStringList() : QStringList{target})) {
+        if (!checkCancelled &&
+            !verifyAfterChange(*setup, {sent}, results, &error, target.isEmpty() ? QStringList() : QStringList{target})) {
             printErrorLine(error);
             results = {Verification{}};
         }
         verification = results.front();
     }
+    const auto verificationLine = [&] {
+        return checkCancelled ? QStringLiteral("Not verified: the check was cancelled.")
+                              : verificationText(*verification);
+    };
 
     if (invocation.json()) {
         QJsonObject out{{QStringLiteral("message"), messageText(outcome.messageId)},
                         {QStringLiteral("messageId"), outcome.messageId}};
         if (verification) {
             out.insert(QStringLiteral("verified"), verification->verified());
-            out.insert(QStringLiteral("verification"), verificationText(*verification));
+            out.insert(QStringLiteral("verification"), verificationLine());
         }
         printJson(out);
     } else {
@@ -188,8 +196,8 @@ int runLanSet(const Invocation& invocation) {
         if (verification && verification->verified()) printText(verificationText(*verification) + QLatin1Char('\n'));
     }
     if (verification && !verification->verified()) {
-        printErrorLine(verificationText(*verification));
-        return kExitNotVerified;
+        printErrorLine(verificationLine());
+        return checkCancelled ? cancelled() : kExitNotVerified;
     }
     return kExitOk;
 }

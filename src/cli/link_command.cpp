@@ -2,8 +2,6 @@
 // over a serial port (--serial) or a device node in raw mode (--usb,
 // --device). Every subcommand connects first as the window's Connect does:
 // open, maker check, system record, configuration record.
-#include <signal.h>
-
 #include <chrono>
 
 #include <QFile>
@@ -14,6 +12,7 @@
 #include "cli/config_json.h"
 #include "cli/config_write.h"
 #include "cli/history_record.h"
+#include "cli/interrupt.h"
 #include "cli/link_profile.h"
 #include "cli/output.h"
 #include "history/change_entries.h"
@@ -34,38 +33,6 @@ namespace corvane::cli {
 namespace {
 
 constexpr long long kMaxLinkTimeoutMs = 24LL * 3600 * 1000;
-
-// Ctrl-C during a link command: the exchange stops at its next wait and the
-// port is closed as after any failure, instead of the process dying with the
-// device (and a serial port's lock file) still held.
-link::CancelToken interrupted;
-
-extern "C" void CancelOnInterrupt(int) { interrupted.cancel(); }
-
-// Routes SIGINT to the cancel request while it lives; a second Ctrl-C ends
-// the program the usual way.
-class InterruptCancels {
-public:
-    InterruptCancels() {
-        struct sigaction action {};
-        action.sa_handler = CancelOnInterrupt;
-        action.sa_flags = SA_RESETHAND;  // no SA_RESTART: a blocking wait returns early
-        sigemptyset(&action.sa_mask);
-        sigaction(SIGINT, &action, &previous_);
-    }
-    ~InterruptCancels() { sigaction(SIGINT, &previous_, nullptr); }
-    InterruptCancels(const InterruptCancels&) = delete;
-    InterruptCancels& operator=(const InterruptCancels&) = delete;
-
-private:
-    struct sigaction previous_ {};
-};
-
-// A command that failed because it was cancelled says so, and nothing else.
-int Cancelled() {
-    printError(QStringLiteral("cancelled"));
-    return kExitCancelled;
-}
 
 // The longest wait for the first byte of a reply, as polls of at most 100 ms.
 transport::LinkTimeouts TimeoutsFor(long long ms) {
@@ -129,7 +96,7 @@ std::optional<int> ConfigurePort(const Invocation& invocation, transport::Direct
 std::optional<int> Connect(link::LinkSession& session) {
     const link::ConnectOutcome outcome = session.connect();
     if (outcome == link::ConnectOutcome::Connected) return std::nullopt;
-    if (outcome == link::ConnectOutcome::Cancelled) return Cancelled();
+    if (outcome == link::ConnectOutcome::Cancelled) return cancelled();
     if (outcome == link::ConnectOutcome::MakerMismatch) {
         // The window's warning box, its caption first.
         printErrorLine(QStringLiteral("%1: %2").arg(QLatin1String(link::kMakerMismatchCaption.data()),
@@ -190,7 +157,7 @@ int Write(link::LinkSession& session, const ConfigEdits& edits, bool json, const
     if (!saved) entry.message = QString::fromUtf8(StringText(kConfigFailed).data());
     recordInHistory(entry);
     if (!saved) {
-        if (session.waits().cancelled()) return Cancelled();
+        if (session.waits().cancelled()) return cancelled();
         printFailure(kConfigFailed);
         return kExitFailed;
     }
@@ -222,7 +189,7 @@ int Write(link::LinkSession& session, const ConfigEdits& edits, bool json, const
 int Survey(link::LinkSession& session, bool json) {
     BssTable table{};
     if (link::queryBssOverLink(session.port(), table, {}, session.waits()) != 1) {
-        if (session.waits().cancelled()) return Cancelled();
+        if (session.waits().cancelled()) return cancelled();
         printFailure(kBssFailed);
         return kExitFailed;
     }
@@ -240,7 +207,7 @@ int Upload(link::LinkSession& session, const Bytes& data, int type, bool json, c
     if (!uploaded) entry.message = QString::fromUtf8(StringText(kCertificateUploadFailed).data());
     recordInHistory(entry);
     if (!uploaded) {
-        if (session.waits().cancelled()) return Cancelled();
+        if (session.waits().cancelled()) return cancelled();
         printFailure(kCertificateUploadFailed);
         return kExitFailed;
     }

@@ -51,11 +51,20 @@ int defaultVerifyDelayMs(ListMode mode) {
     return mode == ListMode::Wlan ? kWlanVerifyDelayMs : kEthernetVerifyDelayMs;
 }
 
-void pauseMs(int ms) {
-    if (ms <= 0) return;
+bool pauseMs(int ms, const link::CancelToken* cancel) {
+    const auto heard = [cancel] { return cancel && cancel->cancelled(); };
+    if (ms <= 0 || heard()) return !heard();
     QEventLoop loop;
     QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    QTimer poll;
+    if (cancel) {
+        QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
+            if (heard()) loop.quit();
+        });
+        poll.start(50);
+    }
     loop.exec();
+    return !heard();
 }
 
 QString verificationTarget(const DiscoveredDevice& before, const DiscoveredDevice& sent) {

@@ -10,6 +10,7 @@
 #include <QStringList>
 
 #include "lan/search_setup.h"
+#include "link/cancel_token.h"
 #include "link/discovered_device.h"
 #include "rules/lan_verify.h"
 
@@ -34,8 +35,9 @@ SendOutcome sendSettings(const SearchSetup& setup, const DiscoveredDevice& recor
 int defaultVerifyDelayMs(ListMode mode);
 inline constexpr int kLongestVerifyDelayMs = 600000;
 
-// Waits `ms` with the event loop running.
-void pauseMs(int ms);
+// Waits `ms` with the event loop running; a cancel request ends the wait
+// early (looked at every 50 ms). False when it was cancelled.
+bool pauseMs(int ms, const link::CancelToken* cancel = nullptr);
 
 // What the search after a change found for one printer.
 struct Verification {

@@ -23,6 +23,11 @@ LanSettingsEdits editsFor(const rules::PlanRow& row, const DiscoveredDevice& rec
     return edits;
 }
 
+// The row's printer has left (or, in a dry run, would leave) its address.
+bool vacated(PlanResult result) {
+    return result == PlanResult::Confirmed || result == PlanResult::WouldSend;
+}
+
 bool stillMoving(PlanResult result) {
     return result == PlanResult::Pending || result == PlanResult::WouldSend || result == PlanResult::Confirmed ||
            result == PlanResult::Verified || result == PlanResult::NotVerified;
@@ -42,10 +47,16 @@ QString settingsSummary(const DiscoveredDevice& d) {
 PlanRun::PlanRun(SearchSetup setup, DeviceList& devices, std::vector<rules::PlanRow> rows, const char* frontEnd,
                  bool force, bool dryRun)
     : setup_(std::move(setup)), devices_(devices), frontEnd_(frontEnd), force_(force), dryRun_(dryRun) {
+    std::vector<DiscoveredDevice> listed;
+    for (int n = 1; const DiscoveredDevice* d = devices_.deviceAt(n); ++n) listed.push_back(*d);
+    order_ = rules::planOrder(listed, rows);
     for (auto& row : rows) {
         PlanRowOutcome outcome;
         outcome.row = row;
         outcomes_.push_back(std::move(outcome));
+    }
+    for (std::size_t i = 0; i < outcomes_.size(); ++i) {
+        for (std::size_t j : order_.cycle[i]) outcomes_[i].cycle.push_back(rows[j].mac);
     }
 }
 
@@ -76,6 +87,8 @@ PlanRowOutcome PlanRun::prepare(std::size_t index) const {
         outcome.refusalMessageId = decision.messageId;
     } else if (outcome.after.raw == record->raw) {
         outcome.result = PlanResult::Unchanged;
+    } else if (!outcome.cycle.empty()) {
+        outcome.result = PlanResult::Refused;
     } else {
         std::vector<DiscoveredDevice> listed;
         for (int n = 1; const DiscoveredDevice* d = devices_.deviceAt(n); ++n) listed.push_back(*d);
@@ -87,8 +100,22 @@ PlanRowOutcome PlanRun::prepare(std::size_t index) const {
 }
 
 bool PlanRun::runNextRow() {
-    if (next_ >= outcomes_.size()) return false;
-    PlanRowOutcome outcome = prepare(next_);
+    if (step_ >= outcomes_.size()) return false;
+    const std::size_t index = nextRow();
+    PlanRowOutcome outcome = prepare(index);
+    // A row is not sent while a printer whose row failed still holds its new
+    // address, not even with `force`: the network would have two printers on it.
+    const bool checksOnly = outcome.result == PlanResult::Refused && !outcome.notOffered &&
+                            outcome.refusalMessageId == 0 && outcome.cycle.empty();
+    if (outcome.result == PlanResult::Pending || checksOnly) {
+        for (std::size_t j : order_.vacatedBy[index]) {
+            if (!vacated(outcomes_[j].result)) {
+                outcome.result = PlanResult::NotSent;
+                outcome.heldBy = outcomes_[j].row.mac;
+                break;
+            }
+        }
+    }
     if (outcome.result == PlanResult::Pending) {
         if (dryRun_) {
             outcome.result = PlanResult::WouldSend;
@@ -112,26 +139,29 @@ bool PlanRun::runNextRow() {
             }
         }
     }
-    outcomes_[next_++] = outcome;
+    outcomes_[index] = outcome;
+    ++step_;
     return true;
 }
 
-bool PlanRun::verify(int pause, QString* error) {
+bool PlanRun::verify(int pause, QString* error, const link::CancelToken* cancel) {
     std::vector<DiscoveredDevice> confirmed;
     for (const auto& o : outcomes_) {
         if (o.result == PlanResult::Confirmed) confirmed.push_back(o.after);
     }
     if (confirmed.empty()) return true;
-    pauseMs(pause);
+    const bool waited = pauseMs(pause, cancel);
+    if (!waited && error) *error = QStringLiteral("cancelled before the search that checks the printers");
     std::vector<Verification> results;
-    const bool searched =
-        verifyAfterChange(setup_, confirmed, results, error, unicastFound_ ? verifyTargets_ : QStringList());
+    const bool searched = waited && verifyAfterChange(setup_, confirmed, results, error,
+                                                      unicastFound_ ? verifyTargets_ : QStringList());
     if (!searched) results.assign(confirmed.size(), Verification{});
     std::size_t next = 0;
     for (auto& o : outcomes_) {
         if (o.result != PlanResult::Confirmed) continue;
         o.verification = results[next++];
         o.result = o.verification->verified() ? PlanResult::Verified : PlanResult::NotVerified;
+        o.verificationCancelled = !waited;
     }
     return searched;
 }

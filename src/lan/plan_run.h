@@ -1,10 +1,13 @@
-// Runs an address plan over the printers of one search: each row in order,
-// one request at a time (a confirmation does not name its printer), then one
+// Runs an address plan over the printers of one search: row by row, a
+// printer leaving an address before another row takes it (see
+// rules::planOrder), one request at a time (a confirmation does not name its printer), then one
 // verification search for every confirmed row. The command line's lan-plan
 // and the device list's "Assign addresses…" both run it; the caller decides
 // what happens between rows (progress, cancel).
 #pragma once
 
+#include <array>
+#include <cstdint>
 #include <optional>
 #include <vector>
 
@@ -12,6 +15,7 @@
 
 #include "lan/lan_change.h"
 #include "lan/search_setup.h"
+#include "link/cancel_token.h"
 #include "link/discovered_device.h"
 #include "rules/lan_plan.h"
 #include "rules/lan_send_checks.h"
@@ -41,7 +45,14 @@ struct PlanRowOutcome {
     bool notOffered = false;    // the printer does not take settings from the list
     QString sendError;          // NotSent: why
     QString notRecorded;        // the history could not be written: why
+    // Refused: the printers (file order, this one among them) that take each
+    // other's addresses in a circle, which would need a temporary address.
+    std::vector<std::array<std::uint8_t, 6>> cycle;
+    // NotSent: the printer whose row did not move it away from this row's
+    // new address.
+    std::optional<std::array<std::uint8_t, 6>> heldBy;
     std::optional<Verification> verification;
+    bool verificationCancelled = false;  // NotVerified because the check was cancelled
 };
 
 class PlanRun {
@@ -58,13 +69,17 @@ public:
 
     // Runs the next row (waits for its confirmation); false when none is left.
     bool runNextRow();
-    std::size_t nextRow() const { return next_; }
+    std::size_t rowsRun() const { return step_; }
     std::size_t rowCount() const { return outcomes_.size(); }
+    // The row (in file order, as outcomes() holds them) that runs next, and
+    // the one that ran last.
+    std::size_t nextRow() const { return order_.order.at(step_); }
+    std::size_t lastRow() const { return order_.order.at(step_ - 1); }
 
     // After the printers' restart pause: one search for every confirmed row.
-    // False with `error` set when the search could not run (the rows are
-    // then not verified).
-    bool verify(int pauseMs, QString* error);
+    // False with `error` set when the search could not run or `cancel` ended
+    // the pause (the rows are then not verified).
+    bool verify(int pauseMs, QString* error, const link::CancelToken* cancel = nullptr);
 
     const std::vector<PlanRowOutcome>& outcomes() const { return outcomes_; }
 
@@ -78,7 +93,8 @@ private:
     bool force_;
     bool dryRun_;
     std::vector<PlanRowOutcome> outcomes_;
-    std::size_t next_ = 0;
+    rules::PlanOrder order_;
+    std::size_t step_ = 0;
     QStringList verifyTargets_;
     bool unicastFound_ = false;
 };

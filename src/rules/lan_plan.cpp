@@ -190,6 +190,79 @@ std::vector<lan::DiscoveredDevice> listedAfterPlan(const std::vector<lan::Discov
     return after;
 }
 
+PlanOrder planOrder(const std::vector<lan::DiscoveredDevice>& listed, const std::vector<PlanRow>& rows) {
+    const std::size_t n = rows.size();
+    PlanOrder plan;
+    plan.vacatedBy.resize(n);
+    plan.cycle.resize(n);
+    // Row j frees row i's new address when j's printer holds it now and j
+    // gives that printer another address. (A printer listed once per adapter
+    // counts once.)
+    std::map<std::array<std::uint8_t, 6>, std::size_t> rowOf;
+    for (std::size_t j = 0; j < n; ++j) rowOf.emplace(rows[j].mac, j);
+    std::map<std::array<std::uint8_t, 4>, std::vector<std::size_t>> movingFrom;
+    for (const auto& printer : listed) {
+        const auto row = rowOf.find(printer.macAddress());
+        if (row == rowOf.end() || !rows[row->second].ip || *rows[row->second].ip == printer.ipAddress()) continue;
+        auto& holders = movingFrom[printer.ipAddress()];
+        if (std::find(holders.begin(), holders.end(), row->second) == holders.end()) holders.push_back(row->second);
+    }
+    for (std::size_t i = 0; i < n; ++i) {
+        if (!rows[i].ip) continue;
+        const auto holders = movingFrom.find(*rows[i].ip);
+        if (holders == movingFrom.end()) continue;
+        for (std::size_t j : holders->second) {
+            if (j != i) plan.vacatedBy[i].push_back(j);
+        }
+    }
+    // The rows a row waits for, directly or through others.
+    const auto reach = [&](std::size_t from) {
+        std::vector<bool> seen(n, false);
+        std::vector<std::size_t> stack{from};
+        while (!stack.empty()) {
+            const std::size_t at = stack.back();
+            stack.pop_back();
+            for (std::size_t next : plan.vacatedBy[at]) {
+                if (!seen[next]) {
+                    seen[next] = true;
+                    stack.push_back(next);
+                }
+            }
+        }
+        return seen;
+    };
+    // A row is in a circle when what it waits for waits for it.
+    std::vector<std::vector<bool>> reaches(n);
+    for (std::size_t i = 0; i < n; ++i) {
+        if (!plan.vacatedBy[i].empty()) reaches[i] = reach(i);
+    }
+    for (std::size_t i = 0; i < n; ++i) {
+        if (reaches[i].empty() || !reaches[i][i]) continue;
+        for (std::size_t j = 0; j < n; ++j) {
+            if (reaches[i][j] && !reaches[j].empty() && reaches[j][i]) plan.cycle[i].push_back(j);
+        }
+    }
+    // Next runs the first row in file order whose new address is free by
+    // then; a circle's rows wait only for rows outside it.
+    std::vector<bool> placed(n, false);
+    while (plan.order.size() < n) {
+        std::size_t pick = n;
+        for (std::size_t i = 0; i < n && pick == n; ++i) {
+            if (placed[i]) continue;
+            const auto& circle = plan.cycle[i];
+            const bool ready = std::all_of(plan.vacatedBy[i].begin(), plan.vacatedBy[i].end(), [&](std::size_t j) {
+                return placed[j] || std::find(circle.begin(), circle.end(), j) != circle.end();
+            });
+            if (ready) pick = i;
+        }
+        // Cannot happen once the circles are set apart; keep file order rather than stop.
+        if (pick == n) pick = static_cast<std::size_t>(std::find(placed.begin(), placed.end(), false) - placed.begin());
+        placed[pick] = true;
+        plan.order.push_back(pick);
+    }
+    return plan;
+}
+
 std::vector<PlanRow> consecutiveAddresses(const std::vector<std::array<std::uint8_t, 6>>& macs,
                                           const std::array<std::uint8_t, 4>& first,
                                           const std::array<std::uint8_t, 4>& mask,

@@ -45,6 +45,19 @@ Plan parsePlan(const std::string& text);
 std::vector<lan::DiscoveredDevice> listedAfterPlan(const std::vector<lan::DiscoveredDevice>& listed,
                                                    const std::vector<PlanRow>& moving);
 
+// The order a plan's rows run in, so that no two printers share an address
+// on the way: a row whose new address another planned printer holds now runs
+// after that printer's row has moved it away; rows keep their file order
+// otherwise. Printers that take each other's addresses in a circle cannot be
+// moved one at a time without a temporary address: their rows are named in
+// `cycle` and are not to be sent.
+struct PlanOrder {
+    std::vector<std::size_t> order;                   // indices into the rows, in running order
+    std::vector<std::vector<std::size_t>> vacatedBy;  // per row: the rows that must first move its new address's holder
+    std::vector<std::vector<std::size_t>> cycle;      // per row: the rows of its circle in file order, empty when none
+};
+PlanOrder planOrder(const std::vector<lan::DiscoveredDevice>& listed, const std::vector<PlanRow>& rows);
+
 // Rows giving consecutive addresses from `first` to the printers `macs`, in
 // that order, each with the same mask, gateway and (when given) port, and
 // DHCP off.

@@ -2,6 +2,8 @@
 
 #include "lan/device_list_buttons.h"
 #include "lan/lan_settings_form.h"
+#include "lan/plan_run.h"
+#include "rules/lan_plan.h"
 #include "link/string_table.h"
 
 namespace corvane::lan {
@@ -176,6 +178,57 @@ TEST(DeviceListButtonRules, EmptyFillDisablesEveryAction) {
     EXPECT_EQ(ethernet.state(), buttons(true, true, false, false));
     ethernet.listFilled({});
     EXPECT_EQ(ethernet.state(), buttons(false, false, false, false));
+}
+
+// A plan's rows run so that a printer leaves an address before another row
+// takes it: a chain runs from its free end, a circle is refused, and a row
+// whose address is still held after its holder's row failed is not sent.
+// (Dry runs: nothing leaves, the outcomes are the same as a real run's.)
+TEST(PlanRun, PrintersLeaveAnAddressBeforeAnotherTakesIt) {
+    DeviceList listed;
+    for (std::uint8_t n = 1; n <= 4; ++n) {
+        DiscoveredDevice d = ethernetRecord();
+        d.raw[5] = n;  // MAC 00:00:00:00:00:0n
+        d.setIpAddress({10, 0, 0, static_cast<std::uint8_t>(10 + n)});
+        d.setSubnetMask({255, 255, 255, 0});
+        listed.appendDevice(d);
+    }
+    const auto describe = [](const PlanRowOutcome& o) -> std::string {
+        if (!o.cycle.empty()) return "circle of " + std::to_string(o.cycle.size());
+        if (o.heldBy) return "held by " + std::to_string((*o.heldBy)[5]);
+        return o.result == PlanResult::WouldSend ? "send" : o.result == PlanResult::Refused ? "refused" : "other";
+    };
+    struct Case {
+        const char* rows;  // mac,ip
+        std::vector<std::size_t> order;
+        std::vector<std::string> results;  // in file order
+    };
+    const Case cases[] = {
+        // 1 takes 2's address, 2 takes 3's, 3 moves to a free one: 3, 2, 1.
+        {"000000000001,10.0.0.12\n000000000002,10.0.0.13\n000000000003,10.0.0.30\n", {2, 1, 0},
+         {"send", "send", "send"}},
+        // 1 and 2 swap, 4 takes 3's address after it: the rest keep file order.
+        {"000000000001,10.0.0.12\n000000000004,10.0.0.13\n000000000002,10.0.0.11\n000000000003,10.0.0.40\n",
+         {0, 2, 3, 1}, {"circle of 2", "send", "circle of 2", "send"}},
+        // 3's row is refused (no address at all): even with force, 2 may not
+        // take the address 3 still holds, nor 1 the one 2 then still holds.
+        {"000000000001,10.0.0.12\n000000000002,10.0.0.13\n000000000003,0.0.0.0\n", {2, 1, 0},
+         {"held by 2", "held by 3", "refused"}},
+    };
+    for (const Case& c : cases) {
+        const auto plan = rules::parsePlan(std::string("mac,ip\n") + c.rows);
+        ASSERT_TRUE(plan.errors.empty()) << c.rows;
+        PlanRun run({}, listed, plan.rows, "test", /*force=*/true, /*dryRun=*/true);
+        std::vector<std::size_t> order;
+        while (run.rowsRun() < run.rowCount()) {
+            order.push_back(run.nextRow());
+            run.runNextRow();
+        }
+        std::vector<std::string> results;
+        for (const auto& o : run.outcomes()) results.push_back(describe(o));
+        EXPECT_EQ(order, c.order) << c.rows;
+        EXPECT_EQ(results, c.results) << c.rows;
+    }
 }
 
 }  // namespace

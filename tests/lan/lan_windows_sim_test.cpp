@@ -230,5 +230,43 @@ TEST_F(LanWindowsAgainstSim, EveryAdapterSearchListsRowsPerAdapterAndSendsThroug
     EXPECT_EQ(log.entries[0].outcome, "confirmed");
 }
 
+// Cancel during the pause before the verification search is heard: the
+// wait ends (it would outlast the test), the confirmed row is not verified
+// and both the row and the status say the check was cancelled.
+TEST_F(LanWindowsAgainstSim, AssignAddressesCancelEndsThePauseBeforeTheCheck) {
+    const auto window = searchedList(ListMode::Ethernet);
+    LanWindowTimings timings = quickTimings();
+    timings.ethernetResearchDelayMs = 60000;
+    window->setTimings(timings);
+    auto* table = child<QTableWidget>(*window, "deviceList");
+    ASSERT_GE(table->rowCount(), 1);
+    table->selectionModel()->select(table->model()->index(0, 0),
+                                    QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    QString result, notes, status;
+    onNextModal<AssignAddressesDialog>([&](AssignAddressesDialog* assign) {
+        child<QLineEdit>(*assign, "firstAddressEdit")->setText(QStringLiteral("192.168.5.30"));
+        child<QCheckBox>(*assign, "forceCheck")->setChecked(true);
+        auto* statusLabel = child<QLabel>(*assign, "statusLabel");
+        QTimer cancelInPause;
+        QObject::connect(&cancelInPause, &QTimer::timeout, assign, [&] {
+            if (statusLabel->text().startsWith(QStringLiteral("Waiting"))) {
+                child<QPushButton>(*assign, "cancelButton")->click();
+            }
+        });
+        cancelInPause.start(20);
+        assign->apply();
+        cancelInPause.stop();
+        auto* preview = child<QTableWidget>(*assign, "previewTable");
+        result = preview->item(0, 3)->text();
+        notes = preview->item(0, 4)->text();
+        status = statusLabel->text();
+        assign->reject();
+    });
+    window->onAssignAddresses();
+    EXPECT_EQ(result, QStringLiteral("not verified"));
+    EXPECT_NE(notes.indexOf(QStringLiteral("the check was cancelled")), -1) << notes.toStdString();
+    EXPECT_NE(status.indexOf(QStringLiteral("cancelled")), -1) << status.toStdString();
+}
+
 }  // namespace
 }  // namespace corvane::lan

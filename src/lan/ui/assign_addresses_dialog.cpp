@@ -177,12 +177,26 @@ QString AssignAddressesDialog::resultText(PlanResult result) const {
 
 QStringList AssignAddressesDialog::notesOf(const PlanRowOutcome& o) const {
     QStringList notes;
+    const auto mac = [](const std::array<std::uint8_t, 6>& m) { return QString::fromStdString(FormatMacLower(m)); };
+    if (!o.cycle.empty()) {
+        QStringList macs;
+        for (const auto& m : o.cycle) macs << mac(m);
+        notes << tr("%1 take each other's addresses in a circle, which would need a temporary address: nothing is "
+                    "sent to them. Give one of them an unused address first.")
+                     .arg(macs.join(QStringLiteral(", ")));
+    }
+    if (o.heldBy && o.row.ip) {
+        notes << tr("%1 still holds %2: its own row did not move it away, so this row was not sent.")
+                     .arg(mac(*o.heldBy), dotted(*o.row.ip));
+    }
     if (o.notOffered) notes << numberedText(kSettingNotOffered, QString::number(o.before->featureCode()));
     if (o.refusalMessageId) notes << app::stringText(o.refusalMessageId).simplified();
     notes << translatedWarningSentences(o.warnings);
     if (!o.sendError.isEmpty()) notes << o.sendError;
     if (!o.notRecorded.isEmpty()) notes << history::notRecordedText(o.notRecorded);
-    if (o.verification && !o.verification->verified()) {
+    if (o.verificationCancelled) {
+        notes << tr("Not verified: the check was cancelled.");
+    } else if (o.verification && !o.verification->verified()) {
         DeviceList found;
         if (o.verification->answered) found.appendDevice(o.verification->found);
         notes << verificationNote(o.after, found).text;
@@ -221,30 +235,40 @@ void AssignAddressesDialog::apply() {
     // Each row waits for its confirmation with the event loop running: the
     // window stays painted and Cancel is heard, and takes effect before the
     // next row.
-    while (!cancelRequested_ && run.nextRow() < run.rowCount()) {
+    // Rows run in the plan's order (a printer leaves an address before
+    // another takes it); the table keeps the list's order.
+    while (!cancelRequested_ && run.rowsRun() < run.rowCount()) {
         const int row = static_cast<int>(run.nextRow());
         status_->setText(tr("Sending to %1 (%2 of %3)…")
                              .arg(QString::fromStdString(FormatMacLower(macs_[run.nextRow()])))
-                             .arg(row + 1)
+                             .arg(run.rowsRun() + 1)
                              .arg(run.rowCount()));
         run.runNextRow();
         showRow(row, run.outcomes()[static_cast<std::size_t>(row)]);
         fitRows();
-        progress_->setValue(row + 1);
+        progress_->setValue(static_cast<int>(run.rowsRun()));
     }
     QStringList sent;
     for (const auto& o : run.outcomes()) {
         if (o.result == PlanResult::Confirmed || o.result == PlanResult::NotConfirmed)
             sent << QString::fromStdString(FormatMacLower(o.row.mac));
     }
-    const bool cancelled = cancelRequested_ && run.nextRow() < run.rowCount();
+    const bool cancelled = cancelRequested_ && run.rowsRun() < run.rowCount();
     const bool anyConfirmed = std::any_of(run.outcomes().begin(), run.outcomes().end(),
                                           [](const auto& o) { return o.result == PlanResult::Confirmed; });
     QString verifyError;
     if (anyConfirmed) {
+        // The rows sent are checked even after a Cancel between rows; a
+        // Cancel now ends the wait before that check.
+        cancel_.reset();
+        cancelButton_->setEnabled(true);
         const int seconds = (verifyDelayMs_ + 999) / 1000;
         status_->setText(tr("Waiting %1 s for the printers to restart, then searching for them again…").arg(seconds));
-        if (!run.verify(verifyDelayMs_, &verifyError)) verifyError = verifyError.trimmed();
+        if (!run.verify(verifyDelayMs_, &verifyError, &cancel_)) {
+            verifyError = cancel_.cancelled() ? tr("The check after the change was cancelled: the confirmed printers "
+                                                   "are not verified.")
+                                              : verifyError.trimmed();
+        }
     }
     outcomes_ = run.outcomes();
     for (int r = 0; r < static_cast<int>(outcomes_.size()); ++r) showRow(r, outcomes_[static_cast<std::size_t>(r)]);
@@ -261,12 +285,14 @@ void AssignAddressesDialog::apply() {
     }
     status_->setText(verifyError.isEmpty() ? summary : summary + QLatin1Char('\n') + verifyError);
     running_ = false;
+    cancelButton_->setEnabled(true);
     cancelButton_->setText(tr("Close"));
 }
 
 void AssignAddressesDialog::reject() {
     if (running_) {
         cancelRequested_ = true;
+        cancel_.cancel();
         cancelButton_->setEnabled(false);  // heard; the row under way finishes first
         return;
     }

@@ -3,7 +3,8 @@
 // and (optionally) the port; the table previews each printer's new address
 // with the checks' warnings. Apply sends one printer at a time, as the plan
 // runner does, with a progress bar and each row's result; Cancel stops
-// between rows. One search afterwards verifies the confirmed rows.
+// between rows. One search afterwards verifies the confirmed rows; Cancel
+// during the pause before it ends the wait and leaves them not verified.
 #pragma once
 
 #include <array>
@@ -37,7 +38,8 @@ public:
 
     // Apply: sends row by row, then verifies.
     void apply();
-    // Cancel: between rows while running, else closes.
+    // Cancel: between rows, or ends the pause before the verification
+    // search, while running; else closes.
     void reject() override;
 
     bool running() const { return running_; }
@@ -69,7 +71,8 @@ private:
     QPushButton* applyButton_;
     QPushButton* cancelButton_;
     bool running_ = false;
-    bool cancelRequested_ = false;
+    bool cancelRequested_ = false;  // stop sending rows
+    link::CancelToken cancel_;      // end the pause before the verification
     std::vector<PlanRowOutcome> outcomes_;
 };
 
