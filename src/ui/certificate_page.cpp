@@ -4,12 +4,12 @@
 #include <QFile>
 #include <QFileDialog>
 
-#include "app/messages.h"
 #include "link/exchange/certificate_file.h"
 #include "link/string_table.h"
 #include "ui/control_sync.h"
 #include "ui/link_wait.h"
 #include "ui_certificate_page.h"
+#include "widgets/messages.h"
 
 namespace corvane::ui {
 
@@ -85,7 +85,7 @@ void CertificatePage::openCertificateFile() {
     } else {
         certificateData_.clear();
     }
-    app::showMessage(this, link::certificateFileMessage(file.outcome));
+    widgets::showMessage(this, link::certificateFileMessage(file.outcome));
 }
 
 void CertificatePage::selectCertificateType(int type) {
@@ -98,11 +98,11 @@ void CertificatePage::selectCertificateType(int type) {
 
 void CertificatePage::onFileUpload() {
     if (!link_.context.connected) {
-        app::showMessage(this, kConnectFailed);
+        widgets::showMessage(this, kConnectFailed);
         return;
     }
     if (!certificateValid_) {
-        app::showMessage(this, kNoCertificateSelected);
+        widgets::showMessage(this, kNoCertificateSelected);
         return;
     }
     bool uploaded = false;
@@ -118,7 +118,7 @@ void CertificatePage::onFileUpload() {
     }
     // An upload the user cancelled needs no message: the window disconnected.
     if (!uploaded && link_.waits.cancelled()) return;
-    app::showMessage(this, uploaded ? kCertificateUploaded : kCertificateUploadFailed);
+    widgets::showMessage(this, uploaded ? kCertificateUploaded : kCertificateUploadFailed);
     emit uploadFinished(certificateType_, static_cast<qint64>(certificateData_.size()), uploaded);
 }
 

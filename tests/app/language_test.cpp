@@ -9,11 +9,13 @@
 #include <QCoreApplication>
 
 #include "app/config_app.h"
-#include "app/translation.h"
 #include "link/string_table.h"
+#include "widgets/translation.h"
 
 namespace corvane::app {
 namespace {
+
+using widgets::stringText;
 
 TEST(LanguageTable, LibrariesByPrimaryAndSubLanguage) {
     struct Case {

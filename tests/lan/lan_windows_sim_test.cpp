@@ -8,8 +8,6 @@
 #include <QTableWidget>
 #include <QtTest/QTest>
 
-#include "app/ipv4_address_edit.h"
-#include "app/messages.h"
 #include "history/history_log.h"
 #include "lan/device_lists.h"
 #include "lan/modal.h"
@@ -18,6 +16,8 @@
 #include "lan/ui/lan_settings_dialog.h"
 #include "link/string_table.h"
 #include "support/sim_process.h"
+#include "widgets/ipv4_address_edit.h"
+#include "widgets/messages.h"
 
 namespace corvane::lan {
 namespace {
@@ -48,7 +48,7 @@ protected:
     std::unique_ptr<DeviceListDialog> searchedList(ListMode mode) { return searchedList(mode, endpoints(mode)); }
 
     SimProcess sim;
-    app::MessageCapture messages;
+    widgets::MessageCapture messages;
 };
 
 TEST_F(LanWindowsAgainstSim, BothListsShowTheBuiltInPrinters) {
@@ -107,7 +107,7 @@ TEST_F(LanWindowsAgainstSim, ConfirmedChangeShowsInTheNextSearchInBothModes) {
             auto* port = child<QLineEdit>(*settings, "portEdit");
             port->clear();
             QTest::keyClicks(port, QStringLiteral("9105"));
-            child<app::Ipv4AddressEdit>(*settings, "ipAddressEdit")->setAddress({192, 168, 0, 77});
+            child<widgets::Ipv4AddressEdit>(*settings, "ipAddressEdit")->setAddress({192, 168, 0, 77});
             child<QPushButton>(*settings, "saveButton")->click();
         });
         window->onSetting();
@@ -133,7 +133,7 @@ TEST_F(LanWindowsAgainstSim, ConfirmedChangeShowsInTheNextSearchInBothModes) {
 TEST(LanWindowsAgainstSilentSim, SettingsTimeOutAndTheListIsSearchedAgain) {
     SimProcess sim;
     ASSERT_TRUE(sim.start({"--no-link", "--fault-silent", "sett"}, "survey:")) << sim.errors().toStdString();
-    app::MessageCapture messages;
+    widgets::MessageCapture messages;
     LanEndpoints e;
     e.target = e.localAddress = QStringLiteral("127.0.0.1");
     e.remotePort = sim.port(QStringLiteral("ethernet"));

@@ -68,7 +68,7 @@ TEST_F(DirectUiTest, ConnectEditSaveWritesWhatThePagesShowPlusTheEdits) {
     expected.inactivityTime = 120;
     onPage<QRadioButton>(Tab::Network, "manualRadio")->click();
     expected.ipAssignment = 0;
-    auto* address = onPage<app::Ipv4AddressEdit>(Tab::Network, "ipAddress");
+    auto* address = onPage<widgets::Ipv4AddressEdit>(Tab::Network, "ipAddress");
     ASSERT_TRUE(address->isEnabled());
     type(address->field(3), "77");
     expected.ipAddress = 0xC0A8004D;
@@ -275,7 +275,7 @@ TEST_F(DirectUiTest, ShowsTheConnectionAndGrowsWithTheWindow) {
 struct DroppedEdits {
     const char* name;
     std::function<void(ui::DirectConfigDialog&)> gesture;
-    app::EditsChoice answer;
+    widgets::EditsChoice answer;
     bool saved;     // the edit reached the printer
     bool goesOn;    // the gesture went ahead (link down, or window closed)
 };
@@ -317,12 +317,12 @@ INSTANTIATE_TEST_SUITE_P(
     Gestures, DroppedEditsTest,
     ::testing::Values(
         DroppedEdits{"Disconnect", [](ui::DirectConfigDialog& d) { d.findChild<QPushButton*>("disconnectButton")->click(); },
-                     app::EditsChoice::Cancel, false, false},
+                     widgets::EditsChoice::Cancel, false, false},
         DroppedEdits{"Quit", [](ui::DirectConfigDialog& d) { d.findChild<QPushButton*>("quitButton")->click(); },
-                     app::EditsChoice::Discard, false, true},
+                     widgets::EditsChoice::Discard, false, true},
         DroppedEdits{"Escape", [](ui::DirectConfigDialog& d) { QTest::keyClick(&d, Qt::Key_Escape); },
-                     app::EditsChoice::Save, true, true},
-        DroppedEdits{"CloseWindow", [](ui::DirectConfigDialog& d) { d.close(); }, app::EditsChoice::Cancel, false,
+                     widgets::EditsChoice::Save, true, true},
+        DroppedEdits{"CloseWindow", [](ui::DirectConfigDialog& d) { d.close(); }, widgets::EditsChoice::Cancel, false,
                      false}),
     [](const auto& p) { return std::string(p.param.name); });
 

@@ -10,7 +10,7 @@
 
 class QWidget;
 
-namespace corvane::app {
+namespace corvane::widgets {
 
 struct ShownMessage {
     QString caption;
@@ -73,4 +73,4 @@ private:
     bool proceed_ = false;
 };
 
-}  // namespace corvane::app
+}  // namespace corvane::widgets

@@ -4,8 +4,8 @@
 
 #include <QString>
 
-namespace corvane::app {
+namespace corvane::widgets {
 
 QString stringText(int stringId);
 
-}  // namespace corvane::app
+}  // namespace corvane::widgets

@@ -1,10 +1,10 @@
-#include "app/translation.h"
+#include "widgets/translation.h"
 
 #include <QCoreApplication>
 
 #include "link/string_table.h"
 
-namespace corvane::app {
+namespace corvane::widgets {
 
 QString stringText(int stringId) {
     const std::string_view text = StringText(stringId);
@@ -13,4 +13,4 @@ QString stringText(int stringId) {
     return QCoreApplication::translate(kStringTableContext, text.data());
 }
 
-}  // namespace corvane::app
+}  // namespace corvane::widgets

@@ -1,13 +1,13 @@
-#include "app/messages.h"
+#include "widgets/messages.h"
 
 #include <QCoreApplication>
 #include <QMessageBox>
 #include <QPushButton>
 
-#include "app/translation.h"
 #include "link/string_table.h"
+#include "widgets/translation.h"
 
-namespace corvane::app {
+namespace corvane::widgets {
 
 namespace {
 
@@ -106,4 +106,4 @@ std::vector<int> MessageCapture::ids() const {
     return result;
 }
 
-}  // namespace corvane::app
+}  // namespace corvane::widgets
