@@ -8,7 +8,7 @@
 #include "exchange/certificate_upload.h"
 #include "framing.h"
 #include "fuzz_check.h"
-#include "scripted_port.h"
+#include "scripted_link_port.h"
 
 using namespace corvane;
 using namespace corvane::link;
@@ -55,7 +55,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FuzzedDataProvider input(data, size);
     const int type = input.ConsumeIntegralInRange(0, 4);
     const std::string file = input.ConsumeRandomLengthString(3071);
-    fuzz::ScriptedPort port;
+    link::testing::ScriptedLinkPort port;
     while (input.remaining_bytes() > 0 && port.replies.size() < 400) {
         if (input.ConsumeIntegralInRange(0, 31) == 0) port.replies.emplace_back(std::nullopt);
         else port.replies.emplace_back(NextAnswer(input));

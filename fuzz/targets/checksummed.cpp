@@ -12,7 +12,7 @@
 #include "framing.h"
 #include "fuzz_check.h"
 #include "printer_config.h"
-#include "scripted_port.h"
+#include "scripted_link_port.h"
 
 using namespace corvane;
 using namespace corvane::link;
@@ -75,7 +75,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     case kSurveyOverLink: {
         // The same answer carried as a reply frame gives the same table.
         if (message.size() > kMaxFrameMessage) break;
-        fuzz::ScriptedPort port;
+        link::testing::ScriptedLinkPort port;
         port.replies = {ModeAck(), EncodeFrame(message)};
         BssTable overLink = fuzz::StaleTable();
         BssTable direct{};
@@ -88,7 +88,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     case kSaveAnswer: {
         if (message.size() > kMaxFrameMessage) break;
-        fuzz::ScriptedPort port;
+        link::testing::ScriptedLinkPort port;
         port.replies = {ModeAck(), EncodeFrame(message)};
         FUZZ_CHECK(SendConfig(port, PrinterConfig{}, ConfigLayout::Newer) == tagged);
         break;

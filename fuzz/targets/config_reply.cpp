@@ -6,7 +6,7 @@
 #include "framing.h"
 #include "fuzz_check.h"
 #include "printer_config.h"
-#include "scripted_port.h"
+#include "scripted_link_port.h"
 
 using namespace corvane;
 using namespace corvane::link;
@@ -26,7 +26,7 @@ Bytes SystemReplyFrame() {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static const Bytes systemFrame = SystemReplyFrame();
-    fuzz::ScriptedPort port;
+    link::testing::ScriptedLinkPort port;
     port.replies = {ModeAck(), systemFrame, ModeAck(), Bytes(data, data + size)};
 
     const ReadConfigResult result = ReadConfig(port);
