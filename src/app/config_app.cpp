@@ -137,7 +137,7 @@ bool ConfigApp::chooseLanguage(const QString& requested, const QStringList& dire
     return true;
 }
 
-int ConfigApp::InitInstance(QCoreApplication& app) {
+int ConfigApp::run(QCoreApplication& app) {
     // The language comes first, so that --help is printed in it too: a first
     // look at the command line only for --language.
     {

@@ -5,6 +5,7 @@
 #include <signal.h>
 
 #include <chrono>
+#include <optional>
 
 #include <QFile>
 #include <QJsonArray>
@@ -65,6 +66,18 @@ private:
 int Cancelled() {
     printError(QStringLiteral("cancelled"));
     return kExitCancelled;
+}
+
+// Writes a change's outcome to the history. A failure is then printed, or
+// reported as cancelled, and its exit code returned; nullopt after a success.
+std::optional<int> RecordOutcome(history::Entry& entry, bool done, StringId failure, link::LinkSession& session) {
+    entry.outcome = QString::fromLatin1(done ? history::kConfirmed : history::kFailed);
+    if (!done) entry.message = QString::fromUtf8(StringText(failure).data());
+    recordInHistory(entry);
+    if (done) return std::nullopt;
+    if (session.waits().cancelled()) return Cancelled();
+    printFailure(failure);
+    return kExitFailed;
 }
 
 // The longest wait for the first byte of a reply, as polls of at most 100 ms.
@@ -185,15 +198,7 @@ int Write(link::LinkSession& session, const ConfigEdits& edits, bool json, const
     history::Entry entry =
         history::linkEntry(history::kCommandLine, history::kLinkSave, portName, session.systemInfo().macAddress);
     entry.changes = history::recordChanges(session.config(), plan.config, session.layout());
-    const bool saved = session.save(plan.config);
-    entry.outcome = QString::fromLatin1(saved ? history::kConfirmed : history::kFailed);
-    if (!saved) entry.message = QString::fromUtf8(StringText(kConfigFailed).data());
-    recordInHistory(entry);
-    if (!saved) {
-        if (session.waits().cancelled()) return Cancelled();
-        printFailure(kConfigFailed);
-        return kExitFailed;
-    }
+    if (const auto failed = RecordOutcome(entry, session.save(plan.config), kConfigFailed, session)) return *failed;
     const auto rows = rules::summaryRows(plan.config, session.layout());
     if (json) {
         QJsonArray summary;
@@ -236,14 +241,7 @@ int Upload(link::LinkSession& session, const Bytes& data, int type, bool json, c
     history::Entry entry = history::linkEntry(history::kCommandLine, history::kCertificateUpload, portName,
                                               session.systemInfo().macAddress);
     entry.changes = {history::certificateChange(typeName, data.size())};
-    entry.outcome = QString::fromLatin1(uploaded ? history::kConfirmed : history::kFailed);
-    if (!uploaded) entry.message = QString::fromUtf8(StringText(kCertificateUploadFailed).data());
-    recordInHistory(entry);
-    if (!uploaded) {
-        if (session.waits().cancelled()) return Cancelled();
-        printFailure(kCertificateUploadFailed);
-        return kExitFailed;
-    }
+    if (const auto failed = RecordOutcome(entry, uploaded, kCertificateUploadFailed, session)) return *failed;
     if (json) {
         printJson(QJsonObject{{QStringLiteral("message"), messageText(kCertificateUploaded)},
                               {QStringLiteral("bytes"), static_cast<qint64>(data.size())}});

@@ -47,7 +47,7 @@ signals:
     void waitingChanged(bool waiting);
 
 private:
-    void onDataArrival(int bytesTotal);
+    void onDatagramArrived(int bytesTotal);
     void onTimeout();
     void end(int messageId, bool confirmed);
 

@@ -200,7 +200,7 @@ void UdpChannel::deliverReceived() {
         }
         received_.push_back(std::move(datagram.bytes));
         senders_.push_back(datagram.senderIpv4 != 0 ? QHostAddress(datagram.senderIpv4).toString() : QString());
-        emit DataArrival(size);
+        emit datagramArrived(size);
         // A receiver may close or rebind the channel, or delete it, in answer.
         if (!self || closes_ != closes) return;
     }

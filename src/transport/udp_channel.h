@@ -73,7 +73,7 @@ public:
 
 signals:
     // One per received datagram, with its size.
-    void DataArrival(int bytesTotal);
+    void datagramArrived(int bytesTotal);
 
 private:
     bool bindIfNeeded();

@@ -148,7 +148,7 @@ DirectConfigDialog::DirectConfigDialog(const DirectConfigOptions& options, QWidg
          {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), QKeySequence(Qt::CTRL | Qt::Key_PageUp)})
         connect(new QShortcut(keys, this), &QShortcut::activated, this, [turnPage] { turnPage(-1); });
 
-    model_.OnInitDialog(comPortNames());
+    model_.openWindow(comPortNames());
     render();
 }
 
@@ -338,7 +338,7 @@ bool DirectConfigDialog::Save() {
     }
     history::Entry entry =
         history::linkEntry(history::kWindow, history::kLinkSave, port_.portName(), session_.systemInfo().macAddress);
-    entry.changes = history::recordChanges(model_.lastConfig, written, session_.layout());
+    entry.changes = history::recordChanges(model_.lastConfig(), written, session_.layout());
     entry.outcome = QString::fromLatin1(saved ? history::kConfirmed : history::kFailed);
     if (!saved && cancel_.cancelled()) {
         // Cancelled by the user: no message, but the printer may have the
@@ -413,7 +413,7 @@ void DirectConfigDialog::ImportProfile() {
         if (runModal(ask) != QDialog::Accepted) return;
         profile = profile::withSecrets(*profile, ask.secrets());
     }
-    const rules::SpreadResult spread = rules::SpreadProfile(*profile, shown, model_.lastSystemInfo, layout);
+    const rules::SpreadResult spread = rules::SpreadProfile(*profile, shown, model_.lastSystemInfo(), layout);
     if (spread.refusal) {
         widgets::showNote(this, QCoreApplication::translate("DirectConfigDialog", "The profile was not imported; nothing has changed.\n%1")
                                 .arg(profile::refusalText(*spread.refusal)));
@@ -463,7 +463,7 @@ bool DirectConfigDialog::mayDropEdits() {
 
 QString DirectConfigDialog::connectionText() const {
     if (!model_.context().connected) return Translated(kNotConnected);
-    const QString firmware = QString::fromStdString(link::VisibleText(model_.lastSystemInfo.firmwareVersion));
+    const QString firmware = QString::fromStdString(link::VisibleText(model_.lastSystemInfo().firmwareVersion));
     const QString layout = model_.context().extendedLayout ? Translated(kNewerLayout) : Translated(kOlderLayout);
     return Translated(kConnectedTo).arg(port_.portName(), firmware, layout);
 }

@@ -21,7 +21,7 @@ TEST(UdpChannel, DatagramsArriveOneAnnouncementEachOverLoopback) {
     ASSERT_NE(receiver.localPort(), 0);
     std::vector<int> sizes;
     std::vector<QByteArray> data;
-    QObject::connect(&receiver, &UdpChannel::DataArrival, [&](int size) {
+    QObject::connect(&receiver, &UdpChannel::datagramArrived, [&](int size) {
         sizes.push_back(size);
         data.push_back(receiver.GetData(size));
     });
@@ -51,7 +51,7 @@ TEST(UdpChannel, SendBindsTheLocalPortFirstAndAnswersReachIt) {
 
     ASSERT_TRUE(waitUntil([&] { return !printer.GetData(512).isEmpty(); }));
     QByteArray answer;
-    QObject::connect(&tool, &UdpChannel::DataArrival, [&](int size) { answer = tool.GetData(size); });
+    QObject::connect(&tool, &UdpChannel::datagramArrived, [&](int size) { answer = tool.GetData(size); });
     printer.SetRemoteHost(kLoopback);
     printer.SetRemotePort(tool.localPort());
     ASSERT_TRUE(printer.SendData("IMIN"));
@@ -64,7 +64,7 @@ TEST(UdpChannel, GetDataCutsToTheLengthAskedAndIsEmptyWhenNothingWaits) {
     ASSERT_TRUE(receiver.Bind(0, kLoopback));
     EXPECT_TRUE(receiver.GetData(512).isEmpty());
     int announced = 0;
-    QObject::connect(&receiver, &UdpChannel::DataArrival, [&](int) { ++announced; });
+    QObject::connect(&receiver, &UdpChannel::datagramArrived, [&](int) { ++announced; });
     UdpChannel sender;
     sender.SetLocalPort(0);
     sender.SetRemoteHost(kLoopback);
@@ -84,7 +84,7 @@ TEST(UdpChannel, AFailedBindSaysWhyAndNothingIsSentAfterIt) {
     UdpChannel receiver;
     ASSERT_TRUE(receiver.Bind(0, kLoopback));
     int arrived = 0;
-    QObject::connect(&receiver, &UdpChannel::DataArrival, [&](int) { ++arrived; });
+    QObject::connect(&receiver, &UdpChannel::datagramArrived, [&](int) { ++arrived; });
     struct Case {
         int port;
         QString address;
