@@ -28,7 +28,7 @@ SendOutcome sendSettings(const LanSearchSetup& setup, const lan::DiscoveredDevic
     lan::LanSettingsExchange exchange(setup.mode, setup.localAddress, setup.broadcastAddress, setup.endpoints);
     QEventLoop loop;
     outcome.messageId = kSaveFailed;
-    QObject::connect(&exchange, &lan::LanSettingsExchange::done, &loop, [&](int id, bool ok) {
+    QObject::connect(&exchange, &lan::LanSettingsExchange::done, &loop, [&](StringId id, bool ok) {
         outcome.messageId = id;
         outcome.confirmed = ok;
         loop.quit();

@@ -11,6 +11,7 @@
 
 #include "cli/lan_search.h"
 #include "link/discovered_device.h"
+#include "link/string_table.h"
 #include "rules/lan_verify.h"
 
 namespace corvane::cli {
@@ -23,7 +24,7 @@ lan::DiscoveredDevice* findByMac(lan::DeviceList& devices, const std::array<std:
 struct SendOutcome {
     bool sent = false;
     bool confirmed = false;
-    int messageId = 0;
+    StringId messageId{};
     QString error;
 };
 SendOutcome sendSettings(const LanSearchSetup& setup, const lan::DiscoveredDevice& record);

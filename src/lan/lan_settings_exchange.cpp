@@ -60,7 +60,7 @@ void LanSettingsExchange::onTimeout() {
     if (!settingsDone_) end(kSaveFailed, false);
 }
 
-void LanSettingsExchange::end(int messageId, bool confirmed) {
+void LanSettingsExchange::end(StringId messageId, bool confirmed) {
     timer_.stop();
     settingsDone_ = true;
     if (waitingForAnswer_) {

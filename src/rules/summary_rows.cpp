@@ -20,10 +20,10 @@ namespace {
 std::string Clip(const std::string& text, std::string_view field) { return text.substr(0, FieldWidth(field)); }
 
 SummaryRow LabelRow(const char* name, Vocabulary table, int code) {
-    const int textId = SettingVocabulary::has(table, code) ? SettingVocabulary::stringIds(table)[code] : 0;
+    const StringId textId = SettingVocabulary::has(table, code) ? SettingVocabulary::stringIds(table)[code] : StringId{};
     return {name, std::string(SettingVocabulary::label(table, code)), textId};
 }
-SummaryRow SecretRow(const char* name, std::string value) { return {name, std::move(value), 0, true}; }
+SummaryRow SecretRow(const char* name, std::string value) { return {name, std::move(value), StringId{}, true}; }
 }  // namespace
 
 std::array<SummaryRow, kSummaryRowCount> summaryRows(const link::PrinterConfig& c, link::ConfigLayout layout) {

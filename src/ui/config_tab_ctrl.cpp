@@ -29,7 +29,7 @@ void ConfigTabCtrl::createPages(rules::ConfigTabCtrl& model, LinkAccess& link, F
         new SecurityPage(model.security, notices, this),
         new CertificatePage(model.certificate, link, std::move(chooser), this),
     };
-    const int labels[] = {kTabSystem, kTabProtocol, kTabBss, kTabNetwork, kTabAuthentication, kTabCertification};
+    const StringId labels[] = {kTabSystem, kTabProtocol, kTabBss, kTabNetwork, kTabAuthentication, kTabCertification};
     const QSignalBlocker block(this);
     for (int i = 0; i < rules::kTabCount; ++i) {
         // A tab's "&" marks a shortcut letter; "System & Information" means

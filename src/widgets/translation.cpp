@@ -6,7 +6,7 @@
 
 namespace corvane::widgets {
 
-QString stringText(int stringId) {
+QString stringText(StringId stringId) {
     const std::string_view text = StringText(stringId);
     if (text.empty()) return {};
     // The table's texts are string literals, so data() is zero-terminated.

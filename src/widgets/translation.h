@@ -4,8 +4,10 @@
 
 #include <QString>
 
+#include "link/string_table.h"
+
 namespace corvane::widgets {
 
-QString stringText(int stringId);
+QString stringText(StringId stringId);
 
 }  // namespace corvane::widgets

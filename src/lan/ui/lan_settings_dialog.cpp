@@ -136,7 +136,7 @@ void LanSettingsDialog::onInactivityEdited() {
     }
 }
 
-void LanSettingsDialog::holdMessage(QLineEdit* edit, int messageId) {
+void LanSettingsDialog::holdMessage(QLineEdit* edit, StringId messageId) {
     for (auto& held : heldMessages_) {
         if (held.first == edit) {
             held.second = messageId;
@@ -209,7 +209,7 @@ void LanSettingsDialog::accept() {
     }
 }
 
-void LanSettingsDialog::onExchangeDone(int messageId) {
+void LanSettingsDialog::onExchangeDone(StringId messageId) {
     confirmed_ = messageId != kSaveFailed;
     sent_ = *record_;
     widgets::showMessage(this, messageId);
