@@ -79,7 +79,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         port.replies = {ModeAck(), EncodeFrame(message)};
         BssTable overLink = fuzz::StaleTable();
         BssTable direct{};
-        FUZZ_CHECK(queryBssOverLink(port, overLink, {}) == parseBssResponse(message, direct));
+        FUZZ_CHECK((queryBssOverLink(port, overLink, {}) ? 1 : 0) == parseBssResponse(message, direct));
         FUZZ_CHECK(std::equal(overLink.begin(), overLink.end(), direct.begin(), [](const BssEntry& a, const BssEntry& b) {
             return a.ssid == b.ssid && a.bssid == b.bssid && a.mode == b.mode && a.rssi == b.rssi &&
                    a.security == b.security;

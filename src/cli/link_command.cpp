@@ -226,7 +226,7 @@ int Write(link::LinkSession& session, const ConfigEdits& edits, bool json, const
 
 int Survey(link::LinkSession& session, bool json) {
     BssTable table{};
-    if (link::queryBssOverLink(session.port(), table, {}, session.waits()) != 1) {
+    if (const auto surveyed = link::queryBssOverLink(session.port(), table, {}, session.waits()); !surveyed) {
         if (session.waits().cancelled()) return Cancelled();
         printFailure(kBssFailed);
         return kExitFailed;

@@ -99,16 +99,16 @@ void BssPage::onGetBssInformation() {
         return;
     }
     ui_->bssList->setRowCount(0);
-    int accepted = 0;
+    bool accepted = false;
     {
         const ExchangeScope exchange(link_);
         link_.bssTable = {};
-        accepted = link::queryBssOverLink(
-            link_.port, link_.bssTable, [this](int percent) { ui_->progressBar->setValue(percent); }, link_.waits);
-        if (accepted == 1) showBssTable(link_.bssTable);
+        accepted = static_cast<bool>(link::queryBssOverLink(
+            link_.port, link_.bssTable, [this](int percent) { ui_->progressBar->setValue(percent); }, link_.waits));
+        if (accepted) showBssTable(link_.bssTable);
     }
     // A survey the user cancelled needs no message: the window disconnected.
-    if (accepted == 1 || !link_.waits.cancelled()) widgets::showMessage(this, accepted == 1 ? kBssImported : kBssFailed);
+    if (accepted || !link_.waits.cancelled()) widgets::showMessage(this, accepted ? kBssImported : kBssFailed);
     ui_->progressBar->setValue(0);
 }
 

@@ -67,7 +67,7 @@ TEST(Cancel, EveryExchangeStopsAtTheWaitItArrivesIn) {
              Connected(port, session);
              port.reply(ModeAck());
              BssTable table{};
-             return queryBssOverLink(port, table, {}, recorder.waits()) == 1;
+             return static_cast<bool>(queryBssOverLink(port, table, {}, recorder.waits()));
          },
          6 + 2, {{Step::Reading}, {Step::Surveying}}},
         {"certificate upload", 7,

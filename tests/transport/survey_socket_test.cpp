@@ -69,7 +69,7 @@ QueryRun runQuery(LanSurvey& survey) {
     survey.setProgressCallback([&run](int value) { run.progress.push_back(value); });
     survey.setIdleHook([] { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); });
     const auto start = std::chrono::steady_clock::now();
-    run.result = survey.queryBssOverTcp();
+    run.result = survey.queryBssOverTcp() ? 1 : 0;
     run.elapsed = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start);
     survey.closeSurveySocket();
     return run;
@@ -98,7 +98,7 @@ TEST(LanSurvey, RefusedConnectionFailsWithoutProgress) {
 
 TEST(LanSurvey, BadAddressDoesNotConnect) {
     LanSurvey survey(QStringLiteral("not.an.address"), 3318);
-    EXPECT_EQ(survey.connectSurveySocket(), 0);
+    EXPECT_FALSE(survey.connectSurveySocket());
 }
 
 TEST(LanSurvey, AnswerSplitInThreeSegmentsIsReassembledWithoutWaitingOut) {

@@ -43,8 +43,8 @@ void BssInfoDialog::runBssSurvey() {
     // button working (the survey button is disabled).
     survey.setIdleHook([] { QCoreApplication::processEvents(); });
     survey.setCancelToken(&cancel_);
-    const int accepted = survey.queryBssOverTcp();
-    if (accepted == 1) {
+    const auto accepted = survey.queryBssOverTcp();
+    if (accepted) {
         const BssTable& table = survey.table();
         const std::size_t shown = shownBssCount(table);
         for (std::size_t k = 0; k < shown; ++k) {
@@ -52,7 +52,7 @@ void BssInfoDialog::runBssSurvey() {
             widgets::appendTableRow(*ui_->bssList, {texts.begin(), texts.end()});
         }
     }
-    if (!cancel_.cancelled()) widgets::showMessage(this, accepted == 1 ? kBssImported : kBssFailed);
+    if (!cancel_.cancelled()) widgets::showMessage(this, accepted ? kBssImported : kBssFailed);
     ui_->progressBar->setValue(0);
     survey.closeSurveySocket();
     ui_->surveyButton->setEnabled(true);

@@ -5,7 +5,7 @@
 
 namespace corvane::link {
 
-int queryBssOverLink(LinkPort& port, BssTable& table, const ProgressFn& progress, const LinkWaits& waits) {
+Result<void> queryBssOverLink(LinkPort& port, BssTable& table, const ProgressFn& progress, const LinkWaits& waits) {
     auto report = [&progress](int percent) {
         if (progress) {
             progress(percent);
@@ -13,15 +13,21 @@ int queryBssOverLink(LinkPort& port, BssTable& table, const ProgressFn& progress
     };
     waits.report({LinkStep::Surveying});
 
+    auto unanswered = [&waits](const char* what) {
+        return waits.cancelled() ? Error{Failure::Cancelled, {}} : Error{Failure::NoAnswer, what};
+    };
     if (!EnterConfigMode(port)) {
-        return 0;
+        return unanswered("the printer did not acknowledge the configuration mode");
     }
     const auto reply = Converse(port, BuildBssRequest(), ReplyShape::Frame, [&report] { report(25); });
     if (!reply) {
-        return 0;
+        return unanswered("no survey answer");
     }
     report(100);
-    return parseBssResponse(DecodeFrameText(*reply), table) == 1 ? 1 : 0;
+    if (parseBssResponse(DecodeFrameText(*reply), table) != 1) {
+        return Error{Failure::BadAnswer, "the answer is not a survey answer"};
+    }
+    return {};
 }
 
 }  // namespace corvane::link
