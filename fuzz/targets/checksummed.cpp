@@ -90,7 +90,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (message.size() > kMaxFrameMessage) break;
         link::testing::ScriptedLinkPort port;
         port.replies = {ModeAck(), EncodeFrame(message)};
-        FUZZ_CHECK(SendConfig(port, PrinterConfig{}, ConfigLayout::Newer) == tagged);
+        FUZZ_CHECK(static_cast<bool>(SendConfig(port, PrinterConfig{}, ConfigLayout::Newer)) == tagged);
         break;
     }
     default:

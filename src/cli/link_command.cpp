@@ -198,7 +198,7 @@ int Write(link::LinkSession& session, const ConfigEdits& edits, bool json, const
     history::Entry entry =
         history::linkEntry(history::kCommandLine, history::kLinkSave, portName, session.systemInfo().macAddress);
     entry.changes = history::recordChanges(session.config(), plan.config, session.layout());
-    if (const auto failed = RecordOutcome(entry, session.save(plan.config), kConfigFailed, session)) return *failed;
+    if (const auto failed = RecordOutcome(entry, static_cast<bool>(session.save(plan.config)), kConfigFailed, session)) return *failed;
     const auto rows = rules::summaryRows(plan.config, session.layout());
     if (json) {
         QJsonArray summary;

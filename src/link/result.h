@@ -12,8 +12,9 @@ namespace corvane::link {
 
 // What kind of failure a step met; the text says the rest.
 enum class Failure {
-    BadTarget,  // nothing to reach: an address or port that cannot serve
+    Invalid,    // the step cannot be made: an address or port that cannot serve, a record too large
     Refused,    // the peer or the system said no (the system's words in the text)
+    NotSent,    // the request could not be written whole
     NoAnswer,   // nothing came back within the time allowed
     BadAnswer,  // something came back, but not what the step expects
     Cancelled,  // the user cancelled while the step waited

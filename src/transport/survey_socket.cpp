@@ -31,10 +31,10 @@ link::Result<void> LanSurvey::Connect(std::chrono::milliseconds limit) {
     closeSurveySocket();
     QHostAddress address;
     if (!address.setAddress(printerAddress_) || address.protocol() != QAbstractSocket::IPv4Protocol)
-        return Error{Failure::BadTarget, "not an IPv4 address: " + printerAddress_.toStdString()};
+        return Error{Failure::Invalid, "not an IPv4 address: " + printerAddress_.toStdString()};
     if (isUnconfiguredAddress(printerAddress_))
-        return Error{Failure::BadTarget, "the printer has no address yet: " + printerAddress_.toStdString()};
-    if (port_ <= 0 || port_ > 65535) return Error{Failure::BadTarget, "no such port: " + std::to_string(port_)};
+        return Error{Failure::Invalid, "the printer has no address yet: " + printerAddress_.toStdString()};
+    if (port_ <= 0 || port_ > 65535) return Error{Failure::Invalid, "no such port: " + std::to_string(port_)};
 
     socket_ = std::make_unique<QTcpSocket>();
     socket_->connectToHost(address, static_cast<quint16>(port_));

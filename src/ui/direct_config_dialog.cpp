@@ -334,7 +334,7 @@ bool DirectConfigDialog::Save() {
     bool saved = false;
     {
         const ExchangeScope exchange(link_);
-        saved = session_.save(written);
+        saved = static_cast<bool>(session_.save(written));
     }
     history::Entry entry =
         history::linkEntry(history::kWindow, history::kLinkSave, port_.portName(), session_.systemInfo().macAddress);

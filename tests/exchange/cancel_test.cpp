@@ -59,7 +59,7 @@ TEST(Cancel, EveryExchangeStopsAtTheWaitItArrivesIn) {
          [](ScriptedLinkPort& port, LinkSession& session, Recorder&) {
              Connected(port, session);
              port.reply(ModeAck());
-             return session.save(session.config());
+             return static_cast<bool>(session.save(session.config()));
          },
          6 + 2, {{Step::Reading}, {Step::Saving}}},
         {"survey", 7,

@@ -13,15 +13,14 @@ Result<void> queryBssOverLink(LinkPort& port, BssTable& table, const ProgressFn&
     };
     waits.report({LinkStep::Surveying});
 
-    auto unanswered = [&waits](const char* what) {
-        return waits.cancelled() ? Error{Failure::Cancelled, {}} : Error{Failure::NoAnswer, what};
-    };
-    if (!EnterConfigMode(port)) {
-        return unanswered("the printer did not acknowledge the configuration mode");
+    // A read the user cancelled fails as any other; the cancel is its cause.
+    auto failed = [&waits](const Error& error) { return waits.cancelled() ? Error{Failure::Cancelled, {}} : error; };
+    if (auto entered = EnterConfigMode(port); !entered) {
+        return failed(entered.error());
     }
     const auto reply = Converse(port, BuildBssRequest(), ReplyShape::Frame, [&report] { report(25); });
     if (!reply) {
-        return unanswered("no survey answer");
+        return failed(reply.error());
     }
     report(100);
     if (parseBssResponse(DecodeFrameText(*reply), table) != 1) {

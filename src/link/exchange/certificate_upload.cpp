@@ -71,7 +71,7 @@ bool uploadCertificate(LinkPort& port, ByteSpan data, int type, const ProgressFn
         }
         waits.report({LinkStep::Uploading, static_cast<int>(acknowledged / chunkSize) + 1, chunks});
         std::size_t sentLength = 0;
-        std::optional<Bytes> reply;
+        Result<Bytes> reply = Error{};
         // The start answer is judged by its word, a chunk's by its tag.
         if (starting) {
             if (modeSends >= limits.certificateModeSends) {
