@@ -64,13 +64,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const Bytes certificate(file.begin(), file.end());
     int lastProgress = 0;
     ExchangeLimits limits;
-    const bool uploaded = uploadCertificate(
+    const bool uploaded = static_cast<bool>(uploadCertificate(
         port, certificate, type,
         [&](int percent) {
             FUZZ_CHECK(percent >= lastProgress && percent <= 100);
             lastProgress = percent;
         },
-        LinkWaits(SleepFn([](std::chrono::milliseconds) {})), limits);
+        LinkWaits(SleepFn([](std::chrono::milliseconds) {})), limits));
 
     if (certificate.empty()) {
         FUZZ_CHECK(uploaded && port.writes.empty());

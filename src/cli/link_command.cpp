@@ -237,7 +237,8 @@ int Survey(link::LinkSession& session, bool json) {
 
 int Upload(link::LinkSession& session, const Bytes& data, int type, bool json, const QString& portName,
            const QString& typeName) {
-    const bool uploaded = link::uploadCertificate(session.port(), data, type, {}, session.waits(), session.limits());
+    const bool uploaded =
+        static_cast<bool>(link::uploadCertificate(session.port(), data, type, {}, session.waits(), session.limits()));
     history::Entry entry = history::linkEntry(history::kCommandLine, history::kCertificateUpload, portName,
                                               session.systemInfo().macAddress);
     entry.changes = {history::certificateChange(typeName, data.size())};

@@ -91,13 +91,13 @@ void CertificatePage::onFileUpload() {
     bool uploaded = false;
     {
         const ExchangeScope exchange(link_);
-        uploaded = link::uploadCertificate(
+        uploaded = static_cast<bool>(link::uploadCertificate(
             link_.port, model_.data(), model_.type(),
             [this](int percent) {
                 ui_->progressBar->setRange(0, 100);
                 ui_->progressBar->setValue(percent);
             },
-            link_.waits, link_.limits);
+            link_.waits, link_.limits));
     }
     // An upload the user cancelled needs no message: the window disconnected.
     if (!uploaded && link_.waits.cancelled()) return;

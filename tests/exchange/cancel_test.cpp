@@ -74,7 +74,7 @@ TEST(Cancel, EveryExchangeStopsAtTheWaitItArrivesIn) {
          [](ScriptedLinkPort& port, LinkSession& session, Recorder& recorder) {
              Connected(port, session);
              port.reply(Bytes{0x1F, 0x57, 0x4D, 'S', 'T', 'R', 'T'});
-             return uploadCertificate(port, Bytes(1200, 'Q'), kCertificateCa, {}, recorder.waits());
+             return static_cast<bool>(uploadCertificate(port, Bytes(1200, 'Q'), kCertificateCa, {}, recorder.waits()));
          },
          6 + 2, {{Step::Uploading, 1, 3}}},
     };
