@@ -42,8 +42,8 @@ bool DiscoverySearch::sendNext() {
     }
     channel_->SetRemoteHost(targets_.takeFirst());
     const Bytes request = BuildDiscoveryRequest(mode_);
-    return channel_->SendData(
-        QByteArray(reinterpret_cast<const char*>(request.data()), static_cast<qsizetype>(request.size())));
+    return static_cast<bool>(channel_->SendData(
+        QByteArray(reinterpret_cast<const char*>(request.data()), static_cast<qsizetype>(request.size()))));
 }
 
 int DiscoverySearch::boundPort() const { return channel_->localPort(); }

@@ -94,7 +94,18 @@ bool UdpChannel::fail(ChannelFailure::Cause cause, const QString& reason) {
     return false;
 }
 
-bool UdpChannel::Bind(int localPort, const QString& localAddress) {
+link::Result<void, ChannelFailure> UdpChannel::outcome(bool ok) const {
+    if (ok) return {};
+    return failure_;
+}
+
+link::Result<void, ChannelFailure> UdpChannel::Bind(int localPort, const QString& localAddress) {
+    return outcome(bindTo(localPort, localAddress));
+}
+
+link::Result<void, ChannelFailure> UdpChannel::SendData(const QByteArray& datagram) { return outcome(send(datagram)); }
+
+bool UdpChannel::bindTo(int localPort, const QString& localAddress) {
     closeSocket();
     localPort_ = localPort;
     localAddress_ = localAddress;
@@ -157,10 +168,10 @@ bool UdpChannel::bound(bool ok) {
 
 bool UdpChannel::bindIfNeeded() {
     if (socket_->state() == QAbstractSocket::BoundState) return true;
-    return Bind(localPort_, localAddress_);
+    return bindTo(localPort_, localAddress_);
 }
 
-bool UdpChannel::SendData(const QByteArray& datagram) {
+bool UdpChannel::send(const QByteArray& datagram) {
     if (!bindIfNeeded()) return false;
     failure_ = {};
     const QHostAddress target = resolve(remoteHost_);
