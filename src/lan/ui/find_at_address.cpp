@@ -31,10 +31,9 @@ int findAtAddress(QWidget* parent, ListMode mode, const QString& localAddress, L
                   const AddressQuestion& ask) {
     const auto text = ask(parent);
     if (!text || text->isEmpty()) return -1;
-    QString problem;
-    if (!parseTargetList(*text, LanEndpoints::kMaxTargets, &problem)) {
+    if (const auto list = parseTargetList(*text, LanEndpoints::kMaxTargets); !list) {
         widgets::showNote(parent, QCoreApplication::translate("FindAtAddress", "These addresses cannot be asked: %1")
-                                  .arg(problem));
+                                  .arg(list.error()));
         return -1;
     }
     endpoints.target = *text;
