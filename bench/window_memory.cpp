@@ -21,13 +21,13 @@
 
 #include "app/config_app.h"
 #include "app/launcher_dialog.h"
-#include "app/messages.h"
-#include "app/translation.h"
 #include "bench_sim.h"
 #include "lan/ui/device_list_dialog.h"
 #include "link/string_table.h"
 #include "ui/config_tab_ctrl.h"
 #include "ui/direct_config_dialog.h"
+#include "widgets/messages.h"
+#include "widgets/translation.h"
 
 using namespace corvane;
 
@@ -139,7 +139,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     app::ConfigApp config;
     config.loadLanguage(QLocale::system(), {QCoreApplication::applicationDirPath()});
-    QApplication::setApplicationDisplayName(app::stringText(kCaption));
+    QApplication::setApplicationDisplayName(widgets::stringText(kCaption));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/corvane/corvane_tool.png")));
 
     BenchSim sim;
@@ -179,7 +179,7 @@ int main(int argc, char** argv) {
         DeviceList(&launcher, lan::ListMode::Ethernet, chooser, nullptr);
         Row("+ local address window");
 
-        app::showMessage(&launcher, kSelectDevice);
+        widgets::showMessage(&launcher, kSelectDevice);
         Row("+ message box");
 
         {

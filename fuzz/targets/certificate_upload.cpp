@@ -8,7 +8,7 @@
 #include "exchange/certificate_upload.h"
 #include "framing.h"
 #include "fuzz_check.h"
-#include "scripted_port.h"
+#include "scripted_link_port.h"
 
 using namespace corvane;
 using namespace corvane::link;
@@ -43,7 +43,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FuzzedDataProvider input(data, size);
     const int type = input.ConsumeIntegralInRange(0, 4);
     const std::string file = input.ConsumeRandomLengthString(3071);
-    fuzz::ScriptedPort port;
+    link::testing::ScriptedLinkPort port;
     while (input.remaining_bytes() > 0 && port.replies.size() < 400) {
         if (input.ConsumeIntegralInRange(0, 31) == 0) port.replies.emplace_back(std::nullopt);
         else port.replies.emplace_back(NextAnswer(input));
@@ -52,13 +52,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const Bytes certificate(file.begin(), file.end());
     int lastProgress = 0;
     ExchangeLimits limits;
-    const bool uploaded = uploadCertificate(
+    const bool uploaded = static_cast<bool>(uploadCertificate(
         port, certificate, type,
         [&](int percent) {
             FUZZ_CHECK(percent >= lastProgress && percent <= 100);
             lastProgress = percent;
         },
-        LinkWaits(SleepFn([](std::chrono::milliseconds) {})), limits);
+        LinkWaits(SleepFn([](std::chrono::milliseconds) {})), limits));
 
     if (certificate.empty()) {
         FUZZ_CHECK(uploaded && port.writes.empty());

@@ -12,7 +12,7 @@
 #include "framing.h"
 #include "fuzz_check.h"
 #include "printer_config.h"
-#include "scripted_port.h"
+#include "scripted_link_port.h"
 
 using namespace corvane;
 using namespace corvane::link;
@@ -75,11 +75,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     case kSurveyOverLink: {
         // The same answer carried as a reply frame gives the same table.
         if (message.size() > kMaxFrameMessage) break;
-        fuzz::ScriptedPort port;
+        link::testing::ScriptedLinkPort port;
         port.replies = {ModeAck(), EncodeFrame(message)};
         BssTable overLink = fuzz::StaleTable();
         BssTable direct{};
-        FUZZ_CHECK(queryBssOverLink(port, overLink, {}) == parseBssResponse(message, direct));
+        FUZZ_CHECK((queryBssOverLink(port, overLink, {}) ? 1 : 0) == parseBssResponse(message, direct));
         FUZZ_CHECK(std::equal(overLink.begin(), overLink.end(), direct.begin(), [](const BssEntry& a, const BssEntry& b) {
             return a.ssid == b.ssid && a.bssid == b.bssid && a.mode == b.mode && a.rssi == b.rssi &&
                    a.security == b.security;
@@ -88,9 +88,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     case kSaveAnswer: {
         if (message.size() > kMaxFrameMessage) break;
-        fuzz::ScriptedPort port;
+        link::testing::ScriptedLinkPort port;
         port.replies = {ModeAck(), EncodeFrame(message)};
-        FUZZ_CHECK(SendConfig(port, PrinterConfig{}, ConfigLayout::Newer) == tagged);
+        FUZZ_CHECK(static_cast<bool>(SendConfig(port, PrinterConfig{}, ConfigLayout::Newer)) == tagged);
         break;
     }
     default:

@@ -6,7 +6,7 @@
 #include "framing.h"
 #include "fuzz_check.h"
 #include "printer_config.h"
-#include "scripted_port.h"
+#include "scripted_link_port.h"
 
 using namespace corvane;
 using namespace corvane::link;
@@ -26,18 +26,18 @@ Bytes SystemReplyFrame() {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static const Bytes systemFrame = SystemReplyFrame();
-    fuzz::ScriptedPort port;
+    link::testing::ScriptedLinkPort port;
     port.replies = {ModeAck(), systemFrame, ModeAck(), Bytes(data, data + size)};
 
-    const ReadConfigResult result = ReadConfig(port);
+    const auto result = ReadConfig(port);
     const ConfigLayout layout = LayoutForReplyLength(size);
     FUZZ_CHECK((layout == ConfigLayout::Newer) == (size > kOlderReplyFrameLength));
     const bool valid = VerifyIfMessage(DecodeFrameText(fuzz::Input(data, size)), tag::IfCur);
-    FUZZ_CHECK(result.ok == valid);
-    if (result.ok) {
-        FUZZ_CHECK(result.layout == layout);
-        FUZZ_CHECK(fuzz::HasWireTexts(result.config, layout));
-        FUZZ_CHECK(result.systemInfo.firmwareVersion == "1.00");
+    FUZZ_CHECK(result.has_value() == valid);
+    if (result) {
+        FUZZ_CHECK(result->layout == layout);
+        FUZZ_CHECK(fuzz::HasWireTexts(result->config, layout));
+        FUZZ_CHECK(result->systemInfo.firmwareVersion == "1.00");
     }
     return 0;
 }

@@ -6,14 +6,14 @@
 
 #include "exchange/vendor_check.h"
 #include "fuzz_check.h"
-#include "scripted_port.h"
+#include "scripted_link_port.h"
 
 using namespace corvane;
 using namespace corvane::link;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     FuzzedDataProvider input(data, size);
-    fuzz::ScriptedPort port;
+    link::testing::ScriptedLinkPort port;
     while (input.remaining_bytes() > 0 && port.replies.size() < 80) {
         if (input.ConsumeBool()) {
             port.replies.emplace_back(std::nullopt);

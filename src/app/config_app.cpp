@@ -11,12 +11,12 @@
 #include <QTranslator>
 
 #include "app/language.h"
-#include "app/window_access.h"
 #include "app/launcher_dialog.h"
 #include "app/startup_probe.h"
-#include "app/translation.h"
 #include "link/string_table.h"
 #include "transport/endpoints.h"
+#include "widgets/translation.h"
+#include "widgets/window_access.h"
 
 namespace corvane::app {
 
@@ -44,7 +44,7 @@ void addOptions(QCommandLineParser& parser) {
 ConfigApp::ConfigApp() {
     // Every dialog gets its label buddies and Alt letters as it is shown.
     if (qobject_cast<QApplication*>(QCoreApplication::instance())) {
-        access_ = std::make_unique<WindowAccess>();
+        access_ = std::make_unique<widgets::WindowAccess>();
         QCoreApplication::instance()->installEventFilter(access_.get());
     }
 }
@@ -137,7 +137,7 @@ bool ConfigApp::chooseLanguage(const QString& requested, const QStringList& dire
     return true;
 }
 
-int ConfigApp::InitInstance(QCoreApplication& app) {
+int ConfigApp::run(QCoreApplication& app) {
     // The language comes first, so that --help is printed in it too: a first
     // look at the command line only for --language.
     {

@@ -45,7 +45,7 @@ public:
 
     // Start-up: language, command line, then the launcher (which needs `app`
     // to be a QApplication). Returns the exit code.
-    int InitInstance(QCoreApplication& app);
+    int run(QCoreApplication& app);
 
 private:
     void unloadLanguage();

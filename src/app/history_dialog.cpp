@@ -11,7 +11,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include "app/messages.h"
+#include "widgets/messages.h"
 
 namespace corvane::app {
 
@@ -110,7 +110,7 @@ void HistoryDialog::exportCsv() {
     if (path.isEmpty()) return;
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(history::csv(shown_)) < 0 || !file.commit()) {
-        showNote(this, QCoreApplication::translate("HistoryDialog", "The history could not be exported:\n%1").arg(file.errorString()));
+        widgets::showNote(this, QCoreApplication::translate("HistoryDialog", "The history could not be exported:\n%1").arg(file.errorString()));
     }
 }
 

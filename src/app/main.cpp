@@ -25,5 +25,5 @@ int main(int argc, char** argv) {
     QCoreApplication::setApplicationName(QStringLiteral("corvane-tool"));
     QCoreApplication::setApplicationVersion(QString::fromLatin1(corvane::kVersion));
     corvane::app::ConfigApp configApp;
-    return configApp.InitInstance(*app);
+    return configApp.run(*app);
 }

@@ -65,7 +65,7 @@ QStringList notesOf(const lan::PlanRowOutcome& o) {
                      .arg(macText(*o.heldBy), QString::fromStdString(rules::dottedIpv4(*o.row.ip)));
     }
     if (o.notOffered) notes << lan::numberedText(kSettingNotOffered, QString::number(o.before->featureCode()));
-    if (o.refusalMessageId) notes << messageText(o.refusalMessageId).replace(QLatin1Char('\n'), QLatin1Char(' '));
+    if (o.refusalMessageId) notes << messageText(*o.refusalMessageId).replace(QLatin1Char('\n'), QLatin1Char(' '));
     notes << lan::warningSentences(o.warnings);
     if (!o.sendError.isEmpty()) notes << o.sendError;
     if (o.verificationCancelled) {

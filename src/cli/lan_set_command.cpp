@@ -68,7 +68,7 @@ std::optional<QString> ReadEdits(const Invocation& invocation, lan::LanSettingsE
 }
 
 // What the window's live checks would refuse while typing, as a message.
-std::optional<int> LiveCheck(const lan::LanSettingsEdits& edits) {
+std::optional<StringId> LiveCheck(const lan::LanSettingsEdits& edits) {
     if (const auto fix = lan::LanSettingsForm::checkPortEdit(edits.portText)) return fix->messageId;
     if (const auto fix = lan::LanSettingsForm::checkInactivityEdit(edits.inactivityText)) return fix->messageId;
     return std::nullopt;
@@ -185,7 +185,7 @@ int runLanSet(const Invocation& invocation) {
 
     if (invocation.json()) {
         QJsonObject out{{QStringLiteral("message"), messageText(outcome.messageId)},
-                        {QStringLiteral("messageId"), outcome.messageId}};
+                        {QStringLiteral("messageId"), static_cast<int>(outcome.messageId)}};
         if (verification) {
             out.insert(QStringLiteral("verified"), verification->verified());
             out.insert(QStringLiteral("verification"), verificationLine());

@@ -3,6 +3,7 @@
 // --device). Every subcommand connects first as the window's Connect does:
 // open, maker check, system record, configuration record.
 #include <chrono>
+#include <optional>
 
 #include <QFile>
 #include <QJsonArray>
@@ -33,6 +34,18 @@ namespace corvane::cli {
 namespace {
 
 constexpr long long kMaxLinkTimeoutMs = 24LL * 3600 * 1000;
+
+// Writes a change's outcome to the history. A failure is then printed, or
+// reported as cancelled, and its exit code returned; nullopt after a success.
+std::optional<int> RecordOutcome(history::Entry& entry, bool done, StringId failure, link::LinkSession& session) {
+    entry.outcome = QString::fromLatin1(done ? history::kConfirmed : history::kFailed);
+    if (!done) entry.message = QString::fromUtf8(StringText(failure).data());
+    recordInHistory(entry);
+    if (done) return std::nullopt;
+    if (session.waits().cancelled()) return cancelled();
+    printFailure(failure);
+    return kExitFailed;
+}
 
 // The longest wait for the first byte of a reply, as polls of at most 100 ms.
 transport::LinkTimeouts TimeoutsFor(long long ms) {
@@ -152,15 +165,7 @@ int Write(link::LinkSession& session, const ConfigEdits& edits, bool json, const
     history::Entry entry =
         history::linkEntry(history::kCommandLine, history::kLinkSave, portName, session.systemInfo().macAddress);
     entry.changes = history::recordChanges(session.config(), plan.config, session.layout());
-    const bool saved = session.save(plan.config);
-    entry.outcome = QString::fromLatin1(saved ? history::kConfirmed : history::kFailed);
-    if (!saved) entry.message = QString::fromUtf8(StringText(kConfigFailed).data());
-    recordInHistory(entry);
-    if (!saved) {
-        if (session.waits().cancelled()) return cancelled();
-        printFailure(kConfigFailed);
-        return kExitFailed;
-    }
+    if (const auto failed = RecordOutcome(entry, static_cast<bool>(session.save(plan.config)), kConfigFailed, session)) return *failed;
     const auto rows = rules::summaryRows(plan.config, session.layout());
     if (json) {
         QJsonArray summary;
@@ -188,7 +193,7 @@ int Write(link::LinkSession& session, const ConfigEdits& edits, bool json, const
 
 int Survey(link::LinkSession& session, bool json) {
     BssTable table{};
-    if (link::queryBssOverLink(session.port(), table, {}, session.waits()) != 1) {
+    if (const auto surveyed = link::queryBssOverLink(session.port(), table, {}, session.waits()); !surveyed) {
         if (session.waits().cancelled()) return cancelled();
         printFailure(kBssFailed);
         return kExitFailed;
@@ -199,18 +204,12 @@ int Survey(link::LinkSession& session, bool json) {
 
 int Upload(link::LinkSession& session, const Bytes& data, int type, bool json, const QString& portName,
            const QString& typeName) {
-    const bool uploaded = link::uploadCertificate(session.port(), data, type, {}, session.waits(), session.limits());
+    const bool uploaded =
+        static_cast<bool>(link::uploadCertificate(session.port(), data, type, {}, session.waits(), session.limits()));
     history::Entry entry = history::linkEntry(history::kCommandLine, history::kCertificateUpload, portName,
                                               session.systemInfo().macAddress);
     entry.changes = {history::certificateChange(typeName, data.size())};
-    entry.outcome = QString::fromLatin1(uploaded ? history::kConfirmed : history::kFailed);
-    if (!uploaded) entry.message = QString::fromUtf8(StringText(kCertificateUploadFailed).data());
-    recordInHistory(entry);
-    if (!uploaded) {
-        if (session.waits().cancelled()) return cancelled();
-        printFailure(kCertificateUploadFailed);
-        return kExitFailed;
-    }
+    if (const auto failed = RecordOutcome(entry, uploaded, kCertificateUploadFailed, session)) return *failed;
     if (json) {
         printJson(QJsonObject{{QStringLiteral("message"), messageText(kCertificateUploaded)},
                               {QStringLiteral("bytes"), static_cast<qint64>(data.size())}});

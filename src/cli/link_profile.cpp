@@ -132,10 +132,10 @@ int applyProfile(link::LinkSession& session, const rules::Profile& profile, cons
             entry.outcome = QString::fromLatin1(history::kFailed);
             entry.message = QString::fromUtf8(StringText(kConfigFailed).data());
             exitCode = kExitFailed;
-        } else if (const link::ReadConfigResult back = link::ReadConfig(session.port()); !back.ok) {
+        } else if (const auto back = link::ReadConfig(session.port()); !back) {
             entry.outcome = QString::fromLatin1(history::kConfirmed);
             entry.message = QStringLiteral("the configuration could not be read back");
-        } else if (const auto differ = history::recordChanges(plan.config, back.config, layout); !differ.isEmpty()) {
+        } else if (const auto differ = history::recordChanges(plan.config, back->config, layout); !differ.isEmpty()) {
             QStringList fields;
             for (const auto& c : differ) fields << c.field;
             entry.outcome = QString::fromLatin1(history::kFailed);

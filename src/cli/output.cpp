@@ -23,13 +23,13 @@ void write(std::FILE* stream, const QString& text) {
 
 }  // namespace
 
-QString messageText(int id) {
+QString messageText(StringId id) {
     return QCoreApplication::translate(kStringTableContext, StringText(id).data());
 }
 
-void printMessage(int id) { write(stdout, messageText(id) + QLatin1Char('\n')); }
+void printMessage(StringId id) { write(stdout, messageText(id) + QLatin1Char('\n')); }
 
-void printFailure(int id) { write(stderr, messageText(id) + QLatin1Char('\n')); }
+void printFailure(StringId id) { write(stderr, messageText(id) + QLatin1Char('\n')); }
 
 void printErrorLine(const QString& text) { write(stderr, text + QLatin1Char('\n')); }
 

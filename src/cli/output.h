@@ -12,15 +12,16 @@
 #include <QStringList>
 
 #include "link/bss.h"
+#include "link/string_table.h"
 
 namespace corvane::cli {
 
 // The text of string `id` as the windows show it.
-QString messageText(int id);
+QString messageText(StringId id);
 
 // A numbered message on stdout (a success), or on stderr (a failure).
-void printMessage(int id);
-void printFailure(int id);
+void printMessage(StringId id);
+void printFailure(StringId id);
 // A line on stderr as it stands.
 void printErrorLine(const QString& text);
 // A message of the program itself, on stderr with the program's name.

@@ -28,9 +28,9 @@ int runSurvey(const Invocation& invocation) {
     }
 
     lan::LanSurvey survey(address, endpoints.surveyPort);
-    const int accepted = survey.queryBssOverTcp();
+    const auto accepted = survey.queryBssOverTcp();
     survey.closeSurveySocket();
-    if (accepted != 1) {
+    if (!accepted) {
         printFailure(kBssFailed);
         return kExitFailed;
     }

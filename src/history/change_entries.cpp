@@ -73,7 +73,7 @@ QString record(const Entry& entry) {
 }
 
 QString recordLanSettings(const char* frontEnd, lan::ListMode mode, const QString& localAddress,
-                          const lan::DiscoveredDevice& before, const lan::DiscoveredDevice& after, int messageId,
+                          const lan::DiscoveredDevice& before, const lan::DiscoveredDevice& after, StringId messageId,
                           bool confirmed) {
     Entry entry;
     entry.frontEnd = QString::fromLatin1(frontEnd);

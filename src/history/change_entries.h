@@ -11,6 +11,7 @@
 #include "history/history_log.h"
 #include "link/discovered_device.h"
 #include "link/printer_config.h"
+#include "link/string_table.h"
 
 namespace corvane::history {
 
@@ -38,7 +39,7 @@ QString record(const Entry& entry);
 
 // One LAN settings request, confirmed by the printer or not.
 QString recordLanSettings(const char* frontEnd, lan::ListMode mode, const QString& localAddress,
-                          const lan::DiscoveredDevice& before, const lan::DiscoveredDevice& after, int messageId,
+                          const lan::DiscoveredDevice& before, const lan::DiscoveredDevice& after, StringId messageId,
                           bool confirmed);
 
 // What the front ends say when `record` failed.

@@ -26,7 +26,7 @@ DiscoverySearch::DiscoverySearch(ListMode mode, QString localAddress, QString br
       endpoints_(std::move(endpoints)),
       devices_(devices),
       channel_(new UdpChannel(this)) {
-    connect(channel_, &UdpChannel::DataArrival, this, &DiscoverySearch::onDataArrival);
+    connect(channel_, &UdpChannel::datagramArrived, this, &DiscoverySearch::onDatagramArrived);
     connect(&timer_, &QTimer::timeout, this, &DiscoverySearch::onTick);
     // A later address that cannot be sent to (no route) is skipped: the
     // others may still answer.
@@ -42,8 +42,8 @@ bool DiscoverySearch::sendNext() {
     }
     channel_->SetRemoteHost(targets_.takeFirst());
     const Bytes request = BuildDiscoveryRequest(mode_);
-    return channel_->SendData(
-        QByteArray(reinterpret_cast<const char*>(request.data()), static_cast<qsizetype>(request.size())));
+    return static_cast<bool>(channel_->SendData(
+        QByteArray(reinterpret_cast<const char*>(request.data()), static_cast<qsizetype>(request.size()))));
 }
 
 int DiscoverySearch::boundPort() const { return channel_->localPort(); }
@@ -88,7 +88,7 @@ void DiscoverySearch::onTick() {
     emit ticked(progress_, statusText_);
 }
 
-void DiscoverySearch::onDataArrival(int /*bytesTotal*/) {
+void DiscoverySearch::onDatagramArrived(int /*bytesTotal*/) {
     // Everything waiting is read, also after the end, so the socket's queue
     // does not grow; only a running search keeps what it reads.
     const QByteArray datagram = channel_->GetData(static_cast<int>(kDatagramBuffer));

@@ -54,7 +54,7 @@ private:
     void onTick();
     // Sends the request to the next address of a target list.
     bool sendNext();
-    void onDataArrival(int bytesTotal);
+    void onDatagramArrived(int bytesTotal);
     void finish();
 
     ListMode mode_;

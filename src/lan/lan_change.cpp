@@ -33,7 +33,7 @@ SendOutcome sendSettings(const SearchSetup& setup, const DiscoveredDevice& recor
     if (setup.settingsTimeoutMs > 0) exchange.setTimeout(setup.settingsTimeoutMs);
     QEventLoop loop;
     outcome.messageId = kSaveFailed;
-    QObject::connect(&exchange, &LanSettingsExchange::done, &loop, [&](int id, bool ok) {
+    QObject::connect(&exchange, &LanSettingsExchange::done, &loop, [&](StringId id, bool ok) {
         outcome.messageId = id;
         outcome.confirmed = ok;
         loop.quit();

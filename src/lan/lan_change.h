@@ -25,7 +25,7 @@ DiscoveredDevice* findByMac(DeviceList& devices, const std::array<std::uint8_t, 
 struct SendOutcome {
     bool sent = false;
     bool confirmed = false;
-    int messageId = 0;
+    StringId messageId{};
     QString error;
 };
 SendOutcome sendSettings(const SearchSetup& setup, const DiscoveredDevice& record);

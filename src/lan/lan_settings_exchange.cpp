@@ -15,7 +15,7 @@ LanSettingsExchange::LanSettingsExchange(ListMode mode, QString localAddress, QS
       channel_(new UdpChannel(this)),
       timeoutMs_(mode == ListMode::Wlan ? kWlanTimeoutMs : kEthernetTimeoutMs) {
     timer_.setSingleShot(true);
-    connect(channel_, &UdpChannel::DataArrival, this, &LanSettingsExchange::onDataArrival);
+    connect(channel_, &UdpChannel::datagramArrived, this, &LanSettingsExchange::onDatagramArrived);
     connect(&timer_, &QTimer::timeout, this, &LanSettingsExchange::onTimeout);
 }
 
@@ -48,7 +48,7 @@ bool LanSettingsExchange::send(const DiscoveredDevice& record) {
     return true;
 }
 
-void LanSettingsExchange::onDataArrival(int /*bytesTotal*/) {
+void LanSettingsExchange::onDatagramArrived(int /*bytesTotal*/) {
     const QByteArray datagram = channel_->GetData(static_cast<int>(kDatagramBuffer));
     if (settingsDone_) return;
     const auto bytes = ByteSpan(reinterpret_cast<const std::uint8_t*>(datagram.constData()),
@@ -60,7 +60,7 @@ void LanSettingsExchange::onTimeout() {
     if (!settingsDone_) end(kSaveFailed, false);
 }
 
-void LanSettingsExchange::end(int messageId, bool confirmed) {
+void LanSettingsExchange::end(StringId messageId, bool confirmed) {
     timer_.stop();
     settingsDone_ = true;
     if (waitingForAnswer_) {

@@ -8,6 +8,7 @@
 #include <QTimer>
 
 #include "link/discovered_device.h"
+#include "link/string_table.h"
 #include "transport/endpoints.h"
 #include "transport/udp_channel.h"
 
@@ -43,13 +44,13 @@ public:
 signals:
     // The exchange ended: `messageId` is the confirmation's message (41 or
     // 43) or the time-out's (45). Emitted once.
-    void done(int messageId, bool confirmed);
+    void done(StringId messageId, bool confirmed);
     void waitingChanged(bool waiting);
 
 private:
-    void onDataArrival(int bytesTotal);
+    void onDatagramArrived(int bytesTotal);
     void onTimeout();
-    void end(int messageId, bool confirmed);
+    void end(StringId messageId, bool confirmed);
 
     ListMode mode_;
     QString localAddress_;

@@ -10,6 +10,7 @@
 #include <QString>
 
 #include "link/discovered_device.h"
+#include "link/string_table.h"
 
 namespace corvane::lan {
 
@@ -27,7 +28,7 @@ struct LanSettingsEdits {
 // A value refused while typing: the message to show and the value that
 // replaces it.
 struct RangeFix {
-    int messageId;
+    StringId messageId;
     int replacement;
 };
 
@@ -40,7 +41,7 @@ struct SaveDecision {
         Send,     // the record was written; send it
     };
     Action action = Action::Nothing;
-    int messageId = 0;
+    StringId messageId{};
     FormField focus = FormField::None;
     std::optional<int> portReplacement;
     std::optional<int> inactivityReplacement;

@@ -106,7 +106,7 @@ bool PlanRun::runNextRow() {
     // A row is not sent while a printer whose row failed still holds its new
     // address, not even with `force`: the network would have two printers on it.
     const bool checksOnly = outcome.result == PlanResult::Refused && !outcome.notOffered &&
-                            outcome.refusalMessageId == 0 && outcome.cycle.empty();
+                            !outcome.refusalMessageId && outcome.cycle.empty();
     if (outcome.result == PlanResult::Pending || checksOnly) {
         for (std::size_t j : order_.vacatedBy[index]) {
             if (!vacated(outcomes_[j].result)) {

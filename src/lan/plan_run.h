@@ -41,7 +41,7 @@ struct PlanRowOutcome {
     std::optional<DiscoveredDevice> before;  // the listed record, when found
     DiscoveredDevice after;                  // what is (or would be) sent
     std::vector<rules::SendWarning> warnings;
-    int refusalMessageId = 0;   // the form's message when its rules refused the row
+    std::optional<StringId> refusalMessageId;  // the form's message when its rules refused the row
     bool notOffered = false;    // the printer does not take settings from the list
     QString sendError;          // NotSent: why
     QString notRecorded;        // the history could not be written: why

@@ -8,13 +8,13 @@ namespace corvane::lan {
 
 namespace {
 
-QString translated(int stringId) {
+QString translated(StringId stringId) {
     return QCoreApplication::translate(kStringTableContext, StringText(stringId).data());
 }
 
 }  // namespace
 
-QString numberedText(int stringId, const QString& argument) { return translated(stringId).arg(argument); }
+QString numberedText(StringId stringId, const QString& argument) { return translated(stringId).arg(argument); }
 
 QString channelFailureText(const ChannelFailure& failure) {
     switch (failure.cause) {

@@ -4,6 +4,7 @@
 
 #include <QString>
 
+#include "link/string_table.h"
 #include "transport/udp_channel.h"
 
 namespace corvane::lan {
@@ -14,6 +15,6 @@ QString channelFailureText(const ChannelFailure& failure);
 
 // Numbered text `stringId` in the current language with `argument` for its
 // "%1" (e.g. kSearchNotStarted with the cause).
-QString numberedText(int stringId, const QString& argument);
+QString numberedText(StringId stringId, const QString& argument);
 
 }  // namespace corvane::lan

@@ -119,13 +119,13 @@ Bytes BuildSettingsRequest(const DiscoveredDevice& device) {
     return request;
 }
 
-std::optional<int> ClassifySettingsAnswer(ListMode mode, ByteSpan datagram) {
+std::optional<StringId> ClassifySettingsAnswer(ListMode mode, ByteSpan datagram) {
     const bool wlan = mode == ListMode::Wlan;
     const std::size_t minimum = wlan ? kWlanSetConfirm.size() + 1 : kSettingsConfirm.size() + 1;
     if (datagram.size() < minimum) return std::nullopt;
     // "SETC" confirms in both modes; the tagged confirmation only in WLAN mode.
-    if (StartsWith(datagram, kSettingsConfirm)) return 41;
-    if (wlan && StartsWith(datagram, kWlanSetConfirm)) return 43;
+    if (StartsWith(datagram, kSettingsConfirm)) return kLanConfigCompleted;
+    if (wlan && StartsWith(datagram, kWlanSetConfirm)) return kWlanConfigCompleted;
     return std::nullopt;
 }
 

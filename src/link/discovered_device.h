@@ -11,6 +11,7 @@
 #include <string_view>
 
 #include "bytes.h"
+#include "string_table.h"
 
 namespace corvane::lan {
 
@@ -114,9 +115,9 @@ DiscoveryAnswer ClassifyDiscoveryAnswer(ListMode mode, ByteSpan datagram);
 // "SETT" + bytes 0-25 (30 bytes) or "__[I_F]__[PRT_SET]" + bytes 0-28 (47 bytes).
 Bytes BuildSettingsRequest(const DiscoveredDevice& device);
 
-// A settings confirmation: the number of the message to show (41 or 43), or
-// nullopt when the datagram is not one.
-std::optional<int> ClassifySettingsAnswer(ListMode mode, ByteSpan datagram);
+// A settings confirmation: the message to show (LAN or WLAN configuration
+// completed), or nullopt when the datagram is not one.
+std::optional<StringId> ClassifySettingsAnswer(ListMode mode, ByteSpan datagram);
 
 // The device list's row texts: No, Mac Address, IP, Subnet, Gateway, Port, Version.
 std::array<std::string, 7> DeviceRowTexts(int number, const DiscoveredDevice& device);

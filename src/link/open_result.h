@@ -1,9 +1,9 @@
 // Why a link could not be opened, and the result type that carries it.
 #pragma once
 
-#include <optional>
 #include <string>
-#include <utility>
+
+#include "result.h"
 
 namespace corvane::link {
 
@@ -17,23 +17,6 @@ struct OpenError {
     std::string device;
 };
 
-// Success with nothing to give, or the error that prevented it; shaped like
-// std::expected<void, E> so that it can become one.
-template <class E>
-class [[nodiscard]] Status {
-public:
-    Status() = default;
-    Status(E error) : error_(std::move(error)) {}  // NOLINT: a failure converts implicitly
-
-    bool has_value() const { return !error_; }
-    explicit operator bool() const { return has_value(); }
-    // Only on failure.
-    const E& error() const { return *error_; }
-
-private:
-    std::optional<E> error_;
-};
-
-using OpenResult = Status<OpenError>;
+using OpenResult = Result<void, OpenError>;
 
 }  // namespace corvane::link

@@ -3,6 +3,8 @@
 #include <array>
 #include <string>
 
+#include "string_table.h"
+
 namespace corvane {
 
 namespace {
@@ -19,12 +21,13 @@ constexpr std::array kEapMode{"EAP-PEAP"sv, "EAP-TTLS"sv, "EAP-TLS"sv, "EAP-LEAP
 constexpr std::array kEnableSwitch{"Disable"sv, "Enable"sv};
 
 // The same labels in the string table, for translators.
-constexpr std::array kAuthenticationIds{60, 61, 69, 70, 71, 72};
-constexpr std::array kCipherIds{62, 73, 74, 75, 76, 77};
-constexpr std::array kNetworkModeIds{63, 64};
-constexpr std::array kIpAssignmentIds{65, 66};
-constexpr std::array kEapModeIds{78, 79, 80, 81, 82, 62};
-constexpr std::array kEnableSwitchIds{67, 68};
+constexpr std::array kAuthenticationIds{kLabelOpenSystem, kLabelSharedKey, kLabelWpaPsk,
+                                        kLabelWpa2Psk,    kLabelWpa,       kLabelWpa2};
+constexpr std::array kCipherIds{kLabelNone, kLabelWep64, kLabelWep128, kLabelTkip, kLabelAes, kLabelAesTkip};
+constexpr std::array kNetworkModeIds{kLabelInfraNetwork, kLabelAdhoc};
+constexpr std::array kIpAssignmentIds{kLabelManualAllocation, kLabelAutomaticAllocation};
+constexpr std::array kEapModeIds{kLabelEapPeap, kLabelEapTtls, kLabelEapTls, kLabelEapLeap, kLabelEapFast, kLabelNone};
+constexpr std::array kEnableSwitchIds{kLabelDisable, kLabelEnable};
 
 // Network mode 2 is a valid record code without a row of its own.
 constexpr std::string_view kWifiDirect = "Wi-Fi Direct";
@@ -58,7 +61,7 @@ std::span<const std::string_view> labels(Vocabulary table) {
     return {};
 }
 
-std::span<const int> stringIds(Vocabulary table) {
+std::span<const StringId> stringIds(Vocabulary table) {
     switch (table) {
         case Vocabulary::Authentication: return kAuthenticationIds;
         case Vocabulary::Cipher: return kCipherIds;

@@ -4,6 +4,8 @@
 #include <span>
 #include <string_view>
 
+#include "string_table.h"
+
 namespace corvane {
 
 enum class Vocabulary { Authentication, Cipher, NetworkMode, IpAssignment, EapMode, EnableSwitch };
@@ -18,7 +20,7 @@ bool has(Vocabulary table, int code);
 // The labels, in code order.
 std::span<const std::string_view> labels(Vocabulary table);
 // The string-table numbers of the labels, in code order.
-std::span<const int> stringIds(Vocabulary table);
+std::span<const StringId> stringIds(Vocabulary table);
 }  // namespace SettingVocabulary
 
 }  // namespace corvane

@@ -3,6 +3,7 @@
 // fails, and validates the shown page before a save.
 #pragma once
 
+#include "certificate_page.h"
 #include "control_state.h"
 #include "network_page.h"
 #include "protocol_page.h"

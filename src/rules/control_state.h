@@ -25,7 +25,7 @@ struct ControlState {
     // follows that field's entry rule (text_entry.h); empty for other controls.
     std::string_view field;
     int selection = -1;    // lists: selected index, -1 none
-    int labelId = 0;       // labels whose text changes at run time: string number; 0 = template text
+    StringId labelId{};    // labels whose text changes at run time: string number; 0 = template text
 };
 
 // The states of one page's controls, keyed by the page's control enum.

@@ -47,7 +47,7 @@ void DirectConfigModel::fillComPorts(const std::vector<std::string>& comPorts) {
     selectFirstPort();
 }
 
-void DirectConfigModel::OnInitDialog(const std::vector<std::string>& comPorts) {
+void DirectConfigModel::openWindow(const std::vector<std::string>& comPorts) {
     fillComPorts(comPorts);
     focusRequest_ = W::PosRadio;
     controls_.enable(W::SerialRadio, false);
@@ -145,8 +145,8 @@ void DirectConfigModel::setConnectedButtons(bool connected) {
 void DirectConfigModel::applyRecord(const link::PrinterConfig& config, const link::PrinterSystemInfo& info,
                                     link::ConfigLayout layout) {
     context_.extendedLayout = layout == link::ConfigLayout::Newer;
-    lastConfig = config;
-    lastSystemInfo = info;
+    lastConfig_ = config;
+    lastSystemInfo_ = info;
     auto& w = context_.working;
     auto& net = tabs.network;
 
@@ -196,15 +196,19 @@ void DirectConfigModel::applyRecord(const link::PrinterConfig& config, const lin
     net.syncRadios();
 }
 
+void DirectConfigModel::enablePages(bool on) {
+    tabs.system.enableControls(on);
+    tabs.protocol.enableControls(on);
+    tabs.bss.enableControls(on);
+    tabs.network.enableControls(on);
+    tabs.security.enableControls(on);
+    tabs.certificate.enableControls(on);
+}
+
 void DirectConfigModel::finishConnect() {
     setConnectedButtons(true);
-    tabs.system.enableControls(true);
-    tabs.protocol.enableControls(true);
-    tabs.bss.enableControls(true);
-    tabs.network.enableControls(true);
-    tabs.security.enableControls(true);
+    enablePages(true);
     tabs.security.refreshControls();
-    tabs.certificate.enableControls(true);
     context_.connected = true;
     tabs.security.syncControls();
     shownAtConnect_ = BuildRecordBytes();
@@ -213,21 +217,16 @@ void DirectConfigModel::finishConnect() {
 void DirectConfigModel::Disconnect() {
     context_.connected = false;
     setConnectedButtons(false);
-    tabs.system.enableControls(false);
-    tabs.protocol.enableControls(false);
-    tabs.bss.enableControls(false);
-    tabs.network.enableControls(false);
-    tabs.security.enableControls(false);
-    tabs.certificate.enableControls(false);
+    enablePages(false);
     tabs.network.resetWifiDirect();
 }
 
 void DirectConfigModel::showRecord(const link::PrinterConfig& config) {
-    const link::PrinterConfig printerHolds = lastConfig;
+    const link::PrinterConfig printerHolds = lastConfig_;
     // The Wi-Fi Direct lists follow the new mode, as after a reconnect.
     tabs.network.resetWifiDirect();
-    applyRecord(config, lastSystemInfo, context_.layout());
-    lastConfig = printerHolds;
+    applyRecord(config, lastSystemInfo_, context_.layout());
+    lastConfig_ = printerHolds;
     // The pages are enabled again over the new values; the BSS survey and the
     // certificate stay as they were.
     tabs.system.enableControls(true);
@@ -239,7 +238,7 @@ void DirectConfigModel::showRecord(const link::PrinterConfig& config) {
 }
 
 void DirectConfigModel::recordSaved(const link::PrinterConfig& written) {
-    lastConfig = written;
+    lastConfig_ = written;
     shownAtConnect_ = link::SerializeConfig(written, context_.layout());
 }
 

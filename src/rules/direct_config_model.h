@@ -47,7 +47,7 @@ public:
     DirectConfigModel& operator=(const DirectConfigModel&) = delete;
 
     // Window opening with the machine's serial ports.
-    void OnInitDialog(const std::vector<std::string>& comPorts);
+    void openWindow(const std::vector<std::string>& comPorts);
 
     // Link and printer type radios. The caller lists the serial ports and USB
     // printers; the model decides what the port list offers.
@@ -105,6 +105,9 @@ public:
     // The shared working values and connection facts; the pages change them.
     const WindowContext& context() const { return context_; }
     int linkChoice() const { return linkChoice_; }
+    // The records last read from the printer (or written to it by a Save).
+    const link::PrinterConfig& lastConfig() const { return lastConfig_; }
+    const link::PrinterSystemInfo& lastSystemInfo() const { return lastSystemInfo_; }
 
 private:
     WindowContext context_;
@@ -113,15 +116,13 @@ private:
 public:
     ConfigTabCtrl tabs{context_};
     int printerType = kOtherPrinter;
-    // The records last read from the printer (or written to it by a Save).
-    link::PrinterConfig lastConfig;
-    link::PrinterSystemInfo lastSystemInfo;
 
 private:
     void fillComPorts(const std::vector<std::string>& comPorts);
     void selectFirstPort();
     void syncRadios();
     void setConnectedButtons(bool connected);
+    void enablePages(bool on);
 
     ControlStates<WindowControl> controls_;
     // While connected the printer type, link and port cannot change (Save
@@ -130,6 +131,8 @@ private:
     std::optional<std::map<WindowControl, bool>> linkChoiceBeforeConnect_;
     std::vector<std::string> portEntries_;
     std::optional<WindowControl> focusRequest_;
+    link::PrinterConfig lastConfig_;
+    link::PrinterSystemInfo lastSystemInfo_;
     // The record the pages built when they last matched the printer.
     Bytes shownAtConnect_;
 };

@@ -1,5 +1,5 @@
-// The enabling of the BSS and Certificate pages, which have no rules of their
-// own beyond following the link state.
+// The enabling of the BSS page, which has no rules of its own beyond
+// following the link state.
 #pragma once
 
 #include "control_state.h"
@@ -23,30 +23,6 @@ public:
 private:
     ControlStates<BssControl> controls_;
     int clearRequests_ = 0;
-};
-
-enum class CertificateControl : int {
-    CaRadio = 1066,
-    ClientKeyRadio = 1067,
-    ClientPemRadio = 1068,
-    Progress = 1069,
-    UploadButton = 1070,
-    OpenButton = 1071,
-    PathEdit = 1072,
-};
-
-class CertificatePage {
-public:
-    void enableControls(bool on) {
-        for (auto c : {CertificateControl::CaRadio, CertificateControl::ClientKeyRadio,
-                       CertificateControl::ClientPemRadio, CertificateControl::OpenButton,
-                       CertificateControl::PathEdit, CertificateControl::UploadButton})
-            controls_.enable(c, on);
-    }
-    const ControlStates<CertificateControl>& controls() const { return controls_; }
-
-private:
-    ControlStates<CertificateControl> controls_;
 };
 
 }  // namespace corvane::rules

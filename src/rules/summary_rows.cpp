@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "link/vocabulary.h"
+#include "text_entry.h"
 
 // lupdate collects the row names below through this marker; the windows show
 // them translated under the context "SettingsSummaryDialog". The rules
@@ -14,14 +15,15 @@
 namespace corvane::rules {
 
 namespace {
-// A text as the record holds it: never more than its field's width.
-std::string Clip(const std::string& text, std::size_t width) { return text.substr(0, width); }
+// A text as the record holds it: never more than its field's width in the
+// record's field table.
+std::string Clip(const std::string& text, std::string_view field) { return text.substr(0, FieldWidth(field)); }
 
 SummaryRow LabelRow(const char* name, Vocabulary table, int code) {
-    const int textId = SettingVocabulary::has(table, code) ? SettingVocabulary::stringIds(table)[code] : 0;
+    const StringId textId = SettingVocabulary::has(table, code) ? SettingVocabulary::stringIds(table)[code] : StringId{};
     return {name, std::string(SettingVocabulary::label(table, code)), textId};
 }
-SummaryRow SecretRow(const char* name, std::string value) { return {name, std::move(value), 0, true}; }
+SummaryRow SecretRow(const char* name, std::string value) { return {name, std::move(value), StringId{}, true}; }
 }  // namespace
 
 std::array<SummaryRow, kSummaryRowCount> summaryRows(const link::PrinterConfig& c, link::ConfigLayout layout) {
@@ -32,22 +34,22 @@ std::array<SummaryRow, kSummaryRowCount> summaryRows(const link::PrinterConfig& 
     constexpr int kEapNone = 5;
 
     return {{
-        {QT_TRANSLATE_NOOP("SettingsSummaryDialog", "Printer Name"), Clip(c.printerName, 64)},
+        {QT_TRANSLATE_NOOP("SettingsSummaryDialog", "Printer Name"), Clip(c.printerName, "printerName")},
         {QT_TRANSLATE_NOOP("SettingsSummaryDialog", "Printer Port Num"), std::to_string(c.printerPort)},
-        {QT_TRANSLATE_NOOP("SettingsSummaryDialog", "User ID"), Clip(c.userId, 32)},
-        SecretRow(QT_TRANSLATE_NOOP("SettingsSummaryDialog", "User Password"), Clip(c.userPassword, 32)),
+        {QT_TRANSLATE_NOOP("SettingsSummaryDialog", "User ID"), Clip(c.userId, "userId")},
+        SecretRow(QT_TRANSLATE_NOOP("SettingsSummaryDialog", "User Password"), Clip(c.userPassword, "userPassword")),
         LabelRow(QT_TRANSLATE_NOOP("SettingsSummaryDialog", "Https"), Vocabulary::EnableSwitch, c.httpsEnabled),
         LabelRow(QT_TRANSLATE_NOOP("SettingsSummaryDialog", "Telnet"), Vocabulary::EnableSwitch, c.telnetEnabled),
         LabelRow(QT_TRANSLATE_NOOP("SettingsSummaryDialog", "Ftp"), Vocabulary::EnableSwitch, c.ftpEnabled),
         LabelRow(QT_TRANSLATE_NOOP("SettingsSummaryDialog", "Snmp"), Vocabulary::EnableSwitch, c.snmpEnabled),
-        {QT_TRANSLATE_NOOP("SettingsSummaryDialog", "Set Community"), Clip(c.setCommunity, 16)},
-        {QT_TRANSLATE_NOOP("SettingsSummaryDialog", "Get Community"), Clip(c.getCommunity, 16)},
+        {QT_TRANSLATE_NOOP("SettingsSummaryDialog", "Set Community"), Clip(c.setCommunity, "setCommunity")},
+        {QT_TRANSLATE_NOOP("SettingsSummaryDialog", "Get Community"), Clip(c.getCommunity, "getCommunity")},
         {QT_TRANSLATE_NOOP("SettingsSummaryDialog", "Trap IP Address"), link::FormatIpv4(c.trapAddress)},
-        {QT_TRANSLATE_NOOP("SettingsSummaryDialog", "Trap Community"), Clip(c.trapCommunity, 16)},
+        {QT_TRANSLATE_NOOP("SettingsSummaryDialog", "Trap Community"), Clip(c.trapCommunity, "trapCommunity")},
         LabelRow(QT_TRANSLATE_NOOP("SettingsSummaryDialog", "Network Mode"), Vocabulary::NetworkMode, c.networkMode),
         {QT_TRANSLATE_NOOP("SettingsSummaryDialog", "Adhoc Channel"),
             c.adhocChannel == 0 ? std::string("-") : std::to_string(c.adhocChannel)},
-        {QT_TRANSLATE_NOOP("SettingsSummaryDialog", "SSID"), Clip(c.ssid, 32)},
+        {QT_TRANSLATE_NOOP("SettingsSummaryDialog", "SSID"), Clip(c.ssid, "ssid")},
         {QT_TRANSLATE_NOOP("SettingsSummaryDialog", "Inactivity Time"), std::to_string(c.inactivityTime)},
         LabelRow(QT_TRANSLATE_NOOP("SettingsSummaryDialog", "IP Assignment method"),
                  Vocabulary::IpAssignment, c.ipAssignment),
@@ -57,17 +59,17 @@ std::array<SummaryRow, kSummaryRowCount> summaryRows(const link::PrinterConfig& 
         LabelRow(QT_TRANSLATE_NOOP("SettingsSummaryDialog", "Authentication"),
                  Vocabulary::Authentication, c.authentication),
         LabelRow(QT_TRANSLATE_NOOP("SettingsSummaryDialog", "Cryptograph"), Vocabulary::Cipher, c.cipher),
-        SecretRow(QT_TRANSLATE_NOOP("SettingsSummaryDialog", "WEP Key"), wep ? Clip(c.wepKey, 26) : std::string()),
-        SecretRow(QT_TRANSLATE_NOOP("SettingsSummaryDialog", "PSK Key"), psk ? Clip(c.pskKey, 64) : std::string()),
+        SecretRow(QT_TRANSLATE_NOOP("SettingsSummaryDialog", "WEP Key"), wep ? Clip(c.wepKey, "wepKey") : std::string()),
+        SecretRow(QT_TRANSLATE_NOOP("SettingsSummaryDialog", "PSK Key"), psk ? Clip(c.pskKey, "pskKey") : std::string()),
         LabelRow(QT_TRANSLATE_NOOP("SettingsSummaryDialog", "EAP Mode"),
                  Vocabulary::EapMode, eap ? c.eapMode : kEapNone),
-        {QT_TRANSLATE_NOOP("SettingsSummaryDialog", "Auth ID"), eap ? Clip(c.authId, 32) : std::string()},
+        {QT_TRANSLATE_NOOP("SettingsSummaryDialog", "Auth ID"), eap ? Clip(c.authId, "authId") : std::string()},
         SecretRow(QT_TRANSLATE_NOOP("SettingsSummaryDialog", "Auth Password/Certification Key(EAP-TLS)"),
-                  eap ? Clip(c.authPassword, 32) : std::string()),
+                  eap ? Clip(c.authPassword, "authPassword") : std::string()),
         {QT_TRANSLATE_NOOP("SettingsSummaryDialog", "P2P Conn Mode"),
             newer ? std::to_string(c.p2pConnMode) : std::string()},
-        {QT_TRANSLATE_NOOP("SettingsSummaryDialog", "P2P Channel"), newer ? Clip(c.p2pChannel, 3) : std::string()},
-        SecretRow(QT_TRANSLATE_NOOP("SettingsSummaryDialog", "P2P Pin Code"), newer ? Clip(c.p2pPinCode, 9) : std::string()),
+        {QT_TRANSLATE_NOOP("SettingsSummaryDialog", "P2P Channel"), newer ? Clip(c.p2pChannel, "p2pChannel") : std::string()},
+        SecretRow(QT_TRANSLATE_NOOP("SettingsSummaryDialog", "P2P Pin Code"), newer ? Clip(c.p2pPinCode, "p2pPinCode") : std::string()),
     }};
 }
 

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "link/printer_config.h"
+#include "link/string_table.h"
 
 namespace corvane::rules {
 
@@ -15,7 +16,7 @@ struct SummaryRow {
     // For a value that is a vocabulary label ("Enable", "WPA2-PSK"), its
     // string-table number, so a window can show it in the user's language;
     // 0 for values the printer holds as typed.
-    int valueTextId = 0;
+    StringId valueTextId{};
     // A password, key or PIN: shown masked unless the user asks to see it.
     bool secret = false;
 

@@ -59,7 +59,7 @@ bool isUnconfiguredAddress(const QString& address) {
     return (parsed.toIPv4Address() >> 24) == 0;
 }
 
-std::optional<QStringList> parseTargetList(const QString& text, int limit, QString* error) {
+link::Result<QStringList, QString> parseTargetList(const QString& text, int limit) {
     static const QRegularExpression item(
         QStringLiteral("^(\\d{1,3})\\.(\\d{1,3})\\.(\\d{1,3})\\.(\\d{1,3})(?:-(\\d{1,3}))?$"));
     QStringList out;
@@ -68,21 +68,18 @@ std::optional<QStringList> parseTargetList(const QString& text, int limit, QStri
         bool inRange = m.hasMatch();
         for (int i = 1; inRange && i <= 5; ++i) inRange = m.captured(i).isEmpty() || m.captured(i).toInt() <= 255;
         if (!inRange) {
-            *error = QStringLiteral("\"%1\" is not an IPv4 address or a range A.B.C.D-E").arg(part.trimmed());
-            return std::nullopt;
+            return QStringLiteral("\"%1\" is not an IPv4 address or a range A.B.C.D-E").arg(part.trimmed());
         }
         const int first = m.captured(4).toInt();
         const int last = m.captured(5).isEmpty() ? first : m.captured(5).toInt();
         if (last < first) {
-            *error = QStringLiteral("the range \"%1\" ends before it starts").arg(part.trimmed());
-            return std::nullopt;
+            return QStringLiteral("the range \"%1\" ends before it starts").arg(part.trimmed());
         }
         const QString prefix = QStringLiteral("%1.%2.%3.").arg(m.captured(1).toInt()).arg(m.captured(2).toInt()).arg(
             m.captured(3).toInt());
         for (int d = first; d <= last; ++d) {
             if (out.size() >= limit) {
-                *error = QStringLiteral("more than %1 addresses").arg(limit);
-                return std::nullopt;
+                return QStringLiteral("more than %1 addresses").arg(limit);
             }
             out << prefix + QString::number(d);
         }
@@ -92,9 +89,8 @@ std::optional<QStringList> parseTargetList(const QString& text, int limit, QStri
 
 QStringList LanEndpoints::targets() const {
     if (target.isEmpty()) return {};
-    QString error;
     // A single name that is not a list (a host name) stays as it is.
-    if (auto list = parseTargetList(target, kMaxTargets, &error)) return *list;
+    if (auto list = parseTargetList(target, kMaxTargets)) return *list;
     return {target};
 }
 
@@ -153,9 +149,9 @@ LanEndpoints LanEndpoints::fromLookup(const std::function<QString(const QString&
     endpoints.target = lookup(QString::fromLatin1(kTarget.option)).trimmed();
     if (endpoints.target.contains(QLatin1Char(',')) ||
         QRegularExpression(QStringLiteral("^[\\d.]+-")).match(endpoints.target).hasMatch()) {
-        QString problem;
-        if (!parseTargetList(endpoints.target, kMaxTargets, &problem)) {
-            if (errors) errors->append(QStringLiteral("%1: %2").arg(QString::fromLatin1(kTarget.option), problem));
+        if (const auto list = parseTargetList(endpoints.target, kMaxTargets); !list) {
+            if (errors)
+                errors->append(QStringLiteral("%1: %2").arg(QString::fromLatin1(kTarget.option), list.error()));
             endpoints.target.clear();
         }
     }

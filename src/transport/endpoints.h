@@ -13,12 +13,12 @@
 #pragma once
 
 #include <functional>
-#include <optional>
 
 #include <QString>
 #include <QStringList>
 
 #include "link/discovered_device.h"
+#include "link/result.h"
 
 class QCommandLineParser;
 
@@ -29,9 +29,9 @@ namespace corvane::lan {
 // 0.0.0.0 reaches this computer itself.
 bool isUnconfiguredAddress(const QString& address);
 
-// "A.B.C.D", "A.B.C.D-E" and comma lists of them, expanded in order; nullopt
-// (with `error` set) for anything else or more than `limit` addresses.
-std::optional<QStringList> parseTargetList(const QString& text, int limit, QString* error);
+// "A.B.C.D", "A.B.C.D-E" and comma lists of them, expanded in order; for
+// anything else or more than `limit` addresses, what is wrong.
+link::Result<QStringList, QString> parseTargetList(const QString& text, int limit);
 
 struct LanEndpoints {
     QString target;        // empty: 255.255.255.255 (Ethernet) or the ".255" address (WLAN)

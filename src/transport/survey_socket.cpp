@@ -1,6 +1,7 @@
 #include "survey_socket.h"
 
 #include <algorithm>
+#include <string>
 
 #include <QDeadlineTimer>
 #include <QHostAddress>
@@ -22,14 +23,18 @@ void LanSurvey::idle() {
     if (idle_) idle_();
 }
 
-int LanSurvey::connectSurveySocket() { return Connect(timings_.connect) ? 1 : 0; }
+link::Result<void> LanSurvey::connectSurveySocket() { return Connect(timings_.connect); }
 
-bool LanSurvey::Connect(std::chrono::milliseconds limit) {
+link::Result<void> LanSurvey::Connect(std::chrono::milliseconds limit) {
+    using link::Error;
+    using link::Failure;
     closeSurveySocket();
     QHostAddress address;
-    if (!address.setAddress(printerAddress_) || address.protocol() != QAbstractSocket::IPv4Protocol) return false;
-    if (isUnconfiguredAddress(printerAddress_)) return false;
-    if (port_ <= 0 || port_ > 65535) return false;
+    if (!address.setAddress(printerAddress_) || address.protocol() != QAbstractSocket::IPv4Protocol)
+        return Error{Failure::Invalid, "not an IPv4 address: " + printerAddress_.toStdString()};
+    if (isUnconfiguredAddress(printerAddress_))
+        return Error{Failure::Invalid, "the printer has no address yet: " + printerAddress_.toStdString()};
+    if (port_ <= 0 || port_ > 65535) return Error{Failure::Invalid, "no such port: " + std::to_string(port_)};
 
     socket_ = std::make_unique<QTcpSocket>();
     socket_->connectToHost(address, static_cast<quint16>(port_));
@@ -37,13 +42,19 @@ bool LanSurvey::Connect(std::chrono::milliseconds limit) {
     while (socket_->state() != QAbstractSocket::ConnectedState) {
         // A refused or unreachable peer drops the socket back to unconnected.
         if (socket_->state() == QAbstractSocket::UnconnectedState || deadline.hasExpired() || cancelled()) {
+            // A refused or unreachable peer leaves the system's words; a
+            // silent one only the time that ran out.
+            Error error{Failure::NoAnswer, "no connection within " + std::to_string(limit.count()) + " ms"};
+            if (cancelled()) error = {Failure::Cancelled, {}};
+            else if (socket_->state() == QAbstractSocket::UnconnectedState)
+                error = {Failure::Refused, socket_->errorString().toStdString()};
             closeSurveySocket();
-            return false;
+            return error;
         }
         socket_->waitForConnected(sliceOf(deadline, timings_.slice));
         idle();
     }
-    return true;
+    return {};
 }
 
 void LanSurvey::closeSurveySocket() {
@@ -77,7 +88,7 @@ bool LanSurvey::Read(Bytes& into, std::size_t room, std::chrono::milliseconds li
     return true;
 }
 
-int LanSurvey::queryBssOverTcp() {
+link::Result<void> LanSurvey::queryBssOverTcp() {
     return link::querySurvey(*this, table_, timings_, {progress_, cancel_});
 }
 

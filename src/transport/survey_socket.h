@@ -40,18 +40,19 @@ public:
     // Checked after every wait slice: once set, the query ends as failed.
     void setCancelToken(const link::CancelToken* cancel) { cancel_ = cancel; }
 
-    // 1 when connected within the connect time, else 0 (bad or unconfigured
-    // 0.x.x.x address, refused, unreachable, no answer).
-    int connectSurveySocket();
-    // The survey query (link::querySurvey) over this connection: 1 when an
-    // answer came and was accepted (table() then holds it), else 0.
-    int queryBssOverTcp();
+    // Connected within the connect time, or why not (bad or unconfigured
+    // 0.x.x.x address, refused, unreachable, no answer, cancelled).
+    link::Result<void> connectSurveySocket();
+    // The survey query (link::querySurvey) over this connection: success
+    // when an answer came and was accepted (table() then holds it), else why
+    // not.
+    link::Result<void> queryBssOverTcp();
     // Releases the connection; harmless when there is none.
     void closeSurveySocket();
 
     const BssTable& table() const { return table_; }
 
-    bool Connect(std::chrono::milliseconds limit) override;
+    link::Result<void> Connect(std::chrono::milliseconds limit) override;
     bool Write(ByteSpan data, std::chrono::milliseconds limit) override;
     bool Read(Bytes& into, std::size_t room, std::chrono::milliseconds limit) override;
 

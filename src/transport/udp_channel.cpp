@@ -94,7 +94,18 @@ bool UdpChannel::fail(ChannelFailure::Cause cause, const QString& reason) {
     return false;
 }
 
-bool UdpChannel::Bind(int localPort, const QString& localAddress) {
+link::Result<void, ChannelFailure> UdpChannel::outcome(bool ok) const {
+    if (ok) return {};
+    return failure_;
+}
+
+link::Result<void, ChannelFailure> UdpChannel::Bind(int localPort, const QString& localAddress) {
+    return outcome(bindTo(localPort, localAddress));
+}
+
+link::Result<void, ChannelFailure> UdpChannel::SendData(const QByteArray& datagram) { return outcome(send(datagram)); }
+
+bool UdpChannel::bindTo(int localPort, const QString& localAddress) {
     closeSocket();
     localPort_ = localPort;
     localAddress_ = localAddress;
@@ -157,10 +168,10 @@ bool UdpChannel::bound(bool ok) {
 
 bool UdpChannel::bindIfNeeded() {
     if (socket_->state() == QAbstractSocket::BoundState) return true;
-    return Bind(localPort_, localAddress_);
+    return bindTo(localPort_, localAddress_);
 }
 
-bool UdpChannel::SendData(const QByteArray& datagram) {
+bool UdpChannel::send(const QByteArray& datagram) {
     if (!bindIfNeeded()) return false;
     failure_ = {};
     const QHostAddress target = resolve(remoteHost_);
@@ -200,7 +211,7 @@ void UdpChannel::deliverReceived() {
         }
         received_.push_back(std::move(datagram.bytes));
         senders_.push_back(datagram.senderIpv4 != 0 ? QHostAddress(datagram.senderIpv4).toString() : QString());
-        emit DataArrival(size);
+        emit datagramArrived(size);
         // A receiver may close or rebind the channel, or delete it, in answer.
         if (!self || closes_ != closes) return;
     }

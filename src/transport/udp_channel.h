@@ -16,6 +16,8 @@
 #include <QObject>
 #include <QString>
 
+#include "link/result.h"
+
 class QUdpSocket;
 
 namespace corvane::lan {
@@ -52,13 +54,13 @@ public:
     // answers included). Port 0 takes a free port. An address no interface of
     // this host owns is refused (a loopback address binds as it stands).
     // Both values are kept for later binds: a channel whose bind failed
-    // never falls back to another interface.
-    bool Bind(int localPort, const QString& localAddress = QString());
+    // never falls back to another interface. On failure, why (as failure()).
+    link::Result<void, ChannelFailure> Bind(int localPort, const QString& localAddress = QString());
 
     // Sends one datagram to the remote host and port, binding to the local
-    // port and address first when not bound yet. False when the datagram did
-    // not leave; failure() says why.
-    bool SendData(const QByteArray& datagram);
+    // port and address first when not bound yet. Fails, saying why (as
+    // failure()), when the datagram did not leave.
+    link::Result<void, ChannelFailure> SendData(const QByteArray& datagram);
 
     // What made the last Bind or SendData fail; empty after a success.
     const ChannelFailure& failure() const { return failure_; }
@@ -73,9 +75,12 @@ public:
 
 signals:
     // One per received datagram, with its size.
-    void DataArrival(int bytesTotal);
+    void datagramArrived(int bytesTotal);
 
 private:
+    link::Result<void, ChannelFailure> outcome(bool ok) const;
+    bool bindTo(int localPort, const QString& localAddress);
+    bool send(const QByteArray& datagram);
     bool bindIfNeeded();
     // After a bind: on success raises the receive buffer and starts the
     // reading thread; false when the bind or the thread failed.

@@ -7,13 +7,13 @@
 #include <QScrollBar>
 #include <QStyle>
 
-#include "app/messages.h"
-#include "app/table_columns.h"
 #include "link/exchange/bss_exchange.h"
 #include "link/string_table.h"
 #include "ui/control_sync.h"
 #include "ui/link_wait.h"
 #include "ui_bss_page.h"
+#include "widgets/messages.h"
+#include "widgets/tables.h"
 
 namespace corvane::ui {
 
@@ -28,7 +28,7 @@ constexpr const char* kAdhoc = QT_TRANSLATE_NOOP("BssPage", "Ad hoc");
 BssPage::BssPage(rules::BssPage& model, LinkAccess& link, QWidget* parent)
     : ConfigPage(parent), model_(model), link_(link), ui_(std::make_unique<Ui::BssPage>()) {
     ui_->setupUi(this);
-    app::setColumnWidths(*ui_->bssList, {30, 120, 120, 80, 50, 100});
+    widgets::setColumnWidths(*ui_->bssList, {30, 120, 120, 80, 50, 100});
     // Columns as wide as what they hold, sortable by a click on the title;
     // the list starts wide enough for a full row of a typical survey.
     ui_->bssList->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
@@ -95,20 +95,20 @@ QWidget* BssPage::controlWidget(int id) const {
 
 void BssPage::onGetBssInformation() {
     if (!link_.port.isOpen()) {
-        app::showMessage(this, kConnectFailed);
+        widgets::showMessage(this, kConnectFailed);
         return;
     }
     ui_->bssList->setRowCount(0);
-    int accepted = 0;
+    bool accepted = false;
     {
         const ExchangeScope exchange(link_);
         link_.bssTable = {};
-        accepted = link::queryBssOverLink(
-            link_.port, link_.bssTable, [this](int percent) { ui_->progressBar->setValue(percent); }, link_.waits);
-        if (accepted == 1) showBssTable(link_.bssTable);
+        accepted = static_cast<bool>(link::queryBssOverLink(
+            link_.port, link_.bssTable, [this](int percent) { ui_->progressBar->setValue(percent); }, link_.waits));
+        if (accepted) showBssTable(link_.bssTable);
     }
     // A survey the user cancelled needs no message: the window disconnected.
-    if (accepted == 1 || !link_.waits.cancelled()) app::showMessage(this, accepted == 1 ? kBssImported : kBssFailed);
+    if (accepted || !link_.waits.cancelled()) widgets::showMessage(this, accepted ? kBssImported : kBssFailed);
     ui_->progressBar->setValue(0);
 }
 
@@ -119,7 +119,7 @@ void BssPage::showBssTable(const BssTable& table) {
     const std::size_t shown = shownBssCount(table);
     for (std::size_t k = 0; k < shown; ++k) {
         const auto texts = bssRowTexts(k, table[k]);
-        appendCenteredRow(list, {texts.begin(), texts.end()});
+        widgets::appendTableRow(list, {texts.begin(), texts.end()});
         const int row = list.rowCount() - 1;
         // The number and the signal strength sort as numbers.
         list.item(row, 0)->setData(Qt::DisplayRole, static_cast<int>(k) + 1);

@@ -4,12 +4,11 @@
 #include <QFile>
 #include <QFileDialog>
 
-#include "app/messages.h"
-#include "link/exchange/certificate_file.h"
 #include "link/string_table.h"
 #include "ui/control_sync.h"
 #include "ui/link_wait.h"
 #include "ui_certificate_page.h"
+#include "widgets/messages.h"
 
 namespace corvane::ui {
 
@@ -64,62 +63,46 @@ QWidget* CertificatePage::controlWidget(int id) const {
     return nullptr;
 }
 
-void CertificatePage::showPath() { ui_->certificatePath->setText(certificatePath_); }
+void CertificatePage::showPath() { ui_->certificatePath->setText(QFile::decodeName(QByteArray::fromStdString(model_.path().string()))); }
 
 void CertificatePage::openCertificateFile() {
-    certificateValid_ = false;
     const QStringList chosen = chooser_(this);
     if (chosen.isEmpty()) {
-        certificatePath_.clear();
+        model_.clearFile();
         showPath();
         return;
     }
-    certificatePath_ = chosen.last();
-    // Every outcome names the file it is about, so the path shown is always
-    // that of the file the message speaks of.
+    const StringId message = model_.openFile(QFile::encodeName(chosen.last()).toStdString());
     showPath();
-    auto file = link::openCertificateFile(std::filesystem::path(QFile::encodeName(certificatePath_).toStdString()));
-    if (file.outcome == link::CertificateFileOutcome::Accepted) {
-        certificateData_ = std::move(file.data);
-        certificateValid_ = true;
-    } else {
-        certificateData_.clear();
-    }
-    app::showMessage(this, link::certificateFileMessage(file.outcome));
+    widgets::showMessage(this, message);
 }
 
 void CertificatePage::selectCertificateType(int type) {
-    // An accepted file stays accepted and goes up under the new type.
-    certificateType_ = type;
+    model_.selectType(type);
     ui_->progressBar->setValue(0);
-    certificatePath_.clear();
     showPath();
 }
 
 void CertificatePage::onFileUpload() {
-    if (!link_.context.connected) {
-        app::showMessage(this, kConnectFailed);
-        return;
-    }
-    if (!certificateValid_) {
-        app::showMessage(this, kNoCertificateSelected);
+    if (const auto notice = model_.checkUpload(link_.context.connected)) {
+        widgets::showMessage(this, notice->message);
         return;
     }
     bool uploaded = false;
     {
         const ExchangeScope exchange(link_);
-        uploaded = link::uploadCertificate(
-            link_.port, certificateData_, certificateType_,
+        uploaded = static_cast<bool>(link::uploadCertificate(
+            link_.port, model_.data(), model_.type(),
             [this](int percent) {
                 ui_->progressBar->setRange(0, 100);
                 ui_->progressBar->setValue(percent);
             },
-            link_.waits, link_.limits);
+            link_.waits, link_.limits));
     }
     // An upload the user cancelled needs no message: the window disconnected.
     if (!uploaded && link_.waits.cancelled()) return;
-    app::showMessage(this, uploaded ? kCertificateUploaded : kCertificateUploadFailed);
-    emit uploadFinished(certificateType_, static_cast<qint64>(certificateData_.size()), uploaded);
+    widgets::showMessage(this, uploaded ? kCertificateUploaded : kCertificateUploadFailed);
+    emit uploadFinished(model_.type(), static_cast<qint64>(model_.data().size()), uploaded);
 }
 
 }  // namespace corvane::ui

@@ -7,9 +7,7 @@
 
 #include <QStringList>
 
-#include "link/bytes.h"
-#include "link/exchange/certificate_upload.h"
-#include "rules/simple_pages.h"
+#include "rules/certificate_page.h"
 #include "ui/config_page.h"
 #include "ui/link_access.h"
 
@@ -39,9 +37,6 @@ public:
     void selectCertificateType(int type);
     void onFileUpload();
 
-    int certificateType() const { return certificateType_; }
-    bool certificateValid() const { return certificateValid_; }
-
 signals:
     // A certificate of `type` went to the printer, taken or not.
     void uploadFinished(int type, qint64 bytes, bool uploaded);
@@ -53,11 +48,6 @@ private:
     LinkAccess& link_;
     FileChooser chooser_;
     std::unique_ptr<Ui::CertificatePage> ui_;
-
-    Bytes certificateData_;
-    bool certificateValid_ = false;
-    int certificateType_ = link::kCertificateCa;
-    QString certificatePath_;
 };
 
 }  // namespace corvane::ui

@@ -2,13 +2,13 @@
 
 #include <QSignalBlocker>
 
-#include "app/translation.h"
 #include "link/string_table.h"
 #include "ui/bss_page.h"
 #include "ui/network_page.h"
 #include "ui/protocol_page.h"
 #include "ui/security_page.h"
 #include "ui/system_page.h"
+#include "widgets/translation.h"
 
 namespace corvane::ui {
 
@@ -29,12 +29,12 @@ void ConfigTabCtrl::createPages(rules::ConfigTabCtrl& model, LinkAccess& link, F
         new SecurityPage(model.security, notices, this),
         new CertificatePage(model.certificate, link, std::move(chooser), this),
     };
-    const int labels[] = {kTabSystem, kTabProtocol, kTabBss, kTabNetwork, kTabAuthentication, kTabCertification};
+    const StringId labels[] = {kTabSystem, kTabProtocol, kTabBss, kTabNetwork, kTabAuthentication, kTabCertification};
     const QSignalBlocker block(this);
     for (int i = 0; i < rules::kTabCount; ++i) {
         // A tab's "&" marks a shortcut letter; "System & Information" means
         // the character itself.
-        QString label = app::stringText(labels[i]);
+        QString label = widgets::stringText(labels[i]);
         label.replace(QLatin1Char('&'), QLatin1String("&&"));
         addTab(pages_[static_cast<std::size_t>(i)], label);
     }

@@ -6,12 +6,11 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QSignalBlocker>
-#include <QTableWidget>
 #include <QValidator>
 #include <QWidget>
 
-#include "app/messages.h"
 #include "rules/text_entry.h"
+#include "widgets/messages.h"
 
 namespace corvane::ui {
 
@@ -85,34 +84,22 @@ void applyCombo(QComboBox* combo, const rules::ControlState& state) {
     combo->setCurrentIndex(state.selection);
 }
 
-link::Ipv4 toIpv4(const app::Ipv4AddressEdit::Address& parts) {
+link::Ipv4 toIpv4(const widgets::Ipv4AddressEdit::Address& parts) {
     return static_cast<link::Ipv4>(parts[0]) << 24 | static_cast<link::Ipv4>(parts[1]) << 16 |
            static_cast<link::Ipv4>(parts[2]) << 8 | static_cast<link::Ipv4>(parts[3]);
 }
 
-app::Ipv4AddressEdit::Address toParts(link::Ipv4 address) {
+widgets::Ipv4AddressEdit::Address toParts(link::Ipv4 address) {
     return {static_cast<std::uint8_t>(address >> 24), static_cast<std::uint8_t>(address >> 16),
             static_cast<std::uint8_t>(address >> 8), static_cast<std::uint8_t>(address)};
 }
 
-void applyAddress(app::Ipv4AddressEdit* edit, const rules::ControlState& state, link::Ipv4 address) {
+void applyAddress(widgets::Ipv4AddressEdit* edit, const rules::ControlState& state, link::Ipv4 address) {
     const QSignalBlocker block(edit);
     applyState(edit, state);
     // A partly typed address reads as zeros in its blank parts; leave the
     // blanks alone while they already mean the model's address.
     if (toIpv4(edit->address()) != address) edit->setAddress(toParts(address));
-}
-
-void appendCenteredRow(QTableWidget& table, const std::vector<std::string>& texts) {
-    const int row = table.rowCount();
-    table.insertRow(row);
-    int column = 0;
-    for (const auto& text : texts) {
-        auto* item = new QTableWidgetItem(toQString(text));
-        item->setTextAlignment(Qt::AlignCenter);
-        item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-        table.setItem(row, column++, item);
-    }
 }
 
 QString toQString(const std::string& text) { return QString::fromStdString(text); }
@@ -122,7 +109,7 @@ std::string toStdString(const QString& text) { return text.toStdString(); }
 void presentNotice(QWidget* parent, const rules::Notice& notice, const ControlFinder& findControl) {
     QWidget* target = notice.focus != 0 && findControl ? findControl(notice.scope, notice.focus) : nullptr;
     if (target && notice.focusFirst) target->setFocus(Qt::OtherFocusReason);
-    app::showMessage(parent, notice.message);
+    widgets::showMessage(parent, notice.message);
     if (target && !notice.focusFirst) target->setFocus(Qt::OtherFocusReason);
 }
 

@@ -5,18 +5,16 @@
 
 #include <functional>
 #include <string>
-#include <vector>
 
 #include <QString>
 
-#include "app/ipv4_address_edit.h"
 #include "link/printer_config.h"
 #include "rules/control_state.h"
+#include "widgets/ipv4_address_edit.h"
 
 class QAbstractButton;
 class QComboBox;
 class QLineEdit;
-class QTableWidget;
 class QWidget;
 
 namespace corvane::ui {
@@ -32,13 +30,10 @@ void applyEdit(QLineEdit* edit, const rules::ControlState& state, const std::str
 void applyCombo(QComboBox* combo, const rules::ControlState& state);
 
 // An address control's four parts and the model's host-order address.
-link::Ipv4 toIpv4(const app::Ipv4AddressEdit::Address& parts);
-app::Ipv4AddressEdit::Address toParts(link::Ipv4 address);
+link::Ipv4 toIpv4(const widgets::Ipv4AddressEdit::Address& parts);
+widgets::Ipv4AddressEdit::Address toParts(link::Ipv4 address);
 // Plus the address, when it differs from the one shown.
-void applyAddress(app::Ipv4AddressEdit* edit, const rules::ControlState& state, link::Ipv4 address);
-
-// Tables: one more row of centred, read-only texts.
-void appendCenteredRow(QTableWidget& table, const std::vector<std::string>& texts);
+void applyAddress(widgets::Ipv4AddressEdit* edit, const rules::ControlState& state, link::Ipv4 address);
 
 QString toQString(const std::string& text);
 std::string toStdString(const QString& text);

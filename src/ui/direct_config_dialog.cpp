@@ -12,23 +12,23 @@
 #include <QShortcut>
 #include <QSignalBlocker>
 
-#include "app/messages.h"
 #include "history/change_entries.h"
-#include "profile/private_file.h"
-#include "profile/profile_file.h"
 #include "link/exchange/vendor_check.h"
 #include "link/string_table.h"
 #include "link/visible_text.h"
+#include "profile/private_file.h"
+#include "profile/profile_file.h"
 #include "transport/link_read_rule.h"
 #include "transport/open_failure.h"
 #include "ui/config_tab_ctrl.h"
 #include "ui/control_sync.h"
 #include "ui/edit_notices.h"
 #include "ui/link_wait.h"
-#include "ui/security_page.h"
 #include "ui/secrets_dialog.h"
+#include "ui/security_page.h"
 #include "ui/settings_summary_dialog.h"
 #include "ui_direct_config.h"
+#include "widgets/messages.h"
 
 namespace corvane::ui {
 
@@ -85,7 +85,7 @@ QString CertificateKind(int type) {
 // Appends a history line; says so when it cannot (the change stands).
 void Record(QWidget* parent, const history::Entry& entry) {
     const QString problem = history::record(entry);
-    if (!problem.isEmpty()) app::showNote(parent, history::notRecordedText(problem));
+    if (!problem.isEmpty()) widgets::showNote(parent, history::notRecordedText(problem));
 }
 }  // namespace
 
@@ -148,7 +148,7 @@ DirectConfigDialog::DirectConfigDialog(const DirectConfigOptions& options, QWidg
          {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), QKeySequence(Qt::CTRL | Qt::Key_PageUp)})
         connect(new QShortcut(keys, this), &QShortcut::activated, this, [turnPage] { turnPage(-1); });
 
-    model_.OnInitDialog(comPortNames());
+    model_.openWindow(comPortNames());
     render();
 }
 
@@ -285,7 +285,7 @@ void DirectConfigDialog::Connect() {
                                          [&name](const auto& d) { return d.displayName == name; });
         if (device == usbDevices_.end()) {
             // Unplugged since the list was made.
-            app::showMessage(this, kUnableToOpenPort, transport::openFailureText(transport::openFailure(ENODEV, name)));
+            widgets::showMessage(this, kUnableToOpenPort, transport::openFailureText(transport::openFailure(ENODEV, name)));
             return;
         }
         port_.setPortName(device->devicePath);
@@ -301,13 +301,13 @@ void DirectConfigDialog::Connect() {
     }
     if (outcome == link::ConnectOutcome::Cancelled) return;  // asked for: nothing to say
     if (outcome == link::ConnectOutcome::MakerMismatch) {
-        app::showWarning(this, QCoreApplication::translate("DirectConfigDialog", kMakerMismatch));
+        widgets::showWarning(this, QCoreApplication::translate("DirectConfigDialog", kMakerMismatch));
     }
     const auto message = link::connectMessage(outcome);
     if (outcome == link::ConnectOutcome::PortNotOpened) {
-        app::showMessage(this, *message, transport::openFailureText(session_.openError()));
+        widgets::showMessage(this, *message, transport::openFailureText(session_.openError()));
     } else if (message) {
-        app::showMessage(this, *message);
+        widgets::showMessage(this, *message);
     }
     if (outcome != link::ConnectOutcome::Connected) return;
     model_.onConnected(session_.config(), session_.systemInfo(), session_.layout());
@@ -334,11 +334,11 @@ bool DirectConfigDialog::Save() {
     bool saved = false;
     {
         const ExchangeScope exchange(link_);
-        saved = session_.save(written);
+        saved = static_cast<bool>(session_.save(written));
     }
     history::Entry entry =
         history::linkEntry(history::kWindow, history::kLinkSave, port_.portName(), session_.systemInfo().macAddress);
-    entry.changes = history::recordChanges(model_.lastConfig, written, session_.layout());
+    entry.changes = history::recordChanges(model_.lastConfig(), written, session_.layout());
     entry.outcome = QString::fromLatin1(saved ? history::kConfirmed : history::kFailed);
     if (!saved && cancel_.cancelled()) {
         // Cancelled by the user: no message, but the printer may have the
@@ -349,12 +349,12 @@ bool DirectConfigDialog::Save() {
     }
     if (!saved) {
         entry.message = QString::fromUtf8(StringText(kConfigFailed).data());
-        app::showMessage(this, kConfigFailed);
+        widgets::showMessage(this, kConfigFailed);
         Record(this, entry);
         return false;
     }
     model_.recordSaved(written);
-    app::showMessage(this, kConfigCompletedReset);
+    widgets::showMessage(this, kConfigCompletedReset);
     Record(this, entry);
     SettingsSummaryDialog summary(written, session_.layout(), this);
     runModal(summary);
@@ -380,10 +380,10 @@ void DirectConfigDialog::ExportProfile() {
     const bool secret = profile::holdsSecrets(profile);
     QString error;
     if (!profile::writeWholeFile(path, profile::profileJson(profile), secret, &error)) {
-        app::showNote(this, QCoreApplication::translate("DirectConfigDialog", "The profile could not be saved:\n%1").arg(error));
+        widgets::showNote(this, QCoreApplication::translate("DirectConfigDialog", "The profile could not be saved:\n%1").arg(error));
         return;
     }
-    app::showNote(this, secret ? QCoreApplication::translate("DirectConfigDialog", "The profile has been saved to %1 with its keys and passwords.\nOnly you "
+    widgets::showNote(this, secret ? QCoreApplication::translate("DirectConfigDialog", "The profile has been saved to %1 with its keys and passwords.\nOnly you "
                                     "can read the file.")
                                      .arg(path)
                                : QCoreApplication::translate("DirectConfigDialog", "The profile has been saved to %1.\nKeys, passwords and the PIN were left "
@@ -403,7 +403,7 @@ void DirectConfigDialog::ImportProfile() {
     if (!file.open(QIODevice::ReadOnly)) error = file.errorString();
     else profile = profile::parseProfile(file.readAll(), &error);
     if (!profile) {
-        app::showNote(this, QCoreApplication::translate("DirectConfigDialog", "The profile %1 cannot be imported:\n%2").arg(path, error));
+        widgets::showNote(this, QCoreApplication::translate("DirectConfigDialog", "The profile %1 cannot be imported:\n%2").arg(path, error));
         return;
     }
     const link::PrinterConfig shown = model_.BuildConfig();
@@ -413,9 +413,9 @@ void DirectConfigDialog::ImportProfile() {
         if (runModal(ask) != QDialog::Accepted) return;
         profile = profile::withSecrets(*profile, ask.secrets());
     }
-    const rules::SpreadResult spread = rules::SpreadProfile(*profile, shown, model_.lastSystemInfo, layout);
+    const rules::SpreadResult spread = rules::SpreadProfile(*profile, shown, model_.lastSystemInfo(), layout);
     if (spread.refusal) {
-        app::showNote(this, QCoreApplication::translate("DirectConfigDialog", "The profile was not imported; nothing has changed.\n%1")
+        widgets::showNote(this, QCoreApplication::translate("DirectConfigDialog", "The profile was not imported; nothing has changed.\n%1")
                                 .arg(profile::refusalText(*spread.refusal)));
         return;
     }
@@ -426,7 +426,7 @@ void DirectConfigDialog::ImportProfile() {
         done += QLatin1Char('\n') + QCoreApplication::translate("DirectConfigDialog", "This printer has no %1; those settings were left out.")
                                         .arg(profile::toQStringList(spread.skipped).join(QLatin1String(", ")));
     }
-    app::showNote(this, done);
+    widgets::showNote(this, done);
 }
 
 void DirectConfigDialog::onCertificateUploaded(int type, qint64 bytes, bool uploaded) {
@@ -453,17 +453,17 @@ void DirectConfigDialog::done(int result) {
 
 bool DirectConfigDialog::mayDropEdits() {
     if (!model_.hasUnsavedEdits()) return true;
-    switch (app::askSaveDiscardCancel(this, kDiscardEdits)) {
-    case app::EditsChoice::Save: return Save();
-    case app::EditsChoice::Discard: return true;
-    case app::EditsChoice::Cancel: break;
+    switch (widgets::askSaveDiscardCancel(this, kDiscardEdits)) {
+    case widgets::EditsChoice::Save: return Save();
+    case widgets::EditsChoice::Discard: return true;
+    case widgets::EditsChoice::Cancel: break;
     }
     return false;
 }
 
 QString DirectConfigDialog::connectionText() const {
     if (!model_.context().connected) return Translated(kNotConnected);
-    const QString firmware = QString::fromStdString(link::VisibleText(model_.lastSystemInfo.firmwareVersion));
+    const QString firmware = QString::fromStdString(link::VisibleText(model_.lastSystemInfo().firmwareVersion));
     const QString layout = model_.context().extendedLayout ? Translated(kNewerLayout) : Translated(kOlderLayout);
     return Translated(kConnectedTo).arg(port_.portName(), firmware, layout);
 }

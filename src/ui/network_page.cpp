@@ -2,8 +2,8 @@
 
 #include <QRegularExpressionValidator>
 
-#include "app/secret_toggle.h"
 #include "ui_network_page.h"
+#include "widgets/secret_toggle.h"
 
 namespace corvane::ui {
 
@@ -42,9 +42,9 @@ NetworkPage::NetworkPage(rules::NetworkPage& model, NoticeSink notices, QWidget*
         });
     }
 
-    app::SecretToggle::attach(ui_->pinCode);
+    widgets::SecretToggle::attach(ui_->pinCode);
 
-    const std::pair<app::Ipv4AddressEdit*, NetworkControl> addresses[] = {
+    const std::pair<widgets::Ipv4AddressEdit*, NetworkControl> addresses[] = {
         {ui_->ipAddress, NetworkControl::IpAddress},
         {ui_->subnetMask, NetworkControl::SubnetMask},
         {ui_->gateway, NetworkControl::Gateway}};
@@ -52,7 +52,7 @@ NetworkPage::NetworkPage(rules::NetworkPage& model, NoticeSink notices, QWidget*
     ui_->ipAddress->setRole(link::AddressRole::Host, ui_->subnetMask);
     ui_->gateway->setRole(link::AddressRole::Gateway, ui_->subnetMask);
     for (const auto& [edit, control] : addresses)
-        connect(edit, &app::Ipv4AddressEdit::fieldChanged, this,
+        connect(edit, &widgets::Ipv4AddressEdit::fieldChanged, this,
                 [this, e = edit, c = control] { model_.setAddress(c, toIpv4(e->address())); });
 
     // The Wi-Fi Direct lists are picked from, never typed into; their edit

@@ -1,8 +1,8 @@
 #include "ui/protocol_page.h"
 
-#include "app/translation.h"
 #include "link/string_table.h"
 #include "ui_protocol_page.h"
+#include "widgets/translation.h"
 
 namespace corvane::ui {
 
@@ -17,7 +17,7 @@ ProtocolPage::ProtocolPage(rules::ProtocolPage& model, NoticeSink notices, QWidg
                                                             {ui_->ftp, ProtocolControl::Ftp},
                                                             {ui_->snmp, ProtocolControl::Snmp}};
     for (const auto& [list, control] : lists) {
-        list->addItems({app::stringText(kLabelDisable), app::stringText(kLabelEnable)});
+        list->addItems({widgets::stringText(kLabelDisable), widgets::stringText(kLabelEnable)});
         connect(list, &QComboBox::activated, this, [this, c = control](int index) {
             model_.chooseEntry(c, index);
             render();
@@ -32,7 +32,7 @@ ProtocolPage::ProtocolPage(rules::ProtocolPage& model, NoticeSink notices, QWidg
             render();
             if (notice) notices_(*notice);
         });
-    connect(ui_->trapAddress, &app::Ipv4AddressEdit::fieldChanged, this,
+    connect(ui_->trapAddress, &widgets::Ipv4AddressEdit::fieldChanged, this,
             [this] { model_.setTrapAddress(toIpv4(ui_->trapAddress->address())); });
     render();
 }

@@ -7,10 +7,10 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
-#include "app/secret_toggle.h"
-#include "app/translation.h"
 #include "link/string_table.h"
 #include "ui/control_sync.h"
+#include "widgets/secret_toggle.h"
+#include "widgets/translation.h"
 
 namespace corvane::ui {
 
@@ -20,7 +20,7 @@ namespace {
 QString LabelOf(const std::string& field) {
     if (field == "wepKey") return QCoreApplication::translate("SecretsDialog", "WEP Key");
     if (field == "pskKey") return QCoreApplication::translate("SecretsDialog", "PSK Key");
-    if (field == "authPassword") return app::stringText(kAuthenticationPassword);
+    if (field == "authPassword") return widgets::stringText(kAuthenticationPassword);
     if (field == "p2pPinCode") return QCoreApplication::translate("SecretsDialog", "PIN Code");
     return toQString(field);
 }
@@ -28,7 +28,7 @@ QString LabelOf(const std::string& field) {
 }  // namespace
 
 SecretsDialog::SecretsDialog(const std::vector<std::string>& fields, QWidget* parent) : QDialog(parent) {
-    setWindowTitle(app::stringText(kCaption));
+    setWindowTitle(widgets::stringText(kCaption));
     auto* layout = new QVBoxLayout(this);
     auto* explanation =
         new QLabel(QCoreApplication::translate("SecretsDialog", "The profile leaves out these secrets. Enter them for this printer:"), this);
@@ -41,7 +41,7 @@ SecretsDialog::SecretsDialog(const std::vector<std::string>& fields, QWidget* pa
         edit->setEchoMode(QLineEdit::Password);
         if (const rules::RecordField* f = rules::FindRecordField(field)) edit->setMaxLength(static_cast<int>(f->limit));
         form->addRow(LabelOf(field), edit);
-        app::SecretToggle::attach(edit);
+        widgets::SecretToggle::attach(edit);
         entries_.emplace_back(field, edit);
     }
     layout->addLayout(form);

@@ -1,8 +1,8 @@
 #include "ui/security_page.h"
 
-#include "app/translation.h"
-#include "app/secret_toggle.h"
 #include "ui_security_page.h"
+#include "widgets/secret_toggle.h"
+#include "widgets/translation.h"
 
 namespace corvane::ui {
 
@@ -34,7 +34,7 @@ SecurityPage::SecurityPage(rules::SecurityPage& model, NoticeSink notices, QWidg
                                                             {ui_->pskKey, SecurityControl::PskKey},
                                                             {ui_->authId, SecurityControl::AuthId},
                                                             {ui_->authPassword, SecurityControl::AuthPassword}};
-    for (auto* secret : {ui_->wepKey, ui_->pskKey, ui_->authPassword}) app::SecretToggle::attach(secret);
+    for (auto* secret : {ui_->wepKey, ui_->pskKey, ui_->authPassword}) widgets::SecretToggle::attach(secret);
     for (const auto& [edit, control] : edits)
         connect(edit, &QLineEdit::textEdited, this, [this, c = control](const QString& text) {
             const auto notice = model_.editText(c, toStdString(text));
@@ -59,7 +59,7 @@ void SecurityPage::render() {
                                   std::pair{ui_->authIdLabel, SecurityControl::AuthIdLabel},
                                   std::pair{ui_->authPasswordLabel, SecurityControl::AuthPasswordLabel}}) {
         applyState(label, c[control]);
-        if (c[control].labelId != 0) label->setText(app::stringText(c[control].labelId));
+        if (c[control].labelId != 0) label->setText(widgets::stringText(c[control].labelId));
     }
     applyState(ui_->eapGroup, c[SecurityControl::EapGroup]);
     if (auto focus = model_.takeFocusRequest())

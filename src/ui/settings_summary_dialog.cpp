@@ -4,12 +4,12 @@
 #include <QClipboard>
 #include <QCoreApplication>
 
-#include "app/table_columns.h"
-#include "app/translation.h"
 #include "link/visible_text.h"
 #include "rules/summary_rows.h"
 #include "ui/control_sync.h"
 #include "ui_settings_summary.h"
+#include "widgets/tables.h"
+#include "widgets/translation.h"
 
 namespace corvane::ui {
 
@@ -34,7 +34,7 @@ SettingsSummaryDialog::SettingsSummaryDialog(const link::PrinterConfig& writtenC
     connect(ui_->buttonBox, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(ui_->showSecrets, &QCheckBox::toggled, this, &SettingsSummaryDialog::fillSummaryValues);
     connect(ui_->copyButton, &QPushButton::clicked, this, &SettingsSummaryDialog::copyRows);
-    app::setColumnWidths(*ui_->summaryList, {30, 180, 260});
+    widgets::setColumnWidths(*ui_->summaryList, {30, 180, 260});
     fillSummaryValues();
 }
 
@@ -51,11 +51,11 @@ void SettingsSummaryDialog::fillSummaryValues() {
         // Labels such as "Enable" in the user's language; the printer's own
         // texts (its name, the SSID) shown visible, never as line breaks.
         std::string value =
-            row.valueTextId ? toStdString(app::stringText(row.valueTextId)) : link::VisibleText(row.value);
+            row.valueTextId ? toStdString(widgets::stringText(row.valueTextId)) : link::VisibleText(row.value);
         // A secret shows as a fixed run of dots: not even its length is told.
         if (row.secret && !value.empty() && !ui_->showSecrets->isChecked())
             value = "\u2022\u2022\u2022\u2022\u2022\u2022\u2022\u2022";
-        appendCenteredRow(table, {std::to_string(number++), toStdString(name), value});
+        widgets::appendTableRow(table, {std::to_string(number++), toStdString(name), value});
     }
 }
 

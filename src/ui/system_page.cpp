@@ -2,8 +2,8 @@
 
 #include <QRegularExpressionValidator>
 
-#include "app/secret_toggle.h"
 #include "ui_system_page.h"
+#include "widgets/secret_toggle.h"
 
 namespace corvane::ui {
 
@@ -20,7 +20,7 @@ SystemPage::SystemPage(rules::SystemPage& model, NoticeSink notices, QWidget* pa
         {ui_->userId, SystemControl::UserId},               {ui_->userPassword, SystemControl::UserPassword},
         {ui_->confirmPassword, SystemControl::ConfirmPassword},
     };
-    for (auto* secret : {ui_->userPassword, ui_->confirmPassword}) app::SecretToggle::attach(secret);
+    for (auto* secret : {ui_->userPassword, ui_->confirmPassword}) widgets::SecretToggle::attach(secret);
     for (const auto& [edit, control] : edits)
         connect(edit, &QLineEdit::textEdited, this, [this, c = control](const QString& text) { edited(c, text); });
     // The printer's own texts are never read as markup.

@@ -13,17 +13,19 @@
 #include <QtTest/QTest>
 
 #include "app/history_dialog.h"
-#include "app/ipv4_address_edit.h"
 #include "app/launcher_dialog.h"
-#include "app/messages.h"
 #include "corvane_version.h"
 #include "lan/device_lists.h"
 #include "lan/modal.h"
 #include "lan/ui/device_list_dialog.h"
 #include "link/string_table.h"
+#include "widgets/ipv4_address_edit.h"
+#include "widgets/messages.h"
 
 namespace corvane::app {
 namespace {
+
+using widgets::Ipv4AddressEdit;
 
 // Over 255 is refused as typed (below), and each part says when it changes.
 TEST(Ipv4AddressEdit, BlankPartsReadAsZero) {

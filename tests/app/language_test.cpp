@@ -9,11 +9,13 @@
 #include <QCoreApplication>
 
 #include "app/config_app.h"
-#include "app/translation.h"
 #include "link/string_table.h"
+#include "widgets/translation.h"
 
 namespace corvane::app {
 namespace {
+
+using widgets::stringText;
 
 // The Chinese sub-languages the table does not name have no catalog; every
 // other row of the table is reached from a locale below.

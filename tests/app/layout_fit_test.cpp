@@ -29,8 +29,6 @@
 #include "app/config_app.h"
 #include "app/language.h"
 #include "app/launcher_dialog.h"
-#include "app/messages.h"
-#include "app/window_access.h"
 #include "lan/device_lists.h"
 #include "lan/modal.h"
 #include "lan/ui/bss_info_dialog.h"
@@ -43,9 +41,15 @@
 #include "ui/config_tab_ctrl.h"
 #include "ui/direct_config_dialog.h"
 #include "ui/settings_summary_dialog.h"
+#include "widgets/messages.h"
+#include "widgets/window_access.h"
 
 namespace corvane::app {
 namespace {
+
+using widgets::MessageCapture;
+using widgets::mnemonicOf;
+using widgets::mnemonicScope;
 
 QString nameOf(const QWidget* w) {
     const QString kind = QString::fromLatin1(w->metaObject()->className());

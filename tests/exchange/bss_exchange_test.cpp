@@ -16,7 +16,7 @@ struct SurveyRun {
 
 SurveyRun Survey(ScriptedLinkPort& port, BssTable& table) {
     SurveyRun run{};
-    run.result = queryBssOverLink(port, table, [&run](int p) { run.progress.push_back(p); });
+    run.result = queryBssOverLink(port, table, [&run](int p) { run.progress.push_back(p); }) ? 1 : 0;
     return run;
 }
 

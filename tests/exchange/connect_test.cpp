@@ -138,7 +138,7 @@ TEST(SendConfig, WritesIfSetAndNeedsAVerifiedIfSuc) {
         ScriptedLinkPort port;
         for (const Bytes& r : c.replies) port.reply(r);
         port.writeResults = {std::nullopt, c.frameWrite};
-        EXPECT_EQ(SendConfig(port, Config(ConfigLayout::Older), ConfigLayout::Older), c.sent);
+        EXPECT_EQ(static_cast<bool>(SendConfig(port, Config(ConfigLayout::Older), ConfigLayout::Older)), c.sent);
         if (c.sent) {
             ASSERT_EQ(port.writes.size(), 2u);
             EXPECT_EQ(port.writes[1].size(), 2u * 624u + 4u);

@@ -21,7 +21,9 @@ public:
     std::vector<Bytes> writes;
     int readCalls = 0;
 
-    bool Connect(std::chrono::milliseconds) override { return connects; }
+    Result<void> Connect(std::chrono::milliseconds) override {
+        return connects ? Result<void>() : Error{Failure::Refused, "refused"};
+    }
     bool Write(ByteSpan data, std::chrono::milliseconds) override {
         writes.emplace_back(data.begin(), data.end());
         return true;
@@ -72,7 +74,7 @@ TEST(LanSurveyQuery, AttemptsProgressAndReassembly) {
         std::vector<int> progress;
         BssTable table{};
         const int result = querySurvey(stream, table, SurveyTimings{},
-                                       {[&progress](int value) { progress.push_back(value); }, nullptr});
+                                       {[&progress](int value) { progress.push_back(value); }, nullptr}) ? 1 : 0;
         EXPECT_EQ(result, c.result) << c.name;
         EXPECT_EQ(progress, c.progress) << c.name;
         EXPECT_EQ(stream.readCalls, c.readCalls) << c.name;
@@ -93,7 +95,7 @@ TEST(LanSurveyQuery, CancelledBeforeTheRequestSendsNothing) {
     CancelToken cancel;
     cancel.cancel();
     BssTable table{};
-    EXPECT_EQ(querySurvey(stream, table, SurveyTimings{}, {{}, &cancel}), 0);
+    EXPECT_FALSE(querySurvey(stream, table, SurveyTimings{}, {{}, &cancel}));
     EXPECT_TRUE(stream.writes.empty());
     EXPECT_EQ(stream.readCalls, 0);
 }

@@ -10,8 +10,6 @@
 #include <QTableWidget>
 #include <QtTest/QTest>
 
-#include "app/ipv4_address_edit.h"
-#include "app/messages.h"
 #include "history/history_log.h"
 #include "lan/modal.h"
 #include "lan/ui/assign_addresses_dialog.h"
@@ -20,6 +18,8 @@
 #include "lan/ui/lan_settings_dialog.h"
 #include "link/string_table.h"
 #include "support/sim_process.h"
+#include "widgets/ipv4_address_edit.h"
+#include "widgets/messages.h"
 
 namespace corvane::lan {
 namespace {
@@ -50,7 +50,7 @@ protected:
     std::unique_ptr<DeviceListDialog> searchedList(ListMode mode) { return searchedList(mode, endpoints(mode)); }
 
     SimProcess sim;
-    app::MessageCapture messages;
+    widgets::MessageCapture messages;
 };
 
 // Lists the simulator's printers, changes port and address of printer 2 in
@@ -78,7 +78,7 @@ TEST_F(LanWindowsAgainstSim, ConfirmedChangeShowsInTheNextSearchInBothModes) {
             auto* port = child<QLineEdit>(*settings, "portEdit");
             port->clear();
             QTest::keyClicks(port, QStringLiteral("9105"));
-            child<app::Ipv4AddressEdit>(*settings, "ipAddressEdit")->setAddress({192, 168, 0, 77});
+            child<widgets::Ipv4AddressEdit>(*settings, "ipAddressEdit")->setAddress({192, 168, 0, 77});
             child<QPushButton>(*settings, "saveButton")->click();
         });
         window->onSetting();

@@ -21,8 +21,6 @@
 #include <QUdpSocket>
 #include <QtTest/QTest>
 
-#include "app/ipv4_address_edit.h"
-#include "app/messages.h"
 #include "lan/device_export.h"
 #include "lan/device_lists.h"
 #include "lan/fake_printer.h"
@@ -33,6 +31,8 @@
 #include "lan/ui/local_address_dialog.h"
 #include "lan/ui/search_dialog.h"
 #include "link/string_table.h"
+#include "widgets/ipv4_address_edit.h"
+#include "widgets/messages.h"
 
 namespace corvane::lan {
 namespace {
@@ -157,7 +157,7 @@ TEST(DeviceListDialog, SearchAfterASaveChoosesTheChangedPrinterOrSaysItIsMissing
         });
         LanEndpoints endpoints = printer.endpoints();
         endpoints.localAddress.clear();  // chosen in the window
-        app::MessageCapture messages;
+        widgets::MessageCapture messages;
         messages.answerQuestions(true);  // whatever the checks before sending say
         DeviceListDialog window(ListMode::Ethernet, nullptr, endpoints);
         window.setTimings(quickTimings());
@@ -233,7 +233,7 @@ TEST(DeviceListDialog, NoAddressOrACancelledChoiceLeavesNothingToActOn) {
     LanEndpoints endpoints = printer.endpoints();
     endpoints.localAddress.clear();  // ask the local address window
     endpoints.printerHost = QStringLiteral("127.0.0.1");  // should an action slip through
-    app::MessageCapture messages;
+    widgets::MessageCapture messages;
     DeviceListDialog window(ListMode::Wlan, nullptr, endpoints);
     window.setTimings(quickTimings());
     window.setAddressSource([] { return LocalAddresses{{QStringLiteral("127.0.0.1"), {}, {}}}; });
@@ -281,7 +281,7 @@ TEST(DeviceListDialog, WebPageAndSurveyNeedAnAddressAndABrowser) {
     ASSERT_TRUE(surveyed.listen(QHostAddress::LocalHost, 0));
     LanEndpoints endpoints = printer.endpoints();
     endpoints.surveyPort = surveyed.serverPort();
-    app::MessageCapture messages;
+    widgets::MessageCapture messages;
     DeviceListDialog window(ListMode::Wlan, nullptr, endpoints);
     LanWindowTimings timings = quickTimings();
     timings.survey.receive = std::chrono::milliseconds(50);
@@ -376,7 +376,7 @@ TEST(LanWindows, ARequestThatCannotLeaveSaysWhy) {
         LanEndpoints endpoints = printer.endpoints();
         endpoints.localAddress = c.localAddress;
         endpoints.localPort = c.localPort;
-        app::MessageCapture messages;
+        widgets::MessageCapture messages;
         if (c.settings) {
             storeRecords(ListMode::Ethernet, {PrinterRecord{}});
             LanSettingsDialog dialog(ListMode::Ethernet, 1, c.localAddress, {}, nullptr, endpoints);
@@ -406,7 +406,7 @@ TEST(DeviceListDialog, UnconfirmedSettingsFailAndTheListIsSearchedAgain) {
         if (request.startsWith("SETT")) return std::vector<QByteArray>{};
         return std::vector<QByteArray>{PrinterRecord{}.answer(ListMode::Ethernet)};
     });
-    app::MessageCapture messages;
+    widgets::MessageCapture messages;
     DeviceListDialog window(ListMode::Ethernet, nullptr, printer.endpoints());
     LanWindowTimings timings = quickTimings();
     timings.ethernetSettingsTimeoutMs = 300;
@@ -437,7 +437,7 @@ TEST(LanSettingsDialog, FormMessagesRefusalsAndWarningsBeforeSaving) {
     FakePrinter printer([](const QByteArray& request) {
         return std::vector<QByteArray>{bytesOf(kSettingsConfirm) + request.mid(4, 6)};
     });
-    app::MessageCapture messages;
+    widgets::MessageCapture messages;
     LanSettingsDialog dialog(ListMode::Ethernet, 1, {}, {}, nullptr, printer.endpoints());
     execWith(dialog, [&] {
         auto* port = child<QLineEdit>(dialog, "portEdit");
@@ -456,9 +456,9 @@ TEST(LanSettingsDialog, FormMessagesRefusalsAndWarningsBeforeSaving) {
         EXPECT_EQ(messages.messages()[0].caption, QStringLiteral("Corvane Tool"));
         messages.clear();
 
-        auto* mask = child<app::Ipv4AddressEdit>(dialog, "subnetMaskEdit");
+        auto* mask = child<widgets::Ipv4AddressEdit>(dialog, "subnetMaskEdit");
         mask->setAddress({255, 0, 255, 0});
-        child<app::Ipv4AddressEdit>(dialog, "ipAddressEdit")->setAddress({192, 168, 1, 60});
+        child<widgets::Ipv4AddressEdit>(dialog, "ipAddressEdit")->setAddress({192, 168, 1, 60});
         child<QPushButton>(dialog, "saveButton")->click();
         ASSERT_EQ(messages.messages().size(), 1u);
         EXPECT_TRUE(messages.messages()[0].question);
@@ -511,7 +511,7 @@ TEST(DeviceListDialog, FindAtAddressAddsToTheList) {
     LanEndpoints endpoints = printer.endpoints();
     endpoints.target.clear();
     storeRecords(ListMode::Ethernet, {PrinterRecord{}});
-    app::MessageCapture messages;
+    widgets::MessageCapture messages;
     DeviceListDialog window(ListMode::Ethernet, nullptr, endpoints);
     window.setTimings(quickTimings());
     QString typed = QStringLiteral("127.0.0.1-300");
@@ -530,7 +530,7 @@ TEST(DeviceListDialog, FindAtAddressAddsToTheList) {
 
 TEST(LanSettingsDialog, MissingRecordOrPortZero) {
     FakePrinter printer;
-    app::MessageCapture messages;
+    widgets::MessageCapture messages;
     storeRecords(ListMode::Ethernet, {PrinterRecord{}});
     LanSettingsDialog missing(ListMode::Ethernet, 5, {}, {}, nullptr, printer.endpoints());
     EXPECT_EQ(missing.exec(), QDialog::Rejected);
@@ -552,7 +552,7 @@ TEST(BssInfoDialog, CancelDuringASilentQueryClosesTheWindowAtOnce) {
     ASSERT_TRUE(silent.listen(QHostAddress::LocalHost, 0));
     LanEndpoints endpoints;
     endpoints.surveyPort = silent.serverPort();
-    app::MessageCapture messages;
+    widgets::MessageCapture messages;
     BssInfoDialog dialog(QStringLiteral("127.0.0.1"), nullptr, endpoints);
     dialog.setStartDelay(0);  // the printer's own timings: 10.5 s of receive attempts
     const auto start = std::chrono::steady_clock::now();

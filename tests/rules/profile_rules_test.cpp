@@ -134,7 +134,7 @@ TEST_F(ConnectedWindow, ShownProfileIsAnUnsavedEditUntilSaved) {
     imported.ssid = "imported";
     model.showRecord(imported);
     EXPECT_EQ(network().text(NetworkControl::Ssid), "imported");
-    EXPECT_EQ(model.lastConfig, SampleRecord());
+    EXPECT_EQ(model.lastConfig(), SampleRecord());
     EXPECT_TRUE(model.hasUnsavedEdits());
     model.recordSaved(model.BuildConfig());
     EXPECT_FALSE(model.hasUnsavedEdits());

@@ -17,7 +17,7 @@ using corvane::test::SampleRecord;
 class ConnectedWindow : public ::testing::Test {
 protected:
     void connect(const link::PrinterConfig& record, link::ConfigLayout layout = link::ConfigLayout::Newer) {
-        model.OnInitDialog({"COM1", "COM3"});
+        model.openWindow({"COM1", "COM3"});
         model.beginConnect();
         model.onConnected(record, SampleInfo(), layout);
     }

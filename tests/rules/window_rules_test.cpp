@@ -13,7 +13,7 @@ using N = NetworkControl;
 
 TEST(LinkChoice, OpensOnSerialAndFallsBackWhenNoUsbPrinterFits) {
     DirectConfigModel m;
-    m.OnInitDialog({"COM1", "COM3"});
+    m.openWindow({"COM1", "COM3"});
     EXPECT_TRUE(m.controls()[W::SerialRadio].checked);
     EXPECT_FALSE(m.controls()[W::SerialRadio].enabled);
     EXPECT_TRUE(m.controls()[W::UsbRadio].enabled);
@@ -43,7 +43,7 @@ TEST(LinkChoice, OpensOnSerialAndFallsBackWhenNoUsbPrinterFits) {
 TEST(LinkChoice, FollowsThePrinterTypeAndIsFixedWhileConnected) {
     DirectConfigModel m;
     const std::vector<std::string> com = {"COM1", "COM3"};
-    m.OnInitDialog(com);
+    m.openWindow(com);
     ASSERT_FALSE(m.OnPosChosen({{"USB001", "006D"}}, com));
     // The other type has no USB printer: its list is the serial ports.
     m.OnOtherTypeChosen(com);

@@ -22,7 +22,7 @@ TEST(UdpChannel, SendBindsFirstEachDatagramIsAnnouncedAndReadUpToTheLengthAsked)
     EXPECT_TRUE(printer.GetData(512).isEmpty());
     std::vector<int> sizes;
     std::vector<QByteArray> data;
-    QObject::connect(&printer, &UdpChannel::DataArrival, [&](int size) {
+    QObject::connect(&printer, &UdpChannel::datagramArrived, [&](int size) {
         sizes.push_back(size);
         data.push_back(printer.GetData(std::min(size, 6)));
         EXPECT_TRUE(printer.GetData(512).isEmpty());  // what was not taken is gone
@@ -43,7 +43,7 @@ TEST(UdpChannel, SendBindsFirstEachDatagramIsAnnouncedAndReadUpToTheLengthAsked)
 
     // Answers reach the port the first send bound.
     QByteArray answer;
-    QObject::connect(&tool, &UdpChannel::DataArrival, [&](int size) { answer = tool.GetData(size); });
+    QObject::connect(&tool, &UdpChannel::datagramArrived, [&](int size) { answer = tool.GetData(size); });
     printer.SetRemoteHost(kLoopback);
     printer.SetRemotePort(tool.localPort());
     ASSERT_TRUE(printer.SendData("IMIN"));
@@ -60,7 +60,7 @@ TEST(UdpChannel, AFailedBindSaysWhyAndNothingIsSentAfterIt) {
     UdpChannel receiver;
     ASSERT_TRUE(receiver.Bind(0, kLoopback));
     int arrived = 0;
-    QObject::connect(&receiver, &UdpChannel::DataArrival, [&](int) { ++arrived; });
+    QObject::connect(&receiver, &UdpChannel::datagramArrived, [&](int) { ++arrived; });
     struct Case {
         int port;
         QString address;

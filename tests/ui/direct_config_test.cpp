@@ -53,7 +53,7 @@ TEST_F(DirectUiTest, ConnectEditSaveWritesWhatThePagesShowPlusTheEdits) {
     expected.inactivityTime = 120;
     onPage<QRadioButton>(Tab::Network, "manualRadio")->click();
     expected.ipAssignment = 0;
-    auto* address = onPage<app::Ipv4AddressEdit>(Tab::Network, "ipAddress");
+    auto* address = onPage<widgets::Ipv4AddressEdit>(Tab::Network, "ipAddress");
     ASSERT_TRUE(address->isEnabled());
     type(address->field(3), "77");
     expected.ipAddress = 0xC0A8004D;
@@ -227,7 +227,7 @@ TEST_F(DirectUiTest, ShowsTheConnectionAndGrowsWithTheWindow) {
 struct DroppedEdits {
     const char* name;
     const char* gesture;
-    app::EditsChoice answer;
+    widgets::EditsChoice answer;
     bool saved;     // the edit reached the printer
     bool goesOn;    // the gesture went ahead (link down, or window closed)
 };
@@ -269,10 +269,10 @@ TEST_P(DroppedEditsTest, AreAskedAboutFirst) {
 
 INSTANTIATE_TEST_SUITE_P(
     Gestures, DroppedEditsTest,
-    ::testing::Values(DroppedEdits{"Disconnect", "disconnectButton", app::EditsChoice::Cancel, false, false},
-                      DroppedEdits{"Quit", "quitButton", app::EditsChoice::Discard, false, true},
-                      DroppedEdits{"Escape", "Escape", app::EditsChoice::Save, true, true},
-                      DroppedEdits{"CloseWindow", "CloseWindow", app::EditsChoice::Cancel, false, false}),
+    ::testing::Values(DroppedEdits{"Disconnect", "disconnectButton", widgets::EditsChoice::Cancel, false, false},
+                      DroppedEdits{"Quit", "quitButton", widgets::EditsChoice::Discard, false, true},
+                      DroppedEdits{"Escape", "Escape", widgets::EditsChoice::Save, true, true},
+                      DroppedEdits{"CloseWindow", "CloseWindow", widgets::EditsChoice::Cancel, false, false}),
     [](const auto& p) { return std::string(p.param.name); });
 
 // Typed one character at a time, as a keyboard layout with these letters would.

@@ -18,8 +18,6 @@
 #include <map>
 #include <memory>
 
-#include "app/ipv4_address_edit.h"
-#include "app/messages.h"
 #include "sim_json.h"
 #include "sim_state.h"
 #include "support/sim_process.h"
@@ -28,6 +26,8 @@
 #include "ui/direct_config_dialog.h"
 #include "ui/secrets_dialog.h"
 #include "ui/settings_summary_dialog.h"
+#include "widgets/ipv4_address_edit.h"
+#include "widgets/messages.h"
 
 namespace corvane::test {
 
@@ -153,7 +153,7 @@ protected:
 
     SimPrinter sim;
     transport::DirectLink linkPort;
-    app::MessageCapture messages;
+    widgets::MessageCapture messages;
     std::unique_ptr<ui::DirectConfigDialog> dialog;
     std::vector<std::vector<std::array<QString, 3>>> summaries;
     QStringList chosenFiles;

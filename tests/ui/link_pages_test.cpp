@@ -91,7 +91,7 @@ TEST_F(DirectUiTest, BssPageListsTheSurveyAndStartsEmptyAtEachConnect) {
         EXPECT_TRUE(onPage<QRadioButton>(Tab::Security, pick.authRadio)->isChecked()) << pick.bssid;
     }
 
-    messages.setAnswer(app::EditsChoice::Discard);  // the picked network
+    messages.setAnswer(widgets::EditsChoice::Discard);  // the picked network
     widget<QPushButton>("disconnectButton")->click();
     widget<QPushButton>("connectButton")->click();
     EXPECT_EQ(list->rowCount(), 0);

@@ -14,11 +14,11 @@
 #include <cstdio>
 
 #include "app/config_app.h"
-#include "app/messages.h"
 #include "ui/bss_page.h"
 #include "ui/config_tab_ctrl.h"
 #include "ui/direct_config_dialog.h"
 #include "ui/settings_summary_dialog.h"
+#include "widgets/messages.h"
 
 namespace {
 
@@ -51,7 +51,7 @@ int main(int argc, char** argv) {
         return 1;
     }
 
-    corvane::app::setMessageHook([](const corvane::app::ShownMessage&) {});
+    corvane::widgets::setMessageHook([](const corvane::widgets::ShownMessage&) {});
     bool ok = true;
     {
         corvane::transport::DirectLink port;

@@ -18,11 +18,11 @@
 #include <cstdio>
 
 #include "app/config_app.h"
-#include "app/ipv4_address_edit.h"
 #include "app/launcher_dialog.h"
-#include "app/messages.h"
 #include "lan/ui/device_list_dialog.h"
 #include "lan/ui/lan_settings_dialog.h"
+#include "widgets/ipv4_address_edit.h"
+#include "widgets/messages.h"
 
 namespace {
 
@@ -77,7 +77,7 @@ bool deviceList(ListMode mode, int printerPort, const QDir& out) {
     QTimer::singleShot(100, &settings, [&] {
         ok = save(settings, out, QStringLiteral("lan_settings")) && ok;
         // A new address, part by part, whatever the edit does between parts.
-        if (auto* address = settings.findChild<corvane::app::Ipv4AddressEdit*>(QStringLiteral("ipAddressEdit"))) {
+        if (auto* address = settings.findChild<corvane::widgets::Ipv4AddressEdit*>(QStringLiteral("ipAddressEdit"))) {
             const QStringList parts{QStringLiteral("192"), QStringLiteral("168"), QStringLiteral("0"),
                                     QStringLiteral("150")};
             for (int i = 0; i < parts.size(); ++i) typeDigits(*address->field(i), parts[i]);
@@ -133,7 +133,7 @@ int main(int argc, char** argv) {
     if (!configApp.chooseLanguage(language, {QApplication::applicationDirPath()})) return 2;
 
     // A message box would wait for a click nobody gives; say it instead.
-    corvane::app::setMessageHook([](const corvane::app::ShownMessage& message) {
+    corvane::widgets::setMessageHook([](const corvane::widgets::ShownMessage& message) {
         std::fprintf(stderr, "lan_screenshots: message: %s\n", qPrintable(message.text));
     });
 

@@ -14,7 +14,7 @@
 #include <QRegularExpression>
 #include <QTableWidget>
 
-#include "app/translation.h"
+#include "widgets/translation.h"
 #include "history/change_entries.h"
 #include "history/history_log.h"
 #include "lan/device_lists.h"
@@ -190,7 +190,7 @@ QStringList AssignAddressesDialog::notesOf(const PlanRowOutcome& o) const {
                      .arg(mac(*o.heldBy), dotted(*o.row.ip));
     }
     if (o.notOffered) notes << numberedText(kSettingNotOffered, QString::number(o.before->featureCode()));
-    if (o.refusalMessageId) notes << app::stringText(o.refusalMessageId).simplified();
+    if (o.refusalMessageId) notes << widgets::stringText(*o.refusalMessageId).simplified();
     notes << translatedWarningSentences(o.warnings);
     if (!o.sendError.isEmpty()) notes << o.sendError;
     if (!o.notRecorded.isEmpty()) notes << history::notRecordedText(o.notRecorded);

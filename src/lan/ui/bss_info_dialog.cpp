@@ -3,11 +3,10 @@
 #include <QCoreApplication>
 #include <QTimer>
 
-#include "app/messages.h"
-#include "app/table_columns.h"
-#include "lan/ui/table_rows.h"
 #include "link/string_table.h"
 #include "ui_bss_info_dialog.h"
+#include "widgets/messages.h"
+#include "widgets/tables.h"
 
 namespace corvane::lan {
 
@@ -17,7 +16,7 @@ BssInfoDialog::BssInfoDialog(const QString& printerAddress, QWidget* parent, con
       printerAddress_(printerAddress),
       surveyPort_(endpoints.surveyPort) {
     ui_->setupUi(this);
-    app::setColumnWidths(*ui_->bssList, {30, 140, 150, 100, 60, 110});
+    widgets::setColumnWidths(*ui_->bssList, {30, 140, 150, 100, 60, 110});
     connect(ui_->surveyButton, &QPushButton::clicked, this, &BssInfoDialog::runBssSurvey);
     connect(ui_->cancelButton, &QPushButton::clicked, this, &QDialog::reject);
 }
@@ -44,13 +43,16 @@ void BssInfoDialog::runBssSurvey() {
     // button working (the survey button is disabled).
     survey.setIdleHook([] { QCoreApplication::processEvents(); });
     survey.setCancelToken(&cancel_);
-    const int accepted = survey.queryBssOverTcp();
-    if (accepted == 1) {
+    const auto accepted = survey.queryBssOverTcp();
+    if (accepted) {
         const BssTable& table = survey.table();
         const std::size_t shown = shownBssCount(table);
-        for (std::size_t k = 0; k < shown; ++k) appendTableRow(*ui_->bssList, bssRowTexts(k, table[k]));
+        for (std::size_t k = 0; k < shown; ++k) {
+            const auto texts = bssRowTexts(k, table[k]);
+            widgets::appendTableRow(*ui_->bssList, {texts.begin(), texts.end()});
+        }
     }
-    if (!cancel_.cancelled()) app::showMessage(this, accepted == 1 ? kBssImported : kBssFailed);
+    if (!cancel_.cancelled()) widgets::showMessage(this, accepted ? kBssImported : kBssFailed);
     ui_->progressBar->setValue(0);
     survey.closeSurveySocket();
     ui_->surveyButton->setEnabled(true);

@@ -13,8 +13,6 @@
 #include <QKeyEvent>
 #include <QTimer>
 
-#include "app/messages.h"
-#include "app/table_columns.h"
 #include "lan/device_lists.h"
 #include "lan/ui/assign_addresses_dialog.h"
 #include "lan/ui/bss_info_dialog.h"
@@ -23,11 +21,12 @@
 #include "lan/ui/lan_settings_dialog.h"
 #include "lan/ui/local_address_dialog.h"
 #include "lan/ui/search_dialog.h"
-#include "link/printer_config.h"
-#include "lan/ui/table_rows.h"
 #include "lan/ui/verification_note.h"
+#include "link/printer_config.h"
 #include "link/string_table.h"
 #include "ui_device_list_dialog.h"
+#include "widgets/messages.h"
+#include "widgets/tables.h"
 
 namespace corvane::lan {
 
@@ -79,7 +78,7 @@ DeviceListDialog::DeviceListDialog(ListMode listMode, QWidget* parent, const Lan
     // make room for the sort arrow.
     ui_->deviceList->horizontalHeader()->setSortIndicator(0, Qt::AscendingOrder);
     ui_->deviceList->setSortingEnabled(true);
-    app::setColumnWidths(*ui_->deviceList, {30, 140, 130, 130, 130, 70, 70});
+    widgets::setColumnWidths(*ui_->deviceList, {30, 140, 130, 130, 130, 70, 70});
     ui_->deviceList->installEventFilter(this);
     ui_->bssInfoButton->setVisible(buttons_.showsWlanButtons());
     // Certificates reach a printer only over USB or a serial cable (the
@@ -348,7 +347,7 @@ void DeviceListDialog::pauseWithoutInput(int ms) {
 
 void DeviceListDialog::onSetting() {
     if (listedNumber() < 0) {
-        app::showMessage(this, kSelectDevice);
+        widgets::showMessage(this, kSelectDevice);
         ui_->deviceList->setFocus();
         return;
     }
@@ -385,7 +384,7 @@ void DeviceListDialog::onSetting() {
     }
     if (confirmed) {
         // The search looked for the printer again: say whether it shows the change.
-        app::showNote(this, verificationNote(*confirmed, devicesFor(listMode_)).text);
+        widgets::showNote(this, verificationNote(*confirmed, devicesFor(listMode_)).text);
     }
 }
 
@@ -411,7 +410,7 @@ void DeviceListDialog::onAssignAddresses() {
             macs.push_back(device->macAddress());
     }
     if (macs.empty()) {
-        app::showMessage(this, kSelectDevice);
+        widgets::showMessage(this, kSelectDevice);
         ui_->deviceList->setFocus();
         return;
     }
@@ -428,14 +427,14 @@ void DeviceListDialog::onAssignAddresses() {
 
 void DeviceListDialog::onBssInfo() {
     if (listedNumber() < 0) {
-        app::showMessage(this, kSelectDevice);
+        widgets::showMessage(this, kSelectDevice);
         ui_->deviceList->setFocus();
         return;
     }
     if (listMode_ != ListMode::Wlan) return;
     const DiscoveredDevice* device = wlanDevices().deviceAt(selectedNumber_);
     if (!device) {
-        app::showMessage(this, kSearchAgain);
+        widgets::showMessage(this, kSearchAgain);
         return;
     }
     {
@@ -449,26 +448,26 @@ void DeviceListDialog::onBssInfo() {
 
 void DeviceListDialog::onWeb() {
     if (listedNumber() < 0) {
-        app::showMessage(this, kSelectDevice);
+        widgets::showMessage(this, kSelectDevice);
         ui_->deviceList->setFocus();
         return;
     }
     const DiscoveredDevice* device = devicesFor(listMode_).deviceAt(selectedNumber_);
     if (!device) {
-        app::showMessage(this, kSearchAgain);
+        widgets::showMessage(this, kSearchAgain);
         ui_->deviceList->setFocus();
         return;
     }
     const QString address = endpoints_.printerAddressFor(dotted(device->ipAddress()));
     if (isUnconfiguredAddress(address)) {
-        app::showMessage(this, kWebAddressUnconfigured);
+        widgets::showMessage(this, kWebAddressUnconfigured);
         ui_->deviceList->setFocus();
         return;
     }
     const QString scheme = device->httpsEnabled() ? QStringLiteral("https://") : QStringLiteral("http://");
     const QUrl url(scheme + address);
     // Without a browser the user can still open the page by hand.
-    if (!urlOpener_(url)) app::showMessageWith(this, kBrowserUnavailable, url.toString());
+    if (!urlOpener_(url)) widgets::showMessageWith(this, kBrowserUnavailable, url.toString());
 }
 
 }  // namespace corvane::lan

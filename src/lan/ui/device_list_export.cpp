@@ -7,9 +7,9 @@
 #include <QGuiApplication>
 #include <QPushButton>
 
-#include "app/messages.h"
 #include "lan/device_export.h"
 #include "lan/device_lists.h"
+#include "widgets/messages.h"
 
 namespace corvane::lan {
 
@@ -30,7 +30,7 @@ QBoxLayout* addExportButtons(QWidget& window, QBoxLayout& layout, ListMode mode)
             QCoreApplication::translate("DeviceListExport", "CSV (*.csv);;JSON (*.json)"));
         if (path.isEmpty()) return;
         if (const QString problem = exportDevices(devicesFor(mode), path); !problem.isEmpty()) {
-            app::showNote(&window,
+            widgets::showNote(&window,
                           QCoreApplication::translate("DeviceListExport", "The list could not be written to %1: %2")
                               .arg(path, problem));
         }

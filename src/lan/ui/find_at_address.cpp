@@ -7,12 +7,12 @@
 #include <QInputDialog>
 #include <QPushButton>
 
-#include "app/messages.h"
 #include "lan/device_lists.h"
 #include "lan/discovery_search.h"
 #include "lan/request_failure.h"
 #include "link/string_table.h"
 #include "transport/local_addresses.h"
+#include "widgets/messages.h"
 
 namespace corvane::lan {
 
@@ -31,10 +31,9 @@ int findAtAddress(QWidget* parent, ListMode mode, const QString& localAddress, L
                   const AddressQuestion& ask) {
     const auto text = ask(parent);
     if (!text || text->isEmpty()) return -1;
-    QString problem;
-    if (!parseTargetList(*text, LanEndpoints::kMaxTargets, &problem)) {
-        app::showNote(parent, QCoreApplication::translate("FindAtAddress", "These addresses cannot be asked: %1")
-                                  .arg(problem));
+    if (const auto list = parseTargetList(*text, LanEndpoints::kMaxTargets); !list) {
+        widgets::showNote(parent, QCoreApplication::translate("FindAtAddress", "These addresses cannot be asked: %1")
+                                  .arg(list.error()));
         return -1;
     }
     endpoints.target = *text;
@@ -44,7 +43,7 @@ int findAtAddress(QWidget* parent, ListMode mode, const QString& localAddress, L
     QEventLoop loop;
     QObject::connect(&search, &DiscoverySearch::finished, &loop, &QEventLoop::quit);
     if (!search.start()) {
-        app::showMessageWith(parent, kSearchNotStarted, channelFailureText(search.failure()));
+        widgets::showMessageWith(parent, kSearchNotStarted, channelFailureText(search.failure()));
         return -1;
     }
     // The window stays drawn, deaf to input, for the search's 1.1 s.

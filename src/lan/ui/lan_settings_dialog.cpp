@@ -3,13 +3,13 @@
 #include <QCoreApplication>
 #include <QRegularExpressionValidator>
 
-#include "app/messages.h"
 #include "history/change_entries.h"
 #include "lan/device_lists.h"
 #include "lan/request_failure.h"
 #include "lan/send_checks.h"
 #include "link/string_table.h"
 #include "ui_lan_settings_dialog.h"
+#include "widgets/messages.h"
 
 namespace corvane::lan {
 
@@ -56,7 +56,7 @@ bool LanSettingsDialog::initialise() {
     }
     record_ = deviceAt(devicesFor(listMode_), selectedNumber_);
     if (!record_) {
-        app::showMessage(parentWidget(), kListReadFailed);
+        widgets::showMessage(parentWidget(), kListReadFailed);
         return false;
     }
     // Same context as the window's form, so one catalog section holds all its texts.
@@ -85,7 +85,7 @@ bool LanSettingsDialog::initialise() {
     applyDhcpState();
 
     if (LanSettingsForm::needsAddressWarning(ui_->ipAddressEdit->filledFieldCount(), record_->port())) {
-        app::showMessage(parentWidget(), kCheckIpOrPort);
+        widgets::showMessage(parentWidget(), kCheckIpOrPort);
     }
     return true;
 }
@@ -136,7 +136,7 @@ void LanSettingsDialog::onInactivityEdited() {
     }
 }
 
-void LanSettingsDialog::holdMessage(QLineEdit* edit, int messageId) {
+void LanSettingsDialog::holdMessage(QLineEdit* edit, StringId messageId) {
     for (auto& held : heldMessages_) {
         if (held.first == edit) {
             held.second = messageId;
@@ -154,7 +154,7 @@ void LanSettingsDialog::releaseMessages(QLineEdit* only) {
             heldMessages_.emplace_back(edit, messageId);
             continue;
         }
-        app::showMessage(this, messageId);
+        widgets::showMessage(this, messageId);
         if (only) edit->setFocus();
     }
 }
@@ -164,7 +164,7 @@ bool LanSettingsDialog::confirmWarnings(const DiscoveredDevice& toSend) {
     if (warnings.empty()) return true;
     QString text = QCoreApplication::translate("LanSettingsDialog", "The settings to be sent give these warnings:") + QLatin1Char('\n');
     for (const QString& sentence : translatedWarningSentences(warnings)) text += QStringLiteral("\n- ") + sentence;
-    if (app::askToProceed(this, text, QCoreApplication::translate("LanSettingsDialog", "Save anyway"), QCoreApplication::translate("LanSettingsDialog", "Back"))) return true;
+    if (widgets::askToProceed(this, text, QCoreApplication::translate("LanSettingsDialog", "Save anyway"), QCoreApplication::translate("LanSettingsDialog", "Back"))) return true;
     // Back to the edit, at the first value a warning is about.
     switch (rules::fieldOf(warnings.front().check)) {
         case rules::CheckedField::IpAddress: ui_->ipAddressEdit->setFocus(); break;
@@ -187,7 +187,7 @@ void LanSettingsDialog::accept() {
         case SaveDecision::Action::Nothing:
             return;
         case SaveDecision::Action::Refused:
-            app::showMessage(this, decision.messageId);
+            widgets::showMessage(this, decision.messageId);
             if (decision.portReplacement) ui_->portEdit->setText(QString::number(*decision.portReplacement));
             if (decision.inactivityReplacement) {
                 ui_->inactivityEdit->setText(QString::number(*decision.inactivityReplacement));
@@ -203,20 +203,20 @@ void LanSettingsDialog::accept() {
             // Pressing Save again while waiting sends again and restarts the wait.
             // A request that cannot leave is said at once: no answer can come.
             if (!exchange_.send(*record_)) {
-                app::showMessageWith(this, kSettingsNotSent, channelFailureText(exchange_.failure()));
+                widgets::showMessageWith(this, kSettingsNotSent, channelFailureText(exchange_.failure()));
             }
             return;
     }
 }
 
-void LanSettingsDialog::onExchangeDone(int messageId) {
+void LanSettingsDialog::onExchangeDone(StringId messageId) {
     confirmed_ = messageId != kSaveFailed;
     sent_ = *record_;
-    app::showMessage(this, messageId);
+    widgets::showMessage(this, messageId);
     if (const QString problem = history::recordLanSettings(history::kWindow, listMode_, localAddress_, shown_, *record_,
                                                            messageId, messageId != kSaveFailed);
         !problem.isEmpty())
-        app::showNote(this, history::notRecordedText(problem));
+        widgets::showNote(this, history::notRecordedText(problem));
     QDialog::accept();
 }
 

@@ -50,9 +50,9 @@ private:
     void onPortEdited();
     void onInactivityEdited();
     // Range messages held until their edit ends; all of them with no edit.
-    void holdMessage(QLineEdit* edit, int messageId);
+    void holdMessage(QLineEdit* edit, StringId messageId);
     void releaseMessages(QLineEdit* only = nullptr);
-    void onExchangeDone(int messageId);
+    void onExchangeDone(StringId messageId);
     // The checks over `toSend`; true to send (no warning, or "Save anyway").
     bool confirmWarnings(const DiscoveredDevice& toSend);
 
@@ -63,7 +63,7 @@ private:
     DiscoveredDevice shown_;              // the record as the window opened on it
     QString localAddress_;
     LanSettingsExchange exchange_;
-    std::vector<std::pair<QLineEdit*, int>> heldMessages_;
+    std::vector<std::pair<QLineEdit*, StringId>> heldMessages_;
     bool confirmed_ = false;
     DiscoveredDevice sent_;
 };

@@ -1,8 +1,8 @@
 #include "lan/ui/local_address_dialog.h"
 
-#include "app/messages.h"
 #include "link/string_table.h"
 #include "ui_local_address_dialog.h"
+#include "widgets/messages.h"
 
 namespace corvane::lan {
 
@@ -32,7 +32,7 @@ bool LocalAddressDialog::initialise() {
     const bool loaded = model_.load();
     ui_->hostNameLabel->setText(model_.hostName());
     if (!loaded || model_.empty()) {
-        app::showMessage(parentWidget(), kNoNetworkConnection);
+        widgets::showMessage(parentWidget(), kNoNetworkConnection);
         return false;
     }
     const QSignalBlocker block(ui_->addressList);

@@ -4,11 +4,11 @@
 
 #include <QTimer>
 
-#include "app/messages.h"
 #include "lan/device_lists.h"
 #include "lan/request_failure.h"
 #include "link/string_table.h"
 #include "ui_search_dialog.h"
+#include "widgets/messages.h"
 
 namespace corvane::lan {
 
@@ -66,7 +66,7 @@ bool SearchDialog::begin() {
     started_ = true;
     if (everyAdapter_) {
         if (!everyAdapter_->start()) {
-            app::showNote(parentWidget(), everyAdapter_->failures().join(QLatin1Char('\n')));
+            widgets::showNote(parentWidget(), everyAdapter_->failures().join(QLatin1Char('\n')));
             return false;
         }
         onTicked(everyAdapter_->progress(), everyAdapter_->statusText());
@@ -74,7 +74,7 @@ bool SearchDialog::begin() {
     }
     if (!search_->start()) {
         // Nothing went out: an empty list would wrongly say no printer answered.
-        app::showMessageWith(parentWidget(), kSearchNotStarted, channelFailureText(search_->failure()));
+        widgets::showMessageWith(parentWidget(), kSearchNotStarted, channelFailureText(search_->failure()));
         return false;
     }
     onTicked(search_->progress(), search_->statusText());

@@ -5,7 +5,7 @@
 
 namespace corvane::link {
 
-int queryBssOverLink(LinkPort& port, BssTable& table, const ProgressFn& progress, const LinkWaits& waits) {
+Result<void> queryBssOverLink(LinkPort& port, BssTable& table, const ProgressFn& progress, const LinkWaits& waits) {
     auto report = [&progress](int percent) {
         if (progress) {
             progress(percent);
@@ -13,15 +13,20 @@ int queryBssOverLink(LinkPort& port, BssTable& table, const ProgressFn& progress
     };
     waits.report({LinkStep::Surveying});
 
-    if (!EnterConfigMode(port)) {
-        return 0;
+    // A read the user cancelled fails as any other; the cancel is its cause.
+    auto failed = [&waits](const Error& error) { return waits.cancelled() ? Error{Failure::Cancelled, {}} : error; };
+    if (auto entered = EnterConfigMode(port); !entered) {
+        return failed(entered.error());
     }
     const auto reply = Converse(port, BuildBssRequest(), ReplyShape::Frame, [&report] { report(25); });
     if (!reply) {
-        return 0;
+        return failed(reply.error());
     }
     report(100);
-    return parseBssResponse(DecodeFrameText(*reply), table) == 1 ? 1 : 0;
+    if (parseBssResponse(DecodeFrameText(*reply), table) != 1) {
+        return Error{Failure::BadAnswer, "the answer is not a survey answer"};
+    }
+    return {};
 }
 
 }  // namespace corvane::link

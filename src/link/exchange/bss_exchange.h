@@ -5,14 +5,15 @@
 #include "exchange/exchange_limits.h"
 #include "exchange/link_waits.h"
 #include "link_port.h"
+#include "result.h"
 
 namespace corvane::link {
 
 // Asks for the survey with BSS_REQ after an acknowledged mode command and
 // parses the answer into `table`. Reports 25 after the request and 100 after
-// the answer, and the step Surveying to `waits`. Gives 1 when the survey was
-// received and accepted, else 0 (also when cancelled); the caller shows the
-// table on 1.
-int queryBssOverLink(LinkPort& port, BssTable& table, const ProgressFn& progress, const LinkWaits& waits = {});
+// the answer, and the step Surveying to `waits`. Succeeds when the survey was
+// received and accepted (the caller then shows the table); otherwise says
+// why not: cancelled, no answer, or an answer that is not a survey.
+Result<void> queryBssOverLink(LinkPort& port, BssTable& table, const ProgressFn& progress, const LinkWaits& waits = {});
 
 }  // namespace corvane::link

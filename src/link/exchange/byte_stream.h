@@ -8,6 +8,7 @@
 #include <cstddef>
 
 #include "bytes.h"
+#include "result.h"
 
 namespace corvane::link {
 
@@ -15,8 +16,9 @@ class ByteStream {
 public:
     virtual ~ByteStream() = default;
 
-    // True once connected within `limit`.
-    virtual bool Connect(std::chrono::milliseconds limit) = 0;
+    // Connected within `limit`, or why not (a bad address, refused, no
+    // answer, cancelled), with the system's words where it gave some.
+    virtual Result<void> Connect(std::chrono::milliseconds limit) = 0;
     // True when all of `data` went out within `limit`.
     virtual bool Write(ByteSpan data, std::chrono::milliseconds limit) = 0;
     // Waits up to `limit` for bytes, then appends what is waiting, at most

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <limits>
+#include <string>
 #include <string_view>
 
 #include "exchange/config_exchange.h"
@@ -46,15 +47,18 @@ Bytes BuildCertificateChunk(ByteSpan chunk, std::size_t offset, bool last) {
     return AppendCrc32(content);
 }
 
-bool uploadCertificate(LinkPort& port, ByteSpan data, int type, const ProgressFn& progress,
-                       const LinkWaits& waits, const ExchangeLimits& limits) {
+Result<void> uploadCertificate(LinkPort& port, ByteSpan data, int type, const ProgressFn& progress,
+                               const LinkWaits& waits, const ExchangeLimits& limits) {
+    const Error cancelled{Failure::Cancelled, {}};
     const std::size_t size = data.size();
     if (size == 0) {
-        return true;
+        return {};
     }
-    if (type < kCertificateCa || type > kCertificateClientPem ||
-        size > std::numeric_limits<std::uint32_t>::max()) {
-        return false;
+    if (type < kCertificateCa || type > kCertificateClientPem) {
+        return Error{Failure::Invalid, "no such certificate type: " + std::to_string(type)};
+    }
+    if (size > std::numeric_limits<std::uint32_t>::max()) {
+        return Error{Failure::Invalid, "the certificate is too large"};
     }
     const std::size_t chunkSize = CertificateChunkSize(size);
     const auto modeCommand =
@@ -67,15 +71,15 @@ bool uploadCertificate(LinkPort& port, ByteSpan data, int type, const ProgressFn
     const int chunks = static_cast<int>((size + chunkSize - 1) / chunkSize);
     while (true) {
         if (waits.cancelled()) {
-            return false;
+            return cancelled;
         }
         waits.report({LinkStep::Uploading, static_cast<int>(acknowledged / chunkSize) + 1, chunks});
         std::size_t sentLength = 0;
-        std::optional<Bytes> reply;
+        Result<Bytes> reply = Error{};
         // The start answer is judged by its word, a chunk's by its tag.
         if (starting) {
             if (modeSends >= limits.certificateModeSends) {
-                return false;
+                return Error{Failure::BadAnswer, "the printer did not start the upload"};
             }
             ++modeSends;
             reply = WriteAndRead(port, modeCommand, ReplyShape::CertificateStart);
@@ -86,7 +90,7 @@ bool uploadCertificate(LinkPort& port, ByteSpan data, int type, const ProgressFn
                              ReplyShape::CertificateAnswer);
         }
         if (!reply) {
-            return false;
+            return waits.cancelled() ? cancelled : reply.error();
         }
         const Bytes& answer = *reply;
 
@@ -105,15 +109,15 @@ bool uploadCertificate(LinkPort& port, ByteSpan data, int type, const ProgressFn
             }
             budget = limits.certificateRetryBudget;
             if (!waits.pause(limits.certificateChunkPause)) {
-                return acknowledged >= size;
+                return acknowledged >= size ? Result<void>() : cancelled;
             }
         } else if (budget <= 0) {
-            return false;
+            return Error{Failure::BadAnswer, "the printer did not acknowledge a part of the certificate"};
         } else {
             --budget;
         }
         if (acknowledged >= size) {
-            return true;
+            return {};
         }
     }
 }

@@ -8,6 +8,7 @@
 #include "exchange/exchange_limits.h"
 #include "exchange/link_waits.h"
 #include "link_port.h"
+#include "result.h"
 
 namespace corvane::link {
 
@@ -28,11 +29,11 @@ Bytes BuildCertificateChunk(ByteSpan chunk, std::size_t offset, bool last);
 // Sends the mode command of `type` (1 to 3) until the printer answers "STRT",
 // then the chunks, each until it is acknowledged. Reports A * 100 / size after
 // every acknowledged chunk and waits limits.certificateChunkPause; reports the
-// step Uploading, chunk n of all, to `waits`. Gives true when the whole
-// certificate was acknowledged (at once for no data), false when a write or
-// read fails, a chunk used up its budget, the printer never answered "STRT",
-// the type is not 1 to 3, or the upload was cancelled.
-bool uploadCertificate(LinkPort& port, ByteSpan data, int type, const ProgressFn& progress,
-                       const LinkWaits& waits, const ExchangeLimits& limits = {});
+// step Uploading, chunk n of all, to `waits`. Succeeds when the whole
+// certificate was acknowledged (at once for no data); fails, saying why, when
+// a write or read fails, a chunk used up its budget, the printer never
+// answered "STRT", the type is not 1 to 3, or the upload was cancelled.
+Result<void> uploadCertificate(LinkPort& port, ByteSpan data, int type, const ProgressFn& progress,
+                               const LinkWaits& waits, const ExchangeLimits& limits = {});
 
 }  // namespace corvane::link

@@ -1,91 +1,93 @@
 #include "exchange/config_exchange.h"
 
-#include <optional>
 #include <string_view>
 
 #include "framing.h"
 
 namespace corvane::link {
 
-std::optional<Bytes> WriteAndRead(LinkPort& port, ByteSpan bytes, ReplyShape shape,
-                                  const std::function<void()>& sent) {
+Result<Bytes> WriteAndRead(LinkPort& port, ByteSpan bytes, ReplyShape shape, const std::function<void()>& sent) {
     if (bytes.empty() || SendRequest(port, bytes) == 0) {
-        return std::nullopt;
+        return Error{Failure::NotSent, "the request could not be written"};
     }
     if (sent) {
         sent();
     }
     Bytes reply;
     if (!port.Read(reply, shape)) {
-        return std::nullopt;
+        return Error{Failure::NoAnswer, "no reply from the printer"};
     }
     return reply;
 }
 
-std::optional<Bytes> Converse(LinkPort& port, ByteSpan message, ReplyShape shape,
-                              const std::function<void()>& sent) {
+Result<Bytes> Converse(LinkPort& port, ByteSpan message, ReplyShape shape, const std::function<void()>& sent) {
     if (message.empty()) {
-        return std::nullopt;
+        return Error{Failure::Invalid, "no message to send"};
     }
     return WriteAndRead(port, EncodeFrame(message), shape, sent);
 }
 
-bool EnterConfigMode(LinkPort& port) {
+Result<void> EnterConfigMode(LinkPort& port) {
     const auto command = ModeCommand(kModeConfig);
     if (SendRequest(port, command) < command.size()) {
-        return false;
+        return Error{Failure::NotSent, "the configuration mode command could not be written"};
     }
     Bytes reply;
-    return port.Read(reply, ReplyShape::ModeAck) && IsModeAcknowledged(reply, kModeConfig);
+    if (!port.Read(reply, ReplyShape::ModeAck)) {
+        return Error{Failure::NoAnswer, "the printer did not answer the configuration mode command"};
+    }
+    if (!IsModeAcknowledged(reply, kModeConfig)) {
+        return Error{Failure::BadAnswer, "the printer did not acknowledge the configuration mode"};
+    }
+    return {};
 }
 
-ReadConfigResult ReadConfig(LinkPort& port) {
-    ReadConfigResult result;
-
-    if (!EnterConfigMode(port)) {
-        return result;
+Result<ConfigRecords> ReadConfig(LinkPort& port) {
+    if (auto entered = EnterConfigMode(port); !entered) {
+        return entered.error();
     }
     auto systemReply = Converse(port, BuildTagOnlyMessage(tag::SysReq));
     if (!systemReply) {
-        return result;
+        return systemReply.error();
     }
     auto systemInfo = ParseSystemInfo(DecodeFrameText(*systemReply));
     if (!systemInfo) {
-        return result;
+        return Error{Failure::BadAnswer, "the system record was not accepted"};
     }
 
-    if (!EnterConfigMode(port)) {
-        return result;
+    if (auto entered = EnterConfigMode(port); !entered) {
+        return entered.error();
     }
     auto configReply = Converse(port, BuildTagOnlyMessage(tag::IfGet));
     if (!configReply) {
-        return result;
+        return configReply.error();
     }
     // The two layouts differ only in length; the reply frame's length tells
     // which one the printer uses.
     const ConfigLayout layout = LayoutForReplyLength(configReply->size());
     auto config = ParseConfig(DecodeFrameText(*configReply), layout);
     if (!config) {
-        return result;
+        return Error{Failure::BadAnswer, "the configuration record was not accepted"};
     }
-
-    result.ok = true;
-    result.systemInfo = *systemInfo;
-    result.config = *config;
-    result.layout = layout;
-    return result;
+    return ConfigRecords{*systemInfo, *config, layout};
 }
 
-bool SendConfig(LinkPort& port, const PrinterConfig& config, ConfigLayout layout) {
-    if (!EnterConfigMode(port)) {
-        return false;
+Result<void> SendConfig(LinkPort& port, const PrinterConfig& config, ConfigLayout layout) {
+    if (auto entered = EnterConfigMode(port); !entered) {
+        return entered;
     }
     const Bytes message = BuildIfSetMessage(config, layout);
     if (message.size() > kMessageAreaSize) {
-        return false;
+        return Error{Failure::Invalid, "the configuration does not fit one message"};
     }
     auto reply = Converse(port, message);
-    return reply && VerifyIfMessage(DecodeFrameText(*reply), tag::IfSuc);
+    if (!reply) {
+        return reply.error();
+    }
+    if (!VerifyIfMessage(DecodeFrameText(*reply), tag::IfSuc)) {
+        return Error{Failure::BadAnswer, "the printer did not confirm the configuration"};
+    }
+    return {};
 }
 
 }  // namespace corvane::link

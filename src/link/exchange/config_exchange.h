@@ -3,40 +3,38 @@
 #pragma once
 
 #include <functional>
-#include <optional>
 
 #include "link_port.h"
 #include "printer_config.h"
+#include "result.h"
 
 namespace corvane::link {
 
-struct ReadConfigResult {
-    bool ok = false;
+struct ConfigRecords {
     PrinterSystemInfo systemInfo;
     PrinterConfig config;
     // The layout of the record read; Save writes back in the same layout.
     ConfigLayout layout = ConfigLayout::Older;
 };
 
-// SYS_REQ then IF__GET, each after an acknowledged mode command. Any failed
-// write, missing reply or rejected record makes the result not ok.
-ReadConfigResult ReadConfig(LinkPort& port);
+// SYS_REQ then IF__GET, each after an acknowledged mode command. A failed
+// write, a missing reply or a rejected record fails the read, and says which.
+Result<ConfigRecords> ReadConfig(LinkPort& port);
 
-// Sends `config` as IF__SET in `layout`; true when the printer confirms with a
-// verified IF__SUC message.
-bool SendConfig(LinkPort& port, const PrinterConfig& config, ConfigLayout layout);
+// Sends `config` as IF__SET in `layout`; succeeds when the printer confirms
+// with a verified IF__SUC message.
+Result<void> SendConfig(LinkPort& port, const PrinterConfig& config, ConfigLayout layout);
 
 // The opening step shared by every configuration exchange: the mode command
 // 0x7F written whole and acknowledged with 1F 57 4D 7F.
-bool EnterConfigMode(LinkPort& port);
+Result<void> EnterConfigMode(LinkPort& port);
 
 // Writes `bytes` as they stand and reads the reply of `shape`. Bytes that are
 // empty or not written at all fail the exchange at once instead of waiting
 // for a reply that cannot come; `sent`, when set, is called once they went.
-std::optional<Bytes> WriteAndRead(LinkPort& port, ByteSpan bytes, ReplyShape shape,
-                                  const std::function<void()>& sent = {});
+Result<Bytes> WriteAndRead(LinkPort& port, ByteSpan bytes, ReplyShape shape, const std::function<void()>& sent = {});
 // The same with `message` sent as a printer command frame.
-std::optional<Bytes> Converse(LinkPort& port, ByteSpan message, ReplyShape shape = ReplyShape::Frame,
-                              const std::function<void()>& sent = {});
+Result<Bytes> Converse(LinkPort& port, ByteSpan message, ReplyShape shape = ReplyShape::Frame,
+                       const std::function<void()>& sent = {});
 
 }  // namespace corvane::link

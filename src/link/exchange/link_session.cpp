@@ -53,14 +53,14 @@ ConnectOutcome LinkSession::connect() {
         return ConnectOutcome::Cancelled;
     }
     waits_.report({LinkStep::Reading});
-    ReadConfigResult read = ReadConfig(port_);
-    if (!read.ok) {
+    const auto read = ReadConfig(port_);
+    if (!read) {
         port_.Close();
         return waits_.cancelled() ? ConnectOutcome::Cancelled : ConnectOutcome::ReadFailed;
     }
-    systemInfo_ = read.systemInfo;
-    config_ = read.config;
-    layout_ = read.layout;
+    systemInfo_ = read->systemInfo;
+    config_ = read->config;
+    layout_ = read->layout;
     connected_ = true;
     return ConnectOutcome::Connected;
 }
@@ -70,9 +70,9 @@ void LinkSession::disconnect() {
     connected_ = false;
 }
 
-bool LinkSession::save(const PrinterConfig& config) {
+Result<void> LinkSession::save(const PrinterConfig& config) {
     if (!connected_) {
-        return false;
+        return Error{Failure::Invalid, "not connected"};
     }
     waits_.report({LinkStep::Saving});
     return SendConfig(port_, config, layout_);

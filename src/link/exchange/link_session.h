@@ -41,9 +41,9 @@ public:
     void disconnect();
 
     // Writes `config` in the layout the printer sent (reported as Saving);
-    // false when not connected or the printer did not confirm. The link stays
+    // fails when not connected or the printer did not confirm. The link stays
     // up either way; after a cancel (waits().cancelled()) the caller decides.
-    bool save(const PrinterConfig& config);
+    Result<void> save(const PrinterConfig& config);
 
     bool connected() const { return connected_; }
     // Why the port did not open, after a Connect that ended PortNotOpened.

@@ -1,6 +1,7 @@
 #include "exchange/survey_exchange.h"
 
 #include <algorithm>
+#include <string>
 
 #include "framing.h"
 
@@ -18,7 +19,7 @@ bool IsWholeMessage(const Bytes& received) {
 
 }  // namespace
 
-int querySurvey(ByteStream& stream, BssTable& table, const SurveyTimings& timings, const SurveyHooks& hooks) {
+Result<void> querySurvey(ByteStream& stream, BssTable& table, const SurveyTimings& timings, const SurveyHooks& hooks) {
     int lastProgress = -1;
     auto report = [&](int value) {
         if (value == lastProgress) {
@@ -31,8 +32,8 @@ int querySurvey(ByteStream& stream, BssTable& table, const SurveyTimings& timing
     };
     auto cancelled = [&hooks] { return hooks.cancel != nullptr && hooks.cancel->cancelled(); };
 
-    if (!stream.Connect(timings.connect)) {
-        return 0;
+    if (auto connected = stream.Connect(timings.connect); !connected) {
+        return connected;
     }
     // Sending and receiving share one budget, the receive attempts: an answer
     // that is still coming in pieces may use the attempts left over, never
@@ -44,8 +45,11 @@ int querySurvey(ByteStream& stream, BssTable& table, const SurveyTimings& timing
     };
 
     const Bytes request = BuildBssRequest();
-    if (request.empty() || cancelled() || !stream.Write(request, attemptTime())) {
-        return 0;
+    if (cancelled()) {
+        return Error{Failure::Cancelled, {}};
+    }
+    if (request.empty() || !stream.Write(request, attemptTime())) {
+        return Error{cancelled() ? Failure::Cancelled : Failure::NoAnswer, "the request could not be sent"};
     }
     report(0);
     report(12);
@@ -61,7 +65,10 @@ int querySurvey(ByteStream& stream, BssTable& table, const SurveyTimings& timing
     }
     if (!gotData) {
         report(100);
-        return 0;
+        if (cancelled()) {
+            return Error{Failure::Cancelled, {}};
+        }
+        return Error{Failure::NoAnswer, "no answer within " + std::to_string(timings.attempts) + " attempts"};
     }
 
     // A stream may bring the answer in several pieces. Keep reading until
@@ -72,9 +79,12 @@ int querySurvey(ByteStream& stream, BssTable& table, const SurveyTimings& timing
     }
     report(100);
     if (cancelled()) {
-        return 0;
+        return Error{Failure::Cancelled, {}};
     }
-    return parseBssResponse(answer, table);
+    if (parseBssResponse(answer, table) != 1) {
+        return Error{Failure::BadAnswer, "the answer is not a survey answer"};
+    }
+    return {};
 }
 
 }  // namespace corvane::link

@@ -1,6 +1,6 @@
-#include "app/window_access.h"
+#include "widgets/window_access.h"
 
-#include "app/ipv4_address_edit.h"
+#include "widgets/ipv4_address_edit.h"
 
 #include <functional>
 #include <map>
@@ -23,7 +23,7 @@
 #include <QTabWidget>
 #include <QToolButton>
 
-namespace corvane::app {
+namespace corvane::widgets {
 
 namespace {
 
@@ -241,4 +241,4 @@ bool WindowAccess::eventFilter(QObject* watched, QEvent* event) {
     return QObject::eventFilter(watched, event);
 }
 
-}  // namespace corvane::app
+}  // namespace corvane::widgets

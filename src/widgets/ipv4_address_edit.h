@@ -17,7 +17,7 @@
 
 class QLineEdit;
 
-namespace corvane::app {
+namespace corvane::widgets {
 
 class Ipv4AddressEdit : public QWidget {
     Q_OBJECT
@@ -79,4 +79,4 @@ private:
 // What is wrong with an address in words, empty for None.
 QString addressProblemText(link::AddressProblem problem);
 
-}  // namespace corvane::app
+}  // namespace corvane::widgets

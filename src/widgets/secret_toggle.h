@@ -8,7 +8,7 @@
 
 class QLineEdit;
 
-namespace corvane::app {
+namespace corvane::widgets {
 
 class SecretToggle : public QToolButton {
     Q_OBJECT
@@ -28,4 +28,4 @@ private:
     QLineEdit* edit_;
 };
 
-}  // namespace corvane::app
+}  // namespace corvane::widgets

@@ -1,4 +1,4 @@
-#include "app/table_columns.h"
+#include "widgets/tables.h"
 
 #include <algorithm>
 
@@ -6,7 +6,7 @@
 #include <QStyle>
 #include <QTableWidget>
 
-namespace corvane::app {
+namespace corvane::widgets {
 
 void setColumnWidths(QTableWidget& table, std::initializer_list<int> widths) {
     QHeaderView& header = *table.horizontalHeader();
@@ -24,4 +24,16 @@ void setColumnWidths(QTableWidget& table, std::initializer_list<int> widths) {
     table.setMinimumWidth(total + rowHeader + scrollBar + 2 * table.frameWidth());
 }
 
-}  // namespace corvane::app
+void appendTableRow(QTableWidget& table, const std::vector<std::string>& texts) {
+    const int row = table.rowCount();
+    table.insertRow(row);
+    int column = 0;
+    for (const auto& text : texts) {
+        auto* item = new QTableWidgetItem(QString::fromStdString(text));
+        item->setTextAlignment(Qt::AlignCenter);
+        item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+        table.setItem(row, column++, item);
+    }
+}
+
+}  // namespace corvane::widgets

@@ -8,9 +8,11 @@
 
 #include <QString>
 
+#include "link/string_table.h"
+
 class QWidget;
 
-namespace corvane::app {
+namespace corvane::widgets {
 
 struct ShownMessage {
     QString caption;
@@ -32,19 +34,19 @@ using QuestionHook = std::function<EditsChoice(const ShownMessage&)>;
 void setQuestionHook(QuestionHook hook);
 
 // String `stringId` in the current language, caption "Corvane Tool", OK.
-void showMessage(QWidget* parent, int stringId);
+void showMessage(QWidget* parent, StringId stringId);
 // The message of string `stringId` in words that add to it (its cause, say),
 // built by the caller; shown as above.
-void showMessage(QWidget* parent, int stringId, const QString& fullText);
+void showMessage(QWidget* parent, StringId stringId, const QString& fullText);
 // The same with `argument` in place of the text's "%1" (an address, a cause).
-void showMessageWith(QWidget* parent, int stringId, const QString& argument);
+void showMessageWith(QWidget* parent, StringId stringId, const QString& argument);
 // Free text with the tool's caption and OK.
 void showNote(QWidget* parent, const QString& text);
 // `text` with caption "Warning", the warning icon and OK.
 void showWarning(QWidget* parent, const QString& text);
 // String `stringId` as a question with the tool's caption and the buttons
 // Save, Discard and Cancel; Escape or closing the box answers Cancel.
-EditsChoice askSaveDiscardCancel(QWidget* parent, int stringId);
+EditsChoice askSaveDiscardCancel(QWidget* parent, StringId stringId);
 
 // `text` with the tool's caption, the warning icon and two buttons: true
 // for `proceed`, false for `back` (also when the box is closed).
@@ -73,4 +75,4 @@ private:
     bool proceed_ = false;
 };
 
-}  // namespace corvane::app
+}  // namespace corvane::widgets

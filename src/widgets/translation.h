@@ -4,8 +4,10 @@
 
 #include <QString>
 
-namespace corvane::app {
+#include "link/string_table.h"
 
-QString stringText(int stringId);
+namespace corvane::widgets {
 
-}  // namespace corvane::app
+QString stringText(StringId stringId);
+
+}  // namespace corvane::widgets

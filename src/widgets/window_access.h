@@ -15,7 +15,7 @@
 
 class QWidget;
 
-namespace corvane::app {
+namespace corvane::widgets {
 
 void linkLabels(QWidget& window);
 void assignMnemonics(QWidget& window);
@@ -37,4 +37,4 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 };
 
-}  // namespace corvane::app
+}  // namespace corvane::widgets

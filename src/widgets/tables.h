@@ -1,11 +1,14 @@
-// Column widths of the tool's tables, which never cut a column's title.
+// The tool's tables: column widths that never cut a column's title, and rows
+// of centred, read-only texts.
 #pragma once
 
 #include <initializer_list>
+#include <string>
+#include <vector>
 
 class QTableWidget;
 
-namespace corvane::app {
+namespace corvane::widgets {
 
 // Gives the columns `widths` pixels in column order, or what a column's title
 // needs where that is more, and keeps the table at least as wide as all its
@@ -13,4 +16,7 @@ namespace corvane::app {
 // bar.
 void setColumnWidths(QTableWidget& table, std::initializer_list<int> widths);
 
-}  // namespace corvane::app
+// Appends a row holding `texts`, one a column, centred and read-only.
+void appendTableRow(QTableWidget& table, const std::vector<std::string>& texts);
+
+}  // namespace corvane::widgets

@@ -1,13 +1,13 @@
-#include "app/messages.h"
+#include "widgets/messages.h"
 
 #include <QCoreApplication>
 #include <QMessageBox>
 #include <QPushButton>
 
-#include "app/translation.h"
 #include "link/string_table.h"
+#include "widgets/translation.h"
 
-namespace corvane::app {
+namespace corvane::widgets {
 
 namespace {
 
@@ -37,7 +37,7 @@ void setMessageHook(MessageHook h) { hook() = std::move(h); }
 
 void setQuestionHook(QuestionHook h) { questionHook() = std::move(h); }
 
-EditsChoice askSaveDiscardCancel(QWidget* parent, int stringId) {
+EditsChoice askSaveDiscardCancel(QWidget* parent, StringId stringId) {
     const ShownMessage message{stringText(kCaption), stringText(stringId), stringId, false, true};
     if (questionHook()) return questionHook()(message);
     QMessageBox box(QMessageBox::Question, message.caption, message.text,
@@ -64,15 +64,15 @@ bool askToProceed(QWidget* parent, const QString& text, const QString& proceed, 
     return box.clickedButton() == proceedButton;
 }
 
-void showMessage(QWidget* parent, int stringId) {
+void showMessage(QWidget* parent, StringId stringId) {
     present(parent, {stringText(kCaption), stringText(stringId), stringId, false});
 }
 
-void showMessage(QWidget* parent, int stringId, const QString& fullText) {
+void showMessage(QWidget* parent, StringId stringId, const QString& fullText) {
     present(parent, {stringText(kCaption), fullText, stringId, false});
 }
 
-void showMessageWith(QWidget* parent, int stringId, const QString& argument) {
+void showMessageWith(QWidget* parent, StringId stringId, const QString& argument) {
     present(parent, {stringText(kCaption), stringText(stringId).arg(argument), stringId, false});
 }
 
@@ -106,4 +106,4 @@ std::vector<int> MessageCapture::ids() const {
     return result;
 }
 
-}  // namespace corvane::app
+}  // namespace corvane::widgets

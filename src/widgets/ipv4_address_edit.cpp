@@ -1,4 +1,4 @@
-#include "app/ipv4_address_edit.h"
+#include "widgets/ipv4_address_edit.h"
 
 #include <algorithm>
 
@@ -15,7 +15,7 @@
 
 #include "link/printer_config.h"
 
-namespace corvane::app {
+namespace corvane::widgets {
 
 namespace {
 
@@ -285,4 +285,4 @@ bool Ipv4AddressEdit::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
-}  // namespace corvane::app
+}  // namespace corvane::widgets

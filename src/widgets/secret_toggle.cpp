@@ -1,4 +1,4 @@
-#include "app/secret_toggle.h"
+#include "widgets/secret_toggle.h"
 
 #include <QCoreApplication>
 #include <QEvent>
@@ -6,7 +6,7 @@
 #include <QLayout>
 #include <QLineEdit>
 
-namespace corvane::app {
+namespace corvane::widgets {
 
 namespace {
 }  // namespace
@@ -77,4 +77,4 @@ void SecretToggle::changeEvent(QEvent* event) {
     QToolButton::changeEvent(event);
 }
 
-}  // namespace corvane::app
+}  // namespace corvane::widgets
