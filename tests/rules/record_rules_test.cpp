@@ -4,6 +4,10 @@
 #include "rules/summary_rows.h"
 #include "rules_fixture.h"
 
+namespace corvane::link {
+inline void PrintTo(ConfigLayout layout, std::ostream* os) { *os << (layout == ConfigLayout::Newer ? "newer" : "older"); }
+}  // namespace corvane::link
+
 namespace corvane::rules::test {
 namespace {
 

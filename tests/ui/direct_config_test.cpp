@@ -104,6 +104,7 @@ struct FailedConnect {
     std::vector<int> messages;  // -1: the maker warning
     QString device;             // the simulator's when empty
 };
+void PrintTo(const FailedConnect& c, std::ostream* os) { *os << c.name; }
 
 class ConnectFailureTest : public DirectUiTest, public ::testing::WithParamInterface<FailedConnect> {};
 
@@ -141,6 +142,7 @@ struct CancelledWait {
     std::function<void(ui::DirectConfigDialog&)> gesture;
     bool windowStays;
 };
+void PrintTo(const CancelledWait& c, std::ostream* os) { *os << c.name; }
 
 class CancelTest : public DirectUiTest, public ::testing::WithParamInterface<CancelledWait> {};
 
@@ -279,6 +281,7 @@ struct DroppedEdits {
     bool saved;     // the edit reached the printer
     bool goesOn;    // the gesture went ahead (link down, or window closed)
 };
+void PrintTo(const DroppedEdits& c, std::ostream* os) { *os << c.name; }
 
 class DroppedEditsTest : public DirectUiTest, public ::testing::WithParamInterface<DroppedEdits> {};
 
