@@ -228,3 +228,15 @@ TEST(WireFormatPins, EachValidEndIsAccepted) {
     ASSERT_EQ(parseBssResponse(BuildIfMessage(survey), table), 1);
     EXPECT_EQ(bssSsid(table[0]), std::string(30, 'f'));
 }
+
+TEST(WireFormatPins, BaudCodesAndVersionTexts) {
+    const std::uint8_t codes[] = {0xA0, 0xD0, 0xE8, 0xF4, 0xFA, 0xFD, 0xFE, 0xFF, 0xBB};
+    for (int i = 0; i < 9; ++i) {
+        EXPECT_EQ(lan::baudCodeForIndex(i), codes[i]) << i;
+        EXPECT_EQ(lan::indexForBaudCode(codes[i]), i) << i;
+    }
+    // Only 0.0 stands for a version the printer did not report.
+    const std::pair<std::array<std::uint8_t, 2>, const char*> versions[] = {
+        {{0, 0}, "N/A"}, {{0, 5}, "0.5"}, {{1, 0}, "1.0"}, {{2, 13}, "2.13"}};
+    for (const auto& [v, text] : versions) EXPECT_EQ(lan::FormatVersion(v[0], v[1]), text);
+}
