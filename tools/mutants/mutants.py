@@ -133,9 +133,15 @@ def build_tree(build, log, timeout):
     return result.returncode == 0
 
 
-FAILED_LINE = re.compile(r"^\s*\d+ - (\S+) \((Failed|Timeout|SEGFAULT|Subprocess aborted|Child aborted|"
-                         r"Exception|OTHER_FAULT|\w[^)]*)\)")
-FAIL_PROGRESS = re.compile(r"Test\s+#\d+: (\S+) \.+\s*\*+(Failed|Timeout|Exception|\w)")
+# ctest names of parameterised cases carry "  # GetParam() = ..." after the
+# name proper, so names are matched up to the dots or the status.
+FAILED_LINE = re.compile(r"^\s*\d+ - (.+?) \((Failed|Timeout|SEGFAULT|Subprocess aborted|Child aborted|"
+                         r"Exception|OTHER_FAULT|[^)]*)\)\s*$")
+FAIL_PROGRESS = re.compile(r"Test\s+#\d+: (.+?) \.{3,}\s*\*+(Failed|Timeout|Exception|\w)")
+
+
+def short_name(name):
+    return name.split("  #", 1)[0].strip()
 
 
 COST_FILE = Path("Testing/Temporary/CTestCostData.txt")
@@ -153,7 +159,7 @@ def remember_costs(build, fresh):
         for line in path.read_text().splitlines():
             if line.startswith("---"):
                 break
-            parts = line.split()
+            parts = line.rsplit(None, 2)  # names may hold spaces
             if len(parts) == 3:
                 costs[parts[0]] = float(parts[2])
     return costs
@@ -187,8 +193,8 @@ def run_suite(build, args, log, costs=None):
     failing = []
     for line in result.stdout.splitlines():
         m = FAIL_PROGRESS.search(line) or FAILED_LINE.match(line)
-        if m and m.group(1) not in failing:
-            failing.append(m.group(1))
+        if m and short_name(m.group(1)) not in failing:
+            failing.append(short_name(m.group(1)))
     if result.returncode != 0 and not failing:
         failing = ["(ctest exit %d)" % result.returncode]
     return result.returncode == 0, failing
