@@ -20,16 +20,20 @@ public:
     std::deque<std::optional<Bytes>> reads;  // nullopt: a silent attempt
     std::vector<Bytes> writes;
     int readCalls = 0;
+    std::chrono::milliseconds connectWait{0};
+    std::vector<std::chrono::milliseconds> readWaits;
 
-    Result<void> Connect(std::chrono::milliseconds) override {
+    Result<void> Connect(std::chrono::milliseconds wait) override {
+        connectWait = wait;
         return connects ? Result<void>() : Error{Failure::Refused, "refused"};
     }
     bool Write(ByteSpan data, std::chrono::milliseconds) override {
         writes.emplace_back(data.begin(), data.end());
         return true;
     }
-    bool Read(Bytes& into, std::size_t room, std::chrono::milliseconds) override {
+    bool Read(Bytes& into, std::size_t room, std::chrono::milliseconds wait) override {
         ++readCalls;
+        readWaits.push_back(wait);
         if (reads.empty() || !reads.front()) {
             if (!reads.empty()) reads.pop_front();
             return false;
@@ -88,6 +92,15 @@ TEST(LanSurveyQuery, AttemptsProgressAndReassembly) {
             EXPECT_EQ(table[0].security, 0x08) << c.name;
         }
     }
+}
+
+TEST(LanSurveyQuery, WaitsThreeSecondsToConnectAndOneAndAHalfPerAttempt) {
+    ScriptedStream stream;
+    BssTable table{};
+    EXPECT_FALSE(querySurvey(stream, table, SurveyTimings{}, {}));
+    EXPECT_EQ(stream.connectWait, std::chrono::milliseconds(3000));
+    ASSERT_EQ(stream.readWaits.size(), 7u);
+    EXPECT_EQ(stream.readWaits.front(), std::chrono::milliseconds(1500));
 }
 
 TEST(LanSurveyQuery, CancelledBeforeTheRequestSendsNothing) {

@@ -216,7 +216,6 @@ struct EmptyNumberCase {
     int networkMode;
     std::optional<StringId> message;  // none: saved, the field written as 0
 };
-
 void PrintTo(const EmptyNumberCase& c, std::ostream* os) { *os << c.name; }
 
 class EmptyNumber : public ConnectedWindow, public ::testing::WithParamInterface<EmptyNumberCase> {};

@@ -96,4 +96,16 @@ TEST(LanEndpoints, AddressesOtherThanIpv4AreRefusedAndNamed) {
     }
 }
 
+TEST(LanEndpoints, EveryPortFromZeroTo65535IsTaken) {
+    const std::pair<const char*, int> cases[] = {{"0", 0}, {"65535", 65535}, {"65536", -1}, {"-1", -1}};
+    for (const auto& [text, port] : cases) {
+        QCommandLineParser parser;
+        LanEndpoints::addOptions(parser);
+        ASSERT_TRUE(parser.parse({"corvane", "--remote-port", text}));
+        QStringList errors;
+        EXPECT_EQ(LanEndpoints::fromParser(parser, &errors).remotePort, port) << text;
+        EXPECT_EQ(errors.isEmpty(), port >= 0) << text;
+    }
+}
+
 }  // namespace

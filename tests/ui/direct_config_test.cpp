@@ -89,7 +89,6 @@ struct FailedConnect {
     std::vector<int> messages;  // -1: the maker warning
     QString device;             // the simulator's when empty
 };
-
 void PrintTo(const FailedConnect& c, std::ostream* os) { *os << c.name; }
 
 class ConnectFailureTest : public DirectUiTest, public ::testing::WithParamInterface<FailedConnect> {};
@@ -137,7 +136,6 @@ struct CancelledWait {
     bool survey;  // the BSS page's survey rather than Connect
     bool windowStays;
 };
-
 void PrintTo(const CancelledWait& c, std::ostream* os) { *os << c.name; }
 
 class CancelTest : public DirectUiTest, public ::testing::WithParamInterface<CancelledWait> {};
@@ -231,7 +229,6 @@ struct DroppedEdits {
     bool saved;     // the edit reached the printer
     bool goesOn;    // the gesture went ahead (link down, or window closed)
 };
-
 void PrintTo(const DroppedEdits& c, std::ostream* os) { *os << c.name; }
 
 class DroppedEditsTest : public DirectUiTest, public ::testing::WithParamInterface<DroppedEdits> {};
