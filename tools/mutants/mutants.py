@@ -200,15 +200,34 @@ def run_suite(build, args, log, costs=None):
     return result.returncode == 0, failing
 
 
+def snippet_pattern(snippet):
+    """The snippet as a regular expression that ignores how the code is laid
+    out: any run of blanks and line breaks matches any other, and a line may
+    break after an opening bracket or a comma or before a closing one. So a
+    reformatted file still holds the same faults."""
+    def part(word):
+        out = ""
+        for ch in word:
+            if ch in "),":
+                out += r"\s*" + re.escape(ch) if ch == ")" else re.escape(ch) + r"\s*"
+            elif ch == "(":
+                out += re.escape(ch) + r"\s*"
+            else:
+                out += re.escape(ch)
+        return out
+    return re.compile(r"\s+".join(part(w) for w in snippet.split()))
+
+
 def check_snippet(tree, fault):
+    """The file's text and the span of the fault's snippet in it."""
     path = tree / fault.path
     if not path.is_file():
         return None, "file missing"
     text = path.read_text()
-    count = text.count(fault.original)
-    if count != 1:
-        return None, "snippet found %d times" % count
-    return text, ""
+    found = list(snippet_pattern(fault.original).finditer(text))
+    if len(found) != 1:
+        return None, "snippet found %d times" % len(found)
+    return text, found[0].span()
 
 
 def header(commit, args):
@@ -326,13 +345,13 @@ def main():
     results.flush()
     for n, fault in enumerate(faults, 1):
         started = time.monotonic()
-        text, why = check_snippet(tree, fault)
+        text, where = check_snippet(tree, fault)
         if text is None:
-            status, detail = "stale", why
+            status, detail = "stale", where
         else:
             path = tree / fault.path
             try:
-                path.write_text(text.replace(fault.original, fault.replacement))
+                path.write_text(text[:where[0]] + fault.replacement + text[where[1]:])
                 log.write(f"\n===== {fault.id}\n")
                 if not build_tree(build, log, timeout=1800):
                     status, detail = "no-build", ""
