@@ -6,6 +6,8 @@
 #   ./test.sh --sanitize --no-gui   the same without the desktop windows' code
 #   ./test.sh --fuzz [SECONDS]      the fuzz targets (clang, build-fuzz), each
 #                                   run SECONDS (default 3) from its seeds
+#   ./test.sh --lint                the layout and naming conventions
+#                                   (clang-format, clang-tidy; see CONTRIBUTING.md)
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -13,14 +15,16 @@ sanitize=0
 fuzz=0
 fuzz_seconds=3
 gui=1
+lint=0
 while [ $# -gt 0 ]; do
   case "$1" in
     --sanitize) sanitize=1 ;;
     --no-gui) gui=0 ;;
+    --lint) lint=1 ;;
     --fuzz)
       fuzz=1
       if [ $# -gt 1 ] && [[ "$2" =~ ^[0-9]+$ ]]; then fuzz_seconds=$2; shift; fi ;;
-    *) echo "usage: ./test.sh [--sanitize [--no-gui]] | [--fuzz [SECONDS]]" >&2; exit 2 ;;
+    *) echo "usage: ./test.sh [--sanitize [--no-gui]] | [--fuzz [SECONDS]] | [--lint]" >&2; exit 2 ;;
   esac
   shift
 done
@@ -29,6 +33,12 @@ done
 
 if [ "$fuzz" = 1 ]; then
   exec ./fuzz/run.sh --smoke "$fuzz_seconds"
+fi
+
+if [ "$lint" = 1 ]; then
+  # The checks read the normal build's compile commands and form headers.
+  BUILD_DIR=build ./scripts/build.sh -DCORVANE_BUILD_GUI=ON
+  exec ./scripts/lint.sh
 fi
 
 extra=()

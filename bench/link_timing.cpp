@@ -84,7 +84,7 @@ int main(int argc, char** argv) {
             connectMs.push_back(static_cast<double>(clock.nsecsElapsed()) / 1e6);
 
             clock.restart();
-            if (!link::uploadCertificate(port, certificate, link::kCertificateCa, {}, session.waits(), limits)) {
+            if (!link::UploadCertificate(port, certificate, link::kCertificateCa, {}, session.waits(), limits)) {
                 std::fprintf(stderr, "upload failed\n");
                 return 1;
             }

@@ -99,17 +99,17 @@ int main(int argc, char** argv) {
     }
     gRoot = argv[1];
 
-    const Bytes sysReq = BuildTagOnlyMessage(tag::SysReq);
-    const Bytes ifGet = BuildTagOnlyMessage(tag::IfGet);
-    const Bytes sysRsp = Tagged(tag::SysRsp, SystemRecord());
+    const Bytes sysReq = BuildTagOnlyMessage(tag::kSysReq);
+    const Bytes ifGet = BuildTagOnlyMessage(tag::kIfGet);
+    const Bytes sysRsp = Tagged(tag::kSysRsp, SystemRecord());
     const PrinterConfig config = SampleConfig();
     const Bytes newerRecord = SerializeConfig(config, ConfigLayout::Newer);
     const Bytes olderRecord = SerializeConfig(config, ConfigLayout::Older);
-    const Bytes curNewer = Tagged(tag::IfCur, newerRecord);
-    const Bytes curOlder = Tagged(tag::IfCur, olderRecord);
-    const Bytes ifSuc = BuildTagOnlyMessage(tag::IfSuc);
-    const Bytes bssRsp = Tagged(tag::BssRsp, SurveyBody());
-    const Bytes bssEmpty = BuildTagOnlyMessage(tag::BssRsp);
+    const Bytes curNewer = Tagged(tag::kIfCur, newerRecord);
+    const Bytes curOlder = Tagged(tag::kIfCur, olderRecord);
+    const Bytes ifSuc = BuildTagOnlyMessage(tag::kIfSuc);
+    const Bytes bssRsp = Tagged(tag::kBssRsp, SurveyBody());
+    const Bytes bssEmpty = BuildTagOnlyMessage(tag::kBssRsp);
 
     // Frames as the link carries them.
     const Bytes sysReqFrame = EncodeFrame(sysReq);  // 44 bytes, text ends "-e/a"
@@ -138,7 +138,7 @@ int main(int argc, char** argv) {
 
     Seed("config_message", "if_cur_newer", curNewer);
     Seed("config_message", "if_cur_older", curOlder);
-    Seed("config_message", "if_cur_empty", BuildTagOnlyMessage(tag::IfCur));
+    Seed("config_message", "if_cur_empty", BuildTagOnlyMessage(tag::kIfCur));
 
     Seed("config_reply", "if_cur_older_1252", curOlderFrame);
     Seed("config_reply", "if_cur_newer_1276", curNewerFrame);
@@ -161,7 +161,7 @@ int main(int argc, char** argv) {
 
     Seed("bss_response", "bss_rsp", bssRsp);
     Seed("bss_response", "bss_rsp_empty", bssEmpty);
-    Seed("bss_response", "bss_rsp_no_bssid", Tagged(tag::BssRsp, Bytes{0x00, 0x02, 'a', 'b', 0x00, 0xFF, 0xC4, 0x04, 0, 0, 0, 0, 0, 0}));
+    Seed("bss_response", "bss_rsp_no_bssid", Tagged(tag::kBssRsp, Bytes{0x00, 0x02, 'a', 'b', 0x00, 0xFF, 0xC4, 0x04, 0, 0, 0, 0, 0, 0}));
 
     // Structure-aware seeds: the reader byte, then the body.
     Seed("checksummed", "system", Join({Bytes{0}, SystemRecord()}));
@@ -170,7 +170,7 @@ int main(int argc, char** argv) {
     Seed("checksummed", "survey", Join({Bytes{3}, SurveyBody()}));
     Seed("checksummed", "survey_link", Join({Bytes{4}, SurveyBody()}));
     Seed("checksummed", "save_answer", Bytes{5});
-    Seed("checksummed", "own_tag", Join({Bytes{0x83}, ToBytes(tag::BssReq), SurveyBody()}));
+    Seed("checksummed", "own_tag", Join({Bytes{0x83}, ToBytes(tag::kBssReq), SurveyBody()}));
 
     // Maker-name replies: replies are strings, the choice read / fail is a
     // byte from the back (even: a reply).

@@ -1,4 +1,4 @@
-// What any survey table must look like after parseBssResponse, whatever the
+// What any survey table must look like after ParseBssResponse, whatever the
 // printer sent.
 #pragma once
 
@@ -22,10 +22,10 @@ inline bool IsCleared(const BssTable& table) {
 inline void CheckTable(const BssTable& table) {
     for (const BssEntry& entry : table)
         FUZZ_CHECK(std::all_of(entry.ssid.begin() + 30, entry.ssid.end(), [](char c) { return c == 0; }));
-    const std::size_t shown = shownBssCount(table);
+    const std::size_t shown = ShownBssCount(table);
     FUZZ_CHECK(shown <= kBssTableSize);
     for (std::size_t k = 0; k < shown; ++k) {
-        const auto row = bssRowTexts(k, table[k]);
+        const auto row = BssRowTexts(k, table[k]);
         FUZZ_CHECK(row[1].size() <= 4 * 30);
         FUZZ_CHECK(std::none_of(row[1].begin(), row[1].end(),
                                 [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7f; }));

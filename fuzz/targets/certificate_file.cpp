@@ -36,7 +36,7 @@ private:
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static MemoryFile file;
     const ByteSpan bytes = fuzz::Input(data, size);
-    const CertificateFile result = openCertificateFile(file.write(bytes));
+    const CertificateFile result = OpenCertificateFile(file.write(bytes));
 
     const ByteSpan end = AsBytes("-----END");
     const bool looksRight = fuzz::StartsWith(bytes, "-----BEGIN ") &&
@@ -52,6 +52,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     } else {
         FUZZ_CHECK(result.data.empty());
     }
-    (void)certificateFileMessage(result.outcome);
+    (void)CertificateFileMessage(result.outcome);
     return 0;
 }

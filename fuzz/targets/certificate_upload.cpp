@@ -29,7 +29,7 @@ Bytes NextAnswer(FuzzedDataProvider& input) {
         return Bytes(text.begin(), text.end());
     }
     Bytes answer{0x1F, 0x57, 0x4D};
-    const std::string_view text = kind == 0 ? "STRT" : kind == 1 ? tag::IfSuc : "";
+    const std::string_view text = kind == 0 ? "STRT" : kind == 1 ? tag::kIfSuc : "";
     answer.insert(answer.end(), text.begin(), text.end());
     // Cut the answer short or let it trail, both as a broken printer might.
     const std::size_t cut = input.ConsumeIntegralInRange<std::size_t>(0, answer.size() + 2);
@@ -52,7 +52,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const Bytes certificate(file.begin(), file.end());
     int lastProgress = 0;
     ExchangeLimits limits;
-    const bool uploaded = static_cast<bool>(uploadCertificate(
+    const bool uploaded = static_cast<bool>(UploadCertificate(
         port, certificate, type,
         [&](int percent) {
             FUZZ_CHECK(percent >= lastProgress && percent <= 100);
@@ -76,12 +76,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             continue;
         }
         // A data frame: header, hex text, end byte, around a CRC message.
-        FUZZ_CHECK(frame.size() >= 4 && frame.back() == FrameEnd);
-        FUZZ_CHECK(std::equal(FrameHeader.begin(), FrameHeader.end(), frame.begin()));
+        FUZZ_CHECK(frame.size() >= 4 && frame.back() == kFrameEnd);
+        FUZZ_CHECK(std::equal(kFrameHeader.begin(), kFrameHeader.end(), frame.begin()));
         const Bytes message = DecodeFrameText(frame);
         FUZZ_CHECK(message.size() >= 30);
-        const bool last = std::equal(tag::CertEnd.begin(), tag::CertEnd.end(), message.begin());
-        FUZZ_CHECK(last || std::equal(tag::FwCert.begin(), tag::FwCert.end(), message.begin()));
+        const bool last = std::equal(tag::kCertEnd.begin(), tag::kCertEnd.end(), message.begin());
+        FUZZ_CHECK(last || std::equal(tag::kFwCert.begin(), tag::kFwCert.end(), message.begin()));
         const std::size_t offset = LittleEndian32(message, 18);
         const std::size_t length = LittleEndian32(message, 22);
         FUZZ_CHECK(message.size() == 30 + length);

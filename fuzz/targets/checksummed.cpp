@@ -23,16 +23,16 @@ enum Reader : std::uint8_t { kSystem, kConfigOlder, kConfigNewer, kSurvey, kSurv
 
 constexpr std::string_view TagOf(Reader reader) {
     switch (reader) {
-    case kSystem: return tag::SysRsp;
+    case kSystem: return tag::kSysRsp;
     case kConfigOlder:
-    case kConfigNewer: return tag::IfCur;
+    case kConfigNewer: return tag::kIfCur;
     case kSurvey:
-    case kSurveyOverLink: return tag::BssRsp;
-    default: return tag::IfSuc;
+    case kSurveyOverLink: return tag::kBssRsp;
+    default: return tag::kIfSuc;
     }
 }
 
-Bytes ModeAck() { return {ReplyHeader[0], ReplyHeader[1], ReplyHeader[2], kModeConfig}; }
+Bytes ModeAck() { return {kReplyHeader[0], kReplyHeader[1], kReplyHeader[2], kModeConfig}; }
 
 }  // namespace
 
@@ -67,7 +67,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     case kSurvey: {
         BssTable table = fuzz::StaleTable();
-        FUZZ_CHECK(parseBssResponse(message, table) == (tagged ? 1 : 0));
+        FUZZ_CHECK(ParseBssResponse(message, table) == (tagged ? 1 : 0));
         fuzz::CheckTable(table);
         if (!tagged) FUZZ_CHECK(fuzz::IsCleared(table));
         break;
@@ -79,7 +79,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         port.replies = {ModeAck(), EncodeFrame(message)};
         BssTable overLink = fuzz::StaleTable();
         BssTable direct{};
-        FUZZ_CHECK((queryBssOverLink(port, overLink, {}) ? 1 : 0) == parseBssResponse(message, direct));
+        FUZZ_CHECK((QueryBssOverLink(port, overLink, {}) ? 1 : 0) == ParseBssResponse(message, direct));
         FUZZ_CHECK(std::equal(overLink.begin(), overLink.end(), direct.begin(), [](const BssEntry& a, const BssEntry& b) {
             return a.ssid == b.ssid && a.bssid == b.bssid && a.mode == b.mode && a.rssi == b.rssi &&
                    a.security == b.security;

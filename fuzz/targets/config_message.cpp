@@ -9,7 +9,7 @@ using namespace corvane::link;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const ByteSpan message = fuzz::Input(data, size);
-    const bool valid = VerifyIfMessage(message, tag::IfCur);
+    const bool valid = VerifyIfMessage(message, tag::kIfCur);
     for (const ConfigLayout layout : {ConfigLayout::Older, ConfigLayout::Newer}) {
         const auto config = ParseConfig(message, layout);
         FUZZ_CHECK(config.has_value() == valid);

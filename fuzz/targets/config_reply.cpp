@@ -13,10 +13,10 @@ using namespace corvane::link;
 
 namespace {
 
-Bytes ModeAck() { return {ReplyHeader[0], ReplyHeader[1], ReplyHeader[2], kModeConfig}; }
+Bytes ModeAck() { return {kReplyHeader[0], kReplyHeader[1], kReplyHeader[2], kModeConfig}; }
 
 Bytes SystemReplyFrame() {
-    Bytes content = ToBytes(tag::SysRsp);
+    Bytes content = ToBytes(tag::kSysRsp);
     const Bytes record = SerializeSystemInfo({"1.00", "2024-01-01", {0, 0x11, 0x22, 0xAA, 0xBB, 0xCC}});
     content.insert(content.end(), record.begin(), record.end());
     return EncodeFrame(BuildIfMessage(content));
@@ -32,7 +32,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto result = ReadConfig(port);
     const ConfigLayout layout = LayoutForReplyLength(size);
     FUZZ_CHECK((layout == ConfigLayout::Newer) == (size > kOlderReplyFrameLength));
-    const bool valid = VerifyIfMessage(DecodeFrameText(fuzz::Input(data, size)), tag::IfCur);
+    const bool valid = VerifyIfMessage(DecodeFrameText(fuzz::Input(data, size)), tag::kIfCur);
     FUZZ_CHECK(result.has_value() == valid);
     if (result) {
         FUZZ_CHECK(result->layout == layout);

@@ -47,7 +47,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         FUZZ_CHECK(value >= -128 - 0x30 && value <= 127 - 0x30);
     }
 
-    for (const std::string_view tagText : {tag::SysRsp, tag::IfCur, tag::IfSuc, tag::BssRsp}) {
+    for (const std::string_view tagText : {tag::kSysRsp, tag::kIfCur, tag::kIfSuc, tag::kBssRsp}) {
         if (VerifyIfMessage(message, tagText)) {
             FUZZ_CHECK(InternetChecksum(message) == 0);
             FUZZ_CHECK(fuzz::StartsWith(message, tagText));

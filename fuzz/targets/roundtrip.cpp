@@ -52,7 +52,7 @@ PrinterConfig AsReceived(PrinterConfig c, ConfigLayout layout) {
 
 void ConfigRoundTrip(const PrinterConfig& config) {
     for (const ConfigLayout layout : {ConfigLayout::Older, ConfigLayout::Newer}) {
-        Bytes content = ToBytes(tag::IfCur);
+        Bytes content = ToBytes(tag::kIfCur);
         const Bytes record = SerializeConfig(config, layout);
         FUZZ_CHECK(record.size() == ConfigSize(layout));
         content.insert(content.end(), record.begin(), record.end());
@@ -66,7 +66,7 @@ void ConfigRoundTrip(const PrinterConfig& config) {
 
         // IF__SET carries the same record.
         const Bytes set = BuildIfSetMessage(config, layout);
-        FUZZ_CHECK(VerifyIfMessage(set, tag::IfSet));
+        FUZZ_CHECK(VerifyIfMessage(set, tag::kIfSet));
         FUZZ_CHECK(ParseConfigRecord(ByteSpan(set).subspan(kTagLength), layout) == *parsed);
     }
 }
@@ -76,7 +76,7 @@ void SystemRoundTrip(FuzzedDataProvider& in) {
     info.firmwareVersion = in.ConsumeRandomLengthString(24);
     info.updateDate = in.ConsumeRandomLengthString(40);
     for (auto& b : info.macAddress) b = in.ConsumeIntegral<std::uint8_t>();
-    Bytes content = ToBytes(tag::SysRsp);
+    Bytes content = ToBytes(tag::kSysRsp);
     const Bytes record = SerializeSystemInfo(info);
     content.insert(content.end(), record.begin(), record.end());
     const Bytes frame = EncodeFrame(BuildIfMessage(content));

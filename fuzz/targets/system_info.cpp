@@ -12,7 +12,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const ByteSpan message = fuzz::Input(data, size);
 
     const auto info = ParseSystemInfo(message);
-    FUZZ_CHECK(info.has_value() == (size >= 72 && VerifyIfMessage(message, tag::SysRsp)));
+    FUZZ_CHECK(info.has_value() == (size >= 72 && VerifyIfMessage(message, tag::kSysRsp)));
     if (info) {
         FUZZ_CHECK(fuzz::IsFieldText(info->firmwareVersion, 16));
         FUZZ_CHECK(fuzz::IsFieldText(info->updateDate, 32));

@@ -17,7 +17,7 @@ namespace corvane::app {
 
 namespace {
 
-QString ChooseWithDialog(QWidget* parent) {
+QString chooseWithDialog(QWidget* parent) {
     QFileDialog chooser(parent, QCoreApplication::translate("HistoryDialog", "Export CSV"), QString(),
                         QCoreApplication::translate("HistoryDialog", "Comma-separated values (*.csv);;All files (*)"));
     chooser.setAcceptMode(QFileDialog::AcceptSave);
@@ -29,7 +29,7 @@ QString ChooseWithDialog(QWidget* parent) {
 
 HistoryDialog::HistoryDialog(QWidget* parent, FileChooser chooseCsvFile, const QString& path)
     : QDialog(parent),
-      chooseCsvFile_(chooseCsvFile ? std::move(chooseCsvFile) : FileChooser(ChooseWithDialog)),
+      chooseCsvFile_(chooseCsvFile ? std::move(chooseCsvFile) : FileChooser(chooseWithDialog)),
       log_(history::readLog(path)),
       macFilter_(new QComboBox(this)),
       table_(new QTableWidget(this)),

@@ -31,58 +31,58 @@ struct FieldSpec {
     long long maximum = 0;  // numbers: 0..maximum
 };
 
-FieldSpec T(const char* n, std::string PrinterConfig::*m) { return {FieldSpec::Text, n, m}; }
-FieldSpec B(const char* n, std::uint8_t PrinterConfig::*m, long long max) {
+FieldSpec textField(const char* n, std::string PrinterConfig::*m) { return {FieldSpec::Text, n, m}; }
+FieldSpec byteField(const char* n, std::uint8_t PrinterConfig::*m, long long max) {
     return {FieldSpec::Byte, n, nullptr, m, nullptr, nullptr, max};
 }
-FieldSpec W(const char* n, std::uint16_t PrinterConfig::*m, long long max) {
+FieldSpec wordField(const char* n, std::uint16_t PrinterConfig::*m, long long max) {
     return {FieldSpec::Word, n, nullptr, nullptr, m, nullptr, max};
 }
-FieldSpec A(const char* n, link::Ipv4 PrinterConfig::*m) {
+FieldSpec addressField(const char* n, link::Ipv4 PrinterConfig::*m) {
     return {FieldSpec::Address, n, nullptr, nullptr, nullptr, m};
 }
 
 // In record order. The ranges are those the window's controls can produce:
 // the vocabularies' codes and the ranges of the number edits. Which values
 // the window takes together is for rules::PlanRecordEdit.
-const std::vector<FieldSpec>& Fields() {
+const std::vector<FieldSpec>& fields() {
     static const std::vector<FieldSpec> fields{
-        T("printerName", &PrinterConfig::printerName),
-        B("networkMode", &PrinterConfig::networkMode, 2),
-        B("ipAssignment", &PrinterConfig::ipAssignment, 1),
-        A("ipAddress", &PrinterConfig::ipAddress),
-        A("subnetMask", &PrinterConfig::subnetMask),
-        A("gateway", &PrinterConfig::gateway),
-        T("ssid", &PrinterConfig::ssid),
-        B("authentication", &PrinterConfig::authentication, 5),
-        B("cipher", &PrinterConfig::cipher, 5),
-        T("wepKey", &PrinterConfig::wepKey),
-        T("pskKey", &PrinterConfig::pskKey),
-        B("adhocChannel", &PrinterConfig::adhocChannel, rules::NetworkPage::kMaxAdhocChannel),
-        B("eapMode", &PrinterConfig::eapMode, 5),
-        T("authId", &PrinterConfig::authId),
-        T("authPassword", &PrinterConfig::authPassword),
-        B("p2pConnMode", &PrinterConfig::p2pConnMode, 3),
-        T("p2pPinCode", &PrinterConfig::p2pPinCode),
-        T("p2pChannel", &PrinterConfig::p2pChannel),
-        T("userId", &PrinterConfig::userId),
-        T("userPassword", &PrinterConfig::userPassword),
-        W("printerPort", &PrinterConfig::printerPort, rules::SystemPage::kMaxPort),
-        B("httpsEnabled", &PrinterConfig::httpsEnabled, 1),
-        B("telnetEnabled", &PrinterConfig::telnetEnabled, 1),
-        B("ftpEnabled", &PrinterConfig::ftpEnabled, 1),
-        B("snmpEnabled", &PrinterConfig::snmpEnabled, 1),
-        T("setCommunity", &PrinterConfig::setCommunity),
-        T("getCommunity", &PrinterConfig::getCommunity),
-        T("trapCommunity", &PrinterConfig::trapCommunity),
-        A("trapAddress", &PrinterConfig::trapAddress),
-        W("inactivityTime", &PrinterConfig::inactivityTime, rules::NetworkPage::kMaxInactivity),
+        textField("printerName", &PrinterConfig::printerName),
+        byteField("networkMode", &PrinterConfig::networkMode, 2),
+        byteField("ipAssignment", &PrinterConfig::ipAssignment, 1),
+        addressField("ipAddress", &PrinterConfig::ipAddress),
+        addressField("subnetMask", &PrinterConfig::subnetMask),
+        addressField("gateway", &PrinterConfig::gateway),
+        textField("ssid", &PrinterConfig::ssid),
+        byteField("authentication", &PrinterConfig::authentication, 5),
+        byteField("cipher", &PrinterConfig::cipher, 5),
+        textField("wepKey", &PrinterConfig::wepKey),
+        textField("pskKey", &PrinterConfig::pskKey),
+        byteField("adhocChannel", &PrinterConfig::adhocChannel, rules::NetworkPage::kMaxAdhocChannel),
+        byteField("eapMode", &PrinterConfig::eapMode, 5),
+        textField("authId", &PrinterConfig::authId),
+        textField("authPassword", &PrinterConfig::authPassword),
+        byteField("p2pConnMode", &PrinterConfig::p2pConnMode, 3),
+        textField("p2pPinCode", &PrinterConfig::p2pPinCode),
+        textField("p2pChannel", &PrinterConfig::p2pChannel),
+        textField("userId", &PrinterConfig::userId),
+        textField("userPassword", &PrinterConfig::userPassword),
+        wordField("printerPort", &PrinterConfig::printerPort, rules::SystemPage::kMaxPort),
+        byteField("httpsEnabled", &PrinterConfig::httpsEnabled, 1),
+        byteField("telnetEnabled", &PrinterConfig::telnetEnabled, 1),
+        byteField("ftpEnabled", &PrinterConfig::ftpEnabled, 1),
+        byteField("snmpEnabled", &PrinterConfig::snmpEnabled, 1),
+        textField("setCommunity", &PrinterConfig::setCommunity),
+        textField("getCommunity", &PrinterConfig::getCommunity),
+        textField("trapCommunity", &PrinterConfig::trapCommunity),
+        addressField("trapAddress", &PrinterConfig::trapAddress),
+        wordField("inactivityTime", &PrinterConfig::inactivityTime, rules::NetworkPage::kMaxInactivity),
     };
     return fields;
 }
 
-const FieldSpec* FindField(const QString& name) {
-    for (const FieldSpec& f : Fields()) {
+const FieldSpec* findField(const QString& name) {
+    for (const FieldSpec& f : fields()) {
         if (name == QLatin1String(f.name)) return &f;
     }
     return nullptr;
@@ -91,13 +91,13 @@ const FieldSpec* FindField(const QString& name) {
 // A text field's exact bytes may come as NAME + "Hex" (see output.h).
 const QLatin1String kHexSuffix("Hex");
 
-const FieldSpec* FindHexField(const QString& key) {
+const FieldSpec* findHexField(const QString& key) {
     if (!key.endsWith(kHexSuffix)) return nullptr;
-    const FieldSpec* f = FindField(key.chopped(kHexSuffix.size()));
+    const FieldSpec* f = findField(key.chopped(kHexSuffix.size()));
     return f != nullptr && f->kind == FieldSpec::Text ? f : nullptr;
 }
 
-bool InLayout(const FieldSpec& f, link::ConfigLayout layout) {
+bool inLayout(const FieldSpec& f, link::ConfigLayout layout) {
     const link::ConfigField* field = link::FindConfigField(f.name);
     return field != nullptr && field->inLayout(layout);
 }
@@ -105,7 +105,7 @@ bool InLayout(const FieldSpec& f, link::ConfigLayout layout) {
 // Whether a text can be stored in its field at all; what the window lets a
 // user type is checked against the printer's record later, for the values
 // the file changes.
-QString CheckText(const FieldSpec& f, const std::string& bytes) {
+QString checkText(const FieldSpec& f, const std::string& bytes) {
     if (bytes.find('\0') != std::string::npos) return QStringLiteral("must not contain a zero character");
     if (!rules::FitsField(f.name, bytes)) {
         return QStringLiteral("is longer than its %1 bytes").arg(rules::FieldWidth(f.name));
@@ -114,13 +114,13 @@ QString CheckText(const FieldSpec& f, const std::string& bytes) {
 }
 
 // The bytes a "NAMEHex" value gives; nullopt when it is not hexadecimal.
-std::optional<std::string> HexText(const QJsonValue& value) {
+std::optional<std::string> hexText(const QJsonValue& value) {
     std::string bytes;
     if (!value.isString() || !link::ParseHexBytes(value.toString().toStdString(), bytes)) return std::nullopt;
     return bytes;
 }
 
-QJsonValue ValueOf(const FieldSpec& f, const PrinterConfig& c) {
+QJsonValue valueOf(const FieldSpec& f, const PrinterConfig& c) {
     switch (f.kind) {
         case FieldSpec::Text: return QString::fromStdString(c.*f.text);
         case FieldSpec::Byte: return c.*f.byte;
@@ -131,11 +131,11 @@ QJsonValue ValueOf(const FieldSpec& f, const PrinterConfig& c) {
 }
 
 // Checks one value; the reason it is refused, or an empty string.
-QString Check(const FieldSpec& f, const QJsonValue& value) {
+QString check(const FieldSpec& f, const QJsonValue& value) {
     switch (f.kind) {
         case FieldSpec::Text:
             if (!value.isString()) return QStringLiteral("must be a text");
-            return CheckText(f, value.toString().toStdString());
+            return checkText(f, value.toString().toStdString());
         case FieldSpec::Byte:
         case FieldSpec::Word: {
             const double number = value.toDouble(-1);
@@ -154,7 +154,7 @@ QString Check(const FieldSpec& f, const QJsonValue& value) {
     return {};
 }
 
-void Apply(const FieldSpec& f, const QJsonValue& value, PrinterConfig& c) {
+void apply(const FieldSpec& f, const QJsonValue& value, PrinterConfig& c) {
     switch (f.kind) {
         case FieldSpec::Text: c.*f.text = value.toString().toStdString(); break;
         case FieldSpec::Byte: c.*f.byte = static_cast<std::uint8_t>(value.toInt()); break;
@@ -167,7 +167,7 @@ void Apply(const FieldSpec& f, const QJsonValue& value, PrinterConfig& c) {
     }
 }
 
-std::optional<link::ConfigLayout> LayoutFromName(const QString& name) {
+std::optional<link::ConfigLayout> layoutFromName(const QString& name) {
     if (name == QLatin1String("newer")) return link::ConfigLayout::Newer;
     if (name == QLatin1String("older")) return link::ConfigLayout::Older;
     return std::nullopt;
@@ -188,10 +188,10 @@ QJsonObject systemInfoJson(const link::PrinterSystemInfo& info) {
 
 QJsonObject configJson(const PrinterConfig& config, link::ConfigLayout layout) {
     QJsonObject object;
-    for (const FieldSpec& f : Fields()) {
-        if (!InLayout(f, layout)) continue;
+    for (const FieldSpec& f : fields()) {
+        if (!inLayout(f, layout)) continue;
         if (f.kind == FieldSpec::Text) insertText(object, QLatin1String(f.name), config.*f.text);
-        else object.insert(QLatin1String(f.name), ValueOf(f, config));
+        else object.insert(QLatin1String(f.name), valueOf(f, config));
     }
     return object;
 }
@@ -205,9 +205,9 @@ QJsonObject printerJson(const link::PrinterSystemInfo& info, const PrinterConfig
 
 QList<QStringList> configRows(const PrinterConfig& config, link::ConfigLayout layout) {
     QList<QStringList> rows;
-    for (const FieldSpec& f : Fields()) {
-        if (!InLayout(f, layout)) continue;
-        const QJsonValue value = ValueOf(f, config);
+    for (const FieldSpec& f : fields()) {
+        if (!inLayout(f, layout)) continue;
+        const QJsonValue value = valueOf(f, config);
         const QString shown = f.kind == FieldSpec::Text ? visibleText(config.*f.text)
                               : value.isString()        ? value.toString()
                                                         : QString::number(value.toInt());
@@ -232,7 +232,7 @@ std::optional<ConfigEdits> parseConfigEdits(const QByteArray& fileContents, QStr
     for (auto it = top.begin(); it != top.end(); ++it) {
         if (it.key() == QLatin1String("system")) continue;
         if (it.key() == QLatin1String("layout")) {
-            edits.layout = LayoutFromName(it.value().toString());
+            edits.layout = layoutFromName(it.value().toString());
             if (!edits.layout) {
                 *error = QStringLiteral("\"layout\" must be \"older\" or \"newer\"");
                 return std::nullopt;
@@ -248,21 +248,21 @@ std::optional<ConfigEdits> parseConfigEdits(const QByteArray& fileContents, QStr
     }
     const QJsonObject config = top.value(QStringLiteral("config")).toObject();
     for (auto it = config.begin(); it != config.end(); ++it) {
-        if (const FieldSpec* text = FindHexField(it.key())) {
-            const auto bytes = HexText(it.value());
-            const QString reason = bytes ? CheckText(*text, *bytes) : QStringLiteral("must be hexadecimal digits, two a byte");
+        if (const FieldSpec* text = findHexField(it.key())) {
+            const auto bytes = hexText(it.value());
+            const QString reason = bytes ? checkText(*text, *bytes) : QStringLiteral("must be hexadecimal digits, two a byte");
             if (!reason.isEmpty()) {
                 *error = QStringLiteral("\"%1\" %2").arg(it.key(), reason);
                 return std::nullopt;
             }
             continue;
         }
-        const FieldSpec* field = FindField(it.key());
+        const FieldSpec* field = findField(it.key());
         if (field == nullptr) {
             *error = QStringLiteral("unknown configuration field \"%1\"").arg(it.key());
             return std::nullopt;
         }
-        const QString reason = Check(*field, it.value());
+        const QString reason = check(*field, it.value());
         if (!reason.isEmpty()) {
             *error = QStringLiteral("\"%1\" %2").arg(it.key(), reason);
             return std::nullopt;
@@ -279,11 +279,11 @@ bool applyConfigEdits(const ConfigEdits& edits, link::ConfigLayout printerLayout
                      .arg(layoutName(*edits.layout), layoutName(printerLayout));
         return false;
     }
-    for (const FieldSpec& f : Fields()) {
+    for (const FieldSpec& f : fields()) {
         const QJsonValue value = edits.fields.value(QLatin1String(f.name));
         const QJsonValue hex = edits.fields.value(QLatin1String(f.name) + kHexSuffix);
         if (value.isUndefined() && hex.isUndefined()) continue;
-        if (!InLayout(f, printerLayout)) {
+        if (!inLayout(f, printerLayout)) {
             *error = QStringLiteral("\"%1\" does not exist in the printer's %2 record layout")
                          .arg(QLatin1String(f.name), layoutName(printerLayout));
             return false;
@@ -291,13 +291,13 @@ bool applyConfigEdits(const ConfigEdits& edits, link::ConfigLayout printerLayout
         // The exact bytes stand unless the text beside them was changed from
         // what they read as.
         if (!hex.isUndefined()) {
-            const std::string bytes = *HexText(hex);
+            const std::string bytes = *hexText(hex);
             if (value.isUndefined() || value.toString() == QString::fromStdString(bytes)) {
                 config.*f.text = bytes;
                 continue;
             }
         }
-        Apply(f, value, config);
+        apply(f, value, config);
     }
     return true;
 }

@@ -17,41 +17,41 @@ namespace corvane::cli {
 
 namespace {
 
-QString Text(const std::string& s) { return QString::fromStdString(s); }
+QString text(const std::string& s) { return QString::fromStdString(s); }
 
-QString Dotted(const std::array<std::uint8_t, 4>& a) {
+QString dotted(const std::array<std::uint8_t, 4>& a) {
     return QString::fromStdString(link::FormatIpv4(a));
 }
 
-QJsonObject DeviceJson(int number, const lan::DiscoveredDevice& d) {
+QJsonObject deviceJson(int number, const lan::DiscoveredDevice& d) {
     QJsonObject o{
         {QStringLiteral("no"), number},
-        {QStringLiteral("mac"), Text(lan::FormatMacLower(d.macAddress()))},
-        {QStringLiteral("ip"), Dotted(d.ipAddress())},
-        {QStringLiteral("mask"), Dotted(d.subnetMask())},
-        {QStringLiteral("gateway"), Dotted(d.gateway())},
+        {QStringLiteral("mac"), text(lan::FormatMacLower(d.macAddress()))},
+        {QStringLiteral("ip"), dotted(d.ipAddress())},
+        {QStringLiteral("mask"), dotted(d.subnetMask())},
+        {QStringLiteral("gateway"), dotted(d.gateway())},
         {QStringLiteral("port"), d.port()},
-        {QStringLiteral("version"), Text(lan::FormatVersion(d.firmwareMajor(), d.firmwareMinor()))},
+        {QStringLiteral("version"), text(lan::FormatVersion(d.firmwareMajor(), d.firmwareMinor()))},
         {QStringLiteral("dhcp"), d.dhcp()},
         {QStringLiteral("inactivity"), d.inactivityTime()},
         {QStringLiteral("baudCode"), d.baudCode()},
         {QStringLiteral("https"), d.httpsEnabled()},
     };
-    const int baudIndex = lan::indexForBaudCode(d.baudCode());
+    const int baudIndex = lan::IndexForBaudCode(d.baudCode());
     o.insert(QStringLiteral("baud"), baudIndex < 0 ? QJsonValue() : QJsonValue(QString::fromLatin1(
                                                                          lan::kBaudEntries[baudIndex].data())));
     if (d.mode == lan::ListMode::Wlan) o.insert(QStringLiteral("featureCode"), d.featureCode());
-    if (!d.adapter.empty()) o.insert(QStringLiteral("adapter"), Text(d.adapter));
+    if (!d.adapter.empty()) o.insert(QStringLiteral("adapter"), text(d.adapter));
     o.insert(QStringLiteral("reached"), d.unicast ? QStringLiteral("unicast") : QStringLiteral("broadcast"));
-    if (d.unicast) o.insert(QStringLiteral("answeredFrom"), Text(d.answeredFrom));
+    if (d.unicast) o.insert(QStringLiteral("answeredFrom"), text(d.answeredFrom));
     return o;
 }
 
-void PrintDevices(const lan::DeviceList& devices, lan::ListMode mode, bool json) {
+void printDevices(const lan::DeviceList& devices, lan::ListMode mode, bool json) {
     const int count = static_cast<int>(devices.size());
     if (json) {
         QJsonArray rows;
-        for (int n = 1; n <= count; ++n) rows.append(DeviceJson(n, *devices.deviceAt(n)));
+        for (int n = 1; n <= count; ++n) rows.append(deviceJson(n, *devices.deviceAt(n)));
         printJson(rows);
         return;
     }
@@ -65,9 +65,9 @@ void PrintDevices(const lan::DeviceList& devices, lan::ListMode mode, bool json)
     for (int n = 1; n <= count; ++n) {
         const auto& device = *devices.deviceAt(n);
         QStringList row;
-        for (const auto& cell : lan::DeviceRowTexts(n, device)) row << Text(cell);
+        for (const auto& cell : lan::DeviceRowTexts(n, device)) row << text(cell);
         if (mode == lan::ListMode::Wlan) row << QString::number(device.featureCode());
-        if (adapters) row << Text(device.adapter);
+        if (adapters) row << text(device.adapter);
         rows.append(row);
     }
     printTable(headers, rows);
@@ -156,7 +156,7 @@ int runDiscover(const Invocation& invocation) {
     if (invocation.isSet("csv")) {
         printText(QString::fromUtf8(lan::devicesCsv(devices)));
     } else {
-        PrintDevices(devices, setup->mode, invocation.json());
+        printDevices(devices, setup->mode, invocation.json());
     }
     return kExitOk;
 }

@@ -15,7 +15,7 @@ namespace {
 
 // "2024-05-01" (from midnight UTC) or an ISO 8601 time; UTC unless it says
 // otherwise.
-QDateTime ParseSince(const QString& text) {
+QDateTime parseSince(const QString& text) {
     const QDate date = QDate::fromString(text, Qt::ISODate);
     if (date.isValid()) return QDateTime(date, QTime(0, 0), Qt::UTC);
     QDateTime time = QDateTime::fromString(text, Qt::ISODateWithMs);
@@ -23,7 +23,7 @@ QDateTime ParseSince(const QString& text) {
     return time;
 }
 
-QString OutcomeText(const history::Entry& e) {
+QString outcomeText(const history::Entry& e) {
     return e.message.isEmpty() ? e.outcome : QStringLiteral("%1: %2").arg(e.outcome, e.message);
 }
 
@@ -47,7 +47,7 @@ int runHistory(const Invocation& invocation) {
     }
     QDateTime since;
     if (invocation.isSet("since")) {
-        since = ParseSince(invocation.value("since"));
+        since = parseSince(invocation.value("since"));
         if (!since.isValid()) {
             return usageError(QStringLiteral("--since: \"%1\" is not a date (2024-05-01) or ISO 8601 time")
                                   .arg(invocation.value("since")));
@@ -71,7 +71,7 @@ int runHistory(const Invocation& invocation) {
         QList<QStringList> rows;
         for (const history::Entry& e : entries) {
             QStringList row{e.time.toString(Qt::ISODate), e.frontEnd,          e.action,        history::wayText(e),
-                            e.mac,                        history::changesText(e), OutcomeText(e)};
+                            e.mac,                        history::changesText(e), outcomeText(e)};
             for (QString& cell : row) cell = printable(cell);
             rows.append(row);
         }

@@ -8,12 +8,12 @@ namespace corvane::cli {
 link::CancelToken interrupted;
 
 namespace {
-extern "C" void CancelOnInterrupt(int) { interrupted.cancel(); }
+extern "C" void cancelOnInterrupt(int) { interrupted.cancel(); }
 }  // namespace
 
 InterruptCancels::InterruptCancels() {
     struct sigaction action {};
-    action.sa_handler = CancelOnInterrupt;
+    action.sa_handler = cancelOnInterrupt;
     action.sa_flags = SA_RESETHAND;  // no SA_RESTART: a blocking wait returns early
     sigemptyset(&action.sa_mask);
     sigaction(SIGINT, &action, &previous_);

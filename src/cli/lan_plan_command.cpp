@@ -62,7 +62,7 @@ QStringList notesOf(const lan::PlanRowOutcome& o) {
     }
     if (o.heldBy) {
         notes << QStringLiteral("%1 still holds %2: its own row did not move it away, so this row was not sent")
-                     .arg(macText(*o.heldBy), QString::fromStdString(rules::dottedIpv4(*o.row.ip)));
+                     .arg(macText(*o.heldBy), QString::fromStdString(rules::DottedIpv4(*o.row.ip)));
     }
     if (o.notOffered) notes << lan::numberedText(kSettingNotOffered, QString::number(o.before->featureCode()));
     if (o.refusalMessageId) notes << messageText(*o.refusalMessageId).replace(QLatin1Char('\n'), QLatin1Char(' '));
@@ -137,7 +137,7 @@ int runLanPlan(const Invocation& invocation) {
         printError(QStringLiteral("%1 is larger than 4 MiB; not a plan").arg(arguments[1]));
         return kExitUsage;
     }
-    const rules::Plan plan = rules::parsePlan(text.toStdString());
+    const rules::Plan plan = rules::ParsePlan(text.toStdString());
     if (!plan.errors.empty()) {
         for (const auto& e : plan.errors) {
             printErrorLine(printable(QStringLiteral("%1:%2: %3").arg(arguments[1]).arg(e.line).arg(

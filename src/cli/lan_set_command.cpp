@@ -26,7 +26,7 @@ namespace {
 // The command line's edits over the controls' starting values. A value that
 // is not of its kind is a usage error; values of the right kind but refused
 // by the window's rules are left to those rules.
-std::optional<QString> ReadEdits(const Invocation& invocation, lan::LanSettingsEdits& edits) {
+std::optional<QString> readEdits(const Invocation& invocation, lan::LanSettingsEdits& edits) {
     const std::pair<const char*, std::array<std::uint8_t, 4>*> addresses[] = {
         {"ip", &edits.ipAddress}, {"mask", &edits.subnetMask}, {"gateway", &edits.gateway}};
     for (const auto& [option, field] : addresses) {
@@ -68,7 +68,7 @@ std::optional<QString> ReadEdits(const Invocation& invocation, lan::LanSettingsE
 }
 
 // What the window's live checks would refuse while typing, as a message.
-std::optional<StringId> LiveCheck(const lan::LanSettingsEdits& edits) {
+std::optional<StringId> liveCheck(const lan::LanSettingsEdits& edits) {
     if (const auto fix = lan::LanSettingsForm::checkPortEdit(edits.portText)) return fix->messageId;
     if (const auto fix = lan::LanSettingsForm::checkInactivityEdit(edits.inactivityText)) return fix->messageId;
     return std::nullopt;
@@ -100,7 +100,7 @@ int runLanSet(const Invocation& invocation) {
 
     // Check the edits' form before anything goes on the network.
     lan::LanSettingsEdits checked;
-    if (const auto error = ReadEdits(invocation, checked)) return usageError(*error);
+    if (const auto error = readEdits(invocation, checked)) return usageError(*error);
 
     lan::DeviceList& devices = lan::devicesFor(setup->mode);
     QString error;
@@ -124,8 +124,8 @@ int runLanSet(const Invocation& invocation) {
 
     // The window starts from the record and the user changes what was asked.
     lan::LanSettingsEdits changed = lan::LanSettingsForm::editsFor(*record);
-    ReadEdits(invocation, changed);  // its form was checked above
-    if (const auto message = LiveCheck(changed)) {
+    readEdits(invocation, changed);  // its form was checked above
+    if (const auto message = liveCheck(changed)) {
         printFailure(*message);
         return kExitUsage;
     }

@@ -37,7 +37,7 @@ constexpr long long kMaxLinkTimeoutMs = 24LL * 3600 * 1000;
 
 // Writes a change's outcome to the history. A failure is then printed, or
 // reported as cancelled, and its exit code returned; nullopt after a success.
-std::optional<int> RecordOutcome(history::Entry& entry, bool done, StringId failure, link::LinkSession& session) {
+std::optional<int> recordOutcome(history::Entry& entry, bool done, StringId failure, link::LinkSession& session) {
     entry.outcome = QString::fromLatin1(done ? history::kConfirmed : history::kFailed);
     if (!done) entry.message = QString::fromUtf8(StringText(failure).data());
     recordInHistory(entry);
@@ -48,7 +48,7 @@ std::optional<int> RecordOutcome(history::Entry& entry, bool done, StringId fail
 }
 
 // The longest wait for the first byte of a reply, as polls of at most 100 ms.
-transport::LinkTimeouts TimeoutsFor(long long ms) {
+transport::LinkTimeouts timeoutsFor(long long ms) {
     transport::LinkTimeouts timeouts;
     const long long poll = std::min<long long>(ms, timeouts.pollInterval.count());
     timeouts.pollInterval = std::chrono::milliseconds(poll);
@@ -60,7 +60,7 @@ transport::LinkTimeouts TimeoutsFor(long long ms) {
 // Sets the port up from --serial, --usb or --device, --link-timeout-ms and
 // --link-read (or CORVANE_LINK_READ).
 // The exit code on failure (the reason printed), nullopt when ready.
-std::optional<int> ConfigurePort(const Invocation& invocation, transport::DirectLink& port) {
+std::optional<int> configurePort(const Invocation& invocation, transport::DirectLink& port) {
     const int chosen = int{invocation.isSet("serial")} + int{invocation.isSet("usb")} + int{invocation.isSet("device")};
     if (chosen != 1) return usageError(QStringLiteral("link needs exactly one of --serial, --usb, --device"));
     if (invocation.isSet("serial")) {
@@ -71,8 +71,8 @@ std::optional<int> ConfigurePort(const Invocation& invocation, transport::Direct
         port.setPortName(invocation.value("device"));
     } else {
         transport::UsbPrinterPort usb;
-        usb.Refresh();
-        const transport::UsbDeviceEntry* entry = usb.FindByName(invocation.value("usb"));
+        usb.refresh();
+        const transport::UsbDeviceEntry* entry = usb.findByName(invocation.value("usb"));
         if (entry == nullptr) {
             printFailure(kUsbUnavailable);
             printError(QStringLiteral("no USB printer named \"%1\" (see corvane ports)").arg(invocation.value("usb")));
@@ -87,7 +87,7 @@ std::optional<int> ConfigurePort(const Invocation& invocation, transport::Direct
             return usageError(QStringLiteral("--link-timeout-ms: \"%1\" is not a number of milliseconds (1 or more)")
                                   .arg(invocation.value("link-timeout-ms")));
         }
-        port.setTimeouts(TimeoutsFor(*ms));
+        port.setTimeouts(timeoutsFor(*ms));
     }
     const bool named = invocation.isSet("link-read");
     const QString rule = named ? invocation.value("link-read") : qEnvironmentVariable(transport::kLinkReadVariable);
@@ -106,7 +106,7 @@ std::optional<int> ConfigurePort(const Invocation& invocation, transport::Direct
 
 // Connect as the window does; the exit code on failure with the window's
 // messages printed.
-std::optional<int> Connect(link::LinkSession& session) {
+std::optional<int> connect(link::LinkSession& session) {
     const link::ConnectOutcome outcome = session.connect();
     if (outcome == link::ConnectOutcome::Connected) return std::nullopt;
     if (outcome == link::ConnectOutcome::Cancelled) return cancelled();
@@ -117,13 +117,13 @@ std::optional<int> Connect(link::LinkSession& session) {
     }
     if (outcome == link::ConnectOutcome::PortNotOpened) {
         printErrorLine(transport::openFailureText(session.openError()));
-    } else if (const auto message = link::connectMessage(outcome)) {
+    } else if (const auto message = link::ConnectMessage(outcome)) {
         printFailure(*message);
     }
     return kExitFailed;
 }
 
-int Info(const link::LinkSession& session, bool json) {
+int info(const link::LinkSession& session, bool json) {
     if (json) {
         printJson(QJsonObject{{QStringLiteral("layout"), layoutName(session.layout())},
                               {QStringLiteral("system"), systemInfoJson(session.systemInfo())}});
@@ -138,18 +138,18 @@ int Info(const link::LinkSession& session, bool json) {
     return kExitOk;
 }
 
-int Read(const link::LinkSession& session, bool json) {
+int read(const link::LinkSession& session, bool json) {
     if (json) {
         printJson(printerJson(session.systemInfo(), session.config(), session.layout()));
         return kExitOk;
     }
-    Info(session, false);
+    info(session, false);
     printText(QStringLiteral("\n"));
     printTable({QStringLiteral("Field"), QStringLiteral("Value")}, configRows(session.config(), session.layout()));
     return kExitOk;
 }
 
-int Write(link::LinkSession& session, const ConfigEdits& edits, bool json, const QString& portName) {
+int write(link::LinkSession& session, const ConfigEdits& edits, bool json, const QString& portName) {
     link::PrinterConfig edited = session.config();
     QString error;
     if (!applyConfigEdits(edits, session.layout(), edited, &error)) {
@@ -165,8 +165,8 @@ int Write(link::LinkSession& session, const ConfigEdits& edits, bool json, const
     history::Entry entry =
         history::linkEntry(history::kCommandLine, history::kLinkSave, portName, session.systemInfo().macAddress);
     entry.changes = history::recordChanges(session.config(), plan.config, session.layout());
-    if (const auto failed = RecordOutcome(entry, static_cast<bool>(session.save(plan.config)), kConfigFailed, session)) return *failed;
-    const auto rows = rules::summaryRows(plan.config, session.layout());
+    if (const auto failed = recordOutcome(entry, static_cast<bool>(session.save(plan.config)), kConfigFailed, session)) return *failed;
+    const auto rows = rules::SummaryRows(plan.config, session.layout());
     if (json) {
         QJsonArray summary;
         int number = 1;
@@ -191,9 +191,9 @@ int Write(link::LinkSession& session, const ConfigEdits& edits, bool json, const
     return kExitOk;
 }
 
-int Survey(link::LinkSession& session, bool json) {
+int survey(link::LinkSession& session, bool json) {
     BssTable table{};
-    if (const auto surveyed = link::queryBssOverLink(session.port(), table, {}, session.waits()); !surveyed) {
+    if (const auto surveyed = link::QueryBssOverLink(session.port(), table, {}, session.waits()); !surveyed) {
         if (session.waits().cancelled()) return cancelled();
         printFailure(kBssFailed);
         return kExitFailed;
@@ -202,14 +202,14 @@ int Survey(link::LinkSession& session, bool json) {
     return kExitOk;
 }
 
-int Upload(link::LinkSession& session, const Bytes& data, int type, bool json, const QString& portName,
+int upload(link::LinkSession& session, const Bytes& data, int type, bool json, const QString& portName,
            const QString& typeName) {
     const bool uploaded =
-        static_cast<bool>(link::uploadCertificate(session.port(), data, type, {}, session.waits(), session.limits()));
+        static_cast<bool>(link::UploadCertificate(session.port(), data, type, {}, session.waits(), session.limits()));
     history::Entry entry = history::linkEntry(history::kCommandLine, history::kCertificateUpload, portName,
                                               session.systemInfo().macAddress);
     entry.changes = {history::certificateChange(typeName, data.size())};
-    if (const auto failed = RecordOutcome(entry, uploaded, kCertificateUploadFailed, session)) return *failed;
+    if (const auto failed = recordOutcome(entry, uploaded, kCertificateUploadFailed, session)) return *failed;
     if (json) {
         printJson(QJsonObject{{QStringLiteral("message"), messageText(kCertificateUploaded)},
                               {QStringLiteral("bytes"), static_cast<qint64>(data.size())}});
@@ -219,7 +219,7 @@ int Upload(link::LinkSession& session, const Bytes& data, int type, bool json, c
     return kExitOk;
 }
 
-std::optional<int> CertificateType(const QString& name) {
+std::optional<int> certificateTypeNamed(const QString& name) {
     if (name == QLatin1String("ca")) return link::kCertificateCa;
     if (name == QLatin1String("client-key")) return link::kCertificateClientKey;
     if (name == QLatin1String("client-pem")) return link::kCertificateClientPem;
@@ -276,12 +276,12 @@ int runLink(const Invocation& invocation) {
     Bytes certificate;
     int certificateType = 0;
     if (takesFile) {
-        const auto type = CertificateType(invocation.value("type"));
+        const auto type = certificateTypeNamed(invocation.value("type"));
         if (!type) return usageError(QStringLiteral("link cert needs --type ca, client-key or client-pem"));
         certificateType = *type;
-        const link::CertificateFile file = link::openCertificateFile(arguments[1].toStdString());
+        const link::CertificateFile file = link::OpenCertificateFile(arguments[1].toStdString());
         if (file.outcome != link::CertificateFileOutcome::Accepted) {
-            printFailure(link::certificateFileMessage(file.outcome));
+            printFailure(link::CertificateFileMessage(file.outcome));
             return kExitUsage;
         }
         certificate = file.data;
@@ -289,19 +289,19 @@ int runLink(const Invocation& invocation) {
 
     const InterruptCancels interruptCancels;
     transport::DirectLink port;
-    if (const auto failed = ConfigurePort(invocation, port)) return *failed;
+    if (const auto failed = configurePort(invocation, port)) return *failed;
     port.setCancelToken(&interrupted);
     link::LinkSession session(port, link::LinkWaits(link::BlockingSleep(), &interrupted));
-    if (const auto failed = Connect(session)) return *failed;
+    if (const auto failed = connect(session)) return *failed;
 
     const bool json = invocation.json();
-    if (sub == QLatin1String("info")) return Info(session, json);
-    if (sub == QLatin1String("read")) return Read(session, json);
-    if (sub == QLatin1String("write")) return Write(session, *edits, json, port.portName());
-    if (sub == QLatin1String("survey")) return Survey(session, json);
+    if (sub == QLatin1String("info")) return info(session, json);
+    if (sub == QLatin1String("read")) return read(session, json);
+    if (sub == QLatin1String("write")) return write(session, *edits, json, port.portName());
+    if (sub == QLatin1String("survey")) return survey(session, json);
     if (sub == QLatin1String("export")) return exportProfile(session, invocation);
     if (sub == QLatin1String("apply")) return applyProfile(session, *profile, port.portName(), invocation);
-    return Upload(session, certificate, certificateType, json, port.portName(), invocation.value("type"));
+    return upload(session, certificate, certificateType, json, port.portName(), invocation.value("type"));
 }
 
 }  // namespace corvane::cli

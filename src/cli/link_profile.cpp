@@ -20,7 +20,7 @@ using profile::toQStringList;
 
 // A profile file's contents; nullopt with the exit code set when unreadable
 // or refused.
-std::optional<rules::Profile> ReadFile(const QString& path, bool secretsOnly, int* exitCode) {
+std::optional<rules::Profile> readFile(const QString& path, bool secretsOnly, int* exitCode) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         *exitCode = usageError(QStringLiteral("cannot read %1: %2").arg(path, file.errorString()));
@@ -33,7 +33,7 @@ std::optional<rules::Profile> ReadFile(const QString& path, bool secretsOnly, in
     return read;
 }
 
-QJsonArray ChangesJson(const QList<history::Change>& changes) {
+QJsonArray changesJson(const QList<history::Change>& changes) {
     QJsonArray array;
     for (const history::Change& c : changes) {
         if (c.secret) array.append(QJsonObject{{QStringLiteral("field"), c.field}, {QStringLiteral("changed"), true}});
@@ -45,7 +45,7 @@ QJsonArray ChangesJson(const QList<history::Change>& changes) {
     return array;
 }
 
-QList<QStringList> ChangeRows(const QList<history::Change>& changes) {
+QList<QStringList> changeRows(const QList<history::Change>& changes) {
     QList<QStringList> rows;
     for (const history::Change& c : changes) {
         rows.append({c.field, c.secret ? QStringLiteral("changed")
@@ -61,9 +61,9 @@ std::optional<rules::Profile> readProfileInput(const Invocation& invocation, int
         *exitCode = usageError(QStringLiteral("link apply needs --profile FILE"));
         return std::nullopt;
     }
-    auto profile = ReadFile(invocation.value("profile"), false, exitCode);
+    auto profile = readFile(invocation.value("profile"), false, exitCode);
     if (!profile || !invocation.isSet("secrets")) return profile;
-    const auto secrets = ReadFile(invocation.value("secrets"), true, exitCode);
+    const auto secrets = readFile(invocation.value("secrets"), true, exitCode);
     if (!secrets) return std::nullopt;
     return profile::withSecrets(*profile, *secrets);
 }
@@ -151,7 +151,7 @@ int applyProfile(link::LinkSession& session, const rules::Profile& profile, cons
     if (invocation.json()) {
         QJsonObject result{{QStringLiteral("changed"), changed},
                            {QStringLiteral("written"), write && exitCode == kExitOk},
-                           {QStringLiteral("changes"), ChangesJson(entry.changes)},
+                           {QStringLiteral("changes"), changesJson(entry.changes)},
                            {QStringLiteral("skipped"), QJsonArray::fromStringList(toQStringList(spread.skipped))}};
         if (write) {
             result.insert(QStringLiteral("outcome"), entry.outcome);
@@ -161,7 +161,7 @@ int applyProfile(link::LinkSession& session, const rules::Profile& profile, cons
     } else if (!changed) {
         printText(QStringLiteral("No field differs; nothing was written.\n"));
     } else {
-        printTable({QStringLiteral("Field"), QStringLiteral("Change")}, ChangeRows(entry.changes));
+        printTable({QStringLiteral("Field"), QStringLiteral("Change")}, changeRows(entry.changes));
         const auto count = entry.changes.size();
         if (!write) printText(QStringLiteral("%1 fields differ; nothing was written (--check).\n").arg(count));
         else if (exitCode == kExitOk) printText(QStringLiteral("%1 fields written (%2).\n").arg(count).arg(entry.outcome));

@@ -95,19 +95,19 @@ void insertText(QJsonObject& object, const QString& key, const std::string& byte
 }
 
 void printBssTable(const BssTable& table, bool json) {
-    const std::size_t count = shownBssCount(table);
+    const std::size_t count = ShownBssCount(table);
     if (json) {
         QJsonArray rows;
         for (std::size_t k = 0; k < count; ++k) {
             const BssEntry& entry = table[k];
-            const auto texts = bssRowTexts(k, entry);
+            const auto texts = BssRowTexts(k, entry);
             QJsonObject row{{QStringLiteral("no"), static_cast<int>(k + 1)},
                             {QStringLiteral("bssid"), QString::fromStdString(texts[2])},
                             {QStringLiteral("mode"), QString::fromStdString(texts[3])},
                             {QStringLiteral("rssi"), entry.rssi},
                             {QStringLiteral("security"), QString::fromStdString(texts[5])},
                             {QStringLiteral("securityFlags"), entry.security}};
-            insertText(row, QStringLiteral("ssid"), bssSsid(entry));
+            insertText(row, QStringLiteral("ssid"), BssSsid(entry));
             rows.append(row);
         }
         printJson(rows);
@@ -116,7 +116,7 @@ void printBssTable(const BssTable& table, bool json) {
     QList<QStringList> rows;
     for (std::size_t k = 0; k < count; ++k) {
         QStringList row;
-        for (const auto& cell : bssRowTexts(k, table[k])) row << QString::fromStdString(cell);
+        for (const auto& cell : BssRowTexts(k, table[k])) row << QString::fromStdString(cell);
         rows.append(row);
     }
     printMessage(kBssImported);

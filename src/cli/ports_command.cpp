@@ -14,7 +14,7 @@ int runPorts(const Invocation& invocation) {
     if (!invocation.arguments().isEmpty()) return usageError(QStringLiteral("ports takes no arguments"));
 
     transport::UsbPrinterPort usb;
-    usb.Refresh();
+    usb.refresh();
     const auto serial = transport::availableSerialPorts();
 
     if (invocation.json()) {
@@ -25,7 +25,7 @@ int runPorts(const Invocation& invocation) {
         }
         QJsonArray usbJson;
         for (int i = 0; i < usb.count(); ++i) {
-            const auto* entry = usb.GetAt(i);
+            const auto* entry = usb.getAt(i);
             usbJson.append(QJsonObject{{QStringLiteral("name"), entry->displayName},
                                        {QStringLiteral("path"), entry->devicePath},
                                        {QStringLiteral("productId"), entry->productId}});
@@ -37,7 +37,7 @@ int runPorts(const Invocation& invocation) {
     QList<QStringList> rows;
     for (const auto& port : serial) rows.append({port.name, port.systemLocation, QString()});
     for (int i = 0; i < usb.count(); ++i) {
-        const auto* entry = usb.GetAt(i);
+        const auto* entry = usb.getAt(i);
         rows.append({entry->displayName, entry->devicePath, entry->productId});
     }
     printTable({QStringLiteral("Name"), QStringLiteral("Path"), QStringLiteral("Product ID")}, rows);

@@ -10,20 +10,20 @@ namespace corvane::history {
 
 namespace {
 
-QString Address(const std::array<std::uint8_t, 4>& a) {
+QString address(const std::array<std::uint8_t, 4>& a) {
     return QString::fromStdString(link::FormatIpv4(a));
 }
 
-QString Baud(std::uint8_t code) {
-    const int index = lan::indexForBaudCode(code);
+QString baud(std::uint8_t code) {
+    const int index = lan::IndexForBaudCode(code);
     if (index < 0) return QStringLiteral("code %1").arg(code);
     const auto entry = lan::kBaudEntries[static_cast<std::size_t>(index)];
     return QString::fromLatin1(entry.data(), static_cast<qsizetype>(entry.size()));
 }
 
-QString OnOff(bool on) { return on ? QStringLiteral("on") : QStringLiteral("off"); }
+QString onOff(bool on) { return on ? QStringLiteral("on") : QStringLiteral("off"); }
 
-QString MacText(const Mac& mac) { return QString::fromStdString(link::FormatMacUpper(mac)); }
+QString macText(const Mac& mac) { return QString::fromStdString(link::FormatMacUpper(mac)); }
 
 }  // namespace
 
@@ -39,13 +39,13 @@ QList<Change> recordChanges(const link::PrinterConfig& before, const link::Print
 
 QList<Change> lanChanges(const lan::DiscoveredDevice& before, const lan::DiscoveredDevice& after) {
     const std::pair<const char*, std::pair<QString, QString>> values[] = {
-        {"ipAddress", {Address(before.ipAddress()), Address(after.ipAddress())}},
-        {"subnetMask", {Address(before.subnetMask()), Address(after.subnetMask())}},
-        {"gateway", {Address(before.gateway()), Address(after.gateway())}},
+        {"ipAddress", {address(before.ipAddress()), address(after.ipAddress())}},
+        {"subnetMask", {address(before.subnetMask()), address(after.subnetMask())}},
+        {"gateway", {address(before.gateway()), address(after.gateway())}},
         {"port", {QString::number(before.port()), QString::number(after.port())}},
         {"inactivityTime", {QString::number(before.inactivityTime()), QString::number(after.inactivityTime())}},
-        {"dhcp", {OnOff(before.dhcp()), OnOff(after.dhcp())}},
-        {"baud", {Baud(before.baudCode()), Baud(after.baudCode())}},
+        {"dhcp", {onOff(before.dhcp()), onOff(after.dhcp())}},
+        {"baud", {baud(before.baudCode()), baud(after.baudCode())}},
     };
     QList<Change> changes;
     for (const auto& [field, pair] : values) {
@@ -63,7 +63,7 @@ Entry linkEntry(const char* frontEnd, const char* action, const QString& port, c
     entry.frontEnd = QString::fromLatin1(frontEnd);
     entry.action = QString::fromLatin1(action);
     entry.linkPort = port;
-    entry.mac = MacText(mac);
+    entry.mac = macText(mac);
     return entry;
 }
 
@@ -80,7 +80,7 @@ QString recordLanSettings(const char* frontEnd, lan::ListMode mode, const QStrin
     entry.action = QString::fromLatin1(kLanSettings);
     entry.lanMode = mode == lan::ListMode::Wlan ? QStringLiteral("wlan") : QStringLiteral("ethernet");
     entry.localAddress = localAddress;
-    entry.mac = MacText(after.macAddress());
+    entry.mac = macText(after.macAddress());
     entry.changes = lanChanges(before, after);
     entry.outcome = QString::fromLatin1(confirmed ? kConfirmed : kNotConfirmed);
     if (!confirmed) entry.message = QString::fromUtf8(StringText(messageId).data());

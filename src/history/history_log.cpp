@@ -30,25 +30,25 @@ namespace {
 constexpr auto kLockPatience = std::chrono::seconds(5);
 constexpr auto kLockRetry = std::chrono::milliseconds(10);
 
-QString SystemError(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
+QString systemError(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
 
-QString Key(const char* key) { return QString::fromLatin1(key); }
+QString key(const char* key) { return QString::fromLatin1(key); }
 
 // Every missing folder of `dir` is made 0700, as the state folder should be.
-bool EnsureFolder(const QString& dir, QString* error) {
+bool ensureFolder(const QString& dir, QString* error) {
     const QByteArray path = QFile::encodeName(QDir::cleanPath(dir));
     for (qsizetype i = 1; i <= path.size(); ++i) {
         if (i < path.size() && path[i] != '/') continue;
         const QByteArray part = path.left(i);
         if (::mkdir(part.constData(), 0700) != 0 && errno != EEXIST) {
-            *error = QCoreApplication::translate("History", "cannot create the folder %1: %2").arg(QFile::decodeName(part), SystemError(errno));
+            *error = QCoreApplication::translate("History", "cannot create the folder %1: %2").arg(QFile::decodeName(part), systemError(errno));
             return false;
         }
     }
     return true;
 }
 
-bool LockWithin(int fd) {
+bool lockWithin(int fd) {
     const auto deadline = std::chrono::steady_clock::now() + kLockPatience;
     while (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
         if ((errno != EWOULDBLOCK && errno != EINTR) || std::chrono::steady_clock::now() >= deadline) return false;
@@ -58,7 +58,7 @@ bool LockWithin(int fd) {
 }
 
 // The file's last byte, when there is one and it can be read.
-std::optional<char> LastByte(int fd) {
+std::optional<char> lastByte(int fd) {
     struct stat info{};
     if (::fstat(fd, &info) != 0 || info.st_size == 0) return std::nullopt;
     char last = 0;
@@ -66,12 +66,12 @@ std::optional<char> LastByte(int fd) {
     return last;
 }
 
-QJsonObject ChangeJson(const Change& change) {
-    if (change.secret) return {{Key("field"), change.field}, {Key("changed"), true}};
-    return {{Key("field"), change.field}, {Key("before"), change.before}, {Key("after"), change.after}};
+QJsonObject changeJson(const Change& change) {
+    if (change.secret) return {{key("field"), change.field}, {key("changed"), true}};
+    return {{key("field"), change.field}, {key("before"), change.before}, {key("after"), change.after}};
 }
 
-QString CsvCell(const QString& text) {
+QString csvCell(const QString& text) {
     static const QRegularExpression special(QStringLiteral("[\",\\r\\n]"));
     if (!text.contains(special)) return text;
     return QLatin1Char('"') + QString(text).replace(QLatin1Char('"'), QLatin1String("\"\"")) + QLatin1Char('"');
@@ -87,23 +87,23 @@ QString historyPath() {
 
 QByteArray entryLine(const Entry& entry) {
     QJsonArray changes;
-    for (const Change& change : entry.changes) changes.append(ChangeJson(change));
+    for (const Change& change : entry.changes) changes.append(changeJson(change));
     QJsonObject way;
-    if (!entry.linkPort.isEmpty()) way.insert(Key("link"), entry.linkPort);
+    if (!entry.linkPort.isEmpty()) way.insert(key("link"), entry.linkPort);
     if (!entry.lanMode.isEmpty()) {
-        way.insert(Key("lan"), entry.lanMode);
-        way.insert(Key("localAddress"), entry.localAddress);
+        way.insert(key("lan"), entry.lanMode);
+        way.insert(key("localAddress"), entry.localAddress);
     }
     const QJsonObject line{
-        {Key("time"), entry.time.toUTC().toString(Qt::ISODateWithMs)},
-        {Key("version"), entry.version},
-        {Key("frontEnd"), entry.frontEnd},
-        {Key("action"), entry.action},
-        {Key("way"), way},
-        {Key("mac"), entry.mac},
-        {Key("changes"), changes},
-        {Key("outcome"), entry.outcome},
-        {Key("message"), entry.message},
+        {key("time"), entry.time.toUTC().toString(Qt::ISODateWithMs)},
+        {key("version"), entry.version},
+        {key("frontEnd"), entry.frontEnd},
+        {key("action"), entry.action},
+        {key("way"), way},
+        {key("mac"), entry.mac},
+        {key("changes"), changes},
+        {key("outcome"), entry.outcome},
+        {key("message"), entry.message},
     };
     return QJsonDocument(line).toJson(QJsonDocument::Compact) + '\n';
 }
@@ -117,35 +117,35 @@ std::optional<Entry> parseEntry(const QByteArray& line, QString* reason) {
     }
     const QJsonObject o = document.object();
     Entry entry;
-    entry.time = QDateTime::fromString(o.value(Key("time")).toString(), Qt::ISODateWithMs);
+    entry.time = QDateTime::fromString(o.value(key("time")).toString(), Qt::ISODateWithMs);
     if (!entry.time.isValid()) {
         *reason = QCoreApplication::translate("History", "no valid time");
         return std::nullopt;
     }
     entry.time = entry.time.toUTC();
-    if (!o.value(Key("outcome")).isString() || !o.value(Key("changes")).isArray()) {
+    if (!o.value(key("outcome")).isString() || !o.value(key("changes")).isArray()) {
         *reason = QCoreApplication::translate("History", "no outcome or no list of changes");
         return std::nullopt;
     }
-    entry.version = o.value(Key("version")).toString();
-    entry.frontEnd = o.value(Key("frontEnd")).toString();
-    entry.action = o.value(Key("action")).toString();
-    const QJsonObject way = o.value(Key("way")).toObject();
-    entry.linkPort = way.value(Key("link")).toString();
-    entry.lanMode = way.value(Key("lan")).toString();
-    entry.localAddress = way.value(Key("localAddress")).toString();
-    entry.mac = o.value(Key("mac")).toString();
-    for (const QJsonValue& value : o.value(Key("changes")).toArray()) {
+    entry.version = o.value(key("version")).toString();
+    entry.frontEnd = o.value(key("frontEnd")).toString();
+    entry.action = o.value(key("action")).toString();
+    const QJsonObject way = o.value(key("way")).toObject();
+    entry.linkPort = way.value(key("link")).toString();
+    entry.lanMode = way.value(key("lan")).toString();
+    entry.localAddress = way.value(key("localAddress")).toString();
+    entry.mac = o.value(key("mac")).toString();
+    for (const QJsonValue& value : o.value(key("changes")).toArray()) {
         const QJsonObject c = value.toObject();
-        if (!c.value(Key("field")).isString()) {
+        if (!c.value(key("field")).isString()) {
             *reason = QCoreApplication::translate("History", "a change without a field name");
             return std::nullopt;
         }
-        entry.changes.append({c.value(Key("field")).toString(), c.value(Key("before")).toString(),
-                              c.value(Key("after")).toString(), c.value(Key("changed")).toBool()});
+        entry.changes.append({c.value(key("field")).toString(), c.value(key("before")).toString(),
+                              c.value(key("after")).toString(), c.value(key("changed")).toBool()});
     }
-    entry.outcome = o.value(Key("outcome")).toString();
-    entry.message = o.value(Key("message")).toString();
+    entry.outcome = o.value(key("outcome")).toString();
+    entry.message = o.value(key("message")).toString();
     return entry;
 }
 
@@ -154,21 +154,21 @@ bool appendEntry(Entry entry, QString* error, const QString& path) {
     if (entry.version.isEmpty()) entry.version = QString::fromLatin1(kVersion);
     QByteArray line = entryLine(entry);
 
-    if (!EnsureFolder(QFileInfo(path).absolutePath(), error)) return false;
+    if (!ensureFolder(QFileInfo(path).absolutePath(), error)) return false;
     const int fd = ::open(QFile::encodeName(path).constData(), O_RDWR | O_APPEND | O_CREAT | O_CLOEXEC, 0600);
     if (fd < 0) {
-        *error = QCoreApplication::translate("History", "cannot open %1: %2").arg(path, SystemError(errno));
+        *error = QCoreApplication::translate("History", "cannot open %1: %2").arg(path, systemError(errno));
         return false;
     }
-    bool ok = LockWithin(fd);
+    bool ok = lockWithin(fd);
     if (!ok) {
         *error = QCoreApplication::translate("History", "%1 stayed locked by another program").arg(path);
     } else {
         // A line cut short (a full disk, a crash) must not swallow this one
     // (the file is opened for reading too, to see its last byte).
-        if (const auto last = LastByte(fd); last && *last != '\n') line.prepend('\n');
+        if (const auto last = lastByte(fd); last && *last != '\n') line.prepend('\n');
         ok = profile::writeAll(fd, line);
-        if (!ok) *error = QCoreApplication::translate("History", "cannot write %1: %2").arg(path, SystemError(errno));
+        if (!ok) *error = QCoreApplication::translate("History", "cannot write %1: %2").arg(path, systemError(errno));
         ::flock(fd, LOCK_UN);
     }
     ::close(fd);
@@ -235,7 +235,7 @@ QByteArray csv(const QList<Entry>& entries) {
         const QStringList cells{e.time.toUTC().toString(Qt::ISODateWithMs), e.frontEnd, e.action, wayText(e), e.mac,
                                 changesText(e), e.outcome, e.message};
         QStringList quoted;
-        for (const QString& cell : cells) quoted << CsvCell(cell);
+        for (const QString& cell : cells) quoted << csvCell(cell);
         text += quoted.join(QLatin1Char(',')) + QLatin1String("\r\n");
     }
     return text.toUtf8();

@@ -40,9 +40,9 @@ bool DiscoverySearch::sendNext() {
         pacing_.stop();
         return true;
     }
-    channel_->SetRemoteHost(targets_.takeFirst());
+    channel_->setRemoteHost(targets_.takeFirst());
     const Bytes request = BuildDiscoveryRequest(mode_);
-    return static_cast<bool>(channel_->SendData(
+    return static_cast<bool>(channel_->sendData(
         QByteArray(reinterpret_cast<const char*>(request.data()), static_cast<qsizetype>(request.size()))));
 }
 
@@ -51,19 +51,19 @@ int DiscoverySearch::boundPort() const { return channel_->localPort(); }
 const ChannelFailure& DiscoverySearch::failure() const { return channel_->failure(); }
 
 bool DiscoverySearch::start() {
-    clearDevices(devices_);
+    devices_.clearDevices();
     progress_ = 0;
     statusText_ = nowSearchingText();
 
     targets_ = endpoints_.targets();
     if (targets_.isEmpty()) targets_ = {endpoints_.targetFor(mode_, broadcastAddress_)};
     unicast_ = endpoints_.unicastTargets();
-    channel_->SetRemotePort(endpoints_.remotePortFor(mode_));
+    channel_->setRemotePort(endpoints_.remotePortFor(mode_));
     // Bound to the chosen interface so the request leaves there only, and
     // the answers come back there; the settings request and the search after
     // it use the same binding. The first request must leave: a failure then
     // means nothing can.
-    if (!channel_->Bind(endpoints_.localPortFor(mode_), localAddress_) || !sendNext()) return false;
+    if (!channel_->bind(endpoints_.localPortFor(mode_), localAddress_) || !sendNext()) return false;
     if (!targets_.isEmpty()) pacing_.start(1);
 
     countdown_ = kCountdownStart;
@@ -91,7 +91,7 @@ void DiscoverySearch::onTick() {
 void DiscoverySearch::onDatagramArrived(int /*bytesTotal*/) {
     // Everything waiting is read, also after the end, so the socket's queue
     // does not grow; only a running search keeps what it reads.
-    const QByteArray datagram = channel_->GetData(static_cast<int>(kDatagramBuffer));
+    const QByteArray datagram = channel_->getData(static_cast<int>(kDatagramBuffer));
     if (!running_) return;
     const auto bytes = ByteSpan(reinterpret_cast<const std::uint8_t*>(datagram.constData()),
                                 static_cast<std::size_t>(datagram.size()));
@@ -102,7 +102,7 @@ void DiscoverySearch::onDatagramArrived(int /*bytesTotal*/) {
             device.answeredFrom = channel_->lastSender().toStdString();
             device.unicast = unicast_;
             device.localAddress = localAddress_.toStdString();
-            appendDevice(devices_, device);
+            devices_.appendDevice(device);
             break;
         }
         case DiscoveryAnswer::Kind::EndSearch:

@@ -73,8 +73,8 @@ QString verificationTarget(const DiscoveredDevice& before, const DiscoveredDevic
     // fixed address; one that answered from elsewhere (behind a translating
     // router, say) is still reached there.
     const QString from = QString::fromStdString(before.answeredFrom);
-    if (!sent.dhcp() && from == QString::fromStdString(rules::dottedIpv4(before.ipAddress()))) {
-        return QString::fromStdString(rules::dottedIpv4(sent.ipAddress()));
+    if (!sent.dhcp() && from == QString::fromStdString(rules::DottedIpv4(before.ipAddress()))) {
+        return QString::fromStdString(rules::DottedIpv4(sent.ipAddress()));
     }
     return from;
 }
@@ -91,7 +91,7 @@ bool verifyAfterChange(const SearchSetup& setup, const std::vector<DiscoveredDev
         if (const DiscoveredDevice* now = findByMac(found, record.macAddress())) {
             v.answered = true;
             v.found = *now;
-            v.differences = rules::compareWithSent(record, *now);
+            v.differences = rules::CompareWithSent(record, *now);
         }
         results.push_back(std::move(v));
     }
@@ -101,10 +101,10 @@ bool verifyAfterChange(const SearchSetup& setup, const std::vector<DiscoveredDev
 QString verificationText(const Verification& verification) {
     if (!verification.answered) return QStringLiteral("Not verified: the printer did not answer the search.");
     if (!verification.differences.empty()) {
-        return QStringLiteral("Not verified: ") + QString::fromStdString(rules::differencesText(verification.differences));
+        return QStringLiteral("Not verified: ") + QString::fromStdString(rules::DifferencesText(verification.differences));
     }
     return QStringLiteral("Verified: now at %1, port %2")
-        .arg(QString::fromStdString(rules::dottedIpv4(verification.found.ipAddress())))
+        .arg(QString::fromStdString(rules::DottedIpv4(verification.found.ipAddress())))
         .arg(verification.found.port());
 }
 

@@ -29,14 +29,14 @@ bool LanSettingsExchange::send(const DiscoveredDevice& record) {
     if (settingsDone_) return false;
     // A printer found by its own address (across routers, say) is not
     // reached by broadcast: the request goes where it answered from.
-    channel_->SetRemoteHost(record.unicast && !record.answeredFrom.empty()
+    channel_->setRemoteHost(record.unicast && !record.answeredFrom.empty()
                                 ? QString::fromStdString(record.answeredFrom)
                                 : endpoints_.targetFor(mode_, broadcastAddress_));
-    channel_->SetRemotePort(endpoints_.remotePortFor(mode_));
-    channel_->SetLocalPort(endpoints_.localPortFor(mode_));
-    channel_->SetLocalAddress(localAddress_);
+    channel_->setRemotePort(endpoints_.remotePortFor(mode_));
+    channel_->setLocalPort(endpoints_.localPortFor(mode_));
+    channel_->setLocalAddress(localAddress_);
     const Bytes request = BuildSettingsRequest(record);
-    if (!channel_->SendData(QByteArray(reinterpret_cast<const char*>(request.data()),
+    if (!channel_->sendData(QByteArray(reinterpret_cast<const char*>(request.data()),
                                        static_cast<qsizetype>(request.size())))) {
         return false;
     }
@@ -49,7 +49,7 @@ bool LanSettingsExchange::send(const DiscoveredDevice& record) {
 }
 
 void LanSettingsExchange::onDatagramArrived(int /*bytesTotal*/) {
-    const QByteArray datagram = channel_->GetData(static_cast<int>(kDatagramBuffer));
+    const QByteArray datagram = channel_->getData(static_cast<int>(kDatagramBuffer));
     if (settingsDone_) return;
     const auto bytes = ByteSpan(reinterpret_cast<const std::uint8_t*>(datagram.constData()),
                                 static_cast<std::size_t>(datagram.size()));

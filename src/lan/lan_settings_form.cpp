@@ -45,7 +45,7 @@ LanSettingsEdits LanSettingsForm::editsFor(const DiscoveredDevice& record) {
     edits.gateway = record.gateway();
     edits.portText = QString::number(record.port());
     edits.inactivityText = QString::number(record.inactivityTime());
-    edits.baudIndex = indexForBaudCode(record.baudCode());
+    edits.baudIndex = IndexForBaudCode(record.baudCode());
     edits.dhcp = record.dhcp();
     return edits;
 }
@@ -92,7 +92,7 @@ SaveDecision LanSettingsForm::save(const LanSettingsEdits& edits, DiscoveredDevi
     record.setGateway(edits.gateway);
     record.setPort(static_cast<std::uint16_t>(*port));
     record.setInactivityTime(static_cast<std::uint16_t>(*inactivity));
-    record.setBaudCode(baudCodeForIndex(edits.baudIndex));
+    record.setBaudCode(BaudCodeForIndex(edits.baudIndex));
 
     if (edits.ipAddress == std::array<std::uint8_t, 4>{}) {
         decision.messageId = kIpNotUsable;

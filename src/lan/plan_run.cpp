@@ -36,7 +36,7 @@ bool stillMoving(PlanResult result) {
 }  // namespace
 
 QString settingsSummary(const DiscoveredDevice& d) {
-    const auto dotted = [](const auto& a) { return QString::fromStdString(rules::dottedIpv4(a)); };
+    const auto dotted = [](const auto& a) { return QString::fromStdString(rules::DottedIpv4(a)); };
     QString text = QStringLiteral("%1/%2 gw %3 port %4")
                        .arg(dotted(d.ipAddress()), dotted(d.subnetMask()), dotted(d.gateway()))
                        .arg(d.port());
@@ -49,7 +49,7 @@ PlanRun::PlanRun(SearchSetup setup, DeviceList& devices, std::vector<rules::Plan
     : setup_(std::move(setup)), devices_(devices), frontEnd_(frontEnd), force_(force), dryRun_(dryRun) {
     std::vector<DiscoveredDevice> listed;
     for (int n = 1; const DiscoveredDevice* d = devices_.deviceAt(n); ++n) listed.push_back(*d);
-    order_ = rules::planOrder(listed, rows);
+    order_ = rules::OrderPlanRows(listed, rows);
     for (auto& row : rows) {
         PlanRowOutcome outcome;
         outcome.row = row;
@@ -92,7 +92,7 @@ PlanRowOutcome PlanRun::prepare(std::size_t index) const {
     } else {
         std::vector<DiscoveredDevice> listed;
         for (int n = 1; const DiscoveredDevice* d = devices_.deviceAt(n); ++n) listed.push_back(*d);
-        outcome.warnings = rules::checkSettingsToSend(outcome.after, rules::listedAfterPlan(listed, moving()), *record,
+        outcome.warnings = rules::CheckSettingsToSend(outcome.after, rules::ListedAfterPlan(listed, moving()), *record,
                                                       localSubnetOf(QString::fromStdString(record->localAddress)));
         if (!outcome.warnings.empty() && !force_) outcome.result = PlanResult::Refused;
     }

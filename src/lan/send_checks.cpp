@@ -12,7 +12,7 @@ namespace {
 std::optional<rules::Ipv4> parsed(const QString& text) {
     QHostAddress address;
     if (!address.setAddress(text) || address.protocol() != QAbstractSocket::IPv4Protocol) return std::nullopt;
-    return rules::ipv4FromValue(address.toIPv4Address());
+    return rules::Ipv4FromValue(address.toIPv4Address());
 }
 
 }  // namespace
@@ -21,7 +21,7 @@ std::vector<rules::SendWarning> checkBeforeSending(const DiscoveredDevice& toSen
                                                    const DiscoveredDevice& current, const QString& localAddress) {
     std::vector<DiscoveredDevice> records;
     for (int n = 1; const DiscoveredDevice* d = listed.deviceAt(n); ++n) records.push_back(*d);
-    return rules::checkSettingsToSend(toSend, records, current, localSubnetOf(localAddress));
+    return rules::CheckSettingsToSend(toSend, records, current, localSubnetOf(localAddress));
 }
 
 std::optional<rules::LocalSubnet> localSubnetOf(const QString& localAddress) {
@@ -33,14 +33,14 @@ std::optional<rules::LocalSubnet> localSubnetOf(const QString& localAddress) {
 
 QStringList warningSentences(const std::vector<rules::SendWarning>& warnings) {
     QStringList out;
-    for (const auto& w : warnings) out << QString::fromStdString(rules::warningText(w));
+    for (const auto& w : warnings) out << QString::fromStdString(rules::WarningText(w));
     return out;
 }
 
 QStringList translatedWarningSentences(const std::vector<rules::SendWarning>& warnings) {
     QStringList out;
     for (const auto& w : warnings) {
-        QString text = QCoreApplication::translate("LanSendChecks", rules::warningTemplate(w.check));
+        QString text = QCoreApplication::translate("LanSendChecks", rules::WarningTemplate(w.check));
         for (const auto& argument : w.arguments) text = text.arg(QString::fromStdString(argument));
         out << text;
     }

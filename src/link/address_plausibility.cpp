@@ -2,16 +2,16 @@
 
 namespace corvane::link {
 
-bool isContiguousMask(std::uint32_t mask) {
+bool IsContiguousMask(std::uint32_t mask) {
     // Ones then zeros: the inverted mask plus one is a power of two.
     const std::uint32_t hosts = ~mask;
     return (hosts & (hosts + 1)) == 0;
 }
 
-AddressProblem addressProblem(AddressRole role, std::uint32_t address, std::uint32_t mask) {
+AddressProblem ClassifyAddress(AddressRole role, std::uint32_t address, std::uint32_t mask) {
     if (role == AddressRole::Mask)
-        return isContiguousMask(address) ? AddressProblem::None : AddressProblem::MaskNotContiguous;
-    if (address == 0 || mask == 0 || !isContiguousMask(mask)) return AddressProblem::None;
+        return IsContiguousMask(address) ? AddressProblem::None : AddressProblem::MaskNotContiguous;
+    if (address == 0 || mask == 0 || !IsContiguousMask(mask)) return AddressProblem::None;
     const std::uint32_t hosts = ~mask;
     if (hosts < 3) return AddressProblem::None;  // /31 and /32 have no network or broadcast address
     if ((address & hosts) == 0) return AddressProblem::NetworkAddress;

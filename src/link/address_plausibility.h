@@ -15,8 +15,8 @@ enum class AddressProblem { None, MaskNotContiguous, NetworkAddress, BroadcastAd
 // Addresses in host order (first octet in the top byte). A blank (0.0.0.0)
 // address is unset, not wrong; `mask` counts only where it is contiguous and
 // leaves room for hosts (below /31), otherwise no subnet is known.
-AddressProblem addressProblem(AddressRole role, std::uint32_t address, std::uint32_t mask);
+AddressProblem ClassifyAddress(AddressRole role, std::uint32_t address, std::uint32_t mask);
 
-bool isContiguousMask(std::uint32_t mask);
+bool IsContiguousMask(std::uint32_t mask);
 
 }  // namespace corvane::link

@@ -60,12 +60,12 @@ Step ParseRecord(ByteSpan m, std::size_t& at, BssEntry& entry) {
 
 }  // namespace
 
-Bytes BuildBssRequest() { return link::BuildTagOnlyMessage(link::tag::BssReq); }
+Bytes BuildBssRequest() { return link::BuildTagOnlyMessage(link::tag::kBssReq); }
 
-int parseBssResponse(ByteSpan message, BssTable& table) {
+int ParseBssResponse(ByteSpan message, BssTable& table) {
     // Cleared first, so a rejected answer never leaves an earlier survey behind.
     table.fill(BssEntry{});
-    if (!link::VerifyIfMessage(message, link::tag::BssRsp)) return 0;
+    if (!link::VerifyIfMessage(message, link::tag::kBssRsp)) return 0;
     const std::size_t length = message.size();
     if (length <= kMinRecordMessage) return 1;
 
@@ -81,14 +81,14 @@ int parseBssResponse(ByteSpan message, BssTable& table) {
     return 1;
 }
 
-std::size_t shownBssCount(const BssTable& table) {
+std::size_t ShownBssCount(const BssTable& table) {
     const auto ends = [](const BssEntry& e) {
         return std::all_of(e.bssid.begin(), e.bssid.end(), [](std::uint8_t b) { return b == 0; });
     };
     return static_cast<std::size_t>(std::find_if(table.begin(), table.end(), ends) - table.begin());
 }
 
-std::string bssSecurityText(const BssEntry& entry) {
+std::string BssSecurityText(const BssEntry& entry) {
     std::string text;
     for (const SecurityFlag& flag : kSecurityFlags) {
         if ((entry.security & flag.bit) == 0) continue;
@@ -98,21 +98,21 @@ std::string bssSecurityText(const BssEntry& entry) {
     return text.empty() ? "No" : text;
 }
 
-std::string bssSsid(const BssEntry& entry) {
+std::string BssSsid(const BssEntry& entry) {
     const auto nameEnd = std::find(entry.ssid.begin(), entry.ssid.end(), '\0');
     return {entry.ssid.begin(), nameEnd};
 }
 
-std::array<std::string, 6> bssRowTexts(std::size_t k, const BssEntry& entry) {
+std::array<std::string, 6> BssRowTexts(std::size_t k, const BssEntry& entry) {
     const auto& b = entry.bssid;
     char bssid[18];
     std::snprintf(bssid, sizeof bssid, "%02X-%02X-%02X-%02X-%02X-%02X", b[0], b[1], b[2], b[3], b[4], b[5]);
     return {std::to_string(k + 1),
-            link::VisibleText(bssSsid(entry)),
+            link::VisibleText(BssSsid(entry)),
             bssid,
             entry.mode != 0 ? "Ad hoc" : "Infrastructure",
             std::to_string(entry.rssi),
-            bssSecurityText(entry)};
+            BssSecurityText(entry)};
 }
 
 }  // namespace corvane

@@ -28,20 +28,20 @@ Bytes BuildBssRequest();
 
 // Checks and parses one BSS_RSP message. Returns 1 when accepted (also with no
 // records), 0 when rejected. Never reads past `message`.
-int parseBssResponse(ByteSpan message, BssTable& table);
+int ParseBssResponse(ByteSpan message, BssTable& table);
 
 // The entries shown: those before the first all-zero BSSID.
-std::size_t shownBssCount(const BssTable& table);
+std::size_t ShownBssCount(const BssTable& table);
 
 // The SSID's bytes as received.
-std::string bssSsid(const BssEntry& entry);
+std::string BssSsid(const BssEntry& entry);
 
 // "WEP64/WPA", ..., or "No".
-std::string bssSecurityText(const BssEntry& entry);
+std::string BssSecurityText(const BssEntry& entry);
 
 // No, SSID, BSSID, Mode, RSSI, Security texts of row k (from 0), as a list or
 // a terminal shows them: the SSID, chosen by whoever runs the access point,
 // comes made visible (link::VisibleText).
-std::array<std::string, 6> bssRowTexts(std::size_t k, const BssEntry& entry);
+std::array<std::string, 6> BssRowTexts(std::size_t k, const BssEntry& entry);
 
 }  // namespace corvane

@@ -177,12 +177,12 @@ std::array<std::uint64_t, 7> DeviceRowSortKeys(int number, const DiscoveredDevic
             static_cast<std::uint64_t>(device.firmwareMajor()) << 8 | device.firmwareMinor()};
 }
 
-std::uint8_t baudCodeForIndex(int index) {
+std::uint8_t BaudCodeForIndex(int index) {
     if (index < 0 || static_cast<std::size_t>(index) >= std::size(kBaudCodes)) return 0x00;
     return kBaudCodes[index];
 }
 
-int indexForBaudCode(std::uint8_t code) {
+int IndexForBaudCode(std::uint8_t code) {
     const auto* it = std::find(std::begin(kBaudCodes), std::end(kBaudCodes), code);
     return it == std::end(kBaudCodes) ? -1 : static_cast<int>(it - std::begin(kBaudCodes));
 }

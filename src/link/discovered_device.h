@@ -95,9 +95,6 @@ private:
     std::deque<DiscoveredDevice> devices_;  // stable addresses for in-place edits
 };
 
-inline void appendDevice(DeviceList& list, const DiscoveredDevice& record) { list.appendDevice(record); }
-inline DiscoveredDevice* deviceAt(DeviceList& list, int n) { return list.deviceAt(n); }
-inline void clearDevices(DeviceList& list) { list.clearDevices(); }
 
 // "FIND" or "__[I_F]__[PRT_REG]".
 Bytes BuildDiscoveryRequest(ListMode mode);
@@ -132,8 +129,8 @@ std::string FormatVersion(std::uint8_t major, std::uint8_t minor);  // "N/A" for
 // The baud list of the settings window: index 0..8 -> code; other -> 0x00.
 inline constexpr std::array<std::string_view, 9> kBaudEntries{
     "1200", "2400", "4800", "9600", "19200", "38400", "57600", "115200", "230400"};
-std::uint8_t baudCodeForIndex(int index);
+std::uint8_t BaudCodeForIndex(int index);
 // The index of a code, or -1 when the code is not in the table.
-int indexForBaudCode(std::uint8_t code);
+int IndexForBaudCode(std::uint8_t code);
 
 }  // namespace corvane::lan

@@ -34,12 +34,12 @@ void PutHexPair(std::uint8_t byte, std::uint8_t* out) {
 }  // namespace
 
 std::array<std::uint8_t, 7> ModeCommand(std::uint8_t mode) {
-    return {FrameHeader[0], FrameHeader[1], FrameHeader[2], mode,
+    return {kFrameHeader[0], kFrameHeader[1], kFrameHeader[2], mode,
             kModeTail[0],   kModeTail[1],   kModeTail[2]};
 }
 
 bool IsModeAcknowledged(ByteSpan reply, std::uint8_t mode) {
-    return reply.size() >= 4 && std::equal(ReplyHeader.begin(), ReplyHeader.end(), reply.begin()) &&
+    return reply.size() >= 4 && std::equal(kReplyHeader.begin(), kReplyHeader.end(), reply.begin()) &&
            reply[3] == mode;
 }
 
@@ -99,11 +99,11 @@ int HexValue(char ch) {
 int EncodeFrame(MutableByteSpan frame, ByteSpan message) {
     if (frame.size() < 4 || message.size() > (frame.size() - 4) / 2) return -1;
     std::fill(frame.begin(), frame.end(), std::uint8_t{0});
-    std::copy(FrameHeader.begin(), FrameHeader.end(), frame.begin());
-    std::uint8_t* text = frame.data() + FrameHeader.size();
+    std::copy(kFrameHeader.begin(), kFrameHeader.end(), frame.begin());
+    std::uint8_t* text = frame.data() + kFrameHeader.size();
     for (std::size_t i = 0; i < message.size(); ++i) PutHexPair(message[i], text + 2 * i);
-    const std::size_t endAt = FrameHeader.size() + 2 * message.size();
-    frame[endAt] = FrameEnd;
+    const std::size_t endAt = kFrameHeader.size() + 2 * message.size();
+    frame[endAt] = kFrameEnd;
     return static_cast<int>(endAt + 1);
 }
 

@@ -20,9 +20,9 @@ inline constexpr std::size_t kFrameBufferSize = 8192;   // one frame sent or rea
 inline constexpr std::size_t kMessageAreaSize = 4096;   // where IF__SET is built
 inline constexpr std::size_t kMaxFrameMessage = (kFrameBufferSize - 4) / 2;  // 4094
 
-inline constexpr std::array<std::uint8_t, 3> FrameHeader{0x1F, 0x57, 0x43};
-inline constexpr std::array<std::uint8_t, 3> ReplyHeader{0x1F, 0x57, 0x4D};
-inline constexpr std::uint8_t FrameEnd = 0x03;
+inline constexpr std::array<std::uint8_t, 3> kFrameHeader{0x1F, 0x57, 0x43};
+inline constexpr std::array<std::uint8_t, 3> kReplyHeader{0x1F, 0x57, 0x4D};
+inline constexpr std::uint8_t kFrameEnd = 0x03;
 
 // Mode bytes of the ModeCommand.
 inline constexpr std::uint8_t kModeConfig = 0x7F;
@@ -30,22 +30,22 @@ inline constexpr std::uint8_t kModeCertificateBase = 0x80;  // + certificate typ
 
 // The tags of the direct-link and survey messages.
 namespace tag {
-inline constexpr std::string_view SysReq = "__[I_F]__[SYS_REQ]";
-inline constexpr std::string_view SysRsp = "__[I_F]__[SYS_RSP]";
-inline constexpr std::string_view IfGet = "__[I_F]__[IF__GET]";
-inline constexpr std::string_view IfCur = "__[I_F]__[IF__CUR]";
-inline constexpr std::string_view IfSet = "__[I_F]__[IF__SET]";
-inline constexpr std::string_view IfSuc = "__[I_F]__[IF__SUC]";
-inline constexpr std::string_view BssReq = "__[I_F]__[BSS_REQ]";
-inline constexpr std::string_view BssRsp = "__[I_F]__[BSS_RSP]";
-inline constexpr std::string_view FwCert = "__[I_F]__[FW_CERT]";
-inline constexpr std::string_view CertEnd = "__[I_F]__[CERTEND]";
+inline constexpr std::string_view kSysReq = "__[I_F]__[SYS_REQ]";
+inline constexpr std::string_view kSysRsp = "__[I_F]__[SYS_RSP]";
+inline constexpr std::string_view kIfGet = "__[I_F]__[IF__GET]";
+inline constexpr std::string_view kIfCur = "__[I_F]__[IF__CUR]";
+inline constexpr std::string_view kIfSet = "__[I_F]__[IF__SET]";
+inline constexpr std::string_view kIfSuc = "__[I_F]__[IF__SUC]";
+inline constexpr std::string_view kBssReq = "__[I_F]__[BSS_REQ]";
+inline constexpr std::string_view kBssRsp = "__[I_F]__[BSS_RSP]";
+inline constexpr std::string_view kFwCert = "__[I_F]__[FW_CERT]";
+inline constexpr std::string_view kCertEnd = "__[I_F]__[CERTEND]";
 }  // namespace tag
 
 // The 7-byte command 1F 57 43 <mode> 1D 1F 03, sent as it stands.
 std::array<std::uint8_t, 7> ModeCommand(std::uint8_t mode);
 
-// True when `reply` begins with ReplyHeader followed by `mode`.
+// True when `reply` begins with kReplyHeader followed by `mode`.
 bool IsModeAcknowledged(ByteSpan reply, std::uint8_t mode = kModeConfig);
 
 // RFC 1071 checksum, words read most significant byte first; an odd last byte
@@ -69,8 +69,8 @@ char HexDigit(int v);
 // The value of one character of the text (never fails).
 int HexValue(char ch);
 
-// Writes the whole PrinterCommandFrame (FrameHeader, 2m hex characters,
-// FrameEnd) for `message` into `frame`, clearing the rest of `frame` first.
+// Writes the whole PrinterCommandFrame (kFrameHeader, 2m hex characters,
+// kFrameEnd) for `message` into `frame`, clearing the rest of `frame` first.
 // Returns the frame length 2m + 4, or -1 when it would not fit.
 int EncodeFrame(MutableByteSpan frame, ByteSpan message);
 // The frame as a new buffer; empty when the message is longer than

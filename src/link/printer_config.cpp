@@ -230,17 +230,17 @@ PrinterSystemInfo ParseSystemInfoRecord(ByteSpan record) {
 
 std::optional<PrinterSystemInfo> ParseSystemInfo(ByteSpan message) {
     if (message.size() < kTagLength + PrinterSystemInfo::kSize) return std::nullopt;
-    if (!VerifyIfMessage(message, tag::SysRsp)) return std::nullopt;
+    if (!VerifyIfMessage(message, tag::kSysRsp)) return std::nullopt;
     return ParseSystemInfoRecord(message.subspan(kTagLength, PrinterSystemInfo::kSize));
 }
 
 std::optional<PrinterConfig> ParseConfig(ByteSpan message, ConfigLayout layout) {
-    if (!VerifyIfMessage(message, tag::IfCur)) return std::nullopt;
+    if (!VerifyIfMessage(message, tag::kIfCur)) return std::nullopt;
     return ParseConfigRecord(message.subspan(kTagLength), layout);
 }
 
 Bytes BuildIfSetMessage(const PrinterConfig& config, ConfigLayout layout) {
-    Bytes content = ToBytes(tag::IfSet);
+    Bytes content = ToBytes(tag::kIfSet);
     const Bytes record = SerializeConfig(config, layout);
     content.insert(content.end(), record.begin(), record.end());
     return BuildIfMessage(content);

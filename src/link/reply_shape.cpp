@@ -10,7 +10,7 @@ namespace corvane::link {
 namespace {
 
 constexpr std::uint8_t kNameMarker = 0x5F;
-constexpr std::size_t kHeaderLength = ReplyHeader.size();
+constexpr std::size_t kHeaderLength = kReplyHeader.size();
 constexpr std::size_t kWordLength = 4;
 
 }  // namespace
@@ -30,7 +30,7 @@ bool IsReplyComplete(ReplyShape shape, ByteSpan received) {
     case ReplyShape::Frame:
         // The hexadecimal text never holds the end byte, so a frame is over
         // when the end byte is the last byte in.
-        return received.size() > kHeaderLength && received.back() == FrameEnd;
+        return received.size() > kHeaderLength && received.back() == kFrameEnd;
     case ReplyShape::CertificateStart:
         return received.size() >= kHeaderLength + kWordLength;
     case ReplyShape::CertificateAnswer:

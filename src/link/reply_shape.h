@@ -10,8 +10,8 @@ namespace corvane::link {
 enum class ReplyShape {
     Unknown,            // no recognisable end: only the line's silence ends it
     MakerName,          // anything, 0x5F, the name, 0x00
-    ModeAck,            // ReplyHeader and the mode byte: 4 bytes
-    Frame,              // a reply frame: header, hexadecimal text, FrameEnd
+    ModeAck,            // kReplyHeader and the mode byte: 4 bytes
+    Frame,              // a reply frame: header, hexadecimal text, kFrameEnd
     CertificateStart,   // header and a four-letter word ("STRT")
     CertificateAnswer,  // header and an 18-byte tag ("__[I_F]__[IF__SUC]")
 };

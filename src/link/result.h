@@ -32,8 +32,8 @@ public:
     Result(T value) : state_(std::in_place_index<0>, std::move(value)) {}  // NOLINT: a value converts implicitly
     Result(E error) : state_(std::in_place_index<1>, std::move(error)) {}  // NOLINT: so does a failure
 
-    bool has_value() const { return state_.index() == 0; }
-    explicit operator bool() const { return has_value(); }
+    bool hasValue() const { return state_.index() == 0; }
+    explicit operator bool() const { return hasValue(); }
     // Only on success.
     const T& value() const { return std::get<0>(state_); }
     const T& operator*() const { return value(); }
@@ -52,8 +52,8 @@ public:
     Result() = default;
     Result(E error) : error_(std::move(error)) {}  // NOLINT: a failure converts implicitly
 
-    bool has_value() const { return !error_; }
-    explicit operator bool() const { return has_value(); }
+    bool hasValue() const { return !error_; }
+    explicit operator bool() const { return hasValue(); }
     // Only on failure.
     const E& error() const { return *error_; }
 

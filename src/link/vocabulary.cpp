@@ -47,9 +47,9 @@ const std::array<std::string, 256>& UnknownLabels() {
 
 }  // namespace
 
-namespace SettingVocabulary {
+namespace setting_vocabulary {
 
-std::span<const std::string_view> labels(Vocabulary table) {
+std::span<const std::string_view> Labels(Vocabulary table) {
     switch (table) {
         case Vocabulary::Authentication: return kAuthentication;
         case Vocabulary::Cipher: return kCipher;
@@ -61,7 +61,7 @@ std::span<const std::string_view> labels(Vocabulary table) {
     return {};
 }
 
-std::span<const StringId> stringIds(Vocabulary table) {
+std::span<const StringId> StringIds(Vocabulary table) {
     switch (table) {
         case Vocabulary::Authentication: return kAuthenticationIds;
         case Vocabulary::Cipher: return kCipherIds;
@@ -73,17 +73,17 @@ std::span<const StringId> stringIds(Vocabulary table) {
     return {};
 }
 
-bool has(Vocabulary table, int code) {
-    return code >= 0 && static_cast<std::size_t>(code) < labels(table).size();
+bool Has(Vocabulary table, int code) {
+    return code >= 0 && static_cast<std::size_t>(code) < Labels(table).size();
 }
 
-std::string_view label(Vocabulary table, int code) {
-    if (has(table, code)) return labels(table)[static_cast<std::size_t>(code)];
+std::string_view Label(Vocabulary table, int code) {
+    if (Has(table, code)) return Labels(table)[static_cast<std::size_t>(code)];
     if (table == Vocabulary::NetworkMode && code == kWifiDirectCode) return kWifiDirect;
     if (code >= 0 && code < 256) return UnknownLabels()[static_cast<std::size_t>(code)];
     return "Unknown";
 }
 
-}  // namespace SettingVocabulary
+}  // namespace setting_vocabulary
 
 }  // namespace corvane

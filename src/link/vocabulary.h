@@ -10,17 +10,17 @@ namespace corvane {
 
 enum class Vocabulary { Authentication, Cipher, NetworkMode, IpAssignment, EapMode, EnableSwitch };
 
-namespace SettingVocabulary {
+namespace setting_vocabulary {
 // The label of `code` in `table`. A code without a row still gets a text:
 // network mode 2 reads "Wi-Fi Direct", any other code 0..255 "Unknown (N)",
 // and a code outside a byte "Unknown". The views stay valid for the program's life.
-std::string_view label(Vocabulary table, int code);
+std::string_view Label(Vocabulary table, int code);
 // True when `code` has a row in `table`.
-bool has(Vocabulary table, int code);
+bool Has(Vocabulary table, int code);
 // The labels, in code order.
-std::span<const std::string_view> labels(Vocabulary table);
+std::span<const std::string_view> Labels(Vocabulary table);
 // The string-table numbers of the labels, in code order.
-std::span<const StringId> stringIds(Vocabulary table);
-}  // namespace SettingVocabulary
+std::span<const StringId> StringIds(Vocabulary table);
+}  // namespace setting_vocabulary
 
 }  // namespace corvane

@@ -16,7 +16,7 @@ namespace corvane::profile {
 
 namespace {
 
-QString SystemError(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
+QString systemError(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
 
 }  // namespace
 
@@ -48,7 +48,7 @@ bool writeWholeFile(const QString& path, const QByteArray& contents, bool secret
         if (fd < 0 && errno != EEXIST) break;
     }
     if (fd < 0) {
-        *error = QCoreApplication::translate("Profile", "cannot write %1: %2").arg(path, SystemError(errno));
+        *error = QCoreApplication::translate("Profile", "cannot write %1: %2").arg(path, systemError(errno));
         return false;
     }
     bool ok = writeAll(fd, contents) && ::fsync(fd) == 0;
@@ -63,7 +63,7 @@ bool writeWholeFile(const QString& path, const QByteArray& contents, bool secret
     }
     if (!ok) {
         ::unlink(temporary.constData());
-        *error = QCoreApplication::translate("Profile", "cannot write %1: %2").arg(path, SystemError(failure));
+        *error = QCoreApplication::translate("Profile", "cannot write %1: %2").arg(path, systemError(failure));
     }
     return ok;
 }

@@ -17,9 +17,9 @@ using rules::FieldValue;
 using rules::RecordField;
 using rules::ValueProblem;
 
-QString Name(std::string_view name) { return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())); }
+QString fieldName(std::string_view name) { return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())); }
 
-QJsonValue ToJson(const RecordField& f, const FieldValue& value) {
+QJsonValue toJson(const RecordField& f, const FieldValue& value) {
     if (const auto* text = std::get_if<std::string>(&value)) return QString::fromStdString(*text);
     const std::uint32_t number = std::get<std::uint32_t>(value);
     if (f.kind == RecordField::Kind::Address) return QString::fromStdString(link::FormatIpv4(number));
@@ -27,7 +27,7 @@ QJsonValue ToJson(const RecordField& f, const FieldValue& value) {
 }
 
 // The JSON value as the field's kind; nullopt when it is of another kind.
-std::optional<FieldValue> FromJson(const RecordField& f, const QJsonValue& value) {
+std::optional<FieldValue> fromJson(const RecordField& f, const QJsonValue& value) {
     switch (f.kind) {
         case RecordField::Kind::Text:
             if (!value.isString()) return std::nullopt;
@@ -48,22 +48,22 @@ std::optional<FieldValue> FromJson(const RecordField& f, const QJsonValue& value
     return std::nullopt;
 }
 
-QString WrongKind(const RecordField& f) {
+QString wrongKind(const RecordField& f) {
     switch (f.kind) {
-        case RecordField::Kind::Text: return QCoreApplication::translate("Profile", "\"%1\" must be a text").arg(Name(f.name));
-        case RecordField::Kind::Number: return QCoreApplication::translate("Profile", "\"%1\" must be a whole number").arg(Name(f.name));
+        case RecordField::Kind::Text: return QCoreApplication::translate("Profile", "\"%1\" must be a text").arg(fieldName(f.name));
+        case RecordField::Kind::Number: return QCoreApplication::translate("Profile", "\"%1\" must be a whole number").arg(fieldName(f.name));
         case RecordField::Kind::Address:
-            return QCoreApplication::translate("Profile", "\"%1\" must be a dotted IPv4 address such as \"192.168.0.10\"").arg(Name(f.name));
+            return QCoreApplication::translate("Profile", "\"%1\" must be a dotted IPv4 address such as \"192.168.0.10\"").arg(fieldName(f.name));
     }
     return {};
 }
 
-QString ProblemText(const std::string& field, ValueProblem problem, std::uint32_t limit) {
+QString problemText(const std::string& field, ValueProblem problem, std::uint32_t limit) {
     const QString name = QString::fromStdString(field);
     switch (problem) {
         case ValueProblem::None: return {};
         case ValueProblem::WrongType:
-            if (const RecordField* f = rules::FindRecordField(field)) return WrongKind(*f);
+            if (const RecordField* f = rules::FindRecordField(field)) return wrongKind(*f);
             return QCoreApplication::translate("Profile", "\"%1\" has a value of the wrong kind").arg(name);
         case ValueProblem::TooLong: return QCoreApplication::translate("Profile", "\"%1\" is longer than its %2 bytes").arg(name).arg(limit);
         case ValueProblem::ZeroByte: return QCoreApplication::translate("Profile", "\"%1\" must not contain a zero character").arg(name);
@@ -72,7 +72,7 @@ QString ProblemText(const std::string& field, ValueProblem problem, std::uint32_
     return {};
 }
 
-QString NotAProfileField(const QString& name) {
+QString notAProfileField(const QString& name) {
     const RecordField* f = rules::FindRecordField(name.toStdString());
     if (f != nullptr && f->scope == rules::ProfileScope::Printer) {
         return QCoreApplication::translate("Profile", "\"%1\" belongs to one printer and is never part of a profile").arg(name);
@@ -80,7 +80,7 @@ QString NotAProfileField(const QString& name) {
     return QCoreApplication::translate("Profile", "\"%1\" is not a setting of a profile").arg(name);
 }
 
-std::optional<rules::Profile> Parse(const QByteArray& contents, bool secretsOnly, QString* error) {
+std::optional<rules::Profile> parse(const QByteArray& contents, bool secretsOnly, QString* error) {
     QJsonParseError parseError{};
     const QJsonDocument document = QJsonDocument::fromJson(contents, &parseError);
     if (parseError.error != QJsonParseError::NoError) {
@@ -111,7 +111,7 @@ std::optional<rules::Profile> Parse(const QByteArray& contents, bool secretsOnly
     for (auto it = config.begin(); it != config.end(); ++it) {
         const RecordField* f = rules::FindRecordField(it.key().toStdString());
         if (f == nullptr || f->scope == rules::ProfileScope::Printer) {
-            *error = NotAProfileField(it.key());
+            *error = notAProfileField(it.key());
             return std::nullopt;
         }
         if (secretsOnly && !f->secret) {
@@ -120,13 +120,13 @@ std::optional<rules::Profile> Parse(const QByteArray& contents, bool secretsOnly
                          .arg(it.key());
             return std::nullopt;
         }
-        const auto value = FromJson(*f, it.value());
+        const auto value = fromJson(*f, it.value());
         if (!value) {
-            *error = WrongKind(*f);
+            *error = wrongKind(*f);
             return std::nullopt;
         }
         if (const ValueProblem problem = f->check(*value); problem != ValueProblem::None) {
-            *error = ProblemText(std::string(f->name), problem, f->limit);
+            *error = problemText(std::string(f->name), problem, f->limit);
             return std::nullopt;
         }
         profile.values.emplace(std::string(f->name), *value);
@@ -139,7 +139,7 @@ std::optional<rules::Profile> Parse(const QByteArray& contents, bool secretsOnly
 QByteArray profileJson(const rules::Profile& profile) {
     QJsonObject config;
     for (const auto& [name, value] : profile.values) {
-        if (const RecordField* f = rules::FindRecordField(name)) config.insert(Name(f->name), ToJson(*f, value));
+        if (const RecordField* f = rules::FindRecordField(name)) config.insert(fieldName(f->name), toJson(*f, value));
     }
     const QJsonObject top{{QStringLiteral("format"), QLatin1String(kProfileFormat)},
                           {QStringLiteral("config"), config}};
@@ -147,11 +147,11 @@ QByteArray profileJson(const rules::Profile& profile) {
 }
 
 std::optional<rules::Profile> parseProfile(const QByteArray& contents, QString* error) {
-    return Parse(contents, false, error);
+    return parse(contents, false, error);
 }
 
 std::optional<rules::Profile> parseSecrets(const QByteArray& contents, QString* error) {
-    return Parse(contents, true, error);
+    return parse(contents, true, error);
 }
 
 bool holdsSecrets(const rules::Profile& profile) {
@@ -169,7 +169,7 @@ rules::Profile withSecrets(rules::Profile profile, const rules::Profile& secrets
 
 QString refusalText(const rules::ProfileRefusal& refusal) {
     const QString field = QString::fromStdString(refusal.field);
-    if (refusal.notInProfile) return NotAProfileField(field);
+    if (refusal.notInProfile) return notAProfileField(field);
     if (refusal.needsNewerLayout) {
         return QCoreApplication::translate("Profile", "\"%1\": Wi-Fi Direct needs a printer with the newer record layout").arg(field);
     }
@@ -178,7 +178,7 @@ QString refusalText(const rules::ProfileRefusal& refusal) {
             QCoreApplication::translate(kStringTableContext, StringText(refusal.notice->message).data());
         return field.isEmpty() ? message : QStringLiteral("\"%1\": %2").arg(field, message);
     }
-    return ProblemText(refusal.field, refusal.problem, refusal.limit);
+    return problemText(refusal.field, refusal.problem, refusal.limit);
 }
 
 QStringList toQStringList(const std::vector<std::string>& names) {

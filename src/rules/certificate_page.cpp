@@ -16,10 +16,10 @@ StringId CertificatePage::openFile(const std::filesystem::path& path) {
     // Every outcome names the file it is about, so the path shown is always
     // that of the file the message speaks of.
     path_ = path;
-    auto file = link::openCertificateFile(path);
+    auto file = link::OpenCertificateFile(path);
     valid_ = file.outcome == link::CertificateFileOutcome::Accepted;
     data_ = valid_ ? std::move(file.data) : Bytes{};
-    return link::certificateFileMessage(file.outcome);
+    return link::CertificateFileMessage(file.outcome);
 }
 
 void CertificatePage::clearFile() {

@@ -37,7 +37,7 @@ MaybeNotice ConfigTabCtrl::useSurveyedNetwork(std::string_view ssid, std::uint8_
     MaybeNotice notice;
     if (!ssid.empty() && network.controls()[NetworkControl::Ssid].enabled)
         notice = network.editText(NetworkControl::Ssid, ssid);
-    if (const auto authentication = authenticationForSurvey(securityFlags)) {
+    if (const auto authentication = AuthenticationForSurvey(securityFlags)) {
         constexpr SecurityControl kRadios[] = {SecurityControl::OpenSystem, SecurityControl::SharedKey,
                                                SecurityControl::WpaPsk,     SecurityControl::Wpa2Psk,
                                                SecurityControl::Wpa,        SecurityControl::Wpa2};
@@ -61,7 +61,7 @@ MaybeNotice ConfigTabCtrl::leaveCheck(int tab) const {
     }
 }
 
-MaybeNotice ConfigTabCtrl::ValidateCurrentPage() const {
+MaybeNotice ConfigTabCtrl::validateCurrentPage() const {
     if (currentTab_ == static_cast<int>(Tab::Network))
         return network.saveCheck();
     return leaveCheck(currentTab_);

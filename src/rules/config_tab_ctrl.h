@@ -40,7 +40,7 @@ public:
     // The rules of leaving `tab`; BSS and Certificate have none.
     MaybeNotice leaveCheck(int tab) const;
     // The checks a save runs on the shown page.
-    MaybeNotice ValidateCurrentPage() const;
+    MaybeNotice validateCurrentPage() const;
 
     // An access point chosen from the survey: its name into the Network
     // page's SSID and, where its flags name one, its authentication onto the

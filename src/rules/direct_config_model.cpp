@@ -59,13 +59,13 @@ void DirectConfigModel::openWindow(const std::vector<std::string>& comPorts) {
     syncRadios();
 }
 
-void DirectConfigModel::OnSerialChosen(const std::vector<std::string>& comPorts) {
+void DirectConfigModel::onSerialChosen(const std::vector<std::string>& comPorts) {
     linkChoice_ = kSerialLink;
     fillComPorts(comPorts);
     syncRadios();
 }
 
-MaybeNotice DirectConfigModel::OnUsbChosen(const std::vector<UsbEntry>& usbDevices,
+MaybeNotice DirectConfigModel::onUsbChosen(const std::vector<UsbEntry>& usbDevices,
                                            const std::vector<std::string>& comPorts) {
     linkChoice_ = kUsbLink;
     portEntries_.clear();
@@ -87,7 +87,7 @@ MaybeNotice DirectConfigModel::OnUsbChosen(const std::vector<UsbEntry>& usbDevic
     return Notice{kUsbUnavailable, kWindowScope, static_cast<int>(W::OtherTypeRadio)};
 }
 
-MaybeNotice DirectConfigModel::OnPosChosen(const std::vector<UsbEntry>& usbDevices,
+MaybeNotice DirectConfigModel::onPosChosen(const std::vector<UsbEntry>& usbDevices,
                                            const std::vector<std::string>& comPorts) {
     printerType = kPosPrinter;
     selectFirstPort();
@@ -95,10 +95,10 @@ MaybeNotice DirectConfigModel::OnPosChosen(const std::vector<UsbEntry>& usbDevic
     controls_.enable(W::UsbRadio, true);
     controls_.enable(W::PortList, true);
     syncRadios();
-    return OnUsbChosen(usbDevices, comPorts);
+    return onUsbChosen(usbDevices, comPorts);
 }
 
-void DirectConfigModel::OnOtherTypeChosen(const std::vector<std::string>& comPorts) {
+void DirectConfigModel::onOtherTypeChosen(const std::vector<std::string>& comPorts) {
     printerType = kOtherPrinter;
     if (linkChoice_ == kUsbLink) {
         linkChoice_ = kSerialLink;
@@ -211,7 +211,7 @@ void DirectConfigModel::finishConnect() {
     tabs.security.refreshControls();
     context_.connected = true;
     tabs.security.syncControls();
-    shownAtConnect_ = BuildRecordBytes();
+    shownAtConnect_ = buildRecordBytes();
 }
 
 void DirectConfigModel::Disconnect() {
@@ -243,7 +243,7 @@ void DirectConfigModel::recordSaved(const link::PrinterConfig& written) {
 }
 
 bool DirectConfigModel::hasUnsavedEdits() const {
-    return context_.connected && BuildRecordBytes() != shownAtConnect_;
+    return context_.connected && buildRecordBytes() != shownAtConnect_;
 }
 
 MaybeNotice DirectConfigModel::checkWepKeyForSave() {
@@ -269,7 +269,7 @@ MaybeNotice DirectConfigModel::checkPinForSave() const {
 }
 
 MaybeNotice DirectConfigModel::prepareSave() {
-    if (auto notice = tabs.ValidateCurrentPage())
+    if (auto notice = tabs.validateCurrentPage())
         return notice;
     if (auto notice = checkWepKeyForSave())
         return notice;
@@ -282,7 +282,7 @@ MaybeNotice DirectConfigModel::prepareSave() {
     return std::nullopt;
 }
 
-link::PrinterConfig DirectConfigModel::BuildConfig() const {
+link::PrinterConfig DirectConfigModel::buildConfig() const {
     const auto& w = context_.working;
     const auto& net = tabs.network;
     link::PrinterConfig c;
@@ -312,8 +312,8 @@ link::PrinterConfig DirectConfigModel::BuildConfig() const {
     return c;
 }
 
-Bytes DirectConfigModel::BuildRecordBytes() const {
-    return link::SerializeConfig(BuildConfig(), context_.layout());
+Bytes DirectConfigModel::buildRecordBytes() const {
+    return link::SerializeConfig(buildConfig(), context_.layout());
 }
 
 }  // namespace corvane::rules

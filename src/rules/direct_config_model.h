@@ -51,12 +51,12 @@ public:
 
     // Link and printer type radios. The caller lists the serial ports and USB
     // printers; the model decides what the port list offers.
-    void OnSerialChosen(const std::vector<std::string>& comPorts);
-    MaybeNotice OnUsbChosen(const std::vector<UsbEntry>& usbDevices, const std::vector<std::string>& comPorts);
-    MaybeNotice OnPosChosen(const std::vector<UsbEntry>& usbDevices, const std::vector<std::string>& comPorts);
+    void onSerialChosen(const std::vector<std::string>& comPorts);
+    MaybeNotice onUsbChosen(const std::vector<UsbEntry>& usbDevices, const std::vector<std::string>& comPorts);
+    MaybeNotice onPosChosen(const std::vector<UsbEntry>& usbDevices, const std::vector<std::string>& comPorts);
     // The port list follows the type: the other type has no USB printer, so
     // a USB link falls back to the serial ports.
-    void OnOtherTypeChosen(const std::vector<std::string>& comPorts);
+    void onOtherTypeChosen(const std::vector<std::string>& comPorts);
     void choosePort(int index);
     // The chosen port-list entry, if any (Connect does nothing without one).
     std::optional<std::string> selectedPort() const;
@@ -96,8 +96,8 @@ public:
     MaybeNotice checkPinForSave() const;
 
     // The record of the working values and pages, in the connected layout.
-    link::PrinterConfig BuildConfig() const;
-    Bytes BuildRecordBytes() const;
+    link::PrinterConfig buildConfig() const;
+    Bytes buildRecordBytes() const;
 
     const ControlStates<WindowControl>& controls() const { return controls_; }
     std::optional<WindowControl> takeFocusRequest();

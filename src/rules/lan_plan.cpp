@@ -12,13 +12,13 @@ namespace {
 
 constexpr const char* kColumns[] = {"mac", "ip", "mask", "gateway", "port", "inactivity", "dhcp", "baud"};
 
-std::string trim(const std::string& s) {
+std::string Trim(const std::string& s) {
     const auto first = s.find_first_not_of(" \t");
     if (first == std::string::npos) return {};
     return s.substr(first, s.find_last_not_of(" \t") - first + 1);
 }
 
-std::vector<std::string> splitCells(const std::string& line) {
+std::vector<std::string> SplitCells(const std::string& line) {
     std::vector<std::string> cells{""};
     for (char c : line) {
         if (c == ',') {
@@ -27,24 +27,24 @@ std::vector<std::string> splitCells(const std::string& line) {
             cells.back() += c;
         }
     }
-    for (auto& cell : cells) cell = trim(cell);
+    for (auto& cell : cells) cell = Trim(cell);
     return cells;
 }
 
-std::optional<int> number(const std::string& text, int maximum) {
+std::optional<int> Number(const std::string& text, int maximum) {
     if (text.empty() || text.size() > 6 || !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; }))
         return std::nullopt;
     const int value = std::stoi(text);
     return value <= maximum ? std::optional<int>(value) : std::nullopt;
 }
 
-std::optional<std::array<std::uint8_t, 4>> ipv4(const std::string& text) {
+std::optional<std::array<std::uint8_t, 4>> ParseIpv4Cell(const std::string& text) {
     std::array<std::uint8_t, 4> out{};
     std::size_t at = 0;
     for (int i = 0; i < 4; ++i) {
         const auto end = i < 3 ? text.find('.', at) : text.size();
         if (end == std::string::npos) return std::nullopt;
-        const auto part = number(text.substr(at, end - at), 255);
+        const auto part = Number(text.substr(at, end - at), 255);
         if (!part || end - at > 3) return std::nullopt;
         out[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(*part);
         at = end + 1;
@@ -52,7 +52,7 @@ std::optional<std::array<std::uint8_t, 4>> ipv4(const std::string& text) {
     return out;
 }
 
-int hexDigit(char c) {
+int HexDigit(char c) {
     if (c >= '0' && c <= '9') return c - '0';
     if (c >= 'a' && c <= 'f') return c - 'a' + 10;
     if (c >= 'A' && c <= 'F') return c - 'A' + 10;
@@ -60,7 +60,7 @@ int hexDigit(char c) {
 }
 
 // "00:11:62:0a:00:01", "00-11-62-0A-00-01" or "0011620A0001".
-std::optional<std::array<std::uint8_t, 6>> mac(const std::string& text) {
+std::optional<std::array<std::uint8_t, 6>> Mac(const std::string& text) {
     std::string digits;
     const bool separated = text.size() == 17;
     if (!separated && text.size() != 12) return std::nullopt;
@@ -69,19 +69,19 @@ std::optional<std::array<std::uint8_t, 6>> mac(const std::string& text) {
             if (text[i] != text[2] || (text[i] != ':' && text[i] != '-')) return std::nullopt;
             continue;
         }
-        if (hexDigit(text[i]) < 0) return std::nullopt;
+        if (HexDigit(text[i]) < 0) return std::nullopt;
         digits += text[i];
     }
     std::array<std::uint8_t, 6> out{};
     for (std::size_t i = 0; i < 6; ++i) {
-        out[i] = static_cast<std::uint8_t>(hexDigit(digits[2 * i]) * 16 + hexDigit(digits[2 * i + 1]));
+        out[i] = static_cast<std::uint8_t>(HexDigit(digits[2 * i]) * 16 + HexDigit(digits[2 * i + 1]));
     }
     return out;
 }
 
 }  // namespace
 
-Plan parsePlan(const std::string& text) {
+Plan ParsePlan(const std::string& text) {
     Plan plan;
     std::vector<std::string> lines;
     std::string current;
@@ -96,13 +96,13 @@ Plan parsePlan(const std::string& text) {
     if (!current.empty()) lines.push_back(current);
 
     std::size_t headerIndex = 0;
-    while (headerIndex < lines.size() && trim(lines[headerIndex]).empty()) ++headerIndex;
+    while (headerIndex < lines.size() && Trim(lines[headerIndex]).empty()) ++headerIndex;
     if (headerIndex == lines.size()) {
         plan.errors.push_back({1, "the plan is empty: a header row naming the columns is required"});
         return plan;
     }
     const int headerLine = static_cast<int>(headerIndex) + 1;
-    const std::vector<std::string> header = splitCells(lines[headerIndex]);
+    const std::vector<std::string> header = SplitCells(lines[headerIndex]);
     for (std::size_t i = 0; i < header.size(); ++i) {
         const bool known = std::any_of(std::begin(kColumns), std::end(kColumns),
                                        [&](const char* name) { return header[i] == name; });
@@ -120,8 +120,8 @@ Plan parsePlan(const std::string& text) {
     std::map<std::array<std::uint8_t, 4>, int> ipLines;
     for (std::size_t index = headerIndex + 1; index < lines.size(); ++index) {
         const int line = static_cast<int>(index) + 1;
-        if (trim(lines[index]).empty()) continue;
-        const std::vector<std::string> cells = splitCells(lines[index]);
+        if (Trim(lines[index]).empty()) continue;
+        const std::vector<std::string> cells = SplitCells(lines[index]);
         if (cells.size() != header.size()) {
             plan.errors.push_back({line, std::to_string(cells.size()) + " cells where the header has " +
                                              std::to_string(header.size())});
@@ -141,18 +141,18 @@ Plan parsePlan(const std::string& text) {
                 continue;
             }
             if (column == "mac") {
-                if (auto v = mac(value)) row.mac = *v; else bad(column, value, "a MAC address");
+                if (auto v = Mac(value)) row.mac = *v; else bad(column, value, "a MAC address");
             } else if (column == "ip" || column == "mask" || column == "gateway") {
-                auto v = ipv4(value);
+                auto v = ParseIpv4Cell(value);
                 if (!v) {
                     bad(column, value, "an IPv4 address");
                     continue;
                 }
                 (column == "ip" ? row.ip : column == "mask" ? row.mask : row.gateway) = v;
             } else if (column == "port") {
-                if (auto v = number(value, 32767)) row.port = v; else bad(column, value, "a port (0-32767)");
+                if (auto v = Number(value, 32767)) row.port = v; else bad(column, value, "a port (0-32767)");
             } else if (column == "inactivity") {
-                if (auto v = number(value, 3600)) row.inactivity = v; else bad(column, value, "a time (0-3600 s)");
+                if (auto v = Number(value, 3600)) row.inactivity = v; else bad(column, value, "a time (0-3600 s)");
             } else if (column == "dhcp") {
                 if (value == "on" || value == "off") row.dhcp = value == "on"; else bad(column, value, "on or off");
             } else if (column == "baud") {
@@ -179,7 +179,7 @@ Plan parsePlan(const std::string& text) {
     return plan;
 }
 
-std::vector<lan::DiscoveredDevice> listedAfterPlan(const std::vector<lan::DiscoveredDevice>& listed,
+std::vector<lan::DiscoveredDevice> ListedAfterPlan(const std::vector<lan::DiscoveredDevice>& listed,
                                                    const std::vector<PlanRow>& moving) {
     std::vector<lan::DiscoveredDevice> after = listed;
     for (auto& printer : after) {
@@ -190,7 +190,7 @@ std::vector<lan::DiscoveredDevice> listedAfterPlan(const std::vector<lan::Discov
     return after;
 }
 
-PlanOrder planOrder(const std::vector<lan::DiscoveredDevice>& listed, const std::vector<PlanRow>& rows) {
+PlanOrder OrderPlanRows(const std::vector<lan::DiscoveredDevice>& listed, const std::vector<PlanRow>& rows) {
     const std::size_t n = rows.size();
     PlanOrder plan;
     plan.vacatedBy.resize(n);
@@ -263,17 +263,17 @@ PlanOrder planOrder(const std::vector<lan::DiscoveredDevice>& listed, const std:
     return plan;
 }
 
-std::vector<PlanRow> consecutiveAddresses(const std::vector<std::array<std::uint8_t, 6>>& macs,
+std::vector<PlanRow> ConsecutiveAddresses(const std::vector<std::array<std::uint8_t, 6>>& macs,
                                           const std::array<std::uint8_t, 4>& first,
                                           const std::array<std::uint8_t, 4>& mask,
                                           const std::array<std::uint8_t, 4>& gateway, std::optional<int> port) {
     std::vector<PlanRow> rows;
-    std::uint32_t next = ipv4Value(first);
+    std::uint32_t next = Ipv4Value(first);
     for (const auto& mac : macs) {
         PlanRow row;
         row.line = static_cast<int>(rows.size()) + 1;
         row.mac = mac;
-        row.ip = ipv4FromValue(next++);  // past 255.255.255.255 wraps to 0.0.0.0, which the checks refuse
+        row.ip = Ipv4FromValue(next++);  // past 255.255.255.255 wraps to 0.0.0.0, which the checks refuse
         row.mask = mask;
         row.gateway = gateway;
         row.port = port;

@@ -36,13 +36,13 @@ struct Plan {
 // (on/off), baud (1200 ... 230400), in any order, named by a header row.
 // Numbers are checked against the settings window's ranges; reserved ports
 // are left to the window's own rule when the row is applied.
-Plan parsePlan(const std::string& text);
+Plan ParsePlan(const std::string& text);
 
 // The printers as the checks of one plan row see them: a printer whose own
 // row in `moving` gives it another IP address is counted at that address, so
 // another row may take the address it leaves. Every other printer stays
 // where it is, and a row taking its address is a clash.
-std::vector<lan::DiscoveredDevice> listedAfterPlan(const std::vector<lan::DiscoveredDevice>& listed,
+std::vector<lan::DiscoveredDevice> ListedAfterPlan(const std::vector<lan::DiscoveredDevice>& listed,
                                                    const std::vector<PlanRow>& moving);
 
 // The order a plan's rows run in, so that no two printers share an address
@@ -56,12 +56,12 @@ struct PlanOrder {
     std::vector<std::vector<std::size_t>> vacatedBy;  // per row: the rows that must first move its new address's holder
     std::vector<std::vector<std::size_t>> cycle;      // per row: the rows of its circle in file order, empty when none
 };
-PlanOrder planOrder(const std::vector<lan::DiscoveredDevice>& listed, const std::vector<PlanRow>& rows);
+PlanOrder OrderPlanRows(const std::vector<lan::DiscoveredDevice>& listed, const std::vector<PlanRow>& rows);
 
 // Rows giving consecutive addresses from `first` to the printers `macs`, in
 // that order, each with the same mask, gateway and (when given) port, and
 // DHCP off.
-std::vector<PlanRow> consecutiveAddresses(const std::vector<std::array<std::uint8_t, 6>>& macs,
+std::vector<PlanRow> ConsecutiveAddresses(const std::vector<std::array<std::uint8_t, 6>>& macs,
                                           const std::array<std::uint8_t, 4>& first,
                                           const std::array<std::uint8_t, 4>& mask,
                                           const std::array<std::uint8_t, 4>& gateway, std::optional<int> port);

@@ -8,38 +8,38 @@
 
 namespace corvane::rules {
 
-std::uint32_t ipv4Value(const Ipv4& a) {
+std::uint32_t Ipv4Value(const Ipv4& a) {
     return (std::uint32_t{a[0]} << 24) | (std::uint32_t{a[1]} << 16) | (std::uint32_t{a[2]} << 8) | a[3];
 }
 
-Ipv4 ipv4FromValue(std::uint32_t v) {
+Ipv4 Ipv4FromValue(std::uint32_t v) {
     return {static_cast<std::uint8_t>(v >> 24), static_cast<std::uint8_t>(v >> 16), static_cast<std::uint8_t>(v >> 8),
             static_cast<std::uint8_t>(v)};
 }
 
-std::string dottedIpv4(const Ipv4& a) {
+std::string DottedIpv4(const Ipv4& a) {
     return std::to_string(a[0]) + '.' + std::to_string(a[1]) + '.' + std::to_string(a[2]) + '.' + std::to_string(a[3]);
 }
 
-bool isContiguousMask(const Ipv4& mask) {
-    const std::uint32_t inverted = ~ipv4Value(mask);
+bool IsContiguousMask(const Ipv4& mask) {
+    const std::uint32_t inverted = ~Ipv4Value(mask);
     // The host part is a run of ones at the bottom: adding one gives a power of two.
     return (inverted & (inverted + 1)) == 0;
 }
 
-Ipv4 networkAddressOf(const Ipv4& address, const Ipv4& mask) {
-    return ipv4FromValue(ipv4Value(address) & ipv4Value(mask));
+Ipv4 NetworkAddressOf(const Ipv4& address, const Ipv4& mask) {
+    return Ipv4FromValue(Ipv4Value(address) & Ipv4Value(mask));
 }
 
-Ipv4 broadcastAddressOf(const Ipv4& address, const Ipv4& mask) {
-    return ipv4FromValue(ipv4Value(address) | ~ipv4Value(mask));
+Ipv4 BroadcastAddressOf(const Ipv4& address, const Ipv4& mask) {
+    return Ipv4FromValue(Ipv4Value(address) | ~Ipv4Value(mask));
 }
 
-bool sameSubnet(const Ipv4& a, const Ipv4& b, const Ipv4& mask) {
-    return (ipv4Value(a) & ipv4Value(mask)) == (ipv4Value(b) & ipv4Value(mask));
+bool SameSubnet(const Ipv4& a, const Ipv4& b, const Ipv4& mask) {
+    return (Ipv4Value(a) & Ipv4Value(mask)) == (Ipv4Value(b) & Ipv4Value(mask));
 }
 
-CheckedField fieldOf(SendCheck check) {
+CheckedField FieldOf(SendCheck check) {
     switch (check) {
         case SendCheck::MaskNotContiguous: return CheckedField::SubnetMask;
         case SendCheck::GatewayOutsideSubnet: return CheckedField::Gateway;
@@ -47,7 +47,7 @@ CheckedField fieldOf(SendCheck check) {
     }
 }
 
-const char* warningTemplate(SendCheck check) {
+const char* WarningTemplate(SendCheck check) {
     switch (check) {
         case SendCheck::MaskNotContiguous:
             return QT_TRANSLATE_NOOP("LanSendChecks",
@@ -76,8 +76,8 @@ const char* warningTemplate(SendCheck check) {
     return "";
 }
 
-std::string warningText(const SendWarning& warning) {
-    std::string text = warningTemplate(warning.check);
+std::string WarningText(const SendWarning& warning) {
+    std::string text = WarningTemplate(warning.check);
     // Highest number first, so "%1" never eats the start of "%10".
     for (std::size_t i = warning.arguments.size(); i-- > 0;) {
         const std::string marker = '%' + std::to_string(i + 1);
@@ -91,12 +91,12 @@ std::string warningText(const SendWarning& warning) {
 
 namespace {
 
-std::string subnetText(const Ipv4& address, const Ipv4& mask) {
-    return dottedIpv4(networkAddressOf(address, mask)) + '/' + dottedIpv4(mask);
+std::string SubnetText(const Ipv4& address, const Ipv4& mask) {
+    return DottedIpv4(NetworkAddressOf(address, mask)) + '/' + DottedIpv4(mask);
 }
 
 // The reserved ranges a printer's own address may not lie in, with their names.
-const char* reservedRange(const Ipv4& a) {
+const char* ReservedRange(const Ipv4& a) {
     if (a[0] == 0) return "0.0.0.0/8";
     if (a[0] == 127) return "127.0.0.0/8, loopback";
     if (a == Ipv4{255, 255, 255, 255}) return "255.255.255.255, broadcast";
@@ -106,7 +106,7 @@ const char* reservedRange(const Ipv4& a) {
 
 }  // namespace
 
-std::vector<SendWarning> checkSettingsToSend(const lan::DiscoveredDevice& toSend,
+std::vector<SendWarning> CheckSettingsToSend(const lan::DiscoveredDevice& toSend,
                                              const std::vector<lan::DiscoveredDevice>& listed,
                                              const lan::DiscoveredDevice& current,
                                              const std::optional<LocalSubnet>& local) {
@@ -115,30 +115,30 @@ std::vector<SendWarning> checkSettingsToSend(const lan::DiscoveredDevice& toSend
     const Ipv4 ip = toSend.ipAddress();
     const Ipv4 mask = toSend.subnetMask();
     const Ipv4 gateway = toSend.gateway();
-    const bool contiguous = isContiguousMask(mask);
+    const bool contiguous = IsContiguousMask(mask);
 
-    if (!contiguous) warnings.push_back({SendCheck::MaskNotContiguous, {dottedIpv4(mask)}});
-    if (const char* range = reservedRange(ip)) {
-        warnings.push_back({SendCheck::ReservedAddress, {dottedIpv4(ip), range}});
-    } else if (contiguous && ipv4Value(mask) < 0xFFFFFFFEu) {
+    if (!contiguous) warnings.push_back({SendCheck::MaskNotContiguous, {DottedIpv4(mask)}});
+    if (const char* range = ReservedRange(ip)) {
+        warnings.push_back({SendCheck::ReservedAddress, {DottedIpv4(ip), range}});
+    } else if (contiguous && Ipv4Value(mask) < 0xFFFFFFFEu) {
         // /31 and /32 have no network or broadcast address of their own.
-        if (ip == networkAddressOf(ip, mask)) warnings.push_back({SendCheck::NetworkAddress, {dottedIpv4(ip)}});
-        if (ip == broadcastAddressOf(ip, mask)) warnings.push_back({SendCheck::BroadcastAddress, {dottedIpv4(ip)}});
+        if (ip == NetworkAddressOf(ip, mask)) warnings.push_back({SendCheck::NetworkAddress, {DottedIpv4(ip)}});
+        if (ip == BroadcastAddressOf(ip, mask)) warnings.push_back({SendCheck::BroadcastAddress, {DottedIpv4(ip)}});
     }
     // 0.0.0.0 means "no gateway".
-    if (gateway != Ipv4{} && !sameSubnet(gateway, ip, mask)) {
-        warnings.push_back({SendCheck::GatewayOutsideSubnet, {dottedIpv4(gateway), subnetText(ip, mask)}});
+    if (gateway != Ipv4{} && !SameSubnet(gateway, ip, mask)) {
+        warnings.push_back({SendCheck::GatewayOutsideSubnet, {DottedIpv4(gateway), SubnetText(ip, mask)}});
     }
     for (const auto& other : listed) {
         if (other.macAddress() == toSend.macAddress() || other.ipAddress() != ip) continue;
-        warnings.push_back({SendCheck::AddressInUse, {dottedIpv4(ip), lan::FormatMacLower(other.macAddress())}});
+        warnings.push_back({SendCheck::AddressInUse, {DottedIpv4(ip), lan::FormatMacLower(other.macAddress())}});
         break;
     }
     // A printer already outside the local subnet was reached some other way;
     // only moving it there is news.
-    if (local && ip != current.ipAddress() && !sameSubnet(ip, local->address, local->mask)) {
+    if (local && ip != current.ipAddress() && !SameSubnet(ip, local->address, local->mask)) {
         warnings.push_back({SendCheck::OutsideLocalSubnet,
-                            {dottedIpv4(ip), subnetText(local->address, local->mask), dottedIpv4(local->address)}});
+                            {DottedIpv4(ip), SubnetText(local->address, local->mask), DottedIpv4(local->address)}});
     }
     return warnings;
 }

@@ -17,16 +17,16 @@ namespace corvane::rules {
 
 using Ipv4 = std::array<std::uint8_t, 4>;
 
-std::uint32_t ipv4Value(const Ipv4& a);
-Ipv4 ipv4FromValue(std::uint32_t value);
-std::string dottedIpv4(const Ipv4& a);
+std::uint32_t Ipv4Value(const Ipv4& a);
+Ipv4 Ipv4FromValue(std::uint32_t value);
+std::string DottedIpv4(const Ipv4& a);
 
 // Ones followed by zeros only (255.255.255.0 yes, 255.0.255.0 no; 0.0.0.0
 // and 255.255.255.255 are contiguous).
-bool isContiguousMask(const Ipv4& mask);
-Ipv4 networkAddressOf(const Ipv4& address, const Ipv4& mask);
-Ipv4 broadcastAddressOf(const Ipv4& address, const Ipv4& mask);
-bool sameSubnet(const Ipv4& a, const Ipv4& b, const Ipv4& mask);
+bool IsContiguousMask(const Ipv4& mask);
+Ipv4 NetworkAddressOf(const Ipv4& address, const Ipv4& mask);
+Ipv4 BroadcastAddressOf(const Ipv4& address, const Ipv4& mask);
+bool SameSubnet(const Ipv4& a, const Ipv4& b, const Ipv4& mask);
 
 // Which check failed; the field the window moves the focus to follows from it.
 enum class SendCheck {
@@ -47,13 +47,13 @@ struct SendWarning {
     std::vector<std::string> arguments;
 };
 
-CheckedField fieldOf(SendCheck check);
+CheckedField FieldOf(SendCheck check);
 
 // The sentence of a check with %1, %2 ... for its arguments, in English. The
 // windows look the same text up in their catalog (context "LanSendChecks").
-const char* warningTemplate(SendCheck check);
+const char* WarningTemplate(SendCheck check);
 // The English sentence with its arguments filled in.
-std::string warningText(const SendWarning& warning);
+std::string WarningText(const SendWarning& warning);
 
 // The interface the search went out on: its address and mask.
 struct LocalSubnet {
@@ -66,7 +66,7 @@ struct LocalSubnet {
 // its own MAC never clashes), and `current`, its record before the edit.
 // `local` is the search's interface, when it is known. DHCP on skips every
 // address check: the printer takes its addresses from the server.
-std::vector<SendWarning> checkSettingsToSend(const lan::DiscoveredDevice& toSend,
+std::vector<SendWarning> CheckSettingsToSend(const lan::DiscoveredDevice& toSend,
                                              const std::vector<lan::DiscoveredDevice>& listed,
                                              const lan::DiscoveredDevice& current,
                                              const std::optional<LocalSubnet>& local);

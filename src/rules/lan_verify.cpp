@@ -4,10 +4,10 @@
 
 namespace corvane::rules {
 
-std::vector<SettingDifference> compareWithSent(const lan::DiscoveredDevice& sent, const lan::DiscoveredDevice& found) {
+std::vector<SettingDifference> CompareWithSent(const lan::DiscoveredDevice& sent, const lan::DiscoveredDevice& found) {
     std::vector<SettingDifference> out;
     const auto address = [&](const char* field, const Ipv4& a, const Ipv4& b) {
-        if (a != b) out.push_back({field, dottedIpv4(a), dottedIpv4(b)});
+        if (a != b) out.push_back({field, DottedIpv4(a), DottedIpv4(b)});
     };
     const auto number = [&](const char* field, long a, long b) {
         if (a != b) out.push_back({field, std::to_string(a), std::to_string(b)});
@@ -26,7 +26,7 @@ std::vector<SettingDifference> compareWithSent(const lan::DiscoveredDevice& sent
     return out;
 }
 
-std::string differencesText(const std::vector<SettingDifference>& differences) {
+std::string DifferencesText(const std::vector<SettingDifference>& differences) {
     std::string text;
     for (const auto& d : differences) {
         if (!text.empty()) text += "; ";

@@ -19,9 +19,9 @@ struct SettingDifference {
 
 // The settings the request carried that the printer does not report back.
 // With DHCP on the addresses are the server's choice and are not compared.
-std::vector<SettingDifference> compareWithSent(const lan::DiscoveredDevice& sent, const lan::DiscoveredDevice& found);
+std::vector<SettingDifference> CompareWithSent(const lan::DiscoveredDevice& sent, const lan::DiscoveredDevice& found);
 
 // "ip sent 10.0.0.51, reported 10.0.0.50; port sent 9100, reported 9101".
-std::string differencesText(const std::vector<SettingDifference>& differences);
+std::string DifferencesText(const std::vector<SettingDifference>& differences);
 
 }  // namespace corvane::rules

@@ -117,7 +117,7 @@ SpreadResult SpreadProfile(const Profile& profile, const link::PrinterConfig& ba
             return result;
         }
     }
-    result.config = model.BuildConfig();
+    result.config = model.buildConfig();
     return result;
 }
 

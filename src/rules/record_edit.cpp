@@ -43,7 +43,7 @@ public:
 
     RecordEditPlan play() {
         if (playSystem() && playProtocol() && playNetworkAndSecurity() && runChecks()) {
-            plan_.config = model_.BuildConfig();
+            plan_.config = model_.buildConfig();
             verifyWritten();
         }
         return plan_;

@@ -199,7 +199,7 @@ void SecurityPage::click(SecurityControl radio) {
         if (kEapRadios[i] == radio) return clickEap(i);
 }
 
-std::optional<int> authenticationForSurvey(std::uint8_t securityFlags) {
+std::optional<int> AuthenticationForSurvey(std::uint8_t securityFlags) {
     switch (securityFlags) {
     case 0x00: return code::kOpenSystem;
     case 0x04: return code::kWpaPsk;

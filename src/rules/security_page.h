@@ -109,6 +109,6 @@ int CipherAfterAuthentication(int authentication, int cipher);
 // exactly one: none (an open network) gives Open System, WPA alone WPA-PSK,
 // WPA2 alone WPA2-PSK. WEP (open or shared key?), the RSN flags and any mix
 // leave the choice to the user.
-std::optional<int> authenticationForSurvey(std::uint8_t securityFlags);
+std::optional<int> AuthenticationForSurvey(std::uint8_t securityFlags);
 
 }  // namespace corvane::rules

@@ -20,13 +20,13 @@ namespace {
 std::string Clip(const std::string& text, std::string_view field) { return text.substr(0, FieldWidth(field)); }
 
 SummaryRow LabelRow(const char* name, Vocabulary table, int code) {
-    const StringId textId = SettingVocabulary::has(table, code) ? SettingVocabulary::stringIds(table)[code] : StringId{};
-    return {name, std::string(SettingVocabulary::label(table, code)), textId};
+    const StringId textId = setting_vocabulary::Has(table, code) ? setting_vocabulary::StringIds(table)[code] : StringId{};
+    return {name, std::string(setting_vocabulary::Label(table, code)), textId};
 }
 SummaryRow SecretRow(const char* name, std::string value) { return {name, std::move(value), StringId{}, true}; }
 }  // namespace
 
-std::array<SummaryRow, kSummaryRowCount> summaryRows(const link::PrinterConfig& c, link::ConfigLayout layout) {
+std::array<SummaryRow, kSummaryRowCount> SummaryRows(const link::PrinterConfig& c, link::ConfigLayout layout) {
     const bool eap = c.authentication == 4 || c.authentication == 5;
     const bool wep = c.cipher == 1 || c.cipher == 2;
     const bool psk = (c.cipher >= 3 && c.cipher <= 5) && (c.authentication == 2 || c.authentication == 3);

@@ -25,6 +25,6 @@ struct SummaryRow {
 
 inline constexpr std::size_t kSummaryRowCount = 30;
 
-std::array<SummaryRow, kSummaryRowCount> summaryRows(const link::PrinterConfig& written, link::ConfigLayout layout);
+std::array<SummaryRow, kSummaryRowCount> SummaryRows(const link::PrinterConfig& written, link::ConfigLayout layout);
 
 }  // namespace corvane::rules

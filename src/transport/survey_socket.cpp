@@ -89,7 +89,7 @@ bool LanSurvey::Read(Bytes& into, std::size_t room, std::chrono::milliseconds li
 }
 
 link::Result<void> LanSurvey::queryBssOverTcp() {
-    return link::querySurvey(*this, table_, timings_, {progress_, cancel_});
+    return link::QuerySurvey(*this, table_, timings_, {progress_, cancel_});
 }
 
 }  // namespace corvane::lan

@@ -1,5 +1,5 @@
 // The TCP connection of the LAN access-point survey: a byte stream to the
-// printer's survey port, over which link::querySurvey runs the query.
+// printer's survey port, over which link::QuerySurvey runs the query.
 //
 // The waits block the caller, as the survey window expects, but they run in
 // short slices of QTcpSocket's waitFor* calls with an idle hook between them;
@@ -43,7 +43,7 @@ public:
     // Connected within the connect time, or why not (bad or unconfigured
     // 0.x.x.x address, refused, unreachable, no answer, cancelled).
     link::Result<void> connectSurveySocket();
-    // The survey query (link::querySurvey) over this connection: success
+    // The survey query (link::QuerySurvey) over this connection: success
     // when an answer came and was accepted (table() then holds it), else why
     // not.
     link::Result<void> queryBssOverTcp();

@@ -67,19 +67,19 @@ UdpChannel::UdpChannel(QObject* parent)
 // The receiving thread ends before the socket it reads is closed.
 UdpChannel::~UdpChannel() { receiver_->stop(); }
 
-void UdpChannel::SetRemotePort(int port) { remotePort_ = port; }
+void UdpChannel::setRemotePort(int port) { remotePort_ = port; }
 
-void UdpChannel::SetLocalPort(int port) {
+void UdpChannel::setLocalPort(int port) {
     if (port != localPort_ && socket_->state() == QAbstractSocket::BoundState) closeSocket();
     localPort_ = port;
 }
 
-void UdpChannel::SetLocalAddress(const QString& address) {
+void UdpChannel::setLocalAddress(const QString& address) {
     if (address != localAddress_ && socket_->state() == QAbstractSocket::BoundState) closeSocket();
     localAddress_ = address;
 }
 
-void UdpChannel::SetRemoteHost(const QString& host) { remoteHost_ = host; }
+void UdpChannel::setRemoteHost(const QString& host) { remoteHost_ = host; }
 
 void UdpChannel::closeSocket() {
     receiver_->stop();
@@ -99,11 +99,11 @@ link::Result<void, ChannelFailure> UdpChannel::outcome(bool ok) const {
     return failure_;
 }
 
-link::Result<void, ChannelFailure> UdpChannel::Bind(int localPort, const QString& localAddress) {
+link::Result<void, ChannelFailure> UdpChannel::bind(int localPort, const QString& localAddress) {
     return outcome(bindTo(localPort, localAddress));
 }
 
-link::Result<void, ChannelFailure> UdpChannel::SendData(const QByteArray& datagram) { return outcome(send(datagram)); }
+link::Result<void, ChannelFailure> UdpChannel::sendData(const QByteArray& datagram) { return outcome(send(datagram)); }
 
 bool UdpChannel::bindTo(int localPort, const QString& localAddress) {
     closeSocket();
@@ -185,7 +185,7 @@ bool UdpChannel::send(const QByteArray& datagram) {
     return true;
 }
 
-QByteArray UdpChannel::GetData(int maxLength) {
+QByteArray UdpChannel::getData(int maxLength) {
     if (received_.empty()) return {};
     QByteArray datagram = std::move(received_.front());
     received_.pop_front();

@@ -42,12 +42,12 @@ public:
     ~UdpChannel() override;
 
     // Defaults: remote "255.255.255.255" port 48781, local port 48780.
-    void SetRemotePort(int port);
+    void setRemotePort(int port);
     // Takes effect at the next bind; an open socket on another port is closed.
-    void SetLocalPort(int port);
+    void setLocalPort(int port);
     // The same for the local address (empty: any interface).
-    void SetLocalAddress(const QString& address);
-    void SetRemoteHost(const QString& host);
+    void setLocalAddress(const QString& address);
+    void setRemoteHost(const QString& host);
 
     // Binds to `localPort` on `localAddress` (empty: any interface). With an
     // address, datagrams leave and arrive on that interface only (broadcast
@@ -55,20 +55,20 @@ public:
     // this host owns is refused (a loopback address binds as it stands).
     // Both values are kept for later binds: a channel whose bind failed
     // never falls back to another interface. On failure, why (as failure()).
-    link::Result<void, ChannelFailure> Bind(int localPort, const QString& localAddress = QString());
+    link::Result<void, ChannelFailure> bind(int localPort, const QString& localAddress = QString());
 
     // Sends one datagram to the remote host and port, binding to the local
     // port and address first when not bound yet. Fails, saying why (as
     // failure()), when the datagram did not leave.
-    link::Result<void, ChannelFailure> SendData(const QByteArray& datagram);
+    link::Result<void, ChannelFailure> sendData(const QByteArray& datagram);
 
-    // What made the last Bind or SendData fail; empty after a success.
+    // What made the last Bind or sendData fail; empty after a success.
     const ChannelFailure& failure() const { return failure_; }
 
     // The oldest received datagram not yet taken, cut to `maxLength` bytes;
     // empty when none waits.
-    QByteArray GetData(int maxLength);
-    // The sender's address of the datagram GetData gave last.
+    QByteArray getData(int maxLength);
+    // The sender's address of the datagram getData gave last.
     const QString& lastSender() const { return lastSender_; }
 
     int localPort() const;  // the port actually bound, 0 when not bound
@@ -100,7 +100,7 @@ private:
     // Counts closes, so an announcement loop notices the socket it was
     // announcing for has gone.
     unsigned closes_ = 0;
-    // Datagrams read from the socket and announced, waiting for GetData.
+    // Datagrams read from the socket and announced, waiting for getData.
     std::deque<QByteArray> received_;
     std::deque<QString> senders_;  // beside received_
     QString lastSender_;

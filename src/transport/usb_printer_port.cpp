@@ -52,7 +52,7 @@ bool openableReadWrite(const QString& path) {
 UsbPrinterPort::UsbPrinterPort(QString sysfsRoot, QString devRoot)
     : sysfsRoot_(std::move(sysfsRoot)), devRoot_(std::move(devRoot)) {}
 
-int UsbPrinterPort::Refresh() {
+int UsbPrinterPort::refresh() {
     devices_.clear();
     const QDir usbmisc(sysfsRoot_ + QStringLiteral("/class/usbmisc"));
     static const QRegularExpression lpName(QStringLiteral("^lp(\\d+)$"));
@@ -83,11 +83,11 @@ int UsbPrinterPort::Refresh() {
     return count();
 }
 
-const UsbDeviceEntry* UsbPrinterPort::GetAt(int index) const {
+const UsbDeviceEntry* UsbPrinterPort::getAt(int index) const {
     return index >= 0 && index < count() ? &devices_[static_cast<std::size_t>(index)] : nullptr;
 }
 
-const UsbDeviceEntry* UsbPrinterPort::FindByName(const QString& name) const {
+const UsbDeviceEntry* UsbPrinterPort::findByName(const QString& name) const {
     const auto it = std::find_if(devices_.begin(), devices_.end(),
                                  [&name](const UsbDeviceEntry& entry) { return entry.displayName == name; });
     return it == devices_.end() ? nullptr : &*it;

@@ -31,12 +31,12 @@ public:
     // Enumerates again, in lp number order, keeping the devices that can be
     // opened for reading and writing and whose product ID is known. Returns
     // the count; names restart at USB001.
-    int Refresh();
+    int refresh();
     // The entry at a 0-based position, or nullptr.
-    const UsbDeviceEntry* GetAt(int index) const;
+    const UsbDeviceEntry* getAt(int index) const;
     // The entry with this display name (exact comparison), or nullptr.
-    const UsbDeviceEntry* FindByName(const QString& name) const;
-    void Clear() { devices_.clear(); }
+    const UsbDeviceEntry* findByName(const QString& name) const;
+    void clear() { devices_.clear(); }
     int count() const { return static_cast<int>(devices_.size()); }
 
 private:

@@ -103,7 +103,7 @@ void BssPage::onGetBssInformation() {
     {
         const ExchangeScope exchange(link_);
         link_.bssTable = {};
-        accepted = static_cast<bool>(link::queryBssOverLink(
+        accepted = static_cast<bool>(link::QueryBssOverLink(
             link_.port, link_.bssTable, [this](int percent) { ui_->progressBar->setValue(percent); }, link_.waits));
         if (accepted) showBssTable(link_.bssTable);
     }
@@ -116,9 +116,9 @@ void BssPage::showBssTable(const BssTable& table) {
     auto& list = *ui_->bssList;
     // Rows go in unsorted; sorting while they arrive would scatter a row's cells.
     list.setSortingEnabled(false);
-    const std::size_t shown = shownBssCount(table);
+    const std::size_t shown = ShownBssCount(table);
     for (std::size_t k = 0; k < shown; ++k) {
-        const auto texts = bssRowTexts(k, table[k]);
+        const auto texts = BssRowTexts(k, table[k]);
         widgets::appendTableRow(list, {texts.begin(), texts.end()});
         const int row = list.rowCount() - 1;
         // The number and the signal strength sort as numbers.

@@ -91,7 +91,7 @@ void CertificatePage::onFileUpload() {
     bool uploaded = false;
     {
         const ExchangeScope exchange(link_);
-        uploaded = static_cast<bool>(link::uploadCertificate(
+        uploaded = static_cast<bool>(link::UploadCertificate(
             link_.port, model_.data(), model_.type(),
             [this](int percent) {
                 ui_->progressBar->setRange(0, 100);

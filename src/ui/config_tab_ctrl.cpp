@@ -42,7 +42,7 @@ void ConfigTabCtrl::createPages(rules::ConfigTabCtrl& model, LinkAccess& link, F
     connect(bssPage(), &BssPage::networkChosen, this, [this, table = &link.bssTable](int index) {
         if (index < 0 || index >= static_cast<int>(table->size())) return;
         const BssEntry& entry = (*table)[static_cast<std::size_t>(index)];
-        const auto notice = model_->useSurveyedNetwork(bssSsid(entry), entry.security);
+        const auto notice = model_->useSurveyedNetwork(BssSsid(entry), entry.security);
         {
             const QSignalBlocker quiet(this);
             setCurrentIndex(model_->currentTab());

@@ -70,10 +70,10 @@ constexpr const char* kOlderLayout = QT_TRANSLATE_NOOP("DirectConfigDialog", "ol
 constexpr const char* kOpening = QT_TRANSLATE_NOOP("DirectConfigDialog", "Opening %1…");
 
 // One of the texts above in the user's language.
-QString Translated(const char* text) { return QCoreApplication::translate("DirectConfigDialog", text); }
+QString translated(const char* text) { return QCoreApplication::translate("DirectConfigDialog", text); }
 
 // The certificate kinds as `corvane link cert --type` names them.
-QString CertificateKind(int type) {
+QString certificateKind(int type) {
     switch (type) {
     case link::kCertificateCa: return QStringLiteral("ca");
     case link::kCertificateClientKey: return QStringLiteral("client-key");
@@ -83,7 +83,7 @@ QString CertificateKind(int type) {
 }
 
 // Appends a history line; says so when it cannot (the change stands).
-void Record(QWidget* parent, const history::Entry& entry) {
+void record(QWidget* parent, const history::Entry& entry) {
     const QString problem = history::record(entry);
     if (!problem.isEmpty()) widgets::showNote(parent, history::notRecordedText(problem));
 }
@@ -113,10 +113,10 @@ DirectConfigDialog::DirectConfigDialog(const DirectConfigOptions& options, QWidg
     // The model decides every radio's mark.
     for (auto* radio : {ui_->posRadio, ui_->otherTypeRadio, ui_->serialRadio, ui_->usbRadio})
         radio->setAutoExclusive(false);
-    connect(ui_->serialRadio, &QRadioButton::clicked, this, &DirectConfigDialog::OnSerialChosen);
-    connect(ui_->usbRadio, &QRadioButton::clicked, this, &DirectConfigDialog::OnUsbChosen);
-    connect(ui_->posRadio, &QRadioButton::clicked, this, &DirectConfigDialog::OnPosChosen);
-    connect(ui_->otherTypeRadio, &QRadioButton::clicked, this, &DirectConfigDialog::OnOtherTypeChosen);
+    connect(ui_->serialRadio, &QRadioButton::clicked, this, &DirectConfigDialog::onSerialChosen);
+    connect(ui_->usbRadio, &QRadioButton::clicked, this, &DirectConfigDialog::onUsbChosen);
+    connect(ui_->posRadio, &QRadioButton::clicked, this, &DirectConfigDialog::onPosChosen);
+    connect(ui_->otherTypeRadio, &QRadioButton::clicked, this, &DirectConfigDialog::onOtherTypeChosen);
     connect(ui_->portList, &QComboBox::activated, this, [this](int index) {
         model_.choosePort(index);
         render();
@@ -125,10 +125,10 @@ DirectConfigDialog::DirectConfigDialog(const DirectConfigOptions& options, QWidg
     connect(ui_->disconnectButton, &QPushButton::clicked, this, [this] {
         if (mayDropEdits()) Disconnect();
     });
-    connect(ui_->saveButton, &QPushButton::clicked, this, &DirectConfigDialog::Save);
+    connect(ui_->saveButton, &QPushButton::clicked, this, &DirectConfigDialog::save);
     connect(ui_->quitButton, &QPushButton::clicked, this, &QDialog::reject);
-    connect(ui_->exportProfileButton, &QPushButton::clicked, this, &DirectConfigDialog::ExportProfile);
-    connect(ui_->importProfileButton, &QPushButton::clicked, this, &DirectConfigDialog::ImportProfile);
+    connect(ui_->exportProfileButton, &QPushButton::clicked, this, &DirectConfigDialog::exportProfile);
+    connect(ui_->importProfileButton, &QPushButton::clicked, this, &DirectConfigDialog::importProfile);
 
     ui_->tabControl->createPages(model_.tabs, link_, options_.chooseCertificateFiles);
     connect(ui_->tabControl->certificatePage(), &CertificatePage::uploadFinished, this,
@@ -235,9 +235,9 @@ QString DirectConfigDialog::devicePathOf(const QString& entry) const {
 
 std::vector<rules::UsbEntry> DirectConfigDialog::refreshUsbDevices() {
     transport::UsbPrinterPort usb;
-    usb.Refresh();
+    usb.refresh();
     usbDevices_.clear();
-    for (int i = 0; i < usb.count(); ++i) usbDevices_.push_back(*usb.GetAt(i));
+    for (int i = 0; i < usb.count(); ++i) usbDevices_.push_back(*usb.getAt(i));
     // A device node named by the technician (a printer simulator's
     // pseudo-terminal, a printer under another driver) counts as a POS
     // printer and is opened the USB way, as it stands.
@@ -249,27 +249,27 @@ std::vector<rules::UsbEntry> DirectConfigDialog::refreshUsbDevices() {
     return entries;
 }
 
-void DirectConfigDialog::OnSerialChosen() {
-    model_.OnSerialChosen(comPortNames());
+void DirectConfigDialog::onSerialChosen() {
+    model_.onSerialChosen(comPortNames());
     render();
 }
 
-void DirectConfigDialog::OnUsbChosen() {
+void DirectConfigDialog::onUsbChosen() {
     const auto usb = refreshUsbDevices();
-    const auto notice = model_.OnUsbChosen(usb, comPortNames());
+    const auto notice = model_.onUsbChosen(usb, comPortNames());
     render();
     presentNotice(notice);
 }
 
-void DirectConfigDialog::OnPosChosen() {
+void DirectConfigDialog::onPosChosen() {
     const auto usb = refreshUsbDevices();
-    const auto notice = model_.OnPosChosen(usb, comPortNames());
+    const auto notice = model_.onPosChosen(usb, comPortNames());
     render();
     presentNotice(notice);
 }
 
-void DirectConfigDialog::OnOtherTypeChosen() {
-    model_.OnOtherTypeChosen(comPortNames());
+void DirectConfigDialog::onOtherTypeChosen() {
+    model_.onOtherTypeChosen(comPortNames());
     render();
 }
 
@@ -296,14 +296,14 @@ void DirectConfigDialog::Connect() {
     link::ConnectOutcome outcome;
     {
         const ExchangeScope exchange(link_);
-        ui_->activityLabel->setText(Translated(kOpening).arg(port_.portName()));
+        ui_->activityLabel->setText(translated(kOpening).arg(port_.portName()));
         outcome = session_.connect();
     }
     if (outcome == link::ConnectOutcome::Cancelled) return;  // asked for: nothing to say
     if (outcome == link::ConnectOutcome::MakerMismatch) {
         widgets::showWarning(this, QCoreApplication::translate("DirectConfigDialog", kMakerMismatch));
     }
-    const auto message = link::connectMessage(outcome);
+    const auto message = link::ConnectMessage(outcome);
     if (outcome == link::ConnectOutcome::PortNotOpened) {
         widgets::showMessage(this, *message, transport::openFailureText(session_.openError()));
     } else if (message) {
@@ -320,7 +320,7 @@ void DirectConfigDialog::Disconnect() {
     render();
 }
 
-bool DirectConfigDialog::Save() {
+bool DirectConfigDialog::save() {
     // A range message still waiting for its edit to end comes first.
     for (auto* held : ui_->tabControl->findChildren<EditNotices*>()) held->releaseAll();
     const auto notice = model_.prepareSave();
@@ -330,7 +330,7 @@ bool DirectConfigDialog::Save() {
         presentNotice(notice);
         return false;
     }
-    const link::PrinterConfig written = model_.BuildConfig();
+    const link::PrinterConfig written = model_.buildConfig();
     bool saved = false;
     {
         const ExchangeScope exchange(link_);
@@ -344,18 +344,18 @@ bool DirectConfigDialog::Save() {
         // Cancelled by the user: no message, but the printer may have the
         // record, so the attempt goes into the history.
         entry.message = QStringLiteral("cancelled");
-        Record(this, entry);
+        record(this, entry);
         return false;
     }
     if (!saved) {
         entry.message = QString::fromUtf8(StringText(kConfigFailed).data());
         widgets::showMessage(this, kConfigFailed);
-        Record(this, entry);
+        record(this, entry);
         return false;
     }
     model_.recordSaved(written);
     widgets::showMessage(this, kConfigCompletedReset);
-    Record(this, entry);
+    record(this, entry);
     SettingsSummaryDialog summary(written, session_.layout(), this);
     runModal(summary);
     return true;
@@ -371,12 +371,12 @@ QString DirectConfigDialog::chooseProfileFile(bool exporting) {
     return chooser.exec() == QDialog::Accepted ? chooser.selectedFiles().value(0) : QString();
 }
 
-void DirectConfigDialog::ExportProfile() {
+void DirectConfigDialog::exportProfile() {
     const QString path = chooseProfileFile(true);
     if (path.isEmpty()) return;
     // What the pages show, unsaved edits included.
     const rules::ProfileContent content{ui_->includeSecrets->isChecked(), ui_->includeAddress->isChecked()};
-    const rules::Profile profile = rules::MakeProfile(model_.BuildConfig(), model_.context().layout(), content);
+    const rules::Profile profile = rules::MakeProfile(model_.buildConfig(), model_.context().layout(), content);
     const bool secret = profile::holdsSecrets(profile);
     QString error;
     if (!profile::writeWholeFile(path, profile::profileJson(profile), secret, &error)) {
@@ -391,7 +391,7 @@ void DirectConfigDialog::ExportProfile() {
                                      .arg(path));
 }
 
-void DirectConfigDialog::ImportProfile() {
+void DirectConfigDialog::importProfile() {
     // The profile lands on the pages beside any edits not yet saved; once it
     // is there the pages differ from the printer until Save (see
     // hasUnsavedEdits, for the prompt before they are dropped).
@@ -406,7 +406,7 @@ void DirectConfigDialog::ImportProfile() {
         widgets::showNote(this, QCoreApplication::translate("DirectConfigDialog", "The profile %1 cannot be imported:\n%2").arg(path, error));
         return;
     }
-    const link::PrinterConfig shown = model_.BuildConfig();
+    const link::PrinterConfig shown = model_.buildConfig();
     const link::ConfigLayout layout = model_.context().layout();
     if (const auto missing = rules::MissingSecrets(*profile, shown, layout); !missing.empty()) {
         SecretsDialog ask(missing, this);
@@ -432,10 +432,10 @@ void DirectConfigDialog::ImportProfile() {
 void DirectConfigDialog::onCertificateUploaded(int type, qint64 bytes, bool uploaded) {
     history::Entry entry = history::linkEntry(history::kWindow, history::kCertificateUpload, port_.portName(),
                                               session_.systemInfo().macAddress);
-    entry.changes = {history::certificateChange(CertificateKind(type), static_cast<std::size_t>(bytes))};
+    entry.changes = {history::certificateChange(certificateKind(type), static_cast<std::size_t>(bytes))};
     entry.outcome = QString::fromLatin1(uploaded ? history::kConfirmed : history::kFailed);
     if (!uploaded) entry.message = QString::fromUtf8(StringText(kCertificateUploadFailed).data());
-    Record(this, entry);
+    record(this, entry);
 }
 
 void DirectConfigDialog::done(int result) {
@@ -454,7 +454,7 @@ void DirectConfigDialog::done(int result) {
 bool DirectConfigDialog::mayDropEdits() {
     if (!model_.hasUnsavedEdits()) return true;
     switch (widgets::askSaveDiscardCancel(this, kDiscardEdits)) {
-    case widgets::EditsChoice::Save: return Save();
+    case widgets::EditsChoice::Save: return save();
     case widgets::EditsChoice::Discard: return true;
     case widgets::EditsChoice::Cancel: break;
     }
@@ -462,10 +462,10 @@ bool DirectConfigDialog::mayDropEdits() {
 }
 
 QString DirectConfigDialog::connectionText() const {
-    if (!model_.context().connected) return Translated(kNotConnected);
+    if (!model_.context().connected) return translated(kNotConnected);
     const QString firmware = QString::fromStdString(link::VisibleText(model_.lastSystemInfo().firmwareVersion));
-    const QString layout = model_.context().extendedLayout ? Translated(kNewerLayout) : Translated(kOlderLayout);
-    return Translated(kConnectedTo).arg(port_.portName(), firmware, layout);
+    const QString layout = model_.context().extendedLayout ? translated(kNewerLayout) : translated(kOlderLayout);
+    return translated(kConnectedTo).arg(port_.portName(), firmware, layout);
 }
 
 QWidget* DirectConfigDialog::controlWidget(int id) const {

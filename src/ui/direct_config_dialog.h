@@ -35,11 +35,11 @@ public:
     // The buttons' handlers. Save says whether the printer took the record.
     void Connect();
     void Disconnect();
-    bool Save();
+    bool save();
     // The profile buttons: the pages' shared settings to a file, and a file's
     // settings onto the pages (which Save then writes).
-    void ExportProfile();
-    void ImportProfile();
+    void exportProfile();
+    void importProfile();
     // A page value differs from what Connect or the last Save showed: what
     // Disconnect, Quit, Escape and the close button ask about first.
     bool hasUnsavedEdits() const { return model_.hasUnsavedEdits(); }
@@ -66,10 +66,10 @@ private:
     // just Cancel and Quit take it).
     void processEvents();
 
-    void OnSerialChosen();
-    void OnUsbChosen();
-    void OnPosChosen();
-    void OnOtherTypeChosen();
+    void onSerialChosen();
+    void onUsbChosen();
+    void onPosChosen();
+    void onOtherTypeChosen();
 
     std::vector<std::string> comPortNames() const;
     std::vector<rules::UsbEntry> refreshUsbDevices();

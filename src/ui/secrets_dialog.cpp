@@ -17,7 +17,7 @@ namespace corvane::ui {
 namespace {
 
 // The label each secret has on its page.
-QString LabelOf(const std::string& field) {
+QString labelOf(const std::string& field) {
     if (field == "wepKey") return QCoreApplication::translate("SecretsDialog", "WEP Key");
     if (field == "pskKey") return QCoreApplication::translate("SecretsDialog", "PSK Key");
     if (field == "authPassword") return widgets::stringText(kAuthenticationPassword);
@@ -40,7 +40,7 @@ SecretsDialog::SecretsDialog(const std::vector<std::string>& fields, QWidget* pa
         edit->setObjectName(toQString("secret_" + field));
         edit->setEchoMode(QLineEdit::Password);
         if (const rules::RecordField* f = rules::FindRecordField(field)) edit->setMaxLength(static_cast<int>(f->limit));
-        form->addRow(LabelOf(field), edit);
+        form->addRow(labelOf(field), edit);
         widgets::SecretToggle::attach(edit);
         entries_.emplace_back(field, edit);
     }

@@ -46,7 +46,7 @@ void SettingsSummaryDialog::fillSummaryValues() {
     auto& table = *ui_->summaryList;
     table.setRowCount(0);
     int number = 1;
-    for (const auto& row : rules::summaryRows(writtenConfig_, layout_)) {
+    for (const auto& row : rules::SummaryRows(writtenConfig_, layout_)) {
         const QString name = QCoreApplication::translate("SettingsSummaryDialog", row.name.c_str());
         // Labels such as "Enable" in the user's language; the printer's own
         // texts (its name, the SSID) shown visible, never as line breaks.

@@ -143,7 +143,7 @@ void Ipv4AddressEdit::refreshMark() {
     // A disabled entry (DHCP chosen) holds nothing the user has to fix.
     if (hasRole_ && isEnabled() && filledFieldCount() == 4) {
         const std::uint32_t mask = maskEdit_ ? hostOrder(maskEdit_->address()) : 0;
-        problem = link::addressProblem(role_, hostOrder(address()), mask);
+        problem = link::ClassifyAddress(role_, hostOrder(address()), mask);
     }
     if (problem == problem_) return;
     problem_ = problem;

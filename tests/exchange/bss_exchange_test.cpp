@@ -16,7 +16,7 @@ struct SurveyRun {
 
 SurveyRun Survey(ScriptedLinkPort& port, BssTable& table) {
     SurveyRun run{};
-    run.result = queryBssOverLink(port, table, [&run](int p) { run.progress.push_back(p); }) ? 1 : 0;
+    run.result = QueryBssOverLink(port, table, [&run](int p) { run.progress.push_back(p); }) ? 1 : 0;
     return run;
 }
 
@@ -48,7 +48,7 @@ TEST(BssOverLink, RefusedExchanges) {
         {{ModeAck()}, 6, {}, 1},                                 // mode command cut short
         {{ModeAck(), std::nullopt}, std::nullopt, {25}, 2},      // survey never comes
         {{ModeAck(), badChecksum}, std::nullopt, {25, 100}, 2},
-        {{ModeAck(), ReplyFrame(Tagged(tag::IfCur))}, std::nullopt, {25, 100}, 2},
+        {{ModeAck(), ReplyFrame(Tagged(tag::kIfCur))}, std::nullopt, {25, 100}, 2},
     };
     for (const Case& c : cases) {
         ScriptedLinkPort port;

@@ -61,14 +61,14 @@ TEST(Cancel, EveryExchangeStopsAtTheWaitItArrivesIn) {
              Connected(port, session);
              port.reply(ModeAck());
              BssTable table{};
-             return static_cast<bool>(queryBssOverLink(port, table, {}, recorder.waits()));
+             return static_cast<bool>(QueryBssOverLink(port, table, {}, recorder.waits()));
          },
          6 + 2, {{Step::Reading}, {Step::Surveying}}},
         {"certificate upload", 7,
          [](ScriptedLinkPort& port, LinkSession& session, Recorder& recorder) {
              Connected(port, session);
              port.reply(Bytes{0x1F, 0x57, 0x4D, 'S', 'T', 'R', 'T'});
-             return static_cast<bool>(uploadCertificate(port, Bytes(1200, 'Q'), kCertificateCa, {}, recorder.waits()));
+             return static_cast<bool>(UploadCertificate(port, Bytes(1200, 'Q'), kCertificateCa, {}, recorder.waits()));
          },
          6 + 2, {{Step::Uploading, 1, 3}}},
     };

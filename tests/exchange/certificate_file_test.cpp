@@ -53,7 +53,7 @@ TEST_F(CertificateFileTest, ContentsAndSize) {
         {"zero-inside", "-----BEGIN X" + std::string(1, '\0') + "-----END", CertificateFileOutcome::Accepted},
     };
     for (const Case& c : cases) {
-        const CertificateFile file = openCertificateFile(Write(c.name, c.contents));
+        const CertificateFile file = OpenCertificateFile(Write(c.name, c.contents));
         EXPECT_EQ(file.outcome, c.outcome) << c.name;
         if (c.outcome == CertificateFileOutcome::Accepted) {
             EXPECT_EQ(std::string(file.data.begin(), file.data.end()), c.contents) << c.name;
@@ -66,14 +66,14 @@ TEST_F(CertificateFileTest, ContentsAndSize) {
 TEST_F(CertificateFileTest, HugeFileIsRefusedWithoutLoadingIt) {
     const fs::path path = Write("huge", "-----BEGIN ");
     fs::resize_file(path, std::uintmax_t{2} << 30);  // sparse: no disk space used
-    EXPECT_EQ(openCertificateFile(path).outcome, CertificateFileOutcome::TooLarge);
+    EXPECT_EQ(OpenCertificateFile(path).outcome, CertificateFileOutcome::TooLarge);
 }
 
 TEST_F(CertificateFileTest, PathsThatCannotBeOpened) {
-    EXPECT_EQ(openCertificateFile(dir_ / "missing").outcome, CertificateFileOutcome::CannotOpen);
-    EXPECT_EQ(openCertificateFile(dir_).outcome, CertificateFileOutcome::CannotOpen);
-    EXPECT_EQ(certificateFileMessage(CertificateFileOutcome::CannotOpen), kCertificateReadFailed);
-    EXPECT_EQ(certificateFileMessage(CertificateFileOutcome::TooLarge), kCertificateTooLarge);
+    EXPECT_EQ(OpenCertificateFile(dir_ / "missing").outcome, CertificateFileOutcome::CannotOpen);
+    EXPECT_EQ(OpenCertificateFile(dir_).outcome, CertificateFileOutcome::CannotOpen);
+    EXPECT_EQ(CertificateFileMessage(CertificateFileOutcome::CannotOpen), kCertificateReadFailed);
+    EXPECT_EQ(CertificateFileMessage(CertificateFileOutcome::TooLarge), kCertificateTooLarge);
 }
 
 }  // namespace

@@ -12,7 +12,7 @@ namespace {
 using namespace std::chrono_literals;
 
 const Bytes kStart = Reply("STRT");
-const Bytes kSuccess = Reply(tag::IfSuc);
+const Bytes kSuccess = Reply(tag::kIfSuc);
 const Bytes kRefused = Reply("__[I_F]__[IF__ERR]");
 
 Bytes FileOf(std::size_t size) {
@@ -45,7 +45,7 @@ Chunk ChunkOf(const Bytes& frame, const Bytes& file) {
 
 bool Send(ScriptedLinkPort& port, const Bytes& file, std::vector<int>* progress = nullptr,
           RecordedSleeps* sleeps = nullptr, int type = 1) {
-    return static_cast<bool>(uploadCertificate(port, file, type, [&](int p) { if (progress) progress->push_back(p); },
+    return static_cast<bool>(UploadCertificate(port, file, type, [&](int p) { if (progress) progress->push_back(p); },
                                                sleeps ? sleeps->fn() : NoSleep()));
 }
 

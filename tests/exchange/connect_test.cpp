@@ -115,13 +115,13 @@ TEST(Connect, FailuresCloseThePortAndNameTheirMessage) {
         EXPECT_EQ(port.closeCalls, c.opens ? 1 : 0);
         EXPECT_EQ(port.writes.size(), c.writes);
     }
-    EXPECT_EQ(connectMessage(ConnectOutcome::PortNotOpened), kUnableToOpenPort);
-    EXPECT_EQ(connectMessage(ConnectOutcome::MakerMismatch), kUnableToOpenPort);
-    EXPECT_EQ(connectMessage(ConnectOutcome::ReadFailed), kConnectFailed);
+    EXPECT_EQ(ConnectMessage(ConnectOutcome::PortNotOpened), kUnableToOpenPort);
+    EXPECT_EQ(ConnectMessage(ConnectOutcome::MakerMismatch), kUnableToOpenPort);
+    EXPECT_EQ(ConnectMessage(ConnectOutcome::ReadFailed), kConnectFailed);
 }
 
 TEST(SendConfig, WritesIfSetAndNeedsAVerifiedIfSuc) {
-    const Bytes success = ReplyFrame(Tagged(tag::IfSuc));
+    const Bytes success = ReplyFrame(Tagged(tag::kIfSuc));
     struct Case {
         std::vector<Bytes> replies;
         std::optional<std::size_t> frameWrite;
@@ -129,7 +129,7 @@ TEST(SendConfig, WritesIfSetAndNeedsAVerifiedIfSuc) {
     };
     const Case cases[] = {
         {{ModeAck(), success}, std::nullopt, true},
-        {{ModeAck(), ReplyFrame(Tagged(tag::IfCur))}, std::nullopt, false},
+        {{ModeAck(), ReplyFrame(Tagged(tag::kIfCur))}, std::nullopt, false},
         {{ModeAck(), Corrupted(success, 39)}, std::nullopt, false},  // checksum digit
         {{ModeAck(), success}, 0, false},
         {{kModeRefused}, std::nullopt, false},

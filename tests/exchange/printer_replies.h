@@ -51,11 +51,11 @@ inline Bytes MakerName(std::string_view before = {}, std::string_view name = "ZE
 }
 
 inline Bytes SystemReply(const PrinterSystemInfo& info) {
-    return ReplyFrame(Tagged(tag::SysRsp, SerializeSystemInfo(info)));
+    return ReplyFrame(Tagged(tag::kSysRsp, SerializeSystemInfo(info)));
 }
 
 inline Bytes ConfigReply(const PrinterConfig& config, ConfigLayout layout = ConfigLayout::Newer) {
-    return ReplyFrame(Tagged(tag::IfCur, SerializeConfig(config, layout)));
+    return ReplyFrame(Tagged(tag::kIfCur, SerializeConfig(config, layout)));
 }
 
 // What a printer answers to the whole connect sequence, in order.
@@ -67,7 +67,7 @@ inline std::vector<Bytes> ConnectReplies(const PrinterSystemInfo& info, const Pr
 // One access point "Shop" 00-1A-2B-3C-4D-5E, infrastructure, RSSI -60, WPA2.
 inline Bytes SurveyAnswer() {
     const Bytes record{0x00, 4, 'S', 'h', 'o', 'p', 0x01, 6, 0x00, 0x1A, 0x2B, 0x3C, 0x4D, 0x5E, 0, 0xFF, 0xC4, 0x08};
-    return Tagged(tag::BssRsp, record);
+    return Tagged(tag::kBssRsp, record);
 }
 
 // A frame with the tool's header followed by `text` and the end byte.

@@ -77,7 +77,7 @@ TEST(LanSurveyQuery, AttemptsProgressAndReassembly) {
         stream.reads.assign(c.reads.begin(), c.reads.end());
         std::vector<int> progress;
         BssTable table{};
-        const int result = querySurvey(stream, table, SurveyTimings{},
+        const int result = QuerySurvey(stream, table, SurveyTimings{},
                                        {[&progress](int value) { progress.push_back(value); }, nullptr}) ? 1 : 0;
         EXPECT_EQ(result, c.result) << c.name;
         EXPECT_EQ(progress, c.progress) << c.name;
@@ -97,7 +97,7 @@ TEST(LanSurveyQuery, AttemptsProgressAndReassembly) {
 TEST(LanSurveyQuery, WaitsThreeSecondsToConnectAndOneAndAHalfPerAttempt) {
     ScriptedStream stream;
     BssTable table{};
-    EXPECT_FALSE(querySurvey(stream, table, SurveyTimings{}, {}));
+    EXPECT_FALSE(QuerySurvey(stream, table, SurveyTimings{}, {}));
     EXPECT_EQ(stream.connectWait, std::chrono::milliseconds(3000));
     ASSERT_EQ(stream.readWaits.size(), 7u);
     EXPECT_EQ(stream.readWaits.front(), std::chrono::milliseconds(1500));
@@ -108,7 +108,7 @@ TEST(LanSurveyQuery, CancelledBeforeTheRequestSendsNothing) {
     CancelToken cancel;
     cancel.cancel();
     BssTable table{};
-    EXPECT_FALSE(querySurvey(stream, table, SurveyTimings{}, {{}, &cancel}));
+    EXPECT_FALSE(QuerySurvey(stream, table, SurveyTimings{}, {{}, &cancel}));
     EXPECT_TRUE(stream.writes.empty());
     EXPECT_EQ(stream.readCalls, 0);
 }

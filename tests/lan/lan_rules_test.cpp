@@ -216,7 +216,7 @@ TEST(PlanRun, PrintersLeaveAnAddressBeforeAnotherTakesIt) {
          {"held by 2", "held by 3", "refused"}},
     };
     for (const Case& c : cases) {
-        const auto plan = rules::parsePlan(std::string("mac,ip\n") + c.rows);
+        const auto plan = rules::ParsePlan(std::string("mac,ip\n") + c.rows);
         ASSERT_TRUE(plan.errors.empty()) << c.rows;
         PlanRun run({}, listed, plan.rows, "test", /*force=*/true, /*dryRun=*/true);
         std::vector<std::size_t> order;

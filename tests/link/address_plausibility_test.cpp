@@ -32,7 +32,7 @@ TEST(AddressPlausibility, MarksBadMasksAndSubnetEdges) {
         {Gateway, 0, ip(255, 255, 255, 0), None},                // no gateway
     };
     for (const auto& c : cases)
-        EXPECT_EQ(addressProblem(c.role, c.address, c.mask), c.expected) << std::hex << c.address << " / " << c.mask;
+        EXPECT_EQ(ClassifyAddress(c.role, c.address, c.mask), c.expected) << std::hex << c.address << " / " << c.mask;
 }
 
 }  // namespace

@@ -84,9 +84,9 @@ TEST(DiscoveryRequests, SettingsRequestsCarryTheRecord) {
     ASSERT_EQ(wlanRequest.size(), 47u);
     EXPECT_EQ(wlanRequest.back(), 29) << "the reserved byte goes back unchanged";
 
-    EXPECT_EQ(indexForBaudCode(0xBB), 8);
-    EXPECT_EQ(indexForBaudCode(0x00), -1);
-    EXPECT_EQ(baudCodeForIndex(9), 0x00);
+    EXPECT_EQ(IndexForBaudCode(0xBB), 8);
+    EXPECT_EQ(IndexForBaudCode(0x00), -1);
+    EXPECT_EQ(BaudCodeForIndex(9), 0x00);
     EXPECT_EQ(BuildDiscoveryRequest(ListMode::Ethernet), ToBytes("FIND"));
     EXPECT_EQ(BuildDiscoveryRequest(ListMode::Wlan), ToBytes("__[I_F]__[PRT_REG]"));
 }
@@ -111,10 +111,10 @@ TEST(SettingsAnswer, Confirmations) {
 
 TEST(DeviceList, NumberedFromOne) {
     DeviceList list;
-    appendDevice(list, DiscoveredDevice{});
-    appendDevice(list, DiscoveredDevice{});
+    list.appendDevice(DiscoveredDevice{});
+    list.appendDevice(DiscoveredDevice{});
     EXPECT_EQ(list.deviceAt(0), nullptr);
     EXPECT_EQ(list.deviceAt(3), nullptr);
-    deviceAt(list, 2)->setPort(9100);
+    list.deviceAt(2)->setPort(9100);
     EXPECT_EQ(list.deviceAt(2)->port(), 9100);
 }

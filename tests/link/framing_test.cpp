@@ -17,7 +17,7 @@ std::string FrameText(const Bytes& frame) {
 }  // namespace
 
 TEST(Framing, TagOnlyRequestsMatchKnownChecksums) {
-    const Bytes sysReq = BuildTagOnlyMessage(tag::SysReq);
+    const Bytes sysReq = BuildTagOnlyMessage(tag::kSysReq);
     ASSERT_EQ(sysReq.size(), 20u);
     EXPECT_EQ(Bytes(sysReq.begin() + 18, sysReq.end()), (Bytes{0xDE, 0xFA}));
 
@@ -27,13 +27,13 @@ TEST(Framing, TagOnlyRequestsMatchKnownChecksums) {
     EXPECT_EQ(frame.back(), 0x03);
     EXPECT_EQ(FrameText(frame), "5f5f5b495f465d5f5f5b5359535f5245515d-e/a");
 
-    const std::string getText = FrameText(EncodeFrame(BuildTagOnlyMessage(tag::IfGet)));
+    const std::string getText = FrameText(EncodeFrame(BuildTagOnlyMessage(tag::kIfGet)));
     EXPECT_EQ(getText.substr(getText.size() - 4), ".50d");
 }
 
 TEST(Framing, OddContentGetsOnePadByteAndVerifies) {
     for (const std::size_t recordSize : {603u, 616u}) {
-        Bytes content = ToBytes(tag::IfSet);
+        Bytes content = ToBytes(tag::kIfSet);
         for (std::size_t i = 0; i < recordSize; ++i) content.push_back(static_cast<std::uint8_t>(i * 7));
         const Bytes message = BuildIfMessage(content);
         const std::size_t expected = recordSize == 603 ? 624 : 636;
@@ -42,19 +42,19 @@ TEST(Framing, OddContentGetsOnePadByteAndVerifies) {
             EXPECT_EQ(message[621], 0);
         }
         EXPECT_EQ(InternetChecksum(message), 0);
-        EXPECT_TRUE(VerifyIfMessage(message, tag::IfSet));
-        EXPECT_FALSE(VerifyIfMessage(message, tag::IfCur));
+        EXPECT_TRUE(VerifyIfMessage(message, tag::kIfSet));
+        EXPECT_FALSE(VerifyIfMessage(message, tag::kIfCur));
     }
 }
 
 TEST(Framing, BuildFailsInsteadOfOverflowing) {
     std::array<std::uint8_t, 20> exact{};
-    EXPECT_EQ(BuildIfMessage(MutableByteSpan(exact), AsBytes(tag::SysReq)), 20);
+    EXPECT_EQ(BuildIfMessage(MutableByteSpan(exact), AsBytes(tag::kSysReq)), 20);
     std::array<std::uint8_t, 19> tooSmall{};
-    EXPECT_EQ(BuildIfMessage(MutableByteSpan(tooSmall), AsBytes(tag::SysReq)), -1);
+    EXPECT_EQ(BuildIfMessage(MutableByteSpan(tooSmall), AsBytes(tag::kSysReq)), -1);
 
     std::array<std::uint8_t, 43> frameTooSmall{};
-    EXPECT_EQ(EncodeFrame(MutableByteSpan(frameTooSmall), BuildTagOnlyMessage(tag::SysReq)), -1);
+    EXPECT_EQ(EncodeFrame(MutableByteSpan(frameTooSmall), BuildTagOnlyMessage(tag::kSysReq)), -1);
     EXPECT_TRUE(EncodeFrame(Bytes(kMaxFrameMessage + 1, 0x11)).empty());
     EXPECT_EQ(EncodeFrame(Bytes(kMaxFrameMessage, 0x11)).size(), kFrameBufferSize);
 

@@ -48,7 +48,7 @@ TEST(PrinterConfigRecord, BytesAtTheirOffsetsAndRoundTripInBothLayouts) {
             EXPECT_EQ(Bytes(r.begin() + long(at), r.begin() + long(at + f.bytes.size())), f.bytes) << at;
         }
         EXPECT_EQ(ParseConfigRecord(r, layout), layout == ConfigLayout::Newer ? c : test::OlderRecord(c));
-        EXPECT_TRUE(VerifyIfMessage(BuildIfSetMessage(c, layout), tag::IfSet));
+        EXPECT_TRUE(VerifyIfMessage(BuildIfSetMessage(c, layout), tag::kIfSet));
     }
     EXPECT_EQ(SerializeConfig(c, ConfigLayout::Newer)[347], 1) << "p2pConnMode";
     EXPECT_FALSE(FindConfigField("p2pConnMode")->inLayout(ConfigLayout::Older));
@@ -70,18 +70,18 @@ TEST(PrinterConfigRecord, TextsAreCutToTheirWidth) {
 
 TEST(PrinterConfigMessage, ParseChecksTagAndChecksumAndReadsAnyLengthSafely) {
     const PrinterConfig c = FullWidthConfig();
-    const Bytes good = Tagged(tag::IfCur, SerializeConfig(c, ConfigLayout::Newer));
+    const Bytes good = Tagged(tag::kIfCur, SerializeConfig(c, ConfigLayout::Newer));
     EXPECT_EQ(ParseConfig(good, ConfigLayout::Newer), c);
 
     Bytes corrupted = good;
     corrupted[100] ^= 0x01;
     EXPECT_FALSE(ParseConfig(corrupted, ConfigLayout::Newer));
-    EXPECT_FALSE(ParseConfig(Tagged(tag::IfSet, SerializeConfig(c, ConfigLayout::Newer)), ConfigLayout::Newer));
+    EXPECT_FALSE(ParseConfig(Tagged(tag::kIfSet, SerializeConfig(c, ConfigLayout::Newer)), ConfigLayout::Newer));
     EXPECT_FALSE(ParseConfig(Bytes{}, ConfigLayout::Newer));
     EXPECT_FALSE(ParseConfig(ToBytes("__[I_F]__"), ConfigLayout::Newer));
 
     // Only the printer name arrives: everything after reads as 0.
-    const auto parsed = ParseConfig(Tagged(tag::IfCur, ToBytes("Counter-1")), ConfigLayout::Newer);
+    const auto parsed = ParseConfig(Tagged(tag::kIfCur, ToBytes("Counter-1")), ConfigLayout::Newer);
     ASSERT_TRUE(parsed);
     EXPECT_EQ(parsed->printerName, "Counter-1");
     EXPECT_EQ(parsed->inactivityTime, 0);
@@ -89,7 +89,7 @@ TEST(PrinterConfigMessage, ParseChecksTagAndChecksumAndReadsAnyLengthSafely) {
     // An oversized record read with the older layout takes only its first 603 bytes.
     Bytes longBody = SerializeConfig(c, ConfigLayout::Newer);
     longBody.resize(2000, 0xFF);
-    const auto older = ParseConfig(Tagged(tag::IfCur, longBody), ConfigLayout::Older);
+    const auto older = ParseConfig(Tagged(tag::kIfCur, longBody), ConfigLayout::Older);
     ASSERT_TRUE(older);
     EXPECT_EQ(older->printerName, c.printerName);
 }
@@ -100,7 +100,7 @@ TEST(PrinterConfigMessage, ReplyLengthSelectsLayout) {
     EXPECT_EQ(LayoutForReplyLength(0), ConfigLayout::Older);
     // The frame of each real IF__CUR answer has the length that selects it.
     for (const auto layout : {ConfigLayout::Older, ConfigLayout::Newer}) {
-        const Bytes frame = EncodeFrame(Tagged(tag::IfCur, SerializeConfig(FullWidthConfig(), layout)));
+        const Bytes frame = EncodeFrame(Tagged(tag::kIfCur, SerializeConfig(FullWidthConfig(), layout)));
         EXPECT_EQ(LayoutForReplyLength(frame.size()), layout);
     }
 }
@@ -108,7 +108,7 @@ TEST(PrinterConfigMessage, ReplyLengthSelectsLayout) {
 TEST(PrinterSystemInfoMessage, ParsesOnlyCompleteVerifiedReplies) {
     PrinterSystemInfo info = test::SampleInfo();
     info.updateDate = std::string(32, 'd');
-    const Bytes good = Tagged(tag::SysRsp, SerializeSystemInfo(info));
+    const Bytes good = Tagged(tag::kSysRsp, SerializeSystemInfo(info));
     ASSERT_EQ(good.size(), 74u);
     const auto parsed = ParseSystemInfo(good);
     ASSERT_TRUE(parsed);
@@ -117,8 +117,8 @@ TEST(PrinterSystemInfoMessage, ParsesOnlyCompleteVerifiedReplies) {
 
     Bytes shortBody = SerializeSystemInfo(info);
     shortBody.resize(50);  // a 70-byte message: below tag plus record
-    EXPECT_FALSE(ParseSystemInfo(Tagged(tag::SysRsp, shortBody)));
-    EXPECT_FALSE(ParseSystemInfo(Tagged(tag::SysReq, SerializeSystemInfo(info))));
+    EXPECT_FALSE(ParseSystemInfo(Tagged(tag::kSysRsp, shortBody)));
+    EXPECT_FALSE(ParseSystemInfo(Tagged(tag::kSysReq, SerializeSystemInfo(info))));
     Bytes corrupted = good;
     corrupted[20] ^= 0x40;
     EXPECT_FALSE(ParseSystemInfo(corrupted));

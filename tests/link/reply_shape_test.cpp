@@ -16,7 +16,7 @@ Bytes Plus(Bytes bytes, std::initializer_list<std::uint8_t> more) {
 }
 
 TEST(ReplyShape, CompleteOnlyOnceTheJudgedBytesAreIn) {
-    const Bytes frame = testing::ReplyFrame(BuildTagOnlyMessage(tag::IfSuc));
+    const Bytes frame = testing::ReplyFrame(BuildTagOnlyMessage(tag::kIfSuc));
     const Bytes name = testing::MakerName();
     struct Case {
         const char* name;
@@ -38,8 +38,8 @@ TEST(ReplyShape, CompleteOnlyOnceTheJudgedBytesAreIn) {
         {"mode acknowledgement, 3 bytes", ReplyShape::ModeAck, testing::Reply(""), false},
         {"start word", ReplyShape::CertificateStart, testing::Reply("STRT"), true},
         {"start word, 3 letters", ReplyShape::CertificateStart, testing::Reply("STR"), false},
-        {"chunk answer", ReplyShape::CertificateAnswer, testing::Reply(tag::IfSuc), true},
-        {"chunk answer, 17 letters", ReplyShape::CertificateAnswer, testing::Reply(tag::IfSuc.substr(0, 17)), false},
+        {"chunk answer", ReplyShape::CertificateAnswer, testing::Reply(tag::kIfSuc), true},
+        {"chunk answer, 17 letters", ReplyShape::CertificateAnswer, testing::Reply(tag::kIfSuc.substr(0, 17)), false},
         {"short answer to a chunk", ReplyShape::CertificateAnswer, testing::Reply("BUSY"), false},
         {"unknown", ReplyShape::Unknown, frame, false},
         {"nothing", ReplyShape::Frame, {}, false},

@@ -5,9 +5,9 @@
 #include "link/string_table.h"
 
 using namespace corvane;
-namespace sv = corvane::SettingVocabulary;
+namespace sv = corvane::setting_vocabulary;
 
-TEST(SettingVocabulary, LabelsByCode) {
+TEST(setting_vocabulary, LabelsByCode) {
     struct Case {
         Vocabulary table;
         int code;
@@ -25,23 +25,23 @@ TEST(SettingVocabulary, LabelsByCode) {
         {Vocabulary::NetworkMode, 1, "Adhoc"},
         {Vocabulary::EnableSwitch, 1, "Enable"},
     };
-    for (const Case& c : cases) EXPECT_EQ(sv::label(c.table, c.code), c.label) << c.code;
+    for (const Case& c : cases) EXPECT_EQ(sv::Label(c.table, c.code), c.label) << c.code;
 }
 
-TEST(SettingVocabulary, CodesWithoutARow) {
-    EXPECT_FALSE(sv::has(Vocabulary::NetworkMode, 2));
-    EXPECT_EQ(sv::label(Vocabulary::NetworkMode, 2), "Wi-Fi Direct");
-    EXPECT_EQ(sv::label(Vocabulary::Cipher, 6), "Unknown (6)");
-    EXPECT_EQ(sv::label(Vocabulary::EnableSwitch, 255), "Unknown (255)");
-    EXPECT_EQ(sv::label(Vocabulary::Authentication, -1), "Unknown");
-    EXPECT_EQ(sv::label(Vocabulary::Authentication, 100000), "Unknown");
+TEST(setting_vocabulary, CodesWithoutARow) {
+    EXPECT_FALSE(sv::Has(Vocabulary::NetworkMode, 2));
+    EXPECT_EQ(sv::Label(Vocabulary::NetworkMode, 2), "Wi-Fi Direct");
+    EXPECT_EQ(sv::Label(Vocabulary::Cipher, 6), "Unknown (6)");
+    EXPECT_EQ(sv::Label(Vocabulary::EnableSwitch, 255), "Unknown (255)");
+    EXPECT_EQ(sv::Label(Vocabulary::Authentication, -1), "Unknown");
+    EXPECT_EQ(sv::Label(Vocabulary::Authentication, 100000), "Unknown");
 }
 
-TEST(SettingVocabulary, StringIdsParallelTheLabels) {
+TEST(setting_vocabulary, StringIdsParallelTheLabels) {
     for (const auto table : {Vocabulary::Authentication, Vocabulary::Cipher, Vocabulary::NetworkMode,
                              Vocabulary::IpAssignment, Vocabulary::EapMode, Vocabulary::EnableSwitch}) {
-        const auto labels = sv::labels(table);
-        const auto ids = sv::stringIds(table);
+        const auto labels = sv::Labels(table);
+        const auto ids = sv::StringIds(table);
         ASSERT_EQ(labels.size(), ids.size());
         for (std::size_t i = 0; i < ids.size(); ++i)
             EXPECT_EQ(StringText(ids[i]), labels[i]) << "string " << ids[i];

@@ -108,11 +108,11 @@ TEST(WireFormatPins, WholeRequestsAsHex) {
         std::string hex;
     } cases[] = {
         {"configuration mode", ToBytes(ModeCommand(kModeConfig)), "1f57437f1d1f03"},
-        {"SYS_REQ", BuildTagOnlyMessage(tag::SysReq), "5f5f5b495f465d5f5f5b5359535f5245515d" "defa"},
-        {"IF__GET", BuildTagOnlyMessage(tag::IfGet), "5f5f5b495f465d5f5f5b49465f5f4745545d" "e50d"},
+        {"SYS_REQ", BuildTagOnlyMessage(tag::kSysReq), "5f5f5b495f465d5f5f5b5359535f5245515d" "defa"},
+        {"IF__GET", BuildTagOnlyMessage(tag::kIfGet), "5f5f5b495f465d5f5f5b49465f5f4745545d" "e50d"},
         {"BSS_REQ", BuildBssRequest(), "5f5f5b495f465d5f5f5b4253535f5245515d" "f000"},
         // The frame carries the message as text; DE FA is written "-e/a".
-        {"SYS_REQ frame", EncodeFrame(BuildTagOnlyMessage(tag::SysReq)),
+        {"SYS_REQ frame", EncodeFrame(BuildTagOnlyMessage(tag::kSysReq)),
          "1f5743" + Hex(AsBytes("5f5f5b495f465d5f5f5b5359535f5245515d-e/a")) + "03"},
         {"FIND", lan::BuildDiscoveryRequest(lan::ListMode::Ethernet), "46494e44"},
         {"PRT_REG", lan::BuildDiscoveryRequest(lan::ListMode::Wlan), "5f5f5b495f465d5f5f5b5052545f5245475d"},
@@ -193,9 +193,9 @@ TEST(WireFormatPins, SurveyAnswerAsHex) {
         "5f5f5b495f465d5f5f5b4253535f5253505d"
         "00026162" "0106001a2b3c4d5e" "01" "ffc4" "09" "4fcb");
     BssTable table;
-    ASSERT_EQ(parseBssResponse(message, table), 1);
-    ASSERT_EQ(shownBssCount(table), 1u);
-    const auto row = bssRowTexts(0, table[0]);
+    ASSERT_EQ(ParseBssResponse(message, table), 1);
+    ASSERT_EQ(ShownBssCount(table), 1u);
+    const auto row = BssRowTexts(0, table[0]);
     EXPECT_EQ(row, (std::array<std::string, 6>{"1", "ab", "00-1A-2B-3C-4D-5E", "Ad hoc", "-60", "WEP64/WPA2"}));
 }
 
@@ -212,25 +212,25 @@ TEST(WireFormatPins, EachValidEndIsAccepted) {
     EXPECT_EQ(LayoutForReplyLength(1252), ConfigLayout::Older);
     EXPECT_EQ(LayoutForReplyLength(1253), ConfigLayout::Newer);
     // A system answer of exactly 72 bytes, tag and checksum included.
-    Bytes content = ToBytes(tag::SysRsp);
+    Bytes content = ToBytes(tag::kSysRsp);
     content.resize(70, 0x31);
     EXPECT_TRUE(ParseSystemInfo(BuildIfMessage(content)).has_value());
     content.resize(68);
     EXPECT_FALSE(ParseSystemInfo(BuildIfMessage(content)).has_value());
     // A network name of 30 bytes, the longest a survey record may carry.
-    Bytes survey = ToBytes(tag::BssRsp);
+    Bytes survey = ToBytes(tag::kBssRsp);
     const Bytes record = FromHex("001e" + std::string(60, '6') + "0106" "010203040506" "00" "0000" "00");
     survey.insert(survey.end(), record.begin(), record.end());
     BssTable table;
-    ASSERT_EQ(parseBssResponse(BuildIfMessage(survey), table), 1);
-    EXPECT_EQ(bssSsid(table[0]), std::string(30, 'f'));
+    ASSERT_EQ(ParseBssResponse(BuildIfMessage(survey), table), 1);
+    EXPECT_EQ(BssSsid(table[0]), std::string(30, 'f'));
 }
 
 TEST(WireFormatPins, BaudCodesAndVersionTexts) {
     const std::uint8_t codes[] = {0xA0, 0xD0, 0xE8, 0xF4, 0xFA, 0xFD, 0xFE, 0xFF, 0xBB};
     for (int i = 0; i < 9; ++i) {
-        EXPECT_EQ(lan::baudCodeForIndex(i), codes[i]) << i;
-        EXPECT_EQ(lan::indexForBaudCode(codes[i]), i) << i;
+        EXPECT_EQ(lan::BaudCodeForIndex(i), codes[i]) << i;
+        EXPECT_EQ(lan::IndexForBaudCode(codes[i]), i) << i;
     }
     // Only 0.0 stands for a version the printer did not report.
     const std::pair<std::array<std::uint8_t, 2>, const char*> versions[] = {

@@ -87,22 +87,22 @@ void PtyPrinter::serve() {
                 if (makerRequest) handle(Request::MakerName);
                 continue;
             }
-            if (pending[0] == FrameHeader[0]) {
+            if (pending[0] == kFrameHeader[0]) {
                 if (pending.size() < 7) break;
-                if (pending[4] == 0x1D && pending[5] == 0x1F && pending[6] == FrameEnd) {
+                if (pending[4] == 0x1D && pending[5] == 0x1F && pending[6] == kFrameEnd) {
                     pending.erase(pending.begin(), pending.begin() + 7);
                     handle(Request::Mode);
                     continue;
                 }
-                const auto end = std::find(pending.begin() + 3, pending.end(), FrameEnd);
+                const auto end = std::find(pending.begin() + 3, pending.end(), kFrameEnd);
                 if (end == pending.end()) break;
                 const Bytes frame(pending.begin(), end + 1);
                 pending.erase(pending.begin(), end + 1);
                 const Bytes message = DecodeFrameText(frame);
                 const auto is = [&message](std::string_view t) { return VerifyIfMessage(message, t); };
-                handle(is(tag::SysReq)   ? Request::SystemRecord
-                       : is(tag::IfGet)  ? Request::Configuration
-                       : is(tag::BssReq) ? Request::Survey
+                handle(is(tag::kSysReq)   ? Request::SystemRecord
+                       : is(tag::kIfGet)  ? Request::Configuration
+                       : is(tag::kBssReq) ? Request::Survey
                                          : Request::Other);
                 continue;
             }

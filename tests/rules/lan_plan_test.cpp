@@ -6,7 +6,7 @@
 
 namespace {
 
-using corvane::rules::parsePlan;
+using corvane::rules::ParsePlan;
 
 TEST(LanPlan, BadPlansNameTheirLine) {
     struct Case {
@@ -26,7 +26,7 @@ TEST(LanPlan, BadPlansNameTheirLine) {
         {"\n mac , ip ,baud\r\n00-11-62-00-00-01, ,230400\r\n\r\n", 0, ""},
     };
     for (const Case& c : cases) {
-        const auto plan = parsePlan(c.text);
+        const auto plan = ParsePlan(c.text);
         if (c.line == 0) {
             EXPECT_TRUE(plan.errors.empty()) << c.text;
             ASSERT_EQ(plan.rows.size(), 1u);
@@ -53,7 +53,7 @@ TEST(LanPlan, AnAddressIsFreeOnlyWhenItsPrinterMovesAway) {
         return d;
     };
     const std::vector listed{printer(1, {10, 0, 0, 10}), printer(2, {10, 0, 0, 20}), printer(3, {10, 0, 0, 30})};
-    const auto plan = [](const char* rows) { return parsePlan(std::string("mac,ip,port\n") + rows).rows; };
+    const auto plan = [](const char* rows) { return ParsePlan(std::string("mac,ip,port\n") + rows).rows; };
     struct Case {
         const char* rows;  // printer 1's row first
         bool clash;
@@ -69,7 +69,7 @@ TEST(LanPlan, AnAddressIsFreeOnlyWhenItsPrinterMovesAway) {
         auto toSend = listed[0];
         toSend.setIpAddress(*rows[0].ip);
         bool clash = false;
-        for (const auto& w : corvane::rules::checkSettingsToSend(toSend, corvane::rules::listedAfterPlan(listed, rows),
+        for (const auto& w : corvane::rules::CheckSettingsToSend(toSend, corvane::rules::ListedAfterPlan(listed, rows),
                                                                  listed[0], std::nullopt)) {
             clash = clash || w.check == corvane::rules::SendCheck::AddressInUse;
         }

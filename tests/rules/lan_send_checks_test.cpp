@@ -61,31 +61,31 @@ TEST(LanSendChecks, EachCheckFiresOnItsCaseOnly) {
         {"DHCP skips address checks", dhcp, {}},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(Checks(checkSettingsToSend(c.toSend, listed, current, local)), c.expected) << c.name;
+        EXPECT_EQ(Checks(CheckSettingsToSend(c.toSend, listed, current, local)), c.expected) << c.name;
     }
     // Without a known local interface the last check has nothing to go on.
-    EXPECT_TRUE(checkSettingsToSend(Printer(1, {10, 0, 1, 50}), listed, current, std::nullopt).empty());
+    EXPECT_TRUE(CheckSettingsToSend(Printer(1, {10, 0, 1, 50}), listed, current, std::nullopt).empty());
 }
 
 TEST(LanSendChecks, SentencesNameTheValues) {
-    EXPECT_EQ(warningText({SendCheck::GatewayOutsideSubnet, {"10.0.1.1", "10.0.0.0/255.255.255.0"}}),
+    EXPECT_EQ(WarningText({SendCheck::GatewayOutsideSubnet, {"10.0.1.1", "10.0.0.0/255.255.255.0"}}),
               "The gateway 10.0.1.1 is outside the subnet 10.0.0.0/255.255.255.0 of the IP address; the printer "
               "could not reach it.");
-    EXPECT_EQ(fieldOf(SendCheck::MaskNotContiguous), CheckedField::SubnetMask);
+    EXPECT_EQ(FieldOf(SendCheck::MaskNotContiguous), CheckedField::SubnetMask);
 }
 
 TEST(LanVerify, ReportsWhatDiffersFromTheRequest) {
     DiscoveredDevice sent = Printer(1, {10, 0, 0, 51});
     DiscoveredDevice found = sent;
-    EXPECT_TRUE(compareWithSent(sent, found).empty());
+    EXPECT_TRUE(CompareWithSent(sent, found).empty());
     found.setPort(9101);
     found.setIpAddress({10, 0, 0, 50});
-    EXPECT_EQ(differencesText(compareWithSent(sent, found)),
+    EXPECT_EQ(DifferencesText(CompareWithSent(sent, found)),
               "ip sent 10.0.0.51, reported 10.0.0.50; port sent 9100, reported 9101");
     // With DHCP the server picks the addresses.
     sent.setDhcp(true);
     found.setDhcp(true);
-    EXPECT_EQ(differencesText(compareWithSent(sent, found)), "port sent 9100, reported 9101");
+    EXPECT_EQ(DifferencesText(CompareWithSent(sent, found)), "port sent 9100, reported 9101");
 }
 
 }  // namespace

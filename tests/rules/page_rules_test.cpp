@@ -189,8 +189,8 @@ TEST_F(ConnectedWindow, WepKeyLengthPicksWep64OrWep128AndSaveRefusesOtherLengths
         const auto notice = model.checkWepKeyForSave();
         EXPECT_EQ(notice ? notice->message : 0, saved ? 0 : kWepKeyInvalid) << key;
         if (saved) {
-            EXPECT_EQ(model.BuildConfig().cipher, cipher) << key;
-            EXPECT_EQ(model.BuildConfig().wepKey, key);
+            EXPECT_EQ(model.buildConfig().cipher, cipher) << key;
+            EXPECT_EQ(model.buildConfig().wepKey, key);
         }
     }
     // Outside WEP the typed key is shown but not taken.

@@ -136,7 +136,7 @@ TEST_F(ConnectedWindow, ShownProfileIsAnUnsavedEditUntilSaved) {
     EXPECT_EQ(network().text(NetworkControl::Ssid), "imported");
     EXPECT_EQ(model.lastConfig(), SampleRecord());
     EXPECT_TRUE(model.hasUnsavedEdits());
-    model.recordSaved(model.BuildConfig());
+    model.recordSaved(model.buildConfig());
     EXPECT_FALSE(model.hasUnsavedEdits());
 }
 
@@ -160,7 +160,7 @@ TEST_F(ConnectedWindow, UnsavedEditsCompareValuesWithWhatConnectShowed) {
         system().editText(SystemControl::PrinterName, record.printerName);
         EXPECT_FALSE(model.hasUnsavedEdits());
         system().editText(SystemControl::PrinterName, "Back office");
-        model.recordSaved(model.BuildConfig());
+        model.recordSaved(model.buildConfig());
         EXPECT_FALSE(model.hasUnsavedEdits());
         system().editText(SystemControl::PrinterName, "Front");
         model.Disconnect();

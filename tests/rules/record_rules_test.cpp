@@ -26,9 +26,9 @@ TEST_P(RoundTrip, RecordComesBackIdentical) {
     record.eapMode = 5;                         // a code without a radio
     record.telnetEnabled = 2;                   // a code the list does not hold
     connect(record, layout);
-    EXPECT_EQ(model.BuildConfig(), record);
-    EXPECT_EQ(model.BuildRecordBytes(), link::SerializeConfig(record, layout));
-    EXPECT_EQ(model.BuildRecordBytes().size(), link::ConfigSize(layout));
+    EXPECT_EQ(model.buildConfig(), record);
+    EXPECT_EQ(model.buildRecordBytes(), link::SerializeConfig(record, layout));
+    EXPECT_EQ(model.buildRecordBytes().size(), link::ConfigSize(layout));
 }
 
 INSTANTIATE_TEST_SUITE_P(BothLayouts, RoundTrip, ::testing::Values(ConfigLayout::Newer, ConfigLayout::Older),
@@ -44,7 +44,7 @@ TEST_F(ConnectedWindow, PagesShowTheRecord) {
     EXPECT_EQ(system().macAddress(), "00-1A-2B-3C-4D-5E");
     EXPECT_EQ(system().confirmPassword(), "secret");
     EXPECT_EQ(model.tabs.protocol.controls()[ProtocolControl::Https].selection, 1);
-    EXPECT_EQ(model.BuildConfig().ipAssignment, 1);
+    EXPECT_EQ(model.buildConfig().ipAssignment, 1);
 }
 
 TEST_F(ConnectedWindow, UnmatchedWifiDirectChannelLosesNothing) {
@@ -60,7 +60,7 @@ TEST_F(ConnectedWindow, UnmatchedWifiDirectChannelLosesNothing) {
     EXPECT_EQ(network().text(N::InactivityTime), "120");
     EXPECT_EQ(network().text(N::P2pChannel), "13");
     EXPECT_EQ(network().controls()[N::P2pChannel].selection, -1);
-    EXPECT_EQ(model.BuildConfig().p2pChannel, "13");
+    EXPECT_EQ(model.buildConfig().p2pChannel, "13");
 }
 
 TEST_F(ConnectedWindow, AdhocRecordIsShownAndWrittenWithManualAddressing) {
@@ -73,7 +73,7 @@ TEST_F(ConnectedWindow, AdhocRecordIsShownAndWrittenWithManualAddressing) {
     EXPECT_TRUE(network().controls()[N::ManualRadio].checked);
     EXPECT_FALSE(network().controls()[N::DhcpRadio].enabled);
     EXPECT_TRUE(network().controls()[N::AdhocChannel].enabled);
-    EXPECT_EQ(model.BuildConfig().ipAssignment, 0);
+    EXPECT_EQ(model.buildConfig().ipAssignment, 0);
 }
 
 TEST_F(ConnectedWindow, OlderPrinterAfterNewerUsesTheOlderLayout) {
@@ -81,17 +81,17 @@ TEST_F(ConnectedWindow, OlderPrinterAfterNewerUsesTheOlderLayout) {
     model.Disconnect();
     model.onConnected(OlderRecord(), SampleInfo(), ConfigLayout::Older);
     EXPECT_FALSE(model.context().extendedLayout);
-    EXPECT_EQ(model.BuildRecordBytes().size(), link::kOlderConfigSize);
-    EXPECT_TRUE(model.BuildConfig().p2pChannel.empty());
+    EXPECT_EQ(model.buildRecordBytes().size(), link::kOlderConfigSize);
+    EXPECT_TRUE(model.buildConfig().p2pChannel.empty());
 }
 
 std::string Row(const link::PrinterConfig& c, ConfigLayout layout, std::size_t number) {
-    return summaryRows(c, layout)[number - 1].value;
+    return SummaryRows(c, layout)[number - 1].value;
 }
 
 TEST(SummaryRows, ValuesFollowCodesAndLayout) {
     auto c = SampleRecord();
-    auto rows = summaryRows(c, ConfigLayout::Newer);
+    auto rows = SummaryRows(c, ConfigLayout::Newer);
     EXPECT_EQ(rows[0].name, "Printer Name");
     EXPECT_EQ(rows[26].name, "Auth Password/Certification Key(EAP-TLS)");
     EXPECT_EQ(Row(c, ConfigLayout::Newer, 2), "9100");
@@ -107,7 +107,7 @@ TEST(SummaryRows, ValuesFollowCodesAndLayout) {
     EXPECT_EQ(Row(c, ConfigLayout::Newer, 29), "6");
     EXPECT_EQ(Row(c, ConfigLayout::Older, 28), "");
     EXPECT_EQ(Row(c, ConfigLayout::Older, 30), "");
-    EXPECT_EQ(summaryRows(c, ConfigLayout::Older)[29].name, "P2P Pin Code");
+    EXPECT_EQ(SummaryRows(c, ConfigLayout::Older)[29].name, "P2P Pin Code");
 
     c.adhocChannel = 0;
     c.authentication = code::kWpa2;
@@ -121,7 +121,7 @@ TEST(SummaryRows, ValuesFollowCodesAndLayout) {
     EXPECT_EQ(Row(c, ConfigLayout::Newer, 27), "pw");
     EXPECT_EQ(Row(c, ConfigLayout::Newer, 13), "Wi-Fi Direct");
     EXPECT_EQ(Row(c, ConfigLayout::Newer, 22), "Unknown (9)");
-    EXPECT_EQ(summaryRows(c, ConfigLayout::Newer)[21].valueTextId, 0);
+    EXPECT_EQ(SummaryRows(c, ConfigLayout::Newer)[21].valueTextId, 0);
 
     c.authentication = code::kOpenSystem;
     c.cipher = code::kNone;

@@ -53,7 +53,7 @@ TEST(SummaryRows, SecretRowsForEveryKindOfRecord) {
         record.authId = "user";
         record.authPassword = "pw";
         record.p2pConnMode = 1;
-        const auto rows = summaryRows(record, c.layout);
+        const auto rows = SummaryRows(record, c.layout);
         for (std::size_t i = 0; i < c.rows.size(); ++i)
             EXPECT_EQ(rows[22 + i].value, c.rows[i])
                 << rows[22 + i].name << " with authentication " << c.authentication << ", cipher " << c.cipher;
@@ -64,7 +64,7 @@ TEST(SummaryRows, AdhocChannelDashOnlyForZero) {
     auto record = SampleRecord();
     for (const auto& [channel, shown] : {std::pair{0, "-"}, std::pair{1, "1"}, std::pair{14, "14"}}) {
         record.adhocChannel = static_cast<std::uint8_t>(channel);
-        EXPECT_EQ(summaryRows(record, ConfigLayout::Newer)[13].value, shown);
+        EXPECT_EQ(SummaryRows(record, ConfigLayout::Newer)[13].value, shown);
     }
 }
 

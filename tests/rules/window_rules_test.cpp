@@ -22,20 +22,20 @@ TEST(LinkChoice, OpensOnSerialAndFallsBackWhenNoUsbPrinterFits) {
 
     const std::vector<UsbEntry> usb = {{"USB001", "006D"}, {"USB002", "0042"}};
     // Still the other printer type: no USB printer is offered.
-    auto notice = m.OnUsbChosen(usb, {"COM1", "COM3"});
+    auto notice = m.onUsbChosen(usb, {"COM1", "COM3"});
     ASSERT_TRUE(notice);
     EXPECT_EQ(notice->message, kUsbUnavailable);
     EXPECT_EQ(m.linkChoice(), DirectConfigModel::kSerialLink);
     EXPECT_TRUE(m.controls()[W::SerialRadio].enabled);
     EXPECT_EQ(m.portEntries(), (std::vector<std::string>{"COM1", "COM3"}));
 
-    EXPECT_FALSE(m.OnPosChosen(usb, {"COM1"}));
+    EXPECT_FALSE(m.onPosChosen(usb, {"COM1"}));
     EXPECT_EQ(m.linkChoice(), DirectConfigModel::kUsbLink);
     EXPECT_EQ(m.portEntries(), std::vector<std::string>{"USB001"});
     EXPECT_EQ(m.selectedPort(), "USB001");
     EXPECT_FALSE(m.controls()[W::SerialRadio].enabled);
 
-    notice = m.OnPosChosen({{"USB002", "0042"}}, {"COM1"});
+    notice = m.onPosChosen({{"USB002", "0042"}}, {"COM1"});
     ASSERT_TRUE(notice);
     EXPECT_EQ(m.selectedPort(), "COM1");
 }
@@ -44,9 +44,9 @@ TEST(LinkChoice, FollowsThePrinterTypeAndIsFixedWhileConnected) {
     DirectConfigModel m;
     const std::vector<std::string> com = {"COM1", "COM3"};
     m.openWindow(com);
-    ASSERT_FALSE(m.OnPosChosen({{"USB001", "006D"}}, com));
+    ASSERT_FALSE(m.onPosChosen({{"USB001", "006D"}}, com));
     // The other type has no USB printer: its list is the serial ports.
-    m.OnOtherTypeChosen(com);
+    m.onOtherTypeChosen(com);
     EXPECT_EQ(m.linkChoice(), DirectConfigModel::kSerialLink);
     EXPECT_EQ(m.portEntries(), com);
     EXPECT_EQ(m.selectedPort(), "COM1");
@@ -238,7 +238,7 @@ TEST_P(EmptyNumber, RefusesLeaveAndSaveWithItsRangeMessage) {
     ASSERT_EQ(saved.has_value(), p.message.has_value());
     ASSERT_EQ(left.has_value(), p.message.has_value());
     if (!p.message) {
-        EXPECT_EQ(model.BuildConfig().adhocChannel, 0);
+        EXPECT_EQ(model.buildConfig().adhocChannel, 0);
         return;
     }
     for (const auto& notice : {*saved, *left}) {

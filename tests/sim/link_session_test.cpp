@@ -71,16 +71,16 @@ TEST_F(LinkPrinterSession, RecordOfTheOtherLayoutOrWithABrokenChecksumIsRefused)
     config.ssid = "NewNetwork";
     for (auto message : {BuildIfSetMessage(config, ConfigLayout::Older), BuildIfSetMessage(config, ConfigLayout::Newer)}) {
         if (message.size() == 636) message[100] ^= 1;
-        EXPECT_FALSE(VerifyIfMessage(DecodeFrameText(Ask(Frame(message))), tag::IfSuc));
+        EXPECT_FALSE(VerifyIfMessage(DecodeFrameText(Ask(Frame(message))), tag::kIfSuc));
     }
     EXPECT_EQ(state.link.configWrites, 0);
     EXPECT_NE(state.link.config, config);
 }
 
 TEST_F(LinkPrinterSession, FramesNeedTheirOwnModeCommandAndNoiseIsSkipped) {
-    EXPECT_TRUE(Send(TagFrame(tag::SysReq)).empty());
-    EXPECT_EQ(Ask(TagFrame(tag::SysReq)).size(), 152u);
-    EXPECT_TRUE(Send(TagFrame(tag::SysReq)).empty());  // the mode command was used up
+    EXPECT_TRUE(Send(TagFrame(tag::kSysReq)).empty());
+    EXPECT_EQ(Ask(TagFrame(tag::kSysReq)).size(), 152u);
+    EXPECT_TRUE(Send(TagFrame(tag::kSysReq)).empty());  // the mode command was used up
     Bytes noisy{0x00, 0x42, 0x1F, 0x00};
     const auto mode = Mode(kModeConfig);
     noisy.insert(noisy.end(), mode.begin(), mode.end());
@@ -94,15 +94,15 @@ TEST_F(LinkPrinterSession, CertificateOf1200BytesIsTakenAs500500200) {
     EXPECT_EQ(Only(Send(Mode(0x82))), Reply("STRT"));
     const Bytes part0(file.begin(), file.begin() + 500), part1(file.begin() + 500, file.begin() + 1000),
         part2(file.begin() + 1000, file.end());
-    EXPECT_EQ(Only(SendTrickled(CertChunk(tag::FwCert, 0, part0))), Reply(tag::IfSuc));
+    EXPECT_EQ(Only(SendTrickled(CertChunk(tag::kFwCert, 0, part0))), Reply(tag::kIfSuc));
     // A chunk that skips ahead, or whose CRC is wrong, is refused and not stored.
-    EXPECT_NE(Only(Send(CertChunk(tag::FwCert, 600, part1))), Reply(tag::IfSuc));
-    const auto part1Chunk = CertChunk(tag::FwCert, 500, part1);
+    EXPECT_NE(Only(Send(CertChunk(tag::kFwCert, 600, part1))), Reply(tag::kIfSuc));
+    const auto part1Chunk = CertChunk(tag::kFwCert, 500, part1);
     const auto broken = Corrupted(part1Chunk, part1Chunk.size() - 2);
-    EXPECT_NE(Only(Send(broken)), Reply(tag::IfSuc));
-    EXPECT_EQ(Only(Send(CertChunk(tag::FwCert, 500, part1))), Reply(tag::IfSuc));
+    EXPECT_NE(Only(Send(broken)), Reply(tag::kIfSuc));
+    EXPECT_EQ(Only(Send(CertChunk(tag::kFwCert, 500, part1))), Reply(tag::kIfSuc));
     EXPECT_TRUE(state.link.certificates.empty());
-    EXPECT_EQ(Only(Send(CertChunk(tag::CertEnd, 1000, part2))), Reply(tag::IfSuc));
+    EXPECT_EQ(Only(Send(CertChunk(tag::kCertEnd, 1000, part2))), Reply(tag::kIfSuc));
     EXPECT_EQ(state.link.certificates.at(2), file);
 }
 
@@ -121,17 +121,17 @@ const FaultCase kFaultCases[] = {
     {"delay", [](LinkPrinter& p) { p.faults.delayMs = 250; p.faults.delayOn = *KindSet::parse("sys_req"); },
      [](LinkPrinterSession& f) {
          EXPECT_EQ(f.Send(Mode(kModeConfig)).at(0).delayMs, 0);
-         EXPECT_EQ(f.Send(TagFrame(tag::SysReq)).at(0).delayMs, 250);
+         EXPECT_EQ(f.Send(TagFrame(tag::kSysReq)).at(0).delayMs, 250);
      }},
     {"upper-case hex", [](LinkPrinter& p) { p.faults.upperHex.add(MessageKind::IfGet); },
      [](LinkPrinterSession& f) {
-         const auto reply = f.Ask(TagFrame(tag::IfGet));
+         const auto reply = f.Ask(TagFrame(tag::kIfGet));
          EXPECT_EQ(reply.size(), 1276u);
          EXPECT_NE(std::find(reply.begin(), reply.end(), 'F'), reply.end());
          EXPECT_FALSE(ParseConfig(DecodeFrameText(reply), ConfigLayout::Newer));
      }},
     {"truncated", [](LinkPrinter& p) { p.faults.truncate.add(MessageKind::IfGet); },
-     [](LinkPrinterSession& f) { EXPECT_EQ(f.Ask(TagFrame(tag::IfGet)).size(), 638u); }},
+     [](LinkPrinterSession& f) { EXPECT_EQ(f.Ask(TagFrame(tag::kIfGet)).size(), 638u); }},
     {"duplicated", [](LinkPrinter& p) { p.faults.duplicate.add(MessageKind::Mode); },
      [](LinkPrinterSession& f) {
          const auto out = f.Send(Mode(kModeConfig));
@@ -143,7 +143,7 @@ const FaultCase kFaultCases[] = {
          const auto out = f.Send(Mode(kModeConfig));
          ASSERT_EQ(out.size(), 3u);
          // The SYS_RSP frame, each piece 20 ms after the one before.
-         const auto answer = f.Send(TagFrame(tag::SysReq));
+         const auto answer = f.Send(TagFrame(tag::kSysReq));
          ASSERT_EQ(answer.size(), 3u);
          Bytes joined;
          for (std::size_t i = 0; i < answer.size(); ++i) {
@@ -151,7 +151,7 @@ const FaultCase kFaultCases[] = {
              joined.insert(joined.end(), answer[i].data.begin(), answer[i].data.end());
          }
          EXPECT_EQ(joined.size(), 152u);
-         EXPECT_EQ(joined.back(), FrameEnd);
+         EXPECT_EQ(joined.back(), kFrameEnd);
      }},
 };
 

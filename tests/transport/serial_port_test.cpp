@@ -249,7 +249,7 @@ TEST(OpenFailure, NamesTheCauseOfEachKind) {
         port.setUsbMode(usb);
         port.setPortName(node);
         const auto result = port.Open();
-        EXPECT_FALSE(result.has_value());
+        EXPECT_FALSE(result.hasValue());
         EXPECT_FALSE(port.isOpen());
         return result ? corvane::link::OpenError{} : result.error();
     };

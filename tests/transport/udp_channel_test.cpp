@@ -17,36 +17,36 @@ const QString kLoopback = QStringLiteral("127.0.0.1");
 
 TEST(UdpChannel, SendBindsFirstEachDatagramIsAnnouncedAndReadUpToTheLengthAsked) {
     UdpChannel printer;
-    ASSERT_TRUE(printer.Bind(0, kLoopback));
+    ASSERT_TRUE(printer.bind(0, kLoopback));
     ASSERT_NE(printer.localPort(), 0);
-    EXPECT_TRUE(printer.GetData(512).isEmpty());
+    EXPECT_TRUE(printer.getData(512).isEmpty());
     std::vector<int> sizes;
     std::vector<QByteArray> data;
     QObject::connect(&printer, &UdpChannel::datagramArrived, [&](int size) {
         sizes.push_back(size);
-        data.push_back(printer.GetData(std::min(size, 6)));
-        EXPECT_TRUE(printer.GetData(512).isEmpty());  // what was not taken is gone
+        data.push_back(printer.getData(std::min(size, 6)));
+        EXPECT_TRUE(printer.getData(512).isEmpty());  // what was not taken is gone
     });
 
     UdpChannel tool;
-    tool.SetLocalPort(0);
-    tool.SetRemoteHost(kLoopback);
-    tool.SetRemotePort(printer.localPort());
+    tool.setLocalPort(0);
+    tool.setRemoteHost(kLoopback);
+    tool.setRemotePort(printer.localPort());
     EXPECT_EQ(tool.localPort(), 0);
-    ASSERT_TRUE(tool.SendData("FIND"));
+    ASSERT_TRUE(tool.sendData("FIND"));
     ASSERT_NE(tool.localPort(), 0);
-    ASSERT_TRUE(tool.SendData(QByteArray("IMIN\0\x01", 6)));
-    ASSERT_TRUE(tool.SendData("0123456789"));
+    ASSERT_TRUE(tool.sendData(QByteArray("IMIN\0\x01", 6)));
+    ASSERT_TRUE(tool.sendData("0123456789"));
     ASSERT_TRUE(waitUntil([&] { return sizes.size() == 3; }));
     EXPECT_EQ(sizes, (std::vector<int>{4, 6, 10}));
     EXPECT_EQ(data, (std::vector<QByteArray>{"FIND", QByteArray("IMIN\0\x01", 6), "012345"}));
 
     // Answers reach the port the first send bound.
     QByteArray answer;
-    QObject::connect(&tool, &UdpChannel::datagramArrived, [&](int size) { answer = tool.GetData(size); });
-    printer.SetRemoteHost(kLoopback);
-    printer.SetRemotePort(tool.localPort());
-    ASSERT_TRUE(printer.SendData("IMIN"));
+    QObject::connect(&tool, &UdpChannel::datagramArrived, [&](int size) { answer = tool.getData(size); });
+    printer.setRemoteHost(kLoopback);
+    printer.setRemotePort(tool.localPort());
+    ASSERT_TRUE(printer.sendData("IMIN"));
     ASSERT_TRUE(waitUntil([&] { return !answer.isEmpty(); }));
     EXPECT_EQ(answer, QByteArray("IMIN"));
 }
@@ -58,7 +58,7 @@ TEST(UdpChannel, AFailedBindSaysWhyAndNothingIsSentAfterIt) {
     QUdpSocket holder;  // a port taken without sharing
     ASSERT_TRUE(holder.bind(QHostAddress::LocalHost, 0, QAbstractSocket::DontShareAddress));
     UdpChannel receiver;
-    ASSERT_TRUE(receiver.Bind(0, kLoopback));
+    ASSERT_TRUE(receiver.bind(0, kLoopback));
     int arrived = 0;
     QObject::connect(&receiver, &UdpChannel::datagramArrived, [&](int) { ++arrived; });
     struct Case {
@@ -75,11 +75,11 @@ TEST(UdpChannel, AFailedBindSaysWhyAndNothingIsSentAfterIt) {
     };
     for (const Case& c : cases) {
         UdpChannel channel;
-        EXPECT_FALSE(channel.Bind(c.port, c.address)) << c.address.toStdString() << " " << c.port;
+        EXPECT_FALSE(channel.bind(c.port, c.address)) << c.address.toStdString() << " " << c.port;
         EXPECT_EQ(channel.failure().cause, c.cause) << c.address.toStdString() << " " << c.port;
-        channel.SetRemoteHost(kLoopback);
-        channel.SetRemotePort(receiver.localPort());
-        EXPECT_FALSE(channel.SendData("FIND"));
+        channel.setRemoteHost(kLoopback);
+        channel.setRemotePort(receiver.localPort());
+        EXPECT_FALSE(channel.sendData("FIND"));
         EXPECT_EQ(channel.failure().cause, c.cause);
         EXPECT_EQ(channel.localPort(), 0);
     }

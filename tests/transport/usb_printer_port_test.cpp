@@ -54,38 +54,38 @@ TEST(UsbPrinterPort, PrintersAreNamedInLpOrderAndRenamedOnRefresh) {
     system.addPrinter(2, "006d", FakeSystem::Node::OldUsbLp);
     system.addDevice("hiddev0", "1234");  // not a printer
     UsbPrinterPort port(system.sys(), system.dev());
-    ASSERT_EQ(port.Refresh(), 2);
+    ASSERT_EQ(port.refresh(), 2);
 
-    EXPECT_EQ(port.GetAt(0)->displayName, "USB001");
-    EXPECT_EQ(port.GetAt(0)->devicePath, system.dev() + "/usblp2");
-    EXPECT_EQ(port.GetAt(0)->productId, UsbPrinterPort::kPosProductId);
-    EXPECT_EQ(port.GetAt(1)->displayName, "USB002");
-    EXPECT_EQ(port.GetAt(1)->devicePath, system.dev() + "/usb/lp10");
-    EXPECT_EQ(port.GetAt(1)->productId, "0E15");
-    EXPECT_EQ(port.GetAt(2), nullptr);
-    EXPECT_EQ(port.FindByName("USB002"), port.GetAt(1));
-    EXPECT_EQ(port.FindByName("usb002"), nullptr);
+    EXPECT_EQ(port.getAt(0)->displayName, "USB001");
+    EXPECT_EQ(port.getAt(0)->devicePath, system.dev() + "/usblp2");
+    EXPECT_EQ(port.getAt(0)->productId, UsbPrinterPort::kPosProductId);
+    EXPECT_EQ(port.getAt(1)->displayName, "USB002");
+    EXPECT_EQ(port.getAt(1)->devicePath, system.dev() + "/usb/lp10");
+    EXPECT_EQ(port.getAt(1)->productId, "0E15");
+    EXPECT_EQ(port.getAt(2), nullptr);
+    EXPECT_EQ(port.findByName("USB002"), port.getAt(1));
+    EXPECT_EQ(port.findByName("usb002"), nullptr);
 
-    ASSERT_EQ(port.Refresh(), 2);
-    EXPECT_EQ(port.GetAt(0)->displayName, "USB001");
-    port.Clear();
+    ASSERT_EQ(port.refresh(), 2);
+    EXPECT_EQ(port.getAt(0)->displayName, "USB001");
+    port.clear();
     EXPECT_EQ(port.count(), 0);
 }
 
 TEST(UsbPrinterPort, DevicesThatCannotBeOpenedOrIdentifiedAreSkipped) {
     FakeSystem system;
-    EXPECT_EQ(UsbPrinterPort(system.root() + "/nothing", system.dev()).Refresh(), 0);
+    EXPECT_EQ(UsbPrinterPort(system.root() + "/nothing", system.dev()).refresh(), 0);
     UsbPrinterPort none(system.sys(), system.dev());
-    EXPECT_EQ(none.Refresh(), 0);
-    EXPECT_EQ(none.GetAt(0), nullptr);
+    EXPECT_EQ(none.refresh(), 0);
+    EXPECT_EQ(none.getAt(0), nullptr);
     system.addPrinter(0, "006D", FakeSystem::Node::Directory);
     system.addPrinter(1, "006D", FakeSystem::Node::Missing);
     system.addPrinter(2, "not-hex");
     system.addPrinter(3, "006D");
     UsbPrinterPort port(system.sys(), system.dev());
-    ASSERT_EQ(port.Refresh(), 1);
-    EXPECT_EQ(port.GetAt(0)->displayName, "USB001");
-    EXPECT_EQ(port.GetAt(0)->devicePath, system.dev() + "/usb/lp3");
+    ASSERT_EQ(port.refresh(), 1);
+    EXPECT_EQ(port.getAt(0)->displayName, "USB001");
+    EXPECT_EQ(port.getAt(0)->devicePath, system.dev() + "/usb/lp3");
 }
 
 }  // namespace

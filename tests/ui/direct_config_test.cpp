@@ -67,7 +67,7 @@ TEST_F(DirectUiTest, ConnectEditSaveWritesWhatThePagesShowPlusTheEdits) {
     widget<QPushButton>("saveButton")->click();
     EXPECT_EQ(messages.ids(), std::vector<int>{kConfigCompletedReset});
     ASSERT_EQ(summaries.size(), 1u);
-    const auto rows = rules::summaryRows(expected, link::ConfigLayout::Newer);
+    const auto rows = rules::SummaryRows(expected, link::ConfigLayout::Newer);
     ASSERT_EQ(summaries[0].size(), rows.size());
     for (std::size_t i = 0; i < rows.size(); ++i) {
         EXPECT_EQ(summaries[0][i][0], QString::number(i + 1));

@@ -26,7 +26,7 @@ TEST_F(DirectUiTest, ProfileCarriesOnePrintersPagesOntoAnothers) {
     tabs()->setCurrentIndex(static_cast<int>(Tab::Security));
     onPage<QRadioButton>(Tab::Security, "wpaPsk")->click();
     type(onPage<QLineEdit>(Tab::Security, "pskKey"), "shop-floor-passphrase");
-    const link::PrinterConfig shown = dialog->model().BuildConfig();
+    const link::PrinterConfig shown = dialog->model().buildConfig();
     profileFile = sim.dir("shop.json");
     widget<QPushButton>("exportProfileButton")->click();
     QFile exported(profileFile);
@@ -35,7 +35,7 @@ TEST_F(DirectUiTest, ProfileCarriesOnePrintersPagesOntoAnothers) {
 
     openOn(second);
     connectPrinter();
-    const link::PrinterConfig before = dialog->model().BuildConfig();
+    const link::PrinterConfig before = dialog->model().buildConfig();
     ASSERT_NE(before, shown);
     // A profile the rules refuse names the field and changes nothing.
     const QString good = profileFile;
@@ -44,13 +44,13 @@ TEST_F(DirectUiTest, ProfileCarriesOnePrintersPagesOntoAnothers) {
     widget<QPushButton>("importProfileButton")->click();
     ASSERT_EQ(messages.messages().size(), 1u);
     EXPECT_TRUE(messages.messages()[0].text.contains("\"ssid\": The SSID is incorrect."));
-    EXPECT_EQ(dialog->model().BuildConfig(), before);
+    EXPECT_EQ(dialog->model().buildConfig(), before);
 
     profileFile = good;
     secretsToEnter = {{"pskKey", "shop-floor-passphrase"}};
     widget<QPushButton>("importProfileButton")->click();
     EXPECT_EQ(secretsAsked, std::vector<std::string>{"pskKey"});
-    EXPECT_EQ(dialog->model().BuildConfig(), shown);
+    EXPECT_EQ(dialog->model().buildConfig(), shown);
     EXPECT_EQ(onPage<QLineEdit>(Tab::Network, "ssid")->text(), "Shop-Floor");
     EXPECT_TRUE(onPage<QRadioButton>(Tab::Security, "wpaPsk")->isChecked());
     EXPECT_TRUE(dialog->hasUnsavedEdits());

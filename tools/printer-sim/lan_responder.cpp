@@ -110,7 +110,7 @@ std::vector<Outgoing> HandleWlanDatagram(SimState& state, ByteSpan datagram) {
 }
 
 Bytes BuildSurveyResponse(const std::vector<AccessPoint>& survey) {
-    Bytes content = ToBytes(link::tag::BssRsp);
+    Bytes content = ToBytes(link::tag::kBssRsp);
     for (const auto& ap : survey) {
         const auto nameLength = std::min<std::size_t>(ap.ssid.size(), 255);
         content.push_back(0x00);
@@ -129,7 +129,7 @@ Bytes BuildSurveyResponse(const std::vector<AccessPoint>& survey) {
 }
 
 int SurveyRequestLength(ByteSpan request) {
-    const auto expected = link::BuildTagOnlyMessage(link::tag::BssReq);
+    const auto expected = link::BuildTagOnlyMessage(link::tag::kBssReq);
     const auto n = std::min(request.size(), expected.size());
     if (!std::equal(request.begin(), request.begin() + static_cast<std::ptrdiff_t>(n), expected.begin())) return -1;
     return n == expected.size() ? static_cast<int>(n) : 0;

@@ -44,7 +44,7 @@ std::uint32_t Be32(ByteSpan b, std::size_t at) {
 }
 
 Bytes RawReply(std::string_view text) {
-    Bytes out(link::ReplyHeader.begin(), link::ReplyHeader.end());
+    Bytes out(link::kReplyHeader.begin(), link::kReplyHeader.end());
     out.insert(out.end(), text.begin(), text.end());
     return out;
 }
@@ -78,17 +78,17 @@ bool LinkSession::takeCommand(std::vector<Outgoing>& out) {
         onGs(command, argument, out);
         return true;
     }
-    if (first != link::FrameHeader[0]) {
+    if (first != link::kFrameHeader[0]) {
         // Noise between commands: skip up to the next byte that can start one.
         const auto next = std::find_if(input_.begin(), input_.end(),
-                                       [](std::uint8_t b) { return b == kGs || b == link::FrameHeader[0]; });
+                                       [](std::uint8_t b) { return b == kGs || b == link::kFrameHeader[0]; });
         note("skipped " + std::to_string(next - input_.begin()) + " stray byte(s)");
         input_.erase(input_.begin(), next);
         return true;
     }
-    for (std::size_t i = 1; i < link::FrameHeader.size(); ++i) {
+    for (std::size_t i = 1; i < link::kFrameHeader.size(); ++i) {
         if (input_.size() <= i) return false;
-        if (input_[i] != link::FrameHeader[i]) {
+        if (input_[i] != link::kFrameHeader[i]) {
             note("skipped a byte 1F not followed by the frame header");
             drop(1);
             return true;
@@ -97,7 +97,7 @@ bool LinkSession::takeCommand(std::vector<Outgoing>& out) {
     if (input_.size() < 4) return false;
 
     if (IsHexText(input_[3])) {
-        const auto end = std::find(input_.begin() + 3, input_.end(), link::FrameEnd);
+        const auto end = std::find(input_.begin() + 3, input_.end(), link::kFrameEnd);
         if (end == input_.end()) {
             if (input_.size() > kMaxFrame) {
                 note("dropped " + std::to_string(input_.size()) + " bytes of a frame without end byte");
@@ -152,7 +152,7 @@ void LinkSession::onMode(std::uint8_t mode, std::vector<Outgoing>& out) {
             return;
         }
         armedMode_ = mode;
-        Bytes reply(link::ReplyHeader.begin(), link::ReplyHeader.end());
+        Bytes reply(link::kReplyHeader.begin(), link::kReplyHeader.end());
         reply.push_back(f.modeReply7E ? 0x7E : link::kModeConfig);
         Deliver(f, MessageKind::Mode, std::move(reply), out);
         return;
@@ -180,7 +180,7 @@ void LinkSession::onMode(std::uint8_t mode, std::vector<Outgoing>& out) {
 void LinkSession::onFrame(ByteSpan frame, std::vector<Outgoing>& out) {
     const Bytes message = link::DecodeFrameText(frame);
     const auto tag = TagOf(message);
-    if (tag == link::tag::FwCert || tag == link::tag::CertEnd) {
+    if (tag == link::tag::kFwCert || tag == link::tag::kCertEnd) {
         if (IsCertificateMode(armedMode_))
             onCertificateChunk(message, out);
         else
@@ -198,10 +198,10 @@ void LinkSession::onFrame(ByteSpan frame, std::vector<Outgoing>& out) {
 void LinkSession::onConfigMessage(ByteSpan message, std::vector<Outgoing>& out) {
     const auto tag = TagOf(message);
     MessageKind kind;
-    if (tag == link::tag::SysReq) kind = MessageKind::SysReq;
-    else if (tag == link::tag::IfGet) kind = MessageKind::IfGet;
-    else if (tag == link::tag::IfSet) kind = MessageKind::IfSet;
-    else if (tag == link::tag::BssReq) kind = MessageKind::BssReq;
+    if (tag == link::tag::kSysReq) kind = MessageKind::kSysReq;
+    else if (tag == link::tag::kIfGet) kind = MessageKind::IfGet;
+    else if (tag == link::tag::kIfSet) kind = MessageKind::IfSet;
+    else if (tag == link::tag::kBssReq) kind = MessageKind::kBssReq;
     else {
         note("ignored a frame with unknown tag '" + std::string(tag) + "'");
         return;
@@ -213,12 +213,12 @@ void LinkSession::onConfigMessage(ByteSpan message, std::vector<Outgoing>& out) 
         return;
     }
     switch (kind) {
-    case MessageKind::SysReq:
-        replyFrame(kind, link::BuildIfMessage(Content(link::tag::SysRsp, link::SerializeSystemInfo(printer_.system))), out);
+    case MessageKind::kSysReq:
+        replyFrame(kind, link::BuildIfMessage(Content(link::tag::kSysRsp, link::SerializeSystemInfo(printer_.system))), out);
         break;
     case MessageKind::IfGet:
         replyFrame(kind,
-                   link::BuildIfMessage(Content(link::tag::IfCur, link::SerializeConfig(printer_.config, printer_.layout))),
+                   link::BuildIfMessage(Content(link::tag::kIfCur, link::SerializeConfig(printer_.config, printer_.layout))),
                    out);
         break;
     case MessageKind::IfSet: {
@@ -233,7 +233,7 @@ void LinkSession::onConfigMessage(ByteSpan message, std::vector<Outgoing>& out) 
         }
         printer_.config = link::ParseConfigRecord(message.subspan(link::kTagLength, recordSize), printer_.layout);
         ++printer_.configWrites;
-        replyFrame(kind, link::BuildTagOnlyMessage(link::tag::IfSuc), out);
+        replyFrame(kind, link::BuildTagOnlyMessage(link::tag::kIfSuc), out);
         break;
     }
     default:
@@ -272,11 +272,11 @@ void LinkSession::onCertificateChunk(ByteSpan message, std::vector<Outgoing>& ou
     certificate_.insert(certificate_.end(), data.begin(), data.end());
     ++chunkIndex_;
     chunkFailuresSent_ = 0;
-    if (TagOf(message) == link::tag::CertEnd) {
+    if (TagOf(message) == link::tag::kCertEnd) {
         printer_.certificates[certificateType_] = certificate_;
         armedMode_ = 0;
     }
-    Deliver(f, MessageKind::CertChunk, RawReply(link::tag::IfSuc), out);
+    Deliver(f, MessageKind::CertChunk, RawReply(link::tag::kIfSuc), out);
 }
 
 void LinkSession::replyFrame(MessageKind kind, Bytes message, std::vector<Outgoing>& out) {
@@ -286,7 +286,7 @@ void LinkSession::replyFrame(MessageKind kind, Bytes message, std::vector<Outgoi
         note("answer of " + std::to_string(message.size()) + " bytes does not fit one frame; not sent");
         return;
     }
-    std::copy(link::ReplyHeader.begin(), link::ReplyHeader.end(), frame.begin());
+    std::copy(link::kReplyHeader.begin(), link::kReplyHeader.end(), frame.begin());
     if (printer_.faults.upperHex.has(kind))
         std::transform(frame.begin() + 3, frame.end() - 1, frame.begin() + 3, [](std::uint8_t c) {
             return static_cast<std::uint8_t>(c >= 'a' && c <= 'f' ? c - 'a' + 'A' : c);

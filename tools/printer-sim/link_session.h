@@ -1,7 +1,7 @@
 // The direct-link side of the simulated printer: bytes from the tool go in
 // (in whatever pieces the line delivers them), whole answers come out. Input
 // is buffered until a command is complete: GS commands are 3 bytes, mode
-// commands 7, and a frame runs from FrameHeader to the first FrameEnd.
+// commands 7, and a frame runs from kFrameHeader to the first kFrameEnd.
 #pragma once
 
 #include <cstdint>
@@ -37,7 +37,7 @@ private:
     void onFrame(ByteSpan frame, std::vector<Outgoing>& out);
     void onConfigMessage(ByteSpan message, std::vector<Outgoing>& out);
     void onCertificateChunk(ByteSpan message, std::vector<Outgoing>& out);
-    // A reply frame (ReplyHeader, hex text, FrameEnd) carrying `content` as an IfMessage.
+    // A reply frame (kReplyHeader, hex text, kFrameEnd) carrying `content` as an IfMessage.
     void replyFrame(MessageKind kind, Bytes content, std::vector<Outgoing>& out);
     void note(std::string text) { notes_.push_back(std::move(text)); }
 

@@ -24,10 +24,10 @@ enum class MessageKind : int {
     Status,     // GS a 0
     Maker,      // GS I 66
     Mode,       // ModeCommand 0x7F
-    SysReq,
+    kSysReq,
     IfGet,
     IfSet,
-    BssReq,     // BSS_REQ over the direct link
+    kBssReq,     // BSS_REQ over the direct link
     CertMode,   // ModeCommand 0x81..0x83
     CertChunk,  // FW_CERT / CERTEND
     Count

@@ -107,7 +107,7 @@ struct Reader {
     }
 };
 
-QString MacText(const std::uint8_t* mac) {
+QString macText(const std::uint8_t* mac) {
     QStringList parts;
     for (int i = 0; i < 6; ++i) parts << QStringLiteral("%1").arg(mac[i], 2, 16, QLatin1Char('0')).toUpper();
     return parts.join(':');
@@ -232,7 +232,7 @@ void ReadSurvey(Reader& r, const QJsonArray& a, std::vector<AccessPoint>& survey
 QJsonArray WriteSurvey(const std::vector<AccessPoint>& survey) {
     QJsonArray a;
     for (const auto& ap : survey)
-        a.append(QJsonObject{{"ssid", QString::fromStdString(ap.ssid)}, {"bssid", MacText(ap.bssid.data())},
+        a.append(QJsonObject{{"ssid", QString::fromStdString(ap.ssid)}, {"bssid", macText(ap.bssid.data())},
                              {"mode", ap.mode}, {"rssi", ap.rssi}, {"security", ap.security}});
     return a;
 }
@@ -278,7 +278,7 @@ void ReadRecord(Reader& r, const QJsonObject& o, lan::DiscoveredDevice& d) {
 }
 
 QJsonObject WriteRecord(const lan::DiscoveredDevice& d) {
-    QJsonObject o{{"mac", MacText(d.raw.data())},
+    QJsonObject o{{"mac", macText(d.raw.data())},
                   {"ip", IpText(d.ipAddress())},
                   {"mask", IpText(d.subnetMask())},
                   {"gateway", IpText(d.gateway())},
@@ -431,7 +431,7 @@ QJsonObject DumpState(const SimState& state) {
         {"statusByte", l.statusByte},
         {"system", QJsonObject{{"firmwareVersion", QString::fromStdString(l.system.firmwareVersion)},
                                {"updateDate", QString::fromStdString(l.system.updateDate)},
-                               {"macAddress", MacText(l.system.macAddress.data())}}},
+                               {"macAddress", macText(l.system.macAddress.data())}}},
         {"config", WriteConfig(l.config)},
         {"survey", WriteSurvey(l.survey)},
         {"certificates", certificates},

@@ -34,10 +34,10 @@ std::optional<rules::Ipv4> dottedAddress(const QString& text) {
     static const QRegularExpression shape(QStringLiteral(R"(^\d{1,3}(\.\d{1,3}){3}$)"));
     QHostAddress address;
     if (!shape.match(text.trimmed()).hasMatch() || !address.setAddress(text.trimmed())) return std::nullopt;
-    return rules::ipv4FromValue(address.toIPv4Address());
+    return rules::Ipv4FromValue(address.toIPv4Address());
 }
 
-QString dotted(const rules::Ipv4& a) { return QString::fromStdString(rules::dottedIpv4(a)); }
+QString dotted(const rules::Ipv4& a) { return QString::fromStdString(rules::DottedIpv4(a)); }
 
 }  // namespace
 
@@ -129,7 +129,7 @@ std::optional<std::vector<rules::PlanRow>> AssignAddressesDialog::plan() {
     }
     status_->setText(problem);
     if (!problem.isEmpty()) return std::nullopt;
-    return rules::consecutiveAddresses(macs_, *first, *mask, *gateway,
+    return rules::ConsecutiveAddresses(macs_, *first, *mask, *gateway,
                                        portText.isEmpty() ? std::nullopt : std::optional<int>(port));
 }
 

@@ -46,9 +46,9 @@ void BssInfoDialog::runBssSurvey() {
     const auto accepted = survey.queryBssOverTcp();
     if (accepted) {
         const BssTable& table = survey.table();
-        const std::size_t shown = shownBssCount(table);
+        const std::size_t shown = ShownBssCount(table);
         for (std::size_t k = 0; k < shown; ++k) {
-            const auto texts = bssRowTexts(k, table[k]);
+            const auto texts = BssRowTexts(k, table[k]);
             widgets::appendTableRow(*ui_->bssList, {texts.begin(), texts.end()});
         }
     }

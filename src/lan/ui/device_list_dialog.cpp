@@ -53,7 +53,7 @@ public:
 };
 
 // Texts of this window, under the context of its form's texts.
-QString Tr(const char* text) { return QCoreApplication::translate("DeviceListDialog", text); }
+QString formText(const char* text) { return QCoreApplication::translate("DeviceListDialog", text); }
 
 constexpr const char* kOneFound = QT_TRANSLATE_NOOP("DeviceListDialog", "1 printer found.");
 constexpr const char* kManyFound = QT_TRANSLATE_NOOP("DeviceListDialog", "%1 printers found.");
@@ -117,7 +117,7 @@ void DeviceListDialog::applyButtonState() {
     // A button the printer's feature code greys out says why.
     const bool byPrinter = buttons_.decidingCode().has_value();
     const auto explain = [byPrinter](QPushButton* button, const char* why) {
-        button->setToolTip(byPrinter && !button->isEnabled() ? Tr(why) : QString());
+        button->setToolTip(byPrinter && !button->isEnabled() ? formText(why) : QString());
     };
     explain(ui_->settingButton, QT_TRANSLATE_NOOP("DeviceListDialog",
                                                   "This printer does not support changing its settings from the list."));
@@ -317,9 +317,9 @@ void DeviceListDialog::showFoundStatus(const QString& addition) {
     const int found = ui_->deviceList->rowCount();
     QString text;
     if (localAddress_.isEmpty()) {
-        text = found == 1 ? Tr(kOneFound) : Tr(kManyFound).arg(found);
+        text = found == 1 ? formText(kOneFound) : formText(kManyFound).arg(found);
     } else {
-        text = found == 1 ? Tr(kOneFoundOn).arg(localAddress_) : Tr(kManyFoundOn).arg(found).arg(localAddress_);
+        text = found == 1 ? formText(kOneFoundOn).arg(localAddress_) : formText(kManyFoundOn).arg(found).arg(localAddress_);
     }
     if (!addition.isEmpty()) text += QLatin1Char(' ') + addition;
     // Adapters that could not search: the list lacks what they would have found.
@@ -375,12 +375,12 @@ void DeviceListDialog::onSetting() {
     // search after it goes out where the first one did: on a computer with
     // several networks the printer is only reachable there.
     const int pauseMs = timings_.researchDelayMs(listMode_);
-    ui_->statusLabel->setText(Tr(kWaitingForRestart).arg((pauseMs + 999) / 1000));
+    ui_->statusLabel->setText(formText(kWaitingForRestart).arg((pauseMs + 999) / 1000));
     pauseWithoutInput(pauseMs);
     runSearch();
     // The printer just changed is the one the user looks for in the new list.
     if (changedMac && !chooseRowOf(*changedMac)) {
-        showFoundStatus(Tr(kChangedPrinterMissing).arg(QString::fromStdString(FormatMacLower(*changedMac))));
+        showFoundStatus(formText(kChangedPrinterMissing).arg(QString::fromStdString(FormatMacLower(*changedMac))));
     }
     if (confirmed) {
         // The search looked for the printer again: say whether it shows the change.

@@ -54,7 +54,7 @@ bool LanSettingsDialog::initialise() {
     for (const auto entry : kBaudEntries) {
         ui_->baudCombo->addItem(QString::fromLatin1(entry.data(), static_cast<qsizetype>(entry.size())));
     }
-    record_ = deviceAt(devicesFor(listMode_), selectedNumber_);
+    record_ = devicesFor(listMode_).deviceAt(selectedNumber_);
     if (!record_) {
         widgets::showMessage(parentWidget(), kListReadFailed);
         return false;
@@ -166,7 +166,7 @@ bool LanSettingsDialog::confirmWarnings(const DiscoveredDevice& toSend) {
     for (const QString& sentence : translatedWarningSentences(warnings)) text += QStringLiteral("\n- ") + sentence;
     if (widgets::askToProceed(this, text, QCoreApplication::translate("LanSettingsDialog", "Save anyway"), QCoreApplication::translate("LanSettingsDialog", "Back"))) return true;
     // Back to the edit, at the first value a warning is about.
-    switch (rules::fieldOf(warnings.front().check)) {
+    switch (rules::FieldOf(warnings.front().check)) {
         case rules::CheckedField::IpAddress: ui_->ipAddressEdit->setFocus(); break;
         case rules::CheckedField::SubnetMask: ui_->subnetMaskEdit->setFocus(); break;
         case rules::CheckedField::Gateway: ui_->gatewayEdit->setFocus(); break;

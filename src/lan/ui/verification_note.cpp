@@ -36,7 +36,7 @@ VerificationNote verificationNote(const DiscoveredDevice& sent, const DeviceList
         note.text = QCoreApplication::translate("VerificationNote", "Not verified: the printer did not answer the search after the change.");
         return note;
     }
-    const auto differences = rules::compareWithSent(sent, *found);
+    const auto differences = rules::CompareWithSent(sent, *found);
     if (differences.empty()) {
         const auto ip = found->ipAddress();
         note.verified = true;

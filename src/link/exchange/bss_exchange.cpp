@@ -5,7 +5,7 @@
 
 namespace corvane::link {
 
-Result<void> queryBssOverLink(LinkPort& port, BssTable& table, const ProgressFn& progress, const LinkWaits& waits) {
+Result<void> QueryBssOverLink(LinkPort& port, BssTable& table, const ProgressFn& progress, const LinkWaits& waits) {
     auto report = [&progress](int percent) {
         if (progress) {
             progress(percent);
@@ -23,7 +23,7 @@ Result<void> queryBssOverLink(LinkPort& port, BssTable& table, const ProgressFn&
         return failed(reply.error());
     }
     report(100);
-    if (parseBssResponse(DecodeFrameText(*reply), table) != 1) {
+    if (ParseBssResponse(DecodeFrameText(*reply), table) != 1) {
         return Error{Failure::BadAnswer, "the answer is not a survey answer"};
     }
     return {};

@@ -14,6 +14,6 @@ namespace corvane::link {
 // the answer, and the step Surveying to `waits`. Succeeds when the survey was
 // received and accepted (the caller then shows the table); otherwise says
 // why not: cancelled, no answer, or an answer that is not a survey.
-Result<void> queryBssOverLink(LinkPort& port, BssTable& table, const ProgressFn& progress, const LinkWaits& waits = {});
+Result<void> QueryBssOverLink(LinkPort& port, BssTable& table, const ProgressFn& progress, const LinkWaits& waits = {});
 
 }  // namespace corvane::link

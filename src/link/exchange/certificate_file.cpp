@@ -22,7 +22,7 @@ bool LooksLikeCertificate(ByteSpan data) {
 
 }  // namespace
 
-CertificateFile openCertificateFile(const std::filesystem::path& path) {
+CertificateFile OpenCertificateFile(const std::filesystem::path& path) {
     CertificateFile result;
 
     // Only regular files: opening a FIFO would block and a device could
@@ -62,7 +62,7 @@ CertificateFile openCertificateFile(const std::filesystem::path& path) {
     return result;
 }
 
-StringId certificateFileMessage(CertificateFileOutcome outcome) {
+StringId CertificateFileMessage(CertificateFileOutcome outcome) {
     switch (outcome) {
     case CertificateFileOutcome::TooLarge:
         return kCertificateTooLarge;

@@ -29,11 +29,11 @@ struct CertificateFile {
 // Checks, in order: can it be opened, is it small enough (measured before
 // anything is read, so a huge file is never loaded), was it read whole, does
 // it look like a PEM certificate.
-CertificateFile openCertificateFile(const std::filesystem::path& path);
+CertificateFile OpenCertificateFile(const std::filesystem::path& path);
 
 // The message for an outcome. A file that cannot be opened gets the same
 // message as one that cannot be read whole: "Failed to read the certificate
 // file." names both.
-StringId certificateFileMessage(CertificateFileOutcome outcome);
+StringId CertificateFileMessage(CertificateFileOutcome outcome);
 
 }  // namespace corvane::link

@@ -39,7 +39,7 @@ std::size_t CertificateChunkSize(std::size_t size) {
 }
 
 Bytes BuildCertificateChunk(ByteSpan chunk, std::size_t offset, bool last) {
-    const ByteSpan tagBytes = AsBytes(last ? tag::CertEnd : tag::FwCert);
+    const ByteSpan tagBytes = AsBytes(last ? tag::kCertEnd : tag::kFwCert);
     Bytes content(tagBytes.begin(), tagBytes.end());
     AppendLittleEndian32(content, static_cast<std::uint32_t>(offset));
     AppendLittleEndian32(content, static_cast<std::uint32_t>(chunk.size()));
@@ -47,7 +47,7 @@ Bytes BuildCertificateChunk(ByteSpan chunk, std::size_t offset, bool last) {
     return AppendCrc32(content);
 }
 
-Result<void> uploadCertificate(LinkPort& port, ByteSpan data, int type, const ProgressFn& progress,
+Result<void> UploadCertificate(LinkPort& port, ByteSpan data, int type, const ProgressFn& progress,
                                const LinkWaits& waits, const ExchangeLimits& limits) {
     const Error cancelled{Failure::Cancelled, {}};
     const std::size_t size = data.size();
@@ -102,7 +102,7 @@ Result<void> uploadCertificate(LinkPort& port, ByteSpan data, int type, const Pr
             // not being IF__SUC, takes one unit of the first chunk's budget.
             starting = false;
         }
-        if (AnswerIs(answer, tag::IfSuc)) {
+        if (AnswerIs(answer, tag::kIfSuc)) {
             acknowledged += sentLength;
             if (progress) {
                 progress(static_cast<int>(acknowledged * 100 / size));

@@ -33,7 +33,7 @@ Bytes BuildCertificateChunk(ByteSpan chunk, std::size_t offset, bool last);
 // certificate was acknowledged (at once for no data); fails, saying why, when
 // a write or read fails, a chunk used up its budget, the printer never
 // answered "STRT", the type is not 1 to 3, or the upload was cancelled.
-Result<void> uploadCertificate(LinkPort& port, ByteSpan data, int type, const ProgressFn& progress,
+Result<void> UploadCertificate(LinkPort& port, ByteSpan data, int type, const ProgressFn& progress,
                                const LinkWaits& waits, const ExchangeLimits& limits = {});
 
 }  // namespace corvane::link

@@ -46,7 +46,7 @@ Result<ConfigRecords> ReadConfig(LinkPort& port) {
     if (auto entered = EnterConfigMode(port); !entered) {
         return entered.error();
     }
-    auto systemReply = Converse(port, BuildTagOnlyMessage(tag::SysReq));
+    auto systemReply = Converse(port, BuildTagOnlyMessage(tag::kSysReq));
     if (!systemReply) {
         return systemReply.error();
     }
@@ -58,7 +58,7 @@ Result<ConfigRecords> ReadConfig(LinkPort& port) {
     if (auto entered = EnterConfigMode(port); !entered) {
         return entered.error();
     }
-    auto configReply = Converse(port, BuildTagOnlyMessage(tag::IfGet));
+    auto configReply = Converse(port, BuildTagOnlyMessage(tag::kIfGet));
     if (!configReply) {
         return configReply.error();
     }
@@ -84,7 +84,7 @@ Result<void> SendConfig(LinkPort& port, const PrinterConfig& config, ConfigLayou
     if (!reply) {
         return reply.error();
     }
-    if (!VerifyIfMessage(DecodeFrameText(*reply), tag::IfSuc)) {
+    if (!VerifyIfMessage(DecodeFrameText(*reply), tag::kIfSuc)) {
         return Error{Failure::BadAnswer, "the printer did not confirm the configuration"};
     }
     return {};

@@ -7,7 +7,7 @@
 
 namespace corvane::link {
 
-std::optional<StringId> connectMessage(ConnectOutcome outcome) {
+std::optional<StringId> ConnectMessage(ConnectOutcome outcome) {
     switch (outcome) {
     case ConnectOutcome::PortNotOpened:
     case ConnectOutcome::MakerMismatch:

@@ -24,7 +24,7 @@ enum class ConnectOutcome {
 // The numbered message that ends a Connect. When the port did not open it is
 // followed by the cause (openError()); a maker mismatch shows the maker
 // warning before it.
-std::optional<StringId> connectMessage(ConnectOutcome outcome);
+std::optional<StringId> ConnectMessage(ConnectOutcome outcome);
 
 class LinkSession {
 public:

@@ -19,7 +19,7 @@ bool IsWholeMessage(const Bytes& received) {
 
 }  // namespace
 
-Result<void> querySurvey(ByteStream& stream, BssTable& table, const SurveyTimings& timings, const SurveyHooks& hooks) {
+Result<void> QuerySurvey(ByteStream& stream, BssTable& table, const SurveyTimings& timings, const SurveyHooks& hooks) {
     int lastProgress = -1;
     auto report = [&](int value) {
         if (value == lastProgress) {
@@ -81,7 +81,7 @@ Result<void> querySurvey(ByteStream& stream, BssTable& table, const SurveyTiming
     if (cancelled()) {
         return Error{Failure::Cancelled, {}};
     }
-    if (parseBssResponse(answer, table) != 1) {
+    if (ParseBssResponse(answer, table) != 1) {
         return Error{Failure::BadAnswer, "the answer is not a survey answer"};
     }
     return {};

@@ -31,12 +31,12 @@ struct SurveyHooks {
 };
 
 // Connects, sends the request and collects the answer. Success when an answer
-// came and parseBssResponse accepted it (`table` then holds it); otherwise
+// came and ParseBssResponse accepted it (`table` then holds it); otherwise
 // why not: the connection's failure, no answer, an answer that is not one,
 // or cancelled. Progress: 0, 12, then 24, 36 ... 96 after each empty attempt,
 // 100 at the end; none when the connection failed. Takes at most the connect
 // time plus attempts x receive: sending and receiving share the receive
 // attempts, so a peer that trickles bytes cannot hold the query.
-Result<void> querySurvey(ByteStream& stream, BssTable& table, const SurveyTimings& timings, const SurveyHooks& hooks = {});
+Result<void> QuerySurvey(ByteStream& stream, BssTable& table, const SurveyTimings& timings, const SurveyHooks& hooks = {});
 
 }  // namespace corvane::link
