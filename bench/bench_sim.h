@@ -15,7 +15,13 @@ public:
     }
 
     bool start(QStringList args, const char* lastLine) {
-        args << "--bind" << "127.0.0.1" << "--ethernet-port" << "0" << "--wlan-port" << "0" << "--survey-port"
+        args << "--bind"
+             << "127.0.0.1"
+             << "--ethernet-port"
+             << "0"
+             << "--wlan-port"
+             << "0"
+             << "--survey-port"
              << "0";
         process_.start(CORVANE_SIM_BINARY, args);
         if (!process_.waitForStarted(5000)) return false;

@@ -35,7 +35,7 @@ int StoredOutOf(lan::ListMode mode, int flood, int burst, bool window, qint64* e
     QTemporaryFile config;
     if (!config.open()) return -1;
     const QByteArray printer = QByteArray(R"([{"faults": {"flood": )") + QByteArray::number(flood) +
-                             R"(, "floodBurst": )" + QByteArray::number(burst) + "}}]";
+                               R"(, "floodBurst": )" + QByteArray::number(burst) + "}}]";
     config.write(mode == lan::ListMode::Wlan ? R"({"ethernet": [], "wlan": )" + printer + "}"
                                              : R"({"wlan": [], "ethernet": )" + printer + "}");
     config.close();
@@ -108,11 +108,12 @@ int main(int argc, char** argv) {
     std::vector<Flood> floods{{32, false}, {5000, false}};
     if (windows) floods.push_back({5000, true});
     std::printf("discovery capacity: answers stored by one search (1.1 s) out of N sent, %d runs\n", runs);
-    std::printf("(burst: answers the simulator sends back to back before a 4 ms pause; by: the search\n"
-                " alone or its window; rcvbuf: the size asked for through CORVANE_UDP_RCVBUF)\n");
+    std::printf(
+        "(burst: answers the simulator sends back to back before a 4 ms pause; by: the search\n"
+        " alone or its window; rcvbuf: the size asked for through CORVANE_UDP_RCVBUF)\n");
     for (const int asked : buffers) std::printf("rcvbuf %d: granted %d\n", asked, GrantedReceiveBuffer(asked));
-    std::printf("%-8s %-9s %6s %-6s %6s %7s %8s %7s %10s\n", "rcvbuf", "mode", "burst", "by", "N", "median",
-                "percent", "fewest", "longest_ms");
+    std::printf("%-8s %-9s %6s %-6s %6s %7s %8s %7s %10s\n", "rcvbuf", "mode", "burst", "by", "N", "median", "percent",
+                "fewest", "longest_ms");
     for (const int asked : buffers) {
         qputenv("CORVANE_UDP_RCVBUF", QByteArray::number(asked));
         for (const Flood& flood : floods) {

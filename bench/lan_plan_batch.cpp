@@ -36,15 +36,19 @@ constexpr int kRoundTrips = 50;
 constexpr double kSearchMs = 1100;
 constexpr double kVerifyPauseMs = 3000;
 
-QString Mac(int n) { return QStringLiteral("00:11:62:0a:%1:%2").arg(n >> 8, 2, 16, QLatin1Char('0')).arg(n & 0xFF, 2, 16, QLatin1Char('0')); }
+QString Mac(int n) {
+    return QStringLiteral("00:11:62:0a:%1:%2")
+        .arg(n >> 8, 2, 16, QLatin1Char('0'))
+        .arg(n & 0xFF, 2, 16, QLatin1Char('0'));
+}
 QString Address(int subnet, int n) { return QStringLiteral("10.%1.%2.%3").arg(subnet).arg(n / 250).arg(1 + n % 250); }
 
 // `rows` Ethernet printers at 10.1.x.y, no LAN printers of the other kind.
 bool WriteSimConfig(const QString& path, int rows) {
     QJsonArray printers;
     for (int n = 0; n < rows; ++n) {
-        printers.append(QJsonObject{{"mac", Mac(n)}, {"ip", Address(1, n)}, {"mask", "255.0.0.0"},
-                                    {"gateway", "10.0.0.1"}});
+        printers.append(
+            QJsonObject{{"mac", Mac(n)}, {"ip", Address(1, n)}, {"mask", "255.0.0.0"}, {"gateway", "10.0.0.1"}});
     }
     QFile file(path);
     return file.open(QIODevice::WriteOnly) &&
@@ -135,8 +139,7 @@ int main(int argc, char** argv) {
         clock.start();
         cli.start(CORVANE_CLI_BINARY,
                   {"lan-plan", "ethernet", plan, "--json", "--force", "--target", "127.0.0.1", "--remote-port",
-                   QString::number(sim.port(QStringLiteral("ethernet"))), "--local-port", "0", "--local",
-                   "127.0.0.1"});
+                   QString::number(sim.port(QStringLiteral("ethernet"))), "--local-port", "0", "--local", "127.0.0.1"});
         if (!cli.waitForFinished(600000)) return 1;
         const double ms = static_cast<double>(clock.nsecsElapsed()) / 1e6;
         const QByteArray output = cli.readAllStandardOutput();

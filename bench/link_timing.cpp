@@ -63,8 +63,7 @@ int main(int argc, char** argv) {
     // The upload reads "STRT" and one acknowledgement per chunk, and pauses
     // after each acknowledged chunk.
     const std::size_t chunks = (kCertificateSize + link::kCertificateChunkSize - 1) / link::kCertificateChunkSize;
-    const double uploadFixed =
-        static_cast<double>(chunks) * static_cast<double>(limits.certificateChunkPause.count());
+    const double uploadFixed = static_cast<double>(chunks) * static_cast<double>(limits.certificateChunkPause.count());
 
     std::printf("direct link against an instant simulator, %d runs per rule (ratio to the floor in brackets)\n", kRuns);
     for (const auto rule : {transport::LinkReadRule::Silence, transport::LinkReadRule::Complete}) {

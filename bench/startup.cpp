@@ -79,11 +79,11 @@ double DiscoverRun() {
     if (!printer.bind(QHostAddress::LocalHost, 0)) return -1;
     QProcess cli;
     const qint64 start = NowNs();
-    cli.start(QStringLiteral(CORVANE_CLI_BINARY),
-              {QStringLiteral("discover"), QStringLiteral("ethernet"), QStringLiteral("--local"),
-               QStringLiteral("127.0.0.1"), QStringLiteral("--target"), QStringLiteral("127.0.0.1"),
-               QStringLiteral("--remote-port"), QString::number(printer.localPort()),
-               QStringLiteral("--local-port"), QStringLiteral("0")});
+    cli.start(
+        QStringLiteral(CORVANE_CLI_BINARY),
+        {QStringLiteral("discover"), QStringLiteral("ethernet"), QStringLiteral("--local"), QStringLiteral("127.0.0.1"),
+         QStringLiteral("--target"), QStringLiteral("127.0.0.1"), QStringLiteral("--remote-port"),
+         QString::number(printer.localPort()), QStringLiteral("--local-port"), QStringLiteral("0")});
     const bool arrived = printer.waitForReadyRead(5000);
     const qint64 at = NowNs();
     // The search then runs its course (1.1 s) with nobody answering.

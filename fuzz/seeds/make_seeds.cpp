@@ -112,11 +112,11 @@ int main(int argc, char** argv) {
     const Bytes bssEmpty = BuildTagOnlyMessage(tag::kBssRsp);
 
     // Frames as the link carries them.
-    const Bytes sysReqFrame = EncodeFrame(sysReq);  // 44 bytes, text ends "-e/a"
-    const Bytes sysRspFrame = EncodeFrame(sysRsp);  // 152 bytes
+    const Bytes sysReqFrame = EncodeFrame(sysReq);      // 44 bytes, text ends "-e/a"
+    const Bytes sysRspFrame = EncodeFrame(sysRsp);      // 152 bytes
     const Bytes curOlderFrame = EncodeFrame(curOlder);  // 1252 bytes
     const Bytes curNewerFrame = EncodeFrame(curNewer);  // 1276 bytes
-    Bytes lowercaseFrame = sysReqFrame;  // "de" "fa" instead of "-e" "/a"
+    Bytes lowercaseFrame = sysReqFrame;                 // "de" "fa" instead of "-e" "/a"
     lowercaseFrame[39] = 'd';
     lowercaseFrame[41] = 'f';
 
@@ -128,9 +128,13 @@ int main(int argc, char** argv) {
     Seed("frame_text", "lowercase_pairs", lowercaseFrame);
     Seed("frame_text", "header_only", {0x1F, 0x57, 0x4D});
 
-    for (const auto& [name, message] : std::vector<std::pair<std::string, Bytes>>{
-             {"sys_req", sysReq}, {"if_get", ifGet}, {"sys_rsp", sysRsp}, {"if_cur_newer", curNewer},
-             {"if_suc", ifSuc}, {"bss_rsp", bssRsp}, {"bss_req", BuildBssRequest()}})
+    for (const auto& [name, message] : std::vector<std::pair<std::string, Bytes>>{{"sys_req", sysReq},
+                                                                                  {"if_get", ifGet},
+                                                                                  {"sys_rsp", sysRsp},
+                                                                                  {"if_cur_newer", curNewer},
+                                                                                  {"if_suc", ifSuc},
+                                                                                  {"bss_rsp", bssRsp},
+                                                                                  {"bss_req", BuildBssRequest()}})
         Seed("if_message", name, message);
 
     Seed("system_info", "sys_rsp", sysRsp);
@@ -161,7 +165,8 @@ int main(int argc, char** argv) {
 
     Seed("bss_response", "bss_rsp", bssRsp);
     Seed("bss_response", "bss_rsp_empty", bssEmpty);
-    Seed("bss_response", "bss_rsp_no_bssid", Tagged(tag::kBssRsp, Bytes{0x00, 0x02, 'a', 'b', 0x00, 0xFF, 0xC4, 0x04, 0, 0, 0, 0, 0, 0}));
+    Seed("bss_response", "bss_rsp_no_bssid",
+         Tagged(tag::kBssRsp, Bytes{0x00, 0x02, 'a', 'b', 0x00, 0xFF, 0xC4, 0x04, 0, 0, 0, 0, 0, 0}));
 
     // Structure-aware seeds: the reader byte, then the body.
     Seed("checksummed", "system", Join({Bytes{0}, SystemRecord()}));
@@ -186,7 +191,7 @@ int main(int argc, char** argv) {
         auto answer = [&fromBack](std::uint8_t kind, std::uint8_t length) {
             fromBack.insert(fromBack.end(), {1, kind, length});
         };
-        answer(0, 7);  // "STRT"
+        answer(0, 7);                               // "STRT"
         for (int i = 0; i < 3; ++i) answer(1, 21);  // IF__SUC
         const Bytes pem = Pem(1200);
         Bytes seed = ProviderString(std::string(pem.begin(), pem.end()));

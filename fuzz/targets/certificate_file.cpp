@@ -44,8 +44,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (size >= kMaxCertificateFileSize) {
         FUZZ_CHECK(result.outcome == CertificateFileOutcome::TooLarge);
     } else {
-        FUZZ_CHECK(result.outcome ==
-                   (looksRight ? CertificateFileOutcome::Accepted : CertificateFileOutcome::Invalid));
+        FUZZ_CHECK(result.outcome == (looksRight ? CertificateFileOutcome::Accepted : CertificateFileOutcome::Invalid));
     }
     if (result.outcome == CertificateFileOutcome::Accepted) {
         FUZZ_CHECK(std::equal(result.data.begin(), result.data.end(), bytes.begin(), bytes.end()));

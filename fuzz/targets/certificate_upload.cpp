@@ -87,7 +87,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         FUZZ_CHECK(message.size() == 30 + length);
         FUZZ_CHECK(length >= 1 && length <= kCertificateChunkSize && offset + length <= certificate.size());
         FUZZ_CHECK(last == (offset + length == certificate.size()));
-        FUZZ_CHECK(std::equal(message.begin() + 26, message.end() - 4, certificate.begin() + static_cast<std::ptrdiff_t>(offset)));
+        FUZZ_CHECK(std::equal(message.begin() + 26, message.end() - 4,
+                              certificate.begin() + static_cast<std::ptrdiff_t>(offset)));
         FUZZ_CHECK(AppendCrc32(ByteSpan(message).first(message.size() - 4)) == message);
         endOfLast = offset + length;
         lastWasEnd = last;

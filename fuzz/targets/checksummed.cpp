@@ -80,10 +80,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         BssTable overLink = fuzz::StaleTable();
         BssTable direct{};
         FUZZ_CHECK((QueryBssOverLink(port, overLink, {}) ? 1 : 0) == ParseBssResponse(message, direct));
-        FUZZ_CHECK(std::equal(overLink.begin(), overLink.end(), direct.begin(), [](const BssEntry& a, const BssEntry& b) {
-            return a.ssid == b.ssid && a.bssid == b.bssid && a.mode == b.mode && a.rssi == b.rssi &&
-                   a.security == b.security;
-        }));
+        FUZZ_CHECK(
+            std::equal(overLink.begin(), overLink.end(), direct.begin(), [](const BssEntry& a, const BssEntry& b) {
+                return a.ssid == b.ssid && a.bssid == b.bssid && a.mode == b.mode && a.rssi == b.rssi &&
+                       a.security == b.security;
+            }));
         break;
     }
     case kSaveAnswer: {
@@ -93,8 +94,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         FUZZ_CHECK(static_cast<bool>(SendConfig(port, PrinterConfig{}, ConfigLayout::Newer)) == tagged);
         break;
     }
-    default:
-        break;
+    default: break;
     }
     return 0;
 }

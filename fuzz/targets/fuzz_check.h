@@ -12,12 +12,12 @@
 #include "bytes.h"
 
 // A failed property is a finding like a crash: libFuzzer saves the input.
-#define FUZZ_CHECK(condition)                                                              \
-    do {                                                                                   \
-        if (!(condition)) {                                                                \
+#define FUZZ_CHECK(condition)                                                                      \
+    do {                                                                                           \
+        if (!(condition)) {                                                                        \
             std::fprintf(stderr, "property failed: %s (%s:%d)\n", #condition, __FILE__, __LINE__); \
-            std::abort();                                                                  \
-        }                                                                                  \
+            std::abort();                                                                          \
+        }                                                                                          \
     } while (0)
 
 namespace corvane::fuzz {

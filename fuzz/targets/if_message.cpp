@@ -20,7 +20,7 @@ std::uint16_t ReferenceChecksum(ByteSpan data) {
     return static_cast<std::uint16_t>(~sum);
 }
 
-constexpr std::array<std::string_view, 10> kTags{tag::kSysReq, tag::kSysRsp, tag::kIfGet, tag::kIfCur, tag::kIfSet,
+constexpr std::array<std::string_view, 10> kTags{tag::kSysReq, tag::kSysRsp, tag::kIfGet,  tag::kIfCur,  tag::kIfSet,
                                                  tag::kIfSuc,  tag::kBssReq, tag::kBssRsp, tag::kFwCert, tag::kCertEnd};
 
 }  // namespace

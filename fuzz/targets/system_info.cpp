@@ -25,7 +25,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const PrinterSystemInfo record = ParseSystemInfoRecord(message);
     FUZZ_CHECK(fuzz::IsFieldText(record.firmwareVersion, 16));
     FUZZ_CHECK(fuzz::IsFieldText(record.updateDate, 32));
-    for (std::size_t i = 0; i < 6; ++i)
-        FUZZ_CHECK(record.macAddress[i] == (48 + i < size ? data[48 + i] : 0));
+    for (std::size_t i = 0; i < 6; ++i) FUZZ_CHECK(record.macAddress[i] == (48 + i < size ? data[48 + i] : 0));
     return 0;
 }

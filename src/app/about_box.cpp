@@ -8,16 +8,17 @@
 
 namespace corvane::app {
 
-namespace {
-
-}  // namespace
+namespace {}  // namespace
 
 QString aboutText() {
     return QStringLiteral("<h3>%1 %2</h3><p>%3</p><p>%4</p>")
         .arg(QCoreApplication::translate("AboutBox", "Corvane Tool"), QString::fromLatin1(kVersion),
-             QCoreApplication::translate("AboutBox", "Sets up the network interface of Zephran POS receipt printers: Ethernet and wireless "
-                "printers on the local network, and printers attached by a serial port or a USB cable."),
-             QCoreApplication::translate("AboutBox", "Copyright \u00a9 Corvane Tool developers. Free software under the MIT licence."));
+             QCoreApplication::translate(
+                 "AboutBox",
+                 "Sets up the network interface of Zephran POS receipt printers: Ethernet and wireless "
+                 "printers on the local network, and printers attached by a serial port or a USB cable."),
+             QCoreApplication::translate(
+                 "AboutBox", "Copyright \u00a9 Corvane Tool developers. Free software under the MIT licence."));
 }
 
 void showAbout(QWidget* parent) {

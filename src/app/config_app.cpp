@@ -121,7 +121,8 @@ bool ConfigApp::chooseLanguage(const QString& requested, const QStringList& dire
         if (!named) {
             QStringList names{QStringLiteral("en")};
             for (const Catalog& catalog : catalogs()) names << QString::fromLatin1(catalog.name);
-            std::fprintf(stderr, "corvane-tool: unknown language \"%s\"; choose one of %s, or a locale name such as de_AT\n",
+            std::fprintf(stderr,
+                         "corvane-tool: unknown language \"%s\"; choose one of %s, or a locale name such as de_AT\n",
                          qPrintable(requested), qPrintable(names.join(QStringLiteral(", "))));
             return false;
         }

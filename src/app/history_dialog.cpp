@@ -51,8 +51,12 @@ HistoryDialog::HistoryDialog(QWidget* parent, FileChooser chooseCsvFile, const Q
 
     table_->setObjectName(QStringLiteral("historyTable"));
     table_->setColumnCount(7);
-    table_->setHorizontalHeaderLabels({QCoreApplication::translate("HistoryDialog", "Time (UTC)"), QCoreApplication::translate("HistoryDialog", "Front end"), QCoreApplication::translate("HistoryDialog", "Action"), QCoreApplication::translate("HistoryDialog", "Way in"), QCoreApplication::translate("HistoryDialog", "MAC"),
-                                       QCoreApplication::translate("HistoryDialog", "Changes"), QCoreApplication::translate("HistoryDialog", "Outcome")});
+    table_->setHorizontalHeaderLabels(
+        {QCoreApplication::translate("HistoryDialog", "Time (UTC)"),
+         QCoreApplication::translate("HistoryDialog", "Front end"),
+         QCoreApplication::translate("HistoryDialog", "Action"), QCoreApplication::translate("HistoryDialog", "Way in"),
+         QCoreApplication::translate("HistoryDialog", "MAC"), QCoreApplication::translate("HistoryDialog", "Changes"),
+         QCoreApplication::translate("HistoryDialog", "Outcome")});
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->verticalHeader()->hide();
@@ -97,7 +101,7 @@ void HistoryDialog::showEntries() {
         table_->insertRow(row);
         const QString outcome = e.message.isEmpty() ? e.outcome : QStringLiteral("%1: %2").arg(e.outcome, e.message);
         const QStringList cells{e.time.toString(Qt::ISODate), e.frontEnd, e.action, history::wayText(e), e.mac,
-                                history::changesText(e), outcome};
+                                history::changesText(e),      outcome};
         for (int column = 0; column < cells.size(); ++column)
             table_->setItem(row, column, new QTableWidgetItem(cells[column]));
     }
@@ -110,7 +114,8 @@ void HistoryDialog::exportCsv() {
     if (path.isEmpty()) return;
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(history::csv(shown_)) < 0 || !file.commit()) {
-        widgets::showNote(this, QCoreApplication::translate("HistoryDialog", "The history could not be exported:\n%1").arg(file.errorString()));
+        widgets::showNote(this, QCoreApplication::translate("HistoryDialog", "The history could not be exported:\n%1")
+                                    .arg(file.errorString()));
     }
 }
 

@@ -26,12 +26,12 @@ constexpr int kRussian = 25;
 // Chinese sub-languages: Taiwan 1, PRC 2, Hong Kong 3, Singapore 4, Macao 5.
 int chineseSubLanguage(QLocale::Territory territory) {
     switch (territory) {
-        case QLocale::Taiwan: return 1;
-        case QLocale::China: return 2;
-        case QLocale::HongKong: return 3;
-        case QLocale::Singapore: return 4;
-        case QLocale::Macau: return 5;
-        default: return 0;
+    case QLocale::Taiwan: return 1;
+    case QLocale::China: return 2;
+    case QLocale::HongKong: return 3;
+    case QLocale::Singapore: return 4;
+    case QLocale::Macau: return 5;
+    default: return 0;
     }
 }
 
@@ -39,11 +39,11 @@ int chineseSubLanguage(QLocale::Territory territory) {
 // Liechtenstein 5.
 int germanSubLanguage(QLocale::Territory territory) {
     switch (territory) {
-        case QLocale::Switzerland: return 2;
-        case QLocale::Austria: return 3;
-        case QLocale::Luxembourg: return 4;
-        case QLocale::Liechtenstein: return 5;
-        default: return 1;
+    case QLocale::Switzerland: return 2;
+    case QLocale::Austria: return 3;
+    case QLocale::Luxembourg: return 4;
+    case QLocale::Liechtenstein: return 5;
+    default: return 1;
     }
 }
 
@@ -78,49 +78,56 @@ bool contradicts(const QString& maybe, const QString& known) {
 }
 
 constexpr std::array kCatalogs{
-    Catalog{"TraditionalChinese", "zh_TW"}, Catalog{"SimplifiedChinese", "zh_CN"}, Catalog{"German", "de_DE"},
-    Catalog{"Spanish", "es_ES"},            Catalog{"French", "fr_FR"},            Catalog{"Hungarian", "hu_HU"},
-    Catalog{"Italian", "it_IT"},            Catalog{"Japanese", "ja_JP"},          Catalog{"Korean", "ko_KR"},
-    Catalog{"Polish", "pl_PL"},             Catalog{"Russian", "ru_RU"},
+    Catalog{"TraditionalChinese", "zh_TW"},
+    Catalog{"SimplifiedChinese", "zh_CN"},
+    Catalog{"German", "de_DE"},
+    Catalog{"Spanish", "es_ES"},
+    Catalog{"French", "fr_FR"},
+    Catalog{"Hungarian", "hu_HU"},
+    Catalog{"Italian", "it_IT"},
+    Catalog{"Japanese", "ja_JP"},
+    Catalog{"Korean", "ko_KR"},
+    Catalog{"Polish", "pl_PL"},
+    Catalog{"Russian", "ru_RU"},
 };
 
 }  // namespace
 
 QString languageLibraryFor(int primary, int sub) {
     switch (primary) {
-        case kChinese:
-            if (sub == 1 || sub == 3 || sub == 5) return QStringLiteral("TraditionalChinese.qm");
-            if (sub == 2 || sub == 4) return QStringLiteral("SimplifiedChinese.qm");
-            return {};
-        case kGerman: return QStringLiteral("German.qm");
-        case kSpanish: return QStringLiteral("Spanish.qm");
-        case kFrench: return QStringLiteral("French.qm");
-        case kHungarian: return QStringLiteral("Hungarian.qm");
-        case kItalian: return QStringLiteral("Italian.qm");
-        case kJapanese: return QStringLiteral("Japanese.qm");
-        case kKorean: return QStringLiteral("Korean.qm");
-        case kPolish: return QStringLiteral("Polish.qm");
-        case kRussian: return QStringLiteral("Russian.qm");
-        default: return {};
+    case kChinese:
+        if (sub == 1 || sub == 3 || sub == 5) return QStringLiteral("TraditionalChinese.qm");
+        if (sub == 2 || sub == 4) return QStringLiteral("SimplifiedChinese.qm");
+        return {};
+    case kGerman: return QStringLiteral("German.qm");
+    case kSpanish: return QStringLiteral("Spanish.qm");
+    case kFrench: return QStringLiteral("French.qm");
+    case kHungarian: return QStringLiteral("Hungarian.qm");
+    case kItalian: return QStringLiteral("Italian.qm");
+    case kJapanese: return QStringLiteral("Japanese.qm");
+    case kKorean: return QStringLiteral("Korean.qm");
+    case kPolish: return QStringLiteral("Polish.qm");
+    case kRussian: return QStringLiteral("Russian.qm");
+    default: return {};
     }
 }
 
 LanguageId languageIdForLocale(const QLocale& locale) {
     const auto territory = locale.territory();
     switch (locale.language()) {
-        case QLocale::Chinese: return {kChinese, chineseSubLanguage(territory)};
-        case QLocale::German: return {kGerman, germanSubLanguage(territory)};
-        case QLocale::English: return {kEnglish, 1};
-        case QLocale::Spanish: return {kSpanish, 1};
-        case QLocale::French: return {kFrench, 1};
-        case QLocale::Hungarian: return {kHungarian, 1};
-        case QLocale::Italian: return {kItalian, 1};
-        case QLocale::Japanese: return {kJapanese, 1};
-        case QLocale::Korean: return {kKorean, 1};
-        case QLocale::Dutch: return {kDutch, 1};
-        case QLocale::Polish: return {kPolish, 1};
-        case QLocale::Russian: return {kRussian, 1};
-        default: return {};
+    case QLocale::Chinese: return {kChinese, chineseSubLanguage(territory)};
+    case QLocale::German: return {kGerman, germanSubLanguage(territory)};
+    case QLocale::English: return {kEnglish, 1};
+    case QLocale::Spanish: return {kSpanish, 1};
+    case QLocale::French: return {kFrench, 1};
+    case QLocale::Hungarian: return {kHungarian, 1};
+    case QLocale::Italian: return {kItalian, 1};
+    case QLocale::Japanese: return {kJapanese, 1};
+    case QLocale::Korean: return {kKorean, 1};
+    case QLocale::Dutch: return {kDutch, 1};
+    case QLocale::Polish: return {kPolish, 1};
+    case QLocale::Russian: return {kRussian, 1};
+    default: return {};
     }
 }
 

@@ -33,7 +33,7 @@ int runCommandLine(const QStringList& arguments) {
     const Invocation invocation(parser);
 
     const std::pair<const char*, std::function<int(const Invocation&)>> commands[] = {
-        {"ports", runPorts},   {"discover", runDiscover}, {"lan-set", runLanSet}, {"lan-plan", runLanPlan},
+        {"ports", runPorts},   {"discover", runDiscover}, {"lan-set", runLanSet},  {"lan-plan", runLanPlan},
         {"survey", runSurvey}, {"link", runLink},         {"history", runHistory},
     };
     for (const auto& [name, run] : commands) {

@@ -122,10 +122,10 @@ std::optional<std::string> hexText(const QJsonValue& value) {
 
 QJsonValue valueOf(const FieldSpec& f, const PrinterConfig& c) {
     switch (f.kind) {
-        case FieldSpec::Text: return QString::fromStdString(c.*f.text);
-        case FieldSpec::Byte: return c.*f.byte;
-        case FieldSpec::Word: return c.*f.word;
-        case FieldSpec::Address: return QString::fromStdString(link::FormatIpv4(c.*f.address));
+    case FieldSpec::Text: return QString::fromStdString(c.*f.text);
+    case FieldSpec::Byte: return c.*f.byte;
+    case FieldSpec::Word: return c.*f.word;
+    case FieldSpec::Address: return QString::fromStdString(link::FormatIpv4(c.*f.address));
     }
     return {};
 }
@@ -133,37 +133,37 @@ QJsonValue valueOf(const FieldSpec& f, const PrinterConfig& c) {
 // Checks one value; the reason it is refused, or an empty string.
 QString check(const FieldSpec& f, const QJsonValue& value) {
     switch (f.kind) {
-        case FieldSpec::Text:
-            if (!value.isString()) return QStringLiteral("must be a text");
-            return checkText(f, value.toString().toStdString());
-        case FieldSpec::Byte:
-        case FieldSpec::Word: {
-            const double number = value.toDouble(-1);
-            if (!value.isDouble() || number != std::floor(number) || number < 0 ||
-                number > static_cast<double>(f.maximum)) {
-                return QStringLiteral("must be a whole number from 0 to %1").arg(f.maximum);
-            }
-            return {};
+    case FieldSpec::Text:
+        if (!value.isString()) return QStringLiteral("must be a text");
+        return checkText(f, value.toString().toStdString());
+    case FieldSpec::Byte:
+    case FieldSpec::Word: {
+        const double number = value.toDouble(-1);
+        if (!value.isDouble() || number != std::floor(number) || number < 0 ||
+            number > static_cast<double>(f.maximum)) {
+            return QStringLiteral("must be a whole number from 0 to %1").arg(f.maximum);
         }
-        case FieldSpec::Address:
-            if (!value.isString() || !parseIpv4(value.toString())) {
-                return QStringLiteral("must be a dotted IPv4 address such as \"192.168.0.10\"");
-            }
-            return {};
+        return {};
+    }
+    case FieldSpec::Address:
+        if (!value.isString() || !parseIpv4(value.toString())) {
+            return QStringLiteral("must be a dotted IPv4 address such as \"192.168.0.10\"");
+        }
+        return {};
     }
     return {};
 }
 
 void apply(const FieldSpec& f, const QJsonValue& value, PrinterConfig& c) {
     switch (f.kind) {
-        case FieldSpec::Text: c.*f.text = value.toString().toStdString(); break;
-        case FieldSpec::Byte: c.*f.byte = static_cast<std::uint8_t>(value.toInt()); break;
-        case FieldSpec::Word: c.*f.word = static_cast<std::uint16_t>(value.toInt()); break;
-        case FieldSpec::Address: {
-            const auto a = *parseIpv4(value.toString());
-            c.*f.address = (link::Ipv4{a[0]} << 24) | (link::Ipv4{a[1]} << 16) | (link::Ipv4{a[2]} << 8) | a[3];
-            break;
-        }
+    case FieldSpec::Text: c.*f.text = value.toString().toStdString(); break;
+    case FieldSpec::Byte: c.*f.byte = static_cast<std::uint8_t>(value.toInt()); break;
+    case FieldSpec::Word: c.*f.word = static_cast<std::uint16_t>(value.toInt()); break;
+    case FieldSpec::Address: {
+        const auto a = *parseIpv4(value.toString());
+        c.*f.address = (link::Ipv4{a[0]} << 24) | (link::Ipv4{a[1]} << 16) | (link::Ipv4{a[2]} << 8) | a[3];
+        break;
+    }
     }
 }
 
@@ -196,8 +196,7 @@ QJsonObject configJson(const PrinterConfig& config, link::ConfigLayout layout) {
     return object;
 }
 
-QJsonObject printerJson(const link::PrinterSystemInfo& info, const PrinterConfig& config,
-                        link::ConfigLayout layout) {
+QJsonObject printerJson(const link::PrinterSystemInfo& info, const PrinterConfig& config, link::ConfigLayout layout) {
     return {{QStringLiteral("layout"), layoutName(layout)},
             {QStringLiteral("system"), systemInfoJson(info)},
             {QStringLiteral("config"), configJson(config, layout)}};
@@ -220,7 +219,8 @@ std::optional<ConfigEdits> parseConfigEdits(const QByteArray& fileContents, QStr
     QJsonParseError parseError{};
     const QJsonDocument document = QJsonDocument::fromJson(fileContents, &parseError);
     if (parseError.error != QJsonParseError::NoError) {
-        *error = QStringLiteral("not valid JSON (%1 at offset %2)").arg(parseError.errorString()).arg(parseError.offset);
+        *error =
+            QStringLiteral("not valid JSON (%1 at offset %2)").arg(parseError.errorString()).arg(parseError.offset);
         return std::nullopt;
     }
     if (!document.isObject()) {
@@ -250,7 +250,8 @@ std::optional<ConfigEdits> parseConfigEdits(const QByteArray& fileContents, QStr
     for (auto it = config.begin(); it != config.end(); ++it) {
         if (const FieldSpec* text = findHexField(it.key())) {
             const auto bytes = hexText(it.value());
-            const QString reason = bytes ? checkText(*text, *bytes) : QStringLiteral("must be hexadecimal digits, two a byte");
+            const QString reason =
+                bytes ? checkText(*text, *bytes) : QStringLiteral("must be hexadecimal digits, two a byte");
             if (!reason.isEmpty()) {
                 *error = QStringLiteral("\"%1\" %2").arg(it.key(), reason);
                 return std::nullopt;

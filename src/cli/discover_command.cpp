@@ -19,9 +19,7 @@ namespace {
 
 QString text(const std::string& s) { return QString::fromStdString(s); }
 
-QString dotted(const std::array<std::uint8_t, 4>& a) {
-    return QString::fromStdString(link::FormatIpv4(a));
-}
+QString dotted(const std::array<std::uint8_t, 4>& a) { return QString::fromStdString(link::FormatIpv4(a)); }
 
 QJsonObject deviceJson(int number, const lan::DiscoveredDevice& d) {
     QJsonObject o{
@@ -38,8 +36,8 @@ QJsonObject deviceJson(int number, const lan::DiscoveredDevice& d) {
         {QStringLiteral("https"), d.httpsEnabled()},
     };
     const int baudIndex = lan::IndexForBaudCode(d.baudCode());
-    o.insert(QStringLiteral("baud"), baudIndex < 0 ? QJsonValue() : QJsonValue(QString::fromLatin1(
-                                                                         lan::kBaudEntries[baudIndex].data())));
+    o.insert(QStringLiteral("baud"),
+             baudIndex < 0 ? QJsonValue() : QJsonValue(QString::fromLatin1(lan::kBaudEntries[baudIndex].data())));
     if (d.mode == lan::ListMode::Wlan) o.insert(QStringLiteral("featureCode"), d.featureCode());
     if (!d.adapter.empty()) o.insert(QStringLiteral("adapter"), text(d.adapter));
     o.insert(QStringLiteral("reached"), d.unicast ? QStringLiteral("unicast") : QStringLiteral("broadcast"));
@@ -75,8 +73,7 @@ void printDevices(const lan::DeviceList& devices, lan::ListMode mode, bool json)
 
 }  // namespace
 
-std::optional<LanSearchSetup> readLanSearchSetup(const Invocation& invocation, const QString& modeWord,
-                                                 int* exitCode) {
+std::optional<LanSearchSetup> readLanSearchSetup(const Invocation& invocation, const QString& modeWord, int* exitCode) {
     LanSearchSetup setup;
     if (modeWord == QLatin1String("ethernet")) {
         setup.mode = lan::ListMode::Ethernet;
@@ -141,7 +138,8 @@ int runDiscover(const Invocation& invocation) {
     }
     const QStringList arguments = invocation.arguments();
     if (arguments.size() != 1) return usageError(QStringLiteral("usage: corvane discover ethernet|wlan"));
-    if (invocation.json() && invocation.isSet("csv")) return usageError(QStringLiteral("give --json or --csv, not both"));
+    if (invocation.json() && invocation.isSet("csv"))
+        return usageError(QStringLiteral("give --json or --csv, not both"));
 
     int exitCode = kExitOk;
     const auto setup = readLanSearchSetup(invocation, arguments.first(), &exitCode);

@@ -40,7 +40,8 @@ int runHistory(const Invocation& invocation) {
         return usageError(*bad);
     }
     if (!invocation.arguments().isEmpty()) return usageError(QStringLiteral("history takes no further arguments"));
-    if (invocation.json() && invocation.isSet("csv")) return usageError(QStringLiteral("give --json or --csv, not both"));
+    if (invocation.json() && invocation.isSet("csv"))
+        return usageError(QStringLiteral("give --json or --csv, not both"));
     const QString mac = invocation.value("mac");
     if (invocation.isSet("mac") && history::normalMac(mac).isEmpty()) {
         return usageError(QStringLiteral("--mac: \"%1\" is not a MAC address").arg(mac));
@@ -70,15 +71,15 @@ int runHistory(const Invocation& invocation) {
     } else {
         QList<QStringList> rows;
         for (const history::Entry& e : entries) {
-            QStringList row{e.time.toString(Qt::ISODate), e.frontEnd,          e.action,        history::wayText(e),
-                            e.mac,                        history::changesText(e), outcomeText(e)};
+            QStringList row{e.time.toString(Qt::ISODate), e.frontEnd,    e.action, history::wayText(e), e.mac,
+                            history::changesText(e),      outcomeText(e)};
             for (QString& cell : row) cell = printable(cell);
             rows.append(row);
         }
-        printTable({QStringLiteral("Time"), QStringLiteral("Front end"), QStringLiteral("Action"),
-                    QStringLiteral("Way in"), QStringLiteral("MAC"), QStringLiteral("Changes"),
-                    QStringLiteral("Outcome")},
-                   rows);
+        printTable(
+            {QStringLiteral("Time"), QStringLiteral("Front end"), QStringLiteral("Action"), QStringLiteral("Way in"),
+             QStringLiteral("MAC"), QStringLiteral("Changes"), QStringLiteral("Outcome")},
+            rows);
     }
     return kExitOk;
 }

@@ -20,11 +20,15 @@ constexpr const char* kGlobalOptions[] = {"help", "version"};
 
 void addOptions(QCommandLineParser& parser) {
     parser.addOption({QStringLiteral("json"), QStringLiteral("Print JSON for machines instead of text.")});
-    parser.addOption(valueOption("local", "discover, lan-set, lan-plan: local IPv4 address to search from; discover "
-                                          "also takes \"all\": every local address at once, with an adapter "
-                                          "column.", "ADDR"));
-    parser.addOption(valueOption("mac", "lan-set: MAC address of the printer to change. history: that printer's "
-                                        "changes only.", "MAC"));
+    parser.addOption(valueOption("local",
+                                 "discover, lan-set, lan-plan: local IPv4 address to search from; discover "
+                                 "also takes \"all\": every local address at once, with an adapter "
+                                 "column.",
+                                 "ADDR"));
+    parser.addOption(valueOption("mac",
+                                 "lan-set: MAC address of the printer to change. history: that printer's "
+                                 "changes only.",
+                                 "MAC"));
     parser.addOption(valueOption("ip", "lan-set: new IP address. survey: the printer's IP address.", "A"));
     parser.addOption(valueOption("mask", "lan-set: new subnet mask.", "M"));
     parser.addOption(valueOption("gateway", "lan-set: new gateway.", "G"));
@@ -34,36 +38,44 @@ void addOptions(QCommandLineParser& parser) {
     parser.addOption(valueOption("baud", "lan-set: serial speed (1200 ... 230400).", "RATE"));
     parser.addOption({QStringLiteral("dry-run"),
                       QStringLiteral("lan-plan: print what would be sent and the warnings; send nothing.")});
-    parser.addOption({QStringLiteral("force"),
-                      QStringLiteral("lan-set, lan-plan: send even when the checks before sending warn.")});
-    parser.addOption({QStringLiteral("no-verify"),
-                      QStringLiteral("lan-set: do not search again to verify a confirmed change.")});
-    parser.addOption(valueOption("verify-delay", "lan-set, lan-plan: pause before the verification search, in "
-                                                 "milliseconds (default 3000 Ethernet, 1000 WLAN).", "MS"));
+    parser.addOption(
+        {QStringLiteral("force"), QStringLiteral("lan-set, lan-plan: send even when the checks before sending warn.")});
+    parser.addOption(
+        {QStringLiteral("no-verify"), QStringLiteral("lan-set: do not search again to verify a confirmed change.")});
+    parser.addOption(valueOption("verify-delay",
+                                 "lan-set, lan-plan: pause before the verification search, in "
+                                 "milliseconds (default 3000 Ethernet, 1000 WLAN).",
+                                 "MS"));
     parser.addOption(valueOption("serial", "link: serial port name or path (serial mode).", "NAME"));
-    parser.addOption(valueOption("usb", "link: USB printer as listed by `corvane ports` (raw device mode).",
-                                 "USBnnn"));
+    parser.addOption(valueOption("usb", "link: USB printer as listed by `corvane ports` (raw device mode).", "USBnnn"));
     parser.addOption(valueOption("device", "link: device node opened as it stands (raw device mode).", "PATH"));
     parser.addOption(valueOption("from", "link write: the configuration JSON to apply.", "FILE"));
     parser.addOption(valueOption("type", "link cert: certificate kind.", "ca|client-key|client-pem"));
-    parser.addOption(valueOption("profile", "link export, link apply: the profile file (see docs/profile.md).", "FILE"));
+    parser.addOption(
+        valueOption("profile", "link export, link apply: the profile file (see docs/profile.md).", "FILE"));
     parser.addOption({QStringLiteral("include-secrets"),
                       QStringLiteral("link export: put keys, passwords and the PIN in the profile (the file is "
                                      "then readable by you alone).")});
     parser.addOption({QStringLiteral("include-address"),
                       QStringLiteral("link export: put the fixed IP address, mask and gateway in the profile.")});
-    parser.addOption(valueOption("secrets", "link apply: the secrets the profile leaves out, as a profile that "
-                                            "holds only them.", "FILE"));
+    parser.addOption(valueOption("secrets",
+                                 "link apply: the secrets the profile leaves out, as a profile that "
+                                 "holds only them.",
+                                 "FILE"));
     parser.addOption({QStringLiteral("check"), QStringLiteral("link apply: report the differences, write nothing.")});
-    parser.addOption(valueOption("since", "history: changes from this date (2024-05-01) or ISO 8601 time on, UTC "
-                                          "unless it says otherwise.", "DATE"));
+    parser.addOption(valueOption("since",
+                                 "history: changes from this date (2024-05-01) or ISO 8601 time on, UTC "
+                                 "unless it says otherwise.",
+                                 "DATE"));
     parser.addOption({QStringLiteral("csv"), QStringLiteral("history, discover: print comma-separated values.")});
-    parser.addOption(valueOption(
-        "link-timeout-ms", "link: longest wait for the first byte of one reply (default 90000).", "N"));
-    parser.addOption(valueOption(
-        "link-read", "link: when a reply has been read: complete (once it is whole, the default) or silence "
-                     "(after 100 ms without a byte, for printers that send more after a reply's end). "
-                     "Default from CORVANE_LINK_READ.", "RULE"));
+    parser.addOption(
+        valueOption("link-timeout-ms", "link: longest wait for the first byte of one reply (default 90000).", "N"));
+    parser.addOption(
+        valueOption("link-read",
+                    "link: when a reply has been read: complete (once it is whole, the default) or silence "
+                    "(after 100 ms without a byte, for printers that send more after a reply's end). "
+                    "Default from CORVANE_LINK_READ.",
+                    "RULE"));
     lan::LanEndpoints::addOptions(parser);
 }
 

@@ -15,8 +15,8 @@ namespace corvane::cli {
 
 enum ExitCode : int {
     kExitOk = 0,
-    kExitFailed = 1,  // the printer or the network refused or failed
-    kExitUsage = 2,   // bad command line or refused input; nothing was sent
+    kExitFailed = 1,       // the printer or the network refused or failed
+    kExitUsage = 2,        // bad command line or refused input; nothing was sent
     kExitNotVerified = 3,  // confirmed, but the search after it does not show the change
     kExitCancelled = 130,  // stopped by Ctrl-C, after closing the port or reporting what was sent
 };
@@ -41,8 +41,7 @@ public:
 
     // An option given that `command` does not take, described; nullopt when
     // every option given is one of `accepted`.
-    std::optional<QString> unexpectedOption(const QString& command,
-                                            std::initializer_list<const char*> accepted) const;
+    std::optional<QString> unexpectedOption(const QString& command, std::initializer_list<const char*> accepted) const;
 
 private:
     const QCommandLineParser& parser_;

@@ -11,8 +11,8 @@ namespace corvane::cli {
 
 using lan::findByMac;
 using lan::pauseMs;
-using lan::sendSettings;
 using lan::SendOutcome;
+using lan::sendSettings;
 using lan::Verification;
 using lan::verificationTarget;
 using lan::verificationText;

@@ -34,16 +34,16 @@ namespace {
 
 QString resultWord(lan::PlanResult result) {
     switch (result) {
-        case lan::PlanResult::Pending: return QStringLiteral("not run");
-        case lan::PlanResult::NotFound: return QStringLiteral("not found");
-        case lan::PlanResult::Unchanged: return QStringLiteral("unchanged");
-        case lan::PlanResult::Refused: return QStringLiteral("refused");
-        case lan::PlanResult::WouldSend: return QStringLiteral("would send");
-        case lan::PlanResult::NotSent: return QStringLiteral("not sent");
-        case lan::PlanResult::Confirmed: return QStringLiteral("confirmed");
-        case lan::PlanResult::NotConfirmed: return QStringLiteral("not confirmed");
-        case lan::PlanResult::Verified: return QStringLiteral("verified");
-        case lan::PlanResult::NotVerified: return QStringLiteral("not verified");
+    case lan::PlanResult::Pending: return QStringLiteral("not run");
+    case lan::PlanResult::NotFound: return QStringLiteral("not found");
+    case lan::PlanResult::Unchanged: return QStringLiteral("unchanged");
+    case lan::PlanResult::Refused: return QStringLiteral("refused");
+    case lan::PlanResult::WouldSend: return QStringLiteral("would send");
+    case lan::PlanResult::NotSent: return QStringLiteral("not sent");
+    case lan::PlanResult::Confirmed: return QStringLiteral("confirmed");
+    case lan::PlanResult::NotConfirmed: return QStringLiteral("not confirmed");
+    case lan::PlanResult::Verified: return QStringLiteral("verified");
+    case lan::PlanResult::NotVerified: return QStringLiteral("not verified");
     }
     return {};
 }
@@ -56,8 +56,9 @@ QStringList notesOf(const lan::PlanRowOutcome& o) {
     if (!o.cycle.empty()) {
         QStringList macs;
         for (const auto& mac : o.cycle) macs << macText(mac);
-        notes << QStringLiteral("%1 take each other's addresses in a circle, which would need a temporary address; "
-                                "nothing is sent to them (give one of them an unused address first)")
+        notes << QStringLiteral(
+                     "%1 take each other's addresses in a circle, which would need a temporary address; "
+                     "nothing is sent to them (give one of them an unused address first)")
                      .arg(macs.join(QStringLiteral(", ")));
     }
     if (o.heldBy) {
@@ -77,7 +78,9 @@ QStringList notesOf(const lan::PlanRowOutcome& o) {
 }
 
 void printOutcomes(const std::vector<lan::PlanRowOutcome>& outcomes, bool json) {
-    const auto mac = [](const lan::PlanRowOutcome& o) { return QString::fromStdString(lan::FormatMacLower(o.row.mac)); };
+    const auto mac = [](const lan::PlanRowOutcome& o) {
+        return QString::fromStdString(lan::FormatMacLower(o.row.mac));
+    };
     const auto before = [](const lan::PlanRowOutcome& o) {
         return o.before ? lan::settingsSummary(*o.before) : QString();
     };
@@ -140,8 +143,8 @@ int runLanPlan(const Invocation& invocation) {
     const rules::Plan plan = rules::ParsePlan(text.toStdString());
     if (!plan.errors.empty()) {
         for (const auto& e : plan.errors) {
-            printErrorLine(printable(QStringLiteral("%1:%2: %3").arg(arguments[1]).arg(e.line).arg(
-                QString::fromStdString(e.message))));
+            printErrorLine(printable(
+                QStringLiteral("%1:%2: %3").arg(arguments[1]).arg(e.line).arg(QString::fromStdString(e.message))));
         }
         printError(QStringLiteral("the plan has errors; nothing was sent"));
         return kExitUsage;
@@ -165,7 +168,7 @@ int runLanPlan(const Invocation& invocation) {
                                           [](const auto& o) { return o.result == lan::PlanResult::Confirmed; });
     if (anyConfirmed && !interrupted.cancelled() && *verifyDelay > 0 && isatty(STDERR_FILENO)) {
         printError(QStringLiteral("waiting %1 s for the printers to restart before checking them (Ctrl-C cancels)")
-                           .arg((*verifyDelay + 999) / 1000));
+                       .arg((*verifyDelay + 999) / 1000));
     }
     if (!run.verify(*verifyDelay, &error, &interrupted) && !interrupted.cancelled()) printErrorLine(error);
     const auto& outcomes = run.outcomes();

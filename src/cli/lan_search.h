@@ -17,8 +17,7 @@ using LanSearchSetup = lan::SearchSetup;
 // overrides. Without --local, a WLAN search uses the interface the local
 // address window would offer first. nullopt with `exitCode` set on failure
 // (the reason already printed).
-std::optional<LanSearchSetup> readLanSearchSetup(const Invocation& invocation, const QString& modeWord,
-                                                 int* exitCode);
+std::optional<LanSearchSetup> readLanSearchSetup(const Invocation& invocation, const QString& modeWord, int* exitCode);
 
 // lan::runSearch; an adapter of several that could not be used is named on
 // stderr.

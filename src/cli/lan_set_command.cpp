@@ -59,8 +59,9 @@ std::optional<QString> readEdits(const Invocation& invocation, lan::LanSettingsE
             if (value == QLatin1String(lan::kBaudEntries[i].data())) edits.baudIndex = static_cast<int>(i);
         }
         if (edits.baudIndex < 0) {
-            return QStringLiteral("--baud: \"%1\" is not one of 1200, 2400, 4800, 9600, 19200, 38400, 57600, "
-                                  "115200, 230400")
+            return QStringLiteral(
+                       "--baud: \"%1\" is not one of 1200, 2400, 4800, 9600, 19200, 38400, 57600, "
+                       "115200, 230400")
                 .arg(value);
         }
     }
@@ -171,8 +172,8 @@ int runLanSet(const Invocation& invocation) {
         checkCancelled = !pauseMs(*verifyDelay, &interrupted);
         std::vector<Verification> results{Verification{}};
         const QString target = verificationTarget(before, sent);
-        if (!checkCancelled &&
-            !verifyAfterChange(*setup, {sent}, results, &error, target.isEmpty() ? QStringList() : QStringList{target})) {
+        if (!checkCancelled && !verifyAfterChange(*setup, {sent}, results, &error,
+                                                  target.isEmpty() ? QStringList() : QStringList{target})) {
             printErrorLine(error);
             results = {Verification{}};
         }

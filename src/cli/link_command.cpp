@@ -113,7 +113,7 @@ std::optional<int> connect(link::LinkSession& session) {
     if (outcome == link::ConnectOutcome::MakerMismatch) {
         // The window's warning box, its caption first.
         printErrorLine(QStringLiteral("%1: %2").arg(QLatin1String(link::kMakerMismatchCaption.data()),
-                                                QLatin1String(link::kMakerMismatchText.data())));
+                                                    QLatin1String(link::kMakerMismatchText.data())));
     }
     if (outcome == link::ConnectOutcome::PortNotOpened) {
         printErrorLine(transport::openFailureText(session.openError()));
@@ -165,7 +165,8 @@ int write(link::LinkSession& session, const ConfigEdits& edits, bool json, const
     history::Entry entry =
         history::linkEntry(history::kCommandLine, history::kLinkSave, portName, session.systemInfo().macAddress);
     entry.changes = history::recordChanges(session.config(), plan.config, session.layout());
-    if (const auto failed = recordOutcome(entry, static_cast<bool>(session.save(plan.config)), kConfigFailed, session)) return *failed;
+    if (const auto failed = recordOutcome(entry, static_cast<bool>(session.save(plan.config)), kConfigFailed, session))
+        return *failed;
     const auto rows = rules::SummaryRows(plan.config, session.layout());
     if (json) {
         QJsonArray summary;
@@ -235,8 +236,9 @@ int runLink(const Invocation& invocation) {
                                   QStringLiteral("survey"), QStringLiteral("cert"), QStringLiteral("export"),
                                   QStringLiteral("apply")};
     if (!subcommands.contains(sub)) {
-        return usageError(QStringLiteral("usage: corvane link info|read|write|survey|cert|export|apply (--serial "
-                                         "NAME | --usb USBnnn | --device PATH)"));
+        return usageError(
+            QStringLiteral("usage: corvane link info|read|write|survey|cert|export|apply (--serial "
+                           "NAME | --usb USBnnn | --device PATH)"));
     }
     const QString command = QStringLiteral("link ") + sub;
     const bool takesFile = sub == QLatin1String("cert");
@@ -245,11 +247,19 @@ int runLink(const Invocation& invocation) {
                                     : QStringLiteral("%1 takes no further arguments").arg(command));
     }
     const auto bad =
-        sub == QLatin1String("write")    ? invocation.unexpectedOption(command, {"serial", "usb", "device", "link-timeout-ms", "link-read", "json", "from"})
-        : sub == QLatin1String("cert")   ? invocation.unexpectedOption(command, {"serial", "usb", "device", "link-timeout-ms", "link-read", "json", "type"})
-        : sub == QLatin1String("export") ? invocation.unexpectedOption(command, {"serial", "usb", "device", "link-timeout-ms", "link-read", "json", "profile", "include-secrets", "include-address"})
-        : sub == QLatin1String("apply")  ? invocation.unexpectedOption(command, {"serial", "usb", "device", "link-timeout-ms", "link-read", "json", "profile", "secrets", "check"})
-                                         : invocation.unexpectedOption(command, {"serial", "usb", "device", "link-timeout-ms", "link-read", "json"});
+        sub == QLatin1String("write")
+            ? invocation.unexpectedOption(command,
+                                          {"serial", "usb", "device", "link-timeout-ms", "link-read", "json", "from"})
+        : sub == QLatin1String("cert")
+            ? invocation.unexpectedOption(command,
+                                          {"serial", "usb", "device", "link-timeout-ms", "link-read", "json", "type"})
+        : sub == QLatin1String("export")
+            ? invocation.unexpectedOption(command, {"serial", "usb", "device", "link-timeout-ms", "link-read", "json",
+                                                    "profile", "include-secrets", "include-address"})
+        : sub == QLatin1String("apply")
+            ? invocation.unexpectedOption(command, {"serial", "usb", "device", "link-timeout-ms", "link-read", "json",
+                                                    "profile", "secrets", "check"})
+            : invocation.unexpectedOption(command, {"serial", "usb", "device", "link-timeout-ms", "link-read", "json"});
     if (bad) return usageError(*bad);
     if (sub == QLatin1String("export") && !invocation.isSet("profile")) {
         return usageError(QStringLiteral("link export needs --profile FILE"));

@@ -97,8 +97,9 @@ int applyProfile(link::LinkSession& session, const rules::Profile& profile, cons
     const link::ConfigLayout layout = session.layout();
     const auto missing = rules::MissingSecrets(profile, before, layout);
     if (!missing.empty()) {
-        printError(QStringLiteral("the profile leaves out secrets this printer needs: %1 (give them with --secrets FILE)")
-                       .arg(toQStringList(missing).join(QLatin1String(", "))));
+        printError(
+            QStringLiteral("the profile leaves out secrets this printer needs: %1 (give them with --secrets FILE)")
+                .arg(toQStringList(missing).join(QLatin1String(", "))));
         return kExitUsage;
     }
     const rules::SpreadResult spread = rules::SpreadProfile(profile, before, session.systemInfo(), layout);
@@ -164,7 +165,8 @@ int applyProfile(link::LinkSession& session, const rules::Profile& profile, cons
         printTable({QStringLiteral("Field"), QStringLiteral("Change")}, changeRows(entry.changes));
         const auto count = entry.changes.size();
         if (!write) printText(QStringLiteral("%1 fields differ; nothing was written (--check).\n").arg(count));
-        else if (exitCode == kExitOk) printText(QStringLiteral("%1 fields written (%2).\n").arg(count).arg(entry.outcome));
+        else if (exitCode == kExitOk)
+            printText(QStringLiteral("%1 fields written (%2).\n").arg(count).arg(entry.outcome));
     }
     if (saveFailed) printFailure(kConfigFailed);
     else if (exitCode != kExitOk) printError(entry.message);

@@ -23,9 +23,7 @@ void write(std::FILE* stream, const QString& text) {
 
 }  // namespace
 
-QString messageText(StringId id) {
-    return QCoreApplication::translate(kStringTableContext, StringText(id).data());
-}
+QString messageText(StringId id) { return QCoreApplication::translate(kStringTableContext, StringText(id).data()); }
 
 void printMessage(StringId id) { write(stdout, messageText(id) + QLatin1Char('\n')); }
 
@@ -44,7 +42,8 @@ QString printable(const QString& text) {
     safe.reserve(text.size());
     for (const QChar c : text) {
         const char16_t u = c.unicode();
-        if (u < 0x20 || (u >= 0x7F && u <= 0x9F)) safe += QStringLiteral("\\x%1").arg(static_cast<uint>(u), 2, 16, QLatin1Char('0'));
+        if (u < 0x20 || (u >= 0x7F && u <= 0x9F))
+            safe += QStringLiteral("\\x%1").arg(static_cast<uint>(u), 2, 16, QLatin1Char('0'));
         else safe += c;
     }
     return safe;
@@ -80,8 +79,7 @@ void printTable(const QStringList& headers, const QList<QStringList>& rows) {
 }
 
 void printJson(const QJsonValue& value) {
-    const QJsonDocument document =
-        value.isArray() ? QJsonDocument(value.toArray()) : QJsonDocument(value.toObject());
+    const QJsonDocument document = value.isArray() ? QJsonDocument(value.toArray()) : QJsonDocument(value.toObject());
     write(stdout, QString::fromUtf8(document.toJson(QJsonDocument::Indented)));
 }
 
@@ -91,7 +89,8 @@ QString visibleText(const std::string& bytes) { return QString::fromStdString(li
 
 void insertText(QJsonObject& object, const QString& key, const std::string& bytes) {
     object.insert(key, QString::fromStdString(bytes));
-    if (!link::IsValidUtf8(bytes)) object.insert(key + QStringLiteral("Hex"), QString::fromStdString(link::HexBytes(bytes)));
+    if (!link::IsValidUtf8(bytes))
+        object.insert(key + QStringLiteral("Hex"), QString::fromStdString(link::HexBytes(bytes)));
 }
 
 void printBssTable(const BssTable& table, bool json) {

@@ -20,8 +20,8 @@ int runPorts(const Invocation& invocation) {
     if (invocation.json()) {
         QJsonArray serialJson;
         for (const auto& port : serial) {
-            serialJson.append(QJsonObject{{QStringLiteral("name"), port.name},
-                                          {QStringLiteral("path"), port.systemLocation}});
+            serialJson.append(
+                QJsonObject{{QStringLiteral("name"), port.name}, {QStringLiteral("path"), port.systemLocation}});
         }
         QJsonArray usbJson;
         for (int i = 0; i < usb.count(); ++i) {

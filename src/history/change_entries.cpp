@@ -10,9 +10,7 @@ namespace corvane::history {
 
 namespace {
 
-QString address(const std::array<std::uint8_t, 4>& a) {
-    return QString::fromStdString(link::FormatIpv4(a));
-}
+QString address(const std::array<std::uint8_t, 4>& a) { return QString::fromStdString(link::FormatIpv4(a)); }
 
 QString baud(std::uint8_t code) {
     const int index = lan::IndexForBaudCode(code);

@@ -41,7 +41,8 @@ bool ensureFolder(const QString& dir, QString* error) {
         if (i < path.size() && path[i] != '/') continue;
         const QByteArray part = path.left(i);
         if (::mkdir(part.constData(), 0700) != 0 && errno != EEXIST) {
-            *error = QCoreApplication::translate("History", "cannot create the folder %1: %2").arg(QFile::decodeName(part), systemError(errno));
+            *error = QCoreApplication::translate("History", "cannot create the folder %1: %2")
+                         .arg(QFile::decodeName(part), systemError(errno));
             return false;
         }
     }
@@ -59,7 +60,7 @@ bool lockWithin(int fd) {
 
 // The file's last byte, when there is one and it can be read.
 std::optional<char> lastByte(int fd) {
-    struct stat info{};
+    struct stat info {};
     if (::fstat(fd, &info) != 0 || info.st_size == 0) return std::nullopt;
     char last = 0;
     if (::pread(fd, &last, 1, info.st_size - 1) != 1) return std::nullopt;
@@ -165,7 +166,7 @@ bool appendEntry(Entry entry, QString* error, const QString& path) {
         *error = QCoreApplication::translate("History", "%1 stayed locked by another program").arg(path);
     } else {
         // A line cut short (a full disk, a crash) must not swallow this one
-    // (the file is opened for reading too, to see its last byte).
+        // (the file is opened for reading too, to see its last byte).
         if (const auto last = lastByte(fd); last && *last != '\n') line.prepend('\n');
         ok = profile::writeAll(fd, line);
         if (!ok) *error = QCoreApplication::translate("History", "cannot write %1: %2").arg(path, systemError(errno));
@@ -190,7 +191,8 @@ Log readLog(const QString& path) {
         if (auto entry = parseEntry(lines[i], &reason)) {
             log.entries.append(*entry);
         } else {
-            log.warnings.append(QCoreApplication::translate("History", "line %1 of %2 skipped: %3").arg(i + 1).arg(path, reason));
+            log.warnings.append(
+                QCoreApplication::translate("History", "line %1 of %2 skipped: %3").arg(i + 1).arg(path, reason));
         }
     }
     return log;
@@ -232,8 +234,14 @@ QString changesText(const Entry& entry) {
 QByteArray csv(const QList<Entry>& entries) {
     QString text = QStringLiteral("time,frontEnd,action,way,mac,changes,outcome,message\r\n");
     for (const Entry& e : entries) {
-        const QStringList cells{e.time.toUTC().toString(Qt::ISODateWithMs), e.frontEnd, e.action, wayText(e), e.mac,
-                                changesText(e), e.outcome, e.message};
+        const QStringList cells{e.time.toUTC().toString(Qt::ISODateWithMs),
+                                e.frontEnd,
+                                e.action,
+                                wayText(e),
+                                e.mac,
+                                changesText(e),
+                                e.outcome,
+                                e.message};
         QStringList quoted;
         for (const QString& cell : cells) quoted << csvCell(cell);
         text += quoted.join(QLatin1Char(',')) + QLatin1String("\r\n");

@@ -17,8 +17,8 @@ QString csvCell(const QString& text) {
 }  // namespace
 
 QStringList exportHeader() {
-    return {QStringLiteral("no"),      QStringLiteral("mac"),     QStringLiteral("ip"),
-            QStringLiteral("mask"),    QStringLiteral("gateway"), QStringLiteral("port"),
+    return {QStringLiteral("no"),      QStringLiteral("mac"),         QStringLiteral("ip"),
+            QStringLiteral("mask"),    QStringLiteral("gateway"),     QStringLiteral("port"),
             QStringLiteral("version"), QStringLiteral("featureCode"), QStringLiteral("dhcp"),
             QStringLiteral("adapter"), QStringLiteral("reached")};
 }

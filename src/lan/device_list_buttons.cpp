@@ -4,14 +4,14 @@ namespace corvane::lan {
 
 std::optional<DeviceListButtons> buttonsForFeatureCode(std::uint8_t featureCode) {
     switch (featureCode) {
-        case 0:
-        case 2: return DeviceListButtons{false, false, false, false};
-        case 1:
-        case 3: return DeviceListButtons{false, true, false, false};
-        case 4: return DeviceListButtons{false, false, false, true};
-        case 25: return DeviceListButtons{true, true, true, false};
-        case 31: return DeviceListButtons{true, true, true, true};
-        default: return std::nullopt;
+    case 0:
+    case 2: return DeviceListButtons{false, false, false, false};
+    case 1:
+    case 3: return DeviceListButtons{false, true, false, false};
+    case 4: return DeviceListButtons{false, false, false, true};
+    case 25: return DeviceListButtons{true, true, true, false};
+    case 31: return DeviceListButtons{true, true, true, true};
+    default: return std::nullopt;
     }
 }
 

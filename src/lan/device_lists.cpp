@@ -12,8 +12,6 @@ DeviceList& wlanDevices() {
     return list;
 }
 
-DeviceList& devicesFor(ListMode mode) {
-    return mode == ListMode::Wlan ? wlanDevices() : ethernetDevices();
-}
+DeviceList& devicesFor(ListMode mode) { return mode == ListMode::Wlan ? wlanDevices() : ethernetDevices(); }
 
 }  // namespace corvane::lan

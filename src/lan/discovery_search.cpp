@@ -17,8 +17,8 @@ QString nowSearchingText() {
     return QCoreApplication::translate(kStringTableContext, StringText(kNowSearching).data());
 }
 
-DiscoverySearch::DiscoverySearch(ListMode mode, QString localAddress, QString broadcastAddress,
-                                 LanEndpoints endpoints, DeviceList& devices, QObject* parent)
+DiscoverySearch::DiscoverySearch(ListMode mode, QString localAddress, QString broadcastAddress, LanEndpoints endpoints,
+                                 DeviceList& devices, QObject* parent)
     : QObject(parent),
       mode_(mode),
       localAddress_(std::move(localAddress)),
@@ -97,19 +97,16 @@ void DiscoverySearch::onDatagramArrived(int /*bytesTotal*/) {
                                 static_cast<std::size_t>(datagram.size()));
     const DiscoveryAnswer answer = ClassifyDiscoveryAnswer(mode_, bytes);
     switch (answer.kind) {
-        case DiscoveryAnswer::Kind::Device: {
-            DiscoveredDevice device = answer.device;
-            device.answeredFrom = channel_->lastSender().toStdString();
-            device.unicast = unicast_;
-            device.localAddress = localAddress_.toStdString();
-            devices_.appendDevice(device);
-            break;
-        }
-        case DiscoveryAnswer::Kind::EndSearch:
-            finish();
-            break;
-        case DiscoveryAnswer::Kind::Ignore:
-            break;
+    case DiscoveryAnswer::Kind::Device: {
+        DiscoveredDevice device = answer.device;
+        device.answeredFrom = channel_->lastSender().toStdString();
+        device.unicast = unicast_;
+        device.localAddress = localAddress_.toStdString();
+        devices_.appendDevice(device);
+        break;
+    }
+    case DiscoveryAnswer::Kind::EndSearch: finish(); break;
+    case DiscoveryAnswer::Kind::Ignore: break;
     }
 }
 

@@ -19,8 +19,8 @@ public:
     static constexpr int kDefaultTickMs = 100;
     static constexpr int kProgressMaximum = 1000;
 
-    DiscoverySearch(ListMode mode, QString localAddress, QString broadcastAddress,
-                    LanEndpoints endpoints, DeviceList& devices, QObject* parent = nullptr);
+    DiscoverySearch(ListMode mode, QString localAddress, QString broadcastAddress, LanEndpoints endpoints,
+                    DeviceList& devices, QObject* parent = nullptr);
     ~DiscoverySearch() override;
 
     // Shorter ticks let tests run a whole search quickly; the tick count stays.
@@ -64,8 +64,8 @@ private:
     DeviceList& devices_;
     UdpChannel* channel_;
     QTimer timer_;
-    QTimer pacing_;         // one request per millisecond to a target list
-    QStringList targets_;   // still to be sent
+    QTimer pacing_;        // one request per millisecond to a target list
+    QStringList targets_;  // still to be sent
     bool unicast_ = false;
     int tickMs_ = kDefaultTickMs;
     int countdown_ = 0;

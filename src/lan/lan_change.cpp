@@ -27,7 +27,8 @@ SendOutcome sendSettings(const SearchSetup& setup, const DiscoveredDevice& recor
     SendOutcome outcome;
     // Found by a search from every adapter: the request leaves through the
     // adapter that heard the printer.
-    const QString local = record.localAddress.empty() ? setup.localAddress : QString::fromStdString(record.localAddress);
+    const QString local =
+        record.localAddress.empty() ? setup.localAddress : QString::fromStdString(record.localAddress);
     const QString broadcast = local == setup.localAddress ? setup.broadcastAddress : broadcastAddressFor(local);
     LanSettingsExchange exchange(setup.mode, local, broadcast, setup.endpoints);
     if (setup.settingsTimeoutMs > 0) exchange.setTimeout(setup.settingsTimeoutMs);
@@ -47,9 +48,7 @@ SendOutcome sendSettings(const SearchSetup& setup, const DiscoveredDevice& recor
     return outcome;
 }
 
-int defaultVerifyDelayMs(ListMode mode) {
-    return mode == ListMode::Wlan ? kWlanVerifyDelayMs : kEthernetVerifyDelayMs;
-}
+int defaultVerifyDelayMs(ListMode mode) { return mode == ListMode::Wlan ? kWlanVerifyDelayMs : kEthernetVerifyDelayMs; }
 
 bool pauseMs(int ms, const link::CancelToken* cancel) {
     const auto heard = [cancel] { return cancel && cancel->cancelled(); };
@@ -101,7 +100,8 @@ bool verifyAfterChange(const SearchSetup& setup, const std::vector<DiscoveredDev
 QString verificationText(const Verification& verification) {
     if (!verification.answered) return QStringLiteral("Not verified: the printer did not answer the search.");
     if (!verification.differences.empty()) {
-        return QStringLiteral("Not verified: ") + QString::fromStdString(rules::DifferencesText(verification.differences));
+        return QStringLiteral("Not verified: ") +
+               QString::fromStdString(rules::DifferencesText(verification.differences));
     }
     return QStringLiteral("Verified: now at %1, port %2")
         .arg(QString::fromStdString(rules::DottedIpv4(verification.found.ipAddress())))

@@ -55,8 +55,7 @@ QString verificationTarget(const DiscoveredDevice& before, const DiscoveredDevic
 // `unicastTargets`, when given, replace the search's targets. False with
 // `error` set when the search could not run.
 bool verifyAfterChange(const SearchSetup& setup, const std::vector<DiscoveredDevice>& sent,
-                       std::vector<Verification>& results, QString* error,
-                       const QStringList& unicastTargets = {});
+                       std::vector<Verification>& results, QString* error, const QStringList& unicastTargets = {});
 
 // "Verified: now at 10.0.0.51, port 9100", "Not verified: ..." (English).
 QString verificationText(const Verification& verification);

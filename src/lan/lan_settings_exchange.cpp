@@ -36,8 +36,8 @@ bool LanSettingsExchange::send(const DiscoveredDevice& record) {
     channel_->setLocalPort(endpoints_.localPortFor(mode_));
     channel_->setLocalAddress(localAddress_);
     const Bytes request = BuildSettingsRequest(record);
-    if (!channel_->sendData(QByteArray(reinterpret_cast<const char*>(request.data()),
-                                       static_cast<qsizetype>(request.size())))) {
+    if (!channel_->sendData(
+            QByteArray(reinterpret_cast<const char*>(request.data()), static_cast<qsizetype>(request.size())))) {
         return false;
     }
     if (!waitingForAnswer_) {

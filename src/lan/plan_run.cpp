@@ -24,9 +24,7 @@ LanSettingsEdits editsFor(const rules::PlanRow& row, const DiscoveredDevice& rec
 }
 
 // The row's printer has left (or, in a dry run, would leave) its address.
-bool vacated(PlanResult result) {
-    return result == PlanResult::Confirmed || result == PlanResult::WouldSend;
-}
+bool vacated(PlanResult result) { return result == PlanResult::Confirmed || result == PlanResult::WouldSend; }
 
 bool stillMoving(PlanResult result) {
     return result == PlanResult::Pending || result == PlanResult::WouldSend || result == PlanResult::Confirmed ||
@@ -105,8 +103,8 @@ bool PlanRun::runNextRow() {
     PlanRowOutcome outcome = prepare(index);
     // A row is not sent while a printer whose row failed still holds its new
     // address, not even with `force`: the network would have two printers on it.
-    const bool checksOnly = outcome.result == PlanResult::Refused && !outcome.notOffered &&
-                            !outcome.refusalMessageId && outcome.cycle.empty();
+    const bool checksOnly = outcome.result == PlanResult::Refused && !outcome.notOffered && !outcome.refusalMessageId &&
+                            outcome.cycle.empty();
     if (outcome.result == PlanResult::Pending || checksOnly) {
         for (std::size_t j : order_.vacatedBy[index]) {
             if (!vacated(outcomes_[j].result)) {
@@ -153,8 +151,8 @@ bool PlanRun::verify(int pause, QString* error, const link::CancelToken* cancel)
     const bool waited = pauseMs(pause, cancel);
     if (!waited && error) *error = QStringLiteral("cancelled before the search that checks the printers");
     std::vector<Verification> results;
-    const bool searched = waited && verifyAfterChange(setup_, confirmed, results, error,
-                                                      unicastFound_ ? verifyTargets_ : QStringList());
+    const bool searched =
+        waited && verifyAfterChange(setup_, confirmed, results, error, unicastFound_ ? verifyTargets_ : QStringList());
     if (!searched) results.assign(confirmed.size(), Verification{});
     std::size_t next = 0;
     for (auto& o : outcomes_) {

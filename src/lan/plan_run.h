@@ -23,15 +23,15 @@
 namespace corvane::lan {
 
 enum class PlanResult {
-    Pending,       // not run yet (a cancelled run leaves these)
-    NotFound,      // no printer with the row's MAC in the list
-    Unchanged,     // already as the row says: nothing sent
-    Refused,       // the form's rules, the printer, or the checks said no
-    WouldSend,     // a dry run: this would go out
-    NotSent,       // the request could not leave
-    Confirmed,     // the printer confirmed (before the verification)
+    Pending,    // not run yet (a cancelled run leaves these)
+    NotFound,   // no printer with the row's MAC in the list
+    Unchanged,  // already as the row says: nothing sent
+    Refused,    // the form's rules, the printer, or the checks said no
+    WouldSend,  // a dry run: this would go out
+    NotSent,    // the request could not leave
+    Confirmed,  // the printer confirmed (before the verification)
     NotConfirmed,
-    Verified,      // the search after it shows what was sent
+    Verified,  // the search after it shows what was sent
     NotVerified,
 };
 
@@ -42,9 +42,9 @@ struct PlanRowOutcome {
     DiscoveredDevice after;                  // what is (or would be) sent
     std::vector<rules::SendWarning> warnings;
     std::optional<StringId> refusalMessageId;  // the form's message when its rules refused the row
-    bool notOffered = false;    // the printer does not take settings from the list
-    QString sendError;          // NotSent: why
-    QString notRecorded;        // the history could not be written: why
+    bool notOffered = false;                   // the printer does not take settings from the list
+    QString sendError;                         // NotSent: why
+    QString notRecorded;                       // the history could not be written: why
     // Refused: the printers (file order, this one among them) that take each
     // other's addresses in a circle, which would need a temporary address.
     std::vector<std::array<std::uint8_t, 6>> cycle;

@@ -18,13 +18,10 @@ QString numberedText(StringId stringId, const QString& argument) { return transl
 
 QString channelFailureText(const ChannelFailure& failure) {
     switch (failure.cause) {
-        case ChannelFailure::Cause::LocalAddress:
-            return numberedText(kLocalAddressUnusable, failure.localAddress);
-        case ChannelFailure::Cause::LocalPort:
-            return numberedText(kLocalPortUnusable, QString::number(failure.localPort));
-        case ChannelFailure::Cause::Send:
-        case ChannelFailure::Cause::None:
-            break;
+    case ChannelFailure::Cause::LocalAddress: return numberedText(kLocalAddressUnusable, failure.localAddress);
+    case ChannelFailure::Cause::LocalPort: return numberedText(kLocalPortUnusable, QString::number(failure.localPort));
+    case ChannelFailure::Cause::Send:
+    case ChannelFailure::Cause::None: break;
     }
     return numberedText(kRequestNotSent, failure.reason);
 }

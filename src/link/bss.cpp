@@ -45,8 +45,7 @@ Step ParseRecord(ByteSpan m, std::size_t& at, BssEntry& entry) {
         // A length byte other than 6 is followed by its stated count, but only
         // six bytes fit the address.
         if (p + 2 + length > m.size()) return Step::Stop;
-        std::copy_n(m.begin() + static_cast<std::ptrdiff_t>(p + 2), std::min(length, e.bssid.size()),
-                    e.bssid.begin());
+        std::copy_n(m.begin() + static_cast<std::ptrdiff_t>(p + 2), std::min(length, e.bssid.size()), e.bssid.begin());
         p += 2 + length;
     }
     if (p + 4 > m.size()) return Step::Stop;

@@ -15,9 +15,9 @@ namespace corvane {
 struct BssEntry {
     std::array<char, 33> ssid{};  // zero-terminated, at most 30 name bytes
     std::array<std::uint8_t, 6> bssid{};
-    std::uint8_t mode = 0;        // 0 infrastructure, other ad hoc
+    std::uint8_t mode = 0;  // 0 infrastructure, other ad hoc
     std::int16_t rssi = 0;
-    std::uint8_t security = 0;    // flag set
+    std::uint8_t security = 0;  // flag set
 };
 
 inline constexpr std::size_t kBssTableSize = 100;

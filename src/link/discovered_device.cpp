@@ -31,8 +31,7 @@ constexpr std::uint8_t kBaudCodes[] = {0xA0, 0xD0, 0xE8, 0xF4, 0xFA, 0xFD, 0xFE,
 static_assert(std::size(kBaudCodes) == kBaudEntries.size());
 
 template <std::size_t N>
-std::array<std::uint8_t, N> Slice(const std::array<std::uint8_t, DiscoveredDevice::kWlanSize>& raw,
-                                  std::size_t at) {
+std::array<std::uint8_t, N> Slice(const std::array<std::uint8_t, DiscoveredDevice::kWlanSize>& raw, std::size_t at) {
     std::array<std::uint8_t, N> out{};
     std::copy_n(raw.begin() + static_cast<std::ptrdiff_t>(at), N, out.begin());
     return out;
@@ -68,9 +67,15 @@ bool DiscoveredDevice::httpsEnabled() const { return raw[kHttps] != 0; }
 std::uint8_t DiscoveredDevice::featureCode() const { return mode == ListMode::Wlan ? raw[kFeature] : 0; }
 std::uint8_t DiscoveredDevice::reservedByte() const { return mode == ListMode::Wlan ? raw[kReserved] : 0; }
 
-void DiscoveredDevice::setIpAddress(const std::array<std::uint8_t, 4>& a) { std::copy(a.begin(), a.end(), raw.begin() + kIp); }
-void DiscoveredDevice::setSubnetMask(const std::array<std::uint8_t, 4>& a) { std::copy(a.begin(), a.end(), raw.begin() + kMask); }
-void DiscoveredDevice::setGateway(const std::array<std::uint8_t, 4>& a) { std::copy(a.begin(), a.end(), raw.begin() + kGateway); }
+void DiscoveredDevice::setIpAddress(const std::array<std::uint8_t, 4>& a) {
+    std::copy(a.begin(), a.end(), raw.begin() + kIp);
+}
+void DiscoveredDevice::setSubnetMask(const std::array<std::uint8_t, 4>& a) {
+    std::copy(a.begin(), a.end(), raw.begin() + kMask);
+}
+void DiscoveredDevice::setGateway(const std::array<std::uint8_t, 4>& a) {
+    std::copy(a.begin(), a.end(), raw.begin() + kGateway);
+}
 void DiscoveredDevice::setPort(std::uint16_t port) { PutWord(raw, kPort, port); }
 void DiscoveredDevice::setBaudCode(std::uint8_t code) { raw[kBaud] = code; }
 void DiscoveredDevice::setDhcp(bool on) { raw[kDhcp] = on ? 1 : 0; }
@@ -81,13 +86,9 @@ DiscoveredDevice* DeviceList::deviceAt(int n) {
     return &devices_[static_cast<std::size_t>(n - 1)];
 }
 
-const DiscoveredDevice* DeviceList::deviceAt(int n) const {
-    return const_cast<DeviceList*>(this)->deviceAt(n);
-}
+const DiscoveredDevice* DeviceList::deviceAt(int n) const { return const_cast<DeviceList*>(this)->deviceAt(n); }
 
-Bytes BuildDiscoveryRequest(ListMode mode) {
-    return ToBytes(mode == ListMode::Wlan ? kRegisterRequest : kFindRequest);
-}
+Bytes BuildDiscoveryRequest(ListMode mode) { return ToBytes(mode == ListMode::Wlan ? kRegisterRequest : kFindRequest); }
 
 DiscoveryAnswer ClassifyDiscoveryAnswer(ListMode mode, ByteSpan datagram) {
     // The receive buffer holds 512 bytes; anything past it is never looked at.
@@ -131,8 +132,7 @@ std::optional<StringId> ClassifySettingsAnswer(ListMode mode, ByteSpan datagram)
 
 std::string FormatMacLower(const std::array<std::uint8_t, 6>& mac) {
     char text[18];
-    std::snprintf(text, sizeof text, "%02x:%02x:%02x:%02x:%02x:%02x", mac[0], mac[1], mac[2], mac[3], mac[4],
-                  mac[5]);
+    std::snprintf(text, sizeof text, "%02x:%02x:%02x:%02x:%02x:%02x", mac[0], mac[1], mac[2], mac[3], mac[4], mac[5]);
     return text;
 }
 

@@ -95,7 +95,6 @@ private:
     std::deque<DiscoveredDevice> devices_;  // stable addresses for in-place edits
 };
 
-
 // "FIND" or "__[I_F]__[PRT_REG]".
 Bytes BuildDiscoveryRequest(ListMode mode);
 
@@ -127,8 +126,8 @@ std::string FormatConfiguredAddress(const std::array<std::uint8_t, 4>& a);
 std::string FormatVersion(std::uint8_t major, std::uint8_t minor);  // "N/A" for 0.0
 
 // The baud list of the settings window: index 0..8 -> code; other -> 0x00.
-inline constexpr std::array<std::string_view, 9> kBaudEntries{
-    "1200", "2400", "4800", "9600", "19200", "38400", "57600", "115200", "230400"};
+inline constexpr std::array<std::string_view, 9> kBaudEntries{"1200",  "2400",  "4800",   "9600",  "19200",
+                                                              "38400", "57600", "115200", "230400"};
 std::uint8_t BaudCodeForIndex(int index);
 // The index of a code, or -1 when the code is not in the table.
 int IndexForBaudCode(std::uint8_t code);

@@ -34,13 +34,11 @@ void PutHexPair(std::uint8_t byte, std::uint8_t* out) {
 }  // namespace
 
 std::array<std::uint8_t, 7> ModeCommand(std::uint8_t mode) {
-    return {kFrameHeader[0], kFrameHeader[1], kFrameHeader[2], mode,
-            kModeTail[0],   kModeTail[1],   kModeTail[2]};
+    return {kFrameHeader[0], kFrameHeader[1], kFrameHeader[2], mode, kModeTail[0], kModeTail[1], kModeTail[2]};
 }
 
 bool IsModeAcknowledged(ByteSpan reply, std::uint8_t mode) {
-    return reply.size() >= 4 && std::equal(kReplyHeader.begin(), kReplyHeader.end(), reply.begin()) &&
-           reply[3] == mode;
+    return reply.size() >= 4 && std::equal(kReplyHeader.begin(), kReplyHeader.end(), reply.begin()) && reply[3] == mode;
 }
 
 std::uint16_t InternetChecksum(ByteSpan data) {
@@ -85,9 +83,7 @@ bool VerifyIfMessage(ByteSpan message, std::string_view expectedTag) {
     return std::equal(expected.begin(), expected.end(), message.begin());
 }
 
-char HexDigit(int v) {
-    return static_cast<char>(v < 10 ? 0x30 + v : 0x57 + v);
-}
+char HexDigit(int v) { return static_cast<char>(v < 10 ? 0x30 + v : 0x57 + v); }
 
 int HexValue(char ch) {
     // Compared as a signed character, so every byte from 0x80 up lands in the

@@ -16,8 +16,8 @@
 namespace corvane::link {
 
 inline constexpr std::size_t kTagLength = 18;
-inline constexpr std::size_t kFrameBufferSize = 8192;   // one frame sent or read
-inline constexpr std::size_t kMessageAreaSize = 4096;   // where IF__SET is built
+inline constexpr std::size_t kFrameBufferSize = 8192;                        // one frame sent or read
+inline constexpr std::size_t kMessageAreaSize = 4096;                        // where IF__SET is built
 inline constexpr std::size_t kMaxFrameMessage = (kFrameBufferSize - 4) / 2;  // 4094
 
 inline constexpr std::array<std::uint8_t, 3> kFrameHeader{0x1F, 0x57, 0x43};

@@ -13,11 +13,37 @@ constexpr std::size_t kNewerOnly = ConfigField::kNewerOnly;
 
 // The order of this enum is the order of kFields below.
 enum Field : std::size_t {
-    fPrinterName, fNetworkMode, fIpAssignment, fIpAddress, fSubnetMask, fGateway, fSsid,
-    fAuthentication, fCipher, fWepKey, fPskKey, fAdhocChannel, fEapMode, fAuthId, fAuthPassword,
-    fP2pConnMode, fP2pPinCode, fP2pChannel, fUserId, fUserPassword, fPrinterPort,
-    fHttpsEnabled, fTelnetEnabled, fFtpEnabled, fSnmpEnabled, fSetCommunity, fGetCommunity,
-    fTrapCommunity, fTrapAddress, fInactivityTime, kFieldCount
+    fPrinterName,
+    fNetworkMode,
+    fIpAssignment,
+    fIpAddress,
+    fSubnetMask,
+    fGateway,
+    fSsid,
+    fAuthentication,
+    fCipher,
+    fWepKey,
+    fPskKey,
+    fAdhocChannel,
+    fEapMode,
+    fAuthId,
+    fAuthPassword,
+    fP2pConnMode,
+    fP2pPinCode,
+    fP2pChannel,
+    fUserId,
+    fUserPassword,
+    fPrinterPort,
+    fHttpsEnabled,
+    fTelnetEnabled,
+    fFtpEnabled,
+    fSnmpEnabled,
+    fSetCommunity,
+    fGetCommunity,
+    fTrapCommunity,
+    fTrapAddress,
+    fInactivityTime,
+    kFieldCount
 };
 
 // The older layout lacks the three Wi-Fi Direct fields (13 bytes), so every
@@ -70,8 +96,7 @@ public:
     void number(Field f, std::uint32_t value) {
         if (auto* at = place(f)) {
             const std::size_t width = kFields[f].width;
-            for (std::size_t i = 0; i < width; ++i)
-                at[i] = static_cast<std::uint8_t>(value >> (8 * (width - 1 - i)));
+            for (std::size_t i = 0; i < width; ++i) at[i] = static_cast<std::uint8_t>(value >> (8 * (width - 1 - i)));
         }
     }
     Bytes take() { return std::move(bytes_); }
@@ -128,8 +153,8 @@ std::string FixedText(ByteSpan bytes) {
 std::span<const ConfigField> ConfigFields() { return kFields; }
 
 const ConfigField* FindConfigField(std::string_view name) {
-    const auto it = std::find_if(kFields.begin(), kFields.end(),
-                                 [name](const ConfigField& f) { return name == f.name; });
+    const auto it =
+        std::find_if(kFields.begin(), kFields.end(), [name](const ConfigField& f) { return name == f.name; });
     return it == kFields.end() ? nullptr : &*it;
 }
 
@@ -210,8 +235,7 @@ PrinterConfig ParseConfigRecord(ByteSpan record, ConfigLayout layout) {
 
 Bytes SerializeSystemInfo(const PrinterSystemInfo& info) {
     Bytes record(PrinterSystemInfo::kSize, 0);
-    std::copy_n(info.firmwareVersion.begin(), std::min<std::size_t>(info.firmwareVersion.size(), 16),
-                record.begin());
+    std::copy_n(info.firmwareVersion.begin(), std::min<std::size_t>(info.firmwareVersion.size(), 16), record.begin());
     std::copy_n(info.updateDate.begin(), std::min<std::size_t>(info.updateDate.size(), 32), record.begin() + 16);
     std::copy(info.macAddress.begin(), info.macAddress.end(), record.begin() + 48);
     return record;
@@ -248,8 +272,7 @@ Bytes BuildIfSetMessage(const PrinterConfig& config, ConfigLayout layout) {
 
 std::string FormatMacUpper(const std::array<std::uint8_t, 6>& mac) {
     char text[18];
-    std::snprintf(text, sizeof text, "%02X-%02X-%02X-%02X-%02X-%02X", mac[0], mac[1], mac[2], mac[3], mac[4],
-                  mac[5]);
+    std::snprintf(text, sizeof text, "%02X-%02X-%02X-%02X-%02X-%02X", mac[0], mac[1], mac[2], mac[3], mac[4], mac[5]);
     return text;
 }
 
@@ -261,10 +284,9 @@ std::string FormatIpv4(const std::array<std::uint8_t, 4>& address) {
 }
 
 std::string FormatIpv4(Ipv4 address) {
-    return FormatIpv4(std::array<std::uint8_t, 4>{static_cast<std::uint8_t>(address >> 24),
-                                                  static_cast<std::uint8_t>(address >> 16),
-                                                  static_cast<std::uint8_t>(address >> 8),
-                                                  static_cast<std::uint8_t>(address)});
+    return FormatIpv4(
+        std::array<std::uint8_t, 4>{static_cast<std::uint8_t>(address >> 24), static_cast<std::uint8_t>(address >> 16),
+                                    static_cast<std::uint8_t>(address >> 8), static_cast<std::uint8_t>(address)});
 }
 
 }  // namespace corvane::link

@@ -41,36 +41,36 @@ ConfigLayout LayoutForReplyLength(std::size_t replyFrameLength);
 
 // Text fields keep the bytes up to the first zero (at most the field width).
 struct PrinterConfig {
-    std::string printerName;      // 64
+    std::string printerName;        // 64
     std::uint8_t networkMode = 0;   // 0 infra, 1 ad hoc, 2 Wi-Fi Direct
     std::uint8_t ipAssignment = 0;  // 0 manual, 1 DHCP
     Ipv4 ipAddress = 0;
     Ipv4 subnetMask = 0;
     Ipv4 gateway = 0;
-    std::string ssid;             // 32
+    std::string ssid;  // 32
     std::uint8_t authentication = 0;
     std::uint8_t cipher = 0;
-    std::string wepKey;           // 28
-    std::string pskKey;           // 64
+    std::string wepKey;  // 28
+    std::string pskKey;  // 64
     std::uint8_t adhocChannel = 0;
     std::uint8_t eapMode = 0;
-    std::string authId;           // 32
-    std::string authPassword;     // 32
+    std::string authId;        // 32
+    std::string authPassword;  // 32
     // Newer layout only.
     std::uint8_t p2pConnMode = 0;
-    std::string p2pPinCode;       // 9
-    std::string p2pChannel;       // 3
+    std::string p2pPinCode;  // 9
+    std::string p2pChannel;  // 3
     // Both layouts.
-    std::string userId;           // 32
-    std::string userPassword;     // 32
+    std::string userId;        // 32
+    std::string userPassword;  // 32
     std::uint16_t printerPort = 0;
     std::uint8_t httpsEnabled = 0;
     std::uint8_t telnetEnabled = 0;
     std::uint8_t ftpEnabled = 0;
     std::uint8_t snmpEnabled = 0;
-    std::string setCommunity;     // 16
-    std::string getCommunity;     // 16
-    std::string trapCommunity;    // 16
+    std::string setCommunity;   // 16
+    std::string getCommunity;   // 16
+    std::string trapCommunity;  // 16
     Ipv4 trapAddress = 0;
     std::uint16_t inactivityTime = 0;
 

@@ -12,8 +12,7 @@ namespace {
 using namespace std::string_view_literals;
 
 // The array index is the code stored in the record: keep this order.
-constexpr std::array kAuthentication{"Open System"sv, "Shared Key"sv, "WPA-PSK"sv,
-                                     "WPA2-PSK"sv,    "WPA"sv,        "WPA2"sv};
+constexpr std::array kAuthentication{"Open System"sv, "Shared Key"sv, "WPA-PSK"sv, "WPA2-PSK"sv, "WPA"sv, "WPA2"sv};
 constexpr std::array kCipher{"NONE"sv, "WEP64"sv, "WEP128"sv, "TKIP"sv, "AES"sv, "AES + TKIP"sv};
 constexpr std::array kNetworkMode{"Infra Network"sv, "Adhoc"sv};
 constexpr std::array kIpAssignment{"Manual allocation"sv, "Automatic Allocation(DHCP)"sv};
@@ -51,31 +50,29 @@ namespace setting_vocabulary {
 
 std::span<const std::string_view> Labels(Vocabulary table) {
     switch (table) {
-        case Vocabulary::Authentication: return kAuthentication;
-        case Vocabulary::Cipher: return kCipher;
-        case Vocabulary::NetworkMode: return kNetworkMode;
-        case Vocabulary::IpAssignment: return kIpAssignment;
-        case Vocabulary::EapMode: return kEapMode;
-        case Vocabulary::EnableSwitch: return kEnableSwitch;
+    case Vocabulary::Authentication: return kAuthentication;
+    case Vocabulary::Cipher: return kCipher;
+    case Vocabulary::NetworkMode: return kNetworkMode;
+    case Vocabulary::IpAssignment: return kIpAssignment;
+    case Vocabulary::EapMode: return kEapMode;
+    case Vocabulary::EnableSwitch: return kEnableSwitch;
     }
     return {};
 }
 
 std::span<const StringId> StringIds(Vocabulary table) {
     switch (table) {
-        case Vocabulary::Authentication: return kAuthenticationIds;
-        case Vocabulary::Cipher: return kCipherIds;
-        case Vocabulary::NetworkMode: return kNetworkModeIds;
-        case Vocabulary::IpAssignment: return kIpAssignmentIds;
-        case Vocabulary::EapMode: return kEapModeIds;
-        case Vocabulary::EnableSwitch: return kEnableSwitchIds;
+    case Vocabulary::Authentication: return kAuthenticationIds;
+    case Vocabulary::Cipher: return kCipherIds;
+    case Vocabulary::NetworkMode: return kNetworkModeIds;
+    case Vocabulary::IpAssignment: return kIpAssignmentIds;
+    case Vocabulary::EapMode: return kEapModeIds;
+    case Vocabulary::EnableSwitch: return kEnableSwitchIds;
     }
     return {};
 }
 
-bool Has(Vocabulary table, int code) {
-    return code >= 0 && static_cast<std::size_t>(code) < Labels(table).size();
-}
+bool Has(Vocabulary table, int code) { return code >= 0 && static_cast<std::size_t>(code) < Labels(table).size(); }
 
 std::string_view Label(Vocabulary table, int code) {
     if (Has(table, code)) return Labels(table)[static_cast<std::size_t>(code)];

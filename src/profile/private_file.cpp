@@ -41,9 +41,10 @@ bool writeWholeFile(const QString& path, const QByteArray& contents, bool secret
     QByteArray temporary;
     int fd = -1;
     for (int attempt = 0; fd < 0 && attempt < 100; ++attempt) {
-        temporary = QFile::encodeName(target.absoluteDir().filePath(
-            QStringLiteral(".%1.%2.tmp").arg(target.fileName()).arg(QRandomGenerator::global()->generate(), 8, 16,
-                                                                         QLatin1Char('0'))));
+        temporary = QFile::encodeName(
+            target.absoluteDir().filePath(QStringLiteral(".%1.%2.tmp")
+                                              .arg(target.fileName())
+                                              .arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0'))));
         fd = ::open(temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, secret ? 0600 : 0666);
         if (fd < 0 && errno != EEXIST) break;
     }

@@ -29,31 +29,34 @@ QJsonValue toJson(const RecordField& f, const FieldValue& value) {
 // The JSON value as the field's kind; nullopt when it is of another kind.
 std::optional<FieldValue> fromJson(const RecordField& f, const QJsonValue& value) {
     switch (f.kind) {
-        case RecordField::Kind::Text:
-            if (!value.isString()) return std::nullopt;
-            return FieldValue{value.toString().toStdString()};
-        case RecordField::Kind::Number: {
-            const double number = value.toDouble(-1);
-            if (!value.isDouble() || number < 0 || number > UINT32_MAX || number != std::floor(number)) {
-                return std::nullopt;
-            }
-            return FieldValue{static_cast<std::uint32_t>(number)};
+    case RecordField::Kind::Text:
+        if (!value.isString()) return std::nullopt;
+        return FieldValue{value.toString().toStdString()};
+    case RecordField::Kind::Number: {
+        const double number = value.toDouble(-1);
+        if (!value.isDouble() || number < 0 || number > UINT32_MAX || number != std::floor(number)) {
+            return std::nullopt;
         }
-        case RecordField::Kind::Address: {
-            const auto address = rules::ParseIpv4(value.toString().toStdString());
-            if (!value.isString() || !address) return std::nullopt;
-            return FieldValue{*address};
-        }
+        return FieldValue{static_cast<std::uint32_t>(number)};
+    }
+    case RecordField::Kind::Address: {
+        const auto address = rules::ParseIpv4(value.toString().toStdString());
+        if (!value.isString() || !address) return std::nullopt;
+        return FieldValue{*address};
+    }
     }
     return std::nullopt;
 }
 
 QString wrongKind(const RecordField& f) {
     switch (f.kind) {
-        case RecordField::Kind::Text: return QCoreApplication::translate("Profile", "\"%1\" must be a text").arg(fieldName(f.name));
-        case RecordField::Kind::Number: return QCoreApplication::translate("Profile", "\"%1\" must be a whole number").arg(fieldName(f.name));
-        case RecordField::Kind::Address:
-            return QCoreApplication::translate("Profile", "\"%1\" must be a dotted IPv4 address such as \"192.168.0.10\"").arg(fieldName(f.name));
+    case RecordField::Kind::Text:
+        return QCoreApplication::translate("Profile", "\"%1\" must be a text").arg(fieldName(f.name));
+    case RecordField::Kind::Number:
+        return QCoreApplication::translate("Profile", "\"%1\" must be a whole number").arg(fieldName(f.name));
+    case RecordField::Kind::Address:
+        return QCoreApplication::translate("Profile", "\"%1\" must be a dotted IPv4 address such as \"192.168.0.10\"")
+            .arg(fieldName(f.name));
     }
     return {};
 }
@@ -61,13 +64,18 @@ QString wrongKind(const RecordField& f) {
 QString problemText(const std::string& field, ValueProblem problem, std::uint32_t limit) {
     const QString name = QString::fromStdString(field);
     switch (problem) {
-        case ValueProblem::None: return {};
-        case ValueProblem::WrongType:
-            if (const RecordField* f = rules::FindRecordField(field)) return wrongKind(*f);
-            return QCoreApplication::translate("Profile", "\"%1\" has a value of the wrong kind").arg(name);
-        case ValueProblem::TooLong: return QCoreApplication::translate("Profile", "\"%1\" is longer than its %2 bytes").arg(name).arg(limit);
-        case ValueProblem::ZeroByte: return QCoreApplication::translate("Profile", "\"%1\" must not contain a zero character").arg(name);
-        case ValueProblem::OutOfRange: return QCoreApplication::translate("Profile", "\"%1\" must be a whole number from 0 to %2").arg(name).arg(limit);
+    case ValueProblem::None: return {};
+    case ValueProblem::WrongType:
+        if (const RecordField* f = rules::FindRecordField(field)) return wrongKind(*f);
+        return QCoreApplication::translate("Profile", "\"%1\" has a value of the wrong kind").arg(name);
+    case ValueProblem::TooLong:
+        return QCoreApplication::translate("Profile", "\"%1\" is longer than its %2 bytes").arg(name).arg(limit);
+    case ValueProblem::ZeroByte:
+        return QCoreApplication::translate("Profile", "\"%1\" must not contain a zero character").arg(name);
+    case ValueProblem::OutOfRange:
+        return QCoreApplication::translate("Profile", "\"%1\" must be a whole number from 0 to %2")
+            .arg(name)
+            .arg(limit);
     }
     return {};
 }
@@ -75,7 +83,8 @@ QString problemText(const std::string& field, ValueProblem problem, std::uint32_
 QString notAProfileField(const QString& name) {
     const RecordField* f = rules::FindRecordField(name.toStdString());
     if (f != nullptr && f->scope == rules::ProfileScope::Printer) {
-        return QCoreApplication::translate("Profile", "\"%1\" belongs to one printer and is never part of a profile").arg(name);
+        return QCoreApplication::translate("Profile", "\"%1\" belongs to one printer and is never part of a profile")
+            .arg(name);
     }
     return QCoreApplication::translate("Profile", "\"%1\" is not a setting of a profile").arg(name);
 }
@@ -84,7 +93,9 @@ std::optional<rules::Profile> parse(const QByteArray& contents, bool secretsOnly
     QJsonParseError parseError{};
     const QJsonDocument document = QJsonDocument::fromJson(contents, &parseError);
     if (parseError.error != QJsonParseError::NoError) {
-        *error = QCoreApplication::translate("Profile", "not valid JSON (%1 at offset %2)").arg(parseError.errorString()).arg(parseError.offset);
+        *error = QCoreApplication::translate("Profile", "not valid JSON (%1 at offset %2)")
+                     .arg(parseError.errorString())
+                     .arg(parseError.offset);
         return std::nullopt;
     }
     if (!document.isObject()) {
@@ -94,7 +105,9 @@ std::optional<rules::Profile> parse(const QByteArray& contents, bool secretsOnly
     const QJsonObject top = document.object();
     for (auto it = top.begin(); it != top.end(); ++it) {
         if (it.key() != QLatin1String("format") && it.key() != QLatin1String("config")) {
-            *error = QCoreApplication::translate("Profile", "unknown key \"%1\" (a profile holds \"format\" and \"config\")").arg(it.key());
+            *error =
+                QCoreApplication::translate("Profile", "unknown key \"%1\" (a profile holds \"format\" and \"config\")")
+                    .arg(it.key());
             return std::nullopt;
         }
     }
@@ -115,8 +128,10 @@ std::optional<rules::Profile> parse(const QByteArray& contents, bool secretsOnly
             return std::nullopt;
         }
         if (secretsOnly && !f->secret) {
-            *error = QCoreApplication::translate("Profile", "\"%1\" is not a secret; a secrets file holds only wepKey, pskKey, authPassword and "
-                        "p2pPinCode")
+            *error = QCoreApplication::translate(
+                         "Profile",
+                         "\"%1\" is not a secret; a secrets file holds only wepKey, pskKey, authPassword and "
+                         "p2pPinCode")
                          .arg(it.key());
             return std::nullopt;
         }
@@ -171,7 +186,9 @@ QString refusalText(const rules::ProfileRefusal& refusal) {
     const QString field = QString::fromStdString(refusal.field);
     if (refusal.notInProfile) return notAProfileField(field);
     if (refusal.needsNewerLayout) {
-        return QCoreApplication::translate("Profile", "\"%1\": Wi-Fi Direct needs a printer with the newer record layout").arg(field);
+        return QCoreApplication::translate("Profile",
+                                           "\"%1\": Wi-Fi Direct needs a printer with the newer record layout")
+            .arg(field);
     }
     if (refusal.notice) {
         const QString message =

@@ -2,8 +2,7 @@
 
 namespace corvane::rules {
 
-ConfigTabCtrl::ConfigTabCtrl(WindowContext& context)
-    : system(context), network(context), security(context) {}
+ConfigTabCtrl::ConfigTabCtrl(WindowContext& context) : system(context), network(context), security(context) {}
 
 MaybeNotice ConfigTabCtrl::selectionChanging() {
     leavingPage_ = currentTab_;
@@ -19,8 +18,7 @@ bool ConfigTabCtrl::selectionChanged(int index) {
         returnPending_ = false;
         return false;
     }
-    if (index < 0 || index >= kTabCount)
-        return false;
+    if (index < 0 || index >= kTabCount) return false;
     currentTab_ = index;
     showCurrentPage();
     return true;
@@ -47,8 +45,7 @@ MaybeNotice ConfigTabCtrl::useSurveyedNetwork(std::string_view ssid, std::uint8_
 }
 
 void ConfigTabCtrl::showCurrentPage() {
-    if (currentTab_ == static_cast<int>(Tab::Security))
-        security.refreshControls();
+    if (currentTab_ == static_cast<int>(Tab::Security)) security.refreshControls();
 }
 
 MaybeNotice ConfigTabCtrl::leaveCheck(int tab) const {
@@ -62,8 +59,7 @@ MaybeNotice ConfigTabCtrl::leaveCheck(int tab) const {
 }
 
 MaybeNotice ConfigTabCtrl::validateCurrentPage() const {
-    if (currentTab_ == static_cast<int>(Tab::Network))
-        return network.saveCheck();
+    if (currentTab_ == static_cast<int>(Tab::Network)) return network.saveCheck();
     return leaveCheck(currentTab_);
 }
 

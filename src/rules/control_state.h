@@ -24,8 +24,8 @@ struct ControlState {
     // Edits of a record text field: the field's name. What may be typed in
     // follows that field's entry rule (text_entry.h); empty for other controls.
     std::string_view field;
-    int selection = -1;    // lists: selected index, -1 none
-    StringId labelId{};    // labels whose text changes at run time: string number; 0 = template text
+    int selection = -1;  // lists: selected index, -1 none
+    StringId labelId{};  // labels whose text changes at run time: string number; 0 = template text
 };
 
 // The states of one page's controls, keyed by the page's control enum.

@@ -38,9 +38,7 @@ void DirectConfigModel::syncRadios() {
     controls_.check(W::OtherTypeRadio, printerType == kOtherPrinter);
 }
 
-void DirectConfigModel::selectFirstPort() {
-    controls_[W::PortList].selection = portEntries_.empty() ? -1 : 0;
-}
+void DirectConfigModel::selectFirstPort() { controls_[W::PortList].selection = portEntries_.empty() ? -1 : 0; }
 
 void DirectConfigModel::fillComPorts(const std::vector<std::string>& comPorts) {
     portEntries_ = comPorts;
@@ -71,8 +69,7 @@ MaybeNotice DirectConfigModel::onUsbChosen(const std::vector<UsbEntry>& usbDevic
     portEntries_.clear();
     if (printerType == kPosPrinter) {
         for (const auto& device : usbDevices)
-            if (SameHexId(device.productId, kUsbProductId))
-                portEntries_.push_back(device.displayName);
+            if (SameHexId(device.productId, kUsbProductId)) portEntries_.push_back(device.displayName);
     }
     if (!portEntries_.empty()) {
         selectFirstPort();
@@ -112,14 +109,12 @@ void DirectConfigModel::onOtherTypeChosen(const std::vector<std::string>& comPor
 }
 
 void DirectConfigModel::choosePort(int index) {
-    if (index >= 0 && index < static_cast<int>(portEntries_.size()))
-        controls_[W::PortList].selection = index;
+    if (index >= 0 && index < static_cast<int>(portEntries_.size())) controls_[W::PortList].selection = index;
 }
 
 std::optional<std::string> DirectConfigModel::selectedPort() const {
     int index = controls_[W::PortList].selection;
-    if (index < 0 || index >= static_cast<int>(portEntries_.size()))
-        return std::nullopt;
+    if (index < 0 || index >= static_cast<int>(portEntries_.size())) return std::nullopt;
     return portEntries_[static_cast<std::size_t>(index)];
 }
 
@@ -132,8 +127,7 @@ void DirectConfigModel::setConnectedButtons(bool connected) {
             controls_.enable(c, false);
         }
     } else if (!connected && linkChoiceBeforeConnect_) {
-        for (const auto& [c, enabled] : *linkChoiceBeforeConnect_)
-            controls_.enable(c, enabled);
+        for (const auto& [c, enabled] : *linkChoiceBeforeConnect_) controls_.enable(c, enabled);
         linkChoiceBeforeConnect_.reset();
     }
     controls_.enable(W::Connect, !connected);
@@ -176,9 +170,7 @@ void DirectConfigModel::applyRecord(const link::PrinterConfig& config, const lin
     tabs.system.showSystemInfo(info);
 
     switch (config.networkMode) {
-    case code::kInfra:
-        net.focus(NetworkControl::InfraRadio);
-        break;
+    case code::kInfra: net.focus(NetworkControl::InfraRadio); break;
     case code::kAdhoc:
         // Ad hoc mode takes no DHCP: the page and the record written back
         // both use manual addressing.
@@ -190,8 +182,7 @@ void DirectConfigModel::applyRecord(const link::PrinterConfig& config, const lin
         net.controls_.enable(NetworkControl::P2pChannel, true);
         net.controls_.enable(NetworkControl::P2pConnMode, true);
         break;
-    default:
-        break;
+    default: break;
     }
     net.syncRadios();
 }
@@ -242,39 +233,29 @@ void DirectConfigModel::recordSaved(const link::PrinterConfig& written) {
     shownAtConnect_ = link::SerializeConfig(written, context_.layout());
 }
 
-bool DirectConfigModel::hasUnsavedEdits() const {
-    return context_.connected && buildRecordBytes() != shownAtConnect_;
-}
+bool DirectConfigModel::hasUnsavedEdits() const { return context_.connected && buildRecordBytes() != shownAtConnect_; }
 
 MaybeNotice DirectConfigModel::checkWepKeyForSave() {
     auto& w = context_.working;
-    if (w.cipher != code::kWep64 && w.cipher != code::kWep128)
-        return std::nullopt;
+    if (w.cipher != code::kWep64 && w.cipher != code::kWep128) return std::nullopt;
     const std::string& key = tabs.security.wepKeyText();
     const auto n = key.size();
-    if (n == 5 || n == 10)
-        w.cipher = code::kWep64;
-    else if (n == 13 || n == 26)
-        w.cipher = code::kWep128;
-    else
-        return Notice{kWepKeyInvalid, kWindowScope, 0};
+    if (n == 5 || n == 10) w.cipher = code::kWep64;
+    else if (n == 13 || n == 26) w.cipher = code::kWep128;
+    else return Notice{kWepKeyInvalid, kWindowScope, 0};
     w.wepKey = key;
     return std::nullopt;
 }
 
 MaybeNotice DirectConfigModel::checkPinForSave() const {
-    if (context_.extendedLayout && !tabs.network.pinLengthAcceptable())
-        return Notice{kIncorrectPin, kWindowScope, 0};
+    if (context_.extendedLayout && !tabs.network.pinLengthAcceptable()) return Notice{kIncorrectPin, kWindowScope, 0};
     return std::nullopt;
 }
 
 MaybeNotice DirectConfigModel::prepareSave() {
-    if (auto notice = tabs.validateCurrentPage())
-        return notice;
-    if (auto notice = checkWepKeyForSave())
-        return notice;
-    if (auto notice = checkPinForSave())
-        return notice;
+    if (auto notice = tabs.validateCurrentPage()) return notice;
+    if (auto notice = checkWepKeyForSave()) return notice;
+    if (auto notice = checkPinForSave()) return notice;
     auto& w = context_.working;
     w.pskKey = tabs.security.text(SecurityControl::PskKey);
     w.authId = tabs.security.text(SecurityControl::AuthId);
@@ -312,8 +293,6 @@ link::PrinterConfig DirectConfigModel::buildConfig() const {
     return c;
 }
 
-Bytes DirectConfigModel::buildRecordBytes() const {
-    return link::SerializeConfig(buildConfig(), context_.layout());
-}
+Bytes DirectConfigModel::buildRecordBytes() const { return link::SerializeConfig(buildConfig(), context_.layout()); }
 
 }  // namespace corvane::rules

@@ -65,8 +65,7 @@ public:
     // Connect: the records read from the printer are spread over the pages,
     // then the buttons and pages follow the connected state.
     void beginConnect() { context_.connected = false; }
-    void applyRecord(const link::PrinterConfig& config, const link::PrinterSystemInfo& info,
-                     link::ConfigLayout layout);
+    void applyRecord(const link::PrinterConfig& config, const link::PrinterSystemInfo& info, link::ConfigLayout layout);
     void finishConnect();
     void onConnected(const link::PrinterConfig& config, const link::PrinterSystemInfo& info,
                      link::ConfigLayout layout) {

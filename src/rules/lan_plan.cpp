@@ -32,7 +32,8 @@ std::vector<std::string> SplitCells(const std::string& line) {
 }
 
 std::optional<int> Number(const std::string& text, int maximum) {
-    if (text.empty() || text.size() > 6 || !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; }))
+    if (text.empty() || text.size() > 6 ||
+        !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; }))
         return std::nullopt;
     const int value = std::stoi(text);
     return value <= maximum ? std::optional<int>(value) : std::nullopt;
@@ -104,8 +105,8 @@ Plan ParsePlan(const std::string& text) {
     const int headerLine = static_cast<int>(headerIndex) + 1;
     const std::vector<std::string> header = SplitCells(lines[headerIndex]);
     for (std::size_t i = 0; i < header.size(); ++i) {
-        const bool known = std::any_of(std::begin(kColumns), std::end(kColumns),
-                                       [&](const char* name) { return header[i] == name; });
+        const bool known =
+            std::any_of(std::begin(kColumns), std::end(kColumns), [&](const char* name) { return header[i] == name; });
         if (!known) plan.errors.push_back({headerLine, "unknown column \"" + header[i] + "\""});
         if (std::find(header.begin(), header.begin() + static_cast<std::ptrdiff_t>(i), header[i]) !=
             header.begin() + static_cast<std::ptrdiff_t>(i))
@@ -123,8 +124,8 @@ Plan ParsePlan(const std::string& text) {
         if (Trim(lines[index]).empty()) continue;
         const std::vector<std::string> cells = SplitCells(lines[index]);
         if (cells.size() != header.size()) {
-            plan.errors.push_back({line, std::to_string(cells.size()) + " cells where the header has " +
-                                             std::to_string(header.size())});
+            plan.errors.push_back(
+                {line, std::to_string(cells.size()) + " cells where the header has " + std::to_string(header.size())});
             continue;
         }
         PlanRow row;
@@ -141,7 +142,8 @@ Plan ParsePlan(const std::string& text) {
                 continue;
             }
             if (column == "mac") {
-                if (auto v = Mac(value)) row.mac = *v; else bad(column, value, "a MAC address");
+                if (auto v = Mac(value)) row.mac = *v;
+                else bad(column, value, "a MAC address");
             } else if (column == "ip" || column == "mask" || column == "gateway") {
                 auto v = ParseIpv4Cell(value);
                 if (!v) {
@@ -150,11 +152,14 @@ Plan ParsePlan(const std::string& text) {
                 }
                 (column == "ip" ? row.ip : column == "mask" ? row.mask : row.gateway) = v;
             } else if (column == "port") {
-                if (auto v = Number(value, 32767)) row.port = v; else bad(column, value, "a port (0-32767)");
+                if (auto v = Number(value, 32767)) row.port = v;
+                else bad(column, value, "a port (0-32767)");
             } else if (column == "inactivity") {
-                if (auto v = Number(value, 3600)) row.inactivity = v; else bad(column, value, "a time (0-3600 s)");
+                if (auto v = Number(value, 3600)) row.inactivity = v;
+                else bad(column, value, "a time (0-3600 s)");
             } else if (column == "dhcp") {
-                if (value == "on" || value == "off") row.dhcp = value == "on"; else bad(column, value, "on or off");
+                if (value == "on" || value == "off") row.dhcp = value == "on";
+                else bad(column, value, "on or off");
             } else if (column == "baud") {
                 for (std::size_t k = 0; k < lan::kBaudEntries.size(); ++k) {
                     if (value == lan::kBaudEntries[k]) row.baudIndex = static_cast<int>(k);

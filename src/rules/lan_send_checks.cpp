@@ -41,37 +41,36 @@ bool SameSubnet(const Ipv4& a, const Ipv4& b, const Ipv4& mask) {
 
 CheckedField FieldOf(SendCheck check) {
     switch (check) {
-        case SendCheck::MaskNotContiguous: return CheckedField::SubnetMask;
-        case SendCheck::GatewayOutsideSubnet: return CheckedField::Gateway;
-        default: return CheckedField::IpAddress;
+    case SendCheck::MaskNotContiguous: return CheckedField::SubnetMask;
+    case SendCheck::GatewayOutsideSubnet: return CheckedField::Gateway;
+    default: return CheckedField::IpAddress;
     }
 }
 
 const char* WarningTemplate(SendCheck check) {
     switch (check) {
-        case SendCheck::MaskNotContiguous:
-            return QT_TRANSLATE_NOOP("LanSendChecks",
-                                     "The subnet mask %1 is not contiguous: its ones must all come before its zeros.");
-        case SendCheck::NetworkAddress:
-            return QT_TRANSLATE_NOOP("LanSendChecks",
-                                     "The IP address %1 is the network address of its subnet; no device can use it.");
-        case SendCheck::BroadcastAddress:
-            return QT_TRANSLATE_NOOP("LanSendChecks",
-                                     "The IP address %1 is the broadcast address of its subnet; no device can use it.");
-        case SendCheck::ReservedAddress:
-            return QT_TRANSLATE_NOOP("LanSendChecks",
-                                     "The IP address %1 is reserved (%2) and cannot be a printer's address.");
-        case SendCheck::GatewayOutsideSubnet:
-            return QT_TRANSLATE_NOOP("LanSendChecks",
-                                     "The gateway %1 is outside the subnet %2 of the IP address; the printer could "
-                                     "not reach it.");
-        case SendCheck::AddressInUse:
-            return QT_TRANSLATE_NOOP("LanSendChecks",
-                                     "The IP address %1 is already used by the printer %2 in the list.");
-        case SendCheck::OutsideLocalSubnet:
-            return QT_TRANSLATE_NOOP("LanSendChecks",
-                                     "The IP address %1 is outside the subnet %2 of this computer's address %3: this "
-                                     "computer will no longer reach the printer without a route.");
+    case SendCheck::MaskNotContiguous:
+        return QT_TRANSLATE_NOOP("LanSendChecks",
+                                 "The subnet mask %1 is not contiguous: its ones must all come before its zeros.");
+    case SendCheck::NetworkAddress:
+        return QT_TRANSLATE_NOOP("LanSendChecks",
+                                 "The IP address %1 is the network address of its subnet; no device can use it.");
+    case SendCheck::BroadcastAddress:
+        return QT_TRANSLATE_NOOP("LanSendChecks",
+                                 "The IP address %1 is the broadcast address of its subnet; no device can use it.");
+    case SendCheck::ReservedAddress:
+        return QT_TRANSLATE_NOOP("LanSendChecks",
+                                 "The IP address %1 is reserved (%2) and cannot be a printer's address.");
+    case SendCheck::GatewayOutsideSubnet:
+        return QT_TRANSLATE_NOOP("LanSendChecks",
+                                 "The gateway %1 is outside the subnet %2 of the IP address; the printer could "
+                                 "not reach it.");
+    case SendCheck::AddressInUse:
+        return QT_TRANSLATE_NOOP("LanSendChecks", "The IP address %1 is already used by the printer %2 in the list.");
+    case SendCheck::OutsideLocalSubnet:
+        return QT_TRANSLATE_NOOP("LanSendChecks",
+                                 "The IP address %1 is outside the subnet %2 of this computer's address %3: this "
+                                 "computer will no longer reach the printer without a route.");
     }
     return "";
 }

@@ -14,9 +14,7 @@ Notice NetworkNotice(StringId message, NetworkControl focus, bool focusFirst = f
     return PageNotice(Tab::Network, message, static_cast<int>(focus), focusFirst);
 }
 
-bool IsWpa(int authentication) {
-    return authentication >= code::kWpaPsk && authentication <= code::kWpa2;
-}
+bool IsWpa(int authentication) { return authentication >= code::kWpaPsk && authentication <= code::kWpa2; }
 
 bool AllDigits(std::string_view text) {
     return std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
@@ -40,8 +38,7 @@ void NetworkPage::syncRadios() {
 }
 
 void NetworkPage::enableAddresses(bool on) {
-    for (auto c : kAddressControls)
-        controls_.enable(c, on);
+    for (auto c : kAddressControls) controls_.enable(c, on);
 }
 
 std::optional<NetworkControl> NetworkPage::takeFocusRequest() {
@@ -54,10 +51,8 @@ void NetworkPage::enableControls(bool on) {
     controls_.enable(NetworkControl::InfraRadio, on);
     controls_.enable(NetworkControl::AdhocRadio, on);
     // The Wi-Fi Direct radio exists only for printers with the newer record.
-    if (!on)
-        controls_.enable(NetworkControl::WifiDirectRadio, false);
-    else if (context_.extendedLayout)
-        controls_.enable(NetworkControl::WifiDirectRadio, true);
+    if (!on) controls_.enable(NetworkControl::WifiDirectRadio, false);
+    else if (context_.extendedLayout) controls_.enable(NetworkControl::WifiDirectRadio, true);
     for (auto c : {NetworkControl::AdhocChannel, NetworkControl::DhcpRadio, NetworkControl::ManualRadio,
                    NetworkControl::Ssid, NetworkControl::InactivityTime})
         controls_.enable(c, on);
@@ -68,12 +63,9 @@ void NetworkPage::enableControls(bool on) {
         focus(NetworkControl::ManualRadio);
         controls_.enable(NetworkControl::DhcpRadio, false);  // ad hoc mode takes no DHCP
     }
-    if (context_.working.networkMode != code::kWifiDirect)
-        controls_.enable(NetworkControl::PinCode, false);
-    if (context_.working.ipAssignmentChoice == code::kDhcp)
-        enableAddresses(false);
-    else if (context_.working.ipAssignmentChoice == code::kManual)
-        enableAddresses(on);
+    if (context_.working.networkMode != code::kWifiDirect) controls_.enable(NetworkControl::PinCode, false);
+    if (context_.working.ipAssignmentChoice == code::kDhcp) enableAddresses(false);
+    else if (context_.working.ipAssignmentChoice == code::kManual) enableAddresses(on);
     syncRadios();
 }
 
@@ -138,9 +130,7 @@ void NetworkPage::clickManual() {
 
 MaybeNotice NetworkPage::editText(NetworkControl control, std::string_view text) {
     switch (control) {
-    case NetworkControl::Ssid:
-        context_.working.ssid = text;
-        break;
+    case NetworkControl::Ssid: context_.working.ssid = text; break;
     case NetworkControl::AdhocChannel:
         if (adhocChannel_.setText(text) && adhocChannel_.value() > kMaxAdhocChannel) {
             adhocChannel_.setValue(kMaxAdhocChannel);
@@ -154,41 +144,30 @@ MaybeNotice NetworkPage::editText(NetworkControl control, std::string_view text)
         }
         break;
     case NetworkControl::PinCode:
-        if (AllDigits(text))
-            p2pPinCode_ = text;
+        if (AllDigits(text)) p2pPinCode_ = text;
         break;
-    default:
-        break;
+    default: break;
     }
     return std::nullopt;
 }
 
 void NetworkPage::setAddress(NetworkControl control, link::Ipv4 address) {
     switch (control) {
-    case NetworkControl::IpAddress:
-        context_.working.ipAddress = address;
-        break;
-    case NetworkControl::SubnetMask:
-        context_.working.subnetMask = address;
-        break;
-    case NetworkControl::Gateway:
-        context_.working.gateway = address;
-        break;
-    default:
-        break;
+    case NetworkControl::IpAddress: context_.working.ipAddress = address; break;
+    case NetworkControl::SubnetMask: context_.working.subnetMask = address; break;
+    case NetworkControl::Gateway: context_.working.gateway = address; break;
+    default: break;
     }
 }
 
 void NetworkPage::chooseP2pChannel(int index) {
-    if (index < 0 || index >= static_cast<int>(kChannelEntries.size()))
-        return;
+    if (index < 0 || index >= static_cast<int>(kChannelEntries.size())) return;
     p2pChannel_ = kChannelEntries[static_cast<std::size_t>(index)];
     controls_[NetworkControl::P2pChannel].selection = index;
 }
 
 void NetworkPage::chooseP2pConnMode(int index) {
-    if (index < 0 || index >= static_cast<int>(kConnModeEntries.size()))
-        return;
+    if (index < 0 || index >= static_cast<int>(kConnModeEntries.size())) return;
     p2pConnMode_ = index;
     controls_[NetworkControl::P2pConnMode].selection = index;
 }
@@ -229,46 +208,35 @@ void NetworkPage::resetWifiDirect() {
     p2pPinCode_.clear();
 }
 
-bool NetworkPage::pinLengthAcceptable() const {
-    return p2pPinCode_.size() == 4 || p2pPinCode_.size() >= 8;
-}
+bool NetworkPage::pinLengthAcceptable() const { return p2pPinCode_.size() == 4 || p2pPinCode_.size() >= 8; }
 
 MaybeNotice NetworkPage::adhocChannelCheck() const {
-    if (context_.working.networkMode != code::kAdhoc)
-        return std::nullopt;
+    if (context_.working.networkMode != code::kAdhoc) return std::nullopt;
     // An emptied channel has no number to send (the one it last read as is
     // not on screen).
     if (adhocChannel_.empty())
         return PageNotice(Tab::Network, kChannelNotSet, static_cast<int>(NetworkControl::AdhocChannel));
-    if (adhocChannel_.value() == 0)
-        return NetworkNotice(kAdhocChannelIncorrect, NetworkControl::AdhocChannel);
+    if (adhocChannel_.value() == 0) return NetworkNotice(kAdhocChannelIncorrect, NetworkControl::AdhocChannel);
     return std::nullopt;
 }
 
 MaybeNotice NetworkPage::ssidAndTimeCheck() const {
-    if (context_.working.ssid.empty())
-        return NetworkNotice(kSsidIncorrect, NetworkControl::Ssid);
-    if (!FitsField("ssid", context_.working.ssid))
-        return NetworkNotice(kTextTooLong, NetworkControl::Ssid);
-    if (inactivityTime_.empty())
-        return NetworkNotice(kTimeNotSet, NetworkControl::InactivityTime);
+    if (context_.working.ssid.empty()) return NetworkNotice(kSsidIncorrect, NetworkControl::Ssid);
+    if (!FitsField("ssid", context_.working.ssid)) return NetworkNotice(kTextTooLong, NetworkControl::Ssid);
+    if (inactivityTime_.empty()) return NetworkNotice(kTimeNotSet, NetworkControl::InactivityTime);
     return std::nullopt;
 }
 
 MaybeNotice NetworkPage::leaveCheck() const {
-    if (auto notice = adhocChannelCheck())
-        return notice;
-    if (auto notice = ssidAndTimeCheck())
-        return notice;
+    if (auto notice = adhocChannelCheck()) return notice;
+    if (auto notice = ssidAndTimeCheck()) return notice;
     // Whatever the mode: the PIN is kept by the printer in every mode.
-    if (!pinLengthAcceptable())
-        return NetworkNotice(kIncorrectPin, NetworkControl::PinCode, true);
+    if (!pinLengthAcceptable()) return NetworkNotice(kIncorrectPin, NetworkControl::PinCode, true);
     return std::nullopt;
 }
 
 MaybeNotice NetworkPage::saveCheck() const {
-    if (auto notice = adhocChannelCheck())
-        return notice;
+    if (auto notice = adhocChannelCheck()) return notice;
     if (context_.extendedLayout && (p2pConnMode_ == 2 || p2pConnMode_ == 3) && p2pPinCode_.empty())
         return NetworkNotice(kIncorrectPin, NetworkControl::PinCode);
     return ssidAndTimeCheck();

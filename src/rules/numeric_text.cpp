@@ -6,11 +6,9 @@
 namespace corvane::rules {
 
 bool NumericText::setText(std::string_view text) {
-    if (!std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; }))
-        return false;
+    if (!std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; })) return false;
     text_ = std::string(text);
-    if (text.empty())
-        return true;
+    if (text.empty()) return true;
     constexpr std::uint64_t kMax = std::numeric_limits<std::uint32_t>::max();
     std::uint64_t n = 0;
     for (char c : text) {

@@ -109,9 +109,9 @@ SpreadResult SpreadProfile(const Profile& profile, const link::PrinterConfig& ba
     model.applyRecord(merged, info, layout);
     model.finishConnect();
     auto& tabs = model.tabs;
-    for (const MaybeNotice& notice : {tabs.protocol.checkValues(), tabs.network.leaveCheck(),
-                                      tabs.network.saveCheck(), tabs.security.checkValues(),
-                                      model.checkWepKeyForSave(), model.checkPinForSave()}) {
+    for (const MaybeNotice& notice :
+         {tabs.protocol.checkValues(), tabs.network.leaveCheck(), tabs.network.saveCheck(), tabs.security.checkValues(),
+          model.checkWepKeyForSave(), model.checkPinForSave()}) {
         if (notice) {
             result.refusal = RuleRefusal(*notice);
             return result;

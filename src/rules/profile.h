@@ -61,7 +61,7 @@ struct SpreadResult {
 // The profile over `base` (the record of a printer of `layout`), checked by
 // the Protocol, Network and Security pages' rules and the checks of Save (WEP
 // key, PIN). The System page is not the profile's and is not checked.
-SpreadResult SpreadProfile(const Profile& profile, const link::PrinterConfig& base,
-                           const link::PrinterSystemInfo& info, link::ConfigLayout layout);
+SpreadResult SpreadProfile(const Profile& profile, const link::PrinterConfig& base, const link::PrinterSystemInfo& info,
+                           link::ConfigLayout layout);
 
 }  // namespace corvane::rules

@@ -7,8 +7,8 @@
 namespace corvane::rules {
 
 namespace {
-constexpr ProtocolControl kSwitches[] = {ProtocolControl::Https, ProtocolControl::Telnet,
-                                         ProtocolControl::Ftp, ProtocolControl::Snmp};
+constexpr ProtocolControl kSwitches[] = {ProtocolControl::Https, ProtocolControl::Telnet, ProtocolControl::Ftp,
+                                         ProtocolControl::Snmp};
 
 std::uint8_t SwitchByte(int index) { return static_cast<std::uint8_t>(index & 0xFF); }
 
@@ -19,16 +19,14 @@ Notice ProtocolNotice(StringId message, ProtocolControl focus) {
 
 ProtocolPage::ProtocolPage() {
     // The lists open on "Disable" although the fields start without a choice.
-    for (auto c : kSwitches)
-        controls_[c].selection = 0;
+    for (auto c : kSwitches) controls_[c].selection = 0;
     controls_[ProtocolControl::GetCommunity].field = "getCommunity";
     controls_[ProtocolControl::SetCommunity].field = "setCommunity";
     controls_[ProtocolControl::TrapCommunity].field = "trapCommunity";
 }
 
 void ProtocolPage::enableControls(bool on) {
-    for (auto c : kSwitches)
-        controls_.enable(c, on);
+    for (auto c : kSwitches) controls_.enable(c, on);
     for (auto c : {ProtocolControl::GetCommunity, ProtocolControl::SetCommunity, ProtocolControl::TrapCommunity,
                    ProtocolControl::TrapAddress})
         controls_.enable(c, on);
@@ -56,25 +54,20 @@ MaybeNotice ProtocolPage::editText(ProtocolControl control, std::string_view tex
 
 void ProtocolPage::chooseEntry(ProtocolControl list, int index) {
     int* field = switchField(list);
-    if (!field || index < 0 || index >= kSwitchEntries)
-        return;
+    if (!field || index < 0 || index >= kSwitchEntries) return;
     *field = index;
     controls_[list].selection = index;
 }
 
 MaybeNotice ProtocolPage::checkValues() const {
-    if (setCommunity.empty())
-        return ProtocolNotice(kCommunityIncorrect, ProtocolControl::SetCommunity);
-    if (getCommunity.empty())
-        return ProtocolNotice(kCommunityIncorrect, ProtocolControl::GetCommunity);
-    if (trapCommunity.empty())
-        return ProtocolNotice(kTrapCommunityIncorrect, ProtocolControl::TrapCommunity);
+    if (setCommunity.empty()) return ProtocolNotice(kCommunityIncorrect, ProtocolControl::SetCommunity);
+    if (getCommunity.empty()) return ProtocolNotice(kCommunityIncorrect, ProtocolControl::GetCommunity);
+    if (trapCommunity.empty()) return ProtocolNotice(kTrapCommunityIncorrect, ProtocolControl::TrapCommunity);
     for (const auto& [field, text, control] :
          {std::tuple{"setCommunity", &setCommunity, ProtocolControl::SetCommunity},
           std::tuple{"getCommunity", &getCommunity, ProtocolControl::GetCommunity},
           std::tuple{"trapCommunity", &trapCommunity, ProtocolControl::TrapCommunity}})
-        if (!FitsField(field, *text))
-            return ProtocolNotice(kTextTooLong, control);
+        if (!FitsField(field, *text)) return ProtocolNotice(kTextTooLong, control);
     return std::nullopt;
 }
 

@@ -37,7 +37,8 @@ public:
         const Bytes before = link::SerializeConfig(printer, layout);
         const Bytes after = link::SerializeConfig(edited, layout);
         for (const auto& field : link::ConfigFields())
-            if (field.inLayout(layout) && !SameBytes(FieldBytes(before, field, layout), FieldBytes(after, field, layout)))
+            if (field.inLayout(layout) &&
+                !SameBytes(FieldBytes(before, field, layout), FieldBytes(after, field, layout)))
                 changed_.insert(field.name);
     }
 
@@ -78,13 +79,10 @@ private:
         if (fault != EntryFault::None && entry && entry->digitsOnly)
             return refuse(PageNotice(tab, kIncorrectPin, control), field);
         switch (fault) {
-        case EntryFault::None:
-            break;
+        case EntryFault::None: break;
         case EntryFault::TooManyBytes:
-        case EntryFault::TooManyCharacters:
-            return refuse(PageNotice(tab, kTextTooLong, control), field);
-        default:
-            return unavailable(tab, control, field);
+        case EntryFault::TooManyCharacters: return refuse(PageNotice(tab, kTextTooLong, control), field);
+        default: return unavailable(tab, control, field);
         }
         if (auto notice = edit(text)) return refuse(*notice, field);
         return true;
@@ -186,7 +184,7 @@ private:
             if (!click("authentication", radios[edited_.authentication])) return false;
         }
         if (changed("cipher")) {
-            const C radios[] = {C::CipherNone, C::CipherWep,  C::CipherWep,
+            const C radios[] = {C::CipherNone, C::CipherWep, C::CipherWep,
                                 C::CipherTkip, C::CipherAes, C::CipherAesTkip};
             if (edited_.cipher >= std::size(radios))
                 return unavailable(Tab::Security, static_cast<int>(C::CipherNone), "cipher");
@@ -203,7 +201,8 @@ private:
         if (changed("eapMode")) {
             // EAP "NONE", the code after the last radio, has none.
             const C radios[] = {C::EapPeap, C::EapTtls, C::EapTls, C::EapLeap, C::EapFast};
-            if (edited_.eapMode >= std::size(radios)) return unavailable(Tab::Security, static_cast<int>(C::EapPeap), "eapMode");
+            if (edited_.eapMode >= std::size(radios))
+                return unavailable(Tab::Security, static_cast<int>(C::EapPeap), "eapMode");
             if (!click("eapMode", radios[edited_.eapMode])) return false;
         }
         return true;
@@ -260,9 +259,9 @@ private:
     // Every page as if it had been left, then Save's own checks.
     bool runChecks() {
         const auto& tabs = model_.tabs;
-        for (const MaybeNotice& notice : {tabs.system.checkValues(), tabs.protocol.checkValues(),
-                                          tabs.network.leaveCheck(), tabs.network.saveCheck(),
-                                          tabs.security.checkValues()})
+        for (const MaybeNotice& notice :
+             {tabs.system.checkValues(), tabs.protocol.checkValues(), tabs.network.leaveCheck(),
+              tabs.network.saveCheck(), tabs.security.checkValues()})
             if (notice) return refuse(*notice, std::string(NoticeField(*notice)));
         if (const MaybeNotice notice = model_.prepareSave()) return refuse(*notice, std::string(NoticeField(*notice)));
         return true;

@@ -141,7 +141,8 @@ std::optional<link::Ipv4> ParseIpv4(std::string_view text) {
             text.remove_prefix(1);
         }
         unsigned value = 0;
-        const auto [end, error] = std::from_chars(text.data(), text.data() + std::min<std::size_t>(text.size(), 3), value);
+        const auto [end, error] =
+            std::from_chars(text.data(), text.data() + std::min<std::size_t>(text.size(), 3), value);
         const auto used = static_cast<std::size_t>(end - text.data());
         if (error != std::errc{} || used == 0 || value > 255) return std::nullopt;
         text.remove_prefix(used);

@@ -26,27 +26,19 @@ C CipherRadio(int cipher) {
     return kByCode[cipher];
 }
 
-Notice SecurityNotice(StringId message, C focus) {
-    return PageNotice(Tab::Security, message, static_cast<int>(focus));
-}
+Notice SecurityNotice(StringId message, C focus) { return PageNotice(Tab::Security, message, static_cast<int>(focus)); }
 }  // namespace
 
 int CipherAfterAuthentication(int authentication, int cipher) {
     using namespace code;
     switch (authentication) {
-    case kOpenSystem:
-        return cipher == kTkip || cipher == kAes ? kNone : cipher;
-    case kSharedKey:
-        return cipher == kNone || cipher == kTkip || cipher == kAes ? kWep128 : cipher;
+    case kOpenSystem: return cipher == kTkip || cipher == kAes ? kNone : cipher;
+    case kSharedKey: return cipher == kNone || cipher == kTkip || cipher == kAes ? kWep128 : cipher;
     case kWpaPsk:
-    case kWpa2Psk:
-        return cipher == kNone || IsWep(cipher) ? kTkip : cipher;
-    case kWpa:
-        return cipher == kNone || IsWep(cipher) || cipher == kAes ? kTkip : cipher;
-    case kWpa2:
-        return cipher == kNone || IsWep(cipher) || cipher == kTkip ? kAes : cipher;
-    default:
-        return cipher;
+    case kWpa2Psk: return cipher == kNone || IsWep(cipher) ? kTkip : cipher;
+    case kWpa: return cipher == kNone || IsWep(cipher) || cipher == kAes ? kTkip : cipher;
+    case kWpa2: return cipher == kNone || IsWep(cipher) || cipher == kTkip ? kAes : cipher;
+    default: return cipher;
     }
 }
 
@@ -79,8 +71,7 @@ void SecurityPage::enableControls(bool on) {
 void SecurityPage::refreshControls() {
     const auto& w = context_.working;
     const bool infra = w.networkMode == code::kInfra;
-    for (auto c : {C::WpaPsk, C::Wpa2Psk, C::Wpa, C::Wpa2})
-        controls_.enable(c, infra);
+    for (auto c : {C::WpaPsk, C::Wpa2Psk, C::Wpa, C::Wpa2}) controls_.enable(c, infra);
 
     if (InRange(w.authentication, code::kOpenSystem, code::kWpa2)) {
         focusRequest_ = kAuthRadios[w.authentication];
@@ -89,8 +80,7 @@ void SecurityPage::refreshControls() {
         const bool eap = w.authentication >= code::kWpa;
         controls_.enable(C::CipherNone, w.authentication == code::kOpenSystem);
         controls_.enable(C::CipherWep, wep);
-        for (auto c : {C::CipherTkip, C::CipherAes, C::CipherAesTkip})
-            controls_.enable(c, !wep);
+        for (auto c : {C::CipherTkip, C::CipherAes, C::CipherAesTkip}) controls_.enable(c, !wep);
         for (auto c : kEapRadios) {
             controls_.show(c, eap);
             if (eap) controls_.enable(c, true);
@@ -101,8 +91,7 @@ void SecurityPage::refreshControls() {
         controls_.show(C::PskKeyLabel, psk);
         controls_.show(C::PskKey, psk);
         controls_.enable(C::PskKey, !wep);
-        for (auto c : {C::AuthIdLabel, C::AuthId, C::AuthPasswordLabel, C::AuthPassword})
-            controls_.show(c, eap);
+        for (auto c : {C::AuthIdLabel, C::AuthId, C::AuthPasswordLabel, C::AuthPassword}) controls_.show(c, eap);
     }
 
     if (InRange(w.cipher, code::kNone, code::kAesTkip)) {
@@ -117,42 +106,33 @@ void SecurityPage::refreshControls() {
         }
     }
 
-    if (InRange(eapMode_, 0, 4))
-        checkOnlyEapRadio(kEapRadios[eapMode_]);
+    if (InRange(eapMode_, 0, 4)) checkOnlyEapRadio(kEapRadios[eapMode_]);
 
     controls_[C::AuthPasswordLabel].labelId =
         controls_[C::EapTls].checked ? kCertificationPassword : kAuthenticationPassword;
 }
 
 void SecurityPage::checkOnlyCipherRadio(SecurityControl radio) {
-    for (auto c : kCipherRadios)
-        controls_.check(c, c == radio);
+    for (auto c : kCipherRadios) controls_.check(c, c == radio);
 }
 
 void SecurityPage::checkOnlyEapRadio(SecurityControl radio) {
-    for (auto c : kEapRadios)
-        controls_.check(c, c == radio);
+    for (auto c : kEapRadios) controls_.check(c, c == radio);
 }
 
-void SecurityPage::setCipher(int value) {
-    context_.working.cipher = value;
-}
+void SecurityPage::setCipher(int value) { context_.working.cipher = value; }
 
 void SecurityPage::clickAuthentication(int value) {
-    if (!InRange(value, code::kOpenSystem, code::kWpa2))
-        return;
+    if (!InRange(value, code::kOpenSystem, code::kWpa2)) return;
     context_.working.authentication = value;
-    for (auto c : kAuthRadios)
-        controls_.check(c, c == kAuthRadios[value]);
+    for (auto c : kAuthRadios) controls_.check(c, c == kAuthRadios[value]);
     const int moved = CipherAfterAuthentication(value, context_.working.cipher);
-    if (moved != context_.working.cipher)
-        setCipher(moved);
+    if (moved != context_.working.cipher) setCipher(moved);
     refreshControls();
 }
 
 void SecurityPage::clickCipherRadio(int radio) {
-    if (!InRange(radio, 0, 4))
-        return;
+    if (!InRange(radio, 0, 4)) return;
     checkOnlyCipherRadio(kCipherRadios[radio]);
     switch (radio) {
     case 0:
@@ -183,8 +163,7 @@ void SecurityPage::clickCipherRadio(int radio) {
 }
 
 void SecurityPage::clickEap(int value) {
-    if (!InRange(value, 0, 4))
-        return;
+    if (!InRange(value, 0, 4)) return;
     checkOnlyEapRadio(kEapRadios[value]);
     eapMode_ = value;
     refreshControls();
@@ -210,28 +189,18 @@ std::optional<int> AuthenticationForSurvey(std::uint8_t securityFlags) {
 
 MaybeNotice SecurityPage::editText(SecurityControl control, std::string_view text) {
     switch (control) {
-    case C::PskKey:
-        context_.working.pskKey = text;
-        break;
+    case C::PskKey: context_.working.pskKey = text; break;
     case C::WepKey:
         wepKeyText_ = text;
         // Outside WEP the typed key is not taken.
-        if (!IsWep(context_.working.cipher))
-            break;
-        if (text.size() == 5 || text.size() == 10)
-            setCipher(code::kWep64);
-        else if (text.size() == 13 || text.size() == 26)
-            setCipher(code::kWep128);
+        if (!IsWep(context_.working.cipher)) break;
+        if (text.size() == 5 || text.size() == 10) setCipher(code::kWep64);
+        else if (text.size() == 13 || text.size() == 26) setCipher(code::kWep128);
         context_.working.wepKey = text;
         break;
-    case C::AuthId:
-        context_.working.authId = text;
-        break;
-    case C::AuthPassword:
-        context_.working.authPassword = text;
-        break;
-    default:
-        break;
+    case C::AuthId: context_.working.authId = text; break;
+    case C::AuthPassword: context_.working.authPassword = text; break;
+    default: break;
     }
     return std::nullopt;
 }
@@ -243,36 +212,28 @@ MaybeNotice SecurityPage::checkValues() const {
     const bool eapAuth = w.authentication == code::kWpa || w.authentication == code::kWpa2;
     if (wepAuth && IsWep(w.cipher)) {
         const auto n = w.wepKey.size();
-        if (n != 5 && n != 10 && n != 13 && n != 26)
-            return SecurityNotice(kWepKeyInvalid, C::WepKey);
+        if (n != 5 && n != 10 && n != 13 && n != 26) return SecurityNotice(kWepKeyInvalid, C::WepKey);
     }
     // The printer derives its key from the PSK under every WPA cipher, AES +
     // TKIP included: a key the standard does not allow leaves it off the air.
     if (pskAuth && (IsTkipOrAes(w.cipher) || w.cipher == code::kAesTkip)) {
-        if (w.pskKey.empty())
-            return SecurityNotice(kPskKeyIncorrect, C::PskKey);
-        if (!ValidPskKey(w.pskKey))
-            return SecurityNotice(kPskKeyInvalid, C::PskKey);
+        if (w.pskKey.empty()) return SecurityNotice(kPskKeyIncorrect, C::PskKey);
+        if (!ValidPskKey(w.pskKey)) return SecurityNotice(kPskKeyInvalid, C::PskKey);
     }
     if (eapAuth && IsTkipOrAes(w.cipher)) {
-        if (w.authId.empty())
-            return SecurityNotice(kCertificateIdIncorrect, C::AuthId);
-        if (w.authPassword.empty())
-            return SecurityNotice(kCertificatePasswordIncorrect, C::AuthPassword);
+        if (w.authId.empty()) return SecurityNotice(kCertificateIdIncorrect, C::AuthId);
+        if (w.authPassword.empty()) return SecurityNotice(kCertificatePasswordIncorrect, C::AuthPassword);
     }
-    for (const auto& [field, text, control] : {std::tuple{"wepKey", &w.wepKey, C::WepKey},
-                                               std::tuple{"pskKey", &w.pskKey, C::PskKey},
-                                               std::tuple{"authId", &w.authId, C::AuthId},
-                                               std::tuple{"authPassword", &w.authPassword, C::AuthPassword}})
-        if (!FitsField(field, *text))
-            return SecurityNotice(kTextTooLong, control);
+    for (const auto& [field, text, control] :
+         {std::tuple{"wepKey", &w.wepKey, C::WepKey}, std::tuple{"pskKey", &w.pskKey, C::PskKey},
+          std::tuple{"authId", &w.authId, C::AuthId}, std::tuple{"authPassword", &w.authPassword, C::AuthPassword}})
+        if (!FitsField(field, *text)) return SecurityNotice(kTextTooLong, control);
     return std::nullopt;
 }
 
 bool ValidPskKey(std::string_view key) {
     const auto all = [key](auto predicate) { return std::all_of(key.begin(), key.end(), predicate); };
-    if (key.size() == 64)
-        return all([](char c) { return std::isxdigit(static_cast<unsigned char>(c)) != 0; });
+    if (key.size() == 64) return all([](char c) { return std::isxdigit(static_cast<unsigned char>(c)) != 0; });
     return key.size() >= 8 && key.size() <= 63 && all([](char c) { return c >= 0x20 && c <= 0x7E; });
 }
 
@@ -290,8 +251,7 @@ void SecurityPage::loadRecord(const link::PrinterConfig& config) {
 
 void SecurityPage::syncControls() {
     wepKeyText_ = context_.working.wepKey;
-    for (int i = 0; i < 6; ++i)
-        controls_.check(kAuthRadios[i], context_.working.authentication == i);
+    for (int i = 0; i < 6; ++i) controls_.check(kAuthRadios[i], context_.working.authentication == i);
     controls_.check(C::CipherNone, context_.working.cipher == code::kNone);
     controls_.check(C::EapPeap, eapMode_ == 0);
 }

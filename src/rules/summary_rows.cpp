@@ -20,7 +20,8 @@ namespace {
 std::string Clip(const std::string& text, std::string_view field) { return text.substr(0, FieldWidth(field)); }
 
 SummaryRow LabelRow(const char* name, Vocabulary table, int code) {
-    const StringId textId = setting_vocabulary::Has(table, code) ? setting_vocabulary::StringIds(table)[code] : StringId{};
+    const StringId textId =
+        setting_vocabulary::Has(table, code) ? setting_vocabulary::StringIds(table)[code] : StringId{};
     return {name, std::string(setting_vocabulary::Label(table, code)), textId};
 }
 SummaryRow SecretRow(const char* name, std::string value) { return {name, std::move(value), StringId{}, true}; }
@@ -48,28 +49,32 @@ std::array<SummaryRow, kSummaryRowCount> SummaryRows(const link::PrinterConfig& 
         {QT_TRANSLATE_NOOP("SettingsSummaryDialog", "Trap Community"), Clip(c.trapCommunity, "trapCommunity")},
         LabelRow(QT_TRANSLATE_NOOP("SettingsSummaryDialog", "Network Mode"), Vocabulary::NetworkMode, c.networkMode),
         {QT_TRANSLATE_NOOP("SettingsSummaryDialog", "Adhoc Channel"),
-            c.adhocChannel == 0 ? std::string("-") : std::to_string(c.adhocChannel)},
+         c.adhocChannel == 0 ? std::string("-") : std::to_string(c.adhocChannel)},
         {QT_TRANSLATE_NOOP("SettingsSummaryDialog", "SSID"), Clip(c.ssid, "ssid")},
         {QT_TRANSLATE_NOOP("SettingsSummaryDialog", "Inactivity Time"), std::to_string(c.inactivityTime)},
-        LabelRow(QT_TRANSLATE_NOOP("SettingsSummaryDialog", "IP Assignment method"),
-                 Vocabulary::IpAssignment, c.ipAssignment),
+        LabelRow(QT_TRANSLATE_NOOP("SettingsSummaryDialog", "IP Assignment method"), Vocabulary::IpAssignment,
+                 c.ipAssignment),
         {QT_TRANSLATE_NOOP("SettingsSummaryDialog", "IP Address"), link::FormatIpv4(c.ipAddress)},
         {QT_TRANSLATE_NOOP("SettingsSummaryDialog", "Subnet Mask"), link::FormatIpv4(c.subnetMask)},
         {QT_TRANSLATE_NOOP("SettingsSummaryDialog", "Gateway"), link::FormatIpv4(c.gateway)},
-        LabelRow(QT_TRANSLATE_NOOP("SettingsSummaryDialog", "Authentication"),
-                 Vocabulary::Authentication, c.authentication),
+        LabelRow(QT_TRANSLATE_NOOP("SettingsSummaryDialog", "Authentication"), Vocabulary::Authentication,
+                 c.authentication),
         LabelRow(QT_TRANSLATE_NOOP("SettingsSummaryDialog", "Cryptograph"), Vocabulary::Cipher, c.cipher),
-        SecretRow(QT_TRANSLATE_NOOP("SettingsSummaryDialog", "WEP Key"), wep ? Clip(c.wepKey, "wepKey") : std::string()),
-        SecretRow(QT_TRANSLATE_NOOP("SettingsSummaryDialog", "PSK Key"), psk ? Clip(c.pskKey, "pskKey") : std::string()),
-        LabelRow(QT_TRANSLATE_NOOP("SettingsSummaryDialog", "EAP Mode"),
-                 Vocabulary::EapMode, eap ? c.eapMode : kEapNone),
+        SecretRow(QT_TRANSLATE_NOOP("SettingsSummaryDialog", "WEP Key"),
+                  wep ? Clip(c.wepKey, "wepKey") : std::string()),
+        SecretRow(QT_TRANSLATE_NOOP("SettingsSummaryDialog", "PSK Key"),
+                  psk ? Clip(c.pskKey, "pskKey") : std::string()),
+        LabelRow(QT_TRANSLATE_NOOP("SettingsSummaryDialog", "EAP Mode"), Vocabulary::EapMode,
+                 eap ? c.eapMode : kEapNone),
         {QT_TRANSLATE_NOOP("SettingsSummaryDialog", "Auth ID"), eap ? Clip(c.authId, "authId") : std::string()},
         SecretRow(QT_TRANSLATE_NOOP("SettingsSummaryDialog", "Auth Password/Certification Key(EAP-TLS)"),
                   eap ? Clip(c.authPassword, "authPassword") : std::string()),
         {QT_TRANSLATE_NOOP("SettingsSummaryDialog", "P2P Conn Mode"),
-            newer ? std::to_string(c.p2pConnMode) : std::string()},
-        {QT_TRANSLATE_NOOP("SettingsSummaryDialog", "P2P Channel"), newer ? Clip(c.p2pChannel, "p2pChannel") : std::string()},
-        SecretRow(QT_TRANSLATE_NOOP("SettingsSummaryDialog", "P2P Pin Code"), newer ? Clip(c.p2pPinCode, "p2pPinCode") : std::string()),
+         newer ? std::to_string(c.p2pConnMode) : std::string()},
+        {QT_TRANSLATE_NOOP("SettingsSummaryDialog", "P2P Channel"),
+         newer ? Clip(c.p2pChannel, "p2pChannel") : std::string()},
+        SecretRow(QT_TRANSLATE_NOOP("SettingsSummaryDialog", "P2P Pin Code"),
+                  newer ? Clip(c.p2pPinCode, "p2pPinCode") : std::string()),
     }};
 }
 

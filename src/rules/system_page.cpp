@@ -9,9 +9,9 @@ namespace corvane::rules {
 
 namespace {
 constexpr std::array kAllControls = {
-    SystemControl::PrinterName, SystemControl::PrinterPort,     SystemControl::UserId,
+    SystemControl::PrinterName,  SystemControl::PrinterPort,     SystemControl::UserId,
     SystemControl::UserPassword, SystemControl::ConfirmPassword, SystemControl::FirmwareVersion,
-    SystemControl::UpdateDate,  SystemControl::MacAddress,
+    SystemControl::UpdateDate,   SystemControl::MacAddress,
 };
 // Ports the printer keeps for its own services.
 constexpr std::array<std::uint32_t, 6> kReservedPorts = {80, 443, 23, 21, 25, 3318};
@@ -30,56 +30,40 @@ SystemPage::SystemPage(WindowContext& context) : context_(context) {
 }
 
 void SystemPage::enableControls(bool on) {
-    for (auto c : kAllControls)
-        controls_.enable(c, on);
+    for (auto c : kAllControls) controls_.enable(c, on);
 }
 
 MaybeNotice SystemPage::editText(SystemControl control, std::string_view text) {
     switch (control) {
-    case SystemControl::PrinterName:
-        context_.working.printerName = text;
-        break;
-    case SystemControl::UserId:
-        userId_ = text;
-        break;
-    case SystemControl::UserPassword:
-        userPassword_ = text;
-        break;
-    case SystemControl::ConfirmPassword:
-        confirmPassword_ = text;
-        break;
+    case SystemControl::PrinterName: context_.working.printerName = text; break;
+    case SystemControl::UserId: userId_ = text; break;
+    case SystemControl::UserPassword: userPassword_ = text; break;
+    case SystemControl::ConfirmPassword: confirmPassword_ = text; break;
     case SystemControl::PrinterPort:
         if (printerPort_.setText(text) && printerPort_.value() > kMaxPort) {
             printerPort_.setValue(kReplacementPort);
             return SystemNotice(kPortOutOfRange, SystemControl::PrinterPort);
         }
         break;
-    default:
-        break;
+    default: break;
     }
     return std::nullopt;
 }
 
 MaybeNotice SystemPage::checkValues() const {
-    if (context_.working.printerName.empty())
-        return SystemNotice(kSystemNameIncorrect, SystemControl::PrinterName);
+    if (context_.working.printerName.empty()) return SystemNotice(kSystemNameIncorrect, SystemControl::PrinterName);
     if (!FitsField("printerName", context_.working.printerName))
         return SystemNotice(kTextTooLong, SystemControl::PrinterName);
     // An emptied port has no number to send (the one it last read as is not
     // on screen).
-    if (printerPort_.empty())
-        return SystemNotice(kPortOutOfRange, SystemControl::PrinterPort);
+    if (printerPort_.empty()) return SystemNotice(kPortOutOfRange, SystemControl::PrinterPort);
     for (auto port : kReservedPorts)
-        if (printerPort_.value() == port)
-            return SystemNotice(kPortNumberIncorrect, SystemControl::PrinterPort);
-    if (userId_.empty())
-        return SystemNotice(kUserIdIncorrect, SystemControl::UserId);
-    if (!FitsField("userId", userId_))
-        return SystemNotice(kTextTooLong, SystemControl::UserId);
+        if (printerPort_.value() == port) return SystemNotice(kPortNumberIncorrect, SystemControl::PrinterPort);
+    if (userId_.empty()) return SystemNotice(kUserIdIncorrect, SystemControl::UserId);
+    if (!FitsField("userId", userId_)) return SystemNotice(kTextTooLong, SystemControl::UserId);
     if (userPassword_.empty() || userPassword_ != confirmPassword_)
         return SystemNotice(kPasswordIncorrect, SystemControl::UserPassword);
-    if (!FitsField("userPassword", userPassword_))
-        return SystemNotice(kTextTooLong, SystemControl::UserPassword);
+    if (!FitsField("userPassword", userPassword_)) return SystemNotice(kTextTooLong, SystemControl::UserPassword);
     return std::nullopt;
 }
 

@@ -35,7 +35,8 @@ bool AllDigits(std::string_view text) {
 }  // namespace
 
 const TextEntry* FindTextEntry(std::string_view field) {
-    const auto it = std::find_if(kEntries.begin(), kEntries.end(), [field](const TextEntry& e) { return e.field == field; });
+    const auto it =
+        std::find_if(kEntries.begin(), kEntries.end(), [field](const TextEntry& e) { return e.field == field; });
     return it == kEntries.end() ? nullptr : &*it;
 }
 

@@ -23,10 +23,10 @@ enum class EntryFault {
 };
 
 struct TextEntry {
-    std::string_view field;        // the record field (link::ConfigFields name)
-    std::size_t maxCharacters = 0; // the edit's own limit; 0: as many as fit the field
+    std::string_view field;         // the record field (link::ConfigFields name)
+    std::size_t maxCharacters = 0;  // the edit's own limit; 0: as many as fit the field
     bool digitsOnly = false;
-    bool listed = false;           // picked from the Wi-Fi Direct channel list
+    bool listed = false;  // picked from the Wi-Fi Direct channel list
 };
 
 // The entry rule of a record text field, or nullptr for a field no edit

@@ -18,7 +18,7 @@ struct WorkingValues {
     std::string authPassword;
     int networkMode = 0;
     int ipAssignmentChoice = 0;  // 0 DHCP, 1 manual: the inverse of the record byte
-    int authentication = -1;  // none until a record is shown
+    int authentication = -1;     // none until a record is shown
     int cipher = -1;
     link::Ipv4 ipAddress = 0;
     link::Ipv4 subnetMask = 0;
@@ -32,9 +32,7 @@ struct WindowContext {
     bool connected = false;
     bool extendedLayout = false;  // the connected printer uses the 616-byte record
 
-    link::ConfigLayout layout() const {
-        return extendedLayout ? link::ConfigLayout::Newer : link::ConfigLayout::Older;
-    }
+    link::ConfigLayout layout() const { return extendedLayout ? link::ConfigLayout::Newer : link::ConfigLayout::Older; }
 };
 
 // Codes shared by the pages.

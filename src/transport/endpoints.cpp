@@ -47,9 +47,7 @@ void readIpv4(const QString& name, const QString& text, QString& address, QStrin
     }
 }
 
-QString latin1(std::string_view text) {
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
+QString latin1(std::string_view text) { return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())); }
 
 }  // namespace
 
@@ -75,8 +73,10 @@ link::Result<QStringList, QString> parseTargetList(const QString& text, int limi
         if (last < first) {
             return QStringLiteral("the range \"%1\" ends before it starts").arg(part.trimmed());
         }
-        const QString prefix = QStringLiteral("%1.%2.%3.").arg(m.captured(1).toInt()).arg(m.captured(2).toInt()).arg(
-            m.captured(3).toInt());
+        const QString prefix = QStringLiteral("%1.%2.%3.")
+                                   .arg(m.captured(1).toInt())
+                                   .arg(m.captured(2).toInt())
+                                   .arg(m.captured(3).toInt());
         for (int d = first; d <= last; ++d) {
             if (out.size() >= limit) {
                 return QStringLiteral("more than %1 addresses").arg(limit);
@@ -136,8 +136,7 @@ void LanEndpoints::addOptions(QCommandLineParser& parser) {
     parser.addOption({QString::fromLatin1(kSurveyPortOption.option),
                       QStringLiteral("TCP port of the access-point survey (default 3318)."), QStringLiteral("N")});
     parser.addOption({QString::fromLatin1(kLocalAddress.option),
-                      QStringLiteral("Local IPv4 address to search from, instead of asking."),
-                      QStringLiteral("ADDR")});
+                      QStringLiteral("Local IPv4 address to search from, instead of asking."), QStringLiteral("ADDR")});
     parser.addOption({QString::fromLatin1(kPrinterHost.option),
                       QStringLiteral("Connect to HOST (an IPv4 address) instead of the address a printer reports, "
                                      "for its access-point survey and its web page."),
@@ -150,8 +149,7 @@ LanEndpoints LanEndpoints::fromLookup(const std::function<QString(const QString&
     if (endpoints.target.contains(QLatin1Char(',')) ||
         QRegularExpression(QStringLiteral("^[\\d.]+-")).match(endpoints.target).hasMatch()) {
         if (const auto list = parseTargetList(endpoints.target, kMaxTargets); !list) {
-            if (errors)
-                errors->append(QStringLiteral("%1: %2").arg(QString::fromLatin1(kTarget.option), list.error()));
+            if (errors) errors->append(QStringLiteral("%1: %2").arg(QString::fromLatin1(kTarget.option), list.error()));
             endpoints.target.clear();
         }
     }
@@ -188,9 +186,7 @@ LanEndpoints LanEndpoints::fromParser(const QCommandLineParser& parser, QStringL
         errors);
 }
 
-LanEndpoints LanEndpoints::fromEnvironment(QStringList* errors) {
-    return fromLookup(environmentFor, errors);
-}
+LanEndpoints LanEndpoints::fromEnvironment(QStringList* errors) { return fromLookup(environmentFor, errors); }
 
 LanEndpoints& LanEndpoints::current() {
     static LanEndpoints endpoints;

@@ -34,9 +34,9 @@ bool isUnconfiguredAddress(const QString& address);
 link::Result<QStringList, QString> parseTargetList(const QString& text, int limit);
 
 struct LanEndpoints {
-    QString target;        // empty: 255.255.255.255 (Ethernet) or the ".255" address (WLAN)
-    int remotePort = -1;   // -1: the mode's default
-    int localPort = -1;    // -1: the mode's default; 0: any free port
+    QString target;       // empty: 255.255.255.255 (Ethernet) or the ".255" address (WLAN)
+    int remotePort = -1;  // -1: the mode's default
+    int localPort = -1;   // -1: the mode's default; 0: any free port
     int surveyPort = kSurveyPort;
     QString localAddress;  // empty: chosen in the local address window
     QString printerHost;   // empty: the address each printer reported
@@ -71,8 +71,7 @@ struct LanEndpoints {
 
     // Shared by both readers: `lookup` gives the text of an option (by its
     // long name) or an empty string when it is not given.
-    static LanEndpoints fromLookup(const std::function<QString(const QString&)>& lookup,
-                                   QStringList* errors);
+    static LanEndpoints fromLookup(const std::function<QString(const QString&)>& lookup, QStringList* errors);
 };
 
 }  // namespace corvane::lan

@@ -35,7 +35,7 @@ struct LinkTimeouts {
     std::chrono::milliseconds pollInterval{100};
     int pollsPerAttempt = 30;
     int attempts = 30;
-    std::chrono::milliseconds replyGap{100};     // silence that ends a reply
+    std::chrono::milliseconds replyGap{100};  // silence that ends a reply
     // Quiet after a reply that looks whole: bytes of the same burst that are
     // still on their way are collected, and nothing waits for the gap.
     std::chrono::milliseconds replyGuard{10};
@@ -43,7 +43,7 @@ struct LinkTimeouts {
     // about 0.4 s at 115200 baud, so only a peer that trickles reaches it.
     std::chrono::milliseconds replyLimit{5000};
     std::chrono::milliseconds writeLimit{10000};  // longest wait for a write to drain
-    std::chrono::milliseconds slice{25};         // longest blocking wait between idle-hook calls
+    std::chrono::milliseconds slice{25};          // longest blocking wait between idle-hook calls
 
     std::chrono::milliseconds firstByteLimit() const { return pollInterval * pollsPerAttempt * attempts; }
 };

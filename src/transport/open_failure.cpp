@@ -33,11 +33,15 @@ QString groupThatGrantsAccess(const std::string& device) {
 QString permissionAdvice(const link::OpenError& error) {
     const QString group = groupThatGrantsAccess(error.device);
     if (group.isEmpty()) {
-        return QCoreApplication::translate("OpenFailure", "Permission denied: add your user to the 'dialout' group (serial) or 'lp' group (USB printer), "
-                  "then log in again");
+        return QCoreApplication::translate(
+            "OpenFailure",
+            "Permission denied: add your user to the 'dialout' group (serial) or 'lp' group (USB printer), "
+            "then log in again");
     }
-    return QCoreApplication::translate("OpenFailure", "Your user needs to be in the group '%1' that owns %2: run \"sudo usermod -aG %1 $USER\", then log "
-              "in again.")
+    return QCoreApplication::translate(
+               "OpenFailure",
+               "Your user needs to be in the group '%1' that owns %2: run \"sudo usermod -aG %1 $USER\", then log "
+               "in again.")
         .arg(group, QString::fromStdString(error.device));
 }
 
@@ -52,11 +56,14 @@ link::OpenError openProblem(OpenProblem problem, const QString& device, const QS
     int code = 0;
     switch (problem) {
     case OpenProblem::PrinterNotReady:
-        reason = QCoreApplication::translate("OpenFailure", "No printer is ready on this line: its DSR or CTS signal is off.");
+        reason = QCoreApplication::translate("OpenFailure",
+                                             "No printer is ready on this line: its DSR or CTS signal is off.");
         break;
     case OpenProblem::LineSettingsRefused:
-        reason = QCoreApplication::translate("OpenFailure", "The port does not take the printer's line settings (115200 baud, 8 data bits, no parity, "
-                    "1 stop bit, RTS/CTS).");
+        reason = QCoreApplication::translate(
+            "OpenFailure",
+            "The port does not take the printer's line settings (115200 baud, 8 data bits, no parity, "
+            "1 stop bit, RTS/CTS).");
         break;
     case OpenProblem::InUse:
         code = EBUSY;

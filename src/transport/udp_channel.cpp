@@ -117,7 +117,7 @@ bool UdpChannel::bindTo(int localPort, const QString& localAddress) {
     // The system's refusal, blamed on the address or on the port.
     const auto refused = [this] {
         const Cause cause = socket_->error() == QAbstractSocket::SocketAddressNotAvailableError ? Cause::LocalAddress
-                                                                                            : Cause::LocalPort;
+                                                                                                : Cause::LocalPort;
         const QString reason = socket_->errorString();
         closeSocket();
         return fail(cause, reason);
@@ -138,8 +138,8 @@ bool UdpChannel::bindTo(int localPort, const QString& localAddress) {
     if (!device.isEmpty()) {
         if (!socket_->bind(QHostAddress::AnyIPv4, port, mode)) return refused();
         const int fd = static_cast<int>(socket_->socketDescriptor());
-        if (::setsockopt(fd, SOL_SOCKET, SO_BINDTODEVICE, device.constData(),
-                         static_cast<socklen_t>(device.size())) == 0) {
+        if (::setsockopt(fd, SOL_SOCKET, SO_BINDTODEVICE, device.constData(), static_cast<socklen_t>(device.size())) ==
+            0) {
             return bound(true);
         }
         // Tying to the interface is not permitted: bind to the address below.
@@ -159,7 +159,8 @@ bool UdpChannel::bound(bool ok) {
     // to bind and send; it wakes this thread once per batch. The call it
     // posts is dropped if the channel is deleted first.
     const bool reading = receiver_->start(static_cast<int>(socket_->socketDescriptor()), [this] {
-        QMetaObject::invokeMethod(this, [this] { deliverReceived(); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this] { deliverReceived(); }, Qt::QueuedConnection);
     });
     if (reading) return true;
     closeSocket();
@@ -195,9 +196,7 @@ QByteArray UdpChannel::getData(int maxLength) {
     return datagram;
 }
 
-int UdpChannel::localPort() const {
-    return socket_->state() == QAbstractSocket::BoundState ? socket_->localPort() : 0;
-}
+int UdpChannel::localPort() const { return socket_->state() == QAbstractSocket::BoundState ? socket_->localPort() : 0; }
 
 void UdpChannel::deliverReceived() {
     std::deque<ReceivedDatagram> batch = receiver_->takeAll();

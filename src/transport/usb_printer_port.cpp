@@ -74,8 +74,8 @@ int UsbPrinterPort::refresh() {
         for (const QString& node : candidates) {
             if (!QFileInfo::exists(node)) continue;
             if (openableReadWrite(node)) {
-                devices_.push_back({node, QStringLiteral("USB%1").arg(devices_.size() + 1, 3, 10, QLatin1Char('0')),
-                                    productId});
+                devices_.push_back(
+                    {node, QStringLiteral("USB%1").arg(devices_.size() + 1, 3, 10, QLatin1Char('0')), productId});
             }
             break;
         }

@@ -72,9 +72,12 @@ void BssPage::chooseSelected() {
 void BssPage::fitColumns() {
     auto& list = *ui_->bssList;
     const QFontMetrics metrics(list.font());
-    const QString samples[] = {QStringLiteral("100"), QStringLiteral("Corvane-Office-5G"),
-                               QStringLiteral("00-1A-2B-3C-4D-5E"), QStringLiteral("Infrastructure"),
-                               QStringLiteral("-100"), QStringLiteral("WEP64/WPA2/RSN2")};
+    const QString samples[] = {QStringLiteral("100"),
+                               QStringLiteral("Corvane-Office-5G"),
+                               QStringLiteral("00-1A-2B-3C-4D-5E"),
+                               QStringLiteral("Infrastructure"),
+                               QStringLiteral("-100"),
+                               QStringLiteral("WEP64/WPA2/RSN2")};
     int width = 2 * list.frameWidth() + list.verticalScrollBar()->sizeHint().width();
     for (int c = 0; c < list.columnCount(); ++c) {
         const int cell =

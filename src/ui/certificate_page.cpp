@@ -15,12 +15,12 @@ namespace corvane::ui {
 using rules::CertificateControl;
 
 QStringList chooseFilesWithDialog(QWidget* parent) {
-    return QFileDialog::getOpenFileNames(parent, QString(), QString(),
-                                         QCoreApplication::translate("CertificatePage", "Original Certificate Format (*)"));
+    return QFileDialog::getOpenFileNames(
+        parent, QString(), QString(),
+        QCoreApplication::translate("CertificatePage", "Original Certificate Format (*)"));
 }
 
-CertificatePage::CertificatePage(rules::CertificatePage& model, LinkAccess& link, FileChooser chooser,
-                                 QWidget* parent)
+CertificatePage::CertificatePage(rules::CertificatePage& model, LinkAccess& link, FileChooser chooser, QWidget* parent)
     : ConfigPage(parent),
       model_(model),
       link_(link),
@@ -63,7 +63,9 @@ QWidget* CertificatePage::controlWidget(int id) const {
     return nullptr;
 }
 
-void CertificatePage::showPath() { ui_->certificatePath->setText(QFile::decodeName(QByteArray::fromStdString(model_.path().string()))); }
+void CertificatePage::showPath() {
+    ui_->certificatePath->setText(QFile::decodeName(QByteArray::fromStdString(model_.path().string())));
+}
 
 void CertificatePage::openCertificateFile() {
     const QStringList chosen = chooser_(this);

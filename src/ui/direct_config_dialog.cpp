@@ -161,10 +161,9 @@ DirectConfigDialog::~DirectConfigDialog() {
 }
 
 link::LinkWaits DirectConfigDialog::exchangeWaits() {
-    return link::LinkWaits(slicedSleep([this] { processEvents(); }, cancel_), &cancel_,
-                           [this](const link::LinkActivity& activity) {
-                               ui_->activityLabel->setText(activityText(activity));
-                           });
+    return link::LinkWaits(
+        slicedSleep([this] { processEvents(); }, cancel_), &cancel_,
+        [this](const link::LinkActivity& activity) { ui_->activityLabel->setText(activityText(activity)); });
 }
 
 void DirectConfigDialog::processEvents() {
@@ -177,9 +176,9 @@ void DirectConfigDialog::beginExchange() {
     cancel_.reset();
     // Only Cancel and Quit take input while the printer is busy.
     heldDuringExchange_.clear();
-    for (QWidget* widget : std::initializer_list<QWidget*>{ui_->printerTypeGroup, ui_->communicationGroup,
-                                                           ui_->connectButton, ui_->disconnectButton,
-                                                           ui_->saveButton, ui_->tabControl}) {
+    for (QWidget* widget :
+         std::initializer_list<QWidget*>{ui_->printerTypeGroup, ui_->communicationGroup, ui_->connectButton,
+                                         ui_->disconnectButton, ui_->saveButton, ui_->tabControl}) {
         heldDuringExchange_.emplace_back(widget, widget->isEnabled());
         widget->setEnabled(false);
     }
@@ -198,7 +197,8 @@ void DirectConfigDialog::endExchange() {
     // still come): the link goes down, as after a failed Connect.
     if (cancel_.cancelled() && session_.connected()) Disconnect();
     if (closeAfterExchange_) {
-        QMetaObject::invokeMethod(this, [this] { done(QDialog::Rejected); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this] { done(QDialog::Rejected); }, Qt::QueuedConnection);
     }
 }
 
@@ -285,7 +285,8 @@ void DirectConfigDialog::Connect() {
                                          [&name](const auto& d) { return d.displayName == name; });
         if (device == usbDevices_.end()) {
             // Unplugged since the list was made.
-            widgets::showMessage(this, kUnableToOpenPort, transport::openFailureText(transport::openFailure(ENODEV, name)));
+            widgets::showMessage(this, kUnableToOpenPort,
+                                 transport::openFailureText(transport::openFailure(ENODEV, name)));
             return;
         }
         port_.setPortName(device->devicePath);
@@ -364,7 +365,9 @@ bool DirectConfigDialog::save() {
 QString DirectConfigDialog::chooseProfileFile(bool exporting) {
     if (options_.chooseProfileFile) return options_.chooseProfileFile(this, exporting);
     const QString filter = QCoreApplication::translate("DirectConfigDialog", "Profiles (*.json);;All files (*)");
-    if (!exporting) return QFileDialog::getOpenFileName(this, QCoreApplication::translate("DirectConfigDialog", "Import profile"), QString(), filter);
+    if (!exporting)
+        return QFileDialog::getOpenFileName(this, QCoreApplication::translate("DirectConfigDialog", "Import profile"),
+                                            QString(), filter);
     QFileDialog chooser(this, QCoreApplication::translate("DirectConfigDialog", "Export profile"), QString(), filter);
     chooser.setAcceptMode(QFileDialog::AcceptSave);
     chooser.setDefaultSuffix(QStringLiteral("json"));
@@ -380,15 +383,20 @@ void DirectConfigDialog::exportProfile() {
     const bool secret = profile::holdsSecrets(profile);
     QString error;
     if (!profile::writeWholeFile(path, profile::profileJson(profile), secret, &error)) {
-        widgets::showNote(this, QCoreApplication::translate("DirectConfigDialog", "The profile could not be saved:\n%1").arg(error));
+        widgets::showNote(
+            this, QCoreApplication::translate("DirectConfigDialog", "The profile could not be saved:\n%1").arg(error));
         return;
     }
-    widgets::showNote(this, secret ? QCoreApplication::translate("DirectConfigDialog", "The profile has been saved to %1 with its keys and passwords.\nOnly you "
-                                    "can read the file.")
-                                     .arg(path)
-                               : QCoreApplication::translate("DirectConfigDialog", "The profile has been saved to %1.\nKeys, passwords and the PIN were left "
-                                    "out; importing the profile asks for them.")
-                                     .arg(path));
+    widgets::showNote(
+        this,
+        secret ? QCoreApplication::translate("DirectConfigDialog",
+                                             "The profile has been saved to %1 with its keys and passwords.\nOnly you "
+                                             "can read the file.")
+                     .arg(path)
+               : QCoreApplication::translate("DirectConfigDialog",
+                                             "The profile has been saved to %1.\nKeys, passwords and the PIN were left "
+                                             "out; importing the profile asks for them.")
+                     .arg(path));
 }
 
 void DirectConfigDialog::importProfile() {
@@ -403,7 +411,9 @@ void DirectConfigDialog::importProfile() {
     if (!file.open(QIODevice::ReadOnly)) error = file.errorString();
     else profile = profile::parseProfile(file.readAll(), &error);
     if (!profile) {
-        widgets::showNote(this, QCoreApplication::translate("DirectConfigDialog", "The profile %1 cannot be imported:\n%2").arg(path, error));
+        widgets::showNote(this,
+                          QCoreApplication::translate("DirectConfigDialog", "The profile %1 cannot be imported:\n%2")
+                              .arg(path, error));
         return;
     }
     const link::PrinterConfig shown = model_.buildConfig();
@@ -415,15 +425,19 @@ void DirectConfigDialog::importProfile() {
     }
     const rules::SpreadResult spread = rules::SpreadProfile(*profile, shown, model_.lastSystemInfo(), layout);
     if (spread.refusal) {
-        widgets::showNote(this, QCoreApplication::translate("DirectConfigDialog", "The profile was not imported; nothing has changed.\n%1")
-                                .arg(profile::refusalText(*spread.refusal)));
+        widgets::showNote(this, QCoreApplication::translate("DirectConfigDialog",
+                                                            "The profile was not imported; nothing has changed.\n%1")
+                                    .arg(profile::refusalText(*spread.refusal)));
         return;
     }
     model_.showRecord(spread.config);
     render();
-    QString done = QCoreApplication::translate("DirectConfigDialog", "The profile has been imported. Check the pages, then press Save to write it to the printer.");
+    QString done = QCoreApplication::translate(
+        "DirectConfigDialog",
+        "The profile has been imported. Check the pages, then press Save to write it to the printer.");
     if (!spread.skipped.empty()) {
-        done += QLatin1Char('\n') + QCoreApplication::translate("DirectConfigDialog", "This printer has no %1; those settings were left out.")
+        done += QLatin1Char('\n') + QCoreApplication::translate("DirectConfigDialog",
+                                                                "This printer has no %1; those settings were left out.")
                                         .arg(profile::toQStringList(spread.skipped).join(QLatin1String(", ")));
     }
     widgets::showNote(this, done);
@@ -515,14 +529,14 @@ void DirectConfigDialog::render() {
     for (int i = 0; i < ui_->portList->count(); ++i)
         ui_->portList->setItemData(i, devicePathOf(ui_->portList->itemText(i)), Qt::ToolTipRole);
     ui_->portList->setToolTip(devicePathOf(ui_->portList->currentText()));
-    for (auto [button, control] : {std::pair{ui_->connectButton, WindowControl::Connect},
-                                   std::pair{ui_->disconnectButton, WindowControl::Disconnect},
-                                   std::pair{ui_->saveButton, WindowControl::Save}})
+    for (auto [button, control] :
+         {std::pair{ui_->connectButton, WindowControl::Connect},
+          std::pair{ui_->disconnectButton, WindowControl::Disconnect}, std::pair{ui_->saveButton, WindowControl::Save}})
         applyState(button, c[control]);
     ui_->tabControl->setEnabled(c[WindowControl::TabControl].enabled);
     // Profiles need a connected printer: its layout, its record beneath.
-    for (QWidget* w : std::initializer_list<QWidget*>{ui_->includeSecrets, ui_->includeAddress, ui_->exportProfileButton,
-                                                      ui_->importProfileButton})
+    for (QWidget* w : std::initializer_list<QWidget*>{ui_->includeSecrets, ui_->includeAddress,
+                                                      ui_->exportProfileButton, ui_->importProfileButton})
         w->setEnabled(model_.context().connected);
     ui_->tabControl->renderPages();
     ui_->connectionLabel->setText(connectionText());

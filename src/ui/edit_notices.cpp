@@ -8,8 +8,7 @@ EditNotices::EditNotices(NoticeSink sink, QObject* parent) : QObject(parent), si
 
 void EditNotices::hold(QLineEdit* edit, const rules::MaybeNotice& notice) {
     if (!notice) return;
-    if (watched_.insert(edit).second)
-        connect(edit, &QLineEdit::editingFinished, this, [this, edit] { release(edit); });
+    if (watched_.insert(edit).second) connect(edit, &QLineEdit::editingFinished, this, [this, edit] { release(edit); });
     held_.insert_or_assign(edit, *notice);
 }
 

@@ -25,15 +25,18 @@ link::SleepFn slicedSleep(std::function<void()> idle, const link::CancelToken& c
 QString activityText(const link::LinkActivity& activity) {
     switch (activity.step) {
     case link::LinkStep::CheckingPrinter:
-        return QCoreApplication::translate("DirectConfigDialog", "Checking the printer… attempt %1 of %2").arg(activity.attempt).arg(activity.attempts);
+        return QCoreApplication::translate("DirectConfigDialog", "Checking the printer… attempt %1 of %2")
+            .arg(activity.attempt)
+            .arg(activity.attempts);
     case link::LinkStep::Reading:
         return QCoreApplication::translate("DirectConfigDialog", "Reading the printer's settings…");
-    case link::LinkStep::Saving:
-        return QCoreApplication::translate("DirectConfigDialog", "Saving the settings…");
+    case link::LinkStep::Saving: return QCoreApplication::translate("DirectConfigDialog", "Saving the settings…");
     case link::LinkStep::Surveying:
         return QCoreApplication::translate("DirectConfigDialog", "Surveying the access points…");
     case link::LinkStep::Uploading:
-        return QCoreApplication::translate("DirectConfigDialog", "Uploading the certificate… part %1 of %2").arg(activity.attempt).arg(activity.attempts);
+        return QCoreApplication::translate("DirectConfigDialog", "Uploading the certificate… part %1 of %2")
+            .arg(activity.attempt)
+            .arg(activity.attempts);
     }
     return {};
 }

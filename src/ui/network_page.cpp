@@ -18,11 +18,20 @@ NetworkPage::NetworkPage(rules::NetworkPage& model, NoticeSink notices, QWidget*
     // leave Qt's own choice behind.
     for (auto* radio : {ui_->infraRadio, ui_->adhocRadio, ui_->wifiDirectRadio, ui_->dhcpRadio, ui_->manualRadio})
         radio->setAutoExclusive(false);
-    connect(ui_->infraRadio, &QRadioButton::clicked, this, [this] { model_.clickInfra(); after({}); });
+    connect(ui_->infraRadio, &QRadioButton::clicked, this, [this] {
+        model_.clickInfra();
+        after({});
+    });
     connect(ui_->adhocRadio, &QRadioButton::clicked, this, [this] { after(model_.clickAdhoc()); });
-    connect(ui_->wifiDirectRadio, &QRadioButton::clicked, this, [this] { model_.clickWifiDirect(); after({}); });
+    connect(ui_->wifiDirectRadio, &QRadioButton::clicked, this, [this] {
+        model_.clickWifiDirect();
+        after({});
+    });
     connect(ui_->dhcpRadio, &QRadioButton::clicked, this, [this] { after(model_.clickDhcp()); });
-    connect(ui_->manualRadio, &QRadioButton::clicked, this, [this] { model_.clickManual(); after({}); });
+    connect(ui_->manualRadio, &QRadioButton::clicked, this, [this] {
+        model_.clickManual();
+        after({});
+    });
 
     const auto digits = QRegularExpression(QStringLiteral("[0-9]*"));
     const std::pair<QLineEdit*, NetworkControl> edits[] = {{ui_->ssid, NetworkControl::Ssid},
@@ -88,10 +97,10 @@ void NetworkPage::render() {
                                   std::pair{ui_->dhcpRadio, NetworkControl::DhcpRadio},
                                   std::pair{ui_->manualRadio, NetworkControl::ManualRadio}})
         applyButton(radio, c[control]);
-    for (auto [edit, control] : {std::pair{ui_->ssid, NetworkControl::Ssid},
-                                 std::pair{ui_->adhocChannel, NetworkControl::AdhocChannel},
-                                 std::pair{ui_->inactivityTime, NetworkControl::InactivityTime},
-                                 std::pair{ui_->pinCode, NetworkControl::PinCode}})
+    for (auto [edit, control] :
+         {std::pair{ui_->ssid, NetworkControl::Ssid}, std::pair{ui_->adhocChannel, NetworkControl::AdhocChannel},
+          std::pair{ui_->inactivityTime, NetworkControl::InactivityTime},
+          std::pair{ui_->pinCode, NetworkControl::PinCode}})
         applyEdit(edit, c[control], model_.text(control));
     applyAddress(ui_->ipAddress, c[NetworkControl::IpAddress], model_.ipAddress());
     applyAddress(ui_->subnetMask, c[NetworkControl::SubnetMask], model_.subnetMask());

@@ -41,10 +41,9 @@ ProtocolPage::~ProtocolPage() = default;
 
 void ProtocolPage::render() {
     const auto& c = model_.controls();
-    for (auto [list, control] : {std::pair{ui_->https, ProtocolControl::Https},
-                                 std::pair{ui_->telnet, ProtocolControl::Telnet},
-                                 std::pair{ui_->ftp, ProtocolControl::Ftp},
-                                 std::pair{ui_->snmp, ProtocolControl::Snmp}})
+    for (auto [list, control] :
+         {std::pair{ui_->https, ProtocolControl::Https}, std::pair{ui_->telnet, ProtocolControl::Telnet},
+          std::pair{ui_->ftp, ProtocolControl::Ftp}, std::pair{ui_->snmp, ProtocolControl::Snmp}})
         applyCombo(list, c[control]);
     for (auto [edit, control] : {std::pair{ui_->getCommunity, ProtocolControl::GetCommunity},
                                  std::pair{ui_->setCommunity, ProtocolControl::SetCommunity},

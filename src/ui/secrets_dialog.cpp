@@ -31,7 +31,9 @@ SecretsDialog::SecretsDialog(const std::vector<std::string>& fields, QWidget* pa
     setWindowTitle(widgets::stringText(kCaption));
     auto* layout = new QVBoxLayout(this);
     auto* explanation =
-        new QLabel(QCoreApplication::translate("SecretsDialog", "The profile leaves out these secrets. Enter them for this printer:"), this);
+        new QLabel(QCoreApplication::translate("SecretsDialog",
+                                               "The profile leaves out these secrets. Enter them for this printer:"),
+                   this);
     explanation->setWordWrap(true);
     layout->addWidget(explanation);
     auto* form = new QFormLayout;

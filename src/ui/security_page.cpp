@@ -12,14 +12,22 @@ SecurityPage::SecurityPage(rules::SecurityPage& model, NoticeSink notices, QWidg
     : ConfigPage(parent), model_(model), notices_(std::move(notices)), ui_(std::make_unique<Ui::SecurityPage>()) {
     ui_->setupUi(this);
     radios_ = {
-        {ui_->openSystem, SecurityControl::OpenSystem}, {ui_->sharedKey, SecurityControl::SharedKey},
-        {ui_->wpaPsk, SecurityControl::WpaPsk},         {ui_->wpa2Psk, SecurityControl::Wpa2Psk},
-        {ui_->wpa, SecurityControl::Wpa},               {ui_->wpa2, SecurityControl::Wpa2},
-        {ui_->cipherNone, SecurityControl::CipherNone}, {ui_->cipherWep, SecurityControl::CipherWep},
-        {ui_->cipherTkip, SecurityControl::CipherTkip}, {ui_->cipherAes, SecurityControl::CipherAes},
-        {ui_->cipherAesTkip, SecurityControl::CipherAesTkip}, {ui_->eapPeap, SecurityControl::EapPeap},
-        {ui_->eapTtls, SecurityControl::EapTtls},       {ui_->eapTls, SecurityControl::EapTls},
-        {ui_->eapLeap, SecurityControl::EapLeap},       {ui_->eapFast, SecurityControl::EapFast},
+        {ui_->openSystem, SecurityControl::OpenSystem},
+        {ui_->sharedKey, SecurityControl::SharedKey},
+        {ui_->wpaPsk, SecurityControl::WpaPsk},
+        {ui_->wpa2Psk, SecurityControl::Wpa2Psk},
+        {ui_->wpa, SecurityControl::Wpa},
+        {ui_->wpa2, SecurityControl::Wpa2},
+        {ui_->cipherNone, SecurityControl::CipherNone},
+        {ui_->cipherWep, SecurityControl::CipherWep},
+        {ui_->cipherTkip, SecurityControl::CipherTkip},
+        {ui_->cipherAes, SecurityControl::CipherAes},
+        {ui_->cipherAesTkip, SecurityControl::CipherAesTkip},
+        {ui_->eapPeap, SecurityControl::EapPeap},
+        {ui_->eapTtls, SecurityControl::EapTtls},
+        {ui_->eapTls, SecurityControl::EapTls},
+        {ui_->eapLeap, SecurityControl::EapLeap},
+        {ui_->eapFast, SecurityControl::EapFast},
     };
     // Each cipher and EAP radio stands alone and the model checks and
     // unchecks them all; Qt's grouping would fight it.
@@ -49,10 +57,9 @@ SecurityPage::~SecurityPage() = default;
 void SecurityPage::render() {
     const auto& c = model_.controls();
     for (const auto& [radio, control] : radios_) applyButton(radio, c[control]);
-    for (auto [edit, control] : {std::pair{ui_->wepKey, SecurityControl::WepKey},
-                                 std::pair{ui_->pskKey, SecurityControl::PskKey},
-                                 std::pair{ui_->authId, SecurityControl::AuthId},
-                                 std::pair{ui_->authPassword, SecurityControl::AuthPassword}})
+    for (auto [edit, control] :
+         {std::pair{ui_->wepKey, SecurityControl::WepKey}, std::pair{ui_->pskKey, SecurityControl::PskKey},
+          std::pair{ui_->authId, SecurityControl::AuthId}, std::pair{ui_->authPassword, SecurityControl::AuthPassword}})
         applyEdit(edit, c[control], model_.text(control));
     for (auto [label, control] : {std::pair{ui_->wepKeyLabel, SecurityControl::WepKeyLabel},
                                   std::pair{ui_->pskKeyLabel, SecurityControl::PskKeyLabel},

@@ -16,8 +16,10 @@ SystemPage::SystemPage(rules::SystemPage& model, NoticeSink notices, QWidget* pa
     ui_->printerPort->setValidator(
         new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), ui_->printerPort));
     const std::pair<QLineEdit*, SystemControl> edits[] = {
-        {ui_->printerName, SystemControl::PrinterName},     {ui_->printerPort, SystemControl::PrinterPort},
-        {ui_->userId, SystemControl::UserId},               {ui_->userPassword, SystemControl::UserPassword},
+        {ui_->printerName, SystemControl::PrinterName},
+        {ui_->printerPort, SystemControl::PrinterPort},
+        {ui_->userId, SystemControl::UserId},
+        {ui_->userPassword, SystemControl::UserPassword},
         {ui_->confirmPassword, SystemControl::ConfirmPassword},
     };
     for (auto* secret : {ui_->userPassword, ui_->confirmPassword}) widgets::SecretToggle::attach(secret);
@@ -39,11 +41,11 @@ void SystemPage::edited(SystemControl control, const QString& text) {
 
 void SystemPage::render() {
     const auto& c = model_.controls();
-    for (auto [edit, control] : {std::pair{ui_->printerName, SystemControl::PrinterName},
-                                 std::pair{ui_->printerPort, SystemControl::PrinterPort},
-                                 std::pair{ui_->userId, SystemControl::UserId},
-                                 std::pair{ui_->userPassword, SystemControl::UserPassword},
-                                 std::pair{ui_->confirmPassword, SystemControl::ConfirmPassword}})
+    for (auto [edit, control] :
+         {std::pair{ui_->printerName, SystemControl::PrinterName},
+          std::pair{ui_->printerPort, SystemControl::PrinterPort}, std::pair{ui_->userId, SystemControl::UserId},
+          std::pair{ui_->userPassword, SystemControl::UserPassword},
+          std::pair{ui_->confirmPassword, SystemControl::ConfirmPassword}})
         applyEdit(edit, c[control], model_.text(control));
     for (auto [label, control] : {std::pair{ui_->firmwareVersion, SystemControl::FirmwareVersion},
                                   std::pair{ui_->updateDate, SystemControl::UpdateDate},

@@ -44,11 +44,14 @@ QString addressProblemText(link::AddressProblem problem) {
     switch (problem) {
     case link::AddressProblem::None: return {};
     case link::AddressProblem::MaskNotContiguous:
-        return QCoreApplication::translate("Ipv4AddressEdit", "This mask is not a run of ones followed by zeros (such as 255.255.255.0).");
+        return QCoreApplication::translate("Ipv4AddressEdit",
+                                           "This mask is not a run of ones followed by zeros (such as 255.255.255.0).");
     case link::AddressProblem::NetworkAddress:
-        return QCoreApplication::translate("Ipv4AddressEdit", "This is the network address of the subnet its mask spans; no device can use it.");
+        return QCoreApplication::translate(
+            "Ipv4AddressEdit", "This is the network address of the subnet its mask spans; no device can use it.");
     case link::AddressProblem::BroadcastAddress:
-        return QCoreApplication::translate("Ipv4AddressEdit", "This is the broadcast address of the subnet its mask spans; no device can use it.");
+        return QCoreApplication::translate(
+            "Ipv4AddressEdit", "This is the broadcast address of the subnet its mask spans; no device can use it.");
     }
     return {};
 }
@@ -111,9 +114,7 @@ int Ipv4AddressEdit::filledFieldCount() const {
     return count;
 }
 
-QString Ipv4AddressEdit::text() const {
-    return QString::fromStdString(link::FormatIpv4(address()));
-}
+QString Ipv4AddressEdit::text() const { return QString::fromStdString(link::FormatIpv4(address())); }
 
 bool Ipv4AddressEdit::setText(const QString& text) {
     static const QRegularExpression dotted(QStringLiteral("^(\\d{1,3})\\.(\\d{1,3})\\.(\\d{1,3})\\.(\\d{1,3})$"));
@@ -169,7 +170,8 @@ void Ipv4AddressEdit::describeParts() {
     if (owner.isEmpty()) owner = QCoreApplication::translate("Ipv4AddressEdit", "IP address");
     for (int i = 0; i < 4; ++i) {
         auto* edit = fields_[static_cast<std::size_t>(i)];
-        edit->setAccessibleName(QCoreApplication::translate("Ipv4AddressEdit", "%1, part %2 of 4").arg(owner).arg(i + 1));
+        edit->setAccessibleName(
+            QCoreApplication::translate("Ipv4AddressEdit", "%1, part %2 of 4").arg(owner).arg(i + 1));
         const QString range = QCoreApplication::translate("Ipv4AddressEdit", "0 to 255");
         const QString why = addressProblemText(problem_);
         edit->setAccessibleDescription(why.isEmpty() ? range : range + QStringLiteral(". ") + why);

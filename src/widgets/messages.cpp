@@ -26,8 +26,8 @@ void present(QWidget* parent, const ShownMessage& message) {
         hook()(message);
         return;
     }
-    QMessageBox box(message.warning ? QMessageBox::Warning : QMessageBox::NoIcon, message.caption,
-                    message.text, QMessageBox::Ok, parent);
+    QMessageBox box(message.warning ? QMessageBox::Warning : QMessageBox::NoIcon, message.caption, message.text,
+                    QMessageBox::Ok, parent);
     box.exec();
 }
 
@@ -76,9 +76,7 @@ void showMessageWith(QWidget* parent, StringId stringId, const QString& argument
     present(parent, {stringText(kCaption), stringText(stringId).arg(argument), stringId, false});
 }
 
-void showNote(QWidget* parent, const QString& text) {
-    present(parent, {stringText(kCaption), text, -1, false});
-}
+void showNote(QWidget* parent, const QString& text) { present(parent, {stringText(kCaption), text, -1, false}); }
 
 void showWarning(QWidget* parent, const QString& text) {
     present(parent, {QCoreApplication::translate("Messages", "Warning"), text, -1, true});

@@ -8,8 +8,7 @@
 
 namespace corvane::widgets {
 
-namespace {
-}  // namespace
+namespace {}  // namespace
 
 SecretToggle* SecretToggle::attach(QLineEdit* edit) {
     QWidget* parent = edit->parentWidget();
@@ -46,9 +45,8 @@ SecretToggle::SecretToggle(QLineEdit* edit, QWidget* parent) : QToolButton(paren
     // Without an icon theme the button says what it does in words.
     setToolButtonStyle(eye.isNull() ? Qt::ToolButtonTextOnly : Qt::ToolButtonIconOnly);
     edit->setEchoMode(QLineEdit::Password);
-    connect(this, &QToolButton::toggled, edit, [edit](bool shown) {
-        edit->setEchoMode(shown ? QLineEdit::Normal : QLineEdit::Password);
-    });
+    connect(this, &QToolButton::toggled, edit,
+            [edit](bool shown) { edit->setEchoMode(shown ? QLineEdit::Normal : QLineEdit::Password); });
     edit->installEventFilter(this);
     setEnabled(edit->isEnabled());
     retranslate();

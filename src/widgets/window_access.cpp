@@ -165,7 +165,7 @@ void markFreeLetters(const std::vector<QWidget*>& widgets, std::set<QChar>& take
     std::map<QChar, std::size_t> owner;
     std::vector<int> position(texts.size(), -1);
     std::function<bool(std::size_t, bool, std::set<QChar>&)> claim = [&](std::size_t w, bool anyLetter,
-                                                                          std::set<QChar>& seen) {
+                                                                         std::set<QChar>& seen) {
         for (const auto& [letter, at] : anyLetter ? candidates[w].all : candidates[w].starts) {
             if (taken.count(letter) || !seen.insert(letter).second) continue;
             const auto held = owner.find(letter);

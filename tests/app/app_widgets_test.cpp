@@ -58,12 +58,12 @@ TEST(Ipv4AddressEdit, TypesAndMovesAsOneField) {
     const std::pair<const char*, const char*> cases[] = {
         {"192.168.0.150", "192.168.0.150"},  // "." after a complete part is not a second move
         {"1.2.3.4", "1.2.3.4"},
-        {"10.20.30.4<<<9", "10.20.39.0"},    // Backspace in an empty part goes back
-        {"1.2.3.4^5", "51.2.3.4"},           // Home
-        {"1.2.3.4^]]7", "1.72.3.4"},         // Right crosses into the next part
-        {"1.2.3.4[[[7", "1.2.73.4"},         // Left crosses back
-        {"1.2.3.4^$9", "1.2.3.49"},          // End
-        {"1.2.3.256", "1.2.3.25"},           // over 255 refused
+        {"10.20.30.4<<<9", "10.20.39.0"},  // Backspace in an empty part goes back
+        {"1.2.3.4^5", "51.2.3.4"},         // Home
+        {"1.2.3.4^]]7", "1.72.3.4"},       // Right crosses into the next part
+        {"1.2.3.4[[[7", "1.2.73.4"},       // Left crosses back
+        {"1.2.3.4^$9", "1.2.3.49"},        // End
+        {"1.2.3.256", "1.2.3.25"},         // over 255 refused
     };
     for (const auto& [keys, expected] : cases) {
         Ipv4AddressEdit edit;
@@ -150,8 +150,8 @@ TEST(HistoryDialog, SortsFiltersByPrinterAndExportsWhatItShows) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("history.jsonl"));
     QString error;
-    for (const auto& [mac, minute] : {std::pair{"00-11-22-AA-BB-CC", 5}, {"00-11-62-0A-00-01", 1},
-                                      {"00-11-22-AA-BB-CC", 3}}) {
+    for (const auto& [mac, minute] :
+         {std::pair{"00-11-22-AA-BB-CC", 5}, {"00-11-62-0A-00-01", 1}, {"00-11-22-AA-BB-CC", 3}}) {
         history::Entry e;
         e.time = QDateTime(QDate(2024, 5, 1), QTime(9, minute), Qt::UTC);
         e.mac = QString::fromLatin1(mac);
@@ -164,7 +164,8 @@ TEST(HistoryDialog, SortsFiltersByPrinterAndExportsWhatItShows) {
     file.close();
 
     const QString csvPath = dir.filePath(QStringLiteral("export.csv"));
-    HistoryDialog window(nullptr, [&](QWidget*) { return csvPath; }, path);
+    HistoryDialog window(
+        nullptr, [&](QWidget*) { return csvPath; }, path);
     auto* table = window.table();
     ASSERT_EQ(table->rowCount(), 3);
     EXPECT_TRUE(window.findChild<QLabel*>(QStringLiteral("historyWarnings"))->text().startsWith("line 4 of "));

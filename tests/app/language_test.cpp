@@ -90,9 +90,15 @@ TEST(ConfigApp, LanguageNamesOnTheCommandLine) {
         const char* library;
     };
     const Case cases[] = {
-        {"Japanese", true, "Japanese.qm"},  {"german", true, "German.qm"}, {"TraditionalChinese", true, "TraditionalChinese.qm"},
-        {"en", true, ""},                   {"English", true, ""},          {"de_AT", true, "German.qm"},
-        {"zh_HK", true, "TraditionalChinese.qm"}, {"nl", true, ""},        {"Klingon", false, ""},
+        {"Japanese", true, "Japanese.qm"},
+        {"german", true, "German.qm"},
+        {"TraditionalChinese", true, "TraditionalChinese.qm"},
+        {"en", true, ""},
+        {"English", true, ""},
+        {"de_AT", true, "German.qm"},
+        {"zh_HK", true, "TraditionalChinese.qm"},
+        {"nl", true, ""},
+        {"Klingon", false, ""},
         {"", false, ""},
     };
     for (const Case& c : cases) {

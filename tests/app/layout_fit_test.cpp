@@ -167,8 +167,8 @@ void expectFits(QWidget& window, const QString& what) {
         if (window.size() == before && round > 0) break;
     }
     const QStringList faults = layoutFaults(window) + accessFaults(window);
-    EXPECT_TRUE(faults.isEmpty()) << what.toStdString() << " at " << window.width() << "x" << window.height()
-                                  << ":\n  " << faults.join(QStringLiteral("\n  ")).toStdString();
+    EXPECT_TRUE(faults.isEmpty()) << what.toStdString() << " at " << window.width() << "x" << window.height() << ":\n  "
+                                  << faults.join(QStringLiteral("\n  ")).toStdString();
 }
 
 lan::LanEndpoints loopback() {
@@ -184,7 +184,8 @@ lan::LanEndpoints loopback() {
 class LayoutFit : public testing::TestWithParam<const char*> {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(configApp_.chooseLanguage(QString::fromLatin1(GetParam()), {QCoreApplication::applicationDirPath()}));
+        ASSERT_TRUE(
+            configApp_.chooseLanguage(QString::fromLatin1(GetParam()), {QCoreApplication::applicationDirPath()}));
         for (const auto mode : {lan::ListMode::Ethernet, lan::ListMode::Wlan}) {
             lan::devicesFor(mode).clearDevices();
             lan::DiscoveredDevice device;
@@ -212,21 +213,25 @@ TEST_P(LayoutFit, LanWindowsShowEveryTextWhole) {
         devices.show();
         expectFits(devices, list + QStringLiteral(" device list"));
 
-        lan::LanSettingsDialog settings(mode, 1, QStringLiteral("127.0.0.1"), QStringLiteral("127.0.0.255"), nullptr, loopback());
+        lan::LanSettingsDialog settings(mode, 1, QStringLiteral("127.0.0.1"), QStringLiteral("127.0.0.255"), nullptr,
+                                        loopback());
         test::execWith(settings, [&] {
             expectFits(settings, list + QStringLiteral(" settings"));
             settings.reject();
         });
 
-        lan::SearchDialog search(mode, QStringLiteral("127.0.0.1"), QStringLiteral("127.0.0.255"), nullptr,
-                                 loopback());
+        lan::SearchDialog search(mode, QStringLiteral("127.0.0.1"), QStringLiteral("127.0.0.255"), nullptr, loopback());
         search.show();
         expectFits(search, list + QStringLiteral(" search"));
         search.reject();
     }
-    lan::LocalAddressDialog addresses(nullptr, lan::LocalAddressModel(
-                                                   [] { return lan::LocalAddresses{{QStringLiteral("192.168.100.200"), QStringLiteral("enp0s31f6"), {}}}; },
-                                                   [] { return QStringLiteral("workshop-pc"); }));
+    lan::LocalAddressDialog addresses(
+        nullptr,
+        lan::LocalAddressModel(
+            [] {
+                return lan::LocalAddresses{{QStringLiteral("192.168.100.200"), QStringLiteral("enp0s31f6"), {}}};
+            },
+            [] { return QStringLiteral("workshop-pc"); }));
     test::execWith(addresses, [&] {
         expectFits(addresses, QStringLiteral("local address"));
         addresses.reject();

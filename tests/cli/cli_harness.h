@@ -23,8 +23,8 @@ using corvane::test::WriteFile;
 
 // The discovery and settings overrides that reach this simulator.
 inline QStringList LanArgs(const Sim& sim, const QString& mode) {
-    return {"--target", "127.0.0.1", "--remote-port", QString::number(sim.port(mode)), "--local-port", "0",
-            "--local", "127.0.0.1"};
+    return {"--target",     "127.0.0.1", "--remote-port", QString::number(sim.port(mode)),
+            "--local-port", "0",         "--local",       "127.0.0.1"};
 }
 
 struct CliRun {

@@ -66,8 +66,9 @@ TEST_F(CliLan, LanSetChangesThePrinterAndARefusalSendsNothing) {
     });
     const CliRun& set = runs[0];
     ASSERT_EQ(set.code, 0) << Describe(set).toStdString();
-    EXPECT_EQ(set.out, "The configuration has been completed.\nPlease search for devices again if the list is "
-                       "not refreshed.\nVerified: now at 192.168.0.102, port 9105\n");
+    EXPECT_EQ(set.out,
+              "The configuration has been completed.\nPlease search for devices again if the list is "
+              "not refreshed.\nVerified: now at 192.168.0.102, port 9105\n");
     ASSERT_EQ(runs[1].code, 0) << Describe(runs[1]).toStdString();
     EXPECT_TRUE(runs[1].out.startsWith("The WLAN configuration has been completed."));
 
@@ -109,7 +110,8 @@ TEST_F(CliLan, ChecksRefuseUnlessForced) {
     };
     std::vector<std::pair<QStringList, QString>> commands;
     for (const Case& c : cases) {
-        commands.push_back({QStringList{"lan-set", "ethernet", "--mac", c.mac, "--verify-delay", "0"} + c.args, "ethernet"});
+        commands.push_back(
+            {QStringList{"lan-set", "ethernet", "--mac", c.mac, "--verify-delay", "0"} + c.args, "ethernet"});
     }
     const auto runs = lanTogether(commands);
     for (std::size_t i = 0; i < runs.size(); ++i) {
@@ -128,12 +130,15 @@ TEST_F(CliLan, ChecksRefuseUnlessForced) {
 // by unicast; the settings request and the verification go where the
 // printer answered from.
 TEST_F(CliLan, TargetListFindsByAddressAndSettingsFollow) {
-    const QStringList range{"--target", "127.0.0.2-3,127.0.0.1", "--remote-port", QString::number(sim.port("ethernet")),
-                            "--local-port", "0", "--local", "127.0.0.1"};
-    const auto runs = RunCliTogether({QStringList{"discover", "ethernet", "--json"} + range,
-                                      QStringList{"lan-set", "ethernet", "--mac", "00:11:62:0a:00:01", "--port", "9102",
-                                                  "--verify-delay", "0"} + range,
-                                      {"discover", "ethernet", "--target", "127.0.0.0-255,127.0.1.1"}});
+    const QStringList range{"--target",      "127.0.0.2-3,127.0.0.1",
+                            "--remote-port", QString::number(sim.port("ethernet")),
+                            "--local-port",  "0",
+                            "--local",       "127.0.0.1"};
+    const auto runs = RunCliTogether(
+        {QStringList{"discover", "ethernet", "--json"} + range,
+         QStringList{"lan-set", "ethernet", "--mac", "00:11:62:0a:00:01", "--port", "9102", "--verify-delay", "0"} +
+             range,
+         {"discover", "ethernet", "--target", "127.0.0.0-255,127.0.1.1"}});
     const CliRun& found = runs[0];
     ASSERT_EQ(found.code, 0) << Describe(found).toStdString();
     ASSERT_EQ(found.json().toArray().size(), 2);
@@ -177,8 +182,12 @@ TEST_F(CliLan, PlanRunsOnceAndIsIdempotent) {
     const QString badName = QRegularExpression::escape(bad), malformedName = QRegularExpression::escape(malformed);
     const Case cases[] = {
         {0, bad, {}, 2, badName + ":1: unknown column \"colour\""},
-        {0, malformed, {}, 2, malformedName + ":3: ip: \"10.0.0.300\" is not an IPv4 address\n" + malformedName +
-                                  ":4: the MAC address 00:11:62:0a:00:01 is already on line 2"},
+        {0,
+         malformed,
+         {},
+         2,
+         malformedName + ":3: ip: \"10.0.0.300\" is not an IPv4 address\n" + malformedName +
+             ":4: the MAC address 00:11:62:0a:00:01 is already on line 2"},
         {0, good, {"--dry-run"}, 0, "port 9104 dhcp +would send\n"},
         {1, good, {}, 0, "port 9103 +verified\n.*port 9104 dhcp +verified\n"},
         {2, good, {}, 0, "port 9103 +unchanged\n"},
@@ -228,7 +237,8 @@ TEST_F(CliLan, RefusalsNameTheirCause) {
         // An address no computer has: nothing may go out from elsewhere.
         {{"discover", "ethernet", "--target", "127.0.0.1", "--remote-port", QString::number(sim.port("ethernet")),
           "--local-port", "0", "--local", "192.0.2.44"},
-         1, "The search could not start.\nThe local address 192.0.2.44 cannot be used.\n"},
+         1,
+         "The search could not start.\nThe local address 192.0.2.44 cannot be used.\n"},
         // The third WLAN printer's feature code 1 greys out Setting in the window.
         {QStringList{"lan-set", "wlan", "--mac", "00:11:62:0b:00:03", "--port", "9101"} + LanArgs(sim, "wlan"), 2,
          "feature code 1"},
@@ -250,8 +260,8 @@ TEST_F(CliLan, RefusalsNameTheirCause) {
 // them (Ethernet), and corrupts its survey.
 class CliLanFaults : public CliLan {
     QStringList simArgs() const override {
-        return {"--no-link", "--fault-delay", "1500", "--fault-delay-on", "prt_set", "--fault-corrupt-checksum",
-                "survey", "--fault-keep-settings"};
+        return {"--no-link", "--fault-delay",        "1500", "--fault-delay-on", "prt_set", "--fault-corrupt-checksum",
+                "survey",    "--fault-keep-settings"};
     }
 };
 
@@ -267,7 +277,8 @@ TEST_F(CliLanFaults, UnknownPrinterLateOrUntakenSettingsAndBrokenSurveyFail) {
     });
     const CliRun& unknown = runs[0];
     EXPECT_EQ(unknown.code, 1);
-    EXPECT_TRUE(unknown.err.startsWith("Error: Failed to read the list of information.\n")) << unknown.err.toStdString();
+    EXPECT_TRUE(unknown.err.startsWith("Error: Failed to read the list of information.\n"))
+        << unknown.err.toStdString();
 
     const CliRun& late = runs[1];
     EXPECT_EQ(late.code, 1) << Describe(late).toStdString();
@@ -280,8 +291,9 @@ TEST_F(CliLanFaults, UnknownPrinterLateOrUntakenSettingsAndBrokenSurveyFail) {
 
     const CliRun& broken = runs[3];
     EXPECT_EQ(broken.code, 1);
-    EXPECT_EQ(broken.err, "Failed to import the BSS information.\nPlease check the IP address or port number to "
-                          "connect to.\n");
+    EXPECT_EQ(broken.err,
+              "Failed to import the BSS information.\nPlease check the IP address or port number to "
+              "connect to.\n");
 }
 
 }  // namespace

@@ -104,7 +104,8 @@ TEST(CliLink, WriteSendsOnlyTheNamedFieldsAndRefusesBadFiles) {
         {R"({"config": {"networkMode": 2, "p2pPinCode": "123456789"}})", "Incorrect PIN."},
     };
     for (const Case& c : refused) {
-        const CliRun run = RunCli({"link", "write", "--from", WriteFile(sim, "bad.json", c.file), "--device", sim.pty()});
+        const CliRun run =
+            RunCli({"link", "write", "--from", WriteFile(sim, "bad.json", c.file), "--device", sim.pty()});
         EXPECT_EQ(run.code, 2) << c.file.toStdString() << "\n" << Describe(run).toStdString();
         EXPECT_TRUE(run.err.startsWith(c.err)) << c.file.toStdString() << "\n" << run.err.toStdString();
         EXPECT_TRUE(run.out.isEmpty());
@@ -154,15 +155,21 @@ TEST(CliLink, OneCaseOfEachLinkFailure) {
         {{"--fault-silent", "all"}, {"link", "info", "--link-timeout-ms", "20"}, 1, kMakerWarning},
         {{"--fault-corrupt-checksum", "sys_req"}, {"link", "info"}, 1, kConnectFailed},
         {{"--fault-mode-7e"}, {"link", "survey"}, 1, kConnectFailed},
-        {{"--fault-corrupt-checksum", "bss_req"}, {"link", "survey"}, 1,
+        {{"--fault-corrupt-checksum", "bss_req"},
+         {"link", "survey"},
+         1,
          "Failed to import the BSS information.\nPlease check the IP address or port number to connect to.\n"},
-        {{"--fault-corrupt-checksum", "if_set"}, {"link", "write", "--from", name}, 1,
+        {{"--fault-corrupt-checksum", "if_set"},
+         {"link", "write", "--from", name},
+         1,
          "The configuration has failed.\n"},
         {{"--status-byte", "20"}, {"link", "survey", "--json"}, 0, ""},  // a status byte before the name
         // The mode command is sent at most 20 times (each budget is counted in tests/exchange).
         {{"--fault-withhold-strt", "20"}, {"link", "cert", "--type", "ca", pem}, 1, kUploadFailed},
         // A chunk refused past its budget ends the upload, end to end.
-        {{"--fault-cert-failures", "21", "--fault-cert-fail-chunk", "0"}, {"link", "cert", "--type", "ca", pem}, 1,
+        {{"--fault-cert-failures", "21", "--fault-cert-fail-chunk", "0"},
+         {"link", "cert", "--type", "ca", pem},
+         1,
          kUploadFailed},
     });
 }
@@ -171,8 +178,8 @@ TEST(CliLink, CertificateUploadAndItsFileChecks) {
     Sim sim;
     ASSERT_TRUE(sim.start({"--no-lan"}));
     const QByteArray largest = PemOfSize(3071);
-    const CliRun upload = RunCli(
-        {"link", "cert", "--type", "client-pem", WriteFile(sim, "good.pem", largest), "--device", sim.pty()});
+    const CliRun upload =
+        RunCli({"link", "cert", "--type", "client-pem", WriteFile(sim, "good.pem", largest), "--device", sim.pty()});
     ASSERT_EQ(upload.code, 0) << Describe(upload).toStdString();
     EXPECT_EQ(upload.out, "The certificate document has been uploaded successfully.\nReset the printer.\n");
 

@@ -105,7 +105,8 @@ kill $sim $router; wait
 class CliNetns : public ::testing::Test {
 protected:
     void SetUp() override {
-        if (!NamespacesAvailable()) GTEST_SKIP() << "network namespaces are not available here (needs root and unshare -n)";
+        if (!NamespacesAvailable())
+            GTEST_SKIP() << "network namespaces are not available here (needs root and unshare -n)";
         ASSERT_TRUE(out.isValid());
     }
     // Runs the prelude and `script` as root of a fresh network namespace, with
@@ -117,7 +118,8 @@ protected:
         environment.insert("CLI", CORVANE_CLI_BINARY);
         environment.insert("OUT", out.path());
         shell.setProcessEnvironment(environment);
-        shell.start("unshare", {"-n", "sh", "-c", QString::fromLatin1(kPrelude) + QString::fromLatin1(script) + "\nexit 0\n"});
+        shell.start("unshare",
+                    {"-n", "sh", "-c", QString::fromLatin1(kPrelude) + QString::fromLatin1(script) + "\nexit 0\n"});
         ASSERT_TRUE(shell.waitForFinished(60000)) << "the namespace script did not end";
         ASSERT_EQ(shell.exitCode(), 0) << shell.readAllStandardError().toStdString();
     }
@@ -135,7 +137,8 @@ TEST_F(CliNetns, BroadcastDiscoveryAndSettingsOnDefaultPorts) {
     ASSERT_EQ(rows("ethernet.json").size(), 2) << read("sim.txt").toStdString();
     EXPECT_EQ(rows("ethernet.json").at(0)["mac"].toString(), "00:11:62:0a:00:01");
     EXPECT_EQ(read("set.rc").trimmed(), "0") << read("set.txt").toStdString();
-    EXPECT_TRUE(read("set.txt").endsWith("Verified: now at 192.168.0.102, port 9107\n")) << read("set.txt").toStdString();
+    EXPECT_TRUE(read("set.txt").endsWith("Verified: now at 192.168.0.102, port 9107\n"))
+        << read("set.txt").toStdString();
     EXPECT_EQ(read("wlan.rc").trimmed(), "0");
     EXPECT_EQ(rows("wlan.json").size(), 3);
 }
@@ -156,7 +159,8 @@ TEST_F(CliNetns, AllAdaptersSearchTogetherAndSettingsLeaveThroughTheSearchsLink)
     EXPECT_TRUE(wlan[6].contains(",10.77.2.1 t2,broadcast")) << wlan[6].toStdString();
 
     EXPECT_EQ(read("set.rc").trimmed(), "0") << read("set.txt").toStdString() << read("sim2.txt").toStdString();
-    EXPECT_TRUE(read("set.txt").endsWith("Verified: now at 192.168.0.102, port 9107\n")) << read("set.txt").toStdString();
+    EXPECT_TRUE(read("set.txt").endsWith("Verified: now at 192.168.0.102, port 9107\n"))
+        << read("set.txt").toStdString();
 }
 
 // A printer behind a router: found by address, not by broadcast; its

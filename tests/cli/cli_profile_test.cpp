@@ -13,7 +13,7 @@ namespace {
 using namespace corvane::clitest;
 
 unsigned Mode(const QString& path) {
-    struct stat info{};
+    struct stat info {};
     EXPECT_EQ(::stat(QFile::encodeName(path).constData(), &info), 0);
     return info.st_mode & 0777;
 }
@@ -74,8 +74,9 @@ TEST(CliProfile, ExportThenApplyTwiceWritesOnceAndRecordsNoSecret) {
 
     // A value the rules refuse names its field and writes nothing.
     shop["ssid"] = "";
-    const CliRun empty = RunCli(QStringList{"link", "apply", "--profile", WriteFile(sim, "empty.json", Profile(shop)),
-                                            "--secrets", secrets} + device);
+    const CliRun empty = RunCli(
+        QStringList{"link", "apply", "--profile", WriteFile(sim, "empty.json", Profile(shop)), "--secrets", secrets} +
+        device);
     EXPECT_EQ(empty.code, 2);
     EXPECT_TRUE(empty.err.contains("\"ssid\": The SSID is incorrect.")) << empty.err.toStdString();
 

@@ -66,8 +66,8 @@ TEST(CliUsage, PortsListsWhatThereIsAndAnUnopenableDeviceFails) {
     EXPECT_TRUE(ports.json()["usb"].isArray());
     const CliRun run = RunCli({"link", "info", "--device", "/nonexistent/lp0"});
     EXPECT_EQ(run.code, 1);
-    EXPECT_EQ(run.err, "Unable to open the port.\n/nonexistent/lp0: " + QString::fromLocal8Bit(std::strerror(ENOENT)) +
-                           "\n");
+    EXPECT_EQ(run.err,
+              "Unable to open the port.\n/nonexistent/lp0: " + QString::fromLocal8Bit(std::strerror(ENOENT)) + "\n");
 }
 
 TEST(CliUsage, ADeviceTheUserMayNotOpenNamesTheGroupToJoin) {

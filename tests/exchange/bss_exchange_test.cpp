@@ -44,9 +44,9 @@ TEST(BssOverLink, RefusedExchanges) {
         std::size_t writes;
     };
     const Case cases[] = {
-        {{ModeAck(0x7E)}, std::nullopt, {}, 1},  // not acknowledged
-        {{ModeAck()}, 6, {}, 1},                                 // mode command cut short
-        {{ModeAck(), std::nullopt}, std::nullopt, {25}, 2},      // survey never comes
+        {{ModeAck(0x7E)}, std::nullopt, {}, 1},              // not acknowledged
+        {{ModeAck()}, 6, {}, 1},                             // mode command cut short
+        {{ModeAck(), std::nullopt}, std::nullopt, {25}, 2},  // survey never comes
         {{ModeAck(), badChecksum}, std::nullopt, {25, 100}, 2},
         {{ModeAck(), ReplyFrame(Tagged(tag::kIfCur))}, std::nullopt, {25, 100}, 2},
     };

@@ -38,7 +38,7 @@ TEST(Cancel, EveryExchangeStopsAtTheWaitItArrivesIn) {
         int cancelAtRead;  // counted over the whole case, connect included
         // Runs the exchange; true when it reported success.
         std::function<bool(ScriptedLinkPort&, LinkSession&, Recorder&)> run;
-        std::size_t writes;                   // all that went out
+        std::size_t writes;                    // all that went out
         std::vector<LinkActivity> activities;  // the last ones reported
     };
     auto connectOnly = [](ScriptedLinkPort& port, LinkSession& session, Recorder&) {
@@ -49,28 +49,34 @@ TEST(Cancel, EveryExchangeStopsAtTheWaitItArrivesIn) {
     const Case cases[] = {
         {"maker check", 1, connectOnly, 2, {{Step::CheckingPrinter, 1, 64}}},
         {"system record", 3, connectOnly, 4, {{Step::CheckingPrinter, 1, 64}, {Step::Reading}}},
-        {"save", 7,
+        {"save",
+         7,
          [](ScriptedLinkPort& port, LinkSession& session, Recorder&) {
              Connected(port, session);
              port.reply(ModeAck());
              return static_cast<bool>(session.save(session.config()));
          },
-         6 + 2, {{Step::Reading}, {Step::Saving}}},
-        {"survey", 7,
+         6 + 2,
+         {{Step::Reading}, {Step::Saving}}},
+        {"survey",
+         7,
          [](ScriptedLinkPort& port, LinkSession& session, Recorder& recorder) {
              Connected(port, session);
              port.reply(ModeAck());
              BssTable table{};
              return static_cast<bool>(QueryBssOverLink(port, table, {}, recorder.waits()));
          },
-         6 + 2, {{Step::Reading}, {Step::Surveying}}},
-        {"certificate upload", 7,
+         6 + 2,
+         {{Step::Reading}, {Step::Surveying}}},
+        {"certificate upload",
+         7,
          [](ScriptedLinkPort& port, LinkSession& session, Recorder& recorder) {
              Connected(port, session);
              port.reply(Bytes{0x1F, 0x57, 0x4D, 'S', 'T', 'R', 'T'});
              return static_cast<bool>(UploadCertificate(port, Bytes(1200, 'Q'), kCertificateCa, {}, recorder.waits()));
          },
-         6 + 2, {{Step::Uploading, 1, 3}}},
+         6 + 2,
+         {{Step::Uploading, 1, 3}}},
     };
     for (const Case& c : cases) {
         ScriptedLinkPort port;

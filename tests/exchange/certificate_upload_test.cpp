@@ -45,8 +45,12 @@ Chunk ChunkOf(const Bytes& frame, const Bytes& file) {
 
 bool Send(ScriptedLinkPort& port, const Bytes& file, std::vector<int>* progress = nullptr,
           RecordedSleeps* sleeps = nullptr, int type = 1) {
-    return static_cast<bool>(UploadCertificate(port, file, type, [&](int p) { if (progress) progress->push_back(p); },
-                                               sleeps ? sleeps->fn() : NoSleep()));
+    return static_cast<bool>(UploadCertificate(
+        port, file, type,
+        [&](int p) {
+            if (progress) progress->push_back(p);
+        },
+        sleeps ? sleeps->fn() : NoSleep()));
 }
 
 TEST(CertificateUpload, ChunkSizesProgressAndPauses) {

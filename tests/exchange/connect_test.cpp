@@ -34,7 +34,9 @@ TEST(Connect, SuccessfulConversationOnTheWire) {
 
     ASSERT_EQ(session.connect(), ConnectOutcome::Connected);
     EXPECT_EQ(SysRspFrame().size(), 152u);
-    EXPECT_EQ(port.writes, (std::vector<Bytes>{{0x1D, 0x61, 0x00}, kNameRequest, kModeConfigCommand,
+    EXPECT_EQ(port.writes, (std::vector<Bytes>{{0x1D, 0x61, 0x00},
+                                               kNameRequest,
+                                               kModeConfigCommand,
                                                ToolFrame("5f5f5b495f465d5f5f5b5359535f5245515d-e/a"),
                                                kModeConfigCommand,
                                                ToolFrame("5f5f5b495f465d5f5f5b49465f5f4745545d.50d")}));
@@ -63,12 +65,12 @@ TEST(VendorCheck, NameReplies) {
         std::size_t nameRequests;
     };
     const Case cases[] = {
-        {{MakerName("\x12")}, VendorCheckResult::Ok, 1},            // status byte first
-        {{MakerName("", "ZEPHRAN", false)}, VendorCheckResult::Ok, 1},         // ends with the read
+        {{MakerName("\x12")}, VendorCheckResult::Ok, 1},                // status byte first
+        {{MakerName("", "ZEPHRAN", false)}, VendorCheckResult::Ok, 1},  // ends with the read
         {{MakerName("", "ZEPHRAX")}, VendorCheckResult::MakerMismatch, 1},
         {{MakerName("", "zephran")}, VendorCheckResult::MakerMismatch, 1},
         {{MakerName("", "ZEPHRANX")}, VendorCheckResult::MakerMismatch, 1},
-        {{none, none, MakerName()}, VendorCheckResult::Ok, 1},     // asked again from
+        {{none, none, MakerName()}, VendorCheckResult::Ok, 1},              // asked again from
         {{none, none, none, none, MakerName()}, VendorCheckResult::Ok, 3},  // the 3rd failure
         {{ToBytes("\x12\x34"), none, none, none}, VendorCheckResult::MakerMismatch, 1},
     };
@@ -142,7 +144,8 @@ TEST(SendConfig, WritesIfSetAndNeedsAVerifiedIfSuc) {
         if (c.sent) {
             ASSERT_EQ(port.writes.size(), 2u);
             EXPECT_EQ(port.writes[1].size(), 2u * 624u + 4u);
-            EXPECT_EQ(DecodeFrameText(port.writes[1]), BuildIfSetMessage(Config(ConfigLayout::Older), ConfigLayout::Older));
+            EXPECT_EQ(DecodeFrameText(port.writes[1]),
+                      BuildIfSetMessage(Config(ConfigLayout::Older), ConfigLayout::Older));
         }
     }
 }

@@ -63,11 +63,19 @@ TEST(LanSurveyQuery, AttemptsProgressAndReassembly) {
     const Case cases[] = {
         {"no connection", false, {}, 0, {}, 0},
         {"silent printer: seven attempts", true, {}, 0, {0, 12, 24, 36, 48, 60, 72, 84, 96, 100}, 7},
-        {"answer on the seventh attempt", true,
-         {silent, silent, silent, silent, silent, silent, answer}, 1, {0, 12, 24, 36, 48, 60, 72, 84, 100}, 7},
+        {"answer on the seventh attempt",
+         true,
+         {silent, silent, silent, silent, silent, silent, answer},
+         1,
+         {0, 12, 24, 36, 48, 60, 72, 84, 100},
+         7},
         // Whole after the third piece: no further read waits it out.
-        {"answer in three pieces", true,
-         {Part(answer, 0, 10), Part(answer, 10, 25), Part(answer, 25, answer.size()), Bytes{0x00}}, 1, {0, 12, 100}, 3},
+        {"answer in three pieces",
+         true,
+         {Part(answer, 0, 10), Part(answer, 10, 25), Part(answer, 25, answer.size()), Bytes{0x00}},
+         1,
+         {0, 12, 100},
+         3},
         {"answer cut short", true, {Part(answer, 0, 10), silent}, 0, {0, 12, 100}, 2},
         {"garbage", true, {ToBytes("HTTP/1.1 400 Bad Request\r\n\r\n"), silent}, 0, {0, 12, 100}, 2},
     };
@@ -78,7 +86,9 @@ TEST(LanSurveyQuery, AttemptsProgressAndReassembly) {
         std::vector<int> progress;
         BssTable table{};
         const int result = QuerySurvey(stream, table, SurveyTimings{},
-                                       {[&progress](int value) { progress.push_back(value); }, nullptr}) ? 1 : 0;
+                                       {[&progress](int value) { progress.push_back(value); }, nullptr})
+                               ? 1
+                               : 0;
         EXPECT_EQ(result, c.result) << c.name;
         EXPECT_EQ(progress, c.progress) << c.name;
         EXPECT_EQ(stream.readCalls, c.readCalls) << c.name;

@@ -29,7 +29,7 @@ Entry Numbered(const QString& writer, int n) {
 }
 
 mode_t Mode(const QString& path) {
-    struct stat info{};
+    struct stat info {};
     EXPECT_EQ(::stat(QFile::encodeName(path).constData(), &info), 0) << path.toStdString();
     return info.st_mode & 07777;
 }

@@ -61,7 +61,7 @@ TEST(ProfileFile, ComesBackAsItWasWrittenAndSecretFilesArePrivate) {
     ASSERT_TRUE(writeWholeFile(plain, "{}", false, &error)) << error.toStdString();
     // Replacing a file that others could read leaves none that they can.
     ASSERT_TRUE(writeWholeFile(plain, profileJson(full), true, &error)) << error.toStdString();
-    struct stat info{};
+    struct stat info {};
     ASSERT_EQ(::stat(QFile::encodeName(secret).constData(), &info), 0);
     EXPECT_EQ(info.st_mode & 0777, 0600u);
     ASSERT_EQ(::stat(QFile::encodeName(plain).constData(), &info), 0);

@@ -39,9 +39,11 @@ TEST(DiscoverySearch, EthernetKeepsEveryAnswerInArrivalOrderAndIgnoresOthers) {
     QByteArray fiveByteAnswer = bytesOf("IMIN");
     fiveByteAnswer.append('\x42');
     FakePrinter printer([&](const QByteArray&) {
-        return std::vector<QByteArray>{first.answer(ListMode::Ethernet), bytesOf("IMIN"),
+        return std::vector<QByteArray>{first.answer(ListMode::Ethernet),
+                                       bytesOf("IMIN"),
                                        bytesOf("IMAX") + first.bytes(ListMode::Ethernet),
-                                       second.answer(ListMode::Ethernet), first.answer(ListMode::Ethernet),
+                                       second.answer(ListMode::Ethernet),
+                                       first.answer(ListMode::Ethernet),
                                        fiveByteAnswer};
     });
     DeviceList devices;
@@ -85,7 +87,7 @@ TEST(DiscoverySearch, WlanShortDatagramEndsTheSearchAtOnce) {
         return std::vector<QByteArray>{
             printerRecord.answer(ListMode::Wlan),
             bytesOf("__[I_F]__[SET_RSP]") + QByteArray(1, '\0'),  // 19 bytes, other tag: ignored
-            bytesOf("__[I_F]__[REG_RS"),                           // short: ends the search
+            bytesOf("__[I_F]__[REG_RS"),                          // short: ends the search
             printerRecord.answer(ListMode::Wlan)};
     });
     DeviceList devices;
@@ -107,9 +109,8 @@ TEST(DiscoverySearch, WlanShortDatagramEndsTheSearchAtOnce) {
 
 TEST(DiscoverySearch, CancelKeepsWhatArrived) {
     PrinterRecord printerRecord;
-    FakePrinter printer([&](const QByteArray&) {
-        return std::vector<QByteArray>{printerRecord.answer(ListMode::Ethernet)};
-    });
+    FakePrinter printer(
+        [&](const QByteArray&) { return std::vector<QByteArray>{printerRecord.answer(ListMode::Ethernet)}; });
     DeviceList devices;
     DiscoverySearch search(ListMode::Ethernet, QStringLiteral("127.0.0.1"), {}, printer.endpoints(), devices);
     search.setTickInterval(2000);

@@ -37,9 +37,12 @@ TEST(LanSettingsForm, LiveRangeChecks) {
         int replacement;
     };
     const Case cases[] = {
-        {"32768", true, kPortOutOfRange, 9100}, {"32767", true, std::nullopt, 0},
-        {"", true, std::nullopt, 0},            {"99999999999999999999999", true, kPortOutOfRange, 9100},
-        {"3601", false, kTimeNotSet, 0},        {"3600", false, std::nullopt, 0},
+        {"32768", true, kPortOutOfRange, 9100},
+        {"32767", true, std::nullopt, 0},
+        {"", true, std::nullopt, 0},
+        {"99999999999999999999999", true, kPortOutOfRange, 9100},
+        {"3601", false, kTimeNotSet, 0},
+        {"3600", false, std::nullopt, 0},
         {"0", false, std::nullopt, 0},
     };
     for (const Case& c : cases) {
@@ -60,10 +63,10 @@ TEST(LanSettingsForm, RefusedOrEmptyEditsLeaveTheRecordAlone) {
         SaveDecision::Action action;
     };
     const Case cases[] = {
-        {"80", "300", SaveDecision::Action::Refused},  {"443", "300", SaveDecision::Action::Refused},
-        {"23", "300", SaveDecision::Action::Refused},  {"21", "300", SaveDecision::Action::Refused},
-        {"25", "300", SaveDecision::Action::Refused},  {"3318", "300", SaveDecision::Action::Refused},
-        {"", "300", SaveDecision::Action::Nothing},    {"9100", "", SaveDecision::Action::Nothing},
+        {"80", "300", SaveDecision::Action::Refused}, {"443", "300", SaveDecision::Action::Refused},
+        {"23", "300", SaveDecision::Action::Refused}, {"21", "300", SaveDecision::Action::Refused},
+        {"25", "300", SaveDecision::Action::Refused}, {"3318", "300", SaveDecision::Action::Refused},
+        {"", "300", SaveDecision::Action::Nothing},   {"9100", "", SaveDecision::Action::Nothing},
     };
     for (const Case& c : cases) {
         DiscoveredDevice record = ethernetRecord();
@@ -205,14 +208,17 @@ TEST(PlanRun, PrintersLeaveAnAddressBeforeAnotherTakesIt) {
     };
     const Case cases[] = {
         // 1 takes 2's address, 2 takes 3's, 3 moves to a free one: 3, 2, 1.
-        {"000000000001,10.0.0.12\n000000000002,10.0.0.13\n000000000003,10.0.0.30\n", {2, 1, 0},
+        {"000000000001,10.0.0.12\n000000000002,10.0.0.13\n000000000003,10.0.0.30\n",
+         {2, 1, 0},
          {"send", "send", "send"}},
         // 1 and 2 swap, 4 takes 3's address after it: the rest keep file order.
         {"000000000001,10.0.0.12\n000000000004,10.0.0.13\n000000000002,10.0.0.11\n000000000003,10.0.0.40\n",
-         {0, 2, 3, 1}, {"circle of 2", "send", "circle of 2", "send"}},
+         {0, 2, 3, 1},
+         {"circle of 2", "send", "circle of 2", "send"}},
         // 3's row is refused (no address at all): even with force, 2 may not
         // take the address 3 still holds, nor 1 the one 2 then still holds.
-        {"000000000001,10.0.0.12\n000000000002,10.0.0.13\n000000000003,0.0.0.0\n", {2, 1, 0},
+        {"000000000001,10.0.0.12\n000000000002,10.0.0.13\n000000000003,0.0.0.0\n",
+         {2, 1, 0},
          {"held by 2", "held by 3", "refused"}},
     };
     for (const Case& c : cases) {

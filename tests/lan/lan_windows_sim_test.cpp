@@ -124,13 +124,12 @@ TEST_F(LanWindowsAgainstSim, PrinterHostKeepsBssInfoAndWebPageOnLoopback) {
     // The survey keeps its window painted by running the event loop from
     // inside its work; this check runs there too, so it must not wait.
     QList<QStringList> rows;
-    onNextModalWhen<BssInfoDialog>(
-        [&] { return !messages.messages().empty(); },
-        [&](BssInfoDialog* survey) {
-            rows = allRows(*child<QTableWidget>(*survey, "bssList"));
-            survey->reject();
-        },
-        60000, "the survey's message");
+    onNextModalWhen<BssInfoDialog>([&] { return !messages.messages().empty(); },
+                                   [&](BssInfoDialog* survey) {
+                                       rows = allRows(*child<QTableWidget>(*survey, "bssList"));
+                                       survey->reject();
+                                   },
+                                   60000, "the survey's message");
     window->onBssInfo();
     EXPECT_EQ(messages.ids(), (std::vector<int>{kBssImported}));
     ASSERT_EQ(rows.size(), 6);
@@ -204,8 +203,8 @@ TEST_F(LanWindowsAgainstSim, AssignAddressesRowByRowWithCancelBetweenRows) {
 TEST_F(LanWindowsAgainstSim, EveryAdapterSearchListsRowsPerAdapterAndSendsThroughIt) {
     DeviceListDialog window(ListMode::Ethernet, nullptr, endpoints(ListMode::Ethernet));
     window.setTimings(quickTimings());
-    window.searchFromEveryAdapter({{QStringLiteral("127.0.0.1"), QStringLiteral("lo")},
-                                   {QStringLiteral("127.0.0.2"), QStringLiteral("lo")}});
+    window.searchFromEveryAdapter(
+        {{QStringLiteral("127.0.0.1"), QStringLiteral("lo")}, {QStringLiteral("127.0.0.2"), QStringLiteral("lo")}});
     auto* table = child<QTableWidget>(window, "deviceList");
     ASSERT_EQ(table->columnCount(), 9);
     EXPECT_EQ(table->horizontalHeaderItem(8)->text(), QStringLiteral("Adapter"));

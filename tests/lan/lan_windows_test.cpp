@@ -126,7 +126,7 @@ TEST(DeviceListDialog, SortedRowsOpenTheirOwnPrintersSettings) {
     const std::size_t requests = printer.requests().size();
     table->clearSelection();
     QTest::keyClick(table, Qt::Key_Return);
-    EXPECT_EQ(printer.requests().size(), requests + 1);  // searched again, no settings window
+    EXPECT_EQ(printer.requests().size(), requests + 1);          // searched again, no settings window
     EXPECT_EQ(column(*table, 0), (QStringList{"2", "1", "3"}));  // still sorted by address
 
     // The last column takes what the window gains.
@@ -169,9 +169,8 @@ TEST(DeviceListDialog, SearchAfterASaveChoosesTheChangedPrinterOrSaysItIsMissing
         table->setCurrentCell(2, 0);  // printer 3
         ASSERT_EQ(window.selectedNumber(), 3);
 
-        onNextModal<LanSettingsDialog>([](LanSettingsDialog* settings) {
-            child<QPushButton>(*settings, "saveButton")->click();
-        });
+        onNextModal<LanSettingsDialog>(
+            [](LanSettingsDialog* settings) { child<QPushButton>(*settings, "saveButton")->click(); });
         QString duringPause;
         onNextModal<SearchDialog>([&](SearchDialog*) { duringPause = status->text(); });
         window.onSetting();
@@ -231,7 +230,7 @@ TEST(DeviceListDialog, ButtonsTheFeatureCodeGreysOutSayWhy) {
 TEST(DeviceListDialog, NoAddressOrACancelledChoiceLeavesNothingToActOn) {
     FakePrinter printer(answering(ListMode::Wlan, {PrinterRecord{}}));
     LanEndpoints endpoints = printer.endpoints();
-    endpoints.localAddress.clear();  // ask the local address window
+    endpoints.localAddress.clear();                       // ask the local address window
     endpoints.printerHost = QStringLiteral("127.0.0.1");  // should an action slip through
     widgets::MessageCapture messages;
     DeviceListDialog window(ListMode::Wlan, nullptr, endpoints);
@@ -328,11 +327,13 @@ TEST(DeviceListDialog, WebPageAndSurveyNeedAnAddressAndABrowser) {
 // Each address names its interface (and the system's name for it, where that
 // says more); double-click takes a row without OK.
 TEST(LocalAddressDialog, RowsNameTheirInterfaceAndDoubleClickTakesOne) {
-    LocalAddressDialog chooser(nullptr, LocalAddressModel([] {
-        return LocalAddresses{{QStringLiteral("192.168.1.20"), QStringLiteral("eth0"), QStringLiteral("Wired connection 1")},
-                              {QStringLiteral("10.0.0.5"), QStringLiteral("wlan0"), QStringLiteral("wlan0")},
-                              {QStringLiteral("172.16.0.9"), {}, {}}};
-    }));
+    LocalAddressDialog chooser(
+        nullptr, LocalAddressModel([] {
+            return LocalAddresses{
+                {QStringLiteral("192.168.1.20"), QStringLiteral("eth0"), QStringLiteral("Wired connection 1")},
+                {QStringLiteral("10.0.0.5"), QStringLiteral("wlan0"), QStringLiteral("wlan0")},
+                {QStringLiteral("172.16.0.9"), {}, {}}};
+        }));
     QStringList shown;
     QString chosenFirst;
     const int result = execWith(chooser, [&] {
@@ -392,7 +393,8 @@ TEST(LanWindows, ARequestThatCannotLeaveSaysWhy) {
             EXPECT_EQ(child<QTableWidget>(window, "deviceList")->rowCount(), 0) << c.what;
         }
         ASSERT_EQ(messages.ids(), (std::vector<int>{c.message})) << c.what;
-        EXPECT_TRUE(messages.messages()[0].text.contains(c.named)) << c.what << ": " << messages.messages()[0].text.toStdString();
+        EXPECT_TRUE(messages.messages()[0].text.contains(c.named))
+            << c.what << ": " << messages.messages()[0].text.toStdString();
         pumpEvents(30);
         EXPECT_TRUE(printer.requests().empty()) << c.what;
     }
@@ -489,8 +491,9 @@ TEST(DeviceListDialog, ExportAndCopyTheList) {
     ASSERT_TRUE(exportDevices(wlanDevices(), dir.filePath("list.JSON")).isEmpty());
     QFile csv(dir.filePath("list.csv"));
     ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
-    EXPECT_EQ(csv.readAll(), "no,mac,ip,mask,gateway,port,version,featureCode,dhcp,adapter,reached\r\n"
-                             "1,00:1a:ff:01:02:03,192.168.1.50,255.255.255.0,192.168.1.1,9100,1.2,25,off,,broadcast\r\n");
+    EXPECT_EQ(csv.readAll(),
+              "no,mac,ip,mask,gateway,port,version,featureCode,dhcp,adapter,reached\r\n"
+              "1,00:1a:ff:01:02:03,192.168.1.50,255.255.255.0,192.168.1.1,9100,1.2,25,off,,broadcast\r\n");
     QFile json(dir.filePath("list.JSON"));
     ASSERT_TRUE(json.open(QIODevice::ReadOnly));
     EXPECT_EQ(QJsonDocument::fromJson(json.readAll()).array()[0][QStringLiteral("featureCode")].toString(), "25");
@@ -556,9 +559,8 @@ TEST(BssInfoDialog, CancelDuringASilentQueryClosesTheWindowAtOnce) {
     BssInfoDialog dialog(QStringLiteral("127.0.0.1"), nullptr, endpoints);
     dialog.setStartDelay(0);  // the printer's own timings: 10.5 s of receive attempts
     const auto start = std::chrono::steady_clock::now();
-    execWith(dialog, [&] {
-        QTimer::singleShot(300, &dialog, [&] { child<QPushButton>(dialog, "cancelButton")->click(); });
-    });
+    execWith(dialog,
+             [&] { QTimer::singleShot(300, &dialog, [&] { child<QPushButton>(dialog, "cancelButton")->click(); }); });
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
     EXPECT_TRUE(messages.ids().empty());
 }

@@ -19,17 +19,17 @@ TEST(AddressPlausibility, MarksBadMasksAndSubnetEdges) {
     const Case cases[] = {
         {Mask, ip(255, 255, 255, 0), 0, None},
         {Mask, ip(255, 255, 255, 255), 0, None},
-        {Mask, 0, 0, None},                                      // blank
+        {Mask, 0, 0, None},  // blank
         {Mask, ip(255, 0, 255, 0), 0, MaskNotContiguous},
         {Mask, ip(255, 255, 255, 1), 0, MaskNotContiguous},
         {Host, ip(192, 168, 0, 150), ip(255, 255, 255, 0), None},
         {Host, ip(192, 168, 0, 0), ip(255, 255, 255, 0), NetworkAddress},
         {Gateway, ip(192, 168, 0, 255), ip(255, 255, 255, 0), BroadcastAddress},
         {Host, ip(10, 1, 255, 255), ip(255, 255, 0, 0), BroadcastAddress},
-        {Host, ip(10, 1, 0, 255), ip(255, 255, 0, 0), None},     // inside a /16
-        {Host, ip(10, 0, 0, 0), ip(255, 255, 255, 254), None},   // a /31 has no edges
-        {Host, ip(192, 168, 0, 0), ip(255, 0, 255, 0), None},    // no subnet known
-        {Gateway, 0, ip(255, 255, 255, 0), None},                // no gateway
+        {Host, ip(10, 1, 0, 255), ip(255, 255, 0, 0), None},    // inside a /16
+        {Host, ip(10, 0, 0, 0), ip(255, 255, 255, 254), None},  // a /31 has no edges
+        {Host, ip(192, 168, 0, 0), ip(255, 0, 255, 0), None},   // no subnet known
+        {Gateway, 0, ip(255, 255, 255, 0), None},               // no gateway
     };
     for (const auto& c : cases)
         EXPECT_EQ(ClassifyAddress(c.role, c.address, c.mask), c.expected) << std::hex << c.address << " / " << c.mask;

@@ -77,8 +77,8 @@ TEST(BssParse, RejectedAnswersLeaveAnEmptyTable) {
 
 TEST(BssParse, ShortAnswersAreAcceptedEmpty) {
     BssTable table;
-    EXPECT_EQ(ParseBssResponse(Answer({}), table), 1);                  // 20 bytes
-    EXPECT_EQ(ParseBssResponse(Answer(Bytes(5, 0x00)), table), 1);      // 25 bytes
+    EXPECT_EQ(ParseBssResponse(Answer({}), table), 1);              // 20 bytes
+    EXPECT_EQ(ParseBssResponse(Answer(Bytes(5, 0x00)), table), 1);  // 25 bytes
     EXPECT_EQ(ShownBssCount(table), 0u);
 }
 
@@ -93,8 +93,8 @@ TEST(BssParse, ShownListEndsAtA31ByteNameAnAllZeroBssidOrAHundredRows) {
         std::vector<Record> records;
         std::size_t shown;
     };
-    const Case cases[] = {{{thirty, kAdhoc}, 2}, {{kAdhoc, thirtyOne, kOffice}, 1}, {{kOffice, hidden, kAdhoc}, 1},
-                          {many, 100}};
+    const Case cases[] = {
+        {{thirty, kAdhoc}, 2}, {{kAdhoc, thirtyOne, kOffice}, 1}, {{kOffice, hidden, kAdhoc}, 1}, {many, 100}};
     for (const Case& c : cases) {
         BssTable table;
         ASSERT_EQ(ParseBssResponse(Answer(Body(c.records)), table), 1);
@@ -154,9 +154,12 @@ TEST(BssParse, EveryTruncationOfAValidAnswerIsSafe) {
 }
 
 TEST(BssSecurity, FlagTexts) {
-    const std::pair<std::uint8_t, const char*> cases[] = {
-        {0x00, "No"}, {0xC0, "No"}, {0x05, "WEP64/WPA"}, {0x28, "WPA2/RSN2"},
-        {0x3F, "WEP64/WEP128/WPA/WPA2/RSN1/RSN2"}, {0xFF, "WEP64/WEP128/WPA/WPA2/RSN1/RSN2"}};
+    const std::pair<std::uint8_t, const char*> cases[] = {{0x00, "No"},
+                                                          {0xC0, "No"},
+                                                          {0x05, "WEP64/WPA"},
+                                                          {0x28, "WPA2/RSN2"},
+                                                          {0x3F, "WEP64/WEP128/WPA/WPA2/RSN1/RSN2"},
+                                                          {0xFF, "WEP64/WEP128/WPA/WPA2/RSN1/RSN2"}};
     for (const auto& [flags, text] : cases) {
         BssEntry e;
         e.security = flags;

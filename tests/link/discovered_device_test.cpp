@@ -32,7 +32,8 @@ TEST(DiscoveryAnswer, AcceptanceByModeAndLength) {
         {ListMode::Wlan, Datagram("__[I_F]__[SET_RSP]", 1), Kind::Ignore},
         {ListMode::Wlan, Datagram("IMIN", 40), Kind::Ignore},
     };
-    for (const Case& c : cases) EXPECT_EQ(ClassifyDiscoveryAnswer(c.mode, c.datagram).kind, c.kind) << c.datagram.size();
+    for (const Case& c : cases)
+        EXPECT_EQ(ClassifyDiscoveryAnswer(c.mode, c.datagram).kind, c.kind) << c.datagram.size();
 
     // Exactly five bytes: only the first MAC byte is set.
     const auto five = ClassifyDiscoveryAnswer(ListMode::Ethernet, Datagram("IMIN", 1, 0xAB));
@@ -64,9 +65,8 @@ TEST(DiscoveryAnswer, EthernetRecordFieldsAndRowTexts) {
     EXPECT_EQ(dev.inactivityTime(), 300);
     EXPECT_TRUE(dev.httpsEnabled());
     EXPECT_EQ(dev.raw[27], 0) << "Ethernet records have 27 bytes";
-    EXPECT_EQ(DeviceRowTexts(1, dev), (std::array<std::string, 7>{"1", "00:1a:ff:01:02:03", "10.0.0.0",
-                                                                  "255.255.255.0", "Not Configuration", "9100",
-                                                                  "N/A"}));
+    EXPECT_EQ(DeviceRowTexts(1, dev), (std::array<std::string, 7>{"1", "00:1a:ff:01:02:03", "10.0.0.0", "255.255.255.0",
+                                                                  "Not Configuration", "9100", "N/A"}));
 }
 
 TEST(DiscoveryRequests, SettingsRequestsCarryTheRecord) {

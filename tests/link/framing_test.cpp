@@ -76,7 +76,10 @@ TEST(Framing, EveryByteValueRoundTrips) {
 }
 
 TEST(Framing, PlainLowercaseHexAlsoDecodes) {
-    const Bytes reply = ToBytes("\x1fWM" "de-e5f" "\x03");
+    const Bytes reply = ToBytes(
+        "\x1fWM"
+        "de-e5f"
+        "\x03");
     EXPECT_EQ(DecodeFrameText(reply), (Bytes{0xDE, 0xDE, 0x5F}));
 }
 

@@ -33,12 +33,12 @@ TEST(PrinterConfigRecord, BytesAtTheirOffsetsAndRoundTripInBothLayouts) {
         Bytes bytes;
     };
     const At fields[] = {
-        {64, 64, {0x00}},                      // reserved
-        {67, 67, {0xC0, 0xA8, 0x00, 0x0A}},    // ipAddress, first octet first
-        {217, 217, Bytes(64, 'a')},            // a 64-character key kept whole
-        {360, 347, ToBytes("admin")},          // userId, 13 bytes earlier in the older layout
-        {424, 411, {0x23, 0x8C}},              // printerPort 9100, high byte first
-        {614, 601, {0x0E, 0x10}},              // inactivityTime 3600
+        {64, 64, {0x00}},                    // reserved
+        {67, 67, {0xC0, 0xA8, 0x00, 0x0A}},  // ipAddress, first octet first
+        {217, 217, Bytes(64, 'a')},          // a 64-character key kept whole
+        {360, 347, ToBytes("admin")},        // userId, 13 bytes earlier in the older layout
+        {424, 411, {0x23, 0x8C}},            // printerPort 9100, high byte first
+        {614, 601, {0x0E, 0x10}},            // inactivityTime 3600
     };
     for (const auto layout : {ConfigLayout::Older, ConfigLayout::Newer}) {
         const Bytes r = SerializeConfig(c, layout);

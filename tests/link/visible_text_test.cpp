@@ -16,19 +16,25 @@ TEST(VisibleText, EscapesWhatWouldActAndKeepsWhatReads) {
     };
     const Case cases[] = {
         {"Shop-WLAN 5G", "Shop-WLAN 5G", true},
-        {"Caf\xc3\xa9 \xe2\x82\xac", "Caf\xc3\xa9 \xe2\x82\xac", true},       // é and € stay
-        {"\x1b[2Jx", "\\x1b[2Jx", true},                                       // terminal control
-        {"a\nNo  FAKE\r", "a\\x0aNo  FAKE\\x0d", true},                        // a second row
+        {"Caf\xc3\xa9 \xe2\x82\xac", "Caf\xc3\xa9 \xe2\x82\xac", true},  // é and € stay
+        {"\x1b[2Jx", "\\x1b[2Jx", true},                                 // terminal control
+        {"a\nNo  FAKE\r", "a\\x0aNo  FAKE\\x0d", true},                  // a second row
         {std::string("a\0b", 3), "a\\x00b", true},
         {"\x7f", "\\x7f", true},
-        {"C:\\x1b", "C:\\\\x1b", true},                                        // a backslash never starts an escape
-        {"\xc2\x9b" "31m", "\\u009b31m", true},                                // C1 control (CSI)
-        {"abc\xe2\x80\xae" "cba", "abc\\u202ecba", true},                      // right-to-left override
-        {"line\xe2\x80\xa8two", "line\\u2028two", true},                       // line separator
-        {"\xff" "A", "\\xffA", false},                                         // not UTF-8
-        {"\xe2\x82", "\\xe2\\x82", false},                                     // cut short
-        {"\xc0\xaf", "\\xc0\\xaf", false},                                     // overlong "/"
-        {"\xed\xa0\x80", "\\xed\\xa0\\x80", false},                            // surrogate
+        {"C:\\x1b", "C:\\\\x1b", true},  // a backslash never starts an escape
+        {"\xc2\x9b"
+         "31m",
+         "\\u009b31m", true},  // C1 control (CSI)
+        {"abc\xe2\x80\xae"
+         "cba",
+         "abc\\u202ecba", true},                          // right-to-left override
+        {"line\xe2\x80\xa8two", "line\\u2028two", true},  // line separator
+        {"\xff"
+         "A",
+         "\\xffA", false},                           // not UTF-8
+        {"\xe2\x82", "\\xe2\\x82", false},           // cut short
+        {"\xc0\xaf", "\\xc0\\xaf", false},           // overlong "/"
+        {"\xed\xa0\x80", "\\xed\\xa0\\x80", false},  // surrogate
     };
     for (const auto& c : cases) {
         EXPECT_EQ(VisibleText(c.bytes), c.shown) << HexBytes(c.bytes);

@@ -43,7 +43,6 @@ TEST(setting_vocabulary, StringIdsParallelTheLabels) {
         const auto labels = sv::Labels(table);
         const auto ids = sv::StringIds(table);
         ASSERT_EQ(labels.size(), ids.size());
-        for (std::size_t i = 0; i < ids.size(); ++i)
-            EXPECT_EQ(StringText(ids[i]), labels[i]) << "string " << ids[i];
+        for (std::size_t i = 0; i < ids.size(); ++i) EXPECT_EQ(StringText(ids[i]), labels[i]) << "string " << ids[i];
     }
 }

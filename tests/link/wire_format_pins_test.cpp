@@ -51,16 +51,36 @@ struct FieldPin {
     int width;
 };
 constexpr FieldPin kFieldPins[] = {
-    {"printerName", 0, 0, 64},       {"networkMode", 65, 65, 1},      {"ipAssignment", 66, 66, 1},
-    {"ipAddress", 67, 67, 4},        {"subnetMask", 71, 71, 4},       {"gateway", 75, 75, 4},
-    {"ssid", 79, 79, 32},            {"authentication", 111, 111, 1}, {"cipher", 112, 112, 1},
-    {"wepKey", 113, 113, 28},        {"pskKey", 217, 217, 64},        {"adhocChannel", 281, 281, 1},
-    {"eapMode", 282, 282, 1},        {"authId", 283, 283, 32},        {"authPassword", 315, 315, 32},
-    {"p2pConnMode", 347, kAbsent, 1}, {"p2pPinCode", 348, kAbsent, 9}, {"p2pChannel", 357, kAbsent, 3},
-    {"userId", 360, 347, 32},        {"userPassword", 392, 379, 32},  {"printerPort", 424, 411, 2},
-    {"httpsEnabled", 557, 544, 1},   {"telnetEnabled", 558, 545, 1},  {"ftpEnabled", 559, 546, 1},
-    {"snmpEnabled", 560, 547, 1},    {"setCommunity", 562, 549, 16},  {"getCommunity", 578, 565, 16},
-    {"trapCommunity", 594, 581, 16}, {"trapAddress", 610, 597, 4},    {"inactivityTime", 614, 601, 2},
+    {"printerName", 0, 0, 64},
+    {"networkMode", 65, 65, 1},
+    {"ipAssignment", 66, 66, 1},
+    {"ipAddress", 67, 67, 4},
+    {"subnetMask", 71, 71, 4},
+    {"gateway", 75, 75, 4},
+    {"ssid", 79, 79, 32},
+    {"authentication", 111, 111, 1},
+    {"cipher", 112, 112, 1},
+    {"wepKey", 113, 113, 28},
+    {"pskKey", 217, 217, 64},
+    {"adhocChannel", 281, 281, 1},
+    {"eapMode", 282, 282, 1},
+    {"authId", 283, 283, 32},
+    {"authPassword", 315, 315, 32},
+    {"p2pConnMode", 347, kAbsent, 1},
+    {"p2pPinCode", 348, kAbsent, 9},
+    {"p2pChannel", 357, kAbsent, 3},
+    {"userId", 360, 347, 32},
+    {"userPassword", 392, 379, 32},
+    {"printerPort", 424, 411, 2},
+    {"httpsEnabled", 557, 544, 1},
+    {"telnetEnabled", 558, 545, 1},
+    {"ftpEnabled", 559, 546, 1},
+    {"snmpEnabled", 560, 547, 1},
+    {"setCommunity", 562, 549, 16},
+    {"getCommunity", 578, 565, 16},
+    {"trapCommunity", 594, 581, 16},
+    {"trapAddress", 610, 597, 4},
+    {"inactivityTime", 614, 601, 2},
 };
 
 }  // namespace
@@ -75,7 +95,8 @@ TEST(WireFormatPins, EveryConfigFieldSitsAtItsOffsetWithItsWidth) {
             // shows), zero everywhere else: parsed and written back, exactly
             // these bytes must come back and nothing else.
             Bytes record(size, 0);
-            for (int k = 0; k < pin.width; ++k) record[static_cast<std::size_t>(offset + k)] = static_cast<std::uint8_t>(0x41 + k % 26);
+            for (int k = 0; k < pin.width; ++k)
+                record[static_cast<std::size_t>(offset + k)] = static_cast<std::uint8_t>(0x41 + k % 26);
             EXPECT_EQ(SerializeConfig(ParseConfigRecord(record, layout), layout), record)
                 << pin.name << (layout == ConfigLayout::Newer ? " newer" : " older");
         }
@@ -108,9 +129,15 @@ TEST(WireFormatPins, WholeRequestsAsHex) {
         std::string hex;
     } cases[] = {
         {"configuration mode", ToBytes(ModeCommand(kModeConfig)), "1f57437f1d1f03"},
-        {"SYS_REQ", BuildTagOnlyMessage(tag::kSysReq), "5f5f5b495f465d5f5f5b5359535f5245515d" "defa"},
-        {"IF__GET", BuildTagOnlyMessage(tag::kIfGet), "5f5f5b495f465d5f5f5b49465f5f4745545d" "e50d"},
-        {"BSS_REQ", BuildBssRequest(), "5f5f5b495f465d5f5f5b4253535f5245515d" "f000"},
+        {"SYS_REQ", BuildTagOnlyMessage(tag::kSysReq),
+         "5f5f5b495f465d5f5f5b5359535f5245515d"
+         "defa"},
+        {"IF__GET", BuildTagOnlyMessage(tag::kIfGet),
+         "5f5f5b495f465d5f5f5b49465f5f4745545d"
+         "e50d"},
+        {"BSS_REQ", BuildBssRequest(),
+         "5f5f5b495f465d5f5f5b4253535f5245515d"
+         "f000"},
         // The frame carries the message as text; DE FA is written "-e/a".
         {"SYS_REQ frame", EncodeFrame(BuildTagOnlyMessage(tag::kSysReq)),
          "1f5743" + Hex(AsBytes("5f5f5b495f465d5f5f5b5359535f5245515d-e/a")) + "03"},
@@ -119,8 +146,14 @@ TEST(WireFormatPins, WholeRequestsAsHex) {
         // Certificate chunk: tag, offset and length little-endian, the data,
         // then the CRC-32 of all of it, high byte first.
         {"FW_CERT chunk", BuildCertificateChunk(AsBytes("AB"), 0x01020304, false),
-         "5f5f5b495f465d5f5f5b46575f434552545d" "04030201" "02000000" "4142" "07283143"},
-        {"CRC check value", AppendCrc32(AsBytes("123456789")), "313233343536373839" "89a1897f"},
+         "5f5f5b495f465d5f5f5b46575f434552545d"
+         "04030201"
+         "02000000"
+         "4142"
+         "07283143"},
+        {"CRC check value", AppendCrc32(AsBytes("123456789")),
+         "313233343536373839"
+         "89a1897f"},
     };
     for (const auto& c : cases) EXPECT_EQ(Hex(c.built), c.hex) << c.what;
 }
@@ -191,7 +224,12 @@ TEST(WireFormatPins, SurveyAnswerAsHex) {
     // security WEP64 + WPA2.
     const Bytes message = FromHex(
         "5f5f5b495f465d5f5f5b4253535f5253505d"
-        "00026162" "0106001a2b3c4d5e" "01" "ffc4" "09" "4fcb");
+        "00026162"
+        "0106001a2b3c4d5e"
+        "01"
+        "ffc4"
+        "09"
+        "4fcb");
     BssTable table;
     ASSERT_EQ(ParseBssResponse(message, table), 1);
     ASSERT_EQ(ShownBssCount(table), 1u);
@@ -219,7 +257,12 @@ TEST(WireFormatPins, EachValidEndIsAccepted) {
     EXPECT_FALSE(ParseSystemInfo(BuildIfMessage(content)).has_value());
     // A network name of 30 bytes, the longest a survey record may carry.
     Bytes survey = ToBytes(tag::kBssRsp);
-    const Bytes record = FromHex("001e" + std::string(60, '6') + "0106" "010203040506" "00" "0000" "00");
+    const Bytes record = FromHex("001e" + std::string(60, '6') +
+                                 "0106"
+                                 "010203040506"
+                                 "00"
+                                 "0000"
+                                 "00");
     survey.insert(survey.end(), record.begin(), record.end());
     BssTable table;
     ASSERT_EQ(ParseBssResponse(BuildIfMessage(survey), table), 1);

@@ -26,10 +26,12 @@ using corvane::test::SimProcess;
 QJsonArray Devices(const ToolOutcome& outcome) { return QJsonDocument::fromJson(outcome.out).array(); }
 
 QStringList DiscoverArguments(const char* mode, quint16 remotePort) {
-    return {QStringLiteral("discover"), QString::fromLatin1(mode), QStringLiteral("--json"),
-            QStringLiteral("--local"), QStringLiteral("127.0.0.1"), QStringLiteral("--target"),
-            QStringLiteral("127.0.0.1"), QStringLiteral("--remote-port"), QString::number(remotePort),
-            QStringLiteral("--local-port"), QStringLiteral("0")};
+    return {QStringLiteral("discover"),  QString::fromLatin1(mode),
+            QStringLiteral("--json"),    QStringLiteral("--local"),
+            QStringLiteral("127.0.0.1"), QStringLiteral("--target"),
+            QStringLiteral("127.0.0.1"), QStringLiteral("--remote-port"),
+            QString::number(remotePort), QStringLiteral("--local-port"),
+            QStringLiteral("0")};
 }
 
 TEST(LanFaults, FloodOfFiveThousandAnswersIsListedWholeAndInOrder) {
@@ -67,7 +69,8 @@ QByteArray AnswerOfLength(std::string_view tagText, int length) {
     QByteArray answer(length, '\0');
     const int tagLength = static_cast<int>(tagText.size());
     for (int p = 0; p < length; ++p)
-        answer[p] = p < tagLength ? tagText[static_cast<std::size_t>(p)] : static_cast<char>(PatternByte(length, p, tagLength));
+        answer[p] =
+            p < tagLength ? tagText[static_cast<std::size_t>(p)] : static_cast<char>(PatternByte(length, p, tagLength));
     return answer;
 }
 

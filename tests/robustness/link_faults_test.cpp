@@ -23,9 +23,12 @@ using corvane::test::SimProcess;
 using Request = PtyPrinter::Request;
 using Answer = PtyPrinter::Answer;
 
-QString Text(StringId id) { return QString::fromUtf8(StringText(id).data(), static_cast<qsizetype>(StringText(id).size())); }
+QString Text(StringId id) {
+    return QString::fromUtf8(StringText(id).data(), static_cast<qsizetype>(StringText(id).size()));
+}
 
-QStringList LinkArguments(const QString& sub, const QString& device, QStringList more = {}, const char* limitMs = "1500") {
+QStringList LinkArguments(const QString& sub, const QString& device, QStringList more = {},
+                          const char* limitMs = "1500") {
     return QStringList{"link", sub, "--device", device, "--link-timeout-ms", limitMs} + more;
 }
 
@@ -35,7 +38,8 @@ Bytes Noise(std::uint32_t seed, std::size_t size) {
     std::mt19937 random(seed);
     Bytes noise(size);
     for (auto& b : noise) {
-        do b = static_cast<std::uint8_t>(random()); while (b == 0x5F || b == 0x00);
+        do b = static_cast<std::uint8_t>(random());
+        while (b == 0x5F || b == 0x00);
     }
     return noise;
 }
@@ -71,7 +75,8 @@ TEST(LinkFaults, NoiseAroundValidRepliesFailsOnlyTheExchangeItLandsIn) {
             RunTool(LinkArguments(c.command, QString::fromStdString(printer.devicePath())), 30000);
         ASSERT_TRUE(outcome.finished);
         EXPECT_EQ(outcome.exitCode, c.fails ? 1 : 0) << outcome.text().toStdString();
-        EXPECT_TRUE(outcome.text().contains(c.fails ? Text(*c.fails) : QString("1.02"))) << outcome.text().toStdString();
+        EXPECT_TRUE(outcome.text().contains(c.fails ? Text(*c.fails) : QString("1.02")))
+            << outcome.text().toStdString();
         EXPECT_EQ(outcome.text().contains(Text(kConnectFailed)), c.fails == kConnectFailed);
         EXPECT_TRUE(outcome.sanitizerClean()) << outcome.err.toStdString();
     }
@@ -94,13 +99,22 @@ TEST(LinkFaults, SimulatedPrinterFaultsEndInTimeWithTheirMessage) {
         // The whole --link-timeout-ms is waited, then no more.
         {"falls silent", {"--fault-silent", "sys_req"}, LinkInfo, 1, kConnectFailed, 1500, 12000},
         // A node at its end fails the connect like a silent printer, but at once.
-        {"node at its end", {}, [](const SimProcess&) { return LinkArguments("info", "/dev/null", {}, "60000"); },
-         1, kUnableToOpenPort, 0, 10000},
-        {"survey cut short on TCP", {"--fault-truncate", "survey"},
+        {"node at its end",
+         {},
+         [](const SimProcess&) { return LinkArguments("info", "/dev/null", {}, "60000"); },
+         1,
+         kUnableToOpenPort,
+         0,
+         10000},
+        {"survey cut short on TCP",
+         {"--fault-truncate", "survey"},
          [](const SimProcess& sim) {
              return QStringList{"survey", "--ip", "127.0.0.1", "--survey-port", QString::number(sim.port("survey"))};
          },
-         1, kBssFailed, 0, 12000},
+         1,
+         kBssFailed,
+         0,
+         12000},
     };
     for (const SimCase& c : cases) {
         SCOPED_TRACE(c.name);

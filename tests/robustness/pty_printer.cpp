@@ -103,7 +103,7 @@ void PtyPrinter::serve() {
                 handle(is(tag::kSysReq)   ? Request::SystemRecord
                        : is(tag::kIfGet)  ? Request::Configuration
                        : is(tag::kBssReq) ? Request::Survey
-                                         : Request::Other);
+                                          : Request::Other);
                 continue;
             }
             pending.erase(pending.begin());  // a byte that starts nothing

@@ -9,9 +9,7 @@
 
 namespace corvane::robustness {
 
-bool IsSanitizerClean(const QByteArray& err) {
-    return !err.contains("Sanitizer") && !err.contains("runtime error:");
-}
+bool IsSanitizerClean(const QByteArray& err) { return !err.contains("Sanitizer") && !err.contains("runtime error:"); }
 
 bool ToolOutcome::sanitizerClean() const { return IsSanitizerClean(err); }
 

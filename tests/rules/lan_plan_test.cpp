@@ -61,7 +61,7 @@ TEST(LanPlan, AnAddressIsFreeOnlyWhenItsPrinterMovesAway) {
     const Case cases[] = {
         {"000000000001,10.0.0.20,\n000000000002,10.0.0.21,\n", false},  // 2 vacates .20
         {"000000000001,10.0.0.20,\n000000000002,,9101\n", true},        // 2 stays on .20
-        {"000000000001,10.0.0.30,\n", true},                             // 3 is not in the plan
+        {"000000000001,10.0.0.30,\n", true},                            // 3 is not in the plan
     };
     for (const Case& c : cases) {
         const auto rows = plan(c.rows);
@@ -78,4 +78,3 @@ TEST(LanPlan, AnAddressIsFreeOnlyWhenItsPrinterMovesAway) {
 }
 
 }  // namespace
-

@@ -57,20 +57,16 @@ TEST_P(RangeEntry, OutOfRangeIsReplacedAfterTheMessage) {
 
 INSTANTIATE_TEST_SUITE_P(
     Boundaries, RangeEntry,
-    ::testing::Values(RangeCase{"Port40000", Tab::System,
-                                ControlNumber(SystemControl::PrinterPort), "40000", "9100", kPortOutOfRange},
-                      RangeCase{"Port32767", Tab::System,
-                                ControlNumber(SystemControl::PrinterPort), "32767", "32767", std::nullopt},
-                      RangeCase{"PortEmpty", Tab::System,
-                                ControlNumber(SystemControl::PrinterPort), "", "", std::nullopt},
-                      RangeCase{"Channel15", Tab::Network, ControlNumber(N::AdhocChannel), "15", "14", kChannelNotSet},
-                      RangeCase{"Channel14", Tab::Network, ControlNumber(N::AdhocChannel), "14", "14", std::nullopt},
-                      RangeCase{"Channel300", Tab::Network,
-                                ControlNumber(N::AdhocChannel), "300", "14", kChannelNotSet},
-                      RangeCase{"Inactivity3601", Tab::Network,
-                                ControlNumber(N::InactivityTime), "3601", "3600", kTimeNotSet},
-                      RangeCase{"Inactivity3600", Tab::Network,
-                                ControlNumber(N::InactivityTime), "3600", "3600", std::nullopt}),
+    ::testing::Values(
+        RangeCase{"Port40000", Tab::System, ControlNumber(SystemControl::PrinterPort), "40000", "9100",
+                  kPortOutOfRange},
+        RangeCase{"Port32767", Tab::System, ControlNumber(SystemControl::PrinterPort), "32767", "32767", std::nullopt},
+        RangeCase{"PortEmpty", Tab::System, ControlNumber(SystemControl::PrinterPort), "", "", std::nullopt},
+        RangeCase{"Channel15", Tab::Network, ControlNumber(N::AdhocChannel), "15", "14", kChannelNotSet},
+        RangeCase{"Channel14", Tab::Network, ControlNumber(N::AdhocChannel), "14", "14", std::nullopt},
+        RangeCase{"Channel300", Tab::Network, ControlNumber(N::AdhocChannel), "300", "14", kChannelNotSet},
+        RangeCase{"Inactivity3601", Tab::Network, ControlNumber(N::InactivityTime), "3601", "3600", kTimeNotSet},
+        RangeCase{"Inactivity3600", Tab::Network, ControlNumber(N::InactivityTime), "3600", "3600", std::nullopt}),
     [](const auto& test) { return std::string(test.param.name); });
 
 // Record texts are UTF-8 in fixed byte widths: "é" takes 2 bytes, "€" 3.
@@ -103,8 +99,7 @@ TEST(TextEntry, EditsAreLimitedByTheEncodedLengthOfTheirField) {
         {"userId", std::string("ad\0min", 6), EntryFault::ZeroCharacter},
         {"userId", "ad\xffmin", EntryFault::NotUtf8},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(CheckTypedText(c.field, c.text), c.fault) << c.field << " " << c.text;
+    for (const auto& c : cases) EXPECT_EQ(CheckTypedText(c.field, c.text), c.fault) << c.field << " " << c.text;
 
     // A longer name the printer had can be cut down, never grown or changed.
     const std::string printerHad(40, 'n');
@@ -117,12 +112,11 @@ TEST(TextEntry, EditsAreLimitedByTheEncodedLengthOfTheirField) {
 
 TEST(PskKey, PassphraseOfEightToSixtyThreeOrSixtyFourHexDigits) {
     const std::pair<std::string, bool> keys[] = {
-        {std::string(7, 'p'), false},      {std::string(8, 'p'), true},   {std::string(63, '~'), true},
-        {std::string(64, 'F'), true},      {std::string(64, 'g'), false}, {std::string(65, 'a'), false},
-        {"pass word", true},               {"pass\tword", false},         {Times(8, "é"), false},
+        {std::string(7, 'p'), false}, {std::string(8, 'p'), true},   {std::string(63, '~'), true},
+        {std::string(64, 'F'), true}, {std::string(64, 'g'), false}, {std::string(65, 'a'), false},
+        {"pass word", true},          {"pass\tword", false},         {Times(8, "é"), false},
     };
-    for (const auto& [key, valid] : keys)
-        EXPECT_EQ(ValidPskKey(key), valid) << key;
+    for (const auto& [key, valid] : keys) EXPECT_EQ(ValidPskKey(key), valid) << key;
 }
 
 struct CipherCase {
@@ -178,9 +172,9 @@ TEST_F(ConnectedWindow, WepKeyLengthPicksWep64OrWep128AndSaveRefusesOtherLengths
     record.wepKey = "abcde";
     connect(record);
     const std::string key26 = "0123456789abcdef0123456789";
-    const std::tuple<std::string, int, bool> steps[] = {
-        {"0123456789", 1, true},     {"0123456789a", 1, false}, {"0123456789ab", 1, false},
-        {"0123456789abc", 2, true}, {key26, 2, true},           {"abcde", 1, true}};
+    const std::tuple<std::string, int, bool> steps[] = {{"0123456789", 1, true},    {"0123456789a", 1, false},
+                                                        {"0123456789ab", 1, false}, {"0123456789abc", 2, true},
+                                                        {key26, 2, true},           {"abcde", 1, true}};
     for (const auto& [key, cipher, saved] : steps) {
         security().editText(S::WepKey, key);
         EXPECT_EQ(model.context().working.cipher, cipher) << key;
@@ -248,8 +242,7 @@ TEST_F(ConnectedWindow, AdhocTakesManualAddressingAndRefusesDhcp) {
 
     // Showing the Security tab now offers no WPA method.
     model.tabs.selectTab(static_cast<int>(Tab::Security));
-    for (auto radio : {S::WpaPsk, S::Wpa2Psk, S::Wpa, S::Wpa2})
-        EXPECT_FALSE(security().controls()[radio].enabled);
+    for (auto radio : {S::WpaPsk, S::Wpa2Psk, S::Wpa, S::Wpa2}) EXPECT_FALSE(security().controls()[radio].enabled);
     EXPECT_TRUE(security().controls()[S::OpenSystem].enabled);
 }
 

@@ -17,8 +17,8 @@ TEST(Profile, HoldsTheSharedSettingsAndOnlyAskedForSecretsAndAddresses) {
     const Profile plain = MakeProfile(record, ConfigLayout::Newer, {});
     EXPECT_EQ(plain.values.size(), 19u);
     EXPECT_EQ(plain.values.at("ssid"), FieldValue{std::string("shop-wlan")});
-    for (const char* absent : {"printerName", "userId", "userPassword", "printerPort", "ipAddress", "pskKey",
-                               "wepKey", "authPassword", "p2pPinCode"})
+    for (const char* absent : {"printerName", "userId", "userPassword", "printerPort", "ipAddress", "pskKey", "wepKey",
+                               "authPassword", "p2pPinCode"})
         EXPECT_EQ(plain.values.count(absent), 0u) << absent;
 
     const Profile full = MakeProfile(record, ConfigLayout::Newer, {true, true});
@@ -71,8 +71,7 @@ TEST(Profile, SpreadRefusesWithTheFieldOrGivesTheRecordTheRulesBuild) {
         {"code out of range", Of({{"cipher", 9u}}), ConfigLayout::Newer, "cipher", ValueProblem::OutOfRange},
         {"time out of range", Of({{"inactivityTime", 3601u}}), ConfigLayout::Newer, "inactivityTime",
          ValueProblem::OutOfRange},
-        {"empty SSID", Of({{"ssid", std::string()}}), ConfigLayout::Newer, "ssid", ValueProblem::None,
-         kSsidIncorrect},
+        {"empty SSID", Of({{"ssid", std::string()}}), ConfigLayout::Newer, "ssid", ValueProblem::None, kSsidIncorrect},
         {"empty community", Of({{"setCommunity", std::string()}}), ConfigLayout::Newer, "setCommunity",
          ValueProblem::None, kCommunityIncorrect},
         {"empty PSK", Of({{"authentication", 2u}, {"cipher", 4u}, {"pskKey", std::string()}}), ConfigLayout::Newer,
@@ -103,12 +102,12 @@ TEST(Profile, SpreadRefusesWithTheFieldOrGivesTheRecordTheRulesBuild) {
 
     // The WEP key's length settles the cipher, as Save does; the Wi-Fi Direct
     // fields an older printer lacks are named, not refused.
-    auto accepted = SpreadProfile(cases[std::size(cases) - 1].profile, SampleRecord(), SampleInfo(),
-                                  ConfigLayout::Newer);
+    auto accepted =
+        SpreadProfile(cases[std::size(cases) - 1].profile, SampleRecord(), SampleInfo(), ConfigLayout::Newer);
     EXPECT_EQ(accepted.config.cipher, code::kWep128);
     EXPECT_EQ(accepted.config.printerName, SampleRecord().printerName);
-    const auto older = SpreadProfile(Of({{"p2pChannel", std::string("11")}, {"ssid", std::string("b")}}),
-                                     OlderRecord(), SampleInfo(), ConfigLayout::Older);
+    const auto older = SpreadProfile(Of({{"p2pChannel", std::string("11")}, {"ssid", std::string("b")}}), OlderRecord(),
+                                     SampleInfo(), ConfigLayout::Older);
     EXPECT_EQ(older.skipped, std::vector<std::string>{"p2pChannel"});
     EXPECT_EQ(older.config.ssid, "b");
 }

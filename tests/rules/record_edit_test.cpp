@@ -29,12 +29,10 @@ void WifiDirect(PrinterConfig& c) { c.networkMode = code::kWifiDirect; }
 const EditCase kEditCases[] = {
     {"PinOfNineDigits", [](PrinterConfig& c) { WifiDirect(c), c.p2pPinCode = "123456789"; }, kIncorrectPin,
      "p2pPinCode"},
-    {"PinWithLetters", [](PrinterConfig& c) { WifiDirect(c), c.p2pPinCode = "12ab5678"; }, kIncorrectPin,
-     "p2pPinCode"},
+    {"PinWithLetters", [](PrinterConfig& c) { WifiDirect(c), c.p2pPinCode = "12ab5678"; }, kIncorrectPin, "p2pPinCode"},
     {"PinOfEightDigits", [](PrinterConfig& c) { WifiDirect(c), c.p2pPinCode = "87654321"; }, std::nullopt},
     // The PIN edit is open in Wi-Fi Direct mode only.
-    {"PinOutsideWifiDirect", [](PrinterConfig& c) { c.p2pPinCode = "87654321"; }, kSettingNotAvailable,
-     "p2pPinCode"},
+    {"PinOutsideWifiDirect", [](PrinterConfig& c) { c.p2pPinCode = "87654321"; }, kSettingNotAvailable, "p2pPinCode"},
     {"ChannelNotListed", [](PrinterConfig& c) { WifiDirect(c), c.p2pChannel = "13"; }, kSettingNotAvailable,
      "p2pChannel"},
     {"NameOfThirtyEuroSigns",

@@ -8,7 +8,9 @@
 
 namespace corvane::link {
 // Readable layout names in test output.
-static void PrintTo(ConfigLayout layout, std::ostream* os) { *os << (layout == ConfigLayout::Newer ? "Newer" : "Older"); }
+static void PrintTo(ConfigLayout layout, std::ostream* os) {
+    *os << (layout == ConfigLayout::Newer ? "Newer" : "Older");
+}
 }  // namespace corvane::link
 
 namespace corvane::rules::test {
@@ -125,8 +127,7 @@ TEST(SummaryRows, ValuesFollowCodesAndLayout) {
 
     c.authentication = code::kOpenSystem;
     c.cipher = code::kNone;
-    for (std::size_t n : {23u, 24u, 26u, 27u})
-        EXPECT_EQ(Row(c, ConfigLayout::Newer, n), "") << n;
+    for (std::size_t n : {23u, 24u, 26u, 27u}) EXPECT_EQ(Row(c, ConfigLayout::Newer, n), "") << n;
 }
 
 }  // namespace

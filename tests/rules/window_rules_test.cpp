@@ -56,8 +56,7 @@ TEST(LinkChoice, FollowsThePrinterTypeAndIsFixedWhileConnected) {
     for (auto c : choice) before.push_back(m.controls()[c].enabled);
     m.beginConnect();
     m.onConnected(SampleRecord(), SampleInfo(), link::ConfigLayout::Newer);
-    for (auto c : choice)
-        EXPECT_FALSE(m.controls()[c].enabled) << static_cast<int>(c);
+    for (auto c : choice) EXPECT_FALSE(m.controls()[c].enabled) << static_cast<int>(c);
     m.Disconnect();
     for (std::size_t i = 0; i < std::size(choice); ++i)
         EXPECT_EQ(m.controls()[choice[i]].enabled, before[i]) << static_cast<int>(choice[i]);
@@ -67,8 +66,7 @@ TEST_F(ConnectedWindow, ConnectAndDisconnectSwitchButtonsAndPages) {
     connect(SampleRecord());
     EXPECT_TRUE(model.context().connected);
     EXPECT_FALSE(model.controls()[W::Connect].enabled);
-    for (auto c : {W::Disconnect, W::Save, W::TabControl})
-        EXPECT_TRUE(model.controls()[c].enabled);
+    for (auto c : {W::Disconnect, W::Save, W::TabControl}) EXPECT_TRUE(model.controls()[c].enabled);
     EXPECT_TRUE(system().controls()[SystemControl::PrinterName].enabled);
     EXPECT_TRUE(model.tabs.certificate.controls()[CertificateControl::UploadButton].enabled);
 
@@ -95,10 +93,10 @@ void SetPort(DirectConfigModel& m, const char* port) { m.tabs.system.editText(Sy
 
 const LeaveCase kLeaveCases[] = {
     {"PortZeroPasses", Tab::System, [](DirectConfigModel& m) { SetPort(m, "0"); }, std::nullopt, 0},
-    {"Port80", Tab::System, [](DirectConfigModel& m) { SetPort(m, "80"); },
-     kPortNumberIncorrect, ControlNumber(SystemControl::PrinterPort)},
-    {"Port3318", Tab::System, [](DirectConfigModel& m) { SetPort(m, "3318"); },
-     kPortNumberIncorrect, ControlNumber(SystemControl::PrinterPort)},
+    {"Port80", Tab::System, [](DirectConfigModel& m) { SetPort(m, "80"); }, kPortNumberIncorrect,
+     ControlNumber(SystemControl::PrinterPort)},
+    {"Port3318", Tab::System, [](DirectConfigModel& m) { SetPort(m, "3318"); }, kPortNumberIncorrect,
+     ControlNumber(SystemControl::PrinterPort)},
     {"NameBeforePort", Tab::System,
      [](DirectConfigModel& m) {
          SetPort(m, "80");
@@ -106,8 +104,8 @@ const LeaveCase kLeaveCases[] = {
      },
      kSystemNameIncorrect, ControlNumber(SystemControl::PrinterName)},
     {"PasswordCase", Tab::System,
-     [](DirectConfigModel& m) { m.tabs.system.editText(SystemControl::ConfirmPassword, "Secret"); },
-     kPasswordIncorrect, ControlNumber(SystemControl::UserPassword)},
+     [](DirectConfigModel& m) { m.tabs.system.editText(SystemControl::ConfirmPassword, "Secret"); }, kPasswordIncorrect,
+     ControlNumber(SystemControl::UserPassword)},
     {"PasswordsBothEmpty", Tab::System,
      [](DirectConfigModel& m) {
          m.tabs.system.editText(SystemControl::UserPassword, "");
@@ -131,11 +129,11 @@ const LeaveCase kLeaveCases[] = {
      kSsidIncorrect, ControlNumber(N::Ssid)},
     {"PinOfSixInInfra", Tab::Network, [](DirectConfigModel& m) { m.tabs.network.editText(N::PinCode, "123456"); },
      kIncorrectPin, ControlNumber(N::PinCode)},
-    {"PinOfFour", Tab::Network, [](DirectConfigModel& m) { m.tabs.network.editText(N::PinCode, "1234"); },
-     std::nullopt, 0},
+    {"PinOfFour", Tab::Network, [](DirectConfigModel& m) { m.tabs.network.editText(N::PinCode, "1234"); }, std::nullopt,
+     0},
     {"PskEmptyUnderAes", Tab::Security,
-     [](DirectConfigModel& m) { m.tabs.security.editText(SecurityControl::PskKey, ""); },
-     kPskKeyIncorrect, ControlNumber(SecurityControl::PskKey)},
+     [](DirectConfigModel& m) { m.tabs.security.editText(SecurityControl::PskKey, ""); }, kPskKeyIncorrect,
+     ControlNumber(SecurityControl::PskKey)},
     // The PSK is the key under every WPA cipher, AES + TKIP too.
     {"PskEmptyUnderAesTkip", Tab::Security,
      [](DirectConfigModel& m) {
@@ -153,8 +151,7 @@ const LeaveCase kLeaveCases[] = {
          m.tabs.network.editText(N::Ssid, ssid);
      },
      kTextTooLong, ControlNumber(N::Ssid)},
-    {"Wpa2WithoutId", Tab::Security,
-     [](DirectConfigModel& m) { m.tabs.security.click(SecurityControl::Wpa2); },
+    {"Wpa2WithoutId", Tab::Security, [](DirectConfigModel& m) { m.tabs.security.click(SecurityControl::Wpa2); },
      kCertificateIdIncorrect, ControlNumber(SecurityControl::AuthId)},
     {"BssNeverFails", Tab::Bss, [](DirectConfigModel& m) { m.tabs.system.editText(SystemControl::UserId, ""); },
      std::nullopt, 0},
@@ -249,13 +246,12 @@ TEST_P(EmptyNumber, RefusesLeaveAndSaveWithItsRangeMessage) {
 
 INSTANTIATE_TEST_SUITE_P(
     Fields, EmptyNumber,
-    ::testing::Values(EmptyNumberCase{"Port", Tab::System,
-                                      ControlNumber(SystemControl::PrinterPort), 0, kPortOutOfRange},
-                      EmptyNumberCase{"Inactivity", Tab::Network, ControlNumber(N::InactivityTime), 0, kTimeNotSet},
-                      EmptyNumberCase{"AdhocChannel", Tab::Network, ControlNumber(N::AdhocChannel), 1, kChannelNotSet},
-                      // Outside ad hoc mode the channel edit cannot be reached.
-                      EmptyNumberCase{"AdhocChannelUnused", Tab::Network,
-                                      ControlNumber(N::AdhocChannel), 0, std::nullopt}),
+    ::testing::Values(
+        EmptyNumberCase{"Port", Tab::System, ControlNumber(SystemControl::PrinterPort), 0, kPortOutOfRange},
+        EmptyNumberCase{"Inactivity", Tab::Network, ControlNumber(N::InactivityTime), 0, kTimeNotSet},
+        EmptyNumberCase{"AdhocChannel", Tab::Network, ControlNumber(N::AdhocChannel), 1, kChannelNotSet},
+        // Outside ad hoc mode the channel edit cannot be reached.
+        EmptyNumberCase{"AdhocChannelUnused", Tab::Network, ControlNumber(N::AdhocChannel), 0, std::nullopt}),
     [](const auto& test) { return std::string(test.param.name); });
 
 TEST_F(ConnectedWindow, SaveOnTheNetworkPageHasItsOwnRules) {

@@ -15,7 +15,8 @@ using lan::ListMode;
 
 std::vector<lan::DiscoveredDevice> Discover(SimState& state, ListMode mode) {
     const auto request = lan::BuildDiscoveryRequest(mode);
-    const auto answers = mode == ListMode::Ethernet ? HandleEthernetDatagram(state, request) : HandleWlanDatagram(state, request);
+    const auto answers =
+        mode == ListMode::Ethernet ? HandleEthernetDatagram(state, request) : HandleWlanDatagram(state, request);
     std::vector<lan::DiscoveredDevice> found;
     for (const auto& a : answers) {
         const auto c = ClassifyDiscoveryAnswer(mode, a.data);

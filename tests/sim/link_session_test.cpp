@@ -69,7 +69,8 @@ TEST_F(LinkPrinterSession, MakerCheckAnswersAfterOptionalStatusByte) {
 TEST_F(LinkPrinterSession, RecordOfTheOtherLayoutOrWithABrokenChecksumIsRefused) {
     auto config = state.link.config;
     config.ssid = "NewNetwork";
-    for (auto message : {BuildIfSetMessage(config, ConfigLayout::Older), BuildIfSetMessage(config, ConfigLayout::Newer)}) {
+    for (auto message :
+         {BuildIfSetMessage(config, ConfigLayout::Older), BuildIfSetMessage(config, ConfigLayout::Newer)}) {
         if (message.size() == 636) message[100] ^= 1;
         EXPECT_FALSE(VerifyIfMessage(DecodeFrameText(Ask(Frame(message))), tag::kIfSuc));
     }
@@ -117,8 +118,14 @@ struct FaultCase {
 
 const FaultCase kFaultCases[] = {
     {"maker without marker", [](LinkPrinter& p) { p.makerMissing = true; },
-     [](LinkPrinterSession& f) { EXPECT_EQ(f.Only(f.Send({0x1D, 0x49, 0x42})).front(), 'Z'); }},
-    {"delay", [](LinkPrinter& p) { p.faults.delayMs = 250; p.faults.delayOn = *KindSet::parse("sys_req"); },
+     [](LinkPrinterSession& f) {
+         EXPECT_EQ(f.Only(f.Send({0x1D, 0x49, 0x42})).front(), 'Z');
+     }},
+    {"delay",
+     [](LinkPrinter& p) {
+         p.faults.delayMs = 250;
+         p.faults.delayOn = *KindSet::parse("sys_req");
+     },
      [](LinkPrinterSession& f) {
          EXPECT_EQ(f.Send(Mode(kModeConfig)).at(0).delayMs, 0);
          EXPECT_EQ(f.Send(TagFrame(tag::kSysReq)).at(0).delayMs, 250);

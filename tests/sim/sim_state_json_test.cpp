@@ -72,7 +72,10 @@ TEST(SimStateJson, APrinterListReplacesTheBuiltInOne) {
     SimState state = BuiltinState();
     QString error;
     ASSERT_TRUE(LoadState(QJsonDocument::fromJson(R"({"ethernet": [{"mac": "02-00-00-00-00-09", "port": 9101,
-        "faults": {"silent": "all", "delayMs": 40}}]})").object(), state, &error)) << error.toStdString();
+        "faults": {"silent": "all", "delayMs": 40}}]})")
+                              .object(),
+                          state, &error))
+        << error.toStdString();
     ASSERT_EQ(state.ethernet.size(), 1u);
     EXPECT_EQ(state.ethernet[0].record.macAddress(), (std::array<std::uint8_t, 6>{2, 0, 0, 0, 0, 9}));
     EXPECT_EQ(state.ethernet[0].record.port(), 9101);

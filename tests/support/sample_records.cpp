@@ -9,8 +9,8 @@ link::PrinterConfig SampleRecord() {
     c.subnetMask = 0xFFFFFF00;
     c.gateway = 0xC0A80001;
     c.ssid = "shop-wlan";
-    c.authentication = 3;  // WPA2-PSK
-    c.cipher = 4;          // AES
+    c.authentication = 3;             // WPA2-PSK
+    c.cipher = 4;                     // AES
     c.pskKey = std::string(64, 'a');  // a key given as 64 hexadecimal digits
     c.adhocChannel = 11;
     c.eapMode = 2;

@@ -13,8 +13,8 @@ SimProcess::~SimProcess() {
 }
 
 bool SimProcess::start(const QStringList& args, const char* lastLine) {
-    const QStringList common{"--ethernet-port", "0", "--wlan-port", "0", "--survey-port", "0", "--dump-state",
-                             dumpPath()};
+    const QStringList common{"--ethernet-port", "0", "--wlan-port",  "0",
+                             "--survey-port",   "0", "--dump-state", dumpPath()};
     process_.start(QStringLiteral(CORVANE_SIM_BINARY), common + args);
     if (!process_.waitForStarted(5000)) return false;
     QByteArray out;

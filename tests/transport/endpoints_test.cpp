@@ -36,8 +36,7 @@ TEST(LanEndpoints, CommandLineWinsOverEnvironmentAndBadValuesKeepDefaults) {
     qputenv("CORVANE_LOCAL_ADDRESS", "127.0.0.9");
     QCommandLineParser parser;
     LanEndpoints::addOptions(parser);
-    ASSERT_TRUE(parser.parse({"corvane", "--target", "127.0.0.1", "--remote-port", "6000", "--local-port",
-                              "99999"}));
+    ASSERT_TRUE(parser.parse({"corvane", "--target", "127.0.0.1", "--remote-port", "6000", "--local-port", "99999"}));
     QStringList errors;
     const LanEndpoints endpoints = LanEndpoints::fromParser(parser, &errors);
     qunsetenv("CORVANE_SURVEY_PORT");
@@ -82,7 +81,7 @@ TEST(LanEndpointsPrinterHost, CommandLineThenEnvironment) {
 
 TEST(LanEndpoints, AddressesOtherThanIpv4AreRefusedAndNamed) {
     const std::pair<QString, const char*> cases[] = {
-        {"local-address", "fe80::1"}, {"printer-host", "::1"},         {"printer-host", "printer.local"},
+        {"local-address", "fe80::1"},  {"printer-host", "::1"},          {"printer-host", "printer.local"},
         {"printer-host", "300.1.1.1"}, {"printer-host", "127.0.0.1:80"},
     };
     for (const auto& [option, bad] : cases) {

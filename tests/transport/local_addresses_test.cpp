@@ -17,8 +17,10 @@ LocalAddressModel modelOf(const QStringList& addresses) {
 
 TEST(LocalAddresses, BroadcastReplacesTheLastPart) {
     const std::pair<const char*, const char*> cases[] = {
-        {"192.168.10.37", "192.168.10.255"}, {"10.0.0.5", "10.0.0.255"},
-        {"nodot", ".255"},                   {".5", ".255"},
+        {"192.168.10.37", "192.168.10.255"},
+        {"10.0.0.5", "10.0.0.255"},
+        {"nodot", ".255"},
+        {".5", ".255"},
     };
     for (const auto& [local, broadcast] : cases) EXPECT_EQ(broadcastAddressFor(local), broadcast) << local;
 }

@@ -26,11 +26,11 @@
 
 using corvane::Bytes;
 using corvane::ToBytes;
-using corvane::test::PtyPair;
 using corvane::link::ReplyShape;
+using corvane::test::PtyPair;
+using corvane::transport::DirectLink;
 using corvane::transport::LinkReadRule;
 using corvane::transport::LinkTimeouts;
-using corvane::transport::DirectLink;
 using corvane::transport::RawDevicePort;
 using corvane::transport::SerialPort;
 using namespace std::chrono_literals;
@@ -144,12 +144,9 @@ TEST(LinkReadRuleChoice, EnvironmentThenSettingsFileThenComplete) {
         int problems;
     };
     const Case cases[] = {
-        {nullptr, nullptr, LinkReadRule::Complete, 0},
-        {nullptr, "silence", LinkReadRule::Silence, 0},
-        {"complete", "silence", LinkReadRule::Complete, 0},
-        {"silence", "complete", LinkReadRule::Silence, 0},
-        {"slow", "silence", LinkReadRule::Silence, 1},
-        {nullptr, "Silence", LinkReadRule::Complete, 1},
+        {nullptr, nullptr, LinkReadRule::Complete, 0},      {nullptr, "silence", LinkReadRule::Silence, 0},
+        {"complete", "silence", LinkReadRule::Complete, 0}, {"silence", "complete", LinkReadRule::Silence, 0},
+        {"slow", "silence", LinkReadRule::Silence, 1},      {nullptr, "Silence", LinkReadRule::Complete, 1},
     };
     for (const Case& c : cases) {
         QSettings settings(dir.filePath(QStringLiteral("tool.conf")), QSettings::IniFormat);
@@ -238,7 +235,8 @@ TEST(OpenFailure, NamesTheCauseOfEachKind) {
 
     const std::string noSuchFile = std::strerror(ENOENT);
     const QString generic =
-        "Permission denied: add your user to the 'dialout' group (serial) or 'lp' group (USB printer), then log in again";
+        "Permission denied: add your user to the 'dialout' group (serial) or 'lp' group (USB printer), then log in "
+        "again";
     struct Case {
         const char* name;
         std::function<corvane::link::OpenError()> fail;
@@ -256,15 +254,20 @@ TEST(OpenFailure, NamesTheCauseOfEachKind) {
     const QString privateNode = NodeFile(dir, "lp1", lp->gr_gid, 0600);
     const QString rootGroup = NodeFile(dir, "lp2", 0, 0660);
     const Case cases[] = {
-        {"missing serial port", [&] { return opened("ttyCorvaneNone", false); },
+        {"missing serial port",
+         [&] { return opened("ttyCorvaneNone", false); },
          {QString::fromStdString("/dev/ttyCorvaneNone: " + noSuchFile)}},
-        {"held by another", [&] { return opened(pty.slave(), true); },
+        {"held by another",
+         [&] { return opened(pty.slave(), true); },
          {pty.slave() + ": The device is in use by another program."}},
-        {"no modem lines", [&] { return opened(lineless.slave(), false); },
+        {"no modem lines",
+         [&] { return opened(lineless.slave(), false); },
          {lineless.slave() + ": No printer is ready on this line: its DSR or CTS signal is off."}},
-        {"group may not", [&] { return corvane::transport::openFailure(EACCES, privateNode); },
+        {"group may not",
+         [&] { return corvane::transport::openFailure(EACCES, privateNode); },
          {privateNode + ": " + QString::fromLocal8Bit(std::strerror(EACCES)), generic}},
-        {"root's group", [&] { return corvane::transport::openFailure(EPERM, rootGroup); },
+        {"root's group",
+         [&] { return corvane::transport::openFailure(EPERM, rootGroup); },
          {rootGroup + ": " + QString::fromLocal8Bit(std::strerror(EPERM)), generic}},
     };
     for (const Case& c : cases) {

@@ -104,8 +104,8 @@ TEST_P(ConnectFailureTest, ClosesThePortAndKeepsTheButtons) {
         EXPECT_EQ(messages.messages().front().text, "This printer don't match our company name.");
     }
     if (!GetParam().device.isEmpty()) {
-        EXPECT_EQ(messages.messages().front().text,
-                  "Unable to open the port.\n" + GetParam().device + ": " + QString::fromLocal8Bit(std::strerror(ENOENT)));
+        EXPECT_EQ(messages.messages().front().text, "Unable to open the port.\n" + GetParam().device + ": " +
+                                                        QString::fromLocal8Bit(std::strerror(ENOENT)));
     }
     EXPECT_FALSE(linkPort.isOpen());
     EXPECT_TRUE(widget<QPushButton>("connectButton")->isEnabled());
@@ -179,13 +179,13 @@ TEST_P(CancelTest, EndsTheExchangeAndLeavesTheLinkDown) {
     EXPECT_FALSE(widget<QPushButton>("cancelButton")->isVisible());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Gestures, CancelTest,
-    ::testing::Values(CancelledWait{"CancelButton", "cancelButton", false, true},
-                      CancelledWait{"Escape", "Escape", false, true}, CancelledWait{"Quit", "quitButton", false, false},
-                      CancelledWait{"CloseWindow", "CloseWindow", false, false},
-                      CancelledWait{"SurveyCancelButton", "cancelButton", true, true}),
-    [](const auto& p) { return std::string(p.param.name); });
+INSTANTIATE_TEST_SUITE_P(Gestures, CancelTest,
+                         ::testing::Values(CancelledWait{"CancelButton", "cancelButton", false, true},
+                                           CancelledWait{"Escape", "Escape", false, true},
+                                           CancelledWait{"Quit", "quitButton", false, false},
+                                           CancelledWait{"CloseWindow", "CloseWindow", false, false},
+                                           CancelledWait{"SurveyCancelButton", "cancelButton", true, true}),
+                         [](const auto& p) { return std::string(p.param.name); });
 
 // The window opens on the serial ports, POS offers the simulator's device;
 // the window says what it is connected to, shows the printer's PIN again
@@ -204,7 +204,8 @@ TEST_F(DirectUiTest, ShowsTheConnectionAndGrowsWithTheWindow) {
     EXPECT_TRUE(widget<QRadioButton>("usbRadio")->isChecked());
     EXPECT_EQ(widget<QComboBox>("portList")->currentText(), sim.pty());
     widget<QPushButton>("connectButton")->click();
-    EXPECT_EQ(state->text().toStdString(), "Connected: " + sim.pty().toStdString() + " — firmware WL2.07.3, newer layout");
+    EXPECT_EQ(state->text().toStdString(),
+              "Connected: " + sim.pty().toStdString() + " — firmware WL2.07.3, newer layout");
     auto* pin = onPage<QLineEdit>(Tab::Network, "pinCode");
     EXPECT_TRUE(onPage<QRadioButton>(Tab::Network, "wifiDirectRadio")->isEnabled());
     EXPECT_EQ(pin->text(), "12345670");
@@ -226,8 +227,8 @@ struct DroppedEdits {
     const char* name;
     const char* gesture;
     widgets::EditsChoice answer;
-    bool saved;     // the edit reached the printer
-    bool goesOn;    // the gesture went ahead (link down, or window closed)
+    bool saved;   // the edit reached the printer
+    bool goesOn;  // the gesture went ahead (link down, or window closed)
 };
 void PrintTo(const DroppedEdits& c, std::ostream* os) { *os << c.name; }
 

@@ -67,9 +67,9 @@ TEST_F(DirectUiTest, BssPageListsTheSurveyAndStartsEmptyAtEachConnect) {
         const char* authRadio;  // checked on the Security page afterwards
     };
     const Pick picks[] = {
-        {"10-20-30-40-50-60", true, "GuestNet", "openSystem"},    // no security: open
-        {"02-24-6C-11-22-33", false, "GuestNet", "wpa2Psk"},      // hidden, WPA2 alone: SSID kept
-        {"00-1A-2B-3C-4D-5F", true, "Warehouse", "wpa2Psk"},      // WPA and WPA2: left to the user
+        {"10-20-30-40-50-60", true, "GuestNet", "openSystem"},  // no security: open
+        {"02-24-6C-11-22-33", false, "GuestNet", "wpa2Psk"},    // hidden, WPA2 alone: SSID kept
+        {"00-1A-2B-3C-4D-5F", true, "Warehouse", "wpa2Psk"},    // WPA and WPA2: left to the user
     };
     auto* ssid = onPage<QLineEdit>(Tab::Network, "ssid");
     for (const auto& pick : picks) {

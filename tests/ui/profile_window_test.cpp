@@ -84,7 +84,7 @@ TEST_F(DirectUiTest, ExportTakesAddressAndSecretsOnlyWhenAsked) {
         const QByteArray text = file.readAll();
         EXPECT_EQ(text.contains("\"ipAddress\""), asked);
         EXPECT_EQ(text.contains("\"pskKey\""), asked);
-        struct stat info{};
+        struct stat info {};
         ASSERT_EQ(::stat(QFile::encodeName(profileFile).constData(), &info), 0);
         if (asked) {
             EXPECT_EQ(info.st_mode & 0777, 0600u);

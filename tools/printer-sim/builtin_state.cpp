@@ -40,15 +40,15 @@ link::PrinterConfig RealisticConfig() {
     c.printerName = "ZEPHRAN-TP80W";
     c.networkMode = 0;
     c.ipAssignment = 0;
-    c.ipAddress = 0xC0A8000A;   // 192.168.0.10
+    c.ipAddress = 0xC0A8000A;  // 192.168.0.10
     c.subnetMask = 0xFFFFFF00;
     c.gateway = 0xC0A80001;
     c.ssid = "Corvane-Office";
-    c.authentication = 3;       // WPA2-PSK
-    c.cipher = 4;               // AES
+    c.authentication = 3;  // WPA2-PSK
+    c.cipher = 4;          // AES
     c.pskKey = "receipts-all-day";
     c.adhocChannel = 6;
-    c.eapMode = 5;              // NONE
+    c.eapMode = 5;  // NONE
     c.p2pConnMode = 0;
     c.p2pPinCode = "12345670";
     c.p2pChannel = "6";
@@ -72,7 +72,8 @@ link::PrinterConfig RealisticConfig() {
 SimState BuiltinState() {
     using lan::ListMode;
     SimState s;
-    s.ethernet.push_back({MakeRecord(ListMode::Ethernet, {0x00, 0x11, 0x62, 0x0A, 0x00, 0x01}, {192, 168, 0, 101}, 9100), {}, 0});
+    s.ethernet.push_back(
+        {MakeRecord(ListMode::Ethernet, {0x00, 0x11, 0x62, 0x0A, 0x00, 0x01}, {192, 168, 0, 101}, 9100), {}, 0});
     auto second = MakeRecord(ListMode::Ethernet, {0x00, 0x11, 0x62, 0x0A, 0x00, 0x02}, {192, 168, 0, 102}, 9100);
     second.setDhcp(true);
     second.setInactivityTime(300);

@@ -11,8 +11,9 @@ namespace {
 using lan::DiscoveredDevice;
 
 bool StartsWith(ByteSpan data, std::string_view text) {
-    return data.size() >= text.size() && std::equal(text.begin(), text.end(), data.begin(),
-                                                    [](char a, std::uint8_t b) { return static_cast<std::uint8_t>(a) == b; });
+    return data.size() >= text.size() && std::equal(text.begin(), text.end(), data.begin(), [](char a, std::uint8_t b) {
+               return static_cast<std::uint8_t>(a) == b;
+           });
 }
 
 Bytes Concat(std::string_view tag, ByteSpan body) {
@@ -29,7 +30,8 @@ void Flood(const Faults& f, MessageKind kind, std::string_view tag, DiscoveredDe
            std::vector<Outgoing>& out) {
     const int count = std::min(f.flood, 0xFFFFFF);
     const int burst = std::max(1, f.floodBurst);
-    const std::uint32_t base = (std::uint32_t{record.raw[3]} << 16) | (std::uint32_t{record.raw[4]} << 8) | record.raw[5];
+    const std::uint32_t base =
+        (std::uint32_t{record.raw[3]} << 16) | (std::uint32_t{record.raw[4]} << 8) | record.raw[5];
     for (int i = 0; i < count; ++i) {
         const std::uint32_t low = (base + static_cast<std::uint32_t>(i)) & 0xFFFFFF;
         record.raw[3] = static_cast<std::uint8_t>(low >> 16);
@@ -148,8 +150,8 @@ std::vector<Outgoing> AnswerSurvey(const SimState& state, std::size_t index) {
 std::size_t SurveyPrinterFor(const SimState& state, std::uint32_t localAddress) {
     for (std::size_t i = 0; i < state.wlan.size(); ++i) {
         const auto ip = state.wlan[i].record.ipAddress();
-        const std::uint32_t value = (std::uint32_t{ip[0]} << 24) | (std::uint32_t{ip[1]} << 16) |
-                                    (std::uint32_t{ip[2]} << 8) | ip[3];
+        const std::uint32_t value =
+            (std::uint32_t{ip[0]} << 24) | (std::uint32_t{ip[1]} << 16) | (std::uint32_t{ip[2]} << 8) | ip[3];
         if (value == localAddress) return i;
     }
     return 0;

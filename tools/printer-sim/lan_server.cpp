@@ -17,8 +17,12 @@ namespace {
 
 constexpr int kSocketBuffer = 4 * 1024 * 1024;  // room for a flood of answers
 
-QByteArray ToQt(const Bytes& b) { return QByteArray(reinterpret_cast<const char*>(b.data()), static_cast<qsizetype>(b.size())); }
-ByteSpan FromQt(const QByteArray& a) { return {reinterpret_cast<const std::uint8_t*>(a.constData()), static_cast<std::size_t>(a.size())}; }
+QByteArray ToQt(const Bytes& b) {
+    return QByteArray(reinterpret_cast<const char*>(b.data()), static_cast<qsizetype>(b.size()));
+}
+ByteSpan FromQt(const QByteArray& a) {
+    return {reinterpret_cast<const std::uint8_t*>(a.constData()), static_cast<std::size_t>(a.size())};
+}
 
 // Runs `send` for every answer at its delay; answers with the same delay go
 // out together, in order.
@@ -46,7 +50,8 @@ LanServer::LanServer(SimState& state, QObject* parent) : QObject(parent), state_
 QUdpSocket* LanServer::openUdp(const QHostAddress& bind, int port, Role role, QString* error) {
     auto* socket = new QUdpSocket(this);
     if (!socket->bind(bind, static_cast<quint16>(port))) {
-        *error = QStringLiteral("cannot listen on UDP %1:%2: %3").arg(bind.toString()).arg(port).arg(socket->errorString());
+        *error =
+            QStringLiteral("cannot listen on UDP %1:%2: %3").arg(bind.toString()).arg(port).arg(socket->errorString());
         return nullptr;
     }
     socket->setSocketOption(QAbstractSocket::SendBufferSizeSocketOption, kSocketBuffer);
@@ -63,7 +68,10 @@ bool LanServer::start(const QHostAddress& bind, int ethernetPort, int wlanPort, 
     if (!wlan_) return false;
     survey_ = new QTcpServer(this);
     if (!survey_->listen(bind, static_cast<quint16>(surveyPort))) {
-        *error = QStringLiteral("cannot listen on TCP %1:%2: %3").arg(bind.toString()).arg(surveyPort).arg(survey_->errorString());
+        *error = QStringLiteral("cannot listen on TCP %1:%2: %3")
+                     .arg(bind.toString())
+                     .arg(surveyPort)
+                     .arg(survey_->errorString());
         return false;
     }
     connect(survey_, &QTcpServer::newConnection, this, &LanServer::onSurveyConnection);

@@ -11,8 +11,8 @@ namespace corvane::sim {
 namespace {
 
 constexpr std::uint8_t kGs = 0x1D;
-constexpr std::uint8_t kGsStatus = 0x61;    // GS a n
-constexpr std::uint8_t kGsInfo = 0x49;      // GS I n
+constexpr std::uint8_t kGsStatus = 0x61;  // GS a n
+constexpr std::uint8_t kGsInfo = 0x49;    // GS I n
 constexpr std::uint8_t kInfoMaker = 66;
 constexpr std::uint8_t kMakerMarker = 0x5F;
 constexpr std::array<std::uint8_t, 3> kModeTail{0x1D, 0x1F, 0x03};
@@ -40,7 +40,8 @@ std::uint32_t Le32(ByteSpan b, std::size_t at) {
 }
 
 std::uint32_t Be32(ByteSpan b, std::size_t at) {
-    return (std::uint32_t{b[at]} << 24) | (std::uint32_t{b[at + 1]} << 16) | (std::uint32_t{b[at + 2]} << 8) | b[at + 3];
+    return (std::uint32_t{b[at]} << 24) | (std::uint32_t{b[at + 1]} << 16) | (std::uint32_t{b[at + 2]} << 8) |
+           b[at + 3];
 }
 
 Bytes RawReply(std::string_view text) {
@@ -60,15 +61,16 @@ Bytes Content(std::string_view tag, ByteSpan body = {}) {
 std::vector<Outgoing> LinkSession::feed(ByteSpan bytes) {
     std::vector<Outgoing> out;
     input_.insert(input_.end(), bytes.begin(), bytes.end());
-    while (!input_.empty() && takeCommand(out)) {
-    }
+    while (!input_.empty() && takeCommand(out)) {}
     return out;
 }
 
 std::vector<std::string> LinkSession::takeNotes() { return std::exchange(notes_, {}); }
 
 bool LinkSession::takeCommand(std::vector<Outgoing>& out) {
-    auto drop = [this](std::size_t n) { input_.erase(input_.begin(), input_.begin() + static_cast<std::ptrdiff_t>(n)); };
+    auto drop = [this](std::size_t n) {
+        input_.erase(input_.begin(), input_.begin() + static_cast<std::ptrdiff_t>(n));
+    };
     const std::uint8_t first = input_[0];
 
     if (first == kGs) {
@@ -181,10 +183,8 @@ void LinkSession::onFrame(ByteSpan frame, std::vector<Outgoing>& out) {
     const Bytes message = link::DecodeFrameText(frame);
     const auto tag = TagOf(message);
     if (tag == link::tag::kFwCert || tag == link::tag::kCertEnd) {
-        if (IsCertificateMode(armedMode_))
-            onCertificateChunk(message, out);
-        else
-            note("ignored a certificate chunk without a certificate mode command");
+        if (IsCertificateMode(armedMode_)) onCertificateChunk(message, out);
+        else note("ignored a certificate chunk without a certificate mode command");
         return;
     }
     if (armedMode_ != link::kModeConfig) {
@@ -214,12 +214,14 @@ void LinkSession::onConfigMessage(ByteSpan message, std::vector<Outgoing>& out) 
     }
     switch (kind) {
     case MessageKind::kSysReq:
-        replyFrame(kind, link::BuildIfMessage(Content(link::tag::kSysRsp, link::SerializeSystemInfo(printer_.system))), out);
+        replyFrame(kind, link::BuildIfMessage(Content(link::tag::kSysRsp, link::SerializeSystemInfo(printer_.system))),
+                   out);
         break;
     case MessageKind::IfGet:
-        replyFrame(kind,
-                   link::BuildIfMessage(Content(link::tag::kIfCur, link::SerializeConfig(printer_.config, printer_.layout))),
-                   out);
+        replyFrame(
+            kind,
+            link::BuildIfMessage(Content(link::tag::kIfCur, link::SerializeConfig(printer_.config, printer_.layout))),
+            out);
         break;
     case MessageKind::IfSet: {
         const auto recordSize = link::ConfigSize(printer_.layout);
@@ -236,9 +238,7 @@ void LinkSession::onConfigMessage(ByteSpan message, std::vector<Outgoing>& out) 
         replyFrame(kind, link::BuildTagOnlyMessage(link::tag::kIfSuc), out);
         break;
     }
-    default:
-        replyFrame(kind, BuildSurveyResponse(printer_.survey), out);
-        break;
+    default: replyFrame(kind, BuildSurveyResponse(printer_.survey), out); break;
     }
 }
 
@@ -254,8 +254,10 @@ void LinkSession::onCertificateChunk(ByteSpan message, std::vector<Outgoing>& ou
         offset = Le32(message, link::kTagLength);
         length = Le32(message, link::kTagLength + 4);
         if (length != message.size() - kHead - 4) problem = "length field does not match the chunk";
-        else if (link::FrameCrc32(message.first(kHead + length)) != Be32(message, kHead + length)) problem = "CRC mismatch";
-        else if (offset != certificate_.size()) problem = "offset " + std::to_string(offset) + ", expected " + std::to_string(certificate_.size());
+        else if (link::FrameCrc32(message.first(kHead + length)) != Be32(message, kHead + length))
+            problem = "CRC mismatch";
+        else if (offset != certificate_.size())
+            problem = "offset " + std::to_string(offset) + ", expected " + std::to_string(certificate_.size());
         else if (certificate_.size() + length > kMaxCertificate) problem = "certificate too large";
     }
     if (!problem.empty()) {

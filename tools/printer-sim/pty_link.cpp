@@ -91,7 +91,8 @@ void PtyLink::writeAnswer(const Bytes& answer) {
             ::usleep(1000);
             continue;
         }
-        std::fprintf(stderr, "sim: link: answer cut after %zu of %zu bytes: %s\n", done, answer.size(), std::strerror(errno));
+        std::fprintf(stderr, "sim: link: answer cut after %zu of %zu bytes: %s\n", done, answer.size(),
+                     std::strerror(errno));
         return;
     }
 }

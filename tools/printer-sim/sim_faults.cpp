@@ -7,8 +7,8 @@ namespace corvane::sim {
 
 namespace {
 constexpr std::array<std::string_view, static_cast<int>(MessageKind::Count)> kNames{
-    "find", "sett", "prt_reg", "prt_set", "survey", "status", "maker",
-    "mode", "sys_req", "if_get", "if_set", "bss_req", "cert_mode", "cert_chunk"};
+    "find", "sett",    "prt_reg", "prt_set", "survey",  "status",    "maker",
+    "mode", "sys_req", "if_get",  "if_set",  "bss_req", "cert_mode", "cert_chunk"};
 }
 
 std::string_view KindName(MessageKind kind) {

@@ -16,18 +16,18 @@ namespace corvane::sim {
 // Every request a printer answers, named as in the configuration file and on
 // the command line.
 enum class MessageKind : int {
-    Find,       // "FIND"
-    Sett,       // "SETT"
-    PrtReg,     // "__[I_F]__[PRT_REG]"
-    PrtSet,     // "__[I_F]__[PRT_SET]"
-    Survey,     // BSS_REQ over TCP
-    Status,     // GS a 0
-    Maker,      // GS I 66
-    Mode,       // ModeCommand 0x7F
+    Find,    // "FIND"
+    Sett,    // "SETT"
+    PrtReg,  // "__[I_F]__[PRT_REG]"
+    PrtSet,  // "__[I_F]__[PRT_SET]"
+    Survey,  // BSS_REQ over TCP
+    Status,  // GS a 0
+    Maker,   // GS I 66
+    Mode,    // ModeCommand 0x7F
     kSysReq,
     IfGet,
     IfSet,
-    kBssReq,     // BSS_REQ over the direct link
+    kBssReq,    // BSS_REQ over the direct link
     CertMode,   // ModeCommand 0x81..0x83
     CertChunk,  // FW_CERT / CERTEND
     Count
@@ -39,7 +39,11 @@ std::optional<MessageKind> KindFromName(std::string_view name);
 class KindSet {
 public:
     KindSet() = default;
-    static KindSet all() { KindSet s; s.bits_ = (1u << static_cast<int>(MessageKind::Count)) - 1; return s; }
+    static KindSet all() {
+        KindSet s;
+        s.bits_ = (1u << static_cast<int>(MessageKind::Count)) - 1;
+        return s;
+    }
     void add(MessageKind k) { bits_ |= bit(k); }
     bool has(MessageKind k) const { return (bits_ & bit(k)) != 0; }
     bool empty() const { return bits_ == 0; }
@@ -55,24 +59,24 @@ private:
 };
 
 struct Faults {
-    KindSet silent;           // no answer at all
+    KindSet silent;                    // no answer at all
     KindSet delayOn = KindSet::all();  // which answers `delayMs` holds back
     int delayMs = 0;
-    KindSet corruptChecksum;  // last checksum byte of an IfMessage answer flipped
-    KindSet truncate;         // only the first half of the answer is sent
-    KindSet upperHex;         // reply frame text in upper-case hexadecimal
-    KindSet duplicate;        // the same answer sent twice
-    bool modeReply7E = false; // ModeCommand acknowledged 1F 57 4D 7E
+    KindSet corruptChecksum;       // last checksum byte of an IfMessage answer flipped
+    KindSet truncate;              // only the first half of the answer is sent
+    KindSet upperHex;              // reply frame text in upper-case hexadecimal
+    KindSet duplicate;             // the same answer sent twice
+    bool modeReply7E = false;      // ModeCommand acknowledged 1F 57 4D 7E
     bool shortWlanAnswer = false;  // registration answered with the bare 18-byte tag
     bool keepSettings = false;     // settings requests confirmed but not taken
-    int withholdStrt = 0;     // certificate ModeCommands answered without "STRT"
-    int certFailures = 0;     // non-success answers to one certificate chunk ...
-    int certFailChunk = -1;   // ... to this chunk (from 0), -1 every chunk
-    int flood = 0;            // discovery answered with this many records
-    int floodBurst = 32;      // flood records sent back to back ...
-    int floodIntervalMs = 4;  // ... then this pause (5000 records take about 0.6 s)
-    int pieces = 0;           // direct-link answers sent in this many pieces ...
-    int pieceGapMs = 20;      // ... this far apart (0 or 1 piece: whole)
+    int withholdStrt = 0;          // certificate ModeCommands answered without "STRT"
+    int certFailures = 0;          // non-success answers to one certificate chunk ...
+    int certFailChunk = -1;        // ... to this chunk (from 0), -1 every chunk
+    int flood = 0;                 // discovery answered with this many records
+    int floodBurst = 32;           // flood records sent back to back ...
+    int floodIntervalMs = 4;       // ... then this pause (5000 records take about 0.6 s)
+    int pieces = 0;                // direct-link answers sent in this many pieces ...
+    int pieceGapMs = 20;           // ... this far apart (0 or 1 piece: whole)
 
     bool operator==(const Faults&) const = default;
 };

@@ -56,16 +56,19 @@ struct Reader {
     }
 
     template <std::size_t N>
-    void parseOctets(const QString& value, const char* key, std::array<std::uint8_t, N>& out, QChar separator, int base) {
+    void parseOctets(const QString& value, const char* key, std::array<std::uint8_t, N>& out, QChar separator,
+                     int base) {
         QString v = value;
         if (separator == ':') v.replace('-', ':');
         const auto parts = v.split(separator);
         if (parts.size() != static_cast<qsizetype>(N))
-            return fail(QStringLiteral("\"%1\" is not a valid %2").arg(key, base == 16 ? "MAC address" : "IPv4 address"));
+            return fail(
+                QStringLiteral("\"%1\" is not a valid %2").arg(key, base == 16 ? "MAC address" : "IPv4 address"));
         for (std::size_t i = 0; i < N; ++i) {
             bool good = false;
             const auto n = parts[static_cast<qsizetype>(i)].toUInt(&good, base);
-            if (!good || n > 255) return fail(QStringLiteral("\"%1\" has a bad part \"%2\"").arg(key, parts[static_cast<qsizetype>(i)]));
+            if (!good || n > 255)
+                return fail(QStringLiteral("\"%1\" has a bad part \"%2\"").arg(key, parts[static_cast<qsizetype>(i)]));
             out[i] = static_cast<std::uint8_t>(n);
         }
     }
@@ -100,7 +103,8 @@ struct Reader {
         KindSet set;
         for (const auto& item : v.toArray()) {
             const auto kind = KindFromName(item.toString().toStdString());
-            if (!kind) return fail(QStringLiteral("\"%1\" names an unknown message kind \"%2\"").arg(key, item.toString()));
+            if (!kind)
+                return fail(QStringLiteral("\"%1\" names an unknown message kind \"%2\"").arg(key, item.toString()));
             set.add(*kind);
         }
         out = set;
@@ -142,24 +146,41 @@ struct ConfigKey {
 ConfigKey T(const char* n, std::string PrinterConfig::*m) { return {n, ConfigKey::Text, m}; }
 ConfigKey B(const char* n, std::uint8_t PrinterConfig::*m) { return {n, ConfigKey::Byte, nullptr, m}; }
 ConfigKey A(const char* n, link::Ipv4 PrinterConfig::*m) { return {n, ConfigKey::Address, nullptr, nullptr, m}; }
-ConfigKey W(const char* n, std::uint16_t PrinterConfig::*m) { return {n, ConfigKey::Word, nullptr, nullptr, nullptr, m}; }
+ConfigKey W(const char* n, std::uint16_t PrinterConfig::*m) {
+    return {n, ConfigKey::Word, nullptr, nullptr, nullptr, m};
+}
 
 const std::vector<ConfigKey>& ConfigKeys() {
     static const std::vector<ConfigKey> keys{
-        T("printerName", &PrinterConfig::printerName), B("networkMode", &PrinterConfig::networkMode),
-        B("ipAssignment", &PrinterConfig::ipAssignment), A("ipAddress", &PrinterConfig::ipAddress),
-        A("subnetMask", &PrinterConfig::subnetMask), A("gateway", &PrinterConfig::gateway),
-        T("ssid", &PrinterConfig::ssid), B("authentication", &PrinterConfig::authentication),
-        B("cipher", &PrinterConfig::cipher), T("wepKey", &PrinterConfig::wepKey), T("pskKey", &PrinterConfig::pskKey),
-        B("adhocChannel", &PrinterConfig::adhocChannel), B("eapMode", &PrinterConfig::eapMode),
-        T("authId", &PrinterConfig::authId), T("authPassword", &PrinterConfig::authPassword),
-        B("p2pConnMode", &PrinterConfig::p2pConnMode), T("p2pPinCode", &PrinterConfig::p2pPinCode),
-        T("p2pChannel", &PrinterConfig::p2pChannel), T("userId", &PrinterConfig::userId),
-        T("userPassword", &PrinterConfig::userPassword), W("printerPort", &PrinterConfig::printerPort),
-        B("httpsEnabled", &PrinterConfig::httpsEnabled), B("telnetEnabled", &PrinterConfig::telnetEnabled),
-        B("ftpEnabled", &PrinterConfig::ftpEnabled), B("snmpEnabled", &PrinterConfig::snmpEnabled),
-        T("setCommunity", &PrinterConfig::setCommunity), T("getCommunity", &PrinterConfig::getCommunity),
-        T("trapCommunity", &PrinterConfig::trapCommunity), A("trapAddress", &PrinterConfig::trapAddress),
+        T("printerName", &PrinterConfig::printerName),
+        B("networkMode", &PrinterConfig::networkMode),
+        B("ipAssignment", &PrinterConfig::ipAssignment),
+        A("ipAddress", &PrinterConfig::ipAddress),
+        A("subnetMask", &PrinterConfig::subnetMask),
+        A("gateway", &PrinterConfig::gateway),
+        T("ssid", &PrinterConfig::ssid),
+        B("authentication", &PrinterConfig::authentication),
+        B("cipher", &PrinterConfig::cipher),
+        T("wepKey", &PrinterConfig::wepKey),
+        T("pskKey", &PrinterConfig::pskKey),
+        B("adhocChannel", &PrinterConfig::adhocChannel),
+        B("eapMode", &PrinterConfig::eapMode),
+        T("authId", &PrinterConfig::authId),
+        T("authPassword", &PrinterConfig::authPassword),
+        B("p2pConnMode", &PrinterConfig::p2pConnMode),
+        T("p2pPinCode", &PrinterConfig::p2pPinCode),
+        T("p2pChannel", &PrinterConfig::p2pChannel),
+        T("userId", &PrinterConfig::userId),
+        T("userPassword", &PrinterConfig::userPassword),
+        W("printerPort", &PrinterConfig::printerPort),
+        B("httpsEnabled", &PrinterConfig::httpsEnabled),
+        B("telnetEnabled", &PrinterConfig::telnetEnabled),
+        B("ftpEnabled", &PrinterConfig::ftpEnabled),
+        B("snmpEnabled", &PrinterConfig::snmpEnabled),
+        T("setCommunity", &PrinterConfig::setCommunity),
+        T("getCommunity", &PrinterConfig::getCommunity),
+        T("trapCommunity", &PrinterConfig::trapCommunity),
+        A("trapAddress", &PrinterConfig::trapAddress),
         W("inactivityTime", &PrinterConfig::inactivityTime),
     };
     return keys;
@@ -232,8 +253,11 @@ void ReadSurvey(Reader& r, const QJsonArray& a, std::vector<AccessPoint>& survey
 QJsonArray WriteSurvey(const std::vector<AccessPoint>& survey) {
     QJsonArray a;
     for (const auto& ap : survey)
-        a.append(QJsonObject{{"ssid", QString::fromStdString(ap.ssid)}, {"bssid", macText(ap.bssid.data())},
-                             {"mode", ap.mode}, {"rssi", ap.rssi}, {"security", ap.security}});
+        a.append(QJsonObject{{"ssid", QString::fromStdString(ap.ssid)},
+                             {"bssid", macText(ap.bssid.data())},
+                             {"mode", ap.mode},
+                             {"rssi", ap.rssi},
+                             {"security", ap.security}});
     return a;
 }
 
@@ -306,8 +330,9 @@ void ReadPrinters(Reader& r, const QJsonObject& json, const char* key, lan::List
         Printer p;
         // Unnamed printers still get distinct MACs and addresses.
         ++n;
-        p.record = MakeRecord(mode, {0x00, 0x11, 0x62, static_cast<std::uint8_t>(mode == lan::ListMode::Wlan ? 0x0B : 0x0A), 0x10, n},
-                              {192, 168, 0, static_cast<std::uint8_t>(n + (mode == lan::ListMode::Wlan ? 150 : 200) - 1)}, 9100);
+        p.record = MakeRecord(
+            mode, {0x00, 0x11, 0x62, static_cast<std::uint8_t>(mode == lan::ListMode::Wlan ? 0x0B : 0x0A), 0x10, n},
+            {192, 168, 0, static_cast<std::uint8_t>(n + (mode == lan::ListMode::Wlan ? 150 : 200) - 1)}, 9100);
         ReadRecord(r, o, p.record);
         ReadFaults(r, o.value("faults").toObject(), p.faults);
         if constexpr (requires { p.survey; }) {
@@ -422,21 +447,21 @@ QJsonObject DumpState(const SimState& state) {
     for (const auto& [type, data] : l.certificates)
         certificates.insert(QString::number(type),
                             QString::fromLatin1(QByteArray(reinterpret_cast<const char*>(data.data()),
-                                                           static_cast<qsizetype>(data.size())).toBase64()));
-    QJsonObject linkJson{
-        {"present", l.present},
-        {"layout", l.layout == link::ConfigLayout::Newer ? "newer" : "older"},
-        {"makerName", QString::fromStdString(l.makerName)},
-        {"makerMissing", l.makerMissing},
-        {"statusByte", l.statusByte},
-        {"system", QJsonObject{{"firmwareVersion", QString::fromStdString(l.system.firmwareVersion)},
-                               {"updateDate", QString::fromStdString(l.system.updateDate)},
-                               {"macAddress", macText(l.system.macAddress.data())}}},
-        {"config", WriteConfig(l.config)},
-        {"survey", WriteSurvey(l.survey)},
-        {"certificates", certificates},
-        {"configWrites", l.configWrites},
-        {"faults", DumpFaults(l.faults)}};
+                                                           static_cast<qsizetype>(data.size()))
+                                                    .toBase64()));
+    QJsonObject linkJson{{"present", l.present},
+                         {"layout", l.layout == link::ConfigLayout::Newer ? "newer" : "older"},
+                         {"makerName", QString::fromStdString(l.makerName)},
+                         {"makerMissing", l.makerMissing},
+                         {"statusByte", l.statusByte},
+                         {"system", QJsonObject{{"firmwareVersion", QString::fromStdString(l.system.firmwareVersion)},
+                                                {"updateDate", QString::fromStdString(l.system.updateDate)},
+                                                {"macAddress", macText(l.system.macAddress.data())}}},
+                         {"config", WriteConfig(l.config)},
+                         {"survey", WriteSurvey(l.survey)},
+                         {"certificates", certificates},
+                         {"configWrites", l.configWrites},
+                         {"faults", DumpFaults(l.faults)}};
     return QJsonObject{{"ethernet", ethernet}, {"wlan", wlan}, {"link", linkJson}};
 }
 

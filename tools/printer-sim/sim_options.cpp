@@ -35,12 +35,16 @@ struct NumberOption {
 };
 const NumberOption kNumberOptions[] = {
     {"fault-delay", &Faults::delayMs, 0, 600000, "Hold every answer back for MS milliseconds."},
-    {"fault-withhold-strt", &Faults::withholdStrt, 0, 1000000, "Answer the first N certificate mode commands without \"STRT\"."},
-    {"fault-cert-failures", &Faults::certFailures, 0, 1000000, "Answer a certificate chunk N times with a non-success text before taking it."},
-    {"fault-cert-fail-chunk", &Faults::certFailChunk, -1, 1000000, "The chunk (from 0) --fault-cert-failures applies to; -1 (default) every chunk."},
+    {"fault-withhold-strt", &Faults::withholdStrt, 0, 1000000,
+     "Answer the first N certificate mode commands without \"STRT\"."},
+    {"fault-cert-failures", &Faults::certFailures, 0, 1000000,
+     "Answer a certificate chunk N times with a non-success text before taking it."},
+    {"fault-cert-fail-chunk", &Faults::certFailChunk, -1, 1000000,
+     "The chunk (from 0) --fault-cert-failures applies to; -1 (default) every chunk."},
     {"fault-flood", &Faults::flood, 0, 5000, "Answer a discovery with N records of distinct MACs (up to 5000)."},
     {"fault-flood-burst", &Faults::floodBurst, 1, 5000, "Flood records sent back to back before a pause (default 32)."},
-    {"fault-flood-interval", &Faults::floodIntervalMs, 0, 1000, "Pause between flood bursts in ms (default 4); the pacing is per printer."},
+    {"fault-flood-interval", &Faults::floodIntervalMs, 0, 1000,
+     "Pause between flood bursts in ms (default 4); the pacing is per printer."},
     {"fault-pieces", &Faults::pieces, 0, 64, "Send every direct-link answer in N pieces (0 or 1: whole)."},
     {"fault-piece-gap", &Faults::pieceGapMs, 0, 10000, "Pause between the pieces of an answer in ms (default 20)."},
 };
@@ -68,9 +72,13 @@ bool ReadPort(const QCommandLineParser& parser, const char* name, int& port, QSt
 
 void AddSimOptions(QCommandLineParser& parser) {
     parser.addOptions({
-        {"bind", "Address to listen on (default 127.0.0.1). Use 0.0.0.0 only inside a private network namespace.", "ADDR"},
+        {"bind", "Address to listen on (default 127.0.0.1). Use 0.0.0.0 only inside a private network namespace.",
+         "ADDR"},
         {"ethernet-port", "UDP port of the Ethernet printers (default 48781; 0 any free port).", "N"},
-        {"wlan-port", "UDP port of the wireless printers (default 3337; 0 any free port; the Ethernet port: one socket serves both).", "N"},
+        {"wlan-port",
+         "UDP port of the wireless printers (default 3337; 0 any free port; the Ethernet port: one socket serves "
+         "both).",
+         "N"},
         {"survey-port", "TCP port of the site survey (default 3318; 0 any free port).", "N"},
         {"pty-link", "Also make PATH a symlink to the direct-link pseudo-terminal.", "PATH"},
         {"config", "Printers from this JSON file instead of the built-in set.", "FILE"},
@@ -85,7 +93,8 @@ void AddSimOptions(QCommandLineParser& parser) {
         {"fault-short-wlan", "Answer a wireless registration request with the bare 18-byte tag."},
         {"fault-keep-settings", "Confirm settings requests without taking the settings."},
     });
-    for (const auto& o : kKindOptions) parser.addOption({o.name, QString::fromLatin1(o.help) + ' ' + kKindsHelp, "KINDS"});
+    for (const auto& o : kKindOptions)
+        parser.addOption({o.name, QString::fromLatin1(o.help) + ' ' + kKindsHelp, "KINDS"});
     for (const auto& o : kNumberOptions) parser.addOption({o.name, QString::fromLatin1(o.help), "N"});
 }
 

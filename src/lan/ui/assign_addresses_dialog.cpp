@@ -161,16 +161,16 @@ void AssignAddressesDialog::fitRows() {
 
 QString AssignAddressesDialog::resultText(PlanResult result) const {
     switch (result) {
-        case PlanResult::Pending: return tr("not sent");
-        case PlanResult::NotFound: return tr("not found");
-        case PlanResult::Unchanged: return tr("unchanged");
-        case PlanResult::Refused: return tr("refused");
-        case PlanResult::WouldSend: return tr("to be sent");
-        case PlanResult::NotSent: return tr("not sent");
-        case PlanResult::Confirmed: return tr("confirmed");
-        case PlanResult::NotConfirmed: return tr("not confirmed");
-        case PlanResult::Verified: return tr("verified");
-        case PlanResult::NotVerified: return tr("not verified");
+    case PlanResult::Pending: return tr("not sent");
+    case PlanResult::NotFound: return tr("not found");
+    case PlanResult::Unchanged: return tr("unchanged");
+    case PlanResult::Refused: return tr("refused");
+    case PlanResult::WouldSend: return tr("to be sent");
+    case PlanResult::NotSent: return tr("not sent");
+    case PlanResult::Confirmed: return tr("confirmed");
+    case PlanResult::NotConfirmed: return tr("not confirmed");
+    case PlanResult::Verified: return tr("verified");
+    case PlanResult::NotVerified: return tr("not verified");
     }
     return {};
 }
@@ -218,9 +218,9 @@ void AssignAddressesDialog::showRow(int row, const PlanRowOutcome& o) {
 }
 
 void AssignAddressesDialog::setEditable(bool editable) {
-    for (QWidget* w : {static_cast<QWidget*>(firstEdit_), static_cast<QWidget*>(maskEdit_),
-                       static_cast<QWidget*>(gatewayEdit_), static_cast<QWidget*>(portEdit_),
-                       static_cast<QWidget*>(forceCheck_)})
+    for (QWidget* w :
+         {static_cast<QWidget*>(firstEdit_), static_cast<QWidget*>(maskEdit_), static_cast<QWidget*>(gatewayEdit_),
+          static_cast<QWidget*>(portEdit_), static_cast<QWidget*>(forceCheck_)})
         w->setEnabled(editable);
 }
 
@@ -276,11 +276,13 @@ void AssignAddressesDialog::apply() {
     progress_->setValue(progress_->maximum());
     QString summary;
     if (cancelled) {
-        summary = sent.isEmpty() ? tr("Cancelled before anything was sent.")
-                                 : tr("Cancelled: sent to %1; the other rows were not sent.").arg(sent.join(QStringLiteral(", ")));
+        summary = sent.isEmpty()
+                      ? tr("Cancelled before anything was sent.")
+                      : tr("Cancelled: sent to %1; the other rows were not sent.").arg(sent.join(QStringLiteral(", ")));
     } else {
         int verified = 0;
-        for (const auto& o : outcomes_) verified += o.result == PlanResult::Verified || o.result == PlanResult::Unchanged;
+        for (const auto& o : outcomes_)
+            verified += o.result == PlanResult::Verified || o.result == PlanResult::Unchanged;
         summary = tr("Done: %1 of %2 printers have their new address.").arg(verified).arg(outcomes_.size());
     }
     status_->setText(verifyError.isEmpty() ? summary : summary + QLatin1Char('\n') + verifyError);

@@ -57,7 +57,9 @@ void BssInfoDialog::runBssSurvey() {
     survey.closeSurveySocket();
     ui_->surveyButton->setEnabled(true);
     running_ = false;
-    if (closeAfterSurvey_) QMetaObject::invokeMethod(this, [this] { done(QDialog::Rejected); }, Qt::QueuedConnection);
+    if (closeAfterSurvey_)
+        QMetaObject::invokeMethod(
+            this, [this] { done(QDialog::Rejected); }, Qt::QueuedConnection);
 }
 
 void BssInfoDialog::done(int result) {

@@ -32,9 +32,7 @@ namespace corvane::lan {
 
 namespace {
 
-QString dotted(const std::array<std::uint8_t, 4>& a) {
-    return QString::fromStdString(link::FormatIpv4(a));
-}
+QString dotted(const std::array<std::uint8_t, 4>& a) { return QString::fromStdString(link::FormatIpv4(a)); }
 
 constexpr int kFeatureCodeRole = Qt::UserRole;
 constexpr int kSortKeyRole = Qt::UserRole + 1;
@@ -119,8 +117,9 @@ void DeviceListDialog::applyButtonState() {
     const auto explain = [byPrinter](QPushButton* button, const char* why) {
         button->setToolTip(byPrinter && !button->isEnabled() ? formText(why) : QString());
     };
-    explain(ui_->settingButton, QT_TRANSLATE_NOOP("DeviceListDialog",
-                                                  "This printer does not support changing its settings from the list."));
+    explain(
+        ui_->settingButton,
+        QT_TRANSLATE_NOOP("DeviceListDialog", "This printer does not support changing its settings from the list."));
     explain(ui_->webButton, QT_TRANSLATE_NOOP("DeviceListDialog", "This printer does not support a web page."));
     explain(ui_->bssInfoButton,
             QT_TRANSLATE_NOOP("DeviceListDialog", "This printer does not support the access point survey."));
@@ -187,8 +186,9 @@ void DeviceListDialog::searchFrom(const QString& localAddress) {
 void DeviceListDialog::runSearch() {
     {
         std::unique_ptr<SearchDialog> search =
-            adapters_.isEmpty() ? std::make_unique<SearchDialog>(listMode_, localAddress_, broadcastAddress_, this, endpoints_)
-                                : std::make_unique<SearchDialog>(listMode_, adapters_, this, endpoints_);
+            adapters_.isEmpty()
+                ? std::make_unique<SearchDialog>(listMode_, localAddress_, broadcastAddress_, this, endpoints_)
+                : std::make_unique<SearchDialog>(listMode_, adapters_, this, endpoints_);
         search->setTickInterval(timings_.searchTickMs);
         search->exec();
         adapterFailures_ = search->adapterFailures();
@@ -319,7 +319,8 @@ void DeviceListDialog::showFoundStatus(const QString& addition) {
     if (localAddress_.isEmpty()) {
         text = found == 1 ? formText(kOneFound) : formText(kManyFound).arg(found);
     } else {
-        text = found == 1 ? formText(kOneFoundOn).arg(localAddress_) : formText(kManyFoundOn).arg(found).arg(localAddress_);
+        text = found == 1 ? formText(kOneFoundOn).arg(localAddress_)
+                          : formText(kManyFoundOn).arg(found).arg(localAddress_);
     }
     if (!addition.isEmpty()) text += QLatin1Char(' ') + addition;
     // Adapters that could not search: the list lacks what they would have found.

@@ -31,13 +31,12 @@ QBoxLayout* addExportButtons(QWidget& window, QBoxLayout& layout, ListMode mode)
         if (path.isEmpty()) return;
         if (const QString problem = exportDevices(devicesFor(mode), path); !problem.isEmpty()) {
             widgets::showNote(&window,
-                          QCoreApplication::translate("DeviceListExport", "The list could not be written to %1: %2")
-                              .arg(path, problem));
+                              QCoreApplication::translate("DeviceListExport", "The list could not be written to %1: %2")
+                                  .arg(path, problem));
         }
     });
-    QObject::connect(copyButton, &QPushButton::clicked, &window, [mode] {
-        QGuiApplication::clipboard()->setText(devicesTabSeparated(devicesFor(mode)));
-    });
+    QObject::connect(copyButton, &QPushButton::clicked, &window,
+                     [mode] { QGuiApplication::clipboard()->setText(devicesTabSeparated(devicesFor(mode))); });
     return row;
 }
 

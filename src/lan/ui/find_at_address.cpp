@@ -32,8 +32,9 @@ int findAtAddress(QWidget* parent, ListMode mode, const QString& localAddress, L
     const auto text = ask(parent);
     if (!text || text->isEmpty()) return -1;
     if (const auto list = parseTargetList(*text, LanEndpoints::kMaxTargets); !list) {
-        widgets::showNote(parent, QCoreApplication::translate("FindAtAddress", "These addresses cannot be asked: %1")
-                                  .arg(list.error()));
+        widgets::showNote(
+            parent,
+            QCoreApplication::translate("FindAtAddress", "These addresses cannot be asked: %1").arg(list.error()));
         return -1;
     }
     endpoints.target = *text;

@@ -14,8 +14,7 @@
 namespace corvane::lan {
 
 LanSettingsDialog::LanSettingsDialog(ListMode listMode, int selectedNumber, const QString& localAddress,
-                                     const QString& broadcastAddress, QWidget* parent,
-                                     const LanEndpoints& endpoints)
+                                     const QString& broadcastAddress, QWidget* parent, const LanEndpoints& endpoints)
     : QDialog(parent),
       ui_(std::make_unique<Ui::LanSettingsDialog>()),
       listMode_(listMode),
@@ -162,14 +161,17 @@ void LanSettingsDialog::releaseMessages(QLineEdit* only) {
 bool LanSettingsDialog::confirmWarnings(const DiscoveredDevice& toSend) {
     const auto warnings = checkBeforeSending(toSend, devicesFor(listMode_), shown_, localAddress_);
     if (warnings.empty()) return true;
-    QString text = QCoreApplication::translate("LanSettingsDialog", "The settings to be sent give these warnings:") + QLatin1Char('\n');
+    QString text = QCoreApplication::translate("LanSettingsDialog", "The settings to be sent give these warnings:") +
+                   QLatin1Char('\n');
     for (const QString& sentence : translatedWarningSentences(warnings)) text += QStringLiteral("\n- ") + sentence;
-    if (widgets::askToProceed(this, text, QCoreApplication::translate("LanSettingsDialog", "Save anyway"), QCoreApplication::translate("LanSettingsDialog", "Back"))) return true;
+    if (widgets::askToProceed(this, text, QCoreApplication::translate("LanSettingsDialog", "Save anyway"),
+                              QCoreApplication::translate("LanSettingsDialog", "Back")))
+        return true;
     // Back to the edit, at the first value a warning is about.
     switch (rules::FieldOf(warnings.front().check)) {
-        case rules::CheckedField::IpAddress: ui_->ipAddressEdit->setFocus(); break;
-        case rules::CheckedField::SubnetMask: ui_->subnetMaskEdit->setFocus(); break;
-        case rules::CheckedField::Gateway: ui_->gatewayEdit->setFocus(); break;
+    case rules::CheckedField::IpAddress: ui_->ipAddressEdit->setFocus(); break;
+    case rules::CheckedField::SubnetMask: ui_->subnetMaskEdit->setFocus(); break;
+    case rules::CheckedField::Gateway: ui_->gatewayEdit->setFocus(); break;
     }
     return false;
 }
@@ -184,28 +186,27 @@ void LanSettingsDialog::accept() {
     if (LanSettingsForm::save(edits, toSend).action == SaveDecision::Action::Send && !confirmWarnings(toSend)) return;
     const SaveDecision decision = LanSettingsForm::save(edits, *record_);
     switch (decision.action) {
-        case SaveDecision::Action::Nothing:
-            return;
-        case SaveDecision::Action::Refused:
-            widgets::showMessage(this, decision.messageId);
-            if (decision.portReplacement) ui_->portEdit->setText(QString::number(*decision.portReplacement));
-            if (decision.inactivityReplacement) {
-                ui_->inactivityEdit->setText(QString::number(*decision.inactivityReplacement));
-            }
-            switch (decision.focus) {
-                case FormField::Port: ui_->portEdit->setFocus(); break;
-                case FormField::Inactivity: ui_->inactivityEdit->setFocus(); break;
-                case FormField::IpAddress: ui_->ipAddressEdit->setFocus(); break;
-                case FormField::None: break;
-            }
-            return;
-        case SaveDecision::Action::Send:
-            // Pressing Save again while waiting sends again and restarts the wait.
-            // A request that cannot leave is said at once: no answer can come.
-            if (!exchange_.send(*record_)) {
-                widgets::showMessageWith(this, kSettingsNotSent, channelFailureText(exchange_.failure()));
-            }
-            return;
+    case SaveDecision::Action::Nothing: return;
+    case SaveDecision::Action::Refused:
+        widgets::showMessage(this, decision.messageId);
+        if (decision.portReplacement) ui_->portEdit->setText(QString::number(*decision.portReplacement));
+        if (decision.inactivityReplacement) {
+            ui_->inactivityEdit->setText(QString::number(*decision.inactivityReplacement));
+        }
+        switch (decision.focus) {
+        case FormField::Port: ui_->portEdit->setFocus(); break;
+        case FormField::Inactivity: ui_->inactivityEdit->setFocus(); break;
+        case FormField::IpAddress: ui_->ipAddressEdit->setFocus(); break;
+        case FormField::None: break;
+        }
+        return;
+    case SaveDecision::Action::Send:
+        // Pressing Save again while waiting sends again and restarts the wait.
+        // A request that cannot leave is said at once: no answer can come.
+        if (!exchange_.send(*record_)) {
+            widgets::showMessageWith(this, kSettingsNotSent, channelFailureText(exchange_.failure()));
+        }
+        return;
     }
 }
 

@@ -12,8 +12,8 @@
 
 namespace corvane::lan {
 
-SearchDialog::SearchDialog(ListMode mode, const QString& localAddress, const QString& broadcastAddress,
-                           QWidget* parent, const LanEndpoints& endpoints)
+SearchDialog::SearchDialog(ListMode mode, const QString& localAddress, const QString& broadcastAddress, QWidget* parent,
+                           const LanEndpoints& endpoints)
     : QDialog(parent),
       ui_(std::make_unique<Ui::SearchDialog>()),
       search_(std::make_unique<DiscoverySearch>(mode, localAddress, broadcastAddress, endpoints, devicesFor(mode))) {
@@ -47,16 +47,15 @@ void SearchDialog::setTickInterval(int ms) {
     if (everyAdapter_) everyAdapter_->setTickInterval(ms);
 }
 
-QStringList SearchDialog::adapterFailures() const {
-    return everyAdapter_ ? everyAdapter_->failures() : QStringList();
-}
+QStringList SearchDialog::adapterFailures() const { return everyAdapter_ ? everyAdapter_->failures() : QStringList(); }
 
 bool SearchDialog::isRunning() const { return search_ ? search_->isRunning() : everyAdapter_->isRunning(); }
 
 void SearchDialog::reject() {
     if (isRunning()) {
         // Finishing closes the window.
-        if (search_) search_->cancel(); else everyAdapter_->cancel();
+        if (search_) search_->cancel();
+        else everyAdapter_->cancel();
     } else {
         QDialog::reject();
     }

@@ -33,7 +33,8 @@ VerificationNote verificationNote(const DiscoveredDevice& sent, const DeviceList
         }
     }
     if (!found) {
-        note.text = QCoreApplication::translate("VerificationNote", "Not verified: the printer did not answer the search after the change.");
+        note.text = QCoreApplication::translate(
+            "VerificationNote", "Not verified: the printer did not answer the search after the change.");
         return note;
     }
     const auto differences = rules::CompareWithSent(sent, *found);
@@ -50,7 +51,8 @@ VerificationNote verificationNote(const DiscoveredDevice& sent, const DeviceList
         parts << QCoreApplication::translate("VerificationNote", "%1 %2 instead of %3")
                      .arg(fieldName(d.field), QString::fromStdString(d.found), QString::fromStdString(d.sent));
     }
-    note.text = QCoreApplication::translate("VerificationNote", "Not verified: the printer reports %1.").arg(parts.join(QStringLiteral("; ")));
+    note.text = QCoreApplication::translate("VerificationNote", "Not verified: the printer reports %1.")
+                    .arg(parts.join(QStringLiteral("; ")));
     return note;
 }
 

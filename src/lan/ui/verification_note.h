@@ -11,7 +11,7 @@ namespace corvane::lan {
 struct VerificationNote {
     int number = -1;  // the printer's row number (from 1) in the list, -1 when it did not answer
     bool verified = false;
-    QString text;     // in the current language
+    QString text;  // in the current language
 };
 
 // Looks for `sent`'s MAC in `list` (the search after the change) and compares.

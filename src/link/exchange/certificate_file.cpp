@@ -64,15 +64,11 @@ CertificateFile OpenCertificateFile(const std::filesystem::path& path) {
 
 StringId CertificateFileMessage(CertificateFileOutcome outcome) {
     switch (outcome) {
-    case CertificateFileOutcome::TooLarge:
-        return kCertificateTooLarge;
-    case CertificateFileOutcome::Accepted:
-        return kCertificateSelected;
-    case CertificateFileOutcome::Invalid:
-        return kCertificateInvalid;
+    case CertificateFileOutcome::TooLarge: return kCertificateTooLarge;
+    case CertificateFileOutcome::Accepted: return kCertificateSelected;
+    case CertificateFileOutcome::Invalid: return kCertificateInvalid;
     case CertificateFileOutcome::CannotOpen:
-    case CertificateFileOutcome::ShortRead:
-        break;
+    case CertificateFileOutcome::ShortRead: break;
     }
     return kCertificateReadFailed;
 }

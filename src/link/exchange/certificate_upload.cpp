@@ -61,8 +61,7 @@ Result<void> UploadCertificate(LinkPort& port, ByteSpan data, int type, const Pr
         return Error{Failure::Invalid, "the certificate is too large"};
     }
     const std::size_t chunkSize = CertificateChunkSize(size);
-    const auto modeCommand =
-        ModeCommand(static_cast<std::uint8_t>(kModeCertificateBase + type));
+    const auto modeCommand = ModeCommand(static_cast<std::uint8_t>(kModeCertificateBase + type));
 
     std::size_t acknowledged = 0;
     bool starting = true;

@@ -10,14 +10,10 @@ namespace corvane::link {
 std::optional<StringId> ConnectMessage(ConnectOutcome outcome) {
     switch (outcome) {
     case ConnectOutcome::PortNotOpened:
-    case ConnectOutcome::MakerMismatch:
-        return kUnableToOpenPort;
-    case ConnectOutcome::ReadFailed:
-        return kConnectFailed;
-    case ConnectOutcome::Connected:
-        return kPrinterConnected;
-    case ConnectOutcome::Cancelled:
-        return std::nullopt;
+    case ConnectOutcome::MakerMismatch: return kUnableToOpenPort;
+    case ConnectOutcome::ReadFailed: return kConnectFailed;
+    case ConnectOutcome::Connected: return kPrinterConnected;
+    case ConnectOutcome::Cancelled: return std::nullopt;
     }
     return std::nullopt;
 }
@@ -43,14 +39,9 @@ ConnectOutcome LinkSession::connect() {
         return ConnectOutcome::PortNotOpened;
     }
     switch (VendorCheck(port_, waits_, limits_)) {
-    case VendorCheckResult::Ok:
-        break;
-    case VendorCheckResult::MakerMismatch:
-        port_.Close();
-        return ConnectOutcome::MakerMismatch;
-    case VendorCheckResult::Cancelled:
-        port_.Close();
-        return ConnectOutcome::Cancelled;
+    case VendorCheckResult::Ok: break;
+    case VendorCheckResult::MakerMismatch: port_.Close(); return ConnectOutcome::MakerMismatch;
+    case VendorCheckResult::Cancelled: port_.Close(); return ConnectOutcome::Cancelled;
     }
     waits_.report({LinkStep::Reading});
     const auto read = ReadConfig(port_);

@@ -21,7 +21,7 @@ enum class LinkStep {
 
 struct LinkActivity {
     LinkStep step = LinkStep::CheckingPrinter;
-    int attempt = 0;   // counted from 1; 0 when the step has no count
+    int attempt = 0;  // counted from 1; 0 when the step has no count
     int attempts = 0;
     bool operator==(const LinkActivity&) const = default;
 };

@@ -74,9 +74,8 @@ Result<void> QuerySurvey(ByteStream& stream, BssTable& table, const SurveyTiming
     // A stream may bring the answer in several pieces. Keep reading until
     // what arrived checks out as one whole message, the size limit is
     // reached, or no more comes within one attempt's time or the budget.
-    while (!IsWholeMessage(answer) && answer.size() < kMaxSurveyAnswer && Clock::now() < end &&
-           !cancelled() && stream.Read(answer, kMaxSurveyAnswer - answer.size(), attemptTime())) {
-    }
+    while (!IsWholeMessage(answer) && answer.size() < kMaxSurveyAnswer && Clock::now() < end && !cancelled() &&
+           stream.Read(answer, kMaxSurveyAnswer - answer.size(), attemptTime())) {}
     report(100);
     if (cancelled()) {
         return Error{Failure::Cancelled, {}};

@@ -37,6 +37,7 @@ struct SurveyHooks {
 // 100 at the end; none when the connection failed. Takes at most the connect
 // time plus attempts x receive: sending and receiving share the receive
 // attempts, so a peer that trickles bytes cannot hold the query.
-Result<void> QuerySurvey(ByteStream& stream, BssTable& table, const SurveyTimings& timings, const SurveyHooks& hooks = {});
+Result<void> QuerySurvey(ByteStream& stream, BssTable& table, const SurveyTimings& timings,
+                         const SurveyHooks& hooks = {});
 
 }  // namespace corvane::link
