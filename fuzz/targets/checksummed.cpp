@@ -67,7 +67,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     case kSurvey: {
         BssTable table = fuzz::StaleTable();
-        FUZZ_CHECK(ParseBssResponse(message, table) == (tagged ? 1 : 0));
+        FUZZ_CHECK(ParseBssResponse(message, table) == tagged);
         fuzz::CheckTable(table);
         if (!tagged) FUZZ_CHECK(fuzz::IsCleared(table));
         break;
@@ -79,7 +79,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         port.replies = {ModeAck(), EncodeFrame(message)};
         BssTable overLink = fuzz::StaleTable();
         BssTable direct{};
-        FUZZ_CHECK((QueryBssOverLink(port, overLink, {}) ? 1 : 0) == ParseBssResponse(message, direct));
+        FUZZ_CHECK(static_cast<bool>(QueryBssOverLink(port, overLink, {})) == ParseBssResponse(message, direct));
         FUZZ_CHECK(
             std::equal(overLink.begin(), overLink.end(), direct.begin(), [](const BssEntry& a, const BssEntry& b) {
                 return a.ssid == b.ssid && a.bssid == b.bssid && a.mode == b.mode && a.rssi == b.rssi &&

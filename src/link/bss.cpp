@@ -61,12 +61,12 @@ Step ParseRecord(ByteSpan m, std::size_t& at, BssEntry& entry) {
 
 Bytes BuildBssRequest() { return link::BuildTagOnlyMessage(link::tag::kBssReq); }
 
-int ParseBssResponse(ByteSpan message, BssTable& table) {
+bool ParseBssResponse(ByteSpan message, BssTable& table) {
     // Cleared first, so a rejected answer never leaves an earlier survey behind.
     table.fill(BssEntry{});
-    if (!link::VerifyIfMessage(message, link::tag::kBssRsp)) return 0;
+    if (!link::VerifyIfMessage(message, link::tag::kBssRsp)) return false;
     const std::size_t length = message.size();
-    if (length <= kMinRecordMessage) return 1;
+    if (length <= kMinRecordMessage) return true;
 
     // Records start right behind the tag; another one is read while the body
     // position is below length - 25. Records past the table's end are dropped.
@@ -77,7 +77,7 @@ int ParseBssResponse(ByteSpan message, BssTable& table) {
         if (ParseRecord(records, at, table[k]) == Step::Stop) break;
         if (at - link::kTagLength >= length - kMinRecordMessage) break;
     }
-    return 1;
+    return true;
 }
 
 std::size_t ShownBssCount(const BssTable& table) {

@@ -26,9 +26,9 @@ using BssTable = std::array<BssEntry, kBssTableSize>;
 // The 20-byte "__[I_F]__[BSS_REQ]" IfMessage.
 Bytes BuildBssRequest();
 
-// Checks and parses one BSS_RSP message. Returns 1 when accepted (also with no
-// records), 0 when rejected. Never reads past `message`.
-int ParseBssResponse(ByteSpan message, BssTable& table);
+// Checks and parses one BSS_RSP message. True when accepted (also with no
+// records), false when rejected. Never reads past `message`.
+bool ParseBssResponse(ByteSpan message, BssTable& table);
 
 // The entries shown: those before the first all-zero BSSID.
 std::size_t ShownBssCount(const BssTable& table);

@@ -45,7 +45,7 @@ const Record kAdhoc{"", {1, 2, 3, 4, 5, 6}, 1, 0x0010, 0xC0};
 
 TEST(BssParse, WellFormedAnswer) {
     BssTable table;
-    ASSERT_EQ(ParseBssResponse(Answer(Body({kOffice, kAdhoc})), table), 1);
+    ASSERT_TRUE(ParseBssResponse(Answer(Body({kOffice, kAdhoc})), table));
     ASSERT_EQ(ShownBssCount(table), 2u);
     EXPECT_EQ(BssRowTexts(0, table[0]),
               (std::array<std::string, 6>{"1", "office", "00-1A-2B-3C-4D-5E", "Infrastructure", "-60",
@@ -55,30 +55,30 @@ TEST(BssParse, WellFormedAnswer) {
 
     // Whoever runs an access point names it: the row shows the name visible.
     const Record hostile{"\x1b[2J\nrow", {7, 7, 7, 7, 7, 7}, 0, 0, 0};
-    ASSERT_EQ(ParseBssResponse(Answer(Body({hostile})), table), 1);
+    ASSERT_TRUE(ParseBssResponse(Answer(Body({hostile})), table));
     EXPECT_EQ(BssRowTexts(0, table[0])[1], "\\x1b[2J\\x0arow");
     EXPECT_EQ(BssSsid(table[0]), hostile.ssid);
 }
 
 TEST(BssParse, RejectedAnswersLeaveAnEmptyTable) {
     BssTable table;
-    ASSERT_EQ(ParseBssResponse(Answer(Body({kOffice})), table), 1);
+    ASSERT_TRUE(ParseBssResponse(Answer(Body({kOffice})), table));
 
-    EXPECT_EQ(ParseBssResponse(Answer(Body({kOffice}), link::tag::kBssReq), table), 0);
+    EXPECT_FALSE(ParseBssResponse(Answer(Body({kOffice}), link::tag::kBssReq), table));
     EXPECT_EQ(ShownBssCount(table), 0u);
 
     Bytes corrupted = Answer(Body({kOffice}));
     corrupted[25] ^= 0x01;
-    EXPECT_EQ(ParseBssResponse(corrupted, table), 0);
-    EXPECT_EQ(ParseBssResponse(Bytes{}, table), 0);
-    EXPECT_EQ(ParseBssResponse(ToBytes("__[I_F]"), table), 0);
+    EXPECT_FALSE(ParseBssResponse(corrupted, table));
+    EXPECT_FALSE(ParseBssResponse(Bytes{}, table));
+    EXPECT_FALSE(ParseBssResponse(ToBytes("__[I_F]"), table));
     EXPECT_EQ(ShownBssCount(table), 0u);
 }
 
 TEST(BssParse, ShortAnswersAreAcceptedEmpty) {
     BssTable table;
-    EXPECT_EQ(ParseBssResponse(Answer({}), table), 1);              // 20 bytes
-    EXPECT_EQ(ParseBssResponse(Answer(Bytes(5, 0x00)), table), 1);  // 25 bytes
+    EXPECT_TRUE(ParseBssResponse(Answer({}), table));              // 20 bytes
+    EXPECT_TRUE(ParseBssResponse(Answer(Bytes(5, 0x00)), table));  // 25 bytes
     EXPECT_EQ(ShownBssCount(table), 0u);
 }
 
@@ -97,7 +97,7 @@ TEST(BssParse, ShownListEndsAtA31ByteNameAnAllZeroBssidOrAHundredRows) {
         {{thirty, kAdhoc}, 2}, {{kAdhoc, thirtyOne, kOffice}, 1}, {{kOffice, hidden, kAdhoc}, 1}, {many, 100}};
     for (const Case& c : cases) {
         BssTable table;
-        ASSERT_EQ(ParseBssResponse(Answer(Body(c.records)), table), 1);
+        ASSERT_TRUE(ParseBssResponse(Answer(Body(c.records)), table));
         EXPECT_EQ(ShownBssCount(table), c.shown) << c.records.size();
         if (c.shown == 100) {
             EXPECT_EQ(table[99].bssid[5], 100);
@@ -115,12 +115,12 @@ TEST(BssParse, HostileLengthBytesNeverReadPastTheMessage) {
     BssTable table;
     // BSSID element claiming 200 bytes at the end of the message.
     Bytes lying{0x00, 0x02, 'a', 'b', 0x01, 200, 1, 2, 3, 4, 5, 6};
-    ASSERT_EQ(ParseBssResponse(Answer(lying), table), 1);
+    ASSERT_TRUE(ParseBssResponse(Answer(lying), table));
     EXPECT_EQ(ShownBssCount(table), 0u);
 
     // BSSID element of 8 bytes: six are kept, the element is skipped whole.
     Bytes longBssid{0x00, 0x01, 'z', 0x01, 8, 1, 2, 3, 4, 5, 6, 7, 8, 0, 0xFF, 0xFF, 0x01};
-    ASSERT_EQ(ParseBssResponse(Answer(longBssid), table), 1);
+    ASSERT_TRUE(ParseBssResponse(Answer(longBssid), table));
     ASSERT_EQ(ShownBssCount(table), 1u);
     EXPECT_EQ(table[0].bssid, (std::array<std::uint8_t, 6>{1, 2, 3, 4, 5, 6}));
     EXPECT_EQ(table[0].rssi, -1);
@@ -128,13 +128,13 @@ TEST(BssParse, HostileLengthBytesNeverReadPastTheMessage) {
 
     // SSID claiming 30 bytes with fewer left: record cut short, not stored.
     Bytes cutSsid{0x00, 30, 'a', 'b', 'c', 'd', 'e', 'f', 'g', 'h'};
-    ASSERT_EQ(ParseBssResponse(Answer(cutSsid), table), 1);
+    ASSERT_TRUE(ParseBssResponse(Answer(cutSsid), table));
     EXPECT_EQ(table[0].ssid[0], '\0');
 
     // A full record followed by a truncated one: the first stays.
     Bytes tail = Body({kOffice});
     tail.insert(tail.end(), {0x00, 0x04, 'n', 'e', 'x', 't', 0x01, 0x06, 9, 9});
-    ASSERT_EQ(ParseBssResponse(Answer(tail), table), 1);
+    ASSERT_TRUE(ParseBssResponse(Answer(tail), table));
     EXPECT_EQ(ShownBssCount(table), 1u);
     EXPECT_EQ(table[1].bssid, (std::array<std::uint8_t, 6>{}));
 }
@@ -147,7 +147,7 @@ TEST(BssParse, EveryTruncationOfAValidAnswerIsSafe) {
     for (std::size_t n = 0; n <= body.size(); ++n) {
         BssTable table;
         const Bytes answer = Answer(Bytes(body.begin(), body.begin() + static_cast<std::ptrdiff_t>(n)));
-        EXPECT_EQ(ParseBssResponse(answer, table), 1) << n;
+        EXPECT_TRUE(ParseBssResponse(answer, table)) << n;
         const std::size_t expected = n >= 30 ? 2 : n >= 16 ? 1 : 0;  // BSSID elements end at 16 and 30
         EXPECT_LE(ShownBssCount(table), expected) << n;
     }

@@ -231,7 +231,7 @@ TEST(WireFormatPins, SurveyAnswerAsHex) {
         "09"
         "4fcb");
     BssTable table;
-    ASSERT_EQ(ParseBssResponse(message, table), 1);
+    ASSERT_TRUE(ParseBssResponse(message, table));
     ASSERT_EQ(ShownBssCount(table), 1u);
     const auto row = BssRowTexts(0, table[0]);
     EXPECT_EQ(row, (std::array<std::string, 6>{"1", "ab", "00-1A-2B-3C-4D-5E", "Ad hoc", "-60", "WEP64/WPA2"}));
@@ -265,7 +265,7 @@ TEST(WireFormatPins, EachValidEndIsAccepted) {
                                  "00");
     survey.insert(survey.end(), record.begin(), record.end());
     BssTable table;
-    ASSERT_EQ(ParseBssResponse(BuildIfMessage(survey), table), 1);
+    ASSERT_TRUE(ParseBssResponse(BuildIfMessage(survey), table));
     EXPECT_EQ(BssSsid(table[0]), std::string(30, 'f'));
 }
 

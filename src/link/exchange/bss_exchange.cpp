@@ -23,7 +23,7 @@ Result<void> QueryBssOverLink(LinkPort& port, BssTable& table, const ProgressFn&
         return failed(reply.error());
     }
     report(100);
-    if (ParseBssResponse(DecodeFrameText(*reply), table) != 1) {
+    if (!ParseBssResponse(DecodeFrameText(*reply), table)) {
         return Error{Failure::BadAnswer, "the answer is not a survey answer"};
     }
     return {};

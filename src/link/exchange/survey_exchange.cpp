@@ -80,7 +80,7 @@ Result<void> QuerySurvey(ByteStream& stream, BssTable& table, const SurveyTiming
     if (cancelled()) {
         return Error{Failure::Cancelled, {}};
     }
-    if (ParseBssResponse(answer, table) != 1) {
+    if (!ParseBssResponse(answer, table)) {
         return Error{Failure::BadAnswer, "the answer is not a survey answer"};
     }
     return {};
