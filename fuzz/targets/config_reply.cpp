@@ -33,7 +33,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const ConfigLayout layout = LayoutForReplyLength(size);
     FUZZ_CHECK((layout == ConfigLayout::Newer) == (size > kOlderReplyFrameLength));
     const bool valid = VerifyIfMessage(DecodeFrameText(fuzz::Input(data, size)), tag::kIfCur);
-    FUZZ_CHECK(result.has_value() == valid);
+    FUZZ_CHECK(result.hasValue() == valid);
     if (result) {
         FUZZ_CHECK(result->layout == layout);
         FUZZ_CHECK(fuzz::HasWireTexts(result->config, layout));
