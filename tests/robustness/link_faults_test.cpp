@@ -10,6 +10,8 @@
 #include <optional>
 #include <random>
 
+#include <QTemporaryFile>
+
 #include "link/string_table.h"
 #include "pty_printer.h"
 #include "support/sim_process.h"
@@ -84,7 +86,7 @@ TEST(LinkFaults, NoiseAroundValidRepliesFailsOnlyTheExchangeItLandsIn) {
 
 struct SimCase {
     const char* name;
-    QStringList faults;  // none: no simulator, the tool opens /dev/null
+    QStringList faults;  // none: no simulator, the tool opens an empty file
     std::function<QStringList(const SimProcess&)> command;
     int exitCode;
     StringId says;
@@ -92,6 +94,15 @@ struct SimCase {
 };
 
 QStringList LinkInfo(const SimProcess& sim) { return LinkArguments("info", sim.pty()); }
+
+// A node that is always at its end, as /dev/null is, but this test's own:
+// the port takes an exclusive lock on what it opens, and /dev/null is shared
+// with every other test running at the same time.
+QString EmptyNode() {
+    static QTemporaryFile file;
+    if (!file.isOpen()) file.open();
+    return file.fileName();
+}
 
 TEST(LinkFaults, SimulatedPrinterFaultsEndInTimeWithTheirMessage) {
     const SimCase cases[] = {
@@ -101,7 +112,7 @@ TEST(LinkFaults, SimulatedPrinterFaultsEndInTimeWithTheirMessage) {
         // A node at its end fails the connect like a silent printer, but at once.
         {"node at its end",
          {},
-         [](const SimProcess&) { return LinkArguments("info", "/dev/null", {}, "60000"); },
+         [](const SimProcess&) { return LinkArguments("info", EmptyNode(), {}, "60000"); },
          1,
          kUnableToOpenPort,
          0,

@@ -8,6 +8,7 @@
 #include <QCoreApplication>
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <QTemporaryFile>
 #include <QTimer>
 
 #include <atomic>
@@ -53,12 +54,16 @@ std::chrono::milliseconds since(Clock::time_point start) {
 }
 
 TEST(PeerGone, LinkReadFailsAtOnceInsteadOfWaitingOrSpinning) {
-    // A node at its end and a pseudo-terminal whose far side hung up: the
-    // read fails well before its 5 s limit.
+    // A node at its end (an empty file of the test's own: the port locks what
+    // it opens, and /dev/null is shared with other tests running at the same
+    // time) and a pseudo-terminal whose far side hung up: the read fails well
+    // before its 5 s limit.
+    QTemporaryFile empty;
+    ASSERT_TRUE(empty.open());
     for (const bool devNull : {true, false}) {
         PtyPair pty;
         ASSERT_TRUE(pty.ok());
-        RawPort raw(devNull ? QStringLiteral("/dev/null") : pty.slave());
+        RawPort raw(devNull ? empty.fileName() : pty.slave());
         ASSERT_TRUE(raw.port.Open()) << devNull;
         pty.hangUp();
 
