@@ -1,7 +1,7 @@
 // Runs an address plan over the printers of one search: row by row, a
 // printer leaving an address before another row takes it (see
-// rules::PlanOrder), one request at a time (a confirmation does not name its printer), then one
-// verification search for every confirmed row. The command line's lan-plan
+// rules::OrderPlanRows), one request at a time (a confirmation does not name
+// its printer), then one verification search for every confirmed row. The command line's lan-plan
 // and the device list's "Assign addresses…" both run it; the caller decides
 // what happens between rows (progress, cancel).
 #pragma once
