@@ -1,5 +1,6 @@
-// The steps of a LAN settings change, shared with the windows (lan/lan_change.h),
-// and the command line's own --verify-delay.
+// The command line's own part of a LAN settings change: --verify-delay. The
+// steps themselves (send, pause, verify) are lan/lan_change.h, shared with
+// the windows.
 #pragma once
 
 #include <optional>
@@ -8,15 +9,6 @@
 #include "lan/lan_change.h"
 
 namespace corvane::cli {
-
-using lan::findByMac;
-using lan::pauseMs;
-using lan::SendOutcome;
-using lan::sendSettings;
-using lan::Verification;
-using lan::verificationTarget;
-using lan::verificationText;
-using lan::verifyAfterChange;
 
 // --verify-delay, or the pause the device list makes before it searches
 // again. nullopt when the option is not a number.

@@ -72,7 +72,7 @@ QStringList notesOf(const lan::PlanRowOutcome& o) {
     if (o.verificationCancelled) {
         notes << QStringLiteral("Not verified: the check was cancelled.");
     } else if (o.verification && !o.verification->verified()) {
-        notes << verificationText(*o.verification);
+        notes << lan::verificationText(*o.verification);
     }
     return notes;
 }

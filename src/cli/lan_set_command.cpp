@@ -109,7 +109,7 @@ int runLanSet(const Invocation& invocation) {
         printErrorLine(error);
         return kExitFailed;
     }
-    lan::DiscoveredDevice* record = findByMac(devices, *mac);
+    lan::DiscoveredDevice* record = lan::findByMac(devices, *mac);
     if (record == nullptr) {
         printFailure(kListReadFailed);
         printError(QStringLiteral("no printer with MAC address %1 answered the search")
@@ -151,7 +151,7 @@ int runLanSet(const Invocation& invocation) {
     }
 
     // From the interface the search used: the printer answered there.
-    const SendOutcome outcome = sendSettings(*setup, *record);
+    const lan::SendOutcome outcome = lan::sendSettings(*setup, *record);
     if (!outcome.sent) {
         printErrorLine(outcome.error);
         return kExitFailed;
@@ -163,25 +163,25 @@ int runLanSet(const Invocation& invocation) {
         return kExitFailed;
     }
 
-    std::optional<Verification> verification;
+    std::optional<lan::Verification> verification;
     bool checkCancelled = false;  // Ctrl-C during the pause
     if (!invocation.isSet("no-verify")) {
         // The printer restarts its network with the new settings first.
         const InterruptCancels interruptCancels;
         const lan::DiscoveredDevice sent = *record;
-        checkCancelled = !pauseMs(*verifyDelay, &interrupted);
-        std::vector<Verification> results{Verification{}};
-        const QString target = verificationTarget(before, sent);
-        if (!checkCancelled && !verifyAfterChange(*setup, {sent}, results, &error,
-                                                  target.isEmpty() ? QStringList() : QStringList{target})) {
+        checkCancelled = !lan::pauseMs(*verifyDelay, &interrupted);
+        std::vector<lan::Verification> results{lan::Verification{}};
+        const QString target = lan::verificationTarget(before, sent);
+        if (!checkCancelled && !lan::verifyAfterChange(*setup, {sent}, results, &error,
+                                                       target.isEmpty() ? QStringList() : QStringList{target})) {
             printErrorLine(error);
-            results = {Verification{}};
+            results = {lan::Verification{}};
         }
         verification = results.front();
     }
     const auto verificationLine = [&] {
         return checkCancelled ? QStringLiteral("Not verified: the check was cancelled.")
-                              : verificationText(*verification);
+                              : lan::verificationText(*verification);
     };
 
     if (invocation.json()) {
@@ -194,7 +194,8 @@ int runLanSet(const Invocation& invocation) {
         printJson(out);
     } else {
         printMessage(outcome.messageId);
-        if (verification && verification->verified()) printText(verificationText(*verification) + QLatin1Char('\n'));
+        if (verification && verification->verified())
+            printText(lan::verificationText(*verification) + QLatin1Char('\n'));
     }
     if (verification && !verification->verified()) {
         printErrorLine(verificationLine());
