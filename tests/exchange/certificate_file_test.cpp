@@ -11,23 +11,11 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class CertificateFileTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        dir_ = fs::path(::testing::TempDir()) /
-               ("cert-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::create_directories(dir_);
-    }
-    void TearDown() override { fs::remove_all(dir_); }
-
-    fs::path Write(const std::string& name, const std::string& contents) {
-        const fs::path path = dir_ / name;
-        std::ofstream(path, std::ios::binary) << contents;
-        return path;
-    }
-
-    fs::path dir_;
-};
+fs::path Write(const std::string& name, const std::string& contents) {
+    const fs::path path = fs::path(::testing::TempDir()) / ("corvane-cert-" + name);
+    std::ofstream(path, std::ios::binary) << contents;
+    return path;
+}
 
 // "-----BEGIN " + filler + "-----END" + tail, `size` bytes in all.
 std::string Pem(std::size_t size, std::string_view tail = "\n") {
@@ -36,42 +24,38 @@ std::string Pem(std::size_t size, std::string_view tail = "\n") {
     return head + std::string(size - head.size() - end.size(), 'A') + end;
 }
 
-TEST_F(CertificateFileTest, ContentsAndSize) {
-    struct Case {
-        const char* name;
-        std::string contents;
-        CertificateFileOutcome outcome;
+// Under 3072 bytes, "-----BEGIN " first and "-----END" inside; data kept only
+// when accepted.
+TEST(CertificateFile, ContentsAndSize) {
+    using enum CertificateFileOutcome;
+    const std::tuple<const char*, std::string, CertificateFileOutcome> cases[] = {
+        {"largest", Pem(3071), Accepted},
+        {"too-large", Pem(3072), TooLarge},
+        {"end-last", Pem(400, ""), Accepted},
+        {"leading-blank", " " + Pem(400), Invalid},
+        {"empty", "", Invalid},
+        {"no-end", Pem(400).substr(0, 390), Invalid},
+        {"no-blank", "-----BEGIN-----\n-----END", Invalid},
+        {"zero-inside", "-----BEGIN X" + std::string(1, '\0') + "-----END", Accepted},
     };
-    const Case cases[] = {
-        {"largest", Pem(3071), CertificateFileOutcome::Accepted},
-        {"too-large", Pem(3072), CertificateFileOutcome::TooLarge},
-        {"end-last", Pem(400, ""), CertificateFileOutcome::Accepted},
-        {"leading-blank", " " + Pem(400), CertificateFileOutcome::Invalid},
-        {"empty", "", CertificateFileOutcome::Invalid},
-        {"no-end", Pem(400).substr(0, 390), CertificateFileOutcome::Invalid},
-        {"no-blank", "-----BEGIN-----\n-----END", CertificateFileOutcome::Invalid},
-        {"zero-inside", "-----BEGIN X" + std::string(1, '\0') + "-----END", CertificateFileOutcome::Accepted},
-    };
-    for (const Case& c : cases) {
-        const CertificateFile file = OpenCertificateFile(Write(c.name, c.contents));
-        EXPECT_EQ(file.outcome, c.outcome) << c.name;
-        if (c.outcome == CertificateFileOutcome::Accepted) {
-            EXPECT_EQ(std::string(file.data.begin(), file.data.end()), c.contents) << c.name;
-        } else {
-            EXPECT_TRUE(file.data.empty()) << c.name;
-        }
+    for (const auto& [name, contents, outcome] : cases) {
+        const fs::path path = Write(name, contents);
+        const CertificateFile file = OpenCertificateFile(path);
+        fs::remove(path);
+        EXPECT_EQ(file.outcome, outcome) << name;
+        EXPECT_EQ(std::string(file.data.begin(), file.data.end()), outcome == Accepted ? contents : "") << name;
     }
 }
 
-TEST_F(CertificateFileTest, HugeFileIsRefusedWithoutLoadingIt) {
+// A huge file is refused without loading it; a missing file or a folder
+// cannot be opened; each failure has its message.
+TEST(CertificateFile, HugeOrUnopenableFiles) {
     const fs::path path = Write("huge", "-----BEGIN ");
     fs::resize_file(path, std::uintmax_t{2} << 30);  // sparse: no disk space used
     EXPECT_EQ(OpenCertificateFile(path).outcome, CertificateFileOutcome::TooLarge);
-}
-
-TEST_F(CertificateFileTest, PathsThatCannotBeOpened) {
-    EXPECT_EQ(OpenCertificateFile(dir_ / "missing").outcome, CertificateFileOutcome::CannotOpen);
-    EXPECT_EQ(OpenCertificateFile(dir_).outcome, CertificateFileOutcome::CannotOpen);
+    fs::remove(path);
+    EXPECT_EQ(OpenCertificateFile(path).outcome, CertificateFileOutcome::CannotOpen);
+    EXPECT_EQ(OpenCertificateFile(::testing::TempDir()).outcome, CertificateFileOutcome::CannotOpen);
     EXPECT_EQ(CertificateFileMessage(CertificateFileOutcome::CannotOpen), kCertificateReadFailed);
     EXPECT_EQ(CertificateFileMessage(CertificateFileOutcome::TooLarge), kCertificateTooLarge);
 }

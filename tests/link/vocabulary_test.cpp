@@ -2,18 +2,17 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "link/string_table.h"
 
 using namespace corvane;
 namespace sv = corvane::setting_vocabulary;
 
+// Labels the windows and the command show for the record's codes, and codes
+// without a row of their own.
 TEST(setting_vocabulary, LabelsByCode) {
-    struct Case {
-        Vocabulary table;
-        int code;
-        std::string_view label;
-    };
-    const Case cases[] = {
+    const std::tuple<Vocabulary, int, std::string_view> cases[] = {
         {Vocabulary::Authentication, 2, "WPA-PSK"},
         {Vocabulary::Authentication, 4, "WPA"},
         {Vocabulary::Authentication, 5, "WPA2"},
@@ -24,19 +23,17 @@ TEST(setting_vocabulary, LabelsByCode) {
         {Vocabulary::IpAssignment, 1, "Automatic Allocation(DHCP)"},
         {Vocabulary::NetworkMode, 1, "Adhoc"},
         {Vocabulary::EnableSwitch, 1, "Enable"},
+        {Vocabulary::NetworkMode, 2, "Wi-Fi Direct"},
+        {Vocabulary::Cipher, 6, "Unknown (6)"},
+        {Vocabulary::EnableSwitch, 255, "Unknown (255)"},
+        {Vocabulary::Authentication, -1, "Unknown"},
+        {Vocabulary::Authentication, 100000, "Unknown"},
     };
-    for (const Case& c : cases) EXPECT_EQ(sv::Label(c.table, c.code), c.label) << c.code;
-}
-
-TEST(setting_vocabulary, CodesWithoutARow) {
+    for (const auto& [table, code, label] : cases) EXPECT_EQ(sv::Label(table, code), label) << code;
     EXPECT_FALSE(sv::Has(Vocabulary::NetworkMode, 2));
-    EXPECT_EQ(sv::Label(Vocabulary::NetworkMode, 2), "Wi-Fi Direct");
-    EXPECT_EQ(sv::Label(Vocabulary::Cipher, 6), "Unknown (6)");
-    EXPECT_EQ(sv::Label(Vocabulary::EnableSwitch, 255), "Unknown (255)");
-    EXPECT_EQ(sv::Label(Vocabulary::Authentication, -1), "Unknown");
-    EXPECT_EQ(sv::Label(Vocabulary::Authentication, 100000), "Unknown");
 }
 
+// The window strings and the labels name the same values.
 TEST(setting_vocabulary, StringIdsParallelTheLabels) {
     for (const auto table : {Vocabulary::Authentication, Vocabulary::Cipher, Vocabulary::NetworkMode,
                              Vocabulary::IpAssignment, Vocabulary::EapMode, Vocabulary::EnableSwitch}) {

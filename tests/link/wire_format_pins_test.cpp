@@ -4,7 +4,6 @@
 // parser and simulator would agree with each other.
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <string>
 
 #include "link/bss.h"
@@ -20,17 +19,8 @@ namespace {
 
 std::string Hex(ByteSpan bytes) {
     std::string text;
-    for (const std::uint8_t b : bytes) {
-        char pair[3];
-        std::snprintf(pair, sizeof pair, "%02x", b);
-        text += pair;
-    }
+    for (const std::uint8_t b : bytes) text += {"0123456789abcdef"[b >> 4], "0123456789abcdef"[b & 0xF]};
     return text;
-}
-
-template <std::size_t N>
-Bytes ToBytes(const std::array<std::uint8_t, N>& a) {
-    return Bytes(a.begin(), a.end());
 }
 
 Bytes FromHex(std::string_view hex) {
@@ -128,7 +118,12 @@ TEST(WireFormatPins, WholeRequestsAsHex) {
         Bytes built;
         std::string hex;
     } cases[] = {
-        {"configuration mode", ToBytes(ModeCommand(kModeConfig)), "1f57437f1d1f03"},
+        {"configuration mode",
+         [] {
+             const auto m = ModeCommand(kModeConfig);
+             return Bytes(m.begin(), m.end());
+         }(),
+         "1f57437f1d1f03"},
         {"SYS_REQ", BuildTagOnlyMessage(tag::kSysReq),
          "5f5f5b495f465d5f5f5b5359535f5245515d"
          "defa"},
@@ -188,20 +183,18 @@ TEST(WireFormatPins, DiscoveryAnswerFieldsAtTheirOffsets) {
         {lan::ListMode::Ethernet, answer("IMIN", 31), 4, 10, 14, 18, 22, 24, 25, 27, 28, 30, 0, 0},
         {lan::ListMode::Wlan, answer(lan::kRegisterAnswer, 47), 18, 24, 28, 32, 36, 38, 39, 41, 42, 44, 45, 46},
     };
-    const auto run = [](int from, int count) {
-        std::vector<std::uint8_t> v;
-        for (int i = 0; i < count; ++i) v.push_back(static_cast<std::uint8_t>(from + i));
-        return v;
+    // True when `field` holds from, from + 1, ...: the bytes at offsets from on.
+    const auto runFrom = [](const auto& field, int from) {
+        for (std::size_t i = 0; i < field.size(); ++i)
+            if (field[i] != from + static_cast<int>(i)) return false;
+        return true;
     };
-    const auto vec = [](const auto& a) { return std::vector<std::uint8_t>(a.begin(), a.end()); };
     for (const auto& c : cases) {
         const auto a = lan::ClassifyDiscoveryAnswer(c.mode, c.datagram);
         ASSERT_EQ(a.kind, lan::DiscoveryAnswer::Kind::Device);
         const lan::DiscoveredDevice& d = a.device;
-        EXPECT_EQ(vec(d.macAddress()), run(c.mac, 6));
-        EXPECT_EQ(vec(d.ipAddress()), run(c.ip, 4));
-        EXPECT_EQ(vec(d.subnetMask()), run(c.mask, 4));
-        EXPECT_EQ(vec(d.gateway()), run(c.gateway, 4));
+        EXPECT_TRUE(runFrom(d.macAddress(), c.mac) && runFrom(d.ipAddress(), c.ip));
+        EXPECT_TRUE(runFrom(d.subnetMask(), c.mask) && runFrom(d.gateway(), c.gateway));
         EXPECT_EQ(d.port(), c.port * 256 + c.port + 1);
         EXPECT_EQ(d.baudCode(), c.baud);
         EXPECT_EQ(d.firmwareMajor(), c.version);
