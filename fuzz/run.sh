@@ -12,9 +12,9 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 FUZZ_DIR=fuzz
 BUILD_DIR=${FUZZ_BUILD_DIR:-build-fuzz}
-TARGETS=(frame_text if_message system_info config_message config_reply config_record
-         discovery_answer settings_answer bss_response checksummed
-         vendor_name certificate_upload certificate_file roundtrip)
+TARGETS=(frame_text if_message config_reply
+         discovery_answer checksummed
+         vendor_name certificate_upload)
 
 usage() {
   echo "usage: fuzz/run.sh TARGET SECONDS [libFuzzer options...] | --smoke [SECONDS] | --list" >&2

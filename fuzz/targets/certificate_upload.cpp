@@ -8,6 +8,7 @@
 #include "exchange/certificate_upload.h"
 #include "framing.h"
 #include "fuzz_check.h"
+#include "printer_replies.h"
 #include "scripted_link_port.h"
 
 using namespace corvane;
@@ -28,9 +29,7 @@ Bytes NextAnswer(FuzzedDataProvider& input) {
         const std::string text = input.ConsumeRandomLengthString(32);
         return Bytes(text.begin(), text.end());
     }
-    Bytes answer{0x1F, 0x57, 0x4D};
-    const std::string_view text = kind == 0 ? "STRT" : kind == 1 ? tag::kIfSuc : "";
-    answer.insert(answer.end(), text.begin(), text.end());
+    Bytes answer = testing::Reply(kind == 0 ? "STRT" : kind == 1 ? tag::kIfSuc : "");
     // Cut the answer short or let it trail, both as a broken printer might.
     const std::size_t cut = input.ConsumeIntegralInRange<std::size_t>(0, answer.size() + 2);
     answer.resize(std::min(cut, answer.size() + 2), 0x20);
@@ -43,7 +42,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FuzzedDataProvider input(data, size);
     const int type = input.ConsumeIntegralInRange(0, 4);
     const std::string file = input.ConsumeRandomLengthString(3071);
-    link::testing::ScriptedLinkPort port;
+    testing::ScriptedLinkPort port;
     while (input.remaining_bytes() > 0 && port.replies.size() < 400) {
         if (input.ConsumeIntegralInRange(0, 31) == 0) port.replies.emplace_back(std::nullopt);
         else port.replies.emplace_back(NextAnswer(input));

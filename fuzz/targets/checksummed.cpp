@@ -12,6 +12,7 @@
 #include "framing.h"
 #include "fuzz_check.h"
 #include "printer_config.h"
+#include "printer_replies.h"
 #include "scripted_link_port.h"
 
 using namespace corvane;
@@ -21,18 +22,9 @@ namespace {
 
 enum Reader : std::uint8_t { kSystem, kConfigOlder, kConfigNewer, kSurvey, kSurveyOverLink, kSaveAnswer, kReaders };
 
-constexpr std::string_view TagOf(Reader reader) {
-    switch (reader) {
-    case kSystem: return tag::kSysRsp;
-    case kConfigOlder:
-    case kConfigNewer: return tag::kIfCur;
-    case kSurvey:
-    case kSurveyOverLink: return tag::kBssRsp;
-    default: return tag::kIfSuc;
-    }
-}
-
-Bytes ModeAck() { return {kReplyHeader[0], kReplyHeader[1], kReplyHeader[2], kModeConfig}; }
+// The tag each reader expects, by reader.
+constexpr std::string_view kTagOf[kReaders] = {tag::kSysRsp, tag::kIfCur,  tag::kIfCur,
+                                               tag::kBssRsp, tag::kBssRsp, tag::kIfSuc};
 
 }  // namespace
 
@@ -40,7 +32,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (size == 0 || size > kMessageAreaSize) return 0;
     const auto reader = static_cast<Reader>((data[0] & 0x7F) % kReaders);
     const bool ownTag = (data[0] & 0x80) != 0;
-    const std::string_view tagText = TagOf(reader);
+    const std::string_view tagText = kTagOf[reader];
 
     Bytes content = ownTag ? Bytes{} : ToBytes(tagText);
     content.insert(content.end(), data + 1, data + size);
@@ -75,8 +67,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     case kSurveyOverLink: {
         // The same answer carried as a reply frame gives the same table.
         if (message.size() > kMaxFrameMessage) break;
-        link::testing::ScriptedLinkPort port;
-        port.replies = {ModeAck(), EncodeFrame(message)};
+        testing::ScriptedLinkPort port;
+        port.replies = {testing::ModeAck(), testing::ReplyFrame(message)};
         BssTable overLink = fuzz::StaleTable();
         BssTable direct{};
         FUZZ_CHECK(static_cast<bool>(QueryBssOverLink(port, overLink, {})) == ParseBssResponse(message, direct));
@@ -89,8 +81,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     case kSaveAnswer: {
         if (message.size() > kMaxFrameMessage) break;
-        link::testing::ScriptedLinkPort port;
-        port.replies = {ModeAck(), EncodeFrame(message)};
+        testing::ScriptedLinkPort port;
+        port.replies = {testing::ModeAck(), testing::ReplyFrame(message)};
         FUZZ_CHECK(static_cast<bool>(SendConfig(port, PrinterConfig{}, ConfigLayout::Newer)) == tagged);
         break;
     }

@@ -6,28 +6,16 @@
 #include "framing.h"
 #include "fuzz_check.h"
 #include "printer_config.h"
+#include "printer_replies.h"
 #include "scripted_link_port.h"
 
 using namespace corvane;
 using namespace corvane::link;
 
-namespace {
-
-Bytes ModeAck() { return {kReplyHeader[0], kReplyHeader[1], kReplyHeader[2], kModeConfig}; }
-
-Bytes SystemReplyFrame() {
-    Bytes content = ToBytes(tag::kSysRsp);
-    const Bytes record = SerializeSystemInfo({"1.00", "2024-01-01", {0, 0x11, 0x22, 0xAA, 0xBB, 0xCC}});
-    content.insert(content.end(), record.begin(), record.end());
-    return EncodeFrame(BuildIfMessage(content));
-}
-
-}  // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static const Bytes systemFrame = SystemReplyFrame();
-    link::testing::ScriptedLinkPort port;
-    port.replies = {ModeAck(), systemFrame, ModeAck(), Bytes(data, data + size)};
+    static const Bytes systemFrame = testing::SystemReply({"1.00", "2024-01-01", {0, 0x11, 0x22, 0xAA, 0xBB, 0xCC}});
+    testing::ScriptedLinkPort port;
+    port.replies = {testing::ModeAck(), systemFrame, testing::ModeAck(), Bytes(data, data + size)};
 
     const auto result = ReadConfig(port);
     const ConfigLayout layout = LayoutForReplyLength(size);

@@ -1,5 +1,6 @@
 // Datagrams arriving during a discovery search, in both modes: what becomes a
-// listed printer, what is ignored and what ends a WLAN search.
+// listed printer, what is ignored and what ends a WLAN search; and the same
+// datagrams arriving while a settings request waits for its confirmation.
 #include <algorithm>
 
 #include "discovered_device.h"
@@ -19,6 +20,14 @@ bool SameAnswer(const DiscoveryAnswer& a, const DiscoveryAnswer& b) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const ByteSpan datagram = fuzz::Input(data, size);
     const ByteSpan seen = datagram.first(std::min(size, kDatagramBuffer));
+
+    // "SETC" confirms in both modes (41), the WLAN tag in WLAN mode (43).
+    const bool setc = fuzz::StartsWith(datagram, kSettingsConfirm);
+    const auto ethernet = ClassifySettingsAnswer(ListMode::Ethernet, datagram);
+    FUZZ_CHECK(ethernet == (size >= 5 && setc ? std::optional(41) : std::nullopt));
+    const bool tagged = fuzz::StartsWith(datagram, kWlanSetConfirm);
+    const auto wlan = ClassifySettingsAnswer(ListMode::Wlan, datagram);
+    FUZZ_CHECK(wlan == (size >= 19 && (setc || tagged) ? std::optional(setc ? 41 : 43) : std::nullopt));
 
     for (const ListMode mode : {ListMode::Ethernet, ListMode::Wlan}) {
         const bool wlan = mode == ListMode::Wlan;

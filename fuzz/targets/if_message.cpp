@@ -1,9 +1,14 @@
 // Received IfMessages: the tag and checksum gate every reader passes first,
-// checked against a plain reference sum of the same RFC 1071 checksum.
+// checked against a plain reference sum of the same RFC 1071 checksum; and the
+// readers of SYS_RSP and BSS_RSP behind it, on messages of any content.
+#include <algorithm>
 #include <array>
 
+#include "bss.h"
+#include "bss_invariants.h"
 #include "framing.h"
 #include "fuzz_check.h"
+#include "printer_config.h"
 
 using namespace corvane;
 using namespace corvane::link;
@@ -33,6 +38,28 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const bool expected = size >= tagText.size() && sum == 0 && fuzz::StartsWith(message, tagText);
         FUZZ_CHECK(VerifyIfMessage(message, tagText) == expected);
     }
+
+    // SYS_RSP: at least 72 bytes; texts cut at zero and width, MAC from 66-71.
+    const auto info = ParseSystemInfo(message);
+    FUZZ_CHECK(info.has_value() == (size >= 72 && VerifyIfMessage(message, tag::kSysRsp)));
+    if (info) {
+        FUZZ_CHECK(fuzz::IsFieldText(info->firmwareVersion, 16));
+        FUZZ_CHECK(fuzz::IsFieldText(info->updateDate, 32));
+        FUZZ_CHECK(std::equal(info->macAddress.begin(), info->macAddress.end(), message.begin() + 66));
+        FUZZ_CHECK(ParseSystemInfoRecord(SerializeSystemInfo(*info)) == *info);
+        (void)FormatMacUpper(info->macAddress);
+    }
+    // The system record reader on its own takes any length; missing bytes read as 0.
+    const PrinterSystemInfo record = ParseSystemInfoRecord(message);
+    FUZZ_CHECK(fuzz::IsFieldText(record.firmwareVersion, 16) && fuzz::IsFieldText(record.updateDate, 32));
+    for (std::size_t i = 0; i < 6; ++i) FUZZ_CHECK(record.macAddress[i] == (48 + i < size ? data[48 + i] : 0));
+
+    // BSS_RSP: a rejected or record-less answer leaves an earlier table cleared.
+    BssTable table = fuzz::StaleTable();
+    const bool surveyed = ParseBssResponse(message, table);
+    FUZZ_CHECK(surveyed == VerifyIfMessage(message, tag::kBssRsp));
+    if (!surveyed || size <= 25) FUZZ_CHECK(fuzz::IsCleared(table));
+    fuzz::CheckTable(table);
 
     // Any content that fits builds into a message that verifies.
     if (size + 3 <= kMessageAreaSize) {
