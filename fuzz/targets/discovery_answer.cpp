@@ -23,11 +23,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     // "SETC" confirms in both modes (41), the WLAN tag in WLAN mode (43).
     const bool setc = fuzz::StartsWith(datagram, kSettingsConfirm);
-    const auto ethernet = ClassifySettingsAnswer(ListMode::Ethernet, datagram);
-    FUZZ_CHECK(ethernet == (size >= 5 && setc ? std::optional(41) : std::nullopt));
+    const auto ethernetConfirm = ClassifySettingsAnswer(ListMode::Ethernet, datagram);
+    FUZZ_CHECK(ethernetConfirm == (size >= 5 && setc ? std::optional(41) : std::nullopt));
     const bool tagged = fuzz::StartsWith(datagram, kWlanSetConfirm);
-    const auto wlan = ClassifySettingsAnswer(ListMode::Wlan, datagram);
-    FUZZ_CHECK(wlan == (size >= 19 && (setc || tagged) ? std::optional(setc ? 41 : 43) : std::nullopt));
+    const auto wlanConfirm = ClassifySettingsAnswer(ListMode::Wlan, datagram);
+    FUZZ_CHECK(wlanConfirm == (size >= 19 && (setc || tagged) ? std::optional(setc ? 41 : 43) : std::nullopt));
 
     for (const ListMode mode : {ListMode::Ethernet, ListMode::Wlan}) {
         const bool wlan = mode == ListMode::Wlan;
