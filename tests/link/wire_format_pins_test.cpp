@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 
 #include "link/bss.h"
 #include "link/discovered_device.h"
@@ -118,11 +119,7 @@ TEST(WireFormatPins, WholeRequestsAsHex) {
         Bytes built;
         std::string hex;
     } cases[] = {
-        {"configuration mode",
-         [] {
-             const auto m = ModeCommand(kModeConfig);
-             return Bytes(m.begin(), m.end());
-         }(),
+        {"configuration mode", std::apply([](auto... b) { return Bytes{b...}; }, ModeCommand(kModeConfig)),
          "1f57437f1d1f03"},
         {"SYS_REQ", BuildTagOnlyMessage(tag::kSysReq),
          "5f5f5b495f465d5f5f5b5359535f5245515d"
