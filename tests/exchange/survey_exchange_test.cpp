@@ -49,32 +49,26 @@ Bytes Part(const Bytes& whole, std::size_t from, std::size_t to) {
 TEST(LanSurveyQuery, AttemptsProgressAndReassembly) {
     const Bytes answer = SurveyAnswer();
     const std::nullopt_t silent = std::nullopt;
+    std::vector<std::optional<Bytes>> lateAnswer(6, silent);
+    lateAnswer.push_back(answer);
+    // No further read waits out the last piece.
+    const std::vector<std::optional<Bytes>> pieces{Part(answer, 0, 10), Part(answer, 10, 25),
+                                                   Part(answer, 25, answer.size()), Bytes{0x00}};
     struct Case {
         const char* name;
         bool connects;
         std::vector<std::optional<Bytes>> reads;
-        int result;
+        bool ok;
         std::vector<int> progress;
-        int readCalls;
+        std::size_t readCount;
     };
     const Case cases[] = {
-        {"no connection", false, {}, 0, {}, 0},
-        {"silent printer: seven attempts", true, {}, 0, {0, 12, 24, 36, 48, 60, 72, 84, 96, 100}, 7},
-        {"answer on the seventh attempt",
-         true,
-         {silent, silent, silent, silent, silent, silent, answer},
-         1,
-         {0, 12, 24, 36, 48, 60, 72, 84, 100},
-         7},
-        // Whole after the third piece: no further read waits it out.
-        {"answer in three pieces",
-         true,
-         {Part(answer, 0, 10), Part(answer, 10, 25), Part(answer, 25, answer.size()), Bytes{0x00}},
-         1,
-         {0, 12, 100},
-         3},
-        {"answer cut short", true, {Part(answer, 0, 10), silent}, 0, {0, 12, 100}, 2},
-        {"garbage", true, {ToBytes("HTTP/1.1 400 Bad Request\r\n\r\n"), silent}, 0, {0, 12, 100}, 2},
+        {"no connection", false, {}, false, {}, 0},
+        {"silent printer: seven attempts", true, {}, false, {0, 12, 24, 36, 48, 60, 72, 84, 96, 100}, 7},
+        {"answer on the seventh attempt", true, lateAnswer, true, {0, 12, 24, 36, 48, 60, 72, 84, 100}, 7},
+        {"answer in three pieces, whole after the third", true, pieces, true, {0, 12, 100}, 3},
+        {"answer cut short", true, {Part(answer, 0, 10), silent}, false, {0, 12, 100}, 2},
+        {"garbage", true, {ToBytes("HTTP/1.1 400 Bad Request\r\n\r\n"), silent}, false, {0, 12, 100}, 2},
     };
     for (const Case& c : cases) {
         ScriptedStream stream;
@@ -82,24 +76,18 @@ TEST(LanSurveyQuery, AttemptsProgressAndReassembly) {
         stream.reads.assign(c.reads.begin(), c.reads.end());
         std::vector<int> progress;
         BssTable table{};
-        const int result = QuerySurvey(stream, table, SurveyTimings{},
-                                       {[&progress](int value) { progress.push_back(value); }, nullptr})
-                               ? 1
-                               : 0;
-        EXPECT_EQ(result, c.result) << c.name;
+        EXPECT_EQ(static_cast<bool>(QuerySurvey(stream, table, SurveyTimings{},
+                                                {[&progress](int value) { progress.push_back(value); }, nullptr})),
+                  c.ok)
+            << c.name;
         EXPECT_EQ(progress, c.progress) << c.name;
-        EXPECT_EQ(stream.readWaits.size(), std::size_t(c.readCalls)) << c.name;
-        if (c.connects) {
-            ASSERT_EQ(stream.writes.size(), 1u) << c.name;
-            EXPECT_EQ(stream.writes[0], BuildBssRequest()) << c.name;
-        }
+        EXPECT_EQ(stream.writes, c.connects ? std::vector<Bytes>{BuildBssRequest()} : std::vector<Bytes>{}) << c.name;
         // Three seconds to connect, an attempt starts with one and a half to read.
         EXPECT_EQ(stream.connectWait, std::chrono::milliseconds(3000)) << c.name;
-        EXPECT_TRUE(c.readCalls == 0 || stream.readWaits.front() == std::chrono::milliseconds(1500)) << c.name;
-        if (c.result == 1) {
-            EXPECT_STREQ(table[0].ssid.data(), "Shop") << c.name;
-            EXPECT_EQ(table[0].security, 0x08) << c.name;
-        }
+        ASSERT_EQ(stream.readWaits.size(), c.readCount) << c.name;
+        EXPECT_TRUE(c.readCount == 0 || stream.readWaits.front() == std::chrono::milliseconds(1500)) << c.name;
+        EXPECT_EQ(BssSsid(table[0]), c.ok ? "Shop" : "") << c.name;
+        EXPECT_EQ(table[0].security, c.ok ? 0x08 : 0) << c.name;
     }
 }
 
