@@ -36,29 +36,22 @@ TEST(Cancel, EveryExchangeStopsAtTheWaitItArrivesIn) {
         std::size_t writes;                    // all that went out
         std::vector<LinkActivity> activities;  // the last ones reported
     };
+    const Exchange save = [](ScriptedLinkPort&, LinkSession& session, LinkWaits) {
+        return bool(session.save(session.config()));
+    };
+    const Exchange survey = [](ScriptedLinkPort& port, LinkSession&, LinkWaits waits) {
+        BssTable table{};
+        return bool(QueryBssOverLink(port, table, {}, waits));
+    };
+    const Exchange upload = [](ScriptedLinkPort& port, LinkSession&, LinkWaits waits) {
+        return bool(UploadCertificate(port, Bytes(1200, 'Q'), kCertificateCa, {}, waits));
+    };
     const Case cases[] = {
         {"maker check", 1, nullptr, 2, {{Step::CheckingPrinter, 1, 64}}},
         {"system record", 3, nullptr, 4, {{Step::CheckingPrinter, 1, 64}, {Step::Reading}}},
-        {"save",
-         7,
-         [](ScriptedLinkPort&, LinkSession& session, LinkWaits) { return bool(session.save(session.config())); },
-         8,
-         {{Step::Reading}, {Step::Saving}}},
-        {"survey",
-         7,
-         [](ScriptedLinkPort& port, LinkSession&, LinkWaits waits) {
-             BssTable table{};
-             return bool(QueryBssOverLink(port, table, {}, waits));
-         },
-         8,
-         {{Step::Reading}, {Step::Surveying}}},
-        {"certificate upload",
-         7,
-         [](ScriptedLinkPort& port, LinkSession&, LinkWaits waits) {
-             return bool(UploadCertificate(port, Bytes(1200, 'Q'), kCertificateCa, {}, waits));
-         },
-         8,
-         {{Step::Uploading, 1, 3}}},
+        {"save", 7, save, 8, {{Step::Reading}, {Step::Saving}}},
+        {"survey", 7, survey, 8, {{Step::Reading}, {Step::Surveying}}},
+        {"certificate upload", 7, upload, 8, {{Step::Uploading, 1, 3}}},
     };
     for (const Case& c : cases) {
         ScriptedLinkPort port;
