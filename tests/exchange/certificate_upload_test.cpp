@@ -25,14 +25,8 @@ struct Chunk {
     bool last;
 };
 
-bool Send(ScriptedLinkPort& port, const Bytes& file, std::vector<int>* progress = nullptr,
-          RecordedSleeps* sleeps = nullptr, int type = 1) {
-    return static_cast<bool>(UploadCertificate(
-        port, file, type,
-        [&](int p) {
-            if (progress) progress->push_back(p);
-        },
-        sleeps ? sleeps->fn() : NoSleep()));
+bool Send(ScriptedLinkPort& port, const Bytes& file, int type = 1) {
+    return static_cast<bool>(UploadCertificate(port, file, type, {}, NoSleep()));
 }
 
 // Chunk sizes by file size, the last chunk tagged CERTEND even when it is
@@ -57,7 +51,9 @@ TEST(CertificateUpload, ChunkSizesProgressAndPauses) {
         std::vector<int> progress;
         port.reply(kStart);
         port.replies.insert(port.replies.end(), c.chunks.size(), kSuccess);
-        EXPECT_TRUE(Send(port, file, &progress, &sleeps, 2)) << c.size;
+        EXPECT_TRUE(UploadCertificate(
+            port, file, 2, [&](int p) { progress.push_back(p); }, sleeps.fn()))
+            << c.size;
         EXPECT_EQ(progress, c.progress) << c.size;
         EXPECT_EQ(sleeps.waits, std::vector<std::chrono::milliseconds>(c.chunks.size(), 50ms)) << c.size;
         ASSERT_EQ(port.writes.size(), c.chunks.size() + 1) << c.size;
@@ -113,7 +109,7 @@ TEST(CertificateUpload, RetryBudgetPerChunk) {
 TEST(CertificateUpload, NothingToSendAndFailingLink) {
     ScriptedLinkPort idle;
     EXPECT_TRUE(Send(idle, {}));
-    EXPECT_FALSE(Send(idle, FileOf(100), nullptr, nullptr, 4));
+    EXPECT_FALSE(Send(idle, FileOf(100), 4));
     EXPECT_TRUE(idle.writes.empty());
 
     ScriptedLinkPort silent;
