@@ -24,7 +24,9 @@ std::string Hex(ByteSpan bytes) {
     return text;
 }
 
-Bytes FromHex(std::string_view hex) {
+// Spaces in `hex` only separate the fields.
+Bytes FromHex(std::string hex) {
+    std::erase(hex, ' ');
     Bytes bytes;
     for (std::size_t i = 0; i + 1 < hex.size(); i += 2)
         bytes.push_back(static_cast<std::uint8_t>(std::stoi(std::string(hex.substr(i, 2)), nullptr, 16)));
@@ -121,15 +123,9 @@ TEST(WireFormatPins, WholeRequestsAsHex) {
     } cases[] = {
         {"configuration mode", std::apply([](auto... b) { return Bytes{b...}; }, ModeCommand(kModeConfig)),
          "1f57437f1d1f03"},
-        {"SYS_REQ", BuildTagOnlyMessage(tag::kSysReq),
-         "5f5f5b495f465d5f5f5b5359535f5245515d"
-         "defa"},
-        {"IF__GET", BuildTagOnlyMessage(tag::kIfGet),
-         "5f5f5b495f465d5f5f5b49465f5f4745545d"
-         "e50d"},
-        {"BSS_REQ", BuildBssRequest(),
-         "5f5f5b495f465d5f5f5b4253535f5245515d"
-         "f000"},
+        {"SYS_REQ", BuildTagOnlyMessage(tag::kSysReq), "5f5f5b495f465d5f5f5b5359535f5245515d defa"},
+        {"IF__GET", BuildTagOnlyMessage(tag::kIfGet), "5f5f5b495f465d5f5f5b49465f5f4745545d e50d"},
+        {"BSS_REQ", BuildBssRequest(), "5f5f5b495f465d5f5f5b4253535f5245515d f000"},
         // The frame carries the message as text; DE FA is written "-e/a".
         {"SYS_REQ frame", EncodeFrame(BuildTagOnlyMessage(tag::kSysReq)),
          "1f5743" + Hex(AsBytes("5f5f5b495f465d5f5f5b5359535f5245515d-e/a")) + "03"},
@@ -138,16 +134,10 @@ TEST(WireFormatPins, WholeRequestsAsHex) {
         // Certificate chunk: tag, offset and length little-endian, the data,
         // then the CRC-32 of all of it, high byte first.
         {"FW_CERT chunk", BuildCertificateChunk(AsBytes("AB"), 0x01020304, false),
-         "5f5f5b495f465d5f5f5b46575f434552545d"
-         "04030201"
-         "02000000"
-         "4142"
-         "07283143"},
-        {"CRC check value", AppendCrc32(AsBytes("123456789")),
-         "313233343536373839"
-         "89a1897f"},
+         "5f5f5b495f465d5f5f5b46575f434552545d 04030201 02000000 4142 07283143"},
+        {"CRC check value", AppendCrc32(AsBytes("123456789")), "313233343536373839 89a1897f"},
     };
-    for (const auto& c : cases) EXPECT_EQ(Hex(c.built), c.hex) << c.what;
+    for (const auto& c : cases) EXPECT_EQ(Hex(c.built), Hex(FromHex(c.hex))) << c.what;
 }
 
 TEST(WireFormatPins, ChecksumOfOddLengthsAndDoubleCarry) {
@@ -212,14 +202,8 @@ TEST(WireFormatPins, DiscoveryAnswerFieldsAtTheirOffsets) {
 TEST(WireFormatPins, SurveyAnswerAsHex) {
     // One record: SSID "ab", BSSID 00-1A-2B-3C-4D-5E, ad hoc, RSSI FF C4,
     // security WEP64 + WPA2.
-    const Bytes message = FromHex(
-        "5f5f5b495f465d5f5f5b4253535f5253505d"
-        "00026162"
-        "0106001a2b3c4d5e"
-        "01"
-        "ffc4"
-        "09"
-        "4fcb");
+    // Tag | SSID element | BSSID element | mode | RSSI | security | checksum.
+    const Bytes message = FromHex("5f5f5b495f465d5f5f5b4253535f5253505d 00026162 0106001a2b3c4d5e 01 ffc4 09 4fcb");
     BssTable table;
     ASSERT_TRUE(ParseBssResponse(message, table));
     ASSERT_EQ(ShownBssCount(table), 1u);
@@ -247,12 +231,7 @@ TEST(WireFormatPins, EachValidEndIsAccepted) {
     EXPECT_FALSE(ParseSystemInfo(BuildIfMessage(content)).has_value());
     // A network name of 30 bytes, the longest a survey record may carry.
     Bytes survey = ToBytes(tag::kBssRsp);
-    const Bytes record = FromHex("001e" + std::string(60, '6') +
-                                 "0106"
-                                 "010203040506"
-                                 "00"
-                                 "0000"
-                                 "00");
+    const Bytes record = FromHex("001e" + std::string(60, '6') + " 0106 010203040506 00 0000 00");
     survey.insert(survey.end(), record.begin(), record.end());
     BssTable table;
     ASSERT_TRUE(ParseBssResponse(BuildIfMessage(survey), table));
