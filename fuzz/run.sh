@@ -14,7 +14,7 @@ FUZZ_DIR=fuzz
 BUILD_DIR=${FUZZ_BUILD_DIR:-build-fuzz}
 TARGETS=(frame_text if_message config_reply
          discovery_answer checksummed
-         vendor_name certificate_upload)
+         vendor_name certificate_upload certificate_file roundtrip)
 
 usage() {
   echo "usage: fuzz/run.sh TARGET SECONDS [libFuzzer options...] | --smoke [SECONDS] | --list" >&2

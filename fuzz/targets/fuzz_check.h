@@ -29,6 +29,13 @@ inline bool StartsWith(ByteSpan data, std::string_view prefix) {
            std::string_view(reinterpret_cast<const char*>(data.data()), prefix.size()) == prefix;
 }
 
+// A received text field as the readers keep it: cut at the first zero and at
+// the field width.
+inline std::string FieldText(std::string_view text, std::size_t width) {
+    text = text.substr(0, width);
+    return std::string(text.substr(0, text.find('\0')));
+}
+
 // True when a parsed text honours its field: no zero inside, not wider.
 inline bool IsFieldText(const std::string& text, std::size_t width) {
     return text.size() <= width && text.find('\0') == std::string::npos;
