@@ -7,14 +7,12 @@
 #include <unistd.h>
 
 #include <atomic>
-#include <chrono>
-#include <thread>
 
-#include <QDeadlineTimer>
-
+#include "support/wait.h"
 #include "transport/datagram_receiver.h"
 
 using corvane::lan::DatagramReceiver;
+using corvane::test::waitUntil;
 
 namespace {
 
@@ -40,22 +38,12 @@ struct LoopbackSocket {
         return ::sendto(sender, datagram.constData(), static_cast<size_t>(datagram.size()), 0,
                         reinterpret_cast<const sockaddr*>(&address), sizeof address) == datagram.size();
     }
-    // Waits, without an event loop, until nothing is left in the socket.
+    // Waits until nothing is left in the socket.
     bool drained() const {
-        return within([this] {
+        return waitUntil([this] {
             pollfd readable{fd, POLLIN, 0};
             return ::poll(&readable, 1, 0) == 0;
         });
-    }
-
-    template <typename Done>
-    static bool within(Done done) {
-        const QDeadlineTimer deadline(3000);
-        while (!done()) {
-            if (deadline.hasExpired()) return false;
-            std::this_thread::sleep_for(std::chrono::milliseconds(1));
-        }
-        return true;
     }
 };
 
@@ -63,7 +51,7 @@ struct LoopbackSocket {
 // still be between reading the last one and queueing it).
 std::vector<QByteArray> TakeAtLeast(DatagramReceiver& receiver, std::size_t count) {
     std::vector<QByteArray> taken;
-    LoopbackSocket::within([&] {
+    waitUntil([&] {
         for (auto& datagram : receiver.takeAll()) taken.push_back(std::move(datagram.bytes));
         return taken.size() >= count;
     });
@@ -93,7 +81,7 @@ TEST(DatagramReceiver, ReadsWholeDatagramsInOrderWhileTheOwnerIsBusyAndWakesItOn
     ASSERT_TRUE(socket.send(sender, "after"));
     EXPECT_EQ(TakeAtLeast(receiver, 1), std::vector<QByteArray>{"after"});
     // The wake comes just after the datagram is queued.
-    EXPECT_TRUE(LoopbackSocket::within([&] { return wakes == 2; }));
+    EXPECT_TRUE(waitUntil([&] { return wakes == 2; }));
 
     // Stopping ends the thread at once and drops what it had read; a new
     // start reads again.

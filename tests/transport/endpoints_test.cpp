@@ -4,6 +4,8 @@
 
 #include <QCommandLineParser>
 
+#include <tuple>
+
 #include "transport/endpoints.h"
 
 namespace {
@@ -11,6 +13,9 @@ namespace {
 using corvane::lan::LanEndpoints;
 using corvane::lan::ListMode;
 
+// Each mode has its own ports (swapped local ports would go unnoticed on
+// loopback). That overrides win over them is proven by every test that
+// points the tool at loopback.
 TEST(LanEndpoints, DefaultsFollowTheMode) {
     const LanEndpoints defaults;
     EXPECT_EQ(defaults.targetFor(ListMode::Ethernet, "10.1.2.255"), "255.255.255.255");
@@ -20,29 +25,26 @@ TEST(LanEndpoints, DefaultsFollowTheMode) {
     EXPECT_EQ(defaults.remotePortFor(ListMode::Wlan), 3337);
     EXPECT_EQ(defaults.localPortFor(ListMode::Wlan), 9000);
     EXPECT_EQ(defaults.surveyPort, 3318);
+}
 
-    LanEndpoints overridden;
-    overridden.target = "127.0.0.1";
-    overridden.remotePort = 5000;
-    overridden.localPort = 0;
-    EXPECT_EQ(overridden.targetFor(ListMode::Wlan, "10.1.2.255"), "127.0.0.1");
-    EXPECT_EQ(overridden.remotePortFor(ListMode::Wlan), 5000);
-    EXPECT_EQ(overridden.localPortFor(ListMode::Ethernet), 0);
+// The endpoints of `corvane ARGUMENTS` with the environment `environment` set.
+LanEndpoints Parsed(const QStringList& arguments, const QList<std::pair<const char*, const char*>>& environment,
+                    QStringList* errors) {
+    for (const auto& [name, value] : environment) qputenv(name, value);
+    QCommandLineParser parser;
+    LanEndpoints::addOptions(parser);
+    EXPECT_TRUE(parser.parse(QStringList{"corvane"} + arguments));
+    const LanEndpoints endpoints = LanEndpoints::fromParser(parser, errors);
+    for (const auto& [name, value] : environment) qunsetenv(name);
+    return endpoints;
 }
 
 TEST(LanEndpoints, CommandLineWinsOverEnvironmentAndBadValuesKeepDefaults) {
-    qputenv("CORVANE_SURVEY_PORT", "4000");
-    qputenv("CORVANE_REMOTE_PORT", "4001");
-    qputenv("CORVANE_LOCAL_ADDRESS", "127.0.0.9");
-    QCommandLineParser parser;
-    LanEndpoints::addOptions(parser);
-    ASSERT_TRUE(parser.parse({"corvane", "--target", "127.0.0.1", "--remote-port", "6000", "--local-port", "99999"}));
     QStringList errors;
-    const LanEndpoints endpoints = LanEndpoints::fromParser(parser, &errors);
-    qunsetenv("CORVANE_SURVEY_PORT");
-    qunsetenv("CORVANE_REMOTE_PORT");
-    qunsetenv("CORVANE_LOCAL_ADDRESS");
-
+    const LanEndpoints endpoints = Parsed(
+        {"--target", "127.0.0.1", "--remote-port", "6000", "--local-port", "99999"},
+        {{"CORVANE_SURVEY_PORT", "4000"}, {"CORVANE_REMOTE_PORT", "4001"}, {"CORVANE_LOCAL_ADDRESS", "127.0.0.9"}},
+        &errors);
     EXPECT_EQ(endpoints.target, "127.0.0.1");
     EXPECT_EQ(endpoints.remotePort, 6000);
     EXPECT_EQ(endpoints.localPort, -1);
@@ -53,29 +55,18 @@ TEST(LanEndpoints, CommandLineWinsOverEnvironmentAndBadValuesKeepDefaults) {
 }
 
 TEST(LanEndpointsPrinterHost, CommandLineThenEnvironment) {
-    struct Case {
-        const char* name;
-        QStringList arguments;
-        const char* environment;  // nullptr: unset
-        QString expected;
+    using Environment = QList<std::pair<const char*, const char*>>;
+    const std::tuple<QStringList, Environment, QString> cases[] = {
+        {{"--printer-host", "127.0.0.1"}, {}, "127.0.0.1"},
+        {{}, {{"CORVANE_PRINTER_HOST", " 127.0.0.2 "}}, "127.0.0.2"},
+        {{"--printer-host", "127.0.0.3"}, {{"CORVANE_PRINTER_HOST", "127.0.0.4"}}, "127.0.0.3"},
+        {{"--printer-host", "127.1"}, {}, "127.0.0.1"},  // the short form spelt out
+        {{}, {}, ""},
     };
-    const Case cases[] = {
-        {"option", {"--printer-host", "127.0.0.1"}, nullptr, "127.0.0.1"},
-        {"environment", {}, " 127.0.0.2 ", "127.0.0.2"},
-        {"option wins", {"--printer-host", "127.0.0.3"}, "127.0.0.4", "127.0.0.3"},
-        {"short form is spelt out", {"--printer-host", "127.1"}, nullptr, "127.0.0.1"},
-        {"neither", {}, nullptr, ""},
-    };
-    for (const Case& c : cases) {
-        if (c.environment) qputenv("CORVANE_PRINTER_HOST", c.environment);
-        QCommandLineParser parser;
-        LanEndpoints::addOptions(parser);
-        ASSERT_TRUE(parser.parse(QStringList{"corvane"} + c.arguments)) << c.name;
+    for (const auto& [arguments, environment, expected] : cases) {
         QStringList errors;
-        const LanEndpoints endpoints = LanEndpoints::fromParser(parser, &errors);
-        qunsetenv("CORVANE_PRINTER_HOST");
-        EXPECT_EQ(endpoints.printerHost, c.expected) << c.name;
-        EXPECT_TRUE(errors.isEmpty()) << c.name;
+        EXPECT_EQ(Parsed(arguments, environment, &errors).printerHost, expected) << arguments.join(' ').toStdString();
+        EXPECT_TRUE(errors.isEmpty());
     }
 }
 
@@ -98,11 +89,8 @@ TEST(LanEndpoints, AddressesOtherThanIpv4AreRefusedAndNamed) {
 TEST(LanEndpoints, EveryPortFromZeroTo65535IsTaken) {
     const std::pair<const char*, int> cases[] = {{"0", 0}, {"65535", 65535}, {"65536", -1}, {"-1", -1}};
     for (const auto& [text, port] : cases) {
-        QCommandLineParser parser;
-        LanEndpoints::addOptions(parser);
-        ASSERT_TRUE(parser.parse({"corvane", "--remote-port", text}));
         QStringList errors;
-        EXPECT_EQ(LanEndpoints::fromParser(parser, &errors).remotePort, port) << text;
+        EXPECT_EQ(Parsed({"--remote-port", text}, {}, &errors).remotePort, port) << text;
         EXPECT_EQ(errors.isEmpty(), port >= 0) << text;
     }
 }

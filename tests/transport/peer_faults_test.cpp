@@ -1,8 +1,8 @@
-// Peers, one table per kind of behaviour, against each transport that can
-// meet it: the raw link port on a pseudo-terminal and the LAN survey on a
-// loopback TCP server (the survey's attempts and answers are tested over a
-// scripted stream in tests/exchange). Every wait must end within its own
-// budget, and a silent peer's wait as soon as the user cancels.
+// Peers that misbehave, in one table over the transports that can meet them:
+// the raw link port on a pseudo-terminal and the LAN survey on a loopback TCP
+// server (the survey's attempts and answers are tested over a scripted stream
+// in tests/exchange). Every wait must end within its own budget, and a silent
+// peer's wait as soon as the user cancels.
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
@@ -13,7 +13,6 @@
 
 #include <atomic>
 #include <chrono>
-#include <functional>
 #include <thread>
 #include <vector>
 
@@ -27,52 +26,9 @@ namespace {
 
 using namespace std::chrono_literals;
 using Clock = std::chrono::steady_clock;
-using transport::LinkTimeouts;
-using transport::RawDevicePort;
-
-// 100 attempts x 5 polls x 10 ms: 5 s before a silent peer fails a read.
-LinkTimeouts patientTimeouts() {
-    LinkTimeouts t;
-    t.pollInterval = 10ms;
-    t.pollsPerAttempt = 5;
-    t.attempts = 100;
-    t.slice = 10ms;
-    return t;
-}
-
-// A raw link port opened on `node`.
-struct RawPort {
-    explicit RawPort(const QString& node, LinkTimeouts timeouts = patientTimeouts()) {
-        port.setPortName(node);
-        port.setTimeouts(timeouts);
-    }
-    RawDevicePort port;
-};
 
 std::chrono::milliseconds since(Clock::time_point start) {
     return std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start);
-}
-
-TEST(PeerGone, LinkReadFailsAtOnceInsteadOfWaitingOrSpinning) {
-    // A node at its end (an empty file of the test's own: the port locks what
-    // it opens, and /dev/null is shared with other tests running at the same
-    // time) and a pseudo-terminal whose far side hung up: the read fails well
-    // before its 5 s limit.
-    QTemporaryFile empty;
-    ASSERT_TRUE(empty.open());
-    for (const bool devNull : {true, false}) {
-        PtyPair pty;
-        ASSERT_TRUE(pty.ok());
-        RawPort raw(devNull ? empty.fileName() : pty.slave());
-        ASSERT_TRUE(raw.port.Open()) << devNull;
-        pty.hangUp();
-
-        const auto start = Clock::now();
-        Bytes reply;
-        EXPECT_FALSE(raw.port.Read(reply)) << devNull;
-        EXPECT_TRUE(reply.empty());
-        EXPECT_LT(since(start), 2500ms) << devNull;
-    }
 }
 
 // A TCP peer that answers every connection with `segments`, each at its time
@@ -101,25 +57,18 @@ private:
     std::vector<Segment> segments_;
 };
 
-struct SurveyRun {
-    bool surveyed = false;
-    std::vector<int> progress;
-    BssTable table{};
-};
-
 // The survey of the printer at `port`, each receive attempt `receive` long.
-SurveyRun RunSurvey(int port, std::chrono::milliseconds receive, const link::CancelToken* cancel = nullptr) {
+bool Surveyed(int port, std::chrono::milliseconds receive, const link::CancelToken* cancel = nullptr,
+              BssTable* table = nullptr) {
     lan::SurveyTimings timings;
     timings.connect = 1000ms;
     timings.receive = receive;
     lan::LanSurvey survey(QStringLiteral("127.0.0.1"), port, timings);
     survey.setIdleHook([] { QCoreApplication::processEvents(); });
     survey.setCancelToken(cancel);
-    SurveyRun run;
-    survey.setProgressCallback([&run](int value) { run.progress.push_back(value); });
-    run.surveyed = static_cast<bool>(survey.queryBssOverTcp());
-    run.table = survey.table();
-    return run;
+    const bool surveyed = static_cast<bool>(survey.queryBssOverTcp());
+    if (table) *table = survey.table();
+    return surveyed;
 }
 
 TEST(PeerAnswers, TheSurveyEndsOnTheWholeAnswerOrAtOnceOnARefusal) {
@@ -130,9 +79,7 @@ TEST(PeerAnswers, TheSurveyEndsOnTheWholeAnswerOrAtOnceOnARefusal) {
         closedPort = probe.serverPort();
     }
     auto start = Clock::now();
-    const SurveyRun refused = RunSurvey(closedPort, 50ms);
-    EXPECT_FALSE(refused.surveyed);
-    EXPECT_TRUE(refused.progress.empty());
+    EXPECT_FALSE(Surveyed(closedPort, 50ms));
     EXPECT_LT(since(start), 1000ms);
     EXPECT_FALSE(lan::LanSurvey(QStringLiteral("not.an.address")).connectSurveySocket());
 
@@ -141,100 +88,80 @@ TEST(PeerAnswers, TheSurveyEndsOnTheWholeAnswerOrAtOnceOnARefusal) {
     auto part = [&](long from, long to) { return Bytes(answer.begin() + from, answer.begin() + to); };
     SurveyPeer printer({{20ms, part(0, 10)}, {60ms, part(10, 25)}, {100ms, part(25, long(answer.size()))}});
     start = Clock::now();
-    const SurveyRun whole = RunSurvey(printer.port(), 1500ms);
-    EXPECT_TRUE(whole.surveyed);
-    EXPECT_EQ(whole.progress, (std::vector<int>{0, 12, 100}));
-    EXPECT_STREQ(whole.table[0].ssid.data(), "Shop");
-    EXPECT_EQ(whole.table[0].security, 0x08);
+    BssTable table{};
+    EXPECT_TRUE(Surveyed(printer.port(), 1500ms, nullptr, &table));
+    EXPECT_STREQ(table[0].ssid.data(), "Shop");
     EXPECT_LT(since(start), 1000ms);
 }
 
-TEST(PeerTrickles, EachTransportStopsAtItsBudget) {
-    // One byte every 20 ms, for far longer than any budget below: without a
-    // bound the link read would take the 10 s the peer trickles and the survey
-    // up to 4095 bytes' worth.
-    struct Case {
-        const char* name;
-        std::function<void()> run;
-        std::chrono::milliseconds budget;
-    };
-    const Case cases[] = {
-        {"link read",
-         [] {
-             PtyPair pty;
-             ASSERT_TRUE(pty.ok());
-             LinkTimeouts timeouts = patientTimeouts();
-             timeouts.replyLimit = 300ms;
-             RawPort raw(pty.slave(), timeouts);
-             ASSERT_TRUE(raw.port.Open());
-             std::atomic<bool> stop{false};
-             std::thread peer([&] {
-                 for (int i = 0; i < 500 && !stop; ++i) {
-                     pty.send("_");
-                     std::this_thread::sleep_for(20ms);
-                 }
-             });
-             Bytes reply;
-             EXPECT_TRUE(raw.port.Read(reply));  // what came so far
-             EXPECT_FALSE(reply.empty());
-             stop = true;
-             peer.join();
-         },
-         300ms},
-        {"LAN survey",
-         [] {
-             // Letters in turn: what came never checks out as a whole message.
-             std::vector<SurveyPeer::Segment> trickle;
-             for (int i = 0; i < 500; ++i) trickle.push_back({20ms * (i + 1), Bytes{std::uint8_t('A' + i % 26)}});
-             SurveyPeer peer(trickle);
-             const SurveyRun run = RunSurvey(peer.port(), 100ms);  // 7 attempts: 700 ms in all
-             EXPECT_FALSE(run.surveyed);
-             EXPECT_EQ(run.progress, (std::vector<int>{0, 12, 100}));  // bytes came, then the budget ran out
-         },
-         700ms},
-    };
-    for (const Case& c : cases) {
-        const auto start = Clock::now();
-        c.run();
-        // Generous against a busy machine, far below the unbounded case.
-        EXPECT_LT(since(start), c.budget + 4s) << c.name;
-    }
+enum class Peer { Trickles, SilentUntilCancelled, HangsUp, AtItsEnd };
+
+// One read of the raw link port whose far side behaves as `peer`; true when
+// it gave bytes. Without a cancel a silent peer fails the read after 5 s
+// (100 attempts x 5 polls x 10 ms); a trickle is cut at 300 ms.
+bool LinkRead(Peer peer, const link::CancelToken& cancel) {
+    PtyPair pty;
+    QTemporaryFile empty;  // a node at its end, this test's own: the port locks what it opens
+    EXPECT_TRUE(pty.ok() && empty.open());
+    transport::RawDevicePort port;
+    port.setPortName(peer == Peer::AtItsEnd ? empty.fileName() : pty.slave());
+    port.setTimeouts({.pollInterval = 10ms, .pollsPerAttempt = 5, .attempts = 100, .replyLimit = 300ms, .slice = 10ms});
+    port.setCancelToken(&cancel);
+    EXPECT_TRUE(port.Open());
+    if (peer == Peer::HangsUp) pty.hangUp();
+    std::atomic<bool> stop{false};
+    std::thread printer([&] {
+        for (int i = 0; i < 500 && !stop && peer == Peer::Trickles; ++i) {
+            pty.send("_");
+            std::this_thread::sleep_for(20ms);
+        }
+    });
+    Bytes reply;
+    const bool read = port.Read(reply);
+    stop = true;
+    printer.join();
+    if (peer == Peer::SilentUntilCancelled) EXPECT_EQ(port.Write(ToBytes("GS I B")), 0u);  // nothing more goes out
+    return read && !reply.empty();
 }
 
-TEST(PeerSilent, ACancelEndsEachTransportsWaitAtItsNextSlice) {
-    // Nobody answers; the user cancels after 200 ms, long before the 5 s
-    // read limit or the survey's 10.5 s of receive attempts.
+// The LAN survey of a peer that behaves as `peer`: up to 10.5 s of receive
+// attempts when silent, 7 x 100 ms when it trickles.
+bool Survey(Peer peer, const link::CancelToken& cancel) {
+    std::vector<SurveyPeer::Segment> trickle;  // letters in turn: never a whole message
+    for (int i = 0; i < 500 && peer == Peer::Trickles; ++i)
+        trickle.push_back({20ms * (i + 1), Bytes{std::uint8_t('A' + i % 26)}});
+    SurveyPeer printer(trickle);
+    return Surveyed(printer.port(), peer == Peer::Trickles ? 100ms : 1500ms, &cancel);
+}
+
+TEST(PeerFaults, EachTransportsWaitEndsWithinItsBudget) {
+    // Bounds generous against a busy machine, far below the unbounded case:
+    // a trickle of one byte every 20 ms lasts 10 s, and the user cancels a
+    // silent peer's wait after 200 ms.
     struct Case {
         const char* name;
-        std::function<void(const link::CancelToken&)> run;
+        bool (*run)(Peer, const link::CancelToken&);
+        Peer peer;
+        bool gives;
+        std::chrono::milliseconds within;
     };
     const Case cases[] = {
-        {"link read",
-         [](const link::CancelToken& cancel) {
-             PtyPair pty;
-             ASSERT_TRUE(pty.ok());
-             RawPort raw(pty.slave());
-             raw.port.setCancelToken(&cancel);
-             ASSERT_TRUE(raw.port.Open());
-             Bytes reply;
-             EXPECT_FALSE(raw.port.Read(reply));
-             EXPECT_EQ(raw.port.Write(ToBytes("GS I B")), 0u);  // nothing more goes out
-         }},
-        {"LAN survey",
-         [](const link::CancelToken& cancel) {
-             SurveyPeer silent({});
-             EXPECT_FALSE(RunSurvey(silent.port(), 1500ms, &cancel).surveyed);
-         }},
+        {"link read, trickle", LinkRead, Peer::Trickles, true, 4300ms},
+        {"link read, silent", LinkRead, Peer::SilentUntilCancelled, false, 4s},
+        {"link read, hung up", LinkRead, Peer::HangsUp, false, 2500ms},
+        {"link read, at its end", LinkRead, Peer::AtItsEnd, false, 2500ms},
+        {"LAN survey, trickle", Survey, Peer::Trickles, false, 4700ms},
+        {"LAN survey, silent", Survey, Peer::SilentUntilCancelled, false, 4s},
     };
     for (const Case& c : cases) {
         link::CancelToken cancel;
-        std::thread user([&cancel] {
+        std::thread user([&cancel, &c] {
             std::this_thread::sleep_for(200ms);
-            cancel.cancel();
+            if (c.peer == Peer::SilentUntilCancelled) cancel.cancel();
         });
         const auto start = Clock::now();
-        c.run(cancel);
-        EXPECT_LT(since(start), 4s) << c.name;
+        EXPECT_EQ(c.run(c.peer, cancel), c.gives) << c.name;
+        EXPECT_LT(since(start), c.within) << c.name;
         user.join();
     }
 }

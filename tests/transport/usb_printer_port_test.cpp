@@ -12,31 +12,25 @@ using corvane::transport::UsbPrinterPort;
 
 namespace {
 
+// A sysfs and /dev tree in a temporary directory.
 class FakeSystem {
 public:
-    FakeSystem() { QDir(root()).mkpath("sys/class/usbmisc"); }
-    QString root() const { return dir_.path(); }
-    QString sys() const { return root() + "/sys"; }
-    QString dev() const { return root() + "/dev"; }
+    QString sys() const { return dir_.path() + "/sys"; }
+    QString dev() const { return dir_.path() + "/dev"; }
 
-    enum class Node { UsbLp, OldUsbLp, Directory, Missing };
-
-    // usbmisc/<name> -> interface directory of a USB device with `productId`.
-    void addDevice(const QString& name, const QByteArray& productId) {
-        const QString device = QStringLiteral("%1/devices/usb1/1-%2").arg(sys(), name);
-        const QString iface = device + "/1-0:1.0";
+    // usbmisc/<name> -> interface directory of a USB device with `productId`,
+    // and its node `node` under /dev: none when empty, a directory (which
+    // cannot be opened for writing) when it ends in '/'.
+    void add(const QString& name, const QByteArray& productId, const QString& node = {}) {
+        const QString iface = QStringLiteral("%1/devices/usb1/1-%2/1-0:1.0").arg(sys(), name);
+        const QString usbmisc = QStringLiteral("%1/class/usbmisc/%2").arg(sys(), name);
         QDir().mkpath(iface);
-        write(device + "/idProduct", productId + "\n");
-        QDir().mkpath(QStringLiteral("%1/class/usbmisc/%2").arg(sys(), name));
-        QFile::link(iface, QStringLiteral("%1/class/usbmisc/%2/device").arg(sys(), name));
-    }
-    void addPrinter(int lp, const QByteArray& productId, Node node = Node::UsbLp) {
-        addDevice(QStringLiteral("lp%1").arg(lp), productId);
+        QDir().mkpath(usbmisc);
         QDir().mkpath(dev() + "/usb");
-        const QString path = node == Node::OldUsbLp ? QStringLiteral("%1/usblp%2").arg(dev()).arg(lp)
-                                                    : QStringLiteral("%1/usb/lp%2").arg(dev()).arg(lp);
-        if (node == Node::Directory) QDir().mkpath(path);  // cannot be opened for writing
-        if (node == Node::UsbLp || node == Node::OldUsbLp) write(path, "");
+        write(iface + "/../idProduct", productId + "\n");
+        QFile::link(iface, usbmisc + "/device");
+        if (node.endsWith('/')) QDir().mkpath(dev() + "/" + node);
+        else if (!node.isEmpty()) write(dev() + "/" + node, "");
     }
 
 private:
@@ -48,11 +42,18 @@ private:
     QTemporaryDir dir_;
 };
 
-TEST(UsbPrinterPort, PrintersAreNamedInLpOrderAndRenamedOnRefresh) {
+// Printers are named USB001... in the order of their lp number, whichever
+// node name they have; devices that are no printer, have no node that opens
+// for writing or an unreadable product id are skipped.
+TEST(UsbPrinterPort, PrintersAreNamedInLpOrderAndTheRestSkipped) {
     FakeSystem system;
-    system.addPrinter(10, "0e15");
-    system.addPrinter(2, "006d", FakeSystem::Node::OldUsbLp);
-    system.addDevice("hiddev0", "1234");  // not a printer
+    EXPECT_EQ(UsbPrinterPort(system.sys(), system.dev()).refresh(), 0);  // no tree at all
+    system.add("lp10", "0e15", "usb/lp10");
+    system.add("lp2", "006d", "usblp2");  // the older node name
+    system.add("hiddev0", "1234");        // not a printer
+    system.add("lp0", "006D", "usb/lp0/");
+    system.add("lp1", "006D");
+    system.add("lp3", "not-hex", "usb/lp3");
     UsbPrinterPort port(system.sys(), system.dev());
     ASSERT_EQ(port.refresh(), 2);
 
@@ -70,22 +71,6 @@ TEST(UsbPrinterPort, PrintersAreNamedInLpOrderAndRenamedOnRefresh) {
     EXPECT_EQ(port.getAt(0)->displayName, "USB001");
     port.clear();
     EXPECT_EQ(port.count(), 0);
-}
-
-TEST(UsbPrinterPort, DevicesThatCannotBeOpenedOrIdentifiedAreSkipped) {
-    FakeSystem system;
-    EXPECT_EQ(UsbPrinterPort(system.root() + "/nothing", system.dev()).refresh(), 0);
-    UsbPrinterPort none(system.sys(), system.dev());
-    EXPECT_EQ(none.refresh(), 0);
-    EXPECT_EQ(none.getAt(0), nullptr);
-    system.addPrinter(0, "006D", FakeSystem::Node::Directory);
-    system.addPrinter(1, "006D", FakeSystem::Node::Missing);
-    system.addPrinter(2, "not-hex");
-    system.addPrinter(3, "006D");
-    UsbPrinterPort port(system.sys(), system.dev());
-    ASSERT_EQ(port.refresh(), 1);
-    EXPECT_EQ(port.getAt(0)->displayName, "USB001");
-    EXPECT_EQ(port.getAt(0)->devicePath, system.dev() + "/usb/lp3");
 }
 
 }  // namespace
