@@ -17,14 +17,13 @@ namespace {
 Entry Numbered(const QString& writer, int n) {
     Entry e;
     e.time = QDateTime(QDate(2024, 5, 1), QTime(9, 30), Qt::UTC);
-    e.frontEnd = QString::fromLatin1(kCommandLine);
-    e.action = QStringLiteral("link save");
+    e.frontEnd = kCommandLine;
+    e.action = "link save";
     e.linkPort = writer;
-    e.mac = QStringLiteral("00-11-22-AA-BB-CC");
+    e.mac = "00-11-22-AA-BB-CC";
     // Long enough that a torn write would show.
-    e.changes = {{QStringLiteral("ssid"), QString(200, QLatin1Char('a')), QString::number(n), false},
-                 {QStringLiteral("pskKey"), {}, {}, true}};
-    e.outcome = QString::fromLatin1(kConfirmed);
+    e.changes = {{"ssid", QString(200, QLatin1Char('a')), QString::number(n)}, {"pskKey", {}, {}, true}};
+    e.outcome = kConfirmed;
     return e;
 }
 
@@ -68,7 +67,6 @@ TEST(HistoryLog, TwoProgramsAppendingAtOnceLoseAndTearNothing) {
     }
     EXPECT_EQ(Mode(path), 0600u);
     EXPECT_EQ(Mode(dir.filePath(QStringLiteral("state/corvane"))), 0700u);
-    EXPECT_EQ(Mode(dir.filePath(QStringLiteral("state"))), 0700u);
 }
 
 TEST(HistoryLog, UnreadableLinesAreSkippedWithoutHidingTheRest) {

@@ -14,37 +14,35 @@
 namespace corvane::profile {
 namespace {
 
+// A profile file holding these settings.
+QByteArray Holding(const char* config) {
+    return QByteArray(R"({"format": "corvane-profile/1", "config": {)") + config + "}}";
+}
+
 TEST(ProfileFile, RefusesWithTheFieldsName) {
-    struct Case {
-        QByteArray json;
-        QString error;
-    };
-    const Case cases[] = {
+    const std::pair<QByteArray, QString> cases[] = {
         {"[]", "the file must hold one JSON object"},
         {R"({"config": {}})", "\"format\" must be \"corvane-profile/1\""},
         {R"({"format": "corvane-profile/2", "config": {}})", "\"format\" must be \"corvane-profile/1\""},
         {R"({"format": "corvane-profile/1", "layout": "newer", "config": {}})",
          "unknown key \"layout\" (a profile holds \"format\" and \"config\")"},
-        {R"({"format": "corvane-profile/1", "config": {"colour": 1}})", "\"colour\" is not a setting of a profile"},
-        {R"({"format": "corvane-profile/1", "config": {"printerName": "x"}})",
-         "\"printerName\" belongs to one printer and is never part of a profile"},
-        {R"({"format": "corvane-profile/1", "config": {"ssid": 5}})", "\"ssid\" must be a text"},
-        {R"({"format": "corvane-profile/1", "config": {"cipher": "AES"}})", "\"cipher\" must be a whole number"},
-        {R"({"format": "corvane-profile/1", "config": {"cipher": 1.5}})", "\"cipher\" must be a whole number"},
-        {R"({"format": "corvane-profile/1", "config": {"cipher": 6}})",
-         "\"cipher\" must be a whole number from 0 to 5"},
-        {R"({"format": "corvane-profile/1", "config": {"trapAddress": "10.0.0"}})",
+        {Holding(R"("colour": 1)"), "\"colour\" is not a setting of a profile"},
+        {Holding(R"("printerName": "x")"), "\"printerName\" belongs to one printer and is never part of a profile"},
+        {Holding(R"("ssid": 5)"), "\"ssid\" must be a text"},
+        {Holding(R"("cipher": "AES")"), "\"cipher\" must be a whole number"},
+        {Holding(R"("cipher": 1.5)"), "\"cipher\" must be a whole number"},
+        {Holding(R"("cipher": 6)"), "\"cipher\" must be a whole number from 0 to 5"},
+        {Holding(R"("trapAddress": "10.0.0")"),
          "\"trapAddress\" must be a dotted IPv4 address such as \"192.168.0.10\""},
-        {R"({"format": "corvane-profile/1", "config": {"ssid": "123456789012345678901234567890123"}})",
-         "\"ssid\" is longer than its 32 bytes"},
+        {Holding(R"("ssid": "123456789012345678901234567890123")"), "\"ssid\" is longer than its 32 bytes"},
     };
-    for (const Case& c : cases) {
+    for (const auto& [json, expected] : cases) {
         QString error;
-        EXPECT_FALSE(parseProfile(c.json, &error)) << c.json.toStdString();
-        EXPECT_EQ(error, c.error) << c.json.toStdString();
+        EXPECT_FALSE(parseProfile(json, &error)) << json.toStdString();
+        EXPECT_EQ(error, expected) << json.toStdString();
     }
     QString error;
-    EXPECT_FALSE(parseSecrets(R"({"format": "corvane-profile/1", "config": {"ssid": "x"}})", &error));
+    EXPECT_FALSE(parseSecrets(Holding(R"("ssid": "x")"), &error));
     EXPECT_TRUE(error.startsWith("\"ssid\" is not a secret")) << error.toStdString();
 }
 
@@ -61,11 +59,11 @@ TEST(ProfileFile, ComesBackAsItWasWrittenAndSecretFilesArePrivate) {
     ASSERT_TRUE(writeWholeFile(plain, "{}", false, &error)) << error.toStdString();
     // Replacing a file that others could read leaves none that they can.
     ASSERT_TRUE(writeWholeFile(plain, profileJson(full), true, &error)) << error.toStdString();
-    struct stat info {};
-    ASSERT_EQ(::stat(QFile::encodeName(secret).constData(), &info), 0);
-    EXPECT_EQ(info.st_mode & 0777, 0600u);
-    ASSERT_EQ(::stat(QFile::encodeName(plain).constData(), &info), 0);
-    EXPECT_EQ(info.st_mode & 0777, 0600u);
+    for (const QString& path : {secret, plain}) {
+        struct stat info {};
+        ASSERT_EQ(::stat(QFile::encodeName(path).constData(), &info), 0);
+        EXPECT_EQ(info.st_mode & 0777, 0600u) << path.toStdString();
+    }
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 2);  // no temporary file left
 }
 
