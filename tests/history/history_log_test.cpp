@@ -37,24 +37,20 @@ TEST(HistoryLog, TwoProgramsAppendingAtOnceLoseAndTearNothing) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("state/corvane/history.jsonl"));
     constexpr int kLines = 500;
-    pid_t children[2];
-    for (int w = 0; w < 2; ++w) {
-        children[w] = ::fork();
-        ASSERT_GE(children[w], 0);
-        if (children[w] == 0) {
-            bool ok = true;
-            for (int n = 0; n < kLines; ++n) {
-                QString error;
-                ok = appendEntry(Numbered(QString::number(w), n), &error, path) && ok;
-            }
-            ::_exit(ok ? 0 : 1);
-        }
+    // This program and a child of it write at once.
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    const int writer = child == 0 ? 1 : 0;
+    bool ok = true;
+    for (int n = 0; n < kLines; ++n) {
+        QString error;
+        ok = appendEntry(Numbered(QString::number(writer), n), &error, path) && ok;
     }
-    for (pid_t child : children) {
-        int status = 0;
-        ASSERT_EQ(::waitpid(child, &status, 0), child);
-        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
-    }
+    if (child == 0) ::_exit(ok ? 0 : 1);
+    EXPECT_TRUE(ok);
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
 
     const Log log = readLog(path);
     EXPECT_TRUE(log.warnings.isEmpty()) << log.warnings.join('\n').toStdString();
@@ -63,7 +59,6 @@ TEST(HistoryLog, TwoProgramsAppendingAtOnceLoseAndTearNothing) {
     for (const Entry& e : log.entries) {
         const int w = e.linkPort.toInt();
         EXPECT_EQ(e.changes[0].after, QString::number(next[w]++));  // each writer's lines in its order
-        EXPECT_TRUE(e.changes[1].secret);
     }
     EXPECT_EQ(Mode(path), 0600u);
     EXPECT_EQ(Mode(dir.filePath(QStringLiteral("state/corvane"))), 0700u);
