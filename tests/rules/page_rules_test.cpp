@@ -1,8 +1,6 @@
 // Handlers of the Network and Security pages and the numeric entries.
 #include <gtest/gtest.h>
 
-#include <ostream>
-
 #include "rules/text_entry.h"
 #include "rules_fixture.h"
 
@@ -18,12 +16,8 @@ TEST_F(ConnectedWindow, NumberOverItsMaximumIsReplacedAfterTheMessage) {
     connect(SampleRecord());
     constexpr int kPort = ControlNumber(SystemControl::PrinterPort);
     constexpr int kChannel = ControlNumber(N::AdhocChannel), kTime = ControlNumber(N::InactivityTime);
-    const struct {
-        int control;  // System page for the port, else Network page
-        const char* typed;
-        const char* shown;
-        StringId message;
-    } cases[] = {
+    // control (System page for the port, else Network page), typed, shown, message
+    const std::tuple<int, const char*, const char*, StringId> cases[] = {
         {kPort, "12a", "9100", {}},
         {kPort, "99999999999999999999", "9100", kPortOutOfRange},
         {kPort, "32768", "9100", kPortOutOfRange},
@@ -33,12 +27,12 @@ TEST_F(ConnectedWindow, NumberOverItsMaximumIsReplacedAfterTheMessage) {
         {kTime, "3601", "3600", kTimeNotSet},
         {kTime, "3600", "3600", {}},
     };
-    for (const auto& c : cases) {
-        const auto control = static_cast<SystemControl>(c.control);
-        const auto notice = c.control == kPort ? system().editText(control, c.typed)
-                                               : network().editText(static_cast<N>(c.control), c.typed);
-        EXPECT_EQ(c.control == kPort ? system().text(control) : network().text(static_cast<N>(c.control)), c.shown);
-        EXPECT_EQ(notice ? notice->message : 0, c.message) << c.typed;
+    for (const auto& [control, typed, shown, message] : cases) {
+        const auto onPort = static_cast<SystemControl>(control);
+        const auto notice =
+            control == kPort ? system().editText(onPort, typed) : network().editText(static_cast<N>(control), typed);
+        EXPECT_EQ(control == kPort ? system().text(onPort) : network().text(static_cast<N>(control)), shown);
+        EXPECT_EQ(notice ? notice->message : 0, message) << typed;
     }
 }
 

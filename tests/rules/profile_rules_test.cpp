@@ -1,5 +1,5 @@
-// Profiles: what a profile takes from a record, the secrets an import needs,
-// and spreading a profile over another printer's record through the rules.
+// Profiles: the secrets an import needs, spreading a profile over another
+// printer's record through the rules, and what counts as an unsaved edit.
 #include <gtest/gtest.h>
 
 #include "rules/profile.h"
@@ -78,20 +78,6 @@ TEST(Profile, SpreadRefusesWithTheFieldOrGivesTheRecordTheRulesBuild) {
     // Nor does a profile of an older printer hold them.
     EXPECT_EQ(MakeProfile(OlderRecord(), ConfigLayout::Older, {true, true}).values.count("p2pChannel"), 0u);
     EXPECT_EQ(older.config.ssid, "b");
-}
-
-TEST(Profile, DifferencesNameSecretsWithoutTheirValues) {
-    auto after = SampleRecord();
-    after.ssid = "other";
-    after.pskKey = "changed-key";
-    after.ipAddress = 0xC0A8000B;
-    after.p2pChannel = "11";
-    EXPECT_EQ(DiffRecords(SampleRecord(), after, ConfigLayout::Newer),
-              (std::vector<FieldChange>{{"ipAddress", "192.168.0.10", "192.168.0.11", false},
-                                        {"ssid", "shop-wlan", "other", false},
-                                        {"pskKey", "", "", true},
-                                        {"p2pChannel", "6", "11", false}}));
-    EXPECT_EQ(DiffRecords(SampleRecord(), after, ConfigLayout::Older).size(), 3u);
 }
 
 // Edits are what the pages show beyond what they showed after Connect or the
