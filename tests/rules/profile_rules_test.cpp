@@ -24,7 +24,6 @@ TEST(Profile, MissingSecretsFollowWhatTheProfileSets) {
         {Of({{"authentication", 0u}, {"cipher", 0u}}), {}},
         {Of({{"authentication", 5u}, {"cipher", 4u}}), {"authPassword"}},
         {Of({{"networkMode", 2u}}), {"p2pPinCode"}},
-        {Of({{"networkMode", 0u}}), {}},
     };
     for (const auto& [profile, missing] : cases)
         EXPECT_EQ(MissingSecrets(profile, SampleRecord(), ConfigLayout::Newer), missing)
@@ -71,7 +70,6 @@ TEST(Profile, SpreadRefusesWithTheFieldOrGivesTheRecordTheRulesBuild) {
     // fields an older printer lacks are named, not refused.
     auto accepted = SpreadProfile(std::rbegin(cases)->profile, SampleRecord(), SampleInfo(), ConfigLayout::Newer);
     EXPECT_EQ(accepted.config.cipher, code::kWep128);
-    EXPECT_EQ(accepted.config.printerName, SampleRecord().printerName);
     const auto older = SpreadProfile(Of({{"p2pChannel", T("11")}, {"ssid", T("b")}}), OlderRecord(), SampleInfo(),
                                      ConfigLayout::Older);
     EXPECT_EQ(older.skipped, std::vector<std::string>{"p2pChannel"});

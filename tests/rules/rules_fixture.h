@@ -24,7 +24,9 @@ inline link::PrinterConfig OpenRecord() {
 
 class ConnectedWindow : public ::testing::Test {
 protected:
+    // Connects afresh, as after Disconnect when a printer was connected.
     void connect(const link::PrinterConfig& record, link::ConfigLayout layout = link::ConfigLayout::Newer) {
+        if (model.context().connected) model.Disconnect();
         model.openWindow({"COM1", "COM3"});
         model.beginConnect();
         model.onConnected(record, SampleInfo(), layout);
