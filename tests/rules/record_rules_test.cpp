@@ -102,6 +102,7 @@ TEST(RecordEdit, TakesOnlyWhatTheWindowTakes) {
 TEST(SummaryRows, ValuesFollowCodesAndLayout) {
     auto c = SampleRecord();
     const auto rows = SummaryRows(c, ConfigLayout::Newer);
+    EXPECT_EQ(rows[23].value, c.pskKey);  // 64 hexadecimal digits, the whole field, shown whole
     // Labels carry their string-table number for translation; typed values do not.
     EXPECT_EQ(rows[24].valueTextId, 62);
     EXPECT_EQ(rows[14].valueTextId, 0);

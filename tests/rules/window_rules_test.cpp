@@ -1,8 +1,6 @@
 // The window: link choice, enabling around a connection, leaving pages, Save's checks.
 #include <gtest/gtest.h>
 
-#include <ostream>
-
 #include "rules_fixture.h"
 
 namespace corvane::rules::test {
@@ -31,9 +29,9 @@ TEST_F(ConnectedWindow, LinkChoiceFollowsThePrinterTypeAndFallsBackToSerial) {
     EXPECT_EQ(model.selectedPort(), "COM1");
 }
 
-// Connect fixes the link and opens the pages; Wi-Fi Direct opens its lists
-// and infrastructure closes them; Disconnect gives the link choice back and
-// keeps the last printer's values.
+// Connect fixes the link choice; Wi-Fi Direct opens its lists and
+// infrastructure closes them; Disconnect gives the link choice back, closes
+// the pages and keeps the last printer's values.
 TEST_F(ConnectedWindow, ConnectAndDisconnectSwitchButtonsPagesAndTheLinkChoice) {
     model.openWindow({"COM1", "COM3"});
     ASSERT_FALSE(model.onPosChosen({{"USB001", "006D"}}, {"COM1"}));
