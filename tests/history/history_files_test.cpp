@@ -41,6 +41,8 @@ mode_t Mode(const QString& path) {
     return info.st_mode & 07777;
 }
 
+// Appends from two programs at once keep every line whole and in each
+// writer's order; the file and its folder are the user's alone.
 TEST(HistoryLog, TwoProgramsAppendingAtOnceLoseAndTearNothing) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("state/corvane/history.jsonl"));
@@ -70,6 +72,8 @@ TEST(HistoryLog, TwoProgramsAppendingAtOnceLoseAndTearNothing) {
     EXPECT_EQ(Mode(dir.filePath(QStringLiteral("state/corvane"))), 0700u);
 }
 
+// A line that cannot be read is named and skipped; a cut-short last line does
+// not swallow the next append; a history that cannot be written says why.
 TEST(HistoryLog, UnreadableLinesAreSkippedWithoutHidingTheRest) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("history.jsonl"));
@@ -99,6 +103,7 @@ TEST(HistoryLog, UnreadableLinesAreSkippedWithoutHidingTheRest) {
     EXPECT_FALSE(error.isEmpty());
 }
 
+// CSV quotes commas, quotes and line breaks, and names a secret without its value.
 TEST(HistoryLog, CsvQuotesWhatNeedsIt) {
     Entry e = Numbered("/dev/ttyUSB0", 0);
     e.changes = {{QStringLiteral("ssid"), QStringLiteral("a,b"), QStringLiteral("say \"hi\""), false},
@@ -115,6 +120,7 @@ QByteArray Holding(const char* config) {
     return QByteArray(R"({"format": "corvane-profile/1", "config": {)") + config + "}}";
 }
 
+// A profile file that is refused says which key or field and why.
 TEST(ProfileFile, RefusesWithTheFieldsName) {
     const std::pair<QByteArray, QString> cases[] = {
         {"[]", "the file must hold one JSON object"},
@@ -141,6 +147,7 @@ TEST(ProfileFile, RefusesWithTheFieldsName) {
     EXPECT_TRUE(error.startsWith("\"ssid\" is not a secret")) << error.toStdString();
 }
 
+// A profile comes back from its JSON as it was; a file with secrets is private.
 TEST(ProfileFile, ComesBackAsItWasWrittenAndSecretFilesArePrivate) {
     const auto full = rules::MakeProfile(test::SampleRecord(), link::ConfigLayout::Newer, {true, true});
     QString error;

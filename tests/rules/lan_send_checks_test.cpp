@@ -28,6 +28,7 @@ std::vector<SendCheck> Checks(const std::vector<SendWarning>& warnings) {
     return out;
 }
 
+// Each warning before a LAN request goes out fires on its own case and no other.
 TEST(LanSendChecks, EachCheckFiresOnItsCaseOnly) {
     const LocalSubnet local{{10, 0, 0, 5}, {255, 255, 255, 0}};
     const DiscoveredDevice current = Printer(1, {10, 0, 0, 50});
@@ -65,6 +66,8 @@ TEST(LanSendChecks, EachCheckFiresOnItsCaseOnly) {
     EXPECT_TRUE(CheckSettingsToSend(Printer(1, {10, 0, 1, 50}), listed, current, std::nullopt).empty());
 }
 
+// A malformed plan names the line and the cause of its first error; a plan
+// with spaces, CRLF and blank lines reads as its rows.
 TEST(LanPlan, BadPlansNameTheirLine) {
     struct Case {
         const char* text;

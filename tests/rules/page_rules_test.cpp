@@ -43,6 +43,7 @@ std::string Times(int n, std::string_view piece) {
     return text;
 }
 
+// A typed text is measured in its field's bytes and characters, digits and lists.
 TEST(TextEntry, EditsAreLimitedByTheEncodedLengthOfTheirField) {
     // The widest texts that fit are typed in the window's own test.
     const std::tuple<const char*, std::string, EntryFault> cases[] = {
@@ -68,6 +69,7 @@ TEST(TextEntry, EditsAreLimitedByTheEncodedLengthOfTheirField) {
     EXPECT_FALSE(AcceptsEdit("p2pPinCode", "12345678", "12ab"));
 }
 
+// Both ends of the passphrase length, the 64-digit key, and what a passphrase may hold.
 TEST(PskKey, PassphraseOfEightToSixtyThreeOrSixtyFourHexDigits) {
     const std::pair<std::string, bool> keys[] = {
         {std::string(7, 'p'), false}, {std::string(8, 'p'), true},   {std::string(63, '~'), true},
@@ -77,6 +79,7 @@ TEST(PskKey, PassphraseOfEightToSixtyThreeOrSixtyFourHexDigits) {
     for (const auto& [key, valid] : keys) EXPECT_EQ(ValidPskKey(key), valid) << key;
 }
 
+// A method moves the cipher only off the ciphers it cannot use.
 TEST(CipherAfterAuthentication, MovesOnlyTheCiphersTheMethodForbids) {
     const int cases[][3] = {
         // authentication, cipher before, cipher after
@@ -141,6 +144,7 @@ TEST_F(ConnectedWindow, WepKeyOfFiveTenThirteenOrTwentySixOnly) {
     EXPECT_EQ(model.context().working.wepKey, "abcde");
 }
 
+// EAP-TLS asks for a certification password and sends the focus back to the method.
 TEST_F(ConnectedWindow, EapTlsRenamesThePasswordAndFocusGoesToTheMethod) {
     auto record = SampleRecord();
     record.authentication = code::kWpa2;

@@ -13,6 +13,7 @@ using link::ConfigLayout;
 Profile Of(std::initializer_list<std::pair<const std::string, FieldValue>> values) { return Profile{values}; }
 FieldValue T(const char* text) { return std::string(text); }
 
+// An import asks only for the secrets of the security the profile sets.
 TEST(Profile, MissingSecretsFollowWhatTheProfileSets) {
     const std::pair<Profile, std::vector<std::string>> cases[] = {
         // The sample printer runs WPA2-PSK: a profile that sets the security needs its key.
@@ -30,6 +31,8 @@ TEST(Profile, MissingSecretsFollowWhatTheProfileSets) {
             << ::testing::PrintToString(missing);
 }
 
+// A profile goes onto a record through the page rules: a refusal names its
+// field and its cause.
 TEST(Profile, SpreadRefusesWithTheFieldOrGivesTheRecordTheRulesBuild) {
     struct Case {
         const char* label;

@@ -99,6 +99,8 @@ TEST(RecordEdit, TakesOnlyWhatTheWindowTakes) {
     }
 }
 
+// Summary values: texts whole at their field's width, labels for codes, a
+// label for an unknown code, nothing for what the older layout lacks.
 TEST(SummaryRows, ValuesFollowCodesAndLayout) {
     auto c = SampleRecord();
     const auto rows = SummaryRows(c, ConfigLayout::Newer);
@@ -120,6 +122,7 @@ TEST(SummaryRows, ValuesFollowCodesAndLayout) {
     EXPECT_EQ(changed[21].valueTextId, 0);
 }
 
+// Which key and EAP rows a record shows follows its authentication and cipher.
 TEST(SummaryRows, SecretRowsForEveryKindOfRecord) {
     const std::string kWep26 = "0123456789abcdef0123456789";  // the longest key, shown whole
     // Rows 23 to 28: WEP key, PSK key, EAP mode, auth ID, auth password, P2P mode.
