@@ -1,7 +1,8 @@
-// The checks over a LAN settings request before it goes out, and the
-// comparison after the printer comes back.
+// The checks over a LAN settings request before it goes out, an address plan
+// read from a file, and the comparison after the printer comes back.
 #include <gtest/gtest.h>
 
+#include "rules/lan_plan.h"
 #include "rules/lan_send_checks.h"
 #include "rules/lan_verify.h"
 
@@ -9,11 +10,10 @@ namespace {
 
 using namespace corvane::rules;
 using corvane::lan::DiscoveredDevice;
-using corvane::lan::ListMode;
 
 DiscoveredDevice Printer(std::uint8_t macLast, Ipv4 ip, Ipv4 mask = {255, 255, 255, 0}, Ipv4 gateway = {}) {
     DiscoveredDevice d;
-    d.mode = ListMode::Ethernet;
+    d.mode = corvane::lan::ListMode::Ethernet;
     d.raw[5] = macLast;
     d.setIpAddress(ip);
     d.setSubnetMask(mask);
@@ -28,6 +28,7 @@ std::vector<SendCheck> Checks(const std::vector<SendWarning>& warnings) {
     return out;
 }
 
+// Each warning before a LAN request goes out fires on its own case and no other.
 TEST(LanSendChecks, EachCheckFiresOnItsCaseOnly) {
     const LocalSubnet local{{10, 0, 0, 5}, {255, 255, 255, 0}};
     const DiscoveredDevice current = Printer(1, {10, 0, 0, 50});
@@ -38,6 +39,7 @@ TEST(LanSendChecks, EachCheckFiresOnItsCaseOnly) {
         DiscoveredDevice toSend;
         std::vector<SendCheck> expected;
     };
+    const Ipv4 k16{255, 255, 0, 0}, k32{255, 255, 255, 255};
     auto dhcp = Printer(1, {10, 0, 0, 60}, {255, 0, 255, 0}, {1, 2, 3, 4});
     dhcp.setDhcp(true);
     const Case cases[] = {
@@ -46,17 +48,12 @@ TEST(LanSendChecks, EachCheckFiresOnItsCaseOnly) {
         {"/31 has no network address", Printer(1, {10, 0, 0, 50}, {255, 255, 255, 254}), {}},
         {"mask with a hole", Printer(1, {10, 0, 0, 51}, {255, 0, 255, 0}), {C::MaskNotContiguous}},
         {"network address", Printer(1, {10, 0, 0, 0}), {C::NetworkAddress}},
-        {"broadcast address", Printer(1, {10, 0, 0, 255}), {C::BroadcastAddress}},
-        {"/16 broadcast",
-         Printer(1, {10, 0, 255, 255}, {255, 255, 0, 0}),
-         {C::BroadcastAddress, C::OutsideLocalSubnet}},
+        {"/16 broadcast", Printer(1, {10, 0, 255, 255}, k16), {C::BroadcastAddress, C::OutsideLocalSubnet}},
         {"0.x", Printer(1, {0, 0, 0, 7}, {255, 255, 255, 0}), {C::ReservedAddress, C::OutsideLocalSubnet}},
         {"loopback", Printer(1, {127, 0, 0, 9}), {C::ReservedAddress, C::OutsideLocalSubnet}},
         {"multicast, first", Printer(1, {224, 0, 0, 1}), {C::ReservedAddress, C::OutsideLocalSubnet}},
         {"multicast, last", Printer(1, {239, 255, 255, 254}), {C::ReservedAddress, C::OutsideLocalSubnet}},
-        {"limited broadcast",
-         Printer(1, {255, 255, 255, 255}, {255, 255, 255, 255}),
-         {C::ReservedAddress, C::OutsideLocalSubnet}},
+        {"limited broadcast", Printer(1, k32, k32), {C::ReservedAddress, C::OutsideLocalSubnet}},
         {"gateway elsewhere", Printer(1, {10, 0, 0, 50}, {255, 255, 255, 0}, {10, 0, 1, 1}), {C::GatewayOutsideSubnet}},
         {"address of another MAC", Printer(1, {10, 0, 0, 60}), {C::AddressInUse}},
         {"moved off this computer's subnet", Printer(1, {10, 0, 1, 50}), {C::OutsideLocalSubnet}},
@@ -69,25 +66,71 @@ TEST(LanSendChecks, EachCheckFiresOnItsCaseOnly) {
     EXPECT_TRUE(CheckSettingsToSend(Printer(1, {10, 0, 1, 50}), listed, current, std::nullopt).empty());
 }
 
-TEST(LanSendChecks, SentencesNameTheValues) {
-    EXPECT_EQ(WarningText({SendCheck::GatewayOutsideSubnet, {"10.0.1.1", "10.0.0.0/255.255.255.0"}}),
-              "The gateway 10.0.1.1 is outside the subnet 10.0.0.0/255.255.255.0 of the IP address; the printer "
-              "could not reach it.");
-    EXPECT_EQ(FieldOf(SendCheck::MaskNotContiguous), CheckedField::SubnetMask);
+// A malformed plan names the line and the cause of its first error; a plan
+// with spaces, CRLF and blank lines reads as its rows.
+TEST(LanPlan, BadPlansNameTheirLine) {
+    struct Case {
+        const char* text;
+        int line;  // of the first error; 0 for none
+        const char* says;
+    };
+    const Case cases[] = {
+        {"", 1, "header row"},
+        {"ip,port\n10.0.0.1,9100\n", 1, "no \"mac\" column"},
+        {"mac,port,port\n", 1, "given twice"},
+        {"mac,port\n\n001162000001,9100,1\n", 3, "3 cells where the header has 2"},
+        {"mac,port\n00:11:62:00:00:01,32768\n", 2, "a port (0-32767)"},
+        {"mac,dhcp\n00:11-62:00:00:01,on\n", 2, "not a MAC address"},
+        {"mac,dhcp\n,on\n", 2, "is required"},
+        {"\n mac , ip ,baud\r\n00-11-62-00-00-01, ,230400\r\n\r\n", 0, ""},
+    };
+    for (const Case& c : cases) {
+        const auto plan = ParsePlan(c.text);
+        if (c.line == 0) {
+            EXPECT_TRUE(plan.errors.empty()) << c.text;
+            ASSERT_EQ(plan.rows.size(), 1u);
+            EXPECT_EQ(plan.rows[0].baudIndex, 8);
+            EXPECT_EQ(plan.rows[0].line, 3);
+            continue;
+        }
+        ASSERT_FALSE(plan.errors.empty()) << c.text;
+        EXPECT_EQ(plan.errors[0].line, c.line) << c.text;
+        EXPECT_NE(plan.errors[0].message.find(c.says), std::string::npos) << plan.errors[0].message;
+    }
 }
 
+// A row may take another printer's address only when that printer's own row
+// moves it away.
+TEST(LanPlan, AnAddressIsFreeOnlyWhenItsPrinterMovesAway) {
+    const std::vector listed{Printer(1, {10, 0, 0, 10}), Printer(2, {10, 0, 0, 20}), Printer(3, {10, 0, 0, 30})};
+    const std::pair<const char*, bool> cases[] = {
+        // printer 1's row first, and whether its new address is still held
+        {"000000000001,10.0.0.20,\n000000000002,10.0.0.21,\n", false},  // 2 vacates .20
+        {"000000000001,10.0.0.20,\n000000000002,,9101\n", true},        // 2 stays on .20
+    };
+    for (const auto& [text, held] : cases) {
+        const auto rows = ParsePlan(std::string("mac,ip,port\n") + text).rows;
+        ASSERT_FALSE(rows.empty()) << text;
+        auto toSend = listed[0];
+        toSend.setIpAddress(*rows[0].ip);
+        const auto checks = Checks(CheckSettingsToSend(toSend, ListedAfterPlan(listed, rows), listed[0], std::nullopt));
+        EXPECT_EQ(checks == std::vector{SendCheck::AddressInUse}, held) << text;
+    }
+}
+
+// With DHCP the server picks the addresses: only the rest is compared.
 TEST(LanVerify, ReportsWhatDiffersFromTheRequest) {
     DiscoveredDevice sent = Printer(1, {10, 0, 0, 51});
+    sent.setDhcp(true);
     DiscoveredDevice found = sent;
     EXPECT_TRUE(CompareWithSent(sent, found).empty());
     found.setPort(9101);
     found.setIpAddress({10, 0, 0, 50});
+    EXPECT_EQ(DifferencesText(CompareWithSent(sent, found)), "port sent 9100, reported 9101");
+    sent.setDhcp(false);
+    found.setDhcp(false);
     EXPECT_EQ(DifferencesText(CompareWithSent(sent, found)),
               "ip sent 10.0.0.51, reported 10.0.0.50; port sent 9100, reported 9101");
-    // With DHCP the server picks the addresses.
-    sent.setDhcp(true);
-    found.setDhcp(true);
-    EXPECT_EQ(DifferencesText(CompareWithSent(sent, found)), "port sent 9100, reported 9101");
 }
 
 }  // namespace
