@@ -1,15 +1,17 @@
 #include <gtest/gtest.h>
 
+#include <map>
+
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
-#include <QTemporaryDir>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QTemporaryDir>
 #include <QtTest/QTest>
 
 #include "app/history_dialog.h"
@@ -18,7 +20,6 @@
 #include "lan/device_lists.h"
 #include "lan/modal.h"
 #include "lan/ui/device_list_dialog.h"
-#include "link/string_table.h"
 #include "widgets/ipv4_address_edit.h"
 #include "widgets/messages.h"
 
@@ -27,43 +28,28 @@ namespace {
 
 using widgets::Ipv4AddressEdit;
 
-// Over 255 is refused as typed (below), and each part says when it changes.
-TEST(Ipv4AddressEdit, BlankPartsReadAsZero) {
-    Ipv4AddressEdit edit;
-    EXPECT_EQ(edit.filledFieldCount(), 0);
-    edit.setAddress({10, 0, 0, 255});
-    EXPECT_EQ(edit.filledFieldCount(), 4);
-    edit.field(2)->clear();
-    EXPECT_EQ(edit.address(), (Ipv4AddressEdit::Address{10, 0, 0, 255}));
-    EXPECT_EQ(edit.filledFieldCount(), 3);
-}
-
 // Keys as typed into whichever part has the focus: "<" Backspace, "[" Left,
 // "]" Right, "^" Home, "$" End, anything else itself.
 void typeAddress(Ipv4AddressEdit& edit, const QString& keys) {
+    const std::map<QChar, Qt::Key> moves{
+        {'<', Qt::Key_Backspace}, {'[', Qt::Key_Left}, {']', Qt::Key_Right}, {'^', Qt::Key_Home}, {'$', Qt::Key_End}};
     for (const QChar c : keys) {
         QWidget* part = edit.focusWidget() ? edit.focusWidget() : edit.field(0);
-        switch (c.unicode()) {
-        case '<': QTest::keyClick(part, Qt::Key_Backspace); break;
-        case '[': QTest::keyClick(part, Qt::Key_Left); break;
-        case ']': QTest::keyClick(part, Qt::Key_Right); break;
-        case '^': QTest::keyClick(part, Qt::Key_Home); break;
-        case '$': QTest::keyClick(part, Qt::Key_End); break;
-        default: QTest::keyClicks(part, QString(c));
-        }
+        if (const auto move = moves.find(c); move != moves.end()) QTest::keyClick(part, move->second);
+        else QTest::keyClicks(part, QString(c));
     }
 }
 
+// The four parts type and move as one field; a blank part reads as zero.
 TEST(Ipv4AddressEdit, TypesAndMovesAsOneField) {
     const std::pair<const char*, const char*> cases[] = {
         {"192.168.0.150", "192.168.0.150"},  // "." after a complete part is not a second move
-        {"1.2.3.4", "1.2.3.4"},
-        {"10.20.30.4<<<9", "10.20.39.0"},  // Backspace in an empty part goes back
-        {"1.2.3.4^5", "51.2.3.4"},         // Home
-        {"1.2.3.4^]]7", "1.72.3.4"},       // Right crosses into the next part
-        {"1.2.3.4[[[7", "1.2.73.4"},       // Left crosses back
-        {"1.2.3.4^$9", "1.2.3.49"},        // End
-        {"1.2.3.256", "1.2.3.25"},         // over 255 refused
+        {"10.20.30.4<<<9", "10.20.39.0"},    // Backspace in an empty part goes back
+        {"1.2.3.4^5", "51.2.3.4"},           // Home
+        {"1.2.3.4^]]7", "1.72.3.4"},         // Right crosses into the next part
+        {"1.2.3.4[[[7", "1.2.73.4"},         // Left crosses back
+        {"1.2.3.4^$9", "1.2.3.49"},          // End
+        {"1.2.3.256", "1.2.3.25"},           // over 255 refused
     };
     for (const auto& [keys, expected] : cases) {
         Ipv4AddressEdit edit;
@@ -72,6 +58,11 @@ TEST(Ipv4AddressEdit, TypesAndMovesAsOneField) {
         typeAddress(edit, QString::fromLatin1(keys));
         EXPECT_EQ(edit.text(), QString::fromLatin1(expected)) << keys;
     }
+    Ipv4AddressEdit edit;
+    edit.setAddress({10, 0, 0, 255});
+    edit.field(2)->clear();
+    EXPECT_EQ(edit.address(), (Ipv4AddressEdit::Address{10, 0, 0, 255}));
+    EXPECT_EQ(edit.filledFieldCount(), 3);
 }
 
 TEST(Ipv4AddressEdit, PastesAndCopiesWholeAddressesAndMarksImplausibleOnes) {
@@ -85,15 +76,11 @@ TEST(Ipv4AddressEdit, PastesAndCopiesWholeAddressesAndMarksImplausibleOnes) {
     QObject::connect(&host, &Ipv4AddressEdit::fieldChanged,
                      [&changed](int field, int value) { changed.emplace_back(field, value); });
 
-    const std::pair<const char*, const char*> pastes[] = {
-        {" 192.168.0.255\n", "192.168.0.255"},
-        {"300.1.1.1", "192.168.0.255"},  // refused, nothing lost
-        {"printer", "192.168.0.255"},
-    };
-    for (const auto& [clip, expected] : pastes) {
+    // The second paste is refused and loses nothing.
+    for (const char* clip : {" 192.168.0.255\n", "300.1.1.1"}) {
         QApplication::clipboard()->setText(QString::fromLatin1(clip));
         QTest::keyClick(host.field(2), Qt::Key_V, Qt::ControlModifier);
-        EXPECT_EQ(host.text(), QString::fromLatin1(expected)) << clip;
+        EXPECT_EQ(host.text(), QStringLiteral("192.168.0.255")) << clip;
     }
     EXPECT_EQ(changed, (std::vector<std::pair<int, int>>{{0, 192}, {1, 168}, {2, 0}, {3, 255}}));
     QApplication::clipboard()->clear();
@@ -102,10 +89,8 @@ TEST(Ipv4AddressEdit, PastesAndCopiesWholeAddressesAndMarksImplausibleOnes) {
 
     // The broadcast address of a /24, but an ordinary host of a /16.
     EXPECT_EQ(host.problem(), link::AddressProblem::BroadcastAddress);
-    EXPECT_FALSE(host.field(0)->toolTip().isEmpty());
     mask.setText(QStringLiteral("255.255.0.0"));
     EXPECT_EQ(host.problem(), link::AddressProblem::None);
-    EXPECT_TRUE(host.toolTip().isEmpty());
     mask.clear();
     mask.field(0)->setFocus();
     typeAddress(mask, QStringLiteral("255.0.255.0"));

@@ -6,25 +6,21 @@
 // and named label an Alt letter of its own, each window its own title.
 #include <gtest/gtest.h>
 
-#include <functional>
-#include <vector>
+#include <map>
 
 #include <QAbstractButton>
-#include <QAbstractScrollArea>
+#include <QAbstractItemView>
 #include <QAbstractSpinBox>
+#include <QAccessible>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QTabBar>
 #include <QTabWidget>
-#include <QAccessible>
-#include <QAbstractItemView>
-#include <QLineEdit>
 #include <QToolButton>
 #include <QWindow>
-
-#include <map>
 
 #include "app/config_app.h"
 #include "app/language.h"
@@ -47,52 +43,44 @@
 namespace corvane::app {
 namespace {
 
-using widgets::MessageCapture;
-using widgets::mnemonicOf;
-using widgets::mnemonicScope;
-
 QString nameOf(const QWidget* w) {
     const QString kind = QString::fromLatin1(w->metaObject()->className());
     return w->objectName().isEmpty() ? kind : kind + QLatin1Char(' ') + w->objectName();
 }
 
-QString tooSmall(const QWidget* w, const QString& text, QSize has, QSize needs) {
-    return QStringLiteral("%1 \"%2\" is %3x%4, needs %5x%6")
-        .arg(nameOf(w), text)
-        .arg(has.width())
-        .arg(has.height())
-        .arg(needs.width())
-        .arg(needs.height());
-}
-
 // Where a text of `window` cannot be read whole.
 QStringList layoutFaults(const QWidget& window) {
     QStringList faults;
+    const auto check = [&faults](const QWidget* w, const QString& text, QSize needs) {
+        if (w->width() < needs.width() || w->height() < needs.height())
+            faults << QStringLiteral("%1 \"%2\" is %3x%4, needs %5x%6")
+                          .arg(nameOf(w), text)
+                          .arg(w->width())
+                          .arg(w->height())
+                          .arg(needs.width())
+                          .arg(needs.height());
+    };
     for (const QWidget* w : window.findChildren<QWidget*>()) {
         if (!w->isVisible() || w->isWindow()) continue;
         if (const auto* label = qobject_cast<const QLabel*>(w); label && !label->text().isEmpty()) {
-            const QSize needs = label->wordWrap() ? QSize(0, label->heightForWidth(label->width())) : label->sizeHint();
-            if (label->width() < needs.width() || label->height() < needs.height())
-                faults << tooSmall(w, label->text(), label->size(), needs);
+            check(w, label->text(),
+                  label->wordWrap() ? QSize(0, label->heightForWidth(label->width())) : label->sizeHint());
         } else if (const auto* button = qobject_cast<const QAbstractButton*>(w); button && !button->text().isEmpty()) {
-            if (button->width() < button->sizeHint().width() || button->height() < button->sizeHint().height())
-                faults << tooSmall(w, button->text(), button->size(), button->sizeHint());
+            check(w, button->text(), button->sizeHint());
         } else if (const auto* group = qobject_cast<const QGroupBox*>(w); group && !group->title().isEmpty()) {
             // A group box's minimum width is its title's.
-            if (group->width() < group->minimumSizeHint().width())
-                faults << tooSmall(w, group->title(), group->size(), group->minimumSizeHint());
+            check(w, group->title(), QSize(group->minimumSizeHint().width(), 0));
         } else if (const auto* bar = qobject_cast<const QTabBar*>(w)) {
             // Narrower than every tab side by side means scroll arrows or cut tabs.
-            if (bar->width() < bar->sizeHint().width())
-                faults << tooSmall(w, bar->tabText(bar->count() - 1), bar->size(), bar->sizeHint());
+            check(w, bar->tabText(bar->count() - 1), QSize(bar->sizeHint().width(), 0));
         } else if (const auto* header = qobject_cast<const QHeaderView*>(w);
                    header && header->orientation() == Qt::Horizontal) {
             for (int i = 0; i < header->count(); ++i) {
-                if (header->isSectionHidden(i)) continue;
-                const QString title = header->model()->headerData(i, Qt::Horizontal).toString();
                 const int right = header->sectionViewportPosition(i) + header->sectionSize(i);
-                if (header->sectionSize(i) < header->sectionSizeHint(i) || right > header->viewport()->width())
-                    faults << QStringLiteral("%1 column \"%2\" is cut").arg(nameOf(w), title);
+                if (!header->isSectionHidden(i) &&
+                    (header->sectionSize(i) < header->sectionSizeHint(i) || right > header->viewport()->width()))
+                    faults << QStringLiteral("%1 column \"%2\" is cut")
+                                  .arg(nameOf(w), header->model()->headerData(i, Qt::Horizontal).toString());
             }
         }
 
@@ -125,9 +113,8 @@ QStringList accessFaults(const QWidget& window) {
         if (w->window() != &window || qobject_cast<QHeaderView*>(w) || qobject_cast<QComboBox*>(w->parentWidget()) ||
             qobject_cast<QAbstractSpinBox*>(w->parentWidget()))
             continue;
-        const bool input = qobject_cast<QLineEdit*>(w) || qobject_cast<QComboBox*>(w) ||
-                           qobject_cast<QAbstractSpinBox*>(w) || qobject_cast<QAbstractItemView*>(w);
-        if (input) {
+        if (qobject_cast<QLineEdit*>(w) || qobject_cast<QComboBox*>(w) || qobject_cast<QAbstractSpinBox*>(w) ||
+            qobject_cast<QAbstractItemView*>(w)) {
             QAccessibleInterface* named = QAccessible::queryAccessibleInterface(w);
             if (!named || named->text(QAccessible::Name).trimmed().isEmpty())
                 faults << nameOf(w) + QStringLiteral(" has no name");
@@ -138,19 +125,20 @@ QStringList accessFaults(const QWidget& window) {
                  button && !qobject_cast<QToolButton*>(w) && !qobject_cast<QTabBar*>(w->parentWidget()))
             text = button->text();
         if (text.trimmed().isEmpty()) continue;
-        const QChar letter = mnemonicOf(text);
-        if (letter.isNull()) faults << QStringLiteral("%1 \"%2\" has no Alt letter").arg(nameOf(w), text);
-        else {
-            // Unique on its page and against the window's own controls.
-            QWidget* scope = mnemonicScope(w);
-            for (QWidget* clash : {scope, static_cast<QWidget*>(nullptr)}) {
-                if (const auto it = letters.find({clash, letter}); it != letters.end()) {
-                    faults << QStringLiteral("Alt+%1 on both \"%2\" and \"%3\"").arg(letter).arg(it->second, text);
-                    break;
-                }
-            }
-            letters.emplace(std::pair{scope, letter}, text);
+        const QChar letter = widgets::mnemonicOf(text);
+        if (letter.isNull()) {
+            faults << QStringLiteral("%1 \"%2\" has no Alt letter").arg(nameOf(w), text);
+            continue;
         }
+        // Unique on its page and against the window's own controls.
+        QWidget* scope = widgets::mnemonicScope(w);
+        for (QWidget* clash : {scope, static_cast<QWidget*>(nullptr)}) {
+            if (const auto it = letters.find({clash, letter}); it != letters.end()) {
+                faults << QStringLiteral("Alt+%1 on both \"%2\" and \"%3\"").arg(letter).arg(it->second, text);
+                break;
+            }
+        }
+        letters.emplace(std::pair{scope, letter}, text);
     }
     if (window.windowHandle() && window.windowHandle()->title() != window.windowTitle())
         faults << QStringLiteral("titled \"%1\", not \"%2\"").arg(window.windowHandle()->title(), window.windowTitle());
@@ -171,34 +159,28 @@ void expectFits(QWidget& window, const QString& what) {
                                   << faults.join(QStringLiteral("\n  ")).toStdString();
 }
 
-lan::LanEndpoints loopback() {
-    lan::LanEndpoints e;
-    e.target = QStringLiteral("127.0.0.1");
-    e.remotePort = 9;  // nothing answers; the search window only needs to run
-    e.localPort = 0;
-    e.localAddress = QStringLiteral("127.0.0.1");
-    e.printerHost = QStringLiteral("127.0.0.1");
-    return e;
-}
+// Every window against loopback, where nothing answers: the windows only
+// need to run.
+const lan::LanEndpoints kLoopback{
+    .target = "127.0.0.1", .remotePort = 9, .localPort = 0, .localAddress = "127.0.0.1", .printerHost = "127.0.0.1"};
+constexpr lan::ListMode kModes[] = {lan::ListMode::Ethernet, lan::ListMode::Wlan};
 
 class LayoutFit : public testing::TestWithParam<const char*> {
 protected:
     void SetUp() override {
         ASSERT_TRUE(
             configApp_.chooseLanguage(QString::fromLatin1(GetParam()), {QCoreApplication::applicationDirPath()}));
-        for (const auto mode : {lan::ListMode::Ethernet, lan::ListMode::Wlan}) {
+        for (const auto mode : kModes) {
             lan::devicesFor(mode).clearDevices();
-            lan::DiscoveredDevice device;
-            device.mode = mode;
-            lan::devicesFor(mode).appendDevice(device);
+            lan::devicesFor(mode).appendDevice(lan::DiscoveredDevice{.mode = mode});
         }
     }
     void TearDown() override {
-        for (const auto mode : {lan::ListMode::Ethernet, lan::ListMode::Wlan}) lan::devicesFor(mode).clearDevices();
+        for (const auto mode : kModes) lan::devicesFor(mode).clearDevices();
     }
 
     ConfigApp configApp_;
-    MessageCapture messages_;
+    widgets::MessageCapture messages_;
 };
 
 TEST_P(LayoutFit, LanWindowsShowEveryTextWhole) {
@@ -207,37 +189,34 @@ TEST_P(LayoutFit, LanWindowsShowEveryTextWhole) {
         launcher.show();
         expectFits(launcher, QStringLiteral("launcher"));
     }
-    for (const auto mode : {lan::ListMode::Ethernet, lan::ListMode::Wlan}) {
+    for (const auto mode : kModes) {
         const QString list = mode == lan::ListMode::Wlan ? QStringLiteral("WLAN") : QStringLiteral("Ethernet");
-        lan::DeviceListDialog devices(mode, nullptr, loopback());
+        lan::DeviceListDialog devices(mode, nullptr, kLoopback);
         devices.show();
         expectFits(devices, list + QStringLiteral(" device list"));
 
-        lan::LanSettingsDialog settings(mode, 1, QStringLiteral("127.0.0.1"), QStringLiteral("127.0.0.255"), nullptr,
-                                        loopback());
+        lan::LanSettingsDialog settings(mode, 1, "127.0.0.1", "127.0.0.255", nullptr, kLoopback);
         test::execWith(settings, [&] {
             expectFits(settings, list + QStringLiteral(" settings"));
             settings.reject();
         });
 
-        lan::SearchDialog search(mode, QStringLiteral("127.0.0.1"), QStringLiteral("127.0.0.255"), nullptr, loopback());
+        lan::SearchDialog search(mode, "127.0.0.1", "127.0.0.255", nullptr, kLoopback);
         search.show();
         expectFits(search, list + QStringLiteral(" search"));
         search.reject();
     }
-    lan::LocalAddressDialog addresses(
-        nullptr,
-        lan::LocalAddressModel(
-            [] {
-                return lan::LocalAddresses{{QStringLiteral("192.168.100.200"), QStringLiteral("enp0s31f6"), {}}};
-            },
-            [] { return QStringLiteral("workshop-pc"); }));
+    lan::LocalAddressDialog addresses(nullptr, lan::LocalAddressModel(
+                                                   [] {
+                                                       return lan::LocalAddresses{{"192.168.100.200", "enp0s31f6", {}}};
+                                                   },
+                                                   [] { return QStringLiteral("workshop-pc"); }));
     test::execWith(addresses, [&] {
         expectFits(addresses, QStringLiteral("local address"));
         addresses.reject();
     });
 
-    lan::BssInfoDialog survey(QStringLiteral("127.0.0.1"), nullptr, loopback());
+    lan::BssInfoDialog survey("127.0.0.1", nullptr, kLoopback);
     survey.setStartDelay(3600 * 1000);  // the window only, no survey
     survey.show();
     expectFits(survey, QStringLiteral("BSS information"));
