@@ -1,3 +1,9 @@
+// Languages: the catalog the environment or --language chooses, its texts
+// in place of the built-in ones, and every catalog keeping up with the
+// sources: lupdate collects the texts the program can show into a scratch
+// catalog, and each shipped catalog must hold exactly those, every one
+// translated, with the source's placeholders and line breaks. A text added
+// to the sources fails here until every language has it.
 #include "app/language.h"
 
 #include <gtest/gtest.h>
@@ -7,6 +13,12 @@
 #include <string>
 
 #include <QCoreApplication>
+#include <QDirIterator>
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QXmlStreamReader>
 
 #include "app/config_app.h"
 #include "link/string_table.h"
@@ -93,6 +105,117 @@ TEST(ConfigApp, LanguageNamesOnTheCommandLine) {
     }
     for (const char* invalid : {"Klingon", ""}) EXPECT_FALSE(localeForLanguageName(QString::fromLatin1(invalid)));
 }
+
+struct Message {
+    QString translation;
+    QString type;  // "unfinished", "vanished", "obsolete" or empty
+};
+using Key = std::pair<QString, QString>;  // context, source text
+using Messages = std::map<Key, Message>;
+
+Messages readCatalog(const QString& path, QString* error) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) *error = path + QStringLiteral(": ") + file.errorString();
+    Messages messages;
+    QXmlStreamReader xml(&file);
+    Key key;
+    while (file.isOpen() && !xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement) continue;
+        if (xml.name() == QLatin1String("name")) key.first = xml.readElementText();
+        else if (xml.name() == QLatin1String("source")) key.second = xml.readElementText();
+        else if (xml.name() == QLatin1String("translation"))
+            messages[key] = {xml.readElementText(QXmlStreamReader::IncludeChildElements),
+                             xml.attributes().value(QLatin1String("type")).toString()};
+    }
+    if (xml.hasError()) *error = path + QStringLiteral(": ") + xml.errorString();
+    return messages;
+}
+
+QString describe(const Key& key) { return key.first + QStringLiteral(" \"") + key.second + QStringLiteral("\""); }
+
+// What a translation must carry over: %1-style placeholders and line breaks.
+QStringList shape(const QString& text) {
+    QStringList parts;
+    static const QRegularExpression placeholder(QStringLiteral("%L?\\d+"));
+    for (const auto& match : placeholder.globalMatch(text)) parts << match.captured();
+    parts.sort();
+    parts << QString::number(text.count(QLatin1Char('\n')));
+    return parts;
+}
+
+class Catalogs : public testing::TestWithParam<const char*> {
+protected:
+    static void SetUpTestSuite() {
+        QTemporaryDir scratch;
+        const QString path = scratch.filePath(QStringLiteral("sources.ts"));
+        QProcess lupdate;
+        lupdate.start(QStringLiteral(CORVANE_LUPDATE),
+                      {QStringLiteral(CORVANE_SOURCE_DIR "/src"), QStringLiteral(CORVANE_SOURCE_DIR "/res"),
+                       QStringLiteral("-locations"), QStringLiteral("none"), QStringLiteral("-ts"), path});
+        if (!lupdate.waitForFinished(60000) || lupdate.exitCode() != 0)
+            setUpError_ = QStringLiteral("lupdate failed: ") + QString::fromLocal8Bit(lupdate.readAllStandardError());
+        else sources_ = readCatalog(path, &setUpError_);
+    }
+
+    static inline QString setUpError_;
+    static inline Messages sources_;
+};
+
+TEST_P(Catalogs, HoldEverySourceTextTranslated) {
+    ASSERT_TRUE(setUpError_.isEmpty()) << setUpError_.toStdString();
+    ASSERT_GT(sources_.size(), 200u);
+    const QString path = QStringLiteral(CORVANE_SOURCE_DIR "/res/translations/%1.ts").arg(QLatin1String(GetParam()));
+    QString error;
+    const Messages catalog = readCatalog(path, &error);
+    ASSERT_TRUE(error.isEmpty()) << error.toStdString();
+
+    QStringList faults;
+    for (const auto& [key, source] : sources_) {
+        const auto found = catalog.find(key);
+        if (found == catalog.end() || found->second.type == QLatin1String("vanished") ||
+            found->second.type == QLatin1String("obsolete"))
+            faults << QStringLiteral("missing (run the update_translations target): ") + describe(key);
+        else if (found->second.type == QLatin1String("unfinished") || found->second.translation.isEmpty())
+            faults << QStringLiteral("untranslated: ") + describe(key);
+        else if (shape(found->second.translation) != shape(key.second))
+            faults << QStringLiteral("placeholders or line breaks differ: ") + describe(key);
+    }
+    for (const auto& [key, message] : catalog)
+        if (!sources_.count(key)) faults << QStringLiteral("no longer in the sources: ") + describe(key);
+    EXPECT_TRUE(faults.isEmpty()) << faults.size() << " in " << path.toStdString() << ":\n  "
+                                  << faults.first(std::min<qsizetype>(faults.size(), 20)).join("\n  ").toStdString();
+}
+
+// lupdate files a text under the class or the literal context it is looked
+// up with; a namespace as context means a tr() the running program resolves
+// under another name, so the text would never show translated. A helper such
+// as Tr("text") hides its texts from lupdate altogether.
+TEST_F(Catalogs, ContextsNameAClassOrALiteralContext) {
+    ASSERT_TRUE(setUpError_.isEmpty()) << setUpError_.toStdString();
+    QStringList faults;
+    for (const auto& [key, source] : sources_) {
+        const QString last = key.first.section(QStringLiteral("::"), -1);
+        if (last.isEmpty() || !last.front().isUpper()) faults << describe(key);
+    }
+    QDirIterator files(QStringLiteral(CORVANE_SOURCE_DIR "/src"), {QStringLiteral("*.cpp"), QStringLiteral("*.h")},
+                       QDir::Files, QDirIterator::Subdirectories);
+    const QRegularExpression helperCall(QStringLiteral(R"((?<![A-Za-z_:.>])Tr\(\s*")"));
+    while (files.hasNext()) {
+        QFile file(files.next());
+        if (file.open(QIODevice::ReadOnly) && helperCall.match(QString::fromUtf8(file.readAll())).hasMatch())
+            faults << file.fileName();
+    }
+    EXPECT_TRUE(faults.isEmpty()) << faults.join(QLatin1Char('\n')).toStdString();
+}
+
+std::vector<const char*> catalogNames() {
+    std::vector<const char*> names;
+    for (const Catalog& catalog : catalogs()) names.push_back(catalog.name);
+    return names;
+}
+
+INSTANTIATE_TEST_SUITE_P(Languages, Catalogs, testing::ValuesIn(catalogNames()),
+                         [](const testing::TestParamInfo<const char*>& param) { return std::string(param.param); });
 
 }  // namespace
 }  // namespace corvane::app

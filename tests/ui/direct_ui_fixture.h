@@ -17,12 +17,9 @@
 #include <QTest>
 
 #include <map>
-#include <memory>
 
 #include "sim_json.h"
-#include "sim_state.h"
 #include "support/sim_process.h"
-#include "transport/direct_link.h"
 #include "ui/config_tab_ctrl.h"
 #include "ui/direct_config_dialog.h"
 #include "ui/secrets_dialog.h"

@@ -1,10 +1,14 @@
-// Profiles in the direct configuration window: the pages of one printer go
-// to a file, come onto another printer's pages through the rules, and Save
-// writes them and adds a line to the history.
+// Profiles and secrets in the direct configuration window: the pages of one
+// printer go to a file, come onto another printer's pages through the rules,
+// and Save writes them and adds a line to the history; secrets stay masked
+// on the pages and in the summary until shown.
+#include <QClipboard>
 #include <QFile>
+#include <QToolButton>
 
 #include "direct_ui_fixture.h"
 #include "history/history_log.h"
+#include "support/sample_records.h"
 
 namespace corvane::test {
 namespace {
@@ -55,12 +59,10 @@ TEST_F(DirectUiTest, ProfileCarriesOnePrintersPagesOntoAnothers) {
     EXPECT_EQ(secretsAsked, std::vector<std::string>{"pskKey"});
     EXPECT_EQ(dialog->model().buildConfig(), shown);
     EXPECT_EQ(onPage<QLineEdit>(Tab::Network, "ssid")->text(), "Shop-Floor");
-    EXPECT_TRUE(dialog->hasUnsavedEdits());
 
     messages.clear();
     widget<QPushButton>("saveButton")->click();
     EXPECT_EQ(messages.ids(), std::vector<int>{kConfigCompletedReset});
-    EXPECT_FALSE(dialog->hasUnsavedEdits());
     EXPECT_EQ(second.stop().link.config, shown);
     const auto log = history::readLog();
     ASSERT_FALSE(log.entries.isEmpty());
@@ -69,6 +71,44 @@ TEST_F(DirectUiTest, ProfileCarriesOnePrintersPagesOntoAnothers) {
     EXPECT_EQ(saved.outcome, "confirmed");
     EXPECT_EQ(saved.linkPort, second.pty());
     EXPECT_TRUE(saved.changes.contains(history::Change{"pskKey", {}, {}, true}));
+}
+
+// Every secret field starts masked and its Show button toggles it; the
+// summary dots every secret the record holds (not an empty one), shows the
+// real values once asked for, and Copy takes what is shown.
+TEST_F(DirectUiTest, SecretsAreMaskedUntilShown) {
+    open();
+    const std::pair<Tab, const char*> secrets[] = {
+        {Tab::System, "userPassword"}, {Tab::System, "confirmPassword"}, {Tab::Security, "wepKey"},
+        {Tab::Security, "pskKey"},     {Tab::Security, "authPassword"},  {Tab::Network, "pinCode"},
+    };
+    for (const auto& [tab, name] : secrets) {
+        auto* edit = onPage<QLineEdit>(tab, name);
+        auto* show = onPage<QToolButton>(tab, (std::string(name) + "Show").c_str());
+        ASSERT_TRUE(edit && show) << name;
+        EXPECT_EQ(edit->echoMode(), QLineEdit::Password) << name;
+        show->toggle();
+        EXPECT_EQ(edit->echoMode(), QLineEdit::Normal) << name;
+    }
+
+    ui::SettingsSummaryDialog summary(SampleRecord(), link::ConfigLayout::Newer);
+    auto valueOf = [&summary](const char* name) {
+        for (int r = 0; r < summary.list()->rowCount(); ++r)
+            if (summary.list()->item(r, 1)->text() == QLatin1String(name)) return summary.list()->item(r, 2)->text();
+        return QStringLiteral("(no row)");
+    };
+    const QString dots(8, QChar(0x2022));
+    EXPECT_EQ(valueOf("User Password"), dots);
+    EXPECT_EQ(valueOf("PSK Key"), dots);
+    EXPECT_EQ(valueOf("WEP Key"), QString());  // nothing to hide
+    auto* copy = summary.findChild<QPushButton*>(QStringLiteral("copyButton"));
+    copy->click();
+    EXPECT_TRUE(QApplication::clipboard()->text().contains(QStringLiteral("\n4\tUser Password\t") + dots + "\n"))
+        << QApplication::clipboard()->text().toStdString();
+    summary.findChild<QCheckBox*>(QStringLiteral("showSecrets"))->click();
+    EXPECT_EQ(valueOf("User Password"), QStringLiteral("secret"));
+    copy->click();
+    EXPECT_TRUE(QApplication::clipboard()->text().contains(QStringLiteral("\n4\tUser Password\tsecret\n")));
 }
 
 }  // namespace
