@@ -9,10 +9,9 @@
 #include <gtest/gtest.h>
 
 #include <map>
-#include <optional>
-#include <string>
 
 #include <QCoreApplication>
+#include <QMap>
 #include <QDirIterator>
 #include <QFile>
 #include <QProcess>
@@ -49,61 +48,45 @@ TEST(ConfigApp, GermanCatalogReplacesTheTextsUntilUnloaded) {
     EXPECT_EQ(stringText(kSelectDevice), english);
 }
 
-// The environment as the system sets it, through the language table, to the
-// real catalog files beside the program: which variable wins, the Chinese
-// territories, and the locales that keep the built-in texts.
-TEST(ConfigApp, EnvironmentChoosesTheCatalog) {
-    struct Case {
-        std::map<std::string, QString> environment;
-        const char* library;
-    };
-    const Case cases[] = {
-        {{{"LANG", "zh_HK.UTF-8"}}, "TraditionalChinese.qm"},
-        {{{"LANG", "zh_MO.UTF-8"}}, "TraditionalChinese.qm"},
-        {{{"LANG", "zh_SG.UTF-8"}}, "SimplifiedChinese.qm"},
-        {{{"LANG", "en_US.UTF-8"}, {"LC_MESSAGES", "zh_CN.UTF-8"}}, "SimplifiedChinese.qm"},
-        {{{"LANG", "en_US.UTF-8"}, {"LANGUAGE", "ja:en"}}, "Japanese.qm"},
-        {{{"LC_ALL", "pl_PL.UTF-8"}, {"LC_MESSAGES", "fr_FR.UTF-8"}, {"LANG", "de_DE.UTF-8"}}, "Polish.qm"},
-        // LANGUAGE that says less than LANG keeps LANG's territory.
-        {{{"LANG", "zh_TW.UTF-8"}, {"LANGUAGE", "zh"}}, "TraditionalChinese.qm"},
-        {{{"LANG", "zh_CN.UTF-8"}, {"LANGUAGE", "zh_TW:zh"}}, "TraditionalChinese.qm"},
-        // The C locale ignores LANGUAGE.
-        {{{"LANG", "C"}, {"LANGUAGE", "de"}}, ""},
-        {{{"LANG", "de_DE.UTF-8"}, {"LC_ALL", "C"}}, ""},
-        {{{"LANG", "nl_NL.UTF-8"}}, ""},
-        {{}, ""},
-    };
-    for (const Case& c : cases) {
-        const QLocale locale = messagesLocale([&c](const char* name) {
-            const auto found = c.environment.find(name);
-            return found == c.environment.end() ? QString() : found->second;
-        });
-        ConfigApp configApp;
-        const bool loaded = configApp.loadLanguage(locale, {QCoreApplication::applicationDirPath()});
-        EXPECT_EQ(loaded, *c.library != '\0') << c.library << " " << locale.name().toStdString();
-        EXPECT_EQ(configApp.languageLibrary(), QString::fromLatin1(c.library)) << locale.name().toStdString();
-    }
-    // The Chinese sub-languages the table does not name have no catalog.
-    for (const int sub : {0, 6}) EXPECT_EQ(languageLibraryFor(4, sub), QString()) << sub;
-}
-
-// --language takes a catalog name in any case or a locale; English and
-// languages without a catalog are valid and keep the built-in texts.
-TEST(ConfigApp, LanguageNamesOnTheCommandLine) {
+// The environment as the system sets it, or --language, through the
+// language table to the real catalog files beside the program: which
+// variable wins, the Chinese territories, a catalog name in any case, and
+// the locales that keep the built-in texts.
+TEST(ConfigApp, EnvironmentOrCommandLineChoosesTheCatalog) {
     const std::pair<const char*, const char*> cases[] = {
-        {"german", "German.qm"},
-        {"TraditionalChinese", "TraditionalChinese.qm"},
-        {"English", ""},
-        {"de_AT", "German.qm"},
-        {"zh_HK", "TraditionalChinese.qm"},
-        {"nl", ""},
+        {"LANG=zh_HK.UTF-8", "TraditionalChinese.qm"},
+        {"LANG=zh_MO.UTF-8", "TraditionalChinese.qm"},
+        {"LANG=zh_SG.UTF-8", "SimplifiedChinese.qm"},
+        {"LANG=en_US.UTF-8 LC_MESSAGES=zh_CN.UTF-8", "SimplifiedChinese.qm"},
+        {"LANG=en_US.UTF-8 LANGUAGE=ja:en", "Japanese.qm"},
+        {"LC_ALL=pl_PL.UTF-8 LC_MESSAGES=fr_FR.UTF-8 LANG=de_DE.UTF-8", "Polish.qm"},
+        // LANGUAGE that says less than LANG keeps LANG's territory.
+        {"LANG=zh_TW.UTF-8 LANGUAGE=zh", "TraditionalChinese.qm"},
+        {"LANG=zh_CN.UTF-8 LANGUAGE=zh_TW:zh", "TraditionalChinese.qm"},
+        // The C locale ignores LANGUAGE.
+        {"LANG=C LANGUAGE=de", ""},
+        {"LANG=de_DE.UTF-8 LC_ALL=C", ""},
+        {"LANG=nl_NL.UTF-8", ""},
+        {"", ""},
+        {"--language=german", "German.qm"},
+        {"--language=zh_HK", "TraditionalChinese.qm"},
+        {"--language=de_AT", "German.qm"},
     };
-    for (const auto& [name, library] : cases) {
-        const std::optional<QLocale> locale = localeForLanguageName(QString::fromLatin1(name));
-        ASSERT_TRUE(locale.has_value()) << name;
-        EXPECT_EQ(languageLibraryFor(*locale), QString::fromLatin1(library)) << name;
+    for (const auto& [setting, library] : cases) {
+        QMap<QString, QString> env;
+        for (const QString& pair : QString::fromLatin1(setting).split(QLatin1Char(' '), Qt::SkipEmptyParts))
+            env[pair.section(QLatin1Char('='), 0, 0)] = pair.section(QLatin1Char('='), 1);
+        const QLocale locale = env.contains("--language")
+                                   ? localeForLanguageName(env["--language"]).value_or(QLocale::c())
+                                   : messagesLocale([&env](const char* name) { return env.value(name); });
+        ConfigApp configApp;
+        EXPECT_EQ(configApp.loadLanguage(locale, {QCoreApplication::applicationDirPath()}), *library != '\0')
+            << setting;
+        EXPECT_EQ(configApp.languageLibrary(), QString::fromLatin1(library)) << setting;
     }
     for (const char* invalid : {"Klingon", ""}) EXPECT_FALSE(localeForLanguageName(QString::fromLatin1(invalid)));
+    // The Chinese sub-languages the table does not name have no catalog.
+    for (const int sub : {0, 6}) EXPECT_EQ(languageLibraryFor(4, sub), QString()) << sub;
 }
 
 struct Message {

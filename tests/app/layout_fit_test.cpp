@@ -172,7 +172,9 @@ protected:
             configApp_.chooseLanguage(QString::fromLatin1(GetParam()), {QCoreApplication::applicationDirPath()}));
         for (const auto mode : kModes) {
             lan::devicesFor(mode).clearDevices();
-            lan::devicesFor(mode).appendDevice(lan::DiscoveredDevice{.mode = mode});
+            lan::DiscoveredDevice device;
+            device.mode = mode;
+            lan::devicesFor(mode).appendDevice(device);
         }
     }
     void TearDown() override {
@@ -183,27 +185,29 @@ protected:
     widgets::MessageCapture messages_;
 };
 
-TEST_P(LayoutFit, LanWindowsShowEveryTextWhole) {
-    {
-        LauncherDialog launcher;
-        launcher.show();
-        expectFits(launcher, QStringLiteral("launcher"));
+// Shows `window` (modal ones as they run) and checks it.
+void expectFits(QDialog& window, const QString& what, bool modal) {
+    if (!modal) {
+        window.show();
+        return expectFits(static_cast<QWidget&>(window), what);
     }
+    test::execWith(window, [&] {
+        expectFits(static_cast<QWidget&>(window), what);
+        window.reject();
+    });
+}
+
+TEST_P(LayoutFit, EveryWindowShowsEveryTextWhole) {
+    LauncherDialog launcher;
+    expectFits(launcher, QStringLiteral("launcher"), false);
     for (const auto mode : kModes) {
         const QString list = mode == lan::ListMode::Wlan ? QStringLiteral("WLAN") : QStringLiteral("Ethernet");
         lan::DeviceListDialog devices(mode, nullptr, kLoopback);
-        devices.show();
-        expectFits(devices, list + QStringLiteral(" device list"));
-
+        expectFits(devices, list + QStringLiteral(" device list"), false);
         lan::LanSettingsDialog settings(mode, 1, "127.0.0.1", "127.0.0.255", nullptr, kLoopback);
-        test::execWith(settings, [&] {
-            expectFits(settings, list + QStringLiteral(" settings"));
-            settings.reject();
-        });
-
+        expectFits(settings, list + QStringLiteral(" settings"), true);
         lan::SearchDialog search(mode, "127.0.0.1", "127.0.0.255", nullptr, kLoopback);
-        search.show();
-        expectFits(search, list + QStringLiteral(" search"));
+        expectFits(search, list + QStringLiteral(" search"), false);
         search.reject();
     }
     lan::LocalAddressDialog addresses(nullptr, lan::LocalAddressModel(
@@ -211,18 +215,13 @@ TEST_P(LayoutFit, LanWindowsShowEveryTextWhole) {
                                                        return lan::LocalAddresses{{"192.168.100.200", "enp0s31f6", {}}};
                                                    },
                                                    [] { return QStringLiteral("workshop-pc"); }));
-    test::execWith(addresses, [&] {
-        expectFits(addresses, QStringLiteral("local address"));
-        addresses.reject();
-    });
-
+    expectFits(addresses, QStringLiteral("local address"), true);
     lan::BssInfoDialog survey("127.0.0.1", nullptr, kLoopback);
     survey.setStartDelay(3600 * 1000);  // the window only, no survey
-    survey.show();
-    expectFits(survey, QStringLiteral("BSS information"));
-}
+    expectFits(survey, QStringLiteral("BSS information"), false);
+    ui::SettingsSummaryDialog summary(test::SampleRecord(), link::ConfigLayout::Newer);
+    expectFits(summary, QStringLiteral("settings summary"), false);
 
-TEST_P(LayoutFit, DirectWindowsShowEveryTextWhole) {
     transport::DirectLink port;
     ui::DirectConfigOptions options;
     options.port = &port;
@@ -236,10 +235,6 @@ TEST_P(LayoutFit, DirectWindowsShowEveryTextWhole) {
             if (!control->isWindow()) control->show();
         expectFits(dialog, QStringLiteral("direct configuration, tab ") + dialog.tabs()->tabText(tab));
     }
-
-    ui::SettingsSummaryDialog summary(test::SampleRecord(), link::ConfigLayout::Newer);
-    summary.show();
-    expectFits(summary, QStringLiteral("settings summary"));
 }
 
 std::vector<const char*> languages() {
