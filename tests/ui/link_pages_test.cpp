@@ -17,8 +17,8 @@ std::vector<int> ProgressSteps(QProgressBar* bar, const std::function<void()>& a
     return steps;
 }
 
-// The survey's list: nothing sent without a link, every cell whole, sorted
-// by strength as a number, a network handed to the pages; empty again at
+// The survey's list: nothing sent without a link, sorted by strength as a
+// number, a network handed to the pages; empty again at
 // each Connect.
 TEST_F(DirectUiTest, BssPageListsTheSurveyAndStartsEmptyAtEachConnect) {
     open();
@@ -36,12 +36,6 @@ TEST_F(DirectUiTest, BssPageListsTheSurveyAndStartsEmptyAtEachConnect) {
     ASSERT_EQ(list->rowCount(), static_cast<int>(survey.size()));
     EXPECT_EQ(list->item(0, 1)->text().toStdString(), survey[0].ssid);
     EXPECT_EQ(list->item(0, 2)->text(), "00-1A-2B-3C-4D-5E");
-    QCoreApplication::processEvents();
-    for (int c = 0; c < list->columnCount(); ++c) {
-        for (int r = 0; r < list->rowCount(); ++r)
-            EXPECT_GE(list->columnWidth(c), list->fontMetrics().horizontalAdvance(list->item(r, c)->text()))
-                << list->item(r, c)->text().toStdString();
-    }
 
     // Signal strength sorts as a number (-88 below -100 would mean text order).
     auto* header = list->horizontalHeader();
@@ -92,8 +86,7 @@ TEST_F(DirectUiTest, BssPageReportsARefusedSurvey) {
 }
 
 // Not connected: nothing sent; the last of several files chosen counts;
-// another type keeps the accepted file, which goes in chunks; a file that
-// fails its check cannot be uploaded.
+// another type keeps the accepted file, which goes in chunks under it.
 TEST_F(DirectUiTest, CertificateUploadsInChunksUnderTheTypeChosenLast) {
     open();
     const QByteArray contents = PemOfSize(1200);
@@ -114,12 +107,6 @@ TEST_F(DirectUiTest, CertificateUploadsInChunksUnderTheTypeChosenLast) {
                             [&] { onPage<QPushButton>(Tab::Certificate, "uploadButton")->click(); }),
               (std::vector<int>{41, 83, 100}));
     EXPECT_EQ(messages.ids(), std::vector<int>{kCertificateUploaded});
-
-    messages.clear();
-    chosenFiles = {WriteFile(sim, "large.pem", PemOfSize(3072))};
-    page->openCertificateFile();
-    page->onFileUpload();
-    EXPECT_EQ(messages.ids(), (std::vector<int>{kCertificateTooLarge, kNoCertificateSelected}));
 
     sim.stop();
     EXPECT_EQ(sim.certificate(link::kCertificateClientKey), contents);
