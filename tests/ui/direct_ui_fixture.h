@@ -7,13 +7,13 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QJsonObject>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTableWidget>
 #include <QTest>
 
 #include <map>
@@ -64,12 +64,12 @@ protected:
     void SetUp() override {
         ui::setModalRunner([this](QDialog& shown) {
             if (auto* summary = qobject_cast<ui::SettingsSummaryDialog*>(&shown)) {
-                // What was written, secrets included.
-                summary->findChild<QCheckBox*>(QStringLiteral("showSecrets"))->setChecked(true);
-                auto& rows = summaries.emplace_back();
-                for (int r = 0; r < summary->list()->rowCount(); ++r)
-                    rows.push_back({summary->list()->item(r, 0)->text(), summary->list()->item(r, 1)->text(),
-                                    summary->list()->item(r, 2)->text()});
+                // What it shows as Copy puts it on the clipboard: secrets masked, then shown.
+                for (const bool showSecrets : {false, true}) {
+                    summary->findChild<QCheckBox*>(QStringLiteral("showSecrets"))->setChecked(showSecrets);
+                    summary->findChild<QPushButton*>(QStringLiteral("copyButton"))->click();
+                    summaries << QApplication::clipboard()->text();
+                }
             }
             if (auto* ask = qobject_cast<ui::SecretsDialog*>(&shown)) {
                 for (const auto& [field, text] : secretsToEnter) {
@@ -141,7 +141,7 @@ protected:
     transport::DirectLink linkPort;
     widgets::MessageCapture messages;
     std::unique_ptr<ui::DirectConfigDialog> dialog;
-    std::vector<std::vector<std::array<QString, 3>>> summaries;  // number, name, value of each row
+    QStringList summaries;  // of each summary shown: its rows masked, then shown
     QStringList chosenFiles;
     QString profileFile;
     // What a secrets prompt is answered with, and the fields it asked for.

@@ -1,6 +1,7 @@
 // The BSS and Certificate pages talking to the simulated printer.
 #include <QHeaderView>
 #include <QProgressBar>
+#include <QTableWidget>
 
 #include "direct_ui_fixture.h"
 #include "ui/bss_page.h"
