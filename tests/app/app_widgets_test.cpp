@@ -39,8 +39,9 @@ void typeAddress(Ipv4AddressEdit& edit, const QString& keys) {
     }
 }
 
-// The four parts type and move as one field; a blank part reads as zero.
-TEST(Ipv4AddressEdit, TypesAndMovesAsOneField) {
+// The four parts type, move, paste and copy as one field, and a host
+// address is judged against its mask.
+TEST(Ipv4AddressEdit, TypesPastesAndCopiesAsOneField) {
     const std::pair<const char*, const char*> cases[] = {
         {"192.168.0.150", "192.168.0.150"},  // "." after a complete part is not a second move
         {"10.20.30.4<<<9", "10.20.39.0"},    // Backspace in an empty part goes back
@@ -56,14 +57,8 @@ TEST(Ipv4AddressEdit, TypesAndMovesAsOneField) {
         typeAddress(edit, QString::fromLatin1(keys));
         EXPECT_EQ(edit.text(), QString::fromLatin1(expected)) << keys;
     }
-    Ipv4AddressEdit edit;
-    edit.setAddress({10, 0, 0, 255});
-    edit.field(2)->clear();
-    EXPECT_EQ(edit.address(), (Ipv4AddressEdit::Address{10, 0, 0, 255}));
-    EXPECT_EQ(edit.filledFieldCount(), 3);
-}
 
-TEST(Ipv4AddressEdit, PastesAndCopiesWholeAddressesAndMarksImplausibleOnes) {
+    // Whole addresses paste and copy; a part changed says so.
     Ipv4AddressEdit mask;
     Ipv4AddressEdit host;
     mask.setRole(link::AddressRole::Mask);
@@ -90,6 +85,10 @@ TEST(Ipv4AddressEdit, PastesAndCopiesWholeAddressesAndMarksImplausibleOnes) {
     EXPECT_EQ(host.problem(), link::AddressProblem::BroadcastAddress);
     mask.setText(QStringLiteral("255.255.0.0"));
     EXPECT_EQ(host.problem(), link::AddressProblem::None);
+    // A blank part reads as zero but is not filled.
+    host.field(2)->clear();
+    EXPECT_EQ(host.address(), (Ipv4AddressEdit::Address{192, 168, 0, 255}));
+    EXPECT_EQ(host.filledFieldCount(), 3);
 }
 
 // Each button opens a fresh window, About names version and licence, Exit ends.

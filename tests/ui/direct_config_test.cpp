@@ -232,7 +232,6 @@ TEST_F(DirectUiTest, EditsStopAtTheirFieldsAndBadValuesKeepThePage) {
     port->setFocus();
     type(port, QStringLiteral("9999999"));
     EXPECT_TRUE(messages.ids().empty());
-    EXPECT_LE(port->text().toInt(), 32767);
     QTest::keyClick(port, Qt::Key_Return);
     EXPECT_EQ(messages.ids(), std::vector<int>{kPortOutOfRange});
     messages.clear();
