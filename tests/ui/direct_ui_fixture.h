@@ -132,8 +132,7 @@ protected:
     // Replaces an edit's text as a user would.
     static void type(QLineEdit* edit, const QString& text) {
         edit->selectAll();
-        if (text.isEmpty()) QTest::keyClick(edit, Qt::Key_Delete);
-        else QTest::keyClicks(edit, text);
+        QTest::keyClicks(edit, text);
     }
     ui::ConfigTabCtrl* tabs() const { return dialog->tabs(); }
 
