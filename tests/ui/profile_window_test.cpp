@@ -11,12 +11,6 @@
 namespace corvane::test {
 namespace {
 
-QByteArray ReadAll(const QString& path) {
-    QFile file(path);
-    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
-    return file.readAll();
-}
-
 // Unsaved edits go into the profile, the fixed address and secrets only when
 // asked for; a profile the rules refuse names the field and changes nothing;
 // a good one asks for its secrets and Save writes it and logs it.
@@ -35,7 +29,9 @@ TEST_F(DirectUiTest, ProfileCarriesOnePrintersPagesOntoAnothers) {
         widget<QCheckBox>("includeSecrets")->setChecked(asked);
         profileFile = asked ? sim.dir("full.json") : good;
         widget<QPushButton>("exportProfileButton")->click();
-        const QByteArray text = ReadAll(profileFile);
+        QFile file(profileFile);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        const QByteArray text = file.readAll();
         EXPECT_EQ(text.contains("\"ipAddress\""), asked);
         EXPECT_EQ(text.contains("shop-floor-passphrase"), asked);
     }
