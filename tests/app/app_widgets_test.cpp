@@ -94,7 +94,6 @@ TEST(Ipv4AddressEdit, TypesPastesAndCopiesAsOneField) {
 TEST(LauncherDialog, ButtonsOpenFreshWindowsAboutAndExit) {
     LauncherDialog launcher;
     auto* ethernet = launcher.findChild<QPushButton*>(QStringLiteral("ethernetButton"));
-    ASSERT_NE(ethernet, nullptr);
 
     // Records of an earlier search stay stored, but a new window starts empty.
     lan::ethernetDevices().clearDevices();

@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include <QTimer>
+#include <QToolButton>
 
 #include "rules/summary_rows.h"
 #include "support/wait.h"
@@ -17,7 +18,8 @@ namespace {
 
 const auto ByName = [](const auto& p) { return std::string(p.param.name); };
 
-// The window opens on the serial ports and grows with its frame; POS offers
+// The window opens on the serial ports, its secrets masked until shown, and
+// grows with its frame; POS offers
 // the simulator's device; the window says what it is connected to and shows
 // the printer's PIN again after a reconnect. The pages show the record read
 // at Connect (MAC at its offset), Save writes it with the edits, confirms,
@@ -25,6 +27,17 @@ const auto ByName = [](const auto& p) { return std::string(p.param.name); };
 TEST_F(DirectUiTest, ConnectEditSaveWritesWhatThePagesShowPlusTheEdits) {
     open();
     EXPECT_EQ(widget<QComboBox>("portList")->currentText(), "ttyS9");
+    const std::pair<Tab, const char*> secrets[] = {
+        {Tab::System, "userPassword"}, {Tab::System, "confirmPassword"}, {Tab::Security, "wepKey"},
+        {Tab::Security, "pskKey"},     {Tab::Security, "authPassword"},  {Tab::Network, "pinCode"},
+    };
+    for (const auto& [tab, name] : secrets) {
+        auto* edit = onPage<QLineEdit>(tab, name);
+        EXPECT_EQ(edit->echoMode(), QLineEdit::Password) << name;
+        onPage<QToolButton>(tab, (std::string(name) + "Show").c_str())->toggle();
+        EXPECT_EQ(edit->echoMode(), QLineEdit::Normal) << name;
+    }
+    messages.clear();  // the empty pages refuse to be left
     const QSize before = tabs()->size();
     dialog->resize(dialog->size() + QSize(120, 90));
     pumpEvents(20);

@@ -71,20 +71,11 @@ TEST_F(DirectUiTest, BssPageListsTheSurveyAndStartsEmptyAtEachConnect) {
     EXPECT_EQ(list->rowCount(), 0);
 }
 
-// A survey the printer refuses says so and lists nothing.
-TEST_F(DirectUiTest, BssPageReportsARefusedSurvey) {
-    open({"--fault-corrupt-checksum", "bss_req"});
-    connectPrinter();
-    messages.clear();
-    tabs()->bssPage()->onGetBssInformation();
-    EXPECT_EQ(messages.ids(), std::vector<int>{kBssFailed});
-    EXPECT_EQ(onPage<QTableWidget>(Tab::Bss, "bssList")->rowCount(), 0);
-}
-
 // Not connected: nothing sent; the last of several files chosen counts;
-// another type keeps the accepted file, which goes in chunks under it.
+// another type keeps the accepted file, which goes in chunks under it. A
+// survey the printer refuses says so and lists nothing.
 TEST_F(DirectUiTest, CertificateUploadsInChunksUnderTheTypeChosenLast) {
-    open();
+    open({"--fault-corrupt-checksum", "bss_req"});
     const QByteArray contents = PemOfSize(1200);
     const QString path = WriteFile(sim, "client.pem", contents);
     auto* page = tabs()->certificatePage();
@@ -103,6 +94,10 @@ TEST_F(DirectUiTest, CertificateUploadsInChunksUnderTheTypeChosenLast) {
                             [&] { onPage<QPushButton>(Tab::Certificate, "uploadButton")->click(); }),
               (std::vector<int>{41, 83, 100}));
     EXPECT_EQ(messages.ids(), std::vector<int>{kCertificateUploaded});
+    messages.clear();
+    tabs()->bssPage()->onGetBssInformation();
+    EXPECT_EQ(messages.ids(), std::vector<int>{kBssFailed});
+    EXPECT_EQ(onPage<QTableWidget>(Tab::Bss, "bssList")->rowCount(), 0);
 
     sim.stop();
     EXPECT_EQ(sim.certificate(link::kCertificateClientKey), contents);

@@ -1,9 +1,7 @@
 // Profiles and secrets in the direct configuration window: the pages of one
 // printer go to a file, come onto another printer's pages through the rules,
-// and Save writes them and adds a line to the history; secrets stay masked
-// until shown.
+// and Save writes them and adds a line to the history.
 #include <QFile>
-#include <QToolButton>
 
 #include "direct_ui_fixture.h"
 #include "history/history_log.h"
@@ -64,23 +62,6 @@ TEST_F(DirectUiTest, ProfileCarriesOnePrintersPagesOntoAnothers) {
     EXPECT_EQ(saved.frontEnd, "window");
     EXPECT_EQ(saved.linkPort, second.pty());
     EXPECT_TRUE(saved.changes.contains(history::Change{"pskKey", {}, {}, true}));
-}
-
-// Every secret field starts masked and its Show button shows it.
-TEST_F(DirectUiTest, SecretsAreMaskedUntilShown) {
-    open();
-    const std::pair<Tab, const char*> secrets[] = {
-        {Tab::System, "userPassword"}, {Tab::System, "confirmPassword"}, {Tab::Security, "wepKey"},
-        {Tab::Security, "pskKey"},     {Tab::Security, "authPassword"},  {Tab::Network, "pinCode"},
-    };
-    for (const auto& [tab, name] : secrets) {
-        auto* edit = onPage<QLineEdit>(tab, name);
-        auto* show = onPage<QToolButton>(tab, (std::string(name) + "Show").c_str());
-        ASSERT_TRUE(edit && show) << name;
-        EXPECT_EQ(edit->echoMode(), QLineEdit::Password) << name;
-        show->toggle();
-        EXPECT_EQ(edit->echoMode(), QLineEdit::Normal) << name;
-    }
 }
 
 }  // namespace
