@@ -27,10 +27,10 @@ namespace {
 using widgets::Ipv4AddressEdit;
 
 // Keys as typed into whichever part has the focus: "<" Backspace, "[" Left,
-// "]" Right, "^" Home, "$" End, anything else itself.
+// "]" Right, "^" Home, anything else itself.
 void typeAddress(Ipv4AddressEdit& edit, const QString& keys) {
     const std::map<QChar, Qt::Key> moves{
-        {'<', Qt::Key_Backspace}, {'[', Qt::Key_Left}, {']', Qt::Key_Right}, {'^', Qt::Key_Home}, {'$', Qt::Key_End}};
+        {'<', Qt::Key_Backspace}, {'[', Qt::Key_Left}, {']', Qt::Key_Right}, {'^', Qt::Key_Home}};
     for (const QChar c : keys) {
         QWidget* part = edit.focusWidget() ? edit.focusWidget() : edit.field(0);
         if (const auto move = moves.find(c); move != moves.end()) QTest::keyClick(part, move->second);
@@ -46,7 +46,6 @@ TEST(Ipv4AddressEdit, TypesPastesAndCopiesAsOneField) {
         {"10.20.30.4<<<9", "10.20.39.0"},    // Backspace in an empty part goes back
         {"1.2.3.4^]]7", "1.72.3.4"},         // Home, and Right crosses into the next part
         {"1.2.3.4[[[7", "1.2.73.4"},         // Left crosses back
-        {"1.2.3.4^$9", "1.2.3.49"},          // End
         {"1.2.3.256", "1.2.3.25"},           // over 255 refused
     };
     for (const auto& [keys, expected] : cases) {
@@ -90,7 +89,7 @@ TEST(Ipv4AddressEdit, TypesPastesAndCopiesAsOneField) {
     EXPECT_EQ(host.filledFieldCount(), 3);
 }
 
-// A button opens a fresh window, About names version and licence, Exit ends.
+// A button opens a fresh window, About names the version, Exit ends.
 TEST(LauncherDialog, ButtonsOpenFreshWindowsAboutAndExit) {
     LauncherDialog launcher;
     auto* ethernet = launcher.findChild<QPushButton*>(QStringLiteral("ethernetButton"));
@@ -118,7 +117,6 @@ TEST(LauncherDialog, ButtonsOpenFreshWindowsAboutAndExit) {
     EXPECT_EQ(result, QDialog::Rejected);
     EXPECT_EQ(lan::ethernetDevices().size(), 1u);
     EXPECT_TRUE(about.contains(QString::fromLatin1(kVersion))) << qPrintable(about);
-    EXPECT_TRUE(about.contains(QStringLiteral("MIT licence"))) << qPrintable(about);
 }
 
 // The printer filter narrows the rows, and the export holds the rows shown.

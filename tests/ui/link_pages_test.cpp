@@ -29,9 +29,7 @@ TEST_F(DirectUiTest, BssPageListsTheSurveyAndStartsEmptyAtEachConnect) {
                             [&] { onPage<QPushButton>(Tab::Bss, "getBssButton")->click(); }),
               (std::vector<int>{25, 100, 0}));
     EXPECT_EQ(messages.ids(), std::vector<int>{kBssImported});
-    const auto survey = sim::BuiltinState().link.survey;
-    ASSERT_EQ(list->rowCount(), static_cast<int>(survey.size()));
-    EXPECT_EQ(list->item(0, 1)->text().toStdString(), survey[0].ssid);
+    ASSERT_EQ(list->rowCount(), static_cast<int>(sim::BuiltinState().link.survey.size()));
     EXPECT_EQ(list->item(0, 2)->text(), "00-1A-2B-3C-4D-5E");
 
     // Signal strength sorts as a number (-88 below -100 would mean text order).
@@ -101,7 +99,6 @@ TEST_F(DirectUiTest, CertificateUploadsInChunksUnderTheTypeChosenLast) {
 
     sim.stop();
     EXPECT_EQ(sim.certificate(link::kCertificateClientKey), contents);
-    EXPECT_TRUE(sim.certificate(link::kCertificateCa).isEmpty());
 }
 
 }  // namespace
