@@ -18,9 +18,9 @@ namespace {
 
 const auto ByName = [](const auto& p) { return std::string(p.param.name); };
 
-// The window opens on the serial ports, its secrets masked until shown; POS offers
-// the simulator's device; the window says what it is connected to and shows
-// the printer's PIN again after a reconnect. The pages show the record read
+// Secret fields stay masked until shown; POS offers the simulator's device;
+// the window says what it is connected to and shows the printer's PIN again
+// after a reconnect. The pages show the record read
 // at Connect (MAC at its offset), Save writes it with the edits, confirms,
 // and its summary numbers the rows from 1 and masks the secrets.
 TEST_F(DirectUiTest, ConnectEditSaveWritesWhatThePagesShowPlusTheEdits) {
