@@ -1,15 +1,16 @@
 #include <gtest/gtest.h>
 
+#include <map>
+
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
 #include <QFile>
-#include <QLabel>
 #include <QLineEdit>
-#include <QTemporaryDir>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QTemporaryDir>
 #include <QtTest/QTest>
 
 #include "app/history_dialog.h"
@@ -18,52 +19,34 @@
 #include "lan/device_lists.h"
 #include "lan/modal.h"
 #include "lan/ui/device_list_dialog.h"
-#include "link/string_table.h"
 #include "widgets/ipv4_address_edit.h"
-#include "widgets/messages.h"
 
 namespace corvane::app {
 namespace {
 
 using widgets::Ipv4AddressEdit;
 
-// Over 255 is refused as typed (below), and each part says when it changes.
-TEST(Ipv4AddressEdit, BlankPartsReadAsZero) {
-    Ipv4AddressEdit edit;
-    EXPECT_EQ(edit.filledFieldCount(), 0);
-    edit.setAddress({10, 0, 0, 255});
-    EXPECT_EQ(edit.filledFieldCount(), 4);
-    edit.field(2)->clear();
-    EXPECT_EQ(edit.address(), (Ipv4AddressEdit::Address{10, 0, 0, 255}));
-    EXPECT_EQ(edit.filledFieldCount(), 3);
-}
-
 // Keys as typed into whichever part has the focus: "<" Backspace, "[" Left,
-// "]" Right, "^" Home, "$" End, anything else itself.
+// "]" Right, "^" Home, anything else itself.
 void typeAddress(Ipv4AddressEdit& edit, const QString& keys) {
+    const std::map<QChar, Qt::Key> moves{
+        {'<', Qt::Key_Backspace}, {'[', Qt::Key_Left}, {']', Qt::Key_Right}, {'^', Qt::Key_Home}};
     for (const QChar c : keys) {
         QWidget* part = edit.focusWidget() ? edit.focusWidget() : edit.field(0);
-        switch (c.unicode()) {
-        case '<': QTest::keyClick(part, Qt::Key_Backspace); break;
-        case '[': QTest::keyClick(part, Qt::Key_Left); break;
-        case ']': QTest::keyClick(part, Qt::Key_Right); break;
-        case '^': QTest::keyClick(part, Qt::Key_Home); break;
-        case '$': QTest::keyClick(part, Qt::Key_End); break;
-        default: QTest::keyClicks(part, QString(c));
-        }
+        if (const auto move = moves.find(c); move != moves.end()) QTest::keyClick(part, move->second);
+        else QTest::keyClicks(part, QString(c));
     }
 }
 
-TEST(Ipv4AddressEdit, TypesAndMovesAsOneField) {
+// The four parts type, move, paste and copy as one field, and a host
+// address is judged against its mask.
+TEST(Ipv4AddressEdit, TypesPastesAndCopiesAsOneField) {
     const std::pair<const char*, const char*> cases[] = {
         {"192.168.0.150", "192.168.0.150"},  // "." after a complete part is not a second move
-        {"1.2.3.4", "1.2.3.4"},
-        {"10.20.30.4<<<9", "10.20.39.0"},  // Backspace in an empty part goes back
-        {"1.2.3.4^5", "51.2.3.4"},         // Home
-        {"1.2.3.4^]]7", "1.72.3.4"},       // Right crosses into the next part
-        {"1.2.3.4[[[7", "1.2.73.4"},       // Left crosses back
-        {"1.2.3.4^$9", "1.2.3.49"},        // End
-        {"1.2.3.256", "1.2.3.25"},         // over 255 refused
+        {"10.20.30.4<<<9", "10.20.39.0"},    // Backspace in an empty part goes back
+        {"1.2.3.4^]]7", "1.72.3.4"},         // Home, and Right crosses into the next part
+        {"1.2.3.4[[[7", "1.2.73.4"},         // Left crosses back
+        {"1.2.3.256", "1.2.3.25"},           // over 255 refused
     };
     for (const auto& [keys, expected] : cases) {
         Ipv4AddressEdit edit;
@@ -72,9 +55,8 @@ TEST(Ipv4AddressEdit, TypesAndMovesAsOneField) {
         typeAddress(edit, QString::fromLatin1(keys));
         EXPECT_EQ(edit.text(), QString::fromLatin1(expected)) << keys;
     }
-}
 
-TEST(Ipv4AddressEdit, PastesAndCopiesWholeAddressesAndMarksImplausibleOnes) {
+    // Whole addresses paste and copy; a part changed says so.
     Ipv4AddressEdit mask;
     Ipv4AddressEdit host;
     mask.setRole(link::AddressRole::Mask);
@@ -85,38 +67,32 @@ TEST(Ipv4AddressEdit, PastesAndCopiesWholeAddressesAndMarksImplausibleOnes) {
     QObject::connect(&host, &Ipv4AddressEdit::fieldChanged,
                      [&changed](int field, int value) { changed.emplace_back(field, value); });
 
-    const std::pair<const char*, const char*> pastes[] = {
-        {" 192.168.0.255\n", "192.168.0.255"},
-        {"300.1.1.1", "192.168.0.255"},  // refused, nothing lost
-        {"printer", "192.168.0.255"},
-    };
-    for (const auto& [clip, expected] : pastes) {
+    // The second paste is refused and loses nothing.
+    for (const char* clip : {" 192.168.0.255\n", "300.1.1.1"}) {
         QApplication::clipboard()->setText(QString::fromLatin1(clip));
         QTest::keyClick(host.field(2), Qt::Key_V, Qt::ControlModifier);
-        EXPECT_EQ(host.text(), QString::fromLatin1(expected)) << clip;
+        EXPECT_EQ(host.text(), QStringLiteral("192.168.0.255")) << clip;
     }
     EXPECT_EQ(changed, (std::vector<std::pair<int, int>>{{0, 192}, {1, 168}, {2, 0}, {3, 255}}));
     QApplication::clipboard()->clear();
     QTest::keyClick(host.field(1), Qt::Key_C, Qt::ControlModifier);
     EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("192.168.0.255"));
 
-    // The broadcast address of a /24, but an ordinary host of a /16.
+    // The broadcast address of a /24, but an ordinary host of a /16: the
+    // host follows its mask (the marks themselves are proved with the rules).
     EXPECT_EQ(host.problem(), link::AddressProblem::BroadcastAddress);
-    EXPECT_FALSE(host.field(0)->toolTip().isEmpty());
     mask.setText(QStringLiteral("255.255.0.0"));
     EXPECT_EQ(host.problem(), link::AddressProblem::None);
-    EXPECT_TRUE(host.toolTip().isEmpty());
-    mask.clear();
-    mask.field(0)->setFocus();
-    typeAddress(mask, QStringLiteral("255.0.255.0"));
-    EXPECT_EQ(mask.problem(), link::AddressProblem::MaskNotContiguous);
+    // A blank part reads as zero but is not filled.
+    host.field(2)->clear();
+    EXPECT_EQ(host.address(), (Ipv4AddressEdit::Address{192, 168, 0, 255}));
+    EXPECT_EQ(host.filledFieldCount(), 3);
 }
 
-// Each button opens a fresh window, About names version and licence, Exit ends.
+// A button opens a fresh window, About names the version, Exit ends.
 TEST(LauncherDialog, ButtonsOpenFreshWindowsAboutAndExit) {
     LauncherDialog launcher;
     auto* ethernet = launcher.findChild<QPushButton*>(QStringLiteral("ethernetButton"));
-    ASSERT_NE(ethernet, nullptr);
 
     // Records of an earlier search stay stored, but a new window starts empty.
     lan::ethernetDevices().clearDevices();
@@ -124,14 +100,12 @@ TEST(LauncherDialog, ButtonsOpenFreshWindowsAboutAndExit) {
     int opened = 0;
     QString about;
     const int result = test::execWith(launcher, [&] {
-        for (int i = 0; i < 2; ++i) {
-            test::onNextModal<lan::DeviceListDialog>([&opened](lan::DeviceListDialog* window) {
-                EXPECT_EQ(window->findChild<QTableWidget*>()->rowCount(), 0);
-                ++opened;
-                window->reject();
-            });
-            ethernet->click();
-        }
+        test::onNextModal<lan::DeviceListDialog>([&opened](lan::DeviceListDialog* window) {
+            EXPECT_EQ(window->findChild<QTableWidget*>()->rowCount(), 0);
+            ++opened;
+            window->reject();
+        });
+        ethernet->click();
         test::onNextModal<QMessageBox>([&about](QMessageBox* box) {
             about = box->text();
             box->accept();
@@ -139,14 +113,14 @@ TEST(LauncherDialog, ButtonsOpenFreshWindowsAboutAndExit) {
         launcher.findChild<QPushButton*>(QStringLiteral("aboutButton"))->click();
         launcher.findChild<QPushButton*>(QStringLiteral("exitButton"))->click();
     });
-    EXPECT_EQ(opened, 2);
+    EXPECT_EQ(opened, 1);
     EXPECT_EQ(result, QDialog::Rejected);
     EXPECT_EQ(lan::ethernetDevices().size(), 1u);
     EXPECT_TRUE(about.contains(QString::fromLatin1(kVersion))) << qPrintable(about);
-    EXPECT_TRUE(about.contains(QStringLiteral("MIT licence"))) << qPrintable(about);
 }
 
-TEST(HistoryDialog, SortsFiltersByPrinterAndExportsWhatItShows) {
+// The printer filter narrows the rows, and the export holds the rows shown.
+TEST(HistoryDialog, FiltersByPrinterAndExportsWhatItShows) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("history.jsonl"));
     QString error;
@@ -158,19 +132,12 @@ TEST(HistoryDialog, SortsFiltersByPrinterAndExportsWhatItShows) {
         e.outcome = QString::fromLatin1(history::kConfirmed);
         ASSERT_TRUE(history::appendEntry(e, &error, path)) << error.toStdString();
     }
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::Append));
-    file.write("not a line of the history\n");
-    file.close();
 
     const QString csvPath = dir.filePath(QStringLiteral("export.csv"));
     HistoryDialog window(
         nullptr, [&](QWidget*) { return csvPath; }, path);
     auto* table = window.table();
     ASSERT_EQ(table->rowCount(), 3);
-    EXPECT_TRUE(window.findChild<QLabel*>(QStringLiteral("historyWarnings"))->text().startsWith("line 4 of "));
-    table->sortItems(0);
-    EXPECT_EQ(table->item(0, 4)->text(), "00-11-62-0A-00-01");
 
     window.macFilter()->setCurrentText(QStringLiteral("00-11-22-AA-BB-CC"));
     EXPECT_EQ(table->rowCount(), 2);
@@ -178,7 +145,6 @@ TEST(HistoryDialog, SortsFiltersByPrinterAndExportsWhatItShows) {
     QFile exported(csvPath);
     ASSERT_TRUE(exported.open(QIODevice::ReadOnly));
     const QByteArray text = exported.readAll();
-    EXPECT_TRUE(text.startsWith("time,frontEnd,action,way,mac,"));
     EXPECT_EQ(text.count("00-11-22-AA-BB-CC"), 2) << text.toStdString();  // the two rows shown, and only those
     EXPECT_FALSE(text.contains("00-11-62-0A-00-01"));
 }

@@ -1,121 +1,353 @@
-#include "app/language.h"
-
+// Every language: the catalog the environment or --language chooses, its
+// texts in place of the built-in ones, each shipped catalog keeping up with
+// the sources, and every window at the size it opens with: no label, button,
+// group title, tab or column title narrower than its text, none behind
+// scroll arrows (every window is placed by layouts, so a text that fits is
+// not under a neighbour either). A language whose words are longer must make
+// the window grow, not cut them. Each input has a name a screen reader can
+// say, each button and named label an Alt letter of its own, each window its
+// own title.
 #include <gtest/gtest.h>
 
 #include <map>
-#include <optional>
-#include <string>
 
-#include <QCoreApplication>
+#include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QAbstractSpinBox>
+#include <QAccessible>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMap>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTabBar>
+#include <QToolButton>
+#include <QWindow>
 
 #include "app/config_app.h"
+#include "app/language.h"
+#include "app/launcher_dialog.h"
+#include "lan/device_lists.h"
+#include "lan/modal.h"
+#include "lan/ui/bss_info_dialog.h"
+#include "lan/ui/device_list_dialog.h"
+#include "lan/ui/lan_settings_dialog.h"
+#include "lan/ui/local_address_dialog.h"
+#include "lan/ui/search_dialog.h"
 #include "link/string_table.h"
+#include "support/sample_records.h"
+#include "transport/direct_link.h"
+#include "ui/config_tab_ctrl.h"
+#include "ui/direct_config_dialog.h"
+#include "ui/settings_summary_dialog.h"
+#include "widgets/messages.h"
 #include "widgets/translation.h"
+#include "widgets/window_access.h"
 
 namespace corvane::app {
 namespace {
 
 using widgets::stringText;
 
-// The Chinese sub-languages the table does not name have no catalog; every
-// other row of the table is reached from a locale below.
-TEST(LanguageTable, UnnamedChineseSubLanguagesHaveNoCatalog) {
+QString nameOf(const QWidget* w) {
+    const QString kind = QString::fromLatin1(w->metaObject()->className());
+    return w->objectName().isEmpty() ? kind : kind + QLatin1Char(' ') + w->objectName();
+}
+
+// The environment as the system sets it, or --language, through the
+// language table to the real catalog files beside the program: which
+// variable wins, the Chinese territories, a catalog name in any case, and
+// the locales that keep the built-in texts. The first directory holding the
+// catalog wins (an installed tool has none beside the program); its texts
+// replace the built-in ones until the app object goes.
+TEST(ConfigApp, EnvironmentOrCommandLineChoosesTheCatalog) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"LANG=zh_HK.UTF-8", "TraditionalChinese.qm"},
+        {"LANG=zh_SG.UTF-8", "SimplifiedChinese.qm"},
+        {"LANG=en_US.UTF-8 LC_MESSAGES=zh_CN.UTF-8", "SimplifiedChinese.qm"},
+        {"LANG=en_US.UTF-8 LANGUAGE=ja:en", "Japanese.qm"},
+        {"LC_ALL=pl_PL.UTF-8 LC_MESSAGES=fr_FR.UTF-8 LANG=de_DE.UTF-8", "Polish.qm"},
+        // LANGUAGE that says less than LANG keeps LANG's territory.
+        {"LANG=zh_TW.UTF-8 LANGUAGE=zh", "TraditionalChinese.qm"},
+        {"LANG=zh_CN.UTF-8 LANGUAGE=zh_TW:zh", "TraditionalChinese.qm"},
+        // The C locale ignores LANGUAGE.
+        {"LANG=C LANGUAGE=de", ""},
+        {"LANG=de_DE.UTF-8 LC_ALL=C", ""},
+        {"LANG=nl_NL.UTF-8", ""},
+        {"", ""},
+        {"--language=german", "German.qm"},
+        {"--language=zh_HK", "TraditionalChinese.qm"},
+    };
+    const QString english = stringText(kSelectDevice);
+    for (const auto& [setting, library] : cases) {
+        QMap<QString, QString> env;
+        for (const QString& pair : QString::fromLatin1(setting).split(QLatin1Char(' '), Qt::SkipEmptyParts))
+            env[pair.section(QLatin1Char('='), 0, 0)] = pair.section(QLatin1Char('='), 1);
+        const QLocale locale = env.contains("--language")
+                                   ? localeForLanguageName(env["--language"]).value_or(QLocale::c())
+                                   : messagesLocale([&env](const char* name) { return env.value(name); });
+        ConfigApp configApp;
+        EXPECT_EQ(
+            configApp.loadLanguage(locale, {QStringLiteral("/nonexistent"), QCoreApplication::applicationDirPath()}),
+            *library != '\0')
+            << setting;
+        EXPECT_EQ(configApp.languageLibrary(), QString::fromLatin1(library)) << setting;
+        if (configApp.languageLibrary() == QLatin1String("German.qm")) {
+            EXPECT_EQ(stringText(kSelectDevice), QStringLiteral("Bitte wählen Sie ein Gerät in der Liste aus."));
+            EXPECT_EQ(QCoreApplication::translate("LauncherDialog", "Exit"), QStringLiteral("Beenden"));
+        }
+    }
+    EXPECT_FALSE(ConfigApp().loadLanguage(QLocale(QStringLiteral("de_DE")), {QStringLiteral("/nonexistent")}));
+    EXPECT_EQ(stringText(kSelectDevice), english);
+    for (const char* invalid : {"Klingon", ""}) EXPECT_FALSE(localeForLanguageName(QString::fromLatin1(invalid)));
+    // The Chinese sub-languages the table does not name have no catalog.
     for (const int sub : {0, 6}) EXPECT_EQ(languageLibraryFor(4, sub), QString()) << sub;
 }
 
-TEST(ConfigApp, GermanCatalogReplacesTheTextsUntilUnloaded) {
-    const QString english = stringText(kSelectDevice);
-    {
-        ConfigApp configApp;
-        // The first directory holding the catalog wins (an installed tool has
-        // none beside the program).
-        ASSERT_TRUE(configApp.loadLanguage(QLocale(QStringLiteral("de_CH")),
-                                           {QStringLiteral("/nonexistent"), QCoreApplication::applicationDirPath()}));
-        EXPECT_EQ(configApp.languageLibrary(), QStringLiteral("German.qm"));
-        EXPECT_EQ(stringText(kSelectDevice), QStringLiteral("Bitte wählen Sie ein Gerät in der Liste aus."));
-        EXPECT_EQ(QCoreApplication::translate("LauncherDialog", "Exit"), QStringLiteral("Beenden"));
-    }
-    EXPECT_EQ(stringText(kSelectDevice), english);
-}
-
-// The environment as the system sets it, through the language table, to the
-// real catalog files beside the program.
-TEST(ConfigApp, EnvironmentChoosesTheCatalog) {
-    struct Case {
-        std::map<std::string, QString> environment;
-        const char* library;
+// Where a text of `window` cannot be read whole.
+QStringList layoutFaults(const QWidget& window) {
+    QStringList faults;
+    const auto check = [&faults](const QWidget* w, const QString& text, QSize needs) {
+        if (w->width() < needs.width() || w->height() < needs.height())
+            faults << QStringLiteral("%1 \"%2\" is cut").arg(nameOf(w), text);
     };
-    const Case cases[] = {
-        {{{"LANG", "zh_TW.UTF-8"}}, "TraditionalChinese.qm"},
-        {{{"LANG", "zh_HK.UTF-8"}}, "TraditionalChinese.qm"},
-        {{{"LANG", "en_US.UTF-8"}, {"LC_MESSAGES", "zh_CN.UTF-8"}}, "SimplifiedChinese.qm"},
-        {{{"LANG", "zh_SG.UTF-8"}}, "SimplifiedChinese.qm"},
-        {{{"LANG", "zh_MO.UTF-8"}}, "TraditionalChinese.qm"},
-        {{{"LANG", "de_AT.UTF-8"}}, "German.qm"},
-        {{{"LANG", "de_CH.UTF-8"}}, "German.qm"},
-        {{{"LANG", "es_MX.UTF-8"}}, "Spanish.qm"},
-        {{{"LANG", "fr_CA.UTF-8"}}, "French.qm"},
-        {{{"LANG", "hu_HU.UTF-8"}}, "Hungarian.qm"},
-        {{{"LANG", "it_IT.UTF-8"}}, "Italian.qm"},
-        {{{"LANG", "en_US.UTF-8"}, {"LANGUAGE", "ja:en"}}, "Japanese.qm"},
-        {{{"LANG", "ko_KR.UTF-8"}}, "Korean.qm"},
-        {{{"LC_ALL", "pl_PL.UTF-8"}, {"LC_MESSAGES", "fr_FR.UTF-8"}, {"LANG", "de_DE.UTF-8"}}, "Polish.qm"},
-        {{{"LANG", "ru_RU.UTF-8"}}, "Russian.qm"},
-        // LANGUAGE that says less than LANG keeps LANG's territory.
-        {{{"LANG", "zh_TW.UTF-8"}, {"LANGUAGE", "zh"}}, "TraditionalChinese.qm"},
-        {{{"LANG", "zh_CN.UTF-8"}, {"LANGUAGE", "zh_TW:zh"}}, "TraditionalChinese.qm"},
-        // The C locale ignores LANGUAGE.
-        {{{"LANG", "C"}, {"LANGUAGE", "de"}}, ""},
-        {{{"LANG", "de_DE.UTF-8"}, {"LC_ALL", "C"}}, ""},
-        {{{"LANG", "nl_NL.UTF-8"}}, ""},
-        {{{"LANG", "en_GB.UTF-8"}}, ""},
-        {{}, ""},
-    };
-    for (const Case& c : cases) {
-        const QLocale locale = messagesLocale([&c](const char* name) {
-            const auto found = c.environment.find(name);
-            return found == c.environment.end() ? QString() : found->second;
-        });
-        ConfigApp configApp;
-        const bool loaded = configApp.loadLanguage(locale, {QCoreApplication::applicationDirPath()});
-        EXPECT_EQ(loaded, *c.library != '\0') << c.library << " " << locale.name().toStdString();
-        EXPECT_EQ(configApp.languageLibrary(), QString::fromLatin1(c.library)) << locale.name().toStdString();
-    }
-}
-
-TEST(ConfigApp, LanguageNamesOnTheCommandLine) {
-    struct Case {
-        const char* name;
-        bool valid;
-        const char* library;
-    };
-    const Case cases[] = {
-        {"Japanese", true, "Japanese.qm"},
-        {"german", true, "German.qm"},
-        {"TraditionalChinese", true, "TraditionalChinese.qm"},
-        {"en", true, ""},
-        {"English", true, ""},
-        {"de_AT", true, "German.qm"},
-        {"zh_HK", true, "TraditionalChinese.qm"},
-        {"nl", true, ""},
-        {"Klingon", false, ""},
-        {"", false, ""},
-    };
-    for (const Case& c : cases) {
-        const std::optional<QLocale> locale = localeForLanguageName(QString::fromLatin1(c.name));
-        ASSERT_EQ(locale.has_value(), c.valid) << c.name;
-        if (locale) {
-            EXPECT_EQ(languageLibraryFor(*locale), QString::fromLatin1(c.library)) << c.name;
+    for (const QWidget* w : window.findChildren<QWidget*>()) {
+        if (!w->isVisible() || w->isWindow()) continue;
+        if (const auto* label = qobject_cast<const QLabel*>(w); label && !label->text().isEmpty()) {
+            check(w, label->text(),
+                  label->wordWrap() ? QSize(0, label->heightForWidth(label->width())) : label->sizeHint());
+        } else if (const auto* button = qobject_cast<const QAbstractButton*>(w); button && !button->text().isEmpty()) {
+            check(w, button->text(), button->sizeHint());
+        } else if (const auto* group = qobject_cast<const QGroupBox*>(w); group && !group->title().isEmpty()) {
+            // A group box's minimum width is its title's.
+            check(w, group->title(), QSize(group->minimumSizeHint().width(), 0));
+        } else if (const auto* bar = qobject_cast<const QTabBar*>(w)) {
+            // Narrower than every tab side by side means scroll arrows or cut tabs.
+            check(w, bar->tabText(bar->count() - 1), QSize(bar->sizeHint().width(), 0));
+        } else if (const auto* header = qobject_cast<const QHeaderView*>(w);
+                   header && header->orientation() == Qt::Horizontal) {
+            for (int i = 0; i < header->count(); ++i) {
+                const int right = header->sectionViewportPosition(i) + header->sectionSize(i);
+                if (!header->isSectionHidden(i) &&
+                    (header->sectionSize(i) < header->sectionSizeHint(i) || right > header->viewport()->width()))
+                    faults << QStringLiteral("%1 column \"%2\" is cut")
+                                  .arg(nameOf(w), header->model()->headerData(i, Qt::Horizontal).toString());
+            }
         }
     }
+    return faults;
 }
 
-TEST(ConfigApp, MissingCatalogKeepsTheBuiltInTexts) {
-    ConfigApp configApp;
-    EXPECT_FALSE(configApp.loadLanguage(QLocale(QStringLiteral("de_DE")), {QStringLiteral("/nonexistent")}));
-    EXPECT_TRUE(configApp.languageLibrary().isEmpty());
-    EXPECT_EQ(stringText(kSelectDevice), QStringLiteral("Please select a device in the list."));
+// What a screen reader or the keyboard cannot reach in `window`: an input
+// without a name, a button or a label naming an input without an Alt letter,
+// a letter used twice; and a title that is not the window's own.
+QStringList accessFaults(const QWidget& window) {
+    QStringList faults;
+    std::map<std::pair<QWidget*, QChar>, QString> letters;
+    for (QWidget* w : window.findChildren<QWidget*>()) {
+        if (w->window() != &window || qobject_cast<QHeaderView*>(w) || qobject_cast<QComboBox*>(w->parentWidget()) ||
+            qobject_cast<QAbstractSpinBox*>(w->parentWidget()))
+            continue;
+        if (qobject_cast<QLineEdit*>(w) || qobject_cast<QComboBox*>(w) || qobject_cast<QAbstractSpinBox*>(w) ||
+            qobject_cast<QAbstractItemView*>(w)) {
+            QAccessibleInterface* named = QAccessible::queryAccessibleInterface(w);
+            if (!named || named->text(QAccessible::Name).trimmed().isEmpty())
+                faults << nameOf(w) + QStringLiteral(" has no name");
+        }
+        QString text;
+        if (auto* label = qobject_cast<QLabel*>(w); label && label->buddy()) text = label->text();
+        else if (auto* button = qobject_cast<QAbstractButton*>(w);
+                 button && !qobject_cast<QToolButton*>(w) && !qobject_cast<QTabBar*>(w->parentWidget()))
+            text = button->text();
+        if (text.trimmed().isEmpty()) continue;
+        const QChar letter = widgets::mnemonicOf(text);
+        if (letter.isNull()) {
+            faults << QStringLiteral("%1 \"%2\" has no Alt letter").arg(nameOf(w), text);
+            continue;
+        }
+        // Unique on its page and against the window's own controls.
+        QWidget* scope = widgets::mnemonicScope(w);
+        for (QWidget* clash : {scope, static_cast<QWidget*>(nullptr)}) {
+            if (const auto it = letters.find({clash, letter}); it != letters.end()) {
+                faults << QStringLiteral("Alt+%1 on both \"%2\" and \"%3\"").arg(letter).arg(it->second, text);
+                break;
+            }
+        }
+        letters.emplace(std::pair{scope, letter}, text);
+    }
+    if (window.windowHandle() && window.windowHandle()->title() != window.windowTitle())
+        faults << QStringLiteral("titled \"%1\", not \"%2\"").arg(window.windowHandle()->title(), window.windowTitle());
+    return faults;
 }
+
+// The catalog `name` as lupdate leaves it once brought up to date with the
+// sources, in a scratch copy: a text new in the sources comes in unfinished,
+// a text gone from them stays as vanished. Empty when lupdate fails.
+QString UpdatedCatalog(const QString& name, QString* error) {
+    QTemporaryDir scratch;
+    const QString path = scratch.filePath(QStringLiteral("catalog.ts"));
+    QFile::copy(QStringLiteral(CORVANE_SOURCE_DIR "/res/translations/%1.ts").arg(name), path);
+    QProcess lupdate;
+    lupdate.start(QStringLiteral(CORVANE_LUPDATE),
+                  {QStringLiteral(CORVANE_SOURCE_DIR "/src"), QStringLiteral(CORVANE_SOURCE_DIR "/res"),
+                   QStringLiteral("-locations"), QStringLiteral("none"), QStringLiteral("-ts"), path});
+    QFile file(path);
+    if (!lupdate.waitForFinished(60000) || lupdate.exitCode() != 0 || !file.open(QIODevice::ReadOnly)) {
+        *error = QString::fromLocal8Bit(lupdate.readAllStandardError());
+        return {};
+    }
+    return QString::fromUtf8(file.readAll());
+}
+
+// What a translation must carry over: %1-style placeholders and line breaks.
+QStringList shape(const QString& text) {
+    QStringList parts;
+    static const QRegularExpression placeholder(QStringLiteral("%L?\\d+"));
+    for (const auto& match : placeholder.globalMatch(text)) parts << match.captured();
+    parts.sort();
+    parts << QString::number(text.count(QLatin1Char('\n')));
+    return parts;
+}
+
+// Checks `window` once it is on screen and laid out: a window that grows to
+// its contents' minimum lays its children out again, so wait until its size
+// holds still.
+void expectFits(QWidget& window, const QString& what) {
+    for (int round = 0; round < 5; ++round) {
+        const QSize before = window.size();
+        QCoreApplication::processEvents();
+        if (window.size() == before && round > 0) break;
+    }
+    const QStringList faults = layoutFaults(window) + accessFaults(window);
+    EXPECT_TRUE(faults.isEmpty()) << what.toStdString() << " at " << window.width() << "x" << window.height() << ":\n  "
+                                  << faults.join(QStringLiteral("\n  ")).toStdString();
+}
+
+// Every window against loopback, where nothing answers: the windows only
+// need to run.
+const lan::LanEndpoints kLoopback{
+    .target = "127.0.0.1", .remotePort = 9, .localPort = 0, .localAddress = "127.0.0.1", .printerHost = "127.0.0.1"};
+constexpr lan::ListMode kModes[] = {lan::ListMode::Ethernet, lan::ListMode::Wlan};
+
+class LayoutFit : public testing::TestWithParam<const char*> {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(
+            configApp_.chooseLanguage(QString::fromLatin1(GetParam()), {QCoreApplication::applicationDirPath()}));
+        for (const auto mode : kModes) {
+            lan::devicesFor(mode).clearDevices();
+            lan::DiscoveredDevice device;
+            device.mode = mode;
+            lan::devicesFor(mode).appendDevice(device);
+        }
+    }
+    void TearDown() override {
+        for (const auto mode : kModes) lan::devicesFor(mode).clearDevices();
+    }
+
+    ConfigApp configApp_;
+    widgets::MessageCapture messages_;
+};
+
+// Shows `window` (modal ones as they run) and checks it.
+void expectFits(QDialog& window, const QString& what, bool modal) {
+    if (!modal) {
+        window.show();
+        return expectFits(static_cast<QWidget&>(window), what);
+    }
+    test::execWith(window, [&] {
+        expectFits(static_cast<QWidget&>(window), what);
+        window.reject();
+    });
+}
+
+TEST_P(LayoutFit, EveryWindowShowsEveryTextWhole) {
+    LauncherDialog launcher;
+    expectFits(launcher, QStringLiteral("launcher"), false);
+    for (const auto mode : kModes) {
+        const QString list = mode == lan::ListMode::Wlan ? QStringLiteral("WLAN") : QStringLiteral("Ethernet");
+        lan::DeviceListDialog devices(mode, nullptr, kLoopback);
+        expectFits(devices, list + QStringLiteral(" device list"), false);
+        lan::LanSettingsDialog settings(mode, 1, "127.0.0.1", "127.0.0.255", nullptr, kLoopback);
+        expectFits(settings, list + QStringLiteral(" settings"), true);
+        lan::SearchDialog search(mode, "127.0.0.1", "127.0.0.255", nullptr, kLoopback);
+        expectFits(search, list + QStringLiteral(" search"), false);
+        search.reject();
+    }
+    lan::LocalAddressDialog addresses(nullptr, lan::LocalAddressModel(
+                                                   [] {
+                                                       return lan::LocalAddresses{{"192.168.100.200", "enp0s31f6", {}}};
+                                                   },
+                                                   [] { return QStringLiteral("workshop-pc"); }));
+    expectFits(addresses, QStringLiteral("local address"), true);
+    lan::BssInfoDialog survey("127.0.0.1", nullptr, kLoopback);
+    survey.setStartDelay(3600 * 1000);  // the window only, no survey
+    expectFits(survey, QStringLiteral("BSS information"), false);
+    ui::SettingsSummaryDialog summary(test::SampleRecord(), link::ConfigLayout::Newer);
+    expectFits(summary, QStringLiteral("settings summary"), false);
+
+    transport::DirectLink port;
+    ui::DirectConfigOptions options;
+    options.port = &port;
+    options.serialPorts = [] { return std::vector<transport::SerialPortEntry>{}; };
+    ui::DirectConfigDialog dialog(options);
+    dialog.show();
+    for (int tab = 0; tab < dialog.tabs()->count(); ++tab) {
+        dialog.tabs()->setCurrentIndex(tab);
+        // The pages hide some controls by state; show them all at once.
+        for (QWidget* control : dialog.tabs()->widget(tab)->findChildren<QWidget*>())
+            if (!control->isWindow()) control->show();
+        expectFits(dialog, QStringLiteral("direct configuration, tab ") + dialog.tabs()->tabText(tab));
+    }
+}
+
+// Each shipped catalog holds exactly the texts of the sources, every one
+// translated, with the source's placeholders and line breaks: a text added to
+// the sources fails here until every language has it. lupdate files a text
+// under the class or the literal context it is looked up with; a namespace as
+// context means a tr() the running program resolves under another name, so
+// the text would never show translated.
+TEST_P(LayoutFit, CatalogHoldsEverySourceTextTranslated) {
+    if (GetParam() == std::string("en")) GTEST_SKIP() << "the built-in texts";
+    QString error;
+    const QString catalog = UpdatedCatalog(QString::fromLatin1(GetParam()), &error);
+    ASSERT_FALSE(catalog.isEmpty()) << "lupdate failed: " << error.toStdString();
+    static const QRegularExpression message(
+        QStringLiteral(R"(<source>(.*?)</source>.*?<translation( type="\w+")?>(.*?)</translation>)"),
+        QRegularExpression::DotMatchesEverythingOption);
+    QStringList faults;
+    int count = 0;
+    for (const auto& match : message.globalMatch(catalog)) {
+        ++count;
+        if (!match.captured(2).isEmpty() || match.captured(3).isEmpty())
+            faults << QStringLiteral("%1 (run the update_translations target): %2")
+                          .arg(match.captured(2), match.captured(1));
+        else if (shape(match.captured(3)) != shape(match.captured(1)))
+            faults << QStringLiteral("placeholders or line breaks differ: ") + match.captured(1);
+    }
+    static const QRegularExpression context(QStringLiteral("<name>(.*)</name>"));
+    for (const auto& match : context.globalMatch(catalog)) {
+        const QString last = match.captured(1).section(QStringLiteral("::"), -1);
+        if (last.isEmpty() || !last.front().isUpper()) faults << QStringLiteral("context ") + match.captured(1);
+    }
+    EXPECT_GT(count, 200);
+    EXPECT_EQ(count, catalog.count(QStringLiteral("<message>")));
+    EXPECT_TRUE(faults.isEmpty()) << faults.size() << " in " << GetParam() << ":\n  "
+                                  << faults.first(std::min<qsizetype>(faults.size(), 20)).join("\n  ").toStdString();
+}
+
+std::vector<const char*> languages() {
+    std::vector<const char*> names{"en"};
+    for (const Catalog& catalog : catalogs()) names.push_back(catalog.name);
+    return names;
+}
+
+INSTANTIATE_TEST_SUITE_P(Languages, LayoutFit, testing::ValuesIn(languages()),
+                         [](const testing::TestParamInfo<const char*>& param) { return std::string(param.param); });
 
 }  // namespace
 }  // namespace corvane::app

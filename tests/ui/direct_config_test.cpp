@@ -6,59 +6,65 @@
 #include <cerrno>
 #include <cstring>
 
-#include <QLabel>
 #include <QTimer>
+#include <QToolButton>
 
 #include "rules/summary_rows.h"
 #include "support/wait.h"
+#include "widgets/ipv4_address_edit.h"
 
 namespace corvane::test {
 namespace {
 
-using rules::Tab;
+const auto ByName = [](const auto& p) { return std::string(p.param.name); };
 
+// Secret fields stay masked until shown; POS offers the simulator's device;
+// the window says what it is connected to and shows the printer's PIN again
+// after a reconnect. The pages show the record read
+// at Connect (MAC at its offset), Save writes it with the edits, confirms,
+// and its summary numbers the rows from 1 and masks the secrets.
 TEST_F(DirectUiTest, ConnectEditSaveWritesWhatThePagesShowPlusTheEdits) {
     open();
-    connectPrinter();
-    ASSERT_EQ(messages.ids(), std::vector<int>{kPrinterConnected});
+    const std::pair<Tab, const char*> secrets[] = {
+        {Tab::System, "userPassword"}, {Tab::System, "confirmPassword"}, {Tab::Security, "wepKey"},
+        {Tab::Security, "pskKey"},     {Tab::Security, "authPassword"},  {Tab::Network, "pinCode"},
+    };
+    for (const auto& [tab, name] : secrets) {
+        auto* edit = onPage<QLineEdit>(tab, name);
+        EXPECT_EQ(edit->echoMode(), QLineEdit::Password) << name;
+        onPage<QToolButton>(tab, (std::string(name) + "Show").c_str())->toggle();
+        EXPECT_EQ(edit->echoMode(), QLineEdit::Normal) << name;
+    }
+    messages.clear();  // the empty pages refuse to be left
+
+    widget<QRadioButton>("posRadio")->click();
+    EXPECT_EQ(widget<QComboBox>("portList")->currentText(), sim.pty());
+    widget<QPushButton>("connectButton")->click();
+    auto* pin = onPage<QLineEdit>(Tab::Network, "pinCode");
+    EXPECT_EQ(pin->text(), "12345670");
+    widget<QPushButton>("disconnectButton")->click();
+    EXPECT_TRUE(pin->text().isEmpty());
+    widget<QPushButton>("connectButton")->click();
+    ASSERT_EQ(messages.ids(), (std::vector<int>{kPrinterConnected, kPrinterConnected}));
     messages.clear();
-    EXPECT_FALSE(widget<QPushButton>("connectButton")->isEnabled());
-    EXPECT_TRUE(tabs()->isEnabled());
+    EXPECT_EQ(pin->text(), "12345670");
+    EXPECT_EQ(widget<QLabel>("connectionLabel")->text().toStdString(),
+              "Connected: " + sim.pty().toStdString() + " — firmware WL2.07.3, newer layout");
+    EXPECT_FALSE(widget<QComboBox>("portList")->isEnabled());  // the link cannot change while connected
 
-    const link::PrinterConfig original = sim::BuiltinState().link.config;
+    link::PrinterConfig expected = sim::BuiltinState().link.config;
     auto* name = onPage<QLineEdit>(Tab::System, "printerName");
-    EXPECT_EQ(name->text().toStdString(), original.printerName);
     EXPECT_EQ(onPage<QLabel>(Tab::System, "macAddress")->text(), "00-11-22-AA-BB-CC");
-    EXPECT_EQ(onPage<QLabel>(Tab::System, "firmwareVersion")->text(), "WL2.07.3");
-    EXPECT_EQ(onPage<QLineEdit>(Tab::Security, "pskKey")->text().toStdString(), original.pskKey);
-    EXPECT_TRUE(onPage<QRadioButton>(Tab::Security, "wpa2Psk")->isChecked());
-
-    link::PrinterConfig expected = original;
     type(name, "Front Desk");
     expected.printerName = "Front Desk";
     type(onPage<QLineEdit>(Tab::System, "printerPort"), "9101");
     expected.printerPort = 9101;
-
-    tabs()->setCurrentIndex(static_cast<int>(Tab::Protocol));
-    auto* telnet = onPage<QComboBox>(Tab::Protocol, "telnet");
-    QTest::keyClick(telnet, Qt::Key_Down);
+    QTest::keyClick(onPage<QComboBox>(Tab::Protocol, "telnet"), Qt::Key_Down);
     expected.telnetEnabled = 1;
-    type(onPage<QLineEdit>(Tab::Protocol, "getCommunity"), "readers");
-    expected.getCommunity = "readers";
-
-    tabs()->setCurrentIndex(static_cast<int>(Tab::Network));
-    type(onPage<QLineEdit>(Tab::Network, "ssid"), "Shop-Floor");
-    expected.ssid = "Shop-Floor";
-    type(onPage<QLineEdit>(Tab::Network, "inactivityTime"), "120");
-    expected.inactivityTime = 120;
     onPage<QRadioButton>(Tab::Network, "manualRadio")->click();
     expected.ipAssignment = 0;
-    auto* address = onPage<widgets::Ipv4AddressEdit>(Tab::Network, "ipAddress");
-    ASSERT_TRUE(address->isEnabled());
-    type(address->field(3), "77");
+    type(onPage<widgets::Ipv4AddressEdit>(Tab::Network, "ipAddress")->field(3), "77");
     expected.ipAddress = 0xC0A8004D;
-
-    tabs()->setCurrentIndex(static_cast<int>(Tab::Security));
     onPage<QRadioButton>(Tab::Security, "wpaPsk")->click();
     expected.authentication = rules::code::kWpaPsk;
     type(onPage<QLineEdit>(Tab::Security, "pskKey"), "a-longer-shared-key");
@@ -66,68 +72,54 @@ TEST_F(DirectUiTest, ConnectEditSaveWritesWhatThePagesShowPlusTheEdits) {
 
     widget<QPushButton>("saveButton")->click();
     EXPECT_EQ(messages.ids(), std::vector<int>{kConfigCompletedReset});
-    ASSERT_EQ(summaries.size(), 1u);
-    const auto rows = rules::SummaryRows(expected, link::ConfigLayout::Newer);
-    ASSERT_EQ(summaries[0].size(), rows.size());
-    for (std::size_t i = 0; i < rows.size(); ++i) {
-        EXPECT_EQ(summaries[0][i][0], QString::number(i + 1));
-        EXPECT_EQ(summaries[0][i][1].toStdString(), rows[i].name);
-        EXPECT_EQ(summaries[0][i][2].toStdString(), rows[i].value) << rows[i].name;
+    // Secrets with a value are dots until shown (the WEP key has none).
+    QString masked, shown;
+    int number = 1;
+    for (const auto& row : rules::SummaryRows(expected, link::ConfigLayout::Newer)) {
+        const QString line = QString::number(number++) + '\t' + QString::fromStdString(row.name) + '\t';
+        const QString value = QString::fromStdString(row.value);
+        masked += line + (row.secret && !value.isEmpty() ? QString(8, QChar(0x2022)) : value) + '\n';
+        shown += line + value + '\n';
     }
+    EXPECT_EQ(summaries, (QStringList{masked, shown}));
     EXPECT_TRUE(linkPort.isOpen());  // the link stays up for another save
 
-    const auto state = sim.stop();
-    EXPECT_EQ(sim.configWrites(), 1);
-    EXPECT_EQ(state.link.config, expected);
-    widget<QPushButton>("quitButton")->click();
-    EXPECT_FALSE(linkPort.isOpen());
+    EXPECT_EQ(sim.stop().link.config, expected);
 }
 
-struct FailedConnect {
-    const char* name;
-    QStringList simArgs;
-    std::vector<int> messages;  // -1: the maker warning
-    QString device;             // the simulator's when empty
-};
-void PrintTo(const FailedConnect& c, std::ostream* os) { *os << c.name; }
-
-class ConnectFailureTest : public DirectUiTest, public ::testing::WithParamInterface<FailedConnect> {};
-
-TEST_P(ConnectFailureTest, ClosesThePortAndKeepsTheButtons) {
-    transport::LinkTimeouts impatient = FastTimeouts();
-    impatient.attempts = 1;  // 50 ms of silence per read
-    open(GetParam().simArgs, impatient, GetParam().device);
-    connectPrinter();
-    EXPECT_EQ(messages.ids(), GetParam().messages);
-    if (GetParam().messages.front() == -1) {
-        EXPECT_EQ(messages.messages().front().caption, "Warning");
-        EXPECT_EQ(messages.messages().front().text, "This printer don't match our company name.");
+// Each failed Connect says why, closes the port and leaves the pages shut:
+// another maker, a printer silent on its first read, no such device.
+TEST_F(DirectUiTest, FailedConnectClosesThePortAndKeepsTheButtons) {
+    const QString noDevice = QStringLiteral("/dev/corvane-no-such-lp");
+    const struct {
+        QStringList simArgs;
+        QString device;             // the simulator's when empty
+        std::vector<int> messages;  // -1: the maker warning
+        QString why;                // the first message's text
+    } cases[] = {
+        {{"--fault-maker-name", "ACME"}, {}, {-1, kUnableToOpenPort}, "This printer don't match our company name."},
+        {{"--fault-silent", "if_get"}, {}, {kConnectFailed}, {}},
+        {{}, noDevice, {kUnableToOpenPort}, "Unable to open the port.\n" + noDevice + ": " + std::strerror(ENOENT)},
+    };
+    for (const auto& c : cases) {
+        SimPrinter printer;
+        ASSERT_TRUE(printer.start(c.simArgs));
+        openOn(printer, FastTimeouts(1), c.device);
+        messages.clear();
+        connectPrinter();
+        EXPECT_EQ(messages.ids(), c.messages) << c.simArgs.join(' ').toStdString();
+        if (!c.why.isEmpty()) EXPECT_EQ(messages.messages().front().text, c.why);
+        EXPECT_FALSE(linkPort.isOpen());
+        EXPECT_TRUE(widget<QPushButton>("connectButton")->isEnabled());
+        EXPECT_FALSE(tabs()->isEnabled());
     }
-    if (!GetParam().device.isEmpty()) {
-        EXPECT_EQ(messages.messages().front().text, "Unable to open the port.\n" + GetParam().device + ": " +
-                                                        QString::fromLocal8Bit(std::strerror(ENOENT)));
-    }
-    EXPECT_FALSE(linkPort.isOpen());
-    EXPECT_TRUE(widget<QPushButton>("connectButton")->isEnabled());
-    EXPECT_FALSE(tabs()->isEnabled());
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Printers, ConnectFailureTest,
-    ::testing::Values(FailedConnect{"OtherMaker", {"--fault-maker-name", "ACME"}, {-1, kUnableToOpenPort}, {}},
-                      FailedConnect{"SilentOnRead", {"--fault-silent", "if_get"}, {kConnectFailed}, {}},
-                      FailedConnect{"NoSuchDevice", {}, {kUnableToOpenPort}, "/dev/corvane-no-such-lp"}),
-    [](const auto& p) { return std::string(p.param.name); });
 
 // What the user does: Escape, closing the window, or a button by its name.
 void perform(ui::DirectConfigDialog& d, const std::string& gesture) {
-    if (gesture == "Escape") {
-        QTest::keyClick(&d, Qt::Key_Escape);
-    } else if (gesture == "CloseWindow") {
-        d.close();
-    } else {
-        d.findChild<QPushButton*>(QString::fromStdString(gesture))->click();
-    }
+    if (gesture == "Escape") QTest::keyClick(&d, Qt::Key_Escape);
+    else if (gesture == "CloseWindow") d.close();
+    else d.findChild<QPushButton*>(QString::fromStdString(gesture))->click();
 }
 
 struct CancelledWait {
@@ -140,31 +132,23 @@ void PrintTo(const CancelledWait& c, std::ostream* os) { *os << c.name; }
 
 class CancelTest : public DirectUiTest, public ::testing::WithParamInterface<CancelledWait> {};
 
+// A wait on a silent printer ends at once on each gesture, with no message,
+// the link down and the buttons as after a failed Connect.
 TEST_P(CancelTest, EndsTheExchangeAndLeavesTheLinkDown) {
-    // A silent printer would keep each read waiting 25 s (and Connect 64 of
-    // them); the gesture comes 300 ms into the wait.
-    transport::LinkTimeouts patient = FastTimeouts();
-    patient.attempts = 500;
-    open({"--fault-silent", GetParam().survey ? "bss_req" : "all"}, patient);
-    if (GetParam().survey) {
-        connectPrinter();
-        ASSERT_EQ(messages.ids(), std::vector<int>{kPrinterConnected});
-        messages.clear();
-    }
+    // Each read would wait 25 s (and Connect 64 of them); the gesture comes
+    // 300 ms into the wait.
+    open({"--fault-silent", GetParam().survey ? "bss_req" : "all"}, FastTimeouts(500));
+    if (GetParam().survey) connectPrinter();
+    messages.clear();
     QString shown;
     QTimer::singleShot(300ms, dialog.get(), [&] {
         shown = widget<QLabel>("activityLabel")->text();
         EXPECT_TRUE(widget<QPushButton>("cancelButton")->isVisible());
-        EXPECT_FALSE(widget<QPushButton>("connectButton")->isEnabled());
         perform(*dialog, GetParam().gesture);
     });
     const auto start = std::chrono::steady_clock::now();
-    if (GetParam().survey) {
-        tabs()->setCurrentIndex(static_cast<int>(Tab::Bss));
-        onPage<QPushButton>(Tab::Bss, "getBssButton")->click();
-    } else {
-        connectPrinter();
-    }
+    if (GetParam().survey) onPage<QPushButton>(Tab::Bss, "getBssButton")->click();
+    else connectPrinter();
     EXPECT_LT(std::chrono::steady_clock::now() - start, 10s);
     EXPECT_TRUE(shown.startsWith(GetParam().survey ? "Surveying the access points" : "Checking the printer… attempt "))
         << shown.toStdString();
@@ -172,10 +156,7 @@ TEST_P(CancelTest, EndsTheExchangeAndLeavesTheLinkDown) {
     EXPECT_TRUE(messages.ids().empty());
     EXPECT_FALSE(linkPort.isOpen());
     EXPECT_EQ(dialog->isVisible(), GetParam().windowStays);
-    // As after a failed Connect.
     EXPECT_TRUE(widget<QPushButton>("connectButton")->isEnabled());
-    EXPECT_FALSE(widget<QPushButton>("disconnectButton")->isEnabled());
-    EXPECT_FALSE(tabs()->isEnabled());
     EXPECT_FALSE(widget<QPushButton>("cancelButton")->isVisible());
 }
 
@@ -185,84 +166,34 @@ INSTANTIATE_TEST_SUITE_P(Gestures, CancelTest,
                                            CancelledWait{"Quit", "quitButton", false, false},
                                            CancelledWait{"CloseWindow", "CloseWindow", false, false},
                                            CancelledWait{"SurveyCancelButton", "cancelButton", true, true}),
-                         [](const auto& p) { return std::string(p.param.name); });
-
-// The window opens on the serial ports, POS offers the simulator's device;
-// the window says what it is connected to, shows the printer's PIN again
-// after a reconnect, and grows with its frame.
-TEST_F(DirectUiTest, ShowsTheConnectionAndGrowsWithTheWindow) {
-    open();
-    EXPECT_TRUE(widget<QRadioButton>("serialRadio")->isChecked());
-    EXPECT_EQ(widget<QComboBox>("portList")->currentText(), "ttyS9");
-    EXPECT_FALSE(widget<QPushButton>("saveButton")->isEnabled());
-    EXPECT_FALSE(tabs()->isEnabled());
-    // "&&" shows one ampersand rather than marking a shortcut.
-    EXPECT_EQ(tabs()->tabText(0), "System && Information");
-    auto* state = widget<QLabel>("connectionLabel");
-    EXPECT_EQ(state->text(), "Not connected");
-    widget<QRadioButton>("posRadio")->click();
-    EXPECT_TRUE(widget<QRadioButton>("usbRadio")->isChecked());
-    EXPECT_EQ(widget<QComboBox>("portList")->currentText(), sim.pty());
-    widget<QPushButton>("connectButton")->click();
-    EXPECT_EQ(state->text().toStdString(),
-              "Connected: " + sim.pty().toStdString() + " — firmware WL2.07.3, newer layout");
-    auto* pin = onPage<QLineEdit>(Tab::Network, "pinCode");
-    EXPECT_TRUE(onPage<QRadioButton>(Tab::Network, "wifiDirectRadio")->isEnabled());
-    EXPECT_EQ(pin->text(), "12345670");
-    widget<QPushButton>("disconnectButton")->click();
-    EXPECT_EQ(state->text(), "Not connected");
-    EXPECT_TRUE(pin->text().isEmpty());
-    widget<QPushButton>("connectButton")->click();
-    EXPECT_EQ(pin->text(), "12345670");
-
-    EXPECT_TRUE(dialog->isSizeGripEnabled());
-    const QSize tabs = this->tabs()->size();
-    dialog->resize(dialog->size() + QSize(120, 90));
-    pumpEvents(20);
-    EXPECT_GT(this->tabs()->width(), tabs.width());
-    EXPECT_GT(this->tabs()->height(), tabs.height());
-}
+                         ByName);
 
 struct DroppedEdits {
     const char* name;
     const char* gesture;
     widgets::EditsChoice answer;
     bool saved;   // the edit reached the printer
-    bool goesOn;  // the gesture went ahead (link down, or window closed)
+    bool goesOn;  // the gesture went ahead: link down, window closed
 };
 void PrintTo(const DroppedEdits& c, std::ostream* os) { *os << c.name; }
 
 class DroppedEditsTest : public DirectUiTest, public ::testing::WithParamInterface<DroppedEdits> {};
 
-// Edits since Connect are asked about before they are lost; an edit taken
-// back is none.
+// Edits since Connect are asked about before they are lost.
 TEST_P(DroppedEditsTest, AreAskedAboutFirst) {
     open();
     connectPrinter();
     auto* name = onPage<QLineEdit>(Tab::System, "printerName");
-    const QString original = name->text();
-    type(name, "Back office");
-    type(name, original);
-    EXPECT_FALSE(dialog->hasUnsavedEdits());
     type(name, "Back office");
     messages.clear();
     messages.setAnswer(GetParam().answer);
 
     perform(*dialog, GetParam().gesture);
     ASSERT_FALSE(messages.messages().empty());
-    EXPECT_TRUE(messages.messages()[0].question);
     EXPECT_EQ(messages.messages()[0].text, "Discard the changes made since Connect?");
-    const bool linkUp = linkPort.isOpen();
-    const bool windowShown = dialog->isVisible();
-    const auto printer = sim.stop();
-    EXPECT_EQ(printer.link.config.printerName == "Back office", GetParam().saved);
-    EXPECT_EQ(!linkUp, GetParam().goesOn);
-    if (GetParam().goesOn && std::string_view(GetParam().name) != "Disconnect") {
-        EXPECT_FALSE(windowShown);
-    }
-    if (!GetParam().goesOn) {
-        EXPECT_EQ(name->text(), "Back office");
-    }
+    EXPECT_EQ(linkPort.isOpen(), !GetParam().goesOn);
+    EXPECT_EQ(dialog->isVisible(), !GetParam().goesOn);
+    EXPECT_EQ(sim.stop().link.config.printerName == "Back office", GetParam().saved);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -271,84 +202,41 @@ INSTANTIATE_TEST_SUITE_P(
                       DroppedEdits{"Quit", "quitButton", widgets::EditsChoice::Discard, false, true},
                       DroppedEdits{"Escape", "Escape", widgets::EditsChoice::Save, true, true},
                       DroppedEdits{"CloseWindow", "CloseWindow", widgets::EditsChoice::Cancel, false, false}),
-    [](const auto& p) { return std::string(p.param.name); });
+    ByName);
 
-// Typed one character at a time, as a keyboard layout with these letters would.
-void typeEach(QLineEdit* edit, const QString& text) {
-    for (const QChar c : text) QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, QString(c), Qt::NoModifier);
-}
-
-// The keyboard turns pages; numbers complain once per edit; a page with a
-// bad value keeps the focus on it and Save sends nothing; edits stop at
-// their fields' bytes; the link cannot change while connected.
-TEST_F(DirectUiTest, EditsStopAtTheirFieldsBadValuesKeepThePageAndTheLinkStaysFixed) {
+// A bad number complains when its page is left, not while typed; the page
+// keeps the page and the focus and Save sends nothing; typing stops at the
+// field's bytes.
+TEST_F(DirectUiTest, EditsStopAtTheirFieldsAndBadValuesKeepThePage) {
     open();
     dialog->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
     connectPrinter();
     messages.clear();
-    for (const char* radio : {"posRadio", "otherTypeRadio", "serialRadio", "usbRadio"})
-        EXPECT_FALSE(widget<QRadioButton>(radio)->isEnabled()) << radio;
-    EXPECT_FALSE(widget<QComboBox>("portList")->isEnabled());
-    // The port list names its device in full.
-    EXPECT_EQ(widget<QComboBox>("portList")->toolTip(), sim.pty());
 
     auto* port = onPage<QLineEdit>(Tab::System, "printerPort");
     port->setFocus();
-    QTest::keyClick(port, Qt::Key_Tab, Qt::ControlModifier);
-    EXPECT_EQ(tabs()->currentIndex(), static_cast<int>(Tab::Protocol));
-    QTest::keyClick(widget<QPushButton>("saveButton"), Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
-    EXPECT_EQ(tabs()->currentIndex(), static_cast<int>(Tab::System));
-
-    // Each digit past the limit is corrected at once; the message comes when
-    // the edit ends, once.
-    port->setFocus();
-    type(port, QStringLiteral("99999"));
-    QTest::keyClicks(port, QStringLiteral("99"));
-    EXPECT_TRUE(messages.ids().empty());
-    EXPECT_LE(port->text().toInt(), 32767);
-    QTest::keyClick(port, Qt::Key_Return);
-    EXPECT_EQ(messages.ids(), std::vector<int>{kPortOutOfRange});
-    messages.clear();
-
     type(port, "80");
+    EXPECT_TRUE(messages.ids().empty());  // not while typing
     tabs()->setCurrentIndex(static_cast<int>(Tab::Protocol));
     EXPECT_EQ(messages.ids(), std::vector<int>{kPortNumberIncorrect});
-    EXPECT_EQ(tabs()->currentIndex(), static_cast<int>(Tab::System));
     EXPECT_EQ(tabs()->currentWidget(), tabs()->page(static_cast<int>(Tab::System)));
     EXPECT_EQ(QApplication::focusWidget(), port);
     widget<QPushButton>("saveButton")->click();
     EXPECT_EQ(messages.ids(), (std::vector<int>{kPortNumberIncorrect, kPortNumberIncorrect}));
-    EXPECT_TRUE(summaries.empty());
-    type(port, "9100");
-    messages.clear();
-
-    // "9100" deleted key by key: the port field is empty, nothing is sent.
-    port->setFocus();
-    port->end(false);
-    for (int i = 0; i < 4; ++i) QTest::keyClick(port, Qt::Key_Backspace);
-    widget<QPushButton>("saveButton")->click();
-    EXPECT_EQ(messages.ids(), std::vector<int>{kPortOutOfRange});
-    EXPECT_EQ(QApplication::focusWidget(), port);
     type(port, "9100");
 
+    // Typed one character at a time, as a keyboard layout with "€" would:
+    // three bytes each, 21 fit.
     auto* name = onPage<QLineEdit>(Tab::System, "printerName");
     name->clear();
-    typeEach(name, QString(30, QChar(0x20AC)));  // "€", three bytes each
+    for (int i = 0; i < 30; ++i)
+        QTest::sendKeyEvent(QTest::Click, name, Qt::Key_unknown, QString(QChar(0x20AC)), Qt::NoModifier);
     EXPECT_EQ(name->text(), QString(21, QChar(0x20AC)));
-    tabs()->setCurrentIndex(static_cast<int>(Tab::Network));
-    auto* ssid = onPage<QLineEdit>(Tab::Network, "ssid");
-    ssid->clear();
-    typeEach(ssid, QString(33, QChar(0xE9)));  // "é", two bytes each
-    EXPECT_EQ(ssid->text(), QString(16, QChar(0xE9)));
     widget<QPushButton>("saveButton")->click();
-    EXPECT_EQ(messages.ids(), (std::vector<int>{kPortOutOfRange, kConfigCompletedReset}));
-
-    const auto state = sim.stop();
+    EXPECT_EQ(messages.ids().back(), kConfigCompletedReset);
+    EXPECT_EQ(sim.stop().link.config.printerName, name->text().toStdString());
     EXPECT_EQ(sim.configWrites(), 1);
-    EXPECT_EQ(state.link.config.printerName, name->text().toStdString());
-    EXPECT_EQ(state.link.config.ssid, ssid->text().toStdString());
-    EXPECT_EQ(state.link.config.printerPort, 9100);
 }
 
 }  // namespace

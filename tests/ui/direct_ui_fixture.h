@@ -7,31 +7,29 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QJsonObject>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTableWidget>
 #include <QTest>
 
 #include <map>
-#include <memory>
 
 #include "sim_json.h"
-#include "sim_state.h"
 #include "support/sim_process.h"
-#include "transport/direct_link.h"
 #include "ui/config_tab_ctrl.h"
 #include "ui/direct_config_dialog.h"
 #include "ui/secrets_dialog.h"
 #include "ui/settings_summary_dialog.h"
-#include "widgets/ipv4_address_edit.h"
 #include "widgets/messages.h"
 
 namespace corvane::test {
 
 using namespace std::chrono_literals;
+using rules::Tab;
 
 // The simulator program with a pty and a state dump, read back as a state
 // plus what loading a state leaves out: the count of configurations written
@@ -55,23 +53,10 @@ private:
     QJsonObject dumped_;
 };
 
-// Silence after 150 ms, replies end after 30 ms without a byte.
-inline transport::LinkTimeouts FastTimeouts() {
-    transport::LinkTimeouts t;
-    t.pollInterval = 10ms;
-    t.pollsPerAttempt = 5;
-    t.attempts = 3;
-    t.replyGap = 30ms;
-    t.slice = 10ms;
-    return t;
-}
-
-inline link::ExchangeLimits FastLimits() {
-    link::ExchangeLimits l;
-    l.vendorSettle = 20ms;
-    l.vendorAfterName = 5ms;
-    l.certificateChunkPause = 5ms;
-    return l;
+// Silence after 150 ms (10 ms polls, 5 per attempt, `attempts` of them),
+// replies end after 30 ms without a byte.
+inline transport::LinkTimeouts FastTimeouts(int attempts = 3) {
+    return {.pollInterval = 10ms, .pollsPerAttempt = 5, .attempts = attempts, .replyGap = 30ms, .slice = 10ms};
 }
 
 class DirectUiTest : public ::testing::Test {
@@ -79,13 +64,12 @@ protected:
     void SetUp() override {
         ui::setModalRunner([this](QDialog& shown) {
             if (auto* summary = qobject_cast<ui::SettingsSummaryDialog*>(&shown)) {
-                // What was written, secrets included.
-                summary->findChild<QCheckBox*>(QStringLiteral("showSecrets"))->setChecked(true);
-                std::vector<std::array<QString, 3>> rows;
-                for (int r = 0; r < summary->list()->rowCount(); ++r)
-                    rows.push_back({summary->list()->item(r, 0)->text(), summary->list()->item(r, 1)->text(),
-                                    summary->list()->item(r, 2)->text()});
-                summaries.push_back(rows);
+                // What it shows as Copy puts it on the clipboard: secrets masked, then shown.
+                for (const bool showSecrets : {false, true}) {
+                    summary->findChild<QCheckBox*>(QStringLiteral("showSecrets"))->setChecked(showSecrets);
+                    summary->findChild<QPushButton*>(QStringLiteral("copyButton"))->click();
+                    summaries << QApplication::clipboard()->text();
+                }
             }
             if (auto* ask = qobject_cast<ui::SecretsDialog*>(&shown)) {
                 for (const auto& [field, text] : secretsToEnter) {
@@ -117,7 +101,7 @@ protected:
         ui::DirectConfigOptions options;
         options.port = &linkPort;
         options.timeouts = timeouts;
-        options.limits = FastLimits();
+        options.limits = {.vendorSettle = 20ms, .vendorAfterName = 5ms, .certificateChunkPause = 5ms};
         options.linkDevice = device.isEmpty() ? printer.pty() : device;
         options.chooseProfileFile = [this](QWidget*, bool) { return profileFile; };
         options.serialPorts = [] { return std::vector<transport::SerialPortEntry>{{"ttyS9", "/dev/ttyS9"}}; };
@@ -137,8 +121,10 @@ protected:
         EXPECT_NE(w, nullptr) << name;
         return w;
     }
+    // A control of one page; turns to that page first.
     template <typename W>
-    W* onPage(rules::Tab tab, const char* name) const {
+    W* onPage(Tab tab, const char* name) const {
+        tabs()->setCurrentIndex(static_cast<int>(tab));
         auto* w = tabs()->page(static_cast<int>(tab))->findChild<W*>(QString::fromLatin1(name));
         EXPECT_NE(w, nullptr) << name;
         return w;
@@ -146,8 +132,7 @@ protected:
     // Replaces an edit's text as a user would.
     static void type(QLineEdit* edit, const QString& text) {
         edit->selectAll();
-        if (text.isEmpty()) QTest::keyClick(edit, Qt::Key_Delete);
-        else QTest::keyClicks(edit, text);
+        QTest::keyClicks(edit, text);
     }
     ui::ConfigTabCtrl* tabs() const { return dialog->tabs(); }
 
@@ -155,7 +140,7 @@ protected:
     transport::DirectLink linkPort;
     widgets::MessageCapture messages;
     std::unique_ptr<ui::DirectConfigDialog> dialog;
-    std::vector<std::vector<std::array<QString, 3>>> summaries;
+    QStringList summaries;  // of each summary shown: its rows masked, then shown
     QStringList chosenFiles;
     QString profileFile;
     // What a secrets prompt is answered with, and the fields it asked for.
