@@ -108,7 +108,9 @@ TEST_F(DirectUiTest, FailedConnectClosesThePortAndKeepsTheButtons) {
         messages.clear();
         connectPrinter();
         EXPECT_EQ(messages.ids(), c.messages) << c.simArgs.join(' ').toStdString();
-        if (!c.why.isEmpty()) EXPECT_EQ(messages.messages().front().text, c.why);
+        if (!c.why.isEmpty()) {
+            EXPECT_EQ(messages.messages().front().text, c.why);
+        }
         EXPECT_FALSE(linkPort.isOpen());
         EXPECT_TRUE(widget<QPushButton>("connectButton")->isEnabled());
         EXPECT_FALSE(tabs()->isEnabled());
@@ -204,9 +206,9 @@ INSTANTIATE_TEST_SUITE_P(
                       DroppedEdits{"CloseWindow", "CloseWindow", widgets::EditsChoice::Cancel, false, false}),
     ByName);
 
-// A bad number complains when its page is left, not while typed; the page
-// keeps the page and the focus and Save sends nothing; typing stops at the
-// field's bytes.
+// The keyboard turns pages; a bad number complains when its page is left,
+// not while typed; the page keeps the page and the focus and Save sends
+// nothing; typing stops at the field's bytes.
 TEST_F(DirectUiTest, EditsStopAtTheirFieldsAndBadValuesKeepThePage) {
     open();
     dialog->activateWindow();
@@ -214,7 +216,14 @@ TEST_F(DirectUiTest, EditsStopAtTheirFieldsAndBadValuesKeepThePage) {
     connectPrinter();
     messages.clear();
 
+    // Ctrl+Tab and Ctrl+Shift+Tab turn the pages from a field or a button.
     auto* port = onPage<QLineEdit>(Tab::System, "printerPort");
+    port->setFocus();
+    QTest::keyClick(port, Qt::Key_Tab, Qt::ControlModifier);
+    EXPECT_EQ(tabs()->currentIndex(), static_cast<int>(Tab::Protocol));
+    QTest::keyClick(widget<QPushButton>("saveButton"), Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(tabs()->currentIndex(), static_cast<int>(Tab::System));
+
     port->setFocus();
     type(port, "80");
     EXPECT_TRUE(messages.ids().empty());  // not while typing
