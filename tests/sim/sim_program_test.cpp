@@ -28,15 +28,4 @@ TEST(SimProgram, ListensOnLoopbackMakesItsPtyLinkAndDumpsItsState) {
     EXPECT_EQ(state["link"]["config"]["printerName"].toString(), "ZEPHRAN-TP80W");
 }
 
-// A test that asks for a fault the simulator does not know must not run
-// against a simulator without it.
-TEST(SimProgram, BadOptionsAreRefused) {
-    for (const QStringList& args : {QStringList{"--ethernet-port", "70000"}, QStringList{"--fault-silent", "fetch"}}) {
-        QProcess p;
-        p.start(CORVANE_SIM_BINARY, args);
-        ASSERT_TRUE(p.waitForFinished(5000));
-        EXPECT_NE(p.exitCode(), 0) << args.join(' ').toStdString();
-    }
-}
-
 }  // namespace

