@@ -46,8 +46,9 @@ void RunLinkCases(const std::vector<LinkCase>& cases) {
     }
 }
 
-// The newer layout is read back in full by the write's summary below.
-TEST(CliLink, ReadGivesEveryFieldUnderItsNameInBothLayouts) {
+// A record of the older layout read field by field under its names (the newer
+// layout is read back in full by the write's summary below).
+TEST(CliLink, ReadGivesEveryFieldOfTheOlderLayoutUnderItsName) {
     Sim older;
     ASSERT_TRUE(older.start({"--no-lan", "--layout", "older"}));
     const CliRun read = RunCli({"link", "read", "--json", "--device", older.pty()});
@@ -58,6 +59,8 @@ TEST(CliLink, ReadGivesEveryFieldUnderItsNameInBothLayouts) {
     EXPECT_EQ(read.json()["system"]["macAddress"].toString().size(), 17);
 }
 
+// A write changes the named fields only, with the record encoded and decoded
+// whole; a bad file or a value the rules refuse sends nothing.
 TEST(CliLink, WriteSendsOnlyTheNamedFieldsAndRefusesBadFiles) {
     Sim sim;
     ASSERT_TRUE(sim.start({"--no-lan"}));
@@ -124,6 +127,7 @@ TEST(CliLink, PrinterTextsAreEscapedForPeopleAndExactInJson) {
     EXPECT_TRUE(info.out.contains(R"(WL\x1b[2J)")) << info.out.toStdString();
 }
 
+// Each failure class of the link reaches the user with its own message.
 TEST(CliLink, OneCaseOfEachLinkFailure) {
     Sim files;
     const QString name = WriteFile(files, "name.json", R"({"config": {"printerName": "X"}})");

@@ -19,6 +19,8 @@ namespace {
 
 using namespace corvane::clitest;
 
+// Commands, options and values the program does not take: exit code 2, a
+// message, nothing on stdout.
 TEST(CliUsage, BadCommandLinesAreRefused) {
     const QStringList cases[] = {
         {},
@@ -42,6 +44,7 @@ TEST(CliUsage, BadCommandLinesAreRefused) {
     }
 }
 
+// The endpoint overrides the tests and technicians rely on are documented.
 TEST(CliUsage, HelpNamesTheOverridesAndPortsListsWhatThereIs) {
     const CliRun help = RunCli({"--help"});
     EXPECT_EQ(help.code, 0);

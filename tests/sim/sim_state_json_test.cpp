@@ -10,6 +10,7 @@
 namespace corvane::sim {
 namespace {
 
+// Faults and a layout changed from the built-in state survive dump and load.
 TEST(SimStateJson, DumpLoadsBackToTheSameState) {
     auto state = BuiltinState();
     state.link.layout = link::ConfigLayout::Older;
@@ -25,6 +26,8 @@ TEST(SimStateJson, DumpLoadsBackToTheSameState) {
     EXPECT_NE(DumpState(loaded), DumpState(BuiltinState()));  // the changes were written and read
 }
 
+// A test's own printer list replaces the built-in one; a value of the wrong
+// form, range or kind fails the load with a message.
 TEST(SimStateJson, APrinterListReplacesTheBuiltInOneAndMalformedValuesAreRefused) {
     SimState state = BuiltinState();
     QString error;
