@@ -1,14 +1,8 @@
 // Running the corvane program and the printer simulator side by side.
 #pragma once
 
-#include <QByteArray>
 #include <QJsonArray>
 #include <QJsonDocument>
-#include <QJsonObject>
-#include <QProcess>
-#include <QProcessEnvironment>
-#include <QString>
-#include <QStringList>
 
 #include <memory>
 #include <vector>
@@ -32,62 +26,47 @@ struct CliRun {
     QString out;
     QString err;
 
-    QJsonValue json() const {
-        const auto document = QJsonDocument::fromJson(out.toUtf8());
-        return document.isArray() ? QJsonValue(document.array()) : QJsonValue(document.object());
-    }
+    QJsonValue json() const { return QJsonValue::fromVariant(QJsonDocument::fromJson(out.toUtf8()).toVariant()); }
 };
 
-// A safety net: should a test ever forget its overrides, LAN requests still
-// go to loopback rather than to a broadcast address.
-inline QProcessEnvironment LoopbackEnvironment() {
+// Should a test ever forget its overrides, LAN requests still go to loopback
+// rather than to a broadcast address.
+inline void StartCli(QProcess& process, const QStringList& args) {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert("CORVANE_TARGET", "127.0.0.1");
     environment.insert("CORVANE_LOCAL_PORT", "0");
-    return environment;
-}
-
-inline void StartCli(QProcess& process, const QStringList& args) {
-    process.setProcessEnvironment(LoopbackEnvironment());
+    process.setProcessEnvironment(environment);
     process.start(CORVANE_CLI_BINARY, args);
 }
 
-inline CliRun Finish(QProcess& process, int timeoutMs) {
-    CliRun run;
+inline CliRun Finish(QProcess& process, int timeoutMs = 30000) {
     if (!process.waitForFinished(timeoutMs)) {
         process.kill();
         process.waitForFinished(3000);
-        run.err = "timed out";
-        return run;
+        return {-1, {}, "timed out"};
     }
-    run.code = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    run.out = QString::fromUtf8(process.readAllStandardOutput());
-    run.err = QString::fromUtf8(process.readAllStandardError());
-    return run;
-}
-
-inline CliRun RunCli(const QStringList& args, int timeoutMs = 30000) {
-    QProcess process;
-    StartCli(process, args);
-    return Finish(process, timeoutMs);
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+            QString::fromUtf8(process.readAllStandardOutput()), QString::fromUtf8(process.readAllStandardError())};
 }
 
 // Runs the command lines side by side and gives their results in order:
 // commands that spend their time waiting for a printer need not wait for
 // each other.
-inline std::vector<CliRun> RunCliTogether(const std::vector<QStringList>& commands, int timeoutMs = 30000) {
+inline std::vector<CliRun> RunCliTogether(const std::vector<QStringList>& commands) {
     std::vector<std::unique_ptr<QProcess>> processes;
     for (const QStringList& args : commands) {
         processes.push_back(std::make_unique<QProcess>());
         StartCli(*processes.back(), args);
     }
     std::vector<CliRun> runs;
-    for (auto& process : processes) runs.push_back(Finish(*process, timeoutMs));
+    for (auto& process : processes) runs.push_back(Finish(*process));
     return runs;
 }
 
-inline QString Describe(const CliRun& run) {
-    return QStringLiteral("exit %1\nstdout:\n%2\nstderr:\n%3").arg(run.code).arg(run.out, run.err);
+inline CliRun RunCli(const QStringList& args) { return RunCliTogether({args}).front(); }
+
+inline std::string Describe(const CliRun& run) {
+    return QStringLiteral("exit %1\nstdout:\n%2\nstderr:\n%3").arg(run.code).arg(run.out, run.err).toStdString();
 }
 
 }  // namespace corvane::clitest

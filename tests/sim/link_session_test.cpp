@@ -1,10 +1,8 @@
 // The direct-link printer answers the tool's exact byte sequences, whatever
-// pieces they arrive in, and each fault switch changes just what it names.
+// pieces they arrive in, and judges what it is sent as strictly as a printer.
 #include <gtest/gtest.h>
 
-#include "bss.h"
 #include "exchange/printer_replies.h"
-#include "link/printer_config.h"
 #include "link_session.h"
 
 namespace corvane::sim {
@@ -13,20 +11,14 @@ namespace {
 using namespace corvane::link;
 using namespace corvane::link::testing;
 
-Bytes Mode(std::uint8_t mode) {
-    const auto m = ModeCommand(mode);
-    return {m.begin(), m.end()};
-}
-
-Bytes Frame(const Bytes& message) { return EncodeFrame(message); }
-Bytes TagFrame(std::string_view tag) { return Frame(BuildTagOnlyMessage(tag)); }
+Bytes TagFrame(std::string_view tag) { return EncodeFrame(BuildTagOnlyMessage(tag)); }
 
 Bytes CertChunk(std::string_view tag, std::uint32_t offset, const Bytes& data) {
     Bytes content = ToBytes(tag);
     for (const auto v : {offset, static_cast<std::uint32_t>(data.size())})
         for (int i = 0; i < 4; ++i) content.push_back(static_cast<std::uint8_t>(v >> (8 * i)));
     content.insert(content.end(), data.begin(), data.end());
-    return Frame(AppendCrc32(content));
+    return EncodeFrame(AppendCrc32(content));
 }
 
 struct LinkPrinterSession : ::testing::Test {
@@ -42,18 +34,19 @@ struct LinkPrinterSession : ::testing::Test {
         }
         return all;
     }
-    std::vector<Outgoing> Send(const Bytes& bytes) { return session.feed(bytes); }
+    std::vector<Outgoing> Send(ByteSpan bytes) { return session.feed(bytes); }
     Bytes Only(const std::vector<Outgoing>& out) {
         EXPECT_EQ(out.size(), 1u);
         return out.empty() ? Bytes{} : out[0].data;
     }
     // ModeCommand 7F then one request frame: the answer to the frame.
     Bytes Ask(const Bytes& frame) {
-        EXPECT_EQ(Only(Send(Mode(kModeConfig))), (Bytes{0x1F, 0x57, 0x4D, 0x7F}));
+        EXPECT_EQ(Only(Send(ModeCommand(kModeConfig))), (Bytes{0x1F, 0x57, 0x4D, 0x7F}));
         return Only(Send(frame));
     }
 };
 
+// The status byte some printers send first: the tool's maker check must cope.
 TEST_F(LinkPrinterSession, MakerCheckAnswersAfterOptionalStatusByte) {
     const Bytes check{0x1D, 0x61, 0x00, 0x1D, 0x49, 0x42};
     EXPECT_EQ(Only(SendTrickled(check)), (Bytes{0x5F, 'Z', 'E', 'P', 'H', 'R', 'A', 'N', 0x00}));
@@ -64,113 +57,51 @@ TEST_F(LinkPrinterSession, MakerCheckAnswersAfterOptionalStatusByte) {
     EXPECT_EQ(out[1].data.front(), 0x5F);
 }
 
-// Reading, writing and surveying over the link are proven end to end under
-// tests/cli and tests/ui; here what only the simulator decides.
-TEST_F(LinkPrinterSession, RecordOfTheOtherLayoutOrWithABrokenChecksumIsRefused) {
-    auto config = state.link.config;
-    config.ssid = "NewNetwork";
-    for (auto message :
-         {BuildIfSetMessage(config, ConfigLayout::Older), BuildIfSetMessage(config, ConfigLayout::Newer)}) {
-        if (message.size() == 636) message[100] ^= 1;
-        EXPECT_FALSE(VerifyIfMessage(DecodeFrameText(Ask(Frame(message))), tag::kIfSuc));
-    }
-    EXPECT_EQ(state.link.configWrites, 0);
-    EXPECT_NE(state.link.config, config);
-}
-
-TEST_F(LinkPrinterSession, FramesNeedTheirOwnModeCommandAndNoiseIsSkipped) {
+// A tool that skips the mode command before a request must fail here as it
+// would against a printer.
+TEST_F(LinkPrinterSession, FramesNeedTheirOwnModeCommand) {
     EXPECT_TRUE(Send(TagFrame(tag::kSysReq)).empty());
     EXPECT_EQ(Ask(TagFrame(tag::kSysReq)).size(), 152u);
     EXPECT_TRUE(Send(TagFrame(tag::kSysReq)).empty());  // the mode command was used up
-    Bytes noisy{0x00, 0x42, 0x1F, 0x00};
-    const auto mode = Mode(kModeConfig);
-    noisy.insert(noisy.end(), mode.begin(), mode.end());
-    EXPECT_EQ(Only(Send(noisy)).size(), 4u);
-    EXPECT_FALSE(session.takeNotes().empty());
 }
 
+// Chunks of 500 bytes at their offsets, each with its CRC; the file is kept
+// only once the last one arrived.
 TEST_F(LinkPrinterSession, CertificateOf1200BytesIsTakenAs500500200) {
     Bytes file(1200);
     for (std::size_t i = 0; i < file.size(); ++i) file[i] = static_cast<std::uint8_t>(i * 7);
-    EXPECT_EQ(Only(Send(Mode(0x82))), Reply("STRT"));
-    const Bytes part0(file.begin(), file.begin() + 500), part1(file.begin() + 500, file.begin() + 1000),
-        part2(file.begin() + 1000, file.end());
-    EXPECT_EQ(Only(SendTrickled(CertChunk(tag::kFwCert, 0, part0))), Reply(tag::kIfSuc));
+    const auto part = [&](std::size_t from, std::size_t to) { return Bytes(file.begin() + from, file.begin() + to); };
+    EXPECT_EQ(Only(Send(ModeCommand(0x82))), Reply("STRT"));
+    EXPECT_EQ(Only(SendTrickled(CertChunk(tag::kFwCert, 0, part(0, 500)))), Reply(tag::kIfSuc));
     // A chunk that skips ahead, or whose CRC is wrong, is refused and not stored.
-    EXPECT_NE(Only(Send(CertChunk(tag::kFwCert, 600, part1))), Reply(tag::kIfSuc));
-    const auto part1Chunk = CertChunk(tag::kFwCert, 500, part1);
-    const auto broken = Corrupted(part1Chunk, part1Chunk.size() - 2);
-    EXPECT_NE(Only(Send(broken)), Reply(tag::kIfSuc));
-    EXPECT_EQ(Only(Send(CertChunk(tag::kFwCert, 500, part1))), Reply(tag::kIfSuc));
+    const auto second = CertChunk(tag::kFwCert, 500, part(500, 1000));
+    EXPECT_NE(Only(Send(CertChunk(tag::kFwCert, 600, part(500, 1000)))), Reply(tag::kIfSuc));
+    EXPECT_NE(Only(Send(Corrupted(second, second.size() - 2))), Reply(tag::kIfSuc));
+    EXPECT_EQ(Only(Send(second)), Reply(tag::kIfSuc));
     EXPECT_TRUE(state.link.certificates.empty());
-    EXPECT_EQ(Only(Send(CertChunk(tag::kCertEnd, 1000, part2))), Reply(tag::kIfSuc));
+    EXPECT_EQ(Only(Send(CertChunk(tag::kCertEnd, 1000, part(1000, 1200)))), Reply(tag::kIfSuc));
     EXPECT_EQ(state.link.certificates.at(2), file);
 }
 
-// One fault switch each: what the tool receives for a request. The switches
-// behind the tool's failure classes (maker name, silence, checksum, 7E, STRT,
-// chunk refusals) are proven end to end under tests/cli and tests/ui.
-struct FaultCase {
-    const char* name;
-    void (*set)(LinkPrinter&);
-    void (*check)(LinkPrinterSession&);
-};
+// The switches other tests rely on: a reply cut short (tests/robustness) and
+// replies in pieces (tests/cli). The switches behind the tool's failure
+// classes are proven by the tool's failures under tests/cli and tests/ui.
+TEST_F(LinkPrinterSession, TruncatedAndPiecewiseRepliesAreWhatTheySay) {
+    state.link.faults.truncate.add(MessageKind::IfGet);
+    EXPECT_EQ(Ask(TagFrame(tag::kIfGet)).size(), 638u);
 
-const FaultCase kFaultCases[] = {
-    {"maker without marker", [](LinkPrinter& p) { p.makerMissing = true; },
-     [](LinkPrinterSession& f) {
-         EXPECT_EQ(f.Only(f.Send({0x1D, 0x49, 0x42})).front(), 'Z');
-     }},
-    {"delay",
-     [](LinkPrinter& p) {
-         p.faults.delayMs = 250;
-         p.faults.delayOn = *KindSet::parse("sys_req");
-     },
-     [](LinkPrinterSession& f) {
-         EXPECT_EQ(f.Send(Mode(kModeConfig)).at(0).delayMs, 0);
-         EXPECT_EQ(f.Send(TagFrame(tag::kSysReq)).at(0).delayMs, 250);
-     }},
-    {"upper-case hex", [](LinkPrinter& p) { p.faults.upperHex.add(MessageKind::IfGet); },
-     [](LinkPrinterSession& f) {
-         const auto reply = f.Ask(TagFrame(tag::kIfGet));
-         EXPECT_EQ(reply.size(), 1276u);
-         EXPECT_NE(std::find(reply.begin(), reply.end(), 'F'), reply.end());
-         EXPECT_FALSE(ParseConfig(DecodeFrameText(reply), ConfigLayout::Newer));
-     }},
-    {"truncated", [](LinkPrinter& p) { p.faults.truncate.add(MessageKind::IfGet); },
-     [](LinkPrinterSession& f) { EXPECT_EQ(f.Ask(TagFrame(tag::kIfGet)).size(), 638u); }},
-    {"duplicated", [](LinkPrinter& p) { p.faults.duplicate.add(MessageKind::Mode); },
-     [](LinkPrinterSession& f) {
-         const auto out = f.Send(Mode(kModeConfig));
-         ASSERT_EQ(out.size(), 2u);
-         EXPECT_EQ(out[0].data, out[1].data);
-     }},
-    {"in pieces", [](LinkPrinter& p) { p.faults.pieces = 3; },
-     [](LinkPrinterSession& f) {
-         const auto out = f.Send(Mode(kModeConfig));
-         ASSERT_EQ(out.size(), 3u);
-         // The SYS_RSP frame, each piece 20 ms after the one before.
-         const auto answer = f.Send(TagFrame(tag::kSysReq));
-         ASSERT_EQ(answer.size(), 3u);
-         Bytes joined;
-         for (std::size_t i = 0; i < answer.size(); ++i) {
-             EXPECT_EQ(answer[i].delayMs, 20 * static_cast<int>(i));
-             joined.insert(joined.end(), answer[i].data.begin(), answer[i].data.end());
-         }
-         EXPECT_EQ(joined.size(), 152u);
-         EXPECT_EQ(joined.back(), kFrameEnd);
-     }},
-};
-
-TEST(LinkFaults, EachSwitchDoesWhatItSays) {
-    for (const auto& c : kFaultCases) {
-        SCOPED_TRACE(c.name);
-        struct Case : LinkPrinterSession {
-            void TestBody() override {}
-        } f;
-        c.set(f.state.link);
-        c.check(f);
+    state.link.faults.pieces = 3;
+    ASSERT_EQ(Send(ModeCommand(kModeConfig)).size(), 3u);
+    // The SYS_RSP frame, each piece 20 ms after the one before.
+    const auto answer = Send(TagFrame(tag::kSysReq));
+    ASSERT_EQ(answer.size(), 3u);
+    Bytes joined;
+    for (std::size_t i = 0; i < answer.size(); ++i) {
+        EXPECT_EQ(answer[i].delayMs, 20 * static_cast<int>(i));
+        joined.insert(joined.end(), answer[i].data.begin(), answer[i].data.end());
     }
+    EXPECT_EQ(joined.size(), 152u);
+    EXPECT_EQ(joined.back(), kFrameEnd);
 }
 
 }  // namespace
