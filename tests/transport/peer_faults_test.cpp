@@ -120,7 +120,9 @@ bool LinkRead(Peer peer, const link::CancelToken& cancel) {
     const bool read = port.Read(reply);
     stop = true;
     printer.join();
-    if (peer == Peer::SilentUntilCancelled) EXPECT_EQ(port.Write(ToBytes("GS I B")), 0u);  // nothing more goes out
+    if (peer == Peer::SilentUntilCancelled) {
+        EXPECT_EQ(port.Write(ToBytes("GS I B")), 0u);  // nothing more goes out
+    }
     return read && !reply.empty();
 }
 
