@@ -1,0 +1,150 @@
+// The two UDP exchanges of the LAN windows against a fake printer on
+// loopback: the search for printers, and the settings request with its wait
+// for the confirmation.
+#include <gtest/gtest.h>
+
+#include <QSignalSpy>
+
+#include "lan/discovery_search.h"
+#include "lan/fake_printer.h"
+#include "lan/lan_settings_exchange.h"
+
+namespace corvane::lan {
+namespace {
+
+using test::bytesOf;
+using test::FakePrinter;
+using test::PrinterRecord;
+using test::waitUntil;
+
+// A search of ten 20 ms ticks: the label gains a dot per tick and starts
+// again on the tenth; the search ends on the eleventh. Answers are kept in
+// arrival order, the same printer twice kept twice, in place of what an
+// earlier search found; an answer of another tag is not a printer.
+TEST(DiscoverySearch, LabelCountsDotsForNineTicksAndEndsOnTheEleventh) {
+    PrinterRecord first;
+    PrinterRecord second;
+    second.mac[5] = 0x99;
+    FakePrinter printer([&](const QByteArray&) {
+        return std::vector<QByteArray>{first.answer(ListMode::Ethernet),
+                                       bytesOf("IMAX") + first.answer(ListMode::Ethernet).mid(4),
+                                       second.answer(ListMode::Ethernet), first.answer(ListMode::Ethernet)};
+    });
+    DeviceList devices;
+    devices.appendDevice(DiscoveredDevice{});  // a stale record from an earlier search
+    DiscoverySearch search(ListMode::Ethernet, QStringLiteral("127.0.0.1"), {}, printer.endpoints(), devices);
+    std::vector<QString> labels;
+    QObject::connect(&search, &DiscoverySearch::ticked,
+                     [&labels](int, const QString& label) { labels.push_back(label); });
+    QSignalSpy finished(&search, &DiscoverySearch::finished);
+    search.setTickInterval(20);
+    search.start();
+    ASSERT_TRUE(waitUntil([&] { return finished.count() == 1; }));
+
+    ASSERT_EQ(labels.size(), 10u);
+    for (int tick = 1; tick <= 9; ++tick) {
+        EXPECT_EQ(labels[static_cast<std::size_t>(tick - 1)],
+                  QStringLiteral("Now Searching") + QString(tick, QLatin1Char('.')));
+    }
+    EXPECT_EQ(labels[9], QStringLiteral("Now Searching"));
+    EXPECT_EQ(search.progress(), 1100);
+
+    EXPECT_EQ(printer.requests(), std::vector<QByteArray>{bytesOf("FIND")});
+    ASSERT_EQ(devices.size(), 3u);
+    EXPECT_EQ(devices.deviceAt(1)->macAddress(), first.mac);
+    EXPECT_EQ(devices.deviceAt(2)->macAddress(), second.mac);
+    EXPECT_EQ(devices.deviceAt(3)->macAddress(), first.mac);
+}
+
+// A search ends before its time on a WLAN answer too short for its tag
+// (another tag is no end), or on Cancel; either way it keeps what arrived
+// before and nothing after.
+TEST(DiscoverySearch, ShortWlanAnswerOrCancelEndsTheSearchAtOnce) {
+    const PrinterRecord record;
+    for (const ListMode mode : {ListMode::Wlan, ListMode::Ethernet}) {
+        FakePrinter printer([&](const QByteArray&) {
+            if (mode == ListMode::Ethernet) return std::vector{record.answer(mode)};
+            return std::vector{record.answer(mode), bytesOf("__[I_F]__[SET_RSP]") + QByteArray(1, '\0'),
+                               bytesOf("__[I_F]__[REG_RS"), record.answer(mode)};
+        });
+        DeviceList devices;
+        DiscoverySearch search(mode, QStringLiteral("127.0.0.1"), QStringLiteral("127.0.0.255"), printer.endpoints(),
+                               devices);
+        search.setTickInterval(2000);  // only the short answer or Cancel can end it in time
+        QSignalSpy finished(&search, &DiscoverySearch::finished);
+        search.start();
+        ASSERT_TRUE(waitUntil([&] { return devices.size() == 1; }, 1500));
+        if (mode == ListMode::Ethernet) search.cancel();
+        ASSERT_TRUE(waitUntil([&] { return finished.count() == 1; }, 1500));
+        EXPECT_FALSE(search.isRunning());
+        EXPECT_EQ(printer.requests().at(0), bytesOf(mode == ListMode::Wlan ? "__[I_F]__[PRT_REG]" : "FIND"));
+        test::pumpEvents(50);
+        EXPECT_EQ(devices.size(), 1u);
+    }
+}
+
+struct Outcome {
+    int messageId = 0;
+    bool confirmed = false;
+    int count = 0;
+};
+
+void track(LanSettingsExchange& exchange, Outcome& outcome) {
+    QObject::connect(&exchange, &LanSettingsExchange::done, [&outcome](int id, bool confirmed) {
+        outcome = {id, confirmed, outcome.count + 1};
+    });
+}
+
+// Save pressed again while waiting sends the same request again; each
+// mode's confirmation then ends the wait with that mode's message, and
+// nothing more goes out.
+TEST(LanSettingsExchange, ConfirmationOfEachModeEndsTheWait) {
+    const std::tuple<ListMode, QByteArray, int> cases[] = {
+        {ListMode::Ethernet, bytesOf("SETC!"), 41},
+        {ListMode::Wlan, bytesOf("__[I_F]__[SET_RSP]!"), 43},
+    };
+    for (const auto& [mode, confirmation, message] : cases) {
+        FakePrinter printer;
+        LanSettingsExchange exchange(mode, {}, QStringLiteral("127.0.0.255"), printer.endpoints());
+        exchange.setTimeout(5000);
+        Outcome outcome;
+        track(exchange, outcome);
+        const DiscoveredDevice record = PrinterRecord{}.device(mode);
+        EXPECT_TRUE(exchange.send(record));
+        EXPECT_TRUE(exchange.send(record));
+        EXPECT_TRUE(exchange.waitingForAnswer());
+        ASSERT_TRUE(waitUntil([&] { return printer.requests().size() == 2; }));
+        EXPECT_EQ(printer.requests()[0], printer.requests()[1]);
+        printer.answerLast(confirmation);
+        ASSERT_TRUE(waitUntil([&] { return outcome.count > 0; }));
+        EXPECT_EQ(outcome.messageId, message);
+        EXPECT_TRUE(outcome.confirmed);
+        EXPECT_TRUE(exchange.settingsDone());
+        EXPECT_FALSE(exchange.waitingForAnswer());
+        EXPECT_FALSE(exchange.send(record));
+    }
+}
+
+// Answers too short or of another kind do not confirm: the wait times out
+// as a failure, and a confirmation after that changes nothing.
+TEST(LanSettingsExchange, ShortOrForeignAnswersTimeOutAndLateAnswersAreIgnored) {
+    FakePrinter printer([](const QByteArray&) {
+        return std::vector<QByteArray>{bytesOf("SETC"), bytesOf("IMIN0000")};
+    });
+    LanSettingsExchange exchange(ListMode::Ethernet, {}, {}, printer.endpoints());
+    exchange.setTimeout(120);
+    Outcome outcome;
+    track(exchange, outcome);
+    exchange.send(PrinterRecord{}.device(ListMode::Ethernet));
+    ASSERT_TRUE(waitUntil([&] { return outcome.count > 0; }));
+    EXPECT_EQ(outcome.messageId, 45);
+    EXPECT_FALSE(outcome.confirmed);
+
+    printer.answerLast(bytesOf("SETC!"));
+    test::pumpEvents(100);
+    EXPECT_EQ(outcome.count, 1);
+    EXPECT_EQ(outcome.messageId, 45);
+}
+
+}  // namespace
+}  // namespace corvane::lan
