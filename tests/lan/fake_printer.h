@@ -2,7 +2,6 @@
 // port that records every request and answers through a test-supplied rule.
 #pragma once
 
-#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <functional>
@@ -24,11 +23,11 @@ inline QByteArray bytesOf(std::string_view text) {
     return QByteArray(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-// One printer's discovery record. What the tests do not vary is fixed: mask
-// 255.255.255.0, gateway 192.168.1.1, baud code 0xFF, version 1.2, no DHCP,
-// inactivity 0 and, for WLAN, reserved byte 0x5A.
+// One printer's discovery record, MAC 00:1a:ff:01:02:<macEnd>. What the tests
+// do not vary is fixed: mask 255.255.255.0, gateway 192.168.1.1, baud code
+// 0xFF, version 1.2, no DHCP, inactivity 0 and, for WLAN, reserved byte 0x5A.
 struct PrinterRecord {
-    std::array<std::uint8_t, 6> mac{0x00, 0x1A, 0xFF, 0x01, 0x02, 0x03};
+    std::uint8_t macEnd = 0x03;
     std::array<std::uint8_t, 4> ip{192, 168, 1, 50};
     std::uint16_t port = 9100;
     std::uint8_t https = 0;
@@ -38,7 +37,7 @@ struct PrinterRecord {
     lan::DiscoveredDevice device(lan::ListMode mode) const {
         lan::DiscoveredDevice d;
         d.mode = mode;
-        std::copy(mac.begin(), mac.end(), d.raw.begin());
+        d.raw = {0x00, 0x1A, 0xFF, 0x01, 0x02, macEnd};
         d.setIpAddress(ip);
         d.setSubnetMask({255, 255, 255, 0});
         d.setGateway({192, 168, 1, 1});

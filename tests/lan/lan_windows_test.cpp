@@ -2,8 +2,6 @@
 // simulator cannot play (unknown feature codes, silent or vanishing printers,
 // no network, missing records, unreachable survey) and the form's messages.
 // The happy paths run end to end against the simulator, further down.
-#include <algorithm>
-
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
@@ -63,15 +61,8 @@ FakePrinter::Rule answering(ListMode mode, const std::vector<PrinterRecord>& rec
 }
 
 // Three printers whose addresses sort differently as text and as numbers.
-std::vector<PrinterRecord> threePrinters() {
-    std::vector<PrinterRecord> records(3);
-    const std::array<std::uint8_t, 4> addresses[] = {{192, 168, 0, 9}, {10, 0, 0, 5}, {192, 168, 0, 10}};
-    for (std::size_t i = 0; i < records.size(); ++i) {
-        records[i].mac[5] = static_cast<std::uint8_t>(i + 1);
-        records[i].ip = addresses[i];
-    }
-    return records;
-}
+const std::vector<PrinterRecord> kThreePrinters = {
+    {.macEnd = 1, .ip = {192, 168, 0, 9}}, {.macEnd = 2, .ip = {10, 0, 0, 5}}, {.macEnd = 3, .ip = {192, 168, 0, 10}}};
 
 // Sorted by a click on "IP Address", each row keeps its printer: a
 // double-click or Enter opens that printer's settings. After Save the list
@@ -103,7 +94,7 @@ TEST(DeviceListDialog, SortedRowsOpenTheirPrinterAndTheSearchAfterSaveFindsItAga
                 saved = true;
                 return c.after == After::StaysSilent ? std::vector<QByteArray>{} : std::vector{bytesOf("SETC!")};
             }
-            std::vector<PrinterRecord> records = threePrinters();
+            std::vector<PrinterRecord> records = kThreePrinters;
             if (saved && c.after == After::Vanishes) records.pop_back();
             return answers(ListMode::Ethernet, records);
         });
@@ -145,13 +136,12 @@ TEST(DeviceListDialog, SortedRowsOpenTheirPrinterAndTheSearchAfterSaveFindsItAga
         EXPECT_EQ(title, "Ethernet Configuration — 00:1a:ff:01:02:0" + before[c.row][0]) << c.gesture;
         EXPECT_EQ(duringPause.toStdString(), "Waiting 1 s for the printer to restart its network…");
         ASSERT_EQ(printer.requests().size(), 3u);  // search, settings, search
-        EXPECT_TRUE(printer.requests()[1].startsWith("SETT"));
         EXPECT_EQ(printer.senders().toStdString(), "127.0.0.2 127.0.0.2 127.0.0.2");
         EXPECT_EQ(window.selectedNumber(), c.chosenAfter);
         EXPECT_EQ(status->text(), c.status);
         if (c.after == After::Confirms) {
             EXPECT_EQ(table->currentRow(), 2);
-            EXPECT_NE(std::count(messages.ids().begin(), messages.ids().end(), kLanConfigCompleted), 0);
+            EXPECT_EQ(messages.ids().end()[-2], kLanConfigCompleted);  // before the verification
         }
         if (c.after == After::StaysSilent) {
             EXPECT_EQ(messages.ids().back(), kSaveFailed);
@@ -169,16 +159,9 @@ TEST(DeviceListDialog, SortedRowsOpenTheirPrinterAndTheSearchAfterSaveFindsItAga
 // which on Linux is this computer) is not contacted; without a browser the
 // web address (https where the printer says so) is shown instead.
 TEST(DeviceListDialog, ButtonsFollowTheFeatureCodeAndWebAndSurveyNeedAnAddress) {
-    PrinterRecord unconfigured;
-    unconfigured.ip = {0, 0, 0, 0};
-    unconfigured.feature = 7;
-    PrinterRecord webOnly;
-    webOnly.feature = 1;
-    PrinterRecord configured;
-    configured.ip = {10, 1, 2, 3};
-    configured.feature = 25;
-    configured.https = 1;
-    FakePrinter printer(answering(ListMode::Wlan, {unconfigured, webOnly, configured}));
+    FakePrinter printer(answering(
+        ListMode::Wlan,
+        {{.ip = {0, 0, 0, 0}, .feature = 7}, {.feature = 1}, {.ip = {10, 1, 2, 3}, .https = 1, .feature = 25}}));
     QTcpServer surveyed;  // where a survey of 0.0.0.0 would land
     ASSERT_TRUE(surveyed.listen(QHostAddress::LocalHost, 0));
     LanEndpoints endpoints = printer.endpoints();
@@ -345,12 +328,7 @@ TEST(LanWindows, ARequestThatCannotLeaveSaysWhy) {
 // sending: Back returns to the edit at the offending field and sends
 // nothing; "Save anyway" sends.
 TEST(LanSettingsDialog, FormMessagesRefusalsAndWarningsBeforeSaving) {
-    PrinterRecord portZero;
-    portZero.port = 0;
-    PrinterRecord other;
-    other.mac[5] = 0x09;
-    other.ip = {192, 168, 1, 60};
-    storeRecords(ListMode::Ethernet, {portZero, other});
+    storeRecords(ListMode::Ethernet, {{.port = 0}, {.macEnd = 0x09, .ip = {192, 168, 1, 60}}});
     FakePrinter printer([](const QByteArray& request) {
         return std::vector<QByteArray>{bytesOf(kSettingsConfirm) + request.mid(4, 6)};
     });
@@ -396,15 +374,12 @@ TEST(LanSettingsDialog, FormMessagesRefusalsAndWarningsBeforeSaving) {
 // whole where it cannot write; Copy puts the rows on the clipboard,
 // tab-separated. (The rows themselves are proven by `corvane discover`.)
 TEST(DeviceListDialog, ExportAndCopyTheList) {
-    PrinterRecord wireless;
-    wireless.feature = 25;
-    storeRecords(ListMode::Wlan, {wireless});
+    storeRecords(ListMode::Wlan, {{.feature = 25}});
     QTemporaryDir dir;
-    ASSERT_TRUE(exportDevices(wlanDevices(), dir.filePath("list.csv")).isEmpty());
-    ASSERT_TRUE(exportDevices(wlanDevices(), dir.filePath("list.JSON")).isEmpty());
+    for (const char* name : {"list.csv", "list.JSON"})
+        ASSERT_TRUE(exportDevices(wlanDevices(), dir.filePath(name)).isEmpty()) << name;
     EXPECT_FALSE(exportDevices(wlanDevices(), dir.filePath("missing/list.csv")).isEmpty());
-    QFile csv(dir.filePath("list.csv"));
-    QFile json(dir.filePath("list.JSON"));
+    QFile csv(dir.filePath("list.csv")), json(dir.filePath("list.JSON"));
     ASSERT_TRUE(csv.open(QIODevice::ReadOnly) && json.open(QIODevice::ReadOnly));
     EXPECT_TRUE(csv.readAll().startsWith("no,mac,ip,"));
     EXPECT_EQ(QJsonDocument::fromJson(json.readAll()).array()[0][QStringLiteral("featureCode")].toString(), "25");
@@ -416,25 +391,15 @@ TEST(DeviceListDialog, ExportAndCopyTheList) {
 }
 
 // Find at address adds what answers there to the list, marked as reached by
-// unicast; addresses that are not a list are refused unsearched.
+// unicast. (Which address lists are refused is proven by `corvane discover`.)
 TEST(DeviceListDialog, FindAtAddressAddsToTheList) {
-    PrinterRecord far;
-    far.mac[5] = 0x44;
-    FakePrinter printer(answering(ListMode::Ethernet, {far}));
+    FakePrinter printer(answering(ListMode::Ethernet, {{.macEnd = 0x44}}));
     LanEndpoints endpoints = printer.endpoints();
     endpoints.target.clear();
     storeRecords(ListMode::Ethernet, {PrinterRecord{}});
-    widgets::MessageCapture messages;
     DeviceListDialog window(ListMode::Ethernet, nullptr, endpoints);
     window.setTimings(quickTimings());
-    QString typed = QStringLiteral("127.0.0.1-300");
-    window.setAddressQuestion([&typed](QWidget*) { return std::optional<QString>(typed); });
-    window.onFindAtAddress();
-    EXPECT_TRUE(printer.requests().empty());
-    ASSERT_EQ(messages.messages().size(), 1u);
-    EXPECT_TRUE(messages.messages()[0].text.contains(QStringLiteral("127.0.0.1-300")));
-
-    typed = QStringLiteral("127.0.0.3,127.0.0.1");
+    window.setAddressQuestion([](QWidget*) { return std::optional(QStringLiteral("127.0.0.3,127.0.0.1")); });
     window.onFindAtAddress();
     ASSERT_EQ(devicesFor(ListMode::Ethernet).size(), 2u);
     EXPECT_TRUE(devicesFor(ListMode::Ethernet).deviceAt(2)->unicast);
@@ -467,13 +432,9 @@ protected:
     void SetUp() override { ASSERT_TRUE(sim.start({"--no-link"}, "survey:")) << sim.errors().toStdString(); }
 
     LanEndpoints endpoints(ListMode mode) const {
-        const QString port = mode == ListMode::Wlan ? QStringLiteral("wlan") : QStringLiteral("ethernet");
-        return {QStringLiteral("127.0.0.1"),
-                sim.port(port),
-                0,
-                sim.port(QStringLiteral("survey")),
-                QStringLiteral("127.0.0.1"),
-                QStringLiteral("127.0.0.1")};
+        const QString loopback = QStringLiteral("127.0.0.1");
+        return {loopback, sim.port(mode == ListMode::Wlan ? "wlan" : "ethernet"), 0, sim.port("survey"), loopback,
+                loopback};
     }
     std::unique_ptr<DeviceListDialog> searchedList(ListMode mode) {
         auto window = std::make_unique<DeviceListDialog>(mode, nullptr, endpoints(mode));
@@ -543,12 +504,11 @@ TEST_F(LanWindowsAgainstSim, ConfirmedChangeShowsInTheNextSearchInBothModes) {
         EXPECT_EQ(table->item(1, 5)->text(), QStringLiteral("9105"));
         EXPECT_EQ(table->item(0, 5)->text(), QStringLiteral("9100"));
 
-        const auto log = history::readLog();
-        ASSERT_FALSE(log.entries.isEmpty());
-        EXPECT_EQ(history::wayText(log.entries.back()), c.way);
-        EXPECT_EQ(log.entries.back().outcome, "confirmed");
-        ASSERT_EQ(log.entries.back().changes.size(), 2);
-        EXPECT_EQ(log.entries.back().changes[1], (history::Change{"port", "9100", "9105", false}));
+        const QList<history::Entry> entries = history::readLog().entries;
+        ASSERT_FALSE(entries.isEmpty());
+        EXPECT_EQ(history::wayText(entries.back()), c.way);
+        EXPECT_EQ(entries.back().outcome, "confirmed");
+        EXPECT_EQ(entries.back().changes.value(1), (history::Change{"port", "9100", "9105", false}));
     }
 }
 
