@@ -54,14 +54,13 @@ void onNextModal(std::function<void(T*)> action) {
 class ClosesModals {
 public:
     ClosesModals() {
-        timer_.setInterval(10);
         QObject::connect(&timer_, &QTimer::timeout, [this] {
             if (auto* window = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
                 ++closed_;
                 window->reject();
             }
         });
-        timer_.start();
+        timer_.start(10);
     }
     int closed() const { return closed_; }
 
@@ -100,16 +99,9 @@ inline QList<QStringList> allRows(const QTableWidget& table) {
     return rows;
 }
 
-// Window timings shortened for tests; the settings wait stays long enough
-// for a loaded machine.
-inline lan::LanWindowTimings quickTimings() {
-    return {.searchTickMs = 15,
-            .ethernetSettingsTimeoutMs = 1500,
-            .wlanSettingsTimeoutMs = 1500,
-            .ethernetResearchDelayMs = 20,
-            .wlanResearchDelayMs = 20,
-            .bssStartDelayMs = 0,
-            .survey = {}};
-}
+// Window timings shortened for tests: search ticks of 15 ms, a settings wait
+// of 1.5 s in both modes (long enough for a loaded machine), pauses of 20 ms
+// before the search after a change, no delay before a survey.
+inline lan::LanWindowTimings quickTimings() { return {15, 1500, 1500, 20, 20, 0, {}}; }
 
 }  // namespace corvane::test
