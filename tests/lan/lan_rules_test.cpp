@@ -1,3 +1,6 @@
+// The rules behind the LAN windows, free of widgets and sockets: the settings
+// form's checks, the actions a printer's feature code offers, and the order
+// in which an address plan's rows run.
 #include <gtest/gtest.h>
 
 #include <string>

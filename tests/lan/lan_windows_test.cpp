@@ -151,10 +151,10 @@ TEST(DeviceListDialog, SortedRowsOpenTheirPrinterAndTheSearchAfterSaveFindsItAga
 // A first row of an unknown feature code takes the buttons of the last known
 // one; buttons a feature code greys out say why, and Enter on such a row says
 // it too instead of opening a window (Enter with no row chosen searches).
-// Certificates go over USB or serial, so
-// the list offers no upload button. A printer without an address (0.x.x.x,
-// which on Linux is this computer) is not contacted; without a browser the
-// web address (https where the printer says so) is shown instead.
+// Certificates go over USB or serial, so the list offers no upload button. A
+// printer without an address (0.x.x.x, which on Linux is this computer) is
+// not contacted; without a browser the web address (https where the printer
+// says so) is shown instead.
 TEST(DeviceListDialog, ButtonsFollowTheFeatureCodeAndWebAndSurveyNeedAnAddress) {
     FakePrinter printer(answering(
         ListMode::Wlan,
@@ -337,6 +337,7 @@ TEST(LanSettingsDialog, FormMessagesRefusalsAndWarningsBeforeSaving) {
         ASSERT_EQ(messages.messages().size(), 1u);
         EXPECT_TRUE(messages.messages()[0].question);
         EXPECT_TRUE(messages.messages()[0].text.contains(QStringLiteral("255.0.255.0 is not contiguous")));
+        EXPECT_TRUE(messages.messages()[0].text.contains(QStringLiteral("00:1a:ff:01:02:09")));  // address in use
         EXPECT_TRUE(mask->isAncestorOf(dialog.focusWidget()));
         EXPECT_EQ(devicesFor(ListMode::Ethernet).deviceAt(1)->subnetMask()[1], 255);  // not written
         pumpEvents(30);
