@@ -2,6 +2,7 @@
 // port that records every request and answers through a test-supplied rule.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <string_view>
@@ -22,42 +23,38 @@ inline QByteArray bytesOf(std::string_view text) {
     return QByteArray(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-// Record bytes of one printer: MAC, IP, mask, gateway, port, baud, version,
-// DHCP, inactivity, HTTPS, and for WLAN feature code and reserved byte.
+// One printer's discovery record, MAC 00:1a:ff:01:02:<macEnd>. What the tests
+// do not vary is fixed: mask 255.255.255.0, gateway 192.168.1.1, baud code
+// 0xFF, version 1.2, no DHCP, inactivity 0 and, for WLAN, reserved byte 0x5A.
 struct PrinterRecord {
-    std::array<std::uint8_t, 6> mac{0x00, 0x1A, 0xFF, 0x01, 0x02, 0x03};
+    std::uint8_t macEnd = 0x03;
     std::array<std::uint8_t, 4> ip{192, 168, 1, 50};
-    std::array<std::uint8_t, 4> mask{255, 255, 255, 0};
-    std::array<std::uint8_t, 4> gateway{192, 168, 1, 1};
     std::uint16_t port = 9100;
-    std::uint8_t baud = 0xFF;
-    std::uint8_t major = 1, minor = 2;
-    std::uint8_t dhcp = 0;
-    std::uint16_t inactivity = 0;
     std::uint8_t https = 0;
     std::uint8_t feature = 31;
-    std::uint8_t reserved = 0x5A;
 
-    QByteArray bytes(lan::ListMode mode) const {
-        QByteArray b(reinterpret_cast<const char*>(mac.data()), 6);
-        for (const auto& part : {ip, mask, gateway}) b.append(reinterpret_cast<const char*>(part.data()), 4);
-        for (const int v : {port >> 8, port & 0xFF, int{baud}, int{major}, int{minor}, int{dhcp}, inactivity >> 8,
-                            inactivity & 0xFF, int{https}})
-            b.append(static_cast<char>(v));
-        if (mode == lan::ListMode::Wlan) b.append(static_cast<char>(feature)).append(static_cast<char>(reserved));
-        return b;
-    }
     // The record the tool stores for this printer.
     lan::DiscoveredDevice device(lan::ListMode mode) const {
         lan::DiscoveredDevice d;
         d.mode = mode;
-        const QByteArray b = bytes(mode);
-        std::copy(b.begin(), b.end(), d.raw.begin());
+        d.raw = {0x00, 0x1A, 0xFF, 0x01, 0x02, macEnd};
+        d.setIpAddress(ip);
+        d.setSubnetMask({255, 255, 255, 0});
+        d.setGateway({192, 168, 1, 1});
+        d.setPort(port);
+        d.setBaudCode(0xFF);
+        d.raw[21] = 1;  // version 1.2
+        d.raw[22] = 2;
+        d.raw[26] = https;
+        d.raw[27] = mode == lan::ListMode::Wlan ? feature : 0;
+        d.raw[28] = mode == lan::ListMode::Wlan ? 0x5A : 0;
         return d;
     }
     // The discovery answer carrying this record.
     QByteArray answer(lan::ListMode mode) const {
-        return bytesOf(mode == lan::ListMode::Wlan ? lan::kRegisterAnswer : lan::kFindAnswer) + bytes(mode);
+        const lan::DiscoveredDevice d = device(mode);
+        return bytesOf(mode == lan::ListMode::Wlan ? lan::kRegisterAnswer : lan::kFindAnswer) +
+               QByteArray(reinterpret_cast<const char*>(d.raw.data()), static_cast<qsizetype>(d.size()));
     }
 };
 
@@ -70,8 +67,6 @@ public:
         QObject::connect(&socket_, &QUdpSocket::readyRead, [this] { read(); });
     }
 
-    quint16 port() const { return socket_.localPort(); }
-    void setRule(Rule rule) { rule_ = std::move(rule); }
     const std::vector<QByteArray>& requests() const { return requests_; }
     // The address each request came from, in order, one blank apart.
     QString senders() const { return senders_.join(QLatin1Char(' ')); }
@@ -81,12 +76,7 @@ public:
 
     // Endpoints that send every request here and take any free local port.
     lan::LanEndpoints endpoints() const {
-        lan::LanEndpoints e;
-        e.target = QStringLiteral("127.0.0.1");
-        e.remotePort = port();
-        e.localPort = 0;
-        e.localAddress = QStringLiteral("127.0.0.1");
-        return e;
+        return {QStringLiteral("127.0.0.1"), socket_.localPort(), 0, lan::kSurveyPort, QStringLiteral("127.0.0.1"), {}};
     }
 
 private:

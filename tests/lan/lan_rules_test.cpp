@@ -1,4 +1,10 @@
+// The rules behind the LAN windows, free of widgets and sockets: the settings
+// form's checks, the actions a printer's feature code offers, and the order
+// in which an address plan's rows run.
 #include <gtest/gtest.h>
+
+#include <string>
+#include <tuple>
 
 #include "lan/device_list_buttons.h"
 #include "lan/lan_settings_form.h"
@@ -13,174 +19,111 @@ DiscoveredDevice ethernetRecord() {
     DiscoveredDevice d;
     d.setIpAddress({192, 168, 1, 50});
     d.setPort(9100);
-    d.setBaudCode(0xFF);
     return d;
 }
 
 LanSettingsEdits validEdits() {
-    LanSettingsEdits e;
-    e.ipAddress = {10, 0, 0, 7};
-    e.subnetMask = {255, 0, 0, 0};
-    e.gateway = {10, 0, 0, 1};
-    e.portText = QStringLiteral("9100");
-    e.inactivityText = QStringLiteral("300");
-    e.baudIndex = 8;
-    e.dhcp = true;
-    return e;
+    return {{10, 0, 0, 7}, {255, 0, 0, 0}, {10, 0, 0, 1}, QStringLiteral("9100"), QStringLiteral("300"), 8, true};
 }
 
+// While typing, a port above 32767 (or too long to read) becomes 9100 and an
+// inactivity above 3600 becomes 0; an empty edit is left for Save.
 TEST(LanSettingsForm, LiveRangeChecks) {
-    struct Case {
-        const char* text;
-        bool port;
-        std::optional<int> message;
-        int replacement;
+    const std::tuple<const char*, bool, std::optional<int>> cases[] = {
+        {"32768", true, kPortOutOfRange}, {"32767", true, std::nullopt},
+        {"", true, std::nullopt},         {"99999999999999999999999", true, kPortOutOfRange},
+        {"3601", false, kTimeNotSet},     {"3600", false, std::nullopt},
     };
-    const Case cases[] = {
-        {"32768", true, kPortOutOfRange, 9100},
-        {"32767", true, std::nullopt, 0},
-        {"", true, std::nullopt, 0},
-        {"99999999999999999999999", true, kPortOutOfRange, 9100},
-        {"3601", false, kTimeNotSet, 0},
-        {"3600", false, std::nullopt, 0},
-        {"0", false, std::nullopt, 0},
-    };
-    for (const Case& c : cases) {
-        const QString text = QString::fromLatin1(c.text);
-        const auto fix = c.port ? LanSettingsForm::checkPortEdit(text) : LanSettingsForm::checkInactivityEdit(text);
-        ASSERT_EQ(fix.has_value(), c.message.has_value()) << c.text;
+    for (const auto& [text, port, message] : cases) {
+        const auto fix = port ? LanSettingsForm::checkPortEdit(text) : LanSettingsForm::checkInactivityEdit(text);
+        EXPECT_EQ(fix ? std::optional<int>(fix->messageId) : std::nullopt, message) << text;
         if (fix) {
-            EXPECT_EQ(fix->messageId, *c.message) << c.text;
-            EXPECT_EQ(fix->replacement, c.replacement) << c.text;
+            EXPECT_EQ(fix->replacement, port ? 9100 : 0) << text;
         }
     }
 }
 
+// Ports the printer keeps for its own services are refused and an empty edit
+// saves nothing; either way the record stays as it was. An all-zero address
+// is refused only after the record was written, as the window always did.
 TEST(LanSettingsForm, RefusedOrEmptyEditsLeaveTheRecordAlone) {
-    struct Case {
-        const char* port;
-        const char* inactivity;
-        SaveDecision::Action action;
+    using A = SaveDecision::Action;
+    const std::tuple<const char*, const char*, A> cases[] = {
+        {"80", "300", A::Refused}, {"443", "300", A::Refused},  {"23", "300", A::Refused}, {"21", "300", A::Refused},
+        {"25", "300", A::Refused}, {"3318", "300", A::Refused}, {"", "300", A::Nothing},   {"9100", "", A::Nothing},
     };
-    const Case cases[] = {
-        {"80", "300", SaveDecision::Action::Refused}, {"443", "300", SaveDecision::Action::Refused},
-        {"23", "300", SaveDecision::Action::Refused}, {"21", "300", SaveDecision::Action::Refused},
-        {"25", "300", SaveDecision::Action::Refused}, {"3318", "300", SaveDecision::Action::Refused},
-        {"", "300", SaveDecision::Action::Nothing},   {"9100", "", SaveDecision::Action::Nothing},
-    };
-    for (const Case& c : cases) {
+    for (const auto& [port, inactivity, action] : cases) {
         DiscoveredDevice record = ethernetRecord();
-        const auto before = record.raw;
         LanSettingsEdits edits = validEdits();
-        edits.portText = QString::fromLatin1(c.port);
-        edits.inactivityText = QString::fromLatin1(c.inactivity);
+        edits.portText = port;
+        edits.inactivityText = inactivity;
         const SaveDecision d = LanSettingsForm::save(edits, record);
-        EXPECT_EQ(d.action, c.action) << c.port;
-        if (c.action == SaveDecision::Action::Refused) {
+        EXPECT_EQ(d.action, action) << port;
+        if (action == A::Refused) {
             EXPECT_EQ(d.messageId, kPortNotAvailable);
             EXPECT_EQ(d.portReplacement, 9100);
             EXPECT_EQ(d.focus, FormField::Port);
         }
-        EXPECT_EQ(record.raw, before) << c.port;
+        EXPECT_EQ(record.raw, ethernetRecord().raw) << port;
     }
-}
 
-TEST(LanSettingsForm, AllZeroAddressIsRefusedAfterTheRecordWasWritten) {
     DiscoveredDevice record = ethernetRecord();
     LanSettingsEdits edits = validEdits();
     edits.ipAddress = {0, 0, 0, 0};
     edits.portText = QStringLiteral("4000");
     const SaveDecision d = LanSettingsForm::save(edits, record);
-    EXPECT_EQ(d.action, SaveDecision::Action::Refused);
+    EXPECT_EQ(d.action, A::Refused);
     EXPECT_EQ(d.messageId, kIpNotUsable);
     EXPECT_EQ(d.focus, FormField::IpAddress);
     EXPECT_EQ(record.port(), 4000);
-    EXPECT_EQ(record.ipAddress(), (std::array<std::uint8_t, 4>{}));
 }
 
-TEST(LanSettingsForm, SaveWritesTheEditsAndTheRequestCarriesThem) {
-    DiscoveredDevice record = ethernetRecord();
-    const SaveDecision d = LanSettingsForm::save(validEdits(), record);
-    ASSERT_EQ(d.action, SaveDecision::Action::Send);
-    EXPECT_EQ(record.ipAddress(), (std::array<std::uint8_t, 4>{10, 0, 0, 7}));
-    EXPECT_EQ(record.gateway(), (std::array<std::uint8_t, 4>{10, 0, 0, 1}));
-    EXPECT_TRUE(record.dhcp());
-    EXPECT_EQ(record.baudCode(), 0xBB);
-    const Bytes request = BuildSettingsRequest(record);
-    ASSERT_EQ(request.size(), 30u);
-    EXPECT_EQ(request[22], 0x23);  // port 9100
-    EXPECT_EQ(request[23], 0x8C);
-    EXPECT_EQ(request[28], 0x01);  // inactivity 300
-    EXPECT_EQ(request[29], 0x2C);
-}
-
+// A baud code the list does not offer shows no choice and is saved as 0x00.
+// (That Save writes the edits is proven by `corvane lan-set`.)
 TEST(LanSettingsForm, UnknownBaudCodeShowsNothingAndSavesZero) {
     DiscoveredDevice record = ethernetRecord();
-    record.setBaudCode(0x00);
-    LanSettingsEdits edits = LanSettingsForm::editsFor(record);
+    record.setBaudCode(0x42);
+    const LanSettingsEdits edits = LanSettingsForm::editsFor(record);
     EXPECT_EQ(edits.baudIndex, -1);
     ASSERT_EQ(LanSettingsForm::save(edits, record).action, SaveDecision::Action::Send);
     EXPECT_EQ(record.baudCode(), 0x00);
-
-    record.setBaudCode(0xBB);
-    EXPECT_EQ(LanSettingsForm::editsFor(record).baudIndex, 8);
 }
 
+// The window warns at start about a printer without an address or port.
 TEST(LanSettingsForm, StartWarningForPortZeroOrBlankAddress) {
     EXPECT_TRUE(LanSettingsForm::needsAddressWarning(4, 0));
     EXPECT_TRUE(LanSettingsForm::needsAddressWarning(0, 9100));
     EXPECT_FALSE(LanSettingsForm::needsAddressWarning(4, 9100));
 }
 
-DeviceListButtons buttons(bool setting, bool web, bool bss, bool certificate) {
-    return {setting, web, bss, certificate};
+// The actions a state offers: s(ettings), w(eb page), b(ss survey), c(ertificate).
+std::string offered(const DeviceListButtons& b) {
+    return {b.setting ? 's' : '-', b.web ? 'w' : '-', b.bssInfo ? 'b' : '-', b.certificate ? 'c' : '-'};
 }
 
-TEST(DeviceListButtonRules, WlanFeatureCodes) {
-    struct Case {
-        std::uint8_t code;
-        DeviceListButtons expected;
+// What each WLAN feature code offers; the command line refuses the settings
+// the window greys out, and an unknown code decides nothing. An Ethernet
+// list offers settings and web page for any row. Without rows nothing is
+// offered. (How a list fills the WLAN buttons is proven in the window.)
+TEST(DeviceListButtonRules, FeatureCodesAndEmptyLists) {
+    const std::pair<std::uint8_t, const char*> cases[] = {
+        {0, "----"}, {2, "----"}, {1, "-w--"}, {3, "-w--"}, {4, "---c"}, {25, "swb-"}, {31, "swbc"},
     };
-    const Case cases[] = {
-        {0, buttons(false, false, false, false)}, {2, buttons(false, false, false, false)},
-        {1, buttons(false, true, false, false)},  {3, buttons(false, true, false, false)},
-        {4, buttons(false, false, false, true)},  {25, buttons(true, true, true, false)},
-        {31, buttons(true, true, true, true)},
-    };
-    for (const Case& c : cases) {
+    for (const auto& [code, actions] : cases) {
         DeviceListButtonRules rules(ListMode::Wlan);
         rules.rowChanged(31);
-        rules.rowChanged(c.code);
-        EXPECT_EQ(rules.state(), c.expected) << int(c.code);
-        // The command line refuses what the window greys out.
-        EXPECT_EQ(settingOffered(ListMode::Wlan, c.code), c.expected.setting) << int(c.code);
+        rules.rowChanged(code);
+        EXPECT_EQ(offered(rules.state()), actions) << int(code);
+        EXPECT_EQ(settingOffered(ListMode::Wlan, code), actions[0] == 's') << int(code);
     }
-    EXPECT_TRUE(settingOffered(ListMode::Wlan, 7));  // an unknown code decides nothing
-}
-
-TEST(DeviceListButtonRules, FillWithUnknownFirstRowFollowsTheLastKnownRow) {
-    DeviceListButtonRules rules(ListMode::Wlan);
-    rules.rowChanged(4);
-    rules.rowChanged(7);  // an unknown code keeps the previous state
-    EXPECT_EQ(rules.state(), buttons(false, false, false, true));
-    rules.listFilled({7, 25, 1, 7});
-    EXPECT_EQ(rules.state(), buttons(false, true, false, false));
-    rules.listFilled({4, 31});
-    EXPECT_EQ(rules.state(), buttons(false, false, false, true));  // row 0 chosen last
-}
-
-TEST(DeviceListButtonRules, EmptyFillDisablesEveryAction) {
-    DeviceListButtonRules wlan(ListMode::Wlan);
-    wlan.rowChanged(31);
-    wlan.listFilled({});
-    EXPECT_EQ(wlan.state(), buttons(false, false, false, false));
+    EXPECT_TRUE(settingOffered(ListMode::Wlan, 7));
 
     DeviceListButtonRules ethernet(ListMode::Ethernet);
     EXPECT_FALSE(ethernet.showsWlanButtons());
     ethernet.listFilled({0});
-    EXPECT_EQ(ethernet.state(), buttons(true, true, false, false));
+    EXPECT_EQ(offered(ethernet.state()), "sw--");
     ethernet.listFilled({});
-    EXPECT_EQ(ethernet.state(), buttons(false, false, false, false));
+    EXPECT_EQ(offered(ethernet.state()), "----");
 }
 
 // A plan's rows run so that a printer leaves an address before another row
@@ -201,39 +144,32 @@ TEST(PlanRun, PrintersLeaveAnAddressBeforeAnotherTakesIt) {
         if (o.heldBy) return "held by " + std::to_string((*o.heldBy)[5]);
         return o.result == PlanResult::WouldSend ? "send" : o.result == PlanResult::Refused ? "refused" : "other";
     };
-    struct Case {
-        const char* rows;  // mac,ip
-        std::vector<std::size_t> order;
-        std::vector<std::string> results;  // in file order
-    };
-    const Case cases[] = {
+    // The printers (by their MAC's last byte) in the order their rows ran,
+    // each with its outcome.
+    const std::pair<const char*, const char*> cases[] = {
         // 1 takes 2's address, 2 takes 3's, 3 moves to a free one: 3, 2, 1.
-        {"000000000001,10.0.0.12\n000000000002,10.0.0.13\n000000000003,10.0.0.30\n",
-         {2, 1, 0},
-         {"send", "send", "send"}},
+        {"000000000001,10.0.0.12\n000000000002,10.0.0.13\n000000000003,10.0.0.30\n", "3 send, 2 send, 1 send, "},
         // 1 and 2 swap, 4 takes 3's address after it: the rest keep file order.
         {"000000000001,10.0.0.12\n000000000004,10.0.0.13\n000000000002,10.0.0.11\n000000000003,10.0.0.40\n",
-         {0, 2, 3, 1},
-         {"circle of 2", "send", "circle of 2", "send"}},
+         "1 circle of 2, 2 circle of 2, 3 send, 4 send, "},
         // 3's row is refused (no address at all): even with force, 2 may not
         // take the address 3 still holds, nor 1 the one 2 then still holds.
         {"000000000001,10.0.0.12\n000000000002,10.0.0.13\n000000000003,0.0.0.0\n",
-         {2, 1, 0},
-         {"held by 2", "held by 3", "refused"}},
+         "3 refused, 2 held by 3, 1 held by 2, "},
     };
-    for (const Case& c : cases) {
-        const auto plan = rules::ParsePlan(std::string("mac,ip\n") + c.rows);
-        ASSERT_TRUE(plan.errors.empty()) << c.rows;
+    for (const auto& [rows, ran] : cases) {
+        const auto plan = rules::ParsePlan(std::string("mac,ip\n") + rows);
+        ASSERT_TRUE(plan.errors.empty()) << rows;
         PlanRun run({}, listed, plan.rows, "test", /*force=*/true, /*dryRun=*/true);
         std::vector<std::size_t> order;
         while (run.rowsRun() < run.rowCount()) {
             order.push_back(run.nextRow());
             run.runNextRow();
         }
-        std::vector<std::string> results;
-        for (const auto& o : run.outcomes()) results.push_back(describe(o));
-        EXPECT_EQ(order, c.order) << c.rows;
-        EXPECT_EQ(results, c.results) << c.rows;
+        std::string described;
+        for (const std::size_t row : order)
+            described += std::to_string(run.outcomes()[row].row.mac[5]) + " " + describe(run.outcomes()[row]) + ", ";
+        EXPECT_EQ(described, ran) << rows;
     }
 }
 

@@ -21,15 +21,13 @@ namespace corvane::test {
 // are polled from the event loop and never wait themselves: a window that
 // keeps itself painted while it works (the survey) runs this poll from deep
 // inside its work, and a wait there would hold that work up. Should the
-// window never get ready, the poll gives up after `limitMs`, says so and
-// closes the window.
+// window never get ready within a minute, the poll says so and closes it.
 template <typename T>
-void onNextModalWhen(std::function<bool()> ready, std::function<void(T*)> action, int limitMs = 60000,
-                     const char* waitingFor = "the window to get ready") {
+void onNextModalWhen(std::function<bool()> ready, std::function<void(T*)> action) {
     auto* timer = new QTimer;
     timer->setInterval(10);
-    const QDeadlineTimer deadline(limitMs);
-    QObject::connect(timer, &QTimer::timeout, [timer, ready, action, deadline, waitingFor] {
+    const QDeadlineTimer deadline(60000);
+    QObject::connect(timer, &QTimer::timeout, [timer, ready, action, deadline] {
         auto* window = qobject_cast<T*>(QApplication::activeModalWidget());
         if (!window) return;
         const bool expired = deadline.hasExpired();
@@ -37,7 +35,7 @@ void onNextModalWhen(std::function<bool()> ready, std::function<void(T*)> action
         timer->stop();
         timer->deleteLater();
         if (expired) {
-            ADD_FAILURE() << "gave up waiting for " << waitingFor;
+            ADD_FAILURE() << "gave up waiting for the window to get ready";
             window->reject();
             return;
         }
@@ -56,14 +54,13 @@ void onNextModal(std::function<void(T*)> action) {
 class ClosesModals {
 public:
     ClosesModals() {
-        timer_.setInterval(10);
         QObject::connect(&timer_, &QTimer::timeout, [this] {
             if (auto* window = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
                 ++closed_;
                 window->reject();
             }
         });
-        timer_.start();
+        timer_.start(10);
     }
     int closed() const { return closed_; }
 
@@ -85,6 +82,12 @@ T* child(QWidget& parent, const char* name) {
     return found;
 }
 
+inline QStringList column(const QTableWidget& table, int c) {
+    QStringList texts;
+    for (int r = 0; r < table.rowCount(); ++r) texts << table.item(r, c)->text();
+    return texts;
+}
+
 inline QList<QStringList> allRows(const QTableWidget& table) {
     QList<QStringList> rows;
     for (int r = 0; r < table.rowCount(); ++r) {
@@ -96,17 +99,9 @@ inline QList<QStringList> allRows(const QTableWidget& table) {
     return rows;
 }
 
-// Window timings shortened for tests; the settings wait stays long enough
-// for a loaded machine.
-inline lan::LanWindowTimings quickTimings() {
-    lan::LanWindowTimings t;
-    t.searchTickMs = 15;
-    t.ethernetSettingsTimeoutMs = 1500;
-    t.wlanSettingsTimeoutMs = 1500;
-    t.ethernetResearchDelayMs = 20;
-    t.wlanResearchDelayMs = 20;
-    t.bssStartDelayMs = 0;
-    return t;
-}
+// Window timings shortened for tests: search ticks of 15 ms, a settings wait
+// of 1.5 s in both modes (long enough for a loaded machine), pauses of 20 ms
+// before the search after a change, no delay before a survey.
+inline lan::LanWindowTimings quickTimings() { return {15, 1500, 1500, 20, 20, 0, {}}; }
 
 }  // namespace corvane::test
