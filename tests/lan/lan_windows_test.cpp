@@ -273,6 +273,29 @@ TEST(DeviceListDialog, NoAddressOrACancelledChoiceLeavesNothingToActOn) {
         EXPECT_FALSE(child<QPushButton>(window, name)->isEnabled()) << name;
 }
 
+// The chooser on its own, so that taking a row starts no search: the last
+// address is chosen at first, double-click takes a row without OK, and the
+// broadcast address follows the row.
+TEST(LocalAddressDialog, DoubleClickTakesARow) {
+    LocalAddressDialog chooser(
+        nullptr, LocalAddressModel([] {
+            return LocalAddresses{{QStringLiteral("192.168.1.20"), {}, {}}, {QStringLiteral("10.0.0.5"), {}, {}}};
+        }));
+    QString chosenFirst;
+    const int result = execWith(chooser, [&] {
+        auto* list = child<QListWidget>(chooser, "addressList");
+        chosenFirst = chooser.localAddress();
+        const QPoint row0 = list->visualItemRect(list->item(0)).center();
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, row0);
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, row0);
+        if (chooser.isVisible()) chooser.reject();
+    });
+    EXPECT_EQ(chosenFirst, QStringLiteral("192.168.1.20"));
+    EXPECT_EQ(result, QDialog::Accepted);
+    EXPECT_EQ(chooser.localAddress(), QStringLiteral("10.0.0.5"));
+    EXPECT_EQ(chooser.broadcastAddress(), QStringLiteral("10.0.0.255"));
+}
+
 // A request that cannot leave says why at once (here a search from a taken
 // port, settings from another computer's address): nothing reaches the
 // printer, and no empty list pretends that no printer answered.

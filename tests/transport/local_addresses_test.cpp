@@ -28,7 +28,7 @@ TEST(LocalAddresses, BroadcastReplacesTheLastPart) {
 // Loopback and repeated addresses are no rows, the rest is sorted as text; a
 // row past the end is refused, and loopback alone leaves nothing to choose.
 // The default row and a choice's broadcast address are proven through the
-// window in LocalAddressDialog.RowsNameTheirInterfaceAndDoubleClickTakesOne.
+// window in LocalAddressDialog.DoubleClickTakesARow.
 TEST(LocalAddresses, LoopbackAndRepeatsAreNoRows) {
     auto model = modelOf({"192.168.1.20", "127.0.0.1", "10.0.0.5", "192.168.1.100", "127.0.1.1", "10.0.0.5"});
     EXPECT_EQ(model.hostName(), "till-3");
