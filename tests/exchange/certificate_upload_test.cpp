@@ -1,7 +1,13 @@
+// Certificates: the file a technician picks, and its upload in chunks.
 #include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
 
 #include "exchange/printer_replies.h"
 #include "exchange/scripted_link_port.h"
+#include "link/exchange/certificate_file.h"
 #include "link/exchange/certificate_upload.h"
 
 namespace corvane::link::testing {
@@ -105,17 +111,52 @@ TEST(CertificateUpload, RetryBudgetPerChunk) {
     }
 }
 
-// An empty file is done at once, an unknown type sends nothing, silence fails.
-TEST(CertificateUpload, NothingToSendAndFailingLink) {
+// An empty file is done at once, an unknown type sends nothing. (A read that
+// fails mid-upload: Cancel.EveryExchangeStopsAtTheWaitItArrivesIn.)
+TEST(CertificateUpload, NothingToSend) {
     ScriptedLinkPort idle;
     EXPECT_TRUE(Send(idle, {}));
     EXPECT_FALSE(Send(idle, FileOf(100), 4));
     EXPECT_TRUE(idle.writes.empty());
+}
 
-    ScriptedLinkPort silent;
-    silent.reply(kStart);
-    EXPECT_FALSE(Send(silent, FileOf(100)));
-    EXPECT_EQ(silent.writes.size(), 2u);
+namespace fs = std::filesystem;
+
+// "-----BEGIN " + filler + "-----END" + tail, `size` bytes in all.
+std::string Pem(std::size_t size, std::string_view tail = "\n") {
+    const std::string head = "-----BEGIN CERTIFICATE-----\n";
+    const std::string end = std::string("-----END") + std::string(tail);
+    return head + std::string(size - head.size() - end.size(), 'A') + end;
+}
+
+// Under 3072 bytes, "-----BEGIN " first and "-----END" inside; data kept only
+// when accepted. A huge file is refused without loading it; a missing file or
+// a folder cannot be opened (the messages: tests/cli and tests/ui).
+TEST(CertificateFile, ContentsSizeAndUnopenableFiles) {
+    using enum CertificateFileOutcome;
+    const fs::path path = fs::path(::testing::TempDir()) / "corvane-cert.pem";
+    const std::tuple<const char*, std::string, CertificateFileOutcome> cases[] = {
+        {"largest", Pem(3071), Accepted},
+        {"too-large", Pem(3072), TooLarge},
+        {"end-last", Pem(400, ""), Accepted},
+        {"leading-blank", " " + Pem(400), Invalid},
+        {"empty", "", Invalid},
+        {"no-end", Pem(400).substr(0, 390), Invalid},
+        {"no-blank", "-----BEGIN-----\n-----END", Invalid},
+        {"zero-inside", "-----BEGIN X" + std::string(1, '\0') + "-----END", Accepted},
+    };
+    for (const auto& [name, contents, outcome] : cases) {
+        std::ofstream(path, std::ios::binary) << contents;
+        const CertificateFile file = OpenCertificateFile(path);
+        EXPECT_EQ(file.outcome, outcome) << name;
+        EXPECT_EQ(std::string(file.data.begin(), file.data.end()), outcome == Accepted ? contents : "") << name;
+    }
+    fs::resize_file(path, std::uintmax_t{2} << 30);  // sparse: no disk space used
+    EXPECT_EQ(OpenCertificateFile(path).outcome, TooLarge);
+    fs::remove(path);
+    EXPECT_EQ(OpenCertificateFile(path).outcome, CannotOpen);
+    EXPECT_EQ(OpenCertificateFile(::testing::TempDir()).outcome, CannotOpen);
+    EXPECT_EQ(CertificateFileMessage(CannotOpen), kCertificateReadFailed);
 }
 
 }  // namespace

@@ -1,10 +1,14 @@
 // Framing beyond the pinned messages: padding, buffer bounds, every byte
-// value through the frame text and the mode acknowledgement.
+// value through the frame text, the mode acknowledgement and when a reply
+// counts as whole.
 #include "link/framing.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
+
+#include "exchange/printer_replies.h"
+#include "link/reply_shape.h"
 
 using namespace corvane;
 using namespace corvane::link;
@@ -66,4 +70,38 @@ TEST(Framing, ModeAcknowledgement) {
     EXPECT_FALSE(IsModeAcknowledged(Bytes{0x1F, 0x57, 0x4D}));
     EXPECT_FALSE(IsModeAcknowledged(Bytes{0x1F, 0x57, 0x43, 0x7F}));
     EXPECT_FALSE(IsModeAcknowledged(Bytes{0x1F, 0x57, 0x4D, 0x81}));
+}
+
+// A reply is whole once every byte its exchange judges it by is in, and
+// never before.
+TEST(ReplyShape, CompleteOnlyOnceTheJudgedBytesAreIn) {
+    using link::testing::Reply;
+    const Bytes frame = link::testing::ReplyFrame(BuildTagOnlyMessage(tag::kIfSuc));
+    const Bytes name = link::testing::MakerName();
+    Bytes trailing = frame;
+    trailing.push_back('x');
+    const struct {
+        const char* name;
+        ReplyShape shape;
+        Bytes received;
+        bool complete;
+    } cases[] = {
+        {"frame", ReplyShape::Frame, frame, true},
+        {"frame without its end byte", ReplyShape::Frame, Bytes(frame.begin(), frame.end() - 1), false},
+        {"end byte inside the header", ReplyShape::Frame, {0x1F, 0x57, 0x03}, false},
+        {"bytes after the end byte", ReplyShape::Frame, trailing, false},
+        {"empty frame", ReplyShape::Frame, Reply("\x03"), true},
+        {"maker name", ReplyShape::MakerName, name, true},
+        {"status byte, then the name", ReplyShape::MakerName, {0x00, 0x14, 0x5F, 'Z', 0x00}, true},
+        {"name still coming", ReplyShape::MakerName, Bytes(name.begin(), name.end() - 1), false},
+        {"zero before the marker only", ReplyShape::MakerName, {0x00, 0x5F, 'Z'}, false},
+        {"mode acknowledgement", ReplyShape::ModeAck, Reply("\x7F"), true},
+        {"mode acknowledgement, 3 bytes", ReplyShape::ModeAck, Reply(""), false},
+        {"start word", ReplyShape::CertificateStart, Reply("STRT"), true},
+        {"start word, 3 letters", ReplyShape::CertificateStart, Reply("STR"), false},
+        {"chunk answer", ReplyShape::CertificateAnswer, Reply(tag::kIfSuc), true},
+        {"chunk answer, 17 letters", ReplyShape::CertificateAnswer, Reply(tag::kIfSuc.substr(0, 17)), false},
+        {"unknown", ReplyShape::Unknown, frame, false},
+    };
+    for (const auto& c : cases) EXPECT_EQ(IsReplyComplete(c.shape, c.received), c.complete) << c.name;
 }

@@ -27,25 +27,21 @@ PrinterConfig FullWidthConfig() {
 
 }  // namespace
 
-// Full-width texts survive both layouts; the older one drops Wi-Fi Direct.
-TEST(PrinterConfigRecord, RoundTripInBothLayouts) {
+// Full-width texts survive both layouts, the older one drops Wi-Fi Direct; an
+// over-long text is cut at its width and never spills into the next field.
+TEST(PrinterConfigRecord, RoundTripInBothLayoutsAndTextsCutToTheirWidth) {
     const PrinterConfig c = FullWidthConfig();
-    for (const auto layout : {ConfigLayout::Older, ConfigLayout::Newer}) {
+    for (const auto layout : {ConfigLayout::Older, ConfigLayout::Newer})
         EXPECT_EQ(ParseConfigRecord(SerializeConfig(c, layout), layout),
                   layout == ConfigLayout::Newer ? c : test::OlderRecord(c));
-        EXPECT_TRUE(VerifyIfMessage(BuildIfSetMessage(c, layout), tag::kIfSet));
-    }
     EXPECT_FALSE(FindConfigField("p2pConnMode")->inLayout(ConfigLayout::Older));
     EXPECT_EQ(FindConfigField("nonsense"), nullptr);
-}
 
-// An over-long text is cut at its width and never spills into the next field.
-TEST(PrinterConfigRecord, TextsAreCutToTheirWidth) {
-    PrinterConfig c;
-    c.ssid = std::string(40, 's');
-    c.p2pChannel = "1234";
-    c.userId = "u";
-    const Bytes r = SerializeConfig(c, ConfigLayout::Newer);
+    PrinterConfig longer;
+    longer.ssid = std::string(40, 's');
+    longer.p2pChannel = "1234";
+    longer.userId = "u";
+    const Bytes r = SerializeConfig(longer, ConfigLayout::Newer);
     const PrinterConfig back = ParseConfigRecord(r, ConfigLayout::Newer);
     EXPECT_EQ(back.ssid, std::string(32, 's'));
     EXPECT_EQ(back.p2pChannel, "123");
@@ -78,7 +74,8 @@ TEST(PrinterConfigMessage, ParseChecksTagAndChecksumAndReadsAnyLengthSafely) {
     EXPECT_EQ(older->printerName, c.printerName);
 }
 
-// SYS_RSP: full-width texts round-trip; wrong tag or checksum is refused.
+// SYS_RSP: full-width texts round-trip; a wrong tag is refused (a broken
+// checksum: Connect.FailuresCloseThePortAndSendNothingMore).
 TEST(PrinterSystemInfoMessage, ParsesOnlyVerifiedReplies) {
     PrinterSystemInfo info = test::SampleInfo();
     info.updateDate = std::string(32, 'd');
@@ -86,7 +83,4 @@ TEST(PrinterSystemInfoMessage, ParsesOnlyVerifiedReplies) {
     EXPECT_EQ(ParseSystemInfo(good), info);
     EXPECT_EQ(FormatMacUpper(info.macAddress), "00-1A-2B-3C-4D-5E");
     EXPECT_FALSE(ParseSystemInfo(Tagged(tag::kSysReq, SerializeSystemInfo(info))));
-    Bytes corrupted = good;
-    corrupted[20] ^= 0x40;
-    EXPECT_FALSE(ParseSystemInfo(corrupted));
 }

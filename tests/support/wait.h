@@ -19,9 +19,7 @@ inline bool waitUntil(const std::function<bool()>& done, int limitMs = 3000) {
     return true;
 }
 
-inline void pumpEvents(int ms) {
-    QDeadlineTimer deadline(ms);
-    while (!deadline.hasExpired()) QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-}
+// Keeps the event loop turning for `ms`.
+inline void pumpEvents(int ms) { waitUntil([] { return false; }, ms); }
 
 }  // namespace corvane::test
