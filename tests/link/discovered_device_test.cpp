@@ -69,7 +69,9 @@ TEST(DiscoveryRequests, SettingsRequestCarriesTheEditedRecord) {
 
 // Confirmations too short or of the other mode are not confirmations.
 TEST(SettingsAnswer, RefusedConfirmations) {
-    for (const auto& [mode, answer] : {std::pair{ListMode::Ethernet, "SETC"}, {ListMode::Ethernet, "__[I_F]__[SET_RSP]!"},
-                                       {ListMode::Wlan, "__[I_F]__[SET_RSP]"}, {ListMode::Wlan, "SETC!"}})
+    for (const auto& [mode, answer] : {std::pair{ListMode::Ethernet, "SETC"},
+                                       {ListMode::Ethernet, "__[I_F]__[SET_RSP]!"},
+                                       {ListMode::Wlan, "__[I_F]__[SET_RSP]"},
+                                       {ListMode::Wlan, "SETC!"}})
         EXPECT_EQ(ClassifySettingsAnswer(mode, ToBytes(answer)), std::nullopt) << answer;
 }

@@ -20,6 +20,8 @@ inline bool waitUntil(const std::function<bool()>& done, int limitMs = 3000) {
 }
 
 // Keeps the event loop turning for `ms`.
-inline void pumpEvents(int ms) { waitUntil([] { return false; }, ms); }
+inline void pumpEvents(int ms) {
+    waitUntil([] { return false; }, ms);
+}
 
 }  // namespace corvane::test
