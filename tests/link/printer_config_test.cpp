@@ -49,15 +49,14 @@ TEST(PrinterConfigRecord, RoundTripInBothLayoutsAndTextsCutToTheirWidth) {
     EXPECT_EQ(r[111], 0) << "authentication after the cut SSID";
 }
 
-// IF__CUR needs its tag and checksum; any length reads without overrun.
+// IF__CUR needs its tag (its checksum: tests/robustness); any length reads
+// without overrun.
 TEST(PrinterConfigMessage, ParseChecksTagAndChecksumAndReadsAnyLengthSafely) {
     const PrinterConfig c = FullWidthConfig();
     const Bytes good = Tagged(tag::kIfCur, SerializeConfig(c, ConfigLayout::Newer));
     EXPECT_EQ(ParseConfig(good, ConfigLayout::Newer), c);
-    Bytes corrupted = good;
-    corrupted[100] ^= 0x01;
     for (const Bytes& bad :
-         {corrupted, Tagged(tag::kIfSet, SerializeConfig(c, ConfigLayout::Newer)), Bytes{}, ToBytes("__[I_F]__")})
+         {Tagged(tag::kIfSet, SerializeConfig(c, ConfigLayout::Newer)), Bytes{}, ToBytes("__[I_F]__")})
         EXPECT_FALSE(ParseConfig(bad, ConfigLayout::Newer));
 
     // Only the printer name arrives: everything after reads as 0.
@@ -65,13 +64,6 @@ TEST(PrinterConfigMessage, ParseChecksTagAndChecksumAndReadsAnyLengthSafely) {
     ASSERT_TRUE(parsed);
     EXPECT_EQ(parsed->printerName, "Counter-1");
     EXPECT_EQ(parsed->inactivityTime, 0);
-
-    // An oversized record read with the older layout takes only its first 603 bytes.
-    Bytes longBody = SerializeConfig(c, ConfigLayout::Newer);
-    longBody.resize(2000, 0xFF);
-    const auto older = ParseConfig(Tagged(tag::kIfCur, longBody), ConfigLayout::Older);
-    ASSERT_TRUE(older);
-    EXPECT_EQ(older->printerName, c.printerName);
 }
 
 // SYS_RSP: full-width texts round-trip; a wrong tag is refused (a broken

@@ -204,8 +204,8 @@ TEST(WireFormatPins, SurveyAnswerAsHex) {
     BssTable table;
     ASSERT_TRUE(ParseBssResponse(message, table));
     ASSERT_EQ(ShownBssCount(table), 1u);
-    const auto row = BssRowTexts(0, table[0]);
-    EXPECT_EQ(row, (std::array<std::string, 6>{"1", "ab", "00-1A-2B-3C-4D-5E", "Ad hoc", "-60", "WEP64/WPA2"}));
+    EXPECT_EQ(BssRowTexts(0, table[0]),
+              (std::array<std::string, 6>{"1", "ab", "00-1A-2B-3C-4D-5E", "Ad hoc", "-60", "WEP64/WPA2"}));
 }
 
 TEST(WireFormatPins, EachValidEndIsAccepted) {
