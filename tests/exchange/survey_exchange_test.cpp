@@ -47,8 +47,7 @@ public:
 TEST(LanSurveyQuery, AttemptsProgressAndReassembly) {
     const Bytes answer = SurveyAnswer();
     const auto part = [&answer](long from, long to) { return Bytes(answer.begin() + from, answer.begin() + to); };
-    const std::nullopt_t silent = std::nullopt;
-    std::vector<std::optional<Bytes>> lateAnswer(6, silent);
+    std::vector<std::optional<Bytes>> lateAnswer(6, std::nullopt);
     lateAnswer.push_back(answer);
     // No further read waits out the last piece.
     const std::vector<std::optional<Bytes>> pieces{part(0, 10), part(10, 25), part(25, long(answer.size())),
@@ -88,8 +87,8 @@ TEST(LanSurveyQuery, AttemptsProgressAndReassembly) {
 }
 
 // The survey over the link: the mode acknowledged, then BSS_REQ as a frame
-// and a BSS_RSP; every other answer refuses, with its progress. (A refused
-// mode and a broken checksum: tests/cli.)
+// and a BSS_RSP; every other answer refuses, with its progress. (A broken
+// checksum: tests/cli.)
 TEST(BssOverLink, SurveyNeedsTheModeAndAVerifiedAnswer) {
     const Bytes survey = ReplyFrame(SurveyAnswer());
     struct Case {
@@ -101,6 +100,7 @@ TEST(BssOverLink, SurveyNeedsTheModeAndAVerifiedAnswer) {
     };
     const Case cases[] = {
         {{ModeAck(), survey}, std::nullopt, {25, 100}, 2, true},
+        {{ModeAck(0x7E)}, std::nullopt, {}, 1, false},              // not acknowledged
         {{ModeAck()}, 6, {}, 1, false},                             // mode command cut short
         {{ModeAck(), std::nullopt}, std::nullopt, {25}, 2, false},  // survey never comes
         {{ModeAck(), ReplyFrame(Tagged(tag::kIfCur))}, std::nullopt, {25, 100}, 2, false},
