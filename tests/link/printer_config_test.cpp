@@ -67,7 +67,7 @@ TEST(PrinterConfigMessage, ParseChecksTagAndChecksumAndReadsAnyLengthSafely) {
 }
 
 // SYS_RSP: full-width texts round-trip; a wrong tag is refused (a broken
-// checksum: Connect.FailuresCloseThePortAndSendNothingMore).
+// checksum: tests/cli).
 TEST(PrinterSystemInfoMessage, ParsesOnlyVerifiedReplies) {
     PrinterSystemInfo info = test::SampleInfo();
     info.updateDate = std::string(32, 'd');
