@@ -1,7 +1,13 @@
+// Certificates: the file a technician picks, and its upload in chunks.
 #include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
 
 #include "exchange/printer_replies.h"
 #include "exchange/scripted_link_port.h"
+#include "link/exchange/certificate_file.h"
 #include "link/exchange/certificate_upload.h"
 
 namespace corvane::link::testing {
@@ -19,12 +25,6 @@ Bytes FileOf(std::size_t size) {
     return data;
 }
 
-// A data frame as the pinned chunk format carries it.
-struct Chunk {
-    std::uint32_t offset, length;
-    bool last;
-};
-
 bool Send(ScriptedLinkPort& port, const Bytes& file, int type = 1) {
     return static_cast<bool>(UploadCertificate(port, file, type, {}, NoSleep()));
 }
@@ -34,7 +34,7 @@ bool Send(ScriptedLinkPort& port, const Bytes& file, int type = 1) {
 TEST(CertificateUpload, ChunkSizesProgressAndPauses) {
     struct Case {
         std::size_t size;
-        std::vector<Chunk> chunks;
+        std::vector<std::tuple<std::uint32_t, std::uint32_t, bool>> chunks;  // offset, length, last
         std::vector<int> progress;
     };
     const Case cases[] = {
@@ -59,9 +59,9 @@ TEST(CertificateUpload, ChunkSizesProgressAndPauses) {
         ASSERT_EQ(port.writes.size(), c.chunks.size() + 1) << c.size;
         EXPECT_EQ(port.writes[0], (Bytes{0x1F, 0x57, 0x43, 0x82, 0x1D, 0x1F, 0x03}));
         for (std::size_t i = 0; i < c.chunks.size(); ++i) {
-            const Chunk& k = c.chunks[i];
+            const auto& [offset, length, last] = c.chunks[i];
             EXPECT_EQ(port.writes[i + 1],
-                      EncodeFrame(BuildCertificateChunk(ByteSpan(file).subspan(k.offset, k.length), k.offset, k.last)))
+                      EncodeFrame(BuildCertificateChunk(ByteSpan(file).subspan(offset, length), offset, last)))
                 << c.size << " chunk " << i;
         }
     }
@@ -79,7 +79,6 @@ TEST(CertificateUpload, ModeCommandIsRepeatedUntilStrtWithinItsBound) {
     stubborn.replies.assign(100, Reply("ST"));  // too short to be "STRT"
     EXPECT_FALSE(Send(stubborn, FileOf(300)));
     EXPECT_EQ(stubborn.writes.size(), 20u);
-    EXPECT_EQ(stubborn.writes.back().size(), 7u);
 }
 
 // Each chunk may be sent 20 times (the first 19, "STRT" took one try).
@@ -105,17 +104,50 @@ TEST(CertificateUpload, RetryBudgetPerChunk) {
     }
 }
 
-// An empty file is done at once, an unknown type sends nothing, silence fails.
-TEST(CertificateUpload, NothingToSendAndFailingLink) {
+// An empty file is done at once, an unknown type sends nothing. (A read that
+// fails mid-upload: Cancel.EveryExchangeStopsAtTheWaitItArrivesIn.)
+TEST(CertificateUpload, NothingToSend) {
     ScriptedLinkPort idle;
     EXPECT_TRUE(Send(idle, {}));
     EXPECT_FALSE(Send(idle, FileOf(100), 4));
     EXPECT_TRUE(idle.writes.empty());
+}
 
-    ScriptedLinkPort silent;
-    silent.reply(kStart);
-    EXPECT_FALSE(Send(silent, FileOf(100)));
-    EXPECT_EQ(silent.writes.size(), 2u);
+namespace fs = std::filesystem;
+
+// "-----BEGIN " + filler + "-----END" + tail, `size` bytes in all.
+std::string Pem(std::size_t size, std::string_view tail = "\n") {
+    const std::string head = "-----BEGIN CERTIFICATE-----\n";
+    const std::string end = std::string("-----END") + std::string(tail);
+    return head + std::string(size - head.size() - end.size(), 'A') + end;
+}
+
+// "-----BEGIN " first and "-----END" inside; data kept only when accepted. A
+// huge file is refused without loading it; a missing file or a folder cannot
+// be opened. (The 3072-byte limit and its message: tests/cli, tests/ui.)
+TEST(CertificateFile, ContentsSizeAndUnopenableFiles) {
+    using enum CertificateFileOutcome;
+    const fs::path path = fs::path(::testing::TempDir()) / "corvane-cert.pem";
+    const std::tuple<const char*, std::string, CertificateFileOutcome> cases[] = {
+        {"end-last", Pem(400, ""), Accepted},
+        {"leading-blank", " " + Pem(400), Invalid},
+        {"empty", "", Invalid},
+        {"no-end", Pem(400).substr(0, 390), Invalid},
+        {"no-blank", "-----BEGIN-----\n-----END", Invalid},
+        {"zero-inside", "-----BEGIN X" + std::string(1, '\0') + "-----END", Accepted},
+    };
+    for (const auto& [name, contents, outcome] : cases) {
+        std::ofstream(path, std::ios::binary) << contents;
+        const CertificateFile file = OpenCertificateFile(path);
+        EXPECT_EQ(file.outcome, outcome) << name;
+        EXPECT_EQ(std::string(file.data.begin(), file.data.end()), outcome == Accepted ? contents : "") << name;
+    }
+    fs::resize_file(path, std::uintmax_t{2} << 30);  // sparse: no disk space used
+    EXPECT_EQ(OpenCertificateFile(path).outcome, TooLarge);
+    fs::remove(path);
+    EXPECT_EQ(OpenCertificateFile(path).outcome, CannotOpen);
+    EXPECT_EQ(OpenCertificateFile(::testing::TempDir()).outcome, CannotOpen);
+    EXPECT_EQ(CertificateFileMessage(CannotOpen), kCertificateReadFailed);
 }
 
 }  // namespace

@@ -1,7 +1,12 @@
+// The direct link's session: connect, the maker check, save, and a cancel
+// arriving in any of its waits.
 #include <gtest/gtest.h>
+
+#include <functional>
 
 #include "exchange/printer_replies.h"
 #include "exchange/scripted_link_port.h"
+#include "link/exchange/certificate_upload.h"
 #include "link/exchange/config_exchange.h"
 #include "link/exchange/link_session.h"
 #include "link/exchange/vendor_check.h"
@@ -14,7 +19,6 @@ using namespace std::chrono_literals;
 
 const Bytes kNameRequest{0x1D, 0x49, 0x42};
 const Bytes kModeConfigCommand{0x1F, 0x57, 0x43, 0x7F, 0x1D, 0x1F, 0x03};
-const Bytes kModeRefused = ModeAck(0x7E);
 
 const PrinterSystemInfo kInfo = corvane::test::SampleInfo();
 const PrinterConfig kOlder = corvane::test::OlderRecord();
@@ -34,7 +38,6 @@ TEST(Connect, SuccessfulConversationOnTheWire) {
                                                kModeConfigCommand,
                                                ToolFrame("5f5f5b495f465d5f5f5b49465f5f4745545d.50d")}));
     EXPECT_EQ(sleeps.waits, (std::vector<std::chrono::milliseconds>{200ms, 100ms}));
-    EXPECT_TRUE(session.connected());
     EXPECT_EQ(session.systemInfo(), kInfo);
     EXPECT_EQ(session.config(), kOlder);
     EXPECT_EQ(session.layout(), ConfigLayout::Older);
@@ -42,7 +45,8 @@ TEST(Connect, SuccessfulConversationOnTheWire) {
 }
 
 // The name must be exactly "ZEPHRAN" behind the marker; from the third failed
-// read on, the request is sent again.
+// read on, the request is sent again. (A status byte first and another maker:
+// tests/cli.)
 TEST(VendorCheck, NameReplies) {
     const std::optional<Bytes> none;
     struct Case {
@@ -51,9 +55,7 @@ TEST(VendorCheck, NameReplies) {
         std::size_t nameRequests;
     };
     const Case cases[] = {
-        {{MakerName("\x12")}, VendorCheckResult::Ok, 1},                // status byte first
         {{MakerName("", "ZEPHRAN", false)}, VendorCheckResult::Ok, 1},  // ends with the read
-        {{MakerName("", "ZEPHRAX")}, VendorCheckResult::MakerMismatch, 1},
         {{MakerName("", "zephran")}, VendorCheckResult::MakerMismatch, 1},
         {{MakerName("", "ZEPHRANX")}, VendorCheckResult::MakerMismatch, 1},
         {{none, none, MakerName()}, VendorCheckResult::Ok, 1},              // asked again from
@@ -81,61 +83,74 @@ TEST(VendorCheck, SilentPrinterIsAskedAgainAndGivesUpAfter64Tries) {
     EXPECT_EQ(sleeps.waits.back(), 100ms);
 }
 
-// Each failing step closes the port, sends nothing more, and has its message.
-TEST(Connect, FailuresCloseThePortAndNameTheirMessage) {
-    struct Case {
-        bool opens;
-        std::vector<Bytes> replies;
-        ConnectOutcome outcome;
-        std::size_t writes;
-    };
-    const Case cases[] = {
-        {false, {}, ConnectOutcome::PortNotOpened, 0},
-        {true, {MakerName("", "OTHERCO")}, ConnectOutcome::MakerMismatch, 2},
-        {true, {MakerName(), kModeRefused}, ConnectOutcome::ReadFailed, 3},
-        {true, {MakerName(), ModeAck(), Corrupted(SystemReply(kInfo), 64)}, ConnectOutcome::ReadFailed, 4},
-        {true, {MakerName(), ModeAck(), SystemReply(kInfo), ModeAck()}, ConnectOutcome::ReadFailed, 6},
-    };
-    for (const Case& c : cases) {
+// Saving sends IF__SET in a frame, the older record padded to 624 bytes; a
+// frame cut short or an answer other than IF__SUC fails. (A connect that fails closes the port: tests/ui and
+// Cancel below; which answers fail it, and the answers a save needs:
+// tests/cli.)
+TEST(SendConfig, WritesIfSetAndNeedsAWholeFrameAndIfSuc) {
+    for (const auto& [cut, answer, sent] :
+         {std::tuple{false, tag::kIfSuc, true}, {true, tag::kIfSuc, false}, {false, tag::kIfCur, false}}) {
         ScriptedLinkPort port;
-        port.opens = c.opens;
-        for (const Bytes& r : c.replies) port.reply(r);
-        LinkSession session(port, NoSleep());
-        EXPECT_EQ(session.connect(), c.outcome);
-        EXPECT_FALSE(session.connected() || port.open);
-        EXPECT_EQ(port.closeCalls, c.opens ? 1 : 0);
-        EXPECT_EQ(port.writes.size(), c.writes);
+        port.replies = {ModeAck(), ReplyFrame(Tagged(answer))};
+        port.writeResults = {std::nullopt, cut ? std::optional<std::size_t>(0) : std::nullopt};
+        EXPECT_EQ(static_cast<bool>(SendConfig(port, kOlder, ConfigLayout::Older)), sent) << answer;
+        ASSERT_EQ(port.writes.size(), 2u);
+        EXPECT_EQ(port.writes[1].size(), 2u * 624u + 4u);
+        EXPECT_EQ(DecodeFrameText(port.writes[1]), BuildIfSetMessage(kOlder, ConfigLayout::Older));
     }
-    EXPECT_EQ(ConnectMessage(ConnectOutcome::PortNotOpened), kUnableToOpenPort);
-    EXPECT_EQ(ConnectMessage(ConnectOutcome::MakerMismatch), kUnableToOpenPort);
-    EXPECT_EQ(ConnectMessage(ConnectOutcome::ReadFailed), kConnectFailed);
 }
 
-// Saving sends IF__SET in a frame and succeeds only on a verified IF__SUC.
-TEST(SendConfig, WritesIfSetAndNeedsAVerifiedIfSuc) {
-    const Bytes success = ReplyFrame(Tagged(tag::kIfSuc));
+using Step = LinkStep;
+
+// A cancel arriving while an exchange waits on a silent printer: every
+// exchange stops at that wait, sends nothing more, and the connect sequence
+// closes the port. What each step reports for the window is checked on the
+// way. (A cancel in the maker check or the survey is pressed in the window:
+// tests/ui.)
+TEST(Cancel, EveryExchangeStopsAtTheWaitItArrivesIn) {
+    // An exchange after a whole connect; true when it reported success.
+    using Exchange = std::function<bool(ScriptedLinkPort&, LinkSession&, LinkWaits)>;
     struct Case {
-        std::vector<Bytes> replies;
-        std::optional<std::size_t> frameWrite;
-        bool sent;
+        const char* name;
+        int cancelAtRead;                      // counted over the whole case, connect included
+        Exchange run;                          // none: the cancel lands in the connect itself
+        std::size_t writes;                    // all that went out
+        std::vector<LinkActivity> activities;  // the last ones reported
+    };
+    const Exchange save = [](ScriptedLinkPort&, LinkSession& session, LinkWaits) {
+        return bool(session.save(session.config()));
+    };
+    const Exchange upload = [](ScriptedLinkPort& port, LinkSession&, LinkWaits waits) {
+        return bool(UploadCertificate(port, Bytes(1200, 'Q'), kCertificateCa, {}, waits));
     };
     const Case cases[] = {
-        {{ModeAck(), success}, std::nullopt, true},
-        {{ModeAck(), ReplyFrame(Tagged(tag::kIfCur))}, std::nullopt, false},
-        {{ModeAck(), Corrupted(success, 39)}, std::nullopt, false},  // checksum digit
-        {{ModeAck(), success}, 0, false},
-        {{kModeRefused}, std::nullopt, false},
+        {"system record", 3, nullptr, 4, {{Step::CheckingPrinter, 1, 64}, {Step::Reading}}},
+        {"save", 7, save, 8, {{Step::Reading}, {Step::Saving}}},
+        {"certificate upload", 7, upload, 8, {{Step::Uploading, 1, 3}}},
     };
     for (const Case& c : cases) {
         ScriptedLinkPort port;
-        for (const Bytes& r : c.replies) port.reply(r);
-        port.writeResults = {std::nullopt, c.frameWrite};
-        EXPECT_EQ(static_cast<bool>(SendConfig(port, kOlder, ConfigLayout::Older)), c.sent);
-        if (c.sent) {
-            ASSERT_EQ(port.writes.size(), 2u);
-            EXPECT_EQ(port.writes[1].size(), 2u * 624u + 4u);
-            EXPECT_EQ(DecodeFrameText(port.writes[1]), BuildIfSetMessage(kOlder, ConfigLayout::Older));
+        CancelToken cancel;
+        std::vector<LinkActivity> activities;
+        const LinkWaits waits(NoSleep(), &cancel, [&activities](const LinkActivity& a) { activities.push_back(a); });
+        port.cancelAtRead(cancel, c.cancelAtRead);
+        LinkSession session(port, waits);
+        if (c.run) {
+            for (const Bytes& r : ConnectReplies(corvane::test::SampleInfo(), corvane::test::SampleRecord()))
+                port.reply(r);
+            ASSERT_EQ(session.connect(), ConnectOutcome::Connected) << c.name;
+            port.reply(c.activities.back().step == Step::Uploading ? Reply("STRT") : ModeAck());
+            EXPECT_FALSE(c.run(port, session, waits)) << c.name;
+        } else {
+            port.reply(MakerName());
+            port.reply(ModeAck());
+            EXPECT_EQ(session.connect(), ConnectOutcome::Cancelled) << c.name;
+            EXPECT_FALSE(port.open) << c.name;
         }
+        EXPECT_EQ(port.reads, c.cancelAtRead) << c.name;  // no read after the cancel
+        EXPECT_EQ(port.writes.size(), c.writes) << c.name;
+        ASSERT_GE(activities.size(), c.activities.size()) << c.name;
+        EXPECT_TRUE(std::equal(c.activities.rbegin(), c.activities.rend(), activities.rbegin())) << c.name;
     }
 }
 

@@ -17,8 +17,8 @@ namespace corvane::link::testing {
 
 class ScriptedLinkPort : public OpenableLinkPort {
 public:
-    bool opens = true, open = false;
-    int openCalls = 0, closeCalls = 0, reads = 0;
+    bool open = false;
+    int reads = 0;
     std::vector<Bytes> writes;
     std::deque<std::optional<Bytes>> replies;
     std::vector<std::optional<std::size_t>> writeResults;  // by call; missing: all written
@@ -28,11 +28,10 @@ public:
     // read then fails, as the transport's does.
     void cancelAtRead(CancelToken& token, int at) { cancel_ = &token, cancelAt_ = at; }
     OpenResult Open() override {
-        ++openCalls;
-        open = opens;
-        return opens ? OpenResult{} : OpenResult{OpenError{13, "Permission denied", "/dev/scripted"}};
+        open = true;
+        return {};
     }
-    void Close() override { ++closeCalls, open = false; }
+    void Close() override { open = false; }
     bool isOpen() const override { return open; }
     std::size_t Write(ByteSpan data) override {
         writes.emplace_back(data.begin(), data.end());

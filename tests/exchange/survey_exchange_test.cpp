@@ -1,6 +1,7 @@
-// The LAN survey over a scripted byte stream: each read of the query takes
-// the next step of the script, a piece of the answer or an attempt that
-// stays silent.
+// The access-point survey, over the LAN and over the direct link. On the LAN
+// a scripted byte stream plays the printer: each read of the query takes the
+// next step of the script, a piece of the answer or an attempt that stays
+// silent.
 #include <gtest/gtest.h>
 
 #include <deque>
@@ -8,7 +9,8 @@
 #include <vector>
 
 #include "exchange/printer_replies.h"
-#include "link/cancel_token.h"
+#include "exchange/scripted_link_port.h"
+#include "link/exchange/bss_exchange.h"
 #include "link/exchange/survey_exchange.h"
 
 namespace corvane::link::testing {
@@ -40,20 +42,16 @@ public:
     }
 };
 
-Bytes Part(const Bytes& whole, std::size_t from, std::size_t to) {
-    return Bytes(whole.begin() + static_cast<long>(from), whole.begin() + static_cast<long>(to));
-}
-
 // Seven silent attempts at most, progress by attempt, an answer in pieces
-// taken once whole; cut or foreign answers fail.
+// taken once whole. (Cut or foreign answers: tests/robustness, tests/cli.)
 TEST(LanSurveyQuery, AttemptsProgressAndReassembly) {
     const Bytes answer = SurveyAnswer();
-    const std::nullopt_t silent = std::nullopt;
-    std::vector<std::optional<Bytes>> lateAnswer(6, silent);
+    const auto part = [&answer](long from, long to) { return Bytes(answer.begin() + from, answer.begin() + to); };
+    std::vector<std::optional<Bytes>> lateAnswer(6, std::nullopt);
     lateAnswer.push_back(answer);
     // No further read waits out the last piece.
-    const std::vector<std::optional<Bytes>> pieces{Part(answer, 0, 10), Part(answer, 10, 25),
-                                                   Part(answer, 25, answer.size()), Bytes{0x00}};
+    const std::vector<std::optional<Bytes>> pieces{part(0, 10), part(10, 25), part(25, long(answer.size())),
+                                                   Bytes{0x00}};
     struct Case {
         const char* name;
         bool connects;
@@ -67,8 +65,6 @@ TEST(LanSurveyQuery, AttemptsProgressAndReassembly) {
         {"silent printer: seven attempts", true, {}, false, {0, 12, 24, 36, 48, 60, 72, 84, 96, 100}, 7},
         {"answer on the seventh attempt", true, lateAnswer, true, {0, 12, 24, 36, 48, 60, 72, 84, 100}, 7},
         {"answer in three pieces, whole after the third", true, pieces, true, {0, 12, 100}, 3},
-        {"answer cut short", true, {Part(answer, 0, 10), silent}, false, {0, 12, 100}, 2},
-        {"garbage", true, {ToBytes("HTTP/1.1 400 Bad Request\r\n\r\n"), silent}, false, {0, 12, 100}, 2},
     };
     for (const Case& c : cases) {
         ScriptedStream stream;
@@ -87,19 +83,40 @@ TEST(LanSurveyQuery, AttemptsProgressAndReassembly) {
         ASSERT_EQ(stream.readWaits.size(), c.readCount) << c.name;
         EXPECT_TRUE(c.readCount == 0 || stream.readWaits.front() == std::chrono::milliseconds(1500)) << c.name;
         EXPECT_EQ(BssSsid(table[0]), c.ok ? "Shop" : "") << c.name;
-        EXPECT_EQ(table[0].security, c.ok ? 0x08 : 0) << c.name;
     }
 }
 
-// A cancel before the request: nothing is sent or read.
-TEST(LanSurveyQuery, CancelledBeforeTheRequestSendsNothing) {
-    ScriptedStream stream;
-    CancelToken cancel;
-    cancel.cancel();
-    BssTable table{};
-    EXPECT_FALSE(QuerySurvey(stream, table, SurveyTimings{}, {{}, &cancel}));
-    EXPECT_TRUE(stream.writes.empty());
-    EXPECT_TRUE(stream.readWaits.empty());
+// The survey over the link: the mode acknowledged, then BSS_REQ as a frame
+// and a BSS_RSP; every other answer refuses, with its progress. (A broken
+// checksum: tests/cli.)
+TEST(BssOverLink, SurveyNeedsTheModeAndAVerifiedAnswer) {
+    const Bytes survey = ReplyFrame(SurveyAnswer());
+    struct Case {
+        std::vector<std::optional<Bytes>> replies;
+        std::optional<std::size_t> modeWrite;
+        std::vector<int> progress;
+        std::size_t writes;
+        bool ok;
+    };
+    const Case cases[] = {
+        {{ModeAck(), survey}, std::nullopt, {25, 100}, 2, true},
+        {{ModeAck(0x7E)}, std::nullopt, {}, 1, false},              // not acknowledged
+        {{ModeAck()}, 6, {}, 1, false},                             // mode command cut short
+        {{ModeAck(), std::nullopt}, std::nullopt, {25}, 2, false},  // survey never comes
+        {{ModeAck(), ReplyFrame(Tagged(tag::kIfCur))}, std::nullopt, {25, 100}, 2, false},
+    };
+    for (const Case& c : cases) {
+        ScriptedLinkPort port;
+        port.replies.assign(c.replies.begin(), c.replies.end());
+        port.writeResults = {c.modeWrite};
+        BssTable table{};
+        std::vector<int> progress;
+        EXPECT_EQ(static_cast<bool>(QueryBssOverLink(port, table, [&](int p) { progress.push_back(p); })), c.ok);
+        EXPECT_EQ(progress, c.progress);
+        ASSERT_EQ(port.writes.size(), c.writes);
+        EXPECT_TRUE(c.writes < 2 || port.writes[1] == EncodeFrame(BuildBssRequest()));
+        EXPECT_EQ(table[0].rssi, c.ok ? -60 : 0);
+    }
 }
 
 }  // namespace

@@ -1,26 +1,17 @@
-// Framing beyond the pinned messages: padding, buffer bounds, every byte
-// value through the frame text and the mode acknowledgement.
+// Framing beyond the pinned messages: buffer bounds, every byte value
+// through the frame text, the mode acknowledgement and when a reply counts
+// as whole. (The pad byte of the older record: SendConfig in tests/exchange.)
 #include "link/framing.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 
+#include "exchange/printer_replies.h"
+#include "link/reply_shape.h"
+
 using namespace corvane;
 using namespace corvane::link;
-
-// Odd content (the older record) gets one zero pad byte before the checksum.
-TEST(Framing, OddContentGetsOnePadByteAndVerifies) {
-    for (const auto& [recordSize, messageSize] : {std::pair{603u, 624u}, std::pair{616u, 636u}}) {
-        Bytes content = ToBytes(tag::kIfSet);
-        for (std::size_t i = 0; i < recordSize; ++i) content.push_back(static_cast<std::uint8_t>(i * 7 + 1));
-        const Bytes message = BuildIfMessage(content);
-        ASSERT_EQ(message.size(), messageSize);
-        EXPECT_TRUE(recordSize == 616 || message[621] == 0) << "pad byte";
-        EXPECT_TRUE(VerifyIfMessage(message, tag::kIfSet));
-        EXPECT_FALSE(VerifyIfMessage(message, tag::kIfCur));
-    }
-}
 
 // Builders fail instead of writing past a caller's buffer.
 TEST(Framing, BuildFailsInsteadOfOverflowing) {
@@ -53,7 +44,6 @@ TEST(Framing, DecodeTakesPlainHexWholePairsAndStopsAtOutput) {
     EXPECT_EQ(DecodeFrameText(ToBytes("\x1fWMde-e5f\x03")), (Bytes{0xDE, 0xDE, 0x5F}));
     EXPECT_TRUE(DecodeFrameText(ToBytes("\x1fWM")).empty());
     EXPECT_TRUE(DecodeFrameText(ToBytes("ab")).empty());
-    EXPECT_EQ(DecodeFrameText(ToBytes("\x1fWM41")).size(), 1u);
     EXPECT_EQ(DecodeFrameText(ToBytes("\x1fWM414")).size(), 1u);
     std::array<std::uint8_t, 2> small{};
     EXPECT_EQ(DecodeFrameText(AsBytes("\x1fWM414243\x03"), MutableByteSpan(small)), 2u);
@@ -66,4 +56,38 @@ TEST(Framing, ModeAcknowledgement) {
     EXPECT_FALSE(IsModeAcknowledged(Bytes{0x1F, 0x57, 0x4D}));
     EXPECT_FALSE(IsModeAcknowledged(Bytes{0x1F, 0x57, 0x43, 0x7F}));
     EXPECT_FALSE(IsModeAcknowledged(Bytes{0x1F, 0x57, 0x4D, 0x81}));
+}
+
+// A reply is whole once every byte its exchange judges it by is in, and
+// never before.
+TEST(ReplyShape, CompleteOnlyOnceTheJudgedBytesAreIn) {
+    using link::testing::Reply;
+    const Bytes frame = link::testing::ReplyFrame(BuildTagOnlyMessage(tag::kIfSuc));
+    const Bytes name = link::testing::MakerName();
+    Bytes trailing = frame;
+    trailing.push_back('x');
+    const struct {
+        const char* name;
+        ReplyShape shape;
+        Bytes received;
+        bool complete;
+    } cases[] = {
+        {"frame", ReplyShape::Frame, frame, true},
+        {"frame without its end byte", ReplyShape::Frame, Bytes(frame.begin(), frame.end() - 1), false},
+        {"end byte inside the header", ReplyShape::Frame, {0x1F, 0x57, 0x03}, false},
+        {"bytes after the end byte", ReplyShape::Frame, trailing, false},
+        {"empty frame", ReplyShape::Frame, Reply("\x03"), true},
+        {"maker name", ReplyShape::MakerName, name, true},
+        {"status byte, then the name", ReplyShape::MakerName, {0x00, 0x14, 0x5F, 'Z', 0x00}, true},
+        {"name still coming", ReplyShape::MakerName, Bytes(name.begin(), name.end() - 1), false},
+        {"zero before the marker only", ReplyShape::MakerName, {0x00, 0x5F, 'Z'}, false},
+        {"mode acknowledgement", ReplyShape::ModeAck, Reply("\x7F"), true},
+        {"mode acknowledgement, 3 bytes", ReplyShape::ModeAck, Reply(""), false},
+        {"start word", ReplyShape::CertificateStart, Reply("STRT"), true},
+        {"start word, 3 letters", ReplyShape::CertificateStart, Reply("STR"), false},
+        {"chunk answer", ReplyShape::CertificateAnswer, Reply(tag::kIfSuc), true},
+        {"chunk answer, 17 letters", ReplyShape::CertificateAnswer, Reply(tag::kIfSuc.substr(0, 17)), false},
+        {"unknown", ReplyShape::Unknown, frame, false},
+    };
+    for (const auto& c : cases) EXPECT_EQ(IsReplyComplete(c.shape, c.received), c.complete) << c.name;
 }

@@ -27,25 +27,21 @@ PrinterConfig FullWidthConfig() {
 
 }  // namespace
 
-// Full-width texts survive both layouts; the older one drops Wi-Fi Direct.
-TEST(PrinterConfigRecord, RoundTripInBothLayouts) {
+// Full-width texts survive both layouts, the older one drops Wi-Fi Direct; an
+// over-long text is cut at its width and never spills into the next field.
+TEST(PrinterConfigRecord, RoundTripInBothLayoutsAndTextsCutToTheirWidth) {
     const PrinterConfig c = FullWidthConfig();
-    for (const auto layout : {ConfigLayout::Older, ConfigLayout::Newer}) {
+    for (const auto layout : {ConfigLayout::Older, ConfigLayout::Newer})
         EXPECT_EQ(ParseConfigRecord(SerializeConfig(c, layout), layout),
                   layout == ConfigLayout::Newer ? c : test::OlderRecord(c));
-        EXPECT_TRUE(VerifyIfMessage(BuildIfSetMessage(c, layout), tag::kIfSet));
-    }
     EXPECT_FALSE(FindConfigField("p2pConnMode")->inLayout(ConfigLayout::Older));
     EXPECT_EQ(FindConfigField("nonsense"), nullptr);
-}
 
-// An over-long text is cut at its width and never spills into the next field.
-TEST(PrinterConfigRecord, TextsAreCutToTheirWidth) {
-    PrinterConfig c;
-    c.ssid = std::string(40, 's');
-    c.p2pChannel = "1234";
-    c.userId = "u";
-    const Bytes r = SerializeConfig(c, ConfigLayout::Newer);
+    PrinterConfig longer;
+    longer.ssid = std::string(40, 's');
+    longer.p2pChannel = "1234";
+    longer.userId = "u";
+    const Bytes r = SerializeConfig(longer, ConfigLayout::Newer);
     const PrinterConfig back = ParseConfigRecord(r, ConfigLayout::Newer);
     EXPECT_EQ(back.ssid, std::string(32, 's'));
     EXPECT_EQ(back.p2pChannel, "123");
@@ -53,15 +49,14 @@ TEST(PrinterConfigRecord, TextsAreCutToTheirWidth) {
     EXPECT_EQ(r[111], 0) << "authentication after the cut SSID";
 }
 
-// IF__CUR needs its tag and checksum; any length reads without overrun.
+// IF__CUR needs its tag (its checksum: tests/robustness); any length reads
+// without overrun.
 TEST(PrinterConfigMessage, ParseChecksTagAndChecksumAndReadsAnyLengthSafely) {
     const PrinterConfig c = FullWidthConfig();
     const Bytes good = Tagged(tag::kIfCur, SerializeConfig(c, ConfigLayout::Newer));
     EXPECT_EQ(ParseConfig(good, ConfigLayout::Newer), c);
-    Bytes corrupted = good;
-    corrupted[100] ^= 0x01;
     for (const Bytes& bad :
-         {corrupted, Tagged(tag::kIfSet, SerializeConfig(c, ConfigLayout::Newer)), Bytes{}, ToBytes("__[I_F]__")})
+         {Tagged(tag::kIfSet, SerializeConfig(c, ConfigLayout::Newer)), Bytes{}, ToBytes("__[I_F]__")})
         EXPECT_FALSE(ParseConfig(bad, ConfigLayout::Newer));
 
     // Only the printer name arrives: everything after reads as 0.
@@ -69,16 +64,10 @@ TEST(PrinterConfigMessage, ParseChecksTagAndChecksumAndReadsAnyLengthSafely) {
     ASSERT_TRUE(parsed);
     EXPECT_EQ(parsed->printerName, "Counter-1");
     EXPECT_EQ(parsed->inactivityTime, 0);
-
-    // An oversized record read with the older layout takes only its first 603 bytes.
-    Bytes longBody = SerializeConfig(c, ConfigLayout::Newer);
-    longBody.resize(2000, 0xFF);
-    const auto older = ParseConfig(Tagged(tag::kIfCur, longBody), ConfigLayout::Older);
-    ASSERT_TRUE(older);
-    EXPECT_EQ(older->printerName, c.printerName);
 }
 
-// SYS_RSP: full-width texts round-trip; wrong tag or checksum is refused.
+// SYS_RSP: full-width texts round-trip; a wrong tag is refused (a broken
+// checksum: tests/cli).
 TEST(PrinterSystemInfoMessage, ParsesOnlyVerifiedReplies) {
     PrinterSystemInfo info = test::SampleInfo();
     info.updateDate = std::string(32, 'd');
@@ -86,7 +75,4 @@ TEST(PrinterSystemInfoMessage, ParsesOnlyVerifiedReplies) {
     EXPECT_EQ(ParseSystemInfo(good), info);
     EXPECT_EQ(FormatMacUpper(info.macAddress), "00-1A-2B-3C-4D-5E");
     EXPECT_FALSE(ParseSystemInfo(Tagged(tag::kSysReq, SerializeSystemInfo(info))));
-    Bytes corrupted = good;
-    corrupted[20] ^= 0x40;
-    EXPECT_FALSE(ParseSystemInfo(corrupted));
 }

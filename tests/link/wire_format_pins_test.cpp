@@ -180,16 +180,13 @@ TEST(WireFormatPins, DiscoveryAnswerFieldsAtTheirOffsets) {
         const auto a = lan::ClassifyDiscoveryAnswer(c.mode, c.datagram);
         ASSERT_EQ(a.kind, lan::DiscoveryAnswer::Kind::Device);
         const lan::DiscoveredDevice& d = a.device;
-        EXPECT_TRUE(runFrom(d.macAddress(), c.mac) && runFrom(d.ipAddress(), c.ip));
-        EXPECT_TRUE(runFrom(d.subnetMask(), c.mask) && runFrom(d.gateway(), c.gateway));
-        EXPECT_EQ(d.port(), c.port * 256 + c.port + 1);
-        EXPECT_EQ(d.baudCode(), c.baud);
-        EXPECT_EQ(d.firmwareMajor(), c.version);
-        EXPECT_EQ(d.firmwareMinor(), c.version + 1);
-        EXPECT_TRUE(d.dhcp());
-        EXPECT_EQ(d.inactivityTime(), c.inactivity * 256 + c.inactivity + 1);
-        EXPECT_EQ(d.featureCode(), c.feature);
-        EXPECT_EQ(d.reservedByte(), c.reserved);
+        EXPECT_TRUE(runFrom(d.macAddress(), c.mac) && runFrom(d.ipAddress(), c.ip) && runFrom(d.subnetMask(), c.mask) &&
+                    runFrom(d.gateway(), c.gateway) && d.dhcp());
+        // Words high byte first: the byte at n, then n + 1.
+        EXPECT_EQ((std::vector<int>{d.port(), d.baudCode(), d.firmwareMajor(), d.firmwareMinor(), d.inactivityTime(),
+                                    d.featureCode(), d.reservedByte()}),
+                  (std::vector<int>{c.port * 256 + c.port + 1, c.baud, c.version, c.version + 1,
+                                    c.inactivity * 256 + c.inactivity + 1, c.feature, c.reserved}));
         // The settings request sends the record back: 26 bytes behind "SETT"
         // (no HTTPS flag), all 29 behind the WLAN tag.
         const Bytes request = lan::BuildSettingsRequest(d);
@@ -207,8 +204,8 @@ TEST(WireFormatPins, SurveyAnswerAsHex) {
     BssTable table;
     ASSERT_TRUE(ParseBssResponse(message, table));
     ASSERT_EQ(ShownBssCount(table), 1u);
-    const auto row = BssRowTexts(0, table[0]);
-    EXPECT_EQ(row, (std::array<std::string, 6>{"1", "ab", "00-1A-2B-3C-4D-5E", "Ad hoc", "-60", "WEP64/WPA2"}));
+    EXPECT_EQ(BssRowTexts(0, table[0]),
+              (std::array<std::string, 6>{"1", "ab", "00-1A-2B-3C-4D-5E", "Ad hoc", "-60", "WEP64/WPA2"}));
 }
 
 TEST(WireFormatPins, EachValidEndIsAccepted) {

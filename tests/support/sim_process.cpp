@@ -6,10 +6,9 @@
 namespace corvane::test {
 
 SimProcess::~SimProcess() {
-    if (process_.state() != QProcess::NotRunning) {
-        process_.kill();
-        process_.waitForFinished(3000);
-    }
+    // Both do nothing once the simulator has stopped.
+    process_.kill();
+    process_.waitForFinished(3000);
 }
 
 bool SimProcess::start(const QStringList& args, const char* lastLine) {

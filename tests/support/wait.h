@@ -19,9 +19,9 @@ inline bool waitUntil(const std::function<bool()>& done, int limitMs = 3000) {
     return true;
 }
 
+// Keeps the event loop turning for `ms`.
 inline void pumpEvents(int ms) {
-    QDeadlineTimer deadline(ms);
-    while (!deadline.hasExpired()) QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    waitUntil([] { return false; }, ms);
 }
 
 }  // namespace corvane::test
