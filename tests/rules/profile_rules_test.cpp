@@ -44,6 +44,7 @@ TEST(Profile, SpreadRefusesWithTheFieldOrGivesTheRecordTheRulesBuild) {
     };
     const Case cases[] = {
         {"per-printer field", Of({{"printerName", T("x")}}), "printerName"},
+        {"unknown field", Of({{"colour", T("x")}}), "colour"},
         {"time out of range", Of({{"inactivityTime", 3601u}}), "inactivityTime", {}, ValueProblem::OutOfRange},
         {"empty community", Of({{"setCommunity", T("")}}), "setCommunity", kCommunityIncorrect},
         {"empty PSK", Of({{"authentication", 2u}, {"cipher", 4u}, {"pskKey", T("")}}), "pskKey", kPskKeyIncorrect},

@@ -80,6 +80,7 @@ TEST_F(ConnectedWindow, LeavingAPageStopsAtItsFirstFailingRule) {
         int focus;
     } const cases[] = {
         {"PortZeroPasses", Tab::System, {{kPort, "0"}}, {}, 0},
+        {"EmptiedPort", Tab::System, {{kPort, ""}}, kPortOutOfRange, kPort},
         // The last port of the reserved list.
         {"Port3318", Tab::System, {{kPort, "3318"}}, kPortNumberIncorrect, kPort},
         {"NameBeforePort", Tab::System, {{kPort, "80"}, {kName, ""}}, kSystemNameIncorrect, kName},
@@ -88,6 +89,7 @@ TEST_F(ConnectedWindow, LeavingAPageStopsAtItsFirstFailingRule) {
         {"BothCommunitiesEmpty", Tab::Protocol, {{kSet, ""}, {kGet, ""}}, kCommunityIncorrect, kSet},
         {"EmptyTrapCommunity", Tab::Protocol, {{kTrap, ""}}, kTrapCommunityIncorrect, kTrap},
         {"EmptySsidBeforeBadPin", Tab::Network, {{kSsid, ""}, {kPin, "123456"}}, kSsidIncorrect, kSsid},
+        {"SsidOfThirtyFourBytes", Tab::Network, {{kSsid, "ééééééééééééééééé"}}, kTextTooLong, kSsid},
         {"PinOfSixInInfra", Tab::Network, {{kPin, "123456"}}, kIncorrectPin, kPin},
         // The PSK is the key under every WPA cipher, AES + TKIP too.
         {"PskEmptyUnderAesTkip", Tab::Security, {{kPsk, ""}, {kAesTkip, nullptr}}, kPskKeyIncorrect, kPsk},
