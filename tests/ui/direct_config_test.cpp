@@ -19,12 +19,14 @@ namespace {
 const auto ByName = [](const auto& p) { return std::string(p.param.name); };
 
 // Secret fields stay masked until shown; POS offers the simulator's device;
-// the window says what it is connected to and shows the printer's PIN again
-// after a reconnect. The pages show the record read
-// at Connect (MAC at its offset), Save writes it with the edits, confirms,
-// and its summary numbers the rows from 1 and masks the secrets.
+// the window says what it is connected to, if anything, and shows the
+// printer's PIN again after a reconnect. The pages show the record read at
+// Connect (MAC at its offset), Save writes it with the edits, confirms, and
+// its summary numbers the rows from 1 and masks the secrets.
 TEST_F(DirectUiTest, ConnectEditSaveWritesWhatThePagesShowPlusTheEdits) {
     open();
+    EXPECT_EQ(widget<QLabel>("connectionLabel")->text(), "Not connected");
+    EXPECT_EQ(tabs()->tabText(0), "System && Information");  // one "&" shown, not a shortcut
     const std::pair<Tab, const char*> secrets[] = {
         {Tab::System, "userPassword"}, {Tab::System, "confirmPassword"}, {Tab::Security, "wepKey"},
         {Tab::Security, "pskKey"},     {Tab::Security, "authPassword"},  {Tab::Network, "pinCode"},
@@ -55,6 +57,8 @@ TEST_F(DirectUiTest, ConnectEditSaveWritesWhatThePagesShowPlusTheEdits) {
     link::PrinterConfig expected = sim::BuiltinState().link.config;
     auto* name = onPage<QLineEdit>(Tab::System, "printerName");
     EXPECT_EQ(onPage<QLabel>(Tab::System, "macAddress")->text(), "00-11-22-AA-BB-CC");
+    EXPECT_EQ(onPage<QComboBox>(Tab::Protocol, "https")->currentIndex(), expected.httpsEnabled);  // Telnet's differs
+    EXPECT_EQ(onPage<QLineEdit>(Tab::System, "confirmPassword")->text().toStdString(), expected.userPassword);
     type(name, "Front Desk");
     expected.printerName = "Front Desk";
     type(onPage<QLineEdit>(Tab::System, "printerPort"), "9101");
