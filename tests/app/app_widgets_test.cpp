@@ -89,7 +89,7 @@ TEST(Ipv4AddressEdit, TypesPastesAndCopiesAsOneField) {
     EXPECT_EQ(host.filledFieldCount(), 3);
 }
 
-// A button opens a fresh window, About names the version, Exit ends.
+// A button opens a fresh window, About names the version and licence, Exit ends.
 TEST(LauncherDialog, ButtonsOpenFreshWindowsAboutAndExit) {
     LauncherDialog launcher;
     auto* ethernet = launcher.findChild<QPushButton*>(QStringLiteral("ethernetButton"));
@@ -117,6 +117,7 @@ TEST(LauncherDialog, ButtonsOpenFreshWindowsAboutAndExit) {
     EXPECT_EQ(result, QDialog::Rejected);
     EXPECT_EQ(lan::ethernetDevices().size(), 1u);
     EXPECT_TRUE(about.contains(QString::fromLatin1(kVersion))) << qPrintable(about);
+    EXPECT_TRUE(about.contains(QStringLiteral("MIT licence"))) << qPrintable(about);
 }
 
 // The printer filter narrows the rows, and the export holds the rows shown.
