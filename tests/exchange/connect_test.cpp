@@ -125,6 +125,7 @@ TEST(Cancel, EveryExchangeStopsAtTheWaitItArrivesIn) {
     };
     const Case cases[] = {
         {"system record", 3, nullptr, 4, {{Step::CheckingPrinter, 1, 64}, {Step::Reading}}},
+        {"second mode command", 4, nullptr, 5, {{Step::Reading}}},
         {"save", 7, save, 8, {{Step::Reading}, {Step::Saving}}},
         {"certificate upload", 7, upload, 8, {{Step::Uploading, 1, 3}}},
     };
@@ -135,15 +136,12 @@ TEST(Cancel, EveryExchangeStopsAtTheWaitItArrivesIn) {
         const LinkWaits waits(NoSleep(), &cancel, [&activities](const LinkActivity& a) { activities.push_back(a); });
         port.cancelAtRead(cancel, c.cancelAtRead);
         LinkSession session(port, waits);
+        for (const Bytes& r : ConnectReplies(kInfo, corvane::test::SampleRecord())) port.reply(r);
         if (c.run) {
-            for (const Bytes& r : ConnectReplies(corvane::test::SampleInfo(), corvane::test::SampleRecord()))
-                port.reply(r);
             ASSERT_EQ(session.connect(), ConnectOutcome::Connected) << c.name;
             port.reply(c.activities.back().step == Step::Uploading ? Reply("STRT") : ModeAck());
             EXPECT_FALSE(c.run(port, session, waits)) << c.name;
         } else {
-            port.reply(MakerName());
-            port.reply(ModeAck());
             EXPECT_EQ(session.connect(), ConnectOutcome::Cancelled) << c.name;
             EXPECT_FALSE(port.open) << c.name;
         }

@@ -43,7 +43,8 @@ public:
 };
 
 // Seven silent attempts at most, progress by attempt, an answer in pieces
-// taken once whole. (Cut or foreign answers: tests/robustness, tests/cli.)
+// taken once whole; a cancel before the request sends nothing. (Cut or
+// foreign answers: tests/robustness, tests/cli.)
 TEST(LanSurveyQuery, AttemptsProgressAndReassembly) {
     const Bytes answer = SurveyAnswer();
     const auto part = [&answer](long from, long to) { return Bytes(answer.begin() + from, answer.begin() + to); };
@@ -55,29 +56,35 @@ TEST(LanSurveyQuery, AttemptsProgressAndReassembly) {
     struct Case {
         const char* name;
         bool connects;
+        bool cancelled;  // before the request goes out
         std::vector<std::optional<Bytes>> reads;
         bool ok;
         std::vector<int> progress;
         std::size_t readCount;
     };
     const Case cases[] = {
-        {"no connection", false, {}, false, {}, 0},
-        {"silent printer: seven attempts", true, {}, false, {0, 12, 24, 36, 48, 60, 72, 84, 96, 100}, 7},
-        {"answer on the seventh attempt", true, lateAnswer, true, {0, 12, 24, 36, 48, 60, 72, 84, 100}, 7},
-        {"answer in three pieces, whole after the third", true, pieces, true, {0, 12, 100}, 3},
+        {"no connection", false, false, {}, false, {}, 0},
+        {"cancelled while connecting", true, true, {}, false, {}, 0},
+        {"silent printer: seven attempts", true, false, {}, false, {0, 12, 24, 36, 48, 60, 72, 84, 96, 100}, 7},
+        {"answer on the seventh attempt", true, false, lateAnswer, true, {0, 12, 24, 36, 48, 60, 72, 84, 100}, 7},
+        {"answer in three pieces, whole after the third", true, false, pieces, true, {0, 12, 100}, 3},
     };
     for (const Case& c : cases) {
         ScriptedStream stream;
         stream.connects = c.connects;
         stream.reads.assign(c.reads.begin(), c.reads.end());
+        CancelToken cancel;
+        if (c.cancelled) cancel.cancel();
         std::vector<int> progress;
         BssTable table{};
         EXPECT_EQ(static_cast<bool>(QuerySurvey(stream, table, SurveyTimings{},
-                                                {[&progress](int value) { progress.push_back(value); }, nullptr})),
+                                                {[&progress](int value) { progress.push_back(value); }, &cancel})),
                   c.ok)
             << c.name;
         EXPECT_EQ(progress, c.progress) << c.name;
-        EXPECT_EQ(stream.writes, c.connects ? std::vector<Bytes>{BuildBssRequest()} : std::vector<Bytes>{}) << c.name;
+        EXPECT_EQ(stream.writes,
+                  c.connects && !c.cancelled ? std::vector<Bytes>{BuildBssRequest()} : std::vector<Bytes>{})
+            << c.name;
         // Three seconds to connect, an attempt starts with one and a half to read.
         EXPECT_EQ(stream.connectWait, std::chrono::milliseconds(3000)) << c.name;
         ASSERT_EQ(stream.readWaits.size(), c.readCount) << c.name;

@@ -68,7 +68,7 @@ const std::vector<PrinterRecord> kThreePrinters = {
 // several networks the printer is reachable only there; a second loopback
 // address shows it) and chooses the printer just changed wherever the
 // sorting puts it, or says it did not come back. A printer that never
-// confirms fails the save, and the list shows what the printer has rather
+// confirms fails the save, the history says so, and the list shows what the printer has rather
 // than the edit the window made to the stored record.
 TEST(DeviceListDialog, SortedRowsOpenTheirPrinterAndTheSearchAfterSaveFindsItAgain) {
     enum class After { Confirms, Vanishes, StaysSilent };
@@ -142,6 +142,7 @@ TEST(DeviceListDialog, SortedRowsOpenTheirPrinterAndTheSearchAfterSaveFindsItAga
         }
         if (c.after == After::StaysSilent) {
             EXPECT_EQ(messages.ids().back(), kSaveFailed);
+            EXPECT_EQ(history::readLog().entries.back().outcome, history::kNotConfirmed);
             EXPECT_EQ(allRows(*table), before);
             EXPECT_EQ(devicesFor(ListMode::Ethernet).deviceAt(2)->port(), 9100);
         }
@@ -327,12 +328,13 @@ TEST(LanWindows, ARequestThatCannotLeaveSaysWhy) {
 }
 
 // A missing record ends the window before it opens; a printer on port 0
-// opens it with a warning. The form's messages replace the value, once per
+// opens it with a warning, its first speed still offered. The form's messages replace the value, once per
 // edit; a refused port sends nothing. A warning of the checks before
 // sending: Back returns to the edit at the offending field and sends
 // nothing; "Save anyway" sends.
 TEST(LanSettingsDialog, FormMessagesRefusalsAndWarningsBeforeSaving) {
     storeRecords(ListMode::Ethernet, {{.port = 0}, {.macEnd = 0x09, .ip = {192, 168, 1, 60}}});
+    devicesFor(ListMode::Ethernet).deviceAt(1)->setBaudCode(0xA0);  // the first speed the list offers
     FakePrinter printer([](const QByteArray& request) {
         return std::vector<QByteArray>{bytesOf(kSettingsConfirm) + request.mid(4, 6)};
     });
@@ -341,6 +343,7 @@ TEST(LanSettingsDialog, FormMessagesRefusalsAndWarningsBeforeSaving) {
     EXPECT_EQ(missing.exec(), QDialog::Rejected);
     LanSettingsDialog dialog(ListMode::Ethernet, 1, {}, {}, nullptr, printer.endpoints());
     execWith(dialog, [&] {
+        EXPECT_TRUE(child<QWidget>(dialog, "baudCombo")->isEnabled());
         auto* port = child<QLineEdit>(dialog, "portEdit");
         port->clear();
         QTest::keyClicks(port, QStringLiteral("327689"));
