@@ -78,13 +78,18 @@ TEST(CliLink, WriteSendsOnlyTheNamedFieldsAndRefusesBadFiles) {
     EXPECT_TRUE(text.out.startsWith("The configuration has been completed.\nReset the printer.\nNo  Name"));
     EXPECT_TRUE(text.out.contains(QRegularExpression("\n15 +SSID +Back-Office\n"))) << text.out.toStdString();
 
-    // One case per check: the file's syntax, its names, its types, its
-    // layout, and the page rules (each rule is unit-tested under tests/rules).
+    // One case per check: the file's syntax, its names, its types, the ranges
+    // and widths its reader holds a value to, its layout, and the page rules
+    // (each rule is unit-tested under tests/rules).
     const std::pair<QByteArray, QString> refused[] = {
         // a file, the start of stderr
         {"not json", "corvane: "},
         {R"({"config": {"colour": 1}})", "corvane: "},
+        {R"({"config": {"cipher": 9}})", "corvane: "},
+        {R"({"config": {"printerPort": 40000}})", "corvane: "},
         {R"({"config": {"printerName": 7}})", "corvane: "},
+        {R"({"config": {"ipAddress": "10.0.0"}})", "corvane: "},
+        {R"({"config": {"userId": "a-user-name-much-longer-than-32-bytes"}})", "corvane: "},
         {R"({"layout": "older", "config": {}})", "corvane: the file is for the older record layout"},
         {R"({"config": {"printerPort": 3318}})", "The port number is incorrect.\nPlease try again.\n"},
         // What the window's PIN edit cannot hold (digits only, at most eight).

@@ -78,10 +78,12 @@ TEST(LanPlan, BadPlansNameTheirLine) {
         {"", 1, "header row"},
         {"ip,port\n10.0.0.1,9100\n", 1, "no \"mac\" column"},
         {"mac,port,port\n", 1, "given twice"},
+        {"mac,colour\n", 1, "unknown column \"colour\""},
         {"mac,port\n\n001162000001,9100,1\n", 3, "3 cells where the header has 2"},
         {"mac,port\n00:11:62:00:00:01,32768\n", 2, "a port (0-32767)"},
         {"mac,dhcp\n00:11-62:00:00:01,on\n", 2, "not a MAC address"},
         {"mac,dhcp\n,on\n", 2, "is required"},
+        {"mac,port\n001162000001,9100\n00-11-62-00-00-01,9101\n", 3, "is already on line 2"},
         {"\n mac , ip ,baud\r\n00-11-62-00-00-01, ,230400\r\n\r\n", 0, ""},
     };
     for (const Case& c : cases) {
