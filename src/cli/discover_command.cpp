@@ -9,6 +9,7 @@
 #include "lan/device_lists.h"
 #include "lan/every_adapter_search.h"
 #include "lan/request_failure.h"
+#include "link/ipv4_address.h"
 #include "link/printer_config.h"
 #include "link/string_table.h"
 #include "transport/local_addresses.h"
@@ -103,9 +104,13 @@ std::optional<LanSearchSetup> readLanSearchSetup(const Invocation& invocation, c
         setup.localAddress.clear();
         return setup;
     }
-    if (!setup.localAddress.isEmpty() && !parseIpv4(setup.localAddress)) {
-        *exitCode = usageError(QStringLiteral("--local: \"%1\" is not an IPv4 address").arg(setup.localAddress));
-        return std::nullopt;
+    if (!setup.localAddress.isEmpty()) {
+        const auto local = parseIpv4(setup.localAddress);
+        if (!local) {
+            *exitCode = usageError(QStringLiteral("--local: \"%1\" is not an IPv4 address").arg(setup.localAddress));
+            return std::nullopt;
+        }
+        setup.localAddress = QString::fromStdString(link::Ipv4Address(*local).text());  // "010.0.0.5" binds 10.0.0.5
     }
 
     // The WLAN request goes to the local interface's ".255" address; without

@@ -1,8 +1,8 @@
 #include "cli/invocation.h"
 
-#include <QHostAddress>
 #include <QRegularExpression>
 
+#include "link/ipv4_address.h"
 #include "transport/endpoints.h"
 
 namespace corvane::cli {
@@ -38,8 +38,13 @@ void addOptions(QCommandLineParser& parser) {
     parser.addOption(valueOption("baud", "lan-set: serial speed (1200 ... 230400).", "RATE"));
     parser.addOption({QStringLiteral("dry-run"),
                       QStringLiteral("lan-plan: print what would be sent and the warnings; send nothing.")});
-    parser.addOption(
-        {QStringLiteral("force"), QStringLiteral("lan-set, lan-plan: send even when the checks before sending warn.")});
+    parser.addOption({QStringLiteral("force"),
+                      QStringLiteral("lan-set, lan-plan: send even when the checks before sending warn (gateway "
+                                     "outside the subnet, printer moving out of this computer's subnet).")});
+    parser.addOption({QStringLiteral("allow-conflicts"),
+                      QStringLiteral("lan-set, lan-plan: send even a value that conflicts (an address another "
+                                     "printer holds, a network, broadcast or reserved address, a mask with "
+                                     "gaps); --force does not.")});
     parser.addOption(
         {QStringLiteral("no-verify"), QStringLiteral("lan-set: do not search again to verify a confirmed change.")});
     parser.addOption(valueOption("verify-delay",
@@ -89,17 +94,26 @@ QString helpText(const QCommandLineParser& parser) {
                "  lan-set ethernet|wlan       change a printer's network settings:\n"
                "                              --mac MAC [--ip A] [--mask M] [--gateway G]\n"
                "                              [--port N] [--inactivity S] [--dhcp on|off]\n"
-               "                              [--baud RATE] [--force] [--no-verify]\n"
+               "                              [--baud RATE] [--force] [--allow-conflicts]\n"
+               "                              [--no-verify]\n"
                "                              checks the values first (warnings refuse\n"
-               "                              unless --force), then searches again and\n"
-               "                              compares what the printer reports\n"
+               "                              unless --force, conflicts unless\n"
+               "                              --allow-conflicts); sends nothing when\n"
+               "                              nothing differs (\"unchanged\"), else\n"
+               "                              searches again and compares what the\n"
+               "                              printer reports\n"
                "  lan-plan ethernet|wlan PLAN.csv\n"
                "                              set many printers from a plan with the\n"
                "                              columns mac,ip,mask,gateway,port,inactivity,\n"
                "                              dhcp,baud (header row required, blank cell:\n"
-               "                              keep): [--dry-run] [--force] [--json]; a bad\n"
-               "                              row stops the plan before anything is sent;\n"
-               "                              exit 0 when every row is unchanged or verified\n"
+               "                              keep): [--dry-run] [--force]\n"
+               "                              [--allow-conflicts] [--json]; a bad row\n"
+               "                              stops the plan before anything is sent; a\n"
+               "                              row the checks warn about is refused and\n"
+               "                              not sent, the others are (--force and\n"
+               "                              --allow-conflicts as for lan-set); exit 0\n"
+               "                              when every row is unchanged or verified,\n"
+               "                              2 when a row was refused\n"
                "  survey --ip ADDR            access points a LAN printer sees\n"
                "  link info|read|write|survey|cert|export|apply\n"
                "                              a printer on the direct link (--serial NAME,\n"
@@ -115,8 +129,8 @@ QString helpText(const QCommandLineParser& parser) {
                "                              [--mac MAC] [--since DATE] [--json|--csv]\n"
                "\n"
                "Exit status: 0 success; 1 the printer or the network refused or failed;\n"
-               "2 bad usage or input refused before anything was sent (lan-set: also\n"
-               "a check before sending warned);\n"
+               "2 bad usage or input refused before anything was sent (lan-set,\n"
+               "lan-plan: also a check before sending warned or found a conflict);\n"
                "3 lan-set: the printer confirmed, but the search after it does not show\n"
                "the change;\n"
                "130 stopped by Ctrl-C (a link command closes the port first; lan-set\n"
@@ -141,30 +155,13 @@ std::optional<QString> Invocation::unexpectedOption(const QString& command,
 }
 
 std::optional<std::array<std::uint8_t, 4>> parseIpv4(const QString& text) {
-    // Dotted decimal only: QHostAddress alone would also take "10" or "1.2".
-    static const QRegularExpression dotted(QStringLiteral("^\\d{1,3}\\.\\d{1,3}\\.\\d{1,3}\\.\\d{1,3}$"));
-    if (!dotted.match(text.trimmed()).hasMatch()) return std::nullopt;
-    QHostAddress address;
-    if (!address.setAddress(text.trimmed()) || address.protocol() != QAbstractSocket::IPv4Protocol) {
-        return std::nullopt;
-    }
-    const quint32 value = address.toIPv4Address();
-    return std::array<std::uint8_t, 4>{static_cast<std::uint8_t>(value >> 24), static_cast<std::uint8_t>(value >> 16),
-                                       static_cast<std::uint8_t>(value >> 8), static_cast<std::uint8_t>(value)};
+    const auto address = link::ParseIpv4Address(text.toStdString());
+    if (!address) return std::nullopt;
+    return address->octets();
 }
 
 std::optional<std::array<std::uint8_t, 6>> parseMac(const QString& text) {
-    static const QRegularExpression separated(
-        QStringLiteral("^([0-9A-Fa-f]{2})([:-]?)([0-9A-Fa-f]{2})\\2([0-9A-Fa-f]{2})\\2([0-9A-Fa-f]{2})\\2"
-                       "([0-9A-Fa-f]{2})\\2([0-9A-Fa-f]{2})$"));
-    const auto match = separated.match(text.trimmed());
-    if (!match.hasMatch()) return std::nullopt;
-    std::array<std::uint8_t, 6> mac{};
-    const int groups[] = {1, 3, 4, 5, 6, 7};
-    for (std::size_t i = 0; i < mac.size(); ++i) {
-        mac[i] = static_cast<std::uint8_t>(match.captured(groups[i]).toUInt(nullptr, 16));
-    }
-    return mac;
+    return link::ParseMacAddress(text.toStdString());
 }
 
 std::optional<long long> parseInteger(const QString& text, long long minimum, long long maximum) {

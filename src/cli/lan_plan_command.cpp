@@ -112,8 +112,8 @@ void printOutcomes(const std::vector<lan::PlanRowOutcome>& outcomes, bool json) 
 
 int runLanPlan(const Invocation& invocation) {
     if (auto bad = invocation.unexpectedOption(
-            QStringLiteral("lan-plan"), {"json", "dry-run", "force", "verify-delay", "local", "local-address", "target",
-                                         "remote-port", "local-port", "survey-port"})) {
+            QStringLiteral("lan-plan"), {"json", "dry-run", "force", "allow-conflicts", "verify-delay", "local",
+                                         "local-address", "target", "remote-port", "local-port", "survey-port"})) {
         return usageError(*bad);
     }
     const QStringList arguments = invocation.arguments();
@@ -159,7 +159,8 @@ int runLanPlan(const Invocation& invocation) {
 
     const bool dryRun = invocation.isSet("dry-run");
     const InterruptCancels interruptCancels;
-    lan::PlanRun run(*setup, devices, plan.rows, history::kCommandLine, invocation.isSet("force"), dryRun);
+    lan::PlanRun run(*setup, devices, plan.rows, history::kCommandLine, invocation.isSet("force"), dryRun,
+                     invocation.isSet("allow-conflicts"));
     while (!interrupted.cancelled() && run.runNextRow()) {
         const auto& done = run.outcomes()[run.lastRow()];
         if (!done.notRecorded.isEmpty()) reportNotRecorded(done.notRecorded);
@@ -175,12 +176,19 @@ int runLanPlan(const Invocation& invocation) {
 
     printOutcomes(outcomes, invocation.json());
     if (interrupted.cancelled()) return cancelled();
+    // As lan-set: a row that failed on the network outweighs one refused
+    // before sending (2, in a dry run too).
+    bool refused = false;
     for (const auto& o : outcomes) {
+        if (o.result == lan::PlanResult::Refused) {
+            refused = true;
+            continue;
+        }
         const bool fine = o.result == lan::PlanResult::Unchanged || o.result == lan::PlanResult::Verified ||
-                          (dryRun && o.result == lan::PlanResult::WouldSend && o.warnings.empty());
+                          (dryRun && o.result == lan::PlanResult::WouldSend);
         if (!fine) return kExitFailed;
     }
-    return kExitOk;
+    return refused ? kExitUsage : kExitOk;
 }
 
 }  // namespace corvane::cli

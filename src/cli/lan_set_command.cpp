@@ -79,9 +79,9 @@ std::optional<StringId> liveCheck(const lan::LanSettingsEdits& edits) {
 
 int runLanSet(const Invocation& invocation) {
     if (auto bad = invocation.unexpectedOption(
-            QStringLiteral("lan-set"),
-            {"json", "mac", "ip", "mask", "gateway", "port", "inactivity", "dhcp", "baud", "local", "local-address",
-             "target", "remote-port", "local-port", "survey-port", "force", "no-verify", "verify-delay"})) {
+            QStringLiteral("lan-set"), {"json", "mac", "ip", "mask", "gateway", "port", "inactivity", "dhcp", "baud",
+                                        "local", "local-address", "target", "remote-port", "local-port", "survey-port",
+                                        "force", "allow-conflicts", "no-verify", "verify-delay"})) {
         return usageError(*bad);
     }
     const QStringList arguments = invocation.arguments();
@@ -140,13 +140,32 @@ int runLanSet(const Invocation& invocation) {
         return usageError(QStringLiteral("the port and inactivity time must not be empty"));
     }
 
+    // Nothing to change: the request would only restart the printer's
+    // network. A plan skips such rows the same way.
+    if (record->raw == before.raw) {
+        const QString line = QStringLiteral("Unchanged: the printer already has these settings; nothing was sent.");
+        if (invocation.json()) {
+            printJson(QJsonObject{{QStringLiteral("unchanged"), true}, {QStringLiteral("message"), line}});
+        } else {
+            printText(line + QLatin1Char('\n'));
+        }
+        return kExitOk;
+    }
+
     // The checks over what would be sent; the record goes back as it was
-    // when they stop the request.
+    // when they stop the request. --force lets warnings through, only
+    // --allow-conflicts a clash.
     const auto warnings = lan::checkBeforeSending(*record, devices, before, setup->localAddress);
-    if (!warnings.empty() && !invocation.isSet("force")) {
+    const rules::SendOverrides overrides{invocation.isSet("force"), invocation.isSet("allow-conflicts")};
+    if (rules::StopsSending(warnings, overrides)) {
         *record = before;
-        for (const QString& sentence : lan::warningSentences(warnings)) printWarning(sentence);
-        printError(QStringLiteral("nothing was sent; --force sends it anyway"));
+        bool conflict = false;
+        for (const auto& warning : warnings) {
+            printWarning(QString::fromStdString(rules::WarningText(warning)));
+            conflict = conflict || (rules::IsConflict(warning.check) && !overrides.conflicts);
+        }
+        printError(conflict ? QStringLiteral("nothing was sent; --allow-conflicts sends a conflicting value anyway")
+                            : QStringLiteral("nothing was sent; --force sends it anyway"));
         return kExitUsage;
     }
 

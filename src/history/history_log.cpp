@@ -20,6 +20,8 @@
 #include <QRegularExpression>
 
 #include "corvane_version.h"
+#include "link/ipv4_address.h"
+#include "link/printer_config.h"
 #include "profile/private_file.h"
 
 namespace corvane::history {
@@ -199,10 +201,9 @@ Log readLog(const QString& path) {
 }
 
 QString normalMac(const QString& text) {
-    QString hex = text.trimmed().toUpper();
-    hex.remove(QLatin1Char(':')).remove(QLatin1Char('-'));
-    static const QRegularExpression twelve(QStringLiteral("^[0-9A-F]{12}$"));
-    return twelve.match(hex).hasMatch() ? hex : QString();
+    const auto mac = link::ParseMacAddress(text.toStdString());
+    if (!mac) return {};
+    return QString::fromStdString(link::FormatMacUpper(*mac)).remove(QLatin1Char('-'));
 }
 
 QList<Entry> filterEntries(const QList<Entry>& entries, const QString& mac, const QDateTime& since) {

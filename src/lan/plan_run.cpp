@@ -43,8 +43,13 @@ QString settingsSummary(const DiscoveredDevice& d) {
 }
 
 PlanRun::PlanRun(SearchSetup setup, DeviceList& devices, std::vector<rules::PlanRow> rows, const char* frontEnd,
-                 bool force, bool dryRun)
-    : setup_(std::move(setup)), devices_(devices), frontEnd_(frontEnd), force_(force), dryRun_(dryRun) {
+                 bool force, bool dryRun, bool allowConflicts)
+    : setup_(std::move(setup)),
+      devices_(devices),
+      frontEnd_(frontEnd),
+      force_(force),
+      dryRun_(dryRun),
+      allowConflicts_(allowConflicts) {
     std::vector<DiscoveredDevice> listed;
     for (int n = 1; const DiscoveredDevice* d = devices_.deviceAt(n); ++n) listed.push_back(*d);
     order_ = rules::OrderPlanRows(listed, rows);
@@ -92,7 +97,7 @@ PlanRowOutcome PlanRun::prepare(std::size_t index) const {
         for (int n = 1; const DiscoveredDevice* d = devices_.deviceAt(n); ++n) listed.push_back(*d);
         outcome.warnings = rules::CheckSettingsToSend(outcome.after, rules::ListedAfterPlan(listed, moving()), *record,
                                                       localSubnetOf(QString::fromStdString(record->localAddress)));
-        if (!outcome.warnings.empty() && !force_) outcome.result = PlanResult::Refused;
+        if (rules::StopsSending(outcome.warnings, {force_, allowConflicts_})) outcome.result = PlanResult::Refused;
     }
     return outcome;
 }

@@ -59,9 +59,10 @@ class PlanRun {
 public:
     // `devices` is the list of the search the plan runs over; `frontEnd`
     // names the front end in the history. With `force`, rows the checks
-    // warn about are sent anyway; with `dryRun`, nothing is sent.
+    // warn about are sent anyway, with `allowConflicts` rows that clash (see
+    // rules::IsConflict); with `dryRun`, nothing is sent.
     PlanRun(SearchSetup setup, DeviceList& devices, std::vector<rules::PlanRow> rows, const char* frontEnd,
-            bool force = false, bool dryRun = false);
+            bool force = false, bool dryRun = false, bool allowConflicts = false);
 
     // The row made ready without sending: what would go out and what the
     // checks say (the preview of a plan).
@@ -92,6 +93,7 @@ private:
     const char* frontEnd_;
     bool force_;
     bool dryRun_;
+    bool allowConflicts_;
     std::vector<PlanRowOutcome> outcomes_;
     rules::PlanOrder order_;
     std::size_t step_ = 0;

@@ -1,8 +1,8 @@
 #include "lan/send_checks.h"
 
 #include <QCoreApplication>
-#include <QHostAddress>
 
+#include "link/ipv4_address.h"
 #include "transport/local_addresses.h"
 
 namespace corvane::lan {
@@ -10,9 +10,9 @@ namespace corvane::lan {
 namespace {
 
 std::optional<rules::Ipv4> parsed(const QString& text) {
-    QHostAddress address;
-    if (!address.setAddress(text) || address.protocol() != QAbstractSocket::IPv4Protocol) return std::nullopt;
-    return rules::Ipv4FromValue(address.toIPv4Address());
+    const auto address = link::ParseIpv4Address(text.toStdString());
+    if (!address) return std::nullopt;
+    return address->octets();
 }
 
 }  // namespace

@@ -1,21 +1,20 @@
-#include "address_plausibility.h"
+#include "link/address_plausibility.h"
+
+#include "link/ipv4_address.h"
 
 namespace corvane::link {
 
-bool IsContiguousMask(std::uint32_t mask) {
-    // Ones then zeros: the inverted mask plus one is a power of two.
-    const std::uint32_t hosts = ~mask;
-    return (hosts & (hosts + 1)) == 0;
-}
+bool IsContiguousMask(std::uint32_t mask) { return Ipv4Address(mask).isContiguousMask(); }
 
 AddressProblem ClassifyAddress(AddressRole role, std::uint32_t address, std::uint32_t mask) {
+    const Ipv4Address a(address);
+    const Ipv4Address m(mask);
     if (role == AddressRole::Mask)
-        return IsContiguousMask(address) ? AddressProblem::None : AddressProblem::MaskNotContiguous;
-    if (address == 0 || mask == 0 || !IsContiguousMask(mask)) return AddressProblem::None;
-    const std::uint32_t hosts = ~mask;
-    if (hosts < 3) return AddressProblem::None;  // /31 and /32 have no network or broadcast address
-    if ((address & hosts) == 0) return AddressProblem::NetworkAddress;
-    if ((address & hosts) == hosts) return AddressProblem::BroadcastAddress;
+        return a.isContiguousMask() ? AddressProblem::None : AddressProblem::MaskNotContiguous;
+    if (address == 0 || mask == 0 || !m.isContiguousMask()) return AddressProblem::None;
+    if (~mask < 3) return AddressProblem::None;  // /31 and /32 have no network or broadcast address
+    if (a == a.networkUnder(m)) return AddressProblem::NetworkAddress;
+    if (a == a.broadcastUnder(m)) return AddressProblem::BroadcastAddress;
     return AddressProblem::None;
 }
 

@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "framing.h"
+#include "link/ipv4_address.h"
 
 namespace corvane::link {
 
@@ -276,17 +277,8 @@ std::string FormatMacUpper(const std::array<std::uint8_t, 6>& mac) {
     return text;
 }
 
-std::string FormatIpv4(const std::array<std::uint8_t, 4>& address) {
-    char text[16];
-    std::snprintf(text, sizeof text, "%u.%u.%u.%u", unsigned{address[0]}, unsigned{address[1]}, unsigned{address[2]},
-                  unsigned{address[3]});
-    return text;
-}
+std::string FormatIpv4(const std::array<std::uint8_t, 4>& address) { return Ipv4Address(address).text(); }
 
-std::string FormatIpv4(Ipv4 address) {
-    return FormatIpv4(
-        std::array<std::uint8_t, 4>{static_cast<std::uint8_t>(address >> 24), static_cast<std::uint8_t>(address >> 16),
-                                    static_cast<std::uint8_t>(address >> 8), static_cast<std::uint8_t>(address)});
-}
+std::string FormatIpv4(Ipv4 address) { return Ipv4Address(address).text(); }
 
 }  // namespace corvane::link

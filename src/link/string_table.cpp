@@ -110,6 +110,9 @@ constexpr StringEntry kStrings[] = {
      QT_TRANSLATE_NOOP(
          "StringTable",
          "This setting cannot be chosen together with the other settings.\nPlease check the settings and try again.")},
+    {125, QT_TRANSLATE_NOOP("StringTable",
+                            "The subnet mask is not valid: its ones must all come before its zeros.\nPlease enter "
+                            "the subnet mask again.")},
     {130, QT_TRANSLATE_NOOP("StringTable", "The search could not start.\n%1")},
     {131, QT_TRANSLATE_NOOP("StringTable", "The settings could not be sent.\n%1")},
     {132, QT_TRANSLATE_NOOP("StringTable", "The local address %1 cannot be used.")},

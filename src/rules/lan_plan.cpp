@@ -4,6 +4,7 @@
 #include <map>
 
 #include "link/discovered_device.h"
+#include "link/ipv4_address.h"
 #include "rules/lan_send_checks.h"
 
 namespace corvane::rules {
@@ -37,47 +38,6 @@ std::optional<int> Number(const std::string& text, int maximum) {
         return std::nullopt;
     const int value = std::stoi(text);
     return value <= maximum ? std::optional<int>(value) : std::nullopt;
-}
-
-std::optional<std::array<std::uint8_t, 4>> ParseIpv4Cell(const std::string& text) {
-    std::array<std::uint8_t, 4> out{};
-    std::size_t at = 0;
-    for (int i = 0; i < 4; ++i) {
-        const auto end = i < 3 ? text.find('.', at) : text.size();
-        if (end == std::string::npos) return std::nullopt;
-        const auto part = Number(text.substr(at, end - at), 255);
-        if (!part || end - at > 3) return std::nullopt;
-        out[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(*part);
-        at = end + 1;
-    }
-    return out;
-}
-
-int HexDigit(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    return -1;
-}
-
-// "00:11:62:0a:00:01", "00-11-62-0A-00-01" or "0011620A0001".
-std::optional<std::array<std::uint8_t, 6>> Mac(const std::string& text) {
-    std::string digits;
-    const bool separated = text.size() == 17;
-    if (!separated && text.size() != 12) return std::nullopt;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (separated && i % 3 == 2) {
-            if (text[i] != text[2] || (text[i] != ':' && text[i] != '-')) return std::nullopt;
-            continue;
-        }
-        if (HexDigit(text[i]) < 0) return std::nullopt;
-        digits += text[i];
-    }
-    std::array<std::uint8_t, 6> out{};
-    for (std::size_t i = 0; i < 6; ++i) {
-        out[i] = static_cast<std::uint8_t>(HexDigit(digits[2 * i]) * 16 + HexDigit(digits[2 * i + 1]));
-    }
-    return out;
 }
 
 }  // namespace
@@ -142,15 +102,15 @@ Plan ParsePlan(const std::string& text) {
                 continue;
             }
             if (column == "mac") {
-                if (auto v = Mac(value)) row.mac = *v;
+                if (auto v = link::ParseMacAddress(value)) row.mac = *v;
                 else bad(column, value, "a MAC address");
             } else if (column == "ip" || column == "mask" || column == "gateway") {
-                auto v = ParseIpv4Cell(value);
+                const auto v = link::ParseIpv4Address(value);
                 if (!v) {
                     bad(column, value, "an IPv4 address");
                     continue;
                 }
-                (column == "ip" ? row.ip : column == "mask" ? row.mask : row.gateway) = v;
+                (column == "ip" ? row.ip : column == "mask" ? row.mask : row.gateway) = v->octets();
             } else if (column == "port") {
                 if (auto v = Number(value, 32767)) row.port = v;
                 else bad(column, value, "a port (0-32767)");
@@ -271,14 +231,14 @@ PlanOrder OrderPlanRows(const std::vector<lan::DiscoveredDevice>& listed, const 
 std::vector<PlanRow> ConsecutiveAddresses(const std::vector<std::array<std::uint8_t, 6>>& macs,
                                           const std::array<std::uint8_t, 4>& first,
                                           const std::array<std::uint8_t, 4>& mask,
-                                          const std::array<std::uint8_t, 4>& gateway, std::optional<int> port) {
+                                          std::optional<std::array<std::uint8_t, 4>> gateway, std::optional<int> port) {
     std::vector<PlanRow> rows;
-    std::uint32_t next = Ipv4Value(first);
+    std::uint32_t next = link::Ipv4Address(first).value();
     for (const auto& mac : macs) {
         PlanRow row;
         row.line = static_cast<int>(rows.size()) + 1;
         row.mac = mac;
-        row.ip = Ipv4FromValue(next++);  // past 255.255.255.255 wraps to 0.0.0.0, which the checks refuse
+        row.ip = link::Ipv4Address(next++).octets();  // past 255.255.255.255 wraps to 0.0.0.0, which the checks refuse
         row.mask = mask;
         row.gateway = gateway;
         row.port = port;

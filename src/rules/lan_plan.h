@@ -59,11 +59,11 @@ struct PlanOrder {
 PlanOrder OrderPlanRows(const std::vector<lan::DiscoveredDevice>& listed, const std::vector<PlanRow>& rows);
 
 // Rows giving consecutive addresses from `first` to the printers `macs`, in
-// that order, each with the same mask, gateway and (when given) port, and
-// DHCP off.
+// that order, each with the same mask and DHCP off; the gateway and the port
+// when given, each printer's own otherwise.
 std::vector<PlanRow> ConsecutiveAddresses(const std::vector<std::array<std::uint8_t, 6>>& macs,
                                           const std::array<std::uint8_t, 4>& first,
                                           const std::array<std::uint8_t, 4>& mask,
-                                          const std::array<std::uint8_t, 4>& gateway, std::optional<int> port);
+                                          std::optional<std::array<std::uint8_t, 4>> gateway, std::optional<int> port);
 
 }  // namespace corvane::rules

@@ -8,43 +8,23 @@
 
 namespace corvane::rules {
 
-std::uint32_t Ipv4Value(const Ipv4& a) {
-    return (std::uint32_t{a[0]} << 24) | (std::uint32_t{a[1]} << 16) | (std::uint32_t{a[2]} << 8) | a[3];
-}
-
-Ipv4 Ipv4FromValue(std::uint32_t v) {
-    return {static_cast<std::uint8_t>(v >> 24), static_cast<std::uint8_t>(v >> 16), static_cast<std::uint8_t>(v >> 8),
-            static_cast<std::uint8_t>(v)};
-}
-
-std::string DottedIpv4(const Ipv4& a) {
-    return std::to_string(a[0]) + '.' + std::to_string(a[1]) + '.' + std::to_string(a[2]) + '.' + std::to_string(a[3]);
-}
-
-bool IsContiguousMask(const Ipv4& mask) {
-    const std::uint32_t inverted = ~Ipv4Value(mask);
-    // The host part is a run of ones at the bottom: adding one gives a power of two.
-    return (inverted & (inverted + 1)) == 0;
-}
-
-Ipv4 NetworkAddressOf(const Ipv4& address, const Ipv4& mask) {
-    return Ipv4FromValue(Ipv4Value(address) & Ipv4Value(mask));
-}
-
-Ipv4 BroadcastAddressOf(const Ipv4& address, const Ipv4& mask) {
-    return Ipv4FromValue(Ipv4Value(address) | ~Ipv4Value(mask));
-}
-
-bool SameSubnet(const Ipv4& a, const Ipv4& b, const Ipv4& mask) {
-    return (Ipv4Value(a) & Ipv4Value(mask)) == (Ipv4Value(b) & Ipv4Value(mask));
-}
-
 CheckedField FieldOf(SendCheck check) {
     switch (check) {
     case SendCheck::MaskNotContiguous: return CheckedField::SubnetMask;
     case SendCheck::GatewayOutsideSubnet: return CheckedField::Gateway;
     default: return CheckedField::IpAddress;
     }
+}
+
+bool IsConflict(SendCheck check) {
+    return check != SendCheck::GatewayOutsideSubnet && check != SendCheck::OutsideLocalSubnet;
+}
+
+bool StopsSending(const std::vector<SendWarning>& findings, SendOverrides overrides) {
+    for (const SendWarning& finding : findings) {
+        if (!(IsConflict(finding.check) ? overrides.conflicts : overrides.warnings)) return true;
+    }
+    return false;
 }
 
 const char* WarningTemplate(SendCheck check) {
@@ -90,8 +70,10 @@ std::string WarningText(const SendWarning& warning) {
 
 namespace {
 
-std::string SubnetText(const Ipv4& address, const Ipv4& mask) {
-    return DottedIpv4(NetworkAddressOf(address, mask)) + '/' + DottedIpv4(mask);
+using link::Ipv4Address;
+
+std::string SubnetText(Ipv4Address address, Ipv4Address mask) {
+    return address.networkUnder(mask).text() + '/' + mask.text();
 }
 
 // The reserved ranges a printer's own address may not lie in, with their names.
@@ -111,33 +93,39 @@ std::vector<SendWarning> CheckSettingsToSend(const lan::DiscoveredDevice& toSend
                                              const std::optional<LocalSubnet>& local) {
     std::vector<SendWarning> warnings;
     if (toSend.dhcp()) return warnings;
-    const Ipv4 ip = toSend.ipAddress();
-    const Ipv4 mask = toSend.subnetMask();
-    const Ipv4 gateway = toSend.gateway();
-    const bool contiguous = IsContiguousMask(mask);
+    const Ipv4Address ip(toSend.ipAddress());
+    const Ipv4Address mask(toSend.subnetMask());
+    const Ipv4Address gateway(toSend.gateway());
+    const bool contiguous = mask.isContiguousMask();
 
-    if (!contiguous) warnings.push_back({SendCheck::MaskNotContiguous, {DottedIpv4(mask)}});
-    if (const char* range = ReservedRange(ip)) {
-        warnings.push_back({SendCheck::ReservedAddress, {DottedIpv4(ip), range}});
-    } else if (contiguous && Ipv4Value(mask) < 0xFFFFFFFEu) {
+    if (!contiguous) warnings.push_back({SendCheck::MaskNotContiguous, {mask.text()}});
+    if (const char* range = ReservedRange(ip.octets())) {
+        warnings.push_back({SendCheck::ReservedAddress, {ip.text(), range}});
+    } else if (contiguous && mask.value() < 0xFFFFFFFEu) {
         // /31 and /32 have no network or broadcast address of their own.
-        if (ip == NetworkAddressOf(ip, mask)) warnings.push_back({SendCheck::NetworkAddress, {DottedIpv4(ip)}});
-        if (ip == BroadcastAddressOf(ip, mask)) warnings.push_back({SendCheck::BroadcastAddress, {DottedIpv4(ip)}});
+        if (ip == ip.networkUnder(mask)) warnings.push_back({SendCheck::NetworkAddress, {ip.text()}});
+        if (ip == ip.broadcastUnder(mask)) warnings.push_back({SendCheck::BroadcastAddress, {ip.text()}});
     }
     // 0.0.0.0 means "no gateway".
-    if (gateway != Ipv4{} && !SameSubnet(gateway, ip, mask)) {
-        warnings.push_back({SendCheck::GatewayOutsideSubnet, {DottedIpv4(gateway), SubnetText(ip, mask)}});
+    if (gateway != Ipv4Address() && !gateway.sameSubnet(ip, mask)) {
+        warnings.push_back({SendCheck::GatewayOutsideSubnet, {gateway.text(), SubnetText(ip, mask)}});
     }
     for (const auto& other : listed) {
-        if (other.macAddress() == toSend.macAddress() || other.ipAddress() != ip) continue;
-        warnings.push_back({SendCheck::AddressInUse, {DottedIpv4(ip), lan::FormatMacLower(other.macAddress())}});
+        if (other.macAddress() == toSend.macAddress() || Ipv4Address(other.ipAddress()) != ip) continue;
+        warnings.push_back({SendCheck::AddressInUse, {ip.text(), lan::FormatMacLower(other.macAddress())}});
         break;
     }
-    // A printer already outside the local subnet was reached some other way;
-    // only moving it there is news.
-    if (local && ip != current.ipAddress() && !SameSubnet(ip, local->address, local->mask)) {
-        warnings.push_back({SendCheck::OutsideLocalSubnet,
-                            {DottedIpv4(ip), SubnetText(local->address, local->mask), DottedIpv4(local->address)}});
+    // This computer reaches the printer in its current subnet (its own, or
+    // another one through a route). Only a move out of that subnet, to an
+    // address this computer's subnet does not hold either, is news.
+    const Ipv4Address now(current.ipAddress());
+    const Ipv4Address nowMask(current.subnetMask());
+    const Ipv4Address localAddress(local ? local->address : Ipv4{});
+    const Ipv4Address localMask(local ? local->mask : Ipv4{});
+    const Ipv4Address reachedUnder = nowMask.isContiguousMask() && nowMask != Ipv4Address() ? nowMask : localMask;
+    if (local && ip != now && !ip.sameSubnet(localAddress, localMask) && !ip.sameSubnet(now, reachedUnder)) {
+        warnings.push_back(
+            {SendCheck::OutsideLocalSubnet, {ip.text(), SubnetText(localAddress, localMask), localAddress.text()}});
     }
     return warnings;
 }

@@ -5,30 +5,26 @@
 // the command line, the plan runner and the windows share one copy.
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "link/discovered_device.h"
+#include "link/ipv4_address.h"
 
 namespace corvane::rules {
 
-using Ipv4 = std::array<std::uint8_t, 4>;
+// An address as a LAN record holds it; read, written and compared through
+// link::Ipv4Address.
+using Ipv4 = link::Ipv4Octets;
 
-std::uint32_t Ipv4Value(const Ipv4& a);
-Ipv4 Ipv4FromValue(std::uint32_t value);
-std::string DottedIpv4(const Ipv4& a);
-
-// Ones followed by zeros only (255.255.255.0 yes, 255.0.255.0 no; 0.0.0.0
-// and 255.255.255.255 are contiguous).
-bool IsContiguousMask(const Ipv4& mask);
-Ipv4 NetworkAddressOf(const Ipv4& address, const Ipv4& mask);
-Ipv4 BroadcastAddressOf(const Ipv4& address, const Ipv4& mask);
-bool SameSubnet(const Ipv4& a, const Ipv4& b, const Ipv4& mask);
+// "a.b.c.d".
+inline std::string DottedIpv4(const Ipv4& a) { return link::Ipv4Address(a).text(); }
 
 // Which check failed; the field the window moves the focus to follows from it.
+// The first five are conflicts (the printer would be unusable or clash with
+// another one), the last two warnings (it may still be right on purpose).
 enum class SendCheck {
     MaskNotContiguous,
     NetworkAddress,
@@ -49,6 +45,17 @@ struct SendWarning {
 
 CheckedField FieldOf(SendCheck check);
 
+// What a front end lets through: warnings with --force ("Send rows with
+// warnings too"), conflicts only with their own --allow-conflicts ("Send
+// rows with conflicts too"). Neither releases the other.
+struct SendOverrides {
+    bool warnings = false;
+    bool conflicts = false;
+};
+bool IsConflict(SendCheck check);
+// Whether the findings stop the request under `overrides`.
+bool StopsSending(const std::vector<SendWarning>& findings, SendOverrides overrides);
+
 // The sentence of a check with %1, %2 ... for its arguments, in English. The
 // windows look the same text up in their catalog (context "LanSendChecks").
 const char* WarningTemplate(SendCheck check);
@@ -64,8 +71,11 @@ struct LocalSubnet {
 // Runs every check over `toSend` (the record as it would be sent) against
 // `listed`, the printers of the current list (the printer itself included:
 // its own MAC never clashes), and `current`, its record before the edit.
-// `local` is the search's interface, when it is known. DHCP on skips every
-// address check: the printer takes its addresses from the server.
+// `local` is the search's interface, when it is known: moving the printer
+// outside it is news only when the new address also leaves the subnet the
+// printer is reached in now (a bench printer already outside stays quiet).
+// DHCP on skips every address check: the printer takes its addresses from
+// the server.
 std::vector<SendWarning> CheckSettingsToSend(const lan::DiscoveredDevice& toSend,
                                              const std::vector<lan::DiscoveredDevice>& listed,
                                              const lan::DiscoveredDevice& current,

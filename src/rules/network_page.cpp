@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "link/ipv4_address.h"
 #include "text_entry.h"
 
 namespace corvane::rules {
@@ -227,8 +228,24 @@ MaybeNotice NetworkPage::ssidAndTimeCheck() const {
     return std::nullopt;
 }
 
+namespace {
+
+// Numbered text 125 (link/string_table.cpp): a subnet mask with gaps.
+constexpr auto kSubnetMaskInvalid = static_cast<StringId>(125);
+
+// A fixed address's mask must be ones then zeros (255.0.255.0 is not one).
+// Only a fixed address uses the mask; with DHCP the server gives one.
+MaybeNotice MaskCheck(const WorkingValues& working) {
+    if (working.ipAssignmentChoice != code::kManual) return std::nullopt;
+    if (link::Ipv4Address(working.subnetMask).isContiguousMask()) return std::nullopt;
+    return NetworkNotice(kSubnetMaskInvalid, NetworkControl::SubnetMask);
+}
+
+}  // namespace
+
 MaybeNotice NetworkPage::leaveCheck() const {
     if (auto notice = adhocChannelCheck()) return notice;
+    if (auto notice = MaskCheck(context_.working)) return notice;
     if (auto notice = ssidAndTimeCheck()) return notice;
     // Whatever the mode: the PIN is kept by the printer in every mode.
     if (!pinLengthAcceptable()) return NetworkNotice(kIncorrectPin, NetworkControl::PinCode, true);
@@ -237,6 +254,7 @@ MaybeNotice NetworkPage::leaveCheck() const {
 
 MaybeNotice NetworkPage::saveCheck() const {
     if (auto notice = adhocChannelCheck()) return notice;
+    if (auto notice = MaskCheck(context_.working)) return notice;
     if (context_.extendedLayout && (p2pConnMode_ == 2 || p2pConnMode_ == 3) && p2pPinCode_.empty())
         return NetworkNotice(kIncorrectPin, NetworkControl::PinCode);
     return ssidAndTimeCheck();

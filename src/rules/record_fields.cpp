@@ -3,6 +3,7 @@
 #include <array>
 #include <charconv>
 
+#include "link/ipv4_address.h"
 #include "network_page.h"
 #include "protocol_page.h"
 #include "security_page.h"
@@ -134,22 +135,9 @@ const RecordField* FindRecordField(std::string_view name) {
 }
 
 std::optional<link::Ipv4> ParseIpv4(std::string_view text) {
-    link::Ipv4 address = 0;
-    for (int part = 0; part < 4; ++part) {
-        if (part > 0) {
-            if (text.empty() || text.front() != '.') return std::nullopt;
-            text.remove_prefix(1);
-        }
-        unsigned value = 0;
-        const auto [end, error] =
-            std::from_chars(text.data(), text.data() + std::min<std::size_t>(text.size(), 3), value);
-        const auto used = static_cast<std::size_t>(end - text.data());
-        if (error != std::errc{} || used == 0 || value > 255) return std::nullopt;
-        text.remove_prefix(used);
-        address = (address << 8) | value;
-    }
-    if (!text.empty()) return std::nullopt;
-    return address;
+    const auto address = link::ParseIpv4Address(text);
+    if (!address) return std::nullopt;
+    return address->value();
 }
 
 std::vector<FieldChange> DiffRecords(const PrinterConfig& before, const PrinterConfig& after,

@@ -2,9 +2,9 @@
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
-#include <QHostAddress>
-#include <QRegularExpression>
 #include <QtGlobal>
+
+#include "link/ipv4_address.h"
 
 namespace corvane::lan {
 
@@ -34,14 +34,12 @@ void readPort(const QString& name, const QString& text, int& port, QStringList* 
     }
 }
 
-// An IPv4 address is kept in dotted form: the parser also takes short forms
-// such as "127.1", which sockets and URLs would read differently. Anything
-// else keeps the default and is described in `errors`.
+// An IPv4 address is kept in dotted form, as link::ParseIpv4Address reads
+// it. Anything else keeps the default and is described in `errors`.
 void readIpv4(const QString& name, const QString& text, QString& address, QStringList* errors) {
     if (text.isEmpty()) return;
-    QHostAddress parsed;
-    if (parsed.setAddress(text) && parsed.protocol() == QAbstractSocket::IPv4Protocol) {
-        address = parsed.toString();
+    if (const auto parsed = link::ParseIpv4Address(text.toStdString())) {
+        address = QString::fromStdString(parsed->text());
     } else if (errors) {
         errors->append(QStringLiteral("%1: \"%2\" is not an IPv4 address").arg(name, text));
     }
@@ -52,36 +50,32 @@ QString latin1(std::string_view text) { return QString::fromLatin1(text.data(), 
 }  // namespace
 
 bool isUnconfiguredAddress(const QString& address) {
-    QHostAddress parsed;
-    if (!parsed.setAddress(address) || parsed.protocol() != QAbstractSocket::IPv4Protocol) return false;
-    return (parsed.toIPv4Address() >> 24) == 0;
+    const auto parsed = link::ParseIpv4Address(address.toStdString());
+    return parsed && parsed->octets()[0] == 0;
 }
 
 link::Result<QStringList, QString> parseTargetList(const QString& text, int limit) {
-    static const QRegularExpression item(
-        QStringLiteral("^(\\d{1,3})\\.(\\d{1,3})\\.(\\d{1,3})\\.(\\d{1,3})(?:-(\\d{1,3}))?$"));
     QStringList out;
     for (const QString& part : text.split(QLatin1Char(','))) {
-        const auto m = item.match(part.trimmed());
-        bool inRange = m.hasMatch();
-        for (int i = 1; inRange && i <= 5; ++i) inRange = m.captured(i).isEmpty() || m.captured(i).toInt() <= 255;
-        if (!inRange) {
-            return QStringLiteral("\"%1\" is not an IPv4 address or a range A.B.C.D-E").arg(part.trimmed());
+        const QString item = part.trimmed();
+        // "A.B.C.D" or "A.B.C.D-E": the address is read as every address is,
+        // the end of the range as one more last part.
+        const qsizetype dash = item.indexOf(QLatin1Char('-'));
+        const auto first = link::ParseIpv4Address(item.left(dash < 0 ? item.size() : dash).toStdString());
+        const auto end = dash < 0 ? first : link::ParseIpv4Address("0.0.0." + item.mid(dash + 1).toStdString());
+        if (!first || !end) {
+            return QStringLiteral("\"%1\" is not an IPv4 address or a range A.B.C.D-E").arg(item);
         }
-        const int first = m.captured(4).toInt();
-        const int last = m.captured(5).isEmpty() ? first : m.captured(5).toInt();
-        if (last < first) {
-            return QStringLiteral("the range \"%1\" ends before it starts").arg(part.trimmed());
+        const int start = first->octets()[3];
+        const int last = end->octets()[3];
+        if (last < start) {
+            return QStringLiteral("the range \"%1\" ends before it starts").arg(item);
         }
-        const QString prefix = QStringLiteral("%1.%2.%3.")
-                                   .arg(m.captured(1).toInt())
-                                   .arg(m.captured(2).toInt())
-                                   .arg(m.captured(3).toInt());
-        for (int d = first; d <= last; ++d) {
+        for (int d = start; d <= last; ++d) {
             if (out.size() >= limit) {
                 return QStringLiteral("more than %1 addresses").arg(limit);
             }
-            out << prefix + QString::number(d);
+            out << QString::fromStdString(link::Ipv4Address(first->value() - start + d).text());
         }
     }
     return out;
@@ -89,9 +83,9 @@ link::Result<QStringList, QString> parseTargetList(const QString& text, int limi
 
 QStringList LanEndpoints::targets() const {
     if (target.isEmpty()) return {};
-    // A single name that is not a list (a host name) stays as it is.
+    // The readers keep only targets that parse.
     if (auto list = parseTargetList(target, kMaxTargets)) return *list;
-    return {target};
+    return {};
 }
 
 bool LanEndpoints::unicastTargets() const {
@@ -127,7 +121,7 @@ void LanEndpoints::addOptions(QCommandLineParser& parser) {
                       QStringLiteral("Send LAN requests to HOST instead of the broadcast address; for a search "
                                      "also a list of addresses and last-octet ranges, such as "
                                      "10.0.0.5-20,10.0.1.7 (at most 256, one request per millisecond)."),
-                      QStringLiteral("HOST")});
+                      QStringLiteral("ADDR")});
     parser.addOption({QString::fromLatin1(kRemotePort.option),
                       QStringLiteral("UDP port of the printers (default 48781 or 3337)."), QStringLiteral("N")});
     parser.addOption({QString::fromLatin1(kLocalPort.option),
@@ -145,12 +139,15 @@ void LanEndpoints::addOptions(QCommandLineParser& parser) {
 
 LanEndpoints LanEndpoints::fromLookup(const std::function<QString(const QString&)>& lookup, QStringList* errors) {
     LanEndpoints endpoints;
+    // Addresses only: a host name would be looked up, a slip would reach
+    // the wrong network. What does not parse is refused, never resolved.
     endpoints.target = lookup(QString::fromLatin1(kTarget.option)).trimmed();
-    if (endpoints.target.contains(QLatin1Char(',')) ||
-        QRegularExpression(QStringLiteral("^[\\d.]+-")).match(endpoints.target).hasMatch()) {
+    if (!endpoints.target.isEmpty()) {
         if (const auto list = parseTargetList(endpoints.target, kMaxTargets); !list) {
             if (errors) errors->append(QStringLiteral("%1: %2").arg(QString::fromLatin1(kTarget.option), list.error()));
             endpoints.target.clear();
+        } else if (list->size() == 1 && !endpoints.target.contains(QLatin1Char('-'))) {
+            endpoints.target = list->first();  // "010.0.0.5" goes out as 10.0.0.5
         }
     }
     readPort(QString::fromLatin1(kRemotePort.option), lookup(QString::fromLatin1(kRemotePort.option)).trimmed(),
@@ -179,11 +176,17 @@ QString environmentFor(const QString& option) {
 }  // namespace
 
 LanEndpoints LanEndpoints::fromParser(const QCommandLineParser& parser, QStringList* errors) {
-    return fromLookup(
+    LanEndpoints endpoints = fromLookup(
         [&parser](const QString& option) {
             return parser.isSet(option) ? parser.value(option) : environmentFor(option);
         },
         errors);
+    // An empty --target would quietly mean "broadcast to the whole network".
+    const QString target = QString::fromLatin1(kTarget.option);
+    if (parser.isSet(target) && parser.value(target).trimmed().isEmpty() && errors) {
+        errors->append(QStringLiteral("%1: empty; leave the option out to search by broadcast").arg(target));
+    }
+    return endpoints;
 }
 
 LanEndpoints LanEndpoints::fromEnvironment(QStringList* errors) { return fromLookup(environmentFor, errors); }

@@ -8,6 +8,7 @@
 #include <QTcpSocket>
 
 #include "endpoints.h"
+#include "link/ipv4_address.h"
 #include "transport/wait_slice.h"
 
 namespace corvane::lan {
@@ -29,9 +30,9 @@ link::Result<void> LanSurvey::Connect(std::chrono::milliseconds limit) {
     using link::Error;
     using link::Failure;
     closeSurveySocket();
-    QHostAddress address;
-    if (!address.setAddress(printerAddress_) || address.protocol() != QAbstractSocket::IPv4Protocol)
-        return Error{Failure::Invalid, "not an IPv4 address: " + printerAddress_.toStdString()};
+    const auto parsed = link::ParseIpv4Address(printerAddress_.toStdString());
+    if (!parsed) return Error{Failure::Invalid, "not an IPv4 address: " + printerAddress_.toStdString()};
+    const QHostAddress address(parsed->value());
     if (isUnconfiguredAddress(printerAddress_))
         return Error{Failure::Invalid, "the printer has no address yet: " + printerAddress_.toStdString()};
     if (port_ <= 0 || port_ > 65535) return Error{Failure::Invalid, "no such port: " + std::to_string(port_)};

@@ -9,10 +9,10 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QRegularExpression>
 #include <QStyle>
 #include <QValidator>
 
+#include "link/ipv4_address.h"
 #include "link/printer_config.h"
 
 namespace corvane::widgets {
@@ -34,9 +34,7 @@ public:
     }
 };
 
-std::uint32_t hostOrder(const Ipv4AddressEdit::Address& a) {
-    return std::uint32_t{a[0]} << 24 | std::uint32_t{a[1]} << 16 | std::uint32_t{a[2]} << 8 | a[3];
-}
+std::uint32_t hostOrder(const Ipv4AddressEdit::Address& a) { return link::Ipv4Address(a).value(); }
 
 }  // namespace
 
@@ -117,16 +115,9 @@ int Ipv4AddressEdit::filledFieldCount() const {
 QString Ipv4AddressEdit::text() const { return QString::fromStdString(link::FormatIpv4(address())); }
 
 bool Ipv4AddressEdit::setText(const QString& text) {
-    static const QRegularExpression dotted(QStringLiteral("^(\\d{1,3})\\.(\\d{1,3})\\.(\\d{1,3})\\.(\\d{1,3})$"));
-    const auto match = dotted.match(text.trimmed());
-    if (!match.hasMatch()) return false;
-    Address parts{};
-    for (std::size_t i = 0; i < 4; ++i) {
-        const int value = match.captured(static_cast<int>(i) + 1).toInt();
-        if (value > 255) return false;
-        parts[i] = static_cast<std::uint8_t>(value);
-    }
-    setAddress(parts);
+    const auto parsed = link::ParseIpv4Address(text.toStdString());
+    if (!parsed) return false;
+    setAddress(parsed->octets());
     return true;
 }
 

@@ -91,7 +91,13 @@ TEST_F(CliLan, LanSetSendsOnlyWhatTheChecksAllowAndRefusalsNameTheirCause) {
          "warning: The subnet mask 255.255.0.255 is not contiguous"},
         {first + QStringList{"--ip", "192.168.0.102"} + to("ethernet"), 2,
          "already used by the printer 00:11:62:0a:00:02"},
-        {first + QStringList{"--dhcp", "off", "--mask", "255.0.255.0", "--force"} + to("ethernet"), 0, ""},
+        // A mask with gaps is a conflict: --force is not enough. Zero-padded
+        // parts are decimal.
+        {first + QStringList{"--mask", "255.0.255.0", "--force"} + to("ethernet"), 2,
+         "nothing was sent; --allow-conflicts"},
+        {first + QStringList{"--dhcp", "off", "--mask", "255.0.255.0", "--ip", "192.168.000.010", "--allow-conflicts"} +
+             to("ethernet"),
+         0, "Verified: now at 192\\.168\\.0\\.10,"},
         // An address no computer has: nothing may go out from elsewhere.
         {{"discover", "ethernet", "--target", "127.0.0.1", "--remote-port", QString::number(sim.port("ethernet")),
           "--local-port", "0", "--local", "192.0.2.44"},
@@ -109,6 +115,7 @@ TEST_F(CliLan, LanSetSendsOnlyWhatTheChecksAllowAndRefusalsNameTheirCause) {
     const QJsonValue forced = state["ethernet"][0], changed = state["ethernet"][1];
     EXPECT_EQ(forced["settingsApplied"].toInt(), 1);  // the refusals sent nothing
     EXPECT_EQ(forced["mask"].toString(), "255.0.255.0");
+    EXPECT_EQ(forced["ip"].toString(), "192.168.0.10");
     EXPECT_EQ(changed["inactivity"].toInt(), 300);
     EXPECT_EQ(state["wlan"][1]["mask"].toString(), "255.0.255.0");
     EXPECT_TRUE(state["wlan"][1]["dhcp"].toBool());
@@ -139,11 +146,21 @@ TEST_F(CliLan, PlanRunsOnceAndIsIdempotent) {
                                    "00:11:62:0a:00:01,9103,60,\r\n"
                                    "00:11:62:0a:00:02,9104,,115200\r\n");
     const QStringList plan = QStringList{"lan-plan", "ethernet", "--verify-delay", "0"} + to("ethernet");
+    // A row refused by the checks is not sent, and the plan exits 2 as lan-set does.
+    const QString clash = WriteFile(sim, "clash.csv", "mac,ip\n00:11:62:0a:00:01,192.168.0.102\n");
+    for (const CliRun& run :
+         RunCliTogether({plan + QStringList{clash, "--force"}, plan + QStringList{clash, "--dry-run"}})) {
+        EXPECT_EQ(run.code, 2) << Describe(run);
+        EXPECT_TRUE(run.out.contains("already used by the printer 00:11:62:0a:00:02")) << Describe(run);
+    }
     expect({{plan + QStringList{malformed}, 2,
              QRegularExpression::escape(malformed) + ":3: ip: \"10.0.0.300\" is not an IPv4 address"},
             {plan + QStringList{good, "--dry-run"}, 0, "port 9104 dhcp +would send\n"}});
     expect({{plan + QStringList{good}, 0, "port 9103 +verified\n.*port 9104 dhcp +verified\n"}});
-    expect({{plan + QStringList{good}, 0, "port 9103 +unchanged\n"}});
+    // Nothing differs: nothing is sent, by the plan or by lan-set.
+    expect({{plan + QStringList{good}, 0, "port 9103 +unchanged\n"},
+            {QStringList{"lan-set", "ethernet", "--mac", "00:11:62:0a:00:01", "--port", "9103"} + to("ethernet"), 0,
+             "^Unchanged: the printer already has these settings; nothing was sent.\n$"}});
     const QJsonObject state = sim.stop();
     EXPECT_EQ(state["ethernet"][0]["settingsApplied"].toInt(), 1);  // once, by the one real run
     EXPECT_EQ(state["ethernet"][1]["settingsApplied"].toInt(), 1);

@@ -72,7 +72,9 @@ TEST(CliLink, WriteSendsOnlyTheNamedFieldsAndRefusesBadFiles) {
     ASSERT_EQ(summary.size(), 30);
     EXPECT_EQ(summary[0]["value"].toString(), "Till-7");
 
-    const QString partial = WriteFile(sim, "partial.json", R"({"config": {"ssid": "Back-Office"}})");
+    // Zero-padded address parts are decimal, as everywhere.
+    const QString partial =
+        WriteFile(sim, "partial.json", R"({"config": {"ssid": "Back-Office", "ipAddress": "010.000.000.005"}})");
     const CliRun text = RunCli({"link", "write", "--from", partial, "--device", sim.pty()});
     ASSERT_EQ(text.code, 0) << Describe(text);
     EXPECT_TRUE(text.out.startsWith("The configuration has been completed.\nReset the printer.\nNo  Name"));
@@ -92,6 +94,7 @@ TEST(CliLink, WriteSendsOnlyTheNamedFieldsAndRefusesBadFiles) {
         {R"({"config": {"userId": "a-user-name-much-longer-than-32-bytes"}})", "corvane: "},
         {R"({"layout": "older", "config": {}})", "corvane: the file is for the older record layout"},
         {R"({"config": {"printerPort": 3318}})", "The port number is incorrect.\nPlease try again.\n"},
+        {R"({"config": {"subnetMask": "255.0.255.0"}})", "The subnet mask is not valid"},
         // What the window's PIN edit cannot hold (digits only, at most eight).
         {R"({"config": {"networkMode": 2, "p2pPinCode": "123456789"}})", "Incorrect PIN."},
     };
@@ -107,6 +110,7 @@ TEST(CliLink, WriteSendsOnlyTheNamedFieldsAndRefusesBadFiles) {
     EXPECT_EQ(state["link"]["config"]["printerName"].toString(), "Till-7");
     EXPECT_EQ(state["link"]["config"]["cipher"].toInt(), 2);
     EXPECT_EQ(state["link"]["config"]["ssid"].toString(), "Back-Office");
+    EXPECT_EQ(state["link"]["config"]["ipAddress"].toString(), "10.0.0.5");
 }
 
 // Texts a printer or a neighbour's access point chooses reach a terminal

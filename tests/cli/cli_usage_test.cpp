@@ -44,11 +44,27 @@ TEST(CliUsage, BadCommandLinesAreRefused) {
     }
 }
 
+// A target that is not an address is refused before any lookup (exit 2, not
+// "unknown host"), and an empty one is not taken as "broadcast". Run in a
+// network namespace of the test's own, so that not even a lookup could leave.
+TEST(CliUsage, TargetsThatAreNotAddressesAreRefusedWithoutALookup) {
+    QProcess probe;
+    probe.start("unshare", {"-n", "true"});
+    if (!probe.waitForFinished(5000) || probe.exitCode() != 0) GTEST_SKIP() << "no network namespaces";
+    for (const char* target : {"10.0.0.300", "printer.invalid", "127.0.0.1;127.0.0.2", ""}) {
+        QProcess process;
+        process.start("unshare", {"-n", CORVANE_CLI_BINARY, "discover", "ethernet", "--target", target});
+        const CliRun run = Finish(process);
+        EXPECT_EQ(run.code, 2) << target << "\n" << Describe(run);
+        EXPECT_TRUE(run.err.contains("target: ")) << target << "\n" << Describe(run);
+    }
+}
+
 // The endpoint overrides the tests and technicians rely on are documented.
 TEST(CliUsage, HelpNamesTheOverridesAndPortsListsWhatThereIs) {
     const CliRun help = RunCli({"--help"});
     EXPECT_EQ(help.code, 0);
-    for (const char* option : {"--target <HOST>", "--remote-port <N>", "--local-port <N>", "--survey-port <N>",
+    for (const char* option : {"--target <ADDR>", "--remote-port <N>", "--local-port <N>", "--survey-port <N>",
                                "--link-timeout-ms <N>", "--json", "--device <PATH>"})
         EXPECT_TRUE(help.out.contains(option)) << option;
     const CliRun ports = RunCli({"ports", "--json"});

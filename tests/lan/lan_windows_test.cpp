@@ -588,5 +588,27 @@ TEST_F(LanWindowsAgainstSim, AssignAddressesRowByRowWithCancelBetweenRows) {
     EXPECT_TRUE(messages.ids().empty());
 }
 
+// An empty gateway keeps each printer's own, as an empty port does; the
+// preview names every value a row changes, not only the address.
+TEST_F(LanWindowsAgainstSim, AssignPreviewKeepsEmptyFieldsAndShowsEveryChange) {
+    const auto window = searchedList(ListMode::Ethernet);
+    auto* table = child<QTableWidget>(*window, "deviceList");
+    table->selectionModel()->select(QItemSelection(table->model()->index(0, 0), table->model()->index(1, 0)),
+                                    QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    onNextModal<AssignAddressesDialog>([&](AssignAddressesDialog* assign) {
+        auto* preview = child<QTableWidget>(*assign, "previewTable");
+        child<QLineEdit>(*assign, "firstAddressEdit")->setText(QStringLiteral("192.168.000.101"));
+        EXPECT_EQ(column(*preview, 3), (QStringList{"unchanged", "to be sent"}));  // the second has DHCP on
+        EXPECT_EQ(preview->item(1, 1)->text(), QStringLiteral("192.168.0.102\nDHCP on"));
+        EXPECT_EQ(preview->item(1, 2)->text(), QStringLiteral("192.168.0.102\nDHCP off"));
+        child<QLineEdit>(*assign, "gatewayEdit")->setText(QStringLiteral("192.168.0.254"));
+        EXPECT_EQ(preview->item(0, 1)->text(), QStringLiteral("192.168.0.101\ngateway 192.168.0.1"));
+        EXPECT_EQ(preview->item(0, 2)->text(), QStringLiteral("192.168.0.101\ngateway 192.168.0.254"));
+        assign->reject();
+    });
+    window->onAssignAddresses();
+    EXPECT_TRUE(messages.ids().empty());
+}
+
 }  // namespace
 }  // namespace corvane::lan

@@ -64,6 +64,37 @@ TEST(LanSendChecks, EachCheckFiresOnItsCaseOnly) {
     }
     // Without a known local interface the last check has nothing to go on.
     EXPECT_TRUE(CheckSettingsToSend(Printer(1, {10, 0, 1, 50}), listed, current, std::nullopt).empty());
+    // A bench printer for another site is reached outside this computer's
+    // subnet already: moving it within its own subnet is no news, leaving it is.
+    const DiscoveredDevice bench = Printer(3, {172, 16, 4, 20});
+    EXPECT_TRUE(CheckSettingsToSend(Printer(3, {172, 16, 4, 21}), listed, bench, local).empty());
+    EXPECT_EQ(Checks(CheckSettingsToSend(Printer(3, {172, 16, 5, 21}), listed, bench, local)),
+              std::vector{C::OutsideLocalSubnet});
+}
+
+// --force lets warnings through and nothing else; a conflict needs its own
+// override, which in turn does not release a warning.
+TEST(LanSendChecks, WarningsAndConflictsHaveTheirOwnOverrides) {
+    const SendWarning warning{SendCheck::OutsideLocalSubnet, {}}, gateway{SendCheck::GatewayOutsideSubnet, {}};
+    const SendWarning clash{SendCheck::AddressInUse, {}}, mask{SendCheck::MaskNotContiguous, {}};
+    struct Case {
+        std::vector<SendWarning> findings;
+        SendOverrides overrides;
+        bool stops;
+    };
+    const Case cases[] = {
+        {{}, {}, false},
+        {{warning, gateway}, {}, true},
+        {{warning, gateway}, {true, false}, false},
+        {{clash}, {true, false}, true},
+        {{mask}, {false, true}, false},
+        {{warning, clash}, {false, true}, true},
+        {{warning, clash}, {true, true}, false},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(StopsSending(c.findings, c.overrides), c.stops)
+            << c.findings.size() << " " << c.overrides.warnings << c.overrides.conflicts;
+    }
 }
 
 // A malformed plan names the line and the cause of its first error; a plan

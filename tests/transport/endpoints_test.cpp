@@ -60,7 +60,7 @@ TEST(LanEndpointsPrinterHost, CommandLineThenEnvironment) {
         {{"--printer-host", "127.0.0.1"}, {}, "127.0.0.1"},
         {{}, {{"CORVANE_PRINTER_HOST", " 127.0.0.2 "}}, "127.0.0.2"},
         {{"--printer-host", "127.0.0.3"}, {{"CORVANE_PRINTER_HOST", "127.0.0.4"}}, "127.0.0.3"},
-        {{"--printer-host", "127.1"}, {}, "127.0.0.1"},  // the short form spelt out
+        {{"--printer-host", "127.000.000.001"}, {}, "127.0.0.1"},  // zero-padded parts are decimal
         {{}, {}, ""},
     };
     for (const auto& [arguments, environment, expected] : cases) {
@@ -73,13 +73,15 @@ TEST(LanEndpointsPrinterHost, CommandLineThenEnvironment) {
 TEST(LanEndpoints, AddressesOtherThanIpv4AreRefusedAndNamed) {
     const std::pair<QString, const char*> cases[] = {
         {"local-address", "fe80::1"},  {"printer-host", "::1"},          {"printer-host", "printer.local"},
-        {"printer-host", "300.1.1.1"}, {"printer-host", "127.0.0.1:80"},
+        {"printer-host", "300.1.1.1"}, {"printer-host", "127.0.0.1:80"}, {"printer-host", "127.1"},
+        {"target", "printer.local"},
     };
     for (const auto& [option, bad] : cases) {
         QStringList errors;
         const auto endpoints = LanEndpoints::fromLookup(
             [&](const QString& asked) { return asked == option ? QString(bad) : QString(); }, &errors);
-        EXPECT_TRUE(endpoints.localAddress.isEmpty() && endpoints.printerHost.isEmpty()) << bad;
+        EXPECT_TRUE(endpoints.localAddress.isEmpty() && endpoints.printerHost.isEmpty() && endpoints.target.isEmpty())
+            << bad;
         ASSERT_EQ(errors.size(), 1) << bad;
         EXPECT_TRUE(errors[0].startsWith(option + ": ")) << errors[0].toStdString();
         EXPECT_EQ(endpoints.printerAddressFor("192.168.0.5"), "192.168.0.5") << bad;

@@ -6,12 +6,10 @@
 #include <QCheckBox>
 #include <QFormLayout>
 #include <QHeaderView>
-#include <QHostAddress>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QTableWidget>
 
 #include "widgets/translation.h"
@@ -21,6 +19,7 @@
 #include "lan/request_failure.h"
 #include "lan/send_checks.h"
 #include "lan/ui/verification_note.h"
+#include "link/ipv4_address.h"
 #include "link/string_table.h"
 
 namespace corvane::lan {
@@ -29,12 +28,11 @@ namespace {
 
 enum Column { kMac, kNow, kNew, kResult, kNotes, kColumns };
 
-// Four dotted numbers, each 0-255; nullopt otherwise.
+// An address as every front end reads it; nullopt otherwise.
 std::optional<rules::Ipv4> dottedAddress(const QString& text) {
-    static const QRegularExpression shape(QStringLiteral(R"(^\d{1,3}(\.\d{1,3}){3}$)"));
-    QHostAddress address;
-    if (!shape.match(text.trimmed()).hasMatch() || !address.setAddress(text.trimmed())) return std::nullopt;
-    return rules::Ipv4FromValue(address.toIPv4Address());
+    const auto address = link::ParseIpv4Address(text.toStdString());
+    if (!address) return std::nullopt;
+    return address->octets();
 }
 
 QString dotted(const rules::Ipv4& a) { return QString::fromStdString(rules::DottedIpv4(a)); }
@@ -67,6 +65,12 @@ AssignAddressesDialog::AssignAddressesDialog(SearchSetup setup, std::vector<std:
     forceCheck_->setObjectName(QStringLiteral("forceCheck"));
     connect(forceCheck_, &QCheckBox::toggled, this, &AssignAddressesDialog::refreshPreview);
     layout->addWidget(forceCheck_);
+    // Its own box: a clash (an address another printer holds, a network or
+    // broadcast address, a mask with gaps) is not a warning to wave through.
+    conflictsCheck_ = new QCheckBox(tr("Send rows with conflicts too"), this);
+    conflictsCheck_->setObjectName(QStringLiteral("conflictsCheck"));
+    connect(conflictsCheck_, &QCheckBox::toggled, this, &AssignAddressesDialog::refreshPreview);
+    layout->addWidget(conflictsCheck_);
 
     table_ = new QTableWidget(0, kColumns, this);
     table_->setObjectName(QStringLiteral("previewTable"));
@@ -113,7 +117,7 @@ std::optional<std::vector<rules::PlanRow>> AssignAddressesDialog::plan() {
     const auto first = dottedAddress(firstEdit_->text());
     const auto mask = dottedAddress(maskEdit_->text());
     const QString gatewayText = gatewayEdit_->text().trimmed();
-    const auto gateway = gatewayText.isEmpty() ? std::optional<rules::Ipv4>(rules::Ipv4{}) : dottedAddress(gatewayText);
+    const auto gateway = dottedAddress(gatewayText);
     const QString portText = portEdit_->text().trimmed();
     bool portOk = true;
     const int port = portText.isEmpty() ? 0 : portText.toInt(&portOk);
@@ -122,14 +126,14 @@ std::optional<std::vector<rules::PlanRow>> AssignAddressesDialog::plan() {
         problem = tr("Enter the first address as four numbers 0-255 with dots between them.");
     } else if (!mask) {
         problem = tr("Enter the subnet mask as four numbers 0-255 with dots between them.");
-    } else if (!gateway) {
-        problem = tr("Enter the gateway as four numbers 0-255, or leave it empty for none.");
+    } else if (!gateway && !gatewayText.isEmpty()) {
+        problem = tr("Enter the gateway as four numbers 0-255, or leave it empty to keep each printer's gateway.");
     } else if (!portOk || port < 0 || port > 65535) {
         problem = tr("Enter the port as a number, or leave it empty to keep each printer's port.");
     }
     status_->setText(problem);
     if (!problem.isEmpty()) return std::nullopt;
-    return rules::ConsecutiveAddresses(macs_, *first, *mask, *gateway,
+    return rules::ConsecutiveAddresses(macs_, *first, *mask, gateway,
                                        portText.isEmpty() ? std::nullopt : std::optional<int>(port));
 }
 
@@ -139,7 +143,7 @@ void AssignAddressesDialog::refreshPreview() {
     table_->setRowCount(static_cast<int>(macs_.size()));
     applyButton_->setEnabled(rows.has_value() && outcomes_.empty());
     const PlanRun preview(setup_, devicesFor(setup_.mode), rows.value_or(std::vector<rules::PlanRow>{}),
-                          history::kWindow, forceCheck_->isChecked(), true);
+                          history::kWindow, forceCheck_->isChecked(), true, conflictsCheck_->isChecked());
     for (int r = 0; r < static_cast<int>(macs_.size()); ++r) {
         PlanRowOutcome outcome;
         if (rows) {
@@ -211,8 +215,27 @@ void AssignAddressesDialog::showRow(int row, const PlanRowOutcome& o) {
         table_->setItem(row, column, item);
     };
     cell(kMac, QString::fromStdString(FormatMacLower(o.row.mac)));
-    cell(kNow, o.before ? dotted(o.before->ipAddress()) : QString());
-    cell(kNew, o.row.ip ? dotted(*o.row.ip) : QString());
+    // The address, then every other value the row changes, in both columns.
+    QStringList now{o.before ? dotted(o.before->ipAddress()) : QString()};
+    QStringList next{o.row.ip ? dotted(*o.row.ip) : QString()};
+    if (o.before) {
+        const DiscoveredDevice& b = *o.before;
+        const DiscoveredDevice& a = o.after;
+        const auto both = [&](bool differs, const QString& was, const QString& will) {
+            if (!differs) return;
+            now << was;
+            next << will;
+        };
+        both(a.subnetMask() != b.subnetMask(), tr("mask %1").arg(dotted(b.subnetMask())),
+             tr("mask %1").arg(dotted(a.subnetMask())));
+        both(a.gateway() != b.gateway(), tr("gateway %1").arg(dotted(b.gateway())),
+             tr("gateway %1").arg(dotted(a.gateway())));
+        both(a.port() != b.port(), tr("port %1").arg(b.port()), tr("port %1").arg(a.port()));
+        const auto dhcp = [this](bool on) { return on ? tr("DHCP on") : tr("DHCP off"); };
+        both(a.dhcp() != b.dhcp(), dhcp(b.dhcp()), dhcp(a.dhcp()));
+    }
+    cell(kNow, now.join(QLatin1Char('\n')));
+    cell(kNew, next.join(QLatin1Char('\n')));
     cell(kResult, o.row.ip ? resultText(o.result) : QString());
     cell(kNotes, notesOf(o).join(QLatin1Char('\n')));
 }
@@ -220,7 +243,7 @@ void AssignAddressesDialog::showRow(int row, const PlanRowOutcome& o) {
 void AssignAddressesDialog::setEditable(bool editable) {
     for (QWidget* w :
          {static_cast<QWidget*>(firstEdit_), static_cast<QWidget*>(maskEdit_), static_cast<QWidget*>(gatewayEdit_),
-          static_cast<QWidget*>(portEdit_), static_cast<QWidget*>(forceCheck_)})
+          static_cast<QWidget*>(portEdit_), static_cast<QWidget*>(forceCheck_), static_cast<QWidget*>(conflictsCheck_)})
         w->setEnabled(editable);
 }
 
@@ -231,7 +254,8 @@ void AssignAddressesDialog::apply() {
     cancelRequested_ = false;
     setEditable(false);
     applyButton_->setEnabled(false);
-    PlanRun run(setup_, devicesFor(setup_.mode), *rows, history::kWindow, forceCheck_->isChecked(), false);
+    PlanRun run(setup_, devicesFor(setup_.mode), *rows, history::kWindow, forceCheck_->isChecked(), false,
+                conflictsCheck_->isChecked());
     // Each row waits for its confirmation with the event loop running: the
     // window stays painted and Cancel is heard, and takes effect before the
     // next row.

@@ -1,7 +1,8 @@
 // "Assign addresses…" of the device list: consecutive fixed addresses for the
-// chosen printers. The user gives the first address, the mask, the gateway
-// and (optionally) the port; the table previews each printer's new address
-// with the checks' warnings. Apply sends one printer at a time, as the plan
+// chosen printers. The user gives the first address, the mask and
+// (optionally) the gateway and the port, an empty one keeping each printer's
+// own; the table previews each printer's new address and every other value
+// that changes, with the checks' warnings. Apply sends one printer at a time, as the plan
 // runner does, with a progress bar and each row's result; Cancel stops
 // between rows. One search afterwards verifies the confirmed rows; Cancel
 // during the pause before it ends the wait and leaves them not verified.
@@ -65,6 +66,7 @@ private:
     QLineEdit* gatewayEdit_;
     QLineEdit* portEdit_;
     QCheckBox* forceCheck_;
+    QCheckBox* conflictsCheck_;
     QTableWidget* table_;
     QProgressBar* progress_;
     QLabel* status_;
