@@ -3,7 +3,6 @@
 #include <sys/socket.h>
 
 #include <QHostAddress>
-#include <QHostInfo>
 #include <QNetworkInterface>
 #include <QPointer>
 #include <QUdpSocket>
@@ -11,6 +10,7 @@
 
 #include "datagram_receiver.h"
 #include "link/discovered_device.h"
+#include "link/ipv4_address.h"
 
 namespace corvane::lan {
 
@@ -33,15 +33,11 @@ int receiveBufferBytes() {
     return ok && bytes > 0 ? bytes : kReceiveBufferBytes;
 }
 
+// An address, read as every address is; a name is never looked up (the
+// lookup itself would leave this computer).
 QHostAddress resolve(const QString& host) {
-    QHostAddress address;
-    if (address.setAddress(host)) return address;
-    // A host name given on the command line: take its first IPv4 address.
-    const QHostInfo info = QHostInfo::fromName(host);
-    for (const QHostAddress& candidate : info.addresses()) {
-        if (candidate.protocol() == QAbstractSocket::IPv4Protocol) return candidate;
-    }
-    return {};
+    const auto address = link::ParseIpv4Address(host.toStdString());
+    return address ? QHostAddress(address->value()) : QHostAddress();
 }
 
 // The name of the interface that owns `address`, empty when none does.
@@ -176,7 +172,8 @@ bool UdpChannel::send(const QByteArray& datagram) {
     if (!bindIfNeeded()) return false;
     failure_ = {};
     const QHostAddress target = resolve(remoteHost_);
-    if (target.isNull()) return fail(ChannelFailure::Cause::Send, QStringLiteral("unknown host %1").arg(remoteHost_));
+    if (target.isNull())
+        return fail(ChannelFailure::Cause::Send, QStringLiteral("\"%1\" is not an IPv4 address").arg(remoteHost_));
     if (remotePort_ < 0 || remotePort_ > 65535) {
         return fail(ChannelFailure::Cause::Send, QStringLiteral("%1 is not a port number").arg(remotePort_));
     }
