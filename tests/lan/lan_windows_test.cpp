@@ -362,6 +362,7 @@ TEST(LanSettingsDialog, FormMessagesRefusalsAndWarningsBeforeSaving) {
         child<QPushButton>(dialog, "saveButton")->click();
         ASSERT_EQ(messages.messages().size(), 1u);
         EXPECT_TRUE(messages.messages()[0].question);
+        EXPECT_TRUE(messages.messages()[0].text.startsWith(QStringLiteral("The settings to be sent conflict")));
         EXPECT_TRUE(messages.messages()[0].text.contains(QStringLiteral("255.0.255.0 is not contiguous")));
         EXPECT_TRUE(messages.messages()[0].text.contains(QStringLiteral("00:1a:ff:01:02:09")));  // address in use
         EXPECT_TRUE(mask->isAncestorOf(dialog.focusWidget()));

@@ -1,5 +1,7 @@
 #include "lan/ui/lan_settings_dialog.h"
 
+#include <algorithm>
+
 #include <QCoreApplication>
 #include <QRegularExpressionValidator>
 
@@ -161,11 +163,20 @@ void LanSettingsDialog::releaseMessages(QLineEdit* only) {
 bool LanSettingsDialog::confirmWarnings(const DiscoveredDevice& toSend) {
     const auto warnings = checkBeforeSending(toSend, devicesFor(listMode_), shown_, localAddress_);
     if (warnings.empty()) return true;
-    QString text = QCoreApplication::translate("LanSettingsDialog", "The settings to be sent give these warnings:") +
-                   QLatin1Char('\n');
+    // A conflict (a clash with another printer, an address or mask no
+    // printer can use) is named as one, with its own answer, so it is not
+    // waved through as a mere warning.
+    const bool conflict = std::any_of(warnings.begin(), warnings.end(),
+                                      [](const rules::SendWarning& w) { return rules::IsConflict(w.check); });
+    QString text =
+        (conflict ? QCoreApplication::translate("LanSettingsDialog",
+                                                "The settings to be sent conflict with the network or another printer:")
+                  : QCoreApplication::translate("LanSettingsDialog", "The settings to be sent give these warnings:")) +
+        QLatin1Char('\n');
     for (const QString& sentence : translatedWarningSentences(warnings)) text += QStringLiteral("\n- ") + sentence;
-    if (widgets::askToProceed(this, text, QCoreApplication::translate("LanSettingsDialog", "Save anyway"),
-                              QCoreApplication::translate("LanSettingsDialog", "Back")))
+    const QString proceed = conflict ? QCoreApplication::translate("LanSettingsDialog", "Save despite the conflicts")
+                                     : QCoreApplication::translate("LanSettingsDialog", "Save anyway");
+    if (widgets::askToProceed(this, text, proceed, QCoreApplication::translate("LanSettingsDialog", "Back")))
         return true;
     // Back to the edit, at the first value a warning is about.
     switch (rules::FieldOf(warnings.front().check)) {
