@@ -14,7 +14,7 @@ QCommandLineOption valueOption(const char* name, const char* description, const 
 }
 
 // Options every command takes.
-constexpr const char* kGlobalOptions[] = {"help", "version"};
+constexpr const char* kGlobalOptions[] = {"help", "version", "trace", "trace-secrets"};
 
 }  // namespace
 
@@ -76,6 +76,13 @@ void addOptions(QCommandLineParser& parser) {
                     "(after 100 ms without a byte, for printers that send more after a reply's end). "
                     "Default from CORVANE_LINK_READ.",
                     "RULE"));
+    parser.addOption(valueOption("trace",
+                                 "every command: write a wire log of every datagram, TCP segment and direct-link "
+                                 "read and write to FILE (created readable by you alone; keys and passwords "
+                                 "written as **). Default from CORVANE_TRACE.",
+                                 "FILE"));
+    parser.addOption({QStringLiteral("trace-secrets"),
+                      QStringLiteral("with --trace: write keys, passwords and certificate bytes as they went.")});
     lan::LanEndpoints::addOptions(parser);
 }
 

@@ -11,6 +11,7 @@
 
 #include "datagram_receiver.h"
 #include "link/discovered_device.h"
+#include "transport/wire_trace.h"
 
 namespace corvane::lan {
 
@@ -183,6 +184,8 @@ bool UdpChannel::send(const QByteArray& datagram) {
     if (socket_->writeDatagram(datagram, target, static_cast<quint16>(remotePort_)) != datagram.size()) {
         return fail(ChannelFailure::Cause::Send, socket_->errorString());
     }
+    transport::trace::bytes(target.toString() + ':' + QString::number(remotePort_), transport::trace::Direction::Sent,
+                            datagram);
     return true;
 }
 
@@ -204,6 +207,8 @@ void UdpChannel::deliverReceived() {
     const unsigned closes = closes_;
     for (ReceivedDatagram& datagram : batch) {
         const int size = static_cast<int>(datagram.bytes.size());
+        transport::trace::bytes(QHostAddress(datagram.senderIpv4).toString(), transport::trace::Direction::Received,
+                                datagram.bytes);
         if (received_.size() >= kMaxQueued) {
             received_.pop_front();
             senders_.pop_front();

@@ -18,6 +18,7 @@
 #include <QSettings>
 #include <QTemporaryDir>
 
+#include "exchange/printer_replies.h"
 #include "support/pty_pair.h"
 #include "transport/direct_link.h"
 #include "transport/link_read_rule.h"
@@ -61,15 +62,23 @@ TEST_F(RawPortTest, RepliesEndOnTheirGapOrWhenWholeAndWhatFollowsIsDiscarded) {
     };
     const LinkTimeouts patient{.pollInterval = 10ms, .pollsPerAttempt = 5, .attempts = 20};  // 1 s for a first byte
     const LinkTimeouts longGap{.pollInterval = 10ms, .pollsPerAttempt = 5, .attempts = 3, .replyGap = 1s};
-    // A stray byte 300 ms after a whole acknowledgement, well inside a gap of
-    // 1 s: only a read that knows the reply is whole stops before it.
+    const Bytes suc = link::testing::ReplyFrame(link::BuildTagOnlyMessage(link::tag::kIfSuc));
+    const std::string frame(suc.begin(), suc.end());
+    // A stray byte 300 ms after a verified frame, well inside a gap of 1 s:
+    // only a read that knows the reply is whole stops before it. A mode
+    // acknowledgement is never known whole: what follows it belongs to it.
     const Case cases[] = {
         {"waiting before the read", {{0ms, "__[I_F]__[SYS_RSP]"}}, kShort, {}, {}, {"__[I_F]__[SYS_RSP]"}},
         {"two parts 50 ms apart", {{20ms, "first-"}, {50ms, "second"}}, kShort, {}, {}, {"first-second"}},
         {"two parts 300 ms apart", {{0ms, "one"}, {300ms, "two"}}, patient, {}, {}, {"one", "two"}},
-        {"whole", {{0ms, ack}, {300ms, "!"}}, longGap, LinkReadRule::Complete, ReplyShape::ModeAck, {ack}},
-        {"by silence", {{0ms, ack}, {300ms, "!"}}, longGap, LinkReadRule::Silence, ReplyShape::ModeAck, {ack + "!"}},
-        {"of no known shape", {{0ms, ack}, {300ms, "!"}}, longGap, LinkReadRule::Complete, {}, {ack + "!"}},
+        {"whole", {{0ms, frame}, {300ms, "!"}}, longGap, LinkReadRule::Complete, ReplyShape::Frame, {frame}},
+        {"by silence", {{0ms, frame}, {300ms, "!"}}, longGap, LinkReadRule::Silence, ReplyShape::Frame, {frame + "!"}},
+        {"acknowledgement",
+         {{0ms, ack}, {300ms, "!"}},
+         longGap,
+         LinkReadRule::Complete,
+         ReplyShape::ModeAck,
+         {ack + "!"}},
     };
     for (const Case& c : cases) {
         port.setTimeouts(c.timeouts);
