@@ -81,7 +81,7 @@ TEST(ReplyShape, WholeOnlyWhenTheShapeProvesItAndFoundBehindEchoOrTail) {
     } cases[] = {
         {"frame", ReplyShape::Frame, frame, true},
         {"frame without its end byte", ReplyShape::Frame, Bytes(frame.begin(), frame.end() - 1), false},
-        {"frame with a broken checksum", ReplyShape::Frame, link::testing::Corrupted(frame, 10), false},
+        {"frame with a broken checksum", ReplyShape::Frame, link::testing::Corrupted(frame, frame.size() - 2), false},
         {"end byte inside the header", ReplyShape::Frame, {0x1F, 0x57, 0x03}, false},
         {"four-byte tail ending in 03", ReplyShape::Frame, tail, false},
         {"empty frame", ReplyShape::Frame, Reply("\x03"), false},
