@@ -19,10 +19,10 @@ namespace corvane::transport::trace {
 
 namespace {
 
-std::atomic<bool> open_{false};
-std::mutex mutex_;
-int fd_ = -1;
-bool showSecrets_ = false;
+std::atomic<bool> logOpen{false};
+std::mutex logMutex;
+int logFd = -1;
+bool logShowsSecrets = false;
 
 QByteArray timestamp() {
     timespec now{};
@@ -34,12 +34,12 @@ QByteArray timestamp() {
 
 void writeLine(const QString& channel, const QString& where, const QByteArray& rest) {
     QByteArray line = timestamp() + ' ' + channel.toUtf8() + ' ' + where.toUtf8() + ' ' + rest + '\n';
-    const std::lock_guard lock(mutex_);
-    if (fd_ < 0) return;
+    const std::lock_guard lock(logMutex);
+    if (logFd < 0) return;
     const char* data = line.constData();
     qsizetype left = line.size();
     while (left > 0) {
-        const ssize_t n = ::write(fd_, data, static_cast<std::size_t>(left));
+        const ssize_t n = ::write(logFd, data, static_cast<std::size_t>(left));
         if (n < 0 && errno == EINTR) continue;
         if (n <= 0) return;  // a full disk loses lines, never the exchange
         data += n;
@@ -86,11 +86,11 @@ std::optional<QString> start(const QString& path, bool showSecrets) {
         return QStringLiteral("%1: %2").arg(path, QString::fromLocal8Bit(std::strerror(error)));
     }
     {
-        const std::lock_guard lock(mutex_);
-        fd_ = fd;
-        showSecrets_ = showSecrets;
+        const std::lock_guard lock(logMutex);
+        logFd = fd;
+        logShowsSecrets = showSecrets;
     }
-    open_ = true;
+    logOpen = true;
     writeLine(QStringLiteral("#"), QStringLiteral("wire log"),
               showSecrets ? "with secrets" : "secrets on the direct link written as **");
     return std::nullopt;
@@ -103,36 +103,37 @@ std::optional<QString> startFromEnvironment() {
 }
 
 void stop() {
-    open_ = false;
-    const std::lock_guard lock(mutex_);
-    if (fd_ >= 0) ::close(fd_);
-    fd_ = -1;
+    logOpen = false;
+    const std::lock_guard lock(logMutex);
+    if (logFd >= 0) ::close(logFd);
+    logFd = -1;
 }
 
-bool active() { return open_; }
+bool active() { return logOpen; }
 
 void bytes(const QString& where, Direction direction, ByteSpan data) {
-    if (!open_) return;
+    if (!logOpen) return;
     writeLine(QStringLiteral("lan"), where, hexLine(direction, data, {}, 0));
 }
 
 void bytes(const QString& where, Direction direction, const QByteArray& data) {
-    if (open_) bytes(where, direction, ByteSpan(reinterpret_cast<const std::uint8_t*>(data.constData()), data.size()));
+    if (logOpen)
+        bytes(where, direction, ByteSpan(reinterpret_cast<const std::uint8_t*>(data.constData()), data.size()));
 }
 
 void linkBytes(const QString& device, Direction direction, ByteSpan stream, std::size_t from) {
-    if (!open_ || from >= stream.size()) return;
+    if (!logOpen || from >= stream.size()) return;
     const std::vector<link::ByteRange> hidden =
-        showSecrets_ ? std::vector<link::ByteRange>{} : link::SecretSpans(stream);
+        logShowsSecrets ? std::vector<link::ByteRange>{} : link::SecretSpans(stream);
     writeLine(QStringLiteral("link"), device, hexLine(direction, stream, hidden, from));
 }
 
 void linkNote(const QString& device, const QString& text) {
-    if (open_) writeLine(QStringLiteral("link"), device, "-- " + text.toUtf8());
+    if (logOpen) writeLine(QStringLiteral("link"), device, "-- " + text.toUtf8());
 }
 
 void lanNote(const QString& where, const QString& text) {
-    if (open_) writeLine(QStringLiteral("lan"), where, "-- " + text.toUtf8());
+    if (logOpen) writeLine(QStringLiteral("lan"), where, "-- " + text.toUtf8());
 }
 
 }  // namespace corvane::transport::trace

@@ -272,6 +272,13 @@ TEST(CliLink, TheWireLogHoldsEveryByteSentAndNoSecret) {
         EXPECT_TRUE(log.contains("reply ended: frame verified")) << log.left(2000).toStdString();
         EXPECT_TRUE(log.contains("reply ended: silence 100 ms"));
     }
+    // Both programs take the log from the environment too.
+    qputenv("CORVANE_TRACE", QFile::encodeName(files.dir("from-environment")));
+    EXPECT_EQ(RunCli({"ports"}).code, 0);
+    qunsetenv("CORVANE_TRACE");
+    QFile fromEnvironment(files.dir("from-environment"));
+    ASSERT_TRUE(fromEnvironment.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(fromEnvironment.readAll().contains("wire log"));
     const QString target = WriteFile(files, "target", "keep");
     const QString link = files.dir("link");
     ASSERT_TRUE(QFile::link(target, link));
