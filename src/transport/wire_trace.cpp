@@ -91,7 +91,7 @@ std::optional<QString> start(const QString& path, bool showSecrets) {
         logShowsSecrets = showSecrets;
     }
     logOpen = true;
-    writeLine(QStringLiteral("#"), QStringLiteral("wire log"),
+    writeLine(QStringLiteral("#"), QStringLiteral("wire log,"),
               showSecrets ? "with secrets" : "secrets on the direct link written as **");
     return std::nullopt;
 }
