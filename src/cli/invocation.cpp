@@ -72,9 +72,9 @@ void addOptions(QCommandLineParser& parser) {
         valueOption("link-timeout-ms", "link: longest wait for the first byte of one reply (default 90000).", "N"));
     parser.addOption(
         valueOption("link-read",
-                    "link: when a reply has been read: complete (once it is whole, the default) or silence "
-                    "(after 100 ms without a byte, for printers that send more after a reply's end). "
-                    "Default from CORVANE_LINK_READ.",
+                    "link: when a reply has been read: complete (a reply frame that verifies ends at once, "
+                    "acknowledgements after 100 ms without a byte; the default) or silence (every reply after "
+                    "100 ms without a byte). Default from CORVANE_LINK_READ.",
                     "RULE"));
     parser.addOption(valueOption("trace",
                                  "every command: write a wire log of every datagram, TCP segment and direct-link "
