@@ -1,8 +1,9 @@
 // Direct-link timing against a simulator that answers at once, under each
 // read rule: how close Connect and a 3071-byte certificate upload come to the
 // protocol's own floor, which is its fixed waits plus, per reply read, the
-// quiet that ends it (the 100 ms reply gap under the silence rule, the reply
-// guard once a reply is complete). Loopback pty only.
+// quiet that ends it (the 100 ms reply gap under the silence rule and for the
+// mode acknowledgements and "STRT" under both; the reply guard once a reply
+// is proved whole). Loopback pty only.
 #include <algorithm>
 #include <cstdio>
 #include <vector>
@@ -69,8 +70,10 @@ int main(int argc, char** argv) {
     for (const auto rule : {transport::LinkReadRule::Silence, transport::LinkReadRule::Complete}) {
         port.setReadRule(rule);
         const bool silence = rule == transport::LinkReadRule::Silence;
-        const double quiet =
-            static_cast<double>((silence ? port.timeouts().replyGap : port.timeouts().replyGuard).count());
+        const double gap = static_cast<double>(port.timeouts().replyGap.count());
+        // Under the complete rule a reply proved whole by its shape ends after
+        // the guard; the mode acknowledgements and "STRT" still end on the gap.
+        const double proved = silence ? gap : static_cast<double>(port.timeouts().replyGuard.count());
         std::vector<double> connectMs, uploadMs;
         for (int run = 0; run < kRuns; ++run) {
             link::LinkSession session(port, link::BlockingSleep(), limits);
@@ -91,8 +94,8 @@ int main(int argc, char** argv) {
             session.disconnect();
         }
         std::printf("read rule %s\n", silence ? "silence" : "complete");
-        Report("connect", connectMs, connectFixed + 5 * quiet);
-        Report("certificate 3071 bytes", uploadMs, uploadFixed + static_cast<double>(1 + chunks) * quiet);
+        Report("connect", connectMs, connectFixed + 2 * gap + 3 * proved);
+        Report("certificate 3071 bytes", uploadMs, uploadFixed + gap + static_cast<double>(chunks) * proved);
     }
     return 0;
 }

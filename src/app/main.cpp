@@ -1,11 +1,13 @@
 // corvane-tool: the desktop tool. Everything runs in the launcher's modal
 // loop and the windows it opens.
+#include <cstdio>
 #include <memory>
 
 #include <QApplication>
 
 #include "app/config_app.h"
 #include "corvane_version.h"
+#include "transport/wire_trace.h"
 
 int main(int argc, char** argv) {
     QStringList arguments;
@@ -24,6 +26,11 @@ int main(int argc, char** argv) {
     }
     QCoreApplication::setApplicationName(QStringLiteral("corvane-tool"));
     QCoreApplication::setApplicationVersion(QString::fromLatin1(corvane::kVersion));
+    // CORVANE_TRACE=FILE: the wire log of every window's traffic. A log that
+    // cannot be made is said on the terminal the tool was started from.
+    if (const auto problem = corvane::transport::trace::startFromEnvironment()) {
+        std::fprintf(stderr, "corvane-tool: %s: %s\n", corvane::transport::trace::kTraceVariable, qPrintable(*problem));
+    }
     corvane::app::ConfigApp configApp;
     return configApp.run(*app);
 }

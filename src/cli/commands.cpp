@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 
 #include "cli/output.h"
+#include "transport/wire_trace.h"
 
 namespace corvane::cli {
 
@@ -31,6 +32,12 @@ int runCommandLine(const QStringList& arguments) {
     if (positional.isEmpty()) return usageError(QStringLiteral("no command given"));
     const QString command = positional.first();
     const Invocation invocation(parser);
+    // The wire log runs for the whole command; --trace wins over CORVANE_TRACE.
+    const auto traceProblem = parser.isSet(QStringLiteral("trace"))
+                                  ? transport::trace::start(parser.value(QStringLiteral("trace")),
+                                                            parser.isSet(QStringLiteral("trace-secrets")))
+                                  : transport::trace::startFromEnvironment();
+    if (traceProblem) return usageError(QStringLiteral("--trace: %1").arg(*traceProblem));
 
     const std::pair<const char*, std::function<int(const Invocation&)>> commands[] = {
         {"ports", runPorts},   {"discover", runDiscover}, {"lan-set", runLanSet},  {"lan-plan", runLanPlan},

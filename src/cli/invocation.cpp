@@ -14,7 +14,7 @@ QCommandLineOption valueOption(const char* name, const char* description, const 
 }
 
 // Options every command takes.
-constexpr const char* kGlobalOptions[] = {"help", "version"};
+constexpr const char* kGlobalOptions[] = {"help", "version", "trace", "trace-secrets"};
 
 }  // namespace
 
@@ -77,10 +77,17 @@ void addOptions(QCommandLineParser& parser) {
         valueOption("link-timeout-ms", "link: longest wait for the first byte of one reply (default 90000).", "N"));
     parser.addOption(
         valueOption("link-read",
-                    "link: when a reply has been read: complete (once it is whole, the default) or silence "
-                    "(after 100 ms without a byte, for printers that send more after a reply's end). "
-                    "Default from CORVANE_LINK_READ.",
+                    "link: when a reply has been read: complete (a reply frame that verifies ends at once, "
+                    "acknowledgements after 100 ms without a byte; the default) or silence (every reply after "
+                    "100 ms without a byte). Default from CORVANE_LINK_READ.",
                     "RULE"));
+    parser.addOption(valueOption("trace",
+                                 "every command: write a wire log of every datagram, TCP segment and direct-link "
+                                 "read and write to FILE (created readable by you alone; keys and passwords "
+                                 "written as **). Default from CORVANE_TRACE.",
+                                 "FILE"));
+    parser.addOption({QStringLiteral("trace-secrets"),
+                      QStringLiteral("with --trace: write keys, passwords and certificate bytes as they went.")});
     lan::LanEndpoints::addOptions(parser);
 }
 

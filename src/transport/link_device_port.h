@@ -18,9 +18,11 @@ namespace corvane::transport {
 
 // When a read ends once the first byte of its reply came.
 enum class LinkReadRule {
-    // As soon as the reply looks whole (its end byte, its terminating zero,
-    // its four bytes, its tag) and the line then stays quiet for the reply
-    // guard; a reply that does not look whole ends as with Silence.
+    // Before the line falls silent only when the reply's shape proves it
+    // whole (a reply frame that verifies, the maker name at its zero, a
+    // certificate answer's tag) and the line then stays quiet for the reply
+    // guard; every other reply, a mode acknowledgement among them, ends as
+    // with Silence.
     Complete,
     // Only after the reply gap without a byte, whatever came: for printers
     // that send more after what looks like the end of a reply.
@@ -36,7 +38,7 @@ struct LinkTimeouts {
     int pollsPerAttempt = 30;
     int attempts = 30;
     std::chrono::milliseconds replyGap{100};  // silence that ends a reply
-    // Quiet after a reply that looks whole: bytes of the same burst that are
+    // Quiet after a reply proved whole: bytes of the same burst that are
     // still on their way are collected, and nothing waits for the gap.
     std::chrono::milliseconds replyGuard{10};
     // Longest a reply may take once its first byte came: 4096 bytes need

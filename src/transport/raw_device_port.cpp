@@ -31,9 +31,34 @@ link::OpenResult RawDevicePort::Open() {
         ::close(fd);
         return openProblem(OpenProblem::InUse, portName());
     }
+    // A terminal node (a USB-serial adapter, /dev/serial/by-id/..., a
+    // pseudo-terminal) starts in the line-editing mode meant for people: it
+    // would echo the printer's reply back to it and hold it until a newline.
+    // It is put in raw mode at 115200 8N1, and given its settings back at
+    // Close.
+    if (::isatty(fd) && !makeRaw(fd)) {
+        const int error = errno;
+        ::close(fd);
+        return openFailure(error, portName());
+    }
     fd_ = fd;
     setOpen(true);
     return {};
+}
+
+bool RawDevicePort::makeRaw(int fd) {
+    termios settings{};
+    if (::tcgetattr(fd, &settings) != 0) return false;
+    saved_ = settings;
+    ::cfmakeraw(&settings);
+    settings.c_cflag &= ~static_cast<tcflag_t>(CSIZE | PARENB | CSTOPB | CRTSCTS);
+    settings.c_cflag |= CS8 | CLOCAL | CREAD;
+    settings.c_cc[VMIN] = 1;
+    settings.c_cc[VTIME] = 0;
+    if (::cfsetispeed(&settings, B115200) != 0 || ::cfsetospeed(&settings, B115200) != 0) return false;
+    if (::tcsetattr(fd, TCSANOW, &settings) != 0) return false;
+    ::tcflush(fd, TCIOFLUSH);  // what the line editing held is no reply
+    return true;
 }
 
 void RawDevicePort::Close() {
@@ -44,6 +69,8 @@ void RawDevicePort::Close() {
 
 void RawDevicePort::release() {
     if (fd_ < 0) return;
+    if (saved_) ::tcsetattr(fd_, TCSANOW, &*saved_);
+    saved_.reset();
     ::close(fd_);  // also drops the lock
     fd_ = -1;
 }

@@ -10,6 +10,7 @@
 #include "endpoints.h"
 #include "link/ipv4_address.h"
 #include "transport/wait_slice.h"
+#include "transport/wire_trace.h"
 
 namespace corvane::lan {
 
@@ -38,6 +39,8 @@ link::Result<void> LanSurvey::Connect(std::chrono::milliseconds limit) {
     if (port_ <= 0 || port_ > 65535) return Error{Failure::Invalid, "no such port: " + std::to_string(port_)};
 
     socket_ = std::make_unique<QTcpSocket>();
+    transport::trace::lanNote(QStringLiteral("%1:%2").arg(printerAddress_).arg(port_),
+                              QStringLiteral("TCP connect (within %1 ms)").arg(limit.count()));
     socket_->connectToHost(address, static_cast<quint16>(port_));
     const QDeadlineTimer deadline(limit);
     while (socket_->state() != QAbstractSocket::ConnectedState) {
@@ -67,6 +70,8 @@ void LanSurvey::closeSurveySocket() {
 bool LanSurvey::Write(ByteSpan data, std::chrono::milliseconds limit) {
     if (!socket_) return false;
     socket_->write(reinterpret_cast<const char*>(data.data()), static_cast<qint64>(data.size()));
+    transport::trace::bytes(QStringLiteral("%1:%2").arg(printerAddress_).arg(port_), transport::trace::Direction::Sent,
+                            data);
     const QDeadlineTimer deadline(limit);
     while (socket_->bytesToWrite() > 0) {
         if (socket_->state() != QAbstractSocket::ConnectedState || deadline.hasExpired() || cancelled()) return false;
@@ -85,6 +90,8 @@ bool LanSurvey::Read(Bytes& into, std::size_t room, std::chrono::milliseconds li
         idle();
     }
     const QByteArray chunk = socket_->read(std::min(static_cast<qint64>(room), socket_->bytesAvailable()));
+    transport::trace::bytes(QStringLiteral("%1:%2").arg(printerAddress_).arg(port_),
+                            transport::trace::Direction::Received, chunk);
     into.insert(into.end(), chunk.begin(), chunk.end());
     return true;
 }

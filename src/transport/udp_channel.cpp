@@ -11,6 +11,7 @@
 #include "datagram_receiver.h"
 #include "link/discovered_device.h"
 #include "link/ipv4_address.h"
+#include "transport/wire_trace.h"
 
 namespace corvane::lan {
 
@@ -180,6 +181,8 @@ bool UdpChannel::send(const QByteArray& datagram) {
     if (socket_->writeDatagram(datagram, target, static_cast<quint16>(remotePort_)) != datagram.size()) {
         return fail(ChannelFailure::Cause::Send, socket_->errorString());
     }
+    transport::trace::bytes(target.toString() + ':' + QString::number(remotePort_), transport::trace::Direction::Sent,
+                            datagram);
     return true;
 }
 
@@ -201,6 +204,8 @@ void UdpChannel::deliverReceived() {
     const unsigned closes = closes_;
     for (ReceivedDatagram& datagram : batch) {
         const int size = static_cast<int>(datagram.bytes.size());
+        transport::trace::bytes(QHostAddress(datagram.senderIpv4).toString(), transport::trace::Direction::Received,
+                                datagram.bytes);
         if (received_.size() >= kMaxQueued) {
             received_.pop_front();
             senders_.pop_front();

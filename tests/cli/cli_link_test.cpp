@@ -3,6 +3,9 @@
 // tests/rules; here the happy paths and one case per failure class.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
+#include <QFile>
 #include <QRegularExpression>
 
 #include <memory>
@@ -163,38 +166,132 @@ TEST(CliLink, OneCaseOfEachLinkFailure) {
     });
 }
 
-// Every answer comes in four pieces 20 ms apart. A read that took a pause
-// inside a reply for its end would cut it short; both read rules must give
-// what the silence rule always gave. The largest certificate goes to the
-// slot of its type.
-TEST(CliLink, RepliesInPiecesReadTheSameUnderBothReadRules) {
+// The history entries written for the printer behind `port`: action, outcome.
+QList<QPair<QString, QString>> HistoryOf(const QString& port) {
+    QFile file(qEnvironmentVariable("XDG_STATE_HOME") + "/corvane/history.jsonl");
+    QList<QPair<QString, QString>> entries;
+    if (!file.open(QIODevice::ReadOnly)) return entries;
+    for (const QByteArray& line : file.readAll().split('\n')) {
+        const QJsonObject entry = QJsonDocument::fromJson(line).object();
+        if (entry["way"]["link"].toString() == port)
+            entries.append({entry["action"].toString(), entry["outcome"].toString()});
+    }
+    return entries;
+}
+
+// Printers and lines as real ones behave, each run with the default read
+// rule: Connect and Save (link write), then the largest certificate, must
+// succeed with the success message and a "confirmed" history, and the
+// printer must hold exactly what was sent.
+TEST(CliLink, RealPrinterTimingsReadWholeUnderTheDefaultRule) {
     Sim files;
-    const QString edits = WriteFile(files, "edits.json", R"({"config": {"printerName": "Till-9"}})");
+    const QString edits = WriteFile(files, "edits.json", R"({"config": {"ssid": "Till-9"}})");
     const QByteArray largest = PemOfSize(3071);
     const QString pem = WriteFile(files, "c.pem", largest);
-    // The two rules side by side, each on a printer of its own.
-    Sim silence, complete;
-    ASSERT_TRUE(silence.start({"--no-lan", "--fault-pieces", "4"}));
-    ASSERT_TRUE(complete.start({"--no-lan", "--fault-pieces", "4"}));
-    const QStringList bySilence{"--device", silence.pty(), "--link-read", "silence"};
-    const QStringList byComplete{"--device", complete.pty(), "--link-read", "complete"};
-    const QStringList write{"link", "write", "--from", edits, "--json"};
-    const QStringList cert{"link", "cert", "--type", "client-pem", pem};
-    const auto writes = RunCliTogether({write + bySilence, write + byComplete});
-    const auto certs = RunCliTogether({cert + bySilence, cert + byComplete});
-    ASSERT_EQ(writes[0].code, 0) << Describe(writes[0]);
-    EXPECT_EQ(certs[0].out, "The certificate document has been uploaded successfully.\nReset the printer.\n")
-        << Describe(certs[0]);
-    for (const auto& runs : {writes, certs}) {
-        EXPECT_EQ(runs[0].code, runs[1].code) << Describe(runs[1]);
-        EXPECT_EQ(runs[0].out, runs[1].out);
-        EXPECT_EQ(runs[0].err, runs[1].err);
+    const QList<QStringList> printers = {
+        {"--fault-pieces", "8", "--fault-piece-gap", "16"},  // a USB-serial adapter's latency timer
+        {"--fault-pieces", "3", "--fault-piece-gap", "45"},
+        {"--fault-ack-tail", "12"},
+        {"--fault-ack-tail", "80"},
+        {"--fault-ack-tail", "30", "--fault-ack-tail-bytes", "7f1d1f03"},  // four bytes ending in 03
+        {"--fault-deaf-after-ack", "50"},
+        {"--fault-echo"},
+        {"--pty-cooked"},  // the tool must put the terminal in raw mode
+        {"--fault-pieces", "4", "--fault-ack-tail", "40", "--fault-deaf-after-ack", "50", "--fault-echo"},
+    };
+    std::vector<std::unique_ptr<Sim>> sims;
+    std::vector<QStringList> writes, certs;
+    for (const QStringList& printer : printers) {
+        sims.push_back(std::make_unique<Sim>());
+        ASSERT_TRUE(sims.back()->start(QStringList{"--no-lan"} + printer));
+        writes.push_back({"link", "write", "--from", edits, "--json", "--device", sims.back()->pty()});
+        certs.push_back({"link", "cert", "--type", "client-pem", pem, "--device", sims.back()->pty()});
     }
-    const QJsonObject printer = silence.stop()["link"].toObject();
-    EXPECT_EQ(printer["configWrites"].toInt(), 1);
-    EXPECT_EQ(QByteArray::fromBase64(printer["certificates"]["3"].toString().toLatin1()), largest);
-    EXPECT_EQ(printer["certificates"].toObject().size(), 1);
-    EXPECT_EQ(printer, complete.stop()["link"].toObject());
+    const auto written = RunCliTogether(writes);
+    const auto uploaded = RunCliTogether(certs);
+    for (std::size_t i = 0; i < sims.size(); ++i) {
+        const std::string label = printers[int(i)].join(' ').toStdString();
+        EXPECT_EQ(written[i].code, 0) << label << "\n" << Describe(written[i]);
+        EXPECT_EQ(written[i].json()["message"].toString(), "The configuration has been completed.\nReset the printer.")
+            << label;
+        EXPECT_EQ(uploaded[i].out, "The certificate document has been uploaded successfully.\nReset the printer.\n")
+            << label << "\n"
+            << Describe(uploaded[i]);
+        const QList<QPair<QString, QString>> confirmed{{"link save", "confirmed"}, {"certificate upload", "confirmed"}};
+        EXPECT_EQ(HistoryOf(sims[i]->pty()), confirmed) << label;
+        const QJsonObject printer = sims[i]->stop()["link"].toObject();
+        EXPECT_EQ(printer["configWrites"].toInt(), 1) << label;
+        EXPECT_EQ(printer["config"]["ssid"].toString(), "Till-9") << label;
+        EXPECT_EQ(QByteArray::fromBase64(printer["certificates"]["3"].toString().toLatin1()), largest) << label;
+    }
+}
+
+// The bytes of every line of a wire log going `arrow` ("->" or "<-"), in
+// hexadecimal without spaces; a masked byte is "**".
+QByteArray Logged(const QByteArray& log, const QByteArray& arrow) {
+    QByteArray bytes;
+    for (const QByteArray& line : log.split('\n')) {
+        const qsizetype at = line.indexOf(" " + arrow + " ");
+        if (at >= 0) bytes += line.mid(line.indexOf(':', at) + 1).replace(' ', "");
+    }
+    return bytes;
+}
+
+// A Connect and a Save under --trace: the log's written bytes are what the
+// printer received, byte for byte except the masked ones; the printer's PSK
+// and the new one appear only under --trace-secrets; the file is the user's
+// alone, and a symbolic link is not followed.
+TEST(CliLink, TheWireLogHoldsEveryByteSentAndNoSecret) {
+    Sim files;
+    const QString edits = WriteFile(files, "edits.json", R"({"config": {"pskKey": "Fresh-Key-0042"}})");
+    for (const bool secrets : {false, true}) {
+        Sim sim;
+        const QString received = files.dir(secrets ? "received-1" : "received-0");
+        // An echoing printer sends the new key back: it is masked there too.
+        ASSERT_TRUE(sim.start({"--no-lan", "--fault-echo", "--record-link", received}));
+        const QString trace = files.dir(secrets ? "trace-1" : "trace-0");
+        QStringList args{"link", "write", "--from", edits, "--device", sim.pty(), "--trace", trace};
+        if (secrets) args << "--trace-secrets";
+        const CliRun run = RunCli(args);
+        ASSERT_EQ(run.code, 0) << Describe(run);
+        sim.stop();
+        QFile logFile(trace), receivedFile(received);
+        ASSERT_TRUE(logFile.open(QIODevice::ReadOnly) && receivedFile.open(QIODevice::ReadOnly));
+        struct stat info {};
+        ASSERT_EQ(::stat(QFile::encodeName(trace).constData(), &info), 0);
+        EXPECT_EQ(info.st_mode & 0777, 0600u);
+        const QByteArray log = logFile.readAll();
+        const QByteArray sent = Logged(log, "->"), seen = receivedFile.readAll().toHex();
+        ASSERT_EQ(sent.size(), seen.size());
+        qsizetype masked = 0;
+        for (qsizetype i = 0; i < sent.size(); ++i) {
+            if (sent[i] == '*') ++masked;
+            else EXPECT_EQ(sent[i], seen[i]) << "at " << i;
+        }
+        EXPECT_EQ(masked > 0, !secrets);
+        // A key goes as the hex text of its letters, which the log writes in hex.
+        const QByteArray oldKey = QByteArray("receipts-all-day").toHex().toHex(),
+                         newKey = QByteArray("Fresh-Key-0042").toHex().toHex();
+        EXPECT_EQ(Logged(log, "<-").contains(oldKey), secrets);
+        EXPECT_EQ(sent.contains(newKey), secrets);
+        EXPECT_EQ(Logged(log, "<-").contains(newKey), secrets);
+        EXPECT_TRUE(log.contains("reply ended: frame verified")) << log.left(2000).toStdString();
+        EXPECT_TRUE(log.contains("reply ended: silence 100 ms"));
+    }
+    // Both programs take the log from the environment too.
+    qputenv("CORVANE_TRACE", QFile::encodeName(files.dir("from-environment")));
+    EXPECT_EQ(RunCli({"ports"}).code, 0);
+    qunsetenv("CORVANE_TRACE");
+    QFile fromEnvironment(files.dir("from-environment"));
+    ASSERT_TRUE(fromEnvironment.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(fromEnvironment.readAll().contains("wire log"));
+    const QString target = WriteFile(files, "target", "keep");
+    const QString link = files.dir("link");
+    ASSERT_TRUE(QFile::link(target, link));
+    EXPECT_EQ(RunCli({"ports", "--trace", link}).code, 2);
+    QFile kept(target);
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_EQ(kept.readAll(), "keep");
 }
 
 }  // namespace

@@ -58,14 +58,21 @@ TEST(Framing, ModeAcknowledgement) {
     EXPECT_FALSE(IsModeAcknowledged(Bytes{0x1F, 0x57, 0x4D, 0x81}));
 }
 
-// A reply is whole once every byte its exchange judges it by is in, and
-// never before.
-TEST(ReplyShape, CompleteOnlyOnceTheJudgedBytesAreIn) {
+// A reply is proved whole only once every byte its exchange judges it by is
+// in and, for a frame, verified; a mode acknowledgement never is ("and
+// whatever follows": the line's silence ends it). Bytes before the reply
+// header (an echo, a late tail) are skipped, and FrameIn gives the frame alone.
+TEST(ReplyShape, WholeOnlyWhenTheShapeProvesItAndFoundBehindEchoOrTail) {
     using link::testing::Reply;
     const Bytes frame = link::testing::ReplyFrame(BuildTagOnlyMessage(tag::kIfSuc));
     const Bytes name = link::testing::MakerName();
-    Bytes trailing = frame;
-    trailing.push_back('x');
+    const Bytes tail{0x7F, 0x1D, 0x1F, 0x03};
+    auto join = [](std::initializer_list<Bytes> parts) {
+        Bytes all;
+        for (const Bytes& p : parts) all.insert(all.end(), p.begin(), p.end());
+        return all;
+    };
+    const Bytes echo = EncodeFrame(BuildTagOnlyMessage(tag::kSysReq));
     const struct {
         const char* name;
         ReplyShape shape;
@@ -74,20 +81,26 @@ TEST(ReplyShape, CompleteOnlyOnceTheJudgedBytesAreIn) {
     } cases[] = {
         {"frame", ReplyShape::Frame, frame, true},
         {"frame without its end byte", ReplyShape::Frame, Bytes(frame.begin(), frame.end() - 1), false},
+        {"frame with a broken checksum", ReplyShape::Frame, link::testing::Corrupted(frame, frame.size() - 2), false},
         {"end byte inside the header", ReplyShape::Frame, {0x1F, 0x57, 0x03}, false},
-        {"bytes after the end byte", ReplyShape::Frame, trailing, false},
-        {"empty frame", ReplyShape::Frame, Reply("\x03"), true},
+        {"four-byte tail ending in 03", ReplyShape::Frame, tail, false},
+        {"empty frame", ReplyShape::Frame, Reply("\x03"), false},
+        {"echo, tail, frame, more", ReplyShape::Frame, join({echo, tail, frame, tail}), true},
         {"maker name", ReplyShape::MakerName, name, true},
         {"status byte, then the name", ReplyShape::MakerName, {0x00, 0x14, 0x5F, 'Z', 0x00}, true},
         {"name still coming", ReplyShape::MakerName, Bytes(name.begin(), name.end() - 1), false},
         {"zero before the marker only", ReplyShape::MakerName, {0x00, 0x5F, 'Z'}, false},
-        {"mode acknowledgement", ReplyShape::ModeAck, Reply("\x7F"), true},
-        {"mode acknowledgement, 3 bytes", ReplyShape::ModeAck, Reply(""), false},
-        {"start word", ReplyShape::CertificateStart, Reply("STRT"), true},
-        {"start word, 3 letters", ReplyShape::CertificateStart, Reply("STR"), false},
-        {"chunk answer", ReplyShape::CertificateAnswer, Reply(tag::kIfSuc), true},
+        {"mode acknowledgement", ReplyShape::ModeAck, Reply("\x7F"), false},
+        {"start word", ReplyShape::CertificateStart, Reply("STRT"), false},
+        {"chunk answer behind a tail", ReplyShape::CertificateAnswer, join({tail, Reply(tag::kIfSuc)}), true},
         {"chunk answer, 17 letters", ReplyShape::CertificateAnswer, Reply(tag::kIfSuc.substr(0, 17)), false},
         {"unknown", ReplyShape::Unknown, frame, false},
     };
     for (const auto& c : cases) EXPECT_EQ(IsReplyComplete(c.shape, c.received), c.complete) << c.name;
+
+    const Bytes around = join({echo, tail, frame, tail});
+    const ByteSpan found = FrameIn(around);
+    EXPECT_EQ(Bytes(found.begin(), found.end()), frame);
+    EXPECT_EQ(FrameIn(tail).size(), 4u);  // no frame: all of it, for the exchange to refuse
+    EXPECT_TRUE(IsModeAcknowledged(ReplyFrom(join({tail, link::testing::ModeAck()}))));
 }

@@ -3,7 +3,9 @@
 // misbehave are in peer_faults_test.cpp.
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <grp.h>
+#include <termios.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -18,6 +20,7 @@
 #include <QSettings>
 #include <QTemporaryDir>
 
+#include "exchange/printer_replies.h"
 #include "support/pty_pair.h"
 #include "transport/direct_link.h"
 #include "transport/link_read_rule.h"
@@ -61,15 +64,23 @@ TEST_F(RawPortTest, RepliesEndOnTheirGapOrWhenWholeAndWhatFollowsIsDiscarded) {
     };
     const LinkTimeouts patient{.pollInterval = 10ms, .pollsPerAttempt = 5, .attempts = 20};  // 1 s for a first byte
     const LinkTimeouts longGap{.pollInterval = 10ms, .pollsPerAttempt = 5, .attempts = 3, .replyGap = 1s};
-    // A stray byte 300 ms after a whole acknowledgement, well inside a gap of
-    // 1 s: only a read that knows the reply is whole stops before it.
+    const Bytes suc = link::testing::ReplyFrame(link::BuildTagOnlyMessage(link::tag::kIfSuc));
+    const std::string frame(suc.begin(), suc.end());
+    // A stray byte 300 ms after a verified frame, well inside a gap of 1 s:
+    // only a read that knows the reply is whole stops before it. A mode
+    // acknowledgement is never known whole: what follows it belongs to it.
     const Case cases[] = {
         {"waiting before the read", {{0ms, "__[I_F]__[SYS_RSP]"}}, kShort, {}, {}, {"__[I_F]__[SYS_RSP]"}},
         {"two parts 50 ms apart", {{20ms, "first-"}, {50ms, "second"}}, kShort, {}, {}, {"first-second"}},
         {"two parts 300 ms apart", {{0ms, "one"}, {300ms, "two"}}, patient, {}, {}, {"one", "two"}},
-        {"whole", {{0ms, ack}, {300ms, "!"}}, longGap, LinkReadRule::Complete, ReplyShape::ModeAck, {ack}},
-        {"by silence", {{0ms, ack}, {300ms, "!"}}, longGap, LinkReadRule::Silence, ReplyShape::ModeAck, {ack + "!"}},
-        {"of no known shape", {{0ms, ack}, {300ms, "!"}}, longGap, LinkReadRule::Complete, {}, {ack + "!"}},
+        {"whole", {{0ms, frame}, {300ms, "!"}}, longGap, LinkReadRule::Complete, ReplyShape::Frame, {frame}},
+        {"by silence", {{0ms, frame}, {300ms, "!"}}, longGap, LinkReadRule::Silence, ReplyShape::Frame, {frame + "!"}},
+        {"acknowledgement",
+         {{0ms, ack}, {300ms, "!"}},
+         longGap,
+         LinkReadRule::Complete,
+         ReplyShape::ModeAck,
+         {ack + "!"}},
     };
     for (const Case& c : cases) {
         port.setTimeouts(c.timeouts);
@@ -142,6 +153,40 @@ TEST_F(RawPortTest, WritesGoOutAndASilentPrinterFailsAfterTheLimitWhileIdling) {
     EXPECT_GE(elapsed, 150ms);
     EXPECT_LT(elapsed, 2s);
     EXPECT_GT(idles, 2);
+}
+
+// A terminal node left in its default mode (line editing, echo) is read raw
+// while the port holds it, and gets its own settings back at Close.
+TEST(RawPortTerminal, ACookedTerminalIsReadRawAndRestoredAtClose) {
+    PtyPair pty;
+    ASSERT_TRUE(pty.ok());
+    const int node = ::open(QFile::encodeName(pty.slave()).constData(), O_RDWR | O_NOCTTY);
+    ASSERT_GE(node, 0);
+    termios cooked{};
+    ASSERT_EQ(::tcgetattr(node, &cooked), 0);
+    cooked.c_lflag |= ICANON | ECHO;
+    ASSERT_EQ(::tcsetattr(node, TCSANOW, &cooked), 0);
+
+    RawDevicePort port;
+    port.setPortName(pty.slave());
+    port.setTimeouts(kShort);
+    ASSERT_TRUE(port.Open());
+    termios held{};
+    ASSERT_EQ(::tcgetattr(node, &held), 0);
+    EXPECT_EQ(held.c_lflag & (ICANON | ECHO), 0u);
+    EXPECT_EQ(::cfgetospeed(&held), speed_t{B115200});
+    EXPECT_EQ(held.c_cflag & (CSIZE | PARENB | CSTOPB), tcflag_t{CS8});
+    ASSERT_TRUE(pty.send("\x1f\x57\x4d\x7f"));  // no newline: line editing would hold it
+    Bytes reply;
+    EXPECT_TRUE(port.Read(reply));
+    EXPECT_EQ(reply, (Bytes{0x1F, 0x57, 0x4D, 0x7F}));
+    ::fcntl(pty.master(), F_SETFL, O_NONBLOCK);
+    EXPECT_EQ(pty.receive(), "");  // nothing echoed back to the printer
+    port.Close();
+    termios after{};
+    ASSERT_EQ(::tcgetattr(node, &after), 0);
+    EXPECT_EQ(after.c_lflag & (ICANON | ECHO), tcflag_t{ICANON | ECHO});
+    ::close(node);
 }
 
 // A file standing in for a device node, with the group and mode given.

@@ -20,6 +20,8 @@ public:
     // Feeds received bytes; returns the answers of every command completed.
     std::vector<Outgoing> feed(ByteSpan bytes);
 
+    const LinkPrinter& printer() const { return printer_; }
+
     // Lines describing what was ignored and why, for the operator; cleared on read.
     std::vector<std::string> takeNotes();
 

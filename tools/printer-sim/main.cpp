@@ -54,7 +54,8 @@ int main(int argc, char** argv) {
     }
     PtyLink pty(state.link);
     if (options.link && state.link.present) {
-        if (!pty.open(options.ptyLink, &error)) return Fail(error);
+        if (!pty.open(options.ptyLink, options.ptyCooked, &error)) return Fail(error);
+        if (!options.linkRecord.isEmpty() && !pty.recordInto(options.linkRecord, &error)) return Fail(error);
         std::printf("pty: %s\n", qPrintable(pty.slavePath()));
         if (!options.ptyLink.isEmpty()) std::printf("pty-link: %s\n", qPrintable(options.ptyLink));
     }

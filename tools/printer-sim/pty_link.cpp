@@ -24,7 +24,7 @@ PtyLink::~PtyLink() {
     if (master_ >= 0) ::close(master_);
 }
 
-bool PtyLink::open(const QString& symlinkPath, QString* error) {
+bool PtyLink::open(const QString& symlinkPath, bool cooked, QString* error) {
     auto fail = [error](const char* what) {
         *error = QStringLiteral("%1: %2").arg(QLatin1String(what), QString::fromLocal8Bit(std::strerror(errno)));
         return false;
@@ -40,10 +40,12 @@ bool PtyLink::open(const QString& symlinkPath, QString* error) {
     if (slave_ < 0) return fail("opening the pty slave");
     termios tio{};
     if (::tcgetattr(slave_, &tio) != 0) return fail("tcgetattr");
-    ::cfmakeraw(&tio);
-    ::cfsetispeed(&tio, B115200);
-    ::cfsetospeed(&tio, B115200);
-    if (::tcsetattr(slave_, TCSANOW, &tio) != 0) return fail("tcsetattr");
+    if (!cooked) {
+        ::cfmakeraw(&tio);
+        ::cfsetispeed(&tio, B115200);
+        ::cfsetospeed(&tio, B115200);
+        if (::tcsetattr(slave_, TCSANOW, &tio) != 0) return fail("tcsetattr");
+    }
 
     if (!symlinkPath.isEmpty()) {
         const QFileInfo info(symlinkPath);
@@ -61,21 +63,41 @@ bool PtyLink::open(const QString& symlinkPath, QString* error) {
     return true;
 }
 
+bool PtyLink::recordInto(const QString& path, QString* error) {
+    record_ = new QFile(path, this);
+    if (record_->open(QIODevice::Append)) return true;
+    *error = QStringLiteral("%1: %2").arg(path, record_->errorString());
+    return false;
+}
+
 void PtyLink::onReadable() {
     std::array<std::uint8_t, 4096> buffer{};
     for (;;) {
         const ssize_t n = ::read(master_, buffer.data(), buffer.size());
         if (n <= 0) break;
-        auto answers = session_.feed(ByteSpan(buffer.data(), static_cast<std::size_t>(n)));
+        const ByteSpan received(buffer.data(), static_cast<std::size_t>(n));
+        if (record_) {
+            record_->write(reinterpret_cast<const char*>(received.data()), n);
+            record_->flush();
+        }
+        if (session_.printer().faults.echo) writeAnswer(Bytes(received.begin(), received.end()));
+        if (std::chrono::steady_clock::now() < deafUntil_) {
+            std::fprintf(stderr, "sim: link: %zd byte(s) arrived while deaf after an acknowledgement; lost\n", n);
+            continue;
+        }
+        auto answers = session_.feed(received);
         for (const auto& line : session_.takeNotes()) std::fprintf(stderr, "sim: link: %s\n", line.c_str());
         for (auto& a : answers) {
-            if (a.delayMs <= 0) writeAnswer(a.data);
-            else QTimer::singleShot(a.delayMs, this, [this, data = std::move(a.data)] { writeAnswer(data); });
+            if (a.delayMs <= 0) writeAnswer(a.data, a.deafMs);
+            else
+                QTimer::singleShot(a.delayMs, this,
+                                   [this, data = std::move(a.data), deaf = a.deafMs] { writeAnswer(data, deaf); });
         }
     }
 }
 
-void PtyLink::writeAnswer(const Bytes& answer) {
+void PtyLink::writeAnswer(const Bytes& answer, int deafMs) {
+    if (deafMs > 0) deafUntil_ = std::chrono::steady_clock::now() + std::chrono::milliseconds(deafMs);
     // One write() per answer so the tool's read sees it whole; only a full
     // pty buffer splits it, and then the rest follows at once.
     std::size_t done = 0;

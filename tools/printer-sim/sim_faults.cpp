@@ -49,6 +49,10 @@ namespace {
 
 bool IsLinkKind(MessageKind kind) { return kind >= MessageKind::Status && kind < MessageKind::Count; }
 
+bool IsAcknowledgement(MessageKind kind) {
+    return kind == MessageKind::Mode || kind == MessageKind::CertMode || kind == MessageKind::CertChunk;
+}
+
 // Appends `answer` from `delay` on, whole or in pieces; the time after its
 // last piece.
 int Push(const Faults& faults, MessageKind kind, const Bytes& answer, int delay, std::vector<Outgoing>& out) {
@@ -69,8 +73,11 @@ void Deliver(const Faults& faults, MessageKind kind, Bytes answer, std::vector<O
     if (faults.silent.has(kind)) return;
     if (faults.truncate.has(kind) && answer.size() > 1) answer.resize(answer.size() / 2);
     const int delay = faults.delayOn.has(kind) ? faults.delayMs : 0;
-    const int after = Push(faults, kind, answer, delay, out);
-    if (faults.duplicate.has(kind)) Push(faults, kind, answer, after, out);
+    int after = Push(faults, kind, answer, delay, out);
+    if (faults.duplicate.has(kind)) after = Push(faults, kind, answer, after, out);
+    if (!IsAcknowledgement(kind) || out.empty()) return;
+    out.back().deafMs = faults.deafAfterAckMs;
+    if (faults.ackTailMs > 0 && !faults.ackTail.empty()) out.push_back({faults.ackTail, after + faults.ackTailMs});
 }
 
 void MaybeCorruptChecksum(const Faults& faults, MessageKind kind, Bytes& message) {

@@ -77,18 +77,26 @@ struct Faults {
     int floodIntervalMs = 4;       // ... then this pause (5000 records take about 0.6 s)
     int pieces = 0;                // direct-link answers sent in this many pieces ...
     int pieceGapMs = 20;           // ... this far apart (0 or 1 piece: whole)
+    // Acknowledgements (mode 7F, certificate start, certificate chunk
+    // answers) followed this long after their last byte by `ackTail`; 0 none.
+    int ackTailMs = 0;
+    Bytes ackTail{0x1D, 0x1F, 0x03};
+    int deafAfterAckMs = 0;  // input dropped for this long after an acknowledgement went out
+    bool echo = false;       // every byte received on the direct link is sent back at once
 
     bool operator==(const Faults&) const = default;
 };
 
-// One answer to write, after `delayMs` milliseconds.
+// One answer to write, after `delayMs` milliseconds; the printer then
+// ignores its input for `deafMs`.
 struct Outgoing {
     Bytes data;
     int delayMs = 0;
+    int deafMs = 0;
 };
 
-// Applies the generic faults (silence, truncation, duplication, delay, pieces)
-// to one answer of `kind` and appends what is to be sent to `out`.
+// Applies the generic faults (silence, truncation, duplication, delay, pieces,
+// a tail and deaf time after acknowledgements) to one answer of `kind` and appends what is to be sent to `out`.
 void Deliver(const Faults& faults, MessageKind kind, Bytes answer, std::vector<Outgoing>& out);
 
 // Flips the last byte of an IfMessage when `kind` is set for checksum corruption.

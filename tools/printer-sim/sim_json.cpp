@@ -229,6 +229,9 @@ void ReadFaults(Reader& r, const QJsonObject& o, Faults& f) {
     r.integer(o, "floodIntervalMs", f.floodIntervalMs, 0, 1000);
     r.integer(o, "pieces", f.pieces, 0, 64);
     r.integer(o, "pieceGapMs", f.pieceGapMs, 0, 10000);
+    r.integer(o, "ackTailMs", f.ackTailMs, 0, 10000);
+    r.integer(o, "deafAfterAckMs", f.deafAfterAckMs, 0, 10000);
+    r.flag(o, "echo", f.echo);
 }
 
 void ReadSurvey(Reader& r, const QJsonArray& a, std::vector<AccessPoint>& survey) {
@@ -391,7 +394,10 @@ QJsonObject AllFaultFields(const Faults& f) {
                        {"floodBurst", f.floodBurst},
                        {"floodIntervalMs", f.floodIntervalMs},
                        {"pieces", f.pieces},
-                       {"pieceGapMs", f.pieceGapMs}};
+                       {"pieceGapMs", f.pieceGapMs},
+                       {"ackTailMs", f.ackTailMs},
+                       {"deafAfterAckMs", f.deafAfterAckMs},
+                       {"echo", f.echo}};
 }
 }  // namespace
 

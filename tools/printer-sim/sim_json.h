@@ -18,7 +18,8 @@
 // Faults: "silent", "delayOn", "corruptChecksum", "truncate", "upperHex",
 // "duplicate" take a list of message kinds (or "all"); "delayMs",
 // "withholdStrt", "certFailures", "certFailChunk", "flood", "floodBurst",
-// "floodIntervalMs", "pieces", "pieceGapMs" numbers; "modeReply7E", "shortWlanAnswer", "keepSettings" flags.
+// "floodIntervalMs", "pieces", "pieceGapMs", "ackTailMs", "deafAfterAckMs"
+// numbers; "modeReply7E", "shortWlanAnswer", "keepSettings", "echo" flags.
 #pragma once
 
 #include <QJsonObject>

@@ -47,6 +47,11 @@ const NumberOption kNumberOptions[] = {
      "Pause between flood bursts in ms (default 4); the pacing is per printer."},
     {"fault-pieces", &Faults::pieces, 0, 64, "Send every direct-link answer in N pieces (0 or 1: whole)."},
     {"fault-piece-gap", &Faults::pieceGapMs, 0, 10000, "Pause between the pieces of an answer in ms (default 20)."},
+    {"fault-ack-tail", &Faults::ackTailMs, 0, 10000,
+     "Follow every direct-link acknowledgement (mode 7F, \"STRT\", chunk answers) MS ms later with a tail "
+     "(default 1D 1F 03; see --fault-ack-tail-bytes)."},
+    {"fault-deaf-after-ack", &Faults::deafAfterAckMs, 0, 10000,
+     "Ignore direct-link input for MS ms after every acknowledgement."},
 };
 
 template <typename F>
@@ -92,6 +97,11 @@ void AddSimOptions(QCommandLineParser& parser) {
         {"fault-mode-7e", "Acknowledge the configuration mode command with 1F 57 4D 7E."},
         {"fault-short-wlan", "Answer a wireless registration request with the bare 18-byte tag."},
         {"fault-keep-settings", "Confirm settings requests without taking the settings."},
+        {"fault-ack-tail-bytes", "The tail --fault-ack-tail sends, in hexadecimal (default 1d1f03).", "HEX"},
+        {"fault-echo",
+         "Send every byte the direct link receives straight back, as a terminal in its default mode does."},
+        {"record-link", "Append every byte the direct link receives to FILE, as it came.", "FILE"},
+        {"pty-cooked", "Leave the pseudo-terminal in its default mode (line editing, echo) for the tool to set up."},
     });
     for (const auto& o : kKindOptions)
         parser.addOption({o.name, QString::fromLatin1(o.help) + ' ' + kKindsHelp, "KINDS"});
@@ -135,6 +145,17 @@ bool ReadSimOptions(const QCommandLineParser& parser, SimOptions& options, SimSt
     if (parser.isSet("fault-mode-7e")) state.link.faults.modeReply7E = true;
     if (parser.isSet("fault-short-wlan")) ForEachFaults(state, [](Faults& f) { f.shortWlanAnswer = true; });
     if (parser.isSet("fault-keep-settings")) ForEachFaults(state, [](Faults& f) { f.keepSettings = true; });
+    if (parser.isSet("fault-echo")) state.link.faults.echo = true;
+    options.ptyCooked = parser.isSet("pty-cooked");
+    options.linkRecord = parser.value("record-link");
+    if (parser.isSet("fault-ack-tail-bytes")) {
+        const QByteArray tail = QByteArray::fromHex(parser.value("fault-ack-tail-bytes").toLatin1());
+        if (tail.isEmpty() || tail.size() > 64) {
+            *error = QStringLiteral("--fault-ack-tail-bytes needs 1 to 64 bytes in hexadecimal");
+            return false;
+        }
+        state.link.faults.ackTail.assign(tail.begin(), tail.end());
+    }
 
     for (const auto& o : kKindOptions) {
         if (!parser.isSet(o.name)) continue;

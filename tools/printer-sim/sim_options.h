@@ -17,7 +17,9 @@ struct SimOptions {
     int ethernetPort = 48781;  // 0: any free port
     int wlanPort = 3337;       // the same as ethernetPort: one socket serves both
     int surveyPort = 3318;
-    QString ptyLink;  // symlink to the pty slave, empty for none
+    QString ptyLink;         // symlink to the pty slave, empty for none
+    bool ptyCooked = false;  // the pty left in its default mode instead of raw
+    QString linkRecord;      // every byte the direct link receives, appended here
     QString configFile;
     QString dumpState;
     bool lan = true;

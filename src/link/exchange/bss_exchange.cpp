@@ -2,6 +2,7 @@
 
 #include "exchange/config_exchange.h"
 #include "framing.h"
+#include "reply_shape.h"
 
 namespace corvane::link {
 
@@ -23,7 +24,7 @@ Result<void> QueryBssOverLink(LinkPort& port, BssTable& table, const ProgressFn&
         return failed(reply.error());
     }
     report(100);
-    if (!ParseBssResponse(DecodeFrameText(*reply), table)) {
+    if (!ParseBssResponse(DecodeFrameText(FrameIn(*reply)), table)) {
         return Error{Failure::BadAnswer, "the answer is not a survey answer"};
     }
     return {};

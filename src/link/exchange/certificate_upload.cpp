@@ -8,6 +8,7 @@
 
 #include "exchange/config_exchange.h"
 #include "framing.h"
+#include "reply_shape.h"
 
 namespace corvane::link {
 namespace {
@@ -23,8 +24,11 @@ void AppendLittleEndian32(Bytes& out, std::uint32_t value) {
 }
 
 // True when the answer's text at offset 3 begins with `expected`; a shorter
-// answer never matches.
-bool AnswerIs(ByteSpan answer, std::string_view expected) {
+// answer never matches. The answer is taken from its reply header on, so an
+// echo of the chunk or a late tail of the previous answer read before it
+// does not turn a success into a re-sent chunk.
+bool AnswerIs(ByteSpan received, std::string_view expected) {
+    const ByteSpan answer = ReplyFrom(received);
     if (answer.size() < kAnswerTextOffset + expected.size()) {
         return false;
     }

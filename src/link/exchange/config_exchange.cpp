@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "framing.h"
+#include "reply_shape.h"
 
 namespace corvane::link {
 
@@ -36,7 +37,7 @@ Result<void> EnterConfigMode(LinkPort& port) {
     if (!port.Read(reply, ReplyShape::ModeAck)) {
         return Error{Failure::NoAnswer, "the printer did not answer the configuration mode command"};
     }
-    if (!IsModeAcknowledged(reply, kModeConfig)) {
+    if (!IsModeAcknowledged(ReplyFrom(reply), kModeConfig)) {
         return Error{Failure::BadAnswer, "the printer did not acknowledge the configuration mode"};
     }
     return {};
@@ -50,7 +51,7 @@ Result<ConfigRecords> ReadConfig(LinkPort& port) {
     if (!systemReply) {
         return systemReply.error();
     }
-    auto systemInfo = ParseSystemInfo(DecodeFrameText(*systemReply));
+    auto systemInfo = ParseSystemInfo(DecodeFrameText(FrameIn(*systemReply)));
     if (!systemInfo) {
         return Error{Failure::BadAnswer, "the system record was not accepted"};
     }
@@ -63,9 +64,10 @@ Result<ConfigRecords> ReadConfig(LinkPort& port) {
         return configReply.error();
     }
     // The two layouts differ only in length; the reply frame's length tells
-    // which one the printer uses.
-    const ConfigLayout layout = LayoutForReplyLength(configReply->size());
-    auto config = ParseConfig(DecodeFrameText(*configReply), layout);
+    // which one the printer uses (an echo or tail around the frame not counted).
+    const ByteSpan configFrame = FrameIn(*configReply);
+    const ConfigLayout layout = LayoutForReplyLength(configFrame.size());
+    auto config = ParseConfig(DecodeFrameText(configFrame), layout);
     if (!config) {
         return Error{Failure::BadAnswer, "the configuration record was not accepted"};
     }
@@ -84,7 +86,7 @@ Result<void> SendConfig(LinkPort& port, const PrinterConfig& config, ConfigLayou
     if (!reply) {
         return reply.error();
     }
-    if (!VerifyIfMessage(DecodeFrameText(*reply), tag::kIfSuc)) {
+    if (!VerifyIfMessage(DecodeFrameText(FrameIn(*reply)), tag::kIfSuc)) {
         return Error{Failure::BadAnswer, "the printer did not confirm the configuration"};
     }
     return {};

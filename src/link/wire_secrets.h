@@ -1,0 +1,30 @@
+// Where secrets travel on the direct link, so that a wire log can leave them
+// out: the secret fields of a configuration record sent (IF__SET) or read
+// (IF__CUR), and the file bytes of a certificate chunk (a client key is
+// secret).
+#pragma once
+
+#include <cstddef>
+#include <utility>
+#include <vector>
+
+#include "bytes.h"
+#include "printer_config.h"
+
+namespace corvane::link {
+
+// A run of positions [first, second).
+using ByteRange = std::pair<std::size_t, std::size_t>;
+
+// The record bytes of the secret fields in `layout` (keys, passwords, the
+// PIN), by their offsets in the record. The one list of which fields are
+// secret on the wire.
+std::vector<ByteRange> SecretRanges(ConfigLayout layout);
+
+// The positions of `stream` (bytes in one direction of the link, frames as
+// they went, an echo or noise among them) whose hexadecimal text carries a
+// secret. A frame still coming is judged by what is in: its record fields in
+// both layouts until its end byte tells which one it is.
+std::vector<ByteRange> SecretSpans(ByteSpan stream);
+
+}  // namespace corvane::link
