@@ -378,23 +378,42 @@ TEST(LanSettingsDialog, FormMessagesRefusalsAndWarningsBeforeSaving) {
 }
 
 // Export picks JSON or CSV by the file's extension, in any case, and fails
-// whole where it cannot write; Copy puts the rows on the clipboard,
-// tab-separated. (The rows themselves are proven by `corvane discover`.)
-TEST(DeviceListDialog, ExportAndCopyTheList) {
+// whole where it cannot write; JSON has the command line's shape. Copy and
+// Export follow the list's sorting, and only the chosen rows when several
+// are chosen.
+TEST(DeviceListDialog, ExportAndCopyTheListAsShown) {
     storeRecords(ListMode::Wlan, {{.feature = 25}});
     QTemporaryDir dir;
     for (const char* name : {"list.csv", "list.JSON"})
-        ASSERT_TRUE(exportDevices(wlanDevices(), dir.filePath(name)).isEmpty()) << name;
-    EXPECT_FALSE(exportDevices(wlanDevices(), dir.filePath("missing/list.csv")).isEmpty());
+        ASSERT_TRUE(exportDevices(wlanDevices(), {1}, dir.filePath(name)).isEmpty()) << name;
+    EXPECT_FALSE(exportDevices(wlanDevices(), {1}, dir.filePath("missing/list.csv")).isEmpty());
     QFile csv(dir.filePath("list.csv")), json(dir.filePath("list.JSON"));
     ASSERT_TRUE(csv.open(QIODevice::ReadOnly) && json.open(QIODevice::ReadOnly));
     EXPECT_TRUE(csv.readAll().startsWith("no,mac,ip,"));
-    EXPECT_EQ(QJsonDocument::fromJson(json.readAll()).array()[0][QStringLiteral("featureCode")].toString(), "25");
+    const QJsonObject first = QJsonDocument::fromJson(json.readAll()).array()[0].toObject();
+    EXPECT_EQ(first[QStringLiteral("featureCode")], QJsonValue(25));
+    EXPECT_EQ(first[QStringLiteral("port")], QJsonValue(9100));
+    EXPECT_EQ(first[QStringLiteral("dhcp")], QJsonValue(false));
 
-    DeviceListDialog window(ListMode::Wlan);
-    child<QPushButton>(window, "copyButton")->click();
-    EXPECT_TRUE(QApplication::clipboard()->text().startsWith(
-        QStringLiteral("no\tmac\tip\tmask\tgateway\tport\tversion\tfeatureCode\tdhcp\tadapter\treached\n1\t")));
+    FakePrinter printer(answering(ListMode::Ethernet, {{.macEnd = 0x01, .port = 9102},
+                                                       {.macEnd = 0x02, .ip = {192, 168, 1, 51}, .port = 9100},
+                                                       {.macEnd = 0x03, .ip = {192, 168, 1, 52}, .port = 9101}}));
+    DeviceListDialog window(ListMode::Ethernet, nullptr, printer.endpoints());
+    window.setTimings(quickTimings());
+    window.searchFrom(QStringLiteral("127.0.0.1"));
+    auto* list = child<QTableWidget>(window, "deviceList");
+    ASSERT_EQ(list->rowCount(), 3);
+    list->horizontalHeader()->setSortIndicator(5, Qt::AscendingOrder);  // by port
+    const auto copied = [&] {
+        child<QPushButton>(window, "copyButton")->click();
+        QStringList numbers;
+        for (const QString& line : QApplication::clipboard()->text().split(QLatin1Char('\n'), Qt::SkipEmptyParts))
+            numbers << line.section(QLatin1Char('\t'), 0, 0);
+        return numbers.join(QLatin1Char(' '));
+    };
+    EXPECT_EQ(copied(), QStringLiteral("no 2 3 1"));  // printer 1 chosen alone: the whole list
+    list->setRangeSelected(QTableWidgetSelectionRange(1, 0, 2, list->columnCount() - 1), true);
+    EXPECT_EQ(copied(), QStringLiteral("no 3 1"));
 }
 
 // Find at address adds what answers there to the list, marked as reached by

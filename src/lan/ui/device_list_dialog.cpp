@@ -83,7 +83,7 @@ DeviceListDialog::DeviceListDialog(ListMode listMode, QWidget* parent, const Lan
     // launcher's third way in); a LAN window cannot upload one, so it offers
     // no button that would do nothing.
     ui_->certificateButton->setVisible(false);
-    QBoxLayout* extraRow = addExportButtons(*this, *ui_->mainLayout, listMode_);
+    QBoxLayout* extraRow = addExportButtons(*this, *ui_->mainLayout, listMode_, [this] { return shownNumbers(); });
     connect(addFindAtAddressButton(*this, *extraRow), &QPushButton::clicked, this, &DeviceListDialog::onFindAtAddress);
     auto* assignButton = new QPushButton(tr("Assign addresses..."), this);
     assignButton->setObjectName(QStringLiteral("assignAddressesButton"));
@@ -326,6 +326,22 @@ void DeviceListDialog::showFoundStatus(const QString& addition) {
     // Adapters that could not search: the list lacks what they would have found.
     for (const QString& failure : adapterFailures_) text += QLatin1Char('\n') + failure;
     ui_->statusLabel->setText(text);
+}
+
+std::vector<int> DeviceListDialog::shownNumbers() const {
+    // One chosen row is only where the cursor is (every search chooses
+    // printer 1); several chosen rows are a choice.
+    const QTableWidget& table = *ui_->deviceList;
+    std::vector<int> rows;
+    for (const QModelIndex& index : table.selectionModel()->selectedRows()) rows.push_back(index.row());
+    if (rows.size() < 2) {
+        rows.clear();
+        for (int row = 0; row < table.rowCount(); ++row) rows.push_back(row);
+    }
+    std::sort(rows.begin(), rows.end());
+    std::vector<int> numbers;
+    for (int row : rows) numbers.push_back(static_cast<int>(table.item(row, 0)->data(kSortKeyRole).toULongLong()));
+    return numbers;
 }
 
 void DeviceListDialog::onCurrentRowChanged(int row) {
