@@ -16,11 +16,14 @@
 #include <QAbstractSpinBox>
 #include <QAccessible>
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QHeaderView>
+#include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMap>
+#include <QMessageBox>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -43,6 +46,7 @@
 #include "transport/direct_link.h"
 #include "ui/config_tab_ctrl.h"
 #include "ui/direct_config_dialog.h"
+#include "ui/secrets_dialog.h"
 #include "ui/settings_summary_dialog.h"
 #include "widgets/messages.h"
 #include "widgets/translation.h"
@@ -139,7 +143,37 @@ QStringList layoutFaults(const QWidget& window) {
             }
         }
     }
+    // A control drawn over another: one placed by hand, or added after its
+    // layout was set up. (The parts of lists, combo and spin boxes are theirs.)
+    std::vector<std::pair<const QWidget*, QRect>> controls;
+    for (const QWidget* w : window.findChildren<QWidget*>()) {
+        const bool control = qobject_cast<const QLabel*>(w) || qobject_cast<const QAbstractButton*>(w) ||
+                             qobject_cast<const QLineEdit*>(w);
+        if (!control || !w->isVisible() || w->isWindow() || qobject_cast<const QAbstractItemView*>(w->parentWidget()) ||
+            qobject_cast<const QComboBox*>(w->parentWidget()) ||
+            qobject_cast<const QAbstractSpinBox*>(w->parentWidget()) || qobject_cast<const QTabBar*>(w->parentWidget()))
+            continue;
+        const QRect drawn(w->mapTo(&window, QPoint(0, 0)), w->size());
+        for (const auto& [other, rect] : controls) {
+            if (drawn.intersects(rect) && !w->isAncestorOf(other) && !other->isAncestorOf(w))
+                faults << QStringLiteral("%1 is drawn over %2").arg(nameOf(w), nameOf(other));
+        }
+        controls.emplace_back(w, drawn);
+    }
     return faults;
+}
+
+// Buttons of Qt's own dialogs in `window` that still read in English.
+QStringList englishStandardButtons(const QWidget& window) {
+    QStringList english;
+    for (const auto* box : window.findChildren<QDialogButtonBox*>()) {
+        for (const QAbstractButton* button : box->buttons()) {
+            const QString text = QString(button->text()).remove(QLatin1Char('&'));
+            for (const char* word : {"Cancel", "Save", "Discard", "Close", "Yes", "No", "Apply"})
+                if (text == QLatin1String(word)) english << text;
+        }
+    }
+    return english;
 }
 
 // What a screen reader or the keyboard cannot reach in `window`: an input
@@ -289,6 +323,8 @@ TEST_P(LayoutFit, EveryWindowShowsEveryTextWhole) {
     expectFits(survey, QStringLiteral("BSS information"), false);
     ui::SettingsSummaryDialog summary(test::SampleRecord(), link::ConfigLayout::Newer);
     expectFits(summary, QStringLiteral("settings summary"), false);
+    ui::SecretsDialog secrets({"wepKey", "pskKey", "authPassword", "p2pPinCode"});
+    expectFits(secrets, QStringLiteral("profile secrets"), false);
 
     transport::DirectLink port;
     ui::DirectConfigOptions options;
@@ -303,6 +339,14 @@ TEST_P(LayoutFit, EveryWindowShowsEveryTextWhole) {
             if (!control->isWindow()) control->show();
         expectFits(dialog, QStringLiteral("direct configuration, tab ") + dialog.tabs()->tabText(tab));
     }
+
+    // Qt's own dialogs speak the window's language (Debian: qt6-translations-l10n).
+    if (QLatin1String(GetParam()) == QLatin1String("en")) return;
+    QMessageBox prompt(QMessageBox::Question, {}, {}, QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
+    QInputDialog input;
+    input.show();
+    EXPECT_EQ(englishStandardButtons(prompt) + englishStandardButtons(input), QStringList())
+        << "is qt6-translations-l10n installed?";
 }
 
 // Each shipped catalog holds exactly the texts of the sources, every one
