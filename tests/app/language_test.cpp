@@ -177,11 +177,13 @@ QStringList englishStandardButtons(const QWidget& window) {
 }
 
 // What a screen reader or the keyboard cannot reach in `window`: an input
-// without a name, a button or a label naming an input without an Alt letter,
-// a letter used twice; and a title that is not the window's own.
+// without a name, a button or a label naming an input without an Alt letter
+// while one of its letters is free, a digit or a letter after the colon, a
+// letter used twice; and a title that is not the window's own.
 QStringList accessFaults(const QWidget& window) {
     QStringList faults;
     std::map<std::pair<QWidget*, QChar>, QString> letters;
+    std::vector<std::pair<QWidget*, QString>> without;  // scope and text of the controls without a letter
     for (QWidget* w : window.findChildren<QWidget*>()) {
         if (w->window() != &window || qobject_cast<QHeaderView*>(w) || qobject_cast<QComboBox*>(w->parentWidget()) ||
             qobject_cast<QAbstractSpinBox*>(w->parentWidget()))
@@ -198,13 +200,16 @@ QStringList accessFaults(const QWidget& window) {
                  button && !qobject_cast<QToolButton*>(w) && !qobject_cast<QTabBar*>(w->parentWidget()))
             text = button->text();
         if (text.trimmed().isEmpty()) continue;
+        QWidget* scope = widgets::mnemonicScope(w);
         const QChar letter = widgets::mnemonicOf(text);
         if (letter.isNull()) {
-            faults << QStringLiteral("%1 \"%2\" has no Alt letter").arg(nameOf(w), text);
+            without.emplace_back(scope, text);
             continue;
         }
+        static const QRegularExpression afterColon(QStringLiteral("[:：].*&"));
+        if (!letter.isLetter() || afterColon.match(text).hasMatch())
+            faults << QStringLiteral("%1 \"%2\" has a letter that reads as part of it").arg(nameOf(w), text);
         // Unique on its page and against the window's own controls.
-        QWidget* scope = widgets::mnemonicScope(w);
         for (QWidget* clash : {scope, static_cast<QWidget*>(nullptr)}) {
             if (const auto it = letters.find({clash, letter}); it != letters.end()) {
                 faults << QStringLiteral("Alt+%1 on both \"%2\" and \"%3\"").arg(letter).arg(it->second, text);
@@ -212,6 +217,17 @@ QStringList accessFaults(const QWidget& window) {
             }
         }
         letters.emplace(std::pair{scope, letter}, text);
+    }
+    // Without a letter only where each of its own is taken.
+    for (const auto& [scope, text] : without) {
+        for (const QChar c : text) {
+            const QChar upper = c.toUpper();
+            if (c.unicode() < 128 && c.isLetter() && !letters.count({scope, upper}) &&
+                !letters.count({nullptr, upper})) {
+                faults << QStringLiteral("\"%1\" has no Alt letter, though %2 is free").arg(text).arg(upper);
+                break;
+            }
+        }
     }
     if (window.windowHandle() && window.windowHandle()->title() != window.windowTitle())
         faults << QStringLiteral("titled \"%1\", not \"%2\"").arg(window.windowHandle()->title(), window.windowTitle());
@@ -339,6 +355,9 @@ TEST_P(LayoutFit, EveryWindowShowsEveryTextWhole) {
             if (!control->isWindow()) control->show();
         expectFits(dialog, QStringLiteral("direct configuration, tab ") + dialog.tabs()->tabText(tab));
     }
+    // A value shown in a label has its row's name, not its group's title.
+    for (const char* value : {"firmwareVersion", "updateDate", "macAddress"})
+        EXPECT_FALSE(dialog.findChild<QLabel*>(QLatin1String(value))->accessibleName().isEmpty()) << value;
 
     // Qt's own dialogs speak the window's language (Debian: qt6-translations-l10n).
     if (QLatin1String(GetParam()) == QLatin1String("en")) return;
