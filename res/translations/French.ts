@@ -620,6 +620,21 @@ Les clés, les mots de passe et le code PIN n&apos;y figurent pas&#xa0;; ils ser
     </message>
 </context>
 <context>
+    <name>LanEndpoints</name>
+    <message>
+        <source>&quot;%1&quot; is not an IPv4 address or a range A.B.C.D-E</source>
+        <translation>« %1 » n’est ni une adresse IPv4 ni une plage A.B.C.D-E</translation>
+    </message>
+    <message>
+        <source>the range &quot;%1&quot; ends before it starts</source>
+        <translation>la plage « %1 » se termine avant de commencer</translation>
+    </message>
+    <message>
+        <source>more than %1 addresses</source>
+        <translation>plus de %1 adresses</translation>
+    </message>
+</context>
+<context>
     <name>LanSendChecks</name>
     <message>
         <source>The subnet mask %1 is not contiguous: its ones must all come before its zeros.</source>

@@ -620,6 +620,21 @@ Schlüssel, Passwörter und PIN wurden weggelassen; beim Importieren des Profils
     </message>
 </context>
 <context>
+    <name>LanEndpoints</name>
+    <message>
+        <source>&quot;%1&quot; is not an IPv4 address or a range A.B.C.D-E</source>
+        <translation>„%1“ ist weder eine IPv4-Adresse noch ein Bereich A.B.C.D-E</translation>
+    </message>
+    <message>
+        <source>the range &quot;%1&quot; ends before it starts</source>
+        <translation>der Bereich „%1“ endet, bevor er beginnt</translation>
+    </message>
+    <message>
+        <source>more than %1 addresses</source>
+        <translation>mehr als %1 Adressen</translation>
+    </message>
+</context>
+<context>
     <name>LanSendChecks</name>
     <message>
         <source>The subnet mask %1 is not contiguous: its ones must all come before its zeros.</source>

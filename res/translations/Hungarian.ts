@@ -618,6 +618,21 @@ A kulcsok, a jelszavak és a PIN-kód kimaradtak belőle; a profil importálása
     </message>
 </context>
 <context>
+    <name>LanEndpoints</name>
+    <message>
+        <source>&quot;%1&quot; is not an IPv4 address or a range A.B.C.D-E</source>
+        <translation>„%1” nem IPv4-cím és nem A.B.C.D-E tartomány</translation>
+    </message>
+    <message>
+        <source>the range &quot;%1&quot; ends before it starts</source>
+        <translation>a(z) „%1” tartomány vége megelőzi a kezdetét</translation>
+    </message>
+    <message>
+        <source>more than %1 addresses</source>
+        <translation>több mint %1 cím</translation>
+    </message>
+</context>
+<context>
     <name>LanSendChecks</name>
     <message>
         <source>The subnet mask %1 is not contiguous: its ones must all come before its zeros.</source>

@@ -620,6 +620,21 @@ Chiavi, password e PIN sono stati esclusi; verranno richiesti durante l&apos;imp
     </message>
 </context>
 <context>
+    <name>LanEndpoints</name>
+    <message>
+        <source>&quot;%1&quot; is not an IPv4 address or a range A.B.C.D-E</source>
+        <translation>«%1» non è un indirizzo IPv4 né un intervallo A.B.C.D-E</translation>
+    </message>
+    <message>
+        <source>the range &quot;%1&quot; ends before it starts</source>
+        <translation>l’intervallo «%1» finisce prima di cominciare</translation>
+    </message>
+    <message>
+        <source>more than %1 addresses</source>
+        <translation>più di %1 indirizzi</translation>
+    </message>
+</context>
+<context>
     <name>LanSendChecks</name>
     <message>
         <source>The subnet mask %1 is not contiguous: its ones must all come before its zeros.</source>

@@ -618,6 +618,21 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
     </message>
 </context>
 <context>
+    <name>LanEndpoints</name>
+    <message>
+        <source>&quot;%1&quot; is not an IPv4 address or a range A.B.C.D-E</source>
+        <translation>「%1」は IPv4 アドレスでも A.B.C.D-E 形式の範囲でもありません</translation>
+    </message>
+    <message>
+        <source>the range &quot;%1&quot; ends before it starts</source>
+        <translation>範囲「%1」は終わりが始まりより前です</translation>
+    </message>
+    <message>
+        <source>more than %1 addresses</source>
+        <translation>アドレスが %1 個を超えています</translation>
+    </message>
+</context>
+<context>
     <name>LanSendChecks</name>
     <message>
         <source>The subnet mask %1 is not contiguous: its ones must all come before its zeros.</source>

@@ -618,6 +618,21 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
     </message>
 </context>
 <context>
+    <name>LanEndpoints</name>
+    <message>
+        <source>&quot;%1&quot; is not an IPv4 address or a range A.B.C.D-E</source>
+        <translation>&quot;%1&quot;은(는) IPv4 주소나 A.B.C.D-E 범위가 아닙니다</translation>
+    </message>
+    <message>
+        <source>the range &quot;%1&quot; ends before it starts</source>
+        <translation>범위 &quot;%1&quot;의 끝이 시작보다 앞에 있습니다</translation>
+    </message>
+    <message>
+        <source>more than %1 addresses</source>
+        <translation>주소가 %1개를 넘습니다</translation>
+    </message>
+</context>
+<context>
     <name>LanSendChecks</name>
     <message>
         <source>The subnet mask %1 is not contiguous: its ones must all come before its zeros.</source>

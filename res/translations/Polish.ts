@@ -622,6 +622,21 @@ Pominięto klucze, hasła i kod PIN; podczas importu profilu program poprosi o i
     </message>
 </context>
 <context>
+    <name>LanEndpoints</name>
+    <message>
+        <source>&quot;%1&quot; is not an IPv4 address or a range A.B.C.D-E</source>
+        <translation>„%1” nie jest adresem IPv4 ani zakresem A.B.C.D-E</translation>
+    </message>
+    <message>
+        <source>the range &quot;%1&quot; ends before it starts</source>
+        <translation>zakres „%1” kończy się, zanim się zaczyna</translation>
+    </message>
+    <message>
+        <source>more than %1 addresses</source>
+        <translation>więcej niż %1 adresów</translation>
+    </message>
+</context>
+<context>
     <name>LanSendChecks</name>
     <message>
         <source>The subnet mask %1 is not contiguous: its ones must all come before its zeros.</source>

@@ -618,6 +618,21 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
     </message>
 </context>
 <context>
+    <name>LanEndpoints</name>
+    <message>
+        <source>&quot;%1&quot; is not an IPv4 address or a range A.B.C.D-E</source>
+        <translation>“%1”不是 IPv4 地址，也不是 A.B.C.D-E 形式的范围</translation>
+    </message>
+    <message>
+        <source>the range &quot;%1&quot; ends before it starts</source>
+        <translation>范围“%1”的结束早于开始</translation>
+    </message>
+    <message>
+        <source>more than %1 addresses</source>
+        <translation>地址超过 %1 个</translation>
+    </message>
+</context>
+<context>
     <name>LanSendChecks</name>
     <message>
         <source>The subnet mask %1 is not contiguous: its ones must all come before its zeros.</source>

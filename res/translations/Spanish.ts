@@ -620,6 +620,21 @@ Se han omitido las claves, las contraseñas y el PIN; se solicitarán al importa
     </message>
 </context>
 <context>
+    <name>LanEndpoints</name>
+    <message>
+        <source>&quot;%1&quot; is not an IPv4 address or a range A.B.C.D-E</source>
+        <translation>«%1» no es una dirección IPv4 ni un intervalo A.B.C.D-E</translation>
+    </message>
+    <message>
+        <source>the range &quot;%1&quot; ends before it starts</source>
+        <translation>el intervalo «%1» termina antes de empezar</translation>
+    </message>
+    <message>
+        <source>more than %1 addresses</source>
+        <translation>más de %1 direcciones</translation>
+    </message>
+</context>
+<context>
     <name>LanSendChecks</name>
     <message>
         <source>The subnet mask %1 is not contiguous: its ones must all come before its zeros.</source>

@@ -1,6 +1,7 @@
 #include "endpoints.h"
 
 #include <QCommandLineOption>
+#include <QCoreApplication>
 #include <QCommandLineParser>
 #include <QHostAddress>
 #include <QRegularExpression>
@@ -58,6 +59,8 @@ bool isUnconfiguredAddress(const QString& address) {
 }
 
 link::Result<QStringList, QString> parseTargetList(const QString& text, int limit) {
+    // The reasons read in the windows' language; the command line loads no
+    // catalog and prints them in English.
     static const QRegularExpression item(
         QStringLiteral("^(\\d{1,3})\\.(\\d{1,3})\\.(\\d{1,3})\\.(\\d{1,3})(?:-(\\d{1,3}))?$"));
     QStringList out;
@@ -66,12 +69,14 @@ link::Result<QStringList, QString> parseTargetList(const QString& text, int limi
         bool inRange = m.hasMatch();
         for (int i = 1; inRange && i <= 5; ++i) inRange = m.captured(i).isEmpty() || m.captured(i).toInt() <= 255;
         if (!inRange) {
-            return QStringLiteral("\"%1\" is not an IPv4 address or a range A.B.C.D-E").arg(part.trimmed());
+            return QCoreApplication::translate("LanEndpoints", "\"%1\" is not an IPv4 address or a range A.B.C.D-E")
+                .arg(part.trimmed());
         }
         const int first = m.captured(4).toInt();
         const int last = m.captured(5).isEmpty() ? first : m.captured(5).toInt();
         if (last < first) {
-            return QStringLiteral("the range \"%1\" ends before it starts").arg(part.trimmed());
+            return QCoreApplication::translate("LanEndpoints", "the range \"%1\" ends before it starts")
+                .arg(part.trimmed());
         }
         const QString prefix = QStringLiteral("%1.%2.%3.")
                                    .arg(m.captured(1).toInt())
@@ -79,7 +84,7 @@ link::Result<QStringList, QString> parseTargetList(const QString& text, int limi
                                    .arg(m.captured(3).toInt());
         for (int d = first; d <= last; ++d) {
             if (out.size() >= limit) {
-                return QStringLiteral("more than %1 addresses").arg(limit);
+                return QCoreApplication::translate("LanEndpoints", "more than %1 addresses").arg(limit);
             }
             out << prefix + QString::number(d);
         }

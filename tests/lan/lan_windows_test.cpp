@@ -425,11 +425,21 @@ TEST(DeviceListDialog, FindAtAddressAddsToTheList) {
     storeRecords(ListMode::Ethernet, {PrinterRecord{}});
     DeviceListDialog window(ListMode::Ethernet, nullptr, endpoints);
     window.setTimings(quickTimings());
-    window.setAddressQuestion([](QWidget*) { return std::optional(QStringLiteral("127.0.0.3,127.0.0.1")); });
+    // A mistake first: asked again with it kept for correcting.
+    QStringList offered;
+    widgets::MessageCapture messages;
+    window.setAddressQuestion([&offered](QWidget*, const QString& typed) {
+        offered << typed;
+        return std::optional(typed.isEmpty() ? QStringLiteral("127.0.0.3,127.0.0.1-0")
+                                             : QStringLiteral("127.0.0.3,127.0.0.1"));
+    });
     window.onFindAtAddress();
     ASSERT_EQ(devicesFor(ListMode::Ethernet).size(), 2u);
     EXPECT_TRUE(devicesFor(ListMode::Ethernet).deviceAt(2)->unicast);
     EXPECT_EQ(child<QTableWidget>(window, "deviceList")->item(1, 1)->text(), QStringLiteral("00:1a:ff:01:02:44"));
+    EXPECT_EQ(offered, (QStringList{"", "127.0.0.3,127.0.0.1-0"}));
+    ASSERT_EQ(messages.messages().size(), 1u);
+    EXPECT_TRUE(messages.messages()[0].text.contains(QStringLiteral("ends before it starts")));
 }
 
 // Cancel during a survey that gets no answer closes the window at once,
