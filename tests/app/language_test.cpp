@@ -26,6 +26,7 @@
 #include <QMessageBox>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QStyle>
 #include <QTemporaryDir>
 #include <QTabBar>
 #include <QToolButton>
@@ -140,6 +141,12 @@ QStringList layoutFaults(const QWidget& window) {
         } else if (const auto* group = qobject_cast<const QGroupBox*>(w); group && !group->title().isEmpty()) {
             // A group box's minimum width is its title's.
             check(w, group->title(), QSize(group->minimumSizeHint().width(), 0));
+        } else if (const auto* edit = qobject_cast<const QLineEdit*>(w);
+                   edit && edit->echoMode() == QLineEdit::Password && edit->maxLength() <= 16) {
+            // A short secret (a PIN) shows every one of its hidden characters.
+            const QChar dot(edit->style()->styleHint(QStyle::SH_LineEdit_PasswordCharacter, nullptr, edit));
+            check(w, edit->objectName(),
+                  QSize(edit->fontMetrics().horizontalAdvance(QString(edit->maxLength(), dot)) + 8, 0));
         } else if (const auto* bar = qobject_cast<const QTabBar*>(w)) {
             // Narrower than every tab side by side means scroll arrows or cut tabs.
             check(w, bar->tabText(bar->count() - 1), QSize(bar->sizeHint().width(), 0));
