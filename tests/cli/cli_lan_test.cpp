@@ -165,7 +165,7 @@ class CliLanFaults : public CliLan {
 TEST_F(CliLanFaults, UnknownPrinterLateOrUntakenSettingsAndBrokenSurveyFail) {
     expect({
         {QStringList{"lan-set", "ethernet", "--mac", "00:11:62:0a:00:09", "--port", "9101"} + to("ethernet"), 1,
-         "^Error: Failed to read the list of information.\n"},
+         "^corvane: no printer with MAC address 00:11:62:0a:00:09 answered the search\n$"},
         // The WLAN time-out (1 s) passes before the held-back confirmation.
         {QStringList{"lan-set", "wlan", "--mac", "00:11:62:0b:00:01", "--port", "9101"} + to("wlan"), 1,
          "^Unable to save the configuration.\nPlease configure again.\n$"},
