@@ -140,6 +140,8 @@ TEST(DeviceListDialog, SortedRowsOpenTheirPrinterAndTheSearchAfterSaveFindsItAga
             EXPECT_EQ(table->currentRow(), 2);
             EXPECT_EQ(messages.ids().end()[-2], kLanConfigCompleted);  // before the verification
         }
+        // The printer reports its old port: the note after the search is a warning.
+        if (c.after != After::StaysSilent) EXPECT_TRUE(messages.messages().back().warning) << c.gesture;
         if (c.after == After::StaysSilent) {
             EXPECT_EQ(messages.ids().back(), kSaveFailed);
             EXPECT_EQ(history::readLog().entries.back().outcome, history::kNotConfirmed);
