@@ -153,8 +153,9 @@ check_deb() {
     if out=$(env -i PATH=/usr/bin:/bin "$root/usr/bin/corvane-tool" 2>&1); then
         fail "corvane-tool without a display succeeded: $out"
     fi
-    [ "$(wc -l <<<"$out")" = 1 ] && grep -q "ssh -X.*corvane --help" <<<"$out" ||
+    if [ "$(wc -l <<<"$out")" != 1 ] || ! grep -q "ssh -X.*corvane --help" <<<"$out"; then
         fail "corvane-tool without a display: $out"
+    fi
 }
 
 case "${1:-}" in
