@@ -28,10 +28,10 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 if(CORVANE_BUILD_GUI)
-  # The windows need a platform plugin, which libqt6gui6 only recommends;
-  # Qt's own translations give its standard dialogs the user's language.
-  set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
-  set(CPACK_DEBIAN_PACKAGE_SUGGESTS "qt6-translations-l10n")
+  # The windows need a platform plugin, which libqt6gui6 only recommends,
+  # and Qt's own translations: without them the standard buttons and file
+  # dialogs stay English in a translated window.
+  set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, qt6-translations-l10n")
 endif()
 
 # `package_source`: the sources without build trees or version control.

@@ -6,7 +6,7 @@ PACKAGES=(
   build-essential cmake ninja-build pkg-config
   libgtest-dev googletest
   qt6-base-dev qt6-base-dev-tools qt6-serialport-dev qt6-tools-dev qt6-tools-dev-tools
-  qt6-l10n-tools libgl-dev
+  qt6-l10n-tools qt6-translations-l10n libgl-dev
   clang libclang-rt-14-dev clang-format clang-tidy
   iproute2 xvfb xauth
   help2man dpkg-dev desktop-file-utils appstream

@@ -159,6 +159,10 @@
         <source>Show the windows in NAME instead of the system&apos;s language: en (the built-in English), a catalog name such as Japanese or German, or a locale name such as de_AT.</source>
         <translation>Affiche les fenêtres dans la langue NAME au lieu de celle du système&#xa0;: en (l&apos;anglais intégré), un nom de catalogue tel que Japanese ou German, ou un nom de paramètres régionaux tel que de_AT.</translation>
     </message>
+    <message>
+        <source>corvane-tool: the desktop tool needs a display (a desktop session, or ssh -X); for the command line see corvane --help</source>
+        <translation>corvane-tool : l’outil de bureau a besoin d’un affichage (une session de bureau, ou ssh -X) ; pour la ligne de commande, voir corvane --help</translation>
+    </message>
 </context>
 <context>
     <name>DeviceListDialog</name>
@@ -219,22 +223,6 @@
         <translation>Quitter</translation>
     </message>
     <message>
-        <source>1 printer found.</source>
-        <translation>1 imprimante trouvée.</translation>
-    </message>
-    <message>
-        <source>%1 printers found.</source>
-        <translation>Imprimantes trouvées&#xa0;: %1.</translation>
-    </message>
-    <message>
-        <source>1 printer found on %1.</source>
-        <translation>1 imprimante trouvée via %1.</translation>
-    </message>
-    <message>
-        <source>%1 printers found on %2.</source>
-        <translation>Imprimantes trouvées via %2&#xa0;: %1.</translation>
-    </message>
-    <message>
         <source>Waiting %1 s for the printer to restart its network…</source>
         <translation>Attente de %1&#xa0;s pendant le redémarrage du réseau de l&apos;imprimante…</translation>
     </message>
@@ -258,6 +246,20 @@
         <source>Printers found</source>
         <translation>Imprimantes trouvées</translation>
     </message>
+    <message numerus="yes">
+        <source>%n printer(s) found.</source>
+        <translation>
+            <numerusform>%n imprimante trouvée.</numerusform>
+            <numerusform>%n imprimantes trouvées.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n printer(s) found on %1.</source>
+        <translation>
+            <numerusform>%n imprimante trouvée via %1.</numerusform>
+            <numerusform>%n imprimantes trouvées via %1.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>DeviceListExport</name>
@@ -280,6 +282,10 @@
     <message>
         <source>The list could not be written to %1: %2</source>
         <translation>Impossible d&apos;écrire la liste dans %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>The printers in the list&apos;s order, or only the chosen ones when several are chosen.</source>
+        <translation>Les imprimantes dans l’ordre de la liste, ou seulement celles choisies lorsque plusieurs le sont.</translation>
     </message>
 </context>
 <context>
@@ -611,6 +617,21 @@ Les clés, les mots de passe et le code PIN n&apos;y figurent pas&#xa0;; ils ser
     <message>
         <source>0 to 255</source>
         <translation>de 0 à 255</translation>
+    </message>
+</context>
+<context>
+    <name>LanEndpoints</name>
+    <message>
+        <source>&quot;%1&quot; is not an IPv4 address or a range A.B.C.D-E</source>
+        <translation>« %1 » n’est ni une adresse IPv4 ni une plage A.B.C.D-E</translation>
+    </message>
+    <message>
+        <source>the range &quot;%1&quot; ends before it starts</source>
+        <translation>la plage « %1 » se termine avant de commencer</translation>
+    </message>
+    <message>
+        <source>more than %1 addresses</source>
+        <translation>plus de %1 adresses</translation>
     </message>
 </context>
 <context>
@@ -1923,10 +1944,6 @@ La clé WEP doit comporter 5 ou 13 caractères, ou 10 ou 26 chiffres hexadécima
         <translation>refusé</translation>
     </message>
     <message>
-        <source>to be sent</source>
-        <translation>à envoyer</translation>
-    </message>
-    <message>
         <source>confirmed</source>
         <translation>confirmé</translation>
     </message>
@@ -1959,10 +1976,6 @@ La clé WEP doit comporter 5 ou 13 caractères, ou 10 ou 26 chiffres hexadécima
         <translation>Annulé : envoyé à %1 ; les autres lignes n&apos;ont pas été envoyées.</translation>
     </message>
     <message>
-        <source>Done: %1 of %2 printers have their new address.</source>
-        <translation>Terminé : %1 imprimantes sur %2 ont leur nouvelle adresse.</translation>
-    </message>
-    <message>
         <source>Close</source>
         <translation>Fermer</translation>
     </message>
@@ -1981,6 +1994,21 @@ La clé WEP doit comporter 5 ou 13 caractères, ou 10 ou 26 chiffres hexadécima
     <message>
         <source>The check after the change was cancelled: the confirmed printers are not verified.</source>
         <translation>La vérification après la modification a été annulée&#xa0;: les imprimantes confirmées ne sont pas vérifiées.</translation>
+    </message>
+    <message>
+        <source>will not be sent</source>
+        <translation>ne sera pas envoyé</translation>
+    </message>
+    <message>
+        <source>will be sent</source>
+        <translation>sera envoyé</translation>
+    </message>
+    <message numerus="yes">
+        <source>Done: the new address shows on %1 of %n printer(s).</source>
+        <translation>
+            <numerusform>Terminé : la nouvelle adresse apparaît sur %1 imprimante sur %n.</numerusform>
+            <numerusform>Terminé : la nouvelle adresse apparaît sur %1 imprimantes sur %n.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

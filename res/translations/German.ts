@@ -159,6 +159,10 @@
         <source>Show the windows in NAME instead of the system&apos;s language: en (the built-in English), a catalog name such as Japanese or German, or a locale name such as de_AT.</source>
         <translation>Zeigt die Fenster in der Sprache NAME statt in der Systemsprache an: en (das eingebaute Englisch), ein Katalogname wie Japanese oder German oder ein Gebietsschema wie de_AT.</translation>
     </message>
+    <message>
+        <source>corvane-tool: the desktop tool needs a display (a desktop session, or ssh -X); for the command line see corvane --help</source>
+        <translation>corvane-tool: Das Desktop-Werkzeug braucht eine Anzeige (eine Desktop-Sitzung oder ssh -X); zur Befehlszeile siehe corvane --help</translation>
+    </message>
 </context>
 <context>
     <name>DeviceListDialog</name>
@@ -219,22 +223,6 @@
         <translation>Beenden</translation>
     </message>
     <message>
-        <source>1 printer found.</source>
-        <translation>1 Drucker gefunden.</translation>
-    </message>
-    <message>
-        <source>%1 printers found.</source>
-        <translation>%1 Drucker gefunden.</translation>
-    </message>
-    <message>
-        <source>1 printer found on %1.</source>
-        <translation>1 Drucker gefunden über %1.</translation>
-    </message>
-    <message>
-        <source>%1 printers found on %2.</source>
-        <translation>%1 Drucker gefunden über %2.</translation>
-    </message>
-    <message>
         <source>Waiting %1 s for the printer to restart its network…</source>
         <translation>Warte %1 s, bis der Drucker sein Netzwerk neu gestartet hat…</translation>
     </message>
@@ -258,6 +246,20 @@
         <source>Printers found</source>
         <translation>Gefundene Drucker</translation>
     </message>
+    <message numerus="yes">
+        <source>%n printer(s) found.</source>
+        <translation>
+            <numerusform>%n Drucker gefunden.</numerusform>
+            <numerusform>%n Drucker gefunden.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n printer(s) found on %1.</source>
+        <translation>
+            <numerusform>%n Drucker gefunden über %1.</numerusform>
+            <numerusform>%n Drucker gefunden über %1.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>DeviceListExport</name>
@@ -280,6 +282,10 @@
     <message>
         <source>The list could not be written to %1: %2</source>
         <translation>Die Liste konnte nicht in %1 geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>The printers in the list&apos;s order, or only the chosen ones when several are chosen.</source>
+        <translation>Die Drucker in der Reihenfolge der Liste, oder nur die ausgewählten, wenn mehrere ausgewählt sind.</translation>
     </message>
 </context>
 <context>
@@ -611,6 +617,21 @@ Schlüssel, Passwörter und PIN wurden weggelassen; beim Importieren des Profils
     <message>
         <source>0 to 255</source>
         <translation>0 bis 255</translation>
+    </message>
+</context>
+<context>
+    <name>LanEndpoints</name>
+    <message>
+        <source>&quot;%1&quot; is not an IPv4 address or a range A.B.C.D-E</source>
+        <translation>„%1“ ist weder eine IPv4-Adresse noch ein Bereich A.B.C.D-E</translation>
+    </message>
+    <message>
+        <source>the range &quot;%1&quot; ends before it starts</source>
+        <translation>der Bereich „%1“ endet, bevor er beginnt</translation>
+    </message>
+    <message>
+        <source>more than %1 addresses</source>
+        <translation>mehr als %1 Adressen</translation>
     </message>
 </context>
 <context>
@@ -1923,10 +1944,6 @@ Der WEP-Schlüssel muss aus 5 oder 13 Zeichen oder aus 10 oder 26 Hexadezimalzif
         <translation>abgelehnt</translation>
     </message>
     <message>
-        <source>to be sent</source>
-        <translation>wird gesendet</translation>
-    </message>
-    <message>
         <source>confirmed</source>
         <translation>bestätigt</translation>
     </message>
@@ -1959,10 +1976,6 @@ Der WEP-Schlüssel muss aus 5 oder 13 Zeichen oder aus 10 oder 26 Hexadezimalzif
         <translation>Abgebrochen: gesendet an %1; die übrigen Zeilen wurden nicht gesendet.</translation>
     </message>
     <message>
-        <source>Done: %1 of %2 printers have their new address.</source>
-        <translation>Fertig: %1 von %2 Druckern haben ihre neue Adresse.</translation>
-    </message>
-    <message>
         <source>Close</source>
         <translation>Schließen</translation>
     </message>
@@ -1981,6 +1994,21 @@ Der WEP-Schlüssel muss aus 5 oder 13 Zeichen oder aus 10 oder 26 Hexadezimalzif
     <message>
         <source>The check after the change was cancelled: the confirmed printers are not verified.</source>
         <translation>Die Prüfung nach der Änderung wurde abgebrochen: Die bestätigten Drucker sind nicht überprüft.</translation>
+    </message>
+    <message>
+        <source>will not be sent</source>
+        <translation>wird nicht gesendet</translation>
+    </message>
+    <message>
+        <source>will be sent</source>
+        <translation>wird gesendet</translation>
+    </message>
+    <message numerus="yes">
+        <source>Done: the new address shows on %1 of %n printer(s).</source>
+        <translation>
+            <numerusform>Fertig: %1 von %n Drucker zeigt die neue Adresse.</numerusform>
+            <numerusform>Fertig: %1 von %n Druckern zeigen die neue Adresse.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -159,6 +159,10 @@
         <source>Show the windows in NAME instead of the system&apos;s language: en (the built-in English), a catalog name such as Japanese or German, or a locale name such as de_AT.</source>
         <translation>Az ablakokat a rendszer nyelve helyett a NAME nyelven jeleníti meg: en (a beépített angol), egy katalógus neve, például Japanese vagy German, vagy egy területi beállítás neve, például de_AT.</translation>
     </message>
+    <message>
+        <source>corvane-tool: the desktop tool needs a display (a desktop session, or ssh -X); for the command line see corvane --help</source>
+        <translation>corvane-tool: az asztali eszközhöz kijelző kell (asztali munkamenet vagy ssh -X); a parancssorhoz lásd: corvane --help</translation>
+    </message>
 </context>
 <context>
     <name>DeviceListDialog</name>
@@ -219,22 +223,6 @@
         <translation>Kilépés</translation>
     </message>
     <message>
-        <source>1 printer found.</source>
-        <translation>1 nyomtató található.</translation>
-    </message>
-    <message>
-        <source>%1 printers found.</source>
-        <translation>%1 nyomtató található.</translation>
-    </message>
-    <message>
-        <source>1 printer found on %1.</source>
-        <translation>1 nyomtató található (helyi cím: %1).</translation>
-    </message>
-    <message>
-        <source>%1 printers found on %2.</source>
-        <translation>%1 nyomtató található (helyi cím: %2).</translation>
-    </message>
-    <message>
         <source>Waiting %1 s for the printer to restart its network…</source>
         <translation>%1 mp várakozás, amíg a nyomtató újraindítja a hálózati kapcsolatát…</translation>
     </message>
@@ -258,6 +246,18 @@
         <source>Printers found</source>
         <translation>Talált nyomtatók</translation>
     </message>
+    <message numerus="yes">
+        <source>%n printer(s) found.</source>
+        <translation>
+            <numerusform>%n nyomtató található.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n printer(s) found on %1.</source>
+        <translation>
+            <numerusform>%n nyomtató található (helyi cím: %1).</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>DeviceListExport</name>
@@ -280,6 +280,10 @@
     <message>
         <source>The list could not be written to %1: %2</source>
         <translation>Nem sikerült a listát a(z) %1 fájlba írni: %2</translation>
+    </message>
+    <message>
+        <source>The printers in the list&apos;s order, or only the chosen ones when several are chosen.</source>
+        <translation>A nyomtatók a lista sorrendjében, vagy csak a kijelöltek, ha több is ki van jelölve.</translation>
     </message>
 </context>
 <context>
@@ -448,7 +452,7 @@ A kulcsok, a jelszavak és a PIN-kód kimaradtak belőle; a profil importálása
     </message>
     <message>
         <source>Include fixed address</source>
-        <translation>Fix cím hozzáadása</translation>
+        <translation>Fix cím belefoglalása</translation>
     </message>
     <message>
         <source>Put this printer&apos;s IP address, subnet mask and gateway in the exported profile, for a printer that replaces it.</source>
@@ -614,6 +618,21 @@ A kulcsok, a jelszavak és a PIN-kód kimaradtak belőle; a profil importálása
     </message>
 </context>
 <context>
+    <name>LanEndpoints</name>
+    <message>
+        <source>&quot;%1&quot; is not an IPv4 address or a range A.B.C.D-E</source>
+        <translation>„%1” nem IPv4-cím és nem A.B.C.D-E tartomány</translation>
+    </message>
+    <message>
+        <source>the range &quot;%1&quot; ends before it starts</source>
+        <translation>a(z) „%1” tartomány vége megelőzi a kezdetét</translation>
+    </message>
+    <message>
+        <source>more than %1 addresses</source>
+        <translation>több mint %1 cím</translation>
+    </message>
+</context>
+<context>
     <name>LanSendChecks</name>
     <message>
         <source>The subnet mask %1 is not contiguous: its ones must all come before its zeros.</source>
@@ -726,7 +745,7 @@ A kulcsok, a jelszavak és a PIN-kód kimaradtak belőle; a profil importálása
     </message>
     <message>
         <source>Save anyway</source>
-        <translation>Mentés mégis</translation>
+        <translation>Mentés mindenképp</translation>
     </message>
     <message>
         <source>Back</source>
@@ -1923,10 +1942,6 @@ A WEP-kulcs 5 vagy 13 karakterből, illetve 10 vagy 26 hexadecimális számjegyb
         <translation>elutasítva</translation>
     </message>
     <message>
-        <source>to be sent</source>
-        <translation>küldésre vár</translation>
-    </message>
-    <message>
         <source>confirmed</source>
         <translation>megerősítve</translation>
     </message>
@@ -1959,10 +1974,6 @@ A WEP-kulcs 5 vagy 13 karakterből, illetve 10 vagy 26 hexadecimális számjegyb
         <translation>Megszakítva: elküldve ide: %1; a többi sor nem lett elküldve.</translation>
     </message>
     <message>
-        <source>Done: %1 of %2 printers have their new address.</source>
-        <translation>Kész: %2 nyomtatóból %1 kapta meg az új címét.</translation>
-    </message>
-    <message>
         <source>Close</source>
         <translation>Bezárás</translation>
     </message>
@@ -1981,6 +1992,20 @@ A WEP-kulcs 5 vagy 13 karakterből, illetve 10 vagy 26 hexadecimális számjegyb
     <message>
         <source>The check after the change was cancelled: the confirmed printers are not verified.</source>
         <translation>A módosítás utáni ellenőrzést megszakították: a megerősített nyomtatók nincsenek ellenőrizve.</translation>
+    </message>
+    <message>
+        <source>will not be sent</source>
+        <translation>nem lesz elküldve</translation>
+    </message>
+    <message>
+        <source>will be sent</source>
+        <translation>el lesz küldve</translation>
+    </message>
+    <message numerus="yes">
+        <source>Done: the new address shows on %1 of %n printer(s).</source>
+        <translation>
+            <numerusform>Kész: %n nyomtatóból %1 mutatja az új címet.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -159,6 +159,10 @@
         <source>Show the windows in NAME instead of the system&apos;s language: en (the built-in English), a catalog name such as Japanese or German, or a locale name such as de_AT.</source>
         <translation>Mostra le finestre nella lingua NAME anziché in quella del sistema: en (l&apos;inglese integrato), il nome di un catalogo come Japanese o German, oppure il nome di impostazioni locali come de_AT.</translation>
     </message>
+    <message>
+        <source>corvane-tool: the desktop tool needs a display (a desktop session, or ssh -X); for the command line see corvane --help</source>
+        <translation>corvane-tool: lo strumento desktop richiede un display (una sessione desktop o ssh -X); per la riga di comando vedere corvane --help</translation>
+    </message>
 </context>
 <context>
     <name>DeviceListDialog</name>
@@ -219,22 +223,6 @@
         <translation>Esci</translation>
     </message>
     <message>
-        <source>1 printer found.</source>
-        <translation>Trovata 1 stampante.</translation>
-    </message>
-    <message>
-        <source>%1 printers found.</source>
-        <translation>Trovate %1 stampanti.</translation>
-    </message>
-    <message>
-        <source>1 printer found on %1.</source>
-        <translation>Trovata 1 stampante tramite %1.</translation>
-    </message>
-    <message>
-        <source>%1 printers found on %2.</source>
-        <translation>Trovate %1 stampanti tramite %2.</translation>
-    </message>
-    <message>
         <source>Waiting %1 s for the printer to restart its network…</source>
         <translation>Attesa di %1 s per il riavvio della rete della stampante…</translation>
     </message>
@@ -258,6 +246,20 @@
         <source>Printers found</source>
         <translation>Stampanti trovate</translation>
     </message>
+    <message numerus="yes">
+        <source>%n printer(s) found.</source>
+        <translation>
+            <numerusform>Trovata %n stampante.</numerusform>
+            <numerusform>Trovate %n stampanti.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n printer(s) found on %1.</source>
+        <translation>
+            <numerusform>Trovata %n stampante tramite %1.</numerusform>
+            <numerusform>Trovate %n stampanti tramite %1.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>DeviceListExport</name>
@@ -280,6 +282,10 @@
     <message>
         <source>The list could not be written to %1: %2</source>
         <translation>Impossibile scrivere l&apos;elenco in %1: %2</translation>
+    </message>
+    <message>
+        <source>The printers in the list&apos;s order, or only the chosen ones when several are chosen.</source>
+        <translation>Le stampanti nell’ordine dell’elenco, o solo quelle scelte quando ne sono scelte più d’una.</translation>
     </message>
 </context>
 <context>
@@ -611,6 +617,21 @@ Chiavi, password e PIN sono stati esclusi; verranno richiesti durante l&apos;imp
     <message>
         <source>0 to 255</source>
         <translation>da 0 a 255</translation>
+    </message>
+</context>
+<context>
+    <name>LanEndpoints</name>
+    <message>
+        <source>&quot;%1&quot; is not an IPv4 address or a range A.B.C.D-E</source>
+        <translation>«%1» non è un indirizzo IPv4 né un intervallo A.B.C.D-E</translation>
+    </message>
+    <message>
+        <source>the range &quot;%1&quot; ends before it starts</source>
+        <translation>l’intervallo «%1» finisce prima di cominciare</translation>
+    </message>
+    <message>
+        <source>more than %1 addresses</source>
+        <translation>più di %1 indirizzi</translation>
     </message>
 </context>
 <context>
@@ -1729,7 +1750,7 @@ Impossibile aprire la sua pagina web.</translation>
     </message>
     <message>
         <source>Discard the changes made since Connect?</source>
-        <translation>Annullare le modifiche apportate dopo la connessione?</translation>
+        <translation>Scartare le modifiche apportate dopo la connessione?</translation>
     </message>
     <message>
         <source>WEP Key is invalid.
@@ -1908,7 +1929,7 @@ La chiave WEP deve essere di 5 o 13 caratteri oppure di 10 o 26 cifre esadecimal
     </message>
     <message>
         <source>not sent</source>
-        <translation>non inviato</translation>
+        <translation>non inviata</translation>
     </message>
     <message>
         <source>not found</source>
@@ -1916,31 +1937,27 @@ La chiave WEP deve essere di 5 o 13 caratteri oppure di 10 o 26 cifre esadecimal
     </message>
     <message>
         <source>unchanged</source>
-        <translation>invariato</translation>
+        <translation>invariata</translation>
     </message>
     <message>
         <source>refused</source>
-        <translation>rifiutato</translation>
-    </message>
-    <message>
-        <source>to be sent</source>
-        <translation>da inviare</translation>
+        <translation>rifiutata</translation>
     </message>
     <message>
         <source>confirmed</source>
-        <translation>confermato</translation>
+        <translation>confermata</translation>
     </message>
     <message>
         <source>not confirmed</source>
-        <translation>non confermato</translation>
+        <translation>non confermata</translation>
     </message>
     <message>
         <source>verified</source>
-        <translation>verificato</translation>
+        <translation>verificata</translation>
     </message>
     <message>
         <source>not verified</source>
-        <translation>non verificato</translation>
+        <translation>non verificata</translation>
     </message>
     <message>
         <source>Sending to %1 (%2 of %3)…</source>
@@ -1957,10 +1974,6 @@ La chiave WEP deve essere di 5 o 13 caratteri oppure di 10 o 26 cifre esadecimal
     <message>
         <source>Cancelled: sent to %1; the other rows were not sent.</source>
         <translation>Annullato: inviato a %1; le altre righe non sono state inviate.</translation>
-    </message>
-    <message>
-        <source>Done: %1 of %2 printers have their new address.</source>
-        <translation>Fatto: %1 stampanti su %2 hanno il nuovo indirizzo.</translation>
     </message>
     <message>
         <source>Close</source>
@@ -1982,6 +1995,21 @@ La chiave WEP deve essere di 5 o 13 caratteri oppure di 10 o 26 cifre esadecimal
         <source>The check after the change was cancelled: the confirmed printers are not verified.</source>
         <translation>Il controllo dopo la modifica è stato annullato: le stampanti confermate non sono verificate.</translation>
     </message>
+    <message>
+        <source>will not be sent</source>
+        <translation>non verrà inviata</translation>
+    </message>
+    <message>
+        <source>will be sent</source>
+        <translation>verrà inviata</translation>
+    </message>
+    <message numerus="yes">
+        <source>Done: the new address shows on %1 of %n printer(s).</source>
+        <translation>
+            <numerusform>Fatto: il nuovo indirizzo risulta su %1 stampante su %n.</numerusform>
+            <numerusform>Fatto: il nuovo indirizzo risulta su %1 stampanti su %n.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>corvane::lan::DeviceListDialog</name>
@@ -1995,7 +2023,7 @@ La chiave WEP deve essere di 5 o 13 caratteri oppure di 10 o 26 cifre esadecimal
     </message>
     <message>
         <source>Reached</source>
-        <translation>Raggiunta</translation>
+        <translation>Modalità di contatto</translation>
     </message>
     <message>
         <source>Adapter</source>

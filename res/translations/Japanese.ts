@@ -157,7 +157,11 @@
     </message>
     <message>
         <source>Show the windows in NAME instead of the system&apos;s language: en (the built-in English), a catalog name such as Japanese or German, or a locale name such as de_AT.</source>
-        <translation>システムの言語の代わりに NAME で指定した言語でウィンドウを表示します: en (組み込みの英語)、Japanese や German などの翻訳カタログ名、または de_AT などのロケール名を指定できます。</translation>
+        <translation>システムの言語の代わりに NAME で指定した言語でウィンドウを表示します：en (組み込みの英語)、Japanese や German などの翻訳カタログ名、または de_AT などのロケール名を指定できます。</translation>
+    </message>
+    <message>
+        <source>corvane-tool: the desktop tool needs a display (a desktop session, or ssh -X); for the command line see corvane --help</source>
+        <translation>corvane-tool：デスクトップツールにはディスプレイが必要です (デスクトップセッション、または ssh -X)。コマンドラインについては corvane --help を参照してください</translation>
     </message>
 </context>
 <context>
@@ -219,22 +223,6 @@
         <translation>終了</translation>
     </message>
     <message>
-        <source>1 printer found.</source>
-        <translation>プリンターが 1 台見つかりました。</translation>
-    </message>
-    <message>
-        <source>%1 printers found.</source>
-        <translation>プリンターが %1 台見つかりました。</translation>
-    </message>
-    <message>
-        <source>1 printer found on %1.</source>
-        <translation>%1 でプリンターが 1 台見つかりました。</translation>
-    </message>
-    <message>
-        <source>%1 printers found on %2.</source>
-        <translation>%2 でプリンターが %1 台見つかりました。</translation>
-    </message>
-    <message>
         <source>Waiting %1 s for the printer to restart its network…</source>
         <translation>プリンターのネットワークが再起動するまで %1 秒待機しています…</translation>
     </message>
@@ -258,6 +246,18 @@
         <source>Printers found</source>
         <translation>見つかったプリンター</translation>
     </message>
+    <message numerus="yes">
+        <source>%n printer(s) found.</source>
+        <translation>
+            <numerusform>プリンターが %n 台見つかりました。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n printer(s) found on %1.</source>
+        <translation>
+            <numerusform>%1 でプリンターが %n 台見つかりました。</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>DeviceListExport</name>
@@ -279,7 +279,11 @@
     </message>
     <message>
         <source>The list could not be written to %1: %2</source>
-        <translation>一覧を %1 に書き込めませんでした: %2</translation>
+        <translation>一覧を %1 に書き込めませんでした：%2</translation>
+    </message>
+    <message>
+        <source>The printers in the list&apos;s order, or only the chosen ones when several are chosen.</source>
+        <translation>一覧の並び順のプリンター。複数選択されている場合は選択したものだけ。</translation>
     </message>
 </context>
 <context>
@@ -371,7 +375,7 @@
     <message>
         <source>The profile could not be saved:
 %1</source>
-        <translation>プロファイルを保存できませんでした:
+        <translation>プロファイルを保存できませんでした：
 %1</translation>
     </message>
     <message>
@@ -389,7 +393,7 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
     <message>
         <source>The profile %1 cannot be imported:
 %2</source>
-        <translation>プロファイル %1 をインポートできません:
+        <translation>プロファイル %1 をインポートできません：
 %2</translation>
     </message>
     <message>
@@ -412,7 +416,7 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
     </message>
     <message>
         <source>Connected: %1 — firmware %2, %3</source>
-        <translation>接続済み: %1 — ファームウェア %2、%3</translation>
+        <translation>接続済み：%1 — ファームウェア %2、%3</translation>
     </message>
     <message>
         <source>newer layout</source>
@@ -463,11 +467,11 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
     </message>
     <message>
         <source>Addresses to ask, such as 10.0.5.20, 10.0.5.1-40 or 10.0.5.7,10.0.6.1-9:</source>
-        <translation>問い合わせるアドレス (例: 10.0.5.20、10.0.5.1-40、10.0.5.7,10.0.6.1-9):</translation>
+        <translation>問い合わせるアドレス (例：10.0.5.20、10.0.5.1-40、10.0.5.7,10.0.6.1-9):</translation>
     </message>
     <message>
         <source>These addresses cannot be asked: %1</source>
-        <translation>次のアドレスには問い合わせできません: %1</translation>
+        <translation>次のアドレスには問い合わせできません：%1</translation>
     </message>
     <message>
         <source>Find at address...</source>
@@ -478,11 +482,11 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
     <name>History</name>
     <message>
         <source>The change was made, but it could not be added to the history: %1</source>
-        <translation>変更は完了しましたが、履歴に追加できませんでした: %1</translation>
+        <translation>変更は完了しましたが、履歴に追加できませんでした：%1</translation>
     </message>
     <message>
         <source>cannot create the folder %1: %2</source>
-        <translation>フォルダー %1 を作成できません: %2</translation>
+        <translation>フォルダー %1 を作成できません：%2</translation>
     </message>
     <message>
         <source>not a JSON object</source>
@@ -502,7 +506,7 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
     </message>
     <message>
         <source>cannot open %1: %2</source>
-        <translation>%1 を開けません: %2</translation>
+        <translation>%1 を開けません：%2</translation>
     </message>
     <message>
         <source>%1 stayed locked by another program</source>
@@ -510,15 +514,15 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
     </message>
     <message>
         <source>cannot write %1: %2</source>
-        <translation>%1 に書き込めません: %2</translation>
+        <translation>%1 に書き込めません：%2</translation>
     </message>
     <message>
         <source>cannot read %1: %2</source>
-        <translation>%1 を読み込めません: %2</translation>
+        <translation>%1 を読み込めません：%2</translation>
     </message>
     <message>
         <source>line %1 of %2 skipped: %3</source>
-        <translation>%2 の %1 行目をスキップしました: %3</translation>
+        <translation>%2 の %1 行目をスキップしました：%3</translation>
     </message>
 </context>
 <context>
@@ -582,7 +586,7 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
     <message>
         <source>The history could not be exported:
 %1</source>
-        <translation>履歴をエクスポートできませんでした:
+        <translation>履歴をエクスポートできませんでした：
 %1</translation>
     </message>
 </context>
@@ -590,7 +594,7 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
     <name>Ipv4AddressEdit</name>
     <message>
         <source>This mask is not a run of ones followed by zeros (such as 255.255.255.0).</source>
-        <translation>このマスクは 1 が連続した後に 0 が続く形式ではありません (例: 255.255.255.0)。</translation>
+        <translation>このマスクは 1 が連続した後に 0 が続く形式ではありません (例：255.255.255.0)。</translation>
     </message>
     <message>
         <source>This is the network address of the subnet its mask spans; no device can use it.</source>
@@ -611,6 +615,21 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
     <message>
         <source>0 to 255</source>
         <translation>0～255</translation>
+    </message>
+</context>
+<context>
+    <name>LanEndpoints</name>
+    <message>
+        <source>&quot;%1&quot; is not an IPv4 address or a range A.B.C.D-E</source>
+        <translation>「%1」は IPv4 アドレスでも A.B.C.D-E 形式の範囲でもありません</translation>
+    </message>
+    <message>
+        <source>the range &quot;%1&quot; ends before it starts</source>
+        <translation>範囲「%1」は終わりが始まりより前です</translation>
+    </message>
+    <message>
+        <source>more than %1 addresses</source>
+        <translation>アドレスが %1 個を超えています</translation>
     </message>
 </context>
 <context>
@@ -656,19 +675,19 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
     </message>
     <message>
         <source>IP Address :</source>
-        <translation>IP アドレス:</translation>
+        <translation>IP アドレス：</translation>
     </message>
     <message>
         <source>Subnet Mask :</source>
-        <translation>サブネットマスク:</translation>
+        <translation>サブネットマスク：</translation>
     </message>
     <message>
         <source>Gateway :</source>
-        <translation>ゲートウェイ:</translation>
+        <translation>ゲートウェイ：</translation>
     </message>
     <message>
         <source>Local Port :</source>
-        <translation>ローカルポート:</translation>
+        <translation>ローカルポート：</translation>
     </message>
     <message>
         <source> (0 ~ 32767)</source>
@@ -677,12 +696,12 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
     <message>
         <source>Inactivity time :
 (0 ~ 3600)    </source>
-        <translation>無通信時間:
+        <translation>無通信時間：
 (0 ~ 3600)    </translation>
     </message>
     <message>
         <source>sec (Default: 0)</source>
-        <translation>秒 (初期値: 0)</translation>
+        <translation>秒 (初期値：0)</translation>
     </message>
     <message>
         <source>DHCP Mode</source>
@@ -690,7 +709,7 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
     </message>
     <message>
         <source>Device Baudrate :</source>
-        <translation>デバイスのボーレート:</translation>
+        <translation>デバイスのボーレート：</translation>
     </message>
     <message>
         <source>Save</source>
@@ -718,11 +737,11 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
     </message>
     <message>
         <source>Firmware Version :</source>
-        <translation>ファームウェアバージョン:</translation>
+        <translation>ファームウェアバージョン：</translation>
     </message>
     <message>
         <source>The settings to be sent give these warnings:</source>
-        <translation>送信する設定について、次の警告があります:</translation>
+        <translation>送信する設定について、次の警告があります：</translation>
     </message>
     <message>
         <source>Save anyway</source>
@@ -864,7 +883,7 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
     </message>
     <message>
         <source>Sec (Default: 0)</source>
-        <translation>秒 (初期値: 0)</translation>
+        <translation>秒 (初期値：0)</translation>
     </message>
     <message>
         <source>IP Address</source>
@@ -891,11 +910,11 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
     <name>OpenFailure</name>
     <message>
         <source>Permission denied: add your user to the &apos;dialout&apos; group (serial) or &apos;lp&apos; group (USB printer), then log in again</source>
-        <translation>アクセスが拒否されました: ユーザーを &apos;dialout&apos; グループ (シリアル) または &apos;lp&apos; グループ (USB プリンター) に追加してから、ログインし直してください</translation>
+        <translation>アクセスが拒否されました：ユーザーを &apos;dialout&apos; グループ (シリアル) または &apos;lp&apos; グループ (USB プリンター) に追加してから、ログインし直してください</translation>
     </message>
     <message>
         <source>Your user needs to be in the group &apos;%1&apos; that owns %2: run &quot;sudo usermod -aG %1 $USER&quot;, then log in again.</source>
-        <translation>ユーザーを %2 の所有グループ &apos;%1&apos; に所属させる必要があります: &quot;sudo usermod -aG %1 $USER&quot; を実行してから、ログインし直してください。</translation>
+        <translation>ユーザーを %2 の所有グループ &apos;%1&apos; に所属させる必要があります：&quot;sudo usermod -aG %1 $USER&quot; を実行してから、ログインし直してください。</translation>
     </message>
     <message>
         <source>No printer is ready on this line: its DSR or CTS signal is off.</source>
@@ -914,7 +933,7 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
     <name>Profile</name>
     <message>
         <source>cannot write %1: %2</source>
-        <translation>%1 に書き込めません: %2</translation>
+        <translation>%1 に書き込めません：%2</translation>
     </message>
     <message>
         <source>&quot;%1&quot; must be a text</source>
@@ -1028,7 +1047,7 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
     </message>
     <message>
         <source>Searching.</source>
-        <translation>検索中.</translation>
+        <translation>検索中。</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -1066,7 +1085,7 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
     </message>
     <message>
         <source>The profile leaves out these secrets. Enter them for this printer:</source>
-        <translation>プロファイルには次の機密情報が含まれていません。このプリンター用に入力してください:</translation>
+        <translation>プロファイルには次の機密情報が含まれていません。このプリンター用に入力してください：</translation>
     </message>
 </context>
 <context>
@@ -1467,7 +1486,7 @@ Authentication is allowed in either Open System or Shared Key.</source>
     </message>
     <message>
         <source>Error: Failed to read the list of information.</source>
-        <translation>エラー: 情報の一覧を読み込めませんでした。</translation>
+        <translation>エラー：情報の一覧を読み込めませんでした。</translation>
     </message>
     <message>
         <source>Please check the IP address or port number.</source>
@@ -1707,14 +1726,14 @@ Please check the settings and try again.</source>
     </message>
     <message>
         <source>The request could not leave this computer: %1</source>
-        <translation>このコンピューターから要求を送信できませんでした: %1</translation>
+        <translation>このコンピューターから要求を送信できませんでした：%1</translation>
     </message>
     <message>
         <source>No web browser could be opened.
 Please open this address in a web browser:
 %1</source>
         <translation>Web ブラウザーを開けませんでした。
-次のアドレスを Web ブラウザーで開いてください:
+次のアドレスを Web ブラウザーで開いてください：
 %1</translation>
     </message>
     <message>
@@ -1774,15 +1793,15 @@ WEP キーは 5 文字または 13 文字、あるいは 16 進数 10 桁また�
     </message>
     <message>
         <source>Firmware Version :</source>
-        <translation>ファームウェアバージョン:</translation>
+        <translation>ファームウェアバージョン：</translation>
     </message>
     <message>
         <source>Update Date :</source>
-        <translation>更新日:</translation>
+        <translation>更新日：</translation>
     </message>
     <message>
         <source>Mac Address :</source>
-        <translation>MAC アドレス:</translation>
+        <translation>MAC アドレス：</translation>
     </message>
     <message>
         <source>TCP port, 0 to 32767</source>
@@ -1821,11 +1840,11 @@ WEP キーは 5 文字または 13 文字、あるいは 16 進数 10 桁また�
     </message>
     <message>
         <source>Not verified: the printer did not answer the search after the change.</source>
-        <translation>未確認: 変更後の検索にプリンターが応答しませんでした。</translation>
+        <translation>未検証：変更後の検索にプリンターが応答しませんでした。</translation>
     </message>
     <message>
         <source>Verified: now at %1, port %2</source>
-        <translation>確認済み: 現在のアドレスは %1、ポート %2</translation>
+        <translation>検証済み：現在のアドレスは %1、ポート %2</translation>
     </message>
     <message>
         <source>%1 %2 instead of %3</source>
@@ -1833,7 +1852,7 @@ WEP キーは 5 文字または 13 文字、あるいは 16 進数 10 桁また�
     </message>
     <message>
         <source>Not verified: the printer reports %1.</source>
-        <translation>未確認: プリンターは %1 と報告しています。</translation>
+        <translation>未検証：プリンターは %1 と報告しています。</translation>
     </message>
 </context>
 <context>
@@ -1872,7 +1891,7 @@ WEP キーは 5 文字または 13 文字、あるいは 16 進数 10 桁また�
     </message>
     <message>
         <source>New</source>
-        <translation>新規</translation>
+        <translation>新しいアドレス</translation>
     </message>
     <message>
         <source>Result</source>
@@ -1923,10 +1942,6 @@ WEP キーは 5 文字または 13 文字、あるいは 16 進数 10 桁また�
         <translation>拒否</translation>
     </message>
     <message>
-        <source>to be sent</source>
-        <translation>送信予定</translation>
-    </message>
-    <message>
         <source>confirmed</source>
         <translation>確認済み</translation>
     </message>
@@ -1952,15 +1967,11 @@ WEP キーは 5 文字または 13 文字、あるいは 16 進数 10 桁また�
     </message>
     <message>
         <source>Cancelled before anything was sent.</source>
-        <translation>何も送信する前にキャンセルしました。</translation>
+        <translation>何も送信しないうちにキャンセルしました。</translation>
     </message>
     <message>
         <source>Cancelled: sent to %1; the other rows were not sent.</source>
-        <translation>キャンセルしました: %1 へ送信済み。残りの行は送信していません。</translation>
-    </message>
-    <message>
-        <source>Done: %1 of %2 printers have their new address.</source>
-        <translation>完了: %2 台中 %1 台のプリンターが新しいアドレスになりました。</translation>
+        <translation>キャンセルしました：%1 へ送信済み。残りの行は送信していません。</translation>
     </message>
     <message>
         <source>Close</source>
@@ -1976,11 +1987,25 @@ WEP キーは 5 文字または 13 文字、あるいは 16 進数 10 桁また�
     </message>
     <message>
         <source>Not verified: the check was cancelled.</source>
-        <translation>未確認: 確認は取り消されました。</translation>
+        <translation>未検証：検証は取り消されました。</translation>
     </message>
     <message>
         <source>The check after the change was cancelled: the confirmed printers are not verified.</source>
-        <translation>変更後の確認は取り消されました。確定したプリンターは未確認です。</translation>
+        <translation>変更後の検証は取り消されました。確認済みのプリンターは未検証です。</translation>
+    </message>
+    <message>
+        <source>will not be sent</source>
+        <translation>送信しない</translation>
+    </message>
+    <message>
+        <source>will be sent</source>
+        <translation>送信予定</translation>
+    </message>
+    <message numerus="yes">
+        <source>Done: the new address shows on %1 of %n printer(s).</source>
+        <translation>
+            <numerusform>完了：%n 台中 %1 台のプリンターで新しいアドレスを確認しました。</numerusform>
+        </translation>
     </message>
 </context>
 <context>

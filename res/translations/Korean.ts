@@ -159,6 +159,10 @@
         <source>Show the windows in NAME instead of the system&apos;s language: en (the built-in English), a catalog name such as Japanese or German, or a locale name such as de_AT.</source>
         <translation>시스템 언어 대신 NAME으로 지정한 언어로 창을 표시합니다: en(내장 영어), Japanese 또는 German 같은 번역 카탈로그 이름, 또는 de_AT 같은 로캘 이름을 지정할 수 있습니다.</translation>
     </message>
+    <message>
+        <source>corvane-tool: the desktop tool needs a display (a desktop session, or ssh -X); for the command line see corvane --help</source>
+        <translation>corvane-tool: 데스크톱 도구에는 디스플레이가 필요합니다(데스크톱 세션 또는 ssh -X). 명령줄은 corvane --help를 참조하십시오</translation>
+    </message>
 </context>
 <context>
     <name>DeviceListDialog</name>
@@ -219,22 +223,6 @@
         <translation>종료</translation>
     </message>
     <message>
-        <source>1 printer found.</source>
-        <translation>프린터 1대를 찾았습니다.</translation>
-    </message>
-    <message>
-        <source>%1 printers found.</source>
-        <translation>프린터 %1대를 찾았습니다.</translation>
-    </message>
-    <message>
-        <source>1 printer found on %1.</source>
-        <translation>%1에서 프린터 1대를 찾았습니다.</translation>
-    </message>
-    <message>
-        <source>%1 printers found on %2.</source>
-        <translation>%2에서 프린터 %1대를 찾았습니다.</translation>
-    </message>
-    <message>
         <source>Waiting %1 s for the printer to restart its network…</source>
         <translation>프린터가 네트워크를 재시작할 때까지 %1초 기다리는 중…</translation>
     </message>
@@ -258,6 +246,18 @@
         <source>Printers found</source>
         <translation>검색된 프린터</translation>
     </message>
+    <message numerus="yes">
+        <source>%n printer(s) found.</source>
+        <translation>
+            <numerusform>프린터 %n대를 찾았습니다.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n printer(s) found on %1.</source>
+        <translation>
+            <numerusform>%1에서 프린터 %n대를 찾았습니다.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>DeviceListExport</name>
@@ -280,6 +280,10 @@
     <message>
         <source>The list could not be written to %1: %2</source>
         <translation>목록을 %1에 기록하지 못했습니다: %2</translation>
+    </message>
+    <message>
+        <source>The printers in the list&apos;s order, or only the chosen ones when several are chosen.</source>
+        <translation>목록 순서대로의 프린터. 여러 개를 선택한 경우 선택한 프린터만.</translation>
     </message>
 </context>
 <context>
@@ -611,6 +615,21 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
     <message>
         <source>0 to 255</source>
         <translation>0~255</translation>
+    </message>
+</context>
+<context>
+    <name>LanEndpoints</name>
+    <message>
+        <source>&quot;%1&quot; is not an IPv4 address or a range A.B.C.D-E</source>
+        <translation>&quot;%1&quot;은(는) IPv4 주소나 A.B.C.D-E 범위가 아닙니다</translation>
+    </message>
+    <message>
+        <source>the range &quot;%1&quot; ends before it starts</source>
+        <translation>범위 &quot;%1&quot;의 끝이 시작보다 앞에 있습니다</translation>
+    </message>
+    <message>
+        <source>more than %1 addresses</source>
+        <translation>주소가 %1개를 넘습니다</translation>
     </message>
 </context>
 <context>
@@ -1729,7 +1748,7 @@ Its web page cannot be opened.</source>
     </message>
     <message>
         <source>Discard the changes made since Connect?</source>
-        <translation>연결한 이후 변경한 내용을 취소하시겠습니까?</translation>
+        <translation>연결한 이후 변경한 내용을 무시하시겠습니까?</translation>
     </message>
     <message>
         <source>WEP Key is invalid.
@@ -1821,11 +1840,11 @@ WEP 키는 5자 또는 13자, 또는 16진수 10자리 또는 26자리여야 합
     </message>
     <message>
         <source>Not verified: the printer did not answer the search after the change.</source>
-        <translation>확인되지 않음: 변경 후 검색에 프린터가 응답하지 않았습니다.</translation>
+        <translation>검증되지 않음: 변경 후 검색에 프린터가 응답하지 않았습니다.</translation>
     </message>
     <message>
         <source>Verified: now at %1, port %2</source>
-        <translation>확인됨: 현재 주소 %1, 포트 %2</translation>
+        <translation>검증됨: 현재 주소 %1, 포트 %2</translation>
     </message>
     <message>
         <source>%1 %2 instead of %3</source>
@@ -1833,7 +1852,7 @@ WEP 키는 5자 또는 13자, 또는 16진수 10자리 또는 26자리여야 합
     </message>
     <message>
         <source>Not verified: the printer reports %1.</source>
-        <translation>확인되지 않음: 프린터가 보고한 값은 %1입니다.</translation>
+        <translation>검증되지 않음: 프린터가 보고한 값은 %1입니다.</translation>
     </message>
 </context>
 <context>
@@ -1923,10 +1942,6 @@ WEP 키는 5자 또는 13자, 또는 16진수 10자리 또는 26자리여야 합
         <translation>거부됨</translation>
     </message>
     <message>
-        <source>to be sent</source>
-        <translation>전송 예정</translation>
-    </message>
-    <message>
         <source>confirmed</source>
         <translation>확인됨</translation>
     </message>
@@ -1959,28 +1974,38 @@ WEP 키는 5자 또는 13자, 또는 16진수 10자리 또는 26자리여야 합
         <translation>취소됨: %1에 전송했으며 나머지 행은 전송하지 않았습니다.</translation>
     </message>
     <message>
-        <source>Done: %1 of %2 printers have their new address.</source>
-        <translation>완료: 프린터 %2대 중 %1대가 새 주소를 받았습니다.</translation>
-    </message>
-    <message>
         <source>Close</source>
         <translation>닫기</translation>
     </message>
     <message>
         <source>%1 take each other&apos;s addresses in a circle, which would need a temporary address: nothing is sent to them. Give one of them an unused address first.</source>
-        <translation>%1 이(가) 서로의 주소를 순환하여 가져가므로 임시 주소가 필요합니다. 이들에게는 아무것도 보내지 않습니다. 먼저 그중 하나에 사용하지 않는 주소를 지정하십시오.</translation>
+        <translation>%1이(가) 서로의 주소를 순환하여 가져가므로 임시 주소가 필요합니다. 이들에게는 아무것도 보내지 않습니다. 먼저 그중 하나에 사용하지 않는 주소를 지정하십시오.</translation>
     </message>
     <message>
         <source>%1 still holds %2: its own row did not move it away, so this row was not sent.</source>
-        <translation>%1 이(가) 아직 %2 을(를) 사용 중입니다. 자신의 행에서 옮겨지지 않았으므로 이 행은 보내지 않았습니다.</translation>
+        <translation>%1이(가) 아직 %2을(를) 사용 중입니다. 그 프린터의 행이 주소를 옮기지 않았으므로 이 행은 보내지 않았습니다.</translation>
     </message>
     <message>
         <source>Not verified: the check was cancelled.</source>
-        <translation>확인되지 않음: 확인이 취소되었습니다.</translation>
+        <translation>검증되지 않음: 검증이 취소되었습니다.</translation>
     </message>
     <message>
         <source>The check after the change was cancelled: the confirmed printers are not verified.</source>
-        <translation>변경 후 확인이 취소되었습니다. 확인된 프린터는 검증되지 않았습니다.</translation>
+        <translation>변경 후 검증이 취소되었습니다. 확인된 프린터는 검증되지 않았습니다.</translation>
+    </message>
+    <message>
+        <source>will not be sent</source>
+        <translation>전송하지 않음</translation>
+    </message>
+    <message>
+        <source>will be sent</source>
+        <translation>전송 예정</translation>
+    </message>
+    <message numerus="yes">
+        <source>Done: the new address shows on %1 of %n printer(s).</source>
+        <translation>
+            <numerusform>완료: 프린터 %n대 중 %1대에서 새 주소를 확인했습니다.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -159,6 +159,10 @@
         <source>Show the windows in NAME instead of the system&apos;s language: en (the built-in English), a catalog name such as Japanese or German, or a locale name such as de_AT.</source>
         <translation>Wyświetla okna w języku NAME zamiast w języku systemu: en (wbudowany angielski), nazwa katalogu, np. Japanese lub German, albo nazwa ustawień regionalnych, np. de_AT.</translation>
     </message>
+    <message>
+        <source>corvane-tool: the desktop tool needs a display (a desktop session, or ssh -X); for the command line see corvane --help</source>
+        <translation>corvane-tool: narzędzie okienkowe wymaga ekranu (sesji pulpitu lub ssh -X); wiersz poleceń opisuje corvane --help</translation>
+    </message>
 </context>
 <context>
     <name>DeviceListDialog</name>
@@ -219,22 +223,6 @@
         <translation>Zakończ</translation>
     </message>
     <message>
-        <source>1 printer found.</source>
-        <translation>Znaleziono 1 drukarkę.</translation>
-    </message>
-    <message>
-        <source>%1 printers found.</source>
-        <translation>Liczba znalezionych drukarek: %1.</translation>
-    </message>
-    <message>
-        <source>1 printer found on %1.</source>
-        <translation>Znaleziono 1 drukarkę przez %1.</translation>
-    </message>
-    <message>
-        <source>%1 printers found on %2.</source>
-        <translation>Liczba drukarek znalezionych przez %2: %1.</translation>
-    </message>
-    <message>
         <source>Waiting %1 s for the printer to restart its network…</source>
         <translation>Oczekiwanie %1 s na ponowne uruchomienie sieci drukarki…</translation>
     </message>
@@ -258,6 +246,22 @@
         <source>Printers found</source>
         <translation>Znalezione drukarki</translation>
     </message>
+    <message numerus="yes">
+        <source>%n printer(s) found.</source>
+        <translation>
+            <numerusform>Znaleziono %n drukarkę.</numerusform>
+            <numerusform>Znaleziono %n drukarki.</numerusform>
+            <numerusform>Znaleziono %n drukarek.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n printer(s) found on %1.</source>
+        <translation>
+            <numerusform>Znaleziono %n drukarkę przez %1.</numerusform>
+            <numerusform>Znaleziono %n drukarki przez %1.</numerusform>
+            <numerusform>Znaleziono %n drukarek przez %1.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>DeviceListExport</name>
@@ -280,6 +284,10 @@
     <message>
         <source>The list could not be written to %1: %2</source>
         <translation>Nie udało się zapisać listy w %1: %2</translation>
+    </message>
+    <message>
+        <source>The printers in the list&apos;s order, or only the chosen ones when several are chosen.</source>
+        <translation>Drukarki w kolejności listy albo tylko wybrane, gdy wybrano kilka.</translation>
     </message>
 </context>
 <context>
@@ -611,6 +619,21 @@ Pominięto klucze, hasła i kod PIN; podczas importu profilu program poprosi o i
     <message>
         <source>0 to 255</source>
         <translation>od 0 do 255</translation>
+    </message>
+</context>
+<context>
+    <name>LanEndpoints</name>
+    <message>
+        <source>&quot;%1&quot; is not an IPv4 address or a range A.B.C.D-E</source>
+        <translation>„%1” nie jest adresem IPv4 ani zakresem A.B.C.D-E</translation>
+    </message>
+    <message>
+        <source>the range &quot;%1&quot; ends before it starts</source>
+        <translation>zakres „%1” kończy się, zanim się zaczyna</translation>
+    </message>
+    <message>
+        <source>more than %1 addresses</source>
+        <translation>więcej niż %1 adresów</translation>
     </message>
 </context>
 <context>
@@ -1923,10 +1946,6 @@ Klucz WEP musi mieć 5 lub 13 znaków albo 10 lub 26 cyfr szesnastkowych.</trans
         <translation>odrzucono</translation>
     </message>
     <message>
-        <source>to be sent</source>
-        <translation>do wysłania</translation>
-    </message>
-    <message>
         <source>confirmed</source>
         <translation>potwierdzono</translation>
     </message>
@@ -1959,16 +1978,12 @@ Klucz WEP musi mieć 5 lub 13 znaków albo 10 lub 26 cyfr szesnastkowych.</trans
         <translation>Anulowano: wysłano do %1; pozostałe wiersze nie zostały wysłane.</translation>
     </message>
     <message>
-        <source>Done: %1 of %2 printers have their new address.</source>
-        <translation>Gotowe: %1 z %2 drukarek ma nowy adres.</translation>
-    </message>
-    <message>
         <source>Close</source>
         <translation>Zamknij</translation>
     </message>
     <message>
         <source>%1 take each other&apos;s addresses in a circle, which would need a temporary address: nothing is sent to them. Give one of them an unused address first.</source>
-        <translation>%1 przejmują nawzajem swoje adresy w kółko, co wymagałoby adresu tymczasowego: nic do nich nie jest wysyłane. Najpierw nadaj jednej z nich wolny adres.</translation>
+        <translation>%1 przejmują nawzajem swoje adresy w cyklu, co wymagałoby adresu tymczasowego: nic do nich nie jest wysyłane. Najpierw nadaj jednej z nich wolny adres.</translation>
     </message>
     <message>
         <source>%1 still holds %2: its own row did not move it away, so this row was not sent.</source>
@@ -1981,6 +1996,22 @@ Klucz WEP musi mieć 5 lub 13 znaków albo 10 lub 26 cyfr szesnastkowych.</trans
     <message>
         <source>The check after the change was cancelled: the confirmed printers are not verified.</source>
         <translation>Sprawdzenie po zmianie zostało anulowane: potwierdzone drukarki nie są zweryfikowane.</translation>
+    </message>
+    <message>
+        <source>will not be sent</source>
+        <translation>nie zostanie wysłane</translation>
+    </message>
+    <message>
+        <source>will be sent</source>
+        <translation>do wysłania</translation>
+    </message>
+    <message numerus="yes">
+        <source>Done: the new address shows on %1 of %n printer(s).</source>
+        <translation>
+            <numerusform>Gotowe: nowy adres widać na %1 z %n drukarki.</numerusform>
+            <numerusform>Gotowe: nowy adres widać na %1 z %n drukarek.</numerusform>
+            <numerusform>Gotowe: nowy adres widać na %1 z %n drukarek.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1995,7 +2026,7 @@ Klucz WEP musi mieć 5 lub 13 znaków albo 10 lub 26 cyfr szesnastkowych.</trans
     </message>
     <message>
         <source>Reached</source>
-        <translation>Osiągnięto</translation>
+        <translation>Sposób wykrycia</translation>
     </message>
     <message>
         <source>Adapter</source>

@@ -159,6 +159,10 @@
         <source>Show the windows in NAME instead of the system&apos;s language: en (the built-in English), a catalog name such as Japanese or German, or a locale name such as de_AT.</source>
         <translation>Показывать окна на языке NAME вместо языка системы: en (встроенный английский), имя каталога перевода, например Japanese или German, или имя локали, например de_AT.</translation>
     </message>
+    <message>
+        <source>corvane-tool: the desktop tool needs a display (a desktop session, or ssh -X); for the command line see corvane --help</source>
+        <translation>corvane-tool: настольному инструменту нужен дисплей (сеанс рабочего стола или ssh -X); о командной строке см. corvane --help</translation>
+    </message>
 </context>
 <context>
     <name>DeviceListDialog</name>
@@ -219,22 +223,6 @@
         <translation>Выход</translation>
     </message>
     <message>
-        <source>1 printer found.</source>
-        <translation>Найден 1 принтер.</translation>
-    </message>
-    <message>
-        <source>%1 printers found.</source>
-        <translation>Найдено принтеров: %1.</translation>
-    </message>
-    <message>
-        <source>1 printer found on %1.</source>
-        <translation>Найден 1 принтер через %1.</translation>
-    </message>
-    <message>
-        <source>%1 printers found on %2.</source>
-        <translation>Найдено принтеров через %2: %1.</translation>
-    </message>
-    <message>
         <source>Waiting %1 s for the printer to restart its network…</source>
         <translation>Ожидание %1 с, пока принтер перезапускает сеть…</translation>
     </message>
@@ -258,6 +246,22 @@
         <source>Printers found</source>
         <translation>Найденные принтеры</translation>
     </message>
+    <message numerus="yes">
+        <source>%n printer(s) found.</source>
+        <translation>
+            <numerusform>Найден %n принтер.</numerusform>
+            <numerusform>Найдено %n принтера.</numerusform>
+            <numerusform>Найдено %n принтеров.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n printer(s) found on %1.</source>
+        <translation>
+            <numerusform>Через %1 найден %n принтер.</numerusform>
+            <numerusform>Через %1 найдено %n принтера.</numerusform>
+            <numerusform>Через %1 найдено %n принтеров.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>DeviceListExport</name>
@@ -280,6 +284,10 @@
     <message>
         <source>The list could not be written to %1: %2</source>
         <translation>Не удалось записать список в %1: %2</translation>
+    </message>
+    <message>
+        <source>The printers in the list&apos;s order, or only the chosen ones when several are chosen.</source>
+        <translation>Принтеры в порядке списка или только выбранные, если выбрано несколько.</translation>
     </message>
 </context>
 <context>
@@ -611,6 +619,21 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
     <message>
         <source>0 to 255</source>
         <translation>от 0 до 255</translation>
+    </message>
+</context>
+<context>
+    <name>LanEndpoints</name>
+    <message>
+        <source>&quot;%1&quot; is not an IPv4 address or a range A.B.C.D-E</source>
+        <translation>«%1» — не адрес IPv4 и не диапазон A.B.C.D-E</translation>
+    </message>
+    <message>
+        <source>the range &quot;%1&quot; ends before it starts</source>
+        <translation>диапазон «%1» заканчивается раньше, чем начинается</translation>
+    </message>
+    <message>
+        <source>more than %1 addresses</source>
+        <translation>больше %1 адресов</translation>
     </message>
 </context>
 <context>
@@ -1923,10 +1946,6 @@ WEP Key must be 5 or 13 characters, or 10 or 26 hexadecimal digits.</source>
         <translation>отклонено</translation>
     </message>
     <message>
-        <source>to be sent</source>
-        <translation>будет отправлено</translation>
-    </message>
-    <message>
         <source>confirmed</source>
         <translation>подтверждено</translation>
     </message>
@@ -1959,10 +1978,6 @@ WEP Key must be 5 or 13 characters, or 10 or 26 hexadecimal digits.</source>
         <translation>Отменено: отправлено на %1; остальные строки не отправлены.</translation>
     </message>
     <message>
-        <source>Done: %1 of %2 printers have their new address.</source>
-        <translation>Готово: у %1 из %2 принтеров новый адрес.</translation>
-    </message>
-    <message>
         <source>Close</source>
         <translation>Закрыть</translation>
     </message>
@@ -1981,6 +1996,22 @@ WEP Key must be 5 or 13 characters, or 10 or 26 hexadecimal digits.</source>
     <message>
         <source>The check after the change was cancelled: the confirmed printers are not verified.</source>
         <translation>Проверка после изменения отменена: подтверждённые принтеры не проверены.</translation>
+    </message>
+    <message>
+        <source>will not be sent</source>
+        <translation>не будет отправлено</translation>
+    </message>
+    <message>
+        <source>will be sent</source>
+        <translation>будет отправлено</translation>
+    </message>
+    <message numerus="yes">
+        <source>Done: the new address shows on %1 of %n printer(s).</source>
+        <translation>
+            <numerusform>Готово: новый адрес виден у %1 из %n принтера.</numerusform>
+            <numerusform>Готово: новый адрес виден у %1 из %n принтеров.</numerusform>
+            <numerusform>Готово: новый адрес виден у %1 из %n принтеров.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -159,6 +159,10 @@
         <source>Show the windows in NAME instead of the system&apos;s language: en (the built-in English), a catalog name such as Japanese or German, or a locale name such as de_AT.</source>
         <translation>以 NAME 指定的语言而非系统语言显示窗口：en (内置英语)、翻译文件名称 (例如 Japanese 或 German)，或区域设置名称 (例如 de_AT)。</translation>
     </message>
+    <message>
+        <source>corvane-tool: the desktop tool needs a display (a desktop session, or ssh -X); for the command line see corvane --help</source>
+        <translation>corvane-tool：桌面工具需要显示器（桌面会话或 ssh -X）；命令行用法见 corvane --help</translation>
+    </message>
 </context>
 <context>
     <name>DeviceListDialog</name>
@@ -219,22 +223,6 @@
         <translation>退出</translation>
     </message>
     <message>
-        <source>1 printer found.</source>
-        <translation>找到 1 台打印机。</translation>
-    </message>
-    <message>
-        <source>%1 printers found.</source>
-        <translation>找到 %1 台打印机。</translation>
-    </message>
-    <message>
-        <source>1 printer found on %1.</source>
-        <translation>在 %1 上找到 1 台打印机。</translation>
-    </message>
-    <message>
-        <source>%1 printers found on %2.</source>
-        <translation>在 %2 上找到 %1 台打印机。</translation>
-    </message>
-    <message>
         <source>Waiting %1 s for the printer to restart its network…</source>
         <translation>正在等待 %1 秒，以便打印机重启网络…</translation>
     </message>
@@ -258,6 +246,18 @@
         <source>Printers found</source>
         <translation>找到的打印机</translation>
     </message>
+    <message numerus="yes">
+        <source>%n printer(s) found.</source>
+        <translation>
+            <numerusform>找到 %n 台打印机。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n printer(s) found on %1.</source>
+        <translation>
+            <numerusform>在 %1 上找到 %n 台打印机。</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>DeviceListExport</name>
@@ -280,6 +280,10 @@
     <message>
         <source>The list could not be written to %1: %2</source>
         <translation>无法将列表写入 %1：%2</translation>
+    </message>
+    <message>
+        <source>The printers in the list&apos;s order, or only the chosen ones when several are chosen.</source>
+        <translation>按列表顺序的打印机；选中多台时仅为选中的打印机。</translation>
     </message>
 </context>
 <context>
@@ -412,7 +416,7 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
     </message>
     <message>
         <source>Connected: %1 — firmware %2, %3</source>
-        <translation>已连接: %1 — 固件 %2，%3</translation>
+        <translation>已连接：%1 — 固件 %2，%3</translation>
     </message>
     <message>
         <source>newer layout</source>
@@ -614,6 +618,21 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
     </message>
 </context>
 <context>
+    <name>LanEndpoints</name>
+    <message>
+        <source>&quot;%1&quot; is not an IPv4 address or a range A.B.C.D-E</source>
+        <translation>“%1”不是 IPv4 地址，也不是 A.B.C.D-E 形式的范围</translation>
+    </message>
+    <message>
+        <source>the range &quot;%1&quot; ends before it starts</source>
+        <translation>范围“%1”的结束早于开始</translation>
+    </message>
+    <message>
+        <source>more than %1 addresses</source>
+        <translation>地址超过 %1 个</translation>
+    </message>
+</context>
+<context>
     <name>LanSendChecks</name>
     <message>
         <source>The subnet mask %1 is not contiguous: its ones must all come before its zeros.</source>
@@ -656,19 +675,19 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
     </message>
     <message>
         <source>IP Address :</source>
-        <translation>IP 地址:</translation>
+        <translation>IP 地址：</translation>
     </message>
     <message>
         <source>Subnet Mask :</source>
-        <translation>子网掩码:</translation>
+        <translation>子网掩码：</translation>
     </message>
     <message>
         <source>Gateway :</source>
-        <translation>网关:</translation>
+        <translation>网关：</translation>
     </message>
     <message>
         <source>Local Port :</source>
-        <translation>本地端口:</translation>
+        <translation>本地端口：</translation>
     </message>
     <message>
         <source> (0 ~ 32767)</source>
@@ -677,12 +696,12 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
     <message>
         <source>Inactivity time :
 (0 ~ 3600)    </source>
-        <translation>空闲时间:
+        <translation>空闲时间：
 (0 ~ 3600)    </translation>
     </message>
     <message>
         <source>sec (Default: 0)</source>
-        <translation>秒 (默认值: 0)</translation>
+        <translation>秒 (默认值：0)</translation>
     </message>
     <message>
         <source>DHCP Mode</source>
@@ -690,7 +709,7 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
     </message>
     <message>
         <source>Device Baudrate :</source>
-        <translation>设备波特率:</translation>
+        <translation>设备波特率：</translation>
     </message>
     <message>
         <source>Save</source>
@@ -718,7 +737,7 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
     </message>
     <message>
         <source>Firmware Version :</source>
-        <translation>固件版本:</translation>
+        <translation>固件版本：</translation>
     </message>
     <message>
         <source>The settings to be sent give these warnings:</source>
@@ -864,7 +883,7 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
     </message>
     <message>
         <source>Sec (Default: 0)</source>
-        <translation>秒 (默认值: 0)</translation>
+        <translation>秒 (默认值：0)</translation>
     </message>
     <message>
         <source>IP Address</source>
@@ -1005,11 +1024,11 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
     </message>
     <message>
         <source>Community Name (Read):</source>
-        <translation>读团体名:</translation>
+        <translation>读团体名：</translation>
     </message>
     <message>
         <source>Community Name (Write):</source>
-        <translation>写团体名:</translation>
+        <translation>写团体名：</translation>
     </message>
     <message>
         <source>Trap IP Address</source>
@@ -1028,7 +1047,7 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
     </message>
     <message>
         <source>Searching.</source>
-        <translation>正在搜索.</translation>
+        <translation>正在搜索。</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -1774,15 +1793,15 @@ WEP 密钥必须为 5 或 13 个字符，或 10 或 26 位十六进制数字。<
     </message>
     <message>
         <source>Firmware Version :</source>
-        <translation>固件版本:</translation>
+        <translation>固件版本：</translation>
     </message>
     <message>
         <source>Update Date :</source>
-        <translation>更新日期:</translation>
+        <translation>更新日期：</translation>
     </message>
     <message>
         <source>Mac Address :</source>
-        <translation>MAC 地址:</translation>
+        <translation>MAC 地址：</translation>
     </message>
     <message>
         <source>TCP port, 0 to 32767</source>
@@ -1923,10 +1942,6 @@ WEP 密钥必须为 5 或 13 个字符，或 10 或 26 位十六进制数字。<
         <translation>已拒绝</translation>
     </message>
     <message>
-        <source>to be sent</source>
-        <translation>待发送</translation>
-    </message>
-    <message>
         <source>confirmed</source>
         <translation>已确认</translation>
     </message>
@@ -1959,10 +1974,6 @@ WEP 密钥必须为 5 或 13 个字符，或 10 或 26 位十六进制数字。<
         <translation>已取消：已发送到 %1；其余行未发送。</translation>
     </message>
     <message>
-        <source>Done: %1 of %2 printers have their new address.</source>
-        <translation>完成：%2 台打印机中有 %1 台已使用新地址。</translation>
-    </message>
-    <message>
         <source>Close</source>
         <translation>关闭</translation>
     </message>
@@ -1981,6 +1992,20 @@ WEP 密钥必须为 5 或 13 个字符，或 10 或 26 位十六进制数字。<
     <message>
         <source>The check after the change was cancelled: the confirmed printers are not verified.</source>
         <translation>更改后的检查已取消：已确认的打印机未经验证。</translation>
+    </message>
+    <message>
+        <source>will not be sent</source>
+        <translation>不会发送</translation>
+    </message>
+    <message>
+        <source>will be sent</source>
+        <translation>待发送</translation>
+    </message>
+    <message numerus="yes">
+        <source>Done: the new address shows on %1 of %n printer(s).</source>
+        <translation>
+            <numerusform>完成：%n 台打印机中有 %1 台显示新地址。</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -159,6 +159,10 @@
         <source>Show the windows in NAME instead of the system&apos;s language: en (the built-in English), a catalog name such as Japanese or German, or a locale name such as de_AT.</source>
         <translation>Muestra las ventanas en el idioma NAME en lugar del idioma del sistema: en (el inglés integrado), el nombre de un catálogo, como Japanese o German, o el nombre de una configuración regional, como de_AT.</translation>
     </message>
+    <message>
+        <source>corvane-tool: the desktop tool needs a display (a desktop session, or ssh -X); for the command line see corvane --help</source>
+        <translation>corvane-tool: la herramienta de escritorio necesita una pantalla (una sesión de escritorio o ssh -X); para la línea de órdenes, vea corvane --help</translation>
+    </message>
 </context>
 <context>
     <name>DeviceListDialog</name>
@@ -219,22 +223,6 @@
         <translation>Salir</translation>
     </message>
     <message>
-        <source>1 printer found.</source>
-        <translation>Se ha encontrado 1 impresora.</translation>
-    </message>
-    <message>
-        <source>%1 printers found.</source>
-        <translation>Se han encontrado %1 impresoras.</translation>
-    </message>
-    <message>
-        <source>1 printer found on %1.</source>
-        <translation>Se ha encontrado 1 impresora a través de %1.</translation>
-    </message>
-    <message>
-        <source>%1 printers found on %2.</source>
-        <translation>Se han encontrado %1 impresoras a través de %2.</translation>
-    </message>
-    <message>
         <source>Waiting %1 s for the printer to restart its network…</source>
         <translation>Esperando %1 s a que la impresora reinicie su red…</translation>
     </message>
@@ -258,6 +246,20 @@
         <source>Printers found</source>
         <translation>Impresoras encontradas</translation>
     </message>
+    <message numerus="yes">
+        <source>%n printer(s) found.</source>
+        <translation>
+            <numerusform>Se ha encontrado %n impresora.</numerusform>
+            <numerusform>Se han encontrado %n impresoras.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n printer(s) found on %1.</source>
+        <translation>
+            <numerusform>Se ha encontrado %n impresora a través de %1.</numerusform>
+            <numerusform>Se han encontrado %n impresoras a través de %1.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>DeviceListExport</name>
@@ -280,6 +282,10 @@
     <message>
         <source>The list could not be written to %1: %2</source>
         <translation>No se ha podido escribir la lista en %1: %2</translation>
+    </message>
+    <message>
+        <source>The printers in the list&apos;s order, or only the chosen ones when several are chosen.</source>
+        <translation>Las impresoras en el orden de la lista, o solo las elegidas cuando se eligen varias.</translation>
     </message>
 </context>
 <context>
@@ -611,6 +617,21 @@ Se han omitido las claves, las contraseñas y el PIN; se solicitarán al importa
     <message>
         <source>0 to 255</source>
         <translation>de 0 a 255</translation>
+    </message>
+</context>
+<context>
+    <name>LanEndpoints</name>
+    <message>
+        <source>&quot;%1&quot; is not an IPv4 address or a range A.B.C.D-E</source>
+        <translation>«%1» no es una dirección IPv4 ni un intervalo A.B.C.D-E</translation>
+    </message>
+    <message>
+        <source>the range &quot;%1&quot; ends before it starts</source>
+        <translation>el intervalo «%1» termina antes de empezar</translation>
+    </message>
+    <message>
+        <source>more than %1 addresses</source>
+        <translation>más de %1 direcciones</translation>
     </message>
 </context>
 <context>
@@ -1908,7 +1929,7 @@ La clave WEP debe tener 5 o 13 caracteres, o bien 10 o 26 dígitos hexadecimales
     </message>
     <message>
         <source>not sent</source>
-        <translation>no enviado</translation>
+        <translation>no enviada</translation>
     </message>
     <message>
         <source>not found</source>
@@ -1920,27 +1941,23 @@ La clave WEP debe tener 5 o 13 caracteres, o bien 10 o 26 dígitos hexadecimales
     </message>
     <message>
         <source>refused</source>
-        <translation>rechazado</translation>
-    </message>
-    <message>
-        <source>to be sent</source>
-        <translation>por enviar</translation>
+        <translation>rechazada</translation>
     </message>
     <message>
         <source>confirmed</source>
-        <translation>confirmado</translation>
+        <translation>confirmada</translation>
     </message>
     <message>
         <source>not confirmed</source>
-        <translation>no confirmado</translation>
+        <translation>no confirmada</translation>
     </message>
     <message>
         <source>verified</source>
-        <translation>verificado</translation>
+        <translation>verificada</translation>
     </message>
     <message>
         <source>not verified</source>
-        <translation>no verificado</translation>
+        <translation>no verificada</translation>
     </message>
     <message>
         <source>Sending to %1 (%2 of %3)…</source>
@@ -1957,10 +1974,6 @@ La clave WEP debe tener 5 o 13 caracteres, o bien 10 o 26 dígitos hexadecimales
     <message>
         <source>Cancelled: sent to %1; the other rows were not sent.</source>
         <translation>Cancelado: enviado a %1; las demás filas no se enviaron.</translation>
-    </message>
-    <message>
-        <source>Done: %1 of %2 printers have their new address.</source>
-        <translation>Listo: %1 de %2 impresoras tienen su nueva dirección.</translation>
     </message>
     <message>
         <source>Close</source>
@@ -1982,6 +1995,21 @@ La clave WEP debe tener 5 o 13 caracteres, o bien 10 o 26 dígitos hexadecimales
         <source>The check after the change was cancelled: the confirmed printers are not verified.</source>
         <translation>La comprobación tras el cambio se canceló: las impresoras confirmadas no están verificadas.</translation>
     </message>
+    <message>
+        <source>will not be sent</source>
+        <translation>no se enviará</translation>
+    </message>
+    <message>
+        <source>will be sent</source>
+        <translation>se enviará</translation>
+    </message>
+    <message numerus="yes">
+        <source>Done: the new address shows on %1 of %n printer(s).</source>
+        <translation>
+            <numerusform>Listo: la nueva dirección aparece en %1 de %n impresora.</numerusform>
+            <numerusform>Listo: la nueva dirección aparece en %1 de %n impresoras.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>corvane::lan::DeviceListDialog</name>
@@ -1995,7 +2023,7 @@ La clave WEP debe tener 5 o 13 caracteres, o bien 10 o 26 dígitos hexadecimales
     </message>
     <message>
         <source>Reached</source>
-        <translation>Alcanzada</translation>
+        <translation>Forma de contacto</translation>
     </message>
     <message>
         <source>Adapter</source>

@@ -159,6 +159,10 @@
         <source>Show the windows in NAME instead of the system&apos;s language: en (the built-in English), a catalog name such as Japanese or German, or a locale name such as de_AT.</source>
         <translation>以 NAME 指定的語言顯示視窗，而非系統語言：en (內建英文)、翻譯檔名稱 (例如 Japanese 或 German)，或地區設定名稱 (例如 de_AT)。</translation>
     </message>
+    <message>
+        <source>corvane-tool: the desktop tool needs a display (a desktop session, or ssh -X); for the command line see corvane --help</source>
+        <translation>corvane-tool：桌面工具需要顯示器（桌面工作階段或 ssh -X）；命令列用法請見 corvane --help</translation>
+    </message>
 </context>
 <context>
     <name>DeviceListDialog</name>
@@ -219,22 +223,6 @@
         <translation>結束</translation>
     </message>
     <message>
-        <source>1 printer found.</source>
-        <translation>找到 1 台印表機。</translation>
-    </message>
-    <message>
-        <source>%1 printers found.</source>
-        <translation>找到 %1 台印表機。</translation>
-    </message>
-    <message>
-        <source>1 printer found on %1.</source>
-        <translation>在 %1 上找到 1 台印表機。</translation>
-    </message>
-    <message>
-        <source>%1 printers found on %2.</source>
-        <translation>在 %2 上找到 %1 台印表機。</translation>
-    </message>
-    <message>
         <source>Waiting %1 s for the printer to restart its network…</source>
         <translation>正在等待 %1 秒，讓印表機重新啟動網路…</translation>
     </message>
@@ -258,6 +246,18 @@
         <source>Printers found</source>
         <translation>找到的印表機</translation>
     </message>
+    <message numerus="yes">
+        <source>%n printer(s) found.</source>
+        <translation>
+            <numerusform>找到 %n 台印表機。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n printer(s) found on %1.</source>
+        <translation>
+            <numerusform>在 %1 上找到 %n 台印表機。</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>DeviceListExport</name>
@@ -280,6 +280,10 @@
     <message>
         <source>The list could not be written to %1: %2</source>
         <translation>無法將清單寫入 %1：%2</translation>
+    </message>
+    <message>
+        <source>The printers in the list&apos;s order, or only the chosen ones when several are chosen.</source>
+        <translation>依清單順序的印表機；選取多台時僅為選取的印表機。</translation>
     </message>
 </context>
 <context>
@@ -412,7 +416,7 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
     </message>
     <message>
         <source>Connected: %1 — firmware %2, %3</source>
-        <translation>已連線: %1 — 韌體 %2，%3</translation>
+        <translation>已連線：%1 — 韌體 %2，%3</translation>
     </message>
     <message>
         <source>newer layout</source>
@@ -614,6 +618,21 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
     </message>
 </context>
 <context>
+    <name>LanEndpoints</name>
+    <message>
+        <source>&quot;%1&quot; is not an IPv4 address or a range A.B.C.D-E</source>
+        <translation>「%1」不是 IPv4 位址，也不是 A.B.C.D-E 形式的範圍</translation>
+    </message>
+    <message>
+        <source>the range &quot;%1&quot; ends before it starts</source>
+        <translation>範圍「%1」的結束早於開始</translation>
+    </message>
+    <message>
+        <source>more than %1 addresses</source>
+        <translation>位址超過 %1 個</translation>
+    </message>
+</context>
+<context>
     <name>LanSendChecks</name>
     <message>
         <source>The subnet mask %1 is not contiguous: its ones must all come before its zeros.</source>
@@ -656,19 +675,19 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
     </message>
     <message>
         <source>IP Address :</source>
-        <translation>IP 位址:</translation>
+        <translation>IP 位址：</translation>
     </message>
     <message>
         <source>Subnet Mask :</source>
-        <translation>子網路遮罩:</translation>
+        <translation>子網路遮罩：</translation>
     </message>
     <message>
         <source>Gateway :</source>
-        <translation>閘道:</translation>
+        <translation>閘道：</translation>
     </message>
     <message>
         <source>Local Port :</source>
-        <translation>本機連接埠:</translation>
+        <translation>本機連接埠：</translation>
     </message>
     <message>
         <source> (0 ~ 32767)</source>
@@ -677,12 +696,12 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
     <message>
         <source>Inactivity time :
 (0 ~ 3600)    </source>
-        <translation>閒置時間:
+        <translation>閒置時間：
 (0 ~ 3600)    </translation>
     </message>
     <message>
         <source>sec (Default: 0)</source>
-        <translation>秒 (預設值: 0)</translation>
+        <translation>秒 (預設值：0)</translation>
     </message>
     <message>
         <source>DHCP Mode</source>
@@ -690,7 +709,7 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
     </message>
     <message>
         <source>Device Baudrate :</source>
-        <translation>裝置鮑率:</translation>
+        <translation>裝置鮑率：</translation>
     </message>
     <message>
         <source>Save</source>
@@ -718,7 +737,7 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
     </message>
     <message>
         <source>Firmware Version :</source>
-        <translation>韌體版本:</translation>
+        <translation>韌體版本：</translation>
     </message>
     <message>
         <source>The settings to be sent give these warnings:</source>
@@ -864,7 +883,7 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
     </message>
     <message>
         <source>Sec (Default: 0)</source>
-        <translation>秒 (預設值: 0)</translation>
+        <translation>秒 (預設值：0)</translation>
     </message>
     <message>
         <source>IP Address</source>
@@ -1028,7 +1047,7 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
     </message>
     <message>
         <source>Searching.</source>
-        <translation>正在搜尋.</translation>
+        <translation>正在搜尋。</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -1774,15 +1793,15 @@ WEP 金鑰必須是 5 或 13 個字元，或 10 或 26 位十六進位數字。<
     </message>
     <message>
         <source>Firmware Version :</source>
-        <translation>韌體版本:</translation>
+        <translation>韌體版本：</translation>
     </message>
     <message>
         <source>Update Date :</source>
-        <translation>更新日期:</translation>
+        <translation>更新日期：</translation>
     </message>
     <message>
         <source>Mac Address :</source>
-        <translation>MAC 位址:</translation>
+        <translation>MAC 位址：</translation>
     </message>
     <message>
         <source>TCP port, 0 to 32767</source>
@@ -1923,10 +1942,6 @@ WEP 金鑰必須是 5 或 13 個字元，或 10 或 26 位十六進位數字。<
         <translation>已拒絕</translation>
     </message>
     <message>
-        <source>to be sent</source>
-        <translation>待傳送</translation>
-    </message>
-    <message>
         <source>confirmed</source>
         <translation>已確認</translation>
     </message>
@@ -1959,10 +1974,6 @@ WEP 金鑰必須是 5 或 13 個字元，或 10 或 26 位十六進位數字。<
         <translation>已取消：已傳送到 %1；其餘列未傳送。</translation>
     </message>
     <message>
-        <source>Done: %1 of %2 printers have their new address.</source>
-        <translation>完成：%2 台印表機中有 %1 台已使用新位址。</translation>
-    </message>
-    <message>
         <source>Close</source>
         <translation>關閉</translation>
     </message>
@@ -1981,6 +1992,20 @@ WEP 金鑰必須是 5 或 13 個字元，或 10 或 26 位十六進位數字。<
     <message>
         <source>The check after the change was cancelled: the confirmed printers are not verified.</source>
         <translation>變更後的檢查已取消：已確認的印表機未經驗證。</translation>
+    </message>
+    <message>
+        <source>will not be sent</source>
+        <translation>不會傳送</translation>
+    </message>
+    <message>
+        <source>will be sent</source>
+        <translation>待傳送</translation>
+    </message>
+    <message numerus="yes">
+        <source>Done: the new address shows on %1 of %n printer(s).</source>
+        <translation>
+            <numerusform>完成：%n 台印表機中有 %1 台顯示新位址。</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -114,6 +114,13 @@ bool ConfigApp::answersOnTerminal(const QStringList& arguments) {
     return !errors.isEmpty();
 }
 
+bool ConfigApp::hasDisplay(const QStringList& arguments, const std::function<QString(const char*)>& environment) {
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+        if (!environment(name).isEmpty()) return true;
+    }
+    return arguments.contains(QStringLiteral("-platform")) || arguments.contains(QStringLiteral("--platform"));
+}
+
 bool ConfigApp::chooseLanguage(const QString& requested, const QStringList& directories) {
     QLocale locale = messagesLocale([](const char* name) { return qEnvironmentVariable(name); });
     if (!requested.isEmpty()) {
@@ -160,7 +167,15 @@ int ConfigApp::run(QCoreApplication& app) {
         return 2;
     }
 
-    if (!qobject_cast<QApplication*>(&app)) return 2;  // main() gives the launcher a window system
+    if (!qobject_cast<QApplication*>(&app)) {
+        // main() starts no window system without a display.
+        std::fprintf(stderr, "%s\n",
+                     qPrintable(QCoreApplication::translate(
+                         "ConfigApp",
+                         "corvane-tool: the desktop tool needs a display (a desktop session, or ssh -X); "
+                         "for the command line see corvane --help")));
+        return 1;
+    }
     // No application display name: Qt would append it to every window's
     // title, and each window's title is its own.
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/corvane/corvane_tool.png")));

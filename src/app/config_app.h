@@ -2,6 +2,7 @@
 // reads the command line and runs the launcher until it closes.
 #pragma once
 
+#include <functional>
 #include <memory>
 
 #include <QLocale>
@@ -36,6 +37,10 @@ public:
     // terminal (--help, --version, a refused option value): the program then
     // needs no window system and main() starts a plain QCoreApplication.
     static bool answersOnTerminal(const QStringList& arguments);
+    // Whether a window system can be reached: a display (X11 or Wayland), a
+    // platform Qt was told to use, or -platform on the command line. Without
+    // one, run() says so in a line instead of Qt's plugin failure.
+    static bool hasDisplay(const QStringList& arguments, const std::function<QString(const char*)>& environment);
 
     // The language for this run: the one `requested` names (a --language
     // value) or, when empty, the one the environment asks for; its catalog

@@ -11,6 +11,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "history/readable_changes.h"
 #include "widgets/messages.h"
 
 namespace corvane::app {
@@ -100,8 +101,8 @@ void HistoryDialog::showEntries() {
         const int row = table_->rowCount();
         table_->insertRow(row);
         const QString outcome = e.message.isEmpty() ? e.outcome : QStringLiteral("%1: %2").arg(e.outcome, e.message);
-        const QStringList cells{e.time.toString(Qt::ISODate), e.frontEnd, e.action, history::wayText(e), e.mac,
-                                history::changesText(e),      outcome};
+        const QStringList cells{e.time.toString(Qt::ISODate),    e.frontEnd, e.action, history::wayText(e), e.mac,
+                                history::readableChangesText(e), outcome};
         for (int column = 0; column < cells.size(); ++column)
             table_->setItem(row, column, new QTableWidgetItem(cells[column]));
     }

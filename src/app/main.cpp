@@ -16,8 +16,11 @@ int main(int argc, char** argv) {
     // --help and --version print and end without touching the window system,
     // so they work on a terminal without a display (and for help2man at build
     // time).
+    // Without a display the launcher cannot open: the start-up says so in
+    // one line rather than letting Qt abort.
     std::unique_ptr<QCoreApplication> app;
-    if (corvane::app::ConfigApp::answersOnTerminal(arguments)) {
+    if (corvane::app::ConfigApp::answersOnTerminal(arguments) ||
+        !corvane::app::ConfigApp::hasDisplay(arguments, [](const char* name) { return qEnvironmentVariable(name); })) {
         app = std::make_unique<QCoreApplication>(argc, argv);
     } else {
         app = std::make_unique<QApplication>(argc, argv);

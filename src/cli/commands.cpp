@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 
+#include "cli/command_help.h"
 #include "cli/output.h"
 #include "transport/wire_trace.h"
 
@@ -18,8 +19,18 @@ int runCommandLine(const QStringList& arguments) {
     addOptions(parser);
 
     if (!parser.parse(arguments)) return usageError(parser.errorText());
-    if (parser.isSet(help)) {
-        printText(helpText(parser));
+    const QStringList positional = parser.positionalArguments();
+    // `corvane --help`, `corvane COMMAND --help` and `corvane help [COMMAND]`.
+    const bool helpCommand = positional.value(0) == QLatin1String("help");
+    if (parser.isSet(help) || helpCommand) {
+        const QString topic = helpCommand ? positional.value(1) : positional.value(0);
+        if (topic.isEmpty()) {
+            printText(overviewHelp());
+            return kExitOk;
+        }
+        const std::optional<QString> page = commandHelp(topic);
+        if (!page) return usageError(QStringLiteral("unknown command \"%1\"; `corvane --help` lists them").arg(topic));
+        printText(*page);
         return kExitOk;
     }
     if (parser.isSet(version)) {
@@ -28,7 +39,6 @@ int runCommandLine(const QStringList& arguments) {
         return kExitOk;
     }
 
-    const QStringList positional = parser.positionalArguments();
     if (positional.isEmpty()) return usageError(QStringLiteral("no command given"));
     const QString command = positional.first();
     const Invocation invocation(parser);

@@ -20,37 +20,11 @@ namespace {
 
 QString text(const std::string& s) { return QString::fromStdString(s); }
 
-QString dotted(const std::array<std::uint8_t, 4>& a) { return QString::fromStdString(link::FormatIpv4(a)); }
-
-QJsonObject deviceJson(int number, const lan::DiscoveredDevice& d) {
-    QJsonObject o{
-        {QStringLiteral("no"), number},
-        {QStringLiteral("mac"), text(lan::FormatMacLower(d.macAddress()))},
-        {QStringLiteral("ip"), dotted(d.ipAddress())},
-        {QStringLiteral("mask"), dotted(d.subnetMask())},
-        {QStringLiteral("gateway"), dotted(d.gateway())},
-        {QStringLiteral("port"), d.port()},
-        {QStringLiteral("version"), text(lan::FormatVersion(d.firmwareMajor(), d.firmwareMinor()))},
-        {QStringLiteral("dhcp"), d.dhcp()},
-        {QStringLiteral("inactivity"), d.inactivityTime()},
-        {QStringLiteral("baudCode"), d.baudCode()},
-        {QStringLiteral("https"), d.httpsEnabled()},
-    };
-    const int baudIndex = lan::IndexForBaudCode(d.baudCode());
-    o.insert(QStringLiteral("baud"),
-             baudIndex < 0 ? QJsonValue() : QJsonValue(QString::fromLatin1(lan::kBaudEntries[baudIndex].data())));
-    if (d.mode == lan::ListMode::Wlan) o.insert(QStringLiteral("featureCode"), d.featureCode());
-    if (!d.adapter.empty()) o.insert(QStringLiteral("adapter"), text(d.adapter));
-    o.insert(QStringLiteral("reached"), d.unicast ? QStringLiteral("unicast") : QStringLiteral("broadcast"));
-    if (d.unicast) o.insert(QStringLiteral("answeredFrom"), text(d.answeredFrom));
-    return o;
-}
-
 void printDevices(const lan::DeviceList& devices, lan::ListMode mode, bool json) {
     const int count = static_cast<int>(devices.size());
     if (json) {
         QJsonArray rows;
-        for (int n = 1; n <= count; ++n) rows.append(deviceJson(n, *devices.deviceAt(n)));
+        for (int n = 1; n <= count; ++n) rows.append(lan::deviceJson(n, *devices.deviceAt(n)));
         printJson(rows);
         return;
     }
@@ -157,7 +131,7 @@ int runDiscover(const Invocation& invocation) {
         return kExitFailed;
     }
     if (invocation.isSet("csv")) {
-        printText(QString::fromUtf8(lan::devicesCsv(devices)));
+        printText(QString::fromUtf8(lan::devicesCsv(devices, lan::allNumbers(devices))));
     } else {
         printDevices(devices, setup->mode, invocation.json());
     }

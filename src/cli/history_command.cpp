@@ -8,6 +8,7 @@
 #include "cli/history_record.h"
 #include "cli/output.h"
 #include "history/change_entries.h"
+#include "history/readable_changes.h"
 
 namespace corvane::cli {
 
@@ -71,8 +72,8 @@ int runHistory(const Invocation& invocation) {
     } else {
         QList<QStringList> rows;
         for (const history::Entry& e : entries) {
-            QStringList row{e.time.toString(Qt::ISODate), e.frontEnd,    e.action, history::wayText(e), e.mac,
-                            history::changesText(e),      outcomeText(e)};
+            QStringList row{e.time.toString(Qt::ISODate),    e.frontEnd,    e.action, history::wayText(e), e.mac,
+                            history::readableChangesText(e), outcomeText(e)};
             for (QString& cell : row) cell = printable(cell);
             rows.append(row);
         }

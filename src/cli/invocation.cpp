@@ -91,61 +91,6 @@ void addOptions(QCommandLineParser& parser) {
     lan::LanEndpoints::addOptions(parser);
 }
 
-QString helpText(const QCommandLineParser& parser) {
-    return QStringLiteral(
-               "Usage: corvane <command> [options]\n"
-               "\n"
-               "Commands:\n"
-               "  ports                       serial ports and USB printers\n"
-               "  discover ethernet|wlan      search the LAN for printers [--json|--csv]\n"
-               "  lan-set ethernet|wlan       change a printer's network settings:\n"
-               "                              --mac MAC [--ip A] [--mask M] [--gateway G]\n"
-               "                              [--port N] [--inactivity S] [--dhcp on|off]\n"
-               "                              [--baud RATE] [--force] [--allow-conflicts]\n"
-               "                              [--no-verify]\n"
-               "                              checks the values first (warnings refuse\n"
-               "                              unless --force, conflicts unless\n"
-               "                              --allow-conflicts); sends nothing when\n"
-               "                              nothing differs (\"unchanged\"), else\n"
-               "                              searches again and compares what the\n"
-               "                              printer reports\n"
-               "  lan-plan ethernet|wlan PLAN.csv\n"
-               "                              set many printers from a plan with the\n"
-               "                              columns mac,ip,mask,gateway,port,inactivity,\n"
-               "                              dhcp,baud (header row required, blank cell:\n"
-               "                              keep): [--dry-run] [--force]\n"
-               "                              [--allow-conflicts] [--json]; a bad row\n"
-               "                              stops the plan before anything is sent; a\n"
-               "                              row the checks warn about is refused and\n"
-               "                              not sent, the others are (--force and\n"
-               "                              --allow-conflicts as for lan-set); exit 0\n"
-               "                              when every row is unchanged or verified,\n"
-               "                              2 when a row was refused\n"
-               "  survey --ip ADDR            access points a LAN printer sees\n"
-               "  link info|read|write|survey|cert|export|apply\n"
-               "                              a printer on the direct link (--serial NAME,\n"
-               "                              --usb USBnnn or --device PATH); read --json,\n"
-               "                              write --from FILE.json, cert --type T FILE,\n"
-               "                              export --profile FILE [--include-secrets]\n"
-               "                              [--include-address], apply --profile FILE\n"
-               "                              [--secrets FILE] [--check]: writes only the\n"
-               "                              fields that differ (exit 0 whether or not one\n"
-               "                              did; --json says \"changed\")\n"
-               "  history                     the changes the tool sent, from\n"
-               "                              $XDG_STATE_HOME/corvane/history.jsonl:\n"
-               "                              [--mac MAC] [--since DATE] [--json|--csv]\n"
-               "\n"
-               "Exit status: 0 success; 1 the printer or the network refused or failed;\n"
-               "2 bad usage or input refused before anything was sent (lan-set,\n"
-               "lan-plan: also a check before sending warned or found a conflict);\n"
-               "3 lan-set: the printer confirmed, but the search after it does not show\n"
-               "the change;\n"
-               "130 stopped by Ctrl-C (a link command closes the port first; lan-set\n"
-               "and lan-plan end the pause before the check and report what was sent).\n"
-               "\n") +
-           parser.helpText().mid(std::max<qsizetype>(0, parser.helpText().indexOf(QStringLiteral("Options:"))));
-}
-
 Invocation::Invocation(const QCommandLineParser& parser) : parser_(parser) {}
 
 QStringList Invocation::arguments() const { return parser_.positionalArguments().mid(1); }

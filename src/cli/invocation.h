@@ -21,12 +21,9 @@ enum ExitCode : int {
     kExitCancelled = 130,  // stopped by Ctrl-C, after closing the port or reporting what was sent
 };
 
-// Every option of every command, with the LAN endpoint overrides.
+// Every option of every command, with the LAN endpoint overrides, for
+// parsing (cli/command_help describes each command's own).
 void addOptions(QCommandLineParser& parser);
-// The text of `corvane --help`: commands, options and exit codes. Laid out
-// so help2man turns it into the manual page (a command, then its text in one
-// column).
-QString helpText(const QCommandLineParser& parser);
 
 class Invocation {
 public:

@@ -142,9 +142,15 @@ int runLanPlan(const Invocation& invocation) {
     }
     const rules::Plan plan = rules::ParsePlan(text.toStdString());
     if (!plan.errors.empty()) {
-        for (const auto& e : plan.errors) {
+        // A file of a hundred thousand bad rows is named by its first errors and a count.
+        constexpr std::size_t kErrorsShown = 20;
+        for (std::size_t i = 0; i < plan.errors.size() && i < kErrorsShown; ++i) {
+            const auto& e = plan.errors[i];
             printErrorLine(printable(
                 QStringLiteral("%1:%2: %3").arg(arguments[1]).arg(e.line).arg(QString::fromStdString(e.message))));
+        }
+        if (plan.errors.size() > kErrorsShown) {
+            printErrorLine(QStringLiteral("... and %1 more errors").arg(plan.errors.size() - kErrorsShown));
         }
         printError(QStringLiteral("the plan has errors; nothing was sent"));
         return kExitUsage;

@@ -111,7 +111,7 @@ int runLanSet(const Invocation& invocation) {
     }
     lan::DiscoveredDevice* record = lan::findByMac(devices, *mac);
     if (record == nullptr) {
-        printFailure(kListReadFailed);
+        // The list was read: what is missing is this printer in it.
         printError(QStringLiteral("no printer with MAC address %1 answered the search")
                        .arg(QString::fromStdString(lan::FormatMacLower(*mac))));
         return kExitFailed;

@@ -164,9 +164,11 @@ int applyProfile(link::LinkSession& session, const rules::Profile& profile, cons
     } else {
         printTable({QStringLiteral("Field"), QStringLiteral("Change")}, changeRows(entry.changes));
         const auto count = entry.changes.size();
-        if (!write) printText(QStringLiteral("%1 fields differ; nothing was written (--check).\n").arg(count));
-        else if (exitCode == kExitOk)
-            printText(QStringLiteral("%1 fields written (%2).\n").arg(count).arg(entry.outcome));
+        const QString fields = count == 1 ? QStringLiteral("1 field") : QStringLiteral("%1 fields").arg(count);
+        if (!write)
+            printText(QStringLiteral("%1 %2; nothing was written (--check).\n")
+                          .arg(fields, count == 1 ? QStringLiteral("differs") : QStringLiteral("differ")));
+        else if (exitCode == kExitOk) printText(QStringLiteral("%1 written (%2).\n").arg(fields, entry.outcome));
     }
     if (saveFailed) printFailure(kConfigFailed);
     else if (exitCode != kExitOk) printError(entry.message);

@@ -1,5 +1,12 @@
 #include "lan/device_export.h"
 
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QSaveFile>
+
+#include "link/printer_config.h"
+
 namespace corvane::lan {
 
 namespace {
@@ -23,9 +30,17 @@ QStringList exportHeader() {
             QStringLiteral("adapter"), QStringLiteral("reached")};
 }
 
-QList<QStringList> exportRows(const DeviceList& devices) {
+std::vector<int> allNumbers(const DeviceList& devices) {
+    std::vector<int> numbers;
+    for (int n = 1; n <= static_cast<int>(devices.size()); ++n) numbers.push_back(n);
+    return numbers;
+}
+
+QList<QStringList> exportRows(const DeviceList& devices, const std::vector<int>& numbers) {
     QList<QStringList> rows;
-    for (int n = 1; const DiscoveredDevice* d = devices.deviceAt(n); ++n) {
+    for (int n : numbers) {
+        const DiscoveredDevice* d = devices.deviceAt(n);
+        if (!d) continue;
         QStringList row;
         for (const auto& cell : DeviceRowTexts(n, *d)) row << QString::fromStdString(cell);
         row << (d->mode == ListMode::Wlan ? QString::number(d->featureCode()) : QString())
@@ -36,7 +51,7 @@ QList<QStringList> exportRows(const DeviceList& devices) {
     return rows;
 }
 
-QByteArray devicesCsv(const DeviceList& devices) {
+QByteArray devicesCsv(const DeviceList& devices, const std::vector<int>& numbers) {
     QString text;
     const auto line = [&text](const QStringList& cells) {
         QStringList quoted;
@@ -44,43 +59,56 @@ QByteArray devicesCsv(const DeviceList& devices) {
         text += quoted.join(QLatin1Char(',')) + QLatin1String("\r\n");
     };
     line(exportHeader());
-    for (const QStringList& row : exportRows(devices)) line(row);
+    for (const QStringList& row : exportRows(devices, numbers)) line(row);
     return text.toUtf8();
 }
 
-QString devicesTabSeparated(const DeviceList& devices) {
+QString devicesTabSeparated(const DeviceList& devices, const std::vector<int>& numbers) {
     QString text = exportHeader().join(QLatin1Char('\t')) + QLatin1Char('\n');
-    for (const QStringList& row : exportRows(devices)) text += row.join(QLatin1Char('\t')) + QLatin1Char('\n');
+    for (const QStringList& row : exportRows(devices, numbers)) text += row.join(QLatin1Char('\t')) + QLatin1Char('\n');
     return text;
 }
 
-}  // namespace corvane::lan
+QJsonObject deviceJson(int number, const DiscoveredDevice& d) {
+    const auto text = [](const std::string& s) { return QString::fromStdString(s); };
+    const auto dotted = [&](const std::array<std::uint8_t, 4>& a) { return text(link::FormatIpv4(a)); };
+    QJsonObject o{
+        {QStringLiteral("no"), number},
+        {QStringLiteral("mac"), text(FormatMacLower(d.macAddress()))},
+        {QStringLiteral("ip"), dotted(d.ipAddress())},
+        {QStringLiteral("mask"), dotted(d.subnetMask())},
+        {QStringLiteral("gateway"), dotted(d.gateway())},
+        {QStringLiteral("port"), d.port()},
+        {QStringLiteral("version"), text(FormatVersion(d.firmwareMajor(), d.firmwareMinor()))},
+        {QStringLiteral("dhcp"), d.dhcp()},
+        {QStringLiteral("inactivity"), d.inactivityTime()},
+        {QStringLiteral("baudCode"), d.baudCode()},
+        {QStringLiteral("https"), d.httpsEnabled()},
+    };
+    const int baudIndex = IndexForBaudCode(d.baudCode());
+    o.insert(QStringLiteral("baud"),
+             baudIndex < 0 ? QJsonValue() : QJsonValue(QString::fromLatin1(kBaudEntries[baudIndex].data())));
+    if (d.mode == ListMode::Wlan) o.insert(QStringLiteral("featureCode"), d.featureCode());
+    if (!d.adapter.empty()) o.insert(QStringLiteral("adapter"), text(d.adapter));
+    o.insert(QStringLiteral("reached"), d.unicast ? QStringLiteral("unicast") : QStringLiteral("broadcast"));
+    if (d.unicast) o.insert(QStringLiteral("answeredFrom"), text(d.answeredFrom));
+    return o;
+}
 
-#include <QFileInfo>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
-#include <QSaveFile>
-
-namespace corvane::lan {
-
-QByteArray devicesJson(const DeviceList& devices) {
-    const QStringList header = exportHeader();
+QByteArray devicesJson(const DeviceList& devices, const std::vector<int>& numbers) {
     QJsonArray rows;
-    for (const QStringList& row : exportRows(devices)) {
-        QJsonObject object;
-        for (qsizetype i = 0; i < header.size() && i < row.size(); ++i) object.insert(header[i], row[i]);
-        rows.append(object);
+    for (int n : numbers) {
+        if (const DiscoveredDevice* d = devices.deviceAt(n)) rows.append(deviceJson(n, *d));
     }
     return QJsonDocument(rows).toJson(QJsonDocument::Indented);
 }
 
-QString exportDevices(const DeviceList& devices, const QString& path) {
+QString exportDevices(const DeviceList& devices, const std::vector<int>& numbers, const QString& path) {
     const bool json = QFileInfo(path).suffix().compare(QLatin1String("json"), Qt::CaseInsensitive) == 0;
     // Written whole or not at all: an existing file is replaced only on success.
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) return file.errorString();
-    const QByteArray contents = json ? devicesJson(devices) : devicesCsv(devices);
+    const QByteArray contents = json ? devicesJson(devices, numbers) : devicesCsv(devices, numbers);
     if (file.write(contents) != contents.size()) return file.errorString();
     if (!file.commit()) return file.errorString();
     return {};

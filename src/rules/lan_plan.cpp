@@ -5,6 +5,7 @@
 
 #include "link/discovered_device.h"
 #include "link/ipv4_address.h"
+#include "rules/csv_table.h"
 #include "rules/lan_send_checks.h"
 
 namespace corvane::rules {
@@ -12,6 +13,9 @@ namespace corvane::rules {
 namespace {
 
 constexpr const char* kColumns[] = {"mac", "ip", "mask", "gateway", "port", "inactivity", "dhcp", "baud"};
+// Columns of the device list's export that a plan reads past, so an edited
+// export runs as a plan.
+constexpr const char* kExportOnlyColumns[] = {"no", "version", "featurecode", "adapter", "reached"};
 
 std::string Trim(const std::string& s) {
     const auto first = s.find_first_not_of(" \t");
@@ -19,17 +23,8 @@ std::string Trim(const std::string& s) {
     return s.substr(first, s.find_last_not_of(" \t") - first + 1);
 }
 
-std::vector<std::string> SplitCells(const std::string& line) {
-    std::vector<std::string> cells{""};
-    for (char c : line) {
-        if (c == ',') {
-            cells.emplace_back();
-        } else {
-            cells.back() += c;
-        }
-    }
-    for (auto& cell : cells) cell = Trim(cell);
-    return cells;
+bool IsPlanColumn(const std::string& name) {
+    return std::any_of(std::begin(kColumns), std::end(kColumns), [&](const char* column) { return name == column; });
 }
 
 std::optional<int> Number(const std::string& text, int maximum) {
@@ -44,29 +39,22 @@ std::optional<int> Number(const std::string& text, int maximum) {
 
 Plan ParsePlan(const std::string& text) {
     Plan plan;
-    std::vector<std::string> lines;
-    std::string current;
-    for (char c : text) {
-        if (c == '\n') {
-            lines.push_back(current);
-            current.clear();
-        } else if (c != '\r') {
-            current += c;
-        }
+    const CsvTable table = ReadCsv(text);
+    if (table.error) {
+        plan.errors.push_back({table.error->line, table.error->message});
+        return plan;
     }
-    if (!current.empty()) lines.push_back(current);
-
-    std::size_t headerIndex = 0;
-    while (headerIndex < lines.size() && Trim(lines[headerIndex]).empty()) ++headerIndex;
-    if (headerIndex == lines.size()) {
+    if (table.rows.empty()) {
         plan.errors.push_back({1, "the plan is empty: a header row naming the columns is required"});
         return plan;
     }
-    const int headerLine = static_cast<int>(headerIndex) + 1;
-    const std::vector<std::string> header = SplitCells(lines[headerIndex]);
+    const int headerLine = table.rows.front().line;
+    std::vector<std::string> header;
+    for (const std::string& cell : table.rows.front().cells) header.push_back(ColumnName(cell));
     for (std::size_t i = 0; i < header.size(); ++i) {
-        const bool known =
-            std::any_of(std::begin(kColumns), std::end(kColumns), [&](const char* name) { return header[i] == name; });
+        const auto named = [&](const char* name) { return header[i] == name; };
+        const bool known = std::any_of(std::begin(kColumns), std::end(kColumns), named) ||
+                           std::any_of(std::begin(kExportOnlyColumns), std::end(kExportOnlyColumns), named);
         if (!known) plan.errors.push_back({headerLine, "unknown column \"" + header[i] + "\""});
         if (std::find(header.begin(), header.begin() + static_cast<std::ptrdiff_t>(i), header[i]) !=
             header.begin() + static_cast<std::ptrdiff_t>(i))
@@ -79,10 +67,11 @@ Plan ParsePlan(const std::string& text) {
 
     std::map<std::array<std::uint8_t, 6>, int> macLines;
     std::map<std::array<std::uint8_t, 4>, int> ipLines;
-    for (std::size_t index = headerIndex + 1; index < lines.size(); ++index) {
-        const int line = static_cast<int>(index) + 1;
-        if (Trim(lines[index]).empty()) continue;
-        const std::vector<std::string> cells = SplitCells(lines[index]);
+    std::map<std::array<std::uint8_t, 6>, std::vector<std::string>> macCells;
+    for (std::size_t index = 1; index < table.rows.size(); ++index) {
+        const int line = table.rows[index].line;
+        std::vector<std::string> cells = table.rows[index].cells;
+        for (auto& cell : cells) cell = Trim(cell);
         if (cells.size() != header.size()) {
             plan.errors.push_back(
                 {line, std::to_string(cells.size()) + " cells where the header has " + std::to_string(header.size())});
@@ -94,8 +83,11 @@ Plan ParsePlan(const std::string& text) {
         const auto bad = [&](const std::string& column, const std::string& value, const std::string& expected) {
             plan.errors.push_back({line, column + ": \"" + value + "\" is not " + expected});
         };
+        std::vector<std::string> planCells;  // the cells of the columns a plan uses
         for (std::size_t i = 0; i < cells.size(); ++i) {
             const std::string& column = header[i];
+            if (!IsPlanColumn(column)) continue;
+            planCells.push_back(cells[i]);
             const std::string& value = cells[i];
             if (value.empty()) {
                 if (column == "mac") plan.errors.push_back({line, "mac: the printer's MAC address is required"});
@@ -129,10 +121,13 @@ Plan ParsePlan(const std::string& text) {
         }
         if (plan.errors.size() != errorsBefore) continue;
         if (const auto [at, fresh] = macLines.emplace(row.mac, line); !fresh) {
+            // A printer listed once per adapter is exported once per adapter.
+            if (macCells[row.mac] == planCells) continue;
             plan.errors.push_back({line, "the MAC address " + lan::FormatMacLower(row.mac) + " is already on line " +
                                              std::to_string(at->second)});
             continue;
         }
+        macCells[row.mac] = planCells;
         if (row.ip) {
             if (const auto [at, fresh] = ipLines.emplace(*row.ip, line); !fresh) {
                 plan.errors.push_back({line, "the IP address is already given on line " + std::to_string(at->second)});

@@ -1,6 +1,7 @@
 #include "endpoints.h"
 
 #include <QCommandLineOption>
+#include <QCoreApplication>
 #include <QCommandLineParser>
 #include <QtGlobal>
 
@@ -55,6 +56,8 @@ bool isUnconfiguredAddress(const QString& address) {
 }
 
 link::Result<QStringList, QString> parseTargetList(const QString& text, int limit) {
+    // The reasons read in the windows' language; the command line loads no
+    // catalog and prints them in English.
     QStringList out;
     for (const QString& part : text.split(QLatin1Char(','))) {
         const QString item = part.trimmed();
@@ -64,16 +67,17 @@ link::Result<QStringList, QString> parseTargetList(const QString& text, int limi
         const auto first = link::ParseIpv4Address(item.left(dash < 0 ? item.size() : dash).toStdString());
         const auto end = dash < 0 ? first : link::ParseIpv4Address("0.0.0." + item.mid(dash + 1).toStdString());
         if (!first || !end) {
-            return QStringLiteral("\"%1\" is not an IPv4 address or a range A.B.C.D-E").arg(item);
+            return QCoreApplication::translate("LanEndpoints", "\"%1\" is not an IPv4 address or a range A.B.C.D-E")
+                .arg(item);
         }
         const int start = first->octets()[3];
         const int last = end->octets()[3];
         if (last < start) {
-            return QStringLiteral("the range \"%1\" ends before it starts").arg(item);
+            return QCoreApplication::translate("LanEndpoints", "the range \"%1\" ends before it starts").arg(item);
         }
         for (int d = start; d <= last; ++d) {
             if (out.size() >= limit) {
-                return QStringLiteral("more than %1 addresses").arg(limit);
+                return QCoreApplication::translate("LanEndpoints", "more than %1 addresses").arg(limit);
             }
             out << QString::fromStdString(link::Ipv4Address(first->value() - start + d).text());
         }

@@ -1,6 +1,7 @@
 #include "ui/network_page.h"
 
 #include <QRegularExpressionValidator>
+#include <QStyle>
 
 #include "ui_network_page.h"
 #include "widgets/secret_toggle.h"
@@ -52,6 +53,10 @@ NetworkPage::NetworkPage(rules::NetworkPage& model, NoticeSink notices, QWidget*
     }
 
     widgets::SecretToggle::attach(ui_->pinCode);
+    // Room for the PIN's eight hidden characters, however long the Show
+    // button's word is in the language.
+    const QChar dot(style()->styleHint(QStyle::SH_LineEdit_PasswordCharacter, nullptr, ui_->pinCode));
+    ui_->pinCode->setMinimumWidth(ui_->pinCode->fontMetrics().horizontalAdvance(QString(10, dot)) + 8);
 
     const std::pair<widgets::Ipv4AddressEdit*, NetworkControl> addresses[] = {
         {ui_->ipAddress, NetworkControl::IpAddress},

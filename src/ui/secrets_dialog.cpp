@@ -36,17 +36,20 @@ SecretsDialog::SecretsDialog(const std::vector<std::string>& fields, QWidget* pa
                    this);
     explanation->setWordWrap(true);
     layout->addWidget(explanation);
+    // The form is in the window before the Show buttons take the entries'
+    // places in it; otherwise each would be drawn at the window's corner.
     auto* form = new QFormLayout;
+    layout->addLayout(form);
     for (const std::string& field : fields) {
         auto* edit = new QLineEdit(this);
         edit->setObjectName(toQString("secret_" + field));
         edit->setEchoMode(QLineEdit::Password);
+        edit->setAccessibleName(labelOf(field));
         if (const rules::RecordField* f = rules::FindRecordField(field)) edit->setMaxLength(static_cast<int>(f->limit));
         form->addRow(labelOf(field), edit);
         widgets::SecretToggle::attach(edit);
         entries_.emplace_back(field, edit);
     }
-    layout->addLayout(form);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);

@@ -13,4 +13,8 @@ QString stringText(StringId stringId) {
     return QCoreApplication::translate(kStringTableContext, text.data());
 }
 
+QString counted(QString text, int n) {
+    return text.replace(QLatin1String("(s)"), n == 1 ? QString() : QStringLiteral("s"));
+}
+
 }  // namespace corvane::widgets

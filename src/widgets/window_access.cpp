@@ -19,6 +19,7 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QRegularExpression>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QToolButton>
@@ -44,6 +45,9 @@ QWidget* inputIn(QLayoutItem* item) {
     return nullptr;
 }
 
+// ":" or "：" at a label's end, with the spaces before it.
+const QRegularExpression kTrailingColon(QStringLiteral("\\s*[:：]\\s*$"));
+
 // A screen reader finds a buddy label only among the control's siblings; a
 // control in a holder, or made of parts, is given the label's words itself.
 void link(QLabel* label, QWidget* field) {
@@ -61,6 +65,13 @@ void linkInLayout(QLayout* layout) {
                               : nullptr;
             QWidget* field = inputIn(form->itemAt(row, QFormLayout::FieldRole));
             if (label && field && !label->buddy()) link(label, field);
+            // A value shown in a label is named by its row's label, not read
+            // as its group's title when it is empty.
+            auto* value = form->itemAt(row, QFormLayout::FieldRole)
+                              ? qobject_cast<QLabel*>(form->itemAt(row, QFormLayout::FieldRole)->widget())
+                              : nullptr;
+            if (label && value && value->accessibleName().isEmpty())
+                value->setAccessibleName(label->text().remove(QLatin1Char('&')).remove(kTrailingColon).trimmed());
         }
     } else if (auto* grid = qobject_cast<QGridLayout*>(layout)) {
         for (int row = 0; row < grid->rowCount(); ++row) {
@@ -91,7 +102,9 @@ void setTextOf(QWidget* w, const QString& text) {
     else if (auto* l = qobject_cast<QLabel*>(w)) l->setText(text);
 }
 
-bool usable(QChar c) { return c.unicode() < 128 && c.isLetterOrNumber(); }
+// A letter a reader takes for the key it is: ASCII letters only (a digit
+// reads like part of a value).
+bool usable(QChar c) { return c.unicode() < 128 && c.isLetter(); }
 
 }  // namespace
 
@@ -187,16 +200,10 @@ void markFreeLetters(const std::vector<QWidget*>& widgets, std::set<QChar>& take
     for (const auto& entry : owner) taken.insert(entry.first);
     for (std::size_t w = 0; w < texts.size(); ++w) {
         QString text = texts[w];
-        if (position[w] >= 0) {
-            text.insert(position[w], QLatin1Char('&'));
-        } else {
-            for (const char c : std::string_view("ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789")) {
-                if (taken.insert(QLatin1Char(c)).second) {
-                    text += QStringLiteral("(&%1)").arg(QLatin1Char(c));
-                    break;
-                }
-            }
-        }
+        // A text without a free letter of its own gets none: an added "(&A)"
+        // reads as part of the words, or lands after the colon. The control
+        // stays reachable by Tab and through its label.
+        if (position[w] >= 0) text.insert(position[w], QLatin1Char('&'));
         setTextOf(unmarked[w], text);
     }
 }

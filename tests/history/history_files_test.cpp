@@ -12,6 +12,7 @@
 #include <QTemporaryDir>
 
 #include "history/history_log.h"
+#include "history/readable_changes.h"
 #include "profile/private_file.h"
 #include "profile/profile_file.h"
 #include "support/sample_records.h"
@@ -113,6 +114,21 @@ TEST(HistoryLog, CsvQuotesWhatNeedsIt) {
               QStringLiteral("time,frontEnd,action,way,mac,changes,outcome,message\r\n"
                              "2024-05-01T09:30:00.000Z,cli,link save,link /dev/ttyUSB0,00-11-22-AA-BB-CC,"
                              "\"ssid: a,b → say \"\"hi\"\"; pskKey: changed\",confirmed,\"two\nlines\"\r\n"));
+}
+
+// The table and the window name the codes of the record's lists as the pages
+// do; a value new to the printer stands alone; the CSV keeps the codes.
+TEST(HistoryLog, ReadableChangesNameTheCodes) {
+    Entry e = Numbered("/dev/ttyUSB0", 0);
+    e.changes = {{QStringLiteral("authentication"), QStringLiteral("3"), QStringLiteral("0"), false},
+                 {QStringLiteral("httpsEnabled"), QStringLiteral("1"), QStringLiteral("0"), false},
+                 {QStringLiteral("cipher"), QStringLiteral("4"), QStringLiteral("9"), false},
+                 {QStringLiteral("printerPort"), QStringLiteral("9100"), QStringLiteral("9101"), false},
+                 {QStringLiteral("certificate"), {}, QStringLiteral("ca, 1107 bytes"), false}};
+    EXPECT_EQ(readableChangesText(e),
+              QStringLiteral("authentication: WPA2-PSK → Open System; httpsEnabled: Enable → Disable; "
+                             "cipher: AES → Unknown (9); printerPort: 9100 → 9101; certificate: ca, 1107 bytes"));
+    EXPECT_TRUE(QString::fromUtf8(csv({e})).contains(QStringLiteral("authentication: 3 → 0")));
 }
 
 // A profile file holding these settings.

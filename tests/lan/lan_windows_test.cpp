@@ -140,6 +140,8 @@ TEST(DeviceListDialog, SortedRowsOpenTheirPrinterAndTheSearchAfterSaveFindsItAga
             EXPECT_EQ(table->currentRow(), 2);
             EXPECT_EQ(messages.ids().end()[-2], kLanConfigCompleted);  // before the verification
         }
+        // The printer reports its old port: the note after the search is a warning.
+        if (c.after != After::StaysSilent) EXPECT_TRUE(messages.messages().back().warning) << c.gesture;
         if (c.after == After::StaysSilent) {
             EXPECT_EQ(messages.ids().back(), kSaveFailed);
             EXPECT_EQ(history::readLog().entries.back().outcome, history::kNotConfirmed);
@@ -379,23 +381,42 @@ TEST(LanSettingsDialog, FormMessagesRefusalsAndWarningsBeforeSaving) {
 }
 
 // Export picks JSON or CSV by the file's extension, in any case, and fails
-// whole where it cannot write; Copy puts the rows on the clipboard,
-// tab-separated. (The rows themselves are proven by `corvane discover`.)
-TEST(DeviceListDialog, ExportAndCopyTheList) {
+// whole where it cannot write; JSON has the command line's shape. Copy and
+// Export follow the list's sorting, and only the chosen rows when several
+// are chosen.
+TEST(DeviceListDialog, ExportAndCopyTheListAsShown) {
     storeRecords(ListMode::Wlan, {{.feature = 25}});
     QTemporaryDir dir;
     for (const char* name : {"list.csv", "list.JSON"})
-        ASSERT_TRUE(exportDevices(wlanDevices(), dir.filePath(name)).isEmpty()) << name;
-    EXPECT_FALSE(exportDevices(wlanDevices(), dir.filePath("missing/list.csv")).isEmpty());
+        ASSERT_TRUE(exportDevices(wlanDevices(), {1}, dir.filePath(name)).isEmpty()) << name;
+    EXPECT_FALSE(exportDevices(wlanDevices(), {1}, dir.filePath("missing/list.csv")).isEmpty());
     QFile csv(dir.filePath("list.csv")), json(dir.filePath("list.JSON"));
     ASSERT_TRUE(csv.open(QIODevice::ReadOnly) && json.open(QIODevice::ReadOnly));
     EXPECT_TRUE(csv.readAll().startsWith("no,mac,ip,"));
-    EXPECT_EQ(QJsonDocument::fromJson(json.readAll()).array()[0][QStringLiteral("featureCode")].toString(), "25");
+    const QJsonObject first = QJsonDocument::fromJson(json.readAll()).array()[0].toObject();
+    EXPECT_EQ(first[QStringLiteral("featureCode")], QJsonValue(25));
+    EXPECT_EQ(first[QStringLiteral("port")], QJsonValue(9100));
+    EXPECT_EQ(first[QStringLiteral("dhcp")], QJsonValue(false));
 
-    DeviceListDialog window(ListMode::Wlan);
-    child<QPushButton>(window, "copyButton")->click();
-    EXPECT_TRUE(QApplication::clipboard()->text().startsWith(
-        QStringLiteral("no\tmac\tip\tmask\tgateway\tport\tversion\tfeatureCode\tdhcp\tadapter\treached\n1\t")));
+    FakePrinter printer(answering(ListMode::Ethernet, {{.macEnd = 0x01, .port = 9102},
+                                                       {.macEnd = 0x02, .ip = {192, 168, 1, 51}, .port = 9100},
+                                                       {.macEnd = 0x03, .ip = {192, 168, 1, 52}, .port = 9101}}));
+    DeviceListDialog window(ListMode::Ethernet, nullptr, printer.endpoints());
+    window.setTimings(quickTimings());
+    window.searchFrom(QStringLiteral("127.0.0.1"));
+    auto* list = child<QTableWidget>(window, "deviceList");
+    ASSERT_EQ(list->rowCount(), 3);
+    list->horizontalHeader()->setSortIndicator(5, Qt::AscendingOrder);  // by port
+    const auto copied = [&] {
+        child<QPushButton>(window, "copyButton")->click();
+        QStringList numbers;
+        for (const QString& line : QApplication::clipboard()->text().split(QLatin1Char('\n'), Qt::SkipEmptyParts))
+            numbers << line.section(QLatin1Char('\t'), 0, 0);
+        return numbers.join(QLatin1Char(' '));
+    };
+    EXPECT_EQ(copied(), QStringLiteral("no 2 3 1"));  // printer 1 chosen alone: the whole list
+    list->setRangeSelected(QTableWidgetSelectionRange(1, 0, 2, list->columnCount() - 1), true);
+    EXPECT_EQ(copied(), QStringLiteral("no 3 1"));
 }
 
 // Find at address adds what answers there to the list, marked as reached by
@@ -407,11 +428,21 @@ TEST(DeviceListDialog, FindAtAddressAddsToTheList) {
     storeRecords(ListMode::Ethernet, {PrinterRecord{}});
     DeviceListDialog window(ListMode::Ethernet, nullptr, endpoints);
     window.setTimings(quickTimings());
-    window.setAddressQuestion([](QWidget*) { return std::optional(QStringLiteral("127.0.0.3,127.0.0.1")); });
+    // A mistake first: asked again with it kept for correcting.
+    QStringList offered;
+    widgets::MessageCapture messages;
+    window.setAddressQuestion([&offered](QWidget*, const QString& typed) {
+        offered << typed;
+        return std::optional(typed.isEmpty() ? QStringLiteral("127.0.0.3,127.0.0.1-0")
+                                             : QStringLiteral("127.0.0.3,127.0.0.1"));
+    });
     window.onFindAtAddress();
     ASSERT_EQ(devicesFor(ListMode::Ethernet).size(), 2u);
     EXPECT_TRUE(devicesFor(ListMode::Ethernet).deviceAt(2)->unicast);
     EXPECT_EQ(child<QTableWidget>(window, "deviceList")->item(1, 1)->text(), QStringLiteral("00:1a:ff:01:02:44"));
+    EXPECT_EQ(offered, (QStringList{"", "127.0.0.3,127.0.0.1-0"}));
+    ASSERT_EQ(messages.messages().size(), 1u);
+    EXPECT_TRUE(messages.messages()[0].text.contains(QStringLiteral("ends before it starts")));
 }
 
 // Cancel during a survey that gets no answer closes the window at once,
@@ -548,7 +579,7 @@ TEST_F(LanWindowsAgainstSim, AssignAddressesRowByRowWithCancelBetweenRows) {
          {"not verified", "not sent"},
          "Cancelled: sent to 00:11:62:0a:00:01; the other rows were not sent.\nThe check after the change was "
          "cancelled: the confirmed printers are not verified."},
-        {false, {"unchanged", "verified"}, "Done: 2 of 2 printers have their new address."},
+        {false, {"unchanged", "verified"}, "Done: the new address shows on 2 of 2 printers."},
     };
     for (const Run& run : runs) {
         LanWindowTimings timings = quickTimings();
@@ -564,7 +595,7 @@ TEST_F(LanWindowsAgainstSim, AssignAddressesRowByRowWithCancelBetweenRows) {
             child<QLineEdit>(*assign, "firstAddressEdit")->setText(QStringLiteral("192.168.5.20"));
             child<QLineEdit>(*assign, "gatewayEdit")->setText(QStringLiteral("192.168.5.1"));
             if (run.cancel) {  // searched from 127.0.0.1: the new subnet is another one
-                EXPECT_EQ(column(*preview, 3), (QStringList{"refused", "refused"}));
+                EXPECT_EQ(column(*preview, 3), (QStringList{"will not be sent", "will not be sent"}));
                 EXPECT_TRUE(preview->item(1, 4)->text().contains(QStringLiteral("192.168.5.21 is outside the subnet")));
             }
             child<QCheckBox>(*assign, "forceCheck")->setChecked(true);

@@ -11,9 +11,18 @@ fail() {
     exit 1
 }
 
-# The long options a program's --help lists.
+# The long options a program's --help lists, and for corvane each command's
+# help (the commands its --help lists under "Commands:").
 help_options() {
-    "$1" --help | sed -n 's/^ *\(-[[:alnum:]?], \)\{0,1\}\(--[[:alnum:]-]*\).*/\2/p'
+    local command
+    {
+        "$1" --help
+        if [ "$(basename "$1")" = corvane ]; then
+            for command in $("$1" --help | sed -n '/^Commands:/,/^$/s/^  \([a-z][a-z-]*\) .*/\1/p'); do
+                "$1" help "$command"
+            done
+        fi
+    } | sed -n 's/^ *\(-[[:alnum:]?], \)\{0,1\}\(--[[:alnum:]-]*\).*/\2/p' | sort -u
 }
 
 check_metadata() {
@@ -66,7 +75,9 @@ STUB
 
     # command line | words that must be offered | words that must not
     local cases=(
-        "corvane |ports discover lan-set survey link history|"
+        "corvane |ports discover lan-set lan-plan survey link history help|"
+        "corvane help l|lan-set lan-plan link|"
+        "corvane survey --|--ip --json|--mac --usb"
         "corvane --local 10.0.0.1 d|discover|ports"
         "corvane lan-set |ethernet wlan|"
         "corvane link |info read write survey cert export apply|"
@@ -110,8 +121,9 @@ check_deb() {
         "Maintainer: Corvane Tool developers <corvane-tool@users.noreply.github.com>"; do
         dpkg-deb -f "$deb" | grep -qx -- "$field" || fail "control lacks \"$field\""
     done
-    # Computed from the shared libraries the programs link.
-    dpkg-deb -f "$deb" Depends | grep -q 'libqt6core6' || fail "Depends: $(dpkg-deb -f "$deb" Depends)"
+    # Computed from the shared libraries the programs link, and Qt's own catalogs.
+    dpkg-deb -f "$deb" Depends | grep 'libqt6core6' | grep -q 'qt6-translations-l10n' ||
+        fail "Depends: $(dpkg-deb -f "$deb" Depends)"
 
     root="$dir/root"
     dpkg -x "$deb" "$root"
@@ -137,6 +149,13 @@ check_deb() {
     out=$(env -i PATH=/usr/bin:/bin LC_ALL=de_DE.UTF-8 "$root/usr/bin/corvane-tool" --help)
     grep -q "Richtet die Netzwerkschnittstelle" <<<"$out" ||
         fail "corvane-tool --help did not use the installed German catalog: $out"
+    # No display at all: one line that says what is needed, and a failure.
+    if out=$(env -i PATH=/usr/bin:/bin "$root/usr/bin/corvane-tool" 2>&1); then
+        fail "corvane-tool without a display succeeded: $out"
+    fi
+    if [ "$(wc -l <<<"$out")" != 1 ] || ! grep -q "ssh -X.*corvane --help" <<<"$out"; then
+        fail "corvane-tool without a display: $out"
+    fi
 }
 
 case "${1:-}" in

@@ -2,6 +2,7 @@
 // read from a file, and the comparison after the printer comes back.
 #include <gtest/gtest.h>
 
+#include "rules/csv_table.h"
 #include "rules/lan_plan.h"
 #include "rules/lan_send_checks.h"
 #include "rules/lan_verify.h"
@@ -130,6 +131,45 @@ TEST(LanPlan, BadPlansNameTheirLine) {
         EXPECT_EQ(plan.errors[0].line, c.line) << c.text;
         EXPECT_NE(plan.errors[0].message.find(c.says), std::string::npos) << plan.errors[0].message;
     }
+}
+
+// Cells joined by '|', rows by '/', each row after its starting line "N:".
+std::string Shape(const CsvTable& table) {
+    std::string out;
+    for (const CsvRow& row : table.rows) {
+        out += (out.empty() ? "" : "/") + std::to_string(row.line) + ":";
+        for (std::size_t i = 0; i < row.cells.size(); ++i) out += (i ? "|" : "") + row.cells[i];
+    }
+    return table.error ? out + " !" + std::to_string(table.error->line) + " " + table.error->message : out;
+}
+
+TEST(CsvTable, ReadsWhatSpreadsheetsWrite) {
+    const std::pair<std::string, std::string> cases[] = {
+        {"a,b\r\n1,2\r\n", "1:a|b/2:1|2"},
+        {"\xEF\xBB\xBF"
+         "a;b\r3;\"x;y\"\r",
+         "1:a|b/2:3|x;y"},  // BOM, ';', CR-only ends
+        {"a,b\n\"say \"\"hi\"\"\",\"two\nlines\"\n9,\n", "1:a|b/2:say \"hi\"|two\nlines/4:9|"},
+        {"\n\na,b;c\n\n1,2;3", "3:a|b;c/5:1|2;3"},  // blank lines left out; ',' unless ';' outnumbers it
+        {"a, \"q,r\" ,b\n", "1:a|q,r|b"},           // spaces around quotes
+        {"a,b\n1,\"open\n2,3\n", "1:a|b !2 a quoted cell is not closed"},
+        {"a,b\n\"x\"y,2\n", "1:a|b !2 text after a quoted cell's closing quote"},
+    };
+    for (const auto& [text, shape] : cases) EXPECT_EQ(Shape(ReadCsv(text)), shape) << text;
+}
+
+// The device list's export, as written, with one address edited, is a plan;
+// a printer listed once per adapter is one row.
+TEST(LanPlan, AnEditedExportRunsAsAPlan) {
+    const auto plan = ParsePlan(
+        "\xEF\xBB\xBFno,MAC,IP,mask,gateway,port,version,featureCode,dhcp,adapter,reached\r\n"
+        "1,00:11:62:00:00:01,10.0.0.9,255.255.255.0,10.0.0.1,9100,\"1.02\",12,off,\"eth0, wired\",broadcast\r\n"
+        "2,00:11:62:00:00:01,10.0.0.9,255.255.255.0,10.0.0.1,9100,1.02,12,off,wlan0,broadcast\r\n");
+    ASSERT_TRUE(plan.errors.empty()) << plan.errors[0].message;
+    ASSERT_EQ(plan.rows.size(), 1u);
+    EXPECT_EQ(plan.rows[0].ip, (std::array<std::uint8_t, 4>{10, 0, 0, 9}));
+    EXPECT_EQ(plan.rows[0].port, 9100);
+    EXPECT_EQ(plan.rows[0].dhcp, false);
 }
 
 // A row may take another printer's address only when that printer's own row

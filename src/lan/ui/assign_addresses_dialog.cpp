@@ -163,13 +163,14 @@ void AssignAddressesDialog::fitRows() {
     table_->resizeRowsToContents();
 }
 
-QString AssignAddressesDialog::resultText(PlanResult result) const {
+QString AssignAddressesDialog::resultText(PlanResult result, bool preview) const {
     switch (result) {
     case PlanResult::Pending: return tr("not sent");
     case PlanResult::NotFound: return tr("not found");
     case PlanResult::Unchanged: return tr("unchanged");
-    case PlanResult::Refused: return tr("refused");
-    case PlanResult::WouldSend: return tr("to be sent");
+    // Before Apply nothing has happened yet: the words say what will.
+    case PlanResult::Refused: return preview ? tr("will not be sent") : tr("refused");
+    case PlanResult::WouldSend: return tr("will be sent");
     case PlanResult::NotSent: return tr("not sent");
     case PlanResult::Confirmed: return tr("confirmed");
     case PlanResult::NotConfirmed: return tr("not confirmed");
@@ -236,7 +237,7 @@ void AssignAddressesDialog::showRow(int row, const PlanRowOutcome& o) {
     }
     cell(kNow, now.join(QLatin1Char('\n')));
     cell(kNew, next.join(QLatin1Char('\n')));
-    cell(kResult, o.row.ip ? resultText(o.result) : QString());
+    cell(kResult, o.row.ip ? resultText(o.result, !running_ && outcomes_.empty()) : QString());
     cell(kNotes, notesOf(o).join(QLatin1Char('\n')));
 }
 
@@ -307,7 +308,9 @@ void AssignAddressesDialog::apply() {
         int verified = 0;
         for (const auto& o : outcomes_)
             verified += o.result == PlanResult::Verified || o.result == PlanResult::Unchanged;
-        summary = tr("Done: %1 of %2 printers have their new address.").arg(verified).arg(outcomes_.size());
+        const int total = static_cast<int>(outcomes_.size());
+        summary = widgets::counted(tr("Done: the new address shows on %1 of %n printer(s).", nullptr, total), total)
+                      .arg(verified);
     }
     status_->setText(verifyError.isEmpty() ? summary : summary + QLatin1Char('\n') + verifyError);
     running_ = false;

@@ -54,7 +54,7 @@ private:
     void refreshPreview();
     void fitRows();
     void showRow(int row, const PlanRowOutcome& outcome);
-    QString resultText(PlanResult result) const;
+    QString resultText(PlanResult result, bool preview) const;
     QStringList notesOf(const PlanRowOutcome& outcome) const;
     void setEditable(bool editable);
 

@@ -26,6 +26,7 @@
 #include "link/string_table.h"
 #include "ui_device_list_dialog.h"
 #include "widgets/messages.h"
+#include "widgets/translation.h"
 #include "widgets/tables.h"
 
 namespace corvane::lan {
@@ -53,10 +54,8 @@ public:
 // Texts of this window, under the context of its form's texts.
 QString formText(const char* text) { return QCoreApplication::translate("DeviceListDialog", text); }
 
-constexpr const char* kOneFound = QT_TRANSLATE_NOOP("DeviceListDialog", "1 printer found.");
-constexpr const char* kManyFound = QT_TRANSLATE_NOOP("DeviceListDialog", "%1 printers found.");
-constexpr const char* kOneFoundOn = QT_TRANSLATE_NOOP("DeviceListDialog", "1 printer found on %1.");
-constexpr const char* kManyFoundOn = QT_TRANSLATE_NOOP("DeviceListDialog", "%1 printers found on %2.");
+constexpr const char* kFound = QT_TRANSLATE_N_NOOP("DeviceListDialog", "%n printer(s) found.");
+constexpr const char* kFoundOn = QT_TRANSLATE_N_NOOP("DeviceListDialog", "%n printer(s) found on %1.");
 constexpr const char* kWaitingForRestart =
     QT_TRANSLATE_NOOP("DeviceListDialog", "Waiting %1 s for the printer to restart its network…");
 constexpr const char* kChangedPrinterMissing =
@@ -83,7 +82,7 @@ DeviceListDialog::DeviceListDialog(ListMode listMode, QWidget* parent, const Lan
     // launcher's third way in); a LAN window cannot upload one, so it offers
     // no button that would do nothing.
     ui_->certificateButton->setVisible(false);
-    QBoxLayout* extraRow = addExportButtons(*this, *ui_->mainLayout, listMode_);
+    QBoxLayout* extraRow = addExportButtons(*this, *ui_->mainLayout, listMode_, [this] { return shownNumbers(); });
     connect(addFindAtAddressButton(*this, *extraRow), &QPushButton::clicked, this, &DeviceListDialog::onFindAtAddress);
     auto* assignButton = new QPushButton(tr("Assign addresses..."), this);
     assignButton->setObjectName(QStringLiteral("assignAddressesButton"));
@@ -317,15 +316,31 @@ void DeviceListDialog::showFoundStatus(const QString& addition) {
     const int found = ui_->deviceList->rowCount();
     QString text;
     if (localAddress_.isEmpty()) {
-        text = found == 1 ? formText(kOneFound) : formText(kManyFound).arg(found);
+        text = widgets::counted(QCoreApplication::translate("DeviceListDialog", kFound, nullptr, found), found);
     } else {
-        text = found == 1 ? formText(kOneFoundOn).arg(localAddress_)
-                          : formText(kManyFoundOn).arg(found).arg(localAddress_);
+        text = widgets::counted(QCoreApplication::translate("DeviceListDialog", kFoundOn, nullptr, found), found)
+                   .arg(localAddress_);
     }
     if (!addition.isEmpty()) text += QLatin1Char(' ') + addition;
     // Adapters that could not search: the list lacks what they would have found.
     for (const QString& failure : adapterFailures_) text += QLatin1Char('\n') + failure;
     ui_->statusLabel->setText(text);
+}
+
+std::vector<int> DeviceListDialog::shownNumbers() const {
+    // One chosen row is only where the cursor is (every search chooses
+    // printer 1); several chosen rows are a choice.
+    const QTableWidget& table = *ui_->deviceList;
+    std::vector<int> rows;
+    for (const QModelIndex& index : table.selectionModel()->selectedRows()) rows.push_back(index.row());
+    if (rows.size() < 2) {
+        rows.clear();
+        for (int row = 0; row < table.rowCount(); ++row) rows.push_back(row);
+    }
+    std::sort(rows.begin(), rows.end());
+    std::vector<int> numbers;
+    for (int row : rows) numbers.push_back(static_cast<int>(table.item(row, 0)->data(kSortKeyRole).toULongLong()));
+    return numbers;
 }
 
 void DeviceListDialog::onCurrentRowChanged(int row) {
@@ -385,7 +400,9 @@ void DeviceListDialog::onSetting() {
     }
     if (confirmed) {
         // The search looked for the printer again: say whether it shows the change.
-        widgets::showNote(this, verificationNote(*confirmed, devicesFor(listMode_)).text);
+        const VerificationNote note = verificationNote(*confirmed, devicesFor(listMode_));
+        if (note.verified) widgets::showNote(this, note.text);
+        else widgets::showWarning(this, note.text);
     }
 }
 

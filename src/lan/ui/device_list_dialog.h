@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <vector>
 #include <optional>
 
 #include <QDialog>
@@ -63,6 +64,9 @@ public:
     void onWeb();
     // "Assign addresses…": consecutive addresses for the chosen rows.
     void onAssignAddresses();
+    // What Export and Copy write: the record numbers in the list's order,
+    // only the chosen rows when several are chosen.
+    std::vector<int> shownNumbers() const;
     // Whether the last search went out from every address at once.
     bool searchedEveryAdapter() const { return !adapters_.isEmpty(); }
 

@@ -16,26 +16,28 @@
 
 namespace corvane::lan {
 
-std::optional<QString> askForAddresses(QWidget* parent) {
+std::optional<QString> askForAddresses(QWidget* parent, const QString& typed) {
     bool ok = false;
     const QString text = QInputDialog::getText(
         parent, QCoreApplication::translate("FindAtAddress", "Find at address"),
         QCoreApplication::translate("FindAtAddress",
                                     "Addresses to ask, such as 10.0.5.20, 10.0.5.1-40 or 10.0.5.7,10.0.6.1-9:"),
-        QLineEdit::Normal, QString(), &ok);
+        QLineEdit::Normal, typed, &ok);
     if (!ok) return std::nullopt;
     return text.trimmed();
 }
 
 int findAtAddress(QWidget* parent, ListMode mode, const QString& localAddress, LanEndpoints endpoints, int tickMs,
                   const AddressQuestion& ask) {
-    const auto text = ask(parent);
-    if (!text || text->isEmpty()) return -1;
-    if (const auto list = parseTargetList(*text, LanEndpoints::kMaxTargets); !list) {
+    std::optional<QString> text = ask(parent, QString());
+    for (;;) {
+        if (!text || text->isEmpty()) return -1;
+        const auto list = parseTargetList(*text, LanEndpoints::kMaxTargets);
+        if (list) break;
         widgets::showNote(
             parent,
             QCoreApplication::translate("FindAtAddress", "These addresses cannot be asked: %1").arg(list.error()));
-        return -1;
+        text = ask(parent, *text);
     }
     endpoints.target = *text;
     DeviceList found;

@@ -16,14 +16,16 @@ class QWidget;
 
 namespace corvane::lan {
 
-// Gives the text the user entered; nullopt when the question was cancelled.
-using AddressQuestion = std::function<std::optional<QString>(QWidget* parent)>;
+// Gives the text the user entered, starting from `typed`; nullopt when the
+// question was cancelled.
+using AddressQuestion = std::function<std::optional<QString>(QWidget* parent, const QString& typed)>;
 
 // The question the window asks by default.
-std::optional<QString> askForAddresses(QWidget* parent);
+std::optional<QString> askForAddresses(QWidget* parent, const QString& typed);
 
 // The number of printers added to the mode's list, or -1 when nothing was
-// searched (cancelled, or the addresses were refused with a message).
+// searched (cancelled). Addresses that cannot be asked are refused with a
+// message and asked for again, with what was typed kept for correcting.
 int findAtAddress(QWidget* parent, ListMode mode, const QString& localAddress, LanEndpoints endpoints, int tickMs,
                   const AddressQuestion& ask = askForAddresses);
 
