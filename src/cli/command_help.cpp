@@ -25,12 +25,20 @@ struct CommandPage {
 // for printers behind a router.
 const std::vector<OptionHelp> kLanEndpoints{
     {"target", "ADDR",
-     "send to HOST instead of the broadcast address; a search also takes a list of addresses and last-octet "
+     "send to ADDR instead of the broadcast address; a search also takes a list of addresses and last-octet "
      "ranges (10.0.0.5-20,10.0.1.7; at most 256)"},
     {"remote-port", "N", "UDP port of the printers (default 48781 Ethernet, 3337 WLAN)"},
     {"local-port", "N", "local UDP port (default 48780 Ethernet, 9000 WLAN; 0: any free port)"},
     {"survey-port", "N", "TCP port of the access-point survey (default 3318)"},
     {"local-address", "ADDR", "the same as --local"},
+};
+
+// Options every command takes: a wire log for a surprise met in the field.
+const std::vector<OptionHelp> kEveryCommand{
+    {"trace", "FILE",
+     "write every datagram, TCP segment and link read and write, with times, to FILE (made 0600); secrets in "
+     "configuration records are masked"},
+    {"trace-secrets", nullptr, "with --trace: write keys, passwords and certificate bytes as they went"},
 };
 
 const OptionHelp kJson{"json", nullptr, "print JSON for machines instead of text"};
@@ -218,6 +226,7 @@ QString overviewHelp() {
         "Options:\n");
     text += optionLine({"help", nullptr, "this overview; after a command, that command's help"});
     text += optionLine({"version", nullptr, "the program's version"});
+    for (const OptionHelp& option : kEveryCommand) text += optionLine(option);
     return text;
 }
 
@@ -227,6 +236,7 @@ std::optional<QString> commandHelp(const QString& command) {
     QString text = QStringLiteral("Usage: corvane ") + QLatin1String(page->usage) + QStringLiteral("\n\n") +
                    wrapped(QLatin1String(page->description), 0, kWidth) + QStringLiteral("\n\nOptions:\n");
     for (const OptionHelp& option : page->options) text += optionLine(option);
+    for (const OptionHelp& option : kEveryCommand) text += optionLine(option);
     text += QStringLiteral("\nExamples:\n");
     for (const QString& line : QString::fromLatin1(page->examples).split(QLatin1Char('\n'), Qt::SkipEmptyParts))
         text += QStringLiteral("  ") + line + QLatin1Char('\n');
@@ -237,6 +247,7 @@ QStringList commandOptions(const QString& command) {
     QStringList names;
     if (const CommandPage* page = pageOf(command)) {
         for (const OptionHelp& option : page->options) names << QLatin1String(option.name);
+        for (const OptionHelp& option : kEveryCommand) names << QLatin1String(option.name);
     }
     return names;
 }

@@ -630,7 +630,7 @@ TEST_F(LanWindowsAgainstSim, AssignPreviewKeepsEmptyFieldsAndShowsEveryChange) {
     onNextModal<AssignAddressesDialog>([&](AssignAddressesDialog* assign) {
         auto* preview = child<QTableWidget>(*assign, "previewTable");
         child<QLineEdit>(*assign, "firstAddressEdit")->setText(QStringLiteral("192.168.000.101"));
-        EXPECT_EQ(column(*preview, 3), (QStringList{"unchanged", "to be sent"}));  // the second has DHCP on
+        EXPECT_EQ(column(*preview, 3), (QStringList{"unchanged", "will be sent"}));  // the second has DHCP on
         EXPECT_EQ(preview->item(1, 1)->text(), QStringLiteral("192.168.0.102\nDHCP on"));
         EXPECT_EQ(preview->item(1, 2)->text(), QStringLiteral("192.168.0.102\nDHCP off"));
         child<QLineEdit>(*assign, "gatewayEdit")->setText(QStringLiteral("192.168.0.254"));
