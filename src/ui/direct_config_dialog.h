@@ -11,6 +11,7 @@
 #include <QDialog>
 
 #include "link/cancel_token.h"
+#include "link/exchange/delivery.h"
 #include "link/exchange/link_session.h"
 #include "rules/direct_config_model.h"
 #include "transport/direct_link.h"
@@ -82,7 +83,7 @@ private:
     QString connectionText() const;
     void presentNotice(const rules::MaybeNotice& notice);
     QString chooseProfileFile(bool exporting);
-    void onCertificateUploaded(int type, qint64 bytes, bool uploaded);
+    void onCertificateUploaded(int type, qint64 bytes, link::Delivery delivery, const QString& cause);
 
     DirectConfigOptions options_;
     link::CancelToken cancel_;

@@ -59,7 +59,7 @@ TEST_F(DirectUiTest, ProfileCarriesOnePrintersPagesOntoAnothers) {
     ASSERT_FALSE(log.entries.isEmpty());
     const history::Entry& saved = log.entries.last();
     EXPECT_EQ(saved.frontEnd, "window");
-    EXPECT_EQ(saved.outcome, "confirmed");
+    EXPECT_EQ(saved.outcome, "verified");  // read back the same
     EXPECT_EQ(saved.linkPort, second.pty());
     EXPECT_TRUE(saved.changes.contains(history::Change{"pskKey", {}, {}, true}));
 }
