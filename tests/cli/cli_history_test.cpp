@@ -28,6 +28,10 @@ QStringList Apply(Sim& sim) {
 }
 // One CERTEND chunk: its answer is the only one that can go missing.
 QStringList Cert(Sim& sim) { return {"link", "cert", "--type", "ca", WriteFile(sim, "c.pem", PemOfSize(500))}; }
+QStringList LanSet(Sim& sim) {
+    // A wireless printer: its confirmation is awaited for ten seconds.
+    return QStringList{"lan-set", "wlan", "--mac", "00:11:62:0b:00:01", "--port", "9105"} + LanArgs(sim, "wlan");
+}
 
 struct HistoryCase {
     const char* name;
@@ -36,6 +40,7 @@ struct HistoryCase {
     int signal;  // 0: none; else sent once the simulator says "took ..."
     int code;
     const char* outcome;
+    bool lan = false;  // a LAN printer, no direct link
 };
 
 // The outcome of the history's last line, or why there is none.
@@ -61,26 +66,34 @@ TEST(CliHistory, OutcomeUnderEachFaultAndInterruption) {
         {"SIGHUP awaiting the answer", holdAnswer, Apply, SIGHUP, 129, "not confirmed"},
         {"Ctrl-C after the last chunk", holdCertAnswer, Cert, SIGINT, 130, "not confirmed"},
         {"every chunk refused", {"--fault-refuse", "cert_chunk"}, Cert, 0, 1, "failed"},
+        {"SIGTERM awaiting SET_RSP",
+         {"--fault-delay-on", "prt_set", "--fault-delay", "60000"},
+         LanSet,
+         SIGTERM,
+         143,
+         "not confirmed",
+         true},
     };
     for (const HistoryCase& c : cases) {
         SCOPED_TRACE(c.name);
         Sim sim;
-        ASSERT_TRUE(sim.start(QStringList{"--no-lan"} + c.faults));
+        ASSERT_TRUE(c.lan ? sim.start(QStringList{"--no-link"} + c.faults, "survey:")
+                          : sim.start(QStringList{"--no-lan"} + c.faults));
         QProcess cli;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert("XDG_STATE_HOME", sim.dir("state"));
         cli.setProcessEnvironment(environment);
-        cli.start(CORVANE_CLI_BINARY, c.command(sim) + QStringList{"--device", sim.pty(), "--link-timeout-ms",
-                                                                   c.signal ? "60000" : "1500"});
+        const QStringList link{"--device", sim.pty(), "--link-timeout-ms", c.signal ? "60000" : "1500"};
+        cli.start(CORVANE_CLI_BINARY, c.command(sim) + (c.lan ? QStringList() : link));
         if (c.signal != 0) {
             QByteArray said;
             QElapsedTimer waited;
             waited.start();
-            while (!said.contains("sim: link: took") && waited.elapsed() < 30000) {
+            while (!said.contains(": took") && waited.elapsed() < 30000) {
                 sim.process().waitForReadyRead(1000);
                 said += sim.process().readAllStandardError();
             }
-            ASSERT_TRUE(said.contains("sim: link: took")) << said.toStdString();
+            ASSERT_TRUE(said.contains(": took")) << said.toStdString() << Describe(Finish(cli));
             ::kill(static_cast<pid_t>(cli.processId()), c.signal);
         }
         const CliRun run = Finish(cli);
