@@ -112,14 +112,16 @@ QString helpText(const QCommandLineParser& parser) {
                "                              did; --json says \"changed\")\n"
                "  history                     the changes the tool sent, from\n"
                "                              $XDG_STATE_HOME/corvane/history.jsonl:\n"
-               "                              [--mac MAC] [--since DATE] [--json|--csv]\n"
+               "                              [--mac MAC] [--since DATE[THH:MM[:SS]][Z]]\n"
+               "                              [--json|--csv]\n"
                "\n"
                "Exit status: 0 success; 1 the printer or the network refused or failed;\n"
                "2 bad usage or input refused before anything was sent (lan-set: also\n"
                "a check before sending warned);\n"
                "3 lan-set: the printer confirmed, but the search after it does not show\n"
                "the change;\n"
-               "130 stopped by Ctrl-C (a link command closes the port first; lan-set\n"
+               "130, 143, 129 stopped by Ctrl-C, SIGTERM, SIGHUP (what was sent is\n"
+               "recorded in the history first; a link command closes the port; lan-set\n"
                "and lan-plan end the pause before the check and report what was sent).\n"
                "\n") +
            parser.helpText().mid(std::max<qsizetype>(0, parser.helpText().indexOf(QStringLiteral("Options:"))));
