@@ -20,7 +20,6 @@ void judgeReadBack(link::LinkSession& session, const link::PrinterConfig& config
                                        .arg(QString::fromStdString(back.error().text));
         return;
     }
-    save.readBack = back->config;
     const QList<Change> differ = recordChanges(config, back->config, session.layout());
     if (differ.isEmpty()) {
         save.entry.outcome = QString::fromLatin1(kVerified);

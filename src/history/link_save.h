@@ -8,8 +8,6 @@
 // record that never went out.
 #pragma once
 
-#include <optional>
-
 #include <QString>
 #include <QStringList>
 
@@ -27,8 +25,6 @@ struct LinkSave {
     QString cause;           // why it did not end confirmed, from the exchange
     // Why the line could not be appended, worded for the user; empty when it was.
     QString notRecorded;
-    // The record as read back after the printer confirmed, when it could be.
-    std::optional<link::PrinterConfig> readBack;
     QStringList differing;  // the fields read back with other values than sent
 
     // Confirmed, and not read back with other values.
