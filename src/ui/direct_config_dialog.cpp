@@ -465,8 +465,13 @@ void DirectConfigDialog::done(int result) {
     QDialog::done(result);
 }
 
+void DirectConfigDialog::stopForExit() {
+    stopping_ = true;
+    cancel_.cancel();
+}
+
 bool DirectConfigDialog::mayDropEdits() {
-    if (!model_.hasUnsavedEdits()) return true;
+    if (stopping_ || !model_.hasUnsavedEdits()) return true;
     switch (widgets::askSaveDiscardCancel(this, kDiscardEdits)) {
     case widgets::EditsChoice::Save: return save();
     case widgets::EditsChoice::Discard: return true;

@@ -49,6 +49,10 @@ public:
     // not saved are saved, dropped or kept open as the user answers. While
     // an exchange runs it cancels the exchange first and closes once it ended.
     void done(int result) override;
+    // The program is stopping (SIGTERM, SIGHUP): a running exchange is
+    // cancelled (its history line is written as it ends) and the window
+    // closes without asking about edits that were never sent.
+    void stopForExit();
 
     ConfigTabCtrl* tabs() const;
     const rules::DirectConfigModel& model() const { return model_; }
@@ -89,6 +93,7 @@ private:
     link::CancelToken cancel_;
     bool exchanging_ = false;
     bool closeAfterExchange_ = false;
+    bool stopping_ = false;
     std::vector<std::pair<QWidget*, bool>> heldDuringExchange_;  // widget, enabled before
     transport::DirectLink& port_;
     transport::LinkTimeouts savedTimeouts_;
