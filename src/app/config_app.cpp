@@ -13,6 +13,7 @@
 #include "app/language.h"
 #include "app/launcher_dialog.h"
 #include "app/startup_probe.h"
+#include "app/stop_signals.h"
 #include "link/string_table.h"
 #include "transport/endpoints.h"
 #include "widgets/translation.h"
@@ -179,10 +180,11 @@ int ConfigApp::run(QCoreApplication& app) {
     // No application display name: Qt would append it to every window's
     // title, and each window's title is its own.
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/corvane/corvane_tool.png")));
+    const StopSignals stopSignals;
     LauncherDialog launcher;
     exitWhenShownIfAsked(launcher);
     launcher.exec();
-    return 0;
+    return stopSignals.exitCode();
 }
 
 }  // namespace corvane::app

@@ -154,7 +154,9 @@ const std::vector<CommandPage>& pages() {
          {kJson,
           {"csv", nullptr, "print comma-separated values"},
           {"mac", "MAC", "only this printer's changes"},
-          {"since", "DATE", "changes from this date (2024-05-01) or ISO 8601 time on, UTC unless it says otherwise"}},
+          {"since", "DATE[THH:MM[:SS]][Z]",
+           "changes from this date (2024-05-01) or date and time on, UTC unless it says otherwise; anything else is "
+           "refused"}},
          "corvane history --mac 00:11:62:0a:00:01 --since 2024-05-01\n"},
     };
     return kPages;
@@ -220,7 +222,8 @@ QString overviewHelp() {
         "lan-plan: also a check before sending warned or found a conflict);\n"
         "3 lan-set: the printer confirmed, but the search after it does not show\n"
         "the change;\n"
-        "130 stopped by Ctrl-C (a link command closes the port first; lan-set\n"
+        "130, 143, 129 stopped by Ctrl-C, SIGTERM, SIGHUP (what was sent is\n"
+        "recorded in the history first; a link command closes the port; lan-set\n"
         "and lan-plan end the pause before the check and report what was sent).\n"
         "\n"
         "Options:\n");

@@ -3,6 +3,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QRegularExpression>
 
 #include "cli/commands.h"
 #include "cli/history_record.h"
@@ -14,11 +15,19 @@ namespace corvane::cli {
 
 namespace {
 
-// "2024-05-01" (from midnight UTC) or an ISO 8601 time; UTC unless it says
-// otherwise.
+// "2024-05-01" (from midnight UTC) or a date and time, "2024-05-01T09:30",
+// with seconds, fractions and a zone ("Z", "+02:00") if wanted; UTC unless it
+// says otherwise. Anything else is invalid (Qt's own date reading would take
+// the date and drop a time after it).
 QDateTime parseSince(const QString& text) {
-    const QDate date = QDate::fromString(text, Qt::ISODate);
-    if (date.isValid()) return QDateTime(date, QTime(0, 0), Qt::UTC);
+    static const QRegularExpression dateOnly(QStringLiteral("^\\d{4}-\\d{2}-\\d{2}$"));
+    static const QRegularExpression dateAndTime(
+        QStringLiteral("^\\d{4}-\\d{2}-\\d{2}T\\d{2}:\\d{2}(:\\d{2}(\\.\\d{1,3})?)?(Z|[+-]\\d{2}:\\d{2})?$"));
+    if (dateOnly.match(text).hasMatch()) {
+        const QDate date = QDate::fromString(text, Qt::ISODate);
+        return date.isValid() ? QDateTime(date, QTime(0, 0), Qt::UTC) : QDateTime();
+    }
+    if (!dateAndTime.match(text).hasMatch()) return {};
     QDateTime time = QDateTime::fromString(text, Qt::ISODateWithMs);
     if (time.isValid() && time.timeSpec() == Qt::LocalTime) time.setTimeSpec(Qt::UTC);
     return time;
@@ -30,11 +39,9 @@ QString outcomeText(const history::Entry& e) {
 
 }  // namespace
 
-void reportNotRecorded(const QString& problem) {
-    if (!problem.isEmpty()) printWarning(history::notRecordedText(problem));
+void reportNotRecorded(const QString& problem, const QString& outcome) {
+    if (!problem.isEmpty()) printWarning(history::notRecordedText(problem, outcome));
 }
-
-void recordInHistory(const history::Entry& entry) { reportNotRecorded(history::record(entry)); }
 
 int runHistory(const Invocation& invocation) {
     if (auto bad = invocation.unexpectedOption(QStringLiteral("history"), {"mac", "since", "json", "csv"})) {
@@ -51,8 +58,9 @@ int runHistory(const Invocation& invocation) {
     if (invocation.isSet("since")) {
         since = parseSince(invocation.value("since"));
         if (!since.isValid()) {
-            return usageError(QStringLiteral("--since: \"%1\" is not a date (2024-05-01) or ISO 8601 time")
-                                  .arg(invocation.value("since")));
+            return usageError(
+                QStringLiteral("--since: \"%1\" is not a date (2024-05-01) or a date and time (2024-05-01T09:30Z)")
+                    .arg(invocation.value("since")));
         }
     }
 

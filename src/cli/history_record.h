@@ -6,10 +6,8 @@
 
 namespace corvane::cli {
 
-// Appends `entry`; a warning on stderr when that fails.
-void recordInHistory(const history::Entry& entry);
-// The warning for a line that could not be appended (nothing when `problem`
-// is empty).
-void reportNotRecorded(const QString& problem);
+// The warning for a line of `outcome` that could not be appended (nothing
+// when `problem` is empty).
+void reportNotRecorded(const QString& problem, const QString& outcome = {});
 
 }  // namespace corvane::cli

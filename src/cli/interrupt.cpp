@@ -8,7 +8,16 @@ namespace corvane::cli {
 link::CancelToken interrupted;
 
 namespace {
-extern "C" void cancelOnInterrupt(int) { interrupted.cancel(); }
+
+constexpr int kSignals[] = {SIGINT, SIGTERM, SIGHUP};
+// The first signal that cancelled; 0 while none has.
+volatile sig_atomic_t cancellingSignal = 0;
+
+extern "C" void cancelOnInterrupt(int signal) {
+    if (cancellingSignal == 0) cancellingSignal = signal;
+    interrupted.cancel();
+}
+
 }  // namespace
 
 InterruptCancels::InterruptCancels() {
@@ -16,14 +25,16 @@ InterruptCancels::InterruptCancels() {
     action.sa_handler = cancelOnInterrupt;
     action.sa_flags = SA_RESETHAND;  // no SA_RESTART: a blocking wait returns early
     sigemptyset(&action.sa_mask);
-    sigaction(SIGINT, &action, &previous_);
+    for (int i = 0; i < 3; ++i) sigaction(kSignals[i], &action, &previous_[i]);
 }
 
-InterruptCancels::~InterruptCancels() { sigaction(SIGINT, &previous_, nullptr); }
+InterruptCancels::~InterruptCancels() {
+    for (int i = 0; i < 3; ++i) sigaction(kSignals[i], &previous_[i], nullptr);
+}
 
 int cancelled() {
     printError(QStringLiteral("cancelled"));
-    return kExitCancelled;
+    return cancellingSignal != 0 ? 128 + cancellingSignal : kExitCancelled;
 }
 
 }  // namespace corvane::cli

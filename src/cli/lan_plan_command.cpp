@@ -8,7 +8,6 @@
 
 #include <algorithm>
 
-#include <QFile>
 #include <QJsonArray>
 #include <QJsonObject>
 
@@ -25,6 +24,7 @@
 #include "lan/plan_run.h"
 #include "lan/send_checks.h"
 #include "link/string_table.h"
+#include "profile/input_file.h"
 #include "rules/lan_plan.h"
 #include "rules/lan_send_checks.h"
 
@@ -129,18 +129,13 @@ int runLanPlan(const Invocation& invocation) {
     if (!verifyDelay) return usageError(QStringLiteral("--verify-delay: expected milliseconds (0-600000)"));
 
     // The whole plan is read and checked before anything goes out.
-    QFile file(arguments[1]);
-    if (!file.open(QIODevice::ReadOnly)) {
-        printError(QStringLiteral("cannot read %1: %2").arg(arguments[1], file.errorString()));
+    QString readError;
+    const auto text = profile::readInputFile(arguments[1], profile::kPlanLimit, &readError);
+    if (!text) {
+        printError(readError);
         return kExitUsage;
     }
-    constexpr qint64 kLargestPlan = 4 * 1024 * 1024;
-    const QByteArray text = file.read(kLargestPlan + 1);
-    if (text.size() > kLargestPlan) {
-        printError(QStringLiteral("%1 is larger than 4 MiB; not a plan").arg(arguments[1]));
-        return kExitUsage;
-    }
-    const rules::Plan plan = rules::ParsePlan(text.toStdString());
+    const rules::Plan plan = rules::ParsePlan(text->toStdString());
     if (!plan.errors.empty()) {
         // A file of a hundred thousand bad rows is named by its first errors and a count.
         constexpr std::size_t kErrorsShown = 20;

@@ -169,14 +169,19 @@ int runLanSet(const Invocation& invocation) {
         return kExitUsage;
     }
 
-    // From the interface the search used: the printer answered there.
+    // From the interface the search used: the printer answered there. Ctrl-C,
+    // SIGTERM and SIGHUP from here on let the request's outcome reach the
+    // history before the command ends.
+    const InterruptCancels interruptCancels;
     const lan::SendOutcome outcome = lan::sendSettings(*setup, *record);
     if (!outcome.sent) {
         printErrorLine(outcome.error);
         return kExitFailed;
     }
     reportNotRecorded(history::recordLanSettings(history::kCommandLine, setup->mode, setup->localAddress, before,
-                                                 *record, outcome.messageId, outcome.confirmed));
+                                                 *record, outcome.messageId, outcome.confirmed),
+                      QString::fromLatin1(outcome.confirmed ? history::kConfirmed : history::kNotConfirmed));
+    if (interrupted.cancelled()) return cancelled();
     if (!outcome.confirmed) {
         printFailure(outcome.messageId);
         return kExitFailed;
@@ -186,7 +191,6 @@ int runLanSet(const Invocation& invocation) {
     bool checkCancelled = false;  // Ctrl-C during the pause
     if (!invocation.isSet("no-verify")) {
         // The printer restarts its network with the new settings first.
-        const InterruptCancels interruptCancels;
         const lan::DiscoveredDevice sent = *record;
         checkCancelled = !lan::pauseMs(*verifyDelay, &interrupted);
         std::vector<lan::Verification> results{lan::Verification{}};

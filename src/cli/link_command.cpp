@@ -5,24 +5,25 @@
 #include <chrono>
 #include <optional>
 
-#include <QFile>
 #include <QJsonArray>
 #include <QJsonObject>
 
 #include "cli/commands.h"
 #include "cli/config_json.h"
 #include "cli/config_write.h"
-#include "cli/history_record.h"
 #include "cli/interrupt.h"
+#include "cli/link_outcome.h"
 #include "cli/link_profile.h"
 #include "cli/output.h"
 #include "history/change_entries.h"
+#include "history/link_save.h"
 #include "link/exchange/bss_exchange.h"
 #include "link/exchange/certificate_file.h"
 #include "link/exchange/certificate_upload.h"
 #include "link/exchange/link_session.h"
 #include "link/exchange/vendor_check.h"
 #include "link/string_table.h"
+#include "profile/input_file.h"
 #include "rules/summary_rows.h"
 #include "transport/link_read_rule.h"
 #include "transport/open_failure.h"
@@ -34,18 +35,6 @@ namespace corvane::cli {
 namespace {
 
 constexpr long long kMaxLinkTimeoutMs = 24LL * 3600 * 1000;
-
-// Writes a change's outcome to the history. A failure is then printed, or
-// reported as cancelled, and its exit code returned; nullopt after a success.
-std::optional<int> recordOutcome(history::Entry& entry, bool done, StringId failure, link::LinkSession& session) {
-    entry.outcome = QString::fromLatin1(done ? history::kConfirmed : history::kFailed);
-    if (!done) entry.message = QString::fromUtf8(StringText(failure).data());
-    recordInHistory(entry);
-    if (done) return std::nullopt;
-    if (session.waits().cancelled()) return cancelled();
-    printFailure(failure);
-    return kExitFailed;
-}
 
 // The longest wait for the first byte of a reply, as polls of at most 100 ms.
 transport::LinkTimeouts timeoutsFor(long long ms) {
@@ -162,11 +151,10 @@ int write(link::LinkSession& session, const ConfigEdits& edits, bool json, const
         if (!plan.field.isEmpty()) printError(QStringLiteral("refused value: \"%1\"").arg(plan.field));
         return kExitUsage;
     }
-    history::Entry entry =
-        history::linkEntry(history::kCommandLine, history::kLinkSave, portName, session.systemInfo().macAddress);
-    entry.changes = history::recordChanges(session.config(), plan.config, session.layout());
-    if (const auto failed = recordOutcome(entry, static_cast<bool>(session.save(plan.config)), kConfigFailed, session))
-        return *failed;
+    const history::LinkSave save = history::saveAndRecord(
+        session, session.config(), plan.config,
+        history::linkEntry(history::kCommandLine, history::kLinkSave, portName, session.systemInfo().macAddress));
+    if (const auto failed = reportLinkChange(save, kConfigFailed)) return *failed;
     const auto rows = rules::SummaryRows(plan.config, session.layout());
     if (json) {
         QJsonArray summary;
@@ -205,12 +193,16 @@ int survey(link::LinkSession& session, bool json) {
 
 int upload(link::LinkSession& session, const Bytes& data, int type, bool json, const QString& portName,
            const QString& typeName) {
-    const bool uploaded =
-        static_cast<bool>(link::UploadCertificate(session.port(), data, type, {}, session.waits(), session.limits()));
+    bool lastSent = false;
+    const auto uploaded = link::UploadCertificate(session.port(), data, type, {}, session.waits(), session.limits(),
+                                                  [&lastSent] { lastSent = true; });
     history::Entry entry = history::linkEntry(history::kCommandLine, history::kCertificateUpload, portName,
                                               session.systemInfo().macAddress);
     entry.changes = {history::certificateChange(typeName, data.size())};
-    if (const auto failed = recordOutcome(entry, uploaded, kCertificateUploadFailed, session)) return *failed;
+    const history::LinkSave recorded = history::recordCertificateUpload(
+        entry, link::DeliveryOf(uploaded, lastSent),
+        uploaded ? QString() : QString::fromStdString(uploaded.error().text), session.waits().cancelled());
+    if (const auto failed = reportLinkChange(recorded, kCertificateUploadFailed)) return *failed;
     if (json) {
         printJson(QJsonObject{{QStringLiteral("message"), messageText(kCertificateUploaded)},
                               {QStringLiteral("bytes"), static_cast<qint64>(data.size())}});
@@ -275,13 +267,12 @@ int runLink(const Invocation& invocation) {
     std::optional<ConfigEdits> edits;
     if (sub == QLatin1String("write")) {
         if (!invocation.isSet("from")) return usageError(QStringLiteral("link write needs --from FILE.json"));
-        QFile file(invocation.value("from"));
-        if (!file.open(QIODevice::ReadOnly)) {
-            return usageError(QStringLiteral("cannot read %1: %2").arg(file.fileName(), file.errorString()));
-        }
+        const QString from = invocation.value("from");
         QString error;
-        edits = parseConfigEdits(file.readAll(), &error);
-        if (!edits) return usageError(QStringLiteral("%1: %2").arg(file.fileName(), error));
+        const auto contents = profile::readInputFile(from, profile::kProfileLimit, &error);
+        if (!contents) return usageError(error);
+        edits = parseConfigEdits(*contents, &error);
+        if (!edits) return usageError(QStringLiteral("%1: %2").arg(from, error));
     }
     Bytes certificate;
     int certificateType = 0;

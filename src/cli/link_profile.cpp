@@ -1,14 +1,14 @@
 #include "cli/link_profile.h"
 
-#include <QFile>
 #include <QJsonArray>
 #include <QJsonObject>
 
 #include "cli/config_write.h"
-#include "cli/history_record.h"
+#include "cli/link_outcome.h"
 #include "cli/output.h"
 #include "history/change_entries.h"
-#include "link/exchange/config_exchange.h"
+#include "history/link_save.h"
+#include "profile/input_file.h"
 #include "profile/private_file.h"
 #include "profile/profile_file.h"
 
@@ -21,14 +21,13 @@ using profile::toQStringList;
 // A profile file's contents; nullopt with the exit code set when unreadable
 // or refused.
 std::optional<rules::Profile> readFile(const QString& path, bool secretsOnly, int* exitCode) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        *exitCode = usageError(QStringLiteral("cannot read %1: %2").arg(path, file.errorString()));
+    QString error;
+    const auto contents = profile::readInputFile(path, profile::kProfileLimit, &error);
+    if (!contents) {
+        *exitCode = usageError(error);
         return std::nullopt;
     }
-    QString error;
-    const QByteArray contents = file.readAll();
-    auto read = secretsOnly ? profile::parseSecrets(contents, &error) : profile::parseProfile(contents, &error);
+    auto read = secretsOnly ? profile::parseSecrets(*contents, &error) : profile::parseProfile(*contents, &error);
     if (!read) *exitCode = usageError(QStringLiteral("%1: %2").arg(path, error));
     return read;
 }
@@ -125,33 +124,15 @@ int applyProfile(link::LinkSession& session, const rules::Profile& profile, cons
     entry.changes = history::recordChanges(before, plan.config, layout);
     const bool changed = !entry.changes.isEmpty();
     const bool write = changed && !invocation.isSet("check");
-    int exitCode = kExitOk;
-    bool saveFailed = false;
+    std::optional<history::LinkSave> save;
     if (write) {
-        if (!session.save(plan.config)) {
-            saveFailed = true;
-            entry.outcome = QString::fromLatin1(history::kFailed);
-            entry.message = QString::fromUtf8(StringText(kConfigFailed).data());
-            exitCode = kExitFailed;
-        } else if (const auto back = link::ReadConfig(session.port()); !back) {
-            entry.outcome = QString::fromLatin1(history::kConfirmed);
-            entry.message = QStringLiteral("the configuration could not be read back");
-        } else if (const auto differ = history::recordChanges(plan.config, back->config, layout); !differ.isEmpty()) {
-            QStringList fields;
-            for (const auto& c : differ) fields << c.field;
-            entry.outcome = QString::fromLatin1(history::kFailed);
-            entry.message = QStringLiteral("the printer confirmed but reads back other values for: %1")
-                                .arg(fields.join(QLatin1String(", ")));
-            exitCode = kExitFailed;
-        } else {
-            entry.outcome = QString::fromLatin1(history::kVerified);
-        }
-        recordInHistory(entry);
+        save = history::saveAndRecord(session, before, plan.config, entry);
+        entry = save->entry;
     }
-
+    const bool written = save && save->succeeded();
     if (invocation.json()) {
         QJsonObject result{{QStringLiteral("changed"), changed},
-                           {QStringLiteral("written"), write && exitCode == kExitOk},
+                           {QStringLiteral("written"), written},
                            {QStringLiteral("changes"), changesJson(entry.changes)},
                            {QStringLiteral("skipped"), QJsonArray::fromStringList(toQStringList(spread.skipped))}};
         if (write) {
@@ -168,11 +149,11 @@ int applyProfile(link::LinkSession& session, const rules::Profile& profile, cons
         if (!write)
             printText(QStringLiteral("%1 %2; nothing was written (--check).\n")
                           .arg(fields, count == 1 ? QStringLiteral("differs") : QStringLiteral("differ")));
-        else if (exitCode == kExitOk) printText(QStringLiteral("%1 written (%2).\n").arg(fields, entry.outcome));
+        else if (written) printText(QStringLiteral("%1 written (%2).\n").arg(fields, entry.outcome));
     }
-    if (saveFailed) printFailure(kConfigFailed);
-    else if (exitCode != kExitOk) printError(entry.message);
-    return exitCode;
+    if (!save) return kExitOk;
+    const auto failed = reportLinkChange(*save, kConfigFailed);
+    return failed ? *failed : kExitOk;
 }
 
 }  // namespace corvane::cli

@@ -85,9 +85,23 @@ QString recordLanSettings(const char* frontEnd, lan::ListMode mode, const QStrin
     return record(entry);
 }
 
-QString notRecordedText(const QString& reason) {
-    return QCoreApplication::translate("History", "The change was made, but it could not be added to the history: %1")
-        .arg(reason);
+QString notRecordedText(const QString& reason, const QString& outcome) {
+    if (outcome == QLatin1String(kConfirmed) || outcome == QLatin1String(kVerified) ||
+        outcome == QLatin1String(kNotVerified)) {
+        return QCoreApplication::translate("History",
+                                           "The change was made, but it could not be added to the history: %1")
+            .arg(reason);
+    }
+    if (outcome == QLatin1String(kNotConfirmed)) {
+        return QCoreApplication::translate(
+                   "History", "The change may have reached the printer, but it could not be added to the history: %1")
+            .arg(reason);
+    }
+    if (outcome == QLatin1String(kFailed)) {
+        return QCoreApplication::translate("History", "The failed attempt could not be added to the history: %1")
+            .arg(reason);
+    }
+    return QCoreApplication::translate("History", "The change could not be added to the history: %1").arg(reason);
 }
 
 }  // namespace corvane::history

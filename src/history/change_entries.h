@@ -42,7 +42,10 @@ QString recordLanSettings(const char* frontEnd, lan::ListMode mode, const QStrin
                           const lan::DiscoveredDevice& before, const lan::DiscoveredDevice& after, StringId messageId,
                           bool confirmed);
 
-// What the front ends say when `record` failed.
-QString notRecordedText(const QString& reason);
+// What the front ends say when `record` failed for a line of `outcome`: a
+// change is said to be made only when the printer confirmed it, and to have
+// perhaps reached the printer when it was not confirmed. An empty outcome
+// claims neither.
+QString notRecordedText(const QString& reason, const QString& outcome = {});
 
 }  // namespace corvane::history

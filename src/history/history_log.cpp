@@ -22,6 +22,8 @@
 #include "corvane_version.h"
 #include "link/ipv4_address.h"
 #include "link/printer_config.h"
+
+#include "profile/input_file.h"
 #include "profile/private_file.h"
 
 namespace corvane::history {
@@ -158,9 +160,23 @@ bool appendEntry(Entry entry, QString* error, const QString& path) {
     QByteArray line = entryLine(entry);
 
     if (!ensureFolder(QFileInfo(path).absolutePath(), error)) return false;
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDWR | O_APPEND | O_CREAT | O_CLOEXEC, 0600);
+    // Never through a link: a link planted in the state folder would have the
+    // line appended to whatever file it names.
+    const int fd =
+        ::open(QFile::encodeName(path).constData(), O_RDWR | O_APPEND | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
     if (fd < 0) {
-        *error = QCoreApplication::translate("History", "cannot open %1: %2").arg(path, systemError(errno));
+        *error = errno == ELOOP
+                     ? QCoreApplication::translate("History",
+                                                   "%1 is a symbolic link; the history is not written "
+                                                   "through links")
+                           .arg(path)
+                     : QCoreApplication::translate("History", "cannot open %1: %2").arg(path, systemError(errno));
+        return false;
+    }
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(fd);
+        *error = QCoreApplication::translate("History", "%1 is not a regular file").arg(path);
         return false;
     }
     bool ok = lockWithin(fd);
@@ -170,8 +186,20 @@ bool appendEntry(Entry entry, QString* error, const QString& path) {
         // A line cut short (a full disk, a crash) must not swallow this one
         // (the file is opened for reading too, to see its last byte).
         if (const auto last = lastByte(fd); last && *last != '\n') line.prepend('\n');
+        struct stat before {};
+        const bool sized = ::fstat(fd, &before) == 0;
         ok = profile::writeAll(fd, line);
-        if (!ok) *error = QCoreApplication::translate("History", "cannot write %1: %2").arg(path, systemError(errno));
+        if (!ok) {
+            const int failure = errno;
+            // A part of the line (a full disk) is taken back, so that no
+            // reader ever warns about it; the lock keeps other writers out.
+            if (sized) {
+                // Should this fail too, a reader skips the torn line.
+                const int truncated = ::ftruncate(fd, before.st_size);
+                static_cast<void>(truncated);
+            }
+            *error = QCoreApplication::translate("History", "cannot write %1: %2").arg(path, systemError(failure));
+        }
         ::flock(fd, LOCK_UN);
     }
     ::close(fd);
@@ -180,13 +208,20 @@ bool appendEntry(Entry entry, QString* error, const QString& path) {
 
 Log readLog(const QString& path) {
     Log log;
-    QFile file(path);
-    if (!file.exists()) return log;
-    if (!file.open(QIODevice::ReadOnly)) {
-        log.error = QCoreApplication::translate("History", "cannot read %1: %2").arg(path, file.errorString());
+    struct stat info {};
+    if (::stat(QFile::encodeName(path).constData(), &info) != 0) {
+        if (errno == ENOENT) return log;  // nothing recorded yet
+        // A file where a folder of the path should be (ENOTDIR) hides the
+        // history: say so rather than show an empty one.
+        log.error = errno == ENOTDIR
+                        ? QCoreApplication::translate("History", "cannot read %1: %2 is not a folder")
+                              .arg(path, QFileInfo(path).absolutePath())
+                        : QCoreApplication::translate("History", "cannot read %1: %2").arg(path, systemError(errno));
         return log;
     }
-    const QList<QByteArray> lines = file.readAll().split('\n');
+    const auto contents = profile::readInputFile(path, profile::kHistoryLimit, &log.error);
+    if (!contents) return log;
+    const QList<QByteArray> lines = contents->split('\n');
     for (qsizetype i = 0; i < lines.size(); ++i) {
         if (lines[i].trimmed().isEmpty()) continue;
         QString reason;

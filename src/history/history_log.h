@@ -35,9 +35,10 @@ struct Change {
 
 // How a change ended.
 inline constexpr char kConfirmed[] = "confirmed";         // the printer said it took it
-inline constexpr char kNotConfirmed[] = "not confirmed";  // no answer in time
+inline constexpr char kNotConfirmed[] = "not confirmed";  // sent whole; no readable answer (it may have been taken)
 inline constexpr char kVerified[] = "verified";           // confirmed and read back the same
-inline constexpr char kFailed[] = "failed";               // refused or failed; see the message
+inline constexpr char kNotVerified[] = "not verified";    // confirmed, but read back other values
+inline constexpr char kFailed[] = "failed";               // refused by the printer, or nothing was sent
 
 inline constexpr char kWindow[] = "window";
 inline constexpr char kCommandLine[] = "cli";

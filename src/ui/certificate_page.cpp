@@ -9,6 +9,7 @@
 #include "ui/link_wait.h"
 #include "ui_certificate_page.h"
 #include "widgets/messages.h"
+#include "widgets/translation.h"
 
 namespace corvane::ui {
 
@@ -90,21 +91,31 @@ void CertificatePage::onFileUpload() {
         widgets::showMessage(this, notice->message);
         return;
     }
-    bool uploaded = false;
+    bool lastSent = false;
+    link::Result<void> uploaded;
     {
         const ExchangeScope exchange(link_);
-        uploaded = static_cast<bool>(link::UploadCertificate(
+        uploaded = link::UploadCertificate(
             link_.port, model_.data(), model_.type(),
             [this](int percent) {
                 ui_->progressBar->setRange(0, 100);
                 ui_->progressBar->setValue(percent);
             },
-            link_.waits, link_.limits));
+            link_.waits, link_.limits, [&lastSent] { lastSent = true; });
     }
+    const link::Delivery delivery = link::DeliveryOf(uploaded, lastSent);
+    // The history line goes first: the window may be closed while a message shows.
+    emit uploadFinished(model_.type(), static_cast<qint64>(model_.data().size()), delivery,
+                        uploaded ? QString() : QString::fromStdString(uploaded.error().text));
     // An upload the user cancelled needs no message: the window disconnected.
     if (!uploaded && link_.waits.cancelled()) return;
+    if (delivery == link::Delivery::Unconfirmed) {
+        widgets::showMessage(
+            this, kCertificateUploadFailed,
+            widgets::stringText(kCertificateUploadFailed) + QStringLiteral("\n\n") + notConfirmedText());
+        return;
+    }
     widgets::showMessage(this, uploaded ? kCertificateUploaded : kCertificateUploadFailed);
-    emit uploadFinished(model_.type(), static_cast<qint64>(model_.data().size()), uploaded);
 }
 
 }  // namespace corvane::ui

@@ -7,6 +7,7 @@
 
 #include <QStringList>
 
+#include "link/exchange/delivery.h"
 #include "rules/certificate_page.h"
 #include "ui/config_page.h"
 #include "ui/link_access.h"
@@ -38,8 +39,9 @@ public:
     void onFileUpload();
 
 signals:
-    // A certificate of `type` went to the printer, taken or not.
-    void uploadFinished(int type, qint64 bytes, bool uploaded);
+    // An upload of a certificate of `type` ended, before anything is shown:
+    // how far it got, and why it did not end confirmed (`cause`).
+    void uploadFinished(int type, qint64 bytes, corvane::link::Delivery delivery, const QString& cause);
 
 private:
     void showPath();

@@ -5,7 +5,6 @@
 #include <string_view>
 
 #include <QCoreApplication>
-#include <QFile>
 #include <QFileDialog>
 #include <QKeyEvent>
 #include <QSettings>
@@ -13,9 +12,11 @@
 #include <QSignalBlocker>
 
 #include "history/change_entries.h"
+#include "history/link_save.h"
 #include "link/exchange/vendor_check.h"
 #include "link/string_table.h"
 #include "link/visible_text.h"
+#include "profile/input_file.h"
 #include "profile/private_file.h"
 #include "profile/profile_file.h"
 #include "transport/link_read_rule.h"
@@ -29,6 +30,7 @@
 #include "ui/settings_summary_dialog.h"
 #include "ui_direct_config.h"
 #include "widgets/messages.h"
+#include "widgets/translation.h"
 
 namespace corvane::ui {
 
@@ -82,11 +84,6 @@ QString certificateKind(int type) {
     }
 }
 
-// Appends a history line; says so when it cannot (the change stands).
-void record(QWidget* parent, const history::Entry& entry) {
-    const QString problem = history::record(entry);
-    if (!problem.isEmpty()) widgets::showNote(parent, history::notRecordedText(problem));
-}
 }  // namespace
 
 DirectConfigDialog::DirectConfigDialog(const DirectConfigOptions& options, QWidget* parent)
@@ -332,31 +329,36 @@ bool DirectConfigDialog::save() {
         return false;
     }
     const link::PrinterConfig written = model_.buildConfig();
-    bool saved = false;
+    std::optional<history::LinkSave> save;
     {
         const ExchangeScope exchange(link_);
-        saved = static_cast<bool>(session_.save(written));
+        // The history line is written inside the step, before any message
+        // box: the window may be closed while one shows.
+        save = history::saveAndRecord(session_, model_.lastConfig(), written,
+                                      history::linkEntry(history::kWindow, history::kLinkSave, port_.portName(),
+                                                         session_.systemInfo().macAddress));
     }
-    history::Entry entry =
-        history::linkEntry(history::kWindow, history::kLinkSave, port_.portName(), session_.systemInfo().macAddress);
-    entry.changes = history::recordChanges(model_.lastConfig(), written, session_.layout());
-    entry.outcome = QString::fromLatin1(saved ? history::kConfirmed : history::kFailed);
-    if (!saved && cancel_.cancelled()) {
-        // Cancelled by the user: no message, but the printer may have the
-        // record, so the attempt goes into the history.
-        entry.message = QStringLiteral("cancelled");
-        record(this, entry);
+    if (!save->notRecorded.isEmpty()) widgets::showNote(this, save->notRecorded);
+    // Cancelled by the user: no message (the link went down).
+    if (save->cancelled && !save->succeeded()) return false;
+    switch (save->delivery) {
+    case link::Delivery::Confirmed: break;
+    case link::Delivery::Unconfirmed:
+        widgets::showMessage(this, kConfigFailed,
+                             widgets::stringText(kConfigFailed) + QStringLiteral("\n\n") + notConfirmedText());
         return false;
-    }
-    if (!saved) {
-        entry.message = QString::fromUtf8(StringText(kConfigFailed).data());
-        widgets::showMessage(this, kConfigFailed);
-        record(this, entry);
-        return false;
+    case link::Delivery::Refused:
+    case link::Delivery::NotSent: widgets::showMessage(this, kConfigFailed); return false;
     }
     model_.recordSaved(written);
+    if (!save->succeeded()) {
+        widgets::showNote(this, QCoreApplication::translate("DirectConfigDialog",
+                                                            "The printer confirmed the settings, but reading them "
+                                                            "back shows other values for: %1")
+                                    .arg(save->differing.join(QLatin1String(", "))));
+        return false;
+    }
     widgets::showMessage(this, kConfigCompletedReset);
-    record(this, entry);
     SettingsSummaryDialog summary(written, session_.layout(), this);
     runModal(summary);
     return true;
@@ -405,11 +407,10 @@ void DirectConfigDialog::importProfile() {
     // hasUnsavedEdits, for the prompt before they are dropped).
     const QString path = chooseProfileFile(false);
     if (path.isEmpty()) return;
-    QFile file(path);
     QString error;
     std::optional<rules::Profile> profile;
-    if (!file.open(QIODevice::ReadOnly)) error = file.errorString();
-    else profile = profile::parseProfile(file.readAll(), &error);
+    if (const auto contents = profile::readInputFile(path, profile::kProfileLimit, &error))
+        profile = profile::parseProfile(*contents, &error);
     if (!profile) {
         widgets::showNote(this,
                           QCoreApplication::translate("DirectConfigDialog", "The profile %1 cannot be imported:\n%2")
@@ -443,13 +444,12 @@ void DirectConfigDialog::importProfile() {
     widgets::showNote(this, done);
 }
 
-void DirectConfigDialog::onCertificateUploaded(int type, qint64 bytes, bool uploaded) {
+void DirectConfigDialog::onCertificateUploaded(int type, qint64 bytes, link::Delivery delivery, const QString& cause) {
     history::Entry entry = history::linkEntry(history::kWindow, history::kCertificateUpload, port_.portName(),
                                               session_.systemInfo().macAddress);
     entry.changes = {history::certificateChange(certificateKind(type), static_cast<std::size_t>(bytes))};
-    entry.outcome = QString::fromLatin1(uploaded ? history::kConfirmed : history::kFailed);
-    if (!uploaded) entry.message = QString::fromUtf8(StringText(kCertificateUploadFailed).data());
-    record(this, entry);
+    const history::LinkSave recorded = history::recordCertificateUpload(entry, delivery, cause, cancel_.cancelled());
+    if (!recorded.notRecorded.isEmpty()) widgets::showNote(this, recorded.notRecorded);
 }
 
 void DirectConfigDialog::done(int result) {
@@ -465,8 +465,13 @@ void DirectConfigDialog::done(int result) {
     QDialog::done(result);
 }
 
+void DirectConfigDialog::stopForExit() {
+    stopping_ = true;
+    cancel_.cancel();
+}
+
 bool DirectConfigDialog::mayDropEdits() {
-    if (!model_.hasUnsavedEdits()) return true;
+    if (stopping_ || !model_.hasUnsavedEdits()) return true;
     switch (widgets::askSaveDiscardCancel(this, kDiscardEdits)) {
     case widgets::EditsChoice::Save: return save();
     case widgets::EditsChoice::Discard: return true;

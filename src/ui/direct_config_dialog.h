@@ -11,6 +11,7 @@
 #include <QDialog>
 
 #include "link/cancel_token.h"
+#include "link/exchange/delivery.h"
 #include "link/exchange/link_session.h"
 #include "rules/direct_config_model.h"
 #include "transport/direct_link.h"
@@ -48,6 +49,10 @@ public:
     // not saved are saved, dropped or kept open as the user answers. While
     // an exchange runs it cancels the exchange first and closes once it ended.
     void done(int result) override;
+    // The program is stopping (SIGTERM, SIGHUP): a running exchange is
+    // cancelled (its history line is written as it ends) and the window
+    // closes without asking about edits that were never sent.
+    void stopForExit();
 
     ConfigTabCtrl* tabs() const;
     const rules::DirectConfigModel& model() const { return model_; }
@@ -82,12 +87,13 @@ private:
     QString connectionText() const;
     void presentNotice(const rules::MaybeNotice& notice);
     QString chooseProfileFile(bool exporting);
-    void onCertificateUploaded(int type, qint64 bytes, bool uploaded);
+    void onCertificateUploaded(int type, qint64 bytes, link::Delivery delivery, const QString& cause);
 
     DirectConfigOptions options_;
     link::CancelToken cancel_;
     bool exchanging_ = false;
     bool closeAfterExchange_ = false;
+    bool stopping_ = false;
     std::vector<std::pair<QWidget*, bool>> heldDuringExchange_;  // widget, enabled before
     transport::DirectLink& port_;
     transport::LinkTimeouts savedTimeouts_;

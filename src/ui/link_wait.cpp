@@ -41,6 +41,12 @@ QString activityText(const link::LinkActivity& activity) {
     return {};
 }
 
+QString notConfirmedText() {
+    return QCoreApplication::translate("DirectConfigDialog",
+                                       "The printer did not confirm the change, but it may have taken it. Connect "
+                                       "again to see what it holds before trying again.");
+}
+
 ExchangeScope::ExchangeScope(const LinkAccess& link) : link_(link) {
     QApplication::setOverrideCursor(Qt::BusyCursor);
     if (link_.beginExchange) link_.beginExchange();

@@ -22,6 +22,10 @@ link::SleepFn slicedSleep(std::function<void()> idle, const link::CancelToken& c
 // attempt 3 of 64".
 QString activityText(const link::LinkActivity& activity);
 
+// What the window adds to a failure message when the change went out whole
+// but the printer's confirmation is missing or unreadable.
+QString notConfirmedText();
+
 // Brackets one exchange run by the window or one of its pages: while it
 // lives the window shows the exchange's progress with a Cancel button and a
 // busy cursor, and after a cancel it takes the link down.

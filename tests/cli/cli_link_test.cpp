@@ -152,10 +152,12 @@ TEST(CliLink, OneCaseOfEachLinkFailure) {
         {{"--fault-corrupt-checksum", "sys_req"}, {"link", "info"}, 1, kConnectFailed},
         {{"--fault-mode-7e"}, {"link", "survey"}, 1, kConnectFailed},
         {{"--fault-corrupt-checksum", "bss_req"}, {"link", "survey"}, 1, kImportFailed},
+        // The record went out whole: the printer may hold it.
         {{"--fault-corrupt-checksum", "if_set"},
          {"link", "write", "--from", name},
          1,
-         "The configuration has failed.\n"},
+         "The configuration has failed.\ncorvane: not confirmed: the printer's answer to the configuration could not "
+         "be read; the printer may have taken the change (read it back before trying again)\n"},
         {{"--status-byte", "20"}, {"link", "survey", "--json"}, 0, ""},  // a status byte before the name
         {{}, {"link", "cert", "--type", "ca", big}, 2, "The maximum size of a certificate file is 3KB.\n"},
         // A chunk refused past its budget ends the upload (each budget is counted in tests/exchange).

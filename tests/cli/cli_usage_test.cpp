@@ -39,6 +39,9 @@ TEST(CliUsage, BadCommandLinesAreRefused) {
         {"link", "info", "--device", "/dev/null", "--link-timeout-ms", "0"},
         {"link", "info", "--device", "/dev/null", "--link-read", "fast"},
         {"link", "cert", "--device", "/dev/null", "file.pem"},
+        // A date with something after it is neither a date nor a time.
+        {"history", "--since", "2026-12-07Tjunk"},
+        {"history", "--since", "2026-12-07 06:26"},
         {"--no-such-option"},
     };
     for (const QStringList& args : cases) {

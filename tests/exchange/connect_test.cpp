@@ -8,6 +8,7 @@
 #include "exchange/scripted_link_port.h"
 #include "link/exchange/certificate_upload.h"
 #include "link/exchange/config_exchange.h"
+#include "link/exchange/delivery.h"
 #include "link/exchange/link_session.h"
 #include "link/exchange/vendor_check.h"
 #include "support/sample_records.h"
@@ -84,16 +85,25 @@ TEST(VendorCheck, SilentPrinterIsAskedAgainAndGivesUpAfter64Tries) {
 }
 
 // Saving sends IF__SET in a frame, the older record padded to 624 bytes; a
-// frame cut short or an answer other than IF__SUC fails. (A connect that fails closes the port: tests/ui and
+// frame cut short or an answer other than IF__SUC fails. What the history
+// makes of each: a frame not written is not sent, a tagged answer under a
+// good checksum is the printer's no, bytes that cannot be read leave the
+// change unconfirmed. (A connect that fails closes the port: tests/ui and
 // Cancel below; which answers fail it, and the answers a save needs:
 // tests/cli.)
 TEST(SendConfig, WritesIfSetAndNeedsAWholeFrameAndIfSuc) {
-    for (const auto& [cut, answer, sent] :
-         {std::tuple{false, tag::kIfSuc, true}, {true, tag::kIfSuc, false}, {false, tag::kIfCur, false}}) {
+    const Bytes confirmation = ReplyFrame(Tagged(tag::kIfSuc));
+    const Bytes unreadable(confirmation.begin(), confirmation.begin() + 30);
+    for (const auto& [cut, reply, delivery] : {std::tuple{false, confirmation, Delivery::Confirmed},
+                                               {true, confirmation, Delivery::NotSent},
+                                               {false, ReplyFrame(Tagged(tag::kIfCur)), Delivery::Refused},
+                                               {false, unreadable, Delivery::Unconfirmed}}) {
         ScriptedLinkPort port;
-        port.replies = {ModeAck(), ReplyFrame(Tagged(answer))};
+        port.replies = {ModeAck(), reply};
         port.writeResults = {std::nullopt, cut ? std::optional<std::size_t>(0) : std::nullopt};
-        EXPECT_EQ(static_cast<bool>(SendConfig(port, kOlder, ConfigLayout::Older)), sent) << answer;
+        bool sent = false;
+        const auto result = SendConfig(port, kOlder, ConfigLayout::Older, [&sent] { sent = true; });
+        EXPECT_EQ(DeliveryOf(result, sent), delivery) << static_cast<int>(delivery);
         ASSERT_EQ(port.writes.size(), 2u);
         EXPECT_EQ(port.writes[1].size(), 2u * 624u + 4u);
         EXPECT_EQ(DecodeFrameText(port.writes[1]), BuildIfSetMessage(kOlder, ConfigLayout::Older));

@@ -1,5 +1,7 @@
 #include "lan_responder.h"
 
+#include <cstdio>
+
 #include <algorithm>
 
 #include "link/framing.h"
@@ -89,6 +91,7 @@ std::vector<Outgoing> HandleEthernetDatagram(SimState& state, ByteSpan datagram)
         if (auto* p = FindByMac(state.ethernet, record); p && !p->faults.silent.has(MessageKind::Sett)) {
             if (!p->faults.keepSettings) ApplySettings(p->record, record);
             ++p->settingsApplied;
+            std::fprintf(stderr, "sim: lan: took SETT\n");  // tests interrupt a tool once it has
             Deliver(p->faults, MessageKind::Sett, Concat(lan::kSettingsConfirm, record.first(6)), out);
         }
     }
@@ -105,6 +108,7 @@ std::vector<Outgoing> HandleWlanDatagram(SimState& state, ByteSpan datagram) {
         if (auto* p = FindByMac(state.wlan, record); p && !p->faults.silent.has(MessageKind::PrtSet)) {
             if (!p->faults.keepSettings) ApplySettings(p->record, record);
             ++p->settingsApplied;
+            std::fprintf(stderr, "sim: lan: took PRT_SET\n");
             Deliver(p->faults, MessageKind::PrtSet, Concat(lan::kWlanSetConfirm, record.first(6)), out);
         }
     }

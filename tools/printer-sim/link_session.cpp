@@ -233,8 +233,14 @@ void LinkSession::onConfigMessage(ByteSpan message, std::vector<Outgoing>& out) 
             replyFrame(kind, link::BuildIfMessage(Content(kErrorTag)), out);
             return;
         }
+        if (printer_.faults.refuse.has(kind)) {
+            note("refused IF__SET as asked");
+            replyFrame(kind, link::BuildIfMessage(Content(kErrorTag)), out);
+            return;
+        }
         printer_.config = link::ParseConfigRecord(message.subspan(link::kTagLength, recordSize), printer_.layout);
         ++printer_.configWrites;
+        note("took IF__SET");
         replyFrame(kind, link::BuildTagOnlyMessage(link::tag::kIfSuc), out);
         break;
     }
@@ -265,7 +271,8 @@ void LinkSession::onCertificateChunk(ByteSpan message, std::vector<Outgoing>& ou
         Deliver(f, MessageKind::CertChunk, RawReply(kErrorTag), out);
         return;
     }
-    if ((f.certFailChunk < 0 || f.certFailChunk == chunkIndex_) && chunkFailuresSent_ < f.certFailures) {
+    if (f.refuse.has(MessageKind::CertChunk) ||
+        ((f.certFailChunk < 0 || f.certFailChunk == chunkIndex_) && chunkFailuresSent_ < f.certFailures)) {
         ++chunkFailuresSent_;
         Deliver(f, MessageKind::CertChunk, RawReply(kErrorTag), out);
         return;
@@ -277,6 +284,7 @@ void LinkSession::onCertificateChunk(ByteSpan message, std::vector<Outgoing>& ou
     if (TagOf(message) == link::tag::kCertEnd) {
         printer_.certificates[certificateType_] = certificate_;
         armedMode_ = 0;
+        note("took the certificate");
     }
     Deliver(f, MessageKind::CertChunk, RawReply(link::tag::kIfSuc), out);
 }

@@ -66,6 +66,7 @@ struct Faults {
     KindSet truncate;              // only the first half of the answer is sent
     KindSet upperHex;              // reply frame text in upper-case hexadecimal
     KindSet duplicate;             // the same answer sent twice
+    KindSet refuse;                // if_set, cert_chunk: answered with an error, nothing taken
     bool modeReply7E = false;      // ModeCommand acknowledged 1F 57 4D 7E
     bool shortWlanAnswer = false;  // registration answered with the bare 18-byte tag
     bool keepSettings = false;     // settings requests confirmed but not taken

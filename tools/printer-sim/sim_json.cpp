@@ -218,6 +218,7 @@ void ReadFaults(Reader& r, const QJsonObject& o, Faults& f) {
     r.kinds(o, "truncate", f.truncate);
     r.kinds(o, "upperHex", f.upperHex);
     r.kinds(o, "duplicate", f.duplicate);
+    r.kinds(o, "refuse", f.refuse);
     r.flag(o, "modeReply7E", f.modeReply7E);
     r.flag(o, "shortWlanAnswer", f.shortWlanAnswer);
     r.flag(o, "keepSettings", f.keepSettings);
@@ -384,6 +385,7 @@ QJsonObject AllFaultFields(const Faults& f) {
                        {"truncate", KindList(f.truncate)},
                        {"upperHex", KindList(f.upperHex)},
                        {"duplicate", KindList(f.duplicate)},
+                       {"refuse", KindList(f.refuse)},
                        {"modeReply7E", f.modeReply7E},
                        {"shortWlanAnswer", f.shortWlanAnswer},
                        {"keepSettings", f.keepSettings},

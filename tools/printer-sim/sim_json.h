@@ -16,7 +16,7 @@
 //                 "certificates": { "1": "<base64>" }, "configWrites": 0 } }
 //
 // Faults: "silent", "delayOn", "corruptChecksum", "truncate", "upperHex",
-// "duplicate" take a list of message kinds (or "all"); "delayMs",
+// "duplicate", "refuse" take a list of message kinds (or "all"); "delayMs",
 // "withholdStrt", "certFailures", "certFailChunk", "flood", "floodBurst",
 // "floodIntervalMs", "pieces", "pieceGapMs", "ackTailMs", "deafAfterAckMs"
 // numbers; "modeReply7E", "shortWlanAnswer", "keepSettings", "echo" flags.

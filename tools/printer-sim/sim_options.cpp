@@ -25,6 +25,7 @@ const KindOption kKindOptions[] = {
     {"fault-truncate", &Faults::truncate, "Send only the first half of these answers."},
     {"fault-upper-hex", &Faults::upperHex, "Write these reply frames in upper-case hexadecimal."},
     {"fault-duplicate", &Faults::duplicate, "Send these answers twice."},
+    {"fault-refuse", &Faults::refuse, "Answer these changes (if_set, cert_chunk) with an error and take nothing."},
 };
 
 struct NumberOption {

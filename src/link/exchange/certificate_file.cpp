@@ -2,10 +2,10 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <fstream>
 #include <string_view>
-#include <system_error>
 #include <utility>
+
+#include "bounded_file.h"
 
 namespace corvane::link {
 namespace {
@@ -25,33 +25,18 @@ bool LooksLikeCertificate(ByteSpan data) {
 CertificateFile OpenCertificateFile(const std::filesystem::path& path) {
     CertificateFile result;
 
-    // Only regular files: opening a FIFO would block and a device could
-    // deliver without end.
-    std::error_code error;
-    if (!std::filesystem::is_regular_file(path, error)) {
+    // The largest file accepted is one byte short of the limit.
+    auto read = ReadBoundedFile(path.string(), kMaxCertificateFileSize - 1);
+    if (!read) {
+        switch (read.error().kind) {
+        case FileRefusal::TooLarge: result.outcome = CertificateFileOutcome::TooLarge; break;
+        case FileRefusal::ReadFailed: result.outcome = CertificateFileOutcome::ShortRead; break;
+        case FileRefusal::CannotOpen:
+        case FileRefusal::NotRegular: break;
+        }
         return result;
     }
-    std::ifstream file(path, std::ios::binary);
-    if (!file) {
-        return result;
-    }
-    file.seekg(0, std::ios::end);
-    const std::streamoff size = file.tellg();
-    if (size < 0) {
-        return result;
-    }
-    if (static_cast<std::uintmax_t>(size) >= kMaxCertificateFileSize) {
-        result.outcome = CertificateFileOutcome::TooLarge;
-        return result;
-    }
-    file.seekg(0, std::ios::beg);
-
-    Bytes data(static_cast<std::size_t>(size));
-    file.read(reinterpret_cast<char*>(data.data()), size);
-    if (file.gcount() < size) {
-        result.outcome = CertificateFileOutcome::ShortRead;
-        return result;
-    }
+    Bytes data = *read;
 
     if (!LooksLikeCertificate(data)) {
         result.outcome = CertificateFileOutcome::Invalid;

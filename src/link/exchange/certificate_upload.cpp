@@ -52,7 +52,8 @@ Bytes BuildCertificateChunk(ByteSpan chunk, std::size_t offset, bool last) {
 }
 
 Result<void> UploadCertificate(LinkPort& port, ByteSpan data, int type, const ProgressFn& progress,
-                               const LinkWaits& waits, const ExchangeLimits& limits) {
+                               const LinkWaits& waits, const ExchangeLimits& limits,
+                               const std::function<void()>& lastSent) {
     const Error cancelled{Failure::Cancelled, {}};
     const std::size_t size = data.size();
     if (size == 0) {
@@ -90,7 +91,7 @@ Result<void> UploadCertificate(LinkPort& port, ByteSpan data, int type, const Pr
             const bool last = size - acknowledged <= chunkSize;
             sentLength = last ? size - acknowledged : chunkSize;
             reply = Converse(port, BuildCertificateChunk(data.subspan(acknowledged, sentLength), acknowledged, last),
-                             ReplyShape::CertificateAnswer);
+                             ReplyShape::CertificateAnswer, last ? lastSent : std::function<void()>());
         }
         if (!reply) {
             return waits.cancelled() ? cancelled : reply.error();
@@ -115,7 +116,8 @@ Result<void> UploadCertificate(LinkPort& port, ByteSpan data, int type, const Pr
                 return acknowledged >= size ? Result<void>() : cancelled;
             }
         } else if (budget <= 0) {
-            return Error{Failure::BadAnswer, "the printer did not acknowledge a part of the certificate"};
+            // Answers came, each of them something other than IF__SUC: the printer's no.
+            return Error{Failure::Refused, "the printer did not acknowledge a part of the certificate"};
         } else {
             --budget;
         }

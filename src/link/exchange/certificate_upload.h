@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 
 #include "bytes.h"
 #include "exchange/exchange_limits.h"
@@ -33,7 +34,10 @@ Bytes BuildCertificateChunk(ByteSpan chunk, std::size_t offset, bool last);
 // certificate was acknowledged (at once for no data); fails, saying why, when
 // a write or read fails, a chunk used up its budget, the printer never
 // answered "STRT", the type is not 1 to 3, or the upload was cancelled.
+// `lastSent`, when set, is called each time the CERTEND chunk went out: from
+// then on the printer may hold the whole certificate, whatever the answer.
 Result<void> UploadCertificate(LinkPort& port, ByteSpan data, int type, const ProgressFn& progress,
-                               const LinkWaits& waits, const ExchangeLimits& limits = {});
+                               const LinkWaits& waits, const ExchangeLimits& limits = {},
+                               const std::function<void()>& lastSent = {});
 
 }  // namespace corvane::link

@@ -1,5 +1,6 @@
 #include "exchange/config_exchange.h"
 
+#include <algorithm>
 #include <string_view>
 
 #include "framing.h"
@@ -74,7 +75,8 @@ Result<ConfigRecords> ReadConfig(LinkPort& port) {
     return ConfigRecords{*systemInfo, *config, layout};
 }
 
-Result<void> SendConfig(LinkPort& port, const PrinterConfig& config, ConfigLayout layout) {
+Result<void> SendConfig(LinkPort& port, const PrinterConfig& config, ConfigLayout layout,
+                        const std::function<void()>& sent) {
     if (auto entered = EnterConfigMode(port); !entered) {
         return entered;
     }
@@ -82,14 +84,23 @@ Result<void> SendConfig(LinkPort& port, const PrinterConfig& config, ConfigLayou
     if (message.size() > kMessageAreaSize) {
         return Error{Failure::Invalid, "the configuration does not fit one message"};
     }
-    auto reply = Converse(port, message);
+    auto reply = Converse(port, message, ReplyShape::Frame, sent);
     if (!reply) {
         return reply.error();
     }
-    if (!VerifyIfMessage(DecodeFrameText(FrameIn(*reply)), tag::kIfSuc)) {
-        return Error{Failure::BadAnswer, "the printer did not confirm the configuration"};
+    const Bytes answer = DecodeFrameText(FrameIn(*reply));
+    if (VerifyIfMessage(answer, tag::kIfSuc)) {
+        return {};
     }
-    return {};
+    // A tagged message under a good checksum is the printer's word; anything
+    // else is an answer that could not be read.
+    constexpr std::string_view kTagStart = "__[I_F]__[";
+    const ByteSpan start = AsBytes(kTagStart);
+    if (answer.size() >= kTagLength && std::equal(start.begin(), start.end(), answer.begin()) &&
+        InternetChecksum(answer) == 0) {
+        return Error{Failure::Refused, "the printer answered without confirming the configuration"};
+    }
+    return Error{Failure::BadAnswer, "the printer's answer to the configuration could not be read"};
 }
 
 }  // namespace corvane::link

@@ -22,8 +22,11 @@ struct ConfigRecords {
 Result<ConfigRecords> ReadConfig(LinkPort& port);
 
 // Sends `config` as IF__SET in `layout`; succeeds when the printer confirms
-// with a verified IF__SUC message.
-Result<void> SendConfig(LinkPort& port, const PrinterConfig& config, ConfigLayout layout);
+// with a verified IF__SUC message. A readable message with another tag fails
+// as Refused; `sent`, when set, is called once the IF__SET frame went out
+// (from then on the printer may hold the record, whatever the answer).
+Result<void> SendConfig(LinkPort& port, const PrinterConfig& config, ConfigLayout layout,
+                        const std::function<void()>& sent = {});
 
 // The opening step shared by every configuration exchange: the mode command
 // 0x7F written whole and acknowledged with 1F 57 4D 7F.

@@ -61,12 +61,12 @@ void LinkSession::disconnect() {
     connected_ = false;
 }
 
-Result<void> LinkSession::save(const PrinterConfig& config) {
+Result<void> LinkSession::save(const PrinterConfig& config, const std::function<void()>& sent) {
     if (!connected_) {
         return Error{Failure::Invalid, "not connected"};
     }
     waits_.report({LinkStep::Saving});
-    return SendConfig(port_, config, layout_);
+    return SendConfig(port_, config, layout_, sent);
 }
 
 }  // namespace corvane::link

@@ -3,6 +3,7 @@
 // records; write the configuration back; close the port.
 #pragma once
 
+#include <functional>
 #include <optional>
 
 #include "exchange/exchange_limits.h"
@@ -43,7 +44,8 @@ public:
     // Writes `config` in the layout the printer sent (reported as Saving);
     // fails when not connected or the printer did not confirm. The link stays
     // up either way; after a cancel (waits().cancelled()) the caller decides.
-    Result<void> save(const PrinterConfig& config);
+    // `sent` is called once the record went out (see SendConfig).
+    Result<void> save(const PrinterConfig& config, const std::function<void()>& sent = {});
 
     bool connected() const { return connected_; }
     // Why the port did not open, after a Connect that ended PortNotOpened.
