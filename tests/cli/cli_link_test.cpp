@@ -183,7 +183,7 @@ QList<QPair<QString, QString>> HistoryOf(const QString& port) {
 
 // Printers and lines as real ones behave, each run with the default read
 // rule: Connect and Save (link write), then the largest certificate, must
-// succeed with the success message and a "confirmed" history, and the
+// succeed with the success message and a verified save and a confirmed upload in the history, and the
 // printer must hold exactly what was sent.
 TEST(CliLink, RealPrinterTimingsReadWholeUnderTheDefaultRule) {
     Sim files;
@@ -219,8 +219,8 @@ TEST(CliLink, RealPrinterTimingsReadWholeUnderTheDefaultRule) {
         EXPECT_EQ(uploaded[i].out, "The certificate document has been uploaded successfully.\nReset the printer.\n")
             << label << "\n"
             << Describe(uploaded[i]);
-        const QList<QPair<QString, QString>> confirmed{{"link save", "confirmed"}, {"certificate upload", "confirmed"}};
-        EXPECT_EQ(HistoryOf(sims[i]->pty()), confirmed) << label;
+        const QList<QPair<QString, QString>> expected{{"link save", "verified"}, {"certificate upload", "confirmed"}};
+        EXPECT_EQ(HistoryOf(sims[i]->pty()), expected) << label;
         const QJsonObject printer = sims[i]->stop()["link"].toObject();
         EXPECT_EQ(printer["configWrites"].toInt(), 1) << label;
         EXPECT_EQ(printer["config"]["ssid"].toString(), "Till-9") << label;
