@@ -51,13 +51,18 @@ void addOptions(QCommandLineParser& parser) {
     parser.addOption(valueOption("device", "link: device node opened as it stands (raw device mode).", "PATH"));
     parser.addOption(valueOption("from", "link write: the configuration JSON to apply.", "FILE"));
     parser.addOption(valueOption("type", "link cert: certificate kind.", "ca|client-key|client-pem"));
+    parser.addOption({QStringLiteral("show-secrets"),
+                      QStringLiteral("link read, link write: print keys, passwords, the PIN and the SNMP write "
+                                     "community instead of masking them (read --json: instead of leaving them "
+                                     "out).")});
     parser.addOption(
         valueOption("profile", "link export, link apply: the profile file (see docs/profile.md).", "FILE"));
     parser.addOption({QStringLiteral("include-secrets"),
-                      QStringLiteral("link export: put keys, passwords and the PIN in the profile (the file is "
-                                     "then readable by you alone).")});
+                      QStringLiteral("link export: put keys, passwords, the PIN and the SNMP write community in "
+                                     "the profile (the file is then readable by you alone).")});
     parser.addOption({QStringLiteral("include-address"),
-                      QStringLiteral("link export: put the fixed IP address, mask and gateway in the profile.")});
+                      QStringLiteral("link export: put the address assignment (DHCP or fixed) and the IP "
+                                     "address, mask and gateway in the profile.")});
     parser.addOption(valueOption("secrets",
                                  "link apply: the secrets the profile leaves out, as a profile that "
                                  "holds only them.",

@@ -2,6 +2,7 @@
 
 #include <string_view>
 
+#include "link/config_fields.h"
 #include "link/vocabulary.h"
 #include "text_entry.h"
 
@@ -24,7 +25,12 @@ SummaryRow LabelRow(const char* name, Vocabulary table, int code) {
         setting_vocabulary::Has(table, code) ? setting_vocabulary::StringIds(table)[code] : StringId{};
     return {name, std::string(setting_vocabulary::Label(table, code)), textId};
 }
-SummaryRow SecretRow(const char* name, std::string value) { return {name, std::move(value), StringId{}, true}; }
+// A row showing a record field's text; masked in the window and on terminals
+// when the field's row in the table says it is a secret.
+SummaryRow FieldRow(const char* name, std::string_view field, std::string value) {
+    const link::ConfigField* f = link::FindConfigField(field);
+    return {name, std::move(value), StringId{}, f != nullptr && f->secret};
+}
 }  // namespace
 
 std::array<SummaryRow, kSummaryRowCount> SummaryRows(const link::PrinterConfig& c, link::ConfigLayout layout) {
@@ -38,12 +44,14 @@ std::array<SummaryRow, kSummaryRowCount> SummaryRows(const link::PrinterConfig& 
         {QT_TRANSLATE_NOOP("SettingsSummaryDialog", "Printer Name"), Clip(c.printerName, "printerName")},
         {QT_TRANSLATE_NOOP("SettingsSummaryDialog", "Printer Port Num"), std::to_string(c.printerPort)},
         {QT_TRANSLATE_NOOP("SettingsSummaryDialog", "User ID"), Clip(c.userId, "userId")},
-        SecretRow(QT_TRANSLATE_NOOP("SettingsSummaryDialog", "User Password"), Clip(c.userPassword, "userPassword")),
+        FieldRow(QT_TRANSLATE_NOOP("SettingsSummaryDialog", "User Password"), "userPassword",
+                 Clip(c.userPassword, "userPassword")),
         LabelRow(QT_TRANSLATE_NOOP("SettingsSummaryDialog", "Https"), Vocabulary::EnableSwitch, c.httpsEnabled),
         LabelRow(QT_TRANSLATE_NOOP("SettingsSummaryDialog", "Telnet"), Vocabulary::EnableSwitch, c.telnetEnabled),
         LabelRow(QT_TRANSLATE_NOOP("SettingsSummaryDialog", "Ftp"), Vocabulary::EnableSwitch, c.ftpEnabled),
         LabelRow(QT_TRANSLATE_NOOP("SettingsSummaryDialog", "Snmp"), Vocabulary::EnableSwitch, c.snmpEnabled),
-        {QT_TRANSLATE_NOOP("SettingsSummaryDialog", "Set Community"), Clip(c.setCommunity, "setCommunity")},
+        FieldRow(QT_TRANSLATE_NOOP("SettingsSummaryDialog", "Set Community"), "setCommunity",
+                 Clip(c.setCommunity, "setCommunity")),
         {QT_TRANSLATE_NOOP("SettingsSummaryDialog", "Get Community"), Clip(c.getCommunity, "getCommunity")},
         {QT_TRANSLATE_NOOP("SettingsSummaryDialog", "Trap IP Address"), link::FormatIpv4(c.trapAddress)},
         {QT_TRANSLATE_NOOP("SettingsSummaryDialog", "Trap Community"), Clip(c.trapCommunity, "trapCommunity")},
@@ -60,21 +68,21 @@ std::array<SummaryRow, kSummaryRowCount> SummaryRows(const link::PrinterConfig& 
         LabelRow(QT_TRANSLATE_NOOP("SettingsSummaryDialog", "Authentication"), Vocabulary::Authentication,
                  c.authentication),
         LabelRow(QT_TRANSLATE_NOOP("SettingsSummaryDialog", "Cryptograph"), Vocabulary::Cipher, c.cipher),
-        SecretRow(QT_TRANSLATE_NOOP("SettingsSummaryDialog", "WEP Key"),
-                  wep ? Clip(c.wepKey, "wepKey") : std::string()),
-        SecretRow(QT_TRANSLATE_NOOP("SettingsSummaryDialog", "PSK Key"),
-                  psk ? Clip(c.pskKey, "pskKey") : std::string()),
+        FieldRow(QT_TRANSLATE_NOOP("SettingsSummaryDialog", "WEP Key"), "wepKey",
+                 wep ? Clip(c.wepKey, "wepKey") : std::string()),
+        FieldRow(QT_TRANSLATE_NOOP("SettingsSummaryDialog", "PSK Key"), "pskKey",
+                 psk ? Clip(c.pskKey, "pskKey") : std::string()),
         LabelRow(QT_TRANSLATE_NOOP("SettingsSummaryDialog", "EAP Mode"), Vocabulary::EapMode,
                  eap ? c.eapMode : kEapNone),
         {QT_TRANSLATE_NOOP("SettingsSummaryDialog", "Auth ID"), eap ? Clip(c.authId, "authId") : std::string()},
-        SecretRow(QT_TRANSLATE_NOOP("SettingsSummaryDialog", "Auth Password/Certification Key(EAP-TLS)"),
-                  eap ? Clip(c.authPassword, "authPassword") : std::string()),
+        FieldRow(QT_TRANSLATE_NOOP("SettingsSummaryDialog", "Auth Password/Certification Key(EAP-TLS)"), "authPassword",
+                 eap ? Clip(c.authPassword, "authPassword") : std::string()),
         {QT_TRANSLATE_NOOP("SettingsSummaryDialog", "P2P Conn Mode"),
          newer ? std::to_string(c.p2pConnMode) : std::string()},
         {QT_TRANSLATE_NOOP("SettingsSummaryDialog", "P2P Channel"),
          newer ? Clip(c.p2pChannel, "p2pChannel") : std::string()},
-        SecretRow(QT_TRANSLATE_NOOP("SettingsSummaryDialog", "P2P Pin Code"),
-                  newer ? Clip(c.p2pPinCode, "p2pPinCode") : std::string()),
+        FieldRow(QT_TRANSLATE_NOOP("SettingsSummaryDialog", "P2P Pin Code"), "p2pPinCode",
+                 newer ? Clip(c.p2pPinCode, "p2pPinCode") : std::string()),
     }};
 }
 

@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
+#include "link/config_fields.h"
 #include "link/string_table.h"
 #include "ui/control_sync.h"
 #include "widgets/secret_toggle.h"
@@ -41,7 +42,7 @@ SecretsDialog::SecretsDialog(const std::vector<std::string>& fields, QWidget* pa
         auto* edit = new QLineEdit(this);
         edit->setObjectName(toQString("secret_" + field));
         edit->setEchoMode(QLineEdit::Password);
-        if (const rules::RecordField* f = rules::FindRecordField(field)) edit->setMaxLength(static_cast<int>(f->limit));
+        if (const link::ConfigField* f = link::FindConfigField(field)) edit->setMaxLength(static_cast<int>(f->width));
         form->addRow(labelOf(field), edit);
         widgets::SecretToggle::attach(edit);
         entries_.emplace_back(field, edit);

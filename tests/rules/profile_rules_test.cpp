@@ -41,6 +41,7 @@ TEST(Profile, SpreadRefusesWithTheFieldOrGivesTheRecordTheRulesBuild) {
         StringId message{};  // 0: refused before the page rules
         ValueProblem problem = ValueProblem::None;
         ConfigLayout layout = ConfigLayout::Newer;
+        bool dhcpPrinter = false;
     };
     const Case cases[] = {
         {"per-printer field", Of({{"printerName", T("x")}}), "printerName"},
@@ -58,10 +59,28 @@ TEST(Profile, SpreadRefusesWithTheFieldOrGivesTheRecordTheRulesBuild) {
          {},
          ValueProblem::None,
          ConfigLayout::Older},
+        // A DHCP printer is fixed only at an address the profile gives.
+        {"DHCP printer fixed", Of({{"ipAssignment", 0u}}), "ipAssignment", {}, {}, ConfigLayout::Newer, true},
+        {"DHCP printer to ad hoc",
+         Of({{"networkMode", 1u}, {"authentication", 0u}, {"cipher", 0u}}),
+         "ipAssignment",
+         {},
+         {},
+         ConfigLayout::Newer,
+         true},
+        {"DHCP printer fixed with its address",
+         Of({{"ipAssignment", 0u}, {"ipAddress", 0xC0A80014u}}),
+         "",
+         {},
+         {},
+         ConfigLayout::Newer,
+         true},
+        {"DHCP printer, shared settings", Of({{"ssid", T("x")}}), "", {}, {}, ConfigLayout::Newer, true},
         {"accepted", Of({{"authentication", 0u}, {"cipher", 1u}, {"wepKey", T("ABCDEFGHIJKLM")}}), ""},
     };
     for (const Case& c : cases) {
-        const auto base = c.layout == ConfigLayout::Newer ? SampleRecord() : OlderRecord();
+        auto base = c.layout == ConfigLayout::Newer ? SampleRecord() : OlderRecord();
+        base.ipAssignment = c.dhcpPrinter ? 1 : 0;
         const SpreadResult result = SpreadProfile(c.profile, base, SampleInfo(), c.layout);
         ASSERT_EQ(result.refusal.has_value(), !c.field.empty()) << c.label;
         if (!result.refusal) continue;
@@ -79,6 +98,13 @@ TEST(Profile, SpreadRefusesWithTheFieldOrGivesTheRecordTheRulesBuild) {
     EXPECT_EQ(older.skipped, std::vector<std::string>{"p2pChannel"});
     // Nor does a profile of an older printer hold them.
     EXPECT_EQ(MakeProfile(OlderRecord(), ConfigLayout::Older, {true, true}).values.count("p2pChannel"), 0u);
+    // The address assignment goes with the addresses, the write community
+    // with the secrets.
+    for (const bool included : {false, true}) {
+        const Profile exported = MakeProfile(SampleRecord(), ConfigLayout::Newer, {included, included});
+        EXPECT_EQ(exported.values.count("ipAssignment"), included ? 1u : 0u);
+        EXPECT_EQ(exported.values.count("setCommunity"), included ? 1u : 0u);
+    }
     EXPECT_EQ(older.config.ssid, "b");
 }
 
