@@ -41,7 +41,6 @@ TEST(Profile, SpreadRefusesWithTheFieldOrGivesTheRecordTheRulesBuild) {
         StringId message{};  // 0: refused before the page rules
         ValueProblem problem = ValueProblem::None;
         ConfigLayout layout = ConfigLayout::Newer;
-        bool dhcpPrinter = false;
     };
     const Case cases[] = {
         {"per-printer field", Of({{"printerName", T("x")}}), "printerName"},
@@ -59,34 +58,32 @@ TEST(Profile, SpreadRefusesWithTheFieldOrGivesTheRecordTheRulesBuild) {
          {},
          ValueProblem::None,
          ConfigLayout::Older},
-        // A DHCP printer is fixed only at an address the profile gives.
-        {"DHCP printer fixed", Of({{"ipAssignment", 0u}}), "ipAssignment", {}, {}, ConfigLayout::Newer, true},
-        {"DHCP printer to ad hoc",
-         Of({{"networkMode", 1u}, {"authentication", 0u}, {"cipher", 0u}}),
-         "ipAssignment",
-         {},
-         {},
-         ConfigLayout::Newer,
-         true},
-        {"DHCP printer fixed with its address",
-         Of({{"ipAssignment", 0u}, {"ipAddress", 0xC0A80014u}}),
-         "",
-         {},
-         {},
-         ConfigLayout::Newer,
-         true},
-        {"DHCP printer, shared settings", Of({{"ssid", T("x")}}), "", {}, {}, ConfigLayout::Newer, true},
         {"accepted", Of({{"authentication", 0u}, {"cipher", 1u}, {"wepKey", T("ABCDEFGHIJKLM")}}), ""},
     };
     for (const Case& c : cases) {
-        auto base = c.layout == ConfigLayout::Newer ? SampleRecord() : OlderRecord();
-        base.ipAssignment = c.dhcpPrinter ? 1 : 0;
+        const auto base = c.layout == ConfigLayout::Newer ? SampleRecord() : OlderRecord();
         const SpreadResult result = SpreadProfile(c.profile, base, SampleInfo(), c.layout);
         ASSERT_EQ(result.refusal.has_value(), !c.field.empty()) << c.label;
         if (!result.refusal) continue;
         EXPECT_EQ(result.refusal->field, c.field) << c.label;
         EXPECT_EQ(result.refusal->problem, c.problem) << c.label;
         EXPECT_EQ(result.refusal->notice ? result.refusal->notice->message : 0, c.message) << c.label;
+    }
+
+    // A DHCP printer is fixed only at an address the profile gives (ad hoc
+    // mode takes no DHCP).
+    const std::pair<Profile, bool> fixing[] = {
+        {Of({{"ipAssignment", 0u}}), true},
+        {Of({{"networkMode", 1u}, {"authentication", 0u}, {"cipher", 0u}}), true},
+        {Of({{"ipAssignment", 0u}, {"ipAddress", 0xC0A80014u}}), false},
+        {Of({{"ssid", T("x")}}), false},
+    };
+    auto dhcp = SampleRecord();
+    dhcp.ipAssignment = 1;
+    for (const auto& [profile, refused] : fixing) {
+        const auto result = SpreadProfile(profile, dhcp, SampleInfo(), ConfigLayout::Newer);
+        EXPECT_EQ(result.refusal && result.refusal->fixesDhcpAddress, refused)
+            << ::testing::PrintToString(profile.values);
     }
 
     // The WEP key's length settles the cipher, as Save does; the Wi-Fi Direct
