@@ -67,7 +67,9 @@ void addOptions(QCommandLineParser& parser) {
                                  "link apply: the secrets the profile leaves out, as a profile that "
                                  "holds only them.",
                                  "FILE"));
-    parser.addOption({QStringLiteral("check"), QStringLiteral("link apply: report the differences, write nothing.")});
+    parser.addOption({QStringLiteral("check"),
+                      QStringLiteral("link apply: report the differences, write nothing; secrets the profile "
+                                     "leaves out are named, not compared.")});
     parser.addOption(valueOption("since",
                                  "history: changes from this date (2024-05-01) or ISO 8601 time on, UTC "
                                  "unless it says otherwise.",

@@ -130,7 +130,8 @@ constexpr ConfigField Address(std::string_view name, Ipv4 C::*m, std::size_t new
 // rule knows; channel, port and inactivity stop where the pages' edits stop.
 // clang-format off
 inline constexpr std::array kConfigFields{
-    //                  name              member                        newer older  width / max   scope        typed secret
+    // Text(name, member, newer, older, width, scope, characters typed, secret, rule)
+    // Byte/Word(name, member, newer, older, maximum, scope)   Address(name, member, newer, older, scope)
     field_rows::Text("printerName",     &PrinterConfig::printerName,      0,   0,  64, FieldScope::Printer, 32),
     field_rows::Byte("networkMode",     &PrinterConfig::networkMode,     65,  65,   2),
     field_rows::Byte("ipAssignment",    &PrinterConfig::ipAssignment,    66,  66,   1, FieldScope::Address),
