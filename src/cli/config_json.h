@@ -10,7 +10,9 @@
 // insertText in output.h); a file may give either, and when it gives both
 // the bytes stand unless the text was changed from what they read as.
 // The Wi-Fi Direct fields (p2pConnMode, p2pPinCode, p2pChannel) exist in the
-// newer layout only.
+// newer layout only. Secrets (keys, passwords, the PIN, the SNMP write
+// community) are left out unless asked for, and named in "secretsLeftOut";
+// a file without them writes back the printer's own.
 #pragma once
 
 #include <optional>
@@ -28,11 +30,17 @@ namespace corvane::cli {
 QString layoutName(link::ConfigLayout layout);
 
 QJsonObject systemInfoJson(const link::PrinterSystemInfo& info);
-QJsonObject configJson(const link::PrinterConfig& config, link::ConfigLayout layout);
+// What a secret shows as on a terminal: not even its length is told.
+inline constexpr char kSecretMask[] = "********";
+// The key naming the secrets a printer's JSON leaves out.
+inline constexpr char kSecretsLeftOut[] = "secretsLeftOut";
+
+QJsonObject configJson(const link::PrinterConfig& config, link::ConfigLayout layout, bool showSecrets);
 QJsonObject printerJson(const link::PrinterSystemInfo& info, const link::PrinterConfig& config,
-                        link::ConfigLayout layout);
-// Field name and value text, in record order, for people.
-QList<QStringList> configRows(const link::PrinterConfig& config, link::ConfigLayout layout);
+                        link::ConfigLayout layout, bool showSecrets);
+// Field name and value text, in record order, for people; a secret that is
+// set shows as kSecretMask unless `showSecrets`.
+QList<QStringList> configRows(const link::PrinterConfig& config, link::ConfigLayout layout, bool showSecrets);
 
 // A configuration file whose every value has been checked: known field names,
 // the right JSON type, texts that fit their field, codes and numbers in range.

@@ -56,18 +56,25 @@ void addOptions(QCommandLineParser& parser) {
     parser.addOption(valueOption("device", "link: device node opened as it stands (raw device mode).", "PATH"));
     parser.addOption(valueOption("from", "link write: the configuration JSON to apply.", "FILE"));
     parser.addOption(valueOption("type", "link cert: certificate kind.", "ca|client-key|client-pem"));
+    parser.addOption({QStringLiteral("show-secrets"),
+                      QStringLiteral("link read, link write: print keys, passwords, the PIN and the SNMP write "
+                                     "community instead of masking them (read --json: instead of leaving them "
+                                     "out).")});
     parser.addOption(
         valueOption("profile", "link export, link apply: the profile file (see docs/profile.md).", "FILE"));
     parser.addOption({QStringLiteral("include-secrets"),
-                      QStringLiteral("link export: put keys, passwords and the PIN in the profile (the file is "
-                                     "then readable by you alone).")});
+                      QStringLiteral("link export: put keys, passwords, the PIN and the SNMP write community in "
+                                     "the profile (the file is then readable by you alone).")});
     parser.addOption({QStringLiteral("include-address"),
-                      QStringLiteral("link export: put the fixed IP address, mask and gateway in the profile.")});
+                      QStringLiteral("link export: put the address assignment (DHCP or fixed) and the IP "
+                                     "address, mask and gateway in the profile.")});
     parser.addOption(valueOption("secrets",
                                  "link apply: the secrets the profile leaves out, as a profile that "
                                  "holds only them.",
                                  "FILE"));
-    parser.addOption({QStringLiteral("check"), QStringLiteral("link apply: report the differences, write nothing.")});
+    parser.addOption({QStringLiteral("check"),
+                      QStringLiteral("link apply: report the differences, write nothing; secrets the profile "
+                                     "leaves out are named, not compared.")});
     parser.addOption(valueOption("since",
                                  "history: changes from this date (2024-05-01) or ISO 8601 time on, UTC "
                                  "unless it says otherwise.",

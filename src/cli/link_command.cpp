@@ -127,18 +127,19 @@ int info(const link::LinkSession& session, bool json) {
     return kExitOk;
 }
 
-int read(const link::LinkSession& session, bool json) {
+int read(const link::LinkSession& session, bool json, bool showSecrets) {
     if (json) {
-        printJson(printerJson(session.systemInfo(), session.config(), session.layout()));
+        printJson(printerJson(session.systemInfo(), session.config(), session.layout(), showSecrets));
         return kExitOk;
     }
     info(session, false);
     printText(QStringLiteral("\n"));
-    printTable({QStringLiteral("Field"), QStringLiteral("Value")}, configRows(session.config(), session.layout()));
+    printTable({QStringLiteral("Field"), QStringLiteral("Value")},
+               configRows(session.config(), session.layout(), showSecrets));
     return kExitOk;
 }
 
-int write(link::LinkSession& session, const ConfigEdits& edits, bool json, const QString& portName) {
+int write(link::LinkSession& session, const ConfigEdits& edits, bool json, bool showSecrets, const QString& portName) {
     link::PrinterConfig edited = session.config();
     QString error;
     if (!applyConfigEdits(edits, session.layout(), edited, &error)) {
@@ -156,13 +157,18 @@ int write(link::LinkSession& session, const ConfigEdits& edits, bool json, const
         history::linkEntry(history::kCommandLine, history::kLinkSave, portName, session.systemInfo().macAddress));
     if (const auto failed = reportLinkChange(save, kConfigFailed)) return *failed;
     const auto rows = rules::SummaryRows(plan.config, session.layout());
+    // A secret that is set is masked, as in the window's summary.
+    const auto hidden = [showSecrets](const rules::SummaryRow& row) {
+        return row.secret && !row.value.empty() && !showSecrets;
+    };
     if (json) {
         QJsonArray summary;
         int number = 1;
         for (const auto& row : rows) {
             QJsonObject summaryRow{{QStringLiteral("no"), number++},
                                    {QStringLiteral("name"), QString::fromStdString(row.name)}};
-            insertText(summaryRow, QStringLiteral("value"), row.value);
+            if (hidden(row)) summaryRow.insert(QStringLiteral("hidden"), true);
+            else insertText(summaryRow, QStringLiteral("value"), row.value);
             summary.append(summaryRow);
         }
         printJson(QJsonObject{{QStringLiteral("message"), messageText(kConfigCompletedReset)},
@@ -174,7 +180,8 @@ int write(link::LinkSession& session, const ConfigEdits& edits, bool json, const
     QList<QStringList> table;
     int number = 1;
     for (const auto& row : rows) {
-        table.append({QString::number(number++), QString::fromStdString(row.name), visibleText(row.value)});
+        table.append({QString::number(number++), QString::fromStdString(row.name),
+                      hidden(row) ? QLatin1String(kSecretMask) : visibleText(row.value)});
     }
     printTable({QStringLiteral("No"), QStringLiteral("Name"), QStringLiteral("Value")}, table);
     return kExitOk;
@@ -239,9 +246,12 @@ int runLink(const Invocation& invocation) {
                                     : QStringLiteral("%1 takes no further arguments").arg(command));
     }
     const auto bad =
-        sub == QLatin1String("write")
-            ? invocation.unexpectedOption(command,
-                                          {"serial", "usb", "device", "link-timeout-ms", "link-read", "json", "from"})
+        sub == QLatin1String("read")
+            ? invocation.unexpectedOption(
+                  command, {"serial", "usb", "device", "link-timeout-ms", "link-read", "json", "show-secrets"})
+        : sub == QLatin1String("write")
+            ? invocation.unexpectedOption(
+                  command, {"serial", "usb", "device", "link-timeout-ms", "link-read", "json", "from", "show-secrets"})
         : sub == QLatin1String("cert")
             ? invocation.unexpectedOption(command,
                                           {"serial", "usb", "device", "link-timeout-ms", "link-read", "json", "type"})
@@ -297,8 +307,9 @@ int runLink(const Invocation& invocation) {
 
     const bool json = invocation.json();
     if (sub == QLatin1String("info")) return info(session, json);
-    if (sub == QLatin1String("read")) return read(session, json);
-    if (sub == QLatin1String("write")) return write(session, *edits, json, port.portName());
+    const bool showSecrets = invocation.isSet("show-secrets");
+    if (sub == QLatin1String("read")) return read(session, json, showSecrets);
+    if (sub == QLatin1String("write")) return write(session, *edits, json, showSecrets, port.portName());
     if (sub == QLatin1String("survey")) return survey(session, json);
     if (sub == QLatin1String("export")) return exportProfile(session, invocation);
     if (sub == QLatin1String("apply")) return applyProfile(session, *profile, port.portName(), invocation);

@@ -94,16 +94,22 @@ int applyProfile(link::LinkSession& session, const rules::Profile& profile, cons
                  const Invocation& invocation) {
     const link::PrinterConfig before = session.config();
     const link::ConfigLayout layout = session.layout();
+    // A check sends nothing: it compares what it can and names the secrets
+    // it could not compare, which keep the printer's own values in it.
+    const bool checkOnly = invocation.isSet("check");
     const auto missing = rules::MissingSecrets(profile, before, layout);
-    if (!missing.empty()) {
+    if (!missing.empty() && !checkOnly) {
         printError(
             QStringLiteral("the profile leaves out secrets this printer needs: %1 (give them with --secrets FILE)")
                 .arg(toQStringList(missing).join(QLatin1String(", "))));
         return kExitUsage;
     }
     const rules::SpreadResult spread = rules::SpreadProfile(profile, before, session.systemInfo(), layout);
+    const QString notCompared = toQStringList(missing).join(QLatin1String(", "));
     if (spread.refusal) {
         printError(profile::refusalText(*spread.refusal));
+        if (!missing.empty())
+            printError(QStringLiteral("secrets not compared (the profile leaves them out): %1").arg(notCompared));
         return kExitUsage;
     }
     for (const auto& field : spread.skipped) {
@@ -123,7 +129,7 @@ int applyProfile(link::LinkSession& session, const rules::Profile& profile, cons
         history::linkEntry(history::kCommandLine, history::kLinkApply, portName, session.systemInfo().macAddress);
     entry.changes = history::recordChanges(before, plan.config, layout);
     const bool changed = !entry.changes.isEmpty();
-    const bool write = changed && !invocation.isSet("check");
+    const bool write = changed && !checkOnly;
     std::optional<history::LinkSave> save;
     if (write) {
         save = history::saveAndRecord(session, before, plan.config, entry);
@@ -135,6 +141,8 @@ int applyProfile(link::LinkSession& session, const rules::Profile& profile, cons
                            {QStringLiteral("written"), written},
                            {QStringLiteral("changes"), changesJson(entry.changes)},
                            {QStringLiteral("skipped"), QJsonArray::fromStringList(toQStringList(spread.skipped))}};
+        if (!missing.empty())
+            result.insert(QStringLiteral("notCompared"), QJsonArray::fromStringList(toQStringList(missing)));
         if (write) {
             result.insert(QStringLiteral("outcome"), entry.outcome);
             result.insert(QStringLiteral("message"), entry.message);
@@ -151,6 +159,8 @@ int applyProfile(link::LinkSession& session, const rules::Profile& profile, cons
                           .arg(fields, count == 1 ? QStringLiteral("differs") : QStringLiteral("differ")));
         else if (written) printText(QStringLiteral("%1 written (%2).\n").arg(fields, entry.outcome));
     }
+    if (!missing.empty() && !invocation.json())
+        printText(QStringLiteral("Secrets not compared (the profile leaves them out): %1\n").arg(notCompared));
     if (!save) return kExitOk;
     const auto failed = reportLinkChange(*save, kConfigFailed);
     return failed ? *failed : kExitOk;

@@ -7,7 +7,6 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
-#include <span>
 #include <string>
 #include <string_view>
 
@@ -77,22 +76,7 @@ struct PrinterConfig {
     bool operator==(const PrinterConfig&) const = default;
 };
 
-// Field widths and offsets of the wire layouts.
-struct ConfigField {
-    const char* name;
-    std::size_t newerOffset;
-    std::size_t olderOffset;  // SIZE_MAX when the field exists only in the newer layout
-    std::size_t width;
-
-    bool inLayout(ConfigLayout layout) const { return layout == ConfigLayout::Newer || olderOffset != kNewerOnly; }
-    std::size_t offset(ConfigLayout layout) const { return layout == ConfigLayout::Newer ? newerOffset : olderOffset; }
-    static constexpr std::size_t kNewerOnly = SIZE_MAX;
-};
-
-// Every named field of the record in wire order (reserved bytes are not listed).
-std::span<const ConfigField> ConfigFields();
-// The field called `name`, or nullptr.
-const ConfigField* FindConfigField(std::string_view name);
+// The fields one by one, their offsets and widths: link/config_fields.h.
 
 // Record bytes <-> value. Serialising writes reserved bytes as 0 and cuts texts
 // to their field width; parsing a short record reads the missing bytes as 0.

@@ -7,39 +7,41 @@
 #include <QJsonObject>
 #include <QJsonParseError>
 
+#include "link/config_fields.h"
+#include "profile/json_keys.h"
 #include "link/string_table.h"
 
 namespace corvane::profile {
 
 namespace {
 
+using link::ConfigField;
 using rules::FieldValue;
-using rules::RecordField;
 using rules::ValueProblem;
 
 QString fieldName(std::string_view name) { return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())); }
 
-QJsonValue toJson(const RecordField& f, const FieldValue& value) {
+QJsonValue toJson(const ConfigField& f, const FieldValue& value) {
     if (const auto* text = std::get_if<std::string>(&value)) return QString::fromStdString(*text);
     const std::uint32_t number = std::get<std::uint32_t>(value);
-    if (f.kind == RecordField::Kind::Address) return QString::fromStdString(link::FormatIpv4(number));
+    if (f.kind == link::FieldKind::Address) return QString::fromStdString(link::FormatIpv4(number));
     return static_cast<qint64>(number);
 }
 
 // The JSON value as the field's kind; nullopt when it is of another kind.
-std::optional<FieldValue> fromJson(const RecordField& f, const QJsonValue& value) {
+std::optional<FieldValue> fromJson(const ConfigField& f, const QJsonValue& value) {
     switch (f.kind) {
-    case RecordField::Kind::Text:
+    case link::FieldKind::Text:
         if (!value.isString()) return std::nullopt;
         return FieldValue{value.toString().toStdString()};
-    case RecordField::Kind::Number: {
+    case link::FieldKind::Number: {
         const double number = value.toDouble(-1);
         if (!value.isDouble() || number < 0 || number > UINT32_MAX || number != std::floor(number)) {
             return std::nullopt;
         }
         return FieldValue{static_cast<std::uint32_t>(number)};
     }
-    case RecordField::Kind::Address: {
+    case link::FieldKind::Address: {
         const auto address = rules::ParseIpv4(value.toString().toStdString());
         if (!value.isString() || !address) return std::nullopt;
         return FieldValue{*address};
@@ -48,13 +50,13 @@ std::optional<FieldValue> fromJson(const RecordField& f, const QJsonValue& value
     return std::nullopt;
 }
 
-QString wrongKind(const RecordField& f) {
+QString wrongKind(const ConfigField& f) {
     switch (f.kind) {
-    case RecordField::Kind::Text:
+    case link::FieldKind::Text:
         return QCoreApplication::translate("Profile", "\"%1\" must be a text").arg(fieldName(f.name));
-    case RecordField::Kind::Number:
+    case link::FieldKind::Number:
         return QCoreApplication::translate("Profile", "\"%1\" must be a whole number").arg(fieldName(f.name));
-    case RecordField::Kind::Address:
+    case link::FieldKind::Address:
         return QCoreApplication::translate("Profile", "\"%1\" must be a dotted IPv4 address such as \"192.168.0.10\"")
             .arg(fieldName(f.name));
     }
@@ -66,7 +68,7 @@ QString problemText(const std::string& field, ValueProblem problem, std::uint32_
     switch (problem) {
     case ValueProblem::None: return {};
     case ValueProblem::WrongType:
-        if (const RecordField* f = rules::FindRecordField(field)) return wrongKind(*f);
+        if (const ConfigField* f = link::FindConfigField(field)) return wrongKind(*f);
         return QCoreApplication::translate("Profile", "\"%1\" has a value of the wrong kind").arg(name);
     case ValueProblem::TooLong:
         return QCoreApplication::translate("Profile", "\"%1\" is longer than its %2 bytes").arg(name).arg(limit);
@@ -80,9 +82,18 @@ QString problemText(const std::string& field, ValueProblem problem, std::uint32_
     return {};
 }
 
+// The secrets a profile or a secrets file may hold, in record order.
+QStringList profileSecrets() {
+    QStringList names;
+    for (const ConfigField& f : link::ConfigFields()) {
+        if (f.secret && f.scope != link::FieldScope::Printer) names << fieldName(f.name);
+    }
+    return names;
+}
+
 QString notAProfileField(const QString& name) {
-    const RecordField* f = rules::FindRecordField(name.toStdString());
-    if (f != nullptr && f->scope == rules::ProfileScope::Printer) {
+    const ConfigField* f = link::FindConfigField(name.toStdString());
+    if (f != nullptr && f->scope == link::FieldScope::Printer) {
         return QCoreApplication::translate("Profile", "\"%1\" belongs to one printer and is never part of a profile")
             .arg(name);
     }
@@ -100,6 +111,10 @@ std::optional<rules::Profile> parse(const QByteArray& contents, bool secretsOnly
     }
     if (!document.isObject()) {
         *error = QCoreApplication::translate("Profile", "the file must hold one JSON object");
+        return std::nullopt;
+    }
+    if (const QString key = duplicateJsonKey(contents); !key.isEmpty()) {
+        *error = QCoreApplication::translate("Profile", "the key \"%1\" appears more than once").arg(key);
         return std::nullopt;
     }
     const QJsonObject top = document.object();
@@ -122,17 +137,14 @@ std::optional<rules::Profile> parse(const QByteArray& contents, bool secretsOnly
     const QJsonObject config = top.value(QStringLiteral("config")).toObject();
     rules::Profile profile;
     for (auto it = config.begin(); it != config.end(); ++it) {
-        const RecordField* f = rules::FindRecordField(it.key().toStdString());
-        if (f == nullptr || f->scope == rules::ProfileScope::Printer) {
+        const ConfigField* f = link::FindConfigField(it.key().toStdString());
+        if (f == nullptr || f->scope == link::FieldScope::Printer) {
             *error = notAProfileField(it.key());
             return std::nullopt;
         }
         if (secretsOnly && !f->secret) {
-            *error = QCoreApplication::translate(
-                         "Profile",
-                         "\"%1\" is not a secret; a secrets file holds only wepKey, pskKey, authPassword and "
-                         "p2pPinCode")
-                         .arg(it.key());
+            *error = QCoreApplication::translate("Profile", "\"%1\" is not a secret; a secrets file holds only %2")
+                         .arg(it.key(), profileSecrets().join(QLatin1String(", ")));
             return std::nullopt;
         }
         const auto value = fromJson(*f, it.value());
@@ -141,7 +153,7 @@ std::optional<rules::Profile> parse(const QByteArray& contents, bool secretsOnly
             return std::nullopt;
         }
         if (const ValueProblem problem = f->check(*value); problem != ValueProblem::None) {
-            *error = problemText(std::string(f->name), problem, f->limit);
+            *error = problemText(std::string(f->name), problem, f->limit());
             return std::nullopt;
         }
         profile.values.emplace(std::string(f->name), *value);
@@ -154,7 +166,7 @@ std::optional<rules::Profile> parse(const QByteArray& contents, bool secretsOnly
 QByteArray profileJson(const rules::Profile& profile) {
     QJsonObject config;
     for (const auto& [name, value] : profile.values) {
-        if (const RecordField* f = rules::FindRecordField(name)) config.insert(fieldName(f->name), toJson(*f, value));
+        if (const ConfigField* f = link::FindConfigField(name)) config.insert(fieldName(f->name), toJson(*f, value));
     }
     const QJsonObject top{{QStringLiteral("format"), QLatin1String(kProfileFormat)},
                           {QStringLiteral("config"), config}};
@@ -171,7 +183,7 @@ std::optional<rules::Profile> parseSecrets(const QByteArray& contents, QString* 
 
 bool holdsSecrets(const rules::Profile& profile) {
     for (const auto& [name, value] : profile.values) {
-        const RecordField* f = rules::FindRecordField(name);
+        const ConfigField* f = link::FindConfigField(name);
         if (f != nullptr && f->secret) return true;
     }
     return false;
@@ -185,6 +197,13 @@ rules::Profile withSecrets(rules::Profile profile, const rules::Profile& secrets
 QString refusalText(const rules::ProfileRefusal& refusal) {
     const QString field = QString::fromStdString(refusal.field);
     if (refusal.notInProfile) return notAProfileField(field);
+    if (refusal.fixesDhcpAddress) {
+        return QCoreApplication::translate("Profile",
+                                           "\"%1\": the profile would fix this DHCP printer at the address it holds "
+                                           "now; a profile that changes the address assignment needs the address "
+                                           "too (export with the address)")
+            .arg(field);
+    }
     if (refusal.needsNewerLayout) {
         return QCoreApplication::translate("Profile",
                                            "\"%1\": Wi-Fi Direct needs a printer with the newer record layout")

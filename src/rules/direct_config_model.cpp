@@ -14,7 +14,6 @@ bool SameHexId(std::string_view a, std::string_view b) {
            });
 }
 
-std::uint8_t LowByte(int value) { return static_cast<std::uint8_t>(value & 0xFF); }
 }  // namespace
 
 DirectConfigModel::DirectConfigModel() {
@@ -264,32 +263,13 @@ MaybeNotice DirectConfigModel::prepareSave() {
 }
 
 link::PrinterConfig DirectConfigModel::buildConfig() const {
-    const auto& w = context_.working;
-    const auto& net = tabs.network;
+    // Each page writes the fields it shows; the newer layout's Wi-Fi Direct
+    // fields stay empty for an older printer.
     link::PrinterConfig c;
-    c.printerName = w.printerName;
-    c.networkMode = LowByte(w.networkMode);
-    c.ipAssignment = w.ipAssignmentChoice != 0 ? 0 : 1;
-    c.ipAddress = w.ipAddress;
-    c.subnetMask = w.subnetMask;
-    c.gateway = w.gateway;
-    c.ssid = w.ssid;
-    c.inactivityTime = static_cast<std::uint16_t>(net.inactivityTime().shownValue() & 0xFFFFu);
-    c.authentication = LowByte(w.authentication);
-    c.cipher = LowByte(w.cipher);
-    c.wepKey = w.wepKey;
-    c.pskKey = w.pskKey;
-    c.adhocChannel = static_cast<std::uint8_t>(net.adhocChannel().shownValue() & 0xFFu);
-    if (context_.extendedLayout) {
-        c.p2pConnMode = LowByte(net.p2pConnMode());
-        c.p2pChannel = net.p2pChannel();
-        c.p2pPinCode = net.p2pPinCode();
-    }
-    c.eapMode = LowByte(tabs.security.eapMode());
-    c.authId = w.authId;
-    c.authPassword = w.authPassword;
     tabs.system.writeRecord(c);
     tabs.protocol.writeRecord(c);
+    tabs.network.writeRecord(c, context_.extendedLayout);
+    tabs.security.writeRecord(c);
     return c;
 }
 

@@ -173,6 +173,24 @@ void NetworkPage::chooseP2pConnMode(int index) {
     controls_[NetworkControl::P2pConnMode].selection = index;
 }
 
+void NetworkPage::writeRecord(link::PrinterConfig& config, bool wifiDirect) const {
+    const auto& w = context_.working;
+    config.networkMode = static_cast<std::uint8_t>(w.networkMode & 0xFF);
+    // The record says 1 for DHCP; the page's choice 0 is DHCP.
+    config.ipAssignment = w.ipAssignmentChoice != 0 ? 0 : 1;
+    config.ipAddress = w.ipAddress;
+    config.subnetMask = w.subnetMask;
+    config.gateway = w.gateway;
+    config.ssid = w.ssid;
+    config.inactivityTime = static_cast<std::uint16_t>(inactivityTime_.shownValue() & 0xFFFFu);
+    config.adhocChannel = static_cast<std::uint8_t>(adhocChannel_.shownValue() & 0xFFu);
+    if (wifiDirect) {
+        config.p2pConnMode = static_cast<std::uint8_t>(p2pConnMode_ & 0xFF);
+        config.p2pChannel = p2pChannel_;
+        config.p2pPinCode = p2pPinCode_;
+    }
+}
+
 void NetworkPage::setP2pChannel(std::string_view recordChannel) {
     for (std::size_t i = 0; i < kChannelEntries.size(); ++i) {
         if (recordChannel == kChannelEntries[i]) {

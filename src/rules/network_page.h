@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "control_state.h"
+#include "link/config_fields.h"
 #include "link/printer_config.h"
 #include "numeric_text.h"
 #include "working_values.h"
@@ -33,9 +34,9 @@ enum class NetworkControl : int {
 
 class NetworkPage {
 public:
-    static constexpr std::uint32_t kMaxAdhocChannel = 14;
-    static constexpr std::uint32_t kMaxInactivity = 3600;
-    static constexpr std::size_t kPinLimit = 8;
+    static constexpr std::uint32_t kMaxAdhocChannel = link::ConfigFieldNamed("adhocChannel").maximum;
+    static constexpr std::uint32_t kMaxInactivity = link::ConfigFieldNamed("inactivityTime").maximum;
+    static constexpr std::size_t kPinLimit = link::ConfigFieldNamed("p2pPinCode").typedCharacters;
     // The PIN an older-layout printer, which stores none, is shown with.
     static constexpr std::string_view kDefaultPin = "7364";
     static constexpr std::array<std::string_view, 3> kChannelEntries = {"1", "6", "11"};
@@ -66,6 +67,9 @@ public:
     void setP2pPinCode(std::string_view pin);
     void setDefaultPin();
     void showSsid(std::string_view text);
+    // The page's fields into a record: mode, addressing, SSID, channels,
+    // inactivity and, with `wifiDirect` (the newer layout), Wi-Fi Direct.
+    void writeRecord(link::PrinterConfig& config, bool wifiDirect) const;
 
     // Disconnect: the Wi-Fi Direct lists and the PIN edit are disabled, the PIN emptied.
     void resetWifiDirect();

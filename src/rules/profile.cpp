@@ -20,10 +20,19 @@ bool IsWpa(int authentication) { return authentication >= code::kWpaPsk && authe
 // The record with every profile value of the right kind that the layout has.
 link::PrinterConfig Overlay(const Profile& profile, link::PrinterConfig config, link::ConfigLayout layout) {
     for (const auto& [name, value] : profile.values) {
-        const RecordField* f = FindRecordField(name);
+        const ConfigField* f = link::FindConfigField(name);
         if (f != nullptr && f->inLayout(layout) && f->check(value) == ValueProblem::None) f->set(config, value);
     }
     return config;
+}
+
+// The record's address assignment as the pages show it (an ad hoc printer
+// always with manual addressing).
+std::uint8_t ShownAssignment(const link::PrinterConfig& config, const link::PrinterSystemInfo& info,
+                             link::ConfigLayout layout) {
+    DirectConfigModel model;
+    model.onConnected(config, info, layout);
+    return model.buildConfig().ipAssignment;
 }
 
 ProfileRefusal RuleRefusal(const Notice& notice) {
@@ -37,9 +46,10 @@ ProfileRefusal RuleRefusal(const Notice& notice) {
 
 Profile MakeProfile(const link::PrinterConfig& config, link::ConfigLayout layout, ProfileContent content) {
     Profile profile;
-    for (const RecordField& f : RecordFields()) {
+    for (const ConfigField& f : link::ConfigFields()) {
         if (!f.inLayout(layout)) continue;
-        const bool wanted = f.scope == ProfileScope::Shared || (f.scope == ProfileScope::Address && content.address);
+        const bool wanted =
+            f.scope == link::FieldScope::Shared || (f.scope == link::FieldScope::Address && content.address);
         if (!wanted || (f.secret && !content.secrets)) continue;
         profile.values.emplace(std::string(f.name), f.get(config));
     }
@@ -76,17 +86,17 @@ SpreadResult SpreadProfile(const Profile& profile, const link::PrinterConfig& ba
                            link::ConfigLayout layout) {
     SpreadResult result;
     for (const auto& [name, value] : profile.values) {
-        const RecordField* f = FindRecordField(name);
-        if (f == nullptr || f->scope == ProfileScope::Printer) {
+        const ConfigField* f = link::FindConfigField(name);
+        if (f == nullptr || f->scope == link::FieldScope::Printer) {
             result.refusal = ProfileRefusal{name, ValueProblem::None, 0, true, false, std::nullopt};
             return result;
         }
     }
-    for (const RecordField& f : RecordFields()) {
+    for (const ConfigField& f : link::ConfigFields()) {
         const auto it = profile.values.find(f.name);
         if (it == profile.values.end()) continue;
         if (const ValueProblem problem = f.check(it->second); problem != ValueProblem::None) {
-            result.refusal = ProfileRefusal{std::string(f.name), problem, f.limit, false, false, std::nullopt};
+            result.refusal = ProfileRefusal{std::string(f.name), problem, f.limit(), false, false, std::nullopt};
             return result;
         }
         if (!f.inLayout(layout)) result.skipped.emplace_back(f.name);
@@ -118,6 +128,10 @@ SpreadResult SpreadProfile(const Profile& profile, const link::PrinterConfig& ba
         }
     }
     result.config = model.buildConfig();
+    if (ShownAssignment(base, info, layout) == 1 && result.config.ipAssignment == 0 && !Holds(profile, "ipAddress")) {
+        result.refusal = ProfileRefusal{"ipAssignment", ValueProblem::None, 0, false, false, std::nullopt};
+        result.refusal->fixesDhcpAddress = true;
+    }
     return result;
 }
 

@@ -1,6 +1,6 @@
 // Profiles: the settings a shop shares between its printers (network mode,
-// SSID, channels, security, protocol switches, SNMP, inactivity, address
-// mode), taken from one printer's record and spread onto another's through
+// SSID, channels, security, protocol switches, SNMP, inactivity; the address
+// and how it is assigned only when asked for), taken from one printer's record and spread onto another's through
 // the same rules as a Connect shows a record and a Save checks it.
 #pragma once
 
@@ -25,7 +25,7 @@ struct Profile {
 // What goes into a profile beyond the shared settings.
 struct ProfileContent {
     bool secrets = false;  // keys, passwords and the PIN
-    bool address = false;  // the fixed IP address, mask and gateway
+    bool address = false;  // DHCP or the fixed IP address, mask and gateway
 };
 
 // The profile of a printer's record.
@@ -47,6 +47,7 @@ struct ProfileRefusal {
     bool notInProfile = false;      // unknown, or a per-printer field
     bool needsNewerLayout = false;  // Wi-Fi Direct on a printer without it
     std::optional<Notice> notice;   // a page rule's message
+    bool fixesDhcpAddress = false;  // would fix a DHCP printer at the address it holds now
 };
 
 struct SpreadResult {
@@ -60,7 +61,10 @@ struct SpreadResult {
 
 // The profile over `base` (the record of a printer of `layout`), checked by
 // the Protocol, Network and Security pages' rules and the checks of Save (WEP
-// key, PIN). The System page is not the profile's and is not checked.
+// key, PIN). The System page is not the profile's and is not checked. A
+// profile that would switch a DHCP printer to a fixed address without giving
+// the address is refused: the printer would keep, fixed, whatever address
+// DHCP had lent it.
 SpreadResult SpreadProfile(const Profile& profile, const link::PrinterConfig& base, const link::PrinterSystemInfo& info,
                            link::ConfigLayout layout);
 

@@ -74,9 +74,9 @@ private:
         if (!changed(field)) return true;
         if (!isOffered) return unavailable(tab, control, field);
         const EntryFault fault = CheckTypedText(field, text);
-        const TextEntry* entry = FindTextEntry(field);
+        const link::ConfigField* entry = link::FindConfigField(field);
         // The PIN edit takes digits only, at most eight: any other PIN is wrong.
-        if (fault != EntryFault::None && entry && entry->digitsOnly)
+        if (fault != EntryFault::None && entry && entry->rule == link::TextRule::Digits)
             return refuse(PageNotice(tab, kIncorrectPin, control), field);
         switch (fault) {
         case EntryFault::None: break;

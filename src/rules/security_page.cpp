@@ -249,6 +249,17 @@ void SecurityPage::loadRecord(const link::PrinterConfig& config) {
     syncControls();
 }
 
+void SecurityPage::writeRecord(link::PrinterConfig& config) const {
+    const auto& w = context_.working;
+    config.authentication = static_cast<std::uint8_t>(w.authentication & 0xFF);
+    config.cipher = static_cast<std::uint8_t>(w.cipher & 0xFF);
+    config.wepKey = w.wepKey;
+    config.pskKey = w.pskKey;
+    config.eapMode = static_cast<std::uint8_t>(eapMode_ & 0xFF);
+    config.authId = w.authId;
+    config.authPassword = w.authPassword;
+}
+
 void SecurityPage::syncControls() {
     wepKeyText_ = context_.working.wepKey;
     for (int i = 0; i < 6; ++i) controls_.check(kAuthRadios[i], context_.working.authentication == i);

@@ -67,6 +67,8 @@ public:
 
     // Spreading a record over the page; fields into controls.
     void loadRecord(const link::PrinterConfig& config);
+    // The page's fields into a record: security, keys and credentials.
+    void writeRecord(link::PrinterConfig& config) const;
     void syncControls();
 
     // Text shown by the WEP key edit; differs from `wepKey` when typed while

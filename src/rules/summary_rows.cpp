@@ -2,8 +2,8 @@
 
 #include <string_view>
 
+#include "link/config_fields.h"
 #include "link/vocabulary.h"
-#include "text_entry.h"
 
 // lupdate collects the row names below through this marker; the windows show
 // them translated under the context "SettingsSummaryDialog". The rules
@@ -15,16 +15,24 @@
 namespace corvane::rules {
 
 namespace {
-// A text as the record holds it: never more than its field's width in the
-// record's field table.
-std::string Clip(const std::string& text, std::string_view field) { return text.substr(0, FieldWidth(field)); }
 
 SummaryRow LabelRow(const char* name, Vocabulary table, int code) {
     const StringId textId =
         setting_vocabulary::Has(table, code) ? setting_vocabulary::StringIds(table)[code] : StringId{};
     return {name, std::string(setting_vocabulary::Label(table, code)), textId};
 }
-SummaryRow SecretRow(const char* name, std::string value) { return {name, std::move(value), StringId{}, true}; }
+
+// A row showing one record field as people read it (a text never longer than
+// its field), or nothing when `shown` is false; masked in the window and on
+// terminals when the field's row in the table says it is a secret.
+SummaryRow FieldRow(const char* name, const link::PrinterConfig& c, std::string_view field, bool shown = true) {
+    const link::ConfigField* f = link::FindConfigField(field);
+    if (f == nullptr) return {name, {}};
+    std::string value = shown ? f->text(c) : std::string();
+    if (f->kind == link::FieldKind::Text) value = value.substr(0, f->width);
+    return {name, std::move(value), StringId{}, f->secret};
+}
+
 }  // namespace
 
 std::array<SummaryRow, kSummaryRowCount> SummaryRows(const link::PrinterConfig& c, link::ConfigLayout layout) {
@@ -35,46 +43,41 @@ std::array<SummaryRow, kSummaryRowCount> SummaryRows(const link::PrinterConfig& 
     constexpr int kEapNone = 5;
 
     return {{
-        {QT_TRANSLATE_NOOP("SettingsSummaryDialog", "Printer Name"), Clip(c.printerName, "printerName")},
-        {QT_TRANSLATE_NOOP("SettingsSummaryDialog", "Printer Port Num"), std::to_string(c.printerPort)},
-        {QT_TRANSLATE_NOOP("SettingsSummaryDialog", "User ID"), Clip(c.userId, "userId")},
-        SecretRow(QT_TRANSLATE_NOOP("SettingsSummaryDialog", "User Password"), Clip(c.userPassword, "userPassword")),
+        FieldRow(QT_TRANSLATE_NOOP("SettingsSummaryDialog", "Printer Name"), c, "printerName"),
+        FieldRow(QT_TRANSLATE_NOOP("SettingsSummaryDialog", "Printer Port Num"), c, "printerPort"),
+        FieldRow(QT_TRANSLATE_NOOP("SettingsSummaryDialog", "User ID"), c, "userId"),
+        FieldRow(QT_TRANSLATE_NOOP("SettingsSummaryDialog", "User Password"), c, "userPassword"),
         LabelRow(QT_TRANSLATE_NOOP("SettingsSummaryDialog", "Https"), Vocabulary::EnableSwitch, c.httpsEnabled),
         LabelRow(QT_TRANSLATE_NOOP("SettingsSummaryDialog", "Telnet"), Vocabulary::EnableSwitch, c.telnetEnabled),
         LabelRow(QT_TRANSLATE_NOOP("SettingsSummaryDialog", "Ftp"), Vocabulary::EnableSwitch, c.ftpEnabled),
         LabelRow(QT_TRANSLATE_NOOP("SettingsSummaryDialog", "Snmp"), Vocabulary::EnableSwitch, c.snmpEnabled),
-        {QT_TRANSLATE_NOOP("SettingsSummaryDialog", "Set Community"), Clip(c.setCommunity, "setCommunity")},
-        {QT_TRANSLATE_NOOP("SettingsSummaryDialog", "Get Community"), Clip(c.getCommunity, "getCommunity")},
-        {QT_TRANSLATE_NOOP("SettingsSummaryDialog", "Trap IP Address"), link::FormatIpv4(c.trapAddress)},
-        {QT_TRANSLATE_NOOP("SettingsSummaryDialog", "Trap Community"), Clip(c.trapCommunity, "trapCommunity")},
+        FieldRow(QT_TRANSLATE_NOOP("SettingsSummaryDialog", "Set Community"), c, "setCommunity"),
+        FieldRow(QT_TRANSLATE_NOOP("SettingsSummaryDialog", "Get Community"), c, "getCommunity"),
+        FieldRow(QT_TRANSLATE_NOOP("SettingsSummaryDialog", "Trap IP Address"), c, "trapAddress"),
+        FieldRow(QT_TRANSLATE_NOOP("SettingsSummaryDialog", "Trap Community"), c, "trapCommunity"),
         LabelRow(QT_TRANSLATE_NOOP("SettingsSummaryDialog", "Network Mode"), Vocabulary::NetworkMode, c.networkMode),
         {QT_TRANSLATE_NOOP("SettingsSummaryDialog", "Adhoc Channel"),
          c.adhocChannel == 0 ? std::string("-") : std::to_string(c.adhocChannel)},
-        {QT_TRANSLATE_NOOP("SettingsSummaryDialog", "SSID"), Clip(c.ssid, "ssid")},
-        {QT_TRANSLATE_NOOP("SettingsSummaryDialog", "Inactivity Time"), std::to_string(c.inactivityTime)},
+        FieldRow(QT_TRANSLATE_NOOP("SettingsSummaryDialog", "SSID"), c, "ssid"),
+        FieldRow(QT_TRANSLATE_NOOP("SettingsSummaryDialog", "Inactivity Time"), c, "inactivityTime"),
         LabelRow(QT_TRANSLATE_NOOP("SettingsSummaryDialog", "IP Assignment method"), Vocabulary::IpAssignment,
                  c.ipAssignment),
-        {QT_TRANSLATE_NOOP("SettingsSummaryDialog", "IP Address"), link::FormatIpv4(c.ipAddress)},
-        {QT_TRANSLATE_NOOP("SettingsSummaryDialog", "Subnet Mask"), link::FormatIpv4(c.subnetMask)},
-        {QT_TRANSLATE_NOOP("SettingsSummaryDialog", "Gateway"), link::FormatIpv4(c.gateway)},
+        FieldRow(QT_TRANSLATE_NOOP("SettingsSummaryDialog", "IP Address"), c, "ipAddress"),
+        FieldRow(QT_TRANSLATE_NOOP("SettingsSummaryDialog", "Subnet Mask"), c, "subnetMask"),
+        FieldRow(QT_TRANSLATE_NOOP("SettingsSummaryDialog", "Gateway"), c, "gateway"),
         LabelRow(QT_TRANSLATE_NOOP("SettingsSummaryDialog", "Authentication"), Vocabulary::Authentication,
                  c.authentication),
         LabelRow(QT_TRANSLATE_NOOP("SettingsSummaryDialog", "Cryptograph"), Vocabulary::Cipher, c.cipher),
-        SecretRow(QT_TRANSLATE_NOOP("SettingsSummaryDialog", "WEP Key"),
-                  wep ? Clip(c.wepKey, "wepKey") : std::string()),
-        SecretRow(QT_TRANSLATE_NOOP("SettingsSummaryDialog", "PSK Key"),
-                  psk ? Clip(c.pskKey, "pskKey") : std::string()),
+        FieldRow(QT_TRANSLATE_NOOP("SettingsSummaryDialog", "WEP Key"), c, "wepKey", wep),
+        FieldRow(QT_TRANSLATE_NOOP("SettingsSummaryDialog", "PSK Key"), c, "pskKey", psk),
         LabelRow(QT_TRANSLATE_NOOP("SettingsSummaryDialog", "EAP Mode"), Vocabulary::EapMode,
                  eap ? c.eapMode : kEapNone),
-        {QT_TRANSLATE_NOOP("SettingsSummaryDialog", "Auth ID"), eap ? Clip(c.authId, "authId") : std::string()},
-        SecretRow(QT_TRANSLATE_NOOP("SettingsSummaryDialog", "Auth Password/Certification Key(EAP-TLS)"),
-                  eap ? Clip(c.authPassword, "authPassword") : std::string()),
-        {QT_TRANSLATE_NOOP("SettingsSummaryDialog", "P2P Conn Mode"),
-         newer ? std::to_string(c.p2pConnMode) : std::string()},
-        {QT_TRANSLATE_NOOP("SettingsSummaryDialog", "P2P Channel"),
-         newer ? Clip(c.p2pChannel, "p2pChannel") : std::string()},
-        SecretRow(QT_TRANSLATE_NOOP("SettingsSummaryDialog", "P2P Pin Code"),
-                  newer ? Clip(c.p2pPinCode, "p2pPinCode") : std::string()),
+        FieldRow(QT_TRANSLATE_NOOP("SettingsSummaryDialog", "Auth ID"), c, "authId", eap),
+        FieldRow(QT_TRANSLATE_NOOP("SettingsSummaryDialog", "Auth Password/Certification Key(EAP-TLS)"), c,
+                 "authPassword", eap),
+        FieldRow(QT_TRANSLATE_NOOP("SettingsSummaryDialog", "P2P Conn Mode"), c, "p2pConnMode", newer),
+        FieldRow(QT_TRANSLATE_NOOP("SettingsSummaryDialog", "P2P Channel"), c, "p2pChannel", newer),
+        FieldRow(QT_TRANSLATE_NOOP("SettingsSummaryDialog", "P2P Pin Code"), c, "p2pPinCode", newer),
     }};
 }
 

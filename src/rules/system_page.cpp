@@ -83,6 +83,7 @@ void SystemPage::showSystemInfo(const link::PrinterSystemInfo& info) {
 }
 
 void SystemPage::writeRecord(link::PrinterConfig& config) const {
+    config.printerName = context_.working.printerName;
     config.userId = userId_;
     config.userPassword = userPassword_;
     config.printerPort = static_cast<std::uint16_t>(printerPort_.shownValue() & 0xFFFFu);

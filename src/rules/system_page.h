@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "control_state.h"
+#include "link/config_fields.h"
 #include "link/printer_config.h"
 #include "numeric_text.h"
 #include "working_values.h"
@@ -25,7 +26,7 @@ enum class SystemControl : int {
 
 class SystemPage {
 public:
-    static constexpr std::uint32_t kMaxPort = 32767;
+    static constexpr std::uint32_t kMaxPort = link::ConfigFieldNamed("printerPort").maximum;
     static constexpr std::uint32_t kReplacementPort = 9100;
 
     explicit SystemPage(WindowContext& context);

@@ -1,9 +1,8 @@
 #include "text_entry.h"
 
 #include <algorithm>
-#include <array>
 
-#include "link/printer_config.h"
+#include "link/config_fields.h"
 #include "link/visible_text.h"
 #include "network_page.h"
 
@@ -11,34 +10,11 @@ namespace corvane::rules {
 
 namespace {
 
-// The edits' own limits; the field widths come from the record's field table.
-constexpr std::array<TextEntry, 13> kEntries{{
-    {"printerName", 32},
-    {"ssid"},
-    {"wepKey", 26},
-    {"pskKey", 64},
-    {"authId", 32},
-    {"authPassword", 32},
-    {"p2pPinCode", NetworkPage::kPinLimit, true},
-    {"p2pChannel", 0, false, true},
-    {"userId", 32},
-    {"userPassword", 32},
-    {"setCommunity", 16},
-    {"getCommunity", 16},
-    {"trapCommunity", 16},
-}};
-
 bool AllDigits(std::string_view text) {
     return std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
 }  // namespace
-
-const TextEntry* FindTextEntry(std::string_view field) {
-    const auto it =
-        std::find_if(kEntries.begin(), kEntries.end(), [field](const TextEntry& e) { return e.field == field; });
-    return it == kEntries.end() ? nullptr : &*it;
-}
 
 std::size_t FieldWidth(std::string_view field) {
     const link::ConfigField* f = link::FindConfigField(field);
@@ -48,15 +24,15 @@ std::size_t FieldWidth(std::string_view field) {
 bool FitsField(std::string_view field, std::string_view text) { return text.size() <= FieldWidth(field); }
 
 EntryFault CheckTypedText(std::string_view field, std::string_view text) {
-    const TextEntry* entry = FindTextEntry(field);
+    const link::ConfigField* entry = link::FindConfigField(field);
     if (text.find('\0') != std::string_view::npos) return EntryFault::ZeroCharacter;
     if (!link::IsValidUtf8(text)) return EntryFault::NotUtf8;
-    if (entry && entry->listed) {
+    if (entry && entry->rule == link::TextRule::Listed) {
         const auto& list = NetworkPage::kChannelEntries;
         return std::find(list.begin(), list.end(), text) != list.end() ? EntryFault::None : EntryFault::NotListed;
     }
-    if (entry && entry->digitsOnly && !AllDigits(text)) return EntryFault::NotDigits;
-    if (entry && entry->maxCharacters > 0 && link::Utf8Length(text) > entry->maxCharacters)
+    if (entry && entry->rule == link::TextRule::Digits && !AllDigits(text)) return EntryFault::NotDigits;
+    if (entry && entry->typedCharacters > 0 && link::Utf8Length(text) > entry->typedCharacters)
         return EntryFault::TooManyCharacters;
     if (!FitsField(field, text)) return EntryFault::TooManyBytes;
     return EntryFault::None;

@@ -3,7 +3,8 @@
 // an edit is limited by the encoded length of its text, not by its count of
 // characters: what fits is written whole, and what is written is what was
 // shown. Some edits take fewer characters than their field holds, or only
-// digits; the Wi-Fi Direct channel is picked from a list. The command line
+// digits; the Wi-Fi Direct channel is picked from a list (each field's row in
+// link/config_fields.h says which). The command line
 // applies the same rules to the texts a file sets.
 #pragma once
 
@@ -21,17 +22,6 @@ enum class EntryFault {
     ZeroCharacter,      // a zero byte would end the text in the record
     NotUtf8,            // bytes no keyboard types (a printer's own may be kept)
 };
-
-struct TextEntry {
-    std::string_view field;         // the record field (link::ConfigFields name)
-    std::size_t maxCharacters = 0;  // the edit's own limit; 0: as many as fit the field
-    bool digitsOnly = false;
-    bool listed = false;  // picked from the Wi-Fi Direct channel list
-};
-
-// The entry rule of a record text field, or nullptr for a field no edit
-// types into.
-const TextEntry* FindTextEntry(std::string_view field);
 
 // The width of a record field in bytes (0 for an unknown name).
 std::size_t FieldWidth(std::string_view field);

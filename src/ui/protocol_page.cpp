@@ -2,6 +2,7 @@
 
 #include "link/string_table.h"
 #include "ui_protocol_page.h"
+#include "widgets/secret_toggle.h"
 #include "widgets/translation.h"
 
 namespace corvane::ui {
@@ -26,6 +27,9 @@ ProtocolPage::ProtocolPage(rules::ProtocolPage& model, NoticeSink notices, QWidg
     const std::pair<QLineEdit*, ProtocolControl> edits[] = {{ui_->getCommunity, ProtocolControl::GetCommunity},
                                                             {ui_->setCommunity, ProtocolControl::SetCommunity},
                                                             {ui_->trapCommunity, ProtocolControl::TrapCommunity}};
+    // The write community lets whoever knows it change the printer: masked
+    // like the keys.
+    widgets::SecretToggle::attach(ui_->setCommunity);
     for (const auto& [edit, control] : edits)
         connect(edit, &QLineEdit::textEdited, this, [this, c = control](const QString& text) {
             const auto notice = model_.editText(c, toStdString(text));

@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
+#include "link/config_fields.h"
 #include "link/string_table.h"
 #include "ui/control_sync.h"
 #include "widgets/secret_toggle.h"
@@ -45,7 +46,7 @@ SecretsDialog::SecretsDialog(const std::vector<std::string>& fields, QWidget* pa
         edit->setObjectName(toQString("secret_" + field));
         edit->setEchoMode(QLineEdit::Password);
         edit->setAccessibleName(labelOf(field));
-        if (const rules::RecordField* f = rules::FindRecordField(field)) edit->setMaxLength(static_cast<int>(f->limit));
+        if (const link::ConfigField* f = link::FindConfigField(field)) edit->setMaxLength(static_cast<int>(f->width));
         form->addRow(labelOf(field), edit);
         widgets::SecretToggle::attach(edit);
         entries_.emplace_back(field, edit);

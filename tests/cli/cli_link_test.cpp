@@ -50,16 +50,34 @@ void RunLinkCases(const std::vector<LinkCase>& cases) {
 }
 
 // A record of the older layout read field by field under its names (the newer
-// layout is read back in full by the write's summary below).
-TEST(CliLink, ReadGivesEveryFieldOfTheOlderLayoutUnderItsName) {
+// layout is read back in full by the write's summary below). Secrets stay off
+// the terminal unless asked for: masked in the text, left out of the JSON and
+// named; such a file writes the printer's own secrets back.
+TEST(CliLink, ReadGivesEveryFieldOfTheOlderLayoutAndHidesSecrets) {
     Sim older;
     ASSERT_TRUE(older.start({"--no-lan", "--layout", "older"}));
-    const CliRun read = RunCli({"link", "read", "--json", "--device", older.pty()});
+    const QStringList device{"--device", older.pty()};
+    const CliRun read = RunCli(QStringList{"link", "read", "--json"} + device);
     ASSERT_EQ(read.code, 0) << Describe(read);
     EXPECT_EQ(read.json()["layout"].toString(), "older");
-    EXPECT_EQ(read.json()["config"].toObject().size(), 27);
+    EXPECT_EQ(read.json()["config"].toObject().size(), 22);
+    EXPECT_EQ(read.json()["secretsLeftOut"].toArray(),
+              QJsonArray({"wepKey", "pskKey", "authPassword", "userPassword", "setCommunity"}));
     EXPECT_EQ(read.json()["config"]["printerName"].toString(), "ZEPHRAN-TP80W");
     EXPECT_EQ(read.json()["system"]["macAddress"].toString().size(), 17);
+    const CliRun shown = RunCli(QStringList{"link", "read", "--json", "--show-secrets"} + device);
+    EXPECT_EQ(shown.json()["config"].toObject().size(), 27);
+    EXPECT_EQ(shown.json()["config"]["pskKey"].toString(), "receipts-all-day");
+    const CliRun text = RunCli(QStringList{"link", "read"} + device);
+    EXPECT_TRUE(text.out.contains(QRegularExpression("\npskKey +\\*{8}\n"))) << text.out.toStdString();
+    for (const char* secret : {"receipts-all-day", "zephran", "private"}) EXPECT_FALSE(text.out.contains(secret));
+
+    const CliRun back =
+        RunCli(QStringList{"link", "write", "--from", WriteFile(older, "p.json", read.out.toUtf8())} + device);
+    EXPECT_EQ(back.code, 0) << Describe(back);
+    const QJsonObject printer = older.stop()["link"].toObject();
+    EXPECT_EQ(printer["configWrites"].toInt(), 1);
+    EXPECT_EQ(printer["config"]["pskKey"].toString(), "receipts-all-day");
 }
 
 // A write changes the named fields only, with the record encoded and decoded
@@ -74,6 +92,8 @@ TEST(CliLink, WriteSendsOnlyTheNamedFieldsAndRefusesBadFiles) {
     const QJsonArray summary = write.json()["summary"].toArray();
     ASSERT_EQ(summary.size(), 30);
     EXPECT_EQ(summary[0]["value"].toString(), "Till-7");
+    EXPECT_TRUE(summary[22]["hidden"].toBool());  // the WEP key
+    EXPECT_FALSE(write.out.contains("ABCDEFGHIJKLM"));
 
     // Zero-padded address parts are decimal, as everywhere.
     const QString partial =
@@ -90,6 +110,7 @@ TEST(CliLink, WriteSendsOnlyTheNamedFieldsAndRefusesBadFiles) {
         // a file, the start of stderr
         {"not json", "corvane: "},
         {R"({"config": {"colour": 1}})", "corvane: "},
+        {R"({"config": {"ssid": "a", "ssid": "b"}})", "corvane: "},
         {R"({"config": {"cipher": 9}})", "corvane: "},
         {R"({"config": {"printerPort": 40000}})", "corvane: "},
         {R"({"config": {"printerName": 7}})", "corvane: "},

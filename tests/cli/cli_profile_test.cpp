@@ -37,7 +37,9 @@ TEST(CliProfile, ExportThenApplyTwiceWritesOnceAndRecordsNoSecret) {
     const CliRun secret = RunCli(QStringList{"link", "export", "--profile", full, "--include-secrets"} + device);
     ASSERT_EQ(secret.code, 0) << Describe(secret);
     EXPECT_EQ(Mode(full), 0600u);  // it holds secrets
-    EXPECT_FALSE(Config(plain).contains("pskKey"));
+    // Without asking: no secret (the write community is one), no address
+    // and so no address assignment.
+    for (const char* left : {"pskKey", "setCommunity", "ipAssignment"}) EXPECT_FALSE(Config(plain).contains(left));
     EXPECT_TRUE(Config(full).contains("pskKey"));
 
     QJsonObject shop = Config(plain);
@@ -47,6 +49,12 @@ TEST(CliProfile, ExportThenApplyTwiceWritesOnceAndRecordsNoSecret) {
     const CliRun refused = RunCli(apply);
     EXPECT_EQ(refused.code, 2);
     EXPECT_TRUE(refused.err.contains("needs: pskKey")) << refused.err.toStdString();
+
+    // A check sends nothing: it compares what it can and names the secrets it could not.
+    const CliRun blind = RunCli(apply + QStringList{"--check"});
+    ASSERT_EQ(blind.code, 0) << Describe(blind);
+    EXPECT_TRUE(blind.json()["changed"].toBool());
+    EXPECT_EQ(blind.json()["notCompared"].toArray(), QJsonArray{"pskKey"});
 
     const QString secrets = WriteFile(sim, "secrets.json", Profile({{"pskKey", "shop-floor-passphrase"}}));
     const QStringList withSecrets = apply + QStringList{"--secrets", secrets};

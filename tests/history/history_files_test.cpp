@@ -183,6 +183,11 @@ TEST(ProfileFile, RefusesWithTheFieldsName) {
         {R"({"format": "corvane-profile/1", "layout": "newer", "config": {}})",
          "unknown key \"layout\" (a profile holds \"format\" and \"config\")"},
         {Holding(R"("colour": 1)"), "\"colour\" is not a setting of a profile"},
+        // A key given twice, even spelt with an escape; the same key in
+        // another object is no duplicate (but not a setting either).
+        {Holding(R"("ssid": "a", "ssid": "b")"), "the key \"ssid\" appears more than once"},
+        {Holding(R"("ssid": "a", "\u0073sid": "b")"), "the key \"ssid\" appears more than once"},
+        {Holding(R"("format": "x")"), "\"format\" is not a setting of a profile"},
         {Holding(R"("printerName": "x")"), "\"printerName\" belongs to one printer and is never part of a profile"},
         {Holding(R"("ssid": 5)"), "\"ssid\" must be a text"},
         {Holding(R"("cipher": "AES")"), "\"cipher\" must be a whole number"},

@@ -70,6 +70,22 @@ TEST(Profile, SpreadRefusesWithTheFieldOrGivesTheRecordTheRulesBuild) {
         EXPECT_EQ(result.refusal->notice ? result.refusal->notice->message : 0, c.message) << c.label;
     }
 
+    // A DHCP printer is fixed only at an address the profile gives (ad hoc
+    // mode takes no DHCP).
+    const std::pair<Profile, bool> fixing[] = {
+        {Of({{"ipAssignment", 0u}}), true},
+        {Of({{"networkMode", 1u}, {"authentication", 0u}, {"cipher", 0u}}), true},
+        {Of({{"ipAssignment", 0u}, {"ipAddress", 0xC0A80014u}}), false},
+        {Of({{"ssid", T("x")}}), false},
+    };
+    auto dhcp = SampleRecord();
+    dhcp.ipAssignment = 1;
+    for (const auto& [profile, refused] : fixing) {
+        const auto result = SpreadProfile(profile, dhcp, SampleInfo(), ConfigLayout::Newer);
+        EXPECT_EQ(result.refusal && result.refusal->fixesDhcpAddress, refused)
+            << ::testing::PrintToString(profile.values);
+    }
+
     // The WEP key's length settles the cipher, as Save does; the Wi-Fi Direct
     // fields an older printer lacks are named, not refused.
     auto accepted = SpreadProfile(std::rbegin(cases)->profile, SampleRecord(), SampleInfo(), ConfigLayout::Newer);
@@ -79,6 +95,13 @@ TEST(Profile, SpreadRefusesWithTheFieldOrGivesTheRecordTheRulesBuild) {
     EXPECT_EQ(older.skipped, std::vector<std::string>{"p2pChannel"});
     // Nor does a profile of an older printer hold them.
     EXPECT_EQ(MakeProfile(OlderRecord(), ConfigLayout::Older, {true, true}).values.count("p2pChannel"), 0u);
+    // The address assignment goes with the addresses, the write community
+    // with the secrets.
+    for (const bool included : {false, true}) {
+        const Profile exported = MakeProfile(SampleRecord(), ConfigLayout::Newer, {included, included});
+        EXPECT_EQ(exported.values.count("ipAssignment"), included ? 1u : 0u);
+        EXPECT_EQ(exported.values.count("setCommunity"), included ? 1u : 0u);
+    }
     EXPECT_EQ(older.config.ssid, "b");
 }
 

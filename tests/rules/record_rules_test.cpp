@@ -105,6 +105,8 @@ TEST(SummaryRows, ValuesFollowCodesAndLayout) {
     auto c = SampleRecord();
     const auto rows = SummaryRows(c, ConfigLayout::Newer);
     EXPECT_EQ(rows[23].value, c.pskKey);  // 64 hexadecimal digits, the whole field, shown whole
+    // Numbers and addresses whole, though their fields are two and four bytes wide.
+    EXPECT_EQ(std::pair(rows[1].value, rows[17].value), std::pair(std::string("9100"), std::string("192.168.0.10")));
     // Labels carry their string-table number for translation; typed values do not.
     EXPECT_EQ(rows[24].valueTextId, 62);
     EXPECT_EQ(rows[14].valueTextId, 0);

@@ -8,6 +8,7 @@
 
 #include <limits>
 
+#include "link/config_fields.h"
 #include "link/visible_text.h"
 
 namespace corvane::sim {
@@ -133,79 +134,37 @@ QJsonValue KindList(const KindSet& set) {
     return a;
 }
 
-// The record's fields as JSON keys: one table for reading and writing.
-struct ConfigKey {
-    const char* name;
-    enum { Text, Byte, Address, Word } type;
-    std::string PrinterConfig::*text = nullptr;
-    std::uint8_t PrinterConfig::*byte = nullptr;
-    link::Ipv4 PrinterConfig::*address = nullptr;
-    std::uint16_t PrinterConfig::*word = nullptr;
-};
-
-ConfigKey T(const char* n, std::string PrinterConfig::*m) { return {n, ConfigKey::Text, m}; }
-ConfigKey B(const char* n, std::uint8_t PrinterConfig::*m) { return {n, ConfigKey::Byte, nullptr, m}; }
-ConfigKey A(const char* n, link::Ipv4 PrinterConfig::*m) { return {n, ConfigKey::Address, nullptr, nullptr, m}; }
-ConfigKey W(const char* n, std::uint16_t PrinterConfig::*m) {
-    return {n, ConfigKey::Word, nullptr, nullptr, nullptr, m};
-}
-
-const std::vector<ConfigKey>& ConfigKeys() {
-    static const std::vector<ConfigKey> keys{
-        T("printerName", &PrinterConfig::printerName),
-        B("networkMode", &PrinterConfig::networkMode),
-        B("ipAssignment", &PrinterConfig::ipAssignment),
-        A("ipAddress", &PrinterConfig::ipAddress),
-        A("subnetMask", &PrinterConfig::subnetMask),
-        A("gateway", &PrinterConfig::gateway),
-        T("ssid", &PrinterConfig::ssid),
-        B("authentication", &PrinterConfig::authentication),
-        B("cipher", &PrinterConfig::cipher),
-        T("wepKey", &PrinterConfig::wepKey),
-        T("pskKey", &PrinterConfig::pskKey),
-        B("adhocChannel", &PrinterConfig::adhocChannel),
-        B("eapMode", &PrinterConfig::eapMode),
-        T("authId", &PrinterConfig::authId),
-        T("authPassword", &PrinterConfig::authPassword),
-        B("p2pConnMode", &PrinterConfig::p2pConnMode),
-        T("p2pPinCode", &PrinterConfig::p2pPinCode),
-        T("p2pChannel", &PrinterConfig::p2pChannel),
-        T("userId", &PrinterConfig::userId),
-        T("userPassword", &PrinterConfig::userPassword),
-        W("printerPort", &PrinterConfig::printerPort),
-        B("httpsEnabled", &PrinterConfig::httpsEnabled),
-        B("telnetEnabled", &PrinterConfig::telnetEnabled),
-        B("ftpEnabled", &PrinterConfig::ftpEnabled),
-        B("snmpEnabled", &PrinterConfig::snmpEnabled),
-        T("setCommunity", &PrinterConfig::setCommunity),
-        T("getCommunity", &PrinterConfig::getCommunity),
-        T("trapCommunity", &PrinterConfig::trapCommunity),
-        A("trapAddress", &PrinterConfig::trapAddress),
-        W("inactivityTime", &PrinterConfig::inactivityTime),
-    };
-    return keys;
-}
-
+// The record's fields under their own names, from the record's field table.
 void ReadConfig(Reader& r, const QJsonObject& o, PrinterConfig& c) {
-    for (const auto& k : ConfigKeys()) {
-        switch (k.type) {
-        case ConfigKey::Text: r.text(o, k.name, c.*k.text); break;
-        case ConfigKey::Byte: r.flagByte(o, k.name, c.*k.byte); break;
-        case ConfigKey::Address: r.ipHost(o, k.name, c.*k.address); break;
-        case ConfigKey::Word: r.integer(o, k.name, c.*k.word); break;
+    for (const link::ConfigField& f : link::ConfigFields()) {
+        const std::string key(f.name);
+        if (f.kind == link::FieldKind::Text) {
+            std::string text = std::get<std::string>(f.get(c));
+            r.text(o, key.c_str(), text);
+            f.set(c, text);
+        } else if (f.kind == link::FieldKind::Address) {
+            link::Ipv4 address = std::get<std::uint32_t>(f.get(c));
+            r.ipHost(o, key.c_str(), address);
+            f.set(c, address);
+        } else if (f.width == 1) {
+            auto byte = static_cast<std::uint8_t>(std::get<std::uint32_t>(f.get(c)));
+            r.flagByte(o, key.c_str(), byte);
+            f.set(c, byte);
+        } else {
+            auto word = static_cast<std::uint16_t>(std::get<std::uint32_t>(f.get(c)));
+            r.integer(o, key.c_str(), word);
+            f.set(c, word);
         }
     }
 }
 
 QJsonObject WriteConfig(const PrinterConfig& c) {
     QJsonObject o;
-    for (const auto& k : ConfigKeys()) {
-        switch (k.type) {
-        case ConfigKey::Text: o.insert(k.name, QString::fromStdString(c.*k.text)); break;
-        case ConfigKey::Byte: o.insert(k.name, c.*k.byte); break;
-        case ConfigKey::Address: o.insert(k.name, HostIpText(c.*k.address)); break;
-        case ConfigKey::Word: o.insert(k.name, c.*k.word); break;
-        }
+    for (const link::ConfigField& f : link::ConfigFields()) {
+        const QString key = QString::fromLatin1(f.name.data(), static_cast<qsizetype>(f.name.size()));
+        if (f.kind == link::FieldKind::Number) o.insert(key, static_cast<qint64>(std::get<std::uint32_t>(f.get(c))));
+        else if (f.kind == link::FieldKind::Address) o.insert(key, HostIpText(std::get<std::uint32_t>(f.get(c))));
+        else o.insert(key, QString::fromStdString(std::get<std::string>(f.get(c))));
     }
     return o;
 }

@@ -1,0 +1,16 @@
+// Duplicate keys in a JSON text. QJsonDocument keeps one value of a key that
+// appears twice in an object and says nothing; files that are read strictly
+// (profiles, secrets files, `link write` input) refuse them instead, so what
+// a person sees in the file is what the tool takes.
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+namespace corvane::profile {
+
+// The first key that appears twice in one object of `json`, which must be
+// valid JSON; an empty string when there is none.
+QString duplicateJsonKey(const QByteArray& json);
+
+}  // namespace corvane::profile
