@@ -140,11 +140,18 @@ const std::vector<CommandPage>& pages() {
                 {{"from", "FILE", "write: the configuration JSON to write"},
                  {"type", "ca|client-key|client-pem", "cert: the certificate's kind"},
                  {"profile", "FILE", "export, apply: the profile file"},
+                 {"show-secrets", nullptr,
+                  "read, write: print keys, passwords, the PIN and the SNMP write community instead of masking "
+                  "them (read --json: instead of leaving them out)"},
                  {"include-secrets", nullptr,
-                  "export: put keys, passwords and the PIN in the profile (readable by you alone)"},
-                 {"include-address", nullptr, "export: put the fixed IP address, mask and gateway in the profile"},
+                  "export: put keys, passwords, the PIN and the SNMP write community in the profile (readable by "
+                  "you alone)"},
+                 {"include-address", nullptr,
+                  "export: put the address assignment (DHCP or fixed), IP address, mask and gateway in the profile"},
                  {"secrets", "FILE", "apply: the secrets the profile leaves out, as a profile holding only them"},
-                 {"check", nullptr, "apply: report the differences, write nothing"}}),
+                 {"check", nullptr,
+                  "apply: report the differences, write nothing; secrets the profile leaves out are listed as not "
+                  "compared"}}),
          "corvane link read --usb USB001 --json > printer.json\n"
          "corvane link apply --usb USB002 --profile shop.json --secrets keys.json\n"},
         {"history",

@@ -3,13 +3,13 @@
 #include <algorithm>
 #include <string_view>
 
-#include "framing.h"
+#include "link/config_fields.h"
+#include "link/framing.h"
 
 namespace corvane::link {
 
 namespace {
 
-constexpr std::string_view kSecretFields[] = {"wepKey", "pskKey", "authPassword", "p2pPinCode", "userPassword"};
 constexpr std::size_t kHeaderLength = 3;
 // A chunk message: tag, offset and length (4 bytes each), file bytes, CRC.
 constexpr std::size_t kChunkDataAt = kTagLength + 8;
@@ -22,7 +22,7 @@ bool IsFrameStart(ByteSpan stream, std::size_t at) {
 
 // Message bytes [first, last) of the frame whose text starts at `text` and
 // holds `textLength` characters, as positions of the stream.
-void AddMessageBytes(std::vector<ByteRange>& spans, std::size_t text, std::size_t textLength, std::size_t first,
+void AddMessageBytes(std::vector<StreamSpan>& spans, std::size_t text, std::size_t textLength, std::size_t first,
                      std::size_t last) {
     const std::size_t begin = text + std::min(2 * first, textLength);
     const std::size_t end = text + std::min(2 * last, textLength);
@@ -31,18 +31,8 @@ void AddMessageBytes(std::vector<ByteRange>& spans, std::size_t text, std::size_
 
 }  // namespace
 
-std::vector<ByteRange> SecretRanges(ConfigLayout layout) {
-    std::vector<ByteRange> ranges;
-    for (const std::string_view name : kSecretFields) {
-        const ConfigField* field = FindConfigField(name);
-        if (field == nullptr || !field->inLayout(layout)) continue;
-        ranges.emplace_back(field->offset(layout), field->offset(layout) + field->width);
-    }
-    return ranges;
-}
-
-std::vector<ByteRange> SecretSpans(ByteSpan stream) {
-    std::vector<ByteRange> spans;
+std::vector<StreamSpan> SecretSpans(ByteSpan stream) {
+    std::vector<StreamSpan> spans;
     std::size_t at = 0;
     while (at < stream.size()) {
         if (!IsFrameStart(stream, at)) {
@@ -62,8 +52,9 @@ std::vector<ByteRange> SecretSpans(ByteSpan stream) {
                 std::vector<ConfigLayout> layouts{ConfigLayout::Newer, ConfigLayout::Older};
                 if (ended) layouts = {LayoutForReplyLength(textLength + kHeaderLength + 1)};
                 for (const ConfigLayout layout : layouts)
-                    for (const auto& [first, last] : SecretRanges(layout))
-                        AddMessageBytes(spans, text, textLength, kTagLength + first, kTagLength + last);
+                    for (const ByteRange& secret : SecretByteRanges(layout))
+                        AddMessageBytes(spans, text, textLength, kTagLength + secret.offset,
+                                        kTagLength + secret.offset + secret.length);
             } else if (tag == tag::kFwCert || tag == tag::kCertEnd) {
                 const std::size_t dataEnd = ended && message.size() >= kChunkDataAt + kChunkCrcLength
                                                 ? message.size() - kChunkCrcLength

@@ -14,17 +14,12 @@
 namespace corvane::link {
 
 // A run of positions [first, second).
-using ByteRange = std::pair<std::size_t, std::size_t>;
-
-// The record bytes of the secret fields in `layout` (keys, passwords, the
-// PIN), by their offsets in the record. The one list of which fields are
-// secret on the wire.
-std::vector<ByteRange> SecretRanges(ConfigLayout layout);
+using StreamSpan = std::pair<std::size_t, std::size_t>;
 
 // The positions of `stream` (bytes in one direction of the link, frames as
 // they went, an echo or noise among them) whose hexadecimal text carries a
 // secret. A frame still coming is judged by what is in: its record fields in
 // both layouts until its end byte tells which one it is.
-std::vector<ByteRange> SecretSpans(ByteSpan stream);
+std::vector<StreamSpan> SecretSpans(ByteSpan stream);
 
 }  // namespace corvane::link

@@ -48,7 +48,7 @@ void writeLine(const QString& channel, const QString& where, const QByteArray& r
 }
 
 // "-> 7: 1f 57 ..." with the bytes in `hidden` as **.
-QByteArray hexLine(Direction direction, ByteSpan data, const std::vector<link::ByteRange>& hidden, std::size_t from) {
+QByteArray hexLine(Direction direction, ByteSpan data, const std::vector<link::StreamSpan>& hidden, std::size_t from) {
     static const char digits[] = "0123456789abcdef";
     QByteArray out = direction == Direction::Sent ? "-> " : "<- ";
     out += QByteArray::number(qsizetype(data.size() - from)) + ':';
@@ -123,8 +123,8 @@ void bytes(const QString& where, Direction direction, const QByteArray& data) {
 
 void linkBytes(const QString& device, Direction direction, ByteSpan stream, std::size_t from) {
     if (!logOpen || from >= stream.size()) return;
-    const std::vector<link::ByteRange> hidden =
-        logShowsSecrets ? std::vector<link::ByteRange>{} : link::SecretSpans(stream);
+    const std::vector<link::StreamSpan> hidden =
+        logShowsSecrets ? std::vector<link::StreamSpan>{} : link::SecretSpans(stream);
     writeLine(QStringLiteral("link"), device, hexLine(direction, stream, hidden, from));
 }
 
