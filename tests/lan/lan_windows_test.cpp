@@ -157,9 +157,9 @@ TEST(DeviceListDialog, SortedRowsOpenTheirPrinterAndTheSearchAfterSaveFindsItAga
 // not contacted; without a browser the web address (https where the printer
 // says so) is shown instead.
 TEST(DeviceListDialog, ButtonsFollowTheFeatureCodeAndWebAndSurveyNeedAnAddress) {
-    FakePrinter printer(answering(
-        ListMode::Wlan,
-        {{.ip = {0, 0, 0, 0}, .feature = 7}, {.feature = 1}, {.ip = {10, 1, 2, 3}, .https = 1, .feature = 25}}));
+    FakePrinter printer(answering(ListMode::Wlan, {{.macEnd = 1, .ip = {0, 0, 0, 0}, .feature = 7},
+                                                   {.macEnd = 2, .feature = 1},
+                                                   {.ip = {10, 1, 2, 3}, .https = 1, .feature = 25}}));
     QTcpServer surveyed;  // where a survey of 0.0.0.0 would land
     ASSERT_TRUE(surveyed.listen(QHostAddress::LocalHost, 0));
     LanEndpoints endpoints = printer.endpoints();
@@ -301,8 +301,8 @@ TEST(LocalAddressDialog, DoubleClickTakesARow) {
 // port, settings from another computer's address): nothing reaches the
 // printer, and no empty list pretends that no printer answered.
 TEST(LanWindows, ARequestThatCannotLeaveSaysWhy) {
-    QUdpSocket holder;  // a port taken without sharing
-    ASSERT_TRUE(holder.bind(QHostAddress::LocalHost, 0, QAbstractSocket::DontShareAddress));
+    QUdpSocket holder;  // another program on the port, sharing it as older copies of this tool did
+    ASSERT_TRUE(holder.bind(QHostAddress::LocalHost, 0, QUdpSocket::ShareAddress | QUdpSocket::ReuseAddressHint));
     FakePrinter printer(answering(ListMode::Ethernet, {PrinterRecord{}}));
     LanEndpoints endpoints = printer.endpoints();
     endpoints.localPort = holder.localPort();
@@ -321,7 +321,8 @@ TEST(LanWindows, ARequestThatCannotLeaveSaysWhy) {
         dialog.reject();
     });
     ASSERT_EQ(messages.ids(), (std::vector<int>{kSearchNotStarted, kSettingsNotSent}));
-    EXPECT_TRUE(messages.messages()[0].text.contains(QString::number(holder.localPort())));
+    EXPECT_TRUE(messages.messages()[0].text.endsWith(
+        QStringLiteral("UDP port %1 is in use by another program.").arg(holder.localPort())));
     EXPECT_TRUE(messages.messages()[1].text.contains(kForeignAddress));
     pumpEvents(30);
     EXPECT_TRUE(printer.requests().empty());

@@ -52,7 +52,7 @@ int findAtAddress(QWidget* parent, ListMode mode, const QString& localAddress, L
     if (search.isRunning()) loop.exec(QEventLoop::ExcludeUserInputEvents);
     QApplication::restoreOverrideCursor();
     DeviceList& list = devicesFor(mode);
-    for (int n = 1; const DiscoveredDevice* d = found.deviceAt(n); ++n) list.appendDevice(*d);
+    for (int n = 1; const DiscoveredDevice* d = found.deviceAt(n); ++n) list.addOrUpdate(*d);
     return static_cast<int>(found.size());
 }
 
