@@ -26,6 +26,7 @@ TEST(CliUsage, BadCommandLinesAreRefused) {
         {},
         {"discover", "token-ring"},
         {"discover", "ethernet", "--local", "not-an-address"},
+        {"discover", "ethernet", "--target", "127.0.0.1", "--local", "127.0.0.1", "--rate", "0"},
         {"lan-set", "ethernet"},
         {"lan-set", "ethernet", "--mac", "00:11:62:0a:00"},
         {"lan-set", "ethernet", "--mac", "00:11:62:0a:00:01", "--baud", "300"},
@@ -49,7 +50,7 @@ TEST(CliUsage, HelpNamesTheOverridesAndPortsListsWhatThereIs) {
     const CliRun help = RunCli({"--help"});
     EXPECT_EQ(help.code, 0);
     for (const char* option : {"--target <HOST>", "--remote-port <N>", "--local-port <N>", "--survey-port <N>",
-                               "--link-timeout-ms <N>", "--json", "--device <PATH>"})
+                               "--link-timeout-ms <N>", "--json", "--device <PATH>", "--rate <N>"})
         EXPECT_TRUE(help.out.contains(option)) << option;
     const CliRun ports = RunCli({"ports", "--json"});
     ASSERT_EQ(ports.code, 0) << Describe(ports);
