@@ -84,7 +84,9 @@ bool DiscoverySearch::start() {
     // it use the same binding. The first request must leave: a failure then
     // means nothing can.
     if (!channel_->bind(endpoints_.localPortFor(mode_), localAddress_) || !sendNext()) return false;
-    if (!targets_.isEmpty()) pacing_.start(intervalMs_);
+    // The timer looks several times per interval, so a wake-up a little
+    // before the interval has passed delays the next request only briefly.
+    if (!targets_.isEmpty()) pacing_.start(std::max(1, intervalMs_ / 5));
 
     countdown_ = kCountdownStart;
     running_ = true;
