@@ -162,13 +162,23 @@ TEST_F(CliLan, PlanRunsOnceAndIsIdempotent) {
 // them (Ethernet), and corrupts its survey.
 class CliLanFaults : public CliLan {
     QStringList simArgs() const override {
-        return {"--no-link", "--fault-delay",        "1500", "--fault-delay-on", "prt_set", "--fault-corrupt-checksum",
-                "survey",    "--fault-keep-settings"};
+        return {"--no-link",
+                "--fault-delay",
+                "1500",
+                "--fault-delay-on",
+                "prt_set",
+                "--fault-corrupt-checksum",
+                "survey",
+                "--fault-keep-settings",
+                "--fault-duplicate",
+                "find"};
     }
 };
 
 TEST_F(CliLanFaults, UnknownPrinterLateOrUntakenSettingsAndBrokenSurveyFail) {
     expect({
+        // Every printer answers twice: still one row each.
+        {QStringList{"discover", "ethernet"} + to("ethernet"), 0, "^No [^\n]*\n1 [^\n]*\n2 [^\n]*\n$"},
         {QStringList{"lan-set", "ethernet", "--mac", "00:11:62:0a:00:09", "--port", "9101"} + to("ethernet"), 1,
          "^Error: Failed to read the list of information.\n"},
         // The WLAN time-out (1 s) passes before the held-back confirmation.
