@@ -162,16 +162,10 @@ TEST_F(CliLan, PlanRunsOnceAndIsIdempotent) {
 // them (Ethernet), and corrupts its survey.
 class CliLanFaults : public CliLan {
     QStringList simArgs() const override {
-        return {"--no-link",
-                "--fault-delay",
-                "1500",
-                "--fault-delay-on",
-                "prt_set",
-                "--fault-corrupt-checksum",
-                "survey",
-                "--fault-keep-settings",
-                "--fault-duplicate",
-                "find"};
+        return QStringLiteral(
+                   "--no-link --fault-delay 1500 --fault-delay-on prt_set --fault-corrupt-checksum survey "
+                   "--fault-keep-settings --fault-duplicate find")
+            .split(' ');
     }
 };
 
