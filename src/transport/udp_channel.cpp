@@ -109,6 +109,13 @@ std::shared_ptr<BoundUdpSocket> openSocketFor(int port, const QByteArray& device
     return nullptr;
 }
 
+bool heldHere(int port) {
+    return std::any_of(openSockets().begin(), openSockets().end(), [port](const std::weak_ptr<BoundUdpSocket>& weak) {
+        const auto socket = weak.lock();
+        return socket && socket->port() == port;
+    });
+}
+
 QHostAddress resolve(const QString& host) {
     QHostAddress address;
     if (address.setAddress(host)) return address;
@@ -246,7 +253,9 @@ bool UdpChannel::bindTo(int localPort, const QString& localAddress) {
         if (::bind(fd, reinterpret_cast<const sockaddr*>(&local), sizeof local) != 0) {
             const int error = errno;
             ::close(fd);
-            const Cause cause = error == EADDRINUSE      ? Cause::PortInUse
+            // Taken by this program itself (a socket on the same port but
+            // another interface): not another program's doing.
+            const Cause cause = error == EADDRINUSE      ? (heldHere(localPort) ? Cause::LocalPort : Cause::PortInUse)
                                 : error == EADDRNOTAVAIL ? Cause::LocalAddress
                                                          : Cause::LocalPort;
             return fail(cause, systemError(error));

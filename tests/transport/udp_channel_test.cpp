@@ -88,8 +88,9 @@ TEST(UdpChannel, AFailedBindSaysWhyAndNothingIsSentAfterIt) {
 }
 
 // Two channels of this program on one port and address share the socket
-// and both hear an answer; another program cannot bind the port meanwhile,
-// and once both let go the port is free at once.
+// and both hear an answer; another program cannot bind the port meanwhile
+// (nor this one on every interface at once), and once both let go the port
+// is free at once.
 TEST(UdpChannel, ChannelsOfThisProgramShareThePortOthersAreKeptOut) {
     int port = 0;
     {
@@ -108,6 +109,9 @@ TEST(UdpChannel, ChannelsOfThisProgramShareThePortOthersAreKeptOut) {
         ASSERT_TRUE(other.bind(QHostAddress::LocalHost, 0));
         ASSERT_EQ(other.writeDatagram("IMIN", QHostAddress::LocalHost, static_cast<quint16>(port)), 4);
         ASSERT_TRUE(waitUntil([&] { return heard[0] == 1 && heard[1] == 1; }));
+        UdpChannel untied;  // the port on every interface clashes with ours, but is not another program's
+        EXPECT_FALSE(untied.bind(port));
+        EXPECT_EQ(untied.failure().cause, corvane::lan::ChannelFailure::Cause::LocalPort);
     }
     QUdpSocket later;
     EXPECT_TRUE(later.bind(QHostAddress::LocalHost, static_cast<quint16>(port), QAbstractSocket::DontShareAddress));
