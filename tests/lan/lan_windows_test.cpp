@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTcpServer>
@@ -412,6 +413,24 @@ TEST(DeviceListDialog, FindAtAddressAddsToTheList) {
     ASSERT_EQ(devicesFor(ListMode::Ethernet).size(), 2u);
     EXPECT_TRUE(devicesFor(ListMode::Ethernet).deviceAt(2)->unicast);
     EXPECT_EQ(child<QTableWidget>(window, "deviceList")->item(1, 1)->text(), QStringLiteral("00:1a:ff:01:02:44"));
+}
+
+// A list of addresses takes its time at the pacing rate: the window shows a
+// progress window whose Cancel stops the search before the next request.
+TEST(DeviceListDialog, FindAtAddressCanBeCancelledBetweenRequests) {
+    DeviceListDialog* shown = nullptr;
+    FakePrinter printer([&shown](const QByteArray&) {
+        if (auto* progress = shown->findChild<QProgressDialog*>()) progress->findChild<QPushButton*>()->click();
+        return std::vector<QByteArray>{};
+    });
+    LanEndpoints endpoints = printer.endpoints();
+    endpoints.target.clear();
+    DeviceListDialog window(ListMode::Ethernet, nullptr, endpoints);
+    shown = &window;
+    window.setTimings(quickTimings());
+    window.setAddressQuestion([](QWidget*) { return std::optional(QStringList(40, "127.0.0.1").join(',')); });
+    window.onFindAtAddress();
+    EXPECT_LE(printer.requests().size(), 2u);
 }
 
 // Cancel during a survey that gets no answer closes the window at once,
