@@ -62,7 +62,9 @@ public:
     // address, datagrams leave from that address and arrive on its interface
     // only (broadcast answers included). Port 0 takes a free port. An address
     // no interface of this host owns is refused (a loopback address binds as
-    // it stands). A port another program holds is refused (PortInUse).
+    // it stands). A port another program holds is refused (PortInUse); so is
+    // an address whose interface the socket may not be tied to (Interface),
+    // rather than binding the address alone and missing broadcast answers.
     // Both values are kept for later binds: a channel whose bind failed
     // never falls back to another interface. On failure, why (as failure()).
     link::Result<void, ChannelFailure> bind(int localPort, const QString& localAddress = QString());
