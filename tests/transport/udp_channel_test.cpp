@@ -104,8 +104,8 @@ TEST(UdpChannel, ChannelsOfThisProgramShareThePortOthersAreKeptOut) {
                          [&](int) { heard[1] += !second.getData(512).isEmpty(); });
 
         QUdpSocket other;
-        EXPECT_FALSE(
-            other.bind(QHostAddress::AnyIPv4, port, QAbstractSocket::ShareAddress | QAbstractSocket::ReuseAddressHint));
+        EXPECT_FALSE(other.bind(QHostAddress::AnyIPv4, static_cast<quint16>(port),
+                                QAbstractSocket::ShareAddress | QAbstractSocket::ReuseAddressHint));
         ASSERT_TRUE(other.bind(QHostAddress::LocalHost, 0));
         ASSERT_EQ(other.writeDatagram("IMIN", QHostAddress::LocalHost, static_cast<quint16>(port)), 4);
         ASSERT_TRUE(waitUntil([&] { return heard[0] == 1 && heard[1] == 1; }));
