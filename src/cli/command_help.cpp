@@ -31,6 +31,8 @@ const std::vector<OptionHelp> kLanEndpoints{
     {"local-port", "N", "local UDP port (default 48780 Ethernet, 9000 WLAN; 0: any free port)"},
     {"survey-port", "N", "TCP port of the access-point survey (default 3318)"},
     {"local-address", "ADDR", "the same as --local"},
+    {"rate", "N",
+     "requests per second to a --target list (default 20, at most 1000); the search ends 1.1 s after the last one"},
 };
 
 // Options every command takes: a wire log for a surprise met in the field.

@@ -1,4 +1,8 @@
 // corvane discover ethernet|wlan: the search, and the rows of the device list.
+#include <unistd.h>
+
+#include <cstdio>
+
 #include <QJsonArray>
 #include <QJsonObject>
 
@@ -99,6 +103,15 @@ std::optional<LanSearchSetup> readLanSearchSetup(const Invocation& invocation, c
         setup.localAddress = addresses.localAddress();
     }
     if (!setup.localAddress.isEmpty()) setup.broadcastAddress = lan::broadcastAddressFor(setup.localAddress);
+    // A paced list of addresses takes a while: a person watching sees it move.
+    if (isatty(STDERR_FILENO)) {
+        setup.onRequestsSent = [](int sent, int total) {
+            const QString line = QStringLiteral("\rcorvane: asked %1 of %2 addresses").arg(sent).arg(total);
+            std::fputs(line.toLocal8Bit().constData(), stderr);
+            if (sent == total) std::fputc('\n', stderr);
+            std::fflush(stderr);
+        };
+    }
     return setup;
 }
 
@@ -112,7 +125,7 @@ bool runLanSearch(const LanSearchSetup& setup, lan::DeviceList& devices, QString
 int runDiscover(const Invocation& invocation) {
     if (auto bad = invocation.unexpectedOption(
             QStringLiteral("discover"),
-            {"json", "csv", "local", "local-address", "target", "remote-port", "local-port", "survey-port"})) {
+            {"json", "csv", "local", "local-address", "target", "remote-port", "local-port", "survey-port", "rate"})) {
         return usageError(*bad);
     }
     const QStringList arguments = invocation.arguments();

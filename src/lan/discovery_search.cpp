@@ -1,6 +1,9 @@
 #include "lan/discovery_search.h"
 
+#include <algorithm>
+
 #include <QCoreApplication>
+#include <QElapsedTimer>
 
 #include "link/string_table.h"
 #include "transport/udp_channel.h"
@@ -28,9 +31,11 @@ DiscoverySearch::DiscoverySearch(ListMode mode, QString localAddress, QString br
       channel_(new UdpChannel(this)) {
     connect(channel_, &UdpChannel::datagramArrived, this, &DiscoverySearch::onDatagramArrived);
     connect(&timer_, &QTimer::timeout, this, &DiscoverySearch::onTick);
-    // A later address that cannot be sent to (no route) is skipped: the
-    // others may still answer.
-    connect(&pacing_, &QTimer::timeout, this, [this] { sendNext(); });
+    connect(&pacing_, &QTimer::timeout, this, &DiscoverySearch::onPacing);
+    pacing_.setTimerType(Qt::PreciseTimer);
+    auto elapsed = std::make_shared<QElapsedTimer>();
+    elapsed->start();
+    clock_ = [elapsed] { return elapsed->elapsed(); };
 }
 
 DiscoverySearch::~DiscoverySearch() = default;
@@ -42,8 +47,19 @@ bool DiscoverySearch::sendNext() {
     }
     channel_->setRemoteHost(targets_.takeFirst());
     const Bytes request = BuildDiscoveryRequest(mode_);
-    return static_cast<bool>(channel_->sendData(
+    lastSentMs_ = clock_();
+    ++sentCount_;
+    const bool sent = static_cast<bool>(channel_->sendData(
         QByteArray(reinterpret_cast<const char*>(request.data()), static_cast<qsizetype>(request.size()))));
+    if (targetCount_ > 1) emit requestsSent(sentCount_, targetCount_);
+    if (targets_.isEmpty()) pacing_.stop();
+    return sent;
+}
+
+void DiscoverySearch::onPacing() {
+    // A later address that cannot be sent to (no route) is skipped: the
+    // others may still answer.
+    if (clock_() - lastSentMs_ >= intervalMs_) sendNext();
 }
 
 int DiscoverySearch::boundPort() const { return channel_->localPort(); }
@@ -57,6 +73,10 @@ bool DiscoverySearch::start() {
 
     targets_ = endpoints_.targets();
     if (targets_.isEmpty()) targets_ = {endpoints_.targetFor(mode_, broadcastAddress_)};
+    targetCount_ = static_cast<int>(targets_.size());
+    sentCount_ = 0;
+    const int rate = std::clamp(endpoints_.rate, 1, LanEndpoints::kMaxRate);
+    intervalMs_ = (1000 + rate - 1) / rate;
     unicast_ = endpoints_.unicastTargets();
     channel_->setRemotePort(endpoints_.remotePortFor(mode_));
     // Bound to the chosen interface so the request leaves there only, and
@@ -64,7 +84,9 @@ bool DiscoverySearch::start() {
     // it use the same binding. The first request must leave: a failure then
     // means nothing can.
     if (!channel_->bind(endpoints_.localPortFor(mode_), localAddress_) || !sendNext()) return false;
-    if (!targets_.isEmpty()) pacing_.start(1);
+    // The timer looks several times per interval, so a wake-up a little
+    // before the interval has passed delays the next request only briefly.
+    if (!targets_.isEmpty()) pacing_.start(std::max(1, intervalMs_ / 5));
 
     countdown_ = kCountdownStart;
     running_ = true;
@@ -77,8 +99,19 @@ void DiscoverySearch::cancel() {
 }
 
 void DiscoverySearch::onTick() {
+    if (!targets_.isEmpty()) {
+        // Still sending: the bar fills its first half as the requests leave,
+        // the label keeps counting dots, and the countdown waits.
+        progress_ = sentCount_ * (kProgressMaximum / 2) / std::max(targetCount_, 1);
+        statusText_ =
+            statusText_.size() > nowSearchingText().size() + 8 ? nowSearchingText() : statusText_ + QLatin1Char('.');
+        emit ticked(progress_, statusText_);
+        return;
+    }
     countdown_ -= kCountdownStep;
-    progress_ += kCountdownStep;
+    // After a list of requests the bar fills its second half over the ticks.
+    progress_ =
+        targetCount_ > 1 ? kProgressMaximum / 2 + (kCountdownStart - countdown_) / 2 : progress_ + kCountdownStep;
     statusText_ += QLatin1Char('.');
     if (countdown_ % 1000 == 0) statusText_ = nowSearchingText();
     if (countdown_ < 0) {
@@ -102,7 +135,7 @@ void DiscoverySearch::onDatagramArrived(int /*bytesTotal*/) {
         device.answeredFrom = channel_->lastSender().toStdString();
         device.unicast = unicast_;
         device.localAddress = localAddress_.toStdString();
-        devices_.appendDevice(device);
+        devices_.addOrUpdate(device);
         break;
     }
     case DiscoveryAnswer::Kind::EndSearch: finish(); break;

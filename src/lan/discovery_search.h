@@ -1,7 +1,11 @@
 // One discovery search: sends the mode's request, collects every valid answer
 // into the mode's device list for eleven ticks (1.1 s with the normal tick),
-// and reports each tick so a window can show the progress.
+// and reports each tick so a window can show the progress. Requests to a list
+// of addresses leave one at a time at the endpoints' rate, and the eleven
+// ticks count from the last of them.
 #pragma once
+
+#include <functional>
 
 #include <QObject>
 #include <QString>
@@ -25,6 +29,9 @@ public:
 
     // Shorter ticks let tests run a whole search quickly; the tick count stays.
     void setTickInterval(int ms) { tickMs_ = ms; }
+    // Milliseconds on a monotonic clock; tests script it to drive the pacing.
+    using Clock = std::function<qint64()>;
+    void setClock(Clock clock) { clock_ = std::move(clock); }
 
     // Empties the list, sends the request from the local address and starts
     // the ticks. False, with failure() saying why, when the request could not
@@ -49,11 +56,16 @@ signals:
     // Once, when the search ends by its last tick, a short WLAN answer or
     // cancel.
     void finished();
+    // After each request to a list of addresses: how many have left.
+    void requestsSent(int sent, int total);
 
 private:
     void onTick();
     // Sends the request to the next address of a target list.
     bool sendNext();
+    // The next request of a target list, once its interval has passed since
+    // the one before: one at a time, however late the timer fires.
+    void onPacing();
     void onDatagramArrived(int bytesTotal);
     void finish();
 
@@ -64,8 +76,13 @@ private:
     DeviceList& devices_;
     UdpChannel* channel_;
     QTimer timer_;
-    QTimer pacing_;        // one request per millisecond to a target list
+    QTimer pacing_;        // wakes to send the next request of a target list
     QStringList targets_;  // still to be sent
+    int targetCount_ = 0;
+    int sentCount_ = 0;
+    int intervalMs_ = 0;  // between two requests of a target list
+    qint64 lastSentMs_ = 0;
+    Clock clock_;
     bool unicast_ = false;
     int tickMs_ = kDefaultTickMs;
     int countdown_ = 0;

@@ -73,7 +73,7 @@ void EveryAdapterSearch::onSearchFinished() {
         for (int n = 1; const DiscoveredDevice* d = lists_[i]->deviceAt(n); ++n) {
             DiscoveredDevice copy = *d;
             copy.adapter = adapter;
-            devices_.appendDevice(copy);
+            devices_.addOrUpdate(copy);
         }
     }
     emit finished();

@@ -20,6 +20,9 @@ QString channelFailureText(const ChannelFailure& failure) {
     switch (failure.cause) {
     case ChannelFailure::Cause::LocalAddress: return numberedText(kLocalAddressUnusable, failure.localAddress);
     case ChannelFailure::Cause::LocalPort: return numberedText(kLocalPortUnusable, QString::number(failure.localPort));
+    case ChannelFailure::Cause::PortInUse: return numberedText(kPortInUse, QString::number(failure.localPort));
+    case ChannelFailure::Cause::Interface:
+        return translated(kInterfaceRefused).arg(failure.interfaceName, failure.reason);
     case ChannelFailure::Cause::Send:
     case ChannelFailure::Cause::None: break;
     }

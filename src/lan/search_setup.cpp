@@ -25,6 +25,7 @@ bool runSearch(const SearchSetup& setup, DeviceList& devices, QString* error, QS
     DiscoverySearch search(setup.mode, setup.localAddress, setup.broadcastAddress, setup.endpoints, devices);
     search.setTickInterval(setup.tickMs);
     QObject::connect(&search, &DiscoverySearch::finished, &loop, &QEventLoop::quit);
+    if (setup.onRequestsSent) QObject::connect(&search, &DiscoverySearch::requestsSent, &loop, setup.onRequestsSent);
     if (!search.start()) {
         *error = numberedText(kSearchNotStarted, channelFailureText(search.failure()));
         return false;

@@ -3,6 +3,8 @@
 // share.
 #pragma once
 
+#include <functional>
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -23,6 +25,8 @@ struct SearchSetup {
     QList<Adapter> adapters;
     int tickMs = 100;
     int settingsTimeoutMs = 0;  // 0: the mode's own wait for a confirmation
+    // Told after each request to a list of addresses (sent so far, in all).
+    std::function<void(int, int)> onRequestsSent;
 };
 
 // Empties `devices` and runs one search into it (1.1 s), waiting with the

@@ -86,6 +86,16 @@ DiscoveredDevice* DeviceList::deviceAt(int n) {
     return &devices_[static_cast<std::size_t>(n - 1)];
 }
 
+void DeviceList::addOrUpdate(const DiscoveredDevice& record) {
+    for (DiscoveredDevice& listed : devices_) {
+        if (listed.macAddress() == record.macAddress() && listed.adapter == record.adapter) {
+            listed = record;
+            return;
+        }
+    }
+    devices_.push_back(record);
+}
+
 const DiscoveredDevice* DeviceList::deviceAt(int n) const { return const_cast<DeviceList*>(this)->deviceAt(n); }
 
 Bytes BuildDiscoveryRequest(ListMode mode) { return ToBytes(mode == ListMode::Wlan ? kRegisterRequest : kFindRequest); }

@@ -85,6 +85,11 @@ struct DiscoveredDevice {
 class DeviceList {
 public:
     void appendDevice(const DiscoveredDevice& record) { devices_.push_back(record); }
+    // One row per printer and adapter: a record whose MAC and adapter are
+    // already listed replaces that row's record in place (a duplicated
+    // datagram, an address listed twice, a second route); any other is
+    // appended.
+    void addOrUpdate(const DiscoveredDevice& record);
     // The n-th record (from 1), or nullptr; the caller may change it in place.
     DiscoveredDevice* deviceAt(int n);
     const DiscoveredDevice* deviceAt(int n) const;

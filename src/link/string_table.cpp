@@ -123,6 +123,8 @@ constexpr StringEntry kStrings[] = {
     {136,
      QT_TRANSLATE_NOOP("StringTable", "The printer has no IP address configured.\nIts web page cannot be opened.")},
     {137, QT_TRANSLATE_NOOP("StringTable", "This printer does not offer Setting (feature code %1).")},
+    {138, QT_TRANSLATE_NOOP("StringTable", "UDP port %1 is in use by another program.")},
+    {139, QT_TRANSLATE_NOOP("StringTable", "The requests cannot be kept to interface %1: %2")},
     {140, QT_TRANSLATE_NOOP("StringTable", "Discard the changes made since Connect?")},
 };
 

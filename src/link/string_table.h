@@ -98,6 +98,8 @@ enum StringId : int {
     kBrowserUnavailable = 135,
     kWebAddressUnconfigured = 136,
     kSettingNotOffered = 137,
+    kPortInUse = 138,
+    kInterfaceRefused = 139,
     // The direct window before edits not yet saved are dropped.
     kDiscardEdits = 140,
 };

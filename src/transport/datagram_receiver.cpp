@@ -11,6 +11,7 @@
 
 #include <cerrno>
 #include <cstdint>
+#include <cstring>
 #include <system_error>
 #include <vector>
 
@@ -54,6 +55,17 @@ void askForShortSlices() {
     attr.nice = nice;
     attr.runtime = kShortSliceNs;
     ::syscall(SYS_sched_setattr, 0, &attr, 0);
+}
+
+// The header's destination address from an IP_PKTINFO record; 0 without one.
+std::uint32_t destinationOf(msghdr& message) {
+    for (cmsghdr* c = CMSG_FIRSTHDR(&message); c != nullptr; c = CMSG_NXTHDR(&message, c)) {
+        if (c->cmsg_level != IPPROTO_IP || c->cmsg_type != IP_PKTINFO) continue;
+        in_pktinfo info{};
+        std::memcpy(&info, CMSG_DATA(c), sizeof info);
+        return ntohl(info.ipi_addr.s_addr);
+    }
+    return 0;
 }
 
 }  // namespace
@@ -119,9 +131,16 @@ void DatagramReceiver::run(int fd) {
         // it, so poll() does not wake for it again.
         for (;;) {
             sockaddr_in from{};
-            socklen_t fromSize = sizeof from;
-            const ssize_t got = ::recvfrom(fd, buffer.data(), buffer.size(), MSG_DONTWAIT,
-                                           reinterpret_cast<sockaddr*>(&from), &fromSize);
+            iovec data{buffer.data(), buffer.size()};
+            alignas(cmsghdr) char control[CMSG_SPACE(sizeof(in_pktinfo))];
+            msghdr message{};
+            message.msg_name = &from;
+            message.msg_namelen = sizeof from;
+            message.msg_iov = &data;
+            message.msg_iovlen = 1;
+            message.msg_control = control;
+            message.msg_controllen = sizeof control;
+            const ssize_t got = ::recvmsg(fd, &message, MSG_DONTWAIT);
             if (got < 0) {
                 if (errno == EINTR) continue;
                 break;
@@ -132,7 +151,8 @@ void DatagramReceiver::run(int fd) {
                 const std::size_t cost = static_cast<std::size_t>(got) + kPerDatagramCost;
                 if (queuedBytes_ + cost > kMaxQueuedBytes) continue;
                 const std::uint32_t sender = from.sin_family == AF_INET ? ntohl(from.sin_addr.s_addr) : 0;
-                queue_.push_back({QByteArray(buffer.data(), static_cast<qsizetype>(got)), sender});
+                queue_.push_back(
+                    {QByteArray(buffer.data(), static_cast<qsizetype>(got)), sender, destinationOf(message)});
                 queuedBytes_ += cost;
                 wake = !wakePending_;
                 wakePending_ = true;

@@ -17,11 +17,14 @@
 
 namespace corvane::lan {
 
-// One datagram as it was read, with the IPv4 address it came from (host
-// order; 0 when it came from elsewhere).
+// One datagram as it was read, with the IPv4 address it came from and the
+// one it was sent to (host order; 0 when unknown). The destination is known
+// when the socket has IP_PKTINFO on: a unicast answer names the local
+// address whose request it answers, a broadcast answer names no one.
 struct ReceivedDatagram {
     QByteArray bytes;
     std::uint32_t senderIpv4 = 0;
+    std::uint32_t destinationIpv4 = 0;
 };
 
 class DatagramReceiver {

@@ -22,7 +22,8 @@ constexpr OptionName kLocalPort{"local-port", "CORVANE_LOCAL_PORT"};
 constexpr OptionName kSurveyPortOption{"survey-port", "CORVANE_SURVEY_PORT"};
 constexpr OptionName kLocalAddress{"local-address", "CORVANE_LOCAL_ADDRESS"};
 constexpr OptionName kPrinterHost{"printer-host", "CORVANE_PRINTER_HOST"};
-constexpr OptionName kAll[] = {kTarget, kRemotePort, kLocalPort, kSurveyPortOption, kLocalAddress, kPrinterHost};
+constexpr OptionName kRate{"rate", "CORVANE_RATE"};
+constexpr OptionName kAll[] = {kTarget, kRemotePort, kLocalPort, kSurveyPortOption, kLocalAddress, kPrinterHost, kRate};
 
 void readPort(const QString& name, const QString& text, int& port, QStringList* errors) {
     if (text.isEmpty()) return;
@@ -32,6 +33,19 @@ void readPort(const QString& name, const QString& text, int& port, QStringList* 
         port = value;
     } else if (errors) {
         errors->append(QStringLiteral("%1: \"%2\" is not a port number (0-65535)").arg(name, text));
+    }
+}
+
+void readRate(const QString& name, const QString& text, int& rate, QStringList* errors) {
+    if (text.isEmpty()) return;
+    bool ok = false;
+    const int value = text.toInt(&ok);
+    if (ok && value >= 1 && value <= LanEndpoints::kMaxRate) {
+        rate = value;
+    } else if (errors) {
+        errors->append(QStringLiteral("%1: \"%2\" is not a number of requests per second (1-%3)")
+                           .arg(name, text)
+                           .arg(LanEndpoints::kMaxRate));
     }
 }
 
@@ -124,7 +138,7 @@ void LanEndpoints::addOptions(QCommandLineParser& parser) {
     parser.addOption({QString::fromLatin1(kTarget.option),
                       QStringLiteral("Send LAN requests to HOST instead of the broadcast address; for a search "
                                      "also a list of addresses and last-octet ranges, such as "
-                                     "10.0.0.5-20,10.0.1.7 (at most 256, one request per millisecond)."),
+                                     "10.0.0.5-20,10.0.1.7 (at most 256, paced by --rate)."),
                       QStringLiteral("ADDR")});
     parser.addOption({QString::fromLatin1(kRemotePort.option),
                       QStringLiteral("UDP port of the printers (default 48781 or 3337)."), QStringLiteral("N")});
@@ -139,6 +153,10 @@ void LanEndpoints::addOptions(QCommandLineParser& parser) {
                       QStringLiteral("Connect to HOST (an IPv4 address) instead of the address a printer reports, "
                                      "for its access-point survey and its web page."),
                       QStringLiteral("HOST")});
+    parser.addOption({QString::fromLatin1(kRate.option),
+                      QStringLiteral("Requests per second to a --target list (default 20, at most 1000); the "
+                                     "search ends 1.1 s after the last one."),
+                      QStringLiteral("N")});
 }
 
 LanEndpoints LanEndpoints::fromLookup(const std::function<QString(const QString&)>& lookup, QStringList* errors) {
@@ -165,6 +183,8 @@ LanEndpoints LanEndpoints::fromLookup(const std::function<QString(const QString&
              endpoints.localAddress, errors);
     readIpv4(QString::fromLatin1(kPrinterHost.option), lookup(QString::fromLatin1(kPrinterHost.option)).trimmed(),
              endpoints.printerHost, errors);
+    readRate(QString::fromLatin1(kRate.option), lookup(QString::fromLatin1(kRate.option)).trimmed(), endpoints.rate,
+             errors);
     return endpoints;
 }
 

@@ -1,9 +1,9 @@
 // Where the LAN requests go. The defaults are the printers' own ports and the
 // broadcast addresses; every value can be overridden from the command line
 // (--target, --remote-port, --local-port, --survey-port, --local-address,
-// --printer-host) or the environment (CORVANE_TARGET, CORVANE_REMOTE_PORT,
-// CORVANE_LOCAL_PORT, CORVANE_SURVEY_PORT, CORVANE_LOCAL_ADDRESS,
-// CORVANE_PRINTER_HOST), so tests, the demo and unusual networks can point the
+// --printer-host, --rate) or the environment (CORVANE_TARGET,
+// CORVANE_REMOTE_PORT, CORVANE_LOCAL_PORT, CORVANE_SURVEY_PORT,
+// CORVANE_LOCAL_ADDRESS, CORVANE_PRINTER_HOST, CORVANE_RATE), so tests, the demo and unusual networks can point the
 // tool at loopback or a directed broadcast.
 //
 // --printer-host covers the connections to one printer's own address (the
@@ -40,6 +40,12 @@ struct LanEndpoints {
     int surveyPort = kSurveyPort;
     QString localAddress;  // empty: chosen in the local address window
     QString printerHost;   // empty: the address each printer reported
+    // Requests per second to a list of addresses. Each may cost an ARP
+    // request, and switches that police ARP (often at 15 per second) shut
+    // the port of a computer that sends faster.
+    static constexpr int kDefaultRate = 20;
+    static constexpr int kMaxRate = 1000;
+    int rate = kDefaultRate;
 
     // Where a connection to the printer that reported `reported` goes.
     QString printerAddressFor(const QString& reported) const;

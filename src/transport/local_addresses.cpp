@@ -56,10 +56,38 @@ bool isLoopbackAddress(const QString& address) {
     return parsed.setAddress(address) && parsed.protocol() == QAbstractSocket::IPv4Protocol && parsed.isLoopback();
 }
 
-QString broadcastAddressFor(const QString& localAddress) {
+QString broadcastAddressFrom(const QString& localAddress, const QString& netmask, const QString& interfaceBroadcast) {
+    QHostAddress local, mask, broadcast;
+    const auto ipv4 = [](QHostAddress& a, const QString& text) {
+        return a.setAddress(text) && a.protocol() == QAbstractSocket::IPv4Protocol;
+    };
+    if (ipv4(local, localAddress) && !local.isLoopback()) {
+        if (ipv4(broadcast, interfaceBroadcast) && !broadcast.isEqual(QHostAddress::AnyIPv4)) {
+            return broadcast.toString();
+        }
+        // A mask with at least two host bits leaves room for a broadcast address.
+        const quint32 hostBits = ipv4(mask, netmask) ? ~mask.toIPv4Address() : 0;
+        if (hostBits >= 3 && (hostBits & (hostBits + 1)) == 0) {
+            return QHostAddress(local.toIPv4Address() | hostBits).toString();
+        }
+    }
     const qsizetype dot = localAddress.lastIndexOf(QLatin1Char('.'));
     const QString prefix = dot > 0 ? localAddress.left(dot) : QString();
     return prefix + QStringLiteral(".255");
+}
+
+QString broadcastAddressFor(const QString& localAddress) {
+    QHostAddress wanted;
+    if (wanted.setAddress(localAddress) && wanted.protocol() == QAbstractSocket::IPv4Protocol) {
+        for (const QNetworkInterface& iface : QNetworkInterface::allInterfaces()) {
+            for (const QNetworkAddressEntry& entry : iface.addressEntries()) {
+                if (!entry.ip().isEqual(wanted)) continue;
+                return broadcastAddressFrom(localAddress, entry.netmask().toString(),
+                                            entry.broadcast().isNull() ? QString() : entry.broadcast().toString());
+            }
+        }
+    }
+    return broadcastAddressFrom(localAddress, {}, {});
 }
 
 LocalAddressModel::LocalAddressModel(AddressSource addresses, HostNameSource hostName)

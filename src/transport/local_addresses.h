@@ -1,6 +1,6 @@
 // The host's own IPv4 addresses, offered before each search so the user picks
-// the interface to search from; and the ".255" address derived from the
-// chosen one, the destination of the WLAN requests.
+// the interface to search from; and the broadcast address of the chosen
+// one's subnet, the destination of the WLAN requests.
 #pragma once
 
 #include <functional>
@@ -38,10 +38,15 @@ QString interfaceNameOf(const QString& address);
 // True for any address of 127.0.0.0/8.
 bool isLoopbackAddress(const QString& address);
 
-// The text before the last "." of `localAddress` (nothing when there is no "."
-// or it is the first character) followed by ".255". The interface's mask is
-// deliberately not consulted: printers listen on the address with its last
-// part replaced, whatever the subnet.
+// The broadcast address of the subnet `localAddress` is in: the one its
+// interface has (192.168.2.255 for 192.168.3.7/23), else the address with
+// every bit outside `netmask` set. Where neither tells (a loopback address, a
+// /31 or /32, an address no interface has) it is the text before the last "."
+// followed by ".255", which is the same on the common /24.
+QString broadcastAddressFrom(const QString& localAddress, const QString& netmask, const QString& interfaceBroadcast);
+
+// broadcastAddressFrom with the mask and broadcast address of the interface
+// of this computer that has `localAddress`.
 QString broadcastAddressFor(const QString& localAddress);
 
 // What the local address window shows: the host name, the usable addresses in

@@ -1,12 +1,19 @@
 #include "udp_channel.h"
 
+#include <arpa/inet.h>
+#include <netinet/in.h>
 #include <sys/socket.h>
+#include <unistd.h>
 
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <vector>
+
+#include <QCoreApplication>
 #include <QHostAddress>
 #include <QNetworkInterface>
 #include <QPointer>
-#include <QUdpSocket>
-#include <QVariant>
 
 #include "datagram_receiver.h"
 #include "link/discovered_device.h"
@@ -14,6 +21,58 @@
 #include "transport/wire_trace.h"
 
 namespace corvane::lan {
+
+// One bound socket and the channels of this program that use it. It closes
+// when the last of them lets go, so the port is free again at once.
+class BoundUdpSocket {
+public:
+    BoundUdpSocket(int fd, int port, QByteArray device, std::uint32_t address)
+        : fd_(fd), port_(port), device_(std::move(device)), address_(address) {}
+    ~BoundUdpSocket() {
+        receiver_.stop();
+        ::close(fd_);
+    }
+    BoundUdpSocket(const BoundUdpSocket&) = delete;
+    BoundUdpSocket& operator=(const BoundUdpSocket&) = delete;
+
+    bool sameBinding(int port, const QByteArray& device, std::uint32_t address) const {
+        return port_ == port && device_ == device && address_ == address;
+    }
+    int fd() const { return fd_; }
+    int port() const { return port_; }
+    DatagramReceiver& receiver() { return receiver_; }
+    void join(UdpChannel* channel) { users_.emplace_back(channel); }
+    void leave(UdpChannel* channel) {
+        std::erase_if(users_, [channel](const QPointer<UdpChannel>& u) { return u.isNull() || u == channel; });
+    }
+
+    // Hands what the receiving thread read to the channels: a datagram
+    // addressed to one channel's local address to the channels with that
+    // address, any other (a broadcast) to all. A channel that closes or
+    // rebinds in answer gets nothing more from this socket.
+    void dispatch() {
+        std::deque<ReceivedDatagram> batch = receiver_.takeAll();
+        for (const ReceivedDatagram& datagram : batch) {
+            const std::vector<QPointer<UdpChannel>> users = users_;
+            const auto mine = [this](const QPointer<UdpChannel>& u) { return u && u->socket_.get() == this; };
+            const std::uint32_t to = datagram.destinationIpv4;
+            const bool addressed = to != 0 && std::any_of(users.begin(), users.end(), [&](const auto& u) {
+                                       return mine(u) && u->sourceIpv4_ == to;
+                                   });
+            for (const QPointer<UdpChannel>& user : users) {
+                if (mine(user) && (!addressed || user->sourceIpv4_ == to)) user->receive(datagram);
+            }
+        }
+    }
+
+private:
+    int fd_;
+    int port_;
+    QByteArray device_;
+    std::uint32_t address_;  // host order; 0: every address (of the interface, when tied to one)
+    DatagramReceiver receiver_;
+    std::vector<QPointer<UdpChannel>> users_;
+};
 
 namespace {
 
@@ -34,6 +93,30 @@ int receiveBufferBytes() {
     return ok && bytes > 0 ? bytes : kReceiveBufferBytes;
 }
 
+// The sockets this program has bound, so channels on the same port and
+// interface share one instead of being refused by the exclusive bind.
+std::vector<std::weak_ptr<BoundUdpSocket>>& openSockets() {
+    static std::vector<std::weak_ptr<BoundUdpSocket>> sockets;
+    return sockets;
+}
+
+std::shared_ptr<BoundUdpSocket> openSocketFor(int port, const QByteArray& device, std::uint32_t address) {
+    auto& sockets = openSockets();
+    std::erase_if(sockets, [](const std::weak_ptr<BoundUdpSocket>& s) { return s.expired(); });
+    if (port == 0) return nullptr;  // a free port is never shared
+    for (const auto& weak : sockets) {
+        if (auto socket = weak.lock(); socket && socket->sameBinding(port, device, address)) return socket;
+    }
+    return nullptr;
+}
+
+bool heldHere(int port) {
+    return std::any_of(openSockets().begin(), openSockets().end(), [port](const std::weak_ptr<BoundUdpSocket>& weak) {
+        const auto socket = weak.lock();
+        return socket && socket->port() == port;
+    });
+}
+
 // An address, read as every address is; a name is never looked up (the
 // lookup itself would leave this computer).
 QHostAddress resolve(const QString& host) {
@@ -51,43 +134,50 @@ QString interfaceOwning(const QHostAddress& address) {
     return {};
 }
 
+QString systemError(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
+
+sockaddr_in ipv4Endpoint(std::uint32_t address, int port) {
+    sockaddr_in endpoint{};
+    endpoint.sin_family = AF_INET;
+    endpoint.sin_port = htons(static_cast<std::uint16_t>(port));
+    endpoint.sin_addr.s_addr = htonl(address);
+    return endpoint;
+}
+
 }  // namespace
 
 UdpChannel::UdpChannel(QObject* parent)
     : QObject(parent),
-      socket_(new QUdpSocket(this)),
       remoteHost_(QString::fromLatin1(kBroadcastHost.data(), static_cast<qsizetype>(kBroadcastHost.size()))),
       remotePort_(kEthernetRemotePort),
-      localPort_(kEthernetLocalPort),
-      receiver_(std::make_unique<DatagramReceiver>()) {}
+      localPort_(kEthernetLocalPort) {}
 
-// The receiving thread ends before the socket it reads is closed.
-UdpChannel::~UdpChannel() { receiver_->stop(); }
+UdpChannel::~UdpChannel() { closeSocket(); }
 
 void UdpChannel::setRemotePort(int port) { remotePort_ = port; }
 
 void UdpChannel::setLocalPort(int port) {
-    if (port != localPort_ && socket_->state() == QAbstractSocket::BoundState) closeSocket();
+    if (port != localPort_ && socket_) closeSocket();
     localPort_ = port;
 }
 
 void UdpChannel::setLocalAddress(const QString& address) {
-    if (address != localAddress_ && socket_->state() == QAbstractSocket::BoundState) closeSocket();
+    if (address != localAddress_ && socket_) closeSocket();
     localAddress_ = address;
 }
 
 void UdpChannel::setRemoteHost(const QString& host) { remoteHost_ = host; }
 
 void UdpChannel::closeSocket() {
-    receiver_->stop();
-    socket_->abort();
+    if (socket_) socket_->leave(this);
+    socket_.reset();
+    sourceIpv4_ = 0;
     received_.clear();
-    ++closes_;
     senders_.clear();
 }
 
 bool UdpChannel::fail(ChannelFailure::Cause cause, const QString& reason) {
-    failure_ = {cause, localAddress_, localPort_, reason};
+    failure_ = {cause, localAddress_, localPort_, reason, {}};
     return false;
 }
 
@@ -109,63 +199,90 @@ bool UdpChannel::bindTo(int localPort, const QString& localAddress) {
     failure_ = {};
     using Cause = ChannelFailure::Cause;
     if (localPort < 0 || localPort > 65535) return fail(Cause::LocalPort, QStringLiteral("not a port number"));
-    const auto port = static_cast<quint16>(localPort);
-    const auto mode = QAbstractSocket::ShareAddress | QAbstractSocket::ReuseAddressHint;
-    // The system's refusal, blamed on the address or on the port.
-    const auto refused = [this] {
-        const Cause cause = socket_->error() == QAbstractSocket::SocketAddressNotAvailableError ? Cause::LocalAddress
-                                                                                                : Cause::LocalPort;
-        const QString reason = socket_->errorString();
-        closeSocket();
-        return fail(cause, reason);
-    };
-
-    if (localAddress.isEmpty()) return socket_->bind(QHostAddress::AnyIPv4, port, mode) ? bound(true) : refused();
-
-    QHostAddress address;
-    if (!address.setAddress(localAddress) || address.protocol() != QAbstractSocket::IPv4Protocol) {
-        return fail(Cause::LocalAddress, QStringLiteral("not an IPv4 address"));
-    }
 
     // On Linux a socket bound to a unicast address never sees broadcasts, and
-    // printers may answer by broadcast. So listen on every address and tie the
-    // socket to the interface that owns the chosen one: datagrams then leave
-    // and arrive through that interface only.
-    const QByteArray device = interfaceOwning(address).toLocal8Bit();
-    if (!device.isEmpty()) {
-        if (!socket_->bind(QHostAddress::AnyIPv4, port, mode)) return refused();
-        const int fd = static_cast<int>(socket_->socketDescriptor());
-        if (::setsockopt(fd, SOL_SOCKET, SO_BINDTODEVICE, device.constData(), static_cast<socklen_t>(device.size())) ==
-            0) {
-            return bound(true);
+    // printers may answer by broadcast. So with a chosen address the socket
+    // listens on every address but is tied to the interface that owns the
+    // chosen one, and each request names that address as its source: an
+    // alias address sends as itself, not as the interface's first address.
+    QByteArray device;
+    std::uint32_t source = 0;
+    std::uint32_t bindAddress = 0;
+    if (!localAddress.isEmpty()) {
+        QHostAddress address;
+        if (!address.setAddress(localAddress) || address.protocol() != QAbstractSocket::IPv4Protocol) {
+            return fail(Cause::LocalAddress, QStringLiteral("not an IPv4 address"));
         }
-        // Tying to the interface is not permitted: bind to the address below.
-        closeSocket();
-    } else if (!address.isLoopback()) {
-        // Binding anyway could succeed where the system allows foreign
-        // addresses, and then nothing would ever come back.
-        return fail(Cause::LocalAddress, QStringLiteral("no interface of this computer has this address"));
+        device = interfaceOwning(address).toLocal8Bit();
+        if (!device.isEmpty()) {
+            source = address.toIPv4Address();
+        } else if (address.isLoopback()) {
+            bindAddress = address.toIPv4Address();  // 127.0.0.2 and the like: bound as it stands
+        } else {
+            // Binding anyway could succeed where the system allows foreign
+            // addresses, and then nothing would ever come back.
+            return fail(Cause::LocalAddress, QStringLiteral("no interface of this computer has this address"));
+        }
     }
-    return socket_->bind(address, port, mode) ? bound(true) : refused();
-}
 
-bool UdpChannel::bound(bool ok) {
-    if (!ok) return false;
-    socket_->setSocketOption(QAbstractSocket::ReceiveBufferSizeSocketOption, QVariant(receiveBufferBytes()));
-    // The thread reads the socket instead of the QUdpSocket, which is left
-    // to bind and send; it wakes this thread once per batch. The call it
-    // posts is dropped if the channel is deleted first.
-    const bool reading = receiver_->start(static_cast<int>(socket_->socketDescriptor()), [this] {
-        QMetaObject::invokeMethod(
-            this, [this] { deliverReceived(); }, Qt::QueuedConnection);
-    });
-    if (reading) return true;
-    closeSocket();
-    return fail(ChannelFailure::Cause::LocalPort, QStringLiteral("the receiving thread could not start"));
+    if (auto shared = openSocketFor(localPort, device, bindAddress)) {
+        socket_ = std::move(shared);
+    } else {
+        const int fd = ::socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
+        if (fd < 0) return fail(Cause::LocalPort, systemError(errno));
+        const int on = 1;
+        const int buffer = receiveBufferBytes();
+        ::setsockopt(fd, SOL_SOCKET, SO_BROADCAST, &on, sizeof on);
+        ::setsockopt(fd, IPPROTO_IP, IP_PKTINFO, &on, sizeof on);
+        ::setsockopt(fd, SOL_SOCKET, SO_RCVBUF, &buffer, sizeof buffer);
+        // Tied before the bind: the system then keeps sockets on the same
+        // port but other interfaces apart. No SO_REUSEADDR: the port is ours
+        // alone while we wait for answers.
+        if (!device.isEmpty() && ::setsockopt(fd, SOL_SOCKET, SO_BINDTODEVICE, device.constData(),
+                                              static_cast<socklen_t>(device.size())) != 0) {
+            const int error = errno;
+            ::close(fd);
+            fail(Cause::Interface, systemError(error));
+            failure_.interfaceName = QString::fromLocal8Bit(device);
+            return false;
+        }
+        const sockaddr_in local = ipv4Endpoint(bindAddress, localPort);
+        if (::bind(fd, reinterpret_cast<const sockaddr*>(&local), sizeof local) != 0) {
+            const int error = errno;
+            ::close(fd);
+            // Taken by this program itself (a socket on the same port but
+            // another interface): not another program's doing.
+            const Cause cause = error == EADDRINUSE      ? (heldHere(localPort) ? Cause::LocalPort : Cause::PortInUse)
+                                : error == EADDRNOTAVAIL ? Cause::LocalAddress
+                                                         : Cause::LocalPort;
+            return fail(cause, systemError(error));
+        }
+        sockaddr_in actual{};
+        socklen_t actualSize = sizeof actual;
+        ::getsockname(fd, reinterpret_cast<sockaddr*>(&actual), &actualSize);
+        auto socket = std::make_shared<BoundUdpSocket>(fd, ntohs(actual.sin_port), device, bindAddress);
+        // The thread wakes the main thread once per batch; the call is
+        // dropped if the socket has closed by then.
+        const std::weak_ptr<BoundUdpSocket> weak = socket;
+        const bool reading = socket->receiver().start(fd, [weak] {
+            QMetaObject::invokeMethod(
+                QCoreApplication::instance(),
+                [weak] {
+                    if (const auto s = weak.lock()) s->dispatch();
+                },
+                Qt::QueuedConnection);
+        });
+        if (!reading) return fail(Cause::LocalPort, QStringLiteral("the receiving thread could not start"));
+        openSockets().push_back(socket);
+        socket_ = std::move(socket);
+    }
+    socket_->join(this);
+    sourceIpv4_ = source;
+    return true;
 }
 
 bool UdpChannel::bindIfNeeded() {
-    if (socket_->state() == QAbstractSocket::BoundState) return true;
+    if (socket_) return true;
     return bindTo(localPort_, localAddress_);
 }
 
@@ -178,9 +295,32 @@ bool UdpChannel::send(const QByteArray& datagram) {
     if (remotePort_ < 0 || remotePort_ > 65535) {
         return fail(ChannelFailure::Cause::Send, QStringLiteral("%1 is not a port number").arg(remotePort_));
     }
-    if (socket_->writeDatagram(datagram, target, static_cast<quint16>(remotePort_)) != datagram.size()) {
-        return fail(ChannelFailure::Cause::Send, socket_->errorString());
+    sockaddr_in to = ipv4Endpoint(target.toIPv4Address(), remotePort_);
+    iovec data{const_cast<char*>(datagram.constData()), static_cast<std::size_t>(datagram.size())};
+    msghdr message{};
+    message.msg_name = &to;
+    message.msg_namelen = sizeof to;
+    message.msg_iov = &data;
+    message.msg_iovlen = 1;
+    // The source address rides with each datagram (the socket listens on
+    // every address of its interface).
+    alignas(cmsghdr) char control[CMSG_SPACE(sizeof(in_pktinfo))] = {};
+    if (sourceIpv4_ != 0) {
+        message.msg_control = control;
+        message.msg_controllen = sizeof control;
+        cmsghdr* c = CMSG_FIRSTHDR(&message);
+        c->cmsg_level = IPPROTO_IP;
+        c->cmsg_type = IP_PKTINFO;
+        c->cmsg_len = CMSG_LEN(sizeof(in_pktinfo));
+        in_pktinfo info{};
+        info.ipi_spec_dst.s_addr = htonl(sourceIpv4_);
+        std::memcpy(CMSG_DATA(c), &info, sizeof info);
     }
+    ssize_t sent = -1;
+    do {
+        sent = ::sendmsg(socket_->fd(), &message, 0);
+    } while (sent < 0 && errno == EINTR);
+    if (sent != datagram.size()) return fail(ChannelFailure::Cause::Send, systemError(errno));
     transport::trace::bytes(target.toString() + ':' + QString::number(remotePort_), transport::trace::Direction::Sent,
                             datagram);
     return true;
@@ -196,26 +336,18 @@ QByteArray UdpChannel::getData(int maxLength) {
     return datagram;
 }
 
-int UdpChannel::localPort() const { return socket_->state() == QAbstractSocket::BoundState ? socket_->localPort() : 0; }
+int UdpChannel::localPort() const { return socket_ ? socket_->port() : 0; }
 
-void UdpChannel::deliverReceived() {
-    std::deque<ReceivedDatagram> batch = receiver_->takeAll();
-    const QPointer<UdpChannel> self(this);
-    const unsigned closes = closes_;
-    for (ReceivedDatagram& datagram : batch) {
-        const int size = static_cast<int>(datagram.bytes.size());
-        transport::trace::bytes(QHostAddress(datagram.senderIpv4).toString(), transport::trace::Direction::Received,
-                                datagram.bytes);
-        if (received_.size() >= kMaxQueued) {
-            received_.pop_front();
-            senders_.pop_front();
-        }
-        received_.push_back(std::move(datagram.bytes));
-        senders_.push_back(datagram.senderIpv4 != 0 ? QHostAddress(datagram.senderIpv4).toString() : QString());
-        emit datagramArrived(size);
-        // A receiver may close or rebind the channel, or delete it, in answer.
-        if (!self || closes_ != closes) return;
+void UdpChannel::receive(const ReceivedDatagram& datagram) {
+    transport::trace::bytes(QHostAddress(datagram.senderIpv4).toString(), transport::trace::Direction::Received,
+                            datagram.bytes);
+    if (received_.size() >= kMaxQueued) {
+        received_.pop_front();
+        senders_.pop_front();
     }
+    received_.push_back(datagram.bytes);
+    senders_.push_back(datagram.senderIpv4 != 0 ? QHostAddress(datagram.senderIpv4).toString() : QString());
+    emit datagramArrived(static_cast<int>(datagram.bytes.size()));
 }
 
 }  // namespace corvane::lan

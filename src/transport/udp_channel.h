@@ -1,14 +1,22 @@
-// The UDP channel of discovery and LAN settings: one socket with broadcast
+// The UDP channel of discovery and LAN settings: a socket with broadcast
 // enabled, bound to the local port (and optionally one interface), sending
-// single datagrams to the remote host and port and announcing each datagram
-// that arrives. A thread of its own reads the socket (see DatagramReceiver);
-// announcements come on the channel's thread, in order of arrival.
+// single datagrams to the remote host and port from the chosen local address
+// and announcing each datagram that arrives. A thread of its own reads the
+// socket (see DatagramReceiver); announcements come on the main thread, in
+// order of arrival.
+//
+// The port is bound exclusively: another program holding it (a second copy
+// of this tool, say) would otherwise receive the answers meant for this one.
+// Inside this program, channels on the same port and interface share one
+// socket; an answer addressed to one channel's local address goes to that
+// channel only, a broadcast answer to each of them.
 //
 // CORVANE_UDP_RCVBUF (bytes) replaces the receive buffer size the channel
 // asks the system for (4 MB), e.g. 212992 to get on this machine what a
 // system with the common net.core.rmem_max grants.
 #pragma once
 
+#include <cstdint>
 #include <deque>
 #include <memory>
 
@@ -18,21 +26,22 @@
 
 #include "link/result.h"
 
-class QUdpSocket;
-
 namespace corvane::lan {
 
-class DatagramReceiver;
+class BoundUdpSocket;
+struct ReceivedDatagram;
 
 // Why a datagram could not leave: the local address or port cannot be bound,
-// or the system refused the send. `localAddress` and `localPort` are the ones
-// asked for; `reason` is the system's own words.
+// another program holds the port, the socket may not be tied to the local
+// address's interface, or the system refused the send. `localAddress` and
+// `localPort` are the ones asked for; `reason` is the system's own words.
 struct ChannelFailure {
-    enum class Cause { None, LocalAddress, LocalPort, Send };
+    enum class Cause { None, LocalAddress, LocalPort, PortInUse, Interface, Send };
     Cause cause = Cause::None;
     QString localAddress;
     int localPort = 0;
     QString reason;
+    QString interfaceName;  // with Cause::Interface
 };
 
 class UdpChannel : public QObject {
@@ -50,9 +59,12 @@ public:
     void setRemoteHost(const QString& host);
 
     // Binds to `localPort` on `localAddress` (empty: any interface). With an
-    // address, datagrams leave and arrive on that interface only (broadcast
-    // answers included). Port 0 takes a free port. An address no interface of
-    // this host owns is refused (a loopback address binds as it stands).
+    // address, datagrams leave from that address and arrive on its interface
+    // only (broadcast answers included). Port 0 takes a free port. An address
+    // no interface of this host owns is refused (a loopback address binds as
+    // it stands). A port another program holds is refused (PortInUse); so is
+    // an address whose interface the socket may not be tied to (Interface),
+    // rather than binding the address alone and missing broadcast answers.
     // Both values are kept for later binds: a channel whose bind failed
     // never falls back to another interface. On failure, why (as failure()).
     link::Result<void, ChannelFailure> bind(int localPort, const QString& localAddress = QString());
@@ -78,28 +90,26 @@ signals:
     void datagramArrived(int bytesTotal);
 
 private:
+    friend class BoundUdpSocket;
+
     link::Result<void, ChannelFailure> outcome(bool ok) const;
     bool bindTo(int localPort, const QString& localAddress);
     bool send(const QByteArray& datagram);
     bool bindIfNeeded();
-    // After a bind: on success raises the receive buffer and starts the
-    // reading thread; false when the bind or the thread failed.
-    bool bound(bool ok);
     bool fail(ChannelFailure::Cause cause, const QString& reason);
-    // Announces what the receiving thread has read.
-    void deliverReceived();
+    // Queues and announces one datagram the shared socket read.
+    void receive(const ReceivedDatagram& datagram);
     void closeSocket();
 
-    QUdpSocket* socket_;
+    std::shared_ptr<BoundUdpSocket> socket_;
+    // The address requests leave from when the socket is bound to every
+    // address of an interface (host order; 0: the system's choice).
+    std::uint32_t sourceIpv4_ = 0;
     QString remoteHost_;
     int remotePort_;
     int localPort_;
     QString localAddress_;
     ChannelFailure failure_;
-    std::unique_ptr<DatagramReceiver> receiver_;
-    // Counts closes, so an announcement loop notices the socket it was
-    // announcing for has gone.
-    unsigned closes_ = 0;
     // Datagrams read from the socket and announced, waiting for getData.
     std::deque<QByteArray> received_;
     std::deque<QString> senders_;  // beside received_

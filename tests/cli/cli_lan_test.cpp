@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QRegularExpression>
+#include <QUdpSocket>
 
 #include "cli_harness.h"
 
@@ -74,6 +75,9 @@ TEST_F(CliLan, DiscoverAndSurveyListWhatAnswers) {
 // own. What is refused before anything reaches a printer names why.
 TEST_F(CliLan, LanSetSendsOnlyWhatTheChecksAllowAndRefusalsNameTheirCause) {
     const QStringList first{"lan-set", "ethernet", "--mac", "00:11:62:0a:00:01", "--verify-delay", "0"};
+    QUdpSocket otherCopy;  // another program on the tool's port, sharing it as older copies did
+    ASSERT_TRUE(otherCopy.bind(QHostAddress::LocalHost, 0, QUdpSocket::ShareAddress | QUdpSocket::ReuseAddressHint));
+    const QString held = QString::number(otherCopy.localPort());
     expect({
         {QStringList{"lan-set", "ethernet", "--mac", "00-11-62-0A-00-02", "--port", "9105", "--inactivity", "300",
                      "--baud", "230400", "--gateway", "192.168.0.254", "--verify-delay", "0"} +
@@ -103,6 +107,10 @@ TEST_F(CliLan, LanSetSendsOnlyWhatTheChecksAllowAndRefusalsNameTheirCause) {
           "--local-port", "0", "--local", "192.0.2.44"},
          1,
          "^The search could not start.\nThe local address 192.0.2.44 cannot be used.\n$"},
+        {{"discover", "ethernet", "--target", "127.0.0.1", "--remote-port", QString::number(sim.port("ethernet")),
+          "--local-port", held, "--local", "127.0.0.1"},
+         1,
+         "^The search could not start.\nUDP port " + held + " is in use by another program.\n$"},
         // The third WLAN printer's feature code 1 greys out Setting in the window.
         {QStringList{"lan-set", "wlan", "--mac", "00:11:62:0b:00:03", "--port", "9101"} + to("wlan"), 2,
          "feature code 1"},
@@ -174,13 +182,17 @@ TEST_F(CliLan, PlanRunsOnceAndIsIdempotent) {
 // them (Ethernet), and corrupts its survey.
 class CliLanFaults : public CliLan {
     QStringList simArgs() const override {
-        return {"--no-link", "--fault-delay",        "1500", "--fault-delay-on", "prt_set", "--fault-corrupt-checksum",
-                "survey",    "--fault-keep-settings"};
+        return QStringLiteral(
+                   "--no-link --fault-delay 1500 --fault-delay-on prt_set --fault-corrupt-checksum survey "
+                   "--fault-keep-settings --fault-duplicate find")
+            .split(' ');
     }
 };
 
 TEST_F(CliLanFaults, UnknownPrinterLateOrUntakenSettingsAndBrokenSurveyFail) {
     expect({
+        // Every printer answers twice: still one row each.
+        {QStringList{"discover", "ethernet"} + to("ethernet"), 0, "^No [^\n]*\n1 [^\n]*\n2 [^\n]*\n$"},
         {QStringList{"lan-set", "ethernet", "--mac", "00:11:62:0a:00:09", "--port", "9101"} + to("ethernet"), 1,
          "^corvane: no printer with MAC address 00:11:62:0a:00:09 answered the search\n$"},
         // The WLAN time-out (1 s) passes before the held-back confirmation.

@@ -77,6 +77,25 @@ echo $? > "$OUT/set.rc"
 kill $sim1 $sim2; wait
 )sh";
 
+// One link carrying two addresses: 10.77.2.1/23 (the interface's first) and
+// the alias 10.77.9.1/24. The printers' side first has only an address in
+// the alias's subnet, so only a request sent from the alias can be answered;
+// then it joins the /23 too, whose broadcast address is 10.77.3.255 (not
+// 10.77.2.255, a host there).
+const char* kAliasScript = R"sh(
+peer sim p1 "ip addr add 10.77.9.2/24 dev p1; ip link set p1 up; exec \"\$SIM\" --bind 0.0.0.0 --no-link"
+ip link add t1 type veth peer name p1 netns $sim
+ip addr add 10.77.2.1/23 dev t1
+ip addr add 10.77.9.1/24 dev t1
+ip link set t1 up
+ready sim
+"$CLI" discover ethernet --local 10.77.9.1 --json > "$OUT/alias.json" 2>&1
+"$CLI" discover ethernet --local all --json > "$OUT/all.json" 2>&1
+nsenter -t $sim -n ip addr add 10.77.3.200/23 dev p1
+"$CLI" discover wlan --local 10.77.2.1 --json > "$OUT/wide.json" 2>&1
+kill $sim; wait
+)sh";
+
 class CliNetns : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -136,6 +155,20 @@ TEST_F(CliNetns, AllAdaptersSearchTogetherAndSettingsLeaveThroughTheSearchsLink)
     EXPECT_EQ(read("set.rc").trimmed(), "0") << read("set.txt").toStdString() << read("sim2.txt").toStdString();
     EXPECT_TRUE(read("set.txt").endsWith("Verified: now at 192.168.0.102, port 9107\n"))
         << read("set.txt").toStdString();
+}
+
+// A request leaves from the address chosen, also when it is the second
+// address of its interface, and a search from every address lists each
+// answer under the address it was sent to only. The WLAN request goes to the
+// subnet's own broadcast address.
+TEST_F(CliNetns, TwoAddressesOnOneLinkEachSendsAsItself) {
+    ASSERT_NO_FATAL_FAILURE(run(kAliasScript));
+    EXPECT_EQ(rows("alias.json").size(), 2) << read("alias.json").toStdString();
+    QStringList seen;
+    for (const QJsonValue row : rows("all.json")) seen << row["adapter"].toString() + ' ' + row["mac"].toString();
+    EXPECT_EQ(seen, (QStringList{"10.77.9.1 t1 00:11:62:0a:00:01", "10.77.9.1 t1 00:11:62:0a:00:02"}))
+        << read("all.json").toStdString();
+    EXPECT_EQ(rows("wide.json").size(), 3) << read("wide.json").toStdString();
 }
 
 }  // namespace

@@ -31,6 +31,7 @@ TEST(CliUsage, BadCommandLinesAreRefused) {
         {},
         {"discover", "token-ring"},
         {"discover", "ethernet", "--local", "not-an-address"},
+        {"discover", "ethernet", "--target", "127.0.0.1", "--local", "127.0.0.1", "--rate", "0"},
         {"lan-set", "ethernet"},
         {"lan-set", "ethernet", "--mac", "00:11:62:0a:00"},
         {"lan-set", "ethernet", "--mac", "00:11:62:0a:00:01", "--baud", "300"},
@@ -83,6 +84,7 @@ TEST(CliUsage, EachCommandHasItsOwnHelpAndPortsListsWhatThereIs) {
         {{"lan-set", "wlan", "--help"}, "--mac MAC", "--profile"},
         {{"help", "link"}, "--link-timeout-ms N", "--target"},
         {{"help", "survey"}, "--survey-port N", "--local-port"},
+        {{"discover", "--help"}, "--rate N", "--profile"},
         {{"history", "--help"}, "--since DATE", "--force"},
     };
     for (const auto& c : cases) {

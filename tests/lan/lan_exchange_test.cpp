@@ -20,7 +20,7 @@ using test::waitUntil;
 // A search of ten 20 ms ticks: the label gains a dot per tick and starts
 // again on the tenth; the search ends on the eleventh. What it finds takes
 // the place of what an earlier search found; a printer that answers twice is
-// listed twice.
+// listed once.
 TEST(DiscoverySearch, LabelCountsDotsForNineTicksAndEndsOnTheEleventh) {
     const PrinterRecord record;
     FakePrinter printer([&](const QByteArray&) {
@@ -44,7 +44,40 @@ TEST(DiscoverySearch, LabelCountsDotsForNineTicksAndEndsOnTheEleventh) {
     EXPECT_EQ(search.progress(), 1100);
 
     EXPECT_EQ(printer.requests(), std::vector<QByteArray>{bytesOf("FIND")});
-    EXPECT_EQ(devices.size(), 2u);
+    EXPECT_EQ(devices.size(), 1u);
+}
+
+// A list of addresses is asked one address per interval of the rate (50 ms
+// at 20 per second), never two at once however late the timer comes, and
+// the search stays open until its ticks after the last request. The printer
+// asked at each of the four addresses is one row.
+TEST(DiscoverySearch, AListIsAskedAtTheRateAndTheSearchEndsAfterTheLastRequest) {
+    const PrinterRecord record;
+    FakePrinter printer([&](const QByteArray&) { return std::vector{record.answer(ListMode::Ethernet)}; });
+    LanEndpoints endpoints = printer.endpoints();
+    endpoints.target = QStringLiteral("127.0.0.1,127.0.0.1,127.0.0.1,127.0.0.1");
+    endpoints.rate = 20;
+    qint64 now = 0;
+    DeviceList devices;
+    DiscoverySearch search(ListMode::Ethernet, QStringLiteral("127.0.0.1"), {}, endpoints, devices);
+    search.setClock([&now] { return now; });
+    search.setTickInterval(1);
+    QSignalSpy finished(&search, &DiscoverySearch::finished);
+    QSignalSpy sent(&search, &DiscoverySearch::requestsSent);
+    ASSERT_TRUE(search.start());
+    const std::pair<qint64, std::size_t> steps[] = {{0, 1}, {49, 1}, {50, 2}, {5000, 3}, {5049, 3}, {5050, 4}};
+    for (const auto& [at, requests] : steps) {
+        now = at;
+        ASSERT_TRUE(waitUntil([&] { return printer.requests().size() >= requests; })) << at;
+        test::pumpEvents(120);  // the pacing timer and many ticks come and go meanwhile
+        EXPECT_EQ(printer.requests().size(), requests) << at;
+        EXPECT_TRUE(requests == 4 || search.isRunning()) << at;
+    }
+    ASSERT_TRUE(waitUntil([&] { return finished.count() == 1; }));
+    EXPECT_EQ(devices.size(), 1u);
+    EXPECT_GE(search.progress(), DiscoverySearch::kProgressMaximum);
+    ASSERT_EQ(sent.count(), 4);
+    EXPECT_EQ(sent.last(), (QList<QVariant>{4, 4}));
 }
 
 // A search ends before its time on a WLAN answer too short for its tag

@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTcpServer>
@@ -159,9 +160,9 @@ TEST(DeviceListDialog, SortedRowsOpenTheirPrinterAndTheSearchAfterSaveFindsItAga
 // not contacted; without a browser the web address (https where the printer
 // says so) is shown instead.
 TEST(DeviceListDialog, ButtonsFollowTheFeatureCodeAndWebAndSurveyNeedAnAddress) {
-    FakePrinter printer(answering(
-        ListMode::Wlan,
-        {{.ip = {0, 0, 0, 0}, .feature = 7}, {.feature = 1}, {.ip = {10, 1, 2, 3}, .https = 1, .feature = 25}}));
+    FakePrinter printer(answering(ListMode::Wlan, {{.macEnd = 1, .ip = {0, 0, 0, 0}, .feature = 7},
+                                                   {.macEnd = 2, .feature = 1},
+                                                   {.ip = {10, 1, 2, 3}, .https = 1, .feature = 25}}));
     QTcpServer surveyed;  // where a survey of 0.0.0.0 would land
     ASSERT_TRUE(surveyed.listen(QHostAddress::LocalHost, 0));
     LanEndpoints endpoints = printer.endpoints();
@@ -303,8 +304,8 @@ TEST(LocalAddressDialog, DoubleClickTakesARow) {
 // port, settings from another computer's address): nothing reaches the
 // printer, and no empty list pretends that no printer answered.
 TEST(LanWindows, ARequestThatCannotLeaveSaysWhy) {
-    QUdpSocket holder;  // a port taken without sharing
-    ASSERT_TRUE(holder.bind(QHostAddress::LocalHost, 0, QAbstractSocket::DontShareAddress));
+    QUdpSocket holder;  // another program on the port, sharing it as older copies of this tool did
+    ASSERT_TRUE(holder.bind(QHostAddress::LocalHost, 0, QUdpSocket::ShareAddress | QUdpSocket::ReuseAddressHint));
     FakePrinter printer(answering(ListMode::Ethernet, {PrinterRecord{}}));
     LanEndpoints endpoints = printer.endpoints();
     endpoints.localPort = holder.localPort();
@@ -323,7 +324,8 @@ TEST(LanWindows, ARequestThatCannotLeaveSaysWhy) {
         dialog.reject();
     });
     ASSERT_EQ(messages.ids(), (std::vector<int>{kSearchNotStarted, kSettingsNotSent}));
-    EXPECT_TRUE(messages.messages()[0].text.contains(QString::number(holder.localPort())));
+    EXPECT_TRUE(messages.messages()[0].text.endsWith(
+        QStringLiteral("UDP port %1 is in use by another program.").arg(holder.localPort())));
     EXPECT_TRUE(messages.messages()[1].text.contains(kForeignAddress));
     pumpEvents(30);
     EXPECT_TRUE(printer.requests().empty());
@@ -443,6 +445,24 @@ TEST(DeviceListDialog, FindAtAddressAddsToTheList) {
     EXPECT_EQ(offered, (QStringList{"", "127.0.0.3,127.0.0.1-0"}));
     ASSERT_EQ(messages.messages().size(), 1u);
     EXPECT_TRUE(messages.messages()[0].text.contains(QStringLiteral("ends before it starts")));
+}
+
+// A list of addresses takes its time at the pacing rate: the window shows a
+// progress window whose Cancel stops the search before the next request.
+TEST(DeviceListDialog, FindAtAddressCanBeCancelledBetweenRequests) {
+    DeviceListDialog* shown = nullptr;
+    FakePrinter printer([&shown](const QByteArray&) {
+        if (auto* progress = shown->findChild<QProgressDialog*>()) progress->findChild<QPushButton*>()->click();
+        return std::vector<QByteArray>{};
+    });
+    LanEndpoints endpoints = printer.endpoints();
+    endpoints.target.clear();
+    DeviceListDialog window(ListMode::Ethernet, nullptr, endpoints);
+    shown = &window;
+    window.setTimings(quickTimings());
+    window.setAddressQuestion([](QWidget*) { return std::optional(QStringList(40, "127.0.0.1").join(',')); });
+    window.onFindAtAddress();
+    EXPECT_LE(printer.requests().size(), 2u);
 }
 
 // Cancel during a survey that gets no answer closes the window at once,

@@ -58,6 +58,32 @@ TEST(DiscoveryAnswer, EthernetRecordRowTexts) {
                                                                   "Not Configuration", "9100", "N/A"}));
 }
 
+// One row per printer and adapter, in order of first arrival; a repeated
+// answer (same MAC, same adapter) replaces the row's record.
+TEST(DeviceList, OneRowPerPrinterAndAdapterTheLaterAnswerWins) {
+    struct Answer {
+        std::uint8_t macLast;
+        std::string adapter;
+        std::uint8_t ipLast;
+    };
+    const Answer answers[] = {{1, "", 10}, {2, "", 20}, {1, "", 11}, {1, "10.0.0.5 eth0", 12},
+                              {2, "", 21}, {3, "", 30}, {1, "", 13}, {1, "10.0.0.5 eth0", 14}};
+    DeviceList list;
+    for (const Answer& a : answers) {
+        DiscoveredDevice d;
+        d.raw[5] = a.macLast;
+        d.raw[9] = a.ipLast;
+        d.adapter = a.adapter;
+        list.addOrUpdate(d);
+    }
+    std::vector<std::string> rows;
+    for (int n = 1; const DiscoveredDevice* d = list.deviceAt(n); ++n) {
+        rows.push_back(FormatMacLower(d->macAddress()) + " " + d->adapter + " ." + std::to_string(d->raw[9]));
+    }
+    EXPECT_EQ(rows, (std::vector<std::string>{"00:00:00:00:00:01  .13", "00:00:00:00:00:02  .21",
+                                              "00:00:00:00:00:01 10.0.0.5 eth0 .14", "00:00:00:00:00:03  .30"}));
+}
+
 // Edits reach the request, high byte first; unknown baud codes have no index.
 TEST(DiscoveryRequests, SettingsRequestCarriesTheEditedRecord) {
     DiscoveredDevice edited = ClassifyDiscoveryAnswer(ListMode::Ethernet, Datagram("IMIN", 27, 0x11)).device;

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <array>
+
 #include "transport/local_addresses.h"
 
 using corvane::lan::broadcastAddressFor;
@@ -15,14 +17,25 @@ LocalAddressModel modelOf(const QStringList& addresses) {
     return model;
 }
 
-TEST(LocalAddresses, BroadcastReplacesTheLastPart) {
-    const std::pair<const char*, const char*> cases[] = {
-        {"192.168.10.37", "192.168.10.255"},
-        {"10.0.0.5", "10.0.0.255"},
-        {"nodot", ".255"},
-        {".5", ".255"},
-    };
-    for (const auto& [local, broadcast] : cases) EXPECT_EQ(broadcastAddressFor(local), broadcast) << local;
+// The interface's own broadcast address first, then the one its mask gives;
+// the last part replaced by 255 only where neither tells.
+TEST(LocalAddresses, BroadcastAddressOfTheSubnet) {
+    const std::array<std::array<const char*, 4>, 10> cases = {{
+        {"192.168.10.37", "255.255.255.0", "192.168.10.255", "192.168.10.255"},
+        {"10.0.2.1", "255.255.254.0", "10.0.3.255", "10.0.3.255"},
+        {"10.0.2.1", "255.255.254.0", "", "10.0.3.255"},
+        {"172.16.5.4", "255.255.0.0", "0.0.0.0", "172.16.255.255"},
+        {"192.168.1.9", "255.255.255.252", "", "192.168.1.11"},
+        {"10.9.8.7", "255.255.255.255", "", "10.9.8.255"},
+        {"10.9.8.7", "255.0.255.0", "", "10.9.8.255"},
+        {"127.0.0.1", "255.0.0.0", "", "127.0.0.255"},
+        {"nodot", "", "", ".255"},
+        {".5", "", "", ".255"},
+    }};
+    for (const auto& [local, mask, own, broadcast] : cases) {
+        EXPECT_EQ(corvane::lan::broadcastAddressFrom(local, mask, own), broadcast) << local << "/" << mask;
+    }
+    EXPECT_EQ(broadcastAddressFor("192.0.2.44"), "192.0.2.255");  // no interface has it
 }
 
 // Loopback and repeated addresses are no rows, the rest is sorted as text; a

@@ -44,11 +44,17 @@ TEST(UdpChannel, SendBindsFirstEachDatagramIsAnnouncedAndReadUpToTheLengthAsked)
 }
 
 // A bind that fails says whether the address or the port is to blame, and
-// the channel never falls back to another interface to send anyway.
+// the channel never falls back to another interface to send anyway. A port
+// held by another program counts as taken even when that program shares its
+// ports (as older copies of this tool did).
 TEST(UdpChannel, AFailedBindSaysWhyAndNothingIsSentAfterIt) {
     using Cause = corvane::lan::ChannelFailure::Cause;
-    QUdpSocket holder;  // a port taken without sharing
-    ASSERT_TRUE(holder.bind(QHostAddress::LocalHost, 0, QAbstractSocket::DontShareAddress));
+    QUdpSocket holder;
+    ASSERT_TRUE(
+        holder.bind(QHostAddress::LocalHost, 0, QAbstractSocket::ShareAddress | QAbstractSocket::ReuseAddressHint));
+    QUdpSocket anyHolder;
+    ASSERT_TRUE(
+        anyHolder.bind(QHostAddress::AnyIPv4, 0, QAbstractSocket::ShareAddress | QAbstractSocket::ReuseAddressHint));
     UdpChannel receiver;
     ASSERT_TRUE(receiver.bind(0, kLoopback));
     int arrived = 0;
@@ -63,7 +69,9 @@ TEST(UdpChannel, AFailedBindSaysWhyAndNothingIsSentAfterIt) {
         {0, QStringLiteral("::1"), Cause::LocalAddress},
         {0, QStringLiteral("192.0.2.44"), Cause::LocalAddress},  // a documentation address no host owns
         {70000, {}, Cause::LocalPort},
-        {holder.localPort(), kLoopback, Cause::LocalPort},
+        {holder.localPort(), kLoopback, Cause::PortInUse},
+        {holder.localPort(), {}, Cause::PortInUse},
+        {anyHolder.localPort(), kLoopback, Cause::PortInUse},
     };
     for (const Case& c : cases) {
         UdpChannel channel;
@@ -77,6 +85,36 @@ TEST(UdpChannel, AFailedBindSaysWhyAndNothingIsSentAfterIt) {
     }
     corvane::test::pumpEvents(30);
     EXPECT_EQ(arrived, 0);
+}
+
+// Two channels of this program on one port and address share the socket
+// and both hear an answer; another program cannot bind the port meanwhile
+// (nor this one on every interface at once), and once both let go the port
+// is free at once.
+TEST(UdpChannel, ChannelsOfThisProgramShareThePortOthersAreKeptOut) {
+    int port = 0;
+    {
+        UdpChannel first, second;
+        ASSERT_TRUE(first.bind(0, kLoopback));
+        port = first.localPort();
+        ASSERT_TRUE(second.bind(port, kLoopback));
+        int heard[2] = {0, 0};
+        QObject::connect(&first, &UdpChannel::datagramArrived, [&](int) { heard[0] += !first.getData(512).isEmpty(); });
+        QObject::connect(&second, &UdpChannel::datagramArrived,
+                         [&](int) { heard[1] += !second.getData(512).isEmpty(); });
+
+        QUdpSocket other;
+        EXPECT_FALSE(other.bind(QHostAddress::AnyIPv4, static_cast<quint16>(port),
+                                QAbstractSocket::ShareAddress | QAbstractSocket::ReuseAddressHint));
+        ASSERT_TRUE(other.bind(QHostAddress::LocalHost, 0));
+        ASSERT_EQ(other.writeDatagram("IMIN", QHostAddress::LocalHost, static_cast<quint16>(port)), 4);
+        ASSERT_TRUE(waitUntil([&] { return heard[0] == 1 && heard[1] == 1; }));
+        UdpChannel untied;  // the port on every interface clashes with ours, but is not another program's
+        EXPECT_FALSE(untied.bind(port));
+        EXPECT_EQ(untied.failure().cause, corvane::lan::ChannelFailure::Cause::LocalPort);
+    }
+    QUdpSocket later;
+    EXPECT_TRUE(later.bind(QHostAddress::LocalHost, static_cast<quint16>(port), QAbstractSocket::DontShareAddress));
 }
 
 }  // namespace

@@ -1,10 +1,12 @@
 #include "lan/ui/find_at_address.h"
 
-#include <QApplication>
+#include <algorithm>
+
 #include <QBoxLayout>
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <QInputDialog>
+#include <QProgressDialog>
 #include <QPushButton>
 
 #include "lan/device_lists.h"
@@ -49,12 +51,26 @@ int findAtAddress(QWidget* parent, ListMode mode, const QString& localAddress, L
         widgets::showMessageWith(parent, kSearchNotStarted, channelFailureText(search.failure()));
         return -1;
     }
-    // The window stays drawn, deaf to input, for the search's 1.1 s.
-    QApplication::setOverrideCursor(Qt::BusyCursor);
-    if (search.isRunning()) loop.exec(QEventLoop::ExcludeUserInputEvents);
-    QApplication::restoreOverrideCursor();
+    // A list of addresses is asked at the pacing rate, which may take a
+    // while: the window shows how far the search is and offers Cancel, which
+    // keeps what has answered.
+    QProgressDialog progress(parent);
+    progress.setWindowTitle(QCoreApplication::translate("FindAtAddress", "Find at address"));
+    progress.setLabelText(search.statusText());
+    progress.setRange(0, DiscoverySearch::kProgressMaximum);
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setMinimumDuration(0);
+    progress.setAutoReset(false);
+    progress.setAutoClose(false);
+    QObject::connect(&search, &DiscoverySearch::ticked, &progress, [&progress](int value, const QString& label) {
+        progress.setValue(std::min(value, static_cast<int>(DiscoverySearch::kProgressMaximum)));
+        progress.setLabelText(label);
+    });
+    QObject::connect(&progress, &QProgressDialog::canceled, &search, &DiscoverySearch::cancel);
+    progress.show();
+    if (search.isRunning()) loop.exec();
     DeviceList& list = devicesFor(mode);
-    for (int n = 1; const DiscoveredDevice* d = found.deviceAt(n); ++n) list.appendDevice(*d);
+    for (int n = 1; const DiscoveredDevice* d = found.deviceAt(n); ++n) list.addOrUpdate(*d);
     return static_cast<int>(found.size());
 }
 
