@@ -460,7 +460,8 @@ TEST(DeviceListDialog, FindAtAddressCanBeCancelledBetweenRequests) {
     DeviceListDialog window(ListMode::Ethernet, nullptr, endpoints);
     shown = &window;
     window.setTimings(quickTimings());
-    window.setAddressQuestion([](QWidget*) { return std::optional(QStringList(40, "127.0.0.1").join(',')); });
+    window.setAddressQuestion(
+        [](QWidget*, const QString&) { return std::optional(QStringList(40, "127.0.0.1").join(',')); });
     window.onFindAtAddress();
     EXPECT_LE(printer.requests().size(), 2u);
 }
