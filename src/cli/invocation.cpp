@@ -62,6 +62,15 @@ void addOptions(QCommandLineParser& parser) {
                                  "link apply: the secrets the profile leaves out, as a profile that "
                                  "holds only them.",
                                  "FILE"));
+    parser.addOption(valueOption("printers",
+                                 "link provision: per-printer values by MAC (columns mac,name,ip,mask,gateway,"
+                                 "port,user,password).",
+                                 "CSV"));
+    parser.addOption({QStringLiteral("once"), QStringLiteral("link provision: stop after the first printer.")});
+    parser.addOption(valueOption("device-dir",
+                                 "link provision: take every node in DIR as a printer (raw device mode) instead of "
+                                 "the USB printers.",
+                                 "DIR"));
     parser.addOption({QStringLiteral("check"), QStringLiteral("link apply: report the differences, write nothing.")});
     parser.addOption(valueOption("since",
                                  "history: changes from this date (2024-05-01) or ISO 8601 time on, UTC "
@@ -101,6 +110,9 @@ QString helpText(const QCommandLineParser& parser) {
                "                              row stops the plan before anything is sent;\n"
                "                              exit 0 when every row is unchanged or verified\n"
                "  survey --ip ADDR            access points a LAN printer sees\n"
+               "  print-test --ip A [--port N] [--mac MAC]\n"
+               "                              a test page to the printer's data port\n"
+               "                              (default 9100)\n"
                "  link info|read|write|survey|cert|export|apply\n"
                "                              a printer on the direct link (--serial NAME,\n"
                "                              --usb USBnnn or --device PATH); read --json,\n"
@@ -110,6 +122,11 @@ QString helpText(const QCommandLineParser& parser) {
                "                              [--secrets FILE] [--check]: writes only the\n"
                "                              fields that differ (exit 0 whether or not one\n"
                "                              did; --json says \"changed\")\n"
+               "  link provision --profile FILE [--secrets FILE] [--printers CSV]\n"
+               "                              [--serial NAME]... [--once] [--json]\n"
+               "                              configure printers as they are plugged in;\n"
+               "                              Ctrl-C ends with a summary (exit 0 when\n"
+               "                              none failed)\n"
                "  history                     the changes the tool sent, from\n"
                "                              $XDG_STATE_HOME/corvane/history.jsonl:\n"
                "                              [--mac MAC] [--since DATE] [--json|--csv]\n"

@@ -17,6 +17,9 @@ struct SimOptions {
     int ethernetPort = 48781;  // 0: any free port
     int wlanPort = 3337;       // the same as ethernetPort: one socket serves both
     int surveyPort = 3318;
+    int printPort = -1;  // the data port; -1: none, 0: any free port
+    bool printNeverRead = false;
+    QString plugDir;  // printers plugged in by command appear here; empty: no commands
     QString ptyLink;  // symlink to the pty slave, empty for none
     QString configFile;
     QString dumpState;

@@ -61,6 +61,8 @@ public:
     // Where Find at address takes its addresses from (tests answer it).
     void setAddressQuestion(AddressQuestion question) { addressQuestion_ = std::move(question); }
     void onWeb();
+    // A test page to the chosen printer's data port.
+    void onTestPrint();
     // "Assign addresses…": consecutive addresses for the chosen rows.
     void onAssignAddresses();
     // Whether the last search went out from every address at once.
