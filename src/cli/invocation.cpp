@@ -66,6 +66,8 @@ void addOptions(QCommandLineParser& parser) {
                                  "link provision: per-printer values by MAC (columns mac,name,ip,mask,gateway,"
                                  "port,user,password).",
                                  "CSV"));
+    parser.addOption({QStringLiteral("test-print"),
+                      QStringLiteral("lan-plan: a test page to each printer at its planned address afterwards.")});
     parser.addOption({QStringLiteral("once"), QStringLiteral("link provision: stop after the first printer.")});
     parser.addOption(valueOption("device-dir",
                                  "link provision: take every node in DIR as a printer (raw device mode) instead of "
@@ -108,7 +110,9 @@ QString helpText(const QCommandLineParser& parser) {
                "                              dhcp,baud (header row required, blank cell:\n"
                "                              keep): [--dry-run] [--force] [--json]; a bad\n"
                "                              row stops the plan before anything is sent;\n"
-               "                              exit 0 when every row is unchanged or verified\n"
+               "                              exit 0 when every row is unchanged or verified;\n"
+               "                              --test-print: then a test page to each\n"
+               "                              printer at its planned address\n"
                "  survey --ip ADDR            access points a LAN printer sees\n"
                "  print-test --ip A [--port N] [--mac MAC]\n"
                "                              a test page to the printer's data port\n"

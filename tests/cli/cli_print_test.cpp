@@ -2,6 +2,7 @@
 // bytes that arrive, a closed port, and a printer that accepts but never reads.
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QHostInfo>
 #include <QRegularExpression>
 #include <QTcpServer>
@@ -75,4 +76,35 @@ TEST(CliPrintTest, PrinterThatNeverReadsDoesNotHoldUs) {
     const CliRun run = RunCli(PrintArgs(sim) + QStringList{"--json"});
     ASSERT_EQ(run.code, 0) << Describe(run);
     EXPECT_EQ(run.json()["sent"].toBool(), true);
+}
+
+// After a verified plan the printer prints at the data port it reports; the
+// page names its new address, the connection goes where --printer-host says.
+TEST(CliPrintTest, PlanPrintsOnEveryVerifiedPrinter) {
+    // A free port printers can have (0-32767): the system picks higher ones.
+    int dataPort = 0;
+    for (int candidate = 20000 + QCoreApplication::applicationPid() % 10000; dataPort == 0; ++candidate) {
+        QTcpServer probe;
+        if (probe.listen(QHostAddress::LocalHost, static_cast<quint16>(candidate))) dataPort = candidate;
+    }
+    Sim sim;
+    const QString printers = QStringLiteral(
+                                 R"({"wlan": [], "ethernet": [{"mac": "00:11:62:0A:00:01", "ip": "192.168.0.101",
+                                     "mask": "255.255.255.0", "gateway": "192.168.0.1", "port": %1}]})")
+                                 .arg(dataPort);
+    ASSERT_TRUE(sim.start({"--no-link", "--print-port", QString::number(dataPort), "--config",
+                           WriteFile(sim, "printers.json", printers.toUtf8())},
+                          "print:"))
+        << sim.errors().toStdString();
+    const QString plan = WriteFile(sim, "plan.csv", "mac,ip\n00:11:62:0a:00:01,192.168.0.150\n");
+    const CliRun run = RunCli(QStringList{"lan-plan", "ethernet", plan, "--verify-delay", "0", "--force",
+                                          "--test-print", "--printer-host", "127.0.0.1", "--json"} +
+                              LanArgs(sim, "ethernet"));
+    ASSERT_EQ(run.code, 0) << Describe(run);
+    EXPECT_EQ(run.json()[0]["result"].toString(), "verified");
+    EXPECT_EQ(run.json()[0]["testPrint"].toString(), "test page sent to 127.0.0.1:" + QString::number(dataPort));
+    const QJsonArray printed = sim.stop().value("printed").toArray();
+    ASSERT_EQ(printed.size(), 1);
+    EXPECT_TRUE(QByteArray::fromBase64(printed[0]["data"].toString().toLatin1())
+                    .contains("MAC address: 00:11:62:0A:00:01\nIP address:  192.168.0.150\n"));
 }

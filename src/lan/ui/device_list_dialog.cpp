@@ -480,9 +480,9 @@ void DeviceListDialog::onTestPrint() {
         ui_->deviceList->setFocus();
         return;
     }
-    const QString address = endpoints_.printerAddressFor(dotted(device->ipAddress()));
+    const QString reported = dotted(device->ipAddress());
     const QString mac = QString::fromStdString(link::FormatMacUpper(device->macAddress())).replace('-', ':');
-    sendTestPrintFrom(this, address, device->port(), mac);
+    sendTestPrintFrom(this, endpoints_.printerAddressFor(reported), reported, device->port(), mac);
     ui_->deviceList->setFocus();
 }
 

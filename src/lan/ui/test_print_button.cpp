@@ -18,11 +18,11 @@ QPushButton* addTestPrintButton(QWidget& window, QBoxLayout& row, int position) 
     return button;
 }
 
-void sendTestPrintFrom(QWidget* parent, const QString& address, int port, const QString& mac) {
+void sendTestPrintFrom(QWidget* parent, const QString& address, const QString& reported, int port, const QString& mac) {
     const int dataPort = port > 0 ? port : transport::kDefaultDataPort;
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const auto sent = transport::sendTestPrint(
-        address, dataPort, transport::testPage(address, dataPort, mac), {},
+        address, dataPort, transport::testPage(reported, dataPort, mac), {},
         {[] { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); }, nullptr});
     QApplication::restoreOverrideCursor();
     const QString target = transport::printTarget(address, dataPort);

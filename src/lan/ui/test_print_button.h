@@ -14,8 +14,9 @@ namespace corvane::lan {
 // The button, added to `row` at `position`.
 QPushButton* addTestPrintButton(QWidget& window, QBoxLayout& row, int position);
 
-// Sends the page and shows the result. The window stays painted while the
+// Sends the page to `address` and shows the result; the page names the
+// printer's `reported` address. The window stays painted while the
 // connection is made (3 s at most); input waits until it is done.
-void sendTestPrintFrom(QWidget* parent, const QString& address, int port, const QString& mac);
+void sendTestPrintFrom(QWidget* parent, const QString& address, const QString& reported, int port, const QString& mac);
 
 }  // namespace corvane::lan
