@@ -2,9 +2,26 @@
 
 #include <QThread>
 
+#include "transport/serial_port.h"
+
 namespace corvane::provision {
 
-ProvisionLine::ProvisionLine(ProvisionJob job, QObject* parent) : QObject(parent), job_(std::move(job)) {
+namespace {
+
+bool serialPrinterReady(const QString& node) {
+    transport::SerialPort port;
+    port.setPortName(node);
+    const bool ready = static_cast<bool>(port.Open());
+    port.Close();
+    return ready;
+}
+
+}  // namespace
+
+ProvisionLine::ProvisionLine(ProvisionJob job, QObject* parent)
+    : QObject(parent), job_(std::move(job)), serialReady_(serialPrinterReady) {
+    serialCheck_.setInterval(1000);
+    connect(&serialCheck_, &QTimer::timeout, this, &ProvisionLine::checkSerialPorts);
     connect(&arrivals_, &transport::DeviceArrivals::arrived, this, &ProvisionLine::onArrived);
     connect(&arrivals_, &transport::DeviceArrivals::departed, this, &ProvisionLine::onDeparted);
 }
@@ -17,11 +34,19 @@ ProvisionLine::~ProvisionLine() {
     }
 }
 
+void ProvisionLine::setSerialReadiness(SerialReadiness ready, std::chrono::milliseconds interval,
+                                       std::chrono::milliseconds goneAfter) {
+    serialReady_ = std::move(ready);
+    serialCheck_.setInterval(static_cast<int>(interval.count()));
+    serialGoneAfter_ = goneAfter;
+}
+
 void ProvisionLine::start() { arrivals_.start(); }
 
 void ProvisionLine::stop() {
     if (stopping_) return;
     stopping_ = true;
+    serialCheck_.stop();
     queue_.clear();
     if (threads_.isEmpty()) emit finished();
 }
@@ -51,11 +76,45 @@ QStringList ProvisionLine::unseenSheetRows() const {
 
 void ProvisionLine::onArrived(const QString& node, bool serial) {
     if (stopping_ || nodes_.contains(node)) return;
-    nodes_.insert(node, NodeState::Waiting);
     serial_.insert(node, serial);
+    if (serial) {
+        serialPorts_.insert(node, QElapsedTimer());
+        if (!serialCheck_.isActive()) serialCheck_.start();
+        if (!serialReady_(node)) return;
+    }
+    enqueue(node);
+}
+
+void ProvisionLine::enqueue(const QString& node) {
+    nodes_.insert(node, NodeState::Waiting);
     queue_ << node;
     emit nodeChanged(node, NodeState::Waiting);
     startWaiting();
+}
+
+void ProvisionLine::checkSerialPorts() {
+    if (stopping_) return;
+    for (auto it = serialPorts_.begin(); it != serialPorts_.end(); ++it) {
+        const QString node = it.key();
+        const NodeState state = nodes_.value(node, NodeState::Waiting);
+        if (nodes_.contains(node) && state != NodeState::Done) continue;  // queued or worked on
+        const bool ready = serialReady_(node);
+        if (!nodes_.contains(node)) {
+            if (ready) enqueue(node);
+            continue;
+        }
+        // Done: the printer is gone once its lines have stayed down a while.
+        QElapsedTimer& down = it.value();
+        if (ready) {
+            down.invalidate();
+        } else if (!down.isValid()) {
+            down.start();
+        } else if (down.elapsed() >= serialGoneAfter_.count()) {
+            down.invalidate();
+            nodes_.remove(node);
+            emit nodeGone(node);
+        }
+    }
 }
 
 void ProvisionLine::onDeparted(const QString& node) {
@@ -63,6 +122,7 @@ void ProvisionLine::onDeparted(const QString& node) {
     // node stays busy until its worker has ended.
     if (nodes_.value(node) == NodeState::Working) return;
     queue_.removeAll(node);
+    serialPorts_.remove(node);
     if (nodes_.remove(node) > 0) emit nodeGone(node);
 }
 

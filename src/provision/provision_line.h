@@ -4,6 +4,13 @@
 // came back, so a printer left plugged in is never written twice. A node
 // that could not be opened for lack of permission is reported once and then
 // waits the same way instead of being retried in a loop.
+//
+// A serial port's node stays when printers are swapped on it, so there the
+// printer's presence is its ready lines (DSR and CTS), looked at every
+// second while no printer is worked on it (the port is opened and closed;
+// nothing is sent): a printer is taken when they come up, and the port is
+// free again once they have been down for a few seconds (longer than a
+// printer's restart after a write).
 #pragma once
 
 #include <QList>
@@ -12,7 +19,12 @@
 #include <QSet>
 #include <QStringList>
 
+#include <chrono>
+#include <functional>
 #include <memory>
+
+#include <QElapsedTimer>
+#include <QTimer>
 
 #include "link/cancel_token.h"
 #include "provision/provision_step.h"
@@ -56,6 +68,11 @@ public:
     // The sheet's MACs no printer reported, in sheet order.
     QStringList unseenSheetRows() const;
 
+    // Whether a printer is ready on a serial port; tests replace it.
+    using SerialReadiness = std::function<bool(const QString& node)>;
+    void setSerialReadiness(SerialReadiness ready, std::chrono::milliseconds interval,
+                            std::chrono::milliseconds goneAfter);
+
 signals:
     void nodeChanged(const QString& node, NodeState state);
     void nodeGone(const QString& node);
@@ -67,6 +84,8 @@ private:
     void onDeparted(const QString& node);
     void startWaiting();
     void onWorkerDone(QThread* thread, const PrinterReport& report);
+    void enqueue(const QString& node);
+    void checkSerialPorts();
 
     ProvisionJob job_;
     transport::DeviceArrivals arrivals_;
@@ -78,6 +97,12 @@ private:
     QList<QThread*> threads_;
     QList<PrinterReport> reports_;
     QSet<QString> seenMacs_;
+    // Serial ports present, and since when a finished one's printer has not
+    // been ready (invalid while it is).
+    QMap<QString, QElapsedTimer> serialPorts_;
+    SerialReadiness serialReady_;
+    QTimer serialCheck_;
+    std::chrono::milliseconds serialGoneAfter_{5000};
 };
 
 }  // namespace corvane::provision

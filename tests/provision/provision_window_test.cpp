@@ -55,6 +55,33 @@ TEST(DeviceArrivals, NodesComeAndGo) {
     EXPECT_EQ(events, QStringList({"+usblp0", "+usb/lp1", "-usblp0"}));
 }
 
+// A serial port's node stays: its printer is taken when its lines come up,
+// once only while it stays, and again after a swap (lines down a while).
+TEST(ProvisionLine, SerialPortTakenAgainAfterASwap) {
+    QTemporaryDir dev;
+    Touch(dev.filePath("ttyS9"));
+    provision::ProvisionLine line(provision::ProvisionJob{});
+    line.arrivals().watchSerialPort(dev.filePath("ttyS9"));
+    bool ready = false;
+    int gone = 0;
+    line.setSerialReadiness([&ready](const QString&) { return ready; }, std::chrono::milliseconds(20),
+                            std::chrono::milliseconds(200));
+    QObject::connect(&line, &provision::ProvisionLine::nodeGone, [&gone] { ++gone; });
+    line.start();
+    test::pumpEvents(300);
+    EXPECT_TRUE(line.reports().isEmpty());  // no printer yet: no failure either
+
+    ready = true;
+    ASSERT_TRUE(test::waitUntil([&] { return line.reports().size() == 1; }, 30000));
+    test::pumpEvents(300);
+    EXPECT_EQ(line.reports().size(), 1);  // still plugged in: not taken again
+    ready = false;
+    ASSERT_TRUE(test::waitUntil([&] { return gone == 1; }, 30000));
+    ready = true;
+    ASSERT_TRUE(test::waitUntil([&] { return line.reports().size() == 2; }, 30000));
+    EXPECT_EQ(line.reports()[1].node, dev.filePath("ttyS9"));
+}
+
 TEST(ProvisionWindow, KeyboardRunAgainstAPluggedPrinter) {
     test::SimProcess sim;
     const QString dev = sim.dir("dev");
