@@ -16,6 +16,7 @@
 #include "history/change_entries.h"
 #include "link/visible_text.h"
 #include "profile/profile_file.h"
+#include "transport/open_failure.h"
 #include "ui/secrets_dialog.h"
 #include "widgets/messages.h"
 
@@ -50,6 +51,12 @@ ProvisionDialog::ProvisionDialog(QWidget* parent) : QDialog(parent) {
     };
     fileRow(tr("&Profile:"), profileEdit_, tr("Profiles (*.json)"));
     fileRow(tr("Printers &sheet (optional):"), printersEdit_, tr("CSV files (*.csv)"));
+    serialEdit_ = new QLineEdit(this);
+    serialEdit_->setObjectName(QStringLiteral("serialEdit"));
+    serialEdit_->setPlaceholderText(tr("ttyUSB0, ttyS0"));
+    auto* serialCaption = new QLabel(tr("Se&rial ports (optional):"), this);
+    serialCaption->setBuddy(serialEdit_);
+    form->addRow(serialCaption, serialEdit_);
     profileEdit_->setObjectName(QStringLiteral("profileEdit"));
     printersEdit_->setObjectName(QStringLiteral("printersEdit"));
     layout->addLayout(form);
@@ -102,6 +109,7 @@ void ProvisionDialog::setRunning(bool running) {
     stopButton_->setEnabled(running);
     profileEdit_->setEnabled(!running);
     printersEdit_->setEnabled(!running);
+    serialEdit_->setEnabled(!running);
 }
 
 void ProvisionDialog::onStart() {
@@ -146,6 +154,9 @@ void ProvisionDialog::onStart() {
     line_ = std::make_unique<ProvisionLine>(job);
     if (!deviceFolder_.isEmpty()) line_->arrivals().watchFolder(deviceFolder_);
     else line_->arrivals().watchUsbPrinters();
+    for (const QString& name : serialEdit_->text().split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+        if (!name.trimmed().isEmpty()) line_->arrivals().watchSerialPort(transport::serialNodePath(name.trimmed()));
+    }
     connect(line_.get(), &ProvisionLine::nodeChanged, this, &ProvisionDialog::onNodeChanged);
     connect(line_.get(), &ProvisionLine::printerDone, this, &ProvisionDialog::onPrinterDone);
     connect(line_.get(), &ProvisionLine::nodeGone, this, [this](const QString& node) {

@@ -30,6 +30,7 @@ public:
 
     QLineEdit* profileEdit() const { return profileEdit_; }
     QLineEdit* printersEdit() const { return printersEdit_; }
+    QLineEdit* serialEdit() const { return serialEdit_; }
     QPushButton* startButton() const { return startButton_; }
     QPushButton* stopButton() const { return stopButton_; }
     QTableWidget* table() const { return table_; }
@@ -54,6 +55,7 @@ private:
     QString deviceFolder_;
     QLineEdit* profileEdit_ = nullptr;
     QLineEdit* printersEdit_ = nullptr;
+    QLineEdit* serialEdit_ = nullptr;
     QPushButton* startButton_ = nullptr;
     QPushButton* stopButton_ = nullptr;
     QTableWidget* table_ = nullptr;
