@@ -3,15 +3,18 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include "transport/usb_printer_port.h"
+
 namespace corvane::transport {
 
 DeviceArrivals::DeviceArrivals(QObject* parent) : QObject(parent) {
     connect(&watcher_, &QFileSystemWatcher::directoryChanged, this, &DeviceArrivals::rescan);
 }
 
-void DeviceArrivals::watchUsbPrinters(const QString& devRoot) {
-    watches_.append({devRoot + QStringLiteral("/usb"), QRegularExpression(QStringLiteral("^lp\\d+$")), false});
-    watches_.append({devRoot, QRegularExpression(QStringLiteral("^usblp\\d+$")), false});
+void DeviceArrivals::watchUsbPrinters(const QString& devRoot, const QString& sysfsRoot) {
+    watches_.append(
+        {devRoot + QStringLiteral("/usb"), QRegularExpression(QStringLiteral("^lp(\\d+)$")), false, sysfsRoot});
+    watches_.append({devRoot, QRegularExpression(QStringLiteral("^usblp(\\d+)$")), false, sysfsRoot});
 }
 
 void DeviceArrivals::watchSerialPort(const QString& node) {
@@ -41,9 +44,13 @@ void DeviceArrivals::rescan() {
         if (!watcher_.directories().contains(folder.path())) watcher_.addPath(folder.path());
         const QStringList names = folder.entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot);
         for (const QString& name : names) {
+            const auto match = watch.names.match(name);
             // A dangling symlink is a node already gone.
-            if (watch.names.match(name).hasMatch() && QFileInfo::exists(folder.filePath(name)))
-                now.insert(folder.filePath(name), watch.serial);
+            if (!match.hasMatch() || !QFileInfo::exists(folder.filePath(name))) continue;
+            if (!watch.sysfsRoot.isEmpty() && UsbPrinterPort::productIdOf(watch.sysfsRoot, match.captured(1).toInt()) !=
+                                                  QLatin1String(UsbPrinterPort::kPosProductId))
+                continue;
+            now.insert(folder.filePath(name), watch.serial);
         }
     }
     const QMap<QString, bool> before = present_;

@@ -1,8 +1,10 @@
 // Printers as they are plugged in and pulled out, noticed from the device
 // nodes appearing and disappearing (inotify on the folders that hold them),
 // never by asking a printer. What is watched:
-//   - USB printers: <dev>/usb/lpN and <dev>/usblpN (the folder <dev>/usb is
-//     picked up when the first USB printer makes it appear);
+//   - USB printers: <dev>/usb/lpN and <dev>/usblpN whose USB device sysfs
+//     names with the POS printers' product ID (other printers never get the
+//     maker check's bytes); the folder <dev>/usb is picked up when the first
+//     USB printer makes it appear;
 //   - a named serial port: its node, e.g. /dev/ttyUSB0 of a USB serial cable;
 //   - any folder whose every entry is a printer node (tests and the simulator
 //     put symlinks to pseudo-terminals there).
@@ -23,7 +25,8 @@ public:
     explicit DeviceArrivals(QObject* parent = nullptr);
 
     // What to watch; set up before start().
-    void watchUsbPrinters(const QString& devRoot = QStringLiteral("/dev"));
+    void watchUsbPrinters(const QString& devRoot = QStringLiteral("/dev"),
+                          const QString& sysfsRoot = QStringLiteral("/sys"));
     void watchSerialPort(const QString& node);
     void watchFolder(const QString& folder);
 
@@ -44,6 +47,7 @@ private:
         QString folder;
         QRegularExpression names;
         bool serial = false;
+        QString sysfsRoot;  // USB printers: where their product ID is read
     };
     void rescan();
 

@@ -23,19 +23,31 @@ using namespace corvane;
 
 namespace {
 
-void Touch(const QString& path) {
+void Touch(const QString& path, const QByteArray& contents = {}) {
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(contents);
+}
+
+// sysfs's word on USB printer lpN: its USB device's product ID.
+void UsbPrinter(const QString& sys, int n, const QByteArray& productId) {
+    const QString device = QStringLiteral("%1/devices/usb1/1-%2").arg(sys).arg(n);
+    const QString usbmisc = QStringLiteral("%1/class/usbmisc/lp%2").arg(sys).arg(n);
+    ASSERT_TRUE(QDir().mkpath(device + "/1-0:1.0") && QDir().mkpath(usbmisc));
+    Touch(device + "/idProduct", productId + "\n");
+    ASSERT_TRUE(QFile::link(device + "/1-0:1.0", usbmisc + "/device"));
 }
 
 }  // namespace
 
 // USB printer nodes, including the first one that brings /dev/usb with it; a
-// dangling symlink is no printer.
+// dangling symlink and another maker's printer are none of ours.
 TEST(DeviceArrivals, NodesComeAndGo) {
-    QTemporaryDir dev;
+    QTemporaryDir dev, sys;
+    for (int n : {0, 1, 2}) UsbPrinter(sys.path(), n, "006d");
+    UsbPrinter(sys.path(), 4, "0E15");
     transport::DeviceArrivals arrivals;
-    arrivals.watchUsbPrinters(dev.path());
+    arrivals.watchUsbPrinters(dev.path(), sys.path());
     QStringList events;
     QObject::connect(&arrivals, &transport::DeviceArrivals::arrived, [&](const QString& node, bool serial) {
         events << "+" + QDir(dev.path()).relativeFilePath(node) + (serial ? " serial" : "");
@@ -47,7 +59,8 @@ TEST(DeviceArrivals, NodesComeAndGo) {
 
     ASSERT_TRUE(QDir(dev.path()).mkdir("usb"));
     Touch(dev.filePath("usb/lp1"));
-    Touch(dev.filePath("ttyS0"));  // not a USB printer
+    Touch(dev.filePath("ttyS0"));    // not a USB printer
+    Touch(dev.filePath("usb/lp4"));  // another maker's
     ASSERT_TRUE(QFile::link(dev.filePath("gone"), dev.filePath("usb/lp2")));
     ASSERT_TRUE(test::waitUntil([&] { return events.size() >= 2; }, 30000));
     ASSERT_TRUE(QFile::remove(dev.filePath("usblp0")));
