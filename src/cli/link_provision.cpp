@@ -141,7 +141,13 @@ int runLinkProvision(const Invocation& invocation) {
         if (interrupted.cancelled()) line.cancel();
     });
     interruptCheck.start(100);
-    if (!json) printErrorLine(QStringLiteral("Waiting for printers; Ctrl-C ends with a summary."));
+    if (!json) {
+        QStringList watched{invocation.isSet("device-dir") ? invocation.value("device-dir")
+                                                           : QStringLiteral("USB printers")};
+        watched << invocation.parser().values(QStringLiteral("serial"));
+        printErrorLine(QStringLiteral("Waiting for printers (%1); Ctrl-C ends with a summary.")
+                           .arg(watched.join(QStringLiteral(", "))));
+    }
     line.start();
     loop.exec();
 
