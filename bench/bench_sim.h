@@ -36,6 +36,8 @@ public:
 
     int port(const QString& listener) const { return lines_.value(listener).section(':', 1).toInt(); }
     QString pty() const { return lines_.value("pty"); }
+    // Standard input takes the simulator's plug commands (--plug-dir).
+    QProcess& process() { return process_; }
 
 private:
     QProcess process_;

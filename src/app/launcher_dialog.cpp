@@ -6,6 +6,7 @@
 #include "app/direct_config_launch.h"
 #include "app/history_dialog.h"
 #include "lan/ui/device_list_dialog.h"
+#include "provision/ui/provision_dialog.h"
 #include "ui_launcher_dialog.h"
 
 namespace corvane::app {
@@ -29,6 +30,15 @@ LauncherDialog::LauncherDialog(QWidget* parent) : QDialog(parent), ui_(std::make
     connect(ui_->exitButton, &QPushButton::clicked, this, &QDialog::reject);
     connect(ui_->historyButton, &QPushButton::clicked, this, [this] { showHistory(this); });
     connect(ui_->aboutButton, &QPushButton::clicked, this, [this] { showAbout(this); });
+    auto* provisionButton = new QPushButton(tr("Provision printers..."), this);
+    provisionButton->setObjectName(QStringLiteral("provisionButton"));
+    provisionButton->setFlat(true);
+    provisionButton->setAutoDefault(false);
+    ui_->aboutLayout->insertWidget(1, provisionButton);
+    connect(provisionButton, &QPushButton::clicked, this, [this] {
+        provision::ProvisionDialog window(this);
+        window.exec();
+    });
 }
 
 LauncherDialog::~LauncherDialog() = default;

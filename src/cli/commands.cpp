@@ -51,7 +51,7 @@ int runCommandLine(const QStringList& arguments) {
 
     const std::pair<const char*, std::function<int(const Invocation&)>> commands[] = {
         {"ports", runPorts},   {"discover", runDiscover}, {"lan-set", runLanSet},  {"lan-plan", runLanPlan},
-        {"survey", runSurvey}, {"link", runLink},         {"history", runHistory},
+        {"survey", runSurvey}, {"link", runLink},         {"history", runHistory}, {"print-test", runPrintTest},
     };
     for (const auto& [name, run] : commands) {
         if (command == QLatin1String(name)) return run(invocation);

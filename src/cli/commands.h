@@ -18,5 +18,8 @@ int runLanPlan(const Invocation& invocation);
 int runSurvey(const Invocation& invocation);
 int runLink(const Invocation& invocation);
 int runHistory(const Invocation& invocation);
+int runPrintTest(const Invocation& invocation);
+// `link provision`, reached through runLink.
+int runLinkProvision(const Invocation& invocation);
 
 }  // namespace corvane::cli

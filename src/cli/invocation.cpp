@@ -72,6 +72,17 @@ void addOptions(QCommandLineParser& parser) {
                                  "link apply: the secrets the profile leaves out, as a profile that "
                                  "holds only them.",
                                  "FILE"));
+    parser.addOption(valueOption("printers",
+                                 "link provision: per-printer values by MAC (columns mac,name,ip,mask,gateway,"
+                                 "port,user,password).",
+                                 "CSV"));
+    parser.addOption({QStringLiteral("test-print"),
+                      QStringLiteral("lan-plan: a test page to each printer at its planned address afterwards.")});
+    parser.addOption({QStringLiteral("once"), QStringLiteral("link provision: stop after the first printer.")});
+    parser.addOption(valueOption("device-dir",
+                                 "link provision: take every node in DIR as a printer (raw device mode) instead of "
+                                 "the USB printers.",
+                                 "DIR"));
     parser.addOption({QStringLiteral("check"),
                       QStringLiteral("link apply: report the differences, write nothing; secrets the profile "
                                      "leaves out are named, not compared.")});

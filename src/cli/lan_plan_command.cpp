@@ -17,6 +17,7 @@
 #include "cli/lan_change.h"
 #include "cli/lan_search.h"
 #include "cli/output.h"
+#include "cli/plan_test_print.h"
 #include "history/change_entries.h"
 #include "lan/device_list_buttons.h"
 #include "lan/device_lists.h"
@@ -77,7 +78,7 @@ QStringList notesOf(const lan::PlanRowOutcome& o) {
     return notes;
 }
 
-void printOutcomes(const std::vector<lan::PlanRowOutcome>& outcomes, bool json) {
+void printOutcomes(const std::vector<lan::PlanRowOutcome>& outcomes, bool json, const PlanTestPrints& prints) {
     const auto mac = [](const lan::PlanRowOutcome& o) {
         return QString::fromStdString(lan::FormatMacLower(o.row.mac));
     };
@@ -89,12 +90,15 @@ void printOutcomes(const std::vector<lan::PlanRowOutcome>& outcomes, bool json) 
     };
     if (json) {
         QJsonArray rows;
-        for (const auto& o : outcomes) {
-            rows.append(QJsonObject{{QStringLiteral("mac"), mac(o)},
-                                    {QStringLiteral("before"), before(o)},
-                                    {QStringLiteral("after"), after(o)},
-                                    {QStringLiteral("result"), resultWord(o.result)},
-                                    {QStringLiteral("notes"), QJsonArray::fromStringList(notesOf(o))}});
+        for (std::size_t i = 0; i < outcomes.size(); ++i) {
+            const auto& o = outcomes[i];
+            QJsonObject row{{QStringLiteral("mac"), mac(o)},
+                            {QStringLiteral("before"), before(o)},
+                            {QStringLiteral("after"), after(o)},
+                            {QStringLiteral("result"), resultWord(o.result)},
+                            {QStringLiteral("notes"), QJsonArray::fromStringList(notesOf(o))}};
+            if (prints.notes.contains(i)) row.insert(QStringLiteral("testPrint"), prints.notes.value(i));
+            rows.append(row);
         }
         printJson(rows);
         return;
@@ -103,8 +107,11 @@ void printOutcomes(const std::vector<lan::PlanRowOutcome>& outcomes, bool json) 
     for (const auto& o : outcomes) rows.append({mac(o), before(o), after(o), resultWord(o.result)});
     printTable({QStringLiteral("MAC"), QStringLiteral("before"), QStringLiteral("after"), QStringLiteral("result")},
                rows);
-    for (const auto& o : outcomes) {
-        for (const QString& note : notesOf(o)) printText(QStringLiteral("%1: %2\n").arg(mac(o), note));
+    for (std::size_t i = 0; i < outcomes.size(); ++i) {
+        const auto& o = outcomes[i];
+        QStringList notes = notesOf(o);
+        if (prints.notes.contains(i)) notes << prints.notes.value(i);
+        for (const QString& note : notes) printText(QStringLiteral("%1: %2\n").arg(mac(o), note));
     }
 }
 
@@ -112,8 +119,9 @@ void printOutcomes(const std::vector<lan::PlanRowOutcome>& outcomes, bool json) 
 
 int runLanPlan(const Invocation& invocation) {
     if (auto bad = invocation.unexpectedOption(
-            QStringLiteral("lan-plan"), {"json", "dry-run", "force", "allow-conflicts", "verify-delay", "local",
-                                         "local-address", "target", "remote-port", "local-port", "survey-port"})) {
+            QStringLiteral("lan-plan"),
+            {"json", "dry-run", "force", "allow-conflicts", "verify-delay", "local", "local-address", "target",
+             "remote-port", "local-port", "survey-port", "test-print", "printer-host"})) {
         return usageError(*bad);
     }
     const QStringList arguments = invocation.arguments();
@@ -175,8 +183,12 @@ int runLanPlan(const Invocation& invocation) {
     if (!run.verify(*verifyDelay, &error, &interrupted) && !interrupted.cancelled()) printErrorLine(error);
     const auto& outcomes = run.outcomes();
 
-    printOutcomes(outcomes, invocation.json());
+    const PlanTestPrints prints = invocation.isSet("test-print") && !dryRun && !interrupted.cancelled()
+                                      ? sendPlanTestPrints(outcomes, setup->endpoints, &interrupted)
+                                      : PlanTestPrints{};
+    printOutcomes(outcomes, invocation.json(), prints);
     if (interrupted.cancelled()) return cancelled();
+    if (prints.anyFailed) return kExitFailed;
     // As lan-set: a row that failed on the network outweighs one refused
     // before sending (2, in a dry run too).
     bool refused = false;

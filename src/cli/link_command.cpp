@@ -231,6 +231,7 @@ std::optional<int> certificateTypeNamed(const QString& name) {
 int runLink(const Invocation& invocation) {
     const QStringList arguments = invocation.arguments();
     const QString sub = arguments.value(0);
+    if (sub == QLatin1String("provision")) return runLinkProvision(invocation);
     const QStringList subcommands{QStringLiteral("info"),   QStringLiteral("read"), QStringLiteral("write"),
                                   QStringLiteral("survey"), QStringLiteral("cert"), QStringLiteral("export"),
                                   QStringLiteral("apply")};

@@ -49,6 +49,10 @@ bool openableReadWrite(const QString& path) {
 
 }  // namespace
 
+QString UsbPrinterPort::productIdOf(const QString& sysfsRoot, int lpNumber) {
+    return productIdFor(QStringLiteral("%1/class/usbmisc/lp%2").arg(sysfsRoot).arg(lpNumber));
+}
+
 UsbPrinterPort::UsbPrinterPort(QString sysfsRoot, QString devRoot)
     : sysfsRoot_(std::move(sysfsRoot)), devRoot_(std::move(devRoot)) {}
 

@@ -39,6 +39,10 @@ public:
     void clear() { devices_.clear(); }
     int count() const { return static_cast<int>(devices_.size()); }
 
+    // The product ID sysfs gives for the USB printer lpN (four upper-case
+    // hex digits), empty when it gives none.
+    static QString productIdOf(const QString& sysfsRoot, int lpNumber);
+
 private:
     QString sysfsRoot_;
     QString devRoot_;

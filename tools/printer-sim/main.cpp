@@ -9,6 +9,8 @@
 
 #include "corvane_version.h"
 #include "lan_server.h"
+#include "plug_control.h"
+#include "print_server.h"
 #include "pty_link.h"
 #include "quit_on_signal.h"
 #include "sim_json.h"
@@ -52,12 +54,24 @@ int main(int argc, char** argv) {
         if (!lan.start(bind, options.ethernetPort, options.wlanPort, options.surveyPort, &error)) return Fail(error);
         for (const auto& line : lan.listenerLines()) std::printf("%s\n", qPrintable(line));
     }
+    PrintServer print(state);
+    if (options.printPort >= 0) {
+        if (!print.start(QHostAddress(options.bind), options.printPort, options.printNeverRead, &error))
+            return Fail(error);
+        std::printf("%s\n", qPrintable(print.listenerLine()));
+    }
     PtyLink pty(state.link);
     if (options.link && state.link.present) {
         if (!pty.open(options.ptyLink, options.ptyCooked, &error)) return Fail(error);
         if (!options.linkRecord.isEmpty() && !pty.recordInto(options.linkRecord, &error)) return Fail(error);
         std::printf("pty: %s\n", qPrintable(pty.slavePath()));
         if (!options.ptyLink.isEmpty()) std::printf("pty-link: %s\n", qPrintable(options.ptyLink));
+    }
+    // Declared after the fixed printers so its ptys close first.
+    PlugControl plugs(state, options.plugDir);
+    if (!options.plugDir.isEmpty()) {
+        plugs.listen();
+        std::printf("plug-dir: %s\n", qPrintable(options.plugDir));
     }
     std::fflush(stdout);
 

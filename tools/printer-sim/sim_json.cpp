@@ -394,6 +394,32 @@ bool LoadStateFile(const QString& path, SimState& state, QString* error) {
     return LoadState(doc.object(), state, error);
 }
 
+namespace {
+
+QJsonObject DumpLink(const LinkPrinter& l) {
+    QJsonObject certificates;
+    for (const auto& [type, data] : l.certificates)
+        certificates.insert(QString::number(type),
+                            QString::fromLatin1(QByteArray(reinterpret_cast<const char*>(data.data()),
+                                                           static_cast<qsizetype>(data.size()))
+                                                    .toBase64()));
+    return QJsonObject{{"present", l.present},
+                       {"layout", l.layout == link::ConfigLayout::Newer ? "newer" : "older"},
+                       {"makerName", QString::fromStdString(l.makerName)},
+                       {"makerMissing", l.makerMissing},
+                       {"statusByte", l.statusByte},
+                       {"system", QJsonObject{{"firmwareVersion", QString::fromStdString(l.system.firmwareVersion)},
+                                              {"updateDate", QString::fromStdString(l.system.updateDate)},
+                                              {"macAddress", macText(l.system.macAddress.data())}}},
+                       {"config", WriteConfig(l.config)},
+                       {"survey", WriteSurvey(l.survey)},
+                       {"certificates", certificates},
+                       {"configWrites", l.configWrites},
+                       {"faults", DumpFaults(l.faults)}};
+}
+
+}  // namespace
+
 QJsonObject DumpState(const SimState& state) {
     QJsonArray ethernet, wlan;
     for (const auto& p : state.ethernet) {
@@ -409,27 +435,18 @@ QJsonObject DumpState(const SimState& state) {
         o.insert("faults", DumpFaults(p.faults));
         wlan.append(o);
     }
-    const auto& l = state.link;
-    QJsonObject certificates;
-    for (const auto& [type, data] : l.certificates)
-        certificates.insert(QString::number(type),
-                            QString::fromLatin1(QByteArray(reinterpret_cast<const char*>(data.data()),
-                                                           static_cast<qsizetype>(data.size()))
-                                                    .toBase64()));
-    QJsonObject linkJson{{"present", l.present},
-                         {"layout", l.layout == link::ConfigLayout::Newer ? "newer" : "older"},
-                         {"makerName", QString::fromStdString(l.makerName)},
-                         {"makerMissing", l.makerMissing},
-                         {"statusByte", l.statusByte},
-                         {"system", QJsonObject{{"firmwareVersion", QString::fromStdString(l.system.firmwareVersion)},
-                                                {"updateDate", QString::fromStdString(l.system.updateDate)},
-                                                {"macAddress", macText(l.system.macAddress.data())}}},
-                         {"config", WriteConfig(l.config)},
-                         {"survey", WriteSurvey(l.survey)},
-                         {"certificates", certificates},
-                         {"configWrites", l.configWrites},
-                         {"faults", DumpFaults(l.faults)}};
-    return QJsonObject{{"ethernet", ethernet}, {"wlan", wlan}, {"link", linkJson}};
+    QJsonObject plugged;
+    for (const auto& [name, printer] : state.plugged) plugged.insert(QString::fromStdString(name), DumpLink(printer));
+    QJsonArray printed;
+    for (const auto& job : state.printed) {
+        const QByteArray data(reinterpret_cast<const char*>(job.data.data()), static_cast<qsizetype>(job.data.size()));
+        printed.append(QJsonObject{{"port", job.port}, {"data", QString::fromLatin1(data.toBase64())}});
+    }
+    return QJsonObject{{"ethernet", ethernet},
+                       {"wlan", wlan},
+                       {"link", DumpLink(state.link)},
+                       {"plugged", plugged},
+                       {"printed", printed}};
 }
 
 bool DumpStateFile(const SimState& state, const QString& path, QString* error) {

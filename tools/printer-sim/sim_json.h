@@ -13,7 +13,9 @@
 //                 "system": { "firmwareVersion": "", "updateDate": "", "macAddress": "" },
 //                 "config": { PrinterConfig field names, addresses dotted },
 //                 "survey": [ ... ], "faults": { ... },
-//                 "certificates": { "1": "<base64>" }, "configWrites": 0 } }
+//                 "certificates": { "1": "<base64>" }, "configWrites": 0 },
+//   "plugged":  { "NAME": { ...as "link"... } },             (dumped only)
+//   "printed":  [ { "port": 9100, "data": "<base64>" } ] }   (dumped only)
 //
 // Faults: "silent", "delayOn", "corruptChecksum", "truncate", "upperHex",
 // "duplicate", "refuse" take a list of message kinds (or "all"); "delayMs",

@@ -86,6 +86,12 @@ void AddSimOptions(QCommandLineParser& parser) {
          "both).",
          "N"},
         {"survey-port", "TCP port of the site survey (default 3318; 0 any free port).", "N"},
+        {"print-port", "Listen on this TCP data port and keep what each connection sends (0 any free port).", "N"},
+        {"fault-print-no-read", "Accept data-port connections and never read from them."},
+        {"plug-dir",
+         "Take \"plug NAME MAC [older|newer]\" and \"unplug NAME\" on standard input: a direct-link printer "
+         "on a new pty, linked as DIR/NAME.",
+         "DIR"},
         {"pty-link", "Also make PATH a symlink to the direct-link pseudo-terminal.", "PATH"},
         {"config", "Printers from this JSON file instead of the built-in set.", "FILE"},
         {"dump-state", "Write the final state as JSON to FILE on exit.", "FILE"},
@@ -115,6 +121,12 @@ bool ReadSimOptions(const QCommandLineParser& parser, SimOptions& options, SimSt
         !ReadPort(parser, "wlan-port", options.wlanPort, error) ||
         !ReadPort(parser, "survey-port", options.surveyPort, error))
         return false;
+    if (parser.isSet("print-port")) {
+        options.printPort = 0;
+        if (!ReadPort(parser, "print-port", options.printPort, error)) return false;
+    }
+    options.printNeverRead = parser.isSet("fault-print-no-read");
+    options.plugDir = parser.value("plug-dir");
     options.ptyLink = parser.value("pty-link");
     options.configFile = parser.value("config");
     options.dumpState = parser.value("dump-state");

@@ -20,6 +20,10 @@ struct SimOptions {
     QString ptyLink;         // symlink to the pty slave, empty for none
     bool ptyCooked = false;  // the pty left in its default mode instead of raw
     QString linkRecord;      // every byte the direct link receives, appended here
+
+    int printPort = -1;  // the data port; -1: none, 0: any free port
+    bool printNeverRead = false;
+    QString plugDir;  // printers plugged in by command appear here; empty: no commands
     QString configFile;
     QString dumpState;
     bool lan = true;

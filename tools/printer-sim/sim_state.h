@@ -56,10 +56,20 @@ struct LinkPrinter {
     Faults faults;
 };
 
+// What one connection to the data port carried.
+struct PrintJob {
+    int port = 0;
+    Bytes data;
+};
+
 struct SimState {
     std::vector<EthernetPrinter> ethernet;
     std::vector<WlanPrinter> wlan;
     LinkPrinter link;
+    std::vector<PrintJob> printed;
+    // Direct-link printers plugged in while the simulator runs, by the name
+    // of their device node; an unplugged printer keeps its record.
+    std::map<std::string, LinkPrinter> plugged;
 };
 
 // Two Ethernet printers, three wireless ones (feature codes 25, 31, 1) and a

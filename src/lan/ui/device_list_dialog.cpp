@@ -21,6 +21,7 @@
 #include "lan/ui/lan_settings_dialog.h"
 #include "lan/ui/local_address_dialog.h"
 #include "lan/ui/search_dialog.h"
+#include "lan/ui/test_print_button.h"
 #include "lan/ui/verification_note.h"
 #include "link/printer_config.h"
 #include "link/string_table.h"
@@ -89,6 +90,7 @@ DeviceListDialog::DeviceListDialog(ListMode listMode, QWidget* parent, const Lan
     assignButton->setToolTip(tr("Gives the chosen printers consecutive addresses."));
     extraRow->insertWidget(1, assignButton);
     connect(assignButton, &QPushButton::clicked, this, &DeviceListDialog::onAssignAddresses);
+    connect(addTestPrintButton(*this, *extraRow, 2), &QPushButton::clicked, this, &DeviceListDialog::onTestPrint);
     applyButtonState();
 
     connect(ui_->searchButton, &QPushButton::clicked, this, &DeviceListDialog::onSearch);
@@ -486,6 +488,19 @@ void DeviceListDialog::onWeb() {
     const QUrl url(scheme + address);
     // Without a browser the user can still open the page by hand.
     if (!urlOpener_(url)) widgets::showMessageWith(this, kBrowserUnavailable, url.toString());
+}
+
+void DeviceListDialog::onTestPrint() {
+    const DiscoveredDevice* device = listedNumber() < 0 ? nullptr : devicesFor(listMode_).deviceAt(selectedNumber_);
+    if (listedNumber() < 0 || !device) {
+        widgets::showMessage(this, listedNumber() < 0 ? kSelectDevice : kSearchAgain);
+        ui_->deviceList->setFocus();
+        return;
+    }
+    const QString reported = dotted(device->ipAddress());
+    const QString mac = QString::fromStdString(link::FormatMacUpper(device->macAddress())).replace('-', ':');
+    sendTestPrintFrom(this, endpoints_.printerAddressFor(reported), reported, device->port(), mac);
+    ui_->deviceList->setFocus();
 }
 
 }  // namespace corvane::lan

@@ -62,6 +62,8 @@ public:
     // Where Find at address takes its addresses from (tests answer it).
     void setAddressQuestion(AddressQuestion question) { addressQuestion_ = std::move(question); }
     void onWeb();
+    // A test page to the chosen printer's data port.
+    void onTestPrint();
     // "Assign addresses…": consecutive addresses for the chosen rows.
     void onAssignAddresses();
     // What Export and Copy write: the record numbers in the list's order,

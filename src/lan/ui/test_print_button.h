@@ -1,0 +1,22 @@
+// "Test print" in the device lists: a test page to the chosen printer's data
+// port (the port it reports, 9100 when it reports none), and a note saying
+// where it went or why it did not.
+#pragma once
+
+#include <QString>
+
+class QBoxLayout;
+class QPushButton;
+class QWidget;
+
+namespace corvane::lan {
+
+// The button, added to `row` at `position`.
+QPushButton* addTestPrintButton(QWidget& window, QBoxLayout& row, int position);
+
+// Sends the page to `address` and shows the result; the page names the
+// printer's `reported` address. The window stays painted while the
+// connection is made (3 s at most); input waits until it is done.
+void sendTestPrintFrom(QWidget* parent, const QString& address, const QString& reported, int port, const QString& mac);
+
+}  // namespace corvane::lan

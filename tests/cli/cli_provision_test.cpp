@@ -1,0 +1,145 @@
+// The provisioning line end to end: printers plugged into the simulator one
+// after another and two at once, each configured from the profile and its
+// sheet row, one status line each, a history line for every write, and the
+// summary after Ctrl-C.
+#include <gtest/gtest.h>
+
+#include <signal.h>
+
+#include <QDeadlineTimer>
+#include <QDir>
+
+#include "cli/cli_harness.h"
+
+using namespace corvane::clitest;
+
+namespace {
+
+// Lines of `process`'s output, read until there are `count` (generous limit).
+QStringList LinesUntil(QProcess& process, QByteArray& seen, int count) {
+    const QDeadlineTimer deadline(60000);
+    while (seen.count('\n') < count && !deadline.hasExpired()) {
+        process.waitForReadyRead(500);
+        seen += process.readAllStandardOutput();
+    }
+    return QString::fromUtf8(seen).split('\n', Qt::SkipEmptyParts);
+}
+
+struct Plugs {
+    Sim& sim;
+    QByteArray seen;
+    // Sends the commands and waits for their answers.
+    void run(const QStringList& commands) {
+        const int before = static_cast<int>(seen.count('\n'));
+        sim.process().write((commands.join('\n') + '\n').toUtf8());
+        const QStringList answers = LinesUntil(sim.process(), seen, before + static_cast<int>(commands.size()));
+        for (const QString& answer : answers.mid(before))
+            ASSERT_FALSE(answer.startsWith("plug-error")) << answer.toStdString();
+    }
+};
+
+QString Mac(int n) { return QStringLiteral("00:11:62:0A:00:%1").arg(n, 2, 10, QLatin1Char('0')); }
+
+}  // namespace
+
+TEST(CliProvision, FivePrintersInTurnThenTwoAtOnce) {
+    Sim sim;
+    const QString dev = sim.dir("dev");
+    ASSERT_TRUE(QDir().mkpath(dev));
+    ASSERT_TRUE(sim.start({"--no-lan", "--no-link", "--plug-dir", dev}, "plug-dir:")) << sim.errors().toStdString();
+    const QString profile =
+        WriteFile(sim, "shop.json", R"({"format": "corvane-profile/1", "config": {"ssid": "Shop-Floor"}})");
+    QByteArray sheet = "mac,name,ip\n";
+    for (int n : {1, 2, 3, 4, 5, 6, 8})
+        sheet += QStringLiteral("%1,Shop-%2,192.168.0.%3\n").arg(Mac(n)).arg(n).arg(100 + n).toUtf8();
+    const QString printers = WriteFile(sim, "printers.csv", sheet);
+
+    QProcess cli;
+    StartCli(cli, {"link", "provision", "--profile", profile, "--printers", printers, "--device-dir", dev, "--json"});
+    ASSERT_TRUE(cli.waitForStarted(10000));
+    Plugs plugs{sim};
+    QByteArray out;
+    int expected = 0;
+    // One after another: plugged in, configured, pulled out.
+    for (int n = 1; n <= 5; ++n) {
+        plugs.run({QStringLiteral("plug p%1 %2").arg(n).arg(Mac(n))});
+        LinesUntil(cli, out, ++expected);
+        plugs.run({QStringLiteral("unplug p%1").arg(n)});
+    }
+    // Two at once, the second not in the sheet; then the first printer again.
+    plugs.run({QStringLiteral("plug p6 %1").arg(Mac(6)), QStringLiteral("plug p7 %1").arg(Mac(7))});
+    expected += 2;
+    LinesUntil(cli, out, expected);
+    plugs.run({"plug p1 " + Mac(1)});
+    const QStringList lines = LinesUntil(cli, out, ++expected);
+    ASSERT_EQ(lines.size(), expected) << out.toStdString();
+    ::kill(static_cast<pid_t>(cli.processId()), SIGINT);
+    const CliRun run = Finish(cli, 60000);
+    ASSERT_EQ(run.code, 0) << Describe(run);
+
+    QMap<QString, QJsonObject> byMac;
+    for (const QString& line : lines.mid(0, 7)) {
+        const QJsonObject o = QJsonDocument::fromJson(line.toUtf8()).object();
+        byMac.insert(o["mac"].toString(), o);
+    }
+    const struct {
+        int n;
+        const char* name;
+        int fields;
+        bool inSheet;
+    } printersSeen[] = {{1, "Shop-1", 3, true},        {2, "Shop-2", 3, true}, {3, "Shop-3", 3, true},
+                        {4, "Shop-4", 3, true},        {5, "Shop-5", 3, true}, {6, "Shop-6", 3, true},
+                        {7, "ZEPHRAN-TP80W", 1, false}};
+    const QJsonObject state = sim.stop();
+    for (const auto& p : printersSeen) {
+        const QJsonObject report = byMac.value(Mac(p.n));
+        EXPECT_EQ(report["outcome"].toString(), "configured")
+            << p.n << " " << report["reason"].toString().toStdString();
+        EXPECT_EQ(report["name"].toString(), p.name);
+        EXPECT_EQ(report["fieldsChanged"].toInt(), p.fields) << p.n;
+        EXPECT_EQ(report["inPrinters"].toBool(), p.inSheet) << p.n;
+        const QJsonObject printer = state["plugged"][QStringLiteral("p%1").arg(p.n)].toObject();
+        EXPECT_EQ(printer["configWrites"].toInt(), 1) << p.n;
+        EXPECT_EQ(printer["config"]["ssid"].toString(), "Shop-Floor");
+        EXPECT_EQ(printer["config"]["printerName"].toString(), p.name);
+    }
+    EXPECT_EQ(state["plugged"]["p3"]["config"]["ipAddress"].toString(), "192.168.0.103");
+    // Plugged in again, the first printer has nothing left to change.
+    const QJsonObject again = QJsonDocument::fromJson(lines[7].toUtf8()).object();
+    EXPECT_EQ(again["mac"].toString(), Mac(1));
+    EXPECT_EQ(again["outcome"].toString(), "unchanged");
+
+    const QJsonObject summary = QJsonDocument::fromJson(run.out.trimmed().toUtf8()).object()["summary"].toObject();
+    EXPECT_EQ(summary["configured"].toInt(), 7);
+    EXPECT_EQ(summary["unchanged"].toInt(), 1);
+    EXPECT_EQ(summary["failed"].toInt(), 0);
+    EXPECT_EQ(summary["profileOnly"].toArray(), QJsonArray{Mac(7)});
+    EXPECT_EQ(summary["notSeen"].toArray(), QJsonArray{Mac(8)});
+
+    // One verified history line for each printer written, none for the unchanged one.
+    const CliRun history = RunCli({"history", "--json"});
+    int provisioned = 0;
+    for (const QJsonValue& entry : history.json().toArray()) {
+        if (entry["action"].toString() != "link provision") continue;
+        ++provisioned;
+        EXPECT_EQ(entry["outcome"].toString(), "verified");
+    }
+    EXPECT_EQ(provisioned, 7);
+}
+
+// A printer that is refused fails the run, and the summary says why.
+TEST(CliProvision, FailureEndsNonZeroWithReason) {
+    Sim sim;
+    const QString dev = sim.dir("dev");
+    ASSERT_TRUE(QDir().mkpath(dev));
+    ASSERT_TRUE(sim.start({"--no-lan", "--no-link", "--plug-dir", dev}, "plug-dir:")) << sim.errors().toStdString();
+    const QString profile = WriteFile(sim, "bad.json", R"({"format": "corvane-profile/1", "config": {"ssid": ""}})");
+    Plugs plugs{sim};
+    plugs.run({"plug p1 " + Mac(1)});
+    const CliRun run = RunCli({"link", "provision", "--profile", profile, "--device-dir", dev, "--once"});
+    EXPECT_EQ(run.code, 1) << Describe(run);
+    EXPECT_TRUE(run.out.startsWith(Mac(1) + "  ZEPHRAN-TP80W  failed: \"ssid\": The SSID is incorrect. Please try "
+                                            "again. in "))
+        << Describe(run);
+    EXPECT_TRUE(run.out.contains("0 configured, 0 unchanged, 1 failed")) << Describe(run);
+}

@@ -1,0 +1,134 @@
+// Device arrivals from folder changes, and the "Provision printers…" window
+// driven from the keyboard against a printer plugged into the simulator.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QJsonObject>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "provision/ui/provision_dialog.h"
+#include "support/sim_process.h"
+#include "support/wait.h"
+#include "transport/device_arrivals.h"
+#include "widgets/messages.h"
+
+using namespace corvane;
+
+namespace {
+
+void Touch(const QString& path, const QByteArray& contents = {}) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(contents);
+}
+
+// sysfs's word on USB printer lpN: its USB device's product ID.
+void UsbPrinter(const QString& sys, int n, const QByteArray& productId) {
+    const QString device = QStringLiteral("%1/devices/usb1/1-%2").arg(sys).arg(n);
+    const QString usbmisc = QStringLiteral("%1/class/usbmisc/lp%2").arg(sys).arg(n);
+    ASSERT_TRUE(QDir().mkpath(device + "/1-0:1.0") && QDir().mkpath(usbmisc));
+    Touch(device + "/idProduct", productId + "\n");
+    ASSERT_TRUE(QFile::link(device + "/1-0:1.0", usbmisc + "/device"));
+}
+
+}  // namespace
+
+// USB printer nodes, including the first one that brings /dev/usb with it; a
+// dangling symlink and another maker's printer are none of ours.
+TEST(DeviceArrivals, NodesComeAndGo) {
+    QTemporaryDir dev, sys;
+    for (int n : {0, 1, 2}) UsbPrinter(sys.path(), n, "006d");
+    UsbPrinter(sys.path(), 4, "0E15");
+    transport::DeviceArrivals arrivals;
+    arrivals.watchUsbPrinters(dev.path(), sys.path());
+    QStringList events;
+    QObject::connect(&arrivals, &transport::DeviceArrivals::arrived, [&](const QString& node, bool serial) {
+        events << "+" + QDir(dev.path()).relativeFilePath(node) + (serial ? " serial" : "");
+    });
+    QObject::connect(&arrivals, &transport::DeviceArrivals::departed,
+                     [&](const QString& node) { events << "-" + QDir(dev.path()).relativeFilePath(node); });
+    Touch(dev.filePath("usblp0"));
+    arrivals.start();
+
+    ASSERT_TRUE(QDir(dev.path()).mkdir("usb"));
+    Touch(dev.filePath("usb/lp1"));
+    Touch(dev.filePath("ttyS0"));    // not a USB printer
+    Touch(dev.filePath("usb/lp4"));  // another maker's
+    ASSERT_TRUE(QFile::link(dev.filePath("gone"), dev.filePath("usb/lp2")));
+    ASSERT_TRUE(test::waitUntil([&] { return events.size() >= 2; }, 30000));
+    ASSERT_TRUE(QFile::remove(dev.filePath("usblp0")));
+    ASSERT_TRUE(test::waitUntil([&] { return events.size() >= 3; }, 30000));
+    EXPECT_EQ(events, QStringList({"+usblp0", "+usb/lp1", "-usblp0"}));
+}
+
+// A serial port's node stays: its printer is taken when its lines come up,
+// once only while it stays, and again after a swap (lines down a while).
+TEST(ProvisionLine, SerialPortTakenAgainAfterASwap) {
+    QTemporaryDir dev;
+    Touch(dev.filePath("ttyS9"));
+    provision::ProvisionLine line(provision::ProvisionJob{});
+    line.arrivals().watchSerialPort(dev.filePath("ttyS9"));
+    bool ready = false;
+    int gone = 0;
+    line.setSerialReadiness([&ready](const QString&) { return ready; }, std::chrono::milliseconds(20),
+                            std::chrono::milliseconds(200));
+    QObject::connect(&line, &provision::ProvisionLine::nodeGone, [&gone] { ++gone; });
+    line.start();
+    test::pumpEvents(300);
+    EXPECT_TRUE(line.reports().isEmpty());  // no printer yet: no failure either
+
+    ready = true;
+    ASSERT_TRUE(test::waitUntil([&] { return line.reports().size() == 1; }, 30000));
+    test::pumpEvents(300);
+    EXPECT_EQ(line.reports().size(), 1);  // still plugged in: not taken again
+    ready = false;
+    ASSERT_TRUE(test::waitUntil([&] { return gone == 1; }, 30000));
+    ready = true;
+    ASSERT_TRUE(test::waitUntil([&] { return line.reports().size() == 2; }, 30000));
+    EXPECT_EQ(line.reports()[1].node, dev.filePath("ttyS9"));
+}
+
+TEST(ProvisionWindow, KeyboardRunAgainstAPluggedPrinter) {
+    test::SimProcess sim;
+    const QString dev = sim.dir("dev");
+    ASSERT_TRUE(QDir().mkpath(dev));
+    ASSERT_TRUE(sim.start({"--no-lan", "--no-link", "--plug-dir", dev}, "plug-dir:")) << sim.errors().toStdString();
+    const QString profile =
+        test::WriteFile(sim, "shop.json", R"({"format": "corvane-profile/1", "config": {"ssid": "Shop-Floor"}})");
+    widgets::MessageCapture messages;
+
+    provision::ProvisionDialog window;
+    window.setDeviceFolder(dev);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    QTest::keyClick(&window, Qt::Key_P, Qt::AltModifier);
+    ASSERT_EQ(QApplication::focusWidget(), window.profileEdit());
+    QTest::keyClicks(window.profileEdit(), profile);
+    QTest::keyClick(&window, Qt::Key_T, Qt::AltModifier);  // Start
+    // A mnemonic clicks the button after a moment, as if pressed.
+    ASSERT_TRUE(test::waitUntil([&] { return window.running(); }, 10000));
+
+    sim.process().write("plug p1 00:11:62:0A:00:01\n");
+    QTableWidget* table = window.table();
+    ASSERT_TRUE(test::waitUntil([&] { return table->rowCount() == 1 && !table->item(0, 6)->text().isEmpty(); }, 60000));
+    EXPECT_EQ(table->item(0, 1)->text(), "00:11:62:0A:00:01");
+    EXPECT_EQ(table->item(0, 4)->text(), "1");
+    EXPECT_EQ(table->item(0, 6)->text(), "Configured");
+    EXPECT_EQ(window.countLabel()->text(), "1 configured, 0 unchanged, 0 failed; 0 in progress");
+
+    sim.process().write("unplug p1\n");
+    ASSERT_TRUE(test::waitUntil([&] { return table->item(0, 3)->text() == "Unplugged"; }, 60000));
+    QTest::keyClick(&window, Qt::Key_O, Qt::AltModifier);  // Stop
+    ASSERT_TRUE(test::waitUntil([&] { return !window.running(); }, 60000));
+    EXPECT_EQ(window.countLabel()->text(), "1 configured, 0 unchanged, 0 failed; stopped");
+    EXPECT_TRUE(messages.messages().empty());
+    const QJsonObject state = sim.stop();
+    EXPECT_EQ(state["plugged"].toObject()["p1"].toObject()["config"].toObject()["ssid"].toString(), "Shop-Floor");
+}
