@@ -116,6 +116,9 @@ const std::vector<CommandPage>& pages() {
               {"dry-run", nullptr, "print what would be sent and the warnings; send nothing"},
               {"force", nullptr, "send the rows the checks warn about too (without it they are refused and not sent)"},
               {"allow-conflicts", nullptr, "send the rows with conflicts too, as for lan-set"},
+              {"test-print", nullptr,
+               "afterwards a test page to every printer that ends verified or unchanged, at its planned address"},
+              {"printer-host", "ADDR", "with --test-print: send the test pages to ADDR instead (for tests)"},
               {"verify-delay", "MS",
                "pause before the verification search, in milliseconds (default 3000 Ethernet, 1000 WLAN)"},
               {"local", "ADDR", "search from this local IPv4 address"}},
@@ -130,14 +133,28 @@ const std::vector<CommandPage>& pages() {
           {"ip", "ADDR", "the printer's IP address"},
           {"survey-port", "N", "TCP port of the access-point survey (default 3318)"}},
          "corvane survey --ip 192.168.1.50\n"},
+        {"print-test",
+         "print-test --ip ADDR [--port N] [--mac MAC] [--json]",
+         "a test page to a LAN printer",
+         "Opens TCP to the printer's data port (3 s to connect), sends a short test page in the printers' command "
+         "language (its address, port, MAC address, the date and this computer's name; feed and partial cut) and "
+         "closes. Nothing is sent to any other port.",
+         {kJson,
+          {"ip", "ADDR", "the printer's IP address"},
+          {"port", "N", "the printer's data port (default 9100)"},
+          {"mac", "MAC", "the MAC address to print on the page"}},
+         "corvane print-test --ip 192.168.1.50\n"},
         {"link",
-         "link info|read|write|survey|cert|export|apply (--serial NAME | --usb USBnnn | --device PATH) [options]",
+         "link info|read|write|survey|cert|export|apply|provision (--serial NAME | --usb USBnnn | --device PATH) "
+         "[options]",
          "a printer on a serial port or USB printer cable",
          "Talks to one printer over the direct link. info: its model and firmware; read: its whole configuration "
          "(--json to save it); write --from FILE: a configuration read before; survey: the access points it sees; "
          "cert --type T FILE: uploads a certificate; export --profile FILE: its wireless settings as a profile; "
          "apply --profile FILE: a profile, writing only the fields that differ (exit 0 whether or not one did; "
-         "--json says \"changed\").",
+         "--json says \"changed\"); provision --profile FILE: configures printers as they are plugged in (USB "
+         "printers, or the ports named with --serial), one status line each; Ctrl-C ends with a summary (exit 0 "
+         "when none failed).",
          joined(joined({kJson}, kLinkPort),
                 {{"from", "FILE", "write: the configuration JSON to write"},
                  {"type", "ca|client-key|client-pem", "cert: the certificate's kind"},
@@ -150,12 +167,19 @@ const std::vector<CommandPage>& pages() {
                   "you alone)"},
                  {"include-address", nullptr,
                   "export: put the address assignment (DHCP or fixed), IP address, mask and gateway in the profile"},
-                 {"secrets", "FILE", "apply: the secrets the profile leaves out, as a profile holding only them"},
+                 {"secrets", "FILE",
+                  "apply, provision: the secrets the profile leaves out, as a profile holding only them"},
+                 {"printers", "CSV",
+                  "provision: per-printer values by MAC (columns mac,name,ip,mask,gateway,port,user,password)"},
+                 {"once", nullptr, "provision: stop after the first printer"},
+                 {"device-dir", "DIR",
+                  "provision: take every node in DIR as a printer (raw device mode) instead of the USB printers"},
                  {"check", nullptr,
                   "apply: report the differences, write nothing; secrets the profile leaves out are listed as not "
                   "compared"}}),
          "corvane link read --usb USB001 --json > printer.json\n"
-         "corvane link apply --usb USB002 --profile shop.json --secrets keys.json\n"},
+         "corvane link apply --usb USB002 --profile shop.json --secrets keys.json\n"
+         "corvane link provision --profile shop.json --secrets keys.json --printers printers.csv\n"},
         {"history",
          "history [--mac MAC] [--since DATE] [--json|--csv]",
          "the changes the tool sent",

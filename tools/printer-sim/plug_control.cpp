@@ -83,7 +83,7 @@ QString PlugControl::run(const QString& line) {
     }
     auto pty = std::make_unique<PtyLink>(known->second);
     QString error;
-    if (!pty->open(QDir(directory_).filePath(name), &error)) return QStringLiteral("plug-error %1").arg(error);
+    if (!pty->open(QDir(directory_).filePath(name), false, &error)) return QStringLiteral("plug-error %1").arg(error);
     const QString answer = QStringLiteral("plugged %1 %2").arg(name, pty->slavePath());
     ptys_[key] = std::move(pty);
     return answer;
