@@ -1,0 +1,121 @@
+#include "link/exchange/lan_exchanges.h"
+
+#include <algorithm>
+
+#include "link/printer_config.h"
+
+namespace corvane::link {
+
+namespace {
+
+using std::chrono::milliseconds;
+using Clock = DatagramPort::Clock;
+
+bool Listed(const std::vector<std::string>& addresses, const std::string& address) {
+    return std::find(addresses.begin(), addresses.end(), address) != addresses.end();
+}
+
+void AddAddress(std::vector<std::string>& addresses, const std::string& address) {
+    if (!address.empty() && !Listed(addresses, address)) addresses.push_back(address);
+}
+
+// Waits until `until`, dropping what arrives: answers from before the
+// printer's restart say nothing about the change. False when cancelled.
+bool PauseUntil(DatagramPort& port, Clock::time_point until, const CancelToken* cancel) {
+    while (port.Receive(until, cancel)) {}
+    return !(cancel && cancel->cancelled());
+}
+
+}  // namespace
+
+milliseconds ConfirmWait(lan::ListMode mode) {
+    return mode == lan::ListMode::Wlan ? kWlanConfirmWait : kEthernetConfirmWait;
+}
+milliseconds RestartPause(lan::ListMode mode) {
+    return mode == lan::ListMode::Wlan ? kWlanRestartPause : kEthernetRestartPause;
+}
+milliseconds VerifyLimit(lan::ListMode mode) {
+    return mode == lan::ListMode::Wlan ? kWlanVerifyLimit : kEthernetVerifyLimit;
+}
+
+std::vector<std::string> PrinterAddresses(const lan::DiscoveredDevice& before, const lan::DiscoveredDevice& sent) {
+    std::vector<std::string> addresses;
+    AddAddress(addresses, before.answeredFrom);
+    // 0.x.x.x is what a printer without an address reports; nothing answers from there.
+    if (before.ipAddress()[0] != 0) AddAddress(addresses, FormatIpv4(before.ipAddress()));
+    if (!sent.dhcp() && sent.ipAddress()[0] != 0) AddAddress(addresses, FormatIpv4(sent.ipAddress()));
+    return addresses;
+}
+
+Result<SettingsReply> ExchangeSettings(DatagramPort& port, const SettingsRequest& request, const CancelToken* cancel) {
+    // An answer still waiting belongs to an earlier request (a plan sends
+    // many in a row) and must not confirm this one.
+    port.DiscardPending();
+    const Bytes datagram = lan::BuildSettingsRequest(request.record);
+    if (auto sent = port.Send(request.host, request.port, datagram); !sent) return sent.error();
+    SettingsReply reply;
+    const auto deadline = port.Now() + request.wait;
+    while (auto answer = port.Receive(deadline, cancel)) {
+        if (!request.printerAddresses.empty() && !Listed(request.printerAddresses, answer->sender)) continue;
+        if (const auto message = lan::ClassifySettingsAnswer(request.record.mode, answer->bytes)) {
+            reply.confirmed = true;
+            reply.messageId = *message;
+            return reply;
+        }
+    }
+    reply.cancelled = cancel && cancel->cancelled();
+    return reply;
+}
+
+Result<VerifyOutcome> VerifyChanges(DatagramPort& port, const VerifyRequest& request,
+                                    const std::vector<lan::DiscoveredDevice>& sent, const ShowsChange& shows,
+                                    const CancelToken* cancel, const VerifyProgress& progress) {
+    VerifyOutcome outcome;
+    outcome.latest.resize(sent.size());
+    outcome.shown.assign(sent.size(), false);
+    const auto start = port.Now();
+    const auto deadline = start + request.limit;
+    const auto interval = std::max(request.interval, milliseconds(1));
+    // Answers to the search that found the printers, or to the request, are
+    // not what the printers report after the change.
+    port.DiscardPending();
+    if (!PauseUntil(port, start + request.pause, cancel)) {
+        outcome.cancelled = true;
+        return outcome;
+    }
+    const auto take = [&](const Datagram& datagram) {
+        const lan::DiscoveryAnswer answer = lan::ClassifyDiscoveryAnswer(request.mode, datagram.bytes);
+        if (answer.kind != lan::DiscoveryAnswer::Kind::Device) return;
+        for (std::size_t i = 0; i < sent.size(); ++i) {
+            if (answer.device.macAddress() != sent[i].macAddress()) continue;
+            lan::DiscoveredDevice found = answer.device;
+            found.answeredFrom = datagram.sender;
+            outcome.shown[i] = shows(sent[i], found);
+            outcome.latest[i] = std::move(found);
+        }
+    };
+    const auto allShown = [&] {
+        return std::all_of(outcome.shown.begin(), outcome.shown.end(), [](bool b) { return b; });
+    };
+    const Bytes search = lan::BuildDiscoveryRequest(request.mode);
+    // At least one search, however short the limit.
+    for (auto roundStart = port.Now(); outcome.searches == 0 || roundStart < deadline; roundStart = port.Now()) {
+        if (progress) progress(std::chrono::duration_cast<milliseconds>(roundStart - start), request.limit);
+        ++outcome.searches;
+        for (const std::string& host : request.hosts) {
+            if (auto result = port.Send(host, request.port, search); !result) return result.error();
+        }
+        const auto roundEnd = roundStart + interval;
+        while (auto datagram = port.Receive(roundEnd, cancel)) {
+            take(*datagram);
+            if (allShown()) return outcome;
+        }
+        if (cancel && cancel->cancelled()) {
+            outcome.cancelled = true;
+            return outcome;
+        }
+    }
+    return outcome;
+}
+
+}  // namespace corvane::link
