@@ -43,9 +43,13 @@ void addOptions(QCommandLineParser& parser) {
     parser.addOption(
         {QStringLiteral("no-verify"), QStringLiteral("lan-set: do not search again to verify a confirmed change.")});
     parser.addOption(valueOption("verify-delay",
-                                 "lan-set, lan-plan: pause before the verification search, in "
+                                 "lan-set, lan-plan: pause before the first search that verifies a change, in "
                                  "milliseconds (default 3000 Ethernet, 1000 WLAN).",
                                  "MS"));
+    parser.addOption(valueOption("verify-timeout",
+                                 "lan-set, lan-plan: search again every 2 s until the printer shows the change or "
+                                 "this many seconds after its confirmation (default 30 Ethernet, 60 WLAN).",
+                                 "SECONDS"));
     parser.addOption(valueOption("serial", "link: serial port name or path (serial mode).", "NAME"));
     parser.addOption(valueOption("usb", "link: USB printer as listed by `corvane ports` (raw device mode).", "USBnnn"));
     parser.addOption(valueOption("device", "link: device node opened as it stands (raw device mode).", "PATH"));

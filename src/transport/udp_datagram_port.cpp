@@ -18,7 +18,7 @@ UdpDatagramPort::UdpDatagramPort(UdpChannel& channel)
 
 UdpDatagramPort::~UdpDatagramPort() { QObject::disconnect(counting_); }
 
-link::Result<void> UdpDatagramPort::Send(const std::string& host, std::uint16_t port, link::ByteSpan datagram) {
+link::Result<void> UdpDatagramPort::Send(const std::string& host, std::uint16_t port, ByteSpan datagram) {
     channel_.setRemoteHost(QString::fromStdString(host));
     channel_.setRemotePort(port);
     if (auto sent = channel_.sendData(
@@ -33,7 +33,7 @@ std::optional<link::Datagram> UdpDatagramPort::take() {
     if (announced_ <= 0) return std::nullopt;
     --announced_;
     const QByteArray data = channel_.getData(static_cast<int>(kDatagramBuffer));
-    return link::Datagram{link::Bytes(data.begin(), data.end()), channel_.lastSender().toStdString()};
+    return link::Datagram{Bytes(data.begin(), data.end()), channel_.lastSender().toStdString()};
 }
 
 std::optional<link::Datagram> UdpDatagramPort::Receive(Clock::time_point deadline, const link::CancelToken* cancel) {

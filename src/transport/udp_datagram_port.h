@@ -17,7 +17,7 @@ public:
 
     Clock::time_point Now() const override { return Clock::now(); }
     // The error's text is the channel's reason; channel().failure() has the rest.
-    link::Result<void> Send(const std::string& host, std::uint16_t port, link::ByteSpan datagram) override;
+    link::Result<void> Send(const std::string& host, std::uint16_t port, ByteSpan datagram) override;
     std::optional<link::Datagram> Receive(Clock::time_point deadline, const link::CancelToken* cancel) override;
     void DiscardPending() override;
 

@@ -43,9 +43,14 @@ using namespace corvane::test;
 // A documentation address: no computer has it.
 const QString kForeignAddress = QStringLiteral("192.0.2.44");
 
+// As a search through the fake printer on loopback would have listed them.
 void storeRecords(ListMode mode, const std::vector<PrinterRecord>& records) {
     devicesFor(mode).clearDevices();
-    for (const PrinterRecord& r : records) devicesFor(mode).appendDevice(r.device(mode));
+    for (const PrinterRecord& r : records) {
+        lan::DiscoveredDevice d = r.device(mode);
+        d.answeredFrom = "127.0.0.1";
+        devicesFor(mode).appendDevice(d);
+    }
 }
 
 std::vector<QByteArray> answers(ListMode mode, const std::vector<PrinterRecord>& records) {
@@ -491,9 +496,14 @@ TEST_F(LanWindowsAgainstSim, ConfirmedChangeShowsInTheNextSearch) {
     EXPECT_EQ(table->item(0, 5)->text(), QStringLiteral("9100"));
     const QList<history::Entry> entries = history::readLog().entries;
     ASSERT_FALSE(entries.isEmpty());
-    EXPECT_EQ(history::wayText(entries.back()), QStringLiteral("ethernet via 127.0.0.2"));
-    EXPECT_EQ(entries.back().outcome, "confirmed");
-    EXPECT_EQ(entries.back().changes.value(1), (history::Change{"port", "9100", "9105", false}));
+    // The change's line, then the verification's.
+    ASSERT_GE(entries.size(), 2);
+    const history::Entry& change = entries[entries.size() - 2];
+    EXPECT_EQ(history::wayText(change), QStringLiteral("ethernet via 127.0.0.2"));
+    EXPECT_EQ(change.outcome, "confirmed");
+    EXPECT_EQ(change.changes.value(1), (history::Change{"port", "9100", "9105", false}));
+    EXPECT_EQ(entries.back().action, "lan verification");
+    EXPECT_EQ(entries.back().outcome, "verified");
 }
 
 // The simulated WLAN printers report 192.168.0.x; with --printer-host the

@@ -4,6 +4,7 @@
 
 #include <QString>
 
+#include "lan/lan_change.h"
 #include "link/discovered_device.h"
 
 namespace corvane::lan {
@@ -16,5 +17,7 @@ struct VerificationNote {
 
 // Looks for `sent`'s MAC in `list` (the search after the change) and compares.
 VerificationNote verificationNote(const DiscoveredDevice& sent, const DeviceList& list);
+// What the searches after the change found.
+VerificationNote verificationNote(const DiscoveredDevice& sent, const Verification& verification);
 
 }  // namespace corvane::lan

@@ -105,7 +105,9 @@ Result<VerifyOutcome> VerifyChanges(DatagramPort& port, const VerifyRequest& req
         for (const std::string& host : request.hosts) {
             if (auto result = port.Send(host, request.port, search); !result) return result.error();
         }
-        const auto roundEnd = roundStart + interval;
+        // The last search listens as long as a discovery does, not a whole interval.
+        const auto roundEnd =
+            std::min(roundStart + interval, std::max(deadline, roundStart + kSearchCollect));
         while (auto datagram = port.Receive(roundEnd, cancel)) {
             take(*datagram);
             if (allShown()) return outcome;

@@ -29,6 +29,8 @@ inline constexpr std::chrono::milliseconds kWlanRestartPause{1000};
 // from the confirmation). A wireless printer rejoins its network and asks
 // for a lease, which takes longer than an Ethernet restart.
 inline constexpr std::chrono::milliseconds kVerifyInterval{2000};
+// How long a discovery collects answers (eleven ticks of 100 ms).
+inline constexpr std::chrono::milliseconds kSearchCollect{1100};
 inline constexpr std::chrono::milliseconds kEthernetVerifyLimit{30000};
 inline constexpr std::chrono::milliseconds kWlanVerifyLimit{60000};
 
