@@ -112,8 +112,8 @@ void printOutcomes(const std::vector<lan::PlanRowOutcome>& outcomes, bool json) 
 
 int runLanPlan(const Invocation& invocation) {
     if (auto bad = invocation.unexpectedOption(
-            QStringLiteral("lan-plan"), {"json", "dry-run", "force", "verify-delay", "verify-timeout", "local", "local-address", "target",
-                                         "remote-port", "local-port", "survey-port"})) {
+            QStringLiteral("lan-plan"), {"json", "dry-run", "force", "verify-delay", "verify-timeout", "local",
+                                         "local-address", "target", "remote-port", "local-port", "survey-port"})) {
         return usageError(*bad);
     }
     const QStringList arguments = invocation.arguments();

@@ -79,9 +79,9 @@ std::optional<StringId> liveCheck(const lan::LanSettingsEdits& edits) {
 
 int runLanSet(const Invocation& invocation) {
     if (auto bad = invocation.unexpectedOption(
-            QStringLiteral("lan-set"),
-            {"json", "mac", "ip", "mask", "gateway", "port", "inactivity", "dhcp", "baud", "local", "local-address",
-             "target", "remote-port", "local-port", "survey-port", "force", "no-verify", "verify-delay", "verify-timeout"})) {
+            QStringLiteral("lan-set"), {"json", "mac", "ip", "mask", "gateway", "port", "inactivity", "dhcp", "baud",
+                                        "local", "local-address", "target", "remote-port", "local-port", "survey-port",
+                                        "force", "no-verify", "verify-delay", "verify-timeout"})) {
         return usageError(*bad);
     }
     const QStringList arguments = invocation.arguments();
@@ -172,8 +172,8 @@ int runLanSet(const Invocation& invocation) {
         std::vector<lan::Verification> results;
         if (lan::verifyAfterChange(*setup, {{before, *record}}, *timing, results, &error, &interrupted)) {
             verification = results.front();
-            reportNotRecorded(lan::recordVerification(history::kCommandLine, setup->mode, setup->localAddress,
-                                                      *record, *verification));
+            reportNotRecorded(lan::recordVerification(history::kCommandLine, setup->mode, setup->localAddress, *record,
+                                                      *verification));
         } else {
             printErrorLine(error);
             verification = lan::Verification{};

@@ -15,11 +15,6 @@ namespace corvane::lan {
 
 namespace {
 
-// A DHCP printer reports 0.x.x.x until the server has given it an address.
-bool showsChange(const DiscoveredDevice& sent, const DiscoveredDevice& found) {
-    return rules::CompareWithSent(sent, found).empty() && !(sent.dhcp() && found.ipAddress()[0] == 0);
-}
-
 void addHost(QStringList& hosts, const QString& host) {
     if (!host.isEmpty() && !hosts.contains(host)) hosts << host;
 }
@@ -117,9 +112,9 @@ QStringList verificationHosts(const SearchSetup& setup, const std::vector<Change
     return hosts;
 }
 
-bool verifyAfterChange(const SearchSetup& setup, const std::vector<ChangedPrinter>& changed,
-                       const VerifyTiming& timing, std::vector<Verification>& results, QString* error,
-                       const link::CancelToken* cancel, const link::VerifyProgress& progress) {
+bool verifyAfterChange(const SearchSetup& setup, const std::vector<ChangedPrinter>& changed, const VerifyTiming& timing,
+                       std::vector<Verification>& results, QString* error, const link::CancelToken* cancel,
+                       const link::VerifyProgress& progress) {
     results.assign(changed.size(), Verification{});
     if (changed.empty()) return true;
     QString local = setup.localAddress;
@@ -137,7 +132,7 @@ bool verifyAfterChange(const SearchSetup& setup, const std::vector<ChangedPrinte
     request.interval = std::chrono::milliseconds(timing.intervalMs);
     std::vector<DiscoveredDevice> sent;
     for (const auto& c : changed) sent.push_back(c.sent);
-    const auto outcome = link::VerifyChanges(port, request, sent, showsChange, cancel, progress);
+    const auto outcome = link::VerifyChanges(port, request, sent, rules::ShowsChange, cancel, progress);
     if (!outcome) {
         if (error) *error = numberedText(kSearchNotStarted, channelFailureText(channel.failure()));
         return false;
@@ -149,7 +144,7 @@ bool verifyAfterChange(const SearchSetup& setup, const std::vector<ChangedPrinte
         v.answered = true;
         v.found = *outcome->latest[i];
         v.differences = rules::CompareWithSent(changed[i].sent, v.found);
-        v.noAddressYet = changed[i].sent.dhcp() && v.found.ipAddress()[0] == 0;
+        v.noAddressYet = rules::NoAddressYet(changed[i].sent, v.found);
     }
     return true;
 }
@@ -173,11 +168,10 @@ QString verificationText(const Verification& verification) {
 
 QString recordVerification(const char* frontEnd, ListMode mode, const QString& localAddress,
                            const DiscoveredDevice& sent, const Verification& verification) {
-    const char* outcome = verification.verified()                              ? history::kVerified
+    const char* outcome = verification.verified()                             ? history::kVerified
                           : !verification.answered && !verification.cancelled ? history::kNotSeen
-                                                                               : history::kNotVerified;
-    return history::recordLanVerification(frontEnd, mode, localAddress, sent, outcome,
-                                          verificationText(verification));
+                                                                              : history::kNotVerified;
+    return history::recordLanVerification(frontEnd, mode, localAddress, sent, outcome, verificationText(verification));
 }
 
 }  // namespace corvane::lan

@@ -74,9 +74,9 @@ QStringList verificationHosts(const SearchSetup& setup, const std::vector<Change
 // Searches until every changed printer shows its change or the limit;
 // each is looked for by its MAC. False with `error` set when a search could
 // not leave. `progress` hears the seconds since the confirmation.
-bool verifyAfterChange(const SearchSetup& setup, const std::vector<ChangedPrinter>& changed,
-                       const VerifyTiming& timing, std::vector<Verification>& results, QString* error,
-                       const link::CancelToken* cancel = nullptr, const link::VerifyProgress& progress = {});
+bool verifyAfterChange(const SearchSetup& setup, const std::vector<ChangedPrinter>& changed, const VerifyTiming& timing,
+                       std::vector<Verification>& results, QString* error, const link::CancelToken* cancel = nullptr,
+                       const link::VerifyProgress& progress = {});
 
 // "Verified: now at 10.0.0.51, port 9100", "Not verified: ..." (English).
 QString verificationText(const Verification& verification);

@@ -77,6 +77,7 @@ struct Faults {
     int floodIntervalMs = 4;       // ... then this pause (5000 records take about 0.6 s)
     int pieces = 0;                // direct-link answers sent in this many pieces ...
     int pieceGapMs = 20;           // ... this far apart (0 or 1 piece: whole)
+    int restartMs = 0;             // LAN: after taking settings, deaf to searches this long
 
     bool operator==(const Faults&) const = default;
 };
@@ -85,6 +86,7 @@ struct Faults {
 struct Outgoing {
     Bytes data;
     int delayMs = 0;
+    std::string from;  // the address it leaves from; empty: where the request arrived
 };
 
 // Applies the generic faults (silence, truncation, duplication, delay, pieces)

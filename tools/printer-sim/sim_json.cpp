@@ -229,6 +229,7 @@ void ReadFaults(Reader& r, const QJsonObject& o, Faults& f) {
     r.integer(o, "floodIntervalMs", f.floodIntervalMs, 0, 1000);
     r.integer(o, "pieces", f.pieces, 0, 64);
     r.integer(o, "pieceGapMs", f.pieceGapMs, 0, 10000);
+    r.integer(o, "restartMs", f.restartMs, 0, 600000);
 }
 
 void ReadSurvey(Reader& r, const QJsonArray& a, std::vector<AccessPoint>& survey) {
@@ -335,6 +336,7 @@ void ReadPrinters(Reader& r, const QJsonObject& json, const char* key, lan::List
             {192, 168, 0, static_cast<std::uint8_t>(n + (mode == lan::ListMode::Wlan ? 150 : 200) - 1)}, 9100);
         ReadRecord(r, o, p.record);
         ReadFaults(r, o.value("faults").toObject(), p.faults);
+        r.text(o, "answerFrom", p.answerFrom);
         if constexpr (requires { p.survey; }) {
             if (o.contains("survey")) ReadSurvey(r, o.value("survey").toArray(), p.survey);
         }
@@ -391,7 +393,8 @@ QJsonObject AllFaultFields(const Faults& f) {
                        {"floodBurst", f.floodBurst},
                        {"floodIntervalMs", f.floodIntervalMs},
                        {"pieces", f.pieces},
-                       {"pieceGapMs", f.pieceGapMs}};
+                       {"pieceGapMs", f.pieceGapMs},
+                       {"restartMs", f.restartMs}};
 }
 }  // namespace
 
@@ -433,6 +436,7 @@ QJsonObject DumpState(const SimState& state) {
         auto o = WriteRecord(p.record);
         o.insert("settingsApplied", p.settingsApplied);
         o.insert("faults", DumpFaults(p.faults));
+        if (!p.answerFrom.empty()) o.insert("answerFrom", QString::fromStdString(p.answerFrom));
         ethernet.append(o);
     }
     for (const auto& p : state.wlan) {
@@ -440,6 +444,7 @@ QJsonObject DumpState(const SimState& state) {
         o.insert("survey", WriteSurvey(p.survey));
         o.insert("settingsApplied", p.settingsApplied);
         o.insert("faults", DumpFaults(p.faults));
+        if (!p.answerFrom.empty()) o.insert("answerFrom", QString::fromStdString(p.answerFrom));
         wlan.append(o);
     }
     const auto& l = state.link;

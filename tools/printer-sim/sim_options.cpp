@@ -47,6 +47,8 @@ const NumberOption kNumberOptions[] = {
      "Pause between flood bursts in ms (default 4); the pacing is per printer."},
     {"fault-pieces", &Faults::pieces, 0, 64, "Send every direct-link answer in N pieces (0 or 1: whole)."},
     {"fault-piece-gap", &Faults::pieceGapMs, 0, 10000, "Pause between the pieces of an answer in ms (default 20)."},
+    {"fault-restart", &Faults::restartMs, 0, 600000,
+     "After taking LAN settings, ignore searches for MS milliseconds (a printer restarting)."},
 };
 
 template <typename F>

@@ -411,14 +411,14 @@ Verification DeviceListDialog::verifyChange(const ChangedPrinter& changed, const
     setup.localAddress = localAddress;
     std::vector<Verification> results;
     QString error;
-    const bool searched = verifyAfterChange(
-        setup, {changed}, timing, results, &error, &cancel,
-        [&](std::chrono::milliseconds elapsed, std::chrono::milliseconds limit) {
-            progress.setValue(static_cast<int>(elapsed.count() / 1000));
-            progress.setLabelText(tr("Searching for the printer again: %1 of at most %2 s…")
-                                      .arg(elapsed.count() / 1000)
-                                      .arg(limit.count() / 1000));
-        });
+    const bool searched =
+        verifyAfterChange(setup, {changed}, timing, results, &error, &cancel,
+                          [&](std::chrono::milliseconds elapsed, std::chrono::milliseconds limit) {
+                              progress.setValue(static_cast<int>(elapsed.count() / 1000));
+                              progress.setLabelText(tr("Searching for the printer again: %1 of at most %2 s…")
+                                                        .arg(elapsed.count() / 1000)
+                                                        .arg(limit.count() / 1000));
+                          });
     progress.close();
     if (!searched) {
         widgets::showNote(this, error);
