@@ -93,6 +93,29 @@ TEST(LanSettingsExchange, SaysWhenNothingLeftOrTheWaitWasCancelled) {
     EXPECT_FALSE(reply->confirmed);
 }
 
+// One discovery: every host asked, each valid answer heard with its sender;
+// datagrams too short or of the other kind are passed over.
+TEST(LanDiscovery, HearsEveryValidAnswerUntilTheEnd) {
+    ScriptedDatagramPort port;
+    const DiscoveredDevice a = Printer(ListMode::Ethernet, 50), b = Printer(ListMode::Ethernet, 60);
+    port.arrive(milliseconds(10), "10.0.0.50", Answer("IMIN", a));
+    port.arrive(milliseconds(20), "10.0.0.9", Text("IMIN"));
+    port.arrive(milliseconds(30), "10.0.0.9", Answer("SETC", a));
+    port.arrive(milliseconds(40), "10.0.0.60", Answer("IMIN", b));
+    port.arrive(milliseconds(1200), "10.0.0.70", Answer("IMIN", a));  // after the end
+    std::vector<std::string> heard;
+    const auto searched = Discover(port, ListMode::Ethernet, {"10.0.0.50", "10.0.0.60"}, 48781,
+                                   port.Now() + kSearchCollect, nullptr, [&](const DiscoveredDevice& d) {
+                                       heard.push_back(d.answeredFrom + " " + std::to_string(d.raw[5]));
+                                       return false;
+                                   });
+    ASSERT_TRUE(searched);
+    EXPECT_EQ(heard, (std::vector<std::string>{"10.0.0.50 50", "10.0.0.60 60"}));
+    ASSERT_EQ(port.sent.size(), 2u);
+    EXPECT_EQ(port.sent[1].host, "10.0.0.60");
+    EXPECT_EQ(port.sent[1].bytes, Text("FIND"));
+}
+
 // A printer that answers searches only from `backAtMs` on, with what it
 // holds then.
 void PlayPrinter(ScriptedDatagramPort& port, DiscoveredDevice holds, int backAtMs) {

@@ -67,6 +67,22 @@ Result<SettingsReply> ExchangeSettings(DatagramPort& port, const SettingsRequest
     return reply;
 }
 
+Result<void> Discover(DatagramPort& port, lan::ListMode mode, const std::vector<std::string>& hosts,
+                      std::uint16_t remotePort, Clock::time_point until, const CancelToken* cancel,
+                      const AnswerFn& answer) {
+    const Bytes request = lan::BuildDiscoveryRequest(mode);
+    for (const std::string& host : hosts) {
+        if (auto sent = port.Send(host, remotePort, request); !sent) return sent.error();
+    }
+    while (auto datagram = port.Receive(until, cancel)) {
+        lan::DiscoveryAnswer heard = lan::ClassifyDiscoveryAnswer(mode, datagram->bytes);
+        if (heard.kind != lan::DiscoveryAnswer::Kind::Device) continue;
+        heard.device.answeredFrom = datagram->sender;
+        if (answer(heard.device)) break;
+    }
+    return {};
+}
+
 Result<VerifyOutcome> VerifyChanges(DatagramPort& port, const VerifyRequest& request,
                                     const std::vector<lan::DiscoveredDevice>& sent, const ShowsChange& shows,
                                     const CancelToken* cancel, const VerifyProgress& progress) {
@@ -83,35 +99,28 @@ Result<VerifyOutcome> VerifyChanges(DatagramPort& port, const VerifyRequest& req
         outcome.cancelled = true;
         return outcome;
     }
-    const auto take = [&](const Datagram& datagram) {
-        const lan::DiscoveryAnswer answer = lan::ClassifyDiscoveryAnswer(request.mode, datagram.bytes);
-        if (answer.kind != lan::DiscoveryAnswer::Kind::Device) return;
-        for (std::size_t i = 0; i < sent.size(); ++i) {
-            if (answer.device.macAddress() != sent[i].macAddress()) continue;
-            lan::DiscoveredDevice found = answer.device;
-            found.answeredFrom = datagram.sender;
-            outcome.shown[i] = shows(sent[i], found);
-            outcome.latest[i] = std::move(found);
-        }
-    };
     const auto allShown = [&] {
         return std::all_of(outcome.shown.begin(), outcome.shown.end(), [](bool b) { return b; });
     };
-    const Bytes search = lan::BuildDiscoveryRequest(request.mode);
+    // Stops listening once every printer shows its change.
+    const auto take = [&](const lan::DiscoveredDevice& device) {
+        for (std::size_t i = 0; i < sent.size(); ++i) {
+            if (device.macAddress() != sent[i].macAddress()) continue;
+            outcome.shown[i] = shows(sent[i], device);
+            outcome.latest[i] = device;
+        }
+        return allShown();
+    };
     // At least one search, however short the limit.
     for (auto roundStart = port.Now(); outcome.searches == 0 || roundStart < deadline; roundStart = port.Now()) {
         if (progress) progress(std::chrono::duration_cast<milliseconds>(roundStart - start), request.limit);
         ++outcome.searches;
-        for (const std::string& host : request.hosts) {
-            if (auto result = port.Send(host, request.port, search); !result) return result.error();
-        }
         // The last search listens as long as a discovery does, not a whole interval.
-        const auto roundEnd =
-            std::min(roundStart + interval, std::max(deadline, roundStart + kSearchCollect));
-        while (auto datagram = port.Receive(roundEnd, cancel)) {
-            take(*datagram);
-            if (allShown()) return outcome;
-        }
+        const auto roundEnd = std::min(roundStart + interval, std::max(deadline, roundStart + kSearchCollect));
+        if (auto searched = Discover(port, request.mode, request.hosts, request.port, roundEnd, cancel, take);
+            !searched)
+            return searched.error();
+        if (allShown()) return outcome;
         if (cancel && cancel->cancelled()) {
             outcome.cancelled = true;
             return outcome;

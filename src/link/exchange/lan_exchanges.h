@@ -65,6 +65,16 @@ struct SettingsReply {
 Result<SettingsReply> ExchangeSettings(DatagramPort& port, const SettingsRequest& request,
                                        const CancelToken* cancel = nullptr);
 
+// One discovery over the port: the mode's request ("FIND" or the
+// registration request) to every host, then each valid answer, its sender
+// as `answeredFrom`, handed to `answer` until `until`, a cancel, or
+// `answer` saying it has heard enough (true). Short or foreign datagrams
+// are passed over. The error means a request could not leave.
+using AnswerFn = std::function<bool(const lan::DiscoveredDevice& device)>;
+Result<void> Discover(DatagramPort& port, lan::ListMode mode, const std::vector<std::string>& hosts,
+                      std::uint16_t remotePort, DatagramPort::Clock::time_point until, const CancelToken* cancel,
+                      const AnswerFn& answer);
+
 struct VerifyRequest {
     lan::ListMode mode = lan::ListMode::Ethernet;
     std::vector<std::string> hosts;  // each search asks every one of them
