@@ -398,6 +398,7 @@ void DeviceListDialog::onSetting() {
 
 Verification DeviceListDialog::verifyChange(const ChangedPrinter& changed, const QString& localAddress) {
     const VerifyTiming timing = timings_.verifyTiming(listMode_);
+    ui_->statusLabel->setText(formText(kWaitingForRestart).arg((timing.pauseMs + 999) / 1000));
     link::CancelToken cancel;
     QProgressDialog progress(formText(kWaitingForRestart).arg((timing.pauseMs + 999) / 1000), tr("Cancel"), 0,
                              std::max(1, std::max(timing.limitMs, timing.pauseMs) / 1000), this);
