@@ -18,7 +18,7 @@ UdpDatagramPort::UdpDatagramPort(UdpChannel& channel)
 
 UdpDatagramPort::~UdpDatagramPort() { QObject::disconnect(counting_); }
 
-link::Result<void> UdpDatagramPort::Send(const std::string& host, std::uint16_t port, ByteSpan datagram) {
+link::Result<void> UdpDatagramPort::send(const std::string& host, std::uint16_t port, ByteSpan datagram) {
     channel_.setRemoteHost(QString::fromStdString(host));
     channel_.setRemotePort(port);
     if (auto sent = channel_.sendData(
@@ -36,11 +36,11 @@ std::optional<link::Datagram> UdpDatagramPort::take() {
     return link::Datagram{Bytes(data.begin(), data.end()), channel_.lastSender().toStdString()};
 }
 
-std::optional<link::Datagram> UdpDatagramPort::Receive(Clock::time_point deadline, const link::CancelToken* cancel) {
+std::optional<link::Datagram> UdpDatagramPort::receive(Clock::time_point deadline, const link::CancelToken* cancel) {
     const auto heard = [cancel] { return cancel != nullptr && cancel->cancelled(); };
     while (!heard()) {
         if (auto datagram = take()) return datagram;
-        const auto left = std::chrono::ceil<std::chrono::milliseconds>(deadline - Now()).count();
+        const auto left = std::chrono::ceil<std::chrono::milliseconds>(deadline - now()).count();
         if (left <= 0) return std::nullopt;
         QEventLoop loop;
         QTimer timer;
@@ -54,7 +54,7 @@ std::optional<link::Datagram> UdpDatagramPort::Receive(Clock::time_point deadlin
     return std::nullopt;
 }
 
-void UdpDatagramPort::DiscardPending() {
+void UdpDatagramPort::discardPending() {
     while (take()) {}
 }
 

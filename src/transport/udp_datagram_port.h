@@ -15,11 +15,11 @@ public:
     explicit UdpDatagramPort(UdpChannel& channel);
     ~UdpDatagramPort() override;
 
-    Clock::time_point Now() const override { return Clock::now(); }
+    Clock::time_point now() const override { return Clock::now(); }
     // The error's text is the channel's reason; channel().failure() has the rest.
-    link::Result<void> Send(const std::string& host, std::uint16_t port, ByteSpan datagram) override;
-    std::optional<link::Datagram> Receive(Clock::time_point deadline, const link::CancelToken* cancel) override;
-    void DiscardPending() override;
+    link::Result<void> send(const std::string& host, std::uint16_t port, ByteSpan datagram) override;
+    std::optional<link::Datagram> receive(Clock::time_point deadline, const link::CancelToken* cancel) override;
+    void discardPending() override;
 
     UdpChannel& channel() { return channel_; }
 

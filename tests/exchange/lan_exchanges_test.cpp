@@ -105,7 +105,7 @@ TEST(LanDiscovery, HearsEveryValidAnswerUntilTheEnd) {
     port.arrive(milliseconds(1200), "10.0.0.70", Answer("IMIN", a));  // after the end
     std::vector<std::string> heard;
     const auto searched = Discover(port, ListMode::Ethernet, {"10.0.0.50", "10.0.0.60"}, 48781,
-                                   port.Now() + kSearchCollect, nullptr, [&](const DiscoveredDevice& d) {
+                                   port.now() + kSearchCollect, nullptr, [&](const DiscoveredDevice& d) {
                                        heard.push_back(d.answeredFrom + " " + std::to_string(d.raw[5]));
                                        return false;
                                    });

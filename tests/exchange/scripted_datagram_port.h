@@ -35,14 +35,14 @@ public:
         arrivals_.emplace(start_ + at, Datagram{std::move(bytes), std::move(sender)});
     }
 
-    Clock::time_point Now() const override { return now_; }
-    Result<void> Send(const std::string& host, std::uint16_t port, ByteSpan datagram) override {
+    Clock::time_point now() const override { return now_; }
+    Result<void> send(const std::string& host, std::uint16_t port, ByteSpan datagram) override {
         if (sendFails) return Error{Failure::Refused, "refused"};
         sent.push_back({host, port, Bytes(datagram.begin(), datagram.end()), elapsed()});
         if (onSend) onSend(sent.back());
         return {};
     }
-    std::optional<Datagram> Receive(Clock::time_point deadline, const CancelToken* token) override {
+    std::optional<Datagram> receive(Clock::time_point deadline, const CancelToken* token) override {
         if (cancel && cancelAt.count() >= 0 && start_ + cancelAt <= deadline &&
             (arrivals_.empty() || arrivals_.begin()->first > start_ + cancelAt)) {
             now_ = std::max(now_, start_ + cancelAt);
@@ -58,7 +58,7 @@ public:
         arrivals_.erase(arrivals_.begin());
         return datagram;
     }
-    void DiscardPending() override {
+    void discardPending() override {
         while (!arrivals_.empty() && arrivals_.begin()->first <= now_) arrivals_.erase(arrivals_.begin());
     }
 

@@ -28,15 +28,15 @@ public:
 
     virtual ~DatagramPort() = default;
 
-    virtual Clock::time_point Now() const = 0;
+    virtual Clock::time_point now() const = 0;
     // One datagram to `host` (a dotted IPv4 address, a broadcast address
     // included) and `port`; the error says why it did not leave.
-    virtual Result<void> Send(const std::string& host, std::uint16_t port, ByteSpan datagram) = 0;
+    virtual Result<void> send(const std::string& host, std::uint16_t port, ByteSpan datagram) = 0;
     // The oldest datagram not yet taken, waiting for one until `deadline`;
     // nullopt at the deadline or when `cancel` is set.
-    virtual std::optional<Datagram> Receive(Clock::time_point deadline, const CancelToken* cancel) = 0;
+    virtual std::optional<Datagram> receive(Clock::time_point deadline, const CancelToken* cancel) = 0;
     // Drops what arrived and was not taken: answers to an earlier request.
-    virtual void DiscardPending() = 0;
+    virtual void discardPending() = 0;
 };
 
 }  // namespace corvane::link

@@ -22,7 +22,7 @@ void AddAddress(std::vector<std::string>& addresses, const std::string& address)
 // Waits until `until`, dropping what arrives: answers from before the
 // printer's restart say nothing about the change. False when cancelled.
 bool PauseUntil(DatagramPort& port, Clock::time_point until, const CancelToken* cancel) {
-    while (port.Receive(until, cancel)) {}
+    while (port.receive(until, cancel)) {}
     return !(cancel && cancel->cancelled());
 }
 
@@ -50,12 +50,12 @@ std::vector<std::string> PrinterAddresses(const lan::DiscoveredDevice& before, c
 Result<SettingsReply> ExchangeSettings(DatagramPort& port, const SettingsRequest& request, const CancelToken* cancel) {
     // An answer still waiting belongs to an earlier request (a plan sends
     // many in a row) and must not confirm this one.
-    port.DiscardPending();
+    port.discardPending();
     const Bytes datagram = lan::BuildSettingsRequest(request.record);
-    if (auto sent = port.Send(request.host, request.port, datagram); !sent) return sent.error();
+    if (auto sent = port.send(request.host, request.port, datagram); !sent) return sent.error();
     SettingsReply reply;
-    const auto deadline = port.Now() + request.wait;
-    while (auto answer = port.Receive(deadline, cancel)) {
+    const auto deadline = port.now() + request.wait;
+    while (auto answer = port.receive(deadline, cancel)) {
         if (!request.printerAddresses.empty() && !Listed(request.printerAddresses, answer->sender)) continue;
         if (const auto message = lan::ClassifySettingsAnswer(request.record.mode, answer->bytes)) {
             reply.confirmed = true;
@@ -72,9 +72,9 @@ Result<void> Discover(DatagramPort& port, lan::ListMode mode, const std::vector<
                       const AnswerFn& answer) {
     const Bytes request = lan::BuildDiscoveryRequest(mode);
     for (const std::string& host : hosts) {
-        if (auto sent = port.Send(host, remotePort, request); !sent) return sent.error();
+        if (auto sent = port.send(host, remotePort, request); !sent) return sent.error();
     }
-    while (auto datagram = port.Receive(until, cancel)) {
+    while (auto datagram = port.receive(until, cancel)) {
         lan::DiscoveryAnswer heard = lan::ClassifyDiscoveryAnswer(mode, datagram->bytes);
         if (heard.kind != lan::DiscoveryAnswer::Kind::Device) continue;
         heard.device.answeredFrom = datagram->sender;
@@ -89,12 +89,12 @@ Result<VerifyOutcome> VerifyChanges(DatagramPort& port, const VerifyRequest& req
     VerifyOutcome outcome;
     outcome.latest.resize(sent.size());
     outcome.shown.assign(sent.size(), false);
-    const auto start = port.Now();
+    const auto start = port.now();
     const auto deadline = start + request.limit;
     const auto interval = std::max(request.interval, milliseconds(1));
     // Answers to the search that found the printers, or to the request, are
     // not what the printers report after the change.
-    port.DiscardPending();
+    port.discardPending();
     if (!PauseUntil(port, start + request.pause, cancel)) {
         outcome.cancelled = true;
         return outcome;
@@ -112,7 +112,7 @@ Result<VerifyOutcome> VerifyChanges(DatagramPort& port, const VerifyRequest& req
         return allShown();
     };
     // At least one search, however short the limit.
-    for (auto roundStart = port.Now(); outcome.searches == 0 || roundStart < deadline; roundStart = port.Now()) {
+    for (auto roundStart = port.now(); outcome.searches == 0 || roundStart < deadline; roundStart = port.now()) {
         if (progress) progress(std::chrono::duration_cast<milliseconds>(roundStart - start), request.limit);
         ++outcome.searches;
         // The last search listens as long as a discovery does, not a whole interval.
