@@ -197,10 +197,9 @@ QStringList AssignAddressesDialog::notesOf(const PlanRowOutcome& o) const {
     if (o.verificationCancelled) {
         notes << tr("Not verified: the check was cancelled.");
     } else if (o.verification && !o.verification->verified()) {
-        DeviceList found;
-        if (o.verification->answered) found.appendDevice(o.verification->found);
-        notes << verificationNote(o.after, found).text;
+        notes << verificationNote(o.after, *o.verification).text;
     }
+    if (!o.verificationNotRecorded.isEmpty()) notes << history::notRecordedText(o.verificationNotRecorded);
     return notes;
 }
 

@@ -22,23 +22,6 @@ QString fieldName(const std::string& field) {
 
 }  // namespace
 
-VerificationNote verificationNote(const DiscoveredDevice& sent, const DeviceList& list) {
-    Verification verification;
-    int number = -1;
-    for (int n = 1; const DiscoveredDevice* d = list.deviceAt(n); ++n) {
-        if (d->macAddress() == sent.macAddress()) {
-            verification.answered = true;
-            verification.found = *d;
-            verification.differences = rules::CompareWithSent(sent, *d);
-            number = n;
-            break;
-        }
-    }
-    VerificationNote note = verificationNote(sent, verification);
-    note.number = number;
-    return note;
-}
-
 VerificationNote verificationNote(const DiscoveredDevice& /*sent*/, const Verification& verification) {
     VerificationNote note;
     const DiscoveredDevice& found = verification.found;
