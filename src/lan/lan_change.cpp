@@ -1,5 +1,8 @@
 #include "lan/lan_change.h"
 
+#include <algorithm>
+#include <chrono>
+
 #include <QEventLoop>
 #include <QTimer>
 
@@ -112,16 +115,15 @@ QStringList verificationHosts(const SearchSetup& setup, const std::vector<Change
     return hosts;
 }
 
-bool verifyAfterChange(const SearchSetup& setup, const std::vector<ChangedPrinter>& changed, const VerifyTiming& timing,
-                       std::vector<Verification>& results, QString* error, const link::CancelToken* cancel,
-                       const link::VerifyProgress& progress) {
-    results.assign(changed.size(), Verification{});
-    if (changed.empty()) return true;
-    QString local = setup.localAddress;
-    if (local.isEmpty()) local = QString::fromStdString(changed.front().before.localAddress);
+namespace {
+
+// The searches from one local address for the printers found there.
+bool verifyFrom(const SearchSetup& setup, const std::vector<ChangedPrinter>& changed, const VerifyTiming& timing,
+                std::vector<Verification>& results, QString* error, const link::CancelToken* cancel,
+                const link::VerifyProgress& progress) {
     UdpChannel channel;
     channel.setLocalPort(setup.endpoints.localPortFor(setup.mode));
-    channel.setLocalAddress(local);
+    channel.setLocalAddress(setup.localAddress);
     UdpDatagramPort port(channel);
     link::VerifyRequest request;
     request.mode = setup.mode;
@@ -137,6 +139,7 @@ bool verifyAfterChange(const SearchSetup& setup, const std::vector<ChangedPrinte
         if (error) *error = numberedText(kSearchNotStarted, channelFailureText(channel.failure()));
         return false;
     }
+    results.assign(changed.size(), Verification{});
     for (std::size_t i = 0; i < changed.size(); ++i) {
         Verification& v = results[i];
         v.cancelled = outcome->cancelled && !outcome->shown[i];
@@ -147,6 +150,53 @@ bool verifyAfterChange(const SearchSetup& setup, const std::vector<ChangedPrinte
         v.noAddressYet = rules::NoAddressYet(changed[i].sent, v.found);
     }
     return true;
+}
+
+}  // namespace
+
+bool verifyAfterChange(const SearchSetup& setup, const std::vector<ChangedPrinter>& changed, const VerifyTiming& timing,
+                       std::vector<Verification>& results, QString* error, const link::CancelToken* cancel,
+                       const link::VerifyProgress& progress) {
+    results.assign(changed.size(), Verification{});
+    // Printers found from every adapter at once are searched for from the
+    // address that heard each of them, one address after the other; the
+    // later ones get what is left of the time.
+    std::vector<QString> locals;
+    std::vector<std::vector<std::size_t>> groups;
+    for (std::size_t i = 0; i < changed.size(); ++i) {
+        const QString local =
+            setup.localAddress.isEmpty() ? QString::fromStdString(changed[i].before.localAddress) : setup.localAddress;
+        const auto at = std::find(locals.begin(), locals.end(), local);
+        if (at == locals.end()) {
+            locals.push_back(local);
+            groups.push_back({i});
+        } else {
+            groups[static_cast<std::size_t>(at - locals.begin())].push_back(i);
+        }
+    }
+    const auto start = std::chrono::steady_clock::now();
+    bool searched = true;
+    for (std::size_t g = 0; g < groups.size(); ++g) {
+        SearchSetup from = setup;
+        from.localAddress = locals[g];
+        if (locals[g] != setup.localAddress) from.broadcastAddress = broadcastAddressFor(locals[g]);
+        VerifyTiming left = timing;
+        if (g > 0) {
+            const auto spent =
+                std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start).count();
+            left.pauseMs = 0;
+            left.limitMs = static_cast<int>(std::max<long long>(0, std::max(timing.limitMs, timing.pauseMs) - spent));
+        }
+        std::vector<ChangedPrinter> group;
+        for (std::size_t i : groups[g]) group.push_back(changed[i]);
+        std::vector<Verification> found;
+        if (!verifyFrom(from, group, left, found, error, cancel, progress)) {
+            searched = false;
+            continue;
+        }
+        for (std::size_t k = 0; k < groups[g].size(); ++k) results[groups[g][k]] = found[k];
+    }
+    return searched;
 }
 
 QString verificationText(const Verification& verification) {
