@@ -100,7 +100,11 @@ const std::vector<CommandPage>& pages() {
                   "reserved address, a mask with gaps); --force does not release these"},
                  {"no-verify", nullptr, "do not search again to verify a confirmed change"},
                  {"verify-delay", "MS",
-                  "pause before the verification search, in milliseconds (default 3000 Ethernet, 1000 WLAN)"},
+                  "pause before the first search that verifies a change, in milliseconds (default 3000 Ethernet, 1000 "
+                  "WLAN)"},
+                 {"verify-timeout", "SECONDS",
+                  "search again every 2 s until the printer shows the change or this many seconds after its "
+                  "confirmation (default 30 Ethernet, 60 WLAN)"},
                  {"local", "ADDR", "search from this local IPv4 address"}},
                 kLanEndpoints),
          "corvane lan-set ethernet --mac 00:11:62:0a:00:01 --ip 192.168.1.50 --port 9100\n"
@@ -120,7 +124,11 @@ const std::vector<CommandPage>& pages() {
                "afterwards a test page to every printer that ends verified or unchanged, at its planned address"},
               {"printer-host", "ADDR", "with --test-print: send the test pages to ADDR instead (for tests)"},
               {"verify-delay", "MS",
-               "pause before the verification search, in milliseconds (default 3000 Ethernet, 1000 WLAN)"},
+               "pause before the first search that verifies a change, in milliseconds (default 3000 Ethernet, 1000 "
+               "WLAN)"},
+              {"verify-timeout", "SECONDS",
+               "search again every 2 s until the printer shows the change or this many seconds after its confirmation "
+               "(default 30 Ethernet, 60 WLAN)"},
               {"local", "ADDR", "search from this local IPv4 address"}},
              kLanEndpoints),
          "corvane discover ethernet --csv > plan.csv   # then edit the ip column\n"

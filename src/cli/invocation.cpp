@@ -2,6 +2,7 @@
 
 #include <QRegularExpression>
 
+#include "link/exchange/lan_exchanges.h"
 #include "link/ipv4_address.h"
 #include "transport/endpoints.h"
 
@@ -47,10 +48,20 @@ void addOptions(QCommandLineParser& parser) {
                                      "gaps); --force does not.")});
     parser.addOption(
         {QStringLiteral("no-verify"), QStringLiteral("lan-set: do not search again to verify a confirmed change.")});
-    parser.addOption(valueOption("verify-delay",
-                                 "lan-set, lan-plan: pause before the verification search, in "
-                                 "milliseconds (default 3000 Ethernet, 1000 WLAN).",
-                                 "MS"));
+    // The defaults named in the help are the ones the exchanges use.
+    parser.addOption({QStringLiteral("verify-delay"),
+                      QStringLiteral("lan-set, lan-plan: pause before the first search that verifies a change, in "
+                                     "milliseconds (default %1 Ethernet, %2 WLAN).")
+                          .arg(link::kEthernetRestartPause.count())
+                          .arg(link::kWlanRestartPause.count()),
+                      QStringLiteral("MS")});
+    parser.addOption({QStringLiteral("verify-timeout"),
+                      QStringLiteral("lan-set, lan-plan: search again every %1 s until the printer shows the change "
+                                     "or this many seconds after its confirmation (default %2 Ethernet, %3 WLAN).")
+                          .arg(link::kVerifyInterval.count() / 1000)
+                          .arg(link::kEthernetVerifyLimit.count() / 1000)
+                          .arg(link::kWlanVerifyLimit.count() / 1000),
+                      QStringLiteral("SECONDS")});
     parser.addOption(valueOption("serial", "link: serial port name or path (serial mode).", "NAME"));
     parser.addOption(valueOption("usb", "link: USB printer as listed by `corvane ports` (raw device mode).", "USBnnn"));
     parser.addOption(valueOption("device", "link: device node opened as it stands (raw device mode).", "PATH"));

@@ -1,6 +1,6 @@
-// The command line's own part of a LAN settings change: --verify-delay. The
-// steps themselves (send, pause, verify) are lan/lan_change.h, shared with
-// the windows.
+// The command line's own part of a LAN settings change: --verify-delay and
+// --verify-timeout. The steps themselves (send, pause, verify) are
+// lan/lan_change.h, shared with the windows.
 #pragma once
 
 #include <optional>
@@ -10,8 +10,8 @@
 
 namespace corvane::cli {
 
-// --verify-delay, or the pause the device list makes before it searches
-// again. nullopt when the option is not a number.
-std::optional<int> verifyDelayMs(const Invocation& invocation, lan::ListMode mode);
+// --verify-delay (milliseconds) and --verify-timeout (seconds) over the
+// mode's defaults. nullopt with `error` set when one is not a number in range.
+std::optional<lan::VerifyTiming> verifyTiming(const Invocation& invocation, lan::ListMode mode, QString* error);
 
 }  // namespace corvane::cli

@@ -120,8 +120,8 @@ void printOutcomes(const std::vector<lan::PlanRowOutcome>& outcomes, bool json, 
 int runLanPlan(const Invocation& invocation) {
     if (auto bad = invocation.unexpectedOption(
             QStringLiteral("lan-plan"),
-            {"json", "dry-run", "force", "allow-conflicts", "verify-delay", "local", "local-address", "target",
-             "remote-port", "local-port", "survey-port", "test-print", "printer-host"})) {
+            {"json", "dry-run", "force", "allow-conflicts", "verify-delay", "verify-timeout", "local", "local-address",
+             "target", "remote-port", "local-port", "survey-port", "test-print", "printer-host"})) {
         return usageError(*bad);
     }
     const QStringList arguments = invocation.arguments();
@@ -133,8 +133,9 @@ int runLanPlan(const Invocation& invocation) {
     if (!setup->adapters.isEmpty()) {
         return usageError(QStringLiteral("--local all is for discover; give the address the printer answered on"));
     }
-    const auto verifyDelay = verifyDelayMs(invocation, setup->mode);
-    if (!verifyDelay) return usageError(QStringLiteral("--verify-delay: expected milliseconds (0-600000)"));
+    QString timingError;
+    const auto timing = verifyTiming(invocation, setup->mode, &timingError);
+    if (!timing) return usageError(timingError);
 
     // The whole plan is read and checked before anything goes out.
     QString readError;
@@ -176,11 +177,14 @@ int runLanPlan(const Invocation& invocation) {
     }
     const bool anyConfirmed = std::any_of(run.outcomes().begin(), run.outcomes().end(),
                                           [](const auto& o) { return o.result == lan::PlanResult::Confirmed; });
-    if (anyConfirmed && !interrupted.cancelled() && *verifyDelay > 0 && isatty(STDERR_FILENO)) {
-        printError(QStringLiteral("waiting %1 s for the printers to restart before checking them (Ctrl-C cancels)")
-                       .arg((*verifyDelay + 999) / 1000));
+    if (anyConfirmed && !interrupted.cancelled() && timing->limitMs > 0 && isatty(STDERR_FILENO)) {
+        printError(QStringLiteral("checking the printers for up to %1 s while they restart (Ctrl-C cancels)")
+                       .arg((std::max(timing->limitMs, timing->pauseMs) + 999) / 1000));
     }
-    if (!run.verify(*verifyDelay, &error, &interrupted) && !interrupted.cancelled()) printErrorLine(error);
+    if (!run.verify(*timing, &error, &interrupted) && !interrupted.cancelled()) printErrorLine(error);
+    for (const auto& o : run.outcomes()) {
+        if (!o.verificationNotRecorded.isEmpty()) reportNotRecorded(o.verificationNotRecorded);
+    }
     const auto& outcomes = run.outcomes();
 
     const PlanTestPrints prints = invocation.isSet("test-print") && !dryRun && !interrupted.cancelled()

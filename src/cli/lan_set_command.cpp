@@ -79,9 +79,11 @@ std::optional<StringId> liveCheck(const lan::LanSettingsEdits& edits) {
 
 int runLanSet(const Invocation& invocation) {
     if (auto bad = invocation.unexpectedOption(
-            QStringLiteral("lan-set"), {"json", "mac", "ip", "mask", "gateway", "port", "inactivity", "dhcp", "baud",
-                                        "local", "local-address", "target", "remote-port", "local-port", "survey-port",
-                                        "force", "allow-conflicts", "no-verify", "verify-delay"})) {
+            QStringLiteral("lan-set"),
+            {"json",         "mac",           "ip",          "mask",  "gateway",         "port",
+             "inactivity",   "dhcp",          "baud",        "local", "local-address",   "target",
+             "remote-port",  "local-port",    "survey-port", "force", "allow-conflicts", "no-verify",
+             "verify-delay", "verify-timeout"})) {
         return usageError(*bad);
     }
     const QStringList arguments = invocation.arguments();
@@ -96,8 +98,9 @@ int runLanSet(const Invocation& invocation) {
     if (!setup->adapters.isEmpty()) {
         return usageError(QStringLiteral("--local all is for discover; give the address the printer answered on"));
     }
-    const auto verifyDelay = verifyDelayMs(invocation, setup->mode);
-    if (!verifyDelay) return usageError(QStringLiteral("--verify-delay: expected milliseconds (0-600000)"));
+    QString timingError;
+    const auto timing = verifyTiming(invocation, setup->mode, &timingError);
+    if (!timing) return usageError(timingError);
 
     // Check the edits' form before anything goes on the network.
     lan::LanSettingsEdits checked;
@@ -173,7 +176,7 @@ int runLanSet(const Invocation& invocation) {
     // SIGTERM and SIGHUP from here on let the request's outcome reach the
     // history before the command ends.
     const InterruptCancels interruptCancels;
-    const lan::SendOutcome outcome = lan::sendSettings(*setup, *record);
+    const lan::SendOutcome outcome = lan::sendSettings(*setup, before, *record);
     if (!outcome.sent) {
         printErrorLine(outcome.error);
         return kExitFailed;
@@ -188,24 +191,21 @@ int runLanSet(const Invocation& invocation) {
     }
 
     std::optional<lan::Verification> verification;
-    bool checkCancelled = false;  // Ctrl-C during the pause
     if (!invocation.isSet("no-verify")) {
-        // The printer restarts its network with the new settings first.
-        const lan::DiscoveredDevice sent = *record;
-        checkCancelled = !lan::pauseMs(*verifyDelay, &interrupted);
-        std::vector<lan::Verification> results{lan::Verification{}};
-        const QString target = lan::verificationTarget(before, sent);
-        if (!checkCancelled && !lan::verifyAfterChange(*setup, {sent}, results, &error,
-                                                       target.isEmpty() ? QStringList() : QStringList{target})) {
+        // The printer restarts its network with the new settings first; the
+        // searches go on until it shows them or the time is up.
+        std::vector<lan::Verification> results;
+        if (lan::verifyAfterChange(*setup, {{before, *record}}, *timing, results, &error, &interrupted)) {
+            verification = results.front();
+            reportNotRecorded(lan::recordVerification(history::kCommandLine, setup->mode, setup->localAddress, *record,
+                                                      *verification));
+        } else {
             printErrorLine(error);
-            results = {lan::Verification{}};
+            verification = lan::Verification{};
         }
-        verification = results.front();
     }
-    const auto verificationLine = [&] {
-        return checkCancelled ? QStringLiteral("Not verified: the check was cancelled.")
-                              : lan::verificationText(*verification);
-    };
+    const auto verificationLine = [&] { return lan::verificationText(*verification); };
+    const bool checkCancelled = verification && verification->cancelled;
 
     if (invocation.json()) {
         QJsonObject out{{QStringLiteral("message"), messageText(outcome.messageId)},

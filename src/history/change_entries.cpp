@@ -85,6 +85,19 @@ QString recordLanSettings(const char* frontEnd, lan::ListMode mode, const QStrin
     return record(entry);
 }
 
+QString recordLanVerification(const char* frontEnd, lan::ListMode mode, const QString& localAddress,
+                              const lan::DiscoveredDevice& sent, const char* outcome, const QString& message) {
+    Entry entry;
+    entry.frontEnd = QString::fromLatin1(frontEnd);
+    entry.action = QString::fromLatin1(kLanVerification);
+    entry.lanMode = mode == lan::ListMode::Wlan ? QStringLiteral("wlan") : QStringLiteral("ethernet");
+    entry.localAddress = localAddress;
+    entry.mac = macText(sent.macAddress());
+    entry.outcome = QString::fromLatin1(outcome);
+    entry.message = message;
+    return record(entry);
+}
+
 QString notRecordedText(const QString& reason, const QString& outcome) {
     if (outcome == QLatin1String(kConfirmed) || outcome == QLatin1String(kVerified) ||
         outcome == QLatin1String(kNotVerified)) {

@@ -42,6 +42,15 @@ QString recordLanSettings(const char* frontEnd, lan::ListMode mode, const QStrin
                           const lan::DiscoveredDevice& before, const lan::DiscoveredDevice& after, StringId messageId,
                           bool confirmed);
 
+// The searches after a confirmed LAN change, as their own line after the
+// change's: "verified", "not verified" (the printer reports other values,
+// has no DHCP address yet, or the check was cancelled; `message` says
+// which) or "not seen" (it did not answer before the time was up).
+inline constexpr char kLanVerification[] = "lan verification";
+inline constexpr char kNotSeen[] = "not seen";
+QString recordLanVerification(const char* frontEnd, lan::ListMode mode, const QString& localAddress,
+                              const lan::DiscoveredDevice& sent, const char* outcome, const QString& message);
+
 // What the front ends say when `record` failed for a line of `outcome`: a
 // change is said to be made only when the printer confirmed it, and to have
 // perhaps reached the printer when it was not confirmed. An empty outcome

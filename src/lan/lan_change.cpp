@@ -1,19 +1,27 @@
 #include "lan/lan_change.h"
 
+#include <algorithm>
+#include <chrono>
+
 #include <QEventLoop>
 #include <QTimer>
 
-#include "lan/lan_settings_exchange.h"
+#include "history/change_entries.h"
 #include "lan/request_failure.h"
+#include "link/printer_config.h"
 #include "link/string_table.h"
 #include "rules/lan_send_checks.h"
 #include "transport/local_addresses.h"
+#include "transport/udp_datagram_port.h"
 
 namespace corvane::lan {
 
 namespace {
-constexpr int kEthernetVerifyDelayMs = 3000;
-constexpr int kWlanVerifyDelayMs = 1000;
+
+void addHost(QStringList& hosts, const QString& host) {
+    if (!host.isEmpty() && !hosts.contains(host)) hosts << host;
+}
+
 }  // namespace
 
 DiscoveredDevice* findByMac(DeviceList& devices, const std::array<std::uint8_t, 6>& mac) {
@@ -23,32 +31,45 @@ DiscoveredDevice* findByMac(DeviceList& devices, const std::array<std::uint8_t, 
     return nullptr;
 }
 
-SendOutcome sendSettings(const SearchSetup& setup, const DiscoveredDevice& record) {
+SendOutcome sendSettings(const SearchSetup& setup, const DiscoveredDevice& before, const DiscoveredDevice& record,
+                         const link::CancelToken* cancel) {
     SendOutcome outcome;
     // Found by a search from every adapter: the request leaves through the
     // adapter that heard the printer.
     const QString local =
         record.localAddress.empty() ? setup.localAddress : QString::fromStdString(record.localAddress);
     const QString broadcast = local == setup.localAddress ? setup.broadcastAddress : broadcastAddressFor(local);
-    LanSettingsExchange exchange(setup.mode, local, broadcast, setup.endpoints);
-    if (setup.settingsTimeoutMs > 0) exchange.setTimeout(setup.settingsTimeoutMs);
-    QEventLoop loop;
-    outcome.messageId = kSaveFailed;
-    QObject::connect(&exchange, &LanSettingsExchange::done, &loop, [&](StringId id, bool ok) {
-        outcome.messageId = id;
-        outcome.confirmed = ok;
-        loop.quit();
-    });
-    if (!exchange.send(record)) {
-        outcome.error = numberedText(kSettingsNotSent, channelFailureText(exchange.failure()));
+    UdpChannel channel;
+    channel.setLocalPort(setup.endpoints.localPortFor(setup.mode));
+    channel.setLocalAddress(local);
+    UdpDatagramPort port(channel);
+    link::SettingsRequest request;
+    request.record = record;
+    // A printer found by its own address (across routers, say) is not
+    // reached by broadcast: the request goes where it answered from.
+    request.host = record.unicast && !record.answeredFrom.empty()
+                       ? record.answeredFrom
+                       : setup.endpoints.targetFor(setup.mode, broadcast).toStdString();
+    request.port = static_cast<std::uint16_t>(setup.endpoints.remotePortFor(setup.mode));
+    request.printerAddresses = link::PrinterAddresses(before, record);
+    request.wait = setup.settingsTimeoutMs > 0 ? std::chrono::milliseconds(setup.settingsTimeoutMs)
+                                               : link::ConfirmWait(setup.mode);
+    const auto reply = link::ExchangeSettings(port, request, cancel);
+    if (!reply) {
+        outcome.messageId = kSaveFailed;
+        outcome.error = numberedText(kSettingsNotSent, channelFailureText(channel.failure()));
         return outcome;
     }
     outcome.sent = true;
-    if (!exchange.settingsDone()) loop.exec();
+    outcome.confirmed = reply->confirmed;
+    outcome.cancelled = reply->cancelled;
+    outcome.messageId = reply->messageId;
     return outcome;
 }
 
-int defaultVerifyDelayMs(ListMode mode) { return mode == ListMode::Wlan ? kWlanVerifyDelayMs : kEthernetVerifyDelayMs; }
+VerifyTiming defaultVerifyTiming(ListMode mode) {
+    return {static_cast<int>(link::RestartPause(mode).count()), static_cast<int>(link::VerifyLimit(mode).count())};
+}
 
 bool pauseMs(int ms, const link::CancelToken* cancel) {
     const auto heard = [cancel] { return cancel && cancel->cancelled(); };
@@ -66,46 +87,141 @@ bool pauseMs(int ms, const link::CancelToken* cancel) {
     return !heard();
 }
 
-QString verificationTarget(const DiscoveredDevice& before, const DiscoveredDevice& sent) {
-    if (!before.unicast || before.answeredFrom.empty()) return {};
-    // A printer that answered from the address it reported moves with a new
-    // fixed address; one that answered from elsewhere (behind a translating
-    // router, say) is still reached there.
-    const QString from = QString::fromStdString(before.answeredFrom);
-    if (!sent.dhcp() && from == QString::fromStdString(rules::DottedIpv4(before.ipAddress()))) {
-        return QString::fromStdString(rules::DottedIpv4(sent.ipAddress()));
+QStringList verificationHosts(const SearchSetup& setup, const std::vector<ChangedPrinter>& changed) {
+    QStringList hosts;
+    bool broadcastFound = false;
+    for (const auto& [before, sent] : changed) {
+        if (!before.unicast || before.answeredFrom.empty()) {
+            broadcastFound = true;
+            continue;
+        }
+        const QString from = QString::fromStdString(before.answeredFrom);
+        // A printer that answered from the address it reported moves with a
+        // new fixed address; one that answered from elsewhere (behind a
+        // translating router, say) may still be reached there.
+        if (!sent.dhcp() && from == QString::fromStdString(link::FormatIpv4(before.ipAddress())) &&
+            sent.ipAddress()[0] != 0) {
+            addHost(hosts, QString::fromStdString(link::FormatIpv4(sent.ipAddress())));
+        }
+        addHost(hosts, from);
+        // Where a DHCP server gives it is unknown: ask where the search went.
+        if (sent.dhcp()) broadcastFound = true;
     }
-    return from;
+    if (broadcastFound) {
+        QStringList searched = setup.endpoints.targets();
+        if (searched.isEmpty()) searched = {setup.endpoints.targetFor(setup.mode, setup.broadcastAddress)};
+        for (const QString& host : searched) addHost(hosts, host);
+    }
+    return hosts;
 }
 
-bool verifyAfterChange(const SearchSetup& setup, const std::vector<DiscoveredDevice>& sent,
-                       std::vector<Verification>& results, QString* error, const QStringList& unicastTargets) {
-    DeviceList found;
-    SearchSetup search = setup;
-    if (!unicastTargets.isEmpty()) search.endpoints.target = unicastTargets.join(QLatin1Char(','));
-    if (!runSearch(search, found, error)) return false;
-    results.clear();
-    for (const auto& record : sent) {
-        Verification v;
-        if (const DiscoveredDevice* now = findByMac(found, record.macAddress())) {
-            v.answered = true;
-            v.found = *now;
-            v.differences = rules::CompareWithSent(record, *now);
-        }
-        results.push_back(std::move(v));
+namespace {
+
+// The searches from one local address for the printers found there.
+bool verifyFrom(const SearchSetup& setup, const std::vector<ChangedPrinter>& changed, const VerifyTiming& timing,
+                std::vector<Verification>& results, QString* error, const link::CancelToken* cancel,
+                const link::VerifyProgress& progress) {
+    UdpChannel channel;
+    channel.setLocalPort(setup.endpoints.localPortFor(setup.mode));
+    channel.setLocalAddress(setup.localAddress);
+    UdpDatagramPort port(channel);
+    link::VerifyRequest request;
+    request.mode = setup.mode;
+    for (const QString& host : verificationHosts(setup, changed)) request.hosts.push_back(host.toStdString());
+    request.port = static_cast<std::uint16_t>(setup.endpoints.remotePortFor(setup.mode));
+    request.pause = std::chrono::milliseconds(timing.pauseMs);
+    request.limit = std::chrono::milliseconds(std::max(timing.limitMs, timing.pauseMs));
+    request.interval = std::chrono::milliseconds(timing.intervalMs);
+    std::vector<DiscoveredDevice> sent;
+    for (const auto& c : changed) sent.push_back(c.sent);
+    const auto outcome = link::VerifyChanges(port, request, sent, rules::ShowsChange, cancel, progress);
+    if (!outcome) {
+        if (error) *error = numberedText(kSearchNotStarted, channelFailureText(channel.failure()));
+        return false;
+    }
+    results.assign(changed.size(), Verification{});
+    for (std::size_t i = 0; i < changed.size(); ++i) {
+        Verification& v = results[i];
+        v.cancelled = outcome->cancelled && !outcome->shown[i];
+        if (!outcome->latest[i]) continue;
+        v.answered = true;
+        v.found = *outcome->latest[i];
+        v.differences = rules::CompareWithSent(changed[i].sent, v.found);
+        v.noAddressYet = rules::NoAddressYet(changed[i].sent, v.found);
     }
     return true;
 }
 
+}  // namespace
+
+bool verifyAfterChange(const SearchSetup& setup, const std::vector<ChangedPrinter>& changed, const VerifyTiming& timing,
+                       std::vector<Verification>& results, QString* error, const link::CancelToken* cancel,
+                       const link::VerifyProgress& progress) {
+    results.assign(changed.size(), Verification{});
+    // Printers found from every adapter at once are searched for from the
+    // address that heard each of them, one address after the other; the
+    // later ones get what is left of the time.
+    std::vector<QString> locals;
+    std::vector<std::vector<std::size_t>> groups;
+    for (std::size_t i = 0; i < changed.size(); ++i) {
+        const QString local =
+            setup.localAddress.isEmpty() ? QString::fromStdString(changed[i].before.localAddress) : setup.localAddress;
+        const auto at = std::find(locals.begin(), locals.end(), local);
+        if (at == locals.end()) {
+            locals.push_back(local);
+            groups.push_back({i});
+        } else {
+            groups[static_cast<std::size_t>(at - locals.begin())].push_back(i);
+        }
+    }
+    const auto start = std::chrono::steady_clock::now();
+    bool searched = true;
+    for (std::size_t g = 0; g < groups.size(); ++g) {
+        SearchSetup from = setup;
+        from.localAddress = locals[g];
+        if (locals[g] != setup.localAddress) from.broadcastAddress = broadcastAddressFor(locals[g]);
+        VerifyTiming left = timing;
+        if (g > 0) {
+            const auto spent =
+                std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start).count();
+            left.pauseMs = 0;
+            left.limitMs = static_cast<int>(std::max<long long>(0, std::max(timing.limitMs, timing.pauseMs) - spent));
+        }
+        std::vector<ChangedPrinter> group;
+        for (std::size_t i : groups[g]) group.push_back(changed[i]);
+        std::vector<Verification> found;
+        if (!verifyFrom(from, group, left, found, error, cancel, progress)) {
+            searched = false;
+            continue;
+        }
+        for (std::size_t k = 0; k < groups[g].size(); ++k) results[groups[g][k]] = found[k];
+    }
+    return searched;
+}
+
 QString verificationText(const Verification& verification) {
-    if (!verification.answered) return QStringLiteral("Not verified: the printer did not answer the search.");
+    if (verification.verified()) {
+        return QStringLiteral("Verified: now at %1, port %2")
+            .arg(QString::fromStdString(link::FormatIpv4(verification.found.ipAddress())))
+            .arg(verification.found.port());
+    }
+    if (verification.cancelled) return QStringLiteral("Not verified: the check was cancelled.");
+    if (!verification.answered) {
+        return QStringLiteral("Not verified: the printer was not seen again before the time was up.");
+    }
     if (!verification.differences.empty()) {
         return QStringLiteral("Not verified: ") +
                QString::fromStdString(rules::DifferencesText(verification.differences));
     }
-    return QStringLiteral("Verified: now at %1, port %2")
-        .arg(QString::fromStdString(rules::DottedIpv4(verification.found.ipAddress())))
-        .arg(verification.found.port());
+    return QStringLiteral("Not verified: DHCP is on and the printer has no address yet.");
+}
+
+QString recordVerification(const char* frontEnd, ListMode mode, const QString& localAddress,
+                           const DiscoveredDevice& sent, const Verification& verification) {
+    const char* outcome = verification.verified()                             ? history::kVerified
+                          : !verification.answered && !verification.cancelled ? history::kNotSeen
+                                                                              : history::kNotVerified;
+    return history::recordLanVerification(frontEnd, mode, localAddress, sent, outcome, verificationText(verification));
 }
 
 }  // namespace corvane::lan

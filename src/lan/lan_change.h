@@ -1,6 +1,6 @@
-// The steps of a LAN settings change that lan-set and lan-plan share: the
-// checks before sending, one request and its confirmation, the pause while
-// the printer restarts and the verification search after it.
+// The steps of a LAN settings change that lan-set, lan-plan and the windows
+// share: one request and its confirmation, then the searches that look for
+// the printer again until it shows the change or the time is up.
 #pragma once
 
 #include <optional>
@@ -12,6 +12,7 @@
 #include "lan/search_setup.h"
 #include "link/cancel_token.h"
 #include "link/discovered_device.h"
+#include "link/exchange/lan_exchanges.h"
 #include "rules/lan_verify.h"
 
 namespace corvane::lan {
@@ -20,44 +21,69 @@ namespace corvane::lan {
 DiscoveredDevice* findByMac(DeviceList& devices, const std::array<std::uint8_t, 6>& mac);
 
 // One request from the interface the printer was found on (the search's
-// when the record does not say); waits for the confirmation or
-// the mode's time-out. `error` is set when the datagram did not leave.
+// when the record does not say), to where it was found; waits for its
+// confirmation, counted only from that printer (`before`'s addresses or
+// the new one), the mode's time-out or a cancel. `error` is set when the
+// datagram did not leave.
 struct SendOutcome {
     bool sent = false;
     bool confirmed = false;
+    bool cancelled = false;  // sent, and the wait was cancelled
     StringId messageId{};
     QString error;
 };
-SendOutcome sendSettings(const SearchSetup& setup, const DiscoveredDevice& record);
+SendOutcome sendSettings(const SearchSetup& setup, const DiscoveredDevice& before, const DiscoveredDevice& record,
+                         const link::CancelToken* cancel = nullptr);
 
-// The pause the device list makes before it searches again after a change
-// (3 s Ethernet, 1 s WLAN).
-int defaultVerifyDelayMs(ListMode mode);
+// The waits after a confirmation: the pause while the printer restarts,
+// then a search every two seconds until the limit (from the confirmation).
+struct VerifyTiming {
+    int pauseMs = 0;
+    int limitMs = 0;
+    int intervalMs = static_cast<int>(link::kVerifyInterval.count());
+};
+VerifyTiming defaultVerifyTiming(ListMode mode);
 inline constexpr int kLongestVerifyDelayMs = 600000;
+inline constexpr int kLongestVerifyTimeoutS = 3600;
 
 // Waits `ms` with the event loop running; a cancel request ends the wait
 // early (looked at every 50 ms). False when it was cancelled.
 bool pauseMs(int ms, const link::CancelToken* cancel = nullptr);
 
-// What the search after a change found for one printer.
+// What the searches after a change found for one printer.
 struct Verification {
     bool answered = false;
-    DiscoveredDevice found;  // what it reports now, when it answered
+    DiscoveredDevice found;  // what it reported last, when it answered
     std::vector<rules::SettingDifference> differences;
-    bool verified() const { return answered && differences.empty(); }
+    bool noAddressYet = false;  // DHCP on, and no address from the server yet
+    bool cancelled = false;     // the searches were cancelled before it showed the change
+    bool verified() const { return answered && differences.empty() && !noAddressYet; }
 };
 
-// Where the verification search for a printer found by its own address
-// goes (empty: where the first search went).
-QString verificationTarget(const DiscoveredDevice& before, const DiscoveredDevice& sent);
+// A printer whose change was confirmed: as it was found, and as it was sent.
+struct ChangedPrinter {
+    DiscoveredDevice before;
+    DiscoveredDevice sent;
+};
 
-// One search after the pause; each `sent` record is looked for by its MAC.
-// `unicastTargets`, when given, replace the search's targets. False with
-// `error` set when the search could not run.
-bool verifyAfterChange(const SearchSetup& setup, const std::vector<DiscoveredDevice>& sent,
-                       std::vector<Verification>& results, QString* error, const QStringList& unicastTargets = {});
+// Where the searches for changed printers go: a printer found by its own
+// address at that address and, with a new fixed address it answered from,
+// at the new one; a printer found by broadcast where the first search went.
+QStringList verificationHosts(const SearchSetup& setup, const std::vector<ChangedPrinter>& changed);
+
+// Searches until every changed printer shows its change or the limit;
+// each is looked for by its MAC. False with `error` set when a search could
+// not leave. `progress` hears the seconds since the confirmation.
+bool verifyAfterChange(const SearchSetup& setup, const std::vector<ChangedPrinter>& changed, const VerifyTiming& timing,
+                       std::vector<Verification>& results, QString* error, const link::CancelToken* cancel = nullptr,
+                       const link::VerifyProgress& progress = {});
 
 // "Verified: now at 10.0.0.51, port 9100", "Not verified: ..." (English).
 QString verificationText(const Verification& verification);
+
+// The history line of a verification, after the change's own line; empty
+// when written, else why not.
+QString recordVerification(const char* frontEnd, ListMode mode, const QString& localAddress,
+                           const DiscoveredDevice& sent, const Verification& verification);
 
 }  // namespace corvane::lan

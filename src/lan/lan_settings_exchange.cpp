@@ -1,5 +1,7 @@
 #include "lan/lan_settings_exchange.h"
 
+#include <algorithm>
+
 #include "link/string_table.h"
 #include "transport/udp_channel.h"
 
@@ -51,6 +53,10 @@ bool LanSettingsExchange::send(const DiscoveredDevice& record) {
 void LanSettingsExchange::onDatagramArrived(int /*bytesTotal*/) {
     const QByteArray datagram = channel_->getData(static_cast<int>(kDatagramBuffer));
     if (settingsDone_) return;
+    const std::string sender = channel_->lastSender().toStdString();
+    if (!printerAddresses_.empty() &&
+        std::find(printerAddresses_.begin(), printerAddresses_.end(), sender) == printerAddresses_.end())
+        return;
     const auto bytes = ByteSpan(reinterpret_cast<const std::uint8_t*>(datagram.constData()),
                                 static_cast<std::size_t>(datagram.size()));
     if (const auto message = ClassifySettingsAnswer(mode_, bytes)) end(*message, true);

@@ -7,7 +7,11 @@
 #include <QString>
 #include <QTimer>
 
+#include <string>
+#include <vector>
+
 #include "link/discovered_device.h"
+#include "link/exchange/lan_exchanges.h"
 #include "link/string_table.h"
 #include "transport/endpoints.h"
 #include "transport/udp_channel.h"
@@ -17,14 +21,19 @@ namespace corvane::lan {
 class LanSettingsExchange : public QObject {
     Q_OBJECT
 public:
-    static constexpr int kWlanTimeoutMs = 1000;
-    static constexpr int kEthernetTimeoutMs = 10000;
+    static constexpr int kWlanTimeoutMs = static_cast<int>(link::kWlanConfirmWait.count());
+    static constexpr int kEthernetTimeoutMs = static_cast<int>(link::kEthernetConfirmWait.count());
 
     // `localAddress` is the one the search used (empty: any interface): the
     // request leaves through the same interface, where the printer answered.
     LanSettingsExchange(ListMode mode, QString localAddress, QString broadcastAddress, LanEndpoints endpoints,
                         QObject* parent = nullptr);
     ~LanSettingsExchange() override;
+
+    // A confirmation counts only from these senders (empty: any): one does
+    // not name its printer, and another printer's late answer must not
+    // confirm this request. See link::PrinterAddresses.
+    void setPrinterAddresses(std::vector<std::string> addresses) { printerAddresses_ = std::move(addresses); }
 
     // Tests shorten the wait; the default depends on the mode.
     void setTimeout(int ms) { timeoutMs_ = ms; }
@@ -59,6 +68,7 @@ private:
     UdpChannel* channel_;
     QTimer timer_;
     int timeoutMs_;
+    std::vector<std::string> printerAddresses_;
     bool settingsDone_ = false;
     bool waitingForAnswer_ = false;
 };

@@ -7,35 +7,19 @@
 
 namespace corvane::lan {
 
-namespace {
-constexpr long long kTooLarge = std::numeric_limits<long long>::max();
-}  // namespace
+bool LanSettingsForm::isReservedPort(long long port) { return rules::IsReservedPort(port); }
 
-bool LanSettingsForm::isReservedPort(long long port) {
-    constexpr std::array<long long, 6> kReserved{80, 443, 23, 21, 25, 3318};
-    return std::find(kReserved.begin(), kReserved.end(), port) != kReserved.end();
-}
-
+// Non-ASCII characters become bytes that are not digits, so they are refused as before.
 std::optional<long long> LanSettingsForm::parseNumber(const QString& text) {
-    if (text.isEmpty()) return std::nullopt;
-    for (const QChar c : text) {
-        if (c < QLatin1Char('0') || c > QLatin1Char('9')) return std::nullopt;
-    }
-    bool ok = false;
-    const long long value = text.toLongLong(&ok);
-    return ok ? value : kTooLarge;
+    return rules::ParseDigits(text.toStdString());
 }
 
 std::optional<RangeFix> LanSettingsForm::checkPortEdit(const QString& text) {
-    const auto value = parseNumber(text);
-    if (value && *value > kMaximumPort) return RangeFix{kPortOutOfRange, kReplacementPort};
-    return std::nullopt;
+    return rules::CheckLanPort(text.toStdString());
 }
 
 std::optional<RangeFix> LanSettingsForm::checkInactivityEdit(const QString& text) {
-    const auto value = parseNumber(text);
-    if (value && *value > kMaximumInactivity) return RangeFix{kTimeNotSet, 0};
-    return std::nullopt;
+    return rules::CheckLanInactivity(text.toStdString());
 }
 
 LanSettingsEdits LanSettingsForm::editsFor(const DiscoveredDevice& record) {

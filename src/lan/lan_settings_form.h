@@ -11,6 +11,7 @@
 
 #include "link/discovered_device.h"
 #include "link/string_table.h"
+#include "rules/lan_settings_rules.h"
 
 namespace corvane::lan {
 
@@ -25,12 +26,7 @@ struct LanSettingsEdits {
     bool dhcp = false;
 };
 
-// A value refused while typing: the message to show and the value that
-// replaces it.
-struct RangeFix {
-    StringId messageId;
-    int replacement;
-};
+using RangeFix = rules::RangeFix;
 
 enum class FormField { None, IpAddress, Port, Inactivity };
 
@@ -49,9 +45,9 @@ struct SaveDecision {
 
 class LanSettingsForm {
 public:
-    static constexpr int kReplacementPort = 9100;
-    static constexpr int kMaximumPort = 32767;
-    static constexpr int kMaximumInactivity = 3600;
+    static constexpr int kReplacementPort = rules::kLanReplacementPort;
+    static constexpr int kMaximumPort = rules::kLanMaximumPort;
+    static constexpr int kMaximumInactivity = rules::kLanMaximumInactivity;
 
     // Ports the printer keeps for its own services.
     static bool isReservedPort(long long port);

@@ -123,7 +123,7 @@ bool PlanRun::runNextRow() {
         if (dryRun_) {
             outcome.result = PlanResult::WouldSend;
         } else {
-            const SendOutcome sent = sendSettings(setup_, outcome.after);
+            const SendOutcome sent = sendSettings(setup_, *outcome.before, outcome.after);
             if (!sent.sent) {
                 outcome.result = PlanResult::NotSent;
                 outcome.sendError = sent.error;
@@ -132,9 +132,6 @@ bool PlanRun::runNextRow() {
                 if (sent.confirmed) {
                     // The list shows the printer as it now is, for the rows after it.
                     if (DiscoveredDevice* record = findByMac(devices_, outcome.row.mac)) *record = outcome.after;
-                    const QString target = verificationTarget(*outcome.before, outcome.after);
-                    if (!target.isEmpty() && !verifyTargets_.contains(target)) verifyTargets_ << target;
-                    unicastFound_ = unicastFound_ || outcome.before->unicast;
                 }
                 outcome.notRecorded = history::recordLanSettings(
                     frontEnd_, setup_.mode, QString::fromStdString(outcome.before->localAddress), *outcome.before,
@@ -147,26 +144,30 @@ bool PlanRun::runNextRow() {
     return true;
 }
 
-bool PlanRun::verify(int pause, QString* error, const link::CancelToken* cancel) {
-    std::vector<DiscoveredDevice> confirmed;
+bool PlanRun::verify(const VerifyTiming& timing, QString* error, const link::CancelToken* cancel,
+                     const link::VerifyProgress& progress) {
+    std::vector<ChangedPrinter> confirmed;
     for (const auto& o : outcomes_) {
-        if (o.result == PlanResult::Confirmed) confirmed.push_back(o.after);
+        if (o.result == PlanResult::Confirmed) confirmed.push_back({*o.before, o.after});
     }
     if (confirmed.empty()) return true;
-    const bool waited = pauseMs(pause, cancel);
-    if (!waited && error) *error = QStringLiteral("cancelled before the search that checks the printers");
     std::vector<Verification> results;
-    const bool searched =
-        waited && verifyAfterChange(setup_, confirmed, results, error, unicastFound_ ? verifyTargets_ : QStringList());
-    if (!searched) results.assign(confirmed.size(), Verification{});
+    const bool searched = verifyAfterChange(setup_, confirmed, timing, results, error, cancel, progress);
+    const bool cancelled = cancel && cancel->cancelled();
+    if (cancelled && error) *error = QStringLiteral("cancelled before every printer was checked");
     std::size_t next = 0;
     for (auto& o : outcomes_) {
         if (o.result != PlanResult::Confirmed) continue;
         o.verification = results[next++];
         o.result = o.verification->verified() ? PlanResult::Verified : PlanResult::NotVerified;
-        o.verificationCancelled = !waited;
+        o.verificationCancelled = o.verification->cancelled;
+        // A search that could not leave checked nothing: no verdict to record.
+        if (searched) {
+            o.verificationNotRecorded = recordVerification(
+                frontEnd_, setup_.mode, QString::fromStdString(o.before->localAddress), o.after, *o.verification);
+        }
     }
-    return searched;
+    return searched && !cancelled;
 }
 
 }  // namespace corvane::lan

@@ -1,7 +1,7 @@
 // Runs an address plan over the printers of one search: row by row, a
 // printer leaving an address before another row takes it (see
 // rules::OrderPlanRows), one request at a time (a confirmation does not name
-// its printer), then one verification search for every confirmed row. The command line's lan-plan
+// its printer), then the searches that verify every confirmed row. The command line's lan-plan
 // and the device list's "Assign addresses…" both run it; the caller decides
 // what happens between rows (progress, cancel).
 #pragma once
@@ -45,6 +45,7 @@ struct PlanRowOutcome {
     bool notOffered = false;                   // the printer does not take settings from the list
     QString sendError;                         // NotSent: why
     QString notRecorded;                       // the history could not be written: why
+    QString verificationNotRecorded;           // the same for the verification's line
     // Refused: the printers (file order, this one among them) that take each
     // other's addresses in a circle, which would need a temporary address.
     std::vector<std::array<std::uint8_t, 6>> cycle;
@@ -77,10 +78,12 @@ public:
     std::size_t nextRow() const { return order_.order.at(step_); }
     std::size_t lastRow() const { return order_.order.at(step_ - 1); }
 
-    // After the printers' restart pause: one search for every confirmed row.
-    // False with `error` set when the search could not run or `cancel` ended
-    // the pause (the rows are then not verified).
-    bool verify(int pauseMs, QString* error, const link::CancelToken* cancel = nullptr);
+    // After the printers' restart pause: searches until every confirmed row
+    // shows its change or the limit, then one history line per row. False
+    // with `error` set when a search could not run or `cancel` ended the
+    // searches (the rows not seen by then are not verified).
+    bool verify(const VerifyTiming& timing, QString* error, const link::CancelToken* cancel = nullptr,
+                const link::VerifyProgress& progress = {});
 
     const std::vector<PlanRowOutcome>& outcomes() const { return outcomes_; }
 
@@ -97,8 +100,6 @@ private:
     std::vector<PlanRowOutcome> outcomes_;
     rules::PlanOrder order_;
     std::size_t step_ = 0;
-    QStringList verifyTargets_;
-    bool unicastFound_ = false;
 };
 
 // The row's settings in one line: "10.0.0.51/255.255.255.0 gw 10.0.0.1 port 9100".

@@ -7,6 +7,7 @@
 #include "link/ipv4_address.h"
 #include "rules/csv_table.h"
 #include "rules/lan_send_checks.h"
+#include "rules/lan_settings_rules.h"
 
 namespace corvane::rules {
 
@@ -104,10 +105,10 @@ Plan ParsePlan(const std::string& text) {
                 }
                 (column == "ip" ? row.ip : column == "mask" ? row.mask : row.gateway) = v->octets();
             } else if (column == "port") {
-                if (auto v = Number(value, 32767)) row.port = v;
+                if (auto v = Number(value, kLanMaximumPort)) row.port = v;
                 else bad(column, value, "a port (0-32767)");
             } else if (column == "inactivity") {
-                if (auto v = Number(value, 3600)) row.inactivity = v;
+                if (auto v = Number(value, kLanMaximumInactivity)) row.inactivity = v;
                 else bad(column, value, "a time (0-3600 s)");
             } else if (column == "dhcp") {
                 if (value == "on" || value == "off") row.dhcp = value == "on";

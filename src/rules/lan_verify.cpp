@@ -26,6 +26,14 @@ std::vector<SettingDifference> CompareWithSent(const lan::DiscoveredDevice& sent
     return out;
 }
 
+bool NoAddressYet(const lan::DiscoveredDevice& sent, const lan::DiscoveredDevice& found) {
+    return sent.dhcp() && found.ipAddress()[0] == 0;
+}
+
+bool ShowsChange(const lan::DiscoveredDevice& sent, const lan::DiscoveredDevice& found) {
+    return CompareWithSent(sent, found).empty() && !NoAddressYet(sent, found);
+}
+
 std::string DifferencesText(const std::vector<SettingDifference>& differences) {
     std::string text;
     for (const auto& d : differences) {

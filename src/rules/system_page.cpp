@@ -3,6 +3,7 @@
 #include <array>
 
 #include "link/visible_text.h"
+#include "rules/lan_settings_rules.h"
 #include "text_entry.h"
 
 namespace corvane::rules {
@@ -13,8 +14,6 @@ constexpr std::array kAllControls = {
     SystemControl::UserPassword, SystemControl::ConfirmPassword, SystemControl::FirmwareVersion,
     SystemControl::UpdateDate,   SystemControl::MacAddress,
 };
-// Ports the printer keeps for its own services.
-constexpr std::array<std::uint32_t, 6> kReservedPorts = {80, 443, 23, 21, 25, 3318};
 
 Notice SystemNotice(StringId message, SystemControl focus) {
     return PageNotice(Tab::System, message, static_cast<int>(focus));
@@ -57,8 +56,7 @@ MaybeNotice SystemPage::checkValues() const {
     // An emptied port has no number to send (the one it last read as is not
     // on screen).
     if (printerPort_.empty()) return SystemNotice(kPortOutOfRange, SystemControl::PrinterPort);
-    for (auto port : kReservedPorts)
-        if (printerPort_.value() == port) return SystemNotice(kPortNumberIncorrect, SystemControl::PrinterPort);
+    if (IsReservedPort(printerPort_.value())) return SystemNotice(kPortNumberIncorrect, SystemControl::PrinterPort);
     if (userId_.empty()) return SystemNotice(kUserIdIncorrect, SystemControl::UserId);
     if (!FitsField("userId", userId_)) return SystemNotice(kTextTooLong, SystemControl::UserId);
     if (userPassword_.empty() || userPassword_ != confirmPassword_)

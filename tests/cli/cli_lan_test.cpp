@@ -199,12 +199,76 @@ TEST_F(CliLanFaults, UnknownPrinterLateOrUntakenSettingsAndBrokenSurveyFail) {
         {QStringList{"lan-set", "wlan", "--mac", "00:11:62:0b:00:01", "--port", "9101"} + to("wlan"), 1,
          "^Unable to save the configuration.\nPlease configure again.\n$"},
         // Confirmed, but the search after it still shows the old port.
-        {QStringList{"lan-set", "ethernet", "--mac", "00:11:62:0a:00:01", "--port", "9101", "--verify-delay", "0"} +
+        {QStringList{"lan-set", "ethernet", "--mac", "00:11:62:0a:00:01", "--port", "9101", "--verify-delay", "0",
+                     "--verify-timeout", "1"} +
              to("ethernet"),
          3, "^Not verified: port sent 9101, reported 9100\n$"},
         {survey(), 1,
          "^Failed to import the BSS information.\nPlease check the IP address or port number to connect to.\n$"},
     });
+}
+
+// Printers that answer from addresses of their own (127.0.0.2 ...): two
+// wireless ones, the first confirming late and the second never; three
+// Ethernet ones, the first back 4 s after a change, the second confirming
+// without taking the change, the third away for a minute.
+class CliLanSlowPrinters : public CliLan {
+    QStringList simArgs() const override {
+        return {"--no-link", "--config", WriteFile(sim, "printers.json", R"({
+  "wlan": [
+    {"mac": "00:11:62:0B:00:01", "featureCode": 31, "answerFrom": "127.0.0.2", "faults": {"delayOn": "prt_set", "delayMs": 1500}},
+    {"mac": "00:11:62:0B:00:02", "featureCode": 31, "answerFrom": "127.0.0.3", "faults": {"silent": "prt_set"}}],
+  "ethernet": [
+    {"mac": "00:11:62:0A:00:01", "answerFrom": "127.0.0.4", "faults": {"restartMs": 4000}},
+    {"mac": "00:11:62:0A:00:02", "answerFrom": "127.0.0.5", "faults": {"keepSettings": true}},
+    {"mac": "00:11:62:0A:00:03", "answerFrom": "127.0.0.6", "faults": {"restartMs": 60000}}]})")};
+    }
+};
+
+// A plan sends to both wireless printers in a row from the tool's one port:
+// the first printer's late confirmation arrives while the tool waits for
+// the second's, and must not confirm it.
+TEST_F(CliLanSlowPrinters, LateConfirmationOfAnotherPrinterConfirmsNothing) {
+    QUdpSocket probe;  // a free port, fixed for the whole plan as the printers' own ports are
+    ASSERT_TRUE(probe.bind(QHostAddress::LocalHost, 0));
+    const QString localPort = QString::number(probe.localPort());
+    probe.close();
+    const QString plan = WriteFile(sim, "plan.csv", "mac,port\n00:11:62:0b:00:01,9101\n00:11:62:0b:00:02,9102\n");
+    QStringList args = QStringList{"lan-plan", "wlan", plan, "--verify-timeout", "0"} + to("wlan");
+    args[args.indexOf("--local-port") + 1] = localPort;
+    const CliRun run = RunCli(args);
+    EXPECT_EQ(run.code, 1) << Describe(run);
+    EXPECT_EQ(run.out.count("not confirmed"), 2) << Describe(run);
+}
+
+// After a confirmed change the tool searches again until the printer shows
+// it or the time is up, and the history gets the verdict beside the change.
+TEST_F(CliLanSlowPrinters, VerificationWaitsForTheRestartAndReachesTheHistory) {
+    const auto set = [&](const char* mac, const char* port, const char* timeout) {
+        return QStringList{"lan-set", "ethernet",         "--mac", mac, "--port", port, "--verify-delay",
+                           "0",       "--verify-timeout", timeout} +
+               to("ethernet");
+    };
+    struct Outcome {
+        const char* mac;
+        const char* verdict;
+    };
+    const Outcome outcomes[] = {
+        {"00-11-62-0A-00-01", "verified"}, {"00-11-62-0A-00-02", "not verified"}, {"00-11-62-0A-00-03", "not seen"}};
+    expect({{set("00:11:62:0a:00:01", "9105", "20"), 0, "\nVerified: now at 192.168.0.200, port 9105\n$"},
+            {set("00:11:62:0a:00:02", "9106", "3"), 3, "^Not verified: port sent 9106, reported 9100\n$"},
+            {set("00:11:62:0a:00:03", "9107", "3"), 3, "^Not verified: the printer was not seen again"}});
+    const CliRun history = RunCli({"history", "--json"});
+    ASSERT_EQ(history.code, 0) << Describe(history);
+    for (const Outcome& o : outcomes) {
+        SCOPED_TRACE(o.mac);
+        QStringList lines;
+        for (const auto& entry : history.json().toArray()) {
+            const QJsonObject e = entry.toObject();
+            if (e["mac"].toString() == o.mac) lines << e["action"].toString() + ": " + e["outcome"].toString();
+        }
+        EXPECT_EQ(lines, (QStringList{"lan settings: confirmed", QStringLiteral("lan verification: ") + o.verdict}));
+    }
 }
 
 }  // namespace

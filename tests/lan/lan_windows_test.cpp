@@ -44,9 +44,14 @@ using namespace corvane::test;
 // A documentation address: no computer has it.
 const QString kForeignAddress = QStringLiteral("192.0.2.44");
 
+// As a search through the fake printer on loopback would have listed them.
 void storeRecords(ListMode mode, const std::vector<PrinterRecord>& records) {
     devicesFor(mode).clearDevices();
-    for (const PrinterRecord& r : records) devicesFor(mode).appendDevice(r.device(mode));
+    for (const PrinterRecord& r : records) {
+        lan::DiscoveredDevice d = r.device(mode);
+        d.answeredFrom = "127.0.0.1";
+        devicesFor(mode).appendDevice(d);
+    }
 }
 
 std::vector<QByteArray> answers(ListMode mode, const std::vector<PrinterRecord>& records) {
@@ -133,8 +138,11 @@ TEST(DeviceListDialog, SortedRowsOpenTheirPrinterAndTheSearchAfterSaveFindsItAga
         }
         EXPECT_EQ(title, "Ethernet Configuration — 00:1a:ff:01:02:0" + before[c.row][0]) << c.gesture;
         EXPECT_EQ(duringPause.toStdString(), "Waiting 1 s for the printer to restart its network…");
-        ASSERT_EQ(printer.requests().size(), 3u);  // search, settings, search
-        EXPECT_EQ(printer.senders().toStdString(), "127.0.0.2 127.0.0.2 127.0.0.2");
+        // Search, settings, (once confirmed) the search that verifies, search.
+        const bool confirmed = c.after != After::StaysSilent;
+        ASSERT_EQ(printer.requests().size(), confirmed ? 4u : 3u);
+        EXPECT_EQ(printer.senders().toStdString(),
+                  confirmed ? "127.0.0.2 127.0.0.2 127.0.0.2 127.0.0.2" : "127.0.0.2 127.0.0.2 127.0.0.2");
         EXPECT_EQ(window.selectedNumber(), c.chosenAfter);
         EXPECT_EQ(status->text(), c.status);
         if (c.after == After::Confirms) {
@@ -150,6 +158,37 @@ TEST(DeviceListDialog, SortedRowsOpenTheirPrinterAndTheSearchAfterSaveFindsItAga
             EXPECT_EQ(devicesFor(ListMode::Ethernet).deviceAt(2)->port(), 9100);
         }
     }
+}
+
+// A printer that confirms but keeps reporting its old port: the list
+// searches for it until Cancel in the progress window, says the check was
+// cancelled and records that verdict after the change's line.
+TEST(DeviceListDialog, VerificationSearchesRunUntilCancelAndReachTheHistory) {
+    FakePrinter printer([](const QByteArray& request) {
+        return request.startsWith("SETT") ? std::vector{bytesOf("SETC!")} : answers(ListMode::Ethernet, kThreePrinters);
+    });
+    widgets::MessageCapture messages;
+    messages.answerQuestions(true);
+    DeviceListDialog window(ListMode::Ethernet, nullptr, printer.endpoints());
+    LanWindowTimings timings = quickTimings();
+    timings.ethernetVerifyLimitMs = 600000;  // only Cancel ends it within the test's time
+    window.setTimings(timings);
+    window.show();
+    window.searchFrom(QStringLiteral("127.0.0.1"));
+    onNextModal<LanSettingsDialog>([](LanSettingsDialog* settings) {
+        child<QLineEdit>(*settings, "portEdit")->setText(QStringLiteral("9200"));
+        child<QPushButton>(*settings, "saveButton")->click();
+    });
+    // Cancel once the searches have asked the printer twice.
+    onNextModalWhen<QProgressDialog>([&] { return printer.requests().size() >= 4; },
+                                     [](QProgressDialog* progress) { progress->findChild<QPushButton*>()->click(); });
+    window.onSetting();
+    EXPECT_EQ(messages.messages().back().text, QStringLiteral("Not verified: the check was cancelled."));
+    const QList<history::Entry> entries = history::readLog().entries;
+    ASSERT_GE(entries.size(), 2);
+    EXPECT_EQ(entries[entries.size() - 2].outcome, "confirmed");
+    EXPECT_EQ(entries.back().action, "lan verification");
+    EXPECT_EQ(entries.back().outcome, "not verified");
 }
 
 // A first row of an unknown feature code takes the buttons of the last known
@@ -544,9 +583,14 @@ TEST_F(LanWindowsAgainstSim, ConfirmedChangeShowsInTheNextSearch) {
     EXPECT_EQ(table->item(0, 5)->text(), QStringLiteral("9100"));
     const QList<history::Entry> entries = history::readLog().entries;
     ASSERT_FALSE(entries.isEmpty());
-    EXPECT_EQ(history::wayText(entries.back()), QStringLiteral("ethernet via 127.0.0.2"));
-    EXPECT_EQ(entries.back().outcome, "confirmed");
-    EXPECT_EQ(entries.back().changes.value(1), (history::Change{"port", "9100", "9105", false}));
+    // The change's line, then the verification's.
+    ASSERT_GE(entries.size(), 2);
+    const history::Entry& change = entries[entries.size() - 2];
+    EXPECT_EQ(history::wayText(change), QStringLiteral("ethernet via 127.0.0.2"));
+    EXPECT_EQ(change.outcome, "confirmed");
+    EXPECT_EQ(change.changes.value(1), (history::Change{"port", "9100", "9105", false}));
+    EXPECT_EQ(entries.back().action, "lan verification");
+    EXPECT_EQ(entries.back().outcome, "verified");
 }
 
 // The simulated WLAN printers report 192.168.0.x; with --printer-host the

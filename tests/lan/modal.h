@@ -102,6 +102,7 @@ inline QList<QStringList> allRows(const QTableWidget& table) {
 // Window timings shortened for tests: search ticks of 15 ms, a settings wait
 // of 1.5 s in both modes (long enough for a loaded machine), pauses of 20 ms
 // before the search after a change, no delay before a survey.
-inline lan::LanWindowTimings quickTimings() { return {15, 1500, 1500, 20, 20, 0, {}}; }
+// Short waits; the searches after a change end after one search.
+inline lan::LanWindowTimings quickTimings() { return {15, 1500, 1500, 20, 20, 0, {}, 300, 300}; }
 
 }  // namespace corvane::test

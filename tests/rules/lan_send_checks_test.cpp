@@ -206,4 +206,29 @@ TEST(LanVerify, ReportsWhatDiffersFromTheRequest) {
               "ip sent 10.0.0.51, reported 10.0.0.50; port sent 9100, reported 9101");
 }
 
+// The searches after a change stop only once the printer shows it: a DHCP
+// printer must also have an address from the server.
+TEST(LanVerify, ShowsTheChangeOnlyWithAnAddress) {
+    struct Case {
+        bool dhcp;
+        std::array<std::uint8_t, 4> found;
+        std::uint16_t port;
+        bool shows, noAddress;
+    };
+    const Case cases[] = {
+        {false, {10, 0, 0, 51}, 9100, true, false}, {false, {10, 0, 0, 50}, 9100, false, false},
+        {true, {10, 0, 0, 77}, 9100, true, false},  {true, {0, 0, 0, 0}, 9100, false, true},
+        {true, {10, 0, 0, 77}, 9101, false, false},
+    };
+    for (const auto& c : cases) {
+        DiscoveredDevice sent = Printer(1, {10, 0, 0, 51});
+        sent.setDhcp(c.dhcp);
+        DiscoveredDevice found = sent;
+        found.setIpAddress(c.found);
+        found.setPort(c.port);
+        EXPECT_EQ(ShowsChange(sent, found), c.shows) << int(c.found[3]) << " " << c.port;
+        EXPECT_EQ(NoAddressYet(sent, found), c.noAddress) << int(c.found[3]);
+    }
+}
+
 }  // namespace

@@ -45,8 +45,14 @@ void Flood(const Faults& f, MessageKind kind, std::string_view tag, DiscoveredDe
     }
 }
 
+// Marks the answers appended since `first` as leaving from the printer's own address.
 template <typename Printer>
-void AnswerDiscovery(const Printer& p, MessageKind kind, std::string_view tag, std::vector<Outgoing>& out) {
+void FromPrinter(const Printer& p, std::vector<Outgoing>& out, std::size_t first) {
+    for (auto i = first; i < out.size(); ++i) out[i].from = p.answerFrom;
+}
+
+template <typename Printer>
+void AnswerDiscoveryNow(const Printer& p, MessageKind kind, std::string_view tag, std::vector<Outgoing>& out) {
     if (p.faults.flood > 0) {
         Flood(p.faults, kind, tag, p.record, out);
         return;
@@ -56,6 +62,15 @@ void AnswerDiscovery(const Printer& p, MessageKind kind, std::string_view tag, s
         return;
     }
     Deliver(p.faults, kind, Concat(tag, RecordBytes(p.record)), out);
+}
+
+template <typename Printer>
+void AnswerDiscovery(const Printer& p, MessageKind kind, std::string_view tag, std::vector<Outgoing>& out,
+                     std::int64_t nowMs) {
+    if (nowMs < p.quietUntilMs) return;
+    const auto first = out.size();
+    AnswerDiscoveryNow(p, kind, tag, out);
+    FromPrinter(p, out, first);
 }
 
 // Takes the settings a request carries: addresses, port, baud code, DHCP and
@@ -81,10 +96,10 @@ constexpr std::size_t kEthernetSettingsBytes = 26;
 
 }  // namespace
 
-std::vector<Outgoing> HandleEthernetDatagram(SimState& state, ByteSpan datagram) {
+std::vector<Outgoing> HandleEthernetDatagram(SimState& state, ByteSpan datagram, std::int64_t nowMs) {
     std::vector<Outgoing> out;
     if (StartsWith(datagram, lan::kFindRequest)) {
-        for (const auto& p : state.ethernet) AnswerDiscovery(p, MessageKind::Find, lan::kFindAnswer, out);
+        for (const auto& p : state.ethernet) AnswerDiscovery(p, MessageKind::Find, lan::kFindAnswer, out, nowMs);
     } else if (StartsWith(datagram, lan::kSettingsRequest) &&
                datagram.size() >= lan::kSettingsRequest.size() + kEthernetSettingsBytes) {
         const auto record = datagram.subspan(lan::kSettingsRequest.size(), kEthernetSettingsBytes);
@@ -92,16 +107,18 @@ std::vector<Outgoing> HandleEthernetDatagram(SimState& state, ByteSpan datagram)
             if (!p->faults.keepSettings) ApplySettings(p->record, record);
             ++p->settingsApplied;
             std::fprintf(stderr, "sim: lan: took SETT\n");  // tests interrupt a tool once it has
+            p->quietUntilMs = nowMs + p->faults.restartMs;
             Deliver(p->faults, MessageKind::Sett, Concat(lan::kSettingsConfirm, record.first(6)), out);
+            FromPrinter(*p, out, 0);
         }
     }
     return out;
 }
 
-std::vector<Outgoing> HandleWlanDatagram(SimState& state, ByteSpan datagram) {
+std::vector<Outgoing> HandleWlanDatagram(SimState& state, ByteSpan datagram, std::int64_t nowMs) {
     std::vector<Outgoing> out;
     if (StartsWith(datagram, lan::kRegisterRequest)) {
-        for (const auto& p : state.wlan) AnswerDiscovery(p, MessageKind::PrtReg, lan::kRegisterAnswer, out);
+        for (const auto& p : state.wlan) AnswerDiscovery(p, MessageKind::PrtReg, lan::kRegisterAnswer, out, nowMs);
     } else if (StartsWith(datagram, lan::kWlanSetRequest) &&
                datagram.size() >= lan::kWlanSetRequest.size() + DiscoveredDevice::kWlanSize) {
         const auto record = datagram.subspan(lan::kWlanSetRequest.size(), DiscoveredDevice::kWlanSize);
@@ -109,7 +126,9 @@ std::vector<Outgoing> HandleWlanDatagram(SimState& state, ByteSpan datagram) {
             if (!p->faults.keepSettings) ApplySettings(p->record, record);
             ++p->settingsApplied;
             std::fprintf(stderr, "sim: lan: took PRT_SET\n");
+            p->quietUntilMs = nowMs + p->faults.restartMs;
             Deliver(p->faults, MessageKind::PrtSet, Concat(lan::kWlanSetConfirm, record.first(6)), out);
+            FromPrinter(*p, out, 0);
         }
     }
     return out;

@@ -10,10 +10,12 @@
 
 namespace corvane::sim {
 
-// A datagram that arrived on the Ethernet port ("FIND", "SETT").
-std::vector<Outgoing> HandleEthernetDatagram(SimState& state, ByteSpan datagram);
+// A datagram that arrived on the Ethernet port ("FIND", "SETT") at `nowMs`
+// (any steady count of milliseconds: a printer restarting after new
+// settings ignores searches until its restart time has passed).
+std::vector<Outgoing> HandleEthernetDatagram(SimState& state, ByteSpan datagram, std::int64_t nowMs = 0);
 // A datagram that arrived on the wireless port ("__[I_F]__[PRT_REG]", "__[I_F]__[PRT_SET]").
-std::vector<Outgoing> HandleWlanDatagram(SimState& state, ByteSpan datagram);
+std::vector<Outgoing> HandleWlanDatagram(SimState& state, ByteSpan datagram, std::int64_t nowMs = 0);
 
 // The "__[I_F]__[BSS_RSP]" IfMessage with `survey` as its body.
 Bytes BuildSurveyResponse(const std::vector<AccessPoint>& survey);

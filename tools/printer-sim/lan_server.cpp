@@ -31,8 +31,8 @@ void Schedule(QObject* context, std::vector<Outgoing> answers, Send send) {
     std::size_t i = 0;
     while (i < answers.size()) {
         const int delay = answers[i].delayMs;
-        std::vector<Bytes> group;
-        for (; i < answers.size() && answers[i].delayMs == delay; ++i) group.push_back(std::move(answers[i].data));
+        std::vector<Outgoing> group;
+        for (; i < answers.size() && answers[i].delayMs == delay; ++i) group.push_back(std::move(answers[i]));
         if (delay <= 0) {
             for (const auto& b : group) send(b);
         } else {
@@ -45,7 +45,7 @@ void Schedule(QObject* context, std::vector<Outgoing> answers, Send send) {
 
 }  // namespace
 
-LanServer::LanServer(SimState& state, QObject* parent) : QObject(parent), state_(state) {}
+LanServer::LanServer(SimState& state, QObject* parent) : QObject(parent), state_(state) { clock_.start(); }
 
 QUdpSocket* LanServer::openUdp(const QHostAddress& bind, int port, Role role, QString* error) {
     auto* socket = new QUdpSocket(this);
@@ -94,21 +94,37 @@ void LanServer::readDatagrams(QUdpSocket* socket, Role role) {
         const QNetworkDatagram datagram = socket->receiveDatagram();
         if (!datagram.isValid()) break;
         const auto data = datagram.data();
+        const std::int64_t now = clock_.elapsed();
         std::vector<Outgoing> answers;
-        if (role != Role::Wlan) answers = HandleEthernetDatagram(state_, FromQt(data));
+        if (role != Role::Wlan) answers = HandleEthernetDatagram(state_, FromQt(data), now);
         if (role != Role::Ethernet) {
-            auto more = HandleWlanDatagram(state_, FromQt(data));
+            auto more = HandleWlanDatagram(state_, FromQt(data), now);
             answers.insert(answers.end(), std::make_move_iterator(more.begin()), std::make_move_iterator(more.end()));
         }
         const QHostAddress to = datagram.senderAddress();
         const quint16 port = static_cast<quint16>(datagram.senderPort());
         QPointer<QUdpSocket> guard(socket);
-        Schedule(this, std::move(answers), [guard, to, port](const Bytes& b) {
-            if (guard && guard->writeDatagram(ToQt(b), to, port) < 0)
+        const quint16 listening = socket->localPort();
+        Schedule(this, std::move(answers), [this, guard, to, port, listening, role](const Outgoing& o) {
+            QUdpSocket* from = o.from.empty() ? guard.data() : answerSocket(o.from, listening, role);
+            if (from && from->writeDatagram(ToQt(o.data), to, port) < 0)
                 std::fprintf(stderr, "sim: datagram to %s:%u not sent: %s\n", qPrintable(to.toString()), port,
-                             qPrintable(guard->errorString()));
+                             qPrintable(from->errorString()));
         });
     }
+}
+
+QUdpSocket* LanServer::answerSocket(const std::string& address, quint16 port, Role role) {
+    const QString key = QStringLiteral("%1:%2").arg(QString::fromStdString(address)).arg(port);
+    if (QUdpSocket* socket = answerSockets_.value(key)) return socket;
+    QString error;
+    QUdpSocket* socket = openUdp(QHostAddress(QString::fromStdString(address)), port, role, &error);
+    if (!socket) {
+        std::fprintf(stderr, "sim: cannot answer from %s: %s\n", qPrintable(key), qPrintable(error));
+        return nullptr;
+    }
+    answerSockets_.insert(key, socket);
+    return socket;
 }
 
 void LanServer::onSurveyConnection() {
@@ -134,10 +150,10 @@ void LanServer::onSurveyData(QTcpSocket* socket) {
         const quint32 v4 = address.toIPv4Address(&isV4);
         const auto index = SurveyPrinterFor(state_, isV4 ? v4 : 0);
         QPointer<QTcpSocket> guard(socket);
-        Schedule(this, AnswerSurvey(state_, index), [guard](const Bytes& b) {
+        Schedule(this, AnswerSurvey(state_, index), [guard](const Outgoing& o) {
             if (!guard) return;
             // One write: the tool takes what one recv returns as the whole answer.
-            guard->write(ToQt(b));
+            guard->write(ToQt(o.data));
             guard->flush();
         });
     }

@@ -2,6 +2,8 @@
 // Ethernet and wireless printers, and the TCP site survey.
 #pragma once
 
+#include <QElapsedTimer>
+#include <QHash>
 #include <QHostAddress>
 #include <QObject>
 #include <QString>
@@ -34,6 +36,10 @@ private:
     enum class Role { Ethernet, Wlan, Both };
     QUdpSocket* openUdp(const QHostAddress& bind, int port, Role role, QString* error);
     void readDatagrams(QUdpSocket* socket, Role role);
+    // For a printer with an address of its own: a listener on that address
+    // and the port the request came to, which its answers leave from and
+    // later requests to its address arrive at; nullptr when it cannot be bound.
+    QUdpSocket* answerSocket(const std::string& address, quint16 port, Role role);
     void onSurveyConnection();
     void onSurveyData(QTcpSocket* socket);
 
@@ -41,6 +47,8 @@ private:
     QUdpSocket* ethernet_ = nullptr;
     QUdpSocket* wlan_ = nullptr;
     QTcpServer* survey_ = nullptr;
+    QHash<QString, QUdpSocket*> answerSockets_;
+    QElapsedTimer clock_;  // the printers' time, for their restarts
 };
 
 }  // namespace corvane::sim

@@ -84,6 +84,7 @@ struct Faults {
     Bytes ackTail{0x1D, 0x1F, 0x03};
     int deafAfterAckMs = 0;  // input dropped for this long after an acknowledgement went out
     bool echo = false;       // every byte received on the direct link is sent back at once
+    int restartMs = 0;       // LAN: after taking settings, deaf to searches this long
 
     bool operator==(const Faults&) const = default;
 };
@@ -94,6 +95,7 @@ struct Outgoing {
     Bytes data;
     int delayMs = 0;
     int deafMs = 0;
+    std::string from;  // the address it leaves from; empty: where the request arrived
 };
 
 // Applies the generic faults (silence, truncation, duplication, delay, pieces,

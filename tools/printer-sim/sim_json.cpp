@@ -192,6 +192,7 @@ void ReadFaults(Reader& r, const QJsonObject& o, Faults& f) {
     r.integer(o, "ackTailMs", f.ackTailMs, 0, 10000);
     r.integer(o, "deafAfterAckMs", f.deafAfterAckMs, 0, 10000);
     r.flag(o, "echo", f.echo);
+    r.integer(o, "restartMs", f.restartMs, 0, 600000);
 }
 
 void ReadSurvey(Reader& r, const QJsonArray& a, std::vector<AccessPoint>& survey) {
@@ -298,6 +299,7 @@ void ReadPrinters(Reader& r, const QJsonObject& json, const char* key, lan::List
             {192, 168, 0, static_cast<std::uint8_t>(n + (mode == lan::ListMode::Wlan ? 150 : 200) - 1)}, 9100);
         ReadRecord(r, o, p.record);
         ReadFaults(r, o.value("faults").toObject(), p.faults);
+        r.text(o, "answerFrom", p.answerFrom);
         if constexpr (requires { p.survey; }) {
             if (o.contains("survey")) ReadSurvey(r, o.value("survey").toArray(), p.survey);
         }
@@ -358,7 +360,9 @@ QJsonObject AllFaultFields(const Faults& f) {
                        {"pieceGapMs", f.pieceGapMs},
                        {"ackTailMs", f.ackTailMs},
                        {"deafAfterAckMs", f.deafAfterAckMs},
-                       {"echo", f.echo}};
+                       {"echo", f.echo},
+
+                       {"restartMs", f.restartMs}};
 }
 }  // namespace
 
@@ -426,6 +430,7 @@ QJsonObject DumpState(const SimState& state) {
         auto o = WriteRecord(p.record);
         o.insert("settingsApplied", p.settingsApplied);
         o.insert("faults", DumpFaults(p.faults));
+        if (!p.answerFrom.empty()) o.insert("answerFrom", QString::fromStdString(p.answerFrom));
         ethernet.append(o);
     }
     for (const auto& p : state.wlan) {
@@ -433,6 +438,7 @@ QJsonObject DumpState(const SimState& state) {
         o.insert("survey", WriteSurvey(p.survey));
         o.insert("settingsApplied", p.settingsApplied);
         o.insert("faults", DumpFaults(p.faults));
+        if (!p.answerFrom.empty()) o.insert("answerFrom", QString::fromStdString(p.answerFrom));
         wlan.append(o);
     }
     QJsonObject plugged;

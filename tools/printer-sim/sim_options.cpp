@@ -53,6 +53,8 @@ const NumberOption kNumberOptions[] = {
      "(default 1D 1F 03; see --fault-ack-tail-bytes)."},
     {"fault-deaf-after-ack", &Faults::deafAfterAckMs, 0, 10000,
      "Ignore direct-link input for MS ms after every acknowledgement."},
+    {"fault-restart", &Faults::restartMs, 0, 600000,
+     "After taking LAN settings, ignore searches for MS milliseconds (a printer restarting)."},
 };
 
 template <typename F>

@@ -33,6 +33,8 @@ struct EthernetPrinter {
     lan::DiscoveredDevice record;  // mode Ethernet, 27 bytes
     Faults faults;
     int settingsApplied = 0;
+    std::string answerFrom;         // loopback address its answers leave from (empty: the listener's)
+    std::int64_t quietUntilMs = 0;  // restarting after new settings until then
 };
 
 struct WlanPrinter {
@@ -40,6 +42,8 @@ struct WlanPrinter {
     std::vector<AccessPoint> survey;
     Faults faults;
     int settingsApplied = 0;
+    std::string answerFrom;
+    std::int64_t quietUntilMs = 0;
 };
 
 struct LinkPrinter {

@@ -40,8 +40,8 @@ QString dotted(const rules::Ipv4& a) { return QString::fromStdString(rules::Dott
 }  // namespace
 
 AssignAddressesDialog::AssignAddressesDialog(SearchSetup setup, std::vector<std::array<std::uint8_t, 6>> macs,
-                                             int verifyDelayMs, QWidget* parent)
-    : QDialog(parent), setup_(std::move(setup)), macs_(std::move(macs)), verifyDelayMs_(verifyDelayMs) {
+                                             const VerifyTiming& verifyTiming, QWidget* parent)
+    : QDialog(parent), setup_(std::move(setup)), macs_(std::move(macs)), verifyTiming_(verifyTiming) {
     setWindowTitle(tr("Assign addresses"));
     auto* layout = new QVBoxLayout(this);
     auto* form = new QFormLayout;
@@ -202,10 +202,9 @@ QStringList AssignAddressesDialog::notesOf(const PlanRowOutcome& o) const {
     if (o.verificationCancelled) {
         notes << tr("Not verified: the check was cancelled.");
     } else if (o.verification && !o.verification->verified()) {
-        DeviceList found;
-        if (o.verification->answered) found.appendDevice(o.verification->found);
-        notes << verificationNote(o.after, found).text;
+        notes << verificationNote(o.after, *o.verification).text;
     }
+    if (!o.verificationNotRecorded.isEmpty()) notes << history::notRecordedText(o.verificationNotRecorded);
     return notes;
 }
 
@@ -287,9 +286,14 @@ void AssignAddressesDialog::apply() {
         // Cancel now ends the wait before that check.
         cancel_.reset();
         cancelButton_->setEnabled(true);
-        const int seconds = (verifyDelayMs_ + 999) / 1000;
+        const int seconds = (verifyTiming_.pauseMs + 999) / 1000;
         status_->setText(tr("Waiting %1 s for the printers to restart, then searching for them again…").arg(seconds));
-        if (!run.verify(verifyDelayMs_, &verifyError, &cancel_)) {
+        const auto progress = [this](std::chrono::milliseconds elapsed, std::chrono::milliseconds limit) {
+            status_->setText(tr("Searching for the printers again: %1 of at most %2 s…")
+                                 .arg(elapsed.count() / 1000)
+                                 .arg(limit.count() / 1000));
+        };
+        if (!run.verify(verifyTiming_, &verifyError, &cancel_, progress)) {
             verifyError = cancel_.cancelled() ? tr("The check after the change was cancelled: the confirmed printers "
                                                    "are not verified.")
                                               : verifyError.trimmed();

@@ -16,6 +16,7 @@
 #include <QDialog>
 
 #include "lan/plan_run.h"
+#include "lan/lan_change.h"
 #include "lan/search_setup.h"
 
 class QCheckBox;
@@ -32,9 +33,9 @@ class AssignAddressesDialog : public QDialog {
 public:
     // `setup`: where the list's search went out (the requests and the
     // verification search go the same way); `macs`: the chosen printers in
-    // the list's order; `verifyDelayMs`: the printers' restart pause.
-    AssignAddressesDialog(SearchSetup setup, std::vector<std::array<std::uint8_t, 6>> macs, int verifyDelayMs,
-                          QWidget* parent = nullptr);
+    // the list's order; `verifyTiming`: the printers' restart pause and the searches' limit.
+    AssignAddressesDialog(SearchSetup setup, std::vector<std::array<std::uint8_t, 6>> macs,
+                          const VerifyTiming& verifyTiming, QWidget* parent = nullptr);
     ~AssignAddressesDialog() override;
 
     // Apply: sends row by row, then verifies.
@@ -60,7 +61,7 @@ private:
 
     SearchSetup setup_;
     std::vector<std::array<std::uint8_t, 6>> macs_;
-    int verifyDelayMs_;
+    VerifyTiming verifyTiming_;
     QLineEdit* firstEdit_;
     QLineEdit* maskEdit_;
     QLineEdit* gatewayEdit_;

@@ -11,8 +11,10 @@
 #include <QEventLoop>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QProgressDialog>
 #include <QTimer>
 
+#include "history/change_entries.h"
 #include "lan/device_lists.h"
 #include "lan/ui/assign_addresses_dialog.h"
 #include "lan/ui/bss_info_dialog.h"
@@ -373,39 +375,82 @@ void DeviceListDialog::onSetting() {
     const std::optional<std::array<std::uint8_t, 6>> changedMac =
         chosen ? std::optional(chosen->macAddress()) : std::nullopt;
     int result = QDialog::Rejected;
-    std::optional<DiscoveredDevice> confirmed;
+    std::optional<ChangedPrinter> confirmed;
+    QString local;
     {
         // Found from every address at once: the request leaves through the
         // address that heard the printer.
         const bool ownAdapter = !adapters_.isEmpty() && chosen && !chosen->localAddress.empty();
-        const QString local = ownAdapter ? QString::fromStdString(chosen->localAddress) : localAddress_;
+        local = ownAdapter ? QString::fromStdString(chosen->localAddress) : localAddress_;
         const QString broadcast = ownAdapter ? broadcastAddressFor(local) : broadcastAddress_;
         LanSettingsDialog settings(listMode_, selectedNumber_, local, broadcast, this, endpoints_);
         settings.setTimeout(timings_.settingsTimeoutMs(listMode_));
         result = settings.exec();
-        if (settings.confirmed()) confirmed = settings.sentRecord();
+        if (settings.confirmed()) confirmed = ChangedPrinter{settings.shownRecord(), settings.sentRecord()};
     }
     if (result != QDialog::Accepted) {
         ui_->deviceList->setFocus();
         return;
     }
-    // The printer takes a moment to come back with its new settings. The
-    // search after it goes out where the first one did: on a computer with
-    // several networks the printer is only reachable there.
-    const int pauseMs = timings_.researchDelayMs(listMode_);
-    ui_->statusLabel->setText(formText(kWaitingForRestart).arg((pauseMs + 999) / 1000));
-    pauseWithoutInput(pauseMs);
+    // The printer takes a moment to come back with its new settings: a
+    // confirmed change is searched for until it shows; after a time-out
+    // the list only searches again after the pause. The searches go out
+    // where the first one did: on a computer with several networks the
+    // printer is only reachable there.
+    std::optional<Verification> verification;
+    if (confirmed) {
+        verification = verifyChange(*confirmed, local);
+    } else {
+        const int pauseMs = timings_.researchDelayMs(listMode_);
+        ui_->statusLabel->setText(formText(kWaitingForRestart).arg((pauseMs + 999) / 1000));
+        pauseWithoutInput(pauseMs);
+    }
     runSearch();
     // The printer just changed is the one the user looks for in the new list.
     if (changedMac && !chooseRowOf(*changedMac)) {
         showFoundStatus(formText(kChangedPrinterMissing).arg(QString::fromStdString(FormatMacLower(*changedMac))));
     }
-    if (confirmed) {
-        // The search looked for the printer again: say whether it shows the change.
-        const VerificationNote note = verificationNote(*confirmed, devicesFor(listMode_));
+    if (verification) {
+        const VerificationNote note = verificationNote(confirmed->sent, *verification);
         if (note.verified) widgets::showNote(this, note.text);
         else widgets::showWarning(this, note.text);
     }
+}
+
+Verification DeviceListDialog::verifyChange(const ChangedPrinter& changed, const QString& localAddress) {
+    const VerifyTiming timing = timings_.verifyTiming(listMode_);
+    ui_->statusLabel->setText(formText(kWaitingForRestart).arg((timing.pauseMs + 999) / 1000));
+    link::CancelToken cancel;
+    QProgressDialog progress(formText(kWaitingForRestart).arg((timing.pauseMs + 999) / 1000), tr("Cancel"), 0,
+                             std::max(1, std::max(timing.limitMs, timing.pauseMs) / 1000), this);
+    progress.setWindowTitle(windowTitle());
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setMinimumDuration(0);
+    progress.setAutoReset(false);
+    progress.setValue(0);
+    connect(&progress, &QProgressDialog::canceled, &progress, [&cancel] { cancel.cancel(); });
+    SearchSetup setup = searchSetup();
+    setup.localAddress = localAddress;
+    std::vector<Verification> results;
+    QString error;
+    const bool searched =
+        verifyAfterChange(setup, {changed}, timing, results, &error, &cancel,
+                          [&](std::chrono::milliseconds elapsed, std::chrono::milliseconds limit) {
+                              progress.setValue(static_cast<int>(elapsed.count() / 1000));
+                              progress.setLabelText(tr("Searching for the printer again: %1 of at most %2 s…")
+                                                        .arg(elapsed.count() / 1000)
+                                                        .arg(limit.count() / 1000));
+                          });
+    progress.close();
+    if (!searched) {
+        widgets::showNote(this, error);
+        return results.front();
+    }
+    if (const QString problem =
+            recordVerification(history::kWindow, listMode_, localAddress, changed.sent, results.front());
+        !problem.isEmpty())
+        widgets::showNote(this, history::notRecordedText(problem));
+    return results.front();
 }
 
 void DeviceListDialog::onFindAtAddress() {
@@ -436,7 +481,7 @@ void DeviceListDialog::onAssignAddresses() {
     }
     bool ran = false;
     {
-        AssignAddressesDialog assign(searchSetup(), macs, timings_.researchDelayMs(listMode_), this);
+        AssignAddressesDialog assign(searchSetup(), macs, timings_.verifyTiming(listMode_), this);
         assign.exec();
         ran = !assign.outcomes().empty();
     }

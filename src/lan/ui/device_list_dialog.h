@@ -18,6 +18,7 @@
 #include "lan/device_list_buttons.h"
 #include "lan/search_setup.h"
 #include "lan/ui/find_at_address.h"
+#include "lan/lan_change.h"
 #include "lan/ui/lan_window_timings.h"
 #include "transport/endpoints.h"
 #include "transport/local_addresses.h"
@@ -98,6 +99,9 @@ private:
     void applyButtonState();
     // Keeps the window drawn, with the busy cursor, but deaf to input.
     void pauseWithoutInput(int ms);
+    // Searches for a changed printer until it shows its change, the limit
+    // or Cancel in a progress window; records the verdict in the history.
+    Verification verifyChange(const ChangedPrinter& changed, const QString& localAddress);
 
     std::unique_ptr<Ui::DeviceListDialog> ui_;
     ListMode listMode_;

@@ -214,6 +214,7 @@ void LanSettingsDialog::accept() {
     case SaveDecision::Action::Send:
         // Pressing Save again while waiting sends again and restarts the wait.
         // A request that cannot leave is said at once: no answer can come.
+        exchange_.setPrinterAddresses(link::PrinterAddresses(shown_, *record_));
         if (!exchange_.send(*record_)) {
             widgets::showMessageWith(this, kSettingsNotSent, channelFailureText(exchange_.failure()));
         }

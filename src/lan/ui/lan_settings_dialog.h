@@ -37,6 +37,8 @@ public:
     // that was sent.
     bool confirmed() const { return confirmed_; }
     const DiscoveredDevice& sentRecord() const { return sent_; }
+    // The record as the window showed it first: the printer before the change.
+    const DiscoveredDevice& shownRecord() const { return shown_; }
 
     // Shows the record; without one (message 35) ends cancelled unshown.
     int exec() override;

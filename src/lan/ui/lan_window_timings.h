@@ -3,6 +3,7 @@
 #pragma once
 
 #include "lan/discovery_search.h"
+#include "lan/lan_change.h"
 #include "lan/lan_settings_exchange.h"
 #include "transport/survey_socket.h"
 
@@ -12,18 +13,24 @@ struct LanWindowTimings {
     int searchTickMs = DiscoverySearch::kDefaultTickMs;
     int ethernetSettingsTimeoutMs = LanSettingsExchange::kEthernetTimeoutMs;
     int wlanSettingsTimeoutMs = LanSettingsExchange::kWlanTimeoutMs;
-    // Printers restart their network after new settings; the list searches
-    // again only after this pause.
-    int ethernetResearchDelayMs = 3000;
-    int wlanResearchDelayMs = 1000;
+    // Printers restart their network after new settings; the searches that
+    // verify a change start after this pause.
+    int ethernetResearchDelayMs = static_cast<int>(link::kEthernetRestartPause.count());
+    int wlanResearchDelayMs = static_cast<int>(link::kWlanRestartPause.count());
     int bssStartDelayMs = 300;
     SurveyTimings survey;
+    // The searches go on until the printer shows its change or this limit.
+    int ethernetVerifyLimitMs = static_cast<int>(link::kEthernetVerifyLimit.count());
+    int wlanVerifyLimitMs = static_cast<int>(link::kWlanVerifyLimit.count());
 
     int settingsTimeoutMs(ListMode mode) const {
         return mode == ListMode::Wlan ? wlanSettingsTimeoutMs : ethernetSettingsTimeoutMs;
     }
     int researchDelayMs(ListMode mode) const {
         return mode == ListMode::Wlan ? wlanResearchDelayMs : ethernetResearchDelayMs;
+    }
+    VerifyTiming verifyTiming(ListMode mode) const {
+        return {researchDelayMs(mode), mode == ListMode::Wlan ? wlanVerifyLimitMs : ethernetVerifyLimitMs};
     }
 };
 

@@ -22,32 +22,33 @@ QString fieldName(const std::string& field) {
 
 }  // namespace
 
-VerificationNote verificationNote(const DiscoveredDevice& sent, const DeviceList& list) {
+VerificationNote verificationNote(const DiscoveredDevice& /*sent*/, const Verification& verification) {
     VerificationNote note;
-    const DiscoveredDevice* found = nullptr;
-    for (int n = 1; const DiscoveredDevice* d = list.deviceAt(n); ++n) {
-        if (d->macAddress() == sent.macAddress()) {
-            found = d;
-            note.number = n;
-            break;
-        }
+    const DiscoveredDevice& found = verification.found;
+    if (verification.verified()) {
+        const auto ip = found.ipAddress();
+        note.verified = true;
+        note.text = QCoreApplication::translate("VerificationNote", "Verified: now at %1, port %2")
+                        .arg(QStringLiteral("%1.%2.%3.%4").arg(ip[0]).arg(ip[1]).arg(ip[2]).arg(ip[3]))
+                        .arg(found.port());
+        return note;
     }
-    if (!found) {
+    if (verification.cancelled) {
+        note.text = QCoreApplication::translate("VerificationNote", "Not verified: the check was cancelled.");
+        return note;
+    }
+    if (!verification.answered) {
         note.text = QCoreApplication::translate(
             "VerificationNote", "Not verified: the printer did not answer the search after the change.");
         return note;
     }
-    const auto differences = rules::CompareWithSent(sent, *found);
-    if (differences.empty()) {
-        const auto ip = found->ipAddress();
-        note.verified = true;
-        note.text = QCoreApplication::translate("VerificationNote", "Verified: now at %1, port %2")
-                        .arg(QStringLiteral("%1.%2.%3.%4").arg(ip[0]).arg(ip[1]).arg(ip[2]).arg(ip[3]))
-                        .arg(found->port());
+    if (verification.differences.empty()) {
+        note.text = QCoreApplication::translate("VerificationNote",
+                                                "Not verified: DHCP is on and the printer has no address yet.");
         return note;
     }
     QStringList parts;
-    for (const auto& d : differences) {
+    for (const auto& d : verification.differences) {
         parts << QCoreApplication::translate("VerificationNote", "%1 %2 instead of %3")
                      .arg(fieldName(d.field), QString::fromStdString(d.found), QString::fromStdString(d.sent));
     }

@@ -1,0 +1,108 @@
+// The LAN conversations with printers over a DatagramPort: the settings
+// request and its confirmation, and the searches after a change that look
+// for the printer again until it shows what was sent. Also the waits they
+// use, written once for the command line and the windows.
+#pragma once
+
+#include <chrono>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "link/cancel_token.h"
+#include "link/exchange/datagram_port.h"
+#include "link/discovered_device.h"
+#include "link/result.h"
+#include "link/string_table.h"
+
+namespace corvane::link {
+
+// How long a settings request waits for its confirmation.
+inline constexpr std::chrono::milliseconds kEthernetConfirmWait{10000};
+inline constexpr std::chrono::milliseconds kWlanConfirmWait{1000};
+// The pause after a confirmation before the first search: the printer
+// restarts its network with the new settings.
+inline constexpr std::chrono::milliseconds kEthernetRestartPause{3000};
+inline constexpr std::chrono::milliseconds kWlanRestartPause{1000};
+// The searches after a change: one every interval until the limit (counted
+// from the confirmation). A wireless printer rejoins its network and asks
+// for a lease, which takes longer than an Ethernet restart.
+inline constexpr std::chrono::milliseconds kVerifyInterval{2000};
+// How long a discovery collects answers (eleven ticks of 100 ms).
+inline constexpr std::chrono::milliseconds kSearchCollect{1100};
+inline constexpr std::chrono::milliseconds kEthernetVerifyLimit{30000};
+inline constexpr std::chrono::milliseconds kWlanVerifyLimit{60000};
+
+std::chrono::milliseconds ConfirmWait(lan::ListMode mode);
+std::chrono::milliseconds RestartPause(lan::ListMode mode);
+std::chrono::milliseconds VerifyLimit(lan::ListMode mode);
+
+// The addresses a printer's answers may come from: where it answered the
+// search, the address it reported and, for a new fixed address, that one.
+std::vector<std::string> PrinterAddresses(const lan::DiscoveredDevice& before, const lan::DiscoveredDevice& sent);
+
+struct SettingsRequest {
+    lan::DiscoveredDevice record;  // the record sent, its mode included
+    std::string host;              // a broadcast address or the printer's own
+    std::uint16_t port = 0;
+    // A confirmation counts only from one of these (empty: from any sender).
+    // A confirmation does not name its printer, so without this a late
+    // answer of another printer would confirm this request.
+    std::vector<std::string> printerAddresses;
+    std::chrono::milliseconds wait = kEthernetConfirmWait;
+};
+
+struct SettingsReply {
+    bool confirmed = false;
+    bool cancelled = false;  // the wait was cancelled: sent, the outcome unknown
+    StringId messageId = kSaveFailed;
+};
+
+// Drops what is left from earlier requests, sends the request and waits
+// for the printer's confirmation, the wait's end or a cancel. The error
+// means that nothing left.
+Result<SettingsReply> ExchangeSettings(DatagramPort& port, const SettingsRequest& request,
+                                       const CancelToken* cancel = nullptr);
+
+// One discovery over the port: the mode's request ("FIND" or the
+// registration request) to every host, then each valid answer, its sender
+// as `answeredFrom`, handed to `answer` until `until`, a cancel, or
+// `answer` saying it has heard enough (true). Short or foreign datagrams
+// are passed over. The error means a request could not leave.
+using AnswerFn = std::function<bool(const lan::DiscoveredDevice& device)>;
+Result<void> Discover(DatagramPort& port, lan::ListMode mode, const std::vector<std::string>& hosts,
+                      std::uint16_t remotePort, DatagramPort::Clock::time_point until, const CancelToken* cancel,
+                      const AnswerFn& answer);
+
+struct VerifyRequest {
+    lan::ListMode mode = lan::ListMode::Ethernet;
+    std::vector<std::string> hosts;  // each search asks every one of them
+    std::uint16_t port = 0;
+    std::chrono::milliseconds pause = kEthernetRestartPause;
+    std::chrono::milliseconds limit = kEthernetVerifyLimit;
+    std::chrono::milliseconds interval = kVerifyInterval;
+};
+
+// Whether what a printer reports now shows the change that was sent.
+using ShowsChange = std::function<bool(const lan::DiscoveredDevice& sent, const lan::DiscoveredDevice& found)>;
+// Before each search: the time since the confirmation and the limit.
+using VerifyProgress = std::function<void(std::chrono::milliseconds elapsed, std::chrono::milliseconds limit)>;
+
+struct VerifyOutcome {
+    // Beside each sent record: its printer's latest answer, if any came.
+    std::vector<std::optional<lan::DiscoveredDevice>> latest;
+    std::vector<bool> shown;  // the latest answer shows the change
+    bool cancelled = false;
+    int searches = 0;
+};
+
+// Searches (after the pause) every interval until each sent printer,
+// looked for by its MAC address, shows its change, or the limit. An answer
+// that does not show the change yet is kept and the searches go on: the
+// printer may still be on its way. The error means a search could not leave.
+Result<VerifyOutcome> VerifyChanges(DatagramPort& port, const VerifyRequest& request,
+                                    const std::vector<lan::DiscoveredDevice>& sent, const ShowsChange& shows,
+                                    const CancelToken* cancel = nullptr, const VerifyProgress& progress = {});
+
+}  // namespace corvane::link

@@ -1,0 +1,61 @@
+#include "transport/udp_datagram_port.h"
+
+#include <QEventLoop>
+#include <QTimer>
+
+#include "link/discovered_device.h"
+
+namespace corvane::lan {
+
+namespace {
+// How often a wait looks at the cancel request.
+constexpr int kCancelPollMs = 50;
+}  // namespace
+
+UdpDatagramPort::UdpDatagramPort(UdpChannel& channel)
+    : channel_(channel),
+      counting_(QObject::connect(&channel_, &UdpChannel::datagramArrived, [this](int) { ++announced_; })) {}
+
+UdpDatagramPort::~UdpDatagramPort() { QObject::disconnect(counting_); }
+
+link::Result<void> UdpDatagramPort::send(const std::string& host, std::uint16_t port, ByteSpan datagram) {
+    channel_.setRemoteHost(QString::fromStdString(host));
+    channel_.setRemotePort(port);
+    if (auto sent = channel_.sendData(
+            QByteArray(reinterpret_cast<const char*>(datagram.data()), static_cast<qsizetype>(datagram.size())));
+        !sent) {
+        return link::Error{link::Failure::NotSent, channel_.failure().reason.toStdString()};
+    }
+    return {};
+}
+
+std::optional<link::Datagram> UdpDatagramPort::take() {
+    if (announced_ <= 0) return std::nullopt;
+    --announced_;
+    const QByteArray data = channel_.getData(static_cast<int>(kDatagramBuffer));
+    return link::Datagram{Bytes(data.begin(), data.end()), channel_.lastSender().toStdString()};
+}
+
+std::optional<link::Datagram> UdpDatagramPort::receive(Clock::time_point deadline, const link::CancelToken* cancel) {
+    const auto heard = [cancel] { return cancel != nullptr && cancel->cancelled(); };
+    while (!heard()) {
+        if (auto datagram = take()) return datagram;
+        const auto left = std::chrono::ceil<std::chrono::milliseconds>(deadline - now()).count();
+        if (left <= 0) return std::nullopt;
+        QEventLoop loop;
+        QTimer timer;
+        timer.setSingleShot(true);
+        QObject::connect(&timer, &QTimer::timeout, &loop, &QEventLoop::quit);
+        const auto arrived = QObject::connect(&channel_, &UdpChannel::datagramArrived, &loop, &QEventLoop::quit);
+        timer.start(static_cast<int>(std::min<long long>(left, kCancelPollMs)));
+        loop.exec();
+        QObject::disconnect(arrived);
+    }
+    return std::nullopt;
+}
+
+void UdpDatagramPort::discardPending() {
+    while (take()) {}
+}
+
+}  // namespace corvane::lan
