@@ -49,7 +49,7 @@ QString resultWord(lan::PlanResult result) {
     return {};
 }
 
-QString macText(const std::array<std::uint8_t, 6>& mac) { return QString::fromStdString(lan::FormatMacLower(mac)); }
+QString macText(const std::array<std::uint8_t, 6>& mac) { return QString::fromStdString(link::FormatMacLower(mac)); }
 
 // Warnings, refusals, differences: what the row's result does not say.
 QStringList notesOf(const lan::PlanRowOutcome& o) {
@@ -80,7 +80,7 @@ QStringList notesOf(const lan::PlanRowOutcome& o) {
 
 void printOutcomes(const std::vector<lan::PlanRowOutcome>& outcomes, bool json, const PlanTestPrints& prints) {
     const auto mac = [](const lan::PlanRowOutcome& o) {
-        return QString::fromStdString(lan::FormatMacLower(o.row.mac));
+        return QString::fromStdString(link::FormatMacLower(o.row.mac));
     };
     const auto before = [](const lan::PlanRowOutcome& o) {
         return o.before ? lan::settingsSummary(*o.before) : QString();
@@ -160,7 +160,7 @@ int runLanPlan(const Invocation& invocation) {
         return kExitUsage;
     }
 
-    lan::DeviceList& devices = lan::devicesFor(setup->mode);
+    link::DeviceList& devices = lan::devicesFor(setup->mode);
     QString error;
     if (!runLanSearch(*setup, devices, &error)) {
         printErrorLine(error);

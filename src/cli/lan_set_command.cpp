@@ -55,8 +55,8 @@ std::optional<QString> readEdits(const Invocation& invocation, lan::LanSettingsE
     if (invocation.isSet("baud")) {
         const QString value = invocation.value("baud");
         edits.baudIndex = -1;
-        for (std::size_t i = 0; i < lan::kBaudEntries.size(); ++i) {
-            if (value == QLatin1String(lan::kBaudEntries[i].data())) edits.baudIndex = static_cast<int>(i);
+        for (std::size_t i = 0; i < link::kBaudEntries.size(); ++i) {
+            if (value == QLatin1String(link::kBaudEntries[i].data())) edits.baudIndex = static_cast<int>(i);
         }
         if (edits.baudIndex < 0) {
             return QStringLiteral(
@@ -106,17 +106,17 @@ int runLanSet(const Invocation& invocation) {
     lan::LanSettingsEdits checked;
     if (const auto error = readEdits(invocation, checked)) return usageError(*error);
 
-    lan::DeviceList& devices = lan::devicesFor(setup->mode);
+    link::DeviceList& devices = lan::devicesFor(setup->mode);
     QString error;
     if (!runLanSearch(*setup, devices, &error)) {
         printErrorLine(error);
         return kExitFailed;
     }
-    lan::DiscoveredDevice* record = lan::findByMac(devices, *mac);
+    link::DiscoveredDevice* record = lan::findByMac(devices, *mac);
     if (record == nullptr) {
         // The list was read: what is missing is this printer in it.
         printError(QStringLiteral("no printer with MAC address %1 answered the search")
-                       .arg(QString::fromStdString(lan::FormatMacLower(*mac))));
+                       .arg(QString::fromStdString(link::FormatMacLower(*mac))));
         return kExitFailed;
     }
 
@@ -133,7 +133,7 @@ int runLanSet(const Invocation& invocation) {
         printFailure(*message);
         return kExitUsage;
     }
-    const lan::DiscoveredDevice before = *record;
+    const link::DiscoveredDevice before = *record;
     const lan::SaveDecision decision = lan::LanSettingsForm::save(changed, *record);
     if (decision.action == lan::SaveDecision::Action::Refused) {
         printFailure(decision.messageId);

@@ -20,16 +20,16 @@ QString nowSearchingText() {
     return QCoreApplication::translate(kStringTableContext, StringText(kNowSearching).data());
 }
 
-DiscoverySearch::DiscoverySearch(ListMode mode, QString localAddress, QString broadcastAddress, LanEndpoints endpoints,
-                                 DeviceList& devices, QObject* parent)
+DiscoverySearch::DiscoverySearch(link::ListMode mode, QString localAddress, QString broadcastAddress,
+                                 transport::LanEndpoints endpoints, link::DeviceList& devices, QObject* parent)
     : QObject(parent),
       mode_(mode),
       localAddress_(std::move(localAddress)),
       broadcastAddress_(std::move(broadcastAddress)),
       endpoints_(std::move(endpoints)),
       devices_(devices),
-      channel_(new UdpChannel(this)) {
-    connect(channel_, &UdpChannel::datagramArrived, this, &DiscoverySearch::onDatagramArrived);
+      channel_(new transport::UdpChannel(this)) {
+    connect(channel_, &transport::UdpChannel::datagramArrived, this, &DiscoverySearch::onDatagramArrived);
     connect(&timer_, &QTimer::timeout, this, &DiscoverySearch::onTick);
     connect(&pacing_, &QTimer::timeout, this, &DiscoverySearch::onPacing);
     pacing_.setTimerType(Qt::PreciseTimer);
@@ -46,7 +46,7 @@ bool DiscoverySearch::sendNext() {
         return true;
     }
     channel_->setRemoteHost(targets_.takeFirst());
-    const Bytes request = BuildDiscoveryRequest(mode_);
+    const Bytes request = link::BuildDiscoveryRequest(mode_);
     lastSentMs_ = clock_();
     ++sentCount_;
     const bool sent = static_cast<bool>(channel_->sendData(
@@ -64,7 +64,7 @@ void DiscoverySearch::onPacing() {
 
 int DiscoverySearch::boundPort() const { return channel_->localPort(); }
 
-const ChannelFailure& DiscoverySearch::failure() const { return channel_->failure(); }
+const transport::ChannelFailure& DiscoverySearch::failure() const { return channel_->failure(); }
 
 bool DiscoverySearch::start() {
     devices_.clearDevices();
@@ -75,7 +75,7 @@ bool DiscoverySearch::start() {
     if (targets_.isEmpty()) targets_ = {endpoints_.targetFor(mode_, broadcastAddress_)};
     targetCount_ = static_cast<int>(targets_.size());
     sentCount_ = 0;
-    const int rate = std::clamp(endpoints_.rate, 1, LanEndpoints::kMaxRate);
+    const int rate = std::clamp(endpoints_.rate, 1, transport::LanEndpoints::kMaxRate);
     intervalMs_ = (1000 + rate - 1) / rate;
     unicast_ = endpoints_.unicastTargets();
     channel_->setRemotePort(endpoints_.remotePortFor(mode_));
@@ -124,22 +124,22 @@ void DiscoverySearch::onTick() {
 void DiscoverySearch::onDatagramArrived(int /*bytesTotal*/) {
     // Everything waiting is read, also after the end, so the socket's queue
     // does not grow; only a running search keeps what it reads.
-    const QByteArray datagram = channel_->getData(static_cast<int>(kDatagramBuffer));
+    const QByteArray datagram = channel_->getData(static_cast<int>(link::kDatagramBuffer));
     if (!running_) return;
     const auto bytes = ByteSpan(reinterpret_cast<const std::uint8_t*>(datagram.constData()),
                                 static_cast<std::size_t>(datagram.size()));
-    const DiscoveryAnswer answer = ClassifyDiscoveryAnswer(mode_, bytes);
+    const link::DiscoveryAnswer answer = link::ClassifyDiscoveryAnswer(mode_, bytes);
     switch (answer.kind) {
-    case DiscoveryAnswer::Kind::Device: {
-        DiscoveredDevice device = answer.device;
+    case link::DiscoveryAnswer::Kind::Device: {
+        link::DiscoveredDevice device = answer.device;
         device.answeredFrom = channel_->lastSender().toStdString();
         device.unicast = unicast_;
         device.localAddress = localAddress_.toStdString();
         devices_.addOrUpdate(device);
         break;
     }
-    case DiscoveryAnswer::Kind::EndSearch: finish(); break;
-    case DiscoveryAnswer::Kind::Ignore: break;
+    case link::DiscoveryAnswer::Kind::EndSearch: finish(); break;
+    case link::DiscoveryAnswer::Kind::Ignore: break;
     }
 }
 

@@ -23,8 +23,8 @@ public:
     static constexpr int kDefaultTickMs = 100;
     static constexpr int kProgressMaximum = 1000;
 
-    DiscoverySearch(ListMode mode, QString localAddress, QString broadcastAddress, LanEndpoints endpoints,
-                    DeviceList& devices, QObject* parent = nullptr);
+    DiscoverySearch(link::ListMode mode, QString localAddress, QString broadcastAddress,
+                    transport::LanEndpoints endpoints, link::DeviceList& devices, QObject* parent = nullptr);
     ~DiscoverySearch() override;
 
     // Shorter ticks let tests run a whole search quickly; the tick count stays.
@@ -47,7 +47,7 @@ public:
     const QString& statusText() const { return statusText_; }
     // The port the request left from (useful when the local port is 0).
     int boundPort() const;
-    const ChannelFailure& failure() const;
+    const transport::ChannelFailure& failure() const;
 
 signals:
     // After every tick: the bar position (0..1000, above shows as full) and
@@ -69,12 +69,12 @@ private:
     void onDatagramArrived(int bytesTotal);
     void finish();
 
-    ListMode mode_;
+    link::ListMode mode_;
     QString localAddress_;
     QString broadcastAddress_;
-    LanEndpoints endpoints_;
-    DeviceList& devices_;
-    UdpChannel* channel_;
+    transport::LanEndpoints endpoints_;
+    link::DeviceList& devices_;
+    transport::UdpChannel* channel_;
     QTimer timer_;
     QTimer pacing_;        // wakes to send the next request of a target list
     QStringList targets_;  // still to be sent

@@ -24,25 +24,26 @@ void addHost(QStringList& hosts, const QString& host) {
 
 }  // namespace
 
-DiscoveredDevice* findByMac(DeviceList& devices, const std::array<std::uint8_t, 6>& mac) {
-    for (int n = 1; DiscoveredDevice* d = devices.deviceAt(n); ++n) {
+link::DiscoveredDevice* findByMac(link::DeviceList& devices, const std::array<std::uint8_t, 6>& mac) {
+    for (int n = 1; link::DiscoveredDevice* d = devices.deviceAt(n); ++n) {
         if (d->macAddress() == mac) return d;
     }
     return nullptr;
 }
 
-SendOutcome sendSettings(const SearchSetup& setup, const DiscoveredDevice& before, const DiscoveredDevice& record,
-                         const link::CancelToken* cancel) {
+SendOutcome sendSettings(const SearchSetup& setup, const link::DiscoveredDevice& before,
+                         const link::DiscoveredDevice& record, const link::CancelToken* cancel) {
     SendOutcome outcome;
     // Found by a search from every adapter: the request leaves through the
     // adapter that heard the printer.
     const QString local =
         record.localAddress.empty() ? setup.localAddress : QString::fromStdString(record.localAddress);
-    const QString broadcast = local == setup.localAddress ? setup.broadcastAddress : broadcastAddressFor(local);
-    UdpChannel channel;
+    const QString broadcast =
+        local == setup.localAddress ? setup.broadcastAddress : transport::broadcastAddressFor(local);
+    transport::UdpChannel channel;
     channel.setLocalPort(setup.endpoints.localPortFor(setup.mode));
     channel.setLocalAddress(local);
-    UdpDatagramPort port(channel);
+    transport::UdpDatagramPort port(channel);
     link::SettingsRequest request;
     request.record = record;
     // A printer found by its own address (across routers, say) is not
@@ -67,7 +68,7 @@ SendOutcome sendSettings(const SearchSetup& setup, const DiscoveredDevice& befor
     return outcome;
 }
 
-VerifyTiming defaultVerifyTiming(ListMode mode) {
+VerifyTiming defaultVerifyTiming(link::ListMode mode) {
     return {static_cast<int>(link::RestartPause(mode).count()), static_cast<int>(link::VerifyLimit(mode).count())};
 }
 
@@ -121,10 +122,10 @@ namespace {
 bool verifyFrom(const SearchSetup& setup, const std::vector<ChangedPrinter>& changed, const VerifyTiming& timing,
                 std::vector<Verification>& results, QString* error, const link::CancelToken* cancel,
                 const link::VerifyProgress& progress) {
-    UdpChannel channel;
+    transport::UdpChannel channel;
     channel.setLocalPort(setup.endpoints.localPortFor(setup.mode));
     channel.setLocalAddress(setup.localAddress);
-    UdpDatagramPort port(channel);
+    transport::UdpDatagramPort port(channel);
     link::VerifyRequest request;
     request.mode = setup.mode;
     for (const QString& host : verificationHosts(setup, changed)) request.hosts.push_back(host.toStdString());
@@ -132,7 +133,7 @@ bool verifyFrom(const SearchSetup& setup, const std::vector<ChangedPrinter>& cha
     request.pause = std::chrono::milliseconds(timing.pauseMs);
     request.limit = std::chrono::milliseconds(std::max(timing.limitMs, timing.pauseMs));
     request.interval = std::chrono::milliseconds(timing.intervalMs);
-    std::vector<DiscoveredDevice> sent;
+    std::vector<link::DiscoveredDevice> sent;
     for (const auto& c : changed) sent.push_back(c.sent);
     const auto outcome = link::VerifyChanges(port, request, sent, rules::ShowsChange, cancel, progress);
     if (!outcome) {
@@ -179,7 +180,7 @@ bool verifyAfterChange(const SearchSetup& setup, const std::vector<ChangedPrinte
     for (std::size_t g = 0; g < groups.size(); ++g) {
         SearchSetup from = setup;
         from.localAddress = locals[g];
-        if (locals[g] != setup.localAddress) from.broadcastAddress = broadcastAddressFor(locals[g]);
+        if (locals[g] != setup.localAddress) from.broadcastAddress = transport::broadcastAddressFor(locals[g]);
         VerifyTiming left = timing;
         if (g > 0) {
             const auto spent =
@@ -216,8 +217,8 @@ QString verificationText(const Verification& verification) {
     return QStringLiteral("Not verified: DHCP is on and the printer has no address yet.");
 }
 
-QString recordVerification(const char* frontEnd, ListMode mode, const QString& localAddress,
-                           const DiscoveredDevice& sent, const Verification& verification) {
+QString recordVerification(const char* frontEnd, link::ListMode mode, const QString& localAddress,
+                           const link::DiscoveredDevice& sent, const Verification& verification) {
     const char* outcome = verification.verified()                             ? history::kVerified
                           : !verification.answered && !verification.cancelled ? history::kNotSeen
                                                                               : history::kNotVerified;

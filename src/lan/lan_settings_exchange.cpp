@@ -7,17 +7,17 @@
 
 namespace corvane::lan {
 
-LanSettingsExchange::LanSettingsExchange(ListMode mode, QString localAddress, QString broadcastAddress,
-                                         LanEndpoints endpoints, QObject* parent)
+LanSettingsExchange::LanSettingsExchange(link::ListMode mode, QString localAddress, QString broadcastAddress,
+                                         transport::LanEndpoints endpoints, QObject* parent)
     : QObject(parent),
       mode_(mode),
       localAddress_(std::move(localAddress)),
       broadcastAddress_(std::move(broadcastAddress)),
       endpoints_(std::move(endpoints)),
-      channel_(new UdpChannel(this)),
-      timeoutMs_(mode == ListMode::Wlan ? kWlanTimeoutMs : kEthernetTimeoutMs) {
+      channel_(new transport::UdpChannel(this)),
+      timeoutMs_(mode == link::ListMode::Wlan ? kWlanTimeoutMs : kEthernetTimeoutMs) {
     timer_.setSingleShot(true);
-    connect(channel_, &UdpChannel::datagramArrived, this, &LanSettingsExchange::onDatagramArrived);
+    connect(channel_, &transport::UdpChannel::datagramArrived, this, &LanSettingsExchange::onDatagramArrived);
     connect(&timer_, &QTimer::timeout, this, &LanSettingsExchange::onTimeout);
 }
 
@@ -25,9 +25,9 @@ LanSettingsExchange::~LanSettingsExchange() = default;
 
 int LanSettingsExchange::boundPort() const { return channel_->localPort(); }
 
-const ChannelFailure& LanSettingsExchange::failure() const { return channel_->failure(); }
+const transport::ChannelFailure& LanSettingsExchange::failure() const { return channel_->failure(); }
 
-bool LanSettingsExchange::send(const DiscoveredDevice& record) {
+bool LanSettingsExchange::send(const link::DiscoveredDevice& record) {
     if (settingsDone_) return false;
     // A printer found by its own address (across routers, say) is not
     // reached by broadcast: the request goes where it answered from.
@@ -37,7 +37,7 @@ bool LanSettingsExchange::send(const DiscoveredDevice& record) {
     channel_->setRemotePort(endpoints_.remotePortFor(mode_));
     channel_->setLocalPort(endpoints_.localPortFor(mode_));
     channel_->setLocalAddress(localAddress_);
-    const Bytes request = BuildSettingsRequest(record);
+    const Bytes request = link::BuildSettingsRequest(record);
     if (!channel_->sendData(
             QByteArray(reinterpret_cast<const char*>(request.data()), static_cast<qsizetype>(request.size())))) {
         return false;
@@ -51,7 +51,7 @@ bool LanSettingsExchange::send(const DiscoveredDevice& record) {
 }
 
 void LanSettingsExchange::onDatagramArrived(int /*bytesTotal*/) {
-    const QByteArray datagram = channel_->getData(static_cast<int>(kDatagramBuffer));
+    const QByteArray datagram = channel_->getData(static_cast<int>(link::kDatagramBuffer));
     if (settingsDone_) return;
     const std::string sender = channel_->lastSender().toStdString();
     if (!printerAddresses_.empty() &&
@@ -59,7 +59,7 @@ void LanSettingsExchange::onDatagramArrived(int /*bytesTotal*/) {
         return;
     const auto bytes = ByteSpan(reinterpret_cast<const std::uint8_t*>(datagram.constData()),
                                 static_cast<std::size_t>(datagram.size()));
-    if (const auto message = ClassifySettingsAnswer(mode_, bytes)) end(*message, true);
+    if (const auto message = link::ClassifySettingsAnswer(mode_, bytes)) end(*message, true);
 }
 
 void LanSettingsExchange::onTimeout() {

@@ -26,8 +26,8 @@ public:
 
     // `localAddress` is the one the search used (empty: any interface): the
     // request leaves through the same interface, where the printer answered.
-    LanSettingsExchange(ListMode mode, QString localAddress, QString broadcastAddress, LanEndpoints endpoints,
-                        QObject* parent = nullptr);
+    LanSettingsExchange(link::ListMode mode, QString localAddress, QString broadcastAddress,
+                        transport::LanEndpoints endpoints, QObject* parent = nullptr);
     ~LanSettingsExchange() override;
 
     // A confirmation counts only from these senders (empty: any): one does
@@ -43,8 +43,8 @@ public:
     // time-out. Ignored once the exchange is done. False when the datagram
     // did not leave: failure() says why, and no wait starts for it (a wait
     // for an earlier request goes on).
-    bool send(const DiscoveredDevice& record);
-    const ChannelFailure& failure() const;
+    bool send(const link::DiscoveredDevice& record);
+    const transport::ChannelFailure& failure() const;
 
     bool settingsDone() const { return settingsDone_; }
     bool waitingForAnswer() const { return waitingForAnswer_; }
@@ -61,11 +61,11 @@ private:
     void onTimeout();
     void end(StringId messageId, bool confirmed);
 
-    ListMode mode_;
+    link::ListMode mode_;
     QString localAddress_;
     QString broadcastAddress_;
-    LanEndpoints endpoints_;
-    UdpChannel* channel_;
+    transport::LanEndpoints endpoints_;
+    transport::UdpChannel* channel_;
     QTimer timer_;
     int timeoutMs_;
     std::vector<std::string> printerAddresses_;

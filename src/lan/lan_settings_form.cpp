@@ -22,27 +22,27 @@ std::optional<RangeFix> LanSettingsForm::checkInactivityEdit(const QString& text
     return rules::CheckLanInactivity(text.toStdString());
 }
 
-LanSettingsEdits LanSettingsForm::editsFor(const DiscoveredDevice& record) {
+LanSettingsEdits LanSettingsForm::editsFor(const link::DiscoveredDevice& record) {
     LanSettingsEdits edits;
     edits.ipAddress = record.ipAddress();
     edits.subnetMask = record.subnetMask();
     edits.gateway = record.gateway();
     edits.portText = QString::number(record.port());
     edits.inactivityText = QString::number(record.inactivityTime());
-    edits.baudIndex = IndexForBaudCode(record.baudCode());
+    edits.baudIndex = link::IndexForBaudCode(record.baudCode());
     edits.dhcp = record.dhcp();
     return edits;
 }
 
-QString LanSettingsForm::versionText(const DiscoveredDevice& record) {
-    return QString::fromStdString(FormatVersion(record.firmwareMajor(), record.firmwareMinor()));
+QString LanSettingsForm::versionText(const link::DiscoveredDevice& record) {
+    return QString::fromStdString(link::FormatVersion(record.firmwareMajor(), record.firmwareMinor()));
 }
 
 bool LanSettingsForm::needsAddressWarning(int filledAddressFields, int port) {
     return filledAddressFields == 0 || port == 0;
 }
 
-SaveDecision LanSettingsForm::save(const LanSettingsEdits& edits, DiscoveredDevice& record) {
+SaveDecision LanSettingsForm::save(const LanSettingsEdits& edits, link::DiscoveredDevice& record) {
     SaveDecision decision;
     const auto port = parseNumber(edits.portText);
     const auto inactivity = parseNumber(edits.inactivityText);
@@ -76,7 +76,7 @@ SaveDecision LanSettingsForm::save(const LanSettingsEdits& edits, DiscoveredDevi
     record.setGateway(edits.gateway);
     record.setPort(static_cast<std::uint16_t>(*port));
     record.setInactivityTime(static_cast<std::uint16_t>(*inactivity));
-    record.setBaudCode(BaudCodeForIndex(edits.baudIndex));
+    record.setBaudCode(link::BaudCodeForIndex(edits.baudIndex));
 
     if (edits.ipAddress == std::array<std::uint8_t, 4>{}) {
         decision.messageId = kIpNotUsable;

@@ -61,8 +61,8 @@ public:
     static std::optional<RangeFix> checkInactivityEdit(const QString& text);
 
     // The controls' starting values from a stored record.
-    static LanSettingsEdits editsFor(const DiscoveredDevice& record);
-    static QString versionText(const DiscoveredDevice& record);
+    static LanSettingsEdits editsFor(const link::DiscoveredDevice& record);
+    static QString versionText(const link::DiscoveredDevice& record);
 
     // Whether the window warns at start: no filled address field, or port 0.
     static bool needsAddressWarning(int filledAddressFields, int port);
@@ -70,7 +70,7 @@ public:
     // Save: checks the edits, writes them into `record` and says what follows.
     // The record is written before the address check, so a refused all-zero
     // address stays in the record, as the window always behaved.
-    static SaveDecision save(const LanSettingsEdits& edits, DiscoveredDevice& record);
+    static SaveDecision save(const LanSettingsEdits& edits, link::DiscoveredDevice& record);
 };
 
 }  // namespace corvane::lan

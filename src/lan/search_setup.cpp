@@ -8,7 +8,7 @@
 
 namespace corvane::lan {
 
-bool runSearch(const SearchSetup& setup, DeviceList& devices, QString* error, QStringList* adapterFailures) {
+bool runSearch(const SearchSetup& setup, link::DeviceList& devices, QString* error, QStringList* adapterFailures) {
     QEventLoop loop;
     if (!setup.adapters.isEmpty()) {
         EveryAdapterSearch search(setup.mode, setup.adapters, setup.endpoints, devices);

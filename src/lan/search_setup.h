@@ -16,10 +16,10 @@
 namespace corvane::lan {
 
 struct SearchSetup {
-    ListMode mode = ListMode::Ethernet;
+    link::ListMode mode = link::ListMode::Ethernet;
     QString localAddress;      // empty: the system picks the interface
     QString broadcastAddress;  // where WLAN requests go unless a target says otherwise
-    LanEndpoints endpoints;
+    transport::LanEndpoints endpoints;
     // Not empty: one search from each of these addresses at once, instead of
     // the one local address.
     QList<Adapter> adapters;
@@ -35,6 +35,7 @@ struct SearchSetup {
 // the local port is taken, ...). With several adapters, each one that
 // could not be used is named in `adapterFailures`; only all of them failing
 // is an error.
-bool runSearch(const SearchSetup& setup, DeviceList& devices, QString* error, QStringList* adapterFailures = nullptr);
+bool runSearch(const SearchSetup& setup, link::DeviceList& devices, QString* error,
+               QStringList* adapterFailures = nullptr);
 
 }  // namespace corvane::lan

@@ -1,4 +1,4 @@
-#include "lan_plan.h"
+#include "rules/lan_plan.h"
 
 #include <algorithm>
 #include <map>
@@ -114,8 +114,8 @@ Plan ParsePlan(const std::string& text) {
                 if (value == "on" || value == "off") row.dhcp = value == "on";
                 else bad(column, value, "on or off");
             } else if (column == "baud") {
-                for (std::size_t k = 0; k < lan::kBaudEntries.size(); ++k) {
-                    if (value == lan::kBaudEntries[k]) row.baudIndex = static_cast<int>(k);
+                for (std::size_t k = 0; k < link::kBaudEntries.size(); ++k) {
+                    if (value == link::kBaudEntries[k]) row.baudIndex = static_cast<int>(k);
                 }
                 if (!row.baudIndex) bad(column, value, "one of 1200 ... 230400");
             }
@@ -124,7 +124,7 @@ Plan ParsePlan(const std::string& text) {
         if (const auto [at, fresh] = macLines.emplace(row.mac, line); !fresh) {
             // A printer listed once per adapter is exported once per adapter.
             if (macCells[row.mac] == planCells) continue;
-            plan.errors.push_back({line, "the MAC address " + lan::FormatMacLower(row.mac) + " is already on line " +
+            plan.errors.push_back({line, "the MAC address " + link::FormatMacLower(row.mac) + " is already on line " +
                                              std::to_string(at->second)});
             continue;
         }
@@ -140,9 +140,9 @@ Plan ParsePlan(const std::string& text) {
     return plan;
 }
 
-std::vector<lan::DiscoveredDevice> ListedAfterPlan(const std::vector<lan::DiscoveredDevice>& listed,
-                                                   const std::vector<PlanRow>& moving) {
-    std::vector<lan::DiscoveredDevice> after = listed;
+std::vector<link::DiscoveredDevice> ListedAfterPlan(const std::vector<link::DiscoveredDevice>& listed,
+                                                    const std::vector<PlanRow>& moving) {
+    std::vector<link::DiscoveredDevice> after = listed;
     for (auto& printer : after) {
         for (const PlanRow& row : moving) {
             if (row.mac == printer.macAddress() && row.ip) printer.setIpAddress(*row.ip);
@@ -151,7 +151,7 @@ std::vector<lan::DiscoveredDevice> ListedAfterPlan(const std::vector<lan::Discov
     return after;
 }
 
-PlanOrder OrderPlanRows(const std::vector<lan::DiscoveredDevice>& listed, const std::vector<PlanRow>& rows) {
+PlanOrder OrderPlanRows(const std::vector<link::DiscoveredDevice>& listed, const std::vector<PlanRow>& rows) {
     const std::size_t n = rows.size();
     PlanOrder plan;
     plan.vacatedBy.resize(n);

@@ -5,7 +5,7 @@
 
 #include "link/discovered_device.h"
 
-namespace corvane::lan {
+namespace corvane::transport {
 
 namespace {
 // How often a wait looks at the cancel request.
@@ -32,7 +32,7 @@ link::Result<void> UdpDatagramPort::send(const std::string& host, std::uint16_t 
 std::optional<link::Datagram> UdpDatagramPort::take() {
     if (announced_ <= 0) return std::nullopt;
     --announced_;
-    const QByteArray data = channel_.getData(static_cast<int>(kDatagramBuffer));
+    const QByteArray data = channel_.getData(static_cast<int>(link::kDatagramBuffer));
     return link::Datagram{Bytes(data.begin(), data.end()), channel_.lastSender().toStdString()};
 }
 
@@ -58,4 +58,4 @@ void UdpDatagramPort::discardPending() {
     while (take()) {}
 }
 
-}  // namespace corvane::lan
+}  // namespace corvane::transport

@@ -7,7 +7,7 @@
 #include "link/exchange/datagram_port.h"
 #include "transport/udp_channel.h"
 
-namespace corvane::lan {
+namespace corvane::transport {
 
 class UdpDatagramPort final : public link::DatagramPort {
 public:
@@ -31,4 +31,4 @@ private:
     QMetaObject::Connection counting_;
 };
 
-}  // namespace corvane::lan
+}  // namespace corvane::transport

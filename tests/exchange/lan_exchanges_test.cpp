@@ -9,8 +9,8 @@
 namespace corvane::link::testing {
 namespace {
 
-using lan::DiscoveredDevice;
-using lan::ListMode;
+using link::DiscoveredDevice;
+using link::ListMode;
 using std::chrono::milliseconds;
 
 DiscoveredDevice Printer(ListMode mode, std::uint8_t last, std::uint16_t port = 9100) {

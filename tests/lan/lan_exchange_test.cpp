@@ -24,11 +24,11 @@ using test::waitUntil;
 TEST(DiscoverySearch, LabelCountsDotsForNineTicksAndEndsOnTheEleventh) {
     const PrinterRecord record;
     FakePrinter printer([&](const QByteArray&) {
-        return std::vector{record.answer(ListMode::Ethernet), record.answer(ListMode::Ethernet)};
+        return std::vector{record.answer(link::ListMode::Ethernet), record.answer(link::ListMode::Ethernet)};
     });
-    DeviceList devices;
-    devices.appendDevice(DiscoveredDevice{});
-    DiscoverySearch search(ListMode::Ethernet, QStringLiteral("127.0.0.1"), {}, printer.endpoints(), devices);
+    link::DeviceList devices;
+    devices.appendDevice(link::DiscoveredDevice{});
+    DiscoverySearch search(link::ListMode::Ethernet, QStringLiteral("127.0.0.1"), {}, printer.endpoints(), devices);
     std::vector<QString> labels;
     QObject::connect(&search, &DiscoverySearch::ticked,
                      [&labels](int, const QString& label) { labels.push_back(label); });
@@ -53,13 +53,13 @@ TEST(DiscoverySearch, LabelCountsDotsForNineTicksAndEndsOnTheEleventh) {
 // asked at each of the four addresses is one row.
 TEST(DiscoverySearch, AListIsAskedAtTheRateAndTheSearchEndsAfterTheLastRequest) {
     const PrinterRecord record;
-    FakePrinter printer([&](const QByteArray&) { return std::vector{record.answer(ListMode::Ethernet)}; });
-    LanEndpoints endpoints = printer.endpoints();
+    FakePrinter printer([&](const QByteArray&) { return std::vector{record.answer(link::ListMode::Ethernet)}; });
+    transport::LanEndpoints endpoints = printer.endpoints();
     endpoints.target = QStringLiteral("127.0.0.1,127.0.0.1,127.0.0.1,127.0.0.1");
     endpoints.rate = 20;
     qint64 now = 0;
-    DeviceList devices;
-    DiscoverySearch search(ListMode::Ethernet, QStringLiteral("127.0.0.1"), {}, endpoints, devices);
+    link::DeviceList devices;
+    DiscoverySearch search(link::ListMode::Ethernet, QStringLiteral("127.0.0.1"), {}, endpoints, devices);
     search.setClock([&now] { return now; });
     search.setTickInterval(1);
     QSignalSpy finished(&search, &DiscoverySearch::finished);
@@ -85,20 +85,20 @@ TEST(DiscoverySearch, AListIsAskedAtTheRateAndTheSearchEndsAfterTheLastRequest) 
 // before and nothing after.
 TEST(DiscoverySearch, ShortWlanAnswerOrCancelEndsTheSearchAtOnce) {
     const PrinterRecord record;
-    for (const ListMode mode : {ListMode::Wlan, ListMode::Ethernet}) {
+    for (const link::ListMode mode : {link::ListMode::Wlan, link::ListMode::Ethernet}) {
         FakePrinter printer([&](const QByteArray&) {
-            if (mode == ListMode::Ethernet) return std::vector{record.answer(mode)};
+            if (mode == link::ListMode::Ethernet) return std::vector{record.answer(mode)};
             return std::vector{record.answer(mode), bytesOf("__[I_F]__[SET_RSP]") + QByteArray(1, '\0'),
                                bytesOf("__[I_F]__[REG_RS"), record.answer(mode)};
         });
-        DeviceList devices;
+        link::DeviceList devices;
         DiscoverySearch search(mode, QStringLiteral("127.0.0.1"), QStringLiteral("127.0.0.255"), printer.endpoints(),
                                devices);
         search.setTickInterval(2000);  // only the short answer or Cancel can end it in time
         QSignalSpy finished(&search, &DiscoverySearch::finished);
         search.start();
         ASSERT_TRUE(waitUntil([&] { return devices.size() == 1; }, 1500));
-        if (mode == ListMode::Ethernet) search.cancel();
+        if (mode == link::ListMode::Ethernet) search.cancel();
         ASSERT_TRUE(waitUntil([&] { return finished.count() == 1; }, 1500));
         test::pumpEvents(50);
         EXPECT_EQ(devices.size(), 1u);
@@ -110,10 +110,10 @@ TEST(DiscoverySearch, ShortWlanAnswerOrCancelEndsTheSearchAtOnce) {
 // confirmation message is proven through the windows.)
 TEST(LanSettingsExchange, ConfirmationEndsTheWait) {
     FakePrinter printer;
-    LanSettingsExchange exchange(ListMode::Wlan, {}, QStringLiteral("127.0.0.255"), printer.endpoints());
+    LanSettingsExchange exchange(link::ListMode::Wlan, {}, QStringLiteral("127.0.0.255"), printer.endpoints());
     exchange.setTimeout(5000);
     QSignalSpy done(&exchange, &LanSettingsExchange::done);
-    const DiscoveredDevice record = PrinterRecord{}.device(ListMode::Wlan);
+    const link::DiscoveredDevice record = PrinterRecord{}.device(link::ListMode::Wlan);
     EXPECT_TRUE(exchange.send(record));
     EXPECT_TRUE(exchange.send(record));
     EXPECT_TRUE(exchange.waitingForAnswer());
@@ -134,10 +134,10 @@ TEST(LanSettingsExchange, ShortOrForeignAnswersTimeOutAndLateAnswersAreIgnored) 
     FakePrinter printer([](const QByteArray&) {
         return std::vector<QByteArray>{bytesOf("SETC"), bytesOf("IMIN0000")};
     });
-    LanSettingsExchange exchange(ListMode::Ethernet, {}, {}, printer.endpoints());
+    LanSettingsExchange exchange(link::ListMode::Ethernet, {}, {}, printer.endpoints());
     exchange.setTimeout(120);
     QSignalSpy done(&exchange, &LanSettingsExchange::done);
-    exchange.send(PrinterRecord{}.device(ListMode::Ethernet));
+    exchange.send(PrinterRecord{}.device(link::ListMode::Ethernet));
     ASSERT_TRUE(waitUntil([&] { return done.count() > 0; }));
     EXPECT_EQ(done[0][0].value<StringId>(), 45);
     EXPECT_FALSE(done[0][1].toBool());

@@ -17,7 +17,8 @@ using namespace corvane;
 TEST(DeviceListTestPrint, PageGoesToTheChosenPrintersDataPort) {
     // A free port a printer can report (the system picks higher ones).
     int dataPort = 0;
-    for (int candidate = 22000 + QCoreApplication::applicationPid() % 10000; dataPort == 0; ++candidate) {
+    for (int candidate = 22000 + static_cast<int>(QCoreApplication::applicationPid() % 10000); dataPort == 0;
+         ++candidate) {
         QTcpServer probe;
         if (probe.listen(QHostAddress::LocalHost, static_cast<quint16>(candidate))) dataPort = candidate;
     }
@@ -29,10 +30,10 @@ TEST(DeviceListTestPrint, PageGoesToTheChosenPrintersDataPort) {
                            test::WriteFile(sim, "printers.json", printers.toUtf8())},
                           "print:"))
         << sim.errors().toStdString();
-    lan::LanEndpoints endpoints{QStringLiteral("127.0.0.1"), sim.port("ethernet"),       0, lan::kSurveyPort,
-                                QStringLiteral("127.0.0.1"), QStringLiteral("127.0.0.1")};
+    transport::LanEndpoints endpoints{QStringLiteral("127.0.0.1"), sim.port("ethernet"),       0, link::kSurveyPort,
+                                      QStringLiteral("127.0.0.1"), QStringLiteral("127.0.0.1")};
     widgets::MessageCapture messages;
-    lan::DeviceListDialog window(lan::ListMode::Ethernet, nullptr, endpoints);
+    lan::DeviceListDialog window(link::ListMode::Ethernet, nullptr, endpoints);
     window.searchFrom(QStringLiteral("127.0.0.1"));
     ASSERT_EQ(window.selectedNumber(), 1);
     window.findChild<QPushButton*>(QStringLiteral("testPrintButton"))->click();

@@ -10,7 +10,7 @@
 
 namespace corvane::lan {
 
-BssInfoDialog::BssInfoDialog(const QString& printerAddress, QWidget* parent, const LanEndpoints& endpoints)
+BssInfoDialog::BssInfoDialog(const QString& printerAddress, QWidget* parent, const transport::LanEndpoints& endpoints)
     : QDialog(parent),
       ui_(std::make_unique<Ui::BssInfoDialog>()),
       printerAddress_(printerAddress),
@@ -37,7 +37,7 @@ void BssInfoDialog::runBssSurvey() {
     ui_->surveyButton->setEnabled(false);
     ui_->bssList->setRowCount(0);
 
-    LanSurvey survey(printerAddress_, surveyPort_, timings_);
+    transport::LanSurvey survey(printerAddress_, surveyPort_, timings_);
     survey.setProgressCallback([this](int value) { ui_->progressBar->setValue(value); });
     // The query blocks; keep the window drawn meanwhile and its Cancel
     // button working (the survey button is disabled).

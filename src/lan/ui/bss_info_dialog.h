@@ -23,11 +23,11 @@ public:
     static constexpr int kDefaultStartDelayMs = 300;
 
     explicit BssInfoDialog(const QString& printerAddress, QWidget* parent = nullptr,
-                           const LanEndpoints& endpoints = LanEndpoints::current());
+                           const transport::LanEndpoints& endpoints = transport::LanEndpoints::current());
     ~BssInfoDialog() override;
 
     void setStartDelay(int ms) { startDelayMs_ = ms; }
-    void setSurveyTimings(const SurveyTimings& timings) { timings_ = timings; }
+    void setSurveyTimings(const transport::SurveyTimings& timings) { timings_ = timings; }
 
     // One survey: clears the list, queries the printer, shows the result.
     // While it runs only Cancel (or closing the window) takes input: it stops
@@ -43,7 +43,7 @@ private:
     std::unique_ptr<Ui::BssInfoDialog> ui_;
     QString printerAddress_;
     int surveyPort_;
-    SurveyTimings timings_;
+    transport::SurveyTimings timings_;
     int startDelayMs_ = kDefaultStartDelayMs;
     bool started_ = false;
     bool running_ = false;

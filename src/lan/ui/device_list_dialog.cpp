@@ -66,7 +66,7 @@ constexpr const char* kChangedPrinterMissing =
 
 }  // namespace
 
-DeviceListDialog::DeviceListDialog(ListMode listMode, QWidget* parent, const LanEndpoints& endpoints)
+DeviceListDialog::DeviceListDialog(link::ListMode listMode, QWidget* parent, const transport::LanEndpoints& endpoints)
     : QDialog(parent),
       ui_(std::make_unique<Ui::DeviceListDialog>()),
       listMode_(listMode),
@@ -155,7 +155,7 @@ void DeviceListDialog::onSearch() {
         searchFrom(endpoints_.localAddress);
         return;
     }
-    LocalAddressDialog chooser(this, LocalAddressModel(addressSource_));
+    LocalAddressDialog chooser(this, transport::LocalAddressModel(addressSource_));
     if (chooser.exec() != QDialog::Accepted) {
         // The stored records stay for the next search, but with no row in
         // the list there is nothing to act on.
@@ -182,7 +182,7 @@ void DeviceListDialog::searchFromEveryAdapter(const QList<Adapter>& adapters) {
 void DeviceListDialog::searchFrom(const QString& localAddress) {
     adapters_.clear();
     localAddress_ = localAddress;
-    broadcastAddress_ = broadcastAddressFor(localAddress);
+    broadcastAddress_ = transport::broadcastAddressFor(localAddress);
     runSearch();
 }
 
@@ -220,13 +220,13 @@ void DeviceListDialog::fillDeviceList() {
 
     // Rows go in unsorted, then take the order the user chose.
     table.setSortingEnabled(false);
-    const DeviceList& devices = devicesFor(listMode_);
+    const link::DeviceList& devices = devicesFor(listMode_);
     std::vector<std::uint8_t> featureCodes;
-    for (int n = 1; const DiscoveredDevice* device = devices.deviceAt(n); ++n) {
+    for (int n = 1; const link::DiscoveredDevice* device = devices.deviceAt(n); ++n) {
         const int row = table.rowCount();
         table.insertRow(row);
-        const auto texts = DeviceRowTexts(n, *device);
-        const auto keys = DeviceRowSortKeys(n, *device);
+        const auto texts = link::DeviceRowTexts(n, *device);
+        const auto keys = link::DeviceRowSortKeys(n, *device);
         for (int column = 0; column < static_cast<int>(texts.size()); ++column)
             table.setItem(row, column, new SortedCell(QString::fromStdString(texts[column]), keys[column]));
         table.item(row, 0)->setData(kFeatureCodeRole, device->featureCode());
@@ -255,11 +255,11 @@ void DeviceListDialog::fillWayColumns() {
     // by their own address (Find at address), and both columns when the
     // search went out from every address.
     QTableWidget& table = *ui_->deviceList;
-    constexpr int kFirst = static_cast<int>(std::tuple_size_v<decltype(DeviceRowTexts(0, {}))>);
-    const DeviceList& devices = devicesFor(listMode_);
+    constexpr int kFirst = static_cast<int>(std::tuple_size_v<decltype(link::DeviceRowTexts(0, {}))>);
+    const link::DeviceList& devices = devicesFor(listMode_);
     bool anyUnicast = false;
     bool anyBroadcast = false;
-    for (int n = 1; const DiscoveredDevice* device = devices.deviceAt(n); ++n) {
+    for (int n = 1; const link::DiscoveredDevice* device = devices.deviceAt(n); ++n) {
         anyUnicast = anyUnicast || device->unicast;
         anyBroadcast = anyBroadcast || !device->unicast;
     }
@@ -272,7 +272,7 @@ void DeviceListDialog::fillWayColumns() {
     if (titles.isEmpty()) return;
     for (int row = 0; row < table.rowCount(); ++row) {
         const int number = static_cast<int>(table.item(row, 0)->data(kSortKeyRole).toULongLong());
-        const DiscoveredDevice* device = devices.deviceAt(number);
+        const link::DiscoveredDevice* device = devices.deviceAt(number);
         if (!device) continue;
         auto* reached = new QTableWidgetItem(device->unicast ? tr("unicast") : tr("broadcast"));
         reached->setTextAlignment(Qt::AlignCenter);
@@ -303,8 +303,8 @@ int DeviceListDialog::rowOfNumber(int number) const {
 }
 
 bool DeviceListDialog::chooseRowOf(const std::array<std::uint8_t, 6>& mac) {
-    const DeviceList& devices = devicesFor(listMode_);
-    for (int n = 1; const DiscoveredDevice* device = devices.deviceAt(n); ++n) {
+    const link::DeviceList& devices = devicesFor(listMode_);
+    for (int n = 1; const link::DiscoveredDevice* device = devices.deviceAt(n); ++n) {
         if (device->macAddress() != mac) continue;
         const int row = rowOfNumber(n);
         if (row < 0) return false;
@@ -371,7 +371,7 @@ void DeviceListDialog::onSetting() {
         ui_->deviceList->setFocus();
         return;
     }
-    const DiscoveredDevice* chosen = devicesFor(listMode_).deviceAt(selectedNumber_);
+    const link::DiscoveredDevice* chosen = devicesFor(listMode_).deviceAt(selectedNumber_);
     const std::optional<std::array<std::uint8_t, 6>> changedMac =
         chosen ? std::optional(chosen->macAddress()) : std::nullopt;
     int result = QDialog::Rejected;
@@ -382,7 +382,7 @@ void DeviceListDialog::onSetting() {
         // address that heard the printer.
         const bool ownAdapter = !adapters_.isEmpty() && chosen && !chosen->localAddress.empty();
         local = ownAdapter ? QString::fromStdString(chosen->localAddress) : localAddress_;
-        const QString broadcast = ownAdapter ? broadcastAddressFor(local) : broadcastAddress_;
+        const QString broadcast = ownAdapter ? transport::broadcastAddressFor(local) : broadcastAddress_;
         LanSettingsDialog settings(listMode_, selectedNumber_, local, broadcast, this, endpoints_);
         settings.setTimeout(timings_.settingsTimeoutMs(listMode_));
         result = settings.exec();
@@ -408,7 +408,8 @@ void DeviceListDialog::onSetting() {
     runSearch();
     // The printer just changed is the one the user looks for in the new list.
     if (changedMac && !chooseRowOf(*changedMac)) {
-        showFoundStatus(formText(kChangedPrinterMissing).arg(QString::fromStdString(FormatMacLower(*changedMac))));
+        showFoundStatus(
+            formText(kChangedPrinterMissing).arg(QString::fromStdString(link::FormatMacLower(*changedMac))));
     }
     if (verification) {
         const VerificationNote note = verificationNote(confirmed->sent, *verification);
@@ -466,11 +467,11 @@ void DeviceListDialog::onAssignAddresses() {
     for (const QModelIndex& index : ui_->deviceList->selectionModel()->selectedRows()) rows.push_back(index.row());
     std::sort(rows.begin(), rows.end());
     std::vector<std::array<std::uint8_t, 6>> macs;
-    const DeviceList& devices = devicesFor(listMode_);
+    const link::DeviceList& devices = devicesFor(listMode_);
     for (int row : rows) {
         const int number = static_cast<int>(ui_->deviceList->item(row, 0)->data(kSortKeyRole).toULongLong());
         // A printer heard on two adapters is listed twice but addressed once.
-        const DiscoveredDevice* device = devices.deviceAt(number);
+        const link::DiscoveredDevice* device = devices.deviceAt(number);
         if (device && std::find(macs.begin(), macs.end(), device->macAddress()) == macs.end())
             macs.push_back(device->macAddress());
     }
@@ -496,8 +497,8 @@ void DeviceListDialog::onBssInfo() {
         ui_->deviceList->setFocus();
         return;
     }
-    if (listMode_ != ListMode::Wlan) return;
-    const DiscoveredDevice* device = wlanDevices().deviceAt(selectedNumber_);
+    if (listMode_ != link::ListMode::Wlan) return;
+    const link::DiscoveredDevice* device = wlanDevices().deviceAt(selectedNumber_);
     if (!device) {
         widgets::showMessage(this, kSearchAgain);
         return;
@@ -517,14 +518,14 @@ void DeviceListDialog::onWeb() {
         ui_->deviceList->setFocus();
         return;
     }
-    const DiscoveredDevice* device = devicesFor(listMode_).deviceAt(selectedNumber_);
+    const link::DiscoveredDevice* device = devicesFor(listMode_).deviceAt(selectedNumber_);
     if (!device) {
         widgets::showMessage(this, kSearchAgain);
         ui_->deviceList->setFocus();
         return;
     }
     const QString address = endpoints_.printerAddressFor(dotted(device->ipAddress()));
-    if (isUnconfiguredAddress(address)) {
+    if (transport::isUnconfiguredAddress(address)) {
         widgets::showMessage(this, kWebAddressUnconfigured);
         ui_->deviceList->setFocus();
         return;
@@ -536,7 +537,8 @@ void DeviceListDialog::onWeb() {
 }
 
 void DeviceListDialog::onTestPrint() {
-    const DiscoveredDevice* device = listedNumber() < 0 ? nullptr : devicesFor(listMode_).deviceAt(selectedNumber_);
+    const link::DiscoveredDevice* device =
+        listedNumber() < 0 ? nullptr : devicesFor(listMode_).deviceAt(selectedNumber_);
     if (listedNumber() < 0 || !device) {
         widgets::showMessage(this, listedNumber() < 0 ? kSelectDevice : kSearchAgain);
         ui_->deviceList->setFocus();

@@ -34,15 +34,15 @@ class DeviceListDialog : public QDialog {
 public:
     using UrlOpener = std::function<bool(const QUrl&)>;
 
-    explicit DeviceListDialog(ListMode listMode, QWidget* parent = nullptr,
-                              const LanEndpoints& endpoints = LanEndpoints::current());
+    explicit DeviceListDialog(link::ListMode listMode, QWidget* parent = nullptr,
+                              const transport::LanEndpoints& endpoints = transport::LanEndpoints::current());
     ~DeviceListDialog() override;
 
     void setTimings(const LanWindowTimings& timings) { timings_ = timings; }
     // Opens the printer's web page; the default hands it to the desktop.
     void setUrlOpener(UrlOpener opener) { urlOpener_ = std::move(opener); }
     // Where the local address window takes the host's addresses from.
-    void setAddressSource(LocalAddressModel::AddressSource source) { addressSource_ = std::move(source); }
+    void setAddressSource(transport::LocalAddressModel::AddressSource source) { addressSource_ = std::move(source); }
 
     int selectedNumber() const { return selectedNumber_; }
     const QString& localAddress() const { return localAddress_; }
@@ -104,12 +104,12 @@ private:
     Verification verifyChange(const ChangedPrinter& changed, const QString& localAddress);
 
     std::unique_ptr<Ui::DeviceListDialog> ui_;
-    ListMode listMode_;
-    LanEndpoints endpoints_;
+    link::ListMode listMode_;
+    transport::LanEndpoints endpoints_;
     LanWindowTimings timings_;
     DeviceListButtonRules buttons_;
     UrlOpener urlOpener_;
-    LocalAddressModel::AddressSource addressSource_ = systemIpv4Addresses;
+    transport::LocalAddressModel::AddressSource addressSource_ = transport::systemIpv4Addresses;
     int selectedNumber_ = -1;
     QString localAddress_;
     QString broadcastAddress_;

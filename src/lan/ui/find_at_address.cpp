@@ -29,12 +29,12 @@ std::optional<QString> askForAddresses(QWidget* parent, const QString& typed) {
     return text.trimmed();
 }
 
-int findAtAddress(QWidget* parent, ListMode mode, const QString& localAddress, LanEndpoints endpoints, int tickMs,
-                  const AddressQuestion& ask) {
+int findAtAddress(QWidget* parent, link::ListMode mode, const QString& localAddress, transport::LanEndpoints endpoints,
+                  int tickMs, const AddressQuestion& ask) {
     std::optional<QString> text = ask(parent, QString());
     for (;;) {
         if (!text || text->isEmpty()) return -1;
-        const auto list = parseTargetList(*text, LanEndpoints::kMaxTargets);
+        const auto list = transport::parseTargetList(*text, transport::LanEndpoints::kMaxTargets);
         if (list) break;
         widgets::showNote(
             parent,
@@ -42,8 +42,8 @@ int findAtAddress(QWidget* parent, ListMode mode, const QString& localAddress, L
         text = ask(parent, *text);
     }
     endpoints.target = *text;
-    DeviceList found;
-    DiscoverySearch search(mode, localAddress, broadcastAddressFor(localAddress), endpoints, found);
+    link::DeviceList found;
+    DiscoverySearch search(mode, localAddress, transport::broadcastAddressFor(localAddress), endpoints, found);
     search.setTickInterval(tickMs);
     QEventLoop loop;
     QObject::connect(&search, &DiscoverySearch::finished, &loop, &QEventLoop::quit);
@@ -69,8 +69,8 @@ int findAtAddress(QWidget* parent, ListMode mode, const QString& localAddress, L
     QObject::connect(&progress, &QProgressDialog::canceled, &search, &DiscoverySearch::cancel);
     progress.show();
     if (search.isRunning()) loop.exec();
-    DeviceList& list = devicesFor(mode);
-    for (int n = 1; const DiscoveredDevice* d = found.deviceAt(n); ++n) list.addOrUpdate(*d);
+    link::DeviceList& list = devicesFor(mode);
+    for (int n = 1; const link::DiscoveredDevice* d = found.deviceAt(n); ++n) list.addOrUpdate(*d);
     return static_cast<int>(found.size());
 }
 

@@ -15,8 +15,9 @@
 
 namespace corvane::lan {
 
-LanSettingsDialog::LanSettingsDialog(ListMode listMode, int selectedNumber, const QString& localAddress,
-                                     const QString& broadcastAddress, QWidget* parent, const LanEndpoints& endpoints)
+LanSettingsDialog::LanSettingsDialog(link::ListMode listMode, int selectedNumber, const QString& localAddress,
+                                     const QString& broadcastAddress, QWidget* parent,
+                                     const transport::LanEndpoints& endpoints)
     : QDialog(parent),
       ui_(std::make_unique<Ui::LanSettingsDialog>()),
       listMode_(listMode),
@@ -52,7 +53,7 @@ LanSettingsDialog::LanSettingsDialog(ListMode listMode, int selectedNumber, cons
 LanSettingsDialog::~LanSettingsDialog() = default;
 
 bool LanSettingsDialog::initialise() {
-    for (const auto entry : kBaudEntries) {
+    for (const auto entry : link::kBaudEntries) {
         ui_->baudCombo->addItem(QString::fromLatin1(entry.data(), static_cast<qsizetype>(entry.size())));
     }
     record_ = devicesFor(listMode_).deviceAt(selectedNumber_);
@@ -62,10 +63,11 @@ bool LanSettingsDialog::initialise() {
     }
     // Same context as the window's form, so one catalog section holds all its texts.
     // The MAC says which printer of a pile this window changes.
-    const QString title = listMode_ == ListMode::Wlan
+    const QString title = listMode_ == link::ListMode::Wlan
                               ? QCoreApplication::translate("LanSettingsDialog", "WLAN Configuration")
                               : QCoreApplication::translate("LanSettingsDialog", "Ethernet Configuration");
-    setWindowTitle(QStringLiteral("%1 — %2").arg(title, QString::fromStdString(FormatMacLower(record_->macAddress()))));
+    setWindowTitle(
+        QStringLiteral("%1 — %2").arg(title, QString::fromStdString(link::FormatMacLower(record_->macAddress()))));
 
     shown_ = *record_;
     const LanSettingsEdits edits = LanSettingsForm::editsFor(*record_);
@@ -160,7 +162,7 @@ void LanSettingsDialog::releaseMessages(QLineEdit* only) {
     }
 }
 
-bool LanSettingsDialog::confirmWarnings(const DiscoveredDevice& toSend) {
+bool LanSettingsDialog::confirmWarnings(const link::DiscoveredDevice& toSend) {
     const auto warnings = checkBeforeSending(toSend, devicesFor(listMode_), shown_, localAddress_);
     if (warnings.empty()) return true;
     // A conflict (a clash with another printer, an address or mask no
@@ -193,7 +195,7 @@ void LanSettingsDialog::accept() {
     // The checks look at the record as it would be sent; Back leaves the
     // stored record as it was.
     const LanSettingsEdits edits = readEdits();
-    DiscoveredDevice toSend = *record_;
+    link::DiscoveredDevice toSend = *record_;
     if (LanSettingsForm::save(edits, toSend).action == SaveDecision::Action::Send && !confirmWarnings(toSend)) return;
     const SaveDecision decision = LanSettingsForm::save(edits, *record_);
     switch (decision.action) {

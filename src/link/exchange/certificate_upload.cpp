@@ -1,4 +1,4 @@
-#include "exchange/certificate_upload.h"
+#include "link/exchange/certificate_upload.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -6,9 +6,9 @@
 #include <string>
 #include <string_view>
 
-#include "exchange/config_exchange.h"
-#include "framing.h"
-#include "reply_shape.h"
+#include "link/exchange/config_exchange.h"
+#include "link/framing.h"
+#include "link/reply_shape.h"
 
 namespace corvane::link {
 namespace {

@@ -28,17 +28,17 @@ bool PauseUntil(DatagramPort& port, Clock::time_point until, const CancelToken* 
 
 }  // namespace
 
-milliseconds ConfirmWait(lan::ListMode mode) {
-    return mode == lan::ListMode::Wlan ? kWlanConfirmWait : kEthernetConfirmWait;
+milliseconds ConfirmWait(link::ListMode mode) {
+    return mode == link::ListMode::Wlan ? kWlanConfirmWait : kEthernetConfirmWait;
 }
-milliseconds RestartPause(lan::ListMode mode) {
-    return mode == lan::ListMode::Wlan ? kWlanRestartPause : kEthernetRestartPause;
+milliseconds RestartPause(link::ListMode mode) {
+    return mode == link::ListMode::Wlan ? kWlanRestartPause : kEthernetRestartPause;
 }
-milliseconds VerifyLimit(lan::ListMode mode) {
-    return mode == lan::ListMode::Wlan ? kWlanVerifyLimit : kEthernetVerifyLimit;
+milliseconds VerifyLimit(link::ListMode mode) {
+    return mode == link::ListMode::Wlan ? kWlanVerifyLimit : kEthernetVerifyLimit;
 }
 
-std::vector<std::string> PrinterAddresses(const lan::DiscoveredDevice& before, const lan::DiscoveredDevice& sent) {
+std::vector<std::string> PrinterAddresses(const link::DiscoveredDevice& before, const link::DiscoveredDevice& sent) {
     std::vector<std::string> addresses;
     AddAddress(addresses, before.answeredFrom);
     // 0.x.x.x is what a printer without an address reports; nothing answers from there.
@@ -51,13 +51,13 @@ Result<SettingsReply> ExchangeSettings(DatagramPort& port, const SettingsRequest
     // An answer still waiting belongs to an earlier request (a plan sends
     // many in a row) and must not confirm this one.
     port.discardPending();
-    const Bytes datagram = lan::BuildSettingsRequest(request.record);
+    const Bytes datagram = link::BuildSettingsRequest(request.record);
     if (auto sent = port.send(request.host, request.port, datagram); !sent) return sent.error();
     SettingsReply reply;
     const auto deadline = port.now() + request.wait;
     while (auto answer = port.receive(deadline, cancel)) {
         if (!request.printerAddresses.empty() && !Listed(request.printerAddresses, answer->sender)) continue;
-        if (const auto message = lan::ClassifySettingsAnswer(request.record.mode, answer->bytes)) {
+        if (const auto message = link::ClassifySettingsAnswer(request.record.mode, answer->bytes)) {
             reply.confirmed = true;
             reply.messageId = *message;
             return reply;
@@ -67,16 +67,16 @@ Result<SettingsReply> ExchangeSettings(DatagramPort& port, const SettingsRequest
     return reply;
 }
 
-Result<void> Discover(DatagramPort& port, lan::ListMode mode, const std::vector<std::string>& hosts,
+Result<void> Discover(DatagramPort& port, link::ListMode mode, const std::vector<std::string>& hosts,
                       std::uint16_t remotePort, Clock::time_point until, const CancelToken* cancel,
                       const AnswerFn& answer) {
-    const Bytes request = lan::BuildDiscoveryRequest(mode);
+    const Bytes request = link::BuildDiscoveryRequest(mode);
     for (const std::string& host : hosts) {
         if (auto sent = port.send(host, remotePort, request); !sent) return sent.error();
     }
     while (auto datagram = port.receive(until, cancel)) {
-        lan::DiscoveryAnswer heard = lan::ClassifyDiscoveryAnswer(mode, datagram->bytes);
-        if (heard.kind != lan::DiscoveryAnswer::Kind::Device) continue;
+        link::DiscoveryAnswer heard = link::ClassifyDiscoveryAnswer(mode, datagram->bytes);
+        if (heard.kind != link::DiscoveryAnswer::Kind::Device) continue;
         heard.device.answeredFrom = datagram->sender;
         if (answer(heard.device)) break;
     }
@@ -84,7 +84,7 @@ Result<void> Discover(DatagramPort& port, lan::ListMode mode, const std::vector<
 }
 
 Result<VerifyOutcome> VerifyChanges(DatagramPort& port, const VerifyRequest& request,
-                                    const std::vector<lan::DiscoveredDevice>& sent, const ShowsChange& shows,
+                                    const std::vector<link::DiscoveredDevice>& sent, const ShowsChange& shows,
                                     const CancelToken* cancel, const VerifyProgress& progress) {
     VerifyOutcome outcome;
     outcome.latest.resize(sent.size());
@@ -103,7 +103,7 @@ Result<VerifyOutcome> VerifyChanges(DatagramPort& port, const VerifyRequest& req
         return std::all_of(outcome.shown.begin(), outcome.shown.end(), [](bool b) { return b; });
     };
     // Stops listening once every printer shows its change.
-    const auto take = [&](const lan::DiscoveredDevice& device) {
+    const auto take = [&](const link::DiscoveredDevice& device) {
         for (std::size_t i = 0; i < sent.size(); ++i) {
             if (device.macAddress() != sent[i].macAddress()) continue;
             outcome.shown[i] = shows(sent[i], device);

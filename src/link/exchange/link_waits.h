@@ -6,8 +6,8 @@
 #include <chrono>
 #include <functional>
 
-#include "cancel_token.h"
-#include "link_port.h"
+#include "link/cancel_token.h"
+#include "link/link_port.h"
 
 namespace corvane::link {
 

@@ -1,4 +1,4 @@
-#include "exchange/vendor_check.h"
+#include "link/exchange/vendor_check.h"
 
 #include <algorithm>
 #include <array>

@@ -17,7 +17,7 @@
 #include "link/visible_text.h"
 #include "profile/profile_file.h"
 #include "transport/open_failure.h"
-#include "ui/secrets_dialog.h"
+#include "direct/ui/secrets_dialog.h"
 #include "widgets/messages.h"
 
 namespace corvane::provision {
@@ -143,7 +143,7 @@ void ProvisionDialog::onStart() {
     // The secrets the profile's settings need, asked once for every printer.
     const auto missing = rules::MissingSecrets(*profile, link::PrinterConfig{}, link::ConfigLayout::Newer);
     if (!missing.empty()) {
-        ui::SecretsDialog secrets(missing, this);
+        direct::SecretsDialog secrets(missing, this);
         if (secrets.exec() != QDialog::Accepted) return;
         *profile = profile::withSecrets(*profile, secrets.secrets());
     }
