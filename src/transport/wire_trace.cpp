@@ -103,7 +103,7 @@ std::optional<QString> start(const QString& path, bool showSecrets) {
         logShowsSecrets = showSecrets;
     }
     logOpen = true;
-    link::setPauseObserver(pauseLine);
+    link::SetPauseObserver(pauseLine);
     writeLine(QStringLiteral("#"), QStringLiteral("wire log,"),
               showSecrets ? "with secrets" : "secrets on the direct link written as **");
     return std::nullopt;
@@ -117,7 +117,7 @@ std::optional<QString> startFromEnvironment() {
 
 void stop() {
     logOpen = false;
-    link::setPauseObserver(nullptr);
+    link::SetPauseObserver(nullptr);
     const std::lock_guard lock(logMutex);
     if (logFd >= 0) ::close(logFd);
     logFd = -1;

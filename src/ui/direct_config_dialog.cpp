@@ -309,9 +309,11 @@ void DirectConfigDialog::Connect() {
         port_.setPortName(toQString(*entry));
     }
 
-    ui_->activityLabel->setText(translated(kOpening).arg(port_.portName()));
     auto outcome = std::make_shared<link::ConnectOutcome>(link::ConnectOutcome::Cancelled);
     runExchange([this, outcome] { *outcome = session_.connect(); }, [this, outcome] { onConnectEnded(*outcome); });
+    // Shown until the printer check reports its first attempt (a queued call,
+    // so it comes after this).
+    ui_->activityLabel->setText(translated(kOpening).arg(port_.portName()));
 }
 
 void DirectConfigDialog::onConnectEnded(link::ConnectOutcome outcome) {

@@ -44,9 +44,9 @@ public:
     // `what` names the pause in the wire log.
     bool pause(std::chrono::milliseconds wait, std::string_view what = "pause") const {
         if (cancelled()) return false;
-        notePause(what, wait, false);
+        NotePause(what, wait, false);
         sleep_(wait);
-        notePause(what, wait, true);
+        NotePause(what, wait, true);
         return !cancelled();
     }
     void report(LinkActivity activity) const {

@@ -9,9 +9,9 @@ namespace {
 std::atomic<PauseObserver> observer{nullptr};
 }  // namespace
 
-void setPauseObserver(PauseObserver next) { observer.store(next); }
+void SetPauseObserver(PauseObserver next) { observer.store(next); }
 
-void notePause(std::string_view what, std::chrono::milliseconds wait, bool ended) {
+void NotePause(std::string_view what, std::chrono::milliseconds wait, bool ended) {
     if (const PauseObserver current = observer.load()) current(what, wait, ended);
 }
 

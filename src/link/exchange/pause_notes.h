@@ -12,7 +12,7 @@ namespace corvane::link {
 // cancelled). Called on the thread that pauses.
 using PauseObserver = void (*)(std::string_view what, std::chrono::milliseconds wait, bool ended);
 
-void setPauseObserver(PauseObserver observer);
-void notePause(std::string_view what, std::chrono::milliseconds wait, bool ended);
+void SetPauseObserver(PauseObserver observer);
+void NotePause(std::string_view what, std::chrono::milliseconds wait, bool ended);
 
 }  // namespace corvane::link
