@@ -159,6 +159,7 @@ TEST_P(CancelTest, EndsTheExchangeAndLeavesTheLinkDown) {
         widget<QRadioButton>("posRadio")->click();
         widget<QPushButton>("connectButton")->click();
     }
+    EXPECT_TRUE(dialog->exchanging());  // the click returned; the printer is waited on elsewhere
     settle();
     EXPECT_LT(std::chrono::steady_clock::now() - start, 10s);
     EXPECT_TRUE(shown.startsWith(GetParam().survey ? "Surveying the access points" : "Checking the printer… attempt "))
