@@ -1,6 +1,6 @@
 #include "provision/provision_line.h"
 
-#include <QThread>
+#include <memory>
 
 #include "transport/serial_port.h"
 
@@ -28,10 +28,8 @@ ProvisionLine::ProvisionLine(ProvisionJob job, QObject* parent)
 
 ProvisionLine::~ProvisionLine() {
     cancel_.cancel();
-    for (QThread* thread : threads_) {
-        thread->wait();
-        delete thread;
-    }
+    // Each waits for its printer's job, which ends at its next wait.
+    qDeleteAll(workers_);
 }
 
 void ProvisionLine::setSerialReadiness(SerialReadiness ready, std::chrono::milliseconds interval,
@@ -48,7 +46,7 @@ void ProvisionLine::stop() {
     stopping_ = true;
     serialCheck_.stop();
     queue_.clear();
-    if (threads_.isEmpty()) emit finished();
+    if (workers_.isEmpty()) emit finished();
 }
 
 void ProvisionLine::cancel() {
@@ -127,26 +125,23 @@ void ProvisionLine::onDeparted(const QString& node) {
 }
 
 void ProvisionLine::startWaiting() {
-    while (!stopping_ && threads_.size() < kMaxWorkers && !queue_.isEmpty()) {
+    while (!stopping_ && workers_.size() < kMaxWorkers && !queue_.isEmpty()) {
         const QString node = queue_.takeFirst();
         nodes_[node] = NodeState::Working;
         emit nodeChanged(node, NodeState::Working);
         const bool serial = serial_.value(node);
-        auto* thread = QThread::create([this, node, serial] {
-            const PrinterReport report = provisionPrinter(node, serial, job_, &cancel_);
-            QThread* self = QThread::currentThread();
-            QMetaObject::invokeMethod(
-                this, [this, self, report] { onWorkerDone(self, report); }, Qt::QueuedConnection);
-        });
-        threads_ << thread;
-        thread->start();
+        // One link thread per printer, as the direct window has one.
+        auto* worker = new transport::LinkWorker(this);
+        auto report = std::make_shared<PrinterReport>();
+        worker->start([this, node, serial, report] { *report = provisionPrinter(node, serial, job_, &cancel_); },
+                      [this, worker, report] { onWorkerDone(worker, *report); });
+        workers_ << worker;
     }
 }
 
-void ProvisionLine::onWorkerDone(QThread* thread, const PrinterReport& report) {
-    thread->wait();
-    threads_.removeAll(thread);
-    delete thread;
+void ProvisionLine::onWorkerDone(transport::LinkWorker* worker, const PrinterReport& report) {
+    workers_.removeAll(worker);
+    worker->deleteLater();  // it is still returning from this call
     reports_ << report;
     if (!report.mac.isEmpty()) seenMacs_.insert(report.mac);
     emit printerDone(report);
@@ -159,7 +154,7 @@ void ProvisionLine::onWorkerDone(QThread* thread, const PrinterReport& report) {
             emit nodeGone(report.node);
         }
     }
-    if (stopping_ && threads_.isEmpty()) emit finished();
+    if (stopping_ && workers_.isEmpty()) emit finished();
     startWaiting();
 }
 

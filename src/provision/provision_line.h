@@ -29,8 +29,7 @@
 #include "link/cancel_token.h"
 #include "provision/provision_step.h"
 #include "transport/device_arrivals.h"
-
-class QThread;
+#include "transport/link_worker.h"
 
 namespace corvane::provision {
 
@@ -61,7 +60,7 @@ public:
     // The same, and the printers in progress stop at their next wait.
     void cancel();
     bool stopping() const { return stopping_; }
-    int working() const { return static_cast<int>(threads_.size()); }
+    int working() const { return static_cast<int>(workers_.size()); }
 
     const QList<PrinterReport>& reports() const { return reports_; }
     LineCounts counts() const;
@@ -83,7 +82,7 @@ private:
     void onArrived(const QString& node, bool serial);
     void onDeparted(const QString& node);
     void startWaiting();
-    void onWorkerDone(QThread* thread, const PrinterReport& report);
+    void onWorkerDone(transport::LinkWorker* worker, const PrinterReport& report);
     void enqueue(const QString& node);
     void checkSerialPorts();
 
@@ -94,7 +93,7 @@ private:
     QMap<QString, NodeState> nodes_;
     QMap<QString, bool> serial_;
     QStringList queue_;
-    QList<QThread*> threads_;
+    QList<transport::LinkWorker*> workers_;
     QList<PrinterReport> reports_;
     QSet<QString> seenMacs_;
     // Serial ports present, and since when a finished one's printer has not

@@ -25,6 +25,8 @@ public:
 
 private:
     std::optional<link::Datagram> take();
+    // receive() without its wire-log lines.
+    std::optional<link::Datagram> waitFor(Clock::time_point deadline, const link::CancelToken* cancel);
 
     UdpChannel& channel_;
     int announced_ = 0;  // datagrams the channel announced and nobody took yet

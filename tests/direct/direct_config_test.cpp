@@ -41,12 +41,12 @@ TEST_F(DirectUiTest, ConnectEditSaveWritesWhatThePagesShowPlusTheEdits) {
 
     widget<QRadioButton>("posRadio")->click();
     EXPECT_EQ(widget<QComboBox>("portList")->currentText(), sim.pty());
-    widget<QPushButton>("connectButton")->click();
+    click("connectButton");
     auto* pin = onPage<QLineEdit>(Tab::Network, "pinCode");
     EXPECT_EQ(pin->text(), "12345670");
-    widget<QPushButton>("disconnectButton")->click();
+    click("disconnectButton");
     EXPECT_TRUE(pin->text().isEmpty());
-    widget<QPushButton>("connectButton")->click();
+    click("connectButton");
     ASSERT_EQ(messages.ids(), (std::vector<int>{kPrinterConnected, kPrinterConnected}));
     messages.clear();
     EXPECT_EQ(pin->text(), "12345670");
@@ -74,7 +74,7 @@ TEST_F(DirectUiTest, ConnectEditSaveWritesWhatThePagesShowPlusTheEdits) {
     type(onPage<QLineEdit>(Tab::Security, "pskKey"), "a-longer-shared-key");
     expected.pskKey = "a-longer-shared-key";
 
-    widget<QPushButton>("saveButton")->click();
+    click("saveButton");
     EXPECT_EQ(messages.ids(), std::vector<int>{kConfigCompletedReset});
     // Secrets with a value are dots until shown (the WEP key has none).
     QString masked, shown;
@@ -153,8 +153,14 @@ TEST_P(CancelTest, EndsTheExchangeAndLeavesTheLinkDown) {
         perform(*dialog, GetParam().gesture);
     });
     const auto start = std::chrono::steady_clock::now();
-    if (GetParam().survey) onPage<QPushButton>(Tab::Bss, "getBssButton")->click();
-    else connectPrinter();
+    if (GetParam().survey) {
+        onPage<QPushButton>(Tab::Bss, "getBssButton")->click();
+    } else {
+        widget<QRadioButton>("posRadio")->click();
+        widget<QPushButton>("connectButton")->click();
+    }
+    EXPECT_TRUE(dialog->exchanging());  // the click returned; the printer is waited on elsewhere
+    settle();
     EXPECT_LT(std::chrono::steady_clock::now() - start, 10s);
     EXPECT_TRUE(shown.startsWith(GetParam().survey ? "Surveying the access points" : "Checking the printer… attempt "))
         << shown.toStdString();
@@ -195,6 +201,7 @@ TEST_P(DroppedEditsTest, AreAskedAboutFirst) {
     messages.setAnswer(GetParam().answer);
 
     perform(*dialog, GetParam().gesture);
+    settle();
     ASSERT_FALSE(messages.messages().empty());
     EXPECT_EQ(messages.messages()[0].text, "Discard the changes made since Connect?");
     EXPECT_EQ(linkPort.isOpen(), !GetParam().goesOn);
@@ -235,7 +242,7 @@ TEST_F(DirectUiTest, EditsStopAtTheirFieldsAndBadValuesKeepThePage) {
     EXPECT_EQ(messages.ids(), std::vector<int>{kPortNumberIncorrect});
     EXPECT_EQ(tabs()->currentWidget(), tabs()->page(static_cast<int>(Tab::System)));
     EXPECT_EQ(QApplication::focusWidget(), port);
-    widget<QPushButton>("saveButton")->click();
+    click("saveButton");
     EXPECT_EQ(messages.ids(), (std::vector<int>{kPortNumberIncorrect, kPortNumberIncorrect}));
     type(port, "9100");
 
@@ -246,7 +253,7 @@ TEST_F(DirectUiTest, EditsStopAtTheirFieldsAndBadValuesKeepThePage) {
     for (int i = 0; i < 30; ++i)
         QTest::sendKeyEvent(QTest::Click, name, Qt::Key_unknown, QString(QChar(0x20AC)), Qt::NoModifier);
     EXPECT_EQ(name->text(), QString(21, QChar(0x20AC)));
-    widget<QPushButton>("saveButton")->click();
+    click("saveButton");
     EXPECT_EQ(messages.ids().back(), kConfigCompletedReset);
     EXPECT_EQ(sim.stop().link.config.printerName, name->text().toStdString());
     EXPECT_EQ(sim.configWrites(), 1);

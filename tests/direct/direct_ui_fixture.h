@@ -20,6 +20,7 @@
 
 #include "sim_json.h"
 #include "support/sim_process.h"
+#include "support/wait.h"
 #include "direct/ui/config_tab_ctrl.h"
 #include "direct/ui/direct_config_dialog.h"
 #include "direct/ui/secrets_dialog.h"
@@ -109,10 +110,19 @@ protected:
         dialog = std::make_unique<direct::DirectConfigDialog>(options);
         dialog->show();
     }
-    // POS, the simulator's device, Connect.
+    // POS, the simulator's device, Connect, and its result shown.
     void connectPrinter() {
         widget<QRadioButton>("posRadio")->click();
-        widget<QPushButton>("connectButton")->click();
+        click("connectButton");
+    }
+    // A button that starts an exchange with the printer, then until that
+    // has ended and its result has been shown (it runs on the link thread).
+    void click(const char* button) {
+        widget<QPushButton>(button)->click();
+        settle();
+    }
+    void settle() const {
+        EXPECT_TRUE(waitUntil([this] { return !dialog->exchanging(); }, 60000)) << "the exchange never ended";
     }
 
     template <typename W>

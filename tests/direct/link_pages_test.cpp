@@ -26,7 +26,10 @@ TEST_F(DirectUiTest, BssPageListsTheSurveyAndStartsEmptyAtEachConnect) {
     messages.clear();
     auto* list = onPage<QTableWidget>(Tab::Bss, "bssList");
     EXPECT_EQ(ProgressSteps(onPage<QProgressBar>(Tab::Bss, "progressBar"),
-                            [&] { onPage<QPushButton>(Tab::Bss, "getBssButton")->click(); }),
+                            [&] {
+                                onPage<QPushButton>(Tab::Bss, "getBssButton")->click();
+                                settle();
+                            }),
               (std::vector<int>{25, 100, 0}));
     EXPECT_EQ(messages.ids(), std::vector<int>{kBssImported});
     ASSERT_EQ(list->rowCount(), static_cast<int>(sim::BuiltinState().link.survey.size()));
@@ -64,8 +67,8 @@ TEST_F(DirectUiTest, BssPageListsTheSurveyAndStartsEmptyAtEachConnect) {
     }
 
     messages.setAnswer(widgets::EditsChoice::Discard);  // the picked network
-    widget<QPushButton>("disconnectButton")->click();
-    widget<QPushButton>("connectButton")->click();
+    click("disconnectButton");
+    click("connectButton");
     EXPECT_EQ(list->rowCount(), 0);
 }
 
@@ -89,11 +92,15 @@ TEST_F(DirectUiTest, CertificateUploadsInChunksUnderTheTypeChosenLast) {
     onPage<QRadioButton>(Tab::Certificate, "clientKeyRadio")->click();
     EXPECT_TRUE(pathEdit->text().isEmpty());
     EXPECT_EQ(ProgressSteps(onPage<QProgressBar>(Tab::Certificate, "progressBar"),
-                            [&] { onPage<QPushButton>(Tab::Certificate, "uploadButton")->click(); }),
+                            [&] {
+                                onPage<QPushButton>(Tab::Certificate, "uploadButton")->click();
+                                settle();
+                            }),
               (std::vector<int>{41, 83, 100}));
     EXPECT_EQ(messages.ids(), std::vector<int>{kCertificateUploaded});
     messages.clear();
     tabs()->bssPage()->onGetBssInformation();
+    settle();
     EXPECT_EQ(messages.ids(), std::vector<int>{kBssFailed});
     EXPECT_EQ(onPage<QTableWidget>(Tab::Bss, "bssList")->rowCount(), 0);
 

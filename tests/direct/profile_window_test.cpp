@@ -58,7 +58,7 @@ TEST_F(DirectUiTest, ProfileCarriesOnePrintersPagesOntoAnothers) {
     widgets::setMessageHook([&boxes](const widgets::ShownMessage& m) {
         boxes.emplace_back(m.stringId, history::readLog().entries.size());
     });
-    widget<QPushButton>("saveButton")->click();
+    click("saveButton");
     widgets::setMessageHook({});
     EXPECT_EQ(boxes, (std::vector<std::pair<int, qsizetype>>{{kConfigCompletedReset, linesBefore + 1}}));
     EXPECT_EQ(second.stop().link.config, shown);

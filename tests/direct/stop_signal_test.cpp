@@ -21,7 +21,7 @@ TEST_F(DirectUiTest, SigtermDuringSaveRecordsWhatWasSentAndCloses) {
 
     const app::StopSignals stop;
     QByteArray said;
-    QTimer watch;  // runs inside the exchange's waits
+    QTimer watch;  // runs while the exchange waits on the link thread
     QObject::connect(&watch, &QTimer::timeout, [&] {
         said += sim.process().readAllStandardError();
         if (!said.contains("took IF__SET")) return;
@@ -30,7 +30,10 @@ TEST_F(DirectUiTest, SigtermDuringSaveRecordsWhatWasSentAndCloses) {
     });
     watch.start(20);
     const auto before = history::readLog().entries.size();
-    EXPECT_FALSE(dialog->save());
+    std::optional<bool> saved;
+    dialog->save([&saved](bool ok) { saved = ok; });
+    settle();
+    EXPECT_EQ(saved, false);
 
     EXPECT_EQ(stop.exitCode(), 143);
     const auto log = history::readLog();

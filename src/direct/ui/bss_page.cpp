@@ -1,5 +1,7 @@
 #include "direct/ui/bss_page.h"
 
+#include <memory>
+
 #include <algorithm>
 
 #include <QCoreApplication>
@@ -102,17 +104,30 @@ void BssPage::onGetBssInformation() {
         return;
     }
     ui_->bssList->setRowCount(0);
-    bool accepted = false;
-    {
-        const ExchangeScope exchange(link_);
-        link_.bssTable = {};
-        accepted = static_cast<bool>(link::QueryBssOverLink(
-            link_.port, link_.bssTable, [this](int percent) { ui_->progressBar->setValue(percent); }, link_.waits));
-        if (accepted) showBssTable(link_.bssTable);
-    }
-    // A survey the user cancelled needs no message: the window disconnected.
-    if (accepted || !link_.waits.cancelled()) widgets::showMessage(this, accepted ? kBssImported : kBssFailed);
-    ui_->progressBar->setValue(0);
+    link_.bssTable = {};
+    // The job fills its own table; the window's is replaced once it ended.
+    auto table = std::make_shared<BssTable>();
+    auto accepted = std::make_shared<bool>(false);
+    link_.run(
+        [this, table, accepted] {
+            *accepted = static_cast<bool>(link::QueryBssOverLink(
+                link_.port, *table,
+                [this](int percent) {
+                    QMetaObject::invokeMethod(
+                        this, [this, percent] { ui_->progressBar->setValue(percent); }, Qt::QueuedConnection);
+                },
+                link_.waits));
+        },
+        [this, table, accepted] {
+            if (*accepted) {
+                link_.bssTable = *table;
+                showBssTable(link_.bssTable);
+            }
+            // A survey the user cancelled needs no message: the window disconnected.
+            if (*accepted || !link_.waits.cancelled())
+                widgets::showMessage(this, *accepted ? kBssImported : kBssFailed);
+            ui_->progressBar->setValue(0);
+        });
 }
 
 void BssPage::showBssTable(const BssTable& table) {

@@ -1,5 +1,7 @@
 #include "direct/ui/certificate_page.h"
 
+#include <memory>
+
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileDialog>
@@ -91,22 +93,41 @@ void CertificatePage::onFileUpload() {
         widgets::showMessage(this, notice->message);
         return;
     }
-    bool lastSent = false;
-    link::Result<void> uploaded;
-    {
-        const ExchangeScope exchange(link_);
-        uploaded = link::UploadCertificate(
-            link_.port, model_.data(), model_.type(),
-            [this](int percent) {
-                ui_->progressBar->setRange(0, 100);
-                ui_->progressBar->setValue(percent);
-            },
-            link_.waits, link_.limits, [&lastSent] { lastSent = true; });
-    }
-    const link::Delivery delivery = link::DeliveryOf(uploaded, lastSent);
-    // The history line goes first: the window may be closed while a message shows.
-    emit uploadFinished(model_.type(), static_cast<qint64>(model_.data().size()), delivery,
-                        uploaded ? QString() : QString::fromStdString(uploaded.error().text));
+    struct Upload {
+        link::Result<void> result;
+        link::Delivery delivery = link::Delivery::NotSent;
+        QString notRecorded;
+    };
+    auto upload = std::make_shared<Upload>();
+    link_.run(
+        [this, upload, type = model_.type(), data = model_.data()] {
+            bool lastSent = false;
+            upload->result = link::UploadCertificate(
+                link_.port, data, type,
+                [this](int percent) {
+                    QMetaObject::invokeMethod(
+                        this,
+                        [this, percent] {
+                            ui_->progressBar->setRange(0, 100);
+                            ui_->progressBar->setValue(percent);
+                        },
+                        Qt::QueuedConnection);
+                },
+                link_.waits, link_.limits, [&lastSent] { lastSent = true; });
+            upload->delivery = link::DeliveryOf(upload->result, lastSent);
+            // The history line goes first: the window may be closed before
+            // the result shows.
+            if (link_.recordUpload)
+                upload->notRecorded = link_.recordUpload(
+                    type, static_cast<qint64>(data.size()), upload->delivery,
+                    upload->result ? QString() : QString::fromStdString(upload->result.error().text));
+        },
+        [this, upload] { showUploadResult(upload->result, upload->delivery, upload->notRecorded); });
+}
+
+void CertificatePage::showUploadResult(const link::Result<void>& uploaded, link::Delivery delivery,
+                                       const QString& notRecorded) {
+    if (!notRecorded.isEmpty()) widgets::showNote(this, notRecorded);
     // An upload the user cancelled needs no message: the window disconnected.
     if (!uploaded && link_.waits.cancelled()) return;
     if (delivery == link::Delivery::Unconfirmed) {

@@ -38,13 +38,10 @@ public:
     void selectCertificateType(int type);
     void onFileUpload();
 
-signals:
-    // An upload of a certificate of `type` ended, before anything is shown:
-    // how far it got, and why it did not end confirmed (`cause`).
-    void uploadFinished(int type, qint64 bytes, corvane::link::Delivery delivery, const QString& cause);
-
 private:
     void showPath();
+    // The messages once an upload ended and its history line was written.
+    void showUploadResult(const link::Result<void>& uploaded, link::Delivery delivery, const QString& notRecorded);
 
     rules::CertificatePage& model_;
     LinkAccess& link_;

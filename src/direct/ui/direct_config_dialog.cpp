@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <string_view>
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QFileDialog>
 #include <QKeyEvent>
 #include <QSettings>
@@ -99,11 +99,16 @@ DirectConfigDialog::DirectConfigDialog(const DirectConfigOptions& options, QWidg
     setSizeGripEnabled(true);
     if (options_.timeouts) port_.setTimeouts(*options_.timeouts);
     port_.setReadRule(options_.readRule ? *options_.readRule : configuredReadRule());
-    // The long reads keep the window painted and its Cancel button working.
-    port_.setIdleHook([this] { processEvents(); });
+    // The port's reads end early on Cancel; they run on the link thread, so
+    // the window needs no hook of its own between their slices.
+    port_.setIdleHook({});
     port_.setCancelToken(&cancel_);
-    link_.beginExchange = [this] { beginExchange(); };
-    link_.endExchange = [this] { endExchange(); };
+    link_.run = [this](std::function<void()> job, std::function<void()> done) {
+        runExchange(std::move(job), std::move(done));
+    };
+    link_.recordUpload = [this](int type, qint64 bytes, link::Delivery delivery, const QString& cause) {
+        return recordUpload(type, bytes, delivery, cause);
+    };
     ui_->cancelButton->hide();
     connect(ui_->cancelButton, &QPushButton::clicked, this, [this] { cancel_.cancel(); });
 
@@ -119,17 +124,14 @@ DirectConfigDialog::DirectConfigDialog(const DirectConfigOptions& options, QWidg
         render();
     });
     connect(ui_->connectButton, &QPushButton::clicked, this, &DirectConfigDialog::Connect);
-    connect(ui_->disconnectButton, &QPushButton::clicked, this, [this] {
-        if (mayDropEdits()) Disconnect();
-    });
-    connect(ui_->saveButton, &QPushButton::clicked, this, &DirectConfigDialog::save);
+    connect(ui_->disconnectButton, &QPushButton::clicked, this,
+            [this] { afterEditsSettled([this] { Disconnect(); }); });
+    connect(ui_->saveButton, &QPushButton::clicked, this, [this] { save(); });
     connect(ui_->quitButton, &QPushButton::clicked, this, &QDialog::reject);
     connect(ui_->exportProfileButton, &QPushButton::clicked, this, &DirectConfigDialog::exportProfile);
     connect(ui_->importProfileButton, &QPushButton::clicked, this, &DirectConfigDialog::importProfile);
 
     ui_->tabControl->createPages(model_.tabs, link_, options_.chooseCertificateFiles);
-    connect(ui_->tabControl->certificatePage(), &CertificatePage::uploadFinished, this,
-            &DirectConfigDialog::onCertificateUploaded);
     // Ctrl+Tab and Ctrl+Shift+Tab turn the pages from wherever the focus is,
     // the port list included; the page being left is checked as for a click.
     const auto turnPage = [this](int step) {
@@ -150,25 +152,40 @@ DirectConfigDialog::DirectConfigDialog(const DirectConfigOptions& options, QWidg
 }
 
 DirectConfigDialog::~DirectConfigDialog() {
-    session_.disconnect();
-    port_.setIdleHook({});
+    // A job still running ends at its next wait and writes its history line
+    // before the link closes; its result is not shown.
+    cancel_.cancel();
+    closeLink();
+    if (exchanging_) QApplication::restoreOverrideCursor();
     port_.setCancelToken(nullptr);
     port_.setTimeouts(savedTimeouts_);
     port_.setReadRule(savedReadRule_);
 }
 
 link::LinkWaits DirectConfigDialog::exchangeWaits() {
-    return link::LinkWaits(
-        slicedSleep([this] { processEvents(); }, cancel_), &cancel_,
-        [this](const link::LinkActivity& activity) { ui_->activityLabel->setText(activityText(activity)); });
+    // The activity is reported on the link thread and shown on the window's.
+    return link::LinkWaits(slicedSleep(cancel_), &cancel_, [this](const link::LinkActivity& activity) {
+        QMetaObject::invokeMethod(
+            this, [this, activity] { ui_->activityLabel->setText(activityText(activity)); }, Qt::QueuedConnection);
+    });
 }
 
-void DirectConfigDialog::processEvents() {
-    QCoreApplication::processEvents(exchanging_ ? QEventLoop::AllEvents : QEventLoop::ExcludeUserInputEvents);
+void DirectConfigDialog::runExchange(std::function<void()> job, std::function<void()> done) {
+    if (exchanging_) return;  // the controls that start one are disabled meanwhile
+    beginExchange();
+    worker_.start(std::move(job), [this, done = std::move(done)] {
+        endExchange();
+        if (done) done();
+    });
+}
+
+void DirectConfigDialog::closeLink() {
+    worker_.runNow([this] { session_.disconnect(); });
 }
 
 void DirectConfigDialog::beginExchange() {
     exchanging_ = true;
+    QApplication::setOverrideCursor(Qt::BusyCursor);
     closeAfterExchange_ = false;
     cancel_.reset();
     // Only Cancel and Quit take input while the printer is busy.
@@ -190,6 +207,7 @@ void DirectConfigDialog::endExchange() {
     ui_->cancelButton->hide();
     ui_->activityLabel->clear();
     exchanging_ = false;
+    QApplication::restoreOverrideCursor();
     // A cancelled exchange leaves the printer's side unknown (a reply may
     // still come): the link goes down, as after a failed Connect.
     if (cancel_.cancelled() && session_.connected()) Disconnect();
@@ -291,12 +309,14 @@ void DirectConfigDialog::Connect() {
         port_.setPortName(toQString(*entry));
     }
 
-    link::ConnectOutcome outcome;
-    {
-        const ExchangeScope exchange(link_);
-        ui_->activityLabel->setText(translated(kOpening).arg(port_.portName()));
-        outcome = session_.connect();
-    }
+    auto outcome = std::make_shared<link::ConnectOutcome>(link::ConnectOutcome::Cancelled);
+    runExchange([this, outcome] { *outcome = session_.connect(); }, [this, outcome] { onConnectEnded(*outcome); });
+    // Shown until the printer check reports its first attempt (a queued call,
+    // so it comes after this).
+    ui_->activityLabel->setText(translated(kOpening).arg(port_.portName()));
+}
+
+void DirectConfigDialog::onConnectEnded(link::ConnectOutcome outcome) {
     if (outcome == link::ConnectOutcome::Cancelled) return;  // asked for: nothing to say
     if (outcome == link::ConnectOutcome::MakerMismatch) {
         widgets::showWarning(this, QCoreApplication::translate("DirectConfigDialog", kMakerMismatch));
@@ -313,12 +333,15 @@ void DirectConfigDialog::Connect() {
 }
 
 void DirectConfigDialog::Disconnect() {
-    session_.disconnect();
+    closeLink();
     model_.Disconnect();
     render();
 }
 
-bool DirectConfigDialog::save() {
+void DirectConfigDialog::save(std::function<void(bool saved)> then) {
+    const auto finish = [&then](bool saved) {
+        if (then) then(saved);
+    };
     // A range message still waiting for its edit to end comes first.
     for (auto* held : ui_->tabControl->findChildren<EditNotices*>()) held->releaseAll();
     const auto notice = model_.prepareSave();
@@ -326,22 +349,29 @@ bool DirectConfigDialog::save() {
     ui_->tabControl->renderPages();
     if (notice) {
         presentNotice(notice);
-        return false;
+        return finish(false);
     }
     const link::PrinterConfig written = model_.buildConfig();
-    std::optional<history::LinkSave> save;
-    {
-        const ExchangeScope exchange(link_);
+    auto save = std::make_shared<std::optional<history::LinkSave>>();
+    runExchange(
         // The history line is written inside the step, before any message
         // box: the window may be closed while one shows.
-        save = history::saveAndRecord(session_, model_.lastConfig(), written,
-                                      history::linkEntry(history::kWindow, history::kLinkSave, port_.portName(),
-                                                         session_.systemInfo().macAddress));
-    }
-    if (!save->notRecorded.isEmpty()) widgets::showNote(this, save->notRecorded);
+        [this, save, written, before = model_.lastConfig(),
+         entry = history::linkEntry(history::kWindow, history::kLinkSave, port_.portName(),
+                                    session_.systemInfo().macAddress)] {
+            *save = history::saveAndRecord(session_, before, written, entry);
+        },
+        [this, save, written, then = std::move(then)] {
+            const bool saved = showSaveResult(**save, written);
+            if (then) then(saved);
+        });
+}
+
+bool DirectConfigDialog::showSaveResult(const history::LinkSave& save, const link::PrinterConfig& written) {
+    if (!save.notRecorded.isEmpty()) widgets::showNote(this, save.notRecorded);
     // Cancelled by the user: no message (the link went down).
-    if (save->cancelled && !save->succeeded()) return false;
-    switch (save->delivery) {
+    if (save.cancelled && !save.succeeded()) return false;
+    switch (save.delivery) {
     case link::Delivery::Confirmed: break;
     case link::Delivery::Unconfirmed:
         widgets::showMessage(this, kConfigFailed,
@@ -351,11 +381,11 @@ bool DirectConfigDialog::save() {
     case link::Delivery::NotSent: widgets::showMessage(this, kConfigFailed); return false;
     }
     model_.recordSaved(written);
-    if (!save->succeeded()) {
+    if (!save.succeeded()) {
         widgets::showNote(this, QCoreApplication::translate("DirectConfigDialog",
                                                             "The printer confirmed the settings, but reading them "
                                                             "back shows other values for: %1")
-                                    .arg(save->differing.join(QLatin1String(", "))));
+                                    .arg(save.differing.join(QLatin1String(", "))));
         return false;
     }
     widgets::showMessage(this, kConfigCompletedReset);
@@ -444,12 +474,11 @@ void DirectConfigDialog::importProfile() {
     widgets::showNote(this, done);
 }
 
-void DirectConfigDialog::onCertificateUploaded(int type, qint64 bytes, link::Delivery delivery, const QString& cause) {
+QString DirectConfigDialog::recordUpload(int type, qint64 bytes, link::Delivery delivery, const QString& cause) {
     history::Entry entry = history::linkEntry(history::kWindow, history::kCertificateUpload, port_.portName(),
                                               session_.systemInfo().macAddress);
     entry.changes = {history::certificateChange(certificateKind(type), static_cast<std::size_t>(bytes))};
-    const history::LinkSave recorded = history::recordCertificateUpload(entry, delivery, cause, cancel_.cancelled());
-    if (!recorded.notRecorded.isEmpty()) widgets::showNote(this, recorded.notRecorded);
+    return history::recordCertificateUpload(entry, delivery, cause, cancel_.cancelled()).notRecorded;
 }
 
 void DirectConfigDialog::done(int result) {
@@ -460,9 +489,10 @@ void DirectConfigDialog::done(int result) {
         cancel_.cancel();
         return;
     }
-    if (!mayDropEdits()) return;
-    if (session_.connected()) Disconnect();
-    QDialog::done(result);
+    afterEditsSettled([this, result] {
+        if (session_.connected()) Disconnect();
+        QDialog::done(result);
+    });
 }
 
 void DirectConfigDialog::stopForExit() {
@@ -470,14 +500,17 @@ void DirectConfigDialog::stopForExit() {
     cancel_.cancel();
 }
 
-bool DirectConfigDialog::mayDropEdits() {
-    if (stopping_ || !model_.hasUnsavedEdits()) return true;
+void DirectConfigDialog::afterEditsSettled(const std::function<void()>& proceed) {
+    if (stopping_ || !model_.hasUnsavedEdits()) return proceed();
     switch (widgets::askSaveDiscardCancel(this, kDiscardEdits)) {
-    case widgets::EditsChoice::Save: return save();
-    case widgets::EditsChoice::Discard: return true;
-    case widgets::EditsChoice::Cancel: break;
+    case widgets::EditsChoice::Save:
+        save([proceed](bool saved) {
+            if (saved) proceed();
+        });
+        return;
+    case widgets::EditsChoice::Discard: proceed(); return;
+    case widgets::EditsChoice::Cancel: return;
     }
-    return false;
 }
 
 QString DirectConfigDialog::connectionText() const {

@@ -4,12 +4,14 @@
 // the pages mirror.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <utility>
 #include <vector>
 
 #include <QDialog>
 
+#include "history/link_save.h"
 #include "link/cancel_token.h"
 #include "link/exchange/delivery.h"
 #include "link/exchange/link_session.h"
@@ -17,6 +19,7 @@
 #include "transport/direct_link.h"
 #include "direct/ui/direct_config_entry.h"
 #include "direct/ui/link_access.h"
+#include "transport/link_worker.h"
 #include "transport/usb_printer_port.h"
 
 namespace Ui {
@@ -33,10 +36,14 @@ public:
     explicit DirectConfigDialog(const DirectConfigOptions& options = {}, QWidget* parent = nullptr);
     ~DirectConfigDialog() override;
 
-    // The buttons' handlers. Save says whether the printer took the record.
+    // The buttons' handlers. Connect and Save start an exchange on the link
+    // thread and return; `then` learns whether the printer took the record,
+    // once the result has been shown.
     void Connect();
     void Disconnect();
-    bool save();
+    void save(std::function<void(bool saved)> then = {});
+    // An exchange with the printer is running (its result not yet shown).
+    bool exchanging() const { return exchanging_; }
     // The profile buttons: the pages' shared settings to a file, and a file's
     // settings onto the pages (which Save then writes).
     void exportProfile();
@@ -50,8 +57,9 @@ public:
     // an exchange runs it cancels the exchange first and closes once it ended.
     void done(int result) override;
     // The program is stopping (SIGTERM, SIGHUP): a running exchange is
-    // cancelled (its history line is written as it ends) and the window
-    // closes without asking about edits that were never sent.
+    // cancelled (its history line is written as it ends, on the link thread,
+    // which the window waits for as it goes) and the window closes without
+    // asking about edits that were never sent.
     void stopForExit();
 
     ConfigTabCtrl* tabs() const;
@@ -65,11 +73,16 @@ protected:
 
 private:
     link::LinkWaits exchangeWaits();
+    // Runs `job` on the link thread between beginExchange and endExchange;
+    // `done` follows on the window's thread.
+    void runExchange(std::function<void()> job, std::function<void()> done);
     void beginExchange();
     void endExchange();
-    // Handles pending events; user input only while an exchange runs (when
-    // just Cancel and Quit take it).
-    void processEvents();
+    // Closes the link on the thread that uses it.
+    void closeLink();
+    void onConnectEnded(link::ConnectOutcome outcome);
+    // Save's messages; whether the printer took the record as written.
+    bool showSaveResult(const history::LinkSave& save, const link::PrinterConfig& written);
 
     void onSerialChosen();
     void onUsbChosen();
@@ -81,13 +94,14 @@ private:
     // The device a port list entry opens.
     QString devicePathOf(const QString& entry) const;
     void render();
-    // True when nothing unsaved would be lost, or the user chose to drop it
-    // or saved it successfully.
-    bool mayDropEdits();
+    // Runs `proceed` when nothing unsaved would be lost, or once the user
+    // chose to drop it or saved it successfully.
+    void afterEditsSettled(const std::function<void()>& proceed);
     QString connectionText() const;
     void presentNotice(const rules::MaybeNotice& notice);
     QString chooseProfileFile(bool exporting);
-    void onCertificateUploaded(int type, qint64 bytes, link::Delivery delivery, const QString& cause);
+    // Writes an upload's history line; what could not be recorded, or empty.
+    QString recordUpload(int type, qint64 bytes, link::Delivery delivery, const QString& cause);
 
     DirectConfigOptions options_;
     link::CancelToken cancel_;
@@ -103,6 +117,8 @@ private:
     LinkAccess link_;
     std::vector<transport::UsbDeviceEntry> usbDevices_;
     std::unique_ptr<Ui::DirectConfigDialog> ui_;
+    // Last: destroyed first, so no job outlives what it uses.
+    transport::LinkWorker worker_;
 };
 
 }  // namespace corvane::direct

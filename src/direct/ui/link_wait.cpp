@@ -3,18 +3,16 @@
 #include <algorithm>
 #include <thread>
 
-#include <QApplication>
-#include <QCursor>
+#include <QCoreApplication>
 
 namespace corvane::direct {
 
-link::SleepFn slicedSleep(std::function<void()> idle, const link::CancelToken& cancel) {
-    return [idle = std::move(idle), &cancel](std::chrono::milliseconds duration) {
+link::SleepFn slicedSleep(const link::CancelToken& cancel) {
+    return [&cancel](std::chrono::milliseconds duration) {
         using Clock = std::chrono::steady_clock;
         constexpr std::chrono::milliseconds kSlice{20};
         const auto deadline = Clock::now() + duration;
         for (;;) {
-            if (idle) idle();
             const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
             if (left.count() <= 0 || cancel.cancelled()) break;
             std::this_thread::sleep_for(std::min(left, kSlice));
@@ -45,16 +43,6 @@ QString notConfirmedText() {
     return QCoreApplication::translate("DirectConfigDialog",
                                        "The printer did not confirm the change, but it may have taken it. Connect "
                                        "again to see what it holds before trying again.");
-}
-
-ExchangeScope::ExchangeScope(const LinkAccess& link) : link_(link) {
-    QApplication::setOverrideCursor(Qt::BusyCursor);
-    if (link_.beginExchange) link_.beginExchange();
-}
-
-ExchangeScope::~ExchangeScope() {
-    if (link_.endExchange) link_.endExchange();
-    QApplication::restoreOverrideCursor();
 }
 
 }  // namespace corvane::direct

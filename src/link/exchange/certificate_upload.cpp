@@ -112,7 +112,7 @@ Result<void> UploadCertificate(LinkPort& port, ByteSpan data, int type, const Pr
                 progress(static_cast<int>(acknowledged * 100 / size));
             }
             budget = limits.certificateRetryBudget;
-            if (!waits.pause(limits.certificateChunkPause)) {
+            if (!waits.pause(limits.certificateChunkPause, "between certificate parts")) {
                 return acknowledged >= size ? Result<void>() : cancelled;
             }
         } else if (budget <= 0) {
