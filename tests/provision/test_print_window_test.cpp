@@ -34,12 +34,13 @@ int freeDataPort() {
 // port listening on `dataPort`.
 class DeviceListTestPrint : public ::testing::Test {
 protected:
-    void startSim(int reportedPort) {
+    void startSim(int reportedPort, const QStringList& faults = {}) {
         const QString printers = QStringLiteral(R"({"wlan": [], "ethernet": [{"mac": "00:11:62:0A:00:01",
                                      "ip": "192.168.0.101", "port": %1}]})")
                                      .arg(reportedPort);
-        ASSERT_TRUE(sim.start({"--no-link", "--print-port", QString::number(dataPort), "--config",
-                               test::WriteFile(sim, "printers.json", printers.toUtf8())},
+        ASSERT_TRUE(sim.start(QStringList{"--no-link", "--print-port", QString::number(dataPort), "--config",
+                                          test::WriteFile(sim, "printers.json", printers.toUtf8())} +
+                                  faults,
                               "print:"))
             << sim.errors().toStdString();
         window = std::make_unique<lan::DeviceListDialog>(
@@ -49,6 +50,17 @@ protected:
         window->setTimings(test::quickTimings());
         window->searchFrom(QStringLiteral("127.0.0.1"));
         ASSERT_EQ(window->selectedNumber(), 1);
+    }
+    // Moves the printer to the data port in the settings window.
+    void changePortToDataPort() {
+        test::onNextModal<lan::LanSettingsDialog>([&](lan::LanSettingsDialog* settings) {
+            auto* port = test::child<QLineEdit>(*settings, "portEdit");
+            port->clear();
+            QTest::keyClicks(port, QString::number(dataPort));
+            test::child<QPushButton>(*settings, "saveButton")->click();
+        });
+        window->onSetting();
+        ASSERT_FALSE(messages.messages().empty());
     }
     QByteArray onlyPagePrinted() {
         const QJsonArray printed = sim.stop()["printed"].toArray();
@@ -80,17 +92,19 @@ TEST_F(DeviceListTestPrint, VerifiedChangeOffersAPageAtTheNewPort) {
     startSim(9100);
     QPushButton* offer = window->testPrintOffer();
     EXPECT_FALSE(offer->isVisibleTo(window.get()));
-    test::onNextModal<lan::LanSettingsDialog>([&](lan::LanSettingsDialog* settings) {
-        auto* port = test::child<QLineEdit>(*settings, "portEdit");
-        port->clear();
-        QTest::keyClicks(port, QString::number(dataPort));
-        test::child<QPushButton>(*settings, "saveButton")->click();
-    });
-    window->onSetting();
-    ASSERT_FALSE(messages.messages().empty());
+    changePortToDataPort();
     ASSERT_EQ(messages.messages().back().text, QStringLiteral("Verified: now at 192.168.0.101, port %1").arg(dataPort));
     ASSERT_TRUE(offer->isVisibleTo(window.get()));
     offer->click();
     EXPECT_EQ(messages.messages().back().text, QStringLiteral("Test page sent to 127.0.0.1:%1.").arg(dataPort));
     EXPECT_TRUE(onlyPagePrinted().contains(QStringLiteral("Port:        %1\n").arg(dataPort).toLatin1()));
+}
+
+// A change the printer confirmed but did not take offers no page.
+TEST_F(DeviceListTestPrint, UnverifiedChangeOffersNoPage) {
+    startSim(9100, {"--fault-keep-settings"});
+    changePortToDataPort();
+    EXPECT_TRUE(messages.messages().back().text.startsWith("Not verified"))
+        << messages.messages().back().text.toStdString();
+    EXPECT_FALSE(window->testPrintOffer()->isVisibleTo(window.get()));
 }
