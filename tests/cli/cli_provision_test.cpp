@@ -149,6 +149,39 @@ TEST(CliProvision, FailureEndsNonZeroWithReason) {
     EXPECT_TRUE(run.out.contains("0 configured, 0 unchanged, 1 failed")) << Describe(run);
 }
 
+// The history says what is known: a record that went out without a
+// readable answer may be on the printer ("not confirmed"); one the printer
+// refused is not.
+TEST(CliProvision, HistoryLineSaysWhatTheWriteLeft) {
+    const struct {
+        const char* fault;
+        const char* history;
+        const char* reason;  // how the status line's reason starts
+    } cases[] = {{"--fault-corrupt-checksum", "not confirmed", "sent, not confirmed: "},
+                 {"--fault-refuse", "failed", "The configuration has failed."}};
+    for (const auto& c : cases) {
+        Sim sim;
+        const QString dev = sim.dir("dev");
+        ASSERT_TRUE(QDir().mkpath(dev));
+        ASSERT_TRUE(sim.start({"--no-lan", "--no-link", "--plug-dir", dev, c.fault, "if_set"}, "plug-dir:"))
+            << sim.errors().toStdString();
+        const QString profile =
+            WriteFile(sim, "shop.json", R"({"format": "corvane-profile/1", "config": {"ssid": "Shop-Floor"}})");
+        Plugs plugs{sim};
+        plugs.run({"plug p1 " + Mac(1)});
+        QProcess cli;
+        StartCli(cli, {"link", "provision", "--profile", profile, "--device-dir", dev, "--once", "--json"});
+        const CliRun run = Finish(cli, 120000);
+        EXPECT_EQ(run.code, 1) << Describe(run);
+        const QJsonObject report = QJsonDocument::fromJson(run.out.split('\n').first().toUtf8()).object();
+        EXPECT_TRUE(report["reason"].toString().startsWith(c.reason)) << c.fault << "\n" << Describe(run);
+        const QJsonArray history = RunCli({"history", "--json"}).json().toArray();
+        ASSERT_FALSE(history.isEmpty()) << c.fault;
+        EXPECT_EQ(history.last()["action"].toString(), "link provision");
+        EXPECT_EQ(history.last()["outcome"].toString(), c.history) << c.fault;
+    }
+}
+
 // Run as nobody, nodes owned by the group lp: each is reported once with the
 // group to join, and a node added later does not bring the first one back.
 TEST(CliProvision, ANodeTheUserMayNotOpenIsReportedOnceWithTheGroup) {
