@@ -9,6 +9,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cstdio>
+
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFileInfo>
@@ -196,11 +198,13 @@ TEST(CliProvision, ANodeTheUserMayNotOpenIsReportedOnceWithTheGroup) {
     for (const QString& path : {QFileInfo(profile).path(), dev})
         ASSERT_EQ(::chmod(QFile::encodeName(path).constData(), 0755), 0);
     ASSERT_EQ(::chmod(QFile::encodeName(profile).constData(), 0644), 0);
+    // Made whole elsewhere and moved in, so the line never sees it half made.
     const auto lockedNode = [&](const char* name) {
-        const QByteArray node = QFile::encodeName(QDir(dev).filePath(name));
-        QFile(QString::fromUtf8(node)).open(QIODevice::WriteOnly);
-        ASSERT_EQ(::chown(node.constData(), 0, lp->gr_gid), 0);
-        ASSERT_EQ(::chmod(node.constData(), 0660), 0);
+        const QByteArray made = QFile::encodeName(files.dir(name));
+        QFile(QString::fromUtf8(made)).open(QIODevice::WriteOnly);
+        ASSERT_EQ(::chown(made.constData(), 0, lp->gr_gid), 0);
+        ASSERT_EQ(::chmod(made.constData(), 0660), 0);
+        ASSERT_EQ(::rename(made.constData(), QFile::encodeName(QDir(dev).filePath(name)).constData()), 0);
     };
     lockedNode("lp0");
 
