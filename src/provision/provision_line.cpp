@@ -1,6 +1,9 @@
 #include "provision/provision_line.h"
 
+#include <cerrno>
 #include <memory>
+
+#include <QThread>
 
 #include "transport/serial_port.h"
 
@@ -8,12 +11,14 @@ namespace corvane::provision {
 
 namespace {
 
-bool serialPrinterReady(const QString& node) {
+SerialPresence serialPrinterReady(const QString& node) {
     transport::SerialPort port;
     port.setPortName(node);
-    const bool ready = static_cast<bool>(port.Open());
+    const link::OpenResult opened = port.Open();
     port.Close();
-    return ready;
+    if (opened) return SerialPresence::Ready;
+    const int code = opened.error().code;
+    return code == EACCES || code == EPERM ? SerialPresence::Refused : SerialPresence::Absent;
 }
 
 }  // namespace
@@ -78,7 +83,7 @@ void ProvisionLine::onArrived(const QString& node, bool serial) {
     if (serial) {
         serialPorts_.insert(node, QElapsedTimer());
         if (!serialCheck_.isActive()) serialCheck_.start();
-        if (!serialReady_(node)) return;
+        if (serialReady_(node) == SerialPresence::Absent) return;
     }
     enqueue(node);
 }
@@ -96,14 +101,16 @@ void ProvisionLine::checkSerialPorts() {
         const QString node = it.key();
         const NodeState state = nodes_.value(node, NodeState::Waiting);
         if (nodes_.contains(node) && state != NodeState::Done) continue;  // queued or worked on
-        const bool ready = serialReady_(node);
+        const SerialPresence presence = serialReady_(node);
         if (!nodes_.contains(node)) {
-            if (ready) enqueue(node);
+            if (presence != SerialPresence::Absent) enqueue(node);
             continue;
         }
         // Done: the printer is gone once its lines have stayed down a while.
+        // A port refused for lack of permission stays as it is: its one
+        // report stands until the port itself goes away.
         QElapsedTimer& down = it.value();
-        if (ready) {
+        if (presence != SerialPresence::Absent) {
             down.invalidate();
         } else if (!down.isValid()) {
             down.start();

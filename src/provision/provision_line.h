@@ -3,7 +3,8 @@
 // a node that has been dealt with is taken again only after it went away and
 // came back, so a printer left plugged in is never written twice. A node
 // that could not be opened for lack of permission is reported once and then
-// waits the same way instead of being retried in a loop.
+// waits the same way instead of being retried in a loop; a serial port this
+// user may not open counts as a printer present until the port goes away.
 //
 // A serial port's node stays when printers are swapped on it, so there the
 // printer's presence is its ready lines (DSR and CTS), looked at every
@@ -35,6 +36,13 @@ namespace corvane::provision {
 
 // Where a device node stands in the line.
 enum class NodeState { Waiting, Working, Done };
+
+// What opening a serial port (and closing it at once) says about its printer.
+enum class SerialPresence {
+    Absent,   // no printer ready on the line
+    Ready,    // its DSR and CTS are up
+    Refused,  // this user may not open the port: taken once so the report says why
+};
 
 struct LineCounts {
     int configured = 0;
@@ -68,7 +76,7 @@ public:
     QStringList unseenSheetRows() const;
 
     // Whether a printer is ready on a serial port; tests replace it.
-    using SerialReadiness = std::function<bool(const QString& node)>;
+    using SerialReadiness = std::function<SerialPresence(const QString& node)>;
     void setSerialReadiness(SerialReadiness ready, std::chrono::milliseconds interval,
                             std::chrono::milliseconds goneAfter);
 

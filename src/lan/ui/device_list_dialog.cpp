@@ -25,6 +25,7 @@
 #include "lan/ui/search_dialog.h"
 #include "lan/ui/test_print_button.h"
 #include "lan/ui/verification_note.h"
+#include "transport/test_print.h"
 #include "link/printer_config.h"
 #include "link/string_table.h"
 #include "ui_device_list_dialog.h"
@@ -93,6 +94,19 @@ DeviceListDialog::DeviceListDialog(link::ListMode listMode, QWidget* parent, con
     extraRow->insertWidget(1, assignButton);
     connect(assignButton, &QPushButton::clicked, this, &DeviceListDialog::onAssignAddresses);
     connect(addTestPrintButton(*this, *extraRow, 2), &QPushButton::clicked, this, &DeviceListDialog::onTestPrint);
+    // The status line shares its row with the test print offered after a
+    // verified change.
+    auto* statusRow = new QHBoxLayout;
+    const int statusIndex = ui_->mainLayout->indexOf(ui_->statusLabel);
+    ui_->mainLayout->removeWidget(ui_->statusLabel);
+    statusRow->addWidget(ui_->statusLabel, 1);
+    printOffer_ = new QPushButton(tr("Print a test page"), this);
+    printOffer_->setObjectName(QStringLiteral("testPrintOfferButton"));
+    printOffer_->setAutoDefault(false);
+    printOffer_->hide();
+    statusRow->addWidget(printOffer_, 0, Qt::AlignTop);
+    ui_->mainLayout->insertLayout(statusIndex, statusRow);
+    connect(printOffer_, &QPushButton::clicked, this, &DeviceListDialog::onTestPrintOffer);
     applyButtonState();
 
     connect(ui_->searchButton, &QPushButton::clicked, this, &DeviceListDialog::onSearch);
@@ -213,6 +227,9 @@ int DeviceListDialog::listedNumber() const {
 }
 
 void DeviceListDialog::fillDeviceList() {
+    // A new list: the last change's offer is no longer what it shows.
+    offered_.reset();
+    printOffer_->hide();
     filling_ = true;
     QTableWidget& table = *ui_->deviceList;
     table.setRowCount(0);
@@ -413,6 +430,7 @@ void DeviceListDialog::onSetting() {
     }
     if (verification) {
         const VerificationNote note = verificationNote(confirmed->sent, *verification);
+        if (note.verified) offerTestPrint(verification->found);
         if (note.verified) widgets::showNote(this, note.text);
         else widgets::showWarning(this, note.text);
     }
@@ -548,6 +566,22 @@ void DeviceListDialog::onTestPrint() {
     const QString mac = QString::fromStdString(link::FormatMacUpper(device->macAddress())).replace('-', ':');
     sendTestPrintFrom(this, endpoints_.printerAddressFor(reported), reported, device->port(), mac);
     ui_->deviceList->setFocus();
+}
+
+void DeviceListDialog::offerTestPrint(const link::DiscoveredDevice& found) {
+    offered_ = found;
+    const int port = found.port() > 0 ? found.port() : transport::kDefaultDataPort;
+    printOffer_->setToolTip(tr("Prints a test page on the printer at its new address %1, port %2.")
+                                .arg(dotted(found.ipAddress()))
+                                .arg(port));
+    printOffer_->show();
+}
+
+void DeviceListDialog::onTestPrintOffer() {
+    if (!offered_) return;
+    const QString reported = dotted(offered_->ipAddress());
+    const QString mac = QString::fromStdString(link::FormatMacUpper(offered_->macAddress())).replace('-', ':');
+    sendTestPrintFrom(this, endpoints_.printerAddressFor(reported), reported, offered_->port(), mac);
 }
 
 }  // namespace corvane::lan

@@ -23,6 +23,8 @@
 #include "transport/endpoints.h"
 #include "transport/local_addresses.h"
 
+class QPushButton;
+
 namespace Ui {
 class DeviceListDialog;
 }
@@ -65,6 +67,9 @@ public:
     void onWeb();
     // A test page to the chosen printer's data port.
     void onTestPrint();
+    // The status line's offer after a verified change: a test page to the
+    // printer's new address and port. Hidden when there is none.
+    QPushButton* testPrintOffer() const { return printOffer_; }
     // "Assign addresses…": consecutive addresses for the chosen rows.
     void onAssignAddresses();
     // What Export and Copy write: the record numbers in the list's order,
@@ -102,6 +107,10 @@ private:
     // Searches for a changed printer until it shows its change, the limit
     // or Cancel in a progress window; records the verdict in the history.
     Verification verifyChange(const ChangedPrinter& changed, const QString& localAddress);
+    // Offers a test page in the status line to the address and port the
+    // changed printer now reports.
+    void offerTestPrint(const link::DiscoveredDevice& found);
+    void onTestPrintOffer();
 
     std::unique_ptr<Ui::DeviceListDialog> ui_;
     link::ListMode listMode_;
@@ -117,6 +126,8 @@ private:
     QStringList adapterFailures_;
     bool filling_ = false;
     AddressQuestion addressQuestion_ = askForAddresses;
+    QPushButton* printOffer_ = nullptr;
+    std::optional<link::DiscoveredDevice> offered_;  // the changed printer as the verification found it
 };
 
 }  // namespace corvane::lan

@@ -239,7 +239,7 @@ void ProvisionDialog::onPrinterDone(const PrinterReport& report) {
     item->setText(result);
     item->setForeground(colour);
     item->setToolTip(result);
-    if (!report.historyProblem.isEmpty()) widgets::showNote(this, history::notRecordedText(report.historyProblem));
+    if (!report.historyProblem.isEmpty()) widgets::showNote(this, report.historyProblem);
     updateCount();
 }
 
