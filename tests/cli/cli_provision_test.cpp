@@ -64,7 +64,7 @@ TEST(CliProvision, FivePrintersInTurnThenTwoAtOnce) {
     QProcess cli;
     StartCli(cli, {"link", "provision", "--profile", profile, "--printers", printers, "--device-dir", dev, "--json"});
     ASSERT_TRUE(cli.waitForStarted(10000));
-    Plugs plugs{sim};
+    Plugs plugs{sim, {}};
     QByteArray out;
     int expected = 0;
     // One after another: plugged in, configured, pulled out.
@@ -141,7 +141,7 @@ TEST(CliProvision, FailureEndsNonZeroWithReason) {
     ASSERT_TRUE(QDir().mkpath(dev));
     ASSERT_TRUE(sim.start({"--no-lan", "--no-link", "--plug-dir", dev}, "plug-dir:")) << sim.errors().toStdString();
     const QString profile = WriteFile(sim, "bad.json", R"({"format": "corvane-profile/1", "config": {"ssid": ""}})");
-    Plugs plugs{sim};
+    Plugs plugs{sim, {}};
     plugs.run({"plug p1 " + Mac(1)});
     const CliRun run = RunCli({"link", "provision", "--profile", profile, "--device-dir", dev, "--once"});
     EXPECT_EQ(run.code, 1) << Describe(run);
@@ -169,7 +169,7 @@ TEST(CliProvision, HistoryLineSaysWhatTheWriteLeft) {
             << sim.errors().toStdString();
         const QString profile =
             WriteFile(sim, "shop.json", R"({"format": "corvane-profile/1", "config": {"ssid": "Shop-Floor"}})");
-        Plugs plugs{sim};
+        Plugs plugs{sim, {}};
         plugs.run({"plug p1 " + Mac(1)});
         QProcess cli;
         StartCli(cli, {"link", "provision", "--profile", profile, "--device-dir", dev, "--once", "--json"});
