@@ -3,9 +3,6 @@
 #include <algorithm>
 #include <chrono>
 
-#include <QEventLoop>
-#include <QTimer>
-
 #include "history/change_entries.h"
 #include "lan/request_failure.h"
 #include "link/printer_config.h"
@@ -31,18 +28,16 @@ DiscoveredDevice* findByMac(DeviceList& devices, const std::array<std::uint8_t, 
     return nullptr;
 }
 
-SendOutcome sendSettings(const SearchSetup& setup, const DiscoveredDevice& before, const DiscoveredDevice& record,
-                         const link::CancelToken* cancel) {
-    SendOutcome outcome;
+QString requestLocalAddress(const SearchSetup& setup, const DiscoveredDevice& record) {
     // Found by a search from every adapter: the request leaves through the
     // adapter that heard the printer.
-    const QString local =
-        record.localAddress.empty() ? setup.localAddress : QString::fromStdString(record.localAddress);
+    return record.localAddress.empty() ? setup.localAddress : QString::fromStdString(record.localAddress);
+}
+
+link::SettingsRequest settingsRequestFor(const SearchSetup& setup, const DiscoveredDevice& before,
+                                         const DiscoveredDevice& record) {
+    const QString local = requestLocalAddress(setup, record);
     const QString broadcast = local == setup.localAddress ? setup.broadcastAddress : broadcastAddressFor(local);
-    UdpChannel channel;
-    channel.setLocalPort(setup.endpoints.localPortFor(setup.mode));
-    channel.setLocalAddress(local);
-    UdpDatagramPort port(channel);
     link::SettingsRequest request;
     request.record = record;
     // A printer found by its own address (across routers, say) is not
@@ -54,6 +49,17 @@ SendOutcome sendSettings(const SearchSetup& setup, const DiscoveredDevice& befor
     request.printerAddresses = link::PrinterAddresses(before, record);
     request.wait = setup.settingsTimeoutMs > 0 ? std::chrono::milliseconds(setup.settingsTimeoutMs)
                                                : link::ConfirmWait(setup.mode);
+    return request;
+}
+
+SendOutcome sendSettings(const SearchSetup& setup, const DiscoveredDevice& before, const DiscoveredDevice& record,
+                         const link::CancelToken* cancel) {
+    SendOutcome outcome;
+    UdpChannel channel;
+    channel.setLocalPort(setup.endpoints.localPortFor(setup.mode));
+    channel.setLocalAddress(requestLocalAddress(setup, record));
+    UdpDatagramPort port(channel);
+    const link::SettingsRequest request = settingsRequestFor(setup, before, record);
     const auto reply = link::ExchangeSettings(port, request, cancel);
     if (!reply) {
         outcome.messageId = kSaveFailed;
@@ -69,22 +75,6 @@ SendOutcome sendSettings(const SearchSetup& setup, const DiscoveredDevice& befor
 
 VerifyTiming defaultVerifyTiming(ListMode mode) {
     return {static_cast<int>(link::RestartPause(mode).count()), static_cast<int>(link::VerifyLimit(mode).count())};
-}
-
-bool pauseMs(int ms, const link::CancelToken* cancel) {
-    const auto heard = [cancel] { return cancel && cancel->cancelled(); };
-    if (ms <= 0 || heard()) return !heard();
-    QEventLoop loop;
-    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
-    QTimer poll;
-    if (cancel) {
-        QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
-            if (heard()) loop.quit();
-        });
-        poll.start(50);
-    }
-    loop.exec();
-    return !heard();
 }
 
 QStringList verificationHosts(const SearchSetup& setup, const std::vector<ChangedPrinter>& changed) {

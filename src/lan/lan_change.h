@@ -20,6 +20,15 @@ namespace corvane::lan {
 // The first record of `devices` with this MAC address, or nullptr.
 DiscoveredDevice* findByMac(DeviceList& devices, const std::array<std::uint8_t, 6>& mac);
 
+// The settings request for `record`: to where the printer was found (its
+// own address when found by it, else the mode's target), confirmed only
+// from its addresses, waiting the setup's or the mode's time.
+link::SettingsRequest settingsRequestFor(const SearchSetup& setup, const DiscoveredDevice& before,
+                                         const DiscoveredDevice& record);
+// The local address a request for `record` leaves from: the adapter that
+// heard the printer, else the search's.
+QString requestLocalAddress(const SearchSetup& setup, const DiscoveredDevice& record);
+
 // One request from the interface the printer was found on (the search's
 // when the record does not say), to where it was found; waits for its
 // confirmation, counted only from that printer (`before`'s addresses or
@@ -45,10 +54,6 @@ struct VerifyTiming {
 VerifyTiming defaultVerifyTiming(ListMode mode);
 inline constexpr int kLongestVerifyDelayMs = 600000;
 inline constexpr int kLongestVerifyTimeoutS = 3600;
-
-// Waits `ms` with the event loop running; a cancel request ends the wait
-// early (looked at every 50 ms). False when it was cancelled.
-bool pauseMs(int ms, const link::CancelToken* cancel = nullptr);
 
 // What the searches after a change found for one printer.
 struct Verification {

@@ -47,6 +47,11 @@ std::vector<std::string> PrinterAddresses(const lan::DiscoveredDevice& before, c
     return addresses;
 }
 
+std::optional<StringId> ConfirmationOf(const SettingsRequest& request, const Datagram& answer) {
+    if (!request.printerAddresses.empty() && !Listed(request.printerAddresses, answer.sender)) return std::nullopt;
+    return lan::ClassifySettingsAnswer(request.record.mode, answer.bytes);
+}
+
 Result<SettingsReply> ExchangeSettings(DatagramPort& port, const SettingsRequest& request, const CancelToken* cancel) {
     // An answer still waiting belongs to an earlier request (a plan sends
     // many in a row) and must not confirm this one.
@@ -56,8 +61,7 @@ Result<SettingsReply> ExchangeSettings(DatagramPort& port, const SettingsRequest
     SettingsReply reply;
     const auto deadline = port.now() + request.wait;
     while (auto answer = port.receive(deadline, cancel)) {
-        if (!request.printerAddresses.empty() && !Listed(request.printerAddresses, answer->sender)) continue;
-        if (const auto message = lan::ClassifySettingsAnswer(request.record.mode, answer->bytes)) {
+        if (const auto message = ConfirmationOf(request, *answer)) {
             reply.confirmed = true;
             reply.messageId = *message;
             return reply;

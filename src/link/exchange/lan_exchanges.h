@@ -59,6 +59,11 @@ struct SettingsReply {
     StringId messageId = kSaveFailed;
 };
 
+// The message of `answer` when it confirms `request`: the mode's
+// confirmation, from one of the printer's addresses. Nullopt otherwise.
+// The one rule for the command line's wait and the window's.
+std::optional<StringId> ConfirmationOf(const SettingsRequest& request, const Datagram& answer);
+
 // Drops what is left from earlier requests, sends the request and waits
 // for the printer's confirmation, the wait's end or a cancel. The error
 // means that nothing left.
