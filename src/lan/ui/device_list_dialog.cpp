@@ -8,7 +8,6 @@
 #include <QApplication>
 #include <QBoxLayout>
 #include <QDesktopServices>
-#include <QEventLoop>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QProgressDialog>
@@ -358,10 +357,16 @@ void DeviceListDialog::onCurrentRowChanged(int row) {
 }
 
 void DeviceListDialog::pauseWithoutInput(int ms) {
+    // A modal window that closes itself: the list stays drawn but takes no
+    // input meanwhile, as while the verification searches.
+    QProgressDialog pause(ui_->statusLabel->text(), QString(), 0, 0, this);
+    pause.setWindowTitle(windowTitle());
+    pause.setWindowModality(Qt::WindowModal);
+    pause.setCancelButton(nullptr);
+    pause.setMinimumDuration(0);
+    QTimer::singleShot(ms, &pause, &QDialog::accept);
     QApplication::setOverrideCursor(Qt::BusyCursor);
-    QEventLoop loop;
-    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
-    loop.exec(QEventLoop::ExcludeUserInputEvents);
+    pause.exec();
     QApplication::restoreOverrideCursor();
 }
 
