@@ -58,6 +58,8 @@ TEST(LanSettingsExchange, CountsOnlyTheAskedPrintersConfirmation) {
          kLanConfigCompleted},
         {"left from an earlier request", ListMode::Ethernet, {{0, "10.0.0.50", "SETC!"}}, false, kSaveFailed},
         {"after the wait", ListMode::Ethernet, {{10001, "10.0.0.50", "SETC!"}}, false, kSaveFailed},
+        {"slow, within the wait", ListMode::Ethernet, {{5000, "10.0.0.50", "SETC!"}}, true, kLanConfigCompleted},
+        {"wireless, after its wait", ListMode::Wlan, {{1001, "10.0.0.50", "__[I_F]__[SET_RSP]!"}}, false, kSaveFailed},
         {"too short", ListMode::Ethernet, {{100, "10.0.0.50", "SETC"}}, false, kSaveFailed},
         {"wireless", ListMode::Wlan, {{900, "10.0.0.50", "__[I_F]__[SET_RSP]!"}}, true, kWlanConfigCompleted},
         {"wireless, another printer", ListMode::Wlan, {{900, "10.0.0.9", "__[I_F]__[SET_RSP]!"}}, false, kSaveFailed},
