@@ -12,9 +12,9 @@
 #include <string>
 #include <vector>
 
+#include "lan/search_setup.h"
 #include "link/discovered_device.h"
 #include "link/exchange/lan_exchanges.h"
-#include "lan/search_setup.h"
 #include "link/string_table.h"
 #include "transport/endpoints.h"
 #include "transport/udp_channel.h"
