@@ -105,6 +105,39 @@ QStringList verificationHosts(const SearchSetup& setup, const std::vector<Change
     return hosts;
 }
 
+link::VerifyRequest verifyRequestFor(const SearchSetup& setup, const std::vector<ChangedPrinter>& changed,
+                                     const VerifyTiming& timing) {
+    link::VerifyRequest request;
+    request.mode = setup.mode;
+    for (const QString& host : verificationHosts(setup, changed)) request.hosts.push_back(host.toStdString());
+    request.port = static_cast<std::uint16_t>(setup.endpoints.remotePortFor(setup.mode));
+    request.pause = std::chrono::milliseconds(timing.pauseMs);
+    request.limit = std::chrono::milliseconds(std::max(timing.limitMs, timing.pauseMs));
+    request.interval = std::chrono::milliseconds(timing.intervalMs);
+    return request;
+}
+
+std::vector<DiscoveredDevice> sentRecords(const std::vector<ChangedPrinter>& changed) {
+    std::vector<DiscoveredDevice> sent;
+    for (const auto& c : changed) sent.push_back(c.sent);
+    return sent;
+}
+
+std::vector<Verification> verificationsOf(const std::vector<ChangedPrinter>& changed,
+                                          const link::VerifyOutcome& outcome) {
+    std::vector<Verification> results(changed.size());
+    for (std::size_t i = 0; i < changed.size(); ++i) {
+        Verification& v = results[i];
+        v.cancelled = outcome.cancelled && !outcome.shown[i];
+        if (!outcome.latest[i]) continue;
+        v.answered = true;
+        v.found = *outcome.latest[i];
+        v.differences = rules::CompareWithSent(changed[i].sent, v.found);
+        v.noAddressYet = rules::NoAddressYet(changed[i].sent, v.found);
+    }
+    return results;
+}
+
 namespace {
 
 // The searches from one local address for the printers found there.
@@ -115,30 +148,13 @@ bool verifyFrom(const SearchSetup& setup, const std::vector<ChangedPrinter>& cha
     channel.setLocalPort(setup.endpoints.localPortFor(setup.mode));
     channel.setLocalAddress(setup.localAddress);
     UdpDatagramPort port(channel);
-    link::VerifyRequest request;
-    request.mode = setup.mode;
-    for (const QString& host : verificationHosts(setup, changed)) request.hosts.push_back(host.toStdString());
-    request.port = static_cast<std::uint16_t>(setup.endpoints.remotePortFor(setup.mode));
-    request.pause = std::chrono::milliseconds(timing.pauseMs);
-    request.limit = std::chrono::milliseconds(std::max(timing.limitMs, timing.pauseMs));
-    request.interval = std::chrono::milliseconds(timing.intervalMs);
-    std::vector<DiscoveredDevice> sent;
-    for (const auto& c : changed) sent.push_back(c.sent);
-    const auto outcome = link::VerifyChanges(port, request, sent, rules::ShowsChange, cancel, progress);
+    const auto outcome = link::VerifyChanges(port, verifyRequestFor(setup, changed, timing), sentRecords(changed),
+                                             rules::ShowsChange, cancel, progress);
     if (!outcome) {
         if (error) *error = numberedText(kSearchNotStarted, channelFailureText(channel.failure()));
         return false;
     }
-    results.assign(changed.size(), Verification{});
-    for (std::size_t i = 0; i < changed.size(); ++i) {
-        Verification& v = results[i];
-        v.cancelled = outcome->cancelled && !outcome->shown[i];
-        if (!outcome->latest[i]) continue;
-        v.answered = true;
-        v.found = *outcome->latest[i];
-        v.differences = rules::CompareWithSent(changed[i].sent, v.found);
-        v.noAddressYet = rules::NoAddressYet(changed[i].sent, v.found);
-    }
+    results = verificationsOf(changed, *outcome);
     return true;
 }
 

@@ -76,6 +76,15 @@ struct ChangedPrinter {
 // at the new one; a printer found by broadcast where the first search went.
 QStringList verificationHosts(const SearchSetup& setup, const std::vector<ChangedPrinter>& changed);
 
+// The searches for `changed` from the setup's local address, with the
+// timing's pause, limit and interval; the records that were sent; and what
+// the searches' outcome says about each printer.
+link::VerifyRequest verifyRequestFor(const SearchSetup& setup, const std::vector<ChangedPrinter>& changed,
+                                     const VerifyTiming& timing);
+std::vector<DiscoveredDevice> sentRecords(const std::vector<ChangedPrinter>& changed);
+std::vector<Verification> verificationsOf(const std::vector<ChangedPrinter>& changed,
+                                          const link::VerifyOutcome& outcome);
+
 // Searches until every changed printer shows its change or the limit;
 // each is looked for by its MAC. False with `error` set when a search could
 // not leave. `progress` hears the seconds since the confirmation.

@@ -212,6 +212,8 @@ TEST(LanVerification, SearchesAgainUntilThePrinterShowsItsChange) {
         DiscoveredDevice sent = Printer(ListMode::Ethernet, 50, 9101);
         DiscoveredDevice holds = Printer(ListMode::Ethernet, 50, c.holds);
         PlayPrinter(port, holds, c.backAtMs);
+        // An answer during the pause comes from before the restart: never a verdict.
+        port.arrive(milliseconds(1000), holds.answeredFrom, Answer("IMIN", Printer(ListMode::Ethernet, 50, 9101)));
         VerifyRequest request{ListMode::Ethernet, {"255.255.255.255", "10.0.0.50"}, 48781};
         std::vector<milliseconds> progress;
         const auto outcome = VerifyChanges(
