@@ -12,8 +12,9 @@
 namespace corvane::lan {
 
 bool runSearch(const SearchSetup& setup, DeviceList& devices, QString* error, QStringList* adapterFailures) {
-    QEventLoop loop;
     if (!setup.adapters.isEmpty()) {
+        // Every adapter at once: their searches run side by side on the event loop.
+        QEventLoop loop;
         EveryAdapterSearch search(setup.mode, setup.adapters, setup.endpoints, devices);
         search.setTickInterval(setup.tickMs);
         QObject::connect(&search, &EveryAdapterSearch::finished, &loop, &QEventLoop::quit);
