@@ -121,7 +121,7 @@ int runLanPlan(const Invocation& invocation) {
     if (auto bad = invocation.unexpectedOption(
             QStringLiteral("lan-plan"),
             {"json", "dry-run", "force", "allow-conflicts", "verify-delay", "verify-timeout", "local", "local-address",
-             "target", "remote-port", "local-port", "survey-port", "test-print", "printer-host"})) {
+             "target", "remote-port", "local-port", "survey-port", "test-print", "printer-host", "rate"})) {
         return usageError(*bad);
     }
     const QStringList arguments = invocation.arguments();

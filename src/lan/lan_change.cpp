@@ -3,9 +3,6 @@
 #include <algorithm>
 #include <chrono>
 
-#include <QEventLoop>
-#include <QTimer>
-
 #include "history/change_entries.h"
 #include "lan/request_failure.h"
 #include "link/printer_config.h"
@@ -31,19 +28,17 @@ link::DiscoveredDevice* findByMac(link::DeviceList& devices, const std::array<st
     return nullptr;
 }
 
-SendOutcome sendSettings(const SearchSetup& setup, const link::DiscoveredDevice& before,
-                         const link::DiscoveredDevice& record, const link::CancelToken* cancel) {
-    SendOutcome outcome;
+QString requestLocalAddress(const SearchSetup& setup, const link::DiscoveredDevice& record) {
     // Found by a search from every adapter: the request leaves through the
     // adapter that heard the printer.
-    const QString local =
-        record.localAddress.empty() ? setup.localAddress : QString::fromStdString(record.localAddress);
+    return record.localAddress.empty() ? setup.localAddress : QString::fromStdString(record.localAddress);
+}
+
+link::SettingsRequest settingsRequestFor(const SearchSetup& setup, const link::DiscoveredDevice& before,
+                                         const link::DiscoveredDevice& record) {
+    const QString local = requestLocalAddress(setup, record);
     const QString broadcast =
         local == setup.localAddress ? setup.broadcastAddress : transport::broadcastAddressFor(local);
-    transport::UdpChannel channel;
-    channel.setLocalPort(setup.endpoints.localPortFor(setup.mode));
-    channel.setLocalAddress(local);
-    transport::UdpDatagramPort port(channel);
     link::SettingsRequest request;
     request.record = record;
     // A printer found by its own address (across routers, say) is not
@@ -55,6 +50,17 @@ SendOutcome sendSettings(const SearchSetup& setup, const link::DiscoveredDevice&
     request.printerAddresses = link::PrinterAddresses(before, record);
     request.wait = setup.settingsTimeoutMs > 0 ? std::chrono::milliseconds(setup.settingsTimeoutMs)
                                                : link::ConfirmWait(setup.mode);
+    return request;
+}
+
+SendOutcome sendSettings(const SearchSetup& setup, const link::DiscoveredDevice& before,
+                         const link::DiscoveredDevice& record, const link::CancelToken* cancel) {
+    SendOutcome outcome;
+    transport::UdpChannel channel;
+    channel.setLocalPort(setup.endpoints.localPortFor(setup.mode));
+    channel.setLocalAddress(requestLocalAddress(setup, record));
+    transport::UdpDatagramPort port(channel);
+    const link::SettingsRequest request = settingsRequestFor(setup, before, record);
     const auto reply = link::ExchangeSettings(port, request, cancel);
     if (!reply) {
         outcome.messageId = kSaveFailed;
@@ -70,22 +76,6 @@ SendOutcome sendSettings(const SearchSetup& setup, const link::DiscoveredDevice&
 
 VerifyTiming defaultVerifyTiming(link::ListMode mode) {
     return {static_cast<int>(link::RestartPause(mode).count()), static_cast<int>(link::VerifyLimit(mode).count())};
-}
-
-bool pauseMs(int ms, const link::CancelToken* cancel) {
-    const auto heard = [cancel] { return cancel && cancel->cancelled(); };
-    if (ms <= 0 || heard()) return !heard();
-    QEventLoop loop;
-    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
-    QTimer poll;
-    if (cancel) {
-        QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
-            if (heard()) loop.quit();
-        });
-        poll.start(50);
-    }
-    loop.exec();
-    return !heard();
 }
 
 QStringList verificationHosts(const SearchSetup& setup, const std::vector<ChangedPrinter>& changed) {
@@ -116,6 +106,39 @@ QStringList verificationHosts(const SearchSetup& setup, const std::vector<Change
     return hosts;
 }
 
+link::VerifyRequest verifyRequestFor(const SearchSetup& setup, const std::vector<ChangedPrinter>& changed,
+                                     const VerifyTiming& timing) {
+    link::VerifyRequest request;
+    request.mode = setup.mode;
+    for (const QString& host : verificationHosts(setup, changed)) request.hosts.push_back(host.toStdString());
+    request.port = static_cast<std::uint16_t>(setup.endpoints.remotePortFor(setup.mode));
+    request.pause = std::chrono::milliseconds(timing.pauseMs);
+    request.limit = std::chrono::milliseconds(std::max(timing.limitMs, timing.pauseMs));
+    request.interval = std::chrono::milliseconds(timing.intervalMs);
+    return request;
+}
+
+std::vector<link::DiscoveredDevice> sentRecords(const std::vector<ChangedPrinter>& changed) {
+    std::vector<link::DiscoveredDevice> sent;
+    for (const auto& c : changed) sent.push_back(c.sent);
+    return sent;
+}
+
+std::vector<Verification> verificationsOf(const std::vector<ChangedPrinter>& changed,
+                                          const link::VerifyOutcome& outcome) {
+    std::vector<Verification> results(changed.size());
+    for (std::size_t i = 0; i < changed.size(); ++i) {
+        Verification& v = results[i];
+        v.cancelled = outcome.cancelled && !outcome.shown[i];
+        if (!outcome.latest[i]) continue;
+        v.answered = true;
+        v.found = *outcome.latest[i];
+        v.differences = rules::CompareWithSent(changed[i].sent, v.found);
+        v.noAddressYet = rules::NoAddressYet(changed[i].sent, v.found);
+    }
+    return results;
+}
+
 namespace {
 
 // The searches from one local address for the printers found there.
@@ -126,30 +149,13 @@ bool verifyFrom(const SearchSetup& setup, const std::vector<ChangedPrinter>& cha
     channel.setLocalPort(setup.endpoints.localPortFor(setup.mode));
     channel.setLocalAddress(setup.localAddress);
     transport::UdpDatagramPort port(channel);
-    link::VerifyRequest request;
-    request.mode = setup.mode;
-    for (const QString& host : verificationHosts(setup, changed)) request.hosts.push_back(host.toStdString());
-    request.port = static_cast<std::uint16_t>(setup.endpoints.remotePortFor(setup.mode));
-    request.pause = std::chrono::milliseconds(timing.pauseMs);
-    request.limit = std::chrono::milliseconds(std::max(timing.limitMs, timing.pauseMs));
-    request.interval = std::chrono::milliseconds(timing.intervalMs);
-    std::vector<link::DiscoveredDevice> sent;
-    for (const auto& c : changed) sent.push_back(c.sent);
-    const auto outcome = link::VerifyChanges(port, request, sent, rules::ShowsChange, cancel, progress);
+    const auto outcome = link::VerifyChanges(port, verifyRequestFor(setup, changed, timing), sentRecords(changed),
+                                             rules::ShowsChange, cancel, progress);
     if (!outcome) {
         if (error) *error = numberedText(kSearchNotStarted, channelFailureText(channel.failure()));
         return false;
     }
-    results.assign(changed.size(), Verification{});
-    for (std::size_t i = 0; i < changed.size(); ++i) {
-        Verification& v = results[i];
-        v.cancelled = outcome->cancelled && !outcome->shown[i];
-        if (!outcome->latest[i]) continue;
-        v.answered = true;
-        v.found = *outcome->latest[i];
-        v.differences = rules::CompareWithSent(changed[i].sent, v.found);
-        v.noAddressYet = rules::NoAddressYet(changed[i].sent, v.found);
-    }
+    results = verificationsOf(changed, *outcome);
     return true;
 }
 

@@ -20,6 +20,15 @@ namespace corvane::lan {
 // The first record of `devices` with this MAC address, or nullptr.
 link::DiscoveredDevice* findByMac(link::DeviceList& devices, const std::array<std::uint8_t, 6>& mac);
 
+// The settings request for `record`: to where the printer was found (its
+// own address when found by it, else the mode's target), confirmed only
+// from its addresses, waiting the setup's or the mode's time.
+link::SettingsRequest settingsRequestFor(const SearchSetup& setup, const link::DiscoveredDevice& before,
+                                         const link::DiscoveredDevice& record);
+// The local address a request for `record` leaves from: the adapter that
+// heard the printer, else the search's.
+QString requestLocalAddress(const SearchSetup& setup, const link::DiscoveredDevice& record);
+
 // One request from the interface the printer was found on (the search's
 // when the record does not say), to where it was found; waits for its
 // confirmation, counted only from that printer (`before`'s addresses or
@@ -46,10 +55,6 @@ VerifyTiming defaultVerifyTiming(link::ListMode mode);
 inline constexpr int kLongestVerifyDelayMs = 600000;
 inline constexpr int kLongestVerifyTimeoutS = 3600;
 
-// Waits `ms` with the event loop running; a cancel request ends the wait
-// early (looked at every 50 ms). False when it was cancelled.
-bool pauseMs(int ms, const link::CancelToken* cancel = nullptr);
-
 // What the searches after a change found for one printer.
 struct Verification {
     bool answered = false;
@@ -70,6 +75,15 @@ struct ChangedPrinter {
 // address at that address and, with a new fixed address it answered from,
 // at the new one; a printer found by broadcast where the first search went.
 QStringList verificationHosts(const SearchSetup& setup, const std::vector<ChangedPrinter>& changed);
+
+// The searches for `changed` from the setup's local address, with the
+// timing's pause, limit and interval; the records that were sent; and what
+// the searches' outcome says about each printer.
+link::VerifyRequest verifyRequestFor(const SearchSetup& setup, const std::vector<ChangedPrinter>& changed,
+                                     const VerifyTiming& timing);
+std::vector<link::DiscoveredDevice> sentRecords(const std::vector<ChangedPrinter>& changed);
+std::vector<Verification> verificationsOf(const std::vector<ChangedPrinter>& changed,
+                                          const link::VerifyOutcome& outcome);
 
 // Searches until every changed printer shows its change or the limit;
 // each is looked for by its MAC. False with `error` set when a search could

@@ -12,12 +12,12 @@ namespace {
 // The settings window's form, started from the printer's record, with the
 // row's cells typed in: the form's own rules judge the row.
 LanSettingsEdits editsFor(const rules::PlanRow& row, const link::DiscoveredDevice& record) {
-    LanSettingsEdits edits = LanSettingsForm::editsFor(record);
+    LanSettingsEdits edits = rules::LanEditsFor(record);
     if (row.ip) edits.ipAddress = *row.ip;
     if (row.mask) edits.subnetMask = *row.mask;
     if (row.gateway) edits.gateway = *row.gateway;
-    if (row.port) edits.portText = QString::number(*row.port);
-    if (row.inactivity) edits.inactivityText = QString::number(*row.inactivity);
+    if (row.port) edits.portText = std::to_string(*row.port);
+    if (row.inactivity) edits.inactivityText = std::to_string(*row.inactivity);
     if (row.dhcp) edits.dhcp = *row.dhcp;
     if (row.baudIndex) edits.baudIndex = *row.baudIndex;
     return edits;
@@ -81,7 +81,7 @@ PlanRowOutcome PlanRun::prepare(std::size_t index) const {
     }
     outcome.before = *record;
     outcome.after = *record;
-    const SaveDecision decision = LanSettingsForm::save(editsFor(outcome.row, *record), outcome.after);
+    const SaveDecision decision = rules::SaveLanEdits(editsFor(outcome.row, *record), outcome.after);
     if (!settingOffered(setup_.mode, record->featureCode())) {
         outcome.result = PlanResult::Refused;
         outcome.notOffered = true;

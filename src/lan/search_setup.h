@@ -29,8 +29,9 @@ struct SearchSetup {
     std::function<void(int, int)> onRequestsSent;
 };
 
-// Empties `devices` and runs one search into it (1.1 s), waiting with the
-// event loop running. False, with `error` set to the windows' message, when
+// Empties `devices` and runs one search into it (1.1 s after the last
+// request), waiting on the port (from every adapter: with the event loop
+// running). False, with `error` set to the windows' message, when
 // the request could not leave (the local address is not this computer's,
 // the local port is taken, ...). With several adapters, each one that
 // could not be used is named in `adapterFailures`; only all of them failing

@@ -22,9 +22,7 @@ link::DiscoveredDevice ethernetRecord() {
     return d;
 }
 
-LanSettingsEdits validEdits() {
-    return {{10, 0, 0, 7}, {255, 0, 0, 0}, {10, 0, 0, 1}, QStringLiteral("9100"), QStringLiteral("300"), 8, true};
-}
+LanSettingsEdits validEdits() { return {{10, 0, 0, 7}, {255, 0, 0, 0}, {10, 0, 0, 1}, "9100", "300", 8, true}; }
 
 // While typing, a port above 32767 (or too long to read) becomes 9100 and an
 // inactivity above 3600 becomes 0; an empty edit is left for Save.
@@ -57,7 +55,7 @@ TEST(LanSettingsForm, RefusedOrEmptyEditsLeaveTheRecordAlone) {
         LanSettingsEdits edits = validEdits();
         edits.portText = port;
         edits.inactivityText = inactivity;
-        const SaveDecision d = LanSettingsForm::save(edits, record);
+        const SaveDecision d = rules::SaveLanEdits(edits, record);
         EXPECT_EQ(d.action, action) << port;
         if (action == A::Refused) {
             EXPECT_EQ(d.messageId, kPortNotAvailable);
@@ -70,8 +68,8 @@ TEST(LanSettingsForm, RefusedOrEmptyEditsLeaveTheRecordAlone) {
     link::DiscoveredDevice record = ethernetRecord();
     LanSettingsEdits edits = validEdits();
     edits.ipAddress = {0, 0, 0, 0};
-    edits.portText = QStringLiteral("4000");
-    const SaveDecision d = LanSettingsForm::save(edits, record);
+    edits.portText = "4000";
+    const SaveDecision d = rules::SaveLanEdits(edits, record);
     EXPECT_EQ(d.action, A::Refused);
     EXPECT_EQ(d.messageId, kIpNotUsable);
     EXPECT_EQ(d.focus, FormField::IpAddress);
@@ -83,17 +81,17 @@ TEST(LanSettingsForm, RefusedOrEmptyEditsLeaveTheRecordAlone) {
 TEST(LanSettingsForm, UnknownBaudCodeShowsNothingAndSavesZero) {
     link::DiscoveredDevice record = ethernetRecord();
     record.setBaudCode(0x42);
-    const LanSettingsEdits edits = LanSettingsForm::editsFor(record);
+    const LanSettingsEdits edits = rules::LanEditsFor(record);
     EXPECT_EQ(edits.baudIndex, -1);
-    ASSERT_EQ(LanSettingsForm::save(edits, record).action, SaveDecision::Action::Send);
+    ASSERT_EQ(rules::SaveLanEdits(edits, record).action, SaveDecision::Action::Send);
     EXPECT_EQ(record.baudCode(), 0x00);
 }
 
 // The window warns at start about a printer without an address or port.
 TEST(LanSettingsForm, StartWarningForPortZeroOrBlankAddress) {
-    EXPECT_TRUE(LanSettingsForm::needsAddressWarning(4, 0));
-    EXPECT_TRUE(LanSettingsForm::needsAddressWarning(0, 9100));
-    EXPECT_FALSE(LanSettingsForm::needsAddressWarning(4, 9100));
+    EXPECT_TRUE(rules::NeedsAddressWarning(4, 0));
+    EXPECT_TRUE(rules::NeedsAddressWarning(0, 9100));
+    EXPECT_FALSE(rules::NeedsAddressWarning(4, 9100));
 }
 
 // The actions a state offers: s(ettings), w(eb page), b(ss survey), c(ertificate).

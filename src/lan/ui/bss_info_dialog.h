@@ -11,6 +11,8 @@
 #include "transport/endpoints.h"
 #include "transport/survey_socket.h"
 
+class QThread;
+
 namespace Ui {
 class BssInfoDialog;
 }
@@ -29,9 +31,10 @@ public:
     void setStartDelay(int ms) { startDelayMs_ = ms; }
     void setSurveyTimings(const transport::SurveyTimings& timings) { timings_ = timings; }
 
-    // One survey: clears the list, queries the printer, shows the result.
-    // While it runs only Cancel (or closing the window) takes input: it stops
-    // the query at its next wait and closes the window without a message.
+    // One survey: clears the list and queries the printer on a worker
+    // thread, the window staying live; the result is shown when it ends.
+    // While it runs only Cancel (or closing the window) acts: it stops the
+    // query at its next wait and closes the window without a message.
     void runBssSurvey();
 
     void done(int result) override;
@@ -40,6 +43,9 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    // Back on the window's thread: what the survey found.
+    void onSurveyDone(bool accepted, const BssTable& table);
+
     std::unique_ptr<Ui::BssInfoDialog> ui_;
     QString printerAddress_;
     int surveyPort_;
@@ -49,6 +55,7 @@ private:
     bool running_ = false;
     link::CancelToken cancel_;
     bool closeAfterSurvey_ = false;
+    QThread* worker_ = nullptr;  // the running survey's thread
 };
 
 }  // namespace corvane::lan

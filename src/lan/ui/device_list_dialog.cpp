@@ -8,7 +8,6 @@
 #include <QApplication>
 #include <QBoxLayout>
 #include <QDesktopServices>
-#include <QEventLoop>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QProgressDialog>
@@ -25,6 +24,7 @@
 #include "lan/ui/search_dialog.h"
 #include "lan/ui/test_print_button.h"
 #include "lan/ui/verification_note.h"
+#include "lan/verify_search.h"
 #include "transport/test_print.h"
 #include "link/printer_config.h"
 #include "link/string_table.h"
@@ -375,10 +375,16 @@ void DeviceListDialog::onCurrentRowChanged(int row) {
 }
 
 void DeviceListDialog::pauseWithoutInput(int ms) {
+    // A modal window that closes itself: the list stays drawn but takes no
+    // input meanwhile, as while the verification searches.
+    QProgressDialog pause(ui_->statusLabel->text(), QString(), 0, 0, this);
+    pause.setWindowTitle(windowTitle());
+    pause.setWindowModality(Qt::WindowModal);
+    pause.setCancelButton(nullptr);
+    pause.setMinimumDuration(0);
+    QTimer::singleShot(ms, &pause, &QDialog::accept);
     QApplication::setOverrideCursor(Qt::BusyCursor);
-    QEventLoop loop;
-    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
-    loop.exec(QEventLoop::ExcludeUserInputEvents);
+    pause.exec();
     QApplication::restoreOverrideCursor();
 }
 
@@ -439,7 +445,6 @@ void DeviceListDialog::onSetting() {
 Verification DeviceListDialog::verifyChange(const ChangedPrinter& changed, const QString& localAddress) {
     const VerifyTiming timing = timings_.verifyTiming(listMode_);
     ui_->statusLabel->setText(formText(kWaitingForRestart).arg((timing.pauseMs + 999) / 1000));
-    link::CancelToken cancel;
     QProgressDialog progress(formText(kWaitingForRestart).arg((timing.pauseMs + 999) / 1000), tr("Cancel"), 0,
                              std::max(1, std::max(timing.limitMs, timing.pauseMs) / 1000), this);
     progress.setWindowTitle(windowTitle());
@@ -447,29 +452,29 @@ Verification DeviceListDialog::verifyChange(const ChangedPrinter& changed, const
     progress.setMinimumDuration(0);
     progress.setAutoReset(false);
     progress.setValue(0);
-    connect(&progress, &QProgressDialog::canceled, &progress, [&cancel] { cancel.cancel(); });
     SearchSetup setup = searchSetup();
     setup.localAddress = localAddress;
-    std::vector<Verification> results;
-    QString error;
-    const bool searched =
-        verifyAfterChange(setup, {changed}, timing, results, &error, &cancel,
-                          [&](std::chrono::milliseconds elapsed, std::chrono::milliseconds limit) {
-                              progress.setValue(static_cast<int>(elapsed.count() / 1000));
-                              progress.setLabelText(tr("Searching for the printer again: %1 of at most %2 s…")
-                                                        .arg(elapsed.count() / 1000)
-                                                        .arg(limit.count() / 1000));
-                          });
-    progress.close();
-    if (!searched) {
-        widgets::showNote(this, error);
-        return results.front();
+    // The searches run on the event loop while the modal progress window
+    // waits; Cancel ends them, their end closes the window.
+    VerifySearch search(setup, {changed}, timing);
+    connect(&progress, &QProgressDialog::canceled, &search, &VerifySearch::cancel);
+    connect(&search, &VerifySearch::finished, &progress, &QDialog::accept);
+    connect(&search, &VerifySearch::searching, &progress, [&progress](int elapsed, int limit) {
+        progress.setValue(elapsed);
+        progress.setLabelText(tr("Searching for the printer again: %1 of at most %2 s…").arg(elapsed).arg(limit));
+    });
+    search.start();
+    if (search.isRunning()) progress.exec();
+    search.cancel();  // closed some other way: the searches end with the window
+    if (!search.searched()) {
+        widgets::showNote(this, search.error());
+        return search.results().front();
     }
     if (const QString problem =
-            recordVerification(history::kWindow, listMode_, localAddress, changed.sent, results.front());
+            recordVerification(history::kWindow, listMode_, localAddress, changed.sent, search.results().front());
         !problem.isEmpty())
         widgets::showNote(this, history::notRecordedText(problem));
-    return results.front();
+    return search.results().front();
 }
 
 void DeviceListDialog::onFindAtAddress() {

@@ -102,7 +102,8 @@ private:
     bool chooseRowOf(const std::array<std::uint8_t, 6>& mac);
     void showFoundStatus(const QString& addition = {});
     void applyButtonState();
-    // Keeps the window drawn, with the busy cursor, but deaf to input.
+    // Keeps the window drawn, with the busy cursor, but deaf to input: a
+    // modal window with the status text closes itself after `ms`.
     void pauseWithoutInput(int ms);
     // Searches for a changed printer until it shows its change, the limit
     // or Cancel in a progress window; records the verdict in the history.

@@ -4,7 +4,6 @@
 
 #include <QBoxLayout>
 #include <QCoreApplication>
-#include <QEventLoop>
 #include <QInputDialog>
 #include <QProgressDialog>
 #include <QPushButton>
@@ -45,15 +44,13 @@ int findAtAddress(QWidget* parent, link::ListMode mode, const QString& localAddr
     link::DeviceList found;
     DiscoverySearch search(mode, localAddress, transport::broadcastAddressFor(localAddress), endpoints, found);
     search.setTickInterval(tickMs);
-    QEventLoop loop;
-    QObject::connect(&search, &DiscoverySearch::finished, &loop, &QEventLoop::quit);
     if (!search.start()) {
         widgets::showMessageWith(parent, kSearchNotStarted, channelFailureText(search.failure()));
         return -1;
     }
     // A list of addresses is asked at the pacing rate, which may take a
-    // while: the window shows how far the search is and offers Cancel, which
-    // keeps what has answered.
+    // while: a modal progress window shows how far the search is and offers
+    // Cancel, which keeps what has answered; it closes when the search ends.
     QProgressDialog progress(parent);
     progress.setWindowTitle(QCoreApplication::translate("FindAtAddress", "Find at address"));
     progress.setLabelText(search.statusText());
@@ -67,8 +64,8 @@ int findAtAddress(QWidget* parent, link::ListMode mode, const QString& localAddr
         progress.setLabelText(label);
     });
     QObject::connect(&progress, &QProgressDialog::canceled, &search, &DiscoverySearch::cancel);
-    progress.show();
-    if (search.isRunning()) loop.exec();
+    QObject::connect(&search, &DiscoverySearch::finished, &progress, &QDialog::accept);
+    if (search.isRunning()) progress.exec();
     link::DeviceList& list = devicesFor(mode);
     for (int n = 1; const link::DiscoveredDevice* d = found.deviceAt(n); ++n) list.addOrUpdate(*d);
     return static_cast<int>(found.size());

@@ -70,12 +70,12 @@ bool LanSettingsDialog::initialise() {
         QStringLiteral("%1 — %2").arg(title, QString::fromStdString(link::FormatMacLower(record_->macAddress()))));
 
     shown_ = *record_;
-    const LanSettingsEdits edits = LanSettingsForm::editsFor(*record_);
+    const LanSettingsEdits edits = rules::LanEditsFor(*record_);
     ui_->ipAddressEdit->setAddress(edits.ipAddress);
     ui_->subnetMaskEdit->setAddress(edits.subnetMask);
     ui_->gatewayEdit->setAddress(edits.gateway);
-    ui_->portEdit->setText(edits.portText);
-    ui_->inactivityEdit->setText(edits.inactivityText);
+    ui_->portEdit->setText(QString::fromStdString(edits.portText));
+    ui_->inactivityEdit->setText(QString::fromStdString(edits.inactivityText));
     ui_->versionLabel->setText(LanSettingsForm::versionText(*record_));
     {
         const QSignalBlocker block(ui_->dhcpCheck);
@@ -87,7 +87,7 @@ bool LanSettingsDialog::initialise() {
     ui_->baudCombo->setEnabled(edits.baudIndex >= 0);
     applyDhcpState();
 
-    if (LanSettingsForm::needsAddressWarning(ui_->ipAddressEdit->filledFieldCount(), record_->port())) {
+    if (rules::NeedsAddressWarning(ui_->ipAddressEdit->filledFieldCount(), record_->port())) {
         widgets::showMessage(parentWidget(), kCheckIpOrPort);
     }
     return true;
@@ -106,8 +106,8 @@ LanSettingsEdits LanSettingsDialog::readEdits() const {
     edits.ipAddress = ui_->ipAddressEdit->address();
     edits.subnetMask = ui_->subnetMaskEdit->address();
     edits.gateway = ui_->gatewayEdit->address();
-    edits.portText = ui_->portEdit->text();
-    edits.inactivityText = ui_->inactivityEdit->text();
+    edits.portText = ui_->portEdit->text().toStdString();
+    edits.inactivityText = ui_->inactivityEdit->text().toStdString();
     edits.baudIndex = ui_->baudCombo->currentIndex();
     edits.dhcp = ui_->dhcpCheck->isChecked();
     return edits;
@@ -196,8 +196,8 @@ void LanSettingsDialog::accept() {
     // stored record as it was.
     const LanSettingsEdits edits = readEdits();
     link::DiscoveredDevice toSend = *record_;
-    if (LanSettingsForm::save(edits, toSend).action == SaveDecision::Action::Send && !confirmWarnings(toSend)) return;
-    const SaveDecision decision = LanSettingsForm::save(edits, *record_);
+    if (rules::SaveLanEdits(edits, toSend).action == SaveDecision::Action::Send && !confirmWarnings(toSend)) return;
+    const SaveDecision decision = rules::SaveLanEdits(edits, *record_);
     switch (decision.action) {
     case SaveDecision::Action::Nothing: return;
     case SaveDecision::Action::Refused:
@@ -216,8 +216,7 @@ void LanSettingsDialog::accept() {
     case SaveDecision::Action::Send:
         // Pressing Save again while waiting sends again and restarts the wait.
         // A request that cannot leave is said at once: no answer can come.
-        exchange_.setPrinterAddresses(link::PrinterAddresses(shown_, *record_));
-        if (!exchange_.send(*record_)) {
+        if (!exchange_.send(shown_, *record_)) {
             widgets::showMessageWith(this, kSettingsNotSent, channelFailureText(exchange_.failure()));
         }
         return;

@@ -59,6 +59,11 @@ struct SettingsReply {
     StringId messageId = kSaveFailed;
 };
 
+// The message of `answer` when it confirms `request`: the mode's
+// confirmation, from one of the printer's addresses. Nullopt otherwise.
+// The one rule for the command line's wait and the window's.
+std::optional<StringId> ConfirmationOf(const SettingsRequest& request, const Datagram& answer);
+
 // Drops what is left from earlier requests, sends the request and waits
 // for the printer's confirmation, the wait's end or a cancel. The error
 // means that nothing left.
@@ -95,6 +100,45 @@ struct VerifyOutcome {
     std::vector<bool> shown;  // the latest answer shows the change
     bool cancelled = false;
     int searches = 0;
+};
+
+// The searches after a change, one step at a time, never waiting itself: a
+// window calls step() from a timer set to nextWake() and when datagrams
+// arrive; VerifyChanges waits on the port between the steps.
+class VerifyExchange {
+public:
+    using Clock = DatagramPort::Clock;
+
+    VerifyExchange(DatagramPort& port, VerifyRequest request, std::vector<link::DiscoveredDevice> sent,
+                   ShowsChange shows);
+
+    // Starts the pause: what has arrived so far says nothing about the change.
+    void start();
+    // Does what is due now: drops what arrives during the pause, starts
+    // the next search when one is due (`progress` hears it), takes the
+    // answers that have arrived. The error means a search could not leave.
+    Result<void> step(const VerifyProgress& progress = {});
+    // One datagram: dropped during the pause, else an answer taken.
+    void take(const Datagram& datagram);
+    void cancel();
+
+    bool over() const { return done_; }
+    // When the next step is due: the end of the pause or of this search.
+    Clock::time_point nextWake() const { return searching_ ? roundEnd_ : start_ + request_.pause; }
+    const VerifyOutcome& outcome() const { return outcome_; }
+
+private:
+    bool allShown() const;
+
+    DatagramPort& port_;
+    VerifyRequest request_;
+    std::vector<link::DiscoveredDevice> sent_;
+    ShowsChange shows_;
+    VerifyOutcome outcome_;
+    Clock::time_point start_{};
+    Clock::time_point roundEnd_{};
+    bool searching_ = false;
+    bool done_ = false;
 };
 
 // Searches (after the pause) every interval until each sent printer,
