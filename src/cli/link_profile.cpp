@@ -163,7 +163,7 @@ int applyProfile(link::LinkSession& session, const rules::Profile& profile, cons
         printText(QStringLiteral("Secrets not compared (the profile leaves them out): %1\n").arg(notCompared));
     if (!save) return kExitOk;
     const auto failed = reportLinkChange(*save, kConfigFailed);
-    return failed ? *failed : kExitOk;
+    return failed ? *failed : confirmedChangeExit(*save);
 }
 
 }  // namespace corvane::cli
