@@ -193,18 +193,26 @@ int runLanPlan(const Invocation& invocation) {
     printOutcomes(outcomes, invocation.json(), prints);
     if (interrupted.cancelled()) return cancelled();
     if (prints.anyFailed) return kExitFailed;
-    // As lan-set: a row that failed on the network outweighs one refused
-    // before sending (2, in a dry run too).
+    // As lan-set: a row that failed on the network outweighs one confirmed
+    // but not shown by the search after it (3), and that one a row refused
+    // before sending (2, in a dry run too). A row held back because a refused
+    // row's printer keeps its address was refused before sending as well.
     bool refused = false;
+    bool notVerified = false;
     for (const auto& o : outcomes) {
-        if (o.result == lan::PlanResult::Refused) {
+        if (o.result == lan::PlanResult::Refused || (o.result == lan::PlanResult::NotSent && o.heldBy)) {
             refused = true;
+            continue;
+        }
+        if (o.result == lan::PlanResult::NotVerified) {
+            notVerified = true;
             continue;
         }
         const bool fine = o.result == lan::PlanResult::Unchanged || o.result == lan::PlanResult::Verified ||
                           (dryRun && o.result == lan::PlanResult::WouldSend);
         if (!fine) return kExitFailed;
     }
+    if (notVerified) return kExitNotVerified;
     return refused ? kExitUsage : kExitOk;
 }
 

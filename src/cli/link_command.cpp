@@ -174,7 +174,7 @@ int write(link::LinkSession& session, const ConfigEdits& edits, bool json, bool 
         printJson(QJsonObject{{QStringLiteral("message"), messageText(kConfigCompletedReset)},
                               {QStringLiteral("layout"), layoutName(session.layout())},
                               {QStringLiteral("summary"), summary}});
-        return kExitOk;
+        return confirmedChangeExit(save);
     }
     printMessage(kConfigCompletedReset);
     QList<QStringList> table;
@@ -184,7 +184,7 @@ int write(link::LinkSession& session, const ConfigEdits& edits, bool json, bool 
                       hidden(row) ? QLatin1String(kSecretMask) : visibleText(row.value)});
     }
     printTable({QStringLiteral("No"), QStringLiteral("Name"), QStringLiteral("Value")}, table);
-    return kExitOk;
+    return confirmedChangeExit(save);
 }
 
 int survey(link::LinkSession& session, bool json) {

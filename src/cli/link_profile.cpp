@@ -189,7 +189,7 @@ int applyProfile(link::LinkSession& session, const rules::Profile& profile, cons
     printApplied(invocation, entry, applied->skipped, missing, write, save && save->succeeded());
     if (!save) return kExitOk;
     const auto failed = reportLinkChange(*save, kConfigFailed);
-    return failed ? *failed : kExitOk;
+    return failed ? *failed : confirmedChangeExit(*save);
 }
 
 }  // namespace corvane::cli

@@ -23,6 +23,18 @@ QString onOff(bool on) { return on ? QStringLiteral("on") : QStringLiteral("off"
 
 QString macText(const Mac& mac) { return QString::fromStdString(link::FormatMacUpper(mac)); }
 
+// The fields every line about one LAN printer shares.
+Entry lanEntry(const char* frontEnd, const char* action, link::ListMode mode, const QString& localAddress,
+               const Mac& mac) {
+    Entry entry;
+    entry.frontEnd = QString::fromLatin1(frontEnd);
+    entry.action = QString::fromLatin1(action);
+    entry.lanMode = mode == link::ListMode::Wlan ? QStringLiteral("wlan") : QStringLiteral("ethernet");
+    entry.localAddress = localAddress;
+    entry.mac = macText(mac);
+    return entry;
+}
+
 }  // namespace
 
 QList<Change> recordChanges(const link::PrinterConfig& before, const link::PrinterConfig& after,
@@ -73,12 +85,7 @@ QString record(const Entry& entry) {
 QString recordLanSettings(const char* frontEnd, link::ListMode mode, const QString& localAddress,
                           const link::DiscoveredDevice& before, const link::DiscoveredDevice& after, StringId messageId,
                           bool confirmed) {
-    Entry entry;
-    entry.frontEnd = QString::fromLatin1(frontEnd);
-    entry.action = QString::fromLatin1(kLanSettings);
-    entry.lanMode = mode == link::ListMode::Wlan ? QStringLiteral("wlan") : QStringLiteral("ethernet");
-    entry.localAddress = localAddress;
-    entry.mac = macText(after.macAddress());
+    Entry entry = lanEntry(frontEnd, kLanSettings, mode, localAddress, after.macAddress());
     entry.changes = lanChanges(before, after);
     entry.outcome = QString::fromLatin1(confirmed ? kConfirmed : kNotConfirmed);
     if (!confirmed) entry.message = QString::fromUtf8(StringText(messageId).data());
@@ -87,12 +94,7 @@ QString recordLanSettings(const char* frontEnd, link::ListMode mode, const QStri
 
 QString recordLanVerification(const char* frontEnd, link::ListMode mode, const QString& localAddress,
                               const link::DiscoveredDevice& sent, const char* outcome, const QString& message) {
-    Entry entry;
-    entry.frontEnd = QString::fromLatin1(frontEnd);
-    entry.action = QString::fromLatin1(kLanVerification);
-    entry.lanMode = mode == link::ListMode::Wlan ? QStringLiteral("wlan") : QStringLiteral("ethernet");
-    entry.localAddress = localAddress;
-    entry.mac = macText(sent.macAddress());
+    Entry entry = lanEntry(frontEnd, kLanVerification, mode, localAddress, sent.macAddress());
     entry.outcome = QString::fromLatin1(outcome);
     entry.message = message;
     return record(entry);
