@@ -76,8 +76,11 @@ private:
 
 namespace {
 
-// Datagrams kept for a reader that does not collect them; older ones go.
-constexpr std::size_t kMaxQueued = 256;
+// Datagrams kept until the reader collects them; past this, older ones go.
+// The receiving thread hands them over in batches, and a search collects
+// them between its own steps, so the queue must hold every answer of a large
+// network's search at once (8192 answers of at most 512 bytes: 4 MiB).
+constexpr std::size_t kMaxQueued = 8192;
 
 // Receive buffer asked for: every printer on the network answers a search at
 // once, and the system's default buffer holds only a few hundred answers, so

@@ -44,13 +44,11 @@ std::optional<link::DiscoveredDevice> DiscoveryExchange::take(const Datagram& da
     if (heard.kind != link::DiscoveryAnswer::Kind::Device) return std::nullopt;
     heard.device.answeredFrom = datagram.sender;
     // A printer asked at several addresses, or answering twice, is one printer.
-    const auto same = std::find_if(devices_.begin(), devices_.end(), [&](const link::DiscoveredDevice& d) {
-        return d.macAddress() == heard.device.macAddress();
-    });
-    if (same != devices_.end()) {
-        *same = heard.device;
-    } else {
+    const auto [row, added] = rowOfMac_.try_emplace(heard.device.macAddress(), devices_.size());
+    if (added) {
         devices_.push_back(heard.device);
+    } else {
+        devices_[row->second] = heard.device;
     }
     return heard.device;
 }

@@ -8,6 +8,7 @@
 
 #include <chrono>
 #include <functional>
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -78,6 +79,8 @@ private:
     bool cancelled_ = false;
     bool ended_ = false;
     std::vector<link::DiscoveredDevice> devices_;
+    // Where each MAC's row is in `devices_`: a flood of answers stays linear.
+    std::map<std::array<std::uint8_t, 6>, std::size_t> rowOfMac_;
 };
 
 // A whole search, waiting on the port: `sent` hears each request of a list
