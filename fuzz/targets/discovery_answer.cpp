@@ -7,7 +7,6 @@
 #include "fuzz_check.h"
 
 using namespace corvane;
-using namespace corvane::lan;
 
 namespace {
 
