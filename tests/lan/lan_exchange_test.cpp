@@ -98,5 +98,25 @@ TEST(LanSettingsExchange, ConfirmationEndsTheWait) {
     EXPECT_FALSE(exchange.send(FoundAtLoopback(record), record));
 }
 
+// Answers too short or of another kind do not confirm: the wait times out
+// as a failure, and a confirmation after that changes nothing.
+TEST(LanSettingsExchange, ShortOrForeignAnswersTimeOutAndLateAnswersAreIgnored) {
+    FakePrinter printer([](const QByteArray&) {
+        return std::vector<QByteArray>{bytesOf("SETC"), bytesOf("IMIN0000")};
+    });
+    LanSettingsExchange exchange(link::ListMode::Ethernet, {}, {}, printer.endpoints());
+    exchange.setTimeout(120);
+    QSignalSpy done(&exchange, &LanSettingsExchange::done);
+    const link::DiscoveredDevice record = PrinterRecord{}.device(link::ListMode::Ethernet);
+    exchange.send(FoundAtLoopback(record), record);
+    ASSERT_TRUE(waitUntil([&] { return done.count() > 0; }));
+    EXPECT_EQ(done[0][0].value<StringId>(), 45);
+    EXPECT_FALSE(done[0][1].toBool());
+
+    printer.answerLast(bytesOf("SETC!"));
+    test::pumpEvents(100);
+    EXPECT_EQ(done.count(), 1);
+}
+
 }  // namespace
 }  // namespace corvane::lan
