@@ -69,6 +69,26 @@ TEST(DiscoverySearch, AListIsAskedAddressByAddress) {
     EXPECT_EQ(sent.last(), (QList<QVariant>{4, 4}));
 }
 
+// A WLAN answer too short for its tag ends the search at once (another tag
+// is no end), keeping what arrived before it and nothing after.
+TEST(DiscoverySearch, ShortWlanAnswerEndsTheSearchAtOnce) {
+    const PrinterRecord record;
+    const link::ListMode mode = link::ListMode::Wlan;
+    FakePrinter printer([&](const QByteArray&) {
+        return std::vector{record.answer(mode), bytesOf("__[I_F]__[SET_RSP]") + QByteArray(1, '\0'),
+                           bytesOf("__[I_F]__[REG_RS"), record.answer(mode)};
+    });
+    link::DeviceList devices;
+    DiscoverySearch search(mode, QStringLiteral("127.0.0.1"), QStringLiteral("127.0.0.255"), printer.endpoints(),
+                           devices);
+    search.setTickInterval(2000);  // only the short answer can end it in time
+    QSignalSpy finished(&search, &DiscoverySearch::finished);
+    search.start();
+    ASSERT_TRUE(waitUntil([&] { return finished.count() == 1; }, 1500));
+    test::pumpEvents(50);
+    EXPECT_EQ(devices.size(), 1u);
+}
+
 // The printer as a search on loopback found it: confirmations come from there.
 link::DiscoveredDevice FoundAtLoopback(link::DiscoveredDevice device) {
     device.answeredFrom = "127.0.0.1";
