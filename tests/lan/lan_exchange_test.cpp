@@ -47,28 +47,6 @@ TEST(DiscoverySearch, LabelCountsDotsForNineTicksAndEndsOnTheEleventh) {
     EXPECT_EQ(devices.size(), 1u);
 }
 
-// A window's search of a list of addresses asks each one (the pacing itself
-// is the exchange's, proven over a scripted port) and says how many have
-// left; the printer asked at each of the four addresses is one row.
-TEST(DiscoverySearch, AListIsAskedAddressByAddress) {
-    const PrinterRecord record;
-    FakePrinter printer([&](const QByteArray&) { return std::vector{record.answer(link::ListMode::Ethernet)}; });
-    transport::LanEndpoints endpoints = printer.endpoints();
-    endpoints.target = QStringLiteral("127.0.0.1,127.0.0.1,127.0.0.1,127.0.0.1");
-    endpoints.rate = 100;
-    link::DeviceList devices;
-    DiscoverySearch search(link::ListMode::Ethernet, QStringLiteral("127.0.0.1"), {}, endpoints, devices);
-    search.setTickInterval(5);
-    QSignalSpy finished(&search, &DiscoverySearch::finished);
-    QSignalSpy sent(&search, &DiscoverySearch::requestsSent);
-    ASSERT_TRUE(search.start());
-    ASSERT_TRUE(waitUntil([&] { return finished.count() == 1 && printer.requests().size() == 4; }));
-    EXPECT_EQ(devices.size(), 1u);
-    EXPECT_GE(search.progress(), DiscoverySearch::kProgressMaximum);
-    ASSERT_EQ(sent.count(), 4);
-    EXPECT_EQ(sent.last(), (QList<QVariant>{4, 4}));
-}
-
 // A WLAN answer too short for its tag ends the search at once (another tag
 // is no end), keeping what arrived before it and nothing after.
 TEST(DiscoverySearch, ShortWlanAnswerEndsTheSearchAtOnce) {
