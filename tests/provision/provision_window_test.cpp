@@ -122,47 +122,11 @@ TEST(ProvisionLine, SerialPortRefusedIsReportedOnce) {
     EXPECT_EQ(line.reports()[0].outcome, provision::Outcome::Failed);
 }
 
-TEST(ProvisionWindow, KeyboardRunAgainstAPluggedPrinter) {
-    test::SimProcess sim;
-    const QString dev = sim.dir("dev");
-    ASSERT_TRUE(QDir().mkpath(dev));
-    ASSERT_TRUE(sim.start({"--no-lan", "--no-link", "--plug-dir", dev}, "plug-dir:")) << sim.errors().toStdString();
-    const QString profile =
-        test::WriteFile(sim, "shop.json", R"({"format": "corvane-profile/1", "config": {"ssid": "Shop-Floor"}})");
-    widgets::MessageCapture messages;
-
-    provision::ProvisionDialog window;
-    window.setDeviceFolder(dev);
-    window.show();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-    QTest::keyClick(&window, Qt::Key_P, Qt::AltModifier);
-    ASSERT_EQ(QApplication::focusWidget(), window.profileEdit());
-    QTest::keyClicks(window.profileEdit(), profile);
-    QTest::keyClick(&window, Qt::Key_T, Qt::AltModifier);  // Start
-    // A mnemonic clicks the button after a moment, as if pressed.
-    ASSERT_TRUE(test::waitUntil([&] { return window.running(); }, 10000));
-
-    sim.process().write("plug p1 00:11:62:0A:00:01\n");
-    QTableWidget* table = window.table();
-    ASSERT_TRUE(test::waitUntil([&] { return table->rowCount() == 1 && !table->item(0, 6)->text().isEmpty(); }, 60000));
-    EXPECT_EQ(table->item(0, 1)->text(), "00:11:62:0A:00:01");
-    EXPECT_EQ(table->item(0, 4)->text(), "1");
-    EXPECT_EQ(table->item(0, 6)->text(), "Configured");
-    EXPECT_EQ(window.countLabel()->text(), "1 configured, 0 unchanged, 0 failed; 0 in progress");
-
-    sim.process().write("unplug p1\n");
-    ASSERT_TRUE(test::waitUntil([&] { return table->item(0, 3)->text() == "Unplugged"; }, 60000));
-    QTest::keyClick(&window, Qt::Key_O, Qt::AltModifier);  // Stop
-    ASSERT_TRUE(test::waitUntil([&] { return !window.running(); }, 60000));
-    EXPECT_EQ(window.countLabel()->text(), "1 configured, 0 unchanged, 0 failed; stopped");
-    EXPECT_TRUE(messages.messages().empty());
-    const QJsonObject state = sim.stop();
-    EXPECT_EQ(state["plugged"].toObject()["p1"].toObject()["config"].toObject()["ssid"].toString(), "Shop-Floor");
-}
-
-// A profile that sets WPA2-PSK without its key: the key is asked once, at
-// Start, and five printers plugged in later all get it without a question.
-TEST(ProvisionWindow, MissingSecretAskedOnceForEveryPrinter) {
+// Driven from the keyboard, with a profile that sets WPA2-PSK without its
+// key: the key is asked once, at Start, and five printers plugged in later
+// all get it without a question. A printer pulled out shows as unplugged,
+// and Stop ends the line.
+TEST(ProvisionWindow, KeyboardRunAsksAMissingSecretOnceForEveryPrinter) {
     test::SimProcess sim;
     const QString dev = sim.dir("dev");
     ASSERT_TRUE(QDir().mkpath(dev));
@@ -173,7 +137,11 @@ TEST(ProvisionWindow, MissingSecretAskedOnceForEveryPrinter) {
     widgets::MessageCapture messages;
     provision::ProvisionDialog window;
     window.setDeviceFolder(dev);
-    window.profileEdit()->setText(profile);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    QTest::keyClick(&window, Qt::Key_P, Qt::AltModifier);
+    ASSERT_EQ(QApplication::focusWidget(), window.profileEdit());
+    QTest::keyClicks(window.profileEdit(), profile);
     int asked = 0;
     test::onNextModal<direct::SecretsDialog>([&asked](direct::SecretsDialog* secrets) {
         ++asked;
@@ -181,9 +149,10 @@ TEST(ProvisionWindow, MissingSecretAskedOnceForEveryPrinter) {
         secrets->entry("pskKey")->setText("shop-floor-passphrase");
         secrets->accept();
     });
-    window.onStart();
+    QTest::keyClick(&window, Qt::Key_T, Qt::AltModifier);  // Start
+    // A mnemonic clicks the button after a moment, as if pressed.
+    ASSERT_TRUE(test::waitUntil([&] { return window.running(); }, 10000));
     ASSERT_EQ(asked, 1);
-    ASSERT_TRUE(window.running());
 
     const test::ClosesModals later;  // any further question would be one too many
     for (int n = 1; n <= 5; ++n) sim.process().write(QStringLiteral("plug p%1 00:11:62:0A:00:0%1\n").arg(n).toLatin1());
@@ -194,14 +163,29 @@ TEST(ProvisionWindow, MissingSecretAskedOnceForEveryPrinter) {
         return table->rowCount() == 5;
     };
     ASSERT_TRUE(test::waitUntil(resultsIn, 120000));
+    QStringList macs;
+    for (int row = 0; row < 5; ++row) {
+        macs << table->item(row, 1)->text();
+        EXPECT_EQ(table->item(row, 6)->text(), "Configured") << row;
+    }
+    macs.sort();
+    EXPECT_EQ(macs.first(), "00:11:62:0A:00:01");
+    EXPECT_EQ(macs.last(), "00:11:62:0A:00:05");
     EXPECT_EQ(window.countLabel()->text(), "5 configured, 0 unchanged, 0 failed; 0 in progress");
+
+    sim.process().write("unplug p1\n");
+    ASSERT_TRUE(test::waitUntil([&] { return !table->findItems("Unplugged", Qt::MatchExactly).isEmpty(); }, 60000));
+    window.activateWindow();  // back from the key's question
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    QTest::keyClick(&window, Qt::Key_O, Qt::AltModifier);  // Stop
+    ASSERT_TRUE(test::waitUntil([&] { return !window.running(); }, 60000));
+    EXPECT_EQ(window.countLabel()->text(), "5 configured, 0 unchanged, 0 failed; stopped");
     EXPECT_EQ(later.closed(), 0);
     EXPECT_TRUE(messages.messages().empty());
-    window.onStop();
-    ASSERT_TRUE(test::waitUntil([&] { return !window.running(); }, 60000));
     const QJsonObject plugged = sim.stop()["plugged"].toObject();
     for (int n = 1; n <= 5; ++n) {
         const QJsonObject config = plugged[QStringLiteral("p%1").arg(n)].toObject()["config"].toObject();
+        EXPECT_EQ(config["ssid"].toString(), "Shop-Floor") << n;
         EXPECT_EQ(config["pskKey"].toString(), "shop-floor-passphrase") << n;
     }
 }
