@@ -121,13 +121,13 @@ TEST(ProvisionWindow, KeyboardRunAgainstAPluggedPrinter) {
     EXPECT_EQ(table->item(0, 1)->text(), "00:11:62:0A:00:01");
     EXPECT_EQ(table->item(0, 4)->text(), "1");
     EXPECT_EQ(table->item(0, 6)->text(), "Configured");
-    EXPECT_EQ(window.countLabel()->text(), "1 configured, 0 unchanged, 0 failed; 0 in progress");
+    EXPECT_EQ(window.countLabel()->text(), "Configured: 1, unchanged: 0, failed: 0. 0 printers in progress.");
 
     sim.process().write("unplug p1\n");
     ASSERT_TRUE(test::waitUntil([&] { return table->item(0, 3)->text() == "Unplugged"; }, 60000));
     QTest::keyClick(&window, Qt::Key_O, Qt::AltModifier);  // Stop
     ASSERT_TRUE(test::waitUntil([&] { return !window.running(); }, 60000));
-    EXPECT_EQ(window.countLabel()->text(), "1 configured, 0 unchanged, 0 failed; stopped");
+    EXPECT_EQ(window.countLabel()->text(), "Configured: 1, unchanged: 0, failed: 0. Stopped.");
     EXPECT_TRUE(messages.messages().empty());
     const QJsonObject state = sim.stop();
     EXPECT_EQ(state["plugged"].toObject()["p1"].toObject()["config"].toObject()["ssid"].toString(), "Shop-Floor");

@@ -19,6 +19,7 @@
 #include "transport/open_failure.h"
 #include "ui/secrets_dialog.h"
 #include "widgets/messages.h"
+#include "widgets/translation.h"
 
 namespace corvane::provision {
 
@@ -246,17 +247,18 @@ void ProvisionDialog::onPrinterDone(const PrinterReport& report) {
 void ProvisionDialog::updateCount() {
     const LineCounts counts = line_ ? line_->counts() : LineCounts{};
     const int working = line_ ? line_->working() : 0;
-    QString text = tr("%1 configured, %2 unchanged, %3 failed; %4 in progress")
-                       .arg(counts.configured)
-                       .arg(counts.unchanged)
-                       .arg(counts.failed)
-                       .arg(working);
-    if (line_ && !running_)
-        text = tr("%1 configured, %2 unchanged, %3 failed; stopped")
-                   .arg(counts.configured)
-                   .arg(counts.unchanged)
-                   .arg(counts.failed);
-    else if (line_ && line_->stopping()) text += tr("; stopping");
+    // Whole sentences: the totals, then what the line is doing; the count of
+    // printers still at work is the subject of the second, so it gets the
+    // language's plural forms.
+    QString state = widgets::counted(tr("%n printer(s) in progress.", nullptr, working), working);
+    if (line_ && !running_) state = tr("Stopped.");
+    else if (line_ && line_->stopping())
+        state = widgets::counted(tr("Stopping: %n printer(s) still in progress.", nullptr, working), working);
+    const QString text = tr("Configured: %1, unchanged: %2, failed: %3. %4", "the totals, then the state sentence")
+                             .arg(counts.configured)
+                             .arg(counts.unchanged)
+                             .arg(counts.failed)
+                             .arg(state);
     countLabel_->setText(text);
 }
 
