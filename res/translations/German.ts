@@ -1924,7 +1924,7 @@ Bitte geben Sie die Subnetzmaske erneut ein.</translation>
     </message>
     <message>
         <source>Not verified: the printer did not answer the search after the change.</source>
-        <translation>Nicht bestätigt: Der Drucker hat auf die Suche nach der Änderung nicht geantwortet.</translation>
+        <translation>Nicht überprüft: Der Drucker hat auf die Suche nach der Änderung nicht geantwortet.</translation>
     </message>
     <message>
         <source>Verified: now at %1, port %2</source>
@@ -1936,7 +1936,7 @@ Bitte geben Sie die Subnetzmaske erneut ein.</translation>
     </message>
     <message>
         <source>Not verified: the printer reports %1.</source>
-        <translation>Nicht bestätigt: Der Drucker meldet %1.</translation>
+        <translation>Nicht überprüft: Der Drucker meldet %1.</translation>
     </message>
     <message>
         <source>Not verified: the check was cancelled.</source>
@@ -2082,7 +2082,7 @@ Bitte geben Sie die Subnetzmaske erneut ein.</translation>
     </message>
     <message>
         <source>Not verified: the check was cancelled.</source>
-        <translation>Nicht bestätigt: Die Prüfung wurde abgebrochen.</translation>
+        <translation>Nicht überprüft: Die Prüfung wurde abgebrochen.</translation>
     </message>
     <message>
         <source>The check after the change was cancelled: the confirmed printers are not verified.</source>

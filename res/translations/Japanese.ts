@@ -1816,7 +1816,7 @@ Its web page cannot be opened.</source>
     </message>
     <message>
         <source>Discard the changes made since Connect?</source>
-        <translation>接続してから行った変更を破棄しますか?</translation>
+        <translation>接続してから行った変更を破棄しますか？</translation>
     </message>
     <message>
         <source>WEP Key is invalid.

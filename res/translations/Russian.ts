@@ -1926,11 +1926,11 @@ Please enter the subnet mask again.</source>
     </message>
     <message>
         <source>Not verified: the printer did not answer the search after the change.</source>
-        <translation>Не подтверждено: принтер не ответил на поиск после изменения.</translation>
+        <translation>Не проверено: принтер не ответил на поиск после изменения.</translation>
     </message>
     <message>
         <source>Verified: now at %1, port %2</source>
-        <translation>Подтверждено: теперь по адресу %1, порт %2</translation>
+        <translation>Проверено: теперь по адресу %1, порт %2</translation>
     </message>
     <message>
         <source>%1 %2 instead of %3</source>
@@ -1938,7 +1938,7 @@ Please enter the subnet mask again.</source>
     </message>
     <message>
         <source>Not verified: the printer reports %1.</source>
-        <translation>Не подтверждено: принтер сообщает %1.</translation>
+        <translation>Не проверено: принтер сообщает %1.</translation>
     </message>
     <message>
         <source>Not verified: the check was cancelled.</source>
@@ -2084,7 +2084,7 @@ Please enter the subnet mask again.</source>
     </message>
     <message>
         <source>Not verified: the check was cancelled.</source>
-        <translation>Не подтверждено: проверка отменена.</translation>
+        <translation>Не проверено: проверка отменена.</translation>
     </message>
     <message>
         <source>The check after the change was cancelled: the confirmed printers are not verified.</source>
