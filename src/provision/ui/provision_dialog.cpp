@@ -69,6 +69,8 @@ ProvisionDialog::ProvisionDialog(QWidget* parent) : QDialog(parent) {
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->horizontalHeader()->setStretchLastSection(true);
+    // Each heading whole in every language; the columns stay adjustable.
+    table_->horizontalHeader()->resizeSections(QHeaderView::ResizeToContents);
     table_->setAccessibleName(tr("Printers"));
     layout->addWidget(table_, 1);
 
