@@ -2135,6 +2135,10 @@ Veuillez saisir à nouveau le masque de sous-réseau.</translation>
         <source>Searching for the printers again: %1 of at most %2 s…</source>
         <translation>Nouvelle recherche des imprimantes&#xa0;: %1 sur %2&#xa0;s au maximum…</translation>
     </message>
+    <message>
+        <source>Printers</source>
+        <translation>Imprimantes</translation>
+    </message>
 </context>
 <context>
     <name>corvane::lan::DeviceListDialog</name>

@@ -2135,6 +2135,10 @@ Bitte geben Sie die Subnetzmaske erneut ein.</translation>
         <source>Searching for the printers again: %1 of at most %2 s…</source>
         <translation>Erneute Suche nach den Druckern: %1 von höchstens %2 s…</translation>
     </message>
+    <message>
+        <source>Printers</source>
+        <translation>Drucker</translation>
+    </message>
 </context>
 <context>
     <name>corvane::lan::DeviceListDialog</name>

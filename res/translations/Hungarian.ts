@@ -2132,6 +2132,10 @@ Adja meg újra az alhálózati maszkot.</translation>
         <source>Searching for the printers again: %1 of at most %2 s…</source>
         <translation>A nyomtatók újbóli keresése: %1 / legfeljebb %2 mp…</translation>
     </message>
+    <message>
+        <source>Printers</source>
+        <translation>Nyomtatók</translation>
+    </message>
 </context>
 <context>
     <name>corvane::lan::DeviceListDialog</name>

@@ -2135,6 +2135,10 @@ Inserire di nuovo la subnet mask.</translation>
         <source>Searching for the printers again: %1 of at most %2 s…</source>
         <translation>Nuova ricerca delle stampanti: %1 di massimo %2 s…</translation>
     </message>
+    <message>
+        <source>Printers</source>
+        <translation>Stampanti</translation>
+    </message>
 </context>
 <context>
     <name>corvane::lan::DeviceListDialog</name>

@@ -2132,6 +2132,10 @@ Please enter the subnet mask again.</source>
         <source>Searching for the printers again: %1 of at most %2 s…</source>
         <translation>プリンターを再検索しています：%1 秒経過 (最大 %2 秒)…</translation>
     </message>
+    <message>
+        <source>Printers</source>
+        <translation>プリンター</translation>
+    </message>
 </context>
 <context>
     <name>corvane::lan::DeviceListDialog</name>

@@ -2132,6 +2132,10 @@ Please enter the subnet mask again.</source>
         <source>Searching for the printers again: %1 of at most %2 s…</source>
         <translation>프린터를 다시 검색하는 중: %1초 경과(최대 %2초)…</translation>
     </message>
+    <message>
+        <source>Printers</source>
+        <translation>프린터</translation>
+    </message>
 </context>
 <context>
     <name>corvane::lan::DeviceListDialog</name>

@@ -2138,6 +2138,10 @@ Wpisz maskę podsieci ponownie.</translation>
         <source>Searching for the printers again: %1 of at most %2 s…</source>
         <translation>Ponowne wyszukiwanie drukarek: %1 z maksymalnie %2 s…</translation>
     </message>
+    <message>
+        <source>Printers</source>
+        <translation>Drukarki</translation>
+    </message>
 </context>
 <context>
     <name>corvane::lan::DeviceListDialog</name>

@@ -2138,6 +2138,10 @@ Please enter the subnet mask again.</source>
         <source>Searching for the printers again: %1 of at most %2 s…</source>
         <translation>Повторный поиск принтеров: %1 из не более чем %2 с…</translation>
     </message>
+    <message>
+        <source>Printers</source>
+        <translation>Принтеры</translation>
+    </message>
 </context>
 <context>
     <name>corvane::lan::DeviceListDialog</name>

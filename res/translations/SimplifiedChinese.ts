@@ -2132,6 +2132,10 @@ Please enter the subnet mask again.</source>
         <source>Searching for the printers again: %1 of at most %2 s…</source>
         <translation>正在重新搜索打印机：已用 %1 秒 (最多 %2 秒)…</translation>
     </message>
+    <message>
+        <source>Printers</source>
+        <translation>打印机</translation>
+    </message>
 </context>
 <context>
     <name>corvane::lan::DeviceListDialog</name>

@@ -2135,6 +2135,10 @@ Introduzca de nuevo la máscara de subred.</translation>
         <source>Searching for the printers again: %1 of at most %2 s…</source>
         <translation>Buscando de nuevo las impresoras: %1 de un máximo de %2 s…</translation>
     </message>
+    <message>
+        <source>Printers</source>
+        <translation>Impresoras</translation>
+    </message>
 </context>
 <context>
     <name>corvane::lan::DeviceListDialog</name>
