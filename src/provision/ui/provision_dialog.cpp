@@ -1,5 +1,7 @@
 #include "provision/ui/provision_dialog.h"
 
+#include <algorithm>
+
 #include <QApplication>
 #include <QFile>
 #include <QFileInfo>
@@ -70,7 +72,9 @@ ProvisionDialog::ProvisionDialog(QWidget* parent) : QDialog(parent) {
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->horizontalHeader()->setStretchLastSection(true);
     // Each heading whole in every language; the columns stay adjustable.
-    table_->horizontalHeader()->resizeSections(QHeaderView::ResizeToContents);
+    QHeaderView* header = table_->horizontalHeader();
+    for (int column = 0; column < kColumns; ++column)
+        header->resizeSection(column, std::max(header->defaultSectionSize(), header->sectionSizeHint(column)));
     table_->setAccessibleName(tr("Printers"));
     layout->addWidget(table_, 1);
 
