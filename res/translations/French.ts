@@ -2105,7 +2105,7 @@ Veuillez saisir à nouveau le masque de sous-réseau.</translation>
     </message>
     <message>
         <source>Send rows with conflicts too</source>
-        <translation>Envoyer aussi les lignes en conflit</translation>
+        <translation>Envoyer aussi les lignes avec conflits</translation>
     </message>
     <message>
         <source>Enter the gateway as four numbers 0-255, or leave it empty to keep each printer&apos;s gateway.</source>

@@ -2105,7 +2105,7 @@ Bitte geben Sie die Subnetzmaske erneut ein.</translation>
     </message>
     <message>
         <source>Send rows with conflicts too</source>
-        <translation>Auch Zeilen mit Konflikten senden</translation>
+        <translation>Zeilen mit Konflikten auch senden</translation>
     </message>
     <message>
         <source>Enter the gateway as four numbers 0-255, or leave it empty to keep each printer&apos;s gateway.</source>

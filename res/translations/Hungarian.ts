@@ -2102,7 +2102,7 @@ Adja meg újra az alhálózati maszkot.</translation>
     </message>
     <message>
         <source>Send rows with conflicts too</source>
-        <translation>Az ütköző sorok küldése is</translation>
+        <translation>Az ütközéses sorok küldése is</translation>
     </message>
     <message>
         <source>Enter the gateway as four numbers 0-255, or leave it empty to keep each printer&apos;s gateway.</source>

@@ -2105,7 +2105,7 @@ Inserire di nuovo la subnet mask.</translation>
     </message>
     <message>
         <source>Send rows with conflicts too</source>
-        <translation>Invia anche le righe in conflitto</translation>
+        <translation>Invia anche le righe con conflitti</translation>
     </message>
     <message>
         <source>Enter the gateway as four numbers 0-255, or leave it empty to keep each printer&apos;s gateway.</source>

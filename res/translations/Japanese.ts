@@ -2102,7 +2102,7 @@ Please enter the subnet mask again.</source>
     </message>
     <message>
         <source>Send rows with conflicts too</source>
-        <translation>競合のある行も送信</translation>
+        <translation>競合のある行も送信する</translation>
     </message>
     <message>
         <source>Enter the gateway as four numbers 0-255, or leave it empty to keep each printer&apos;s gateway.</source>
@@ -2192,7 +2192,7 @@ Please enter the subnet mask again.</source>
     </message>
     <message>
         <source>Printers &amp;sheet (optional):</source>
-        <translation>プリンター一覧 (省略可)(&amp;S)：</translation>
+        <translation>プリンター一覧（省略可）(&amp;S)：</translation>
     </message>
     <message>
         <source>CSV files (*.csv)</source>
@@ -2204,7 +2204,7 @@ Please enter the subnet mask again.</source>
     </message>
     <message>
         <source>Se&amp;rial ports (optional):</source>
-        <translation>シリアルポート (省略可)(&amp;R)：</translation>
+        <translation>シリアルポート（省略可）(&amp;R)：</translation>
     </message>
     <message>
         <source>Port</source>
@@ -2224,7 +2224,7 @@ Please enter the subnet mask again.</source>
     </message>
     <message>
         <source>Fields changed</source>
-        <translation>変更した項目</translation>
+        <translation>変更項目数</translation>
     </message>
     <message>
         <source>Time</source>

@@ -2102,7 +2102,7 @@ Please enter the subnet mask again.</source>
     </message>
     <message>
         <source>Send rows with conflicts too</source>
-        <translation>충돌이 있는 행도 보내기</translation>
+        <translation>충돌이 있는 행도 전송</translation>
     </message>
     <message>
         <source>Enter the gateway as four numbers 0-255, or leave it empty to keep each printer&apos;s gateway.</source>
@@ -2224,7 +2224,7 @@ Please enter the subnet mask again.</source>
     </message>
     <message>
         <source>Fields changed</source>
-        <translation>변경된 항목</translation>
+        <translation>변경 항목 수</translation>
     </message>
     <message>
         <source>Time</source>

@@ -2108,7 +2108,7 @@ Please enter the subnet mask again.</source>
     </message>
     <message>
         <source>Send rows with conflicts too</source>
-        <translation>Отправить и строки с конфликтами</translation>
+        <translation>Отправлять и строки с конфликтами</translation>
     </message>
     <message>
         <source>Enter the gateway as four numbers 0-255, or leave it empty to keep each printer&apos;s gateway.</source>

@@ -2102,7 +2102,7 @@ Please enter the subnet mask again.</source>
     </message>
     <message>
         <source>Send rows with conflicts too</source>
-        <translation>同时发送有冲突的行</translation>
+        <translation>也发送有冲突的行</translation>
     </message>
     <message>
         <source>Enter the gateway as four numbers 0-255, or leave it empty to keep each printer&apos;s gateway.</source>
@@ -2224,7 +2224,7 @@ Please enter the subnet mask again.</source>
     </message>
     <message>
         <source>Fields changed</source>
-        <translation>已更改字段</translation>
+        <translation>更改字段数</translation>
     </message>
     <message>
         <source>Time</source>

@@ -2102,7 +2102,7 @@ Please enter the subnet mask again.</source>
     </message>
     <message>
         <source>Send rows with conflicts too</source>
-        <translation>同時傳送有衝突的列</translation>
+        <translation>有衝突的列也傳送</translation>
     </message>
     <message>
         <source>Enter the gateway as four numbers 0-255, or leave it empty to keep each printer&apos;s gateway.</source>
@@ -2224,7 +2224,7 @@ Please enter the subnet mask again.</source>
     </message>
     <message>
         <source>Fields changed</source>
-        <translation>已變更欄位</translation>
+        <translation>變更欄位數</translation>
     </message>
     <message>
         <source>Time</source>
