@@ -268,11 +268,11 @@
     </message>
     <message>
         <source>Test page sent to %1.</source>
-        <translation>A tesztoldal elküldve ide: %1.</translation>
+        <translation>A tesztoldal elküldve a következő címre: %1.</translation>
     </message>
     <message>
         <source>The test page was not sent to %1: %2</source>
-        <translation>A tesztoldal nem lett elküldve ide: %1: %2</translation>
+        <translation>A tesztoldalt nem sikerült elküldeni (%1): %2</translation>
     </message>
 </context>
 <context>
