@@ -1816,7 +1816,7 @@ A nyomtató weboldala nem nyitható meg.</translation>
     </message>
     <message>
         <source>Discard the changes made since Connect?</source>
-        <translation>Elveti a csatlakozás óta végzett módosításokat?</translation>
+        <translation>Eldobja a csatlakozás óta végzett módosításokat?</translation>
     </message>
     <message>
         <source>WEP Key is invalid.

@@ -1820,7 +1820,7 @@ Its web page cannot be opened.</source>
     </message>
     <message>
         <source>Discard the changes made since Connect?</source>
-        <translation>Отменить изменения, сделанные после подключения?</translation>
+        <translation>Отклонить изменения, сделанные после подключения?</translation>
     </message>
     <message>
         <source>WEP Key is invalid.

@@ -1816,7 +1816,7 @@ Its web page cannot be opened.</source>
     </message>
     <message>
         <source>Discard the changes made since Connect?</source>
-        <translation>要放弃连接后所做的更改吗？</translation>
+        <translation>要丢弃连接后所做的更改吗？</translation>
     </message>
     <message>
         <source>WEP Key is invalid.

@@ -1816,7 +1816,7 @@ Its web page cannot be opened.</source>
     </message>
     <message>
         <source>Discard the changes made since Connect?</source>
-        <translation>要捨棄連線後所做的變更嗎？</translation>
+        <translation>要丟棄連線後所做的變更嗎？</translation>
     </message>
     <message>
         <source>WEP Key is invalid.
