@@ -161,7 +161,7 @@
     </message>
     <message>
         <source>corvane-tool: the desktop tool needs a display (a desktop session, or ssh -X); for the command line see corvane --help</source>
-        <translation>corvane-tool : l’outil de bureau a besoin d’un affichage (une session de bureau, ou ssh -X) ; pour la ligne de commande, voir corvane --help</translation>
+        <translation>corvane-tool&#xa0;: l’outil de bureau a besoin d’un affichage (une session de bureau, ou ssh -X)&#xa0;; pour la ligne de commande, voir corvane --help</translation>
     </message>
 </context>
 <context>
@@ -648,11 +648,11 @@ Les clés, les mots de passe et le code PIN n&apos;y figurent pas&#xa0;; ils ser
     </message>
     <message>
         <source>This is the network address of the subnet its mask spans; no device can use it.</source>
-        <translation>C’est l’adresse réseau du sous-réseau couvert par son masque ; aucun appareil ne peut l’utiliser.</translation>
+        <translation>C’est l’adresse réseau du sous-réseau couvert par son masque&#xa0;; aucun appareil ne peut l’utiliser.</translation>
     </message>
     <message>
         <source>This is the broadcast address of the subnet its mask spans; no device can use it.</source>
-        <translation>C’est l’adresse de diffusion (broadcast) du sous-réseau couvert par son masque ; aucun appareil ne peut l’utiliser.</translation>
+        <translation>C’est l’adresse de diffusion (broadcast) du sous-réseau couvert par son masque&#xa0;; aucun appareil ne peut l’utiliser.</translation>
     </message>
     <message>
         <source>IP address</source>
@@ -2066,7 +2066,7 @@ Veuillez saisir à nouveau le masque de sous-réseau.</translation>
     </message>
     <message>
         <source>Cancelled: sent to %1; the other rows were not sent.</source>
-        <translation>Annulé : envoyé à %1 ; les autres lignes n&apos;ont pas été envoyées.</translation>
+        <translation>Annulé&#xa0;: envoyé à %1&#xa0;; les autres lignes n&apos;ont pas été envoyées.</translation>
     </message>
     <message>
         <source>Close</source>
@@ -2099,8 +2099,8 @@ Veuillez saisir à nouveau le masque de sous-réseau.</translation>
     <message numerus="yes">
         <source>Done: the new address shows on %1 of %n printer(s).</source>
         <translation>
-            <numerusform>Terminé : la nouvelle adresse apparaît sur %1 imprimante sur %n.</numerusform>
-            <numerusform>Terminé : la nouvelle adresse apparaît sur %1 imprimantes sur %n.</numerusform>
+            <numerusform>Terminé&#xa0;: la nouvelle adresse apparaît sur %1 imprimante sur %n.</numerusform>
+            <numerusform>Terminé&#xa0;: la nouvelle adresse apparaît sur %1 imprimantes sur %n.</numerusform>
         </translation>
     </message>
     <message>
