@@ -31,21 +31,21 @@ namespace {
 // Runs one search against a simulator whose one printer of `mode` answers
 // with `flood` records; gives the number stored, or -1 when the simulator did
 // not start. With `window`, the search window runs the search.
-int StoredOutOf(lan::ListMode mode, int flood, int burst, bool window, qint64* elapsedMs) {
+int StoredOutOf(link::ListMode mode, int flood, int burst, bool window, qint64* elapsedMs) {
     QTemporaryFile config;
     if (!config.open()) return -1;
     const QByteArray printer = QByteArray(R"([{"faults": {"flood": )") + QByteArray::number(flood) +
                                R"(, "floodBurst": )" + QByteArray::number(burst) + "}}]";
-    config.write(mode == lan::ListMode::Wlan ? R"({"ethernet": [], "wlan": )" + printer + "}"
-                                             : R"({"wlan": [], "ethernet": )" + printer + "}");
+    config.write(mode == link::ListMode::Wlan ? R"({"ethernet": [], "wlan": )" + printer + "}"
+                                              : R"({"wlan": [], "ethernet": )" + printer + "}");
     config.close();
 
     BenchSim sim;
     if (!sim.start({"--no-link", "--config", config.fileName()}, "survey:")) return -1;
 
-    lan::LanEndpoints endpoints;
+    transport::LanEndpoints endpoints;
     endpoints.target = QStringLiteral("127.0.0.1");
-    endpoints.remotePort = sim.port(mode == lan::ListMode::Wlan ? "wlan" : "ethernet");
+    endpoints.remotePort = sim.port(mode == link::ListMode::Wlan ? "wlan" : "ethernet");
     endpoints.localPort = 0;
     const QString local = QStringLiteral("127.0.0.1");
     const QString broadcast = QStringLiteral("127.255.255.255");
@@ -61,7 +61,7 @@ int StoredOutOf(lan::ListMode mode, int flood, int burst, bool window, qint64* e
 #else
     if (window) return -1;
 #endif
-    lan::DeviceList devices;
+    link::DeviceList devices;
     lan::DiscoverySearch search(mode, local, broadcast, endpoints, devices);
     QEventLoop loop;
     QObject::connect(&search, &lan::DiscoverySearch::finished, &loop, &QEventLoop::quit);
@@ -117,7 +117,7 @@ int main(int argc, char** argv) {
     for (const int asked : buffers) {
         qputenv("CORVANE_UDP_RCVBUF", QByteArray::number(asked));
         for (const Flood& flood : floods) {
-            for (const auto mode : {lan::ListMode::Ethernet, lan::ListMode::Wlan}) {
+            for (const auto mode : {link::ListMode::Ethernet, link::ListMode::Wlan}) {
                 for (const int n : {100, 1000, 5000}) {
                     std::vector<int> stored;
                     qint64 longest = 0;
@@ -129,7 +129,7 @@ int main(int argc, char** argv) {
                     std::sort(stored.begin(), stored.end());
                     const int median = stored[stored.size() / 2];
                     std::printf("%-8d %-9s %6d %-6s %6d %7d %7.1f%% %7d %10lld\n", asked,
-                                mode == lan::ListMode::Wlan ? "wlan" : "ethernet", flood.burst,
+                                mode == link::ListMode::Wlan ? "wlan" : "ethernet", flood.burst,
                                 flood.window ? "window" : "search", n, median, 100.0 * median / n, stored.front(),
                                 static_cast<long long>(longest));
                     std::fflush(stdout);

@@ -24,8 +24,8 @@
 #include "bench_sim.h"
 #include "lan/ui/device_list_dialog.h"
 #include "link/string_table.h"
-#include "ui/config_tab_ctrl.h"
-#include "ui/direct_config_dialog.h"
+#include "direct/ui/config_tab_ctrl.h"
+#include "direct/ui/direct_config_dialog.h"
 #include "widgets/messages.h"
 #include "widgets/translation.h"
 
@@ -100,10 +100,10 @@ private:
     QElapsedTimer since_;
 };
 
-lan::LanEndpoints Loopback(const BenchSim& sim, lan::ListMode mode) {
-    lan::LanEndpoints e;
+transport::LanEndpoints Loopback(const BenchSim& sim, link::ListMode mode) {
+    transport::LanEndpoints e;
     e.target = QStringLiteral("127.0.0.1");
-    e.remotePort = sim.port(mode == lan::ListMode::Wlan ? "wlan" : "ethernet");
+    e.remotePort = sim.port(mode == link::ListMode::Wlan ? "wlan" : "ethernet");
     e.localPort = 0;
     e.localAddress = QStringLiteral("127.0.0.1");
     e.surveyPort = sim.port("survey");
@@ -112,7 +112,7 @@ lan::LanEndpoints Loopback(const BenchSim& sim, lan::ListMode mode) {
 }
 
 // A device list after a search, then `more` with it open.
-void DeviceList(QWidget* launcher, lan::ListMode mode, const lan::LanEndpoints& endpoints,
+void DeviceList(QWidget* launcher, link::ListMode mode, const transport::LanEndpoints& endpoints,
                 const std::function<void(lan::DeviceListDialog&)>& more) {
     lan::DeviceListDialog window(mode, launcher, endpoints);
     lan::LanWindowTimings timings;
@@ -120,7 +120,9 @@ void DeviceList(QWidget* launcher, lan::ListMode mode, const lan::LanEndpoints& 
     window.setTimings(timings);
     // The local address window offers addresses it does not take from the
     // host; the closer below cancels it, so no search starts from it.
-    window.setAddressSource([] { return corvane::lan::LocalAddresses{{QStringLiteral("192.168.0.10"), {}, {}}}; });
+    window.setAddressSource([] {
+        return corvane::transport::LocalAddresses{{QStringLiteral("192.168.0.10"), {}, {}}};
+    });
     window.show();
     Pump(100);
     window.onSearch();
@@ -159,14 +161,14 @@ int main(int argc, char** argv) {
         Pump(200);
         Row("launcher shown");
 
-        DeviceList(&launcher, lan::ListMode::Ethernet, Loopback(sim, lan::ListMode::Ethernet),
+        DeviceList(&launcher, link::ListMode::Ethernet, Loopback(sim, link::ListMode::Ethernet),
                    [](lan::DeviceListDialog& window) {
                        SelectFirst(window);
                        window.onSetting();
                    });
         Row("+ Ethernet list, search, LAN settings");
 
-        DeviceList(&launcher, lan::ListMode::Wlan, Loopback(sim, lan::ListMode::Wlan),
+        DeviceList(&launcher, link::ListMode::Wlan, Loopback(sim, link::ListMode::Wlan),
                    [](lan::DeviceListDialog& window) {
                        SelectFirst(window);
                        window.onSetting();
@@ -174,9 +176,9 @@ int main(int argc, char** argv) {
                    });
         Row("+ WLAN list, search, settings, BSS info");
 
-        auto chooser = Loopback(sim, lan::ListMode::Ethernet);
+        auto chooser = Loopback(sim, link::ListMode::Ethernet);
         chooser.localAddress.clear();
-        DeviceList(&launcher, lan::ListMode::Ethernet, chooser, nullptr);
+        DeviceList(&launcher, link::ListMode::Ethernet, chooser, nullptr);
         Row("+ local address window");
 
         widgets::showMessage(&launcher, kSelectDevice);
@@ -184,10 +186,10 @@ int main(int argc, char** argv) {
 
         {
             transport::DirectLink port;
-            ui::DirectConfigOptions options;
+            direct::DirectConfigOptions options;
             options.port = &port;
             options.linkDevice = sim.pty();
-            ui::DirectConfigDialog window(options, &launcher);
+            direct::DirectConfigDialog window(options, &launcher);
             window.show();
             Pump(100);
             window.findChild<QRadioButton*>(QStringLiteral("posRadio"))->click();

@@ -15,6 +15,24 @@ if ! git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror; then
   status=1
 fi
 
+echo "== namespaces and includes"
+# Namespaces follow folders: a file under src/FOLDER/ declares
+# corvane::FOLDER (its sub-folders ui/ and exchange/ share it). Every include
+# of a project header names its path from src/.
+while IFS= read -r file; do
+  folder=$(echo "$file" | cut -d/ -f2)
+  if grep -qE '^namespace corvane::' "$file" && grep -E '^namespace corvane::' "$file" | grep -vqE "^namespace corvane::${folder}(::[a-z_]+)* \{"; then
+    echo "$file: its namespace is not corvane::$folder" >&2
+    status=1
+  fi
+  while IFS= read -r include; do
+    [ -f "src/$include" ] && continue
+    case "$include" in ui_*.h | corvane_version.h) continue ;; esac
+    echo "$file: #include \"$include\" does not name its path from src/" >&2
+    status=1
+  done < <(sed -nE 's/^#include "([^"]+)".*/\1/p' "$file")
+done < <(git ls-files 'src/*.cpp' 'src/*.h')
+
 echo "== clang-tidy (names)"
 if [ ! -f "$BUILD_DIR/compile_commands.json" ]; then
   echo "no $BUILD_DIR/compile_commands.json: build first (./scripts/build.sh)" >&2

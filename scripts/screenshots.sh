@@ -64,7 +64,13 @@ direct_windows() {
   "$BUILD_DIR/bin/directui_screenshots" --language "$LANGUAGE_NAME" "$OUT"
 }
 
-build_programs corvane-printer-sim lan_screenshots directui_screenshots
+# "Provision printers…" with three printers plugged into the simulator.
+provision_window() {
+  "$BUILD_DIR/bin/provision_screenshots" --language "$LANGUAGE_NAME" "$OUT"
+}
+
+build_programs corvane-printer-sim lan_screenshots directui_screenshots provision_screenshots
 mkdir -p "$OUT"
 lan_windows
 direct_windows
+provision_window

@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "bss.h"
+#include "link/bss.h"
 #include "fuzz_check.h"
 
 namespace corvane::fuzz {

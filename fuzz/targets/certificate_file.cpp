@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <string>
 
-#include "exchange/certificate_file.h"
+#include "link/exchange/certificate_file.h"
 #include "fuzz_check.h"
 
 using namespace corvane;

@@ -5,8 +5,8 @@
 
 #include <algorithm>
 
-#include "exchange/certificate_upload.h"
-#include "framing.h"
+#include "link/exchange/certificate_upload.h"
+#include "link/framing.h"
 #include "fuzz_check.h"
 #include "printer_replies.h"
 #include "scripted_link_port.h"

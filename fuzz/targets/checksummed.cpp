@@ -4,14 +4,14 @@
 // the rest is taken as tag and body together, so wrong tags are tried too.
 #include <algorithm>
 
-#include "bss.h"
+#include "link/bss.h"
 #include "bss_invariants.h"
 #include "config_text_fields.h"
-#include "exchange/bss_exchange.h"
-#include "exchange/config_exchange.h"
-#include "framing.h"
+#include "link/exchange/bss_exchange.h"
+#include "link/exchange/config_exchange.h"
+#include "link/framing.h"
 #include "fuzz_check.h"
-#include "printer_config.h"
+#include "link/printer_config.h"
 #include "printer_replies.h"
 #include "scripted_link_port.h"
 

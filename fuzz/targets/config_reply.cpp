@@ -2,10 +2,10 @@
 // a valid SYS_RSP, then the fuzzed bytes as the IF__CUR reply frame, whose
 // length picks the record layout before its text is decoded and parsed.
 #include "config_text_fields.h"
-#include "exchange/config_exchange.h"
-#include "framing.h"
+#include "link/exchange/config_exchange.h"
+#include "link/framing.h"
 #include "fuzz_check.h"
-#include "printer_config.h"
+#include "link/printer_config.h"
 #include "printer_replies.h"
 #include "scripted_link_port.h"
 

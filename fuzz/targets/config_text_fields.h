@@ -6,7 +6,7 @@
 #include <cstddef>
 #include <string>
 
-#include "printer_config.h"
+#include "link/printer_config.h"
 
 namespace corvane::fuzz {
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <array>
 
-#include "framing.h"
+#include "link/framing.h"
 #include "fuzz_check.h"
 
 using namespace corvane;

@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-#include "bytes.h"
+#include "link/bytes.h"
 
 // A failed property is a finding like a crash: libFuzzer saves the input.
 #define FUZZ_CHECK(condition)                                                                      \

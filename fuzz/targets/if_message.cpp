@@ -4,11 +4,11 @@
 #include <algorithm>
 #include <array>
 
-#include "bss.h"
+#include "link/bss.h"
 #include "bss_invariants.h"
-#include "framing.h"
+#include "link/framing.h"
 #include "fuzz_check.h"
-#include "printer_config.h"
+#include "link/printer_config.h"
 
 using namespace corvane;
 using namespace corvane::link;

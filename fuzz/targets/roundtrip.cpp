@@ -5,9 +5,9 @@
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include "config_text_fields.h"
-#include "framing.h"
+#include "link/framing.h"
 #include "fuzz_check.h"
-#include "printer_config.h"
+#include "link/printer_config.h"
 
 using namespace corvane;
 using namespace corvane::link;

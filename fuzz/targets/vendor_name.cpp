@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "exchange/vendor_check.h"
+#include "link/exchange/vendor_check.h"
 #include "fuzz_check.h"
 #include "scripted_link_port.h"
 

@@ -37,7 +37,7 @@ void addOptions(QCommandLineParser& parser) {
                                     "English), a catalog name such as Japanese or German, or a locale name such as "
                                     "de_AT."),
         QStringLiteral("NAME")));
-    lan::LanEndpoints::addOptions(parser);
+    transport::LanEndpoints::addOptions(parser);
 }
 
 }  // namespace
@@ -107,7 +107,7 @@ bool ConfigApp::answersOnTerminal(const QStringList& arguments) {
         return true;
     }
     QStringList errors;
-    if (parsed) lan::LanEndpoints::fromParser(parser, &errors);
+    if (parsed) transport::LanEndpoints::fromParser(parser, &errors);
     if (parsed && parser.isSet(QStringLiteral("language")) &&
         !localeForLanguageName(parser.value(QStringLiteral("language")))) {
         return true;
@@ -162,7 +162,7 @@ int ConfigApp::run(QCoreApplication& app) {
     parser.process(app);
 
     QStringList errors;
-    lan::LanEndpoints::current() = lan::LanEndpoints::fromParser(parser, &errors);
+    transport::LanEndpoints::current() = transport::LanEndpoints::fromParser(parser, &errors);
     if (!errors.isEmpty()) {
         for (const QString& error : errors) std::fprintf(stderr, "%s\n", qPrintable(error));
         return 2;

@@ -13,7 +13,7 @@ namespace corvane::app {
 
 namespace {
 
-void openDeviceList(QWidget* parent, lan::ListMode mode) {
+void openDeviceList(QWidget* parent, link::ListMode mode) {
     lan::DeviceListDialog window(mode, parent);
     window.exec();
 }
@@ -24,8 +24,8 @@ LauncherDialog::LauncherDialog(QWidget* parent) : QDialog(parent), ui_(std::make
     ui_->setupUi(this);
     setWindowIcon(QIcon(QStringLiteral(":/corvane/corvane_tool.png")));
     connect(ui_->ethernetButton, &QPushButton::clicked, this,
-            [this] { openDeviceList(this, lan::ListMode::Ethernet); });
-    connect(ui_->wlanButton, &QPushButton::clicked, this, [this] { openDeviceList(this, lan::ListMode::Wlan); });
+            [this] { openDeviceList(this, link::ListMode::Ethernet); });
+    connect(ui_->wlanButton, &QPushButton::clicked, this, [this] { openDeviceList(this, link::ListMode::Wlan); });
     connect(ui_->usbButton, &QPushButton::clicked, this, [this] { openDirectConfig(this); });
     connect(ui_->exitButton, &QPushButton::clicked, this, &QDialog::reject);
     connect(ui_->historyButton, &QPushButton::clicked, this, [this] { showHistory(this); });

@@ -9,7 +9,7 @@
 #include <QApplication>
 #include <QSocketNotifier>
 
-#include "ui/direct_config_dialog.h"
+#include "direct/ui/direct_config_dialog.h"
 
 namespace corvane::app {
 
@@ -56,7 +56,7 @@ void StopSignals::stop() {
     // cancelled and ends at its next wait, recording what it sent, before
     // the loops below it return.
     for (QWidget* window : QApplication::topLevelWidgets()) {
-        if (auto* direct = qobject_cast<ui::DirectConfigDialog*>(window)) direct->stopForExit();
+        if (auto* direct = qobject_cast<direct::DirectConfigDialog*>(window)) direct->stopForExit();
     }
     // Every modal loop ends, and any opened after this returns at once.
     QCoreApplication::exit(exitCode_);

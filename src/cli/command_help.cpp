@@ -114,7 +114,8 @@ const std::vector<CommandPage>& pages() {
          "inactivity, dhcp and baud, in any order and any case, separated by ',' or ';'. A blank cell keeps the "
          "printer's value; the other columns of `discover --csv` and Export are passed over, so an edited export "
          "is a plan. A bad row stops the plan before anything is sent. Exit 0 when every row is unchanged or "
-         "verified, 2 when a row was refused (also with --dry-run).",
+         "verified, 2 when a row was refused (also with --dry-run), 3 when a confirmed row was not shown by the "
+         "search after it, 1 when a printer or the network failed.",
          joined(
              {kJson,
               {"dry-run", nullptr, "print what would be sent and the warnings; send nothing"},

@@ -5,7 +5,6 @@
 
 #include <QJsonArray>
 #include <QJsonDocument>
-#include <QJsonParseError>
 
 #include "cli/invocation.h"
 #include "cli/output.h"
@@ -152,22 +151,9 @@ QList<QStringList> configRows(const PrinterConfig& config, link::ConfigLayout la
 }
 
 std::optional<ConfigEdits> parseConfigEdits(const QByteArray& fileContents, QString* error) {
-    QJsonParseError parseError{};
-    const QJsonDocument document = QJsonDocument::fromJson(fileContents, &parseError);
-    if (parseError.error != QJsonParseError::NoError) {
-        *error =
-            QStringLiteral("not valid JSON (%1 at offset %2)").arg(parseError.errorString()).arg(parseError.offset);
-        return std::nullopt;
-    }
-    if (!document.isObject()) {
-        *error = QStringLiteral("the file must hold one JSON object");
-        return std::nullopt;
-    }
-    if (const QString key = profile::duplicateJsonKey(fileContents); !key.isEmpty()) {
-        *error = QStringLiteral("the key \"%1\" appears more than once").arg(key);
-        return std::nullopt;
-    }
-    const QJsonObject top = document.object();
+    const auto read = profile::readStrictJsonObject(fileContents, error);
+    if (!read) return std::nullopt;
+    const QJsonObject& top = *read;
     ConfigEdits edits;
     for (auto it = top.begin(); it != top.end(); ++it) {
         if (it.key() == QLatin1String("system") || it.key() == QLatin1String(kSecretsLeftOut)) continue;

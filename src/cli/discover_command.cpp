@@ -24,7 +24,7 @@ namespace {
 
 QString text(const std::string& s) { return QString::fromStdString(s); }
 
-void printDevices(const lan::DeviceList& devices, lan::ListMode mode, bool json) {
+void printDevices(const link::DeviceList& devices, link::ListMode mode, bool json) {
     const int count = static_cast<int>(devices.size());
     if (json) {
         QJsonArray rows;
@@ -35,15 +35,15 @@ void printDevices(const lan::DeviceList& devices, lan::ListMode mode, bool json)
     QStringList headers{QStringLiteral("No"),     QStringLiteral("Mac Address"), QStringLiteral("IP Address"),
                         QStringLiteral("Subnet"), QStringLiteral("Gateway"),     QStringLiteral("Port"),
                         QStringLiteral("Version")};
-    if (mode == lan::ListMode::Wlan) headers << QStringLiteral("Feature");
+    if (mode == link::ListMode::Wlan) headers << QStringLiteral("Feature");
     const bool adapters = count > 0 && !devices.deviceAt(1)->adapter.empty();
     if (adapters) headers << QStringLiteral("Adapter");
     QList<QStringList> rows;
     for (int n = 1; n <= count; ++n) {
         const auto& device = *devices.deviceAt(n);
         QStringList row;
-        for (const auto& cell : lan::DeviceRowTexts(n, device)) row << text(cell);
-        if (mode == lan::ListMode::Wlan) row << QString::number(device.featureCode());
+        for (const auto& cell : link::DeviceRowTexts(n, device)) row << text(cell);
+        if (mode == link::ListMode::Wlan) row << QString::number(device.featureCode());
         if (adapters) row << text(device.adapter);
         rows.append(row);
     }
@@ -55,16 +55,16 @@ void printDevices(const lan::DeviceList& devices, lan::ListMode mode, bool json)
 std::optional<LanSearchSetup> readLanSearchSetup(const Invocation& invocation, const QString& modeWord, int* exitCode) {
     LanSearchSetup setup;
     if (modeWord == QLatin1String("ethernet")) {
-        setup.mode = lan::ListMode::Ethernet;
+        setup.mode = link::ListMode::Ethernet;
     } else if (modeWord == QLatin1String("wlan")) {
-        setup.mode = lan::ListMode::Wlan;
+        setup.mode = link::ListMode::Wlan;
     } else {
         *exitCode = usageError(QStringLiteral("expected \"ethernet\" or \"wlan\", not \"%1\"").arg(modeWord));
         return std::nullopt;
     }
 
     QStringList errors;
-    setup.endpoints = lan::LanEndpoints::fromParser(invocation.parser(), &errors);
+    setup.endpoints = transport::LanEndpoints::fromParser(invocation.parser(), &errors);
     if (!errors.isEmpty()) {
         *exitCode = usageError(errors.join(QStringLiteral("; ")));
         return std::nullopt;
@@ -93,8 +93,8 @@ std::optional<LanSearchSetup> readLanSearchSetup(const Invocation& invocation, c
 
     // The WLAN request goes to the local interface's ".255" address; without
     // a choice, take the one the local address window offers first.
-    if (setup.localAddress.isEmpty() && setup.mode == lan::ListMode::Wlan && setup.endpoints.target.isEmpty()) {
-        lan::LocalAddressModel addresses;
+    if (setup.localAddress.isEmpty() && setup.mode == link::ListMode::Wlan && setup.endpoints.target.isEmpty()) {
+        transport::LocalAddressModel addresses;
         if (!addresses.load()) {
             printFailure(kNoNetworkConnection);
             *exitCode = kExitFailed;
@@ -102,7 +102,7 @@ std::optional<LanSearchSetup> readLanSearchSetup(const Invocation& invocation, c
         }
         setup.localAddress = addresses.localAddress();
     }
-    if (!setup.localAddress.isEmpty()) setup.broadcastAddress = lan::broadcastAddressFor(setup.localAddress);
+    if (!setup.localAddress.isEmpty()) setup.broadcastAddress = transport::broadcastAddressFor(setup.localAddress);
     // A paced list of addresses takes a while: a person watching sees it move.
     if (isatty(STDERR_FILENO)) {
         setup.onRequestsSent = [](int sent, int total) {
@@ -115,7 +115,7 @@ std::optional<LanSearchSetup> readLanSearchSetup(const Invocation& invocation, c
     return setup;
 }
 
-bool runLanSearch(const LanSearchSetup& setup, lan::DeviceList& devices, QString* error) {
+bool runLanSearch(const LanSearchSetup& setup, link::DeviceList& devices, QString* error) {
     QStringList adapterFailures;
     if (!lan::runSearch(setup, devices, error, &adapterFailures)) return false;
     for (const QString& failure : adapterFailures) printErrorLine(failure);
@@ -137,7 +137,7 @@ int runDiscover(const Invocation& invocation) {
     const auto setup = readLanSearchSetup(invocation, arguments.first(), &exitCode);
     if (!setup) return exitCode;
 
-    lan::DeviceList& devices = lan::devicesFor(setup->mode);
+    link::DeviceList& devices = lan::devicesFor(setup->mode);
     QString error;
     if (!runLanSearch(*setup, devices, &error)) {
         printErrorLine(error);

@@ -117,7 +117,7 @@ void addOptions(QCommandLineParser& parser) {
                                  "FILE"));
     parser.addOption({QStringLiteral("trace-secrets"),
                       QStringLiteral("with --trace: write keys, passwords and certificate bytes as they went.")});
-    lan::LanEndpoints::addOptions(parser);
+    transport::LanEndpoints::addOptions(parser);
 }
 
 Invocation::Invocation(const QCommandLineParser& parser) : parser_(parser) {}

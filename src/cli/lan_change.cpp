@@ -2,7 +2,7 @@
 
 namespace corvane::cli {
 
-std::optional<lan::VerifyTiming> verifyTiming(const Invocation& invocation, lan::ListMode mode, QString* error) {
+std::optional<lan::VerifyTiming> verifyTiming(const Invocation& invocation, link::ListMode mode, QString* error) {
     lan::VerifyTiming timing = lan::defaultVerifyTiming(mode);
     if (invocation.isSet("verify-delay")) {
         const auto value = parseInteger(invocation.value("verify-delay"), 0, lan::kLongestVerifyDelayMs);

@@ -12,6 +12,6 @@ namespace corvane::cli {
 
 // --verify-delay (milliseconds) and --verify-timeout (seconds) over the
 // mode's defaults. nullopt with `error` set when one is not a number in range.
-std::optional<lan::VerifyTiming> verifyTiming(const Invocation& invocation, lan::ListMode mode, QString* error);
+std::optional<lan::VerifyTiming> verifyTiming(const Invocation& invocation, link::ListMode mode, QString* error);
 
 }  // namespace corvane::cli

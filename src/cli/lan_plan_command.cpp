@@ -49,7 +49,7 @@ QString resultWord(lan::PlanResult result) {
     return {};
 }
 
-QString macText(const std::array<std::uint8_t, 6>& mac) { return QString::fromStdString(lan::FormatMacLower(mac)); }
+QString macText(const std::array<std::uint8_t, 6>& mac) { return QString::fromStdString(link::FormatMacLower(mac)); }
 
 // Warnings, refusals, differences: what the row's result does not say.
 QStringList notesOf(const lan::PlanRowOutcome& o) {
@@ -80,7 +80,7 @@ QStringList notesOf(const lan::PlanRowOutcome& o) {
 
 void printOutcomes(const std::vector<lan::PlanRowOutcome>& outcomes, bool json, const PlanTestPrints& prints) {
     const auto mac = [](const lan::PlanRowOutcome& o) {
-        return QString::fromStdString(lan::FormatMacLower(o.row.mac));
+        return QString::fromStdString(link::FormatMacLower(o.row.mac));
     };
     const auto before = [](const lan::PlanRowOutcome& o) {
         return o.before ? lan::settingsSummary(*o.before) : QString();
@@ -121,7 +121,7 @@ int runLanPlan(const Invocation& invocation) {
     if (auto bad = invocation.unexpectedOption(
             QStringLiteral("lan-plan"),
             {"json", "dry-run", "force", "allow-conflicts", "verify-delay", "verify-timeout", "local", "local-address",
-             "target", "remote-port", "local-port", "survey-port", "test-print", "printer-host"})) {
+             "target", "remote-port", "local-port", "survey-port", "test-print", "printer-host", "rate"})) {
         return usageError(*bad);
     }
     const QStringList arguments = invocation.arguments();
@@ -160,7 +160,7 @@ int runLanPlan(const Invocation& invocation) {
         return kExitUsage;
     }
 
-    lan::DeviceList& devices = lan::devicesFor(setup->mode);
+    link::DeviceList& devices = lan::devicesFor(setup->mode);
     QString error;
     if (!runLanSearch(*setup, devices, &error)) {
         printErrorLine(error);
@@ -193,18 +193,26 @@ int runLanPlan(const Invocation& invocation) {
     printOutcomes(outcomes, invocation.json(), prints);
     if (interrupted.cancelled()) return cancelled();
     if (prints.anyFailed) return kExitFailed;
-    // As lan-set: a row that failed on the network outweighs one refused
-    // before sending (2, in a dry run too).
+    // As lan-set: a row that failed on the network outweighs one confirmed
+    // but not shown by the search after it (3), and that one a row refused
+    // before sending (2, in a dry run too). A row held back because a refused
+    // row's printer keeps its address was refused before sending as well.
     bool refused = false;
+    bool notVerified = false;
     for (const auto& o : outcomes) {
-        if (o.result == lan::PlanResult::Refused) {
+        if (o.result == lan::PlanResult::Refused || (o.result == lan::PlanResult::NotSent && o.heldBy)) {
             refused = true;
+            continue;
+        }
+        if (o.result == lan::PlanResult::NotVerified) {
+            notVerified = true;
             continue;
         }
         const bool fine = o.result == lan::PlanResult::Unchanged || o.result == lan::PlanResult::Verified ||
                           (dryRun && o.result == lan::PlanResult::WouldSend);
         if (!fine) return kExitFailed;
     }
+    if (notVerified) return kExitNotVerified;
     return refused ? kExitUsage : kExitOk;
 }
 

@@ -21,6 +21,6 @@ std::optional<LanSearchSetup> readLanSearchSetup(const Invocation& invocation, c
 
 // lan::runSearch; an adapter of several that could not be used is named on
 // stderr.
-bool runLanSearch(const LanSearchSetup& setup, lan::DeviceList& devices, QString* error);
+bool runLanSearch(const LanSearchSetup& setup, link::DeviceList& devices, QString* error);
 
 }  // namespace corvane::cli

@@ -1,7 +1,6 @@
 // corvane lan-set ethernet|wlan --mac MAC [edits]: searches, picks the
 // printer by MAC address, applies the edits with the settings window's rules,
 // sends the request and waits for the confirmation or the time-out.
-#include <QEventLoop>
 #include <QJsonObject>
 
 #include "cli/commands.h"
@@ -35,15 +34,15 @@ std::optional<QString> readEdits(const Invocation& invocation, lan::LanSettingsE
         if (!value) return QStringLiteral("--%1: \"%2\" is not an IPv4 address").arg(option, invocation.value(option));
         *field = *value;
     }
-    const std::pair<const char*, QString*> numbers[] = {{"port", &edits.portText},
-                                                        {"inactivity", &edits.inactivityText}};
+    const std::pair<const char*, std::string*> numbers[] = {{"port", &edits.portText},
+                                                            {"inactivity", &edits.inactivityText}};
     for (const auto& [option, field] : numbers) {
         if (!invocation.isSet(option)) continue;
         const QString text = invocation.value(option).trimmed();
         if (!lan::LanSettingsForm::parseNumber(text)) {
             return QStringLiteral("--%1: \"%2\" is not a number").arg(option, invocation.value(option));
         }
-        *field = text;
+        *field = text.toStdString();
     }
     if (invocation.isSet("dhcp")) {
         const QString value = invocation.value("dhcp");
@@ -55,8 +54,8 @@ std::optional<QString> readEdits(const Invocation& invocation, lan::LanSettingsE
     if (invocation.isSet("baud")) {
         const QString value = invocation.value("baud");
         edits.baudIndex = -1;
-        for (std::size_t i = 0; i < lan::kBaudEntries.size(); ++i) {
-            if (value == QLatin1String(lan::kBaudEntries[i].data())) edits.baudIndex = static_cast<int>(i);
+        for (std::size_t i = 0; i < link::kBaudEntries.size(); ++i) {
+            if (value == QLatin1String(link::kBaudEntries[i].data())) edits.baudIndex = static_cast<int>(i);
         }
         if (edits.baudIndex < 0) {
             return QStringLiteral(
@@ -70,20 +69,140 @@ std::optional<QString> readEdits(const Invocation& invocation, lan::LanSettingsE
 
 // What the window's live checks would refuse while typing, as a message.
 std::optional<StringId> liveCheck(const lan::LanSettingsEdits& edits) {
-    if (const auto fix = lan::LanSettingsForm::checkPortEdit(edits.portText)) return fix->messageId;
-    if (const auto fix = lan::LanSettingsForm::checkInactivityEdit(edits.inactivityText)) return fix->messageId;
+    if (const auto fix = rules::CheckLanPort(edits.portText)) return fix->messageId;
+    if (const auto fix = rules::CheckLanInactivity(edits.inactivityText)) return fix->messageId;
     return std::nullopt;
+}
+
+// Searches, and finds the printer with `mac` in what answered; nullptr,
+// with the reason printed and `exitCode` set, when it cannot be changed.
+link::DiscoveredDevice* searchForPrinter(const lan::SearchSetup& setup, link::DeviceList& devices,
+                                         const std::array<std::uint8_t, 6>& mac, int* exitCode) {
+    *exitCode = kExitFailed;
+    QString error;
+    if (!runLanSearch(setup, devices, &error)) {
+        printErrorLine(error);
+        return nullptr;
+    }
+    link::DiscoveredDevice* record = lan::findByMac(devices, mac);
+    if (record == nullptr) {
+        // The list was read: what is missing is this printer in it.
+        printError(QStringLiteral("no printer with MAC address %1 answered the search")
+                       .arg(QString::fromStdString(link::FormatMacLower(mac))));
+        return nullptr;
+    }
+    // The window greys out Setting for such a printer.
+    if (!lan::settingOffered(setup.mode, record->featureCode())) {
+        printErrorLine(lan::numberedText(kSettingNotOffered, QString::number(record->featureCode())));
+        *exitCode = kExitUsage;
+        return nullptr;
+    }
+    return record;
+}
+
+// The edits asked for, written into the found record as the window's Save
+// writes them; the exit code when they are refused.
+std::optional<int> writeEdits(const Invocation& invocation, link::DiscoveredDevice& record) {
+    // The window starts from the record and the user changes what was asked.
+    lan::LanSettingsEdits changed = rules::LanEditsFor(record);
+    readEdits(invocation, changed);  // its form was checked before the search
+    if (const auto message = liveCheck(changed)) {
+        printFailure(*message);
+        return kExitUsage;
+    }
+    const lan::SaveDecision decision = rules::SaveLanEdits(changed, record);
+    if (decision.action == lan::SaveDecision::Action::Refused) {
+        printFailure(decision.messageId);
+        return kExitUsage;
+    }
+    if (decision.action == lan::SaveDecision::Action::Nothing) {
+        return usageError(QStringLiteral("the port and inactivity time must not be empty"));
+    }
+    return std::nullopt;
+}
+
+int reportUnchanged(const Invocation& invocation) {
+    const QString line = QStringLiteral("Unchanged: the printer already has these settings; nothing was sent.");
+    if (invocation.json()) {
+        printJson(QJsonObject{{QStringLiteral("unchanged"), true}, {QStringLiteral("message"), line}});
+    } else {
+        printText(line + QLatin1Char('\n'));
+    }
+    return kExitOk;
+}
+
+// The checks over what would be sent; the record goes back as it was when
+// they stop the request. --force lets warnings through, only
+// --allow-conflicts a clash.
+bool stoppedByChecks(const Invocation& invocation, const lan::SearchSetup& setup, const link::DeviceList& devices,
+                     const link::DiscoveredDevice& before, link::DiscoveredDevice& record) {
+    const auto warnings = lan::checkBeforeSending(record, devices, before, setup.localAddress);
+    const rules::SendOverrides overrides{invocation.isSet("force"), invocation.isSet("allow-conflicts")};
+    if (!rules::StopsSending(warnings, overrides)) return false;
+    record = before;
+    bool conflict = false;
+    for (const auto& warning : warnings) {
+        printWarning(QString::fromStdString(rules::WarningText(warning)));
+        conflict = conflict || (rules::IsConflict(warning.check) && !overrides.conflicts);
+    }
+    printError(conflict ? QStringLiteral("nothing was sent; --allow-conflicts sends a conflicting value anyway")
+                        : QStringLiteral("nothing was sent; --force sends it anyway"));
+    return true;
+}
+
+// The printer restarts its network with the new settings first; the
+// searches go on until it shows them or the time is up. A search that could
+// not leave counts as not verified.
+lan::Verification verifyLanSet(const lan::SearchSetup& setup, const lan::VerifyTiming& timing,
+                               const link::DiscoveredDevice& before, const link::DiscoveredDevice& sent) {
+    std::vector<lan::Verification> results;
+    QString error;
+    if (!lan::verifyAfterChange(setup, {{before, sent}}, timing, results, &error, &interrupted)) {
+        printErrorLine(error);
+        return lan::Verification{};
+    }
+    reportNotRecorded(
+        lan::recordVerification(history::kCommandLine, setup.mode, setup.localAddress, sent, results.front()));
+    return results.front();
+}
+
+// The confirmation and the verification, as text or JSON; the exit code.
+int reportLanSet(const Invocation& invocation, const lan::SendOutcome& outcome,
+                 const std::optional<lan::Verification>& verification) {
+    const auto verificationLine = [&] { return lan::verificationText(*verification); };
+    const bool checkCancelled = verification && verification->cancelled;
+
+    if (invocation.json()) {
+        QJsonObject out{{QStringLiteral("message"), messageText(outcome.messageId)},
+                        {QStringLiteral("messageId"), static_cast<int>(outcome.messageId)}};
+        if (verification) {
+            out.insert(QStringLiteral("verified"), verification->verified());
+            out.insert(QStringLiteral("verification"), verificationLine());
+        }
+        printJson(out);
+    } else {
+        printMessage(outcome.messageId);
+        if (verification && verification->verified())
+            printText(lan::verificationText(*verification) + QLatin1Char('\n'));
+    }
+    if (verification && !verification->verified()) {
+        printErrorLine(verificationLine());
+        return checkCancelled ? cancelled() : kExitNotVerified;
+    }
+    return kExitOk;
 }
 
 }  // namespace
 
 int runLanSet(const Invocation& invocation) {
+    // clang-format off
     if (auto bad = invocation.unexpectedOption(
             QStringLiteral("lan-set"),
             {"json",         "mac",           "ip",          "mask",  "gateway",         "port",
              "inactivity",   "dhcp",          "baud",        "local", "local-address",   "target",
              "remote-port",  "local-port",    "survey-port", "force", "allow-conflicts", "no-verify",
-             "verify-delay", "verify-timeout"})) {
+             "verify-delay", "verify-timeout", "rate"})) {
+        // clang-format on
         return usageError(*bad);
     }
     const QStringList arguments = invocation.arguments();
@@ -106,71 +225,17 @@ int runLanSet(const Invocation& invocation) {
     lan::LanSettingsEdits checked;
     if (const auto error = readEdits(invocation, checked)) return usageError(*error);
 
-    lan::DeviceList& devices = lan::devicesFor(setup->mode);
-    QString error;
-    if (!runLanSearch(*setup, devices, &error)) {
-        printErrorLine(error);
-        return kExitFailed;
-    }
-    lan::DiscoveredDevice* record = lan::findByMac(devices, *mac);
-    if (record == nullptr) {
-        // The list was read: what is missing is this printer in it.
-        printError(QStringLiteral("no printer with MAC address %1 answered the search")
-                       .arg(QString::fromStdString(lan::FormatMacLower(*mac))));
-        return kExitFailed;
-    }
+    link::DeviceList& devices = lan::devicesFor(setup->mode);
+    link::DiscoveredDevice* record = searchForPrinter(*setup, devices, *mac, &exitCode);
+    if (record == nullptr) return exitCode;
 
-    // The window greys out Setting for such a printer.
-    if (!lan::settingOffered(setup->mode, record->featureCode())) {
-        printErrorLine(lan::numberedText(kSettingNotOffered, QString::number(record->featureCode())));
-        return kExitUsage;
-    }
-
-    // The window starts from the record and the user changes what was asked.
-    lan::LanSettingsEdits changed = lan::LanSettingsForm::editsFor(*record);
-    readEdits(invocation, changed);  // its form was checked above
-    if (const auto message = liveCheck(changed)) {
-        printFailure(*message);
-        return kExitUsage;
-    }
-    const lan::DiscoveredDevice before = *record;
-    const lan::SaveDecision decision = lan::LanSettingsForm::save(changed, *record);
-    if (decision.action == lan::SaveDecision::Action::Refused) {
-        printFailure(decision.messageId);
-        return kExitUsage;
-    }
-    if (decision.action == lan::SaveDecision::Action::Nothing) {
-        return usageError(QStringLiteral("the port and inactivity time must not be empty"));
-    }
-
+    const link::DiscoveredDevice before = *record;
+    if (const auto refused = writeEdits(invocation, *record)) return *refused;
     // Nothing to change: the request would only restart the printer's
     // network. A plan skips such rows the same way.
-    if (record->raw == before.raw) {
-        const QString line = QStringLiteral("Unchanged: the printer already has these settings; nothing was sent.");
-        if (invocation.json()) {
-            printJson(QJsonObject{{QStringLiteral("unchanged"), true}, {QStringLiteral("message"), line}});
-        } else {
-            printText(line + QLatin1Char('\n'));
-        }
-        return kExitOk;
-    }
+    if (record->raw == before.raw) return reportUnchanged(invocation);
 
-    // The checks over what would be sent; the record goes back as it was
-    // when they stop the request. --force lets warnings through, only
-    // --allow-conflicts a clash.
-    const auto warnings = lan::checkBeforeSending(*record, devices, before, setup->localAddress);
-    const rules::SendOverrides overrides{invocation.isSet("force"), invocation.isSet("allow-conflicts")};
-    if (rules::StopsSending(warnings, overrides)) {
-        *record = before;
-        bool conflict = false;
-        for (const auto& warning : warnings) {
-            printWarning(QString::fromStdString(rules::WarningText(warning)));
-            conflict = conflict || (rules::IsConflict(warning.check) && !overrides.conflicts);
-        }
-        printError(conflict ? QStringLiteral("nothing was sent; --allow-conflicts sends a conflicting value anyway")
-                            : QStringLiteral("nothing was sent; --force sends it anyway"));
-        return kExitUsage;
-    }
+    if (stoppedByChecks(invocation, *setup, devices, before, *record)) return kExitUsage;
 
     // From the interface the search used: the printer answered there. Ctrl-C,
     // SIGTERM and SIGHUP from here on let the request's outcome reach the
@@ -191,40 +256,8 @@ int runLanSet(const Invocation& invocation) {
     }
 
     std::optional<lan::Verification> verification;
-    if (!invocation.isSet("no-verify")) {
-        // The printer restarts its network with the new settings first; the
-        // searches go on until it shows them or the time is up.
-        std::vector<lan::Verification> results;
-        if (lan::verifyAfterChange(*setup, {{before, *record}}, *timing, results, &error, &interrupted)) {
-            verification = results.front();
-            reportNotRecorded(lan::recordVerification(history::kCommandLine, setup->mode, setup->localAddress, *record,
-                                                      *verification));
-        } else {
-            printErrorLine(error);
-            verification = lan::Verification{};
-        }
-    }
-    const auto verificationLine = [&] { return lan::verificationText(*verification); };
-    const bool checkCancelled = verification && verification->cancelled;
-
-    if (invocation.json()) {
-        QJsonObject out{{QStringLiteral("message"), messageText(outcome.messageId)},
-                        {QStringLiteral("messageId"), static_cast<int>(outcome.messageId)}};
-        if (verification) {
-            out.insert(QStringLiteral("verified"), verification->verified());
-            out.insert(QStringLiteral("verification"), verificationLine());
-        }
-        printJson(out);
-    } else {
-        printMessage(outcome.messageId);
-        if (verification && verification->verified())
-            printText(lan::verificationText(*verification) + QLatin1Char('\n'));
-    }
-    if (verification && !verification->verified()) {
-        printErrorLine(verificationLine());
-        return checkCancelled ? cancelled() : kExitNotVerified;
-    }
-    return kExitOk;
+    if (!invocation.isSet("no-verify")) verification = verifyLanSet(*setup, *timing, before, *record);
+    return reportLanSet(invocation, outcome, verification);
 }
 
 }  // namespace corvane::cli

@@ -174,7 +174,7 @@ int write(link::LinkSession& session, const ConfigEdits& edits, bool json, bool 
         printJson(QJsonObject{{QStringLiteral("message"), messageText(kConfigCompletedReset)},
                               {QStringLiteral("layout"), layoutName(session.layout())},
                               {QStringLiteral("summary"), summary}});
-        return kExitOk;
+        return confirmedChangeExit(save);
     }
     printMessage(kConfigCompletedReset);
     QList<QStringList> table;
@@ -184,7 +184,7 @@ int write(link::LinkSession& session, const ConfigEdits& edits, bool json, bool 
                       hidden(row) ? QLatin1String(kSecretMask) : visibleText(row.value)});
     }
     printTable({QStringLiteral("No"), QStringLiteral("Name"), QStringLiteral("Value")}, table);
-    return kExitOk;
+    return confirmedChangeExit(save);
 }
 
 int survey(link::LinkSession& session, bool json) {
@@ -226,6 +226,42 @@ std::optional<int> certificateTypeNamed(const QString& name) {
     return std::nullopt;
 }
 
+// An option the link subcommand `sub` does not take, as a usage message.
+std::optional<QString> unexpectedLinkOption(const Invocation& invocation, const QString& sub) {
+    const QString command = QStringLiteral("link ") + sub;
+    if (sub == QLatin1String("read"))
+        return invocation.unexpectedOption(
+            command, {"serial", "usb", "device", "link-timeout-ms", "link-read", "json", "show-secrets"});
+    if (sub == QLatin1String("write"))
+        return invocation.unexpectedOption(
+            command, {"serial", "usb", "device", "link-timeout-ms", "link-read", "json", "from", "show-secrets"});
+    if (sub == QLatin1String("cert"))
+        return invocation.unexpectedOption(command,
+                                           {"serial", "usb", "device", "link-timeout-ms", "link-read", "json", "type"});
+    if (sub == QLatin1String("export"))
+        return invocation.unexpectedOption(command, {"serial", "usb", "device", "link-timeout-ms", "link-read", "json",
+                                                     "profile", "include-secrets", "include-address"});
+    if (sub == QLatin1String("apply"))
+        return invocation.unexpectedOption(command, {"serial", "usb", "device", "link-timeout-ms", "link-read", "json",
+                                                     "profile", "secrets", "check"});
+    return invocation.unexpectedOption(command, {"serial", "usb", "device", "link-timeout-ms", "link-read", "json"});
+}
+
+// The certificate file and its --type, checked before the printer is
+// touched; the exit code when either is refused.
+std::optional<int> readCertificateInput(const Invocation& invocation, Bytes& certificate, int& certificateType) {
+    const auto type = certificateTypeNamed(invocation.value("type"));
+    if (!type) return usageError(QStringLiteral("link cert needs --type ca, client-key or client-pem"));
+    certificateType = *type;
+    const link::CertificateFile file = link::OpenCertificateFile(invocation.arguments()[1].toStdString());
+    if (file.outcome != link::CertificateFileOutcome::Accepted) {
+        printFailure(link::CertificateFileMessage(file.outcome));
+        return kExitUsage;
+    }
+    certificate = file.data;
+    return std::nullopt;
+}
+
 }  // namespace
 
 int runLink(const Invocation& invocation) {
@@ -246,23 +282,7 @@ int runLink(const Invocation& invocation) {
         return usageError(takesFile ? QStringLiteral("usage: corvane link cert --type ca|client-key|client-pem FILE")
                                     : QStringLiteral("%1 takes no further arguments").arg(command));
     }
-    const auto bad =
-        sub == QLatin1String("read")
-            ? invocation.unexpectedOption(
-                  command, {"serial", "usb", "device", "link-timeout-ms", "link-read", "json", "show-secrets"})
-        : sub == QLatin1String("write")
-            ? invocation.unexpectedOption(
-                  command, {"serial", "usb", "device", "link-timeout-ms", "link-read", "json", "from", "show-secrets"})
-        : sub == QLatin1String("cert")
-            ? invocation.unexpectedOption(command,
-                                          {"serial", "usb", "device", "link-timeout-ms", "link-read", "json", "type"})
-        : sub == QLatin1String("export")
-            ? invocation.unexpectedOption(command, {"serial", "usb", "device", "link-timeout-ms", "link-read", "json",
-                                                    "profile", "include-secrets", "include-address"})
-        : sub == QLatin1String("apply")
-            ? invocation.unexpectedOption(command, {"serial", "usb", "device", "link-timeout-ms", "link-read", "json",
-                                                    "profile", "secrets", "check"})
-            : invocation.unexpectedOption(command, {"serial", "usb", "device", "link-timeout-ms", "link-read", "json"});
+    const auto bad = unexpectedLinkOption(invocation, sub);
     if (bad) return usageError(*bad);
     if (sub == QLatin1String("export") && !invocation.isSet("profile")) {
         return usageError(QStringLiteral("link export needs --profile FILE"));
@@ -288,15 +308,7 @@ int runLink(const Invocation& invocation) {
     Bytes certificate;
     int certificateType = 0;
     if (takesFile) {
-        const auto type = certificateTypeNamed(invocation.value("type"));
-        if (!type) return usageError(QStringLiteral("link cert needs --type ca, client-key or client-pem"));
-        certificateType = *type;
-        const link::CertificateFile file = link::OpenCertificateFile(arguments[1].toStdString());
-        if (file.outcome != link::CertificateFileOutcome::Accepted) {
-            printFailure(link::CertificateFileMessage(file.outcome));
-            return kExitUsage;
-        }
-        certificate = file.data;
+        if (const auto refused = readCertificateInput(invocation, certificate, certificateType)) return *refused;
     }
 
     const InterruptCancels interruptCancels;

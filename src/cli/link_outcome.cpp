@@ -26,4 +26,10 @@ std::optional<int> reportLinkChange(const history::LinkSave& change, StringId fa
     return kExitFailed;
 }
 
+int confirmedChangeExit(const history::LinkSave& change) {
+    if (!change.cancelled) return kExitOk;
+    if (!change.entry.message.isEmpty()) printWarning(change.entry.message);
+    return cancelled();
+}
+
 }  // namespace corvane::cli

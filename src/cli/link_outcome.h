@@ -15,4 +15,9 @@ namespace corvane::cli {
 // is the numbered message of a change that did not happen.
 std::optional<int> reportLinkChange(const history::LinkSave& change, StringId failure);
 
+// The exit code once a confirmed change has been reported: 0, or the
+// signal's code when Ctrl-C, SIGTERM or SIGHUP stopped the read-back after
+// the confirmation (saying what was left undone).
+int confirmedChangeExit(const history::LinkSave& change);
+
 }  // namespace corvane::cli

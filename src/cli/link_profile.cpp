@@ -90,65 +90,60 @@ int exportProfile(const link::LinkSession& session, const Invocation& invocation
     return kExitOk;
 }
 
-int applyProfile(link::LinkSession& session, const rules::Profile& profile, const QString& portName,
-                 const Invocation& invocation) {
-    const link::PrinterConfig before = session.config();
+namespace {
+
+// What a profile makes of the printer's record.
+struct AppliedProfile {
+    link::PrinterConfig config;
+    std::vector<std::string> skipped;  // fields the printer's layout does not have
+};
+
+// The profile spread over the printer's record and through every page's
+// checks, as `link write` runs them: the printer's own values (its name,
+// port, web account) must pass too. Nullopt, with the reason printed, when
+// refused.
+std::optional<AppliedProfile> planProfile(link::LinkSession& session, const rules::Profile& profile,
+                                          const link::PrinterConfig& before, const QStringList& missing) {
     const link::ConfigLayout layout = session.layout();
-    // A check sends nothing: it compares what it can and names the secrets
-    // it could not compare, which keep the printer's own values in it.
-    const bool checkOnly = invocation.isSet("check");
-    const auto missing = rules::MissingSecrets(profile, before, layout);
-    if (!missing.empty() && !checkOnly) {
-        printError(
-            QStringLiteral("the profile leaves out secrets this printer needs: %1 (give them with --secrets FILE)")
-                .arg(toQStringList(missing).join(QLatin1String(", "))));
-        return kExitUsage;
-    }
     const rules::SpreadResult spread = rules::SpreadProfile(profile, before, session.systemInfo(), layout);
-    const QString notCompared = toQStringList(missing).join(QLatin1String(", "));
     if (spread.refusal) {
         printError(profile::refusalText(*spread.refusal));
         if (!missing.empty())
-            printError(QStringLiteral("secrets not compared (the profile leaves them out): %1").arg(notCompared));
-        return kExitUsage;
+            printError(QStringLiteral("secrets not compared (the profile leaves them out): %1")
+                           .arg(missing.join(QLatin1String(", "))));
+        return std::nullopt;
     }
     for (const auto& field : spread.skipped) {
         printWarning(QStringLiteral("\"%1\" left out: the printer's record layout has no such field")
                          .arg(QString::fromStdString(field)));
     }
-    // Every page's checks, as `link write` runs them: the printer's own
-    // values (its name, port, web account) must pass too.
     const ConfigWritePlan plan = planConfigWrite(before, spread.config, session.systemInfo(), layout);
     if (plan.refusal) {
         printFailure(plan.refusal->message);
         if (!plan.field.isEmpty()) printError(QStringLiteral("refused value: \"%1\"").arg(plan.field));
-        return kExitUsage;
+        return std::nullopt;
     }
+    return AppliedProfile{plan.config, spread.skipped};
+}
 
-    history::Entry entry =
-        history::linkEntry(history::kCommandLine, history::kLinkApply, portName, session.systemInfo().macAddress);
-    entry.changes = history::recordChanges(before, plan.config, layout);
+// What was compared and written, as a table or JSON.
+void printApplied(const Invocation& invocation, const history::Entry& entry, const std::vector<std::string>& skipped,
+                  const QStringList& missing, bool write, bool written) {
     const bool changed = !entry.changes.isEmpty();
-    const bool write = changed && !checkOnly;
-    std::optional<history::LinkSave> save;
-    if (write) {
-        save = history::saveAndRecord(session, before, plan.config, entry);
-        entry = save->entry;
-    }
-    const bool written = save && save->succeeded();
     if (invocation.json()) {
         QJsonObject result{{QStringLiteral("changed"), changed},
                            {QStringLiteral("written"), written},
                            {QStringLiteral("changes"), changesJson(entry.changes)},
-                           {QStringLiteral("skipped"), QJsonArray::fromStringList(toQStringList(spread.skipped))}};
-        if (!missing.empty())
-            result.insert(QStringLiteral("notCompared"), QJsonArray::fromStringList(toQStringList(missing)));
+                           {QStringLiteral("skipped"), QJsonArray::fromStringList(toQStringList(skipped))}};
+        if (!missing.empty()) result.insert(QStringLiteral("notCompared"), QJsonArray::fromStringList(missing));
         if (write) {
             result.insert(QStringLiteral("outcome"), entry.outcome);
             result.insert(QStringLiteral("message"), entry.message);
         }
         printJson(result);
-    } else if (!changed) {
+        return;
+    }
+    if (!changed) {
         printText(QStringLiteral("No field differs; nothing was written.\n"));
     } else {
         printTable({QStringLiteral("Field"), QStringLiteral("Change")}, changeRows(entry.changes));
@@ -159,11 +154,42 @@ int applyProfile(link::LinkSession& session, const rules::Profile& profile, cons
                           .arg(fields, count == 1 ? QStringLiteral("differs") : QStringLiteral("differ")));
         else if (written) printText(QStringLiteral("%1 written (%2).\n").arg(fields, entry.outcome));
     }
-    if (!missing.empty() && !invocation.json())
-        printText(QStringLiteral("Secrets not compared (the profile leaves them out): %1\n").arg(notCompared));
+    if (!missing.empty())
+        printText(QStringLiteral("Secrets not compared (the profile leaves them out): %1\n")
+                      .arg(missing.join(QLatin1String(", "))));
+}
+
+}  // namespace
+
+int applyProfile(link::LinkSession& session, const rules::Profile& profile, const QString& portName,
+                 const Invocation& invocation) {
+    const link::PrinterConfig before = session.config();
+    // A check sends nothing: it compares what it can and names the secrets
+    // it could not compare, which keep the printer's own values in it.
+    const bool checkOnly = invocation.isSet("check");
+    const QStringList missing = toQStringList(rules::MissingSecrets(profile, before, session.layout()));
+    if (!missing.empty() && !checkOnly) {
+        printError(
+            QStringLiteral("the profile leaves out secrets this printer needs: %1 (give them with --secrets FILE)")
+                .arg(missing.join(QLatin1String(", "))));
+        return kExitUsage;
+    }
+    const auto applied = planProfile(session, profile, before, missing);
+    if (!applied) return kExitUsage;
+
+    history::Entry entry =
+        history::linkEntry(history::kCommandLine, history::kLinkApply, portName, session.systemInfo().macAddress);
+    entry.changes = history::recordChanges(before, applied->config, session.layout());
+    const bool write = !entry.changes.isEmpty() && !checkOnly;
+    std::optional<history::LinkSave> save;
+    if (write) {
+        save = history::saveAndRecord(session, before, applied->config, entry);
+        entry = save->entry;
+    }
+    printApplied(invocation, entry, applied->skipped, missing, write, save && save->succeeded());
     if (!save) return kExitOk;
     const auto failed = reportLinkChange(*save, kConfigFailed);
-    return failed ? *failed : kExitOk;
+    return failed ? *failed : confirmedChangeExit(*save);
 }
 
 }  // namespace corvane::cli

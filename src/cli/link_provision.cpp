@@ -13,7 +13,6 @@
 #include <QTimer>
 
 #include "cli/commands.h"
-#include "cli/history_record.h"
 #include "cli/interrupt.h"
 #include "cli/link_profile.h"
 #include "cli/output.h"
@@ -38,7 +37,8 @@ QString statusLine(const PrinterReport& r) {
     const QString name = visibleText(r.name.toStdString());
     QString result;
     if (r.outcome == Outcome::Configured)
-        result = QStringLiteral("configured (%1 fields changed)").arg(r.fieldsChanged);
+        result = r.fieldsChanged == 1 ? QStringLiteral("configured (1 field changed)")
+                                      : QStringLiteral("configured (%1 fields changed)").arg(r.fieldsChanged);
     else if (r.outcome == Outcome::Unchanged) result = QStringLiteral("unchanged");
     else result = QStringLiteral("failed: %1").arg(r.reason);
     if (r.profileOnly) result += QStringLiteral(", profile only");
@@ -129,7 +129,7 @@ int runLinkProvision(const Invocation& invocation) {
 
     QEventLoop loop;
     QObject::connect(&line, &provision::ProvisionLine::printerDone, &line, [&](const PrinterReport& r) {
-        reportNotRecorded(r.historyProblem);
+        if (!r.historyProblem.isEmpty()) printWarning(r.historyProblem);
         if (json) printJsonLine(reportJson(r));
         else printText(statusLine(r) + (bell && r.outcome == Outcome::Failed ? QStringLiteral("\a") : QString()));
         if (once) line.stop();

@@ -5,8 +5,8 @@
 
 namespace corvane::cli {
 
-PlanTestPrints sendPlanTestPrints(const std::vector<lan::PlanRowOutcome>& outcomes, const lan::LanEndpoints& endpoints,
-                                  const link::CancelToken* cancel) {
+PlanTestPrints sendPlanTestPrints(const std::vector<lan::PlanRowOutcome>& outcomes,
+                                  const transport::LanEndpoints& endpoints, const link::CancelToken* cancel) {
     PlanTestPrints prints;
     for (std::size_t i = 0; i < outcomes.size(); ++i) {
         const lan::PlanRowOutcome& o = outcomes[i];

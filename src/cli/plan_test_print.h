@@ -19,7 +19,7 @@ struct PlanTestPrints {
     bool anyFailed = false;
 };
 
-PlanTestPrints sendPlanTestPrints(const std::vector<lan::PlanRowOutcome>& outcomes, const lan::LanEndpoints& endpoints,
-                                  const link::CancelToken* cancel);
+PlanTestPrints sendPlanTestPrints(const std::vector<lan::PlanRowOutcome>& outcomes,
+                                  const transport::LanEndpoints& endpoints, const link::CancelToken* cancel);
 
 }  // namespace corvane::cli

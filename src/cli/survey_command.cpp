@@ -17,17 +17,17 @@ int runSurvey(const Invocation& invocation) {
     const QString address = invocation.value("ip").trimmed();
     if (!parseIpv4(address)) return usageError(QStringLiteral("--ip: \"%1\" is not an IPv4 address").arg(address));
     QStringList errors;
-    const auto endpoints = lan::LanEndpoints::fromParser(invocation.parser(), &errors);
+    const auto endpoints = transport::LanEndpoints::fromParser(invocation.parser(), &errors);
     if (!errors.isEmpty()) return usageError(errors.join(QStringLiteral("; ")));
 
-    if (lan::isUnconfiguredAddress(address)) {
+    if (transport::isUnconfiguredAddress(address)) {
         // What a printer without an address reports; never contacted.
         printFailure(kBssFailed);
         printError(QStringLiteral("%1 is not a configured printer address").arg(address));
         return kExitFailed;
     }
 
-    lan::LanSurvey survey(address, endpoints.surveyPort);
+    transport::LanSurvey survey(address, endpoints.surveyPort);
     const auto accepted = survey.queryBssOverTcp();
     survey.closeSurveySocket();
     if (!accepted) {

@@ -13,15 +13,27 @@ namespace {
 QString address(const std::array<std::uint8_t, 4>& a) { return QString::fromStdString(link::FormatIpv4(a)); }
 
 QString baud(std::uint8_t code) {
-    const int index = lan::IndexForBaudCode(code);
+    const int index = link::IndexForBaudCode(code);
     if (index < 0) return QStringLiteral("code %1").arg(code);
-    const auto entry = lan::kBaudEntries[static_cast<std::size_t>(index)];
+    const auto entry = link::kBaudEntries[static_cast<std::size_t>(index)];
     return QString::fromLatin1(entry.data(), static_cast<qsizetype>(entry.size()));
 }
 
 QString onOff(bool on) { return on ? QStringLiteral("on") : QStringLiteral("off"); }
 
 QString macText(const Mac& mac) { return QString::fromStdString(link::FormatMacUpper(mac)); }
+
+// The fields every line about one LAN printer shares.
+Entry lanEntry(const char* frontEnd, const char* action, link::ListMode mode, const QString& localAddress,
+               const Mac& mac) {
+    Entry entry;
+    entry.frontEnd = QString::fromLatin1(frontEnd);
+    entry.action = QString::fromLatin1(action);
+    entry.lanMode = mode == link::ListMode::Wlan ? QStringLiteral("wlan") : QStringLiteral("ethernet");
+    entry.localAddress = localAddress;
+    entry.mac = macText(mac);
+    return entry;
+}
 
 }  // namespace
 
@@ -35,7 +47,7 @@ QList<Change> recordChanges(const link::PrinterConfig& before, const link::Print
     return changes;
 }
 
-QList<Change> lanChanges(const lan::DiscoveredDevice& before, const lan::DiscoveredDevice& after) {
+QList<Change> lanChanges(const link::DiscoveredDevice& before, const link::DiscoveredDevice& after) {
     const std::pair<const char*, std::pair<QString, QString>> values[] = {
         {"ipAddress", {address(before.ipAddress()), address(after.ipAddress())}},
         {"subnetMask", {address(before.subnetMask()), address(after.subnetMask())}},
@@ -70,29 +82,19 @@ QString record(const Entry& entry) {
     return appendEntry(entry, &error) ? QString() : error;
 }
 
-QString recordLanSettings(const char* frontEnd, lan::ListMode mode, const QString& localAddress,
-                          const lan::DiscoveredDevice& before, const lan::DiscoveredDevice& after, StringId messageId,
+QString recordLanSettings(const char* frontEnd, link::ListMode mode, const QString& localAddress,
+                          const link::DiscoveredDevice& before, const link::DiscoveredDevice& after, StringId messageId,
                           bool confirmed) {
-    Entry entry;
-    entry.frontEnd = QString::fromLatin1(frontEnd);
-    entry.action = QString::fromLatin1(kLanSettings);
-    entry.lanMode = mode == lan::ListMode::Wlan ? QStringLiteral("wlan") : QStringLiteral("ethernet");
-    entry.localAddress = localAddress;
-    entry.mac = macText(after.macAddress());
+    Entry entry = lanEntry(frontEnd, kLanSettings, mode, localAddress, after.macAddress());
     entry.changes = lanChanges(before, after);
     entry.outcome = QString::fromLatin1(confirmed ? kConfirmed : kNotConfirmed);
     if (!confirmed) entry.message = QString::fromUtf8(StringText(messageId).data());
     return record(entry);
 }
 
-QString recordLanVerification(const char* frontEnd, lan::ListMode mode, const QString& localAddress,
-                              const lan::DiscoveredDevice& sent, const char* outcome, const QString& message) {
-    Entry entry;
-    entry.frontEnd = QString::fromLatin1(frontEnd);
-    entry.action = QString::fromLatin1(kLanVerification);
-    entry.lanMode = mode == lan::ListMode::Wlan ? QStringLiteral("wlan") : QStringLiteral("ethernet");
-    entry.localAddress = localAddress;
-    entry.mac = macText(sent.macAddress());
+QString recordLanVerification(const char* frontEnd, link::ListMode mode, const QString& localAddress,
+                              const link::DiscoveredDevice& sent, const char* outcome, const QString& message) {
+    Entry entry = lanEntry(frontEnd, kLanVerification, mode, localAddress, sent.macAddress());
     entry.outcome = QString::fromLatin1(outcome);
     entry.message = message;
     return record(entry);

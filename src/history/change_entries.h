@@ -26,7 +26,7 @@ inline constexpr char kCertificateUpload[] = "certificate upload";
 QList<Change> recordChanges(const link::PrinterConfig& before, const link::PrinterConfig& after,
                             link::ConfigLayout layout);
 // The settings a LAN request carries: addresses, port, inactivity, DHCP, speed.
-QList<Change> lanChanges(const lan::DiscoveredDevice& before, const lan::DiscoveredDevice& after);
+QList<Change> lanChanges(const link::DiscoveredDevice& before, const link::DiscoveredDevice& after);
 
 // A certificate sent to the printer: its kind and size, never its contents.
 Change certificateChange(const QString& kind, std::size_t bytes);
@@ -38,8 +38,8 @@ Entry linkEntry(const char* frontEnd, const char* action, const QString& port, c
 QString record(const Entry& entry);
 
 // One LAN settings request, confirmed by the printer or not.
-QString recordLanSettings(const char* frontEnd, lan::ListMode mode, const QString& localAddress,
-                          const lan::DiscoveredDevice& before, const lan::DiscoveredDevice& after, StringId messageId,
+QString recordLanSettings(const char* frontEnd, link::ListMode mode, const QString& localAddress,
+                          const link::DiscoveredDevice& before, const link::DiscoveredDevice& after, StringId messageId,
                           bool confirmed);
 
 // The searches after a confirmed LAN change, as their own line after the
@@ -48,8 +48,8 @@ QString recordLanSettings(const char* frontEnd, lan::ListMode mode, const QStrin
 // which) or "not seen" (it did not answer before the time was up).
 inline constexpr char kLanVerification[] = "lan verification";
 inline constexpr char kNotSeen[] = "not seen";
-QString recordLanVerification(const char* frontEnd, lan::ListMode mode, const QString& localAddress,
-                              const lan::DiscoveredDevice& sent, const char* outcome, const QString& message);
+QString recordLanVerification(const char* frontEnd, link::ListMode mode, const QString& localAddress,
+                              const link::DiscoveredDevice& sent, const char* outcome, const QString& message);
 
 // What the front ends say when `record` failed for a line of `outcome`: a
 // change is said to be made only when the printer confirmed it, and to have

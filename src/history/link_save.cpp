@@ -70,8 +70,13 @@ LinkSave saveAndRecord(link::LinkSession& session, const link::PrinterConfig& be
     const link::Result<void> result = session.save(config, [&sent] { sent = true; });
     save.delivery = link::DeliveryOf(result, sent);
     save.cancelled = session.waits().cancelled();
-    if (save.delivery == link::Delivery::Confirmed) judgeReadBack(session, config, save);
-    else judgeFailure(result ? QString() : QString::fromStdString(result.error().text), kConfigFailed, save);
+    if (save.delivery == link::Delivery::Confirmed) {
+        judgeReadBack(session, config, save);
+        // A stop during the read-back is a stop too: the caller ends with its code.
+        save.cancelled = session.waits().cancelled();
+    } else {
+        judgeFailure(result ? QString() : QString::fromStdString(result.error().text), kConfigFailed, save);
+    }
     append(save);
     return save;
 }

@@ -30,20 +30,20 @@ QStringList exportHeader() {
             QStringLiteral("adapter"), QStringLiteral("reached")};
 }
 
-std::vector<int> allNumbers(const DeviceList& devices) {
+std::vector<int> allNumbers(const link::DeviceList& devices) {
     std::vector<int> numbers;
     for (int n = 1; n <= static_cast<int>(devices.size()); ++n) numbers.push_back(n);
     return numbers;
 }
 
-QList<QStringList> exportRows(const DeviceList& devices, const std::vector<int>& numbers) {
+QList<QStringList> exportRows(const link::DeviceList& devices, const std::vector<int>& numbers) {
     QList<QStringList> rows;
     for (int n : numbers) {
-        const DiscoveredDevice* d = devices.deviceAt(n);
+        const link::DiscoveredDevice* d = devices.deviceAt(n);
         if (!d) continue;
         QStringList row;
-        for (const auto& cell : DeviceRowTexts(n, *d)) row << QString::fromStdString(cell);
-        row << (d->mode == ListMode::Wlan ? QString::number(d->featureCode()) : QString())
+        for (const auto& cell : link::DeviceRowTexts(n, *d)) row << QString::fromStdString(cell);
+        row << (d->mode == link::ListMode::Wlan ? QString::number(d->featureCode()) : QString())
             << (d->dhcp() ? QStringLiteral("on") : QStringLiteral("off")) << QString::fromStdString(d->adapter)
             << (d->unicast ? QStringLiteral("unicast") : QStringLiteral("broadcast"));
         rows << row;
@@ -51,7 +51,7 @@ QList<QStringList> exportRows(const DeviceList& devices, const std::vector<int>&
     return rows;
 }
 
-QByteArray devicesCsv(const DeviceList& devices, const std::vector<int>& numbers) {
+QByteArray devicesCsv(const link::DeviceList& devices, const std::vector<int>& numbers) {
     QString text;
     const auto line = [&text](const QStringList& cells) {
         QStringList quoted;
@@ -63,47 +63,47 @@ QByteArray devicesCsv(const DeviceList& devices, const std::vector<int>& numbers
     return text.toUtf8();
 }
 
-QString devicesTabSeparated(const DeviceList& devices, const std::vector<int>& numbers) {
+QString devicesTabSeparated(const link::DeviceList& devices, const std::vector<int>& numbers) {
     QString text = exportHeader().join(QLatin1Char('\t')) + QLatin1Char('\n');
     for (const QStringList& row : exportRows(devices, numbers)) text += row.join(QLatin1Char('\t')) + QLatin1Char('\n');
     return text;
 }
 
-QJsonObject deviceJson(int number, const DiscoveredDevice& d) {
+QJsonObject deviceJson(int number, const link::DiscoveredDevice& d) {
     const auto text = [](const std::string& s) { return QString::fromStdString(s); };
     const auto dotted = [&](const std::array<std::uint8_t, 4>& a) { return text(link::FormatIpv4(a)); };
     QJsonObject o{
         {QStringLiteral("no"), number},
-        {QStringLiteral("mac"), text(FormatMacLower(d.macAddress()))},
+        {QStringLiteral("mac"), text(link::FormatMacLower(d.macAddress()))},
         {QStringLiteral("ip"), dotted(d.ipAddress())},
         {QStringLiteral("mask"), dotted(d.subnetMask())},
         {QStringLiteral("gateway"), dotted(d.gateway())},
         {QStringLiteral("port"), d.port()},
-        {QStringLiteral("version"), text(FormatVersion(d.firmwareMajor(), d.firmwareMinor()))},
+        {QStringLiteral("version"), text(link::FormatVersion(d.firmwareMajor(), d.firmwareMinor()))},
         {QStringLiteral("dhcp"), d.dhcp()},
         {QStringLiteral("inactivity"), d.inactivityTime()},
         {QStringLiteral("baudCode"), d.baudCode()},
         {QStringLiteral("https"), d.httpsEnabled()},
     };
-    const int baudIndex = IndexForBaudCode(d.baudCode());
+    const int baudIndex = link::IndexForBaudCode(d.baudCode());
     o.insert(QStringLiteral("baud"),
-             baudIndex < 0 ? QJsonValue() : QJsonValue(QString::fromLatin1(kBaudEntries[baudIndex].data())));
-    if (d.mode == ListMode::Wlan) o.insert(QStringLiteral("featureCode"), d.featureCode());
+             baudIndex < 0 ? QJsonValue() : QJsonValue(QString::fromLatin1(link::kBaudEntries[baudIndex].data())));
+    if (d.mode == link::ListMode::Wlan) o.insert(QStringLiteral("featureCode"), d.featureCode());
     if (!d.adapter.empty()) o.insert(QStringLiteral("adapter"), text(d.adapter));
     o.insert(QStringLiteral("reached"), d.unicast ? QStringLiteral("unicast") : QStringLiteral("broadcast"));
     if (d.unicast) o.insert(QStringLiteral("answeredFrom"), text(d.answeredFrom));
     return o;
 }
 
-QByteArray devicesJson(const DeviceList& devices, const std::vector<int>& numbers) {
+QByteArray devicesJson(const link::DeviceList& devices, const std::vector<int>& numbers) {
     QJsonArray rows;
     for (int n : numbers) {
-        if (const DiscoveredDevice* d = devices.deviceAt(n)) rows.append(deviceJson(n, *d));
+        if (const link::DiscoveredDevice* d = devices.deviceAt(n)) rows.append(deviceJson(n, *d));
     }
     return QJsonDocument(rows).toJson(QJsonDocument::Indented);
 }
 
-QString exportDevices(const DeviceList& devices, const std::vector<int>& numbers, const QString& path) {
+QString exportDevices(const link::DeviceList& devices, const std::vector<int>& numbers, const QString& path) {
     const bool json = QFileInfo(path).suffix().compare(QLatin1String("json"), Qt::CaseInsensitive) == 0;
     // Written whole or not at all: an existing file is replaced only on success.
     QSaveFile file(path);

@@ -17,25 +17,25 @@
 namespace corvane::lan {
 
 // Every record's number (from 1), in arrival order.
-std::vector<int> allNumbers(const DeviceList& devices);
+std::vector<int> allNumbers(const link::DeviceList& devices);
 
 QStringList exportHeader();
 // The rows of the records `numbers` (from 1), in that order; numbers past the list are left out.
-QList<QStringList> exportRows(const DeviceList& devices, const std::vector<int>& numbers);
+QList<QStringList> exportRows(const link::DeviceList& devices, const std::vector<int>& numbers);
 
 // Comma-separated, header first, CRLF line ends, cells quoted where needed.
-QByteArray devicesCsv(const DeviceList& devices, const std::vector<int>& numbers);
+QByteArray devicesCsv(const link::DeviceList& devices, const std::vector<int>& numbers);
 // Tab-separated, header first (for the clipboard).
-QString devicesTabSeparated(const DeviceList& devices, const std::vector<int>& numbers);
+QString devicesTabSeparated(const link::DeviceList& devices, const std::vector<int>& numbers);
 
 // One printer as JSON: numbers as numbers, true/false for switches, absent
 // where the list has nothing (feature code of an Ethernet printer, adapter).
-QJsonObject deviceJson(int number, const DiscoveredDevice& device);
+QJsonObject deviceJson(int number, const link::DiscoveredDevice& device);
 // An array of deviceJson objects.
-QByteArray devicesJson(const DeviceList& devices, const std::vector<int>& numbers);
+QByteArray devicesJson(const link::DeviceList& devices, const std::vector<int>& numbers);
 
 // Writes the list to `path`: JSON when the name ends in ".json", else CSV.
 // Empty on success, else why not.
-QString exportDevices(const DeviceList& devices, const std::vector<int>& numbers, const QString& path);
+QString exportDevices(const link::DeviceList& devices, const std::vector<int>& numbers, const QString& path);
 
 }  // namespace corvane::lan

@@ -15,14 +15,14 @@ std::optional<DeviceListButtons> buttonsForFeatureCode(std::uint8_t featureCode)
     }
 }
 
-bool settingOffered(ListMode mode, std::uint8_t featureCode) {
-    if (mode == ListMode::Ethernet) return true;
+bool settingOffered(link::ListMode mode, std::uint8_t featureCode) {
+    if (mode == link::ListMode::Ethernet) return true;
     const auto buttons = buttonsForFeatureCode(featureCode);
     return !buttons || buttons->setting;
 }
 
 void DeviceListButtonRules::rowChanged(std::uint8_t featureCode) {
-    if (mode_ == ListMode::Ethernet) {
+    if (mode_ == link::ListMode::Ethernet) {
         state_.setting = true;
         state_.web = true;
         return;
@@ -39,13 +39,13 @@ void DeviceListButtonRules::listFilled(const std::vector<std::uint8_t>& featureC
         decidingCode_.reset();
         state_.setting = false;
         state_.web = false;
-        if (mode_ == ListMode::Wlan) {
+        if (mode_ == link::ListMode::Wlan) {
             state_.certificate = false;
             state_.bssInfo = false;
         }
         return;
     }
-    if (mode_ == ListMode::Wlan) {
+    if (mode_ == link::ListMode::Wlan) {
         for (const auto code : featureCodes) rowChanged(code);
     }
     rowChanged(featureCodes.front());

@@ -26,11 +26,11 @@ std::optional<DeviceListButtons> buttonsForFeatureCode(std::uint8_t featureCode)
 
 // Whether settings may be sent to a printer of `mode` with `featureCode`: not
 // when its code greys out Setting. An unknown code does not decide it.
-bool settingOffered(ListMode mode, std::uint8_t featureCode);
+bool settingOffered(link::ListMode mode, std::uint8_t featureCode);
 
 class DeviceListButtonRules {
 public:
-    explicit DeviceListButtonRules(ListMode mode) : mode_(mode) {}
+    explicit DeviceListButtonRules(link::ListMode mode) : mode_(mode) {}
 
     const DeviceListButtons& state() const { return state_; }
     // The WLAN feature code the buttons follow; none in the Ethernet list and
@@ -38,7 +38,7 @@ public:
     // not support the action.
     std::optional<std::uint8_t> decidingCode() const { return decidingCode_; }
     // BSS Info and Certificate upload exist only for WLAN printers.
-    bool showsWlanButtons() const { return mode_ == ListMode::Wlan; }
+    bool showsWlanButtons() const { return mode_ == link::ListMode::Wlan; }
 
     // A row became the chosen one, or its feature code was set.
     void rowChanged(std::uint8_t featureCode);
@@ -48,7 +48,7 @@ public:
     void listFilled(const std::vector<std::uint8_t>& featureCodes);
 
 private:
-    ListMode mode_;
+    link::ListMode mode_;
     DeviceListButtons state_;
     std::optional<std::uint8_t> decidingCode_;
 };

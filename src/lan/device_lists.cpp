@@ -2,16 +2,18 @@
 
 namespace corvane::lan {
 
-DeviceList& ethernetDevices() {
-    static DeviceList list;
+link::DeviceList& ethernetDevices() {
+    static link::DeviceList list;
     return list;
 }
 
-DeviceList& wlanDevices() {
-    static DeviceList list;
+link::DeviceList& wlanDevices() {
+    static link::DeviceList list;
     return list;
 }
 
-DeviceList& devicesFor(ListMode mode) { return mode == ListMode::Wlan ? wlanDevices() : ethernetDevices(); }
+link::DeviceList& devicesFor(link::ListMode mode) {
+    return mode == link::ListMode::Wlan ? wlanDevices() : ethernetDevices();
+}
 
 }  // namespace corvane::lan

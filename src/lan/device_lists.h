@@ -7,10 +7,10 @@
 
 namespace corvane::lan {
 
-DeviceList& ethernetDevices();
-DeviceList& wlanDevices();
+link::DeviceList& ethernetDevices();
+link::DeviceList& wlanDevices();
 
 // The list a window of `mode` works on.
-DeviceList& devicesFor(ListMode mode);
+link::DeviceList& devicesFor(link::ListMode mode);
 
 }  // namespace corvane::lan

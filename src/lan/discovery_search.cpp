@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
 
 #include "link/string_table.h"
 #include "transport/udp_channel.h"
@@ -20,73 +19,65 @@ QString nowSearchingText() {
     return QCoreApplication::translate(kStringTableContext, StringText(kNowSearching).data());
 }
 
-DiscoverySearch::DiscoverySearch(ListMode mode, QString localAddress, QString broadcastAddress, LanEndpoints endpoints,
-                                 DeviceList& devices, QObject* parent)
+link::DiscoveryPlan discoveryPlan(link::ListMode mode, const transport::LanEndpoints& endpoints,
+                                  const QString& broadcastAddress) {
+    QStringList targets = endpoints.targets();
+    if (targets.isEmpty()) targets = {endpoints.targetFor(mode, broadcastAddress)};
+    link::DiscoveryPlan plan;
+    plan.mode = mode;
+    for (const QString& target : targets) plan.hosts.push_back(target.toStdString());
+    plan.port = static_cast<std::uint16_t>(endpoints.remotePortFor(mode));
+    plan.interval = link::RequestInterval(std::min(endpoints.rate, transport::LanEndpoints::kMaxRate));
+    return plan;
+}
+
+DiscoverySearch::DiscoverySearch(link::ListMode mode, QString localAddress, QString broadcastAddress,
+                                 transport::LanEndpoints endpoints, link::DeviceList& devices, QObject* parent)
     : QObject(parent),
       mode_(mode),
       localAddress_(std::move(localAddress)),
       broadcastAddress_(std::move(broadcastAddress)),
       endpoints_(std::move(endpoints)),
       devices_(devices),
-      channel_(new UdpChannel(this)) {
-    connect(channel_, &UdpChannel::datagramArrived, this, &DiscoverySearch::onDatagramArrived);
+      channel_(new transport::UdpChannel(this)),
+      port_(*channel_) {
+    // After the port's own count of arrivals, which this connection must follow.
+    connect(channel_, &transport::UdpChannel::datagramArrived, this, &DiscoverySearch::onDatagramArrived);
     connect(&timer_, &QTimer::timeout, this, &DiscoverySearch::onTick);
     connect(&pacing_, &QTimer::timeout, this, &DiscoverySearch::onPacing);
     pacing_.setTimerType(Qt::PreciseTimer);
-    auto elapsed = std::make_shared<QElapsedTimer>();
-    elapsed->start();
-    clock_ = [elapsed] { return elapsed->elapsed(); };
 }
 
 DiscoverySearch::~DiscoverySearch() = default;
 
-bool DiscoverySearch::sendNext() {
-    if (targets_.isEmpty()) {
-        pacing_.stop();
-        return true;
-    }
-    channel_->setRemoteHost(targets_.takeFirst());
-    const Bytes request = BuildDiscoveryRequest(mode_);
-    lastSentMs_ = clock_();
-    ++sentCount_;
-    const bool sent = static_cast<bool>(channel_->sendData(
-        QByteArray(reinterpret_cast<const char*>(request.data()), static_cast<qsizetype>(request.size()))));
-    if (targetCount_ > 1) emit requestsSent(sentCount_, targetCount_);
-    if (targets_.isEmpty()) pacing_.stop();
-    return sent;
-}
-
 void DiscoverySearch::onPacing() {
-    // A later address that cannot be sent to (no route) is skipped: the
-    // others may still answer.
-    if (clock_() - lastSentMs_ >= intervalMs_) sendNext();
+    if (!exchange_ || !exchange_->sendDue()) return;
+    emit requestsSent(exchange_->sentCount(), exchange_->total());
+    if (exchange_->allSent()) pacing_.stop();
 }
 
 int DiscoverySearch::boundPort() const { return channel_->localPort(); }
 
-const ChannelFailure& DiscoverySearch::failure() const { return channel_->failure(); }
+const transport::ChannelFailure& DiscoverySearch::failure() const { return channel_->failure(); }
 
 bool DiscoverySearch::start() {
     devices_.clearDevices();
     progress_ = 0;
     statusText_ = nowSearchingText();
 
-    targets_ = endpoints_.targets();
-    if (targets_.isEmpty()) targets_ = {endpoints_.targetFor(mode_, broadcastAddress_)};
-    targetCount_ = static_cast<int>(targets_.size());
-    sentCount_ = 0;
-    const int rate = std::clamp(endpoints_.rate, 1, LanEndpoints::kMaxRate);
-    intervalMs_ = (1000 + rate - 1) / rate;
+    link::DiscoveryPlan plan = discoveryPlan(mode_, endpoints_, broadcastAddress_);
+    const auto interval = static_cast<int>(plan.interval.count());
     unicast_ = endpoints_.unicastTargets();
-    channel_->setRemotePort(endpoints_.remotePortFor(mode_));
+    exchange_ = std::make_unique<link::DiscoveryExchange>(port_, std::move(plan));
     // Bound to the chosen interface so the request leaves there only, and
     // the answers come back there; the settings request and the search after
     // it use the same binding. The first request must leave: a failure then
     // means nothing can.
-    if (!channel_->bind(endpoints_.localPortFor(mode_), localAddress_) || !sendNext()) return false;
+    if (!channel_->bind(endpoints_.localPortFor(mode_), localAddress_) || !exchange_->start()) return false;
+    if (exchange_->total() > 1) emit requestsSent(exchange_->sentCount(), exchange_->total());
     // The timer looks several times per interval, so a wake-up a little
     // before the interval has passed delays the next request only briefly.
-    if (!targets_.isEmpty()) pacing_.start(std::max(1, intervalMs_ / 5));
+    if (!exchange_->allSent()) pacing_.start(std::max(1, interval / 5));
 
     countdown_ = kCountdownStart;
     running_ = true;
@@ -99,10 +90,10 @@ void DiscoverySearch::cancel() {
 }
 
 void DiscoverySearch::onTick() {
-    if (!targets_.isEmpty()) {
+    if (!exchange_->allSent()) {
         // Still sending: the bar fills its first half as the requests leave,
         // the label keeps counting dots, and the countdown waits.
-        progress_ = sentCount_ * (kProgressMaximum / 2) / std::max(targetCount_, 1);
+        progress_ = exchange_->sentCount() * (kProgressMaximum / 2) / std::max(exchange_->total(), 1);
         statusText_ =
             statusText_.size() > nowSearchingText().size() + 8 ? nowSearchingText() : statusText_ + QLatin1Char('.');
         emit ticked(progress_, statusText_);
@@ -111,7 +102,7 @@ void DiscoverySearch::onTick() {
     countdown_ -= kCountdownStep;
     // After a list of requests the bar fills its second half over the ticks.
     progress_ =
-        targetCount_ > 1 ? kProgressMaximum / 2 + (kCountdownStart - countdown_) / 2 : progress_ + kCountdownStep;
+        exchange_->total() > 1 ? kProgressMaximum / 2 + (kCountdownStart - countdown_) / 2 : progress_ + kCountdownStep;
     statusText_ += QLatin1Char('.');
     if (countdown_ % 1000 == 0) statusText_ = nowSearchingText();
     if (countdown_ < 0) {
@@ -121,32 +112,25 @@ void DiscoverySearch::onTick() {
     emit ticked(progress_, statusText_);
 }
 
-void DiscoverySearch::onDatagramArrived(int /*bytesTotal*/) {
+void DiscoverySearch::onDatagramArrived() {
     // Everything waiting is read, also after the end, so the socket's queue
     // does not grow; only a running search keeps what it reads.
-    const QByteArray datagram = channel_->getData(static_cast<int>(kDatagramBuffer));
-    if (!running_) return;
-    const auto bytes = ByteSpan(reinterpret_cast<const std::uint8_t*>(datagram.constData()),
-                                static_cast<std::size_t>(datagram.size()));
-    const DiscoveryAnswer answer = ClassifyDiscoveryAnswer(mode_, bytes);
-    switch (answer.kind) {
-    case DiscoveryAnswer::Kind::Device: {
-        DiscoveredDevice device = answer.device;
-        device.answeredFrom = channel_->lastSender().toStdString();
+    if (!running_) {
+        port_.discardPending();
+        return;
+    }
+    for (link::DiscoveredDevice device : exchange_->takeArrived()) {
         device.unicast = unicast_;
         device.localAddress = localAddress_.toStdString();
         devices_.addOrUpdate(device);
-        break;
     }
-    case DiscoveryAnswer::Kind::EndSearch: finish(); break;
-    case DiscoveryAnswer::Kind::Ignore: break;
-    }
+    if (exchange_->ended()) finish();
 }
 
 void DiscoverySearch::finish() {
     timer_.stop();
     pacing_.stop();
-    targets_.clear();
+    if (exchange_) exchange_->cancel();
     running_ = false;
     emit finished();
 }

@@ -1,19 +1,23 @@
-// One discovery search: sends the mode's request, collects every valid answer
-// into the mode's device list for eleven ticks (1.1 s with the normal tick),
-// and reports each tick so a window can show the progress. Requests to a list
-// of addresses leave one at a time at the endpoints' rate, and the eleven
-// ticks count from the last of them.
+// One discovery search for a window: the discovery exchange over the UDP
+// port, driven by the event loop (its timers and the port's arrivals, never
+// a wait of its own). Every valid answer goes into the mode's device list;
+// the search reports each tick so a window can show the progress. Requests
+// to a list of addresses leave one at a time at the endpoints' rate, and
+// the search stays open for eleven ticks (1.1 s with the normal tick) after
+// the last of them: the ticks end it, so its label and its end agree.
 #pragma once
 
-#include <functional>
+#include <memory>
 
 #include <QObject>
 #include <QString>
 #include <QTimer>
 
 #include "link/discovered_device.h"
+#include "link/exchange/discovery_exchange.h"
 #include "transport/endpoints.h"
 #include "transport/udp_channel.h"
+#include "transport/udp_datagram_port.h"
 
 namespace corvane::lan {
 
@@ -21,17 +25,15 @@ class DiscoverySearch : public QObject {
     Q_OBJECT
 public:
     static constexpr int kDefaultTickMs = 100;
+    static constexpr int kTicks = 11;  // after the last request
     static constexpr int kProgressMaximum = 1000;
 
-    DiscoverySearch(ListMode mode, QString localAddress, QString broadcastAddress, LanEndpoints endpoints,
-                    DeviceList& devices, QObject* parent = nullptr);
+    DiscoverySearch(link::ListMode mode, QString localAddress, QString broadcastAddress,
+                    transport::LanEndpoints endpoints, link::DeviceList& devices, QObject* parent = nullptr);
     ~DiscoverySearch() override;
 
     // Shorter ticks let tests run a whole search quickly; the tick count stays.
     void setTickInterval(int ms) { tickMs_ = ms; }
-    // Milliseconds on a monotonic clock; tests script it to drive the pacing.
-    using Clock = std::function<qint64()>;
-    void setClock(Clock clock) { clock_ = std::move(clock); }
 
     // Empties the list, sends the request from the local address and starts
     // the ticks. False, with failure() saying why, when the request could not
@@ -47,7 +49,7 @@ public:
     const QString& statusText() const { return statusText_; }
     // The port the request left from (useful when the local port is 0).
     int boundPort() const;
-    const ChannelFailure& failure() const;
+    const transport::ChannelFailure& failure() const;
 
 signals:
     // After every tick: the bar position (0..1000, above shows as full) and
@@ -61,28 +63,21 @@ signals:
 
 private:
     void onTick();
-    // Sends the request to the next address of a target list.
-    bool sendNext();
-    // The next request of a target list, once its interval has passed since
-    // the one before: one at a time, however late the timer fires.
+    // The next request of a target list, once its interval has passed.
     void onPacing();
-    void onDatagramArrived(int bytesTotal);
+    void onDatagramArrived();
     void finish();
 
-    ListMode mode_;
+    link::ListMode mode_;
     QString localAddress_;
     QString broadcastAddress_;
-    LanEndpoints endpoints_;
-    DeviceList& devices_;
-    UdpChannel* channel_;
+    transport::LanEndpoints endpoints_;
+    link::DeviceList& devices_;
+    transport::UdpChannel* channel_;
+    transport::UdpDatagramPort port_;
+    std::unique_ptr<link::DiscoveryExchange> exchange_;
     QTimer timer_;
-    QTimer pacing_;        // wakes to send the next request of a target list
-    QStringList targets_;  // still to be sent
-    int targetCount_ = 0;
-    int sentCount_ = 0;
-    int intervalMs_ = 0;  // between two requests of a target list
-    qint64 lastSentMs_ = 0;
-    Clock clock_;
+    QTimer pacing_;  // wakes to send the next request of a target list
     bool unicast_ = false;
     int tickMs_ = kDefaultTickMs;
     int countdown_ = 0;
@@ -90,6 +85,11 @@ private:
     QString statusText_;
     bool running_ = false;
 };
+
+// Where a search's requests go and how fast: the endpoints' targets (else
+// the mode's target beside `broadcastAddress`), at their rate.
+link::DiscoveryPlan discoveryPlan(link::ListMode mode, const transport::LanEndpoints& endpoints,
+                                  const QString& broadcastAddress);
 
 // "Now Searching" in the current language.
 QString nowSearchingText();

@@ -11,16 +11,16 @@ QString Adapter::label() const {
     return interfaceName.isEmpty() ? address : address + QLatin1Char(' ') + interfaceName;
 }
 
-QList<Adapter> everyLocalAdapter(const LocalAddressModel::AddressSource& source) {
-    LocalAddressModel model(source);
+QList<Adapter> everyLocalAdapter(const transport::LocalAddressModel::AddressSource& source) {
+    transport::LocalAddressModel model(source);
     QList<Adapter> adapters;
     if (!model.load()) return adapters;
-    for (const QString& address : model.rows()) adapters.append({address, interfaceNameOf(address)});
+    for (const QString& address : model.rows()) adapters.append({address, transport::interfaceNameOf(address)});
     return adapters;
 }
 
-EveryAdapterSearch::EveryAdapterSearch(ListMode mode, QList<Adapter> adapters, LanEndpoints endpoints,
-                                       DeviceList& devices, QObject* parent)
+EveryAdapterSearch::EveryAdapterSearch(link::ListMode mode, QList<Adapter> adapters, transport::LanEndpoints endpoints,
+                                       link::DeviceList& devices, QObject* parent)
     : QObject(parent),
       mode_(mode),
       adapters_(std::move(adapters)),
@@ -38,9 +38,9 @@ bool EveryAdapterSearch::start() {
     progress_ = 0;
     statusText_ = nowSearchingText();
     for (const Adapter& adapter : adapters_) {
-        lists_.push_back(std::make_unique<DeviceList>());
-        auto search = std::make_unique<DiscoverySearch>(mode_, adapter.address, broadcastAddressFor(adapter.address),
-                                                        endpoints_, *lists_.back());
+        lists_.push_back(std::make_unique<link::DeviceList>());
+        auto search = std::make_unique<DiscoverySearch>(
+            mode_, adapter.address, transport::broadcastAddressFor(adapter.address), endpoints_, *lists_.back());
         search->setTickInterval(tickMs_);
         connect(search.get(), &DiscoverySearch::finished, this, &EveryAdapterSearch::onSearchFinished);
         if (search->start()) {
@@ -70,8 +70,8 @@ void EveryAdapterSearch::onSearchFinished() {
     if (running_ == 0 || --running_ > 0) return;
     for (std::size_t i = 0; i < lists_.size(); ++i) {
         const std::string adapter = adapters_[static_cast<qsizetype>(i)].label().toStdString();
-        for (int n = 1; const DiscoveredDevice* d = lists_[i]->deviceAt(n); ++n) {
-            DiscoveredDevice copy = *d;
+        for (int n = 1; const link::DiscoveredDevice* d = lists_[i]->deviceAt(n); ++n) {
+            link::DiscoveredDevice copy = *d;
             copy.adapter = adapter;
             devices_.addOrUpdate(copy);
         }

@@ -31,13 +31,14 @@ struct Adapter {
 
 // Every address the local address window offers, with its interface. Empty
 // when this computer has no usable address.
-QList<Adapter> everyLocalAdapter(const LocalAddressModel::AddressSource& source = systemIpv4Addresses);
+QList<Adapter> everyLocalAdapter(
+    const transport::LocalAddressModel::AddressSource& source = transport::systemIpv4Addresses);
 
 class EveryAdapterSearch : public QObject {
     Q_OBJECT
 public:
-    EveryAdapterSearch(ListMode mode, QList<Adapter> adapters, LanEndpoints endpoints, DeviceList& devices,
-                       QObject* parent = nullptr);
+    EveryAdapterSearch(link::ListMode mode, QList<Adapter> adapters, transport::LanEndpoints endpoints,
+                       link::DeviceList& devices, QObject* parent = nullptr);
     ~EveryAdapterSearch() override;
 
     void setTickInterval(int ms) { tickMs_ = ms; }
@@ -64,11 +65,11 @@ signals:
 private:
     void onSearchFinished();
 
-    ListMode mode_;
+    link::ListMode mode_;
     QList<Adapter> adapters_;
-    LanEndpoints endpoints_;
-    DeviceList& devices_;
-    std::vector<std::unique_ptr<DeviceList>> lists_;
+    transport::LanEndpoints endpoints_;
+    link::DeviceList& devices_;
+    std::vector<std::unique_ptr<link::DeviceList>> lists_;
     std::vector<std::unique_ptr<DiscoverySearch>> searches_;
     QStringList failures_;
     int tickMs_ = 100;

@@ -3,9 +3,6 @@
 #include <algorithm>
 #include <chrono>
 
-#include <QEventLoop>
-#include <QTimer>
-
 #include "history/change_entries.h"
 #include "lan/request_failure.h"
 #include "link/printer_config.h"
@@ -24,25 +21,24 @@ void addHost(QStringList& hosts, const QString& host) {
 
 }  // namespace
 
-DiscoveredDevice* findByMac(DeviceList& devices, const std::array<std::uint8_t, 6>& mac) {
-    for (int n = 1; DiscoveredDevice* d = devices.deviceAt(n); ++n) {
+link::DiscoveredDevice* findByMac(link::DeviceList& devices, const std::array<std::uint8_t, 6>& mac) {
+    for (int n = 1; link::DiscoveredDevice* d = devices.deviceAt(n); ++n) {
         if (d->macAddress() == mac) return d;
     }
     return nullptr;
 }
 
-SendOutcome sendSettings(const SearchSetup& setup, const DiscoveredDevice& before, const DiscoveredDevice& record,
-                         const link::CancelToken* cancel) {
-    SendOutcome outcome;
+QString requestLocalAddress(const SearchSetup& setup, const link::DiscoveredDevice& record) {
     // Found by a search from every adapter: the request leaves through the
     // adapter that heard the printer.
-    const QString local =
-        record.localAddress.empty() ? setup.localAddress : QString::fromStdString(record.localAddress);
-    const QString broadcast = local == setup.localAddress ? setup.broadcastAddress : broadcastAddressFor(local);
-    UdpChannel channel;
-    channel.setLocalPort(setup.endpoints.localPortFor(setup.mode));
-    channel.setLocalAddress(local);
-    UdpDatagramPort port(channel);
+    return record.localAddress.empty() ? setup.localAddress : QString::fromStdString(record.localAddress);
+}
+
+link::SettingsRequest settingsRequestFor(const SearchSetup& setup, const link::DiscoveredDevice& before,
+                                         const link::DiscoveredDevice& record) {
+    const QString local = requestLocalAddress(setup, record);
+    const QString broadcast =
+        local == setup.localAddress ? setup.broadcastAddress : transport::broadcastAddressFor(local);
     link::SettingsRequest request;
     request.record = record;
     // A printer found by its own address (across routers, say) is not
@@ -54,6 +50,17 @@ SendOutcome sendSettings(const SearchSetup& setup, const DiscoveredDevice& befor
     request.printerAddresses = link::PrinterAddresses(before, record);
     request.wait = setup.settingsTimeoutMs > 0 ? std::chrono::milliseconds(setup.settingsTimeoutMs)
                                                : link::ConfirmWait(setup.mode);
+    return request;
+}
+
+SendOutcome sendSettings(const SearchSetup& setup, const link::DiscoveredDevice& before,
+                         const link::DiscoveredDevice& record, const link::CancelToken* cancel) {
+    SendOutcome outcome;
+    transport::UdpChannel channel;
+    channel.setLocalPort(setup.endpoints.localPortFor(setup.mode));
+    channel.setLocalAddress(requestLocalAddress(setup, record));
+    transport::UdpDatagramPort port(channel);
+    const link::SettingsRequest request = settingsRequestFor(setup, before, record);
     const auto reply = link::ExchangeSettings(port, request, cancel);
     if (!reply) {
         outcome.messageId = kSaveFailed;
@@ -67,24 +74,8 @@ SendOutcome sendSettings(const SearchSetup& setup, const DiscoveredDevice& befor
     return outcome;
 }
 
-VerifyTiming defaultVerifyTiming(ListMode mode) {
+VerifyTiming defaultVerifyTiming(link::ListMode mode) {
     return {static_cast<int>(link::RestartPause(mode).count()), static_cast<int>(link::VerifyLimit(mode).count())};
-}
-
-bool pauseMs(int ms, const link::CancelToken* cancel) {
-    const auto heard = [cancel] { return cancel && cancel->cancelled(); };
-    if (ms <= 0 || heard()) return !heard();
-    QEventLoop loop;
-    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
-    QTimer poll;
-    if (cancel) {
-        QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
-            if (heard()) loop.quit();
-        });
-        poll.start(50);
-    }
-    loop.exec();
-    return !heard();
 }
 
 QStringList verificationHosts(const SearchSetup& setup, const std::vector<ChangedPrinter>& changed) {
@@ -115,16 +106,8 @@ QStringList verificationHosts(const SearchSetup& setup, const std::vector<Change
     return hosts;
 }
 
-namespace {
-
-// The searches from one local address for the printers found there.
-bool verifyFrom(const SearchSetup& setup, const std::vector<ChangedPrinter>& changed, const VerifyTiming& timing,
-                std::vector<Verification>& results, QString* error, const link::CancelToken* cancel,
-                const link::VerifyProgress& progress) {
-    UdpChannel channel;
-    channel.setLocalPort(setup.endpoints.localPortFor(setup.mode));
-    channel.setLocalAddress(setup.localAddress);
-    UdpDatagramPort port(channel);
+link::VerifyRequest verifyRequestFor(const SearchSetup& setup, const std::vector<ChangedPrinter>& changed,
+                                     const VerifyTiming& timing) {
     link::VerifyRequest request;
     request.mode = setup.mode;
     for (const QString& host : verificationHosts(setup, changed)) request.hosts.push_back(host.toStdString());
@@ -132,23 +115,47 @@ bool verifyFrom(const SearchSetup& setup, const std::vector<ChangedPrinter>& cha
     request.pause = std::chrono::milliseconds(timing.pauseMs);
     request.limit = std::chrono::milliseconds(std::max(timing.limitMs, timing.pauseMs));
     request.interval = std::chrono::milliseconds(timing.intervalMs);
-    std::vector<DiscoveredDevice> sent;
+    return request;
+}
+
+std::vector<link::DiscoveredDevice> sentRecords(const std::vector<ChangedPrinter>& changed) {
+    std::vector<link::DiscoveredDevice> sent;
     for (const auto& c : changed) sent.push_back(c.sent);
-    const auto outcome = link::VerifyChanges(port, request, sent, rules::ShowsChange, cancel, progress);
+    return sent;
+}
+
+std::vector<Verification> verificationsOf(const std::vector<ChangedPrinter>& changed,
+                                          const link::VerifyOutcome& outcome) {
+    std::vector<Verification> results(changed.size());
+    for (std::size_t i = 0; i < changed.size(); ++i) {
+        Verification& v = results[i];
+        v.cancelled = outcome.cancelled && !outcome.shown[i];
+        if (!outcome.latest[i]) continue;
+        v.answered = true;
+        v.found = *outcome.latest[i];
+        v.differences = rules::CompareWithSent(changed[i].sent, v.found);
+        v.noAddressYet = rules::NoAddressYet(changed[i].sent, v.found);
+    }
+    return results;
+}
+
+namespace {
+
+// The searches from one local address for the printers found there.
+bool verifyFrom(const SearchSetup& setup, const std::vector<ChangedPrinter>& changed, const VerifyTiming& timing,
+                std::vector<Verification>& results, QString* error, const link::CancelToken* cancel,
+                const link::VerifyProgress& progress) {
+    transport::UdpChannel channel;
+    channel.setLocalPort(setup.endpoints.localPortFor(setup.mode));
+    channel.setLocalAddress(setup.localAddress);
+    transport::UdpDatagramPort port(channel);
+    const auto outcome = link::VerifyChanges(port, verifyRequestFor(setup, changed, timing), sentRecords(changed),
+                                             rules::ShowsChange, cancel, progress);
     if (!outcome) {
         if (error) *error = numberedText(kSearchNotStarted, channelFailureText(channel.failure()));
         return false;
     }
-    results.assign(changed.size(), Verification{});
-    for (std::size_t i = 0; i < changed.size(); ++i) {
-        Verification& v = results[i];
-        v.cancelled = outcome->cancelled && !outcome->shown[i];
-        if (!outcome->latest[i]) continue;
-        v.answered = true;
-        v.found = *outcome->latest[i];
-        v.differences = rules::CompareWithSent(changed[i].sent, v.found);
-        v.noAddressYet = rules::NoAddressYet(changed[i].sent, v.found);
-    }
+    results = verificationsOf(changed, *outcome);
     return true;
 }
 
@@ -179,7 +186,7 @@ bool verifyAfterChange(const SearchSetup& setup, const std::vector<ChangedPrinte
     for (std::size_t g = 0; g < groups.size(); ++g) {
         SearchSetup from = setup;
         from.localAddress = locals[g];
-        if (locals[g] != setup.localAddress) from.broadcastAddress = broadcastAddressFor(locals[g]);
+        if (locals[g] != setup.localAddress) from.broadcastAddress = transport::broadcastAddressFor(locals[g]);
         VerifyTiming left = timing;
         if (g > 0) {
             const auto spent =
@@ -216,8 +223,8 @@ QString verificationText(const Verification& verification) {
     return QStringLiteral("Not verified: DHCP is on and the printer has no address yet.");
 }
 
-QString recordVerification(const char* frontEnd, ListMode mode, const QString& localAddress,
-                           const DiscoveredDevice& sent, const Verification& verification) {
+QString recordVerification(const char* frontEnd, link::ListMode mode, const QString& localAddress,
+                           const link::DiscoveredDevice& sent, const Verification& verification) {
     const char* outcome = verification.verified()                             ? history::kVerified
                           : !verification.answered && !verification.cancelled ? history::kNotSeen
                                                                               : history::kNotVerified;

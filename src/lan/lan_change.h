@@ -18,7 +18,16 @@
 namespace corvane::lan {
 
 // The first record of `devices` with this MAC address, or nullptr.
-DiscoveredDevice* findByMac(DeviceList& devices, const std::array<std::uint8_t, 6>& mac);
+link::DiscoveredDevice* findByMac(link::DeviceList& devices, const std::array<std::uint8_t, 6>& mac);
+
+// The settings request for `record`: to where the printer was found (its
+// own address when found by it, else the mode's target), confirmed only
+// from its addresses, waiting the setup's or the mode's time.
+link::SettingsRequest settingsRequestFor(const SearchSetup& setup, const link::DiscoveredDevice& before,
+                                         const link::DiscoveredDevice& record);
+// The local address a request for `record` leaves from: the adapter that
+// heard the printer, else the search's.
+QString requestLocalAddress(const SearchSetup& setup, const link::DiscoveredDevice& record);
 
 // One request from the interface the printer was found on (the search's
 // when the record does not say), to where it was found; waits for its
@@ -32,8 +41,8 @@ struct SendOutcome {
     StringId messageId{};
     QString error;
 };
-SendOutcome sendSettings(const SearchSetup& setup, const DiscoveredDevice& before, const DiscoveredDevice& record,
-                         const link::CancelToken* cancel = nullptr);
+SendOutcome sendSettings(const SearchSetup& setup, const link::DiscoveredDevice& before,
+                         const link::DiscoveredDevice& record, const link::CancelToken* cancel = nullptr);
 
 // The waits after a confirmation: the pause while the printer restarts,
 // then a search every two seconds until the limit (from the confirmation).
@@ -42,18 +51,14 @@ struct VerifyTiming {
     int limitMs = 0;
     int intervalMs = static_cast<int>(link::kVerifyInterval.count());
 };
-VerifyTiming defaultVerifyTiming(ListMode mode);
+VerifyTiming defaultVerifyTiming(link::ListMode mode);
 inline constexpr int kLongestVerifyDelayMs = 600000;
 inline constexpr int kLongestVerifyTimeoutS = 3600;
-
-// Waits `ms` with the event loop running; a cancel request ends the wait
-// early (looked at every 50 ms). False when it was cancelled.
-bool pauseMs(int ms, const link::CancelToken* cancel = nullptr);
 
 // What the searches after a change found for one printer.
 struct Verification {
     bool answered = false;
-    DiscoveredDevice found;  // what it reported last, when it answered
+    link::DiscoveredDevice found;  // what it reported last, when it answered
     std::vector<rules::SettingDifference> differences;
     bool noAddressYet = false;  // DHCP on, and no address from the server yet
     bool cancelled = false;     // the searches were cancelled before it showed the change
@@ -62,14 +67,23 @@ struct Verification {
 
 // A printer whose change was confirmed: as it was found, and as it was sent.
 struct ChangedPrinter {
-    DiscoveredDevice before;
-    DiscoveredDevice sent;
+    link::DiscoveredDevice before;
+    link::DiscoveredDevice sent;
 };
 
 // Where the searches for changed printers go: a printer found by its own
 // address at that address and, with a new fixed address it answered from,
 // at the new one; a printer found by broadcast where the first search went.
 QStringList verificationHosts(const SearchSetup& setup, const std::vector<ChangedPrinter>& changed);
+
+// The searches for `changed` from the setup's local address, with the
+// timing's pause, limit and interval; the records that were sent; and what
+// the searches' outcome says about each printer.
+link::VerifyRequest verifyRequestFor(const SearchSetup& setup, const std::vector<ChangedPrinter>& changed,
+                                     const VerifyTiming& timing);
+std::vector<link::DiscoveredDevice> sentRecords(const std::vector<ChangedPrinter>& changed);
+std::vector<Verification> verificationsOf(const std::vector<ChangedPrinter>& changed,
+                                          const link::VerifyOutcome& outcome);
 
 // Searches until every changed printer shows its change or the limit;
 // each is looked for by its MAC. False with `error` set when a search could
@@ -83,7 +97,7 @@ QString verificationText(const Verification& verification);
 
 // The history line of a verification, after the change's own line; empty
 // when written, else why not.
-QString recordVerification(const char* frontEnd, ListMode mode, const QString& localAddress,
-                           const DiscoveredDevice& sent, const Verification& verification);
+QString recordVerification(const char* frontEnd, link::ListMode mode, const QString& localAddress,
+                           const link::DiscoveredDevice& sent, const Verification& verification);
 
 }  // namespace corvane::lan

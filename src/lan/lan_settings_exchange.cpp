@@ -2,22 +2,21 @@
 
 #include <algorithm>
 
+#include "lan/lan_change.h"
 #include "link/string_table.h"
 #include "transport/udp_channel.h"
 
 namespace corvane::lan {
 
-LanSettingsExchange::LanSettingsExchange(ListMode mode, QString localAddress, QString broadcastAddress,
-                                         LanEndpoints endpoints, QObject* parent)
-    : QObject(parent),
-      mode_(mode),
-      localAddress_(std::move(localAddress)),
-      broadcastAddress_(std::move(broadcastAddress)),
-      endpoints_(std::move(endpoints)),
-      channel_(new UdpChannel(this)),
-      timeoutMs_(mode == ListMode::Wlan ? kWlanTimeoutMs : kEthernetTimeoutMs) {
+LanSettingsExchange::LanSettingsExchange(link::ListMode mode, QString localAddress, QString broadcastAddress,
+                                         transport::LanEndpoints endpoints, QObject* parent)
+    : QObject(parent), channel_(new transport::UdpChannel(this)) {
+    setup_.mode = mode;
+    setup_.localAddress = std::move(localAddress);
+    setup_.broadcastAddress = std::move(broadcastAddress);
+    setup_.endpoints = std::move(endpoints);
     timer_.setSingleShot(true);
-    connect(channel_, &UdpChannel::datagramArrived, this, &LanSettingsExchange::onDatagramArrived);
+    connect(channel_, &transport::UdpChannel::datagramArrived, this, &LanSettingsExchange::onDatagramArrived);
     connect(&timer_, &QTimer::timeout, this, &LanSettingsExchange::onTimeout);
 }
 
@@ -25,41 +24,34 @@ LanSettingsExchange::~LanSettingsExchange() = default;
 
 int LanSettingsExchange::boundPort() const { return channel_->localPort(); }
 
-const ChannelFailure& LanSettingsExchange::failure() const { return channel_->failure(); }
+const transport::ChannelFailure& LanSettingsExchange::failure() const { return channel_->failure(); }
 
-bool LanSettingsExchange::send(const DiscoveredDevice& record) {
+bool LanSettingsExchange::send(const link::DiscoveredDevice& before, const link::DiscoveredDevice& record) {
     if (settingsDone_) return false;
-    // A printer found by its own address (across routers, say) is not
-    // reached by broadcast: the request goes where it answered from.
-    channel_->setRemoteHost(record.unicast && !record.answeredFrom.empty()
-                                ? QString::fromStdString(record.answeredFrom)
-                                : endpoints_.targetFor(mode_, broadcastAddress_));
-    channel_->setRemotePort(endpoints_.remotePortFor(mode_));
-    channel_->setLocalPort(endpoints_.localPortFor(mode_));
-    channel_->setLocalAddress(localAddress_);
-    const Bytes request = BuildSettingsRequest(record);
+    const link::SettingsRequest request = settingsRequestFor(setup_, before, record);
+    channel_->setRemoteHost(QString::fromStdString(request.host));
+    channel_->setRemotePort(request.port);
+    channel_->setLocalPort(setup_.endpoints.localPortFor(setup_.mode));
+    channel_->setLocalAddress(requestLocalAddress(setup_, record));
+    const Bytes datagram = link::BuildSettingsRequest(record);
     if (!channel_->sendData(
-            QByteArray(reinterpret_cast<const char*>(request.data()), static_cast<qsizetype>(request.size())))) {
+            QByteArray(reinterpret_cast<const char*>(datagram.data()), static_cast<qsizetype>(datagram.size())))) {
         return false;
     }
+    request_ = request;
     if (!waitingForAnswer_) {
         waitingForAnswer_ = true;
         emit waitingChanged(true);
     }
-    timer_.start(timeoutMs_);
+    timer_.start(static_cast<int>(request.wait.count()));
     return true;
 }
 
 void LanSettingsExchange::onDatagramArrived(int /*bytesTotal*/) {
-    const QByteArray datagram = channel_->getData(static_cast<int>(kDatagramBuffer));
-    if (settingsDone_) return;
-    const std::string sender = channel_->lastSender().toStdString();
-    if (!printerAddresses_.empty() &&
-        std::find(printerAddresses_.begin(), printerAddresses_.end(), sender) == printerAddresses_.end())
-        return;
-    const auto bytes = ByteSpan(reinterpret_cast<const std::uint8_t*>(datagram.constData()),
-                                static_cast<std::size_t>(datagram.size()));
-    if (const auto message = ClassifySettingsAnswer(mode_, bytes)) end(*message, true);
+    const QByteArray data = channel_->getData(static_cast<int>(link::kDatagramBuffer));
+    if (settingsDone_ || !waitingForAnswer_) return;
+    const link::Datagram answer{Bytes(data.begin(), data.end()), channel_->lastSender().toStdString()};
+    if (const auto message = link::ConfirmationOf(request_, answer)) end(*message, true);
 }
 
 void LanSettingsExchange::onTimeout() {

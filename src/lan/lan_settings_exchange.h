@@ -1,6 +1,8 @@
-// The LAN settings request: sends the edited record to the printer and waits
-// for its confirmation or a time-out, whichever comes first. Answers after
-// that are ignored. Sending again re-sends and restarts the time-out.
+// The LAN settings request of the window: the request lan-set sends (see
+// settingsRequestFor), waited for on the event loop instead of blocking,
+// until the printer's confirmation (the same rule: ConfirmationOf) or a
+// time-out, whichever comes first. Answers after that are ignored. Sending
+// again re-sends and restarts the time-out.
 #pragma once
 
 #include <QObject>
@@ -10,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "lan/search_setup.h"
 #include "link/discovered_device.h"
 #include "link/exchange/lan_exchanges.h"
 #include "link/string_table.h"
@@ -26,25 +29,20 @@ public:
 
     // `localAddress` is the one the search used (empty: any interface): the
     // request leaves through the same interface, where the printer answered.
-    LanSettingsExchange(ListMode mode, QString localAddress, QString broadcastAddress, LanEndpoints endpoints,
-                        QObject* parent = nullptr);
+    LanSettingsExchange(link::ListMode mode, QString localAddress, QString broadcastAddress,
+                        transport::LanEndpoints endpoints, QObject* parent = nullptr);
     ~LanSettingsExchange() override;
 
-    // A confirmation counts only from these senders (empty: any): one does
-    // not name its printer, and another printer's late answer must not
-    // confirm this request. See link::PrinterAddresses.
-    void setPrinterAddresses(std::vector<std::string> addresses) { printerAddresses_ = std::move(addresses); }
-
     // Tests shorten the wait; the default depends on the mode.
-    void setTimeout(int ms) { timeoutMs_ = ms; }
-    int timeout() const { return timeoutMs_; }
+    void setTimeout(int ms) { setup_.settingsTimeoutMs = ms; }
 
-    // Sends the settings request built from `record` and (re)starts the
-    // time-out. Ignored once the exchange is done. False when the datagram
-    // did not leave: failure() says why, and no wait starts for it (a wait
-    // for an earlier request goes on).
-    bool send(const DiscoveredDevice& record);
-    const ChannelFailure& failure() const;
+    // Sends the settings request for `record` (the printer as found:
+    // `before`; a confirmation counts only from its addresses) and
+    // (re)starts the time-out. Ignored once the exchange is done. False
+    // when the datagram did not leave: failure() says why, and no wait
+    // starts for it (a wait for an earlier request goes on).
+    bool send(const link::DiscoveredDevice& before, const link::DiscoveredDevice& record);
+    const transport::ChannelFailure& failure() const;
 
     bool settingsDone() const { return settingsDone_; }
     bool waitingForAnswer() const { return waitingForAnswer_; }
@@ -61,14 +59,10 @@ private:
     void onTimeout();
     void end(StringId messageId, bool confirmed);
 
-    ListMode mode_;
-    QString localAddress_;
-    QString broadcastAddress_;
-    LanEndpoints endpoints_;
-    UdpChannel* channel_;
+    SearchSetup setup_;
+    transport::UdpChannel* channel_;
     QTimer timer_;
-    int timeoutMs_;
-    std::vector<std::string> printerAddresses_;
+    link::SettingsRequest request_;
     bool settingsDone_ = false;
     bool waitingForAnswer_ = false;
 };

@@ -11,13 +11,13 @@ namespace {
 
 // The settings window's form, started from the printer's record, with the
 // row's cells typed in: the form's own rules judge the row.
-LanSettingsEdits editsFor(const rules::PlanRow& row, const DiscoveredDevice& record) {
-    LanSettingsEdits edits = LanSettingsForm::editsFor(record);
+LanSettingsEdits editsFor(const rules::PlanRow& row, const link::DiscoveredDevice& record) {
+    LanSettingsEdits edits = rules::LanEditsFor(record);
     if (row.ip) edits.ipAddress = *row.ip;
     if (row.mask) edits.subnetMask = *row.mask;
     if (row.gateway) edits.gateway = *row.gateway;
-    if (row.port) edits.portText = QString::number(*row.port);
-    if (row.inactivity) edits.inactivityText = QString::number(*row.inactivity);
+    if (row.port) edits.portText = std::to_string(*row.port);
+    if (row.inactivity) edits.inactivityText = std::to_string(*row.inactivity);
     if (row.dhcp) edits.dhcp = *row.dhcp;
     if (row.baudIndex) edits.baudIndex = *row.baudIndex;
     return edits;
@@ -33,7 +33,7 @@ bool stillMoving(PlanResult result) {
 
 }  // namespace
 
-QString settingsSummary(const DiscoveredDevice& d) {
+QString settingsSummary(const link::DiscoveredDevice& d) {
     const auto dotted = [](const auto& a) { return QString::fromStdString(rules::DottedIpv4(a)); };
     QString text = QStringLiteral("%1/%2 gw %3 port %4")
                        .arg(dotted(d.ipAddress()), dotted(d.subnetMask()), dotted(d.gateway()))
@@ -42,7 +42,7 @@ QString settingsSummary(const DiscoveredDevice& d) {
     return text;
 }
 
-PlanRun::PlanRun(SearchSetup setup, DeviceList& devices, std::vector<rules::PlanRow> rows, const char* frontEnd,
+PlanRun::PlanRun(SearchSetup setup, link::DeviceList& devices, std::vector<rules::PlanRow> rows, const char* frontEnd,
                  bool force, bool dryRun, bool allowConflicts)
     : setup_(std::move(setup)),
       devices_(devices),
@@ -50,8 +50,8 @@ PlanRun::PlanRun(SearchSetup setup, DeviceList& devices, std::vector<rules::Plan
       force_(force),
       dryRun_(dryRun),
       allowConflicts_(allowConflicts) {
-    std::vector<DiscoveredDevice> listed;
-    for (int n = 1; const DiscoveredDevice* d = devices_.deviceAt(n); ++n) listed.push_back(*d);
+    std::vector<link::DiscoveredDevice> listed;
+    for (int n = 1; const link::DiscoveredDevice* d = devices_.deviceAt(n); ++n) listed.push_back(*d);
     order_ = rules::OrderPlanRows(listed, rows);
     for (auto& row : rows) {
         PlanRowOutcome outcome;
@@ -74,14 +74,14 @@ std::vector<rules::PlanRow> PlanRun::moving() const {
 PlanRowOutcome PlanRun::prepare(std::size_t index) const {
     PlanRowOutcome outcome = outcomes_.at(index);
     outcome.result = PlanResult::Pending;
-    const DiscoveredDevice* record = findByMac(devices_, outcome.row.mac);
+    const link::DiscoveredDevice* record = findByMac(devices_, outcome.row.mac);
     if (!record) {
         outcome.result = PlanResult::NotFound;
         return outcome;
     }
     outcome.before = *record;
     outcome.after = *record;
-    const SaveDecision decision = LanSettingsForm::save(editsFor(outcome.row, *record), outcome.after);
+    const SaveDecision decision = rules::SaveLanEdits(editsFor(outcome.row, *record), outcome.after);
     if (!settingOffered(setup_.mode, record->featureCode())) {
         outcome.result = PlanResult::Refused;
         outcome.notOffered = true;
@@ -93,8 +93,8 @@ PlanRowOutcome PlanRun::prepare(std::size_t index) const {
     } else if (!outcome.cycle.empty()) {
         outcome.result = PlanResult::Refused;
     } else {
-        std::vector<DiscoveredDevice> listed;
-        for (int n = 1; const DiscoveredDevice* d = devices_.deviceAt(n); ++n) listed.push_back(*d);
+        std::vector<link::DiscoveredDevice> listed;
+        for (int n = 1; const link::DiscoveredDevice* d = devices_.deviceAt(n); ++n) listed.push_back(*d);
         outcome.warnings = rules::CheckSettingsToSend(outcome.after, rules::ListedAfterPlan(listed, moving()), *record,
                                                       localSubnetOf(QString::fromStdString(record->localAddress)));
         if (rules::StopsSending(outcome.warnings, {force_, allowConflicts_})) outcome.result = PlanResult::Refused;
@@ -131,7 +131,7 @@ bool PlanRun::runNextRow() {
                 outcome.result = sent.confirmed ? PlanResult::Confirmed : PlanResult::NotConfirmed;
                 if (sent.confirmed) {
                     // The list shows the printer as it now is, for the rows after it.
-                    if (DiscoveredDevice* record = findByMac(devices_, outcome.row.mac)) *record = outcome.after;
+                    if (link::DiscoveredDevice* record = findByMac(devices_, outcome.row.mac)) *record = outcome.after;
                 }
                 outcome.notRecorded = history::recordLanSettings(
                     frontEnd_, setup_.mode, QString::fromStdString(outcome.before->localAddress), *outcome.before,

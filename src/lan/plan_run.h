@@ -38,8 +38,8 @@ enum class PlanResult {
 struct PlanRowOutcome {
     rules::PlanRow row;
     PlanResult result = PlanResult::Pending;
-    std::optional<DiscoveredDevice> before;  // the listed record, when found
-    DiscoveredDevice after;                  // what is (or would be) sent
+    std::optional<link::DiscoveredDevice> before;  // the listed record, when found
+    link::DiscoveredDevice after;                  // what is (or would be) sent
     std::vector<rules::SendWarning> warnings;
     std::optional<StringId> refusalMessageId;  // the form's message when its rules refused the row
     bool notOffered = false;                   // the printer does not take settings from the list
@@ -62,7 +62,7 @@ public:
     // names the front end in the history. With `force`, rows the checks
     // warn about are sent anyway, with `allowConflicts` rows that clash (see
     // rules::IsConflict); with `dryRun`, nothing is sent.
-    PlanRun(SearchSetup setup, DeviceList& devices, std::vector<rules::PlanRow> rows, const char* frontEnd,
+    PlanRun(SearchSetup setup, link::DeviceList& devices, std::vector<rules::PlanRow> rows, const char* frontEnd,
             bool force = false, bool dryRun = false, bool allowConflicts = false);
 
     // The row made ready without sending: what would go out and what the
@@ -92,7 +92,7 @@ private:
     std::vector<rules::PlanRow> moving() const;
 
     SearchSetup setup_;
-    DeviceList& devices_;
+    link::DeviceList& devices_;
     const char* frontEnd_;
     bool force_;
     bool dryRun_;
@@ -103,6 +103,6 @@ private:
 };
 
 // The row's settings in one line: "10.0.0.51/255.255.255.0 gw 10.0.0.1 port 9100".
-QString settingsSummary(const DiscoveredDevice& device);
+QString settingsSummary(const link::DiscoveredDevice& device);
 
 }  // namespace corvane::lan

@@ -16,15 +16,18 @@ QString translated(StringId stringId) {
 
 QString numberedText(StringId stringId, const QString& argument) { return translated(stringId).arg(argument); }
 
-QString channelFailureText(const ChannelFailure& failure) {
+QString channelFailureText(const transport::ChannelFailure& failure) {
     switch (failure.cause) {
-    case ChannelFailure::Cause::LocalAddress: return numberedText(kLocalAddressUnusable, failure.localAddress);
-    case ChannelFailure::Cause::LocalPort: return numberedText(kLocalPortUnusable, QString::number(failure.localPort));
-    case ChannelFailure::Cause::PortInUse: return numberedText(kPortInUse, QString::number(failure.localPort));
-    case ChannelFailure::Cause::Interface:
+    case transport::ChannelFailure::Cause::LocalAddress:
+        return numberedText(kLocalAddressUnusable, failure.localAddress);
+    case transport::ChannelFailure::Cause::LocalPort:
+        return numberedText(kLocalPortUnusable, QString::number(failure.localPort));
+    case transport::ChannelFailure::Cause::PortInUse:
+        return numberedText(kPortInUse, QString::number(failure.localPort));
+    case transport::ChannelFailure::Cause::Interface:
         return translated(kInterfaceRefused).arg(failure.interfaceName, failure.reason);
-    case ChannelFailure::Cause::Send:
-    case ChannelFailure::Cause::None: break;
+    case transport::ChannelFailure::Cause::Send:
+    case transport::ChannelFailure::Cause::None: break;
     }
     return numberedText(kRequestNotSent, failure.reason);
 }

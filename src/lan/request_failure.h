@@ -11,7 +11,7 @@ namespace corvane::lan {
 
 // The cause in the current language: the local address or port that cannot
 // be used, or the system's reason for refusing the send.
-QString channelFailureText(const ChannelFailure& failure);
+QString channelFailureText(const transport::ChannelFailure& failure);
 
 // Numbered text `stringId` in the current language with `argument` for its
 // "%1" (e.g. kSearchNotStarted with the cause).

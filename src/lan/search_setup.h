@@ -16,10 +16,10 @@
 namespace corvane::lan {
 
 struct SearchSetup {
-    ListMode mode = ListMode::Ethernet;
+    link::ListMode mode = link::ListMode::Ethernet;
     QString localAddress;      // empty: the system picks the interface
     QString broadcastAddress;  // where WLAN requests go unless a target says otherwise
-    LanEndpoints endpoints;
+    transport::LanEndpoints endpoints;
     // Not empty: one search from each of these addresses at once, instead of
     // the one local address.
     QList<Adapter> adapters;
@@ -29,12 +29,14 @@ struct SearchSetup {
     std::function<void(int, int)> onRequestsSent;
 };
 
-// Empties `devices` and runs one search into it (1.1 s), waiting with the
-// event loop running. False, with `error` set to the windows' message, when
+// Empties `devices` and runs one search into it (1.1 s after the last
+// request), waiting on the port (from every adapter: with the event loop
+// running). False, with `error` set to the windows' message, when
 // the request could not leave (the local address is not this computer's,
 // the local port is taken, ...). With several adapters, each one that
 // could not be used is named in `adapterFailures`; only all of them failing
 // is an error.
-bool runSearch(const SearchSetup& setup, DeviceList& devices, QString* error, QStringList* adapterFailures = nullptr);
+bool runSearch(const SearchSetup& setup, link::DeviceList& devices, QString* error,
+               QStringList* adapterFailures = nullptr);
 
 }  // namespace corvane::lan

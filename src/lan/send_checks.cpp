@@ -17,16 +17,16 @@ std::optional<rules::Ipv4> parsed(const QString& text) {
 
 }  // namespace
 
-std::vector<rules::SendWarning> checkBeforeSending(const DiscoveredDevice& toSend, const DeviceList& listed,
-                                                   const DiscoveredDevice& current, const QString& localAddress) {
-    std::vector<DiscoveredDevice> records;
-    for (int n = 1; const DiscoveredDevice* d = listed.deviceAt(n); ++n) records.push_back(*d);
+std::vector<rules::SendWarning> checkBeforeSending(const link::DiscoveredDevice& toSend, const link::DeviceList& listed,
+                                                   const link::DiscoveredDevice& current, const QString& localAddress) {
+    std::vector<link::DiscoveredDevice> records;
+    for (int n = 1; const link::DiscoveredDevice* d = listed.deviceAt(n); ++n) records.push_back(*d);
     return rules::CheckSettingsToSend(toSend, records, current, localSubnetOf(localAddress));
 }
 
 std::optional<rules::LocalSubnet> localSubnetOf(const QString& localAddress) {
     const auto address = parsed(localAddress);
-    const auto mask = parsed(netmaskOf(localAddress));
+    const auto mask = parsed(transport::netmaskOf(localAddress));
     if (!address || !mask) return std::nullopt;
     return rules::LocalSubnet{*address, *mask};
 }

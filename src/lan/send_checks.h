@@ -16,8 +16,8 @@ namespace corvane::lan {
 // `toSend` is the record as it would go out, `current` the printer's record
 // before the edit; `localAddress` the search's interface (empty: unknown, the
 // local-subnet check is skipped).
-std::vector<rules::SendWarning> checkBeforeSending(const DiscoveredDevice& toSend, const DeviceList& listed,
-                                                   const DiscoveredDevice& current, const QString& localAddress);
+std::vector<rules::SendWarning> checkBeforeSending(const link::DiscoveredDevice& toSend, const link::DeviceList& listed,
+                                                   const link::DiscoveredDevice& current, const QString& localAddress);
 
 // The address and mask of this computer's interface with `localAddress`;
 // nullopt when it has none (the local-subnet check is then skipped).

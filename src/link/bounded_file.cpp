@@ -1,4 +1,4 @@
-#include "bounded_file.h"
+#include "link/bounded_file.h"
 
 #include <algorithm>
 #include <cerrno>

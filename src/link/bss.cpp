@@ -1,10 +1,10 @@
-#include "bss.h"
+#include "link/bss.h"
 
 #include <algorithm>
 #include <cstdio>
 
-#include "framing.h"
-#include "visible_text.h"
+#include "link/framing.h"
+#include "link/visible_text.h"
 
 namespace corvane {
 

@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <string>
 
-#include "bytes.h"
+#include "link/bytes.h"
 
 namespace corvane {
 

@@ -1,11 +1,11 @@
-#include "discovered_device.h"
+#include "link/discovered_device.h"
 
 #include <algorithm>
 #include <cstdio>
 
-#include "printer_config.h"
+#include "link/printer_config.h"
 
-namespace corvane::lan {
+namespace corvane::link {
 
 namespace {
 
@@ -197,4 +197,4 @@ int IndexForBaudCode(std::uint8_t code) {
     return it == std::end(kBaudCodes) ? -1 : static_cast<int>(it - std::begin(kBaudCodes));
 }
 
-}  // namespace corvane::lan
+}  // namespace corvane::link

@@ -10,10 +10,10 @@
 #include <string>
 #include <string_view>
 
-#include "bytes.h"
-#include "string_table.h"
+#include "link/bytes.h"
+#include "link/string_table.h"
 
-namespace corvane::lan {
+namespace corvane::link {
 
 enum class ListMode : int { Ethernet = 0, Wlan = 1 };
 
@@ -137,4 +137,4 @@ std::uint8_t BaudCodeForIndex(int index);
 // The index of a code, or -1 when the code is not in the table.
 int IndexForBaudCode(std::uint8_t code);
 
-}  // namespace corvane::lan
+}  // namespace corvane::link

@@ -1,4 +1,4 @@
-#include "framing.h"
+#include "link/framing.h"
 
 #include <algorithm>
 #include <limits>

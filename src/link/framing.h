@@ -11,7 +11,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "bytes.h"
+#include "link/bytes.h"
 
 namespace corvane::link {
 

@@ -1,4 +1,4 @@
-#include "link_port.h"
+#include "link/link_port.h"
 
 #include <thread>
 

@@ -6,8 +6,8 @@
 #include <cstddef>
 #include <functional>
 
-#include "bytes.h"
-#include "reply_shape.h"
+#include "link/bytes.h"
+#include "link/reply_shape.h"
 
 namespace corvane::link {
 

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "result.h"
+#include "link/result.h"
 
 namespace corvane::link {
 

@@ -10,7 +10,7 @@
 #include <string>
 #include <string_view>
 
-#include "bytes.h"
+#include "link/bytes.h"
 
 namespace corvane::link {
 

@@ -1,11 +1,11 @@
-#include "reply_shape.h"
+#include "link/reply_shape.h"
 
 #include <algorithm>
 #include <cstdint>
 #include <optional>
 #include <string_view>
 
-#include "framing.h"
+#include "link/framing.h"
 
 namespace corvane::link {
 

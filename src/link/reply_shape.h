@@ -4,7 +4,7 @@
 // shape proves the reply whole.
 #pragma once
 
-#include "bytes.h"
+#include "link/bytes.h"
 
 namespace corvane::link {
 

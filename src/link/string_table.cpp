@@ -1,4 +1,4 @@
-#include "string_table.h"
+#include "link/string_table.h"
 
 #include <algorithm>
 

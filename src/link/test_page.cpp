@@ -1,4 +1,4 @@
-#include "test_page.h"
+#include "link/test_page.h"
 
 #include <array>
 #include <utility>

@@ -1,9 +1,9 @@
-#include "vocabulary.h"
+#include "link/vocabulary.h"
 
 #include <array>
 #include <string>
 
-#include "string_table.h"
+#include "link/string_table.h"
 
 namespace corvane {
 

@@ -4,7 +4,7 @@
 #include <span>
 #include <string_view>
 
-#include "string_table.h"
+#include "link/string_table.h"
 
 namespace corvane {
 

@@ -1,4 +1,4 @@
-#include "wire_secrets.h"
+#include "link/wire_secrets.h"
 
 #include <algorithm>
 #include <string_view>

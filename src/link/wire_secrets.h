@@ -8,8 +8,8 @@
 #include <utility>
 #include <vector>
 
-#include "bytes.h"
-#include "printer_config.h"
+#include "link/bytes.h"
+#include "link/printer_config.h"
 
 namespace corvane::link {
 

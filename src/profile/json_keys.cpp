@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QSet>
@@ -47,6 +48,26 @@ QString duplicateJsonKey(const QByteArray& json) {
         }
     }
     return {};
+}
+
+std::optional<QJsonObject> readStrictJsonObject(const QByteArray& json, QString* error) {
+    QJsonParseError parseError{};
+    const QJsonDocument document = QJsonDocument::fromJson(json, &parseError);
+    if (parseError.error != QJsonParseError::NoError) {
+        *error = QCoreApplication::translate("Profile", "not valid JSON (%1 at offset %2)")
+                     .arg(parseError.errorString())
+                     .arg(parseError.offset);
+        return std::nullopt;
+    }
+    if (!document.isObject()) {
+        *error = QCoreApplication::translate("Profile", "the file must hold one JSON object");
+        return std::nullopt;
+    }
+    if (const QString key = duplicateJsonKey(json); !key.isEmpty()) {
+        *error = QCoreApplication::translate("Profile", "the key \"%1\" appears more than once").arg(key);
+        return std::nullopt;
+    }
+    return document.object();
 }
 
 }  // namespace corvane::profile

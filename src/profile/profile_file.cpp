@@ -5,7 +5,6 @@
 #include <QCoreApplication>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QJsonParseError>
 
 #include "link/config_fields.h"
 #include "profile/json_keys.h"
@@ -101,23 +100,9 @@ QString notAProfileField(const QString& name) {
 }
 
 std::optional<rules::Profile> parse(const QByteArray& contents, bool secretsOnly, QString* error) {
-    QJsonParseError parseError{};
-    const QJsonDocument document = QJsonDocument::fromJson(contents, &parseError);
-    if (parseError.error != QJsonParseError::NoError) {
-        *error = QCoreApplication::translate("Profile", "not valid JSON (%1 at offset %2)")
-                     .arg(parseError.errorString())
-                     .arg(parseError.offset);
-        return std::nullopt;
-    }
-    if (!document.isObject()) {
-        *error = QCoreApplication::translate("Profile", "the file must hold one JSON object");
-        return std::nullopt;
-    }
-    if (const QString key = duplicateJsonKey(contents); !key.isEmpty()) {
-        *error = QCoreApplication::translate("Profile", "the key \"%1\" appears more than once").arg(key);
-        return std::nullopt;
-    }
-    const QJsonObject top = document.object();
+    const auto read = readStrictJsonObject(contents, error);
+    if (!read) return std::nullopt;
+    const QJsonObject& top = *read;
     for (auto it = top.begin(); it != top.end(); ++it) {
         if (it.key() != QLatin1String("format") && it.key() != QLatin1String("config")) {
             *error =

@@ -1,5 +1,8 @@
 #include "provision/provision_line.h"
 
+#include <cerrno>
+#include <memory>
+
 #include <QThread>
 
 #include "transport/serial_port.h"
@@ -8,12 +11,14 @@ namespace corvane::provision {
 
 namespace {
 
-bool serialPrinterReady(const QString& node) {
+SerialPresence serialPrinterReady(const QString& node) {
     transport::SerialPort port;
     port.setPortName(node);
-    const bool ready = static_cast<bool>(port.Open());
+    const link::OpenResult opened = port.Open();
     port.Close();
-    return ready;
+    if (opened) return SerialPresence::Ready;
+    const int code = opened.error().code;
+    return code == EACCES || code == EPERM ? SerialPresence::Refused : SerialPresence::Absent;
 }
 
 }  // namespace
@@ -28,10 +33,8 @@ ProvisionLine::ProvisionLine(ProvisionJob job, QObject* parent)
 
 ProvisionLine::~ProvisionLine() {
     cancel_.cancel();
-    for (QThread* thread : threads_) {
-        thread->wait();
-        delete thread;
-    }
+    // Each waits for its printer's job, which ends at its next wait.
+    qDeleteAll(workers_);
 }
 
 void ProvisionLine::setSerialReadiness(SerialReadiness ready, std::chrono::milliseconds interval,
@@ -48,7 +51,7 @@ void ProvisionLine::stop() {
     stopping_ = true;
     serialCheck_.stop();
     queue_.clear();
-    if (threads_.isEmpty()) emit finished();
+    if (workers_.isEmpty()) emit finished();
 }
 
 void ProvisionLine::cancel() {
@@ -80,7 +83,7 @@ void ProvisionLine::onArrived(const QString& node, bool serial) {
     if (serial) {
         serialPorts_.insert(node, QElapsedTimer());
         if (!serialCheck_.isActive()) serialCheck_.start();
-        if (!serialReady_(node)) return;
+        if (serialReady_(node) == SerialPresence::Absent) return;
     }
     enqueue(node);
 }
@@ -98,14 +101,16 @@ void ProvisionLine::checkSerialPorts() {
         const QString node = it.key();
         const NodeState state = nodes_.value(node, NodeState::Waiting);
         if (nodes_.contains(node) && state != NodeState::Done) continue;  // queued or worked on
-        const bool ready = serialReady_(node);
+        const SerialPresence presence = serialReady_(node);
         if (!nodes_.contains(node)) {
-            if (ready) enqueue(node);
+            if (presence != SerialPresence::Absent) enqueue(node);
             continue;
         }
         // Done: the printer is gone once its lines have stayed down a while.
+        // A port refused for lack of permission stays as it is: its one
+        // report stands until the port itself goes away.
         QElapsedTimer& down = it.value();
-        if (ready) {
+        if (presence != SerialPresence::Absent) {
             down.invalidate();
         } else if (!down.isValid()) {
             down.start();
@@ -127,26 +132,23 @@ void ProvisionLine::onDeparted(const QString& node) {
 }
 
 void ProvisionLine::startWaiting() {
-    while (!stopping_ && threads_.size() < kMaxWorkers && !queue_.isEmpty()) {
+    while (!stopping_ && workers_.size() < kMaxWorkers && !queue_.isEmpty()) {
         const QString node = queue_.takeFirst();
         nodes_[node] = NodeState::Working;
         emit nodeChanged(node, NodeState::Working);
         const bool serial = serial_.value(node);
-        auto* thread = QThread::create([this, node, serial] {
-            const PrinterReport report = provisionPrinter(node, serial, job_, &cancel_);
-            QThread* self = QThread::currentThread();
-            QMetaObject::invokeMethod(
-                this, [this, self, report] { onWorkerDone(self, report); }, Qt::QueuedConnection);
-        });
-        threads_ << thread;
-        thread->start();
+        // One link thread per printer, as the direct window has one.
+        auto* worker = new transport::LinkWorker(this);
+        auto report = std::make_shared<PrinterReport>();
+        worker->start([this, node, serial, report] { *report = provisionPrinter(node, serial, job_, &cancel_); },
+                      [this, worker, report] { onWorkerDone(worker, *report); });
+        workers_ << worker;
     }
 }
 
-void ProvisionLine::onWorkerDone(QThread* thread, const PrinterReport& report) {
-    thread->wait();
-    threads_.removeAll(thread);
-    delete thread;
+void ProvisionLine::onWorkerDone(transport::LinkWorker* worker, const PrinterReport& report) {
+    workers_.removeAll(worker);
+    worker->deleteLater();  // it is still returning from this call
     reports_ << report;
     if (!report.mac.isEmpty()) seenMacs_.insert(report.mac);
     emit printerDone(report);
@@ -159,7 +161,7 @@ void ProvisionLine::onWorkerDone(QThread* thread, const PrinterReport& report) {
             emit nodeGone(report.node);
         }
     }
-    if (stopping_ && threads_.isEmpty()) emit finished();
+    if (stopping_ && workers_.isEmpty()) emit finished();
     startWaiting();
 }
 

@@ -3,7 +3,8 @@
 // a node that has been dealt with is taken again only after it went away and
 // came back, so a printer left plugged in is never written twice. A node
 // that could not be opened for lack of permission is reported once and then
-// waits the same way instead of being retried in a loop.
+// waits the same way instead of being retried in a loop; a serial port this
+// user may not open counts as a printer present until the port goes away.
 //
 // A serial port's node stays when printers are swapped on it, so there the
 // printer's presence is its ready lines (DSR and CTS), looked at every
@@ -29,13 +30,19 @@
 #include "link/cancel_token.h"
 #include "provision/provision_step.h"
 #include "transport/device_arrivals.h"
-
-class QThread;
+#include "transport/link_worker.h"
 
 namespace corvane::provision {
 
 // Where a device node stands in the line.
 enum class NodeState { Waiting, Working, Done };
+
+// What opening a serial port (and closing it at once) says about its printer.
+enum class SerialPresence {
+    Absent,   // no printer ready on the line
+    Ready,    // its DSR and CTS are up
+    Refused,  // this user may not open the port: taken once so the report says why
+};
 
 struct LineCounts {
     int configured = 0;
@@ -61,7 +68,7 @@ public:
     // The same, and the printers in progress stop at their next wait.
     void cancel();
     bool stopping() const { return stopping_; }
-    int working() const { return static_cast<int>(threads_.size()); }
+    int working() const { return static_cast<int>(workers_.size()); }
 
     const QList<PrinterReport>& reports() const { return reports_; }
     LineCounts counts() const;
@@ -69,7 +76,7 @@ public:
     QStringList unseenSheetRows() const;
 
     // Whether a printer is ready on a serial port; tests replace it.
-    using SerialReadiness = std::function<bool(const QString& node)>;
+    using SerialReadiness = std::function<SerialPresence(const QString& node)>;
     void setSerialReadiness(SerialReadiness ready, std::chrono::milliseconds interval,
                             std::chrono::milliseconds goneAfter);
 
@@ -83,7 +90,7 @@ private:
     void onArrived(const QString& node, bool serial);
     void onDeparted(const QString& node);
     void startWaiting();
-    void onWorkerDone(QThread* thread, const PrinterReport& report);
+    void onWorkerDone(transport::LinkWorker* worker, const PrinterReport& report);
     void enqueue(const QString& node);
     void checkSerialPorts();
 
@@ -94,7 +101,7 @@ private:
     QMap<QString, NodeState> nodes_;
     QMap<QString, bool> serial_;
     QStringList queue_;
-    QList<QThread*> threads_;
+    QList<transport::LinkWorker*> workers_;
     QList<PrinterReport> reports_;
     QSet<QString> seenMacs_;
     // Serial ports present, and since when a finished one's printer has not

@@ -6,7 +6,7 @@
 
 #include "cli/config_write.h"
 #include "history/change_entries.h"
-#include "link/exchange/config_exchange.h"
+#include "history/link_save.h"
 #include "link/exchange/link_session.h"
 #include "link/exchange/vendor_check.h"
 #include "link/string_table.h"
@@ -60,33 +60,20 @@ void applyTo(link::LinkSession& session, const ProvisionJob& job, const QString&
         return;
     }
 
-    if (const auto saved = session.save(plan.config); !saved) {
-        // Without an answer the printer may have taken the record all the same.
-        const bool unanswered =
-            saved.error().kind == link::Failure::NoAnswer || saved.error().kind == link::Failure::Cancelled;
-        entry.outcome = QString::fromLatin1(unanswered ? history::kNotConfirmed : history::kFailed);
-        entry.message = stringText(kConfigFailed);
-        fail(unanswered ? QStringLiteral("sent, not confirmed") : stringText(kConfigFailed));
-    } else if (const auto back = link::ReadConfig(session.port()); !back) {
-        entry.outcome = QString::fromLatin1(history::kConfirmed);
-        entry.message = QStringLiteral("the configuration could not be read back");
+    // The one save step of the direct link: sent, read back, and the history
+    // line written with what is known before the report goes out.
+    const history::LinkSave save = history::saveAndRecord(session, before, plan.config, entry);
+    report.historyProblem = save.notRecorded;
+    report.name = QString::fromStdString(plan.config.printerName);
+    if (save.succeeded()) {
         report.outcome = Outcome::Configured;
-        report.reason = entry.message;
-        report.name = QString::fromStdString(plan.config.printerName);
-    } else if (const auto differ = history::recordChanges(plan.config, back->config, layout); !differ.isEmpty()) {
-        QStringList fields;
-        for (const auto& c : differ) fields << c.field;
-        entry.outcome = QString::fromLatin1(history::kFailed);
-        entry.message = QStringLiteral("the printer confirmed but reads back other values for: %1")
-                            .arg(fields.join(QLatin1String(", ")));
-        fail(entry.message);
-        report.name = QString::fromStdString(back->config.printerName);
+        report.reason = save.entry.message;  // a note when it could not be read back
+    } else if (save.delivery == link::Delivery::Unconfirmed) {
+        // The printer may have taken the record: never called plainly failed.
+        fail(QStringLiteral("sent, not confirmed: %1").arg(save.cancelled ? QStringLiteral("cancelled") : save.cause));
     } else {
-        entry.outcome = QString::fromLatin1(history::kVerified);
-        report.outcome = Outcome::Configured;
-        report.name = QString::fromStdString(back->config.printerName);
+        fail(save.entry.message);
     }
-    report.historyProblem = history::record(entry);
 }
 
 }  // namespace

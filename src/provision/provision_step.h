@@ -31,7 +31,7 @@ struct PrinterReport {
     bool inSheet = false;      // the sheet had a row for its MAC
     bool profileOnly = false;  // a sheet was given, without a row for its MAC
     bool permission = false;   // the node could not be opened for lack of permission
-    QString historyProblem;    // the history line could not be written
+    QString historyProblem;    // why the history line could not be written, worded for the user
 };
 
 struct ProvisionJob {

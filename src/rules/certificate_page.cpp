@@ -1,4 +1,4 @@
-#include "certificate_page.h"
+#include "rules/certificate_page.h"
 
 #include <utility>
 

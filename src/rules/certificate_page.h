@@ -4,7 +4,7 @@
 
 #include <filesystem>
 
-#include "control_state.h"
+#include "rules/control_state.h"
 #include "link/bytes.h"
 #include "link/exchange/certificate_upload.h"
 

@@ -1,4 +1,4 @@
-#include "config_tab_ctrl.h"
+#include "rules/config_tab_ctrl.h"
 
 namespace corvane::rules {
 

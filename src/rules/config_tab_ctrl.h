@@ -3,14 +3,14 @@
 // fails, and validates the shown page before a save.
 #pragma once
 
-#include "certificate_page.h"
-#include "control_state.h"
-#include "network_page.h"
-#include "protocol_page.h"
-#include "security_page.h"
-#include "simple_pages.h"
-#include "system_page.h"
-#include "working_values.h"
+#include "rules/certificate_page.h"
+#include "rules/control_state.h"
+#include "rules/network_page.h"
+#include "rules/protocol_page.h"
+#include "rules/security_page.h"
+#include "rules/simple_pages.h"
+#include "rules/system_page.h"
+#include "rules/working_values.h"
 
 namespace corvane::rules {
 

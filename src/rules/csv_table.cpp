@@ -1,4 +1,4 @@
-#include "csv_table.h"
+#include "rules/csv_table.h"
 
 namespace corvane::rules {
 

@@ -1,4 +1,4 @@
-#include "direct_config_model.h"
+#include "rules/direct_config_model.h"
 
 #include <algorithm>
 #include <cctype>

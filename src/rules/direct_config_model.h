@@ -9,11 +9,11 @@
 #include <string>
 #include <vector>
 
-#include "config_tab_ctrl.h"
-#include "control_state.h"
+#include "rules/config_tab_ctrl.h"
+#include "rules/control_state.h"
 #include "link/bytes.h"
 #include "link/printer_config.h"
-#include "working_values.h"
+#include "rules/working_values.h"
 
 namespace corvane::rules {
 

@@ -1,4 +1,4 @@
-#include "lan_plan.h"
+#include "rules/lan_plan.h"
 
 #include <algorithm>
 #include <map>
@@ -38,6 +38,79 @@ std::optional<int> Number(const std::string& text, int maximum) {
 
 }  // namespace
 
+namespace {
+
+// The header's column names; unknown, repeated or missing columns are errors.
+std::vector<std::string> ReadHeader(const CsvRow& row, std::vector<PlanError>& errors) {
+    std::vector<std::string> header;
+    for (const std::string& cell : row.cells) header.push_back(ColumnName(cell));
+    for (std::size_t i = 0; i < header.size(); ++i) {
+        const auto named = [&](const char* name) { return header[i] == name; };
+        const bool known = std::any_of(std::begin(kColumns), std::end(kColumns), named) ||
+                           std::any_of(std::begin(kExportOnlyColumns), std::end(kExportOnlyColumns), named);
+        if (!known) errors.push_back({row.line, "unknown column \"" + header[i] + "\""});
+        if (std::find(header.begin(), header.begin() + static_cast<std::ptrdiff_t>(i), header[i]) !=
+            header.begin() + static_cast<std::ptrdiff_t>(i))
+            errors.push_back({row.line, "column \"" + header[i] + "\" given twice"});
+    }
+    if (std::find(header.begin(), header.end(), "mac") == header.end()) {
+        errors.push_back({row.line, "the header has no \"mac\" column"});
+    }
+    return header;
+}
+
+// One filled cell of a plan column into `row`; when the value is not one,
+// what it should have been.
+std::optional<std::string> ReadCell(const std::string& column, const std::string& value, PlanRow& row) {
+    if (column == "mac") {
+        if (auto v = link::ParseMacAddress(value)) row.mac = *v;
+        else return "a MAC address";
+    } else if (column == "ip" || column == "mask" || column == "gateway") {
+        const auto v = link::ParseIpv4Address(value);
+        if (!v) return "an IPv4 address";
+        (column == "ip" ? row.ip : column == "mask" ? row.mask : row.gateway) = v->octets();
+    } else if (column == "port") {
+        if (auto v = Number(value, kLanMaximumPort)) row.port = v;
+        else return "a port (0-32767)";
+    } else if (column == "inactivity") {
+        if (auto v = Number(value, kLanMaximumInactivity)) row.inactivity = v;
+        else return "a time (0-3600 s)";
+    } else if (column == "dhcp") {
+        if (value == "on" || value == "off") row.dhcp = value == "on";
+        else return "on or off";
+    } else if (column == "baud") {
+        for (std::size_t k = 0; k < link::kBaudEntries.size(); ++k) {
+            if (value == link::kBaudEntries[k]) row.baudIndex = static_cast<int>(k);
+        }
+        if (!row.baudIndex) return "one of 1200 ... 230400";
+    }
+    return std::nullopt;
+}
+
+// One row's cells under `header`; false when one is not a value of its
+// column. `planCells` gets the cells of the columns a plan uses.
+bool ReadRow(const std::vector<std::string>& header, const CsvRow& csvRow, PlanRow& row,
+             std::vector<std::string>& planCells, std::vector<PlanError>& errors) {
+    const std::size_t errorsBefore = errors.size();
+    row.line = csvRow.line;
+    for (std::size_t i = 0; i < header.size(); ++i) {
+        const std::string& column = header[i];
+        if (!IsPlanColumn(column)) continue;
+        const std::string value = Trim(csvRow.cells[i]);
+        planCells.push_back(value);
+        if (value.empty()) {
+            if (column == "mac") errors.push_back({row.line, "mac: the printer's MAC address is required"});
+            continue;
+        }
+        if (const auto expected = ReadCell(column, value, row)) {
+            errors.push_back({row.line, column + ": \"" + value + "\" is not " + *expected});
+        }
+    }
+    return errors.size() == errorsBefore;
+}
+
+}  // namespace
+
 Plan ParsePlan(const std::string& text) {
     Plan plan;
     const CsvTable table = ReadCsv(text);
@@ -49,21 +122,7 @@ Plan ParsePlan(const std::string& text) {
         plan.errors.push_back({1, "the plan is empty: a header row naming the columns is required"});
         return plan;
     }
-    const int headerLine = table.rows.front().line;
-    std::vector<std::string> header;
-    for (const std::string& cell : table.rows.front().cells) header.push_back(ColumnName(cell));
-    for (std::size_t i = 0; i < header.size(); ++i) {
-        const auto named = [&](const char* name) { return header[i] == name; };
-        const bool known = std::any_of(std::begin(kColumns), std::end(kColumns), named) ||
-                           std::any_of(std::begin(kExportOnlyColumns), std::end(kExportOnlyColumns), named);
-        if (!known) plan.errors.push_back({headerLine, "unknown column \"" + header[i] + "\""});
-        if (std::find(header.begin(), header.begin() + static_cast<std::ptrdiff_t>(i), header[i]) !=
-            header.begin() + static_cast<std::ptrdiff_t>(i))
-            plan.errors.push_back({headerLine, "column \"" + header[i] + "\" given twice"});
-    }
-    if (std::find(header.begin(), header.end(), "mac") == header.end()) {
-        plan.errors.push_back({headerLine, "the header has no \"mac\" column"});
-    }
+    const std::vector<std::string> header = ReadHeader(table.rows.front(), plan.errors);
     if (!plan.errors.empty()) return plan;
 
     std::map<std::array<std::uint8_t, 6>, int> macLines;
@@ -71,60 +130,18 @@ Plan ParsePlan(const std::string& text) {
     std::map<std::array<std::uint8_t, 6>, std::vector<std::string>> macCells;
     for (std::size_t index = 1; index < table.rows.size(); ++index) {
         const int line = table.rows[index].line;
-        std::vector<std::string> cells = table.rows[index].cells;
-        for (auto& cell : cells) cell = Trim(cell);
-        if (cells.size() != header.size()) {
-            plan.errors.push_back(
-                {line, std::to_string(cells.size()) + " cells where the header has " + std::to_string(header.size())});
+        if (table.rows[index].cells.size() != header.size()) {
+            plan.errors.push_back({line, std::to_string(table.rows[index].cells.size()) +
+                                             " cells where the header has " + std::to_string(header.size())});
             continue;
         }
         PlanRow row;
-        row.line = line;
-        const std::size_t errorsBefore = plan.errors.size();
-        const auto bad = [&](const std::string& column, const std::string& value, const std::string& expected) {
-            plan.errors.push_back({line, column + ": \"" + value + "\" is not " + expected});
-        };
         std::vector<std::string> planCells;  // the cells of the columns a plan uses
-        for (std::size_t i = 0; i < cells.size(); ++i) {
-            const std::string& column = header[i];
-            if (!IsPlanColumn(column)) continue;
-            planCells.push_back(cells[i]);
-            const std::string& value = cells[i];
-            if (value.empty()) {
-                if (column == "mac") plan.errors.push_back({line, "mac: the printer's MAC address is required"});
-                continue;
-            }
-            if (column == "mac") {
-                if (auto v = link::ParseMacAddress(value)) row.mac = *v;
-                else bad(column, value, "a MAC address");
-            } else if (column == "ip" || column == "mask" || column == "gateway") {
-                const auto v = link::ParseIpv4Address(value);
-                if (!v) {
-                    bad(column, value, "an IPv4 address");
-                    continue;
-                }
-                (column == "ip" ? row.ip : column == "mask" ? row.mask : row.gateway) = v->octets();
-            } else if (column == "port") {
-                if (auto v = Number(value, kLanMaximumPort)) row.port = v;
-                else bad(column, value, "a port (0-32767)");
-            } else if (column == "inactivity") {
-                if (auto v = Number(value, kLanMaximumInactivity)) row.inactivity = v;
-                else bad(column, value, "a time (0-3600 s)");
-            } else if (column == "dhcp") {
-                if (value == "on" || value == "off") row.dhcp = value == "on";
-                else bad(column, value, "on or off");
-            } else if (column == "baud") {
-                for (std::size_t k = 0; k < lan::kBaudEntries.size(); ++k) {
-                    if (value == lan::kBaudEntries[k]) row.baudIndex = static_cast<int>(k);
-                }
-                if (!row.baudIndex) bad(column, value, "one of 1200 ... 230400");
-            }
-        }
-        if (plan.errors.size() != errorsBefore) continue;
+        if (!ReadRow(header, table.rows[index], row, planCells, plan.errors)) continue;
         if (const auto [at, fresh] = macLines.emplace(row.mac, line); !fresh) {
             // A printer listed once per adapter is exported once per adapter.
             if (macCells[row.mac] == planCells) continue;
-            plan.errors.push_back({line, "the MAC address " + lan::FormatMacLower(row.mac) + " is already on line " +
+            plan.errors.push_back({line, "the MAC address " + link::FormatMacLower(row.mac) + " is already on line " +
                                              std::to_string(at->second)});
             continue;
         }
@@ -140,9 +157,9 @@ Plan ParsePlan(const std::string& text) {
     return plan;
 }
 
-std::vector<lan::DiscoveredDevice> ListedAfterPlan(const std::vector<lan::DiscoveredDevice>& listed,
-                                                   const std::vector<PlanRow>& moving) {
-    std::vector<lan::DiscoveredDevice> after = listed;
+std::vector<link::DiscoveredDevice> ListedAfterPlan(const std::vector<link::DiscoveredDevice>& listed,
+                                                    const std::vector<PlanRow>& moving) {
+    std::vector<link::DiscoveredDevice> after = listed;
     for (auto& printer : after) {
         for (const PlanRow& row : moving) {
             if (row.mac == printer.macAddress() && row.ip) printer.setIpAddress(*row.ip);
@@ -151,7 +168,7 @@ std::vector<lan::DiscoveredDevice> ListedAfterPlan(const std::vector<lan::Discov
     return after;
 }
 
-PlanOrder OrderPlanRows(const std::vector<lan::DiscoveredDevice>& listed, const std::vector<PlanRow>& rows) {
+PlanOrder OrderPlanRows(const std::vector<link::DiscoveredDevice>& listed, const std::vector<PlanRow>& rows) {
     const std::size_t n = rows.size();
     PlanOrder plan;
     plan.vacatedBy.resize(n);

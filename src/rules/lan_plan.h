@@ -42,8 +42,8 @@ Plan ParsePlan(const std::string& text);
 // row in `moving` gives it another IP address is counted at that address, so
 // another row may take the address it leaves. Every other printer stays
 // where it is, and a row taking its address is a clash.
-std::vector<lan::DiscoveredDevice> ListedAfterPlan(const std::vector<lan::DiscoveredDevice>& listed,
-                                                   const std::vector<PlanRow>& moving);
+std::vector<link::DiscoveredDevice> ListedAfterPlan(const std::vector<link::DiscoveredDevice>& listed,
+                                                    const std::vector<PlanRow>& moving);
 
 // The order a plan's rows run in, so that no two printers share an address
 // on the way: a row whose new address another planned printer holds now runs
@@ -56,7 +56,7 @@ struct PlanOrder {
     std::vector<std::vector<std::size_t>> vacatedBy;  // per row: the rows that must first move its new address's holder
     std::vector<std::vector<std::size_t>> cycle;      // per row: the rows of its circle in file order, empty when none
 };
-PlanOrder OrderPlanRows(const std::vector<lan::DiscoveredDevice>& listed, const std::vector<PlanRow>& rows);
+PlanOrder OrderPlanRows(const std::vector<link::DiscoveredDevice>& listed, const std::vector<PlanRow>& rows);
 
 // Rows giving consecutive addresses from `first` to the printers `macs`, in
 // that order, each with the same mask and DHCP off; the gateway and the port

@@ -1,4 +1,4 @@
-#include "lan_send_checks.h"
+#include "rules/lan_send_checks.h"
 
 // lupdate collects the sentences below through this marker; the windows show
 // them translated under the context "LanSendChecks".
@@ -87,9 +87,9 @@ const char* ReservedRange(const Ipv4& a) {
 
 }  // namespace
 
-std::vector<SendWarning> CheckSettingsToSend(const lan::DiscoveredDevice& toSend,
-                                             const std::vector<lan::DiscoveredDevice>& listed,
-                                             const lan::DiscoveredDevice& current,
+std::vector<SendWarning> CheckSettingsToSend(const link::DiscoveredDevice& toSend,
+                                             const std::vector<link::DiscoveredDevice>& listed,
+                                             const link::DiscoveredDevice& current,
                                              const std::optional<LocalSubnet>& local) {
     std::vector<SendWarning> warnings;
     if (toSend.dhcp()) return warnings;
@@ -112,7 +112,7 @@ std::vector<SendWarning> CheckSettingsToSend(const lan::DiscoveredDevice& toSend
     }
     for (const auto& other : listed) {
         if (other.macAddress() == toSend.macAddress() || Ipv4Address(other.ipAddress()) != ip) continue;
-        warnings.push_back({SendCheck::AddressInUse, {ip.text(), lan::FormatMacLower(other.macAddress())}});
+        warnings.push_back({SendCheck::AddressInUse, {ip.text(), link::FormatMacLower(other.macAddress())}});
         break;
     }
     // This computer reaches the printer in its current subnet (its own, or

@@ -76,9 +76,9 @@ struct LocalSubnet {
 // printer is reached in now (a bench printer already outside stays quiet).
 // DHCP on skips every address check: the printer takes its addresses from
 // the server.
-std::vector<SendWarning> CheckSettingsToSend(const lan::DiscoveredDevice& toSend,
-                                             const std::vector<lan::DiscoveredDevice>& listed,
-                                             const lan::DiscoveredDevice& current,
+std::vector<SendWarning> CheckSettingsToSend(const link::DiscoveredDevice& toSend,
+                                             const std::vector<link::DiscoveredDevice>& listed,
+                                             const link::DiscoveredDevice& current,
                                              const std::optional<LocalSubnet>& local);
 
 }  // namespace corvane::rules

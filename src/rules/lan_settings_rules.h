@@ -1,15 +1,18 @@
-// The LAN settings window's rules on its numbers, in plain C++: the ranges
-// of the port and the inactivity time, the values that replace an
-// out-of-range entry, and the ports a printer keeps for its own services.
-// The window's form, the command line, address plans and the System page
+// The LAN settings rules, in plain C++: the ranges of the port and the
+// inactivity time, the values that replace an out-of-range entry, the ports
+// a printer keeps for its own services, and the settings form itself (its
+// starting values, what Save accepts and how the edits are written into the
+// record). The window, the command line, address plans and the System page
 // of the direct window all use these.
 #pragma once
 
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
 
+#include "link/discovered_device.h"
 #include "link/string_table.h"
 
 namespace corvane::rules {
@@ -34,5 +37,42 @@ struct RangeFix {
 };
 std::optional<RangeFix> CheckLanPort(std::string_view text);
 std::optional<RangeFix> CheckLanInactivity(std::string_view text);
+
+// The settings form's controls as read in one step.
+struct LanSettingsEdits {
+    std::array<std::uint8_t, 4> ipAddress{};
+    std::array<std::uint8_t, 4> subnetMask{};
+    std::array<std::uint8_t, 4> gateway{};
+    std::string portText;
+    std::string inactivityText;
+    int baudIndex = -1;  // -1: nothing selected
+    bool dhcp = false;
+};
+
+enum class FormField { None, IpAddress, Port, Inactivity };
+
+struct SaveDecision {
+    enum class Action {
+        Nothing,  // an empty number edit: nothing is written or sent
+        Refused,  // show `messageId`, move the focus to `focus`
+        Send,     // the record was written; send it
+    };
+    Action action = Action::Nothing;
+    StringId messageId{};
+    FormField focus = FormField::None;
+    std::optional<int> portReplacement;
+    std::optional<int> inactivityReplacement;
+};
+
+// The form's starting values from a stored record.
+LanSettingsEdits LanEditsFor(const link::DiscoveredDevice& record);
+
+// Whether the form warns at start: no filled address field, or port 0.
+bool NeedsAddressWarning(int filledAddressFields, int port);
+
+// Save: checks the edits, writes them into `record` and says what follows.
+// The record is written before the address check, so a refused all-zero
+// address stays in the record, as the window always behaved.
+SaveDecision SaveLanEdits(const LanSettingsEdits& edits, link::DiscoveredDevice& record);
 
 }  // namespace corvane::rules

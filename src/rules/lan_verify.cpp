@@ -1,10 +1,11 @@
-#include "lan_verify.h"
+#include "rules/lan_verify.h"
 
-#include "lan_send_checks.h"
+#include "rules/lan_send_checks.h"
 
 namespace corvane::rules {
 
-std::vector<SettingDifference> CompareWithSent(const lan::DiscoveredDevice& sent, const lan::DiscoveredDevice& found) {
+std::vector<SettingDifference> CompareWithSent(const link::DiscoveredDevice& sent,
+                                               const link::DiscoveredDevice& found) {
     std::vector<SettingDifference> out;
     const auto address = [&](const char* field, const Ipv4& a, const Ipv4& b) {
         if (a != b) out.push_back({field, DottedIpv4(a), DottedIpv4(b)});
@@ -26,11 +27,11 @@ std::vector<SettingDifference> CompareWithSent(const lan::DiscoveredDevice& sent
     return out;
 }
 
-bool NoAddressYet(const lan::DiscoveredDevice& sent, const lan::DiscoveredDevice& found) {
+bool NoAddressYet(const link::DiscoveredDevice& sent, const link::DiscoveredDevice& found) {
     return sent.dhcp() && found.ipAddress()[0] == 0;
 }
 
-bool ShowsChange(const lan::DiscoveredDevice& sent, const lan::DiscoveredDevice& found) {
+bool ShowsChange(const link::DiscoveredDevice& sent, const link::DiscoveredDevice& found) {
     return CompareWithSent(sent, found).empty() && !NoAddressYet(sent, found);
 }
 

@@ -1,9 +1,9 @@
-#include "network_page.h"
+#include "rules/network_page.h"
 
 #include <algorithm>
 
 #include "link/ipv4_address.h"
-#include "text_entry.h"
+#include "rules/text_entry.h"
 
 namespace corvane::rules {
 

@@ -1,4 +1,4 @@
-#include "numeric_text.h"
+#include "rules/numeric_text.h"
 
 #include <algorithm>
 #include <limits>

@@ -1,9 +1,9 @@
-#include "profile.h"
+#include "rules/profile.h"
 
 #include <algorithm>
 #include <initializer_list>
 
-#include "direct_config_model.h"
+#include "rules/direct_config_model.h"
 
 namespace corvane::rules {
 

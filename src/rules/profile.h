@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "control_state.h"
+#include "rules/control_state.h"
 #include "link/printer_config.h"
-#include "record_fields.h"
+#include "rules/record_fields.h"
 
 namespace corvane::rules {
 

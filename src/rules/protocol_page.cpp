@@ -1,8 +1,8 @@
-#include "protocol_page.h"
+#include "rules/protocol_page.h"
 
 #include <tuple>
 
-#include "text_entry.h"
+#include "rules/text_entry.h"
 
 namespace corvane::rules {
 

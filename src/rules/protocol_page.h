@@ -4,9 +4,9 @@
 #include <string>
 #include <string_view>
 
-#include "control_state.h"
+#include "rules/control_state.h"
 #include "link/printer_config.h"
-#include "working_values.h"
+#include "rules/working_values.h"
 
 namespace corvane::rules {
 

@@ -1,4 +1,4 @@
-#include "record_edit.h"
+#include "rules/record_edit.h"
 
 #include <algorithm>
 #include <functional>
@@ -6,9 +6,9 @@
 #include <set>
 #include <tuple>
 
-#include "direct_config_model.h"
-#include "record_fields.h"
-#include "text_entry.h"
+#include "rules/direct_config_model.h"
+#include "rules/record_fields.h"
+#include "rules/text_entry.h"
 
 namespace corvane::rules {
 

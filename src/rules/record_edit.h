@@ -10,7 +10,7 @@
 
 #include <string>
 
-#include "control_state.h"
+#include "rules/control_state.h"
 #include "link/printer_config.h"
 
 namespace corvane::rules {

@@ -1,13 +1,13 @@
-#include "record_fields.h"
+#include "rules/record_fields.h"
 
 #include <array>
 #include <charconv>
 
 #include "link/ipv4_address.h"
-#include "network_page.h"
-#include "protocol_page.h"
-#include "security_page.h"
-#include "system_page.h"
+#include "rules/network_page.h"
+#include "rules/protocol_page.h"
+#include "rules/security_page.h"
+#include "rules/system_page.h"
 
 namespace corvane::rules {
 

@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "control_state.h"
+#include "rules/control_state.h"
 #include "link/config_fields.h"
 #include "link/printer_config.h"
 

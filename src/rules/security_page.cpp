@@ -1,10 +1,10 @@
-#include "security_page.h"
+#include "rules/security_page.h"
 
 #include <algorithm>
 #include <cctype>
 #include <tuple>
 
-#include "text_entry.h"
+#include "rules/text_entry.h"
 
 namespace corvane::rules {
 

@@ -2,7 +2,7 @@
 // following the link state.
 #pragma once
 
-#include "control_state.h"
+#include "rules/control_state.h"
 
 namespace corvane::rules {
 

@@ -1,4 +1,4 @@
-#include "summary_rows.h"
+#include "rules/summary_rows.h"
 
 #include <string_view>
 

@@ -1,10 +1,10 @@
-#include "system_page.h"
+#include "rules/system_page.h"
 
 #include <array>
 
 #include "link/visible_text.h"
 #include "rules/lan_settings_rules.h"
-#include "text_entry.h"
+#include "rules/text_entry.h"
 
 namespace corvane::rules {
 

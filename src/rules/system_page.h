@@ -5,11 +5,11 @@
 #include <string>
 #include <string_view>
 
-#include "control_state.h"
+#include "rules/control_state.h"
 #include "link/config_fields.h"
 #include "link/printer_config.h"
-#include "numeric_text.h"
-#include "working_values.h"
+#include "rules/numeric_text.h"
+#include "rules/working_values.h"
 
 namespace corvane::rules {
 

@@ -1,10 +1,10 @@
-#include "text_entry.h"
+#include "rules/text_entry.h"
 
 #include <algorithm>
 
 #include "link/config_fields.h"
 #include "link/visible_text.h"
-#include "network_page.h"
+#include "rules/network_page.h"
 
 namespace corvane::rules {
 

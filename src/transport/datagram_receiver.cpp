@@ -1,4 +1,4 @@
-#include "datagram_receiver.h"
+#include "transport/datagram_receiver.h"
 
 #include <netinet/in.h>
 #include <poll.h>
@@ -15,7 +15,7 @@
 #include <system_error>
 #include <vector>
 
-namespace corvane::lan {
+namespace corvane::transport {
 
 namespace {
 
@@ -162,4 +162,4 @@ void DatagramReceiver::run(int fd) {
     }
 }
 
-}  // namespace corvane::lan
+}  // namespace corvane::transport

@@ -15,7 +15,7 @@
 
 #include <QByteArray>
 
-namespace corvane::lan {
+namespace corvane::transport {
 
 // One datagram as it was read, with the IPv4 address it came from and the
 // one it was sent to (host order; 0 when unknown). The destination is known
@@ -61,4 +61,4 @@ private:
     bool wakePending_ = false;
 };
 
-}  // namespace corvane::lan
+}  // namespace corvane::transport

@@ -21,11 +21,12 @@ void DeviceArrivals::watchSerialPort(const QString& node) {
     const QFileInfo info(node);
     watches_.append({info.path(),
                      QRegularExpression(QStringLiteral("^%1$").arg(QRegularExpression::escape(info.fileName()))),
-                     true});
+                     true,
+                     {}});
 }
 
 void DeviceArrivals::watchFolder(const QString& folder) {
-    watches_.append({folder, QRegularExpression(QStringLiteral("^[^.]")), false});
+    watches_.append({folder, QRegularExpression(QStringLiteral("^[^.]")), false, {}});
 }
 
 void DeviceArrivals::start() { rescan(); }

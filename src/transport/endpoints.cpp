@@ -1,4 +1,4 @@
-#include "endpoints.h"
+#include "transport/endpoints.h"
 
 #include <QCommandLineOption>
 #include <QCoreApplication>
@@ -7,7 +7,7 @@
 
 #include "link/ipv4_address.h"
 
-namespace corvane::lan {
+namespace corvane::transport {
 
 namespace {
 
@@ -115,23 +115,23 @@ bool LanEndpoints::unicastTargets() const {
     return true;
 }
 
-QString LanEndpoints::targetFor(ListMode mode, const QString& broadcastAddress) const {
+QString LanEndpoints::targetFor(link::ListMode mode, const QString& broadcastAddress) const {
     if (!target.isEmpty()) return target;
-    return mode == ListMode::Wlan ? broadcastAddress : latin1(kBroadcastHost);
+    return mode == link::ListMode::Wlan ? broadcastAddress : latin1(link::kBroadcastHost);
 }
 
-int LanEndpoints::remotePortFor(ListMode mode) const {
+int LanEndpoints::remotePortFor(link::ListMode mode) const {
     if (remotePort >= 0) return remotePort;
-    return mode == ListMode::Wlan ? kWlanRemotePort : kEthernetRemotePort;
+    return mode == link::ListMode::Wlan ? link::kWlanRemotePort : link::kEthernetRemotePort;
 }
 
 QString LanEndpoints::printerAddressFor(const QString& reported) const {
     return printerHost.isEmpty() ? reported : printerHost;
 }
 
-int LanEndpoints::localPortFor(ListMode mode) const {
+int LanEndpoints::localPortFor(link::ListMode mode) const {
     if (localPort >= 0) return localPort;
-    return mode == ListMode::Wlan ? kWlanLocalPort : kEthernetLocalPort;
+    return mode == link::ListMode::Wlan ? link::kWlanLocalPort : link::kEthernetLocalPort;
 }
 
 void LanEndpoints::addOptions(QCommandLineParser& parser) {
@@ -220,4 +220,4 @@ LanEndpoints& LanEndpoints::current() {
     return endpoints;
 }
 
-}  // namespace corvane::lan
+}  // namespace corvane::transport

@@ -22,7 +22,7 @@
 
 class QCommandLineParser;
 
-namespace corvane::lan {
+namespace corvane::transport {
 
 // True for 0.x.x.x, the address a printer without one reports ("Not
 // Configuration" in the list). Such an address is never contacted: on Linux
@@ -37,7 +37,7 @@ struct LanEndpoints {
     QString target;       // empty: 255.255.255.255 (Ethernet) or the ".255" address (WLAN)
     int remotePort = -1;  // -1: the mode's default
     int localPort = -1;   // -1: the mode's default; 0: any free port
-    int surveyPort = kSurveyPort;
+    int surveyPort = link::kSurveyPort;
     QString localAddress;  // empty: chosen in the local address window
     QString printerHost;   // empty: the address each printer reported
     // Requests per second to a list of addresses. Each may cost an ARP
@@ -60,9 +60,9 @@ struct LanEndpoints {
     bool unicastTargets() const;
 
     // The effective values for one mode.
-    QString targetFor(ListMode mode, const QString& broadcastAddress) const;
-    int remotePortFor(ListMode mode) const;
-    int localPortFor(ListMode mode) const;
+    QString targetFor(link::ListMode mode, const QString& broadcastAddress) const;
+    int remotePortFor(link::ListMode mode) const;
+    int localPortFor(link::ListMode mode) const;
 
     // Adds the override options to a parser / reads them back, falling back
     // to the environment, then the defaults. A value that is not a port
@@ -80,4 +80,4 @@ struct LanEndpoints {
     static LanEndpoints fromLookup(const std::function<QString(const QString&)>& lookup, QStringList* errors);
 };
 
-}  // namespace corvane::lan
+}  // namespace corvane::transport

@@ -1,4 +1,4 @@
-#include "local_addresses.h"
+#include "transport/local_addresses.h"
 
 #include <algorithm>
 
@@ -6,7 +6,7 @@
 #include <QHostInfo>
 #include <QNetworkInterface>
 
-namespace corvane::lan {
+namespace corvane::transport {
 
 LocalAddresses systemIpv4Addresses() {
     LocalAddresses addresses;
@@ -132,4 +132,4 @@ QString LocalAddressModel::broadcastAddress() const {
     return local.isEmpty() ? QString() : broadcastAddressFor(local);
 }
 
-}  // namespace corvane::lan
+}  // namespace corvane::transport

@@ -9,7 +9,7 @@
 #include <QString>
 #include <QStringList>
 
-namespace corvane::lan {
+namespace corvane::transport {
 
 // One IPv4 address of this computer and the interface that has it.
 struct LocalAddress {
@@ -88,4 +88,4 @@ private:
     int selected_ = -1;
 };
 
-}  // namespace corvane::lan
+}  // namespace corvane::transport

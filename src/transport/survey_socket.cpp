@@ -1,4 +1,4 @@
-#include "survey_socket.h"
+#include "transport/survey_socket.h"
 
 #include <algorithm>
 #include <string>
@@ -7,12 +7,12 @@
 #include <QHostAddress>
 #include <QTcpSocket>
 
-#include "endpoints.h"
+#include "transport/endpoints.h"
 #include "link/ipv4_address.h"
 #include "transport/wait_slice.h"
 #include "transport/wire_trace.h"
 
-namespace corvane::lan {
+namespace corvane::transport {
 
 using transport::sliceOf;
 
@@ -100,4 +100,4 @@ link::Result<void> LanSurvey::queryBssOverTcp() {
     return link::QuerySurvey(*this, table_, timings_, {progress_, cancel_});
 }
 
-}  // namespace corvane::lan
+}  // namespace corvane::transport

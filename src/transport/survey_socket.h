@@ -22,13 +22,13 @@
 
 class QTcpSocket;
 
-namespace corvane::lan {
+namespace corvane::transport {
 
 using SurveyTimings = link::SurveyTimings;
 
 class LanSurvey : public link::ByteStream {
 public:
-    explicit LanSurvey(QString printerAddress, int port = kSurveyPort, SurveyTimings timings = {});
+    explicit LanSurvey(QString printerAddress, int port = link::kSurveyPort, SurveyTimings timings = {});
     ~LanSurvey() override;
     LanSurvey(const LanSurvey&) = delete;
     LanSurvey& operator=(const LanSurvey&) = delete;
@@ -70,4 +70,4 @@ private:
     BssTable table_{};
 };
 
-}  // namespace corvane::lan
+}  // namespace corvane::transport

@@ -66,7 +66,7 @@ link::Result<void> sendTestPrint(const QString& address, int port, const Bytes& 
     if (!dotted.match(address).hasMatch() || !host.setAddress(address) ||
         host.protocol() != QAbstractSocket::IPv4Protocol)
         return Error{Failure::Invalid, "not an IPv4 address: " + address.toStdString()};
-    if (lan::isUnconfiguredAddress(address))
+    if (transport::isUnconfiguredAddress(address))
         return Error{Failure::Invalid, "the printer has no address yet: " + address.toStdString()};
     if (port <= 0 || port > 65535) return Error{Failure::Invalid, "no such port: " + std::to_string(port)};
 

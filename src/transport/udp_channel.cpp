@@ -1,4 +1,4 @@
-#include "udp_channel.h"
+#include "transport/udp_channel.h"
 
 #include <arpa/inet.h>
 #include <netinet/in.h>
@@ -15,12 +15,12 @@
 #include <QNetworkInterface>
 #include <QPointer>
 
-#include "datagram_receiver.h"
+#include "transport/datagram_receiver.h"
 #include "link/discovered_device.h"
 #include "link/ipv4_address.h"
 #include "transport/wire_trace.h"
 
-namespace corvane::lan {
+namespace corvane::transport {
 
 // One bound socket and the channels of this program that use it. It closes
 // when the last of them lets go, so the port is free again at once.
@@ -76,8 +76,11 @@ private:
 
 namespace {
 
-// Datagrams kept for a reader that does not collect them; older ones go.
-constexpr std::size_t kMaxQueued = 256;
+// Datagrams kept until the reader collects them; past this, older ones go.
+// The receiving thread hands them over in batches, and a search collects
+// them between its own steps, so the queue must hold every answer of a large
+// network's search at once (8192 answers of at most 512 bytes: 4 MiB).
+constexpr std::size_t kMaxQueued = 8192;
 
 // Receive buffer asked for: every printer on the network answers a search at
 // once, and the system's default buffer holds only a few hundred answers, so
@@ -148,9 +151,10 @@ sockaddr_in ipv4Endpoint(std::uint32_t address, int port) {
 
 UdpChannel::UdpChannel(QObject* parent)
     : QObject(parent),
-      remoteHost_(QString::fromLatin1(kBroadcastHost.data(), static_cast<qsizetype>(kBroadcastHost.size()))),
-      remotePort_(kEthernetRemotePort),
-      localPort_(kEthernetLocalPort) {}
+      remoteHost_(
+          QString::fromLatin1(link::kBroadcastHost.data(), static_cast<qsizetype>(link::kBroadcastHost.size()))),
+      remotePort_(link::kEthernetRemotePort),
+      localPort_(link::kEthernetLocalPort) {}
 
 UdpChannel::~UdpChannel() { closeSocket(); }
 
@@ -350,4 +354,4 @@ void UdpChannel::receive(const ReceivedDatagram& datagram) {
     emit datagramArrived(static_cast<int>(datagram.bytes.size()));
 }
 
-}  // namespace corvane::lan
+}  // namespace corvane::transport

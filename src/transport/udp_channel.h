@@ -26,7 +26,7 @@
 
 #include "link/result.h"
 
-namespace corvane::lan {
+namespace corvane::transport {
 
 class BoundUdpSocket;
 struct ReceivedDatagram;
@@ -116,4 +116,4 @@ private:
     QString lastSender_;
 };
 
-}  // namespace corvane::lan
+}  // namespace corvane::transport

@@ -4,12 +4,14 @@
 #include <QTimer>
 
 #include "link/discovered_device.h"
+#include "transport/wire_trace.h"
 
-namespace corvane::lan {
+namespace corvane::transport {
 
 namespace {
 // How often a wait looks at the cancel request.
 constexpr int kCancelPollMs = 50;
+const QString kWaitWhere = QStringLiteral("udp");
 }  // namespace
 
 UdpDatagramPort::UdpDatagramPort(UdpChannel& channel)
@@ -32,11 +34,26 @@ link::Result<void> UdpDatagramPort::send(const std::string& host, std::uint16_t 
 std::optional<link::Datagram> UdpDatagramPort::take() {
     if (announced_ <= 0) return std::nullopt;
     --announced_;
-    const QByteArray data = channel_.getData(static_cast<int>(kDatagramBuffer));
+    const QByteArray data = channel_.getData(static_cast<int>(link::kDatagramBuffer));
     return link::Datagram{Bytes(data.begin(), data.end()), channel_.lastSender().toStdString()};
 }
 
 std::optional<link::Datagram> UdpDatagramPort::receive(Clock::time_point deadline, const link::CancelToken* cancel) {
+    const bool cancelled = cancel != nullptr && cancel->cancelled();
+    if (auto datagram = cancelled ? std::nullopt : take()) return datagram;
+    // The wire log shows how long the search listened and how that ended.
+    const auto limit = std::chrono::ceil<std::chrono::milliseconds>(deadline - now()).count();
+    transport::trace::lanNote(kWaitWhere, QStringLiteral("wait: a datagram %1 ms").arg(limit));
+    auto datagram = waitFor(deadline, cancel);
+    transport::trace::lanNote(
+        kWaitWhere, QStringLiteral("wait ended: %1")
+                        .arg(datagram ? QStringLiteral("datagram from %1").arg(QString::fromStdString(datagram->sender))
+                             : cancel != nullptr && cancel->cancelled() ? QStringLiteral("cancelled")
+                                                                        : QStringLiteral("deadline")));
+    return datagram;
+}
+
+std::optional<link::Datagram> UdpDatagramPort::waitFor(Clock::time_point deadline, const link::CancelToken* cancel) {
     const auto heard = [cancel] { return cancel != nullptr && cancel->cancelled(); };
     while (!heard()) {
         if (auto datagram = take()) return datagram;
@@ -58,4 +75,4 @@ void UdpDatagramPort::discardPending() {
     while (take()) {}
 }
 
-}  // namespace corvane::lan
+}  // namespace corvane::transport

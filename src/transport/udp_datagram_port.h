@@ -7,7 +7,7 @@
 #include "link/exchange/datagram_port.h"
 #include "transport/udp_channel.h"
 
-namespace corvane::lan {
+namespace corvane::transport {
 
 class UdpDatagramPort final : public link::DatagramPort {
 public:
@@ -25,10 +25,12 @@ public:
 
 private:
     std::optional<link::Datagram> take();
+    // receive() without its wire-log lines.
+    std::optional<link::Datagram> waitFor(Clock::time_point deadline, const link::CancelToken* cancel);
 
     UdpChannel& channel_;
     int announced_ = 0;  // datagrams the channel announced and nobody took yet
     QMetaObject::Connection counting_;
 };
 
-}  // namespace corvane::lan
+}  // namespace corvane::transport

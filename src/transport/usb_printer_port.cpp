@@ -1,4 +1,4 @@
-#include "usb_printer_port.h"
+#include "transport/usb_printer_port.h"
 
 #include <fcntl.h>
 #include <unistd.h>

@@ -13,6 +13,7 @@
 
 #include <QFile>
 
+#include "link/exchange/pause_notes.h"
 #include "link/wire_secrets.h"
 
 namespace corvane::transport::trace {
@@ -68,6 +69,17 @@ QByteArray hexLine(Direction direction, ByteSpan data, const std::vector<link::S
 
 }  // namespace
 
+namespace {
+// An exchange's own pause, from the link layer (which knows no device):
+// "wait: <what> <ms> ms" as it starts, "wait ended: …" once it is over.
+void pauseLine(std::string_view what, std::chrono::milliseconds wait, bool ended) {
+    linkNote(QStringLiteral("exchange"), QStringLiteral("%1: %2 %3 ms")
+                                             .arg(ended ? QStringLiteral("wait ended") : QStringLiteral("wait"),
+                                                  QString::fromUtf8(what.data(), static_cast<qsizetype>(what.size())))
+                                             .arg(wait.count()));
+}
+}  // namespace
+
 std::optional<QString> start(const QString& path, bool showSecrets) {
     stop();
     const QByteArray name = QFile::encodeName(path);
@@ -91,6 +103,7 @@ std::optional<QString> start(const QString& path, bool showSecrets) {
         logShowsSecrets = showSecrets;
     }
     logOpen = true;
+    link::SetPauseObserver(pauseLine);
     writeLine(QStringLiteral("#"), QStringLiteral("wire log,"),
               showSecrets ? "with secrets" : "secrets on the direct link written as **");
     return std::nullopt;
@@ -104,6 +117,7 @@ std::optional<QString> startFromEnvironment() {
 
 void stop() {
     logOpen = false;
+    link::SetPauseObserver(nullptr);
     const std::lock_guard lock(logMutex);
     if (logFd >= 0) ::close(logFd);
     logFd = -1;

@@ -96,7 +96,7 @@ TEST(LauncherDialog, ButtonsOpenFreshWindowsAboutAndExit) {
 
     // Records of an earlier search stay stored, but a new window starts empty.
     lan::ethernetDevices().clearDevices();
-    lan::ethernetDevices().appendDevice(lan::DiscoveredDevice{});
+    lan::ethernetDevices().appendDevice(link::DiscoveredDevice{});
     int opened = 0;
     QString about;
     const int result = test::execWith(launcher, [&] {

@@ -47,10 +47,10 @@
 #include "provision/ui/provision_dialog.h"
 #include "support/sample_records.h"
 #include "transport/direct_link.h"
-#include "ui/config_tab_ctrl.h"
-#include "ui/direct_config_dialog.h"
-#include "ui/secrets_dialog.h"
-#include "ui/settings_summary_dialog.h"
+#include "direct/ui/config_tab_ctrl.h"
+#include "direct/ui/direct_config_dialog.h"
+#include "direct/ui/secrets_dialog.h"
+#include "direct/ui/settings_summary_dialog.h"
 #include "widgets/messages.h"
 #include "widgets/translation.h"
 #include "widgets/window_access.h"
@@ -299,9 +299,9 @@ void expectFits(QWidget& window, const QString& what) {
 
 // Every window against loopback, where nothing answers: the windows only
 // need to run.
-const lan::LanEndpoints kLoopback{
+const transport::LanEndpoints kLoopback{
     .target = "127.0.0.1", .remotePort = 9, .localPort = 0, .localAddress = "127.0.0.1", .printerHost = "127.0.0.1"};
-constexpr lan::ListMode kModes[] = {lan::ListMode::Ethernet, lan::ListMode::Wlan};
+constexpr link::ListMode kModes[] = {link::ListMode::Ethernet, link::ListMode::Wlan};
 
 class LayoutFit : public testing::TestWithParam<const char*> {
 protected:
@@ -310,7 +310,7 @@ protected:
             configApp_.chooseLanguage(QString::fromLatin1(GetParam()), {QCoreApplication::applicationDirPath()}));
         for (const auto mode : kModes) {
             lan::devicesFor(mode).clearDevices();
-            lan::DiscoveredDevice device;
+            link::DiscoveredDevice device;
             device.mode = mode;
             lan::devicesFor(mode).appendDevice(device);
         }
@@ -339,7 +339,7 @@ TEST_P(LayoutFit, EveryWindowShowsEveryTextWhole) {
     LauncherDialog launcher;
     expectFits(launcher, QStringLiteral("launcher"), false);
     for (const auto mode : kModes) {
-        const QString list = mode == lan::ListMode::Wlan ? QStringLiteral("WLAN") : QStringLiteral("Ethernet");
+        const QString list = mode == link::ListMode::Wlan ? QStringLiteral("WLAN") : QStringLiteral("Ethernet");
         lan::DeviceListDialog devices(mode, nullptr, kLoopback);
         expectFits(devices, list + QStringLiteral(" device list"), false);
         lan::LanSettingsDialog settings(mode, 1, "127.0.0.1", "127.0.0.255", nullptr, kLoopback);
@@ -348,18 +348,19 @@ TEST_P(LayoutFit, EveryWindowShowsEveryTextWhole) {
         expectFits(search, list + QStringLiteral(" search"), false);
         search.reject();
     }
-    lan::LocalAddressDialog addresses(nullptr, lan::LocalAddressModel(
-                                                   [] {
-                                                       return lan::LocalAddresses{{"192.168.100.200", "enp0s31f6", {}}};
-                                                   },
-                                                   [] { return QStringLiteral("workshop-pc"); }));
+    lan::LocalAddressDialog addresses(nullptr,
+                                      transport::LocalAddressModel(
+                                          [] {
+                                              return transport::LocalAddresses{{"192.168.100.200", "enp0s31f6", {}}};
+                                          },
+                                          [] { return QStringLiteral("workshop-pc"); }));
     expectFits(addresses, QStringLiteral("local address"), true);
     lan::BssInfoDialog survey("127.0.0.1", nullptr, kLoopback);
     survey.setStartDelay(3600 * 1000);  // the window only, no survey
     expectFits(survey, QStringLiteral("BSS information"), false);
-    ui::SettingsSummaryDialog summary(test::SampleRecord(), link::ConfigLayout::Newer);
+    direct::SettingsSummaryDialog summary(test::SampleRecord(), link::ConfigLayout::Newer);
     expectFits(summary, QStringLiteral("settings summary"), false);
-    ui::SecretsDialog secrets({"wepKey", "pskKey", "authPassword", "p2pPinCode"});
+    direct::SecretsDialog secrets({"wepKey", "pskKey", "authPassword", "p2pPinCode"});
     expectFits(secrets, QStringLiteral("profile secrets"), false);
     provision::ProvisionDialog provisioning;
     expectFits(provisioning, QStringLiteral("provisioning"), false);
@@ -370,10 +371,10 @@ TEST_P(LayoutFit, EveryWindowShowsEveryTextWhole) {
     expectFits(assign, QStringLiteral("assign addresses"), false);
 
     transport::DirectLink port;
-    ui::DirectConfigOptions options;
+    direct::DirectConfigOptions options;
     options.port = &port;
     options.serialPorts = [] { return std::vector<transport::SerialPortEntry>{}; };
-    ui::DirectConfigDialog dialog(options);
+    direct::DirectConfigDialog dialog(options);
     dialog.show();
     for (int tab = 0; tab < dialog.tabs()->count(); ++tab) {
         dialog.tabs()->setCurrentIndex(tab);

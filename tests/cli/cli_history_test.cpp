@@ -64,6 +64,13 @@ TEST(CliHistory, OutcomeUnderEachFaultAndInterruption) {
         {"Ctrl-C awaiting the answer", holdAnswer, Write, SIGINT, 130, "not confirmed"},
         {"SIGTERM awaiting the answer", holdAnswer, Write, SIGTERM, 143, "not confirmed"},
         {"SIGHUP awaiting the answer", holdAnswer, Apply, SIGHUP, 129, "not confirmed"},
+        // Taken and confirmed; the stop still ends the command with its code.
+        {"SIGTERM awaiting the read-back",
+         {"--fault-delay-on", "if_get", "--fault-delay", "5000"},
+         Write,
+         SIGTERM,
+         143,
+         "confirmed"},
         {"Ctrl-C after the last chunk", holdCertAnswer, Cert, SIGINT, 130, "not confirmed"},
         {"every chunk refused", {"--fault-refuse", "cert_chunk"}, Cert, 0, 1, "failed"},
         {"SIGTERM awaiting SET_RSP",

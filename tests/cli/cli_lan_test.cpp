@@ -156,10 +156,13 @@ TEST_F(CliLan, PlanRunsOnceAndIsIdempotent) {
                                    "00:11:62:0a:00:01,9103,60,\r\n"
                                    "00:11:62:0a:00:02,9104,,115200\r\n");
     const QStringList plan = QStringList{"lan-plan", "ethernet", "--verify-delay", "0"} + to("ethernet");
-    // A row refused by the checks is not sent, and the plan exits 2 as lan-set does.
+    // A row refused by the checks is not sent, and the plan exits 2 as lan-set does;
+    // so is a row whose address a refused row's printer keeps.
     const QString clash = WriteFile(sim, "clash.csv", "mac,ip\n00:11:62:0a:00:01,192.168.0.102\n");
-    for (const CliRun& run :
-         RunCliTogether({plan + QStringList{clash, "--force"}, plan + QStringList{clash, "--dry-run"}})) {
+    const QString held =
+        WriteFile(sim, "held.csv", "mac,ip,dhcp\n00:11:62:0a:00:01,192.168.0.102,\n00:11:62:0a:00:02,10.0.0.5,off\n");
+    for (const CliRun& run : RunCliTogether({plan + QStringList{clash, "--force"},
+                                             plan + QStringList{clash, "--dry-run"}, plan + QStringList{held}})) {
         EXPECT_EQ(run.code, 2) << Describe(run);
         EXPECT_TRUE(run.out.contains("already used by the printer 00:11:62:0a:00:02")) << Describe(run);
     }
@@ -203,6 +206,10 @@ TEST_F(CliLanFaults, UnknownPrinterLateOrUntakenSettingsAndBrokenSurveyFail) {
                      "--verify-timeout", "1"} +
              to("ethernet"),
          3, "^Not verified: port sent 9101, reported 9100\n$"},
+        {QStringList{"lan-plan", "ethernet", WriteFile(sim, "port.csv", "mac,port\n00:11:62:0a:00:02,9102\n"),
+                     "--verify-delay", "0", "--verify-timeout", "1"} +
+             to("ethernet"),
+         3, "^$"},
         {survey(), 1,
          "^Failed to import the BSS information.\nPlease check the IP address or port number to connect to.\n$"},
     });

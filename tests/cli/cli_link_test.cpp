@@ -261,7 +261,8 @@ QByteArray Logged(const QByteArray& log, const QByteArray& arrow) {
 }
 
 // A Connect and a Save under --trace: the log's written bytes are what the
-// printer received, byte for byte except the masked ones; the printer's PSK
+// printer received, byte for byte except the masked ones, with the pauses
+// between them; the printer's PSK
 // and the new one appear only under --trace-secrets; the file is the user's
 // alone, and a symbolic link is not followed.
 TEST(CliLink, TheWireLogHoldsEveryByteSentAndNoSecret) {
@@ -300,6 +301,10 @@ TEST(CliLink, TheWireLogHoldsEveryByteSentAndNoSecret) {
         EXPECT_EQ(Logged(log, "<-").contains(newKey), secrets);
         EXPECT_TRUE(log.contains("reply ended: frame verified")) << log.left(2000).toStdString();
         EXPECT_TRUE(log.contains("reply ended: silence 100 ms"));
+        // The maker check's own pauses show as waits with a start and an end.
+        for (const char* wait : {"-- wait: printer settles after the maker-name request 200 ms\n",
+                                 "-- wait ended: after the maker name 100 ms\n"})
+            EXPECT_TRUE(log.contains(wait)) << wait;
     }
     // Both programs take the log from the environment too.
     qputenv("CORVANE_TRACE", QFile::encodeName(files.dir("from-environment")));

@@ -83,7 +83,8 @@ TEST(CliPrintTest, PrinterThatNeverReadsDoesNotHoldUs) {
 TEST(CliPrintTest, PlanPrintsOnEveryVerifiedPrinter) {
     // A free port printers can have (0-32767): the system picks higher ones.
     int dataPort = 0;
-    for (int candidate = 20000 + QCoreApplication::applicationPid() % 10000; dataPort == 0; ++candidate) {
+    for (int candidate = 20000 + static_cast<int>(QCoreApplication::applicationPid() % 10000); dataPort == 0;
+         ++candidate) {
         QTcpServer probe;
         if (probe.listen(QHostAddress::LocalHost, static_cast<quint16>(candidate))) dataPort = candidate;
     }

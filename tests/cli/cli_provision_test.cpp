@@ -4,10 +4,17 @@
 // summary after Ctrl-C.
 #include <gtest/gtest.h>
 
+#include <grp.h>
 #include <signal.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdio>
 
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
 
 #include "cli/cli_harness.h"
 
@@ -57,7 +64,7 @@ TEST(CliProvision, FivePrintersInTurnThenTwoAtOnce) {
     QProcess cli;
     StartCli(cli, {"link", "provision", "--profile", profile, "--printers", printers, "--device-dir", dev, "--json"});
     ASSERT_TRUE(cli.waitForStarted(10000));
-    Plugs plugs{sim};
+    Plugs plugs{sim, {}};
     QByteArray out;
     int expected = 0;
     // One after another: plugged in, configured, pulled out.
@@ -134,7 +141,7 @@ TEST(CliProvision, FailureEndsNonZeroWithReason) {
     ASSERT_TRUE(QDir().mkpath(dev));
     ASSERT_TRUE(sim.start({"--no-lan", "--no-link", "--plug-dir", dev}, "plug-dir:")) << sim.errors().toStdString();
     const QString profile = WriteFile(sim, "bad.json", R"({"format": "corvane-profile/1", "config": {"ssid": ""}})");
-    Plugs plugs{sim};
+    Plugs plugs{sim, {}};
     plugs.run({"plug p1 " + Mac(1)});
     const CliRun run = RunCli({"link", "provision", "--profile", profile, "--device-dir", dev, "--once"});
     EXPECT_EQ(run.code, 1) << Describe(run);
@@ -142,4 +149,81 @@ TEST(CliProvision, FailureEndsNonZeroWithReason) {
                                             "again. in "))
         << Describe(run);
     EXPECT_TRUE(run.out.contains("0 configured, 0 unchanged, 1 failed")) << Describe(run);
+}
+
+// The history says what is known: a record that went out without a
+// readable answer may be on the printer ("not confirmed"); one the printer
+// refused is not.
+TEST(CliProvision, HistoryLineSaysWhatTheWriteLeft) {
+    const struct {
+        const char* fault;
+        const char* history;
+        const char* reason;  // how the status line's reason starts
+    } cases[] = {{"--fault-corrupt-checksum", "not confirmed", "sent, not confirmed: "},
+                 {"--fault-refuse", "failed", "The configuration has failed."}};
+    for (const auto& c : cases) {
+        Sim sim;
+        const QString dev = sim.dir("dev");
+        ASSERT_TRUE(QDir().mkpath(dev));
+        ASSERT_TRUE(sim.start({"--no-lan", "--no-link", "--plug-dir", dev, c.fault, "if_set"}, "plug-dir:"))
+            << sim.errors().toStdString();
+        const QString profile =
+            WriteFile(sim, "shop.json", R"({"format": "corvane-profile/1", "config": {"ssid": "Shop-Floor"}})");
+        Plugs plugs{sim, {}};
+        plugs.run({"plug p1 " + Mac(1)});
+        QProcess cli;
+        StartCli(cli, {"link", "provision", "--profile", profile, "--device-dir", dev, "--once", "--json"});
+        const CliRun run = Finish(cli, 120000);
+        EXPECT_EQ(run.code, 1) << Describe(run);
+        const QJsonObject report = QJsonDocument::fromJson(run.out.split('\n').first().toUtf8()).object();
+        EXPECT_TRUE(report["reason"].toString().startsWith(c.reason)) << c.fault << "\n" << Describe(run);
+        const QJsonArray history = RunCli({"history", "--json"}).json().toArray();
+        ASSERT_FALSE(history.isEmpty()) << c.fault;
+        EXPECT_EQ(history.last()["action"].toString(), "link provision");
+        EXPECT_EQ(history.last()["outcome"].toString(), c.history) << c.fault;
+    }
+}
+
+// Run as nobody, nodes owned by the group lp: each is reported once with the
+// group to join, and a node added later does not bring the first one back.
+TEST(CliProvision, ANodeTheUserMayNotOpenIsReportedOnceWithTheGroup) {
+    const group* lp = ::getgrnam("lp");
+    const QString setpriv = QStandardPaths::findExecutable("setpriv");
+    if (::geteuid() != 0 || lp == nullptr || setpriv.isEmpty()) GTEST_SKIP() << "needs root, setpriv and group lp";
+    Sim files;
+    const QString dev = files.dir("dev");
+    ASSERT_TRUE(QDir().mkpath(dev));
+    const QString profile =
+        WriteFile(files, "shop.json", R"({"format": "corvane-profile/1", "config": {"ssid": "Shop-Floor"}})");
+    for (const QString& path : {QFileInfo(profile).path(), dev})
+        ASSERT_EQ(::chmod(QFile::encodeName(path).constData(), 0755), 0);
+    ASSERT_EQ(::chmod(QFile::encodeName(profile).constData(), 0644), 0);
+    // Made whole elsewhere and moved in, so the line never sees it half made.
+    const auto lockedNode = [&](const char* name) {
+        const QByteArray made = QFile::encodeName(files.dir(name));
+        QFile(QString::fromUtf8(made)).open(QIODevice::WriteOnly);
+        ASSERT_EQ(::chown(made.constData(), 0, lp->gr_gid), 0);
+        ASSERT_EQ(::chmod(made.constData(), 0660), 0);
+        ASSERT_EQ(::rename(made.constData(), QFile::encodeName(QDir(dev).filePath(name)).constData()), 0);
+    };
+    lockedNode("lp0");
+
+    QProcess cli;
+    cli.start(setpriv, {"--reuid=65534", "--regid=65534", "--clear-groups", CORVANE_CLI_BINARY, "link", "provision",
+                        "--profile", profile, "--device-dir", dev, "--json"});
+    QByteArray out;
+    ASSERT_EQ(LinesUntil(cli, out, 1).size(), 1) << out.toStdString();
+    lockedNode("lp1");
+    const QStringList lines = LinesUntil(cli, out, 2);
+    ::kill(static_cast<pid_t>(cli.processId()), SIGINT);
+    const CliRun run = Finish(cli, 60000);
+    EXPECT_EQ(run.code, 1) << Describe(run);
+    ASSERT_EQ(lines.size(), 2) << out.toStdString();
+    for (int n = 0; n < 2; ++n) {
+        const QJsonObject report = QJsonDocument::fromJson(lines[n].toUtf8()).object();
+        EXPECT_EQ(report["node"].toString(), QDir(dev).filePath(QStringLiteral("lp%1").arg(n)));
+        EXPECT_TRUE(report["reason"].toString().contains("usermod -aG lp")) << lines[n].toStdString();
+    }
+    const QJsonObject summary = QJsonDocument::fromJson(run.out.trimmed().toUtf8()).object()["summary"].toObject();
+    EXPECT_EQ(summary["failed"].toInt(), 2) << Describe(run);
 }

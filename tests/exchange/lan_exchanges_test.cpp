@@ -4,13 +4,14 @@
 #include <gtest/gtest.h>
 
 #include "exchange/scripted_datagram_port.h"
+#include "link/exchange/discovery_exchange.h"
 #include "link/exchange/lan_exchanges.h"
 
 namespace corvane::link::testing {
 namespace {
 
-using lan::DiscoveredDevice;
-using lan::ListMode;
+using link::DiscoveredDevice;
+using link::ListMode;
 using std::chrono::milliseconds;
 
 DiscoveredDevice Printer(ListMode mode, std::uint8_t last, std::uint16_t port = 9100) {
@@ -57,6 +58,8 @@ TEST(LanSettingsExchange, CountsOnlyTheAskedPrintersConfirmation) {
          kLanConfigCompleted},
         {"left from an earlier request", ListMode::Ethernet, {{0, "10.0.0.50", "SETC!"}}, false, kSaveFailed},
         {"after the wait", ListMode::Ethernet, {{10001, "10.0.0.50", "SETC!"}}, false, kSaveFailed},
+        {"slow, within the wait", ListMode::Ethernet, {{5000, "10.0.0.50", "SETC!"}}, true, kLanConfigCompleted},
+        {"wireless, after its wait", ListMode::Wlan, {{1001, "10.0.0.50", "__[I_F]__[SET_RSP]!"}}, false, kSaveFailed},
         {"too short", ListMode::Ethernet, {{100, "10.0.0.50", "SETC"}}, false, kSaveFailed},
         {"wireless", ListMode::Wlan, {{900, "10.0.0.50", "__[I_F]__[SET_RSP]!"}}, true, kWlanConfigCompleted},
         {"wireless, another printer", ListMode::Wlan, {{900, "10.0.0.9", "__[I_F]__[SET_RSP]!"}}, false, kSaveFailed},
@@ -116,6 +119,67 @@ TEST(LanDiscovery, HearsEveryValidAnswerUntilTheEnd) {
     EXPECT_EQ(port.sent[1].bytes, Text("FIND"));
 }
 
+// A list of four addresses at 20 per second: one request every 50 ms, the
+// search open 1.1 s after the last; a printer asked at every address is one
+// printer (its latest answer), and an answer after the end is not heard.
+TEST(LanDiscovery, PacesAListAndListensAfterTheLastRequest) {
+    ScriptedDatagramPort port;
+    const DiscoveredDevice a = Printer(ListMode::Ethernet, 50), b = Printer(ListMode::Ethernet, 60);
+    port.onSend = [&](const ScriptedDatagramPort::Sent& s) {
+        port.arrive(s.at + milliseconds(5), s.host, Answer("IMIN", a));
+    };
+    port.arrive(milliseconds(1240), "10.0.0.60", Answer("IMIN", b));
+    port.arrive(milliseconds(1260), "10.0.0.70", Answer("IMIN", Printer(ListMode::Ethernet, 70)));
+    const DiscoveryPlan plan{
+        ListMode::Ethernet, {"10.0.0.1", "10.0.0.2", "10.0.0.3", "10.0.0.4"}, 48781, RequestInterval(20)};
+    std::vector<std::pair<int, int>> progress;
+    const auto found =
+        RunDiscovery(port, plan, nullptr, [&](int sent, int total) { progress.emplace_back(sent, total); });
+    ASSERT_TRUE(found);
+    std::vector<long> at;
+    for (const auto& s : port.sent) at.push_back(static_cast<long>(s.at.count()));
+    EXPECT_EQ(at, (std::vector<long>{0, 50, 100, 150}));
+    EXPECT_EQ(port.elapsed(), milliseconds(1250));
+    ASSERT_EQ(found->size(), 2u);
+    EXPECT_EQ((*found)[0].answeredFrom, "10.0.0.4");
+    EXPECT_EQ((*found)[1].answeredFrom, "10.0.0.60");
+    EXPECT_EQ(progress.back(), (std::pair{4, 4}));
+    EXPECT_EQ(RequestInterval(3), milliseconds(334));
+}
+
+// A search ends early on a short WLAN answer or a cancel, keeping what came
+// before; one whose first request cannot leave does not run at all.
+TEST(LanDiscovery, EndsEarlyOnAShortWlanAnswerOrCancel) {
+    const DiscoveredDevice w = Printer(ListMode::Wlan, 50);
+    struct Case {
+        const char* name;
+        int cancelAtMs;  // -1: no cancel
+        std::vector<Arrival> arrivals;
+        int endsAtMs;
+    };
+    const Case cases[] = {
+        {"short answer", -1, {{100, "10.0.0.50", "__[I_F]__[REG_RSP]"}}, 100},
+        {"other tag is no end", -1, {{100, "10.0.0.50", "__[I_F]__[SET_RSP]!"}}, 1100},
+        {"cancel", 300, {}, 300},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        ScriptedDatagramPort port;
+        CancelToken cancel;
+        port.cancel = &cancel, port.cancelAt = milliseconds(c.cancelAtMs);
+        port.arrive(milliseconds(10), "10.0.0.50", Answer("__[I_F]__[REG_RSP]", w));
+        for (const auto& a : c.arrivals) port.arrive(milliseconds(a.atMs), a.sender, Text(a.text));
+        const auto found = RunDiscovery(port, {ListMode::Wlan, {"10.0.0.255"}, 48781}, &cancel);
+        ASSERT_TRUE(found);
+        EXPECT_EQ(found->size(), 1u);
+        EXPECT_EQ(port.elapsed(), milliseconds(c.endsAtMs));
+    }
+    ScriptedDatagramPort refused;
+    refused.sendFails = true;
+    EXPECT_FALSE(RunDiscovery(refused, {ListMode::Ethernet, {"10.0.0.1", "10.0.0.2"}, 48781}));
+    EXPECT_TRUE(refused.sent.empty());
+}
+
 // A printer that answers searches only from `backAtMs` on, with what it
 // holds then.
 void PlayPrinter(ScriptedDatagramPort& port, DiscoveredDevice holds, int backAtMs) {
@@ -148,6 +212,8 @@ TEST(LanVerification, SearchesAgainUntilThePrinterShowsItsChange) {
         DiscoveredDevice sent = Printer(ListMode::Ethernet, 50, 9101);
         DiscoveredDevice holds = Printer(ListMode::Ethernet, 50, c.holds);
         PlayPrinter(port, holds, c.backAtMs);
+        // An answer during the pause comes from before the restart: never a verdict.
+        port.arrive(milliseconds(1000), holds.answeredFrom, Answer("IMIN", Printer(ListMode::Ethernet, 50, 9101)));
         VerifyRequest request{ListMode::Ethernet, {"255.255.255.255", "10.0.0.50"}, 48781};
         std::vector<milliseconds> progress;
         const auto outcome = VerifyChanges(

@@ -48,7 +48,7 @@ TEST(AddressEntry, EveryFrontEndReadsTheSameDecimalAddressOrRefuses) {
             EXPECT_EQ(plan.rows.empty() ? "refused" : link::FormatIpv4(*plan.rows[0].ip), want) << "plan: " << text;
         }
 
-        const auto targets = lan::parseTargetList(QString::fromStdString(text), 256);
+        const auto targets = transport::parseTargetList(QString::fromStdString(text), 256);
         EXPECT_EQ(targets ? targets->join(',').toStdString() : "refused", want) << "target: " << text;
 
         widgets::Ipv4AddressEdit edit;
@@ -68,7 +68,9 @@ TEST(AddressEntry, MacAddressesInTheirThreeSpellings) {
     for (const auto& [text, valid] : cases) {
         const auto mac = link::ParseMacAddress(text);
         EXPECT_EQ(mac.has_value(), valid) << text;
-        if (mac) EXPECT_EQ(*mac, (link::MacAddress{0x00, 0x11, 0x62, 0x0A, 0x00, 0x01})) << text;
+        if (mac) {
+            EXPECT_EQ(*mac, (link::MacAddress{0x00, 0x11, 0x62, 0x0A, 0x00, 0x01})) << text;
+        }
     }
 }
 

@@ -34,8 +34,8 @@ struct PrinterRecord {
     std::uint8_t feature = 31;
 
     // The record the tool stores for this printer.
-    lan::DiscoveredDevice device(lan::ListMode mode) const {
-        lan::DiscoveredDevice d;
+    link::DiscoveredDevice device(link::ListMode mode) const {
+        link::DiscoveredDevice d;
         d.mode = mode;
         d.raw = {0x00, 0x1A, 0xFF, 0x01, 0x02, macEnd};
         d.setIpAddress(ip);
@@ -46,14 +46,14 @@ struct PrinterRecord {
         d.raw[21] = 1;  // version 1.2
         d.raw[22] = 2;
         d.raw[26] = https;
-        d.raw[27] = mode == lan::ListMode::Wlan ? feature : 0;
-        d.raw[28] = mode == lan::ListMode::Wlan ? 0x5A : 0;
+        d.raw[27] = mode == link::ListMode::Wlan ? feature : 0;
+        d.raw[28] = mode == link::ListMode::Wlan ? 0x5A : 0;
         return d;
     }
     // The discovery answer carrying this record.
-    QByteArray answer(lan::ListMode mode) const {
-        const lan::DiscoveredDevice d = device(mode);
-        return bytesOf(mode == lan::ListMode::Wlan ? lan::kRegisterAnswer : lan::kFindAnswer) +
+    QByteArray answer(link::ListMode mode) const {
+        const link::DiscoveredDevice d = device(mode);
+        return bytesOf(mode == link::ListMode::Wlan ? link::kRegisterAnswer : link::kFindAnswer) +
                QByteArray(reinterpret_cast<const char*>(d.raw.data()), static_cast<qsizetype>(d.size()));
     }
 };
@@ -75,8 +75,9 @@ public:
     void answerLast(const QByteArray& datagram) { socket_.writeDatagram(datagram, lastSender_, lastPort_); }
 
     // Endpoints that send every request here and take any free local port.
-    lan::LanEndpoints endpoints() const {
-        return {QStringLiteral("127.0.0.1"), socket_.localPort(), 0, lan::kSurveyPort, QStringLiteral("127.0.0.1"), {}};
+    transport::LanEndpoints endpoints() const {
+        return {QStringLiteral("127.0.0.1"), socket_.localPort(),         0,
+                link::kSurveyPort,           QStringLiteral("127.0.0.1"), {}};
     }
 
 private:

@@ -15,16 +15,14 @@
 namespace corvane::lan {
 namespace {
 
-DiscoveredDevice ethernetRecord() {
-    DiscoveredDevice d;
+link::DiscoveredDevice ethernetRecord() {
+    link::DiscoveredDevice d;
     d.setIpAddress({192, 168, 1, 50});
     d.setPort(9100);
     return d;
 }
 
-LanSettingsEdits validEdits() {
-    return {{10, 0, 0, 7}, {255, 0, 0, 0}, {10, 0, 0, 1}, QStringLiteral("9100"), QStringLiteral("300"), 8, true};
-}
+LanSettingsEdits validEdits() { return {{10, 0, 0, 7}, {255, 0, 0, 0}, {10, 0, 0, 1}, "9100", "300", 8, true}; }
 
 // While typing, a port above 32767 (or too long to read) becomes 9100 and an
 // inactivity above 3600 becomes 0; an empty edit is left for Save.
@@ -53,11 +51,11 @@ TEST(LanSettingsForm, RefusedOrEmptyEditsLeaveTheRecordAlone) {
         {"25", "300", A::Refused}, {"3318", "300", A::Refused}, {"", "300", A::Nothing},   {"9100", "", A::Nothing},
     };
     for (const auto& [port, inactivity, action] : cases) {
-        DiscoveredDevice record = ethernetRecord();
+        link::DiscoveredDevice record = ethernetRecord();
         LanSettingsEdits edits = validEdits();
         edits.portText = port;
         edits.inactivityText = inactivity;
-        const SaveDecision d = LanSettingsForm::save(edits, record);
+        const SaveDecision d = rules::SaveLanEdits(edits, record);
         EXPECT_EQ(d.action, action) << port;
         if (action == A::Refused) {
             EXPECT_EQ(d.messageId, kPortNotAvailable);
@@ -67,11 +65,11 @@ TEST(LanSettingsForm, RefusedOrEmptyEditsLeaveTheRecordAlone) {
         EXPECT_EQ(record.raw, ethernetRecord().raw) << port;
     }
 
-    DiscoveredDevice record = ethernetRecord();
+    link::DiscoveredDevice record = ethernetRecord();
     LanSettingsEdits edits = validEdits();
     edits.ipAddress = {0, 0, 0, 0};
-    edits.portText = QStringLiteral("4000");
-    const SaveDecision d = LanSettingsForm::save(edits, record);
+    edits.portText = "4000";
+    const SaveDecision d = rules::SaveLanEdits(edits, record);
     EXPECT_EQ(d.action, A::Refused);
     EXPECT_EQ(d.messageId, kIpNotUsable);
     EXPECT_EQ(d.focus, FormField::IpAddress);
@@ -81,19 +79,19 @@ TEST(LanSettingsForm, RefusedOrEmptyEditsLeaveTheRecordAlone) {
 // A baud code the list does not offer shows no choice and is saved as 0x00.
 // (That Save writes the edits is proven by `corvane lan-set`.)
 TEST(LanSettingsForm, UnknownBaudCodeShowsNothingAndSavesZero) {
-    DiscoveredDevice record = ethernetRecord();
+    link::DiscoveredDevice record = ethernetRecord();
     record.setBaudCode(0x42);
-    const LanSettingsEdits edits = LanSettingsForm::editsFor(record);
+    const LanSettingsEdits edits = rules::LanEditsFor(record);
     EXPECT_EQ(edits.baudIndex, -1);
-    ASSERT_EQ(LanSettingsForm::save(edits, record).action, SaveDecision::Action::Send);
+    ASSERT_EQ(rules::SaveLanEdits(edits, record).action, SaveDecision::Action::Send);
     EXPECT_EQ(record.baudCode(), 0x00);
 }
 
 // The window warns at start about a printer without an address or port.
 TEST(LanSettingsForm, StartWarningForPortZeroOrBlankAddress) {
-    EXPECT_TRUE(LanSettingsForm::needsAddressWarning(4, 0));
-    EXPECT_TRUE(LanSettingsForm::needsAddressWarning(0, 9100));
-    EXPECT_FALSE(LanSettingsForm::needsAddressWarning(4, 9100));
+    EXPECT_TRUE(rules::NeedsAddressWarning(4, 0));
+    EXPECT_TRUE(rules::NeedsAddressWarning(0, 9100));
+    EXPECT_FALSE(rules::NeedsAddressWarning(4, 9100));
 }
 
 // The actions a state offers: s(ettings), w(eb page), b(ss survey), c(ertificate).
@@ -110,15 +108,15 @@ TEST(DeviceListButtonRules, FeatureCodesAndEmptyLists) {
         {0, "----"}, {2, "----"}, {1, "-w--"}, {3, "-w--"}, {4, "---c"}, {25, "swb-"}, {31, "swbc"},
     };
     for (const auto& [code, actions] : cases) {
-        DeviceListButtonRules rules(ListMode::Wlan);
+        DeviceListButtonRules rules(link::ListMode::Wlan);
         rules.rowChanged(31);
         rules.rowChanged(code);
         EXPECT_EQ(offered(rules.state()), actions) << int(code);
-        EXPECT_EQ(settingOffered(ListMode::Wlan, code), actions[0] == 's') << int(code);
+        EXPECT_EQ(settingOffered(link::ListMode::Wlan, code), actions[0] == 's') << int(code);
     }
-    EXPECT_TRUE(settingOffered(ListMode::Wlan, 7));
+    EXPECT_TRUE(settingOffered(link::ListMode::Wlan, 7));
 
-    DeviceListButtonRules ethernet(ListMode::Ethernet);
+    DeviceListButtonRules ethernet(link::ListMode::Ethernet);
     EXPECT_FALSE(ethernet.showsWlanButtons());
     ethernet.listFilled({0});
     EXPECT_EQ(offered(ethernet.state()), "sw--");
@@ -131,9 +129,9 @@ TEST(DeviceListButtonRules, FeatureCodesAndEmptyLists) {
 // whose address is still held after its holder's row failed is not sent.
 // (Dry runs: nothing leaves, the outcomes are the same as a real run's.)
 TEST(PlanRun, PrintersLeaveAnAddressBeforeAnotherTakesIt) {
-    DeviceList listed;
+    link::DeviceList listed;
     for (std::uint8_t n = 1; n <= 4; ++n) {
-        DiscoveredDevice d = ethernetRecord();
+        link::DiscoveredDevice d = ethernetRecord();
         d.raw[5] = n;  // MAC 00:00:00:00:00:0n
         d.setIpAddress({10, 0, 0, static_cast<std::uint8_t>(10 + n)});
         d.setSubnetMask({255, 255, 255, 0});

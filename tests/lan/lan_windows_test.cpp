@@ -45,22 +45,22 @@ using namespace corvane::test;
 const QString kForeignAddress = QStringLiteral("192.0.2.44");
 
 // As a search through the fake printer on loopback would have listed them.
-void storeRecords(ListMode mode, const std::vector<PrinterRecord>& records) {
+void storeRecords(link::ListMode mode, const std::vector<PrinterRecord>& records) {
     devicesFor(mode).clearDevices();
     for (const PrinterRecord& r : records) {
-        lan::DiscoveredDevice d = r.device(mode);
+        link::DiscoveredDevice d = r.device(mode);
         d.answeredFrom = "127.0.0.1";
         devicesFor(mode).appendDevice(d);
     }
 }
 
-std::vector<QByteArray> answers(ListMode mode, const std::vector<PrinterRecord>& records) {
+std::vector<QByteArray> answers(link::ListMode mode, const std::vector<PrinterRecord>& records) {
     std::vector<QByteArray> replies;
     for (const PrinterRecord& r : records) replies.push_back(r.answer(mode));
     return replies;
 }
 
-FakePrinter::Rule answering(ListMode mode, const std::vector<PrinterRecord>& records) {
+FakePrinter::Rule answering(link::ListMode mode, const std::vector<PrinterRecord>& records) {
     return [mode, records](const QByteArray&) { return answers(mode, records); };
 }
 
@@ -100,13 +100,13 @@ TEST(DeviceListDialog, SortedRowsOpenTheirPrinterAndTheSearchAfterSaveFindsItAga
             }
             std::vector<PrinterRecord> records = kThreePrinters;
             if (saved && c.after == After::Vanishes) records.pop_back();
-            return answers(ListMode::Ethernet, records);
+            return answers(link::ListMode::Ethernet, records);
         });
-        LanEndpoints endpoints = printer.endpoints();
+        transport::LanEndpoints endpoints = printer.endpoints();
         endpoints.localAddress.clear();  // chosen in the window
         widgets::MessageCapture messages;
         messages.answerQuestions(true);  // whatever the checks before sending say
-        DeviceListDialog window(ListMode::Ethernet, nullptr, endpoints);
+        DeviceListDialog window(link::ListMode::Ethernet, nullptr, endpoints);
         LanWindowTimings timings = quickTimings();
         if (c.after == After::StaysSilent) timings.ethernetSettingsTimeoutMs = 300;
         window.setTimings(timings);
@@ -150,12 +150,14 @@ TEST(DeviceListDialog, SortedRowsOpenTheirPrinterAndTheSearchAfterSaveFindsItAga
             EXPECT_EQ(messages.ids().end()[-2], kLanConfigCompleted);  // before the verification
         }
         // The printer reports its old port: the note after the search is a warning.
-        if (c.after != After::StaysSilent) EXPECT_TRUE(messages.messages().back().warning) << c.gesture;
+        if (c.after != After::StaysSilent) {
+            EXPECT_TRUE(messages.messages().back().warning) << c.gesture;
+        }
         if (c.after == After::StaysSilent) {
             EXPECT_EQ(messages.ids().back(), kSaveFailed);
             EXPECT_EQ(history::readLog().entries.back().outcome, history::kNotConfirmed);
             EXPECT_EQ(allRows(*table), before);
-            EXPECT_EQ(devicesFor(ListMode::Ethernet).deviceAt(2)->port(), 9100);
+            EXPECT_EQ(devicesFor(link::ListMode::Ethernet).deviceAt(2)->port(), 9100);
         }
     }
 }
@@ -165,11 +167,12 @@ TEST(DeviceListDialog, SortedRowsOpenTheirPrinterAndTheSearchAfterSaveFindsItAga
 // cancelled and records that verdict after the change's line.
 TEST(DeviceListDialog, VerificationSearchesRunUntilCancelAndReachTheHistory) {
     FakePrinter printer([](const QByteArray& request) {
-        return request.startsWith("SETT") ? std::vector{bytesOf("SETC!")} : answers(ListMode::Ethernet, kThreePrinters);
+        return request.startsWith("SETT") ? std::vector{bytesOf("SETC!")}
+                                          : answers(link::ListMode::Ethernet, kThreePrinters);
     });
     widgets::MessageCapture messages;
     messages.answerQuestions(true);
-    DeviceListDialog window(ListMode::Ethernet, nullptr, printer.endpoints());
+    DeviceListDialog window(link::ListMode::Ethernet, nullptr, printer.endpoints());
     LanWindowTimings timings = quickTimings();
     timings.ethernetVerifyLimitMs = 600000;  // only Cancel ends it within the test's time
     window.setTimings(timings);
@@ -199,15 +202,15 @@ TEST(DeviceListDialog, VerificationSearchesRunUntilCancelAndReachTheHistory) {
 // not contacted; without a browser the web address (https where the printer
 // says so) is shown instead.
 TEST(DeviceListDialog, ButtonsFollowTheFeatureCodeAndWebAndSurveyNeedAnAddress) {
-    FakePrinter printer(answering(ListMode::Wlan, {{.macEnd = 1, .ip = {0, 0, 0, 0}, .feature = 7},
-                                                   {.macEnd = 2, .feature = 1},
-                                                   {.ip = {10, 1, 2, 3}, .https = 1, .feature = 25}}));
+    FakePrinter printer(answering(link::ListMode::Wlan, {{.macEnd = 1, .ip = {0, 0, 0, 0}, .feature = 7},
+                                                         {.macEnd = 2, .feature = 1},
+                                                         {.ip = {10, 1, 2, 3}, .https = 1, .feature = 25}}));
     QTcpServer surveyed;  // where a survey of 0.0.0.0 would land
     ASSERT_TRUE(surveyed.listen(QHostAddress::LocalHost, 0));
-    LanEndpoints endpoints = printer.endpoints();
+    transport::LanEndpoints endpoints = printer.endpoints();
     endpoints.surveyPort = surveyed.serverPort();
     widgets::MessageCapture messages;
-    DeviceListDialog window(ListMode::Wlan, nullptr, endpoints);
+    DeviceListDialog window(link::ListMode::Wlan, nullptr, endpoints);
     LanWindowTimings timings = quickTimings();
     timings.survey.receive = std::chrono::milliseconds(50);
     window.setTimings(timings);
@@ -269,14 +272,14 @@ TEST(DeviceListDialog, ButtonsFollowTheFeatureCodeAndWebAndSurveyNeedAnAddress) 
 // cancelled address choice the list is empty, and so there is nothing to
 // act on, whatever was chosen before.
 TEST(DeviceListDialog, NoAddressOrACancelledChoiceLeavesNothingToActOn) {
-    FakePrinter printer(answering(ListMode::Wlan, {PrinterRecord{}}));
-    LanEndpoints endpoints = printer.endpoints();
+    FakePrinter printer(answering(link::ListMode::Wlan, {PrinterRecord{}}));
+    transport::LanEndpoints endpoints = printer.endpoints();
     endpoints.localAddress.clear();                       // ask the local address window
     endpoints.printerHost = QStringLiteral("127.0.0.1");  // should an action slip through
     widgets::MessageCapture messages;
-    DeviceListDialog window(ListMode::Wlan, nullptr, endpoints);
+    DeviceListDialog window(link::ListMode::Wlan, nullptr, endpoints);
     window.setTimings(quickTimings());
-    window.setAddressSource([] { return LocalAddresses{{QStringLiteral("127.0.0.1"), {}, {}}}; });
+    window.setAddressSource([] { return transport::LocalAddresses{{QStringLiteral("127.0.0.1"), {}, {}}}; });
     window.onSearch();
     EXPECT_EQ(messages.ids(), (std::vector<int>{kNoNetworkConnection}));
     pumpEvents(30);
@@ -284,7 +287,7 @@ TEST(DeviceListDialog, NoAddressOrACancelledChoiceLeavesNothingToActOn) {
     messages.clear();
 
     window.setAddressSource([] {
-        return LocalAddresses{
+        return transport::LocalAddresses{
             {QStringLiteral("192.168.1.20"), QStringLiteral("eth0"), QStringLiteral("Wired connection 1")},
             {QStringLiteral("10.0.0.5"), QStringLiteral("wlan0"), QStringLiteral("wlan0")},
             {QStringLiteral("172.16.0.9"), {}, {}}};
@@ -320,10 +323,10 @@ TEST(DeviceListDialog, NoAddressOrACancelledChoiceLeavesNothingToActOn) {
 // address is chosen at first, double-click takes a row without OK, and the
 // broadcast address follows the row.
 TEST(LocalAddressDialog, DoubleClickTakesARow) {
-    LocalAddressDialog chooser(
-        nullptr, LocalAddressModel([] {
-            return LocalAddresses{{QStringLiteral("192.168.1.20"), {}, {}}, {QStringLiteral("10.0.0.5"), {}, {}}};
-        }));
+    LocalAddressDialog chooser(nullptr, transport::LocalAddressModel([] {
+                                   return transport::LocalAddresses{{QStringLiteral("192.168.1.20"), {}, {}},
+                                                                    {QStringLiteral("10.0.0.5"), {}, {}}};
+                               }));
     QString chosenFirst;
     const int result = execWith(chooser, [&] {
         auto* list = child<QListWidget>(chooser, "addressList");
@@ -345,18 +348,18 @@ TEST(LocalAddressDialog, DoubleClickTakesARow) {
 TEST(LanWindows, ARequestThatCannotLeaveSaysWhy) {
     QUdpSocket holder;  // another program on the port, sharing it as older copies of this tool did
     ASSERT_TRUE(holder.bind(QHostAddress::LocalHost, 0, QUdpSocket::ShareAddress | QUdpSocket::ReuseAddressHint));
-    FakePrinter printer(answering(ListMode::Ethernet, {PrinterRecord{}}));
-    LanEndpoints endpoints = printer.endpoints();
+    FakePrinter printer(answering(link::ListMode::Ethernet, {PrinterRecord{}}));
+    transport::LanEndpoints endpoints = printer.endpoints();
     endpoints.localPort = holder.localPort();
     widgets::MessageCapture messages;
-    DeviceListDialog window(ListMode::Ethernet, nullptr, endpoints);
+    DeviceListDialog window(link::ListMode::Ethernet, nullptr, endpoints);
     window.onSearch();
     EXPECT_EQ(child<QTableWidget>(window, "deviceList")->rowCount(), 0);
 
-    storeRecords(ListMode::Ethernet, {PrinterRecord{}});
+    storeRecords(link::ListMode::Ethernet, {PrinterRecord{}});
     endpoints = printer.endpoints();
     endpoints.localAddress = kForeignAddress;
-    LanSettingsDialog dialog(ListMode::Ethernet, 1, kForeignAddress, {}, nullptr, endpoints);
+    LanSettingsDialog dialog(link::ListMode::Ethernet, 1, kForeignAddress, {}, nullptr, endpoints);
     execWith(dialog, [&] {
         child<QPushButton>(dialog, "saveButton")->click();
         EXPECT_FALSE(dialog.exchange().waitingForAnswer());
@@ -376,15 +379,15 @@ TEST(LanWindows, ARequestThatCannotLeaveSaysWhy) {
 // sending: Back returns to the edit at the offending field and sends
 // nothing; "Save anyway" sends.
 TEST(LanSettingsDialog, FormMessagesRefusalsAndWarningsBeforeSaving) {
-    storeRecords(ListMode::Ethernet, {{.port = 0}, {.macEnd = 0x09, .ip = {192, 168, 1, 60}}});
-    devicesFor(ListMode::Ethernet).deviceAt(1)->setBaudCode(0xA0);  // the first speed the list offers
+    storeRecords(link::ListMode::Ethernet, {{.port = 0}, {.macEnd = 0x09, .ip = {192, 168, 1, 60}}});
+    devicesFor(link::ListMode::Ethernet).deviceAt(1)->setBaudCode(0xA0);  // the first speed the list offers
     FakePrinter printer([](const QByteArray& request) {
-        return std::vector<QByteArray>{bytesOf(kSettingsConfirm) + request.mid(4, 6)};
+        return std::vector<QByteArray>{bytesOf(link::kSettingsConfirm) + request.mid(4, 6)};
     });
     widgets::MessageCapture messages;
-    LanSettingsDialog missing(ListMode::Ethernet, 5, {}, {}, nullptr, printer.endpoints());
+    LanSettingsDialog missing(link::ListMode::Ethernet, 5, {}, {}, nullptr, printer.endpoints());
     EXPECT_EQ(missing.exec(), QDialog::Rejected);
-    LanSettingsDialog dialog(ListMode::Ethernet, 1, {}, {}, nullptr, printer.endpoints());
+    LanSettingsDialog dialog(link::ListMode::Ethernet, 1, {}, {}, nullptr, printer.endpoints());
     execWith(dialog, [&] {
         EXPECT_TRUE(child<QWidget>(dialog, "baudCombo")->isEnabled());
         auto* port = child<QLineEdit>(dialog, "portEdit");
@@ -409,7 +412,7 @@ TEST(LanSettingsDialog, FormMessagesRefusalsAndWarningsBeforeSaving) {
         EXPECT_TRUE(messages.messages()[0].text.contains(QStringLiteral("255.0.255.0 is not contiguous")));
         EXPECT_TRUE(messages.messages()[0].text.contains(QStringLiteral("00:1a:ff:01:02:09")));  // address in use
         EXPECT_TRUE(mask->isAncestorOf(dialog.focusWidget()));
-        EXPECT_EQ(devicesFor(ListMode::Ethernet).deviceAt(1)->subnetMask()[1], 255);  // not written
+        EXPECT_EQ(devicesFor(link::ListMode::Ethernet).deviceAt(1)->subnetMask()[1], 255);  // not written
         pumpEvents(30);
         EXPECT_TRUE(printer.requests().empty());
 
@@ -426,7 +429,7 @@ TEST(LanSettingsDialog, FormMessagesRefusalsAndWarningsBeforeSaving) {
 // Export follow the list's sorting, and only the chosen rows when several
 // are chosen.
 TEST(DeviceListDialog, ExportAndCopyTheListAsShown) {
-    storeRecords(ListMode::Wlan, {{.feature = 25}});
+    storeRecords(link::ListMode::Wlan, {{.feature = 25}});
     QTemporaryDir dir;
     for (const char* name : {"list.csv", "list.JSON"})
         ASSERT_TRUE(exportDevices(wlanDevices(), {1}, dir.filePath(name)).isEmpty()) << name;
@@ -439,10 +442,10 @@ TEST(DeviceListDialog, ExportAndCopyTheListAsShown) {
     EXPECT_EQ(first[QStringLiteral("port")], QJsonValue(9100));
     EXPECT_EQ(first[QStringLiteral("dhcp")], QJsonValue(false));
 
-    FakePrinter printer(answering(ListMode::Ethernet, {{.macEnd = 0x01, .port = 9102},
-                                                       {.macEnd = 0x02, .ip = {192, 168, 1, 51}, .port = 9100},
-                                                       {.macEnd = 0x03, .ip = {192, 168, 1, 52}, .port = 9101}}));
-    DeviceListDialog window(ListMode::Ethernet, nullptr, printer.endpoints());
+    FakePrinter printer(answering(link::ListMode::Ethernet, {{.macEnd = 0x01, .port = 9102},
+                                                             {.macEnd = 0x02, .ip = {192, 168, 1, 51}, .port = 9100},
+                                                             {.macEnd = 0x03, .ip = {192, 168, 1, 52}, .port = 9101}}));
+    DeviceListDialog window(link::ListMode::Ethernet, nullptr, printer.endpoints());
     window.setTimings(quickTimings());
     window.searchFrom(QStringLiteral("127.0.0.1"));
     auto* list = child<QTableWidget>(window, "deviceList");
@@ -463,11 +466,11 @@ TEST(DeviceListDialog, ExportAndCopyTheListAsShown) {
 // Find at address adds what answers there to the list, marked as reached by
 // unicast. (Which address lists are refused is proven by `corvane discover`.)
 TEST(DeviceListDialog, FindAtAddressAddsToTheList) {
-    FakePrinter printer(answering(ListMode::Ethernet, {{.macEnd = 0x44}}));
-    LanEndpoints endpoints = printer.endpoints();
+    FakePrinter printer(answering(link::ListMode::Ethernet, {{.macEnd = 0x44}}));
+    transport::LanEndpoints endpoints = printer.endpoints();
     endpoints.target.clear();
-    storeRecords(ListMode::Ethernet, {PrinterRecord{}});
-    DeviceListDialog window(ListMode::Ethernet, nullptr, endpoints);
+    storeRecords(link::ListMode::Ethernet, {PrinterRecord{}});
+    DeviceListDialog window(link::ListMode::Ethernet, nullptr, endpoints);
     window.setTimings(quickTimings());
     // A mistake first: asked again with it kept for correcting.
     QStringList offered;
@@ -478,8 +481,8 @@ TEST(DeviceListDialog, FindAtAddressAddsToTheList) {
                                              : QStringLiteral("127.0.0.3,127.0.0.1"));
     });
     window.onFindAtAddress();
-    ASSERT_EQ(devicesFor(ListMode::Ethernet).size(), 2u);
-    EXPECT_TRUE(devicesFor(ListMode::Ethernet).deviceAt(2)->unicast);
+    ASSERT_EQ(devicesFor(link::ListMode::Ethernet).size(), 2u);
+    EXPECT_TRUE(devicesFor(link::ListMode::Ethernet).deviceAt(2)->unicast);
     EXPECT_EQ(child<QTableWidget>(window, "deviceList")->item(1, 1)->text(), QStringLiteral("00:1a:ff:01:02:44"));
     EXPECT_EQ(offered, (QStringList{"", "127.0.0.3,127.0.0.1-0"}));
     ASSERT_EQ(messages.messages().size(), 1u);
@@ -494,9 +497,9 @@ TEST(DeviceListDialog, FindAtAddressCanBeCancelledBetweenRequests) {
         if (auto* progress = shown->findChild<QProgressDialog*>()) progress->findChild<QPushButton*>()->click();
         return std::vector<QByteArray>{};
     });
-    LanEndpoints endpoints = printer.endpoints();
+    transport::LanEndpoints endpoints = printer.endpoints();
     endpoints.target.clear();
-    DeviceListDialog window(ListMode::Ethernet, nullptr, endpoints);
+    DeviceListDialog window(link::ListMode::Ethernet, nullptr, endpoints);
     shown = &window;
     window.setTimings(quickTimings());
     window.setAddressQuestion(
@@ -510,7 +513,7 @@ TEST(DeviceListDialog, FindAtAddressCanBeCancelledBetweenRequests) {
 TEST(BssInfoDialog, CancelDuringASilentQueryClosesTheWindowAtOnce) {
     QTcpServer silent;  // takes the connection, never answers
     ASSERT_TRUE(silent.listen(QHostAddress::LocalHost, 0));
-    LanEndpoints endpoints;
+    transport::LanEndpoints endpoints;
     endpoints.surveyPort = silent.serverPort();
     widgets::MessageCapture messages;
     BssInfoDialog dialog(QStringLiteral("127.0.0.1"), nullptr, endpoints);
@@ -530,12 +533,12 @@ class LanWindowsAgainstSim : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_TRUE(sim.start({"--no-link"}, "survey:")) << sim.errors().toStdString(); }
 
-    LanEndpoints endpoints(ListMode mode) const {
+    transport::LanEndpoints endpoints(link::ListMode mode) const {
         const QString loopback = QStringLiteral("127.0.0.1");
-        return {loopback, sim.port(mode == ListMode::Wlan ? "wlan" : "ethernet"), 0, sim.port("survey"), loopback,
+        return {loopback, sim.port(mode == link::ListMode::Wlan ? "wlan" : "ethernet"), 0, sim.port("survey"), loopback,
                 loopback};
     }
-    std::unique_ptr<DeviceListDialog> searchedList(ListMode mode) {
+    std::unique_ptr<DeviceListDialog> searchedList(link::ListMode mode) {
         auto window = std::make_unique<DeviceListDialog>(mode, nullptr, endpoints(mode));
         window->setTimings(quickTimings());
         window->onSearch();
@@ -555,7 +558,7 @@ protected:
 // gets no address warning. (The WLAN path differs only in what the unit
 // tests of the exchange prove.)
 TEST_F(LanWindowsAgainstSim, ConfirmedChangeShowsInTheNextSearch) {
-    DeviceListDialog window(ListMode::Ethernet, nullptr, endpoints(ListMode::Ethernet));
+    DeviceListDialog window(link::ListMode::Ethernet, nullptr, endpoints(link::ListMode::Ethernet));
     window.setTimings(quickTimings());
     window.searchFromEveryAdapter(
         {{QStringLiteral("127.0.0.1"), QStringLiteral("lo")}, {QStringLiteral("127.0.0.2"), QStringLiteral("lo")}});
@@ -596,7 +599,7 @@ TEST_F(LanWindowsAgainstSim, ConfirmedChangeShowsInTheNextSearch) {
 // The simulated WLAN printers report 192.168.0.x; with --printer-host the
 // device list's survey and web page go to the simulator on loopback instead.
 TEST_F(LanWindowsAgainstSim, PrinterHostKeepsBssInfoAndWebPageOnLoopback) {
-    const auto window = searchedList(ListMode::Wlan);
+    const auto window = searchedList(link::ListMode::Wlan);
     QList<QUrl> opened;
     window->setUrlOpener([&opened](const QUrl& url) {
         opened << url;
@@ -631,7 +634,7 @@ TEST_F(LanWindowsAgainstSim, PrinterHostKeepsBssInfoAndWebPageOnLoopback) {
 // would outlast the test): the row sent is then not verified. A second Apply
 // leaves the first printer unchanged and moves the second.
 TEST_F(LanWindowsAgainstSim, AssignAddressesRowByRowWithCancelBetweenRows) {
-    const auto window = searchedList(ListMode::Ethernet);
+    const auto window = searchedList(link::ListMode::Ethernet);
     auto* table = child<QTableWidget>(*window, "deviceList");
     ASSERT_EQ(table->rowCount(), 2);
     struct Run {
@@ -688,7 +691,7 @@ TEST_F(LanWindowsAgainstSim, AssignAddressesRowByRowWithCancelBetweenRows) {
 // An empty gateway keeps each printer's own, as an empty port does; the
 // preview names every value a row changes, not only the address.
 TEST_F(LanWindowsAgainstSim, AssignPreviewKeepsEmptyFieldsAndShowsEveryChange) {
-    const auto window = searchedList(ListMode::Ethernet);
+    const auto window = searchedList(link::ListMode::Ethernet);
     auto* table = child<QTableWidget>(*window, "deviceList");
     table->selectionModel()->select(QItemSelection(table->model()->index(0, 0), table->model()->index(1, 0)),
                                     QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);

@@ -9,8 +9,8 @@
 #include "link/address_plausibility.h"
 
 using namespace corvane;
-using namespace corvane::lan;
-using Kind = DiscoveryAnswer::Kind;
+using namespace corvane::link;
+using Kind = link::DiscoveryAnswer::Kind;
 
 namespace {
 
@@ -29,18 +29,18 @@ constexpr std::uint32_t ip(unsigned a, unsigned b, unsigned c, unsigned d) { ret
 // five-byte record through a search: tests/lan.)
 TEST(DiscoveryAnswer, AcceptanceByModeAndLength) {
     const struct {
-        ListMode mode;
+        link::ListMode mode;
         Bytes datagram;
         Kind kind;
     } cases[] = {
-        {ListMode::Ethernet, Bytes{}, Kind::Ignore},
-        {ListMode::Ethernet, Datagram(kRegisterAnswer, 29), Kind::Ignore},
-        {ListMode::Wlan, ToBytes(kRegisterAnswer), Kind::EndSearch},
-        {ListMode::Wlan, Bytes(3, 0), Kind::EndSearch},
-        {ListMode::Wlan, Datagram("IMIN", 40), Kind::Ignore},
+        {link::ListMode::Ethernet, Bytes{}, Kind::Ignore},
+        {link::ListMode::Ethernet, Datagram(link::kRegisterAnswer, 29), Kind::Ignore},
+        {link::ListMode::Wlan, ToBytes(link::kRegisterAnswer), Kind::EndSearch},
+        {link::ListMode::Wlan, Bytes(3, 0), Kind::EndSearch},
+        {link::ListMode::Wlan, Datagram("IMIN", 40), Kind::Ignore},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(ClassifyDiscoveryAnswer(c.mode, c.datagram).kind, c.kind) << c.datagram.size();
+        EXPECT_EQ(link::ClassifyDiscoveryAnswer(c.mode, c.datagram).kind, c.kind) << c.datagram.size();
 }
 
 // An oversized answer keeps its 27-byte record; the row shows it formatted,
@@ -51,11 +51,12 @@ TEST(DiscoveryAnswer, EthernetRecordRowTexts) {
                        0,    5,    6,    7,    0x23, 0x8C, 0xBB, 0, 0, 1, 0x01, 0x2C, 1};
     d.insert(d.end(), record.begin(), record.end());
     d.resize(600, 0x77);
-    const DiscoveredDevice dev = ClassifyDiscoveryAnswer(ListMode::Ethernet, d).device;
+    const link::DiscoveredDevice dev = link::ClassifyDiscoveryAnswer(link::ListMode::Ethernet, d).device;
     EXPECT_TRUE(dev.httpsEnabled());
     EXPECT_EQ(dev.raw[27], 0) << "Ethernet records have 27 bytes";
-    EXPECT_EQ(DeviceRowTexts(1, dev), (std::array<std::string, 7>{"1", "00:1a:ff:01:02:03", "10.0.0.0", "255.255.255.0",
-                                                                  "Not Configuration", "9100", "N/A"}));
+    EXPECT_EQ(link::DeviceRowTexts(1, dev),
+              (std::array<std::string, 7>{"1", "00:1a:ff:01:02:03", "10.0.0.0", "255.255.255.0", "Not Configuration",
+                                          "9100", "N/A"}));
 }
 
 // One row per printer and adapter, in order of first arrival; a repeated
@@ -68,17 +69,17 @@ TEST(DeviceList, OneRowPerPrinterAndAdapterTheLaterAnswerWins) {
     };
     const Answer answers[] = {{1, "", 10}, {2, "", 20}, {1, "", 11}, {1, "10.0.0.5 eth0", 12},
                               {2, "", 21}, {3, "", 30}, {1, "", 13}, {1, "10.0.0.5 eth0", 14}};
-    DeviceList list;
+    link::DeviceList list;
     for (const Answer& a : answers) {
-        DiscoveredDevice d;
+        link::DiscoveredDevice d;
         d.raw[5] = a.macLast;
         d.raw[9] = a.ipLast;
         d.adapter = a.adapter;
         list.addOrUpdate(d);
     }
     std::vector<std::string> rows;
-    for (int n = 1; const DiscoveredDevice* d = list.deviceAt(n); ++n) {
-        rows.push_back(FormatMacLower(d->macAddress()) + " " + d->adapter + " ." + std::to_string(d->raw[9]));
+    for (int n = 1; const link::DiscoveredDevice* d = list.deviceAt(n); ++n) {
+        rows.push_back(link::FormatMacLower(d->macAddress()) + " " + d->adapter + " ." + std::to_string(d->raw[9]));
     }
     EXPECT_EQ(rows, (std::vector<std::string>{"00:00:00:00:00:01  .13", "00:00:00:00:00:02  .21",
                                               "00:00:00:00:00:01 10.0.0.5 eth0 .14", "00:00:00:00:00:03  .30"}));
@@ -86,24 +87,25 @@ TEST(DeviceList, OneRowPerPrinterAndAdapterTheLaterAnswerWins) {
 
 // Edits reach the request, high byte first; unknown baud codes have no index.
 TEST(DiscoveryRequests, SettingsRequestCarriesTheEditedRecord) {
-    DiscoveredDevice edited = ClassifyDiscoveryAnswer(ListMode::Ethernet, Datagram("IMIN", 27, 0x11)).device;
+    link::DiscoveredDevice edited =
+        link::ClassifyDiscoveryAnswer(link::ListMode::Ethernet, Datagram("IMIN", 27, 0x11)).device;
     edited.setPort(9100);
     edited.setInactivityTime(300);
-    const Bytes request = BuildSettingsRequest(edited);
+    const Bytes request = link::BuildSettingsRequest(edited);
     ASSERT_EQ(request.size(), 30u);
     EXPECT_EQ(Bytes(request.begin() + 22, request.begin() + 24), (Bytes{0x23, 0x8C}));
     EXPECT_EQ(Bytes(request.begin() + 28, request.end()), (Bytes{0x01, 0x2C}));
-    EXPECT_EQ(IndexForBaudCode(0x00), -1);
-    EXPECT_EQ(BaudCodeForIndex(9), 0x00);
+    EXPECT_EQ(link::IndexForBaudCode(0x00), -1);
+    EXPECT_EQ(link::BaudCodeForIndex(9), 0x00);
 }
 
 // Confirmations too short or of the other mode are not confirmations.
 TEST(SettingsAnswer, RefusedConfirmations) {
-    for (const auto& [mode, answer] : {std::pair{ListMode::Ethernet, "SETC"},
-                                       {ListMode::Ethernet, "__[I_F]__[SET_RSP]!"},
-                                       {ListMode::Wlan, "__[I_F]__[SET_RSP]"},
-                                       {ListMode::Wlan, "SETC!"}})
-        EXPECT_EQ(ClassifySettingsAnswer(mode, ToBytes(answer)), std::nullopt) << answer;
+    for (const auto& [mode, answer] : {std::pair{link::ListMode::Ethernet, "SETC"},
+                                       {link::ListMode::Ethernet, "__[I_F]__[SET_RSP]!"},
+                                       {link::ListMode::Wlan, "__[I_F]__[SET_RSP]"},
+                                       {link::ListMode::Wlan, "SETC!"}})
+        EXPECT_EQ(link::ClassifySettingsAnswer(mode, ToBytes(answer)), std::nullopt) << answer;
 }
 
 // Addresses that cannot serve where they are typed: the edges (the common

@@ -129,8 +129,8 @@ TEST(WireFormatPins, WholeRequestsAsHex) {
         // The frame carries the message as text; DE FA is written "-e/a".
         {"SYS_REQ frame", EncodeFrame(BuildTagOnlyMessage(tag::kSysReq)),
          "1f5743" + Hex(AsBytes("5f5f5b495f465d5f5f5b5359535f5245515d-e/a")) + "03"},
-        {"FIND", lan::BuildDiscoveryRequest(lan::ListMode::Ethernet), "46494e44"},
-        {"PRT_REG", lan::BuildDiscoveryRequest(lan::ListMode::Wlan), "5f5f5b495f465d5f5f5b5052545f5245475d"},
+        {"FIND", link::BuildDiscoveryRequest(link::ListMode::Ethernet), "46494e44"},
+        {"PRT_REG", link::BuildDiscoveryRequest(link::ListMode::Wlan), "5f5f5b495f465d5f5f5b5052545f5245475d"},
         // Certificate chunk: tag, offset and length little-endian, the data,
         // then the CRC-32 of all of it, high byte first.
         {"FW_CERT chunk", BuildCertificateChunk(AsBytes("AB"), 0x01020304, false),
@@ -163,12 +163,12 @@ TEST(WireFormatPins, DiscoveryAnswerFieldsAtTheirOffsets) {
         return d;
     };
     const struct {
-        lan::ListMode mode;
+        link::ListMode mode;
         Bytes datagram;
         int mac, ip, mask, gateway, port, baud, version, dhcp, inactivity, https, feature, reserved;
     } cases[] = {
-        {lan::ListMode::Ethernet, answer("IMIN", 31), 4, 10, 14, 18, 22, 24, 25, 27, 28, 30, 0, 0},
-        {lan::ListMode::Wlan, answer(lan::kRegisterAnswer, 47), 18, 24, 28, 32, 36, 38, 39, 41, 42, 44, 45, 46},
+        {link::ListMode::Ethernet, answer("IMIN", 31), 4, 10, 14, 18, 22, 24, 25, 27, 28, 30, 0, 0},
+        {link::ListMode::Wlan, answer(link::kRegisterAnswer, 47), 18, 24, 28, 32, 36, 38, 39, 41, 42, 44, 45, 46},
     };
     // True when `field` holds from, from + 1, ...: the bytes at offsets from on.
     const auto runFrom = [](const auto& field, int from) {
@@ -177,9 +177,9 @@ TEST(WireFormatPins, DiscoveryAnswerFieldsAtTheirOffsets) {
         return true;
     };
     for (const auto& c : cases) {
-        const auto a = lan::ClassifyDiscoveryAnswer(c.mode, c.datagram);
-        ASSERT_EQ(a.kind, lan::DiscoveryAnswer::Kind::Device);
-        const lan::DiscoveredDevice& d = a.device;
+        const auto a = link::ClassifyDiscoveryAnswer(c.mode, c.datagram);
+        ASSERT_EQ(a.kind, link::DiscoveryAnswer::Kind::Device);
+        const link::DiscoveredDevice& d = a.device;
         EXPECT_TRUE(runFrom(d.macAddress(), c.mac) && runFrom(d.ipAddress(), c.ip) && runFrom(d.subnetMask(), c.mask) &&
                     runFrom(d.gateway(), c.gateway) && d.dhcp());
         // Words high byte first: the byte at n, then n + 1.
@@ -189,8 +189,8 @@ TEST(WireFormatPins, DiscoveryAnswerFieldsAtTheirOffsets) {
                                     c.inactivity * 256 + c.inactivity + 1, c.feature, c.reserved}));
         // The settings request sends the record back: 26 bytes behind "SETT"
         // (no HTTPS flag), all 29 behind the WLAN tag.
-        const Bytes request = lan::BuildSettingsRequest(d);
-        const bool wlan = c.mode == lan::ListMode::Wlan;
+        const Bytes request = link::BuildSettingsRequest(d);
+        const bool wlan = c.mode == link::ListMode::Wlan;
         EXPECT_EQ(request.size(), wlan ? 47u : 30u);
         EXPECT_EQ(request.back(), wlan ? 46 : 29);
     }
@@ -209,14 +209,14 @@ TEST(WireFormatPins, SurveyAnswerAsHex) {
 }
 
 TEST(WireFormatPins, EachValidEndIsAccepted) {
-    using lan::ListMode;
-    using Kind = lan::DiscoveryAnswer::Kind;
+    using link::ListMode;
+    using Kind = link::DiscoveryAnswer::Kind;
     // Shortest answers still taken.
-    EXPECT_EQ(lan::ClassifyDiscoveryAnswer(ListMode::Wlan, ToBytes(std::string(lan::kRegisterAnswer) + "x")).kind,
+    EXPECT_EQ(link::ClassifyDiscoveryAnswer(ListMode::Wlan, ToBytes(std::string(link::kRegisterAnswer) + "x")).kind,
               Kind::Device);
-    EXPECT_EQ(lan::ClassifySettingsAnswer(ListMode::Ethernet, ToBytes("SETCx")), 41);
-    EXPECT_EQ(lan::ClassifySettingsAnswer(ListMode::Wlan, ToBytes("SETC" + std::string(15, 'x'))), 41);
-    EXPECT_EQ(lan::ClassifySettingsAnswer(ListMode::Wlan, ToBytes(std::string(lan::kWlanSetConfirm) + "x")), 43);
+    EXPECT_EQ(link::ClassifySettingsAnswer(ListMode::Ethernet, ToBytes("SETCx")), 41);
+    EXPECT_EQ(link::ClassifySettingsAnswer(ListMode::Wlan, ToBytes("SETC" + std::string(15, 'x'))), 41);
+    EXPECT_EQ(link::ClassifySettingsAnswer(ListMode::Wlan, ToBytes(std::string(link::kWlanSetConfirm) + "x")), 43);
     // The longest reply frame of the older layout, and one byte more.
     EXPECT_EQ(LayoutForReplyLength(1252), ConfigLayout::Older);
     EXPECT_EQ(LayoutForReplyLength(1253), ConfigLayout::Newer);
@@ -238,11 +238,11 @@ TEST(WireFormatPins, EachValidEndIsAccepted) {
 TEST(WireFormatPins, BaudCodesAndVersionTexts) {
     const std::uint8_t codes[] = {0xA0, 0xD0, 0xE8, 0xF4, 0xFA, 0xFD, 0xFE, 0xFF, 0xBB};
     for (int i = 0; i < 9; ++i) {
-        EXPECT_EQ(lan::BaudCodeForIndex(i), codes[i]) << i;
-        EXPECT_EQ(lan::IndexForBaudCode(codes[i]), i) << i;
+        EXPECT_EQ(link::BaudCodeForIndex(i), codes[i]) << i;
+        EXPECT_EQ(link::IndexForBaudCode(codes[i]), i) << i;
     }
     // Only 0.0 stands for a version the printer did not report.
     const std::pair<std::array<std::uint8_t, 2>, const char*> versions[] = {
         {{0, 0}, "N/A"}, {{0, 5}, "0.5"}, {{1, 0}, "1.0"}, {{2, 13}, "2.13"}};
-    for (const auto& [v, text] : versions) EXPECT_EQ(lan::FormatVersion(v[0], v[1]), text);
+    for (const auto& [v, text] : versions) EXPECT_EQ(link::FormatVersion(v[0], v[1]), text);
 }

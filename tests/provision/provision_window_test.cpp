@@ -13,10 +13,12 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "lan/modal.h"
 #include "provision/ui/provision_dialog.h"
 #include "support/sim_process.h"
 #include "support/wait.h"
 #include "transport/device_arrivals.h"
+#include "direct/ui/secrets_dialog.h"
 #include "widgets/messages.h"
 
 using namespace corvane;
@@ -77,8 +79,11 @@ TEST(ProvisionLine, SerialPortTakenAgainAfterASwap) {
     line.arrivals().watchSerialPort(dev.filePath("ttyS9"));
     bool ready = false;
     int gone = 0;
-    line.setSerialReadiness([&ready](const QString&) { return ready; }, std::chrono::milliseconds(20),
-                            std::chrono::milliseconds(200));
+    line.setSerialReadiness(
+        [&ready](const QString&) {
+            return ready ? provision::SerialPresence::Ready : provision::SerialPresence::Absent;
+        },
+        std::chrono::milliseconds(20), std::chrono::milliseconds(200));
     QObject::connect(&line, &provision::ProvisionLine::nodeGone, [&gone] { ++gone; });
     line.start();
     test::pumpEvents(300);
@@ -93,6 +98,28 @@ TEST(ProvisionLine, SerialPortTakenAgainAfterASwap) {
     ready = true;
     ASSERT_TRUE(test::waitUntil([&] { return line.reports().size() == 2; }, 30000));
     EXPECT_EQ(line.reports()[1].node, dev.filePath("ttyS9"));
+}
+
+// A serial port this user may not open is taken once, so that its report
+// says why, and not again however often the port is looked at.
+TEST(ProvisionLine, SerialPortRefusedIsReportedOnce) {
+    QTemporaryDir dev;
+    Touch(dev.filePath("ttyS9"));
+    provision::ProvisionLine line(provision::ProvisionJob{});
+    line.arrivals().watchSerialPort(dev.filePath("ttyS9"));
+    int looks = 0;
+    line.setSerialReadiness(
+        [&looks](const QString&) {
+            ++looks;
+            return provision::SerialPresence::Refused;
+        },
+        std::chrono::milliseconds(20), std::chrono::milliseconds(200));
+    line.start();
+    ASSERT_TRUE(test::waitUntil([&] { return line.reports().size() == 1; }, 30000));
+    const int looksAtReport = looks;
+    ASSERT_TRUE(test::waitUntil([&] { return looks >= looksAtReport + 20; }, 30000));
+    EXPECT_EQ(line.reports().size(), 1);
+    EXPECT_EQ(line.reports()[0].outcome, provision::Outcome::Failed);
 }
 
 TEST(ProvisionWindow, KeyboardRunAgainstAPluggedPrinter) {
@@ -131,4 +158,50 @@ TEST(ProvisionWindow, KeyboardRunAgainstAPluggedPrinter) {
     EXPECT_TRUE(messages.messages().empty());
     const QJsonObject state = sim.stop();
     EXPECT_EQ(state["plugged"].toObject()["p1"].toObject()["config"].toObject()["ssid"].toString(), "Shop-Floor");
+}
+
+// A profile that sets WPA2-PSK without its key: the key is asked once, at
+// Start, and five printers plugged in later all get it without a question.
+TEST(ProvisionWindow, MissingSecretAskedOnceForEveryPrinter) {
+    test::SimProcess sim;
+    const QString dev = sim.dir("dev");
+    ASSERT_TRUE(QDir().mkpath(dev));
+    ASSERT_TRUE(sim.start({"--no-lan", "--no-link", "--plug-dir", dev}, "plug-dir:")) << sim.errors().toStdString();
+    const QString profile = test::WriteFile(
+        sim, "shop.json",
+        R"({"format": "corvane-profile/1", "config": {"ssid": "Shop-Floor", "authentication": 3, "cipher": 4}})");
+    widgets::MessageCapture messages;
+    provision::ProvisionDialog window;
+    window.setDeviceFolder(dev);
+    window.profileEdit()->setText(profile);
+    int asked = 0;
+    test::onNextModal<direct::SecretsDialog>([&asked](direct::SecretsDialog* secrets) {
+        ++asked;
+        ASSERT_NE(secrets->entry("pskKey"), nullptr);
+        secrets->entry("pskKey")->setText("shop-floor-passphrase");
+        secrets->accept();
+    });
+    window.onStart();
+    ASSERT_EQ(asked, 1);
+    ASSERT_TRUE(window.running());
+
+    const test::ClosesModals later;  // any further question would be one too many
+    for (int n = 1; n <= 5; ++n) sim.process().write(QStringLiteral("plug p%1 00:11:62:0A:00:0%1\n").arg(n).toLatin1());
+    QTableWidget* table = window.table();
+    const auto resultsIn = [table] {
+        for (int row = 0; row < table->rowCount(); ++row)
+            if (table->item(row, 6)->text().isEmpty()) return false;
+        return table->rowCount() == 5;
+    };
+    ASSERT_TRUE(test::waitUntil(resultsIn, 120000));
+    EXPECT_EQ(window.countLabel()->text(), "5 configured, 0 unchanged, 0 failed; 0 in progress");
+    EXPECT_EQ(later.closed(), 0);
+    EXPECT_TRUE(messages.messages().empty());
+    window.onStop();
+    ASSERT_TRUE(test::waitUntil([&] { return !window.running(); }, 60000));
+    const QJsonObject plugged = sim.stop()["plugged"].toObject();
+    for (int n = 1; n <= 5; ++n) {
+        const QJsonObject config = plugged[QStringLiteral("p%1").arg(n)].toObject()["config"].toObject();
+        EXPECT_EQ(config["pskKey"].toString(), "shop-floor-passphrase") << n;
+    }
 }

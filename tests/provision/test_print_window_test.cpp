@@ -1,45 +1,110 @@
 // "Test print" in the device list: the page goes to the chosen printer's
-// data port (through --printer-host, here loopback) and a note says where.
+// data port (through --printer-host, here loopback) and a note says where;
+// after a verified settings change the status line offers a page to the
+// printer's new port.
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonObject>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTcpServer>
+#include <QTest>
 
 #include "lan/ui/device_list_dialog.h"
+#include "lan/ui/lan_settings_dialog.h"
+#include "lan/modal.h"
 #include "support/sim_process.h"
 #include "widgets/messages.h"
 
 using namespace corvane;
 
-TEST(DeviceListTestPrint, PageGoesToTheChosenPrintersDataPort) {
-    // A free port a printer can report (the system picks higher ones).
-    int dataPort = 0;
-    for (int candidate = 22000 + QCoreApplication::applicationPid() % 10000; dataPort == 0; ++candidate) {
+namespace {
+
+// A free port a printer can report (the system picks higher ones).
+int freeDataPort() {
+    for (int candidate = 22000 + static_cast<int>(QCoreApplication::applicationPid() % 10000);; ++candidate) {
         QTcpServer probe;
-        if (probe.listen(QHostAddress::LocalHost, static_cast<quint16>(candidate))) dataPort = candidate;
+        if (probe.listen(QHostAddress::LocalHost, static_cast<quint16>(candidate))) return candidate;
     }
+}
+
+// The simulator's one Ethernet printer reporting `reportedPort`, its data
+// port listening on `dataPort`.
+class DeviceListTestPrint : public ::testing::Test {
+protected:
+    void startSim(int reportedPort, const QStringList& faults = {}) {
+        const QString printers = QStringLiteral(R"({"wlan": [], "ethernet": [{"mac": "00:11:62:0A:00:01",
+                                     "ip": "192.168.0.101", "port": %1}]})")
+                                     .arg(reportedPort);
+        ASSERT_TRUE(sim.start(QStringList{"--no-link", "--print-port", QString::number(dataPort), "--config",
+                                          test::WriteFile(sim, "printers.json", printers.toUtf8())} +
+                                  faults,
+                              "print:"))
+            << sim.errors().toStdString();
+        window = std::make_unique<lan::DeviceListDialog>(
+            link::ListMode::Ethernet, nullptr,
+            transport::LanEndpoints{QStringLiteral("127.0.0.1"), sim.port("ethernet"), 0, link::kSurveyPort,
+                                    QStringLiteral("127.0.0.1"), QStringLiteral("127.0.0.1")});
+        window->setTimings(test::quickTimings());
+        window->searchFrom(QStringLiteral("127.0.0.1"));
+        ASSERT_EQ(window->selectedNumber(), 1);
+    }
+    // Moves the printer to the data port in the settings window.
+    void changePortToDataPort() {
+        test::onNextModal<lan::LanSettingsDialog>([&](lan::LanSettingsDialog* settings) {
+            auto* port = test::child<QLineEdit>(*settings, "portEdit");
+            port->clear();
+            QTest::keyClicks(port, QString::number(dataPort));
+            test::child<QPushButton>(*settings, "saveButton")->click();
+        });
+        window->onSetting();
+        ASSERT_FALSE(messages.messages().empty());
+    }
+    QByteArray onlyPagePrinted() {
+        const QJsonArray printed = sim.stop()["printed"].toArray();
+        EXPECT_EQ(printed.size(), 1);
+        return printed.isEmpty() ? QByteArray()
+                                 : QByteArray::fromBase64(printed[0].toObject()["data"].toString().toLatin1());
+    }
+
+    const int dataPort = freeDataPort();
     test::SimProcess sim;
-    const QString printers = QStringLiteral(R"({"wlan": [], "ethernet": [{"mac": "00:11:62:0A:00:01",
-                                 "ip": "192.168.0.101", "port": %1}]})")
-                                 .arg(dataPort);
-    ASSERT_TRUE(sim.start({"--no-link", "--print-port", QString::number(dataPort), "--config",
-                           test::WriteFile(sim, "printers.json", printers.toUtf8())},
-                          "print:"))
-        << sim.errors().toStdString();
-    lan::LanEndpoints endpoints{QStringLiteral("127.0.0.1"), sim.port("ethernet"),       0, lan::kSurveyPort,
-                                QStringLiteral("127.0.0.1"), QStringLiteral("127.0.0.1")};
     widgets::MessageCapture messages;
-    lan::DeviceListDialog window(lan::ListMode::Ethernet, nullptr, endpoints);
-    window.searchFrom(QStringLiteral("127.0.0.1"));
-    ASSERT_EQ(window.selectedNumber(), 1);
-    window.findChild<QPushButton*>(QStringLiteral("testPrintButton"))->click();
+    std::unique_ptr<lan::DeviceListDialog> window;
+};
+
+}  // namespace
+
+TEST_F(DeviceListTestPrint, PageGoesToTheChosenPrintersDataPort) {
+    startSim(dataPort);
+    window->findChild<QPushButton*>(QStringLiteral("testPrintButton"))->click();
     ASSERT_EQ(messages.messages().size(), 1u);
     EXPECT_EQ(messages.messages()[0].text, QStringLiteral("Test page sent to 127.0.0.1:%1.").arg(dataPort));
-    const QJsonArray printed = sim.stop()["printed"].toArray();
-    ASSERT_EQ(printed.size(), 1);
-    EXPECT_TRUE(QByteArray::fromBase64(printed[0].toObject()["data"].toString().toLatin1())
-                    .contains("MAC address: 00:11:62:0A:00:01\nIP address:  192.168.0.101\n"));
+    EXPECT_TRUE(onlyPagePrinted().contains("MAC address: 00:11:62:0A:00:01\nIP address:  192.168.0.101\n"));
+}
+
+// The printer moves from port 9100 (where nothing listens) to the data port;
+// only once the change is verified does the status line offer the page, and
+// it goes to the new port.
+TEST_F(DeviceListTestPrint, VerifiedChangeOffersAPageAtTheNewPort) {
+    startSim(9100);
+    QPushButton* offer = window->testPrintOffer();
+    EXPECT_FALSE(offer->isVisibleTo(window.get()));
+    changePortToDataPort();
+    ASSERT_EQ(messages.messages().back().text, QStringLiteral("Verified: now at 192.168.0.101, port %1").arg(dataPort));
+    ASSERT_TRUE(offer->isVisibleTo(window.get()));
+    offer->click();
+    EXPECT_EQ(messages.messages().back().text, QStringLiteral("Test page sent to 127.0.0.1:%1.").arg(dataPort));
+    EXPECT_TRUE(onlyPagePrinted().contains(QStringLiteral("Port:        %1\n").arg(dataPort).toLatin1()));
+}
+
+// A change the printer confirmed but did not take offers no page.
+TEST_F(DeviceListTestPrint, UnverifiedChangeOffersNoPage) {
+    startSim(9100, {"--fault-keep-settings"});
+    changePortToDataPort();
+    EXPECT_TRUE(messages.messages().back().text.startsWith("Not verified"))
+        << messages.messages().back().text.toStdString();
+    EXPECT_FALSE(window->testPrintOffer()->isVisibleTo(window.get()));
 }

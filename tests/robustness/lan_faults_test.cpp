@@ -68,9 +68,9 @@ TEST(LanFaults, AnswersOfEveryLengthListOnlyThoseLongEnough) {
         int shortest;  // the shortest answer the mode lists
     };
     const Case cases[] = {
-        {"ethernet", lan::kFindAnswer, 0, 1, 596, 5},  // lengths 5 to 600
+        {"ethernet", link::kFindAnswer, 0, 1, 596, 5},  // lengths 5 to 600
         // 600 down to 19 are listed; the 18-byte answer ends the search.
-        {"wlan", lan::kRegisterAnswer, 600, -1, 582, 19},
+        {"wlan", link::kRegisterAnswer, 600, -1, 582, 19},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.mode);

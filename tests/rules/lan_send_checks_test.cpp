@@ -10,11 +10,11 @@
 namespace {
 
 using namespace corvane::rules;
-using corvane::lan::DiscoveredDevice;
+using corvane::link::DiscoveredDevice;
 
 DiscoveredDevice Printer(std::uint8_t macLast, Ipv4 ip, Ipv4 mask = {255, 255, 255, 0}, Ipv4 gateway = {}) {
     DiscoveredDevice d;
-    d.mode = corvane::lan::ListMode::Ethernet;
+    d.mode = corvane::link::ListMode::Ethernet;
     d.raw[5] = macLast;
     d.setIpAddress(ip);
     d.setSubnetMask(mask);

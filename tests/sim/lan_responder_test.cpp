@@ -9,21 +9,21 @@
 namespace corvane::sim {
 namespace {
 
-using lan::ListMode;
+using link::ListMode;
 
 TEST(LanResponder, RequestsForAnotherPrinterOrModeOrTooShortAreNotAnswered) {
     auto state = BuiltinState();
-    const auto answers = HandleEthernetDatagram(state, lan::BuildDiscoveryRequest(ListMode::Ethernet));
+    const auto answers = HandleEthernetDatagram(state, link::BuildDiscoveryRequest(ListMode::Ethernet));
     ASSERT_FALSE(answers.empty());
-    auto device = lan::ClassifyDiscoveryAnswer(ListMode::Ethernet, answers[0].data).device;
-    auto shortRequest = lan::BuildSettingsRequest(device);
+    auto device = link::ClassifyDiscoveryAnswer(ListMode::Ethernet, answers[0].data).device;
+    auto shortRequest = link::BuildSettingsRequest(device);
     shortRequest.pop_back();
     EXPECT_TRUE(HandleEthernetDatagram(state, shortRequest).empty());
     device.raw[5] ^= 0xFF;
-    EXPECT_TRUE(HandleEthernetDatagram(state, lan::BuildSettingsRequest(device)).empty());
+    EXPECT_TRUE(HandleEthernetDatagram(state, link::BuildSettingsRequest(device)).empty());
     EXPECT_EQ(state.ethernet[0].settingsApplied, 0);
-    EXPECT_TRUE(HandleEthernetDatagram(state, lan::BuildDiscoveryRequest(ListMode::Wlan)).empty());
-    EXPECT_TRUE(HandleWlanDatagram(state, lan::BuildDiscoveryRequest(ListMode::Ethernet)).empty());
+    EXPECT_TRUE(HandleEthernetDatagram(state, link::BuildDiscoveryRequest(ListMode::Wlan)).empty());
+    EXPECT_TRUE(HandleWlanDatagram(state, link::BuildDiscoveryRequest(ListMode::Ethernet)).empty());
 }
 
 }  // namespace

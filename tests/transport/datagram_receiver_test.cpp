@@ -11,8 +11,8 @@
 #include "support/wait.h"
 #include "transport/datagram_receiver.h"
 
-using corvane::lan::DatagramReceiver;
 using corvane::test::waitUntil;
+using corvane::transport::DatagramReceiver;
 
 namespace {
 

@@ -10,8 +10,8 @@
 
 namespace {
 
-using corvane::lan::LanEndpoints;
-using corvane::lan::ListMode;
+using corvane::link::ListMode;
+using corvane::transport::LanEndpoints;
 
 // Each mode has its own ports (swapped local ports would go unnoticed on
 // loopback). That overrides win over them is proven by every test that

@@ -4,13 +4,13 @@
 
 #include "transport/local_addresses.h"
 
-using corvane::lan::broadcastAddressFor;
-using corvane::lan::LocalAddressModel;
+using corvane::transport::broadcastAddressFor;
+using corvane::transport::LocalAddressModel;
 
 namespace {
 
 LocalAddressModel modelOf(const QStringList& addresses) {
-    corvane::lan::LocalAddresses entries;
+    corvane::transport::LocalAddresses entries;
     for (const QString& a : addresses) entries.append({a, {}, {}});
     LocalAddressModel model([entries] { return entries; }, [] { return QStringLiteral("till-3"); });
     model.load();
@@ -33,7 +33,7 @@ TEST(LocalAddresses, BroadcastAddressOfTheSubnet) {
         {".5", "", "", ".255"},
     }};
     for (const auto& [local, mask, own, broadcast] : cases) {
-        EXPECT_EQ(corvane::lan::broadcastAddressFrom(local, mask, own), broadcast) << local << "/" << mask;
+        EXPECT_EQ(corvane::transport::broadcastAddressFrom(local, mask, own), broadcast) << local << "/" << mask;
     }
     EXPECT_EQ(broadcastAddressFor("192.0.2.44"), "192.0.2.255");  // no interface has it
 }

@@ -60,10 +60,10 @@ private:
 // The survey of the printer at `port`, each receive attempt `receive` long.
 bool Surveyed(int port, std::chrono::milliseconds receive, const link::CancelToken* cancel = nullptr,
               BssTable* table = nullptr) {
-    lan::SurveyTimings timings;
+    transport::SurveyTimings timings;
     timings.connect = 1000ms;
     timings.receive = receive;
-    lan::LanSurvey survey(QStringLiteral("127.0.0.1"), port, timings);
+    transport::LanSurvey survey(QStringLiteral("127.0.0.1"), port, timings);
     survey.setIdleHook([] { QCoreApplication::processEvents(); });
     survey.setCancelToken(cancel);
     const bool surveyed = static_cast<bool>(survey.queryBssOverTcp());
@@ -81,7 +81,7 @@ TEST(PeerAnswers, TheSurveyEndsOnTheWholeAnswerOrAtOnceOnARefusal) {
     auto start = Clock::now();
     EXPECT_FALSE(Surveyed(closedPort, 50ms));
     EXPECT_LT(since(start), 1000ms);
-    EXPECT_FALSE(lan::LanSurvey(QStringLiteral("not.an.address")).connectSurveySocket());
+    EXPECT_FALSE(transport::LanSurvey(QStringLiteral("not.an.address")).connectSurveySocket());
 
     // In three segments: complete after the third, no receive time-out waited out.
     const Bytes answer = link::testing::SurveyAnswer();

@@ -8,8 +8,8 @@
 #include "support/wait.h"
 #include "transport/udp_channel.h"
 
-using corvane::lan::UdpChannel;
 using corvane::test::waitUntil;
+using corvane::transport::UdpChannel;
 
 namespace {
 
@@ -48,7 +48,7 @@ TEST(UdpChannel, SendBindsFirstEachDatagramIsAnnouncedAndReadUpToTheLengthAsked)
 // held by another program counts as taken even when that program shares its
 // ports (as older copies of this tool did).
 TEST(UdpChannel, AFailedBindSaysWhyAndNothingIsSentAfterIt) {
-    using Cause = corvane::lan::ChannelFailure::Cause;
+    using Cause = corvane::transport::ChannelFailure::Cause;
     QUdpSocket holder;
     ASSERT_TRUE(
         holder.bind(QHostAddress::LocalHost, 0, QAbstractSocket::ShareAddress | QAbstractSocket::ReuseAddressHint));
@@ -111,7 +111,7 @@ TEST(UdpChannel, ChannelsOfThisProgramShareThePortOthersAreKeptOut) {
         ASSERT_TRUE(waitUntil([&] { return heard[0] == 1 && heard[1] == 1; }));
         UdpChannel untied;  // the port on every interface clashes with ours, but is not another program's
         EXPECT_FALSE(untied.bind(port));
-        EXPECT_EQ(untied.failure().cause, corvane::lan::ChannelFailure::Cause::LocalPort);
+        EXPECT_EQ(untied.failure().cause, corvane::transport::ChannelFailure::Cause::LocalPort);
     }
     QUdpSocket later;
     EXPECT_TRUE(later.bind(QHostAddress::LocalHost, static_cast<quint16>(port), QAbstractSocket::DontShareAddress));

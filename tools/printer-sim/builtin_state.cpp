@@ -2,9 +2,9 @@
 
 namespace corvane::sim {
 
-lan::DiscoveredDevice MakeRecord(lan::ListMode mode, const std::array<std::uint8_t, 6>& mac,
-                                 const std::array<std::uint8_t, 4>& ip, std::uint16_t port) {
-    lan::DiscoveredDevice d;
+link::DiscoveredDevice MakeRecord(link::ListMode mode, const std::array<std::uint8_t, 6>& mac,
+                                  const std::array<std::uint8_t, 4>& ip, std::uint16_t port) {
+    link::DiscoveredDevice d;
     d.mode = mode;
     std::copy(mac.begin(), mac.end(), d.raw.begin());
     d.setIpAddress(ip);
@@ -70,16 +70,16 @@ link::PrinterConfig RealisticConfig() {
 }  // namespace
 
 SimState BuiltinState() {
-    using lan::ListMode;
+    using link::ListMode;
     SimState s;
     s.ethernet.push_back(
-        {MakeRecord(ListMode::Ethernet, {0x00, 0x11, 0x62, 0x0A, 0x00, 0x01}, {192, 168, 0, 101}, 9100), {}, 0});
+        {MakeRecord(ListMode::Ethernet, {0x00, 0x11, 0x62, 0x0A, 0x00, 0x01}, {192, 168, 0, 101}, 9100), {}, 0, {}, 0});
     auto second = MakeRecord(ListMode::Ethernet, {0x00, 0x11, 0x62, 0x0A, 0x00, 0x02}, {192, 168, 0, 102}, 9100);
     second.setDhcp(true);
     second.setInactivityTime(300);
     second.setBaudCode(0xF4);  // 9600
     second.raw[26] = 1;        // web page over https
-    s.ethernet.push_back({second, {}, 0});
+    s.ethernet.push_back({second, {}, 0, {}, 0});
 
     const std::array<std::uint8_t, 3> codes{25, 31, 1};
     for (std::uint8_t i = 0; i < codes.size(); ++i) {
@@ -89,7 +89,7 @@ SimState BuiltinState() {
         rec.raw[28] = static_cast<std::uint8_t>(0xA0 + i);  // reserved: must come back unchanged
         auto survey = OfficeSurvey();
         if (i == 1) survey.resize(2);
-        s.wlan.push_back({rec, std::move(survey), {}, 0});
+        s.wlan.push_back({rec, std::move(survey), {}, 0, {}, 0});
     }
 
     s.link.layout = link::ConfigLayout::Newer;

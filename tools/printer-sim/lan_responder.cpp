@@ -10,7 +10,7 @@ namespace corvane::sim {
 
 namespace {
 
-using lan::DiscoveredDevice;
+using link::DiscoveredDevice;
 
 bool StartsWith(ByteSpan data, std::string_view text) {
     return data.size() >= text.size() && std::equal(text.begin(), text.end(), data.begin(), [](char a, std::uint8_t b) {
@@ -98,17 +98,17 @@ constexpr std::size_t kEthernetSettingsBytes = 26;
 
 std::vector<Outgoing> HandleEthernetDatagram(SimState& state, ByteSpan datagram, std::int64_t nowMs) {
     std::vector<Outgoing> out;
-    if (StartsWith(datagram, lan::kFindRequest)) {
-        for (const auto& p : state.ethernet) AnswerDiscovery(p, MessageKind::Find, lan::kFindAnswer, out, nowMs);
-    } else if (StartsWith(datagram, lan::kSettingsRequest) &&
-               datagram.size() >= lan::kSettingsRequest.size() + kEthernetSettingsBytes) {
-        const auto record = datagram.subspan(lan::kSettingsRequest.size(), kEthernetSettingsBytes);
+    if (StartsWith(datagram, link::kFindRequest)) {
+        for (const auto& p : state.ethernet) AnswerDiscovery(p, MessageKind::Find, link::kFindAnswer, out, nowMs);
+    } else if (StartsWith(datagram, link::kSettingsRequest) &&
+               datagram.size() >= link::kSettingsRequest.size() + kEthernetSettingsBytes) {
+        const auto record = datagram.subspan(link::kSettingsRequest.size(), kEthernetSettingsBytes);
         if (auto* p = FindByMac(state.ethernet, record); p && !p->faults.silent.has(MessageKind::Sett)) {
             if (!p->faults.keepSettings) ApplySettings(p->record, record);
             ++p->settingsApplied;
             std::fprintf(stderr, "sim: lan: took SETT\n");  // tests interrupt a tool once it has
             p->quietUntilMs = nowMs + p->faults.restartMs;
-            Deliver(p->faults, MessageKind::Sett, Concat(lan::kSettingsConfirm, record.first(6)), out);
+            Deliver(p->faults, MessageKind::Sett, Concat(link::kSettingsConfirm, record.first(6)), out);
             FromPrinter(*p, out, 0);
         }
     }
@@ -117,17 +117,17 @@ std::vector<Outgoing> HandleEthernetDatagram(SimState& state, ByteSpan datagram,
 
 std::vector<Outgoing> HandleWlanDatagram(SimState& state, ByteSpan datagram, std::int64_t nowMs) {
     std::vector<Outgoing> out;
-    if (StartsWith(datagram, lan::kRegisterRequest)) {
-        for (const auto& p : state.wlan) AnswerDiscovery(p, MessageKind::PrtReg, lan::kRegisterAnswer, out, nowMs);
-    } else if (StartsWith(datagram, lan::kWlanSetRequest) &&
-               datagram.size() >= lan::kWlanSetRequest.size() + DiscoveredDevice::kWlanSize) {
-        const auto record = datagram.subspan(lan::kWlanSetRequest.size(), DiscoveredDevice::kWlanSize);
+    if (StartsWith(datagram, link::kRegisterRequest)) {
+        for (const auto& p : state.wlan) AnswerDiscovery(p, MessageKind::PrtReg, link::kRegisterAnswer, out, nowMs);
+    } else if (StartsWith(datagram, link::kWlanSetRequest) &&
+               datagram.size() >= link::kWlanSetRequest.size() + DiscoveredDevice::kWlanSize) {
+        const auto record = datagram.subspan(link::kWlanSetRequest.size(), DiscoveredDevice::kWlanSize);
         if (auto* p = FindByMac(state.wlan, record); p && !p->faults.silent.has(MessageKind::PrtSet)) {
             if (!p->faults.keepSettings) ApplySettings(p->record, record);
             ++p->settingsApplied;
             std::fprintf(stderr, "sim: lan: took PRT_SET\n");
             p->quietUntilMs = nowMs + p->faults.restartMs;
-            Deliver(p->faults, MessageKind::PrtSet, Concat(lan::kWlanSetConfirm, record.first(6)), out);
+            Deliver(p->faults, MessageKind::PrtSet, Concat(link::kWlanSetConfirm, record.first(6)), out);
             FromPrinter(*p, out, 0);
         }
     }

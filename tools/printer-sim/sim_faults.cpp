@@ -61,7 +61,7 @@ int Push(const Faults& faults, MessageKind kind, const Bytes& answer, int delay,
     for (std::size_t i = 0; i < pieces; ++i) {
         const auto begin = answer.begin() + static_cast<std::ptrdiff_t>(answer.size() * i / pieces);
         const auto end = answer.begin() + static_cast<std::ptrdiff_t>(answer.size() * (i + 1) / pieces);
-        out.push_back({Bytes(begin, end), delay});
+        out.push_back({Bytes(begin, end), delay, 0, {}});
         if (i + 1 < pieces) delay += faults.pieceGapMs;
     }
     return delay;
@@ -77,7 +77,8 @@ void Deliver(const Faults& faults, MessageKind kind, Bytes answer, std::vector<O
     if (faults.duplicate.has(kind)) after = Push(faults, kind, answer, after, out);
     if (!IsAcknowledgement(kind) || out.empty()) return;
     out.back().deafMs = faults.deafAfterAckMs;
-    if (faults.ackTailMs > 0 && !faults.ackTail.empty()) out.push_back({faults.ackTail, after + faults.ackTailMs});
+    if (faults.ackTailMs > 0 && !faults.ackTail.empty())
+        out.push_back({faults.ackTail, after + faults.ackTailMs, 0, {}});
 }
 
 void MaybeCorruptChecksum(const Faults& faults, MessageKind kind, Bytes& message) {

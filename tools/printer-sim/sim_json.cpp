@@ -225,7 +225,7 @@ QJsonArray WriteSurvey(const std::vector<AccessPoint>& survey) {
     return a;
 }
 
-void ReadRecord(Reader& r, const QJsonObject& o, lan::DiscoveredDevice& d) {
+void ReadRecord(Reader& r, const QJsonObject& o, link::DiscoveredDevice& d) {
     std::array<std::uint8_t, 6> mac{};
     std::copy_n(d.raw.begin(), 6, mac.begin());
     r.mac(o, "mac", mac);
@@ -259,13 +259,13 @@ void ReadRecord(Reader& r, const QJsonObject& o, lan::DiscoveredDevice& d) {
     r.integer(o, "inactivity", inactivity);
     d.setInactivityTime(inactivity);
     r.flagByte(o, "https", d.raw[26]);
-    if (d.mode == lan::ListMode::Wlan) {
+    if (d.mode == link::ListMode::Wlan) {
         r.integer(o, "featureCode", d.raw[27]);
         r.integer(o, "reserved", d.raw[28]);
     }
 }
 
-QJsonObject WriteRecord(const lan::DiscoveredDevice& d) {
+QJsonObject WriteRecord(const link::DiscoveredDevice& d) {
     QJsonObject o{{"mac", macText(d.raw.data())},
                   {"ip", IpText(d.ipAddress())},
                   {"mask", IpText(d.subnetMask())},
@@ -276,7 +276,7 @@ QJsonObject WriteRecord(const lan::DiscoveredDevice& d) {
                   {"dhcp", d.dhcp()},
                   {"inactivity", d.inactivityTime()},
                   {"https", d.httpsEnabled()}};
-    if (d.mode == lan::ListMode::Wlan) {
+    if (d.mode == link::ListMode::Wlan) {
         o.insert("featureCode", d.featureCode());
         o.insert("reserved", d.reservedByte());
     }
@@ -284,7 +284,8 @@ QJsonObject WriteRecord(const lan::DiscoveredDevice& d) {
 }
 
 template <typename Printer>
-void ReadPrinters(Reader& r, const QJsonObject& json, const char* key, lan::ListMode mode, std::vector<Printer>& list) {
+void ReadPrinters(Reader& r, const QJsonObject& json, const char* key, link::ListMode mode,
+                  std::vector<Printer>& list) {
     if (!json.contains(key)) return;
     if (!json.value(key).isArray()) return r.fail(QStringLiteral("\"%1\" must be a list of printers").arg(key));
     list.clear();
@@ -295,8 +296,8 @@ void ReadPrinters(Reader& r, const QJsonObject& json, const char* key, lan::List
         // Unnamed printers still get distinct MACs and addresses.
         ++n;
         p.record = MakeRecord(
-            mode, {0x00, 0x11, 0x62, static_cast<std::uint8_t>(mode == lan::ListMode::Wlan ? 0x0B : 0x0A), 0x10, n},
-            {192, 168, 0, static_cast<std::uint8_t>(n + (mode == lan::ListMode::Wlan ? 150 : 200) - 1)}, 9100);
+            mode, {0x00, 0x11, 0x62, static_cast<std::uint8_t>(mode == link::ListMode::Wlan ? 0x0B : 0x0A), 0x10, n},
+            {192, 168, 0, static_cast<std::uint8_t>(n + (mode == link::ListMode::Wlan ? 150 : 200) - 1)}, 9100);
         ReadRecord(r, o, p.record);
         ReadFaults(r, o.value("faults").toObject(), p.faults);
         r.text(o, "answerFrom", p.answerFrom);
@@ -377,8 +378,8 @@ QJsonObject DumpFaults(const Faults& f) {
 
 bool LoadState(const QJsonObject& json, SimState& state, QString* error) {
     Reader r{error};
-    ReadPrinters(r, json, "ethernet", lan::ListMode::Ethernet, state.ethernet);
-    ReadPrinters(r, json, "wlan", lan::ListMode::Wlan, state.wlan);
+    ReadPrinters(r, json, "ethernet", link::ListMode::Ethernet, state.ethernet);
+    ReadPrinters(r, json, "wlan", link::ListMode::Wlan, state.wlan);
     if (json.contains("link")) ReadLink(r, json.value("link").toObject(), state.link);
     return r.ok;
 }

@@ -30,7 +30,7 @@ struct AccessPoint {
 };
 
 struct EthernetPrinter {
-    lan::DiscoveredDevice record;  // mode Ethernet, 27 bytes
+    link::DiscoveredDevice record;  // mode Ethernet, 27 bytes
     Faults faults;
     int settingsApplied = 0;
     std::string answerFrom;         // loopback address its answers leave from (empty: the listener's)
@@ -38,7 +38,7 @@ struct EthernetPrinter {
 };
 
 struct WlanPrinter {
-    lan::DiscoveredDevice record;  // mode Wlan, 29 bytes
+    link::DiscoveredDevice record;  // mode Wlan, 29 bytes
     std::vector<AccessPoint> survey;
     Faults faults;
     int settingsApplied = 0;
@@ -81,7 +81,7 @@ struct SimState {
 SimState BuiltinState();
 
 // A record with the given fields; `mode` picks the 27- or 29-byte form.
-lan::DiscoveredDevice MakeRecord(lan::ListMode mode, const std::array<std::uint8_t, 6>& mac,
-                                 const std::array<std::uint8_t, 4>& ip, std::uint16_t port);
+link::DiscoveredDevice MakeRecord(link::ListMode mode, const std::array<std::uint8_t, 6>& mac,
+                                  const std::array<std::uint8_t, 4>& ip, std::uint16_t port);
 
 }  // namespace corvane::sim

@@ -14,10 +14,10 @@
 #include <cstdio>
 
 #include "app/config_app.h"
-#include "ui/bss_page.h"
-#include "ui/config_tab_ctrl.h"
-#include "ui/direct_config_dialog.h"
-#include "ui/settings_summary_dialog.h"
+#include "direct/ui/bss_page.h"
+#include "direct/ui/config_tab_ctrl.h"
+#include "direct/ui/direct_config_dialog.h"
+#include "direct/ui/settings_summary_dialog.h"
 #include "widgets/messages.h"
 
 namespace {
@@ -55,10 +55,10 @@ int main(int argc, char** argv) {
     bool ok = true;
     {
         corvane::transport::DirectLink port;
-        corvane::ui::DirectConfigOptions options;
+        corvane::direct::DirectConfigOptions options;
         options.port = &port;
         options.linkDevice = QString::fromUtf8(line.mid(5).trimmed());
-        corvane::ui::DirectConfigDialog dialog(options);
+        corvane::direct::DirectConfigDialog dialog(options);
         dialog.resize(720, 600);
         dialog.show();
         ok = Save(dialog, out, QStringLiteral("direct_config_disconnected")) && ok;
@@ -72,7 +72,7 @@ int main(int argc, char** argv) {
             QApplication::processEvents();
             ok = Save(dialog, out, QStringLiteral("direct_config_%1").arg(QLatin1String(names[i]))) && ok;
         }
-        corvane::ui::setModalRunner([&](QDialog& summary) {
+        corvane::direct::setModalRunner([&](QDialog& summary) {
             summary.show();
             QApplication::processEvents();
             ok = Save(summary, out, QStringLiteral("settings_summary")) && ok;

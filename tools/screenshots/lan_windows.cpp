@@ -27,8 +27,8 @@
 namespace {
 
 using corvane::lan::DeviceListDialog;
-using corvane::lan::LanEndpoints;
-using corvane::lan::ListMode;
+using corvane::link::ListMode;
+using corvane::transport::LanEndpoints;
 
 bool save(QWidget& widget, const QDir& dir, const QString& name) {
     const QString path = dir.filePath(name + QStringLiteral(".png"));

@@ -183,7 +183,9 @@ QString AssignAddressesDialog::resultText(PlanResult result, bool preview) const
 
 QStringList AssignAddressesDialog::notesOf(const PlanRowOutcome& o) const {
     QStringList notes;
-    const auto mac = [](const std::array<std::uint8_t, 6>& m) { return QString::fromStdString(FormatMacLower(m)); };
+    const auto mac = [](const std::array<std::uint8_t, 6>& m) {
+        return QString::fromStdString(link::FormatMacLower(m));
+    };
     if (!o.cycle.empty()) {
         QStringList macs;
         for (const auto& m : o.cycle) macs << mac(m);
@@ -215,13 +217,13 @@ void AssignAddressesDialog::showRow(int row, const PlanRowOutcome& o) {
         item->setToolTip(text);
         table_->setItem(row, column, item);
     };
-    cell(kMac, QString::fromStdString(FormatMacLower(o.row.mac)));
+    cell(kMac, QString::fromStdString(link::FormatMacLower(o.row.mac)));
     // The address, then every other value the row changes, in both columns.
     QStringList now{o.before ? dotted(o.before->ipAddress()) : QString()};
     QStringList next{o.row.ip ? dotted(*o.row.ip) : QString()};
     if (o.before) {
-        const DiscoveredDevice& b = *o.before;
-        const DiscoveredDevice& a = o.after;
+        const link::DiscoveredDevice& b = *o.before;
+        const link::DiscoveredDevice& a = o.after;
         const auto both = [&](bool differs, const QString& was, const QString& will) {
             if (!differs) return;
             now << was;
@@ -265,7 +267,7 @@ void AssignAddressesDialog::apply() {
     while (!cancelRequested_ && run.rowsRun() < run.rowCount()) {
         const int row = static_cast<int>(run.nextRow());
         status_->setText(tr("Sending to %1 (%2 of %3)…")
-                             .arg(QString::fromStdString(FormatMacLower(macs_[run.nextRow()])))
+                             .arg(QString::fromStdString(link::FormatMacLower(macs_[run.nextRow()])))
                              .arg(run.rowsRun() + 1)
                              .arg(run.rowCount()));
         run.runNextRow();
@@ -276,7 +278,7 @@ void AssignAddressesDialog::apply() {
     QStringList sent;
     for (const auto& o : run.outcomes()) {
         if (o.result == PlanResult::Confirmed || o.result == PlanResult::NotConfirmed)
-            sent << QString::fromStdString(FormatMacLower(o.row.mac));
+            sent << QString::fromStdString(link::FormatMacLower(o.row.mac));
     }
     const bool cancelled = cancelRequested_ && run.rowsRun() < run.rowCount();
     const bool anyConfirmed = std::any_of(run.outcomes().begin(), run.outcomes().end(),

@@ -1,6 +1,6 @@
 #include "lan/ui/bss_info_dialog.h"
 
-#include <QCoreApplication>
+#include <QThread>
 #include <QTimer>
 
 #include "link/string_table.h"
@@ -10,7 +10,7 @@
 
 namespace corvane::lan {
 
-BssInfoDialog::BssInfoDialog(const QString& printerAddress, QWidget* parent, const LanEndpoints& endpoints)
+BssInfoDialog::BssInfoDialog(const QString& printerAddress, QWidget* parent, const transport::LanEndpoints& endpoints)
     : QDialog(parent),
       ui_(std::make_unique<Ui::BssInfoDialog>()),
       printerAddress_(printerAddress),
@@ -21,7 +21,13 @@ BssInfoDialog::BssInfoDialog(const QString& printerAddress, QWidget* parent, con
     connect(ui_->cancelButton, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-BssInfoDialog::~BssInfoDialog() = default;
+BssInfoDialog::~BssInfoDialog() {
+    // The survey refers to this window's cancel request: stop it and let it end.
+    if (worker_) {
+        cancel_.cancel();
+        worker_->wait();
+    }
+}
 
 void BssInfoDialog::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
@@ -37,15 +43,29 @@ void BssInfoDialog::runBssSurvey() {
     ui_->surveyButton->setEnabled(false);
     ui_->bssList->setRowCount(0);
 
-    LanSurvey survey(printerAddress_, surveyPort_, timings_);
-    survey.setProgressCallback([this](int value) { ui_->progressBar->setValue(value); });
-    // The query blocks; keep the window drawn meanwhile and its Cancel
-    // button working (the survey button is disabled).
-    survey.setIdleHook([] { QCoreApplication::processEvents(); });
-    survey.setCancelToken(&cancel_);
-    const auto accepted = survey.queryBssOverTcp();
+    // The query blocks in short waits on its own thread; progress and the
+    // result come back to this window as queued calls.
+    worker_ = QThread::create([this, address = printerAddress_, port = surveyPort_, timings = timings_] {
+        transport::LanSurvey survey(address, port, timings);
+        survey.setProgressCallback([this](int value) {
+            QMetaObject::invokeMethod(
+                this, [this, value] { ui_->progressBar->setValue(value); }, Qt::QueuedConnection);
+        });
+        survey.setCancelToken(&cancel_);
+        const bool accepted = static_cast<bool>(survey.queryBssOverTcp());
+        const BssTable table = survey.table();
+        survey.closeSurveySocket();
+        QMetaObject::invokeMethod(
+            this, [this, accepted, table] { onSurveyDone(accepted, table); }, Qt::QueuedConnection);
+    });
+    worker_->start();
+}
+
+void BssInfoDialog::onSurveyDone(bool accepted, const BssTable& table) {
+    worker_->wait();
+    delete worker_;
+    worker_ = nullptr;
     if (accepted) {
-        const BssTable& table = survey.table();
         const std::size_t shown = ShownBssCount(table);
         for (std::size_t k = 0; k < shown; ++k) {
             const auto texts = BssRowTexts(k, table[k]);
@@ -54,12 +74,9 @@ void BssInfoDialog::runBssSurvey() {
     }
     if (!cancel_.cancelled()) widgets::showMessage(this, accepted ? kBssImported : kBssFailed);
     ui_->progressBar->setValue(0);
-    survey.closeSurveySocket();
     ui_->surveyButton->setEnabled(true);
     running_ = false;
-    if (closeAfterSurvey_)
-        QMetaObject::invokeMethod(
-            this, [this] { done(QDialog::Rejected); }, Qt::QueuedConnection);
+    if (closeAfterSurvey_) done(QDialog::Rejected);
 }
 
 void BssInfoDialog::done(int result) {

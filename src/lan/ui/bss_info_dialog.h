@@ -11,6 +11,8 @@
 #include "transport/endpoints.h"
 #include "transport/survey_socket.h"
 
+class QThread;
+
 namespace Ui {
 class BssInfoDialog;
 }
@@ -23,15 +25,16 @@ public:
     static constexpr int kDefaultStartDelayMs = 300;
 
     explicit BssInfoDialog(const QString& printerAddress, QWidget* parent = nullptr,
-                           const LanEndpoints& endpoints = LanEndpoints::current());
+                           const transport::LanEndpoints& endpoints = transport::LanEndpoints::current());
     ~BssInfoDialog() override;
 
     void setStartDelay(int ms) { startDelayMs_ = ms; }
-    void setSurveyTimings(const SurveyTimings& timings) { timings_ = timings; }
+    void setSurveyTimings(const transport::SurveyTimings& timings) { timings_ = timings; }
 
-    // One survey: clears the list, queries the printer, shows the result.
-    // While it runs only Cancel (or closing the window) takes input: it stops
-    // the query at its next wait and closes the window without a message.
+    // One survey: clears the list and queries the printer on a worker
+    // thread, the window staying live; the result is shown when it ends.
+    // While it runs only Cancel (or closing the window) acts: it stops the
+    // query at its next wait and closes the window without a message.
     void runBssSurvey();
 
     void done(int result) override;
@@ -40,15 +43,19 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    // Back on the window's thread: what the survey found.
+    void onSurveyDone(bool accepted, const BssTable& table);
+
     std::unique_ptr<Ui::BssInfoDialog> ui_;
     QString printerAddress_;
     int surveyPort_;
-    SurveyTimings timings_;
+    transport::SurveyTimings timings_;
     int startDelayMs_ = kDefaultStartDelayMs;
     bool started_ = false;
     bool running_ = false;
     link::CancelToken cancel_;
     bool closeAfterSurvey_ = false;
+    QThread* worker_ = nullptr;  // the running survey's thread
 };
 
 }  // namespace corvane::lan

@@ -8,7 +8,6 @@
 #include <QApplication>
 #include <QBoxLayout>
 #include <QDesktopServices>
-#include <QEventLoop>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QProgressDialog>
@@ -25,6 +24,8 @@
 #include "lan/ui/search_dialog.h"
 #include "lan/ui/test_print_button.h"
 #include "lan/ui/verification_note.h"
+#include "lan/verify_search.h"
+#include "transport/test_print.h"
 #include "link/printer_config.h"
 #include "link/string_table.h"
 #include "ui_device_list_dialog.h"
@@ -66,7 +67,7 @@ constexpr const char* kChangedPrinterMissing =
 
 }  // namespace
 
-DeviceListDialog::DeviceListDialog(ListMode listMode, QWidget* parent, const LanEndpoints& endpoints)
+DeviceListDialog::DeviceListDialog(link::ListMode listMode, QWidget* parent, const transport::LanEndpoints& endpoints)
     : QDialog(parent),
       ui_(std::make_unique<Ui::DeviceListDialog>()),
       listMode_(listMode),
@@ -93,6 +94,19 @@ DeviceListDialog::DeviceListDialog(ListMode listMode, QWidget* parent, const Lan
     extraRow->insertWidget(1, assignButton);
     connect(assignButton, &QPushButton::clicked, this, &DeviceListDialog::onAssignAddresses);
     connect(addTestPrintButton(*this, *extraRow, 2), &QPushButton::clicked, this, &DeviceListDialog::onTestPrint);
+    // The status line shares its row with the test print offered after a
+    // verified change.
+    auto* statusRow = new QHBoxLayout;
+    const int statusIndex = ui_->mainLayout->indexOf(ui_->statusLabel);
+    ui_->mainLayout->removeWidget(ui_->statusLabel);
+    statusRow->addWidget(ui_->statusLabel, 1);
+    printOffer_ = new QPushButton(tr("Print a test page"), this);
+    printOffer_->setObjectName(QStringLiteral("testPrintOfferButton"));
+    printOffer_->setAutoDefault(false);
+    printOffer_->hide();
+    statusRow->addWidget(printOffer_, 0, Qt::AlignTop);
+    ui_->mainLayout->insertLayout(statusIndex, statusRow);
+    connect(printOffer_, &QPushButton::clicked, this, &DeviceListDialog::onTestPrintOffer);
     applyButtonState();
 
     connect(ui_->searchButton, &QPushButton::clicked, this, &DeviceListDialog::onSearch);
@@ -155,7 +169,7 @@ void DeviceListDialog::onSearch() {
         searchFrom(endpoints_.localAddress);
         return;
     }
-    LocalAddressDialog chooser(this, LocalAddressModel(addressSource_));
+    LocalAddressDialog chooser(this, transport::LocalAddressModel(addressSource_));
     if (chooser.exec() != QDialog::Accepted) {
         // The stored records stay for the next search, but with no row in
         // the list there is nothing to act on.
@@ -182,7 +196,7 @@ void DeviceListDialog::searchFromEveryAdapter(const QList<Adapter>& adapters) {
 void DeviceListDialog::searchFrom(const QString& localAddress) {
     adapters_.clear();
     localAddress_ = localAddress;
-    broadcastAddress_ = broadcastAddressFor(localAddress);
+    broadcastAddress_ = transport::broadcastAddressFor(localAddress);
     runSearch();
 }
 
@@ -213,6 +227,9 @@ int DeviceListDialog::listedNumber() const {
 }
 
 void DeviceListDialog::fillDeviceList() {
+    // A new list: the last change's offer is no longer what it shows.
+    offered_.reset();
+    printOffer_->hide();
     filling_ = true;
     QTableWidget& table = *ui_->deviceList;
     table.setRowCount(0);
@@ -220,13 +237,13 @@ void DeviceListDialog::fillDeviceList() {
 
     // Rows go in unsorted, then take the order the user chose.
     table.setSortingEnabled(false);
-    const DeviceList& devices = devicesFor(listMode_);
+    const link::DeviceList& devices = devicesFor(listMode_);
     std::vector<std::uint8_t> featureCodes;
-    for (int n = 1; const DiscoveredDevice* device = devices.deviceAt(n); ++n) {
+    for (int n = 1; const link::DiscoveredDevice* device = devices.deviceAt(n); ++n) {
         const int row = table.rowCount();
         table.insertRow(row);
-        const auto texts = DeviceRowTexts(n, *device);
-        const auto keys = DeviceRowSortKeys(n, *device);
+        const auto texts = link::DeviceRowTexts(n, *device);
+        const auto keys = link::DeviceRowSortKeys(n, *device);
         for (int column = 0; column < static_cast<int>(texts.size()); ++column)
             table.setItem(row, column, new SortedCell(QString::fromStdString(texts[column]), keys[column]));
         table.item(row, 0)->setData(kFeatureCodeRole, device->featureCode());
@@ -255,11 +272,11 @@ void DeviceListDialog::fillWayColumns() {
     // by their own address (Find at address), and both columns when the
     // search went out from every address.
     QTableWidget& table = *ui_->deviceList;
-    constexpr int kFirst = static_cast<int>(std::tuple_size_v<decltype(DeviceRowTexts(0, {}))>);
-    const DeviceList& devices = devicesFor(listMode_);
+    constexpr int kFirst = static_cast<int>(std::tuple_size_v<decltype(link::DeviceRowTexts(0, {}))>);
+    const link::DeviceList& devices = devicesFor(listMode_);
     bool anyUnicast = false;
     bool anyBroadcast = false;
-    for (int n = 1; const DiscoveredDevice* device = devices.deviceAt(n); ++n) {
+    for (int n = 1; const link::DiscoveredDevice* device = devices.deviceAt(n); ++n) {
         anyUnicast = anyUnicast || device->unicast;
         anyBroadcast = anyBroadcast || !device->unicast;
     }
@@ -272,7 +289,7 @@ void DeviceListDialog::fillWayColumns() {
     if (titles.isEmpty()) return;
     for (int row = 0; row < table.rowCount(); ++row) {
         const int number = static_cast<int>(table.item(row, 0)->data(kSortKeyRole).toULongLong());
-        const DiscoveredDevice* device = devices.deviceAt(number);
+        const link::DiscoveredDevice* device = devices.deviceAt(number);
         if (!device) continue;
         auto* reached = new QTableWidgetItem(device->unicast ? tr("unicast") : tr("broadcast"));
         reached->setTextAlignment(Qt::AlignCenter);
@@ -303,8 +320,8 @@ int DeviceListDialog::rowOfNumber(int number) const {
 }
 
 bool DeviceListDialog::chooseRowOf(const std::array<std::uint8_t, 6>& mac) {
-    const DeviceList& devices = devicesFor(listMode_);
-    for (int n = 1; const DiscoveredDevice* device = devices.deviceAt(n); ++n) {
+    const link::DeviceList& devices = devicesFor(listMode_);
+    for (int n = 1; const link::DiscoveredDevice* device = devices.deviceAt(n); ++n) {
         if (device->macAddress() != mac) continue;
         const int row = rowOfNumber(n);
         if (row < 0) return false;
@@ -358,10 +375,16 @@ void DeviceListDialog::onCurrentRowChanged(int row) {
 }
 
 void DeviceListDialog::pauseWithoutInput(int ms) {
+    // A modal window that closes itself: the list stays drawn but takes no
+    // input meanwhile, as while the verification searches.
+    QProgressDialog pause(ui_->statusLabel->text(), QString(), 0, 0, this);
+    pause.setWindowTitle(windowTitle());
+    pause.setWindowModality(Qt::WindowModal);
+    pause.setCancelButton(nullptr);
+    pause.setMinimumDuration(0);
+    QTimer::singleShot(ms, &pause, &QDialog::accept);
     QApplication::setOverrideCursor(Qt::BusyCursor);
-    QEventLoop loop;
-    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
-    loop.exec(QEventLoop::ExcludeUserInputEvents);
+    pause.exec();
     QApplication::restoreOverrideCursor();
 }
 
@@ -371,7 +394,7 @@ void DeviceListDialog::onSetting() {
         ui_->deviceList->setFocus();
         return;
     }
-    const DiscoveredDevice* chosen = devicesFor(listMode_).deviceAt(selectedNumber_);
+    const link::DiscoveredDevice* chosen = devicesFor(listMode_).deviceAt(selectedNumber_);
     const std::optional<std::array<std::uint8_t, 6>> changedMac =
         chosen ? std::optional(chosen->macAddress()) : std::nullopt;
     int result = QDialog::Rejected;
@@ -382,7 +405,7 @@ void DeviceListDialog::onSetting() {
         // address that heard the printer.
         const bool ownAdapter = !adapters_.isEmpty() && chosen && !chosen->localAddress.empty();
         local = ownAdapter ? QString::fromStdString(chosen->localAddress) : localAddress_;
-        const QString broadcast = ownAdapter ? broadcastAddressFor(local) : broadcastAddress_;
+        const QString broadcast = ownAdapter ? transport::broadcastAddressFor(local) : broadcastAddress_;
         LanSettingsDialog settings(listMode_, selectedNumber_, local, broadcast, this, endpoints_);
         settings.setTimeout(timings_.settingsTimeoutMs(listMode_));
         result = settings.exec();
@@ -408,10 +431,12 @@ void DeviceListDialog::onSetting() {
     runSearch();
     // The printer just changed is the one the user looks for in the new list.
     if (changedMac && !chooseRowOf(*changedMac)) {
-        showFoundStatus(formText(kChangedPrinterMissing).arg(QString::fromStdString(FormatMacLower(*changedMac))));
+        showFoundStatus(
+            formText(kChangedPrinterMissing).arg(QString::fromStdString(link::FormatMacLower(*changedMac))));
     }
     if (verification) {
         const VerificationNote note = verificationNote(confirmed->sent, *verification);
+        if (note.verified) offerTestPrint(verification->found);
         if (note.verified) widgets::showNote(this, note.text);
         else widgets::showWarning(this, note.text);
     }
@@ -420,7 +445,6 @@ void DeviceListDialog::onSetting() {
 Verification DeviceListDialog::verifyChange(const ChangedPrinter& changed, const QString& localAddress) {
     const VerifyTiming timing = timings_.verifyTiming(listMode_);
     ui_->statusLabel->setText(formText(kWaitingForRestart).arg((timing.pauseMs + 999) / 1000));
-    link::CancelToken cancel;
     QProgressDialog progress(formText(kWaitingForRestart).arg((timing.pauseMs + 999) / 1000), tr("Cancel"), 0,
                              std::max(1, std::max(timing.limitMs, timing.pauseMs) / 1000), this);
     progress.setWindowTitle(windowTitle());
@@ -428,29 +452,29 @@ Verification DeviceListDialog::verifyChange(const ChangedPrinter& changed, const
     progress.setMinimumDuration(0);
     progress.setAutoReset(false);
     progress.setValue(0);
-    connect(&progress, &QProgressDialog::canceled, &progress, [&cancel] { cancel.cancel(); });
     SearchSetup setup = searchSetup();
     setup.localAddress = localAddress;
-    std::vector<Verification> results;
-    QString error;
-    const bool searched =
-        verifyAfterChange(setup, {changed}, timing, results, &error, &cancel,
-                          [&](std::chrono::milliseconds elapsed, std::chrono::milliseconds limit) {
-                              progress.setValue(static_cast<int>(elapsed.count() / 1000));
-                              progress.setLabelText(tr("Searching for the printer again: %1 of at most %2 s…")
-                                                        .arg(elapsed.count() / 1000)
-                                                        .arg(limit.count() / 1000));
-                          });
-    progress.close();
-    if (!searched) {
-        widgets::showNote(this, error);
-        return results.front();
+    // The searches run on the event loop while the modal progress window
+    // waits; Cancel ends them, their end closes the window.
+    VerifySearch search(setup, {changed}, timing);
+    connect(&progress, &QProgressDialog::canceled, &search, &VerifySearch::cancel);
+    connect(&search, &VerifySearch::finished, &progress, &QDialog::accept);
+    connect(&search, &VerifySearch::searching, &progress, [&progress](int elapsed, int limit) {
+        progress.setValue(elapsed);
+        progress.setLabelText(tr("Searching for the printer again: %1 of at most %2 s…").arg(elapsed).arg(limit));
+    });
+    search.start();
+    if (search.isRunning()) progress.exec();
+    search.cancel();  // closed some other way: the searches end with the window
+    if (!search.searched()) {
+        widgets::showNote(this, search.error());
+        return search.results().front();
     }
     if (const QString problem =
-            recordVerification(history::kWindow, listMode_, localAddress, changed.sent, results.front());
+            recordVerification(history::kWindow, listMode_, localAddress, changed.sent, search.results().front());
         !problem.isEmpty())
         widgets::showNote(this, history::notRecordedText(problem));
-    return results.front();
+    return search.results().front();
 }
 
 void DeviceListDialog::onFindAtAddress() {
@@ -466,11 +490,11 @@ void DeviceListDialog::onAssignAddresses() {
     for (const QModelIndex& index : ui_->deviceList->selectionModel()->selectedRows()) rows.push_back(index.row());
     std::sort(rows.begin(), rows.end());
     std::vector<std::array<std::uint8_t, 6>> macs;
-    const DeviceList& devices = devicesFor(listMode_);
+    const link::DeviceList& devices = devicesFor(listMode_);
     for (int row : rows) {
         const int number = static_cast<int>(ui_->deviceList->item(row, 0)->data(kSortKeyRole).toULongLong());
         // A printer heard on two adapters is listed twice but addressed once.
-        const DiscoveredDevice* device = devices.deviceAt(number);
+        const link::DiscoveredDevice* device = devices.deviceAt(number);
         if (device && std::find(macs.begin(), macs.end(), device->macAddress()) == macs.end())
             macs.push_back(device->macAddress());
     }
@@ -496,8 +520,8 @@ void DeviceListDialog::onBssInfo() {
         ui_->deviceList->setFocus();
         return;
     }
-    if (listMode_ != ListMode::Wlan) return;
-    const DiscoveredDevice* device = wlanDevices().deviceAt(selectedNumber_);
+    if (listMode_ != link::ListMode::Wlan) return;
+    const link::DiscoveredDevice* device = wlanDevices().deviceAt(selectedNumber_);
     if (!device) {
         widgets::showMessage(this, kSearchAgain);
         return;
@@ -517,14 +541,14 @@ void DeviceListDialog::onWeb() {
         ui_->deviceList->setFocus();
         return;
     }
-    const DiscoveredDevice* device = devicesFor(listMode_).deviceAt(selectedNumber_);
+    const link::DiscoveredDevice* device = devicesFor(listMode_).deviceAt(selectedNumber_);
     if (!device) {
         widgets::showMessage(this, kSearchAgain);
         ui_->deviceList->setFocus();
         return;
     }
     const QString address = endpoints_.printerAddressFor(dotted(device->ipAddress()));
-    if (isUnconfiguredAddress(address)) {
+    if (transport::isUnconfiguredAddress(address)) {
         widgets::showMessage(this, kWebAddressUnconfigured);
         ui_->deviceList->setFocus();
         return;
@@ -536,7 +560,8 @@ void DeviceListDialog::onWeb() {
 }
 
 void DeviceListDialog::onTestPrint() {
-    const DiscoveredDevice* device = listedNumber() < 0 ? nullptr : devicesFor(listMode_).deviceAt(selectedNumber_);
+    const link::DiscoveredDevice* device =
+        listedNumber() < 0 ? nullptr : devicesFor(listMode_).deviceAt(selectedNumber_);
     if (listedNumber() < 0 || !device) {
         widgets::showMessage(this, listedNumber() < 0 ? kSelectDevice : kSearchAgain);
         ui_->deviceList->setFocus();
@@ -546,6 +571,22 @@ void DeviceListDialog::onTestPrint() {
     const QString mac = QString::fromStdString(link::FormatMacUpper(device->macAddress())).replace('-', ':');
     sendTestPrintFrom(this, endpoints_.printerAddressFor(reported), reported, device->port(), mac);
     ui_->deviceList->setFocus();
+}
+
+void DeviceListDialog::offerTestPrint(const link::DiscoveredDevice& found) {
+    offered_ = found;
+    const int port = found.port() > 0 ? found.port() : transport::kDefaultDataPort;
+    printOffer_->setToolTip(tr("Prints a test page on the printer at its new address %1, port %2.")
+                                .arg(dotted(found.ipAddress()))
+                                .arg(port));
+    printOffer_->show();
+}
+
+void DeviceListDialog::onTestPrintOffer() {
+    if (!offered_) return;
+    const QString reported = dotted(offered_->ipAddress());
+    const QString mac = QString::fromStdString(link::FormatMacUpper(offered_->macAddress())).replace('-', ':');
+    sendTestPrintFrom(this, endpoints_.printerAddressFor(reported), reported, offered_->port(), mac);
 }
 
 }  // namespace corvane::lan

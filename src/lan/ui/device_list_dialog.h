@@ -23,6 +23,8 @@
 #include "transport/endpoints.h"
 #include "transport/local_addresses.h"
 
+class QPushButton;
+
 namespace Ui {
 class DeviceListDialog;
 }
@@ -34,15 +36,15 @@ class DeviceListDialog : public QDialog {
 public:
     using UrlOpener = std::function<bool(const QUrl&)>;
 
-    explicit DeviceListDialog(ListMode listMode, QWidget* parent = nullptr,
-                              const LanEndpoints& endpoints = LanEndpoints::current());
+    explicit DeviceListDialog(link::ListMode listMode, QWidget* parent = nullptr,
+                              const transport::LanEndpoints& endpoints = transport::LanEndpoints::current());
     ~DeviceListDialog() override;
 
     void setTimings(const LanWindowTimings& timings) { timings_ = timings; }
     // Opens the printer's web page; the default hands it to the desktop.
     void setUrlOpener(UrlOpener opener) { urlOpener_ = std::move(opener); }
     // Where the local address window takes the host's addresses from.
-    void setAddressSource(LocalAddressModel::AddressSource source) { addressSource_ = std::move(source); }
+    void setAddressSource(transport::LocalAddressModel::AddressSource source) { addressSource_ = std::move(source); }
 
     int selectedNumber() const { return selectedNumber_; }
     const QString& localAddress() const { return localAddress_; }
@@ -65,6 +67,9 @@ public:
     void onWeb();
     // A test page to the chosen printer's data port.
     void onTestPrint();
+    // The status line's offer after a verified change: a test page to the
+    // printer's new address and port. Hidden when there is none.
+    QPushButton* testPrintOffer() const { return printOffer_; }
     // "Assign addresses…": consecutive addresses for the chosen rows.
     void onAssignAddresses();
     // What Export and Copy write: the record numbers in the list's order,
@@ -97,19 +102,24 @@ private:
     bool chooseRowOf(const std::array<std::uint8_t, 6>& mac);
     void showFoundStatus(const QString& addition = {});
     void applyButtonState();
-    // Keeps the window drawn, with the busy cursor, but deaf to input.
+    // Keeps the window drawn, with the busy cursor, but deaf to input: a
+    // modal window with the status text closes itself after `ms`.
     void pauseWithoutInput(int ms);
     // Searches for a changed printer until it shows its change, the limit
     // or Cancel in a progress window; records the verdict in the history.
     Verification verifyChange(const ChangedPrinter& changed, const QString& localAddress);
+    // Offers a test page in the status line to the address and port the
+    // changed printer now reports.
+    void offerTestPrint(const link::DiscoveredDevice& found);
+    void onTestPrintOffer();
 
     std::unique_ptr<Ui::DeviceListDialog> ui_;
-    ListMode listMode_;
-    LanEndpoints endpoints_;
+    link::ListMode listMode_;
+    transport::LanEndpoints endpoints_;
     LanWindowTimings timings_;
     DeviceListButtonRules buttons_;
     UrlOpener urlOpener_;
-    LocalAddressModel::AddressSource addressSource_ = systemIpv4Addresses;
+    transport::LocalAddressModel::AddressSource addressSource_ = transport::systemIpv4Addresses;
     int selectedNumber_ = -1;
     QString localAddress_;
     QString broadcastAddress_;
@@ -117,6 +127,8 @@ private:
     QStringList adapterFailures_;
     bool filling_ = false;
     AddressQuestion addressQuestion_ = askForAddresses;
+    QPushButton* printOffer_ = nullptr;
+    std::optional<link::DiscoveredDevice> offered_;  // the changed printer as the verification found it
 };
 
 }  // namespace corvane::lan

@@ -13,7 +13,7 @@
 
 namespace corvane::lan {
 
-QBoxLayout* addExportButtons(QWidget& window, QBoxLayout& layout, ListMode mode,
+QBoxLayout* addExportButtons(QWidget& window, QBoxLayout& layout, link::ListMode mode,
                              std::function<std::vector<int>()> shown) {
     auto* row = new QHBoxLayout;
     row->addStretch();

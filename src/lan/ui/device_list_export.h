@@ -16,7 +16,7 @@ namespace corvane::lan {
 // Adds the two buttons in a row of their own at the end of `layout`; gives
 // the row, for more buttons. `shown` gives the record numbers to write, in
 // the list's order.
-QBoxLayout* addExportButtons(QWidget& window, QBoxLayout& layout, ListMode mode,
+QBoxLayout* addExportButtons(QWidget& window, QBoxLayout& layout, link::ListMode mode,
                              std::function<std::vector<int>()> shown);
 
 }  // namespace corvane::lan

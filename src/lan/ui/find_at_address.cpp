@@ -4,7 +4,6 @@
 
 #include <QBoxLayout>
 #include <QCoreApplication>
-#include <QEventLoop>
 #include <QInputDialog>
 #include <QProgressDialog>
 #include <QPushButton>
@@ -29,12 +28,12 @@ std::optional<QString> askForAddresses(QWidget* parent, const QString& typed) {
     return text.trimmed();
 }
 
-int findAtAddress(QWidget* parent, ListMode mode, const QString& localAddress, LanEndpoints endpoints, int tickMs,
-                  const AddressQuestion& ask) {
+int findAtAddress(QWidget* parent, link::ListMode mode, const QString& localAddress, transport::LanEndpoints endpoints,
+                  int tickMs, const AddressQuestion& ask) {
     std::optional<QString> text = ask(parent, QString());
     for (;;) {
         if (!text || text->isEmpty()) return -1;
-        const auto list = parseTargetList(*text, LanEndpoints::kMaxTargets);
+        const auto list = transport::parseTargetList(*text, transport::LanEndpoints::kMaxTargets);
         if (list) break;
         widgets::showNote(
             parent,
@@ -42,18 +41,16 @@ int findAtAddress(QWidget* parent, ListMode mode, const QString& localAddress, L
         text = ask(parent, *text);
     }
     endpoints.target = *text;
-    DeviceList found;
-    DiscoverySearch search(mode, localAddress, broadcastAddressFor(localAddress), endpoints, found);
+    link::DeviceList found;
+    DiscoverySearch search(mode, localAddress, transport::broadcastAddressFor(localAddress), endpoints, found);
     search.setTickInterval(tickMs);
-    QEventLoop loop;
-    QObject::connect(&search, &DiscoverySearch::finished, &loop, &QEventLoop::quit);
     if (!search.start()) {
         widgets::showMessageWith(parent, kSearchNotStarted, channelFailureText(search.failure()));
         return -1;
     }
     // A list of addresses is asked at the pacing rate, which may take a
-    // while: the window shows how far the search is and offers Cancel, which
-    // keeps what has answered.
+    // while: a modal progress window shows how far the search is and offers
+    // Cancel, which keeps what has answered; it closes when the search ends.
     QProgressDialog progress(parent);
     progress.setWindowTitle(QCoreApplication::translate("FindAtAddress", "Find at address"));
     progress.setLabelText(search.statusText());
@@ -67,10 +64,10 @@ int findAtAddress(QWidget* parent, ListMode mode, const QString& localAddress, L
         progress.setLabelText(label);
     });
     QObject::connect(&progress, &QProgressDialog::canceled, &search, &DiscoverySearch::cancel);
-    progress.show();
-    if (search.isRunning()) loop.exec();
-    DeviceList& list = devicesFor(mode);
-    for (int n = 1; const DiscoveredDevice* d = found.deviceAt(n); ++n) list.addOrUpdate(*d);
+    QObject::connect(&search, &DiscoverySearch::finished, &progress, &QDialog::accept);
+    if (search.isRunning()) progress.exec();
+    link::DeviceList& list = devicesFor(mode);
+    for (int n = 1; const link::DiscoveredDevice* d = found.deviceAt(n); ++n) list.addOrUpdate(*d);
     return static_cast<int>(found.size());
 }
 

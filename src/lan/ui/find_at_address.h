@@ -26,8 +26,8 @@ std::optional<QString> askForAddresses(QWidget* parent, const QString& typed);
 // The number of printers added to the mode's list, or -1 when nothing was
 // searched (cancelled). Addresses that cannot be asked are refused with a
 // message and asked for again, with what was typed kept for correcting.
-int findAtAddress(QWidget* parent, ListMode mode, const QString& localAddress, LanEndpoints endpoints, int tickMs,
-                  const AddressQuestion& ask = askForAddresses);
+int findAtAddress(QWidget* parent, link::ListMode mode, const QString& localAddress, transport::LanEndpoints endpoints,
+                  int tickMs, const AddressQuestion& ask = askForAddresses);
 
 // The button, first in `row`.
 QPushButton* addFindAtAddressButton(QWidget& window, QBoxLayout& row);

@@ -15,8 +15,9 @@
 
 namespace corvane::lan {
 
-LanSettingsDialog::LanSettingsDialog(ListMode listMode, int selectedNumber, const QString& localAddress,
-                                     const QString& broadcastAddress, QWidget* parent, const LanEndpoints& endpoints)
+LanSettingsDialog::LanSettingsDialog(link::ListMode listMode, int selectedNumber, const QString& localAddress,
+                                     const QString& broadcastAddress, QWidget* parent,
+                                     const transport::LanEndpoints& endpoints)
     : QDialog(parent),
       ui_(std::make_unique<Ui::LanSettingsDialog>()),
       listMode_(listMode),
@@ -52,7 +53,7 @@ LanSettingsDialog::LanSettingsDialog(ListMode listMode, int selectedNumber, cons
 LanSettingsDialog::~LanSettingsDialog() = default;
 
 bool LanSettingsDialog::initialise() {
-    for (const auto entry : kBaudEntries) {
+    for (const auto entry : link::kBaudEntries) {
         ui_->baudCombo->addItem(QString::fromLatin1(entry.data(), static_cast<qsizetype>(entry.size())));
     }
     record_ = devicesFor(listMode_).deviceAt(selectedNumber_);
@@ -62,18 +63,19 @@ bool LanSettingsDialog::initialise() {
     }
     // Same context as the window's form, so one catalog section holds all its texts.
     // The MAC says which printer of a pile this window changes.
-    const QString title = listMode_ == ListMode::Wlan
+    const QString title = listMode_ == link::ListMode::Wlan
                               ? QCoreApplication::translate("LanSettingsDialog", "WLAN Configuration")
                               : QCoreApplication::translate("LanSettingsDialog", "Ethernet Configuration");
-    setWindowTitle(QStringLiteral("%1 — %2").arg(title, QString::fromStdString(FormatMacLower(record_->macAddress()))));
+    setWindowTitle(
+        QStringLiteral("%1 — %2").arg(title, QString::fromStdString(link::FormatMacLower(record_->macAddress()))));
 
     shown_ = *record_;
-    const LanSettingsEdits edits = LanSettingsForm::editsFor(*record_);
+    const LanSettingsEdits edits = rules::LanEditsFor(*record_);
     ui_->ipAddressEdit->setAddress(edits.ipAddress);
     ui_->subnetMaskEdit->setAddress(edits.subnetMask);
     ui_->gatewayEdit->setAddress(edits.gateway);
-    ui_->portEdit->setText(edits.portText);
-    ui_->inactivityEdit->setText(edits.inactivityText);
+    ui_->portEdit->setText(QString::fromStdString(edits.portText));
+    ui_->inactivityEdit->setText(QString::fromStdString(edits.inactivityText));
     ui_->versionLabel->setText(LanSettingsForm::versionText(*record_));
     {
         const QSignalBlocker block(ui_->dhcpCheck);
@@ -85,7 +87,7 @@ bool LanSettingsDialog::initialise() {
     ui_->baudCombo->setEnabled(edits.baudIndex >= 0);
     applyDhcpState();
 
-    if (LanSettingsForm::needsAddressWarning(ui_->ipAddressEdit->filledFieldCount(), record_->port())) {
+    if (rules::NeedsAddressWarning(ui_->ipAddressEdit->filledFieldCount(), record_->port())) {
         widgets::showMessage(parentWidget(), kCheckIpOrPort);
     }
     return true;
@@ -104,8 +106,8 @@ LanSettingsEdits LanSettingsDialog::readEdits() const {
     edits.ipAddress = ui_->ipAddressEdit->address();
     edits.subnetMask = ui_->subnetMaskEdit->address();
     edits.gateway = ui_->gatewayEdit->address();
-    edits.portText = ui_->portEdit->text();
-    edits.inactivityText = ui_->inactivityEdit->text();
+    edits.portText = ui_->portEdit->text().toStdString();
+    edits.inactivityText = ui_->inactivityEdit->text().toStdString();
     edits.baudIndex = ui_->baudCombo->currentIndex();
     edits.dhcp = ui_->dhcpCheck->isChecked();
     return edits;
@@ -160,7 +162,7 @@ void LanSettingsDialog::releaseMessages(QLineEdit* only) {
     }
 }
 
-bool LanSettingsDialog::confirmWarnings(const DiscoveredDevice& toSend) {
+bool LanSettingsDialog::confirmWarnings(const link::DiscoveredDevice& toSend) {
     const auto warnings = checkBeforeSending(toSend, devicesFor(listMode_), shown_, localAddress_);
     if (warnings.empty()) return true;
     // A conflict (a clash with another printer, an address or mask no
@@ -193,9 +195,9 @@ void LanSettingsDialog::accept() {
     // The checks look at the record as it would be sent; Back leaves the
     // stored record as it was.
     const LanSettingsEdits edits = readEdits();
-    DiscoveredDevice toSend = *record_;
-    if (LanSettingsForm::save(edits, toSend).action == SaveDecision::Action::Send && !confirmWarnings(toSend)) return;
-    const SaveDecision decision = LanSettingsForm::save(edits, *record_);
+    link::DiscoveredDevice toSend = *record_;
+    if (rules::SaveLanEdits(edits, toSend).action == SaveDecision::Action::Send && !confirmWarnings(toSend)) return;
+    const SaveDecision decision = rules::SaveLanEdits(edits, *record_);
     switch (decision.action) {
     case SaveDecision::Action::Nothing: return;
     case SaveDecision::Action::Refused:
@@ -214,8 +216,7 @@ void LanSettingsDialog::accept() {
     case SaveDecision::Action::Send:
         // Pressing Save again while waiting sends again and restarts the wait.
         // A request that cannot leave is said at once: no answer can come.
-        exchange_.setPrinterAddresses(link::PrinterAddresses(shown_, *record_));
-        if (!exchange_.send(*record_)) {
+        if (!exchange_.send(shown_, *record_)) {
             widgets::showMessageWith(this, kSettingsNotSent, channelFailureText(exchange_.failure()));
         }
         return;

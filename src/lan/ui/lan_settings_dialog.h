@@ -26,9 +26,9 @@ class LanSettingsDialog : public QDialog {
 public:
     // `localAddress`: the interface the search used, which the request
     // leaves through too (empty: any).
-    LanSettingsDialog(ListMode listMode, int selectedNumber, const QString& localAddress,
+    LanSettingsDialog(link::ListMode listMode, int selectedNumber, const QString& localAddress,
                       const QString& broadcastAddress, QWidget* parent = nullptr,
-                      const LanEndpoints& endpoints = LanEndpoints::current());
+                      const transport::LanEndpoints& endpoints = transport::LanEndpoints::current());
     ~LanSettingsDialog() override;
 
     void setTimeout(int ms) { exchange_.setTimeout(ms); }
@@ -36,9 +36,9 @@ public:
     // After the window ends: whether the printer confirmed, and the record
     // that was sent.
     bool confirmed() const { return confirmed_; }
-    const DiscoveredDevice& sentRecord() const { return sent_; }
+    const link::DiscoveredDevice& sentRecord() const { return sent_; }
     // The record as the window showed it first: the printer before the change.
-    const DiscoveredDevice& shownRecord() const { return shown_; }
+    const link::DiscoveredDevice& shownRecord() const { return shown_; }
 
     // Shows the record; without one (message 35) ends cancelled unshown.
     int exec() override;
@@ -56,18 +56,18 @@ private:
     void releaseMessages(QLineEdit* only = nullptr);
     void onExchangeDone(StringId messageId);
     // The checks over `toSend`; true to send (no warning, or "Save anyway").
-    bool confirmWarnings(const DiscoveredDevice& toSend);
+    bool confirmWarnings(const link::DiscoveredDevice& toSend);
 
     std::unique_ptr<Ui::LanSettingsDialog> ui_;
-    ListMode listMode_;
+    link::ListMode listMode_;
     int selectedNumber_;
-    DiscoveredDevice* record_ = nullptr;  // the stored record, edited in place
-    DiscoveredDevice shown_;              // the record as the window opened on it
+    link::DiscoveredDevice* record_ = nullptr;  // the stored record, edited in place
+    link::DiscoveredDevice shown_;              // the record as the window opened on it
     QString localAddress_;
     LanSettingsExchange exchange_;
     std::vector<std::pair<QLineEdit*, StringId>> heldMessages_;
     bool confirmed_ = false;
-    DiscoveredDevice sent_;
+    link::DiscoveredDevice sent_;
 };
 
 }  // namespace corvane::lan

@@ -18,19 +18,19 @@ struct LanWindowTimings {
     int ethernetResearchDelayMs = static_cast<int>(link::kEthernetRestartPause.count());
     int wlanResearchDelayMs = static_cast<int>(link::kWlanRestartPause.count());
     int bssStartDelayMs = 300;
-    SurveyTimings survey;
+    transport::SurveyTimings survey;
     // The searches go on until the printer shows its change or this limit.
     int ethernetVerifyLimitMs = static_cast<int>(link::kEthernetVerifyLimit.count());
     int wlanVerifyLimitMs = static_cast<int>(link::kWlanVerifyLimit.count());
 
-    int settingsTimeoutMs(ListMode mode) const {
-        return mode == ListMode::Wlan ? wlanSettingsTimeoutMs : ethernetSettingsTimeoutMs;
+    int settingsTimeoutMs(link::ListMode mode) const {
+        return mode == link::ListMode::Wlan ? wlanSettingsTimeoutMs : ethernetSettingsTimeoutMs;
     }
-    int researchDelayMs(ListMode mode) const {
-        return mode == ListMode::Wlan ? wlanResearchDelayMs : ethernetResearchDelayMs;
+    int researchDelayMs(link::ListMode mode) const {
+        return mode == link::ListMode::Wlan ? wlanResearchDelayMs : ethernetResearchDelayMs;
     }
-    VerifyTiming verifyTiming(ListMode mode) const {
-        return {researchDelayMs(mode), mode == ListMode::Wlan ? wlanVerifyLimitMs : ethernetVerifyLimitMs};
+    VerifyTiming verifyTiming(link::ListMode mode) const {
+        return {researchDelayMs(mode), mode == link::ListMode::Wlan ? wlanVerifyLimitMs : ethernetVerifyLimitMs};
     }
 };
 

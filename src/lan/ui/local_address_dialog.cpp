@@ -6,7 +6,7 @@
 
 namespace corvane::lan {
 
-LocalAddressDialog::LocalAddressDialog(QWidget* parent, LocalAddressModel model)
+LocalAddressDialog::LocalAddressDialog(QWidget* parent, transport::LocalAddressModel model)
     : QDialog(parent), ui_(std::make_unique<Ui::LocalAddressDialog>()), model_(std::move(model)) {
     ui_->setupUi(this);
     connect(ui_->okButton, &QPushButton::clicked, this, &QDialog::accept);
@@ -22,7 +22,7 @@ bool LocalAddressDialog::allAddresses() const { return ui_->allAddressesCheck->i
 
 QList<Adapter> LocalAddressDialog::adapters() const {
     QList<Adapter> out;
-    for (const QString& address : model_.rows()) out.append({address, interfaceNameOf(address)});
+    for (const QString& address : model_.rows()) out.append({address, transport::interfaceNameOf(address)});
     return out;
 }
 

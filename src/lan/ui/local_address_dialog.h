@@ -20,7 +20,8 @@ namespace corvane::lan {
 class LocalAddressDialog : public QDialog {
     Q_OBJECT
 public:
-    explicit LocalAddressDialog(QWidget* parent = nullptr, LocalAddressModel model = LocalAddressModel());
+    explicit LocalAddressDialog(QWidget* parent = nullptr,
+                                transport::LocalAddressModel model = transport::LocalAddressModel());
     ~LocalAddressDialog() override;
 
     // Lists the addresses, then runs the window. Without a usable address it
@@ -38,7 +39,7 @@ private:
     bool initialise();
 
     std::unique_ptr<Ui::LocalAddressDialog> ui_;
-    LocalAddressModel model_;
+    transport::LocalAddressModel model_;
 };
 
 }  // namespace corvane::lan

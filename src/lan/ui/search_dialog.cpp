@@ -12,8 +12,8 @@
 
 namespace corvane::lan {
 
-SearchDialog::SearchDialog(ListMode mode, const QString& localAddress, const QString& broadcastAddress, QWidget* parent,
-                           const LanEndpoints& endpoints)
+SearchDialog::SearchDialog(link::ListMode mode, const QString& localAddress, const QString& broadcastAddress,
+                           QWidget* parent, const transport::LanEndpoints& endpoints)
     : QDialog(parent),
       ui_(std::make_unique<Ui::SearchDialog>()),
       search_(std::make_unique<DiscoverySearch>(mode, localAddress, broadcastAddress, endpoints, devicesFor(mode))) {
@@ -24,8 +24,8 @@ SearchDialog::SearchDialog(ListMode mode, const QString& localAddress, const QSt
     setUp();
 }
 
-SearchDialog::SearchDialog(ListMode mode, const QList<Adapter>& adapters, QWidget* parent,
-                           const LanEndpoints& endpoints)
+SearchDialog::SearchDialog(link::ListMode mode, const QList<Adapter>& adapters, QWidget* parent,
+                           const transport::LanEndpoints& endpoints)
     : QDialog(parent),
       ui_(std::make_unique<Ui::SearchDialog>()),
       everyAdapter_(std::make_unique<EveryAdapterSearch>(mode, adapters, endpoints, devicesFor(mode))) {

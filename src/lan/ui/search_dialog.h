@@ -18,11 +18,12 @@ namespace corvane::lan {
 class SearchDialog : public QDialog {
     Q_OBJECT
 public:
-    SearchDialog(ListMode mode, const QString& localAddress, const QString& broadcastAddress, QWidget* parent = nullptr,
-                 const LanEndpoints& endpoints = LanEndpoints::current());
+    SearchDialog(link::ListMode mode, const QString& localAddress, const QString& broadcastAddress,
+                 QWidget* parent = nullptr,
+                 const transport::LanEndpoints& endpoints = transport::LanEndpoints::current());
     // One search from each of `adapters` at once.
-    SearchDialog(ListMode mode, const QList<Adapter>& adapters, QWidget* parent = nullptr,
-                 const LanEndpoints& endpoints = LanEndpoints::current());
+    SearchDialog(link::ListMode mode, const QList<Adapter>& adapters, QWidget* parent = nullptr,
+                 const transport::LanEndpoints& endpoints = transport::LanEndpoints::current());
     ~SearchDialog() override;
 
     void setTickInterval(int ms);

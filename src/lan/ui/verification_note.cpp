@@ -22,9 +22,9 @@ QString fieldName(const std::string& field) {
 
 }  // namespace
 
-VerificationNote verificationNote(const DiscoveredDevice& /*sent*/, const Verification& verification) {
+VerificationNote verificationNote(const link::DiscoveredDevice& /*sent*/, const Verification& verification) {
     VerificationNote note;
-    const DiscoveredDevice& found = verification.found;
+    const link::DiscoveredDevice& found = verification.found;
     if (verification.verified()) {
         const auto ip = found.ipAddress();
         note.verified = true;

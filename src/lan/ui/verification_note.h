@@ -15,6 +15,6 @@ struct VerificationNote {
 };
 
 // What the searches after the change found.
-VerificationNote verificationNote(const DiscoveredDevice& sent, const Verification& verification);
+VerificationNote verificationNote(const link::DiscoveredDevice& sent, const Verification& verification);
 
 }  // namespace corvane::lan

@@ -1,8 +1,8 @@
-#include "exchange/bss_exchange.h"
+#include "link/exchange/bss_exchange.h"
 
-#include "exchange/config_exchange.h"
-#include "framing.h"
-#include "reply_shape.h"
+#include "link/exchange/config_exchange.h"
+#include "link/framing.h"
+#include "link/reply_shape.h"
 
 namespace corvane::link {
 

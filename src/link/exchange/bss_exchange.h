@@ -1,11 +1,11 @@
 // The access-point survey of a printer on the direct link.
 #pragma once
 
-#include "bss.h"
-#include "exchange/exchange_limits.h"
-#include "exchange/link_waits.h"
-#include "link_port.h"
-#include "result.h"
+#include "link/bss.h"
+#include "link/exchange/exchange_limits.h"
+#include "link/exchange/link_waits.h"
+#include "link/link_port.h"
+#include "link/result.h"
 
 namespace corvane::link {
 

@@ -7,8 +7,8 @@
 #include <chrono>
 #include <cstddef>
 
-#include "bytes.h"
-#include "result.h"
+#include "link/bytes.h"
+#include "link/result.h"
 
 namespace corvane::link {
 

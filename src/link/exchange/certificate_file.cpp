@@ -1,11 +1,11 @@
-#include "exchange/certificate_file.h"
+#include "link/exchange/certificate_file.h"
 
 #include <algorithm>
 #include <cstdint>
 #include <string_view>
 #include <utility>
 
-#include "bounded_file.h"
+#include "link/bounded_file.h"
 
 namespace corvane::link {
 namespace {

@@ -5,8 +5,8 @@
 #include <filesystem>
 #include <optional>
 
-#include "bytes.h"
-#include "string_table.h"
+#include "link/bytes.h"
+#include "link/string_table.h"
 
 namespace corvane::link {
 

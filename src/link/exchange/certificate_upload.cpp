@@ -1,4 +1,4 @@
-#include "exchange/certificate_upload.h"
+#include "link/exchange/certificate_upload.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -6,9 +6,9 @@
 #include <string>
 #include <string_view>
 
-#include "exchange/config_exchange.h"
-#include "framing.h"
-#include "reply_shape.h"
+#include "link/exchange/config_exchange.h"
+#include "link/framing.h"
+#include "link/reply_shape.h"
 
 namespace corvane::link {
 namespace {
@@ -112,7 +112,7 @@ Result<void> UploadCertificate(LinkPort& port, ByteSpan data, int type, const Pr
                 progress(static_cast<int>(acknowledged * 100 / size));
             }
             budget = limits.certificateRetryBudget;
-            if (!waits.pause(limits.certificateChunkPause)) {
+            if (!waits.pause(limits.certificateChunkPause, "between certificate parts")) {
                 return acknowledged >= size ? Result<void>() : cancelled;
             }
         } else if (budget <= 0) {

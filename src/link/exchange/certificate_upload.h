@@ -5,11 +5,11 @@
 #include <cstddef>
 #include <functional>
 
-#include "bytes.h"
-#include "exchange/exchange_limits.h"
-#include "exchange/link_waits.h"
-#include "link_port.h"
-#include "result.h"
+#include "link/bytes.h"
+#include "link/exchange/exchange_limits.h"
+#include "link/exchange/link_waits.h"
+#include "link/link_port.h"
+#include "link/result.h"
 
 namespace corvane::link {
 

@@ -1,10 +1,10 @@
-#include "exchange/config_exchange.h"
+#include "link/exchange/config_exchange.h"
 
 #include <algorithm>
 #include <string_view>
 
-#include "framing.h"
-#include "reply_shape.h"
+#include "link/framing.h"
+#include "link/reply_shape.h"
 
 namespace corvane::link {
 

@@ -4,9 +4,9 @@
 
 #include <functional>
 
-#include "link_port.h"
-#include "printer_config.h"
-#include "result.h"
+#include "link/link_port.h"
+#include "link/printer_config.h"
+#include "link/result.h"
 
 namespace corvane::link {
 

@@ -1,4 +1,4 @@
-#include "exchange/delivery.h"
+#include "link/exchange/delivery.h"
 
 namespace corvane::link {
 

@@ -5,7 +5,7 @@
 // "no", is a change that did not happen.
 #pragma once
 
-#include "result.h"
+#include "link/result.h"
 
 namespace corvane::link {
 

@@ -1,9 +1,9 @@
-#include "exchange/link_session.h"
+#include "link/exchange/link_session.h"
 
 #include <utility>
 
-#include "exchange/config_exchange.h"
-#include "exchange/vendor_check.h"
+#include "link/exchange/config_exchange.h"
+#include "link/exchange/vendor_check.h"
 
 namespace corvane::link {
 

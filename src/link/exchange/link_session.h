@@ -6,11 +6,11 @@
 #include <functional>
 #include <optional>
 
-#include "exchange/exchange_limits.h"
-#include "exchange/link_waits.h"
-#include "exchange/openable_link_port.h"
-#include "printer_config.h"
-#include "string_table.h"
+#include "link/exchange/exchange_limits.h"
+#include "link/exchange/link_waits.h"
+#include "link/exchange/openable_link_port.h"
+#include "link/printer_config.h"
+#include "link/string_table.h"
 
 namespace corvane::link {
 

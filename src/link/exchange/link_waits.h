@@ -5,9 +5,11 @@
 
 #include <chrono>
 #include <functional>
+#include <string_view>
 
-#include "cancel_token.h"
-#include "link_port.h"
+#include "link/cancel_token.h"
+#include "link/link_port.h"
+#include "link/exchange/pause_notes.h"
 
 namespace corvane::link {
 
@@ -39,9 +41,12 @@ public:
     bool cancelled() const { return cancel_ != nullptr && cancel_->cancelled(); }
     // Pauses unless cancelled; false when cancelled before or during the
     // pause (the pause function may end early when it sees the request).
-    bool pause(std::chrono::milliseconds wait) const {
+    // `what` names the pause in the wire log.
+    bool pause(std::chrono::milliseconds wait, std::string_view what = "pause") const {
         if (cancelled()) return false;
+        NotePause(what, wait, false);
         sleep_(wait);
+        NotePause(what, wait, true);
         return !cancelled();
     }
     void report(LinkActivity activity) const {

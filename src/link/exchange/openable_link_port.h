@@ -3,8 +3,8 @@
 // double. The exchanges that only talk take the plain LinkPort.
 #pragma once
 
-#include "link_port.h"
-#include "open_result.h"
+#include "link/link_port.h"
+#include "link/open_result.h"
 
 namespace corvane::link {
 

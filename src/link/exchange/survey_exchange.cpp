@@ -1,9 +1,9 @@
-#include "exchange/survey_exchange.h"
+#include "link/exchange/survey_exchange.h"
 
 #include <algorithm>
 #include <string>
 
-#include "framing.h"
+#include "link/framing.h"
 
 namespace corvane::link {
 namespace {

@@ -7,9 +7,9 @@
 #include <cstddef>
 #include <functional>
 
-#include "bss.h"
-#include "cancel_token.h"
-#include "exchange/byte_stream.h"
+#include "link/bss.h"
+#include "link/cancel_token.h"
+#include "link/exchange/byte_stream.h"
 
 namespace corvane::link {
 

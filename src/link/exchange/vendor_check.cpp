@@ -1,4 +1,4 @@
-#include "exchange/vendor_check.h"
+#include "link/exchange/vendor_check.h"
 
 #include <algorithm>
 #include <array>
@@ -33,7 +33,7 @@ VendorCheckResult VendorCheck(LinkPort& port, const LinkWaits& waits, const Exch
     // is read together with the name.
     SendRequest(port, kStatusReportsOff);
     port.Write(kMakerNameRequest);
-    if (!waits.pause(limits.vendorSettle)) {
+    if (!waits.pause(limits.vendorSettle, "printer settles after the maker-name request")) {
         return VendorCheckResult::Cancelled;
     }
 
@@ -63,11 +63,11 @@ VendorCheckResult VendorCheck(LinkPort& port, const LinkWaits& waits, const Exch
                 bufferEmpty = true;
             }
         }
-        if (!waits.pause(limits.vendorTryPause)) {
+        if (!waits.pause(limits.vendorTryPause, "before the next maker-name read")) {
             return VendorCheckResult::Cancelled;
         }
     }
-    if (!waits.pause(limits.vendorAfterName)) {
+    if (!waits.pause(limits.vendorAfterName, "after the maker name")) {
         return VendorCheckResult::Cancelled;
     }
 

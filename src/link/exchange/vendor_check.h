@@ -4,9 +4,9 @@
 
 #include <string_view>
 
-#include "exchange/exchange_limits.h"
-#include "exchange/link_waits.h"
-#include "link_port.h"
+#include "link/exchange/exchange_limits.h"
+#include "link/exchange/link_waits.h"
+#include "link/link_port.h"
 
 namespace corvane::link {
 

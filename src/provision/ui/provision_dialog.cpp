@@ -19,7 +19,7 @@
 #include "link/visible_text.h"
 #include "profile/profile_file.h"
 #include "transport/open_failure.h"
-#include "ui/secrets_dialog.h"
+#include "direct/ui/secrets_dialog.h"
 #include "widgets/messages.h"
 #include "widgets/translation.h"
 
@@ -150,7 +150,7 @@ void ProvisionDialog::onStart() {
     // The secrets the profile's settings need, asked once for every printer.
     const auto missing = rules::MissingSecrets(*profile, link::PrinterConfig{}, link::ConfigLayout::Newer);
     if (!missing.empty()) {
-        ui::SecretsDialog secrets(missing, this);
+        direct::SecretsDialog secrets(missing, this);
         if (secrets.exec() != QDialog::Accepted) return;
         *profile = profile::withSecrets(*profile, secrets.secrets());
     }
@@ -246,7 +246,7 @@ void ProvisionDialog::onPrinterDone(const PrinterReport& report) {
     item->setText(result);
     item->setForeground(colour);
     item->setToolTip(result);
-    if (!report.historyProblem.isEmpty()) widgets::showNote(this, history::notRecordedText(report.historyProblem));
+    if (!report.historyProblem.isEmpty()) widgets::showNote(this, report.historyProblem);
     updateCount();
 }
 

@@ -1,0 +1,263 @@
+// The direct configuration window driven as a user would, against the
+// printer simulator: connect, edit, save, and what the printer received.
+// The page rules are unit-tested under tests/rules; here they prove the wiring.
+#include "direct_ui_fixture.h"
+
+#include <cerrno>
+#include <cstring>
+
+#include <QTimer>
+#include <QToolButton>
+
+#include "rules/summary_rows.h"
+#include "support/wait.h"
+#include "widgets/ipv4_address_edit.h"
+
+namespace corvane::test {
+namespace {
+
+const auto ByName = [](const auto& p) { return std::string(p.param.name); };
+
+// Secret fields stay masked until shown; POS offers the simulator's device;
+// the window says what it is connected to, if anything, and shows the
+// printer's PIN again after a reconnect. The pages show the record read at
+// Connect (MAC at its offset), Save writes it with the edits, confirms, and
+// its summary numbers the rows from 1 and masks the secrets.
+TEST_F(DirectUiTest, ConnectEditSaveWritesWhatThePagesShowPlusTheEdits) {
+    open();
+    EXPECT_EQ(widget<QLabel>("connectionLabel")->text(), "Not connected");
+    EXPECT_EQ(tabs()->tabText(0), "System && Information");  // one "&" shown, not a shortcut
+    const std::pair<Tab, const char*> secrets[] = {
+        {Tab::System, "userPassword"}, {Tab::System, "confirmPassword"}, {Tab::Security, "wepKey"},
+        {Tab::Security, "pskKey"},     {Tab::Security, "authPassword"},  {Tab::Network, "pinCode"},
+    };
+    for (const auto& [tab, name] : secrets) {
+        auto* edit = onPage<QLineEdit>(tab, name);
+        EXPECT_EQ(edit->echoMode(), QLineEdit::Password) << name;
+        onPage<QToolButton>(tab, (std::string(name) + "Show").c_str())->toggle();
+        EXPECT_EQ(edit->echoMode(), QLineEdit::Normal) << name;
+    }
+    messages.clear();  // the empty pages refuse to be left
+
+    widget<QRadioButton>("posRadio")->click();
+    EXPECT_EQ(widget<QComboBox>("portList")->currentText(), sim.pty());
+    click("connectButton");
+    auto* pin = onPage<QLineEdit>(Tab::Network, "pinCode");
+    EXPECT_EQ(pin->text(), "12345670");
+    click("disconnectButton");
+    EXPECT_TRUE(pin->text().isEmpty());
+    click("connectButton");
+    ASSERT_EQ(messages.ids(), (std::vector<int>{kPrinterConnected, kPrinterConnected}));
+    messages.clear();
+    EXPECT_EQ(pin->text(), "12345670");
+    EXPECT_EQ(widget<QLabel>("connectionLabel")->text().toStdString(),
+              "Connected: " + sim.pty().toStdString() + " — firmware WL2.07.3, newer layout");
+    EXPECT_FALSE(widget<QComboBox>("portList")->isEnabled());  // the link cannot change while connected
+
+    link::PrinterConfig expected = sim::BuiltinState().link.config;
+    auto* name = onPage<QLineEdit>(Tab::System, "printerName");
+    EXPECT_EQ(onPage<QLabel>(Tab::System, "macAddress")->text(), "00-11-22-AA-BB-CC");
+    EXPECT_EQ(onPage<QComboBox>(Tab::Protocol, "https")->currentIndex(), expected.httpsEnabled);  // Telnet's differs
+    EXPECT_EQ(onPage<QLineEdit>(Tab::System, "confirmPassword")->text().toStdString(), expected.userPassword);
+    type(name, "Front Desk");
+    expected.printerName = "Front Desk";
+    type(onPage<QLineEdit>(Tab::System, "printerPort"), "9101");
+    expected.printerPort = 9101;
+    QTest::keyClick(onPage<QComboBox>(Tab::Protocol, "telnet"), Qt::Key_Down);
+    expected.telnetEnabled = 1;
+    onPage<QRadioButton>(Tab::Network, "manualRadio")->click();
+    expected.ipAssignment = 0;
+    type(onPage<widgets::Ipv4AddressEdit>(Tab::Network, "ipAddress")->field(3), "77");
+    expected.ipAddress = 0xC0A8004D;
+    onPage<QRadioButton>(Tab::Security, "wpaPsk")->click();
+    expected.authentication = rules::code::kWpaPsk;
+    type(onPage<QLineEdit>(Tab::Security, "pskKey"), "a-longer-shared-key");
+    expected.pskKey = "a-longer-shared-key";
+
+    click("saveButton");
+    EXPECT_EQ(messages.ids(), std::vector<int>{kConfigCompletedReset});
+    // Secrets with a value are dots until shown (the WEP key has none).
+    QString masked, shown;
+    int number = 1;
+    for (const auto& row : rules::SummaryRows(expected, link::ConfigLayout::Newer)) {
+        const QString line = QString::number(number++) + '\t' + QString::fromStdString(row.name) + '\t';
+        const QString value = QString::fromStdString(row.value);
+        masked += line + (row.secret && !value.isEmpty() ? QString(8, QChar(0x2022)) : value) + '\n';
+        shown += line + value + '\n';
+    }
+    EXPECT_EQ(summaries, (QStringList{masked, shown}));
+    EXPECT_TRUE(linkPort.isOpen());  // the link stays up for another save
+
+    EXPECT_EQ(sim.stop().link.config, expected);
+}
+
+// Each failed Connect says why, closes the port and leaves the pages shut:
+// another maker, a printer silent on its first read, no such device.
+TEST_F(DirectUiTest, FailedConnectClosesThePortAndKeepsTheButtons) {
+    const QString noDevice = QStringLiteral("/dev/corvane-no-such-lp");
+    const struct {
+        QStringList simArgs;
+        QString device;             // the simulator's when empty
+        std::vector<int> messages;  // -1: the maker warning
+        QString why;                // the first message's text
+    } cases[] = {
+        {{"--fault-maker-name", "ACME"}, {}, {-1, kUnableToOpenPort}, "This printer don't match our company name."},
+        {{"--fault-silent", "if_get"}, {}, {kConnectFailed}, {}},
+        {{}, noDevice, {kUnableToOpenPort}, "Unable to open the port.\n" + noDevice + ": " + std::strerror(ENOENT)},
+    };
+    for (const auto& c : cases) {
+        SimPrinter printer;
+        ASSERT_TRUE(printer.start(c.simArgs));
+        openOn(printer, FastTimeouts(1), c.device);
+        messages.clear();
+        connectPrinter();
+        EXPECT_EQ(messages.ids(), c.messages) << c.simArgs.join(' ').toStdString();
+        if (!c.why.isEmpty()) {
+            EXPECT_EQ(messages.messages().front().text, c.why);
+        }
+        EXPECT_FALSE(linkPort.isOpen());
+        EXPECT_TRUE(widget<QPushButton>("connectButton")->isEnabled());
+        EXPECT_FALSE(tabs()->isEnabled());
+    }
+}
+
+// What the user does: Escape, closing the window, or a button by its name.
+void perform(direct::DirectConfigDialog& d, const std::string& gesture) {
+    if (gesture == "Escape") QTest::keyClick(&d, Qt::Key_Escape);
+    else if (gesture == "CloseWindow") d.close();
+    else d.findChild<QPushButton*>(QString::fromStdString(gesture))->click();
+}
+
+struct CancelledWait {
+    const char* name;
+    const char* gesture;
+    bool survey;  // the BSS page's survey rather than Connect
+    bool windowStays;
+};
+void PrintTo(const CancelledWait& c, std::ostream* os) { *os << c.name; }
+
+class CancelTest : public DirectUiTest, public ::testing::WithParamInterface<CancelledWait> {};
+
+// A wait on a silent printer ends at once on each gesture, with no message,
+// the link down and the buttons as after a failed Connect.
+TEST_P(CancelTest, EndsTheExchangeAndLeavesTheLinkDown) {
+    // Each read would wait 25 s (and Connect 64 of them); the gesture comes
+    // 300 ms into the wait.
+    open({"--fault-silent", GetParam().survey ? "bss_req" : "all"}, FastTimeouts(500));
+    if (GetParam().survey) connectPrinter();
+    messages.clear();
+    QString shown;
+    QTimer::singleShot(300ms, dialog.get(), [&] {
+        shown = widget<QLabel>("activityLabel")->text();
+        EXPECT_TRUE(widget<QPushButton>("cancelButton")->isVisible());
+        perform(*dialog, GetParam().gesture);
+    });
+    const auto start = std::chrono::steady_clock::now();
+    if (GetParam().survey) {
+        onPage<QPushButton>(Tab::Bss, "getBssButton")->click();
+    } else {
+        widget<QRadioButton>("posRadio")->click();
+        widget<QPushButton>("connectButton")->click();
+    }
+    EXPECT_TRUE(dialog->exchanging());  // the click returned; the printer is waited on elsewhere
+    settle();
+    EXPECT_LT(std::chrono::steady_clock::now() - start, 10s);
+    EXPECT_TRUE(shown.startsWith(GetParam().survey ? "Surveying the access points" : "Checking the printer… attempt "))
+        << shown.toStdString();
+    pumpEvents(50);
+    EXPECT_TRUE(messages.ids().empty());
+    EXPECT_FALSE(linkPort.isOpen());
+    EXPECT_EQ(dialog->isVisible(), GetParam().windowStays);
+    EXPECT_TRUE(widget<QPushButton>("connectButton")->isEnabled());
+    EXPECT_FALSE(widget<QPushButton>("cancelButton")->isVisible());
+}
+
+INSTANTIATE_TEST_SUITE_P(Gestures, CancelTest,
+                         ::testing::Values(CancelledWait{"CancelButton", "cancelButton", false, true},
+                                           CancelledWait{"Escape", "Escape", false, true},
+                                           CancelledWait{"Quit", "quitButton", false, false},
+                                           CancelledWait{"CloseWindow", "CloseWindow", false, false},
+                                           CancelledWait{"SurveyCancelButton", "cancelButton", true, true}),
+                         ByName);
+
+struct DroppedEdits {
+    const char* name;
+    const char* gesture;
+    widgets::EditsChoice answer;
+    bool saved;   // the edit reached the printer
+    bool goesOn;  // the gesture went ahead: link down, window closed
+};
+void PrintTo(const DroppedEdits& c, std::ostream* os) { *os << c.name; }
+
+class DroppedEditsTest : public DirectUiTest, public ::testing::WithParamInterface<DroppedEdits> {};
+
+// Edits since Connect are asked about before they are lost.
+TEST_P(DroppedEditsTest, AreAskedAboutFirst) {
+    open();
+    connectPrinter();
+    auto* name = onPage<QLineEdit>(Tab::System, "printerName");
+    type(name, "Back office");
+    messages.clear();
+    messages.setAnswer(GetParam().answer);
+
+    perform(*dialog, GetParam().gesture);
+    settle();
+    ASSERT_FALSE(messages.messages().empty());
+    EXPECT_EQ(messages.messages()[0].text, "Discard the changes made since Connect?");
+    EXPECT_EQ(linkPort.isOpen(), !GetParam().goesOn);
+    EXPECT_EQ(dialog->isVisible(), !GetParam().goesOn);
+    EXPECT_EQ(sim.stop().link.config.printerName == "Back office", GetParam().saved);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Gestures, DroppedEditsTest,
+    ::testing::Values(DroppedEdits{"Disconnect", "disconnectButton", widgets::EditsChoice::Cancel, false, false},
+                      DroppedEdits{"Quit", "quitButton", widgets::EditsChoice::Discard, false, true},
+                      DroppedEdits{"Escape", "Escape", widgets::EditsChoice::Save, true, true},
+                      DroppedEdits{"CloseWindow", "CloseWindow", widgets::EditsChoice::Cancel, false, false}),
+    ByName);
+
+// The keyboard turns pages; a bad number complains when its page is left,
+// not while typed; the page keeps the page and the focus and Save sends
+// nothing; typing stops at the field's bytes.
+TEST_F(DirectUiTest, EditsStopAtTheirFieldsAndBadValuesKeepThePage) {
+    open();
+    dialog->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
+    connectPrinter();
+    messages.clear();
+
+    // Ctrl+Tab and Ctrl+Shift+Tab turn the pages from a field or a button.
+    auto* port = onPage<QLineEdit>(Tab::System, "printerPort");
+    port->setFocus();
+    QTest::keyClick(port, Qt::Key_Tab, Qt::ControlModifier);
+    EXPECT_EQ(tabs()->currentIndex(), static_cast<int>(Tab::Protocol));
+    QTest::keyClick(widget<QPushButton>("saveButton"), Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(tabs()->currentIndex(), static_cast<int>(Tab::System));
+
+    port->setFocus();
+    type(port, "80");
+    EXPECT_TRUE(messages.ids().empty());  // not while typing
+    tabs()->setCurrentIndex(static_cast<int>(Tab::Protocol));
+    EXPECT_EQ(messages.ids(), std::vector<int>{kPortNumberIncorrect});
+    EXPECT_EQ(tabs()->currentWidget(), tabs()->page(static_cast<int>(Tab::System)));
+    EXPECT_EQ(QApplication::focusWidget(), port);
+    click("saveButton");
+    EXPECT_EQ(messages.ids(), (std::vector<int>{kPortNumberIncorrect, kPortNumberIncorrect}));
+    type(port, "9100");
+
+    // Typed one character at a time, as a keyboard layout with "€" would:
+    // three bytes each, 21 fit.
+    auto* name = onPage<QLineEdit>(Tab::System, "printerName");
+    name->clear();
+    for (int i = 0; i < 30; ++i)
+        QTest::sendKeyEvent(QTest::Click, name, Qt::Key_unknown, QString(QChar(0x20AC)), Qt::NoModifier);
+    EXPECT_EQ(name->text(), QString(21, QChar(0x20AC)));
+    click("saveButton");
+    EXPECT_EQ(messages.ids().back(), kConfigCompletedReset);
+    EXPECT_EQ(sim.stop().link.config.printerName, name->text().toStdString());
+    EXPECT_EQ(sim.configWrites(), 1);
+}
+
+}  // namespace
+}  // namespace corvane::test
