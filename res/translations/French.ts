@@ -2174,6 +2174,14 @@ Veuillez saisir à nouveau le masque de sous-réseau.</translation>
         <source>Searching for the printer again: %1 of at most %2 s…</source>
         <translation>Nouvelle recherche de l&apos;imprimante&#xa0;: %1 sur %2&#xa0;s au maximum…</translation>
     </message>
+    <message>
+        <source>Print a test page</source>
+        <translation>Imprimer une page de test</translation>
+    </message>
+    <message>
+        <source>Prints a test page on the printer at its new address %1, port %2.</source>
+        <translation>Imprime une page de test sur l&apos;imprimante à sa nouvelle adresse %1, port %2.</translation>
+    </message>
 </context>
 <context>
     <name>corvane::provision::ProvisionDialog</name>

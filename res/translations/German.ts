@@ -2174,6 +2174,14 @@ Bitte geben Sie die Subnetzmaske erneut ein.</translation>
         <source>Searching for the printer again: %1 of at most %2 s…</source>
         <translation>Erneute Suche nach dem Drucker: %1 von höchstens %2 s…</translation>
     </message>
+    <message>
+        <source>Print a test page</source>
+        <translation>Testseite drucken</translation>
+    </message>
+    <message>
+        <source>Prints a test page on the printer at its new address %1, port %2.</source>
+        <translation>Druckt eine Testseite auf dem Drucker unter seiner neuen Adresse %1, Port %2.</translation>
+    </message>
 </context>
 <context>
     <name>corvane::provision::ProvisionDialog</name>

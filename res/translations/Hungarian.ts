@@ -2171,6 +2171,14 @@ Adja meg újra az alhálózati maszkot.</translation>
         <source>Searching for the printer again: %1 of at most %2 s…</source>
         <translation>A nyomtató újbóli keresése: %1 / legfeljebb %2 mp…</translation>
     </message>
+    <message>
+        <source>Print a test page</source>
+        <translation>Tesztoldal nyomtatása</translation>
+    </message>
+    <message>
+        <source>Prints a test page on the printer at its new address %1, port %2.</source>
+        <translation>Tesztoldalt nyomtat a nyomtatón az új címén (%1, port: %2).</translation>
+    </message>
 </context>
 <context>
     <name>corvane::provision::ProvisionDialog</name>

@@ -2174,6 +2174,14 @@ Inserire di nuovo la subnet mask.</translation>
         <source>Searching for the printer again: %1 of at most %2 s…</source>
         <translation>Nuova ricerca della stampante: %1 di massimo %2 s…</translation>
     </message>
+    <message>
+        <source>Print a test page</source>
+        <translation>Stampa una pagina di prova</translation>
+    </message>
+    <message>
+        <source>Prints a test page on the printer at its new address %1, port %2.</source>
+        <translation>Stampa una pagina di prova sulla stampante al suo nuovo indirizzo %1, porta %2.</translation>
+    </message>
 </context>
 <context>
     <name>corvane::provision::ProvisionDialog</name>

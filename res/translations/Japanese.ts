@@ -2171,6 +2171,14 @@ Please enter the subnet mask again.</source>
         <source>Searching for the printer again: %1 of at most %2 s…</source>
         <translation>プリンターを再検索しています：%1 秒経過 (最大 %2 秒)…</translation>
     </message>
+    <message>
+        <source>Print a test page</source>
+        <translation>テストページを印刷</translation>
+    </message>
+    <message>
+        <source>Prints a test page on the printer at its new address %1, port %2.</source>
+        <translation>新しいアドレス %1、ポート %2 のプリンターでテストページを印刷します。</translation>
+    </message>
 </context>
 <context>
     <name>corvane::provision::ProvisionDialog</name>

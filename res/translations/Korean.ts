@@ -2171,6 +2171,14 @@ Please enter the subnet mask again.</source>
         <source>Searching for the printer again: %1 of at most %2 s…</source>
         <translation>프린터를 다시 검색하는 중: %1초 경과(최대 %2초)…</translation>
     </message>
+    <message>
+        <source>Print a test page</source>
+        <translation>테스트 페이지 인쇄</translation>
+    </message>
+    <message>
+        <source>Prints a test page on the printer at its new address %1, port %2.</source>
+        <translation>새 주소 %1, 포트 %2의 프린터에서 테스트 페이지를 인쇄합니다.</translation>
+    </message>
 </context>
 <context>
     <name>corvane::provision::ProvisionDialog</name>

@@ -2177,6 +2177,14 @@ Wpisz maskę podsieci ponownie.</translation>
         <source>Searching for the printer again: %1 of at most %2 s…</source>
         <translation>Ponowne wyszukiwanie drukarki: %1 z maksymalnie %2 s…</translation>
     </message>
+    <message>
+        <source>Print a test page</source>
+        <translation>Drukuj stronę testową</translation>
+    </message>
+    <message>
+        <source>Prints a test page on the printer at its new address %1, port %2.</source>
+        <translation>Drukuje stronę testową na drukarce pod jej nowym adresem %1, port %2.</translation>
+    </message>
 </context>
 <context>
     <name>corvane::provision::ProvisionDialog</name>

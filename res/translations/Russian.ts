@@ -2177,6 +2177,14 @@ Please enter the subnet mask again.</source>
         <source>Searching for the printer again: %1 of at most %2 s…</source>
         <translation>Повторный поиск принтера: %1 из не более чем %2 с…</translation>
     </message>
+    <message>
+        <source>Print a test page</source>
+        <translation>Напечатать пробную страницу</translation>
+    </message>
+    <message>
+        <source>Prints a test page on the printer at its new address %1, port %2.</source>
+        <translation>Печатает пробную страницу на принтере по его новому адресу %1, порт %2.</translation>
+    </message>
 </context>
 <context>
     <name>corvane::provision::ProvisionDialog</name>

@@ -2171,6 +2171,14 @@ Please enter the subnet mask again.</source>
         <source>Searching for the printer again: %1 of at most %2 s…</source>
         <translation>正在重新搜索打印机：已用 %1 秒 (最多 %2 秒)…</translation>
     </message>
+    <message>
+        <source>Print a test page</source>
+        <translation>打印测试页</translation>
+    </message>
+    <message>
+        <source>Prints a test page on the printer at its new address %1, port %2.</source>
+        <translation>在新地址 %1、端口 %2 的打印机上打印测试页。</translation>
+    </message>
 </context>
 <context>
     <name>corvane::provision::ProvisionDialog</name>

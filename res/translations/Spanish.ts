@@ -2174,6 +2174,14 @@ Introduzca de nuevo la máscara de subred.</translation>
         <source>Searching for the printer again: %1 of at most %2 s…</source>
         <translation>Buscando de nuevo la impresora: %1 de un máximo de %2 s…</translation>
     </message>
+    <message>
+        <source>Print a test page</source>
+        <translation>Imprimir una página de prueba</translation>
+    </message>
+    <message>
+        <source>Prints a test page on the printer at its new address %1, port %2.</source>
+        <translation>Imprime una página de prueba en la impresora en su nueva dirección %1, puerto %2.</translation>
+    </message>
 </context>
 <context>
     <name>corvane::provision::ProvisionDialog</name>
