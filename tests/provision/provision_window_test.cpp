@@ -194,7 +194,7 @@ TEST(ProvisionWindow, MissingSecretAskedOnceForEveryPrinter) {
         return table->rowCount() == 5;
     };
     ASSERT_TRUE(test::waitUntil(resultsIn, 120000));
-    EXPECT_EQ(window.countLabel()->text(), "5 configured, 0 unchanged, 0 failed; 0 in progress");
+    EXPECT_EQ(window.countLabel()->text(), "Configured: 5, unchanged: 0, failed: 0. 0 printers in progress.");
     EXPECT_EQ(later.closed(), 0);
     EXPECT_TRUE(messages.messages().empty());
     window.onStop();
