@@ -161,7 +161,7 @@
     </message>
     <message>
         <source>corvane-tool: the desktop tool needs a display (a desktop session, or ssh -X); for the command line see corvane --help</source>
-        <translation>corvane-tool : l’outil de bureau a besoin d’un affichage (une session de bureau, ou ssh -X) ; pour la ligne de commande, voir corvane --help</translation>
+        <translation>corvane-tool&#xa0;: l’outil de bureau a besoin d’un affichage (une session de bureau, ou ssh -X)&#xa0;; pour la ligne de commande, voir corvane --help</translation>
     </message>
 </context>
 <context>
@@ -260,6 +260,22 @@
             <numerusform>%n imprimantes trouvées via %1.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Test print</source>
+        <translation>Impression de test</translation>
+    </message>
+    <message>
+        <source>Prints a test page on the chosen printer over the network.</source>
+        <translation>Imprime une page de test sur l&apos;imprimante choisie, par le réseau.</translation>
+    </message>
+    <message>
+        <source>Test page sent to %1.</source>
+        <translation>Page de test envoyée à %1.</translation>
+    </message>
+    <message>
+        <source>The test page was not sent to %1: %2</source>
+        <translation>La page de test n&apos;a pas été envoyée à %1&#xa0;: %2</translation>
+    </message>
 </context>
 <context>
     <name>DeviceListExport</name>
@@ -345,10 +361,6 @@
     <message>
         <source>Include secrets</source>
         <translation>Inclure les données secrètes</translation>
-    </message>
-    <message>
-        <source>Put keys, passwords and the PIN in the exported profile; the file is then readable by you alone.</source>
-        <translation>Enregistre les clés, les mots de passe et le code PIN dans le profil exporté&#xa0;; le fichier n&apos;est alors lisible que par vous.</translation>
     </message>
     <message>
         <source>Export profile…</source>
@@ -457,8 +469,20 @@ Les clés, les mots de passe et le code PIN n&apos;y figurent pas&#xa0;; ils ser
         <translation>Inclure l’adresse fixe</translation>
     </message>
     <message>
-        <source>Put this printer&apos;s IP address, subnet mask and gateway in the exported profile, for a printer that replaces it.</source>
-        <translation>Place l’adresse IP, le masque de sous-réseau et la passerelle de cette imprimante dans le profil exporté, pour une imprimante qui la remplace.</translation>
+        <source>Put this printer&apos;s address assignment (DHCP or fixed), IP address, subnet mask and gateway in the exported profile, for a printer that replaces it.</source>
+        <translation>Inclut dans le profil exporté l&apos;attribution d&apos;adresse de cette imprimante (DHCP ou fixe), son adresse IP, son masque de sous-réseau et sa passerelle, pour une imprimante qui la remplace.</translation>
+    </message>
+    <message>
+        <source>Put keys, passwords, the PIN and the SNMP write community in the exported profile; the file is then readable by you alone.</source>
+        <translation>Inclut les clés, les mots de passe, le code PIN et la communauté SNMP d&apos;écriture dans le profil exporté&#xa0;; le fichier n&apos;est alors lisible que par vous.</translation>
+    </message>
+    <message>
+        <source>The printer confirmed the settings, but reading them back shows other values for: %1</source>
+        <translation>L&apos;imprimante a confirmé les paramètres, mais leur relecture montre d&apos;autres valeurs pour&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>The printer did not confirm the change, but it may have taken it. Connect again to see what it holds before trying again.</source>
+        <translation>L&apos;imprimante n&apos;a pas confirmé la modification, mais elle l&apos;a peut-être prise en compte. Reconnectez-vous pour voir ce qu&apos;elle contient avant de réessayer.</translation>
     </message>
 </context>
 <context>
@@ -525,6 +549,30 @@ Les clés, les mots de passe et le code PIN n&apos;y figurent pas&#xa0;; ils ser
     <message>
         <source>line %1 of %2 skipped: %3</source>
         <translation>ligne %1 de %2 ignorée&#xa0;: %3</translation>
+    </message>
+    <message>
+        <source>The change may have reached the printer, but it could not be added to the history: %1</source>
+        <translation>La modification a peut-être atteint l&apos;imprimante, mais elle n&apos;a pas pu être ajoutée à l&apos;historique&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>The failed attempt could not be added to the history: %1</source>
+        <translation>La tentative échouée n&apos;a pas pu être ajoutée à l&apos;historique&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>The change could not be added to the history: %1</source>
+        <translation>La modification n&apos;a pas pu être ajoutée à l&apos;historique&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>%1 is a symbolic link; the history is not written through links</source>
+        <translation>%1 est un lien symbolique&#xa0;; l&apos;historique n&apos;est pas écrit à travers des liens</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file</source>
+        <translation>%1 n&apos;est pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>cannot read %1: %2 is not a folder</source>
+        <translation>impossible de lire %1&#xa0;: %2 n&apos;est pas un dossier</translation>
     </message>
 </context>
 <context>
@@ -600,11 +648,11 @@ Les clés, les mots de passe et le code PIN n&apos;y figurent pas&#xa0;; ils ser
     </message>
     <message>
         <source>This is the network address of the subnet its mask spans; no device can use it.</source>
-        <translation>C’est l’adresse réseau du sous-réseau couvert par son masque ; aucun appareil ne peut l’utiliser.</translation>
+        <translation>C’est l’adresse réseau du sous-réseau couvert par son masque&#xa0;; aucun appareil ne peut l’utiliser.</translation>
     </message>
     <message>
         <source>This is the broadcast address of the subnet its mask spans; no device can use it.</source>
-        <translation>C’est l’adresse de diffusion (broadcast) du sous-réseau couvert par son masque ; aucun appareil ne peut l’utiliser.</translation>
+        <translation>C’est l’adresse de diffusion (broadcast) du sous-réseau couvert par son masque&#xa0;; aucun appareil ne peut l’utiliser.</translation>
     </message>
     <message>
         <source>IP address</source>
@@ -752,6 +800,14 @@ Les clés, les mots de passe et le code PIN n&apos;y figurent pas&#xa0;; ils ser
     <message>
         <source>Back</source>
         <translation>Retour</translation>
+    </message>
+    <message>
+        <source>The settings to be sent conflict with the network or another printer:</source>
+        <translation>Les paramètres à envoyer sont en conflit avec le réseau ou une autre imprimante&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Save despite the conflicts</source>
+        <translation>Enregistrer malgré les conflits</translation>
     </message>
 </context>
 <context>
@@ -994,12 +1050,24 @@ Les clés, les mots de passe et le code PIN n&apos;y figurent pas&#xa0;; ils ser
         <translation>le fichier ne contient pas d&apos;objet «&#xa0;config&#xa0;»</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is not a secret; a secrets file holds only wepKey, pskKey, authPassword and p2pPinCode</source>
-        <translation>«&#xa0;%1&#xa0;» n&apos;est pas une donnée secrète&#xa0;; un fichier de données secrètes contient uniquement wepKey, pskKey, authPassword et p2pPinCode</translation>
-    </message>
-    <message>
         <source>&quot;%1&quot;: Wi-Fi Direct needs a printer with the newer record layout</source>
         <translation>«&#xa0;%1&#xa0;»&#xa0;: Wi-Fi Direct nécessite une imprimante dotée de la nouvelle structure d&apos;enregistrement</translation>
+    </message>
+    <message>
+        <source>cannot read %1: %2</source>
+        <translation>impossible de lire %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>the key &quot;%1&quot; appears more than once</source>
+        <translation>la clé «&#xa0;%1&#xa0;» apparaît plus d&apos;une fois</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a secret; a secrets file holds only %2</source>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas une donnée secrète&#xa0;; un fichier de données secrètes ne contient que %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: the profile would fix this DHCP printer at the address it holds now; a profile that changes the address assignment needs the address too (export with the address)</source>
+        <translation>«&#xa0;%1&#xa0;»&#xa0;: le profil fixerait cette imprimante DHCP à l&apos;adresse qu&apos;elle a actuellement&#xa0;; un profil qui modifie l&apos;attribution d&apos;adresse doit aussi contenir l&apos;adresse (exportez avec l&apos;adresse)</translation>
     </message>
 </context>
 <context>
@@ -1762,6 +1830,20 @@ La clé WEP doit comporter 5 ou 13 caractères, ou 10 ou 26 chiffres hexadécima
         <source>Certification</source>
         <translation>Certificats</translation>
     </message>
+    <message>
+        <source>The subnet mask is not valid: its ones must all come before its zeros.
+Please enter the subnet mask again.</source>
+        <translation>Le masque de sous-réseau n&apos;est pas valide&#xa0;: tous ses bits à 1 doivent précéder ses bits à 0.
+Veuillez saisir à nouveau le masque de sous-réseau.</translation>
+    </message>
+    <message>
+        <source>UDP port %1 is in use by another program.</source>
+        <translation>Le port UDP %1 est utilisé par un autre programme.</translation>
+    </message>
+    <message>
+        <source>The requests cannot be kept to interface %1: %2</source>
+        <translation>Les requêtes ne peuvent pas être limitées à l&apos;interface %1&#xa0;: %2</translation>
+    </message>
 </context>
 <context>
     <name>SystemPage</name>
@@ -1856,6 +1938,21 @@ La clé WEP doit comporter 5 ou 13 caractères, ou 10 ou 26 chiffres hexadécima
         <source>Not verified: the printer reports %1.</source>
         <translation>Non vérifié&#xa0;: l&apos;imprimante indique %1.</translation>
     </message>
+    <message>
+        <source>Not verified: the check was cancelled.</source>
+        <translation>Non vérifié&#xa0;: la vérification a été annulée.</translation>
+    </message>
+    <message>
+        <source>Not verified: DHCP is on and the printer has no address yet.</source>
+        <translation>Non vérifié&#xa0;: le DHCP est activé et l&apos;imprimante n&apos;a pas encore d&apos;adresse.</translation>
+    </message>
+</context>
+<context>
+    <name>corvane::app::LauncherDialog</name>
+    <message>
+        <source>Provision printers...</source>
+        <translation>Configurer plusieurs imprimantes...</translation>
+    </message>
 </context>
 <context>
     <name>corvane::lan::AssignAddressesDialog</name>
@@ -1920,10 +2017,6 @@ La clé WEP doit comporter 5 ou 13 caractères, ou 10 ou 26 chiffres hexadécima
         <translation>Saisissez le masque de sous-réseau sous forme de quatre nombres de 0 à 255 séparés par des points.</translation>
     </message>
     <message>
-        <source>Enter the gateway as four numbers 0-255, or leave it empty for none.</source>
-        <translation>Saisissez la passerelle sous forme de quatre nombres de 0 à 255, ou laissez le champ vide pour aucune.</translation>
-    </message>
-    <message>
         <source>Enter the port as a number, or leave it empty to keep each printer&apos;s port.</source>
         <translation>Saisissez le port sous forme de nombre, ou laissez le champ vide pour garder le port de chaque imprimante.</translation>
     </message>
@@ -1973,7 +2066,7 @@ La clé WEP doit comporter 5 ou 13 caractères, ou 10 ou 26 chiffres hexadécima
     </message>
     <message>
         <source>Cancelled: sent to %1; the other rows were not sent.</source>
-        <translation>Annulé : envoyé à %1 ; les autres lignes n&apos;ont pas été envoyées.</translation>
+        <translation>Annulé&#xa0;: envoyé à %1&#xa0;; les autres lignes n&apos;ont pas été envoyées.</translation>
     </message>
     <message>
         <source>Close</source>
@@ -2006,9 +2099,45 @@ La clé WEP doit comporter 5 ou 13 caractères, ou 10 ou 26 chiffres hexadécima
     <message numerus="yes">
         <source>Done: the new address shows on %1 of %n printer(s).</source>
         <translation>
-            <numerusform>Terminé : la nouvelle adresse apparaît sur %1 imprimante sur %n.</numerusform>
-            <numerusform>Terminé : la nouvelle adresse apparaît sur %1 imprimantes sur %n.</numerusform>
+            <numerusform>Terminé&#xa0;: la nouvelle adresse apparaît sur %1 imprimante sur %n.</numerusform>
+            <numerusform>Terminé&#xa0;: la nouvelle adresse apparaît sur %1 imprimantes sur %n.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Send rows with conflicts too</source>
+        <translation>Envoyer aussi les lignes avec conflits</translation>
+    </message>
+    <message>
+        <source>Enter the gateway as four numbers 0-255, or leave it empty to keep each printer&apos;s gateway.</source>
+        <translation>Saisissez la passerelle sous forme de quatre nombres de 0 à 255, ou laissez-la vide pour conserver la passerelle de chaque imprimante.</translation>
+    </message>
+    <message>
+        <source>mask %1</source>
+        <translation>masque %1</translation>
+    </message>
+    <message>
+        <source>gateway %1</source>
+        <translation>passerelle %1</translation>
+    </message>
+    <message>
+        <source>port %1</source>
+        <translation>port %1</translation>
+    </message>
+    <message>
+        <source>DHCP on</source>
+        <translation>DHCP activé</translation>
+    </message>
+    <message>
+        <source>DHCP off</source>
+        <translation>DHCP désactivé</translation>
+    </message>
+    <message>
+        <source>Searching for the printers again: %1 of at most %2 s…</source>
+        <translation>Nouvelle recherche des imprimantes&#xa0;: %1 sur %2&#xa0;s au maximum…</translation>
+    </message>
+    <message>
+        <source>Printers</source>
+        <translation>Imprimantes</translation>
     </message>
 </context>
 <context>
@@ -2036,6 +2165,172 @@ La clé WEP doit comporter 5 ou 13 caractères, ou 10 ou 26 chiffres hexadécima
     <message>
         <source>broadcast</source>
         <translation>diffusion</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Searching for the printer again: %1 of at most %2 s…</source>
+        <translation>Nouvelle recherche de l&apos;imprimante&#xa0;: %1 sur %2&#xa0;s au maximum…</translation>
+    </message>
+    <message>
+        <source>Print a test page</source>
+        <translation>Imprimer une page de test</translation>
+    </message>
+    <message>
+        <source>Prints a test page on the printer at its new address %1, port %2.</source>
+        <translation>Imprime une page de test sur l&apos;imprimante à sa nouvelle adresse %1, port %2.</translation>
+    </message>
+</context>
+<context>
+    <name>corvane::provision::ProvisionDialog</name>
+    <message>
+        <source>Provision printers</source>
+        <translation>Configurer plusieurs imprimantes</translation>
+    </message>
+    <message>
+        <source>Choose...</source>
+        <translation>Choisir...</translation>
+    </message>
+    <message>
+        <source>&amp;Profile:</source>
+        <translation>&amp;Profil&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Profiles (*.json)</source>
+        <translation>Profils (*.json)</translation>
+    </message>
+    <message>
+        <source>Printers &amp;sheet (optional):</source>
+        <translation>&amp;Liste des imprimantes (facultatif)&#xa0;:</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Fichiers CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>ttyUSB0, ttyS0</source>
+        <translation>ttyUSB0, ttyS0</translation>
+    </message>
+    <message>
+        <source>Se&amp;rial ports (optional):</source>
+        <translation>Ports sé&amp;rie (facultatif)&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>MAC address</source>
+        <translation>Adresse MAC</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>État</translation>
+    </message>
+    <message>
+        <source>Fields changed</source>
+        <translation>Champs modifiés</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Durée</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Résultat</translation>
+    </message>
+    <message>
+        <source>Printers</source>
+        <translation>Imprimantes</translation>
+    </message>
+    <message>
+        <source>S&amp;tart</source>
+        <translation>&amp;Démarrer</translation>
+    </message>
+    <message>
+        <source>St&amp;op</source>
+        <translation>&amp;Arrêter</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fermer</translation>
+    </message>
+    <message>
+        <source>The profile cannot be read: %1</source>
+        <translation>Impossible de lire le profil&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>The profile cannot be used: %1</source>
+        <translation>Impossible d&apos;utiliser le profil&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>The printers sheet cannot be used: %1</source>
+        <translation>Impossible d&apos;utiliser la liste des imprimantes&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Unplugged</source>
+        <translation>Débranchée</translation>
+    </message>
+    <message>
+        <source>Waiting</source>
+        <translation>En attente</translation>
+    </message>
+    <message>
+        <source>Configuring</source>
+        <translation>Configuration en cours</translation>
+    </message>
+    <message>
+        <source>Done; unplug it</source>
+        <translation>Terminé&#xa0;; débranchez-la</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1&#xa0;s</translation>
+    </message>
+    <message>
+        <source>Configured (profile only)</source>
+        <translation>Configurée (profil seul)</translation>
+    </message>
+    <message>
+        <source>Configured</source>
+        <translation>Configurée</translation>
+    </message>
+    <message>
+        <source>Unchanged</source>
+        <translation>Inchangée</translation>
+    </message>
+    <message>
+        <source>Failed: %1</source>
+        <translation>Échec&#xa0;: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n printer(s) in progress.</source>
+        <translation>
+            <numerusform>%n imprimante en cours de configuration.</numerusform>
+            <numerusform>%n imprimantes en cours de configuration.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Stopped.</source>
+        <translation>Arrêté.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Stopping: %n printer(s) still in progress.</source>
+        <translation>
+            <numerusform>Arrêt en cours&#xa0;: %n imprimante encore en cours de configuration.</numerusform>
+            <numerusform>Arrêt en cours&#xa0;: %n imprimantes encore en cours de configuration.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Configured: %1, unchanged: %2, failed: %3. %4</source>
+        <comment>the totals, then the state sentence</comment>
+        <translation>Configurées&#xa0;: %1, inchangées&#xa0;: %2, en échec&#xa0;: %3. %4</translation>
     </message>
 </context>
 </TS>

@@ -260,6 +260,22 @@
             <numerusform>%n Drucker gefunden über %1.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Test print</source>
+        <translation>Testdruck</translation>
+    </message>
+    <message>
+        <source>Prints a test page on the chosen printer over the network.</source>
+        <translation>Druckt über das Netzwerk eine Testseite auf dem gewählten Drucker.</translation>
+    </message>
+    <message>
+        <source>Test page sent to %1.</source>
+        <translation>Testseite an %1 gesendet.</translation>
+    </message>
+    <message>
+        <source>The test page was not sent to %1: %2</source>
+        <translation>Die Testseite wurde nicht an %1 gesendet: %2</translation>
+    </message>
 </context>
 <context>
     <name>DeviceListExport</name>
@@ -345,10 +361,6 @@
     <message>
         <source>Include secrets</source>
         <translation>Geheime Angaben einschließen</translation>
-    </message>
-    <message>
-        <source>Put keys, passwords and the PIN in the exported profile; the file is then readable by you alone.</source>
-        <translation>Schlüssel, Passwörter und PIN in das exportierte Profil aufnehmen; die Datei kann dann nur von Ihnen gelesen werden.</translation>
     </message>
     <message>
         <source>Export profile…</source>
@@ -457,8 +469,20 @@ Schlüssel, Passwörter und PIN wurden weggelassen; beim Importieren des Profils
         <translation>Feste Adresse einschließen</translation>
     </message>
     <message>
-        <source>Put this printer&apos;s IP address, subnet mask and gateway in the exported profile, for a printer that replaces it.</source>
-        <translation>IP-Adresse, Subnetzmaske und Gateway dieses Druckers in das exportierte Profil aufnehmen, für einen Drucker, der ihn ersetzt.</translation>
+        <source>Put this printer&apos;s address assignment (DHCP or fixed), IP address, subnet mask and gateway in the exported profile, for a printer that replaces it.</source>
+        <translation>Übernimmt die Adresszuweisung dieses Druckers (DHCP oder fest), IP-Adresse, Subnetzmaske und Gateway in das exportierte Profil, für einen Drucker, der ihn ersetzt.</translation>
+    </message>
+    <message>
+        <source>Put keys, passwords, the PIN and the SNMP write community in the exported profile; the file is then readable by you alone.</source>
+        <translation>Übernimmt Schlüssel, Kennwörter, die PIN und die SNMP-Schreib-Community in das exportierte Profil; die Datei ist dann nur für Sie lesbar.</translation>
+    </message>
+    <message>
+        <source>The printer confirmed the settings, but reading them back shows other values for: %1</source>
+        <translation>Der Drucker hat die Einstellungen bestätigt, beim Zurücklesen zeigen sich aber andere Werte für: %1</translation>
+    </message>
+    <message>
+        <source>The printer did not confirm the change, but it may have taken it. Connect again to see what it holds before trying again.</source>
+        <translation>Der Drucker hat die Änderung nicht bestätigt, sie aber möglicherweise übernommen. Verbinden Sie sich erneut, um zu sehen, was er enthält, bevor Sie es noch einmal versuchen.</translation>
     </message>
 </context>
 <context>
@@ -525,6 +549,30 @@ Schlüssel, Passwörter und PIN wurden weggelassen; beim Importieren des Profils
     <message>
         <source>line %1 of %2 skipped: %3</source>
         <translation>Zeile %1 von %2 übersprungen: %3</translation>
+    </message>
+    <message>
+        <source>The change may have reached the printer, but it could not be added to the history: %1</source>
+        <translation>Die Änderung hat den Drucker möglicherweise erreicht, konnte aber nicht in den Verlauf eingetragen werden: %1</translation>
+    </message>
+    <message>
+        <source>The failed attempt could not be added to the history: %1</source>
+        <translation>Der fehlgeschlagene Versuch konnte nicht in den Verlauf eingetragen werden: %1</translation>
+    </message>
+    <message>
+        <source>The change could not be added to the history: %1</source>
+        <translation>Die Änderung konnte nicht in den Verlauf eingetragen werden: %1</translation>
+    </message>
+    <message>
+        <source>%1 is a symbolic link; the history is not written through links</source>
+        <translation>%1 ist ein symbolischer Link; der Verlauf wird nicht über Links geschrieben</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file</source>
+        <translation>%1 ist keine reguläre Datei</translation>
+    </message>
+    <message>
+        <source>cannot read %1: %2 is not a folder</source>
+        <translation>%1 kann nicht gelesen werden: %2 ist kein Ordner</translation>
     </message>
 </context>
 <context>
@@ -752,6 +800,14 @@ Schlüssel, Passwörter und PIN wurden weggelassen; beim Importieren des Profils
     <message>
         <source>Back</source>
         <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>The settings to be sent conflict with the network or another printer:</source>
+        <translation>Die zu sendenden Einstellungen stehen im Konflikt mit dem Netzwerk oder einem anderen Drucker:</translation>
+    </message>
+    <message>
+        <source>Save despite the conflicts</source>
+        <translation>Trotz der Konflikte speichern</translation>
     </message>
 </context>
 <context>
@@ -994,12 +1050,24 @@ Schlüssel, Passwörter und PIN wurden weggelassen; beim Importieren des Profils
         <translation>die Datei hat kein &quot;config&quot;-Objekt</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is not a secret; a secrets file holds only wepKey, pskKey, authPassword and p2pPinCode</source>
-        <translation>&quot;%1&quot; ist keine geheime Angabe; eine Datei mit geheimen Angaben enthält nur wepKey, pskKey, authPassword und p2pPinCode</translation>
-    </message>
-    <message>
         <source>&quot;%1&quot;: Wi-Fi Direct needs a printer with the newer record layout</source>
         <translation>&quot;%1&quot;: Wi-Fi Direct braucht einen Drucker mit dem neueren Datensatzformat</translation>
+    </message>
+    <message>
+        <source>cannot read %1: %2</source>
+        <translation>%1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>the key &quot;%1&quot; appears more than once</source>
+        <translation>der Schlüssel „%1“ kommt mehrfach vor</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a secret; a secrets file holds only %2</source>
+        <translation>„%1“ ist keine geheime Angabe; eine Datei mit geheimen Angaben enthält nur %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: the profile would fix this DHCP printer at the address it holds now; a profile that changes the address assignment needs the address too (export with the address)</source>
+        <translation>„%1“: Das Profil würde diesen DHCP-Drucker auf die Adresse festlegen, die er gerade hat; ein Profil, das die Adresszuweisung ändert, braucht auch die Adresse (mit Adresse exportieren)</translation>
     </message>
 </context>
 <context>
@@ -1762,6 +1830,20 @@ Der WEP-Schlüssel muss aus 5 oder 13 Zeichen oder aus 10 oder 26 Hexadezimalzif
         <source>Certification</source>
         <translation>Zertifikate</translation>
     </message>
+    <message>
+        <source>The subnet mask is not valid: its ones must all come before its zeros.
+Please enter the subnet mask again.</source>
+        <translation>Die Subnetzmaske ist ungültig: Alle Einsen müssen vor den Nullen stehen.
+Bitte geben Sie die Subnetzmaske erneut ein.</translation>
+    </message>
+    <message>
+        <source>UDP port %1 is in use by another program.</source>
+        <translation>Der UDP-Port %1 wird von einem anderen Programm verwendet.</translation>
+    </message>
+    <message>
+        <source>The requests cannot be kept to interface %1: %2</source>
+        <translation>Die Anfragen können nicht auf die Schnittstelle %1 beschränkt werden: %2</translation>
+    </message>
 </context>
 <context>
     <name>SystemPage</name>
@@ -1842,7 +1924,7 @@ Der WEP-Schlüssel muss aus 5 oder 13 Zeichen oder aus 10 oder 26 Hexadezimalzif
     </message>
     <message>
         <source>Not verified: the printer did not answer the search after the change.</source>
-        <translation>Nicht bestätigt: Der Drucker hat auf die Suche nach der Änderung nicht geantwortet.</translation>
+        <translation>Nicht überprüft: Der Drucker hat auf die Suche nach der Änderung nicht geantwortet.</translation>
     </message>
     <message>
         <source>Verified: now at %1, port %2</source>
@@ -1854,7 +1936,22 @@ Der WEP-Schlüssel muss aus 5 oder 13 Zeichen oder aus 10 oder 26 Hexadezimalzif
     </message>
     <message>
         <source>Not verified: the printer reports %1.</source>
-        <translation>Nicht bestätigt: Der Drucker meldet %1.</translation>
+        <translation>Nicht überprüft: Der Drucker meldet %1.</translation>
+    </message>
+    <message>
+        <source>Not verified: the check was cancelled.</source>
+        <translation>Nicht überprüft: Die Prüfung wurde abgebrochen.</translation>
+    </message>
+    <message>
+        <source>Not verified: DHCP is on and the printer has no address yet.</source>
+        <translation>Nicht überprüft: DHCP ist eingeschaltet und der Drucker hat noch keine Adresse.</translation>
+    </message>
+</context>
+<context>
+    <name>corvane::app::LauncherDialog</name>
+    <message>
+        <source>Provision printers...</source>
+        <translation>Mehrere Drucker einrichten...</translation>
     </message>
 </context>
 <context>
@@ -1918,10 +2015,6 @@ Der WEP-Schlüssel muss aus 5 oder 13 Zeichen oder aus 10 oder 26 Hexadezimalzif
     <message>
         <source>Enter the subnet mask as four numbers 0-255 with dots between them.</source>
         <translation>Geben Sie die Subnetzmaske als vier Zahlen von 0 bis 255 mit Punkten dazwischen ein.</translation>
-    </message>
-    <message>
-        <source>Enter the gateway as four numbers 0-255, or leave it empty for none.</source>
-        <translation>Geben Sie das Gateway als vier Zahlen von 0 bis 255 ein oder lassen Sie es leer für keines.</translation>
     </message>
     <message>
         <source>Enter the port as a number, or leave it empty to keep each printer&apos;s port.</source>
@@ -1989,7 +2082,7 @@ Der WEP-Schlüssel muss aus 5 oder 13 Zeichen oder aus 10 oder 26 Hexadezimalzif
     </message>
     <message>
         <source>Not verified: the check was cancelled.</source>
-        <translation>Nicht bestätigt: Die Prüfung wurde abgebrochen.</translation>
+        <translation>Nicht überprüft: Die Prüfung wurde abgebrochen.</translation>
     </message>
     <message>
         <source>The check after the change was cancelled: the confirmed printers are not verified.</source>
@@ -2009,6 +2102,42 @@ Der WEP-Schlüssel muss aus 5 oder 13 Zeichen oder aus 10 oder 26 Hexadezimalzif
             <numerusform>Fertig: %1 von %n Drucker zeigt die neue Adresse.</numerusform>
             <numerusform>Fertig: %1 von %n Druckern zeigen die neue Adresse.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Send rows with conflicts too</source>
+        <translation>Zeilen mit Konflikten auch senden</translation>
+    </message>
+    <message>
+        <source>Enter the gateway as four numbers 0-255, or leave it empty to keep each printer&apos;s gateway.</source>
+        <translation>Geben Sie das Gateway als vier Zahlen von 0 bis 255 ein oder lassen Sie das Feld leer, um das Gateway jedes Druckers zu behalten.</translation>
+    </message>
+    <message>
+        <source>mask %1</source>
+        <translation>Maske %1</translation>
+    </message>
+    <message>
+        <source>gateway %1</source>
+        <translation>Gateway %1</translation>
+    </message>
+    <message>
+        <source>port %1</source>
+        <translation>Port %1</translation>
+    </message>
+    <message>
+        <source>DHCP on</source>
+        <translation>DHCP ein</translation>
+    </message>
+    <message>
+        <source>DHCP off</source>
+        <translation>DHCP aus</translation>
+    </message>
+    <message>
+        <source>Searching for the printers again: %1 of at most %2 s…</source>
+        <translation>Erneute Suche nach den Druckern: %1 von höchstens %2 s…</translation>
+    </message>
+    <message>
+        <source>Printers</source>
+        <translation>Drucker</translation>
     </message>
 </context>
 <context>
@@ -2036,6 +2165,172 @@ Der WEP-Schlüssel muss aus 5 oder 13 Zeichen oder aus 10 oder 26 Hexadezimalzif
     <message>
         <source>broadcast</source>
         <translation>Broadcast</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Searching for the printer again: %1 of at most %2 s…</source>
+        <translation>Erneute Suche nach dem Drucker: %1 von höchstens %2 s…</translation>
+    </message>
+    <message>
+        <source>Print a test page</source>
+        <translation>Testseite drucken</translation>
+    </message>
+    <message>
+        <source>Prints a test page on the printer at its new address %1, port %2.</source>
+        <translation>Druckt eine Testseite auf dem Drucker unter seiner neuen Adresse %1, Port %2.</translation>
+    </message>
+</context>
+<context>
+    <name>corvane::provision::ProvisionDialog</name>
+    <message>
+        <source>Provision printers</source>
+        <translation>Mehrere Drucker einrichten</translation>
+    </message>
+    <message>
+        <source>Choose...</source>
+        <translation>Auswählen...</translation>
+    </message>
+    <message>
+        <source>&amp;Profile:</source>
+        <translation>&amp;Profil:</translation>
+    </message>
+    <message>
+        <source>Profiles (*.json)</source>
+        <translation>Profile (*.json)</translation>
+    </message>
+    <message>
+        <source>Printers &amp;sheet (optional):</source>
+        <translation>Drucker&amp;liste (optional):</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV-Dateien (*.csv)</translation>
+    </message>
+    <message>
+        <source>ttyUSB0, ttyS0</source>
+        <translation>ttyUSB0, ttyS0</translation>
+    </message>
+    <message>
+        <source>Se&amp;rial ports (optional):</source>
+        <translation>Se&amp;rielle Schnittstellen (optional):</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>MAC address</source>
+        <translation>MAC-Adresse</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Zustand</translation>
+    </message>
+    <message>
+        <source>Fields changed</source>
+        <translation>Geänderte Felder</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Dauer</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Ergebnis</translation>
+    </message>
+    <message>
+        <source>Printers</source>
+        <translation>Drucker</translation>
+    </message>
+    <message>
+        <source>S&amp;tart</source>
+        <translation>S&amp;tarten</translation>
+    </message>
+    <message>
+        <source>St&amp;op</source>
+        <translation>St&amp;oppen</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>Schl&amp;ießen</translation>
+    </message>
+    <message>
+        <source>The profile cannot be read: %1</source>
+        <translation>Das Profil kann nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>The profile cannot be used: %1</source>
+        <translation>Das Profil kann nicht verwendet werden: %1</translation>
+    </message>
+    <message>
+        <source>The printers sheet cannot be used: %1</source>
+        <translation>Die Druckerliste kann nicht verwendet werden: %1</translation>
+    </message>
+    <message>
+        <source>Unplugged</source>
+        <translation>Ausgesteckt</translation>
+    </message>
+    <message>
+        <source>Waiting</source>
+        <translation>Wartet</translation>
+    </message>
+    <message>
+        <source>Configuring</source>
+        <translation>Wird eingerichtet</translation>
+    </message>
+    <message>
+        <source>Done; unplug it</source>
+        <translation>Fertig; bitte abstecken</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>Configured (profile only)</source>
+        <translation>Eingerichtet (nur Profil)</translation>
+    </message>
+    <message>
+        <source>Configured</source>
+        <translation>Eingerichtet</translation>
+    </message>
+    <message>
+        <source>Unchanged</source>
+        <translation>Unverändert</translation>
+    </message>
+    <message>
+        <source>Failed: %1</source>
+        <translation>Fehlgeschlagen: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n printer(s) in progress.</source>
+        <translation>
+            <numerusform>%n Drucker in Arbeit.</numerusform>
+            <numerusform>%n Drucker in Arbeit.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Stopped.</source>
+        <translation>Angehalten.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Stopping: %n printer(s) still in progress.</source>
+        <translation>
+            <numerusform>Wird angehalten: %n Drucker noch in Arbeit.</numerusform>
+            <numerusform>Wird angehalten: %n Drucker noch in Arbeit.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Configured: %1, unchanged: %2, failed: %3. %4</source>
+        <comment>the totals, then the state sentence</comment>
+        <translation>Eingerichtet: %1, unverändert: %2, fehlgeschlagen: %3. %4</translation>
     </message>
 </context>
 </TS>

@@ -258,6 +258,22 @@
             <numerusform>%n nyomtató található (helyi cím: %1).</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Test print</source>
+        <translation>Tesztnyomtatás</translation>
+    </message>
+    <message>
+        <source>Prints a test page on the chosen printer over the network.</source>
+        <translation>Tesztoldalt nyomtat a kiválasztott nyomtatón a hálózaton keresztül.</translation>
+    </message>
+    <message>
+        <source>Test page sent to %1.</source>
+        <translation>A tesztoldal elküldve a következő címre: %1.</translation>
+    </message>
+    <message>
+        <source>The test page was not sent to %1: %2</source>
+        <translation>A tesztoldalt nem sikerült elküldeni (%1): %2</translation>
+    </message>
 </context>
 <context>
     <name>DeviceListExport</name>
@@ -343,10 +359,6 @@
     <message>
         <source>Include secrets</source>
         <translation>Titkos adatok belefoglalása</translation>
-    </message>
-    <message>
-        <source>Put keys, passwords and the PIN in the exported profile; the file is then readable by you alone.</source>
-        <translation>A kulcsok, a jelszavak és a PIN-kód is bekerülnek az exportált profilba; a fájlt ekkor csak Ön olvashatja.</translation>
     </message>
     <message>
         <source>Export profile…</source>
@@ -455,8 +467,20 @@ A kulcsok, a jelszavak és a PIN-kód kimaradtak belőle; a profil importálása
         <translation>Fix cím belefoglalása</translation>
     </message>
     <message>
-        <source>Put this printer&apos;s IP address, subnet mask and gateway in the exported profile, for a printer that replaces it.</source>
-        <translation>A nyomtató IP-címét, alhálózati maszkját és átjáróját is beírja az exportált profilba, egy helyette üzembe állított nyomtató számára.</translation>
+        <source>Put this printer&apos;s address assignment (DHCP or fixed), IP address, subnet mask and gateway in the exported profile, for a printer that replaces it.</source>
+        <translation>A nyomtató címkiosztását (DHCP vagy rögzített), IP-címét, alhálózati maszkját és átjáróját belefoglalja az exportált profilba, egy őt helyettesítő nyomtató számára.</translation>
+    </message>
+    <message>
+        <source>Put keys, passwords, the PIN and the SNMP write community in the exported profile; the file is then readable by you alone.</source>
+        <translation>A kulcsokat, jelszavakat, a PIN-kódot és az SNMP írási közösséget belefoglalja az exportált profilba; a fájlt ezután csak Ön olvashatja.</translation>
+    </message>
+    <message>
+        <source>The printer confirmed the settings, but reading them back shows other values for: %1</source>
+        <translation>A nyomtató megerősítette a beállításokat, de visszaolvasva más értékek láthatók ezeknél: %1</translation>
+    </message>
+    <message>
+        <source>The printer did not confirm the change, but it may have taken it. Connect again to see what it holds before trying again.</source>
+        <translation>A nyomtató nem erősítette meg a módosítást, de lehet, hogy átvette. Újrapróbálkozás előtt csatlakozzon újra, és nézze meg, mit tartalmaz.</translation>
     </message>
 </context>
 <context>
@@ -523,6 +547,30 @@ A kulcsok, a jelszavak és a PIN-kód kimaradtak belőle; a profil importálása
     <message>
         <source>line %1 of %2 skipped: %3</source>
         <translation>a(z) %2 fájl %1. sora kimaradt: %3</translation>
+    </message>
+    <message>
+        <source>The change may have reached the printer, but it could not be added to the history: %1</source>
+        <translation>Lehet, hogy a módosítás eljutott a nyomtatóhoz, de nem sikerült felvenni az előzmények közé: %1</translation>
+    </message>
+    <message>
+        <source>The failed attempt could not be added to the history: %1</source>
+        <translation>A sikertelen kísérletet nem sikerült felvenni az előzmények közé: %1</translation>
+    </message>
+    <message>
+        <source>The change could not be added to the history: %1</source>
+        <translation>A módosítást nem sikerült felvenni az előzmények közé: %1</translation>
+    </message>
+    <message>
+        <source>%1 is a symbolic link; the history is not written through links</source>
+        <translation>%1 szimbolikus hivatkozás; az előzmények nem íródnak hivatkozáson keresztül</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file</source>
+        <translation>%1 nem szabályos fájl</translation>
+    </message>
+    <message>
+        <source>cannot read %1: %2 is not a folder</source>
+        <translation>nem sikerült beolvasni a(z) %1 fájlt: %2 nem mappa</translation>
     </message>
 </context>
 <context>
@@ -750,6 +798,14 @@ A kulcsok, a jelszavak és a PIN-kód kimaradtak belőle; a profil importálása
     <message>
         <source>Back</source>
         <translation>Vissza</translation>
+    </message>
+    <message>
+        <source>The settings to be sent conflict with the network or another printer:</source>
+        <translation>Az elküldendő beállítások ütköznek a hálózattal vagy egy másik nyomtatóval:</translation>
+    </message>
+    <message>
+        <source>Save despite the conflicts</source>
+        <translation>Mentés az ütközések ellenére</translation>
     </message>
 </context>
 <context>
@@ -992,12 +1048,24 @@ A kulcsok, a jelszavak és a PIN-kód kimaradtak belőle; a profil importálása
         <translation>a fájlban nincs „config” objektum</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is not a secret; a secrets file holds only wepKey, pskKey, authPassword and p2pPinCode</source>
-        <translation>„%1” nem titkos adat; a titkosadat-fájl csak wepKey, pskKey, authPassword és p2pPinCode elemet tartalmazhat</translation>
-    </message>
-    <message>
         <source>&quot;%1&quot;: Wi-Fi Direct needs a printer with the newer record layout</source>
         <translation>„%1”: a Wi-Fi Direct használatához újabb rekordszerkezetű nyomtató szükséges</translation>
+    </message>
+    <message>
+        <source>cannot read %1: %2</source>
+        <translation>nem sikerült beolvasni a(z) %1 fájlt: %2</translation>
+    </message>
+    <message>
+        <source>the key &quot;%1&quot; appears more than once</source>
+        <translation>a(z) „%1” kulcs többször szerepel</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a secret; a secrets file holds only %2</source>
+        <translation>a(z) „%1” nem titkos adat; a titkos adatok fájlja csak ezeket tartalmazza: %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: the profile would fix this DHCP printer at the address it holds now; a profile that changes the address assignment needs the address too (export with the address)</source>
+        <translation>„%1”: a profil ezt a DHCP-s nyomtatót a jelenlegi címén rögzítené; a címkiosztást módosító profilnak a címet is tartalmaznia kell (exportálja a címmel együtt)</translation>
     </message>
 </context>
 <context>
@@ -1748,7 +1816,7 @@ A nyomtató weboldala nem nyitható meg.</translation>
     </message>
     <message>
         <source>Discard the changes made since Connect?</source>
-        <translation>Elveti a csatlakozás óta végzett módosításokat?</translation>
+        <translation>Eldobja a csatlakozás óta végzett módosításokat?</translation>
     </message>
     <message>
         <source>WEP Key is invalid.
@@ -1759,6 +1827,20 @@ A WEP-kulcs 5 vagy 13 karakterből, illetve 10 vagy 26 hexadecimális számjegyb
     <message>
         <source>Certification</source>
         <translation>Tanúsítványok</translation>
+    </message>
+    <message>
+        <source>The subnet mask is not valid: its ones must all come before its zeros.
+Please enter the subnet mask again.</source>
+        <translation>Az alhálózati maszk érvénytelen: az összes 1-es bitnek a 0-s bitek előtt kell állnia.
+Adja meg újra az alhálózati maszkot.</translation>
+    </message>
+    <message>
+        <source>UDP port %1 is in use by another program.</source>
+        <translation>Az UDP %1 portot egy másik program használja.</translation>
+    </message>
+    <message>
+        <source>The requests cannot be kept to interface %1: %2</source>
+        <translation>A kérések nem korlátozhatók a(z) %1 interfészre: %2</translation>
     </message>
 </context>
 <context>
@@ -1854,6 +1936,21 @@ A WEP-kulcs 5 vagy 13 karakterből, illetve 10 vagy 26 hexadecimális számjegyb
         <source>Not verified: the printer reports %1.</source>
         <translation>Nincs ellenőrizve: a nyomtató szerint %1.</translation>
     </message>
+    <message>
+        <source>Not verified: the check was cancelled.</source>
+        <translation>Nincs ellenőrizve: az ellenőrzést megszakították.</translation>
+    </message>
+    <message>
+        <source>Not verified: DHCP is on and the printer has no address yet.</source>
+        <translation>Nincs ellenőrizve: a DHCP be van kapcsolva, és a nyomtatónak még nincs címe.</translation>
+    </message>
+</context>
+<context>
+    <name>corvane::app::LauncherDialog</name>
+    <message>
+        <source>Provision printers...</source>
+        <translation>Több nyomtató beállítása...</translation>
+    </message>
 </context>
 <context>
     <name>corvane::lan::AssignAddressesDialog</name>
@@ -1916,10 +2013,6 @@ A WEP-kulcs 5 vagy 13 karakterből, illetve 10 vagy 26 hexadecimális számjegyb
     <message>
         <source>Enter the subnet mask as four numbers 0-255 with dots between them.</source>
         <translation>Az alhálózati maszkot négy, 0 és 255 közötti, pontokkal elválasztott számként adja meg.</translation>
-    </message>
-    <message>
-        <source>Enter the gateway as four numbers 0-255, or leave it empty for none.</source>
-        <translation>Az átjárót négy, 0 és 255 közötti számként adja meg, vagy hagyja üresen, ha nincs.</translation>
     </message>
     <message>
         <source>Enter the port as a number, or leave it empty to keep each printer&apos;s port.</source>
@@ -2007,6 +2100,42 @@ A WEP-kulcs 5 vagy 13 karakterből, illetve 10 vagy 26 hexadecimális számjegyb
             <numerusform>Kész: %n nyomtatóból %1 mutatja az új címet.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Send rows with conflicts too</source>
+        <translation>Az ütközéses sorok küldése is</translation>
+    </message>
+    <message>
+        <source>Enter the gateway as four numbers 0-255, or leave it empty to keep each printer&apos;s gateway.</source>
+        <translation>Az átjárót négy, 0 és 255 közötti számként adja meg, vagy hagyja üresen, hogy minden nyomtató megtartsa a saját átjáróját.</translation>
+    </message>
+    <message>
+        <source>mask %1</source>
+        <translation>maszk %1</translation>
+    </message>
+    <message>
+        <source>gateway %1</source>
+        <translation>átjáró %1</translation>
+    </message>
+    <message>
+        <source>port %1</source>
+        <translation>port %1</translation>
+    </message>
+    <message>
+        <source>DHCP on</source>
+        <translation>DHCP be</translation>
+    </message>
+    <message>
+        <source>DHCP off</source>
+        <translation>DHCP ki</translation>
+    </message>
+    <message>
+        <source>Searching for the printers again: %1 of at most %2 s…</source>
+        <translation>A nyomtatók újbóli keresése: %1 / legfeljebb %2 mp…</translation>
+    </message>
+    <message>
+        <source>Printers</source>
+        <translation>Nyomtatók</translation>
+    </message>
 </context>
 <context>
     <name>corvane::lan::DeviceListDialog</name>
@@ -2033,6 +2162,170 @@ A WEP-kulcs 5 vagy 13 karakterből, illetve 10 vagy 26 hexadecimális számjegyb
     <message>
         <source>broadcast</source>
         <translation>broadcast</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Mégse</translation>
+    </message>
+    <message>
+        <source>Searching for the printer again: %1 of at most %2 s…</source>
+        <translation>A nyomtató újbóli keresése: %1 / legfeljebb %2 mp…</translation>
+    </message>
+    <message>
+        <source>Print a test page</source>
+        <translation>Tesztoldal nyomtatása</translation>
+    </message>
+    <message>
+        <source>Prints a test page on the printer at its new address %1, port %2.</source>
+        <translation>Tesztoldalt nyomtat a nyomtatón az új címén (%1, port: %2).</translation>
+    </message>
+</context>
+<context>
+    <name>corvane::provision::ProvisionDialog</name>
+    <message>
+        <source>Provision printers</source>
+        <translation>Több nyomtató beállítása</translation>
+    </message>
+    <message>
+        <source>Choose...</source>
+        <translation>Kiválasztás...</translation>
+    </message>
+    <message>
+        <source>&amp;Profile:</source>
+        <translation>&amp;Profil:</translation>
+    </message>
+    <message>
+        <source>Profiles (*.json)</source>
+        <translation>Profilok (*.json)</translation>
+    </message>
+    <message>
+        <source>Printers &amp;sheet (optional):</source>
+        <translation>Nyomtató&amp;lista (nem kötelező):</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV-fájlok (*.csv)</translation>
+    </message>
+    <message>
+        <source>ttyUSB0, ttyS0</source>
+        <translation>ttyUSB0, ttyS0</translation>
+    </message>
+    <message>
+        <source>Se&amp;rial ports (optional):</source>
+        <translation>So&amp;ros portok (nem kötelező):</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>MAC address</source>
+        <translation>MAC-cím</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Név</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Állapot</translation>
+    </message>
+    <message>
+        <source>Fields changed</source>
+        <translation>Módosított mezők</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Időtartam</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Eredmény</translation>
+    </message>
+    <message>
+        <source>Printers</source>
+        <translation>Nyomtatók</translation>
+    </message>
+    <message>
+        <source>S&amp;tart</source>
+        <translation>&amp;Indítás</translation>
+    </message>
+    <message>
+        <source>St&amp;op</source>
+        <translation>Leállí&amp;tás</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Bezárás</translation>
+    </message>
+    <message>
+        <source>The profile cannot be read: %1</source>
+        <translation>A profil nem olvasható be: %1</translation>
+    </message>
+    <message>
+        <source>The profile cannot be used: %1</source>
+        <translation>A profil nem használható: %1</translation>
+    </message>
+    <message>
+        <source>The printers sheet cannot be used: %1</source>
+        <translation>A nyomtatólista nem használható: %1</translation>
+    </message>
+    <message>
+        <source>Unplugged</source>
+        <translation>Leválasztva</translation>
+    </message>
+    <message>
+        <source>Waiting</source>
+        <translation>Várakozik</translation>
+    </message>
+    <message>
+        <source>Configuring</source>
+        <translation>Beállítás folyamatban</translation>
+    </message>
+    <message>
+        <source>Done; unplug it</source>
+        <translation>Kész; válassza le</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 mp</translation>
+    </message>
+    <message>
+        <source>Configured (profile only)</source>
+        <translation>Beállítva (csak a profil)</translation>
+    </message>
+    <message>
+        <source>Configured</source>
+        <translation>Beállítva</translation>
+    </message>
+    <message>
+        <source>Unchanged</source>
+        <translation>Változatlan</translation>
+    </message>
+    <message>
+        <source>Failed: %1</source>
+        <translation>Sikertelen: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n printer(s) in progress.</source>
+        <translation>
+            <numerusform>%n nyomtató beállítása folyamatban.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Stopped.</source>
+        <translation>Leállítva.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Stopping: %n printer(s) still in progress.</source>
+        <translation>
+            <numerusform>Leállítás: még %n nyomtató beállítása folyamatban.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Configured: %1, unchanged: %2, failed: %3. %4</source>
+        <comment>the totals, then the state sentence</comment>
+        <translation>Beállítva: %1, változatlan: %2, sikertelen: %3. %4</translation>
     </message>
 </context>
 </TS>

@@ -260,6 +260,22 @@
             <numerusform>Trovate %n stampanti tramite %1.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Test print</source>
+        <translation>Stampa di prova</translation>
+    </message>
+    <message>
+        <source>Prints a test page on the chosen printer over the network.</source>
+        <translation>Stampa una pagina di prova sulla stampante scelta tramite la rete.</translation>
+    </message>
+    <message>
+        <source>Test page sent to %1.</source>
+        <translation>Pagina di prova inviata a %1.</translation>
+    </message>
+    <message>
+        <source>The test page was not sent to %1: %2</source>
+        <translation>La pagina di prova non è stata inviata a %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>DeviceListExport</name>
@@ -345,10 +361,6 @@
     <message>
         <source>Include secrets</source>
         <translation>Includi dati riservati</translation>
-    </message>
-    <message>
-        <source>Put keys, passwords and the PIN in the exported profile; the file is then readable by you alone.</source>
-        <translation>Inserisce chiavi, password e PIN nel profilo esportato; il file sarà quindi leggibile solo dall&apos;utente corrente.</translation>
     </message>
     <message>
         <source>Export profile…</source>
@@ -457,8 +469,20 @@ Chiavi, password e PIN sono stati esclusi; verranno richiesti durante l&apos;imp
         <translation>Includi indirizzo fisso</translation>
     </message>
     <message>
-        <source>Put this printer&apos;s IP address, subnet mask and gateway in the exported profile, for a printer that replaces it.</source>
-        <translation>Inserisce l&apos;indirizzo IP, la subnet mask e il gateway di questa stampante nel profilo esportato, per una stampante che la sostituisce.</translation>
+        <source>Put this printer&apos;s address assignment (DHCP or fixed), IP address, subnet mask and gateway in the exported profile, for a printer that replaces it.</source>
+        <translation>Inserisce nel profilo esportato l&apos;assegnazione dell&apos;indirizzo di questa stampante (DHCP o fisso), l&apos;indirizzo IP, la subnet mask e il gateway, per una stampante che la sostituisce.</translation>
+    </message>
+    <message>
+        <source>Put keys, passwords, the PIN and the SNMP write community in the exported profile; the file is then readable by you alone.</source>
+        <translation>Inserisce chiavi, password, il PIN e la community SNMP di scrittura nel profilo esportato; il file sarà quindi leggibile solo dall&apos;utente.</translation>
+    </message>
+    <message>
+        <source>The printer confirmed the settings, but reading them back shows other values for: %1</source>
+        <translation>La stampante ha confermato le impostazioni, ma rileggendole risultano valori diversi per: %1</translation>
+    </message>
+    <message>
+        <source>The printer did not confirm the change, but it may have taken it. Connect again to see what it holds before trying again.</source>
+        <translation>La stampante non ha confermato la modifica, ma potrebbe averla applicata. Connettersi di nuovo per vedere cosa contiene prima di riprovare.</translation>
     </message>
 </context>
 <context>
@@ -525,6 +549,30 @@ Chiavi, password e PIN sono stati esclusi; verranno richiesti durante l&apos;imp
     <message>
         <source>line %1 of %2 skipped: %3</source>
         <translation>riga %1 di %2 ignorata: %3</translation>
+    </message>
+    <message>
+        <source>The change may have reached the printer, but it could not be added to the history: %1</source>
+        <translation>La modifica potrebbe aver raggiunto la stampante, ma non è stato possibile aggiungerla alla cronologia: %1</translation>
+    </message>
+    <message>
+        <source>The failed attempt could not be added to the history: %1</source>
+        <translation>Non è stato possibile aggiungere il tentativo non riuscito alla cronologia: %1</translation>
+    </message>
+    <message>
+        <source>The change could not be added to the history: %1</source>
+        <translation>Non è stato possibile aggiungere la modifica alla cronologia: %1</translation>
+    </message>
+    <message>
+        <source>%1 is a symbolic link; the history is not written through links</source>
+        <translation>%1 è un collegamento simbolico; la cronologia non viene scritta attraverso i collegamenti</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file</source>
+        <translation>%1 non è un file normale</translation>
+    </message>
+    <message>
+        <source>cannot read %1: %2 is not a folder</source>
+        <translation>impossibile leggere %1: %2 non è una cartella</translation>
     </message>
 </context>
 <context>
@@ -752,6 +800,14 @@ Chiavi, password e PIN sono stati esclusi; verranno richiesti durante l&apos;imp
     <message>
         <source>Back</source>
         <translation>Indietro</translation>
+    </message>
+    <message>
+        <source>The settings to be sent conflict with the network or another printer:</source>
+        <translation>Le impostazioni da inviare sono in conflitto con la rete o con un&apos;altra stampante:</translation>
+    </message>
+    <message>
+        <source>Save despite the conflicts</source>
+        <translation>Salva nonostante i conflitti</translation>
     </message>
 </context>
 <context>
@@ -994,12 +1050,24 @@ Chiavi, password e PIN sono stati esclusi; verranno richiesti durante l&apos;imp
         <translation>il file non contiene un oggetto &quot;config&quot;</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is not a secret; a secrets file holds only wepKey, pskKey, authPassword and p2pPinCode</source>
-        <translation>&quot;%1&quot; non è un dato riservato; un file di dati riservati contiene solo wepKey, pskKey, authPassword e p2pPinCode</translation>
-    </message>
-    <message>
         <source>&quot;%1&quot;: Wi-Fi Direct needs a printer with the newer record layout</source>
         <translation>&quot;%1&quot;: Wi-Fi Direct richiede una stampante con il formato di record più recente</translation>
+    </message>
+    <message>
+        <source>cannot read %1: %2</source>
+        <translation>impossibile leggere %1: %2</translation>
+    </message>
+    <message>
+        <source>the key &quot;%1&quot; appears more than once</source>
+        <translation>la chiave &quot;%1&quot; compare più di una volta</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a secret; a secrets file holds only %2</source>
+        <translation>&quot;%1&quot; non è un dato riservato; un file di dati riservati contiene solo %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: the profile would fix this DHCP printer at the address it holds now; a profile that changes the address assignment needs the address too (export with the address)</source>
+        <translation>&quot;%1&quot;: il profilo fisserebbe questa stampante DHCP all&apos;indirizzo che ha ora; un profilo che cambia l&apos;assegnazione dell&apos;indirizzo deve contenere anche l&apos;indirizzo (esportare con l&apos;indirizzo)</translation>
     </message>
 </context>
 <context>
@@ -1762,6 +1830,20 @@ La chiave WEP deve essere di 5 o 13 caratteri oppure di 10 o 26 cifre esadecimal
         <source>Certification</source>
         <translation>Certificati</translation>
     </message>
+    <message>
+        <source>The subnet mask is not valid: its ones must all come before its zeros.
+Please enter the subnet mask again.</source>
+        <translation>La subnet mask non è valida: tutti i bit a 1 devono precedere i bit a 0.
+Inserire di nuovo la subnet mask.</translation>
+    </message>
+    <message>
+        <source>UDP port %1 is in use by another program.</source>
+        <translation>La porta UDP %1 è in uso da parte di un altro programma.</translation>
+    </message>
+    <message>
+        <source>The requests cannot be kept to interface %1: %2</source>
+        <translation>Le richieste non possono essere limitate all&apos;interfaccia %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>SystemPage</name>
@@ -1856,6 +1938,21 @@ La chiave WEP deve essere di 5 o 13 caratteri oppure di 10 o 26 cifre esadecimal
         <source>Not verified: the printer reports %1.</source>
         <translation>Non verificato: la stampante riporta %1.</translation>
     </message>
+    <message>
+        <source>Not verified: the check was cancelled.</source>
+        <translation>Non verificato: il controllo è stato annullato.</translation>
+    </message>
+    <message>
+        <source>Not verified: DHCP is on and the printer has no address yet.</source>
+        <translation>Non verificato: il DHCP è attivo e la stampante non ha ancora un indirizzo.</translation>
+    </message>
+</context>
+<context>
+    <name>corvane::app::LauncherDialog</name>
+    <message>
+        <source>Provision printers...</source>
+        <translation>Configura più stampanti...</translation>
+    </message>
 </context>
 <context>
     <name>corvane::lan::AssignAddressesDialog</name>
@@ -1918,10 +2015,6 @@ La chiave WEP deve essere di 5 o 13 caratteri oppure di 10 o 26 cifre esadecimal
     <message>
         <source>Enter the subnet mask as four numbers 0-255 with dots between them.</source>
         <translation>Inserire la subnet mask come quattro numeri da 0 a 255 separati da punti.</translation>
-    </message>
-    <message>
-        <source>Enter the gateway as four numbers 0-255, or leave it empty for none.</source>
-        <translation>Inserire il gateway come quattro numeri da 0 a 255, oppure lasciarlo vuoto per nessuno.</translation>
     </message>
     <message>
         <source>Enter the port as a number, or leave it empty to keep each printer&apos;s port.</source>
@@ -2010,6 +2103,42 @@ La chiave WEP deve essere di 5 o 13 caratteri oppure di 10 o 26 cifre esadecimal
             <numerusform>Fatto: il nuovo indirizzo risulta su %1 stampanti su %n.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Send rows with conflicts too</source>
+        <translation>Invia anche le righe con conflitti</translation>
+    </message>
+    <message>
+        <source>Enter the gateway as four numbers 0-255, or leave it empty to keep each printer&apos;s gateway.</source>
+        <translation>Inserire il gateway come quattro numeri da 0 a 255, oppure lasciarlo vuoto per mantenere il gateway di ogni stampante.</translation>
+    </message>
+    <message>
+        <source>mask %1</source>
+        <translation>maschera %1</translation>
+    </message>
+    <message>
+        <source>gateway %1</source>
+        <translation>gateway %1</translation>
+    </message>
+    <message>
+        <source>port %1</source>
+        <translation>porta %1</translation>
+    </message>
+    <message>
+        <source>DHCP on</source>
+        <translation>DHCP attivo</translation>
+    </message>
+    <message>
+        <source>DHCP off</source>
+        <translation>DHCP disattivo</translation>
+    </message>
+    <message>
+        <source>Searching for the printers again: %1 of at most %2 s…</source>
+        <translation>Nuova ricerca delle stampanti: %1 di massimo %2 s…</translation>
+    </message>
+    <message>
+        <source>Printers</source>
+        <translation>Stampanti</translation>
+    </message>
 </context>
 <context>
     <name>corvane::lan::DeviceListDialog</name>
@@ -2036,6 +2165,172 @@ La chiave WEP deve essere di 5 o 13 caratteri oppure di 10 o 26 cifre esadecimal
     <message>
         <source>broadcast</source>
         <translation>broadcast</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Searching for the printer again: %1 of at most %2 s…</source>
+        <translation>Nuova ricerca della stampante: %1 di massimo %2 s…</translation>
+    </message>
+    <message>
+        <source>Print a test page</source>
+        <translation>Stampa una pagina di prova</translation>
+    </message>
+    <message>
+        <source>Prints a test page on the printer at its new address %1, port %2.</source>
+        <translation>Stampa una pagina di prova sulla stampante al suo nuovo indirizzo %1, porta %2.</translation>
+    </message>
+</context>
+<context>
+    <name>corvane::provision::ProvisionDialog</name>
+    <message>
+        <source>Provision printers</source>
+        <translation>Configura più stampanti</translation>
+    </message>
+    <message>
+        <source>Choose...</source>
+        <translation>Scegli...</translation>
+    </message>
+    <message>
+        <source>&amp;Profile:</source>
+        <translation>&amp;Profilo:</translation>
+    </message>
+    <message>
+        <source>Profiles (*.json)</source>
+        <translation>Profili (*.json)</translation>
+    </message>
+    <message>
+        <source>Printers &amp;sheet (optional):</source>
+        <translation>Elenco &amp;stampanti (facoltativo):</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>File CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>ttyUSB0, ttyS0</source>
+        <translation>ttyUSB0, ttyS0</translation>
+    </message>
+    <message>
+        <source>Se&amp;rial ports (optional):</source>
+        <translation>Po&amp;rte seriali (facoltativo):</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Porta</translation>
+    </message>
+    <message>
+        <source>MAC address</source>
+        <translation>Indirizzo MAC</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Stato</translation>
+    </message>
+    <message>
+        <source>Fields changed</source>
+        <translation>Campi modificati</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Durata</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Risultato</translation>
+    </message>
+    <message>
+        <source>Printers</source>
+        <translation>Stampanti</translation>
+    </message>
+    <message>
+        <source>S&amp;tart</source>
+        <translation>&amp;Avvia</translation>
+    </message>
+    <message>
+        <source>St&amp;op</source>
+        <translation>&amp;Ferma</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Chiudi</translation>
+    </message>
+    <message>
+        <source>The profile cannot be read: %1</source>
+        <translation>Impossibile leggere il profilo: %1</translation>
+    </message>
+    <message>
+        <source>The profile cannot be used: %1</source>
+        <translation>Impossibile usare il profilo: %1</translation>
+    </message>
+    <message>
+        <source>The printers sheet cannot be used: %1</source>
+        <translation>Impossibile usare l&apos;elenco delle stampanti: %1</translation>
+    </message>
+    <message>
+        <source>Unplugged</source>
+        <translation>Scollegata</translation>
+    </message>
+    <message>
+        <source>Waiting</source>
+        <translation>In attesa</translation>
+    </message>
+    <message>
+        <source>Configuring</source>
+        <translation>Configurazione in corso</translation>
+    </message>
+    <message>
+        <source>Done; unplug it</source>
+        <translation>Fatto; scollegarla</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>Configured (profile only)</source>
+        <translation>Configurata (solo profilo)</translation>
+    </message>
+    <message>
+        <source>Configured</source>
+        <translation>Configurata</translation>
+    </message>
+    <message>
+        <source>Unchanged</source>
+        <translation>Invariata</translation>
+    </message>
+    <message>
+        <source>Failed: %1</source>
+        <translation>Non riuscita: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n printer(s) in progress.</source>
+        <translation>
+            <numerusform>%n stampante in lavorazione.</numerusform>
+            <numerusform>%n stampanti in lavorazione.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Stopped.</source>
+        <translation>Arrestato.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Stopping: %n printer(s) still in progress.</source>
+        <translation>
+            <numerusform>Arresto in corso: ancora %n stampante in lavorazione.</numerusform>
+            <numerusform>Arresto in corso: ancora %n stampanti in lavorazione.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Configured: %1, unchanged: %2, failed: %3. %4</source>
+        <comment>the totals, then the state sentence</comment>
+        <translation>Configurate: %1, invariate: %2, non riuscite: %3. %4</translation>
     </message>
 </context>
 </TS>

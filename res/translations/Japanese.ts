@@ -258,6 +258,22 @@
             <numerusform>%1 でプリンターが %n 台見つかりました。</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Test print</source>
+        <translation>テスト印刷</translation>
+    </message>
+    <message>
+        <source>Prints a test page on the chosen printer over the network.</source>
+        <translation>選択したプリンターでネットワーク経由でテストページを印刷します。</translation>
+    </message>
+    <message>
+        <source>Test page sent to %1.</source>
+        <translation>テストページを %1 に送信しました。</translation>
+    </message>
+    <message>
+        <source>The test page was not sent to %1: %2</source>
+        <translation>テストページを %1 に送信できませんでした：%2</translation>
+    </message>
 </context>
 <context>
     <name>DeviceListExport</name>
@@ -343,10 +359,6 @@
     <message>
         <source>Include secrets</source>
         <translation>機密情報を含める</translation>
-    </message>
-    <message>
-        <source>Put keys, passwords and the PIN in the exported profile; the file is then readable by you alone.</source>
-        <translation>キー、パスワード、PIN をエクスポートするプロファイルに含めます。その場合、ファイルを読み取れるのはご自身のユーザーのみになります。</translation>
     </message>
     <message>
         <source>Export profile…</source>
@@ -455,8 +467,20 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
         <translation>固定アドレスを含める</translation>
     </message>
     <message>
-        <source>Put this printer&apos;s IP address, subnet mask and gateway in the exported profile, for a printer that replaces it.</source>
-        <translation>このプリンターの IP アドレス、サブネットマスク、ゲートウェイをエクスポートするプロファイルに含めます。このプリンターを置き換えるプリンター用です。</translation>
+        <source>Put this printer&apos;s address assignment (DHCP or fixed), IP address, subnet mask and gateway in the exported profile, for a printer that replaces it.</source>
+        <translation>このプリンターのアドレス割り当て (DHCP または固定)、IP アドレス、サブネットマスク、ゲートウェイをエクスポートするプロファイルに含めます。このプリンターを置き換えるプリンター用です。</translation>
+    </message>
+    <message>
+        <source>Put keys, passwords, the PIN and the SNMP write community in the exported profile; the file is then readable by you alone.</source>
+        <translation>キー、パスワード、PIN、SNMP 書き込みコミュニティをエクスポートするプロファイルに含めます。このファイルはあなただけが読み取れるようになります。</translation>
+    </message>
+    <message>
+        <source>The printer confirmed the settings, but reading them back shows other values for: %1</source>
+        <translation>プリンターは設定を確認しましたが、読み戻すと次の項目の値が異なります：%1</translation>
+    </message>
+    <message>
+        <source>The printer did not confirm the change, but it may have taken it. Connect again to see what it holds before trying again.</source>
+        <translation>プリンターは変更を確認しませんでしたが、変更が反映されている可能性があります。やり直す前に、もう一度接続してプリンターの内容を確認してください。</translation>
     </message>
 </context>
 <context>
@@ -523,6 +547,30 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
     <message>
         <source>line %1 of %2 skipped: %3</source>
         <translation>%2 の %1 行目をスキップしました：%3</translation>
+    </message>
+    <message>
+        <source>The change may have reached the printer, but it could not be added to the history: %1</source>
+        <translation>変更はプリンターに届いた可能性がありますが、履歴に追加できませんでした：%1</translation>
+    </message>
+    <message>
+        <source>The failed attempt could not be added to the history: %1</source>
+        <translation>失敗した試行を履歴に追加できませんでした：%1</translation>
+    </message>
+    <message>
+        <source>The change could not be added to the history: %1</source>
+        <translation>変更を履歴に追加できませんでした：%1</translation>
+    </message>
+    <message>
+        <source>%1 is a symbolic link; the history is not written through links</source>
+        <translation>%1 はシンボリックリンクです。履歴はリンク経由では書き込まれません</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file</source>
+        <translation>%1 は通常のファイルではありません</translation>
+    </message>
+    <message>
+        <source>cannot read %1: %2 is not a folder</source>
+        <translation>%1 を読み込めません：%2 はフォルダーではありません</translation>
     </message>
 </context>
 <context>
@@ -750,6 +798,14 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
     <message>
         <source>Back</source>
         <translation>戻る</translation>
+    </message>
+    <message>
+        <source>The settings to be sent conflict with the network or another printer:</source>
+        <translation>送信する設定がネットワークまたは別のプリンターと競合しています：</translation>
+    </message>
+    <message>
+        <source>Save despite the conflicts</source>
+        <translation>競合があっても保存</translation>
     </message>
 </context>
 <context>
@@ -992,12 +1048,24 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
         <translation>ファイルに &quot;config&quot; オブジェクトがありません</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is not a secret; a secrets file holds only wepKey, pskKey, authPassword and p2pPinCode</source>
-        <translation>&quot;%1&quot; は機密情報ではありません。機密情報ファイルに含まれるのは wepKey、pskKey、authPassword、p2pPinCode のみです</translation>
-    </message>
-    <message>
         <source>&quot;%1&quot;: Wi-Fi Direct needs a printer with the newer record layout</source>
         <translation>&quot;%1&quot;: Wi-Fi Direct には新しいレコード形式のプリンターが必要です</translation>
+    </message>
+    <message>
+        <source>cannot read %1: %2</source>
+        <translation>%1 を読み込めません：%2</translation>
+    </message>
+    <message>
+        <source>the key &quot;%1&quot; appears more than once</source>
+        <translation>キー「%1」が複数回出現しています</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a secret; a secrets file holds only %2</source>
+        <translation>「%1」は機密情報ではありません。機密情報ファイルに含められるのは %2 だけです</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: the profile would fix this DHCP printer at the address it holds now; a profile that changes the address assignment needs the address too (export with the address)</source>
+        <translation>「%1」：このプロファイルでは、この DHCP プリンターが現在のアドレスに固定されてしまいます。アドレスの割り当て方法を変更するプロファイルにはアドレスも必要です (アドレスを含めてエクスポートしてください)</translation>
     </message>
 </context>
 <context>
@@ -1748,7 +1816,7 @@ Its web page cannot be opened.</source>
     </message>
     <message>
         <source>Discard the changes made since Connect?</source>
-        <translation>接続してから行った変更を破棄しますか?</translation>
+        <translation>接続してから行った変更を破棄しますか？</translation>
     </message>
     <message>
         <source>WEP Key is invalid.
@@ -1759,6 +1827,20 @@ WEP キーは 5 文字または 13 文字、あるいは 16 進数 10 桁また�
     <message>
         <source>Certification</source>
         <translation>証明書</translation>
+    </message>
+    <message>
+        <source>The subnet mask is not valid: its ones must all come before its zeros.
+Please enter the subnet mask again.</source>
+        <translation>サブネットマスクが正しくありません。1 のビットはすべて 0 のビットより前にある必要があります。
+サブネットマスクをもう一度入力してください。</translation>
+    </message>
+    <message>
+        <source>UDP port %1 is in use by another program.</source>
+        <translation>UDP ポート %1 は他のプログラムで使用中です。</translation>
+    </message>
+    <message>
+        <source>The requests cannot be kept to interface %1: %2</source>
+        <translation>要求をインターフェイス %1 だけに限定できません：%2</translation>
     </message>
 </context>
 <context>
@@ -1854,6 +1936,21 @@ WEP キーは 5 文字または 13 文字、あるいは 16 進数 10 桁また�
         <source>Not verified: the printer reports %1.</source>
         <translation>未検証：プリンターは %1 と報告しています。</translation>
     </message>
+    <message>
+        <source>Not verified: the check was cancelled.</source>
+        <translation>未検証：検証は取り消されました。</translation>
+    </message>
+    <message>
+        <source>Not verified: DHCP is on and the printer has no address yet.</source>
+        <translation>未検証：DHCP がオンで、プリンターにはまだアドレスがありません。</translation>
+    </message>
+</context>
+<context>
+    <name>corvane::app::LauncherDialog</name>
+    <message>
+        <source>Provision printers...</source>
+        <translation>複数プリンターの一括設定...</translation>
+    </message>
 </context>
 <context>
     <name>corvane::lan::AssignAddressesDialog</name>
@@ -1916,10 +2013,6 @@ WEP キーは 5 文字または 13 文字、あるいは 16 進数 10 桁また�
     <message>
         <source>Enter the subnet mask as four numbers 0-255 with dots between them.</source>
         <translation>サブネットマスクを 0～255 の数字 4 つをドットで区切って入力してください。</translation>
-    </message>
-    <message>
-        <source>Enter the gateway as four numbers 0-255, or leave it empty for none.</source>
-        <translation>ゲートウェイを 0～255 の数字 4 つで入力するか、なしの場合は空欄にしてください。</translation>
     </message>
     <message>
         <source>Enter the port as a number, or leave it empty to keep each printer&apos;s port.</source>
@@ -2007,6 +2100,42 @@ WEP キーは 5 文字または 13 文字、あるいは 16 進数 10 桁また�
             <numerusform>完了：%n 台中 %1 台のプリンターで新しいアドレスを確認しました。</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Send rows with conflicts too</source>
+        <translation>競合のある行も送信する</translation>
+    </message>
+    <message>
+        <source>Enter the gateway as four numbers 0-255, or leave it empty to keep each printer&apos;s gateway.</source>
+        <translation>ゲートウェイを 0～255 の数字 4 つで入力するか、空欄のままにして各プリンターのゲートウェイを維持してください。</translation>
+    </message>
+    <message>
+        <source>mask %1</source>
+        <translation>マスク %1</translation>
+    </message>
+    <message>
+        <source>gateway %1</source>
+        <translation>ゲートウェイ %1</translation>
+    </message>
+    <message>
+        <source>port %1</source>
+        <translation>ポート %1</translation>
+    </message>
+    <message>
+        <source>DHCP on</source>
+        <translation>DHCP オン</translation>
+    </message>
+    <message>
+        <source>DHCP off</source>
+        <translation>DHCP オフ</translation>
+    </message>
+    <message>
+        <source>Searching for the printers again: %1 of at most %2 s…</source>
+        <translation>プリンターを再検索しています：%1 秒経過 (最大 %2 秒)…</translation>
+    </message>
+    <message>
+        <source>Printers</source>
+        <translation>プリンター</translation>
+    </message>
 </context>
 <context>
     <name>corvane::lan::DeviceListDialog</name>
@@ -2033,6 +2162,170 @@ WEP キーは 5 文字または 13 文字、あるいは 16 進数 10 桁また�
     <message>
         <source>broadcast</source>
         <translation>ブロードキャスト</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Searching for the printer again: %1 of at most %2 s…</source>
+        <translation>プリンターを再検索しています：%1 秒経過 (最大 %2 秒)…</translation>
+    </message>
+    <message>
+        <source>Print a test page</source>
+        <translation>テストページを印刷</translation>
+    </message>
+    <message>
+        <source>Prints a test page on the printer at its new address %1, port %2.</source>
+        <translation>新しいアドレス %1、ポート %2 のプリンターでテストページを印刷します。</translation>
+    </message>
+</context>
+<context>
+    <name>corvane::provision::ProvisionDialog</name>
+    <message>
+        <source>Provision printers</source>
+        <translation>複数プリンターの一括設定</translation>
+    </message>
+    <message>
+        <source>Choose...</source>
+        <translation>選択...</translation>
+    </message>
+    <message>
+        <source>&amp;Profile:</source>
+        <translation>プロファイル(&amp;P)：</translation>
+    </message>
+    <message>
+        <source>Profiles (*.json)</source>
+        <translation>プロファイル (*.json)</translation>
+    </message>
+    <message>
+        <source>Printers &amp;sheet (optional):</source>
+        <translation>プリンター一覧（省略可）(&amp;S)：</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV ファイル (*.csv)</translation>
+    </message>
+    <message>
+        <source>ttyUSB0, ttyS0</source>
+        <translation>ttyUSB0, ttyS0</translation>
+    </message>
+    <message>
+        <source>Se&amp;rial ports (optional):</source>
+        <translation>シリアルポート（省略可）(&amp;R)：</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>ポート</translation>
+    </message>
+    <message>
+        <source>MAC address</source>
+        <translation>MAC アドレス</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>名前</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>状態</translation>
+    </message>
+    <message>
+        <source>Fields changed</source>
+        <translation>変更項目数</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>所要時間</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>結果</translation>
+    </message>
+    <message>
+        <source>Printers</source>
+        <translation>プリンター</translation>
+    </message>
+    <message>
+        <source>S&amp;tart</source>
+        <translation>開始(&amp;T)</translation>
+    </message>
+    <message>
+        <source>St&amp;op</source>
+        <translation>停止(&amp;O)</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>閉じる(&amp;C)</translation>
+    </message>
+    <message>
+        <source>The profile cannot be read: %1</source>
+        <translation>プロファイルを読み込めません：%1</translation>
+    </message>
+    <message>
+        <source>The profile cannot be used: %1</source>
+        <translation>プロファイルを使用できません：%1</translation>
+    </message>
+    <message>
+        <source>The printers sheet cannot be used: %1</source>
+        <translation>プリンター一覧を使用できません：%1</translation>
+    </message>
+    <message>
+        <source>Unplugged</source>
+        <translation>取り外し済み</translation>
+    </message>
+    <message>
+        <source>Waiting</source>
+        <translation>待機中</translation>
+    </message>
+    <message>
+        <source>Configuring</source>
+        <translation>設定中</translation>
+    </message>
+    <message>
+        <source>Done; unplug it</source>
+        <translation>完了。取り外してください</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 秒</translation>
+    </message>
+    <message>
+        <source>Configured (profile only)</source>
+        <translation>設定済み (プロファイルのみ)</translation>
+    </message>
+    <message>
+        <source>Configured</source>
+        <translation>設定済み</translation>
+    </message>
+    <message>
+        <source>Unchanged</source>
+        <translation>変更なし</translation>
+    </message>
+    <message>
+        <source>Failed: %1</source>
+        <translation>失敗：%1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n printer(s) in progress.</source>
+        <translation>
+            <numerusform>処理中のプリンター：%n 台。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Stopped.</source>
+        <translation>停止しました。</translation>
+    </message>
+    <message numerus="yes">
+        <source>Stopping: %n printer(s) still in progress.</source>
+        <translation>
+            <numerusform>停止中：まだ %n 台のプリンターを処理しています。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Configured: %1, unchanged: %2, failed: %3. %4</source>
+        <comment>the totals, then the state sentence</comment>
+        <translation>設定済み：%1、変更なし：%2、失敗：%3。%4</translation>
     </message>
 </context>
 </TS>

@@ -258,6 +258,22 @@
             <numerusform>%1에서 프린터 %n대를 찾았습니다.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Test print</source>
+        <translation>테스트 인쇄</translation>
+    </message>
+    <message>
+        <source>Prints a test page on the chosen printer over the network.</source>
+        <translation>선택한 프린터에서 네트워크를 통해 테스트 페이지를 인쇄합니다.</translation>
+    </message>
+    <message>
+        <source>Test page sent to %1.</source>
+        <translation>테스트 페이지를 %1(으)로 보냈습니다.</translation>
+    </message>
+    <message>
+        <source>The test page was not sent to %1: %2</source>
+        <translation>테스트 페이지를 %1(으)로 보내지 못했습니다: %2</translation>
+    </message>
 </context>
 <context>
     <name>DeviceListExport</name>
@@ -343,10 +359,6 @@
     <message>
         <source>Include secrets</source>
         <translation>기밀 정보 포함</translation>
-    </message>
-    <message>
-        <source>Put keys, passwords and the PIN in the exported profile; the file is then readable by you alone.</source>
-        <translation>키, 비밀번호, PIN을 내보내는 프로필에 포함합니다. 이 경우 파일은 본인만 읽을 수 있습니다.</translation>
     </message>
     <message>
         <source>Export profile…</source>
@@ -455,8 +467,20 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
         <translation>고정 주소 포함</translation>
     </message>
     <message>
-        <source>Put this printer&apos;s IP address, subnet mask and gateway in the exported profile, for a printer that replaces it.</source>
-        <translation>이 프린터의 IP 주소, 서브넷 마스크, 게이트웨이를 내보내는 프로필에 포함합니다. 이 프린터를 대체할 프린터용입니다.</translation>
+        <source>Put this printer&apos;s address assignment (DHCP or fixed), IP address, subnet mask and gateway in the exported profile, for a printer that replaces it.</source>
+        <translation>이 프린터의 주소 할당 방식(DHCP 또는 고정), IP 주소, 서브넷 마스크, 게이트웨이를 내보내는 프로필에 포함합니다. 이 프린터를 대체할 프린터에 사용합니다.</translation>
+    </message>
+    <message>
+        <source>Put keys, passwords, the PIN and the SNMP write community in the exported profile; the file is then readable by you alone.</source>
+        <translation>키, 암호, PIN, SNMP 쓰기 커뮤니티를 내보내는 프로필에 포함합니다. 이 파일은 본인만 읽을 수 있게 됩니다.</translation>
+    </message>
+    <message>
+        <source>The printer confirmed the settings, but reading them back shows other values for: %1</source>
+        <translation>프린터가 설정을 확인했지만 다시 읽어 보니 다음 항목의 값이 다릅니다: %1</translation>
+    </message>
+    <message>
+        <source>The printer did not confirm the change, but it may have taken it. Connect again to see what it holds before trying again.</source>
+        <translation>프린터가 변경을 확인하지 않았지만 변경이 적용되었을 수 있습니다. 다시 시도하기 전에 다시 연결하여 프린터에 저장된 내용을 확인하십시오.</translation>
     </message>
 </context>
 <context>
@@ -523,6 +547,30 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
     <message>
         <source>line %1 of %2 skipped: %3</source>
         <translation>%2의 %1번째 줄을 건너뛰었습니다: %3</translation>
+    </message>
+    <message>
+        <source>The change may have reached the printer, but it could not be added to the history: %1</source>
+        <translation>변경이 프린터에 전달되었을 수 있지만 이력에 추가하지 못했습니다: %1</translation>
+    </message>
+    <message>
+        <source>The failed attempt could not be added to the history: %1</source>
+        <translation>실패한 시도를 이력에 추가하지 못했습니다: %1</translation>
+    </message>
+    <message>
+        <source>The change could not be added to the history: %1</source>
+        <translation>변경을 이력에 추가하지 못했습니다: %1</translation>
+    </message>
+    <message>
+        <source>%1 is a symbolic link; the history is not written through links</source>
+        <translation>%1은(는) 심볼릭 링크입니다. 이력은 링크를 통해 기록되지 않습니다</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file</source>
+        <translation>%1은(는) 일반 파일이 아닙니다</translation>
+    </message>
+    <message>
+        <source>cannot read %1: %2 is not a folder</source>
+        <translation>%1을(를) 읽을 수 없습니다: %2은(는) 폴더가 아닙니다</translation>
     </message>
 </context>
 <context>
@@ -750,6 +798,14 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
     <message>
         <source>Back</source>
         <translation>뒤로</translation>
+    </message>
+    <message>
+        <source>The settings to be sent conflict with the network or another printer:</source>
+        <translation>보낼 설정이 네트워크 또는 다른 프린터와 충돌합니다:</translation>
+    </message>
+    <message>
+        <source>Save despite the conflicts</source>
+        <translation>충돌을 무시하고 저장</translation>
     </message>
 </context>
 <context>
@@ -992,12 +1048,24 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
         <translation>파일에 &quot;config&quot; 개체가 없습니다</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is not a secret; a secrets file holds only wepKey, pskKey, authPassword and p2pPinCode</source>
-        <translation>&quot;%1&quot;은(는) 기밀 정보가 아닙니다. 기밀 정보 파일에는 wepKey, pskKey, authPassword, p2pPinCode만 있습니다</translation>
-    </message>
-    <message>
         <source>&quot;%1&quot;: Wi-Fi Direct needs a printer with the newer record layout</source>
         <translation>&quot;%1&quot;: Wi-Fi Direct에는 새로운 레코드 형식의 프린터가 필요합니다</translation>
+    </message>
+    <message>
+        <source>cannot read %1: %2</source>
+        <translation>%1을(를) 읽을 수 없습니다: %2</translation>
+    </message>
+    <message>
+        <source>the key &quot;%1&quot; appears more than once</source>
+        <translation>키 &quot;%1&quot;이(가) 두 번 이상 나옵니다</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a secret; a secrets file holds only %2</source>
+        <translation>&quot;%1&quot;은(는) 기밀 정보가 아닙니다. 기밀 정보 파일에는 %2만 들어갈 수 있습니다</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: the profile would fix this DHCP printer at the address it holds now; a profile that changes the address assignment needs the address too (export with the address)</source>
+        <translation>&quot;%1&quot;: 이 프로필은 이 DHCP 프린터를 현재 주소로 고정하게 됩니다. 주소 할당 방식을 바꾸는 프로필에는 주소도 있어야 합니다(주소를 포함하여 내보내십시오)</translation>
     </message>
 </context>
 <context>
@@ -1760,6 +1828,20 @@ WEP 키는 5자 또는 13자, 또는 16진수 10자리 또는 26자리여야 합
         <source>Certification</source>
         <translation>인증서</translation>
     </message>
+    <message>
+        <source>The subnet mask is not valid: its ones must all come before its zeros.
+Please enter the subnet mask again.</source>
+        <translation>서브넷 마스크가 올바르지 않습니다: 1인 비트가 모두 0인 비트보다 앞에 있어야 합니다.
+서브넷 마스크를 다시 입력하십시오.</translation>
+    </message>
+    <message>
+        <source>UDP port %1 is in use by another program.</source>
+        <translation>다른 프로그램에서 UDP 포트 %1을(를) 사용하고 있습니다.</translation>
+    </message>
+    <message>
+        <source>The requests cannot be kept to interface %1: %2</source>
+        <translation>요청을 인터페이스 %1(으)로만 제한할 수 없습니다: %2</translation>
+    </message>
 </context>
 <context>
     <name>SystemPage</name>
@@ -1854,6 +1936,21 @@ WEP 키는 5자 또는 13자, 또는 16진수 10자리 또는 26자리여야 합
         <source>Not verified: the printer reports %1.</source>
         <translation>검증되지 않음: 프린터가 보고한 값은 %1입니다.</translation>
     </message>
+    <message>
+        <source>Not verified: the check was cancelled.</source>
+        <translation>검증되지 않음: 검증이 취소되었습니다.</translation>
+    </message>
+    <message>
+        <source>Not verified: DHCP is on and the printer has no address yet.</source>
+        <translation>검증되지 않음: DHCP가 켜져 있고 프린터에 아직 주소가 없습니다.</translation>
+    </message>
+</context>
+<context>
+    <name>corvane::app::LauncherDialog</name>
+    <message>
+        <source>Provision printers...</source>
+        <translation>여러 프린터 일괄 설정...</translation>
+    </message>
 </context>
 <context>
     <name>corvane::lan::AssignAddressesDialog</name>
@@ -1916,10 +2013,6 @@ WEP 키는 5자 또는 13자, 또는 16진수 10자리 또는 26자리여야 합
     <message>
         <source>Enter the subnet mask as four numbers 0-255 with dots between them.</source>
         <translation>서브넷 마스크를 점으로 구분된 0-255 숫자 네 개로 입력하십시오.</translation>
-    </message>
-    <message>
-        <source>Enter the gateway as four numbers 0-255, or leave it empty for none.</source>
-        <translation>게이트웨이를 0-255 숫자 네 개로 입력하거나, 없으면 비워 두십시오.</translation>
     </message>
     <message>
         <source>Enter the port as a number, or leave it empty to keep each printer&apos;s port.</source>
@@ -2007,6 +2100,42 @@ WEP 키는 5자 또는 13자, 또는 16진수 10자리 또는 26자리여야 합
             <numerusform>완료: 프린터 %n대 중 %1대에서 새 주소를 확인했습니다.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Send rows with conflicts too</source>
+        <translation>충돌이 있는 행도 전송</translation>
+    </message>
+    <message>
+        <source>Enter the gateway as four numbers 0-255, or leave it empty to keep each printer&apos;s gateway.</source>
+        <translation>게이트웨이를 0-255 숫자 네 개로 입력하거나, 각 프린터의 게이트웨이를 유지하려면 비워 두십시오.</translation>
+    </message>
+    <message>
+        <source>mask %1</source>
+        <translation>마스크 %1</translation>
+    </message>
+    <message>
+        <source>gateway %1</source>
+        <translation>게이트웨이 %1</translation>
+    </message>
+    <message>
+        <source>port %1</source>
+        <translation>포트 %1</translation>
+    </message>
+    <message>
+        <source>DHCP on</source>
+        <translation>DHCP 켜짐</translation>
+    </message>
+    <message>
+        <source>DHCP off</source>
+        <translation>DHCP 꺼짐</translation>
+    </message>
+    <message>
+        <source>Searching for the printers again: %1 of at most %2 s…</source>
+        <translation>프린터를 다시 검색하는 중: %1초 경과(최대 %2초)…</translation>
+    </message>
+    <message>
+        <source>Printers</source>
+        <translation>프린터</translation>
+    </message>
 </context>
 <context>
     <name>corvane::lan::DeviceListDialog</name>
@@ -2033,6 +2162,170 @@ WEP 키는 5자 또는 13자, 또는 16진수 10자리 또는 26자리여야 합
     <message>
         <source>broadcast</source>
         <translation>브로드캐스트</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>취소</translation>
+    </message>
+    <message>
+        <source>Searching for the printer again: %1 of at most %2 s…</source>
+        <translation>프린터를 다시 검색하는 중: %1초 경과(최대 %2초)…</translation>
+    </message>
+    <message>
+        <source>Print a test page</source>
+        <translation>테스트 페이지 인쇄</translation>
+    </message>
+    <message>
+        <source>Prints a test page on the printer at its new address %1, port %2.</source>
+        <translation>새 주소 %1, 포트 %2의 프린터에서 테스트 페이지를 인쇄합니다.</translation>
+    </message>
+</context>
+<context>
+    <name>corvane::provision::ProvisionDialog</name>
+    <message>
+        <source>Provision printers</source>
+        <translation>여러 프린터 일괄 설정</translation>
+    </message>
+    <message>
+        <source>Choose...</source>
+        <translation>선택...</translation>
+    </message>
+    <message>
+        <source>&amp;Profile:</source>
+        <translation>프로필(&amp;P):</translation>
+    </message>
+    <message>
+        <source>Profiles (*.json)</source>
+        <translation>프로필 (*.json)</translation>
+    </message>
+    <message>
+        <source>Printers &amp;sheet (optional):</source>
+        <translation>프린터 목록(선택)(&amp;S):</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV 파일 (*.csv)</translation>
+    </message>
+    <message>
+        <source>ttyUSB0, ttyS0</source>
+        <translation>ttyUSB0, ttyS0</translation>
+    </message>
+    <message>
+        <source>Se&amp;rial ports (optional):</source>
+        <translation>시리얼 포트(선택)(&amp;R):</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>포트</translation>
+    </message>
+    <message>
+        <source>MAC address</source>
+        <translation>MAC 주소</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>이름</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>상태</translation>
+    </message>
+    <message>
+        <source>Fields changed</source>
+        <translation>변경 항목 수</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>소요 시간</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>결과</translation>
+    </message>
+    <message>
+        <source>Printers</source>
+        <translation>프린터</translation>
+    </message>
+    <message>
+        <source>S&amp;tart</source>
+        <translation>시작(&amp;T)</translation>
+    </message>
+    <message>
+        <source>St&amp;op</source>
+        <translation>중지(&amp;O)</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>닫기(&amp;C)</translation>
+    </message>
+    <message>
+        <source>The profile cannot be read: %1</source>
+        <translation>프로필을 읽을 수 없습니다: %1</translation>
+    </message>
+    <message>
+        <source>The profile cannot be used: %1</source>
+        <translation>프로필을 사용할 수 없습니다: %1</translation>
+    </message>
+    <message>
+        <source>The printers sheet cannot be used: %1</source>
+        <translation>프린터 목록을 사용할 수 없습니다: %1</translation>
+    </message>
+    <message>
+        <source>Unplugged</source>
+        <translation>분리됨</translation>
+    </message>
+    <message>
+        <source>Waiting</source>
+        <translation>대기 중</translation>
+    </message>
+    <message>
+        <source>Configuring</source>
+        <translation>설정 중</translation>
+    </message>
+    <message>
+        <source>Done; unplug it</source>
+        <translation>완료됨. 분리하십시오</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1초</translation>
+    </message>
+    <message>
+        <source>Configured (profile only)</source>
+        <translation>설정됨(프로필만)</translation>
+    </message>
+    <message>
+        <source>Configured</source>
+        <translation>설정됨</translation>
+    </message>
+    <message>
+        <source>Unchanged</source>
+        <translation>변경 없음</translation>
+    </message>
+    <message>
+        <source>Failed: %1</source>
+        <translation>실패: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n printer(s) in progress.</source>
+        <translation>
+            <numerusform>진행 중인 프린터: %n대.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Stopped.</source>
+        <translation>중지되었습니다.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Stopping: %n printer(s) still in progress.</source>
+        <translation>
+            <numerusform>중지하는 중: 아직 %n대의 프린터가 진행 중입니다.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Configured: %1, unchanged: %2, failed: %3. %4</source>
+        <comment>the totals, then the state sentence</comment>
+        <translation>설정됨: %1, 변경 없음: %2, 실패: %3. %4</translation>
     </message>
 </context>
 </TS>

@@ -262,6 +262,22 @@
             <numerusform>Znaleziono %n drukarek przez %1.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Test print</source>
+        <translation>Wydruk testowy</translation>
+    </message>
+    <message>
+        <source>Prints a test page on the chosen printer over the network.</source>
+        <translation>Drukuje stronę testową na wybranej drukarce przez sieć.</translation>
+    </message>
+    <message>
+        <source>Test page sent to %1.</source>
+        <translation>Strona testowa została wysłana do %1.</translation>
+    </message>
+    <message>
+        <source>The test page was not sent to %1: %2</source>
+        <translation>Strona testowa nie została wysłana do %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>DeviceListExport</name>
@@ -347,10 +363,6 @@
     <message>
         <source>Include secrets</source>
         <translation>Dołącz dane poufne</translation>
-    </message>
-    <message>
-        <source>Put keys, passwords and the PIN in the exported profile; the file is then readable by you alone.</source>
-        <translation>Zapisuje klucze, hasła i kod PIN w eksportowanym profilu; plik będzie wtedy czytelny tylko dla Ciebie.</translation>
     </message>
     <message>
         <source>Export profile…</source>
@@ -459,8 +471,20 @@ Pominięto klucze, hasła i kod PIN; podczas importu profilu program poprosi o i
         <translation>Dołącz stały adres</translation>
     </message>
     <message>
-        <source>Put this printer&apos;s IP address, subnet mask and gateway in the exported profile, for a printer that replaces it.</source>
-        <translation>Zapisuje adres IP, maskę podsieci i bramę tej drukarki w eksportowanym profilu, dla drukarki, która ją zastąpi.</translation>
+        <source>Put this printer&apos;s address assignment (DHCP or fixed), IP address, subnet mask and gateway in the exported profile, for a printer that replaces it.</source>
+        <translation>Umieszcza w eksportowanym profilu sposób przydzielania adresu tej drukarki (DHCP lub stały), adres IP, maskę podsieci i bramę — dla drukarki, która ją zastąpi.</translation>
+    </message>
+    <message>
+        <source>Put keys, passwords, the PIN and the SNMP write community in the exported profile; the file is then readable by you alone.</source>
+        <translation>Umieszcza w eksportowanym profilu klucze, hasła, kod PIN i społeczność zapisu SNMP; plik będzie wtedy czytelny tylko dla Ciebie.</translation>
+    </message>
+    <message>
+        <source>The printer confirmed the settings, but reading them back shows other values for: %1</source>
+        <translation>Drukarka potwierdziła ustawienia, ale ich ponowny odczyt pokazuje inne wartości dla: %1</translation>
+    </message>
+    <message>
+        <source>The printer did not confirm the change, but it may have taken it. Connect again to see what it holds before trying again.</source>
+        <translation>Drukarka nie potwierdziła zmiany, ale mogła ją przyjąć. Przed ponowną próbą połącz się jeszcze raz, aby sprawdzić, co zawiera.</translation>
     </message>
 </context>
 <context>
@@ -527,6 +551,30 @@ Pominięto klucze, hasła i kod PIN; podczas importu profilu program poprosi o i
     <message>
         <source>line %1 of %2 skipped: %3</source>
         <translation>pominięto wiersz %1 pliku %2: %3</translation>
+    </message>
+    <message>
+        <source>The change may have reached the printer, but it could not be added to the history: %1</source>
+        <translation>Zmiana mogła dotrzeć do drukarki, ale nie udało się dodać jej do historii: %1</translation>
+    </message>
+    <message>
+        <source>The failed attempt could not be added to the history: %1</source>
+        <translation>Nie udało się dodać nieudanej próby do historii: %1</translation>
+    </message>
+    <message>
+        <source>The change could not be added to the history: %1</source>
+        <translation>Nie udało się dodać zmiany do historii: %1</translation>
+    </message>
+    <message>
+        <source>%1 is a symbolic link; the history is not written through links</source>
+        <translation>%1 jest dowiązaniem symbolicznym; historia nie jest zapisywana przez dowiązania</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file</source>
+        <translation>%1 nie jest zwykłym plikiem</translation>
+    </message>
+    <message>
+        <source>cannot read %1: %2 is not a folder</source>
+        <translation>nie można odczytać %1: %2 nie jest folderem</translation>
     </message>
 </context>
 <context>
@@ -754,6 +802,14 @@ Pominięto klucze, hasła i kod PIN; podczas importu profilu program poprosi o i
     <message>
         <source>Back</source>
         <translation>Wstecz</translation>
+    </message>
+    <message>
+        <source>The settings to be sent conflict with the network or another printer:</source>
+        <translation>Ustawienia do wysłania kolidują z siecią lub inną drukarką:</translation>
+    </message>
+    <message>
+        <source>Save despite the conflicts</source>
+        <translation>Zapisz mimo konfliktów</translation>
     </message>
 </context>
 <context>
@@ -996,12 +1052,24 @@ Pominięto klucze, hasła i kod PIN; podczas importu profilu program poprosi o i
         <translation>w pliku brak obiektu „config”</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is not a secret; a secrets file holds only wepKey, pskKey, authPassword and p2pPinCode</source>
-        <translation>„%1” nie jest daną poufną; plik danych poufnych zawiera tylko wepKey, pskKey, authPassword i p2pPinCode</translation>
-    </message>
-    <message>
         <source>&quot;%1&quot;: Wi-Fi Direct needs a printer with the newer record layout</source>
         <translation>„%1”: Wi-Fi Direct wymaga drukarki z nowszym układem rekordu</translation>
+    </message>
+    <message>
+        <source>cannot read %1: %2</source>
+        <translation>nie można odczytać %1: %2</translation>
+    </message>
+    <message>
+        <source>the key &quot;%1&quot; appears more than once</source>
+        <translation>klucz „%1” występuje więcej niż raz</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a secret; a secrets file holds only %2</source>
+        <translation>„%1” nie jest daną poufną; plik danych poufnych zawiera tylko %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: the profile would fix this DHCP printer at the address it holds now; a profile that changes the address assignment needs the address too (export with the address)</source>
+        <translation>„%1”: profil ustaliłby tę drukarkę DHCP na adresie, który ma teraz; profil zmieniający sposób przydzielania adresu musi zawierać także adres (eksportuj z adresem)</translation>
     </message>
 </context>
 <context>
@@ -1764,6 +1832,20 @@ Klucz WEP musi mieć 5 lub 13 znaków albo 10 lub 26 cyfr szesnastkowych.</trans
         <source>Certification</source>
         <translation>Certyfikaty</translation>
     </message>
+    <message>
+        <source>The subnet mask is not valid: its ones must all come before its zeros.
+Please enter the subnet mask again.</source>
+        <translation>Maska podsieci jest nieprawidłowa: wszystkie jedynki muszą występować przed zerami.
+Wpisz maskę podsieci ponownie.</translation>
+    </message>
+    <message>
+        <source>UDP port %1 is in use by another program.</source>
+        <translation>Port UDP %1 jest używany przez inny program.</translation>
+    </message>
+    <message>
+        <source>The requests cannot be kept to interface %1: %2</source>
+        <translation>Nie można ograniczyć żądań do interfejsu %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>SystemPage</name>
@@ -1858,6 +1940,21 @@ Klucz WEP musi mieć 5 lub 13 znaków albo 10 lub 26 cyfr szesnastkowych.</trans
         <source>Not verified: the printer reports %1.</source>
         <translation>Nie zweryfikowano: według drukarki %1.</translation>
     </message>
+    <message>
+        <source>Not verified: the check was cancelled.</source>
+        <translation>Nie zweryfikowano: sprawdzenie zostało anulowane.</translation>
+    </message>
+    <message>
+        <source>Not verified: DHCP is on and the printer has no address yet.</source>
+        <translation>Nie zweryfikowano: DHCP jest włączone, a drukarka nie ma jeszcze adresu.</translation>
+    </message>
+</context>
+<context>
+    <name>corvane::app::LauncherDialog</name>
+    <message>
+        <source>Provision printers...</source>
+        <translation>Konfiguracja wielu drukarek...</translation>
+    </message>
 </context>
 <context>
     <name>corvane::lan::AssignAddressesDialog</name>
@@ -1920,10 +2017,6 @@ Klucz WEP musi mieć 5 lub 13 znaków albo 10 lub 26 cyfr szesnastkowych.</trans
     <message>
         <source>Enter the subnet mask as four numbers 0-255 with dots between them.</source>
         <translation>Wpisz maskę podsieci jako cztery liczby 0-255 oddzielone kropkami.</translation>
-    </message>
-    <message>
-        <source>Enter the gateway as four numbers 0-255, or leave it empty for none.</source>
-        <translation>Wpisz bramę jako cztery liczby 0-255 albo zostaw puste pole, jeśli jej nie ma.</translation>
     </message>
     <message>
         <source>Enter the port as a number, or leave it empty to keep each printer&apos;s port.</source>
@@ -2013,6 +2106,42 @@ Klucz WEP musi mieć 5 lub 13 znaków albo 10 lub 26 cyfr szesnastkowych.</trans
             <numerusform>Gotowe: nowy adres widać na %1 z %n drukarek.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Send rows with conflicts too</source>
+        <translation>Wyślij także wiersze z konfliktami</translation>
+    </message>
+    <message>
+        <source>Enter the gateway as four numbers 0-255, or leave it empty to keep each printer&apos;s gateway.</source>
+        <translation>Wpisz bramę jako cztery liczby 0-255 albo pozostaw pole puste, aby zachować bramę każdej drukarki.</translation>
+    </message>
+    <message>
+        <source>mask %1</source>
+        <translation>maska %1</translation>
+    </message>
+    <message>
+        <source>gateway %1</source>
+        <translation>brama %1</translation>
+    </message>
+    <message>
+        <source>port %1</source>
+        <translation>port %1</translation>
+    </message>
+    <message>
+        <source>DHCP on</source>
+        <translation>DHCP włączone</translation>
+    </message>
+    <message>
+        <source>DHCP off</source>
+        <translation>DHCP wyłączone</translation>
+    </message>
+    <message>
+        <source>Searching for the printers again: %1 of at most %2 s…</source>
+        <translation>Ponowne wyszukiwanie drukarek: %1 z maksymalnie %2 s…</translation>
+    </message>
+    <message>
+        <source>Printers</source>
+        <translation>Drukarki</translation>
+    </message>
 </context>
 <context>
     <name>corvane::lan::DeviceListDialog</name>
@@ -2039,6 +2168,174 @@ Klucz WEP musi mieć 5 lub 13 znaków albo 10 lub 26 cyfr szesnastkowych.</trans
     <message>
         <source>broadcast</source>
         <translation>rozgłoszenie</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>Searching for the printer again: %1 of at most %2 s…</source>
+        <translation>Ponowne wyszukiwanie drukarki: %1 z maksymalnie %2 s…</translation>
+    </message>
+    <message>
+        <source>Print a test page</source>
+        <translation>Drukuj stronę testową</translation>
+    </message>
+    <message>
+        <source>Prints a test page on the printer at its new address %1, port %2.</source>
+        <translation>Drukuje stronę testową na drukarce pod jej nowym adresem %1, port %2.</translation>
+    </message>
+</context>
+<context>
+    <name>corvane::provision::ProvisionDialog</name>
+    <message>
+        <source>Provision printers</source>
+        <translation>Konfiguracja wielu drukarek</translation>
+    </message>
+    <message>
+        <source>Choose...</source>
+        <translation>Wybierz...</translation>
+    </message>
+    <message>
+        <source>&amp;Profile:</source>
+        <translation>&amp;Profil:</translation>
+    </message>
+    <message>
+        <source>Profiles (*.json)</source>
+        <translation>Profile (*.json)</translation>
+    </message>
+    <message>
+        <source>Printers &amp;sheet (optional):</source>
+        <translation>&amp;Lista drukarek (opcjonalnie):</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Pliki CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>ttyUSB0, ttyS0</source>
+        <translation>ttyUSB0, ttyS0</translation>
+    </message>
+    <message>
+        <source>Se&amp;rial ports (optional):</source>
+        <translation>Po&amp;rty szeregowe (opcjonalnie):</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>MAC address</source>
+        <translation>Adres MAC</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nazwa</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Stan</translation>
+    </message>
+    <message>
+        <source>Fields changed</source>
+        <translation>Zmienione pola</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Czas</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Wynik</translation>
+    </message>
+    <message>
+        <source>Printers</source>
+        <translation>Drukarki</translation>
+    </message>
+    <message>
+        <source>S&amp;tart</source>
+        <translation>&amp;Uruchom</translation>
+    </message>
+    <message>
+        <source>St&amp;op</source>
+        <translation>&amp;Zatrzymaj</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>Za&amp;mknij</translation>
+    </message>
+    <message>
+        <source>The profile cannot be read: %1</source>
+        <translation>Nie można odczytać profilu: %1</translation>
+    </message>
+    <message>
+        <source>The profile cannot be used: %1</source>
+        <translation>Nie można użyć profilu: %1</translation>
+    </message>
+    <message>
+        <source>The printers sheet cannot be used: %1</source>
+        <translation>Nie można użyć listy drukarek: %1</translation>
+    </message>
+    <message>
+        <source>Unplugged</source>
+        <translation>Odłączona</translation>
+    </message>
+    <message>
+        <source>Waiting</source>
+        <translation>Oczekuje</translation>
+    </message>
+    <message>
+        <source>Configuring</source>
+        <translation>Konfigurowanie</translation>
+    </message>
+    <message>
+        <source>Done; unplug it</source>
+        <translation>Gotowe; odłącz ją</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>Configured (profile only)</source>
+        <translation>Skonfigurowana (tylko profil)</translation>
+    </message>
+    <message>
+        <source>Configured</source>
+        <translation>Skonfigurowana</translation>
+    </message>
+    <message>
+        <source>Unchanged</source>
+        <translation>Bez zmian</translation>
+    </message>
+    <message>
+        <source>Failed: %1</source>
+        <translation>Niepowodzenie: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n printer(s) in progress.</source>
+        <translation>
+            <numerusform>W toku: %n drukarka.</numerusform>
+            <numerusform>W toku: %n drukarki.</numerusform>
+            <numerusform>W toku: %n drukarek.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Stopped.</source>
+        <translation>Zatrzymano.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Stopping: %n printer(s) still in progress.</source>
+        <translation>
+            <numerusform>Zatrzymywanie: w toku jeszcze %n drukarka.</numerusform>
+            <numerusform>Zatrzymywanie: w toku jeszcze %n drukarki.</numerusform>
+            <numerusform>Zatrzymywanie: w toku jeszcze %n drukarek.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Configured: %1, unchanged: %2, failed: %3. %4</source>
+        <comment>the totals, then the state sentence</comment>
+        <translation>Skonfigurowane: %1, bez zmian: %2, nieudane: %3. %4</translation>
     </message>
 </context>
 </TS>

@@ -262,6 +262,22 @@
             <numerusform>Через %1 найдено %n принтеров.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Test print</source>
+        <translation>Пробная печать</translation>
+    </message>
+    <message>
+        <source>Prints a test page on the chosen printer over the network.</source>
+        <translation>Печатает пробную страницу на выбранном принтере по сети.</translation>
+    </message>
+    <message>
+        <source>Test page sent to %1.</source>
+        <translation>Пробная страница отправлена на %1.</translation>
+    </message>
+    <message>
+        <source>The test page was not sent to %1: %2</source>
+        <translation>Пробная страница не отправлена на %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>DeviceListExport</name>
@@ -347,10 +363,6 @@
     <message>
         <source>Include secrets</source>
         <translation>Включить секретные данные</translation>
-    </message>
-    <message>
-        <source>Put keys, passwords and the PIN in the exported profile; the file is then readable by you alone.</source>
-        <translation>Записать ключи, пароли и PIN-код в экспортируемый профиль; тогда файл сможете читать только вы.</translation>
     </message>
     <message>
         <source>Export profile…</source>
@@ -459,8 +471,20 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
         <translation>Включить постоянный адрес</translation>
     </message>
     <message>
-        <source>Put this printer&apos;s IP address, subnet mask and gateway in the exported profile, for a printer that replaces it.</source>
-        <translation>Записать IP-адрес, маску подсети и шлюз этого принтера в экспортируемый профиль — для принтера, который его заменит.</translation>
+        <source>Put this printer&apos;s address assignment (DHCP or fixed), IP address, subnet mask and gateway in the exported profile, for a printer that replaces it.</source>
+        <translation>Включает в экспортируемый профиль способ назначения адреса этого принтера (DHCP или фиксированный), IP-адрес, маску подсети и шлюз — для принтера, который его заменит.</translation>
+    </message>
+    <message>
+        <source>Put keys, passwords, the PIN and the SNMP write community in the exported profile; the file is then readable by you alone.</source>
+        <translation>Включает в экспортируемый профиль ключи, пароли, PIN-код и сообщество SNMP для записи; файл сможете читать только вы.</translation>
+    </message>
+    <message>
+        <source>The printer confirmed the settings, but reading them back shows other values for: %1</source>
+        <translation>Принтер подтвердил настройки, но при повторном чтении видны другие значения для: %1</translation>
+    </message>
+    <message>
+        <source>The printer did not confirm the change, but it may have taken it. Connect again to see what it holds before trying again.</source>
+        <translation>Принтер не подтвердил изменение, но мог его принять. Прежде чем пробовать снова, подключитесь ещё раз и посмотрите, что в нём записано.</translation>
     </message>
 </context>
 <context>
@@ -527,6 +551,30 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
     <message>
         <source>line %1 of %2 skipped: %3</source>
         <translation>строка %1 файла %2 пропущена: %3</translation>
+    </message>
+    <message>
+        <source>The change may have reached the printer, but it could not be added to the history: %1</source>
+        <translation>Изменение могло дойти до принтера, но его не удалось добавить в журнал: %1</translation>
+    </message>
+    <message>
+        <source>The failed attempt could not be added to the history: %1</source>
+        <translation>Неудачную попытку не удалось добавить в журнал: %1</translation>
+    </message>
+    <message>
+        <source>The change could not be added to the history: %1</source>
+        <translation>Изменение не удалось добавить в журнал: %1</translation>
+    </message>
+    <message>
+        <source>%1 is a symbolic link; the history is not written through links</source>
+        <translation>%1 — символическая ссылка; журнал не записывается через ссылки</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file</source>
+        <translation>%1 не является обычным файлом</translation>
+    </message>
+    <message>
+        <source>cannot read %1: %2 is not a folder</source>
+        <translation>не удаётся прочитать %1: %2 не является папкой</translation>
     </message>
 </context>
 <context>
@@ -754,6 +802,14 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
     <message>
         <source>Back</source>
         <translation>Назад</translation>
+    </message>
+    <message>
+        <source>The settings to be sent conflict with the network or another printer:</source>
+        <translation>Отправляемые настройки конфликтуют с сетью или другим принтером:</translation>
+    </message>
+    <message>
+        <source>Save despite the conflicts</source>
+        <translation>Сохранить, несмотря на конфликты</translation>
     </message>
 </context>
 <context>
@@ -996,12 +1052,24 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
         <translation>в файле нет объекта &quot;config&quot;</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is not a secret; a secrets file holds only wepKey, pskKey, authPassword and p2pPinCode</source>
-        <translation>&quot;%1&quot; не является секретным параметром; файл секретных данных содержит только wepKey, pskKey, authPassword и p2pPinCode</translation>
-    </message>
-    <message>
         <source>&quot;%1&quot;: Wi-Fi Direct needs a printer with the newer record layout</source>
         <translation>&quot;%1&quot;: для Wi-Fi Direct нужен принтер с новым форматом записи</translation>
+    </message>
+    <message>
+        <source>cannot read %1: %2</source>
+        <translation>не удаётся прочитать %1: %2</translation>
+    </message>
+    <message>
+        <source>the key &quot;%1&quot; appears more than once</source>
+        <translation>ключ «%1» встречается более одного раза</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a secret; a secrets file holds only %2</source>
+        <translation>«%1» не является секретными данными; файл секретных данных содержит только %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: the profile would fix this DHCP printer at the address it holds now; a profile that changes the address assignment needs the address too (export with the address)</source>
+        <translation>«%1»: профиль закрепил бы этот принтер с DHCP за его текущим адресом; профилю, который меняет способ назначения адреса, нужен и сам адрес (экспортируйте вместе с адресом)</translation>
     </message>
 </context>
 <context>
@@ -1752,7 +1820,7 @@ Its web page cannot be opened.</source>
     </message>
     <message>
         <source>Discard the changes made since Connect?</source>
-        <translation>Отменить изменения, сделанные после подключения?</translation>
+        <translation>Отклонить изменения, сделанные после подключения?</translation>
     </message>
     <message>
         <source>WEP Key is invalid.
@@ -1763,6 +1831,20 @@ WEP Key must be 5 or 13 characters, or 10 or 26 hexadecimal digits.</source>
     <message>
         <source>Certification</source>
         <translation>Сертификат</translation>
+    </message>
+    <message>
+        <source>The subnet mask is not valid: its ones must all come before its zeros.
+Please enter the subnet mask again.</source>
+        <translation>Неверная маска подсети: все единицы должны стоять перед нулями.
+Введите маску подсети ещё раз.</translation>
+    </message>
+    <message>
+        <source>UDP port %1 is in use by another program.</source>
+        <translation>UDP-порт %1 занят другой программой.</translation>
+    </message>
+    <message>
+        <source>The requests cannot be kept to interface %1: %2</source>
+        <translation>Не удаётся ограничить запросы интерфейсом %1: %2</translation>
     </message>
 </context>
 <context>
@@ -1844,11 +1926,11 @@ WEP Key must be 5 or 13 characters, or 10 or 26 hexadecimal digits.</source>
     </message>
     <message>
         <source>Not verified: the printer did not answer the search after the change.</source>
-        <translation>Не подтверждено: принтер не ответил на поиск после изменения.</translation>
+        <translation>Не проверено: принтер не ответил на поиск после изменения.</translation>
     </message>
     <message>
         <source>Verified: now at %1, port %2</source>
-        <translation>Подтверждено: теперь по адресу %1, порт %2</translation>
+        <translation>Проверено: теперь по адресу %1, порт %2</translation>
     </message>
     <message>
         <source>%1 %2 instead of %3</source>
@@ -1856,7 +1938,22 @@ WEP Key must be 5 or 13 characters, or 10 or 26 hexadecimal digits.</source>
     </message>
     <message>
         <source>Not verified: the printer reports %1.</source>
-        <translation>Не подтверждено: принтер сообщает %1.</translation>
+        <translation>Не проверено: принтер сообщает %1.</translation>
+    </message>
+    <message>
+        <source>Not verified: the check was cancelled.</source>
+        <translation>Не проверено: проверка отменена.</translation>
+    </message>
+    <message>
+        <source>Not verified: DHCP is on and the printer has no address yet.</source>
+        <translation>Не проверено: DHCP включён, а у принтера ещё нет адреса.</translation>
+    </message>
+</context>
+<context>
+    <name>corvane::app::LauncherDialog</name>
+    <message>
+        <source>Provision printers...</source>
+        <translation>Настройка нескольких принтеров...</translation>
     </message>
 </context>
 <context>
@@ -1920,10 +2017,6 @@ WEP Key must be 5 or 13 characters, or 10 or 26 hexadecimal digits.</source>
     <message>
         <source>Enter the subnet mask as four numbers 0-255 with dots between them.</source>
         <translation>Введите маску подсети как четыре числа от 0 до 255, разделённые точками.</translation>
-    </message>
-    <message>
-        <source>Enter the gateway as four numbers 0-255, or leave it empty for none.</source>
-        <translation>Введите шлюз как четыре числа от 0 до 255 или оставьте поле пустым, если шлюза нет.</translation>
     </message>
     <message>
         <source>Enter the port as a number, or leave it empty to keep each printer&apos;s port.</source>
@@ -1991,7 +2084,7 @@ WEP Key must be 5 or 13 characters, or 10 or 26 hexadecimal digits.</source>
     </message>
     <message>
         <source>Not verified: the check was cancelled.</source>
-        <translation>Не подтверждено: проверка отменена.</translation>
+        <translation>Не проверено: проверка отменена.</translation>
     </message>
     <message>
         <source>The check after the change was cancelled: the confirmed printers are not verified.</source>
@@ -2012,6 +2105,42 @@ WEP Key must be 5 or 13 characters, or 10 or 26 hexadecimal digits.</source>
             <numerusform>Готово: новый адрес виден у %1 из %n принтеров.</numerusform>
             <numerusform>Готово: новый адрес виден у %1 из %n принтеров.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Send rows with conflicts too</source>
+        <translation>Отправлять и строки с конфликтами</translation>
+    </message>
+    <message>
+        <source>Enter the gateway as four numbers 0-255, or leave it empty to keep each printer&apos;s gateway.</source>
+        <translation>Введите шлюз как четыре числа от 0 до 255 или оставьте поле пустым, чтобы сохранить шлюз каждого принтера.</translation>
+    </message>
+    <message>
+        <source>mask %1</source>
+        <translation>маска %1</translation>
+    </message>
+    <message>
+        <source>gateway %1</source>
+        <translation>шлюз %1</translation>
+    </message>
+    <message>
+        <source>port %1</source>
+        <translation>порт %1</translation>
+    </message>
+    <message>
+        <source>DHCP on</source>
+        <translation>DHCP вкл.</translation>
+    </message>
+    <message>
+        <source>DHCP off</source>
+        <translation>DHCP выкл.</translation>
+    </message>
+    <message>
+        <source>Searching for the printers again: %1 of at most %2 s…</source>
+        <translation>Повторный поиск принтеров: %1 из не более чем %2 с…</translation>
+    </message>
+    <message>
+        <source>Printers</source>
+        <translation>Принтеры</translation>
     </message>
 </context>
 <context>
@@ -2039,6 +2168,174 @@ WEP Key must be 5 or 13 characters, or 10 or 26 hexadecimal digits.</source>
     <message>
         <source>broadcast</source>
         <translation>широковещательно</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Searching for the printer again: %1 of at most %2 s…</source>
+        <translation>Повторный поиск принтера: %1 из не более чем %2 с…</translation>
+    </message>
+    <message>
+        <source>Print a test page</source>
+        <translation>Напечатать пробную страницу</translation>
+    </message>
+    <message>
+        <source>Prints a test page on the printer at its new address %1, port %2.</source>
+        <translation>Печатает пробную страницу на принтере по его новому адресу %1, порт %2.</translation>
+    </message>
+</context>
+<context>
+    <name>corvane::provision::ProvisionDialog</name>
+    <message>
+        <source>Provision printers</source>
+        <translation>Настройка нескольких принтеров</translation>
+    </message>
+    <message>
+        <source>Choose...</source>
+        <translation>Выбрать...</translation>
+    </message>
+    <message>
+        <source>&amp;Profile:</source>
+        <translation>&amp;Профиль:</translation>
+    </message>
+    <message>
+        <source>Profiles (*.json)</source>
+        <translation>Профили (*.json)</translation>
+    </message>
+    <message>
+        <source>Printers &amp;sheet (optional):</source>
+        <translation>&amp;Список принтеров (необязательно):</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Файлы CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>ttyUSB0, ttyS0</source>
+        <translation>ttyUSB0, ttyS0</translation>
+    </message>
+    <message>
+        <source>Se&amp;rial ports (optional):</source>
+        <translation>Посл&amp;едовательные порты (необязательно):</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Порт</translation>
+    </message>
+    <message>
+        <source>MAC address</source>
+        <translation>MAC-адрес</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Имя</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Состояние</translation>
+    </message>
+    <message>
+        <source>Fields changed</source>
+        <translation>Изменено полей</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Время</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Результат</translation>
+    </message>
+    <message>
+        <source>Printers</source>
+        <translation>Принтеры</translation>
+    </message>
+    <message>
+        <source>S&amp;tart</source>
+        <translation>&amp;Запустить</translation>
+    </message>
+    <message>
+        <source>St&amp;op</source>
+        <translation>&amp;Остановить</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>За&amp;крыть</translation>
+    </message>
+    <message>
+        <source>The profile cannot be read: %1</source>
+        <translation>Не удаётся прочитать профиль: %1</translation>
+    </message>
+    <message>
+        <source>The profile cannot be used: %1</source>
+        <translation>Невозможно использовать профиль: %1</translation>
+    </message>
+    <message>
+        <source>The printers sheet cannot be used: %1</source>
+        <translation>Невозможно использовать список принтеров: %1</translation>
+    </message>
+    <message>
+        <source>Unplugged</source>
+        <translation>Отключён</translation>
+    </message>
+    <message>
+        <source>Waiting</source>
+        <translation>Ожидание</translation>
+    </message>
+    <message>
+        <source>Configuring</source>
+        <translation>Настройка</translation>
+    </message>
+    <message>
+        <source>Done; unplug it</source>
+        <translation>Готово; отключите его</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 с</translation>
+    </message>
+    <message>
+        <source>Configured (profile only)</source>
+        <translation>Настроен (только профиль)</translation>
+    </message>
+    <message>
+        <source>Configured</source>
+        <translation>Настроен</translation>
+    </message>
+    <message>
+        <source>Unchanged</source>
+        <translation>Без изменений</translation>
+    </message>
+    <message>
+        <source>Failed: %1</source>
+        <translation>Ошибка: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n printer(s) in progress.</source>
+        <translation>
+            <numerusform>В работе: %n принтер.</numerusform>
+            <numerusform>В работе: %n принтера.</numerusform>
+            <numerusform>В работе: %n принтеров.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Stopped.</source>
+        <translation>Остановлено.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Stopping: %n printer(s) still in progress.</source>
+        <translation>
+            <numerusform>Остановка: в работе ещё %n принтер.</numerusform>
+            <numerusform>Остановка: в работе ещё %n принтера.</numerusform>
+            <numerusform>Остановка: в работе ещё %n принтеров.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Configured: %1, unchanged: %2, failed: %3. %4</source>
+        <comment>the totals, then the state sentence</comment>
+        <translation>Настроено: %1, без изменений: %2, с ошибкой: %3. %4</translation>
     </message>
 </context>
 </TS>

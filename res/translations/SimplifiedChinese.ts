@@ -258,6 +258,22 @@
             <numerusform>在 %1 上找到 %n 台打印机。</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Test print</source>
+        <translation>测试打印</translation>
+    </message>
+    <message>
+        <source>Prints a test page on the chosen printer over the network.</source>
+        <translation>通过网络在所选打印机上打印测试页。</translation>
+    </message>
+    <message>
+        <source>Test page sent to %1.</source>
+        <translation>测试页已发送到 %1。</translation>
+    </message>
+    <message>
+        <source>The test page was not sent to %1: %2</source>
+        <translation>测试页未发送到 %1：%2</translation>
+    </message>
 </context>
 <context>
     <name>DeviceListExport</name>
@@ -343,10 +359,6 @@
     <message>
         <source>Include secrets</source>
         <translation>包含敏感信息</translation>
-    </message>
-    <message>
-        <source>Put keys, passwords and the PIN in the exported profile; the file is then readable by you alone.</source>
-        <translation>将密钥、密码和 PIN 码写入导出的配置文件；该文件随后仅您本人可以读取。</translation>
     </message>
     <message>
         <source>Export profile…</source>
@@ -455,8 +467,20 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
         <translation>包含固定地址</translation>
     </message>
     <message>
-        <source>Put this printer&apos;s IP address, subnet mask and gateway in the exported profile, for a printer that replaces it.</source>
-        <translation>将此打印机的 IP 地址、子网掩码和网关写入导出的配置文件，供替换它的打印机使用。</translation>
+        <source>Put this printer&apos;s address assignment (DHCP or fixed), IP address, subnet mask and gateway in the exported profile, for a printer that replaces it.</source>
+        <translation>将此打印机的地址分配方式 (DHCP 或固定)、IP 地址、子网掩码和网关写入导出的配置文件，供替换它的打印机使用。</translation>
+    </message>
+    <message>
+        <source>Put keys, passwords, the PIN and the SNMP write community in the exported profile; the file is then readable by you alone.</source>
+        <translation>将密钥、密码、PIN 和 SNMP 写入团体名写入导出的配置文件；此后该文件仅您本人可读。</translation>
+    </message>
+    <message>
+        <source>The printer confirmed the settings, but reading them back shows other values for: %1</source>
+        <translation>打印机已确认设置，但回读显示以下项目的值不同：%1</translation>
+    </message>
+    <message>
+        <source>The printer did not confirm the change, but it may have taken it. Connect again to see what it holds before trying again.</source>
+        <translation>打印机未确认此更改，但可能已经采用。请重新连接，查看其中的内容后再重试。</translation>
     </message>
 </context>
 <context>
@@ -523,6 +547,30 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
     <message>
         <source>line %1 of %2 skipped: %3</source>
         <translation>已跳过 %2 的第 %1 行：%3</translation>
+    </message>
+    <message>
+        <source>The change may have reached the printer, but it could not be added to the history: %1</source>
+        <translation>更改可能已到达打印机，但无法添加到历史记录：%1</translation>
+    </message>
+    <message>
+        <source>The failed attempt could not be added to the history: %1</source>
+        <translation>无法将失败的尝试添加到历史记录：%1</translation>
+    </message>
+    <message>
+        <source>The change could not be added to the history: %1</source>
+        <translation>无法将更改添加到历史记录：%1</translation>
+    </message>
+    <message>
+        <source>%1 is a symbolic link; the history is not written through links</source>
+        <translation>%1 是符号链接；历史记录不会通过链接写入</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file</source>
+        <translation>%1 不是普通文件</translation>
+    </message>
+    <message>
+        <source>cannot read %1: %2 is not a folder</source>
+        <translation>无法读取 %1：%2 不是文件夹</translation>
     </message>
 </context>
 <context>
@@ -750,6 +798,14 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
     <message>
         <source>Back</source>
         <translation>返回</translation>
+    </message>
+    <message>
+        <source>The settings to be sent conflict with the network or another printer:</source>
+        <translation>要发送的设置与网络或其他打印机冲突：</translation>
+    </message>
+    <message>
+        <source>Save despite the conflicts</source>
+        <translation>忽略冲突并保存</translation>
     </message>
 </context>
 <context>
@@ -992,12 +1048,24 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
         <translation>文件中没有 &quot;config&quot; 对象</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is not a secret; a secrets file holds only wepKey, pskKey, authPassword and p2pPinCode</source>
-        <translation>&quot;%1&quot; 不是敏感信息；敏感信息文件只包含 wepKey、pskKey、authPassword 和 p2pPinCode</translation>
-    </message>
-    <message>
         <source>&quot;%1&quot;: Wi-Fi Direct needs a printer with the newer record layout</source>
         <translation>&quot;%1&quot;：Wi-Fi Direct 需要采用较新记录格式的打印机</translation>
+    </message>
+    <message>
+        <source>cannot read %1: %2</source>
+        <translation>无法读取 %1：%2</translation>
+    </message>
+    <message>
+        <source>the key &quot;%1&quot; appears more than once</source>
+        <translation>键“%1”出现了不止一次</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a secret; a secrets file holds only %2</source>
+        <translation>“%1”不是敏感信息；敏感信息文件只包含 %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: the profile would fix this DHCP printer at the address it holds now; a profile that changes the address assignment needs the address too (export with the address)</source>
+        <translation>“%1”：此配置文件会把这台 DHCP 打印机固定在其当前地址；更改地址分配方式的配置文件还需要包含地址 (请连同地址一起导出)</translation>
     </message>
 </context>
 <context>
@@ -1748,7 +1816,7 @@ Its web page cannot be opened.</source>
     </message>
     <message>
         <source>Discard the changes made since Connect?</source>
-        <translation>要放弃连接后所做的更改吗？</translation>
+        <translation>要丢弃连接后所做的更改吗？</translation>
     </message>
     <message>
         <source>WEP Key is invalid.
@@ -1759,6 +1827,20 @@ WEP 密钥必须为 5 或 13 个字符，或 10 或 26 位十六进制数字。<
     <message>
         <source>Certification</source>
         <translation>证书</translation>
+    </message>
+    <message>
+        <source>The subnet mask is not valid: its ones must all come before its zeros.
+Please enter the subnet mask again.</source>
+        <translation>子网掩码无效：所有 1 位都必须位于 0 位之前。
+请重新输入子网掩码。</translation>
+    </message>
+    <message>
+        <source>UDP port %1 is in use by another program.</source>
+        <translation>UDP 端口 %1 正被其他程序占用。</translation>
+    </message>
+    <message>
+        <source>The requests cannot be kept to interface %1: %2</source>
+        <translation>无法将请求限制在接口 %1 上：%2</translation>
     </message>
 </context>
 <context>
@@ -1854,6 +1936,21 @@ WEP 密钥必须为 5 或 13 个字符，或 10 或 26 位十六进制数字。<
         <source>Not verified: the printer reports %1.</source>
         <translation>未验证：打印机报告 %1。</translation>
     </message>
+    <message>
+        <source>Not verified: the check was cancelled.</source>
+        <translation>未验证：检查已取消。</translation>
+    </message>
+    <message>
+        <source>Not verified: DHCP is on and the printer has no address yet.</source>
+        <translation>未验证：DHCP 已开启，打印机尚无地址。</translation>
+    </message>
+</context>
+<context>
+    <name>corvane::app::LauncherDialog</name>
+    <message>
+        <source>Provision printers...</source>
+        <translation>批量配置打印机...</translation>
+    </message>
 </context>
 <context>
     <name>corvane::lan::AssignAddressesDialog</name>
@@ -1916,10 +2013,6 @@ WEP 密钥必须为 5 或 13 个字符，或 10 或 26 位十六进制数字。<
     <message>
         <source>Enter the subnet mask as four numbers 0-255 with dots between them.</source>
         <translation>请输入子网掩码：四个 0-255 的数字，以点分隔。</translation>
-    </message>
-    <message>
-        <source>Enter the gateway as four numbers 0-255, or leave it empty for none.</source>
-        <translation>请输入网关：四个 0-255 的数字；没有网关则留空。</translation>
     </message>
     <message>
         <source>Enter the port as a number, or leave it empty to keep each printer&apos;s port.</source>
@@ -2007,6 +2100,42 @@ WEP 密钥必须为 5 或 13 个字符，或 10 或 26 位十六进制数字。<
             <numerusform>完成：%n 台打印机中有 %1 台显示新地址。</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Send rows with conflicts too</source>
+        <translation>也发送有冲突的行</translation>
+    </message>
+    <message>
+        <source>Enter the gateway as four numbers 0-255, or leave it empty to keep each printer&apos;s gateway.</source>
+        <translation>请输入网关：四个 0-255 的数字；或留空以保留每台打印机的网关。</translation>
+    </message>
+    <message>
+        <source>mask %1</source>
+        <translation>掩码 %1</translation>
+    </message>
+    <message>
+        <source>gateway %1</source>
+        <translation>网关 %1</translation>
+    </message>
+    <message>
+        <source>port %1</source>
+        <translation>端口 %1</translation>
+    </message>
+    <message>
+        <source>DHCP on</source>
+        <translation>DHCP 开启</translation>
+    </message>
+    <message>
+        <source>DHCP off</source>
+        <translation>DHCP 关闭</translation>
+    </message>
+    <message>
+        <source>Searching for the printers again: %1 of at most %2 s…</source>
+        <translation>正在重新搜索打印机：已用 %1 秒 (最多 %2 秒)…</translation>
+    </message>
+    <message>
+        <source>Printers</source>
+        <translation>打印机</translation>
+    </message>
 </context>
 <context>
     <name>corvane::lan::DeviceListDialog</name>
@@ -2033,6 +2162,170 @@ WEP 密钥必须为 5 或 13 个字符，或 10 或 26 位十六进制数字。<
     <message>
         <source>broadcast</source>
         <translation>广播</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Searching for the printer again: %1 of at most %2 s…</source>
+        <translation>正在重新搜索打印机：已用 %1 秒 (最多 %2 秒)…</translation>
+    </message>
+    <message>
+        <source>Print a test page</source>
+        <translation>打印测试页</translation>
+    </message>
+    <message>
+        <source>Prints a test page on the printer at its new address %1, port %2.</source>
+        <translation>在新地址 %1、端口 %2 的打印机上打印测试页。</translation>
+    </message>
+</context>
+<context>
+    <name>corvane::provision::ProvisionDialog</name>
+    <message>
+        <source>Provision printers</source>
+        <translation>批量配置打印机</translation>
+    </message>
+    <message>
+        <source>Choose...</source>
+        <translation>选择...</translation>
+    </message>
+    <message>
+        <source>&amp;Profile:</source>
+        <translation>配置文件(&amp;P)：</translation>
+    </message>
+    <message>
+        <source>Profiles (*.json)</source>
+        <translation>配置文件 (*.json)</translation>
+    </message>
+    <message>
+        <source>Printers &amp;sheet (optional):</source>
+        <translation>打印机列表（可选）(&amp;S)：</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV 文件 (*.csv)</translation>
+    </message>
+    <message>
+        <source>ttyUSB0, ttyS0</source>
+        <translation>ttyUSB0, ttyS0</translation>
+    </message>
+    <message>
+        <source>Se&amp;rial ports (optional):</source>
+        <translation>串口（可选）(&amp;R)：</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>端口</translation>
+    </message>
+    <message>
+        <source>MAC address</source>
+        <translation>MAC 地址</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>名称</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>状态</translation>
+    </message>
+    <message>
+        <source>Fields changed</source>
+        <translation>更改字段数</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>用时</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>结果</translation>
+    </message>
+    <message>
+        <source>Printers</source>
+        <translation>打印机</translation>
+    </message>
+    <message>
+        <source>S&amp;tart</source>
+        <translation>开始(&amp;T)</translation>
+    </message>
+    <message>
+        <source>St&amp;op</source>
+        <translation>停止(&amp;O)</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>关闭(&amp;C)</translation>
+    </message>
+    <message>
+        <source>The profile cannot be read: %1</source>
+        <translation>无法读取配置文件：%1</translation>
+    </message>
+    <message>
+        <source>The profile cannot be used: %1</source>
+        <translation>无法使用配置文件：%1</translation>
+    </message>
+    <message>
+        <source>The printers sheet cannot be used: %1</source>
+        <translation>无法使用打印机列表：%1</translation>
+    </message>
+    <message>
+        <source>Unplugged</source>
+        <translation>已拔出</translation>
+    </message>
+    <message>
+        <source>Waiting</source>
+        <translation>等待中</translation>
+    </message>
+    <message>
+        <source>Configuring</source>
+        <translation>正在配置</translation>
+    </message>
+    <message>
+        <source>Done; unplug it</source>
+        <translation>完成；请拔出</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 秒</translation>
+    </message>
+    <message>
+        <source>Configured (profile only)</source>
+        <translation>已配置 (仅配置文件)</translation>
+    </message>
+    <message>
+        <source>Configured</source>
+        <translation>已配置</translation>
+    </message>
+    <message>
+        <source>Unchanged</source>
+        <translation>未更改</translation>
+    </message>
+    <message>
+        <source>Failed: %1</source>
+        <translation>失败：%1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n printer(s) in progress.</source>
+        <translation>
+            <numerusform>正在处理 %n 台打印机。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Stopped.</source>
+        <translation>已停止。</translation>
+    </message>
+    <message numerus="yes">
+        <source>Stopping: %n printer(s) still in progress.</source>
+        <translation>
+            <numerusform>正在停止：仍有 %n 台打印机正在处理。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Configured: %1, unchanged: %2, failed: %3. %4</source>
+        <comment>the totals, then the state sentence</comment>
+        <translation>已配置：%1，未更改：%2，失败：%3。%4</translation>
     </message>
 </context>
 </TS>

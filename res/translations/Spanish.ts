@@ -260,6 +260,22 @@
             <numerusform>Se han encontrado %n impresoras a través de %1.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Test print</source>
+        <translation>Impresión de prueba</translation>
+    </message>
+    <message>
+        <source>Prints a test page on the chosen printer over the network.</source>
+        <translation>Imprime una página de prueba en la impresora elegida a través de la red.</translation>
+    </message>
+    <message>
+        <source>Test page sent to %1.</source>
+        <translation>Página de prueba enviada a %1.</translation>
+    </message>
+    <message>
+        <source>The test page was not sent to %1: %2</source>
+        <translation>La página de prueba no se ha enviado a %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>DeviceListExport</name>
@@ -345,10 +361,6 @@
     <message>
         <source>Include secrets</source>
         <translation>Incluir datos confidenciales</translation>
-    </message>
-    <message>
-        <source>Put keys, passwords and the PIN in the exported profile; the file is then readable by you alone.</source>
-        <translation>Guarda las claves, las contraseñas y el PIN en el perfil exportado; en ese caso, solo usted podrá leer el archivo.</translation>
     </message>
     <message>
         <source>Export profile…</source>
@@ -457,8 +469,20 @@ Se han omitido las claves, las contraseñas y el PIN; se solicitarán al importa
         <translation>Incluir dirección fija</translation>
     </message>
     <message>
-        <source>Put this printer&apos;s IP address, subnet mask and gateway in the exported profile, for a printer that replaces it.</source>
-        <translation>Incluye la dirección IP, la máscara de subred y la puerta de enlace de esta impresora en el perfil exportado, para una impresora que la sustituya.</translation>
+        <source>Put this printer&apos;s address assignment (DHCP or fixed), IP address, subnet mask and gateway in the exported profile, for a printer that replaces it.</source>
+        <translation>Incluye en el perfil exportado la asignación de dirección de esta impresora (DHCP o fija), la dirección IP, la máscara de subred y la puerta de enlace, para una impresora que la sustituya.</translation>
+    </message>
+    <message>
+        <source>Put keys, passwords, the PIN and the SNMP write community in the exported profile; the file is then readable by you alone.</source>
+        <translation>Incluye en el perfil exportado las claves, las contraseñas, el PIN y la comunidad SNMP de escritura; el archivo solo podrá leerlo usted.</translation>
+    </message>
+    <message>
+        <source>The printer confirmed the settings, but reading them back shows other values for: %1</source>
+        <translation>La impresora ha confirmado la configuración, pero al volver a leerla muestra otros valores para: %1</translation>
+    </message>
+    <message>
+        <source>The printer did not confirm the change, but it may have taken it. Connect again to see what it holds before trying again.</source>
+        <translation>La impresora no ha confirmado el cambio, pero puede haberlo aplicado. Vuelva a conectarse para ver lo que contiene antes de intentarlo de nuevo.</translation>
     </message>
 </context>
 <context>
@@ -525,6 +549,30 @@ Se han omitido las claves, las contraseñas y el PIN; se solicitarán al importa
     <message>
         <source>line %1 of %2 skipped: %3</source>
         <translation>se ha omitido la línea %1 de %2: %3</translation>
+    </message>
+    <message>
+        <source>The change may have reached the printer, but it could not be added to the history: %1</source>
+        <translation>Es posible que el cambio haya llegado a la impresora, pero no se ha podido añadir al historial: %1</translation>
+    </message>
+    <message>
+        <source>The failed attempt could not be added to the history: %1</source>
+        <translation>No se ha podido añadir el intento fallido al historial: %1</translation>
+    </message>
+    <message>
+        <source>The change could not be added to the history: %1</source>
+        <translation>No se ha podido añadir el cambio al historial: %1</translation>
+    </message>
+    <message>
+        <source>%1 is a symbolic link; the history is not written through links</source>
+        <translation>%1 es un enlace simbólico; el historial no se escribe a través de enlaces</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file</source>
+        <translation>%1 no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>cannot read %1: %2 is not a folder</source>
+        <translation>no se puede leer %1: %2 no es una carpeta</translation>
     </message>
 </context>
 <context>
@@ -752,6 +800,14 @@ Se han omitido las claves, las contraseñas y el PIN; se solicitarán al importa
     <message>
         <source>Back</source>
         <translation>Atrás</translation>
+    </message>
+    <message>
+        <source>The settings to be sent conflict with the network or another printer:</source>
+        <translation>La configuración que se va a enviar entra en conflicto con la red o con otra impresora:</translation>
+    </message>
+    <message>
+        <source>Save despite the conflicts</source>
+        <translation>Guardar pese a los conflictos</translation>
     </message>
 </context>
 <context>
@@ -994,12 +1050,24 @@ Se han omitido las claves, las contraseñas y el PIN; se solicitarán al importa
         <translation>el archivo no tiene ningún objeto &quot;config&quot;</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is not a secret; a secrets file holds only wepKey, pskKey, authPassword and p2pPinCode</source>
-        <translation>&quot;%1&quot; no es un dato confidencial; un archivo de datos confidenciales solo contiene wepKey, pskKey, authPassword y p2pPinCode</translation>
-    </message>
-    <message>
         <source>&quot;%1&quot;: Wi-Fi Direct needs a printer with the newer record layout</source>
         <translation>&quot;%1&quot;: Wi-Fi Direct requiere una impresora con el formato de registro más reciente</translation>
+    </message>
+    <message>
+        <source>cannot read %1: %2</source>
+        <translation>no se puede leer %1: %2</translation>
+    </message>
+    <message>
+        <source>the key &quot;%1&quot; appears more than once</source>
+        <translation>la clave &quot;%1&quot; aparece más de una vez</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a secret; a secrets file holds only %2</source>
+        <translation>&quot;%1&quot; no es un dato confidencial; un archivo de datos confidenciales solo contiene %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: the profile would fix this DHCP printer at the address it holds now; a profile that changes the address assignment needs the address too (export with the address)</source>
+        <translation>&quot;%1&quot;: el perfil fijaría esta impresora DHCP en la dirección que tiene ahora; un perfil que cambia la asignación de dirección también necesita la dirección (exporte con la dirección)</translation>
     </message>
 </context>
 <context>
@@ -1762,6 +1830,20 @@ La clave WEP debe tener 5 o 13 caracteres, o bien 10 o 26 dígitos hexadecimales
         <source>Certification</source>
         <translation>Certificados</translation>
     </message>
+    <message>
+        <source>The subnet mask is not valid: its ones must all come before its zeros.
+Please enter the subnet mask again.</source>
+        <translation>La máscara de subred no es válida: todos sus unos deben ir antes que sus ceros.
+Introduzca de nuevo la máscara de subred.</translation>
+    </message>
+    <message>
+        <source>UDP port %1 is in use by another program.</source>
+        <translation>El puerto UDP %1 está siendo utilizado por otro programa.</translation>
+    </message>
+    <message>
+        <source>The requests cannot be kept to interface %1: %2</source>
+        <translation>Las solicitudes no se pueden limitar a la interfaz %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>SystemPage</name>
@@ -1856,6 +1938,21 @@ La clave WEP debe tener 5 o 13 caracteres, o bien 10 o 26 dígitos hexadecimales
         <source>Not verified: the printer reports %1.</source>
         <translation>No verificado: la impresora indica %1.</translation>
     </message>
+    <message>
+        <source>Not verified: the check was cancelled.</source>
+        <translation>No verificado: la comprobación se canceló.</translation>
+    </message>
+    <message>
+        <source>Not verified: DHCP is on and the printer has no address yet.</source>
+        <translation>No verificado: el DHCP está activado y la impresora aún no tiene dirección.</translation>
+    </message>
+</context>
+<context>
+    <name>corvane::app::LauncherDialog</name>
+    <message>
+        <source>Provision printers...</source>
+        <translation>Configurar varias impresoras...</translation>
+    </message>
 </context>
 <context>
     <name>corvane::lan::AssignAddressesDialog</name>
@@ -1918,10 +2015,6 @@ La clave WEP debe tener 5 o 13 caracteres, o bien 10 o 26 dígitos hexadecimales
     <message>
         <source>Enter the subnet mask as four numbers 0-255 with dots between them.</source>
         <translation>Introduzca la máscara de subred como cuatro números de 0 a 255 separados por puntos.</translation>
-    </message>
-    <message>
-        <source>Enter the gateway as four numbers 0-255, or leave it empty for none.</source>
-        <translation>Introduzca la puerta de enlace como cuatro números de 0 a 255, o déjela vacía para ninguna.</translation>
     </message>
     <message>
         <source>Enter the port as a number, or leave it empty to keep each printer&apos;s port.</source>
@@ -2010,6 +2103,42 @@ La clave WEP debe tener 5 o 13 caracteres, o bien 10 o 26 dígitos hexadecimales
             <numerusform>Listo: la nueva dirección aparece en %1 de %n impresoras.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Send rows with conflicts too</source>
+        <translation>Enviar también las filas con conflictos</translation>
+    </message>
+    <message>
+        <source>Enter the gateway as four numbers 0-255, or leave it empty to keep each printer&apos;s gateway.</source>
+        <translation>Introduzca la puerta de enlace como cuatro números de 0 a 255, o déjela vacía para conservar la puerta de enlace de cada impresora.</translation>
+    </message>
+    <message>
+        <source>mask %1</source>
+        <translation>máscara %1</translation>
+    </message>
+    <message>
+        <source>gateway %1</source>
+        <translation>puerta de enlace %1</translation>
+    </message>
+    <message>
+        <source>port %1</source>
+        <translation>puerto %1</translation>
+    </message>
+    <message>
+        <source>DHCP on</source>
+        <translation>DHCP activado</translation>
+    </message>
+    <message>
+        <source>DHCP off</source>
+        <translation>DHCP desactivado</translation>
+    </message>
+    <message>
+        <source>Searching for the printers again: %1 of at most %2 s…</source>
+        <translation>Buscando de nuevo las impresoras: %1 de un máximo de %2 s…</translation>
+    </message>
+    <message>
+        <source>Printers</source>
+        <translation>Impresoras</translation>
+    </message>
 </context>
 <context>
     <name>corvane::lan::DeviceListDialog</name>
@@ -2036,6 +2165,172 @@ La clave WEP debe tener 5 o 13 caracteres, o bien 10 o 26 dígitos hexadecimales
     <message>
         <source>broadcast</source>
         <translation>difusión</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Searching for the printer again: %1 of at most %2 s…</source>
+        <translation>Buscando de nuevo la impresora: %1 de un máximo de %2 s…</translation>
+    </message>
+    <message>
+        <source>Print a test page</source>
+        <translation>Imprimir una página de prueba</translation>
+    </message>
+    <message>
+        <source>Prints a test page on the printer at its new address %1, port %2.</source>
+        <translation>Imprime una página de prueba en la impresora en su nueva dirección %1, puerto %2.</translation>
+    </message>
+</context>
+<context>
+    <name>corvane::provision::ProvisionDialog</name>
+    <message>
+        <source>Provision printers</source>
+        <translation>Configurar varias impresoras</translation>
+    </message>
+    <message>
+        <source>Choose...</source>
+        <translation>Elegir...</translation>
+    </message>
+    <message>
+        <source>&amp;Profile:</source>
+        <translation>&amp;Perfil:</translation>
+    </message>
+    <message>
+        <source>Profiles (*.json)</source>
+        <translation>Perfiles (*.json)</translation>
+    </message>
+    <message>
+        <source>Printers &amp;sheet (optional):</source>
+        <translation>&amp;Lista de impresoras (opcional):</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Archivos CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>ttyUSB0, ttyS0</source>
+        <translation>ttyUSB0, ttyS0</translation>
+    </message>
+    <message>
+        <source>Se&amp;rial ports (optional):</source>
+        <translation>Pue&amp;rtos serie (opcional):</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Puerto</translation>
+    </message>
+    <message>
+        <source>MAC address</source>
+        <translation>Dirección MAC</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Estado</translation>
+    </message>
+    <message>
+        <source>Fields changed</source>
+        <translation>Campos cambiados</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Tiempo</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Resultado</translation>
+    </message>
+    <message>
+        <source>Printers</source>
+        <translation>Impresoras</translation>
+    </message>
+    <message>
+        <source>S&amp;tart</source>
+        <translation>&amp;Iniciar</translation>
+    </message>
+    <message>
+        <source>St&amp;op</source>
+        <translation>&amp;Detener</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Cerrar</translation>
+    </message>
+    <message>
+        <source>The profile cannot be read: %1</source>
+        <translation>No se puede leer el perfil: %1</translation>
+    </message>
+    <message>
+        <source>The profile cannot be used: %1</source>
+        <translation>No se puede usar el perfil: %1</translation>
+    </message>
+    <message>
+        <source>The printers sheet cannot be used: %1</source>
+        <translation>No se puede usar la lista de impresoras: %1</translation>
+    </message>
+    <message>
+        <source>Unplugged</source>
+        <translation>Desconectada</translation>
+    </message>
+    <message>
+        <source>Waiting</source>
+        <translation>En espera</translation>
+    </message>
+    <message>
+        <source>Configuring</source>
+        <translation>Configurando</translation>
+    </message>
+    <message>
+        <source>Done; unplug it</source>
+        <translation>Listo; desconéctela</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>Configured (profile only)</source>
+        <translation>Configurada (solo perfil)</translation>
+    </message>
+    <message>
+        <source>Configured</source>
+        <translation>Configurada</translation>
+    </message>
+    <message>
+        <source>Unchanged</source>
+        <translation>Sin cambios</translation>
+    </message>
+    <message>
+        <source>Failed: %1</source>
+        <translation>Error: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n printer(s) in progress.</source>
+        <translation>
+            <numerusform>%n impresora en proceso.</numerusform>
+            <numerusform>%n impresoras en proceso.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Stopped.</source>
+        <translation>Detenido.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Stopping: %n printer(s) still in progress.</source>
+        <translation>
+            <numerusform>Deteniendo: todavía hay %n impresora en proceso.</numerusform>
+            <numerusform>Deteniendo: todavía hay %n impresoras en proceso.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Configured: %1, unchanged: %2, failed: %3. %4</source>
+        <comment>the totals, then the state sentence</comment>
+        <translation>Configuradas: %1, sin cambios: %2, con error: %3. %4</translation>
     </message>
 </context>
 </TS>

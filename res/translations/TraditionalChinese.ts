@@ -258,6 +258,22 @@
             <numerusform>在 %1 上找到 %n 台印表機。</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Test print</source>
+        <translation>測試列印</translation>
+    </message>
+    <message>
+        <source>Prints a test page on the chosen printer over the network.</source>
+        <translation>透過網路在所選印表機上列印測試頁。</translation>
+    </message>
+    <message>
+        <source>Test page sent to %1.</source>
+        <translation>測試頁已傳送到 %1。</translation>
+    </message>
+    <message>
+        <source>The test page was not sent to %1: %2</source>
+        <translation>測試頁未傳送到 %1：%2</translation>
+    </message>
 </context>
 <context>
     <name>DeviceListExport</name>
@@ -343,10 +359,6 @@
     <message>
         <source>Include secrets</source>
         <translation>包含機密資訊</translation>
-    </message>
-    <message>
-        <source>Put keys, passwords and the PIN in the exported profile; the file is then readable by you alone.</source>
-        <translation>將金鑰、密碼和 PIN 碼寫入匯出的設定檔；之後只有您本人可以讀取該檔案。</translation>
     </message>
     <message>
         <source>Export profile…</source>
@@ -455,8 +467,20 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
         <translation>包含固定位址</translation>
     </message>
     <message>
-        <source>Put this printer&apos;s IP address, subnet mask and gateway in the exported profile, for a printer that replaces it.</source>
-        <translation>將此印表機的 IP 位址、子網路遮罩和閘道寫入匯出的設定檔，供替換它的印表機使用。</translation>
+        <source>Put this printer&apos;s address assignment (DHCP or fixed), IP address, subnet mask and gateway in the exported profile, for a printer that replaces it.</source>
+        <translation>將此印表機的位址指派方式 (DHCP 或固定)、IP 位址、子網路遮罩和閘道寫入匯出的設定檔，供取代它的印表機使用。</translation>
+    </message>
+    <message>
+        <source>Put keys, passwords, the PIN and the SNMP write community in the exported profile; the file is then readable by you alone.</source>
+        <translation>將金鑰、密碼、PIN 和 SNMP 寫入社群名稱寫入匯出的設定檔；此後該檔案僅您本人可讀取。</translation>
+    </message>
+    <message>
+        <source>The printer confirmed the settings, but reading them back shows other values for: %1</source>
+        <translation>印表機已確認設定，但回讀顯示下列項目的值不同：%1</translation>
+    </message>
+    <message>
+        <source>The printer did not confirm the change, but it may have taken it. Connect again to see what it holds before trying again.</source>
+        <translation>印表機未確認此變更，但可能已經套用。請重新連線，查看其中的內容後再重試。</translation>
     </message>
 </context>
 <context>
@@ -523,6 +547,30 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
     <message>
         <source>line %1 of %2 skipped: %3</source>
         <translation>已略過 %2 的第 %1 行：%3</translation>
+    </message>
+    <message>
+        <source>The change may have reached the printer, but it could not be added to the history: %1</source>
+        <translation>變更可能已送達印表機，但無法寫入歷史記錄：%1</translation>
+    </message>
+    <message>
+        <source>The failed attempt could not be added to the history: %1</source>
+        <translation>無法將失敗的嘗試寫入歷史記錄：%1</translation>
+    </message>
+    <message>
+        <source>The change could not be added to the history: %1</source>
+        <translation>無法將變更寫入歷史記錄：%1</translation>
+    </message>
+    <message>
+        <source>%1 is a symbolic link; the history is not written through links</source>
+        <translation>%1 是符號連結；歷史記錄不會透過連結寫入</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file</source>
+        <translation>%1 不是一般檔案</translation>
+    </message>
+    <message>
+        <source>cannot read %1: %2 is not a folder</source>
+        <translation>無法讀取 %1：%2 不是資料夾</translation>
     </message>
 </context>
 <context>
@@ -750,6 +798,14 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
     <message>
         <source>Back</source>
         <translation>返回</translation>
+    </message>
+    <message>
+        <source>The settings to be sent conflict with the network or another printer:</source>
+        <translation>要傳送的設定與網路或其他印表機衝突：</translation>
+    </message>
+    <message>
+        <source>Save despite the conflicts</source>
+        <translation>忽略衝突並儲存</translation>
     </message>
 </context>
 <context>
@@ -992,12 +1048,24 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
         <translation>檔案中沒有 &quot;config&quot; 物件</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is not a secret; a secrets file holds only wepKey, pskKey, authPassword and p2pPinCode</source>
-        <translation>&quot;%1&quot; 不是機密資訊；機密資訊檔案只包含 wepKey、pskKey、authPassword 和 p2pPinCode</translation>
-    </message>
-    <message>
         <source>&quot;%1&quot;: Wi-Fi Direct needs a printer with the newer record layout</source>
         <translation>&quot;%1&quot;：Wi-Fi Direct 需要使用較新記錄格式的印表機</translation>
+    </message>
+    <message>
+        <source>cannot read %1: %2</source>
+        <translation>無法讀取 %1：%2</translation>
+    </message>
+    <message>
+        <source>the key &quot;%1&quot; appears more than once</source>
+        <translation>索引鍵「%1」出現了不只一次</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a secret; a secrets file holds only %2</source>
+        <translation>「%1」不是機密資訊；機密資訊檔案只包含 %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: the profile would fix this DHCP printer at the address it holds now; a profile that changes the address assignment needs the address too (export with the address)</source>
+        <translation>「%1」：此設定檔會把這台 DHCP 印表機固定在其目前位址；變更位址指派方式的設定檔還需要包含位址 (請連同位址一起匯出)</translation>
     </message>
 </context>
 <context>
@@ -1748,7 +1816,7 @@ Its web page cannot be opened.</source>
     </message>
     <message>
         <source>Discard the changes made since Connect?</source>
-        <translation>要捨棄連線後所做的變更嗎？</translation>
+        <translation>要丟棄連線後所做的變更嗎？</translation>
     </message>
     <message>
         <source>WEP Key is invalid.
@@ -1759,6 +1827,20 @@ WEP 金鑰必須是 5 或 13 個字元，或 10 或 26 位十六進位數字。<
     <message>
         <source>Certification</source>
         <translation>憑證</translation>
+    </message>
+    <message>
+        <source>The subnet mask is not valid: its ones must all come before its zeros.
+Please enter the subnet mask again.</source>
+        <translation>子網路遮罩無效：所有 1 位元都必須位於 0 位元之前。
+請重新輸入子網路遮罩。</translation>
+    </message>
+    <message>
+        <source>UDP port %1 is in use by another program.</source>
+        <translation>UDP 連接埠 %1 正由其他程式使用中。</translation>
+    </message>
+    <message>
+        <source>The requests cannot be kept to interface %1: %2</source>
+        <translation>無法將要求限制在介面 %1 上：%2</translation>
     </message>
 </context>
 <context>
@@ -1854,6 +1936,21 @@ WEP 金鑰必須是 5 或 13 個字元，或 10 或 26 位十六進位數字。<
         <source>Not verified: the printer reports %1.</source>
         <translation>未驗證：印表機回報 %1。</translation>
     </message>
+    <message>
+        <source>Not verified: the check was cancelled.</source>
+        <translation>未驗證：檢查已取消。</translation>
+    </message>
+    <message>
+        <source>Not verified: DHCP is on and the printer has no address yet.</source>
+        <translation>未驗證：DHCP 已開啟，印表機尚無位址。</translation>
+    </message>
+</context>
+<context>
+    <name>corvane::app::LauncherDialog</name>
+    <message>
+        <source>Provision printers...</source>
+        <translation>批次設定印表機...</translation>
+    </message>
 </context>
 <context>
     <name>corvane::lan::AssignAddressesDialog</name>
@@ -1916,10 +2013,6 @@ WEP 金鑰必須是 5 或 13 個字元，或 10 或 26 位十六進位數字。<
     <message>
         <source>Enter the subnet mask as four numbers 0-255 with dots between them.</source>
         <translation>請輸入子網路遮罩：四個 0-255 的數字，以點分隔。</translation>
-    </message>
-    <message>
-        <source>Enter the gateway as four numbers 0-255, or leave it empty for none.</source>
-        <translation>請輸入閘道：四個 0-255 的數字；沒有閘道則留空。</translation>
     </message>
     <message>
         <source>Enter the port as a number, or leave it empty to keep each printer&apos;s port.</source>
@@ -2007,6 +2100,42 @@ WEP 金鑰必須是 5 或 13 個字元，或 10 或 26 位十六進位數字。<
             <numerusform>完成：%n 台印表機中有 %1 台顯示新位址。</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Send rows with conflicts too</source>
+        <translation>有衝突的列也傳送</translation>
+    </message>
+    <message>
+        <source>Enter the gateway as four numbers 0-255, or leave it empty to keep each printer&apos;s gateway.</source>
+        <translation>請輸入閘道：四個 0-255 的數字；或留空以保留每台印表機的閘道。</translation>
+    </message>
+    <message>
+        <source>mask %1</source>
+        <translation>遮罩 %1</translation>
+    </message>
+    <message>
+        <source>gateway %1</source>
+        <translation>閘道 %1</translation>
+    </message>
+    <message>
+        <source>port %1</source>
+        <translation>連接埠 %1</translation>
+    </message>
+    <message>
+        <source>DHCP on</source>
+        <translation>DHCP 開啟</translation>
+    </message>
+    <message>
+        <source>DHCP off</source>
+        <translation>DHCP 關閉</translation>
+    </message>
+    <message>
+        <source>Searching for the printers again: %1 of at most %2 s…</source>
+        <translation>正在重新搜尋印表機：已過 %1 秒 (最多 %2 秒)…</translation>
+    </message>
+    <message>
+        <source>Printers</source>
+        <translation>印表機</translation>
+    </message>
 </context>
 <context>
     <name>corvane::lan::DeviceListDialog</name>
@@ -2033,6 +2162,170 @@ WEP 金鑰必須是 5 或 13 個字元，或 10 或 26 位十六進位數字。<
     <message>
         <source>broadcast</source>
         <translation>廣播</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Searching for the printer again: %1 of at most %2 s…</source>
+        <translation>正在重新搜尋印表機：已過 %1 秒 (最多 %2 秒)…</translation>
+    </message>
+    <message>
+        <source>Print a test page</source>
+        <translation>列印測試頁</translation>
+    </message>
+    <message>
+        <source>Prints a test page on the printer at its new address %1, port %2.</source>
+        <translation>在新位址 %1、連接埠 %2 的印表機上列印測試頁。</translation>
+    </message>
+</context>
+<context>
+    <name>corvane::provision::ProvisionDialog</name>
+    <message>
+        <source>Provision printers</source>
+        <translation>批次設定印表機</translation>
+    </message>
+    <message>
+        <source>Choose...</source>
+        <translation>選擇...</translation>
+    </message>
+    <message>
+        <source>&amp;Profile:</source>
+        <translation>設定檔(&amp;P)：</translation>
+    </message>
+    <message>
+        <source>Profiles (*.json)</source>
+        <translation>設定檔 (*.json)</translation>
+    </message>
+    <message>
+        <source>Printers &amp;sheet (optional):</source>
+        <translation>印表機清單（選填）(&amp;S)：</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV 檔案 (*.csv)</translation>
+    </message>
+    <message>
+        <source>ttyUSB0, ttyS0</source>
+        <translation>ttyUSB0, ttyS0</translation>
+    </message>
+    <message>
+        <source>Se&amp;rial ports (optional):</source>
+        <translation>序列埠（選填）(&amp;R)：</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>連接埠</translation>
+    </message>
+    <message>
+        <source>MAC address</source>
+        <translation>MAC 位址</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>名稱</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>狀態</translation>
+    </message>
+    <message>
+        <source>Fields changed</source>
+        <translation>變更欄位數</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>耗時</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>結果</translation>
+    </message>
+    <message>
+        <source>Printers</source>
+        <translation>印表機</translation>
+    </message>
+    <message>
+        <source>S&amp;tart</source>
+        <translation>開始(&amp;T)</translation>
+    </message>
+    <message>
+        <source>St&amp;op</source>
+        <translation>停止(&amp;O)</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>關閉(&amp;C)</translation>
+    </message>
+    <message>
+        <source>The profile cannot be read: %1</source>
+        <translation>無法讀取設定檔：%1</translation>
+    </message>
+    <message>
+        <source>The profile cannot be used: %1</source>
+        <translation>無法使用設定檔：%1</translation>
+    </message>
+    <message>
+        <source>The printers sheet cannot be used: %1</source>
+        <translation>無法使用印表機清單：%1</translation>
+    </message>
+    <message>
+        <source>Unplugged</source>
+        <translation>已拔除</translation>
+    </message>
+    <message>
+        <source>Waiting</source>
+        <translation>等待中</translation>
+    </message>
+    <message>
+        <source>Configuring</source>
+        <translation>正在設定</translation>
+    </message>
+    <message>
+        <source>Done; unplug it</source>
+        <translation>完成；請拔除</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 秒</translation>
+    </message>
+    <message>
+        <source>Configured (profile only)</source>
+        <translation>已設定 (僅設定檔)</translation>
+    </message>
+    <message>
+        <source>Configured</source>
+        <translation>已設定</translation>
+    </message>
+    <message>
+        <source>Unchanged</source>
+        <translation>未變更</translation>
+    </message>
+    <message>
+        <source>Failed: %1</source>
+        <translation>失敗：%1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n printer(s) in progress.</source>
+        <translation>
+            <numerusform>正在處理 %n 台印表機。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Stopped.</source>
+        <translation>已停止。</translation>
+    </message>
+    <message numerus="yes">
+        <source>Stopping: %n printer(s) still in progress.</source>
+        <translation>
+            <numerusform>正在停止：仍有 %n 台印表機正在處理。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Configured: %1, unchanged: %2, failed: %3. %4</source>
+        <comment>the totals, then the state sentence</comment>
+        <translation>已設定：%1，未變更：%2，失敗：%3。%4</translation>
     </message>
 </context>
 </TS>

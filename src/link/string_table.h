@@ -89,6 +89,8 @@ enum StringId : int {
     kTextTooLong = 120,
     kPskKeyInvalid = 121,
     kSettingNotAvailable = 122,
+    // A fixed address's subnet mask with gaps (255.0.255.0).
+    kSubnetMaskInvalid = 125,
     // LAN requests that cannot leave, and actions a printer cannot take.
     kSearchNotStarted = 130,
     kSettingsNotSent = 131,

@@ -248,9 +248,6 @@ MaybeNotice NetworkPage::ssidAndTimeCheck() const {
 
 namespace {
 
-// Numbered text 125 (link/string_table.cpp): a subnet mask with gaps.
-constexpr auto kSubnetMaskInvalid = static_cast<StringId>(125);
-
 // A fixed address's mask must be ones then zeros (255.0.255.0 is not one).
 // Only a fixed address uses the mask; with DHCP the server gives one.
 MaybeNotice MaskCheck(const WorkingValues& working) {

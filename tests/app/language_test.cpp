@@ -37,12 +37,14 @@
 #include "app/launcher_dialog.h"
 #include "lan/device_lists.h"
 #include "lan/modal.h"
+#include "lan/ui/assign_addresses_dialog.h"
 #include "lan/ui/bss_info_dialog.h"
 #include "lan/ui/device_list_dialog.h"
 #include "lan/ui/lan_settings_dialog.h"
 #include "lan/ui/local_address_dialog.h"
 #include "lan/ui/search_dialog.h"
 #include "link/string_table.h"
+#include "provision/ui/provision_dialog.h"
 #include "support/sample_records.h"
 #include "transport/direct_link.h"
 #include "direct/ui/config_tab_ctrl.h"
@@ -360,6 +362,13 @@ TEST_P(LayoutFit, EveryWindowShowsEveryTextWhole) {
     expectFits(summary, QStringLiteral("settings summary"), false);
     direct::SecretsDialog secrets({"wepKey", "pskKey", "authPassword", "p2pPinCode"});
     expectFits(secrets, QStringLiteral("profile secrets"), false);
+    provision::ProvisionDialog provisioning;
+    expectFits(provisioning, QStringLiteral("provisioning"), false);
+    lan::SearchSetup setup;
+    setup.localAddress = QStringLiteral("127.0.0.1");
+    setup.endpoints = kLoopback;
+    lan::AssignAddressesDialog assign(setup, {{0x00, 0x11, 0x62, 0x0A, 0x00, 0x01}}, lan::VerifyTiming{});
+    expectFits(assign, QStringLiteral("assign addresses"), false);
 
     transport::DirectLink port;
     direct::DirectConfigOptions options;

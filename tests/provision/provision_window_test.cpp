@@ -171,7 +171,7 @@ TEST(ProvisionWindow, KeyboardRunAsksAMissingSecretOnceForEveryPrinter) {
     macs.sort();
     EXPECT_EQ(macs.first(), "00:11:62:0A:00:01");
     EXPECT_EQ(macs.last(), "00:11:62:0A:00:05");
-    EXPECT_EQ(window.countLabel()->text(), "5 configured, 0 unchanged, 0 failed; 0 in progress");
+    EXPECT_EQ(window.countLabel()->text(), "Configured: 5, unchanged: 0, failed: 0. 0 printers in progress.");
 
     sim.process().write("unplug p1\n");
     ASSERT_TRUE(test::waitUntil([&] { return !table->findItems("Unplugged", Qt::MatchExactly).isEmpty(); }, 60000));
@@ -179,7 +179,7 @@ TEST(ProvisionWindow, KeyboardRunAsksAMissingSecretOnceForEveryPrinter) {
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     QTest::keyClick(&window, Qt::Key_O, Qt::AltModifier);  // Stop
     ASSERT_TRUE(test::waitUntil([&] { return !window.running(); }, 60000));
-    EXPECT_EQ(window.countLabel()->text(), "5 configured, 0 unchanged, 0 failed; stopped");
+    EXPECT_EQ(window.countLabel()->text(), "Configured: 5, unchanged: 0, failed: 0. Stopped.");
     EXPECT_EQ(later.closed(), 0);
     EXPECT_TRUE(messages.messages().empty());
     const QJsonObject plugged = sim.stop()["plugged"].toObject();

@@ -80,6 +80,7 @@ AssignAddressesDialog::AssignAddressesDialog(SearchSetup setup, std::vector<std:
     table_->verticalHeader()->setVisible(false);
     table_->horizontalHeader()->setStretchLastSection(true);
     table_->setWordWrap(true);
+    table_->setAccessibleName(tr("Printers"));
     layout->addWidget(table_, 1);
 
     progress_ = new QProgressBar(this);

@@ -1,5 +1,7 @@
 #include "provision/ui/provision_dialog.h"
 
+#include <algorithm>
+
 #include <QApplication>
 #include <QFile>
 #include <QFileInfo>
@@ -19,6 +21,7 @@
 #include "transport/open_failure.h"
 #include "direct/ui/secrets_dialog.h"
 #include "widgets/messages.h"
+#include "widgets/translation.h"
 
 namespace corvane::provision {
 
@@ -68,6 +71,10 @@ ProvisionDialog::ProvisionDialog(QWidget* parent) : QDialog(parent) {
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->horizontalHeader()->setStretchLastSection(true);
+    // Each heading whole in every language; the columns stay adjustable.
+    QHeaderView* header = table_->horizontalHeader();
+    for (int column = 0; column < kColumns; ++column)
+        header->resizeSection(column, std::max(header->defaultSectionSize(), header->sectionSizeHint(column)));
     table_->setAccessibleName(tr("Printers"));
     layout->addWidget(table_, 1);
 
@@ -246,17 +253,18 @@ void ProvisionDialog::onPrinterDone(const PrinterReport& report) {
 void ProvisionDialog::updateCount() {
     const LineCounts counts = line_ ? line_->counts() : LineCounts{};
     const int working = line_ ? line_->working() : 0;
-    QString text = tr("%1 configured, %2 unchanged, %3 failed; %4 in progress")
-                       .arg(counts.configured)
-                       .arg(counts.unchanged)
-                       .arg(counts.failed)
-                       .arg(working);
-    if (line_ && !running_)
-        text = tr("%1 configured, %2 unchanged, %3 failed; stopped")
-                   .arg(counts.configured)
-                   .arg(counts.unchanged)
-                   .arg(counts.failed);
-    else if (line_ && line_->stopping()) text += tr("; stopping");
+    // Whole sentences: the totals, then what the line is doing; the count of
+    // printers still at work is the subject of the second, so it gets the
+    // language's plural forms.
+    QString state = widgets::counted(tr("%n printer(s) in progress.", nullptr, working), working);
+    if (line_ && !running_) state = tr("Stopped.");
+    else if (line_ && line_->stopping())
+        state = widgets::counted(tr("Stopping: %n printer(s) still in progress.", nullptr, working), working);
+    const QString text = tr("Configured: %1, unchanged: %2, failed: %3. %4", "the totals, then the state sentence")
+                             .arg(counts.configured)
+                             .arg(counts.unchanged)
+                             .arg(counts.failed)
+                             .arg(state);
     countLabel_->setText(text);
 }
 
