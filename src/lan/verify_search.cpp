@@ -58,8 +58,11 @@ void VerifySearch::step() {
 void VerifySearch::finish() {
     wake_.stop();
     running_ = false;
-    if (searched()) results_ = verificationsOf(changed_, exchange_.outcome());
-    else results_.assign(changed_.size(), Verification{});
+    if (searched()) {
+        results_ = verificationsOf(changed_, exchange_.outcome());
+    } else {
+        results_.assign(changed_.size(), Verification{});
+    }
     emit finished();
 }
 

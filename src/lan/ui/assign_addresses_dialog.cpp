@@ -234,7 +234,7 @@ void AssignAddressesDialog::showRow(int row, const PlanRowOutcome& o) {
         both(a.gateway() != b.gateway(), tr("gateway %1").arg(dotted(b.gateway())),
              tr("gateway %1").arg(dotted(a.gateway())));
         both(a.port() != b.port(), tr("port %1").arg(b.port()), tr("port %1").arg(a.port()));
-        const auto dhcp = [this](bool on) { return on ? tr("DHCP on") : tr("DHCP off"); };
+        const auto dhcp = [](bool on) { return on ? tr("DHCP on") : tr("DHCP off"); };
         both(a.dhcp() != b.dhcp(), dhcp(b.dhcp()), dhcp(a.dhcp()));
     }
     cell(kNow, now.join(QLatin1Char('\n')));
