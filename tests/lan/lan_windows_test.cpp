@@ -162,38 +162,6 @@ TEST(DeviceListDialog, SortedRowsOpenTheirPrinterAndTheSearchAfterSaveFindsItAga
     }
 }
 
-// A printer that confirms but keeps reporting its old port: the list
-// searches for it until Cancel in the progress window, says the check was
-// cancelled and records that verdict after the change's line.
-TEST(DeviceListDialog, VerificationSearchesRunUntilCancelAndReachTheHistory) {
-    FakePrinter printer([](const QByteArray& request) {
-        return request.startsWith("SETT") ? std::vector{bytesOf("SETC!")}
-                                          : answers(link::ListMode::Ethernet, kThreePrinters);
-    });
-    widgets::MessageCapture messages;
-    messages.answerQuestions(true);
-    DeviceListDialog window(link::ListMode::Ethernet, nullptr, printer.endpoints());
-    LanWindowTimings timings = quickTimings();
-    timings.ethernetVerifyLimitMs = 600000;  // only Cancel ends it within the test's time
-    window.setTimings(timings);
-    window.show();
-    window.searchFrom(QStringLiteral("127.0.0.1"));
-    onNextModal<LanSettingsDialog>([](LanSettingsDialog* settings) {
-        child<QLineEdit>(*settings, "portEdit")->setText(QStringLiteral("9200"));
-        child<QPushButton>(*settings, "saveButton")->click();
-    });
-    // Cancel once the searches have asked the printer twice.
-    onNextModalWhen<QProgressDialog>([&] { return printer.requests().size() >= 4; },
-                                     [](QProgressDialog* progress) { progress->findChild<QPushButton*>()->click(); });
-    window.onSetting();
-    EXPECT_EQ(messages.messages().back().text, QStringLiteral("Not verified: the check was cancelled."));
-    const QList<history::Entry> entries = history::readLog().entries;
-    ASSERT_GE(entries.size(), 2);
-    EXPECT_EQ(entries[entries.size() - 2].outcome, "confirmed");
-    EXPECT_EQ(entries.back().action, "lan verification");
-    EXPECT_EQ(entries.back().outcome, "not verified");
-}
-
 // A first row of an unknown feature code takes the buttons of the last known
 // one; buttons a feature code greys out say why, and Enter on such a row says
 // it too instead of opening a window (Enter with no row chosen searches).
