@@ -1,17 +1,5 @@
-// Usage errors: refused before anything is sent, with exit code 2; a device
-// that cannot be opened, with its cause.
+// Usage errors: refused before anything is sent, with exit code 2; help pages.
 #include <gtest/gtest.h>
-
-#include <grp.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
-#include <cstring>
-
-#include <QFile>
-#include <QFileInfo>
-#include <QStandardPaths>
 
 #include "cli/command_help.h"
 #include "cli/invocation.h"
@@ -119,30 +107,6 @@ TEST(CliUsage, EachCommandHasItsOwnHelpAndPortsListsWhatThereIs) {
     ASSERT_EQ(ports.code, 0) << Describe(ports);
     EXPECT_TRUE(ports.json()["serial"].isArray());
     EXPECT_TRUE(ports.json()["usb"].isArray());
-}
-
-// A node this user may not open: the cause, and the group to join (the other
-// causes are unit-tested under tests/transport).
-TEST(CliUsage, ADeviceTheUserMayNotOpenNamesTheGroupToJoin) {
-    // The open runs as nobody; the node (a file standing in for one) belongs
-    // to the group lp, whose members may read and write it.
-    const group* lp = ::getgrnam("lp");
-    const QString setpriv = QStandardPaths::findExecutable("setpriv");
-    if (::geteuid() != 0 || lp == nullptr || setpriv.isEmpty()) GTEST_SKIP() << "needs root, setpriv and group lp";
-    Sim files;
-    const QString node = WriteFile(files, "lp0", "");
-    ASSERT_EQ(::chown(QFile::encodeName(node).constData(), 0, lp->gr_gid), 0);
-    ASSERT_EQ(::chmod(QFile::encodeName(node).constData(), 0660), 0);
-    ASSERT_EQ(::chmod(QFile::encodeName(QFileInfo(node).path()).constData(), 0755), 0);
-
-    QProcess process;
-    process.start(setpriv, {"--reuid=65534", "--regid=65534", "--clear-groups", CORVANE_CLI_BINARY, "link", "info",
-                            "--device", node});
-    const CliRun run = Finish(process, 30000);
-    EXPECT_EQ(run.code, 1) << Describe(run);
-    EXPECT_EQ(run.err, "Unable to open the port.\n" + node + ": " + QString::fromLocal8Bit(std::strerror(EACCES)) +
-                           "\nYour user needs to be in the group 'lp' that owns " + node +
-                           ": run \"sudo usermod -aG lp $USER\", then log in again.\n");
 }
 
 }  // namespace

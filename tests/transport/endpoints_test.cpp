@@ -52,21 +52,25 @@ TEST(LanEndpoints, CommandLineWinsOverEnvironmentAndBadValuesKeepDefaults) {
     EXPECT_EQ(endpoints.localAddress, "127.0.0.9");
     ASSERT_EQ(errors.size(), 1);
     EXPECT_TRUE(errors[0].contains("local-port"));
-}
 
-TEST(LanEndpointsPrinterHost, CommandLineThenEnvironment) {
+    // The printer host the same way, and every port from 0 to 65535 taken.
     using Environment = QList<std::pair<const char*, const char*>>;
-    const std::tuple<QStringList, Environment, QString> cases[] = {
-        {{"--printer-host", "127.0.0.1"}, {}, "127.0.0.1"},
-        {{}, {{"CORVANE_PRINTER_HOST", " 127.0.0.2 "}}, "127.0.0.2"},
-        {{"--printer-host", "127.0.0.3"}, {{"CORVANE_PRINTER_HOST", "127.0.0.4"}}, "127.0.0.3"},
-        {{"--printer-host", "127.000.000.001"}, {}, "127.0.0.1"},  // zero-padded parts are decimal
-        {{}, {}, ""},
+    const std::tuple<QStringList, Environment, QString, int> cases[] = {
+        {{"--printer-host", "127.0.0.1"}, {}, "127.0.0.1", -1},
+        {{}, {{"CORVANE_PRINTER_HOST", " 127.0.0.2 "}}, "127.0.0.2", -1},
+        {{"--printer-host", "127.0.0.3"}, {{"CORVANE_PRINTER_HOST", "127.0.0.4"}}, "127.0.0.3", -1},
+        {{"--printer-host", "127.000.000.001"}, {}, "127.0.0.1", -1},  // zero-padded parts are decimal
+        {{"--remote-port", "0"}, {}, "", 0},
+        {{"--remote-port", "65535"}, {}, "", 65535},
+        {{"--remote-port", "65536"}, {}, "", -2},  // refused
+        {{"--remote-port", "-1"}, {}, "", -2},
     };
-    for (const auto& [arguments, environment, expected] : cases) {
-        QStringList errors;
-        EXPECT_EQ(Parsed(arguments, environment, &errors).printerHost, expected) << arguments.join(' ').toStdString();
-        EXPECT_TRUE(errors.isEmpty());
+    for (const auto& [arguments, environment, host, port] : cases) {
+        QStringList problems;
+        const LanEndpoints parsed = Parsed(arguments, environment, &problems);
+        EXPECT_EQ(parsed.printerHost, host) << arguments.join(' ').toStdString();
+        EXPECT_EQ(parsed.remotePort, std::max(port, -1)) << arguments.join(' ').toStdString();
+        EXPECT_EQ(problems.isEmpty(), port != -2) << arguments.join(' ').toStdString();
     }
 }
 
@@ -85,15 +89,6 @@ TEST(LanEndpoints, AddressesOtherThanIpv4AreRefusedAndNamed) {
         ASSERT_EQ(errors.size(), 1) << bad;
         EXPECT_TRUE(errors[0].startsWith(option + ": ")) << errors[0].toStdString();
         EXPECT_EQ(endpoints.printerAddressFor("192.168.0.5"), "192.168.0.5") << bad;
-    }
-}
-
-TEST(LanEndpoints, EveryPortFromZeroTo65535IsTaken) {
-    const std::pair<const char*, int> cases[] = {{"0", 0}, {"65535", 65535}, {"65536", -1}, {"-1", -1}};
-    for (const auto& [text, port] : cases) {
-        QStringList errors;
-        EXPECT_EQ(Parsed({"--remote-port", text}, {}, &errors).remotePort, port) << text;
-        EXPECT_EQ(errors.isEmpty(), port >= 0) << text;
     }
 }
 
