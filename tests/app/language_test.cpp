@@ -2,7 +2,8 @@
 // texts in place of the built-in ones, each shipped catalog keeping up with
 // the sources, and every window at the size it opens with: no label, button,
 // group title, tab or column title narrower than its text, none behind
-// scroll arrows. A language whose words are longer must make
+// scroll arrows (every window is placed by layouts, so a text that fits is
+// not under a neighbour either). A language whose words are longer must make
 // the window grow, not cut them. Each input has a name a screen reader can
 // say, each button and named label an Alt letter of its own, each window its
 // own title.
@@ -161,6 +162,23 @@ QStringList layoutFaults(const QWidget& window) {
                                   .arg(nameOf(w), header->model()->headerData(i, Qt::Horizontal).toString());
             }
         }
+    }
+    // A control drawn over another: one placed by hand, or added after its
+    // layout was set up. (The parts of lists, combo and spin boxes are theirs.)
+    std::vector<std::pair<const QWidget*, QRect>> controls;
+    for (const QWidget* w : window.findChildren<QWidget*>()) {
+        const bool control = qobject_cast<const QLabel*>(w) || qobject_cast<const QAbstractButton*>(w) ||
+                             qobject_cast<const QLineEdit*>(w);
+        if (!control || !w->isVisible() || w->isWindow() || qobject_cast<const QAbstractItemView*>(w->parentWidget()) ||
+            qobject_cast<const QComboBox*>(w->parentWidget()) ||
+            qobject_cast<const QAbstractSpinBox*>(w->parentWidget()) || qobject_cast<const QTabBar*>(w->parentWidget()))
+            continue;
+        const QRect drawn(w->mapTo(&window, QPoint(0, 0)), w->size());
+        for (const auto& [other, rect] : controls) {
+            if (drawn.intersects(rect) && !w->isAncestorOf(other) && !other->isAncestorOf(w))
+                faults << QStringLiteral("%1 is drawn over %2").arg(nameOf(w), nameOf(other));
+        }
+        controls.emplace_back(w, drawn);
     }
     return faults;
 }
