@@ -1,5 +1,7 @@
 #include "cli/lan_change.h"
 
+#include "cli/output.h"
+
 namespace corvane::cli {
 
 std::optional<lan::VerifyTiming> verifyTiming(const Invocation& invocation, link::ListMode mode, QString* error) {
@@ -21,6 +23,22 @@ std::optional<lan::VerifyTiming> verifyTiming(const Invocation& invocation, link
         timing.limitMs = static_cast<int>(*value) * 1000;
     }
     return timing;
+}
+
+std::optional<ChangeSetup> readChangeSetup(const Invocation& invocation, const QString& modeWord, int* exitCode) {
+    auto search = readLanSearchSetup(invocation, modeWord, exitCode);
+    if (!search) return std::nullopt;
+    if (!search->adapters.isEmpty()) {
+        *exitCode = usageError(QStringLiteral("--local all is for discover; give the address the printer answered on"));
+        return std::nullopt;
+    }
+    QString timingError;
+    const auto timing = verifyTiming(invocation, search->mode, &timingError);
+    if (!timing) {
+        *exitCode = usageError(timingError);
+        return std::nullopt;
+    }
+    return ChangeSetup{*search, *timing};
 }
 
 }  // namespace corvane::cli

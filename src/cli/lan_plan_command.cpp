@@ -128,14 +128,10 @@ int runLanPlan(const Invocation& invocation) {
     if (arguments.size() != 2) return usageError(QStringLiteral("usage: corvane lan-plan ethernet|wlan PLAN.csv"));
 
     int exitCode = kExitOk;
-    const auto setup = readLanSearchSetup(invocation, arguments[0], &exitCode);
-    if (!setup) return exitCode;
-    if (!setup->adapters.isEmpty()) {
-        return usageError(QStringLiteral("--local all is for discover; give the address the printer answered on"));
-    }
-    QString timingError;
-    const auto timing = verifyTiming(invocation, setup->mode, &timingError);
-    if (!timing) return usageError(timingError);
+    const auto change = readChangeSetup(invocation, arguments[0], &exitCode);
+    if (!change) return exitCode;
+    const LanSearchSetup& setup = change->search;
+    const lan::VerifyTiming& timing = change->timing;
 
     // The whole plan is read and checked before anything goes out.
     QString readError;
@@ -160,16 +156,16 @@ int runLanPlan(const Invocation& invocation) {
         return kExitUsage;
     }
 
-    link::DeviceList& devices = lan::devicesFor(setup->mode);
+    link::DeviceList& devices = lan::devicesFor(setup.mode);
     QString error;
-    if (!runLanSearch(*setup, devices, &error)) {
+    if (!runLanSearch(setup, devices, &error)) {
         printErrorLine(error);
         return kExitFailed;
     }
 
     const bool dryRun = invocation.isSet("dry-run");
     const InterruptCancels interruptCancels;
-    lan::PlanRun run(*setup, devices, plan.rows, history::kCommandLine, invocation.isSet("force"), dryRun,
+    lan::PlanRun run(setup, devices, plan.rows, history::kCommandLine, invocation.isSet("force"), dryRun,
                      invocation.isSet("allow-conflicts"));
     while (!interrupted.cancelled() && run.runNextRow()) {
         const auto& done = run.outcomes()[run.lastRow()];
@@ -177,18 +173,18 @@ int runLanPlan(const Invocation& invocation) {
     }
     const bool anyConfirmed = std::any_of(run.outcomes().begin(), run.outcomes().end(),
                                           [](const auto& o) { return o.result == lan::PlanResult::Confirmed; });
-    if (anyConfirmed && !interrupted.cancelled() && timing->limitMs > 0 && isatty(STDERR_FILENO)) {
+    if (anyConfirmed && !interrupted.cancelled() && timing.limitMs > 0 && isatty(STDERR_FILENO)) {
         printError(QStringLiteral("checking the printers for up to %1 s while they restart (Ctrl-C cancels)")
-                       .arg((std::max(timing->limitMs, timing->pauseMs) + 999) / 1000));
+                       .arg((std::max(timing.limitMs, timing.pauseMs) + 999) / 1000));
     }
-    if (!run.verify(*timing, &error, &interrupted) && !interrupted.cancelled()) printErrorLine(error);
+    if (!run.verify(timing, &error, &interrupted) && !interrupted.cancelled()) printErrorLine(error);
     for (const auto& o : run.outcomes()) {
         if (!o.verificationNotRecorded.isEmpty()) reportNotRecorded(o.verificationNotRecorded);
     }
     const auto& outcomes = run.outcomes();
 
     const PlanTestPrints prints = invocation.isSet("test-print") && !dryRun && !interrupted.cancelled()
-                                      ? sendPlanTestPrints(outcomes, setup->endpoints, &interrupted)
+                                      ? sendPlanTestPrints(outcomes, setup.endpoints, &interrupted)
                                       : PlanTestPrints{};
     printOutcomes(outcomes, invocation.json(), prints);
     if (interrupted.cancelled()) return cancelled();

@@ -212,21 +212,17 @@ int runLanSet(const Invocation& invocation) {
     if (!mac) return usageError(QStringLiteral("--mac: \"%1\" is not a MAC address").arg(invocation.value("mac")));
 
     int exitCode = kExitOk;
-    const auto setup = readLanSearchSetup(invocation, arguments.first(), &exitCode);
-    if (!setup) return exitCode;
-    if (!setup->adapters.isEmpty()) {
-        return usageError(QStringLiteral("--local all is for discover; give the address the printer answered on"));
-    }
-    QString timingError;
-    const auto timing = verifyTiming(invocation, setup->mode, &timingError);
-    if (!timing) return usageError(timingError);
+    const auto change = readChangeSetup(invocation, arguments.first(), &exitCode);
+    if (!change) return exitCode;
+    const LanSearchSetup& setup = change->search;
+    const lan::VerifyTiming& timing = change->timing;
 
     // Check the edits' form before anything goes on the network.
     lan::LanSettingsEdits checked;
     if (const auto error = readEdits(invocation, checked)) return usageError(*error);
 
-    link::DeviceList& devices = lan::devicesFor(setup->mode);
-    link::DiscoveredDevice* record = searchForPrinter(*setup, devices, *mac, &exitCode);
+    link::DeviceList& devices = lan::devicesFor(setup.mode);
+    link::DiscoveredDevice* record = searchForPrinter(setup, devices, *mac, &exitCode);
     if (record == nullptr) return exitCode;
 
     const link::DiscoveredDevice before = *record;
@@ -235,19 +231,19 @@ int runLanSet(const Invocation& invocation) {
     // network. A plan skips such rows the same way.
     if (record->raw == before.raw) return reportUnchanged(invocation);
 
-    if (stoppedByChecks(invocation, *setup, devices, before, *record)) return kExitUsage;
+    if (stoppedByChecks(invocation, setup, devices, before, *record)) return kExitUsage;
 
     // From the interface the search used: the printer answered there. Ctrl-C,
     // SIGTERM and SIGHUP from here on let the request's outcome reach the
     // history before the command ends.
     const InterruptCancels interruptCancels;
-    const lan::SendOutcome outcome = lan::sendSettings(*setup, before, *record);
+    const lan::SendOutcome outcome = lan::sendSettings(setup, before, *record);
     if (!outcome.sent) {
         printErrorLine(outcome.error);
         return kExitFailed;
     }
-    reportNotRecorded(history::recordLanSettings(history::kCommandLine, setup->mode, setup->localAddress, before,
-                                                 *record, outcome.messageId, outcome.confirmed),
+    reportNotRecorded(history::recordLanSettings(history::kCommandLine, setup.mode, setup.localAddress, before, *record,
+                                                 outcome.messageId, outcome.confirmed),
                       QString::fromLatin1(outcome.confirmed ? history::kConfirmed : history::kNotConfirmed));
     if (interrupted.cancelled()) return cancelled();
     if (!outcome.confirmed) {
@@ -256,7 +252,7 @@ int runLanSet(const Invocation& invocation) {
     }
 
     std::optional<lan::Verification> verification;
-    if (!invocation.isSet("no-verify")) verification = verifyLanSet(*setup, *timing, before, *record);
+    if (!invocation.isSet("no-verify")) verification = verifyLanSet(setup, timing, before, *record);
     return reportLanSet(invocation, outcome, verification);
 }
 
