@@ -51,7 +51,7 @@ void ProvisionLine::stop() {
     stopping_ = true;
     serialCheck_.stop();
     queue_.clear();
-    if (workers_.isEmpty()) emit finished();
+    finishIfIdle();
 }
 
 void ProvisionLine::cancel() {
@@ -161,8 +161,15 @@ void ProvisionLine::onWorkerDone(transport::LinkWorker* worker, const PrinterRep
             emit nodeGone(report.node);
         }
     }
-    if (stopping_ && workers_.isEmpty()) emit finished();
+    // A stop() from a printerDone handler (--once) may already have ended the line.
+    finishIfIdle();
     startWaiting();
+}
+
+void ProvisionLine::finishIfIdle() {
+    if (!stopping_ || !workers_.isEmpty() || finished_) return;
+    finished_ = true;
+    emit finished();
 }
 
 }  // namespace corvane::provision

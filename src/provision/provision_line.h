@@ -63,7 +63,7 @@ public:
     transport::DeviceArrivals& arrivals() { return arrivals_; }
     void start();
     // No new printer is taken; those in progress are finished. finished()
-    // follows once every worker has ended.
+    // follows, once, when every worker has ended.
     void stop();
     // The same, and the printers in progress stop at their next wait.
     void cancel();
@@ -93,11 +93,14 @@ private:
     void onWorkerDone(transport::LinkWorker* worker, const PrinterReport& report);
     void enqueue(const QString& node);
     void checkSerialPorts();
+    // finished(), once, when stopping and no worker is left.
+    void finishIfIdle();
 
     ProvisionJob job_;
     transport::DeviceArrivals arrivals_;
     link::CancelToken cancel_;
     bool stopping_ = false;
+    bool finished_ = false;
     QMap<QString, NodeState> nodes_;
     QMap<QString, bool> serial_;
     QStringList queue_;

@@ -122,6 +122,23 @@ TEST(ProvisionLine, SerialPortRefusedIsReportedOnce) {
     EXPECT_EQ(line.reports()[0].outcome, provision::Outcome::Failed);
 }
 
+// `--once` stops the line from its printerDone: the line still ends once.
+TEST(ProvisionLine, StoppedByItsFirstReportFinishesOnce) {
+    QTemporaryDir dev;
+    Touch(dev.filePath("ttyS9"));
+    provision::ProvisionLine line(provision::ProvisionJob{});
+    line.arrivals().watchSerialPort(dev.filePath("ttyS9"));
+    line.setSerialReadiness([](const QString&) { return provision::SerialPresence::Refused; },
+                            std::chrono::milliseconds(20), std::chrono::milliseconds(200));
+    int finished = 0;
+    QObject::connect(&line, &provision::ProvisionLine::printerDone, &line, [&line] { line.stop(); });
+    QObject::connect(&line, &provision::ProvisionLine::finished, [&finished] { ++finished; });
+    line.start();
+    ASSERT_TRUE(test::waitUntil([&] { return finished > 0; }, 30000));
+    test::pumpEvents(100);
+    EXPECT_EQ(finished, 1);
+}
+
 // Driven from the keyboard, with a profile that sets WPA2-PSK without its
 // key: the key is asked once, at Start, and five printers plugged in later
 // all get it without a question. A printer pulled out shows as unplugged,
