@@ -54,7 +54,9 @@ int runCommandLine(const QStringList& arguments) {
         {"survey", runSurvey}, {"link", runLink},         {"history", runHistory}, {"print-test", runPrintTest},
     };
     for (const auto& [name, run] : commands) {
-        if (command == QLatin1String(name)) return run(invocation);
+        if (command != QLatin1String(name)) continue;
+        setHelpCommand(command);
+        return run(invocation);
     }
     return usageError(QStringLiteral("unknown command \"%1\"").arg(command));
 }

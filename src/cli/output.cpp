@@ -49,9 +49,19 @@ QString printable(const QString& text) {
     return safe;
 }
 
+namespace {
+QString& helpCommand() {
+    static QString command;
+    return command;
+}
+}  // namespace
+
+void setHelpCommand(const QString& command) { helpCommand() = command; }
+
 int usageError(const QString& text) {
     printError(text);
-    write(stderr, QStringLiteral("Try 'corvane --help'.\n"));
+    const QString help = helpCommand().isEmpty() ? QStringLiteral("--help") : helpCommand() + QStringLiteral(" --help");
+    write(stderr, QStringLiteral("Try 'corvane %1'.\n").arg(help));
     return kExitUsage;
 }
 

@@ -32,7 +32,9 @@ void printWarning(const QString& reason);
 // characters become \xNN.
 QString printable(const QString& text);
 // Prints `text` and a hint to --help on stderr; gives the usage exit code.
+// Once a command runs, the hint names that command's own help.
 int usageError(const QString& text);
+void setHelpCommand(const QString& command);
 
 // Columns padded to their widest cell, two blanks apart.
 QString formatTable(const QStringList& headers, const QList<QStringList>& rows);

@@ -75,6 +75,10 @@ link::Result<QStringList, QString> parseTargetList(const QString& text, int limi
     QStringList out;
     for (const QString& part : text.split(QLatin1Char(','))) {
         const QString item = part.trimmed();
+        if (item.isEmpty()) {
+            return QCoreApplication::translate("LanEndpoints",
+                                               "the list has an empty entry (two commas in a row, or one at an end)");
+        }
         // "A.B.C.D" or "A.B.C.D-E": the address is read as every address is,
         // the end of the range as one more last part.
         const qsizetype dash = item.indexOf(QLatin1Char('-'));

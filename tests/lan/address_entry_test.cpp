@@ -74,4 +74,13 @@ TEST(AddressEntry, MacAddressesInTheirThreeSpellings) {
     }
 }
 
+// A stray comma in a --target list is named as such, not as an address "".
+TEST(AddressEntry, TargetListWithAnEmptyEntrySaysSo) {
+    for (const char* text : {"127.0.0.1,", ",127.0.0.1", "127.0.0.1,,127.0.0.2"}) {
+        const auto targets = transport::parseTargetList(QString::fromLatin1(text), 256);
+        ASSERT_FALSE(targets) << text;
+        EXPECT_TRUE(targets.error().contains(QStringLiteral("empty entry"))) << text;
+    }
+}
+
 }  // namespace
