@@ -20,6 +20,7 @@
 #include <QRegularExpression>
 
 #include "corvane_version.h"
+#include "link/config_fields.h"
 #include "link/ipv4_address.h"
 #include "link/printer_config.h"
 
@@ -146,8 +147,15 @@ std::optional<Entry> parseEntry(const QByteArray& line, QString* reason) {
             *reason = QCoreApplication::translate("History", "a change without a field name");
             return std::nullopt;
         }
-        entry.changes.append({c.value(key("field")).toString(), c.value(key("before")).toString(),
-                              c.value(key("after")).toString(), c.value(key("changed")).toBool()});
+        const QString field = c.value(key("field")).toString();
+        // Lines written before a field counted as secret may hold its
+        // values: they are read as "changed" like every secret.
+        const link::ConfigField* known = link::FindConfigField(field.toStdString());
+        if (c.value(key("changed")).toBool() || (known && known->secret)) {
+            entry.changes.append({field, {}, {}, true});
+        } else {
+            entry.changes.append({field, c.value(key("before")).toString(), c.value(key("after")).toString(), false});
+        }
     }
     entry.outcome = o.value(key("outcome")).toString();
     entry.message = o.value(key("message")).toString();

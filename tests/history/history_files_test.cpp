@@ -86,7 +86,10 @@ TEST(HistoryLog, UnreadableLinesAreSkippedWithoutHidingTheRest) {
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::Append));
     file.write("{\"time\": \"yesterday\", \"outcome\": \"confirmed\", \"changes\": []}\n");
-    file.write(entryLine(Numbered("b", 2)));
+    // A line from before the SNMP write community counted as secret.
+    Entry old = Numbered("b", 2);
+    old.changes = {{QStringLiteral("setCommunity"), QStringLiteral("public"), QStringLiteral("s3cret"), false}};
+    file.write(entryLine(old));
     file.write(entryLine(Numbered("c", 3)).left(40));  // cut short, no newline
     file.close();
     // The next line starts on a line of its own.
@@ -95,6 +98,9 @@ TEST(HistoryLog, UnreadableLinesAreSkippedWithoutHidingTheRest) {
     const Log log = readLog(path);
     ASSERT_EQ(log.entries.size(), 3);
     EXPECT_EQ(log.entries[1].linkPort, "b");
+    ASSERT_EQ(log.entries[1].changes.size(), 1);
+    EXPECT_TRUE(log.entries[1].changes[0].secret);
+    EXPECT_TRUE(log.entries[1].changes[0].after.isEmpty());
     EXPECT_EQ(log.entries[2].linkPort, "d");
     ASSERT_EQ(log.warnings.size(), 2);
     EXPECT_TRUE(log.warnings[0].startsWith(QStringLiteral("line 2 of "))) << log.warnings[0].toStdString();
