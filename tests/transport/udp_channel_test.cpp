@@ -11,11 +11,14 @@
 #include <thread>
 #include <vector>
 
+#include <QFile>
+#include <QTemporaryDir>
 #include <QUdpSocket>
 
 #include "support/wait.h"
 #include "transport/udp_channel.h"
 #include "transport/udp_datagram_port.h"
+#include "transport/wire_trace.h"
 
 using corvane::test::waitUntil;
 using corvane::transport::UdpChannel;
@@ -162,10 +165,24 @@ TEST(UdpDatagramPort, WaitsOnAnyThreadWithoutAnEventLoop) {
     EXPECT_FALSE(waitOnThread(std::chrono::milliseconds(120), nullptr, [] {}));
     EXPECT_GE(Clock::now() - start, std::chrono::milliseconds(120));
 
+    // The cancel comes once the wire log shows the wait has begun.
+    QTemporaryDir dir;
+    const QString log = dir.filePath(QStringLiteral("wire.log"));
+    ASSERT_FALSE(corvane::transport::trace::start(log, false));
+    const auto logged = [&log](const char* text) {
+        QFile file(log);
+        return file.open(QIODevice::ReadOnly) && file.readAll().contains(text);
+    };
     corvane::link::CancelToken cancel;
     start = Clock::now();
-    EXPECT_FALSE(waitOnThread(std::chrono::seconds(60), &cancel, [&] { cancel.cancel(); }));
-    EXPECT_LT(Clock::now() - start, std::chrono::seconds(30));
+    EXPECT_FALSE(waitOnThread(std::chrono::seconds(60), &cancel, [&] {
+        while (!logged("wait: a datagram") && Clock::now() - start < std::chrono::seconds(30))
+            std::this_thread::sleep_for(std::chrono::milliseconds(2));
+        cancel.cancel();
+    }));
+    EXPECT_LT(Clock::now() - start, std::chrono::seconds(45));
+    EXPECT_TRUE(logged("wait ended: cancelled"));
+    corvane::transport::trace::stop();
 }
 
 }  // namespace
