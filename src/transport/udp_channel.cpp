@@ -98,7 +98,7 @@ constexpr std::size_t kPerDatagramCost = 64;
 
 // Receive buffer asked for: every printer on the network answers a search at
 // once, and the system's default buffer holds only a few hundred answers, so
-// a burst of thousands would be dropped before the event loop reads them.
+// a burst of thousands would be dropped before the receiving thread reads them.
 // The system caps the value at its own maximum (net.core.rmem_max on Linux).
 constexpr int kReceiveBufferBytes = 4 * 1024 * 1024;
 
