@@ -33,6 +33,17 @@ while IFS= read -r file; do
   done < <(sed -nE 's/^#include "([^"]+)".*/\1/p' "$file")
 done < <(git ls-files 'src/*.cpp' 'src/*.h')
 
+echo "== nested event loops"
+# A window stays painted because its work runs on a worker thread or is
+# driven by events, never through an event loop run from inside a handler.
+# processEvents and QEventLoop appear only in the command line's top-level
+# waits (it never runs app.exec()); modal dialogs' exec() is not one of them.
+while IFS= read -r file; do
+  echo "$file: runs an event loop of its own (processEvents/QEventLoop): use a worker thread or events" >&2
+  status=1
+done < <(git grep -lE 'processEvents|QEventLoop' -- 'src/*.cpp' 'src/*.h' |
+  grep -vE '^src/cli/|^src/lan/search_setup\.cpp$' || true)
+
 echo "== clang-tidy (names)"
 if [ ! -f "$BUILD_DIR/compile_commands.json" ]; then
   echo "no $BUILD_DIR/compile_commands.json: build first (./scripts/build.sh)" >&2

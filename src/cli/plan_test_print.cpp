@@ -20,7 +20,7 @@ PlanTestPrints sendPlanTestPrints(const std::vector<lan::PlanRowOutcome>& outcom
         const QString mac = QString::fromStdString(link::FormatMacUpper(o.after.macAddress())).replace('-', ':');
         const QString target = transport::printTarget(address, port);
         const auto sent =
-            transport::sendTestPrint(address, port, transport::testPage(reported, port, mac), {}, {{}, cancel});
+            transport::sendTestPrint(address, port, transport::testPage(reported, port, mac), {}, {cancel});
         if (sent) {
             prints.notes.insert(i, QStringLiteral("test page sent to %1").arg(target));
         } else {

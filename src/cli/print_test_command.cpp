@@ -37,7 +37,7 @@ int runPrintTest(const Invocation& invocation) {
     const InterruptCancels interruptCancels;
     const QString target = transport::printTarget(address, port);
     const auto sent =
-        transport::sendTestPrint(address, port, transport::testPage(address, port, mac), {}, {{}, &interrupted});
+        transport::sendTestPrint(address, port, transport::testPage(address, port, mac), {}, {&interrupted});
     if (!sent && sent.error().kind == link::Failure::Cancelled) return cancelled();
     if (invocation.json()) {
         QJsonObject result{{QStringLiteral("target"), target}, {QStringLiteral("sent"), static_cast<bool>(sent)}};

@@ -41,7 +41,7 @@ DiscoverySearch::DiscoverySearch(link::ListMode mode, QString localAddress, QStr
       devices_(devices),
       channel_(new transport::UdpChannel(this)),
       port_(*channel_) {
-    // After the port's own count of arrivals, which this connection must follow.
+    // Queued from the channel's receiving thread; each step takes what has arrived.
     connect(channel_, &transport::UdpChannel::datagramArrived, this, &DiscoverySearch::onDatagramArrived);
     connect(&timer_, &QTimer::timeout, this, &DiscoverySearch::onTick);
     connect(&pacing_, &QTimer::timeout, this, &DiscoverySearch::onPacing);

@@ -42,6 +42,15 @@ QString settingsSummary(const link::DiscoveredDevice& d) {
     return text;
 }
 
+void showConfirmedRows(link::DeviceList& devices, const std::vector<PlanRowOutcome>& outcomes) {
+    for (const PlanRowOutcome& o : outcomes) {
+        const bool confirmed = o.result == PlanResult::Confirmed || o.result == PlanResult::Verified ||
+                               o.result == PlanResult::NotVerified;
+        if (!confirmed) continue;
+        if (link::DiscoveredDevice* record = findByMac(devices, o.row.mac)) *record = o.after;
+    }
+}
+
 PlanRun::PlanRun(SearchSetup setup, link::DeviceList& devices, std::vector<rules::PlanRow> rows, const char* frontEnd,
                  bool force, bool dryRun, bool allowConflicts)
     : setup_(std::move(setup)),

@@ -102,6 +102,11 @@ private:
     std::size_t step_ = 0;
 };
 
+// Puts what each confirmed row sent (verified or not) into `devices`, found
+// by MAC: a window whose run worked on a copy of its list shows the
+// printers as they now are.
+void showConfirmedRows(link::DeviceList& devices, const std::vector<PlanRowOutcome>& outcomes);
+
 // The row's settings in one line: "10.0.0.51/255.255.255.0 gw 10.0.0.1 port 9100".
 QString settingsSummary(const link::DiscoveredDevice& device);
 

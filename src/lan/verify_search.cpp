@@ -19,7 +19,7 @@ VerifySearch::VerifySearch(const SearchSetup& setup, std::vector<ChangedPrinter>
     channel_->setLocalAddress(setup.localAddress);
     wake_.setSingleShot(true);
     wake_.setTimerType(Qt::PreciseTimer);
-    // After the port's own count of arrivals, which this connection must follow.
+    // Queued from the channel's receiving thread; each step takes what has arrived.
     connect(channel_, &transport::UdpChannel::datagramArrived, this, &VerifySearch::step);
     connect(&wake_, &QTimer::timeout, this, &VerifySearch::step);
 }

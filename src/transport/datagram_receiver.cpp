@@ -21,11 +21,12 @@ namespace {
 
 // Room for the largest UDP payload, so every datagram is read whole.
 constexpr std::size_t kLargestDatagram = 65536;
-// What the queue may hold for an owner that is slow to take it. Each
-// datagram counts with a share for its bookkeeping, so a flood of tiny ones
-// is bounded too.
-constexpr std::size_t kMaxQueuedBytes = 16 * 1024 * 1024;
+// What one batch may hold before it is handed over, so a flood that keeps
+// the socket full reaches the owner while it lasts. Each datagram counts
+// with a share for its bookkeeping, so a flood of tiny ones is cut too.
+constexpr std::size_t kMaxBatchBytes = 16 * 1024 * 1024;
 constexpr std::size_t kPerDatagramCost = 64;
+constexpr std::size_t kMaxBatchDatagrams = 256;
 
 // The time slice the thread asks for: it runs for microseconds per wake-up.
 constexpr std::uint64_t kShortSliceNs = 100'000;
@@ -74,11 +75,11 @@ DatagramReceiver::DatagramReceiver() = default;
 
 DatagramReceiver::~DatagramReceiver() { stop(); }
 
-bool DatagramReceiver::start(int fd, std::function<void()> wake) {
+bool DatagramReceiver::start(int fd, Deliver deliver) {
     stop();
     stopFd_ = ::eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK);
     if (stopFd_ < 0) return false;
-    wake_ = std::move(wake);
+    deliver_ = std::move(deliver);
     try {
         thread_ = std::thread([this, fd] { run(fd); });
     } catch (const std::system_error&) {
@@ -99,19 +100,6 @@ void DatagramReceiver::stop() {
     }
     if (stopFd_ >= 0) ::close(stopFd_);
     stopFd_ = -1;
-    const std::lock_guard lock(mutex_);
-    queue_.clear();
-    queuedBytes_ = 0;
-    wakePending_ = false;
-}
-
-std::deque<ReceivedDatagram> DatagramReceiver::takeAll() {
-    std::deque<ReceivedDatagram> taken;
-    const std::lock_guard lock(mutex_);
-    taken.swap(queue_);
-    queuedBytes_ = 0;
-    wakePending_ = false;
-    return taken;
 }
 
 void DatagramReceiver::run(int fd) {
@@ -126,9 +114,11 @@ void DatagramReceiver::run(int fd) {
         }
         if (fds[1].revents != 0 || (fds[0].revents & POLLNVAL) != 0) return;
 
-        // Everything pending, one datagram per call, until the socket is empty.
-        // A failed read (an error the socket held) is consumed by reporting
-        // it, so poll() does not wake for it again.
+        // Everything pending, one datagram per call, until the socket is empty,
+        // handed over batch by batch. A failed read (an error the socket held)
+        // is consumed by reporting it, so poll() does not wake for it again.
+        std::vector<ReceivedDatagram> batch;
+        std::size_t batchBytes = 0;
         for (;;) {
             sockaddr_in from{};
             iovec data{buffer.data(), buffer.size()};
@@ -145,20 +135,16 @@ void DatagramReceiver::run(int fd) {
                 if (errno == EINTR) continue;
                 break;
             }
-            bool wake = false;
-            {
-                const std::lock_guard lock(mutex_);
-                const std::size_t cost = static_cast<std::size_t>(got) + kPerDatagramCost;
-                if (queuedBytes_ + cost > kMaxQueuedBytes) continue;
-                const std::uint32_t sender = from.sin_family == AF_INET ? ntohl(from.sin_addr.s_addr) : 0;
-                queue_.push_back(
-                    {QByteArray(buffer.data(), static_cast<qsizetype>(got)), sender, destinationOf(message)});
-                queuedBytes_ += cost;
-                wake = !wakePending_;
-                wakePending_ = true;
+            const std::uint32_t sender = from.sin_family == AF_INET ? ntohl(from.sin_addr.s_addr) : 0;
+            batch.push_back({QByteArray(buffer.data(), static_cast<qsizetype>(got)), sender, destinationOf(message)});
+            batchBytes += static_cast<std::size_t>(got) + kPerDatagramCost;
+            if (batch.size() >= kMaxBatchDatagrams || batchBytes + kLargestDatagram > kMaxBatchBytes) {
+                deliver_(batch);
+                batch.clear();
+                batchBytes = 0;
             }
-            if (wake) wake_();
         }
+        if (!batch.empty()) deliver_(batch);
     }
 }
 

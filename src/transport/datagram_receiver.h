@@ -1,17 +1,17 @@
 // Drains a bound UDP socket from a thread of its own. Printers answer a
 // broadcast within microseconds of each other; a receive buffer of the size
-// most systems grant holds a few hundred answers, and an event loop that is
-// busy for a few milliseconds (painting, the previous answer's work) would
-// let the rest be dropped. The thread sleeps in poll() and, on every wake-up,
-// reads all that is pending into a queue the owner's thread takes from.
+// most systems grant holds a few hundred answers, and a reader that is busy
+// for a few milliseconds (painting, the previous answer's work) would let
+// the rest be dropped. The thread sleeps in poll() and, on every wake-up,
+// reads what is pending and hands it over in batches, on this thread, to
+// the owner's delivery function: nothing waits for an event loop.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
-#include <deque>
 #include <functional>
-#include <mutex>
 #include <thread>
+#include <vector>
 
 #include <QByteArray>
 
@@ -34,31 +34,25 @@ public:
     DatagramReceiver(const DatagramReceiver&) = delete;
     DatagramReceiver& operator=(const DatagramReceiver&) = delete;
 
-    // Starts reading `fd`, which stays owned by the caller and must stay open
-    // until stop(). `wake` runs on the receiving thread when the queue turns
-    // from empty to not empty (once until the next takeAll()); it should only
-    // post a call to the owner's thread. False when the thread could not start.
-    bool start(int fd, std::function<void()> wake);
-    // Ends the thread (it leaves poll() at once) and drops what was queued.
-    // Safe to call when not started.
-    void stop();
+    using Deliver = std::function<void(std::vector<ReceivedDatagram>& batch)>;
 
-    // The datagrams read since the last call, oldest first, whole. While the
-    // owner does not take them the queue holds up to 16 MB; what arrives
-    // beyond is dropped, as a full socket buffer would drop it.
-    std::deque<ReceivedDatagram> takeAll();
+    // Starts reading `fd`, which stays owned by the caller and must stay open
+    // until stop(). `deliver` runs on the receiving thread with the datagrams
+    // read, oldest first, whole, in batches of at most 16 MB (what one
+    // wake-up found, cut so a flood is handed over while it lasts); it must
+    // be quick (queue and notify) and may take the batch's contents. False
+    // when the thread could not start.
+    bool start(int fd, Deliver deliver);
+    // Ends the thread (it leaves poll() at once); once it returns, `deliver`
+    // runs no more. Safe to call when not started.
+    void stop();
 
 private:
     void run(int fd);
 
     std::thread thread_;
     int stopFd_ = -1;  // eventfd the owner writes to end the thread
-    std::function<void()> wake_;
-
-    std::mutex mutex_;
-    std::deque<ReceivedDatagram> queue_;
-    std::size_t queuedBytes_ = 0;
-    bool wakePending_ = false;
+    Deliver deliver_;
 };
 
 }  // namespace corvane::transport

@@ -1,9 +1,11 @@
-// The thread that carries the exchanges with one printer. The exchanges are
-// plain blocking C++ over a link port; run here, they leave the caller's
-// event loop free: a window paints, takes Cancel and receives progress as
-// queued calls, without a nested loop of its own. The link port is used by
-// this thread alone (a serial port belongs to the thread that opened it):
-// opening, every exchange and closing all go through it.
+// The thread that carries a window's blocking exchanges: the direct link's
+// with one printer, the LAN's settings requests and verification searches
+// ("Assign addresses…"), a test page. The exchanges are plain blocking C++
+// over a port; run here, they leave the caller's event loop free: a window
+// paints, takes Cancel and receives progress as queued calls, without a
+// nested loop of its own. A direct-link port is used by this thread alone
+// (a serial port belongs to the thread that opened it): opening, every
+// exchange and closing all go through it.
 #pragma once
 
 #include <functional>

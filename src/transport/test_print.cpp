@@ -22,10 +22,6 @@ using link::Failure;
 
 bool cancelled(const TestPrintHooks& hooks) { return hooks.cancel != nullptr && hooks.cancel->cancelled(); }
 
-void idle(const TestPrintHooks& hooks) {
-    if (hooks.idle) hooks.idle();
-}
-
 std::string ms(std::chrono::milliseconds limit) { return std::to_string(limit.count()) + " ms"; }
 
 }  // namespace
@@ -83,7 +79,6 @@ link::Result<void> sendTestPrint(const QString& address, int port, const Bytes& 
             return Error{Failure::NoAnswer, "no connection within " + ms(timings.connect)};
         }
         socket.waitForConnected(sliceOf(connectDeadline, timings.slice));
-        idle(hooks);
     }
 
     socket.write(reinterpret_cast<const char*>(page.data()), static_cast<qint64>(page.size()));
@@ -100,14 +95,12 @@ link::Result<void> sendTestPrint(const QString& address, int port, const Bytes& 
             return Error{Failure::NotSent, "the printer took no data within " + ms(timings.write)};
         }
         socket.waitForBytesWritten(sliceOf(writeDeadline, timings.slice));
-        idle(hooks);
     }
     // An orderly close, so the page already handed to the system still
     // reaches the printer; a peer that never closes its side does not keep us.
     socket.disconnectFromHost();
     while (socket.state() != QAbstractSocket::UnconnectedState && !writeDeadline.hasExpired() && !cancelled(hooks)) {
         socket.waitForDisconnected(sliceOf(writeDeadline, timings.slice));
-        idle(hooks);
     }
     return {};
 }

@@ -5,7 +5,6 @@
 #pragma once
 
 #include <chrono>
-#include <functional>
 
 #include <QString>
 
@@ -21,11 +20,11 @@ inline constexpr int kDefaultDataPort = 9100;
 struct TestPrintTimings {
     std::chrono::milliseconds connect{3000};
     std::chrono::milliseconds write{5000};  // the page written and the connection closed
-    std::chrono::milliseconds slice{30};    // longest wait between idle-hook calls
+    std::chrono::milliseconds slice{30};    // longest wait between looks at the cancel request
 };
 
+// The send blocks its thread (a window runs it on a worker).
 struct TestPrintHooks {
-    std::function<void()> idle;  // called between wait slices (a window repaints)
     const link::CancelToken* cancel = nullptr;
 };
 

@@ -8,12 +8,11 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <mutex>
 #include <vector>
 
-#include <QCoreApplication>
 #include <QHostAddress>
 #include <QNetworkInterface>
-#include <QPointer>
 
 #include "transport/datagram_receiver.h"
 #include "link/discovered_device.h"
@@ -23,7 +22,10 @@
 namespace corvane::transport {
 
 // One bound socket and the channels of this program that use it. It closes
-// when the last of them lets go, so the port is free again at once.
+// when the last of them lets go, so the port is free again at once. The
+// receiving thread hands each batch to the channels under the users' lock,
+// so a channel that has left (closed, rebound, destroyed) gets nothing more
+// once leave() returns.
 class BoundUdpSocket {
 public:
     BoundUdpSocket(int fd, int port, QByteArray device, std::uint32_t address)
@@ -40,51 +42,63 @@ public:
     }
     int fd() const { return fd_; }
     int port() const { return port_; }
-    DatagramReceiver& receiver() { return receiver_; }
-    void join(UdpChannel* channel) { users_.emplace_back(channel); }
+    bool startReceiving() {
+        return receiver_.start(fd_, [this](std::vector<ReceivedDatagram>& batch) { dispatch(batch); });
+    }
+    // `source`: the channel's own local address (host order; 0: none of its own).
+    void join(UdpChannel* channel, std::uint32_t source) {
+        const std::lock_guard lock(usersMutex_);
+        users_.push_back({channel, source});
+    }
     void leave(UdpChannel* channel) {
-        std::erase_if(users_, [channel](const QPointer<UdpChannel>& u) { return u.isNull() || u == channel; });
+        const std::lock_guard lock(usersMutex_);
+        std::erase_if(users_, [channel](const User& u) { return u.channel == channel; });
     }
 
-    // Hands what the receiving thread read to the channels: a datagram
-    // addressed to one channel's local address to the channels with that
-    // address, any other (a broadcast) to all. A channel that closes or
-    // rebinds in answer gets nothing more from this socket.
-    void dispatch() {
-        std::deque<ReceivedDatagram> batch = receiver_.takeAll();
+private:
+    struct User {
+        UdpChannel* channel;
+        std::uint32_t source;
+    };
+
+    // On the receiving thread: a datagram addressed to one channel's local
+    // address goes to the channels with that address, any other (a
+    // broadcast) to all.
+    void dispatch(const std::vector<ReceivedDatagram>& batch) {
+        const std::lock_guard lock(usersMutex_);
         for (const ReceivedDatagram& datagram : batch) {
-            const std::vector<QPointer<UdpChannel>> users = users_;
-            const auto mine = [this](const QPointer<UdpChannel>& u) { return u && u->socket_.get() == this; };
             const std::uint32_t to = datagram.destinationIpv4;
-            const bool addressed = to != 0 && std::any_of(users.begin(), users.end(), [&](const auto& u) {
-                                       return mine(u) && u->sourceIpv4_ == to;
-                                   });
-            for (const QPointer<UdpChannel>& user : users) {
-                if (mine(user) && (!addressed || user->sourceIpv4_ == to)) user->receive(datagram);
+            const bool addressed =
+                to != 0 && std::any_of(users_.begin(), users_.end(), [to](const User& u) { return u.source == to; });
+            for (const User& user : users_) {
+                if (!addressed || user.source == to) user.channel->receive(datagram);
             }
         }
     }
 
-private:
     int fd_;
     int port_;
     QByteArray device_;
     std::uint32_t address_;  // host order; 0: every address (of the interface, when tied to one)
     DatagramReceiver receiver_;
-    std::vector<QPointer<UdpChannel>> users_;
+    std::mutex usersMutex_;
+    std::vector<User> users_;
 };
 
 namespace {
 
 // Datagrams kept until the reader collects them; past this, older ones go.
-// The receiving thread hands them over in batches, and a search collects
-// them between its own steps, so the queue must hold every answer of a large
-// network's search at once (8192 answers of at most 512 bytes: 4 MiB).
+// A search collects them between its own steps, so the queue must hold
+// every answer of a large network's search at once (8192 answers of at most
+// 512 bytes: 4 MiB). The bytes are bounded too (a datagram may be 64 KiB);
+// each datagram counts with a share for its bookkeeping.
 constexpr std::size_t kMaxQueued = 8192;
+constexpr std::size_t kMaxQueuedBytes = 16 * 1024 * 1024;
+constexpr std::size_t kPerDatagramCost = 64;
 
 // Receive buffer asked for: every printer on the network answers a search at
 // once, and the system's default buffer holds only a few hundred answers, so
-// a burst of thousands would be dropped before the event loop reads them.
+// a burst of thousands would be dropped before the receiving thread reads them.
 // The system caps the value at its own maximum (net.core.rmem_max on Linux).
 constexpr int kReceiveBufferBytes = 4 * 1024 * 1024;
 
@@ -98,6 +112,11 @@ int receiveBufferBytes() {
 
 // The sockets this program has bound, so channels on the same port and
 // interface share one instead of being refused by the exclusive bind.
+// Channels bind on several threads: the list is used under this lock.
+std::mutex& openSocketsMutex() {
+    static std::mutex mutex;
+    return mutex;
+}
 std::vector<std::weak_ptr<BoundUdpSocket>>& openSockets() {
     static std::vector<std::weak_ptr<BoundUdpSocket>> sockets;
     return sockets;
@@ -176,8 +195,9 @@ void UdpChannel::closeSocket() {
     if (socket_) socket_->leave(this);
     socket_.reset();
     sourceIpv4_ = 0;
+    const std::lock_guard lock(queueMutex_);
     received_.clear();
-    senders_.clear();
+    queuedBytes_ = 0;
 }
 
 bool UdpChannel::fail(ChannelFailure::Cause cause, const QString& reason) {
@@ -229,6 +249,7 @@ bool UdpChannel::bindTo(int localPort, const QString& localAddress) {
         }
     }
 
+    const std::lock_guard registry(openSocketsMutex());
     if (auto shared = openSocketFor(localPort, device, bindAddress)) {
         socket_ = std::move(shared);
     } else {
@@ -265,23 +286,13 @@ bool UdpChannel::bindTo(int localPort, const QString& localAddress) {
         socklen_t actualSize = sizeof actual;
         ::getsockname(fd, reinterpret_cast<sockaddr*>(&actual), &actualSize);
         auto socket = std::make_shared<BoundUdpSocket>(fd, ntohs(actual.sin_port), device, bindAddress);
-        // The thread wakes the main thread once per batch; the call is
-        // dropped if the socket has closed by then.
-        const std::weak_ptr<BoundUdpSocket> weak = socket;
-        const bool reading = socket->receiver().start(fd, [weak] {
-            QMetaObject::invokeMethod(
-                QCoreApplication::instance(),
-                [weak] {
-                    if (const auto s = weak.lock()) s->dispatch();
-                },
-                Qt::QueuedConnection);
-        });
-        if (!reading) return fail(Cause::LocalPort, QStringLiteral("the receiving thread could not start"));
+        if (!socket->startReceiving())
+            return fail(Cause::LocalPort, QStringLiteral("the receiving thread could not start"));
         openSockets().push_back(socket);
         socket_ = std::move(socket);
     }
-    socket_->join(this);
     sourceIpv4_ = source;
+    socket_->join(this, source);
     return true;
 }
 
@@ -330,27 +341,48 @@ bool UdpChannel::send(const QByteArray& datagram) {
     return true;
 }
 
-QByteArray UdpChannel::getData(int maxLength) {
-    if (received_.empty()) return {};
-    QByteArray datagram = std::move(received_.front());
+std::optional<UdpChannel::Received> UdpChannel::takeDatagram(int maxLength) {
+    const std::lock_guard lock(queueMutex_);
+    if (received_.empty()) return std::nullopt;
+    Received datagram = std::move(received_.front());
     received_.pop_front();
-    lastSender_ = senders_.front();
-    senders_.pop_front();
-    if (maxLength >= 0 && datagram.size() > maxLength) datagram.truncate(maxLength);
+    queuedBytes_ -= static_cast<std::size_t>(datagram.bytes.size()) + kPerDatagramCost;
+    lastSender_ = datagram.sender;
+    if (maxLength >= 0 && datagram.bytes.size() > maxLength) datagram.bytes.truncate(maxLength);
     return datagram;
+}
+
+QByteArray UdpChannel::getData(int maxLength) {
+    auto datagram = takeDatagram(maxLength);
+    return datagram ? std::move(datagram->bytes) : QByteArray();
+}
+
+QString UdpChannel::lastSender() const {
+    const std::lock_guard lock(queueMutex_);
+    return lastSender_;
+}
+
+bool UdpChannel::waitForDatagram(std::chrono::steady_clock::time_point deadline) {
+    std::unique_lock lock(queueMutex_);
+    return arrived_.wait_until(lock, deadline, [this] { return !received_.empty(); });
 }
 
 int UdpChannel::localPort() const { return socket_ ? socket_->port() : 0; }
 
 void UdpChannel::receive(const ReceivedDatagram& datagram) {
+    const QString sender = datagram.senderIpv4 != 0 ? QHostAddress(datagram.senderIpv4).toString() : QString();
     transport::trace::bytes(QHostAddress(datagram.senderIpv4).toString(), transport::trace::Direction::Received,
                             datagram.bytes);
-    if (received_.size() >= kMaxQueued) {
-        received_.pop_front();
-        senders_.pop_front();
+    {
+        const std::lock_guard lock(queueMutex_);
+        received_.push_back({datagram.bytes, sender});
+        queuedBytes_ += static_cast<std::size_t>(datagram.bytes.size()) + kPerDatagramCost;
+        while (received_.size() > kMaxQueued || queuedBytes_ > kMaxQueuedBytes) {
+            queuedBytes_ -= static_cast<std::size_t>(received_.front().bytes.size()) + kPerDatagramCost;
+            received_.pop_front();
+        }
     }
-    received_.push_back(datagram.bytes);
-    senders_.push_back(datagram.senderIpv4 != 0 ? QHostAddress(datagram.senderIpv4).toString() : QString());
+    arrived_.notify_all();
     emit datagramArrived(static_cast<int>(datagram.bytes.size()));
 }
 

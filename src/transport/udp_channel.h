@@ -1,9 +1,14 @@
 // The UDP channel of discovery and LAN settings: a socket with broadcast
 // enabled, bound to the local port (and optionally one interface), sending
 // single datagrams to the remote host and port from the chosen local address
-// and announcing each datagram that arrives. A thread of its own reads the
-// socket (see DatagramReceiver); announcements come on the main thread, in
-// order of arrival.
+// and queueing each datagram that arrives. A thread of its own reads the
+// socket (see DatagramReceiver) and puts each datagram straight into the
+// queue of every channel it is for, under the queue's lock, then wakes
+// waitForDatagram() and emits datagramArrived from that thread: no event
+// loop is needed to receive, so a channel works on a thread that blocks
+// (the command line's main thread, a worker). Connect datagramArrived with a
+// receiver object (Qt then queues the call to the receiver's thread); a
+// function connected without one would run on the receiving thread.
 //
 // The port is bound exclusively: another program holding it (a second copy
 // of this tool, say) would otherwise receive the answers meant for this one.
@@ -16,9 +21,13 @@
 // system with the common net.core.rmem_max grants.
 #pragma once
 
+#include <chrono>
+#include <condition_variable>
 #include <cstdint>
 #include <deque>
 #include <memory>
+#include <mutex>
+#include <optional>
 
 #include <QByteArray>
 #include <QObject>
@@ -77,11 +86,20 @@ public:
     // What made the last Bind or sendData fail; empty after a success.
     const ChannelFailure& failure() const { return failure_; }
 
-    // The oldest received datagram not yet taken, cut to `maxLength` bytes;
-    // empty when none waits.
+    struct Received {
+        QByteArray bytes;
+        QString sender;  // dotted IPv4; empty when unknown
+    };
+    // The oldest received datagram not yet taken, with its sender, cut to
+    // `maxLength` bytes (negative: whole); nullopt when none waits. Any thread.
+    std::optional<Received> takeDatagram(int maxLength);
+    // The same without the sender; empty when none waits.
     QByteArray getData(int maxLength);
     // The sender's address of the datagram getData gave last.
-    const QString& lastSender() const { return lastSender_; }
+    QString lastSender() const;
+    // Blocks the calling thread until a datagram waits to be taken or
+    // `deadline` passes; true when one waits. No event loop runs meanwhile.
+    bool waitForDatagram(std::chrono::steady_clock::time_point deadline);
 
     int localPort() const;  // the port actually bound, 0 when not bound
 
@@ -97,7 +115,8 @@ private:
     bool send(const QByteArray& datagram);
     bool bindIfNeeded();
     bool fail(ChannelFailure::Cause cause, const QString& reason);
-    // Queues and announces one datagram the shared socket read.
+    // Queues and announces one datagram the shared socket read; runs on the
+    // receiving thread.
     void receive(const ReceivedDatagram& datagram);
     void closeSocket();
 
@@ -110,9 +129,12 @@ private:
     int localPort_;
     QString localAddress_;
     ChannelFailure failure_;
-    // Datagrams read from the socket and announced, waiting for getData.
-    std::deque<QByteArray> received_;
-    std::deque<QString> senders_;  // beside received_
+    // Datagrams read from the socket and announced, waiting to be taken,
+    // filled by the receiving thread; the lock guards all three.
+    mutable std::mutex queueMutex_;
+    std::condition_variable arrived_;
+    std::deque<Received> received_;
+    std::size_t queuedBytes_ = 0;
     QString lastSender_;
 };
 

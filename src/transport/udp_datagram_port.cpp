@@ -1,8 +1,5 @@
 #include "transport/udp_datagram_port.h"
 
-#include <QEventLoop>
-#include <QTimer>
-
 #include "link/discovered_device.h"
 #include "transport/wire_trace.h"
 
@@ -10,15 +7,13 @@ namespace corvane::transport {
 
 namespace {
 // How often a wait looks at the cancel request.
-constexpr int kCancelPollMs = 50;
+constexpr std::chrono::milliseconds kCancelPoll{50};
 const QString kWaitWhere = QStringLiteral("udp");
 }  // namespace
 
-UdpDatagramPort::UdpDatagramPort(UdpChannel& channel)
-    : channel_(channel),
-      counting_(QObject::connect(&channel_, &UdpChannel::datagramArrived, [this](int) { ++announced_; })) {}
+UdpDatagramPort::UdpDatagramPort(UdpChannel& channel) : channel_(channel) {}
 
-UdpDatagramPort::~UdpDatagramPort() { QObject::disconnect(counting_); }
+UdpDatagramPort::~UdpDatagramPort() = default;
 
 link::Result<void> UdpDatagramPort::send(const std::string& host, std::uint16_t port, ByteSpan datagram) {
     channel_.setRemoteHost(QString::fromStdString(host));
@@ -32,10 +27,9 @@ link::Result<void> UdpDatagramPort::send(const std::string& host, std::uint16_t 
 }
 
 std::optional<link::Datagram> UdpDatagramPort::take() {
-    if (announced_ <= 0) return std::nullopt;
-    --announced_;
-    const QByteArray data = channel_.getData(static_cast<int>(link::kDatagramBuffer));
-    return link::Datagram{Bytes(data.begin(), data.end()), channel_.lastSender().toStdString()};
+    const auto datagram = channel_.takeDatagram(static_cast<int>(link::kDatagramBuffer));
+    if (!datagram) return std::nullopt;
+    return link::Datagram{Bytes(datagram->bytes.begin(), datagram->bytes.end()), datagram->sender.toStdString()};
 }
 
 std::optional<link::Datagram> UdpDatagramPort::receive(Clock::time_point deadline, const link::CancelToken* cancel) {
@@ -57,16 +51,9 @@ std::optional<link::Datagram> UdpDatagramPort::waitFor(Clock::time_point deadlin
     const auto heard = [cancel] { return cancel != nullptr && cancel->cancelled(); };
     while (!heard()) {
         if (auto datagram = take()) return datagram;
-        const auto left = std::chrono::ceil<std::chrono::milliseconds>(deadline - now()).count();
-        if (left <= 0) return std::nullopt;
-        QEventLoop loop;
-        QTimer timer;
-        timer.setSingleShot(true);
-        QObject::connect(&timer, &QTimer::timeout, &loop, &QEventLoop::quit);
-        const auto arrived = QObject::connect(&channel_, &UdpChannel::datagramArrived, &loop, &QEventLoop::quit);
-        timer.start(static_cast<int>(std::min<long long>(left, kCancelPollMs)));
-        loop.exec();
-        QObject::disconnect(arrived);
+        const auto at = now();
+        if (at >= deadline) return std::nullopt;
+        channel_.waitForDatagram(std::min(deadline, at + kCancelPoll));
     }
     return std::nullopt;
 }

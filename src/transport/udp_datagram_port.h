@@ -1,7 +1,10 @@
 // The LAN exchanges' DatagramPort over a UdpChannel: sends through the
-// channel as it is set up (local port and address), and waits for
-// datagrams with the event loop running, so the channel keeps announcing
-// them and a window stays painted.
+// channel as it is set up (local port and address), and takes datagrams
+// from the channel's queue, which its receiving thread fills. A wait blocks
+// the calling thread on the channel (no event loop runs), in slices of at
+// most 50 ms so a cancel request is heard: it works the same on the command
+// line's main thread and on a worker thread. A window runs it on a worker;
+// the event-driven searches only take what has already arrived.
 #pragma once
 
 #include "link/exchange/datagram_port.h"
@@ -29,8 +32,6 @@ private:
     std::optional<link::Datagram> waitFor(Clock::time_point deadline, const link::CancelToken* cancel);
 
     UdpChannel& channel_;
-    int announced_ = 0;  // datagrams the channel announced and nobody took yet
-    QMetaObject::Connection counting_;
 };
 
 }  // namespace corvane::transport

@@ -566,11 +566,15 @@ TEST_F(LanWindowsAgainstSim, PrinterHostKeepsBssInfoAndWebPageOnLoopback) {
 }
 
 // Assign addresses to two printers: the preview names each new address with
-// the checks' warnings. A Cancel during the first row stops before the
-// second, and a Cancel in the pause before the check ends that wait (it
-// would outlast the test): the row sent is then not verified. A second Apply
+// the checks' warnings. A Cancel during the first row (the simulator holds
+// each confirmation back 2 s, well within the wait) stops before the second,
+// and a Cancel in the pause before the check ends that wait (it would
+// outlast the test): the row sent is then not verified. A second Apply
 // leaves the first printer unchanged and moves the second.
 TEST_F(LanWindowsAgainstSim, AssignAddressesRowByRowWithCancelBetweenRows) {
+    sim.stop();
+    ASSERT_TRUE(sim.start({"--no-link", "--fault-delay", "2000", "--fault-delay-on", "sett"}, "survey:"))
+        << sim.errors().toStdString();
     const auto window = searchedList(link::ListMode::Ethernet);
     auto* table = child<QTableWidget>(*window, "deviceList");
     ASSERT_EQ(table->rowCount(), 2);
@@ -588,6 +592,7 @@ TEST_F(LanWindowsAgainstSim, AssignAddressesRowByRowWithCancelBetweenRows) {
     };
     for (const Run& run : runs) {
         LanWindowTimings timings = quickTimings();
+        timings.ethernetSettingsTimeoutMs = 6000;
         if (run.cancel) timings.ethernetResearchDelayMs = 60000;
         window->setTimings(timings);
         table->selectionModel()->select(QItemSelection(table->model()->index(0, 0), table->model()->index(1, 0)),
@@ -604,16 +609,17 @@ TEST_F(LanWindowsAgainstSim, AssignAddressesRowByRowWithCancelBetweenRows) {
                 EXPECT_TRUE(preview->item(1, 4)->text().contains(QStringLiteral("192.168.5.21 is outside the subnet")));
             }
             child<QCheckBox>(*assign, "forceCheck")->setChecked(true);
-            QTimer cancelInPause;
-            QObject::connect(&cancelInPause, &QTimer::timeout, assign, [&] {
-                if (status->text().startsWith(QStringLiteral("Waiting")))
-                    child<QPushButton>(*assign, "cancelButton")->click();
+            QTimer cancels;
+            QObject::connect(&cancels, &QTimer::timeout, assign, [&] {
+                auto* cancel = child<QPushButton>(*assign, "cancelButton");
+                const QString text = status->text();
+                if (cancel->isEnabled() && (text.startsWith("Sending to 00:11:62:0a:00:01 (1 of 2)") ||
+                                            text.startsWith(QStringLiteral("Waiting"))))
+                    cancel->click();
             });
-            if (run.cancel) {
-                QTimer::singleShot(0, assign, [assign] { assign->reject(); });
-                cancelInPause.start(20);
-            }
+            if (run.cancel) cancels.start(20);
             assign->apply();
+            ASSERT_TRUE(waitUntil([assign] { return !assign->running(); }, 60000));
             EXPECT_EQ(column(*preview, 3), run.results);
             EXPECT_EQ(status->text(), run.status);
             assign->reject();
@@ -623,6 +629,44 @@ TEST_F(LanWindowsAgainstSim, AssignAddressesRowByRowWithCancelBetweenRows) {
     EXPECT_EQ(table->item(0, 2)->text(), QStringLiteral("192.168.5.20"));
     EXPECT_EQ(table->item(1, 2)->text(), QStringLiteral("192.168.5.21"));
     EXPECT_TRUE(messages.ids().empty());
+}
+
+// The rows run on a worker: while a printer is slow to confirm (here it
+// never does in time) Apply has returned and the window takes a Cancel at
+// once; the row under way ends with its own wait, its history line says
+// "not confirmed", and the next row is not sent.
+TEST_F(LanWindowsAgainstSim, AssignTakesCancelWhileARowWaitsForItsConfirmation) {
+    sim.stop();
+    ASSERT_TRUE(sim.start({"--no-link", "--fault-delay", "60000", "--fault-delay-on", "sett"}, "survey:"))
+        << sim.errors().toStdString();
+    const auto window = searchedList(link::ListMode::Ethernet);
+    LanWindowTimings timings = quickTimings();
+    timings.ethernetSettingsTimeoutMs = 4000;
+    window->setTimings(timings);
+    auto* table = child<QTableWidget>(*window, "deviceList");
+    table->selectionModel()->select(QItemSelection(table->model()->index(0, 0), table->model()->index(1, 0)),
+                                    QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    const auto entriesBefore = history::readLog().entries.size();
+    onNextModal<AssignAddressesDialog>([&](AssignAddressesDialog* assign) {
+        auto* status = child<QLabel>(*assign, "statusLabel");
+        auto* cancel = child<QPushButton>(*assign, "cancelButton");
+        child<QLineEdit>(*assign, "firstAddressEdit")->setText(QStringLiteral("192.168.5.20"));
+        child<QCheckBox>(*assign, "forceCheck")->setChecked(true);
+        assign->apply();
+        EXPECT_TRUE(assign->running());
+        ASSERT_TRUE(waitUntil([&] { return status->text().startsWith("Sending to 00:11:62:0a:00:01 (1 of 2)"); }));
+        cancel->click();
+        EXPECT_FALSE(cancel->isEnabled());
+        ASSERT_TRUE(waitUntil([assign] { return !assign->running(); }, 60000));
+        EXPECT_EQ(column(*child<QTableWidget>(*assign, "previewTable"), 3), (QStringList{"not confirmed", "not sent"}));
+        EXPECT_EQ(status->text(), "Cancelled: sent to 00:11:62:0a:00:01; the other rows were not sent.");
+        assign->reject();
+    });
+    window->onAssignAddresses();
+    const auto entries = history::readLog().entries;
+    ASSERT_EQ(entries.size(), entriesBefore + 1);
+    EXPECT_EQ(entries.back().outcome, history::kNotConfirmed);
+    EXPECT_EQ(table->item(0, 2)->text(), QStringLiteral("192.168.0.101"));  // unconfirmed: the list keeps what it knew
 }
 
 // An empty gateway keeps each printer's own, as an empty port does; the

@@ -79,7 +79,11 @@ protected:
 
 TEST_F(DeviceListTestPrint, PageGoesToTheChosenPrintersDataPort) {
     startSim(dataPort);
-    window->findChild<QPushButton*>(QStringLiteral("testPrintButton"))->click();
+    auto* button = window->findChild<QPushButton*>(QStringLiteral("testPrintButton"));
+    button->click();
+    EXPECT_FALSE(button->isEnabled());  // the page goes out on a worker; the window stays live
+    ASSERT_TRUE(test::waitUntil([&] { return !messages.messages().empty(); }, 30000));
+    EXPECT_TRUE(button->isEnabled());
     ASSERT_EQ(messages.messages().size(), 1u);
     EXPECT_EQ(messages.messages()[0].text, QStringLiteral("Test page sent to 127.0.0.1:%1.").arg(dataPort));
     EXPECT_TRUE(onlyPagePrinted().contains("MAC address: 00:11:62:0A:00:01\nIP address:  192.168.0.101\n"));
@@ -95,7 +99,9 @@ TEST_F(DeviceListTestPrint, VerifiedChangeOffersAPageAtTheNewPort) {
     changePortToDataPort();
     ASSERT_EQ(messages.messages().back().text, QStringLiteral("Verified: now at 192.168.0.101, port %1").arg(dataPort));
     ASSERT_TRUE(offer->isVisibleTo(window.get()));
+    const auto shown = messages.messages().size();
     offer->click();
+    ASSERT_TRUE(test::waitUntil([&] { return messages.messages().size() > shown; }, 30000));
     EXPECT_EQ(messages.messages().back().text, QStringLiteral("Test page sent to 127.0.0.1:%1.").arg(dataPort));
     EXPECT_TRUE(onlyPagePrinted().contains(QStringLiteral("Port:        %1\n").arg(dataPort).toLatin1()));
 }

@@ -26,7 +26,7 @@ TEST(TestPrint, NeverReadingPrinterAndCancelEndTheWait) {
         QElapsedTimer clock;
         clock.start();
         const auto sent = transport::sendTestPrint(QStringLiteral("127.0.0.1"), printer.serverPort(), large,
-                                                   {3000ms, 300ms, 30ms}, {{}, c.cancel});
+                                                   {3000ms, 300ms, 30ms}, {c.cancel});
         ASSERT_FALSE(sent);
         EXPECT_EQ(sent.error().kind, c.kind) << sent.error().text;
         EXPECT_LT(clock.elapsed(), 60000);  // bounded, however busy the machine

@@ -21,6 +21,7 @@
 #include "lan/ui/verification_note.h"
 #include "link/ipv4_address.h"
 #include "link/string_table.h"
+#include "transport/link_worker.h"
 
 namespace corvane::lan {
 
@@ -38,6 +39,23 @@ std::optional<rules::Ipv4> dottedAddress(const QString& text) {
 QString dotted(const rules::Ipv4& a) { return QString::fromStdString(rules::DottedIpv4(a)); }
 
 }  // namespace
+
+// What the worker works on: its own copy of the device list (the window's
+// stays on the window's thread), the plan run over it, and the requests to
+// stop sending rows and to end the verification. Cancel sets both; the
+// verification starts with its own cleared, so a Cancel between rows still
+// lets the rows sent be checked.
+struct AssignAddressesDialog::Run {
+    Run(const SearchSetup& setup, const link::DeviceList& list, std::vector<rules::PlanRow> rows, bool force,
+        bool allowConflicts)
+        : devices(list), plan(setup, devices, std::move(rows), history::kWindow, force, false, allowConflicts) {}
+    link::DeviceList devices;
+    PlanRun plan;
+    link::CancelToken stopRows;
+    link::CancelToken cancel;
+    bool cancelled = false;  // rows were left unsent
+    QString verifyError;
+};
 
 AssignAddressesDialog::AssignAddressesDialog(SearchSetup setup, std::vector<std::array<std::uint8_t, 6>> macs,
                                              const VerifyTiming& verifyTiming, QWidget* parent)
@@ -112,7 +130,14 @@ AssignAddressesDialog::AssignAddressesDialog(SearchSetup setup, std::vector<std:
     maskEdit_->setText(QStringLiteral("255.255.255.0"));  // refreshes the preview
 }
 
-AssignAddressesDialog::~AssignAddressesDialog() = default;
+AssignAddressesDialog::~AssignAddressesDialog() {
+    // The worker waits for the row under way (its confirmation has its own
+    // limit); nothing after it runs.
+    if (run_) {
+        run_->stopRows.cancel();
+        run_->cancel.cancel();
+    }
+}
 
 std::optional<std::vector<rules::PlanRow>> AssignAddressesDialog::plan() {
     const auto first = dottedAddress(firstEdit_->text());
@@ -254,55 +279,89 @@ void AssignAddressesDialog::apply() {
     const auto rows = plan();
     if (!rows || running_ || !outcomes_.empty()) return;
     running_ = true;
-    cancelRequested_ = false;
     setEditable(false);
     applyButton_->setEnabled(false);
-    PlanRun run(setup_, devicesFor(setup_.mode), *rows, history::kWindow, forceCheck_->isChecked(), false,
-                conflictsCheck_->isChecked());
-    // Each row waits for its confirmation with the event loop running: the
-    // window stays painted and Cancel is heard, and takes effect before the
-    // next row.
-    // Rows run in the plan's order (a printer leaves an address before
-    // another takes it); the table keeps the list's order.
-    while (!cancelRequested_ && run.rowsRun() < run.rowCount()) {
-        const int row = static_cast<int>(run.nextRow());
-        status_->setText(tr("Sending to %1 (%2 of %3)…")
-                             .arg(QString::fromStdString(link::FormatMacLower(macs_[run.nextRow()])))
-                             .arg(run.rowsRun() + 1)
-                             .arg(run.rowCount()));
-        run.runNextRow();
-        showRow(row, run.outcomes()[static_cast<std::size_t>(row)]);
-        fitRows();
-        progress_->setValue(static_cast<int>(run.rowsRun()));
-    }
-    QStringList sent;
-    for (const auto& o : run.outcomes()) {
-        if (o.result == PlanResult::Confirmed || o.result == PlanResult::NotConfirmed)
-            sent << QString::fromStdString(link::FormatMacLower(o.row.mac));
-    }
-    const bool cancelled = cancelRequested_ && run.rowsRun() < run.rowCount();
-    const bool anyConfirmed = std::any_of(run.outcomes().begin(), run.outcomes().end(),
-                                          [](const auto& o) { return o.result == PlanResult::Confirmed; });
-    QString verifyError;
-    if (anyConfirmed) {
+    run_ = std::make_shared<Run>(setup_, devicesFor(setup_.mode), *rows, forceCheck_->isChecked(),
+                                 conflictsCheck_->isChecked());
+    if (!worker_) worker_ = std::make_unique<transport::LinkWorker>();
+    // The history lines are written by the plan run on the worker, before
+    // the window hears of each row.
+    const auto job = [this, run = run_, timing = verifyTiming_] {
+        PlanRun& plan = run->plan;
+        // Rows run in the plan's order (a printer leaves an address before
+        // another takes it); the table keeps the list's order.
+        while (!run->stopRows.cancelled() && plan.rowsRun() < plan.rowCount()) {
+            const std::size_t row = plan.nextRow();
+            const std::size_t step = plan.rowsRun() + 1;
+            QMetaObject::invokeMethod(
+                this, [this, row, step, count = plan.rowCount()] { showSending(row, step, count); },
+                Qt::QueuedConnection);
+            plan.runNextRow();
+            QMetaObject::invokeMethod(
+                this,
+                [this, row, rowsRun = plan.rowsRun(), outcome = plan.outcomes()[row]] {
+                    showRowDone(row, rowsRun, outcome);
+                },
+                Qt::QueuedConnection);
+        }
+        run->cancelled = plan.rowsRun() < plan.rowCount();
+        const bool anyConfirmed = std::any_of(plan.outcomes().begin(), plan.outcomes().end(),
+                                              [](const auto& o) { return o.result == PlanResult::Confirmed; });
+        if (!anyConfirmed) return;
         // The rows sent are checked even after a Cancel between rows; a
         // Cancel now ends the wait before that check.
-        cancel_.reset();
-        cancelButton_->setEnabled(true);
-        const int seconds = (verifyTiming_.pauseMs + 999) / 1000;
-        status_->setText(tr("Waiting %1 s for the printers to restart, then searching for them again…").arg(seconds));
+        run->cancel.reset();
+        QMetaObject::invokeMethod(
+            this, [this] { showVerifying(); }, Qt::QueuedConnection);
         const auto progress = [this](std::chrono::milliseconds elapsed, std::chrono::milliseconds limit) {
-            status_->setText(tr("Searching for the printers again: %1 of at most %2 s…")
-                                 .arg(elapsed.count() / 1000)
-                                 .arg(limit.count() / 1000));
+            QMetaObject::invokeMethod(
+                this,
+                [this, elapsed, limit] {
+                    status_->setText(tr("Searching for the printers again: %1 of at most %2 s…")
+                                         .arg(elapsed.count() / 1000)
+                                         .arg(limit.count() / 1000));
+                },
+                Qt::QueuedConnection);
         };
-        if (!run.verify(verifyTiming_, &verifyError, &cancel_, progress)) {
-            verifyError = cancel_.cancelled() ? tr("The check after the change was cancelled: the confirmed printers "
-                                                   "are not verified.")
-                                              : verifyError.trimmed();
+        if (!plan.verify(timing, &run->verifyError, &run->cancel, progress)) {
+            run->verifyError = run->cancel.cancelled() ? tr("The check after the change was cancelled: the "
+                                                            "confirmed printers are not verified.")
+                                                       : run->verifyError.trimmed();
         }
+    };
+    worker_->start(job, [this, run = run_] { finishRun(run->cancelled, run->verifyError); });
+}
+
+void AssignAddressesDialog::showSending(std::size_t row, std::size_t step, std::size_t count) {
+    status_->setText(tr("Sending to %1 (%2 of %3)…")
+                         .arg(QString::fromStdString(link::FormatMacLower(macs_.at(row))))
+                         .arg(step)
+                         .arg(count));
+}
+
+void AssignAddressesDialog::showRowDone(std::size_t row, std::size_t rowsRun, const PlanRowOutcome& outcome) {
+    showRow(static_cast<int>(row), outcome);
+    fitRows();
+    progress_->setValue(static_cast<int>(rowsRun));
+}
+
+void AssignAddressesDialog::showVerifying() {
+    cancelButton_->setEnabled(true);
+    const int seconds = (verifyTiming_.pauseMs + 999) / 1000;
+    status_->setText(tr("Waiting %1 s for the printers to restart, then searching for them again…").arg(seconds));
+}
+
+void AssignAddressesDialog::finishRun(bool cancelled, const QString& verifyError) {
+    outcomes_ = run_->plan.outcomes();
+    // The list shows the printers as they now are.
+    showConfirmedRows(devicesFor(setup_.mode), outcomes_);
+    QStringList sent;
+    for (const auto& o : outcomes_) {
+        const PlanResult r = o.result;
+        if (r == PlanResult::Confirmed || r == PlanResult::NotConfirmed || r == PlanResult::Verified ||
+            r == PlanResult::NotVerified)
+            sent << QString::fromStdString(link::FormatMacLower(o.row.mac));
     }
-    outcomes_ = run.outcomes();
     for (int r = 0; r < static_cast<int>(outcomes_.size()); ++r) showRow(r, outcomes_[static_cast<std::size_t>(r)]);
     fitRows();
     progress_->setValue(progress_->maximum());
@@ -327,8 +386,8 @@ void AssignAddressesDialog::apply() {
 
 void AssignAddressesDialog::reject() {
     if (running_) {
-        cancelRequested_ = true;
-        cancel_.cancel();
+        run_->stopRows.cancel();
+        run_->cancel.cancel();
         cancelButton_->setEnabled(false);  // heard; the row under way finishes first
         return;
     }

@@ -6,10 +6,14 @@
 // runner does, with a progress bar and each row's result; Cancel stops
 // between rows. One search afterwards verifies the confirmed rows; Cancel
 // during the pause before it ends the wait and leaves them not verified.
+// The rows and the verification run on a worker thread over a copy of the
+// device list; progress and each row's outcome come back as queued calls,
+// and the confirmed rows go into the window's list when the run is done.
 #pragma once
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -26,6 +30,10 @@ class QProgressBar;
 class QPushButton;
 class QTableWidget;
 
+namespace corvane::transport {
+class LinkWorker;
+}
+
 namespace corvane::lan {
 
 class AssignAddressesDialog : public QDialog {
@@ -38,10 +46,11 @@ public:
                           const VerifyTiming& verifyTiming, QWidget* parent = nullptr);
     ~AssignAddressesDialog() override;
 
-    // Apply: sends row by row, then verifies.
+    // Apply: starts sending row by row, then verifying, on the worker;
+    // returns at once (running() until the run is done).
     void apply();
     // Cancel: between rows, or ends the pause before the verification
-    // search, while running; else closes.
+    // search, while running (the window stays open); else closes.
     void reject() override;
 
     bool running() const { return running_; }
@@ -58,6 +67,13 @@ private:
     QString resultText(PlanResult result, bool preview) const;
     QStringList notesOf(const PlanRowOutcome& outcome) const;
     void setEditable(bool editable);
+    // On the window's thread, from the worker: a row starts, a row is done,
+    // the verification starts or counts its seconds.
+    void showSending(std::size_t row, std::size_t step, std::size_t count);
+    void showRowDone(std::size_t row, std::size_t rowsRun, const PlanRowOutcome& outcome);
+    void showVerifying();
+    // After the run: the outcomes, the window's list, the summary.
+    void finishRun(bool cancelled, const QString& verifyError);
 
     SearchSetup setup_;
     std::vector<std::array<std::uint8_t, 6>> macs_;
@@ -74,9 +90,11 @@ private:
     QPushButton* applyButton_;
     QPushButton* cancelButton_;
     bool running_ = false;
-    bool cancelRequested_ = false;  // stop sending rows
-    link::CancelToken cancel_;      // end the pause before the verification
     std::vector<PlanRowOutcome> outcomes_;
+    struct Run;  // the plan run and its cancel requests, shared with the worker
+    std::shared_ptr<Run> run_;
+    // Last: destroyed first, waiting for a running job (cancelled first).
+    std::unique_ptr<transport::LinkWorker> worker_;
 };
 
 }  // namespace corvane::lan

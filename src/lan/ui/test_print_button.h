@@ -14,9 +14,10 @@ namespace corvane::lan {
 // The button, added to `row` at `position`.
 QPushButton* addTestPrintButton(QWidget& window, QBoxLayout& row, int position);
 
-// Sends the page to `address` and shows the result; the page names the
-// printer's `reported` address. The window stays painted while the
-// connection is made (3 s at most); input waits until it is done.
+// Sends the page to `address` on a worker thread and returns at once; the
+// page names the printer's `reported` address. The window's test print
+// buttons (object names "testPrint…") are disabled until it is done; the
+// result is then shown by the message function.
 void sendTestPrintFrom(QWidget* parent, const QString& address, const QString& reported, int port, const QString& mac);
 
 }  // namespace corvane::lan
