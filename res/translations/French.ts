@@ -681,6 +681,10 @@ Les clés, les mots de passe et le code PIN n&apos;y figurent pas&#xa0;; ils ser
         <source>more than %1 addresses</source>
         <translation>plus de %1 adresses</translation>
     </message>
+    <message>
+        <source>the list has an empty entry (two commas in a row, or one at an end)</source>
+        <translation>la liste contient une entrée vide (deux virgules de suite, ou une au début ou à la fin)</translation>
+    </message>
 </context>
 <context>
     <name>LanSendChecks</name>

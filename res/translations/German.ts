@@ -681,6 +681,10 @@ Schlüssel, Passwörter und PIN wurden weggelassen; beim Importieren des Profils
         <source>more than %1 addresses</source>
         <translation>mehr als %1 Adressen</translation>
     </message>
+    <message>
+        <source>the list has an empty entry (two commas in a row, or one at an end)</source>
+        <translation>die Liste hat einen leeren Eintrag (zwei Kommas hintereinander oder eines am Ende)</translation>
+    </message>
 </context>
 <context>
     <name>LanSendChecks</name>

@@ -679,6 +679,10 @@ A kulcsok, a jelszavak és a PIN-kód kimaradtak belőle; a profil importálása
         <source>more than %1 addresses</source>
         <translation>több mint %1 cím</translation>
     </message>
+    <message>
+        <source>the list has an empty entry (two commas in a row, or one at an end)</source>
+        <translation>a listában üres elem van (két vessző egymás után, vagy egy az elején vagy a végén)</translation>
+    </message>
 </context>
 <context>
     <name>LanSendChecks</name>

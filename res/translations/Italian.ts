@@ -681,6 +681,10 @@ Chiavi, password e PIN sono stati esclusi; verranno richiesti durante l&apos;imp
         <source>more than %1 addresses</source>
         <translation>più di %1 indirizzi</translation>
     </message>
+    <message>
+        <source>the list has an empty entry (two commas in a row, or one at an end)</source>
+        <translation>l&apos;elenco ha una voce vuota (due virgole di seguito, o una all&apos;inizio o alla fine)</translation>
+    </message>
 </context>
 <context>
     <name>LanSendChecks</name>

@@ -679,6 +679,10 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
         <source>more than %1 addresses</source>
         <translation>アドレスが %1 個を超えています</translation>
     </message>
+    <message>
+        <source>the list has an empty entry (two commas in a row, or one at an end)</source>
+        <translation>リストに空の項目があります（カンマが 2 つ続いているか、先頭か末尾にあります）</translation>
+    </message>
 </context>
 <context>
     <name>LanSendChecks</name>

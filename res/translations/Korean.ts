@@ -679,6 +679,10 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
         <source>more than %1 addresses</source>
         <translation>주소가 %1개를 넘습니다</translation>
     </message>
+    <message>
+        <source>the list has an empty entry (two commas in a row, or one at an end)</source>
+        <translation>목록에 빈 항목이 있습니다(쉼표가 두 개 연달아 있거나 맨 앞이나 맨 뒤에 있음)</translation>
+    </message>
 </context>
 <context>
     <name>LanSendChecks</name>

@@ -683,6 +683,10 @@ Pominięto klucze, hasła i kod PIN; podczas importu profilu program poprosi o i
         <source>more than %1 addresses</source>
         <translation>więcej niż %1 adresów</translation>
     </message>
+    <message>
+        <source>the list has an empty entry (two commas in a row, or one at an end)</source>
+        <translation>lista zawiera pusty element (dwa przecinki z rzędu albo jeden na początku lub końcu)</translation>
+    </message>
 </context>
 <context>
     <name>LanSendChecks</name>

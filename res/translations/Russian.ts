@@ -683,6 +683,10 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
         <source>more than %1 addresses</source>
         <translation>больше %1 адресов</translation>
     </message>
+    <message>
+        <source>the list has an empty entry (two commas in a row, or one at an end)</source>
+        <translation>в списке есть пустой элемент (две запятые подряд или одна в начале или в конце)</translation>
+    </message>
 </context>
 <context>
     <name>LanSendChecks</name>

@@ -679,6 +679,10 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
         <source>more than %1 addresses</source>
         <translation>地址超过 %1 个</translation>
     </message>
+    <message>
+        <source>the list has an empty entry (two commas in a row, or one at an end)</source>
+        <translation>列表中有空项（连续两个逗号，或开头或结尾有逗号）</translation>
+    </message>
 </context>
 <context>
     <name>LanSendChecks</name>

@@ -681,6 +681,10 @@ Se han omitido las claves, las contraseñas y el PIN; se solicitarán al importa
         <source>more than %1 addresses</source>
         <translation>más de %1 direcciones</translation>
     </message>
+    <message>
+        <source>the list has an empty entry (two commas in a row, or one at an end)</source>
+        <translation>la lista tiene una entrada vacía (dos comas seguidas, o una al principio o al final)</translation>
+    </message>
 </context>
 <context>
     <name>LanSendChecks</name>

@@ -679,6 +679,10 @@ Keys, passwords and the PIN were left out; importing the profile asks for them.<
         <source>more than %1 addresses</source>
         <translation>位址超過 %1 個</translation>
     </message>
+    <message>
+        <source>the list has an empty entry (two commas in a row, or one at an end)</source>
+        <translation>清單中有空項目（連續兩個逗號，或開頭或結尾有逗號）</translation>
+    </message>
 </context>
 <context>
     <name>LanSendChecks</name>
