@@ -165,6 +165,16 @@ TEST(WindowPlacement, CentresOverTheWindowBehindOnTheScreen) {
         EXPECT_EQ(QRect(c.expected, c.size).contains(c.behind), screen.contains(c.behind));
     }
     EXPECT_EQ(widgets::coveringPosition({300, 200, 300, 300}, {500, 400}, {-1000, 100, 1000, 800}), QPoint(-500, 150));
+
+    // A window smaller than the one behind grows to cover it.
+    QWidget behind;
+    behind.setGeometry(250, 150, 300, 300);
+    behind.show();
+    QDialog small(&behind);
+    small.resize(100, 100);
+    widgets::coverParentWindow(small);
+    small.show();
+    EXPECT_TRUE(small.frameGeometry().contains(behind.frameGeometry()));
 }
 
 // The printer filter narrows the rows, and the export holds the rows shown.
