@@ -13,6 +13,7 @@
 
 #include "history/readable_changes.h"
 #include "widgets/messages.h"
+#include "widgets/window_placement.h"
 
 namespace corvane::app {
 
@@ -122,6 +123,7 @@ void HistoryDialog::exportCsv() {
 
 void showHistory(QWidget* parent) {
     HistoryDialog window(parent);
+    widgets::coverParentWindow(window);
     window.exec();
 }
 

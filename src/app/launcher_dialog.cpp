@@ -8,6 +8,7 @@
 #include "lan/ui/device_list_dialog.h"
 #include "provision/ui/provision_dialog.h"
 #include "ui_launcher_dialog.h"
+#include "widgets/window_placement.h"
 
 namespace corvane::app {
 
@@ -15,6 +16,7 @@ namespace {
 
 void openDeviceList(QWidget* parent, link::ListMode mode) {
     lan::DeviceListDialog window(mode, parent);
+    widgets::coverParentWindow(window);
     window.exec();
 }
 
@@ -37,6 +39,7 @@ LauncherDialog::LauncherDialog(QWidget* parent) : QDialog(parent), ui_(std::make
     ui_->aboutLayout->insertWidget(1, provisionButton);
     connect(provisionButton, &QPushButton::clicked, this, [this] {
         provision::ProvisionDialog window(this);
+        widgets::coverParentWindow(window);
         window.exec();
     });
 }

@@ -20,6 +20,7 @@
 #include "lan/modal.h"
 #include "lan/ui/device_list_dialog.h"
 #include "widgets/ipv4_address_edit.h"
+#include "widgets/window_placement.h"
 
 namespace corvane::app {
 namespace {
@@ -118,6 +119,62 @@ TEST(LauncherDialog, ButtonsOpenFreshWindowsAboutAndExit) {
     EXPECT_EQ(lan::ethernetDevices().size(), 1u);
     EXPECT_TRUE(about.contains(QString::fromLatin1(kVersion))) << qPrintable(about);
     EXPECT_TRUE(about.contains(QStringLiteral("MIT licence"))) << qPrintable(about);
+}
+
+// A window the launcher opens lies over all of it: without a window manager
+// nothing but their contents tells two windows apart, and an edge of the
+// launcher showing under a smaller window reads as a strip of that window.
+TEST(LauncherDialog, WindowsItOpensCoverIt) {
+    LauncherDialog launcher;
+    for (const char* button : {"ethernetButton", "wlanButton", "provisionButton", "historyButton"}) {
+        QRect opened;
+        test::execWith(launcher, [&] {
+            test::onNextModalWhen<QDialog>([&launcher] { return QApplication::activeModalWidget() != &launcher; },
+                                           [&opened](QDialog* window) {
+                                               opened = window->frameGeometry();
+                                               window->reject();
+                                           });
+            launcher.findChild<QPushButton*>(QString::fromLatin1(button))->click();
+            launcher.reject();
+        });
+        EXPECT_TRUE(opened.contains(launcher.frameGeometry()))
+            << button << ": " << opened.x() << "," << opened.y() << " " << opened.width() << "x" << opened.height();
+    }
+}
+
+// Centred on the window behind, back onto the screen where it would leave it
+// (still over the window behind), at the screen's start when larger than it.
+TEST(WindowPlacement, CentresOverTheWindowBehindOnTheScreen) {
+    const QRect screen(0, 0, 1000, 800);
+    const struct {
+        QRect behind;
+        QSize size;
+        QPoint expected;
+    } cases[] = {
+        {{300, 200, 300, 300}, {500, 400}, {200, 150}},   // centred
+        {{300, 200, 300, 300}, {301, 301}, {300, 200}},   // an odd pixel more goes right and down
+        {{0, 0, 300, 300}, {500, 400}, {0, 0}},           // at the top left corner
+        {{700, 500, 300, 300}, {500, 400}, {500, 400}},   // at the bottom right corner
+        {{100, 100, 300, 300}, {1200, 900}, {0, 0}},      // larger than the screen
+        {{1100, 100, 300, 300}, {300, 300}, {700, 100}},  // the window behind off the screen
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(widgets::coveringPosition(c.behind, c.size, screen), c.expected)
+            << c.behind.x() << "," << c.behind.y();
+        // Over the whole of a window behind that lies on the screen.
+        EXPECT_EQ(QRect(c.expected, c.size).contains(c.behind), screen.contains(c.behind));
+    }
+    EXPECT_EQ(widgets::coveringPosition({300, 200, 300, 300}, {500, 400}, {-1000, 100, 1000, 800}), QPoint(-500, 150));
+
+    // A window smaller than the one behind grows to cover it.
+    QWidget behind;
+    behind.setGeometry(250, 150, 300, 300);
+    behind.show();
+    QDialog small(&behind);
+    small.resize(100, 100);
+    widgets::coverParentWindow(small);
+    small.show();
+    EXPECT_TRUE(small.frameGeometry().contains(behind.frameGeometry()));
 }
 
 // The printer filter narrows the rows, and the export holds the rows shown.

@@ -1,6 +1,7 @@
 #include "direct/ui/direct_config_entry.h"
 
 #include "direct/ui/direct_config_dialog.h"
+#include "widgets/window_placement.h"
 
 namespace corvane::direct {
 
@@ -8,6 +9,7 @@ void runDirectConfigDialog(QWidget* parent) { runDirectConfigDialog(parent, Dire
 
 void runDirectConfigDialog(QWidget* parent, const DirectConfigOptions& options) {
     DirectConfigDialog dialog(options, parent);
+    widgets::coverParentWindow(dialog);
     dialog.exec();
 }
 
