@@ -34,8 +34,8 @@ public:
     // `setup`: where the list's search went out (the requests and the
     // verification search go the same way); `macs`: the chosen printers in
     // the list's order; `verifyTiming`: the printers' restart pause and the searches' limit.
-    AssignAddressesDialog(SearchSetup setup, std::vector<std::array<std::uint8_t, 6>> macs,
-                          const VerifyTiming& verifyTiming, QWidget* parent = nullptr);
+    AssignAddressesDialog(SearchSetup setup, std::vector<link::MacAddress> macs, const VerifyTiming& verifyTiming,
+                          QWidget* parent = nullptr);
     ~AssignAddressesDialog() override;
 
     // Apply: sends row by row, then verifies.
@@ -60,7 +60,7 @@ private:
     void setEditable(bool editable);
 
     SearchSetup setup_;
-    std::vector<std::array<std::uint8_t, 6>> macs_;
+    std::vector<link::MacAddress> macs_;
     VerifyTiming verifyTiming_;
     QLineEdit* firstEdit_;
     QLineEdit* maskEdit_;
