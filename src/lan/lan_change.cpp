@@ -91,7 +91,7 @@ QStringList verificationHosts(const SearchSetup& setup, const std::vector<Change
         // new fixed address; one that answered from elsewhere (behind a
         // translating router, say) may still be reached there.
         if (!sent.dhcp() && from == QString::fromStdString(before.ipAddress().text()) &&
-            sent.ipAddress().octets()[0] != 0) {
+            !sent.ipAddress().isUnconfigured()) {
             addHost(hosts, QString::fromStdString(sent.ipAddress().text()));
         }
         addHost(hosts, from);

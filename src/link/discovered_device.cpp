@@ -140,7 +140,7 @@ std::optional<StringId> ClassifySettingsAnswer(ListMode mode, ByteSpan datagram)
 }
 
 std::string FormatConfiguredAddress(Ipv4Address a) {
-    if (a.octets()[0] == 0) return "Not Configuration";
+    if (a.isUnconfigured()) return "Not Configuration";
     return a.text();
 }
 

@@ -38,6 +38,8 @@ public:
     }
     // "a.b.c.d" without leading zeros.
     std::string text() const;
+    // 0.x.x.x: what a printer without an address reports; nothing answers from there.
+    constexpr bool isUnconfigured() const { return (value_ >> 24) == 0; }
 
     // As a mask: ones followed by zeros only (255.255.255.0 yes, 255.0.255.0
     // no; 0.0.0.0 and 255.255.255.255 are contiguous).

@@ -28,7 +28,7 @@ std::vector<SettingDifference> CompareWithSent(const link::DiscoveredDevice& sen
 }
 
 bool NoAddressYet(const link::DiscoveredDevice& sent, const link::DiscoveredDevice& found) {
-    return sent.dhcp() && found.ipAddress().octets()[0] == 0;
+    return sent.dhcp() && found.ipAddress().isUnconfigured();
 }
 
 bool ShowsChange(const link::DiscoveredDevice& sent, const link::DiscoveredDevice& found) {
