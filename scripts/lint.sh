@@ -44,6 +44,16 @@ while IFS= read -r file; do
 done < <(git grep -lE 'processEvents|QEventLoop' -- 'src/*.cpp' 'src/*.h' |
   grep -vE '^src/cli/|^src/lan/search_setup\.cpp$' || true)
 
+echo "== one address type"
+# IPv4 addresses are stored and passed as link::Ipv4Address, MAC addresses as
+# link::MacAddress; only link/ipv4_address.* spells out their bytes (the wire
+# code reads them through Ipv4Octets and the record's own slices).
+if git grep -nE 'std::array<std::uint8_t, *[46]>|using +[A-Za-z0-9_]*(Ipv4|Ip|Address|Mask)[A-Za-z0-9_]* *= *std::uint32_t|FormatIpv4\(' \
+    -- 'src/*.cpp' 'src/*.h' ':!src/link/ipv4_address.*' >&2; then
+  echo "Addresses above are not link::Ipv4Address / link::MacAddress (link/ipv4_address.h)." >&2
+  status=1
+fi
+
 echo "== clang-tidy (names)"
 if [ ! -f "$BUILD_DIR/compile_commands.json" ]; then
   echo "no $BUILD_DIR/compile_commands.json: build first (./scripts/build.sh)" >&2

@@ -21,9 +21,9 @@ PrinterConfig ConfigFrom(FuzzedDataProvider& in) {
         c.*field.member = in.ConsumeRandomLengthString(field.width + 8);
     c.networkMode = in.ConsumeIntegral<std::uint8_t>();
     c.ipAssignment = in.ConsumeIntegral<std::uint8_t>();
-    c.ipAddress = in.ConsumeIntegral<std::uint32_t>();
-    c.subnetMask = in.ConsumeIntegral<std::uint32_t>();
-    c.gateway = in.ConsumeIntegral<std::uint32_t>();
+    c.ipAddress = link::Ipv4Address(in.ConsumeIntegral<std::uint32_t>());
+    c.subnetMask = link::Ipv4Address(in.ConsumeIntegral<std::uint32_t>());
+    c.gateway = link::Ipv4Address(in.ConsumeIntegral<std::uint32_t>());
     c.authentication = in.ConsumeIntegral<std::uint8_t>();
     c.cipher = in.ConsumeIntegral<std::uint8_t>();
     c.adhocChannel = in.ConsumeIntegral<std::uint8_t>();
@@ -34,7 +34,7 @@ PrinterConfig ConfigFrom(FuzzedDataProvider& in) {
     c.telnetEnabled = in.ConsumeIntegral<std::uint8_t>();
     c.ftpEnabled = in.ConsumeIntegral<std::uint8_t>();
     c.snmpEnabled = in.ConsumeIntegral<std::uint8_t>();
-    c.trapAddress = in.ConsumeIntegral<std::uint32_t>();
+    c.trapAddress = link::Ipv4Address(in.ConsumeIntegral<std::uint32_t>());
     c.inactivityTime = in.ConsumeIntegral<std::uint16_t>();
     return c;
 }

@@ -74,7 +74,7 @@ QString check(const ConfigField& f, const QJsonValue& value) {
         return {};
     }
     case FieldKind::Address:
-        if (!value.isString() || !parseIpv4(value.toString())) {
+        if (!value.isString() || !link::ParseIpv4Address(value.toString().toStdString())) {
             return QStringLiteral("must be a dotted IPv4 address such as \"192.168.0.10\"");
         }
         return {};
@@ -87,11 +87,7 @@ void apply(const ConfigField& f, const QJsonValue& value, PrinterConfig& c) {
     switch (f.kind) {
     case FieldKind::Text: f.set(c, value.toString().toStdString()); break;
     case FieldKind::Number: f.set(c, static_cast<std::uint32_t>(value.toInteger())); break;
-    case FieldKind::Address: {
-        const auto a = *parseIpv4(value.toString());
-        f.set(c, (link::Ipv4{a[0]} << 24) | (link::Ipv4{a[1]} << 16) | (link::Ipv4{a[2]} << 8) | a[3]);
-        break;
-    }
+    case FieldKind::Address: f.set(c, *link::ParseIpv4Address(value.toString().toStdString())); break;
     }
 }
 

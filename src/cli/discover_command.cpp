@@ -83,12 +83,12 @@ std::optional<LanSearchSetup> readLanSearchSetup(const Invocation& invocation, c
         return setup;
     }
     if (!setup.localAddress.isEmpty()) {
-        const auto local = parseIpv4(setup.localAddress);
+        const auto local = link::ParseIpv4Address(setup.localAddress.toStdString());
         if (!local) {
             *exitCode = usageError(QStringLiteral("--local: \"%1\" is not an IPv4 address").arg(setup.localAddress));
             return std::nullopt;
         }
-        setup.localAddress = QString::fromStdString(link::Ipv4Address(*local).text());  // "010.0.0.5" binds 10.0.0.5
+        setup.localAddress = QString::fromStdString(local->text());  // "010.0.0.5" binds 10.0.0.5
     }
 
     // The WLAN request goes to the local interface's ".255" address; without

@@ -135,16 +135,6 @@ std::optional<QString> Invocation::unexpectedOption(const QString& command,
     return std::nullopt;
 }
 
-std::optional<std::array<std::uint8_t, 4>> parseIpv4(const QString& text) {
-    const auto address = link::ParseIpv4Address(text.toStdString());
-    if (!address) return std::nullopt;
-    return address->octets();
-}
-
-std::optional<std::array<std::uint8_t, 6>> parseMac(const QString& text) {
-    return link::ParseMacAddress(text.toStdString());
-}
-
 std::optional<long long> parseInteger(const QString& text, long long minimum, long long maximum) {
     static const QRegularExpression digits(QStringLiteral("^-?\\d{1,18}$"));
     if (!digits.match(text.trimmed()).hasMatch()) return std::nullopt;

@@ -2,7 +2,6 @@
 // options each command accepts, and the exit codes scripts rely on.
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <initializer_list>
 #include <optional>
@@ -10,6 +9,8 @@
 #include <QCommandLineParser>
 #include <QString>
 #include <QStringList>
+
+#include "link/ipv4_address.h"
 
 namespace corvane::cli {
 
@@ -44,11 +45,7 @@ private:
     const QCommandLineParser& parser_;
 };
 
-// Value readers shared by the commands. Each gives nullopt for a text that is
-// not a valid value.
-std::optional<std::array<std::uint8_t, 4>> parseIpv4(const QString& text);
-// "00:11:62:0a:00:01", "00-11-62-0A-00-01" or "0011620A0001".
-std::optional<std::array<std::uint8_t, 6>> parseMac(const QString& text);
+// Addresses are read by link::ParseIpv4Address and link::ParseMacAddress.
 // A decimal number within [minimum, maximum].
 std::optional<long long> parseInteger(const QString& text, long long minimum, long long maximum);
 

@@ -49,7 +49,7 @@ QString resultWord(lan::PlanResult result) {
     return {};
 }
 
-QString macText(const std::array<std::uint8_t, 6>& mac) { return QString::fromStdString(link::FormatMacLower(mac)); }
+QString macText(const link::MacAddress& mac) { return QString::fromStdString(link::FormatMacLower(mac)); }
 
 // Warnings, refusals, differences: what the row's result does not say.
 QStringList notesOf(const lan::PlanRowOutcome& o) {
@@ -64,7 +64,7 @@ QStringList notesOf(const lan::PlanRowOutcome& o) {
     }
     if (o.heldBy) {
         notes << QStringLiteral("%1 still holds %2: its own row did not move it away, so this row was not sent")
-                     .arg(macText(*o.heldBy), QString::fromStdString(rules::DottedIpv4(*o.row.ip)));
+                     .arg(macText(*o.heldBy), QString::fromStdString(o.row.ip->text()));
     }
     if (o.notOffered) notes << lan::numberedText(kSettingNotOffered, QString::number(o.before->featureCode()));
     if (o.refusalMessageId) notes << messageText(*o.refusalMessageId).replace(QLatin1Char('\n'), QLatin1Char(' '));

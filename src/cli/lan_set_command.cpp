@@ -26,11 +26,11 @@ namespace {
 // is not of its kind is a usage error; values of the right kind but refused
 // by the window's rules are left to those rules.
 std::optional<QString> readEdits(const Invocation& invocation, lan::LanSettingsEdits& edits) {
-    const std::pair<const char*, std::array<std::uint8_t, 4>*> addresses[] = {
+    const std::pair<const char*, link::Ipv4Address*> addresses[] = {
         {"ip", &edits.ipAddress}, {"mask", &edits.subnetMask}, {"gateway", &edits.gateway}};
     for (const auto& [option, field] : addresses) {
         if (!invocation.isSet(option)) continue;
-        const auto value = parseIpv4(invocation.value(option));
+        const auto value = link::ParseIpv4Address(invocation.value(option).toStdString());
         if (!value) return QStringLiteral("--%1: \"%2\" is not an IPv4 address").arg(option, invocation.value(option));
         *field = *value;
     }
@@ -77,7 +77,7 @@ std::optional<StringId> liveCheck(const lan::LanSettingsEdits& edits) {
 // Searches, and finds the printer with `mac` in what answered; nullptr,
 // with the reason printed and `exitCode` set, when it cannot be changed.
 link::DiscoveredDevice* searchForPrinter(const lan::SearchSetup& setup, link::DeviceList& devices,
-                                         const std::array<std::uint8_t, 6>& mac, int* exitCode) {
+                                         const link::MacAddress& mac, int* exitCode) {
     *exitCode = kExitFailed;
     QString error;
     if (!runLanSearch(setup, devices, &error)) {
@@ -208,7 +208,7 @@ int runLanSet(const Invocation& invocation) {
     const QStringList arguments = invocation.arguments();
     if (arguments.size() != 1) return usageError(QStringLiteral("usage: corvane lan-set ethernet|wlan --mac MAC ..."));
     if (!invocation.isSet("mac")) return usageError(QStringLiteral("lan-set needs --mac"));
-    const auto mac = parseMac(invocation.value("mac"));
+    const auto mac = link::ParseMacAddress(invocation.value("mac").toStdString());
     if (!mac) return usageError(QStringLiteral("--mac: \"%1\" is not a MAC address").arg(invocation.value("mac")));
 
     int exitCode = kExitOk;

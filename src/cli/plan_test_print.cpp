@@ -14,10 +14,10 @@ PlanTestPrints sendPlanTestPrints(const std::vector<lan::PlanRowOutcome>& outcom
         if (cancel != nullptr && cancel->cancelled()) break;
         // The page names the printer's own address; the connection may go
         // elsewhere (--printer-host).
-        const QString reported = QString::fromStdString(link::FormatIpv4(o.after.ipAddress()));
+        const QString reported = QString::fromStdString(o.after.ipAddress().text());
         const QString address = endpoints.printerAddressFor(reported);
         const int port = o.after.port() > 0 ? o.after.port() : transport::kDefaultDataPort;
-        const QString mac = QString::fromStdString(link::FormatMacUpper(o.after.macAddress())).replace('-', ':');
+        const QString mac = QString::fromStdString(link::FormatMacUpper(o.after.macAddress(), ':'));
         const QString target = transport::printTarget(address, port);
         const auto sent =
             transport::sendTestPrint(address, port, transport::testPage(reported, port, mac), {}, {cancel});

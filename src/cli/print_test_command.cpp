@@ -17,8 +17,11 @@ int runPrintTest(const Invocation& invocation) {
     if (!invocation.arguments().isEmpty())
         return usageError(QStringLiteral("usage: corvane print-test --ip A [--port N] [--mac MAC]"));
     if (!invocation.isSet("ip")) return usageError(QStringLiteral("print-test needs --ip"));
-    const QString address = invocation.value("ip").trimmed();
-    if (!parseIpv4(address)) return usageError(QStringLiteral("--ip: \"%1\" is not an IPv4 address").arg(address));
+    const auto parsed = link::ParseIpv4Address(invocation.value("ip").toStdString());
+    if (!parsed)
+        return usageError(QStringLiteral("--ip: \"%1\" is not an IPv4 address").arg(invocation.value("ip").trimmed()));
+    // Sent and printed as read: "192.168.000.010" is 192.168.0.10, never octal.
+    const QString address = QString::fromStdString(parsed->text());
     int port = transport::kDefaultDataPort;
     if (invocation.isSet("port")) {
         const auto number = parseInteger(invocation.value("port"), 1, 65535);
@@ -28,10 +31,10 @@ int runPrintTest(const Invocation& invocation) {
     }
     QString mac;
     if (invocation.isSet("mac")) {
-        const auto parsed = parseMac(invocation.value("mac"));
-        if (!parsed)
+        const auto macAddress = link::ParseMacAddress(invocation.value("mac").toStdString());
+        if (!macAddress)
             return usageError(QStringLiteral("--mac: \"%1\" is not a MAC address").arg(invocation.value("mac")));
-        mac = QString::fromStdString(link::FormatMacUpper(*parsed)).replace(QLatin1Char('-'), QLatin1Char(':'));
+        mac = QString::fromStdString(link::FormatMacUpper(*macAddress, ':'));
     }
 
     const InterruptCancels interruptCancels;

@@ -14,8 +14,11 @@ int runSurvey(const Invocation& invocation) {
     }
     if (!invocation.arguments().isEmpty()) return usageError(QStringLiteral("usage: corvane survey --ip ADDR"));
     if (!invocation.isSet("ip")) return usageError(QStringLiteral("survey needs --ip"));
-    const QString address = invocation.value("ip").trimmed();
-    if (!parseIpv4(address)) return usageError(QStringLiteral("--ip: \"%1\" is not an IPv4 address").arg(address));
+    const auto parsed = link::ParseIpv4Address(invocation.value("ip").toStdString());
+    if (!parsed)
+        return usageError(QStringLiteral("--ip: \"%1\" is not an IPv4 address").arg(invocation.value("ip").trimmed()));
+    // Surveyed as read: "192.168.000.010" is 192.168.0.10, never octal.
+    const QString address = QString::fromStdString(parsed->text());
     QStringList errors;
     const auto endpoints = transport::LanEndpoints::fromParser(invocation.parser(), &errors);
     if (!errors.isEmpty()) return usageError(errors.join(QStringLiteral("; ")));

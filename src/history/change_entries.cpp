@@ -10,7 +10,7 @@ namespace corvane::history {
 
 namespace {
 
-QString address(const std::array<std::uint8_t, 4>& a) { return QString::fromStdString(link::FormatIpv4(a)); }
+QString address(link::Ipv4Address a) { return QString::fromStdString(a.text()); }
 
 QString baud(std::uint8_t code) {
     const int index = link::IndexForBaudCode(code);
@@ -21,11 +21,11 @@ QString baud(std::uint8_t code) {
 
 QString onOff(bool on) { return on ? QStringLiteral("on") : QStringLiteral("off"); }
 
-QString macText(const Mac& mac) { return QString::fromStdString(link::FormatMacUpper(mac)); }
+QString macText(const link::MacAddress& mac) { return QString::fromStdString(link::FormatMacUpper(mac)); }
 
 // The fields every line about one LAN printer shares.
 Entry lanEntry(const char* frontEnd, const char* action, link::ListMode mode, const QString& localAddress,
-               const Mac& mac) {
+               const link::MacAddress& mac) {
     Entry entry;
     entry.frontEnd = QString::fromLatin1(frontEnd);
     entry.action = QString::fromLatin1(action);
@@ -68,7 +68,7 @@ Change certificateChange(const QString& kind, std::size_t bytes) {
     return {QStringLiteral("certificate"), QString(), QStringLiteral("%1, %2 bytes").arg(kind).arg(bytes), false};
 }
 
-Entry linkEntry(const char* frontEnd, const char* action, const QString& port, const Mac& mac) {
+Entry linkEntry(const char* frontEnd, const char* action, const QString& port, const link::MacAddress& mac) {
     Entry entry;
     entry.frontEnd = QString::fromLatin1(frontEnd);
     entry.action = QString::fromLatin1(action);

@@ -3,7 +3,6 @@
 // changes through these, once the outcome is known.
 #pragma once
 
-#include <array>
 #include <cstdint>
 
 #include <QString>
@@ -14,8 +13,6 @@
 #include "link/string_table.h"
 
 namespace corvane::history {
-
-using Mac = std::array<std::uint8_t, 6>;
 
 // Actions as the history names them.
 inline constexpr char kLanSettings[] = "lan settings";
@@ -31,7 +28,7 @@ QList<Change> lanChanges(const link::DiscoveredDevice& before, const link::Disco
 // A certificate sent to the printer: its kind and size, never its contents.
 Change certificateChange(const QString& kind, std::size_t bytes);
 
-Entry linkEntry(const char* frontEnd, const char* action, const QString& port, const Mac& mac);
+Entry linkEntry(const char* frontEnd, const char* action, const QString& port, const link::MacAddress& mac);
 
 // Appends the entry; empty when it was written, else why not (the change
 // itself was made all the same).

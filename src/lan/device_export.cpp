@@ -71,7 +71,7 @@ QString devicesTabSeparated(const link::DeviceList& devices, const std::vector<i
 
 QJsonObject deviceJson(int number, const link::DiscoveredDevice& d) {
     const auto text = [](const std::string& s) { return QString::fromStdString(s); };
-    const auto dotted = [&](const std::array<std::uint8_t, 4>& a) { return text(link::FormatIpv4(a)); };
+    const auto dotted = [&](link::Ipv4Address a) { return text(a.text()); };
     QJsonObject o{
         {QStringLiteral("no"), number},
         {QStringLiteral("mac"), text(link::FormatMacLower(d.macAddress()))},

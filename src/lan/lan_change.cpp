@@ -21,7 +21,7 @@ void addHost(QStringList& hosts, const QString& host) {
 
 }  // namespace
 
-link::DiscoveredDevice* findByMac(link::DeviceList& devices, const std::array<std::uint8_t, 6>& mac) {
+link::DiscoveredDevice* findByMac(link::DeviceList& devices, const link::MacAddress& mac) {
     for (int n = 1; link::DiscoveredDevice* d = devices.deviceAt(n); ++n) {
         if (d->macAddress() == mac) return d;
     }
@@ -90,9 +90,9 @@ QStringList verificationHosts(const SearchSetup& setup, const std::vector<Change
         // A printer that answered from the address it reported moves with a
         // new fixed address; one that answered from elsewhere (behind a
         // translating router, say) may still be reached there.
-        if (!sent.dhcp() && from == QString::fromStdString(link::FormatIpv4(before.ipAddress())) &&
-            sent.ipAddress()[0] != 0) {
-            addHost(hosts, QString::fromStdString(link::FormatIpv4(sent.ipAddress())));
+        if (!sent.dhcp() && from == QString::fromStdString(before.ipAddress().text()) &&
+            !sent.ipAddress().isUnconfigured()) {
+            addHost(hosts, QString::fromStdString(sent.ipAddress().text()));
         }
         addHost(hosts, from);
         // Where a DHCP server gives it is unknown: ask where the search went.
@@ -209,7 +209,7 @@ bool verifyAfterChange(const SearchSetup& setup, const std::vector<ChangedPrinte
 QString verificationText(const Verification& verification) {
     if (verification.verified()) {
         return QStringLiteral("Verified: now at %1, port %2")
-            .arg(QString::fromStdString(link::FormatIpv4(verification.found.ipAddress())))
+            .arg(QString::fromStdString(verification.found.ipAddress().text()))
             .arg(verification.found.port());
     }
     if (verification.cancelled) return QStringLiteral("Not verified: the check was cancelled.");

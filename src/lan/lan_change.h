@@ -18,7 +18,7 @@
 namespace corvane::lan {
 
 // The first record of `devices` with this MAC address, or nullptr.
-link::DiscoveredDevice* findByMac(link::DeviceList& devices, const std::array<std::uint8_t, 6>& mac);
+link::DiscoveredDevice* findByMac(link::DeviceList& devices, const link::MacAddress& mac);
 
 // The settings request for `record`: to where the printer was found (its
 // own address when found by it, else the mode's target), confirmed only

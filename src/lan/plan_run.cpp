@@ -34,7 +34,7 @@ bool stillMoving(PlanResult result) {
 }  // namespace
 
 QString settingsSummary(const link::DiscoveredDevice& d) {
-    const auto dotted = [](const auto& a) { return QString::fromStdString(rules::DottedIpv4(a)); };
+    const auto dotted = [](link::Ipv4Address a) { return QString::fromStdString(a.text()); };
     QString text = QStringLiteral("%1/%2 gw %3 port %4")
                        .arg(dotted(d.ipAddress()), dotted(d.subnetMask()), dotted(d.gateway()))
                        .arg(d.port());

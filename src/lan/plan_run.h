@@ -48,10 +48,10 @@ struct PlanRowOutcome {
     QString verificationNotRecorded;           // the same for the verification's line
     // Refused: the printers (file order, this one among them) that take each
     // other's addresses in a circle, which would need a temporary address.
-    std::vector<std::array<std::uint8_t, 6>> cycle;
+    std::vector<link::MacAddress> cycle;
     // NotSent: the printer whose row did not move it away from this row's
     // new address.
-    std::optional<std::array<std::uint8_t, 6>> heldBy;
+    std::optional<link::MacAddress> heldBy;
     std::optional<Verification> verification;
     bool verificationCancelled = false;  // NotVerified because the check was cancelled
 };

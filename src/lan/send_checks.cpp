@@ -7,16 +7,6 @@
 
 namespace corvane::lan {
 
-namespace {
-
-std::optional<rules::Ipv4> parsed(const QString& text) {
-    const auto address = link::ParseIpv4Address(text.toStdString());
-    if (!address) return std::nullopt;
-    return address->octets();
-}
-
-}  // namespace
-
 std::vector<rules::SendWarning> checkBeforeSending(const link::DiscoveredDevice& toSend, const link::DeviceList& listed,
                                                    const link::DiscoveredDevice& current, const QString& localAddress) {
     std::vector<link::DiscoveredDevice> records;
@@ -25,8 +15,8 @@ std::vector<rules::SendWarning> checkBeforeSending(const link::DiscoveredDevice&
 }
 
 std::optional<rules::LocalSubnet> localSubnetOf(const QString& localAddress) {
-    const auto address = parsed(localAddress);
-    const auto mask = parsed(transport::netmaskOf(localAddress));
+    const auto address = link::ParseIpv4Address(localAddress.toStdString());
+    const auto mask = link::ParseIpv4Address(transport::netmaskOf(localAddress).toStdString());
     if (!address || !mask) return std::nullopt;
     return rules::LocalSubnet{*address, *mask};
 }

@@ -4,7 +4,7 @@
 // subnet its mask spans. Windows mark such values; the fleet commands warn.
 #pragma once
 
-#include <cstdint>
+#include "link/ipv4_address.h"
 
 namespace corvane::link {
 
@@ -12,11 +12,8 @@ enum class AddressRole { Host, Gateway, Mask };
 
 enum class AddressProblem { None, MaskNotContiguous, NetworkAddress, BroadcastAddress };
 
-// Addresses in host order (first octet in the top byte). A blank (0.0.0.0)
-// address is unset, not wrong; `mask` counts only where it is contiguous and
+// A blank (0.0.0.0) address is unset, not wrong; `mask` counts only where it is contiguous and
 // leaves room for hosts (below /31), otherwise no subnet is known.
-AddressProblem ClassifyAddress(AddressRole role, std::uint32_t address, std::uint32_t mask);
-
-bool IsContiguousMask(std::uint32_t mask);
+AddressProblem ClassifyAddress(AddressRole role, Ipv4Address address, Ipv4Address mask);
 
 }  // namespace corvane::link

@@ -1,7 +1,6 @@
 #include "link/bss.h"
 
 #include <algorithm>
-#include <cstdio>
 
 #include "link/framing.h"
 #include "link/visible_text.h"
@@ -103,12 +102,9 @@ std::string BssSsid(const BssEntry& entry) {
 }
 
 std::array<std::string, 6> BssRowTexts(std::size_t k, const BssEntry& entry) {
-    const auto& b = entry.bssid;
-    char bssid[18];
-    std::snprintf(bssid, sizeof bssid, "%02X-%02X-%02X-%02X-%02X-%02X", b[0], b[1], b[2], b[3], b[4], b[5]);
     return {std::to_string(k + 1),
             link::VisibleText(BssSsid(entry)),
-            bssid,
+            link::FormatMacUpper(entry.bssid),
             entry.mode != 0 ? "Ad hoc" : "Infrastructure",
             std::to_string(entry.rssi),
             BssSecurityText(entry)};

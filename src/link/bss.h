@@ -9,12 +9,13 @@
 #include <string>
 
 #include "link/bytes.h"
+#include "link/ipv4_address.h"
 
 namespace corvane {
 
 struct BssEntry {
     std::array<char, 33> ssid{};  // zero-terminated, at most 30 name bytes
-    std::array<std::uint8_t, 6> bssid{};
+    link::MacAddress bssid{};
     std::uint8_t mode = 0;  // 0 infrastructure, other ad hoc
     std::int16_t rssi = 0;
     std::uint8_t security = 0;  // flag set

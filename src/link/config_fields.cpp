@@ -16,17 +16,20 @@ void ConfigField::set(PrinterConfig& config, const FieldValue& value) const {
         config.*textMember = std::get<std::string>(value);
         return;
     }
+    if (addressMember) {
+        config.*addressMember = std::get<Ipv4Address>(value);
+        return;
+    }
     const std::uint32_t number = std::get<std::uint32_t>(value);
     if (byteMember) config.*byteMember = static_cast<std::uint8_t>(number);
-    else if (wordMember) config.*wordMember = static_cast<std::uint16_t>(number);
-    else config.*addressMember = number;
+    else config.*wordMember = static_cast<std::uint16_t>(number);
 }
 
 std::string ConfigField::text(const PrinterConfig& config) const {
     const FieldValue value = get(config);
     if (const auto* t = std::get_if<std::string>(&value)) return *t;
-    const std::uint32_t number = std::get<std::uint32_t>(value);
-    return kind == FieldKind::Address ? FormatIpv4(number) : std::to_string(number);
+    if (const auto* a = std::get_if<Ipv4Address>(&value)) return a->text();
+    return std::to_string(std::get<std::uint32_t>(value));
 }
 
 ValueProblem ConfigField::check(const FieldValue& value) const {
@@ -35,6 +38,9 @@ ValueProblem ConfigField::check(const FieldValue& value) const {
         if (t == nullptr) return ValueProblem::WrongType;
         if (t->find('\0') != std::string::npos) return ValueProblem::ZeroByte;
         return t->size() > limit() ? ValueProblem::TooLong : ValueProblem::None;
+    }
+    if (kind == FieldKind::Address) {
+        return std::holds_alternative<Ipv4Address>(value) ? ValueProblem::None : ValueProblem::WrongType;
     }
     const auto* n = std::get_if<std::uint32_t>(&value);
     if (n == nullptr) return ValueProblem::WrongType;

@@ -16,6 +16,7 @@
 #include <variant>
 #include <vector>
 
+#include "link/ipv4_address.h"
 #include "link/printer_config.h"
 
 namespace corvane::link {
@@ -23,7 +24,7 @@ namespace corvane::link {
 enum class FieldKind {
     Text,     // fixed-width bytes padded with zeros
     Number,   // a code or number, big-endian over the field's width
-    Address,  // an IPv4 address, first octet first
+    Address,  // an IPv4 address, first part first
 };
 
 // Who a field belongs to, as far as profiles go.
@@ -40,13 +41,13 @@ enum class TextRule {
     Listed,  // one entry of a list (the Wi-Fi Direct channels)
 };
 
-// A text, or a number (codes, ports, times and IPv4 addresses as host numbers).
-using FieldValue = std::variant<std::string, std::uint32_t>;
+// A text, a number (codes, ports, times) or an IPv4 address.
+using FieldValue = std::variant<std::string, std::uint32_t, Ipv4Address>;
 
 // Why a value cannot go into a field.
 enum class ValueProblem {
     None,
-    WrongType,   // a number for a text field or the other way round
+    WrongType,   // a value of another kind than the field's (a number for a text...)
     TooLong,     // more bytes than the record field holds
     ZeroByte,    // a text with a zero byte, which would end it early
     OutOfRange,  // a number above the field's maximum
@@ -72,7 +73,7 @@ struct ConfigField {
     std::string PrinterConfig::*textMember;
     std::uint8_t PrinterConfig::*byteMember;
     std::uint16_t PrinterConfig::*wordMember;
-    Ipv4 PrinterConfig::*addressMember;
+    Ipv4Address PrinterConfig::*addressMember;
 
     constexpr bool inLayout(ConfigLayout layout) const {
         return layout == ConfigLayout::Newer || olderOffset != kNewerOnly;
@@ -116,7 +117,7 @@ constexpr ConfigField Word(std::string_view name, std::uint16_t C::*m, std::size
     return {name,    newer, older,         2,       FieldKind::Number, scope, false,
             maximum, 0,     TextRule::Any, nullptr, nullptr,           m,     nullptr};
 }
-constexpr ConfigField Address(std::string_view name, Ipv4 C::*m, std::size_t newer, std::size_t older, S scope) {
+constexpr ConfigField Address(std::string_view name, Ipv4Address C::*m, std::size_t newer, std::size_t older, S scope) {
     return {name,    newer,   older,   4, FieldKind::Address, scope, false, UINT32_MAX, 0, TextRule::Any,
             nullptr, nullptr, nullptr, m};
 }

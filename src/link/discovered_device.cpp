@@ -46,6 +46,11 @@ void PutWord(std::array<std::uint8_t, DiscoveredDevice::kWlanSize>& raw, std::si
     raw[at + 1] = static_cast<std::uint8_t>(v & 0xFF);
 }
 
+void PutAddress(std::array<std::uint8_t, DiscoveredDevice::kWlanSize>& raw, std::size_t at, Ipv4Address a) {
+    const Ipv4Octets octets = a.octets();
+    std::copy(octets.begin(), octets.end(), raw.begin() + static_cast<std::ptrdiff_t>(at));
+}
+
 bool StartsWith(ByteSpan data, std::string_view prefix) {
     const ByteSpan p = AsBytes(prefix);
     return data.size() >= p.size() && std::equal(p.begin(), p.end(), data.begin());
@@ -53,10 +58,10 @@ bool StartsWith(ByteSpan data, std::string_view prefix) {
 
 }  // namespace
 
-std::array<std::uint8_t, 6> DiscoveredDevice::macAddress() const { return Slice<6>(raw, kMac); }
-std::array<std::uint8_t, 4> DiscoveredDevice::ipAddress() const { return Slice<4>(raw, kIp); }
-std::array<std::uint8_t, 4> DiscoveredDevice::subnetMask() const { return Slice<4>(raw, kMask); }
-std::array<std::uint8_t, 4> DiscoveredDevice::gateway() const { return Slice<4>(raw, kGateway); }
+MacAddress DiscoveredDevice::macAddress() const { return Slice<6>(raw, kMac); }
+Ipv4Address DiscoveredDevice::ipAddress() const { return Ipv4Address(Slice<4>(raw, kIp)); }
+Ipv4Address DiscoveredDevice::subnetMask() const { return Ipv4Address(Slice<4>(raw, kMask)); }
+Ipv4Address DiscoveredDevice::gateway() const { return Ipv4Address(Slice<4>(raw, kGateway)); }
 std::uint16_t DiscoveredDevice::port() const { return Word(raw, kPort); }
 std::uint8_t DiscoveredDevice::baudCode() const { return raw[kBaud]; }
 std::uint8_t DiscoveredDevice::firmwareMajor() const { return raw[kVersionMajor]; }
@@ -67,15 +72,9 @@ bool DiscoveredDevice::httpsEnabled() const { return raw[kHttps] != 0; }
 std::uint8_t DiscoveredDevice::featureCode() const { return mode == ListMode::Wlan ? raw[kFeature] : 0; }
 std::uint8_t DiscoveredDevice::reservedByte() const { return mode == ListMode::Wlan ? raw[kReserved] : 0; }
 
-void DiscoveredDevice::setIpAddress(const std::array<std::uint8_t, 4>& a) {
-    std::copy(a.begin(), a.end(), raw.begin() + kIp);
-}
-void DiscoveredDevice::setSubnetMask(const std::array<std::uint8_t, 4>& a) {
-    std::copy(a.begin(), a.end(), raw.begin() + kMask);
-}
-void DiscoveredDevice::setGateway(const std::array<std::uint8_t, 4>& a) {
-    std::copy(a.begin(), a.end(), raw.begin() + kGateway);
-}
+void DiscoveredDevice::setIpAddress(Ipv4Address a) { PutAddress(raw, kIp, a); }
+void DiscoveredDevice::setSubnetMask(Ipv4Address a) { PutAddress(raw, kMask, a); }
+void DiscoveredDevice::setGateway(Ipv4Address a) { PutAddress(raw, kGateway, a); }
 void DiscoveredDevice::setPort(std::uint16_t port) { PutWord(raw, kPort, port); }
 void DiscoveredDevice::setBaudCode(std::uint8_t code) { raw[kBaud] = code; }
 void DiscoveredDevice::setDhcp(bool on) { raw[kDhcp] = on ? 1 : 0; }
@@ -140,15 +139,9 @@ std::optional<StringId> ClassifySettingsAnswer(ListMode mode, ByteSpan datagram)
     return std::nullopt;
 }
 
-std::string FormatMacLower(const std::array<std::uint8_t, 6>& mac) {
-    char text[18];
-    std::snprintf(text, sizeof text, "%02x:%02x:%02x:%02x:%02x:%02x", mac[0], mac[1], mac[2], mac[3], mac[4], mac[5]);
-    return text;
-}
-
-std::string FormatConfiguredAddress(const std::array<std::uint8_t, 4>& a) {
-    if (a[0] == 0) return "Not Configuration";
-    return link::FormatIpv4(a);
+std::string FormatConfiguredAddress(Ipv4Address a) {
+    if (a.isUnconfigured()) return "Not Configuration";
+    return a.text();
 }
 
 std::string FormatVersion(std::uint8_t major, std::uint8_t minor) {
@@ -180,9 +173,9 @@ std::uint64_t BigEndianValue(const std::array<std::uint8_t, N>& bytes) {
 std::array<std::uint64_t, 7> DeviceRowSortKeys(int number, const DiscoveredDevice& device) {
     return {static_cast<std::uint64_t>(number),
             BigEndianValue(device.macAddress()),
-            BigEndianValue(device.ipAddress()),
-            BigEndianValue(device.subnetMask()),
-            BigEndianValue(device.gateway()),
+            device.ipAddress().value(),
+            device.subnetMask().value(),
+            device.gateway().value(),
             device.port(),
             static_cast<std::uint64_t>(device.firmwareMajor()) << 8 | device.firmwareMinor()};
 }

@@ -11,6 +11,7 @@
 #include <string_view>
 
 #include "link/bytes.h"
+#include "link/ipv4_address.h"
 #include "link/string_table.h"
 
 namespace corvane::link {
@@ -58,10 +59,12 @@ struct DiscoveredDevice {
 
     std::size_t size() const { return mode == ListMode::Wlan ? kWlanSize : kEthernetSize; }
 
-    std::array<std::uint8_t, 6> macAddress() const;
-    std::array<std::uint8_t, 4> ipAddress() const;
-    std::array<std::uint8_t, 4> subnetMask() const;
-    std::array<std::uint8_t, 4> gateway() const;
+    // The record's bytes stay as the printer sent them; the addresses are
+    // read from and written to them in wire order.
+    MacAddress macAddress() const;
+    Ipv4Address ipAddress() const;
+    Ipv4Address subnetMask() const;
+    Ipv4Address gateway() const;
     std::uint16_t port() const;
     std::uint8_t baudCode() const;
     std::uint8_t firmwareMajor() const;
@@ -72,9 +75,9 @@ struct DiscoveredDevice {
     std::uint8_t featureCode() const;   // WLAN only, 0 for Ethernet
     std::uint8_t reservedByte() const;  // WLAN only
 
-    void setIpAddress(const std::array<std::uint8_t, 4>& a);
-    void setSubnetMask(const std::array<std::uint8_t, 4>& a);
-    void setGateway(const std::array<std::uint8_t, 4>& a);
+    void setIpAddress(Ipv4Address a);
+    void setSubnetMask(Ipv4Address a);
+    void setGateway(Ipv4Address a);
     void setPort(std::uint16_t port);
     void setBaudCode(std::uint8_t code);
     void setDhcp(bool on);
@@ -125,9 +128,8 @@ std::array<std::string, 7> DeviceRowTexts(int number, const DiscoveredDevice& de
 // What the device list sorts each column by: the number, the MAC, the
 // addresses and the port as numbers, the version by major then minor.
 std::array<std::uint64_t, 7> DeviceRowSortKeys(int number, const DiscoveredDevice& device);
-std::string FormatMacLower(const std::array<std::uint8_t, 6>& mac);
-// "%d.%d.%d.%d", or "Not Configuration" when the first byte is 0.
-std::string FormatConfiguredAddress(const std::array<std::uint8_t, 4>& a);
+// "%d.%d.%d.%d", or "Not Configuration" when the first part is 0.
+std::string FormatConfiguredAddress(Ipv4Address a);
 std::string FormatVersion(std::uint8_t major, std::uint8_t minor);  // "N/A" for 0.0
 
 // The baud list of the settings window: index 0..8 -> code; other -> 0x00.

@@ -1,5 +1,7 @@
 #include "link/ipv4_address.h"
 
+#include <cstdio>
+
 namespace corvane::link {
 
 namespace {
@@ -72,6 +74,20 @@ std::optional<MacAddress> ParseMacAddress(std::string_view text) {
         at += 2;
     }
     return mac;
+}
+
+std::string FormatMacLower(const MacAddress& mac) {
+    char text[18];
+    std::snprintf(text, sizeof text, "%02x:%02x:%02x:%02x:%02x:%02x", mac[0], mac[1], mac[2], mac[3], mac[4], mac[5]);
+    return text;
+}
+
+std::string FormatMacUpper(const MacAddress& mac, char separator) {
+    const char s = separator;
+    char text[18];
+    std::snprintf(text, sizeof text, "%02X%c%02X%c%02X%c%02X%c%02X%c%02X", mac[0], s, mac[1], s, mac[2], s, mac[3], s,
+                  mac[4], s, mac[5]);
+    return text;
 }
 
 }  // namespace corvane::link

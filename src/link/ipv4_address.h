@@ -1,5 +1,6 @@
-// The one reading and writing of IPv4 and MAC addresses. Every address a
-// user types, a command line names or a file holds goes through
+// The one reading and writing of IPv4 and MAC addresses, and the one type
+// every IPv4 address is stored and passed as. Every address a user types, a
+// command line names or a file holds goes through
 // ParseIpv4Address: four decimal parts 0-255 with dots between them, leading
 // zeros allowed and still decimal ("192.168.000.010" is 192.168.0.10). No
 // octal, no hexadecimal, no short forms ("10.1"), no host names: a value
@@ -15,7 +16,7 @@
 
 namespace corvane::link {
 
-// An address as the printer's records hold it, first part first.
+// An address's four bytes as the wire carries them, first part first.
 using Ipv4Octets = std::array<std::uint8_t, 4>;
 // A MAC address, first byte first.
 using MacAddress = std::array<std::uint8_t, 6>;
@@ -25,6 +26,8 @@ public:
     constexpr Ipv4Address() = default;
     // `value` in host order: the first part in the top byte.
     constexpr explicit Ipv4Address(std::uint32_t value) : value_(value) {}
+    constexpr Ipv4Address(std::uint8_t a, std::uint8_t b, std::uint8_t c, std::uint8_t d)
+        : Ipv4Address(Ipv4Octets{a, b, c, d}) {}
     constexpr explicit Ipv4Address(const Ipv4Octets& o)
         : value_((std::uint32_t{o[0]} << 24) | (std::uint32_t{o[1]} << 16) | (std::uint32_t{o[2]} << 8) | o[3]) {}
 
@@ -35,6 +38,8 @@ public:
     }
     // "a.b.c.d" without leading zeros.
     std::string text() const;
+    // 0.x.x.x: what a printer without an address reports; nothing answers from there.
+    constexpr bool isUnconfigured() const { return (value_ >> 24) == 0; }
 
     // As a mask: ones followed by zeros only (255.255.255.0 yes, 255.0.255.0
     // no; 0.0.0.0 and 255.255.255.255 are contiguous).
@@ -58,5 +63,11 @@ std::optional<Ipv4Address> ParseIpv4Address(std::string_view text);
 // "00:11:62:0a:00:01", "00-11-62-0A-00-01" or "0011620A0001" (one separator
 // throughout, any letter case); spaces and tabs around it are ignored.
 std::optional<MacAddress> ParseMacAddress(std::string_view text);
+
+// "00:11:62:0a:00:01": the device list, plans and the LAN commands.
+std::string FormatMacLower(const MacAddress& mac);
+// "00-11-62-0A-00-01", or with `separator` between the bytes (':' for the
+// windows' and test page's "00:11:62:0A:00:01").
+std::string FormatMacUpper(const MacAddress& mac, char separator = '-');
 
 }  // namespace corvane::link

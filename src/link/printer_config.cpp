@@ -20,7 +20,8 @@ void WriteField(const ConfigField& f, const PrinterConfig& config, ConfigLayout 
         std::copy_n(text->begin(), std::min(text->size(), f.width), at);
         return;
     }
-    const std::uint32_t number = std::get<std::uint32_t>(value);
+    const auto* address = std::get_if<Ipv4Address>(&value);
+    const std::uint32_t number = address ? address->value() : std::get<std::uint32_t>(value);
     for (std::size_t i = 0; i < f.width; ++i) at[i] = static_cast<std::uint8_t>(number >> (8 * (f.width - 1 - i)));
 }
 
@@ -33,7 +34,8 @@ void ReadField(const ConfigField& f, ByteSpan record, ConfigLayout layout, Print
     }
     std::uint32_t number = 0;
     for (const std::uint8_t b : bytes) number = (number << 8) | b;
-    f.set(config, number);
+    if (f.kind == FieldKind::Address) f.set(config, Ipv4Address(number));
+    else f.set(config, number);
 }
 
 std::string FixedText(ByteSpan bytes) {
@@ -101,15 +103,5 @@ Bytes BuildIfSetMessage(const PrinterConfig& config, ConfigLayout layout) {
     content.insert(content.end(), record.begin(), record.end());
     return BuildIfMessage(content);
 }
-
-std::string FormatMacUpper(const std::array<std::uint8_t, 6>& mac) {
-    char text[18];
-    std::snprintf(text, sizeof text, "%02X-%02X-%02X-%02X-%02X-%02X", mac[0], mac[1], mac[2], mac[3], mac[4], mac[5]);
-    return text;
-}
-
-std::string FormatIpv4(const std::array<std::uint8_t, 4>& address) { return Ipv4Address(address).text(); }
-
-std::string FormatIpv4(Ipv4 address) { return Ipv4Address(address).text(); }
 
 }  // namespace corvane::link

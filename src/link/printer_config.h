@@ -11,17 +11,15 @@
 #include <string_view>
 
 #include "link/bytes.h"
+#include "link/ipv4_address.h"
 
 namespace corvane::link {
-
-// IPv4 addresses are held as host numbers: the first dotted part in the top byte.
-using Ipv4 = std::uint32_t;
 
 struct PrinterSystemInfo {
     static constexpr std::size_t kSize = 54;
     std::string firmwareVersion;  // 16 bytes on the wire
     std::string updateDate;       // 32 bytes
-    std::array<std::uint8_t, 6> macAddress{};
+    MacAddress macAddress{};
 
     bool operator==(const PrinterSystemInfo&) const = default;
 };
@@ -43,9 +41,9 @@ struct PrinterConfig {
     std::string printerName;        // 64
     std::uint8_t networkMode = 0;   // 0 infra, 1 ad hoc, 2 Wi-Fi Direct
     std::uint8_t ipAssignment = 0;  // 0 manual, 1 DHCP
-    Ipv4 ipAddress = 0;
-    Ipv4 subnetMask = 0;
-    Ipv4 gateway = 0;
+    Ipv4Address ipAddress;
+    Ipv4Address subnetMask;
+    Ipv4Address gateway;
     std::string ssid;  // 32
     std::uint8_t authentication = 0;
     std::uint8_t cipher = 0;
@@ -70,7 +68,7 @@ struct PrinterConfig {
     std::string setCommunity;   // 16
     std::string getCommunity;   // 16
     std::string trapCommunity;  // 16
-    Ipv4 trapAddress = 0;
+    Ipv4Address trapAddress;
     std::uint16_t inactivityTime = 0;
 
     bool operator==(const PrinterConfig&) const = default;
@@ -93,11 +91,5 @@ std::optional<PrinterConfig> ParseConfig(ByteSpan message, ConfigLayout layout);
 
 // The IF__SET IfMessage (636 bytes newer, 624 older); empty on failure.
 Bytes BuildIfSetMessage(const PrinterConfig& config, ConfigLayout layout);
-
-// "%02X-%02X-%02X-%02X-%02X-%02X".
-std::string FormatMacUpper(const std::array<std::uint8_t, 6>& mac);
-// "%d.%d.%d.%d" of a host-order address, or of its four bytes in wire order.
-std::string FormatIpv4(Ipv4 address);
-std::string FormatIpv4(const std::array<std::uint8_t, 4>& address);
 
 }  // namespace corvane::link

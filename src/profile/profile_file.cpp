@@ -20,11 +20,10 @@ using rules::ValueProblem;
 
 QString fieldName(std::string_view name) { return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())); }
 
-QJsonValue toJson(const ConfigField& f, const FieldValue& value) {
+QJsonValue toJson(const FieldValue& value) {
     if (const auto* text = std::get_if<std::string>(&value)) return QString::fromStdString(*text);
-    const std::uint32_t number = std::get<std::uint32_t>(value);
-    if (f.kind == link::FieldKind::Address) return QString::fromStdString(link::FormatIpv4(number));
-    return static_cast<qint64>(number);
+    if (const auto* address = std::get_if<link::Ipv4Address>(&value)) return QString::fromStdString(address->text());
+    return static_cast<qint64>(std::get<std::uint32_t>(value));
 }
 
 // The JSON value as the field's kind; nullopt when it is of another kind.
@@ -41,7 +40,7 @@ std::optional<FieldValue> fromJson(const ConfigField& f, const QJsonValue& value
         return FieldValue{static_cast<std::uint32_t>(number)};
     }
     case link::FieldKind::Address: {
-        const auto address = rules::ParseIpv4(value.toString().toStdString());
+        const auto address = link::ParseIpv4Address(value.toString().toStdString());
         if (!value.isString() || !address) return std::nullopt;
         return FieldValue{*address};
     }
@@ -151,7 +150,7 @@ std::optional<rules::Profile> parse(const QByteArray& contents, bool secretsOnly
 QByteArray profileJson(const rules::Profile& profile) {
     QJsonObject config;
     for (const auto& [name, value] : profile.values) {
-        if (const ConfigField* f = link::FindConfigField(name)) config.insert(fieldName(f->name), toJson(*f, value));
+        if (const ConfigField* f = link::FindConfigField(name)) config.insert(fieldName(f->name), toJson(value));
     }
     const QJsonObject top{{QStringLiteral("format"), QLatin1String(kProfileFormat)},
                           {QStringLiteral("config"), config}};

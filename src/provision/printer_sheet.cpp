@@ -45,18 +45,9 @@ std::optional<QStringList> cellsOf(const QString& line) {
     return cells;
 }
 
-std::optional<link::Ipv4> address(const QString& text) {
-    const auto parts = cli::parseIpv4(text);
-    if (!parts) return std::nullopt;
-    return link::Ipv4{static_cast<link::Ipv4>((*parts)[0]) << 24 | static_cast<link::Ipv4>((*parts)[1]) << 16 |
-                      static_cast<link::Ipv4>((*parts)[2]) << 8 | (*parts)[3]};
-}
-
 }  // namespace
 
-QString macText(const Mac& mac) {
-    return QString::fromStdString(link::FormatMacUpper(mac)).replace(QLatin1Char('-'), QLatin1Char(':'));
-}
+QString macText(const link::MacAddress& mac) { return QString::fromStdString(link::FormatMacUpper(mac, ':')); }
 
 std::optional<PrinterSheet> parsePrinterSheet(const QByteArray& contents, QString* error) {
     QString text = QString::fromUtf8(contents);
@@ -86,7 +77,7 @@ std::optional<PrinterSheet> parsePrinterSheet(const QByteArray& contents, QStrin
         }
         if (cells->size() != header.size())
             return fail(QStringLiteral("%1 cells where the header names %2").arg(cells->size()).arg(header.size()));
-        std::optional<Mac> mac;
+        std::optional<link::MacAddress> mac;
         PrinterValues row;
         for (qsizetype i = 0; i < header.size(); ++i) {
             const QString& column = header[i];
@@ -95,7 +86,7 @@ std::optional<PrinterSheet> parsePrinterSheet(const QByteArray& contents, QStrin
             const QString value = raw.trimmed();
             if (value.isEmpty()) continue;
             if (column == QLatin1String("mac")) {
-                mac = cli::parseMac(value);
+                mac = link::ParseMacAddress(value.toStdString());
                 if (!mac) return fail(QStringLiteral("\"%1\" is not a MAC address").arg(value));
             } else if (column == QLatin1String("name")) {
                 row.name = raw;
@@ -108,7 +99,7 @@ std::optional<PrinterSheet> parsePrinterSheet(const QByteArray& contents, QStrin
                 if (!port) return fail(QStringLiteral("\"%1\" is not a port").arg(value));
                 row.port = static_cast<std::uint16_t>(*port);
             } else {
-                const auto parsed = address(value);
+                const auto parsed = link::ParseIpv4Address(value.toStdString());
                 if (!parsed) return fail(QStringLiteral("%1: \"%2\" is not an IPv4 address").arg(column, value));
                 (column == QLatin1String("ip")     ? row.ip
                  : column == QLatin1String("mask") ? row.mask

@@ -11,7 +11,6 @@
 // Network pages' rules when they are written, like every other value.
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <map>
 #include <optional>
@@ -22,20 +21,18 @@
 
 namespace corvane::provision {
 
-using Mac = std::array<std::uint8_t, 6>;
-
 struct PrinterValues {
     std::optional<QString> name;
-    std::optional<link::Ipv4> ip;
-    std::optional<link::Ipv4> mask;
-    std::optional<link::Ipv4> gateway;
+    std::optional<link::Ipv4Address> ip;
+    std::optional<link::Ipv4Address> mask;
+    std::optional<link::Ipv4Address> gateway;
     std::optional<std::uint16_t> port;
     std::optional<QString> user;
     std::optional<QString> password;
 };
 
 struct PrinterSheet {
-    std::map<Mac, PrinterValues> rows;
+    std::map<link::MacAddress, PrinterValues> rows;
 };
 
 // Largest sheet read.
@@ -51,6 +48,6 @@ std::optional<PrinterSheet> readPrinterSheet(const QString& path, QString* error
 link::PrinterConfig withPrinterValues(link::PrinterConfig config, const PrinterValues& row);
 
 // "00:11:62:0A:00:01".
-QString macText(const Mac& mac);
+QString macText(const link::MacAddress& mac);
 
 }  // namespace corvane::provision

@@ -68,7 +68,7 @@ std::optional<std::string> ReadCell(const std::string& column, const std::string
     } else if (column == "ip" || column == "mask" || column == "gateway") {
         const auto v = link::ParseIpv4Address(value);
         if (!v) return "an IPv4 address";
-        (column == "ip" ? row.ip : column == "mask" ? row.mask : row.gateway) = v->octets();
+        (column == "ip" ? row.ip : column == "mask" ? row.mask : row.gateway) = *v;
     } else if (column == "port") {
         if (auto v = Number(value, kLanMaximumPort)) row.port = v;
         else return "a port (0-32767)";
@@ -125,9 +125,9 @@ Plan ParsePlan(const std::string& text) {
     const std::vector<std::string> header = ReadHeader(table.rows.front(), plan.errors);
     if (!plan.errors.empty()) return plan;
 
-    std::map<std::array<std::uint8_t, 6>, int> macLines;
-    std::map<std::array<std::uint8_t, 4>, int> ipLines;
-    std::map<std::array<std::uint8_t, 6>, std::vector<std::string>> macCells;
+    std::map<link::MacAddress, int> macLines;
+    std::map<link::Ipv4Address, int> ipLines;
+    std::map<link::MacAddress, std::vector<std::string>> macCells;
     for (std::size_t index = 1; index < table.rows.size(); ++index) {
         const int line = table.rows[index].line;
         if (table.rows[index].cells.size() != header.size()) {
@@ -176,9 +176,9 @@ PlanOrder OrderPlanRows(const std::vector<link::DiscoveredDevice>& listed, const
     // Row j frees row i's new address when j's printer holds it now and j
     // gives that printer another address. (A printer listed once per adapter
     // counts once.)
-    std::map<std::array<std::uint8_t, 6>, std::size_t> rowOf;
+    std::map<link::MacAddress, std::size_t> rowOf;
     for (std::size_t j = 0; j < n; ++j) rowOf.emplace(rows[j].mac, j);
-    std::map<std::array<std::uint8_t, 4>, std::vector<std::size_t>> movingFrom;
+    std::map<link::Ipv4Address, std::vector<std::size_t>> movingFrom;
     for (const auto& printer : listed) {
         const auto row = rowOf.find(printer.macAddress());
         if (row == rowOf.end() || !rows[row->second].ip || *rows[row->second].ip == printer.ipAddress()) continue;
@@ -241,17 +241,16 @@ PlanOrder OrderPlanRows(const std::vector<link::DiscoveredDevice>& listed, const
     return plan;
 }
 
-std::vector<PlanRow> ConsecutiveAddresses(const std::vector<std::array<std::uint8_t, 6>>& macs,
-                                          const std::array<std::uint8_t, 4>& first,
-                                          const std::array<std::uint8_t, 4>& mask,
-                                          std::optional<std::array<std::uint8_t, 4>> gateway, std::optional<int> port) {
+std::vector<PlanRow> ConsecutiveAddresses(const std::vector<link::MacAddress>& macs, link::Ipv4Address first,
+                                          link::Ipv4Address mask, std::optional<link::Ipv4Address> gateway,
+                                          std::optional<int> port) {
     std::vector<PlanRow> rows;
-    std::uint32_t next = link::Ipv4Address(first).value();
+    std::uint32_t next = first.value();
     for (const auto& mac : macs) {
         PlanRow row;
         row.line = static_cast<int>(rows.size()) + 1;
         row.mac = mac;
-        row.ip = link::Ipv4Address(next++).octets();  // past 255.255.255.255 wraps to 0.0.0.0, which the checks refuse
+        row.ip = link::Ipv4Address(next++);  // past 255.255.255.255 wraps to 0.0.0.0, which the checks refuse
         row.mask = mask;
         row.gateway = gateway;
         row.port = port;

@@ -3,20 +3,20 @@
 // read whole before anything is sent: one bad row stops it all.
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "link/discovered_device.h"
+#include "link/ipv4_address.h"
 
 namespace corvane::rules {
 
 struct PlanRow {
     int line = 0;  // in the file, from 1
-    std::array<std::uint8_t, 6> mac{};
-    std::optional<std::array<std::uint8_t, 4>> ip, mask, gateway;
+    link::MacAddress mac{};
+    std::optional<link::Ipv4Address> ip, mask, gateway;
     std::optional<int> port, inactivity;
     std::optional<bool> dhcp;
     std::optional<int> baudIndex;  // into the settings window's speed list
@@ -61,9 +61,8 @@ PlanOrder OrderPlanRows(const std::vector<link::DiscoveredDevice>& listed, const
 // Rows giving consecutive addresses from `first` to the printers `macs`, in
 // that order, each with the same mask and DHCP off; the gateway and the port
 // when given, each printer's own otherwise.
-std::vector<PlanRow> ConsecutiveAddresses(const std::vector<std::array<std::uint8_t, 6>>& macs,
-                                          const std::array<std::uint8_t, 4>& first,
-                                          const std::array<std::uint8_t, 4>& mask,
-                                          std::optional<std::array<std::uint8_t, 4>> gateway, std::optional<int> port);
+std::vector<PlanRow> ConsecutiveAddresses(const std::vector<link::MacAddress>& macs, link::Ipv4Address first,
+                                          link::Ipv4Address mask, std::optional<link::Ipv4Address> gateway,
+                                          std::optional<int> port);
 
 }  // namespace corvane::rules

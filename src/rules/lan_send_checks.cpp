@@ -77,11 +77,12 @@ std::string SubnetText(Ipv4Address address, Ipv4Address mask) {
 }
 
 // The reserved ranges a printer's own address may not lie in, with their names.
-const char* ReservedRange(const Ipv4& a) {
-    if (a[0] == 0) return "0.0.0.0/8";
-    if (a[0] == 127) return "127.0.0.0/8, loopback";
-    if (a == Ipv4{255, 255, 255, 255}) return "255.255.255.255, broadcast";
-    if (a[0] >= 224) return a[0] < 240 ? "224.0.0.0/4, multicast" : nullptr;
+const char* ReservedRange(Ipv4Address address) {
+    const std::uint8_t first = address.octets()[0];
+    if (first == 0) return "0.0.0.0/8";
+    if (first == 127) return "127.0.0.0/8, loopback";
+    if (address == Ipv4Address(255, 255, 255, 255)) return "255.255.255.255, broadcast";
+    if (first >= 224) return first < 240 ? "224.0.0.0/4, multicast" : nullptr;
     return nullptr;
 }
 
@@ -93,13 +94,13 @@ std::vector<SendWarning> CheckSettingsToSend(const link::DiscoveredDevice& toSen
                                              const std::optional<LocalSubnet>& local) {
     std::vector<SendWarning> warnings;
     if (toSend.dhcp()) return warnings;
-    const Ipv4Address ip(toSend.ipAddress());
-    const Ipv4Address mask(toSend.subnetMask());
-    const Ipv4Address gateway(toSend.gateway());
+    const Ipv4Address ip = toSend.ipAddress();
+    const Ipv4Address mask = toSend.subnetMask();
+    const Ipv4Address gateway = toSend.gateway();
     const bool contiguous = mask.isContiguousMask();
 
     if (!contiguous) warnings.push_back({SendCheck::MaskNotContiguous, {mask.text()}});
-    if (const char* range = ReservedRange(ip.octets())) {
+    if (const char* range = ReservedRange(ip)) {
         warnings.push_back({SendCheck::ReservedAddress, {ip.text(), range}});
     } else if (contiguous && mask.value() < 0xFFFFFFFEu) {
         // /31 and /32 have no network or broadcast address of their own.
@@ -111,17 +112,17 @@ std::vector<SendWarning> CheckSettingsToSend(const link::DiscoveredDevice& toSen
         warnings.push_back({SendCheck::GatewayOutsideSubnet, {gateway.text(), SubnetText(ip, mask)}});
     }
     for (const auto& other : listed) {
-        if (other.macAddress() == toSend.macAddress() || Ipv4Address(other.ipAddress()) != ip) continue;
+        if (other.macAddress() == toSend.macAddress() || other.ipAddress() != ip) continue;
         warnings.push_back({SendCheck::AddressInUse, {ip.text(), link::FormatMacLower(other.macAddress())}});
         break;
     }
     // This computer reaches the printer in its current subnet (its own, or
     // another one through a route). Only a move out of that subnet, to an
     // address this computer's subnet does not hold either, is news.
-    const Ipv4Address now(current.ipAddress());
-    const Ipv4Address nowMask(current.subnetMask());
-    const Ipv4Address localAddress(local ? local->address : Ipv4{});
-    const Ipv4Address localMask(local ? local->mask : Ipv4{});
+    const Ipv4Address now = current.ipAddress();
+    const Ipv4Address nowMask = current.subnetMask();
+    const Ipv4Address localAddress = local ? local->address : Ipv4Address();
+    const Ipv4Address localMask = local ? local->mask : Ipv4Address();
     const Ipv4Address reachedUnder = nowMask.isContiguousMask() && nowMask != Ipv4Address() ? nowMask : localMask;
     if (local && ip != now && !ip.sameSubnet(localAddress, localMask) && !ip.sameSubnet(now, reachedUnder)) {
         warnings.push_back(

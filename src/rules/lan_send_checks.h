@@ -15,13 +15,6 @@
 
 namespace corvane::rules {
 
-// An address as a LAN record holds it; read, written and compared through
-// link::Ipv4Address.
-using Ipv4 = link::Ipv4Octets;
-
-// "a.b.c.d".
-inline std::string DottedIpv4(const Ipv4& a) { return link::Ipv4Address(a).text(); }
-
 // Which check failed; the field the window moves the focus to follows from it.
 // The first five are conflicts (the printer would be unusable or clash with
 // another one), the last two warnings (it may still be right on purpose).
@@ -64,8 +57,8 @@ std::string WarningText(const SendWarning& warning);
 
 // The interface the search went out on: its address and mask.
 struct LocalSubnet {
-    Ipv4 address{};
-    Ipv4 mask{};
+    link::Ipv4Address address;
+    link::Ipv4Address mask;
 };
 
 // Runs every check over `toSend` (the record as it would be sent) against

@@ -84,7 +84,7 @@ SaveDecision SaveLanEdits(const LanSettingsEdits& edits, link::DiscoveredDevice&
     record.setInactivityTime(static_cast<std::uint16_t>(*inactivity));
     record.setBaudCode(link::BaudCodeForIndex(edits.baudIndex));
 
-    if (edits.ipAddress == std::array<std::uint8_t, 4>{}) {
+    if (edits.ipAddress == link::Ipv4Address()) {
         decision.messageId = kIpNotUsable;
         decision.focus = FormField::IpAddress;
         return decision;

@@ -13,6 +13,7 @@
 #include <string_view>
 
 #include "link/discovered_device.h"
+#include "link/ipv4_address.h"
 #include "link/string_table.h"
 
 namespace corvane::rules {
@@ -40,9 +41,9 @@ std::optional<RangeFix> CheckLanInactivity(std::string_view text);
 
 // The settings form's controls as read in one step.
 struct LanSettingsEdits {
-    std::array<std::uint8_t, 4> ipAddress{};
-    std::array<std::uint8_t, 4> subnetMask{};
-    std::array<std::uint8_t, 4> gateway{};
+    link::Ipv4Address ipAddress;
+    link::Ipv4Address subnetMask;
+    link::Ipv4Address gateway;
     std::string portText;
     std::string inactivityText;
     int baudIndex = -1;  // -1: nothing selected

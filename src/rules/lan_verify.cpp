@@ -7,8 +7,8 @@ namespace corvane::rules {
 std::vector<SettingDifference> CompareWithSent(const link::DiscoveredDevice& sent,
                                                const link::DiscoveredDevice& found) {
     std::vector<SettingDifference> out;
-    const auto address = [&](const char* field, const Ipv4& a, const Ipv4& b) {
-        if (a != b) out.push_back({field, DottedIpv4(a), DottedIpv4(b)});
+    const auto address = [&](const char* field, link::Ipv4Address a, link::Ipv4Address b) {
+        if (a != b) out.push_back({field, a.text(), b.text()});
     };
     const auto number = [&](const char* field, long a, long b) {
         if (a != b) out.push_back({field, std::to_string(a), std::to_string(b)});
@@ -28,7 +28,7 @@ std::vector<SettingDifference> CompareWithSent(const link::DiscoveredDevice& sen
 }
 
 bool NoAddressYet(const link::DiscoveredDevice& sent, const link::DiscoveredDevice& found) {
-    return sent.dhcp() && found.ipAddress()[0] == 0;
+    return sent.dhcp() && found.ipAddress().isUnconfigured();
 }
 
 bool ShowsChange(const link::DiscoveredDevice& sent, const link::DiscoveredDevice& found) {

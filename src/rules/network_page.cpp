@@ -152,7 +152,7 @@ MaybeNotice NetworkPage::editText(NetworkControl control, std::string_view text)
     return std::nullopt;
 }
 
-void NetworkPage::setAddress(NetworkControl control, link::Ipv4 address) {
+void NetworkPage::setAddress(NetworkControl control, link::Ipv4Address address) {
     switch (control) {
     case NetworkControl::IpAddress: context_.working.ipAddress = address; break;
     case NetworkControl::SubnetMask: context_.working.subnetMask = address; break;
@@ -252,7 +252,7 @@ namespace {
 // Only a fixed address uses the mask; with DHCP the server gives one.
 MaybeNotice MaskCheck(const WorkingValues& working) {
     if (working.ipAssignmentChoice != code::kManual) return std::nullopt;
-    if (link::Ipv4Address(working.subnetMask).isContiguousMask()) return std::nullopt;
+    if (working.subnetMask.isContiguousMask()) return std::nullopt;
     return NetworkNotice(kSubnetMaskInvalid, NetworkControl::SubnetMask);
 }
 
@@ -286,9 +286,9 @@ std::string NetworkPage::text(NetworkControl control) const {
         int sel = controls_[NetworkControl::P2pConnMode].selection;
         return sel >= 0 ? std::string(kConnModeEntries[static_cast<std::size_t>(sel)]) : std::string();
     }
-    case NetworkControl::IpAddress: return link::FormatIpv4(context_.working.ipAddress);
-    case NetworkControl::SubnetMask: return link::FormatIpv4(context_.working.subnetMask);
-    case NetworkControl::Gateway: return link::FormatIpv4(context_.working.gateway);
+    case NetworkControl::IpAddress: return context_.working.ipAddress.text();
+    case NetworkControl::SubnetMask: return context_.working.subnetMask.text();
+    case NetworkControl::Gateway: return context_.working.gateway.text();
     default: return {};
     }
 }

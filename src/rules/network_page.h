@@ -56,7 +56,7 @@ public:
     // Text edits: SSID, ad hoc channel, inactivity time, PIN code.
     MaybeNotice editText(NetworkControl control, std::string_view text);
     // Address controls 1035 to 1037.
-    void setAddress(NetworkControl control, link::Ipv4 address);
+    void setAddress(NetworkControl control, link::Ipv4Address address);
     // The Wi-Fi Direct lists; an index outside the list is ignored.
     void chooseP2pChannel(int index);
     void chooseP2pConnMode(int index);
@@ -87,9 +87,9 @@ public:
 
     // Mode, addressing and SSID live with the working values, the Wi-Fi
     // Direct settings, channel and inactivity time only here.
-    link::Ipv4 ipAddress() const { return context_.working.ipAddress; }
-    link::Ipv4 subnetMask() const { return context_.working.subnetMask; }
-    link::Ipv4 gateway() const { return context_.working.gateway; }
+    link::Ipv4Address ipAddress() const { return context_.working.ipAddress; }
+    link::Ipv4Address subnetMask() const { return context_.working.subnetMask; }
+    link::Ipv4Address gateway() const { return context_.working.gateway; }
     int networkMode() const { return context_.working.networkMode; }
     int ipAssignmentChoice() const { return context_.working.ipAssignmentChoice; }
     const std::string& ssid() const { return context_.working.ssid; }

@@ -34,7 +34,7 @@ public:
     MaybeNotice editText(ProtocolControl control, std::string_view text);
     // A switch list's selection; an index outside the list is ignored.
     void chooseEntry(ProtocolControl list, int index);
-    void setTrapAddress(link::Ipv4 address) { trapAddress = address; }
+    void setTrapAddress(link::Ipv4Address address) { trapAddress = address; }
 
     MaybeNotice checkValues() const;
 
@@ -51,7 +51,7 @@ public:
     std::string getCommunity;
     std::string setCommunity;
     std::string trapCommunity;
-    link::Ipv4 trapAddress = 0;
+    link::Ipv4Address trapAddress;
 
 private:
     int* switchField(ProtocolControl list);

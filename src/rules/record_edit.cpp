@@ -220,9 +220,10 @@ private:
                 return refuse(*notice, "ipAssignment");
             }
         }
-        const std::tuple<const char*, C, link::Ipv4> addresses[] = {{"ipAddress", C::IpAddress, edited_.ipAddress},
-                                                                    {"subnetMask", C::SubnetMask, edited_.subnetMask},
-                                                                    {"gateway", C::Gateway, edited_.gateway}};
+        const std::tuple<const char*, C, link::Ipv4Address> addresses[] = {
+            {"ipAddress", C::IpAddress, edited_.ipAddress},
+            {"subnetMask", C::SubnetMask, edited_.subnetMask},
+            {"gateway", C::Gateway, edited_.gateway}};
         for (const auto& [field, control, address] : addresses) {
             if (!changed(field)) continue;
             if (!offered(page, control)) return unavailable(Tab::Network, static_cast<int>(control), field);

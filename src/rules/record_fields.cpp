@@ -11,12 +11,6 @@
 
 namespace corvane::rules {
 
-std::optional<link::Ipv4> ParseIpv4(std::string_view text) {
-    const auto address = link::ParseIpv4Address(text);
-    if (!address) return std::nullopt;
-    return address->value();
-}
-
 std::vector<FieldChange> DiffRecords(const link::PrinterConfig& before, const link::PrinterConfig& after,
                                      link::ConfigLayout layout) {
     std::vector<FieldChange> changes;

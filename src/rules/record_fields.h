@@ -21,9 +21,6 @@ using link::ConfigField;
 using link::FieldValue;
 using link::ValueProblem;
 
-// "a.b.c.d" with four decimal parts 0-255 as a host number.
-std::optional<link::Ipv4> ParseIpv4(std::string_view text);
-
 // One field that differs between two records. A secret's values are left
 // out: only the fact that it changed is kept.
 struct FieldChange {

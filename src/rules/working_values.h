@@ -20,9 +20,9 @@ struct WorkingValues {
     int ipAssignmentChoice = 0;  // 0 DHCP, 1 manual: the inverse of the record byte
     int authentication = -1;     // none until a record is shown
     int cipher = -1;
-    link::Ipv4 ipAddress = 0;
-    link::Ipv4 subnetMask = 0;
-    link::Ipv4 gateway = 0;
+    link::Ipv4Address ipAddress;
+    link::Ipv4Address subnetMask;
+    link::Ipv4Address gateway;
 
     bool operator==(const WorkingValues&) const = default;
 };

@@ -66,7 +66,7 @@ QString latin1(std::string_view text) { return QString::fromLatin1(text.data(), 
 
 bool isUnconfiguredAddress(const QString& address) {
     const auto parsed = link::ParseIpv4Address(address.toStdString());
-    return parsed && parsed->octets()[0] == 0;
+    return parsed && parsed->isUnconfigured();
 }
 
 link::Result<QStringList, QString> parseTargetList(const QString& text, int limit) {

@@ -34,8 +34,6 @@ public:
     }
 };
 
-std::uint32_t hostOrder(const Ipv4AddressEdit::Address& a) { return link::Ipv4Address(a).value(); }
-
 }  // namespace
 
 QString addressProblemText(link::AddressProblem problem) {
@@ -87,18 +85,19 @@ Ipv4AddressEdit::Ipv4AddressEdit(QWidget* parent) : QWidget(parent) {
     describeParts();
 }
 
-void Ipv4AddressEdit::setAddress(const Address& address) {
-    for (std::size_t i = 0; i < 4; ++i) fields_[i]->setText(QString::number(address[i]));
+void Ipv4AddressEdit::setAddress(link::Ipv4Address address) {
+    const link::Ipv4Octets parts = address.octets();
+    for (std::size_t i = 0; i < 4; ++i) fields_[i]->setText(QString::number(parts[i]));
     emit addressChanged();
 }
 
-Ipv4AddressEdit::Address Ipv4AddressEdit::address() const {
-    Address result{};
+link::Ipv4Address Ipv4AddressEdit::address() const {
+    link::Ipv4Octets parts{};
     for (std::size_t i = 0; i < 4; ++i) {
         // Blank reads as 0; the validator keeps parts within 0..255.
-        result[i] = static_cast<std::uint8_t>(std::clamp(fields_[i]->text().toInt(), 0, 255));
+        parts[i] = static_cast<std::uint8_t>(std::clamp(fields_[i]->text().toInt(), 0, 255));
     }
-    return result;
+    return link::Ipv4Address(parts);
 }
 
 void Ipv4AddressEdit::clear() {
@@ -112,12 +111,12 @@ int Ipv4AddressEdit::filledFieldCount() const {
     return count;
 }
 
-QString Ipv4AddressEdit::text() const { return QString::fromStdString(link::FormatIpv4(address())); }
+QString Ipv4AddressEdit::text() const { return QString::fromStdString(address().text()); }
 
 bool Ipv4AddressEdit::setText(const QString& text) {
     const auto parsed = link::ParseIpv4Address(text.toStdString());
     if (!parsed) return false;
-    setAddress(parsed->octets());
+    setAddress(*parsed);
     return true;
 }
 
@@ -134,8 +133,8 @@ void Ipv4AddressEdit::refreshMark() {
     link::AddressProblem problem = link::AddressProblem::None;
     // A disabled entry (DHCP chosen) holds nothing the user has to fix.
     if (hasRole_ && isEnabled() && filledFieldCount() == 4) {
-        const std::uint32_t mask = maskEdit_ ? hostOrder(maskEdit_->address()) : 0;
-        problem = link::ClassifyAddress(role_, hostOrder(address()), mask);
+        const link::Ipv4Address mask = maskEdit_ ? maskEdit_->address() : link::Ipv4Address();
+        problem = link::ClassifyAddress(role_, address(), mask);
     }
     if (problem == problem_) return;
     problem_ = problem;
@@ -199,7 +198,7 @@ bool Ipv4AddressEdit::pasteAddress(int index) {
     const QString pasted = QApplication::clipboard()->text().trimmed();
     if (setText(pasted)) {
         // Each part as if typed, so whoever mirrors the parts follows.
-        const Address parts = address();
+        const link::Ipv4Octets parts = address().octets();
         for (int i = 0; i < 4; ++i) emit fieldChanged(i, parts[static_cast<std::size_t>(i)]);
         focusField(3, 3);
         return true;

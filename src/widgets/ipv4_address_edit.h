@@ -14,6 +14,7 @@
 #include <QWidget>
 
 #include "link/address_plausibility.h"
+#include "link/ipv4_address.h"
 
 class QLineEdit;
 
@@ -22,12 +23,10 @@ namespace corvane::widgets {
 class Ipv4AddressEdit : public QWidget {
     Q_OBJECT
 public:
-    using Address = std::array<std::uint8_t, 4>;
-
     explicit Ipv4AddressEdit(QWidget* parent = nullptr);
 
-    void setAddress(const Address& address);
-    Address address() const;
+    void setAddress(link::Ipv4Address address);
+    link::Ipv4Address address() const;
     void clear();
     // How many of the four parts hold a number.
     int filledFieldCount() const;

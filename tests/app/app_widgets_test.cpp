@@ -86,7 +86,7 @@ TEST(Ipv4AddressEdit, TypesPastesAndCopiesAsOneField) {
     EXPECT_EQ(host.problem(), link::AddressProblem::None);
     // A blank part reads as zero but is not filled.
     host.field(2)->clear();
-    EXPECT_EQ(host.address(), (Ipv4AddressEdit::Address{192, 168, 0, 255}));
+    EXPECT_EQ(host.address(), link::Ipv4Address(192, 168, 0, 255));
     EXPECT_EQ(host.filledFieldCount(), 3);
 }
 

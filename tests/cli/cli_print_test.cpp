@@ -55,6 +55,8 @@ TEST(CliPrintTest, FailuresSayWhy) {
         const char* words;
     } cases[] = {
         {{"print-test", "--ip", "127.0.0.1", "--port", port}, 1, "not sent to 127.0.0.1:%1: refused"},
+        // Leading zeros are decimal: 127.0.0.10, never octal 127.0.0.8.
+        {{"print-test", "--ip", "127.000.000.010", "--port", port}, 1, "not sent to 127.0.0.10:%1: refused"},
         {{"print-test", "--ip", "0.0.0.1"}, 1, "not sent to 0.0.0.1:9100: cannot be sent"},
         {{"print-test", "--ip", "127.1"}, 2, "is not an IPv4 address"},
         {{"print-test", "--ip", "127.0.0.1", "--port", "0"}, 2, "is not a port"},

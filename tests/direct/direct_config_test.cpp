@@ -68,7 +68,7 @@ TEST_F(DirectUiTest, ConnectEditSaveWritesWhatThePagesShowPlusTheEdits) {
     onPage<QRadioButton>(Tab::Network, "manualRadio")->click();
     expected.ipAssignment = 0;
     type(onPage<widgets::Ipv4AddressEdit>(Tab::Network, "ipAddress")->field(3), "77");
-    expected.ipAddress = 0xC0A8004D;
+    expected.ipAddress = {192, 168, 0, 77};
     onPage<QRadioButton>(Tab::Security, "wpaPsk")->click();
     expected.authentication = rules::code::kWpaPsk;
     type(onPage<QLineEdit>(Tab::Security, "pskKey"), "a-longer-shared-key");

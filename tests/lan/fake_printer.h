@@ -28,7 +28,7 @@ inline QByteArray bytesOf(std::string_view text) {
 // 0xFF, version 1.2, no DHCP, inactivity 0 and, for WLAN, reserved byte 0x5A.
 struct PrinterRecord {
     std::uint8_t macEnd = 0x03;
-    std::array<std::uint8_t, 4> ip{192, 168, 1, 50};
+    link::Ipv4Address ip{192, 168, 1, 50};
     std::uint16_t port = 9100;
     std::uint8_t https = 0;
     std::uint8_t feature = 31;

@@ -380,7 +380,7 @@ TEST(LanSettingsDialog, FormMessagesRefusalsAndWarningsBeforeSaving) {
         EXPECT_TRUE(messages.messages()[0].text.contains(QStringLiteral("255.0.255.0 is not contiguous")));
         EXPECT_TRUE(messages.messages()[0].text.contains(QStringLiteral("00:1a:ff:01:02:09")));  // address in use
         EXPECT_TRUE(mask->isAncestorOf(dialog.focusWidget()));
-        EXPECT_EQ(devicesFor(link::ListMode::Ethernet).deviceAt(1)->subnetMask()[1], 255);  // not written
+        EXPECT_EQ(devicesFor(link::ListMode::Ethernet).deviceAt(1)->subnetMask().octets()[1], 255);  // not written
         pumpEvents(30);
         EXPECT_TRUE(printer.requests().empty());
 

@@ -14,7 +14,7 @@ namespace {
 
 struct Record {
     std::string ssid;
-    std::array<std::uint8_t, 6> bssid;
+    link::MacAddress bssid;
     std::uint8_t mode;
     std::uint16_t rssi;
     std::uint8_t security;
@@ -96,7 +96,7 @@ TEST(BssParse, HostileLengthBytesNeverReadPastTheMessage) {
     ASSERT_TRUE(
         ParseBssResponse(Answer({0x00, 0x01, 'z', 0x01, 8, 1, 2, 3, 4, 5, 6, 7, 8, 0, 0xFF, 0xFF, 0x01}), table));
     ASSERT_EQ(ShownBssCount(table), 1u);
-    EXPECT_EQ(table[0].bssid, (std::array<std::uint8_t, 6>{1, 2, 3, 4, 5, 6}));
+    EXPECT_EQ(table[0].bssid, (link::MacAddress{1, 2, 3, 4, 5, 6}));
     EXPECT_EQ(table[0].rssi, -1);
     EXPECT_EQ(table[0].security, 0x01);
 
@@ -105,7 +105,7 @@ TEST(BssParse, HostileLengthBytesNeverReadPastTheMessage) {
     tail.insert(tail.end(), {0x00, 0x04, 'n', 'e', 'x', 't', 0x01, 0x06, 9, 9});
     ASSERT_TRUE(ParseBssResponse(Answer(tail), table));
     EXPECT_EQ(ShownBssCount(table), 1u);
-    EXPECT_EQ(table[1].bssid, (std::array<std::uint8_t, 6>{}));
+    EXPECT_EQ(table[1].bssid, (link::MacAddress{}));
 }
 
 // Cut a two-record body at every length and re-checksum: accepted (an empty

@@ -129,6 +129,6 @@ TEST(AddressPlausibility, MarksBadMasksAndSubnetEdges) {
         {Gateway, 0, ip(255, 255, 255, 0), None},               // no gateway
     };
     for (const auto& c : cases)
-        EXPECT_EQ(link::ClassifyAddress(c.role, c.address, c.mask), c.expected)
+        EXPECT_EQ(link::ClassifyAddress(c.role, link::Ipv4Address(c.address), link::Ipv4Address(c.mask)), c.expected)
             << std::hex << c.address << " / " << c.mask;
 }

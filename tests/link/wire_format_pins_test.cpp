@@ -98,10 +98,10 @@ TEST(WireFormatPins, EveryConfigFieldSitsAtItsOffsetWithItsWidth) {
 
 TEST(WireFormatPins, NumbersAreBigEndianAtFixedOffsets) {
     PrinterConfig c;
-    c.ipAddress = 0xC0A8000A;  // 192.168.0.10
+    c.ipAddress = {192, 168, 0, 10};
     c.printerPort = 9100;
     c.inactivityTime = 3600;
-    c.trapAddress = 0x0A000001;
+    c.trapAddress = {10, 0, 0, 1};
     const struct {
         ConfigLayout layout;
         std::size_t port, trap, inactivity;
@@ -180,8 +180,8 @@ TEST(WireFormatPins, DiscoveryAnswerFieldsAtTheirOffsets) {
         const auto a = link::ClassifyDiscoveryAnswer(c.mode, c.datagram);
         ASSERT_EQ(a.kind, link::DiscoveryAnswer::Kind::Device);
         const link::DiscoveredDevice& d = a.device;
-        EXPECT_TRUE(runFrom(d.macAddress(), c.mac) && runFrom(d.ipAddress(), c.ip) && runFrom(d.subnetMask(), c.mask) &&
-                    runFrom(d.gateway(), c.gateway) && d.dhcp());
+        EXPECT_TRUE(runFrom(d.macAddress(), c.mac) && runFrom(d.ipAddress().octets(), c.ip) &&
+                    runFrom(d.subnetMask().octets(), c.mask) && runFrom(d.gateway().octets(), c.gateway) && d.dhcp());
         // Words high byte first: the byte at n, then n + 1.
         EXPECT_EQ((std::vector<int>{d.port(), d.baudCode(), d.firmwareMajor(), d.firmwareMinor(), d.inactivityTime(),
                                     d.featureCode(), d.reservedByte()}),

@@ -21,14 +21,14 @@ TEST(PrinterSheet, RowsBecomeRecordValues) {
     link::PrinterConfig base;
     base.printerName = "ZEPHRAN-TP80W";
     base.ipAssignment = 1;
-    base.ipAddress = 0x0A000001;
+    base.ipAddress = {10, 0, 0, 1};
     base.printerPort = 9100;
     const auto first = withPrinterValues(base, parsed->rows.at({0x00, 0x11, 0x62, 0x0A, 0x00, 0x01}));
     EXPECT_EQ(first.printerName, "Shop, 12");
     EXPECT_EQ(first.ipAssignment, 0);  // a fixed address turns DHCP off
-    EXPECT_EQ(first.ipAddress, 0xC0A80070u);
-    EXPECT_EQ(first.subnetMask, 0xFFFF0000u);
-    EXPECT_EQ(first.gateway, 0xC0A80001u);
+    EXPECT_EQ(first.ipAddress, link::Ipv4Address(192, 168, 0, 112));
+    EXPECT_EQ(first.subnetMask, link::Ipv4Address(255, 255, 0, 0));
+    EXPECT_EQ(first.gateway, link::Ipv4Address(192, 168, 0, 1));
     EXPECT_EQ(first.printerPort, 9101);
     EXPECT_EQ(first.userId, "clerk");
     EXPECT_EQ(first.userPassword, " p w ");  // a password is kept as written

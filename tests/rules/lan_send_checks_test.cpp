@@ -11,8 +11,10 @@ namespace {
 
 using namespace corvane::rules;
 using corvane::link::DiscoveredDevice;
+using corvane::link::Ipv4Address;
 
-DiscoveredDevice Printer(std::uint8_t macLast, Ipv4 ip, Ipv4 mask = {255, 255, 255, 0}, Ipv4 gateway = {}) {
+DiscoveredDevice Printer(std::uint8_t macLast, Ipv4Address ip, Ipv4Address mask = {255, 255, 255, 0},
+                         Ipv4Address gateway = {}) {
     DiscoveredDevice d;
     d.mode = corvane::link::ListMode::Ethernet;
     d.raw[5] = macLast;
@@ -40,7 +42,7 @@ TEST(LanSendChecks, EachCheckFiresOnItsCaseOnly) {
         DiscoveredDevice toSend;
         std::vector<SendCheck> expected;
     };
-    const Ipv4 k16{255, 255, 0, 0}, k32{255, 255, 255, 255};
+    const Ipv4Address k16{255, 255, 0, 0}, k32{255, 255, 255, 255};
     auto dhcp = Printer(1, {10, 0, 0, 60}, {255, 0, 255, 0}, {1, 2, 3, 4});
     dhcp.setDhcp(true);
     const Case cases[] = {
@@ -167,7 +169,7 @@ TEST(LanPlan, AnEditedExportRunsAsAPlan) {
         "2,00:11:62:00:00:01,10.0.0.9,255.255.255.0,10.0.0.1,9100,1.02,12,off,wlan0,broadcast\r\n");
     ASSERT_TRUE(plan.errors.empty()) << plan.errors[0].message;
     ASSERT_EQ(plan.rows.size(), 1u);
-    EXPECT_EQ(plan.rows[0].ip, (std::array<std::uint8_t, 4>{10, 0, 0, 9}));
+    EXPECT_EQ(plan.rows[0].ip, Ipv4Address(10, 0, 0, 9));
     EXPECT_EQ(plan.rows[0].port, 9100);
     EXPECT_EQ(plan.rows[0].dhcp, false);
 }
@@ -211,7 +213,7 @@ TEST(LanVerify, ReportsWhatDiffersFromTheRequest) {
 TEST(LanVerify, ShowsTheChangeOnlyWithAnAddress) {
     struct Case {
         bool dhcp;
-        std::array<std::uint8_t, 4> found;
+        Ipv4Address found;
         std::uint16_t port;
         bool shows, noAddress;
     };
@@ -226,8 +228,8 @@ TEST(LanVerify, ShowsTheChangeOnlyWithAnAddress) {
         DiscoveredDevice found = sent;
         found.setIpAddress(c.found);
         found.setPort(c.port);
-        EXPECT_EQ(ShowsChange(sent, found), c.shows) << int(c.found[3]) << " " << c.port;
-        EXPECT_EQ(NoAddressYet(sent, found), c.noAddress) << int(c.found[3]);
+        EXPECT_EQ(ShowsChange(sent, found), c.shows) << c.found.text() << " " << c.port;
+        EXPECT_EQ(NoAddressYet(sent, found), c.noAddress) << c.found.text();
     }
 }
 

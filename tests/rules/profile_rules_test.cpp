@@ -75,7 +75,7 @@ TEST(Profile, SpreadRefusesWithTheFieldOrGivesTheRecordTheRulesBuild) {
     const std::pair<Profile, bool> fixing[] = {
         {Of({{"ipAssignment", 0u}}), true},
         {Of({{"networkMode", 1u}, {"authentication", 0u}, {"cipher", 0u}}), true},
-        {Of({{"ipAssignment", 0u}, {"ipAddress", 0xC0A80014u}}), false},
+        {Of({{"ipAssignment", 0u}, {"ipAddress", corvane::link::Ipv4Address(192, 168, 0, 20)}}), false},
         {Of({{"ssid", T("x")}}), false},
     };
     auto dhcp = SampleRecord();

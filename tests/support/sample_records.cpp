@@ -5,9 +5,9 @@ namespace corvane::test {
 link::PrinterConfig SampleRecord() {
     link::PrinterConfig c;
     c.printerName = "Front counter";
-    c.ipAddress = 0xC0A8000A;
-    c.subnetMask = 0xFFFFFF00;
-    c.gateway = 0xC0A80001;
+    c.ipAddress = {192, 168, 0, 10};
+    c.subnetMask = {255, 255, 255, 0};
+    c.gateway = {192, 168, 0, 1};
     c.ssid = "shop-wlan";
     c.authentication = 3;             // WPA2-PSK
     c.cipher = 4;                     // AES
@@ -25,7 +25,7 @@ link::PrinterConfig SampleRecord() {
     c.setCommunity = "private";
     c.getCommunity = "public";
     c.trapCommunity = "trap";
-    c.trapAddress = 0x0A000001;
+    c.trapAddress = {10, 0, 0, 1};
     c.inactivityTime = 3600;
     return c;
 }

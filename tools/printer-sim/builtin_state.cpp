@@ -7,7 +7,7 @@ link::DiscoveredDevice MakeRecord(link::ListMode mode, const std::array<std::uin
     link::DiscoveredDevice d;
     d.mode = mode;
     std::copy(mac.begin(), mac.end(), d.raw.begin());
-    d.setIpAddress(ip);
+    d.setIpAddress(link::Ipv4Address(ip));
     d.setSubnetMask({255, 255, 255, 0});
     d.setGateway({ip[0], ip[1], ip[2], 1});
     d.setPort(port);
@@ -40,9 +40,9 @@ link::PrinterConfig RealisticConfig() {
     c.printerName = "ZEPHRAN-TP80W";
     c.networkMode = 0;
     c.ipAssignment = 0;
-    c.ipAddress = 0xC0A8000A;  // 192.168.0.10
-    c.subnetMask = 0xFFFFFF00;
-    c.gateway = 0xC0A80001;
+    c.ipAddress = {192, 168, 0, 10};
+    c.subnetMask = {255, 255, 255, 0};
+    c.gateway = {192, 168, 0, 1};
     c.ssid = "Corvane-Office";
     c.authentication = 3;  // WPA2-PSK
     c.cipher = 4;          // AES
@@ -62,7 +62,7 @@ link::PrinterConfig RealisticConfig() {
     c.setCommunity = "private";
     c.getCommunity = "public";
     c.trapCommunity = "public";
-    c.trapAddress = 0xC0A80064;  // 192.168.0.100
+    c.trapAddress = {192, 168, 0, 100};
     c.inactivityTime = 300;
     return c;
 }

@@ -172,10 +172,7 @@ std::vector<Outgoing> AnswerSurvey(const SimState& state, std::size_t index) {
 
 std::size_t SurveyPrinterFor(const SimState& state, std::uint32_t localAddress) {
     for (std::size_t i = 0; i < state.wlan.size(); ++i) {
-        const auto ip = state.wlan[i].record.ipAddress();
-        const std::uint32_t value =
-            (std::uint32_t{ip[0]} << 24) | (std::uint32_t{ip[1]} << 16) | (std::uint32_t{ip[2]} << 8) | ip[3];
-        if (value == localAddress) return i;
+        if (state.wlan[i].record.ipAddress().value() == localAddress) return i;
     }
     return 0;
 }

@@ -77,14 +77,11 @@ struct Reader {
     void mac(const QJsonObject& o, const char* key, std::array<std::uint8_t, 6>& out) {
         if (o.contains(key)) parseOctets(o.value(key).toString(), key, out, ':', 16);
     }
-    void ip(const QJsonObject& o, const char* key, std::array<std::uint8_t, 4>& out) {
-        if (o.contains(key)) parseOctets(o.value(key).toString(), key, out, '.', 10);
-    }
-    void ipHost(const QJsonObject& o, const char* key, link::Ipv4& out) {
+    void ip(const QJsonObject& o, const char* key, link::Ipv4Address& out) {
         if (!o.contains(key)) return;
-        std::array<std::uint8_t, 4> a{};
+        link::Ipv4Octets a = out.octets();
         parseOctets(o.value(key).toString(), key, a, '.', 10);
-        out = (link::Ipv4{a[0]} << 24) | (link::Ipv4{a[1]} << 16) | (link::Ipv4{a[2]} << 8) | a[3];
+        out = link::Ipv4Address(a);
     }
 
     void kinds(const QJsonObject& o, const char* key, KindSet& out) {
@@ -118,14 +115,7 @@ QString macText(const std::uint8_t* mac) {
     return parts.join(':');
 }
 
-QString IpText(const std::array<std::uint8_t, 4>& a) {
-    return QStringLiteral("%1.%2.%3.%4").arg(a[0]).arg(a[1]).arg(a[2]).arg(a[3]);
-}
-
-QString HostIpText(link::Ipv4 v) {
-    return IpText({static_cast<std::uint8_t>(v >> 24), static_cast<std::uint8_t>(v >> 16),
-                   static_cast<std::uint8_t>(v >> 8), static_cast<std::uint8_t>(v)});
-}
+QString IpText(link::Ipv4Address a) { return QString::fromStdString(a.text()); }
 
 QJsonValue KindList(const KindSet& set) {
     if (set == KindSet::all()) return QStringLiteral("all");
@@ -143,8 +133,8 @@ void ReadConfig(Reader& r, const QJsonObject& o, PrinterConfig& c) {
             r.text(o, key.c_str(), text);
             f.set(c, text);
         } else if (f.kind == link::FieldKind::Address) {
-            link::Ipv4 address = std::get<std::uint32_t>(f.get(c));
-            r.ipHost(o, key.c_str(), address);
+            link::Ipv4Address address = std::get<link::Ipv4Address>(f.get(c));
+            r.ip(o, key.c_str(), address);
             f.set(c, address);
         } else if (f.width == 1) {
             auto byte = static_cast<std::uint8_t>(std::get<std::uint32_t>(f.get(c)));
@@ -163,7 +153,7 @@ QJsonObject WriteConfig(const PrinterConfig& c) {
     for (const link::ConfigField& f : link::ConfigFields()) {
         const QString key = QString::fromLatin1(f.name.data(), static_cast<qsizetype>(f.name.size()));
         if (f.kind == link::FieldKind::Number) o.insert(key, static_cast<qint64>(std::get<std::uint32_t>(f.get(c))));
-        else if (f.kind == link::FieldKind::Address) o.insert(key, HostIpText(std::get<std::uint32_t>(f.get(c))));
+        else if (f.kind == link::FieldKind::Address) o.insert(key, IpText(std::get<link::Ipv4Address>(f.get(c))));
         else o.insert(key, QString::fromStdString(std::get<std::string>(f.get(c))));
     }
     return o;

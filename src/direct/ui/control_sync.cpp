@@ -84,22 +84,12 @@ void applyCombo(QComboBox* combo, const rules::ControlState& state) {
     combo->setCurrentIndex(state.selection);
 }
 
-link::Ipv4 toIpv4(const widgets::Ipv4AddressEdit::Address& parts) {
-    return static_cast<link::Ipv4>(parts[0]) << 24 | static_cast<link::Ipv4>(parts[1]) << 16 |
-           static_cast<link::Ipv4>(parts[2]) << 8 | static_cast<link::Ipv4>(parts[3]);
-}
-
-widgets::Ipv4AddressEdit::Address toParts(link::Ipv4 address) {
-    return {static_cast<std::uint8_t>(address >> 24), static_cast<std::uint8_t>(address >> 16),
-            static_cast<std::uint8_t>(address >> 8), static_cast<std::uint8_t>(address)};
-}
-
-void applyAddress(widgets::Ipv4AddressEdit* edit, const rules::ControlState& state, link::Ipv4 address) {
+void applyAddress(widgets::Ipv4AddressEdit* edit, const rules::ControlState& state, link::Ipv4Address address) {
     const QSignalBlocker block(edit);
     applyState(edit, state);
     // A partly typed address reads as zeros in its blank parts; leave the
     // blanks alone while they already mean the model's address.
-    if (toIpv4(edit->address()) != address) edit->setAddress(toParts(address));
+    if (edit->address() != address) edit->setAddress(address);
 }
 
 QString toQString(const std::string& text) { return QString::fromStdString(text); }

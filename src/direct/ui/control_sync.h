@@ -29,11 +29,8 @@ void applyEdit(QLineEdit* edit, const rules::ControlState& state, const std::str
 // Plus the selected entry (-1: none).
 void applyCombo(QComboBox* combo, const rules::ControlState& state);
 
-// An address control's four parts and the model's host-order address.
-link::Ipv4 toIpv4(const widgets::Ipv4AddressEdit::Address& parts);
-widgets::Ipv4AddressEdit::Address toParts(link::Ipv4 address);
 // Plus the address, when it differs from the one shown.
-void applyAddress(widgets::Ipv4AddressEdit* edit, const rules::ControlState& state, link::Ipv4 address);
+void applyAddress(widgets::Ipv4AddressEdit* edit, const rules::ControlState& state, link::Ipv4Address address);
 
 QString toQString(const std::string& text);
 std::string toStdString(const QString& text);

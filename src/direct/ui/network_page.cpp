@@ -67,7 +67,7 @@ NetworkPage::NetworkPage(rules::NetworkPage& model, NoticeSink notices, QWidget*
     ui_->gateway->setRole(link::AddressRole::Gateway, ui_->subnetMask);
     for (const auto& [edit, control] : addresses)
         connect(edit, &widgets::Ipv4AddressEdit::fieldChanged, this,
-                [this, e = edit, c = control] { model_.setAddress(c, toIpv4(e->address())); });
+                [this, e = edit, c = control] { model_.setAddress(c, e->address()); });
 
     // The Wi-Fi Direct lists are picked from, never typed into; their edit
     // field shows a channel the printer has that the list does not offer.

@@ -37,7 +37,7 @@ ProtocolPage::ProtocolPage(rules::ProtocolPage& model, NoticeSink notices, QWidg
             if (notice) notices_(*notice);
         });
     connect(ui_->trapAddress, &widgets::Ipv4AddressEdit::fieldChanged, this,
-            [this] { model_.setTrapAddress(toIpv4(ui_->trapAddress->address())); });
+            [this] { model_.setTrapAddress(ui_->trapAddress->address()); });
     render();
 }
 

@@ -29,14 +29,7 @@ namespace {
 
 enum Column { kMac, kNow, kNew, kResult, kNotes, kColumns };
 
-// An address as every front end reads it; nullopt otherwise.
-std::optional<rules::Ipv4> dottedAddress(const QString& text) {
-    const auto address = link::ParseIpv4Address(text.toStdString());
-    if (!address) return std::nullopt;
-    return address->octets();
-}
-
-QString dotted(const rules::Ipv4& a) { return QString::fromStdString(rules::DottedIpv4(a)); }
+QString dotted(link::Ipv4Address a) { return QString::fromStdString(a.text()); }
 
 }  // namespace
 
@@ -57,7 +50,7 @@ struct AssignAddressesDialog::Run {
     QString verifyError;
 };
 
-AssignAddressesDialog::AssignAddressesDialog(SearchSetup setup, std::vector<std::array<std::uint8_t, 6>> macs,
+AssignAddressesDialog::AssignAddressesDialog(SearchSetup setup, std::vector<link::MacAddress> macs,
                                              const VerifyTiming& verifyTiming, QWidget* parent)
     : QDialog(parent), setup_(std::move(setup)), macs_(std::move(macs)), verifyTiming_(verifyTiming) {
     setWindowTitle(tr("Assign addresses"));
@@ -140,10 +133,10 @@ AssignAddressesDialog::~AssignAddressesDialog() {
 }
 
 std::optional<std::vector<rules::PlanRow>> AssignAddressesDialog::plan() {
-    const auto first = dottedAddress(firstEdit_->text());
-    const auto mask = dottedAddress(maskEdit_->text());
+    const auto first = link::ParseIpv4Address(firstEdit_->text().toStdString());
+    const auto mask = link::ParseIpv4Address(maskEdit_->text().toStdString());
     const QString gatewayText = gatewayEdit_->text().trimmed();
-    const auto gateway = dottedAddress(gatewayText);
+    const auto gateway = link::ParseIpv4Address(gatewayText.toStdString());
     const QString portText = portEdit_->text().trimmed();
     bool portOk = true;
     const int port = portText.isEmpty() ? 0 : portText.toInt(&portOk);
@@ -208,9 +201,7 @@ QString AssignAddressesDialog::resultText(PlanResult result, bool preview) const
 
 QStringList AssignAddressesDialog::notesOf(const PlanRowOutcome& o) const {
     QStringList notes;
-    const auto mac = [](const std::array<std::uint8_t, 6>& m) {
-        return QString::fromStdString(link::FormatMacLower(m));
-    };
+    const auto mac = [](const link::MacAddress& m) { return QString::fromStdString(link::FormatMacLower(m)); };
     if (!o.cycle.empty()) {
         QStringList macs;
         for (const auto& m : o.cycle) macs << mac(m);

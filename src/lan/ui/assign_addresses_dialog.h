@@ -42,8 +42,8 @@ public:
     // `setup`: where the list's search went out (the requests and the
     // verification search go the same way); `macs`: the chosen printers in
     // the list's order; `verifyTiming`: the printers' restart pause and the searches' limit.
-    AssignAddressesDialog(SearchSetup setup, std::vector<std::array<std::uint8_t, 6>> macs,
-                          const VerifyTiming& verifyTiming, QWidget* parent = nullptr);
+    AssignAddressesDialog(SearchSetup setup, std::vector<link::MacAddress> macs, const VerifyTiming& verifyTiming,
+                          QWidget* parent = nullptr);
     ~AssignAddressesDialog() override;
 
     // Apply: starts sending row by row, then verifying, on the worker;
@@ -76,7 +76,7 @@ private:
     void finishRun(bool cancelled, const QString& verifyError);
 
     SearchSetup setup_;
-    std::vector<std::array<std::uint8_t, 6>> macs_;
+    std::vector<link::MacAddress> macs_;
     VerifyTiming verifyTiming_;
     QLineEdit* firstEdit_;
     QLineEdit* maskEdit_;

@@ -37,7 +37,7 @@ namespace corvane::lan {
 
 namespace {
 
-QString dotted(const std::array<std::uint8_t, 4>& a) { return QString::fromStdString(link::FormatIpv4(a)); }
+QString dotted(link::Ipv4Address a) { return QString::fromStdString(a.text()); }
 
 constexpr int kFeatureCodeRole = Qt::UserRole;
 constexpr int kSortKeyRole = Qt::UserRole + 1;
@@ -319,7 +319,7 @@ int DeviceListDialog::rowOfNumber(int number) const {
     return -1;
 }
 
-bool DeviceListDialog::chooseRowOf(const std::array<std::uint8_t, 6>& mac) {
+bool DeviceListDialog::chooseRowOf(const link::MacAddress& mac) {
     const link::DeviceList& devices = devicesFor(listMode_);
     for (int n = 1; const link::DiscoveredDevice* device = devices.deviceAt(n); ++n) {
         if (device->macAddress() != mac) continue;
@@ -395,8 +395,7 @@ void DeviceListDialog::onSetting() {
         return;
     }
     const link::DiscoveredDevice* chosen = devicesFor(listMode_).deviceAt(selectedNumber_);
-    const std::optional<std::array<std::uint8_t, 6>> changedMac =
-        chosen ? std::optional(chosen->macAddress()) : std::nullopt;
+    const std::optional<link::MacAddress> changedMac = chosen ? std::optional(chosen->macAddress()) : std::nullopt;
     int result = QDialog::Rejected;
     std::optional<ChangedPrinter> confirmed;
     QString local;
@@ -489,7 +488,7 @@ void DeviceListDialog::onAssignAddresses() {
     std::vector<int> rows;
     for (const QModelIndex& index : ui_->deviceList->selectionModel()->selectedRows()) rows.push_back(index.row());
     std::sort(rows.begin(), rows.end());
-    std::vector<std::array<std::uint8_t, 6>> macs;
+    std::vector<link::MacAddress> macs;
     const link::DeviceList& devices = devicesFor(listMode_);
     for (int row : rows) {
         const int number = static_cast<int>(ui_->deviceList->item(row, 0)->data(kSortKeyRole).toULongLong());
@@ -568,7 +567,7 @@ void DeviceListDialog::onTestPrint() {
         return;
     }
     const QString reported = dotted(device->ipAddress());
-    const QString mac = QString::fromStdString(link::FormatMacUpper(device->macAddress())).replace('-', ':');
+    const QString mac = QString::fromStdString(link::FormatMacUpper(device->macAddress(), ':'));
     sendTestPrintFrom(this, endpoints_.printerAddressFor(reported), reported, device->port(), mac);
     ui_->deviceList->setFocus();
 }
@@ -585,7 +584,7 @@ void DeviceListDialog::offerTestPrint(const link::DiscoveredDevice& found) {
 void DeviceListDialog::onTestPrintOffer() {
     if (!offered_) return;
     const QString reported = dotted(offered_->ipAddress());
-    const QString mac = QString::fromStdString(link::FormatMacUpper(offered_->macAddress())).replace('-', ':');
+    const QString mac = QString::fromStdString(link::FormatMacUpper(offered_->macAddress(), ':'));
     sendTestPrintFrom(this, endpoints_.printerAddressFor(reported), reported, offered_->port(), mac);
 }
 

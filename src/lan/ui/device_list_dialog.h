@@ -99,7 +99,7 @@ private:
     // The list row (as sorted) showing record `number`, or -1.
     int rowOfNumber(int number) const;
     // Chooses the row of the printer with `mac`; false when none is listed.
-    bool chooseRowOf(const std::array<std::uint8_t, 6>& mac);
+    bool chooseRowOf(const link::MacAddress& mac);
     void showFoundStatus(const QString& addition = {});
     void applyButtonState();
     // Keeps the window drawn, with the busy cursor, but deaf to input: a

@@ -26,10 +26,9 @@ VerificationNote verificationNote(const link::DiscoveredDevice& /*sent*/, const 
     VerificationNote note;
     const link::DiscoveredDevice& found = verification.found;
     if (verification.verified()) {
-        const auto ip = found.ipAddress();
         note.verified = true;
         note.text = QCoreApplication::translate("VerificationNote", "Verified: now at %1, port %2")
-                        .arg(QStringLiteral("%1.%2.%3.%4").arg(ip[0]).arg(ip[1]).arg(ip[2]).arg(ip[3]))
+                        .arg(QString::fromStdString(found.ipAddress().text()))
                         .arg(found.port());
         return note;
     }

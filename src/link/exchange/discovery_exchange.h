@@ -80,7 +80,7 @@ private:
     bool ended_ = false;
     std::vector<link::DiscoveredDevice> devices_;
     // Where each MAC's row is in `devices_`: a flood of answers stays linear.
-    std::map<std::array<std::uint8_t, 6>, std::size_t> rowOfMac_;
+    std::map<MacAddress, std::size_t> rowOfMac_;
 };
 
 // A whole search, waiting on the port: `sent` hears each request of a list

@@ -34,9 +34,8 @@ milliseconds VerifyLimit(link::ListMode mode) {
 std::vector<std::string> PrinterAddresses(const link::DiscoveredDevice& before, const link::DiscoveredDevice& sent) {
     std::vector<std::string> addresses;
     AddAddress(addresses, before.answeredFrom);
-    // 0.x.x.x is what a printer without an address reports; nothing answers from there.
-    if (before.ipAddress()[0] != 0) AddAddress(addresses, FormatIpv4(before.ipAddress()));
-    if (!sent.dhcp() && sent.ipAddress()[0] != 0) AddAddress(addresses, FormatIpv4(sent.ipAddress()));
+    if (!before.ipAddress().isUnconfigured()) AddAddress(addresses, before.ipAddress().text());
+    if (!sent.dhcp() && !sent.ipAddress().isUnconfigured()) AddAddress(addresses, sent.ipAddress().text());
     return addresses;
 }
 
