@@ -62,11 +62,7 @@ PlanRun::PlanRun(SearchSetup setup, link::DeviceList& devices, std::vector<rules
     std::vector<link::DiscoveredDevice> listed;
     for (int n = 1; const link::DiscoveredDevice* d = devices_.deviceAt(n); ++n) listed.push_back(*d);
     order_ = rules::OrderPlanRows(listed, rows);
-    for (auto& row : rows) {
-        PlanRowOutcome outcome;
-        outcome.row = row;
-        outcomes_.push_back(std::move(outcome));
-    }
+    for (auto& row : rows) outcomes_.emplace_back().row = row;
     for (std::size_t i = 0; i < outcomes_.size(); ++i) {
         for (std::size_t j : order_.cycle[i]) outcomes_[i].cycle.push_back(rows[j].mac);
     }
