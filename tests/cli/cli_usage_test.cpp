@@ -32,23 +32,16 @@ TEST(CliUsage, BadCommandLinesAreRefused) {
         {"history", "--since", "2026-12-07Tjunk"},
         {"history", "--since", "2026-12-07 06:26"},
         {"--no-such-option"},
+        // The commands that send to printers take the pacing: a bad value is
+        // refused for its range, not as an option they do not know.
+        {"lan-set", "ethernet", "--mac", "00:11:62:0a:00:01", "--target", "127.0.0.1", "--rate", "0"},
+        {"lan-plan", "ethernet", "no-such-plan.csv", "--target", "127.0.0.1", "--rate", "0"},
     };
     for (const QStringList& args : cases) {
         const CliRun run = RunCli(args);
         EXPECT_EQ(run.code, 2) << args.join(' ').toStdString() << "\n" << Describe(run);
         EXPECT_TRUE(run.out.isEmpty()) << args.join(' ').toStdString();
-        EXPECT_FALSE(run.err.isEmpty()) << args.join(' ').toStdString();
-    }
-    // The commands that send to printers take the pacing: a bad value is
-    // refused for its range, not as an option they do not know.
-    const QStringList paced[] = {
-        {"lan-set", "ethernet", "--mac", "00:11:62:0a:00:01", "--target", "127.0.0.1", "--rate", "0"},
-        {"lan-plan", "ethernet", "no-such-plan.csv", "--target", "127.0.0.1", "--rate", "0"},
-    };
-    for (const QStringList& args : paced) {
-        const CliRun run = RunCli(args);
-        EXPECT_EQ(run.code, 2) << args.join(' ').toStdString() << "\n" << Describe(run);
-        EXPECT_FALSE(run.err.contains(QStringLiteral("does not apply"))) << Describe(run);
+        EXPECT_FALSE(run.err.isEmpty() || run.err.contains(QStringLiteral("does not apply"))) << Describe(run);
     }
 }
 

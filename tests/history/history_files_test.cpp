@@ -144,7 +144,7 @@ TEST(HistoryLog, AppendsRefuseLinksAndTakeBackWhatAFullDiskCut) {
 }
 
 // CSV quotes commas, quotes and line breaks, and names a secret without its value.
-TEST(HistoryLog, CsvQuotesWhatNeedsIt) {
+TEST(HistoryLog, CsvQuotesWhatNeedsItAndReadableChangesNameTheCodes) {
     Entry e = Numbered("/dev/ttyUSB0", 0);
     e.changes = {{QStringLiteral("ssid"), QStringLiteral("a,b"), QStringLiteral("say \"hi\""), false},
                  {QStringLiteral("pskKey"), {}, {}, true}};
@@ -153,12 +153,9 @@ TEST(HistoryLog, CsvQuotesWhatNeedsIt) {
               QStringLiteral("time,frontEnd,action,way,mac,changes,outcome,message\r\n"
                              "2024-05-01T09:30:00.000Z,cli,link save,link /dev/ttyUSB0,00-11-22-AA-BB-CC,"
                              "\"ssid: a,b → say \"\"hi\"\"; pskKey: changed\",confirmed,\"two\nlines\"\r\n"));
-}
 
-// The table and the window name the codes of the record's lists as the pages
-// do; a value new to the printer stands alone; the CSV keeps the codes.
-TEST(HistoryLog, ReadableChangesNameTheCodes) {
-    Entry e = Numbered("/dev/ttyUSB0", 0);
+    // The table and the window name the codes of the record's lists as the
+    // pages do; a value new to the printer stands alone; the CSV keeps the codes.
     e.changes = {{QStringLiteral("authentication"), QStringLiteral("3"), QStringLiteral("0"), false},
                  {QStringLiteral("httpsEnabled"), QStringLiteral("1"), QStringLiteral("0"), false},
                  {QStringLiteral("cipher"), QStringLiteral("4"), QStringLiteral("9"), false},
