@@ -67,8 +67,10 @@ TEST(CertificateUpload, ChunkSizesProgressAndPauses) {
     }
 }
 
-// The mode command is sent again until "STRT", at most 20 times.
-TEST(CertificateUpload, ModeCommandIsRepeatedUntilStrtWithinItsBound) {
+// The mode command is sent again until "STRT", at most 20 times. An empty
+// file is done at once, an unknown type sends nothing. (A read that fails
+// mid-upload: Cancel.EveryExchangeStopsAtTheWaitItArrivesIn.)
+TEST(CertificateUpload, ModeCommandIsRepeatedUntilStrtWithinItsBoundAndNothingGoesForNothing) {
     ScriptedLinkPort port;
     for (const Bytes& a : {kSuccess, kStart, kSuccess, kSuccess}) port.reply(a);
     EXPECT_TRUE(Send(port, FileOf(300)));
@@ -79,6 +81,11 @@ TEST(CertificateUpload, ModeCommandIsRepeatedUntilStrtWithinItsBound) {
     stubborn.replies.assign(100, Reply("ST"));  // too short to be "STRT"
     EXPECT_FALSE(Send(stubborn, FileOf(300)));
     EXPECT_EQ(stubborn.writes.size(), 20u);
+
+    ScriptedLinkPort idle;
+    EXPECT_TRUE(Send(idle, {}));
+    EXPECT_FALSE(Send(idle, FileOf(100), 4));
+    EXPECT_TRUE(idle.writes.empty());
 }
 
 // Each chunk may be sent 20 times (the first 19, "STRT" took one try).
@@ -102,15 +109,6 @@ TEST(CertificateUpload, RetryBudgetPerChunk) {
                                 [&](const Bytes& w) { return DecodeFrameText(w)[18] == offsetLow; }),
                   c.sends);
     }
-}
-
-// An empty file is done at once, an unknown type sends nothing. (A read that
-// fails mid-upload: Cancel.EveryExchangeStopsAtTheWaitItArrivesIn.)
-TEST(CertificateUpload, NothingToSend) {
-    ScriptedLinkPort idle;
-    EXPECT_TRUE(Send(idle, {}));
-    EXPECT_FALSE(Send(idle, FileOf(100), 4));
-    EXPECT_TRUE(idle.writes.empty());
 }
 
 namespace fs = std::filesystem;
