@@ -47,8 +47,9 @@ TEST(Connect, SuccessfulConversationOnTheWire) {
 
 // The name must be exactly "ZEPHRAN" behind the marker; from the third failed
 // read on, the request is sent again. (A status byte first and another maker:
-// tests/cli.)
-TEST(VendorCheck, NameReplies) {
+// tests/cli.) A silent printer: 64 reads, a re-sent request after each
+// failure from the third, 1 ms pauses between tries and 100 ms at the end.
+TEST(VendorCheck, NameRepliesAndASilentPrinterAskedAgainUntil64Tries) {
     const std::optional<Bytes> none;
     struct Case {
         std::vector<std::optional<Bytes>> replies;
@@ -69,11 +70,6 @@ TEST(VendorCheck, NameReplies) {
         EXPECT_EQ(VendorCheck(port, NoSleep()), c.result);
         EXPECT_EQ(std::count(port.writes.begin(), port.writes.end(), kNameRequest), c.nameRequests);
     }
-}
-
-// A silent printer: 64 reads, a re-sent request after each failure from the
-// third, 1 ms pauses between tries and 100 ms at the end.
-TEST(VendorCheck, SilentPrinterIsAskedAgainAndGivesUpAfter64Tries) {
     ScriptedLinkPort port;
     RecordedSleeps sleeps;
     EXPECT_EQ(VendorCheck(port, sleeps.fn()), VendorCheckResult::MakerMismatch);

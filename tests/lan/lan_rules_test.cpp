@@ -77,18 +77,15 @@ TEST(LanSettingsForm, RefusedOrEmptyEditsLeaveTheRecordAlone) {
 }
 
 // A baud code the list does not offer shows no choice and is saved as 0x00.
-// (That Save writes the edits is proven by `corvane lan-set`.)
-TEST(LanSettingsForm, UnknownBaudCodeShowsNothingAndSavesZero) {
+// (That Save writes the edits is proven by `corvane lan-set`.) The window
+// warns at start about a printer without an address or port.
+TEST(LanSettingsForm, UnknownBaudCodeSavesZeroAndPortZeroOrBlankAddressWarns) {
     link::DiscoveredDevice record = ethernetRecord();
     record.setBaudCode(0x42);
     const LanSettingsEdits edits = rules::LanEditsFor(record);
     EXPECT_EQ(edits.baudIndex, -1);
     ASSERT_EQ(rules::SaveLanEdits(edits, record).action, SaveDecision::Action::Send);
     EXPECT_EQ(record.baudCode(), 0x00);
-}
-
-// The window warns at start about a printer without an address or port.
-TEST(LanSettingsForm, StartWarningForPortZeroOrBlankAddress) {
     EXPECT_TRUE(rules::NeedsAddressWarning(4, 0));
     EXPECT_TRUE(rules::NeedsAddressWarning(0, 9100));
     EXPECT_FALSE(rules::NeedsAddressWarning(4, 9100));

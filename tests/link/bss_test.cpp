@@ -43,8 +43,9 @@ const Record kAdhoc{"", {1, 2, 3, 4, 5, 6}, 1, 0x0010, 0xC0};
 }  // namespace
 
 // Rows in order with every security flag or none (a hostile name reaches a
-// terminal escaped: tests/cli).
-TEST(BssParse, WellFormedAnswer) {
+// terminal escaped: tests/cli). Wrong tag, nothing or a cut tag: refused, and
+// the earlier table is cleared. (A bad checksum: tests/cli.)
+TEST(BssParse, WellFormedAnswerAndRejectedAnswersLeaveAnEmptyTable) {
     BssTable table;
     ASSERT_TRUE(ParseBssResponse(Answer(Body({kOffice, kAdhoc})), table));
     ASSERT_EQ(ShownBssCount(table), 2u);
@@ -53,13 +54,7 @@ TEST(BssParse, WellFormedAnswer) {
                                           "WEP64/WEP128/WPA/WPA2/RSN1/RSN2"}));
     EXPECT_EQ(BssRowTexts(1, table[1]),
               (std::array<std::string, 6>{"2", "", "01-02-03-04-05-06", "Ad hoc", "16", "No"}));
-}
-
-// Wrong tag, nothing or a cut tag: refused, and the earlier table is
-// cleared. (A bad checksum: tests/cli.)
-TEST(BssParse, RejectedAnswersLeaveAnEmptyTable) {
     for (const Bytes& bad : {Answer(Body({kOffice}), link::tag::kBssReq), Bytes{}, ToBytes("__[I_F]")}) {
-        BssTable table;
         ASSERT_TRUE(ParseBssResponse(Answer(Body({kOffice})), table));
         EXPECT_FALSE(ParseBssResponse(bad, table));
         EXPECT_EQ(ShownBssCount(table), 0u);

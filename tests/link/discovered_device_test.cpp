@@ -26,7 +26,8 @@ constexpr std::uint32_t ip(unsigned a, unsigned b, unsigned c, unsigned d) { ret
 
 // The other mode's tag or nothing is ignored; a short WLAN datagram, even
 // three zero bytes, ends the search. (A tag alone, another tag and a
-// five-byte record through a search: tests/lan.)
+// five-byte record through a search: tests/lan.) Confirmations too short or
+// of the other mode are not confirmations.
 TEST(DiscoveryAnswer, AcceptanceByModeAndLength) {
     const struct {
         link::ListMode mode;
@@ -41,6 +42,11 @@ TEST(DiscoveryAnswer, AcceptanceByModeAndLength) {
     };
     for (const auto& c : cases)
         EXPECT_EQ(link::ClassifyDiscoveryAnswer(c.mode, c.datagram).kind, c.kind) << c.datagram.size();
+    for (const auto& [mode, answer] : {std::pair{link::ListMode::Ethernet, "SETC"},
+                                       {link::ListMode::Ethernet, "__[I_F]__[SET_RSP]!"},
+                                       {link::ListMode::Wlan, "__[I_F]__[SET_RSP]"},
+                                       {link::ListMode::Wlan, "SETC!"}})
+        EXPECT_EQ(link::ClassifySettingsAnswer(mode, ToBytes(answer)), std::nullopt) << answer;
 }
 
 // An oversized answer keeps its 27-byte record; the row shows it formatted,
@@ -97,15 +103,6 @@ TEST(DiscoveryRequests, SettingsRequestCarriesTheEditedRecord) {
     EXPECT_EQ(Bytes(request.begin() + 28, request.end()), (Bytes{0x01, 0x2C}));
     EXPECT_EQ(link::IndexForBaudCode(0x00), -1);
     EXPECT_EQ(link::BaudCodeForIndex(9), 0x00);
-}
-
-// Confirmations too short or of the other mode are not confirmations.
-TEST(SettingsAnswer, RefusedConfirmations) {
-    for (const auto& [mode, answer] : {std::pair{link::ListMode::Ethernet, "SETC"},
-                                       {link::ListMode::Ethernet, "__[I_F]__[SET_RSP]!"},
-                                       {link::ListMode::Wlan, "__[I_F]__[SET_RSP]"},
-                                       {link::ListMode::Wlan, "SETC!"}})
-        EXPECT_EQ(link::ClassifySettingsAnswer(mode, ToBytes(answer)), std::nullopt) << answer;
 }
 
 // Addresses that cannot serve where they are typed: the edges (the common

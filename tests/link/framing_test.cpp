@@ -50,18 +50,11 @@ TEST(Framing, DecodeTakesPlainHexWholePairsAndStopsAtOutput) {
     EXPECT_EQ(small[1], 0x42);
 }
 
-// The acknowledgement needs the reply header and the mode byte sent.
-TEST(Framing, ModeAcknowledgement) {
-    EXPECT_TRUE(IsModeAcknowledged(Bytes{0x1F, 0x57, 0x4D, 0x7F}));
-    EXPECT_FALSE(IsModeAcknowledged(Bytes{0x1F, 0x57, 0x4D}));
-    EXPECT_FALSE(IsModeAcknowledged(Bytes{0x1F, 0x57, 0x43, 0x7F}));
-    EXPECT_FALSE(IsModeAcknowledged(Bytes{0x1F, 0x57, 0x4D, 0x81}));
-}
-
 // A reply is proved whole only once every byte its exchange judges it by is
 // in and, for a frame, verified; a mode acknowledgement never is ("and
 // whatever follows": the line's silence ends it). Bytes before the reply
 // header (an echo, a late tail) are skipped, and FrameIn gives the frame alone.
+// The acknowledgement needs the reply header and the mode byte sent.
 TEST(ReplyShape, WholeOnlyWhenTheShapeProvesItAndFoundBehindEchoOrTail) {
     using link::testing::Reply;
     const Bytes frame = link::testing::ReplyFrame(BuildTagOnlyMessage(tag::kIfSuc));
@@ -103,4 +96,8 @@ TEST(ReplyShape, WholeOnlyWhenTheShapeProvesItAndFoundBehindEchoOrTail) {
     EXPECT_EQ(Bytes(found.begin(), found.end()), frame);
     EXPECT_EQ(FrameIn(tail).size(), 4u);  // no frame: all of it, for the exchange to refuse
     EXPECT_TRUE(IsModeAcknowledged(ReplyFrom(join({tail, link::testing::ModeAck()}))));
+    EXPECT_TRUE(IsModeAcknowledged(Bytes{0x1F, 0x57, 0x4D, 0x7F}));
+    EXPECT_FALSE(IsModeAcknowledged(Bytes{0x1F, 0x57, 0x4D}));
+    EXPECT_FALSE(IsModeAcknowledged(Bytes{0x1F, 0x57, 0x43, 0x7F}));
+    EXPECT_FALSE(IsModeAcknowledged(Bytes{0x1F, 0x57, 0x4D, 0x81}));
 }

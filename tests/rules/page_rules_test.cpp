@@ -92,8 +92,9 @@ TEST(CipherAfterAuthentication, MovesOnlyTheCiphersTheMethodForbids) {
 }
 
 // An authentication click moves only a cipher it forbids, and shows the key
-// edit of the cipher it leaves.
-TEST_F(ConnectedWindow, AuthenticationClicksMoveTheCipherAndShowItsKey) {
+// edit of the cipher it leaves. EAP-TLS asks for a certification password and
+// sends the focus back to the method.
+TEST_F(ConnectedWindow, AuthenticationClicksMoveTheCipherShowItsKeyAndNameThePassword) {
     connect(OpenRecord());
     EXPECT_FALSE(security().controls()[S::WepKey].visible);
     security().click(S::SharedKey);
@@ -110,6 +111,17 @@ TEST_F(ConnectedWindow, AuthenticationClicksMoveTheCipherAndShowItsKey) {
     EXPECT_TRUE(security().controls()[S::CipherAesTkip].checked);
     EXPECT_FALSE(security().controls()[S::CipherAesTkip].enabled);
     EXPECT_TRUE(security().controls()[S::WepKey].visible);
+
+    record.authentication = code::kWpa2;
+    record.eapMode = 0;
+    connect(record);
+    security().takeFocusRequest();
+    security().click(S::EapTls);
+    EXPECT_EQ(security().controls()[S::AuthPasswordLabel].labelId, kCertificationPassword);
+    EXPECT_EQ(security().takeFocusRequest(), S::Wpa2);
+    security().click(S::EapFast);
+    EXPECT_EQ(security().controls()[S::AuthPasswordLabel].labelId, kAuthenticationPassword);
+    EXPECT_EQ(security().eapMode(), 4);
 }
 
 // A key of 5 or 10 characters sets WEP64, of 13 or 26 WEP128; other lengths
@@ -142,21 +154,6 @@ TEST_F(ConnectedWindow, WepKeyOfFiveTenThirteenOrTwentySixOnly) {
     security().editText(S::WepKey, "zzzzz");
     EXPECT_EQ(security().wepKeyText(), "zzzzz");
     EXPECT_EQ(model.context().working.wepKey, "abcde");
-}
-
-// EAP-TLS asks for a certification password and sends the focus back to the method.
-TEST_F(ConnectedWindow, EapTlsRenamesThePasswordAndFocusGoesToTheMethod) {
-    auto record = SampleRecord();
-    record.authentication = code::kWpa2;
-    record.eapMode = 0;
-    connect(record);
-    security().takeFocusRequest();
-    security().click(S::EapTls);
-    EXPECT_EQ(security().controls()[S::AuthPasswordLabel].labelId, kCertificationPassword);
-    EXPECT_EQ(security().takeFocusRequest(), S::Wpa2);
-    security().click(S::EapFast);
-    EXPECT_EQ(security().controls()[S::AuthPasswordLabel].labelId, kAuthenticationPassword);
-    EXPECT_EQ(security().eapMode(), 4);
 }
 
 // Ad hoc mode is refused under WPA; it takes manual addressing, refuses DHCP
