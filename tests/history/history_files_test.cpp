@@ -78,7 +78,7 @@ TEST(HistoryLog, TwoProgramsAppendingAtOnceLoseAndTearNothing) {
 
 // A line that cannot be read is named and skipped; a cut-short last line does
 // not swallow the next append; a history that cannot be written says why.
-TEST(HistoryLog, UnreadableLinesAreSkippedWithoutHidingTheRest) {
+TEST(HistoryLog, UnreadableLinesAreSkippedLinksRefusedAndWhatAFullDiskCutTakenBack) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("history.jsonl"));
     QString error;
@@ -105,26 +105,23 @@ TEST(HistoryLog, UnreadableLinesAreSkippedWithoutHidingTheRest) {
     const QString blocked = dir.filePath(QStringLiteral("history.jsonl/history.jsonl"));
     EXPECT_FALSE(appendEntry(Numbered("e", 5), &error, blocked));
     EXPECT_FALSE(error.isEmpty());
-}
 
-// An append never goes through a link into another file, and one cut short
-// by a full disk (here: a file size limit) leaves no part of its line behind.
-TEST(HistoryLog, AppendsRefuseLinksAndTakeBackWhatAFullDiskCut) {
-    QTemporaryDir dir;
+    // An append never goes through a link into another file, and one cut
+    // short by a full disk (here: a file size limit) leaves no part of its
+    // line behind.
     const QString elsewhere = dir.filePath(QStringLiteral("elsewhere"));
     QFile other(elsewhere);
     ASSERT_TRUE(other.open(QIODevice::WriteOnly));
     other.close();
     const QString linked = dir.filePath(QStringLiteral("linked.jsonl"));
     ASSERT_TRUE(QFile::link(elsewhere, linked));
-    QString error;
     EXPECT_FALSE(appendEntry(Numbered("a", 1), &error, linked));
     EXPECT_EQ(error, linked + QStringLiteral(" is a symbolic link; the history is not written through links"));
     EXPECT_EQ(QFileInfo(elsewhere).size(), 0);
 
-    const QString path = dir.filePath(QStringLiteral("history.jsonl"));
-    ASSERT_TRUE(appendEntry(Numbered("b", 2), &error, path));
-    const qint64 whole = QFileInfo(path).size();
+    const QString full = dir.filePath(QStringLiteral("full.jsonl"));
+    ASSERT_TRUE(appendEntry(Numbered("b", 2), &error, full));
+    const qint64 whole = QFileInfo(full).size();
     const pid_t child = ::fork();
     ASSERT_GE(child, 0);
     if (child == 0) {
@@ -132,15 +129,15 @@ TEST(HistoryLog, AppendsRefuseLinksAndTakeBackWhatAFullDiskCut) {
         const rlimit room{static_cast<rlim_t>(whole + 100), static_cast<rlim_t>(whole + 100)};
         ::setrlimit(RLIMIT_FSIZE, &room);
         QString childError;
-        ::_exit(appendEntry(Numbered("c", 3), &childError, path) ? 1 : 0);
+        ::_exit(appendEntry(Numbered("c", 3), &childError, full) ? 1 : 0);
     }
     int status = 0;
     ASSERT_EQ(::waitpid(child, &status, 0), child);
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);  // the append failed
-    EXPECT_EQ(QFileInfo(path).size(), whole);
-    const Log log = readLog(path);
-    EXPECT_EQ(log.entries.size(), 1);
-    EXPECT_TRUE(log.warnings.isEmpty()) << log.warnings.join('\n').toStdString();
+    EXPECT_EQ(QFileInfo(full).size(), whole);
+    const Log after = readLog(full);
+    EXPECT_EQ(after.entries.size(), 1);
+    EXPECT_TRUE(after.warnings.isEmpty()) << after.warnings.join('\n').toStdString();
 }
 
 // CSV quotes commas, quotes and line breaks, and names a secret without its value.
