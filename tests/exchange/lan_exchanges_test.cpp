@@ -39,7 +39,7 @@ struct Arrival {
     const char* text;
 };
 
-TEST(LanSettingsExchange, CountsOnlyTheAskedPrintersConfirmation) {
+TEST(LanSettingsExchange, CountsOnlyTheAskedPrintersConfirmationAndSaysWhenNothingLeftOrWasCancelled) {
     struct Case {
         const char* name;
         ListMode mode;
@@ -80,12 +80,11 @@ TEST(LanSettingsExchange, CountsOnlyTheAskedPrintersConfirmation) {
         EXPECT_EQ(port.sent[0].host, "255.255.255.255");
         EXPECT_EQ(port.sent[0].bytes.size(), c.mode == ListMode::Wlan ? 47u : 30u);
     }
-}
 
-TEST(LanSettingsExchange, SaysWhenNothingLeftOrTheWaitWasCancelled) {
-    ScriptedDatagramPort port;
-    port.sendFails = true;
-    EXPECT_FALSE(ExchangeSettings(port, {Printer(ListMode::Ethernet, 50), "10.0.0.50", 48781, {}}));
+    // Nothing leaves, or the wait is cancelled.
+    ScriptedDatagramPort refused;
+    refused.sendFails = true;
+    EXPECT_FALSE(ExchangeSettings(refused, {Printer(ListMode::Ethernet, 50), "10.0.0.50", 48781, {}}));
 
     ScriptedDatagramPort waiting;
     CancelToken cancel;
@@ -184,7 +183,7 @@ void PlayPrinter(ScriptedDatagramPort& port, DiscoveredDevice holds, int backAtM
     };
 }
 
-TEST(LanVerification, SearchesAgainUntilThePrinterShowsItsChange) {
+TEST(LanVerification, SearchesAgainUntilEveryPrinterShowsItsChangeAndStopsOnCancel) {
     struct Case {
         const char* name;
         int backAtMs;         // -1: never
@@ -227,9 +226,7 @@ TEST(LanVerification, SearchesAgainUntilThePrinterShowsItsChange) {
         ASSERT_FALSE(progress.empty());
         EXPECT_EQ(progress.front(), milliseconds(3000));
     }
-}
 
-TEST(LanVerification, WaitsForEveryPrinterAndStopsOnCancel) {
     ScriptedDatagramPort port;
     const DiscoveredDevice a = Printer(ListMode::Wlan, 50), b = Printer(ListMode::Wlan, 60);
     port.onSend = [&](const ScriptedDatagramPort::Sent& s) {
