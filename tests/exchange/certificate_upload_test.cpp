@@ -31,7 +31,7 @@ bool Send(ScriptedLinkPort& port, const Bytes& file, int type = 1) {
 
 // Chunk sizes by file size, the last chunk tagged CERTEND even when it is
 // full, a 50 ms pause after each, progress by bytes acknowledged.
-TEST(CertificateUpload, ChunkSizesProgressAndPauses) {
+TEST(CertificateUpload, ChunkSizesProgressPausesAndRetryBudget) {
     struct Case {
         std::size_t size;
         std::vector<std::tuple<std::uint32_t, std::uint32_t, bool>> chunks;  // offset, length, last
@@ -65,6 +65,28 @@ TEST(CertificateUpload, ChunkSizesProgressAndPauses) {
                 << c.size << " chunk " << i;
         }
     }
+
+    // Each chunk may be sent 20 times (the first 19, "STRT" took one try).
+    struct Budget {
+        bool secondChunk;
+        int refusals;  // in a row
+        bool succeeds;
+        std::size_t sends;  // of that chunk
+    };
+    const Budget budgets[] = {
+        {false, 19, true, 20}, {false, 20, false, 20}, {true, 20, true, 21}, {true, 21, false, 21}};
+    for (const Budget& c : budgets) {
+        ScriptedLinkPort port;
+        port.reply(kStart);
+        if (c.secondChunk) port.reply(kSuccess);
+        port.replies.insert(port.replies.end(), c.refusals, kRefused);
+        if (c.succeeds) port.replies.insert(port.replies.end(), c.secondChunk ? 1 : 2, kSuccess);
+        EXPECT_EQ(Send(port, FileOf(1000)), c.succeeds) << c.secondChunk << "/" << c.refusals;
+        const std::uint8_t offsetLow = c.secondChunk ? 0xF4 : 0x00;
+        EXPECT_EQ(std::count_if(port.writes.begin() + 1, port.writes.end(),
+                                [&](const Bytes& w) { return DecodeFrameText(w)[18] == offsetLow; }),
+                  c.sends);
+    }
 }
 
 // The mode command is sent again until "STRT", at most 20 times. An empty
@@ -86,29 +108,6 @@ TEST(CertificateUpload, ModeCommandIsRepeatedUntilStrtWithinItsBoundAndNothingGo
     EXPECT_TRUE(Send(idle, {}));
     EXPECT_FALSE(Send(idle, FileOf(100), 4));
     EXPECT_TRUE(idle.writes.empty());
-}
-
-// Each chunk may be sent 20 times (the first 19, "STRT" took one try).
-TEST(CertificateUpload, RetryBudgetPerChunk) {
-    struct Case {
-        bool secondChunk;
-        int refusals;  // in a row
-        bool succeeds;
-        std::size_t sends;  // of that chunk
-    };
-    const Case cases[] = {{false, 19, true, 20}, {false, 20, false, 20}, {true, 20, true, 21}, {true, 21, false, 21}};
-    for (const Case& c : cases) {
-        ScriptedLinkPort port;
-        port.reply(kStart);
-        if (c.secondChunk) port.reply(kSuccess);
-        port.replies.insert(port.replies.end(), c.refusals, kRefused);
-        if (c.succeeds) port.replies.insert(port.replies.end(), c.secondChunk ? 1 : 2, kSuccess);
-        EXPECT_EQ(Send(port, FileOf(1000)), c.succeeds) << c.secondChunk << "/" << c.refusals;
-        const std::uint8_t offsetLow = c.secondChunk ? 0xF4 : 0x00;
-        EXPECT_EQ(std::count_if(port.writes.begin() + 1, port.writes.end(),
-                                [&](const Bytes& w) { return DecodeFrameText(w)[18] == offsetLow; }),
-                  c.sends);
-    }
 }
 
 namespace fs = std::filesystem;
