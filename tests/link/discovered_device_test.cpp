@@ -28,7 +28,7 @@ constexpr std::uint32_t ip(unsigned a, unsigned b, unsigned c, unsigned d) { ret
 // three zero bytes, ends the search. (A tag alone, another tag and a
 // five-byte record through a search: tests/lan.) Confirmations too short or
 // of the other mode are not confirmations.
-TEST(DiscoveryAnswer, AcceptanceByModeAndLength) {
+TEST(DiscoveryAnswer, AcceptanceByModeAndLengthAndEthernetRowTexts) {
     const struct {
         link::ListMode mode;
         Bytes datagram;
@@ -47,11 +47,9 @@ TEST(DiscoveryAnswer, AcceptanceByModeAndLength) {
                                        {link::ListMode::Wlan, "__[I_F]__[SET_RSP]"},
                                        {link::ListMode::Wlan, "SETC!"}})
         EXPECT_EQ(link::ClassifySettingsAnswer(mode, ToBytes(answer)), std::nullopt) << answer;
-}
 
-// An oversized answer keeps its 27-byte record; the row shows it formatted,
-// a gateway starting with 0 as not configured.
-TEST(DiscoveryAnswer, EthernetRecordRowTexts) {
+    // An oversized answer keeps its 27-byte record; the row shows it formatted,
+    // a gateway starting with 0 as not configured.
     Bytes d = ToBytes("IMIN");
     const Bytes record{0x00, 0x1A, 0xFF, 0x01, 0x02, 0x03, 10,   0, 0, 0, 255,  255,  255, 0,
                        0,    5,    6,    7,    0x23, 0x8C, 0xBB, 0, 0, 1, 0x01, 0x2C, 1};

@@ -14,7 +14,7 @@ using namespace corvane;
 using namespace corvane::link;
 
 // Builders fail instead of writing past a caller's buffer.
-TEST(Framing, BuildFailsInsteadOfOverflowingAndEveryByteValueRoundTrips) {
+TEST(Framing, BuildAndDecodeStayInTheirBuffersAndEveryByteValueRoundTrips) {
     std::array<std::uint8_t, 20> exact{};
     EXPECT_EQ(BuildIfMessage(MutableByteSpan(exact), AsBytes(tag::kSysReq)), 20);
     std::array<std::uint8_t, 19> tooSmall{};
@@ -34,11 +34,9 @@ TEST(Framing, BuildFailsInsteadOfOverflowingAndEveryByteValueRoundTrips) {
     const std::string text(frame.begin() + 3, frame.end() - 1);
     for (const auto& [byte, pair] : {std::pair{0x80, "(0"}, {0x9A, ")a"}, {0xC0, ",0"}, {0xFF, "/f"}})
         EXPECT_EQ(text.substr(2 * byte, 2), pair);
-}
 
-// Replies in plain lowercase hex decode too; only whole pairs count, and a
-// small output buffer is filled, never passed.
-TEST(Framing, DecodeTakesPlainHexWholePairsAndStopsAtOutput) {
+    // Replies in plain lowercase hex decode too; only whole pairs count, and a
+    // small output buffer is filled, never passed.
     EXPECT_EQ(DecodeFrameText(ToBytes("\x1fWMde-e5f\x03")), (Bytes{0xDE, 0xDE, 0x5F}));
     EXPECT_TRUE(DecodeFrameText(ToBytes("\x1fWM")).empty());
     EXPECT_TRUE(DecodeFrameText(ToBytes("ab")).empty());

@@ -44,7 +44,7 @@ std::string Times(int n, std::string_view piece) {
 }
 
 // A typed text is measured in its field's bytes and characters, digits and lists.
-TEST(TextEntry, EditsAreLimitedByTheEncodedLengthOfTheirField) {
+TEST(TextEntry, EditsAreLimitedByTheEncodedLengthOfTheirFieldAndPskKeysByTheirForm) {
     // The widest texts that fit are typed in the window's own test.
     const std::tuple<const char*, std::string, EntryFault> cases[] = {
         {"ssid", Times(17, "é"), EntryFault::TooManyBytes},
@@ -67,10 +67,8 @@ TEST(TextEntry, EditsAreLimitedByTheEncodedLengthOfTheirField) {
     EXPECT_FALSE(AcceptsEdit("printerName", printerHad, std::string(39, 'n') + "x"));
     EXPECT_FALSE(AcceptsEdit("printerName", printerHad, "x" + std::string(38, 'n')));
     EXPECT_FALSE(AcceptsEdit("p2pPinCode", "12345678", "12ab"));
-}
 
-// Both ends of the passphrase length, the 64-digit key, and what a passphrase may hold.
-TEST(PskKey, PassphraseOfEightToSixtyThreeOrSixtyFourHexDigits) {
+    // Both ends of the passphrase length, the 64-digit key, and what a passphrase may hold.
     const std::pair<std::string, bool> keys[] = {
         {std::string(7, 'p'), false}, {std::string(8, 'p'), true},   {std::string(63, '~'), true},
         {std::string(64, 'F'), true}, {std::string(64, 'g'), false}, {std::string(65, 'a'), false},
