@@ -14,7 +14,7 @@ using corvane::cli::helpCommands;
 
 // Commands, options and values the program does not take: exit code 2, a
 // message, nothing on stdout.
-TEST(CliUsage, BadCommandLinesAreRefused) {
+TEST(CliUsage, BadCommandLinesAndTargetsThatAreNotAddressesAreRefused) {
     const QStringList cases[] = {
         {},
         {"discover", "token-ring"},
@@ -43,12 +43,10 @@ TEST(CliUsage, BadCommandLinesAreRefused) {
         EXPECT_TRUE(run.out.isEmpty()) << args.join(' ').toStdString();
         EXPECT_FALSE(run.err.isEmpty() || run.err.contains(QStringLiteral("does not apply"))) << Describe(run);
     }
-}
 
-// A target that is not an address is refused before any lookup (exit 2, not
-// "unknown host"), and an empty one is not taken as "broadcast". Run in a
-// network namespace of the test's own, so that not even a lookup could leave.
-TEST(CliUsage, TargetsThatAreNotAddressesAreRefusedWithoutALookup) {
+    // A target that is not an address is refused before any lookup (exit 2, not
+    // "unknown host"), and an empty one is not taken as "broadcast". Run in a
+    // network namespace of the test's own, so that not even a lookup could leave.
     QProcess probe;
     probe.start("unshare", {"-n", "true"});
     if (!probe.waitForFinished(5000) || probe.exitCode() != 0) GTEST_SKIP() << "no network namespaces";

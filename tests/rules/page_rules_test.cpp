@@ -77,8 +77,11 @@ TEST(TextEntry, EditsAreLimitedByTheEncodedLengthOfTheirFieldAndPskKeysByTheirFo
     for (const auto& [key, valid] : keys) EXPECT_EQ(ValidPskKey(key), valid) << key;
 }
 
-// A method moves the cipher only off the ciphers it cannot use.
-TEST(CipherAfterAuthentication, MovesOnlyTheCiphersTheMethodForbids) {
+// An authentication click moves only a cipher it forbids, and shows the key
+// edit of the cipher it leaves. EAP-TLS asks for a certification password and
+// sends the focus back to the method.
+TEST_F(ConnectedWindow, AuthenticationMovesOnlyTheCiphersItForbidsShowsTheKeyAndNamesThePassword) {
+    // A method moves the cipher only off the ciphers it cannot use.
     const int cases[][3] = {
         // authentication, cipher before, cipher after
         {1, 0, 2}, {1, 1, 1}, {0, 3, 0}, {0, 4, 0}, {0, 5, 5}, {0, 2, 2}, {2, 0, 3}, {3, 2, 3},
@@ -87,12 +90,7 @@ TEST(CipherAfterAuthentication, MovesOnlyTheCiphersTheMethodForbids) {
     for (const auto& [authentication, before, after] : cases)
         EXPECT_EQ(CipherAfterAuthentication(authentication, before), after)
             << "authentication " << authentication << " cipher " << before;
-}
 
-// An authentication click moves only a cipher it forbids, and shows the key
-// edit of the cipher it leaves. EAP-TLS asks for a certification password and
-// sends the focus back to the method.
-TEST_F(ConnectedWindow, AuthenticationClicksMoveTheCipherShowItsKeyAndNameThePassword) {
     connect(OpenRecord());
     EXPECT_FALSE(security().controls()[S::WepKey].visible);
     security().click(S::SharedKey);
