@@ -170,7 +170,7 @@ QByteArray Holding(const char* config) {
 }
 
 // A profile file that is refused says which key or field and why.
-TEST(ProfileFile, RefusesWithTheFieldsName) {
+TEST(ProfileFile, RefusesWithTheFieldsNameComesBackAsWrittenAndSecretFilesArePrivate) {
     const std::pair<QByteArray, QString> cases[] = {
         {"[]", "the file must hold one JSON object"},
         {R"({"format": "corvane-profile/2", "config": {}})", "\"format\" must be \"corvane-profile/1\""},
@@ -199,12 +199,9 @@ TEST(ProfileFile, RefusesWithTheFieldsName) {
     QString error;
     EXPECT_FALSE(parseSecrets(Holding(R"("ssid": "x")"), &error));
     EXPECT_TRUE(error.startsWith("\"ssid\" is not a secret")) << error.toStdString();
-}
 
-// A profile comes back from its JSON as it was; a file with secrets is private.
-TEST(ProfileFile, ComesBackAsItWasWrittenAndSecretFilesArePrivate) {
+    // A profile comes back from its JSON as it was; a file with secrets is private.
     const auto full = rules::MakeProfile(test::SampleRecord(), link::ConfigLayout::Newer, {true, true});
-    QString error;
     EXPECT_EQ(parseProfile(profileJson(full), &error), full) << error.toStdString();
     EXPECT_TRUE(holdsSecrets(full));
 
