@@ -85,11 +85,9 @@ TEST(CliFiles, EveryInputIsARegularFileUnderItsLimit) {
         EXPECT_EQ(run.code, 1) << Describe(run);
         EXPECT_TRUE(run.err.contains(reason)) << Describe(run);
     }
-}
 
-// The state folder being a file hides the history: said, exit 1. A time of
-// day in --since counts.
-TEST(CliFiles, HistoryFolderAndTimeOfDay) {
+    // The state folder being a file hides the history: said, exit 1. A time
+    // of day in --since counts.
     QTemporaryDir state;
     QFile blocker(state.filePath("corvane"));
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));

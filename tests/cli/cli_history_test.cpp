@@ -54,6 +54,8 @@ QString LastOutcome(const QString& path) {
 TEST(CliHistory, OutcomeUnderEachFaultAndInterruption) {
     const QStringList holdAnswer{"--fault-delay-on", "if_set", "--fault-delay", "60000"};
     const QStringList holdCertAnswer{"--fault-delay-on", "cert_chunk", "--fault-delay", "60000"};
+    const QStringList holdReadBack{"--fault-delay-on", "if_get", "--fault-delay", "5000"};
+    const QStringList holdSetRsp{"--fault-delay-on", "prt_set", "--fault-delay", "60000"};
     const HistoryCase cases[] = {
         {"taken and read back", {}, Write, 0, 0, "verified"},
         {"answer cut short", {"--fault-truncate", "if_set"}, Write, 0, 1, "not confirmed"},
@@ -65,21 +67,10 @@ TEST(CliHistory, OutcomeUnderEachFaultAndInterruption) {
         {"SIGTERM awaiting the answer", holdAnswer, Write, SIGTERM, 143, "not confirmed"},
         {"SIGHUP awaiting the answer", holdAnswer, Apply, SIGHUP, 129, "not confirmed"},
         // Taken and confirmed; the stop still ends the command with its code.
-        {"SIGTERM awaiting the read-back",
-         {"--fault-delay-on", "if_get", "--fault-delay", "5000"},
-         Write,
-         SIGTERM,
-         143,
-         "confirmed"},
+        {"SIGTERM awaiting the read-back", holdReadBack, Write, SIGTERM, 143, "confirmed"},
         {"Ctrl-C after the last chunk", holdCertAnswer, Cert, SIGINT, 130, "not confirmed"},
         {"every chunk refused", {"--fault-refuse", "cert_chunk"}, Cert, 0, 1, "failed"},
-        {"SIGTERM awaiting SET_RSP",
-         {"--fault-delay-on", "prt_set", "--fault-delay", "60000"},
-         LanSet,
-         SIGTERM,
-         143,
-         "not confirmed",
-         true},
+        {"SIGTERM awaiting SET_RSP", holdSetRsp, LanSet, SIGTERM, 143, "not confirmed", true},
     };
     for (const HistoryCase& c : cases) {
         SCOPED_TRACE(c.name);

@@ -47,8 +47,10 @@ protected:
     Sim sim;
 };
 
-// The three output formats of the list, and the survey's.
-TEST_F(CliLan, DiscoverAndSurveyListWhatAnswers) {
+// The three output formats of the list, and the survey's. Find by address: a
+// list of addresses and ranges, answers marked as reached by unicast; the
+// settings request and the verification go where the printer answered from.
+TEST_F(CliLan, DiscoverAndSurveyListWhatAnswersAndTargetListsFindByAddress) {
     const auto runs = RunCliTogether({QStringList{"discover", "ethernet", "--json"} + to("ethernet"),
                                       QStringList{"discover", "wlan"} + to("wlan"),
                                       QStringList{"discover", "wlan", "--csv"} + to("wlan"), survey()});
@@ -67,6 +69,15 @@ TEST_F(CliLan, DiscoverAndSurveyListWhatAnswers) {
     EXPECT_EQ(records[2], "2,00:11:62:0b:00:02,192.168.0.112,255.255.255.0,192.168.0.1,9100,2.4,31,off,,unicast");
 
     EXPECT_TRUE(runs[3].out.startsWith("The BSS information has been imported successfully.\nNo  SSID"));
+
+    QStringList range = to("ethernet");
+    range[1] = "127.0.0.2-3,127.0.0.1";
+    expect({{QStringList{"discover", "ethernet", "--json"} + range, 0,
+             "\"answeredFrom\": *\"127.0.0.1\".*\"reached\": *\"unicast\""},
+            {QStringList{"lan-set", "ethernet", "--mac", "00:11:62:0a:00:01", "--port", "9102", "--verify-delay", "0"} +
+                 range,
+             0, "Verified: now at 192.168.0.101, port 9102\n$"},
+            {{"discover", "ethernet", "--target", "127.0.0.0-255,127.0.1.1"}, 2, "more than 256 addresses"}});
 }
 
 // lan-set sends what it is given and verifies it; a rule's error or a check's
@@ -128,20 +139,6 @@ TEST_F(CliLan, LanSetSendsOnlyWhatTheChecksAllowAndRefusalsNameTheirCause) {
     EXPECT_EQ(state["wlan"][1]["mask"].toString(), "255.0.255.0");
     EXPECT_TRUE(state["wlan"][1]["dhcp"].toBool());
     EXPECT_EQ(state["wlan"][2]["port"].toInt(), 9100);
-}
-
-// Find by address: a list of addresses and ranges, answers marked as reached
-// by unicast; the settings request and the verification go where the
-// printer answered from.
-TEST_F(CliLan, TargetListFindsByAddressAndSettingsFollow) {
-    QStringList range = to("ethernet");
-    range[1] = "127.0.0.2-3,127.0.0.1";
-    expect({{QStringList{"discover", "ethernet", "--json"} + range, 0,
-             "\"answeredFrom\": *\"127.0.0.1\".*\"reached\": *\"unicast\""},
-            {QStringList{"lan-set", "ethernet", "--mac", "00:11:62:0a:00:01", "--port", "9102", "--verify-delay", "0"} +
-                 range,
-             0, "Verified: now at 192.168.0.101, port 9102\n$"},
-            {{"discover", "ethernet", "--target", "127.0.0.0-255,127.0.1.1"}, 2, "more than 256 addresses"}});
 }
 
 // A plan: a malformed one sends nothing; a dry run sends nothing; the plan

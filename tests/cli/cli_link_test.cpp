@@ -52,10 +52,16 @@ void RunLinkCases(const std::vector<LinkCase>& cases) {
 // A record of the older layout read field by field under its names (the newer
 // layout is read back in full by the write's summary below). Secrets stay off
 // the terminal unless asked for: masked in the text, left out of the JSON and
-// named; such a file writes the printer's own secrets back.
-TEST(CliLink, ReadGivesEveryFieldOfTheOlderLayoutAndHidesSecrets) {
+// named; such a file writes the printer's own secrets back. Texts a printer
+// or a neighbour's access point chooses reach a terminal made visible, and
+// JSON exactly (bytes that are not UTF-8 as NAME + "Hex").
+TEST(CliLink, ReadGivesEveryFieldOfTheOlderLayoutHidesSecretsAndEscapesPrinterTexts) {
     Sim older;
-    ASSERT_TRUE(older.start({"--no-lan", "--layout", "older"}));
+    const QString state = WriteFile(older, "state.json", R"({"link": {
+        "system": {"firmwareVersion": "WL\u001b[2J"},
+        "survey": [{"ssid": "Cafe\u001b[31m\nNo  FAKE", "bssid": "00-1A-2B-3C-4D-5E", "rssi": -40, "security": 8},
+                   {"ssidHex": "FF41", "bssid": "00-1A-2B-3C-4D-5F", "rssi": -60}]}})");
+    ASSERT_TRUE(older.start({"--no-lan", "--layout", "older", "--config", state}));
     const QStringList device{"--device", older.pty()};
     const CliRun read = RunCli(QStringList{"link", "read", "--json"} + device);
     ASSERT_EQ(read.code, 0) << Describe(read);
@@ -71,6 +77,16 @@ TEST(CliLink, ReadGivesEveryFieldOfTheOlderLayoutAndHidesSecrets) {
     const CliRun text = RunCli(QStringList{"link", "read"} + device);
     EXPECT_TRUE(text.out.contains(QRegularExpression("\npskKey +\\*{8}\n"))) << text.out.toStdString();
     for (const char* secret : {"receipts-all-day", "zephran", "private"}) EXPECT_FALSE(text.out.contains(secret));
+
+    const CliRun survey = RunCli(QStringList{"link", "survey"} + device);
+    ASSERT_EQ(survey.code, 0) << Describe(survey);
+    EXPECT_TRUE(survey.out.contains(R"(Cafe\x1b[31m\x0aNo  FAKE)")) << survey.out.toStdString();
+    EXPECT_TRUE(survey.out.contains(R"(\xffA)")) << survey.out.toStdString();
+    const CliRun surveyJson = RunCli(QStringList{"link", "survey", "--json"} + device);
+    EXPECT_EQ(surveyJson.json()[0]["ssid"].toString(), QString::fromUtf8("Cafe\x1b[31m\nNo  FAKE"));
+    EXPECT_EQ(surveyJson.json()[1]["ssidHex"].toString(), "FF41");
+    const CliRun info = RunCli(QStringList{"link", "info"} + device);
+    EXPECT_TRUE(info.out.contains(R"(WL\x1b[2J)")) << info.out.toStdString();
 
     const CliRun back =
         RunCli(QStringList{"link", "write", "--from", WriteFile(older, "p.json", read.out.toUtf8())} + device);
@@ -135,29 +151,6 @@ TEST(CliLink, WriteSendsOnlyTheNamedFieldsAndRefusesBadFiles) {
     EXPECT_EQ(state["link"]["config"]["cipher"].toInt(), 2);
     EXPECT_EQ(state["link"]["config"]["ssid"].toString(), "Back-Office");
     EXPECT_EQ(state["link"]["config"]["ipAddress"].toString(), "10.0.0.5");
-}
-
-// Texts a printer or a neighbour's access point chooses reach a terminal
-// made visible, and JSON exactly (bytes that are not UTF-8 as NAME + "Hex").
-TEST(CliLink, PrinterTextsAreEscapedForPeopleAndExactInJson) {
-    Sim sim;
-    const QString state = WriteFile(sim, "state.json", R"({"link": {
-        "system": {"firmwareVersion": "WL\u001b[2J"},
-        "survey": [{"ssid": "Cafe\u001b[31m\nNo  FAKE", "bssid": "00-1A-2B-3C-4D-5E", "rssi": -40, "security": 8},
-                   {"ssidHex": "FF41", "bssid": "00-1A-2B-3C-4D-5F", "rssi": -60}]}})");
-    ASSERT_TRUE(sim.start({"--no-lan", "--config", state}));
-
-    const CliRun text = RunCli({"link", "survey", "--device", sim.pty()});
-    ASSERT_EQ(text.code, 0) << Describe(text);
-    EXPECT_TRUE(text.out.contains(R"(Cafe\x1b[31m\x0aNo  FAKE)")) << text.out.toStdString();
-    EXPECT_TRUE(text.out.contains(R"(\xffA)")) << text.out.toStdString();
-
-    const CliRun json = RunCli({"link", "survey", "--json", "--device", sim.pty()});
-    EXPECT_EQ(json.json()[0]["ssid"].toString(), QString::fromUtf8("Cafe\x1b[31m\nNo  FAKE"));
-    EXPECT_EQ(json.json()[1]["ssidHex"].toString(), "FF41");
-
-    const CliRun info = RunCli({"link", "info", "--device", sim.pty()});
-    EXPECT_TRUE(info.out.contains(R"(WL\x1b[2J)")) << info.out.toStdString();
 }
 
 // Each failure class of the link reaches the user with its own message.

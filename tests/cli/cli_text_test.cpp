@@ -10,12 +10,9 @@ namespace {
 using namespace corvane::cli;
 
 TEST(CliText, NumbersTakeBothEndsOfTheirRange) {
-    const std::pair<const char*, std::optional<long long>> cases[] = {{"0", 0},
-                                                                      {"600000", 600000},
-                                                                      {" 7 ", 7},
-                                                                      {"-1", std::nullopt},
-                                                                      {"600001", std::nullopt},
-                                                                      {"1e3", std::nullopt}};
+    const std::pair<const char*, std::optional<long long>> cases[] = {
+        {"0", 0}, {"600000", 600000}, {" 7 ", 7}, {"-1", std::nullopt}, {"600001", std::nullopt}, {"1e3", std::nullopt},
+    };
     for (const auto& [text, value] : cases) EXPECT_EQ(parseInteger(text, 0, 600000), value) << text;
 }
 

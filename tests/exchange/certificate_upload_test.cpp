@@ -31,7 +31,7 @@ bool Send(ScriptedLinkPort& port, const Bytes& file, int type = 1) {
 
 // Chunk sizes by file size, the last chunk tagged CERTEND even when it is
 // full, a 50 ms pause after each, progress by bytes acknowledged.
-TEST(CertificateUpload, ChunkSizesProgressAndPauses) {
+TEST(CertificateUpload, ChunkSizesProgressPausesAndRetryBudget) {
     struct Case {
         std::size_t size;
         std::vector<std::tuple<std::uint32_t, std::uint32_t, bool>> chunks;  // offset, length, last
@@ -65,32 +65,17 @@ TEST(CertificateUpload, ChunkSizesProgressAndPauses) {
                 << c.size << " chunk " << i;
         }
     }
-}
 
-// The mode command is sent again until "STRT", at most 20 times.
-TEST(CertificateUpload, ModeCommandIsRepeatedUntilStrtWithinItsBound) {
-    ScriptedLinkPort port;
-    for (const Bytes& a : {kSuccess, kStart, kSuccess, kSuccess}) port.reply(a);
-    EXPECT_TRUE(Send(port, FileOf(300)));
-    EXPECT_EQ(port.writes.size(), 4u);
-    EXPECT_EQ(port.writes[0], port.writes[1]);
-
-    ScriptedLinkPort stubborn;
-    stubborn.replies.assign(100, Reply("ST"));  // too short to be "STRT"
-    EXPECT_FALSE(Send(stubborn, FileOf(300)));
-    EXPECT_EQ(stubborn.writes.size(), 20u);
-}
-
-// Each chunk may be sent 20 times (the first 19, "STRT" took one try).
-TEST(CertificateUpload, RetryBudgetPerChunk) {
-    struct Case {
+    // Each chunk may be sent 20 times (the first 19, "STRT" took one try).
+    struct Budget {
         bool secondChunk;
         int refusals;  // in a row
         bool succeeds;
         std::size_t sends;  // of that chunk
     };
-    const Case cases[] = {{false, 19, true, 20}, {false, 20, false, 20}, {true, 20, true, 21}, {true, 21, false, 21}};
-    for (const Case& c : cases) {
+    const Budget budgets[] = {
+        {false, 19, true, 20}, {false, 20, false, 20}, {true, 20, true, 21}, {true, 21, false, 21}};
+    for (const Budget& c : budgets) {
         ScriptedLinkPort port;
         port.reply(kStart);
         if (c.secondChunk) port.reply(kSuccess);
@@ -104,9 +89,21 @@ TEST(CertificateUpload, RetryBudgetPerChunk) {
     }
 }
 
-// An empty file is done at once, an unknown type sends nothing. (A read that
-// fails mid-upload: Cancel.EveryExchangeStopsAtTheWaitItArrivesIn.)
-TEST(CertificateUpload, NothingToSend) {
+// The mode command is sent again until "STRT", at most 20 times. An empty
+// file is done at once, an unknown type sends nothing. (A read that fails
+// mid-upload: Cancel.EveryExchangeStopsAtTheWaitItArrivesIn.)
+TEST(CertificateUpload, ModeCommandIsRepeatedUntilStrtWithinItsBoundAndNothingGoesForNothing) {
+    ScriptedLinkPort port;
+    for (const Bytes& a : {kSuccess, kStart, kSuccess, kSuccess}) port.reply(a);
+    EXPECT_TRUE(Send(port, FileOf(300)));
+    EXPECT_EQ(port.writes.size(), 4u);
+    EXPECT_EQ(port.writes[0], port.writes[1]);
+
+    ScriptedLinkPort stubborn;
+    stubborn.replies.assign(100, Reply("ST"));  // too short to be "STRT"
+    EXPECT_FALSE(Send(stubborn, FileOf(300)));
+    EXPECT_EQ(stubborn.writes.size(), 20u);
+
     ScriptedLinkPort idle;
     EXPECT_TRUE(Send(idle, {}));
     EXPECT_FALSE(Send(idle, FileOf(100), 4));

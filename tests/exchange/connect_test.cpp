@@ -26,7 +26,31 @@ const PrinterConfig kOlder = corvane::test::OlderRecord();
 
 // The whole connect sequence with its pauses; an older printer's 1252-byte
 // reply picks the older layout.
-TEST(Connect, SuccessfulConversationOnTheWire) {
+TEST(Connect, SuccessfulConversationOnTheWireAndSaveNeedsAWholeFrameAndIfSuc) {
+    // Saving sends IF__SET in a frame, the older record padded to 624 bytes; a
+    // frame cut short or an answer other than IF__SUC fails. What the history
+    // makes of each: a frame not written is not sent, a tagged answer under a
+    // good checksum is the printer's no, bytes that cannot be read leave the
+    // change unconfirmed. (A connect that fails closes the port: tests/ui and
+    // Cancel below; which answers fail it, and the answers a save needs:
+    // tests/cli.)
+    const Bytes confirmation = ReplyFrame(Tagged(tag::kIfSuc));
+    const Bytes unreadable(confirmation.begin(), confirmation.begin() + 30);
+    for (const auto& [cut, reply, delivery] : {std::tuple{false, confirmation, Delivery::Confirmed},
+                                               {true, confirmation, Delivery::NotSent},
+                                               {false, ReplyFrame(Tagged(tag::kIfCur)), Delivery::Refused},
+                                               {false, unreadable, Delivery::Unconfirmed}}) {
+        ScriptedLinkPort port;
+        port.replies = {ModeAck(), reply};
+        port.writeResults = {std::nullopt, cut ? std::optional<std::size_t>(0) : std::nullopt};
+        bool sent = false;
+        const auto result = SendConfig(port, kOlder, ConfigLayout::Older, [&sent] { sent = true; });
+        EXPECT_EQ(DeliveryOf(result, sent), delivery) << static_cast<int>(delivery);
+        ASSERT_EQ(port.writes.size(), 2u);
+        EXPECT_EQ(port.writes[1].size(), 2u * 624u + 4u);
+        EXPECT_EQ(DecodeFrameText(port.writes[1]), BuildIfSetMessage(kOlder, ConfigLayout::Older));
+    }
+
     ScriptedLinkPort port;
     RecordedSleeps sleeps;
     for (const Bytes& r : ConnectReplies(kInfo, kOlder, ConfigLayout::Older)) port.reply(r);
@@ -47,8 +71,9 @@ TEST(Connect, SuccessfulConversationOnTheWire) {
 
 // The name must be exactly "ZEPHRAN" behind the marker; from the third failed
 // read on, the request is sent again. (A status byte first and another maker:
-// tests/cli.)
-TEST(VendorCheck, NameReplies) {
+// tests/cli.) A silent printer: 64 reads, a re-sent request after each
+// failure from the third, 1 ms pauses between tries and 100 ms at the end.
+TEST(VendorCheck, NameRepliesAndASilentPrinterAskedAgainUntil64Tries) {
     const std::optional<Bytes> none;
     struct Case {
         std::vector<std::optional<Bytes>> replies;
@@ -69,11 +94,6 @@ TEST(VendorCheck, NameReplies) {
         EXPECT_EQ(VendorCheck(port, NoSleep()), c.result);
         EXPECT_EQ(std::count(port.writes.begin(), port.writes.end(), kNameRequest), c.nameRequests);
     }
-}
-
-// A silent printer: 64 reads, a re-sent request after each failure from the
-// third, 1 ms pauses between tries and 100 ms at the end.
-TEST(VendorCheck, SilentPrinterIsAskedAgainAndGivesUpAfter64Tries) {
     ScriptedLinkPort port;
     RecordedSleeps sleeps;
     EXPECT_EQ(VendorCheck(port, sleeps.fn()), VendorCheckResult::MakerMismatch);
@@ -82,32 +102,6 @@ TEST(VendorCheck, SilentPrinterIsAskedAgainAndGivesUpAfter64Tries) {
     ASSERT_EQ(sleeps.waits.size(), 66u);
     EXPECT_EQ(sleeps.waits[1], 1ms);
     EXPECT_EQ(sleeps.waits.back(), 100ms);
-}
-
-// Saving sends IF__SET in a frame, the older record padded to 624 bytes; a
-// frame cut short or an answer other than IF__SUC fails. What the history
-// makes of each: a frame not written is not sent, a tagged answer under a
-// good checksum is the printer's no, bytes that cannot be read leave the
-// change unconfirmed. (A connect that fails closes the port: tests/ui and
-// Cancel below; which answers fail it, and the answers a save needs:
-// tests/cli.)
-TEST(SendConfig, WritesIfSetAndNeedsAWholeFrameAndIfSuc) {
-    const Bytes confirmation = ReplyFrame(Tagged(tag::kIfSuc));
-    const Bytes unreadable(confirmation.begin(), confirmation.begin() + 30);
-    for (const auto& [cut, reply, delivery] : {std::tuple{false, confirmation, Delivery::Confirmed},
-                                               {true, confirmation, Delivery::NotSent},
-                                               {false, ReplyFrame(Tagged(tag::kIfCur)), Delivery::Refused},
-                                               {false, unreadable, Delivery::Unconfirmed}}) {
-        ScriptedLinkPort port;
-        port.replies = {ModeAck(), reply};
-        port.writeResults = {std::nullopt, cut ? std::optional<std::size_t>(0) : std::nullopt};
-        bool sent = false;
-        const auto result = SendConfig(port, kOlder, ConfigLayout::Older, [&sent] { sent = true; });
-        EXPECT_EQ(DeliveryOf(result, sent), delivery) << static_cast<int>(delivery);
-        ASSERT_EQ(port.writes.size(), 2u);
-        EXPECT_EQ(port.writes[1].size(), 2u * 624u + 4u);
-        EXPECT_EQ(DecodeFrameText(port.writes[1]), BuildIfSetMessage(kOlder, ConfigLayout::Older));
-    }
 }
 
 using Step = LinkStep;

@@ -45,7 +45,7 @@ public:
 // Seven silent attempts at most, progress by attempt, an answer in pieces
 // taken once whole; a cancel before the request sends nothing. (Cut or
 // foreign answers: tests/robustness, tests/cli.)
-TEST(LanSurveyQuery, AttemptsProgressAndReassembly) {
+TEST(Survey, OverTheLanAttemptsAndReassemblesAndOverTheLinkNeedsTheModeAndAVerifiedAnswer) {
     const Bytes answer = SurveyAnswer();
     const auto part = [&answer](long from, long to) { return Bytes(answer.begin() + from, answer.begin() + to); };
     std::vector<std::optional<Bytes>> lateAnswer(6, std::nullopt);
@@ -91,28 +91,26 @@ TEST(LanSurveyQuery, AttemptsProgressAndReassembly) {
         EXPECT_TRUE(c.readCount == 0 || stream.readWaits.front() == std::chrono::milliseconds(1500)) << c.name;
         EXPECT_EQ(BssSsid(table[0]), c.ok ? "Shop" : "") << c.name;
     }
-}
 
-// The survey over the link: the mode acknowledged, then BSS_REQ as a frame
-// and a BSS_RSP; every other answer refuses, with its progress. (A broken
-// checksum: tests/cli.)
-TEST(BssOverLink, SurveyNeedsTheModeAndAVerifiedAnswer) {
+    // The survey over the link: the mode acknowledged, then BSS_REQ as a frame
+    // and a BSS_RSP; every other answer refuses, with its progress. (A broken
+    // checksum: tests/cli.)
     const Bytes survey = ReplyFrame(SurveyAnswer());
-    struct Case {
+    struct LinkCase {
         std::vector<std::optional<Bytes>> replies;
         std::optional<std::size_t> modeWrite;
         std::vector<int> progress;
         std::size_t writes;
         bool ok;
     };
-    const Case cases[] = {
+    const LinkCase linkCases[] = {
         {{ModeAck(), survey}, std::nullopt, {25, 100}, 2, true},
         {{ModeAck(0x7E)}, std::nullopt, {}, 1, false},              // not acknowledged
         {{ModeAck()}, 6, {}, 1, false},                             // mode command cut short
         {{ModeAck(), std::nullopt}, std::nullopt, {25}, 2, false},  // survey never comes
         {{ModeAck(), ReplyFrame(Tagged(tag::kIfCur))}, std::nullopt, {25, 100}, 2, false},
     };
-    for (const Case& c : cases) {
+    for (const LinkCase& c : linkCases) {
         ScriptedLinkPort port;
         port.replies.assign(c.replies.begin(), c.replies.end());
         port.writeResults = {c.modeWrite};

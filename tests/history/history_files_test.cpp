@@ -78,7 +78,7 @@ TEST(HistoryLog, TwoProgramsAppendingAtOnceLoseAndTearNothing) {
 
 // A line that cannot be read is named and skipped; a cut-short last line does
 // not swallow the next append; a history that cannot be written says why.
-TEST(HistoryLog, UnreadableLinesAreSkippedWithoutHidingTheRest) {
+TEST(HistoryLog, UnreadableLinesAreSkippedLinksRefusedAndWhatAFullDiskCutTakenBack) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("history.jsonl"));
     QString error;
@@ -111,26 +111,23 @@ TEST(HistoryLog, UnreadableLinesAreSkippedWithoutHidingTheRest) {
     const QString blocked = dir.filePath(QStringLiteral("history.jsonl/history.jsonl"));
     EXPECT_FALSE(appendEntry(Numbered("e", 5), &error, blocked));
     EXPECT_FALSE(error.isEmpty());
-}
 
-// An append never goes through a link into another file, and one cut short
-// by a full disk (here: a file size limit) leaves no part of its line behind.
-TEST(HistoryLog, AppendsRefuseLinksAndTakeBackWhatAFullDiskCut) {
-    QTemporaryDir dir;
+    // An append never goes through a link into another file, and one cut
+    // short by a full disk (here: a file size limit) leaves no part of its
+    // line behind.
     const QString elsewhere = dir.filePath(QStringLiteral("elsewhere"));
     QFile other(elsewhere);
     ASSERT_TRUE(other.open(QIODevice::WriteOnly));
     other.close();
     const QString linked = dir.filePath(QStringLiteral("linked.jsonl"));
     ASSERT_TRUE(QFile::link(elsewhere, linked));
-    QString error;
     EXPECT_FALSE(appendEntry(Numbered("a", 1), &error, linked));
     EXPECT_EQ(error, linked + QStringLiteral(" is a symbolic link; the history is not written through links"));
     EXPECT_EQ(QFileInfo(elsewhere).size(), 0);
 
-    const QString path = dir.filePath(QStringLiteral("history.jsonl"));
-    ASSERT_TRUE(appendEntry(Numbered("b", 2), &error, path));
-    const qint64 whole = QFileInfo(path).size();
+    const QString full = dir.filePath(QStringLiteral("full.jsonl"));
+    ASSERT_TRUE(appendEntry(Numbered("b", 2), &error, full));
+    const qint64 whole = QFileInfo(full).size();
     const pid_t child = ::fork();
     ASSERT_GE(child, 0);
     if (child == 0) {
@@ -138,19 +135,19 @@ TEST(HistoryLog, AppendsRefuseLinksAndTakeBackWhatAFullDiskCut) {
         const rlimit room{static_cast<rlim_t>(whole + 100), static_cast<rlim_t>(whole + 100)};
         ::setrlimit(RLIMIT_FSIZE, &room);
         QString childError;
-        ::_exit(appendEntry(Numbered("c", 3), &childError, path) ? 1 : 0);
+        ::_exit(appendEntry(Numbered("c", 3), &childError, full) ? 1 : 0);
     }
     int status = 0;
     ASSERT_EQ(::waitpid(child, &status, 0), child);
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);  // the append failed
-    EXPECT_EQ(QFileInfo(path).size(), whole);
-    const Log log = readLog(path);
-    EXPECT_EQ(log.entries.size(), 1);
-    EXPECT_TRUE(log.warnings.isEmpty()) << log.warnings.join('\n').toStdString();
+    EXPECT_EQ(QFileInfo(full).size(), whole);
+    const Log after = readLog(full);
+    EXPECT_EQ(after.entries.size(), 1);
+    EXPECT_TRUE(after.warnings.isEmpty()) << after.warnings.join('\n').toStdString();
 }
 
 // CSV quotes commas, quotes and line breaks, and names a secret without its value.
-TEST(HistoryLog, CsvQuotesWhatNeedsIt) {
+TEST(HistoryLog, CsvQuotesWhatNeedsItAndReadableChangesNameTheCodes) {
     Entry e = Numbered("/dev/ttyUSB0", 0);
     e.changes = {{QStringLiteral("ssid"), QStringLiteral("a,b"), QStringLiteral("say \"hi\""), false},
                  {QStringLiteral("pskKey"), {}, {}, true}};
@@ -159,12 +156,9 @@ TEST(HistoryLog, CsvQuotesWhatNeedsIt) {
               QStringLiteral("time,frontEnd,action,way,mac,changes,outcome,message\r\n"
                              "2024-05-01T09:30:00.000Z,cli,link save,link /dev/ttyUSB0,00-11-22-AA-BB-CC,"
                              "\"ssid: a,b → say \"\"hi\"\"; pskKey: changed\",confirmed,\"two\nlines\"\r\n"));
-}
 
-// The table and the window name the codes of the record's lists as the pages
-// do; a value new to the printer stands alone; the CSV keeps the codes.
-TEST(HistoryLog, ReadableChangesNameTheCodes) {
-    Entry e = Numbered("/dev/ttyUSB0", 0);
+    // The table and the window name the codes of the record's lists as the
+    // pages do; a value new to the printer stands alone; the CSV keeps the codes.
     e.changes = {{QStringLiteral("authentication"), QStringLiteral("3"), QStringLiteral("0"), false},
                  {QStringLiteral("httpsEnabled"), QStringLiteral("1"), QStringLiteral("0"), false},
                  {QStringLiteral("cipher"), QStringLiteral("4"), QStringLiteral("9"), false},
@@ -182,7 +176,7 @@ QByteArray Holding(const char* config) {
 }
 
 // A profile file that is refused says which key or field and why.
-TEST(ProfileFile, RefusesWithTheFieldsName) {
+TEST(ProfileFile, RefusesWithTheFieldsNameComesBackAsWrittenAndSecretFilesArePrivate) {
     const std::pair<QByteArray, QString> cases[] = {
         {"[]", "the file must hold one JSON object"},
         {R"({"format": "corvane-profile/2", "config": {}})", "\"format\" must be \"corvane-profile/1\""},
@@ -211,12 +205,9 @@ TEST(ProfileFile, RefusesWithTheFieldsName) {
     QString error;
     EXPECT_FALSE(parseSecrets(Holding(R"("ssid": "x")"), &error));
     EXPECT_TRUE(error.startsWith("\"ssid\" is not a secret")) << error.toStdString();
-}
 
-// A profile comes back from its JSON as it was; a file with secrets is private.
-TEST(ProfileFile, ComesBackAsItWasWrittenAndSecretFilesArePrivate) {
+    // A profile comes back from its JSON as it was; a file with secrets is private.
     const auto full = rules::MakeProfile(test::SampleRecord(), link::ConfigLayout::Newer, {true, true});
-    QString error;
     EXPECT_EQ(parseProfile(profileJson(full), &error), full) << error.toStdString();
     EXPECT_TRUE(holdsSecrets(full));
 

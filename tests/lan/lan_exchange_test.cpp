@@ -21,7 +21,7 @@ using test::waitUntil;
 // again on the tenth; the search ends on the eleventh. What it finds takes
 // the place of what an earlier search found; a printer that answers twice is
 // listed once.
-TEST(DiscoverySearch, LabelCountsDotsForNineTicksAndEndsOnTheEleventh) {
+TEST(DiscoverySearch, LabelCountsDotsForNineTicksEndsOnTheEleventhOrAtAShortWlanAnswer) {
     const PrinterRecord record;
     FakePrinter printer([&](const QByteArray&) {
         return std::vector{record.answer(link::ListMode::Ethernet), record.answer(link::ListMode::Ethernet)};
@@ -45,26 +45,23 @@ TEST(DiscoverySearch, LabelCountsDotsForNineTicksAndEndsOnTheEleventh) {
 
     EXPECT_EQ(printer.requests(), std::vector<QByteArray>{bytesOf("FIND")});
     EXPECT_EQ(devices.size(), 1u);
-}
 
-// A WLAN answer too short for its tag ends the search at once (another tag
-// is no end), keeping what arrived before it and nothing after.
-TEST(DiscoverySearch, ShortWlanAnswerEndsTheSearchAtOnce) {
-    const PrinterRecord record;
+    // A WLAN answer too short for its tag ends the search at once (another
+    // tag is no end), keeping what arrived before it and nothing after.
     const link::ListMode mode = link::ListMode::Wlan;
-    FakePrinter printer([&](const QByteArray&) {
+    FakePrinter wireless([&](const QByteArray&) {
         return std::vector{record.answer(mode), bytesOf("__[I_F]__[SET_RSP]") + QByteArray(1, '\0'),
                            bytesOf("__[I_F]__[REG_RS"), record.answer(mode)};
     });
-    link::DeviceList devices;
-    DiscoverySearch search(mode, QStringLiteral("127.0.0.1"), QStringLiteral("127.0.0.255"), printer.endpoints(),
-                           devices);
-    search.setTickInterval(2000);  // only the short answer can end it in time
-    QSignalSpy finished(&search, &DiscoverySearch::finished);
-    search.start();
-    ASSERT_TRUE(waitUntil([&] { return finished.count() == 1; }, 1500));
+    link::DeviceList found;
+    DiscoverySearch wlanSearch(mode, QStringLiteral("127.0.0.1"), QStringLiteral("127.0.0.255"), wireless.endpoints(),
+                               found);
+    wlanSearch.setTickInterval(2000);  // only the short answer can end it in time
+    QSignalSpy ended(&wlanSearch, &DiscoverySearch::finished);
+    wlanSearch.start();
+    ASSERT_TRUE(waitUntil([&] { return ended.count() == 1; }, 1500));
     test::pumpEvents(50);
-    EXPECT_EQ(devices.size(), 1u);
+    EXPECT_EQ(found.size(), 1u);
 }
 
 // The printer as a search on loopback found it: confirmations come from there.
@@ -76,7 +73,7 @@ link::DiscoveredDevice FoundAtLoopback(link::DiscoveredDevice device) {
 // Save pressed again while waiting sends the same request again; the
 // confirmation then ends the wait, and nothing more goes out. (Each mode's
 // confirmation message is proven through the windows.)
-TEST(LanSettingsExchange, ConfirmationEndsTheWait) {
+TEST(LanSettingsExchange, ConfirmationEndsTheWaitAndOtherAnswersTimeOut) {
     FakePrinter printer;
     LanSettingsExchange exchange(link::ListMode::Wlan, {}, QStringLiteral("127.0.0.255"), printer.endpoints());
     exchange.setTimeout(5000);
@@ -94,26 +91,21 @@ TEST(LanSettingsExchange, ConfirmationEndsTheWait) {
     EXPECT_TRUE(exchange.settingsDone());
     EXPECT_FALSE(exchange.waitingForAnswer());
     EXPECT_FALSE(exchange.send(FoundAtLoopback(record), record));
-}
 
-// Answers too short or of another kind do not confirm: the wait times out
-// as a failure, and a confirmation after that changes nothing.
-TEST(LanSettingsExchange, ShortOrForeignAnswersTimeOutAndLateAnswersAreIgnored) {
-    FakePrinter printer([](const QByteArray&) {
-        return std::vector<QByteArray>{bytesOf("SETC"), bytesOf("IMIN0000")};
-    });
-    LanSettingsExchange exchange(link::ListMode::Ethernet, {}, {}, printer.endpoints());
-    exchange.setTimeout(120);
-    QSignalSpy done(&exchange, &LanSettingsExchange::done);
-    const link::DiscoveredDevice record = PrinterRecord{}.device(link::ListMode::Ethernet);
-    exchange.send(FoundAtLoopback(record), record);
-    ASSERT_TRUE(waitUntil([&] { return done.count() > 0; }));
-    EXPECT_EQ(done[0][0].value<StringId>(), 45);
-    EXPECT_FALSE(done[0][1].toBool());
-
-    printer.answerLast(bytesOf("SETC!"));
+    // Answers too short or of another kind do not confirm: the wait times
+    // out as a failure, and a confirmation after that changes nothing.
+    FakePrinter wired([](const QByteArray&) { return std::vector<QByteArray>{bytesOf("SETC"), bytesOf("IMIN0000")}; });
+    LanSettingsExchange failing(link::ListMode::Ethernet, {}, {}, wired.endpoints());
+    failing.setTimeout(120);
+    QSignalSpy failed(&failing, &LanSettingsExchange::done);
+    const link::DiscoveredDevice ethernet = PrinterRecord{}.device(link::ListMode::Ethernet);
+    failing.send(FoundAtLoopback(ethernet), ethernet);
+    ASSERT_TRUE(waitUntil([&] { return failed.count() > 0; }));
+    EXPECT_EQ(failed[0][0].value<StringId>(), 45);
+    EXPECT_FALSE(failed[0][1].toBool());
+    wired.answerLast(bytesOf("SETC!"));
     test::pumpEvents(100);
-    EXPECT_EQ(done.count(), 1);
+    EXPECT_EQ(failed.count(), 1);
 }
 
 }  // namespace

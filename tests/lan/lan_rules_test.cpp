@@ -26,7 +26,7 @@ LanSettingsEdits validEdits() { return {{10, 0, 0, 7}, {255, 0, 0, 0}, {10, 0, 0
 
 // While typing, a port above 32767 (or too long to read) becomes 9100 and an
 // inactivity above 3600 becomes 0; an empty edit is left for Save.
-TEST(LanSettingsForm, LiveRangeChecks) {
+TEST(LanSettingsForm, LiveRangeChecksAndRefusedOrEmptyEditsLeaveTheRecordAlone) {
     const std::tuple<const char*, bool, std::optional<int>> cases[] = {
         {"32768", true, kPortOutOfRange}, {"32767", true, std::nullopt},
         {"", true, std::nullopt},         {"99999999999999999999999", true, kPortOutOfRange},
@@ -39,18 +39,16 @@ TEST(LanSettingsForm, LiveRangeChecks) {
             EXPECT_EQ(fix->replacement, port ? 9100 : 0) << text;
         }
     }
-}
 
-// Ports the printer keeps for its own services are refused and an empty edit
-// saves nothing; either way the record stays as it was. An all-zero address
-// is refused only after the record was written, as the window always did.
-TEST(LanSettingsForm, RefusedOrEmptyEditsLeaveTheRecordAlone) {
+    // Ports the printer keeps for its own services are refused and an empty edit
+    // saves nothing; either way the record stays as it was. An all-zero address
+    // is refused only after the record was written, as the window always did.
     using A = SaveDecision::Action;
-    const std::tuple<const char*, const char*, A> cases[] = {
+    const std::tuple<const char*, const char*, A> refusals[] = {
         {"80", "300", A::Refused}, {"443", "300", A::Refused},  {"23", "300", A::Refused}, {"21", "300", A::Refused},
         {"25", "300", A::Refused}, {"3318", "300", A::Refused}, {"", "300", A::Nothing},   {"9100", "", A::Nothing},
     };
-    for (const auto& [port, inactivity, action] : cases) {
+    for (const auto& [port, inactivity, action] : refusals) {
         link::DiscoveredDevice record = ethernetRecord();
         LanSettingsEdits edits = validEdits();
         edits.portText = port;
@@ -77,18 +75,15 @@ TEST(LanSettingsForm, RefusedOrEmptyEditsLeaveTheRecordAlone) {
 }
 
 // A baud code the list does not offer shows no choice and is saved as 0x00.
-// (That Save writes the edits is proven by `corvane lan-set`.)
-TEST(LanSettingsForm, UnknownBaudCodeShowsNothingAndSavesZero) {
+// (That Save writes the edits is proven by `corvane lan-set`.) The window
+// warns at start about a printer without an address or port.
+TEST(LanSettingsForm, UnknownBaudCodeSavesZeroAndPortZeroOrBlankAddressWarns) {
     link::DiscoveredDevice record = ethernetRecord();
     record.setBaudCode(0x42);
     const LanSettingsEdits edits = rules::LanEditsFor(record);
     EXPECT_EQ(edits.baudIndex, -1);
     ASSERT_EQ(rules::SaveLanEdits(edits, record).action, SaveDecision::Action::Send);
     EXPECT_EQ(record.baudCode(), 0x00);
-}
-
-// The window warns at start about a printer without an address or port.
-TEST(LanSettingsForm, StartWarningForPortZeroOrBlankAddress) {
     EXPECT_TRUE(rules::NeedsAddressWarning(4, 0));
     EXPECT_TRUE(rules::NeedsAddressWarning(0, 9100));
     EXPECT_FALSE(rules::NeedsAddressWarning(4, 9100));

@@ -150,10 +150,9 @@ TEST(DeviceListDialog, SortedRowsOpenTheirPrinterAndTheSearchAfterSaveFindsItAga
             EXPECT_EQ(messages.ids().end()[-2], kLanConfigCompleted);  // before the verification
         }
         // The printer reports its old port: the note after the search is a warning.
-        if (c.after != After::StaysSilent) {
+        if (confirmed) {
             EXPECT_TRUE(messages.messages().back().warning) << c.gesture;
-        }
-        if (c.after == After::StaysSilent) {
+        } else {
             EXPECT_EQ(messages.ids().back(), kSaveFailed);
             EXPECT_EQ(history::readLog().entries.back().outcome, history::kNotConfirmed);
             EXPECT_EQ(allRows(*table), before);
@@ -168,12 +167,12 @@ TEST(DeviceListDialog, SortedRowsOpenTheirPrinterAndTheSearchAfterSaveFindsItAga
 // Certificates go over USB or serial, so the list offers no upload button. A
 // printer without an address (0.x.x.x, which on Linux is this computer) is
 // not contacted; without a browser the web address (https where the printer
-// says so) is shown instead.
+// says so) is shown instead. A survey that gets no answer ends at Cancel.
 TEST(DeviceListDialog, ButtonsFollowTheFeatureCodeAndWebAndSurveyNeedAnAddress) {
     FakePrinter printer(answering(link::ListMode::Wlan, {{.macEnd = 1, .ip = {0, 0, 0, 0}, .feature = 7},
                                                          {.macEnd = 2, .feature = 1},
                                                          {.ip = {10, 1, 2, 3}, .https = 1, .feature = 25}}));
-    QTcpServer surveyed;  // where a survey of 0.0.0.0 would land
+    QTcpServer surveyed;  // where a survey of 0.0.0.0 would land; takes connections, never answers
     ASSERT_TRUE(surveyed.listen(QHostAddress::LocalHost, 0));
     transport::LanEndpoints endpoints = printer.endpoints();
     endpoints.surveyPort = surveyed.serverPort();
@@ -233,6 +232,17 @@ TEST(DeviceListDialog, ButtonsFollowTheFeatureCodeAndWebAndSurveyNeedAnAddress) 
     table->clearSelection();
     QTest::keyClick(table, Qt::Key_Return);
     EXPECT_EQ(printer.requests().size(), 2u);  // searched again
+
+    // Cancel during a survey that gets no answer closes the window at once,
+    // not after the printer's 10.5 s of receive attempts.
+    messages.clear();
+    BssInfoDialog dialog(QStringLiteral("127.0.0.1"), nullptr, endpoints);
+    dialog.setStartDelay(0);
+    const auto start = std::chrono::steady_clock::now();
+    execWith(dialog,
+             [&] { QTimer::singleShot(300, &dialog, [&] { child<QPushButton>(dialog, "cancelButton")->click(); }); });
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
+    EXPECT_TRUE(messages.ids().empty());
 }
 
 // With loopback alone there is no search. Each other address names its
@@ -432,15 +442,24 @@ TEST(DeviceListDialog, ExportAndCopyTheListAsShown) {
 }
 
 // Find at address adds what answers there to the list, marked as reached by
-// unicast. (Which address lists are refused is proven by `corvane discover`.)
-TEST(DeviceListDialog, FindAtAddressAddsToTheList) {
-    FakePrinter printer(answering(link::ListMode::Ethernet, {{.macEnd = 0x44}}));
+// unicast; a mistake is asked again with it kept for correcting. (Which
+// address lists are refused is proven by `corvane discover`.) A list of
+// addresses takes its time at the pacing rate: the progress window's Cancel
+// stops the search before the next request.
+TEST(DeviceListDialog, FindAtAddressAddsToTheListAndCancelsBetweenRequests) {
+    DeviceListDialog* shown = nullptr;
+    bool cancel = false;
+    FakePrinter printer([&](const QByteArray&) {
+        if (!cancel) return answers(link::ListMode::Ethernet, {{.macEnd = 0x44}});
+        if (auto* progress = shown->findChild<QProgressDialog*>()) progress->findChild<QPushButton*>()->click();
+        return std::vector<QByteArray>{};
+    });
     transport::LanEndpoints endpoints = printer.endpoints();
     endpoints.target.clear();
     storeRecords(link::ListMode::Ethernet, {PrinterRecord{}});
     DeviceListDialog window(link::ListMode::Ethernet, nullptr, endpoints);
+    shown = &window;
     window.setTimings(quickTimings());
-    // A mistake first: asked again with it kept for correcting.
     QStringList offered;
     widgets::MessageCapture messages;
     window.setAddressQuestion([&offered](QWidget*, const QString& typed) {
@@ -455,42 +474,13 @@ TEST(DeviceListDialog, FindAtAddressAddsToTheList) {
     EXPECT_EQ(offered, (QStringList{"", "127.0.0.3,127.0.0.1-0"}));
     ASSERT_EQ(messages.messages().size(), 1u);
     EXPECT_TRUE(messages.messages()[0].text.contains(QStringLiteral("ends before it starts")));
-}
 
-// A list of addresses takes its time at the pacing rate: the window shows a
-// progress window whose Cancel stops the search before the next request.
-TEST(DeviceListDialog, FindAtAddressCanBeCancelledBetweenRequests) {
-    DeviceListDialog* shown = nullptr;
-    FakePrinter printer([&shown](const QByteArray&) {
-        if (auto* progress = shown->findChild<QProgressDialog*>()) progress->findChild<QPushButton*>()->click();
-        return std::vector<QByteArray>{};
-    });
-    transport::LanEndpoints endpoints = printer.endpoints();
-    endpoints.target.clear();
-    DeviceListDialog window(link::ListMode::Ethernet, nullptr, endpoints);
-    shown = &window;
-    window.setTimings(quickTimings());
+    cancel = true;
+    const std::size_t before = printer.requests().size();
     window.setAddressQuestion(
         [](QWidget*, const QString&) { return std::optional(QStringList(40, "127.0.0.1").join(',')); });
     window.onFindAtAddress();
-    EXPECT_LE(printer.requests().size(), 2u);
-}
-
-// Cancel during a survey that gets no answer closes the window at once,
-// not after the printer's 10.5 s of receive attempts.
-TEST(BssInfoDialog, CancelDuringASilentQueryClosesTheWindowAtOnce) {
-    QTcpServer silent;  // takes the connection, never answers
-    ASSERT_TRUE(silent.listen(QHostAddress::LocalHost, 0));
-    transport::LanEndpoints endpoints;
-    endpoints.surveyPort = silent.serverPort();
-    widgets::MessageCapture messages;
-    BssInfoDialog dialog(QStringLiteral("127.0.0.1"), nullptr, endpoints);
-    dialog.setStartDelay(0);
-    const auto start = std::chrono::steady_clock::now();
-    execWith(dialog,
-             [&] { QTimer::singleShot(300, &dialog, [&] { child<QPushButton>(dialog, "cancelButton")->click(); }); });
-    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
-    EXPECT_TRUE(messages.ids().empty());
+    EXPECT_LE(printer.requests().size() - before, 2u);
 }
 
 // The same windows end to end against the printer simulator program: every
@@ -519,35 +509,30 @@ protected:
 
 // Lists the simulator's printers from every adapter (two loopback addresses
 // here): each printer once per adapter, the adapter in its own column. (What
-// follows a save is proven against the fake printer above.)
-TEST_F(LanWindowsAgainstSim, EveryAdapterListsEachPrinterUnderItsAdapter) {
-    DeviceListDialog window(link::ListMode::Ethernet, nullptr, endpoints(link::ListMode::Ethernet));
+// follows a save is proven against the fake printer above.) The simulated
+// WLAN printers report 192.168.0.x; with --printer-host the device list's
+// survey and web page go to the simulator on loopback instead.
+TEST_F(LanWindowsAgainstSim, EveryAdapterListsEachPrinterAndPrinterHostKeepsBssInfoAndWebOnLoopback) {
+    DeviceListDialog window(link::ListMode::Wlan, nullptr, endpoints(link::ListMode::Wlan));
     window.setTimings(quickTimings());
     window.searchFromEveryAdapter(
         {{QStringLiteral("127.0.0.1"), QStringLiteral("lo")}, {QStringLiteral("127.0.0.2"), QStringLiteral("lo")}});
     auto* table = child<QTableWidget>(window, "deviceList");
-    ASSERT_EQ(table->rowCount(), 4);
-    EXPECT_EQ(window.selectedNumber(), 1);
+    ASSERT_EQ(table->rowCount(), 6);
+    ASSERT_EQ(window.selectedNumber(), 1);
     EXPECT_EQ(table->horizontalHeaderItem(8)->text(), QStringLiteral("Adapter"));
-    EXPECT_EQ(allRows(*table)[3], (QStringList{"4", "00:11:62:0a:00:02", "192.168.0.102", "255.255.255.0",
+    EXPECT_EQ(allRows(*table)[4], (QStringList{"5", "00:11:62:0b:00:02", "192.168.0.112", "255.255.255.0",
                                                "192.168.0.1", "9100", "2.4", "unicast", "127.0.0.2 lo"}));
-}
-
-// The simulated WLAN printers report 192.168.0.x; with --printer-host the
-// device list's survey and web page go to the simulator on loopback instead.
-TEST_F(LanWindowsAgainstSim, PrinterHostKeepsBssInfoAndWebPageOnLoopback) {
-    const auto window = searchedList(link::ListMode::Wlan);
+    ASSERT_EQ(table->item(0, 2)->text(), QStringLiteral("192.168.0.111"));
     QList<QUrl> opened;
-    window->setUrlOpener([&opened](const QUrl& url) {
+    window.setUrlOpener([&opened](const QUrl& url) {
         opened << url;
         return true;
     });
-    ASSERT_EQ(window->selectedNumber(), 1);
-    ASSERT_EQ(child<QTableWidget>(*window, "deviceList")->item(0, 2)->text(), QStringLiteral("192.168.0.111"));
 
     // The web page first: should the override be lost, this stops the test
     // before the survey could connect to the reported address.
-    window->onWeb();
+    window.onWeb();
     ASSERT_EQ(opened.size(), 1);
     ASSERT_EQ(opened[0].toString(), QStringLiteral("http://127.0.0.1"));
 
@@ -559,7 +544,7 @@ TEST_F(LanWindowsAgainstSim, PrinterHostKeepsBssInfoAndWebPageOnLoopback) {
                                        rows = allRows(*child<QTableWidget>(*survey, "bssList"));
                                        survey->reject();
                                    });
-    window->onBssInfo();
+    window.onBssInfo();
     EXPECT_EQ(messages.ids(), (std::vector<int>{kBssImported}));
     ASSERT_EQ(rows.size(), 6);
     EXPECT_EQ(rows[0], (QStringList{"1", "Corvane-Office", "00-1A-2B-3C-4D-5E", "Infrastructure", "-42", "WPA2/RSN2"}));

@@ -43,8 +43,9 @@ const Record kAdhoc{"", {1, 2, 3, 4, 5, 6}, 1, 0x0010, 0xC0};
 }  // namespace
 
 // Rows in order with every security flag or none (a hostile name reaches a
-// terminal escaped: tests/cli).
-TEST(BssParse, WellFormedAnswer) {
+// terminal escaped: tests/cli). Wrong tag, nothing or a cut tag: refused, and
+// the earlier table is cleared. (A bad checksum: tests/cli.)
+TEST(BssParse, WellFormedAnswerAndRejectedAnswersLeaveAnEmptyTable) {
     BssTable table;
     ASSERT_TRUE(ParseBssResponse(Answer(Body({kOffice, kAdhoc})), table));
     ASSERT_EQ(ShownBssCount(table), 2u);
@@ -53,13 +54,7 @@ TEST(BssParse, WellFormedAnswer) {
                                           "WEP64/WEP128/WPA/WPA2/RSN1/RSN2"}));
     EXPECT_EQ(BssRowTexts(1, table[1]),
               (std::array<std::string, 6>{"2", "", "01-02-03-04-05-06", "Ad hoc", "16", "No"}));
-}
-
-// Wrong tag, nothing or a cut tag: refused, and the earlier table is
-// cleared. (A bad checksum: tests/cli.)
-TEST(BssParse, RejectedAnswersLeaveAnEmptyTable) {
     for (const Bytes& bad : {Answer(Body({kOffice}), link::tag::kBssReq), Bytes{}, ToBytes("__[I_F]")}) {
-        BssTable table;
         ASSERT_TRUE(ParseBssResponse(Answer(Body({kOffice})), table));
         EXPECT_FALSE(ParseBssResponse(bad, table));
         EXPECT_EQ(ShownBssCount(table), 0u);
@@ -85,8 +80,20 @@ TEST(BssParse, ShownListEndsAtA31ByteNameAnAllZeroBssidOrAHundredRows) {
     }
 }
 
-// Length bytes that claim more than is there never read past the message.
-TEST(BssParse, HostileLengthBytesNeverReadPastTheMessage) {
+// Cut a two-record body at every length and re-checksum: accepted (an empty
+// or short answer is an empty survey), no read past the end (sanitizers), no
+// record stored before its BSSID element fully arrived.
+TEST(BssParse, EveryTruncationAndHostileLengthBytesNeverReadPastTheMessage) {
+    const Bytes body = Body({kOffice, kAdhoc});
+    for (std::size_t n = 0; n <= body.size(); ++n) {
+        BssTable table;
+        EXPECT_TRUE(ParseBssResponse(Answer(Bytes(body.begin(), body.begin() + static_cast<std::ptrdiff_t>(n))), table))
+            << n;
+        const std::size_t expected = n >= 30 ? 2 : n >= 16 ? 1 : 0;  // BSSID elements end at 16 and 30
+        EXPECT_LE(ShownBssCount(table), expected) << n;
+    }
+
+    // Length bytes that claim more than is there never read past the message.
     BssTable table;
     // BSSID element claiming 200 bytes at the end of the message.
     ASSERT_TRUE(ParseBssResponse(Answer({0x00, 0x02, 'a', 'b', 0x01, 200, 1, 2, 3, 4, 5, 6}), table));
@@ -106,20 +113,6 @@ TEST(BssParse, HostileLengthBytesNeverReadPastTheMessage) {
     ASSERT_TRUE(ParseBssResponse(Answer(tail), table));
     EXPECT_EQ(ShownBssCount(table), 1u);
     EXPECT_EQ(table[1].bssid, (link::MacAddress{}));
-}
-
-// Cut a two-record body at every length and re-checksum: accepted (an empty
-// or short answer is an empty survey), no read past the end (sanitizers), no
-// record stored before its BSSID element fully arrived.
-TEST(BssParse, EveryTruncationOfAValidAnswerIsSafe) {
-    const Bytes body = Body({kOffice, kAdhoc});
-    for (std::size_t n = 0; n <= body.size(); ++n) {
-        BssTable table;
-        EXPECT_TRUE(ParseBssResponse(Answer(Bytes(body.begin(), body.begin() + static_cast<std::ptrdiff_t>(n))), table))
-            << n;
-        const std::size_t expected = n >= 30 ? 2 : n >= 16 ? 1 : 0;  // BSSID elements end at 16 and 30
-        EXPECT_LE(ShownBssCount(table), expected) << n;
-    }
 }
 
 // Bytes a printer or an access point chooses, made safe for a terminal or a

@@ -26,8 +26,9 @@ constexpr std::uint32_t ip(unsigned a, unsigned b, unsigned c, unsigned d) { ret
 
 // The other mode's tag or nothing is ignored; a short WLAN datagram, even
 // three zero bytes, ends the search. (A tag alone, another tag and a
-// five-byte record through a search: tests/lan.)
-TEST(DiscoveryAnswer, AcceptanceByModeAndLength) {
+// five-byte record through a search: tests/lan.) Confirmations too short or
+// of the other mode are not confirmations.
+TEST(DiscoveryAnswer, AcceptanceByModeAndLengthAndEthernetRowTexts) {
     const struct {
         link::ListMode mode;
         Bytes datagram;
@@ -41,11 +42,14 @@ TEST(DiscoveryAnswer, AcceptanceByModeAndLength) {
     };
     for (const auto& c : cases)
         EXPECT_EQ(link::ClassifyDiscoveryAnswer(c.mode, c.datagram).kind, c.kind) << c.datagram.size();
-}
+    for (const auto& [mode, answer] : {std::pair{link::ListMode::Ethernet, "SETC"},
+                                       {link::ListMode::Ethernet, "__[I_F]__[SET_RSP]!"},
+                                       {link::ListMode::Wlan, "__[I_F]__[SET_RSP]"},
+                                       {link::ListMode::Wlan, "SETC!"}})
+        EXPECT_EQ(link::ClassifySettingsAnswer(mode, ToBytes(answer)), std::nullopt) << answer;
 
-// An oversized answer keeps its 27-byte record; the row shows it formatted,
-// a gateway starting with 0 as not configured.
-TEST(DiscoveryAnswer, EthernetRecordRowTexts) {
+    // An oversized answer keeps its 27-byte record; the row shows it formatted,
+    // a gateway starting with 0 as not configured.
     Bytes d = ToBytes("IMIN");
     const Bytes record{0x00, 0x1A, 0xFF, 0x01, 0x02, 0x03, 10,   0, 0, 0, 255,  255,  255, 0,
                        0,    5,    6,    7,    0x23, 0x8C, 0xBB, 0, 0, 1, 0x01, 0x2C, 1};
@@ -97,15 +101,6 @@ TEST(DiscoveryRequests, SettingsRequestCarriesTheEditedRecord) {
     EXPECT_EQ(Bytes(request.begin() + 28, request.end()), (Bytes{0x01, 0x2C}));
     EXPECT_EQ(link::IndexForBaudCode(0x00), -1);
     EXPECT_EQ(link::BaudCodeForIndex(9), 0x00);
-}
-
-// Confirmations too short or of the other mode are not confirmations.
-TEST(SettingsAnswer, RefusedConfirmations) {
-    for (const auto& [mode, answer] : {std::pair{link::ListMode::Ethernet, "SETC"},
-                                       {link::ListMode::Ethernet, "__[I_F]__[SET_RSP]!"},
-                                       {link::ListMode::Wlan, "__[I_F]__[SET_RSP]"},
-                                       {link::ListMode::Wlan, "SETC!"}})
-        EXPECT_EQ(link::ClassifySettingsAnswer(mode, ToBytes(answer)), std::nullopt) << answer;
 }
 
 // Addresses that cannot serve where they are typed: the edges (the common

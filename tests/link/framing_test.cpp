@@ -14,7 +14,7 @@ using namespace corvane;
 using namespace corvane::link;
 
 // Builders fail instead of writing past a caller's buffer.
-TEST(Framing, BuildFailsInsteadOfOverflowing) {
+TEST(Framing, BuildAndDecodeStayInTheirBuffersAndEveryByteValueRoundTrips) {
     std::array<std::uint8_t, 20> exact{};
     EXPECT_EQ(BuildIfMessage(MutableByteSpan(exact), AsBytes(tag::kSysReq)), 20);
     std::array<std::uint8_t, 19> tooSmall{};
@@ -25,10 +25,8 @@ TEST(Framing, BuildFailsInsteadOfOverflowing) {
     EXPECT_EQ(EncodeFrame(Bytes(kMaxFrameMessage, 0x11)).size(), kFrameBufferSize);
     std::array<std::uint8_t, 12> crcTooSmall{};
     EXPECT_EQ(AppendCrc32(MutableByteSpan(crcTooSmall), AsBytes("123456789")), -1);
-}
 
-// High nibbles 8..F are written "(".."/"; every byte value comes back.
-TEST(Framing, EveryByteValueRoundTrips) {
+    // High nibbles 8..F are written "(".."/"; every byte value comes back.
     Bytes all;
     for (int b = 0; b < 256; ++b) all.push_back(static_cast<std::uint8_t>(b));
     const Bytes frame = EncodeFrame(all);
@@ -36,11 +34,9 @@ TEST(Framing, EveryByteValueRoundTrips) {
     const std::string text(frame.begin() + 3, frame.end() - 1);
     for (const auto& [byte, pair] : {std::pair{0x80, "(0"}, {0x9A, ")a"}, {0xC0, ",0"}, {0xFF, "/f"}})
         EXPECT_EQ(text.substr(2 * byte, 2), pair);
-}
 
-// Replies in plain lowercase hex decode too; only whole pairs count, and a
-// small output buffer is filled, never passed.
-TEST(Framing, DecodeTakesPlainHexWholePairsAndStopsAtOutput) {
+    // Replies in plain lowercase hex decode too; only whole pairs count, and a
+    // small output buffer is filled, never passed.
     EXPECT_EQ(DecodeFrameText(ToBytes("\x1fWMde-e5f\x03")), (Bytes{0xDE, 0xDE, 0x5F}));
     EXPECT_TRUE(DecodeFrameText(ToBytes("\x1fWM")).empty());
     EXPECT_TRUE(DecodeFrameText(ToBytes("ab")).empty());
@@ -50,18 +46,11 @@ TEST(Framing, DecodeTakesPlainHexWholePairsAndStopsAtOutput) {
     EXPECT_EQ(small[1], 0x42);
 }
 
-// The acknowledgement needs the reply header and the mode byte sent.
-TEST(Framing, ModeAcknowledgement) {
-    EXPECT_TRUE(IsModeAcknowledged(Bytes{0x1F, 0x57, 0x4D, 0x7F}));
-    EXPECT_FALSE(IsModeAcknowledged(Bytes{0x1F, 0x57, 0x4D}));
-    EXPECT_FALSE(IsModeAcknowledged(Bytes{0x1F, 0x57, 0x43, 0x7F}));
-    EXPECT_FALSE(IsModeAcknowledged(Bytes{0x1F, 0x57, 0x4D, 0x81}));
-}
-
 // A reply is proved whole only once every byte its exchange judges it by is
 // in and, for a frame, verified; a mode acknowledgement never is ("and
 // whatever follows": the line's silence ends it). Bytes before the reply
 // header (an echo, a late tail) are skipped, and FrameIn gives the frame alone.
+// The acknowledgement needs the reply header and the mode byte sent.
 TEST(ReplyShape, WholeOnlyWhenTheShapeProvesItAndFoundBehindEchoOrTail) {
     using link::testing::Reply;
     const Bytes frame = link::testing::ReplyFrame(BuildTagOnlyMessage(tag::kIfSuc));
@@ -103,4 +92,8 @@ TEST(ReplyShape, WholeOnlyWhenTheShapeProvesItAndFoundBehindEchoOrTail) {
     EXPECT_EQ(Bytes(found.begin(), found.end()), frame);
     EXPECT_EQ(FrameIn(tail).size(), 4u);  // no frame: all of it, for the exchange to refuse
     EXPECT_TRUE(IsModeAcknowledged(ReplyFrom(join({tail, link::testing::ModeAck()}))));
+    EXPECT_TRUE(IsModeAcknowledged(Bytes{0x1F, 0x57, 0x4D, 0x7F}));
+    EXPECT_FALSE(IsModeAcknowledged(Bytes{0x1F, 0x57, 0x4D}));
+    EXPECT_FALSE(IsModeAcknowledged(Bytes{0x1F, 0x57, 0x43, 0x7F}));
+    EXPECT_FALSE(IsModeAcknowledged(Bytes{0x1F, 0x57, 0x4D, 0x81}));
 }

@@ -31,7 +31,7 @@ PrinterConfig FullWidthConfig() {
 
 // Full-width texts survive both layouts, the older one drops Wi-Fi Direct; an
 // over-long text is cut at its width and never spills into the next field.
-TEST(PrinterConfigRecord, RoundTripInBothLayoutsAndTextsCutToTheirWidth) {
+TEST(PrinterConfigRecord, RoundTripInBothLayoutsTextsCutToTheirWidthAndSecretRanges) {
     const PrinterConfig c = FullWidthConfig();
     for (const auto layout : {ConfigLayout::Older, ConfigLayout::Newer})
         EXPECT_EQ(ParseConfigRecord(SerializeConfig(c, layout), layout),
@@ -47,11 +47,9 @@ TEST(PrinterConfigRecord, RoundTripInBothLayoutsAndTextsCutToTheirWidth) {
     EXPECT_EQ(back.p2pChannel, "123");
     EXPECT_EQ(back.userId, "u");
     EXPECT_EQ(r[111], 0) << "authentication after the cut SSID";
-}
 
-// The secrets' bytes, for masking a wire trace: keys, passwords, the PIN and
-// the SNMP write community, where each layout puts them.
-TEST(PrinterConfigRecord, SecretByteRangesOfBothLayouts) {
+    // The secrets' bytes, for masking a wire trace: keys, passwords, the PIN
+    // and the SNMP write community, where each layout puts them.
     const std::vector<ByteRange> newer{{113, 28}, {217, 64}, {315, 32}, {348, 9}, {392, 32}, {562, 16}};
     const std::vector<ByteRange> older{{113, 28}, {217, 64}, {315, 32}, {379, 32}, {549, 16}};
     EXPECT_EQ(SecretByteRanges(ConfigLayout::Newer), newer);
@@ -59,7 +57,7 @@ TEST(PrinterConfigRecord, SecretByteRangesOfBothLayouts) {
 }
 
 // IF__CUR needs its tag (its checksum: tests/robustness); any length reads
-// without overrun.
+// without overrun. SYS_RSP likewise.
 TEST(PrinterConfigMessage, ParseChecksTagAndChecksumAndReadsAnyLengthSafely) {
     const PrinterConfig c = FullWidthConfig();
     const Bytes good = Tagged(tag::kIfCur, SerializeConfig(c, ConfigLayout::Newer));
@@ -73,15 +71,12 @@ TEST(PrinterConfigMessage, ParseChecksTagAndChecksumAndReadsAnyLengthSafely) {
     ASSERT_TRUE(parsed);
     EXPECT_EQ(parsed->printerName, "Counter-1");
     EXPECT_EQ(parsed->inactivityTime, 0);
-}
 
-// SYS_RSP: full-width texts round-trip; a wrong tag is refused (a broken
-// checksum: tests/cli).
-TEST(PrinterSystemInfoMessage, ParsesOnlyVerifiedReplies) {
+    // SYS_RSP: full-width texts round-trip; a wrong tag is refused (a broken
+    // checksum: tests/cli).
     PrinterSystemInfo info = test::SampleInfo();
     info.updateDate = std::string(32, 'd');
-    const Bytes good = Tagged(tag::kSysRsp, SerializeSystemInfo(info));
-    EXPECT_EQ(ParseSystemInfo(good), info);
+    EXPECT_EQ(ParseSystemInfo(Tagged(tag::kSysRsp, SerializeSystemInfo(info))), info);
     EXPECT_EQ(FormatMacUpper(info.macAddress), "00-1A-2B-3C-4D-5E");
     EXPECT_FALSE(ParseSystemInfo(Tagged(tag::kSysReq, SerializeSystemInfo(info))));
 }

@@ -7,7 +7,7 @@
 using namespace corvane;
 using namespace corvane::link;
 
-TEST(TestPage, ExactBytes) {
+TEST(TestPage, ExactBytesAndPrintableAscii) {
     const Bytes tail{0x1B, 'd', 4, 0x1D, 'V', 66, 0};
     const auto page = [&tail](std::string_view lines) {
         Bytes p{0x1B, '@'};
@@ -28,13 +28,11 @@ TEST(TestPage, ExactBytes) {
               "Computer:    a?@b?V\n")},
     };
     for (const auto& c : cases) EXPECT_EQ(BuildTestPage(c.info), c.bytes) << c.info.computer;
-}
 
-TEST(TestPage, PrintableAscii) {
     const struct {
         std::string_view text;
         std::string_view ascii;
-    } cases[] = {
+    } texts[] = {
         {"Kasse-1", "Kasse-1"},
         {"K\xC3\xBC"
          "che \xC3\x89tage \xC3\x9F",
@@ -46,5 +44,5 @@ TEST(TestPage, PrintableAscii) {
         {"\xC3(", "?("},                     // lead without continuation
         {"\xC2\x85\x7F\t", "???"},           // C1 control, DEL, tab
     };
-    for (const auto& c : cases) EXPECT_EQ(PrintableAscii(c.text), c.ascii) << c.text;
+    for (const auto& c : texts) EXPECT_EQ(PrintableAscii(c.text), c.ascii) << c.text;
 }

@@ -12,8 +12,8 @@ using namespace corvane;
 namespace sv = corvane::setting_vocabulary;
 
 // Labels the windows and the command show for the record's codes, and codes
-// without a row of their own.
-TEST(setting_vocabulary, LabelsByCode) {
+// without a row of their own; the window strings name the same values.
+TEST(setting_vocabulary, LabelsByCodeParallelTheStringIds) {
     const std::tuple<Vocabulary, int, std::string_view> cases[] = {
         {Vocabulary::Authentication, 2, "WPA-PSK"},
         {Vocabulary::Authentication, 5, "WPA2"},
@@ -30,10 +30,8 @@ TEST(setting_vocabulary, LabelsByCode) {
     };
     for (const auto& [table, code, label] : cases) EXPECT_EQ(sv::Label(table, code), label) << code;
     EXPECT_FALSE(sv::Has(Vocabulary::NetworkMode, 2));
-}
 
-// The window strings and the labels name the same values.
-TEST(setting_vocabulary, StringIdsParallelTheLabels) {
+    // The window strings and the labels name the same values.
     for (const auto table : {Vocabulary::Authentication, Vocabulary::Cipher, Vocabulary::NetworkMode,
                              Vocabulary::IpAssignment, Vocabulary::EapMode, Vocabulary::EnableSwitch}) {
         const auto labels = sv::Labels(table);

@@ -7,7 +7,7 @@
 using namespace corvane;
 using namespace corvane::provision;
 
-TEST(PrinterSheet, RowsBecomeRecordValues) {
+TEST(PrinterSheet, RowsBecomeRecordValuesAndRefusedSheetsNameTheLine) {
     const QByteArray sheet =
         "\xEF\xBB\xBFMAC,Name,ip,mask,gateway,port,user,password\r\n"
         "00:11:62:0a:00:01,\"Shop, 12\",192.168.0.112,255.255.0.0,192.168.0.1,9101,clerk, p w \r\n"
@@ -34,9 +34,8 @@ TEST(PrinterSheet, RowsBecomeRecordValues) {
     EXPECT_EQ(first.userPassword, " p w ");  // a password is kept as written
     // Blank cells keep every value.
     EXPECT_EQ(withPrinterValues(base, parsed->rows.at({0x00, 0x11, 0x62, 0x0A, 0x00, 0x02})), base);
-}
 
-TEST(PrinterSheet, RefusedSheetsNameTheLine) {
+    // A refused sheet names the line that is wrong.
     const struct {
         const char* sheet;
         const char* error;
@@ -55,7 +54,6 @@ TEST(PrinterSheet, RefusedSheetsNameTheLine) {
         {"mac\n00:11:62:0A:00:01\n\n00-11-62-0a-00-01\n", "line 4: 00:11:62:0A:00:01 appears twice"},
     };
     for (const auto& c : cases) {
-        QString error;
         EXPECT_FALSE(parsePrinterSheet(c.sheet, &error)) << c.sheet;
         EXPECT_EQ(error, QString::fromLatin1(c.error)) << c.sheet;
     }

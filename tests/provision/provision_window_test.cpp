@@ -71,17 +71,20 @@ TEST(DeviceArrivals, NodesComeAndGo) {
 }
 
 // A serial port's node stays: its printer is taken when its lines come up,
-// once only while it stays, and again after a swap (lines down a while).
-TEST(ProvisionLine, SerialPortTakenAgainAfterASwap) {
+// once only while it stays, and again after a swap (lines down a while). A
+// port this user may not open is taken once, so that its report says why,
+// and not again however often the port is looked at.
+TEST(ProvisionLine, SerialPortTakenOnceWhileItStaysAndAgainAfterASwap) {
     QTemporaryDir dev;
     Touch(dev.filePath("ttyS9"));
     provision::ProvisionLine line(provision::ProvisionJob{});
     line.arrivals().watchSerialPort(dev.filePath("ttyS9"));
-    bool ready = false;
-    int gone = 0;
+    auto presence = provision::SerialPresence::Absent;
+    int gone = 0, looks = 0;
     line.setSerialReadiness(
-        [&ready](const QString&) {
-            return ready ? provision::SerialPresence::Ready : provision::SerialPresence::Absent;
+        [&](const QString&) {
+            ++looks;
+            return presence;
         },
         std::chrono::milliseconds(20), std::chrono::milliseconds(200));
     QObject::connect(&line, &provision::ProvisionLine::nodeGone, [&gone] { ++gone; });
@@ -89,37 +92,20 @@ TEST(ProvisionLine, SerialPortTakenAgainAfterASwap) {
     test::pumpEvents(300);
     EXPECT_TRUE(line.reports().isEmpty());  // no printer yet: no failure either
 
-    ready = true;
-    ASSERT_TRUE(test::waitUntil([&] { return line.reports().size() == 1; }, 30000));
-    test::pumpEvents(300);
-    EXPECT_EQ(line.reports().size(), 1);  // still plugged in: not taken again
-    ready = false;
-    ASSERT_TRUE(test::waitUntil([&] { return gone == 1; }, 30000));
-    ready = true;
-    ASSERT_TRUE(test::waitUntil([&] { return line.reports().size() == 2; }, 30000));
-    EXPECT_EQ(line.reports()[1].node, dev.filePath("ttyS9"));
-}
-
-// A serial port this user may not open is taken once, so that its report
-// says why, and not again however often the port is looked at.
-TEST(ProvisionLine, SerialPortRefusedIsReportedOnce) {
-    QTemporaryDir dev;
-    Touch(dev.filePath("ttyS9"));
-    provision::ProvisionLine line(provision::ProvisionJob{});
-    line.arrivals().watchSerialPort(dev.filePath("ttyS9"));
-    int looks = 0;
-    line.setSerialReadiness(
-        [&looks](const QString&) {
-            ++looks;
-            return provision::SerialPresence::Refused;
-        },
-        std::chrono::milliseconds(20), std::chrono::milliseconds(200));
-    line.start();
+    presence = provision::SerialPresence::Refused;
     ASSERT_TRUE(test::waitUntil([&] { return line.reports().size() == 1; }, 30000));
     const int looksAtReport = looks;
     ASSERT_TRUE(test::waitUntil([&] { return looks >= looksAtReport + 20; }, 30000));
     EXPECT_EQ(line.reports().size(), 1);
     EXPECT_EQ(line.reports()[0].outcome, provision::Outcome::Failed);
+
+    presence = provision::SerialPresence::Absent;
+    ASSERT_TRUE(test::waitUntil([&] { return gone == 1; }, 30000));
+    presence = provision::SerialPresence::Ready;
+    ASSERT_TRUE(test::waitUntil([&] { return line.reports().size() == 2; }, 30000));
+    test::pumpEvents(300);
+    EXPECT_EQ(line.reports().size(), 2);  // still plugged in: not taken again
+    EXPECT_EQ(line.reports()[1].node, dev.filePath("ttyS9"));
 }
 
 // `--once` stops the line from its printerDone: the line still ends once.

@@ -54,7 +54,7 @@ struct SimCase {
 };
 
 TEST(LinkFaults, SimulatedPrinterFaultsEndInTimeWithTheirMessage) {
-    const QString connectFailed = Text(kConnectFailed);
+    const QString connectFailed = Text(kConnectFailed), cancelled = "corvane: cancelled\n";
     const QStringList refuseEachChunkOnce{"--fault-cert-failures", "1", "--fault-cert-fail-chunk", "-1"};
     const SimCase cases[] = {
         {"stops mid-reply", {"--fault-truncate", "if_get"}, Info, 1, connectFailed, 0, 10000},
@@ -62,14 +62,7 @@ TEST(LinkFaults, SimulatedPrinterFaultsEndInTimeWithTheirMessage) {
         {"sends the configuration twice", {"--fault-duplicate", "if_get"}, Info, 0, "Record Layout", 0, 10000},
         // The whole --link-timeout-ms is waited, then no more.
         {"falls silent", {"--fault-silent", "sys_req"}, Info, 1, connectFailed, 1500, 12000},
-        {"Ctrl-C while silent",
-         {"--fault-silent", "all"},
-         InfoWaitingAMinute,
-         130,
-         "corvane: cancelled\n",
-         0,
-         10000,
-         1500},
+        {"Ctrl-C while silent", {"--fault-silent", "all"}, InfoWaitingAMinute, 130, cancelled, 0, 10000, 1500},
         // A node at its end fails at once, not after the minute a silent printer gets.
         {"node at its end", {}, InfoOnEmptyNode, 1, Text(kUnableToOpenPort), 0, 10000},
         {"survey cut short on TCP", {"--fault-truncate", "survey"}, Survey, 1, Text(kBssFailed), 0, 12000},

@@ -44,7 +44,7 @@ std::string Times(int n, std::string_view piece) {
 }
 
 // A typed text is measured in its field's bytes and characters, digits and lists.
-TEST(TextEntry, EditsAreLimitedByTheEncodedLengthOfTheirField) {
+TEST(TextEntry, EditsAreLimitedByTheEncodedLengthOfTheirFieldAndPskKeysByTheirForm) {
     // The widest texts that fit are typed in the window's own test.
     const std::tuple<const char*, std::string, EntryFault> cases[] = {
         {"ssid", Times(17, "é"), EntryFault::TooManyBytes},
@@ -67,10 +67,8 @@ TEST(TextEntry, EditsAreLimitedByTheEncodedLengthOfTheirField) {
     EXPECT_FALSE(AcceptsEdit("printerName", printerHad, std::string(39, 'n') + "x"));
     EXPECT_FALSE(AcceptsEdit("printerName", printerHad, "x" + std::string(38, 'n')));
     EXPECT_FALSE(AcceptsEdit("p2pPinCode", "12345678", "12ab"));
-}
 
-// Both ends of the passphrase length, the 64-digit key, and what a passphrase may hold.
-TEST(PskKey, PassphraseOfEightToSixtyThreeOrSixtyFourHexDigits) {
+    // Both ends of the passphrase length, the 64-digit key, and what a passphrase may hold.
     const std::pair<std::string, bool> keys[] = {
         {std::string(7, 'p'), false}, {std::string(8, 'p'), true},   {std::string(63, '~'), true},
         {std::string(64, 'F'), true}, {std::string(64, 'g'), false}, {std::string(65, 'a'), false},
@@ -79,8 +77,11 @@ TEST(PskKey, PassphraseOfEightToSixtyThreeOrSixtyFourHexDigits) {
     for (const auto& [key, valid] : keys) EXPECT_EQ(ValidPskKey(key), valid) << key;
 }
 
-// A method moves the cipher only off the ciphers it cannot use.
-TEST(CipherAfterAuthentication, MovesOnlyTheCiphersTheMethodForbids) {
+// An authentication click moves only a cipher it forbids, and shows the key
+// edit of the cipher it leaves. EAP-TLS asks for a certification password and
+// sends the focus back to the method.
+TEST_F(ConnectedWindow, AuthenticationMovesOnlyTheCiphersItForbidsShowsTheKeyAndNamesThePassword) {
+    // A method moves the cipher only off the ciphers it cannot use.
     const int cases[][3] = {
         // authentication, cipher before, cipher after
         {1, 0, 2}, {1, 1, 1}, {0, 3, 0}, {0, 4, 0}, {0, 5, 5}, {0, 2, 2}, {2, 0, 3}, {3, 2, 3},
@@ -89,11 +90,7 @@ TEST(CipherAfterAuthentication, MovesOnlyTheCiphersTheMethodForbids) {
     for (const auto& [authentication, before, after] : cases)
         EXPECT_EQ(CipherAfterAuthentication(authentication, before), after)
             << "authentication " << authentication << " cipher " << before;
-}
 
-// An authentication click moves only a cipher it forbids, and shows the key
-// edit of the cipher it leaves.
-TEST_F(ConnectedWindow, AuthenticationClicksMoveTheCipherAndShowItsKey) {
     connect(OpenRecord());
     EXPECT_FALSE(security().controls()[S::WepKey].visible);
     security().click(S::SharedKey);
@@ -110,6 +107,17 @@ TEST_F(ConnectedWindow, AuthenticationClicksMoveTheCipherAndShowItsKey) {
     EXPECT_TRUE(security().controls()[S::CipherAesTkip].checked);
     EXPECT_FALSE(security().controls()[S::CipherAesTkip].enabled);
     EXPECT_TRUE(security().controls()[S::WepKey].visible);
+
+    record.authentication = code::kWpa2;
+    record.eapMode = 0;
+    connect(record);
+    security().takeFocusRequest();
+    security().click(S::EapTls);
+    EXPECT_EQ(security().controls()[S::AuthPasswordLabel].labelId, kCertificationPassword);
+    EXPECT_EQ(security().takeFocusRequest(), S::Wpa2);
+    security().click(S::EapFast);
+    EXPECT_EQ(security().controls()[S::AuthPasswordLabel].labelId, kAuthenticationPassword);
+    EXPECT_EQ(security().eapMode(), 4);
 }
 
 // A key of 5 or 10 characters sets WEP64, of 13 or 26 WEP128; other lengths
@@ -142,21 +150,6 @@ TEST_F(ConnectedWindow, WepKeyOfFiveTenThirteenOrTwentySixOnly) {
     security().editText(S::WepKey, "zzzzz");
     EXPECT_EQ(security().wepKeyText(), "zzzzz");
     EXPECT_EQ(model.context().working.wepKey, "abcde");
-}
-
-// EAP-TLS asks for a certification password and sends the focus back to the method.
-TEST_F(ConnectedWindow, EapTlsRenamesThePasswordAndFocusGoesToTheMethod) {
-    auto record = SampleRecord();
-    record.authentication = code::kWpa2;
-    record.eapMode = 0;
-    connect(record);
-    security().takeFocusRequest();
-    security().click(S::EapTls);
-    EXPECT_EQ(security().controls()[S::AuthPasswordLabel].labelId, kCertificationPassword);
-    EXPECT_EQ(security().takeFocusRequest(), S::Wpa2);
-    security().click(S::EapFast);
-    EXPECT_EQ(security().controls()[S::AuthPasswordLabel].labelId, kAuthenticationPassword);
-    EXPECT_EQ(security().eapMode(), 4);
 }
 
 // Ad hoc mode is refused under WPA; it takes manual addressing, refuses DHCP

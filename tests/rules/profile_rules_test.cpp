@@ -14,7 +14,7 @@ Profile Of(std::initializer_list<std::pair<const std::string, FieldValue>> value
 FieldValue T(const char* text) { return std::string(text); }
 
 // An import asks only for the secrets of the security the profile sets.
-TEST(Profile, MissingSecretsFollowWhatTheProfileSets) {
+TEST(Profile, MissingSecretsFollowWhatTheProfileSetsAndSpreadRefusesWithTheField) {
     const std::pair<Profile, std::vector<std::string>> cases[] = {
         // The sample printer runs WPA2-PSK: a profile that sets the security needs its key.
         {Of({{"authentication", 3u}, {"cipher", 4u}}), {"pskKey"}},
@@ -29,11 +29,9 @@ TEST(Profile, MissingSecretsFollowWhatTheProfileSets) {
     for (const auto& [profile, missing] : cases)
         EXPECT_EQ(MissingSecrets(profile, SampleRecord(), ConfigLayout::Newer), missing)
             << ::testing::PrintToString(missing);
-}
 
-// A profile goes onto a record through the page rules: a refusal names its
-// field and its cause.
-TEST(Profile, SpreadRefusesWithTheFieldOrGivesTheRecordTheRulesBuild) {
+    // A profile goes onto a record through the page rules: a refusal names its
+    // field and its cause.
     struct Case {
         const char* label;
         Profile profile;
@@ -42,7 +40,7 @@ TEST(Profile, SpreadRefusesWithTheFieldOrGivesTheRecordTheRulesBuild) {
         ValueProblem problem = ValueProblem::None;
         ConfigLayout layout = ConfigLayout::Newer;
     };
-    const Case cases[] = {
+    const Case spreads[] = {
         {"per-printer field", Of({{"printerName", T("x")}}), "printerName"},
         {"unknown field", Of({{"colour", T("x")}}), "colour"},
         {"time out of range", Of({{"inactivityTime", 3601u}}), "inactivityTime", {}, ValueProblem::OutOfRange},
@@ -60,7 +58,7 @@ TEST(Profile, SpreadRefusesWithTheFieldOrGivesTheRecordTheRulesBuild) {
          ConfigLayout::Older},
         {"accepted", Of({{"authentication", 0u}, {"cipher", 1u}, {"wepKey", T("ABCDEFGHIJKLM")}}), ""},
     };
-    for (const Case& c : cases) {
+    for (const Case& c : spreads) {
         const auto base = c.layout == ConfigLayout::Newer ? SampleRecord() : OlderRecord();
         const SpreadResult result = SpreadProfile(c.profile, base, SampleInfo(), c.layout);
         ASSERT_EQ(result.refusal.has_value(), !c.field.empty()) << c.label;
@@ -88,7 +86,7 @@ TEST(Profile, SpreadRefusesWithTheFieldOrGivesTheRecordTheRulesBuild) {
 
     // The WEP key's length settles the cipher, as Save does; the Wi-Fi Direct
     // fields an older printer lacks are named, not refused.
-    auto accepted = SpreadProfile(std::rbegin(cases)->profile, SampleRecord(), SampleInfo(), ConfigLayout::Newer);
+    auto accepted = SpreadProfile(std::rbegin(spreads)->profile, SampleRecord(), SampleInfo(), ConfigLayout::Newer);
     EXPECT_EQ(accepted.config.cipher, code::kWep128);
     const auto older = SpreadProfile(Of({{"p2pChannel", T("11")}, {"ssid", T("b")}}), OlderRecord(), SampleInfo(),
                                      ConfigLayout::Older);

@@ -16,8 +16,10 @@ using link::PrinterConfig;
 using N = NetworkControl;
 
 // Values the user could not enter and codes without a control come back as
-// they were, in both layouts.
-TEST_F(ConnectedWindow, RecordComesBackIdentical) {
+// they were, in both layouts. A second printer's record replaces the first
+// one's whole: a Wi-Fi Direct channel the list lacks is kept, and an older
+// printer's record is written in its own layout.
+TEST_F(ConnectedWindow, RecordComesBackIdenticalAndTheNextPrinterTakesItsOwnRecordAndLayout) {
     for (const auto layout : {ConfigLayout::Newer, ConfigLayout::Older}) {
         auto record = layout == ConfigLayout::Newer ? SampleRecord() : OlderRecord();
         record.printerName = std::string(64, 'n');  // longer than the user may type
@@ -29,12 +31,6 @@ TEST_F(ConnectedWindow, RecordComesBackIdentical) {
         EXPECT_EQ(model.buildRecordBytes(), link::SerializeConfig(record, layout));
         EXPECT_EQ(model.buildRecordBytes().size(), link::ConfigSize(layout));
     }
-}
-
-// A second printer's record replaces the first one's whole: a Wi-Fi Direct
-// channel the list lacks is kept, and an older printer's record is written in
-// its own layout.
-TEST_F(ConnectedWindow, NextPrinterTakesItsOwnRecordAndLayout) {
     connect(SampleRecord());
     EXPECT_EQ(network().controls()[N::P2pChannel].selection, 1);  // "6"
     model.Disconnect();
@@ -100,8 +96,9 @@ TEST(RecordEdit, TakesOnlyWhatTheWindowTakes) {
 }
 
 // Summary values: texts whole at their field's width, labels for codes, a
-// label for an unknown code, nothing for what the older layout lacks.
-TEST(SummaryRows, ValuesFollowCodesAndLayout) {
+// label for an unknown code, nothing for what the older layout lacks; the
+// secret rows shown follow the authentication and cipher.
+TEST(SummaryRows, ValuesAndSecretRowsFollowCodesAndLayout) {
     auto c = SampleRecord();
     const auto rows = SummaryRows(c, ConfigLayout::Newer);
     EXPECT_EQ(rows[23].value, c.pskKey);  // 64 hexadecimal digits, the whole field, shown whole
@@ -122,10 +119,8 @@ TEST(SummaryRows, ValuesFollowCodesAndLayout) {
     EXPECT_EQ(changed[12].value, "Wi-Fi Direct");
     EXPECT_EQ(changed[21].value, "Unknown (9)");
     EXPECT_EQ(changed[21].valueTextId, 0);
-}
 
-// Which key and EAP rows a record shows follows its authentication and cipher.
-TEST(SummaryRows, SecretRowsForEveryKindOfRecord) {
+    // Which key and EAP rows a record shows follows its authentication and cipher.
     const std::string kWep26 = "0123456789abcdef0123456789";  // the longest key, shown whole
     // Rows 23 to 28: WEP key, PSK key, EAP mode, auth ID, auth password, P2P mode.
     using Rows = std::array<std::string, 6>;

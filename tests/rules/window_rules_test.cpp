@@ -11,7 +11,7 @@ using N = NetworkControl;
 
 // USB only where a printer of the chosen type is attached, else the serial
 // ports with a message.
-TEST_F(ConnectedWindow, LinkChoiceFollowsThePrinterTypeAndFallsBackToSerial) {
+TEST_F(ConnectedWindow, LinkChoiceFollowsThePrinterTypeAndConnectAndDisconnectSwitchIt) {
     const std::vector<std::string> com = {"COM1", "COM3"};
     model.openWindow(com);
     const std::vector<UsbEntry> usb = {{"USB001", "006D"}, {"USB002", "0042"}};
@@ -27,12 +27,10 @@ TEST_F(ConnectedWindow, LinkChoiceFollowsThePrinterTypeAndFallsBackToSerial) {
     EXPECT_EQ(model.portEntries(), com);
     EXPECT_TRUE(model.onPosChosen({{"USB002", "0042"}}, {"COM1"}));
     EXPECT_EQ(model.selectedPort(), "COM1");
-}
 
-// Connect fixes the link choice; Wi-Fi Direct opens its lists and
-// infrastructure closes them; Disconnect gives the link choice back, closes
-// the pages and keeps the last printer's values.
-TEST_F(ConnectedWindow, ConnectAndDisconnectSwitchButtonsPagesAndTheLinkChoice) {
+    // Connect fixes the link choice; Wi-Fi Direct opens its lists and
+    // infrastructure closes them; Disconnect gives the link choice back, closes
+    // the pages and keeps the last printer's values.
     model.openWindow({"COM1", "COM3"});
     ASSERT_FALSE(model.onPosChosen({{"USB001", "006D"}}, {"COM1"}));
     const W choice[] = {W::PosRadio, W::OtherTypeRadio, W::SerialRadio, W::UsbRadio, W::PortList};
@@ -123,7 +121,7 @@ TEST_F(ConnectedWindow, LeavingAPageStopsAtItsFirstFailingRule) {
 // An emptied ad hoc channel has no number to send: Save and leaving the page
 // refuse it. Outside ad hoc mode the channel edit cannot be reached, and it is
 // written as 0.
-TEST_F(ConnectedWindow, EmptiedAdhocChannelIsRefusedOnlyInAdhocMode) {
+TEST_F(ConnectedWindow, SaveRefusesAnEmptiedAdhocChannelAndChecksTheShownPageAndAPinOfFourOrEight) {
     for (const int mode : {code::kAdhoc, code::kInfra}) {
         auto record = OpenRecord();
         record.networkMode = static_cast<std::uint8_t>(mode);
@@ -140,11 +138,9 @@ TEST_F(ConnectedWindow, EmptiedAdhocChannelIsRefusedOnlyInAdhocMode) {
         }
         EXPECT_EQ(model.buildConfig().adhocChannel, 0);
     }
-}
 
-// Save checks only the shown page, then on a newer printer a PIN of four or
-// eight digits from any page; an older printer's PIN is not looked at.
-TEST_F(ConnectedWindow, SaveChecksTheShownPageAndOnNewerPrintersAPinOfFourOrEight) {
+    // Save checks only the shown page, then on a newer printer a PIN of four or
+    // eight digits from any page; an older printer's PIN is not looked at.
     connect(SampleRecord());
     model.tabs.selectTab(static_cast<int>(Tab::Security));
     system().editText(SC::UserId, "");

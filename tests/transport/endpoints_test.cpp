@@ -13,20 +13,6 @@ namespace {
 using corvane::link::ListMode;
 using corvane::transport::LanEndpoints;
 
-// Each mode has its own ports (swapped local ports would go unnoticed on
-// loopback). That overrides win over them is proven by every test that
-// points the tool at loopback.
-TEST(LanEndpoints, DefaultsFollowTheMode) {
-    const LanEndpoints defaults;
-    EXPECT_EQ(defaults.targetFor(ListMode::Ethernet, "10.1.2.255"), "255.255.255.255");
-    EXPECT_EQ(defaults.targetFor(ListMode::Wlan, "10.1.2.255"), "10.1.2.255");
-    EXPECT_EQ(defaults.remotePortFor(ListMode::Ethernet), 48781);
-    EXPECT_EQ(defaults.localPortFor(ListMode::Ethernet), 48780);
-    EXPECT_EQ(defaults.remotePortFor(ListMode::Wlan), 3337);
-    EXPECT_EQ(defaults.localPortFor(ListMode::Wlan), 9000);
-    EXPECT_EQ(defaults.surveyPort, 3318);
-}
-
 // The endpoints of `corvane ARGUMENTS` with the environment `environment` set.
 LanEndpoints Parsed(const QStringList& arguments, const QList<std::pair<const char*, const char*>>& environment,
                     QStringList* errors) {
@@ -39,7 +25,18 @@ LanEndpoints Parsed(const QStringList& arguments, const QList<std::pair<const ch
     return endpoints;
 }
 
-TEST(LanEndpoints, CommandLineWinsOverEnvironmentAndBadValuesKeepDefaults) {
+// Each mode has its own ports (swapped local ports would go unnoticed on
+// loopback); the command line wins over the environment, and a bad value
+// keeps the default.
+TEST(LanEndpoints, DefaultsFollowTheModeCommandLineWinsOverEnvironmentAndBadValuesKeepDefaults) {
+    const LanEndpoints defaults;
+    EXPECT_EQ(defaults.targetFor(ListMode::Ethernet, "10.1.2.255"), "255.255.255.255");
+    EXPECT_EQ(defaults.targetFor(ListMode::Wlan, "10.1.2.255"), "10.1.2.255");
+    EXPECT_EQ(defaults.remotePortFor(ListMode::Ethernet), 48781);
+    EXPECT_EQ(defaults.localPortFor(ListMode::Ethernet), 48780);
+    EXPECT_EQ(defaults.remotePortFor(ListMode::Wlan), 3337);
+    EXPECT_EQ(defaults.localPortFor(ListMode::Wlan), 9000);
+    EXPECT_EQ(defaults.surveyPort, 3318);
     QStringList errors;
     const LanEndpoints endpoints = Parsed(
         {"--target", "127.0.0.1", "--remote-port", "6000", "--local-port", "99999"},

@@ -19,7 +19,7 @@ LocalAddressModel modelOf(const QStringList& addresses) {
 
 // The interface's own broadcast address first, then the one its mask gives;
 // the last part replaced by 255 only where neither tells.
-TEST(LocalAddresses, BroadcastAddressOfTheSubnet) {
+TEST(LocalAddresses, BroadcastAddressOfTheSubnetAndLoopbackAndRepeatsAreNoRows) {
     const std::array<std::array<const char*, 4>, 10> cases = {{
         {"192.168.10.37", "255.255.255.0", "192.168.10.255", "192.168.10.255"},
         {"10.0.2.1", "255.255.254.0", "10.0.3.255", "10.0.3.255"},
@@ -36,13 +36,11 @@ TEST(LocalAddresses, BroadcastAddressOfTheSubnet) {
         EXPECT_EQ(corvane::transport::broadcastAddressFrom(local, mask, own), broadcast) << local << "/" << mask;
     }
     EXPECT_EQ(broadcastAddressFor("192.0.2.44"), "192.0.2.255");  // no interface has it
-}
 
-// Loopback and repeated addresses are no rows, the rest is sorted as text; a
-// row past the end is refused, and loopback alone leaves nothing to choose.
-// The default row and a choice's broadcast address are proven through the
-// window in LocalAddressDialog.DoubleClickTakesARow.
-TEST(LocalAddresses, LoopbackAndRepeatsAreNoRows) {
+    // Loopback and repeated addresses are no rows, the rest is sorted as
+    // text; a row past the end is refused, and loopback alone leaves nothing
+    // to choose. The default row and a choice's broadcast address are proven
+    // through the window in LocalAddressDialog.DoubleClickTakesARow.
     auto model = modelOf({"192.168.1.20", "127.0.0.1", "10.0.0.5", "192.168.1.100", "127.0.1.1", "10.0.0.5"});
     EXPECT_EQ(model.hostName(), "till-3");
     EXPECT_EQ(model.rows(), (QStringList{"10.0.0.5", "192.168.1.100", "192.168.1.20"}));

@@ -52,7 +52,8 @@ protected:
     RawDevicePort port;
 };
 
-TEST_F(RawPortTest, RepliesEndOnTheirGapOrWhenWholeAndWhatFollowsIsDiscarded) {
+// Replies end on their gap or once known whole; what follows is discarded.
+TEST_F(RawPortTest, RepliesEndOnTheirGapOrWhenWholeAndASilentPrinterFailsAfterTheLimit) {
     const std::string ack = "\x1f\x57\x4d\x7f";  // a mode acknowledgement
     struct Case {
         const char* name;
@@ -102,6 +103,25 @@ TEST_F(RawPortTest, RepliesEndOnTheirGapOrWhenWholeAndWhatFollowsIsDiscarded) {
         port.DiscardInput();
         EXPECT_EQ(read(), "<none>") << c.name;
     }
+
+    // Writes reach the device; a silent printer fails the read after the
+    // limit, the wait running in slices that let a window repaint.
+    SerialPort closed;  // a port never opened neither reads nor writes
+    Bytes nothing{1, 2};
+    EXPECT_FALSE(closed.Read(nothing));
+    EXPECT_TRUE(nothing.empty());
+    EXPECT_EQ(closed.Write(ToBytes("x")), 0u);
+    EXPECT_EQ(LinkTimeouts{}.firstByteLimit(), 90s);
+    EXPECT_EQ(port.Write(ToBytes("GS a 0")), 6u);
+    EXPECT_EQ(pty.receive(), "GS a 0");
+    int idles = 0;
+    port.setIdleHook([&] { ++idles; });
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_EQ(read(), "<none>");
+    const auto elapsed = std::chrono::steady_clock::now() - start;
+    EXPECT_GE(elapsed, 150ms);
+    EXPECT_LT(elapsed, 2s);
+    EXPECT_GT(idles, 2);
 }
 
 TEST(LinkReadRuleChoice, EnvironmentThenSettingsFileThenComplete) {
@@ -132,27 +152,6 @@ TEST(LinkReadRuleChoice, EnvironmentThenSettingsFileThenComplete) {
         EXPECT_EQ(problems.size(), c.problems) << problems.join('\n').toStdString();
     }
     qunsetenv(kLinkReadVariable);
-}
-
-// Writes reach the device; a silent printer fails the read after the limit,
-// the wait running in slices that let a window repaint.
-TEST_F(RawPortTest, WritesGoOutAndASilentPrinterFailsAfterTheLimitWhileIdling) {
-    SerialPort closed;  // a port never opened neither reads nor writes
-    Bytes nothing{1, 2};
-    EXPECT_FALSE(closed.Read(nothing));
-    EXPECT_TRUE(nothing.empty());
-    EXPECT_EQ(closed.Write(ToBytes("x")), 0u);
-    EXPECT_EQ(LinkTimeouts{}.firstByteLimit(), 90s);
-    EXPECT_EQ(port.Write(ToBytes("GS a 0")), 6u);
-    EXPECT_EQ(pty.receive(), "GS a 0");
-    int idles = 0;
-    port.setIdleHook([&] { ++idles; });
-    const auto start = std::chrono::steady_clock::now();
-    EXPECT_EQ(read(), "<none>");
-    const auto elapsed = std::chrono::steady_clock::now() - start;
-    EXPECT_GE(elapsed, 150ms);
-    EXPECT_LT(elapsed, 2s);
-    EXPECT_GT(idles, 2);
 }
 
 // A terminal node left in its default mode (line editing, echo) is read raw
