@@ -22,6 +22,7 @@
 #include "lan/plan_run.h"
 #include "lan/lan_change.h"
 #include "lan/search_setup.h"
+#include "transport/link_worker.h"
 
 class QCheckBox;
 class QLabel;
@@ -29,10 +30,6 @@ class QLineEdit;
 class QProgressBar;
 class QPushButton;
 class QTableWidget;
-
-namespace corvane::transport {
-class LinkWorker;
-}
 
 namespace corvane::lan {
 
