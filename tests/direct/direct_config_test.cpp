@@ -16,8 +16,6 @@
 namespace corvane::test {
 namespace {
 
-const auto ByName = [](const auto& p) { return std::string(p.param.name); };
-
 // Secret fields stay masked until shown; POS offers the simulator's device;
 // the window says what it is connected to, if anything, and shows the
 // printer's PIN again after a reconnect. The pages show the record read at
@@ -157,94 +155,83 @@ void perform(direct::DirectConfigDialog& d, const std::string& gesture) {
     else d.findChild<QPushButton*>(QString::fromStdString(gesture))->click();
 }
 
-struct CancelledWait {
-    const char* name;
-    const char* gesture;
-    bool survey;  // the BSS page's survey rather than Connect
-    bool windowStays;
-};
-void PrintTo(const CancelledWait& c, std::ostream* os) { *os << c.name; }
-
-class CancelTest : public DirectUiTest, public ::testing::WithParamInterface<CancelledWait> {};
-
-// A wait on a silent printer ends at once on each gesture, with no message,
-// the link down and the buttons as after a failed Connect.
-TEST_P(CancelTest, EndsTheExchangeAndLeavesTheLinkDown) {
-    // Each read would wait 25 s (and Connect 64 of them); the gesture comes
-    // 300 ms into the wait.
-    open({"--fault-silent", GetParam().survey ? "bss_req" : "all"}, FastTimeouts(500));
-    if (GetParam().survey) connectPrinter();
-    messages.clear();
-    QString shown;
-    QTimer::singleShot(300ms, dialog.get(), [&] {
-        shown = widget<QLabel>("activityLabel")->text();
-        EXPECT_TRUE(widget<QPushButton>("cancelButton")->isVisible());
-        perform(*dialog, GetParam().gesture);
-    });
-    const auto start = std::chrono::steady_clock::now();
-    if (GetParam().survey) {
-        onPage<QPushButton>(Tab::Bss, "getBssButton")->click();
-    } else {
-        widget<QRadioButton>("posRadio")->click();
-        widget<QPushButton>("connectButton")->click();
+// A wait on a silent printer ends at once on each gesture (the Cancel
+// button, Escape, Quit, closing the window, Cancel during a survey), with no
+// message, the link down and the buttons as after a failed Connect.
+TEST_F(DirectUiTest, CancelledWaitEndsTheExchangeAndLeavesTheLinkDown) {
+    const struct {
+        const char* gesture;
+        bool survey;  // the BSS page's survey rather than Connect
+        bool windowStays;
+    } cases[] = {{"cancelButton", false, true},
+                 {"Escape", false, true},
+                 {"quitButton", false, false},
+                 {"CloseWindow", false, false},
+                 {"cancelButton", true, true}};
+    for (const auto& c : cases) {
+        // Each read would wait 25 s (and Connect 64 of them); the gesture
+        // comes 300 ms into the wait.
+        SimPrinter printer;
+        ASSERT_TRUE(printer.start({"--fault-silent", c.survey ? "bss_req" : "all"}));
+        openOn(printer, FastTimeouts(500));
+        if (c.survey) connectPrinter();
+        messages.clear();
+        QString shown;
+        QTimer::singleShot(300ms, dialog.get(), [&] {
+            shown = widget<QLabel>("activityLabel")->text();
+            EXPECT_TRUE(widget<QPushButton>("cancelButton")->isVisible());
+            perform(*dialog, c.gesture);
+        });
+        const auto start = std::chrono::steady_clock::now();
+        if (c.survey) {
+            onPage<QPushButton>(Tab::Bss, "getBssButton")->click();
+        } else {
+            widget<QRadioButton>("posRadio")->click();
+            widget<QPushButton>("connectButton")->click();
+        }
+        EXPECT_TRUE(dialog->exchanging());  // the click returned; the printer is waited on elsewhere
+        settle();
+        EXPECT_LT(std::chrono::steady_clock::now() - start, 10s);
+        EXPECT_TRUE(shown.startsWith(c.survey ? "Surveying the access points" : "Checking the printer… attempt "))
+            << shown.toStdString();
+        pumpEvents(50);
+        EXPECT_TRUE(messages.ids().empty()) << c.gesture;
+        EXPECT_FALSE(linkPort.isOpen()) << c.gesture;
+        EXPECT_EQ(dialog->isVisible(), c.windowStays) << c.gesture;
+        EXPECT_TRUE(widget<QPushButton>("connectButton")->isEnabled());
+        EXPECT_FALSE(widget<QPushButton>("cancelButton")->isVisible());
     }
-    EXPECT_TRUE(dialog->exchanging());  // the click returned; the printer is waited on elsewhere
-    settle();
-    EXPECT_LT(std::chrono::steady_clock::now() - start, 10s);
-    EXPECT_TRUE(shown.startsWith(GetParam().survey ? "Surveying the access points" : "Checking the printer… attempt "))
-        << shown.toStdString();
-    pumpEvents(50);
-    EXPECT_TRUE(messages.ids().empty());
-    EXPECT_FALSE(linkPort.isOpen());
-    EXPECT_EQ(dialog->isVisible(), GetParam().windowStays);
-    EXPECT_TRUE(widget<QPushButton>("connectButton")->isEnabled());
-    EXPECT_FALSE(widget<QPushButton>("cancelButton")->isVisible());
 }
-
-INSTANTIATE_TEST_SUITE_P(Gestures, CancelTest,
-                         ::testing::Values(CancelledWait{"CancelButton", "cancelButton", false, true},
-                                           CancelledWait{"Escape", "Escape", false, true},
-                                           CancelledWait{"Quit", "quitButton", false, false},
-                                           CancelledWait{"CloseWindow", "CloseWindow", false, false},
-                                           CancelledWait{"SurveyCancelButton", "cancelButton", true, true}),
-                         ByName);
-
-struct DroppedEdits {
-    const char* name;
-    const char* gesture;
-    widgets::EditsChoice answer;
-    bool saved;   // the edit reached the printer
-    bool goesOn;  // the gesture went ahead: link down, window closed
-};
-void PrintTo(const DroppedEdits& c, std::ostream* os) { *os << c.name; }
-
-class DroppedEditsTest : public DirectUiTest, public ::testing::WithParamInterface<DroppedEdits> {};
 
 // Edits since Connect are asked about before they are lost.
-TEST_P(DroppedEditsTest, AreAskedAboutFirst) {
-    open();
-    connectPrinter();
-    auto* name = onPage<QLineEdit>(Tab::System, "printerName");
-    type(name, "Back office");
-    messages.clear();
-    messages.setAnswer(GetParam().answer);
-
-    perform(*dialog, GetParam().gesture);
-    settle();
-    ASSERT_FALSE(messages.messages().empty());
-    EXPECT_EQ(messages.messages()[0].text, "Discard the changes made since Connect?");
-    EXPECT_EQ(linkPort.isOpen(), !GetParam().goesOn);
-    EXPECT_EQ(dialog->isVisible(), !GetParam().goesOn);
-    EXPECT_EQ(sim.stop().link.config.printerName == "Back office", GetParam().saved);
+TEST_F(DirectUiTest, DroppedEditsAreAskedAboutFirst) {
+    const struct {
+        const char* gesture;
+        widgets::EditsChoice answer;
+        bool saved;   // the edit reached the printer
+        bool goesOn;  // the gesture went ahead: link down, window closed
+    } cases[] = {{"disconnectButton", widgets::EditsChoice::Cancel, false, false},
+                 {"quitButton", widgets::EditsChoice::Discard, false, true},
+                 {"Escape", widgets::EditsChoice::Save, true, true},
+                 {"CloseWindow", widgets::EditsChoice::Cancel, false, false}};
+    for (const auto& c : cases) {
+        SimPrinter printer;
+        ASSERT_TRUE(printer.start({}));
+        openOn(printer);
+        connectPrinter();
+        type(onPage<QLineEdit>(Tab::System, "printerName"), "Back office");
+        messages.clear();
+        messages.setAnswer(c.answer);
+        perform(*dialog, c.gesture);
+        settle();
+        ASSERT_FALSE(messages.messages().empty()) << c.gesture;
+        EXPECT_EQ(messages.messages()[0].text, "Discard the changes made since Connect?");
+        EXPECT_EQ(linkPort.isOpen(), !c.goesOn) << c.gesture;
+        EXPECT_EQ(dialog->isVisible(), !c.goesOn) << c.gesture;
+        dialog.reset();
+        EXPECT_EQ(printer.stop().link.config.printerName == "Back office", c.saved) << c.gesture;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Gestures, DroppedEditsTest,
-    ::testing::Values(DroppedEdits{"Disconnect", "disconnectButton", widgets::EditsChoice::Cancel, false, false},
-                      DroppedEdits{"Quit", "quitButton", widgets::EditsChoice::Discard, false, true},
-                      DroppedEdits{"Escape", "Escape", widgets::EditsChoice::Save, true, true},
-                      DroppedEdits{"CloseWindow", "CloseWindow", widgets::EditsChoice::Cancel, false, false}),
-    ByName);
 
 }  // namespace
 }  // namespace corvane::test
