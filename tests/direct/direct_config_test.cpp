@@ -1,13 +1,20 @@
 // The direct configuration window driven as a user would, against the
-// printer simulator: connect, edit, save, and what the printer received.
-// The page rules are unit-tested under tests/rules; here they prove the wiring.
+// printer simulator: connect, edit, save, and what the printer received;
+// the BSS and Certificate pages talking to it. The page rules are
+// unit-tested under tests/rules; here they prove the wiring.
 #include "direct_ui_fixture.h"
 
 #include <cerrno>
 #include <cstring>
 
+#include <QHeaderView>
+#include <QProgressBar>
+#include <QTableWidget>
 #include <QTimer>
 #include <QToolButton>
+
+#include "direct/ui/bss_page.h"
+#include "direct/ui/certificate_page.h"
 
 #include "rules/summary_rows.h"
 #include "support/wait.h"
@@ -15,8 +22,6 @@
 
 namespace corvane::test {
 namespace {
-
-const auto ByName = [](const auto& p) { return std::string(p.param.name); };
 
 // Secret fields stay masked until shown; POS offers the simulator's device;
 // the window says what it is connected to, if anything, and shows the
@@ -157,94 +162,181 @@ void perform(direct::DirectConfigDialog& d, const std::string& gesture) {
     else d.findChild<QPushButton*>(QString::fromStdString(gesture))->click();
 }
 
-struct CancelledWait {
-    const char* name;
-    const char* gesture;
-    bool survey;  // the BSS page's survey rather than Connect
-    bool windowStays;
-};
-void PrintTo(const CancelledWait& c, std::ostream* os) { *os << c.name; }
-
-class CancelTest : public DirectUiTest, public ::testing::WithParamInterface<CancelledWait> {};
-
-// A wait on a silent printer ends at once on each gesture, with no message,
-// the link down and the buttons as after a failed Connect.
-TEST_P(CancelTest, EndsTheExchangeAndLeavesTheLinkDown) {
-    // Each read would wait 25 s (and Connect 64 of them); the gesture comes
-    // 300 ms into the wait.
-    open({"--fault-silent", GetParam().survey ? "bss_req" : "all"}, FastTimeouts(500));
-    if (GetParam().survey) connectPrinter();
-    messages.clear();
-    QString shown;
-    QTimer::singleShot(300ms, dialog.get(), [&] {
-        shown = widget<QLabel>("activityLabel")->text();
-        EXPECT_TRUE(widget<QPushButton>("cancelButton")->isVisible());
-        perform(*dialog, GetParam().gesture);
-    });
-    const auto start = std::chrono::steady_clock::now();
-    if (GetParam().survey) {
-        onPage<QPushButton>(Tab::Bss, "getBssButton")->click();
-    } else {
-        widget<QRadioButton>("posRadio")->click();
-        widget<QPushButton>("connectButton")->click();
+// A wait on a silent printer ends at once on each gesture (the Cancel
+// button, Escape, Quit, closing the window, Cancel during a survey), with no
+// message, the link down and the buttons as after a failed Connect.
+TEST_F(DirectUiTest, CancelledWaitEndsTheExchangeAndLeavesTheLinkDown) {
+    const struct {
+        const char* gesture;
+        bool survey;  // the BSS page's survey rather than Connect
+        bool windowStays;
+    } cases[] = {{"cancelButton", false, true},
+                 {"Escape", false, true},
+                 {"quitButton", false, false},
+                 {"CloseWindow", false, false},
+                 {"cancelButton", true, true}};
+    for (const auto& c : cases) {
+        // Each read would wait 25 s (and Connect 64 of them); the gesture
+        // comes 300 ms into the wait.
+        SimPrinter printer;
+        ASSERT_TRUE(printer.start({"--fault-silent", c.survey ? "bss_req" : "all"}));
+        openOn(printer, FastTimeouts(500));
+        if (c.survey) connectPrinter();
+        messages.clear();
+        QString shown;
+        QTimer::singleShot(300ms, dialog.get(), [&] {
+            shown = widget<QLabel>("activityLabel")->text();
+            EXPECT_TRUE(widget<QPushButton>("cancelButton")->isVisible());
+            perform(*dialog, c.gesture);
+        });
+        const auto start = std::chrono::steady_clock::now();
+        if (c.survey) {
+            onPage<QPushButton>(Tab::Bss, "getBssButton")->click();
+        } else {
+            widget<QRadioButton>("posRadio")->click();
+            widget<QPushButton>("connectButton")->click();
+        }
+        EXPECT_TRUE(dialog->exchanging());  // the click returned; the printer is waited on elsewhere
+        settle();
+        EXPECT_LT(std::chrono::steady_clock::now() - start, 10s);
+        EXPECT_TRUE(shown.startsWith(c.survey ? "Surveying the access points" : "Checking the printer… attempt "))
+            << shown.toStdString();
+        pumpEvents(50);
+        EXPECT_TRUE(messages.ids().empty()) << c.gesture;
+        EXPECT_FALSE(linkPort.isOpen()) << c.gesture;
+        EXPECT_EQ(dialog->isVisible(), c.windowStays) << c.gesture;
+        EXPECT_TRUE(widget<QPushButton>("connectButton")->isEnabled());
+        EXPECT_FALSE(widget<QPushButton>("cancelButton")->isVisible());
     }
-    EXPECT_TRUE(dialog->exchanging());  // the click returned; the printer is waited on elsewhere
-    settle();
-    EXPECT_LT(std::chrono::steady_clock::now() - start, 10s);
-    EXPECT_TRUE(shown.startsWith(GetParam().survey ? "Surveying the access points" : "Checking the printer… attempt "))
-        << shown.toStdString();
-    pumpEvents(50);
-    EXPECT_TRUE(messages.ids().empty());
-    EXPECT_FALSE(linkPort.isOpen());
-    EXPECT_EQ(dialog->isVisible(), GetParam().windowStays);
-    EXPECT_TRUE(widget<QPushButton>("connectButton")->isEnabled());
-    EXPECT_FALSE(widget<QPushButton>("cancelButton")->isVisible());
 }
-
-INSTANTIATE_TEST_SUITE_P(Gestures, CancelTest,
-                         ::testing::Values(CancelledWait{"CancelButton", "cancelButton", false, true},
-                                           CancelledWait{"Escape", "Escape", false, true},
-                                           CancelledWait{"Quit", "quitButton", false, false},
-                                           CancelledWait{"CloseWindow", "CloseWindow", false, false},
-                                           CancelledWait{"SurveyCancelButton", "cancelButton", true, true}),
-                         ByName);
-
-struct DroppedEdits {
-    const char* name;
-    const char* gesture;
-    widgets::EditsChoice answer;
-    bool saved;   // the edit reached the printer
-    bool goesOn;  // the gesture went ahead: link down, window closed
-};
-void PrintTo(const DroppedEdits& c, std::ostream* os) { *os << c.name; }
-
-class DroppedEditsTest : public DirectUiTest, public ::testing::WithParamInterface<DroppedEdits> {};
 
 // Edits since Connect are asked about before they are lost.
-TEST_P(DroppedEditsTest, AreAskedAboutFirst) {
-    open();
-    connectPrinter();
-    auto* name = onPage<QLineEdit>(Tab::System, "printerName");
-    type(name, "Back office");
-    messages.clear();
-    messages.setAnswer(GetParam().answer);
-
-    perform(*dialog, GetParam().gesture);
-    settle();
-    ASSERT_FALSE(messages.messages().empty());
-    EXPECT_EQ(messages.messages()[0].text, "Discard the changes made since Connect?");
-    EXPECT_EQ(linkPort.isOpen(), !GetParam().goesOn);
-    EXPECT_EQ(dialog->isVisible(), !GetParam().goesOn);
-    EXPECT_EQ(sim.stop().link.config.printerName == "Back office", GetParam().saved);
+TEST_F(DirectUiTest, DroppedEditsAreAskedAboutFirst) {
+    const struct {
+        const char* gesture;
+        widgets::EditsChoice answer;
+        bool saved;   // the edit reached the printer
+        bool goesOn;  // the gesture went ahead: link down, window closed
+    } cases[] = {{"disconnectButton", widgets::EditsChoice::Cancel, false, false},
+                 {"quitButton", widgets::EditsChoice::Discard, false, true},
+                 {"Escape", widgets::EditsChoice::Save, true, true},
+                 {"CloseWindow", widgets::EditsChoice::Cancel, false, false}};
+    for (const auto& c : cases) {
+        SimPrinter printer;
+        ASSERT_TRUE(printer.start({}));
+        openOn(printer);
+        connectPrinter();
+        type(onPage<QLineEdit>(Tab::System, "printerName"), "Back office");
+        messages.clear();
+        messages.setAnswer(c.answer);
+        perform(*dialog, c.gesture);
+        settle();
+        ASSERT_FALSE(messages.messages().empty()) << c.gesture;
+        EXPECT_EQ(messages.messages()[0].text, "Discard the changes made since Connect?");
+        EXPECT_EQ(linkPort.isOpen(), !c.goesOn) << c.gesture;
+        EXPECT_EQ(dialog->isVisible(), !c.goesOn) << c.gesture;
+        dialog.reset();
+        EXPECT_EQ(printer.stop().link.config.printerName == "Back office", c.saved) << c.gesture;
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Gestures, DroppedEditsTest,
-    ::testing::Values(DroppedEdits{"Disconnect", "disconnectButton", widgets::EditsChoice::Cancel, false, false},
-                      DroppedEdits{"Quit", "quitButton", widgets::EditsChoice::Discard, false, true},
-                      DroppedEdits{"Escape", "Escape", widgets::EditsChoice::Save, true, true},
-                      DroppedEdits{"CloseWindow", "CloseWindow", widgets::EditsChoice::Cancel, false, false}),
-    ByName);
+std::vector<int> ProgressSteps(QProgressBar* bar, const std::function<void()>& action) {
+    std::vector<int> steps;
+    auto connection = QObject::connect(bar, &QProgressBar::valueChanged, [&steps](int v) { steps.push_back(v); });
+    action();
+    QObject::disconnect(connection);
+    return steps;
+}
+
+// The survey's list: sorted by strength as a number, a network handed to
+// the pages; empty again at each Connect.
+TEST_F(DirectUiTest, BssPageListsTheSurveyAndStartsEmptyAtEachConnect) {
+    open();
+    connectPrinter();
+    messages.clear();
+    auto* list = onPage<QTableWidget>(Tab::Bss, "bssList");
+    EXPECT_EQ(ProgressSteps(onPage<QProgressBar>(Tab::Bss, "progressBar"),
+                            [&] {
+                                onPage<QPushButton>(Tab::Bss, "getBssButton")->click();
+                                settle();
+                            }),
+              (std::vector<int>{25, 100, 0}));
+    EXPECT_EQ(messages.ids(), std::vector<int>{kBssImported});
+    ASSERT_EQ(list->rowCount(), static_cast<int>(sim::BuiltinState().link.survey.size()));
+    EXPECT_EQ(list->item(0, 2)->text(), "00-1A-2B-3C-4D-5E");
+
+    // Signal strength sorts as a number (-88 below -100 would mean text order).
+    auto* header = list->horizontalHeader();
+    QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
+                      QPoint(header->sectionViewportPosition(4) + header->sectionSize(4) / 2, header->height() / 2));
+    QList<int> strengths;
+    for (int r = 0; r < list->rowCount(); ++r) strengths << list->item(r, 4)->text().toInt();
+    EXPECT_TRUE(std::is_sorted(strengths.begin(), strengths.end()) ||
+                std::is_sorted(strengths.rbegin(), strengths.rend()));
+
+    // A double click or the button hands the network to the Network and
+    // Security pages (which security follows is proved with the rules).
+    for (const bool doubleClick : {true, false}) {
+        // No security: open; the hidden WPA2 network keeps the SSID typed.
+        const char* bssid = doubleClick ? "10-20-30-40-50-60" : "02-24-6C-11-22-33";
+        tabs()->setCurrentIndex(static_cast<int>(Tab::Bss));
+        QCoreApplication::processEvents();
+        const auto found = list->findItems(QString::fromLatin1(bssid), Qt::MatchExactly);
+        ASSERT_EQ(found.size(), 1) << bssid;
+        list->selectRow(found.first()->row());
+        if (doubleClick) {
+            const QRect cell = list->visualItemRect(found.first());
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, cell.center());
+            QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, cell.center());
+        } else {
+            onPage<QPushButton>(Tab::Bss, "useNetworkButton")->click();
+        }
+        EXPECT_EQ(tabs()->currentIndex(), static_cast<int>(Tab::Network)) << bssid;
+        EXPECT_EQ(onPage<QLineEdit>(Tab::Network, "ssid")->text(), "GuestNet") << bssid;
+        EXPECT_TRUE(onPage<QRadioButton>(Tab::Security, doubleClick ? "openSystem" : "wpa2Psk")->isChecked()) << bssid;
+    }
+
+    messages.setAnswer(widgets::EditsChoice::Discard);  // the picked network
+    click("disconnectButton");
+    click("connectButton");
+    EXPECT_EQ(list->rowCount(), 0);
+}
+
+// Not connected: nothing sent; the last of several files chosen counts;
+// another type keeps the accepted file, which goes in chunks under it. A
+// survey the printer refuses says so and lists nothing.
+TEST_F(DirectUiTest, CertificateUploadsInChunksUnderTheTypeChosenLast) {
+    open({"--fault-corrupt-checksum", "bss_req"});
+    const QByteArray contents = PemOfSize(1200);
+    const QString path = WriteFile(sim, "client.pem", contents);
+    auto* page = tabs()->certificatePage();
+    auto* pathEdit = page->findChild<QLineEdit*>(QStringLiteral("certificatePath"));
+    chosenFiles = {sim.dir("missing.pem"), path};
+    page->openCertificateFile();
+    EXPECT_EQ(pathEdit->text(), path);
+    page->onFileUpload();
+    EXPECT_EQ(messages.ids(), (std::vector<int>{kCertificateSelected, kConnectFailed}));
+
+    connectPrinter();
+    messages.clear();
+    onPage<QRadioButton>(Tab::Certificate, "clientKeyRadio")->click();
+    EXPECT_TRUE(pathEdit->text().isEmpty());
+    EXPECT_EQ(ProgressSteps(onPage<QProgressBar>(Tab::Certificate, "progressBar"),
+                            [&] {
+                                onPage<QPushButton>(Tab::Certificate, "uploadButton")->click();
+                                settle();
+                            }),
+              (std::vector<int>{41, 83, 100}));
+    EXPECT_EQ(messages.ids(), std::vector<int>{kCertificateUploaded});
+    messages.clear();
+    tabs()->bssPage()->onGetBssInformation();
+    settle();
+    EXPECT_EQ(messages.ids(), std::vector<int>{kBssFailed});
+    EXPECT_EQ(onPage<QTableWidget>(Tab::Bss, "bssList")->rowCount(), 0);
+
+    sim.stop();
+    EXPECT_EQ(sim.certificate(link::kCertificateClientKey), contents);
+}
 
 }  // namespace
 }  // namespace corvane::test

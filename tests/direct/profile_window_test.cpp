@@ -1,8 +1,13 @@
 // Profiles and secrets in the direct configuration window: the pages of one
 // printer go to a file, come onto another printer's pages through the rules,
-// and Save writes them and adds a line to the history.
-#include <QFile>
+// and Save writes them and adds a line to the history, also when a SIGTERM
+// stops it.
+#include <csignal>
 
+#include <QFile>
+#include <QTimer>
+
+#include "app/stop_signals.h"
 #include "direct_ui_fixture.h"
 #include "history/history_log.h"
 
@@ -69,6 +74,40 @@ TEST_F(DirectUiTest, ProfileCarriesOnePrintersPagesOntoAnothers) {
     EXPECT_EQ(saved.outcome, "verified");  // read back the same
     EXPECT_EQ(saved.linkPort, second.pty());
     EXPECT_TRUE(saved.changes.contains(history::Change{"pskKey", {}, {}, true}));
+}
+
+// SIGTERM while Save waits for the printer's answer: the save stops at that
+// wait, its history line says the record may have been taken, the window's
+// loops end and the program's exit code is 143.
+TEST_F(DirectUiTest, SigtermDuringSaveRecordsWhatWasSentAndCloses) {
+    // The answer is held back far longer than the test runs; the read waits 10 s.
+    open({"--fault-delay-on", "if_set", "--fault-delay", "60000"}, FastTimeouts(200));
+    connectPrinter();
+    ASSERT_TRUE(dialog->session().connected());
+    type(onPage<QLineEdit>(Tab::Network, "ssid"), "Till-9");
+
+    const app::StopSignals stop;
+    QByteArray said;
+    QTimer watch;  // runs while the exchange waits on the link thread
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        said += sim.process().readAllStandardError();
+        if (!said.contains("took IF__SET")) return;
+        watch.stop();
+        std::raise(SIGTERM);
+    });
+    watch.start(20);
+    const auto before = history::readLog().entries.size();
+    std::optional<bool> saved;
+    dialog->save([&saved](bool ok) { saved = ok; });
+    settle();
+    EXPECT_EQ(saved, false);
+
+    EXPECT_EQ(stop.exitCode(), 143);
+    const auto log = history::readLog();
+    ASSERT_EQ(log.entries.size(), before + 1);
+    EXPECT_EQ(log.entries.last().outcome, "not confirmed");
+    EXPECT_EQ(log.entries.last().message, "sent; cancelled before the printer confirmed");
+    EXPECT_FALSE(dialog->session().connected());
 }
 
 }  // namespace

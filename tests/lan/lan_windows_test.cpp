@@ -297,29 +297,6 @@ TEST(DeviceListDialog, NoAddressOrACancelledChoiceLeavesNothingToActOn) {
         EXPECT_FALSE(child<QPushButton>(window, name)->isEnabled()) << name;
 }
 
-// The chooser on its own, so that taking a row starts no search: the last
-// address is chosen at first, double-click takes a row without OK, and the
-// broadcast address follows the row.
-TEST(LocalAddressDialog, DoubleClickTakesARow) {
-    LocalAddressDialog chooser(nullptr, transport::LocalAddressModel([] {
-                                   return transport::LocalAddresses{{QStringLiteral("192.168.1.20"), {}, {}},
-                                                                    {QStringLiteral("10.0.0.5"), {}, {}}};
-                               }));
-    QString chosenFirst;
-    const int result = execWith(chooser, [&] {
-        auto* list = child<QListWidget>(chooser, "addressList");
-        chosenFirst = chooser.localAddress();
-        const QPoint row0 = list->visualItemRect(list->item(0)).center();
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, row0);
-        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, row0);
-        if (chooser.isVisible()) chooser.reject();
-    });
-    EXPECT_EQ(chosenFirst, QStringLiteral("192.168.1.20"));
-    EXPECT_EQ(result, QDialog::Accepted);
-    EXPECT_EQ(chooser.localAddress(), QStringLiteral("10.0.0.5"));
-    EXPECT_EQ(chooser.broadcastAddress(), QStringLiteral("10.0.0.255"));
-}
-
 // A request that cannot leave says why at once (here a search from a taken
 // port, settings from another computer's address): nothing reaches the
 // printer, and no empty list pretends that no printer answered.
@@ -496,11 +473,23 @@ protected:
         return {loopback, sim.port(mode == link::ListMode::Wlan ? "wlan" : "ethernet"), 0, sim.port("survey"), loopback,
                 loopback};
     }
-    std::unique_ptr<DeviceListDialog> searchedList(link::ListMode mode) {
-        auto window = std::make_unique<DeviceListDialog>(mode, nullptr, endpoints(mode));
+    // The simulator again, holding each settings confirmation back `delay`
+    // ms, and its two Ethernet printers listed and chosen.
+    std::unique_ptr<DeviceListDialog> bothListedHoldingBack(const char* delay) {
+        sim.stop();
+        EXPECT_TRUE(sim.start({"--no-link", "--fault-delay", delay, "--fault-delay-on", "sett"}, "survey:"))
+            << sim.errors().toStdString();
+        auto window =
+            std::make_unique<DeviceListDialog>(link::ListMode::Ethernet, nullptr, endpoints(link::ListMode::Ethernet));
         window->setTimings(quickTimings());
         window->onSearch();
+        chooseBoth(*child<QTableWidget>(*window, "deviceList"));
         return window;
+    }
+    static void chooseBoth(QTableWidget& table) {
+        EXPECT_EQ(table.rowCount(), 2);
+        table.selectionModel()->select(QItemSelection(table.model()->index(0, 0), table.model()->index(1, 0)),
+                                       QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     }
 
     SimProcess sim;
@@ -557,12 +546,8 @@ TEST_F(LanWindowsAgainstSim, EveryAdapterListsEachPrinterAndPrinterHostKeepsBssI
 // outlast the test): the row sent is then not verified. A second Apply
 // leaves the first printer unchanged and moves the second.
 TEST_F(LanWindowsAgainstSim, AssignAddressesRowByRowWithCancelBetweenRows) {
-    sim.stop();
-    ASSERT_TRUE(sim.start({"--no-link", "--fault-delay", "2000", "--fault-delay-on", "sett"}, "survey:"))
-        << sim.errors().toStdString();
-    const auto window = searchedList(link::ListMode::Ethernet);
+    const auto window = bothListedHoldingBack("2000");
     auto* table = child<QTableWidget>(*window, "deviceList");
-    ASSERT_EQ(table->rowCount(), 2);
     struct Run {
         bool cancel;
         QStringList results;
@@ -580,8 +565,7 @@ TEST_F(LanWindowsAgainstSim, AssignAddressesRowByRowWithCancelBetweenRows) {
         timings.ethernetSettingsTimeoutMs = 6000;
         if (run.cancel) timings.ethernetResearchDelayMs = 60000;
         window->setTimings(timings);
-        table->selectionModel()->select(QItemSelection(table->model()->index(0, 0), table->model()->index(1, 0)),
-                                        QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+        chooseBoth(*table);
         // Checked inside the window; the addresses the list shows at the end
         // say whether it ran at all.
         onNextModal<AssignAddressesDialog>([&](AssignAddressesDialog* assign) {
@@ -619,23 +603,31 @@ TEST_F(LanWindowsAgainstSim, AssignAddressesRowByRowWithCancelBetweenRows) {
 // The rows run on a worker: while a printer is slow to confirm (here it
 // never does in time) Apply has returned and the window takes a Cancel at
 // once; the row under way ends with its own wait, its history line says
-// "not confirmed", and the next row is not sent.
-TEST_F(LanWindowsAgainstSim, AssignTakesCancelWhileARowWaitsForItsConfirmation) {
-    sim.stop();
-    ASSERT_TRUE(sim.start({"--no-link", "--fault-delay", "60000", "--fault-delay-on", "sett"}, "survey:"))
-        << sim.errors().toStdString();
-    const auto window = searchedList(link::ListMode::Ethernet);
+// "not confirmed", and the next row is not sent. Before that, the preview:
+// an empty gateway keeps each printer's own, as an empty port does, and the
+// preview names every value a row changes, not only the address.
+TEST_F(LanWindowsAgainstSim, AssignPreviewsEveryChangeAndTakesCancelWhileARowWaits) {
+    const auto window = bothListedHoldingBack("60000");
     LanWindowTimings timings = quickTimings();
     timings.ethernetSettingsTimeoutMs = 4000;
     window->setTimings(timings);
     auto* table = child<QTableWidget>(*window, "deviceList");
-    table->selectionModel()->select(QItemSelection(table->model()->index(0, 0), table->model()->index(1, 0)),
-                                    QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     const auto entriesBefore = history::readLog().entries.size();
     onNextModal<AssignAddressesDialog>([&](AssignAddressesDialog* assign) {
         auto* status = child<QLabel>(*assign, "statusLabel");
         auto* cancel = child<QPushButton>(*assign, "cancelButton");
-        child<QLineEdit>(*assign, "firstAddressEdit")->setText(QStringLiteral("192.168.5.20"));
+        auto* preview = child<QTableWidget>(*assign, "previewTable");
+        auto* first = child<QLineEdit>(*assign, "firstAddressEdit");
+        first->setText(QStringLiteral("192.168.000.101"));
+        EXPECT_EQ(column(*preview, 3), (QStringList{"unchanged", "will be sent"}));  // the second has DHCP on
+        EXPECT_EQ(preview->item(1, 1)->text(), QStringLiteral("192.168.0.102\nDHCP on"));
+        EXPECT_EQ(preview->item(1, 2)->text(), QStringLiteral("192.168.0.102\nDHCP off"));
+        child<QLineEdit>(*assign, "gatewayEdit")->setText(QStringLiteral("192.168.0.254"));
+        EXPECT_EQ(preview->item(0, 1)->text(), QStringLiteral("192.168.0.101\ngateway 192.168.0.1"));
+        EXPECT_EQ(preview->item(0, 2)->text(), QStringLiteral("192.168.0.101\ngateway 192.168.0.254"));
+        child<QLineEdit>(*assign, "gatewayEdit")->clear();
+
+        first->setText(QStringLiteral("192.168.5.20"));
         child<QCheckBox>(*assign, "forceCheck")->setChecked(true);
         assign->apply();
         EXPECT_TRUE(assign->running());
@@ -643,7 +635,7 @@ TEST_F(LanWindowsAgainstSim, AssignTakesCancelWhileARowWaitsForItsConfirmation) 
         cancel->click();
         EXPECT_FALSE(cancel->isEnabled());
         ASSERT_TRUE(waitUntil([assign] { return !assign->running(); }, 60000));
-        EXPECT_EQ(column(*child<QTableWidget>(*assign, "previewTable"), 3), (QStringList{"not confirmed", "not sent"}));
+        EXPECT_EQ(column(*preview, 3), (QStringList{"not confirmed", "not sent"}));
         EXPECT_EQ(status->text(), "Cancelled: sent to 00:11:62:0a:00:01; the other rows were not sent.");
         assign->reject();
     });
@@ -652,27 +644,6 @@ TEST_F(LanWindowsAgainstSim, AssignTakesCancelWhileARowWaitsForItsConfirmation) 
     ASSERT_EQ(entries.size(), entriesBefore + 1);
     EXPECT_EQ(entries.back().outcome, history::kNotConfirmed);
     EXPECT_EQ(table->item(0, 2)->text(), QStringLiteral("192.168.0.101"));  // unconfirmed: the list keeps what it knew
-}
-
-// An empty gateway keeps each printer's own, as an empty port does; the
-// preview names every value a row changes, not only the address.
-TEST_F(LanWindowsAgainstSim, AssignPreviewKeepsEmptyFieldsAndShowsEveryChange) {
-    const auto window = searchedList(link::ListMode::Ethernet);
-    auto* table = child<QTableWidget>(*window, "deviceList");
-    table->selectionModel()->select(QItemSelection(table->model()->index(0, 0), table->model()->index(1, 0)),
-                                    QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
-    onNextModal<AssignAddressesDialog>([&](AssignAddressesDialog* assign) {
-        auto* preview = child<QTableWidget>(*assign, "previewTable");
-        child<QLineEdit>(*assign, "firstAddressEdit")->setText(QStringLiteral("192.168.000.101"));
-        EXPECT_EQ(column(*preview, 3), (QStringList{"unchanged", "will be sent"}));  // the second has DHCP on
-        EXPECT_EQ(preview->item(1, 1)->text(), QStringLiteral("192.168.0.102\nDHCP on"));
-        EXPECT_EQ(preview->item(1, 2)->text(), QStringLiteral("192.168.0.102\nDHCP off"));
-        child<QLineEdit>(*assign, "gatewayEdit")->setText(QStringLiteral("192.168.0.254"));
-        EXPECT_EQ(preview->item(0, 1)->text(), QStringLiteral("192.168.0.101\ngateway 192.168.0.1"));
-        EXPECT_EQ(preview->item(0, 2)->text(), QStringLiteral("192.168.0.101\ngateway 192.168.0.254"));
-        assign->reject();
-    });
-    window->onAssignAddresses();
     EXPECT_TRUE(messages.ids().empty());
 }
 

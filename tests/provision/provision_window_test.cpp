@@ -74,13 +74,13 @@ TEST(DeviceArrivals, NodesComeAndGo) {
 // once only while it stays, and again after a swap (lines down a while). A
 // port this user may not open is taken once, so that its report says why,
 // and not again however often the port is looked at.
-TEST(ProvisionLine, SerialPortTakenOnceWhileItStaysAndAgainAfterASwap) {
+TEST(ProvisionLine, SerialPortTakenOnceWhileItStaysAndAgainAfterASwapAndStopsOnce) {
     QTemporaryDir dev;
     Touch(dev.filePath("ttyS9"));
     provision::ProvisionLine line(provision::ProvisionJob{});
     line.arrivals().watchSerialPort(dev.filePath("ttyS9"));
     auto presence = provision::SerialPresence::Absent;
-    int gone = 0, looks = 0;
+    int gone = 0, looks = 0, finished = 0;
     line.setSerialReadiness(
         [&](const QString&) {
             ++looks;
@@ -106,20 +106,13 @@ TEST(ProvisionLine, SerialPortTakenOnceWhileItStaysAndAgainAfterASwap) {
     test::pumpEvents(300);
     EXPECT_EQ(line.reports().size(), 2);  // still plugged in: not taken again
     EXPECT_EQ(line.reports()[1].node, dev.filePath("ttyS9"));
-}
 
-// `--once` stops the line from its printerDone: the line still ends once.
-TEST(ProvisionLine, StoppedByItsFirstReportFinishesOnce) {
-    QTemporaryDir dev;
-    Touch(dev.filePath("ttyS9"));
-    provision::ProvisionLine line(provision::ProvisionJob{});
-    line.arrivals().watchSerialPort(dev.filePath("ttyS9"));
-    line.setSerialReadiness([](const QString&) { return provision::SerialPresence::Refused; },
-                            std::chrono::milliseconds(20), std::chrono::milliseconds(200));
-    int finished = 0;
+    // `--once` stops the line from its printerDone: the line still ends once.
+    presence = provision::SerialPresence::Absent;
+    ASSERT_TRUE(test::waitUntil([&] { return gone == 2; }, 30000));
     QObject::connect(&line, &provision::ProvisionLine::printerDone, &line, [&line] { line.stop(); });
     QObject::connect(&line, &provision::ProvisionLine::finished, [&finished] { ++finished; });
-    line.start();
+    presence = provision::SerialPresence::Refused;
     ASSERT_TRUE(test::waitUntil([&] { return finished > 0; }, 30000));
     test::pumpEvents(100);
     EXPECT_EQ(finished, 1);
