@@ -1,6 +1,8 @@
 // Running the corvane program and the printer simulator side by side.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <QJsonArray>
 #include <QJsonDocument>
 
@@ -67,6 +69,13 @@ inline CliRun RunCli(const QStringList& args) { return RunCliTogether({args}).fr
 
 inline std::string Describe(const CliRun& run) {
     return QStringLiteral("exit %1\nstdout:\n%2\nstderr:\n%3").arg(run.code).arg(run.out, run.err).toStdString();
+}
+
+// A command line that must succeed; a failure shows its whole output.
+inline CliRun RunCliOk(const QStringList& args) {
+    CliRun run = RunCli(args);
+    EXPECT_EQ(run.code, 0) << Describe(run);
+    return run;
 }
 
 }  // namespace corvane::clitest
