@@ -11,19 +11,11 @@
 
 using namespace corvane::clitest;
 
-namespace {
-
-QStringList PrintArgs(const Sim& sim) {
-    return {"print-test", "--ip", "127.0.0.1", "--port", QString::number(sim.port("print"))};
-}
-
-}  // namespace
-
 TEST(CliPrintTest, PageArrivesWhole) {
     Sim sim;
     ASSERT_TRUE(sim.start({"--no-link", "--print-port", "0"}, "print:")) << sim.errors().toStdString();
     const QString port = QString::number(sim.port("print"));
-    const CliRun run = RunCliOk(PrintArgs(sim) + QStringList{"--mac", "00-11-62-0a-00-01"});
+    const CliRun run = RunCliOk({"print-test", "--ip", "127.0.0.1", "--port", port, "--mac", "00-11-62-0a-00-01"});
     EXPECT_EQ(run.out, "sent to 127.0.0.1:" + port + "\n");
 
     const QJsonArray printed = sim.stop().value("printed").toArray();
