@@ -32,11 +32,13 @@ struct CliRun {
 };
 
 // Should a test ever forget its overrides, LAN requests still go to loopback
-// rather than to a broadcast address.
-inline void StartCli(QProcess& process, const QStringList& args) {
+// rather than to a broadcast address. `stateHome`, when given, holds the
+// history instead of the test's own state folder.
+inline void StartCli(QProcess& process, const QStringList& args, const QString& stateHome = {}) {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert("CORVANE_TARGET", "127.0.0.1");
     environment.insert("CORVANE_LOCAL_PORT", "0");
+    if (!stateHome.isEmpty()) environment.insert("XDG_STATE_HOME", stateHome);
     process.setProcessEnvironment(environment);
     process.start(CORVANE_CLI_BINARY, args);
 }
