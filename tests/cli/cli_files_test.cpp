@@ -26,11 +26,7 @@ QString Sparse(const QTemporaryDir& dir, const char* name, qint64 size) {
 
 CliRun RunWithState(const QStringList& args, const QString& state) {
     QProcess cli;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("XDG_STATE_HOME", state);
-    environment.insert("CORVANE_TARGET", "127.0.0.1");
-    cli.setProcessEnvironment(environment);
-    cli.start(CORVANE_CLI_BINARY, args);
+    StartCli(cli, args, state);
     return Finish(cli, 20000);
 }
 

@@ -1,6 +1,8 @@
 // Running the corvane program and the printer simulator side by side.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <QJsonArray>
 #include <QJsonDocument>
 
@@ -30,11 +32,13 @@ struct CliRun {
 };
 
 // Should a test ever forget its overrides, LAN requests still go to loopback
-// rather than to a broadcast address.
-inline void StartCli(QProcess& process, const QStringList& args) {
+// rather than to a broadcast address. `stateHome`, when given, holds the
+// history instead of the test's own state folder.
+inline void StartCli(QProcess& process, const QStringList& args, const QString& stateHome = {}) {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert("CORVANE_TARGET", "127.0.0.1");
     environment.insert("CORVANE_LOCAL_PORT", "0");
+    if (!stateHome.isEmpty()) environment.insert("XDG_STATE_HOME", stateHome);
     process.setProcessEnvironment(environment);
     process.start(CORVANE_CLI_BINARY, args);
 }
@@ -67,6 +71,13 @@ inline CliRun RunCli(const QStringList& args) { return RunCliTogether({args}).fr
 
 inline std::string Describe(const CliRun& run) {
     return QStringLiteral("exit %1\nstdout:\n%2\nstderr:\n%3").arg(run.code).arg(run.out, run.err).toStdString();
+}
+
+// A command line that must succeed; a failure shows its whole output.
+inline CliRun RunCliOk(const QStringList& args) {
+    CliRun run = RunCli(args);
+    EXPECT_EQ(run.code, 0) << Describe(run);
+    return run;
 }
 
 }  // namespace corvane::clitest

@@ -78,11 +78,8 @@ TEST(CliHistory, OutcomeUnderEachFaultAndInterruption) {
         ASSERT_TRUE(c.lan ? sim.start(QStringList{"--no-link"} + c.faults, "survey:")
                           : sim.start(QStringList{"--no-lan"} + c.faults));
         QProcess cli;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert("XDG_STATE_HOME", sim.dir("state"));
-        cli.setProcessEnvironment(environment);
         const QStringList link{"--device", sim.pty(), "--link-timeout-ms", c.signal ? "60000" : "1500"};
-        cli.start(CORVANE_CLI_BINARY, c.command(sim) + (c.lan ? QStringList() : link));
+        StartCli(cli, c.command(sim) + (c.lan ? QStringList() : link), sim.dir("state"));
         if (c.signal != 0) {
             QByteArray said;
             QElapsedTimer waited;

@@ -63,8 +63,7 @@ TEST(CliLink, ReadGivesEveryFieldOfTheOlderLayoutHidesSecretsAndEscapesPrinterTe
                    {"ssidHex": "FF41", "bssid": "00-1A-2B-3C-4D-5F", "rssi": -60}]}})");
     ASSERT_TRUE(older.start({"--no-lan", "--layout", "older", "--config", state}));
     const QStringList device{"--device", older.pty()};
-    const CliRun read = RunCli(QStringList{"link", "read", "--json"} + device);
-    ASSERT_EQ(read.code, 0) << Describe(read);
+    const CliRun read = RunCliOk(QStringList{"link", "read", "--json"} + device);
     EXPECT_EQ(read.json()["layout"].toString(), "older");
     EXPECT_EQ(read.json()["config"].toObject().size(), 22);
     EXPECT_EQ(read.json()["secretsLeftOut"].toArray(),
@@ -78,8 +77,7 @@ TEST(CliLink, ReadGivesEveryFieldOfTheOlderLayoutHidesSecretsAndEscapesPrinterTe
     EXPECT_TRUE(text.out.contains(QRegularExpression("\npskKey +\\*{8}\n"))) << text.out.toStdString();
     for (const char* secret : {"receipts-all-day", "zephran", "private"}) EXPECT_FALSE(text.out.contains(secret));
 
-    const CliRun survey = RunCli(QStringList{"link", "survey"} + device);
-    ASSERT_EQ(survey.code, 0) << Describe(survey);
+    const CliRun survey = RunCliOk(QStringList{"link", "survey"} + device);
     EXPECT_TRUE(survey.out.contains(R"(Cafe\x1b[31m\x0aNo  FAKE)")) << survey.out.toStdString();
     EXPECT_TRUE(survey.out.contains(R"(\xffA)")) << survey.out.toStdString();
     const CliRun surveyJson = RunCli(QStringList{"link", "survey", "--json"} + device);
@@ -88,9 +86,7 @@ TEST(CliLink, ReadGivesEveryFieldOfTheOlderLayoutHidesSecretsAndEscapesPrinterTe
     const CliRun info = RunCli(QStringList{"link", "info"} + device);
     EXPECT_TRUE(info.out.contains(R"(WL\x1b[2J)")) << info.out.toStdString();
 
-    const CliRun back =
-        RunCli(QStringList{"link", "write", "--from", WriteFile(older, "p.json", read.out.toUtf8())} + device);
-    EXPECT_EQ(back.code, 0) << Describe(back);
+    RunCliOk(QStringList{"link", "write", "--from", WriteFile(older, "p.json", read.out.toUtf8())} + device);
     const QJsonObject printer = older.stop()["link"].toObject();
     EXPECT_EQ(printer["configWrites"].toInt(), 1);
     EXPECT_EQ(printer["config"]["pskKey"].toString(), "receipts-all-day");
@@ -103,8 +99,7 @@ TEST(CliLink, WriteSendsOnlyTheNamedFieldsAndRefusesBadFiles) {
     ASSERT_TRUE(sim.start({"--no-lan"}));
     const QString edits = WriteFile(sim, "edits.json", R"({"config": {"printerName": "Till-7",
         "authentication": 0, "cipher": 1, "wepKey": "ABCDEFGHIJKLM"}})");
-    const CliRun write = RunCli({"link", "write", "--from", edits, "--device", sim.pty(), "--json"});
-    ASSERT_EQ(write.code, 0) << Describe(write);
+    const CliRun write = RunCliOk({"link", "write", "--from", edits, "--device", sim.pty(), "--json"});
     const QJsonArray summary = write.json()["summary"].toArray();
     ASSERT_EQ(summary.size(), 30);
     EXPECT_EQ(summary[0]["value"].toString(), "Till-7");
@@ -114,8 +109,7 @@ TEST(CliLink, WriteSendsOnlyTheNamedFieldsAndRefusesBadFiles) {
     // Zero-padded address parts are decimal, as everywhere.
     const QString partial =
         WriteFile(sim, "partial.json", R"({"config": {"ssid": "Back-Office", "ipAddress": "010.000.000.005"}})");
-    const CliRun text = RunCli({"link", "write", "--from", partial, "--device", sim.pty()});
-    ASSERT_EQ(text.code, 0) << Describe(text);
+    const CliRun text = RunCliOk({"link", "write", "--from", partial, "--device", sim.pty()});
     EXPECT_TRUE(text.out.startsWith("The configuration has been completed.\nReset the printer.\nNo  Name"));
     EXPECT_TRUE(text.out.contains(QRegularExpression("\n15 +SSID +Back-Office\n"))) << text.out.toStdString();
 
@@ -269,8 +263,7 @@ TEST(CliLink, TheWireLogHoldsEveryByteSentAndNoSecret) {
         const QString trace = files.dir(secrets ? "trace-1" : "trace-0");
         QStringList args{"link", "write", "--from", edits, "--device", sim.pty(), "--trace", trace};
         if (secrets) args << "--trace-secrets";
-        const CliRun run = RunCli(args);
-        ASSERT_EQ(run.code, 0) << Describe(run);
+        const CliRun run = RunCliOk(args);
         sim.stop();
         QFile logFile(trace), receivedFile(received);
         ASSERT_TRUE(logFile.open(QIODevice::ReadOnly) && receivedFile.open(QIODevice::ReadOnly));

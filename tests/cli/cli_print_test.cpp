@@ -11,20 +11,11 @@
 
 using namespace corvane::clitest;
 
-namespace {
-
-QStringList PrintArgs(const Sim& sim) {
-    return {"print-test", "--ip", "127.0.0.1", "--port", QString::number(sim.port("print"))};
-}
-
-}  // namespace
-
 TEST(CliPrintTest, PageArrivesWhole) {
     Sim sim;
     ASSERT_TRUE(sim.start({"--no-link", "--print-port", "0"}, "print:")) << sim.errors().toStdString();
     const QString port = QString::number(sim.port("print"));
-    const CliRun run = RunCli(PrintArgs(sim) + QStringList{"--mac", "00-11-62-0a-00-01"});
-    ASSERT_EQ(run.code, 0) << Describe(run);
+    const CliRun run = RunCliOk({"print-test", "--ip", "127.0.0.1", "--port", port, "--mac", "00-11-62-0a-00-01"});
     EXPECT_EQ(run.out, "sent to 127.0.0.1:" + port + "\n");
 
     const QJsonArray printed = sim.stop().value("printed").toArray();
@@ -89,10 +80,9 @@ TEST(CliPrintTest, PlanPrintsOnEveryVerifiedPrinter) {
                           "print:"))
         << sim.errors().toStdString();
     const QString plan = WriteFile(sim, "plan.csv", "mac,ip\n00:11:62:0a:00:01,192.168.0.150\n");
-    const CliRun run = RunCli(QStringList{"lan-plan", "ethernet", plan, "--verify-delay", "0", "--force",
-                                          "--test-print", "--printer-host", "127.0.0.1", "--json"} +
-                              LanArgs(sim, "ethernet"));
-    ASSERT_EQ(run.code, 0) << Describe(run);
+    const CliRun run = RunCliOk(QStringList{"lan-plan", "ethernet", plan, "--verify-delay", "0", "--force",
+                                            "--test-print", "--printer-host", "127.0.0.1", "--json"} +
+                                LanArgs(sim, "ethernet"));
     EXPECT_EQ(run.json()[0]["result"].toString(), "verified");
     EXPECT_EQ(run.json()[0]["testPrint"].toString(), "test page sent to 127.0.0.1:" + QString::number(dataPort));
     const QJsonArray printed = sim.stop().value("printed").toArray();

@@ -33,9 +33,8 @@ TEST(CliProfile, ExportThenApplyTwiceWritesOnceAndRecordsNoSecret) {
     ASSERT_TRUE(sim.start({"--no-lan"}));
     const QStringList device{"--device", sim.pty()};
     const QString plain = sim.dir("plain.json"), full = sim.dir("full.json");
-    ASSERT_EQ(RunCli(QStringList{"link", "export", "--profile", plain} + device).code, 0);
-    const CliRun secret = RunCli(QStringList{"link", "export", "--profile", full, "--include-secrets"} + device);
-    ASSERT_EQ(secret.code, 0) << Describe(secret);
+    RunCliOk(QStringList{"link", "export", "--profile", plain} + device);
+    RunCliOk(QStringList{"link", "export", "--profile", full, "--include-secrets"} + device);
     EXPECT_EQ(Mode(full), 0600u);  // it holds secrets
     // Without asking: no secret (the write community is one), no address
     // and so no address assignment.
@@ -51,24 +50,20 @@ TEST(CliProfile, ExportThenApplyTwiceWritesOnceAndRecordsNoSecret) {
     EXPECT_TRUE(refused.err.contains("needs: pskKey")) << refused.err.toStdString();
 
     // A check sends nothing: it compares what it can and names the secrets it could not.
-    const CliRun blind = RunCli(apply + QStringList{"--check"});
-    ASSERT_EQ(blind.code, 0) << Describe(blind);
+    const CliRun blind = RunCliOk(apply + QStringList{"--check"});
     EXPECT_TRUE(blind.json()["changed"].toBool());
     EXPECT_EQ(blind.json()["notCompared"].toArray(), QJsonArray{"pskKey"});
 
     const QString secrets = WriteFile(sim, "secrets.json", Profile({{"pskKey", "shop-floor-passphrase"}}));
     const QStringList withSecrets = apply + QStringList{"--secrets", secrets};
-    const CliRun check = RunCli(withSecrets + QStringList{"--check"});
-    ASSERT_EQ(check.code, 0) << Describe(check);
+    const CliRun check = RunCliOk(withSecrets + QStringList{"--check"});
     EXPECT_TRUE(check.json()["changed"].toBool());
     EXPECT_FALSE(check.json()["written"].toBool());
 
-    const CliRun first = RunCli(withSecrets);
-    ASSERT_EQ(first.code, 0) << Describe(first);
+    const CliRun first = RunCliOk(withSecrets);
     EXPECT_EQ(first.json()["outcome"].toString(), "verified");
     EXPECT_EQ(first.json()["changes"].toArray().size(), 2);  // ssid and pskKey
-    const CliRun second = RunCli(withSecrets);
-    ASSERT_EQ(second.code, 0) << Describe(second);
+    const CliRun second = RunCliOk(withSecrets);
     EXPECT_FALSE(second.json()["changed"].toBool());
 
     // A value the rules refuse names its field and writes nothing.
@@ -81,8 +76,7 @@ TEST(CliProfile, ExportThenApplyTwiceWritesOnceAndRecordsNoSecret) {
 
     const QJsonObject state = sim.stop();
     EXPECT_EQ(state["link"]["configWrites"].toInt(), 1);
-    const CliRun history = RunCli({"history", "--json", "--mac", "00:11:22:aa:bb:cc"});
-    ASSERT_EQ(history.code, 0) << Describe(history);
+    const CliRun history = RunCliOk({"history", "--json", "--mac", "00:11:22:aa:bb:cc"});
     ASSERT_EQ(history.json().toArray().size(), 1);
     EXPECT_FALSE(history.out.contains("shop-floor-passphrase"));
 }

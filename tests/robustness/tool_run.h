@@ -10,6 +10,8 @@
 #include <QProcess>
 #include <QTimer>
 
+#include "cli/cli_harness.h"
+
 namespace corvane::robustness {
 
 // No AddressSanitizer, LeakSanitizer or UBSan report in what a program printed.
@@ -36,13 +38,7 @@ inline ToolOutcome RunTool(const QStringList& arguments, int limitMs, int interr
     QTimer::singleShot(limitMs, &loop, &QEventLoop::quit);
     QElapsedTimer clock;
     clock.start();
-    // Should a scenario forget its overrides, LAN requests still go to
-    // loopback rather than to a broadcast address.
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("CORVANE_TARGET"), QStringLiteral("127.0.0.1"));
-    environment.insert(QStringLiteral("CORVANE_LOCAL_PORT"), QStringLiteral("0"));
-    process.setProcessEnvironment(environment);
-    process.start(QStringLiteral(CORVANE_CLI_BINARY), arguments);
+    clitest::StartCli(process, arguments);  // LAN requests default to loopback
     if (interruptAfterMs >= 0) {
         QTimer::singleShot(interruptAfterMs, &process, [&process] {
             if (process.processId() > 0) ::kill(static_cast<pid_t>(process.processId()), SIGINT);

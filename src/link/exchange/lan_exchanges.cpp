@@ -63,22 +63,6 @@ Result<SettingsReply> ExchangeSettings(DatagramPort& port, const SettingsRequest
     return reply;
 }
 
-Result<void> Discover(DatagramPort& port, link::ListMode mode, const std::vector<std::string>& hosts,
-                      std::uint16_t remotePort, Clock::time_point until, const CancelToken* cancel,
-                      const AnswerFn& answer) {
-    const Bytes request = link::BuildDiscoveryRequest(mode);
-    for (const std::string& host : hosts) {
-        if (auto sent = port.send(host, remotePort, request); !sent) return sent.error();
-    }
-    while (auto datagram = port.receive(until, cancel)) {
-        link::DiscoveryAnswer heard = link::ClassifyDiscoveryAnswer(mode, datagram->bytes);
-        if (heard.kind != link::DiscoveryAnswer::Kind::Device) continue;
-        heard.device.answeredFrom = datagram->sender;
-        if (answer(heard.device)) break;
-    }
-    return {};
-}
-
 VerifyExchange::VerifyExchange(DatagramPort& port, VerifyRequest request, std::vector<link::DiscoveredDevice> sent,
                                ShowsChange shows)
     : port_(port), request_(std::move(request)), sent_(std::move(sent)), shows_(std::move(shows)) {

@@ -70,16 +70,6 @@ std::optional<StringId> ConfirmationOf(const SettingsRequest& request, const Dat
 Result<SettingsReply> ExchangeSettings(DatagramPort& port, const SettingsRequest& request,
                                        const CancelToken* cancel = nullptr);
 
-// One discovery over the port: the mode's request ("FIND" or the
-// registration request) to every host, then each valid answer, its sender
-// as `answeredFrom`, handed to `answer` until `until`, a cancel, or
-// `answer` saying it has heard enough (true). Short or foreign datagrams
-// are passed over. The error means a request could not leave.
-using AnswerFn = std::function<bool(const link::DiscoveredDevice& device)>;
-Result<void> Discover(DatagramPort& port, link::ListMode mode, const std::vector<std::string>& hosts,
-                      std::uint16_t remotePort, DatagramPort::Clock::time_point until, const CancelToken* cancel,
-                      const AnswerFn& answer);
-
 struct VerifyRequest {
     link::ListMode mode = link::ListMode::Ethernet;
     std::vector<std::string> hosts;  // each search asks every one of them
