@@ -92,7 +92,9 @@ TEST_F(DeviceListTestPrint, VerifiedChangeOffersAPageAtTheNewPortAndTheButtonPri
     for (QPushButton* print : {offer, button}) {
         const auto shown = messages.messages().size();
         print->click();
-        if (print == button) EXPECT_FALSE(button->isEnabled());
+        if (print == button) {
+            EXPECT_FALSE(button->isEnabled());
+        }
         ASSERT_TRUE(test::waitUntil([&] { return messages.messages().size() > shown; }, 30000));
         EXPECT_TRUE(button->isEnabled());
         ASSERT_EQ(messages.messages().size(), shown + 1);

@@ -144,10 +144,10 @@ TEST(SummaryRows, ValuesAndSecretRowsFollowCodesAndLayout) {
         record.authentication = static_cast<std::uint8_t>(authentication);
         record.cipher = static_cast<std::uint8_t>(cipher);
         record.eapMode = static_cast<std::uint8_t>(eapMode);
-        const auto rows = SummaryRows(record, layout);
+        const auto secretRows = SummaryRows(record, layout);
         for (std::size_t i = 0; i < expected.size(); ++i)
-            EXPECT_EQ(rows[22 + i].value, expected[i])
-                << rows[22 + i].name << " with authentication " << authentication << ", cipher " << cipher;
+            EXPECT_EQ(secretRows[22 + i].value, expected[i])
+                << secretRows[22 + i].name << " with authentication " << authentication << ", cipher " << cipher;
     }
 }
 
