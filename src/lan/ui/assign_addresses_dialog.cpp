@@ -31,6 +31,13 @@ enum Column { kMac, kNow, kNew, kResult, kNotes, kColumns };
 
 QString dotted(link::Ipv4Address a) { return QString::fromStdString(a.text()); }
 
+// Runs `call` on `window`'s thread, from its event loop: how the worker's
+// progress and outcomes reach the table.
+template <typename Call>
+void onWindowThread(QObject* window, Call call) {
+    QMetaObject::invokeMethod(window, std::move(call), Qt::QueuedConnection);
+}
+
 }  // namespace
 
 // What the worker works on: its own copy of the device list (the window's
@@ -284,16 +291,11 @@ void AssignAddressesDialog::apply() {
         while (!run->stopRows.cancelled() && plan.rowsRun() < plan.rowCount()) {
             const std::size_t row = plan.nextRow();
             const std::size_t step = plan.rowsRun() + 1;
-            QMetaObject::invokeMethod(
-                this, [this, row, step, count = plan.rowCount()] { showSending(row, step, count); },
-                Qt::QueuedConnection);
+            onWindowThread(this, [this, row, step, count = plan.rowCount()] { showSending(row, step, count); });
             plan.runNextRow();
-            QMetaObject::invokeMethod(
-                this,
-                [this, row, rowsRun = plan.rowsRun(), outcome = plan.outcomes()[row]] {
-                    showRowDone(row, rowsRun, outcome);
-                },
-                Qt::QueuedConnection);
+            onWindowThread(this, [this, row, rowsRun = plan.rowsRun(), outcome = plan.outcomes()[row]] {
+                showRowDone(row, rowsRun, outcome);
+            });
         }
         run->cancelled = plan.rowsRun() < plan.rowCount();
         const bool anyConfirmed = std::any_of(plan.outcomes().begin(), plan.outcomes().end(),
@@ -302,17 +304,13 @@ void AssignAddressesDialog::apply() {
         // The rows sent are checked even after a Cancel between rows; a
         // Cancel now ends the wait before that check.
         run->cancel.reset();
-        QMetaObject::invokeMethod(
-            this, [this] { showVerifying(); }, Qt::QueuedConnection);
+        onWindowThread(this, [this] { showVerifying(); });
         const auto progress = [this](std::chrono::milliseconds elapsed, std::chrono::milliseconds limit) {
-            QMetaObject::invokeMethod(
-                this,
-                [this, elapsed, limit] {
-                    status_->setText(tr("Searching for the printers again: %1 of at most %2 s…")
-                                         .arg(elapsed.count() / 1000)
-                                         .arg(limit.count() / 1000));
-                },
-                Qt::QueuedConnection);
+            onWindowThread(this, [this, elapsed, limit] {
+                status_->setText(tr("Searching for the printers again: %1 of at most %2 s…")
+                                     .arg(elapsed.count() / 1000)
+                                     .arg(limit.count() / 1000));
+            });
         };
         if (!plan.verify(timing, &run->verifyError, &run->cancel, progress)) {
             run->verifyError = run->cancel.cancelled() ? tr("The check after the change was cancelled: the "
